@@ -1,0 +1,358 @@
+#include "platform/core/RunLoop.h"
+
+#include <cmath>
+#include <memory>
+
+#include "platform/core/Clock.h"
+
+namespace zuno::sys {
+
+namespace {
+thread_local RunLoop* tlsCurrent = nullptr;
+
+// Releases a postAndWait caller when the task has run or has been dropped.
+struct WaitState {
+    std::mutex mutex;
+    std::condition_variable done;
+    bool finished = false;
+    void finish() {
+        std::lock_guard<std::mutex> lock(mutex);
+        finished = true;
+        done.notify_all();
+    }
+};
+
+struct FinishOnDestroy {
+    std::shared_ptr<WaitState> state;
+    ~FinishOnDestroy() {
+        if (state) state->finish();
+    }
+};
+}  // namespace
+
+RunLoop::RunLoop() : epoch_(monotonicSeconds()) {}
+
+RunLoop::~RunLoop() {
+    if (tlsCurrent == this) tlsCurrent = nullptr;
+}
+
+RunLoop& RunLoop::main() {
+    static RunLoop* loop = new RunLoop();  // lives for the whole run, never destroyed
+    return *loop;
+}
+
+RunLoop* RunLoop::current() { return tlsCurrent; }
+
+bool RunLoop::isMainThread() { return main().isCurrent(); }
+
+void RunLoop::bindToCurrentThread() {
+    std::lock_guard<std::mutex> lock(mutex_);
+    owner_ = std::this_thread::get_id();
+    bound_ = true;
+    tlsCurrent = this;
+}
+
+bool RunLoop::isCurrent() const {
+    std::lock_guard<std::mutex> lock(mutex_);
+    return bound_ && owner_ == std::this_thread::get_id();
+}
+
+void RunLoop::post(Task task) {
+    EventSource* source;
+    {
+        std::lock_guard<std::mutex> lock(mutex_);
+        tasks_.push_back(std::move(task));
+        source = eventSource_;
+    }
+    wakeup_.notify_all();
+    if (source) source->wake();
+}
+
+void RunLoop::postAndWait(Task task) {
+    if (isCurrent()) {
+        task();
+        return;
+    }
+    auto state = std::make_shared<WaitState>();
+    auto guard = std::make_shared<FinishOnDestroy>(FinishOnDestroy{state});
+    post([task = std::move(task), guard]() mutable {
+        task();
+        guard.reset();
+    });
+    guard.reset();  // the queued task now holds the only reference
+    std::unique_lock<std::mutex> lock(state->mutex);
+    state->done.wait(lock, [&] { return state->finished; });
+}
+
+RunLoop::TimerId RunLoop::postDelayed(double seconds, Task task) {
+    return addTimer(seconds, 0.0, std::move(task));
+}
+
+RunLoop::TimerId RunLoop::scheduleRepeating(double intervalSeconds, Task task) {
+    if (!(intervalSeconds > 0.0)) intervalSeconds = 0.001;
+    return addTimer(intervalSeconds, intervalSeconds, std::move(task));
+}
+
+RunLoop::TimerId RunLoop::addTimer(double delay, double interval, Task task) {
+    if (!std::isfinite(delay) || delay < 0.0) delay = 0.0;
+    EventSource* source;
+    TimerId id;
+    {
+        std::lock_guard<std::mutex> lock(mutex_);
+        id = nextSequence_++;
+        TimerKey key{clockNow() + delay, id};
+        timers_.emplace(key, Timer{id, interval, std::move(task)});
+        timerKeys_.emplace(id, key);
+        source = eventSource_;
+    }
+    wakeup_.notify_all();
+    if (source) source->wake();
+    return id;
+}
+
+void RunLoop::cancel(TimerId id) {
+    if (id == 0) return;
+    Task dropped;  // destroyed outside the lock
+    std::lock_guard<std::mutex> lock(mutex_);
+    if (id == runningTimer_) runningTimerCancelled_ = true;
+    auto it = timerKeys_.find(id);
+    if (it == timerKeys_.end()) return;
+    auto t = timers_.find(it->second);
+    if (t != timers_.end()) {
+        dropped = std::move(t->second.task);
+        timers_.erase(t);
+    }
+    timerKeys_.erase(it);
+}
+
+bool RunLoop::isScheduled(TimerId id) const {
+    std::lock_guard<std::mutex> lock(mutex_);
+    return timerKeys_.count(id) != 0 || (id != 0 && id == runningTimer_ && !runningTimerCancelled_);
+}
+
+double RunLoop::clockNow() const {
+    return virtualClock_ ? virtualNow_ : monotonicSeconds() - epoch_;
+}
+
+double RunLoop::now() const {
+    std::lock_guard<std::mutex> lock(mutex_);
+    return clockNow();
+}
+
+bool RunLoop::runPosted() {
+    // Only the tasks present now: tasks posted while these run wait for the next turn.
+    std::deque<Task> batch;
+    {
+        std::lock_guard<std::mutex> lock(mutex_);
+        batch.swap(tasks_);
+    }
+    if (batch.empty()) return false;
+    while (!batch.empty()) {
+        Task task = std::move(batch.front());
+        batch.pop_front();
+        task();
+    }
+    return true;
+}
+
+bool RunLoop::runOneDueTimer(double limit) {
+    Timer timer;
+    double due;
+    {
+        std::lock_guard<std::mutex> lock(mutex_);
+        if (timers_.empty()) return false;
+        auto it = timers_.begin();
+        due = it->first.first;
+        if (due > limit) return false;
+        if (virtualClock_ && due > virtualNow_) virtualNow_ = due;
+        timer = std::move(it->second);
+        timers_.erase(it);
+        timerKeys_.erase(timer.id);
+        runningTimer_ = timer.id;
+        runningTimerCancelled_ = false;
+    }
+    timer.task();
+    std::lock_guard<std::mutex> lock(mutex_);
+    if (timer.interval > 0.0 && !runningTimerCancelled_) {
+        double next = due + timer.interval;
+        double now = clockNow();
+        if (next < now) next = now + timer.interval;  // skip the ticks missed while busy
+        TimerKey key{next, nextSequence_++};
+        timerKeys_.emplace(timer.id, key);
+        timers_.emplace(key, std::move(timer));
+    }
+    runningTimer_ = 0;
+    runningTimerCancelled_ = false;
+    return true;
+}
+
+bool RunLoop::runDue() {
+    bool ran = runPosted();
+    double limit = now();
+    // Timers that fall due while these run wait for the next turn, so a zero-delay timer that
+    // schedules itself cannot starve posted work.
+    while (runOneDueTimer(limit)) {
+        ran = true;
+        runPosted();
+    }
+    return ran;
+}
+
+void RunLoop::waitForWork(double maxSeconds) {
+    std::unique_lock<std::mutex> lock(mutex_);
+    if (!tasks_.empty() || stopRequested_) return;
+    double wait = maxSeconds;
+    if (!timers_.empty() && !virtualClock_) {
+        double untilTimer = timers_.begin()->first.first - clockNow();
+        if (untilTimer <= 0) return;
+        if (wait < 0 || untilTimer < wait) wait = untilTimer;
+    }
+    EventSource* source = eventSource_;
+    if (source) {
+        lock.unlock();
+        source->wait(wait);
+        return;
+    }
+    auto ready = [&] { return !tasks_.empty() || stopRequested_; };
+    if (wait < 0) {
+        wakeup_.wait(lock, ready);
+    } else {
+        wakeup_.wait_for(lock, std::chrono::duration<double>(wait), ready);
+    }
+}
+
+void RunLoop::run() {
+    if (!isCurrent()) bindToCurrentThread();
+    {
+        std::lock_guard<std::mutex> lock(mutex_);
+        stopRequested_ = false;
+    }
+    for (;;) {
+        runDue();
+        {
+            std::lock_guard<std::mutex> lock(mutex_);
+            if (stopRequested_) {
+                stopRequested_ = false;
+                return;
+            }
+        }
+        waitForWork(-1);
+    }
+}
+
+void RunLoop::stop() {
+    EventSource* source;
+    {
+        std::lock_guard<std::mutex> lock(mutex_);
+        stopRequested_ = true;
+        source = eventSource_;
+    }
+    wakeup_.notify_all();
+    if (source) source->wake();
+}
+
+void RunLoop::runOnce(double maxWaitSeconds) {
+    if (!isCurrent()) bindToCurrentThread();
+    if (runDue()) return;
+    waitForWork(maxWaitSeconds);
+    runDue();
+}
+
+void RunLoop::setVirtualClock(bool on) {
+    std::lock_guard<std::mutex> lock(mutex_);
+    if (on == virtualClock_) {
+        if (on) virtualNow_ = 0.0;
+        return;
+    }
+    // Timers keep their remaining delay across the switch.
+    double oldNow = clockNow();
+    virtualClock_ = on;
+    virtualNow_ = 0.0;
+    double newNow = clockNow();
+    std::map<TimerKey, Timer> moved;
+    timerKeys_.clear();
+    for (auto& [key, timer] : timers_) {
+        TimerKey k{key.first - oldNow + newNow, key.second};
+        timerKeys_.emplace(timer.id, k);
+        moved.emplace(k, std::move(timer));
+    }
+    timers_.swap(moved);
+}
+
+bool RunLoop::usesVirtualClock() const {
+    std::lock_guard<std::mutex> lock(mutex_);
+    return virtualClock_;
+}
+
+void RunLoop::runFor(double seconds) {
+    if (!isCurrent()) bindToCurrentThread();
+    if (!(seconds > 0.0)) seconds = 0.0;
+    if (usesVirtualClock()) {
+        double target;
+        {
+            std::lock_guard<std::mutex> lock(mutex_);
+            target = virtualNow_ + seconds;
+        }
+        runPosted();
+        while (runOneDueTimer(target)) runPosted();
+        {
+            std::lock_guard<std::mutex> lock(mutex_);
+            if (virtualNow_ < target) virtualNow_ = target;
+        }
+        runPosted();
+        return;
+    }
+    double end = monotonicSeconds() + seconds;
+    for (;;) {
+        runDue();
+        double left = end - monotonicSeconds();
+        if (left <= 0) break;
+        waitForWork(left);
+    }
+    runDue();
+}
+
+bool RunLoop::runUntil(const std::function<bool()>& predicate, double timeoutSeconds) {
+    if (!isCurrent()) bindToCurrentThread();
+    double end = monotonicSeconds() + timeoutSeconds;
+    for (;;) {
+        runDue();
+        if (predicate()) return true;
+        double left = end - monotonicSeconds();
+        if (left <= 0) return false;
+        // The virtual clock never wakes us; other threads' posts do. Look again now and then in case
+        // the predicate depends on something that is not posted.
+        waitForWork(left < 0.01 ? left : 0.01);
+    }
+}
+
+void RunLoop::reset() {
+    std::deque<Task> tasks;
+    std::map<TimerKey, Timer> timers;
+    {
+        std::lock_guard<std::mutex> lock(mutex_);
+        tasks.swap(tasks_);
+        timers.swap(timers_);
+        timerKeys_.clear();
+        stopRequested_ = false;
+        if (virtualClock_) virtualNow_ = 0.0;
+    }
+    // Destroyed here, outside the lock: a dropped postAndWait task releases its waiter.
+}
+
+size_t RunLoop::pendingTaskCount() const {
+    std::lock_guard<std::mutex> lock(mutex_);
+    return tasks_.size();
+}
+
+size_t RunLoop::timerCount() const {
+    std::lock_guard<std::mutex> lock(mutex_);
+    return timers_.size();
+}
+
+void RunLoop::setEventSource(EventSource* source) {
+    std::lock_guard<std::mutex> lock(mutex_);
+    eventSource_ = source;
+}
+
+}  // namespace zuno::sys

@@ -1,0 +1,123 @@
+#pragma once
+
+#include <condition_variable>
+#include <cstdint>
+#include <deque>
+#include <functional>
+#include <map>
+#include <mutex>
+#include <thread>
+
+namespace zuno::sys {
+
+// A queue of work and timers that one thread runs. The main run loop runs every view, timer and
+// animation of the program; other threads hand work to it with post() or postAndWait().
+//
+// Tests switch the main loop to a virtual clock: time stands still until runFor() moves it, and
+// timers then fire in order without any real waiting.
+class RunLoop {
+public:
+    using Task = std::function<void()>;
+    using TimerId = uint64_t;  // 0 is never a timer
+
+    // Something that can wait for outside events (a window system) while the loop is idle.
+    class EventSource {
+    public:
+        virtual ~EventSource() = default;
+        // Waits until woken, until one of its own events arrived (and was handled), or until the time
+        // is up. A negative time means no limit.
+        virtual void wait(double maxSeconds) = 0;
+        // Any thread: ends a wait early.
+        virtual void wake() = 0;
+    };
+
+    RunLoop();
+    ~RunLoop();
+    RunLoop(const RunLoop&) = delete;
+    RunLoop& operator=(const RunLoop&) = delete;
+
+    // The program's main loop; the thread that first binds or drives it becomes the main thread.
+    static RunLoop& main();
+    // The loop bound to the calling thread, or nullptr.
+    static RunLoop* current();
+    static bool isMainThread();
+
+    void bindToCurrentThread();
+    bool isCurrent() const;
+
+    // Any thread. Tasks run in the order they were posted.
+    void post(Task task);
+    // Any thread. Runs the task on the loop and waits for it; on the loop's own thread it runs at once.
+    // A task dropped by reset() releases the waiter.
+    void postAndWait(Task task);
+    // Any thread. A one-shot timer.
+    TimerId postDelayed(double seconds, Task task);
+    // Any thread. A repeating timer; the interval must be positive.
+    TimerId scheduleRepeating(double intervalSeconds, Task task);
+    // Any thread. The timer will not fire after this returns (on the loop's thread), nor again if it
+    // is running now. Unknown ids are ignored.
+    void cancel(TimerId id);
+    bool isScheduled(TimerId id) const;
+
+    // The loop's clock in seconds: monotonic time, or the virtual time in tests.
+    double now() const;
+
+    // Runs until stop() (on the bound thread).
+    void run();
+    // Any thread.
+    void stop();
+    // Runs what is due; if nothing was, waits up to maxWaitSeconds for work and runs it.
+    void runOnce(double maxWaitSeconds);
+
+    // Virtual clock: when switched on, time is set to 0 and moves only with runFor().
+    void setVirtualClock(bool on);
+    bool usesVirtualClock() const;
+    // Runs the loop for the given time: with the virtual clock it advances time at once, firing every
+    // timer due on the way in order; with the real clock it runs for that long.
+    void runFor(double seconds);
+    // Runs posted work and due timers until the predicate holds or the real time runs out. The virtual
+    // clock does not move here; work posted by other threads is waited for.
+    bool runUntil(const std::function<bool()>& predicate, double timeoutSeconds);
+
+    // Drops every pending task and timer (between tests).
+    void reset();
+    size_t pendingTaskCount() const;
+    size_t timerCount() const;
+
+    void setEventSource(EventSource* source);
+
+private:
+    struct Timer {
+        TimerId id;
+        double interval;  // 0 for a one-shot timer
+        Task task;
+    };
+    using TimerKey = std::pair<double, uint64_t>;  // due time, order of scheduling
+
+    TimerId addTimer(double delay, double interval, Task task);
+    double clockNow() const;  // with mutex_ held
+    // Runs posted tasks and due timers once; answers whether anything ran.
+    bool runDue();
+    bool runPosted();
+    bool runOneDueTimer(double limit);
+    // Waits (real time) for posted work, a timer or a wake-up.
+    void waitForWork(double maxSeconds);
+
+    mutable std::mutex mutex_;
+    std::condition_variable wakeup_;
+    std::deque<Task> tasks_;
+    std::map<TimerKey, Timer> timers_;
+    std::map<TimerId, TimerKey> timerKeys_;
+    uint64_t nextSequence_ = 1;
+    TimerId runningTimer_ = 0;
+    bool runningTimerCancelled_ = false;
+    bool stopRequested_ = false;
+    bool virtualClock_ = false;
+    double virtualNow_ = 0.0;
+    double epoch_ = 0.0;
+    std::thread::id owner_;
+    bool bound_ = false;
+    EventSource* eventSource_ = nullptr;
+};
+
+}  // namespace zuno::sys

@@ -1,0 +1,118 @@
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <thread>
+#include <vector>
+
+#include "platform/core/RunLoop.h"
+
+using zuno::sys::RunLoop;
+
+TEST(RunLoop, PostedTasksRunInOrder) {
+    auto& loop = RunLoop::main();
+    std::vector<int> order;
+    for (int i = 0; i < 5; ++i) loop.post([&order, i] { order.push_back(i); });
+    loop.runFor(0);
+    EXPECT_EQ(order, (std::vector<int>{0, 1, 2, 3, 4}));
+}
+
+TEST(RunLoop, VirtualClockFiresTimersInDueOrderWithoutWaiting) {
+    auto& loop = RunLoop::main();
+    std::vector<std::string> fired;
+    loop.postDelayed(2.0, [&] { fired.push_back("b@" + std::to_string(int(loop.now()))); });
+    loop.postDelayed(1.0, [&] { fired.push_back("a@" + std::to_string(int(loop.now()))); });
+    loop.postDelayed(30.0, [&] { fired.push_back("c@" + std::to_string(int(loop.now()))); });
+    loop.runFor(1.5);
+    EXPECT_EQ(fired, (std::vector<std::string>{"a@1"}));
+    loop.runFor(29.0);
+    EXPECT_EQ(fired, (std::vector<std::string>{"a@1", "b@2", "c@30"}));
+    EXPECT_DOUBLE_EQ(loop.now(), 30.5);
+}
+
+TEST(RunLoop, RepeatingTimerTicksUntilCancelledEvenFromItsOwnTick) {
+    auto& loop = RunLoop::main();
+    int ticks = 0;
+    RunLoop::TimerId id = 0;
+    id = loop.scheduleRepeating(1.0, [&] {
+        if (++ticks == 3) loop.cancel(id);
+    });
+    loop.runFor(10.0);
+    EXPECT_EQ(ticks, 3);
+    EXPECT_FALSE(loop.isScheduled(id));
+    EXPECT_EQ(loop.timerCount(), 0u);
+}
+
+TEST(RunLoop, CancelledDelayedCallNeverRuns) {
+    auto& loop = RunLoop::main();
+    bool ran = false;
+    auto id = loop.postDelayed(1.0, [&] { ran = true; });
+    EXPECT_TRUE(loop.isScheduled(id));
+    loop.cancel(id);
+    loop.cancel(12345);  // unknown ids are ignored
+    loop.runFor(5.0);
+    EXPECT_FALSE(ran);
+}
+
+TEST(RunLoop, PostAndWaitFromAnotherThreadRunsOnTheLoop) {
+    auto& loop = RunLoop::main();
+    std::atomic<bool> onLoop{false};
+    std::atomic<bool> returned{false};
+    std::thread worker([&] {
+        loop.postAndWait([&] { onLoop = RunLoop::isMainThread(); });
+        returned = true;
+    });
+    EXPECT_TRUE(loop.runUntil([&] { return returned.load(); }, 5.0));
+    worker.join();
+    EXPECT_TRUE(onLoop);
+}
+
+TEST(RunLoop, PostAndWaitOnTheLoopThreadRunsInline) {
+    bool ran = false;
+    RunLoop::main().postAndWait([&] { ran = true; });
+    EXPECT_TRUE(ran);
+}
+
+TEST(RunLoop, ResetReleasesAWaiterWhoseTaskIsDropped) {
+    auto& loop = RunLoop::main();
+    std::atomic<bool> returned{false};
+    std::thread worker([&] {
+        loop.postAndWait([] {});
+        returned = true;
+    });
+    while (loop.pendingTaskCount() == 0) std::this_thread::yield();
+    loop.reset();
+    worker.join();
+    EXPECT_TRUE(returned);
+}
+
+TEST(RunLoop, RunUntilGivesUpAfterTheTimeout) {
+    EXPECT_FALSE(RunLoop::main().runUntil([] { return false; }, 0.05));
+}
+
+TEST(RunLoop, PostsFromManyThreadsAllArrive) {
+    auto& loop = RunLoop::main();
+    std::atomic<int> count{0};
+    std::vector<std::thread> threads;
+    for (int t = 0; t < 4; ++t)
+        threads.emplace_back([&] {
+            for (int i = 0; i < 250; ++i) loop.post([&] { ++count; });
+        });
+    for (auto& t : threads) t.join();
+    EXPECT_TRUE(loop.runUntil([&] { return count == 1000; }, 5.0));
+}
+
+TEST(RunLoop, RealClockTimerFires) {
+    RunLoop loop;
+    loop.bindToCurrentThread();
+    bool fired = false;
+    loop.postDelayed(0.02, [&] { fired = true; });
+    EXPECT_TRUE(loop.runUntil([&] { return fired; }, 5.0));
+    RunLoop::main().bindToCurrentThread();
+}
+
+TEST(RunLoop, StopEndsRun) {
+    auto& loop = RunLoop::main();
+    loop.post([&] { loop.stop(); });
+    loop.run();  // returns
+    SUCCEED();
+}
