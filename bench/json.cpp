@@ -76,7 +76,7 @@ const std::string& documentText() {
 
 void reportThroughput(benchmark::State& state, size_t bytes) {
     state.SetBytesProcessed(static_cast<int64_t>(state.iterations() * bytes));
-    state.counters["MB/s"] = benchmark::Counter(static_cast<double>(state.iterations() * bytes) / 1e6,
+    state.counters["MB"] = benchmark::Counter(static_cast<double>(state.iterations() * bytes) / 1e6,
                                                 benchmark::Counter::kIsRate);
     state.counters["doc_MB"] = static_cast<double>(bytes) / 1e6;
 }
@@ -86,7 +86,7 @@ void BM_JsonParse(benchmark::State& state) {
     JsonParser parser;
     for (auto _ : state) {
         auto value = parser.objectWithString(text);
-        if (!value) state.SkipWithError("the document did not read");
+        if (!value) state.SkipWithError("the sample did not read");
         benchmark::DoNotOptimize(value);
     }
     reportThroughput(state, text.size());
@@ -101,7 +101,7 @@ void BM_JsonWrite(benchmark::State& state) {
     size_t bytes = 0;
     for (auto _ : state) {
         auto text = writer.stringWithObject(doc);
-        if (!text) state.SkipWithError("the document did not write");
+        if (!text) state.SkipWithError("the sample did not write");
         bytes = text ? text->size() : 0;
         benchmark::DoNotOptimize(text);
     }

@@ -10,8 +10,10 @@ namespace {
 
 template <typename Result>
 Result logged(Result result, const JsonBase& component, const char* operation) {
-    if (!result)
-        sys::Log::line(std::string(operation) + " failed. Error trace is: " + describeErrorTrace(component.errorTrace()));
+    if (!result) {
+        std::string trace = describeErrorTrace(component.errorTrace());
+        sys::Log::line(std::string(operation) + " failed. Error trace is: " + trace);
+    }
     return result;
 }
 

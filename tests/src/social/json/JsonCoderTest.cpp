@@ -1,4 +1,3 @@
-#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -14,9 +13,8 @@ using zuno::sys::Data;
 using zuno::sys::Dictionary;
 using zuno::sys::Log;
 using zuno::sys::Value;
-using zuno::testing::descriptions;
 using zuno::testing::lastError;
-using ::testing::ElementsAre;
+using zuno::testing::traceText;
 
 TEST(JsonCoder, ReadsAndReportsThroughItsParser) {
     JsonCoder coder;
@@ -26,7 +24,7 @@ TEST(JsonCoder, ReadsAndReportsThroughItsParser) {
     EXPECT_FALSE(coder.objectWithString("[1,]", &error));
     ASSERT_TRUE(error);
     EXPECT_EQ(error->code, JsonErrorCode::TrailingComma);
-    EXPECT_THAT(descriptions(coder), ElementsAre("Trailing comma disallowed in array"));
+    EXPECT_EQ(traceText(coder), "Trailing comma disallowed in array");
 
     EXPECT_FALSE(coder.objectWithString("7", &error));
     EXPECT_EQ(error->description, "Valid fragment, but not JSON");
@@ -53,7 +51,7 @@ TEST(JsonCoder, WritesThroughItsWriterWithItsOptions) {
     EXPECT_EQ(coder.stringWithFragment(Value(2), &error), "2");
     EXPECT_FALSE(coder.stringWithFragment(Value(Data{}), &error));
     EXPECT_EQ(error->description, "JSON serialisation not supported for data");
-    EXPECT_THAT(descriptions(coder), ElementsAre("JSON serialisation not supported for data"));
+    EXPECT_EQ(traceText(coder), "JSON serialisation not supported for data");
 }
 
 TEST(JsonCoder, DepthLimitReachesBothSides) {

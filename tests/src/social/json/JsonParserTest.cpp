@@ -1,4 +1,3 @@
-#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <string>
@@ -10,17 +9,23 @@ using namespace zuno;
 using zuno::sys::Array;
 using zuno::sys::Dictionary;
 using zuno::sys::Value;
-using zuno::testing::descriptions;
 using zuno::testing::lastCode;
 using zuno::testing::lastError;
-using ::testing::ElementsAre;
+using zuno::testing::traceText;
 
 namespace {
 
-// Reads a fragment and gives the last error's description, or "ok".
-std::string fragmentError(std::string_view text) {
+// Reads a fragment and gives its whole error trace, or "ok".
+std::string traceOf(std::string_view text) {
     JsonParser parser;
-    return parser.fragmentWithString(text) ? "ok" : lastError(parser);
+    return parser.fragmentWithString(text) ? "ok" : traceText(parser);
+}
+
+// The code of the error a caller would report for the text.
+JsonErrorCode codeOf(std::string_view text) {
+    JsonParser parser;
+    parser.fragmentWithString(text);
+    return lastCode(parser);
 }
 
 Value fragment(std::string_view text) {
@@ -38,82 +43,59 @@ std::string nestedObjects(int levels) {
     return text + "{}" + std::string(levels - 1, '}');
 }
 
+const char* const kBrokenQuad = "Missing hex digit in quad | Missing hex quad | Broken unicode character";
+
 }  // namespace
 
-TEST(JsonParserStrings, PlainTextAndSimpleEscapes) {
+TEST(JsonParserStrings, PlainTextAndEscapes) {
     EXPECT_EQ(fragment(R"("")"), Value(""));
     EXPECT_EQ(fragment(R"("caf\u00e9 \"q\" \\ \/ \b\f\n\r\t")"), Value("café \"q\" \\ / \b\f\n\r\t"));
-    EXPECT_EQ(fragment("\"Tiến lên ♠\""), Value("Tiến lên ♠"));
-    EXPECT_EQ(fragment(R"("\u0000x")"), Value(std::string("\0x", 2)));
-    EXPECT_EQ(fragment(R"("\u20AC\u20ac")"), Value("€€"));
-    // Longer than any small-string buffer, with escapes in the middle of runs.
+    EXPECT_EQ(fragment("\"Tiến lên ♠ \xF4\x8F\xBF\xBF\""), Value("Tiến lên ♠ \xF4\x8F\xBF\xBF"));
+    EXPECT_EQ(fragment(R"("\u0000x\u20AC\u20ac")"), Value(std::string("\0x€€", 8)));
+    // Longer than any small-string buffer, with an escape between two runs.
     EXPECT_EQ(fragment(R"("abcdefghijklmnopqrstuvwxyz\nabcdefghijklmnopqrstuvwxyz")"),
               Value("abcdefghijklmnopqrstuvwxyz\nabcdefghijklmnopqrstuvwxyz"));
+
+    EXPECT_EQ(traceOf(R"("\x")"), "Illegal escape sequence '0x78'");
+    EXPECT_EQ(codeOf(R"("\x")"), JsonErrorCode::IllegalEscape);
+    EXPECT_EQ(traceOf("\"\\\xC3\xA9\""), "Illegal escape sequence '0xffffffc3'");  // the byte, sign-extended
+    EXPECT_EQ(traceOf("\"\\"), "Illegal escape sequence '0x0'");
+    EXPECT_EQ(traceOf(R"("\u12G4")"), kBrokenQuad);
+    EXPECT_EQ(traceOf(R"("\u12)"), kBrokenQuad);
+    EXPECT_EQ(codeOf(R"("\u12)"), JsonErrorCode::BadUnicodeEscape);
 }
 
 TEST(JsonParserStrings, SurrogatePairsGiveOneCharacter) {
     EXPECT_EQ(fragment(R"("\ud83c\udca1")"), Value("\xF0\x9F\x82\xA1"));  // U+1F0A1, a playing card
     EXPECT_EQ(fragment(R"("\uD800\uDC00\uDBFF\uDFFF")"), Value("\xF0\x90\x80\x80\xF4\x8F\xBF\xBF"));
 
-    EXPECT_EQ(fragmentError(R"("\udc00")"), "Broken unicode character");
-    JsonParser parser;
-    EXPECT_FALSE(parser.fragmentWithString(R"("\udc00")"));
-    EXPECT_THAT(descriptions(parser), ElementsAre("Invalid high character in surrogate pair", "Broken unicode character"));
-    EXPECT_FALSE(parser.fragmentWithString(R"("\ud800x")"));
-    EXPECT_THAT(descriptions(parser), ElementsAre("Missing low character in surrogate pair", "Broken unicode character"));
-    EXPECT_FALSE(parser.fragmentWithString(R"("\ud800\u0041")"));
-    EXPECT_THAT(descriptions(parser), ElementsAre("Invalid low surrogate char", "Broken unicode character"));
-    EXPECT_FALSE(parser.fragmentWithString(R"("\ud800\n")"));
-    EXPECT_THAT(descriptions(parser), ElementsAre("Missing low character in surrogate pair", "Broken unicode character"));
-    EXPECT_FALSE(parser.fragmentWithString(R"("\ud800\udcxx")"));
-    EXPECT_THAT(descriptions(parser),
-                ElementsAre("Missing hex digit in quad", "Missing hex quad", "Broken unicode character"));
-    EXPECT_EQ(lastCode(parser), JsonErrorCode::BadUnicodeEscape);
+    EXPECT_EQ(traceOf(R"("\udc00")"), "Invalid high character in surrogate pair | Broken unicode character");
+    EXPECT_EQ(traceOf(R"("\ud800x")"), "Missing low character in surrogate pair | Broken unicode character");
+    EXPECT_EQ(traceOf(R"("\ud800\n")"), "Missing low character in surrogate pair | Broken unicode character");
+    EXPECT_EQ(traceOf(R"("\ud800\u0041")"), "Invalid low surrogate char | Broken unicode character");
+    EXPECT_EQ(traceOf(R"("\ud800\udcxx")"), kBrokenQuad);
 }
 
-TEST(JsonParserStrings, BrokenEscapes) {
-    JsonParser parser;
-    EXPECT_FALSE(parser.fragmentWithString(R"("\u12G4")"));
-    EXPECT_THAT(descriptions(parser),
-                ElementsAre("Missing hex digit in quad", "Missing hex quad", "Broken unicode character"));
-    EXPECT_FALSE(parser.fragmentWithString(R"("\u12)"));
-    EXPECT_THAT(descriptions(parser),
-                ElementsAre("Missing hex digit in quad", "Missing hex quad", "Broken unicode character"));
-
-    EXPECT_FALSE(parser.fragmentWithString(R"("\x")"));
-    EXPECT_THAT(descriptions(parser), ElementsAre("Illegal escape sequence '0x78'"));
-    EXPECT_EQ(lastCode(parser), JsonErrorCode::IllegalEscape);
-    // The byte is shown sign-extended.
-    EXPECT_EQ(fragmentError("\"\\\xC3\xA9\""), "Illegal escape sequence '0xffffffc3'");
-    EXPECT_EQ(fragmentError("\"\\"), "Illegal escape sequence '0x0'");
-}
-
-TEST(JsonParserStrings, ControlCharactersAndUnterminatedStrings) {
-    JsonParser parser;
-    EXPECT_FALSE(parser.fragmentWithString("\"a\tb\""));
-    EXPECT_THAT(descriptions(parser), ElementsAre("Unescaped control character '0x9'"));
-    EXPECT_EQ(lastCode(parser), JsonErrorCode::ControlCharacter);
-    EXPECT_EQ(fragmentError(std::string_view("\"a\0b\"", 5)), "Unescaped control character '0x0'");
+TEST(JsonParserStrings, ControlCharactersUnterminatedStringsAndBadUtf8) {
+    EXPECT_EQ(traceOf("\"a\tb\""), "Unescaped control character '0x9'");
+    EXPECT_EQ(codeOf("\"a\tb\""), JsonErrorCode::ControlCharacter);
+    EXPECT_EQ(traceOf(std::string_view("\"a\0b\"", 5)), "Unescaped control character '0x0'");
     // Running out of input counts as a control character, except right after an escape.
-    EXPECT_EQ(fragmentError("\"abc"), "Unescaped control character '0x0'");
-    EXPECT_FALSE(parser.fragmentWithString("\"abc\\n"));
-    EXPECT_THAT(descriptions(parser), ElementsAre("Unexpected EOF while parsing string"));
-    EXPECT_EQ(lastCode(parser), JsonErrorCode::EndOfInput);
-    EXPECT_EQ(fragmentError("\"\\u0041"), "Unexpected EOF while parsing string");
-}
+    EXPECT_EQ(traceOf("\"abc"), "Unescaped control character '0x0'");
+    EXPECT_EQ(traceOf("\"abc\\n"), "Unexpected EOF while parsing string");
+    EXPECT_EQ(traceOf("\"\\u0041"), "Unexpected EOF while parsing string");
+    EXPECT_EQ(codeOf("\"\\u0041"), JsonErrorCode::EndOfInput);
 
-TEST(JsonParserStrings, BytesThatAreNotUtf8AreRefused) {
-    EXPECT_EQ(fragmentError("\"ab\xFF\""), "Unescaped control character '0x61'");
-    EXPECT_EQ(fragmentError("\"\xC3\""), "Unescaped control character '0xffffffc3'");        // cut short
-    EXPECT_EQ(fragmentError("\"\xC0\x80\""), "Unescaped control character '0xffffffc0'");    // overlong
-    EXPECT_EQ(fragmentError("\"\xED\xA0\x80\""), "Unescaped control character '0xffffffed'");  // surrogate
-    EXPECT_EQ(fragmentError("\"\xF4\x90\x80\x80\""), "Unescaped control character '0xfffffff4'");  // > U+10FFFF
-    EXPECT_EQ(fragmentError("\"ok\\n\xFF\""), "Unescaped control character '0xffffffff'");
-    EXPECT_EQ(fragment("\"\xF4\x8F\xBF\xBF\""), Value("\xF4\x8F\xBF\xBF"));
+    // A run that is not UTF-8 is refused at its first byte.
+    EXPECT_EQ(traceOf("\"ab\xFF\""), "Unescaped control character '0x61'");
+    EXPECT_EQ(traceOf("\"ok\\n\xFF\""), "Unescaped control character '0xffffffff'");
+    EXPECT_EQ(traceOf("\"\xC3\""), "Unescaped control character '0xffffffc3'");              // cut short
+    EXPECT_EQ(traceOf("\"\xC0\x80\""), "Unescaped control character '0xffffffc0'");          // overlong
+    EXPECT_EQ(traceOf("\"\xED\xA0\x80\""), "Unescaped control character '0xffffffed'");      // a surrogate
+    EXPECT_EQ(traceOf("\"\xF4\x90\x80\x80\""), "Unescaped control character '0xfffffff4'");  // above U+10FFFF
 }
 
 TEST(JsonParserNumbers, IntegersRealsAndTheirLimits) {
-    EXPECT_EQ(fragment("0"), Value(0));
     EXPECT_EQ(fragment("-0"), Value(0));
     EXPECT_EQ(fragment("1234567890123"), Value(1234567890123L));
     EXPECT_EQ(fragment("9223372036854775807"), Value(INT64_MAX));
@@ -127,121 +109,94 @@ TEST(JsonParserNumbers, IntegersRealsAndTheirLimits) {
     // Too small for a double is zero; too large cannot be held and is refused.
     EXPECT_EQ(fragment("1e-400"), Value(0.0));
     EXPECT_EQ(fragment("-0.0000e-99999999999999999999"), Value(-0.0));
-    JsonParser parser;
-    EXPECT_FALSE(parser.fragmentWithString("[1e400]"));
-    EXPECT_THAT(descriptions(parser), ElementsAre("Failed creating decimal instance", "Expected value while parsing array"));
-    EXPECT_EQ(fragmentError("-1e99999999999999999999"), "Failed creating decimal instance");
-    EXPECT_EQ(fragmentError("0.00001e400"), "Failed creating decimal instance");
+    EXPECT_EQ(traceOf("[1e400]"), "Failed creating decimal instance | Expected value while parsing array");
+    EXPECT_EQ(traceOf("-1e99999999999999999999"), "Failed creating decimal instance");
+    EXPECT_EQ(traceOf("0.00001e400"), "Failed creating decimal instance");
 }
 
 TEST(JsonParserNumbers, MalformedNumbers) {
-    JsonParser parser;
-    EXPECT_FALSE(parser.fragmentWithString("01"));
-    EXPECT_THAT(descriptions(parser), ElementsAre("Leading 0 disallowed in number"));
-    EXPECT_EQ(lastCode(parser), JsonErrorCode::BadNumber);
-    EXPECT_EQ(fragmentError("-01"), "Leading 0 disallowed in number");
-    EXPECT_EQ(fragmentError("-"), "No digits after initial minus");
-    EXPECT_EQ(fragmentError("-a"), "No digits after initial minus");
-    EXPECT_EQ(fragmentError("1."), "No digits after decimal point");
-    EXPECT_EQ(fragmentError("1.e5"), "No digits after decimal point");
-    EXPECT_EQ(fragmentError("1e"), "No digits after exponent");
-    EXPECT_EQ(fragmentError("1e+"), "No digits after exponent");
-    EXPECT_EQ(fragmentError("+1"), "Leading + disallowed in number");
-    EXPECT_EQ(fragmentError(".5"), "Unrecognised leading character");
-    EXPECT_EQ(fragmentError("1.5.5"), "Garbage after JSON");
+    EXPECT_EQ(traceOf("01"), "Leading 0 disallowed in number");
+    EXPECT_EQ(codeOf("01"), JsonErrorCode::BadNumber);
+    EXPECT_EQ(traceOf("-01"), "Leading 0 disallowed in number");
+    EXPECT_EQ(traceOf("-"), "No digits after initial minus");
+    EXPECT_EQ(traceOf("-a"), "No digits after initial minus");
+    EXPECT_EQ(traceOf("1."), "No digits after decimal point");
+    EXPECT_EQ(traceOf("1.e5"), "No digits after decimal point");
+    EXPECT_EQ(traceOf("1e"), "No digits after exponent");
+    EXPECT_EQ(traceOf("1e+"), "No digits after exponent");
+    EXPECT_EQ(traceOf("+1"), "Leading + disallowed in number");
+    EXPECT_EQ(traceOf(".5"), "Unrecognised leading character");
+    EXPECT_EQ(traceOf("1.5.5"), "Garbage after JSON");
 }
 
 TEST(JsonParserStructure, ArraysAndTheMissingCommaQuirk) {
     EXPECT_EQ(fragment("[1,2]"), Value(Array{1, 2}));
-    EXPECT_EQ(fragment(" [ 1 , 2 ] "), Value(Array{1, 2}));
-    // A missing comma is not an error: both forms read the same.
+    // A missing comma is not an error: the next element is read directly.
     EXPECT_EQ(fragment("[1 2]"), Value(Array{1, 2}));
     EXPECT_EQ(fragment("[\"a\"\"b\"[]{}]"), Value(Array{"a", "b", Array{}, Dictionary{}}));
-    EXPECT_EQ(fragment("[]"), Value(Array{}));
-    EXPECT_EQ(fragment("[true,false,null]"), Value(Array{true, false, Value()}));
-    EXPECT_EQ(fragment("\t\n\v\f\r[]\r\f\v\n\t"), Value(Array{}));
+    EXPECT_EQ(fragment("\t\n\v\f\r[ true , false , null ]\r\f\v\n\t"), Value(Array{true, false, Value()}));
 
-    JsonParser parser;
-    EXPECT_FALSE(parser.fragmentWithString("[1,2,]"));
-    EXPECT_THAT(descriptions(parser), ElementsAre("Trailing comma disallowed in array"));
-    EXPECT_EQ(lastCode(parser), JsonErrorCode::TrailingComma);
-    EXPECT_FALSE(parser.fragmentWithString("[,1]"));
-    EXPECT_THAT(descriptions(parser), ElementsAre("Unrecognised leading character", "Expected value while parsing array"));
-    EXPECT_FALSE(parser.fragmentWithString("[1,"));
-    EXPECT_THAT(descriptions(parser), ElementsAre("End of input while parsing array"));
-    EXPECT_FALSE(parser.fragmentWithString("[1 "));
-    EXPECT_THAT(descriptions(parser), ElementsAre("End of input while parsing array"));
-    EXPECT_FALSE(parser.fragmentWithString("[ "));
-    EXPECT_THAT(descriptions(parser), ElementsAre("Unexpected end of string", "Expected value while parsing array"));
-    EXPECT_EQ(fragmentError("["), "End of input while parsing array");
-    EXPECT_EQ(fragmentError("[tru]"), "Expected value while parsing array");
+    EXPECT_EQ(traceOf("[1,2,]"), "Trailing comma disallowed in array");
+    EXPECT_EQ(codeOf("[1,2,]"), JsonErrorCode::TrailingComma);
+    EXPECT_EQ(traceOf("[,1]"), "Unrecognised leading character | Expected value while parsing array");
+    EXPECT_EQ(traceOf("[1,"), "End of input while parsing array");
+    EXPECT_EQ(traceOf("[1 "), "End of input while parsing array");
+    EXPECT_EQ(traceOf("[ "), "Unexpected end of string | Expected value while parsing array");
+    EXPECT_EQ(traceOf("[tru]"), "Expected 'true' | Expected value while parsing array");
 }
 
 TEST(JsonParserStructure, Objects) {
     Value v = fragment(R"({"b":1,"a":{"x":[]},"c":"t"})");
-    ASSERT_TRUE(v.isDictionary());
     ASSERT_EQ(v.size(), 3u);
     EXPECT_EQ(v.dictionary()->entries()[0].first, "b");  // the text's order is kept
     EXPECT_EQ(v["a"]["x"], Value(Array{}));
-    EXPECT_EQ(fragment("{}"), Value(Dictionary{}));
+    EXPECT_EQ(fragment("{ }"), Value(Dictionary{}));
     EXPECT_EQ(fragment(R"({"a":1 "b":2})"), Value(Dictionary{{"a", 1}, {"b", 2}}));
     // A later duplicate replaces the earlier value.
     EXPECT_EQ(fragment(R"({"a":1,"b":2,"a":3})"), Value(Dictionary{{"a", 3}, {"b", 2}}));
 
-    JsonParser parser;
-    EXPECT_FALSE(parser.fragmentWithString(R"({"a":1,})"));
-    EXPECT_THAT(descriptions(parser), ElementsAre("Trailing comma disallowed in object"));
-    EXPECT_FALSE(parser.fragmentWithString("{a:1}"));
-    EXPECT_THAT(descriptions(parser), ElementsAre("Object key string expected"));
-    EXPECT_EQ(lastCode(parser), JsonErrorCode::Syntax);
-    EXPECT_FALSE(parser.fragmentWithString("{\"a\tb\":1}"));
-    EXPECT_THAT(descriptions(parser), ElementsAre("Unescaped control character '0x9'", "Object key string expected"));
-    EXPECT_FALSE(parser.fragmentWithString(R"({"a" 1})"));
-    EXPECT_THAT(descriptions(parser), ElementsAre("Expected ':' separating key and value"));
-    EXPECT_FALSE(parser.fragmentWithString(R"({"a": [x]})"));
-    EXPECT_THAT(descriptions(parser), ElementsAre("Unrecognised leading character", "Expected value while parsing array",
-                                                  "Object value expected for key: a"));
-    EXPECT_FALSE(parser.fragmentWithString(R"({"a":1)"));
-    EXPECT_THAT(descriptions(parser), ElementsAre("End of input while parsing object"));
-    EXPECT_EQ(fragmentError("{ "), "Object key string expected");
+    EXPECT_EQ(traceOf(R"({"a":1,})"), "Trailing comma disallowed in object");
+    EXPECT_EQ(traceOf("{a:1}"), "Object key string expected");
+    EXPECT_EQ(codeOf("{a:1}"), JsonErrorCode::Syntax);
+    EXPECT_EQ(traceOf("{ "), "Object key string expected");
+    EXPECT_EQ(traceOf("{\"a\tb\":1}"), "Unescaped control character '0x9' | Object key string expected");
+    EXPECT_EQ(traceOf(R"({"a" 1})"), "Expected ':' separating key and value");
+    EXPECT_EQ(traceOf(R"({"a": [x]})"),
+              "Unrecognised leading character | Expected value while parsing array | Object value expected for key: a");
+    EXPECT_EQ(traceOf(R"({"a":1)"), "End of input while parsing object");
 }
 
-TEST(JsonParserStructure, WordsAndLeadingCharacters) {
+TEST(JsonParserStructure, WordsLeadingCharactersAndTheEnd) {
     EXPECT_EQ(fragment("true"), Value(true));
     EXPECT_EQ(fragment("false"), Value(false));
     EXPECT_EQ(fragment("null"), Value());
-    EXPECT_EQ(fragmentError("tru"), "Expected 'true'");
-    EXPECT_EQ(fragmentError("fals"), "Expected 'false'");
-    EXPECT_EQ(fragmentError("nul"), "Expected 'null'");
-    EXPECT_EQ(fragmentError("truex"), "Garbage after JSON");
-    EXPECT_EQ(fragmentError("x"), "Unrecognised leading character");
-    EXPECT_EQ(fragmentError(""), "Unexpected end of string");
-    EXPECT_EQ(fragmentError("  "), "Unexpected end of string");
-    EXPECT_EQ(fragmentError("[] []"), "Garbage after JSON");
-    EXPECT_EQ(fragmentError(std::string_view("[]\0", 3)), "Garbage after JSON");
+    EXPECT_EQ(traceOf("tru"), "Expected 'true'");
+    EXPECT_EQ(traceOf("fals"), "Expected 'false'");
+    EXPECT_EQ(traceOf("nul"), "Expected 'null'");
+    EXPECT_EQ(traceOf("x"), "Unrecognised leading character");
+    EXPECT_EQ(traceOf("  "), "Unexpected end of string");
+    EXPECT_EQ(traceOf("truex"), "Garbage after JSON");
+    EXPECT_EQ(codeOf("truex"), JsonErrorCode::TrailingGarbage);
+    EXPECT_EQ(traceOf(std::string_view("[]\0", 3)), "Garbage after JSON");
 
     JsonParser parser;
-    EXPECT_FALSE(parser.fragmentWithString("{} x"));
-    EXPECT_EQ(lastCode(parser), JsonErrorCode::TrailingGarbage);
     EXPECT_FALSE(parser.fragmentWithString(std::nullopt));
-    EXPECT_THAT(descriptions(parser), ElementsAre("Input was 'nil'"));
+    EXPECT_EQ(traceText(parser), "Input was 'nil'");
     EXPECT_EQ(lastCode(parser), JsonErrorCode::NoInput);
 }
 
 TEST(JsonParserDocuments, FragmentsVersusDocuments) {
     JsonParser parser;
     EXPECT_FALSE(parser.objectWithString(R"("text")"));
-    EXPECT_THAT(descriptions(parser), ElementsAre("Valid fragment, but not JSON"));
+    EXPECT_EQ(traceText(parser), "Valid fragment, but not JSON");
     EXPECT_EQ(lastCode(parser), JsonErrorCode::NotContainer);
-    EXPECT_FALSE(parser.objectWithString("12"));
-    EXPECT_EQ(lastError(parser), "Valid fragment, but not JSON");
     EXPECT_EQ(parser.fragmentWithString(R"("text")"), Value("text"));
     EXPECT_TRUE(parser.errorTrace().empty());  // cleared by the next read
     EXPECT_EQ(parser.objectWithString("[1]"), Value(Array{1}));
     EXPECT_EQ(parser.objectWithString("{}"), Value(Dictionary{}));
     // A broken document reports its own error, not the top-level one.
     EXPECT_FALSE(parser.objectWithString("[1,]"));
-    EXPECT_THAT(descriptions(parser), ElementsAre("Trailing comma disallowed in array"));
+    EXPECT_EQ(traceText(parser), "Trailing comma disallowed in array");
 }
 
 TEST(JsonParserNesting, DefaultLimitIs512) {
@@ -257,7 +212,7 @@ TEST(JsonParserNesting, DefaultLimitIs512) {
     EXPECT_EQ(trace.back()->description, "Expected value while parsing array");
     EXPECT_FALSE(parser.objectWithString(nestedObjects(513)));
     EXPECT_EQ(parser.errorTrace().front()->description, "Nested too deep");
-    // Depth is counted per read, and only along one path.
+    // Depth is counted along one path only.
     EXPECT_TRUE(parser.objectWithString("[" + nested(511) + "," + nested(511) + "]"));
 }
 
@@ -276,17 +231,15 @@ TEST(JsonParserNesting, OwnLimitsAndTheCeiling) {
     EXPECT_FALSE(parser.objectWithString(deep));
     EXPECT_EQ(parser.errorTrace().front()->description, "Nested too deep");
     EXPECT_EQ(parser.errorTrace().size(), JsonBase::kDepthCeiling + 1);
+    parser.setMaxDepth(1000000);
     std::string deepObjects;
     for (int i = 0; i < 100000; ++i) deepObjects += "{\"k\":";
     EXPECT_FALSE(parser.objectWithString(deepObjects));
-    EXPECT_EQ(parser.errorTrace().front()->description, "Nested too deep");
+    EXPECT_EQ(parser.errorTrace().size(), JsonBase::kDepthCeiling + 1);
     // The last record alone holds the whole chain; letting go of it must not recurse too deep either.
     std::shared_ptr<const JsonError> last = parser.errorTrace().back();
     parser.clearErrorTrace();
     last.reset();
-    parser.setMaxDepth(1000000);
-    EXPECT_FALSE(parser.objectWithString(deep));
-    EXPECT_EQ(parser.errorTrace().size(), JsonBase::kDepthCeiling + 1);
 }
 
 TEST(JsonParserErrors, EachRecordPointsAtThePreviousOne) {

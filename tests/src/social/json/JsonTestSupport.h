@@ -1,16 +1,15 @@
 #pragma once
 
 #include <string>
-#include <vector>
 
 #include "social/json/JsonBase.h"
 
 namespace zuno::testing {
 
-// The descriptions of a trace, innermost first.
-inline std::vector<std::string> descriptions(const JsonBase& component) {
-    std::vector<std::string> out;
-    for (const auto& error : component.errorTrace()) out.push_back(error->description);
+// The descriptions of a trace, innermost first, joined by " | ".
+inline std::string traceText(const JsonBase& component) {
+    std::string out;
+    for (const auto& error : component.errorTrace()) out += (out.empty() ? "" : " | ") + error->description;
     return out;
 }
 
