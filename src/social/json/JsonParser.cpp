@@ -169,7 +169,12 @@ bool JsonParser::scanRestOfObject(sys::Value& out) {
             return true;
         }
         std::string key;
-        if (!at('"') || (++c_, !scanRestOfString(key))) {
+        bool keyRead = at('"');
+        if (keyRead) {
+            ++c_;
+            keyRead = scanRestOfString(key);
+        }
+        if (!keyRead) {
             addErrorWithCode(JsonErrorCode::Syntax, "Object key string expected");
             return false;
         }
