@@ -99,10 +99,11 @@ std::vector<int8_t> CardMBUtils::findAndSelectTriple(int8_t threshold, std::span
     if (!table.fits() || table.size() < 2) return {};
     const int suit = suitOf(threshold);
     const int lowSuit = Card::suit(table[0]), midSuit = Card::suit(table[1]);
+    Positions partners;
     for (size_t i = 0; i < cards.size(); ++i) {
         if (!isCardAbove(cards[i], threshold) || Card::suit(cards[i]) != suit) continue;
         const int rank = Card::rank(cards[i]);
-        Positions partners;
+        partners.clear();
         for (size_t j = 0; j < cards.size() && partners.size() < 2; ++j)
             if (j != i && (isCardOf(cards[j], rank, lowSuit) || isCardOf(cards[j], rank, midSuit)))
                 partners.push_back(position(j));
@@ -120,11 +121,12 @@ std::vector<int8_t> CardMBUtils::findAndSelectSeries(int8_t threshold, std::span
     const int suit = suitOf(threshold);
     if (suit == kNoSuit || length < 1 || cards.size() < static_cast<size_t>(length)) return {};
     // One suit throughout: the threshold's.
+    Positions found;
     for (size_t i = 0; i < cards.size(); ++i) {
         if (!isCardAbove(cards[i], threshold) || Card::suit(cards[i]) != suit ||
             Card::rank(cards[i]) == Card::kRankTwo)
             continue;
-        Positions found{position(i)};
+        found.assign(1, position(i));
         for (int k = 1; k < length; ++k) {
             size_t j = 0;
             while (j < cards.size() && !isCardOf(cards[j], Card::rank(cards[i]) - k, suit)) ++j;
@@ -148,12 +150,13 @@ std::vector<int8_t> CardMBUtils::findDoubleSequence(int8_t threshold, std::span<
             return j > 0 && isCardOf(cards[j - 1], rank, suit - 1);
         return j + 1 < n && isCardOf(cards[j + 1], rank, suit + 1);
     };
+    Positions found;
     for (size_t i = 0; i < n; ++i) {
         const int8_t anchor = cards[i];
         if (!isCardAbove(anchor, threshold) || Card::isTwo(anchor)) continue;
         if (Card::isCard(threshold) && Card::color(anchor) != Card::color(threshold)) continue;
         const int color = Card::color(anchor);
-        Positions found;
+        found.clear();
         for (int r = 0; r < noPair; ++r) {
             const int rank = Card::rank(anchor) - r;
             size_t recorded = 0;

@@ -61,9 +61,10 @@ std::vector<int8_t> CardUtils::findAndSelectTwin(int8_t threshold, std::span<con
 
 std::vector<int8_t> CardUtils::findAndSelectTriple(int8_t threshold, std::span<const int8_t> cards) {
     cards = boundedHand(cards);
+    Positions partners;
     for (size_t i = 0; i < cards.size(); ++i) {
         if (!isCardAbove(cards[i], threshold)) continue;
-        Positions partners;
+        partners.clear();
         for (size_t j = 0; j < cards.size() && partners.size() < 2; ++j)
             if (j != i && hasRank(cards[j], Card::rank(cards[i]))) partners.push_back(position(j));
         if (partners.size() == 2) return {partners[0], partners[1], position(i)};
@@ -75,9 +76,10 @@ std::vector<int8_t> CardUtils::findAndSelectQuart(int8_t threshold, std::span<co
     cards = boundedHand(cards);
     if (cards.size() < 4) return {};
     // From the top down, and never four 2s.
+    Positions found;
     for (size_t i = cards.size(); i-- > 0;) {
         if (!isCardAbove(cards[i], threshold) || Card::isTwo(cards[i])) continue;
-        Positions found{position(i)};
+        found.assign(1, position(i));
         for (size_t j = cards.size(); j-- > 0 && found.size() < 4;)
             if (j != i && hasRank(cards[j], Card::rank(cards[i]))) found.push_back(position(j));
         if (found.size() == 4) return found;
@@ -89,9 +91,10 @@ std::vector<int8_t> CardUtils::findAndSelectSeries(int8_t threshold, std::span<c
     cards = boundedHand(cards);
     if (length < 1 || cards.size() < static_cast<size_t>(length)) return {};
     // The anchor is the straight's top card; the others are found one rank below another.
+    Positions found;
     for (size_t i = 0; i < cards.size(); ++i) {
         if (!isCardAbove(cards[i], threshold) || Card::rank(cards[i]) == Card::kRankTwo) continue;
-        Positions found{position(i)};
+        found.assign(1, position(i));
         for (int k = 1; k < length; ++k) {
             const int wanted = Card::rank(cards[i]) - k;
             size_t j = 0;
@@ -108,9 +111,10 @@ std::vector<int8_t> CardUtils::findDoubleSequence(int8_t threshold, std::span<co
     cards = boundedHand(cards);
     if (noPair < 1) return {};
     // From the top down, so the highest run comes first.
+    Positions found;
     for (size_t i = cards.size(); i-- > 0;) {
         if (!isCardAbove(cards[i], threshold) || Card::isTwo(cards[i])) continue;
-        Positions found;
+        found.clear();
         for (int r = 0; r < noPair; ++r) {
             const int wanted = Card::rank(cards[i]) - r;
             size_t taken = 0;
