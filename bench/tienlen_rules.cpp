@@ -141,7 +141,7 @@ const std::array<Scenario, 4> kScenarios{{{"2s"}, {"3d 3h 4d 4h 5d 5h"}, {"3s 4s
 template <class Rules>
 void BM_AutoSelectWorstHand(benchmark::State& state) {
     const Cards table = cards(kScenarios[static_cast<size_t>(state.range(0))].table);
-    CardHand hand(cards(kWorstHand));
+    TienLenHand hand(cards(kWorstHand));
     for (auto _ : state) benchmark::DoNotOptimize(Rules::autoSelect(table, hand));
     state.SetLabel(kScenarios[static_cast<size_t>(state.range(0))].table);
 }

@@ -7,14 +7,19 @@
 #include "games/tienlen/SelectableHand.h"
 #include "games/tienlen/TienLenCard.h"
 
-namespace zuno::autoselection {
+namespace zuno::tienlen {
 
+// Hand positions, one signed byte each (hands are bounded to fit).
 using Positions = std::vector<int8_t>;
+
+inline int8_t position(size_t i) { return static_cast<int8_t>(i); }
+
+inline bool isCardAbove(int8_t id, int8_t threshold) { return TienLenCard::isCard(id) && id > threshold; }
 
 // The first card in hand order above the threshold.
 inline Positions firstAbove(int8_t threshold, std::span<const int8_t> hand) {
     for (size_t i = 0; i < hand.size(); ++i)
-        if (TienLenCard::isCard(hand[i]) && hand[i] > threshold) return {static_cast<int8_t>(i)};
+        if (isCardAbove(hand[i], threshold)) return {position(i)};
     return {};
 }
 
@@ -111,4 +116,4 @@ Positions autoSelect(std::span<const int8_t> currentCards, SelectableHand& playe
     return found;
 }
 
-}  // namespace zuno::autoselection
+}  // namespace zuno::tienlen

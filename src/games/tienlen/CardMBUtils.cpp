@@ -10,6 +10,7 @@ namespace zuno {
 
 namespace {
 
+using namespace tienlen;
 using Card = TienLenCard;
 using Type = TienLenCombination;
 

@@ -6,14 +6,10 @@ namespace zuno {
 
 namespace {
 
+using namespace tienlen;
 using Card = TienLenCard;
-using Positions = std::vector<int8_t>;
 
 constexpr int kNoSuit = -1;
-
-int8_t position(size_t i) { return static_cast<int8_t>(i); }
-
-bool isCardAbove(int8_t id, int8_t threshold) { return Card::isCard(id) && id > threshold; }
 
 int suitOf(int8_t threshold) { return Card::isCard(threshold) ? Card::suit(threshold) : kNoSuit; }
 
@@ -69,7 +65,7 @@ struct NorthRules {
 }  // namespace
 
 std::vector<int8_t> CardMBUtils::autoSelect(std::span<const int8_t> currentCards, SelectableHand& player) {
-    return autoselection::autoSelect<NorthRules>(currentCards, player);
+    return tienlen::autoSelect<NorthRules>(currentCards, player);
 }
 
 std::vector<int8_t> CardMBUtils::findAndSelectTwin(int8_t threshold, std::span<const int8_t> cards) {

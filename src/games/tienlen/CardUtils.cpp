@@ -8,6 +8,7 @@ namespace zuno {
 
 namespace {
 
+using namespace tienlen;
 using Card = TienLenCard;
 using Type = TienLenCombination;
 

@@ -5,12 +5,8 @@ namespace zuno {
 
 namespace {
 
+using namespace tienlen;
 using Card = TienLenCard;
-using Positions = std::vector<int8_t>;
-
-int8_t position(size_t i) { return static_cast<int8_t>(i); }
-
-bool isCardAbove(int8_t id, int8_t threshold) { return Card::isCard(id) && id > threshold; }
 
 bool hasRank(int8_t id, int rank) { return Card::isCard(id) && Card::rank(id) == rank; }
 
@@ -22,8 +18,8 @@ struct SouthRules {
     static bool is4DoiThong(std::span<const int8_t> set) { return CardUtils::is4DoiThong(set); }
 
     static Positions findSingle(int8_t t, int8_t tableCard, std::span<const int8_t> hand) {
-        Positions found = autoselection::firstAbove(t, hand);
-        if (found.empty() && t > tableCard) found = autoselection::firstAbove(tableCard, hand);
+        Positions found = tienlen::firstAbove(t, hand);
+        if (found.empty() && t > tableCard) found = tienlen::firstAbove(tableCard, hand);
         return found;
     }
     static Positions findAndSelectTwin(int8_t t, std::span<const int8_t> hand) {
@@ -46,7 +42,7 @@ struct SouthRules {
 }  // namespace
 
 std::vector<int8_t> CardUtils::autoSelect(std::span<const int8_t> currentCards, SelectableHand& player) {
-    return autoselection::autoSelect<SouthRules>(currentCards, player);
+    return tienlen::autoSelect<SouthRules>(currentCards, player);
 }
 
 std::vector<int8_t> CardUtils::findAndSelectTwin(int8_t threshold, std::span<const int8_t> cards) {

@@ -8,7 +8,7 @@
 
 #include "games/tienlen/TienLenCard.h"
 
-namespace zuno {
+namespace zuno::tienlen {
 
 // A freshly dealt hand as the instant-win tests read it: exactly 13 real cards, ascending. The deal
 // message may list them in any order, so the tests never read the caller's order.
@@ -42,4 +42,4 @@ private:
     std::array<int8_t, kSize> ids_{};
 };
 
-}  // namespace zuno
+}  // namespace zuno::tienlen

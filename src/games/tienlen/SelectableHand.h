@@ -7,7 +7,7 @@
 namespace zuno {
 
 // The own hand as automatic selection sees it: ids in hand order and which cards are raised. The table
-// screen adapts its player's card sprites to this; CardHand is the plain in-memory version.
+// screen adapts its player's card sprites to this; TienLenHand is the plain in-memory version.
 class SelectableHand {
 public:
     virtual ~SelectableHand() = default;
@@ -22,10 +22,10 @@ public:
     virtual void selectCardAt(int position) = 0;
 };
 
-class CardHand : public SelectableHand {
+class TienLenHand : public SelectableHand {
 public:
-    CardHand() = default;
-    explicit CardHand(std::vector<int8_t> ids);
+    TienLenHand() = default;
+    explicit TienLenHand(std::vector<int8_t> ids);
 
     std::vector<int8_t> cardIds() const override { return ids_; }
     std::vector<int8_t> getSelectedCardsValue() const override;

@@ -39,6 +39,8 @@ struct TienLenCombination {
     static constexpr bool isValid(int8_t type) { return type >= kSingle && type <= kFourOfAKind; }
 };
 
+namespace tienlen {
+
 // Hand positions travel as signed bytes, so only this many cards of a hand are ever looked at.
 inline constexpr size_t kMaxHandPositions = 127;
 
@@ -75,5 +77,7 @@ private:
     size_t size_ = 0;
     bool fits_ = false;
 };
+
+}  // namespace tienlen
 
 }  // namespace zuno

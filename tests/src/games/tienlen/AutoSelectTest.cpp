@@ -13,7 +13,7 @@ namespace {
 using Positions = std::vector<int8_t>;
 
 // The hand's raised ids after one automatic selection on the table set.
-Cards pick(bool northern, const std::string& table, CardHand& hand) {
+Cards pick(bool northern, const std::string& table, TienLenHand& hand) {
     if (northern)
         CardMBUtils::autoSelect(cards(table), hand);
     else
@@ -21,27 +21,27 @@ Cards pick(bool northern, const std::string& table, CardHand& hand) {
     return sorted(hand.getSelectedCardsValue());
 }
 
-Cards pickSouth(const std::string& table, CardHand& hand) { return pick(false, table, hand); }
-Cards pickNorth(const std::string& table, CardHand& hand) { return pick(true, table, hand); }
+Cards pickSouth(const std::string& table, TienLenHand& hand) { return pick(false, table, hand); }
+Cards pickNorth(const std::string& table, TienLenHand& hand) { return pick(true, table, hand); }
 
-CardHand handOf(const std::string& names) { return CardHand(cards(names)); }
+TienLenHand handOf(const std::string& names) { return TienLenHand(cards(names)); }
 
 }  // namespace
 
 TEST(AutoSelect, LeadingWalksUpTheHandAndWrapsAround) {
-    CardHand hand = handOf("3s 5d 7h Ks 2h");
+    TienLenHand hand = handOf("3s 5d 7h Ks 2h");
     EXPECT_EQ(CardUtils::autoSelect({}, hand), Positions{0});
     EXPECT_EQ(pickSouth("", hand), cards("5d"));
     EXPECT_EQ(pickSouth("", hand), cards("7h"));
     hand.unSelectAllCards();
     hand.selectCardAt(4);
     EXPECT_EQ(pickSouth("", hand), cards("3s"));
-    CardHand empty;
+    TienLenHand empty;
     EXPECT_TRUE(CardUtils::autoSelect({}, empty).empty());
 }
 
 TEST(AutoSelect, SinglesStartAgainFromTheTable) {
-    CardHand hand = handOf("4s 8d 9c Jh");
+    TienLenHand hand = handOf("4s 8d 9c Jh");
     EXPECT_EQ(pickSouth("8s", hand), cards("8d"));
     EXPECT_EQ(pickSouth("8s", hand), cards("9c"));
     EXPECT_EQ(pickSouth("8s", hand), cards("Jh"));
@@ -50,16 +50,16 @@ TEST(AutoSelect, SinglesStartAgainFromTheTable) {
 }
 
 TEST(AutoSelect, LoneTwoIsChoppedFirst) {
-    CardHand hand = handOf("4s 4c 5d 5h 6s 6h 9s 9c 9d 9h Ah");
+    TienLenHand hand = handOf("4s 4c 5d 5h 6s 6h 9s 9c 9d 9h Ah");
     EXPECT_EQ(pickSouth("2d", hand), cards("4s 4c 5d 5h 6s 6h"));
-    CardHand quad = handOf("4s 9s 9c 9d 9h Ah");
+    TienLenHand quad = handOf("4s 9s 9c 9d 9h Ah");
     EXPECT_EQ(pickSouth("2d", quad), cards("9s 9c 9d 9h"));
-    CardHand none = handOf("4s 9s Ah 2h");
+    TienLenHand none = handOf("4s 9s Ah 2h");
     EXPECT_EQ(pickSouth("2d", none), cards("2h"));
 }
 
 TEST(AutoSelect, PairsTriplesAndStraightsMoveUpFromTheRaisedCards) {
-    CardHand hand = handOf("4s 6d 6h 8s 8c 8h 9d 10c Jh Qs");
+    TienLenHand hand = handOf("4s 6d 6h 8s 8c 8h 9d 10c Jh Qs");
     EXPECT_EQ(CardUtils::autoSelect(cards("5s 5c"), hand), (Positions{1, 2}));
     EXPECT_EQ(pickSouth("5s 5c", hand), cards("8s 8c"));  // above the raised 6h
     EXPECT_EQ(CardUtils::autoSelect(cards("7s 7c 7d"), hand), (Positions{3, 4, 5}));
@@ -69,25 +69,25 @@ TEST(AutoSelect, PairsTriplesAndStraightsMoveUpFromTheRaisedCards) {
 }
 
 TEST(AutoSelect, NoHigherTripleLeavesNothingRaised) {
-    CardHand hand = handOf("5s 5c 5d 7h Kc");
+    TienLenHand hand = handOf("5s 5c 5d 7h Kc");
     hand.selectCardAt(3);
     EXPECT_TRUE(CardUtils::autoSelect(cards("9s 9c 9d"), hand).empty());
     EXPECT_TRUE(hand.getSelectedCardsValue().empty());
 }
 
 TEST(AutoSelect, FourConsecutivePairsChopFourOfAKindWhateverIsRaised) {
-    CardHand hand = handOf("3s 6s 6c 7s 7c 8s 8c 9s 9c Ah");
+    TienLenHand hand = handOf("3s 6s 6c 7s 7c 8s 8c 9s 9c Ah");
     hand.selectCardAt(9);  // the ace lies above the table's four 5s
     EXPECT_EQ(pickSouth("5s 5c 5d 5h", hand), cards("6s 6c 7s 7c 8s 8c 9s 9c"));
-    CardHand withFour = handOf("3s 6s 6c 6d 6h Ah");
+    TienLenHand withFour = handOf("3s 6s 6c 6d 6h Ah");
     withFour.selectCardAt(5);
     EXPECT_EQ(pickSouth("5s 5c 5d 5h", withFour), cards("6s 6c 6d 6h"));
 }
 
 TEST(AutoSelect, PairOfTwosFallsToFourOfAKindNotToThreePairs) {
-    CardHand hand = handOf("3s 3c 3d 3h 5s 5c");
+    TienLenHand hand = handOf("3s 3c 3d 3h 5s 5c");
     EXPECT_EQ(pickSouth("2s 2c", hand), cards("3s 3c 3d 3h"));
-    CardHand pairs = handOf("3s 3c 4d 4h 5s 5c");
+    TienLenHand pairs = handOf("3s 3c 4d 4h 5s 5c");
     EXPECT_TRUE(pickSouth("2s 2c", pairs).empty());
 }
 
@@ -105,25 +105,25 @@ TEST(AutoSelect, FindersReportHandPositions) {
 }
 
 TEST(AutoSelectNorth, SinglesKeepTheSuitOrPlayATwo) {
-    CardHand hand = handOf("9s 10h Jh 2c");
+    TienLenHand hand = handOf("9s 10h Jh 2c");
     EXPECT_EQ(pickNorth("7h", hand), cards("10h"));
     EXPECT_EQ(pickNorth("7h", hand), cards("Jh"));
     EXPECT_EQ(pickNorth("7h", hand), cards("2c"));
     EXPECT_EQ(pickNorth("7h", hand), cards("10h"));
     // The lowest card of the suit wins over a 2 met first.
-    CardHand twoFirst = handOf("2c Jh 10h");
+    TienLenHand twoFirst = handOf("2c Jh 10h");
     EXPECT_EQ(pickNorth("7h", twoFirst), cards("10h"));
 }
 
 TEST(AutoSelectNorth, PairsTriplesAndStraightsFollowTheTableSuits) {
-    CardHand hand = handOf("9s 9c 9d 9h Jd Jh 2s 2d");
+    TienLenHand hand = handOf("9s 9c 9d 9h Jd Jh 2s 2d");
     EXPECT_EQ(pickNorth("8s 8c", hand), cards("9s 9c"));
     EXPECT_EQ(pickNorth("8s 8c", hand), cards("2s 2d"));
     hand.unSelectAllCards();
     EXPECT_EQ(pickNorth("8d 8h", hand), cards("9d 9h"));
     hand.unSelectAllCards();
     EXPECT_EQ(pickNorth("8s 8d 8h", hand), cards("9s 9d 9h"));
-    CardHand straight = handOf("4s 6h 7h 8d 8h");
+    TienLenHand straight = handOf("4s 6h 7h 8d 8h");
     EXPECT_EQ(pickNorth("3h 4h 5h", straight), cards("6h 7h 8h"));
     straight.unSelectAllCards();
     EXPECT_TRUE(pickNorth("3s 4s 5s", straight).empty());
@@ -140,9 +140,9 @@ TEST(AutoSelectNorth, ConsecutivePairsUseEveryPositionAndCompareRanks) {
 TEST(AutoSelectNorth, ConsecutivePairsKeepOneColour) {
     EXPECT_TRUE(CardMBUtils::findDoubleSequence(-1, cards("5s 5c 6d 6h 7s 7c"), 3).empty());
     // On red pairs, the red run is taken, not the black one found first.
-    CardHand hand = handOf("6s 6c 6d 6h 7s 7c 7d 7h 8s 8c 8d 8h");
+    TienLenHand hand = handOf("6s 6c 6d 6h 7s 7c 7d 7h 8s 8c 8d 8h");
     EXPECT_EQ(pickNorth("3d 3h 4d 4h 5d 5h", hand), cards("6d 6h 7d 7h 8d 8h"));
-    CardHand chop = handOf("4s 4c 5s 5c 6s 6c Kh");
+    TienLenHand chop = handOf("4s 4c 5s 5c 6s 6c Kh");
     EXPECT_EQ(pickNorth("2h", chop), cards("4s 4c 5s 5c 6s 6c"));
 }
 
@@ -174,7 +174,7 @@ TEST(AutoSelect, RaisedCardsAlwaysBeatTheTable) {
             if (dealt.size() < 13 && free(dealt, id)) dealt.push_back(id);
         std::shuffle(dealt.begin(), dealt.end(), rng);
         if (round % 3 != 0) std::sort(dealt.begin(), dealt.end());
-        CardHand hand(dealt);
+        TienLenHand hand(dealt);
         // Northern selection follows the suit of the player's last raised card, so only southern hands
         // start with cards the player raised.
         if (!northern)
