@@ -1,0 +1,119 @@
+#pragma once
+
+#include <cstdint>
+#include <span>
+#include <vector>
+
+#include "games/tienlen/SelectableHand.h"
+#include "games/tienlen/TienLenCard.h"
+
+namespace zuno::tienlen {
+
+// Hand positions, one signed byte each (hands are bounded to fit).
+using Positions = std::vector<int8_t>;
+
+inline int8_t position(size_t i) { return static_cast<int8_t>(i); }
+
+inline bool isCardAbove(int8_t id, int8_t threshold) { return TienLenCard::isCard(id) && id > threshold; }
+
+// The first card in hand order above the threshold.
+inline Positions firstAbove(int8_t threshold, std::span<const int8_t> hand) {
+    for (size_t i = 0; i < hand.size(); ++i)
+        if (isCardAbove(hand[i], threshold)) return {position(i)};
+    return {};
+}
+
+// Leading: the first card above the threshold, else the first card of the hand.
+inline Positions lead(int8_t threshold, std::span<const int8_t> hand) {
+    Positions found = firstAbove(threshold, hand);
+    if (found.empty() && !hand.empty()) found = {0};
+    return found;
+}
+
+// Picks what beats the ascending table set, by its length; t is the threshold (the table's top card, or
+// the player's last raised card when that is higher). Rules supplies one variant's tests and finders.
+template <class Rules>
+Positions chooseToBeat(const SortedCards& table, int8_t t, std::span<const int8_t> hand) {
+    if (table.empty()) return lead(t, hand);
+    const std::span<const int8_t> set = table.cards();
+    const int8_t top = table.top();
+    Positions found;
+    switch (set.size()) {
+    case 1:
+        // A lone 2 can be chopped.
+        if (TienLenCard::isTwo(top)) {
+            found = Rules::findDoubleSequence(-1, hand, 3);
+            if (found.empty()) found = Rules::findAndSelectQuart(-1, hand);
+            if (found.empty()) found = Rules::findDoubleSequence(-1, hand, 4);
+        }
+        if (found.empty()) found = Rules::findSingle(t, top, hand);
+        return found;
+    case 2:
+        found = Rules::findAndSelectTwin(t, hand);
+        if (found.empty() && TienLenCard::isTwo(table.lowest())) {
+            found = Rules::findAndSelectQuart(-1, hand);
+            if (found.empty()) found = Rules::findDoubleSequence(-1, hand, 4);
+        }
+        return found;
+    case 3:
+        if (Rules::is3la(set)) {
+            found = Rules::findTriple(t, hand, set);
+            // Past the last triple above the player's own choice, start again from the table.
+            if (found.empty() && t > top) found = Rules::findTriple(top, hand, set);
+            return found;
+        }
+        if (Rules::isSanh(set)) return Rules::findAndSelectSeries(t, hand, 3);
+        return {};
+    case 4:
+        if (Rules::isTuQuy(set)) {
+            found = Rules::findAndSelectQuart(t, hand);
+            // Four consecutive pairs chop it whatever the player had raised; only without them does
+            // the search start again above the table's four.
+            if (found.empty()) found = Rules::findDoubleSequence(-1, hand, 4);
+            if (found.empty() && t > top) found = Rules::findAndSelectQuart(top, hand);
+            return found;
+        }
+        if (Rules::isSanh(set)) return Rules::findAndSelectSeries(t, hand, 4);
+        return {};
+    case 6:
+        if (Rules::is3DoiThong(set)) {
+            found = Rules::findDoubleSequence(t, hand, 3);
+            if (found.empty()) found = Rules::findAndSelectQuart(-1, hand);
+            if (found.empty()) found = Rules::findDoubleSequence(-1, hand, 4);
+            return found;
+        }
+        if (Rules::isSanh(set)) return Rules::findAndSelectSeries(t, hand, 6);
+        return {};
+    case 8:
+        if (Rules::is4DoiThong(set)) return Rules::findDoubleSequence(top, hand, 4);
+        if (Rules::isSanh(set)) return Rules::findAndSelectSeries(t, hand, 8);
+        return {};
+    case 5:
+    case 7:
+    case 9:
+    case 10:
+    case 11:
+        return Rules::findAndSelectSeries(t, hand, static_cast<int>(set.size()));
+    default:
+        return {};
+    }
+}
+
+// The whole request: threshold, lowering the hand, choosing, raising what was chosen.
+template <class Rules>
+Positions autoSelect(std::span<const int8_t> currentCards, SelectableHand& player) {
+    const std::vector<int8_t> ids = player.cardIds();
+    const std::span<const int8_t> hand = boundedHand(ids);
+    const SortedCards table(currentCards);
+
+    int8_t t = table.fits() && !table.empty() ? table.top() : int8_t{-1};
+    const std::vector<int8_t> raised = player.getSelectedCardsValue();
+    if (!raised.empty() && raised.back() > t) t = raised.back();
+
+    player.unSelectAllCards();
+    Positions found = table.fits() ? chooseToBeat<Rules>(table, t, hand) : Positions{};
+    for (int8_t position : found) player.selectCardAt(position);
+    return found;
+}
+
+}  // namespace zuno::tienlen
