@@ -37,16 +37,15 @@ TEST(PhomHandDeal, TheHandIsSortedAndTheFirstMenuFollowsTheTurn) {
     EXPECT_EQ(hand.start(allMelded, false), PhomMenu::LayDown);
 }
 
-TEST(PhomHandDraw, ADrawnCardGoesBeforeTheFirstHigherCard) {
+TEST(PhomHandDraw, ADrawnCardGoesBeforeTheFirstHigherCardOrToTheLeftEnd) {
     auto hand = dealt({card(0, C), card(2, C), card(5, S)});
     EXPECT_EQ(hand.onGetCard(card(3, D)), PhomMenu::Fire);
     EXPECT_EQ(idsOf(hand.myCards), (std::vector<int>{card(0, C), card(2, C), card(3, D), card(5, S)}));
-}
-
-TEST(PhomHandDraw, ACardHigherThanTheWholeHandGoesToTheLeftEnd) {
-    auto hand = dealt({card(0, C), card(2, C), card(5, S)});
     hand.onGetCard(card(12, H));
     EXPECT_EQ(hand.myCards.front().cardID, card(12, H));
+    hand.onGetCard(52);
+    hand.onGetCard(255);
+    EXPECT_EQ(hand.myCards.size(), 5u);
 }
 
 TEST(PhomHandDraw, ADrawnCardNeverSplitsAMeld) {
@@ -67,13 +66,6 @@ TEST(PhomHandDraw, TheMenuAfterADraw) {
     EXPECT_EQ(hand.onGetCard(card(9, D)), PhomMenu::LayDown);
     fireCards(hand, 4);
     EXPECT_EQ(hand.onGetCard(card(10, D)), PhomMenu::Fire);
-}
-
-TEST(PhomHandDraw, ACardOutsideTheDeckChangesNothing) {
-    auto hand = dealt({card(0, C), card(2, C), card(5, S)});
-    hand.onGetCard(52);
-    hand.onGetCard(255);
-    EXPECT_EQ(hand.myCards.size(), 3u);
 }
 
 TEST(PhomHandEat, SelectionsThatAreRefused) {

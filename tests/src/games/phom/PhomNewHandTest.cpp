@@ -6,6 +6,7 @@
 #include <set>
 
 #include "PhomTestCards.h"
+#include "games/phom/PhomMelds.h"
 #include "games/phom/PhomNewHand.h"
 #include "games/phom/PhomRequestBytes.h"
 
@@ -37,24 +38,6 @@ TEST(PhomNewArrangement, TheWorkedExample) {
     ASSERT_EQ(r.sent.size(), 1u);
     EXPECT_EQ(r.sent[0], (std::vector<int8_t>{3, 9, 2, 27, 26, 24, -1, 19, 17, 16, -1}));
     EXPECT_EQ(r.hand.phomRandom, 7);
-}
-
-TEST(PhomNewArrangement, StepsOfTheWorkedExample) {
-    PhomNewHand hand;
-    hand.myCards = freeCards({19, 24, 16, 23, 50, 27, 17, 6, 26});
-    PhomNewHand::sortWithCards(hand.myCards);
-    EXPECT_EQ(idsOf(hand.myCards), (std::vector<int>{6, 16, 17, 19, 23, 24, 26, 27, 50}));
-    hand.sortChat();
-    EXPECT_EQ(idsOf(hand.myCards), (std::vector<int>{6, 17, 19, 16, 23, 26, 27, 24, 50}));
-    hand.detectPhomBaLa1();
-    EXPECT_EQ(meldsOf(hand.myCards), (std::vector<int>{0, 4, 4, 4, 0, 5, 5, 5, 0}));
-    hand.detectPhomSanh1();
-    EXPECT_EQ(meldsOf(hand.myCards), (std::vector<int>{0, 4, 4, 4, 0, 5, 5, 5, 0}));
-    EXPECT_EQ(hand.countPhomValue(4), 15);
-    EXPECT_EQ(hand.countPhomValue(5), 21);
-    EXPECT_EQ(hand.countPhomValue(0), 0);
-    EXPECT_TRUE(hand.isPhomBaLa(4));
-    EXPECT_EQ(hand.countPhomCard(5), 3);
 }
 
 TEST(PhomNewArrangement, SmallHandsAreSortedButNotSearched) {
@@ -177,7 +160,8 @@ void expectArranged(const PhomNewHand& hand, const std::vector<int>& idsBefore, 
     for (auto& [number, at] : melds) {
         ASSERT_EQ(at.size(), 3u) << "meld " << number << " of " << at.size() << " cards";
         ASSERT_EQ(at[2], at[0] + 2) << "meld " << number << " not together";
-        ASSERT_TRUE(PhomNewHand::canBePhom(hand.myCards[at[0]], hand.myCards[at[1]], hand.myCards[at[2]]));
+        std::vector<int> trio = {hand.myCards[at[0]].cardID, hand.myCards[at[1]].cardID, hand.myCards[at[2]].cardID};
+        ASSERT_TRUE(PhomMelds::checkPhomBaLa(trio) || PhomMelds::checkPhomSanh(trio)) << "meld " << number;
     }
     for (size_t i = 0; i < hand.myCards.size();) {
         if (hand.myCards[i].phom == 0) {

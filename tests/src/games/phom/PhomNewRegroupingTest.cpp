@@ -44,13 +44,6 @@ TEST(PhomNewDrop, TheNarrowSearchKeepsThePlayersOrder) {
     EXPECT_EQ(r.hand.phomRandom, 13);
 }
 
-TEST(PhomNewDrop, TheDraggedCardLeavesItsMeldWhole) {
-    RecordingHand r({inMeld(card(2, S), 5), inMeld(card(3, S), 5), inMeld(card(4, S), 5), freeCard(card(9, H)),
-                     freeCard(card(11, C))});
-    r.hand.dropCard(1, 4);
-    EXPECT_EQ(meldsOf(r.hand.myCards), (std::vector<int>{0, 0, 0, 0, 0}));
-}
-
 TEST(PhomNewDrop, PositionsFromOutsideAreBounded) {
     std::vector<PhomCard> cards = freeCards({card(0, S), card(5, D), card(9, H)});
     RecordingHand r(cards);
@@ -127,15 +120,6 @@ TEST(PhomNewDrop, TheNarrowRunSearchLeavesEatenMeldsAlone) {
                     inMeld(card(4, C), 6)};
     hand.findPhom2();
     EXPECT_EQ(meldsOf(hand.myCards), (std::vector<int>{14, 14, 14, 0, 0}));
-}
-
-TEST(PhomNewDrop, ARegroupingReportsTheHandTwice) {
-    RecordingHand r(freeCards({card(0, C), card(1, C), card(2, C), card(9, D)}));
-    r.hand.indexOfCard2 = 2;
-    r.hand.changeLeft();
-    ASSERT_EQ(r.sent.size(), 2u);
-    EXPECT_EQ(r.sent[0], r.sent[1]);
-    EXPECT_EQ(r.sent[0], (std::vector<int8_t>{3, 9, 1, card(2, C), card(1, C), card(0, C), -1}));
 }
 
 TEST(PhomNewDrop, TheDecisionTable) {
