@@ -40,7 +40,8 @@ CCBoardModel::~CCBoardModel() {
     selectedPiece_.reset();
 }
 
-void CCBoardModel::setSides(const std::string& red, const std::string& black, const std::string& viewerLowerName) {
+void CCBoardModel::setSides(const std::string& red, const std::string& black,
+                            const std::string& viewerLowerName) {
     clearPickUp();
     red_ = red;
     black_ = black;
@@ -51,7 +52,8 @@ void CCBoardModel::setSides(const std::string& red, const std::string& black, co
     piecesChanged();
 }
 
-void CCBoardModel::newGame(const std::string& red, const std::string& black, const std::string& viewerLowerName) {
+void CCBoardModel::newGame(const std::string& red, const std::string& black,
+                           const std::string& viewerLowerName) {
     setSides(red, black, viewerLowerName);
     Team* top = topTeam();
     Team* bottom = bottomTeam();

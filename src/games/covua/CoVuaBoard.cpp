@@ -78,7 +78,9 @@ void CoVuaBoard::markIfMayTake(int row, int col, int chance) {
 
 void CoVuaBoard::markLines(int row, int col, int chance, const int (*steps)[2], int count) {
     for (int i = 0; i < count; ++i) {
-        for (int r = row + steps[i][0], c = col + steps[i][1]; checkOnBoard(r, c); r += steps[i][0], c += steps[i][1]) {
+        int dr = steps[i][0];
+        int dc = steps[i][1];
+        for (int r = row + dr, c = col + dc; checkOnBoard(r, c); r += dr, c += dc) {
             if (board_[r][c] == C::kEmpty) {
                 listCanMove_[r][c] = 1;
                 continue;

@@ -29,7 +29,9 @@ public:
 
     const Grid& board() const { return board_; }
     // Squares off the board hold nothing and take nothing.
-    int8_t pieceAt(int row, int col) const { return checkOnBoard(row, col) ? board_[row][col] : CoVuaCodes::kEmpty; }
+    int8_t pieceAt(int row, int col) const {
+        return checkOnBoard(row, col) ? board_[row][col] : CoVuaCodes::kEmpty;
+    }
     void setPieceAt(int row, int col, int8_t code) {
         if (checkOnBoard(row, col)) board_[row][col] = code;
     }

@@ -38,7 +38,8 @@ TEST(CoTuongCoordinates, AllNinetySquaresRoundTripForBothMovers) {
                 int sq = wireSquareOf(x, y, flipped);
                 EXPECT_GE(sq, CoTuongUtils::kFirstSquare);
                 EXPECT_LE(sq, CoTuongUtils::kLastSquare);
-                EXPECT_EQ(boardSquareOf(sq, flipped), (CoTuongSquare{x, y})) << x << "," << y << " flipped " << flipped;
+                EXPECT_EQ(boardSquareOf(sq, flipped), (CoTuongSquare{x, y}))
+                    << x << "," << y << " flipped " << flipped;
                 // The two movers name the same physical square alike.
                 EXPECT_EQ(wireSquareOf(8 - x, 9 - y, !flipped), sq);
             }

@@ -104,16 +104,3 @@ TEST(CoVuaCastling, BlockedOrMovedPiecesRefuseCastling) {
     EXPECT_EQ(castlings(b), (Offered{false, true}));
 }
 
-TEST(CoVuaCastling, AttackTestScansEveryAttackerKind) {
-    CoVuaBoard b = emptyCoVuaBoard(true);
-    b.setPieceAt(3, 3, 24);
-    EXPECT_TRUE(b.checkXYZ(3, 0, kWhiteId));
-    EXPECT_TRUE(b.checkXYZ(7, 3, kWhiteId));
-    EXPECT_FALSE(b.checkXYZ(4, 4, kWhiteId));
-    EXPECT_FALSE(b.checkXYZ(7, 3, kBlackId));  // White's attackers: there are none
-    b.setPieceAt(5, 3, 11);  // a White piece on the line stops it
-    EXPECT_FALSE(b.checkXYZ(7, 3, kWhiteId));
-    EXPECT_TRUE(b.checkXYZ(5, 3, kWhiteId));  // and is itself attacked
-    EXPECT_TRUE(b.checkXYZ(4, 2, kBlackId));  // the White pawn attacks up the screen
-    EXPECT_FALSE(b.checkXYZ(6, 2, kBlackId));
-}

@@ -29,16 +29,8 @@ TEST(CoVuaCodes, SquareCodesRoundTripForBothColours) {
 
 TEST(CoVuaCodes, CodesOffTheBoardGiveNoSquare) {
     for (int code : {-1, -128, 8, 9, 18, 79, 80, 127})
-        for (bool white : {true, false}) EXPECT_FALSE(CoVuaCodes::squareOfCode(code, white).has_value()) << code;
-}
-
-TEST(CoVuaCodes, PieceCodes) {
-    EXPECT_EQ(CoVuaCodes::piece(CoVuaCodes::kWhite, CoVuaCodes::kKing), 16);
-    EXPECT_EQ(CoVuaCodes::piece(CoVuaCodes::kBlack, CoVuaCodes::kPawn), 21);
-    EXPECT_EQ(CoVuaCodes::colourIndex(13), 0);
-    EXPECT_EQ(CoVuaCodes::colourIndex(25), 1);
-    EXPECT_EQ(CoVuaCodes::colourIndex(0), -1);
-    EXPECT_EQ(CoVuaCodes::type(24), CoVuaCodes::kRook);
+        for (bool white : {true, false})
+            EXPECT_FALSE(CoVuaCodes::squareOfCode(code, white).has_value()) << code;
 }
 
 TEST(CoVuaCodes, TouchesAndScreenPlaces) {

@@ -142,7 +142,8 @@ TEST_F(WhiteGame, CapturesAndPawnsTakenInPassing) {
 
     CoVuaAnnouncedMove take = game.moveWithWho(kBlackId, sq("c6"), sq("d4"), kWhiteId);
     EXPECT_FALSE(take.captured);
-    take = game.moveWithWho(kWhiteId, sq("d6"), sq("c7"), kBlackId);  // diagonal onto an empty square, no pawn beside
+    // Diagonally onto an empty square with no pawn beside: nothing else is taken.
+    take = game.moveWithWho(kWhiteId, sq("d6"), sq("c7"), kBlackId);
     EXPECT_FALSE(take.takenInPassing.has_value());
     EXPECT_EQ(b.pieceAt(1, 2), 11);
 

@@ -84,7 +84,8 @@ inline std::vector<std::pair<int, int>> wireMoves(const CoVuaBoard& b) {
             int8_t code = b.pieceAt(r, c);
             if (code == 0 || CoVuaCodes::colourIndex(code) != colour) continue;
             for (CoVuaSquare t : scratch.checkListCanMove(r, c, localId(b)))
-                out.push_back({CoVuaCodes::squareCode({r, c}, b.isWhite()), CoVuaCodes::squareCode(t, b.isWhite())});
+                out.push_back(
+                    {CoVuaCodes::squareCode({r, c}, b.isWhite()), CoVuaCodes::squareCode(t, b.isWhite())});
         }
     std::sort(out.begin(), out.end());
     return out;
@@ -93,7 +94,8 @@ inline std::vector<std::pair<int, int>> wireMoves(const CoVuaBoard& b) {
 // The same position with the colours exchanged and the ranks mirrored.
 inline std::vector<Placed> colourMirror(const std::vector<Placed>& pieces) {
     std::vector<Placed> out;
-    for (const auto& p : pieces) out.push_back({p.file, 7 - p.rank, static_cast<int8_t>(p.code < 20 ? p.code + 10 : p.code - 10)});
+    for (const auto& p : pieces)
+        out.push_back({p.file, 7 - p.rank, static_cast<int8_t>(p.code < 20 ? p.code + 10 : p.code - 10)});
     return out;
 }
 
