@@ -417,7 +417,7 @@ TEST_F(MobileClientTest, TheReaderMayCloseFromInsideOnMessage) {
     auto session = connect();
     listener.onEachMessage = [&](Message&) { client->disconnect(); };
     ASSERT_TRUE(session->send(Message(3)));
-    ASSERT_TRUE(session->send(Message(4)));  // not delivered: the connection closed before it
+    session->send(Message(4));  // not delivered: the connection closes before it (the send may fail)
     ASSERT_TRUE(pump([&] { return listener.count("disconnected") == 1; }));
     EXPECT_EQ(listener.threadOf("disconnected"), listener.threadOf("message"));
     EXPECT_TRUE(pump([&] { return client->runningThreadCount() == 0; }));
