@@ -1,0 +1,103 @@
+#include <gtest/gtest.h>
+
+#include <random>
+
+#include "net/Frame.h"
+#include "platform/core/Log.h"
+
+using namespace zuno;
+using sys::Data;
+
+namespace {
+const TEA kTea(0x0102030405060708);
+
+std::vector<Data> cut(FrameCutter& cutter, const Data& bytes) {
+    std::vector<Data> out;
+    cutter.feed(bytes.data(), bytes.size(), [&](const uint8_t* b, size_t n) {
+        out.emplace_back(b, b + n);
+        return true;
+    });
+    return out;
+}
+}  // namespace
+
+TEST(Frame, EmptyCommandOneIsTwelveBodyBytes) {
+    auto frame = Frame::encode(Message(1), kTea);
+    ASSERT_TRUE(frame);
+    EXPECT_EQ(*frame, (Data{0x00, 0x0C, 0, 0, 0, 1, 0x81, 0x65, 0x7a, 0x0a, 0xfb, 0xb4, 0x21, 0x50}));
+}
+
+TEST(Frame, EncodeAndDecodeRoundTrip) {
+    Message m(-35);
+    m.writeUTF("Zuno");
+    m.writeLong(-5);
+    auto frame = Frame::encode(m, kTea);
+    ASSERT_TRUE(frame);
+    auto back = Frame::decode(frame->data() + 2, frame->size() - 2, kTea);
+    ASSERT_TRUE(back);
+    EXPECT_EQ(back->_commandId(), -35);
+    EXPECT_EQ(back->readUTF(), "Zuno");
+    EXPECT_EQ(back->readLong(), -5);
+}
+
+TEST(Frame, LengthIsUnsignedUpTo65535) {
+    // 65528 plaintext bytes make a body of 65532: the largest that fits.
+    Message biggest(2, Data(65527, 0xAB));
+    auto frame = Frame::encode(biggest, kTea);
+    ASSERT_TRUE(frame);
+    EXPECT_EQ((*frame)[0], 0xFF);
+    EXPECT_EQ((*frame)[1], 0xFC);
+    FrameCutter cutter;
+    auto bodies = cut(cutter, *frame);
+    ASSERT_EQ(bodies.size(), 1u);
+    EXPECT_EQ(Frame::decode(bodies[0].data(), bodies[0].size(), kTea)->_data().size(), 65527u);
+
+    EXPECT_FALSE(Frame::encode(Message(2, Data(65528, 0)), kTea));
+}
+
+TEST(Frame, DecodeDropsWhatDoesNotDecipherOrIsEmpty) {
+    Data ten(10, 1);
+    EXPECT_FALSE(Frame::decode(ten.data(), ten.size(), kTea));
+    EXPECT_TRUE(sys::Log::contains("does not decipher"));
+    Data empty = kTea.encrypt(Data{});
+    EXPECT_FALSE(Frame::decode(empty.data(), empty.size(), kTea));
+    EXPECT_TRUE(sys::Log::contains("without a command id"));
+}
+
+TEST(FrameCutter, CutsFramesFromChunksOfAnySize) {
+    Data stream;
+    std::vector<Data> bodies;
+    std::mt19937 rng(11);
+    for (int i = 0; i < 40; ++i) {
+        Data body(rng() % 300 + 1);
+        for (auto& b : body) b = static_cast<uint8_t>(rng());
+        stream.push_back(static_cast<uint8_t>(body.size() >> 8));
+        stream.push_back(static_cast<uint8_t>(body.size()));
+        stream.insert(stream.end(), body.begin(), body.end());
+        bodies.push_back(body);
+        if (i % 7 == 0) stream.insert(stream.end(), {0, 0});  // empty frames carry nothing
+    }
+    for (size_t chunk : {size_t{1}, size_t{2}, size_t{3}, size_t{64}, size_t{1000}, stream.size()}) {
+        FrameCutter cutter;
+        std::vector<Data> got;
+        for (size_t at = 0; at < stream.size(); at += chunk) {
+            Data piece(stream.begin() + static_cast<long>(at),
+                       stream.begin() + static_cast<long>(std::min(stream.size(), at + chunk)));
+            for (auto& b : cut(cutter, piece)) got.push_back(b);
+        }
+        EXPECT_EQ(got, bodies) << "chunks of " << chunk;
+        EXPECT_EQ(cutter.pendingBytes(), 0u);
+    }
+}
+
+TEST(FrameCutter, StopsWhenAskedAndKeepsTheRest) {
+    FrameCutter cutter;
+    Data two{0, 1, 'a', 0, 1, 'b', 0};
+    int seen = 0;
+    cutter.feed(two.data(), two.size(), [&](const uint8_t*, size_t) { return ++seen < 1; });
+    EXPECT_EQ(seen, 1);
+    EXPECT_EQ(cutter.pendingBytes(), 4u);
+    Data rest{1, 'c'};
+    std::vector<Data> got = cut(cutter, rest);
+    EXPECT_EQ(got, (std::vector<Data>{{'b'}, {'c'}}));
+}

@@ -1,0 +1,142 @@
+#include "standin-server/StandinServer.h"
+
+#include <arpa/inet.h>
+#include <netinet/in.h>
+#include <poll.h>
+#include <sys/eventfd.h>
+#include <sys/socket.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
+
+#include "platform/core/Log.h"
+
+namespace zuno::standin {
+
+StandinServer::StandinServer() = default;
+
+StandinServer::~StandinServer() { stop(); }
+
+bool StandinServer::start(uint16_t port) {
+    if (listenFd_ >= 0) return true;
+    int fd = ::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
+    if (fd < 0) {
+        sys::Log::format("StandinServer: socket: %s", std::strerror(errno));
+        return false;
+    }
+    int one = 1;
+    ::setsockopt(fd, SOL_SOCKET, SO_REUSEADDR, &one, sizeof one);
+    {
+        std::lock_guard<std::mutex> lock(mutex_);
+        // Set on the listening socket so that accepted sockets start with it (the window is agreed then).
+        if (receiveBufferSize_ > 0)
+            ::setsockopt(fd, SOL_SOCKET, SO_RCVBUF, &receiveBufferSize_, sizeof receiveBufferSize_);
+    }
+    sockaddr_in addr{};
+    addr.sin_family = AF_INET;
+    addr.sin_port = htons(port);
+    addr.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    if (::bind(fd, reinterpret_cast<sockaddr*>(&addr), sizeof addr) != 0 || ::listen(fd, 16) != 0) {
+        sys::Log::format("StandinServer: cannot listen on 127.0.0.1:%u: %s", port, std::strerror(errno));
+        ::close(fd);
+        return false;
+    }
+    socklen_t len = sizeof addr;
+    ::getsockname(fd, reinterpret_cast<sockaddr*>(&addr), &len);
+    port_ = ntohs(addr.sin_port);
+    stopEvent_ = ::eventfd(0, EFD_CLOEXEC | EFD_NONBLOCK);
+    listenFd_ = fd;
+    acceptThread_ = std::thread([this] { acceptLoop(); });
+    return true;
+}
+
+void StandinServer::stop() {
+    if (listenFd_ < 0) return;
+    uint64_t one = 1;
+    ssize_t ignored = ::write(stopEvent_, &one, sizeof one);
+    (void)ignored;
+    if (acceptThread_.joinable()) acceptThread_.join();
+    std::vector<std::shared_ptr<StandinSession>> sessions;
+    {
+        std::lock_guard<std::mutex> lock(mutex_);
+        sessions.swap(sessions_);
+    }
+    for (auto& s : sessions) s->stop();
+    ::close(listenFd_);
+    ::close(stopEvent_);
+    listenFd_ = stopEvent_ = -1;
+}
+
+void StandinServer::acceptLoop() {
+    for (;;) {
+        pollfd fds[2] = {{stopEvent_, POLLIN, 0}, {listenFd_, POLLIN, 0}};
+        int n = ::poll(fds, 2, -1);
+        if (n < 0 && errno == EINTR) continue;
+        if (n < 0 || fds[0].revents) return;
+        int client = ::accept4(listenFd_, nullptr, nullptr, SOCK_CLOEXEC);
+        if (client < 0) continue;
+        std::shared_ptr<StandinSession> session;
+        {
+            std::lock_guard<std::mutex> lock(mutex_);
+            session = std::make_shared<StandinSession>(*this, sys::SocketStream::adoptConnected(client), handshakeAnswer_);
+            sessions_.push_back(session);
+        }
+        session->start();
+        clientArrived_.notify_all();
+    }
+}
+
+void StandinServer::setHandshakeAnswer(uint8_t answer) {
+    std::lock_guard<std::mutex> lock(mutex_);
+    handshakeAnswer_ = answer;
+}
+
+void StandinServer::setReceiveBufferSize(int bytes) {
+    std::lock_guard<std::mutex> lock(mutex_);
+    receiveBufferSize_ = bytes;
+}
+
+void StandinServer::on(int8_t commandId, Handler handler) {
+    std::lock_guard<std::mutex> lock(mutex_);
+    handlers_[commandId] = std::move(handler);
+}
+
+void StandinServer::onOther(Handler handler) {
+    std::lock_guard<std::mutex> lock(mutex_);
+    other_ = std::move(handler);
+}
+
+void StandinServer::dispatch(StandinSession& session, Message& message) {
+    Handler handler;
+    {
+        std::lock_guard<std::mutex> lock(mutex_);
+        auto it = handlers_.find(message._commandId());
+        handler = it != handlers_.end() ? it->second : other_;
+    }
+    if (handler) handler(session, message);
+}
+
+std::shared_ptr<StandinSession> StandinServer::waitForClient(double timeoutSeconds) {
+    std::unique_lock<std::mutex> lock(mutex_);
+    clientArrived_.wait_for(lock, std::chrono::duration<double>(timeoutSeconds), [&] { return !sessions_.empty(); });
+    return sessions_.empty() ? nullptr : sessions_.back();
+}
+
+bool StandinServer::waitForClientCount(size_t count, double timeoutSeconds) {
+    std::unique_lock<std::mutex> lock(mutex_);
+    return clientArrived_.wait_for(lock, std::chrono::duration<double>(timeoutSeconds),
+                                   [&] { return sessions_.size() >= count; });
+}
+
+std::shared_ptr<StandinSession> StandinServer::latestClient() const {
+    std::lock_guard<std::mutex> lock(mutex_);
+    return sessions_.empty() ? nullptr : sessions_.back();
+}
+
+size_t StandinServer::clientCount() const {
+    std::lock_guard<std::mutex> lock(mutex_);
+    return sessions_.size();
+}
+
+}  // namespace zuno::standin

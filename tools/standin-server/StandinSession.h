@@ -1,0 +1,88 @@
+#pragma once
+
+#include <atomic>
+#include <condition_variable>
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <mutex>
+#include <optional>
+#include <thread>
+#include <vector>
+
+#include "net/Message.h"
+#include "net/TEA.h"
+#include "platform/core/Value.h"
+#include "platform/net/SocketStream.h"
+
+namespace zuno::standin {
+
+class StandinServer;
+
+// One client of the stand-in server, served by a thread of its own: it reads the protocol id and the
+// 8-byte key, answers, then cuts and deciphers the client's frames, keeps every message for tests and
+// hands each to the server's handler for its command id.
+class StandinSession {
+public:
+    StandinSession(StandinServer& server, std::shared_ptr<sys::SocketStream> stream, uint8_t handshakeAnswer);
+    ~StandinSession();
+    StandinSession(const StandinSession&) = delete;
+    StandinSession& operator=(const StandinSession&) = delete;
+
+    void start();
+    // Closes the client's socket and waits for the session's thread (not from inside a handler).
+    void stop();
+    // Closes the client's socket; the session's thread ends by itself.
+    void close();
+
+    // What the client sent in the handshake (after waitForHandshake).
+    bool waitForHandshake(double timeoutSeconds);
+    int8_t protocolId() const;
+    int64_t key() const;
+
+    // Sends a message as an enciphered frame with the client's key; false once the socket is gone.
+    bool send(const Message& message);
+    // Sends bytes as they are: a test's own frames, cut where it likes.
+    bool sendRaw(const uint8_t* bytes, size_t length);
+    bool sendRaw(const sys::Data& bytes) { return sendRaw(bytes.data(), bytes.size()); }
+    // The frame that send() would write for the message.
+    sys::Data frameFor(const Message& message) const;
+    std::optional<TEA> cipher() const;
+
+    // Every message received so far, in order.
+    std::vector<Message> received() const;
+    size_t receivedCount() const;
+    bool waitForMessages(size_t count, double timeoutSeconds);
+
+    // While paused the session reads nothing, so the client's writes back up.
+    void pauseReading();
+    void resumeReading();
+
+    // The client closed its end (or the session was closed).
+    bool isClosed() const;
+    bool waitForClose(double timeoutSeconds);
+
+private:
+    void run();
+    bool readHandshake();
+    bool readExactly(uint8_t* bytes, size_t length);
+    void receive(const uint8_t* body, size_t length);
+
+    StandinServer& server_;
+    std::shared_ptr<sys::SocketStream> stream_;
+    const uint8_t handshakeAnswer_;
+    std::thread thread_;
+    std::mutex writeMutex_;
+
+    mutable std::mutex mutex_;
+    std::condition_variable changed_;
+    bool handshakeDone_ = false;
+    int8_t protocolId_ = 0;
+    int64_t key_ = 0;
+    std::optional<TEA> tea_;
+    std::vector<Message> received_;
+    bool paused_ = false;
+    bool closed_ = false;
+};
+
+}  // namespace zuno::standin
