@@ -169,10 +169,15 @@ void CookieStore::setCookiesFromHeaders(std::string_view url, const std::vector<
 
 void CookieStore::setCookie(Cookie cookie) {
     std::lock_guard<std::mutex> lock(mutex_);
-    cookies_.erase(std::remove_if(cookies_.begin(), cookies_.end(), [&](const Cookie& c) { return sameCookie(c, cookie); }),
-                   cookies_.end());
-    if (cookie.expires && *cookie.expires <= currentTimeSeconds()) return;  // an expired cookie only deletes
-    cookies_.push_back(std::move(cookie));
+    auto it = std::find_if(cookies_.begin(), cookies_.end(), [&](const Cookie& c) { return sameCookie(c, cookie); });
+    bool expired = cookie.expires && *cookie.expires <= currentTimeSeconds();  // an expired cookie only deletes
+    if (it == cookies_.end()) {
+        if (!expired) cookies_.push_back(std::move(cookie));
+    } else if (expired) {
+        cookies_.erase(it);
+    } else {
+        *it = std::move(cookie);  // keeps its place, so the order cookies are sent in stays
+    }
 }
 
 void CookieStore::removeExpired(double now) const {
