@@ -40,7 +40,8 @@ class NotificationCenter {
 public:
     using Handler = std::function<void(const Notification&)>;
 
-    // Removes its observer when destroyed (or reset()).
+    // Removes its observer when destroyed (or reset()). The center must outlive it (the default
+    // center lives for the whole run).
     class Observation {
     public:
         Observation() = default;

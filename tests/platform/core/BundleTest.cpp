@@ -5,7 +5,9 @@
 
 #include "support/PlatformReset.h"
 #include "platform/core/Bundle.h"
+#include "platform/core/DataFolder.h"
 #include "platform/core/Log.h"
+#include "platform/core/PlatformOptions.h"
 
 using namespace zuno::sys;
 namespace fs = std::filesystem;
@@ -62,5 +64,20 @@ TEST(BundleTest, TheMainBundleCanBeChosen) {
     Bundle::setMainPath(dir + "/");
     EXPECT_EQ(Bundle::main().bundlePath(), dir);
     EXPECT_EQ(Bundle::main().objectForInfoDictionaryKey("CFBundleVersion"), Value("2.3.0"));
+    Bundle::setMainPath("");
+}
+
+TEST(PlatformOptionsTest, TheCommandLineChoosesTheFolders) {
+    std::string dir = makeBundle();
+    std::string data = zuno::testing::makeTemporaryFolder("cli-data");
+    std::vector<std::string> args{"zuno", "--bundle", dir, "--headless", "--data-dir=" + data, "--demo"};
+    EXPECT_EQ(takePlatformOptions(args), "");
+    EXPECT_EQ(args, (std::vector<std::string>{"zuno", "--headless", "--demo"}));
+    EXPECT_EQ(Bundle::main().bundlePath(), dir);
+    EXPECT_EQ(dataFolder(), data);
+    std::vector<std::string> missing{"zuno", "--data-dir"};
+    EXPECT_EQ(takePlatformOptions(missing), "--data-dir needs a folder");
+    std::vector<std::string> empty{"zuno", "--bundle="};
+    EXPECT_EQ(takePlatformOptions(empty), "--bundle needs a folder");
     Bundle::setMainPath("");
 }
