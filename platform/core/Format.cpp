@@ -12,7 +12,7 @@ namespace zuno::sys {
 
 namespace {
 
-struct Spec {
+struct Directive {
     std::string flags;
     int width = -1;
     int precision = -1;
@@ -58,30 +58,30 @@ std::string toText(const FormatArg::Holder& h) {
     return "(null)";
 }
 
-// The C library only ever sees a specification built here from checked pieces.
-std::string cSpec(const Spec& spec, const char* length, char conversion) {
-    std::string s = "%" + spec.flags;
-    if (spec.width >= 0) s += std::to_string(spec.width);
-    if (spec.precision >= 0) s += "." + std::to_string(spec.precision);
+// The C library only ever sees a directive built here from checked pieces.
+std::string cDirective(const Directive& directive, const char* length, char conversion) {
+    std::string s = "%" + directive.flags;
+    if (directive.width >= 0) s += std::to_string(directive.width);
+    if (directive.precision >= 0) s += "." + std::to_string(directive.precision);
     s += length;
     s += conversion;
     return s;
 }
 
 template <typename T>
-std::string cFormat(const std::string& spec, T value) {
-    int n = std::snprintf(nullptr, 0, spec.c_str(), value);
+std::string cFormat(const std::string& directive, T value) {
+    int n = std::snprintf(nullptr, 0, directive.c_str(), value);
     if (n <= 0) return {};
     std::string out(static_cast<size_t>(n) + 1, '\0');
-    std::snprintf(out.data(), out.size(), spec.c_str(), value);
+    std::snprintf(out.data(), out.size(), directive.c_str(), value);
     out.resize(static_cast<size_t>(n));
     return out;
 }
 
-std::string padded(std::string text, const Spec& spec) {
-    if (spec.width > 0 && static_cast<int>(text.size()) < spec.width) {
-        std::string pad(static_cast<size_t>(spec.width) - text.size(), ' ');
-        bool left = spec.flags.find('-') != std::string::npos;
+std::string padded(std::string text, const Directive& directive) {
+    if (directive.width > 0 && static_cast<int>(text.size()) < directive.width) {
+        std::string pad(static_cast<size_t>(directive.width) - text.size(), ' ');
+        bool left = directive.flags.find('-') != std::string::npos;
         text = left ? text + pad : pad + text;
     }
     return text;
@@ -89,25 +89,25 @@ std::string padded(std::string text, const Spec& spec) {
 
 constexpr int kMaxWidth = 4096;  // a width or precision from outside cannot blow memory up
 
-std::string convert(const Spec& spec, const FormatArg::Holder& arg) {
-    switch (spec.conversion) {
+std::string convert(const Directive& directive, const FormatArg::Holder& arg) {
+    switch (directive.conversion) {
         case '@':
         case 's': {
             std::string t = toText(arg);
-            if (spec.precision >= 0 && static_cast<size_t>(spec.precision) < t.size()) t.resize(static_cast<size_t>(spec.precision));
-            return padded(std::move(t), spec);
+            if (directive.precision >= 0 && static_cast<size_t>(directive.precision) < t.size()) t.resize(static_cast<size_t>(directive.precision));
+            return padded(std::move(t), directive);
         }
         case 'd':
-        case 'i': return cFormat(cSpec(spec, "ll", 'd'), static_cast<long long>(toInteger(arg)));
+        case 'i': return cFormat(cDirective(directive, "ll", 'd'), static_cast<long long>(toInteger(arg)));
         case 'u':
         case 'x':
         case 'X':
-        case 'o': return cFormat(cSpec(spec, "ll", spec.conversion), static_cast<unsigned long long>(toUnsigned(arg)));
+        case 'o': return cFormat(cDirective(directive, "ll", directive.conversion), static_cast<unsigned long long>(toUnsigned(arg)));
         case 'c': {
             int64_t c = toInteger(arg);
             std::string t(1, static_cast<char>(c));
             if (c == 0) t.clear();
-            return padded(std::move(t), spec);
+            return padded(std::move(t), directive);
         }
         case 'f':
         case 'F':
@@ -116,7 +116,7 @@ std::string convert(const Spec& spec, const FormatArg::Holder& arg) {
         case 'g':
         case 'G':
         case 'a':
-        case 'A': return cFormat(cSpec(spec, "", spec.conversion), toReal(arg));
+        case 'A': return cFormat(cDirective(directive, "", directive.conversion), toReal(arg));
         default: return {};
     }
 }
@@ -166,7 +166,7 @@ std::string formatList(std::string_view fmt, const std::vector<FormatArg>& args)
             ++i;
             continue;
         }
-        Spec spec;
+        Directive directive;
         int position = 0;
         // "%2$@": a numbered argument.
         size_t save = i;
@@ -180,7 +180,7 @@ std::string formatList(std::string_view fmt, const std::vector<FormatArg>& args)
             }
         }
         while (i < fmt.size() && (fmt[i] == '-' || fmt[i] == '+' || fmt[i] == ' ' || fmt[i] == '0' || fmt[i] == '#')) {
-            if (spec.flags.find(fmt[i]) == std::string::npos) spec.flags.push_back(fmt[i]);
+            if (directive.flags.find(fmt[i]) == std::string::npos) directive.flags.push_back(fmt[i]);
             ++i;
         }
         if (i < fmt.size() && fmt[i] == '*') {
@@ -188,12 +188,12 @@ std::string formatList(std::string_view fmt, const std::vector<FormatArg>& args)
             const auto* w = take(0);
             int64_t width = w ? toInteger(*w) : 0;
             if (width < 0) {
-                if (spec.flags.find('-') == std::string::npos) spec.flags.push_back('-');
+                if (directive.flags.find('-') == std::string::npos) directive.flags.push_back('-');
                 width = -width;
             }
-            spec.width = static_cast<int>(width > kMaxWidth ? kMaxWidth : width);
+            directive.width = static_cast<int>(width > kMaxWidth ? kMaxWidth : width);
         } else if (i < fmt.size() && isDigit(fmt[i])) {
-            spec.width = readNumber(fmt, i);
+            directive.width = readNumber(fmt, i);
         }
         if (i < fmt.size() && fmt[i] == '.') {
             ++i;
@@ -201,9 +201,9 @@ std::string formatList(std::string_view fmt, const std::vector<FormatArg>& args)
                 ++i;
                 const auto* p = take(0);
                 int64_t precision = p ? toInteger(*p) : -1;
-                spec.precision = precision < 0 ? -1 : static_cast<int>(precision > kMaxWidth ? kMaxWidth : precision);
+                directive.precision = precision < 0 ? -1 : static_cast<int>(precision > kMaxWidth ? kMaxWidth : precision);
             } else {
-                spec.precision = readNumber(fmt, i);
+                directive.precision = readNumber(fmt, i);
             }
         }
         // Length modifiers carry no meaning here: every argument knows its own width.
@@ -214,13 +214,13 @@ std::string formatList(std::string_view fmt, const std::vector<FormatArg>& args)
             out.append(fmt.substr(start));
             break;
         }
-        spec.conversion = fmt[i++];
+        directive.conversion = fmt[i++];
         static constexpr std::string_view known = "@sdiuxXocfFeEgGaA";
-        if (known.find(spec.conversion) == std::string_view::npos) {
+        if (known.find(directive.conversion) == std::string_view::npos) {
             out.append(fmt.substr(start, i - start));
             continue;
         }
-        if (const auto* arg = take(position)) out += convert(spec, *arg);
+        if (const auto* arg = take(position)) out += convert(directive, *arg);
     }
     return out;
 }
