@@ -7,6 +7,7 @@
 
 #include "platform/core/Log.h"
 #include "platform/core/RunLoop.h"
+#include "PlatformReset.h"
 
 namespace {
 
@@ -16,6 +17,7 @@ class FreshMainLoop : public ::testing::EmptyTestEventListener {
         loop.bindToCurrentThread();
         loop.reset();
         loop.setVirtualClock(true);
+        zuno::testing::resetPlatformServices();
         zuno::sys::Log::startCapture();
     }
 
@@ -37,6 +39,9 @@ class FreshMainLoop : public ::testing::EmptyTestEventListener {
 int main(int argc, char** argv) {
     ::testing::InitGoogleMock(&argc, argv);
     zuno::sys::RunLoop::main().bindToCurrentThread();
+    zuno::testing::useTemporaryDataFolder();
     ::testing::UnitTest::GetInstance()->listeners().Append(new FreshMainLoop);
-    return RUN_ALL_TESTS();
+    int result = RUN_ALL_TESTS();
+    zuno::testing::removeTemporaryDataFolder();
+    return result;
 }

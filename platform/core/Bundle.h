@@ -1,0 +1,43 @@
+#pragma once
+
+#include <memory>
+#include <mutex>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "platform/core/Value.h"
+
+namespace zuno::sys {
+
+// The application bundle: the folder of read-only files the program ships with (Info.plist, the
+// configuration and language tables, interface files, images, sounds).
+class Bundle {
+public:
+    // The program's bundle: the folder chosen with setMainPath(), else the first "bundle" folder
+    // holding an Info.plist found next to the program or in one of the folders above it.
+    static Bundle& main();
+    // Chooses the main bundle's folder (command line, tests); an empty path searches again.
+    static void setMainPath(std::string path);
+
+    explicit Bundle(std::string path);
+
+    const std::string& bundlePath() const { return path_; }
+
+    // The path of an existing file "name.type" in the bundle's folder or one of its sub-folders
+    // (images/, sounds/, ui/ ...), the top folder first. The type may be empty when the name carries
+    // its extension, and the name may start with a sub-folder ("images/av0.png").
+    std::optional<std::string> pathForResource(std::string_view name, std::string_view type = {}) const;
+
+    // Info.plist, read once; empty (with one log line) when it is missing or damaged.
+    const Dictionary& infoDictionary() const;
+    // An Info.plist value ("Provider", "CFBundleVersion", "CFBundleIdentifier"), or null.
+    Value objectForInfoDictionaryKey(std::string_view key) const;
+
+private:
+    std::string path_;
+    mutable std::once_flag infoOnce_;  // the connection's threads read it too
+    mutable Dictionary info_;
+};
+
+}  // namespace zuno::sys

@@ -1,0 +1,56 @@
+#include "platform/core/DataFolder.h"
+
+#include <pwd.h>
+#include <unistd.h>
+
+#include <cstdlib>
+#include <mutex>
+
+#include "platform/core/AtomicFile.h"
+#include "platform/core/Log.h"
+
+namespace zuno::sys {
+
+namespace {
+std::mutex& folderMutex() {
+    static std::mutex m;
+    return m;
+}
+std::string& chosenFolder() {
+    static std::string folder;
+    return folder;
+}
+
+std::string defaultFolder() {
+    const char* xdg = std::getenv("XDG_DATA_HOME");
+    if (xdg && xdg[0] == '/') return std::string(xdg) + "/zuno";
+    const char* home = std::getenv("HOME");
+    std::string base;
+    if (home && home[0] == '/') {
+        base = home;
+    } else if (const passwd* pw = ::getpwuid(::getuid()); pw && pw->pw_dir) {
+        base = pw->pw_dir;
+    } else {
+        base = "/tmp";
+    }
+    return base + "/.local/share/zuno";
+}
+}  // namespace
+
+std::string dataFolder() {
+    std::string folder;
+    {
+        std::lock_guard<std::mutex> lock(folderMutex());
+        folder = chosenFolder().empty() ? defaultFolder() : chosenFolder();
+    }
+    if (auto error = makeFolders(folder)) Log::line("Data folder: " + *error);
+    return folder;
+}
+
+void setDataFolder(std::string path) {
+    while (path.size() > 1 && path.back() == '/') path.pop_back();
+    std::lock_guard<std::mutex> lock(folderMutex());
+    chosenFolder() = std::move(path);
+}
+
+}  // namespace zuno::sys

@@ -1,0 +1,224 @@
+#include "platform/media/Sound.h"
+
+#include <SDL.h>
+
+#include <algorithm>
+#include <map>
+#include <memory>
+#include <mutex>
+
+#include "platform/core/AtomicFile.h"
+#include "platform/core/Log.h"
+#include "platform/media/AudioClip.h"
+
+namespace zuno::sys {
+
+namespace {
+constexpr int kOutputRate = 44100;
+constexpr int kOutputChannels = 2;
+constexpr size_t kMaxVoices = 16;
+
+using Samples = std::vector<float>;  // interleaved stereo at the output rate
+
+struct SoundEntry {
+    std::string name;
+    AudioClip clip;
+    std::shared_ptr<const Samples> converted;  // made on the first play that is heard
+};
+
+// The audio device and the sounds now playing on it. SDL calls mix() on its own thread.
+class Mixer {
+public:
+    ~Mixer() { close(); }
+
+    bool open() {
+        if (device_ != 0) return true;
+        if (failed_) return false;
+        if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) {
+            failed_ = true;
+            Log::line(std::string("Sound: no audio (") + SDL_GetError() + "); sounds are silent");
+            return false;
+        }
+        SDL_AudioSpec want{};
+        want.freq = kOutputRate;
+        want.format = AUDIO_F32SYS;
+        want.channels = kOutputChannels;
+        want.samples = 1024;
+        want.callback = &Mixer::callback;
+        want.userdata = this;
+        SDL_AudioSpec got{};
+        device_ = SDL_OpenAudioDevice(nullptr, 0, &want, &got, 0);
+        if (device_ == 0) {
+            failed_ = true;
+            Log::line(std::string("Sound: no audio device (") + SDL_GetError() + "); sounds are silent");
+            SDL_QuitSubSystem(SDL_INIT_AUDIO);
+            return false;
+        }
+        SDL_PauseAudioDevice(device_, 0);
+        return true;
+    }
+
+    void close() {
+        if (device_ == 0) return;
+        SDL_CloseAudioDevice(device_);
+        device_ = 0;
+        voices_.clear();
+        SDL_QuitSubSystem(SDL_INIT_AUDIO);
+    }
+
+    bool isOpen() const { return device_ != 0; }
+
+    void start(std::shared_ptr<const Samples> samples) {
+        SDL_LockAudioDevice(device_);
+        if (voices_.size() >= kMaxVoices) voices_.erase(voices_.begin());  // the oldest gives way
+        voices_.push_back(Voice{std::move(samples), 0});
+        SDL_UnlockAudioDevice(device_);
+    }
+
+private:
+    struct Voice {
+        std::shared_ptr<const Samples> samples;
+        size_t position;
+    };
+
+    static void callback(void* self, Uint8* stream, int length) {
+        static_cast<Mixer*>(self)->mix(reinterpret_cast<float*>(stream), static_cast<size_t>(length) / sizeof(float));
+    }
+
+    void mix(float* out, size_t count) {
+        std::fill(out, out + count, 0.0f);
+        for (auto& v : voices_) {
+            size_t n = std::min(count, v.samples->size() - v.position);
+            const float* in = v.samples->data() + v.position;
+            for (size_t i = 0; i < n; ++i) out[i] += in[i];
+            v.position += n;
+        }
+        for (size_t i = 0; i < count; ++i) out[i] = out[i] > 1.0f ? 1.0f : (out[i] < -1.0f ? -1.0f : out[i]);
+        voices_.erase(std::remove_if(voices_.begin(), voices_.end(),
+                                     [](const Voice& v) { return v.position >= v.samples->size(); }),
+                      voices_.end());
+    }
+
+    SDL_AudioDeviceID device_ = 0;
+    bool failed_ = false;
+    std::vector<Voice> voices_;  // guarded by the device lock
+};
+
+std::shared_ptr<const Samples> convertForOutput(const AudioClip& clip) {
+    auto out = std::make_shared<Samples>();
+    SDL_AudioStream* stream = SDL_NewAudioStream(AUDIO_F32SYS, static_cast<Uint8>(clip.channels), clip.sampleRate,
+                                                 AUDIO_F32SYS, kOutputChannels, kOutputRate);
+    if (!stream) return out;
+    if (SDL_AudioStreamPut(stream, clip.samples.data(), static_cast<int>(clip.samples.size() * sizeof(float))) == 0 &&
+        SDL_AudioStreamFlush(stream) == 0) {
+        out->resize(static_cast<size_t>(SDL_AudioStreamAvailable(stream)) / sizeof(float));
+        int got = SDL_AudioStreamGet(stream, out->data(), static_cast<int>(out->size() * sizeof(float)));
+        out->resize(got > 0 ? static_cast<size_t>(got) / sizeof(float) : 0);
+    }
+    SDL_FreeAudioStream(stream);
+    return out;
+}
+
+struct State {
+    std::mutex mutex;
+    std::map<SystemSoundID, SoundEntry> sounds;
+    SystemSoundID nextId = Sound::kVibrate + 1;
+    std::vector<Sound::Play> played;
+    bool outputEnabled = true;
+    Mixer mixer;
+};
+
+State& state() {
+    static State* s = new State();  // lives for the whole run; the device closes with the process
+    return *s;
+}
+
+std::string fileName(const std::string& path) {
+    size_t slash = path.rfind('/');
+    return slash == std::string::npos ? path : path.substr(slash + 1);
+}
+}  // namespace
+
+SystemSoundID Sound::createSystemSound(const std::string& path) {
+    auto bytes = readWholeFile(path);
+    if (!bytes) {
+        Log::line("Sound: cannot read " + path);
+        return 0;
+    }
+    std::string error;
+    auto clip = decodeAudio(*bytes, &error);
+    if (!clip) {
+        Log::line("Sound: " + path + ": " + error);
+        return 0;
+    }
+    State& s = state();
+    std::lock_guard<std::mutex> lock(s.mutex);
+    SystemSoundID id = s.nextId++;
+    s.sounds.emplace(id, SoundEntry{fileName(path), std::move(*clip), nullptr});
+    return id;
+}
+
+void Sound::dispose(SystemSoundID id) {
+    State& s = state();
+    std::lock_guard<std::mutex> lock(s.mutex);
+    s.sounds.erase(id);
+}
+
+void Sound::play(SystemSoundID id) {
+    State& s = state();
+    std::lock_guard<std::mutex> lock(s.mutex);
+    if (id == kVibrate) {
+        s.played.push_back(Play{id, "vibrate"});
+        return;
+    }
+    auto it = s.sounds.find(id);
+    s.played.push_back(Play{id, it == s.sounds.end() ? std::string() : it->second.name});
+    if (it == s.sounds.end() || !s.outputEnabled || !s.mixer.open()) return;
+    if (!it->second.converted) it->second.converted = convertForOutput(it->second.clip);
+    if (!it->second.converted->empty()) s.mixer.start(it->second.converted);
+}
+
+std::vector<Sound::Play> Sound::played() {
+    State& s = state();
+    std::lock_guard<std::mutex> lock(s.mutex);
+    return s.played;
+}
+
+std::vector<std::string> Sound::playedNames() {
+    std::vector<std::string> names;
+    for (const auto& p : played()) names.push_back(p.name);
+    return names;
+}
+
+void Sound::clearPlayed() {
+    State& s = state();
+    std::lock_guard<std::mutex> lock(s.mutex);
+    s.played.clear();
+}
+
+std::string Sound::nameOf(SystemSoundID id) {
+    State& s = state();
+    std::lock_guard<std::mutex> lock(s.mutex);
+    auto it = s.sounds.find(id);
+    return it == s.sounds.end() ? std::string() : it->second.name;
+}
+
+void Sound::setOutputEnabled(bool enabled) {
+    State& s = state();
+    std::lock_guard<std::mutex> lock(s.mutex);
+    s.outputEnabled = enabled;
+    if (!enabled) s.mixer.close();
+}
+
+bool Sound::outputOpen() {
+    State& s = state();
+    std::lock_guard<std::mutex> lock(s.mutex);
+    return s.mixer.isOpen();
+}
+
+void Sound::resetForTests() {
+    setOutputEnabled(false);
+    clearPlayed();
+}
+
+}  // namespace zuno::sys

@@ -1,0 +1,48 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace zuno::sys {
+
+using SystemSoundID = uint32_t;
+
+// Short sounds made from the bundle's files and played by id, fire and forget: a play returns at once
+// and overlapping plays mix. They go to the audio device through SDL when there is one; without one
+// nothing is heard. Vibration is the id kVibrate (nothing to feel on a desktop).
+//
+// Every play is recorded, heard or not, so tests can check which sounds a screen made.
+class Sound {
+public:
+    static constexpr SystemSoundID kVibrate = 4095;
+
+    // A sound from a WAV or CAF (linear PCM) file; 0 when the file is missing or not readable audio.
+    static SystemSoundID createSystemSound(const std::string& path);
+    static void dispose(SystemSoundID id);
+    // Any thread. An unknown id plays nothing (but is recorded).
+    static void play(SystemSoundID id);
+    static void vibrate() { play(kVibrate); }
+
+    struct Play {
+        SystemSoundID id;
+        std::string name;  // the file name ("EAT.WAV"), "vibrate", or "" for an unknown id
+    };
+    static std::vector<Play> played();
+    static std::vector<std::string> playedNames();
+    static void clearPlayed();
+
+    // The file name a sound was made from ("" when unknown).
+    static std::string nameOf(SystemSoundID id);
+
+    // Whether plays go to an audio device at all (on by default; tests keep it off). The device is
+    // opened on the first play that needs it.
+    static void setOutputEnabled(bool enabled);
+    // True once an audio device is open.
+    static bool outputOpen();
+
+    // Forgets the record of plays and turns output off; the sounds made stay.
+    static void resetForTests();
+};
+
+}  // namespace zuno::sys
