@@ -6,6 +6,7 @@
 #include <mutex>
 
 #include "platform/core/Log.h"
+#include "platform/core/NotificationCenter.h"
 #include "platform/core/RunLoop.h"
 
 namespace zuno {
@@ -13,8 +14,6 @@ namespace zuno {
 using Flags = sys::NetworkReachability;
 
 namespace {
-std::mutex posterMutex;
-Reachability::NotificationPoster changedPoster;
 
 std::shared_ptr<Reachability> forIPv4(const char* address, bool localWiFi) {
     sockaddr_in in{};
@@ -92,18 +91,8 @@ void Reachability::stopNotifier() {
     if (reachabilityRef) reachabilityRef->unscheduleFromRunLoop();
 }
 
-void Reachability::setChangedNotificationPoster(NotificationPoster poster) {
-    std::lock_guard<std::mutex> lock(posterMutex);
-    changedPoster = std::move(poster);
-}
-
 void Reachability::postChanged() {
-    NotificationPoster poster;
-    {
-        std::lock_guard<std::mutex> lock(posterMutex);
-        poster = changedPoster;
-    }
-    if (poster) poster(kNetworkReachabilityChangedNotification, *this);
+    sys::NotificationCenter::defaultCenter().postNotificationName(kNetworkReachabilityChangedNotification, this);
 }
 
 }  // namespace zuno

@@ -36,7 +36,7 @@ public:
     bool connectionRequired() const;
 
     // Watches for changes on the current thread's run loop; each change posts
-    // kNetworkReachabilityChangedNotification with this instance (see setChangedNotificationPoster).
+    // kNetworkReachabilityChangedNotification with this instance (a Reachability*) as its object.
     bool startNotifier();
     void stopNotifier();
 
@@ -44,8 +44,6 @@ public:
     NetworkStatus localWiFiStatusForFlags(uint32_t flags) const;
 
     // Where the change notification goes: the program's notification centre hooks in here.
-    using NotificationPoster = std::function<void(const char* name, Reachability& object)>;
-    static void setChangedNotificationPoster(NotificationPoster poster);
 
     int8_t localWiFiRef = 0;
     std::shared_ptr<sys::NetworkReachability> reachabilityRef;

@@ -7,7 +7,9 @@
 
 #include "platform/core/Log.h"
 #include "platform/core/RunLoop.h"
-#include "PlatformReset.h"
+#include "platform/core/Bundle.h"
+#include "support/ClientReset.h"
+#include "support/PlatformReset.h"
 
 namespace {
 
@@ -18,6 +20,7 @@ class FreshMainLoop : public ::testing::EmptyTestEventListener {
         loop.reset();
         loop.setVirtualClock(true);
         zuno::testing::resetPlatformServices();
+        zuno::testing::resetClientState();
         zuno::sys::Log::startCapture();
     }
 
@@ -40,6 +43,7 @@ int main(int argc, char** argv) {
     ::testing::InitGoogleMock(&argc, argv);
     zuno::sys::RunLoop::main().bindToCurrentThread();
     zuno::testing::useTemporaryDataFolder();
+    zuno::sys::Bundle::setMainPath(ZUNO_BUNDLE_DIR);
     ::testing::UnitTest::GetInstance()->listeners().Append(new FreshMainLoop);
     int result = RUN_ALL_TESTS();
     zuno::testing::removeTemporaryDataFolder();

@@ -1,0 +1,110 @@
+#include "shell/Resources.h"
+
+#include "platform/core/Bundle.h"
+#include "platform/core/Exception.h"
+#include "platform/core/Log.h"
+#include "platform/core/PropertyList.h"
+#include "platform/core/UserDefaults.h"
+
+namespace zuno {
+
+namespace {
+std::mutex instanceMutex;
+std::unique_ptr<Resources>& instanceSlot() {
+    static std::unique_ptr<Resources> slot;
+    return slot;
+}
+}  // namespace
+
+Resources& Resources::getInstance() {
+    std::lock_guard<std::mutex> lock(instanceMutex);
+    auto& slot = instanceSlot();
+    if (!slot) slot.reset(new Resources());
+    return *slot;
+}
+
+void Resources::resetForTests() {
+    std::lock_guard<std::mutex> lock(instanceMutex);
+    instanceSlot().reset();
+}
+
+Resources::Resources() {
+    sys::Log::line("da khoi tao resources...");
+    for (int i = 1; i <= 20; ++i) arrayImgTimer_.push_back("t" + std::to_string(i) + ".png");
+    for (int i = 20; i >= 1; --i) arrayImgCTTimer_.push_back("ct" + std::to_string(i) + ".png");
+    for (int i = 0; i < 30; ++i) arrayImgCRTimer_.push_back("caro-" + std::to_string(i) + ".png");
+    loadBundleFiles();
+    currentLanguage_ = chooseLanguage();
+    loadLanguage();
+}
+
+sys::Dictionary Resources::readBundlePlist(const std::string& name) const {
+    auto file = sys::Bundle::main().pathForResource(name, "plist");
+    if (!file) {
+        sys::Log::line("Resources: missing " + name + ".plist");
+        return {};
+    }
+    try {
+        sys::Value root = sys::PropertyList::readFile(*file);
+        if (const auto* d = root.dictionary()) return *d;
+        sys::Log::line("Resources: " + *file + " is not a dictionary");
+    } catch (const sys::Exception& e) {
+        sys::Log::line("Resources: " + e.reason());
+    }
+    return {};
+}
+
+void Resources::loadBundleFiles() {
+    path_ = sys::Bundle::main().bundlePath();
+    xDictEmotion_ = readBundlePlist("emotions");
+    zunoConfig_ = readBundlePlist("ZunoOnlineConfig");
+}
+
+sys::Value Resources::configValue(std::string_view key) const {
+    const sys::Value* v = zunoConfig_.find(key);
+    return v ? *v : sys::Value();
+}
+
+std::string Resources::chooseLanguage() {
+    auto& defaults = sys::UserDefaults::standard();
+    std::optional<std::string> language = defaults.stringForKey("language");
+    if (!language) {
+        auto preferred = defaults.stringArrayForKey("AppleLanguages");
+        if (preferred && !preferred->empty()) language = preferred->front();
+    }
+    if (language == "en" || language == "vi") return *language;
+    return "en";
+}
+
+std::string Resources::currentLanguage() const {
+    std::lock_guard<std::mutex> lock(languageMutex_);
+    return currentLanguage_;
+}
+
+void Resources::setCurrentLanguage(std::string language) {
+    std::lock_guard<std::mutex> lock(languageMutex_);
+    currentLanguage_ = std::move(language);
+}
+
+void Resources::loadLanguage() { loadLanguageWithPath(currentLanguage()); }
+
+void Resources::loadLanguageWithPath(const std::string& language) {
+    auto table = std::make_shared<const sys::Dictionary>(readBundlePlist(language));
+    std::lock_guard<std::mutex> lock(languageMutex_);
+    zunoLanguage_ = std::move(table);
+}
+
+std::shared_ptr<const sys::Dictionary> Resources::zunoLanguage() const {
+    std::lock_guard<std::mutex> lock(languageMutex_);
+    return zunoLanguage_;
+}
+
+std::optional<std::string> Resources::getNameWithKey(std::string_view key) const {
+    auto table = zunoLanguage();
+    if (!table) return std::nullopt;
+    const sys::Value* v = table->find(key);
+    if (!v || !v->text()) return std::nullopt;
+    return *v->text();
+}
+
+}  // namespace zuno

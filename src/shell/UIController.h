@@ -1,0 +1,93 @@
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "lobby/model/Player.h"
+#include "platform/core/Value.h"
+#include "shell/model/ZunoMessage.h"
+
+namespace zuno {
+namespace ui {
+class View;
+}
+
+// The session state every screen reads: the signed-in player, the game chosen, the pending dialog
+// action and its payload, the in-memory inbox and the player's switches.
+//
+// The connection's reader thread replaces the player and appends to the inbox while screens read
+// them, so those two slots are guarded; the rest belong to the main thread.
+class UIController {
+public:
+    // Dialog action codes: what OK (or Cancel) of the dialog shown will do.
+    enum OkValue : int {
+        okNone = -1,
+        okBuyAvatar = 0,
+        okAcceptInvite = 1,
+        okLeaveBoard = 2,
+        okSkip = 3,
+        okKicked = 4,
+        okReplyMail = 5,
+        okCallHotline = 6,
+        okChargeMoney = 7,
+        okGetPassword = 8,
+        okGoTopUp = 9,
+        okOpenInfoUrl = 10,
+        okOpenVersionUrl = 12,
+        okAnswerDraw = 13,
+        okResign = 14,
+        okConnectLogin = 15,
+        okConnectRegister = 16,
+        okCopyText = 17,
+        okCompleteRecharge = 20,
+        okCompleteTransaction = 22,
+        okResendTransactionReceipt = 23,
+        okPokerObserve = 24,
+    };
+
+    // No action is pending until an opener sets one.
+    static int okValue();
+    static void setOkValue(int value);
+    // The pending dialog's payload: an invitation dictionary, a URL text, a text to copy.
+    static sys::Value object();
+    static void setObject(sys::Value value);
+
+    static PlayerPtr myInfo();
+    static void setMyInfo(PlayerPtr player);
+
+    // The unread-mail button now shown, if any.
+    static std::shared_ptr<ui::View> btnAlertMessage();
+    static void setBtnAlertMessage(std::shared_ptr<ui::View> button);
+
+    static int8_t gameType();
+    static void setGameType(int8_t type);
+    static std::string gameTitle();
+    static void setGameTitle(std::string title);
+    static std::string serverInfo();
+    static void setServerInfo(std::string info);
+
+    // Vibrate; accept table invitations.
+    static bool rung();
+    static void setRung(bool on);
+    static bool inviting();
+    static void setInviting(bool on);
+
+    static int kindOfDialog();
+    static void setKinkOfDialog(int kind);
+
+    // The inbox of private messages, newest last as they arrive.
+    using MessageList = std::vector<std::shared_ptr<ZunoMessage>>;
+    static MessageList listMessage();
+    static void setListMessage(MessageList list);
+    static void addMessage(std::shared_ptr<ZunoMessage> message);
+    static void insertMessageAtFront(std::shared_ptr<ZunoMessage> message);
+    static void removeMessage(const std::shared_ptr<ZunoMessage>& message);
+    static size_t unreadMessageCount();
+
+    // Back to the state at launch (tests, and a new session of the demo).
+    static void resetSessionState();
+};
+
+}  // namespace zuno

@@ -1,0 +1,13 @@
+#include "support/ClientReset.h"
+
+#include "shell/Resources.h"
+#include "shell/UIController.h"
+
+namespace zuno::testing {
+
+void resetClientState() {
+    UIController::resetSessionState();
+    Resources::resetForTests();
+}
+
+}  // namespace zuno::testing
