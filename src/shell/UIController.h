@@ -2,9 +2,11 @@
 
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
+#include "lobby/model/LobbyRecords.h"
 #include "lobby/model/Player.h"
 #include "platform/core/Value.h"
 #include "shell/model/ZunoMessage.h"
@@ -85,6 +87,18 @@ public:
     static void insertMessageAtFront(std::shared_ptr<ZunoMessage> message);
     static void removeMessage(const std::shared_ptr<ZunoMessage>& message);
     static size_t unreadMessageCount();
+
+    // Dialogs, on the main thread. The message is already localised. Each one first dismisses the
+    // dialog shown before, so at most one is shown at a time.
+    static void startOKDlg(const std::string& message);
+    static void startCancelDlg(const std::string& message);
+    static void startCancelOkDlg(const std::string& message, const std::string& cancelTitle,
+                                 const std::string& okTitle);
+    static void startNilDlg(const std::string& message);
+    static void startReportDlg(const MatchResultInfo& result);
+    static void closeDialog();
+    // The message of the dialog shown now, if any.
+    static std::optional<std::string> shownDialogMessage();
 
     // Back to the state at launch (tests, and a new session of the demo).
     static void resetSessionState();
