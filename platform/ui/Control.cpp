@@ -48,6 +48,13 @@ std::vector<std::string> Control::actionsForTarget(const Responder* target, unsi
     return out;
 }
 
+bool Control::hasActionsFor(unsigned events) const {
+    for (const auto& e : entries_) {
+        if ((e.events & events) && (e.handler || !e.alive.expired())) return true;
+    }
+    return false;
+}
+
 int Control::addHandler(std::function<void(Control&)> handler, unsigned events) {
     Entry e;
     e.handler = std::move(handler);

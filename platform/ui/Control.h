@@ -48,6 +48,7 @@ public:
     void removeTarget(const Responder* target, const std::string& action, unsigned events);
     std::vector<std::string> actionsForTarget(const Responder* target, unsigned event) const;
     size_t targetActionCount() const { return entries_.size(); }
+    bool hasActionsFor(unsigned events) const;
     // A plain function for an event (code and tests); answers an id for removeHandler.
     int addHandler(std::function<void(Control& sender)> handler, unsigned events);
     void removeHandler(int id);

@@ -501,11 +501,15 @@ void View::render(Canvas& canvas) {
             canvas.clipToRect(b);
         }
     }
+    renderTree(canvas);
+    if (group) canvas.endGroup(alpha);
+    canvas.restore();
+}
+
+void View::renderTree(Canvas& canvas) {
     renderContent(canvas);
     if (layer_) layer_->renderSublayers(canvas);
     for (const auto& v : subviews_) v->render(canvas);
-    if (group) canvas.endGroup(alpha);
-    canvas.restore();
 }
 
 }  // namespace zuno::ui

@@ -187,6 +187,8 @@ public:
     void render(Canvas& canvas);
     // Draws this view's own content only (background, drawRect, layer), in its bounds' coordinates.
     void renderContent(Canvas& canvas);
+    // Draws the content, the layers and the subviews in this view's bounds' coordinates.
+    void renderTree(Canvas& canvas);
 
 protected:
     void notifyWindowChange();
