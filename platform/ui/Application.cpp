@@ -117,7 +117,7 @@ void Application::reset() {
     badge_ = 0;
     orientation_ = InterfaceOrientation::LandscapeRight;
     urlOpener_ = nullptr;
-    if (auto* fr = Responder::firstResponder()) fr->resignFirstResponder();
+    Responder::clearFirstResponder();
 }
 
 }  // namespace zuno::ui

@@ -48,6 +48,8 @@ bool Responder::isFirstResponder() const { return gFirstResponder == this; }
 
 Responder* Responder::firstResponder() { return gFirstResponder; }
 
+void Responder::clearFirstResponder() { gFirstResponder = nullptr; }
+
 const BindingTable& Responder::bindings() {
     static const BindingTable table;
     return table;

@@ -33,6 +33,8 @@ public:
     virtual bool resignFirstResponder();
     bool isFirstResponder() const;
     static Responder* firstResponder();
+    // Forgets the first responder without telling it (between tests).
+    static void clearFirstResponder();
 
     static const BindingTable& bindings();
     virtual const BindingTable& bindingTable() const { return bindings(); }

@@ -26,6 +26,7 @@ public:
     void setTitle(const std::string& title, int segment);
     std::string titleForSegmentAtIndex(int segment) const;
     void setImage(ImagePtr image, int segment);
+    using Control::setEnabled;
     void setEnabled(bool on, int segment);
     bool isEnabledForSegmentAtIndex(int segment) const;
 

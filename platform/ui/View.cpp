@@ -59,7 +59,7 @@ View::View() = default;
 View::View(const Rect& frame) { setFrame(frame); }
 
 View::~View() {
-    for (auto& v : subviews_) v->superview_.reset();
+    for (auto& v : subviews_) v->superview_ = nullptr;
 }
 
 // ---- Geometry ----
@@ -185,12 +185,16 @@ Layer& View::layer() {
 
 // ---- The tree ----
 
+std::shared_ptr<View> View::superview() const {
+    if (!superview_) return nullptr;
+    return std::static_pointer_cast<View>(superview_->weak_from_this().lock());
+}
+
 Window* View::window() const {
     const View* v = this;
     while (v) {
         if (auto* w = dynamic_cast<const Window*>(v)) return const_cast<Window*>(w);
-        auto s = v->superview_.lock();
-        v = s.get();
+        v = v->superview_;
     }
     return nullptr;
 }
@@ -199,8 +203,8 @@ void View::attach(const std::shared_ptr<View>& view, size_t index) {
     if (!view || view.get() == this || isDescendantOf(view.get())) return;
     auto keep = view;  // removing it from its old superview must not destroy it
     Window* oldWindow = view->window();
-    if (auto old = view->superview_.lock()) {
-        if (old.get() == this) {
+    if (View* old = view->superview_) {
+        if (old == this) {
             auto it = std::find(subviews_.begin(), subviews_.end(), view);
             size_t pos = size_t(it - subviews_.begin());
             subviews_.erase(it);
@@ -212,7 +216,7 @@ void View::attach(const std::shared_ptr<View>& view, size_t index) {
         view->removeFromSuperview();
     }
     view->willMoveToSuperview(this);
-    view->superview_ = std::static_pointer_cast<View>(shared_from_this());
+    view->superview_ = this;
     subviews_.insert(subviews_.begin() + std::min(index, subviews_.size()), keep);
     view->didMoveToSuperview();
     didAddSubview(view.get());
@@ -240,7 +244,7 @@ void View::insertSubviewAbove(const std::shared_ptr<View>& view, const View* sib
 }
 
 void View::removeFromSuperview() {
-    auto parent = superview_.lock();
+    View* parent = superview_;
     if (!parent) return;
     auto keep = sharedFromThis();
     Window* oldWindow = window();
@@ -252,7 +256,7 @@ void View::removeFromSuperview() {
     willMoveToSuperview(nullptr);
     auto& list = parent->subviews_;
     list.erase(std::remove(list.begin(), list.end(), keep), list.end());
-    superview_.reset();
+    superview_ = nullptr;
     didMoveToSuperview();
     if (oldWindow) notifyWindowChange();
     Display::invalidate();
@@ -285,8 +289,7 @@ void View::exchangeSubviews(size_t a, size_t b) {
 bool View::isDescendantOf(const View* view) const {
     for (const View* v = this; v;) {
         if (v == view) return true;
-        auto s = v->superview_.lock();
-        v = s.get();
+        v = v->superview_;
     }
     return false;
 }
@@ -341,10 +344,10 @@ Point View::convertPointToView(Point p, const View* view) const {
     const View* v = this;
     while (v) {
         if (v == view) return p;
-        auto s = v->superview_.lock();
+        View* s = v->superview_;
         if (!s) break;
         p = v->pointToSuperview(p);
-        v = s.get();
+        v = s;
     }
     if (!view) return p;
     return view->convertPointFromView(p, nullptr);
@@ -356,8 +359,7 @@ Point View::convertPointFromView(Point p, const View* view) const {
     std::vector<const View*> chain;
     for (const View* v = this; v;) {
         chain.push_back(v);
-        auto s = v->superview_.lock();
-        v = s.get();
+        v = v->superview_;
     }
     // chain.back() is the root, whose coordinates are the window's.
     for (size_t i = chain.size() - 1; i-- > 0;) p = chain[i]->pointFromSuperview(p);
@@ -401,8 +403,7 @@ std::shared_ptr<View> View::hitTest(Point p, const Event* event) {
 
 Responder* View::nextResponder() const {
     if (controller_) return controller_;
-    auto s = superview_.lock();
-    return s.get();
+    return superview_;
 }
 
 void View::addGestureRecognizer(const std::shared_ptr<GestureRecognizer>& recognizer) {

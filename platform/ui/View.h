@@ -99,7 +99,9 @@ public:
     const Layer* layerIfAny() const { return layer_.get(); }
 
     // The tree.
-    std::shared_ptr<View> superview() const { return superview_.lock(); }
+    std::shared_ptr<View> superview() const;
+    // The superview without taking a share of it (also while it is being built).
+    View* superviewPointer() const { return superview_; }
     const std::vector<std::shared_ptr<View>>& subviews() const { return subviews_; }
     Window* window() const;
     void addSubview(const std::shared_ptr<View>& view);
@@ -197,7 +199,7 @@ private:
     void resizeSubviews(Size oldSize);
     void attach(const std::shared_ptr<View>& view, size_t index);
 
-    std::weak_ptr<View> superview_;
+    View* superview_ = nullptr;  // cleared by the superview when it goes
     std::vector<std::shared_ptr<View>> subviews_;
     ViewController* controller_ = nullptr;
     Point center_;

@@ -98,7 +98,7 @@ void Window::touchMove(Point p) {
     touch_->location_ = p;
     if (std::hypot(p.x - touchStart_.x, p.y - touchStart_.y) > kTapSlop) moved_ = true;
     if (auto pan = panner_.lock()) {
-        pan->panMoved(pan->convertPointFromView(p, nullptr));
+        pan->panMoved(p);
         return;
     }
     auto view = touch_->view();
@@ -113,8 +113,8 @@ void Window::touchMove(Point p) {
             if (!scroll->shouldBeginPan(view.get(), {b.x - a.x, b.y - a.y})) continue;
             deliver(Touch::Phase::Cancelled);
             panner_ = scroll;
-            scroll->panBegan(a);
-            scroll->panMoved(b);
+            scroll->panBegan(touchStart_);
+            scroll->panMoved(p);
             return;
         }
     }
@@ -122,7 +122,7 @@ void Window::touchMove(Point p) {
 }
 
 void Window::endPan(Point p, bool cancelled) {
-    if (auto pan = panner_.lock()) pan->panEnded(pan->convertPointFromView(p, nullptr), cancelled);
+    if (auto pan = panner_.lock()) pan->panEnded(p, cancelled);
     panner_.reset();
 }
 
