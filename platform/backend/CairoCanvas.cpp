@@ -12,10 +12,14 @@ cairo_surface_t* cairoSurfaceOf(const Image& image) {
     auto& cached = image.backendCache();
     if (!cached) {
         int w = image.pixelWidth(), h = image.pixelHeight();
+        // An image without transparency is handed over as such: copying it is much faster than blending.
+        bool opaque = true;
+        const uint32_t* px = image.pixels();
+        for (size_t i = 0, n = size_t(w) * size_t(h); i < n && opaque; ++i) opaque = (px[i] >> 24) == 0xFF;
         // The surface reads the image's own pixels; the image outlives its cache entry.
         cairo_surface_t* s = cairo_image_surface_create_for_data(
-            reinterpret_cast<unsigned char*>(const_cast<uint32_t*>(image.pixels())), CAIRO_FORMAT_ARGB32, w, h,
-            w * 4);
+            reinterpret_cast<unsigned char*>(const_cast<uint32_t*>(image.pixels())),
+            opaque ? CAIRO_FORMAT_RGB24 : CAIRO_FORMAT_ARGB32, w, h, w * 4);
         cached = std::shared_ptr<void>(s, [](void* p) { cairo_surface_destroy(static_cast<cairo_surface_t*>(p)); });
     }
     return static_cast<cairo_surface_t*>(cached.get());
@@ -203,9 +207,10 @@ void CairoCanvas::drawImage(const Image& image, const Rect& into, double alpha) 
     cairo_scale(cr_, into.width() / w, into.height() / h);
     cairo_set_source_surface(cr_, cairoSurfaceOf(image), 0, 0);
     cairo_pattern_t* pattern = cairo_get_source(cr_);
-    cairo_pattern_set_extend(pattern, CAIRO_EXTEND_PAD);
     bool exact = into.width() == w && into.height() == h;
-    cairo_pattern_set_filter(pattern, exact ? CAIRO_FILTER_FAST : CAIRO_FILTER_GOOD);
+    // Scaled images keep their edges from fading into the transparent outside.
+    cairo_pattern_set_extend(pattern, exact ? CAIRO_EXTEND_NONE : CAIRO_EXTEND_PAD);
+    cairo_pattern_set_filter(pattern, exact ? CAIRO_FILTER_FAST : CAIRO_FILTER_BILINEAR);
     cairo_rectangle(cr_, 0, 0, w, h);
     cairo_clip(cr_);
     if (alpha >= 1.0) {
