@@ -28,6 +28,14 @@ protected:
         Application::shared().touchDown(p);
         Application::shared().touchUp(p);
     }
+    // With ZUNO_DEMO_SNAPSHOT_DIR set, the screens are kept as PNG files for a look by eye.
+    void keep(const char* name) {
+        if (const char* dir = std::getenv("ZUNO_DEMO_SNAPSHOT_DIR")) {
+            RasterScreen screen;
+            screen.renderApplication();
+            screen.writePng(std::string(dir) + "/" + name + ".png");
+        }
+    }
 };
 
 TEST_F(DemoTest, TwoScreensATableAndAnAlertHeadless) {
@@ -45,6 +53,7 @@ TEST_F(DemoTest, TwoScreensATableAndAnAlertHeadless) {
     screen.renderApplication();
     auto p = screen.rgba(240, 300);
     EXPECT_EQ(p.g, 157);  // the second screen's colour fills the screen
+    keep("detail");
 
     tap(centerOf(*detail->backButton));
     run(1);
@@ -54,6 +63,7 @@ TEST_F(DemoTest, TwoScreensATableAndAnAlertHeadless) {
     ASSERT_TRUE(home.alert && home.alert->isVisible());
     EXPECT_EQ(home.alert->message(), "Join Poker?");
     run(0.3);
+    keep("alert");
     tap(centerOf(*home.alert->buttonAtIndex(1)));
     run(0.3);
     EXPECT_FALSE(home.alert->isVisible());

@@ -104,3 +104,35 @@ TEST_F(NavigationTest, PopToRootSkipsTheScreensBetween) {
 
 }  // namespace
 }  // namespace zuno::ui::test
+
+namespace zuno::ui::test {
+namespace {
+
+TEST_F(NavigationTest, ReplacingTheStackAndChangesOffScreen) {
+    // Off screen the stack changes without appearance calls.
+    auto b = std::make_shared<Screen>("B");
+    b->setTitle("B");
+    nav->pushViewController(b, true);
+    EXPECT_TRUE(calls.empty());
+    EXPECT_EQ(nav->popViewControllerAnimated(true), b);
+    window->addSubview(nav->view());
+    calls.clear();
+    auto c = std::make_shared<Screen>("C");
+    c->setTitle("C");
+    nav->setViewControllers({root, c}, false);
+    EXPECT_EQ(calls, (std::vector<std::string>{"C.viewDidLoad", "delegate.willShow C", "A.viewWillDisappear",
+                                               "C.viewWillAppear", "A.viewDidDisappear", "C.viewDidAppear",
+                                               "delegate.didShow C"}));
+    EXPECT_EQ(nav->viewControllers().size(), 2u);
+    // The same screen pushed twice stays once.
+    nav->pushViewController(c, false);
+    EXPECT_EQ(nav->viewControllers().size(), 2u);
+    // Touches are ignored while a slide runs.
+    nav->popViewControllerAnimated(true);
+    EXPECT_FALSE(nav->view()->isUserInteractionEnabled());
+    run(1);
+    EXPECT_TRUE(nav->view()->isUserInteractionEnabled());
+}
+
+}  // namespace
+}  // namespace zuno::ui::test
