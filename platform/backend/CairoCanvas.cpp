@@ -88,7 +88,16 @@ void CairoCanvas::strokeRect(const Rect& r) {
     cairo_stroke(cr_);
 }
 
+void CairoCanvas::beginViewContent() { ++contentDepth_; }
+
+void CairoCanvas::endViewContent() {
+    if (contentDepth_ > 0) --contentDepth_;
+}
+
 void CairoCanvas::clearRect(const Rect& r) {
+    // A view draws straight onto the screen, freshly each frame; there is no backing store of its own
+    // to clear, and what lies beneath must stay.
+    if (contentDepth_ > 0) return;
     cairo_save(cr_);
     cairo_new_path(cr_);
     cairo_rectangle(cr_, r.x(), r.y(), r.width(), r.height());

@@ -27,6 +27,8 @@ public:
     void fillRect(const Rect& r) override;
     void strokeRect(const Rect& r) override;
     void clearRect(const Rect& r) override;
+    void beginViewContent() override;
+    void endViewContent() override;
 
     void beginPath() override;
     void moveTo(Point p) override;
@@ -57,6 +59,7 @@ private:
 
     cairo_t* cr_;
     Paint paint_;
+    int contentDepth_ = 0;  // views whose own drawing is under way
     std::vector<Paint> saved_;
 };
 

@@ -30,8 +30,13 @@ public:
 
     virtual void fillRect(const Rect& r) = 0;
     virtual void strokeRect(const Rect& r) = 0;
-    // Makes the rectangle fully transparent.
+    // Makes the rectangle fully transparent. Inside a view's drawRect it does nothing: views are drawn
+    // afresh each frame without a store of their own, so there is nothing of the view's to clear, and
+    // the views beneath and its background colour must stay (as with the toolkit's backing stores).
     virtual void clearRect(const Rect& r) = 0;
+    // Bracket one view's own drawing (called by the view tree).
+    virtual void beginViewContent() {}
+    virtual void endViewContent() {}
 
     virtual void beginPath() = 0;
     virtual void moveTo(Point p) = 0;

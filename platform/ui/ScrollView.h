@@ -81,6 +81,12 @@ public:
     void setDelegate(std::weak_ptr<ScrollViewDelegate> delegate) { delegate_ = std::move(delegate); }
     std::shared_ptr<ScrollViewDelegate> delegate() const { return delegate_.lock(); }
 
+    // Touches on the scroll view itself stop here (a subclass may pass them on).
+    void touchesBegan(const TouchSet& touches, const Event& event) override {}
+    void touchesMoved(const TouchSet& touches, const Event& event) override {}
+    void touchesEnded(const TouchSet& touches, const Event& event) override {}
+    void touchesCancelled(const TouchSet& touches, const Event& event) override {}
+
     // The window hands a drag over through these (points in window coordinates, deltas in this view's).
     virtual bool shouldBeginPan(View* touched, Point delta);
     virtual void panBegan(Point windowPoint);

@@ -476,7 +476,9 @@ void View::renderContent(Canvas& canvas) {
         }
     }
     if (layer_) layer_->renderDecoration(canvas, box, b.width(), b.height());
+    canvas.beginViewContent();
     drawRect(canvas, box);
+    canvas.endViewContent();
 }
 
 void View::render(Canvas& canvas) {

@@ -4,6 +4,7 @@
 
 #include "platform/backend/RasterScreen.h"
 #include "platform/core/Log.h"
+#include "platform/ui/Canvas.h"
 #include "platform/ui/Button.h"
 #include "platform/ui/ImageView.h"
 #include "platform/ui/Label.h"
@@ -133,6 +134,31 @@ TEST_F(SnapshotTest, LayerImageTurnsWithItsRotation) {
     screen.renderView(*host);
     EXPECT_TRUE(near(screen.rgba(30, 20), 0, 255, 0));  // turned upside down
     EXPECT_TRUE(near(screen.rgba(30, 40), 255, 0, 0));
+}
+
+}  // namespace
+}  // namespace zuno::ui::test
+
+namespace zuno::ui::test {
+namespace {
+
+TEST_F(SnapshotTest, ClearingInDrawRectLeavesWhatLiesBeneath) {
+    struct Bubble : View {
+        using View::View;
+        void drawRect(Canvas& canvas, const Rect& rect) override {
+            canvas.clearRect(rect);  // as a chat-line label does before drawing
+            canvas.setFillColor(Color::white());
+            canvas.fillRect(Rect(0, 0, 10, 10));
+        }
+    };
+    auto back = std::make_shared<View>(Rect(0, 0, 60, 60));
+    back->setBackgroundColor(Color::rgb255(0, 0, 200));
+    auto bubble = std::make_shared<Bubble>(Rect(10, 10, 40, 40));
+    back->addSubview(bubble);
+    RasterScreen screen(60, 60);
+    screen.renderView(*back);
+    EXPECT_TRUE(near(screen.rgba(40, 40), 0, 0, 200));
+    EXPECT_TRUE(near(screen.rgba(15, 15), 255, 255, 255));
 }
 
 }  // namespace
