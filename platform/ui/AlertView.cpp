@@ -188,15 +188,16 @@ void AlertView::show() {
     build();
     setAlpha(1);
     setUserInteractionEnabled(true);
-    window_ = std::make_shared<Window>();
-    window_->setWindowLevel(Window::kLevelAlert);
-    window_->setBackgroundColor(std::nullopt);
-    setFrame(window_->bounds());
-    window_->addSubview(self);
+    auto window = std::make_shared<Window>();
+    window->setWindowLevel(Window::kLevelAlert);
+    window->setBackgroundColor(std::nullopt);
+    setFrame(window->bounds());
+    window->addSubview(self);
+    window_ = window;
     visible_ = true;
     dismissing_ = false;
     shownAlerts().push_back(self);
-    window_->makeVisible();
+    window->makeVisible();
     place();
     panel_->setTransform(AffineTransform::scale(0.9, 0.9));
     View::animate(0.15, [this] { panel_->setTransform(AffineTransform::identity()); });
@@ -222,15 +223,15 @@ void AlertView::dismissWithClickedButtonIndex(int index, bool animated) {
     auto finish = [self, index] {
         self->visible_ = false;
         self->dismissing_ = false;
-        if (self->window_) {
-            self->window_->close();
+        if (auto window = self->window_.lock()) {
+            window->close();
             self->removeFromSuperview();
-            self->window_.reset();
         }
+        self->window_.reset();
         if (auto d = self->delegate_.lock()) d->didDismissWithButtonIndex(*self, index);
     };
     // The alert leaves the screen at once; with animation its window fades first.
-    if (animated && window_) {
+    if (animated && !window_.expired()) {
         setUserInteractionEnabled(false);
         View::animate(0.2, [this] { setAlpha(0); }, [finish](bool) { finish(); });
     } else {

@@ -72,7 +72,7 @@ private:
     int cancelIndex_ = -1;
     bool visible_ = false;
     bool dismissing_ = false;
-    std::shared_ptr<Window> window_;
+    std::weak_ptr<Window> window_;  // the application keeps it while the alert shows
     std::shared_ptr<View> panel_;
     std::shared_ptr<Label> titleLabel_, messageLabel_;
     std::vector<std::shared_ptr<Button>> buttons_;

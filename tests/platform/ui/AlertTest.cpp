@@ -90,3 +90,24 @@ TEST_F(AlertTest, TheAlertTakesTouchesAwayFromTheScreenBelow) {
 
 }  // namespace
 }  // namespace zuno::ui::test
+
+namespace zuno::ui::test {
+namespace {
+
+TEST_F(AlertTest, AnAlertLeftShowingGoesWithTheApplicationsWindows) {
+    std::weak_ptr<AlertView> weak;
+    {
+        auto alert = std::make_shared<AlertView>(std::string("Title"), std::nullopt, std::weak_ptr<AlertViewDelegate>(),
+                                                 std::nullopt, std::vector<std::string>{"A", "B", "C"});
+        alert->show();
+        weak = alert;
+        // Three buttons stack, top to bottom in index order.
+        EXPECT_LT(alert->buttonAtIndex(0)->frame().y(), alert->buttonAtIndex(2)->frame().y());
+    }
+    EXPECT_FALSE(weak.expired());
+    Application::shared().reset();
+    EXPECT_TRUE(weak.expired());
+}
+
+}  // namespace
+}  // namespace zuno::ui::test
