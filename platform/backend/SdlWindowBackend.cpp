@@ -6,6 +6,7 @@
 
 #include "platform/backend/RasterScreen.h"
 #include "platform/core/Log.h"
+#include "platform/services/Pasteboard.h"
 #include "platform/ui/Animation.h"
 #include "platform/ui/Application.h"
 #include "platform/ui/TextInput.h"
@@ -45,22 +46,22 @@ bool SdlWindowBackend::open() {
     wakeEvent_ = SDL_RegisterEvents(1);
     screen_ = std::make_unique<RasterScreen>(kWidth, kHeight);
     SDL_StartTextInput();
-    Clipboard::setProvider(
+    sys::Pasteboard::general().setBackend(sys::Pasteboard::Backend{
+        [](const std::string& text) { SDL_SetClipboardText(text.c_str()); },
         []() -> std::optional<std::string> {
             if (!SDL_HasClipboardText()) return std::nullopt;
             char* text = SDL_GetClipboardText();
             std::string s = text ? text : "";
             SDL_free(text);
             return s;
-        },
-        [](const std::string& text) { SDL_SetClipboardText(text.c_str()); });
+        }});
     Display::invalidate();
     return true;
 }
 
 void SdlWindowBackend::close() {
     if (!window_ && !renderer_ && !texture_) return;
-    Clipboard::setProvider(nullptr, nullptr);
+    sys::Pasteboard::general().setBackend({});
     if (texture_) SDL_DestroyTexture(texture_);
     if (renderer_) SDL_DestroyRenderer(renderer_);
     if (window_) SDL_DestroyWindow(window_);

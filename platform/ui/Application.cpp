@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "platform/core/Log.h"
+#include "platform/services/UrlOpener.h"
 #include "platform/ui/Animation.h"
 #include "platform/ui/Canvas.h"
 #include "platform/ui/TextInput.h"
@@ -55,10 +56,12 @@ void Application::makeKey(const Window* window) { key_ = window; }
 
 bool Application::openURL(const std::string& url) {
     sys::Log::format("open URL %s", url.c_str());
-    return urlOpener_ ? urlOpener_(url) : false;
+    return urlOpener_ ? urlOpener_(url) : sys::UrlOpener::openURL(url);
 }
 
-bool Application::canOpenURL(const std::string& url) const { return urlOpener_ != nullptr && !url.empty(); }
+bool Application::canOpenURL(const std::string& url) const {
+    return urlOpener_ ? !url.empty() : sys::UrlOpener::canOpenURL(url);
+}
 
 void Application::touchDown(Point p) {
     touchWindow_.reset();

@@ -6,6 +6,7 @@
 #include <mutex>
 #include <set>
 
+#include "platform/core/Bundle.h"
 #include "platform/core/Log.h"
 
 namespace zuno::ui {
@@ -31,6 +32,9 @@ bool readFile(const std::string& path, sys::Data& out) {
     return true;
 }
 
+// The bundle's image folder, used until a folder is chosen.
+std::string defaultImageRoot() { return sys::Bundle::main().bundlePath() + "/images"; }
+
 }  // namespace
 
 Image::Image(int width, int height, std::vector<uint32_t> pixels)
@@ -49,7 +53,7 @@ void Image::setImageRoot(std::string folder) {
 std::string Image::imageRoot() {
     auto& c = cache();
     std::lock_guard<std::mutex> lock(c.mutex);
-    return c.root;
+    return c.root.empty() ? defaultImageRoot() : c.root;
 }
 
 void Image::clearCache() {
@@ -65,7 +69,7 @@ ImagePtr Image::imageNamed(const std::string& name) {
         std::lock_guard<std::mutex> lock(c.mutex);
         auto it = c.byName.find(name);
         if (it != c.byName.end()) return it->second;
-        root = c.root;
+        root = c.root.empty() ? defaultImageRoot() : c.root;
     }
     ImagePtr image;
     // Names are file names inside the image folder; anything that could leave it is not looked up.

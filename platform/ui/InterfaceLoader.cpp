@@ -14,6 +14,7 @@
 #include <set>
 #include <sstream>
 
+#include "platform/core/Bundle.h"
 #include "platform/core/Log.h"
 #include "platform/ui/ActivityIndicatorView.h"
 #include "platform/ui/Button.h"
@@ -666,7 +667,8 @@ void InterfaceLoader::setInterfaceRoot(std::string folder) {
 
 std::string InterfaceLoader::interfaceRoot() {
     std::lock_guard<std::mutex> lock(rootMutex());
-    return rootFolder();
+    // The bundle's interface folder until a folder is chosen.
+    return rootFolder().empty() ? sys::Bundle::main().bundlePath() + "/ui" : rootFolder();
 }
 
 InterfaceLoader::Result InterfaceLoader::load(const std::string& name, Responder& owner) {

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <functional>
 #include <optional>
 #include <string>
 
@@ -14,14 +13,12 @@ public:
     virtual std::string currentText() const = 0;
 };
 
-// The clipboard as the controls see it; the SDL window or the pasteboard service provides it. Without a
-// provider the text lives in memory.
+// The clipboard as the controls see it: the general pasteboard (which the SDL window connects to the
+// system clipboard).
 class Clipboard {
 public:
     static std::optional<std::string> text();
     static void setText(const std::string& text);
-    static void setProvider(std::function<std::optional<std::string>()> get,
-                            std::function<void(const std::string&)> set);
 };
 
 }  // namespace zuno::ui

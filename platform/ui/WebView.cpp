@@ -5,6 +5,7 @@
 
 #include "platform/core/Log.h"
 #include "platform/core/RunLoop.h"
+#include "platform/net/Http.h"
 #include "platform/ui/Canvas.h"
 
 namespace zuno::ui {
@@ -14,8 +15,24 @@ namespace {
 constexpr int kMaxRedirects = 10;
 constexpr double kMargin = 8;
 
+// Fetches over HTTP without following redirects, so that each one becomes a question to the delegate.
+void fetchOverHttp(const std::string& url, std::function<void(const WebFetchResult&)> done) {
+    sys::HttpRequest request = sys::HttpRequest::get(url);
+    request.followRedirects = false;
+    sys::Http::start(std::move(request), [done = std::move(done)](const sys::HttpOutcome& outcome) {
+        if (outcome.cancelled) return;
+        WebFetchResult result;
+        result.status = outcome.response.status;
+        result.body = outcome.response.body;
+        result.location = outcome.response.header("Location");
+        if (outcome.response.status == 0) result.error = outcome.error.empty() ? "no answer" : outcome.error;
+        done(result);
+    });
+}
+
+// The fetch in force: HTTP unless a test or the program chose another.
 WebView::Fetch& fetchFunction() {
-    static WebView::Fetch* f = new WebView::Fetch;
+    static WebView::Fetch* f = new WebView::Fetch(fetchOverHttp);
     return *f;
 }
 
@@ -98,7 +115,7 @@ private:
 
 }  // namespace
 
-void WebView::setFetch(Fetch fetch) { fetchFunction() = std::move(fetch); }
+void WebView::setFetch(Fetch fetch) { fetchFunction() = fetch ? std::move(fetch) : Fetch(fetchOverHttp); }
 
 WebView::WebView() : WebView(Rect(0, 0, 320, 460)) {}
 
