@@ -45,8 +45,13 @@ void decodeMyUserData(Message& message, const DecoderContext& context) {
     user->setStatus(message.readUTF());
     user->setPhoneNum(message.readUTF());
     user->setProvinceId(message.readByte());
-    if (user->provinceId() != kNoProvince) rememberProvince(user->provinceId(), message.readUTF().value_or(std::string()));
-    context.handOver([user](GlobalLogicHandler& logic) { logic.onMyUserDataWithUser(user); });
+    std::optional<std::string> provinceName;
+    if (user->provinceId() != kNoProvince) provinceName = message.readUTF().value_or(std::string());
+    // The shared province list is replaced on the main thread too, so it is completed there.
+    context.handOver([user, provinceName](GlobalLogicHandler& logic) {
+        if (provinceName) rememberProvince(user->provinceId(), *provinceName);
+        logic.onMyUserDataWithUser(user);
+    });
 }
 
 void decodeMyAssets(Message& message, const DecoderContext& context) {
