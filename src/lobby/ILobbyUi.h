@@ -7,6 +7,7 @@
 
 #include "lobby/model/ShopRecords.h"
 #include "platform/core/Value.h"
+#include "platform/ui/Image.h"
 
 namespace zuno {
 
@@ -14,7 +15,7 @@ namespace zuno {
 // application delegate answers the marquee, the navigation stack the room-list push and the tests of
 // the top screen, the image caches the cached shop pages. The start-up sets the real one; until then
 // this base answers as a client without screens: nothing is shown, no screen is on top, nothing is
-// cached.
+// cached; images are decoded.
 //
 // Every operation is called on the main thread, except imageWithData.
 class ILobbyUi {
@@ -44,7 +45,7 @@ public:
     virtual bool checkApStore() const { return false; }
 
     // Any thread. PNG or JPEG bytes as an image; none when they are not one.
-    virtual ImagePtr imageWithData(const sys::Data& bytes) { return nullptr; }
+    virtual ImagePtr imageWithData(const sys::Data& bytes) { return ui::Image::imageWithData(bytes); }
 };
 
 }  // namespace zuno
