@@ -1,0 +1,34 @@
+#pragma once
+
+#include <cstdint>
+#include <memory>
+
+namespace zuno {
+
+// The few lobby requests the shell sends by itself: images for its caches and the hotline number.
+// The lobby's request service answers them once it is installed here; until then they are dropped
+// with a log line. Any thread.
+class ShellRequests {
+public:
+    virtual ~ShellRequests() = default;
+
+    // An avatar's picture (command 38).
+    virtual void requestAvatar(int16_t avatarId) = 0;
+    // The small picture of an item or asset (command 79, sub 1).
+    virtual void getItemImageWithItemId(int32_t itemId) = 0;
+    // The picture of an owned asset of the given type (command 79, the type as sub).
+    virtual void getItemImageWithItemId(int32_t itemId, int32_t type) = 0;
+    // The full picture of a shop item (command 79, sub 4).
+    virtual void getFullItemImageWithId(int32_t itemId) = 0;
+    // A server information text (command 72); key 2 is the hotline number.
+    virtual void getInfoWithKey(int32_t key) = 0;
+
+    // The installed sender, or nullptr.
+    static std::shared_ptr<ShellRequests> shared();
+    static void setShared(std::shared_ptr<ShellRequests> requests);
+
+    // The installed sender, or one that only logs what it drops; never nullptr.
+    static std::shared_ptr<ShellRequests> current();
+};
+
+}  // namespace zuno
