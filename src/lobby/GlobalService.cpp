@@ -6,7 +6,6 @@
 #include "net/MobileClient.h"
 #include "platform/core/Bundle.h"
 #include "platform/core/Device.h"
-#include "platform/core/Exception.h"
 #include "platform/core/Log.h"
 #include "platform/core/UserDefaults.h"
 #include "shell/Resources.h"
@@ -37,7 +36,7 @@ GlobalService& GlobalService::getInstance() {
     return *instance;
 }
 
-GlobalService::GlobalService() : session_(MobileClient::getInstance()) {}
+GlobalService::GlobalService() : RequestService("Exception :") {}
 
 bool GlobalService::isConnected() { return MobileClient::getInstance()->isConnected(); }
 
@@ -71,16 +70,6 @@ void GlobalService::setPORT(int32_t port) {
 int8_t GlobalService::PROVIDER() { return classState().provider; }
 void GlobalService::setPROVIDER(int8_t provider) { classState().provider = provider; }
 
-std::shared_ptr<IMobileClient> GlobalService::_session() const {
-    std::lock_guard<std::mutex> lock(mutex_);
-    return session_;
-}
-
-void GlobalService::set_session(std::shared_ptr<IMobileClient> session) {
-    std::lock_guard<std::mutex> lock(mutex_);
-    session_ = std::move(session);
-}
-
 void GlobalService::connect() {
     auto client = MobileClient::getInstance();
     client->setHandler(&GlobalMessageHandler::getInstance());
@@ -109,21 +98,6 @@ void GlobalService::performConnectOKAction() {
         action = connectOKAction_;
     }
     if (action) action();
-}
-
-void GlobalService::send(int8_t commandId, const std::function<void(Message&)>& write) {
-    Message message(commandId);
-    try {
-        write(message);
-    } catch (const std::exception& e) {
-        sys::Log::line("Exception :" + sys::failureName(e));
-        return;
-    }
-    if (auto session = _session()) session->sendMessage(std::move(message));
-}
-
-void GlobalService::send(int8_t commandId) {
-    if (auto session = _session()) session->sendMessage(Message(commandId));
 }
 
 void GlobalService::sendClientInformation() {
@@ -167,8 +141,8 @@ void GlobalService::loginWithUsername(const std::optional<std::string>& username
     defaults.setObject(pwd ? sys::Value(*pwd) : sys::Value(), "ZUNO_LOGIN_OLDPASS");
     defaults.synchronize();
     send(1, [&](Message& m) {
-        m.writeUTF(username);
-        m.writeUTF(pwd);
+        writeTextInPlace(m, username);
+        writeTextInPlace(m, pwd);
         m.writeUTF(version);
     });
 }

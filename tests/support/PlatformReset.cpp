@@ -19,6 +19,10 @@
 #include "platform/services/Pasteboard.h"
 #include "platform/services/Store.h"
 #include "platform/services/UrlOpener.h"
+#include "platform/ui/Animation.h"
+#include "platform/ui/Application.h"
+#include "platform/ui/Image.h"
+#include "platform/ui/InterfaceLoader.h"
 
 namespace zuno::testing {
 
@@ -67,6 +71,10 @@ void resetPlatformServices() {
     sys::MessageComposer::resetForTests();
     sys::ContactPicker::resetForTests();
     sys::Store::resetForTests();
+    ui::Animator::shared().reset();
+    ui::Application::shared().reset();
+    ui::Image::setImageRoot("");
+    ui::InterfaceLoader::setInterfaceRoot("");
 }
 
 }  // namespace zuno::testing

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <mutex>
 #include <string>
 #include <vector>
@@ -51,6 +52,17 @@ inline sys::Data utf(const std::string& text) {
     sys::Data out{static_cast<uint8_t>(text.size() >> 8), static_cast<uint8_t>(text.size())};
     out.insert(out.end(), text.begin(), text.end());
     return out;
+}
+
+// Big-endian bytes of a 32-bit and a 16-bit integer.
+inline sys::Data int32Bytes(int32_t v) {
+    const auto u = static_cast<uint32_t>(v);
+    return {static_cast<uint8_t>(u >> 24), static_cast<uint8_t>(u >> 16), static_cast<uint8_t>(u >> 8),
+            static_cast<uint8_t>(u)};
+}
+inline sys::Data int16Bytes(int16_t v) {
+    const auto u = static_cast<uint16_t>(v);
+    return {static_cast<uint8_t>(u >> 8), static_cast<uint8_t>(u)};
 }
 
 // Concatenates byte pieces.

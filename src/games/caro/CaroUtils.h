@@ -1,15 +1,13 @@
 #pragma once
 
+#include "platform/ui/Geometry.h"
+
 #include <cstdint>
 
 namespace zuno {
 
 // A point in the coordinates of the drawn grid (origin at its top left corner), or a cell (x, y).
-struct CaroPoint {
-    float x = 0;
-    float y = 0;
-    bool operator==(const CaroPoint&) const = default;
-};
+using CaroPoint = ui::Point;
 
 // Conversions between grid cells and points of the drawn grid, at the current cell width
 // (CaroCell::realCellWidth).

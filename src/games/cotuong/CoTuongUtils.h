@@ -1,16 +1,14 @@
 #pragma once
 
+#include "platform/ui/Geometry.h"
+
 #include <cstdint>
 
 namespace zuno {
 
 // A point of the Co Tuong board view. Squares handed between the table screen and the board travel in
 // the same form: (file from the left, rank from the top) as two floats.
-struct CoTuongPoint {
-    float x = 0;
-    float y = 0;
-    bool operator==(const CoTuongPoint&) const = default;
-};
+using CoTuongPoint = ui::Point;
 
 // A square in the viewer's board coordinates: x the file from the left (0..8), y the rank from the
 // bottom (0..9). The viewer's own pieces start at the bottom.

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/ui/Geometry.h"
+
 #include <cstdint>
 #include <optional>
 
@@ -14,11 +16,7 @@ struct CoVuaSquare {
 };
 
 // A point of the table screen.
-struct CoVuaPoint {
-    float x = 0;
-    float y = 0;
-    bool operator==(const CoVuaPoint&) const = default;
-};
+using CoVuaPoint = ui::Point;
 
 // Piece codes, square codes and the board's place on the screen.
 //

@@ -1,0 +1,69 @@
+#pragma once
+
+#include <cairo.h>
+
+#include "platform/ui/Canvas.h"
+
+namespace zuno::ui {
+
+// The Canvas drawn by Cairo into any Cairo context (the raster surface of the window, a snapshot).
+class CairoCanvas : public Canvas {
+public:
+    explicit CairoCanvas(cairo_t* cr);
+
+    void save() override;
+    void restore() override;
+    void translate(double dx, double dy) override;
+    void scale(double sx, double sy) override;
+    void rotate(double radians) override;
+    void concat(const AffineTransform& t) override;
+    void beginGroup() override;
+    void endGroup(double alpha) override;
+
+    void setFillColor(const Color& c) override;
+    void setStrokeColor(const Color& c) override;
+    void setLineWidth(double width) override;
+
+    void fillRect(const Rect& r) override;
+    void strokeRect(const Rect& r) override;
+    void clearRect(const Rect& r) override;
+    void beginViewContent() override;
+    void endViewContent() override;
+
+    void beginPath() override;
+    void moveTo(Point p) override;
+    void lineTo(Point p) override;
+    void addArc(Point center, double radius, double startAngle, double endAngle, bool clockwise) override;
+    void addRect(const Rect& r) override;
+    void closePath() override;
+    void fillPath() override;
+    void strokePath() override;
+    void clipToPath() override;
+    void clipToRect(const Rect& r) override;
+
+    void drawLinearGradient(Point start, Point end, const Color& from, const Color& to) override;
+
+    double drawText(std::string_view text, Point topLeft, const Font& font) override;
+    void drawImage(const Image& image, Point topLeft, double alpha) override;
+    void drawImage(const Image& image, const Rect& into, double alpha) override;
+
+    cairo_t* context() const { return cr_; }
+
+private:
+    struct Paint {
+        Color fill = Color::black();
+        Color stroke = Color::black();
+    };
+    void setSource(const Color& c);
+    void drawPlaceholder(const Image& image, const Rect& into);
+
+    cairo_t* cr_;
+    Paint paint_;
+    int contentDepth_ = 0;  // views whose own drawing is under way
+    std::vector<Paint> saved_;
+};
+
+// Cairo's form of an image's pixels, kept with the image.
+cairo_surface_t* cairoSurfaceOf(const Image& image);
+
+}  // namespace zuno::ui

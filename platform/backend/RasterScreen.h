@@ -1,0 +1,61 @@
+#pragma once
+
+#include <cairo.h>
+
+#include <cstdint>
+#include <string>
+
+#include "platform/core/Value.h"
+#include "platform/ui/Color.h"
+#include "platform/ui/Image.h"
+
+namespace zuno::ui {
+
+class Application;
+class View;
+class Window;
+
+// A Cairo raster of the screen (480 x 320 by default) that the application's windows are drawn into.
+class RasterScreen {
+public:
+    explicit RasterScreen(int width = 480, int height = 320);
+    ~RasterScreen();
+    RasterScreen(const RasterScreen&) = delete;
+    RasterScreen& operator=(const RasterScreen&) = delete;
+
+    // Draws every window of the application (what the screen shows).
+    void renderApplication();
+    // Draws when something changed or an animation runs; answers whether it drew.
+    bool renderIfNeeded();
+    void renderWindow(Window& window);
+    // One view alone, its bounds filling the raster's top-left corner.
+    void renderView(View& view);
+
+    int width() const { return width_; }
+    int height() const { return height_; }
+    int stride() const;
+    const uint32_t* pixels() const;
+    // Premultiplied ARGB of a pixel; 0 outside.
+    uint32_t pixel(int x, int y) const;
+    // The pixel's colour with its alpha taken out of the components, 0 to 255 each.
+    struct Rgba {
+        int r, g, b, a;
+    };
+    Rgba rgba(int x, int y) const;
+
+    sys::Data pngData() const;
+    bool writePng(const std::string& path) const;
+    ImagePtr toImage() const;
+
+private:
+    void clear();
+    int width_, height_;
+    cairo_surface_t* surface_;
+    cairo_t* cr_;
+};
+
+// Snapshots as PNG files: the whole screen, one window, or one view.
+sys::Data snapshotScreenPng();
+sys::Data snapshotViewPng(View& view);
+
+}  // namespace zuno::ui

@@ -1,0 +1,55 @@
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <string>
+
+#include "platform/core/RunLoop.h"
+
+struct SDL_Window;
+struct SDL_Renderer;
+struct SDL_Texture;
+union SDL_Event;
+
+namespace zuno::ui {
+
+class RasterScreen;
+
+// Shows the 480 x 320 screen in an SDL window, scaled to fit the window, and turns the mouse into
+// touches and the keyboard into text for the first responder (Ctrl+C and Ctrl+V use the system
+// clipboard). It is the main run loop's event source: an idle program sleeps in the window system's
+// wait, and wakes for input, posted work, timers, or one frame in 60 while something animates.
+class SdlWindowBackend : public sys::RunLoop::EventSource {
+public:
+    explicit SdlWindowBackend(std::string title = "Zuno", int scale = 2);
+    ~SdlWindowBackend() override;
+
+    // Opens the window; false (and a log line) when no display is available.
+    bool open();
+    void close();
+    bool isOpen() const { return window_ != nullptr; }
+    // Runs the main loop until the window is closed or the loop is stopped.
+    void run();
+    // Draws the screen now if anything changed.
+    void present(bool force = false);
+
+    void wait(double maxSeconds) override;
+    void wake() override;
+
+    int framesPresented() const { return frames_; }
+
+private:
+    void handle(const SDL_Event& e);
+
+    std::string title_;
+    int scale_;
+    SDL_Window* window_ = nullptr;
+    SDL_Renderer* renderer_ = nullptr;
+    SDL_Texture* texture_ = nullptr;
+    std::unique_ptr<RasterScreen> screen_;
+    uint32_t wakeEvent_ = 0;
+    bool mouseDown_ = false;
+    int frames_ = 0;
+};
+
+}  // namespace zuno::ui

@@ -1,0 +1,250 @@
+#include "platform/ui/AlertView.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "platform/ui/Application.h"
+#include "platform/ui/Canvas.h"
+#include "platform/ui/Layer.h"
+
+namespace zuno::ui {
+
+namespace {
+
+constexpr double kPanelWidth = 284;
+constexpr double kButtonHeight = 43;
+constexpr double kPad = 12;
+
+std::vector<std::weak_ptr<AlertView>>& shownAlerts() {
+    static auto* list = new std::vector<std::weak_ptr<AlertView>>;
+    return *list;
+}
+
+// The rounded dark-blue box behind the alert's texts and buttons.
+class AlertPanel : public View {
+public:
+    using View::View;
+    void drawRect(Canvas& canvas, const Rect&) override {
+        Rect b = bounds().insetBy(1, 1);
+        canvas.save();
+        canvas.beginPath();
+        canvas.addRoundedRect(b, 10);
+        canvas.clipToPath();
+        canvas.drawLinearGradient({0, b.minY()}, {0, b.maxY()}, Color::rgb255(48, 74, 126, 0.95),
+                                  Color::rgb255(14, 30, 72, 0.95));
+        canvas.restore();
+        canvas.setStrokeColor(Color::white(1, 0.85));
+        canvas.setLineWidth(2);
+        canvas.beginPath();
+        canvas.addRoundedRect(b, 10);
+        canvas.strokePath();
+    }
+};
+
+}  // namespace
+
+AlertView::AlertView(std::optional<std::string> title, std::optional<std::string> message,
+                     std::weak_ptr<AlertViewDelegate> delegate, std::optional<std::string> cancelButtonTitle,
+                     std::vector<std::string> otherButtonTitles)
+    : View(Rect(0, 0, Screen::kWidth, Screen::kHeight)),
+      title_(std::move(title)),
+      message_(std::move(message)),
+      delegate_(std::move(delegate)) {
+    setBackgroundColor(Color{0, 0, 0, 0.4});
+    if (cancelButtonTitle) {
+        cancelIndex_ = 0;
+        buttonTitles_.push_back(*cancelButtonTitle);
+    }
+    for (auto& t : otherButtonTitles) buttonTitles_.push_back(std::move(t));
+    panel_ = std::make_shared<AlertPanel>(Rect(0, 0, kPanelWidth, 100));
+    panel_->setOpaque(false);
+    addSubview(panel_);
+}
+
+AlertView::~AlertView() = default;
+
+void AlertView::setTitle(std::optional<std::string> t) {
+    title_ = std::move(t);
+    if (visible_) place();
+}
+
+void AlertView::setMessage(std::optional<std::string> m) {
+    message_ = std::move(m);
+    if (visible_) place();
+}
+
+int AlertView::addButtonWithTitle(const std::string& title) {
+    buttonTitles_.push_back(title);
+    if (visible_) build();
+    return int(buttonTitles_.size()) - 1;
+}
+
+std::string AlertView::buttonTitleAtIndex(int index) const {
+    if (index < 0 || index >= int(buttonTitles_.size())) return {};
+    return buttonTitles_[size_t(index)];
+}
+
+int AlertView::firstOtherButtonIndex() const {
+    int first = cancelIndex_ == 0 ? 1 : 0;
+    return first < int(buttonTitles_.size()) ? first : -1;
+}
+
+std::shared_ptr<Button> AlertView::buttonAtIndex(int index) const {
+    if (index < 0 || index >= int(buttons_.size())) return nullptr;
+    return buttons_[size_t(index)];
+}
+
+void AlertView::build() {
+    for (auto& b : buttons_) b->removeFromSuperview();
+    buttons_.clear();
+    if (!titleLabel_) {
+        titleLabel_ = std::make_shared<Label>();
+        titleLabel_->setBackgroundColor(std::nullopt);
+        titleLabel_->setTextColor(Color::white());
+        titleLabel_->setFont(Font::boldSystemFontOfSize(18));
+        titleLabel_->setTextAlignment(TextAlignment::Center);
+        titleLabel_->setNumberOfLines(0);
+        panel_->addSubview(titleLabel_);
+        messageLabel_ = std::make_shared<Label>();
+        messageLabel_->setBackgroundColor(std::nullopt);
+        messageLabel_->setTextColor(Color::white());
+        messageLabel_->setFont(Font::systemFontOfSize(16));
+        messageLabel_->setTextAlignment(TextAlignment::Center);
+        messageLabel_->setNumberOfLines(0);
+        panel_->addSubview(messageLabel_);
+    }
+    for (size_t i = 0; i < buttonTitles_.size(); ++i) {
+        auto b = std::make_shared<Button>(Button::Type::Custom);
+        b->setTitle(buttonTitles_[i]);
+        b->titleLabel()->setFont(Font::boldSystemFontOfSize(17));
+        bool cancel = int(i) == cancelIndex_;
+        b->setBackgroundColor(cancel ? Color::rgb255(70, 80, 100, 0.9) : Color::rgb255(90, 110, 150, 0.9));
+        b->layer().setCornerRadius(6);
+        b->layer().setBorderWidth(1);
+        b->layer().setBorderColor(Color::white(1, 0.5));
+        int index = int(i);
+        std::weak_ptr<AlertView> self = std::static_pointer_cast<AlertView>(shared_from_this());
+        b->addHandler(
+            [self, index](Control&) {
+                if (auto alert = self.lock()) alert->tapButtonAtIndex(index);
+            },
+            ControlEvent::TouchUpInside);
+        panel_->addSubview(b);
+        buttons_.push_back(b);
+    }
+    place();
+}
+
+void AlertView::place() {
+    // Laid out here rather than in layoutSubviews, so that a subclass that lays out nothing itself
+    // still shows a usable alert.
+    double width = kPanelWidth - 2 * kPad;
+    double y = kPad + 4;
+    titleLabel_->setText(title_);
+    messageLabel_->setText(message_);
+    if (title_ && !title_->empty()) {
+        Size s = titleLabel_->font().sizeOfText(*title_, width, 0);
+        titleLabel_->setFrame(Rect(kPad, y, width, s.height));
+        y += s.height + 6;
+    } else {
+        titleLabel_->setFrame(Rect(kPad, y, width, 0));
+    }
+    if (message_ && !message_->empty()) {
+        Size s = messageLabel_->font().sizeOfText(*message_, width, 0);
+        s.height = std::min(s.height, 180.0);
+        messageLabel_->setFrame(Rect(kPad, y, width, s.height));
+        y += s.height + 8;
+    } else {
+        messageLabel_->setFrame(Rect(kPad, y, width, 0));
+    }
+    if (!buttons_.empty()) y += 4;
+    if (buttons_.size() == 2) {
+        // Two buttons side by side, the cancel button on the left.
+        double w = (width - 8) / 2;
+        buttons_[0]->setFrame(Rect(kPad, y, w, kButtonHeight));
+        buttons_[1]->setFrame(Rect(kPad + w + 8, y, w, kButtonHeight));
+        y += kButtonHeight + kPad;
+    } else {
+        // Stacked; the cancel button goes last, at the bottom.
+        std::vector<size_t> order;
+        for (size_t i = 0; i < buttons_.size(); ++i) {
+            if (int(i) != cancelIndex_) order.push_back(i);
+        }
+        if (cancelIndex_ >= 0 && cancelIndex_ < int(buttons_.size())) order.push_back(size_t(cancelIndex_));
+        for (size_t i : order) {
+            buttons_[i]->setFrame(Rect(kPad, y, width, kButtonHeight));
+            y += kButtonHeight + 7;
+        }
+        y += buttons_.empty() ? kPad : kPad - 7;
+    }
+    Rect b = bounds();
+    panel_->setFrame(Rect(std::floor((b.width() - kPanelWidth) / 2), std::floor((b.height() - y) / 2), kPanelWidth, y));
+}
+
+void AlertView::show() {
+    if (visible_) return;
+    auto self = std::static_pointer_cast<AlertView>(shared_from_this());
+    if (auto d = delegate_.lock()) d->willPresentAlertView(*this);
+    build();
+    setAlpha(1);
+    setUserInteractionEnabled(true);
+    auto window = std::make_shared<Window>();
+    window->setWindowLevel(Window::kLevelAlert);
+    window->setBackgroundColor(std::nullopt);
+    setFrame(window->bounds());
+    window->addSubview(self);
+    window_ = window;
+    visible_ = true;
+    dismissing_ = false;
+    shownAlerts().push_back(self);
+    window->makeVisible();
+    place();
+    panel_->setTransform(AffineTransform::scale(0.9, 0.9));
+    View::animate(0.15, [this] { panel_->setTransform(AffineTransform::identity()); });
+    if (auto d = delegate_.lock()) d->didPresentAlertView(*this);
+}
+
+void AlertView::tapButtonAtIndex(int index) {
+    if (!visible_ || dismissing_) return;
+    auto keep = shared_from_this();
+    if (auto d = delegate_.lock()) d->clickedButtonAtIndex(*this, index);
+    dismissWithClickedButtonIndex(index, true);
+}
+
+void AlertView::dismissWithClickedButtonIndex(int index, bool animated) {
+    if (!visible_ || dismissing_) return;
+    dismissing_ = true;
+    auto self = std::static_pointer_cast<AlertView>(shared_from_this());
+    if (auto d = delegate_.lock()) d->willDismissWithButtonIndex(*this, index);
+    auto& list = shownAlerts();
+    list.erase(std::remove_if(list.begin(), list.end(),
+                              [&](const std::weak_ptr<AlertView>& w) { return w.expired() || w.lock() == self; }),
+               list.end());
+    auto finish = [self, index] {
+        self->visible_ = false;
+        self->dismissing_ = false;
+        if (auto window = self->window_.lock()) {
+            window->close();
+            self->removeFromSuperview();
+        }
+        self->window_.reset();
+        if (auto d = self->delegate_.lock()) d->didDismissWithButtonIndex(*self, index);
+    };
+    // The alert leaves the screen at once; with animation its window fades first.
+    if (animated && !window_.expired()) {
+        setUserInteractionEnabled(false);
+        View::animate(0.2, [this] { setAlpha(0); }, [finish](bool) { finish(); });
+    } else {
+        finish();
+    }
+}
+
+std::vector<std::shared_ptr<AlertView>> AlertView::visibleAlerts() {
+    std::vector<std::shared_ptr<AlertView>> out;
+    for (auto& w : shownAlerts()) {
+        if (auto a = w.lock()) out.push_back(a);
+    }
+    return out;
+}
+
+}  // namespace zuno::ui

@@ -1,0 +1,126 @@
+#include "platform/ui/Application.h"
+
+#include <algorithm>
+
+#include "platform/core/Log.h"
+#include "platform/services/UrlOpener.h"
+#include "platform/ui/Animation.h"
+#include "platform/ui/Canvas.h"
+#include "platform/ui/TextInput.h"
+
+namespace zuno::ui {
+
+Application& Application::shared() {
+    static Application* app = new Application;  // lives for the whole run
+    return *app;
+}
+
+bool Application::launch() {
+    if (!delegate_) return false;
+    return delegate_->didFinishLaunching(*this);
+}
+
+void Application::terminate() {
+    if (delegate_) delegate_->willTerminate(*this);
+}
+
+std::vector<WindowPtr> Application::windows() const { return windows_; }
+
+WindowPtr Application::keyWindow() const {
+    for (const auto& w : windows_) {
+        if (w.get() == key_) return w;
+    }
+    return nullptr;
+}
+
+void Application::addWindow(const WindowPtr& window) {
+    if (!window) return;
+    removeWindow(window.get());
+    auto it = std::upper_bound(windows_.begin(), windows_.end(), window->windowLevel(),
+                               [](double level, const WindowPtr& w) { return level < w->windowLevel(); });
+    windows_.insert(it, window);
+    Display::invalidate();
+}
+
+void Application::removeWindow(const Window* window) {
+    auto it = std::find_if(windows_.begin(), windows_.end(), [&](const auto& w) { return w.get() == window; });
+    if (it == windows_.end()) return;
+    auto keep = *it;
+    windows_.erase(it);
+    if (key_ == window) key_ = nullptr;
+    if (touchWindow_.get() == window) touchWindow_.reset();
+    Display::invalidate();
+}
+
+void Application::makeKey(const Window* window) { key_ = window; }
+
+bool Application::openURL(const std::string& url) {
+    sys::Log::format("open URL %s", url.c_str());
+    return urlOpener_ ? urlOpener_(url) : sys::UrlOpener::openURL(url);
+}
+
+bool Application::canOpenURL(const std::string& url) const {
+    return urlOpener_ ? !url.empty() : sys::UrlOpener::canOpenURL(url);
+}
+
+void Application::touchDown(Point p) {
+    touchWindow_.reset();
+    for (auto it = windows_.rbegin(); it != windows_.rend(); ++it) {
+        const auto& w = *it;
+        if (w->isHidden()) continue;
+        Point local = w->pointFromSuperview(p);
+        if (w->hitTest(local, nullptr)) {
+            touchWindow_ = w;
+            break;
+        }
+    }
+    if (touchWindow_) touchWindow_->touchDown(touchWindow_->pointFromSuperview(p));
+}
+
+void Application::touchMove(Point p) {
+    if (touchWindow_) touchWindow_->touchMove(touchWindow_->pointFromSuperview(p));
+}
+
+void Application::touchUp(Point p) {
+    if (auto w = touchWindow_) {
+        touchWindow_.reset();
+        w->touchUp(w->pointFromSuperview(p));
+    }
+}
+
+void Application::sendText(const std::string& text) {
+    if (auto* input = dynamic_cast<KeyInput*>(Responder::firstResponder())) input->insertText(text);
+}
+
+void Application::sendReturn() { sendText("\n"); }
+
+void Application::sendDeleteBackward() {
+    if (auto* input = dynamic_cast<KeyInput*>(Responder::firstResponder())) input->deleteBackward();
+}
+
+std::optional<std::string> Application::firstResponderText() const {
+    if (auto* t = dynamic_cast<TextInput*>(Responder::firstResponder())) return t->currentText();
+    return std::nullopt;
+}
+
+void Application::layoutIfNeeded() {
+    for (auto& w : std::vector<WindowPtr>(windows_)) w->layoutIfNeeded();
+}
+
+void Application::render(Canvas& canvas) {
+    layoutIfNeeded();
+    for (auto& w : std::vector<WindowPtr>(windows_)) w->render(canvas);
+}
+
+void Application::reset() {
+    windows_.clear();
+    key_ = nullptr;
+    touchWindow_.reset();
+    delegate_.reset();
+    badge_ = 0;
+    orientation_ = InterfaceOrientation::LandscapeRight;
+    urlOpener_ = nullptr;
+    Responder::clearFirstResponder();
+}
+
+}  // namespace zuno::ui

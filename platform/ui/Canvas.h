@@ -1,0 +1,66 @@
+#pragma once
+
+#include <string_view>
+
+#include "platform/ui/Color.h"
+#include "platform/ui/Font.h"
+#include "platform/ui/Geometry.h"
+#include "platform/ui/Image.h"
+
+namespace zuno::ui {
+
+// The drawing surface of views. Coordinates are points; the current transform maps them to pixels.
+class Canvas {
+public:
+    virtual ~Canvas() = default;
+
+    virtual void save() = 0;
+    virtual void restore() = 0;
+    virtual void translate(double dx, double dy) = 0;
+    virtual void scale(double sx, double sy) = 0;
+    virtual void rotate(double radians) = 0;
+    virtual void concat(const AffineTransform& t) = 0;
+    // Drawing between these two is composed first and then laid down at the given opacity.
+    virtual void beginGroup() = 0;
+    virtual void endGroup(double alpha) = 0;
+
+    virtual void setFillColor(const Color& c) = 0;
+    virtual void setStrokeColor(const Color& c) = 0;
+    virtual void setLineWidth(double width) = 0;
+
+    virtual void fillRect(const Rect& r) = 0;
+    virtual void strokeRect(const Rect& r) = 0;
+    // Makes the rectangle fully transparent. Inside a view's drawRect it does nothing: views are drawn
+    // afresh each frame without a store of their own, so there is nothing of the view's to clear, and
+    // the views beneath and its background colour must stay (as with the toolkit's backing stores).
+    virtual void clearRect(const Rect& r) = 0;
+    // Bracket one view's own drawing (called by the view tree).
+    virtual void beginViewContent() {}
+    virtual void endViewContent() {}
+
+    virtual void beginPath() = 0;
+    virtual void moveTo(Point p) = 0;
+    virtual void lineTo(Point p) = 0;
+    // Angles in radians from the x axis; with y growing downwards, clockwise means increasing angles.
+    virtual void addArc(Point center, double radius, double startAngle, double endAngle, bool clockwise) = 0;
+    virtual void addRect(const Rect& r) = 0;
+    virtual void closePath() = 0;
+    void addRoundedRect(const Rect& r, double radius);
+    void addEllipse(const Rect& r);
+    virtual void fillPath() = 0;
+    virtual void strokePath() = 0;
+    // Intersects the clip with the current path (and consumes it) or with a rectangle.
+    virtual void clipToPath() = 0;
+    virtual void clipToRect(const Rect& r) = 0;
+
+    // Fills the clip area with a two-colour gradient from start to end.
+    virtual void drawLinearGradient(Point start, Point end, const Color& from, const Color& to) = 0;
+
+    // Text in the fill colour, its line box's top-left corner at the point; answers the advance.
+    virtual double drawText(std::string_view text, Point topLeft, const Font& font) = 0;
+    // An image at its own size, or scaled into a rectangle. Placeholders are drawn as labelled boxes.
+    virtual void drawImage(const Image& image, Point topLeft, double alpha = 1.0) = 0;
+    virtual void drawImage(const Image& image, const Rect& into, double alpha = 1.0) = 0;
+};
+
+}  // namespace zuno::ui

@@ -1,0 +1,122 @@
+#include "platform/ui/Image.h"
+
+#include <fstream>
+#include <iterator>
+#include <map>
+#include <mutex>
+#include <set>
+
+#include "platform/core/Bundle.h"
+#include "platform/core/Log.h"
+
+namespace zuno::ui {
+
+namespace {
+
+struct ImageCache {
+    std::mutex mutex;
+    std::string root;
+    std::map<std::string, ImagePtr> byName;
+    std::set<std::string> reportedMissing;
+};
+
+ImageCache& cache() {
+    static ImageCache* c = new ImageCache;  // lives for the whole run
+    return *c;
+}
+
+bool readFile(const std::string& path, sys::Data& out) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in) return false;
+    out.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    return true;
+}
+
+// The bundle's image folder, used until a folder is chosen.
+std::string defaultImageRoot() { return sys::Bundle::main().bundlePath() + "/images"; }
+
+}  // namespace
+
+Image::Image(int width, int height, std::vector<uint32_t> pixels)
+    : width_(width), height_(height), pixels_(std::move(pixels)) {
+    if (pixels_.size() != size_t(width_) * size_t(height_)) pixels_.resize(size_t(width_) * size_t(height_));
+}
+
+void Image::setImageRoot(std::string folder) {
+    auto& c = cache();
+    std::lock_guard<std::mutex> lock(c.mutex);
+    c.root = std::move(folder);
+    c.byName.clear();
+    c.reportedMissing.clear();
+}
+
+std::string Image::imageRoot() {
+    auto& c = cache();
+    std::lock_guard<std::mutex> lock(c.mutex);
+    return c.root.empty() ? defaultImageRoot() : c.root;
+}
+
+void Image::clearCache() {
+    auto& c = cache();
+    std::lock_guard<std::mutex> lock(c.mutex);
+    c.byName.clear();
+}
+
+ImagePtr Image::imageNamed(const std::string& name) {
+    auto& c = cache();
+    std::string root;
+    {
+        std::lock_guard<std::mutex> lock(c.mutex);
+        auto it = c.byName.find(name);
+        if (it != c.byName.end()) return it->second;
+        root = c.root.empty() ? defaultImageRoot() : c.root;
+    }
+    ImagePtr image;
+    // Names are file names inside the image folder; anything that could leave it is not looked up.
+    bool safe = !name.empty() && name.find("..") == std::string::npos && name[0] != '/';
+    if (safe) {
+        std::string base = root.empty() ? name : root + "/" + name;
+        sys::Data bytes;
+        if (readFile(base, bytes) || (name.find('.') == std::string::npos && readFile(base + ".png", bytes))) {
+            image = imageWithData(bytes);
+        }
+    }
+    std::lock_guard<std::mutex> lock(c.mutex);
+    if (!image) {
+        if (c.reportedMissing.insert(name).second) sys::Log::format("missing image %s", name.c_str());
+        image = placeholder(name);
+    } else {
+        image->name_ = name;
+    }
+    c.byName[name] = image;
+    return image;
+}
+
+ImagePtr Image::imageWithData(const sys::Data& data) { return imageWithData(data.data(), data.size()); }
+
+ImagePtr Image::imageWithData(const uint8_t* bytes, size_t size) {
+    if (!bytes || size == 0) return nullptr;
+    if (auto png = decodePng(bytes, size)) return png;
+    return decodeJpeg(bytes, size);
+}
+
+ImagePtr Image::imageWithContentsOfFile(const std::string& path) {
+    sys::Data bytes;
+    if (!readFile(path, bytes)) return nullptr;
+    return imageWithData(bytes);
+}
+
+ImagePtr Image::fromPixels(int width, int height, std::vector<uint32_t> pixels) {
+    if (width < 0 || height < 0) return nullptr;
+    return std::make_shared<Image>(width, height, std::move(pixels));
+}
+
+ImagePtr Image::placeholder(const std::string& name) {
+    // A nominal size, so that code that lays out by an image's own size still gets a visible box.
+    auto image = std::make_shared<Image>(32, 32, std::vector<uint32_t>{});
+    image->name_ = name;
+    image->placeholder_ = true;
+    return image;
+}
+
+}  // namespace zuno::ui

@@ -1,0 +1,62 @@
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "platform/core/Value.h"
+#include "platform/ui/Geometry.h"
+
+namespace zuno::ui {
+
+// A decoded picture: premultiplied 32-bit ARGB pixels in native byte order, one point per pixel.
+// A named image that the bundle lacks is a placeholder that remembers its name; drawing shows it as a
+// labelled box, so a missing file never stops a screen.
+class Image {
+public:
+    // The folder that named images are read from (the bundle's image folder). Changing it empties the
+    // cache.
+    static void setImageRoot(std::string folder);
+    static std::string imageRoot();
+    // A named bundle image, cached by name. "name" may omit ".png". Missing or undecodable files give a
+    // placeholder (logged once per name).
+    static std::shared_ptr<Image> imageNamed(const std::string& name);
+    static void clearCache();
+    // PNG or JPEG bytes; nullptr when they are neither or are damaged.
+    static std::shared_ptr<Image> imageWithData(const sys::Data& data);
+    static std::shared_ptr<Image> imageWithData(const uint8_t* bytes, size_t size);
+    static std::shared_ptr<Image> imageWithContentsOfFile(const std::string& path);
+    static std::shared_ptr<Image> fromPixels(int width, int height, std::vector<uint32_t> pixels);
+    static std::shared_ptr<Image> placeholder(const std::string& name);
+
+    Size size() const { return {double(width_), double(height_)}; }
+    int pixelWidth() const { return width_; }
+    int pixelHeight() const { return height_; }
+    const uint32_t* pixels() const { return pixels_.data(); }
+    uint32_t* mutablePixels() { return pixels_.data(); }
+    const std::string& name() const { return name_; }
+    bool isPlaceholder() const { return placeholder_; }
+
+    // A drawing backend may keep its own form of the pixels here.
+    std::shared_ptr<void>& backendCache() const { return backendCache_; }
+
+    Image(int width, int height, std::vector<uint32_t> pixels);
+
+private:
+    int width_ = 0, height_ = 0;
+    std::vector<uint32_t> pixels_;
+    std::string name_;
+    bool placeholder_ = false;
+    mutable std::shared_ptr<void> backendCache_;
+};
+
+using ImagePtr = std::shared_ptr<Image>;
+
+// Decoders (the Cairo backend reads PNG, libjpeg reads JPEG); nullptr on failure.
+ImagePtr decodePng(const uint8_t* bytes, size_t size);
+ImagePtr decodeJpeg(const uint8_t* bytes, size_t size);
+// Encodes pixels as PNG bytes.
+sys::Data encodePng(const Image& image);
+
+}  // namespace zuno::ui

@@ -1,0 +1,78 @@
+#include "platform/ui/ImageView.h"
+
+#include "platform/ui/Canvas.h"
+
+namespace zuno::ui {
+
+ImageView::ImageView() : ImageView(Rect()) {}
+
+ImageView::ImageView(const Rect& frame) : View(frame) { setUserInteractionEnabled(false); }
+
+ImageView::ImageView(ImagePtr image) : ImageView(image ? Rect(Point{}, image->size()) : Rect()) {
+    image_ = std::move(image);
+}
+
+ImageView::~ImageView() {
+    if (timer_) sys::RunLoop::main().cancel(timer_);
+}
+
+void ImageView::setImage(ImagePtr image) {
+    image_ = std::move(image);
+    setNeedsDisplay();
+}
+
+void ImageView::setAnimationImages(std::vector<ImagePtr> images) {
+    stopAnimating();
+    frames_ = std::move(images);
+}
+
+void ImageView::startAnimating() {
+    if (frames_.empty() || timer_) return;
+    double perFrame = duration_ > 0 ? duration_ / double(frames_.size()) : 1.0 / 30;
+    frame_ = 0;
+    cycles_ = 0;
+    timer_ = sys::RunLoop::main().scheduleRepeating(perFrame, [this] { step(); });
+    setNeedsDisplay();
+}
+
+void ImageView::stopAnimating() {
+    if (!timer_) return;
+    sys::RunLoop::main().cancel(timer_);
+    timer_ = 0;
+    frame_ = 0;
+    setNeedsDisplay();
+}
+
+void ImageView::step() {
+    if (frames_.empty()) return stopAnimating();
+    ++frame_;
+    if (frame_ >= frames_.size()) {
+        frame_ = 0;
+        ++cycles_;
+        if (repeatCount_ > 0 && cycles_ >= repeatCount_) return stopAnimating();
+    }
+    setNeedsDisplay();
+}
+
+void ImageView::drawRect(Canvas& canvas, const Rect& rect) {
+    ImagePtr shown = image_;
+    if (timer_ && frame_ < frames_.size()) {
+        shown = frames_[frame_];
+    } else if (highlighted_ && highlightedImage_) {
+        shown = highlightedImage_;
+    }
+    if (!shown) return;
+    Rect box = bounds();
+    bool clip = contentMode() != ContentMode::ScaleToFill && contentMode() != ContentMode::ScaleAspectFit &&
+                contentMode() != ContentMode::Redraw && clipsToBounds();
+    if (clip) {
+        canvas.save();
+        canvas.clipToRect(box);
+    }
+    canvas.drawImage(*shown, placeContent(shown->size(), box, contentMode()));
+    if (clip) canvas.restore();
+}
+
+Size ImageView::sizeThatFits(Size) const { return image_ ? image_->size() : Size{}; }
+
+}  // namespace zuno::ui

@@ -1,0 +1,96 @@
+#include "platform/ui/Label.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "platform/ui/Canvas.h"
+
+namespace zuno::ui {
+
+Label::Label() : Label(Rect()) {}
+
+Label::Label(const Rect& frame) : View(frame) {
+    setBackgroundColor(Color::white());
+    setUserInteractionEnabled(false);
+}
+
+void Label::setText(std::optional<std::string> text) {
+    if (text == text_) return;
+    text_ = std::move(text);
+    setNeedsDisplay();
+}
+
+void Label::setFont(const Font& font) {
+    font_ = font;
+    setNeedsDisplay();
+}
+
+void Label::setTextColor(const Color& c) {
+    textColor_ = c;
+    setNeedsDisplay();
+}
+
+void Label::setTextAlignment(TextAlignment a) {
+    alignment_ = a;
+    setNeedsDisplay();
+}
+
+void Label::setNumberOfLines(int n) {
+    lines_ = std::max(0, n);
+    setNeedsDisplay();
+}
+
+void Label::setLineBreakMode(LineBreakMode m) {
+    lineBreak_ = m;
+    setNeedsDisplay();
+}
+
+Font Label::fittingFont(double width) const {
+    Font f = font_;
+    if (!adjusts_ || lines_ != 1 || !text_) return f;
+    double minimum = minimumFontSize_ > 0 ? minimumFontSize_ : 1;
+    while (f.pointSize() > minimum && f.widthOfText(*text_) > width) f = f.withSize(std::max(minimum, f.pointSize() - 1));
+    return f;
+}
+
+void Label::drawRect(Canvas& canvas, const Rect& rect) { drawTextInRect(canvas, bounds()); }
+
+void Label::drawTextInRect(Canvas& canvas, const Rect& box) {
+    if (!text_ || text_->empty()) return;
+    Font f = fittingFont(box.width());
+    int maxLines = lines_;
+    if (maxLines == 0) maxLines = std::max(1, int(std::floor(box.height() / f.lineHeight())));
+    LineBreakMode mode = lines_ == 1 && lineBreak_ == LineBreakMode::WordWrap ? LineBreakMode::Clip : lineBreak_;
+    auto lines = f.wrap(*text_, box.width(), maxLines, mode);
+    if (lines.empty()) return;
+    double lh = f.lineHeight();
+    double total = lh * double(lines.size());
+    double y = box.y() + std::floor((box.height() - total) / 2);
+    Color color = textColor_;
+    if (highlighted_ && highlightedTextColor_) color = *highlightedTextColor_;
+    if (!enabled_) color = color.withAlpha(color.a * 0.5);
+    canvas.save();
+    canvas.clipToRect(box);
+    for (const auto& line : lines) {
+        double w = f.widthOfText(line);
+        double x = box.x();
+        if (alignment_ == TextAlignment::Center) x = box.x() + std::floor((box.width() - w) / 2);
+        if (alignment_ == TextAlignment::Right) x = box.maxX() - w;
+        if (shadowColor_ && !shadowColor_->isClear()) {
+            canvas.setFillColor(*shadowColor_);
+            canvas.drawText(line, {x + shadowOffset_.width, y + shadowOffset_.height}, f);
+        }
+        canvas.setFillColor(color);
+        canvas.drawText(line, {x, y}, f);
+        y += lh;
+    }
+    canvas.restore();
+}
+
+Size Label::sizeThatFits(Size size) const {
+    if (!text_ || text_->empty()) return {0, 0};
+    double maxWidth = lines_ == 1 ? 0 : (size.width > 0 ? size.width : 0);
+    return font_.sizeOfText(*text_, maxWidth, lines_, lineBreak_);
+}
+
+}  // namespace zuno::ui

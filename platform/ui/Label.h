@@ -1,0 +1,72 @@
+#pragma once
+
+#include <optional>
+#include <string>
+
+#include "platform/ui/Font.h"
+#include "platform/ui/View.h"
+
+namespace zuno::ui {
+
+enum class TextAlignment { Left = 0, Center = 1, Right = 2 };
+
+// Read-only text: one line by default, centred vertically in its bounds.
+class Label : public View {
+public:
+    Label();
+    explicit Label(const Rect& frame);
+
+    // A missing text (nil) and an empty one both draw nothing.
+    const std::optional<std::string>& text() const { return text_; }
+    std::string textOrEmpty() const { return text_.value_or(""); }
+    virtual void setText(std::optional<std::string> text);
+    const Font& font() const { return font_; }
+    void setFont(const Font& font);
+    const Color& textColor() const { return textColor_; }
+    void setTextColor(const Color& c);
+    std::optional<Color> highlightedTextColor() const { return highlightedTextColor_; }
+    void setHighlightedTextColor(std::optional<Color> c) { highlightedTextColor_ = c; setNeedsDisplay(); }
+    TextAlignment textAlignment() const { return alignment_; }
+    void setTextAlignment(TextAlignment a);
+    int numberOfLines() const { return lines_; }
+    void setNumberOfLines(int n);
+    LineBreakMode lineBreakMode() const { return lineBreak_; }
+    void setLineBreakMode(LineBreakMode m);
+    std::optional<Color> shadowColor() const { return shadowColor_; }
+    void setShadowColor(std::optional<Color> c) { shadowColor_ = c; setNeedsDisplay(); }
+    Size shadowOffset() const { return shadowOffset_; }
+    void setShadowOffset(Size s) { shadowOffset_ = s; setNeedsDisplay(); }
+    bool adjustsFontSizeToFitWidth() const { return adjusts_; }
+    void setAdjustsFontSizeToFitWidth(bool on) { adjusts_ = on; setNeedsDisplay(); }
+    double minimumFontSize() const { return minimumFontSize_; }
+    void setMinimumFontSize(double s) { minimumFontSize_ = s; setNeedsDisplay(); }
+    bool isHighlighted() const { return highlighted_; }
+    void setHighlighted(bool on) { highlighted_ = on; setNeedsDisplay(); }
+    bool isEnabled() const { return enabled_; }
+    void setEnabled(bool on) { enabled_ = on; setNeedsDisplay(); }
+
+    void drawRect(Canvas& canvas, const Rect& rect) override;
+    virtual void drawTextInRect(Canvas& canvas, const Rect& rect);
+    Size sizeThatFits(Size size) const override;
+
+private:
+    Font fittingFont(double width) const;
+
+    std::optional<std::string> text_;
+    Font font_ = Font::systemFontOfSize(17);
+    Color textColor_ = Color::black();
+    std::optional<Color> highlightedTextColor_;
+    TextAlignment alignment_ = TextAlignment::Left;
+    int lines_ = 1;
+    LineBreakMode lineBreak_ = LineBreakMode::TailTruncation;
+    std::optional<Color> shadowColor_;
+    Size shadowOffset_{0, -1};
+    bool adjusts_ = false;
+    double minimumFontSize_ = 0;
+    bool highlighted_ = false;
+    bool enabled_ = true;
+};
+
+using LabelPtr = std::shared_ptr<Label>;
+
+}  // namespace zuno::ui

@@ -1,0 +1,136 @@
+#include "platform/ui/TextField.h"
+
+#include <cmath>
+
+#include "platform/ui/Canvas.h"
+
+namespace zuno::ui {
+
+namespace {
+std::string bullets(const std::string& text) {
+    std::string out;
+    for (size_t i = 0; i < text.size(); i = nextCharacterStart(text, i)) out += "\xE2\x80\xA2";
+    return out;
+}
+
+// Typed text keeps printable characters only (one line).
+std::string printable(const std::string& text) {
+    std::string out;
+    for (unsigned char c : text) {
+        if (c >= 0x20 && c != 0x7F) out += char(c);
+    }
+    return out;
+}
+}  // namespace
+
+TextField::TextField() : TextField(Rect()) {}
+
+TextField::TextField(const Rect& frame) : Control(frame) { setOpaque(false); }
+
+void TextField::setText(const std::string& text) {
+    text_ = text;
+    setNeedsDisplay();
+}
+
+bool TextField::becomeFirstResponder() {
+    if (isFirstResponder()) return true;
+    if (!canBecomeFirstResponder()) return false;
+    if (auto d = delegate_.lock(); d && !d->textFieldShouldBeginEditing(*this)) return false;
+    if (!Control::becomeFirstResponder()) return false;
+    editing_ = true;
+    if (clearsOnBegin_) text_.clear();
+    setNeedsDisplay();
+    if (auto d = delegate_.lock()) d->textFieldDidBeginEditing(*this);
+    sendActionsForControlEvents(ControlEvent::EditingDidBegin);
+    return true;
+}
+
+bool TextField::resignFirstResponder() {
+    if (!isFirstResponder()) return true;
+    if (auto d = delegate_.lock(); d && !d->textFieldShouldEndEditing(*this)) return false;
+    if (!Control::resignFirstResponder()) return false;
+    editing_ = false;
+    setNeedsDisplay();
+    if (auto d = delegate_.lock()) d->textFieldDidEndEditing(*this);
+    sendActionsForControlEvents(ControlEvent::EditingDidEnd);
+    return true;
+}
+
+void TextField::insertText(const std::string& text) {
+    if (text == "\n" || text == "\r") {
+        auto keep = sharedFromThis();
+        if (auto d = delegate_.lock()) d->textFieldShouldReturn(*this);
+        // Any target or handler for the event makes the return key end editing.
+        bool hasExitTargets = hasActionsFor(ControlEvent::EditingDidEndOnExit);
+        sendActionsForControlEvents(ControlEvent::EditingDidEndOnExit);
+        if (hasExitTargets && isFirstResponder()) resignFirstResponder();
+        return;
+    }
+    std::string clean = printable(text);
+    if (clean.empty()) return;
+    if (auto d = delegate_.lock(); d && !d->shouldChangeCharacters(*this, text_.size(), 0, clean)) return;
+    text_ += clean;
+    setNeedsDisplay();
+    sendActionsForControlEvents(ControlEvent::EditingChanged);
+}
+
+void TextField::deleteBackward() {
+    if (text_.empty()) return;
+    size_t start = previousCharacterStart(text_, text_.size());
+    if (auto d = delegate_.lock(); d && !d->shouldChangeCharacters(*this, start, text_.size() - start, "")) return;
+    text_.erase(start);
+    setNeedsDisplay();
+    sendActionsForControlEvents(ControlEvent::EditingChanged);
+}
+
+void TextField::touchesEnded(const TouchSet& touches, const Event& event) {
+    bool inside = !touches.empty() && bounds().contains(touches.front()->locationInView(this));
+    Control::touchesEnded(touches, event);
+    if (inside && isEnabled() && !isFirstResponder()) becomeFirstResponder();
+}
+
+Rect TextField::textRect() const {
+    Rect b = bounds();
+    double pad = border_ == BorderStyle::None ? 0 : (border_ == BorderStyle::RoundedRect ? 8 : 4);
+    return b.insetBy(pad, 0);
+}
+
+void TextField::drawRect(Canvas& canvas, const Rect&) {
+    Rect b = bounds();
+    if (background_) {
+        canvas.drawImage(*background_, b);
+    } else if (border_ != BorderStyle::None) {
+        canvas.setFillColor(Color::white());
+        canvas.setStrokeColor(border_ == BorderStyle::Line ? Color::black() : Color::gray());
+        canvas.setLineWidth(1);
+        canvas.beginPath();
+        canvas.addRoundedRect(b.insetBy(0.5, 0.5), border_ == BorderStyle::RoundedRect ? 6 : 0);
+        canvas.fillPath();
+        canvas.beginPath();
+        canvas.addRoundedRect(b.insetBy(0.5, 0.5), border_ == BorderStyle::RoundedRect ? 6 : 0);
+        canvas.strokePath();
+    }
+    Rect area = textRect();
+    bool showPlaceholder = text_.empty() && placeholder_ && !placeholder_->empty();
+    std::string shown = showPlaceholder ? *placeholder_ : (secure_ ? bullets(text_) : text_);
+    double lh = font_.lineHeight();
+    double y = area.y() + std::floor((area.height() - lh) / 2);
+    double w = font_.widthOfText(shown);
+    double x = area.x();
+    if (alignment_ == TextAlignment::Center) x = area.x() + std::floor((area.width() - w) / 2);
+    if (alignment_ == TextAlignment::Right) x = area.maxX() - w;
+    // While typing past the right edge, the end of the text stays in view.
+    if (editing_ && !showPlaceholder && w > area.width() - 2) x = area.maxX() - 2 - w;
+    canvas.save();
+    canvas.clipToRect(area);
+    canvas.setFillColor(showPlaceholder ? Color::white(0.7) : textColor_);
+    canvas.drawText(shown, {x, y}, font_);
+    if (editing_) {
+        double cx = showPlaceholder ? area.x() : x + w + 1;
+        canvas.setFillColor(Color::rgb255(66, 107, 242));
+        canvas.fillRect(Rect(cx, y, 2, lh));
+    }
+    canvas.restore();
+}
+
+}  // namespace zuno::ui

@@ -1,0 +1,106 @@
+#include "platform/ui/ViewController.h"
+
+#include "platform/ui/Application.h"
+#include "platform/ui/InterfaceLoader.h"
+#include "platform/ui/NavigationController.h"
+
+namespace zuno::ui {
+
+const BindingTable& ViewController::bindings() {
+    using B = Bind<ViewController>;
+    static const BindingTable table(&Responder::bindings(), {B::outlet("view", &ViewController::view_)});
+    return table;
+}
+
+ViewController::ViewController(std::optional<std::string> nibName) : nibName_(std::move(nibName)) {}
+
+ViewController::~ViewController() {
+    if (view_ && view_->viewController() == this) view_->setViewController(nullptr);
+}
+
+std::shared_ptr<View> ViewController::view() {
+    if (!view_) {
+        loadView();
+        if (!view_) setView(std::make_shared<View>(Rect(0, 0, Screen::kWidth, Screen::kHeight)));
+        viewDidLoad();
+    }
+    return view_;
+}
+
+void ViewController::setView(std::shared_ptr<View> view) {
+    if (view_ && view_->viewController() == this) view_->setViewController(nullptr);
+    view_ = std::move(view);
+    if (view_) view_->setViewController(this);
+}
+
+void ViewController::loadView() {
+    if (nibName_) {
+        InterfaceLoader::load(*nibName_, *this);
+        if (view_) view_->setViewController(this);
+    }
+}
+
+bool ViewController::shouldAutorotateToInterfaceOrientation(InterfaceOrientation orientation) const {
+    return orientation == InterfaceOrientation::LandscapeRight;
+}
+
+NavigationController* ViewController::navigationController() const {
+    if (auto* self = dynamic_cast<const NavigationController*>(this)) return const_cast<NavigationController*>(self);
+    if (auto nav = navigation_.lock()) return nav.get();
+    return parent_ ? parent_->navigationController() : nullptr;
+}
+
+void ViewController::presentModalViewController(const std::shared_ptr<ViewController>& controller, bool animated) {
+    if (!controller || modal_) return;
+    auto host = view();
+    auto* window = host->window();
+    modal_ = controller;
+    controller->parent_ = this;
+    auto v = controller->view();
+    Rect area = window ? window->bounds() : host->bounds();
+    controller->viewWillAppear(animated);
+    if (window) {
+        window->addSubview(v);
+    } else {
+        host->addSubview(v);
+    }
+    if (animated) {
+        v->setFrame(area.offsetBy(0, area.height()));
+        View::animate(0.3, [&] { v->setFrame(area); }, [controller](bool) { controller->viewDidAppear(true); });
+    } else {
+        v->setFrame(area);
+        controller->viewDidAppear(false);
+    }
+}
+
+void ViewController::dismissModalViewControllerAnimated(bool animated) {
+    if (!modal_) {
+        // Asked of the modal controller itself: its presenter dismisses it.
+        if (parent_ && parent_->modal_.get() == this) parent_->dismissModalViewControllerAnimated(animated);
+        return;
+    }
+    auto controller = modal_;
+    modal_.reset();
+    controller->viewWillDisappear(animated);
+    auto v = controller->view();
+    auto done = [controller, v](bool) {
+        v->removeFromSuperview();
+        controller->parent_ = nullptr;
+        controller->viewDidDisappear(false);
+    };
+    if (animated) {
+        Rect f = v->frame();
+        View::animate(0.3, [&] { v->setFrame(f.offsetBy(0, f.height())); }, done);
+    } else {
+        done(true);
+    }
+}
+
+Responder* ViewController::nextResponder() const {
+    if (view_) {
+        if (auto s = view_->superview()) return s.get();
+    }
+    return nullptr;
+}
+
+}  // namespace zuno::ui

@@ -1,0 +1,18 @@
+#include "games/tienlen/TienLenService.h"
+
+namespace zuno {
+
+TienLenService& TienLenService::getInstance() {
+    static TienLenService* instance = new TienLenService();  // lives for the whole run
+    return *instance;
+}
+
+void TienLenService::skipWithRoomId(int8_t roomId, int8_t boardId) {
+    sendTableRequest(49, roomId, boardId);
+}
+
+void TienLenService::setMaxPlayerWithRoomId(int8_t roomId, int8_t boardId, int8_t max) {
+    sendTableRequest(56, roomId, boardId, [&](Message& m) { m.writeByte(max); });
+}
+
+}  // namespace zuno

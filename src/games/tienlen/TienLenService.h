@@ -1,0 +1,23 @@
+#pragma once
+
+#include <cstdint>
+
+#include "lobby/RequestService.h"
+
+namespace zuno {
+
+// The requests only the Tien Len tables send. The northern game's service writes the same requests.
+class TienLenService : public RequestService {
+public:
+    static TienLenService& getInstance();
+
+    // A pass of the player's turn.
+    void skipWithRoomId(int8_t roomId, int8_t boardId);
+    // The number of seats at the table (2, 3 or 4).
+    void setMaxPlayerWithRoomId(int8_t roomId, int8_t boardId, int8_t max);
+
+protected:
+    TienLenService() = default;
+};
+
+}  // namespace zuno

@@ -1,0 +1,80 @@
+#include <gtest/gtest.h>
+
+#include "platform/ui/Font.h"
+#include "platform/ui/HtmlText.h"
+#include "platform/ui/Label.h"
+
+namespace zuno::ui::test {
+namespace {
+
+TEST(FontTest, MeasuresGrowWithTextAndSizeAndBoldness) {
+    Font f = Font::systemFontOfSize(14);
+    EXPECT_EQ(f.widthOfText(""), 0);
+    double a = f.widthOfText("a"), aa = f.widthOfText("aa");
+    EXPECT_GT(a, 0);
+    EXPECT_NEAR(aa, 2 * a, 0.01);
+    EXPECT_GT(Font::systemFontOfSize(28).widthOfText("Zuno"), 1.9 * f.widthOfText("Zuno"));
+    EXPECT_GT(Font::boldSystemFontOfSize(14).widthOfText("Zuno online"), f.widthOfText("Zuno online"));
+    EXPECT_NEAR(f.lineHeight(), f.ascender() + f.descender(), 1e-9);
+    EXPECT_GT(f.lineHeight(), 14);
+    EXPECT_LT(f.lineHeight(), 20);
+    EXPECT_TRUE(Font::fontWithName("Helvetica-Bold", 12).isBold());
+    EXPECT_FALSE(Font::fontWithName("Helvetica", 12).isBold());
+}
+
+TEST(FontTest, WrapsAtSpacesKeepsLineBreaksAndCutsWithDots) {
+    Font f = Font::systemFontOfSize(14);
+    double word = f.widthOfText("chào bạn");
+    auto lines = f.wrap("chào bạn chào bạn chào bạn", word + 2, 0);
+    EXPECT_EQ(lines, (std::vector<std::string>{"chào bạn", "chào bạn", "chào bạn"}));
+    EXPECT_EQ(f.wrap("one\ntwo", 500, 0), (std::vector<std::string>{"one", "two"}));
+    auto two = f.wrap("chào bạn chào bạn chào bạn", word + 2, 2, LineBreakMode::TailTruncation);
+    ASSERT_EQ(two.size(), 2u);
+    EXPECT_EQ(two[1].substr(two[1].size() - 3), "...");
+    EXPECT_LE(f.widthOfText(two[1]), word + 2);
+    // A single word longer than the width is broken between characters.
+    auto cut = f.wrap("aaaaaaaaaaaaaaaaaaaa", f.widthOfText("aaaaa"), 0);
+    EXPECT_EQ(cut.size(), 4u);
+    EXPECT_EQ(f.truncate("Tiến lên miền Nam", f.widthOfText("Tiến lên..."), LineBreakMode::TailTruncation),
+              "Tiến lên...");
+}
+
+TEST(FontTest, UnicodeCharacterSteps) {
+    std::string s = "aế";  // 'ế' takes three bytes
+    EXPECT_EQ(previousCharacterStart(s, s.size()), 1u);
+    EXPECT_EQ(nextCharacterStart(s, 1), s.size());
+    EXPECT_EQ(previousCharacterStart(s, 0), 0u);
+}
+
+TEST(FontTest, LabelSizeFitsItsText) {
+    Label label(Rect(0, 0, 10, 10));
+    EXPECT_EQ(label.sizeThatFits({}), (Size{0, 0}));
+    label.setText("Xin chào");
+    Size one = label.sizeThatFits({});
+    EXPECT_GE(one.width, label.font().widthOfText("Xin chào"));
+    label.setNumberOfLines(0);
+    Size narrow = label.sizeThatFits({label.font().widthOfText("Xin") + 1, 0});
+    EXPECT_GT(narrow.height, one.height * 1.5);
+}
+
+TEST(HtmlTextTest, WordsLinksEntitiesAndSkippedParts) {
+    auto doc = parseHtml("<html><head><title>T&amp;C</title><style>p{}</style></head>"
+                         "<body><p>A&nbsp;<b>bold</b> &#273;&#x1EA1;t</p><!-- hidden --><br>"
+                         "<a href=\"x.html?a=1&amp;b=2\">go there</a><script>alert('x')</script>end</body></html>");
+    EXPECT_EQ(doc.title, "T&C");
+    std::vector<std::string> words;
+    for (const auto& w : doc.words) words.push_back(w.text);
+    EXPECT_EQ(words, (std::vector<std::string>{"A", "bold", "đạt", "go", "there", "end"}));
+    EXPECT_TRUE(doc.words[1].bold);
+    EXPECT_FALSE(doc.words[2].bold);
+    ASSERT_TRUE(doc.words[3].link);
+    EXPECT_EQ(*doc.words[3].link, "x.html?a=1&b=2");
+    EXPECT_TRUE(doc.words[3].breakBefore);
+    EXPECT_FALSE(doc.words[5].link);
+    EXPECT_EQ(decodeHtmlEntities("&unknown; &#xZZ; &"), "&unknown; &#xZZ; &");
+    // Cut-off markup ends the document without harm.
+    EXPECT_EQ(parseHtml("<p>one <a href='").words.size(), 1u);
+}
+
+}  // namespace
+}  // namespace zuno::ui::test

@@ -1,0 +1,113 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "support/UiTest.h"
+#include "platform/ui/TableView.h"
+
+namespace zuno::ui::test {
+namespace {
+
+class Rows : public TableViewDataSource, public TableViewDelegate {
+public:
+    std::vector<std::string> items;
+    int created = 0;
+    std::vector<int> selected;
+    std::vector<int> deleted;
+    int numberOfRowsInSection(TableView&, int) override { return int(items.size()); }
+    std::shared_ptr<TableViewCell> cellForRowAtIndexPath(TableView& table, IndexPath path) override {
+        auto cell = table.dequeueReusableCellWithIdentifier("row");
+        if (!cell) {
+            cell = std::make_shared<TableViewCell>(TableViewCell::Style::Default, "row");
+            ++created;
+        }
+        cell->textLabel()->setText(items[size_t(path.row)]);
+        return cell;
+    }
+    bool canEditRowAtIndexPath(TableView&, IndexPath) override { return true; }
+    void commitEditingStyle(TableView& table, CellEditingStyle style, IndexPath path) override {
+        if (style != CellEditingStyle::Delete) return;
+        deleted.push_back(path.row);
+        items.erase(items.begin() + path.row);
+        table.beginUpdates();
+        table.deleteRowsAtIndexPaths({path}, RowAnimation::Fade);
+        table.endUpdates();
+    }
+    std::optional<double> heightForRowAtIndexPath(TableView&, IndexPath) override { return 60; }
+    void didSelectRowAtIndexPath(TableView&, IndexPath path) override { selected.push_back(path.row); }
+};
+
+class TableViewTest : public UiTest {
+protected:
+    void SetUp() override {
+        UiTest::SetUp();
+        rows = std::make_shared<Rows>();
+        for (int i = 0; i < 40; ++i) rows->items.push_back("row " + std::to_string(i));
+        table = std::make_shared<TableView>(Rect(0, 0, 480, 300));
+        table->setDataSource(rows);
+        table->setTableDelegate(rows);
+        window->addSubview(table);
+        table->reloadData();
+    }
+    std::shared_ptr<Rows> rows;
+    std::shared_ptr<TableView> table;
+};
+
+TEST_F(TableViewTest, OnlyVisibleRowsHaveCellsAndScrolledAwayCellsAreReused) {
+    EXPECT_EQ(table->contentSize().height, 40 * 60);
+    EXPECT_EQ(table->visibleCells().size(), 5u);  // 300 / 60
+    EXPECT_EQ(rows->created, 5);
+    auto first = table->cellForRowAtIndexPath({0, 0});
+    ASSERT_TRUE(first);
+    EXPECT_EQ(first->textLabel()->text(), "row 0");
+    table->setContentOffset({0, 600});
+    EXPECT_EQ(table->cellForRowAtIndexPath({0, 0}), nullptr);
+    EXPECT_EQ(rows->created, 5);  // rows 10 to 14 took the cells of rows 0 to 4
+    auto tenth = table->cellForRowAtIndexPath({0, 10});
+    ASSERT_TRUE(tenth);
+    EXPECT_EQ(tenth->textLabel()->text(), "row 10");
+    EXPECT_EQ(tenth->frame(), Rect(0, 600, 480, 60));
+    table->setContentOffset({0, 630});  // half rows at both ends: one more cell
+    EXPECT_EQ(rows->created, 6);
+}
+
+TEST_F(TableViewTest, ATapSelectsTheRowUnderTheFinger) {
+    window->tap({100, 130});
+    EXPECT_EQ(rows->selected, (std::vector<int>{2}));
+    ASSERT_TRUE(table->indexPathForSelectedRow());
+    EXPECT_EQ(table->indexPathForSelectedRow()->row, 2);
+    EXPECT_TRUE(table->cellForRowAtIndexPath({0, 2})->isSelected());
+    // A drag scrolls instead of selecting.
+    window->drag({100, 250}, {100, 50}, 10);
+    EXPECT_EQ(rows->selected.size(), 1u);
+    EXPECT_NEAR(table->contentOffset().y, 200, 1e-6);
+}
+
+TEST_F(TableViewTest, SwipeShowsDeleteAndItsTapCommits) {
+    window->drag({400, 90}, {300, 92}, 6);  // row 1
+    ASSERT_TRUE(table->rowShowingDeleteConfirmation());
+    EXPECT_EQ(table->rowShowingDeleteConfirmation()->row, 1);
+    EXPECT_TRUE(rows->selected.empty());
+    auto cell = table->cellForRowAtIndexPath({0, 1});
+    ASSERT_TRUE(cell && cell->isShowingDeleteConfirmation());
+    // The delete button sits at the right of the row.
+    window->tap({440, 90});
+    EXPECT_EQ(rows->deleted, (std::vector<int>{1}));
+    EXPECT_EQ(rows->items.size(), 39u);
+    EXPECT_FALSE(table->rowShowingDeleteConfirmation());
+    EXPECT_EQ(table->cellForRowAtIndexPath({0, 1})->textLabel()->text(), "row 2");
+    EXPECT_EQ(table->contentSize().height, 39 * 60);
+}
+
+TEST_F(TableViewTest, ATapElsewhereOnlyHidesTheDeleteButton) {
+    window->drag({400, 150}, {330, 150}, 6);
+    ASSERT_TRUE(table->rowShowingDeleteConfirmation());
+    window->tap({100, 30});
+    EXPECT_FALSE(table->rowShowingDeleteConfirmation());
+    EXPECT_TRUE(rows->selected.empty());
+    EXPECT_TRUE(rows->deleted.empty());
+}
+
+}  // namespace
+}  // namespace zuno::ui::test
