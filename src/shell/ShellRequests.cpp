@@ -20,7 +20,6 @@ class DroppingRequests : public ShellRequests {
     void getItemImageWithItemId(int32_t itemId) override { drop("getItemImageWithItemId", itemId); }
     void getItemImageWithItemId(int32_t itemId, int32_t) override { drop("getItemImageWithItemId", itemId); }
     void getFullItemImageWithId(int32_t itemId) override { drop("getFullItemImageWithId", itemId); }
-    void getInfoWithKey(int32_t key) override { drop("getInfoWithKey", key); }
 
     static void drop(const char* request, int32_t argument) {
         sys::Log::line(std::string("No request service: ") + request + " " + std::to_string(argument) + " dropped");

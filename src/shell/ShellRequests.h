@@ -5,7 +5,7 @@
 
 namespace zuno {
 
-// The few lobby requests the shell sends by itself: images for its caches and the hotline number.
+// The picture requests the shell's caches send by themselves.
 // The lobby's request service answers them once it is installed here; until then they are dropped
 // with a log line. Any thread.
 class ShellRequests {
@@ -20,8 +20,6 @@ public:
     virtual void getItemImageWithItemId(int32_t itemId, int32_t type) = 0;
     // The full picture of a shop item (command 79, sub 4).
     virtual void getFullItemImageWithId(int32_t itemId) = 0;
-    // A server information text (command 72); key 2 is the hotline number.
-    virtual void getInfoWithKey(int32_t key) = 0;
 
     // The installed sender, or nullptr.
     static std::shared_ptr<ShellRequests> shared();

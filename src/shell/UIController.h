@@ -11,12 +11,10 @@
 #include "lobby/model/LobbyRecords.h"
 #include "lobby/model/Player.h"
 #include "platform/core/Value.h"
+#include "platform/ui/AlertView.h"
 #include "shell/model/ZunoMessage.h"
 
 namespace zuno {
-namespace ui {
-class View;
-}
 
 // The session state every screen reads: the signed-in player, the game chosen, the pending dialog
 // action and its payload, the in-memory inbox and the player's switches.
@@ -25,7 +23,9 @@ class View;
 // them, so those two slots are guarded; the rest belong to the main thread.
 //
 // Its one instance is the delegate of every dialog and the connect-OK listener of the hotline road.
-class UIController : public ConnectOKListener, public std::enable_shared_from_this<UIController> {
+class UIController : public ConnectOKListener,
+                     public ui::AlertViewDelegate,
+                     public std::enable_shared_from_this<UIController> {
 public:
     // The one instance, made on first use; the application keeps it for the whole run.
     static std::shared_ptr<UIController> sharedController();
@@ -107,6 +107,16 @@ public:
     // The message of the dialog shown now, if any.
     static std::optional<std::string> shownDialogMessage();
 
+    // A button of a dialog was pressed: the pending action is used up (Cancel also clears the kind of
+    // dialog). The answer is kept for whoever carries out the action.
+    void clickedButtonAtIndex(ui::AlertView& alert, int buttonIndex) override;
+    struct DialogAnswer {
+        int okValue;      // the action pending when the button was pressed
+        int buttonIndex;
+        bool cancelled;   // the cancel button
+    };
+    static std::optional<DialogAnswer> lastDialogAnswer();
+
     // YES when the configuration's "AppStore" is on and the application switched SMS on.
     static bool checkApStore();
     // The system version is 4.0 (5.0) or later.
@@ -128,6 +138,9 @@ public:
 
     // Back to the state at launch (tests, and a new session of the demo).
     static void resetSessionState();
+
+private:
+    static void forgetDialogAnswer();
 };
 
 }  // namespace zuno

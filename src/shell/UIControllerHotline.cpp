@@ -8,7 +8,6 @@
 #include "platform/core/Log.h"
 #include "platform/services/UrlOpener.h"
 #include "shell/Resources.h"
-#include "shell/ShellRequests.h"
 #include "shell/UIController.h"
 
 namespace zuno {
@@ -94,6 +93,6 @@ void UIController::callHotlineFromServer(const std::string& number) {
     (void)sys::UrlOpener::openURL("telprompt:" + number);
 }
 
-void UIController::onConnectOK() { ShellRequests::current()->getInfoWithKey(2); }
+void UIController::onConnectOK() { GlobalService::getInstance().getInfoWithKey(2); }
 
 }  // namespace zuno

@@ -17,7 +17,6 @@ public:
         add("getItemImageWithItemId " + std::to_string(itemId) + " " + std::to_string(type));
     }
     void getFullItemImageWithId(int32_t itemId) override { add("getFullItemImageWithId " + std::to_string(itemId)); }
-    void getInfoWithKey(int32_t key) override { add("getInfoWithKey " + std::to_string(key)); }
 
     std::vector<std::string> sent() const {
         std::lock_guard<std::mutex> lock(mutex_);

@@ -12,7 +12,7 @@
 #include "shell/Resources.h"
 #include "shell/UIController.h"
 #include "support/PlatformReset.h"
-#include "support/RecordingShellRequests.h"
+#include "support/RecordingSession.h"
 
 using namespace zuno;
 
@@ -73,30 +73,40 @@ TEST(UIControllerChecks, StoreReviewNeedsTheConfigurationAndTheSmsSwitch) {
     EXPECT_TRUE(UIController::checkApStore());
 }
 
-TEST(UIControllerHotline, DialsWhenTheDeviceCan) {
-    zuno::testing::InstalledShellRequests requests;
+namespace {
+class UIControllerHotline : public ::testing::Test {
+protected:
+    void SetUp() override { GlobalService::getInstance().set_session(session); }
+    void TearDown() override {
+        GlobalService::getInstance().set_session(nullptr);
+        GlobalService::getInstance().setConnectOKListener({});
+    }
+    std::shared_ptr<zuno::testing::RecordingSession> session = std::make_shared<zuno::testing::RecordingSession>();
+};
+}  // namespace
+
+TEST_F(UIControllerHotline, DialsWhenTheDeviceCan) {
     sys::UrlOpener::setOpener([](const std::string&) { return true; }, [](const std::string&) { return true; });
     UIController::callHotline("19001234");
     EXPECT_EQ(sys::UrlOpener::openedUrls(), (std::vector<std::string>{"telprompt:19001234"}));
-    EXPECT_TRUE(requests->sent().empty());
+    EXPECT_TRUE(session->sent().empty());
     EXPECT_EQ(GlobalService::getInstance().getConnectOKListener(), nullptr);
 }
 
-TEST(UIControllerHotline, WithoutDialingItConnectsAndAsksTheServerForTheNumber) {
-    zuno::testing::InstalledShellRequests requests;
+TEST_F(UIControllerHotline, WithoutDialingItConnectsAndAsksTheServerForTheNumber) {
     UIController::callHotline("19001234");
     EXPECT_EQ(sys::UrlOpener::openedUrls(), (std::vector<std::string>{"telprompt:19001234"}));
     // Not connected: the controller waits for the connection to be accepted.
     EXPECT_EQ(GlobalService::getInstance().getConnectOKListener(), UIController::sharedController());
     EXPECT_NE(MobileClient::getInstance()->connectStatus(), MobileClient::kNeverConnected);
     MobileClient::getInstance()->manualDisconnect();
-    GlobalService::getInstance().setConnectOKListener({});
 
+    // Once the server accepted the connection: the hotline information, key 2.
     UIController::sharedController()->onConnectOK();
-    EXPECT_EQ(requests->sent(), (std::vector<std::string>{"getInfoWithKey 2"}));
+    EXPECT_EQ(session->lastBytes(), (sys::Data{72, 2}));
 }
 
-TEST(UIControllerHotline, TheServersNumberIsDialled) {
+TEST_F(UIControllerHotline, TheServersNumberIsDialled) {
     UIController::callHotlineFromServer("0912345678");
     EXPECT_TRUE(sys::Log::contains("callHotlineFromServer 0912345678"));
     EXPECT_EQ(sys::UrlOpener::openedUrls(), (std::vector<std::string>{"telprompt:0912345678"}));
