@@ -1,9 +1,8 @@
 #include "shell/ShellRequests.h"
 
 #include <mutex>
-#include <string>
 
-#include "platform/core/Log.h"
+#include "lobby/GlobalService.h"
 
 namespace zuno {
 
@@ -14,16 +13,14 @@ std::shared_ptr<ShellRequests>& slot() {
     return requests;
 }
 
-// Stands in while nothing is installed, so callers never test for it.
-class DroppingRequests : public ShellRequests {
-    void requestAvatar(int16_t avatarId) override { drop("requestAvatar", avatarId); }
-    void getItemImageWithItemId(int32_t itemId) override { drop("getItemImageWithItemId", itemId); }
-    void getItemImageWithItemId(int32_t itemId, int32_t) override { drop("getItemImageWithItemId", itemId); }
-    void getFullItemImageWithId(int32_t itemId) override { drop("getFullItemImageWithId", itemId); }
-
-    static void drop(const char* request, int32_t argument) {
-        sys::Log::line(std::string("No request service: ") + request + " " + std::to_string(argument) + " dropped");
+// What the application uses: the lobby's request service.
+class LobbyRequests : public ShellRequests {
+    void requestAvatar(int16_t avatarId) override { GlobalService::getInstance().requestAvatar(avatarId); }
+    void getItemImageWithItemId(int32_t itemId) override { GlobalService::getInstance().getItemImageWithItemId(itemId); }
+    void getItemImageWithItemId(int32_t itemId, int32_t type) override {
+        GlobalService::getInstance().getItemImageWithItemId(itemId, type);
     }
+    void getFullItemImageWithId(int32_t itemId) override { GlobalService::getInstance().getFullItemImageWithId(itemId); }
 };
 }  // namespace
 
@@ -38,9 +35,9 @@ void ShellRequests::setShared(std::shared_ptr<ShellRequests> requests) {
 }
 
 std::shared_ptr<ShellRequests> ShellRequests::current() {
-    static const std::shared_ptr<ShellRequests> dropping = std::make_shared<DroppingRequests>();
+    static const std::shared_ptr<ShellRequests> lobby = std::make_shared<LobbyRequests>();
     std::lock_guard<std::mutex> lock(slotMutex);
-    return slot() ? slot() : dropping;
+    return slot() ? slot() : lobby;
 }
 
 }  // namespace zuno

@@ -5,9 +5,8 @@
 
 namespace zuno {
 
-// The picture requests the shell's caches send by themselves.
-// The lobby's request service answers them once it is installed here; until then they are dropped
-// with a log line. Any thread.
+// The picture requests the shell's caches send by themselves. They go to the lobby's request service
+// unless another sender is installed (tests install one that records them). Any thread.
 class ShellRequests {
 public:
     virtual ~ShellRequests() = default;
@@ -25,7 +24,7 @@ public:
     static std::shared_ptr<ShellRequests> shared();
     static void setShared(std::shared_ptr<ShellRequests> requests);
 
-    // The installed sender, or one that only logs what it drops; never nullptr.
+    // The installed sender, or the lobby's request service; never nullptr.
     static std::shared_ptr<ShellRequests> current();
 };
 

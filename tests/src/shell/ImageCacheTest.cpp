@@ -7,6 +7,8 @@
 #include "platform/core/UserDefaults.h"
 #include "platform/ui/ImageView.h"
 #include "shell/Resources.h"
+#include "lobby/GlobalService.h"
+#include "support/RecordingSession.h"
 #include "support/RecordingShellRequests.h"
 
 using namespace zuno;
@@ -157,4 +159,14 @@ TEST_F(ImageCacheTest, PicturesArrivingWhileScreensAskLoseNoView) {
     runPosted();
     // Whether it asked before or after the arrival, every view ends up with its picture.
     for (const auto& v : views) EXPECT_EQ(v->image(), image);
+}
+
+TEST(ImageCacheRequests, WithNothingInstalledTheLobbyServiceSendsThem) {
+    auto session = std::make_shared<zuno::testing::RecordingSession>();
+    GlobalService::getInstance().set_session(session);
+    EXPECT_EQ(Resources::getInstance().getAvatarWithKey(7), nullptr);
+    EXPECT_EQ(session->lastBytes(), (sys::Data{38, 0, 7}));
+    EXPECT_EQ(Resources::getInstance().getItemImageWithKey(300), nullptr);
+    EXPECT_EQ(session->lastBytes(), (sys::Data{79, 4, 0, 0, 1, 44}));
+    GlobalService::getInstance().set_session(nullptr);
 }
