@@ -1,0 +1,25 @@
+#pragma once
+
+#include <cstdint>
+#include <memory>
+
+#include "lobby/IGameMessageHandler.h"
+
+namespace zuno {
+
+// The decoder of the table messages of new Phom (game type 13); it shares the Phom title.
+class PhomNewMessageHandler : public IGameMessageHandler {
+public:
+    static constexpr int8_t kGameType = 13;
+
+    static std::shared_ptr<PhomNewMessageHandler> getInstance();
+
+    void onPostSetupGameType() override;
+    void onMessage(Message& message) override;
+    bool isGameType(int8_t gameType) const override { return gameType == kGameType; }
+
+private:
+    PhomNewMessageHandler() = default;
+};
+
+}  // namespace zuno

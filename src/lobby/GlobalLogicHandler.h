@@ -1,0 +1,127 @@
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "lobby/IGameMessageHandler.h"
+#include "lobby/LobbyEventRecords.h"
+#include "lobby/model/LobbyRecords.h"
+#include "lobby/model/Player.h"
+#include "lobby/model/Province.h"
+#include "lobby/model/ShopRecords.h"
+#include "platform/core/Value.h"
+#include "shell/model/ZunoMessage.h"
+
+namespace zuno {
+
+// The session logic: turns decoded lobby events into session state, dialogs and screen updates.
+//
+// The lobby dispatcher calls the event operations on the main thread, in the order the messages
+// arrived, except onSetGameTypeSuccessWithGame, which runs on the reader thread so that the game's
+// decoder is in place before the next message is read. The connection events (onConnectFail from a
+// failed connect, onDisconnect) arrive on whatever thread the connection reports from.
+//
+// Lists are complete when they arrive and belong to the receiver. Missing texts are absent.
+class GlobalLogicHandler {
+public:
+    using Players = std::vector<PlayerPtr>;
+    using Assets = std::vector<std::shared_ptr<Asset>>;
+    using Categories = std::vector<std::shared_ptr<CategoryShopInfo>>;
+    using GameMessageHandlers = std::vector<std::shared_ptr<IGameMessageHandler>>;
+    using Text = std::optional<std::string>;
+
+    static std::shared_ptr<GlobalLogicHandler> getInstance();
+    virtual ~GlobalLogicHandler() = default;
+
+    // The decoders of every game, registered once at start-up, in registration order.
+    static GameMessageHandlers getGameMessageHandlers();
+    // Appends the decoder unless it is registered already.
+    static void addGameMessageHandler(std::shared_ptr<IGameMessageHandler> handler);
+    // Tests: forget every registered decoder.
+    static void resetGameMessageHandlersForTests();
+
+    // The server confirmed a game choice: records the game type, installs the last registered decoder
+    // that serves it in the dispatcher and lets it set up its table list. An unknown type leaves the
+    // decoder installed before. The room list is not this operation's business.
+    virtual void onSetGameTypeSuccessWithGame(int8_t gameType, bool isShowRoomList);
+
+    // Connection and sign-in.
+    virtual void onSetClientInfoOK() {}
+    virtual void onConnectFail() {}
+    virtual void onDisconnect() {}
+    virtual void onLoginSuccess() {}
+    virtual void onRegisterInfoWithUsername(Text username, bool avail, Text prefix, Text to) {}
+    virtual void onGetSMSSyntaxWithSubId(int8_t subId, Text data, Text address) {}
+    virtual void onSetMyUserData() {}
+
+    // Lobby lists and social events.
+    virtual void onRoomList(std::vector<std::shared_ptr<RoomInfo>> rooms) {}
+    virtual void onBoardListWithRoomId(int32_t roomId, std::vector<std::shared_ptr<Board>> boards) {}
+    virtual void onFriendList(Players friends) {}
+    virtual void onWaitingList(Players players) {}
+    virtual void onStrongestListWithPage(int32_t page, int8_t gameId, Players players) {}
+    virtual void onRichestListWithPage(int32_t page, Players players) {}
+    virtual void onGetTopLit(std::vector<std::shared_ptr<Ranking>> rankings) {}
+    virtual void onSearchResult(Players players) {}
+    virtual void onAddFriendWithResult(int8_t result) {}
+    virtual void onDelFriendResult(int8_t result) {}
+    virtual void onPlayerDetail(PlayerDetail detail) {}
+    virtual void onChatFromWithMessage(std::shared_ptr<ZunoMessage> message) {}
+    virtual void onInvitedJoinBoardWithGameId(int8_t gameId, int8_t roomId, int8_t boardId, Text password,
+                                              Text message) {}
+    virtual void onProvinceList(Province::List provinces) {}
+    virtual void onMyUserDataWithUser(UserPtr user) {}
+    // Game id first, then the five numbers.
+    virtual void onMyAchievement(std::vector<int32_t> achievement) {}
+    virtual void onMyAssets(Assets assets) {}
+    virtual void onGetListItemsEvent(Assets items) {}
+
+    // Server information and notices.
+    virtual void onGetInfoWithSubId(int8_t subId, Text info) {}
+    virtual void onVersionWithInfo(Text info, Text url) {}
+    virtual void onSetMoneyErrorWithError(Text error) {}
+    virtual void onAdminCommandResponseWithText(Text text) {}
+    virtual void onPresentReceived(Assets presents) {}
+
+    // Money and top-up.
+    virtual void onTransferMoneyWithNewMoney(int64_t newMoney, Text info) {}
+    virtual void onMoneyInfo(std::vector<std::shared_ptr<ChargeMoneyInfo>> options) {}
+    virtual void onPurchaseInfo(PurchaseInfo info) {}
+    virtual void onBuyAvatarSuccessWithId(int16_t avatarId) {}
+
+    // Images and avatars.
+    virtual void onAvatar(std::shared_ptr<Avatar> avatar) {}
+    virtual void onAvatarList(std::vector<std::shared_ptr<Avatar>> avatars) {}
+    // A decoded item image (none when the bytes were no image).
+    virtual void onItemImageWithItemId(int32_t itemId, ImagePtr image) {}
+    // An asset image's bytes as they came.
+    virtual void onItemImageWithId(int32_t assetId, sys::Data image) {}
+
+    // Shop, wardrobe and gifts.
+    virtual void onCategoryInfo(Categories categories) {}
+    // A page of a category for sale; none when no shop page was open or cached.
+    virtual void onItemsOfCategoryInfo(std::shared_ptr<ItemsOfCategory> page) {}
+    // A page of owned items; none when no wardrobe page was open or cached.
+    virtual void onUserItemsOfCategoryInfo(std::shared_ptr<UserItemsOfCategory> page) {}
+    virtual void onAvatarDetail(std::shared_ptr<AvatarDetail> detail) {}
+    virtual void onUserAvatarDetail(std::shared_ptr<UserAvatarDetail> detail) {}
+    virtual void onBuyAvatarSuccess(int32_t totalPayment) {}
+    virtual void onBuyAvatarFail(Text reason) {}
+    virtual void onGiveGiftWithItem(int32_t itemId, int32_t fromUser, int32_t toUser) {}
+    virtual void onUpdateDeleteItem(int32_t userItemId) {}
+    virtual void onDeleteItemFail(Text reason) {}
+    virtual void onUpdateSetUsing() {}
+    virtual void onListUsingAvatar(std::vector<std::shared_ptr<UsingAvatar>> items) {}
+    virtual void onListGift(Categories categories) {}
+    virtual void onItemsOfGiftInfo(std::shared_ptr<ItemsOfCategory> page) {}
+    // 0: opened, and money is what it brought.
+    virtual void onOpenGift(int8_t status, Text message, int32_t money) {}
+
+protected:
+    GlobalLogicHandler() = default;
+};
+
+}  // namespace zuno

@@ -1,0 +1,50 @@
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <optional>
+#include <string>
+
+#include "lobby/model/ShopRecords.h"
+#include "platform/core/Value.h"
+
+namespace zuno {
+
+// What the lobby dispatcher needs of the screens and the shell, which are built on top of it: the
+// application delegate answers the marquee, the navigation stack the room-list push and the tests of
+// the top screen, the image caches the cached shop pages. The start-up sets the real one; until then
+// this base answers as a client without screens: nothing is shown, no screen is on top, nothing is
+// cached.
+//
+// Every operation is called on the main thread, except imageWithData.
+class ILobbyUi {
+public:
+    virtual ~ILobbyUi() = default;
+
+    // The top-bar marquee, by the system's generation.
+    virtual void startEventWithiOS4(const std::string& text) {}
+    virtual void startEventWithiOS3(const std::string& text) {}
+
+    // Creates the room-list screen with that title and pushes it, animated.
+    virtual void pushRoomView(const std::string& title) {}
+
+    // True when the top screen is a table on which invitations are not offered: every table screen
+    // but Poker's.
+    virtual bool topScreenRefusesInvitations() const { return false; }
+
+    // The gender of the shown user when the item shop (resp. the own profile) is the top screen.
+    virtual std::optional<int8_t> shopScreenUserGender() const { return std::nullopt; }
+    virtual std::optional<int8_t> profileScreenUserGender() const { return std::nullopt; }
+
+    // The cached page of a category for sale, and of owned items.
+    virtual std::shared_ptr<ItemsOfCategory> getItemsOfCategory(int32_t categoryId) { return nullptr; }
+    virtual std::shared_ptr<UserItemsOfCategory> getUserItemsOfCategory(int32_t categoryId) { return nullptr; }
+
+    // The store build with SMS switched on: top-up channels of the server are then not offered.
+    virtual bool checkApStore() const { return false; }
+
+    // Any thread. PNG or JPEG bytes as an image; none when they are not one.
+    virtual ImagePtr imageWithData(const sys::Data& bytes) { return nullptr; }
+};
+
+}  // namespace zuno

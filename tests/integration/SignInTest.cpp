@@ -1,0 +1,154 @@
+// The sign-in road and the lobby lists over TCP: the real connection and dispatcher against the
+// stand-in server. The session logic is a recording one that, once the client information is
+// accepted, sends what the server list sends then: the information request with key 8 and the login.
+#include <gtest/gtest.h>
+
+#include "games/GameMessageHandlers.h"
+#include "games/poker/PokerMessageHandler.h"
+#include "lobby/GlobalMessageHandler.h"
+#include "lobby/GlobalService.h"
+#include "net/MobileClient.h"
+#include "platform/core/RunLoop.h"
+#include "shell/UIController.h"
+#include "standin-server/StandinLobbyLists.h"
+#include "standin-server/StandinServer.h"
+#include "standin-server/StandinSignIn.h"
+#include "support/FakeLobbyUi.h"
+#include "support/RecordingLogicHandler.h"
+
+using namespace zuno;
+using namespace zuno::standin;
+using zuno::testing::FakeLobbyUi;
+using zuno::testing::RecordingLogicHandler;
+
+namespace {
+
+class SignInTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(server.start());
+        signIn = StandinSignIn::installOn(server);
+        lists = StandinLobbyLists::installOn(server);
+        signIn->addAccount({"lan", "hoa sen", 4711, 2500000000LL, 12, 250});
+        registerGameMessageHandlers();
+
+        GlobalService::setIP("127.0.0.1");
+        GlobalService::setPORT(server.port());
+        GlobalService::getInstance().set_session(MobileClient::getInstance());
+        dispatcher().setGlobalLogicHandler(logic);
+        dispatcher().setLobbyUi(ui);
+        dispatcher().setGameMessageHandler(nullptr);
+    }
+
+    void TearDown() override {
+        MobileClient::getInstance()->manualDisconnect();
+        EXPECT_TRUE(pump([] { return MobileClient::getInstance()->runningThreadCount() == 0; }));
+        server.stop();
+        dispatcher().setGlobalLogicHandler(nullptr);
+        dispatcher().setLobbyUi(nullptr);
+        dispatcher().setGameMessageHandler(nullptr);
+        GlobalService::setPORT(0);
+    }
+
+    static GlobalMessageHandler& dispatcher() { return GlobalMessageHandler::getInstance(); }
+
+    // Runs the main loop, which receives the stream events and the decoders' hand-overs.
+    static bool pump(const std::function<bool()>& condition) {
+        return sys::RunLoop::main().runUntil(condition, 10);
+    }
+
+    static void send(int8_t commandId, std::initializer_list<int8_t> fields = {}) {
+        Message request(commandId);
+        for (int8_t b : fields) request.writeByte(b);
+        MobileClient::getInstance()->sendMessage(std::move(request));
+    }
+
+    void signInAs(const std::string& name, const std::string& password) {
+        logic->then["onSetClientInfoOK"] = [name, password] {
+            send(72, {8});
+            GlobalService::getInstance().loginWithUsername(name, password, GlobalService::VERSION());
+        };
+        GlobalService::getInstance().connect();
+    }
+
+    std::vector<int8_t> receivedByServer() {
+        std::vector<int8_t> ids;
+        if (auto session = server.latestClient())
+            for (const Message& m : session->received()) ids.push_back(m._commandId());
+        return ids;
+    }
+
+    StandinServer server;
+    std::shared_ptr<StandinSignIn> signIn;
+    std::shared_ptr<StandinLobbyLists> lists;
+    std::shared_ptr<RecordingLogicHandler> logic = std::make_shared<RecordingLogicHandler>();
+    std::shared_ptr<FakeLobbyUi> ui = std::make_shared<FakeLobbyUi>();
+};
+
+}  // namespace
+
+TEST_F(SignInTest, SignInRoadEndsInLoginSuccessWithThePlayer) {
+    PlayerPtr signedIn;
+    logic->then["onLoginSuccess"] = [&] { signedIn = UIController::myInfo(); };
+    signInAs("lan", "hoa sen");
+
+    ASSERT_TRUE(pump([&] { return logic->count("onLoginSuccess") == 1; }));
+    ASSERT_TRUE(signedIn);
+    EXPECT_EQ(signedIn->IDDB(), 4711);
+    EXPECT_EQ(signedIn->money(), 2500000000LL);
+    EXPECT_EQ(signedIn->avatar(), 12);
+    EXPECT_EQ(signedIn->exp(), 250);
+    EXPECT_EQ(signedIn->level()->lv(), 2);
+    EXPECT_EQ(signedIn->name(), "lan");
+    EXPECT_EQ((logic->last<std::tuple<int8_t, std::optional<std::string>>>("onGetInfoWithSubId")),
+              std::make_tuple(int8_t(8), std::optional<std::string>("1-2.3.0")));
+
+    // The second client information follows the login.
+    ASSERT_TRUE(pump([&] { return receivedByServer().size() == 4; }));
+    EXPECT_EQ(receivedByServer(), (std::vector<int8_t>{-36, 72, 1, -35}));
+}
+
+TEST_F(SignInTest, RefusedLoginShowsTheRefusalAndEndsTheConnectionAsALogout) {
+    signInAs("lan", "wrong");
+
+    ASSERT_TRUE(pump([&] { return logic->count("onDisconnect") == 1; }));
+    EXPECT_EQ(UIController::shownDialogMessage(), StandinSignIn::kLoginRefused);
+    EXPECT_EQ(MobileClient::getInstance()->connectStatus(), MobileClient::kClosedByLogout);
+    EXPECT_EQ(logic->count("onLoginSuccess"), 0);
+}
+
+TEST_F(SignInTest, RefusedClientInformationFailsTheConnectionQuietly) {
+    signIn->setClientInformationStatus(0);
+    GlobalService::getInstance().connect();
+
+    ASSERT_TRUE(pump([&] { return logic->count("onConnectFail") == 1; }));
+    ASSERT_TRUE(pump([] { return !MobileClient::getInstance()->isConnected(); }));
+    EXPECT_EQ(MobileClient::getInstance()->connectStatus(), MobileClient::kClosedSilently);
+    EXPECT_EQ(logic->count("onSetClientInfoOK"), 0);
+    EXPECT_EQ(logic->count("onDisconnect"), 0);
+}
+
+TEST_F(SignInTest, GameChoiceRoomsAndTables) {
+    signInAs("lan", "hoa sen");
+    ASSERT_TRUE(pump([&] { return logic->count("onLoginSuccess") == 1; }));
+
+    send(61, {4});
+    ASSERT_TRUE(pump([&] { return !ui->shown().empty(); }));
+    EXPECT_EQ(dispatcher().gameMessageHandler(), PokerMessageHandler::getInstance());
+    EXPECT_EQ(UIController::gameType(), 4);
+
+    send(6);
+    ASSERT_TRUE(pump([&] { return logic->count("onRoomList") == 1; }));
+    auto rooms = logic->last<std::vector<std::shared_ptr<RoomInfo>>>("onRoomList");
+    ASSERT_EQ(rooms.size(), 3u);
+    EXPECT_EQ(rooms[2]->lv(), 2);
+
+    send(7, {2});
+    ASSERT_TRUE(pump([&] { return logic->count("onBoardListWithRoomId") == 1; }));
+    auto [roomId, boards] =
+        logic->last<std::tuple<int32_t, std::vector<std::shared_ptr<Board>>>>("onBoardListWithRoomId");
+    EXPECT_EQ(roomId, 2);
+    ASSERT_EQ(boards.size(), 8u);
+    EXPECT_TRUE(boards[5]->isPass());
+    EXPECT_EQ(boards[1]->money(), 4000);
+}

@@ -1,0 +1,102 @@
+#include "standin-server/StandinLobbyLists.h"
+
+namespace zuno::standin {
+
+namespace {
+constexpr int8_t CS_ROOM_LIST = 6;
+constexpr int8_t CS_BOARD_LIST = 7;
+constexpr int8_t CS_SET_GAME_TYPE = 61;
+constexpr int8_t SC_ROOM_LIST = 6;
+constexpr int8_t SC_BOARD_LIST = 7;
+constexpr int8_t SC_SET_GAME_TYPE_SUCCESS = 61;
+constexpr int kTablesPerRoom = 8;
+}  // namespace
+
+std::shared_ptr<StandinLobbyLists> StandinLobbyLists::installOn(StandinServer& server) {
+    std::shared_ptr<StandinLobbyLists> lists(new StandinLobbyLists());
+    server.on(CS_SET_GAME_TYPE, [lists](StandinSession& s, Message& m) { lists->confirmGame(s, m); });
+    server.on(CS_ROOM_LIST, [lists](StandinSession& s, Message&) { lists->answerRooms(s); });
+    server.on(CS_BOARD_LIST, [lists](StandinSession& s, Message& m) { lists->answerTables(s, m); });
+    return lists;
+}
+
+void StandinLobbyLists::setRooms(int8_t gameType, std::vector<StandinRoom> rooms) {
+    std::lock_guard<std::mutex> lock(mutex_);
+    rooms_[gameType] = std::move(rooms);
+}
+
+void StandinLobbyLists::setTables(int8_t gameType, int8_t roomId, std::vector<StandinTable> tables) {
+    std::lock_guard<std::mutex> lock(mutex_);
+    tables_[{gameType, roomId}] = std::move(tables);
+}
+
+int8_t StandinLobbyLists::chosenGame(const StandinSession& session) const {
+    std::lock_guard<std::mutex> lock(mutex_);
+    auto it = chosen_.find(&session);
+    return it == chosen_.end() ? -1 : it->second;
+}
+
+std::vector<StandinRoom>& StandinLobbyLists::roomsOf(int8_t gameType) {
+    auto it = rooms_.find(gameType);
+    if (it != rooms_.end()) return it->second;
+    return rooms_[gameType] = {{1, 10, 2, 0}, {2, 6, 1, 1}, {3, 3, 0, 2}};
+}
+
+std::vector<StandinTable>& StandinLobbyLists::tablesOf(int8_t gameType, int8_t roomId) {
+    auto key = std::make_pair(gameType, roomId);
+    auto it = tables_.find(key);
+    if (it != tables_.end()) return it->second;
+    std::vector<StandinTable> tables;
+    for (int i = 0; i < kTablesPerRoom; ++i)
+        tables.push_back({int8_t(i), int8_t(i % 5), i == 5, 1000 * (roomId > 0 ? roomId : 1) * (1 + i % 3)});
+    return tables_[key] = std::move(tables);
+}
+
+void StandinLobbyLists::confirmGame(StandinSession& session, Message& request) {
+    const int8_t gameType = request.readByte();
+    {
+        std::lock_guard<std::mutex> lock(mutex_);
+        chosen_[&session] = gameType;
+    }
+    Message confirmation(SC_SET_GAME_TYPE_SUCCESS);
+    confirmation.writeByte(gameType);
+    session.send(confirmation);
+}
+
+void StandinLobbyLists::answerRooms(StandinSession& session) {
+    Message answer(SC_ROOM_LIST);
+    {
+        std::lock_guard<std::mutex> lock(mutex_);
+        auto it = chosen_.find(&session);
+        if (it != chosen_.end()) {
+            for (const StandinRoom& room : roomsOf(it->second)) {
+                answer.writeByte(room.roomId);
+                answer.writeByte(room.roomFree);
+                answer.writeByte(room.roomWait);
+                answer.writeByte(room.lv);
+            }
+        }
+    }
+    session.send(answer);
+}
+
+void StandinLobbyLists::answerTables(StandinSession& session, Message& request) {
+    const int8_t roomId = request.readByte();
+    Message answer(SC_BOARD_LIST);
+    answer.writeByte(roomId);
+    {
+        std::lock_guard<std::mutex> lock(mutex_);
+        auto it = chosen_.find(&session);
+        if (it != chosen_.end()) {
+            for (const StandinTable& table : tablesOf(it->second, roomId)) {
+                answer.writeByte(table.boardId);
+                answer.writeByte(table.nPlayer);
+                answer.writeBool(table.isPass);
+                answer.writeInt(table.money);
+            }
+        }
+    }
+    session.send(answer);
+}
+
+}  // namespace zuno::standin

@@ -1,0 +1,56 @@
+#pragma once
+
+#include <cstdint>
+#include <map>
+#include <memory>
+#include <mutex>
+#include <utility>
+#include <vector>
+
+#include "standin-server/StandinServer.h"
+
+namespace zuno::standin {
+
+struct StandinRoom {
+    int8_t roomId = 0;
+    int8_t roomFree = 0;
+    int8_t roomWait = 0;
+    int8_t lv = 0;
+};
+
+struct StandinTable {
+    int8_t boardId = 0;
+    int8_t nPlayer = 0;
+    bool isPass = false;
+    int32_t money = 0;
+};
+
+// The lobby lists of the stand-in server: it confirms a game choice (61) and remembers it for the
+// client, then answers the room list (6) with that game's rooms and the table list (7) with the
+// tables of a room. Every game starts with three rooms (levels 0, 1 and 2) of eight tables each.
+class StandinLobbyLists {
+public:
+    // Registers the handlers; the returned object stays alive with them.
+    static std::shared_ptr<StandinLobbyLists> installOn(StandinServer& server);
+
+    void setRooms(int8_t gameType, std::vector<StandinRoom> rooms);
+    void setTables(int8_t gameType, int8_t roomId, std::vector<StandinTable> tables);
+    // The game the client chose last; -1 before any choice.
+    int8_t chosenGame(const StandinSession& session) const;
+
+private:
+    StandinLobbyLists() = default;
+    void confirmGame(StandinSession& session, Message& request);
+    void answerRooms(StandinSession& session);
+    void answerTables(StandinSession& session, Message& request);
+    // With the mutex held: the game's rooms, made on first use.
+    std::vector<StandinRoom>& roomsOf(int8_t gameType);
+    std::vector<StandinTable>& tablesOf(int8_t gameType, int8_t roomId);
+
+    mutable std::mutex mutex_;
+    std::map<int8_t, std::vector<StandinRoom>> rooms_;
+    std::map<std::pair<int8_t, int8_t>, std::vector<StandinTable>> tables_;
+    std::map<const StandinSession*, int8_t> chosen_;
+};
+
+}  // namespace zuno::standin

@@ -1,0 +1,96 @@
+#include "standin-server/StandinSignIn.h"
+
+#include "platform/core/Log.h"
+
+namespace zuno::standin {
+
+namespace {
+constexpr int8_t CS_CLIENT_INFORMATION = -36;
+constexpr int8_t CS_CLIENT_INFORMATION_V2 = -35;
+constexpr int8_t CS_LOGIN = 1;
+constexpr int8_t CS_GET_INFO = 72;
+constexpr int8_t SC_CLIENT_INFORMATION = -36;
+constexpr int8_t SC_LOGIN_SUCCESS = 3;
+constexpr int8_t SC_LOGIN_FAIL = 4;
+constexpr int8_t SC_GET_INFO = 72;
+constexpr int8_t kInfoWithoutText = -1;
+}  // namespace
+
+StandinSignIn::StandinSignIn() { infos_[8] = "1-2.3.0"; }
+
+std::shared_ptr<StandinSignIn> StandinSignIn::installOn(StandinServer& server) {
+    std::shared_ptr<StandinSignIn> signIn(new StandinSignIn());
+    server.on(CS_CLIENT_INFORMATION, [signIn](StandinSession& s, Message&) { signIn->answerClientInformation(s); });
+    server.on(CS_CLIENT_INFORMATION_V2, [](StandinSession&, Message&) {});
+    server.on(CS_GET_INFO, [signIn](StandinSession& s, Message& m) { signIn->answerInfo(s, m); });
+    server.on(CS_LOGIN, [signIn](StandinSession& s, Message& m) { signIn->answerLogin(s, m); });
+    return signIn;
+}
+
+void StandinSignIn::addAccount(StandinAccount account) {
+    std::lock_guard<std::mutex> lock(mutex_);
+    std::string name = account.name;
+    accounts_[name] = std::move(account);
+}
+
+void StandinSignIn::setClientInformationStatus(int8_t status) {
+    std::lock_guard<std::mutex> lock(mutex_);
+    clientInformationStatus_ = status;
+}
+
+void StandinSignIn::setInfo(int8_t key, std::string text) {
+    std::lock_guard<std::mutex> lock(mutex_);
+    infos_[key] = std::move(text);
+}
+
+void StandinSignIn::answerClientInformation(StandinSession& session) {
+    Message answer(SC_CLIENT_INFORMATION);
+    {
+        std::lock_guard<std::mutex> lock(mutex_);
+        answer.writeByte(clientInformationStatus_);
+    }
+    session.send(answer);
+}
+
+void StandinSignIn::answerInfo(StandinSession& session, Message& request) {
+    const int8_t key = request.readByte();
+    Message answer(SC_GET_INFO);
+    {
+        std::lock_guard<std::mutex> lock(mutex_);
+        auto it = infos_.find(key);
+        if (it != infos_.end()) {
+            answer.writeByte(key);
+            answer.writeUTF(it->second);
+        } else {
+            answer.writeByte(kInfoWithoutText);
+            answer.writeByte(key);
+        }
+    }
+    session.send(answer);
+}
+
+void StandinSignIn::answerLogin(StandinSession& session, Message& request) {
+    const std::string name = request.readUTF().value_or(std::string());
+    const std::string password = request.readUTF().value_or(std::string());
+    std::optional<StandinAccount> account;
+    {
+        std::lock_guard<std::mutex> lock(mutex_);
+        auto it = accounts_.find(name);
+        if (it != accounts_.end() && it->second.password == password) account = it->second;
+    }
+    if (!account) {
+        sys::Log::format("StandinServer: login of \"%s\" refused", name.c_str());
+        Message refusal(SC_LOGIN_FAIL);
+        refusal.writeUTF(std::string(kLoginRefused));
+        session.send(refusal);
+        return;
+    }
+    Message success(SC_LOGIN_SUCCESS);
+    success.writeInt(account->id);
+    success.writeLong(account->money);
+    success.writeShort(account->avatar);
+    success.writeInt(account->exp);
+    session.send(success);
+}
+
+}  // namespace zuno::standin
