@@ -34,6 +34,7 @@ Resources::Resources() {
     for (int i = 20; i >= 1; --i) arrayImgCTTimer_.push_back("ct" + std::to_string(i) + ".png");
     for (int i = 0; i < 30; ++i) arrayImgCRTimer_.push_back("caro-" + std::to_string(i) + ".png");
     loadBundleFiles();
+    loadSystemSounds();
     currentLanguage_ = chooseLanguage();
     loadLanguage();
 }

@@ -8,12 +8,16 @@
 #include <vector>
 
 #include "platform/core/Value.h"
+#include "shell/ImageCache.h"
+#include "shell/ShopCache.h"
+#include "shell/SystemSounds.h"
 
 namespace zuno {
 
 // What the application loads from its bundle and keeps for the whole run: the configuration, the
-// language table and its look-up, the emoticon table and the names of the turn-timer images.
-class Resources {
+// language table and its look-up, the emoticon table, the names of the turn-timer images and the
+// system sounds; and what it learns from the server: pictures (ImageCache) and the shop (ShopCache).
+class Resources : public SystemSounds, public ImageCache, public ShopCache {
 public:
     static Resources& getInstance();
 

@@ -130,6 +130,7 @@ void UIController::resetSessionState() {
     s.rung = false;
     s.inviting = false;
     s.kindOfDialog = 0;
+    forgetDialogAnswer();
 }
 
 }  // namespace zuno

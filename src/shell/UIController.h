@@ -1,28 +1,35 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
 #include <vector>
 
+#include "lobby/GlobalService.h"
 #include "lobby/model/LobbyRecords.h"
 #include "lobby/model/Player.h"
 #include "platform/core/Value.h"
+#include "platform/ui/AlertView.h"
 #include "shell/model/ZunoMessage.h"
 
 namespace zuno {
-namespace ui {
-class View;
-}
 
 // The session state every screen reads: the signed-in player, the game chosen, the pending dialog
 // action and its payload, the in-memory inbox and the player's switches.
 //
 // The connection's reader thread replaces the player and appends to the inbox while screens read
 // them, so those two slots are guarded; the rest belong to the main thread.
-class UIController {
+//
+// Its one instance is the delegate of every dialog and the connect-OK listener of the hotline road.
+class UIController : public ConnectOKListener,
+                     public ui::AlertViewDelegate,
+                     public std::enable_shared_from_this<UIController> {
 public:
+    // The one instance, made on first use; the application keeps it for the whole run.
+    static std::shared_ptr<UIController> sharedController();
+
     // Dialog action codes: what OK (or Cancel) of the dialog shown will do.
     enum OkValue : int {
         okNone = -1,
@@ -100,8 +107,40 @@ public:
     // The message of the dialog shown now, if any.
     static std::optional<std::string> shownDialogMessage();
 
+    // A button of a dialog was pressed: the pending action is used up (Cancel also clears the kind of
+    // dialog). The answer is kept for whoever carries out the action.
+    void clickedButtonAtIndex(ui::AlertView& alert, int buttonIndex) override;
+    struct DialogAnswer {
+        int okValue;      // the action pending when the button was pressed
+        int buttonIndex;
+        bool cancelled;   // the cancel button
+    };
+    static std::optional<DialogAnswer> lastDialogAnswer();
+
+    // YES when the configuration's "AppStore" is on and the application switched SMS on.
+    static bool checkApStore();
+    // The system version is 4.0 (5.0) or later.
+    static bool checkVersioniOS4();
+    static bool checkVersioniOS5();
+    // The device can compose SMS: an "iphone" on system 4.0 or later.
+    static bool checkVersionToSendSMS();
+    // Dials the number; where the system cannot dial, asks the server for the hotline number instead
+    // (connecting first when there is no connection).
+    static void callHotline(const std::string& number);
+    // The hotline number the server sent: dial it.
+    static void callHotlineFromServer(const std::string& number);
+    // The connection for the hotline is ready: ask for the number.
+    void onConnectOK() override;
+
+    // Where checkApStore reads the application's SMS switch (the application installs it at launch;
+    // without one the switch counts as off).
+    static void setSwitchOnSMSReader(std::function<bool()> reader);
+
     // Back to the state at launch (tests, and a new session of the demo).
     static void resetSessionState();
+
+private:
+    static void forgetDialogAnswer();
 };
 
 }  // namespace zuno

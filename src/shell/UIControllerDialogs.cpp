@@ -1,41 +1,122 @@
-// Provisional dialogs: they remember the message shown until the alert view takes over.
+// The application's dialogs: one alert at a time, with the controller as the delegate of each.
 #include <mutex>
 
+#include "platform/core/Exception.h"
 #include "platform/core/Log.h"
+#include "platform/ui/Application.h"
+#include "shell/CustomAlertView.h"
+#include "shell/Resources.h"
 #include "shell/UIController.h"
+#include "shell/Util.h"
 
 namespace zuno {
 
 namespace {
-std::mutex dialogMutex;
-std::optional<std::string>& shown() {
-    static std::optional<std::string> message;
-    return message;
+std::mutex answerMutex;
+std::optional<UIController::DialogAnswer>& answerSlot() {
+    static std::optional<UIController::DialogAnswer> answer;
+    return answer;
 }
-void show(const std::string& message) {
-    UIController::closeDialog();
-    std::lock_guard<std::mutex> lock(dialogMutex);
-    shown() = message;
+
+bool stillShown(const std::shared_ptr<ui::AlertView>& alert) {
+    for (const auto& shown : ui::AlertView::visibleAlerts()) {
+        if (shown == alert) return true;
+    }
+    return false;
+}
+
+// Dismisses, as if button 0 had been pressed, every dialog of ours still on screen. Its action does
+// not run: a dismissal is not a press.
+void dismissShownDialogs(bool log) {
+    for (const auto& window : ui::Application::shared().windows()) {
+        if (window->subviews().empty()) continue;
+        auto alert = std::dynamic_pointer_cast<CustomAlertView>(window->subviews().front());
+        if (!alert || !stillShown(alert)) continue;
+        alert->dismissWithClickedButtonIndex(0, true);
+        if (log) sys::Log::line("close dialog");
+    }
+}
+
+void showDialog(const std::string& message, std::optional<std::string> cancelTitle,
+                std::vector<std::string> otherTitles) {
+    auto alert = std::make_shared<CustomAlertView>(std::string(), message, UIController::sharedController(),
+                                                   std::move(cancelTitle), std::move(otherTitles));
+    alert->show();
 }
 }  // namespace
 
-void UIController::startOKDlg(const std::string& message) { show(message); }
-void UIController::startCancelDlg(const std::string& message) { show(message); }
-void UIController::startCancelOkDlg(const std::string& message, const std::string&, const std::string&) {
-    show(message);
-}
-void UIController::startNilDlg(const std::string& message) { show(message); }
-void UIController::startReportDlg(const MatchResultInfo& result) { show(result.name()); }
+void UIController::closeDialog() { dismissShownDialogs(true); }
 
-void UIController::closeDialog() {
-    std::lock_guard<std::mutex> lock(dialogMutex);
-    if (shown()) sys::Log::line("close dialog");
-    shown().reset();
+void UIController::startOKDlg(const std::string& message) {
+    closeDialog();
+    showDialog(message, std::nullopt, {Resources::getInstance().textForKey("ZUNO_OK")});
+}
+
+void UIController::startCancelDlg(const std::string& message) {
+    closeDialog();
+    showDialog(message, Resources::getInstance().textForKey("ZUNO_cancel"), {});
+}
+
+void UIController::startCancelOkDlg(const std::string& message, const std::string& cancelTitle,
+                                    const std::string& okTitle) {
+    dismissShownDialogs(false);
+    showDialog(message, cancelTitle, {okTitle});
+}
+
+void UIController::startNilDlg(const std::string& message) {
+    closeDialog();
+    try {
+        showDialog(message, std::nullopt, {});
+    } catch (const std::exception& e) {
+        sys::Log::line("Exception " + sys::failureName(e));
+    }
+}
+
+void UIController::startReportDlg(const MatchResultInfo& result) {
+    const Resources& r = Resources::getInstance();
+    const std::string outcome = r.textForKey(result.result() == 0    ? "ZUNO_draw"
+                                              : result.result() == -1 ? "ZUNO_lose"
+                                                                      : "ZUNO_won");
+    const bool unchanged = result.d_exp() == 0 && result.d_money() == 0;
+    std::string level, money;
+    if (unchanged) {
+        level = r.textForKey("ZUNO_noChangeMoney");
+        money = r.textForKey("ZUNO_money");
+    } else {
+        const int32_t percent = result.d_exp_percent();
+        level = r.textForKey("ZUNO_level") + (percent < 0 ? "" : "+") + std::to_string(percent) + "%";
+        money = r.textForKey("ZUNO_money") + (result.d_money() < 0 ? "" : "+") + Util::formatNumber(result.d_money()) +
+                r.textForKey("ZUNO_win") + ".";
+    }
+    startOKDlg(result.name() + ": " + outcome + "\n" + level + "\n" + money);
 }
 
 std::optional<std::string> UIController::shownDialogMessage() {
-    std::lock_guard<std::mutex> lock(dialogMutex);
-    return shown();
+    auto shown = ui::AlertView::visibleAlerts();
+    for (auto it = shown.rbegin(); it != shown.rend(); ++it) {
+        if (std::dynamic_pointer_cast<CustomAlertView>(*it)) return (*it)->message();
+    }
+    return std::nullopt;
+}
+
+void UIController::clickedButtonAtIndex(ui::AlertView& alert, int buttonIndex) {
+    const bool cancelled = buttonIndex == alert.cancelButtonIndex();
+    {
+        std::lock_guard<std::mutex> lock(answerMutex);
+        answerSlot() = DialogAnswer{okValue(), buttonIndex, cancelled};
+    }
+    setOkValue(okNone);
+    if (cancelled) setKinkOfDialog(0);
+}
+
+std::optional<UIController::DialogAnswer> UIController::lastDialogAnswer() {
+    std::lock_guard<std::mutex> lock(answerMutex);
+    return answerSlot();
+}
+
+void UIController::forgetDialogAnswer() {
+    std::lock_guard<std::mutex> lock(answerMutex);
+    answerSlot().reset();
 }
 
 }  // namespace zuno

@@ -1,7 +1,11 @@
 #include "shell/Util.h"
 
 #include "net/Reachability.h"
+#include "platform/core/Clock.h"
 #include "platform/core/Format.h"
+#include "platform/core/Log.h"
+#include "platform/media/Sound.h"
+#include "shell/UIController.h"
 
 namespace zuno {
 
@@ -21,6 +25,23 @@ bool Util::connectedToInternet() {
     return reachability && reachability->currentReachabilityStatus() != 0;
 }
 
+std::string Util::getDayMonth() { return sys::formatDate("HH:mm", sys::currentTimeSeconds()); }
+
+std::string Util::getDateString(double secondsSince1970) { return sys::formatDate("dd/MM/yyyy", secondsSince1970); }
+
 std::string Util::formatNumber(int64_t value) { return sys::formatNumber(value); }
+
+void Util::callRung() {
+    if (UIController::rung()) sys::Sound::vibrate();
+}
+
+std::string Util::convertIntToQuotaTime(int32_t quota) {
+    if (quota < 0) quota = 0;
+    int32_t tenths = quota / 10000;
+    int32_t minutes = tenths / 6;
+    sys::Log::format("%d %d %d", tenths, minutes, tenths - 6 * minutes);
+    int32_t seconds = (quota / 1000) % 60;
+    return sys::format("%02d:%02d", minutes, seconds);
+}
 
 }  // namespace zuno
