@@ -7,7 +7,6 @@
 #include "lobby/IGameMessageHandler.h"
 #include "lobby/ILobbyUi.h"
 #include "lobby/decoders/LobbyDecoders.h"
-#include "platform/core/Device.h"
 #include "platform/core/Exception.h"
 #include "platform/core/Log.h"
 #include "platform/core/RunLoop.h"
@@ -17,13 +16,6 @@
 
 namespace zuno {
 
-namespace {
-// The marquee differs from the fourth system generation on.
-bool systemIsAtLeast4() {
-    const std::string version = sys::Device::systemVersion();
-    return std::atoi(version.c_str()) >= 4;
-}
-}  // namespace
 
 GlobalMessageHandler& GlobalMessageHandler::getInstance() {
     static GlobalMessageHandler* instance = new GlobalMessageHandler();  // lives for the whole run
@@ -72,7 +64,7 @@ void GlobalMessageHandler::pushRoomScreen(int8_t gameType) {
 }
 
 void GlobalMessageHandler::doShowEventWithMessage(const std::optional<std::string>& text) {
-    if (systemIsAtLeast4()) {
+    if (UIController::checkVersioniOS4()) {
         sys::Log::line("iOS 4");
         lobbyUi()->startEventWithiOS4(text.value_or(std::string()));
     } else {

@@ -7,15 +7,14 @@
 
 #include "lobby/model/ShopRecords.h"
 #include "platform/core/Value.h"
-#include "platform/ui/Image.h"
 
 namespace zuno {
 
 // What the lobby dispatcher needs of the screens and the shell, which are built on top of it: the
 // application delegate answers the marquee, the navigation stack the room-list push and the tests of
-// the top screen, the image caches the cached shop pages. The start-up sets the real one; until then
-// this base answers as a client without screens: nothing is shown, no screen is on top, nothing is
-// cached; images are decoded.
+// the top screen. The start-up sets the real one; until then this base answers as a client without
+// screens: nothing is shown and no screen is on top. Cached pages, images and the store switch come
+// from the shell.
 //
 // Every operation is called on the main thread, except imageWithData.
 class ILobbyUi {
@@ -38,14 +37,14 @@ public:
     virtual std::optional<int8_t> profileScreenUserGender() const { return std::nullopt; }
 
     // The cached page of a category for sale, and of owned items.
-    virtual std::shared_ptr<ItemsOfCategory> getItemsOfCategory(int32_t categoryId) { return nullptr; }
-    virtual std::shared_ptr<UserItemsOfCategory> getUserItemsOfCategory(int32_t categoryId) { return nullptr; }
+    virtual std::shared_ptr<ItemsOfCategory> getItemsOfCategory(int32_t categoryId);
+    virtual std::shared_ptr<UserItemsOfCategory> getUserItemsOfCategory(int32_t categoryId);
 
     // The store build with SMS switched on: top-up channels of the server are then not offered.
-    virtual bool checkApStore() const { return false; }
+    virtual bool checkApStore() const;
 
     // Any thread. PNG or JPEG bytes as an image; none when they are not one.
-    virtual ImagePtr imageWithData(const sys::Data& bytes) { return ui::Image::imageWithData(bytes); }
+    virtual ImagePtr imageWithData(const sys::Data& bytes);
 };
 
 }  // namespace zuno
