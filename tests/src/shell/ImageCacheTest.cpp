@@ -70,6 +70,22 @@ TEST_F(ImageCacheTest, AvatarZeroIsBuiltInAndAViewThatWentAwayIsSkipped) {
     EXPECT_NE(r.getAvatarWithKey(3), nullptr);
 }
 
+TEST_F(ImageCacheTest, APictureThatDidNotDecodeLeavesItMissingAndTheViewsWaiting) {
+    auto view = std::make_shared<ui::ImageView>();
+    r.assignAvatarId(5, view);
+    r.assignAssetId(6, view);
+    r.setAvatarWithImage(nullptr, 5);
+    r.setAssetWithImage(nullptr, 6);
+    requests->clear();
+    EXPECT_EQ(r.getAvatarWithKey(5), nullptr);
+    EXPECT_EQ(r.getAssetWithKey(6), nullptr);
+    EXPECT_EQ(requests->sent(), (std::vector<std::string>{"requestAvatar 5", "getItemImageWithItemId 6"}));
+    auto image = picture();
+    r.setAvatarWithImage(image, 5);
+    runPosted();
+    EXPECT_EQ(view->image(), image);
+}
+
 TEST_F(ImageCacheTest, OnlyTheLatestViewWaitsForAnAssetAndKeepsWaiting) {
     auto earlier = std::make_shared<ui::ImageView>();
     auto later = std::make_shared<ui::ImageView>();
