@@ -101,8 +101,8 @@ std::shared_ptr<const sys::Dictionary> Resources::zunoLanguage() const {
     return zunoLanguage_;
 }
 
-std::optional<std::string> Resources::getNameWithKey(std::string_view key) const {
-    auto table = zunoLanguage();
+std::optional<std::string> Resources::getNameWithKey(std::string_view key) {
+    auto table = getInstance().zunoLanguage();
     if (!table) return std::nullopt;
     const sys::Value* v = table->find(key);
     if (!v || !v->text()) return std::nullopt;
