@@ -10,7 +10,11 @@
 
 namespace zuno {
 
-ImageCache::ImageCache() { avatarsShop_[0] = ui::Image::imageNamed("av0.png"); }
+void ImageCache::addBuiltInAvatar() {
+    ui::ImagePtr image = ui::Image::imageNamed("av0.png");
+    std::lock_guard<std::mutex> lock(mutex_);
+    avatarsShop_[0] = std::move(image);
+}
 
 void ImageCache::setImage(const ui::ImageViewPtr& view, const ui::ImagePtr& image) {
     sys::Log::line("perform set image");
@@ -53,6 +57,9 @@ void ImageCache::assignAvatarId(int16_t avatarId, const ui::ImageViewPtr& view) 
 }
 
 void ImageCache::setAvatarWithImage(ui::ImagePtr image, int16_t avatarId) {
+    // A picture that did not decode is not kept: the avatar stays missing, so it is asked for again
+    // and the views keep waiting for a good one.
+    if (!image) return;
     std::vector<std::weak_ptr<ui::ImageView>> waiting;
     {
         std::lock_guard<std::mutex> lock(mutex_);
@@ -106,6 +113,7 @@ void ImageCache::assignAssetId(int32_t assetId, const ui::ImageViewPtr& view, in
 
 void ImageCache::setAssetWithImage(ui::ImagePtr image, int32_t assetId) {
     sys::Log::line("setAssetWithImage");
+    if (!image) return;  // not kept, as for avatars
     ui::ImageViewPtr waiting;
     {
         std::lock_guard<std::mutex> lock(mutex_);

@@ -19,7 +19,6 @@ namespace zuno {
 // them, so every table is guarded; views are only ever touched on the main thread.
 class ImageCache {
 public:
-    ImageCache();
 
     // The cached avatar, or nullptr after asking the server for it.
     ui::ImagePtr getAvatarWithKey(int16_t avatarId);
@@ -60,6 +59,10 @@ public:
         int tag = 0;
     };
     std::vector<TaggedImageView> sortUIImageViewList() const;
+
+protected:
+    // The one avatar the application carries itself: id 0.
+    void addBuiltInAvatar();
 
 private:
     static void setImageLater(const ui::ImageViewPtr& view, const ui::ImagePtr& image);

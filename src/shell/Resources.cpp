@@ -30,6 +30,7 @@ void Resources::resetForTests() {
 
 Resources::Resources() {
     sys::Log::line("da khoi tao resources...");
+    addBuiltInAvatar();
     for (int i = 1; i <= 20; ++i) arrayImgTimer_.push_back("t" + std::to_string(i) + ".png");
     for (int i = 20; i >= 1; --i) arrayImgCTTimer_.push_back("ct" + std::to_string(i) + ".png");
     for (int i = 0; i < 30; ++i) arrayImgCRTimer_.push_back("caro-" + std::to_string(i) + ".png");
@@ -100,8 +101,8 @@ std::shared_ptr<const sys::Dictionary> Resources::zunoLanguage() const {
     return zunoLanguage_;
 }
 
-std::optional<std::string> Resources::getNameWithKey(std::string_view key) const {
-    auto table = zunoLanguage();
+std::optional<std::string> Resources::getNameWithKey(std::string_view key) {
+    auto table = getInstance().zunoLanguage();
     if (!table) return std::nullopt;
     const sys::Value* v = table->find(key);
     if (!v || !v->text()) return std::nullopt;

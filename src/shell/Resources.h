@@ -39,8 +39,9 @@ public:
     // The language table in force (a snapshot: a later load replaces it, never changes it).
     std::shared_ptr<const sys::Dictionary> zunoLanguage() const;
 
-    // The text of a localisation key; nothing when the key or the table is missing.
-    std::optional<std::string> getNameWithKey(std::string_view key) const;
+    // The text of a localisation key in the shared instance's table; nothing when the key or the table
+    // is missing.
+    static std::optional<std::string> getNameWithKey(std::string_view key);
     // The same, as a text that is empty when missing (what a label shows).
     std::string textForKey(std::string_view key) const { return getNameWithKey(key).value_or(std::string()); }
 

@@ -36,10 +36,11 @@ void Util::callRung() {
 }
 
 std::string Util::convertIntToQuotaTime(int32_t quota) {
-    if (quota < 0) quota = 0;
     int32_t tenths = quota / 10000;
     int32_t minutes = tenths / 6;
     sys::Log::format("%d %d %d", tenths, minutes, tenths - 6 * minutes);
+    // A quota already run out (below 0) shows as nothing left rather than as a negative clock.
+    if (quota < 0) return "00:00";
     int32_t seconds = (quota / 1000) % 60;
     return sys::format("%02d:%02d", minutes, seconds);
 }

@@ -70,6 +70,22 @@ TEST_F(ImageCacheTest, AvatarZeroIsBuiltInAndAViewThatWentAwayIsSkipped) {
     EXPECT_NE(r.getAvatarWithKey(3), nullptr);
 }
 
+TEST_F(ImageCacheTest, APictureThatDidNotDecodeLeavesItMissingAndTheViewsWaiting) {
+    auto view = std::make_shared<ui::ImageView>();
+    r.assignAvatarId(5, view);
+    r.assignAssetId(6, view);
+    r.setAvatarWithImage(nullptr, 5);
+    r.setAssetWithImage(nullptr, 6);
+    requests->clear();
+    EXPECT_EQ(r.getAvatarWithKey(5), nullptr);
+    EXPECT_EQ(r.getAssetWithKey(6), nullptr);
+    EXPECT_EQ(requests->sent(), (std::vector<std::string>{"requestAvatar 5", "getItemImageWithItemId 6"}));
+    auto image = picture();
+    r.setAvatarWithImage(image, 5);
+    runPosted();
+    EXPECT_EQ(view->image(), image);
+}
+
 TEST_F(ImageCacheTest, OnlyTheLatestViewWaitsForAnAssetAndKeepsWaiting) {
     auto earlier = std::make_shared<ui::ImageView>();
     auto later = std::make_shared<ui::ImageView>();
@@ -122,29 +138,23 @@ TEST_F(ImageCacheTest, AnItemPictureIsAskedForOncePerRunAndOutlivesIt) {
 }
 
 TEST_F(ImageCacheTest, WornAvatarLayersSortByTag) {
-    auto layer = [](int tag) {
-        auto v = std::make_shared<ui::ImageView>();
-        v->setTag(tag);
-        return v;
-    };
-    auto hat = layer(30), shirt = layer(10), hair = layer(20);
-    r.setUserAvatarImageView(hat, 5);
-    r.setUserAvatarImageView(shirt, 2);
-    r.setUserAvatarImageView(hair, 9);
+    std::vector<std::shared_ptr<ui::ImageView>> layers;
+    for (auto [tag, category] : {std::pair{30, 5}, {10, 2}, {20, 9}}) {
+        layers.push_back(std::make_shared<ui::ImageView>());
+        layers.back()->setTag(tag);
+        r.setUserAvatarImageView(layers.back(), category);
+    }
     EXPECT_TRUE(sys::Log::contains("Count User Image View List:3"));
     auto sorted = r.sortUIImageViewList();
     ASSERT_EQ(sorted.size(), 3u);
-    EXPECT_EQ(sorted[0].imageview, shirt);
+    EXPECT_EQ(sorted[0].imageview, layers[1]);
     EXPECT_EQ(sorted[1].tag, 20);
-    EXPECT_EQ(sorted[2].imageview, hat);
-
-    auto keys = r.getListKeysUsingAvatar();
-    auto values = r.getListValuesUsingAvatar();
-    ASSERT_EQ(keys.size(), values.size());
-    for (size_t i = 0; i < keys.size(); ++i) EXPECT_EQ(r.getUserAvatarImageView(keys[i]), values[i]);
+    EXPECT_EQ(sorted[2].imageview, layers[0]);
+    EXPECT_EQ(r.getListKeysUsingAvatar(), (std::vector<int32_t>{2, 5, 9}));
+    EXPECT_EQ(r.getListValuesUsingAvatar(), (std::vector<ui::ImageViewPtr>{layers[1], layers[0], layers[2]}));
     r.removeUserAvatarImageView(5);
     EXPECT_EQ(r.getUserAvatarImageView(5), nullptr);
-    EXPECT_EQ(r.sortUIImageViewList().size(), 2u);
+    EXPECT_EQ(r.getUserAvatarImageView(9), layers[2]);
 }
 
 TEST_F(ImageCacheTest, PicturesArrivingWhileScreensAskLoseNoView) {

@@ -30,7 +30,18 @@ public:
 };
 }  // namespace
 
-TEST_F(ProgressHUDTest, AMissingViewIsRefused) {
+TEST_F(ProgressHUDTest, CreatedHiddenOverTheWholeViewTurnedOnlyInAWindowAndNeverOverNothing) {
+    auto hud = ProgressHUD::initWithView(screen);
+    EXPECT_EQ(hud->frame(), screen->bounds());
+    EXPECT_EQ(hud->alpha(), 0);
+    EXPECT_FALSE(hud->isOpaque());
+    EXPECT_EQ(hud->mode(), ProgressHUD::kIndeterminate);
+    EXPECT_FLOAT_EQ(hud->opacity(), 0.8f);
+    EXPECT_TRUE(hud->transform().isIdentity());
+    // The application is held in landscape right: a quarter turn.
+    auto inWindow = ProgressHUD::initWithWindow(std::make_shared<ui::Window>());
+    EXPECT_NEAR(inWindow->rotationTransform().b, 1, 1e-9);
+    EXPECT_EQ(inWindow->transform(), inWindow->rotationTransform());
     try {
         (void)ProgressHUD::initWithView(nullptr);
         FAIL() << "no exception";
@@ -38,16 +49,6 @@ TEST_F(ProgressHUDTest, AMissingViewIsRefused) {
         EXPECT_EQ(e.name(), "ProgressHUDViewIsNillException");
         EXPECT_EQ(e.reason(), "The view used in the ProgressHUD initializer is nil.");
     }
-}
-
-TEST_F(ProgressHUDTest, StartsHiddenOverTheWholeView) {
-    auto hud = ProgressHUD::initWithView(screen);
-    EXPECT_EQ(hud->frame(), screen->bounds());
-    EXPECT_EQ(hud->alpha(), 0);
-    EXPECT_FALSE(hud->isOpaque());
-    EXPECT_EQ(hud->mode(), ProgressHUD::kIndeterminate);
-    EXPECT_FLOAT_EQ(hud->opacity(), 0.8f);
-    EXPECT_FLOAT_EQ(hud->margin(), 20);
 }
 
 TEST_F(ProgressHUDTest, TheBoxIsTheIndicatorWithItsMarginsAndGrowsWithTheTexts) {
@@ -209,14 +210,4 @@ TEST_F(ProgressHUDTest, PendingTimersStopWhenTheOverlayGoesAway) {
     EXPECT_EQ(sys::RunLoop::main().timerCount(), timersBefore);
     run(6);
     EXPECT_EQ(watcher->hidden, 0);
-}
-
-TEST_F(ProgressHUDTest, InAWindowItTurnsWithTheStatusBar) {
-    auto window = std::make_shared<ui::Window>();
-    auto hud = ProgressHUD::initWithWindow(window);
-    // The application is held in landscape right: a quarter turn.
-    EXPECT_NEAR(hud->rotationTransform().b, 1, 1e-9);
-    EXPECT_EQ(hud->transform(), hud->rotationTransform());
-    auto inView = ProgressHUD::initWithView(screen);
-    EXPECT_TRUE(inView->transform().isIdentity());
 }

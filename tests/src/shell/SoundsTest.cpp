@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include "platform/core/Device.h"
 #include "platform/media/Sound.h"
 #include "shell/PlaySound.h"
 #include "shell/Resources.h"
@@ -9,36 +8,23 @@
 
 using namespace zuno;
 
-TEST(SystemSounds, EveryTableSoundIsMadeFromItsBundleFile) {
+TEST(SystemSounds, EveryTableSoundIsMadeFromItsBundleFileAndReleasedWithTheResources) {
     const auto& r = Resources::getInstance();
-    std::vector<std::pair<sys::SystemSoundID, std::string>> expected = {
-        {r.ct_eat_soundID(), "EAT.WAV"},
-        {r.ct_win_soundID(), "WIN.WAV"},
-        {r.ct_move_soundID(), "MOVE.WAV"},
-        {r.ct_click_soundID(), "CLICK.WAV"},
-        {r.ct_chieu_soundID(), "CHIEU.WAV"},
-        {r.com_player_join_board(), "player_join_board.wav"},
-        {r.com_player_leave_board(), "player_leave_board.wav"},
-        {r.com_ready(), "ready.wav"},
-        {r.com_trung_tien(), "trung-tien.wav"},
-        {r.bai_chia_bai(), "chia-bai.wav"},
-        {r.bai_lat_bai(), "lat-bai.caf"},
-        {r.bai_xao_bai(), "xao-bai.caf"},
-        {r.com_no_ready(), "no-ready.caf"},
-        {r.com_dat_tien(), "dat-tien.caf"},
-        {r.com_onebeep(), "onebeep.caf"},
-        {r.t_bingo_soundID(), "t_bingo.wav"},
-        {r.t_drop_soundID(), "t_drop.wav"},
-        {r.t_rotate_soundID(), "t_rotate.wav"},
-    };
-    for (const auto& [id, file] : expected) {
-        EXPECT_NE(id, 0u) << file;
-        EXPECT_EQ(sys::Sound::nameOf(id), file);
+    std::vector<std::string> names;
+    for (sys::SystemSoundID id :
+         {r.ct_eat_soundID(), r.ct_win_soundID(), r.ct_move_soundID(), r.ct_click_soundID(), r.ct_chieu_soundID(),
+          r.com_player_join_board(), r.com_player_leave_board(), r.com_ready(), r.com_trung_tien(), r.bai_chia_bai(),
+          r.bai_lat_bai(), r.bai_xao_bai(), r.com_no_ready(), r.com_dat_tien(), r.com_onebeep(), r.t_bingo_soundID(),
+          r.t_drop_soundID(), r.t_rotate_soundID()}) {
+        names.push_back(sys::Sound::nameOf(id));
     }
-}
+    EXPECT_EQ(names, (std::vector<std::string>{"EAT.WAV", "WIN.WAV", "MOVE.WAV", "CLICK.WAV", "CHIEU.WAV",
+                                               "player_join_board.wav", "player_leave_board.wav", "ready.wav",
+                                               "trung-tien.wav", "chia-bai.wav", "lat-bai.caf", "xao-bai.caf",
+                                               "no-ready.caf", "dat-tien.caf", "onebeep.caf", "t_bingo.wav",
+                                               "t_drop.wav", "t_rotate.wav"}));
 
-TEST(SystemSounds, ReloadingTheResourcesReleasesTheOldSounds) {
-    sys::SystemSoundID old = Resources::getInstance().ct_eat_soundID();
+    sys::SystemSoundID old = r.ct_eat_soundID();
     Resources::resetForTests();
     EXPECT_EQ(sys::Sound::nameOf(old), "");
     EXPECT_EQ(sys::Sound::nameOf(Resources::getInstance().ct_eat_soundID()), "EAT.WAV");

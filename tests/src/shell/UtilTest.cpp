@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "platform/core/Log.h"
 #include "shell/Util.h"
 
 using zuno::Util;
@@ -19,6 +20,7 @@ TEST(Util, QuotaTimeShowsMinutesAndRealSeconds) {
     EXPECT_EQ(Util::convertIntToQuotaTime(59999), "00:59");
     EXPECT_EQ(Util::convertIntToQuotaTime(0), "00:00");
     EXPECT_EQ(Util::convertIntToQuotaTime(-30000), "00:00");
+    EXPECT_TRUE(zuno::sys::Log::contains("-3 0 -3"));  // the log keeps the quota's own figures
     EXPECT_EQ(Util::convertIntToQuotaTime(6000000), "100:00");
 }
 
