@@ -19,6 +19,7 @@ struct ClassState {
     std::optional<std::string> ip;
     int32_t port = 0;
     std::atomic<int8_t> provider{0};
+    std::function<void()> connectOKAction;
 };
 
 ClassState& classState() {
@@ -86,18 +87,20 @@ std::shared_ptr<ConnectOKListener> GlobalService::getConnectOKListener() const {
     return connectOKListener_.lock();
 }
 
+std::function<void()> GlobalService::connectOKAction() {
+    ClassState& s = classState();
+    std::lock_guard<std::mutex> lock(s.mutex);
+    return s.connectOKAction;
+}
+
 void GlobalService::setConnectOKAction(std::function<void()> action) {
-    std::lock_guard<std::mutex> lock(mutex_);
-    connectOKAction_ = std::move(action);
+    ClassState& s = classState();
+    std::lock_guard<std::mutex> lock(s.mutex);
+    s.connectOKAction = std::move(action);
 }
 
 void GlobalService::performConnectOKAction() {
-    std::function<void()> action;
-    {
-        std::lock_guard<std::mutex> lock(mutex_);
-        action = connectOKAction_;
-    }
-    if (action) action();
+    if (auto action = connectOKAction()) action();
 }
 
 void GlobalService::sendClientInformation() {

@@ -59,8 +59,9 @@ public:
     std::shared_ptr<ConnectOKListener> getConnectOKListener() const;
 
     // An action run when the server accepts the client information; none in this client.
-    void setConnectOKAction(std::function<void()> action);
-    void performConnectOKAction();
+    static std::function<void()> connectOKAction();
+    static void setConnectOKAction(std::function<void()> action);
+    static void performConnectOKAction();
 
     // --- Connection and sign-in ---
 
@@ -177,13 +178,16 @@ public:
     // A page of the player's own items (the wardrobe).
     void requestGetUserItemsByCategory(int32_t categoryId, int8_t page, int8_t gender);
     void requestGetAvatarDetail(int32_t itemId);
-    // The count sent is the list's own length.
+    // The count sent is the list's own length, whatever count the caller gives: a count out of step
+    // with the list would make the server read the wrong number of ids.
+    void requestBuyItems(int32_t count, std::span<const int32_t> itemIdList);
     void requestBuyItems(std::span<const int32_t> itemIdList);
     // The room and table go before the gift id on the wire.
     void requestBuyGift(int32_t giftId, int8_t roomId, int8_t boardId, int32_t userId);
     void requestGetUserAvatarDetail(int32_t userItemId);
     void requestRemoveItem(int32_t userItemId);
-    // Wears (or takes off) the owned items; the count sent is the list's own length.
+    // Wears (or takes off) the owned items; the count sent is the list's own length, as above.
+    void requestSetUsing(int32_t count, std::span<const int32_t> userItemIdArray, bool isUsing);
     void requestSetUsing(std::span<const int32_t> userItemIdArray, bool isUsing);
     void requestUsingAvatar(int32_t userId, int8_t gender);
     // The first argument is not sent.
@@ -201,7 +205,6 @@ private:
 
     mutable std::mutex mutex_;
     std::weak_ptr<ConnectOKListener> connectOKListener_;
-    std::function<void()> connectOKAction_;
     // Stands for this service as a composer's delegate.
     std::shared_ptr<sys::MessageComposeDelegate> ownSMSDelegate_;
 };

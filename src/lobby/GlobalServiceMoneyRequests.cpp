@@ -109,6 +109,8 @@ void GlobalService::requestGetAvatarDetail(int32_t itemId) {
     sendShopCommand(5, [&](Message& m) { m.writeInt(itemId); });
 }
 
+void GlobalService::requestBuyItems(int32_t, std::span<const int32_t> itemIdList) { requestBuyItems(itemIdList); }
+
 void GlobalService::requestBuyItems(std::span<const int32_t> itemIdList) {
     sendShopCommand(6, [&](Message& m) { writeIdList(m, itemIdList); });
 }
@@ -128,6 +130,10 @@ void GlobalService::requestGetUserAvatarDetail(int32_t userItemId) {
 
 void GlobalService::requestRemoveItem(int32_t userItemId) {
     sendShopCommand(10, [&](Message& m) { m.writeInt(userItemId); });
+}
+
+void GlobalService::requestSetUsing(int32_t, std::span<const int32_t> userItemIdArray, bool isUsing) {
+    requestSetUsing(userItemIdArray, isUsing);
 }
 
 void GlobalService::requestSetUsing(std::span<const int32_t> userItemIdArray, bool isUsing) {

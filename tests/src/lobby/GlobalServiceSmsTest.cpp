@@ -15,14 +15,6 @@ using zuno::testing::utf;
 using Result = sys::MessageComposeResult;
 
 namespace {
-class RecordingDelegate : public sys::MessageComposeDelegate {
-public:
-    void messageComposeViewController(sys::MessageComposer&, sys::MessageComposeResult result) override {
-        results.push_back(result);
-    }
-    std::vector<sys::MessageComposeResult> results;
-};
-
 // A phone that can send text and leaves each composer open until the test finishes it.
 class SmsTest : public LobbyRequestTest {
 protected:
@@ -62,28 +54,14 @@ TEST_F(SmsTest, ASentDraftIsReportedWithBodyAndFirstRecipient) {
 }
 
 TEST_F(SmsTest, CancelledOrFailedDraftsSendNothing) {
-    service().sendSMSWithData("a", "1");
-    auto cancelled = opened();
-    ASSERT_TRUE(cancelled);
-    cancelled->finish(Result::Cancelled);
-    EXPECT_TRUE(sys::Log::contains("Cancelled"));
-    EXPECT_FALSE(cancelled->isPresented());
-
-    service().sendSMSWithData("b", "2");
-    auto failed = opened();
-    ASSERT_TRUE(failed);
-    failed->finish(Result::Failed);
-    EXPECT_TRUE(sys::Log::contains("Unknown Error"));
-    EXPECT_TRUE(session->sent().empty());
-}
-
-TEST_F(SmsTest, ACallersDelegateHearsTheResultInsteadOfTheServer) {
-    auto delegate = std::make_shared<RecordingDelegate>();
-    service().sendSMSWithData("DK nam", "8793", delegate);
-    auto composer = opened();
-    ASSERT_TRUE(composer);
-    composer->finish(Result::Sent);
-    EXPECT_EQ(delegate->results, std::vector<Result>{Result::Sent});
+    for (auto [result, line] : {std::pair{Result::Cancelled, "Cancelled"}, std::pair{Result::Failed, "Unknown Error"}}) {
+        service().sendSMSWithData("a", "1");
+        auto composer = opened();
+        ASSERT_TRUE(composer);
+        composer->finish(result);
+        EXPECT_TRUE(sys::Log::contains(line));
+        EXPECT_FALSE(composer->isPresented());
+    }
     EXPECT_TRUE(session->sent().empty());
 }
 
@@ -105,39 +83,43 @@ TEST_F(SmsTest, NoComposerWhereTextCannotBeSent) {
     EXPECT_EQ(opened(), nullptr);
 }
 
-TEST_F(SmsTest, RegistrationDraftNotSentForgetsTheSavedAccount) {
+// How a draft the caller's delegate hears of ended: the text shown, and whether a registration that
+// never went out forgets the account saved for it.
+TEST_F(SmsTest, SMSDelegateTellsThePlayerAndForgetsAnUnsentRegistration) {
+    struct Case {
+        int32_t mode;
+        Result result;
+        const char* key;
+        bool forgetsAccount;
+    };
+    const Case cases[] = {
+        {SMSDelegate::kTopUp, Result::Sent, "ZUNO_requestSendMessageSuccess", false},
+        {SMSDelegate::kTopUp, Result::Cancelled, "ZUNO_cancelSendMessage", false},
+        {SMSDelegate::kTopUp, Result::Failed, "ZUNO_cantSendMessage", false},
+        {SMSDelegate::kRegistration, Result::Sent, "ZUNO_sendMessageRegistrySuccess", false},
+        {SMSDelegate::kRegistration, Result::Cancelled, "ZUNO_cancelSendMessage", true},
+        {SMSDelegate::kRegistration, Result::Failed, "ZUNO_cantSendMessage", true},
+        {2, Result::Sent, "ZUNO_sendMessageSuccess", false},
+        {SMSDelegate::kTellFriend, Result::Sent, "ZUNO_sendMessageSuccess", false},
+        {SMSDelegate::kTellFriend, Result::Failed, "ZUNO_cantSendMessage", false},
+    };
     auto& defaults = sys::UserDefaults::standard();
-    for (Result result : {Result::Cancelled, Result::Failed}) {
+    for (const Case& c : cases) {
+        const std::string name = "mode " + std::to_string(c.mode) + ", " + c.key;
         defaults.setObject(sys::Value(std::string("nam")), "uname");
         defaults.setObject(sys::Value(std::string("pw")), "password");
-        service().sendSMSWithData("DK nam", "8793", std::make_shared<SMSDelegate>(SMSDelegate::kRegistration));
+        UIController::setOkValue(5);
+        service().sendSMSWithData("DK nam", "8793", std::make_shared<SMSDelegate>(c.mode));
         auto composer = opened();
-        ASSERT_TRUE(composer);
-        composer->finish(result);
-        EXPECT_EQ(defaults.stringForKey("uname"), "");
-        EXPECT_EQ(defaults.stringForKey("password"), "");
-        EXPECT_FALSE(composer->isPresented());
-        EXPECT_EQ(UIController::okValue(), UIController::okNone);
-        EXPECT_TRUE(UIController::shownDialogMessage().has_value());
+        ASSERT_TRUE(composer) << name;
+        composer->finish(c.result);
+        EXPECT_FALSE(composer->isPresented()) << name;
+        EXPECT_EQ(UIController::okValue(), UIController::okNone) << name;
+        const std::string text = Resources::getInstance().textForKey(c.key);
+        EXPECT_FALSE(text.empty()) << name;
+        EXPECT_EQ(UIController::shownDialogMessage(), text) << name;
+        EXPECT_EQ(defaults.stringForKey("uname"), c.forgetsAccount ? "" : "nam") << name;
+        EXPECT_EQ(defaults.stringForKey("password"), c.forgetsAccount ? "" : "pw") << name;
     }
-}
-
-TEST_F(SmsTest, OtherDraftsKeepTheSavedAccount) {
-    auto& defaults = sys::UserDefaults::standard();
-    defaults.setObject(sys::Value(std::string("nam")), "uname");
-    service().sendSMSWithData("x", "1", std::make_shared<SMSDelegate>(SMSDelegate::kTopUp));
-    opened()->finish(Result::Cancelled);
-    EXPECT_EQ(defaults.stringForKey("uname"), "nam");
-    EXPECT_TRUE(UIController::shownDialogMessage().has_value());
-}
-
-TEST(SMSDelegateText, SentTextDependsOnTheDraftCancelAndFailureDoNot) {
-    EXPECT_STREQ(SMSDelegate::resultTextKey(0, Result::Sent), "ZUNO_requestSendMessageSuccess");
-    EXPECT_STREQ(SMSDelegate::resultTextKey(1, Result::Sent), "ZUNO_sendMessageRegistrySuccess");
-    EXPECT_STREQ(SMSDelegate::resultTextKey(2, Result::Sent), "ZUNO_sendMessageSuccess");
-    EXPECT_STREQ(SMSDelegate::resultTextKey(3, Result::Sent), "ZUNO_sendMessageSuccess");
-    for (int32_t mode : {0, 1, 3}) {
-        EXPECT_STREQ(SMSDelegate::resultTextKey(mode, Result::Cancelled), "ZUNO_cancelSendMessage");
-        EXPECT_STREQ(SMSDelegate::resultTextKey(mode, Result::Failed), "ZUNO_cantSendMessage");
-    }
+    EXPECT_TRUE(session->sent().empty());
 }

@@ -92,6 +92,16 @@ TEST_F(GlobalServiceTest, AddressFallsBackToTheConfiguration) {
     EXPECT_TRUE(sys::Log::contains("iip: 10.0.0.2"));
 }
 
+TEST_F(GlobalServiceTest, ConnectOKActionIsOneForTheWholeProgramAndEmptyUntilSet) {
+    EXPECT_FALSE(GlobalService::connectOKAction());
+    GlobalService::performConnectOKAction();
+    int runs = 0;
+    GlobalService::setConnectOKAction([&runs] { ++runs; });
+    GlobalService::getInstance().performConnectOKAction();
+    EXPECT_EQ(runs, 1);
+    GlobalService::setConnectOKAction({});
+}
+
 TEST_F(GlobalServiceTest, ARequestThatFailsWhileBeingWrittenIsNotSent) {
     ProbeService probe;
     probe.set_session(session);
