@@ -44,21 +44,22 @@ struct Game {
     std::shared_ptr<IGameMessageHandler> handler;
     int32_t tableListType;
     const char* titleKey;  // none for Poker, which keeps the title it had
+    bool installsItself;
 };
 
 std::vector<Game> games() {
     return {
-        {3, TienLenMessageHandler::getInstance(), 1, "ZUNO_tienLen"},
-        {7, PhomMessageHandler::getInstance(), 1, "ZUNO_phom"},
-        {13, PhomNewMessageHandler::getInstance(), 1, "ZUNO_phom"},
-        {5, CoTuongMessageHandler::getInstance(), 0, "ZUNO_coTuong"},
-        {9, CoVuaMessageHandler::getInstance(), 0, "ZUNO_coVua"},
-        {11, BaiCaoMessageHandler::getInstance(), 1, "ZUNO_baicao"},
-        {2, XiZachMessageHandler::getInstance(), 1, "ZUNO_xiZach"},
-        {1, CaroMessageHandler::getInstance(), 0, "ZUNO_caro"},
-        {12, TienLenMBMessageHandler::getInstance(), 1, "ZUNO_tienLen"},
-        {8, BlocksMessageHandler::getInstance(), 0, "ZUNO_blocks"},
-        {4, PokerMessageHandler::getInstance(), 3, nullptr},
+        {3, TienLenMessageHandler::getInstance(), 1, "ZUNO_tienLen", false},
+        {7, PhomMessageHandler::getInstance(), 1, "ZUNO_phom", false},
+        {13, PhomNewMessageHandler::getInstance(), 1, "ZUNO_phom", false},
+        {5, CoTuongMessageHandler::getInstance(), 0, "ZUNO_coTuong", true},
+        {9, CoVuaMessageHandler::getInstance(), 0, "ZUNO_coVua", true},
+        {11, BaiCaoMessageHandler::getInstance(), 1, "ZUNO_baicao", false},
+        {2, XiZachMessageHandler::getInstance(), 1, "ZUNO_xiZach", false},
+        {1, CaroMessageHandler::getInstance(), 0, "ZUNO_caro", true},
+        {12, TienLenMBMessageHandler::getInstance(), 1, "ZUNO_tienLen", false},
+        {8, BlocksMessageHandler::getInstance(), 0, "ZUNO_blocks", true},
+        {4, PokerMessageHandler::getInstance(), 3, nullptr, false},
     };
 }
 
@@ -84,6 +85,11 @@ TEST_F(GameChoiceTest, EachGameTypeInstallsItsDecoderAndSetsUpItsTableList) {
         EXPECT_EQ(UIController::gameTitle(),
                   game.titleKey ? Resources::getInstance().textForKey(game.titleKey) : std::string("before"));
         for (const Game& other : games()) EXPECT_EQ(game.handler->isGameType(other.type), other.type == game.type);
+
+        // Set up once more with none installed: only the board games and Blocks install themselves.
+        dispatcher().setGameMessageHandler(nullptr);
+        game.handler->onPostSetupGameType();
+        EXPECT_EQ(dispatcher().gameMessageHandler(), game.installsItself ? game.handler : nullptr);
     }
 }
 
@@ -104,17 +110,4 @@ TEST_F(GameChoiceTest, SecondConfirmationInstallsTheSecondGame) {
     EXPECT_EQ(dispatcher().gameMessageHandler(), TienLenMBMessageHandler::getInstance());
     sys::RunLoop::main().runFor(0);
     EXPECT_EQ(UIController::gameType(), 12);
-}
-
-TEST_F(GameChoiceTest, BoardGamesAndBlocksInstallThemselvesWhenSetUp) {
-    for (auto handler : std::vector<std::shared_ptr<IGameMessageHandler>>{
-             CoTuongMessageHandler::getInstance(), CoVuaMessageHandler::getInstance(),
-             CaroMessageHandler::getInstance(), BlocksMessageHandler::getInstance()}) {
-        dispatcher().setGameMessageHandler(PokerMessageHandler::getInstance());
-        handler->onPostSetupGameType();
-        EXPECT_EQ(dispatcher().gameMessageHandler(), handler);
-    }
-    dispatcher().setGameMessageHandler(PokerMessageHandler::getInstance());
-    TienLenMessageHandler::getInstance()->onPostSetupGameType();
-    EXPECT_EQ(dispatcher().gameMessageHandler(), PokerMessageHandler::getInstance());
 }

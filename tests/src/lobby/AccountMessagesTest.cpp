@@ -21,10 +21,6 @@ sys::Data userData(int8_t provinceId) {
 }
 }  // namespace
 
-TEST_F(AccountMessagesTest, TransferResult) {
-    deliver(17, bytes({i64(-5), utf("done")}));
-    EXPECT_EQ((logic->last<std::tuple<int64_t, Text>>("onTransferMoneyWithNewMoney")), std::make_tuple(int64_t(-5), Text("done")));
-}
 
 TEST_F(AccountMessagesTest, AvatarImageLengthIsCheckedBeforeAnyByteIsTaken) {
     deliver(38, bytes({i16(12), i16(3), {0x89, 0x50, 0x4E}}));
@@ -39,8 +35,15 @@ TEST_F(AccountMessagesTest, AvatarImageLengthIsCheckedBeforeAnyByteIsTaken) {
     EXPECT_EQ(exceptionsLogged(), 2);
 }
 
-TEST_F(AccountMessagesTest, AvatarList) {
+TEST_F(AccountMessagesTest, TransferProfileSavedAndAvatarShop) {
+    deliver(17, bytes({i64(-5), utf("done")}));
+    deliver(41, {});
+    deliver(43, i16(-3));
     deliver(39, bytes({i16(1), utf("Mèo"), i32(500), i16(2), utf("Chó"), i32(700)}));
+    EXPECT_EQ(calls(), (std::vector<std::string>{"onTransferMoneyWithNewMoney", "onSetMyUserData",
+                                                 "onBuyAvatarSuccessWithId", "onAvatarList"}));
+    EXPECT_EQ((logic->last<std::tuple<int64_t, Text>>("onTransferMoneyWithNewMoney")), std::make_tuple(int64_t(-5), Text("done")));
+    EXPECT_EQ(logic->last<int16_t>("onBuyAvatarSuccessWithId"), -3);
     auto avatars = logic->last<std::vector<std::shared_ptr<Avatar>>>("onAvatarList");
     ASSERT_EQ(avatars.size(), 2u);
     EXPECT_EQ(avatars[1]->avatarId(), 2);
@@ -81,13 +84,6 @@ TEST_F(AccountMessagesTest, AssetsAndAchievement) {
     deliver(40, bytes({{3}, {7}, i32(10), i32(20), i32(30), i32(40), i32(50)}));
     EXPECT_EQ(logic->last<std::vector<int32_t>>("onMyAchievement"), (std::vector<int32_t>{7, 10, 20, 30, 40, 50}));
     EXPECT_TRUE(sys::Log::contains("7 10 "));
-}
-
-TEST_F(AccountMessagesTest, ProfileSavedAndAvatarBought) {
-    deliver(41, {});
-    deliver(43, i16(-3));
-    EXPECT_EQ(calls(), (std::vector<std::string>{"onSetMyUserData", "onBuyAvatarSuccessWithId"}));
-    EXPECT_EQ(logic->last<int16_t>("onBuyAvatarSuccessWithId"), -3);
 }
 
 TEST_F(AccountMessagesTest, TopUpChannelsCarryASubIdOnlyForSomeTypes) {

@@ -160,20 +160,15 @@ TEST_F(GlobalMessageHandlerTest, ABrokenMessageIsDroppedAndTheNextOneDecoded) {
     EXPECT_TRUE(sys::Log::contains("Exception RangeException"));
     EXPECT_EQ(logic->count("onBoardListWithRoomId"), 0);
 
-    deliver(7, bytes({{1}, {4, 2, 0}, i32(500)}));
-    EXPECT_EQ(logic->count("onBoardListWithRoomId"), 1);
-    EXPECT_EQ(exceptionsLogged(), 2);
-}
-
-TEST_F(GlobalMessageHandlerTest, AnyStandardFailureOfADecoderIsCaughtToo) {
+    // Any standard failure is caught too, and what would have followed is not done.
     logic->then["onSetGameTypeSuccessWithGame"] = [] { throw std::runtime_error("no such game"); };
     deliver(61, {4});
     EXPECT_TRUE(sys::Log::contains("Exception no such game"));
-    // The room list is pushed only after the game was chosen.
     EXPECT_TRUE(ui->shown().empty());
-    logic->then.clear();
-    deliver(61, {4});
-    EXPECT_EQ(ui->shown().size(), 1u);
+
+    deliver(7, bytes({{1}, {4, 2, 0}, i32(500)}));
+    EXPECT_EQ(logic->count("onBoardListWithRoomId"), 1);
+    EXPECT_EQ(exceptionsLogged(), 3);
 }
 
 TEST_F(GlobalMessageHandlerTest, ResultsReachTheLogicOnTheMainThreadInArrivalOrder) {

@@ -48,7 +48,7 @@ TEST_F(ShopMessagesTest, CategoriesOfTheShopAndOfGifts) {
     EXPECT_EQ(logic->last<GlobalLogicHandler::Categories>("onListGift").size(), 1u);
 }
 
-TEST_F(ShopMessagesTest, TwoPagesOfOneGenderGrowTheCachedPage) {
+TEST_F(ShopMessagesTest, PagesOfOneGenderGrowTheCachedPageAnotherGenderStartsAfresh) {
     ui->shopGender = 1;
     deliverShop(itemsPage(4, 1, {item(10, "a"), item(11, "b")}));
     ItemsPage first = logic->last<ItemsPage>("onItemsOfCategoryInfo");
@@ -64,19 +64,14 @@ TEST_F(ShopMessagesTest, TwoPagesOfOneGenderGrowTheCachedPage) {
     ItemsPage second = logic->last<ItemsPage>("onItemsOfCategoryInfo");
     EXPECT_EQ(second, first);
     EXPECT_EQ(itemIds(second), (std::vector<int32_t>{10, 11, 12}));
-}
 
-TEST_F(ShopMessagesTest, APageOfAnotherGenderStartsAfresh) {
+    // The shown user's gender changed: the cached page is left alone and a new one starts.
     ui->shopGender = 0;
-    auto cached = std::make_shared<ItemsOfCategory>();
-    cached->setGender(1);
-    cached->mutableItemList().push_back(std::make_shared<ItemInfo>());
-    ui->itemPages[4] = cached;
     deliverShop(itemsPage(4, 0, {item(20, "x")}));
-    ItemsPage page = logic->last<ItemsPage>("onItemsOfCategoryInfo");
-    EXPECT_NE(page, cached);
-    EXPECT_EQ(itemIds(page), std::vector<int32_t>{20});
-    EXPECT_EQ(cached->itemList().size(), 1u);
+    ItemsPage other = logic->last<ItemsPage>("onItemsOfCategoryInfo");
+    EXPECT_NE(other, first);
+    EXPECT_EQ(itemIds(other), std::vector<int32_t>{20});
+    EXPECT_EQ(itemIds(first), (std::vector<int32_t>{10, 11, 12}));
 }
 
 TEST_F(ShopMessagesTest, WithoutTheShopOnTopTheCacheDecides) {

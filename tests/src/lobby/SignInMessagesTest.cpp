@@ -81,7 +81,7 @@ TEST_F(SignInMessagesTest, LoginFailShowsTheTextAndClosesAsALogout) {
     EXPECT_TRUE(calls().empty());
 }
 
-TEST_F(SignInMessagesTest, RegistrationAnswerSmsSyntaxAndStakeRefusal) {
+TEST_F(SignInMessagesTest, AnswersCarryTheirFieldsInOrder) {
     deliver(35, bytes({utf("nam"), {2}, utf("ZN DK nam"), utf("8785")}));
     EXPECT_TRUE(sys::Log::contains("thong tin dang ky tra ve."));
     auto [username, avail, prefix, to] = logic->last<std::tuple<Text, bool, Text, Text>>("onRegisterInfoWithUsername");
@@ -96,9 +96,8 @@ TEST_F(SignInMessagesTest, RegistrationAnswerSmsSyntaxAndStakeRefusal) {
 
     deliver(10, utf("too much"));
     EXPECT_EQ(logic->last<Text>("onSetMoneyErrorWithError"), "too much");
-}
 
-TEST_F(SignInMessagesTest, InformationWithAndWithoutText) {
+    // Information for a key, without and with its text.
     deliver(72, {0xFF, 0x05});
     EXPECT_EQ((logic->last<std::tuple<int8_t, Text>>("onGetInfoWithSubId")), std::make_tuple(int8_t(5), Text()));
     deliver(72, {0x05, 0x00, 0x00});

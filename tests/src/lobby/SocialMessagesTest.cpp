@@ -14,13 +14,24 @@ sys::Data rankedRecord(int32_t id, const std::string& name, int64_t money, int16
 class SocialMessagesTest : public DispatcherTest {};
 }  // namespace
 
-TEST_F(SocialMessagesTest, PrivateMessage) {
+TEST_F(SocialMessagesTest, PrivateMessageSearchAndFriendResults) {
     deliver(5, bytes({i32(42), utf("Hùng"), utf("chào bạn")}));
     auto mail = logic->last<std::shared_ptr<ZunoMessage>>("onChatFromWithMessage");
     EXPECT_EQ(mail->fromID(), 42);
     EXPECT_EQ(mail->fromName(), "Hùng");
     EXPECT_EQ(mail->message(), "chào bạn");
     EXPECT_FALSE(mail->isRead());
+
+    deliver(36, bytes({i32(5), utf("an"), i32(6), utf("anh")}));
+    Players found = logic->last<Players>("onSearchResult");
+    ASSERT_EQ(found.size(), 2u);
+    EXPECT_EQ(found[0]->IDDB(), 5);
+    EXPECT_EQ(found[1]->name(), "anh");
+
+    deliver(32, {2});
+    deliver(33, {0xFF});
+    EXPECT_EQ(logic->last<int8_t>("onAddFriendWithResult"), 2);
+    EXPECT_EQ(logic->last<int8_t>("onDelFriendResult"), -1);
 }
 
 TEST_F(SocialMessagesTest, FriendListCarriesTheOnlineByteAsReady) {
@@ -58,13 +69,6 @@ TEST_F(SocialMessagesTest, RankingsPutTheGameBeforeThePage) {
     EXPECT_EQ(exceptionsLogged(), 1);
 }
 
-TEST_F(SocialMessagesTest, FriendResults) {
-    deliver(32, {2});
-    deliver(33, {0xFF});
-    EXPECT_EQ(logic->last<int8_t>("onAddFriendWithResult"), 2);
-    EXPECT_EQ(logic->last<int8_t>("onDelFriendResult"), -1);
-}
-
 TEST_F(SocialMessagesTest, PlayerDetailOfNobodyIsOnlyLogged) {
     deliver(34, bytes({i32(-1), utf("x")}));
     EXPECT_TRUE(sys::Log::contains("Không thể xem thông tin"));
@@ -80,14 +84,6 @@ TEST_F(SocialMessagesTest, PlayerDetailOfNobodyIsOnlyLogged) {
     EXPECT_EQ(detail.lost, 4);
     EXPECT_EQ(detail.drawn, 2);
     EXPECT_EQ(detail.givenUp, 1);
-}
-
-TEST_F(SocialMessagesTest, SearchResult) {
-    deliver(36, bytes({i32(5), utf("an"), i32(6), utf("anh")}));
-    Players found = logic->last<Players>("onSearchResult");
-    ASSERT_EQ(found.size(), 2u);
-    EXPECT_EQ(found[0]->IDDB(), 5);
-    EXPECT_EQ(found[1]->name(), "anh");
 }
 
 TEST_F(SocialMessagesTest, ListsChosenByType) {
