@@ -111,7 +111,11 @@ TEST_F(SignInTest, SignInRoadEndsInLoginSuccessWithThePlayer) {
 TEST_F(SignInTest, RefusedLoginShowsTheRefusalAndEndsTheConnectionAsALogout) {
     signInAs("lan", "wrong");
 
-    ASSERT_TRUE(pump([&] { return logic->count("onDisconnect") == 1; }));
+    // The refusal is shown on the main thread while the close is reported from the connection's
+    // thread: wait for both.
+    ASSERT_TRUE(pump([&] {
+        return logic->count("onDisconnect") == 1 && UIController::shownDialogMessage().has_value();
+    }));
     EXPECT_EQ(UIController::shownDialogMessage(), StandinSignIn::kLoginRefused);
     EXPECT_EQ(MobileClient::getInstance()->connectStatus(), MobileClient::kClosedByLogout);
     EXPECT_EQ(logic->count("onLoginSuccess"), 0);
