@@ -11,7 +11,6 @@ namespace zuno {
 // suits run spade, club, diamond, heart, so a higher id is always the stronger card.
 struct TienLenCard {
     static constexpr int kDeckSize = 52;
-    static constexpr int kRankThree = 0;
     static constexpr int kRankTwo = 12;
     static constexpr int kSpade = 0, kClub = 1, kDiamond = 2, kHeart = 3;
     static constexpr int kBlack = 0, kRed = 1;
