@@ -14,12 +14,10 @@ using Positions = std::vector<int8_t>;
 
 inline int8_t position(size_t i) { return static_cast<int8_t>(i); }
 
-inline bool isCardAbove(int8_t id, int8_t threshold) { return TienLenCard::isCard(id) && id > threshold; }
-
 // The first card in hand order above the threshold.
 inline Positions firstAbove(int8_t threshold, std::span<const int8_t> hand) {
     for (size_t i = 0; i < hand.size(); ++i)
-        if (isCardAbove(hand[i], threshold)) return {position(i)};
+        if (hand[i] > threshold) return {position(i)};
     return {};
 }
 
@@ -33,10 +31,9 @@ inline Positions lead(int8_t threshold, std::span<const int8_t> hand) {
 // Picks what beats the ascending table set, by its length; t is the threshold (the table's top card, or
 // the player's last raised card when that is higher). Rules supplies one variant's tests and finders.
 template <class Rules>
-Positions chooseToBeat(const SortedCards& table, int8_t t, std::span<const int8_t> hand) {
-    if (table.empty()) return lead(t, hand);
-    const std::span<const int8_t> set = table.cards();
-    const int8_t top = table.top();
+Positions chooseToBeat(std::span<const int8_t> set, int8_t t, std::span<const int8_t> hand) {
+    if (set.empty()) return lead(t, hand);
+    const int8_t top = set.back();
     Positions found;
     switch (set.size()) {
     case 1:
@@ -50,7 +47,7 @@ Positions chooseToBeat(const SortedCards& table, int8_t t, std::span<const int8_
         return found;
     case 2:
         found = Rules::findAndSelectTwin(t, hand);
-        if (found.empty() && TienLenCard::isTwo(table.lowest())) {
+        if (found.empty() && !TienLenCard::isBelowTwos(set.front())) {
             found = Rules::findAndSelectQuart(-1, hand);
             if (found.empty()) found = Rules::findDoubleSequence(-1, hand, 4);
         }
@@ -104,14 +101,13 @@ template <class Rules>
 Positions autoSelect(std::span<const int8_t> currentCards, SelectableHand& player) {
     const std::vector<int8_t> ids = player.cardIds();
     const std::span<const int8_t> hand = boundedHand(ids);
-    const SortedCards table(currentCards);
 
-    int8_t t = table.fits() && !table.empty() ? table.top() : int8_t{-1};
+    int8_t t = currentCards.empty() ? int8_t{-1} : currentCards.back();
     const std::vector<int8_t> raised = player.getSelectedCardsValue();
     if (!raised.empty() && raised.back() > t) t = raised.back();
 
     player.unSelectAllCards();
-    Positions found = table.fits() ? chooseToBeat<Rules>(table, t, hand) : Positions{};
+    const Positions found = chooseToBeat<Rules>(currentCards, t, hand);
     for (int8_t position : found) player.selectCardAt(position);
     return found;
 }

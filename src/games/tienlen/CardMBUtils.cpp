@@ -24,7 +24,7 @@ bool oneColorThroughout(std::span<const int8_t> cards) {
 bool isOneColorRunOfPairs(std::span<const int8_t> cards, size_t pairs) {
     if (cards.size() != 2 * pairs) return false;
     const bool pattern = pairs == 3 ? CardUtils::is3DoiThong(cards) : CardUtils::is4DoiThong(cards);
-    return pattern && !Card::isTwo(cards.back()) && oneColorThroughout(cards);
+    return pattern && Card::isBelowTwos(cards.back()) && oneColorThroughout(cards);
 }
 
 const char* typeName(int8_t type) {
@@ -56,8 +56,7 @@ int8_t classify(std::span<const int8_t> set) {
 void CardMBUtils::sort(std::span<int8_t> cards) { CardUtils::sort(cards); }
 
 int8_t CardMBUtils::getType(std::span<const int8_t> cards) {
-    SortedCards sorted(cards);
-    const int8_t type = sorted.fits() ? classify(sorted.cards()) : Type::kInvalid;
+    const int8_t type = classify(cards);
     sys::Log::line(typeName(type));
     return type;
 }
@@ -65,7 +64,7 @@ int8_t CardMBUtils::getType(std::span<const int8_t> cards) {
 bool CardMBUtils::is1(std::span<const int8_t> cards) { return CardUtils::is1(cards); }
 
 bool CardMBUtils::isDoi(std::span<const int8_t> cards) {
-    if (cards.size() != 2 || !allCards(cards)) return false;
+    if (cards.size() != 2) return false;
     if (Card::isTwo(cards[0]) && Card::isTwo(cards[1])) return true;
     return Card::rank(cards[0]) == Card::rank(cards[1]) && Card::color(cards[0]) == Card::color(cards[1]);
 }
@@ -99,24 +98,23 @@ bool CardMBUtils::isSameTypeAndColor(std::span<const int8_t> cards1, std::span<c
 
 bool CardMBUtils::available(std::span<const int8_t> baiSapDanh, int8_t typeBaiSapDanh,
                             std::span<const int8_t> baiDanh, int8_t typeBaiDanh) {
-    SortedCards played(baiSapDanh), table(baiDanh);
-    if (!played.fits() || !table.fits() || played.empty() || !Type::isValid(typeBaiSapDanh)) return false;
-    if (typeBaiDanh == Type::kInvalid || table.empty()) return true;
+    if (baiSapDanh.empty() || !Type::isValid(typeBaiSapDanh)) return false;
+    if (typeBaiDanh == Type::kInvalid || baiDanh.empty()) return true;
 
     const int8_t type = typeBaiSapDanh;
-    const bool higher = played.top() > table.top();
-    const bool sameSuits = isSameTypeAndColor(table.cards(), played.cards());
+    const bool higher = baiSapDanh.back() > baiDanh.back();
+    const bool sameSuits = isSameTypeAndColor(baiDanh, baiSapDanh);
     const bool chop = type == Type::kThreeConsecutivePairs || type == Type::kFourConsecutivePairs ||
                       type == Type::kFourOfAKind;
     switch (typeBaiDanh) {
     case Type::kSingle:
-        return (type == Type::kSingle && higher && (Card::isTwo(played.top()) || sameSuits)) ||
-               (Card::isTwo(table.top()) && chop);
+        return (type == Type::kSingle && higher && (Card::isTwo(baiSapDanh.back()) || sameSuits)) ||
+               (Card::isTwo(baiDanh.back()) && chop);
     case Type::kStraight:
         return type == Type::kStraight && higher && sameSuits;
     case Type::kPair:
-        return (type == Type::kPair && higher && (Card::isTwo(played.lowest()) || sameSuits)) ||
-               (Card::isTwo(table.lowest()) && (type == Type::kFourConsecutivePairs || type == Type::kFourOfAKind));
+        return (type == Type::kPair && higher && (Card::isTwo(baiSapDanh.front()) || sameSuits)) ||
+               (Card::isTwo(baiDanh.front()) && (type == Type::kFourConsecutivePairs || type == Type::kFourOfAKind));
     case Type::kTriple:
         return type == Type::kTriple && higher && sameSuits;
     case Type::kThreeConsecutivePairs:
@@ -132,7 +130,7 @@ bool CardMBUtils::available(std::span<const int8_t> baiSapDanh, int8_t typeBaiSa
 }
 
 int CardMBUtils::demDoiThong(std::span<const int8_t> cards) {
-    if (cards.size() >= 48 || !allCards(cards)) return 0;
+    if (cards.size() >= 48) return 0;
     int run = 0, best = 0;
     for (size_t i = 0; i + 1 < cards.size(); ++i) {
         const int8_t a = cards[i], b = cards[i + 1];

@@ -11,15 +11,14 @@ namespace zuno {
 
 // The northern (Mien Bac) Tien Len rules: the operations of CardUtils under the same names, with the
 // northern conditions of suit and colour. Combinations are of one suit or one colour, and a set is
-// beaten only by a set of the same suits (2s aside).
+// beaten only by a set of the same suits (2s aside). Sets are read ascending, as in CardUtils.
 class CardMBUtils {
 public:
     static void sort(std::span<int8_t> cards);
 
-    // The combination type of a set in any order; logs one line naming it.
+    // The combination type of an ascending set; logs one line naming it.
     static int8_t getType(std::span<const int8_t> cards);
 
-    // The single tests read positions and expect an ascending set.
     static bool is1(std::span<const int8_t> cards);
     static bool isDoi(std::span<const int8_t> cards);
     static bool is3la(std::span<const int8_t> cards);

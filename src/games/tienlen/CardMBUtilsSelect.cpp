@@ -9,22 +9,20 @@ namespace {
 using namespace tienlen;
 using Card = TienLenCard;
 
-constexpr int kNoSuit = -1;
+// No threshold: its suit, -1, is no card's suit, so the searches that follow the threshold's suit find
+// nothing but 2s.
+constexpr int8_t kNoThreshold = -1;
 
-int suitOf(int8_t threshold) { return Card::isCard(threshold) ? Card::suit(threshold) : kNoSuit; }
-
-bool isCardOf(int8_t id, int rank, int suit) {
-    return Card::isCard(id) && Card::rank(id) == rank && Card::suit(id) == suit;
-}
+bool isCardOf(int8_t id, int rank, int suit) { return Card::rank(id) == rank && Card::suit(id) == suit; }
 
 // A single above the threshold of its suit or a 2; the lowest such card of the suit wins over the first
 // one met.
 Positions findSingleOfSuit(int8_t threshold, std::span<const int8_t> hand) {
-    const int suit = suitOf(threshold);
+    const int suit = Card::suit(threshold);
     size_t best = hand.size();
     for (size_t i = 0; i < hand.size(); ++i) {
         const int8_t id = hand[i];
-        if (!isCardAbove(id, threshold)) continue;
+        if (id <= threshold) continue;
         const bool ofSuit = Card::suit(id) == suit;
         if (!ofSuit && !Card::isTwo(id)) continue;
         if (best == hand.size() || (ofSuit && id < hand[best])) best = i;
@@ -70,18 +68,19 @@ std::vector<int8_t> CardMBUtils::autoSelect(std::span<const int8_t> currentCards
 
 std::vector<int8_t> CardMBUtils::findAndSelectTwin(int8_t threshold, std::span<const int8_t> cards) {
     cards = boundedHand(cards);
-    // A pair of one colour: a club goes with the spade of its rank, a heart with the diamond.
-    const int suit = suitOf(threshold);
+    // A pair of one colour: a club goes with the spade of its rank, a heart with the diamond. A diamond
+    // is not matched with the club below it, which would make a pair of two colours, no northern pair.
+    const int suit = Card::suit(threshold);
     if (suit == Card::kClub || suit == Card::kHeart) {
         for (size_t i = 0; i < cards.size(); ++i) {
-            if (!isCardAbove(cards[i], threshold) || Card::suit(cards[i]) != suit) continue;
+            if (cards[i] <= threshold || Card::suit(cards[i]) != suit) continue;
             for (size_t j = 0; j < cards.size(); ++j)
                 if (isCardOf(cards[j], Card::rank(cards[i]), suit - 1)) return {position(i), position(j)};
         }
     }
     // Failing that, any two 2s.
     for (size_t i = 0; i < cards.size(); ++i) {
-        if (!isCardAbove(cards[i], threshold) || !Card::isTwo(cards[i])) continue;
+        if (cards[i] <= threshold || !Card::isTwo(cards[i])) continue;
         for (size_t j = 0; j < cards.size(); ++j)
             if (j != i && Card::isTwo(cards[j])) return {position(i), position(j)};
     }
@@ -91,13 +90,12 @@ std::vector<int8_t> CardMBUtils::findAndSelectTwin(int8_t threshold, std::span<c
 std::vector<int8_t> CardMBUtils::findAndSelectTriple(int8_t threshold, std::span<const int8_t> cards,
                                                      std::span<const int8_t> currentCards) {
     cards = boundedHand(cards);
-    const SortedCards table(currentCards);
-    if (!table.fits() || table.size() < 2) return {};
-    const int suit = suitOf(threshold);
-    const int lowSuit = Card::suit(table[0]), midSuit = Card::suit(table[1]);
+    if (currentCards.size() < 2) return {};
+    const int suit = Card::suit(threshold);
+    const int lowSuit = Card::suit(currentCards[0]), midSuit = Card::suit(currentCards[1]);
     Positions partners;
     for (size_t i = 0; i < cards.size(); ++i) {
-        if (!isCardAbove(cards[i], threshold) || Card::suit(cards[i]) != suit) continue;
+        if (cards[i] <= threshold || Card::suit(cards[i]) != suit) continue;
         const int rank = Card::rank(cards[i]);
         partners.clear();
         for (size_t j = 0; j < cards.size() && partners.size() < 2; ++j)
@@ -114,12 +112,12 @@ std::vector<int8_t> CardMBUtils::findAndSelectQuart(int8_t threshold, std::span<
 
 std::vector<int8_t> CardMBUtils::findAndSelectSeries(int8_t threshold, std::span<const int8_t> cards, int length) {
     cards = boundedHand(cards);
-    const int suit = suitOf(threshold);
-    if (suit == kNoSuit || length < 1 || cards.size() < static_cast<size_t>(length)) return {};
+    const int suit = Card::suit(threshold);
+    if (length < 1 || cards.size() < static_cast<size_t>(length)) return {};
     // One suit throughout: the threshold's.
     Positions found;
     for (size_t i = 0; i < cards.size(); ++i) {
-        if (!isCardAbove(cards[i], threshold) || Card::suit(cards[i]) != suit ||
+        if (cards[i] <= threshold || Card::suit(cards[i]) != suit ||
             Card::rank(cards[i]) == Card::kRankTwo)
             continue;
         found.assign(1, position(i));
@@ -139,7 +137,8 @@ std::vector<int8_t> CardMBUtils::findDoubleSequence(int8_t threshold, std::span<
     if (noPair < 1) return {};
     const size_t n = cards.size();
     // A pair is two neighbouring cards of one rank: a spade before its club, or a diamond before its
-    // heart. The whole run keeps one colour: the threshold's, or with no threshold the anchor's.
+    // heart. The whole run keeps one colour, the threshold's (or with no threshold the anchor's): pairs
+    // of mixed colours are no northern run, and another colour than the table's never beats it.
     auto pairedAt = [&](size_t j, int rank) {
         const int suit = Card::suit(cards[j]);
         if (suit == Card::kClub || suit == Card::kHeart)
@@ -149,8 +148,8 @@ std::vector<int8_t> CardMBUtils::findDoubleSequence(int8_t threshold, std::span<
     Positions found;
     for (size_t i = 0; i < n; ++i) {
         const int8_t anchor = cards[i];
-        if (!isCardAbove(anchor, threshold) || Card::isTwo(anchor)) continue;
-        if (Card::isCard(threshold) && Card::color(anchor) != Card::color(threshold)) continue;
+        if (anchor <= threshold || !Card::isBelowTwos(anchor)) continue;
+        if (threshold != kNoThreshold && Card::color(anchor) != Card::color(threshold)) continue;
         const int color = Card::color(anchor);
         found.clear();
         for (int r = 0; r < noPair; ++r) {
@@ -158,7 +157,7 @@ std::vector<int8_t> CardMBUtils::findDoubleSequence(int8_t threshold, std::span<
             size_t recorded = 0;
             for (size_t j = 0; j < n && recorded < 2; ++j) {
                 const int8_t id = cards[j];
-                if (!Card::isCard(id) || Card::rank(id) != rank || Card::color(id) != color) continue;
+                if (Card::rank(id) != rank || Card::color(id) != color) continue;
                 if (pairedAt(j, rank)) {
                     found.push_back(position(j));
                     ++recorded;

@@ -19,7 +19,7 @@ bool allOneRank(std::span<const int8_t> cards) {
 
 // Pairs of one rank each, every pair one rank above the one before.
 bool isRunOfPairs(std::span<const int8_t> cards, size_t pairs) {
-    if (cards.size() != 2 * pairs || !allCards(cards)) return false;
+    if (cards.size() != 2 * pairs) return false;
     for (size_t i = 0; i < cards.size(); i += 2) {
         if (Card::rank(cards[i]) != Card::rank(cards[i + 1])) return false;
         if (i > 0 && Card::rank(cards[i]) != Card::rank(cards[i - 1]) + 1) return false;
@@ -31,10 +31,7 @@ bool isRunOfPairs(std::span<const int8_t> cards, size_t pairs) {
 
 void CardUtils::sort(std::span<int8_t> cards) { std::sort(cards.begin(), cards.end()); }
 
-int8_t CardUtils::getType(std::span<const int8_t> cards) {
-    SortedCards sorted(cards);
-    if (!sorted.fits()) return Type::kInvalid;
-    std::span<const int8_t> set = sorted.cards();
+int8_t CardUtils::getType(std::span<const int8_t> set) {
     if (is1(set)) return Type::kSingle;
     if (isDoi(set)) return Type::kPair;
     if (is3la(set)) return Type::kTriple;
@@ -45,26 +42,20 @@ int8_t CardUtils::getType(std::span<const int8_t> cards) {
     return Type::kInvalid;
 }
 
-bool CardUtils::is1(std::span<const int8_t> cards) { return cards.size() == 1 && allCards(cards); }
+bool CardUtils::is1(std::span<const int8_t> cards) { return cards.size() == 1; }
 
-bool CardUtils::isDoi(std::span<const int8_t> cards) {
-    return cards.size() == 2 && allCards(cards) && allOneRank(cards);
-}
+bool CardUtils::isDoi(std::span<const int8_t> cards) { return cards.size() == 2 && allOneRank(cards); }
 
-bool CardUtils::is3la(std::span<const int8_t> cards) {
-    return cards.size() == 3 && allCards(cards) && allOneRank(cards);
-}
+bool CardUtils::is3la(std::span<const int8_t> cards) { return cards.size() == 3 && allOneRank(cards); }
 
 bool CardUtils::is3DoiThong(std::span<const int8_t> cards) { return isRunOfPairs(cards, 3); }
 
 bool CardUtils::is4DoiThong(std::span<const int8_t> cards) { return isRunOfPairs(cards, 4); }
 
-bool CardUtils::isTuQuy(std::span<const int8_t> cards) {
-    return cards.size() == 4 && allCards(cards) && allOneRank(cards);
-}
+bool CardUtils::isTuQuy(std::span<const int8_t> cards) { return cards.size() == 4 && allOneRank(cards); }
 
 bool CardUtils::isSanh(std::span<const int8_t> cards) {
-    if (cards.size() < 3 || !allCards(cards)) return false;
+    if (cards.size() < 3) return false;
     for (size_t i = 1; i < cards.size(); ++i)
         if (Card::rank(cards[i]) != Card::rank(cards[i - 1]) + 1) return false;
     return !Card::isTwo(cards.back());
@@ -72,23 +63,23 @@ bool CardUtils::isSanh(std::span<const int8_t> cards) {
 
 bool CardUtils::available(std::span<const int8_t> baiSapDanh, int8_t typeBaiSapDanh,
                           std::span<const int8_t> baiDanh, int8_t typeBaiDanh) {
-    SortedCards played(baiSapDanh), table(baiDanh);
-    if (!played.fits() || !table.fits() || played.empty() || !Type::isValid(typeBaiSapDanh)) return false;
-    if (typeBaiDanh == Type::kInvalid || table.empty()) return true;
+    // An empty set has no top card to compare: an empty table set means the player leads.
+    if (baiSapDanh.empty() || !Type::isValid(typeBaiSapDanh)) return false;
+    if (typeBaiDanh == Type::kInvalid || baiDanh.empty()) return true;
 
     const int8_t type = typeBaiSapDanh;
-    const bool higher = played.top() > table.top();
+    const bool higher = baiSapDanh.back() > baiDanh.back();
     const bool chop = type == Type::kThreeConsecutivePairs || type == Type::kFourConsecutivePairs ||
                       type == Type::kFourOfAKind;
     switch (typeBaiDanh) {
     case Type::kSingle:
-        return (type == Type::kSingle && higher) || (Card::isTwo(table.top()) && chop);
+        return (type == Type::kSingle && higher) || (Card::isTwo(baiDanh.back()) && chop);
     case Type::kStraight:
-        return type == Type::kStraight && played.size() == table.size() && higher;
+        return type == Type::kStraight && baiSapDanh.size() == baiDanh.size() && higher;
     case Type::kPair:
         // Three consecutive pairs do not chop a pair of 2s.
         return (type == Type::kPair && higher) ||
-               (Card::isTwo(table.lowest()) && (type == Type::kFourConsecutivePairs || type == Type::kFourOfAKind));
+               (Card::isTwo(baiDanh.front()) && (type == Type::kFourConsecutivePairs || type == Type::kFourOfAKind));
     case Type::kTriple:
         return type == Type::kTriple && higher;
     case Type::kThreeConsecutivePairs:
@@ -104,7 +95,7 @@ bool CardUtils::available(std::span<const int8_t> baiSapDanh, int8_t typeBaiSapD
 }
 
 int CardUtils::demDoiThong(std::span<const int8_t> cards) {
-    if (cards.size() >= 48 || !allCards(cards)) return 0;
+    if (cards.size() >= 48) return 0;
     // run counts pairs and steps: 1 after a pair, 2 after the step to the next rank, 3 after its pair...
     int run = 0, best = 0;
     for (size_t i = 0; i + 1 < cards.size(); ++i) {

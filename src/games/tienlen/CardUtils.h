@@ -14,16 +14,16 @@ namespace zuno {
 // automatic choice of cards that beat the table. The server stays the judge; these only decide what the
 // table screen offers. Names keep the players' words: Sanh straight, Doi pair, 3la triple, TuQuy four of
 // a kind, DoiThong consecutive pairs, BaiSapDanh the cards about to be played, BaiDanh those on the table.
+// Every operation that reads positions expects its sets ascending (sort first): a set's top card is its
+// last.
 class CardUtils {
 public:
     // Ascending by id, in place.
     static void sort(std::span<int8_t> cards);
 
-    // The combination type (TienLenCombination) of a set in any order; a set holding an id that is no
-    // card is invalid.
+    // The combination type (TienLenCombination) of an ascending set, by the single tests below.
     static int8_t getType(std::span<const int8_t> cards);
 
-    // The single tests read positions and expect an ascending set.
     static bool is1(std::span<const int8_t> cards);
     static bool isDoi(std::span<const int8_t> cards);
     static bool is3la(std::span<const int8_t> cards);
@@ -33,14 +33,15 @@ public:
     static bool isSanh(std::span<const int8_t> cards);
 
     // Whether the new set (with its type) may be played on the table set (with its type). An empty or
-    // untyped (-1) table set means the player leads. Sets may come in any order.
+    // untyped (-1) table set means the player leads.
     static bool available(std::span<const int8_t> baiSapDanh, int8_t typeBaiSapDanh,
                           std::span<const int8_t> baiDanh, int8_t typeBaiDanh);
 
     // Pairs in the longest run of consecutive pairs of an ascending set; 0 for 48 cards or more.
     static int demDoiThong(std::span<const int8_t> cards);
 
-    // Whether a dealt hand of 13 cards (in any order) wins at once; newGame lets four 3s win.
+    // Whether a dealt hand of 13 cards (in any order: an ascending copy is tested) wins at once; newGame
+    // lets four 3s win. A deal of fewer cards never does.
     static bool checkForceFinishWithCards(std::span<const int8_t> cards, bool newGame);
 
     // Lowers the player's cards and raises a combination that beats the table set (an empty set when

@@ -8,7 +8,7 @@ namespace {
 using namespace tienlen;
 using Card = TienLenCard;
 
-bool hasRank(int8_t id, int rank) { return Card::isCard(id) && Card::rank(id) == rank; }
+bool hasRank(int8_t id, int rank) { return Card::rank(id) == rank; }
 
 struct SouthRules {
     static bool isSanh(std::span<const int8_t> set) { return CardUtils::isSanh(set); }
@@ -48,7 +48,7 @@ std::vector<int8_t> CardUtils::autoSelect(std::span<const int8_t> currentCards, 
 std::vector<int8_t> CardUtils::findAndSelectTwin(int8_t threshold, std::span<const int8_t> cards) {
     cards = boundedHand(cards);
     for (size_t i = 0; i < cards.size(); ++i) {
-        if (!isCardAbove(cards[i], threshold)) continue;
+        if (cards[i] <= threshold) continue;
         for (size_t j = 0; j < cards.size(); ++j)
             if (j != i && hasRank(cards[j], Card::rank(cards[i]))) return {position(i), position(j)};
     }
@@ -59,7 +59,7 @@ std::vector<int8_t> CardUtils::findAndSelectTriple(int8_t threshold, std::span<c
     cards = boundedHand(cards);
     Positions partners;
     for (size_t i = 0; i < cards.size(); ++i) {
-        if (!isCardAbove(cards[i], threshold)) continue;
+        if (cards[i] <= threshold) continue;
         partners.clear();
         for (size_t j = 0; j < cards.size() && partners.size() < 2; ++j)
             if (j != i && hasRank(cards[j], Card::rank(cards[i]))) partners.push_back(position(j));
@@ -74,7 +74,7 @@ std::vector<int8_t> CardUtils::findAndSelectQuart(int8_t threshold, std::span<co
     // From the top down, and never four 2s.
     Positions found;
     for (size_t i = cards.size(); i-- > 0;) {
-        if (!isCardAbove(cards[i], threshold) || Card::isTwo(cards[i])) continue;
+        if (cards[i] <= threshold || !Card::isBelowTwos(cards[i])) continue;
         found.assign(1, position(i));
         for (size_t j = cards.size(); j-- > 0 && found.size() < 4;)
             if (j != i && hasRank(cards[j], Card::rank(cards[i]))) found.push_back(position(j));
@@ -89,7 +89,7 @@ std::vector<int8_t> CardUtils::findAndSelectSeries(int8_t threshold, std::span<c
     // The anchor is the straight's top card; the others are found one rank below another.
     Positions found;
     for (size_t i = 0; i < cards.size(); ++i) {
-        if (!isCardAbove(cards[i], threshold) || Card::rank(cards[i]) == Card::kRankTwo) continue;
+        if (cards[i] <= threshold || Card::rank(cards[i]) == Card::kRankTwo) continue;
         found.assign(1, position(i));
         for (int k = 1; k < length; ++k) {
             const int wanted = Card::rank(cards[i]) - k;
@@ -109,7 +109,7 @@ std::vector<int8_t> CardUtils::findDoubleSequence(int8_t threshold, std::span<co
     // From the top down, so the highest run comes first.
     Positions found;
     for (size_t i = cards.size(); i-- > 0;) {
-        if (!isCardAbove(cards[i], threshold) || Card::isTwo(cards[i])) continue;
+        if (cards[i] <= threshold || Card::isTwo(cards[i])) continue;
         found.clear();
         for (int r = 0; r < noPair; ++r) {
             const int wanted = Card::rank(cards[i]) - r;

@@ -1,7 +1,5 @@
 #include <gtest/gtest.h>
 
-#include "games/tienlen/CardMBUtils.h"
-#include "games/tienlen/CardUtils.h"
 #include "TienLenTestCards.h"
 
 using namespace zuno;
@@ -9,78 +7,77 @@ using namespace zuno::testcards;
 
 namespace {
 
-bool southWins(const std::string& hand, bool newGame = false) {
-    return CardUtils::checkForceFinishWithCards(cards(hand), newGame);
-}
-bool northWins(const std::string& hand, bool newGame = false) {
-    return CardMBUtils::checkForceFinishWithCards(cards(hand), newGame);
+bool wins(bool northern, const Cards& hand, bool newGame) {
+    return northern ? CardMBUtils::checkForceFinishWithCards(hand, newGame)
+                    : CardUtils::checkForceFinishWithCards(hand, newGame);
 }
 
 }  // namespace
 
-TEST(ConsecutivePairs, SouthernCount) {
-    EXPECT_EQ(CardUtils::demDoiThong(cards("5s 5h")), 1);
-    EXPECT_EQ(CardUtils::demDoiThong(cards("5s 5h 6s 6d 7c 7h")), 3);
-    EXPECT_EQ(CardUtils::demDoiThong(cards("3s 3c 3d 4s 4h 5c 5d 7s 7c 8d 8h 9s 9h")), 3);
-    EXPECT_EQ(CardUtils::demDoiThong(cards("3s 3c 4s 5c 5d 6s 6h")), 2);
-    EXPECT_EQ(CardUtils::demDoiThong(cards("3s 4c 5s 6c")), 0);
-    EXPECT_EQ(CardUtils::demDoiThong(cards("Js Jh Qs Qh Ks Kh As Ah 2s 2h")), 5);
-    EXPECT_EQ(CardUtils::demDoiThong(Cards(48, 0)), 0);
-    EXPECT_EQ(CardUtils::demDoiThong(Cards{}), 0);
-}
-
-TEST(ConsecutivePairs, NorthernCountStepsWithinAColour) {
-    EXPECT_EQ(CardMBUtils::demDoiThong(cards("5d 5h 6d 6h 7d 7h")), 3);
-    EXPECT_EQ(CardMBUtils::demDoiThong(cards("5s 5c 6d 6h")), 1);
-    // After a pair, a card of the other colour is passed over without ending the run.
-    EXPECT_EQ(CardMBUtils::demDoiThong(cards("5s 5c 6d 7s 7c")), 1);
-    EXPECT_EQ(CardMBUtils::demDoiThong(cards("5s 5c 6s 6c 7s 7c 8s 8c 9s 9c")), 5);
-}
-
-TEST(InstantWin, SouthernHands) {
-    EXPECT_TRUE(southWins("3s 4s 5d 6h 7c 8s 9s 10s Jd Qh Kc Ah 5s"));
-    EXPECT_FALSE(southWins("3s 4s 5d 6h 7c 8s 9s 10s Jd Qh Kc 2h 5s"));
-    EXPECT_TRUE(southWins("2s 2c 2d 2h 3s 5d 7h 9c Jh Ks 4d 6d 8d"));
-    EXPECT_TRUE(southWins("3s 3c 3d 3h 5d 7h 9c Jh Ks 4d 6d 8d Ac", true));
-    EXPECT_FALSE(southWins("3s 3c 3d 3h 5d 7h 9c Jh Ks 4d 6d 8d Ac", false));
-    EXPECT_TRUE(southWins("3s 3c 5s 5c 7s 7c 9s 9c Js Jc Ks Kc 2h"));
-    EXPECT_FALSE(southWins("3s 3c 5s 5c 7s 7c 9s 9c Js Jc Ks Ad 2h"));
-    EXPECT_TRUE(southWins("3s 3c 5s 5c 7s 7c 7d 7h Js Jc Ks Kd 2h"));  // four 7s count as two pairs
-    EXPECT_TRUE(southWins("4s 4c 5s 5c 6s 6c 7s 7c 8s 8c Js Qd Kh"));
-    EXPECT_FALSE(southWins("4s 4c 5s 5c 6s 6c 7s 7c 9s 10c Js Qd Kh"));
-}
-
-TEST(InstantWin, DealOrderDoesNotMatter) {
-    std::mt19937 rng(3);
-    for (const char* hand : {"3s 4s 5d 6h 7c 8s 9s 10s Jd Qh Kc Ah 5s", "2s 2c 2d 2h 3s 5d 7h 9c Jh Ks 4d 6d 8d",
-                             "3s 3c 5s 5c 7s 7c 9s 9c Js Jc Ks Kc 2h"}) {
-        Cards dealt = cards(hand);
-        for (int round = 0; round < 20; ++round) {
-            std::shuffle(dealt.begin(), dealt.end(), rng);
-            EXPECT_TRUE(CardUtils::checkForceFinishWithCards(dealt, false)) << hand;
-        }
+TEST(ConsecutivePairs, CountOfTheLongestRun) {
+    const struct {
+        bool northern;
+        const char* cards;
+        int pairs;
+    } examples[] = {
+        {false, "5s 5h", 1},
+        {false, "5s 5h 6s 6d 7c 7h", 3},
+        {false, "3s 3c 3d 4s 4h 5c 5d 7s 7c 8d 8h 9s 9h", 3},  // a third card of a rank is passed over
+        {false, "3s 3c 4s 5c 5d 6s 6h", 2},
+        {false, "3s 4c 5s 6c", 0},
+        {false, "Js Jh Qs Qh Ks Kh As Ah 2s 2h", 5},
+        {false, "", 0},
+        {true, "5d 5h 6d 6h 7d 7h", 3},
+        {true, "5s 5c 6d 6h", 1},
+        {true, "5s 5c 6d 7s 7c", 1},  // another colour after a pair is passed over
+        {true, "5s 5c 6s 6c 7s 7c 8s 8c 9s 9c", 5},
+    };
+    for (const auto& e : examples) {
+        const Cards set = cards(e.cards);
+        EXPECT_EQ(e.northern ? CardMBUtils::demDoiThong(set) : CardUtils::demDoiThong(set), e.pairs) << e.cards;
     }
-    Cards threes = cards("Ac 3s 3c 5d 7h 9c Jh 3d Ks 4d 6d 8d 3h");
-    EXPECT_TRUE(CardMBUtils::checkForceFinishWithCards(threes, true));
+    EXPECT_EQ(CardUtils::demDoiThong(Cards(48, 0)), 0);
+    EXPECT_EQ(CardMBUtils::demDoiThong(Cards(48, 0)), 0);
 }
 
-TEST(InstantWin, OnlyWholeDealsOfCards) {
-    EXPECT_FALSE(southWins("2s 2c 2d 2h"));
-    EXPECT_FALSE(CardUtils::checkForceFinishWithCards(Cards(14, 48), false));
-    Cards withBack = cards("2s 2c 2d 2h 3s 5d 7h 9c Jh Ks 4d 6d 8d");
-    withBack[4] = -1;
-    EXPECT_FALSE(CardUtils::checkForceFinishWithCards(withBack, false));
-    EXPECT_FALSE(CardMBUtils::checkForceFinishWith3DoiThongCo3Bich(cards("3s 3c 4s 4c 5s 5c")));
-}
-
-TEST(InstantWin, NorthernHands) {
-    EXPECT_TRUE(northWins("3s 4s 5s 6s 7s 8s 9s 10s Js Qs Ks As 2h"));
-    EXPECT_FALSE(northWins("3s 4s 5s 6s 7s 8s 9s 10s Js Qs Ks Ah 2h"));
-    // The dragon walk compares neighbours only, as the rule has always read.
-    EXPECT_FALSE(northWins("3s 4s 5s 5h 6s 7s 8s 9s 10s Js Qs Ks As"));
-    EXPECT_TRUE(northWins("3s 3c 5d 5h 7s 7c 9d 9h Js Jc Ks Kc 2h"));
-    EXPECT_FALSE(northWins("3s 3c 5d 5h 7s 7c 9d 9h Js Jc Ks Kd 2h"));
-    EXPECT_TRUE(northWins("2s 2c 2d 2h 3s 5d 7h 9c Jh Ks 4d 6d 8d"));
+// Hands as dealt, in any order: the tests read an ascending copy.
+TEST(InstantWin, Hands) {
+    const struct {
+        bool northern;
+        const char* hand;
+        bool newGame;
+        bool wins;
+    } examples[] = {
+        {false, "3s 4s 5d 6h 7c 8s 9s 10s Jd Qh Kc Ah 5s", false, true},
+        {false, "3s 4s 5d 6h 7c 8s 9s 10s Jd Qh Kc 2h 5s", false, false},
+        {false, "2s 2c 2d 2h 3s 5d 7h 9c Jh Ks 4d 6d 8d", false, true},
+        {false, "Ac 3s 3c 5d 7h 9c Jh 3d Ks 4d 6d 8d 3h", true, true},
+        {false, "Ac 3s 3c 5d 7h 9c Jh 3d Ks 4d 6d 8d 3h", false, false},
+        {false, "3s 3c 5s 5c 7s 7c 9s 9c Js Jc Ks Kc 2h", false, true},
+        {false, "3s 3c 5s 5c 7s 7c 9s 9c Js Jc Ks Ad 2h", false, false},
+        {false, "3s 3c 5s 5c 7s 7c 7d 7h Js Jc Ks Kd 2h", false, true},  // four 7s count as two pairs
+        {false, "8c 4s 4c 5s 5c 6s 6c 7s 7c 8s Js Qd Kh", false, true},
+        {false, "4s 4c 5s 5c 6s 6c 7s 7c 9s 10c Js Qd Kh", false, false},
+        {true, "2h 3s 4s 5s 6s 7s 8s 9s 10s Js Qs Ks As", false, true},
+        {true, "3s 4s 5s 6s 7s 8s 9s 10s Js Qs Ks Ah 2h", false, false},
+        {true, "3s 4s 5s 5h 6s 7s 8s 9s 10s Js Qs Ks As", false, false},  // neighbours only, as it always read
+        {true, "3s 3c 5d 5h 7s 7c 9d 9h Js Jc Ks Kc 2h", false, true},
+        {true, "3s 3c 5d 5h 7s 7c 9d 9h Js Jc Ks Kd 2h", false, false},
+        {true, "2s 2c 2d 2h 3s 5d 7h 9c Jh Ks 4d 6d 8d", false, true},
+        {true, "Ac 3s 3c 5d 7h 9c Jh 3d Ks 4d 6d 8d 3h", true, true},
+        {true, "4s 4c 5s 5c 6s 6c 7s 7c 8s 8c Js Qd Kh", false, true},
+        {true, "4s 4c 5s 5c 6d 6h 7s 7c 8s 8c Js Qd Kh", false, false},
+    };
+    std::mt19937 rng(3);
+    for (const auto& e : examples) {
+        Cards hand = cards(e.hand);
+        EXPECT_EQ(wins(e.northern, hand, e.newGame), e.wins) << e.hand;
+        std::shuffle(hand.begin(), hand.end(), rng);
+        EXPECT_EQ(wins(e.northern, hand, e.newGame), e.wins) << "shuffled " << e.hand;
+    }
+    // Only a whole deal is tested; of a longer list, the first 13 cards.
+    EXPECT_FALSE(wins(false, cards("2s 2c 2d 2h 3s 5d 7h 9c Jh Ks 4d 6d"), false));
+    EXPECT_TRUE(wins(true, cards("2s 2c 2d 2h 3s 5d 7h 9c Jh Ks 4d 6d 8d 3c"), false));
 }
 
 TEST(InstantWin, NorthernThreeOfSpadesWithThreePairs) {
@@ -88,4 +85,5 @@ TEST(InstantWin, NorthernThreeOfSpadesWithThreePairs) {
     EXPECT_TRUE(CardMBUtils::checkForceFinishWith3DoiThongCo3Bich(cards("Ks 5c 4s 3c 3s 4c 5s 7d 9h Jh 6d Ad 2c")));
     EXPECT_FALSE(CardMBUtils::checkForceFinishWith3DoiThongCo3Bich(cards("3c 3d 4s 4c 5s 5c 7d 9h Jh Ks 6d Ad 2c")));
     EXPECT_FALSE(CardMBUtils::checkForceFinishWith3DoiThongCo3Bich(cards("3s 3c 4d 4h 5s 5c 7d 9h Jh Ks 6d Ad 2c")));
+    EXPECT_FALSE(CardMBUtils::checkForceFinishWith3DoiThongCo3Bich(cards("3s 3c 4s 4c 5s 5c")));
 }
