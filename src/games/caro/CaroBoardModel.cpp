@@ -88,7 +88,7 @@ const CaroCell* CaroBoardModel::cellForTap(CaroPoint point, bool isMyTurn) const
     CaroPoint board = CaroUtils::convertScreenPointToBoardPoint(point);
     if (board.x == -1) return nullptr;
     const CaroCell* cell = getCellWithX(static_cast<int32_t>(board.x), static_cast<int32_t>(board.y));
-    if (!cell || cell->status() != CaroCell::kEmpty) return nullptr;
+    if (!cell || cell->status() == CaroCell::kStone) return nullptr;
     return cell;
 }
 

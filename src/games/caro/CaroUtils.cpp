@@ -29,14 +29,10 @@ int32_t cellAlong(float p, int32_t w) {
 }  // namespace
 
 CaroPoint CaroUtils::convertBoardPointToScreenPointWithX(int32_t x, int32_t y) {
-    try {
-        int64_t w = cellWidthOrThrow();
-        int64_t half = w / 2;
-        return CaroPoint{static_cast<float>(x * w + half), static_cast<float>(y * w + half)};
-    } catch (const std::exception& e) {
-        sys::Log::format("Exception %s", sys::failureName(e).c_str());
-        return kNoCell;
-    }
+    // Plain arithmetic: nothing here can fail, whatever the cell width.
+    int64_t w = CaroCell::realCellWidth();
+    int64_t half = w / 2;
+    return CaroPoint{static_cast<float>(x * w + half), static_cast<float>(y * w + half)};
 }
 
 CaroPoint CaroUtils::convertScreenPointToBoardPoint(CaroPoint point) {

@@ -42,6 +42,8 @@ CCBoardModel::~CCBoardModel() {
 
 void CCBoardModel::setSides(const std::string& red, const std::string& black,
                             const std::string& viewerLowerName) {
+    // A piece still held when the last game ended belongs to a side that is now gone: the next tap
+    // would otherwise send a move from the old game's square.
     clearPickUp();
     red_ = red;
     black_ = black;
@@ -110,8 +112,8 @@ std::optional<CoTuongPoint> CCBoardModel::tapSquare(CoTuongPoint p) {
     float right = Piece::convertPoint(8, 0).x;
     if (p.x + kTapSlack < left || p.x - kTapSlack > right) return std::nullopt;
     CoTuongPoint square = convertPointToBoard(p);
-    // Above or below the board there is no square to send.
-    if (square.x < 0 || square.x > 8 || square.y < 0 || square.y > 9) return std::nullopt;
+    // Above or below the board there is no square to send (nor for a point that is no number).
+    if (!(square.x >= 0 && square.x <= 8 && square.y >= 0 && square.y <= 9)) return std::nullopt;
     return square;
 }
 

@@ -81,6 +81,9 @@ public:
 
     // The piece on (x, y), red's first.
     Piece* getUnitAtPoint(int x, int y) const;
+    Piece* getUnitAtPoint(CoTuongPoint p) const {
+        return getUnitAtPoint(static_cast<int>(p.x), static_cast<int>(p.y));
+    }
     // A piece was added, removed or moved: the square index is rebuilt on the next look-up.
     void piecesChanged() { indexIsStale_ = true; }
     // Every piece of red in list order, then every piece of black.

@@ -50,6 +50,10 @@ public:
     // Moves to (x, y) and returns the piece of the other side that stood there, which stays in its
     // side until the caller removes it.
     std::shared_ptr<Piece> moveTo(int x, int y);
+    // The same with the point's coordinates truncated.
+    std::shared_ptr<Piece> moveTo(CoTuongPoint p) {
+        return moveTo(static_cast<int>(p.x), static_cast<int>(p.y));
+    }
 
     // Whether this piece may go to (x, y): the base test (on the board, not onto its own side), then
     // the kind's rule.

@@ -4,6 +4,7 @@
 
 #include "games/cotuong/CCBoardModel.h"
 #include "games/cotuong/Team.h"
+#include "platform/core/Log.h"
 
 namespace zuno {
 
@@ -33,8 +34,14 @@ bool Shi::followsRule(int x, int y) const {
 
 bool Xiang::followsRule(int x, int y) const {
     Half h = half();
-    if (h == Half::Top && y < 5) return false;
-    if (h == Half::Bottom && y > 4) return false;
+    if (h == Half::Top && y < 5) {
+        sys::Log::line("xiang 1");
+        return false;
+    }
+    if (h == Half::Bottom && y > 4) {
+        sys::Log::line("xiang 2");
+        return false;
+    }
     int dx = x - this->x();
     int dy = y - this->y();
     if (std::abs(dx) != 2 || std::abs(dy) != 2) return false;

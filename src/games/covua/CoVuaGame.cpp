@@ -30,13 +30,18 @@ void CoVuaGame::newGame() {
 
 CoVuaTap CoVuaGame::doFire(int row, int col) {
     CoVuaTap tap;
-    // Only the player to move may pick a piece, and not while his move waits for the server.
-    if (gameFlipped_ || !isLocal(turn_) || !C::onBoard(row, col)) {
+    if (!C::onBoard(row, col)) {
         tap.ignored = true;
         return tap;
     }
     nYPointer_ = row;
     nXPointer_ = col;
+    // Only the player to move may pick a piece, and not while his move waits for the server: the
+    // turn alone would let the second player address the first mover's pieces before the first move.
+    if (gameFlipped_ || !isLocal(turn_)) {
+        tap.ignored = true;
+        return tap;
+    }
 
     int pickable = turn_ == board_.moveFirst() ? 0 : 1;
     int8_t code = board_.pieceAt(row, col);
@@ -60,8 +65,12 @@ CoVuaTap CoVuaGame::doFire(int row, int col) {
     isSelected_ = false;
     bool isTarget = board_.canMoveTo(row, col);
     board_.clearListCanMove();
-    selectedPiece_.reset();
-    if (!isTarget) return tap;
+    if (!isTarget) {
+        selectedPiece_.reset();
+        return tap;
+    }
+    // The sent piece stays the selected sprite (without blinking): the next tap on it only
+    // deselects it.
 
     bool white = board_.isWhite();
     data_[0] = static_cast<int8_t>(C::squareCode({ySelect_, xSelect_}, white));
@@ -72,7 +81,8 @@ CoVuaTap CoVuaGame::doFire(int row, int col) {
     return tap;
 }
 
-CoVuaAnnouncedMove CoVuaGame::moveWithWho(int32_t whoMove, int8_t x, int8_t y, int32_t nextMove) {
+CoVuaAnnouncedMove CoVuaGame::moveWithWho(int32_t whoMove, int8_t x, int8_t y, int32_t nextMove,
+                                          int32_t /*quotaTime*/) {
     CoVuaAnnouncedMove result;
     unSetFindKing();
     result.nextIsLocal = isLocal(nextMove);
@@ -86,6 +96,7 @@ CoVuaAnnouncedMove CoVuaGame::moveWithWho(int32_t whoMove, int8_t x, int8_t y, i
     std::optional<CoVuaSquare> from = C::squareOfCode(x, white);
     std::optional<CoVuaSquare> to = C::squareOfCode(y, white);
     if (!from || !to) {
+        // Applied as it stands, such a code would write outside the 8 x 8 board.
         sys::Log::format("Co Vua move off the board: %d %d", x, y);
         bElevated_ = false;
         return result;

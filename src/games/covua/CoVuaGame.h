@@ -19,7 +19,7 @@ struct CoVuaWireMove {
 
 // What one tap on the board asks the table screen to do.
 struct CoVuaTap {
-    // The tap waits for the server or comes out of turn: nothing changes, nothing is shown.
+    // The tap waits for the server, comes out of turn or misses the board: nothing is shown.
     bool ignored = false;
     // Otherwise the screen first stops every blink and removes every square mark, then:
     // the piece on this square starts blinking (with the click sound) ...
@@ -83,7 +83,7 @@ public:
     int32_t ySelect() const { return ySelect_; }
     int32_t nXPointer() const { return nXPointer_; }
     int32_t nYPointer() const { return nYPointer_; }
-    // The square of the blinking piece, if any.
+    // The square of the selected piece's sprite, if any (it blinks until a tap stops every blink).
     std::optional<CoVuaSquare> selectedPiece() const { return selectedPiece_; }
     // The from and to codes of the last move sent.
     const std::array<int8_t, 2>& data() const { return data_; }
@@ -91,8 +91,9 @@ public:
     // A tap on (row, col) of the board.
     CoVuaTap doFire(int row, int col);
 
-    // A move announced by the server (the local player's own moves come back too).
-    CoVuaAnnouncedMove moveWithWho(int32_t whoMove, int8_t x, int8_t y, int32_t nextMove);
+    // A move announced by the server (the local player's own moves come back too). The mover's game
+    // time left is already in his seat record; the screen redraws it from there.
+    CoVuaAnnouncedMove moveWithWho(int32_t whoMove, int8_t x, int8_t y, int32_t nextMove, int32_t quotaTime);
     // The rook's step of a castling, announced before the king's move: type 1 king-side, 2
     // queen-side; nothing for any other type.
     std::optional<CoVuaRookMove> intoPalaceWithWhoMove(int32_t whoMove, int type);

@@ -83,10 +83,13 @@ TEST_F(CaroBoardModelTest, ATapAsksForAFreeCellOnlyOnThePlayersTurn) {
     EXPECT_EQ(board.cellForTap(inCell34, false), nullptr);              // the opponent's turn
     EXPECT_EQ(board.cellForTap({3 * 28, 4 * 28 + 10}, true), nullptr);  // a grid line
     EXPECT_EQ(board.cellForTap({-3, 10}, true), nullptr);               // outside the grid
+    // Only a cell whose status says it holds a stone (1) refuses the tap.
+    board.moveWithX(3, 4, 2);
+    EXPECT_EQ(board.cellForTap(inCell34, true), target);
     board.moveWithX(3, 4, 1);
     EXPECT_EQ(board.cellForTap(inCell34, true), nullptr);  // occupied
     // Nothing is placed by a tap: the stone waits for the server's move.
-    EXPECT_EQ(board.totalMovedCells(), 1);
+    EXPECT_EQ(board.totalMovedCells(), 2);
 }
 
 TEST_F(CaroBoardModelTest, StonePicturesComeFromSixSetsWithSetOneMostOften) {

@@ -36,7 +36,7 @@ TEST_F(CaroUtilsTest, EveryCellRoundTripsThroughItsCentreAndInnerPoints) {
     }
 }
 
-TEST_F(CaroUtilsTest, PointsOnGridLinesAreRefused) {
+TEST_F(CaroUtilsTest, PointsOnGridLinesOrOutsideTheGridAreRefused) {
     for (int32_t i = 0; i <= 20; ++i) {
         float line = i * 28.0f;
         EXPECT_EQ(CaroUtils::convertScreenPointToBoardPoint({line, 100}), kNoCell) << i;
@@ -44,22 +44,18 @@ TEST_F(CaroUtilsTest, PointsOnGridLinesAreRefused) {
         // A line is one point wide: the fraction after it still counts as the line.
         EXPECT_EQ(CaroUtils::convertScreenPointToBoardPoint({line + 0.5f, 100}), kNoCell) << i;
     }
-}
-
-TEST_F(CaroUtilsTest, PointsOutsideTheGridAreRefused) {
-    // Truncation alone would give the edge cells for the first two and cell 20 for the others.
-    EXPECT_EQ(CaroUtils::convertScreenPointToBoardPoint({-5, 100}), kNoCell);
-    EXPECT_EQ(CaroUtils::convertScreenPointToBoardPoint({100, -27}), kNoCell);
-    EXPECT_EQ(CaroUtils::convertScreenPointToBoardPoint({565, 100}), kNoCell);
-    EXPECT_EQ(CaroUtils::convertScreenPointToBoardPoint({100, 600}), kNoCell);
-    EXPECT_EQ(CaroUtils::convertScreenPointToBoardPoint({1e30f, 100}), kNoCell);
+    // Truncation alone would give the edge cells for the first two and cell 20 for the next two.
     const float nan = std::numeric_limits<float>::quiet_NaN();
-    EXPECT_EQ(CaroUtils::convertScreenPointToBoardPoint({nan, 100}), kNoCell);
+    for (CaroPoint p : {CaroPoint{-5, 100}, CaroPoint{100, -27}, CaroPoint{565, 100}, CaroPoint{100, 600},
+                        CaroPoint{1e30f, 100}, CaroPoint{nan, 100}})
+        EXPECT_EQ(CaroUtils::convertScreenPointToBoardPoint(p), kNoCell) << p.x << ", " << p.y;
 }
 
-TEST_F(CaroUtilsTest, WithoutAGridLaidOutTheConversionLogsAndGivesNoCell) {
+TEST_F(CaroUtilsTest, WithoutAGridLaidOutOnlyTheCellLookUpFails) {
     CaroCell::setRealCellWidth(0);
     sys::Log::clearCaptured();
+    EXPECT_EQ(CaroUtils::convertBoardPointToScreenPointWithX(3, 4), (CaroPoint{0, 0}));
+    EXPECT_FALSE(sys::Log::contains("Exception"));
     EXPECT_EQ(CaroUtils::convertScreenPointToBoardPoint({100, 100}), kNoCell);
     EXPECT_TRUE(sys::Log::contains("Exception RangeException"));
 }

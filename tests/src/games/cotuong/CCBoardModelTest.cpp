@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 #include "CoTuongPositions.h"
 
 using namespace zuno;
@@ -9,85 +11,89 @@ namespace {
 
 CoTuongPoint centre(int x, int y) { return Piece::convertPoint(x, y); }
 
+// The wire square of the first mover's board square (x, y).
+int wire(int x, int y) { return CoTuongUtils::coordWithX(x + 3, 9 - y + 3); }
+
 // The first mover's board at the start: the viewer is black and at the bottom.
 struct FirstMoverBoard : ::testing::Test {
     CCBoardModel board;
     void SetUp() override { board.newGame("red", "black", "black"); }
+    Piece* at(int x, int y) { return board.getUnitAtPoint(x, y); }
 };
 
 }  // namespace
 
-TEST_F(FirstMoverBoard, PickUpShowsHintsAndTheSecondTapSendsTheMove) {
-    Piece* horse = board.getUnitAtPoint(1, 0);
+TEST_F(FirstMoverBoard, PickUpsAndMoveRequests) {
+    // Nothing is picked up by a tap on the other side's piece, on an empty square, or on an own
+    // piece while the other player is to move.
+    for (auto [p, myTurn] : {std::pair{centre(1, 9), true}, {centre(4, 4), true}, {centre(1, 0), false}}) {
+        CoTuongTap tap = board.touchesEnded(p, myTurn);
+        EXPECT_FALSE(tap.refused);
+        EXPECT_EQ(tap.pickedUp, nullptr);
+        EXPECT_TRUE(tap.hints.empty());
+        EXPECT_FALSE(tap.move.has_value());
+        EXPECT_FALSE(board.isPieceSelected());
+    }
+
     CoTuongTap up = board.touchesEnded(centre(1, 0), true);
-    EXPECT_FALSE(up.refused);
-    EXPECT_EQ(up.pickedUp.get(), horse);
-    EXPECT_EQ(up.putDown, nullptr);
-    EXPECT_EQ(up.hints, horse->detectMoveable());
-    EXPECT_FALSE(up.move.has_value());
+    EXPECT_EQ(up.pickedUp.get(), at(1, 0));
+    EXPECT_EQ(up.hints, at(1, 0)->detectMoveable());
     EXPECT_TRUE(board.isPieceSelected());
     EXPECT_EQ(board.sqSelected(), 196);
 
-    // A square the rules refuse is sent all the same; the server judges.
+    // Another own piece takes the pick-up over; the same piece again is picked up anew.
+    CoTuongTap other = board.touchesEnded(centre(1, 2), true);
+    EXPECT_EQ(other.putDown.get(), at(1, 0));
+    EXPECT_EQ(other.pickedUp.get(), at(1, 2));
+    EXPECT_FALSE(other.move.has_value());
+    CoTuongTap same = board.touchesEnded(centre(1, 2), true);
+    EXPECT_EQ(same.putDown.get(), at(1, 2));
+    EXPECT_EQ(same.pickedUp.get(), at(1, 2));
+
+    // A square the rules refuse is sent all the same: the server judges. Nothing moves yet.
     CoTuongTap send = board.touchesEnded(centre(5, 5), true);
-    ASSERT_TRUE(send.move.has_value());
-    EXPECT_EQ(*send.move, (CoTuongWireMove{196, CoTuongUtils::coordWithX(5 + 3, 4 + 3)}));
-    EXPECT_EQ(send.putDown.get(), horse);
+    EXPECT_EQ(send.move, (CoTuongWireMove{wire(1, 2), wire(5, 5)}));
+    EXPECT_EQ(send.putDown.get(), at(1, 2));
     EXPECT_EQ(send.pickedUp, nullptr);
     EXPECT_FALSE(board.isPieceSelected());
-    EXPECT_EQ(horse->x(), 1);  // it moves when the server announces the move
-    EXPECT_EQ(horse->y(), 0);
-}
+    EXPECT_NE(at(1, 2), nullptr);
 
-TEST_F(FirstMoverBoard, TapsThatPickNothingUp) {
-    // The other side's piece, with nothing held.
-    CoTuongTap enemy = board.touchesEnded(centre(1, 9), true);
-    EXPECT_EQ(enemy.pickedUp, nullptr);
-    EXPECT_FALSE(enemy.move.has_value());
-    EXPECT_FALSE(board.isPieceSelected());
-    // An own piece while the other player is to move.
-    CoTuongTap early = board.touchesEnded(centre(1, 0), false);
-    EXPECT_EQ(early.pickedUp, nullptr);
-    EXPECT_TRUE(early.hints.empty());
-    EXPECT_FALSE(board.isPieceSelected());
-    // An empty square.
-    CoTuongTap empty = board.touchesEnded(centre(4, 4), true);
-    EXPECT_FALSE(empty.refused);
-    EXPECT_FALSE(empty.move.has_value());
-}
-
-TEST_F(FirstMoverBoard, TappingAnotherOwnPieceMovesThePickUp) {
-    Piece* horse = board.getUnitAtPoint(1, 0);
-    Piece* cannon = board.getUnitAtPoint(1, 2);
-    board.touchesEnded(centre(1, 0), true);
-    CoTuongTap again = board.touchesEnded(centre(1, 2), true);
-    EXPECT_EQ(again.putDown.get(), horse);
-    EXPECT_EQ(again.pickedUp.get(), cannon);
-    EXPECT_FALSE(again.move.has_value());
-    CoTuongTap same = board.touchesEnded(centre(1, 2), true);
-    EXPECT_EQ(same.putDown.get(), cannon);
-    EXPECT_EQ(same.pickedUp.get(), cannon);
     // Taking an enemy piece is a move like any other.
-    CoTuongTap take = board.touchesEnded(centre(1, 9), true);
-    ASSERT_TRUE(take.move.has_value());
-    EXPECT_EQ(*take.move, (CoTuongWireMove{CoTuongUtils::coordWithX(4, 10), CoTuongUtils::coordWithX(4, 3)}));
+    board.touchesEnded(centre(1, 2), true);
+    EXPECT_EQ(board.touchesEnded(centre(1, 9), true).move, (CoTuongWireMove{wire(1, 2), wire(1, 9)}));
 }
 
 TEST_F(FirstMoverBoard, TapsOutsideTheBoardSendNothingAndKeepThePickUp) {
-    Piece* chariot = board.getUnitAtPoint(0, 0);
+    // Up to 15 points beyond the outer files' centres (36 and 290) a tap still counts; above the top
+    // rank and below the bottom one there is no square.
+    struct Edge {
+        CoTuongPoint p;
+        bool counts;
+    };
+    const float nan = std::nanf("");
+    const Edge edges[] = {{{21, 160}, true},   {{305, 160}, true},    {{100, -1}, true},
+                          {{100, 318.9f}, true}, {{20, 160}, false},  {{306, 160}, false},
+                          {{100, -1.5f}, false}, {{100, 319}, false}, {{100, 400}, false},
+                          {{100, nan}, false}};
+    for (const Edge& e : edges) {
+        SCOPED_TRACE(::testing::Message() << e.p.x << ", " << e.p.y);
+        auto square = CCBoardModel::tapSquare(e.p);
+        EXPECT_EQ(square.has_value(), e.counts);
+        if (square) EXPECT_EQ(*square, CCBoardModel::convertPointToBoard(e.p));
+    }
+
+    Piece* chariot = at(0, 0);
     board.touchesEnded(centre(0, 0), true);
-    for (CoTuongPoint outside : {CoTuongPoint{100, -20}, CoTuongPoint{100, 330}, CoTuongPoint{20, 160},
-                                 CoTuongPoint{306, 160}}) {
-        CoTuongTap tap = board.touchesEnded(outside, true);
+    for (const Edge& e : edges) {
+        if (e.counts) continue;
+        CoTuongTap tap = board.touchesEnded(e.p, true);
         EXPECT_TRUE(tap.refused);
         EXPECT_FALSE(tap.move.has_value());
         EXPECT_EQ(tap.putDown, nullptr);
         EXPECT_TRUE(board.isPieceSelected());
         EXPECT_EQ(board.selectedPiece().get(), chariot);
     }
-    // The edge of the board still counts.
-    CoTuongTap edge = board.touchesEnded({21, 160}, true);
-    EXPECT_TRUE(edge.move.has_value());
+    EXPECT_EQ(board.touchesEnded({21, 160}, true).move, (CoTuongWireMove{wire(0, 0), wire(0, 4)}));
 }
 
 TEST_F(FirstMoverBoard, TheHeldPieceIsHitOverItsGrownSize) {
@@ -107,33 +113,25 @@ TEST(CCBoardModel, SecondMoverSendsTurnedSquares) {
     EXPECT_TRUE(board.isBottomRed());
     board.touchesEnded(centre(0, 0), true);  // screen square (c 0, r 9)
     CoTuongTap tap = board.touchesEnded(centre(0, 1), true);  // (c 0, r 8)
-    ASSERT_TRUE(tap.move.has_value());
-    EXPECT_EQ(*tap.move, (CoTuongWireMove{59, 75}));
+    EXPECT_EQ(tap.move, (CoTuongWireMove{59, 75}));
 }
 
-TEST(CCBoardModel, AnnouncedMovesForBothPlayers) {
-    // Black's cannon from (1, 2) to (1, 6) as black sees it: wire 164 to 100.
-    CCBoardModel first;
-    first.newGame("red", "black", "black");
-    Piece* cannon = first.getUnitAtPoint(1, 2);
-    CoTuongShownMove shown = first.moveWithWireSquares(static_cast<int8_t>(164), 100);
-    EXPECT_EQ(shown.piece.get(), cannon);
-    EXPECT_EQ(shown.captured, nullptr);
-    EXPECT_EQ(cannon->x(), 1);
-    EXPECT_EQ(cannon->y(), 6);
-    EXPECT_EQ(cannon->location(), centre(1, 6));
+TEST(CCBoardModel, AnnouncedMovesCapturesAndChecks) {
+    // Black's cannon from (1, 2) to (1, 6) as black sees it: wire 164 to 100; the second mover
+    // sees the same cannon on (7, 7) going to (7, 3).
+    for (bool second : {false, true}) {
+        CCBoardModel board;
+        board.newGame("red", "black", second ? "red" : "black");
+        board.setFlipped(second);
+        Piece* cannon = board.getUnitAtPoint(second ? 7 : 1, second ? 7 : 2);
+        CoTuongShownMove shown = board.moveWithWireSquares(static_cast<int8_t>(164), 100);
+        EXPECT_EQ(shown.piece.get(), cannon);
+        EXPECT_EQ(shown.captured, nullptr);
+        EXPECT_EQ(cannon->x(), second ? 7 : 1);
+        EXPECT_EQ(cannon->y(), second ? 3 : 6);
+        EXPECT_EQ(cannon->location(), centre(cannon->x(), cannon->y()));
+    }
 
-    CCBoardModel second;
-    second.newGame("red", "black", "red");
-    second.setFlipped(true);
-    Piece* same = second.getUnitAtPoint(7, 7);
-    shown = second.moveWithWireSquares(static_cast<int8_t>(164), 100);
-    EXPECT_EQ(shown.piece.get(), same);
-    EXPECT_EQ(same->x(), 7);
-    EXPECT_EQ(same->y(), 3);
-}
-
-TEST(CCBoardModel, AnnouncedCaptureTakesThePieceOffAndReportsCheck) {
     CCBoardModel board;
     board.newGame("red", "black", "black");
     // Red's cannon (top, (1, 7)) takes black's horse at (1, 0): wire 84 to 196.
@@ -145,12 +143,8 @@ TEST(CCBoardModel, AnnouncedCaptureTakesThePieceOffAndReportsCheck) {
     EXPECT_EQ(board.getAllPieces().size(), 31u);
     EXPECT_FALSE(shown.givesCheck);
 
-    emptyBoard(board);
-    place(board, PieceKind::Jiang, true, 4, 9);
-    place(board, PieceKind::Ju, false, 0, 5);
-    shown = board.movePiecefromPoint({0, 4}, {4, 4});
-    EXPECT_TRUE(shown.givesCheck);
-
+    layOut(board, {{PieceKind::Jiang, true, 4, 9}, {PieceKind::Ju, false, 0, 5}});
+    EXPECT_TRUE(board.movePiecefromPoint({0, 4}, {4, 4}).givesCheck);
     // Nothing on the square left: nothing moves.
     shown = board.movePiecefromPoint({8, 8}, {8, 7});
     EXPECT_EQ(shown.piece, nullptr);

@@ -47,7 +47,7 @@ TEST(CoTuongCoordinates, AllNinetySquaresRoundTripForBothMovers) {
     }
 }
 
-TEST(CoTuongCoordinates, WireSquaresOfBothMovers) {
+TEST(CoTuongCoordinates, KnownSquaresAndCentres) {
     EXPECT_EQ(wireSquareOf(0, 0, false), 195);
     // The second mover sees the same square as his top right one, computes 59 and sends 195.
     CoTuongPoint screen = CCBoardModel::convertPointToBoard(Piece::convertPoint(8, 9));
@@ -55,40 +55,20 @@ TEST(CoTuongCoordinates, WireSquaresOfBothMovers) {
     EXPECT_EQ(wireSquareOf(8, 9, true), 195);
 
     EXPECT_EQ(CoTuongUtils::convertPointWithValue(51), (CoTuongPoint{0, 0}));
-    EXPECT_EQ(CoTuongUtils::convertPointWithValue(static_cast<int8_t>(203)), (CoTuongPoint{8, 9}));
-    EXPECT_EQ(CoTuongUtils::convertPointWithValue(-53), (CoTuongPoint{8, 9}));
-
+    EXPECT_EQ(CoTuongUtils::convertPointWithValue(-53), (CoTuongPoint{8, 9}));  // byte 203
     EXPECT_EQ(CoTuongUtils::uncoordXWithSQ(195), 3);
     EXPECT_EQ(CoTuongUtils::uncoordYWithSQ(195), 12);
     EXPECT_EQ(CoTuongUtils::uncoordXWithSQ(-20), -4);
     EXPECT_EQ(CoTuongUtils::uncoordYWithSQ(-20), -1);
-}
 
-TEST(CoTuongCoordinates, ScreenCentresAndFileBoundaries) {
-    EXPECT_EQ(Piece::convertPoint(3, 0).x, 132);
-    EXPECT_EQ(Piece::convertPoint(4, 0).x, 162);
+    // Files are 32 points apart except files 3 and 4 (132 and 162).
     for (int x = 0; x < 8; ++x) {
         float gap = Piece::convertPoint(x + 1, 0).x - Piece::convertPoint(x, 0).x;
         EXPECT_EQ(gap, x == 3 ? 30 : 32);
     }
-    EXPECT_EQ(Piece::convertPoint(0, 9).y, 16);
-    EXPECT_EQ(Piece::convertPoint(0, 0).y, 304);
+    EXPECT_EQ(Piece::convertPoint(3, 0), (CoTuongPoint{132, 304}));
+    EXPECT_EQ(Piece::convertPoint(4, 9), (CoTuongPoint{162, 16}));
     // The boundary between files 0 and 1 lies at X = 51.
     EXPECT_EQ(CCBoardModel::convertPointToBoard({50.9f, 16}).x, 0);
     EXPECT_EQ(CCBoardModel::convertPointToBoard({51, 16}).x, 1);
-}
-
-TEST(CoTuongCoordinates, TapsOutsideTheBoardGiveNoSquare) {
-    EXPECT_FALSE(CCBoardModel::tapSquare({20, 160}).has_value());
-    EXPECT_FALSE(CCBoardModel::tapSquare({306, 160}).has_value());
-    ASSERT_TRUE(CCBoardModel::tapSquare({21, 160}).has_value());
-    EXPECT_EQ(CCBoardModel::tapSquare({21, 160})->x, 0);
-    EXPECT_EQ(CCBoardModel::tapSquare({305, 160})->x, 8);
-
-    // Above the top rank and below the bottom one there is no square.
-    EXPECT_EQ(CCBoardModel::tapSquare({100, -1})->y, 0);
-    EXPECT_FALSE(CCBoardModel::tapSquare({100, -1.5f}).has_value());
-    EXPECT_EQ(CCBoardModel::tapSquare({100, 318.9f})->y, 9);
-    EXPECT_FALSE(CCBoardModel::tapSquare({100, 319}).has_value());
-    EXPECT_FALSE(CCBoardModel::tapSquare({100, 400}).has_value());
 }

@@ -16,6 +16,9 @@ struct WhiteGame : ::testing::Test {
     CoVuaGame game;
     void SetUp() override { game.startWithMoveFirst(kWhiteId, kWhiteId); }
 
+    CoVuaAnnouncedMove move(int32_t who, const char* from, const char* to, int32_t next) {
+        return game.moveWithWho(who, sq(from), sq(to), next, 300);
+    }
     void emptyBoard() {
         for (int r = 0; r < 8; ++r)
             for (int c = 0; c < 8; ++c) game.board().setPieceAt(r, c, 0);
@@ -28,52 +31,72 @@ struct BlackGame : WhiteGame {
 
 }  // namespace
 
-TEST_F(WhiteGame, ATapOnAPieceShowsItsTargetsAndATargetSendsTheMove) {
-    EXPECT_TRUE(game.getColoCurentPlay());
-    EXPECT_EQ(game.turn(), kWhiteId);
-    CoVuaTap pick = game.doFire(6, 4);
-    EXPECT_FALSE(pick.ignored);
-    EXPECT_EQ(pick.selected, (CoVuaSquare{6, 4}));
-    EXPECT_EQ(pick.targets, (std::vector<CoVuaSquare>{{4, 4}, {5, 4}}));
-    EXPECT_FALSE(pick.move.has_value());
-
-    CoVuaTap send = game.doFire(4, 4);
-    ASSERT_TRUE(send.move.has_value());
-    EXPECT_EQ(*send.move, (CoVuaWireMove{sq("e2"), sq("e4")}));
-    EXPECT_EQ(game.data(), (std::array<int8_t, 2>{sq("e2"), sq("e4")}));
-    EXPECT_TRUE(game.gameFlipped());
-    EXPECT_EQ(game.turn(), -1);
-    // The board changes only when the server announces the move.
-    EXPECT_EQ(game.board().pieceAt(6, 4), 11);
-    EXPECT_TRUE(game.doFire(6, 3).ignored);
-}
-
-TEST_F(WhiteGame, TapsThatSendNothing) {
+TEST_F(WhiteGame, TapsSelectShowTargetsAndSendOnlyToATarget) {
     EXPECT_FALSE(game.doFire(4, 4).selected.has_value());  // an empty square
     EXPECT_FALSE(game.doFire(1, 4).selected.has_value());  // an enemy piece
+
+    // A tap on a square that is no target forgets the selection and its targets.
     game.doFire(6, 4);
-    CoVuaTap off = game.doFire(3, 4);  // not a target
+    CoVuaTap off = game.doFire(3, 4);
+    EXPECT_FALSE(off.ignored);
     EXPECT_FALSE(off.move.has_value());
     EXPECT_FALSE(game.isSelected());
-    EXPECT_FALSE(game.board().canMoveTo(4, 4));
-    EXPECT_FALSE(game.doFire(4, 4).move.has_value());  // the old target no longer counts
+    EXPECT_FALSE(game.selectedPiece().has_value());
+    EXPECT_FALSE(game.doFire(4, 4).move.has_value());
 
     // Another own piece takes the selection over.
     game.doFire(6, 4);
     CoVuaTap knight = game.doFire(7, 6);
     EXPECT_EQ(knight.selected, (CoVuaSquare{7, 6}));
     EXPECT_EQ(knight.targets, (std::vector<CoVuaSquare>{{5, 5}, {5, 7}}));
-}
 
-TEST_F(WhiteGame, ASecondTapOnTheSelectedPieceStopsItsBlinkButKeepsItsTargets) {
-    game.doFire(6, 4);
+    // A second tap on the selected piece stops its blink but keeps its targets.
+    CoVuaTap pick = game.doFire(6, 4);
+    EXPECT_EQ(pick.selected, (CoVuaSquare{6, 4}));
+    EXPECT_EQ(pick.targets, (std::vector<CoVuaSquare>{{4, 4}, {5, 4}}));
     CoVuaTap again = game.doFire(6, 4);
-    EXPECT_FALSE(again.ignored);
     EXPECT_FALSE(again.selected.has_value());
     EXPECT_TRUE(again.targets.empty());
     EXPECT_FALSE(game.selectedPiece().has_value());
     EXPECT_TRUE(game.isSelected());
-    EXPECT_EQ(game.doFire(5, 4).move, (CoVuaWireMove{sq("e2"), sq("e3")}));
+
+    CoVuaTap send = game.doFire(4, 4);
+    EXPECT_EQ(send.move, (CoVuaWireMove{sq("e2"), sq("e4")}));
+    EXPECT_EQ(game.data(), (std::array<int8_t, 2>{sq("e2"), sq("e4")}));
+    EXPECT_TRUE(game.gameFlipped());
+    EXPECT_EQ(game.turn(), -1);
+    // The board changes only when the server announces the move; meanwhile taps are ignored but
+    // still recorded.
+    EXPECT_EQ(game.board().pieceAt(6, 4), 11);
+    EXPECT_TRUE(game.doFire(6, 3).ignored);
+    EXPECT_EQ(game.nYPointer(), 6);
+    EXPECT_EQ(game.nXPointer(), 3);
+}
+
+TEST_F(WhiteGame, TheSentPieceStaysSelectedSoTheNextTapOnItOnlyDeselects) {
+    game.doFire(6, 4);
+    game.doFire(4, 4);
+    EXPECT_EQ(game.selectedPiece(), (CoVuaSquare{6, 4}));
+    move(kWhiteId, "e2", "e4", kBlackId);
+    EXPECT_EQ(game.selectedPiece(), (CoVuaSquare{4, 4}));  // it follows its sprite
+    EXPECT_TRUE(game.gameFlipped());
+    move(kBlackId, "e7", "e5", kWhiteId);
+    EXPECT_FALSE(game.gameFlipped());
+    EXPECT_EQ(game.turn(), kWhiteId);
+
+    CoVuaTap first = game.doFire(4, 4);
+    EXPECT_FALSE(first.selected.has_value());
+    EXPECT_TRUE(first.targets.empty());
+    CoVuaTap second = game.doFire(4, 4);
+    EXPECT_EQ(second.selected, (CoVuaSquare{4, 4}));
+
+    // A captured selected piece is selected no more.
+    game.doFire(6, 3);
+    game.doFire(5, 3);
+    move(kWhiteId, "d2", "d3", kBlackId);
+    game.board().setPieceAt(2, 4, 23);
+    move(kBlackId, "e6", "d3", kWhiteId);
+    EXPECT_FALSE(game.selectedPiece().has_value());
 }
 
 TEST_F(BlackGame, BlackSendsAndDrawsMovesWithTheSameSquareCodes) {
@@ -81,7 +104,7 @@ TEST_F(BlackGame, BlackSendsAndDrawsMovesWithTheSameSquareCodes) {
     EXPECT_EQ(game.moveSecond(), kBlackId);
     // White moves first: the local Black player's taps wait.
     EXPECT_TRUE(game.doFire(6, 3).ignored);
-    CoVuaAnnouncedMove white = game.moveWithWho(kWhiteId, sq("e2"), sq("e4"), kBlackId);
+    CoVuaAnnouncedMove white = move(kWhiteId, "e2", "e4", kBlackId);
     EXPECT_TRUE(white.applied);
     EXPECT_TRUE(white.nextIsLocal);
     EXPECT_EQ(white.from, (CoVuaSquare{1, 3}));
@@ -89,9 +112,8 @@ TEST_F(BlackGame, BlackSendsAndDrawsMovesWithTheSameSquareCodes) {
     EXPECT_EQ(game.board().pieceAt(3, 3), 11);
 
     game.doFire(6, 3);
-    CoVuaTap send = game.doFire(4, 3);
-    EXPECT_EQ(send.move, (CoVuaWireMove{46, 44}));
-    CoVuaAnnouncedMove echo = game.moveWithWho(kBlackId, 46, 44, kWhiteId);
+    EXPECT_EQ(game.doFire(4, 3).move, (CoVuaWireMove{46, 44}));
+    CoVuaAnnouncedMove echo = game.moveWithWho(kBlackId, 46, 44, kWhiteId, 280);
     EXPECT_EQ(echo.from, (CoVuaSquare{6, 3}));
     EXPECT_EQ(echo.to, (CoVuaSquare{4, 3}));
     EXPECT_FALSE(echo.nextIsLocal);
@@ -101,29 +123,20 @@ TEST_F(BlackGame, BlackSendsAndDrawsMovesWithTheSameSquareCodes) {
     EXPECT_EQ(game.turn(), kWhiteId);
 }
 
-TEST_F(WhiteGame, TheTurnComingBackUnlocksAndTheMovedPieceCanBePickedAtOnce) {
-    game.doFire(6, 4);
-    game.doFire(4, 4);
-    game.moveWithWho(kWhiteId, sq("e2"), sq("e4"), kBlackId);
-    EXPECT_TRUE(game.gameFlipped());
-    game.moveWithWho(kBlackId, sq("e7"), sq("e5"), kWhiteId);
-    EXPECT_FALSE(game.gameFlipped());
-    EXPECT_EQ(game.turn(), kWhiteId);
-    CoVuaTap pick = game.doFire(4, 4);
-    EXPECT_EQ(pick.selected, (CoVuaSquare{4, 4}));
-}
-
 TEST_F(WhiteGame, AMoveWhoseMoverMovesNextKeepsThePositionAndReleasesTheLock) {
     game.doFire(6, 4);
     game.doFire(4, 4);
+    game.setFindKing(1);
     auto before = game.board().board();
-    CoVuaAnnouncedMove same = game.moveWithWho(kWhiteId, sq("e2"), sq("e4"), kWhiteId);
+    CoVuaAnnouncedMove same = move(kWhiteId, "e2", "e4", kWhiteId);
     EXPECT_FALSE(same.applied);
     EXPECT_TRUE(same.nextIsLocal);
+    EXPECT_FALSE(game.bKingBlack());  // every move clears the check notice
     EXPECT_EQ(game.board().board(), before);
     EXPECT_FALSE(game.gameFlipped());
     EXPECT_EQ(game.turn(), kWhiteId);
-    EXPECT_EQ(game.doFire(6, 4).selected, (CoVuaSquare{6, 4}));
+    game.doFire(6, 3);
+    EXPECT_EQ(game.doFire(4, 3).move, (CoVuaWireMove{sq("d2"), sq("d4")}));
 }
 
 TEST_F(WhiteGame, CapturesAndPawnsTakenInPassing) {
@@ -132,39 +145,31 @@ TEST_F(WhiteGame, CapturesAndPawnsTakenInPassing) {
     b.setPieceAt(3, 4, 11);  // White pawn e5
     b.setPieceAt(1, 3, 21);  // Black pawn d7
     b.setPieceAt(2, 2, 22);  // Black knight c6
-    game.setTurn(kBlackId);
-    game.moveWithWho(kBlackId, sq("d7"), sq("d5"), kWhiteId);
-    CoVuaAnnouncedMove passing = game.moveWithWho(kWhiteId, sq("e5"), sq("d6"), kBlackId);
+    move(kBlackId, "d7", "d5", kWhiteId);
+    CoVuaAnnouncedMove passing = move(kWhiteId, "e5", "d6", kBlackId);
     EXPECT_FALSE(passing.captured);
     EXPECT_EQ(passing.takenInPassing, (CoVuaSquare{3, 3}));
     EXPECT_EQ(b.pieceAt(3, 3), 0);
     EXPECT_EQ(b.pieceAt(2, 3), 11);
 
-    CoVuaAnnouncedMove take = game.moveWithWho(kBlackId, sq("c6"), sq("d4"), kWhiteId);
-    EXPECT_FALSE(take.captured);
+    move(kBlackId, "c6", "d4", kWhiteId);
     // Diagonally onto an empty square with no pawn beside: nothing else is taken.
-    take = game.moveWithWho(kWhiteId, sq("d6"), sq("c7"), kBlackId);
-    EXPECT_FALSE(take.takenInPassing.has_value());
+    EXPECT_FALSE(move(kWhiteId, "d6", "c7", kBlackId).takenInPassing.has_value());
     EXPECT_EQ(b.pieceAt(1, 2), 11);
 
-    // Black takes a White pawn in passing, down the local White player's screen.
+    // Black takes in passing down the local White player's screen; a knight beside is no pawn.
     b.setPieceAt(6, 4, 11);  // e2
-    game.moveWithWho(kWhiteId, sq("e2"), sq("e4"), kBlackId);
-    passing = game.moveWithWho(kBlackId, sq("d4"), sq("e3"), kWhiteId);
-    EXPECT_FALSE(passing.takenInPassing.has_value());  // a knight is no pawn
-    b.setPieceAt(4, 3, 21);  // a Black pawn on d4
-    passing = game.moveWithWho(kBlackId, sq("d4"), sq("e3"), kWhiteId);
-    EXPECT_TRUE(passing.captured);  // the knight stood on e3
-    b.setPieceAt(4, 3, 21);
-    b.setPieceAt(4, 2, 11);  // a White pawn on c4
-    passing = game.moveWithWho(kBlackId, sq("d4"), sq("c3"), kWhiteId);
-    EXPECT_EQ(passing.takenInPassing, (CoVuaSquare{4, 2}));
+    move(kWhiteId, "e2", "e4", kBlackId);
+    EXPECT_FALSE(move(kBlackId, "d4", "e3", kWhiteId).takenInPassing.has_value());
+    b.setPieceAt(4, 3, 21);  // a Black pawn on d4, a White pawn on c4
+    b.setPieceAt(4, 2, 11);
+    EXPECT_EQ(move(kBlackId, "d4", "c3", kWhiteId).takenInPassing, (CoVuaSquare{4, 2}));
     EXPECT_EQ(b.pieceAt(4, 2), 0);
     EXPECT_EQ(b.pieceAt(5, 2), 21);
 
     // An ordinary capture.
     b.setPieceAt(6, 1, 11);
-    CoVuaAnnouncedMove capture = game.moveWithWho(kWhiteId, sq("b2"), sq("c3"), kBlackId);
+    CoVuaAnnouncedMove capture = move(kWhiteId, "b2", "c3", kBlackId);
     EXPECT_TRUE(capture.captured);
     EXPECT_FALSE(capture.takenInPassing.has_value());
     EXPECT_EQ(b.pieceAt(5, 2), 11);
@@ -179,26 +184,24 @@ TEST_F(WhiteGame, PromotionGivesTheChosenPieceOfTheMoversColour) {
     game.sendElevateIndex(4);
     EXPECT_EQ(game.indexElevate(), 4);
     game.setElevateIndex(5);  // the server's announcement carries the type
-    CoVuaAnnouncedMove up = game.moveWithWho(kWhiteId, sq("a7"), sq("a8"), kBlackId);
-    EXPECT_EQ(up.promotedTo, 15);
+    EXPECT_EQ(move(kWhiteId, "a7", "a8", kBlackId).promotedTo, 15);
     EXPECT_EQ(game.board().pieceAt(0, 0), 15);
     EXPECT_FALSE(game.bElevated());
 
     game.fElevate(kBlackId);
     game.setElevateIndex(2);
-    up = game.moveWithWho(kBlackId, sq("h2"), sq("h1"), kWhiteId);
+    move(kBlackId, "h2", "h1", kWhiteId);
     EXPECT_EQ(game.board().pieceAt(7, 7), 22);
     // Without a notice nothing is promoted.
     game.board().setPieceAt(1, 1, 11);
-    up = game.moveWithWho(kWhiteId, sq("b7"), sq("b8"), kBlackId);
-    EXPECT_FALSE(up.promotedTo.has_value());
+    EXPECT_FALSE(move(kWhiteId, "b7", "b8", kBlackId).promotedTo.has_value());
     EXPECT_EQ(game.board().pieceAt(0, 1), 11);
 
     // A notice left over from the last game does not reach the next one.
     game.fElevate(kWhiteId);
     game.startWithMoveFirst(kWhiteId, kWhiteId);
-    up = game.moveWithWho(kWhiteId, sq("e2"), sq("e4"), kBlackId);
-    EXPECT_FALSE(up.promotedTo.has_value());
+    EXPECT_EQ(game.indexElevate(), -1);
+    EXPECT_FALSE(move(kWhiteId, "e2", "e4", kBlackId).promotedTo.has_value());
     EXPECT_EQ(game.board().pieceAt(4, 4), 11);
 }
 
@@ -221,12 +224,12 @@ TEST(CoVuaGame, CastlingRookSquaresForBothLocalColours) {
         int32_t local = game.localUserId();
         int32_t mover = c.moverIsLocal ? local : (local == kWhiteId ? kBlackId : kWhiteId);
         int8_t rook = game.board().pieceAt(c.rook.from.row, c.rook.from.col);
-        auto move = game.intoPalaceWithWhoMove(mover, c.type);
-        ASSERT_TRUE(move.has_value());
-        EXPECT_EQ(*move, c.rook);
+        EXPECT_EQ(game.intoPalaceWithWhoMove(mover, c.type), c.rook);
         EXPECT_EQ(game.board().pieceAt(c.rook.to.row, c.rook.to.col), rook);
         EXPECT_EQ(game.board().pieceAt(c.rook.from.row, c.rook.from.col), 0);
         EXPECT_FALSE(game.intoPalaceWithWhoMove(mover, 3).has_value());
+        const CoVuaBoard& b = game.board();
+        EXPECT_FALSE(b.bKingMoved() || b.bRookNearMoved() || b.bRookFarMoved());  // memory unchanged
     }
 }
 
@@ -238,19 +241,18 @@ TEST_F(WhiteGame, CastlingIsRememberedFromTheLocalPlayersOwnMovesOnly) {
         copy.checkListCanMove(7, 4, kWhiteId);
         return std::make_pair(copy.canMoveTo(7, 6), copy.canMoveTo(7, 2));
     };
-    EXPECT_EQ(castlings(), std::make_pair(true, true));
     // The opponent moving something off our rook's square changes nothing.
-    game.moveWithWho(kBlackId, sq("a1"), sq("a2"), kWhiteId);
+    move(kBlackId, "a1", "a2", kWhiteId);
     b.setPieceAt(7, 0, 14);
     b.setPieceAt(6, 0, 11);
     EXPECT_EQ(castlings(), std::make_pair(true, true));
     // Our rook leaves and comes back: the king side is gone for the game.
-    game.moveWithWho(kWhiteId, sq("h1"), sq("g1"), kBlackId);
-    game.moveWithWho(kWhiteId, sq("g1"), sq("h1"), kBlackId);
+    move(kWhiteId, "h1", "g1", kBlackId);
+    move(kWhiteId, "g1", "h1", kBlackId);
     EXPECT_EQ(castlings(), std::make_pair(false, true));
     // Castling queen-side: the rook first, then the king's own step.
     game.intoPalaceWithWhoMove(kWhiteId, 2);
-    game.moveWithWho(kWhiteId, sq("e1"), sq("c1"), kBlackId);
+    move(kWhiteId, "e1", "c1", kBlackId);
     EXPECT_EQ(b.pieceAt(7, 2), 16);
     EXPECT_EQ(b.pieceAt(7, 3), 14);
     EXPECT_TRUE(b.bKingMoved());
@@ -261,12 +263,9 @@ TEST_F(WhiteGame, CastlingIsRememberedFromTheLocalPlayersOwnMovesOnly) {
 
 TEST_F(WhiteGame, MovesOffTheBoardAreSkipped) {
     auto before = game.board().board();
-    CoVuaAnnouncedMove bad = game.moveWithWho(kWhiteId, 90, sq("e4"), kBlackId);
-    EXPECT_FALSE(bad.applied);
-    bad = game.moveWithWho(kBlackId, sq("e7"), -5, kWhiteId);
-    EXPECT_FALSE(bad.applied);
-    bad = game.moveWithWho(kWhiteId, sq("e2"), 48, kBlackId);  // rank 8
-    EXPECT_FALSE(bad.applied);
+    EXPECT_FALSE(game.moveWithWho(kWhiteId, 90, sq("e4"), kBlackId, 0).applied);
+    EXPECT_FALSE(game.moveWithWho(kBlackId, sq("e7"), -5, kWhiteId, 0).applied);
+    EXPECT_FALSE(game.moveWithWho(kWhiteId, sq("e2"), 48, kBlackId, 0).applied);  // rank 8
     EXPECT_EQ(game.board().board(), before);
     EXPECT_TRUE(sys::Log::contains("Co Vua move off the board: 90 43"));
     EXPECT_EQ(game.turn(), kBlackId);
@@ -276,7 +275,7 @@ TEST_F(WhiteGame, CheckNoticeLooksForTheNamedKing) {
     EXPECT_TRUE(game.setFindKing(1));
     EXPECT_TRUE(game.bKingBlack());
     EXPECT_FALSE(game.bKingWhite());
-    game.moveWithWho(kWhiteId, sq("e2"), sq("e4"), kBlackId);  // every move clears the notice
+    game.unSetFindKing();
     EXPECT_FALSE(game.bKingBlack());
     EXPECT_FALSE(game.setFindKing(2));
     game.board().setPieceAt(7, 4, 0);
