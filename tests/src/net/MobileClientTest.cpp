@@ -297,6 +297,7 @@ TEST_F(MobileClientTest, ServerClosingGivesOnDisconnectedAfterTheLastMessage) {
     session->close();
     ASSERT_TRUE(pump([&] { return listener.count("disconnected") == 1; }));
     EXPECT_EQ(listener.names(), (std::vector<std::string>{"ok", "message", "message", "disconnected"}));
+    EXPECT_EQ(listener.threadOf("disconnected"), std::this_thread::get_id());  // the stream events' loop
     EXPECT_EQ(client->connectStatus(), MobileClient::kConnected);
     EXPECT_FALSE(client->isConnected());
     EXPECT_TRUE(client->isDisconnected());
@@ -311,8 +312,14 @@ TEST_F(MobileClientTest, LogoutReportsAndSilentCloseDoesNot) {
     EXPECT_TRUE(session->waitForClose(5));
     EXPECT_EQ(client->flags(), 0);
 
+    EXPECT_TRUE(pump([&] { return client->runningThreadCount() == 0; }));
+
+    // A new connection runs a reader and a writer of its own.
     listener.clear();
     auto second = connect();
+    ASSERT_TRUE(pump([&] { return client->runningThreadCount() == 2; }));
+    client->sendMessage(numbered(8, 1));
+    ASSERT_TRUE(second->waitForMessages(1, 5));
     client->manualDisconnect();
     EXPECT_EQ(client->connectStatus(), MobileClient::kClosedSilently);
     EXPECT_TRUE(second->waitForClose(5));
@@ -357,7 +364,8 @@ TEST_F(MobileClientTest, HangUpBeforeTheAnswerGivesOnConnectionFail) {
     EXPECT_TRUE(pump([&] { return listener.count("fail") == 1; }));
     hangUp.join();
     ::close(fd);
-    EXPECT_EQ(listener.count("ok"), 0);
+    EXPECT_EQ(listener.names(), (std::vector<std::string>{"fail"}));
+    EXPECT_EQ(listener.threadOf("fail"), std::this_thread::get_id());  // the stream events' loop
 }
 
 TEST_F(MobileClientTest, ConnectDropsRequestsLeftFromBefore) {
@@ -373,17 +381,6 @@ TEST_F(MobileClientTest, ConnectDropsRequestsLeftFromBefore) {
     ASSERT_EQ(received.size(), 2u);
     EXPECT_EQ(received[0]._commandId(), 51);
     EXPECT_EQ(received[1]._commandId(), 52);
-}
-
-TEST_F(MobileClientTest, EachConnectionHasThreadsOfItsOwn) {
-    connect();
-    ASSERT_TRUE(pump([&] { return client->runningThreadCount() == 2; }));  // reader and writer
-    client->manualDisconnect();
-    ASSERT_TRUE(pump([&] { return client->runningThreadCount() == 0; }));
-    auto session = connect();
-    ASSERT_TRUE(pump([&] { return client->runningThreadCount() == 2; }));
-    client->sendMessage(numbered(8, 1));
-    ASSERT_TRUE(session->waitForMessages(1, 5));
 }
 
 TEST_F(MobileClientTest, AFailingListenerDoesNotStopTheReader) {
