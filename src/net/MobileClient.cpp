@@ -37,11 +37,6 @@ MobileClient::~MobileClient() {
     closeConnection(nullptr, false);
 }
 
-bool MobileClient::isCurrent(const std::shared_ptr<Connection>& conn) const {
-    std::lock_guard<std::mutex> lock(mutex_);
-    return conn && connection_ == conn;
-}
-
 bool MobileClient::connectToHost(const std::string& host, uint16_t port) {
     countOfSentSize_.store(0);
     countOfGetSize_.store(0);
@@ -206,25 +201,31 @@ void MobileClient::startThread(const std::shared_ptr<Connection>& conn,
 
 void MobileClient::onStreamEvent(const std::shared_ptr<Connection>& conn, SocketStream::Side side,
                                  SocketStream::Event event) {
-    if (!isCurrent(conn)) return;
-    switch (event) {
-        case SocketStream::Event::OpenCompleted: {
-            uint16_t bit = side == SocketStream::Side::Read ? kFlagReadStreamOpen : kFlagWriteStreamOpen;
-            uint16_t now = theFlags_.fetch_or(bit) | bit;
-            if ((now & kFlagReadStreamOpen) && (now & kFlagWriteStreamOpen)) startHandshake(conn);
-            break;
-        }
-        case SocketStream::Event::HasBytesAvailable: theFlags_.fetch_or(kFlagHasBytesAvailable); break;
-        case SocketStream::Event::CanAcceptBytes: theFlags_.fetch_or(kFlagCanAcceptBytes); break;
-        case SocketStream::Event::ErrorOccurred:
-        case SocketStream::Event::EndEncountered:
-            // A running reader wakes on the same end or error and closes (an end through this loop)
-            // once it has delivered every frame that arrived before it, so the listener never hears of
-            // the end before the last message.
-            if (conn->readerRunning.load()) break;
-            closeWithError(conn);
-            break;
+    if (event == SocketStream::Event::ErrorOccurred || event == SocketStream::Event::EndEncountered) {
+        // A running reader wakes on the same end or error and closes (an end through this loop) once
+        // it has delivered every frame that arrived before it, so the listener never hears of the end
+        // before the last message.
+        if (!conn->readerRunning.load()) closeWithError(conn);
+        return;
     }
+    uint16_t bit = 0;
+    switch (event) {
+        case SocketStream::Event::OpenCompleted:
+            bit = side == SocketStream::Side::Read ? kFlagReadStreamOpen : kFlagWriteStreamOpen;
+            break;
+        case SocketStream::Event::HasBytesAvailable: bit = kFlagHasBytesAvailable; break;
+        case SocketStream::Event::CanAcceptBytes: bit = kFlagCanAcceptBytes; break;
+        default: return;
+    }
+    uint16_t now;
+    {
+        // Checked and set together, so that an event of a connection closed meanwhile never marks the next.
+        std::lock_guard<std::mutex> lock(mutex_);
+        if (connection_ != conn) return;
+        now = theFlags_.fetch_or(bit) | bit;
+    }
+    if (event == SocketStream::Event::OpenCompleted && (now & kFlagReadStreamOpen) && (now & kFlagWriteStreamOpen))
+        startHandshake(conn);
 }
 
 void MobileClient::startHandshake(const std::shared_ptr<Connection>& conn) {
