@@ -15,7 +15,7 @@ void Message::append(uint64_t value, int bytes) {
     for (int shift = (bytes - 1) * 8; shift >= 0; shift -= 8) data_.push_back(static_cast<uint8_t>(value >> shift));
 }
 
-void Message::writeBool(bool value) { data_.push_back(value ? 1 : 0); }
+void Message::writeBool(int8_t value) { data_.push_back(static_cast<uint8_t>(value)); }
 void Message::writeByte(int8_t value) { data_.push_back(static_cast<uint8_t>(value)); }
 void Message::writeShort(int16_t value) { append(static_cast<uint16_t>(value), 2); }
 void Message::writeInt(int32_t value) { append(static_cast<uint32_t>(value), 4); }

@@ -26,7 +26,8 @@ public:
     static Message initWithRawData(const uint8_t* bytes, size_t length);
     static Message initWithRawData(const sys::Data& raw) { return initWithRawData(raw.data(), raw.size()); }
 
-    void writeBool(bool value);
+    // One byte: the value's low byte as given (a true bool writes 1).
+    void writeBool(int8_t value);
     void writeByte(int8_t value);
     void writeShort(int16_t value);
     void writeInt(int32_t value);

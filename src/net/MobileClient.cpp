@@ -16,6 +16,7 @@ using sys::SocketStream;
 
 struct MobileClient::Connection {
     std::shared_ptr<SocketStream> stream;
+    sys::RunLoop* runLoop = nullptr;  // where the stream events arrive
     std::shared_ptr<const TEA> tea;  // made by the handshake before the reader and writer start
     std::atomic<bool> cancelled{false};
     std::atomic<bool> readerRunning{false};
@@ -34,11 +35,6 @@ std::shared_ptr<MobileClient> MobileClient::create(IMessageListener* delegate) {
 MobileClient::~MobileClient() {
     delegate_.store(nullptr);
     closeConnection(nullptr, false);
-}
-
-bool MobileClient::isCurrent(const std::shared_ptr<Connection>& conn) const {
-    std::lock_guard<std::mutex> lock(mutex_);
-    return conn && connection_ == conn;
 }
 
 bool MobileClient::connectToHost(const std::string& host, uint16_t port) {
@@ -66,7 +62,8 @@ bool MobileClient::connectToHost(const std::string& host, uint16_t port) {
         if (self && c) self->onStreamEvent(c, side, event);
     });
     sys::RunLoop* loop = sys::RunLoop::current();
-    conn->stream->schedule(loop ? *loop : sys::RunLoop::main());
+    conn->runLoop = loop ? loop : &sys::RunLoop::main();
+    conn->stream->schedule(*conn->runLoop);
     connection_ = conn;
     if (!conn->stream->open()) {
         sys::Log::format("MobileClient %p couldn't open read stream,", static_cast<void*>(this));
@@ -204,25 +201,31 @@ void MobileClient::startThread(const std::shared_ptr<Connection>& conn,
 
 void MobileClient::onStreamEvent(const std::shared_ptr<Connection>& conn, SocketStream::Side side,
                                  SocketStream::Event event) {
-    if (!isCurrent(conn)) return;
-    switch (event) {
-        case SocketStream::Event::OpenCompleted: {
-            uint16_t bit = side == SocketStream::Side::Read ? kFlagReadStreamOpen : kFlagWriteStreamOpen;
-            uint16_t now = theFlags_.fetch_or(bit) | bit;
-            if ((now & kFlagReadStreamOpen) && (now & kFlagWriteStreamOpen)) startHandshake(conn);
-            break;
-        }
-        case SocketStream::Event::HasBytesAvailable: theFlags_.fetch_or(kFlagHasBytesAvailable); break;
-        case SocketStream::Event::CanAcceptBytes: theFlags_.fetch_or(kFlagCanAcceptBytes); break;
-        case SocketStream::Event::ErrorOccurred:
-        case SocketStream::Event::EndEncountered:
-            // A running reader wakes on the same end or error and closes once it has delivered every
-            // frame that arrived before it, so the listener never hears of the end before the last
-            // message.
-            if (conn->readerRunning.load()) break;
-            closeWithError(conn);
-            break;
+    if (event == SocketStream::Event::ErrorOccurred || event == SocketStream::Event::EndEncountered) {
+        // A running reader wakes on the same end or error and closes (an end through this loop) once
+        // it has delivered every frame that arrived before it, so the listener never hears of the end
+        // before the last message.
+        if (!conn->readerRunning.load()) closeWithError(conn);
+        return;
     }
+    uint16_t bit = 0;
+    switch (event) {
+        case SocketStream::Event::OpenCompleted:
+            bit = side == SocketStream::Side::Read ? kFlagReadStreamOpen : kFlagWriteStreamOpen;
+            break;
+        case SocketStream::Event::HasBytesAvailable: bit = kFlagHasBytesAvailable; break;
+        case SocketStream::Event::CanAcceptBytes: bit = kFlagCanAcceptBytes; break;
+        default: return;
+    }
+    uint16_t now;
+    {
+        // Checked and set together, so that an event of a connection closed meanwhile never marks the next.
+        std::lock_guard<std::mutex> lock(mutex_);
+        if (connection_ != conn) return;
+        now = theFlags_.fetch_or(bit) | bit;
+    }
+    if (event == SocketStream::Event::OpenCompleted && (now & kFlagReadStreamOpen) && (now & kFlagWriteStreamOpen))
+        startHandshake(conn);
 }
 
 void MobileClient::startHandshake(const std::shared_ptr<Connection>& conn) {
@@ -239,10 +242,7 @@ bool MobileClient::writeAll(const std::shared_ptr<Connection>& conn, const uint8
     size_t done = 0;
     while (done < length) {
         long n = conn->stream->write(bytes + done, length - done);
-        if (n < 0) {
-            closeWithError(conn);
-            return false;
-        }
+        if (n < 0) return false;
         done += static_cast<size_t>(n);
     }
     return true;
@@ -256,6 +256,7 @@ void MobileClient::sendConnect(const std::shared_ptr<Connection>& conn) {
     uint8_t hello[9];
     hello[0] = static_cast<uint8_t>(kProtocolId);
     for (int i = 0; i < 8; ++i) hello[1 + i] = static_cast<uint8_t>(static_cast<uint64_t>(key) >> (56 - 8 * i));
+    // A failed write is reported by the stream's error event, which closes on the run loop.
     if (!writeAll(conn, hello, sizeof hello)) return;
     startThread(conn, &MobileClient::readConnect);
 }
@@ -263,10 +264,9 @@ void MobileClient::sendConnect(const std::shared_ptr<Connection>& conn) {
 void MobileClient::readConnect(const std::shared_ptr<Connection>& conn) {
     if (!conn->stream->waitForBytes()) return;
     uint8_t answer = 0;
-    if (conn->stream->read(&answer, 1) != 1) {
-        closeWithError(conn);  // the server hung up or failed before it answered
-        return;
-    }
+    // The server hung up or failed before it answered: the stream's end or error event closes the
+    // connection on the run loop, which reports the failure there.
+    if (conn->stream->read(&answer, 1) != 1) return;
     if (answer == kHandshakeAccepted) {
         IMessageListener* listener = delegate_.load();
         if (!listener) return;
@@ -295,8 +295,16 @@ void MobileClient::readMessage(const std::shared_ptr<Connection>& conn) {
         if (!conn->stream->waitForBytes()) break;
         theFlags_.fetch_and(static_cast<uint16_t>(~kFlagHasBytesAvailable));
         long n = conn->stream->read(buffer.data(), buffer.size());
-        if (n <= 0) {
-            closeWithError(conn);  // the end, or a read error (after our own close: nothing to do)
+        if (n == 0) {
+            // Every frame before the end is delivered: the end closes on the run loop, as its event would.
+            std::weak_ptr<MobileClient> weakSelf = weak_from_this();
+            conn->runLoop->post([weakSelf, conn] {
+                if (auto self = weakSelf.lock()) self->closeWithError(conn);
+            });
+            break;
+        }
+        if (n < 0) {
+            closeWithError(conn);  // a read error (after our own close: nothing to do)
             break;
         }
         cutter.feed(buffer.data(), static_cast<size_t>(n), [&](const uint8_t* body, size_t length) {
@@ -340,7 +348,10 @@ bool MobileClient::doSendBytes(const std::shared_ptr<Connection>& conn, const Me
                          message._commandId(), message._data().size());
         return true;
     }
-    if (!writeAll(conn, frame->data(), frame->size())) return false;
+    if (!writeAll(conn, frame->data(), frame->size())) {
+        closeWithError(conn);
+        return false;
+    }
     theFlags_.fetch_and(static_cast<uint16_t>(~kFlagCanAcceptBytes));
     if (!conn->cancelled.load()) countOfSentSize_.fetch_add(static_cast<int64_t>(frame->size()));
     return true;

@@ -105,7 +105,6 @@ private:
     // call closed it.
     bool closeConnection(const std::shared_ptr<Connection>& conn, bool report);
     void closeWithError(const std::shared_ptr<Connection>& conn);
-    bool isCurrent(const std::shared_ptr<Connection>& conn) const;
     void startThread(const std::shared_ptr<Connection>& conn,
                      void (MobileClient::*body)(const std::shared_ptr<Connection>&));
 

@@ -45,19 +45,21 @@ void TEA::unbrew(uint32_t* words, size_t length) const {
     for (size_t i = 1; i + 1 < length; i += 2) decipherPair(words[i], words[i + 1]);
 }
 
-void TEA::pack(const uint8_t* src, size_t srcLength, uint32_t* dest, size_t destLength, size_t destOffset) {
+void TEA::pack(const sys::Data& src, uint32_t* dest, size_t destLength, size_t destOffset) {
     size_t byte = 0;
-    for (size_t w = destOffset; w < destLength && byte < srcLength; ++w) {
+    for (size_t w = destOffset; w < destLength && byte < src.size(); ++w) {
         uint32_t v = 0;
-        for (int k = 0; k < 4; ++k, ++byte) v = (v << 8) | (byte < srcLength ? src[byte] : 0);
+        for (int k = 0; k < 4; ++k, ++byte) v = (v << 8) | (byte < src.size() ? src[byte] : 0);
         dest[w] = v;
     }
 }
 
-void TEA::unpack(const uint32_t* src, size_t srcLength, size_t srcOffset, uint8_t* dest, size_t destLength) {
-    size_t byte = 0;
-    for (size_t w = srcOffset; w < srcLength && byte < destLength; ++w)
-        for (int shift = 24; shift >= 0 && byte < destLength; shift -= 8) dest[byte++] = static_cast<uint8_t>(src[w] >> shift);
+sys::Data TEA::unpack(const uint32_t* src, size_t srcLength, size_t srcOffset, size_t destLength) {
+    sys::Data out;
+    out.reserve(destLength);
+    for (size_t w = srcOffset; w < srcLength && out.size() < destLength; ++w)
+        for (int shift = 24; shift >= 0 && out.size() < destLength; shift -= 8) out.push_back(static_cast<uint8_t>(src[w] >> shift));
+    return out;
 }
 
 sys::Data TEA::encrypt(const uint8_t* plain, size_t length) const {

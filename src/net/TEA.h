@@ -38,10 +38,11 @@ public:
     // (3,4), ...; they need an odd word count and do nothing for an even one.
     void brew(uint32_t* words, size_t length) const;
     void unbrew(uint32_t* words, size_t length) const;
-    // Bytes into big-endian words starting at word destOffset; a short last word is zero-filled.
-    static void pack(const uint8_t* src, size_t srcLength, uint32_t* dest, size_t destLength, size_t destOffset);
-    // Words from srcOffset back into destLength big-endian bytes.
-    static void unpack(const uint32_t* src, size_t srcLength, size_t srcOffset, uint8_t* dest, size_t destLength);
+    // Bytes into big-endian words of dest (destLength words) starting at word destOffset; a short last
+    // word is zero-filled.
+    static void pack(const sys::Data& src, uint32_t* dest, size_t destLength, size_t destOffset);
+    // The words of src (srcLength words) from srcOffset on, as destLength big-endian bytes.
+    static sys::Data unpack(const uint32_t* src, size_t srcLength, size_t srcOffset, size_t destLength);
 
     const std::array<uint32_t, 4>& S() const { return S_; }
 

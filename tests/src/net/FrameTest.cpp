@@ -21,13 +21,16 @@ std::vector<Data> cut(FrameCutter& cutter, const Data& bytes) {
 }
 }  // namespace
 
-TEST(Frame, EmptyCommandOneIsTwelveBodyBytes) {
-    auto frame = Frame::encode(Message(1), kTea);
-    ASSERT_TRUE(frame);
-    EXPECT_EQ(*frame, (Data{0x00, 0x0C, 0, 0, 0, 1, 0x81, 0x65, 0x7a, 0x0a, 0xfb, 0xb4, 0x21, 0x50}));
-}
-
 TEST(Frame, EncodeAndDecodeRoundTrip) {
+    // Command 1 with no payload: length 00 0C, the plaintext length in clear, one enciphered block.
+    auto empty = Frame::encode(Message(1), kTea);
+    ASSERT_TRUE(empty);
+    EXPECT_EQ(*empty, (Data{0x00, 0x0C, 0, 0, 0, 1, 0x81, 0x65, 0x7a, 0x0a, 0xfb, 0xb4, 0x21, 0x50}));
+    auto one = Frame::decode(empty->data() + 2, empty->size() - 2, kTea);
+    ASSERT_TRUE(one);
+    EXPECT_EQ(one->_commandId(), 1);
+    EXPECT_FALSE(one->available());
+
     Message m(-35);
     m.writeUTF("Zuno");
     m.writeLong(-5);

@@ -30,8 +30,9 @@ TEST(Message, WritersGiveBigEndianBytes) {
     s.writeShort(-2);
     s.writeLong(1);
     s.writeBool(true);
+    s.writeBool(2);  // the low byte as given
     s.writeByte(-1);
-    EXPECT_EQ(s._data(), (Data{0xFF, 0xFE, 0, 0, 0, 0, 0, 0, 0, 1, 1, 0xFF}));
+    EXPECT_EQ(s._data(), (Data{0xFF, 0xFE, 0, 0, 0, 0, 0, 0, 0, 1, 1, 2, 0xFF}));
 }
 
 TEST(Message, TextsCountBytesNotCharacters) {
@@ -54,6 +55,12 @@ TEST(Message, ReadersTakeSignedValues) {
     EXPECT_EQ(m.readInt(), INT32_MIN);
     EXPECT_EQ(m.readLong(), -1);
     EXPECT_EQ(m._idx(), 16);
+
+    Message d = payload({1, 2, 3, 4});
+    d.readByte();
+    EXPECT_EQ(d.readDataWithLength(2), (Data{2, 3}));
+    EXPECT_EQ(d.readDataWithLength(0), Data{});
+    EXPECT_EQ(d._idx(), 3);
 }
 
 TEST(Message, AvailableWhileTheCursorIsInsideThePayload) {
@@ -86,14 +93,6 @@ TEST(Message, EveryOtherReaderRaisesPastTheEnd) {
     Message moved = payload({1, 2});
     moved.set_idx(-4);
     EXPECT_EQ(raisedName([&] { moved.readShort(); }), "RangeException");
-}
-
-TEST(Message, ReadDataTakesTheNextBytes) {
-    Message m = payload({1, 2, 3, 4});
-    m.readByte();
-    EXPECT_EQ(m.readDataWithLength(2), (Data{2, 3}));
-    EXPECT_EQ(m.readDataWithLength(0), Data{});
-    EXPECT_EQ(m._idx(), 3);
 }
 
 TEST(Message, InvalidUtf8GivesAMissingText) {

@@ -75,7 +75,7 @@ Message numbered(int8_t command, int32_t number) {
     return m;
 }
 
-TEST_F(MobileClientTest, HandshakeSendsProtocolIdAndTheClockAsKey) {
+TEST_F(MobileClientTest, HandshakeThenAMessageEachWayOnTheirThreads) {
     int64_t before = sys::currentTimeMillis();
     auto session = connect();
     int64_t after = sys::currentTimeMillis();
@@ -86,13 +86,9 @@ TEST_F(MobileClientTest, HandshakeSendsProtocolIdAndTheClockAsKey) {
     EXPECT_EQ(client->protocolId(), 5);
     EXPECT_EQ(client->connectStatus(), MobileClient::kConnected);
     EXPECT_TRUE(client->isConnected());
-    EXPECT_TRUE(client->flags() & MobileClient::kFlagConnectStarted);
-    EXPECT_TRUE(client->flags() & MobileClient::kFlagReadStreamOpen);
-    EXPECT_TRUE(client->flags() & MobileClient::kFlagWriteStreamOpen);
-}
+    uint16_t open = MobileClient::kFlagConnectStarted | MobileClient::kFlagReadStreamOpen | MobileClient::kFlagWriteStreamOpen;
+    EXPECT_EQ(client->flags() & open, open);
 
-TEST_F(MobileClientTest, MessagesGoEachWayOnTheirThreads) {
-    auto session = connect();
     Message hello(1);
     hello.writeUTF("xin chào");
     hello.writeLong(-7);
@@ -110,6 +106,7 @@ TEST_F(MobileClientTest, MessagesGoEachWayOnTheirThreads) {
     EXPECT_EQ(messages[0]._commandId(), -36);
     EXPECT_EQ(messages[0].readByte(), 1);
 
+    // onConnectionOK on the handshake thread, onMessage on the reader thread.
     auto mainThread = std::this_thread::get_id();
     auto okThread = listener.threadOf("ok");
     auto messageThread = listener.threadOf("message");
@@ -260,23 +257,17 @@ TEST_F(MobileClientTest, RefusedHandshakeReportsOnceThenClosesSilently) {
     ASSERT_TRUE(server.start());
     ASSERT_TRUE(client->connectToHost("127.0.0.1", server.port()));
     ASSERT_TRUE(pump([&] { return listener.count("fail") == 1; }));
-    EXPECT_TRUE(pump([&] { return client->runningThreadCount() == 0; }));
+    EXPECT_TRUE(pump([&] { return client->runningThreadCount() == 0; }));  // no reader, no writer
     EXPECT_TRUE(server.latestClient()->waitForClose(5));
     sys::RunLoop::main().runUntil([] { return false; }, 0.05);  // let any late event arrive
     EXPECT_EQ(listener.names(), (std::vector<std::string>{"fail"}));
+    EXPECT_NE(listener.threadOf("fail"), std::this_thread::get_id());  // the handshake thread
     EXPECT_EQ(client->connectStatus(), MobileClient::kConnecting);
     EXPECT_TRUE(client->isDisconnected());
 
-    // The next connect opens a new connection.
-    server.setHandshakeAnswer(6);
-    ASSERT_TRUE(client->connectToHost("127.0.0.1", server.port()));
-    ASSERT_TRUE(pump([&] { return listener.count("ok") == 1; }));
-    EXPECT_EQ(server.clientCount(), 2u);
-}
-
-TEST_F(MobileClientTest, AListenerMayReconnectFromTheRefusal) {
-    server.setHandshakeAnswer(1);
-    ASSERT_TRUE(server.start());
+    // The refused connection is gone before the listener hears of it: a connect from the callback
+    // opens a new one.
+    listener.clear();
     bool reopened = false;
     listener.onEachFail = [&] {
         server.setHandshakeAnswer(6);
@@ -287,7 +278,7 @@ TEST_F(MobileClientTest, AListenerMayReconnectFromTheRefusal) {
     listener.onEachFail = nullptr;
     EXPECT_TRUE(reopened);
     EXPECT_EQ(listener.names(), (std::vector<std::string>{"fail", "ok"}));
-    EXPECT_EQ(server.clientCount(), 2u);
+    EXPECT_EQ(server.clientCount(), 3u);
 }
 
 TEST_F(MobileClientTest, ServerClosingGivesOnDisconnectedAfterTheLastMessage) {
@@ -297,6 +288,7 @@ TEST_F(MobileClientTest, ServerClosingGivesOnDisconnectedAfterTheLastMessage) {
     session->close();
     ASSERT_TRUE(pump([&] { return listener.count("disconnected") == 1; }));
     EXPECT_EQ(listener.names(), (std::vector<std::string>{"ok", "message", "message", "disconnected"}));
+    EXPECT_EQ(listener.threadOf("disconnected"), std::this_thread::get_id());  // the stream events' loop
     EXPECT_EQ(client->connectStatus(), MobileClient::kConnected);
     EXPECT_FALSE(client->isConnected());
     EXPECT_TRUE(client->isDisconnected());
@@ -311,8 +303,14 @@ TEST_F(MobileClientTest, LogoutReportsAndSilentCloseDoesNot) {
     EXPECT_TRUE(session->waitForClose(5));
     EXPECT_EQ(client->flags(), 0);
 
+    EXPECT_TRUE(pump([&] { return client->runningThreadCount() == 0; }));
+
+    // A new connection runs a reader and a writer of its own.
     listener.clear();
     auto second = connect();
+    ASSERT_TRUE(pump([&] { return client->runningThreadCount() == 2; }));
+    client->sendMessage(numbered(8, 1));
+    ASSERT_TRUE(second->waitForMessages(1, 5));
     client->manualDisconnect();
     EXPECT_EQ(client->connectStatus(), MobileClient::kClosedSilently);
     EXPECT_TRUE(second->waitForClose(5));
@@ -323,7 +321,8 @@ TEST_F(MobileClientTest, LogoutReportsAndSilentCloseDoesNot) {
     EXPECT_EQ(listener.names(), (std::vector<std::string>{"ok"}));
 }
 
-TEST_F(MobileClientTest, UnreachableServerGivesOnConnectionFail) {
+TEST_F(MobileClientTest, StreamFailureBeforeTheAnswerGivesOnConnectionFailOnTheLoop) {
+    // Nobody listening: the streams fail to open.
     ASSERT_TRUE(server.start());
     uint16_t port = server.port();
     server.stop();
@@ -331,9 +330,8 @@ TEST_F(MobileClientTest, UnreachableServerGivesOnConnectionFail) {
     ASSERT_TRUE(pump([&] { return listener.count("fail") == 1; }));
     EXPECT_EQ(client->connectStatus(), MobileClient::kConnecting);
     EXPECT_TRUE(client->isDisconnected());
-}
 
-TEST_F(MobileClientTest, HangUpBeforeTheAnswerGivesOnConnectionFail) {
+    // A server that takes the handshake and hangs up without an answer.
     int fd = ::socket(AF_INET, SOCK_STREAM, 0);
     sockaddr_in addr{};
     addr.sin_family = AF_INET;
@@ -354,10 +352,11 @@ TEST_F(MobileClientTest, HangUpBeforeTheAnswerGivesOnConnectionFail) {
         ::close(c);
     });
     ASSERT_TRUE(client->connectToHost("127.0.0.1", ntohs(addr.sin_port)));
-    EXPECT_TRUE(pump([&] { return listener.count("fail") == 1; }));
+    EXPECT_TRUE(pump([&] { return listener.count("fail") == 2; }));
     hangUp.join();
     ::close(fd);
-    EXPECT_EQ(listener.count("ok"), 0);
+    EXPECT_EQ(listener.names(), (std::vector<std::string>{"fail", "fail"}));
+    for (const auto& call : listener.calls()) EXPECT_EQ(call.thread, std::this_thread::get_id());  // the events' loop
 }
 
 TEST_F(MobileClientTest, ConnectDropsRequestsLeftFromBefore) {
@@ -373,17 +372,6 @@ TEST_F(MobileClientTest, ConnectDropsRequestsLeftFromBefore) {
     ASSERT_EQ(received.size(), 2u);
     EXPECT_EQ(received[0]._commandId(), 51);
     EXPECT_EQ(received[1]._commandId(), 52);
-}
-
-TEST_F(MobileClientTest, EachConnectionHasThreadsOfItsOwn) {
-    connect();
-    ASSERT_TRUE(pump([&] { return client->runningThreadCount() == 2; }));  // reader and writer
-    client->manualDisconnect();
-    ASSERT_TRUE(pump([&] { return client->runningThreadCount() == 0; }));
-    auto session = connect();
-    ASSERT_TRUE(pump([&] { return client->runningThreadCount() == 2; }));
-    client->sendMessage(numbered(8, 1));
-    ASSERT_TRUE(session->waitForMessages(1, 5));
 }
 
 TEST_F(MobileClientTest, AFailingListenerDoesNotStopTheReader) {

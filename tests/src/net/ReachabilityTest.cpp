@@ -21,24 +21,29 @@ protected:
     static NetworkInterface ethernet(bool up) { return {"eth0", up, false, true}; }
 };
 
-TEST_F(ReachabilityTest, NetworkRule) {
-    Reachability r(nullptr);
-    EXPECT_EQ(r.networkStatusForFlags(0x0), Reachability::NotReachable);
-    EXPECT_EQ(r.networkStatusForFlags(0x2), Reachability::ReachableViaWiFi);
-    EXPECT_EQ(r.networkStatusForFlags(0x6), Reachability::NotReachable);
-    EXPECT_EQ(r.networkStatusForFlags(0x0E), Reachability::ReachableViaWiFi);
-    EXPECT_EQ(r.networkStatusForFlags(0x1E), Reachability::NotReachable);
-    EXPECT_EQ(r.networkStatusForFlags(0x26), Reachability::ReachableViaWiFi);  // on demand
-    EXPECT_EQ(r.networkStatusForFlags(0x2 | 0x40000), Reachability::ReachableViaWWAN);
-    EXPECT_EQ(r.networkStatusForFlags(0x1E | 0x40000), Reachability::ReachableViaWWAN);
-    EXPECT_EQ(r.networkStatusForFlags(0x40000), Reachability::NotReachable);
-}
-
-TEST_F(ReachabilityTest, WiFiRule) {
-    Reachability r(nullptr, true);
-    EXPECT_EQ(r.localWiFiStatusForFlags(0x2 | 0x20000), Reachability::ReachableViaWiFi);
-    EXPECT_EQ(r.localWiFiStatusForFlags(0x2), Reachability::NotReachable);
-    EXPECT_EQ(r.localWiFiStatusForFlags(0x20000), Reachability::NotReachable);
+TEST_F(ReachabilityTest, NetworkAndWiFiRules) {
+    const Reachability internet(nullptr), wifi(nullptr, true);
+    struct Case {
+        uint32_t flags;
+        Reachability::NetworkStatus network, local;
+    };
+    const Case cases[] = {
+        {0x0, Reachability::NotReachable, Reachability::NotReachable},
+        {0x2, Reachability::ReachableViaWiFi, Reachability::NotReachable},
+        {0x6, Reachability::NotReachable, Reachability::NotReachable},
+        {0x0E, Reachability::ReachableViaWiFi, Reachability::NotReachable},  // on traffic
+        {0x1E, Reachability::NotReachable, Reachability::NotReachable},      // and intervention required
+        {0x26, Reachability::ReachableViaWiFi, Reachability::NotReachable},  // on demand
+        {0x2 | 0x40000, Reachability::ReachableViaWWAN, Reachability::NotReachable},
+        {0x1E | 0x40000, Reachability::ReachableViaWWAN, Reachability::NotReachable},
+        {0x40000, Reachability::NotReachable, Reachability::NotReachable},
+        {0x2 | 0x20000, Reachability::ReachableViaWiFi, Reachability::ReachableViaWiFi},
+        {0x20000, Reachability::NotReachable, Reachability::NotReachable},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(internet.networkStatusForFlags(c.flags), c.network) << std::hex << c.flags;
+        EXPECT_EQ(wifi.localWiFiStatusForFlags(c.flags), c.local) << std::hex << c.flags;
+    }
 }
 
 TEST_F(ReachabilityTest, WithoutAHandleAnswersNotReachableAndNo) {
@@ -73,12 +78,9 @@ TEST_F(ReachabilityTest, StatusFollowsTheMachinesInterfaces) {
     EXPECT_FALSE(internet->connectionRequired());
 }
 
-TEST_F(ReachabilityTest, NoInstanceWithoutATarget) {
+TEST_F(ReachabilityTest, NoInstanceWithoutATargetAndTheNotifierStops) {
     EXPECT_EQ(Reachability::reachabilityWithHostName(""), nullptr);
     EXPECT_EQ(Reachability::reachabilityWithAddress(nullptr), nullptr);
-}
-
-TEST_F(ReachabilityTest, NotifierStartsAndStops) {
     auto wifi = Reachability::reachabilityForLocalWiFi();
     EXPECT_TRUE(wifi->startNotifier());
     wifi->stopNotifier();
