@@ -30,8 +30,6 @@ TEST(JsonParser, ValuesThatRead) {
         {R"("caf\u00e9 \"q\" \\ \/ \b\f\n\r\t")", Value("café \"q\" \\ / \b\f\n\r\t")},
         {"\"Tiến lên ♠ \xF4\x8F\xBF\xBF\"", Value("Tiến lên ♠ \xF4\x8F\xBF\xBF")},
         {R"("\u0000x\u20AC\u20ac")", Value(std::string("\0x€€", 8))},
-        {R"("abcdefghijklmnopqrstuvwxyz\nabcdefghijklmnopqrstuvwxyz")",
-         Value("abcdefghijklmnopqrstuvwxyz\nabcdefghijklmnopqrstuvwxyz")},
         {R"("\ud83c\udca1")", Value("\xF0\x9F\x82\xA1")},  // a surrogate pair is one character
         {R"("\uD800\uDC00\uDBFF\uDFFF")", Value("\xF0\x90\x80\x80\xF4\x8F\xBF\xBF")},
         // Numbers: whole ones that fit 64 bits are integers; too small for a double is zero.
@@ -82,8 +80,6 @@ TEST(JsonParser, ErrorTraces) {
          JsonErrorCode::BadUnicodeEscape},
         {R"("\ud800x")", "Missing low character in surrogate pair | Broken unicode character",
          JsonErrorCode::BadUnicodeEscape},
-        {R"("\ud800\n")", "Missing low character in surrogate pair | Broken unicode character",
-         JsonErrorCode::BadUnicodeEscape},
         {R"("\ud800\u0041")", "Invalid low surrogate char | Broken unicode character", JsonErrorCode::BadUnicodeEscape},
         {"\"a\tb\"", "Unescaped control character '0x9'", JsonErrorCode::ControlCharacter},
         {std::string_view("\"a\0b\"", 5), "Unescaped control character '0x0'", JsonErrorCode::ControlCharacter},
@@ -100,11 +96,8 @@ TEST(JsonParser, ErrorTraces) {
         {"\"\xF4\x90\x80\x80\"", "Unescaped control character '0xfffffff4'", JsonErrorCode::ControlCharacter},
         // Numbers.
         {"01", "Leading 0 disallowed in number", JsonErrorCode::BadNumber},
-        {"-01", "Leading 0 disallowed in number", JsonErrorCode::BadNumber},
         {"-", "No digits after initial minus", JsonErrorCode::BadNumber},
-        {"-a", "No digits after initial minus", JsonErrorCode::BadNumber},
         {"1.", "No digits after decimal point", JsonErrorCode::BadNumber},
-        {"1.e5", "No digits after decimal point", JsonErrorCode::BadNumber},
         {"1e", "No digits after exponent", JsonErrorCode::BadNumber},
         {"1e+", "No digits after exponent", JsonErrorCode::BadNumber},
         {"+1", "Leading + disallowed in number", JsonErrorCode::BadNumber},
