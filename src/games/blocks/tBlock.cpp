@@ -89,7 +89,7 @@ void tBlock::setBlock() {
     for (int32_t r = 0; r < kSize; ++r) {
         for (int32_t c = 0; c < kSize; ++c) filled[r][c] = shape[r][c] == '#' ? blockColor_ : 0;
     }
-    blockArray_ = filled;
+    copyArray(blockArray_, filled);
 }
 
 void tBlock::rotate() {

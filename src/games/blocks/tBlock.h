@@ -23,6 +23,8 @@ public:
 
     // Refills the matrix from blockKind and blockColor.
     void setBlock();
+    // Copies the cells of one matrix into another.
+    static void copyArray(Matrix& to, const Matrix& from) { to = from; }
     // A quarter turn clockwise, within the same kind.
     void rotate();
     // Undoes rotate().

@@ -4,25 +4,21 @@
 
 using namespace zuno;
 
-namespace {
-
-tBlock pieceAt(int kind, int rotation, float row, float column) {
-    return tBlock(static_cast<int8_t>(kind * 4 + rotation), BlocksPoint{row, column}, 1);
-}
-
-}  // namespace
-
 TEST(BlocksReport, LandingReports) {
-    EXPECT_EQ(BlocksReport::landing(pieceAt(4, 1, 18, 4), 5, 41), (BlocksReport{5, 4, 3, 4, 20, 41}));
-    // An upright I against the left wall has its matrix column 0 outside the well.
-    EXPECT_EQ(BlocksReport::landing(pieceAt(1, 1, 16, -1), 2, 9), (BlocksReport{2, 1, 3, -1, 18, 9}));
-    EXPECT_EQ(BlocksReport::landing(pieceAt(0, 0, -1, 3), 0, 0).posY, 1);
-    const int8_t sentRotation[4] = {0, 3, 2, 1};
-    for (int rotation = 0; rotation < 4; ++rotation) {
-        EXPECT_EQ(BlocksReport::landing(pieceAt(2, rotation, 10, 2), 0, 0).ro, sentRotation[rotation]);
+    struct Case {
+        int kind, rotation;
+        float row, column;
+        BlocksReport expected;
+    };
+    const Case cases[] = {
+        {4, 1, 18, 4, {5, 4, 3, 4, 20, 41}},  // J turned once: rotation sent as 3, row 18 as 20
+        {1, 1, 16, -1, {5, 1, 3, -1, 18, 41}},  // upright I at the left wall: column 0 of its matrix is outside
+        {0, 0, -1, 3, {5, 0, 0, 3, 1, 41}},
+        {2, 2, 10, 2, {5, 2, 2, 2, 12, 41}},
+        {2, 3, 10, 2, {5, 2, 1, 2, 12, 41}},
+    };
+    for (const Case& c : cases) {
+        tBlock block(static_cast<int8_t>(c.kind * 4 + c.rotation), BlocksPoint{c.row, c.column}, 1);
+        EXPECT_EQ(BlocksReport::landing(block, 5, 41), c.expected) << c.kind << " " << c.rotation;
     }
-}
-
-TEST(BlocksReport, TheLossReportNamesTheSpawnPlace) {
-    EXPECT_EQ(BlocksReport::loss(2, 17), (BlocksReport{2, 0, 0, 3, -1, 17}));
 }

@@ -4,7 +4,7 @@
 
 using namespace zuno;
 
-TEST(BlocksTouchTracker, AQuickShortTouchRotates) {
+TEST(BlocksTouchTracker, QuickShortTapsRotateDragsStepAndLongQuickSwipesDropHard) {
     BlocksTouchTracker touch;
     touch.touchBegan({100, 200}, 50.0);
     EXPECT_EQ(touch.touchEnded({118, 182}, 50.99), BlocksGesture::Rotate);  // 18 points is still near
@@ -12,10 +12,7 @@ TEST(BlocksTouchTracker, AQuickShortTouchRotates) {
     EXPECT_EQ(touch.touchEnded({118.5f, 200}, 50.3), BlocksGesture::None);
     EXPECT_EQ(touch.touchEnded({100, 181}, 50.3), BlocksGesture::None);
     EXPECT_EQ(touch.touchEnded({100, 200}, 51.0), BlocksGesture::None);  // a second or longer
-}
 
-TEST(BlocksTouchTracker, DraggingStepsOneCellAtATimeAndALongQuickSwipeDropsHard) {
-    BlocksTouchTracker touch;
     touch.touchBegan({100, 100}, 10);
     EXPECT_EQ(touch.touchMoved({110, 110}, 10.1), BlocksGesture::None);
     EXPECT_EQ(touch.touchMoved({119, 100}, 10.2), BlocksGesture::Right);

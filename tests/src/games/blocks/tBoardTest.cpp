@@ -42,13 +42,11 @@ TEST(tBoard, LineClearsRemoveExactlyTheFullRowsAndKeepTheOrderOfTheOthers) {
             for (int c = 0; c < 10; ++c) board.setValueAtRow(r, c, row[c]);
             if (isFull) ++full; else kept.push_back(row);
         }
-        int cleared = 0;
-        for (int row = board.bingoAtRow(); row != -1; row = board.bingoAtRow(), ++cleared) {
-            board.handleBingoAtRow(row);
-        }
-        ASSERT_EQ(cleared, full);
-        for (int r = 0; r < full; ++r) ASSERT_EQ(rowOf(board, r), Row(10, 0));
-        for (size_t i = 0; i < kept.size(); ++i) ASSERT_EQ(rowOf(board, full + static_cast<int>(i)), kept[i]);
+        for (int row = board.bingoAtRow(); row != -1; row = board.bingoAtRow(), --full) board.handleBingoAtRow(row);
+        ASSERT_EQ(full, 0);
+        int empty = 20 - static_cast<int>(kept.size());
+        for (int r = 0; r < empty; ++r) ASSERT_EQ(rowOf(board, r), Row(10, 0));
+        for (size_t i = 0; i < kept.size(); ++i) ASSERT_EQ(rowOf(board, empty + static_cast<int>(i)), kept[i]);
         ASSERT_EQ(rowOf(board, 20), Row(10, -1));
     }
 }
@@ -71,16 +69,13 @@ TEST(tBoard, GarbageRowsComeInFromBelowAndKeepTheirHole) {
 
 TEST(tBoard, NoAccessOutsideTheWell) {
     tBoard board(BlocksPoint{});
-    sys::Log::clearCaptured();
-    EXPECT_EQ(board.getValueAtRow(-1, 0), tBoard::kFloor);
-    EXPECT_EQ(board.getValueAtRow(21, 0), tBoard::kFloor);
-    EXPECT_EQ(board.getValueAtRow(3, 10), tBoard::kFloor);
-    EXPECT_FALSE(board.setValueAtRow(-1, 3, 5));
-    EXPECT_FALSE(board.setValueAtRow(0, -1, 5));
-    EXPECT_FALSE(board.setValueAtRow(21, 9, 5));
+    for (auto [row, column] : {std::pair{-1, 0}, {21, 0}, {3, 10}, {0, -1}}) {
+        EXPECT_EQ(board.getValueAtRow(row, column), tBoard::kFloor);
+        EXPECT_FALSE(board.setValueAtRow(row, column, 5));
+    }
     EXPECT_TRUE(sys::Log::contains("outside the well"));
     board.handleBingoAtRow(20);  // the floor is not a row to clear
     board.handleBingoAtRow(-1);
-    EXPECT_EQ(rowOf(board, 20), Row(10, -1));
     for (int r = 0; r < 20; ++r) EXPECT_EQ(rowOf(board, r), Row(10, 0));
+    EXPECT_EQ(rowOf(board, 20), Row(10, -1));
 }

@@ -13,7 +13,7 @@ using namespace zuno;
 using zuno::sys::Array;
 using zuno::sys::Dictionary;
 using zuno::sys::Value;
-using zuno::testing::lastError;
+using zuno::testing::traceText;
 
 namespace {
 
@@ -95,20 +95,15 @@ TEST(JsonRoundTrip, RandomValuesReadBackEqualInEveryLayout) {
             writer.setSortKeys(layout & 1);
             writer.setHumanReadable(layout & 2);
             auto text = writer.stringWithFragment(original);
-            ASSERT_TRUE(text) << lastError(writer);
+            ASSERT_TRUE(text) << traceText(writer);
             auto back = parser.fragmentWithString(*text);
-            ASSERT_TRUE(back) << lastError(parser) << " in " << *text;
+            ASSERT_TRUE(back) << traceText(parser) << " in " << *text;
             ASSERT_TRUE(*back == original) << *text;
-            if (layout == 0) {
-                // Compact output in the value's own order is stable through a second trip.
-                auto again = writer.stringWithFragment(*back);
-                ASSERT_EQ(again, text);
-            }
         }
     }
 }
 
-TEST(JsonRoundTrip, TextsSurviveAsTheirOwnBytes) {
+TEST(JsonRoundTrip, EveryCharacterSurvivesAndWholeRealsComeBackAsIntegers) {
     // Every code point of the first plane but the surrogates, and the edges of the others, in one string.
     std::string all;
     for (char32_t cp = 0; cp < 0x10000; ++cp)
@@ -116,17 +111,7 @@ TEST(JsonRoundTrip, TextsSurviveAsTheirOwnBytes) {
     for (char32_t cp : {0x10000, 0x1F0A1, 0xFFFFF, 0x10FFFF}) json::appendUtf8(all, cp);
     JsonWriter writer;
     JsonParser parser;
-    auto text = writer.stringWithFragment(Value(all));
-    ASSERT_TRUE(text);
-    EXPECT_EQ(parser.fragmentWithString(*text), Value(all));
-}
-
-TEST(JsonRoundTrip, WholeRealsComeBackAsIntegersOfTheSameValue) {
-    JsonWriter writer;
-    JsonParser parser;
-    auto back = parser.fragmentWithString(*writer.stringWithFragment(Value(Array{3.0, -0.0, 1e300})));
-    ASSERT_TRUE(back);
-    EXPECT_EQ((*back)[0], Value(3));
-    EXPECT_EQ((*back)[1], Value(0));
-    EXPECT_EQ((*back)[2], Value(1e300));
+    EXPECT_EQ(parser.fragmentWithString(*writer.stringWithFragment(Value(all))), Value(all));
+    EXPECT_EQ(parser.fragmentWithString(*writer.stringWithFragment(Value(Array{3.0, -0.0, 1e300}))),
+              Value(Array{3, 0, 1e300}));
 }

@@ -13,15 +13,4 @@ inline std::string traceText(const JsonBase& component) {
     return out;
 }
 
-// The record a caller reports: the last one.
-inline std::string lastError(const JsonBase& component) {
-    auto trace = component.errorTrace();
-    return trace.empty() ? std::string("(no error)") : trace.back()->description;
-}
-
-inline JsonErrorCode lastCode(const JsonBase& component) {
-    auto trace = component.errorTrace();
-    return trace.empty() ? JsonErrorCode{} : trace.back()->code;
-}
-
 }  // namespace zuno::testing
