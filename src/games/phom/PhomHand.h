@@ -97,10 +97,12 @@ public:
     // My fired card leaves the hand.
     void onFire(int8_t cardFire);
     // My lay-down was accepted: the laid cards (-1 entries skipped) leave the hand, the rest is
-    // sorted by id.
+    // sorted by id and regrouped. The fire button follows unless the lay-down was a U, so the U
+    // check's answer is not wanted here.
     void onHaPhom(std::span<const int8_t> laidCards);
-    // A drag reorders the hand: the card at `from` goes to `to` (appended when past the end); the
-    // hand is then regrouped with a U check due. Answers whether the lay-down is offered.
+    // A drag ends: the dragged card at `from` is deselected and goes to `to` (appended when past the
+    // end; -1 or `from` leaves it in place); the hand is then regrouped with a U check due. Answers
+    // whether the lay-down is offered.
     bool moveCard(int from, int to);
 
     void setScore(const std::array<int, kSeats>& scores);

@@ -145,11 +145,12 @@ void PhomHand::onHaPhom(std::span<const int8_t> laidCards) {
         return card.isReal() && std::find(laidCards.begin(), laidCards.end(), card.cardID) != laidCards.end();
     });
     sortWithCards(myCards);
-    cleanPhomRandom();
+    regroup();
 }
 
 bool PhomHand::moveCard(int from, int to) {
     int count = static_cast<int>(myCards.size());
+    if (from >= 0 && from < count) myCards[static_cast<size_t>(from)].isSelected = false;
     if (from >= 0 && from < count && to >= 0 && to != from) {
         PhomCard card = myCards[static_cast<size_t>(from)];
         myCards.erase(myCards.begin() + from);

@@ -167,9 +167,7 @@ bool PhomNewHand::isPhomBaLa(int phom) const {
     return true;
 }
 
-// Free cards are in no meld, eaten or not, even when an eaten card happens to be free.
 bool PhomNewHand::isPhomAn(int phom) const {
-    if (phom == 0) return false;
     return std::any_of(myCards.begin(), myCards.end(), [&](const PhomCard& c) { return c.phom == phom && c.isFix; });
 }
 

@@ -15,136 +15,94 @@ using namespace zuno::test;
 
 namespace {
 
+using Bytes = std::vector<int8_t>;
+
 // A hand that records every reset-melds request it sends.
 struct RecordingHand {
     PhomNewHand hand;
-    std::vector<std::vector<int8_t>> sent;
+    std::vector<Bytes> sent;
 
-    explicit RecordingHand(std::vector<PhomCard> cards) {
+    explicit RecordingHand(std::vector<PhomCard> cards, int counter = 3) {
         hand.myCards = std::move(cards);
+        hand.phomRandom = counter;
         hand.sendResetPhom = [this](std::span<const PhomCard> cards) {
             sent.push_back(PhomNewRequestBytes::doResetPhom(3, 9, cards));
         };
     }
 };
 
+// The reset-melds request for room 3, table 9 with the melds given as "5H 5D 5C | 7D 6D 5D".
+Bytes request(const std::string& melds) {
+    Bytes bytes = {3, 9, 0};
+    std::istringstream in(melds);
+    for (std::string meld; std::getline(in, meld, '|');) {
+        for (int id : ids(meld)) bytes.push_back(static_cast<int8_t>(id));
+        if (ids(meld).empty()) continue;
+        bytes.push_back(-1);
+        ++bytes[2];
+    }
+    return bytes;
+}
+
 }  // namespace
 
 TEST(PhomNewArrangement, TheWorkedExample) {
-    RecordingHand r(freeCards({card(4, H), card(6, S), card(4, S), card(5, H), card(12, D), card(6, H), card(4, C),
-                               card(1, D), card(6, D)}));
+    RecordingHand r(cards("5H 7S 5S 6H KD 7H 5C 2D 7D"));
     r.hand.intelligentSort();
     EXPECT_EQ(idsOf(r.hand.myCards), (std::vector<int>{27, 26, 24, 19, 17, 16, 6, 23, 50}));
-    ASSERT_EQ(r.sent.size(), 1u);
-    EXPECT_EQ(r.sent[0], (std::vector<int8_t>{3, 9, 2, 27, 26, 24, -1, 19, 17, 16, -1}));
+    EXPECT_EQ(r.sent, (std::vector<Bytes>{{3, 9, 2, 27, 26, 24, -1, 19, 17, 16, -1}}));
     EXPECT_EQ(r.hand.phomRandom, 7);
 }
 
-TEST(PhomNewArrangement, SmallHandsAreSortedButNotSearched) {
-    RecordingHand r(freeCards({card(2, H), card(2, S)}));
-    r.hand.intelligentSort();
-    EXPECT_EQ(idsOf(r.hand.myCards), (std::vector<int>{card(2, H), card(2, S)}));
-    EXPECT_EQ(r.sent, (std::vector<std::vector<int8_t>>{{3, 9, 0}}));
+TEST(PhomNewArrangement, SortRotateSearchAndOrder) {
+    struct Case {
+        std::string hand, arranged, melds;
+    };
+    const Case cases[] = {
+        // Two cards are sorted and rotated but not searched; no cards at all still report.
+        {"3S 3H", "3H 3S", ""},
+        {"", "", ""},
+        // Four of a kind: the first three in the rotated order meld, the fourth stays free.
+        {"5S 5C 5D 5H", "5H 5D 5C 5S", "5H 5D 5C"},
+        // ...or joins a run, here with a three lying five places after the ace.
+        {"AS 2C 2D 2H 2S 3S", "2H 2D 2C 3S 2S AS", "2H 2D 2C | 3S 2S AS"},
+        // Sets are searched before runs.
+        {"3H 4H 5H 4S 4C", "4H 4C 4S 3H 5H", "4H 4C 4S"},
+        // Two runs from the ace of equal weights keep their order; a set comes before a heavier run.
+        {"AS 2S 3S AH 2H 3H", "3H 2H AH 3S 2S AS", "3H 2H AH | 3S 2S AS"},
+        {"JD QD KD AS AC AD", "AD AC AS KD QD JD", "AD AC AS | KD QD JD"},
+        // Melds numbered earlier stay and are never interleaved, though the run through the fourth
+        // five is heavier than the set of fives.
+        {"5S:20 5C:20 5H:20 5D:21 6D:21 7D:21", "5H 5C 5S 7D 6D 5D", "5H 5C 5S | 7D 6D 5D"},
+    };
+    for (const Case& c : cases) {
+        RecordingHand r(cards(c.hand));
+        r.hand.intelligentSort();
+        EXPECT_EQ(idsOf(r.hand.myCards), ids(c.arranged)) << c.hand;
+        EXPECT_EQ(r.sent, (std::vector<Bytes>{request(c.melds)})) << c.hand;
+    }
 
-    RecordingHand empty({});
-    empty.hand.intelligentSort();
-    EXPECT_EQ(empty.sent.size(), 1u);
-}
-
-TEST(PhomNewArrangement, FourOfAKindMakeASetAndAFreeCard) {
-    RecordingHand r(freeCards({card(4, S), card(4, C), card(4, D), card(4, H)}));
-    r.hand.intelligentSort();
-    EXPECT_EQ(idsOf(r.hand.myCards), (std::vector<int>{card(4, H), card(4, D), card(4, C), card(4, S)}));
-    EXPECT_EQ(r.hand.myCards[3].phom, 0);
-}
-
-TEST(PhomNewArrangement, SetsAreSearchedBeforeRuns) {
-    RecordingHand r(freeCards({card(2, H), card(3, H), card(4, H), card(3, S), card(3, C)}));
-    r.hand.intelligentSort();
-    EXPECT_EQ(idsOf(r.hand.myCards), (std::vector<int>{card(3, H), card(3, C), card(3, S), card(2, H), card(4, H)}));
-    EXPECT_EQ(r.sent.back(), (std::vector<int8_t>{3, 9, 1, card(3, H), card(3, C), card(3, S), -1}));
-}
-
-TEST(PhomNewArrangement, RunsAreAceLowWithoutWrapping) {
-    RecordingHand low(freeCards({card(2, C), card(0, C), card(1, C)}));
-    low.hand.intelligentSort();
-    EXPECT_EQ(idsOf(low.hand.myCards), (std::vector<int>{card(2, C), card(1, C), card(0, C)}));
-    EXPECT_NE(low.hand.myCards[0].phom, 0);
-
-    RecordingHand high(freeCards({card(11, C), card(12, C), card(0, C)}));
-    high.hand.intelligentSort();
-    EXPECT_EQ(meldsOf(high.hand.myCards), (std::vector<int>{0, 0, 0}));
-    EXPECT_FALSE(PhomNewHand::canBePhom(freeCard(card(11, C)), freeCard(card(12, C)), freeCard(card(0, C))));
-    EXPECT_TRUE(PhomNewHand::canBePhom(freeCard(card(4, C)), freeCard(card(4, H)), freeCard(card(4, S))));
-}
-
-TEST(PhomNewArrangement, SetsComeFirstThenHeavierMeldsEqualWeightsKeepingTheirOrder) {
-    // A-2-3 of hearts and of spades weigh 6 each; the jack-queen-king run weighs 36 but the set of
-    // twos comes first.
-    RecordingHand r(freeCards({card(0, S), card(1, S), card(2, S), card(0, H), card(1, H), card(2, H), card(10, D),
-                               card(11, D), card(12, D), card(1, C), card(1, D)}));
-    r.hand.intelligentSort();
-    // The set of twos takes 2C, 2D and 2H, which leaves no run of hearts and puts 3S out of the run
-    // search's reach from the ace of spades.
-    std::vector<int> ids = idsOf(r.hand.myCards);
-    ASSERT_EQ(r.hand.myCards.size(), 11u);
-    EXPECT_TRUE(r.hand.isPhomBaLa(r.hand.myCards[0].phom));
-    EXPECT_EQ(r.hand.myCards[0].value(), 2);
-    EXPECT_EQ((std::vector<int>(ids.begin() + 3, ids.begin() + 6)),
-              (std::vector<int>{card(12, D), card(11, D), card(10, D)}));
-
-    RecordingHand tie(freeCards({card(0, S), card(1, S), card(2, S), card(0, H), card(1, H), card(2, H)}));
-    tie.hand.intelligentSort();
-    EXPECT_EQ(idsOf(tie.hand.myCards),
-              (std::vector<int>{card(2, H), card(1, H), card(0, H), card(2, S), card(1, S), card(0, S)}));
-}
-
-TEST(PhomNewArrangement, ExistingMeldsAreNeverInterleaved) {
-    // A set of fives and a heavier run through the fourth five, numbered by earlier regroupings:
-    // each meld's cards stay together, the set first.
-    RecordingHand r({inMeld(card(4, S), 20), inMeld(card(4, C), 20), inMeld(card(4, H), 20), inMeld(card(4, D), 21),
-                     inMeld(card(5, D), 21), inMeld(card(6, D), 21)});
-    r.hand.intelligentSort();
-    EXPECT_EQ(idsOf(r.hand.myCards), (std::vector<int>{card(4, H), card(4, C), card(4, S), card(6, D), card(5, D), card(4, D)}));
-    EXPECT_EQ(r.sent.back(), (std::vector<int8_t>{3, 9, 2, card(4, H), card(4, C), card(4, S), -1, card(6, D), card(5, D),
-                                                  card(4, D), -1}));
-}
-
-TEST(PhomNewArrangement, MeldNumbersDoNotWrapPastAByte) {
-    RecordingHand r(freeCards({card(4, S), card(4, C), card(4, D), card(7, S), card(7, C), card(7, D)}));
-    r.hand.phomRandom = 254;
+    // Meld numbers keep growing past a byte without wrapping onto 0 or onto each other.
+    RecordingHand r(cards("5S 5C 5D 8S 8C 8D"), 254);
     r.hand.intelligentSort();
     std::vector<int> numbers = meldsOf(r.hand.myCards);
-    EXPECT_EQ(std::count(numbers.begin(), numbers.end(), 0), 0);
-    EXPECT_EQ(std::set<int>(numbers.begin(), numbers.end()).size(), 2u);
-    EXPECT_EQ(r.sent.back()[2], 2);
-}
-
-TEST(PhomNewArrangement, ExistingMeldsStayAndAFreeEatenCardIsInNoMeld) {
-    RecordingHand r({freeCard(card(9, C)), inMeld(card(5, S), 40, true), inMeld(card(5, C), 40), freeCard(card(0, D)),
-                     inMeld(card(5, H), 40)});
-    r.hand.intelligentSort();
-    EXPECT_EQ(idsOf(r.hand.myCards), (std::vector<int>{card(5, H), card(5, C), card(5, S), card(0, D), card(9, C)}));
-    EXPECT_TRUE(r.hand.isPhomAn(40));
-    r.hand.myCards[0].isFix = true;
-    r.hand.myCards[0].phom = 0;
-    EXPECT_FALSE(r.hand.isPhomAn(0));
+    EXPECT_EQ(std::set<int>(numbers.begin(), numbers.end()), (std::set<int>{255, 256}));
 }
 
 namespace {
 
 // The arrangement's promises on any hand: the same cards, melds of three valid cards standing
-// together before the free cards, every eaten card in a meld, and a request carrying whole melds.
-void expectArranged(const PhomNewHand& hand, const std::vector<int>& idsBefore, bool meldsFirst,
-                    const std::vector<int8_t>& lastSent) {
-    std::vector<int> ids = idsOf(hand.myCards);
-    std::vector<int> a = ids, b = idsBefore;
+// together (before the free cards when asked), every eaten card in a meld, and a request carrying
+// whole melds.
+void expectArranged(const PhomNewHand& hand, const std::vector<int>& idsBefore, bool meldsFirst, const Bytes& lastSent) {
+    std::vector<int> a = idsOf(hand.myCards), b = idsBefore;
     std::sort(a.begin(), a.end());
     std::sort(b.begin(), b.end());
     ASSERT_EQ(a, b) << "not a permutation";
 
     std::map<int, std::vector<size_t>> melds;
     bool seenFree = false;
+    Bytes expected = {3, 9, 0};
     for (size_t i = 0; i < hand.myCards.size(); ++i) {
         const PhomCard& c = hand.myCards[i];
         ASSERT_NE(c.phom, PhomNewHand::kTrialMeld);
@@ -154,23 +112,17 @@ void expectArranged(const PhomNewHand& hand, const std::vector<int>& idsBefore, 
             continue;
         }
         if (meldsFirst) ASSERT_FALSE(seenFree) << "meld after a free card";
-        melds[c.phom].push_back(i);
+        auto& at = melds[c.phom];
+        at.push_back(i);
+        expected.push_back(c.cardID);
+        if (at.size() == 3) expected.push_back(-1);
     }
-    std::vector<int8_t> expected = {3, 9, static_cast<int8_t>(melds.size())};
+    expected[2] = static_cast<int8_t>(melds.size());
     for (auto& [number, at] : melds) {
         ASSERT_EQ(at.size(), 3u) << "meld " << number << " of " << at.size() << " cards";
         ASSERT_EQ(at[2], at[0] + 2) << "meld " << number << " not together";
         std::vector<int> trio = {hand.myCards[at[0]].cardID, hand.myCards[at[1]].cardID, hand.myCards[at[2]].cardID};
         ASSERT_TRUE(PhomMelds::checkPhomBaLa(trio) || PhomMelds::checkPhomSanh(trio)) << "meld " << number;
-    }
-    for (size_t i = 0; i < hand.myCards.size();) {
-        if (hand.myCards[i].phom == 0) {
-            ++i;
-            continue;
-        }
-        for (size_t k = i; k < i + 3; ++k) expected.push_back(hand.myCards[k].cardID);
-        expected.push_back(-1);
-        i += 3;
     }
     ASSERT_EQ(lastSent, expected);
 }
@@ -179,9 +131,7 @@ std::vector<PhomCard> randomHand(std::mt19937& rng, size_t size) {
     std::vector<int> deck(52);
     for (int i = 0; i < 52; ++i) deck[static_cast<size_t>(i)] = i;
     std::shuffle(deck.begin(), deck.end(), rng);
-    std::vector<PhomCard> cards;
-    for (size_t i = 0; i < size; ++i) cards.push_back(freeCard(static_cast<int8_t>(deck[i])));
-    return cards;
+    return freeCards(std::vector<int>(deck.begin(), deck.begin() + static_cast<long>(size)));
 }
 
 }  // namespace
@@ -199,22 +149,119 @@ TEST(PhomNewArrangement, RandomHandsArePermutationsWithWholeValidMeldsFirst) {
 
 // Random drags on arranged hands that hold an eaten meld: every drop keeps the melds whole and
 // valid and keeps the eaten card in a meld.
-TEST(PhomNewArrangement, RandomDropsKeepMeldsWholeAndEatenCardsMelded) {
+TEST(PhomNewDrop, RandomDropsKeepMeldsWholeAndEatenCardsMelded) {
     std::mt19937 rng(9);
     for (int round = 0; round < 1500; ++round) {
         RecordingHand r(randomHand(rng, 9 + rng() % 3));
-        // An eaten meld: the first free run or set that the arrangement finds, with one card eaten.
         r.hand.intelligentSort();
         if (r.hand.myCards[0].phom == 0) continue;
         r.hand.myCards[rng() % 3].isFix = true;
         std::vector<int> before = idsOf(r.hand.myCards);
         for (int drop = 0; drop < 8; ++drop) {
             int count = static_cast<int>(r.hand.myCards.size());
-            int from = static_cast<int>(rng() % static_cast<unsigned>(count));
-            int to = static_cast<int>(rng() % static_cast<unsigned>(count + 1));
-            r.hand.dropCard(from, to);
+            r.hand.dropCard(static_cast<int>(rng() % static_cast<unsigned>(count)),
+                            static_cast<int>(rng() % static_cast<unsigned>(count + 1)));
             ASSERT_EQ(r.hand.indexOfCard2, -1);
             expectArranged(r.hand, before, false, r.sent.back());
         }
+    }
+}
+
+TEST(PhomNewDrop, DropsWithoutAnEatenMeld) {
+    // A free card dropped between two cards of an ordinary meld breaks it.
+    RecordingHand broken(cards("5S:5 5C:5 5D:5 KC"));
+    broken.hand.myCards[3].isSelected = true;
+    broken.hand.dropCard(3, 1);
+    EXPECT_EQ(idsOf(broken.hand.myCards), ids("5S KC 5C 5D"));
+    EXPECT_EQ(meldsOf(broken.hand.myCards), (std::vector<int>{0, 0, 0, 0}));
+    EXPECT_FALSE(broken.hand.myCards[1].isSelected);
+    EXPECT_EQ(broken.sent, (std::vector<Bytes>{request("")}));
+
+    // 7D dropped between 5D and 6D makes a run of the three as they lie.
+    RecordingHand run(cards("7D AS 5D 6D TH"), 10);
+    run.hand.dropCard(0, 2);
+    EXPECT_EQ(idsOf(run.hand.myCards), ids("AS 5D 7D 6D TH"));
+    EXPECT_EQ(meldsOf(run.hand.myCards), (std::vector<int>{0, 12, 12, 12, 0}));
+
+    // Positions from outside are bounded; a drop past the end appends.
+    RecordingHand r(cards("AS 6D TH"));
+    const std::pair<int, int> ignored[] = {{-1, 0}, {3, 0}, {0, 0}, {0, -1}, {1, -7}};
+    for (auto [from, to] : ignored) r.hand.dropCard(from, to);
+    EXPECT_EQ(idsOf(r.hand.myCards), ids("AS 6D TH"));
+    EXPECT_TRUE(r.sent.empty());
+    r.hand.dropCard(0, 40);
+    EXPECT_EQ(idsOf(r.hand.myCards), ids("6D TH AS"));
+    r.hand.indexOfCard2 = 17;
+    r.hand.checkDoiPhom();
+    r.hand.changeLeft();
+    r.hand.changeRight();
+    r.hand.changeMid();
+    EXPECT_EQ(r.sent.size(), 1u);
+}
+
+TEST(PhomNewDrop, NextToAnEatenMeldTheRightTrioWinsWhenAllThreeHold) {
+    // 2H 3H | 5H* 6H 7H; 4H dropped between 3H and 5H: left, right and middle trios all run.
+    RecordingHand r(cards("4H 2H 3H 5H:8* 6H:8 7H:8"), 10);
+    r.hand.dropCard(0, 2);
+    EXPECT_EQ(idsOf(r.hand.myCards), ids("6H 5H 4H 2H 3H 7H"));
+    EXPECT_EQ(meldsOf(r.hand.myCards), (std::vector<int>{11, 11, 11, 0, 0, 0}));
+    // The change reports twice, the arrangement after the regrouping once more, the drop once.
+    EXPECT_EQ(r.sent, (std::vector<Bytes>(4, request("6H 5H 4H"))));
+}
+
+TEST(PhomNewDrop, ARegroupingFreesEveryMeldItBreaks) {
+    // 5H dropped between 4H* and 4S regroups 3H 4H 5H. The set of threes loses 3H and is freed
+    // whole rather than left with two cards.
+    RecordingHand r(cards("3S:5 3C:5 3H:5 4H:6* 4S:6 4C:6 5H"), 10);
+    r.hand.dropCard(6, 4);
+    EXPECT_EQ(idsOf(r.hand.myCards), ids("5H 4H 3H 3C 3S 4C 4S"));
+    EXPECT_EQ(meldsOf(r.hand.myCards), (std::vector<int>{11, 11, 11, 0, 0, 0, 0}));
+
+    // The narrow run search takes nothing out of an eaten meld, and frees an ordinary meld whole.
+    PhomNewHand hand;
+    hand.phomRandom = 10;
+    hand.myCards = cards("3H 4H:6 5H:6* 6H:6");
+    hand.findPhom2();
+    EXPECT_EQ(meldsOf(hand.myCards), (std::vector<int>{0, 6, 6, 6}));
+    hand.myCards = cards("3H 4H 5H:6 5S:6 5C:6");
+    hand.findPhom2();
+    EXPECT_EQ(meldsOf(hand.myCards), (std::vector<int>{14, 14, 14, 0, 0}));
+}
+
+TEST(PhomNewDrop, TheDecisionTable) {
+    // The card at `at` lies next to meld 7 or the eaten meld 8; the counter stands at 10, so the
+    // trio that becomes a meld is the one numbered above 10.
+    struct Case {
+        std::string hand;
+        int at;
+        std::string melded;  // high id first; empty: nothing changes
+    };
+    const Case cases[] = {
+        {"4S:7 4C:7 4D:7 4H KS 9H", 3, "4H 4D 4C"},  // only the left trio holds
+        {"6S:7 6C:7 6H 6D:7 KS", 2, "6H 6C 6S"},     // left and middle sets: the left wins
+        {"3D:7 4D:7 5D:7 6D 7D QS", 3, "7D 6D 5D"},  // left and middle runs: the middle wins
+        {"4S:7 4C:7 4D:7 KS 9H AD", 3, ""},          // no trio holds
+        {"5S:7 5H 5C:7 5D:7 KS", 1, "5H 5C 5S"},     // middle and right sets: the middle wins
+        {"4D:7 5D 6D:7 7D:7 KS", 1, "7D 6D 5D"},     // middle and right runs: the right wins
+        {"5C:7 5S:7 5H 6H:9 7H:9", 2, ""},           // left and right without the middle: neither
+        {"5C:7 5S:7 5H 6H:8 7H:8 8H:8*", 2, "5H 5C 5S"},  // ...unless only one may be formed
+        {"5H 6H:8 7H:8* 8H:8 KS", 2, ""},            // a card between two of its own meld stays
+        {"7S:8* 7H 7C:8 7D:8", 1, ""},               // the middle trio never joins two eaten-meld cards
+        // Only the right trio holds, but it would take two cards of the eaten meld and leave its
+        // eaten card outside any meld.
+        {"2S TC 3S 4S:8 5S:8 6S:8*", 2, ""},
+        // All three trios hold, but the right one would pull 4H out of its eaten meld without 3H.
+        {"2H:8 3H:8* 4H:8 5H 6H", 2, ""},
+    };
+    for (const Case& c : cases) {
+        RecordingHand r(cards(c.hand), 10);
+        r.hand.indexOfCard2 = c.at;
+        r.hand.checkDoiPhom();
+        std::vector<int> melded;
+        for (const PhomCard& card : r.hand.myCards) {
+            if (card.phom > 10) melded.push_back(card.cardID);
+        }
+        EXPECT_EQ(melded, ids(c.melded)) << c.hand;
+        EXPECT_EQ(r.sent.size(), c.melded.empty() ? 0u : 2u) << c.hand;
     }
 }
