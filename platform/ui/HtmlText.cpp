@@ -4,6 +4,8 @@
 #include <cctype>
 #include <cstdint>
 
+#include "platform/core/Utf8.h"
+
 namespace zuno::ui {
 
 namespace {
@@ -14,23 +16,10 @@ std::string lower(std::string_view s) {
     return out;
 }
 
+// A character reference that names no character shows as the replacement character.
 void appendUtf8(std::string& out, uint32_t cp) {
     if (cp == 0 || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF)) cp = 0xFFFD;
-    if (cp < 0x80) {
-        out += char(cp);
-    } else if (cp < 0x800) {
-        out += char(0xC0 | (cp >> 6));
-        out += char(0x80 | (cp & 0x3F));
-    } else if (cp < 0x10000) {
-        out += char(0xE0 | (cp >> 12));
-        out += char(0x80 | ((cp >> 6) & 0x3F));
-        out += char(0x80 | (cp & 0x3F));
-    } else {
-        out += char(0xF0 | (cp >> 18));
-        out += char(0x80 | ((cp >> 12) & 0x3F));
-        out += char(0x80 | ((cp >> 6) & 0x3F));
-        out += char(0x80 | (cp & 0x3F));
-    }
+    sys::appendUtf8(out, cp);
 }
 
 // The value of an attribute inside a tag's text, or nothing.

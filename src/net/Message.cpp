@@ -1,8 +1,8 @@
 #include "net/Message.h"
 
-#include "net/Utf8.h"
 #include "platform/core/Exception.h"
 #include "platform/core/Log.h"
+#include "platform/core/Utf8.h"
 
 namespace zuno {
 
@@ -70,9 +70,9 @@ int64_t Message::readLong() { return static_cast<int64_t>(readBigEndian(8)); }
 std::optional<std::string> Message::readUTF() {
     int16_t count = readShort();
     size_t at = take(count);
-    const uint8_t* bytes = data_.data() + at;
-    if (!isValidUtf8(bytes, static_cast<size_t>(count))) return std::nullopt;
-    return std::string(reinterpret_cast<const char*>(bytes), static_cast<size_t>(count));
+    std::string text(reinterpret_cast<const char*>(data_.data() + at), static_cast<size_t>(count));
+    if (!sys::isValidUtf8(text)) return std::nullopt;
+    return text;
 }
 
 sys::Data Message::readDataWithLength(int16_t length) {

@@ -2,8 +2,8 @@
 
 #include <cstdio>
 
+#include "platform/core/Utf8.h"
 #include "social/json/JsonNumber.h"
-#include "social/json/JsonUtf8.h"
 
 namespace zuno {
 
@@ -216,7 +216,7 @@ bool JsonParser::scanRestOfString(std::string& out) {
         const char* run = c_;
         while (c_ != end_ && isPlainStringByte(*c_)) ++c_;
         if (c_ != run) {
-            if (!json::isValidUtf8(run, c_)) {
+            if (!sys::isValidUtf8(std::string_view(run, static_cast<size_t>(c_ - run)))) {
                 c_ = run;
                 return failByte(JsonErrorCode::ControlCharacter, "Unescaped control character '0x%x'", *run);
             }
@@ -271,7 +271,7 @@ bool JsonParser::scanUnicodeEscape(std::string& out) {
         return false;
     }
     if (high < 0xD800 || high > 0xDBFF) {
-        json::appendUtf8(out, high);
+        sys::appendUtf8(out, high);
         return true;
     }
     if (end_ - c_ < 2 || c_[0] != '\\' || c_[1] != 'u') {
@@ -288,7 +288,7 @@ bool JsonParser::scanUnicodeEscape(std::string& out) {
         addErrorWithCode(JsonErrorCode::BadUnicodeEscape, "Invalid low surrogate char");
         return false;
     }
-    json::appendUtf8(out, 0x10000 + (high - 0xD800) * 0x400 + (low - 0xDC00));
+    sys::appendUtf8(out, 0x10000 + (high - 0xD800) * 0x400 + (low - 0xDC00));
     return true;
 }
 

@@ -5,7 +5,7 @@
 #include <cmath>
 #include <vector>
 
-#include "social/json/JsonUtf8.h"
+#include "platform/core/Utf8.h"
 
 namespace zuno {
 
@@ -13,7 +13,7 @@ namespace {
 
 // False, writing nothing, for text that is not UTF-8: no reader would take the result.
 bool appendString(std::string_view text, std::string& json) {
-    if (!json::isValidUtf8(text.data(), text.data() + text.size())) return false;
+    if (!sys::isValidUtf8(text)) return false;
     json.push_back('"');
     size_t plainStart = 0;
     for (size_t i = 0; i < text.size(); ++i) {

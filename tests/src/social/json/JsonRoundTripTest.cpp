@@ -6,7 +6,7 @@
 
 #include "JsonTestSupport.h"
 #include "social/json/JsonParser.h"
-#include "social/json/JsonUtf8.h"
+#include "platform/core/Utf8.h"
 #include "social/json/JsonWriter.h"
 
 using namespace zuno;
@@ -75,7 +75,7 @@ private:
                 case 2: cp = 0xE000 + static_cast<char32_t>(pick(0x110000 - 0xE000)); break;
                 default: cp = 0x20 + static_cast<char32_t>(pick(0x5f)); break;
             }
-            json::appendUtf8(out, cp);
+            sys::appendUtf8(out, cp);
         }
         return out;
     }
@@ -107,8 +107,8 @@ TEST(JsonRoundTrip, EveryCharacterSurvivesAndWholeRealsComeBackAsIntegers) {
     // Every code point of the first plane but the surrogates, and the edges of the others, in one string.
     std::string all;
     for (char32_t cp = 0; cp < 0x10000; ++cp)
-        if (cp < 0xD800 || cp > 0xDFFF) json::appendUtf8(all, cp);
-    for (char32_t cp : {0x10000, 0x1F0A1, 0xFFFFF, 0x10FFFF}) json::appendUtf8(all, cp);
+        if (cp < 0xD800 || cp > 0xDFFF) sys::appendUtf8(all, cp);
+    for (char32_t cp : {0x10000, 0x1F0A1, 0xFFFFF, 0x10FFFF}) sys::appendUtf8(all, cp);
     JsonWriter writer;
     JsonParser parser;
     EXPECT_EQ(parser.fragmentWithString(*writer.stringWithFragment(Value(all))), Value(all));

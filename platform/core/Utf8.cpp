@@ -1,14 +1,14 @@
-#include "social/json/JsonUtf8.h"
+#include "platform/core/Utf8.h"
 
-namespace zuno::json {
+namespace zuno::sys {
 
 namespace {
 bool isContinuation(unsigned char b) { return (b & 0xC0) == 0x80; }
 }  // namespace
 
-bool isValidUtf8(const char* begin, const char* end) {
-    const auto* p = reinterpret_cast<const unsigned char*>(begin);
-    const auto* e = reinterpret_cast<const unsigned char*>(end);
+bool isValidUtf8(std::string_view bytes) {
+    const auto* p = reinterpret_cast<const unsigned char*>(bytes.data());
+    const auto* e = p + bytes.size();
     while (p != e) {
         unsigned char b = *p;
         if (b < 0x80) {
@@ -21,12 +21,12 @@ bool isValidUtf8(const char* begin, const char* end) {
             p += 2;
         } else if (b >= 0xE0 && b <= 0xEF) {
             if (left < 3 || !isContinuation(p[1]) || !isContinuation(p[2])) return false;
-            if (b == 0xE0 && p[1] < 0xA0) return false;  // overlong
+            if (b == 0xE0 && p[1] < 0xA0) return false;   // overlong
             if (b == 0xED && p[1] >= 0xA0) return false;  // a surrogate
             p += 3;
         } else if (b >= 0xF0 && b <= 0xF4) {
             if (left < 4 || !isContinuation(p[1]) || !isContinuation(p[2]) || !isContinuation(p[3])) return false;
-            if (b == 0xF0 && p[1] < 0x90) return false;  // overlong
+            if (b == 0xF0 && p[1] < 0x90) return false;   // overlong
             if (b == 0xF4 && p[1] >= 0x90) return false;  // above U+10FFFF
             p += 4;
         } else {
@@ -54,4 +54,4 @@ void appendUtf8(std::string& out, char32_t cp) {
     }
 }
 
-}  // namespace zuno::json
+}  // namespace zuno::sys

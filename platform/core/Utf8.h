@@ -1,15 +1,16 @@
 #pragma once
 
-#include <cstddef>
 #include <string>
+#include <string_view>
 
-namespace zuno::json {
+namespace zuno::sys {
 
 // True when the bytes are well-formed UTF-8: no overlong forms, no encoded surrogates, nothing above
 // U+10FFFF, no sequence cut short.
-bool isValidUtf8(const char* begin, const char* end);
+bool isValidUtf8(std::string_view bytes);
 
-// Appends one code point (at most U+10FFFF) as UTF-8.
+// Appends one code point as UTF-8. The code point must be a scalar value (at most U+10FFFF, not a
+// surrogate).
 void appendUtf8(std::string& out, char32_t codePoint);
 
-}  // namespace zuno::json
+}  // namespace zuno::sys

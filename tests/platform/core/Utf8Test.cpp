@@ -1,0 +1,43 @@
+#include <gtest/gtest.h>
+
+#include "platform/core/Utf8.h"
+
+using namespace zuno::sys;
+
+TEST(Utf8, StrictValidation) {
+    struct Case {
+        std::string bytes;
+        bool valid;
+    };
+    const Case cases[] = {
+        {"", true},
+        {"abc", true},
+        {"Đồng ý", true},
+        {"\xF0\x9F\x83\x81", true},        // U+1F0C1
+        {"\xF4\x8F\xBF\xBF", true},        // U+10FFFF
+        {"\xC0\xAF", false},               // overlong slash
+        {"\xE0\x80\xAF", false},           // overlong
+        {"\xF0\x80\x80\xAF", false},       // overlong
+        {"\xED\xA0\x80", false},           // a surrogate
+        {"\xF4\x90\x80\x80", false},       // above U+10FFFF
+        {"\xF5\x80\x80\x80", false},
+        {"\xC3", false},                   // cut short
+        {"a\xE1\x80", false},              // cut short at the end
+        {"\x80", false},                   // a lone continuation
+        {std::string("a\0b", 3), true},    // NUL is a character
+    };
+    for (const auto& c : cases) EXPECT_EQ(isValidUtf8(c.bytes), c.valid) << testing::PrintToString(c.bytes);
+}
+
+TEST(Utf8, AppendedScalarsAreValidAndRoundTripTheirLength) {
+    for (char32_t cp : {char32_t(0x41), char32_t(0x7FF), char32_t(0x800), char32_t(0xFFFF), char32_t(0x10000),
+                        char32_t(0x10FFFF)}) {
+        std::string out;
+        appendUtf8(out, cp);
+        EXPECT_TRUE(isValidUtf8(out));
+        EXPECT_EQ(out.size(), cp < 0x80 ? 1u : cp < 0x800 ? 2u : cp < 0x10000 ? 3u : 4u);
+    }
+    std::string dong;
+    appendUtf8(dong, 0x110);
+    EXPECT_EQ(dong, "Đ");
+}
