@@ -7,23 +7,12 @@
 #include <ctime>
 
 #include "platform/core/Clock.h"
+#include "platform/core/Text.h"
 #include "platform/net/UrlEncoding.h"
 
 namespace zuno::sys {
 
 namespace {
-std::string_view trim(std::string_view s) {
-    while (!s.empty() && (s.front() == ' ' || s.front() == '\t')) s.remove_prefix(1);
-    while (!s.empty() && (s.back() == ' ' || s.back() == '\t' || s.back() == '\r' || s.back() == '\n')) s.remove_suffix(1);
-    return s;
-}
-
-std::string lower(std::string_view s) {
-    std::string out(s);
-    for (char& c : out) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    return out;
-}
-
 bool isIpAddress(const std::string& host) {
     if (!host.empty() && host.front() == '[') return true;
     return std::all_of(host.begin(), host.end(), [](char c) { return (c >= '0' && c <= '9') || c == '.'; });
@@ -92,7 +81,7 @@ std::optional<double> CookieStore::parseHttpDate(std::string_view text) {
                 year = token.size() <= 2 ? (v < 70 ? 2000 + v : 1900 + v) : v;
             }
         } else if (month < 0 && token.size() >= 3) {
-            std::string m = lower(token.substr(0, 3));
+            std::string m = asciiLowercase(token.substr(0, 3));
             for (int k = 0; k < 12; ++k)
                 if (m == months[k]) month = k;
         }
@@ -114,12 +103,12 @@ std::optional<Cookie> CookieStore::parseSetCookie(std::string_view setCookie, st
     auto parts = parseUrl(url);
     if (!parts) return std::nullopt;
     size_t semi = setCookie.find(';');
-    std::string_view pair = trim(setCookie.substr(0, semi));
+    std::string_view pair = trimWhitespace(setCookie.substr(0, semi));
     size_t eq = pair.find('=');
     if (eq == std::string_view::npos) return std::nullopt;
     Cookie c;
-    c.name = std::string(trim(pair.substr(0, eq)));
-    c.value = std::string(trim(pair.substr(eq + 1)));
+    c.name = std::string(trimWhitespace(pair.substr(0, eq)));
+    c.value = std::string(trimWhitespace(pair.substr(eq + 1)));
     if (c.name.empty()) return std::nullopt;
     c.domain = parts->host;
     c.path = defaultPath(parts->path);
@@ -128,13 +117,13 @@ std::optional<Cookie> CookieStore::parseSetCookie(std::string_view setCookie, st
     std::string_view rest = semi == std::string_view::npos ? std::string_view() : setCookie.substr(semi + 1);
     while (!rest.empty()) {
         size_t next = rest.find(';');
-        std::string_view attr = trim(rest.substr(0, next));
+        std::string_view attr = trimWhitespace(rest.substr(0, next));
         rest = next == std::string_view::npos ? std::string_view() : rest.substr(next + 1);
         size_t aeq = attr.find('=');
-        std::string name = lower(trim(attr.substr(0, aeq)));
-        std::string_view value = aeq == std::string_view::npos ? std::string_view() : trim(attr.substr(aeq + 1));
+        std::string name = asciiLowercase(trimWhitespace(attr.substr(0, aeq)));
+        std::string_view value = aeq == std::string_view::npos ? std::string_view() : trimWhitespace(attr.substr(aeq + 1));
         if (name == "domain" && !value.empty()) {
-            std::string domain = lower(value);
+            std::string domain = asciiLowercase(value);
             if (domain.front() == '.') domain.erase(0, 1);
             if (domain.empty()) continue;
             // A site may set cookies for itself or a domain above it, but never for a bare top-level name.
@@ -216,7 +205,7 @@ std::vector<Cookie> CookieStore::cookies() const {
 }
 
 size_t CookieStore::deleteCookiesForHost(std::string_view host) {
-    std::string h = lower(host);
+    std::string h = asciiLowercase(host);
     std::lock_guard<std::mutex> lock(mutex_);
     size_t before = cookies_.size();
     cookies_.erase(std::remove_if(cookies_.begin(), cookies_.end(),

@@ -4,6 +4,7 @@
 #include <mutex>
 
 #include "platform/core/Clock.h"
+#include "platform/core/Text.h"
 #include "platform/net/CookieStore.h"
 
 namespace zuno::sys {
@@ -13,12 +14,6 @@ constexpr int kMaxRedirects = 10;
 
 bool isRedirectStatus(int status) {
     return status == 301 || status == 302 || status == 303 || status == 307 || status == 308;
-}
-
-std::string_view trimLine(std::string_view s) {
-    while (!s.empty() && (s.back() == '\r' || s.back() == '\n' || s.back() == ' ' || s.back() == '\t')) s.remove_suffix(1);
-    while (!s.empty() && (s.front() == ' ' || s.front() == '\t')) s.remove_prefix(1);
-    return s;
 }
 
 bool isWebUrl(std::string_view url) {
@@ -127,15 +122,15 @@ size_t HttpTransfer::headerCallback(char* data, size_t size, size_t count, void*
         if (space != std::string_view::npos) t->hopStatus_ = std::atoi(std::string(line.substr(space + 1, 3)).c_str());
         return n;
     }
-    std::string_view content = trimLine(line);
+    std::string_view content = trimWhitespace(line);
     if (content.empty()) {
         if (t->hopStatus_ >= 200 || t->hopStatus_ == 0) t->headersDone();
         return n;
     }
     size_t colon = content.find(':');
     if (colon != std::string_view::npos)
-        t->hopHeaders_.emplace_back(std::string(trimLine(content.substr(0, colon))),
-                                    std::string(trimLine(content.substr(colon + 1))));
+        t->hopHeaders_.emplace_back(std::string(trimWhitespace(content.substr(0, colon))),
+                                    std::string(trimWhitespace(content.substr(colon + 1))));
     return n;
 }
 

@@ -1,11 +1,11 @@
 #include "platform/net/HttpTypes.h"
 
-#include <strings.h>
+#include "platform/core/Text.h"
 
 namespace zuno::sys {
 
 bool headerNameIs(std::string_view name, std::string_view wanted) {
-    return name.size() == wanted.size() && ::strncasecmp(name.data(), wanted.data(), name.size()) == 0;
+    return equalsIgnoringAsciiCase(name, wanted);
 }
 
 std::optional<std::string> findHeader(const HttpHeaders& headers, std::string_view name) {

@@ -3,6 +3,8 @@
 #include <charconv>
 #include <vector>
 
+#include "platform/core/Text.h"
+
 namespace zuno::sys {
 
 namespace {
@@ -18,12 +20,6 @@ int hexValue(char c) {
     return -1;
 }
 
-std::string lower(std::string_view s) {
-    std::string out(s);
-    for (char& c : out)
-        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-    return out;
-}
 }  // namespace
 
 std::string percentEncode(std::string_view text) {
@@ -108,7 +104,7 @@ std::optional<UrlParts> parseUrl(std::string_view url) {
     size_t colon = url.find("://");
     if (colon == std::string_view::npos || colon == 0) return std::nullopt;
     UrlParts parts;
-    parts.scheme = lower(url.substr(0, colon));
+    parts.scheme = asciiLowercase(url.substr(0, colon));
     std::string_view rest = url.substr(colon + 3);
     size_t end = rest.find_first_of("/?#");
     std::string_view authority = rest.substr(0, end);
@@ -126,7 +122,7 @@ std::optional<UrlParts> parseUrl(std::string_view url) {
         port = authority.substr(c + 1);
     }
     if (host.empty()) return std::nullopt;
-    parts.host = lower(host);
+    parts.host = asciiLowercase(host);
     if (!port.empty()) {
         auto res = std::from_chars(port.data(), port.data() + port.size(), parts.port);
         if (res.ec != std::errc() || res.ptr != port.data() + port.size() || parts.port < 0 || parts.port > 65535)

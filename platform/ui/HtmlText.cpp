@@ -4,17 +4,12 @@
 #include <cctype>
 #include <cstdint>
 
+#include "platform/core/Text.h"
 #include "platform/core/Utf8.h"
 
 namespace zuno::ui {
 
 namespace {
-
-std::string lower(std::string_view s) {
-    std::string out(s);
-    for (auto& c : out) c = char(std::tolower(static_cast<unsigned char>(c)));
-    return out;
-}
 
 // A character reference that names no character shows as the replacement character.
 void appendUtf8(std::string& out, uint32_t cp) {
@@ -24,7 +19,7 @@ void appendUtf8(std::string& out, uint32_t cp) {
 
 // The value of an attribute inside a tag's text, or nothing.
 std::optional<std::string> attribute(std::string_view tag, std::string_view name) {
-    std::string low = lower(tag);
+    std::string low = sys::asciiLowercase(tag);
     size_t pos = 0;
     while ((pos = low.find(name, pos)) != std::string::npos) {
         bool startOk = pos > 0 && std::isspace(static_cast<unsigned char>(low[pos - 1]));
@@ -162,7 +157,7 @@ HtmlDocument parseHtml(std::string_view html) {
         bool closing = !tag.empty() && tag[0] == '/';
         size_t nameStart = closing ? 1 : 0, nameEnd = nameStart;
         while (nameEnd < tag.size() && (std::isalnum(static_cast<unsigned char>(tag[nameEnd])))) ++nameEnd;
-        std::string name = lower(tag.substr(nameStart, nameEnd - nameStart));
+        std::string name = sys::asciiLowercase(tag.substr(nameStart, nameEnd - nameStart));
         if (!skipUntil.empty()) {
             if (closing && name == skipUntil) skipUntil.clear();
             continue;

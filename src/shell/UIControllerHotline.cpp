@@ -6,6 +6,7 @@
 
 #include "platform/core/Device.h"
 #include "platform/core/Log.h"
+#include "platform/core/Text.h"
 #include "platform/services/UrlOpener.h"
 #include "shell/Resources.h"
 #include "shell/UIController.h"
@@ -73,9 +74,7 @@ bool UIController::checkVersioniOS5() { return systemVersionAtLeast("5.0"); }
 
 bool UIController::checkVersionToSendSMS() {
     if (!checkVersioniOS4()) return false;
-    std::string model = sys::Device::model();
-    for (char& c : model) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    return model == "iphone";
+    return sys::asciiLowercase(sys::Device::model()) == "iphone";
 }
 
 void UIController::callHotline(const std::string& number) {

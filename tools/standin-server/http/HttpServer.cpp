@@ -4,7 +4,6 @@
 #include <fcntl.h>
 #include <netinet/in.h>
 #include <poll.h>
-#include <strings.h>
 #include <sys/socket.h>
 #include <unistd.h>
 
@@ -12,21 +11,13 @@
 #include <chrono>
 #include <cstdlib>
 
+#include "platform/core/Text.h"
+
 namespace zuno::standin {
 
 namespace {
 constexpr size_t kMaxHead = 64 * 1024;
 constexpr size_t kMaxBody = 32 * 1024 * 1024;
-
-bool sameName(std::string_view a, std::string_view b) {
-    return a.size() == b.size() && ::strncasecmp(a.data(), b.data(), a.size()) == 0;
-}
-
-std::string_view trim(std::string_view s) {
-    while (!s.empty() && (s.front() == ' ' || s.front() == '\t')) s.remove_prefix(1);
-    while (!s.empty() && (s.back() == ' ' || s.back() == '\t' || s.back() == '\r')) s.remove_suffix(1);
-    return s;
-}
 
 const char* reason(int status) {
     switch (status) {
@@ -78,7 +69,7 @@ std::string formatResponse(const ServerResponse& r) {
     std::string out = "HTTP/1.1 " + std::to_string(r.status) + " " + reason(r.status) + "\r\n";
     bool hasLength = false;
     for (const auto& [k, v] : r.headers) {
-        if (sameName(k, "Content-Length")) hasLength = true;
+        if (sys::equalsIgnoringAsciiCase(k, "Content-Length")) hasLength = true;
         out += k + ": " + v + "\r\n";
     }
     if (!hasLength) out += "Content-Length: " + std::to_string(r.body.size()) + "\r\n";
@@ -90,7 +81,7 @@ std::string formatResponse(const ServerResponse& r) {
 
 std::optional<std::string> ServerRequest::header(std::string_view name) const {
     for (const auto& [k, v] : headers)
-        if (sameName(k, name)) return v;
+        if (sys::equalsIgnoringAsciiCase(k, name)) return v;
     return std::nullopt;
 }
 
@@ -278,12 +269,12 @@ void HttpServer::serve(int fd) {
         std::string_view line = head.substr(pos, end - pos);
         size_t colon = line.find(':');
         if (colon != std::string_view::npos)
-            request.headers.emplace_back(std::string(trim(line.substr(0, colon))), std::string(trim(line.substr(colon + 1))));
+            request.headers.emplace_back(std::string(sys::trimWhitespace(line.substr(0, colon))), std::string(sys::trimWhitespace(line.substr(colon + 1))));
         pos = end + 2;
     }
 
     std::string rest = buffer.substr(headEnd + 4);
-    if (auto te = request.header("Transfer-Encoding"); te && !sameName(*te, "identity")) {
+    if (auto te = request.header("Transfer-Encoding"); te && !sys::equalsIgnoringAsciiCase(*te, "identity")) {
         sendAll(fd, formatResponse(ServerResponse::text("chunked bodies are not taken", 501)));
         return;
     }
@@ -293,7 +284,7 @@ void HttpServer::serve(int fd) {
         sendAll(fd, formatResponse(ServerResponse::text("too large", 413)));
         return;
     }
-    if (auto expect = request.header("Expect"); expect && sameName(*expect, "100-continue") && rest.size() < length)
+    if (auto expect = request.header("Expect"); expect && sys::equalsIgnoringAsciiCase(*expect, "100-continue") && rest.size() < length)
         sendAll(fd, "HTTP/1.1 100 Continue\r\n\r\n");
     while (rest.size() < length)
         if (!readMore(fd, rest)) return;

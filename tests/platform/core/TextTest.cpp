@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "platform/core/Text.h"
 #include "platform/core/Utf8.h"
 
 using namespace zuno::sys;
@@ -40,4 +41,12 @@ TEST(Utf8, AppendedScalarsAreValidAndRoundTripTheirLength) {
     std::string dong;
     appendUtf8(dong, 0x110);
     EXPECT_EQ(dong, "Đ");
+}
+
+TEST(Text, AsciiCaseAndWhitespace) {
+    EXPECT_EQ(asciiLowercase("HTTP://Zuno.VN/Đ"), "http://zuno.vn/Đ");
+    EXPECT_EQ(trimWhitespace(" \t value \r\n"), "value");
+    EXPECT_EQ(trimWhitespace(" \r\n"), "");
+    EXPECT_TRUE(equalsIgnoringAsciiCase("Content-Length", "content-length"));
+    EXPECT_FALSE(equalsIgnoringAsciiCase("Content-Length", "Content-Lengths"));
 }

@@ -1,0 +1,17 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace zuno::sys {
+
+// The text with A-Z turned to a-z; other bytes (UTF-8 included) stay as they are.
+std::string asciiLowercase(std::string_view text);
+
+// The text without spaces, tabs, carriage returns and line feeds at either end.
+std::string_view trimWhitespace(std::string_view text);
+
+// Equal but for the case of A-Z (header names, tokens of protocols).
+bool equalsIgnoringAsciiCase(std::string_view a, std::string_view b);
+
+}  // namespace zuno::sys
