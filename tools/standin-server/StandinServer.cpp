@@ -1,7 +1,5 @@
 #include "standin-server/StandinServer.h"
 
-#include <arpa/inet.h>
-#include <netinet/in.h>
 #include <poll.h>
 #include <sys/eventfd.h>
 #include <sys/socket.h>
@@ -11,6 +9,7 @@
 #include <cstring>
 
 #include "platform/core/Log.h"
+#include "standin-server/LoopbackListener.h"
 
 namespace zuno::standin {
 
@@ -20,33 +19,19 @@ StandinServer::~StandinServer() { stop(); }
 
 bool StandinServer::start(uint16_t port) {
     if (listenFd_ >= 0) return true;
-    int fd = ::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
-    if (fd < 0) {
-        sys::Log::format("StandinServer: socket: %s", std::strerror(errno));
-        return false;
-    }
-    int one = 1;
-    ::setsockopt(fd, SOL_SOCKET, SO_REUSEADDR, &one, sizeof one);
+    int receiveBufferSize;
     {
         std::lock_guard<std::mutex> lock(mutex_);
-        // Set on the listening socket so that accepted sockets start with it (the window is agreed then).
-        if (receiveBufferSize_ > 0)
-            ::setsockopt(fd, SOL_SOCKET, SO_RCVBUF, &receiveBufferSize_, sizeof receiveBufferSize_);
+        receiveBufferSize = receiveBufferSize_;
     }
-    sockaddr_in addr{};
-    addr.sin_family = AF_INET;
-    addr.sin_port = htons(port);
-    addr.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-    if (::bind(fd, reinterpret_cast<sockaddr*>(&addr), sizeof addr) != 0 || ::listen(fd, 16) != 0) {
+    LoopbackListener listener = listenOnLoopback(port, 16, receiveBufferSize);
+    if (listener.fd < 0) {
         sys::Log::format("StandinServer: cannot listen on 127.0.0.1:%u: %s", port, std::strerror(errno));
-        ::close(fd);
         return false;
     }
-    socklen_t len = sizeof addr;
-    ::getsockname(fd, reinterpret_cast<sockaddr*>(&addr), &len);
-    port_ = ntohs(addr.sin_port);
+    port_ = listener.port;
     stopEvent_ = ::eventfd(0, EFD_CLOEXEC | EFD_NONBLOCK);
-    listenFd_ = fd;
+    listenFd_ = listener.fd;
     acceptThread_ = std::thread([this] { acceptLoop(); });
     return true;
 }

@@ -1,8 +1,6 @@
 #include "standin-server/http/HttpServer.h"
 
-#include <arpa/inet.h>
 #include <fcntl.h>
-#include <netinet/in.h>
 #include <poll.h>
 #include <sys/socket.h>
 #include <unistd.h>
@@ -12,6 +10,7 @@
 #include <cstdlib>
 
 #include "platform/core/Text.h"
+#include "standin-server/LoopbackListener.h"
 
 namespace zuno::standin {
 
@@ -111,22 +110,14 @@ HttpServer::~HttpServer() { stop(); }
 
 uint16_t HttpServer::start(uint16_t port) {
     if (listenFd_ >= 0) return port_;
-    int fd = ::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
-    if (fd < 0) return 0;
-    int yes = 1;
-    ::setsockopt(fd, SOL_SOCKET, SO_REUSEADDR, &yes, sizeof yes);
-    sockaddr_in addr{};
-    addr.sin_family = AF_INET;
-    addr.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-    addr.sin_port = htons(port);
-    socklen_t len = sizeof addr;
-    if (::bind(fd, reinterpret_cast<sockaddr*>(&addr), sizeof addr) != 0 || ::listen(fd, 64) != 0 ||
-        ::getsockname(fd, reinterpret_cast<sockaddr*>(&addr), &len) != 0 || ::pipe2(wakePipe_, O_CLOEXEC) != 0) {
-        ::close(fd);
+    LoopbackListener listener = listenOnLoopback(port, 64);
+    if (listener.fd < 0) return 0;
+    if (::pipe2(wakePipe_, O_CLOEXEC) != 0) {
+        ::close(listener.fd);
         return 0;
     }
-    listenFd_ = fd;
-    port_ = ntohs(addr.sin_port);
+    listenFd_ = listener.fd;
+    port_ = listener.port;
     {
         std::lock_guard<std::mutex> lock(mutex_);
         stopping_ = false;
