@@ -156,3 +156,21 @@ TEST_F(SignInTest, GameChoiceRoomsAndTables) {
     EXPECT_TRUE(boards[5]->isPass());
     EXPECT_EQ(boards[1]->money(), 4000);
 }
+
+TEST_F(SignInTest, RegistrationMakesAnAccountThatSignsIn) {
+    using Answer = std::tuple<std::optional<std::string>, bool, std::optional<std::string>, std::optional<std::string>>;
+    logic->then["onSetClientInfoOK"] = [] { GlobalService::getInstance().requestRegisterWithUsername("mai", "sen"); };
+    GlobalService::getInstance().connect();
+    ASSERT_TRUE(pump([&] { return logic->count("onRegisterInfoWithUsername") == 1; }));
+    EXPECT_EQ(logic->last<Answer>("onRegisterInfoWithUsername"),
+              Answer("mai", true, std::string(StandinSignIn::kRegisterSmsPrefix) + " mai",
+                     StandinSignIn::kRegisterSmsNumber));
+
+    // A second registration of the name is refused; the account signs in.
+    GlobalService::getInstance().requestRegisterWithUsername("mai", "other");
+    ASSERT_TRUE(pump([&] { return logic->count("onRegisterInfoWithUsername") == 2; }));
+    EXPECT_FALSE(std::get<1>(logic->last<Answer>("onRegisterInfoWithUsername")));
+    GlobalService::getInstance().loginWithUsername("mai", "sen", GlobalService::VERSION());
+    ASSERT_TRUE(pump([&] { return logic->count("onLoginSuccess") == 1; }));
+    EXPECT_EQ(UIController::myInfo()->money(), StandinSignIn::kNewAccountMoney);
+}

@@ -9,6 +9,8 @@ constexpr int8_t CS_CLIENT_INFORMATION = -36;
 constexpr int8_t CS_CLIENT_INFORMATION_V2 = -35;
 constexpr int8_t CS_LOGIN = 1;
 constexpr int8_t CS_GET_INFO = 72;
+constexpr int8_t CS_REGISTER = 35;
+constexpr int8_t SC_REGISTER_INFO = 35;
 constexpr int8_t SC_CLIENT_INFORMATION = -36;
 constexpr int8_t SC_LOGIN_SUCCESS = 3;
 constexpr int8_t SC_LOGIN_FAIL = 4;
@@ -24,6 +26,7 @@ std::shared_ptr<StandinSignIn> StandinSignIn::installOn(StandinServer& server) {
     server.on(CS_CLIENT_INFORMATION_V2, [](StandinSession&, Message&) {});
     server.on(CS_GET_INFO, [signIn](StandinSession& s, Message& m) { signIn->answerInfo(s, m); });
     server.on(CS_LOGIN, [signIn](StandinSession& s, Message& m) { signIn->answerLogin(s, m); });
+    server.on(CS_REGISTER, [signIn](StandinSession& s, Message& m) { signIn->answerRegister(s, m); });
     return signIn;
 }
 
@@ -31,6 +34,13 @@ void StandinSignIn::addAccount(StandinAccount account) {
     std::lock_guard<std::mutex> lock(mutex_);
     std::string name = account.name;
     accounts_[name] = std::move(account);
+}
+
+std::optional<StandinAccount> StandinSignIn::account(const std::string& name) const {
+    std::lock_guard<std::mutex> lock(mutex_);
+    auto it = accounts_.find(name);
+    if (it == accounts_.end()) return std::nullopt;
+    return it->second;
 }
 
 void StandinSignIn::setClientInformationStatus(int8_t status) {
@@ -91,6 +101,26 @@ void StandinSignIn::answerLogin(StandinSession& session, Message& request) {
     success.writeShort(account->avatar);
     success.writeInt(account->exp);
     session.send(success);
+}
+
+void StandinSignIn::answerRegister(StandinSession& session, Message& request) {
+    const std::string name = request.readUTF().value_or(std::string());
+    const std::string password = request.readUTF().value_or(std::string());
+    bool free = false;
+    {
+        std::lock_guard<std::mutex> lock(mutex_);
+        if (!name.empty() && !accounts_.count(name)) {
+            free = true;
+            accounts_[name] = StandinAccount{name, password, nextAccountId_++, kNewAccountMoney, 0, 0};
+        }
+    }
+    sys::Log::format("StandinServer: registration of \"%s\" %s", name.c_str(), free ? "accepted" : "refused");
+    Message answer(SC_REGISTER_INFO);
+    answer.writeUTF(name);
+    answer.writeBool(free);
+    answer.writeUTF(std::string(kRegisterSmsPrefix) + " " + name);
+    answer.writeUTF(std::string(kRegisterSmsNumber));
+    session.send(answer);
 }
 
 }  // namespace zuno::standin

@@ -1,4 +1,5 @@
-// zuno-standin-server [--port N]: the stand-in game server on 127.0.0.1, until interrupted.
+// zuno-standin-server [--port N] [--http-port N]: the stand-in game server and its HTTP pages on
+// 127.0.0.1, until interrupted.
 #include <signal.h>
 
 #include <cstdio>
@@ -6,28 +7,31 @@
 #include <cstring>
 #include <string>
 
+#include "standin-server/StandinHttp.h"
 #include "standin-server/StandinLobbyLists.h"
 #include "standin-server/StandinServer.h"
 #include "standin-server/StandinSignIn.h"
 
 namespace {
 int usage() {
-    std::fprintf(stderr, "usage: zuno-standin-server [--port N]   (default %u; 0 takes any free port)\n",
-                 zuno::standin::StandinServer::kDefaultPort);
+    std::fprintf(stderr,
+                 "usage: zuno-standin-server [--port N] [--http-port N]   (defaults %u and %u; 0 takes any free port)\n",
+                 zuno::standin::StandinServer::kDefaultPort, zuno::standin::StandinHttp::kDefaultPort);
     return 2;
 }
 }  // namespace
 
 int main(int argc, char** argv) {
     long port = zuno::standin::StandinServer::kDefaultPort;
+    long httpPort = zuno::standin::StandinHttp::kDefaultPort;
     for (int i = 1; i < argc; ++i) {
-        if (std::strcmp(argv[i], "--port") == 0 && i + 1 < argc) {
-            char* end = nullptr;
-            port = std::strtol(argv[++i], &end, 10);
-            if (*end != '\0' || port < 0 || port > 65535) return usage();
-        } else {
-            return usage();
-        }
+        long* target = nullptr;
+        if (std::strcmp(argv[i], "--port") == 0) target = &port;
+        else if (std::strcmp(argv[i], "--http-port") == 0) target = &httpPort;
+        if (target == nullptr || i + 1 >= argc) return usage();
+        char* end = nullptr;
+        *target = std::strtol(argv[++i], &end, 10);
+        if (*end != '\0' || *target < 0 || *target > 65535) return usage();
     }
 
     // Wait for the end signal in one place instead of being killed by it.
@@ -42,11 +46,15 @@ int main(int argc, char** argv) {
     zuno::standin::StandinSignIn::installOn(server)->addAccount({"demo", "demo", 1001, 5000000, 1, 350});
     zuno::standin::StandinLobbyLists::installOn(server);
     if (!server.start(static_cast<uint16_t>(port))) return 1;
-    std::printf("zuno-standin-server listening on 127.0.0.1:%u\n", server.port());
+    zuno::standin::HttpServer http;
+    zuno::standin::StandinHttp::installOn(http, server.port());
+    if (http.start(static_cast<uint16_t>(httpPort)) == 0) return 1;
+    std::printf("zuno-standin-server listening on 127.0.0.1:%u (HTTP on 127.0.0.1:%u)\n", server.port(), http.port());
     std::fflush(stdout);
 
     int received = 0;
     sigwait(&signals, &received);
+    http.stop();
     server.stop();
     return 0;
 }
