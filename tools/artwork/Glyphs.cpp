@@ -331,11 +331,21 @@ void glyph(cairo_t* cr, Glyph g, double x, double y, double w, double h, Rgb ink
         cairo_set_line_width(cr, 1.6);
         cairo_stroke(cr);
         break;
-    case Glyph::Bag:
-        roundedRect(cr, 4, 8, 16, 13, 2);
+    case Glyph::Bag:  // a tied money sack
+        cairo_save(cr);
+        cairo_translate(cr, 12, 15.5);
+        cairo_scale(cr, 8.5, 6.5);
+        cairo_arc(cr, 0, 0, 1, 0, 2 * M_PI);
+        cairo_restore(cr);
         cairo_fill(cr);
-        cairo_arc(cr, 12, 8, 4, M_PI, 2 * M_PI);
-        cairo_stroke(cr);
+        cairo_move_to(cr, 9.5, 9.5);
+        cairo_line_to(cr, 7, 3);
+        cairo_line_to(cr, 12, 5.5);
+        cairo_line_to(cr, 17, 3);
+        cairo_line_to(cr, 14.5, 9.5);
+        cairo_close_path(cr);
+        cairo_fill(cr);
+        text(cr, "$", 8, 10.5, 8, 10, 9, hex(0x000000, 0.45));
         break;
     case Glyph::Chart:
         cairo_rectangle(cr, 4, 13, 4, 8);
