@@ -1,0 +1,310 @@
+// Board-game pictures: Co Tuong pieces and board, Co Vua pieces and board, board marks, Caro stones
+// and grid, falling-block cells and their well.
+
+#include <pango/pangocairo.h>
+
+#include <cmath>
+
+#include "Art.h"
+
+namespace artwork {
+
+void paintXiangqiPiece(cairo_t* cr, const Picture& p) {
+    const double w = p.width, h = p.height, cx = w / 2, cy = h / 2, r = std::min(w, h) / 2 - 1;
+    const Rgb ink = p.a == 0 ? hex(0xC0261E) : hex(0x1E1E24);
+    // A wooden disc with a raised rim and an inner ring in the side's colour.
+    cairo_arc(cr, cx, cy + 0.8, r, 0, 2 * M_PI);
+    setColour(cr, hex(0x000000, 0.3));
+    cairo_fill(cr);
+    cairo_pattern_t* g = cairo_pattern_create_radial(cx - r * 0.3, cy - r * 0.3, r * 0.1, cx, cy, r);
+    cairo_pattern_add_color_stop_rgb(g, 0, 0.99, 0.93, 0.80);
+    cairo_pattern_add_color_stop_rgb(g, 1, 0.87, 0.72, 0.50);
+    cairo_arc(cr, cx, cy, r, 0, 2 * M_PI);
+    cairo_set_source(cr, g);
+    cairo_fill_preserve(cr);
+    cairo_pattern_destroy(g);
+    setColour(cr, hex(0x7A5228));
+    cairo_set_line_width(cr, 1);
+    cairo_stroke(cr);
+    cairo_arc(cr, cx, cy, r * 0.8, 0, 2 * M_PI);
+    setColour(cr, ink);
+    cairo_set_line_width(cr, 1.2);
+    cairo_stroke(cr);
+    text(cr, p.text, cx - r * 0.62, cy - r * 0.62, r * 1.24, r * 1.24, r * 1.25, ink, Font::Han, true);
+}
+
+void paintXiangqiBoard(cairo_t* cr, const Picture& p) {
+    const double w = p.width, h = p.height;
+    verticalGradient(cr, 0, h, hex(0xF0C987), hex(0xD9A55E));
+    roundedRect(cr, 0, 0, w, h, 6);
+    cairo_fill(cr);
+    // Square (x, y) is centred at X = 32x + 36 (x <= 3) or 32x + 34 (x >= 4), Y = 32(9 - y) + 16.
+    auto X = [](int x) { return x <= 3 ? 32.0 * x + 36 : 32.0 * x + 34; };
+    auto Y = [](int y) { return 32.0 * (9 - y) + 16; };
+    const Rgb line = hex(0x5A3412);
+    setColour(cr, line);
+    cairo_set_line_width(cr, 2);
+    cairo_rectangle(cr, X(0) - 5, Y(9) - 5, X(8) - X(0) + 10, Y(0) - Y(9) + 10);
+    cairo_stroke(cr);
+    cairo_set_line_width(cr, 1);
+    for (int y = 0; y <= 9; ++y) {
+        cairo_move_to(cr, X(0), Y(y));
+        cairo_line_to(cr, X(8), Y(y));
+    }
+    for (int x = 0; x <= 8; ++x) {
+        bool edge = x == 0 || x == 8;
+        cairo_move_to(cr, X(x), Y(0));
+        cairo_line_to(cr, X(x), edge ? Y(9) : Y(4));
+        if (!edge) {
+            cairo_move_to(cr, X(x), Y(5));
+            cairo_line_to(cr, X(x), Y(9));
+        }
+    }
+    // The two palaces.
+    for (int base : {0, 7}) {
+        cairo_move_to(cr, X(3), Y(base));
+        cairo_line_to(cr, X(5), Y(base + 2));
+        cairo_move_to(cr, X(5), Y(base));
+        cairo_line_to(cr, X(3), Y(base + 2));
+    }
+    cairo_stroke(cr);
+    // Small corner ticks where the cannons and soldiers start.
+    auto ticks = [&](int x, int y) {
+        const double cx = X(x), cy = Y(y), a = 3, b = 8;
+        for (int sx : {-1, 1}) {
+            if ((sx < 0 && x == 0) || (sx > 0 && x == 8)) continue;
+            for (int sy : {-1, 1}) {
+                cairo_move_to(cr, cx + sx * a, cy + sy * b);
+                cairo_line_to(cr, cx + sx * a, cy + sy * a);
+                cairo_line_to(cr, cx + sx * b, cy + sy * a);
+            }
+        }
+    };
+    for (int y : {2, 7}) for (int x : {1, 7}) ticks(x, y);
+    for (int y : {3, 6}) for (int x = 0; x <= 8; x += 2) ticks(x, y);
+    cairo_stroke(cr);
+    const Rgb river = hex(0x5A3412, 0.8);
+    text(cr, "楚 河", X(1), Y(5) + 4, X(3) - X(1), Y(4) - Y(5) - 8, 20, river, Font::Han, false);
+    text(cr, "漢 界", X(5), Y(5) + 4, X(7) - X(5), Y(4) - Y(5) - 8, 20, river, Font::Han, false);
+}
+
+namespace {
+
+// The chess symbols of one set: king, queen, rook, bishop, knight, pawn.
+const char* chessGlyph(int type, bool solid) {
+    static const char* const outline[] = {"♙", "♘", "♗", "♖", "♕", "♔"};
+    static const char* const filled[] = {"♟", "♞", "♝", "♜", "♛", "♚"};
+    int i = std::max(1, std::min(6, type)) - 1;
+    return solid ? filled[i] : outline[i];
+}
+
+// Lays a glyph out centred on the box, as a path, so it can be filled and stroked.
+void glyphPath(cairo_t* cr, const char* s, double x, double y, double w, double h, double size) {
+    PangoLayout* layout = pango_cairo_create_layout(cr);
+    PangoFontDescription* desc = pango_font_description_from_string("DejaVu Sans");
+    pango_font_description_set_absolute_size(desc, size * PANGO_SCALE);
+    pango_layout_set_font_description(layout, desc);
+    pango_font_description_free(desc);
+    pango_layout_set_text(layout, s, -1);
+    PangoRectangle ink{}, logical{};
+    pango_layout_get_extents(layout, &ink, &logical);
+    double ix = double(ink.x) / PANGO_SCALE, iy = double(ink.y) / PANGO_SCALE;
+    double iw = double(ink.width) / PANGO_SCALE, ih = double(ink.height) / PANGO_SCALE;
+    cairo_move_to(cr, x + (w - iw) / 2 - ix, y + (h - ih) / 2 - iy);
+    pango_cairo_layout_path(cr, layout);
+    g_object_unref(layout);
+}
+
+}  // namespace
+
+void paintChessPiece(cairo_t* cr, const Picture& p) {
+    const double w = p.width, h = p.height;
+    const bool black = p.a / 10 == 2;
+    const int type = p.a % 10;
+    const double size = h * 0.95;
+    // The solid symbol gives the body; white pieces get the outline symbol's inner lines over it.
+    glyphPath(cr, chessGlyph(type, true), 0, 0, w, h, size);
+    setColour(cr, black ? hex(0x23232B) : hex(0xFFFCF2));
+    cairo_fill_preserve(cr);
+    setColour(cr, black ? hex(0xF4E6C8) : hex(0x23232B));
+    cairo_set_line_width(cr, black ? 1.1 : 1.3);
+    cairo_stroke(cr);
+    if (!black) {
+        glyphPath(cr, chessGlyph(type, false), 0, 0, w, h, size);
+        setColour(cr, hex(0x23232B));
+        cairo_fill(cr);
+    }
+}
+
+void paintChessBoard(cairo_t* cr, const Picture& p) {
+    const int n = 8;
+    const double side = double(p.width) / n;
+    for (int r = 0; r < n; ++r) {
+        for (int c = 0; c < n; ++c) {
+            setColour(cr, (r + c) % 2 == 0 ? hex(0xF3DDB3) : hex(0xB98552));
+            cairo_rectangle(cr, c * side, r * side, side, side);
+            cairo_fill(cr);
+        }
+    }
+    cairo_rectangle(cr, 0.5, 0.5, p.width - 1, p.height - 1);
+    setColour(cr, hex(0x5A3412));
+    cairo_set_line_width(cr, 1);
+    cairo_stroke(cr);
+}
+
+void paintMarker(cairo_t* cr, const Picture& p) {
+    const double w = p.width, h = p.height, cx = w / 2, cy = h / 2;
+    switch (p.a) {
+    case 0:  // a square the chosen piece may reach
+        cairo_arc(cr, cx, cy, w * 0.22, 0, 2 * M_PI);
+        setColour(cr, hex(0x2E9E5B, 0.75));
+        cairo_fill_preserve(cr);
+        setColour(cr, hex(0xFFFFFF, 0.8));
+        cairo_set_line_width(cr, 1);
+        cairo_stroke(cr);
+        break;
+    case 1:  // frame around the last moved piece: four gold corners
+    case 2: {  // the square the last moved piece left: a dashed ring
+        if (p.a == 2) {
+            cairo_arc(cr, cx, cy, w / 2 - 2, 0, 2 * M_PI);
+            setColour(cr, hex(0x1F6FD1, 0.85));
+            double dash[] = {3, 2.5};
+            cairo_set_dash(cr, dash, 2, 0);
+            cairo_set_line_width(cr, 1.6);
+            cairo_stroke(cr);
+            break;
+        }
+        setColour(cr, hex(0xF2A516));
+        cairo_set_line_width(cr, 2);
+        const double m = 1.5, l = w * 0.3;
+        for (int sx : {0, 1}) {
+            for (int sy : {0, 1}) {
+                double x = sx ? w - m : m, y = sy ? h - m : m, dx = sx ? -l : l, dy = sy ? -l : l;
+                cairo_move_to(cr, x + dx, y);
+                cairo_line_to(cr, x, y);
+                cairo_line_to(cr, x, y + dy);
+            }
+        }
+        cairo_stroke(cr);
+        break;
+    }
+    default:  // a square where a capture is possible: a red ring
+        cairo_arc(cr, cx, cy, w / 2 - 2, 0, 2 * M_PI);
+        setColour(cr, hex(0xD8302A, 0.9));
+        cairo_set_line_width(cr, 2.2);
+        cairo_stroke(cr);
+        break;
+    }
+}
+
+void paintStone(cairo_t* cr, const Picture& p) {
+    // Six sets of two colours each; the X and the O also differ by shape.
+    static const unsigned xs[] = {0xD8302A, 0xE8731A, 0x8E3FB8, 0xC2185B, 0x2E7D32, 0x5D4037};
+    static const unsigned os[] = {0x1F5FC8, 0x1E8A5A, 0x00897B, 0x283593, 0xF9A825, 0x455A64};
+    const int set = std::max(1, std::min(6, p.a)) - 1;
+    const double w = p.width, h = p.height, m = w * 0.2;
+    cairo_set_line_width(cr, w * 0.14);
+    if (p.text == "x") {
+        cairo_move_to(cr, m, m);
+        cairo_line_to(cr, w - m, h - m);
+        cairo_move_to(cr, w - m, m);
+        cairo_line_to(cr, m, h - m);
+        setColour(cr, hex(xs[set]));
+    } else {
+        cairo_arc(cr, w / 2, h / 2, w / 2 - m * 0.9, 0, 2 * M_PI);
+        setColour(cr, hex(os[set]));
+    }
+    cairo_stroke(cr);
+}
+
+void paintCaroGrid(cairo_t* cr, const Picture& p) {
+    const int n = 20;
+    const double side = double(p.width) / n;
+    setColour(cr, hex(0xFFFDF4));
+    cairo_paint(cr);
+    setColour(cr, hex(0x9DB8CF));
+    cairo_set_line_width(cr, 1);
+    for (int i = 0; i <= n; ++i) {
+        double at = std::min(i * side + 0.5, p.width - 0.5);
+        cairo_move_to(cr, at, 0);
+        cairo_line_to(cr, at, p.height);
+        cairo_move_to(cr, 0, at);
+        cairo_line_to(cr, p.width, at);
+    }
+    cairo_stroke(cr);
+}
+
+namespace {
+// Cell values 1..8 are block colours, 9 the landing shadow, 10 a garbage row.
+const unsigned kBlockColours[] = {0x8FD3FF, 0x36C5D8, 0x2F6FE0, 0x3CB54A, 0xF0D22E,
+                                  0x9B4FD6, 0xE23B3B, 0xF39A1E, 0xFFFFFF, 0x8A8F98};
+}  // namespace
+
+void paintBlock(cairo_t* cr, const Picture& p) {
+    const double w = p.width, h = p.height, b = w * 0.18;
+    const int value = std::max(1, std::min(10, p.a));
+    const Rgb base = hex(kBlockColours[value - 1]);
+    if (value == 9) {
+        roundedRect(cr, 1, 1, w - 2, h - 2, 2);
+        setColour(cr, hex(0xFFFFFF, 0.18));
+        cairo_fill_preserve(cr);
+        setColour(cr, hex(0xFFFFFF, 0.7));
+        cairo_set_line_width(cr, 1);
+        cairo_stroke(cr);
+        return;
+    }
+    setColour(cr, base);
+    cairo_rectangle(cr, 0, 0, w, h);
+    cairo_fill(cr);
+    // The bevel: light top and left, dark bottom and right.
+    setColour(cr, mix(base, hex(0xFFFFFF), 0.5));
+    cairo_move_to(cr, 0, 0);
+    cairo_line_to(cr, w, 0);
+    cairo_line_to(cr, w - b, b);
+    cairo_line_to(cr, b, b);
+    cairo_line_to(cr, b, h - b);
+    cairo_line_to(cr, 0, h);
+    cairo_close_path(cr);
+    cairo_fill(cr);
+    setColour(cr, mix(base, hex(0x000000), 0.35));
+    cairo_move_to(cr, w, h);
+    cairo_line_to(cr, 0, h);
+    cairo_line_to(cr, b, h - b);
+    cairo_line_to(cr, w - b, h - b);
+    cairo_line_to(cr, w - b, b);
+    cairo_line_to(cr, w, 0);
+    cairo_close_path(cr);
+    cairo_fill(cr);
+    if (value == 10) {  // garbage rows carry a cross-hatch
+        setColour(cr, hex(0x000000, 0.25));
+        cairo_set_line_width(cr, 1);
+        cairo_move_to(cr, b, b);
+        cairo_line_to(cr, w - b, h - b);
+        cairo_move_to(cr, w - b, b);
+        cairo_line_to(cr, b, h - b);
+        cairo_stroke(cr);
+    }
+}
+
+void paintWell(cairo_t* cr, const Picture& p) {
+    const double w = p.width, h = p.height, cell = 18, m = 2;
+    roundedRect(cr, 0, 0, w, h, 4);
+    setColour(cr, hex(0x0B1B2A));
+    cairo_fill_preserve(cr);
+    setColour(cr, hex(0x6FB8F2, 0.8));
+    cairo_set_line_width(cr, 2);
+    cairo_stroke(cr);
+    setColour(cr, hex(0xFFFFFF, 0.06));
+    cairo_set_line_width(cr, 1);
+    for (double x = m + cell; x < w - m; x += cell) {
+        cairo_move_to(cr, x, m);
+        cairo_line_to(cr, x, h - m);
+    }
+    for (double y = m + cell; y < h - m; y += cell) {
+        cairo_move_to(cr, m, y);
+        cairo_line_to(cr, w - m, y);
+    }
+    cairo_stroke(cr);
+}
+
+}  // namespace artwork

@@ -1,0 +1,310 @@
+// The table of every picture: its file name, its size in points and how it is drawn.
+// Sizes are the frames the screens show the pictures in; pictures shown stretched get a typical size.
+
+#include <string>
+
+#include "Art.h"
+
+namespace artwork {
+
+namespace {
+
+struct Add {
+    std::vector<Picture>& list;
+    Picture& operator()(std::string name, int w, int h, Kind kind) {
+        Picture p;
+        p.name = std::move(name) + ".png";
+        p.width = w;
+        p.height = h;
+        p.kind = kind;
+        list.push_back(std::move(p));
+        return list.back();
+    }
+};
+
+Picture& with(Picture& p, Tone t, Glyph g = Glyph::None) {
+    p.tone = t;
+    p.glyph = g;
+    return p;
+}
+Picture& with(Picture& p, std::string text, int a = 0, int b = 0) {
+    p.text = std::move(text);
+    p.a = a;
+    p.b = b;
+    return p;
+}
+
+void screens(Add add) {
+    with(add("bgmain", 480, 320, Kind::Background), "", 0);
+    with(add("bg_chess", 480, 320, Kind::Background), "", 1);
+    with(add("caro-bg", 480, 320, Kind::Background), "", 2);
+    with(add("bg_profile", 480, 290, Kind::Panel), Tone::Night);
+    with(with(add("bg_submenu", 300, 200, Kind::Panel), Tone::Night), "", 1);
+    with(with(add("caro-bg-menu", 300, 200, Kind::Panel), Tone::Paper), "", 1);
+    with(with(add("caro-khung-dat-cuoc", 300, 200, Kind::Panel), Tone::Paper), "", 1);
+    with(add("bg-chat", 480, 240, Kind::Panel), Tone::Night);
+    with(add("caro-bg-chat", 480, 240, Kind::Panel), Tone::Paper);
+    with(add("bg-chat-text-dau", 300, 32, Kind::Field), Tone::Night);
+    with(add("bg-chat-text-duoi", 300, 32, Kind::Field), Tone::Slate);
+    with(add("caro-k1", 300, 32, Kind::Field), Tone::Paper);
+    with(add("caro-k2", 300, 32, Kind::Field), Tone::Ice);
+    with(add("textbox400", 400, 32, Kind::Field), Tone::Ice);
+    with(add("textbox300", 300, 32, Kind::Field), Tone::Ice);
+    with(add("topbar", 480, 30, Kind::Bar), "", 0);
+    with(add("phong-tieu-de", 412, 22, Kind::Bar), "", 1);
+    with(add("line_server_list", 422, 4, Kind::Bar), "", 2);
+    with(add("pokerMoney_up", 180, 10, Kind::Bar), "", 3);
+    with(add("pokerMoney_down", 180, 10, Kind::Bar), "", 4);
+    add("pokerMoney_slide", 30, 30, Kind::Slider);
+    with(add("zuno", 128, 56, Kind::Logo), Tone::Gold).text = "ZUNO";
+    with(add("onlinezuno", 50, 12, Kind::Logo), Tone::Ice).text = "ONLINE";
+    add("av0", 50, 50, Kind::Avatar);
+}
+
+void buttons(Add add) {
+    // Captioned buttons come in both languages, each with its second (lit) animation frame.
+    struct Captioned {
+        const char* name;
+        const char* caption;
+        Tone tone;
+    };
+    const Captioned captioned[] = {
+        {"button_dang_nhap", "ĐĂNG NHẬP", Tone::Gold}, {"button_login", "LOGIN", Tone::Gold},
+        {"button_dang_ky", "ĐĂNG KÝ", Tone::Jade},     {"button_register", "REGISTER", Tone::Jade},
+    };
+    for (const auto& c : captioned) {
+        with(with(add(c.name, 120, 36, Kind::Button), c.tone), c.caption, 0);
+        with(with(add(std::string(c.name) + "1", 120, 36, Kind::Button), c.tone), c.caption, 1);
+    }
+    with(with(add("icon-trochoi", 100, 100, Kind::Tile), Tone::Coral, Glyph::Cards), "TRÒ CHƠI");
+    with(with(add("icon-games", 100, 100, Kind::Tile), Tone::Coral, Glyph::Cards), "GAMES");
+    with(add("on", 64, 26, Kind::Toggle), "BẬT", 1);
+    with(add("off", 64, 26, Kind::Toggle), "TẮT", 0);
+    with(add("on1", 64, 26, Kind::Toggle), "ON", 1);
+    with(add("off1", 64, 26, Kind::Toggle), "OFF", 0);
+
+    // Blank buttons: the screens put their titles on them. Pairs blink between the two frames.
+    struct Blank {
+        const char* name;
+        int w, h;
+        Tone tone;
+        int lit;
+    };
+    const Blank blank[] = {
+        {"button_chuc_nang", 100, 36, Tone::Gold, 0}, {"button_chuc_nang2", 100, 36, Tone::Gold, 1},
+        {"buton_chuc_nang", 100, 36, Tone::Gold, 0},  {"button_chuc_nang1", 100, 36, Tone::Sky, 0},
+        {"caro-menu-item", 100, 36, Tone::Coral, 0},  {"caro-start", 100, 36, Tone::Coral, 0},
+        {"caro-start2", 100, 36, Tone::Coral, 1},     {"blocks_batdau", 100, 36, Tone::Plum, 0},
+        {"blocks_batdau1", 100, 36, Tone::Plum, 1},   {"new_mail", 44, 32, Tone::Coral, 0},
+    };
+    for (const auto& b : blank) with(with(add(b.name, b.w, b.h, Kind::Button), b.tone), "", b.lit);
+
+    struct Pictogram {
+        const char* name;
+        int w, h;
+        Tone tone;
+        Glyph glyph;
+    };
+    const Pictogram pictograms[] = {
+        {"back", 40, 30, Tone::Sky, Glyph::Back},
+        {"show", 40, 30, Tone::Sky, Glyph::Menu},
+        {"hide", 40, 30, Tone::Sky, Glyph::Close},
+        {"button-dat-cuoc", 40, 36, Tone::Gold, Glyph::Coins},
+        {"button-pass", 40, 36, Tone::Slate, Glyph::Lock},
+        {"button-moi-choi", 40, 36, Tone::Jade, Glyph::Invite},
+        {"button-xin-thua", 40, 36, Tone::Slate, Glyph::WhiteFlag},
+        {"button-xin-hoa", 40, 36, Tone::Sky, Glyph::Draw},
+        {"caro-toc-do-danh", 40, 36, Tone::Coral, Glyph::Clock},
+        {"caro-mat-khau", 40, 36, Tone::Coral, Glyph::Lock},
+        {"caro-moi-choi", 40, 36, Tone::Coral, Glyph::Invite},
+        {"caro-xin-thua", 40, 36, Tone::Coral, Glyph::WhiteFlag},
+        {"caro-xin-hoa", 40, 36, Tone::Coral, Glyph::Draw},
+        {"blocks_datmk", 40, 36, Tone::Plum, Glyph::Lock},
+        {"blocks_moiban", 40, 36, Tone::Plum, Glyph::Invite},
+        {"icon-nap-win", 40, 36, Tone::Gold, Glyph::Coins},
+        {"shop_cart_add", 40, 36, Tone::Jade, Glyph::CartAdd},
+        {"shop_cart_remove", 40, 36, Tone::Coral, Glyph::CartRemove},
+        {"add", 40, 38, Tone::Jade, Glyph::PersonAdd},
+        // Main-menu tiles; their captions are labels of the menu screen.
+        {"tile-profile", 72, 72, Tone::Sky, Glyph::Person},
+        {"tile-friends", 72, 72, Tone::Jade, Glyph::People},
+        {"tile-mail", 72, 72, Tone::Gold, Glyph::MailClosed},
+        {"tile-money", 72, 72, Tone::Gold, Glyph::Coins},
+        {"tile-shop", 72, 72, Tone::Coral, Glyph::Bag},
+        {"tile-ranking", 72, 72, Tone::Plum, Glyph::Trophy},
+        {"tile-event", 72, 72, Tone::Coral, Glyph::Gift},
+        {"tile-settings", 72, 72, Tone::Slate, Glyph::Gear},
+    };
+    for (const auto& g : pictograms) {
+        Kind kind = std::string(g.name).rfind("tile-", 0) == 0 ? Kind::Tile : Kind::IconButton;
+        with(add(g.name, g.w, g.h, kind), g.tone, g.glyph);
+    }
+
+    // Tabs: friend and chat tabs, profile and shop tab strips.
+    with(with(add("tabFriend", 90, 24, Kind::Tab), Tone::Sky), "", 3, 1);
+    with(with(add("tabFriend_nen", 90, 24, Kind::Tab), Tone::Sky), "", 3, 0);
+    with(with(add("buttonFriend", 90, 24, Kind::Tab), Tone::Gold, Glyph::People), "", 3, 1);
+    with(with(add("buttonFriend_nen", 90, 24, Kind::Tab), Tone::Gold, Glyph::People), "", 3, 0);
+    const char* const selected[] = {"cua-hang1", "cua-hang2", "cua-hang3"};
+    const char* const plain[] = {"shop_menu_dau", "shop_menu_giua", "shop_menu_cuoi"};
+    for (int i = 0; i < 3; ++i) {
+        with(with(add(selected[i], 96, 30, Kind::Tab), Tone::Gold), "", i, 1);
+        with(with(add(plain[i], 96, 30, Kind::Tab), Tone::Gold), "", i, 0);
+    }
+    with(with(add("tab_action", 96, 30, Kind::Tab), Tone::Gold), "", 3, 1);
+    with(with(add("tab_unaction", 96, 30, Kind::Tab), Tone::Gold), "", 3, 0);
+
+    with(with(add("en", 32, 22, Kind::Flag), Tone::Sky), "EN");
+    with(with(add("vi", 32, 22, Kind::Flag), Tone::Coral), "VI");
+}
+
+void icons(Add add) {
+    struct Bare {
+        const char* name;
+        int w, h;
+        Tone tone;
+        Glyph glyph;
+    };
+    const Bare bare[] = {
+        {"area", 30, 55, Tone::Ice, Glyph::Server},          {"clock", 16, 16, Tone::Gold, Glyph::Lock},
+        {"email", 60, 45, Tone::Gold, Glyph::MailClosed},    {"email_new", 32, 32, Tone::Gold, Glyph::MailClosed},
+        {"email_old", 32, 32, Tone::Slate, Glyph::MailOpen}, {"online", 16, 16, Tone::Jade, Glyph::Dot},
+        {"upline", 16, 16, Tone::Slate, Glyph::Dot},         {"icon-thanh-tich", 30, 30, Tone::Gold, Glyph::Trophy},
+        {"credit_card", 32, 32, Tone::Ice, Glyph::CreditCard}, {"37x-Checkmark", 37, 37, Tone::Ice, Glyph::Check},
+        {"blueArrow", 30, 55, Tone::Sky, Glyph::ArrowDown},  {"btn_star_big_on", 32, 32, Tone::Gold, Glyph::Star},
+        {"moneyicon3", 24, 24, Tone::Gold, Glyph::Coin},     {"moneyicon4", 24, 24, Tone::Gold, Glyph::Coins},
+        {"moneyicon1", 24, 24, Tone::Gold, Glyph::Bag},
+    };
+    for (const auto& b : bare) with(add(b.name, b.w, b.h, Kind::Icon), b.tone, b.glyph);
+
+    struct Round {
+        const char* name;
+        int side;
+        Tone tone;
+        Glyph glyph;
+    };
+    const Round round[] = {
+        {"boss", 24, Tone::Gold, Glyph::Crown},       {"owner", 24, Tone::Coral, Glyph::Crown},
+        {"ready", 24, Tone::Jade, Glyph::Check},      {"ok", 24, Tone::Sky, Glyph::Check},
+        {"avatar_icon_buy", 20, Tone::Jade, Glyph::Check}, {"avatar_icon_cart", 20, Tone::Coral, Glyph::CartAdd},
+        {"blocks_Win", 40, Tone::Coral, Glyph::Bomb}, {"blocks_Enemy", 40, Tone::Sky, Glyph::Pennant},
+        {"SNDialog.bundle/images/close", 24, Tone::Slate, Glyph::Close},
+    };
+    for (const auto& r : round) with(add(r.name, r.side, r.side, Kind::Badge), r.tone, r.glyph);
+
+    // Finishing places 1st to 4th, and the Phom end-of-hand marks.
+    const Tone places[] = {Tone::Gold, Tone::Slate, Tone::Wood, Tone::Night};
+    for (int i = 0; i < 4; ++i) with(with(add("p" + std::to_string(i), 36, 36, Kind::Medal), places[i]), std::to_string(i + 1));
+    struct Word {
+        const char* name;
+        const char* text;
+        Tone tone;
+    };
+    const Word words[] = {{"p_phomtext_02", "NHẤT", Tone::Gold}, {"p_phomtext_03", "BÉT", Tone::Slate},
+                          {"p_phomtext_04", "MÓM", Tone::Plum},  {"p_phomtext_05", "Ù", Tone::Coral},
+                          {"p_phomtext_06", "ĐỀN", Tone::Night}};
+    for (const auto& w : words) with(with(add(w.name, 80, 30, Kind::Badge), w.tone), w.text);
+
+    // Table list: seat markers, table pictures, room levels and the occupancy bar.
+    with(add("01-1", 18, 26, Kind::Seat), "", 1, 0);
+    with(add("01-2", 18, 26, Kind::Seat), "", 1, 1);
+    with(add("01-3", 18, 26, Kind::Seat), "", 0, 1);
+    with(add("01-4", 18, 26, Kind::Seat), "", 0, 0);
+    with(add("dsbanthuong", 55, 33, Kind::TableTop), Tone::Jade);
+    with(add("dsbandaigia", 55, 33, Kind::TableTop), Tone::Sky);
+    with(add("dsbanvip", 55, 33, Kind::TableTop), Tone::Plum);
+    with(with(add("phong-binh-dan", 25, 26, Kind::RoomLevel), Tone::Wood), "", 1);
+    with(with(add("phong-dai-gia", 25, 26, Kind::RoomLevel), Tone::Sky), "", 2);
+    with(with(add("phong-vip", 25, 26, Kind::RoomLevel), Tone::Gold), "", 3);
+    with(add("limit", 10, 11, Kind::Occupancy), "", 0);
+    with(add("full", 10, 11, Kind::Occupancy), "", 1);
+    with(add("empty", 10, 11, Kind::Occupancy), "", 2);
+
+    // Chat bubbles: wide and narrow seat bubbles, wide and narrow notices, per table style.
+    struct Bubble {
+        const char* name;
+        int w, h, shape;
+        Tone tone;
+    };
+    const Bubble bubbles[] = {
+        {"ccchat1", 220, 48, 0, Tone::Ice},   {"ccchat2", 170, 48, 0, Tone::Ice},
+        {"ccchat4", 220, 40, 1, Tone::Paper}, {"ccchat5", 160, 40, 1, Tone::Paper},
+        {"caro-khung-chat-1", 220, 48, 0, Tone::Paper}, {"caro-khung-chat-2", 170, 48, 0, Tone::Paper},
+        {"caro-khung-chat-4", 220, 40, 1, Tone::Gold},  {"caro-khung-chat-5", 160, 40, 1, Tone::Gold},
+        {"blocks-khung-chat-1", 220, 48, 0, Tone::Ice}, {"blocks-khung-chat-2", 170, 48, 0, Tone::Ice},
+    };
+    for (const auto& b : bubbles) with(with(add(b.name, b.w, b.h, Kind::Bubble), b.tone), "", b.shape);
+
+    for (const char* mood : {"smile", "sad", "laugh", "wink", "tongue", "surprised", "silent", "cry", "cool",
+                             "kiss", "angry", "heart"}) {
+        with(add(std::string("emo_") + mood, 24, 24, Kind::Face), mood);
+    }
+}
+
+void cards(Add add) {
+    for (int id = 1; id <= 51; ++id) with(add(std::to_string(id), 60, 80, Kind::Card), "", id);
+    with(add("100", 60, 80, Kind::Card), "", 100);
+    add("baiti", 60, 80, Kind::CardBack);
+    add("52", 80, 54, Kind::Deck);
+    // Turn clocks: card tables count t1 (full) to t20, Co Tuong and Co Vua ct20 (full) down to ct1,
+    // Caro caro-0 (full) to caro-29.
+    for (int k = 1; k <= 20; ++k) with(with(add("t" + std::to_string(k), 40, 40, Kind::Timer), Tone::Night), "", 21 - k, 20);
+    for (int k = 1; k <= 20; ++k) with(with(add("ct" + std::to_string(k), 40, 40, Kind::Timer), Tone::Wood), "", k, 20);
+    for (int k = 0; k < 30; ++k) with(with(add("caro-" + std::to_string(k), 40, 40, Kind::Timer), Tone::Slate), "", 30 - k, 30);
+}
+
+void boards(Add add) {
+    struct Piece {
+        const char* kind;
+        const char* red;
+        const char* black;
+    };
+    const Piece pieces[] = {{"jiang", "帥", "將"}, {"shi", "仕", "士"}, {"xiang", "相", "象"}, {"ma", "傌", "馬"},
+                            {"ju", "俥", "車"},    {"pao", "炮", "砲"}, {"zu", "兵", "卒"}};
+    for (const auto& p : pieces) {
+        with(add(std::string("r_") + p.kind, 34, 34, Kind::XiangqiPiece), p.red, 0);
+        with(add(std::string("b_") + p.kind, 34, 34, Kind::XiangqiPiece), p.black, 1);
+    }
+    add("board-chess", 326, 320, Kind::XiangqiBoard);
+    with(add("border-detech-eat", 22, 22, Kind::Marker), "", 3);
+    with(add("border-moved", 30, 30, Kind::Marker), "", 1);
+    with(add("border-still-moved", 24, 24, Kind::Marker), "", 2);
+
+    for (int colour = 1; colour <= 2; ++colour) {
+        for (int type = 1; type <= 6; ++type) {
+            int code = colour * 10 + type;
+            with(add("qc_" + std::to_string(code), 30, 30, Kind::ChessPiece), "", code);
+        }
+    }
+    with(add("ov", 30, 30, Kind::Marker), "", 0);
+    add("board-covua", 304, 304, Kind::ChessBoard);
+
+    for (int set = 1; set <= 6; ++set) {
+        with(add("x" + std::to_string(set), 28, 28, Kind::Stone), "x", set);
+        with(add("o" + std::to_string(set), 28, 28, Kind::Stone), "o", set);
+    }
+    add("caro-grid", 560, 560, Kind::CaroGrid);
+
+    const char* const cells[] = {"gach-blue-nhat", "gach-cray", "gach-blue", "gach-green", "gach-chuoi",
+                                 "gach-tim",       "gach-do",   "gach-vang", "gach-cuoi",  "gach-spawn"};
+    for (int v = 1; v <= 10; ++v) with(add(cells[v - 1], 18, 18, Kind::Block), "", v);
+    add("blocks-well", 184, 364, Kind::Well);
+}
+
+}  // namespace
+
+const std::vector<Picture>& catalog() {
+    static const std::vector<Picture> all = [] {
+        std::vector<Picture> list;
+        Add add{list};
+        screens(add);
+        buttons(add);
+        icons(add);
+        cards(add);
+        boards(add);
+        return list;
+    }();
+    return all;
+}
+
+}  // namespace artwork
