@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "RecordingBoardLogic.h"
+#include "support/RecordingBoardLogic.h"
 #include "net/Message.h"
 #include "platform/core/Log.h"
 #include "shell/UIController.h"
