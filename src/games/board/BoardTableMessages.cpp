@@ -62,6 +62,25 @@ void decodeNewcomer(Message& message, BoardTableLogicHandler& logic, const Board
     logic.onSomeOneJoinBoardWithSeat(seat, std::move(player));
 }
 
+bool isSharedCommand(int8_t commandId) {
+    switch (commandId) {
+        case C::SC_JOINBOARD_SUCCESS:
+        case C::SC_CHAT_FROM_BOARD:
+        case C::SC_KICK:
+        case C::SC_SOMEONE_JOINBOARD:
+        case C::SC_SOMEONE_LEAVEBOARD:
+        case C::SC_SOMEONE_READY:
+        case C::SC_SET_MONEY:
+        case C::SC_FORCE_LOSE:
+        case C::SC_OPPONENT_WANT_DRAW:
+        case C::SC_GAME_RESULT:
+        case C::SC_BUZZ:
+            return true;
+        default:
+            return false;
+    }
+}
+
 void decodeResult(Message& message, BoardTableLogicHandler& logic) {
     MatchResults results;
     while (message.available()) {
@@ -105,22 +124,7 @@ void logBoardTableCase(int8_t commandId, const BoardTableDialect& dialect) {
 
 bool decodeBoardTableMessage(Message& message, BoardTableLogicHandler& logic, const BoardTableDialect& dialect) {
     const int8_t commandId = message._commandId();
-    switch (commandId) {
-        case C::SC_JOINBOARD_SUCCESS:
-        case C::SC_CHAT_FROM_BOARD:
-        case C::SC_KICK:
-        case C::SC_SOMEONE_JOINBOARD:
-        case C::SC_SOMEONE_LEAVEBOARD:
-        case C::SC_SOMEONE_READY:
-        case C::SC_SET_MONEY:
-        case C::SC_FORCE_LOSE:
-        case C::SC_OPPONENT_WANT_DRAW:
-        case C::SC_GAME_RESULT:
-        case C::SC_BUZZ:
-            break;
-        default:
-            return false;
-    }
+    if (!isSharedCommand(commandId)) return false;
     logBoardTableCase(commandId, dialect);
 
     switch (commandId) {
