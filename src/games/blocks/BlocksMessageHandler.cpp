@@ -39,9 +39,9 @@ void BlocksMessageHandler::decode(Message& message, BlocksLogicHandler& logic) {
     switch (commandId) {
         case C::SC_START: {
             logBoardTableCase(commandId, kDialect);
-            const int8_t roomId = readBoardByte(message);
-            const int8_t boardId = readBoardByte(message);
-            std::vector<int8_t> bricks = readBoardBytes(message, readBoardByte(message));
+            const int8_t roomId = message.readByte();
+            const int8_t boardId = message.readByte();
+            std::vector<int8_t> bricks = readBoardBytes(message, message.readByte());
             for (int8_t kind : bricks) sys::Log::format("++++ %d", kind);
             logic.onStartGameWithRoomId(roomId, boardId, std::move(bricks));
             return;
@@ -55,13 +55,13 @@ void BlocksMessageHandler::decode(Message& message, BlocksLogicHandler& logic) {
 }
 
 void BlocksMessageHandler::decodeBlocksCommand(Message& message, BlocksLogicHandler& logic) {
-    const int8_t sub = readBoardByte(message);
+    const int8_t sub = message.readByte();
     sys::Log::format("SC_BLOCKS_COMMAND %d", sub);
     switch (sub) {
         case SC_SUB_BLOCKS_ADD_ROWS: {
-            const int8_t nDel = readBoardByte(message);
+            const int8_t nDel = message.readByte();
             const int32_t targetUserId = message.readInt();
-            const int8_t rows = readBoardByte(message);
+            const int8_t rows = message.readByte();
             std::vector<int8_t> holes = readBoardBytes(message, rows);
             // Garbage rows for the other player concern only his device.
             PlayerPtr me = UIController::myInfo();
@@ -71,10 +71,10 @@ void BlocksMessageHandler::decodeBlocksCommand(Message& message, BlocksLogicHand
             return;
         }
         case SC_SUB_BLOCKS_HEIGHT:
-            logic.getHeightFromServerWithHeight(readBoardByte(message));
+            logic.getHeightFromServerWithHeight(message.readByte());
             return;
         default:  // the level message, whatever its sub
-            logic.ReadLevelFromServerWithSpeed(readBoardByte(message));
+            logic.ReadLevelFromServerWithSpeed(message.readByte());
             return;
     }
 }

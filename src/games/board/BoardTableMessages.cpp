@@ -29,8 +29,8 @@ std::shared_ptr<ChessPlayer> readSeat(Message& message, bool lowerCaseName) {
 }
 
 void decodeJoinReply(Message& message, BoardTableLogicHandler& logic, const BoardTableDialect& dialect) {
-    const int8_t roomId = readBoardByte(message);
-    const int8_t boardId = readBoardByte(message);
+    const int8_t roomId = message.readByte();
+    const int8_t boardId = message.readByte();
     const int32_t ownerId = message.readInt();
     const int32_t money = message.readInt();
     ChessPlayers players;
@@ -48,7 +48,7 @@ void decodeJoinReply(Message& message, BoardTableLogicHandler& logic, const Boar
 }
 
 void decodeNewcomer(Message& message, BoardTableLogicHandler& logic, const BoardTableDialect& dialect) {
-    const int8_t seat = readBoardByte(message);
+    const int8_t seat = message.readByte();
     if (dialect.logsSeatAndReadyValues) sys::Log::format("seat = %d", seat);
     auto player = std::make_shared<ChessPlayer>();
     player->setIDDB(message.readInt());
@@ -85,7 +85,7 @@ void decodeResult(Message& message, BoardTableLogicHandler& logic) {
     MatchResults results;
     while (message.available()) {
         auto row = std::make_shared<MatchResultInfo>();
-        row->setResult(readBoardByte(message));
+        row->setResult(message.readByte());
         row->setID(message.readInt());
         row->setD_exp(message.readInt());
         row->setD_money(message.readInt());
@@ -132,15 +132,15 @@ bool decodeBoardTableMessage(Message& message, BoardTableLogicHandler& logic, co
             decodeJoinReply(message, logic, dialect);
             break;
         case C::SC_CHAT_FROM_BOARD: {
-            const int8_t roomId = readBoardByte(message);
-            const int8_t boardId = readBoardByte(message);
+            const int8_t roomId = message.readByte();
+            const int8_t boardId = message.readByte();
             const int32_t fromId = message.readInt();
             logic.onChatFromBoardWithRoomId(roomId, boardId, readText(message), fromId);
             break;
         }
         case C::SC_KICK: {
-            const int8_t roomId = readBoardByte(message);
-            const int8_t boardId = readBoardByte(message);
+            const int8_t roomId = message.readByte();
+            const int8_t boardId = message.readByte();
             logic.onKickedWithRoomId(roomId, boardId, message.readInt());
             break;
         }
@@ -160,20 +160,20 @@ bool decodeBoardTableMessage(Message& message, BoardTableLogicHandler& logic, co
             break;
         }
         case C::SC_SET_MONEY: {
-            const int8_t roomId = readBoardByte(message);
-            const int8_t boardId = readBoardByte(message);
+            const int8_t roomId = message.readByte();
+            const int8_t boardId = message.readByte();
             logic.onOwnerSetMoneyWithRoomId(roomId, boardId, message.readInt());
             break;
         }
         case C::SC_FORCE_LOSE: {
-            const int8_t roomId = readBoardByte(message);
-            const int8_t boardId = readBoardByte(message);
+            const int8_t roomId = message.readByte();
+            const int8_t boardId = message.readByte();
             logic.onForceLoseWithRoomId(roomId, boardId, message.readInt());
             break;
         }
         case C::SC_OPPONENT_WANT_DRAW: {
-            const int8_t roomId = readBoardByte(message);
-            logic.onOpponentWantDrawWithRoomId(roomId, readBoardByte(message));
+            const int8_t roomId = message.readByte();
+            logic.onOpponentWantDrawWithRoomId(roomId, message.readByte());
             break;
         }
         case C::SC_GAME_RESULT:
@@ -195,8 +195,8 @@ bool decodeBoardDuelMessage(Message& message, BoardDuelLogicHandler& logic, cons
         return decodeBoardTableMessage(message, logic, dialect);
     }
     logBoardTableCase(commandId, dialect);
-    const int8_t roomId = readBoardByte(message);
-    const int8_t boardId = readBoardByte(message);
+    const int8_t roomId = message.readByte();
+    const int8_t boardId = message.readByte();
     if (commandId == C::SC_DRAW) {
         logic.onGameDrawWithRoomId(roomId, boardId);
     } else if (commandId == C::SC_DENY_DRAW) {
@@ -206,8 +206,6 @@ bool decodeBoardDuelMessage(Message& message, BoardDuelLogicHandler& logic, cons
     }
     return true;
 }
-
-int8_t readBoardByte(Message& message) { return static_cast<int8_t>(message.readDataWithLength(1)[0]); }
 
 std::vector<int8_t> readBoardBytes(Message& message, int count) {
     if (count <= 0) return {};

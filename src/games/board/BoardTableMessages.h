@@ -62,10 +62,9 @@ bool decodeBoardTableMessage(Message& message, BoardTableLogicHandler& logic, co
 // The same, with the agreed draw (25), the refused draw (26) and the resignation (27).
 bool decodeBoardDuelMessage(Message& message, BoardDuelLogicHandler& logic, const BoardTableDialect& dialect);
 
-// One byte field. Unlike Message::readByte, a byte missing at the end of the message raises: the message
-// is then dropped whole instead of handing on a 0 that the server never sent.
-int8_t readBoardByte(Message& message);
-// `count` byte fields (none for a count of 0 or less), all there or the message raises.
+// A run of `count` byte fields (none for a count of 0 or less), all there or the message raises: a run
+// cut short is dropped whole instead of handing on 0s that the server never sent. (A single byte field
+// missing at the end reads as 0, as Message::readByte gives it.)
 std::vector<int8_t> readBoardBytes(Message& message, int count);
 
 // Runs one message's decoding; any failure is logged as "Exception <name>" and ends it there.

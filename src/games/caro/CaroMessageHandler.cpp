@@ -38,8 +38,8 @@ void CaroMessageHandler::decode(Message& message, CaroLogicHandler& logic) {
     switch (commandId) {
         case C::SC_START: {
             logBoardTableCase(commandId, kDialect);
-            const int8_t roomId = readBoardByte(message);
-            const int8_t boardId = readBoardByte(message);
+            const int8_t roomId = message.readByte();
+            const int8_t boardId = message.readByte();
             const int32_t whoMoveFirst = message.readInt();
             const int32_t interval = message.readInt();
             const bool firstGame = message.readBool();
@@ -48,18 +48,18 @@ void CaroMessageHandler::decode(Message& message, CaroLogicHandler& logic) {
         }
         case C::SC_MOVE: {
             logBoardTableCase(commandId, kDialect);
-            const int8_t roomId = readBoardByte(message);
-            const int8_t boardId = readBoardByte(message);
+            const int8_t roomId = message.readByte();
+            const int8_t boardId = message.readByte();
             const int32_t whoMove = message.readInt();
-            const int8_t x = readBoardByte(message);
-            const int8_t y = readBoardByte(message);
+            const int8_t x = message.readByte();
+            const int8_t y = message.readByte();
             logic.onMoveCaroWithRoomId(roomId, boardId, whoMove, x, y, message.readInt());
             return;
         }
         case C::SC_MOVE_AND_WIN: {
             logBoardTableCase(commandId, kDialect);
-            const int8_t roomId = readBoardByte(message);
-            const int8_t boardId = readBoardByte(message);
+            const int8_t roomId = message.readByte();
+            const int8_t boardId = message.readByte();
             const int32_t whoWin = message.readInt();
             const std::vector<int8_t> b = readBoardBytes(message, 6);  // x, y, winX, winY, winDx, winDy
             logic.onMoveAndWinWithRoomId(roomId, boardId, whoWin, b[0], b[1], b[2], b[3], b[4], b[5]);

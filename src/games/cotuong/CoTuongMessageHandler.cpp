@@ -39,8 +39,8 @@ void CoTuongMessageHandler::decode(Message& message, CoTuongLogicHandler& logic)
     switch (commandId) {
         case C::SC_START: {
             logBoardTableCase(commandId, kDialect);
-            const int8_t roomId = readBoardByte(message);
-            const int8_t boardId = readBoardByte(message);
+            const int8_t roomId = message.readByte();
+            const int8_t boardId = message.readByte();
             const int32_t interval = message.readInt();
             const int32_t whoMoveFirst = message.readInt();
             const int32_t ownerQuota = message.readInt();
@@ -51,11 +51,11 @@ void CoTuongMessageHandler::decode(Message& message, CoTuongLogicHandler& logic)
         }
         case C::SC_MOVE: {
             logBoardTableCase(commandId, kDialect);
-            const int8_t roomId = readBoardByte(message);
-            const int8_t boardId = readBoardByte(message);
+            const int8_t roomId = message.readByte();
+            const int8_t boardId = message.readByte();
             const int32_t whoMove = message.readInt();
-            const int8_t x = readBoardByte(message);
-            const int8_t y = readBoardByte(message);
+            const int8_t x = message.readByte();
+            const int8_t y = message.readByte();
             const int32_t nextMove = message.readInt();
             const int32_t remainTime = message.readInt();
             logic.onMoveCaroWithRoomId(roomId, boardId, whoMove, x, y, nextMove, remainTime);
@@ -63,11 +63,11 @@ void CoTuongMessageHandler::decode(Message& message, CoTuongLogicHandler& logic)
         }
         case C::SC_MOVE_AND_WIN: {
             logBoardTableCase(commandId, kDialect);
-            const int8_t roomId = readBoardByte(message);
-            const int8_t boardId = readBoardByte(message);
+            const int8_t roomId = message.readByte();
+            const int8_t boardId = message.readByte();
             const int32_t whoWin = message.readInt();
-            const int8_t x = readBoardByte(message);
-            const int8_t y = readBoardByte(message);
+            const int8_t x = message.readByte();
+            const int8_t y = message.readByte();
             logic.onMoveAndWinWithRoomId(roomId, boardId, whoWin, x, y);
             return;
         }

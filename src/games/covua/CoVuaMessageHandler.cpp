@@ -55,8 +55,8 @@ void CoVuaMessageHandler::decode(Message& message, CoVuaLogicHandler& logic) {
     const int8_t commandId = message._commandId();
     switch (commandId) {
         case C::SC_START: {
-            const int8_t roomId = readBoardByte(message);
-            const int8_t boardId = readBoardByte(message);
+            const int8_t roomId = message.readByte();
+            const int8_t boardId = message.readByte();
             const int32_t interval = message.readInt();
             const int32_t whoFirst = message.readInt();
             const int32_t ownerQuotaTime = message.readInt();
@@ -66,11 +66,11 @@ void CoVuaMessageHandler::decode(Message& message, CoVuaLogicHandler& logic) {
         }
         case C::SC_MOVE: {
             const int32_t whoMove = message.readInt();
-            const int8_t from = readBoardByte(message);
-            const int8_t to = readBoardByte(message);
+            const int8_t from = message.readByte();
+            const int8_t to = message.readByte();
             const int32_t next = message.readInt();
             const int32_t quotaTime = message.readInt();
-            const int8_t kind = readBoardByte(message);
+            const int8_t kind = message.readByte();
             // The rook's move or the promotion type goes first, so the screen has it when the move comes.
             if (kind == kCastlingKingSide) {
                 logic.intoPalaceWithWhoMove(whoMove, kKingSideType);
@@ -84,11 +84,11 @@ void CoVuaMessageHandler::decode(Message& message, CoVuaLogicHandler& logic) {
         }
         case SC_PLAYING:
             logBoardTableCase(commandId, kDialect);
-            logic.setFindKing(readBoardByte(message));
+            logic.setFindKing(message.readByte());
             return;
         case CHESS_COMMAND: {
             logBoardTableCase(commandId, kDialect);
-            readBoardByte(message);  // carries nothing the client uses
+            message.readByte();  // carries nothing the client uses
             logic.fElevate(message.readInt());
             return;
         }

@@ -22,7 +22,7 @@ TEST_F(BoardGameMessagesTest, CoTuong) {
          {"move 1 2 1234 84 -53 4711 598000"}},
         {"move cut in its time", 21, bytes({{1, 2}, int32Bytes(1234), {0x54, 0xCB}, int32Bytes(kMe), {0, 0}}), {}, true},
         {"winning move", 22, bytes({{1, 2}, int32Bytes(1234), {0x54, 0x33}}), {"winningMove 1 2 1234 84 51"}},
-        {"winning move without its last square", 22, bytes({{1, 2}, int32Bytes(1234), {0x54}}), {}, true},
+        {"winning move without its last square reads it as 0", 22, bytes({{1, 2}, int32Bytes(1234), {0x54}}), {"winningMove 1 2 1234 84 0"}, false},
         {"start cut short", 20, bytes({{1, 2}, int32Bytes(30000), int32Bytes(1234), int32Bytes(600000)}), {}, true},
     });
     EXPECT_EQ(CoTuongUtils::convertPointWithValue(-53), (CoTuongPoint{8, 9}));  // 203: the last square
@@ -41,9 +41,9 @@ TEST_F(BoardGameMessagesTest, CoVua) {
         {"castling on the queen's side", 21, move(9), {"castling 1234 2", "move 1234 14 16 4711 290"}},
         {"promotion to a queen before the pawn arrives", 21, move(5), {"promotion 5", "move 1234 14 16 4711 290"}},
         {"promotion to a knight", 21, move(2), {"promotion 2", "move 1234 14 16 4711 290"}},
-        {"move without its kind byte", 21, bytes({int32Bytes(1234), {14, 16}, int32Bytes(kMe), int32Bytes(290)}), {}, true},
+        {"move without its kind byte reads it as 0", 21, bytes({int32Bytes(1234), {14, 16}, int32Bytes(kMe), int32Bytes(290)}), {"move 1234 14 16 4711 290"}, false},
         {"Black's king in check", 62, {1}, {"check 1"}},
-        {"check without its side", 62, {}, {}, true},
+        {"check without its side reads it as 0", 62, {}, {"check 0"}, false},
         {"promotion choice, first byte 8", 91, bytes({{8}, int32Bytes(kMe)}), {"choosePromotion 4711"}},
         {"promotion choice, first byte ignored whatever it is", 91, bytes({{0x9C}, int32Bytes(kMe)}), {"choosePromotion 4711"}},
         {"promotion choice cut short", 91, bytes({{8}, {0, 0}}), {}, true},
@@ -80,7 +80,7 @@ TEST_F(BoardGameMessagesTest, Blocks) {
         {"level", 80, {2, 3}, {"level 3"}},
         {"sub 7 is a level message", 80, {7, 4}, {"level 4"}},
         {"a negative sub is a level message too", 80, {0x80, 5}, {"level 5"}},
-        {"level without its value", 80, {2}, {}, true},
+        {"level without its value reads it as 0", 80, {2}, {"level 0"}, false},
         {"a move is not a Blocks message", 21, bytes({{1, 2}, int32Bytes(1234), {4, 5}, int32Bytes(kMe)}), {}},
     });
 }

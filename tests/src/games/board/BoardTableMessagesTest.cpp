@@ -46,7 +46,7 @@ TEST_F(BoardTableMessagesTest, SharedMessages) {
             {"stake", 19, bytes({{1, 2}, int32Bytes(20000)}), {"stake 1 2 20000"}},
             {"time loss", 23, bytes({{1, 2}, int32Bytes(88)}), {"timeLoss 1 2 88"}},
             {"draw offer", 24, {1, 2}, {"drawOffer 1 2"}},
-            {"draw offer without its table byte", 24, {1}, {}, true},
+            {"draw offer without its table byte reads it as 0", 24, {1}, {"drawOffer 1 0"}, false},
             {"result", 37, bytes({{1}, int32Bytes(kMe), int32Bytes(-50), int32Bytes(4000), {0xFF}, int32Bytes(88), int32Bytes(10), int32Bytes(-4000)}),
              {"result {(1 4711 -50 4000),(-1 88 10 -4000)}"}},
             {"result without rows", 37, {}, {"result {}"}},
