@@ -92,6 +92,12 @@ void StandinServer::onOther(Handler handler) {
     other_ = std::move(handler);
 }
 
+StandinServer::Handler StandinServer::handlerFor(int8_t commandId) const {
+    std::lock_guard<std::mutex> lock(mutex_);
+    auto it = handlers_.find(commandId);
+    return it != handlers_.end() ? it->second : Handler();
+}
+
 void StandinServer::dispatch(StandinSession& session, Message& message) {
     Handler handler;
     {

@@ -7,6 +7,7 @@
 #include <cstring>
 #include <string>
 
+#include "standin-server/StandinBoardTables.h"
 #include "standin-server/StandinHttp.h"
 #include "standin-server/StandinLobbyLists.h"
 #include "standin-server/StandinServer.h"
@@ -44,7 +45,8 @@ int main(int argc, char** argv) {
     zuno::standin::StandinServer server;
     // One account to sign in with: demo / demo.
     zuno::standin::StandinSignIn::installOn(server)->addAccount({"demo", "demo", 1001, 5000000, 1, 350});
-    zuno::standin::StandinLobbyLists::installOn(server);
+    auto lists = zuno::standin::StandinLobbyLists::installOn(server);
+    zuno::standin::StandinBoardTables::installOn(server, lists);
     if (!server.start(static_cast<uint16_t>(port))) return 1;
     zuno::standin::HttpServer http;
     zuno::standin::StandinHttp::installOn(http, server.port());

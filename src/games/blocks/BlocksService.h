@@ -3,12 +3,14 @@
 #include <cstdint>
 #include <memory>
 
-#include "lobby/RequestService.h"
+#include "games/board/BoardTableService.h"
 
 namespace zuno {
 
+struct BlocksReport;
+
 // The requests only the Blocks tables send.
-class BlocksService : public RequestService {
+class BlocksService : public BoardTableService {
 public:
     static BlocksService& getInstance();
 
@@ -16,11 +18,17 @@ public:
     std::shared_ptr<IMobileClient> session() const { return _session(); }
     void setSession(std::shared_ptr<IMobileClient> session) { set_session(std::move(session)); }
 
-    // The answer to the opponent's draw offer.
-    void answerDrawWithRoomId(int8_t roomId, int8_t boardId, bool isAccept);
+    // 21: one landed piece, or the loss (the fields are described by BlocksReport).
+    void sendBrickToServer(int8_t roomId, int8_t boardId, int8_t index, int8_t type, int8_t ro, int8_t posX,
+                           int8_t posY, int32_t idMessage);
+    // The same with the fields of a report.
+    void sendBrickToServer(int8_t roomId, int8_t boardId, const BlocksReport& report);
+
+    using BoardTableService::moveAndWinWithRoomId;
+    using BoardTableService::moveWithRoomId;
 
 private:
-    BlocksService() : RequestService("Exception: ") {}
+    BlocksService() = default;
 };
 
 }  // namespace zuno

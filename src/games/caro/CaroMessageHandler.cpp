@@ -7,11 +7,24 @@
 
 namespace zuno {
 
+namespace {
+using C = BoardTableCommand;
+
+const BoardTableDialect kDialect{
+    .logNameOf = boardTableCommandName,
+    .logsMessageId = false,
+    .lowerCasesJoinNames = true,
+    .logsSeatAndReadyValues = false,
+};
+}  // namespace
+
 std::shared_ptr<CaroMessageHandler> CaroMessageHandler::getInstance() {
     // Lives for the whole run.
     static auto* instance = new std::shared_ptr<CaroMessageHandler>(new CaroMessageHandler());
     return *instance;
 }
+
+CaroMessageHandler::CaroMessageHandler() : BoardTableMessageHandler(kDialect) {}
 
 void CaroMessageHandler::onPostSetupGameType() {
     // The game's own table messages come here from now on, whatever installed it.
@@ -20,6 +33,41 @@ void CaroMessageHandler::onPostSetupGameType() {
     UIController::setGameTitle(Resources::getInstance().textForKey("ZUNO_caro"));
 }
 
-void CaroMessageHandler::onMessage(Message&) {}
+void CaroMessageHandler::decode(Message& message, CaroLogicHandler& logic) {
+    const int8_t commandId = message._commandId();
+    switch (commandId) {
+        case C::SC_START: {
+            logBoardTableCase(commandId, kDialect);
+            const int8_t roomId = message.readByte();
+            const int8_t boardId = message.readByte();
+            const int32_t whoMoveFirst = message.readInt();
+            const int32_t interval = message.readInt();
+            const bool firstGame = message.readBool();
+            logic.onStartGameWithRoomId(roomId, boardId, whoMoveFirst, interval, firstGame);
+            return;
+        }
+        case C::SC_MOVE: {
+            logBoardTableCase(commandId, kDialect);
+            const int8_t roomId = message.readByte();
+            const int8_t boardId = message.readByte();
+            const int32_t whoMove = message.readInt();
+            const int8_t x = message.readByte();
+            const int8_t y = message.readByte();
+            logic.onMoveCaroWithRoomId(roomId, boardId, whoMove, x, y, message.readInt());
+            return;
+        }
+        case C::SC_MOVE_AND_WIN: {
+            logBoardTableCase(commandId, kDialect);
+            const int8_t roomId = message.readByte();
+            const int8_t boardId = message.readByte();
+            const int32_t whoWin = message.readInt();
+            const std::vector<int8_t> b = readBoardBytes(message, 6);  // x, y, winX, winY, winDx, winDy
+            logic.onMoveAndWinWithRoomId(roomId, boardId, whoWin, b[0], b[1], b[2], b[3], b[4], b[5]);
+            return;
+        }
+        default:
+            decodeBoardDuelMessage(message, logic, kDialect);
+    }
+}
 
 }  // namespace zuno

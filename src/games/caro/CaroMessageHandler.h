@@ -3,23 +3,26 @@
 #include <cstdint>
 #include <memory>
 
-#include "lobby/IGameMessageHandler.h"
+#include "games/board/BoardTableMessageHandler.h"
+#include "games/caro/CaroLogicHandler.h"
 
 namespace zuno {
 
 // The decoder of the table messages of Caro (game type 1).
-class CaroMessageHandler : public IGameMessageHandler {
+class CaroMessageHandler : public BoardTableMessageHandler<CaroLogicHandler> {
 public:
     static constexpr int8_t kGameType = 1;
 
     static std::shared_ptr<CaroMessageHandler> getInstance();
 
     void onPostSetupGameType() override;
-    void onMessage(Message& message) override;
     bool isGameType(int8_t gameType) const override { return gameType == kGameType; }
 
+protected:
+    void decode(Message& message, CaroLogicHandler& logic) override;
+
 private:
-    CaroMessageHandler() = default;
+    CaroMessageHandler();
 };
 
 }  // namespace zuno

@@ -3,12 +3,12 @@
 #include <cstdint>
 #include <memory>
 
-#include "lobby/RequestService.h"
+#include "games/board/BoardTableService.h"
 
 namespace zuno {
 
-// The requests only the Co Tuong tables send.
-class CoTuongService : public RequestService {
+// The requests only the Co Tuong tables send. Squares are wire bytes.
+class CoTuongService : public BoardTableService {
 public:
     static CoTuongService& getInstance();
 
@@ -16,13 +16,11 @@ public:
     std::shared_ptr<IMobileClient> session() const { return _session(); }
     void setSession(std::shared_ptr<IMobileClient> session) { set_session(std::move(session)); }
 
-    // The answer to the opponent's draw offer.
-    void answerDrawWithRoomId(int8_t roomId, int8_t boardId, bool isAccept);
-    // Resigns the game.
-    void requestLoseWithRoomId(int8_t roomId, int8_t boardId);
+    using BoardTableService::moveAndWinWithRoomId;
+    using BoardTableService::moveWithRoomId;
 
 private:
-    CoTuongService() : RequestService("Exception: ") {}
+    CoTuongService() = default;
 };
 
 }  // namespace zuno

@@ -2,15 +2,23 @@
 
 namespace zuno {
 
+namespace {
+constexpr int8_t CS_CHESS_COMMAND = 91;
+constexpr int8_t kPromotionChoice = 8;
+}  // namespace
+
 CoVuaService& CoVuaService::getInstance() {
     static CoVuaService* instance = new CoVuaService();  // lives for the whole run
     return *instance;
 }
 
-void CoVuaService::answerDrawWithRoomId(int8_t roomId, int8_t boardId, bool isAccept) {
-    sendTableRequest(24, roomId, boardId, [&](Message& m) { m.writeBool(isAccept); });
-}
+void CoVuaService::sendMove(int8_t roomId, int8_t boardId, int8_t x, int8_t y) { moveWithRoomId(roomId, boardId, x, y); }
 
-void CoVuaService::requestLoseWithRoomId(int8_t roomId, int8_t boardId) { sendTableRequest(27, roomId, boardId); }
+void CoVuaService::sendIdElevate(int8_t roomId, int8_t boardId, int8_t type) {
+    sendTableRequest(CS_CHESS_COMMAND, roomId, boardId, [&](Message& m) {
+        m.writeByte(kPromotionChoice);
+        m.writeByte(type);
+    });
+}
 
 }  // namespace zuno

@@ -2,22 +2,29 @@
 
 #include <cstdint>
 
-#include "lobby/RequestService.h"
+#include "games/board/BoardTableService.h"
 
 namespace zuno {
 
-// The requests only the Co Vua tables send.
-class CoVuaService : public RequestService {
+// The requests only the Co Vua tables send. Squares are file-rank codes (10 x file + rank).
+class CoVuaService : public BoardTableService {
 public:
+    // Piece types a pawn can be promoted to.
+    static constexpr int8_t kQueen = 5;
+    static constexpr int8_t kRook = 4;
+    static constexpr int8_t kBishop = 3;
+    static constexpr int8_t kKnight = 2;
+
     static CoVuaService& getInstance();
 
-    // The answer to the opponent's draw offer.
-    void answerDrawWithRoomId(int8_t roomId, int8_t boardId, bool isAccept);
-    // Resigns the game.
-    void requestLoseWithRoomId(int8_t roomId, int8_t boardId);
+    // 21: the move from square code x to square code y.
+    void sendMove(int8_t roomId, int8_t boardId, int8_t x, int8_t y);
+    // 91: the piece type chosen for a promotion, at the table the Co Vua screen shows (its room and
+    // table are passed in until the table registry exists).
+    void sendIdElevate(int8_t roomId, int8_t boardId, int8_t type);
 
 private:
-    CoVuaService() : RequestService("Exception: ") {}
+    CoVuaService() = default;
 };
 
 }  // namespace zuno

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <cstdint>
+#include <memory>
+
+#include "games/board/BoardTableLogicHandler.h"
+
+namespace zuno {
+
+// Between the Caro decoder and the Caro table screen. Times are milliseconds.
+class CaroLogicHandler : public BoardDuelLogicHandler {
+public:
+    static std::shared_ptr<CaroLogicHandler> getInstance();
+
+    virtual void onStartGameWithRoomId(int8_t roomId, int8_t boardId, int32_t whoMoveFirst, int32_t interval,
+                                       bool firstGame) {}
+    virtual void onMoveCaroWithRoomId(int8_t roomId, int8_t boardId, int32_t whoMove, int8_t x, int8_t y,
+                                      int32_t nextMove) {}
+    // The winning stone at (x, y) and the far end of the winning line at (winX, winY); the server's
+    // two direction values are passed on as they came.
+    virtual void onMoveAndWinWithRoomId(int8_t roomId, int8_t boardId, int32_t whoWin, int8_t x, int8_t y,
+                                        int8_t winX, int8_t winY, int8_t winDx, int8_t winDy) {}
+
+protected:
+    CaroLogicHandler() = default;
+};
+
+}  // namespace zuno

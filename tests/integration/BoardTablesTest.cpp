@@ -1,0 +1,105 @@
+// A join at a table of each board game over TCP: the stand-in server answers with the join reply and
+// the game's decoder, installed by the game choice, hands it to the game's logic handler.
+#include <gtest/gtest.h>
+
+#include "games/GameMessageHandlers.h"
+#include "games/blocks/BlocksMessageHandler.h"
+#include "games/caro/CaroMessageHandler.h"
+#include "games/cotuong/CoTuongMessageHandler.h"
+#include "games/covua/CoVuaMessageHandler.h"
+#include "lobby/GlobalMessageHandler.h"
+#include "lobby/GlobalService.h"
+#include "net/MobileClient.h"
+#include "platform/core/RunLoop.h"
+#include "shell/UIController.h"
+#include "standin-server/StandinBoardTables.h"
+#include "standin-server/StandinLobbyLists.h"
+#include "standin-server/StandinServer.h"
+#include "standin-server/StandinSignIn.h"
+#include "support/FakeLobbyUi.h"
+#include "support/RecordingBoardLogic.h"
+#include "support/RecordingLogicHandler.h"
+
+using namespace zuno;
+using namespace zuno::standin;
+using namespace zuno::testing;
+
+namespace {
+
+class BoardTablesTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(server.start());
+        auto signIn = StandinSignIn::installOn(server);
+        signIn->addAccount(account);
+        // The table knows a balance other than the sign-in's, which the join reply then sets.
+        StandinAccount seated = account;
+        seated.money = 2400000;
+        StandinBoardTables::installOn(server, StandinLobbyLists::installOn(server))->setPlayer(seated);
+        registerGameMessageHandlers();
+
+        GlobalService::setIP("127.0.0.1");
+        GlobalService::setPORT(server.port());
+        GlobalService::getInstance().set_session(MobileClient::getInstance());
+        dispatcher().setGlobalLogicHandler(logic);
+        dispatcher().setLobbyUi(ui);
+        dispatcher().setGameMessageHandler(nullptr);
+    }
+
+    void TearDown() override {
+        MobileClient::getInstance()->manualDisconnect();
+        EXPECT_TRUE(pump([] { return MobileClient::getInstance()->runningThreadCount() == 0; }));
+        server.stop();
+        dispatcher().setGlobalLogicHandler(nullptr);
+        dispatcher().setLobbyUi(nullptr);
+        dispatcher().setGameMessageHandler(nullptr);
+        GlobalService::setPORT(0);
+    }
+
+    static GlobalMessageHandler& dispatcher() { return GlobalMessageHandler::getInstance(); }
+
+    static bool pump(const std::function<bool()>& condition) { return sys::RunLoop::main().runUntil(condition, 10); }
+
+    void signIn() {
+        logic->then["onSetClientInfoOK"] = [this] {
+            GlobalService::getInstance().loginWithUsername(account.name, account.password, GlobalService::VERSION());
+        };
+        GlobalService::getInstance().connect();
+        ASSERT_TRUE(pump([&] { return logic->count("onLoginSuccess") == 1; }));
+    }
+
+    // Chooses the game, waits for its decoder, then joins table 3 of room 1 and waits for the reply.
+    template <typename Recorder, typename Handler>
+    std::vector<std::string> joinTableOf(int8_t gameType, std::shared_ptr<Handler> handler) {
+        auto recorder = std::make_shared<Recorder>();
+        handler->setGameLogicHandler(recorder);
+        GlobalService::getInstance().setGameType(gameType);
+        EXPECT_TRUE(pump([&] { return dispatcher().gameMessageHandler() == handler; }));
+        GlobalService::getInstance().joinBoardWithroomId(1, 3, std::string());
+        EXPECT_TRUE(pump([&] { return !recorder->lines().empty(); }));
+        handler->setGameLogicHandler(nullptr);
+        return recorder->lines();
+    }
+
+    StandinServer server;
+    StandinAccount account{"Lan", "hoa sen", 4711, 2500000, 12, 250};
+    std::shared_ptr<RecordingLogicHandler> logic = std::make_shared<RecordingLogicHandler>();
+    std::shared_ptr<FakeLobbyUi> ui = std::make_shared<FakeLobbyUi>();
+};
+
+}  // namespace
+
+TEST_F(BoardTablesTest, EachBoardGameDecodesItsJoinReply) {
+    signIn();
+    const std::string seats = "{[9001 'chu ban' 2000000 2 500 ready],[4711 'lan' 2400000 12 250 -]}";
+    EXPECT_EQ(joinTableOf<RecordingCaro>(1, CaroMessageHandler::getInstance()),
+              std::vector<std::string>{"join 1 3 9001 1000 " + seats});
+    EXPECT_EQ(joinTableOf<RecordingCoTuong>(5, CoTuongMessageHandler::getInstance()),
+              std::vector<std::string>{"join 1 3 9001 1000 " + seats});
+    EXPECT_EQ(joinTableOf<RecordingBlocks>(8, BlocksMessageHandler::getInstance()),
+              std::vector<std::string>{"join 1 3 9001 1000 " + seats});
+    // Co Vua keeps the names as sent.
+    EXPECT_EQ(joinTableOf<RecordingCoVua>(9, CoVuaMessageHandler::getInstance()),
+              std::vector<std::string>{"join 1 3 9001 1000 {[9001 'Chu Ban' 2000000 2 500 ready],[4711 'Lan' 2400000 12 250 -]}"});
+    EXPECT_EQ(UIController::myInfo()->money(), 2400000);
+}
