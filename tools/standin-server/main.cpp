@@ -6,6 +6,7 @@
 #include <cstring>
 #include <string>
 
+#include "standin-server/StandinCardTables.h"
 #include "standin-server/StandinLobbyLists.h"
 #include "standin-server/StandinServer.h"
 #include "standin-server/StandinSignIn.h"
@@ -40,7 +41,7 @@ int main(int argc, char** argv) {
     zuno::standin::StandinServer server;
     // One account to sign in with: demo / demo.
     zuno::standin::StandinSignIn::installOn(server)->addAccount({"demo", "demo", 1001, 5000000, 1, 350});
-    zuno::standin::StandinLobbyLists::installOn(server);
+    zuno::standin::StandinCardTables::installOn(server, zuno::standin::StandinLobbyLists::installOn(server));
     if (!server.start(static_cast<uint16_t>(port))) return 1;
     std::printf("zuno-standin-server listening on 127.0.0.1:%u\n", server.port());
     std::fflush(stdout);
