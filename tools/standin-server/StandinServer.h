@@ -41,10 +41,10 @@ public:
 
     // Handlers run on the session's thread, for each message with their command id.
     void on(int8_t commandId, Handler handler);
+    // The handler of a command id (null when none), so that a newer one can pass on what it does not serve.
+    Handler handlerFor(int8_t commandId) const;
     // For command ids without a handler of their own; none by default.
     void onOther(Handler handler);
-    // The handler of a command id (empty when none), so that a later one can pass on what it does not serve.
-    Handler handlerFor(int8_t commandId) const;
 
     // The most recent client, waiting up to the time for one to arrive; nothing if none came.
     std::shared_ptr<StandinSession> waitForClient(double timeoutSeconds);

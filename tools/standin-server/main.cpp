@@ -8,6 +8,7 @@
 #include <string>
 
 #include "standin-server/StandinBoardTables.h"
+#include "standin-server/StandinCardTables.h"
 #include "standin-server/StandinHttp.h"
 #include "standin-server/StandinLobbyLists.h"
 #include "standin-server/StandinServer.h"
@@ -47,6 +48,7 @@ int main(int argc, char** argv) {
     zuno::standin::StandinSignIn::installOn(server)->addAccount({"demo", "demo", 1001, 5000000, 1, 350});
     auto lists = zuno::standin::StandinLobbyLists::installOn(server);
     zuno::standin::StandinBoardTables::installOn(server, lists);
+    zuno::standin::StandinCardTables::installOn(server, lists);
     if (!server.start(static_cast<uint16_t>(port))) return 1;
     zuno::standin::HttpServer http;
     zuno::standin::StandinHttp::installOn(http, server.port());

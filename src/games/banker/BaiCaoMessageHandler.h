@@ -3,7 +3,9 @@
 #include <cstdint>
 #include <memory>
 
+#include "games/banker/BaiCaoLogicHandler.h"
 #include "lobby/IGameMessageHandler.h"
+#include "table/LogicHandlerSlot.h"
 
 namespace zuno {
 
@@ -18,8 +20,13 @@ public:
     void onMessage(Message& message) override;
     bool isGameType(int8_t gameType) const override { return gameType == kGameType; }
 
+    std::shared_ptr<BaiCaoLogicHandler> baiCaoLogicHandler() const { return logic_.get(); }
+    void setBaiCaoLogicHandler(std::shared_ptr<BaiCaoLogicHandler> handler) { logic_.set(std::move(handler)); }
+
 private:
-    BaiCaoMessageHandler() = default;
+    BaiCaoMessageHandler() : logic_(BaiCaoLogicHandler::getInstance()) {}
+
+    LogicHandlerSlot<BaiCaoLogicHandler> logic_;
 };
 
 }  // namespace zuno

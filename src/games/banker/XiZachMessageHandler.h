@@ -3,7 +3,9 @@
 #include <cstdint>
 #include <memory>
 
+#include "games/banker/XiZachLogicHandler.h"
 #include "lobby/IGameMessageHandler.h"
+#include "table/LogicHandlerSlot.h"
 
 namespace zuno {
 
@@ -18,8 +20,13 @@ public:
     void onMessage(Message& message) override;
     bool isGameType(int8_t gameType) const override { return gameType == kGameType; }
 
+    std::shared_ptr<XiZachLogicHandler> xiZachLogicHandler() const { return logic_.get(); }
+    void setXiZachLogicHandler(std::shared_ptr<XiZachLogicHandler> handler) { logic_.set(std::move(handler)); }
+
 private:
-    XiZachMessageHandler() = default;
+    XiZachMessageHandler() : logic_(XiZachLogicHandler::getInstance()) {}
+
+    LogicHandlerSlot<XiZachLogicHandler> logic_;
 };
 
 }  // namespace zuno

@@ -3,7 +3,9 @@
 #include <cstdint>
 #include <memory>
 
+#include "games/phom/PhomLogicHandler.h"
 #include "lobby/IGameMessageHandler.h"
+#include "table/LogicHandlerSlot.h"
 
 namespace zuno {
 
@@ -18,8 +20,13 @@ public:
     void onMessage(Message& message) override;
     bool isGameType(int8_t gameType) const override { return gameType == kGameType; }
 
+    std::shared_ptr<PhomLogicHandler> phomLogicHandler() const { return logic_.get(); }
+    void setPhomLogicHandler(std::shared_ptr<PhomLogicHandler> handler) { logic_.set(std::move(handler)); }
+
 private:
-    PhomMessageHandler() = default;
+    PhomMessageHandler() : logic_(PhomLogicHandler::getInstance()) {}
+
+    LogicHandlerSlot<PhomLogicHandler> logic_;
 };
 
 }  // namespace zuno

@@ -1,10 +1,101 @@
 #include "games/phom/PhomNewMessageHandler.h"
 
+#include <algorithm>
+
+#include "games/phom/PhomTableMessages.h"
+#include "platform/core/Log.h"
 #include "screens/BoardView.h"
 #include "shell/Resources.h"
 #include "shell/UIController.h"
+#include "table/CardTableWire.h"
 
 namespace zuno {
+
+namespace {
+using namespace cardwire;
+using C = PhomCommand;
+
+// What the server says the new-Phom table eats with: always accepted, two own cards.
+constexpr bool kEatAccepted = true;
+constexpr int8_t kOwnCardsEaten = 2;
+constexpr int8_t kEatRowIndex = 0;
+constexpr int32_t kNoPlayer = -1;
+constexpr int32_t kLayDownPlayer = 0;
+
+void decodeStart(Message& message, PhomNewLogicHandler& logic) {
+    int8_t roomId = readByte(message);
+    int8_t boardId = readByte(message);
+    auto interval = static_cast<uint8_t>(readByte(message));
+    int32_t whoMoveFirst = message.readInt();
+    int32_t firstHa = message.readInt();
+    logic.onStartGameWithRoomId(roomId, boardId, readRest(message), interval, whoMoveFirst, firstHa);
+}
+
+// One player's result: numCard cards follow; more are ignored, fewer drop the message.
+void decodeFinish(Message& message, PhomNewLogicHandler& logic) {
+    int8_t roomId = readByte(message);
+    int8_t boardId = readByte(message);
+    int32_t userId = message.readInt();
+    int32_t score = message.readInt();
+    message.readInt();  // not used
+    int8_t numCard = readByte(message);
+    std::vector<int8_t> cards = readBytes(message, numCard);
+    readRest(message, 0);
+    logic.onFinish(roomId, boardId, userId, score, cards, static_cast<int32_t>(cards.size()));
+}
+
+// One record per player: its id, its fired cards and its eaten cards. Records past the fourth and
+// cards past a row's size are read and ignored.
+void decodePlaying(Message& message, PhomNewLogicHandler& logic) {
+    int8_t roomId = readByte(message);
+    int8_t boardId = readByte(message);
+    int8_t interval = readByte(message);
+    int32_t curPlayer = message.readInt();
+    int32_t firPlayer = message.readInt();
+    PhomSeatInts users;
+    users.fill(kNoPlayer);
+    PhomFiredCards cardShow;
+    for (auto& row : cardShow) row.fill(-1);
+    PhomEatenCards cardEat;
+    for (auto& row : cardEat) row.fill(-1);
+    for (size_t i = 0; message.available(); ++i) {
+        const bool kept = i < users.size();
+        int32_t userId = message.readInt();
+        std::vector<int8_t> shown = readBytesKeeping(message, readByte(message), cardShow[0].size());
+        std::vector<int8_t> eaten = readBytesKeeping(message, readByte(message), cardEat[0].size());
+        sys::Log::format("UserIndex[%zu]: %d", i, userId);
+        if (!kept) continue;
+        users[i] = userId;
+        std::copy(shown.begin(), shown.end(), cardShow[i].begin());
+        std::copy(eaten.begin(), eaten.end(), cardEat[i].begin());
+    }
+    logic.onPlaying(roomId, boardId, interval, curPlayer, firPlayer, cardShow, cardEat, users);
+}
+
+void decodeU(Message& message, PhomNewLogicHandler& logic) {
+    int8_t roomId = readByte(message);
+    int8_t boardId = readByte(message);
+    int32_t userId = message.readInt();
+    int8_t uKind = readByte(message);
+    PhomLaidCards cards;
+    cards.fill(-1);
+    std::vector<int8_t> read = readRest(message, cards.size());
+    std::copy(read.begin(), read.end(), cards.begin());
+    logic.onUWithRoomId(roomId, boardId, userId, uKind, cards, static_cast<int32_t>(read.size()));
+}
+
+void decodeAddCard(Message& message, PhomNewLogicHandler& logic) {
+    // No meld takes more cards than a hand holds; the lay-down list's size bounds it.
+    constexpr size_t kMostAdded = std::tuple_size_v<PhomLaidCards>;
+    int8_t roomId = readByte(message);
+    int8_t boardId = readByte(message);
+    int32_t userAdd = message.readInt();
+    int8_t cardId = readByte(message);
+    std::vector<int8_t> added = readRest(message, kMostAdded);
+    const auto len = static_cast<int32_t>(added.size());
+    logic.onAddCard(roomId, boardId, userAdd, cardId, std::move(added), len);
+}
+}  // namespace
 
 std::shared_ptr<PhomNewMessageHandler> PhomNewMessageHandler::getInstance() {
     // Lives for the whole run.
@@ -17,6 +108,59 @@ void PhomNewMessageHandler::onPostSetupGameType() {
     UIController::setGameTitle(Resources::getInstance().textForKey("ZUNO_phom"));
 }
 
-void PhomNewMessageHandler::onMessage(Message&) {}
+void PhomNewMessageHandler::onMessage(Message& message) {
+    std::shared_ptr<PhomNewLogicHandler> logic = phomNewLogicHandler();
+    if (decodeSharedPhomMessage(message, *logic)) return;
+    switch (message._commandId()) {
+        case C::SC_START: guardCase("SC_START_PHOM", [&] { decodeStart(message, *logic); }); break;
+        case C::SC_FINISH: guardCase("Server tra ve command SC_FINISH", [&] { decodeFinish(message, *logic); }); break;
+        case C::SC_MOVE_ERROR:
+            guardCase("SC_MOVE_ERROR", [&] {
+                // The table id comes first in this message only.
+                int8_t boardId = readByte(message);
+                int8_t roomId = readByte(message);
+                logic->onMoveErrorWithRoomeId(roomId, boardId, readText(message));
+            });
+            break;
+        case C::SC_PLAYING: guardCase("SC_PLAYING", [&] { decodePlaying(message, *logic); }); break;
+        case C::SC_GET_CARD:
+            guardCase("SC_GET_CARD 123", [&] {
+                int8_t roomId = readByte(message);
+                int8_t boardId = readByte(message);
+                int32_t userId = message.readInt();
+                logic->onGetCard(roomId, boardId, userId, static_cast<uint8_t>(readByte(message)));
+            });
+            break;
+        case C::SC_EAT_CARD:
+            guardCase("SC_EAT_CARD ", [&] {
+                int8_t roomId = readByte(message);
+                int8_t boardId = readByte(message);
+                int32_t firHa = message.readInt();
+                logic->onEatCard(roomId, boardId, kEatAccepted, kOwnCardsEaten, firHa, kEatRowIndex);
+            });
+            break;
+        case C::HA_PHOM:
+            guardCase("HA_PHOM", [&] {
+                int8_t roomId = readByte(message);
+                int8_t boardId = readByte(message);
+                PhomSeatInts noMoney;
+                noMoney.fill(-1);
+                logic->onHaPhom(roomId, boardId, true, readLaidCards(message), false, noMoney, kLayDownPlayer);
+            });
+            break;
+        case C::SC_U: guardCase("SC_U", [&] { decodeU(message, *logic); }); break;
+        case C::ADD_CARD: guardCase("ADD_CARD", [&] { decodeAddCard(message, *logic); }); break;
+        case C::SC_DEN_BAI:
+            guardCase(">>>>>>>>>> SC_DEN_BAI", [&] {
+                int8_t roomId = readByte(message);
+                int8_t boardId = readByte(message);
+                int32_t winId = message.readInt();
+                int32_t orderMoney = message.readInt();
+                logic->onDenBai(roomId, boardId, winId, orderMoney);
+            });
+            break;
+        default: break;
+    }
+}
 
 }  // namespace zuno

@@ -3,7 +3,9 @@
 #include <cstdint>
 #include <memory>
 
+#include "games/phom/PhomNewLogicHandler.h"
 #include "lobby/IGameMessageHandler.h"
+#include "table/LogicHandlerSlot.h"
 
 namespace zuno {
 
@@ -18,8 +20,13 @@ public:
     void onMessage(Message& message) override;
     bool isGameType(int8_t gameType) const override { return gameType == kGameType; }
 
+    std::shared_ptr<PhomNewLogicHandler> phomNewLogicHandler() const { return logic_.get(); }
+    void setPhomNewLogicHandler(std::shared_ptr<PhomNewLogicHandler> handler) { logic_.set(std::move(handler)); }
+
 private:
-    PhomNewMessageHandler() = default;
+    PhomNewMessageHandler() : logic_(PhomNewLogicHandler::getInstance()) {}
+
+    LogicHandlerSlot<PhomNewLogicHandler> logic_;
 };
 
 }  // namespace zuno

@@ -3,7 +3,9 @@
 #include <cstdint>
 #include <memory>
 
+#include "games/poker/PokerLogicHandler.h"
 #include "lobby/IGameMessageHandler.h"
+#include "table/LogicHandlerSlot.h"
 
 namespace zuno {
 
@@ -18,8 +20,13 @@ public:
     void onMessage(Message& message) override;
     bool isGameType(int8_t gameType) const override { return gameType == kGameType; }
 
+    std::shared_ptr<PokerLogicHandler> pokerLogicHandler() const { return logic_.get(); }
+    void setPokerLogicHandler(std::shared_ptr<PokerLogicHandler> handler) { logic_.set(std::move(handler)); }
+
 private:
-    PokerMessageHandler() = default;
+    PokerMessageHandler() : logic_(PokerLogicHandler::getInstance()) {}
+
+    LogicHandlerSlot<PokerLogicHandler> logic_;
 };
 
 }  // namespace zuno

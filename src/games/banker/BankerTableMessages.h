@@ -1,0 +1,41 @@
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <vector>
+
+#include "games/banker/BankerTableLogicHandler.h"
+#include "net/Message.h"
+#include "table/CardTableWire.h"
+
+namespace zuno {
+
+// The table command ids of the banker games (RB below: byte roomId, byte boardId).
+struct BankerCommand {
+    static constexpr int8_t SC_SOMEONE_READY = 16;
+    static constexpr int8_t SC_START = 20;
+    static constexpr int8_t SC_MOVE = 21;  // also CS_MOVE
+    static constexpr int8_t SC_OPPONENT_WANT_DRAW = 24;
+    static constexpr int8_t SC_STOP_GAME = 50;
+    static constexpr int8_t SC_BONUS_MONEY = 52;
+    static constexpr int8_t CS_SET_MAX_PLAYER = 56;
+    static constexpr int8_t SC_PLAYING = 62;
+    static constexpr int8_t CS_ADD_CARD = 67;
+    static constexpr int8_t SC_BLOCKS_COMMAND = 80;
+    static constexpr int8_t CHESS_COMMAND = 91;
+};
+
+// Decodes, inside its own guard, a message that both banker games read alike; false (nothing read)
+// for the others.
+bool decodeSharedBankerMessage(Message& message, BankerTableLogicHandler& logic);
+
+// The result records of 50 and 62: a byte count (none below 1), then that many records.
+template <typename Record>
+std::vector<Record> readResultRecords(Message& message, const std::function<Record(Message&)>& readOne) {
+    const int8_t count = cardwire::readByte(message);
+    std::vector<Record> records;
+    for (int i = 0; i < count; ++i) records.push_back(readOne(message));
+    return records;
+}
+
+}  // namespace zuno

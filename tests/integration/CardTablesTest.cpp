@@ -1,0 +1,108 @@
+// Joining a table of each card game over TCP: the stand-in server answers the join with the game's
+// join reply and the game's own decoder reads it into a call on its logic handler.
+#include <gtest/gtest.h>
+
+#include "games/GameMessageHandlers.h"
+#include "games/banker/BaiCaoMessageHandler.h"
+#include "games/banker/XiZachMessageHandler.h"
+#include "games/phom/PhomMessageHandler.h"
+#include "games/phom/PhomNewMessageHandler.h"
+#include "games/poker/PokerMessageHandler.h"
+#include "lobby/GlobalMessageHandler.h"
+#include "lobby/GlobalService.h"
+#include "net/MobileClient.h"
+#include "platform/core/RunLoop.h"
+#include "standin-server/StandinCardTables.h"
+#include "standin-server/StandinLobbyLists.h"
+#include "standin-server/StandinServer.h"
+#include "standin-server/StandinSignIn.h"
+#include "support/CardTableRecorders.h"
+#include "support/FakeLobbyUi.h"
+#include "support/RecordingLogicHandler.h"
+
+using namespace zuno;
+using namespace zuno::standin;
+using namespace zuno::testing;
+
+namespace {
+
+class CardTablesTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(server.start());
+        auto signIn = StandinSignIn::installOn(server);
+        StandinCardTables::installOn(server, StandinLobbyLists::installOn(server));
+        signIn->addAccount({"lan", "hoa sen", 4711, 2500000000LL, 12, 250});
+        registerGameMessageHandlers();
+        PhomMessageHandler::getInstance()->setPhomLogicHandler(phom);
+        PhomNewMessageHandler::getInstance()->setPhomNewLogicHandler(phomNew);
+        PokerMessageHandler::getInstance()->setPokerLogicHandler(poker);
+        BaiCaoMessageHandler::getInstance()->setBaiCaoLogicHandler(baiCao);
+        XiZachMessageHandler::getInstance()->setXiZachLogicHandler(xiZach);
+
+        GlobalService::setIP("127.0.0.1");
+        GlobalService::setPORT(server.port());
+        GlobalService::getInstance().set_session(MobileClient::getInstance());
+        dispatcher().setGlobalLogicHandler(logic);
+        dispatcher().setLobbyUi(ui);
+        dispatcher().setGameMessageHandler(nullptr);
+    }
+
+    void TearDown() override {
+        MobileClient::getInstance()->manualDisconnect();
+        EXPECT_TRUE(pump([] { return MobileClient::getInstance()->runningThreadCount() == 0; }));
+        server.stop();
+        dispatcher().setGlobalLogicHandler(nullptr);
+        dispatcher().setLobbyUi(nullptr);
+        dispatcher().setGameMessageHandler(nullptr);
+        GlobalService::setPORT(0);
+        PhomMessageHandler::getInstance()->setPhomLogicHandler(PhomLogicHandler::getInstance());
+        PhomNewMessageHandler::getInstance()->setPhomNewLogicHandler(PhomNewLogicHandler::getInstance());
+        PokerMessageHandler::getInstance()->setPokerLogicHandler(PokerLogicHandler::getInstance());
+        BaiCaoMessageHandler::getInstance()->setBaiCaoLogicHandler(BaiCaoLogicHandler::getInstance());
+        XiZachMessageHandler::getInstance()->setXiZachLogicHandler(XiZachLogicHandler::getInstance());
+    }
+
+    static GlobalMessageHandler& dispatcher() { return GlobalMessageHandler::getInstance(); }
+    static bool pump(const std::function<bool()>& condition) { return sys::RunLoop::main().runUntil(condition, 10); }
+
+    // Chooses the game, then joins table 3 of room 2; answers the call its decoder made.
+    std::vector<std::string> joinTableOf(int8_t gameType, CallLog& log) {
+        const size_t confirmed = ui->shown().size();
+        GlobalService::getInstance().setGameType(gameType);
+        if (!pump([&] { return ui->shown().size() > confirmed; })) return {"no game confirmation"};
+        GlobalService::getInstance().joinBoardWithroomId(2, 3, "");
+        if (!pump([&] { return !log.calls().empty(); })) return {"no join reply"};
+        return log.calls();
+    }
+
+    StandinServer server;
+    std::shared_ptr<RecordingLogicHandler> logic = std::make_shared<RecordingLogicHandler>();
+    std::shared_ptr<FakeLobbyUi> ui = std::make_shared<FakeLobbyUi>();
+    std::shared_ptr<RecordingPhomLogic> phom = std::make_shared<RecordingPhomLogic>();
+    std::shared_ptr<RecordingPhomNewLogic> phomNew = std::make_shared<RecordingPhomNewLogic>();
+    std::shared_ptr<RecordingPokerLogic> poker = std::make_shared<RecordingPokerLogic>();
+    std::shared_ptr<RecordingBaiCaoLogic> baiCao = std::make_shared<RecordingBaiCaoLogic>();
+    std::shared_ptr<RecordingXiZachLogic> xiZach = std::make_shared<RecordingXiZachLogic>();
+};
+
+}  // namespace
+
+TEST_F(CardTablesTest, EachCardGameDecodesItsJoinReply) {
+    logic->then["onSetClientInfoOK"] = [] {
+        GlobalService::getInstance().loginWithUsername("lan", "hoa sen", GlobalService::VERSION());
+    };
+    GlobalService::getInstance().connect();
+    ASSERT_TRUE(pump([&] { return logic->count("onLoginSuccess") == 1; }));
+
+    const std::string dealer = "{1 dealer 500000 1 100 ready}";
+    const std::string empty = " {-1  0 0 0 -}";
+    const std::string fourSeats = "join(2, 3, 1, 1000, [" + dealer + empty + empty + empty + "])";
+    EXPECT_EQ(joinTableOf(7, phom->log), std::vector<std::string>{fourSeats});
+    EXPECT_EQ(joinTableOf(13, phomNew->log), std::vector<std::string>{fourSeats});
+    EXPECT_EQ(joinTableOf(11, baiCao->log), std::vector<std::string>{fourSeats});
+    EXPECT_EQ(joinTableOf(2, xiZach->log), std::vector<std::string>{fourSeats});
+    std::string nineSeats = "join(2, 3, 1, 1000, [" + dealer;
+    for (int s = 1; s < 9; ++s) nineSeats += empty;
+    EXPECT_EQ(joinTableOf(4, poker->log), std::vector<std::string>{nineSeats + "])"});
+}
