@@ -50,6 +50,12 @@ std::shared_ptr<ui::Button> makeBarButton(const ui::Rect& frame, const char* ima
     return button;
 }
 
+const char* backgroundFor(const ui::ViewController& screen) {
+    if (isOneOf<CaroView>(screen)) return "caro-bg.png";
+    if (isOneOf<CoTuongView, CoVuaView>(screen)) return "bg_chess.png";
+    return "bgmain.png";
+}
+
 // A screen takes the menu button's action only when it has one.
 void addMenuTarget(ui::Button& button, ui::ViewController& screen) {
     if (screen.bindingTable().findAction("showMenu"))
@@ -258,7 +264,11 @@ void ZunoOnlineAppDelegate::stopEvent() {
     lblWindowTitle->setHidden(false);
 }
 
+// The root screen is shown while the launch adds the stack to the window, before the bar is built;
+// the rules then apply to what exists (as messages to nothing do nothing on the phone).
 void ZunoOnlineAppDelegate::willShowViewController(ui::NavigationController&, ui::ViewController& screen, bool) {
+    if (imgBG) imgBG->setImage(ui::Image::imageNamed(backgroundFor(screen)));
+    if (!viewTopBar) return;
     const bool titleShown = !lblWindowTitle->isHidden();
     if (titleShown && !isTableScreen(&screen)) {
         ui::View::beginAnimations(std::string("startEvent"));
@@ -268,14 +278,10 @@ void ZunoOnlineAppDelegate::willShowViewController(ui::NavigationController&, ui
     }
     if ((isTableScreenWithoutBlocks(&screen) && titleShown) || isBlocksScreen(&screen))
         viewTopBar->setCenter(barHiddenCenter());
-
-    const char* background = "bgmain.png";
-    if (isOneOf<CaroView>(screen)) background = "caro-bg.png";
-    else if (isOneOf<CoTuongView, CoVuaView>(screen)) background = "bg_chess.png";
-    imgBG->setImage(ui::Image::imageNamed(background));
 }
 
 void ZunoOnlineAppDelegate::didShowViewController(ui::NavigationController&, ui::ViewController& screen, bool) {
+    if (!btnBack || !btnMenu) return;
     try {
         const bool table = isTableScreen(&screen);
         btnBack->setHidden(table || isOneOf<LoginView>(screen));
