@@ -107,8 +107,8 @@ public:
     // The message of the dialog shown now, if any.
     static std::optional<std::string> shownDialogMessage();
 
-    // A button of a dialog was pressed: the pending action is used up (Cancel also clears the kind of
-    // dialog). The answer is kept for whoever carries out the action.
+    // A button of a dialog was pressed (a dialog closed by the program presses nothing): the pending
+    // action is used up, Cancel also clears the kind of dialog, and the action of the button runs.
     void clickedButtonAtIndex(ui::AlertView& alert, int buttonIndex) override;
     struct DialogAnswer {
         int okValue;      // the action pending when the button was pressed
@@ -141,6 +141,8 @@ public:
 
 private:
     static void forgetDialogAnswer();
+    // Carries out the action of the code, for OK or for Cancel.
+    static void performDialogAction(int code, bool cancelled);
 };
 
 }  // namespace zuno

@@ -105,8 +105,11 @@ void UIController::clickedButtonAtIndex(ui::AlertView& alert, int buttonIndex) {
         std::lock_guard<std::mutex> lock(answerMutex);
         answerSlot() = DialogAnswer{okValue(), buttonIndex, cancelled};
     }
+    const int code = okValue();
+    // Cleared before the action runs, so that an action opening a dialog of its own keeps that one's code.
     setOkValue(okNone);
     if (cancelled) setKinkOfDialog(0);
+    performDialogAction(code, cancelled);
 }
 
 std::optional<UIController::DialogAnswer> UIController::lastDialogAnswer() {

@@ -1,0 +1,17 @@
+#pragma once
+
+#include <string>
+
+#include "shell/ZunoViewController.h"
+#include "table/TableSeating.h"
+
+namespace zuno {
+
+// The Blocks screen (portrait).
+class BlocksView : public ZunoViewController, public BoardTableSeating {
+public:
+    BlocksView() : BlocksView("BlocksView") {}
+    explicit BlocksView(std::string nibName);
+};
+
+}  // namespace zuno

@@ -1,0 +1,27 @@
+#pragma once
+
+#include <memory>
+#include <string>
+
+#include "lobby/model/ShopRecords.h"
+#include "shell/ZunoViewController.h"
+
+namespace zuno {
+
+// The stored purchases (the fourth tab of the own profile).
+class TransactionView : public ZunoViewController {
+public:
+    TransactionView() : TransactionView("TransactionView") {}
+    explicit TransactionView(std::string nibName);
+    // The stored purchase the player selected.
+    virtual std::shared_ptr<TransactionMoneyInfo> selectedTransactionMoneyInfo() const { return nullptr; }
+    const std::string& receiptStringFromServer() const { return receiptStringFromServer_; }
+    void setReceiptStringFromServer(std::string receipt) { receiptStringFromServer_ = std::move(receipt); }
+    // Forgets the stored purchase whose receipt the server confirmed.
+    virtual void completeRechargeWithApp() {}
+
+private:
+    std::string receiptStringFromServer_;
+};
+
+}  // namespace zuno

@@ -1,0 +1,16 @@
+#pragma once
+
+#include <string>
+
+#include "shell/ZunoViewController.h"
+
+namespace zuno {
+
+// The guide, terms and event pages.
+class EventView : public ZunoViewController {
+public:
+    EventView() : EventView("EventView") {}
+    explicit EventView(std::string nibName);
+};
+
+}  // namespace zuno

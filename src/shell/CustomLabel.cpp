@@ -1,0 +1,56 @@
+#include "shell/CustomLabel.h"
+
+#include "platform/ui/Canvas.h"
+#include "platform/ui/Image.h"
+#include "platform/ui/ScreenFactory.h"
+#include "shell/EmoticonText.h"
+#include "shell/Resources.h"
+
+namespace zuno {
+
+CustomLabel::CustomLabel() : CustomLabel(ui::Rect()) {}
+
+CustomLabel::CustomLabel(const ui::Rect& frame) : ui::Label(frame) {
+    setBackgroundColor(ui::Color::clear());
+    xDictEmotions = std::make_shared<const sys::Dictionary>(Resources::getInstance().xDictEmotion());
+}
+
+CustomLabel::CustomLabel(const std::string& text, const ui::Rect& frame) : CustomLabel(frame) { setText(text); }
+
+void CustomLabel::setText(std::optional<std::string> text) {
+    text_ = text.value_or(std::string());
+    setNeedsDisplay();
+}
+
+void CustomLabel::drawRect(ui::Canvas& canvas, const ui::Rect&) {
+    canvas.setFillColor(ui::Color::white());
+    xLastpos = {0, emoticon::penY(frame().size.height, ui::Font::systemFontOfSize(14))};
+    drawText(text_, canvas);
+}
+
+void CustomLabel::drawText(const std::string& text, ui::Canvas& canvas) {
+    for (const auto& run : emoticon::split(text, xDictEmotions.get())) {
+        if (run.isImage) {
+            drawImageWithCGContextRef(canvas, run.value);
+        } else {
+            drawTextWithCGContextRef(canvas, run.value);
+        }
+    }
+}
+
+void CustomLabel::drawTextWithCGContextRef(ui::Canvas& canvas, const std::string& text) {
+    canvas.drawText(text, xLastpos, font());
+    xLastpos.x += font().widthOfText(text);
+}
+
+// Drawn 6 points smaller than its natural size, the pen moving by the width less 3.
+void CustomLabel::drawImageWithCGContextRef(ui::Canvas& canvas, const std::string& imageName) {
+    auto image = ui::Image::imageNamed(imageName);
+    const ui::Size size = image->size();
+    canvas.drawImage(*image, ui::Rect(xLastpos.x, xLastpos.y, size.width - 6, size.height - 6));
+    xLastpos.x += size.width - 3;
+}
+
+ZUNO_REGISTER_VIEW(CustomLabel)
+
+}  // namespace zuno

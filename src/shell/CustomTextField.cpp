@@ -1,0 +1,101 @@
+#include "shell/CustomTextField.h"
+
+#include "platform/core/Log.h"
+#include "platform/ui/Canvas.h"
+#include "platform/ui/Font.h"
+#include "platform/ui/Image.h"
+#include "platform/ui/ImageView.h"
+#include "platform/ui/ScreenFactory.h"
+#include "shell/EmoticonText.h"
+#include "shell/Resources.h"
+
+namespace zuno {
+
+CustomTextField::CustomTextField() : CustomTextField(ui::Rect()) {}
+
+CustomTextField::CustomTextField(const ui::Rect& frame) : ui::View(frame) {
+    setBackgroundColor(ui::Color::clear());
+    auto backdrop = std::make_shared<ui::ImageView>(ui::Rect(ui::Point{0, 0}, bounds().size));
+    backdrop->setImage(ui::Image::imageNamed("textbox400.png"));
+    backdrop->setBackgroundColor(ui::Color::clear());
+    backdrop->setAutoresizingMask(ui::Autoresizing::FlexibleWidth | ui::Autoresizing::FlexibleHeight);
+    insertSubview(backdrop, 0);
+    xDictEmotions = std::make_shared<const sys::Dictionary>(Resources::getInstance().xDictEmotion());
+}
+
+void CustomTextField::setText(const std::string& text) {
+    text_ = text;
+    setNeedsDisplay();
+}
+
+ui::Responder* CustomTextField::parentViewController() const { return ownerAlive_.expired() ? nullptr : owner_; }
+
+void CustomTextField::setParentViewController(ui::Responder* owner) {
+    owner_ = owner;
+    ownerAlive_ = owner ? owner->liveness() : std::weak_ptr<const void>();
+}
+
+void CustomTextField::tellOwner(const char* action) {
+    if (auto* owner = parentViewController()) owner->performAction(action, this);
+}
+
+void CustomTextField::insertText(const std::string& text) {
+    if (text == "\n") {
+        resignFirstResponder();
+        tellOwner("endEditing:");
+        return;
+    }
+    text_ += text;
+    setNeedsDisplay();
+}
+
+void CustomTextField::deleteBackward() {
+    if (text_.empty()) return;
+    text_.erase(ui::previousCharacterStart(text_, text_.size()));
+    setNeedsDisplay();
+}
+
+void CustomTextField::touchesBegan(const ui::TouchSet&, const ui::Event&) {
+    if (isBecomeFirstResponder) return;
+    isBecomeFirstResponder = true;
+    becomeFirstResponder();
+    tellOwner("beginEdit:");
+}
+
+bool CustomTextField::resignFirstResponder() {
+    isBecomeFirstResponder = false;
+    return ui::Responder::resignFirstResponder();
+}
+
+void CustomTextField::drawRect(ui::Canvas& canvas, const ui::Rect&) {
+    canvas.setFillColor(ui::Color::black());
+    xLastpos = {10, emoticon::penY(frame().size.height, ui::Font::systemFontOfSize(16))};
+    drawText(text_, canvas);
+}
+
+void CustomTextField::drawText(const std::string& text, ui::Canvas& canvas) {
+    for (const auto& run : emoticon::split(text, xDictEmotions.get())) {
+        if (run.isImage) {
+            drawImageWithCGContextRef(canvas, run.value);
+        } else {
+            drawTextWithCGContextRef(canvas, run.value);
+        }
+    }
+}
+
+void CustomTextField::drawTextWithCGContextRef(ui::Canvas& canvas, const std::string& text) {
+    const ui::Font font = ui::Font::boldSystemFontOfSize(16);
+    canvas.drawText(text, xLastpos, font);
+    xLastpos.x += font.widthOfText(text);
+}
+
+void CustomTextField::drawImageWithCGContextRef(ui::Canvas& canvas, const std::string& imageName) {
+    auto image = ui::Image::imageNamed(imageName);
+    canvas.drawImage(*image, xLastpos);
+    xLastpos.x += image->size().width + 3;
+    sys::Log::line("found emotion");
+}
+
+ZUNO_REGISTER_VIEW(CustomTextField)
+
+}  // namespace zuno

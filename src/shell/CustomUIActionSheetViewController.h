@@ -1,0 +1,35 @@
+#pragma once
+
+#include <memory>
+#include <optional>
+#include <string>
+
+#include "platform/ui/Animation.h"
+#include "platform/ui/ViewController.h"
+
+namespace zuno {
+
+// The base of the sheets: small screens laid over the current screen. The opener adds the sheet's
+// view over its own and sends viewWillAppear; the panel `actionSheetView` slides to the middle. The
+// sheet is never pushed. `slideOut` slides the panel down and removes the view when that animation
+// ends; the controller keeps itself alive until then. While the game is Blocks (type 8) the sheet
+// lays out in portrait.
+class CustomUIActionSheetViewController : public ui::ViewController, public ui::AnimationDelegate {
+    ZUNO_BINDINGS
+public:
+    explicit CustomUIActionSheetViewController(std::optional<std::string> nibName = std::nullopt);
+
+    std::shared_ptr<ui::View> actionSheetView() const { return actionSheetView_; }
+    void setActionSheetView(std::shared_ptr<ui::View> panel) { actionSheetView_ = std::move(panel); }
+
+    void animationDidStop(const std::string& animationId, bool finished, void* context) override;
+    void viewWillAppear(bool animated) override;
+    void slideOut();
+    void slideIn();
+
+private:
+    std::shared_ptr<ui::View> actionSheetView_;
+    std::shared_ptr<CustomUIActionSheetViewController> leaving_;  // alive until the slide-out ends
+};
+
+}  // namespace zuno

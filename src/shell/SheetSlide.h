@@ -1,0 +1,24 @@
+#pragma once
+
+#include <memory>
+
+#include "platform/ui/Animation.h"
+#include "platform/ui/View.h"
+
+namespace zuno {
+
+// The slide of a sheet's panel, shared by the sheets and the message box: in, from just under the top
+// bar to the middle of the screen; out, down to 30 points above the bottom, after which the sheet's
+// view is removed.
+namespace sheet {
+
+inline const char* const kRemoveAnimation = "removeFromSuperviewWithAnimation";
+
+// The sheet's view covers the screen (portrait 320 x 480 when `portrait`); the panel is added to it
+// at (0, 30) and moves to the vertical middle.
+void slideIn(ui::View& sheetView, const std::shared_ptr<ui::View>& panel, bool portrait);
+// Moves the panel down in the animation that, when it stops, tells the delegate to remove the view.
+void slideOut(ui::View& sheetView, ui::View* panel, std::weak_ptr<ui::AnimationDelegate> delegate);
+
+}  // namespace sheet
+}  // namespace zuno

@@ -1,0 +1,18 @@
+#pragma once
+
+#include <string>
+
+#include "lobby/ILobbyUi.h"
+
+namespace zuno {
+
+// What the lobby dispatcher asks of the shell, answered by the application delegate and its
+// navigation stack: the event marquee and whether the top screen is a table that drops invitations.
+class ShellLobbyUi : public ILobbyUi {
+public:
+    void startEventWithiOS4(const std::string& text) override;
+    void startEventWithiOS3(const std::string& text) override;
+    bool topScreenRefusesInvitations() const override;
+};
+
+}  // namespace zuno

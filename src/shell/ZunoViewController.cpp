@@ -1,0 +1,134 @@
+#include "shell/ZunoViewController.h"
+
+#include "money/MoneyView.h"
+#include "net/MobileClient.h"
+#include "platform/core/RunLoop.h"
+#include "platform/ui/ActivityIndicatorView.h"
+#include "platform/ui/Application.h"
+#include "platform/ui/Button.h"
+#include "platform/ui/Image.h"
+#include "platform/ui/NavigationController.h"
+#include "shell/ZunoOnlineAppDelegate.h"
+
+namespace zuno {
+
+namespace {
+std::shared_ptr<ui::Button> menuButton() {
+    auto delegate = ZunoOnlineAppDelegate::current();
+    return delegate ? delegate->btnMenu : nullptr;
+}
+
+void setMenuButton(const char* image, int tag) {
+    if (auto button = menuButton()) {
+        button->setImage(ui::Image::imageNamed(image));
+        button->setTag(tag);
+    }
+}
+}  // namespace
+
+const ui::BindingTable& ZunoViewController::bindings() {
+    using B = ui::Bind<ZunoViewController>;
+    static const ui::BindingTable table(&ui::ViewController::bindings(),
+                                        {
+                                            B::outlet("viewMenu", &ZunoViewController::viewMenu),
+                                            B::action("napWin:", &ZunoViewController::napWin),
+                                            B::action("logout:", &ZunoViewController::logout),
+                                            B::action("showMenu", &ZunoViewController::showMenu),
+                                        });
+    return table;
+}
+
+ZunoViewController::ZunoViewController(std::optional<std::string> nibName) : ui::ViewController(std::move(nibName)) {}
+
+bool ZunoViewController::shouldAutorotateToInterfaceOrientation(ui::InterfaceOrientation orientation) const {
+    return orientation == ui::InterfaceOrientation::LandscapeRight;
+}
+
+void ZunoViewController::napWin(ui::Object*) {
+    if (auto* nav = navigationController()) nav->pushViewController(std::make_shared<MoneyView>(), true);
+}
+
+void ZunoViewController::logout(ui::Object*) { MobileClient::getInstance()->disconnect(); }
+
+void ZunoViewController::viewDidDisappear(bool) {
+    if (auto button = menuButton()) button->removeTarget(this, "showMenu", ui::ControlEvent::TouchUpInside);
+}
+
+void ZunoViewController::viewDidAppear(bool) {
+    if (viewMenu) viewMenu->setHidden(false);
+}
+
+void ZunoViewController::viewWillDisappear(bool) {
+    if (viewMenu) viewMenu->setHidden(true);
+    setMenuButton("show.png", 0);
+    moveMenu("hidemenu", kMenuClosedCenter);
+}
+
+void ZunoViewController::showMenu() {
+    auto button = menuButton();
+    if (button && button->tag() != 0) {
+        setMenuButton("show.png", 0);
+        moveMenu("hidemenu", kMenuClosedCenter);
+    } else {
+        setMenuButton("hide.png", 1);
+        moveMenu("showmenu", kMenuOpenCenter);
+    }
+}
+
+void ZunoViewController::moveMenu(const char* animationId, ui::Point center) {
+    if (!viewMenu) return;
+    ui::View::beginAnimations(std::string(animationId));
+    viewMenu->setCenter(center);
+    ui::View::commitAnimations();
+}
+
+void ZunoViewController::initAnimationLogo() {
+    for (const auto& image : arrZunoOnline) image->removeFromSuperview();
+    arrPoint = {ui::Point{120, 60}, ui::Point{155, 80}};
+    auto zuno = std::make_shared<ui::ImageView>(ui::Rect(92, -100, 128, 56));
+    zuno->setImage(ui::Image::imageNamed("zuno.png"));
+    auto online = std::make_shared<ui::ImageView>(ui::Rect(149, -20, 50, 12));
+    online->setImage(ui::Image::imageNamed("onlinezuno.png"));
+    arrZunoOnline = {zuno, online};
+    view()->addSubview(zuno);
+    view()->addSubview(online);
+}
+
+void ZunoViewController::startAnimationLogo() {
+    // A finished animation starts again from the first image.
+    if (indexShow < 0 || indexShow >= static_cast<int>(arrZunoOnline.size())) indexShow = 0;
+    if (indexShow == 0) initAnimationLogo();
+    ui::View::beginAnimations(std::to_string(indexShow));
+    ui::View::setAnimationDuration(0.6);
+    arrZunoOnline[indexShow]->setCenter(arrPoint[indexShow]);
+    ui::View::commitAnimations();
+    ++indexShow;
+    if (indexShow < static_cast<int>(arrZunoOnline.size())) {
+        std::weak_ptr<ZunoViewController> weak =
+            std::static_pointer_cast<ZunoViewController>(shared_from_this());
+        sys::RunLoop::main().postDelayed(0.3, [weak] {
+            if (auto self = weak.lock()) self->startAnimationLogo();
+        });
+    }
+}
+
+void ZunoViewController::hideLoadingScreen() {
+    auto root = view();
+    std::vector<std::shared_ptr<ui::View>> spinners;
+    for (const auto& sub : root->subviews()) {
+        if (std::dynamic_pointer_cast<ui::ActivityIndicatorView>(sub)) spinners.push_back(sub);
+    }
+    for (const auto& spinner : spinners) spinner->removeFromSuperview();
+}
+
+void ZunoViewController::showLoadingScreen() {
+    hideLoadingScreen();
+    auto root = view();
+    auto spinner = std::make_shared<ui::ActivityIndicatorView>();
+    spinner->setFrame(ui::Rect(0, 0, 50, 50));
+    spinner->setCenter({root->bounds().size.width / 2, root->bounds().size.height / 2});
+    root->addSubview(spinner);
+    spinner->startAnimating();
+}
+
+}  // namespace zuno

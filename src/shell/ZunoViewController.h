@@ -1,0 +1,57 @@
+#pragma once
+
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "platform/ui/ImageView.h"
+#include "platform/ui/ViewController.h"
+
+namespace zuno {
+
+// The base of most screens: the side menu that the top bar's menu button slides in and out, a centred
+// loading spinner, the top-up and logout actions, landscape-right only, and the two-image logo
+// animation of the registration screen.
+//
+// The menu button carries the menu state in its tag: 0 closed ("show.png"), 1 open ("hide.png").
+class ZunoViewController : public ui::ViewController {
+    ZUNO_BINDINGS
+public:
+    static constexpr ui::Point kMenuOpenCenter{420, 175};
+    static constexpr ui::Point kMenuClosedCenter{540, 175};  // off the right edge
+
+    explicit ZunoViewController(std::optional<std::string> nibName = std::nullopt);
+
+    bool shouldAutorotateToInterfaceOrientation(ui::InterfaceOrientation orientation) const override;
+
+    // Pushes the top-up screen.
+    void napWin(ui::Object* sender);
+    // The player's logout: the session logic then returns to the login screen.
+    void logout(ui::Object* sender);
+
+    void viewDidDisappear(bool animated) override;
+    void viewDidAppear(bool animated) override;
+    void viewWillDisappear(bool animated) override;
+
+    // Moves the next logo image to its place; the images follow each other 0.3 s apart.
+    void startAnimationLogo();
+    void initAnimationLogo();
+
+    void hideLoadingScreen();
+    // One 50 x 50 spinner in the middle of the screen.
+    void showLoadingScreen();
+
+    // Opens the side menu when it is closed, closes it when it is open.
+    virtual void showMenu();
+
+    std::shared_ptr<ui::View> viewMenu;
+    std::vector<std::shared_ptr<ui::ImageView>> arrZunoOnline;
+    std::vector<ui::Point> arrPoint;
+    int indexShow = 0;
+
+private:
+    void moveMenu(const char* animationId, ui::Point center);
+};
+
+}  // namespace zuno

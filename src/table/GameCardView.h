@@ -1,0 +1,17 @@
+#pragma once
+
+#include <string>
+
+#include "shell/ZunoViewController.h"
+#include "table/TableSeating.h"
+
+namespace zuno {
+
+// The common card-table screen.
+class GameCardView : public ZunoViewController, public CardTableSeating {
+public:
+    GameCardView() : GameCardView("TienLenView") {}
+    explicit GameCardView(std::string nibName);
+};
+
+}  // namespace zuno
