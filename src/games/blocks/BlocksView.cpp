@@ -1,0 +1,1 @@
+#include "games/blocks/BlocksView.h"

@@ -1,0 +1,1 @@
+#include "games/caro/CaroView.h"

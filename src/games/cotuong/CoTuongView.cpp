@@ -1,0 +1,1 @@
+#include "games/cotuong/CoTuongView.h"

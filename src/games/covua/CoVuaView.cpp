@@ -1,0 +1,1 @@
+#include "games/covua/CoVuaView.h"

@@ -1,0 +1,1 @@
+#include "games/phom/PhomNewView.h"

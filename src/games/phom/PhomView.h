@@ -1,0 +1,14 @@
+#pragma once
+
+#include "lobby/ScreenEvents.h"
+#include "shell/ZunoViewController.h"
+
+namespace zuno {
+
+// The Phom table screen; it takes the card-table events without being a card table.
+class PhomView : public ZunoViewController, public TableScreenEvents {
+public:
+    using ZunoViewController::ZunoViewController;
+};
+
+}  // namespace zuno

@@ -1,0 +1,1 @@
+#include "games/tienlen/TienLenMBView.h"

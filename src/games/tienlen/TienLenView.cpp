@@ -1,0 +1,1 @@
+#include "games/tienlen/TienLenView.h"

@@ -1,0 +1,1 @@
+#include "money/TransactionView.h"

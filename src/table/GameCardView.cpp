@@ -1,0 +1,1 @@
+#include "table/GameCardView.h"
