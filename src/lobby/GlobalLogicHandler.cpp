@@ -3,10 +3,41 @@
 #include <algorithm>
 #include <mutex>
 
+#include "lobby/GlobalLogicHandlerSupport.h"
 #include "lobby/GlobalMessageHandler.h"
+#include "lobby/ILobbyUi.h"
+#include "platform/core/RunLoop.h"
+#include "shell/Resources.h"
 #include "shell/UIController.h"
 
 namespace zuno {
+
+namespace session {
+
+std::shared_ptr<ILobbyUi> lobbyUi() { return GlobalMessageHandler::getInstance().lobbyUi(); }
+
+std::shared_ptr<ui::ViewController> topScreen() { return lobbyUi()->topScreen(); }
+
+void onMainThread(std::function<void()> work) {
+    if (sys::RunLoop::isMainThread()) {
+        work();
+    } else {
+        sys::RunLoop::main().post(std::move(work));
+    }
+}
+
+std::string text(std::string_view key) { return Resources::getInstance().textForKey(key); }
+
+void showInformation(const std::string& message) {
+    UIController::setOkValue(UIController::okNone);
+    UIController::startOKDlg(message);
+}
+
+void showConfirmation(const std::string& message, std::string_view okKey) {
+    UIController::startCancelOkDlg(message, text("ZUNO_cancel"), text(okKey));
+}
+
+}  // namespace session
 
 namespace {
 // Filled once at start-up on the main thread and read by the reader thread on each game choice.

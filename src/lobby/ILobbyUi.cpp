@@ -16,6 +16,8 @@ std::shared_ptr<UserItemsOfCategory> ILobbyUi::getUserItemsOfCategory(int32_t ca
 
 bool ILobbyUi::checkApStore() const { return UIController::checkApStore(); }
 
+bool ILobbyUi::checkVersionToSendSMS() const { return UIController::checkVersionToSendSMS(); }
+
 ImagePtr ILobbyUi::imageWithData(const sys::Data& bytes) { return ui::Image::imageWithData(bytes); }
 
 }  // namespace zuno

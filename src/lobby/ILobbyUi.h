@@ -10,6 +10,10 @@
 
 namespace zuno {
 
+namespace ui {
+class ViewController;
+}
+
 // What the lobby dispatcher needs of the screens and the shell, which are built on top of it: the
 // application delegate answers the marquee, the navigation stack the room-list push and the tests of
 // the top screen. The start-up sets the real one; until then this base answers as a client without
@@ -28,6 +32,17 @@ public:
     // Creates the room-list screen with that title and pushes it, animated.
     virtual void pushRoomView(const std::string& title) {}
 
+    // The screen on top of the navigation stack; none without screens.
+    virtual std::shared_ptr<ui::ViewController> topScreen() const { return nullptr; }
+    // Pops the navigation stack to its root, the login screen.
+    virtual void popToRootScreen(bool animated) {}
+    virtual void pushScreen(const std::shared_ptr<ui::ViewController>& screen, bool animated) {}
+
+    // The application delegate's SMS switch, as the server's permission list decides it.
+    virtual void setSwitchOnSMS(bool on) {}
+    // The unread-mail button was tapped: the application delegate opens the mailbox.
+    virtual void onOpenMessage() {}
+
     // True when the top screen is a table on which invitations are not offered: every table screen
     // but Poker's.
     virtual bool topScreenRefusesInvitations() const { return false; }
@@ -42,6 +57,8 @@ public:
 
     // The store build with SMS switched on: top-up channels of the server are then not offered.
     virtual bool checkApStore() const;
+    // The device can open an SMS draft.
+    virtual bool checkVersionToSendSMS() const;
 
     // Any thread. PNG or JPEG bytes as an image; none when they are not one.
     virtual ImagePtr imageWithData(const sys::Data& bytes);

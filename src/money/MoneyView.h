@@ -1,9 +1,12 @@
 #pragma once
 
 #include <memory>
+#include <optional>
 #include <string>
+#include <vector>
 
 #include "lobby/model/ShopRecords.h"
+#include "platform/ui/TableView.h"
 #include "shell/ZunoViewController.h"
 
 namespace zuno {
@@ -15,14 +18,18 @@ public:
     explicit MoneyView(std::string nibName);
     // The top-up option the player selected.
     virtual std::shared_ptr<ChargeMoneyInfo> selectedMoneyInfo() const { return nullptr; }
+    virtual void setListMoney(std::vector<std::shared_ptr<ChargeMoneyInfo>> options) {}
+    virtual std::shared_ptr<ui::TableView> tableView() const { return nullptr; }
     // The receipt text the server confirmed.
-    const std::string& receiptStringFromServer() const { return receiptStringFromServer_; }
-    void setReceiptStringFromServer(std::string receipt) { receiptStringFromServer_ = std::move(receipt); }
+    const std::optional<std::string>& receiptStringFromServer() const { return receiptStringFromServer_; }
+    virtual void setReceiptStringFromServer(std::optional<std::string> receipt) {
+        receiptStringFromServer_ = std::move(receipt);
+    }
     // Forgets the stored purchase whose receipt the server confirmed.
     virtual void completeRechargeWithApp() {}
 
 private:
-    std::string receiptStringFromServer_;
+    std::optional<std::string> receiptStringFromServer_;
 };
 
 }  // namespace zuno

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "lobby/model/ShopRecords.h"
@@ -15,13 +16,16 @@ public:
     explicit TransactionView(std::string nibName);
     // The stored purchase the player selected.
     virtual std::shared_ptr<TransactionMoneyInfo> selectedTransactionMoneyInfo() const { return nullptr; }
-    const std::string& receiptStringFromServer() const { return receiptStringFromServer_; }
-    void setReceiptStringFromServer(std::string receipt) { receiptStringFromServer_ = std::move(receipt); }
+    // The receipt text the server confirmed.
+    const std::optional<std::string>& receiptStringFromServer() const { return receiptStringFromServer_; }
+    virtual void setReceiptStringFromServer(std::optional<std::string> receipt) {
+        receiptStringFromServer_ = std::move(receipt);
+    }
     // Forgets the stored purchase whose receipt the server confirmed.
     virtual void completeRechargeWithApp() {}
 
 private:
-    std::string receiptStringFromServer_;
+    std::optional<std::string> receiptStringFromServer_;
 };
 
 }  // namespace zuno

@@ -1,13 +1,20 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
+#include <vector>
+
+#include "lobby/model/LobbyRecords.h"
+#include "shell/ZunoViewController.h"
 
 namespace zuno {
 
-// The table list. For now only its class-level state, which the games set when they are chosen and
-// the lobby reads: the kind of table list of the current game and the count of table buttons held down.
-class BoardView {
+// The table list. Its class-level state is set by the games when they are chosen and read by the
+// lobby: the kind of table list of the current game and the count of table buttons held down.
+class BoardView : public ZunoViewController {
 public:
+    using ZunoViewController::ZunoViewController;
+
     // Table-list kinds, and the player count from which a table counts as full on the client:
     // 0 two-seat tables (more than 1), 1 card tables (more than 3), 2 (more than 4), 3 Poker (never).
     static int32_t type();
@@ -16,6 +23,13 @@ public:
     // Table buttons held down; guards against joining two tables at once.
     static int32_t numOfTouchUp();
     static void setnumOfTouchUp(int32_t count);
+
+    virtual void setListBoard(std::vector<std::shared_ptr<Board>> boards) {}
+    // Redraws the grid of tables.
+    virtual void reloadData() {}
+    // A pull-to-refresh is running.
+    virtual bool isReloading() const { return false; }
+    virtual void dataSourceDidFinishLoadingNewData() {}
 };
 
 }  // namespace zuno

@@ -11,6 +11,7 @@ class EventView : public ZunoViewController {
 public:
     EventView() : EventView("EventView") {}
     explicit EventView(std::string nibName);
+    virtual void showEventWithInfo(const std::string& info) {}
 };
 
 }  // namespace zuno

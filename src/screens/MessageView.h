@@ -1,8 +1,10 @@
 #pragma once
 
+#include <memory>
 #include <string>
 
 #include "shell/ZunoViewController.h"
+#include "shell/model/ZunoMessage.h"
 
 namespace zuno {
 
@@ -13,6 +15,8 @@ public:
     explicit MessageView(std::string nibName);
     // Opens the reply sheet for the selected message.
     virtual void showSendMailView() {}
+    // A private message that arrived while the mailbox is shown.
+    virtual void onNewMessage(std::shared_ptr<ZunoMessage> message) {}
 };
 
 }  // namespace zuno

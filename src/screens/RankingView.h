@@ -1,16 +1,23 @@
 #pragma once
 
+#include <memory>
 #include <string>
+#include <vector>
 
+#include "lobby/ScreenEvents.h"
+#include "lobby/model/LobbyRecords.h"
 #include "shell/ZunoViewController.h"
 
 namespace zuno {
 
-// The rankings screen.
-class RankingView : public ZunoViewController {
+// The list of rankings.
+class RankingView : public ZunoViewController, public ForceReloadTableView {
 public:
     RankingView() : RankingView("RankingView") {}
     explicit RankingView(std::string nibName);
+
+    virtual void setListRanking(std::vector<std::shared_ptr<Ranking>> rankings) {}
+    void forceReloadTableView() override {}
 };
 
 }  // namespace zuno

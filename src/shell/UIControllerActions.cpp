@@ -238,17 +238,18 @@ void completeRecharge() {
 
 void completeTransaction() {
     auto screen = topScreenAs<ProfileView>();
-    if (screen && screen->transactionView) screen->transactionView->completeRechargeWithApp();
+    auto transactions = screen ? screen->transactionView() : nullptr;
+    if (transactions) transactions->completeRechargeWithApp();
 }
 
 void resendTransactionReceipt() {
     auto screen = topScreenAs<ProfileView>();
-    if (!screen || !screen->transactionView) return;
-    auto& transactions = *screen->transactionView;
+    auto transactions = screen ? screen->transactionView() : nullptr;
+    if (!transactions) return;
     auto record = ChargeMoneyInfo::initWithType(5);
-    if (auto selected = transactions.selectedTransactionMoneyInfo()) record->setInfo(selected->info().value_or(""));
-    transactions.showLoadingScreen();
-    GlobalService::getInstance().sendReceiptString(*record, transactions.receiptStringFromServer(), std::nullopt);
+    if (auto selected = transactions->selectedTransactionMoneyInfo()) record->setInfo(selected->info().value_or(""));
+    transactions->showLoadingScreen();
+    GlobalService::getInstance().sendReceiptString(*record, transactions->receiptStringFromServer(), std::nullopt);
 }
 
 void observePoker(bool watch) {

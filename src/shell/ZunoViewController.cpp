@@ -113,7 +113,9 @@ void ZunoViewController::startAnimationLogo() {
 }
 
 void ZunoViewController::hideLoadingScreen() {
-    auto root = view();
+    // A screen never shown has no spinner; hiding must not load its view.
+    auto root = viewIfLoaded();
+    if (!root) return;
     std::vector<std::shared_ptr<ui::View>> spinners;
     for (const auto& sub : root->subviews()) {
         if (std::dynamic_pointer_cast<ui::ActivityIndicatorView>(sub)) spinners.push_back(sub);

@@ -38,9 +38,10 @@ public:
     void startAnimationLogo();
     void initAnimationLogo();
 
-    void hideLoadingScreen();
-    // One 50 x 50 spinner in the middle of the screen.
-    void showLoadingScreen();
+    // Removes every spinner that is a direct subview of the screen's view.
+    virtual void hideLoadingScreen();
+    // Replaces any spinner of the screen with a new one, 50 x 50, centred and turning.
+    virtual void showLoadingScreen();
 
     // Opens the side menu when it is closed, closes it when it is open.
     virtual void showMenu();

@@ -3,6 +3,7 @@
 #include <memory>
 #include <string>
 
+#include "lobby/ScreenEvents.h"
 #include "platform/ui/Button.h"
 #include "shell/ZunoViewController.h"
 #include "table/TableSeating.h"
@@ -10,7 +11,7 @@
 namespace zuno {
 
 // The Caro board.
-class CaroView : public ZunoViewController, public BoardTableSeating {
+class CaroView : public ZunoViewController, public BoardTableSeating, public TableScreenEvents {
 public:
     CaroView() : CaroView("CaroView") {}
     explicit CaroView(std::string nibName);

@@ -3,6 +3,7 @@
 #include <memory>
 #include <string>
 
+#include "lobby/ScreenEvents.h"
 #include "platform/ui/Button.h"
 #include "shell/ZunoViewController.h"
 #include "table/TableSeating.h"
@@ -10,7 +11,7 @@
 namespace zuno {
 
 // The Co Tuong board.
-class CoTuongView : public ZunoViewController, public BoardTableSeating {
+class CoTuongView : public ZunoViewController, public BoardTableSeating, public TableScreenEvents {
 public:
     CoTuongView() : CoTuongView("CoTuongView") {}
     explicit CoTuongView(std::string nibName);

@@ -2,13 +2,14 @@
 
 #include <string>
 
+#include "lobby/ScreenEvents.h"
 #include "shell/ZunoViewController.h"
 #include "table/TableSeating.h"
 
 namespace zuno {
 
-// The Poker table.
-class PokerView : public ZunoViewController, public CardTableSeating {
+// The Poker table: not a GameCardView, but seated and sent events like one.
+class PokerView : public ZunoViewController, public CardTableSeating, public TableScreenEvents {
 public:
     PokerView() : PokerView("PokerView") {}
     explicit PokerView(std::string nibName);

@@ -51,6 +51,8 @@ void decodeLoginSuccess(Message& message, const DecoderContext& context) {
 
 void decodeLoginFail(Message& message, const DecoderContext& context) {
     showAlert(context, message.readUTF());
+    // The refusal, not the traffic of the close, is what the player must read.
+    context.logic().onLoginRefused();
     MobileClient::getInstance()->disconnect();
 }
 

@@ -103,7 +103,7 @@ TEST_F(DialogActions, ActionsOfTheTopScreenRunOnlyWhenItIsOnTop) {
     auto purchases = std::make_shared<Purchases>();
     purchases->selected->setInfo("pack 5");
     purchases->setReceiptStringFromServer("receipt");
-    profile->transactionView = purchases;
+    profile->setTransactionView(purchases);
     auto& g = GlobalService::getInstance();
 
     // Not on top: nothing but the reset.

@@ -1,0 +1,1 @@
+#include "money/ShopView.h"

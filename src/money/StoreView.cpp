@@ -1,0 +1,1 @@
+#include "money/StoreView.h"

@@ -1,0 +1,13 @@
+#pragma once
+
+#include "shell/ZunoViewController.h"
+
+namespace zuno {
+
+// The registration screen; it registers itself as the connect-OK listener.
+class RegisterView : public ZunoViewController {
+public:
+    using ZunoViewController::ZunoViewController;
+};
+
+}  // namespace zuno

@@ -1,0 +1,1 @@
+#include "screens/RoomView.h"

@@ -1,0 +1,178 @@
+// The session logic of the connection, signing in, registering and the forgotten password.
+#include "SessionLogicFixture.h"
+#include "net/MobileClient.h"
+#include "platform/core/UserDefaults.h"
+#include "platform/services/MessageComposer.h"
+#include "screens/MainView.h"
+#include "screens/RegisterView.h"
+#include "screens/TellFriendView.h"
+
+using namespace zuno;
+using zuno::testing::SessionLogicTest;
+
+namespace {
+struct CountingListener : ConnectOKListener {
+    void onConnectOK() override { ++ok; }
+    void onConnectFail() override { ++fail; }
+    int ok = 0;
+    int fail = 0;
+};
+
+void useComposer(bool canSend) {
+    sys::MessageComposer::Platform phone;
+    phone.canSendText = [canSend] { return canSend; };
+    phone.present = [](const std::shared_ptr<sys::MessageComposer>&) {};
+    sys::MessageComposer::setPlatform(phone);
+}
+}  // namespace
+
+TEST_F(SessionLogicTest, TheEndOfAConnectionReturnsToLoginWithTheReasonOrTheTraffic) {
+    const std::string used = text("ZUNO_used_size");
+    struct Case {
+        const char* name;
+        int32_t status;
+        int64_t got, sent;
+        bool refusedLogin;
+        std::optional<std::string> shown;
+    } cases[] = {
+        {"logout after 140 bytes", MobileClient::kClosedByLogout, 100, 40, false, std::nullopt},
+        {"logout after 150 bytes", MobileClient::kClosedByLogout, 100, 50, false, used + "150 bytes."},
+        {"logout after 2048 bytes", MobileClient::kClosedByLogout, 2000, 48, false, used + "2.00 KB."},
+        {"server dropped a quiet connection", MobileClient::kConnected, 0, 0, false, text("ZUNO_lostSignal")},
+        {"close after a refused login", MobileClient::kClosedByLogout, 9000, 900, true, std::nullopt},
+    };
+    auto client = MobileClient::getInstance();
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        UIController::closeDialog();
+        screens->stack = {std::make_shared<MainView>(), std::make_shared<MainView>()};
+        client->setConnectStatus(c.status);
+        client->setCountOfGetSize(c.got);
+        client->setCountOfSentSize(c.sent);
+        if (c.refusedLogin) logic().onLoginRefused();
+        const int popsBefore = screens->pops;
+
+        logic().onDisconnect();
+        EXPECT_EQ(dialog(), c.shown);
+        EXPECT_EQ(screens->pops, popsBefore + 1);
+        EXPECT_EQ(screens->stack.size(), 1u);
+    }
+    client->setConnectStatus(MobileClient::kNeverConnected);
+    client->setCountOfGetSize(0);
+    client->setCountOfSentSize(0);
+}
+
+TEST_F(SessionLogicTest, AFailedConnectIsRoutedByTheScreenOnTop) {
+    auto listener = std::make_shared<CountingListener>();
+    GlobalService::getInstance().setConnectOKListener(listener);
+
+    onTop<RegisterView>();
+    logic().onConnectFail();
+    EXPECT_EQ(listener->fail, 1);  // the registration screen tries the next server
+    EXPECT_EQ(dialog(), std::nullopt);
+
+    screens->stack = {std::make_shared<TellFriendView>()};
+    logic().onConnectFail();
+    EXPECT_EQ(dialog(), std::nullopt);
+    EXPECT_EQ(screens->pops, 0);
+
+    screens->stack = {std::make_shared<MainView>(), std::make_shared<MainView>()};
+    logic().onConnectFail();
+    EXPECT_EQ(dialog(), text("ZUNO_connectFail"));
+    EXPECT_EQ(screens->pops, 1);
+    EXPECT_EQ(listener->fail, 1);
+}
+
+TEST_F(SessionLogicTest, AcceptedClientInformationCallsTheLiveListenerOnce) {
+    int actions = 0;
+    GlobalService::setConnectOKAction([&] { ++actions; });
+    auto listener = std::make_shared<CountingListener>();
+    GlobalService::getInstance().setConnectOKListener(listener);
+
+    logic().onSetClientInfoOK();
+    logic().onSetClientInfoOK();
+    EXPECT_EQ(listener->ok, 1);
+    EXPECT_EQ(actions, 2);
+    EXPECT_EQ(GlobalService::getInstance().getConnectOKListener(), nullptr);
+
+    // Held weakly: a screen that went away is not called.
+    auto gone = std::make_shared<CountingListener>();
+    GlobalService::getInstance().setConnectOKListener(gone);
+    gone.reset();
+    logic().onSetClientInfoOK();
+    GlobalService::setConnectOKAction(nullptr);
+}
+
+TEST_F(SessionLogicTest, LoginSuccessClosesTheWaitAndPushesTheMainMenu) {
+    UIController::startNilDlg("please wait");
+    onTop<RegisterView>();
+    logic().onLoginSuccess();
+    EXPECT_EQ(dialog(), std::nullopt);
+    ASSERT_EQ(screens->stack.size(), 2u);
+    EXPECT_TRUE(std::dynamic_pointer_cast<MainView>(screens->stack.back()));
+}
+
+TEST_F(SessionLogicTest, RegistrationAnswerBranches) {
+    struct Case {
+        const char* name;
+        bool avail, apStore, canSMS;
+        std::optional<std::string> shown;
+        bool composer;
+    } cases[] = {
+        {"name taken", false, false, true, text("ZUNO_gameIDAlreadyUsed"), false},
+        {"store build", true, true, true, std::nullopt, false},
+        {"phone sends the SMS", true, false, true, std::nullopt, true},
+        {"copied by hand", true, false, false, "Please send an SMS with the text REG lan to 8x79.", false},
+    };
+    useComposer(true);
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        UIController::startNilDlg("please wait");
+        UIController::setOkValue(UIController::okNone);
+        screens->apStore = c.apStore;
+        screens->canSendSMS = c.canSMS;
+        const size_t composersBefore = sys::MessageComposer::presentedComposers().size();
+
+        logic().onRegisterInfoWithUsername("lan", c.avail, "REG lan", "8x79");
+        EXPECT_EQ(dialog(), c.shown);
+        EXPECT_EQ(sys::MessageComposer::presentedComposers().size(), composersBefore + (c.composer ? 1 : 0));
+        if (c.composer) EXPECT_EQ(sys::MessageComposer::presentedComposers().back()->body(), "REG lan");
+    }
+    // The text to copy is the pending payload of the copy action.
+    EXPECT_EQ(UIController::okValue(), UIController::okCopyText);
+    EXPECT_EQ(UIController::object(), sys::Value("REG lan"));
+}
+
+TEST_F(SessionLogicTest, ForgottenPasswordSMSIsOnlyForSubIdOneAndTheStoreBuild) {
+    sys::UserDefaults::standard().setObject(sys::Value("lan"), "ZUNO_FORGET_PASSWORD_USERNAME");
+    logic().onGetSMSSyntaxWithSubId(2, "MK?x", "8x79");
+    screens->apStore = false;
+    logic().onGetSMSSyntaxWithSubId(1, "MK?x", "8x79");
+    EXPECT_EQ(dialog(), std::nullopt);
+
+    screens->apStore = true;
+    UIController::setOkValue(UIController::okLeaveBoard);
+    logic().onGetSMSSyntaxWithSubId(1, "MK ?x", "8x79");
+    EXPECT_EQ(dialog(), "Please send an SMS with the text MK lan to 8x79.");
+    EXPECT_EQ(UIController::okValue(), UIController::okNone);
+}
+
+TEST_F(SessionLogicTest, OnlyAnAcceptedPasswordChangeReplacesTheSavedPassword) {
+    auto& defaults = sys::UserDefaults::standard();
+    defaults.setObject(sys::Value("old"), "ZUNO_LOGIN_OLDPASS");
+
+    logic().onSetMyUserData();  // a plain edit of the personal data
+    EXPECT_EQ(defaults.stringForKey("ZUNO_LOGIN_OLDPASS"), "old");
+    EXPECT_EQ(dialog(), std::nullopt);
+
+    defaults.setObject(sys::Value("new"), "ZUNO_LOGIN_NEWPASS");
+    logic().onSetMyUserData();
+    EXPECT_EQ(defaults.stringForKey("ZUNO_LOGIN_OLDPASS"), "new");
+    EXPECT_EQ(defaults.stringForKey("ZUNO_LOGIN_NEWPASS"), std::nullopt);
+    EXPECT_EQ(dialog(), text("ZUNO_changePassSuccess"));
+
+    UIController::closeDialog();
+    logic().onSetMyUserData();
+    EXPECT_EQ(defaults.stringForKey("ZUNO_LOGIN_OLDPASS"), "new");
+    EXPECT_EQ(dialog(), std::nullopt);
+}
