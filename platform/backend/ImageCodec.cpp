@@ -53,6 +53,12 @@ void jpegQuiet(j_common_ptr, int) {}
 ImagePtr decodePng(const uint8_t* bytes, size_t size) {
     static const uint8_t signature[8] = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
     if (size < 8 || std::memcmp(bytes, signature, 8) != 0) return nullptr;
+    // The header chunk comes first: refuse a size too large before the decoder allocates for it.
+    if (size < 24 || std::memcmp(bytes + 12, "IHDR", 4) != 0) return nullptr;
+    auto word = [&](size_t at) {
+        return (uint32_t{bytes[at]} << 24) | (uint32_t{bytes[at + 1]} << 16) | (uint32_t{bytes[at + 2]} << 8) | bytes[at + 3];
+    };
+    if (uint64_t{word(16)} * word(20) > uint64_t{kMaxPixels}) return nullptr;
     ByteReader reader{bytes, size};
     cairo_surface_t* s = cairo_image_surface_create_from_png_stream(readBytes, &reader);
     if (cairo_surface_status(s) != CAIRO_STATUS_SUCCESS) {

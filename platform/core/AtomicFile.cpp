@@ -6,8 +6,7 @@
 
 #include <cerrno>
 #include <cstring>
-#include <fstream>
-#include <sstream>
+#include <cstdint>
 
 namespace zuno::sys {
 
@@ -66,13 +65,30 @@ std::optional<std::string> writeFileAtomically(const std::string& path, std::str
     return std::nullopt;
 }
 
-std::optional<std::string> readWholeFile(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) return std::nullopt;
-    std::ostringstream out;
-    out << in.rdbuf();
-    if (in.bad()) return std::nullopt;
-    return out.str();
+std::optional<std::string> readWholeFile(const std::string& path, size_t maxBytes) {
+    // Opened without waiting, so that a pipe with no writer is refused rather than waited for.
+    int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+    if (fd < 0) return std::nullopt;
+    struct stat st {};
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode) || static_cast<uint64_t>(st.st_size) > maxBytes) {
+        ::close(fd);
+        return std::nullopt;
+    }
+    std::string out;
+    out.reserve(static_cast<size_t>(st.st_size));
+    char buffer[65536];
+    for (;;) {
+        ssize_t n = ::read(fd, buffer, sizeof buffer);
+        if (n < 0 && errno == EINTR) continue;
+        if (n < 0 || out.size() + static_cast<size_t>(n) > maxBytes) {  // an error, or the file grew past the limit
+            ::close(fd);
+            return std::nullopt;
+        }
+        if (n == 0) break;
+        out.append(buffer, static_cast<size_t>(n));
+    }
+    ::close(fd);
+    return out;
 }
 
 std::optional<std::string> makeFolders(const std::string& path) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -13,8 +14,13 @@ namespace zuno::sys {
 std::optional<std::string> writeFileAtomically(const std::string& path, std::string_view bytes,
                                                unsigned mode = 0600);
 
-// The whole file, or nothing when it cannot be read.
-std::optional<std::string> readWholeFile(const std::string& path);
+// Files we read whole are small (property lists, sounds, interface files); this bounds what a damaged or
+// hostile path can make us allocate.
+constexpr size_t kMaxWholeFileBytes = 64 * 1024 * 1024;
+
+// The whole file, or nothing when it cannot be read, is not a regular file (a pipe, a device, a
+// folder: reading those could block or never end) or holds more than maxBytes.
+std::optional<std::string> readWholeFile(const std::string& path, size_t maxBytes = kMaxWholeFileBytes);
 
 // Makes the folder and its missing parents; new folders are owner-only. Answers an error text or nothing.
 std::optional<std::string> makeFolders(const std::string& path);

@@ -32,9 +32,9 @@ public:
             pugi::xml_node inner = firstElement(root);
             if (!inner) return Value();  // an empty property list
             if (nextElement(inner)) fail(nextElement(inner), "more than one value at the top level");
-            return value(inner);
+            return value(inner, 1);
         }
-        return value(root);
+        return value(root, 1);
     }
 
 private:
@@ -134,12 +134,15 @@ private:
         return Value(t);
     }
 
-    Value value(const pugi::xml_node& node) const {
+    // depth counts the arrays and dictionaries around the value, itself included.
+    Value value(const pugi::xml_node& node, int depth) const {
         std::string_view name = node.name();
-        if (name == "dict") return dictionary(node);
+        if ((name == "dict" || name == "array") && depth > PropertyList::kMaxDepth)
+            fail(node, "nested deeper than " + std::to_string(PropertyList::kMaxDepth) + " levels");
+        if (name == "dict") return dictionary(node, depth);
         if (name == "array") {
             Array items;
-            for (pugi::xml_node n = firstElement(node); n; n = nextElement(n)) items.push_back(value(n));
+            for (pugi::xml_node n = firstElement(node); n; n = nextElement(n)) items.push_back(value(n, depth + 1));
             return Value(std::move(items));
         }
         if (name == "string") return Value(text(node));
@@ -158,7 +161,7 @@ private:
         fail(node, "unknown element <" + std::string(name) + ">");
     }
 
-    Value dictionary(const pugi::xml_node& node) const {
+    Value dictionary(const pugi::xml_node& node, int depth) const {
         Dictionary dict;
         for (pugi::xml_node n = firstElement(node); n; n = nextElement(n)) {
             if (std::string_view(n.name()) != "key") fail(n, "expected <key>, found <" + std::string(n.name()) + ">");
@@ -166,7 +169,7 @@ private:
             pugi::xml_node v = nextElement(n);
             if (!v) fail(n, "the key \"" + key + "\" has no value");
             if (std::string_view(v.name()) == "key") fail(v, "the key \"" + key + "\" has no value");
-            dict.set(std::move(key), value(v));
+            dict.set(std::move(key), value(v, depth + 1));
             n = v;
         }
         return Value(std::move(dict));

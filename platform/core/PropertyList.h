@@ -12,13 +12,15 @@ namespace zuno::sys {
 // Reading maps dict, array, string, integer, real, true/false and data to the matching Value kinds.
 // A date has no Value kind of its own: it is read as its text ("2011-05-03T10:00:00Z"). Anything else
 // (an unknown element, a key without a value, a number that does not parse, broken base64, broken XML)
-// raises a sys::Exception named "PropertyListException" whose reason names the file and the line.
+// raises a sys::Exception named "PropertyListException" whose reason names the file and the line, and
+// so do arrays and dictionaries nested more than kMaxDepth deep (reading recurses once per level).
 //
 // Writing gives the same XML form, tab-indented. A property list has no null, so null values are
 // left out of dictionaries and arrays.
 class PropertyList {
 public:
     static constexpr const char* kExceptionName = "PropertyListException";
+    static constexpr int kMaxDepth = 256;
 
     // sourceName is what errors call the text (usually its file path).
     static Value parse(std::string_view xml, std::string_view sourceName = "property list");

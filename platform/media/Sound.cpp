@@ -54,7 +54,7 @@ public:
             SDL_QuitSubSystem(SDL_INIT_AUDIO);
             return false;
         }
-        SDL_PauseAudioDevice(device_, 0);
+        // A device opens paused and stays so while nothing sounds: start() resumes it, mix() pauses it.
         return true;
     }
 
@@ -72,8 +72,11 @@ public:
         SDL_LockAudioDevice(device_);
         if (voices_.size() >= kMaxVoices) voices_.erase(voices_.begin());  // the oldest gives way
         voices_.push_back(Voice{std::move(samples), 0});
+        SDL_PauseAudioDevice(device_, 0);
         SDL_UnlockAudioDevice(device_);
     }
+
+    bool isPlaying() const { return device_ != 0 && SDL_GetAudioDeviceStatus(device_) == SDL_AUDIO_PLAYING; }
 
 private:
     struct Voice {
@@ -97,6 +100,9 @@ private:
         voices_.erase(std::remove_if(voices_.begin(), voices_.end(),
                                      [](const Voice& v) { return v.position >= v.samples->size(); }),
                       voices_.end());
+        // Nothing left to play: stop asking for sound until the next start() (SDL takes no lock when
+        // this is called from its own audio thread).
+        if (voices_.empty()) SDL_PauseAudioDevice(device_, 1);
     }
 
     SDL_AudioDeviceID device_ = 0;
@@ -214,6 +220,12 @@ bool Sound::outputOpen() {
     State& s = state();
     std::lock_guard<std::mutex> lock(s.mutex);
     return s.mixer.isOpen();
+}
+
+bool Sound::outputPlaying() {
+    State& s = state();
+    std::lock_guard<std::mutex> lock(s.mutex);
+    return s.mixer.isPlaying();
 }
 
 void Sound::resetForTests() {

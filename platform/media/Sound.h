@@ -40,6 +40,9 @@ public:
     static void setOutputEnabled(bool enabled);
     // True once an audio device is open.
     static bool outputOpen();
+    // True while the open device is playing: it is paused whenever no sound is left to play, so an idle
+    // program does no audio work.
+    static bool outputPlaying();
 
     // Forgets the record of plays and turns output off; the sounds made stay.
     static void resetForTests();

@@ -113,24 +113,19 @@ bool HttpTransfer::prepare() {
 size_t HttpTransfer::headerCallback(char* data, size_t size, size_t count, void* self) {
     auto* t = static_cast<HttpTransfer*>(self);
     size_t n = size * count;
-    std::string_view line(data, n);
-    if (line.substr(0, 5) == "HTTP/") {
-        // A new answer begins (after a "100 Continue", for instance).
-        t->hopHeaders_.clear();
-        t->hopStatus_ = 0;
-        size_t space = line.find(' ');
-        if (space != std::string_view::npos) t->hopStatus_ = std::atoi(std::string(line.substr(space + 1, 3)).c_str());
-        return n;
+    HttpHeadLine line = parseHttpHeadLine(std::string_view(data, n));
+    switch (line.kind) {
+        case HttpHeadLine::Kind::Status:
+            // A new answer begins (after a "100 Continue", for instance).
+            t->hopHeaders_.clear();
+            t->hopStatus_ = line.status;
+            break;
+        case HttpHeadLine::Kind::End:
+            if (t->hopStatus_ >= 200 || t->hopStatus_ == 0) t->headersDone();
+            break;
+        case HttpHeadLine::Kind::Header: t->hopHeaders_.emplace_back(std::move(line.name), std::move(line.value)); break;
+        case HttpHeadLine::Kind::Other: break;
     }
-    std::string_view content = trimWhitespace(line);
-    if (content.empty()) {
-        if (t->hopStatus_ >= 200 || t->hopStatus_ == 0) t->headersDone();
-        return n;
-    }
-    size_t colon = content.find(':');
-    if (colon != std::string_view::npos)
-        t->hopHeaders_.emplace_back(std::string(trimWhitespace(content.substr(0, colon))),
-                                    std::string(trimWhitespace(content.substr(colon + 1))));
     return n;
 }
 

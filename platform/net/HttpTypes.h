@@ -17,6 +17,17 @@ bool headerNameIs(std::string_view name, std::string_view wanted);
 // Case-insensitive look-up of the first header of that name.
 std::optional<std::string> findHeader(const HttpHeaders& headers, std::string_view name);
 
+// One line of an answer's head as it arrives: a status line ("HTTP/1.1 200 OK", status 0 when it has
+// no number), a header ("Name: value", both trimmed), the blank line that ends the head, or a line
+// that is none of these.
+struct HttpHeadLine {
+    enum class Kind { Status, Header, End, Other };
+    Kind kind = Kind::Other;
+    int status = 0;
+    std::string name, value;
+};
+HttpHeadLine parseHttpHeadLine(std::string_view line);
+
 struct HttpRequest {
     std::string method = "GET";
     std::string url;

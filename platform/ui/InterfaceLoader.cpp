@@ -674,8 +674,11 @@ std::string InterfaceLoader::interfaceRoot() {
 InterfaceLoader::Result InterfaceLoader::load(const std::string& name, Responder& owner) {
     std::string root = interfaceRoot();
     std::string path = (root.empty() ? std::string() : root + "/") + name + ".xml";
-    std::ifstream in(path, std::ios::binary);
-    if (!in || name.empty() || name.find('/') != std::string::npos) {
+    // A name is one file of the interface folder: checked before anything is opened.
+    bool plainName = !name.empty() && name.find_first_of(std::string("/\0", 2)) == std::string::npos;
+    std::ifstream in;
+    if (plainName) in.open(path, std::ios::binary);
+    if (!plainName || !in) {
         Result r;
         std::string line = "interface file " + name + ": cannot read " + path;
         sys::Log::line(line);

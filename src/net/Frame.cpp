@@ -10,8 +10,8 @@ std::optional<sys::Data> Frame::encode(const Message& message, const TEA& tea) {
     plain.reserve(1 + payload.size());
     plain.push_back(static_cast<uint8_t>(message._commandId()));
     plain.insert(plain.end(), payload.begin(), payload.end());
-    // Refuse before enciphering what cannot be framed: the body is 4 + 8 * ceil(plain / 8) bytes.
-    if (4 + 8 * ((plain.size() + 7) / 8) > kMaxBodyBytes) return std::nullopt;
+    // Refuse before enciphering what the server cannot take: the body is 4 + 8 * ceil(plain / 8) bytes.
+    if (4 + 8 * ((plain.size() + 7) / 8) > kMaxSentBodyBytes) return std::nullopt;
     sys::Data body = tea.encrypt(plain);
     sys::Data frame;
     frame.reserve(2 + body.size());

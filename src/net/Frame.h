@@ -11,13 +11,18 @@
 
 namespace zuno {
 
-// A frame on the wire, both directions: an unsigned 16-bit big-endian length N, then N bytes of cipher
-// text whose plaintext is the command id followed by the payload.
+// A frame on the wire, both directions: a 16-bit big-endian length N, then N bytes of cipher text whose
+// plaintext is the command id followed by the payload.
 namespace Frame {
 
+// What a received length can say (it is read unsigned).
 constexpr size_t kMaxBodyBytes = 65535;
+// The server reads the length as signed, so a body we send stays within 32767 bytes: a plaintext
+// (command id and payload) of at most 32760 bytes.
+constexpr size_t kMaxSentBodyBytes = 32767;
+constexpr size_t kMaxSentPlainBytes = 32760;
 
-// The whole frame (length and body), or nothing when the body would not fit a 16-bit length.
+// The whole frame (length and body), or nothing when the body would exceed kMaxSentBodyBytes.
 std::optional<sys::Data> encode(const Message& message, const TEA& tea);
 
 // The message of a frame body, or nothing (with a log line) when the cipher text is malformed or the

@@ -47,6 +47,10 @@ public:
     const std::array<uint32_t, 4>& S() const { return S_; }
 
 private:
+    // Enciphers (or deciphers) whole 8-byte blocks from in to out, several blocks at a time.
+    template <bool Encipher>
+    void processBlocks(const uint8_t* in, uint8_t* out, size_t blocks) const;
+
     void encipherPair(uint32_t& left, uint32_t& right) const {
         const uint32_t s0 = S_[0], s1 = S_[1], s2 = S_[2], s3 = S_[3];
         uint32_t l = left, r = right, sum = 0;

@@ -130,6 +130,22 @@ TEST(PropertyListTest, MalformedFilesNameTheFileAndLine) {
     EXPECT_EQ(reasonOf("").rfind("bad.plist:1: ", 0), 0u);
 }
 
+TEST(PropertyListTest, NestingIsBounded) {
+    auto nested = [](int levels, const char* open, const char* close) {
+        std::string xml = "<plist>";
+        for (int i = 0; i < levels; ++i) xml += open;
+        for (int i = 0; i < levels; ++i) xml += close;
+        return xml + "</plist>";
+    };
+    Value deepest = PropertyList::parse(nested(PropertyList::kMaxDepth, "<array>", "</array>"));
+    for (int i = 1; i < PropertyList::kMaxDepth; ++i) deepest = (*deepest.array())[0];
+    EXPECT_TRUE(deepest.array()->empty());
+    EXPECT_EQ(reasonOf(nested(PropertyList::kMaxDepth + 1, "<array>", "</array>")),
+              "bad.plist:1: nested deeper than 256 levels");
+    // Far deeper than a stack holds: refused, not overflowed.
+    EXPECT_EQ(reasonOf(nested(200000, "<dict><key>k</key>", "</dict>")), "bad.plist:1: nested deeper than 256 levels");
+}
+
 TEST(PropertyListTest, MissingFileIsAnError) {
     try {
         PropertyList::readFile("/nonexistent/zuno.plist");

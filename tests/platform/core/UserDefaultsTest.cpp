@@ -125,6 +125,19 @@ TEST(UserDefaultsTest, ATopLevelThatIsNotADictionaryCountsAsDamaged) {
     EXPECT_TRUE(d.damagedFileMovedTo());
 }
 
+TEST(UserDefaultsTest, ADeeplyNestedFileIsMovedAsideInsteadOfOverflowing) {
+    std::string path = freshFile("nested");
+    std::string xml = "<plist><dict><key>k</key>";
+    for (int i = 0; i < 100000; ++i) xml += "<array>";
+    for (int i = 0; i < 100000; ++i) xml += "</array>";
+    xml += "</dict></plist>";
+    ASSERT_FALSE(writeFileAtomically(path, xml));
+    UserDefaults d(path);
+    EXPECT_TRUE(d.damagedFileMovedTo());
+    EXPECT_TRUE(Log::contains("nested deeper than"));
+    EXPECT_FALSE(fs::exists(path));  // the next start reads a fresh file
+}
+
 TEST(UserDefaultsTest, RegisteredDefaultsAnswerForAbsentKeysOnly) {
     UserDefaults d(freshFile("registered"));
     d.registerDefaults(Dictionary{{"AppleLanguages", Value(Array{Value("vi")})}, {"savedRung", Value(true)}});

@@ -1,8 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <cstdlib>
 #include <cstring>
 #include <fstream>
+#include <thread>
 
 #include "platform/core/Log.h"
 #include "platform/media/AudioClip.h"
@@ -190,4 +192,25 @@ TEST(SoundTest, PlaysThroughAnAudioDeviceWhenThereIsOne) {
     EXPECT_EQ(Sound::played().size(), 20u);
     Sound::setOutputEnabled(false);
     EXPECT_FALSE(Sound::outputOpen());
+}
+
+TEST(SoundTest, TheDeviceIsPausedWhenNothingPlays) {
+    ::setenv("SDL_AUDIODRIVER", "dummy", 1);
+    auto pausedWithin = [](double seconds) {
+        auto end = std::chrono::steady_clock::now() + std::chrono::duration<double>(seconds);
+        while (Sound::outputPlaying() && std::chrono::steady_clock::now() < end)
+            std::this_thread::sleep_for(std::chrono::milliseconds(5));
+        return !Sound::outputPlaying();
+    };
+    // A click of 20 ms: the device plays it and then stops asking for sound.
+    SystemSoundID click = Sound::createSystemSound(writeFile("click.wav", wav(1, 1, 8000, 16, std::string(320, '\x10'))));
+    Sound::setOutputEnabled(true);
+    Sound::play(click);
+    ASSERT_TRUE(Sound::outputOpen()) << "SDL found no dummy audio driver";
+    EXPECT_TRUE(pausedWithin(5));
+    Sound::play(click);  // resumed by the next sound, paused again after it
+    EXPECT_TRUE(Sound::outputPlaying());
+    EXPECT_TRUE(pausedWithin(5));
+    EXPECT_TRUE(Sound::outputOpen());
+    Sound::setOutputEnabled(false);
 }

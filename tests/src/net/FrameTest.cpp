@@ -43,19 +43,34 @@ TEST(Frame, EncodeAndDecodeRoundTrip) {
     EXPECT_EQ(back->readLong(), -5);
 }
 
-TEST(Frame, LengthIsUnsignedUpTo65535) {
-    // 65528 plaintext bytes make a body of 65532: the largest that fits.
-    Message biggest(2, Data(65527, 0xAB));
-    auto frame = Frame::encode(biggest, kTea);
-    ASSERT_TRUE(frame);
-    EXPECT_EQ((*frame)[0], 0xFF);
-    EXPECT_EQ((*frame)[1], 0xFC);
+TEST(Frame, ReaderTakesLengthsUpTo65535) {
+    // 65528 plaintext bytes make a body of 65532 (FF FC): read as unsigned, it is one whole frame.
+    Data plain(65528, 0xAB);
+    plain[0] = 2;
+    Data body = kTea.encrypt(plain);
+    Data frame{0xFF, 0xFC};
+    frame.insert(frame.end(), body.begin(), body.end());
     FrameCutter cutter;
-    auto bodies = cut(cutter, *frame);
+    auto bodies = cut(cutter, frame);
     ASSERT_EQ(bodies.size(), 1u);
-    EXPECT_EQ(Frame::decode(bodies[0].data(), bodies[0].size(), kTea)->_data().size(), 65527u);
+    auto message = Frame::decode(bodies[0].data(), bodies[0].size(), kTea);
+    ASSERT_TRUE(message);
+    EXPECT_EQ(message->_commandId(), 2);
+    EXPECT_EQ(message->_data().size(), 65527u);
+}
 
-    EXPECT_FALSE(Frame::encode(Message(2, Data(65528, 0)), kTea));
+TEST(Frame, WriterKeepsBodiesWithin32767Bytes) {
+    // A plaintext of 32760 bytes (command id and payload) makes a body of 32764: the largest sent.
+    auto largest = Frame::encode(Message(2, Data(32759, 0xAB)), kTea);
+    ASSERT_TRUE(largest);
+    EXPECT_EQ((*largest)[0], 0x7F);
+    EXPECT_EQ((*largest)[1], 0xFC);
+    EXPECT_EQ(largest->size(), 2u + 32764u);
+    EXPECT_EQ(Frame::decode(largest->data() + 2, largest->size() - 2, kTea)->_data().size(), 32759u);
+
+    // One byte more would need a body of 32772, which the server reads as a negative length.
+    EXPECT_FALSE(Frame::encode(Message(2, Data(32760, 0)), kTea));
+    EXPECT_FALSE(Frame::encode(Message(2, Data(65527, 0)), kTea));
 }
 
 TEST(Frame, DecodeDropsWhatDoesNotDecipherOrIsEmpty) {
