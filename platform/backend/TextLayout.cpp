@@ -66,8 +66,16 @@ public:
             kept_.splice(kept_.begin(), kept_, found->second);
             return found->second->second;
         }
-        PangoLayout* l = newLayout();
-        shape(l, text, font);
+        PangoLayout* l;
+        if (scratchKey_ == key) {
+            // Just measured: keep that shaping.
+            l = scratch_;
+            scratch_ = newLayout();
+            scratchKey_.clear();
+        } else {
+            l = newLayout();
+            shape(l, text, font);
+        }
         kept_.emplace_front(key, l);
         index_[kept_.front().first] = kept_.begin();
         if (kept_.size() > kKeptLayouts) {
@@ -81,12 +89,14 @@ public:
     // The advance, from a kept layout when there is one; otherwise shaped once without keeping it (line
     // breaking measures many prefixes that are never drawn).
     double width(std::string_view text, const Font& font) {
-        auto found = index_.find(keyOf(text, font));
+        std::string key = keyOf(text, font);
+        auto found = index_.find(key);
         PangoLayout* l = scratch_;
         if (found != index_.end()) {
             l = found->second->second;
-        } else {
+        } else if (scratchKey_ != key) {
             shape(l, text, font);
+            scratchKey_ = std::move(key);
         }
         PangoRectangle logical;
         pango_layout_get_extents(l, nullptr, &logical);
@@ -148,6 +158,7 @@ private:
     PangoFontMap* fontMap_;
     PangoContext* context_;
     PangoLayout* scratch_;
+    std::string scratchKey_;  // what the scratch layout holds now
     std::list<std::pair<std::string, PangoLayout*>> kept_;
     std::unordered_map<std::string_view, std::list<std::pair<std::string, PangoLayout*>>::iterator> index_;
     std::map<FontKey, PangoFontDescription*> descriptions_;
