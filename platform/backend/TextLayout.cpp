@@ -5,7 +5,7 @@
 
 #include <atomic>
 #include <cmath>
-#include <cstdio>
+#include <cstring>
 #include <list>
 #include <map>
 #include <string>
@@ -119,11 +119,10 @@ public:
 
 private:
     static std::string keyOf(std::string_view text, const Font& font) {
-        std::string key;
-        key.reserve(text.size() + 12);
-        char head[32];
-        int n = snprintf(head, sizeof head, "%.3f%c|", font.pointSize(), font.isBold() ? 'b' : 'r');
-        key.append(head, size_t(n));
+        std::string key(sizeof(double) + 1, '\0');
+        double size = font.pointSize();
+        std::memcpy(key.data(), &size, sizeof size);
+        key[sizeof size] = font.isBold() ? 'b' : 'r';
         key.append(text);
         return key;
     }
@@ -172,19 +171,79 @@ Engine& engine() {
 
 }  // namespace
 
+namespace {
+
+// A drawn line's glyphs as coverage at one device scale, kept with its layout: a frame then lays down
+// one mask in the text's colour instead of drawing every glyph again.
+struct GlyphMask {
+    double scale;
+    int x, y;  // of the mask's corner, in pixels from the layout's origin
+    cairo_surface_t* surface;
+    cairo_pattern_t* pattern;  // of the surface, moved to where it is laid down
+};
+
+void freeGlyphMask(gpointer data) {
+    auto* mask = static_cast<GlyphMask*>(data);
+    if (mask->pattern) cairo_pattern_destroy(mask->pattern);
+    if (mask->surface) cairo_surface_destroy(mask->surface);
+    delete mask;
+}
+
+const GlyphMask& glyphMask(PangoLayout* l, double scale) {
+    auto* kept = static_cast<GlyphMask*>(g_object_get_data(G_OBJECT(l), "zuno-glyph-mask"));
+    if (kept && kept->scale == scale) return *kept;
+    PangoRectangle ink;
+    pango_layout_get_pixel_extents(l, &ink, nullptr);
+    // A pixel of room on each side for antialiasing.
+    int x = int(std::floor(ink.x * scale)) - 1, y = int(std::floor(ink.y * scale)) - 1;
+    int w = int(std::ceil((ink.x + ink.width) * scale)) + 1 - x, h = int(std::ceil((ink.y + ink.height) * scale)) + 1 - y;
+    auto* mask = new GlyphMask{scale, x, y, nullptr, nullptr};
+    if (w > 0 && h > 0) {
+        mask->surface = cairo_image_surface_create(CAIRO_FORMAT_A8, w, h);
+        cairo_t* cr = cairo_create(mask->surface);
+        cairo_translate(cr, -x, -y);
+        cairo_scale(cr, scale, scale);
+        pango_cairo_show_layout(cr, l);
+        cairo_destroy(cr);
+        mask->pattern = cairo_pattern_create_for_surface(mask->surface);
+    }
+    g_object_set_data_full(G_OBJECT(l), "zuno-glyph-mask", mask, freeGlyphMask);
+    return *mask;
+}
+
+}  // namespace
+
 double showTextLine(cairo_t* cr, std::string_view text, const Font& font, Point topLeft) {
     if (text.empty()) return 0;
     Engine& e = engine();
     PangoLayout* l = e.layout(text, font);
     double baseline = double(pango_layout_get_baseline(l)) / PANGO_SCALE;
     // Lines sit on the font's own baseline even when a fallback font makes the line box taller.
-    cairo_new_path(cr);
-    cairo_move_to(cr, topLeft.x, topLeft.y + e.metrics(font).ascent - baseline);
-    pango_cairo_show_layout(cr, l);
-    cairo_new_path(cr);
+    Point origin{topLeft.x, topLeft.y + e.metrics(font).ascent - baseline};
     PangoRectangle logical;
     pango_layout_get_extents(l, nullptr, &logical);
-    return double(logical.width) / PANGO_SCALE;
+    const double advance = double(logical.width) / PANGO_SCALE;
+    cairo_matrix_t m;
+    cairo_get_matrix(cr, &m);
+    cairo_new_path(cr);
+    if (m.xy == 0 && m.yx == 0 && m.xx == m.yy && m.xx > 0 && m.xx <= 8) {
+        // Upright text starts on a whole device pixel and is laid down from its kept mask.
+        const GlyphMask& mask = glyphMask(l, m.xx);
+        if (!mask.surface) return advance;
+        double x = std::round(m.xx * origin.x + m.x0), y = std::round(m.yy * origin.y + m.y0);
+        cairo_matrix_t place;
+        cairo_matrix_init_translate(&place, -(x + mask.x), -(y + mask.y));
+        cairo_pattern_set_matrix(mask.pattern, &place);
+        cairo_save(cr);
+        cairo_identity_matrix(cr);
+        cairo_mask(cr, mask.pattern);
+        cairo_restore(cr);
+        return advance;
+    }
+    cairo_move_to(cr, origin.x, origin.y);
+    pango_cairo_show_layout(cr, l);
+    cairo_new_path(cr);
+    return advance;
 }
 
 size_t cachedTextLayoutCount() { return engine().keptCount(); }

@@ -89,8 +89,11 @@ void Label::drawTextInRect(Canvas& canvas, const Rect& box) {
     Color color = textColor_;
     if (highlighted_ && highlightedTextColor_) color = *highlightedTextColor_;
     if (!enabled_) color = color.withAlpha(color.a * 0.5);
+    // Clipping costs more than the text itself; only text that runs over its box needs it.
+    bool clip = y < box.y() || total > box.height();
+    for (double w : laid.widths) clip = clip || w > box.width();
     canvas.save();
-    canvas.clipToRect(box);
+    if (clip) canvas.clipToRect(box);
     for (size_t i = 0; i < laid.lines.size(); ++i) {
         const std::string& line = laid.lines[i];
         double w = laid.widths[i];
