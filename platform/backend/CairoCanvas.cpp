@@ -4,11 +4,30 @@
 #include <cmath>
 #include <string>
 
-#include "platform/backend/CairoText.h"
+#include "platform/backend/TextLayout.h"
 
 namespace zuno::ui {
 
-cairo_surface_t* cairoSurfaceOf(const Image& image) {
+namespace {
+
+// Cairo's forms of one image: its own pixels, and the sizes it was last drawn at on the device, each
+// scaled once with a good filter (so a frame paints them 1:1 instead of filtering again).
+struct CairoImageForms {
+    struct Scaled {
+        int width, height;
+        cairo_surface_t* surface;
+    };
+    cairo_surface_t* base = nullptr;
+    std::vector<Scaled> scaled;  // most recently made last
+    ~CairoImageForms() {
+        for (auto& s : scaled) cairo_surface_destroy(s.surface);
+        if (base) cairo_surface_destroy(base);
+    }
+};
+constexpr size_t kScaledFormsKept = 3;
+constexpr int kLargestScaledSide = 4096;
+
+CairoImageForms& formsOf(const Image& image) {
     auto& cached = image.backendCache();
     if (!cached) {
         int w = image.pixelWidth(), h = image.pixelHeight();
@@ -16,14 +35,43 @@ cairo_surface_t* cairoSurfaceOf(const Image& image) {
         bool opaque = true;
         const uint32_t* px = image.pixels();
         for (size_t i = 0, n = size_t(w) * size_t(h); i < n && opaque; ++i) opaque = (px[i] >> 24) == 0xFF;
+        auto forms = std::make_shared<CairoImageForms>();
         // The surface reads the image's own pixels; the image outlives its cache entry.
-        cairo_surface_t* s = cairo_image_surface_create_for_data(
+        forms->base = cairo_image_surface_create_for_data(
             reinterpret_cast<unsigned char*>(const_cast<uint32_t*>(image.pixels())),
             opaque ? CAIRO_FORMAT_RGB24 : CAIRO_FORMAT_ARGB32, w, h, w * 4);
-        cached = std::shared_ptr<void>(s, [](void* p) { cairo_surface_destroy(static_cast<cairo_surface_t*>(p)); });
+        cached = forms;
     }
-    return static_cast<cairo_surface_t*>(cached.get());
+    return *static_cast<CairoImageForms*>(cached.get());
 }
+
+cairo_surface_t* scaledForm(const Image& image, int width, int height) {
+    auto& forms = formsOf(image);
+    for (auto& s : forms.scaled) {
+        if (s.width == width && s.height == height) return s.surface;
+    }
+    cairo_surface_t* surface = cairo_image_surface_create(cairo_image_surface_get_format(forms.base), width, height);
+    cairo_t* cr = cairo_create(surface);
+    cairo_scale(cr, double(width) / image.pixelWidth(), double(height) / image.pixelHeight());
+    cairo_set_source_surface(cr, forms.base, 0, 0);
+    cairo_pattern_set_extend(cairo_get_source(cr), CAIRO_EXTEND_PAD);
+    cairo_pattern_set_filter(cairo_get_source(cr), CAIRO_FILTER_GOOD);
+    cairo_set_operator(cr, CAIRO_OPERATOR_SOURCE);
+    cairo_paint(cr);
+    cairo_destroy(cr);
+    if (forms.scaled.size() >= kScaledFormsKept) {
+        cairo_surface_destroy(forms.scaled.front().surface);
+        forms.scaled.erase(forms.scaled.begin());
+    }
+    forms.scaled.push_back({width, height, surface});
+    return surface;
+}
+
+}  // namespace
+
+cairo_surface_t* cairoSurfaceOf(const Image& image) { return formsOf(image).base; }
+
+size_t scaledImageFormCount(const Image& image) { return image.backendCache() ? formsOf(image).scaled.size() : 0; }
 
 CairoCanvas::CairoCanvas(cairo_t* cr) : cr_(cr) {}
 
@@ -157,22 +205,8 @@ void CairoCanvas::drawLinearGradient(Point start, Point end, const Color& from, 
 
 double CairoCanvas::drawText(std::string_view text, Point topLeft, const Font& font) {
     if (text.empty()) return 0;
-    selectCairoFont(cr_, font);
-    cairo_font_extents_t fe;
-    cairo_font_extents(cr_, &fe);
-    std::string s(text);
-    cairo_new_path(cr_);
-    cairo_move_to(cr_, topLeft.x, topLeft.y + fe.ascent);
     setSource(paint_.fill);
-    cairo_show_text(cr_, s.c_str());
-    double advance = 0;
-    if (cairo_has_current_point(cr_)) {
-        double x, y;
-        cairo_get_current_point(cr_, &x, &y);
-        advance = x - topLeft.x;
-    }
-    cairo_new_path(cr_);
-    return advance;
+    return showTextLine(cr_, text, font, topLeft);
 }
 
 void CairoCanvas::drawPlaceholder(const Image& image, const Rect& into) {
@@ -190,12 +224,8 @@ void CairoCanvas::drawPlaceholder(const Image& image, const Rect& into) {
     cairo_line_to(cr_, into.maxX(), into.maxY());
     cairo_stroke(cr_);
     Font font = Font::systemFontOfSize(std::clamp(into.height() / 3, 6.0, 10.0));
-    selectCairoFont(cr_, font);
-    cairo_font_extents_t fe;
-    cairo_font_extents(cr_, &fe);
     cairo_set_source_rgba(cr_, 1, 1, 1, 1);
-    cairo_move_to(cr_, into.x() + 2, into.y() + 1 + fe.ascent);
-    cairo_show_text(cr_, image.name().c_str());
+    showTextLine(cr_, image.name(), font, {into.x() + 2, into.y() + 1});
     cairo_restore(cr_);
 }
 
@@ -210,16 +240,41 @@ void CairoCanvas::drawImage(const Image& image, const Rect& into, double alpha) 
     }
     int w = image.pixelWidth(), h = image.pixelHeight();
     if (w <= 0 || h <= 0 || into.width() == 0 || into.height() == 0) return;
+    cairo_matrix_t m;
+    cairo_get_matrix(cr_, &m);
     cairo_save(cr_);
     cairo_new_path(cr_);
+    if (m.xy == 0 && m.yx == 0 && m.xx > 0 && m.yy > 0) {
+        // Upright on the device: paint whole device pixels from a form of exactly that size.
+        double x = std::round(m.xx * into.x() + m.x0), y = std::round(m.yy * into.y() + m.y0);
+        int dw = int(std::lround(m.xx * into.width())), dh = int(std::lround(m.yy * into.height()));
+        if (dw <= 0 || dh <= 0) {
+            cairo_restore(cr_);
+            return;
+        }
+        bool exact = dw == w && dh == h;
+        if (exact || (dw <= kLargestScaledSide && dh <= kLargestScaledSide)) {
+            cairo_identity_matrix(cr_);
+            cairo_set_source_surface(cr_, exact ? cairoSurfaceOf(image) : scaledForm(image, dw, dh), x, y);
+            cairo_pattern_set_filter(cairo_get_source(cr_), CAIRO_FILTER_FAST);
+            cairo_rectangle(cr_, x, y, dw, dh);
+            if (alpha >= 1.0) {
+                cairo_fill(cr_);
+            } else {
+                cairo_clip(cr_);
+                cairo_paint_with_alpha(cr_, std::max(alpha, 0.0));
+            }
+            cairo_restore(cr_);
+            return;
+        }
+    }
     cairo_translate(cr_, into.x(), into.y());
     cairo_scale(cr_, into.width() / w, into.height() / h);
     cairo_set_source_surface(cr_, cairoSurfaceOf(image), 0, 0);
     cairo_pattern_t* pattern = cairo_get_source(cr_);
-    bool exact = into.width() == w && into.height() == h;
     // Scaled images keep their edges from fading into the transparent outside.
-    cairo_pattern_set_extend(pattern, exact ? CAIRO_EXTEND_NONE : CAIRO_EXTEND_PAD);
-    cairo_pattern_set_filter(pattern, exact ? CAIRO_FILTER_FAST : CAIRO_FILTER_BILINEAR);
+    cairo_pattern_set_extend(pattern, CAIRO_EXTEND_PAD);
+    cairo_pattern_set_filter(pattern, CAIRO_FILTER_BILINEAR);
     cairo_rectangle(cr_, 0, 0, w, h);
     cairo_clip(cr_);
     if (alpha >= 1.0) {

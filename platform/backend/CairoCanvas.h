@@ -65,5 +65,7 @@ private:
 
 // Cairo's form of an image's pixels, kept with the image.
 cairo_surface_t* cairoSurfaceOf(const Image& image);
+// How many device-size forms of the image are kept (each made once, when first drawn at that size).
+size_t scaledImageFormCount(const Image& image);
 
 }  // namespace zuno::ui

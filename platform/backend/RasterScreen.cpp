@@ -12,11 +12,15 @@
 
 namespace zuno::ui {
 
-RasterScreen::RasterScreen(int width, int height)
+RasterScreen::RasterScreen(int width, int height, int scale)
     : width_(std::max(1, width)),
       height_(std::max(1, height)),
-      surface_(cairo_image_surface_create(CAIRO_FORMAT_ARGB32, width_, height_)),
-      cr_(cairo_create(surface_)) {}
+      scale_(scale >= 2 ? 2 : 1),
+      surface_(cairo_image_surface_create(CAIRO_FORMAT_ARGB32, width_ * scale_, height_ * scale_)),
+      cr_(cairo_create(surface_)) {
+    // Views draw in points; the context turns them into pixels.
+    cairo_scale(cr_, scale_, scale_);
+}
 
 RasterScreen::~RasterScreen() {
     cairo_destroy(cr_);
@@ -75,7 +79,7 @@ const uint32_t* RasterScreen::pixels() const {
 }
 
 uint32_t RasterScreen::pixel(int x, int y) const {
-    if (x < 0 || y < 0 || x >= width_ || y >= height_) return 0;
+    if (x < 0 || y < 0 || x >= pixelWidth() || y >= pixelHeight()) return 0;
     const unsigned char* row = cairo_image_surface_get_data(surface_) + size_t(y) * stride();
     uint32_t p;
     std::memcpy(&p, row + x * 4, 4);
@@ -91,12 +95,13 @@ RasterScreen::Rgba RasterScreen::rgba(int x, int y) const {
 }
 
 ImagePtr RasterScreen::toImage() const {
-    std::vector<uint32_t> px(size_t(width_) * size_t(height_));
-    for (int y = 0; y < height_; ++y) {
-        std::memcpy(px.data() + size_t(y) * width_, cairo_image_surface_get_data(surface_) + size_t(y) * stride(),
-                    size_t(width_) * 4);
+    int w = pixelWidth(), h = pixelHeight();
+    std::vector<uint32_t> px(size_t(w) * size_t(h));
+    for (int y = 0; y < h; ++y) {
+        std::memcpy(px.data() + size_t(y) * w, cairo_image_surface_get_data(surface_) + size_t(y) * stride(),
+                    size_t(w) * 4);
     }
-    return Image::fromPixels(width_, height_, std::move(px));
+    return Image::fromPixels(w, h, std::move(px));
 }
 
 sys::Data RasterScreen::pngData() const { return encodePng(*toImage()); }
@@ -109,15 +114,15 @@ bool RasterScreen::writePng(const std::string& path) const {
     return bool(out);
 }
 
-sys::Data snapshotScreenPng() {
-    RasterScreen screen;
+sys::Data snapshotScreenPng(int scale) {
+    RasterScreen screen(int(Screen::kWidth), int(Screen::kHeight), scale);
     screen.renderApplication();
     return screen.pngData();
 }
 
-sys::Data snapshotViewPng(View& view) {
+sys::Data snapshotViewPng(View& view, int scale) {
     Rect b = view.bounds();
-    RasterScreen screen(int(std::ceil(b.width())), int(std::ceil(b.height())));
+    RasterScreen screen(int(std::ceil(b.width())), int(std::ceil(b.height())), scale);
     screen.renderView(view);
     return screen.pngData();
 }

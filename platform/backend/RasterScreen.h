@@ -6,6 +6,7 @@
 #include <string>
 
 #include "platform/core/Value.h"
+#include "platform/ui/Application.h"
 #include "platform/ui/Color.h"
 #include "platform/ui/Image.h"
 
@@ -15,10 +16,11 @@ class Application;
 class View;
 class Window;
 
-// A Cairo raster of the screen (480 x 320 by default) that the application's windows are drawn into.
+// A Cairo raster of the screen (480 x 320 points by default) that the application's windows are drawn
+// into, at a device scale of 1 or 2 pixels per point (the screen's scale unless told).
 class RasterScreen {
 public:
-    explicit RasterScreen(int width = 480, int height = 320);
+    explicit RasterScreen(int width = 480, int height = 320, int scale = Screen::scale());
     ~RasterScreen();
     RasterScreen(const RasterScreen&) = delete;
     RasterScreen& operator=(const RasterScreen&) = delete;
@@ -31,11 +33,15 @@ public:
     // One view alone, its bounds filling the raster's top-left corner.
     void renderView(View& view);
 
+    // In points.
     int width() const { return width_; }
     int height() const { return height_; }
+    int scale() const { return scale_; }
+    int pixelWidth() const { return width_ * scale_; }
+    int pixelHeight() const { return height_ * scale_; }
     int stride() const;
     const uint32_t* pixels() const;
-    // Premultiplied ARGB of a pixel; 0 outside.
+    // Premultiplied ARGB of a pixel (in pixels, not points); 0 outside.
     uint32_t pixel(int x, int y) const;
     // The pixel's colour with its alpha taken out of the components, 0 to 255 each.
     struct Rgba {
@@ -43,19 +49,20 @@ public:
     };
     Rgba rgba(int x, int y) const;
 
+    // The pixels (pixelWidth x pixelHeight) as a picture.
     sys::Data pngData() const;
     bool writePng(const std::string& path) const;
     ImagePtr toImage() const;
 
 private:
     void clear();
-    int width_, height_;
+    int width_, height_, scale_;
     cairo_surface_t* surface_;
     cairo_t* cr_;
 };
 
-// Snapshots as PNG files: the whole screen, one window, or one view.
-sys::Data snapshotScreenPng();
-sys::Data snapshotViewPng(View& view);
+// Snapshots as PNG files: the whole screen, or one view, at the given scale (the screen's by default).
+sys::Data snapshotScreenPng(int scale = Screen::scale());
+sys::Data snapshotViewPng(View& view, int scale = Screen::scale());
 
 }  // namespace zuno::ui

@@ -6,6 +6,7 @@
 
 #include "platform/backend/RasterScreen.h"
 #include "platform/core/Log.h"
+#include "platform/core/PlatformOptions.h"
 #include "platform/services/Pasteboard.h"
 #include "platform/ui/Animation.h"
 #include "platform/ui/Application.h"
@@ -19,7 +20,13 @@ constexpr int kWidth = 480, kHeight = 320;
 constexpr double kFrameSeconds = 1.0 / 60;
 }  // namespace
 
-SdlWindowBackend::SdlWindowBackend(std::string title, int scale) : title_(std::move(title)), scale_(std::max(1, scale)) {}
+SdlWindowBackend::SdlWindowBackend(std::string title, int scale)
+    : title_(std::move(title)), scale_(scale == 1 || scale == 2 ? scale : 0) {}
+
+int SdlWindowBackend::scaleForDisplay(int displayWidth, int displayHeight) {
+    // Room for the doubled window with its frame and the desktop's panels around it.
+    return displayWidth >= 2 * kWidth + 160 && displayHeight >= 2 * kHeight + 120 ? 2 : 1;
+}
 
 SdlWindowBackend::~SdlWindowBackend() { close(); }
 
@@ -29,14 +36,22 @@ bool SdlWindowBackend::open() {
         sys::Log::format("cannot open a window: %s", SDL_GetError());
         return false;
     }
+    if (!scale_) scale_ = sys::requestedDisplayScale();
+    if (!scale_) {
+        SDL_DisplayMode mode;
+        scale_ = SDL_GetDesktopDisplayMode(0, &mode) == 0 ? scaleForDisplay(mode.w, mode.h) : 1;
+    }
+    Screen::setScale(scale_);
     window_ = SDL_CreateWindow(title_.c_str(), SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, kWidth * scale_,
                                kHeight * scale_, SDL_WINDOW_RESIZABLE);
     if (window_) renderer_ = SDL_CreateRenderer(window_, -1, 0);
     if (renderer_) {
-        // Letterboxed scaling; the renderer also maps mouse positions back to screen points.
+        // Letterboxed when the window is resized; the renderer also maps mouse positions back to points.
+        // At the window's own size the texture lands on the window pixel for pixel.
         SDL_RenderSetLogicalSize(renderer_, kWidth, kHeight);
         SDL_SetHint(SDL_HINT_RENDER_SCALE_QUALITY, "linear");
-        texture_ = SDL_CreateTexture(renderer_, SDL_PIXELFORMAT_ARGB8888, SDL_TEXTUREACCESS_STREAMING, kWidth, kHeight);
+        texture_ = SDL_CreateTexture(renderer_, SDL_PIXELFORMAT_ARGB8888, SDL_TEXTUREACCESS_STREAMING, kWidth * scale_,
+                                     kHeight * scale_);
     }
     if (!texture_) {
         sys::Log::format("cannot open a window: %s", SDL_GetError());
@@ -44,7 +59,7 @@ bool SdlWindowBackend::open() {
         return false;
     }
     wakeEvent_ = SDL_RegisterEvents(1);
-    screen_ = std::make_unique<RasterScreen>(kWidth, kHeight);
+    screen_ = std::make_unique<RasterScreen>(kWidth, kHeight, scale_);
     SDL_StartTextInput();
     sys::Pasteboard::general().setBackend(sys::Pasteboard::Backend{
         [](const std::string& text) { SDL_SetClipboardText(text.c_str()); },

@@ -15,13 +15,15 @@ namespace zuno::ui {
 
 class RasterScreen;
 
-// Shows the 480 x 320 screen in an SDL window, scaled to fit the window, and turns the mouse into
-// touches and the keyboard into text for the first responder (Ctrl+C and Ctrl+V use the system
-// clipboard). It is the main run loop's event source: an idle program sleeps in the window system's
-// wait, and wakes for input, posted work, timers, or one frame in 60 while something animates.
+// Shows the 480 x 320 screen in an SDL window, drawn at the window's device scale (1 or 2 pixels per
+// point) and fitted to the window, and turns the mouse into touches and the keyboard into text for the
+// first responder (Ctrl+C and Ctrl+V use the system clipboard). It is the main run loop's event source:
+// an idle program sleeps in the window system's wait, and wakes for input, posted work, timers, or one
+// frame in 60 while something animates.
 class SdlWindowBackend : public sys::RunLoop::EventSource {
 public:
-    explicit SdlWindowBackend(std::string title = "Zuno", int scale = 2);
+    // A scale of 0 takes the --scale option, else what the display has room for.
+    explicit SdlWindowBackend(std::string title = "Zuno", int scale = 0);
     ~SdlWindowBackend() override;
 
     // Opens the window; false (and a log line) when no display is available.
@@ -37,6 +39,10 @@ public:
     void wake() override;
 
     int framesPresented() const { return frames_; }
+    // The device scale the window draws at, once open.
+    int scale() const { return scale_; }
+    // 2 when a display of that size has room for the window twice as large, else 1.
+    static int scaleForDisplay(int displayWidth, int displayHeight);
 
 private:
     void handle(const SDL_Event& e);

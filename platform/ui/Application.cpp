@@ -3,12 +3,25 @@
 #include <algorithm>
 
 #include "platform/core/Log.h"
+#include "platform/core/PlatformOptions.h"
 #include "platform/services/UrlOpener.h"
 #include "platform/ui/Animation.h"
 #include "platform/ui/Canvas.h"
 #include "platform/ui/TextInput.h"
 
 namespace zuno::ui {
+
+namespace {
+int gScale = 0;  // 0 until set: the scale asked for, else 1
+}  // namespace
+
+int Screen::scale() {
+    if (gScale) return gScale;
+    int requested = sys::requestedDisplayScale();
+    return requested ? requested : 1;
+}
+
+void Screen::setScale(int scale) { gScale = scale >= 2 ? 2 : (scale == 1 ? 1 : 0); }
 
 Application& Application::shared() {
     static Application* app = new Application;  // lives for the whole run

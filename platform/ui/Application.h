@@ -23,6 +23,10 @@ public:
     static Rect applicationFrame() { return bounds(); }
     static constexpr double kWidth = 480;   // of the landscape window
     static constexpr double kHeight = 320;
+    // Pixels per point of what is drawn (1 or 2). The window backend sets it when it opens, from the
+    // --scale option or the display; snapshots and headless runs draw at it too.
+    static int scale();
+    static void setScale(int scale);
 };
 
 class ApplicationDelegate {

@@ -8,6 +8,7 @@
 
 #include "platform/core/Bundle.h"
 #include "platform/core/Log.h"
+#include "platform/ui/Application.h"
 
 namespace zuno::ui {
 
@@ -34,6 +35,24 @@ bool readFile(const std::string& path, sys::Data& out) {
 
 // The bundle's image folder, used until a folder is chosen.
 std::string defaultImageRoot() { return sys::Bundle::main().bundlePath() + "/images"; }
+
+bool endsWithDouble(const std::string& stem) { return stem.size() >= 3 && stem.compare(stem.size() - 3, 3, "@2x") == 0; }
+
+// The files that may hold a named image, best first, each with its scale: 'name@2x.png' at scale 2,
+// then the name as given, then the name with ".png" when it has no extension.
+std::vector<std::pair<std::string, double>> candidateFiles(const std::string& name, int scale) {
+    size_t dot = name.rfind('.');
+    size_t slash = name.rfind('/');
+    bool hasExtension = dot != std::string::npos && (slash == std::string::npos || dot > slash);
+    std::string stem = hasExtension ? name.substr(0, dot) : name;
+    std::string extension = hasExtension ? name.substr(dot) : ".png";
+    double own = endsWithDouble(stem) ? 2 : 1;
+    std::vector<std::pair<std::string, double>> files;
+    if (scale >= 2 && own == 1) files.emplace_back(stem + "@2x" + extension, 2);
+    files.emplace_back(name, own);
+    if (!hasExtension) files.emplace_back(name + ".png", own);
+    return files;
+}
 
 }  // namespace
 
@@ -62,12 +81,16 @@ void Image::clearCache() {
     c.byName.clear();
 }
 
-ImagePtr Image::imageNamed(const std::string& name) {
+ImagePtr Image::imageNamed(const std::string& name) { return imageNamed(name, Screen::scale()); }
+
+ImagePtr Image::imageNamed(const std::string& name, int scale) {
+    scale = scale >= 2 ? 2 : 1;
     auto& c = cache();
+    const std::string key = (scale == 2 ? "2|" : "1|") + name;
     std::string root;
     {
         std::lock_guard<std::mutex> lock(c.mutex);
-        auto it = c.byName.find(name);
+        auto it = c.byName.find(key);
         if (it != c.byName.end()) return it->second;
         root = c.root.empty() ? defaultImageRoot() : c.root;
     }
@@ -75,10 +98,14 @@ ImagePtr Image::imageNamed(const std::string& name) {
     // Names are file names inside the image folder; anything that could leave it is not looked up.
     bool safe = !name.empty() && name.find("..") == std::string::npos && name[0] != '/';
     if (safe) {
-        std::string base = root.empty() ? name : root + "/" + name;
-        sys::Data bytes;
-        if (readFile(base, bytes) || (name.find('.') == std::string::npos && readFile(base + ".png", bytes))) {
+        for (const auto& [file, fileScale] : candidateFiles(name, scale)) {
+            sys::Data bytes;
+            if (!readFile(root.empty() ? file : root + "/" + file, bytes)) continue;
+            // A damaged sharper picture still leaves the plain one.
             image = imageWithData(bytes);
+            if (!image) continue;
+            image->scale_ = fileScale;
+            break;
         }
     }
     std::lock_guard<std::mutex> lock(c.mutex);
@@ -88,7 +115,7 @@ ImagePtr Image::imageNamed(const std::string& name) {
     } else {
         image->name_ = name;
     }
-    c.byName[name] = image;
+    c.byName[key] = image;
     return image;
 }
 

@@ -10,7 +10,8 @@
 
 namespace zuno::ui {
 
-// A decoded picture: premultiplied 32-bit ARGB pixels in native byte order, one point per pixel.
+// A decoded picture: premultiplied 32-bit ARGB pixels in native byte order, at one pixel per point or
+// (a "name@2x" file) two pixels per point.
 // A named image that the bundle lacks is a placeholder that remembers its name; drawing shows it as a
 // labelled box, so a missing file never stops a screen.
 class Image {
@@ -19,9 +20,11 @@ public:
     // cache.
     static void setImageRoot(std::string folder);
     static std::string imageRoot();
-    // A named bundle image, cached by name. "name" may omit ".png". Missing or undecodable files give a
-    // placeholder (logged once per name).
+    // A named bundle image, cached by name and scale. "name" may omit ".png". At the screen's scale 2,
+    // 'name@2x.png' is taken when the folder has it, else 'name.png'. Missing or undecodable files give
+    // a placeholder (logged once per name).
     static std::shared_ptr<Image> imageNamed(const std::string& name);
+    static std::shared_ptr<Image> imageNamed(const std::string& name, int scale);
     static void clearCache();
     // PNG or JPEG bytes; nullptr when they are neither or are damaged.
     static std::shared_ptr<Image> imageWithData(const sys::Data& data);
@@ -30,7 +33,10 @@ public:
     static std::shared_ptr<Image> fromPixels(int width, int height, std::vector<uint32_t> pixels);
     static std::shared_ptr<Image> placeholder(const std::string& name);
 
-    Size size() const { return {double(width_), double(height_)}; }
+    // In points.
+    Size size() const { return {double(width_) / scale_, double(height_) / scale_}; }
+    // Pixels per point.
+    double scale() const { return scale_; }
     int pixelWidth() const { return width_; }
     int pixelHeight() const { return height_; }
     const uint32_t* pixels() const { return pixels_.data(); }
@@ -47,6 +53,7 @@ private:
     int width_ = 0, height_ = 0;
     std::vector<uint32_t> pixels_;
     std::string name_;
+    double scale_ = 1;
     bool placeholder_ = false;
     mutable std::shared_ptr<void> backendCache_;
 };

@@ -55,24 +55,48 @@ Font Label::fittingFont(double width) const {
 
 void Label::drawRect(Canvas& canvas, const Rect& rect) { drawTextInRect(canvas, bounds()); }
 
+const Label::Lines& Label::linesFor(const Rect& box) {
+    Lines& l = laidOut_;
+    if (l.text == *text_ && l.requestedFont == font_ && l.box == box.size && l.maxLines == lines_ &&
+        l.mode == lineBreak_ && l.adjusts == adjusts_ && l.minimumFontSize == minimumFontSize_) {
+        return l;
+    }
+    l.text = *text_;
+    l.requestedFont = font_;
+    l.box = box.size;
+    l.maxLines = lines_;
+    l.mode = lineBreak_;
+    l.adjusts = adjusts_;
+    l.minimumFontSize = minimumFontSize_;
+    l.font = fittingFont(box.width());
+    int maxLines = lines_;
+    if (maxLines == 0) maxLines = std::max(1, int(std::floor(box.height() / l.font.lineHeight())));
+    LineBreakMode mode = lines_ == 1 && lineBreak_ == LineBreakMode::WordWrap ? LineBreakMode::Clip : lineBreak_;
+    l.lines = l.font.wrap(*text_, box.width(), maxLines, mode);
+    l.widths.clear();
+    for (const auto& line : l.lines) l.widths.push_back(l.font.widthOfText(line));
+    return l;
+}
+
 void Label::drawTextInRect(Canvas& canvas, const Rect& box) {
     if (!text_ || text_->empty()) return;
-    Font f = fittingFont(box.width());
-    int maxLines = lines_;
-    if (maxLines == 0) maxLines = std::max(1, int(std::floor(box.height() / f.lineHeight())));
-    LineBreakMode mode = lines_ == 1 && lineBreak_ == LineBreakMode::WordWrap ? LineBreakMode::Clip : lineBreak_;
-    auto lines = f.wrap(*text_, box.width(), maxLines, mode);
-    if (lines.empty()) return;
+    const Lines& laid = linesFor(box);
+    if (laid.lines.empty()) return;
+    const Font& f = laid.font;
     double lh = f.lineHeight();
-    double total = lh * double(lines.size());
+    double total = lh * double(laid.lines.size());
     double y = box.y() + std::floor((box.height() - total) / 2);
     Color color = textColor_;
     if (highlighted_ && highlightedTextColor_) color = *highlightedTextColor_;
     if (!enabled_) color = color.withAlpha(color.a * 0.5);
+    // Clipping costs more than the text itself; only text that runs over its box needs it.
+    bool clip = y < box.y() || total > box.height();
+    for (double w : laid.widths) clip = clip || w > box.width();
     canvas.save();
-    canvas.clipToRect(box);
-    for (const auto& line : lines) {
-        double w = f.widthOfText(line);
+    if (clip) canvas.clipToRect(box);
+    for (size_t i = 0; i < laid.lines.size(); ++i) {
+        const std::string& line = laid.lines[i];
+        double w = laid.widths[i];
         double x = box.x();
         if (alignment_ == TextAlignment::Center) x = box.x() + std::floor((box.width() - w) / 2);
         if (alignment_ == TextAlignment::Right) x = box.maxX() - w;

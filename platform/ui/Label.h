@@ -2,6 +2,7 @@
 
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "platform/ui/Font.h"
 #include "platform/ui/View.h"
@@ -51,6 +52,21 @@ public:
 
 private:
     Font fittingFont(double width) const;
+    // The lines of the text broken for a box, kept until the text, its font or the box changes.
+    struct Lines {
+        std::string text;
+        Font requestedFont;
+        Size box;
+        int maxLines = -1;
+        LineBreakMode mode = LineBreakMode::Clip;
+        bool adjusts = false;
+        double minimumFontSize = 0;
+        Font font;
+        std::vector<std::string> lines;
+        std::vector<double> widths;
+    };
+    const Lines& linesFor(const Rect& box);
+    Lines laidOut_;
 
     std::optional<std::string> text_;
     Font font_ = Font::systemFontOfSize(17);

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "platform/ui/Canvas.h"
 #include "platform/ui/Control.h"
 
 namespace zuno::ui {
@@ -17,7 +18,10 @@ ScrollView::ScrollView() : ScrollView(Rect()) {}
 
 ScrollView::ScrollView(const Rect& frame) : View(frame) { setClipsToBounds(true); }
 
-ScrollView::~ScrollView() { stopAnimation(); }
+ScrollView::~ScrollView() {
+    stopAnimation();
+    sys::RunLoop::main().cancel(indicatorTimer_);
+}
 
 void ScrollView::setContentSize(Size s) {
     contentSize_ = s;
@@ -52,6 +56,8 @@ void ScrollView::setContentOffset(Point p) {
 
 void ScrollView::setContentOffset(Point p, bool animated) {
     stopAnimation();
+    decelerating_ = false;  // a flick under way gives way
+    momentum_ = {};
     if (!animated) {
         setContentOffset(p);
         return;
@@ -92,6 +98,7 @@ void ScrollView::animateTo(Point offset, std::optional<double> zoom, int reason)
         setContentOffset({from.x + (offset.x - from.x) * k, from.y + (offset.y - from.y) * k});
         if (t < 1) return;
         stopAnimation();
+        movementEnded();
         auto d = delegate_.lock();
         if (reason == kSettle) {
             decelerating_ = false;
@@ -133,7 +140,9 @@ void ScrollView::panBegan(Point windowPoint) {
     lastPanPoint_ = windowPoint;
     lastPanTime_ = sys::RunLoop::main().now();
     velocity_ = {};
+    momentum_ = {};
     offsetAtPanStart_ = contentOffset();
+    Display::invalidate();  // the indicators show
     if (auto d = delegate_.lock()) d->scrollViewWillBeginDragging(*this);
 }
 
@@ -144,9 +153,13 @@ void ScrollView::panMoved(Point windowPoint) {
     Point b = convertPointFromView(windowPoint, nullptr);
     Point d{b.x - a.x, b.y - a.y};
     double now = sys::RunLoop::main().now();
+    // The same place again (the lift after the last move) says nothing of the speed.
+    if (windowPoint == lastPanPoint_) return;
     if (now > lastPanTime_) {
         Point prev = convertPointFromView(lastPanPoint_, nullptr);
-        velocity_ = {(b.x - prev.x) / (now - lastPanTime_), (b.y - prev.y) / (now - lastPanTime_)};
+        Point v{(b.x - prev.x) / (now - lastPanTime_), (b.y - prev.y) / (now - lastPanTime_)};
+        // Smoothed a little: single mouse samples are uneven.
+        velocity_ = {0.8 * v.x + 0.2 * velocity_.x, 0.8 * v.y + 0.2 * velocity_.y};
     }
     lastPanPoint_ = windowPoint;
     lastPanTime_ = now;
@@ -181,14 +194,103 @@ void ScrollView::panEnded(Point windowPoint, bool cancelled) {
         Point lo = minimumOffset(), hi = maximumOffset();
         target = {snap(offset.x, page.width, velocity_.x, lo.x, hi.x), snap(offset.y, page.height, velocity_.y, lo.y, hi.y)};
     }
-    bool settle = target != offset;
+    // A flick: the content goes on the way the finger went, unless the finger rested before lifting.
+    bool rested = sys::RunLoop::main().now() - lastPanTime_ > kRestSeconds;
+    Point fling{canScrollHorizontally() && !rested ? -velocity_.x : 0,
+                canScrollVertically() && !rested ? -velocity_.y : 0};
+    bool momentum = !cancelled && !paging_ && target == offset && std::hypot(fling.x, fling.y) > kMinimumFlingSpeed;
+    bool settle = target != offset || momentum;
     auto d = delegate_.lock();
     if (d) d->scrollViewDidEndDragging(*this, settle);
-    if (!settle) return;
+    if (!settle) {
+        movementEnded();
+        return;
+    }
     decelerating_ = true;
     if ((d = delegate_.lock())) d->scrollViewWillBeginDecelerating(*this);
+    if (momentum) {
+        decelerate(fling);
+        return;
+    }
     // The delegate may have moved the content itself (an inset change); settle where it is valid now.
     animateTo(paging_ ? target : clampOffset(contentOffset()), std::nullopt, kSettle);
+}
+
+void ScrollView::decelerate(Point velocity) {
+    stopAnimation();
+    momentum_ = velocity;
+    auto& loop = sys::RunLoop::main();
+    lastStep_ = loop.now();
+    timer_ = loop.scheduleRepeating(kFrameSeconds, [this] { decelerationStep(); });
+}
+
+void ScrollView::decelerationStep() {
+    double now = sys::RunLoop::main().now();
+    double dt = now - lastStep_;
+    if (dt <= 0) return;
+    lastStep_ = now;
+    // The speed decays exponentially; the distance is its integral over the step, so the path does not
+    // depend on the frame rate.
+    const double perSecond = 1000 * std::log(kDecelerationRate);  // negative
+    double decay = std::exp(perSecond * dt);
+    double travel = (decay - 1) / perSecond;
+    Point from = contentOffset();
+    Point next{from.x + momentum_.x * travel, from.y + momentum_.y * travel};
+    momentum_ = {momentum_.x * decay, momentum_.y * decay};
+    Point allowed = clampOffset(next);
+    bool atEdge = allowed != next;
+    if (atEdge) momentum_ = {};
+    setContentOffset(allowed);
+    if (!atEdge && std::hypot(momentum_.x, momentum_.y) >= kStopSpeed) return;
+    momentum_ = {};
+    stopAnimation();
+    decelerating_ = false;
+    if (auto d = delegate_.lock()) d->scrollViewDidEndDecelerating(*this);
+    movementEnded();
+}
+
+void ScrollView::movementEnded() {
+    auto& loop = sys::RunLoop::main();
+    indicatorsUntil_ = loop.now() + kIndicatorLinger;
+    loop.cancel(indicatorTimer_);
+    std::weak_ptr<Responder> weak = weak_from_this();
+    indicatorTimer_ = loop.postDelayed(kIndicatorLinger, [weak] {
+        if (auto self = std::static_pointer_cast<ScrollView>(weak.lock())) {
+            self->indicatorTimer_ = 0;
+            Display::invalidate();  // they go
+        }
+    });
+}
+
+bool ScrollView::showsIndicators() const {
+    return dragging_ || decelerating_ || timer_ != 0 || sys::RunLoop::main().now() < indicatorsUntil_;
+}
+
+void ScrollView::drawOverSubviews(Canvas& canvas) {
+    if (!showsIndicators()) return;
+    constexpr double kThickness = 3, kEdge = 2, kShortest = 12;
+    const Rect b = bounds();
+    const Point lo = minimumOffset(), hi = maximumOffset();
+    canvas.save();
+    canvas.setFillColor(Color{0, 0, 0, 0.45});
+    auto bar = [&](double visible, double content, double offset, double low, double high) {
+        double length = std::max(kShortest, visible * std::min(1.0, visible / std::max(content, 1.0)) - 2 * kEdge);
+        double share = high > low ? std::clamp((offset - low) / (high - low), 0.0, 1.0) : 0;
+        return std::pair<double, double>{kEdge + share * (visible - 2 * kEdge - length), length};
+    };
+    if (showsVertical_ && hi.y > lo.y) {
+        auto [at, length] = bar(b.height(), contentSize_.height + inset_.top + inset_.bottom, b.y(), lo.y, hi.y);
+        canvas.beginPath();
+        canvas.addRoundedRect(Rect(b.maxX() - kThickness - kEdge, b.y() + at, kThickness, length), kThickness / 2);
+        canvas.fillPath();
+    }
+    if (showsHorizontal_ && hi.x > lo.x) {
+        auto [at, length] = bar(b.width(), contentSize_.width + inset_.left + inset_.right, b.x(), lo.x, hi.x);
+        canvas.beginPath();
+        canvas.addRoundedRect(Rect(b.x() + at, b.maxY() - kThickness - kEdge, length, kThickness), kThickness / 2);
+        canvas.fillPath();
+    }
+    canvas.restore();
 }
 
 void ScrollView::applyZoom(double scale) {

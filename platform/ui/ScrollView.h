@@ -23,12 +23,25 @@ public:
     virtual void scrollViewDidEndZooming(ScrollView& scrollView, View* view, double scale) {}
 };
 
-// Shows a part of a larger content; a drag moves the content offset (the bounds' origin). Beyond the
-// edges a drag moves half as far and the content springs back when let go; with paging it settles on
-// whole pages. Zooming scales the delegate's zoom view.
+// Shows a part of a larger content; a drag moves the content offset (the bounds' origin). A flick goes
+// on after the finger lifts and slows down; beyond the edges a drag moves half as far and the content
+// springs back when let go; with paging it settles on whole pages. Scroll indicators show while the
+// content moves. A touch on a view inside reaches it only once it is clearly not a drag (or at once on
+// lifting). Zooming scales the delegate's zoom view. All timing is on the main run loop's clock.
 class ScrollView : public View {
 public:
     static constexpr double kSettleSeconds = 0.3;
+    // How long a touch inside is held back while it may still become a drag.
+    static constexpr double kContentTouchDelay = 0.15;
+    // After a flick the speed falls to this share each millisecond.
+    static constexpr double kDecelerationRate = 0.998;
+    // Slower flicks (points per second) and a finger that rested this long before lifting start no
+    // momentum; the momentum ends below the stop speed.
+    static constexpr double kMinimumFlingSpeed = 50;
+    static constexpr double kStopSpeed = 10;
+    static constexpr double kRestSeconds = 0.1;
+    // The indicators stay this long after the content stops.
+    static constexpr double kIndicatorLinger = 0.5;
 
     ScrollView();
     explicit ScrollView(const Rect& frame);
@@ -95,6 +108,10 @@ public:
 
     Point minimumOffset() const;
     Point maximumOffset() const;
+    // The speed of the content after the last drag or flick, in points per second (0 when still).
+    Point decelerationVelocity() const { return momentum_; }
+
+    void drawOverSubviews(Canvas& canvas) override;
 
 protected:
     virtual void didScroll();
@@ -104,6 +121,10 @@ protected:
 
 private:
     void animateTo(Point offset, std::optional<double> zoom, int reason);
+    void decelerate(Point velocity);
+    void decelerationStep();
+    void movementEnded();
+    bool showsIndicators() const;
     void stopAnimation();
     void applyZoom(double scale);
     Point clampOffset(Point p) const;
@@ -119,8 +140,12 @@ private:
     Point panStart_, offsetAtPanStart_, lastPanPoint_;
     double lastPanTime_ = 0;
     Point velocity_;
+    Point momentum_;
+    double lastStep_ = 0;
+    double indicatorsUntil_ = -1;
     std::weak_ptr<ScrollViewDelegate> delegate_;
     sys::RunLoop::TimerId timer_ = 0;
+    sys::RunLoop::TimerId indicatorTimer_ = 0;
 };
 
 }  // namespace zuno::ui

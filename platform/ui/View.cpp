@@ -513,6 +513,7 @@ void View::renderTree(Canvas& canvas) {
     renderContent(canvas);
     if (layer_) layer_->renderSublayers(canvas);
     for (const auto& v : subviews_) v->render(canvas);
+    drawOverSubviews(canvas);
 }
 
 }  // namespace zuno::ui

@@ -135,6 +135,8 @@ public:
     virtual void layoutSubviews() {}
     // Draws the view's own content into its bounds (the background is already filled).
     virtual void drawRect(Canvas& canvas, const Rect& rect) {}
+    // Drawn over the subviews, in the bounds' coordinates (a scroll view's indicators).
+    virtual void drawOverSubviews(Canvas& canvas) {}
     virtual Size sizeThatFits(Size size) const { return bounds_.size; }
     void sizeToFit();
 

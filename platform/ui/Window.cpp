@@ -88,7 +88,40 @@ void Window::touchDown(Point p) {
     touchStart_ = p;
     moved_ = false;
     panner_.reset();
-    if (hit) deliver(Touch::Phase::Began);
+    dropDelayedBegan();
+    if (!hit) return;
+    if (delaysTouchOn(*hit)) {
+        beganDelayed_ = true;
+        std::weak_ptr<Responder> weak = weak_from_this();
+        delayTimer_ = sys::RunLoop::main().postDelayed(ScrollView::kContentTouchDelay, [weak] {
+            if (auto self = std::static_pointer_cast<Window>(weak.lock())) {
+                self->delayTimer_ = 0;
+                self->deliverDelayedBegan();
+            }
+        });
+        return;
+    }
+    deliver(Touch::Phase::Began);
+}
+
+bool Window::delaysTouchOn(const View& view) const {
+    for (const View* v = view.superviewPointer(); v; v = v->superviewPointer()) {
+        auto* scroll = dynamic_cast<const ScrollView*>(v);
+        if (scroll && scroll->delaysContentTouches() && scroll->isScrollEnabled()) return true;
+    }
+    return false;
+}
+
+void Window::deliverDelayedBegan() {
+    if (!beganDelayed_ || !touch_) return;
+    dropDelayedBegan();
+    deliver(Touch::Phase::Began);
+}
+
+void Window::dropDelayedBegan() {
+    beganDelayed_ = false;
+    if (delayTimer_) sys::RunLoop::main().cancel(delayTimer_);
+    delayTimer_ = 0;
 }
 
 void Window::touchMove(Point p) {
@@ -111,13 +144,20 @@ void Window::touchMove(Point p) {
             Point a = scroll->convertPointFromView(touchStart_, nullptr);
             Point b = scroll->convertPointFromView(p, nullptr);
             if (!scroll->shouldBeginPan(view.get(), {b.x - a.x, b.y - a.y})) continue;
-            deliver(Touch::Phase::Cancelled);
+            // A view whose touch was still held back never hears of it.
+            if (beganDelayed_) {
+                dropDelayedBegan();
+            } else {
+                deliver(Touch::Phase::Cancelled);
+            }
             panner_ = scroll;
             scroll->panBegan(touchStart_);
             scroll->panMoved(p);
             return;
         }
+        deliverDelayedBegan();
     }
+    if (beganDelayed_) return;
     deliver(Touch::Phase::Moved);
 }
 
@@ -136,6 +176,7 @@ void Window::touchUp(Point p) {
         lastTapTime_ = -1;
         return;
     }
+    deliverDelayedBegan();  // a quick tap still reaches its view
     bool recognized = false;
     if (!moved_) {
         double now = sys::RunLoop::main().now();
@@ -161,6 +202,8 @@ void Window::touchCancel() {
     if (!touch_) return;
     if (!panner_.expired()) {
         endPan(touch_->location_, true);
+    } else if (beganDelayed_) {
+        dropDelayedBegan();
     } else {
         deliver(Touch::Phase::Cancelled);
     }

@@ -3,6 +3,7 @@
 #include <memory>
 #include <string>
 
+#include "platform/core/RunLoop.h"
 #include "platform/ui/View.h"
 
 namespace zuno::ui {
@@ -48,6 +49,10 @@ public:
 private:
     void deliver(Touch::Phase phase);
     void endPan(Point p, bool cancelled);
+    // A touch inside a scroll view reaches its view only once it is clearly not a drag.
+    bool delaysTouchOn(const View& view) const;
+    void deliverDelayedBegan();
+    void dropDelayedBegan();
 
     double level_ = kLevelNormal;
     std::shared_ptr<ViewController> root_;
@@ -55,6 +60,8 @@ private:
     Point touchStart_;
     bool moved_ = false;
     std::weak_ptr<ScrollView> panner_;
+    bool beganDelayed_ = false;
+    sys::RunLoop::TimerId delayTimer_ = 0;
     // For counting taps that follow each other quickly at one place.
     double lastTapTime_ = -1;
     Point lastTapPoint_;

@@ -422,12 +422,20 @@ void ProgressHUD::deviceOrientationDidChange() {
 
 void ProgressHUD::setTransformForCurrentOrientation(bool animated) {
     double degrees = 0;
-    switch (ui::Application::shared().statusBarOrientation()) {
+    auto orientation = ui::Application::shared().statusBarOrientation();
+    switch (orientation) {
         case ui::InterfaceOrientation::LandscapeRight: degrees = 90; break;
         case ui::InterfaceOrientation::LandscapeLeft: degrees = -90; break;
         case ui::InterfaceOrientation::PortraitUpsideDown: degrees = 180; break;
         default: break;
     }
+    // The turn is what a window kept upright (portrait) needs. A window that is laid out in landscape
+    // already (the 480 x 320 window) shows the overlay upright without it.
+    ui::View* host = superviewPointer();
+    ui::Size hostSize = host ? host->bounds().size : bounds().size;
+    bool landscape = orientation == ui::InterfaceOrientation::LandscapeRight ||
+                     orientation == ui::InterfaceOrientation::LandscapeLeft;
+    if (landscape && hostSize.width > hostSize.height) degrees = 0;
     rotationTransform_ = ui::AffineTransform::rotation(degrees * M_PI / 180);
     if (animated) {
         ui::View::animate(kAnimationSeconds, [this] { setTransform(rotationTransform_); });

@@ -9,6 +9,7 @@
 #include "platform/core/DataFolder.h"
 #include "platform/core/Device.h"
 #include "platform/core/Format.h"
+#include "platform/core/PlatformOptions.h"
 #include "platform/core/NotificationCenter.h"
 #include "platform/core/UserDefaults.h"
 #include "platform/media/Sound.h"
@@ -74,6 +75,8 @@ void resetPlatformServices() {
     ui::Animator::shared().reset();
     ui::Application::shared().reset();
     ui::Image::setImageRoot("");
+    sys::setRequestedDisplayScale(0);
+    ui::Screen::setScale(0);
     ui::InterfaceLoader::setInterfaceRoot("");
 }
 

@@ -1,12 +1,15 @@
-// Compares a view's picture with a reference PNG kept with the tests. A reviewer looks at pictures:
-// on a mismatch the actual picture and a diff picture are written to the system's temporary folder (zuno-snapshots)
-// and their paths are in the failure message. Set ZUNO_UPDATE_SNAPSHOTS=1 to write the references on
-// purpose (then look at them before committing).
+// Pictures rendered by the tests, compared with reference PNG files kept in tests/snapshots/.
+//
+// A reference is made on purpose only: run the test with ZUNO_UPDATE_SNAPSHOTS=1 and look at the new
+// file before committing it. A picture that does not match is written to
+// build/test/snapshots/<name>.actual.png (beside the difference, <name>.diff.png) for a look.
 #pragma once
 
 #include <gtest/gtest.h>
 
 #include <string>
+
+#include "platform/backend/RasterScreen.h"
 
 namespace zuno::ui {
 class View;
@@ -14,9 +17,15 @@ class View;
 
 namespace zuno::testing {
 
-// The reference is ZUNO_SOURCE_DIR/<relativePath>. A pixel differs when a channel is more than
-// `channelTolerance` away; the pictures match when at most `maxDifferingFraction` of the pixels differ.
-::testing::AssertionResult matchesSnapshot(ui::View& view, const std::string& relativePath,
-                                           int channelTolerance = 16, double maxDifferingFraction = 0.005);
+struct SnapshotTolerance {
+    int channel = 16;            // a pixel whose channels are all this close counts as the same
+    double differing = 0.002;    // the share of pixels that may differ beyond that
+};
+
+// The picture against tests/snapshots/<name>.png (the name says the scale, e.g. "hud_loading@2x").
+::testing::AssertionResult matchesReference(const ui::RasterScreen& screen, const std::string& name,
+                                            SnapshotTolerance tolerance = {});
+// A view drawn alone, at the screen's scale, against tests/snapshots/<name>.png.
+::testing::AssertionResult matchesReference(ui::View& view, const std::string& name, SnapshotTolerance tolerance = {});
 
 }  // namespace zuno::testing

@@ -93,5 +93,42 @@ TEST_F(ImageTest, NamedImagesComeFromTheRootAndAreCached) {
     EXPECT_TRUE(Image::imageNamed("../back.png")->isPlaceholder());
 }
 
+TEST_F(ImageTest, AtScaleTwoTheSharperFileIsTakenWhenTheFolderHasIt) {
+    auto write = [&](const std::string& file, int w, int h, uint32_t colour) {
+        auto png = encodePng(*Image::fromPixels(w, h, std::vector<uint32_t>(size_t(w * h), colour)));
+        std::ofstream(tempDir() / file, std::ios::binary)
+            .write(reinterpret_cast<const char*>(png.data()), std::streamsize(png.size()));
+    };
+    write("card.png", 30, 40, 0xFF0000FFu);
+    write("card@2x.png", 60, 80, 0xFF00FF00u);
+    write("plain.png", 8, 8, 0xFFFF0000u);
+    write("broken.png", 5, 5, 0xFFFF0000u);
+    std::ofstream(tempDir() / "broken@2x.png") << "not a picture";
+    write("only@2x.png", 4, 4, 0xFFFF0000u);
+    Image::setImageRoot(tempDir().string());
+    struct Case {
+        const char* name;
+        int scale;
+        int pixelWidth;  // 0: a placeholder
+        double pointWidth;
+    } cases[] = {
+        {"card.png", 2, 60, 30}, {"card", 2, 60, 30},       {"card.png", 1, 30, 30},
+        {"plain.png", 2, 8, 8},  {"broken.png", 2, 5, 5},   {"only.png", 1, 0, 32},
+        {"only.png", 2, 4, 2},   {"card@2x.png", 1, 60, 30},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::string(c.name) + " at " + std::to_string(c.scale));
+        auto image = Image::imageNamed(c.name, c.scale);
+        EXPECT_EQ(image->isPlaceholder(), c.pixelWidth == 0);
+        if (c.pixelWidth) EXPECT_EQ(image->pixelWidth(), c.pixelWidth);
+        EXPECT_EQ(image->size().width, c.pointWidth);
+        EXPECT_EQ(image->name(), c.name);
+    }
+    // Both scales are kept apart in the cache; the screen's scale is the default.
+    EXPECT_NE(Image::imageNamed("card", 1), Image::imageNamed("card", 2));
+    Screen::setScale(2);
+    EXPECT_EQ(Image::imageNamed("card"), Image::imageNamed("card", 2));
+}
+
 }  // namespace
 }  // namespace zuno::ui::test

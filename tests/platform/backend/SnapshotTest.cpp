@@ -2,13 +2,16 @@
 
 #include <fstream>
 
+#include "platform/backend/CairoCanvas.h"
 #include "platform/backend/RasterScreen.h"
+#include "platform/backend/TextLayout.h"
 #include "platform/core/Log.h"
 #include "platform/ui/Canvas.h"
 #include "platform/ui/Button.h"
 #include "platform/ui/ImageView.h"
 #include "platform/ui/Label.h"
 #include "platform/ui/Layer.h"
+#include "support/SnapshotCompare.h"
 #include "support/UiTest.h"
 
 namespace zuno::ui::test {
@@ -80,38 +83,100 @@ TEST_F(SnapshotTest, OneViewAloneAndAMissingImageAsAPlaceholder) {
     EXPECT_EQ(back->size(), (Size{60, 40}));
 }
 
-TEST_F(SnapshotTest, LabelTextStaysInsideItsMeasuredWidth) {
+TEST_F(SnapshotTest, LabelTextStaysInsideItsMeasuredWidthAtBothScales) {
     auto label = std::make_shared<Label>(Rect(0, 0, 300, 40));
     label->setBackgroundColor(Color::white());
     label->setTextColor(Color::black());
     label->setFont(Font::boldSystemFontOfSize(20));
     label->setText("Tiến lên miền Nam");
-    RasterScreen screen(300, 40);
-    screen.renderView(*label);
     double measured = label->font().widthOfText("Tiến lên miền Nam");
     EXPECT_GT(measured, 100);
-    int rightmostInk = -1, leftmostInk = 300;
-    for (int y = 0; y < 40; ++y) {
-        for (int x = 0; x < 300; ++x) {
-            if (screen.rgba(x, y).r < 128) {
-                rightmostInk = std::max(rightmostInk, x);
-                leftmostInk = std::min(leftmostInk, x);
+    for (int scale : {1, 2}) {
+        SCOPED_TRACE(scale);
+        label->setTextAlignment(TextAlignment::Left);
+        RasterScreen screen(300, 40, scale);
+        screen.renderView(*label);
+        auto inkColumns = [&] {
+            std::pair<int, int> ink{screen.pixelWidth(), -1};
+            for (int y = 0; y < screen.pixelHeight(); ++y) {
+                for (int x = 0; x < screen.pixelWidth(); ++x) {
+                    if (screen.rgba(x, y).r < 128) ink = {std::min(ink.first, x), std::max(ink.second, x)};
+                }
             }
-        }
+            return ink;
+        };
+        auto [left, right] = inkColumns();
+        EXPECT_LE(left, 3 * scale);
+        EXPECT_LE(right, int(measured * scale) + scale);
+        EXPECT_GE(right, int(measured * scale) - 15 * scale);
+        // Centred text: as much room on both sides, within a pixel or two of the glyphs' own margins.
+        label->setTextAlignment(TextAlignment::Center);
+        screen.renderView(*label);
+        EXPECT_NEAR(inkColumns().first, (300 - measured) / 2 * scale, 3 * scale);
     }
-    EXPECT_LE(leftmostInk, 3);
-    EXPECT_LE(rightmostInk, int(measured) + 1);
-    EXPECT_GE(rightmostInk, int(measured) - 15);
-    // Centred text: as much room on both sides, within a pixel or two of the glyphs' own margins.
-    label->setTextAlignment(TextAlignment::Center);
-    screen.renderView(*label);
-    int left = 300;
-    for (int y = 0; y < 40; ++y) {
-        for (int x = 0; x < 300; ++x) {
-            if (screen.rgba(x, y).r < 128) left = std::min(left, x);
-        }
+}
+
+TEST_F(SnapshotTest, AtScaleTwoEveryPointIsTwoPixelsAndEdgesStaySharp) {
+    window->setBackgroundColor(Color::white());
+    auto line = std::make_shared<View>(Rect(10, 10, 1, 20));
+    line->setBackgroundColor(Color::black());
+    window->addSubview(line);
+    RasterScreen screen(480, 320, 2);
+    screen.renderApplication();
+    EXPECT_EQ(screen.pixelWidth(), 960);
+    EXPECT_EQ(screen.pixelHeight(), 640);
+    // The one-point line covers exactly two pixel columns, with nothing smeared beside it.
+    for (auto [x, shade] : std::vector<std::pair<int, int>>{{19, 255}, {20, 0}, {21, 0}, {22, 255}}) {
+        EXPECT_TRUE(near(screen.rgba(x, 40), shade, shade, shade, 0)) << "column " << x;
     }
-    EXPECT_NEAR(left, (300 - measured) / 2, 3);
+    auto png = Image::imageWithData(screen.pngData());
+    ASSERT_TRUE(png);
+    EXPECT_EQ(png->pixelWidth(), 960);
+}
+
+TEST_F(SnapshotTest, TextShapesWithFallbackFontsAndIsCrispAtBothScales) {
+    window->setBackgroundColor(Color::rgb255(250, 240, 215));
+    const char* texts[] = {"Cờ Tướng: 帥 仕 相 俥 傌 炮 兵", "將 士 象 車 馬 砲 卒 — Tiến lên", "Phỏm, Xì Zách, Bài Cào"};
+    double y = 20;
+    for (const char* text : texts) {
+        auto label = std::make_shared<Label>(Rect(20, y, 440, 40));
+        label->setBackgroundColor(std::nullopt);
+        label->setFont(Font::boldSystemFontOfSize(22));
+        label->setTextColor(Color::rgb255(150, 20, 20));
+        label->setText(text);
+        window->addSubview(label);
+        y += 50;
+    }
+    for (int scale : {1, 2}) {
+        RasterScreen screen(480, 180, scale);
+        screen.renderApplication();
+        EXPECT_TRUE(zuno::testing::matchesReference(screen, scale == 1 ? "text_fallback" : "text_fallback@2x"));
+    }
+}
+
+TEST_F(SnapshotTest, ASecondFrameReshapesAndRescalesNothing) {
+    std::vector<uint32_t> px(20 * 10, 0xFF2060A0u);
+    auto picture = Image::fromPixels(20, 10, px);
+    for (int i = 0; i < 10; ++i) {
+        auto label = std::make_shared<Label>(Rect(10, 10 + 25.0 * i, 200, 20));
+        label->setText("Bàn " + std::to_string(i + 1));
+        window->addSubview(label);
+        auto icon = std::make_shared<ImageView>(Rect(220, 10 + 25.0 * i, 30, 15));  // drawn scaled
+        icon->setImage(picture);
+        window->addSubview(icon);
+    }
+    RasterScreen screen(480, 320, 2);
+    screen.renderApplication();
+    size_t shaped = textShapingCount();
+    EXPECT_EQ(scaledImageFormCount(*picture), 1u);
+    for (int frame = 0; frame < 3; ++frame) screen.renderApplication();
+    EXPECT_EQ(textShapingCount(), shaped);
+    EXPECT_EQ(scaledImageFormCount(*picture), 1u);
+    // A changed text is shaped again, once.
+    std::static_pointer_cast<Label>(window->subviews()[0])->setText("Bàn 99");
+    screen.renderApplication();
+    screen.renderApplication();
+    EXPECT_EQ(textShapingCount(), shaped + 1);
 }
 
 TEST_F(SnapshotTest, LayerImageTurnsWithItsRotation) {

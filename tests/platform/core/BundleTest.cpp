@@ -79,5 +79,18 @@ TEST(PlatformOptionsTest, TheCommandLineChoosesTheFolders) {
     EXPECT_EQ(takePlatformOptions(missing), "--data-dir needs a folder");
     std::vector<std::string> empty{"zuno", "--bundle="};
     EXPECT_EQ(takePlatformOptions(empty), "--bundle needs a folder");
+    // The device scale: 1 or 2, nothing else.
+    std::vector<std::string> scaled{"zuno", "--scale", "2", "--demo"};
+    EXPECT_EQ(takePlatformOptions(scaled), "");
+    EXPECT_EQ(scaled, (std::vector<std::string>{"zuno", "--demo"}));
+    EXPECT_EQ(requestedDisplayScale(), 2);
+    for (std::vector<std::string> bad : {std::vector<std::string>{"zuno", "--scale=3"}, {"zuno", "--scale"}}) {
+        EXPECT_EQ(takePlatformOptions(bad), "--scale needs 1 or 2");
+    }
+    EXPECT_EQ(requestedDisplayScale(), 2);
+    std::vector<std::string> one{"zuno", "--scale=1"};
+    EXPECT_EQ(takePlatformOptions(one), "");
+    EXPECT_EQ(requestedDisplayScale(), 1);
+    setRequestedDisplayScale(0);
     Bundle::setMainPath("");
 }

@@ -1,7 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <vector>
 
+#include "platform/backend/RasterScreen.h"
 #include "platform/ui/Button.h"
 #include "platform/ui/ScrollView.h"
 #include "support/UiTest.h"
@@ -66,18 +68,119 @@ TEST_F(ScrollViewTest, AnInsetKeepsRoomAboveTheContent) {
     EXPECT_EQ(scroll->contentOffset().y, 5000);  // in code any offset is allowed
 }
 
-TEST_F(ScrollViewTest, ADragThatStartsOnAButtonScrollsAndCancelsTheButton) {
-    auto button = std::make_shared<Button>(Button::Type::Custom, Rect(0, 100, 480, 100));
-    scroll->addSubview(button);
-    int taps = 0, cancels = 0;
-    button->addHandler([&](Control&) { ++taps; }, ControlEvent::TouchUpInside);
-    button->addHandler([&](Control&) { ++cancels; }, ControlEvent::TouchCancel);
-    window->drag({100, 150}, {100, 50}, 10);
-    EXPECT_EQ(taps, 0);
-    EXPECT_EQ(cancels, 1);
-    EXPECT_EQ(scroll->contentOffset().y, 100);
-    window->tap({100, 50});  // the button has moved up with the content
-    EXPECT_EQ(taps, 1);
+TEST_F(ScrollViewTest, ATouchOnAButtonInsideWaitsUntilItIsClearlyNotADrag) {
+    struct Case {
+        const char* name;
+        bool delays;
+        double restBeforeMove;  // seconds the finger rests where it went down
+        bool drags;
+        std::vector<std::string> heard;  // what the button hears, in order
+        double offset;
+    } cases[] = {
+        {"a quick drag never reaches the button", true, 0, true, {}, 100},
+        {"a drag after a rest takes the touch back", true, 0.2, true, {"down", "cancel"}, 100},
+        {"a quick tap reaches it on lifting", true, 0, false, {"down", "up inside"}, 0},
+        {"a held finger reaches it after the delay", true, 0.2, false, {"down", "up inside"}, 0},
+        {"without the delay at once, then taken back", false, 0, true, {"down", "cancel"}, 100},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        scroll->setContentOffset({0, 0});
+        scroll->setDelaysContentTouches(c.delays);
+        auto button = std::make_shared<Button>(Button::Type::Custom, Rect(0, 100, 480, 100));
+        scroll->addSubview(button);
+        std::vector<std::string> heard;
+        button->addHandler([&](Control&) { heard.push_back("down"); }, ControlEvent::TouchDown);
+        button->addHandler([&](Control&) { heard.push_back("up inside"); }, ControlEvent::TouchUpInside);
+        button->addHandler([&](Control&) { heard.push_back("cancel"); }, ControlEvent::TouchCancel);
+        window->touchDown({100, 150});
+        EXPECT_EQ(heard.empty(), c.delays);
+        run(c.restBeforeMove);
+        if (c.drags) {
+            for (int y = 140; y >= 50; y -= 10) window->touchMove({100, double(y)});
+        }
+        window->touchUp(c.drags ? Point{100, 50} : Point{100, 150});
+        EXPECT_EQ(heard, c.heard);
+        EXPECT_EQ(scroll->contentOffset().y, c.offset);
+        button->removeFromSuperview();
+        run(1);
+    }
+}
+
+TEST_F(ScrollViewTest, AFlickGoesOnAndSlowsDownOnTheRunLoopClock) {
+    scroll->setContentSize({480, 5000});
+    auto flick = [&](double from, double to, double restBeforeLift) {
+        const int steps = 5;
+        window->touchDown({100, from});
+        for (int i = 1; i <= steps; ++i) {
+            run(1.0 / 60);
+            window->touchMove({100, from + (to - from) * i / steps});
+        }
+        run(restBeforeLift);
+        window->touchUp({100, to});
+    };
+    flick(250, 150, 0);  // 100 points up in 1/12 s: about 1200 points a second
+    const double lifted = scroll->contentOffset().y;
+    const double speed = scroll->decelerationVelocity().y;
+    EXPECT_EQ(lifted, 100);
+    EXPECT_GT(speed, 1000);
+    EXPECT_TRUE(scroll->isDecelerating());
+    EXPECT_EQ(watcher->events.back(), "didEndDragging decelerate");
+    // It goes on, each frame a little less far.
+    std::vector<double> at{lifted};
+    for (int frame = 0; frame < 4; ++frame) {
+        run(1.0 / 60);
+        at.push_back(scroll->contentOffset().y);
+    }
+    EXPECT_GT(at[1] - at[0], at[4] - at[3]);
+    EXPECT_GT(at[4] - at[3], 0);
+    run(5);
+    EXPECT_FALSE(scroll->isDecelerating());
+    EXPECT_EQ(watcher->events.back(), "didEndDecelerating");
+    // The whole way is the speed times the decay's time constant, less the little left at the stop speed.
+    const double tau = -1 / (1000 * std::log(ScrollView::kDecelerationRate));
+    EXPECT_NEAR(scroll->contentOffset().y, lifted + speed * tau, ScrollView::kStopSpeed * tau + 1);
+
+    // A finger that rested before lifting leaves the content where it is.
+    const double before = scroll->contentOffset().y;
+    flick(250, 150, 0.3);
+    run(5);
+    EXPECT_EQ(scroll->contentOffset().y, before + 100);
+    // A flick towards the top stops at the top.
+    scroll->setContentOffset({0, 50});
+    flick(100, 200, 0);
+    run(5);
+    EXPECT_EQ(scroll->contentOffset().y, 0);
+    EXPECT_FALSE(scroll->isDecelerating());
+}
+
+TEST_F(ScrollViewTest, TheIndicatorShowsWhileTheContentMovesAndGoesAfter) {
+    scroll->setContentSize({480, 5000});
+    scroll->setBackgroundColor(Color::white());
+    auto indicatorShows = [&] {
+        RasterScreen screen(480, 320, 1);
+        screen.renderApplication();
+        for (int y = 0; y < 300; ++y) {
+            if (screen.rgba(476, y).r < 200) return true;
+        }
+        return false;
+    };
+    EXPECT_FALSE(indicatorShows());
+    window->touchDown({100, 250});
+    for (int y = 240; y >= 150; y -= 10) {
+        run(1.0 / 60);
+        window->touchMove({100, double(y)});
+    }
+    EXPECT_TRUE(indicatorShows());  // dragging
+    window->touchUp({100, 150});
+    run(0.2);
+    ASSERT_TRUE(scroll->isDecelerating());
+    EXPECT_TRUE(indicatorShows());  // still moving
+    run(5);
+    EXPECT_FALSE(indicatorShows());
+    scroll->setShowsVerticalScrollIndicator(false);
+    window->drag({100, 250}, {100, 150});
+    EXPECT_FALSE(indicatorShows());
 }
 
 TEST_F(ScrollViewTest, PagingSettlesOnWholePages) {

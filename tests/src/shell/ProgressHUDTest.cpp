@@ -5,8 +5,10 @@
 
 #include "platform/core/Exception.h"
 #include "platform/core/RunLoop.h"
+#include "platform/ui/Application.h"
 #include "platform/ui/Window.h"
 #include "shell/ProgressHUD.h"
+#include "support/SnapshotCompare.h"
 
 using namespace zuno;
 
@@ -38,10 +40,14 @@ TEST_F(ProgressHUDTest, CreatedHiddenOverTheWholeViewTurnedOnlyInAWindowAndNever
     EXPECT_EQ(hud->mode(), ProgressHUD::kIndeterminate);
     EXPECT_FLOAT_EQ(hud->opacity(), 0.8f);
     EXPECT_TRUE(hud->transform().isIdentity());
-    // The application is held in landscape right: a quarter turn.
+    // The application is held in landscape right. A window kept upright (320 x 480) turns the overlay a
+    // quarter; the 480 x 320 window is landscape already and leaves it upright.
+    auto inUprightWindow = ProgressHUD::initWithWindow(std::make_shared<ui::Window>(ui::Rect(0, 0, 320, 480)));
+    EXPECT_NEAR(inUprightWindow->rotationTransform().b, 1, 1e-9);
+    EXPECT_EQ(inUprightWindow->transform(), inUprightWindow->rotationTransform());
     auto inWindow = ProgressHUD::initWithWindow(std::make_shared<ui::Window>());
-    EXPECT_NEAR(inWindow->rotationTransform().b, 1, 1e-9);
-    EXPECT_EQ(inWindow->transform(), inWindow->rotationTransform());
+    EXPECT_TRUE(inWindow->rotationTransform().isIdentity());
+    EXPECT_TRUE(inWindow->transform().isIdentity());
     try {
         (void)ProgressHUD::initWithView(nullptr);
         FAIL() << "no exception";
@@ -210,4 +216,24 @@ TEST_F(ProgressHUDTest, PendingTimersStopWhenTheOverlayGoesAway) {
     EXPECT_EQ(sys::RunLoop::main().timerCount(), timersBefore);
     run(6);
     EXPECT_EQ(watcher->hidden, 0);
+}
+
+TEST_F(ProgressHUDTest, OverTheWindowTheBoxIsDrawnUprightAtBothScales) {
+    ui::Application::shared().reset();
+    auto window = std::make_shared<ui::Window>();
+    window->setBackgroundColor(ui::Color::rgb255(90, 140, 200));
+    window->makeKeyAndVisible();
+    auto hud = ProgressHUD::initWithWindow(window);
+    window->addSubview(hud);
+    hud->setMode(ProgressHUD::kDeterminate);
+    hud->setProgress(0.3f);
+    hud->setLabelText("Đang tải");
+    hud->setDetailsLabelText("please wait");
+    hud->show(false);
+    for (int scale : {1, 2}) {
+        ui::RasterScreen screen(480, 320, scale);
+        screen.renderApplication();
+        EXPECT_TRUE(zuno::testing::matchesReference(screen, scale == 1 ? "progress_hud" : "progress_hud@2x"));
+    }
+    ui::Application::shared().reset();
 }

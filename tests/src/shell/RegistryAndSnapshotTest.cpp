@@ -79,7 +79,7 @@ TEST_F(Registry, OpenersMakeEachScreenOnceAndSeatTheLatestTable) {
 TEST_F(Snapshots, TopBarSheetRefreshHeaderAndProgressBar) {
     launch();
     app->lblWindowTitle->setText("ZUNO");
-    EXPECT_TRUE(matchesSnapshot(*app->viewTopBar, "tests/src/shell/snapshots/TopBar.png"));
+    EXPECT_TRUE(matchesReference(*app->viewTopBar, "shell_top_bar"));
 
     auto dialog = std::make_shared<InputDialog>();
     nav().topViewController()->view()->addSubview(dialog->view());
@@ -87,17 +87,17 @@ TEST_F(Snapshots, TopBarSheetRefreshHeaderAndProgressBar) {
     dialog->txtInput()->setText("nick");
     dialog->txtInput()->resignFirstResponder();  // no blinking caret in the picture
     run(1);
-    EXPECT_TRUE(matchesSnapshot(*dialog->view(), "tests/src/shell/snapshots/InputDialog.png"));
+    EXPECT_TRUE(matchesReference(*dialog->view(), "shell_input_dialog"));
 
     auto header = std::make_shared<RefreshTableHeaderView>(ui::Rect(0, 0, 320, 70));
     header->setBackgroundColor(ui::Color::rgb255(40, 60, 90));
     header->setBottomBorderThickness(1);
     header->setLastRefreshDate(std::nullopt);
-    EXPECT_TRUE(matchesSnapshot(*header, "tests/src/shell/snapshots/RefreshHeader.png"));
+    EXPECT_TRUE(matchesReference(*header, "shell_refresh_header"));
 
     auto bar = std::make_shared<ColoredProgressView>(ui::ProgressView::Style::Default, ui::Rect(0, 0, 120, 11));
     bar->setProgress(0.6);
-    EXPECT_TRUE(matchesSnapshot(*bar, "tests/src/shell/snapshots/ProgressBar.png"));
+    EXPECT_TRUE(matchesReference(*bar, "shell_progress_bar"));
 }
 
 }  // namespace

@@ -1,0 +1,276 @@
+// Text measuring and drawing through Pango, with fallback fonts for what DejaVu Sans lacks (CJK).
+#include "platform/backend/TextLayout.h"
+
+#include <pango/pangocairo.h>
+
+#include <atomic>
+#include <cmath>
+#include <cstring>
+#include <list>
+#include <map>
+#include <string>
+#include <unordered_map>
+
+namespace zuno::ui {
+
+namespace {
+
+constexpr const char* kFamily = "DejaVu Sans";
+// Fontconfig would find a fallback by itself; naming it keeps the choice the same on every machine.
+constexpr const char* kFamilies = "DejaVu Sans,WenQuanYi Micro Hei";
+constexpr size_t kKeptLayouts = 2048;
+
+std::atomic<size_t> gShaped{0};
+
+struct FontKey {
+    double size;
+    bool bold;
+    bool operator<(const FontKey& o) const { return size != o.size ? size < o.size : bold < o.bold; }
+};
+
+struct Metrics {
+    double ascent, descent;
+};
+
+// One engine per thread: Pango contexts and layouts are not shared across threads.
+class Engine {
+public:
+    Engine() {
+        fontMap_ = pango_cairo_font_map_new();
+        context_ = pango_font_map_create_context(fontMap_);
+        cairo_font_options_t* options = cairo_font_options_create();
+        // Positions in unrounded points: the same at 1x and 2x, and the same measured as drawn.
+        cairo_font_options_set_hint_metrics(options, CAIRO_HINT_METRICS_OFF);
+        cairo_font_options_set_hint_style(options, CAIRO_HINT_STYLE_SLIGHT);
+        cairo_font_options_set_antialias(options, CAIRO_ANTIALIAS_GRAY);
+        pango_cairo_context_set_font_options(context_, options);
+        cairo_font_options_destroy(options);
+        pango_context_set_round_glyph_positions(context_, FALSE);
+        scratch_ = newLayout();
+    }
+    ~Engine() {
+        for (auto& [key, desc] : descriptions_) pango_font_description_free(desc);
+        for (auto& entry : kept_) g_object_unref(entry.second);
+        g_object_unref(scratch_);
+        g_object_unref(context_);
+        g_object_unref(fontMap_);
+    }
+    Engine(const Engine&) = delete;
+    Engine& operator=(const Engine&) = delete;
+
+    // A kept layout of the line, shaped now if it is not kept yet.
+    PangoLayout* layout(std::string_view text, const Font& font) {
+        std::string key = keyOf(text, font);
+        auto found = index_.find(key);
+        if (found != index_.end()) {
+            kept_.splice(kept_.begin(), kept_, found->second);
+            return found->second->second;
+        }
+        PangoLayout* l;
+        if (scratchKey_ == key) {
+            // Just measured: keep that shaping.
+            l = scratch_;
+            scratch_ = newLayout();
+            scratchKey_.clear();
+        } else {
+            l = newLayout();
+            shape(l, text, font);
+        }
+        kept_.emplace_front(key, l);
+        index_[kept_.front().first] = kept_.begin();
+        if (kept_.size() > kKeptLayouts) {
+            index_.erase(kept_.back().first);
+            g_object_unref(kept_.back().second);
+            kept_.pop_back();
+        }
+        return l;
+    }
+
+    // The advance, from a kept layout when there is one; otherwise shaped once without keeping it (line
+    // breaking measures many prefixes that are never drawn).
+    double width(std::string_view text, const Font& font) {
+        std::string key = keyOf(text, font);
+        auto found = index_.find(key);
+        PangoLayout* l = scratch_;
+        if (found != index_.end()) {
+            l = found->second->second;
+        } else if (scratchKey_ != key) {
+            shape(l, text, font);
+            scratchKey_ = std::move(key);
+        }
+        PangoRectangle logical;
+        pango_layout_get_extents(l, nullptr, &logical);
+        return double(logical.width) / PANGO_SCALE;
+    }
+
+    Metrics metrics(const Font& font) {
+        FontKey key{font.pointSize(), font.isBold()};
+        auto found = metrics_.find(key);
+        if (found != metrics_.end()) return found->second;
+        PangoFontMetrics* m = pango_context_get_metrics(context_, description(font), nullptr);
+        Metrics result{double(pango_font_metrics_get_ascent(m)) / PANGO_SCALE,
+                       double(pango_font_metrics_get_descent(m)) / PANGO_SCALE};
+        pango_font_metrics_unref(m);
+        metrics_[key] = result;
+        return result;
+    }
+
+    size_t keptCount() const { return kept_.size(); }
+
+private:
+    static std::string keyOf(std::string_view text, const Font& font) {
+        std::string key(sizeof(double) + 1, '\0');
+        double size = font.pointSize();
+        std::memcpy(key.data(), &size, sizeof size);
+        key[sizeof size] = font.isBold() ? 'b' : 'r';
+        key.append(text);
+        return key;
+    }
+
+    PangoLayout* newLayout() {
+        PangoLayout* l = pango_layout_new(context_);
+        pango_layout_set_single_paragraph_mode(l, TRUE);
+        return l;
+    }
+
+    const PangoFontDescription* description(const Font& font) {
+        FontKey key{font.pointSize(), font.isBold()};
+        auto found = descriptions_.find(key);
+        if (found != descriptions_.end()) return found->second;
+        PangoFontDescription* d = pango_font_description_new();
+        pango_font_description_set_family(d, kFamilies);
+        pango_font_description_set_weight(d, font.isBold() ? PANGO_WEIGHT_BOLD : PANGO_WEIGHT_NORMAL);
+        double size = font.pointSize() > 0 ? font.pointSize() : 1;
+        pango_font_description_set_absolute_size(d, size * PANGO_SCALE);
+        descriptions_[key] = d;
+        return d;
+    }
+
+    void shape(PangoLayout* l, std::string_view text, const Font& font) {
+        ++gShaped;
+        pango_layout_set_font_description(l, description(font));
+        pango_layout_set_text(l, text.data(), int(text.size()));
+        // Shaping happens lazily; ask for the result now so that it is done once, here.
+        pango_layout_get_baseline(l);
+    }
+
+    PangoFontMap* fontMap_;
+    PangoContext* context_;
+    PangoLayout* scratch_;
+    std::string scratchKey_;  // what the scratch layout holds now
+    std::list<std::pair<std::string, PangoLayout*>> kept_;
+    std::unordered_map<std::string_view, std::list<std::pair<std::string, PangoLayout*>>::iterator> index_;
+    std::map<FontKey, PangoFontDescription*> descriptions_;
+    std::map<FontKey, Metrics> metrics_;
+};
+
+Engine& engine() {
+    thread_local Engine e;
+    return e;
+}
+
+}  // namespace
+
+namespace {
+
+// A drawn line's glyphs as coverage at one device scale, kept with its layout: a frame then lays down
+// one mask in the text's colour instead of drawing every glyph again.
+struct GlyphMask {
+    double scale;
+    int x, y;  // of the mask's corner, in pixels from the layout's origin
+    cairo_surface_t* surface;
+    cairo_pattern_t* pattern;  // of the surface, moved to where it is laid down
+};
+
+void freeGlyphMask(gpointer data) {
+    auto* mask = static_cast<GlyphMask*>(data);
+    if (mask->pattern) cairo_pattern_destroy(mask->pattern);
+    if (mask->surface) cairo_surface_destroy(mask->surface);
+    delete mask;
+}
+
+const GlyphMask& glyphMask(PangoLayout* l, double scale) {
+    auto* kept = static_cast<GlyphMask*>(g_object_get_data(G_OBJECT(l), "zuno-glyph-mask"));
+    if (kept && kept->scale == scale) return *kept;
+    PangoRectangle ink;
+    pango_layout_get_pixel_extents(l, &ink, nullptr);
+    // A pixel of room on each side for antialiasing.
+    int x = int(std::floor(ink.x * scale)) - 1, y = int(std::floor(ink.y * scale)) - 1;
+    int w = int(std::ceil((ink.x + ink.width) * scale)) + 1 - x, h = int(std::ceil((ink.y + ink.height) * scale)) + 1 - y;
+    auto* mask = new GlyphMask{scale, x, y, nullptr, nullptr};
+    if (w > 0 && h > 0) {
+        mask->surface = cairo_image_surface_create(CAIRO_FORMAT_A8, w, h);
+        cairo_t* cr = cairo_create(mask->surface);
+        cairo_translate(cr, -x, -y);
+        cairo_scale(cr, scale, scale);
+        pango_cairo_show_layout(cr, l);
+        cairo_destroy(cr);
+        mask->pattern = cairo_pattern_create_for_surface(mask->surface);
+    }
+    g_object_set_data_full(G_OBJECT(l), "zuno-glyph-mask", mask, freeGlyphMask);
+    return *mask;
+}
+
+}  // namespace
+
+double showTextLine(cairo_t* cr, std::string_view text, const Font& font, Point topLeft) {
+    if (text.empty()) return 0;
+    Engine& e = engine();
+    PangoLayout* l = e.layout(text, font);
+    double baseline = double(pango_layout_get_baseline(l)) / PANGO_SCALE;
+    // Lines sit on the font's own baseline even when a fallback font makes the line box taller.
+    Point origin{topLeft.x, topLeft.y + e.metrics(font).ascent - baseline};
+    PangoRectangle logical;
+    pango_layout_get_extents(l, nullptr, &logical);
+    const double advance = double(logical.width) / PANGO_SCALE;
+    cairo_matrix_t m;
+    cairo_get_matrix(cr, &m);
+    cairo_new_path(cr);
+    if (m.xy == 0 && m.yx == 0 && m.xx == m.yy && m.xx > 0 && m.xx <= 8) {
+        // Upright text starts on a whole device pixel and is laid down from its kept mask.
+        const GlyphMask& mask = glyphMask(l, m.xx);
+        if (!mask.surface) return advance;
+        double x = std::round(m.xx * origin.x + m.x0), y = std::round(m.yy * origin.y + m.y0);
+        cairo_matrix_t place;
+        cairo_matrix_init_translate(&place, -(x + mask.x), -(y + mask.y));
+        cairo_pattern_set_matrix(mask.pattern, &place);
+        cairo_save(cr);
+        cairo_identity_matrix(cr);
+        cairo_mask(cr, mask.pattern);
+        cairo_restore(cr);
+        return advance;
+    }
+    cairo_move_to(cr, origin.x, origin.y);
+    pango_cairo_show_layout(cr, l);
+    cairo_new_path(cr);
+    return advance;
+}
+
+size_t cachedTextLayoutCount() { return engine().keptCount(); }
+size_t textShapingCount() { return gShaped.load(); }
+
+const char* Font::familyName() const { return kFamily; }
+
+double Font::widthOfText(std::string_view text) const {
+    if (text.empty()) return 0;
+    return engine().width(text, *this);
+}
+
+Size Font::sizeOfText(std::string_view text) const {
+    return {std::ceil(widthOfText(text)), std::ceil(lineHeight())};
+}
+
+double Font::lineHeight() const {
+    auto m = engine().metrics(*this);
+    return m.ascent + m.descent;
+}
+
+double Font::ascender() const { return engine().metrics(*this).ascent; }
+
+double Font::descender() const { return engine().metrics(*this).descent; }
+
+}  // namespace zuno::ui
+
+// Fontconfig keeps its configuration and font lists for the whole run and frees them only in FcFini,
+// which must not run while Cairo may still use fonts; the leak checker is told not to count them.
+extern "C" const char* __lsan_default_suppressions() { return "leak:libfontconfig.so\n"; }
