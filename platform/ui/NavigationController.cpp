@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "platform/core/MainThread.h"
 #include "platform/ui/Application.h"
 
 namespace zuno::ui {
@@ -182,6 +183,7 @@ void NavigationController::finishTransition() {
 }
 
 void NavigationController::pushViewController(const std::shared_ptr<ViewController>& controller, bool animated) {
+    ZUNO_MAIN_THREAD_ONLY("a navigation stack");
     if (!controller || std::find(stack_.begin(), stack_.end(), controller) != stack_.end()) return;
     finishTransition();
     auto from = topViewController();
@@ -193,6 +195,7 @@ void NavigationController::pushViewController(const std::shared_ptr<ViewControll
 }
 
 std::shared_ptr<ViewController> NavigationController::popViewControllerAnimated(bool animated) {
+    ZUNO_MAIN_THREAD_ONLY("a navigation stack");
     if (stack_.size() < 2) return nullptr;
     finishTransition();
     auto from = stack_.back();
@@ -208,6 +211,7 @@ std::shared_ptr<ViewController> NavigationController::popViewControllerAnimated(
 
 std::vector<std::shared_ptr<ViewController>> NavigationController::popToViewController(const ViewController* target,
                                                                                        bool animated) {
+    ZUNO_MAIN_THREAD_ONLY("a navigation stack");
     auto it = std::find_if(stack_.begin(), stack_.end(), [&](const auto& c) { return c.get() == target; });
     if (it == stack_.end() || it + 1 == stack_.end()) return {};
     finishTransition();
@@ -238,6 +242,7 @@ std::vector<std::shared_ptr<ViewController>> NavigationController::popToRootView
 
 void NavigationController::setViewControllers(std::vector<std::shared_ptr<ViewController>> controllers,
                                               bool animated) {
+    ZUNO_MAIN_THREAD_ONLY("a navigation stack");
     finishTransition();
     auto from = topViewController();
     auto old = stack_;
