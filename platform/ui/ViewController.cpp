@@ -39,9 +39,18 @@ void ViewController::setView(std::shared_ptr<View> view) {
 }
 
 void ViewController::loadView() {
-    if (nibName_) {
-        InterfaceLoader::load(*nibName_, *this);
-        if (view_) view_->setViewController(this);
+    if (!nibName_) return;
+    auto result = InterfaceLoader::load(*nibName_, *this);
+    if (result.loaded) {
+        for (const auto& outlet : result.unconnectedOutlets) {
+            result.problems.push_back("interface file " + *nibName_ + ": outlet '" + outlet + "' is not connected");
+        }
+    }
+    interfaceProblems_ = result.problems;
+    if (view_) view_->setViewController(this);
+    if (!interfaceProblems_.empty() && InterfaceLoader::isStrict()) {
+        setView(nullptr);
+        InterfaceLoader::check(*nibName_, result);
     }
 }
 

@@ -26,6 +26,9 @@ public:
     bool isViewLoaded() const { return view_ != nullptr; }
     void setView(std::shared_ptr<View> view);
     const std::optional<std::string>& nibName() const { return nibName_; }
+    // What loading the interface file found wrong (empty when it loaded clean). With strict loading
+    // a problem raises InterfaceLoader::Failure from view() instead, before viewDidLoad.
+    const std::vector<std::string>& interfaceProblems() const { return interfaceProblems_; }
 
     virtual void loadView();
     virtual void viewDidLoad() {}
@@ -60,6 +63,7 @@ public:
 private:
     friend class NavigationController;
     std::optional<std::string> nibName_;
+    std::vector<std::string> interfaceProblems_;
     std::shared_ptr<View> view_;
     std::string title_;
     // Leaving a navigation stack: forget it, and dismiss what this controller presents.

@@ -75,6 +75,7 @@ void resetPlatformServices() {
     ui::Application::shared().reset();
     ui::Image::setImageRoot("");
     ui::InterfaceLoader::setInterfaceRoot("");
+    ui::InterfaceLoader::setStrict(ui::InterfaceLoader::kStrictByDefault);
 }
 
 }  // namespace zuno::testing
