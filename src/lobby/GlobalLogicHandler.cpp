@@ -4,7 +4,7 @@
 #include <mutex>
 
 #include "lobby/GlobalMessageHandler.h"
-#include "shell/UIController.h"
+#include "lobby/ILobbyShell.h"
 
 namespace zuno {
 
@@ -47,7 +47,7 @@ void GlobalLogicHandler::resetGameMessageHandlersForTests() {
 }
 
 void GlobalLogicHandler::onSetGameTypeSuccessWithGame(int8_t gameType, bool) {
-    UIController::setGameType(gameType);
+    ILobbyShell::shared()->setGameType(gameType);
     GameMessageHandlers handlers = getGameMessageHandlers();
     for (auto it = handlers.rbegin(); it != handlers.rend(); ++it) {
         if ((*it)->isGameType(gameType)) {

@@ -6,6 +6,7 @@
 #include "platform/core/PropertyList.h"
 #include "platform/core/UserDefaults.h"
 #include "platform/ui/LocalizedText.h"
+#include "shell/LobbyShell.h"
 
 namespace zuno {
 
@@ -41,6 +42,8 @@ Resources::Resources() {
     installLanguageTable(currentLanguage_);
     // Interface files name language keys ("@ZUNO_login"); they are looked up in this table.
     ui::LocalizedText::setResolver([](std::string_view key) { return Resources::getNameWithKey(key); });
+    // The lobby reaches the shell through its own interface.
+    LobbyShell::install();
 }
 
 sys::Dictionary Resources::readBundlePlist(const std::string& name) const {

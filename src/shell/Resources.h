@@ -17,7 +17,8 @@ namespace zuno {
 // What the application loads from its bundle and keeps for the whole run: the configuration, the
 // language table and its look-up, the emoticon table, the names of the turn-timer images and the
 // system sounds; and what it learns from the server: pictures (ImageCache) and the shop (ShopCache).
-// When made, it becomes the language look-up of interface files (ui::LocalizedText).
+// When made, it becomes the language look-up of interface files (ui::LocalizedText) and installs the
+// shell the lobby reaches (LobbyShell).
 class Resources : public SystemSounds, public ImageCache, public ShopCache {
 public:
     static Resources& getInstance();

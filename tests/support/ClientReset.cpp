@@ -1,5 +1,6 @@
 #include "support/ClientReset.h"
 
+#include "shell/LobbyShell.h"
 #include "shell/Resources.h"
 #include "shell/UIController.h"
 
@@ -8,6 +9,7 @@ namespace zuno::testing {
 void resetClientState() {
     UIController::resetSessionState();
     Resources::resetForTests();
+    LobbyShell::install();
 }
 
 }  // namespace zuno::testing

@@ -9,6 +9,7 @@
 #include "platform/core/DataFolder.h"
 #include "platform/core/Device.h"
 #include "platform/core/Format.h"
+#include "platform/core/Log.h"
 #include "platform/core/NotificationCenter.h"
 #include "platform/core/UserDefaults.h"
 #include "platform/media/Sound.h"
@@ -61,6 +62,7 @@ void resetPlatformServices() {
     std::error_code ignored;
     std::filesystem::remove_all(folderSlot(), ignored);
     sys::Device::clearOverride();
+    sys::Log::setDebugEnabled(false);
     sys::setNumberGroupingSeparator(",");
     sys::NotificationCenter::defaultCenter().removeAllObservers();
     sys::Http::cancelAll();
