@@ -1,6 +1,8 @@
 #include "platform/core/Log.h"
 
+#include <atomic>
 #include <cstdarg>
+#include <cstdlib>
 #include <cstdio>
 #include <mutex>
 
@@ -30,6 +32,47 @@ void Log::line(std::string_view text) {
     out.push_back('\n');
     std::fwrite(out.data(), 1, out.size(), stderr);
 }
+
+namespace {
+std::string formatted(const char* fmt, va_list args) {
+    va_list copy;
+    va_copy(copy, args);
+    int n = std::vsnprintf(nullptr, 0, fmt, copy);
+    va_end(copy);
+    std::string text;
+    if (n > 0) {
+        text.resize(static_cast<size_t>(n) + 1);
+        std::vsnprintf(text.data(), text.size(), fmt, args);
+        text.resize(static_cast<size_t>(n));
+    }
+    return text;
+}
+
+std::atomic<bool>& debugSwitch() {
+    static std::atomic<bool> on{[] {
+        const char* env = std::getenv("ZUNO_DEBUG_LOG");
+        return env && std::string_view(env) == "1";
+    }()};
+    return on;
+}
+}  // namespace
+
+void Log::debug(std::string_view text) {
+    if (debugSwitch().load(std::memory_order_relaxed)) line(text);
+}
+
+void Log::debugFormat(const char* fmt, ...) {
+    if (!debugSwitch().load(std::memory_order_relaxed)) return;
+    va_list args;
+    va_start(args, fmt);
+    std::string text = formatted(fmt, args);
+    va_end(args);
+    line(text);
+}
+
+void Log::setDebugEnabled(bool on) { debugSwitch().store(on); }
+
+bool Log::isDebugEnabled() { return debugSwitch().load(); }
 
 void Log::format(const char* fmt, ...) {
     va_list args;

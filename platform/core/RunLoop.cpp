@@ -4,6 +4,8 @@
 #include <memory>
 
 #include "platform/core/Clock.h"
+#include "platform/core/Exception.h"
+#include "platform/core/Log.h"
 
 namespace zuno::sys {
 
@@ -45,6 +47,18 @@ RunLoop* RunLoop::current() { return tlsCurrent; }
 
 bool RunLoop::isMainThread() { return main().isCurrent(); }
 
+bool RunLoop::runGuarded(const Task& task) {
+    try {
+        task();
+        return true;
+    } catch (const std::exception& e) {
+        Log::line("Exception " + failureName(e));
+    } catch (...) {
+        Log::line("Exception unknown");
+    }
+    return false;
+}
+
 void RunLoop::bindToCurrentThread() {
     std::lock_guard<std::mutex> lock(mutex_);
     owner_ = std::this_thread::get_id();
@@ -55,6 +69,11 @@ void RunLoop::bindToCurrentThread() {
 bool RunLoop::isCurrent() const {
     std::lock_guard<std::mutex> lock(mutex_);
     return bound_ && owner_ == std::this_thread::get_id();
+}
+
+bool RunLoop::isBoundToOtherThread() const {
+    std::lock_guard<std::mutex> lock(mutex_);
+    return bound_ && owner_ != std::this_thread::get_id();
 }
 
 void RunLoop::post(Task task) {
@@ -76,7 +95,7 @@ void RunLoop::postAndWait(Task task) {
     auto state = std::make_shared<WaitState>();
     auto guard = std::make_shared<FinishOnDestroy>(FinishOnDestroy{state});
     post([task = std::move(task), guard]() mutable {
-        task();
+        runGuarded(task);
         guard.reset();
     });
     guard.reset();  // the queued task now holds the only reference
@@ -150,7 +169,7 @@ bool RunLoop::runPosted() {
     while (!batch.empty()) {
         Task task = std::move(batch.front());
         batch.pop_front();
-        task();
+        runGuarded(task);
     }
     return true;
 }
@@ -171,7 +190,7 @@ bool RunLoop::runOneDueTimer(double limit) {
         runningTimer_ = timer.id;
         runningTimerCancelled_ = false;
     }
-    timer.task();
+    runGuarded(timer.task);
     std::lock_guard<std::mutex> lock(mutex_);
     if (timer.interval > 0.0 && !runningTimerCancelled_) {
         double next = due + timer.interval;

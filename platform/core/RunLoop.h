@@ -13,6 +13,8 @@ namespace zuno::sys {
 // A queue of work and timers that one thread runs. The main run loop runs every view, timer and
 // animation of the program; other threads hand work to it with post() or postAndWait().
 //
+// Every posted task and timer runs guarded: one that throws is logged and the loop goes on.
+//
 // Tests switch the main loop to a virtual clock: time stands still until runFor() moves it, and
 // timers then fire in order without any real waiting.
 class RunLoop {
@@ -41,9 +43,14 @@ public:
     // The loop bound to the calling thread, or nullptr.
     static RunLoop* current();
     static bool isMainThread();
+    // Runs one task of the loop: a failure it raises is logged ("Exception <name>") and goes no
+    // further, so the loop carries on with the next task. Answers whether the task ran to its end.
+    static bool runGuarded(const Task& task);
 
     void bindToCurrentThread();
     bool isCurrent() const;
+    // Bound, and to a thread other than the caller's.
+    bool isBoundToOtherThread() const;
 
     // Any thread. Tasks run in the order they were posted.
     void post(Task task);

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "platform/core/MainThread.h"
 #include "platform/ui/Application.h"
 #include "platform/ui/Canvas.h"
 #include "platform/ui/Layer.h"
@@ -182,6 +183,7 @@ void AlertView::place() {
 }
 
 void AlertView::show() {
+    ZUNO_MAIN_THREAD_ONLY("an alert");
     if (visible_) return;
     auto self = std::static_pointer_cast<AlertView>(shared_from_this());
     if (auto d = delegate_.lock()) d->willPresentAlertView(*this);
@@ -212,6 +214,7 @@ void AlertView::tapButtonAtIndex(int index) {
 }
 
 void AlertView::dismissWithClickedButtonIndex(int index, bool animated) {
+    ZUNO_MAIN_THREAD_ONLY("an alert");
     if (!visible_ || dismissing_) return;
     dismissing_ = true;
     auto self = std::static_pointer_cast<AlertView>(shared_from_this());

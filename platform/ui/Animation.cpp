@@ -179,11 +179,13 @@ void Animator::finishGroup(const std::shared_ptr<Group>& g, bool finished) {
     if (g->timer) sys::RunLoop::main().cancel(g->timer);
     detach(g);
     std::string name = g->id.value_or("");
+    // Each party is told even when an earlier one fails.
     if (g->hasDelegate) {
-        if (auto d = g->delegate.lock()) d->animationDidStop(name, finished, g->context);
+        if (auto d = g->delegate.lock())
+            sys::RunLoop::runGuarded([&] { d->animationDidStop(name, finished, g->context); });
     }
-    if (g->didStop) g->didStop(name, finished);
-    if (g->completion) g->completion(finished);
+    if (g->didStop) sys::RunLoop::runGuarded([&] { g->didStop(name, finished); });
+    if (g->completion) sys::RunLoop::runGuarded([&] { g->completion(finished); });
 }
 
 bool Animator::propertyWillChange(Animatable* target, int property, const AnimatedValue& from,

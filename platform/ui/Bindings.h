@@ -4,6 +4,7 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <type_traits>
 #include <typeinfo>
 #include <vector>
 
@@ -11,26 +12,37 @@
 
 namespace zuno::ui {
 
-// The outlets and actions of one class, by name: interface files bind through it, and controls call
-// actions through it. A table extends its base class's table.
+// The outlets, actions and attributes of one class, by name: interface files bind through it, and
+// controls call actions through it. A table extends its base class's table. Attributes are what an
+// interface file may set on a custom view (or object) beyond those of its built-in kind.
 class BindingTable {
 public:
     // Answers false when the value is not of the outlet's kind.
     using OutletSetter = std::function<bool(Object& owner, const std::shared_ptr<Object>& value)>;
     using ActionCall = std::function<void(Object& owner, Object* sender)>;
+    // Answers false when the text is not a value of the attribute.
+    using AttributeSetter = std::function<bool(Object& owner, const std::string& text)>;
 
     struct Outlet {
         std::string name;
         OutletSetter set;
+        bool optional = false;  // a file may leave it unconnected
     };
     struct Action {
         std::string name;
         ActionCall call;
     };
+    struct Attribute {
+        std::string name;
+        AttributeSetter set;
+        bool isText = false;  // a text, which may name a language key ("@KEY")
+    };
     struct Entry {
-        bool isOutlet = false;
+        enum class Kind { Action, Outlet, Attribute };
+        Kind kind = Kind::Action;
         Outlet outlet;
         Action action;
+        Attribute attribute;
     };
 
     BindingTable() = default;
@@ -38,13 +50,47 @@ public:
 
     const Outlet* findOutlet(std::string_view name) const;
     const Action* findAction(std::string_view name) const;
+    const Attribute* findAttribute(std::string_view name) const;
     std::vector<std::string> outletNames() const;
+    // The outlets every file of the class must connect.
+    std::vector<std::string> requiredOutletNames() const;
     std::vector<std::string> actionNames() const;
 
 private:
     const BindingTable* base_ = nullptr;
     std::vector<Outlet> outlets_;
     std::vector<Action> actions_;
+    std::vector<Attribute> attributes_;
+};
+
+// Values of attributes from their text; false when the text is not one.
+bool parseAttribute(const std::string& text, std::string& out);
+bool parseAttribute(const std::string& text, double& out);
+bool parseAttribute(const std::string& text, int& out);
+bool parseAttribute(const std::string& text, bool& out);
+
+// An attribute set by a member function taking a text, a number or a flag.
+//   B::attribute("caption", &Badge::setCaption)    caption="@ZUNO_new" or caption="New"
+//   B::attribute("count", &Badge::setCount)        count="3"
+template <class C>
+struct BindAttribute {
+    template <class T>
+    static BindingTable::Entry make(std::string name, void (C::*fn)(T)) {
+        using V = std::remove_cvref_t<T>;
+        BindingTable::Entry e;
+        e.kind = BindingTable::Entry::Kind::Attribute;
+        e.attribute.name = std::move(name);
+        e.attribute.isText = std::is_same_v<V, std::string>;
+        e.attribute.set = [fn](Object& owner, const std::string& text) {
+            auto* self = dynamic_cast<C*>(&owner);
+            if (!self) return false;
+            V value;
+            if (!parseAttribute(text, value)) return false;
+            (self->*fn)(value);
+            return true;
+        };
+        return e;
+    }
 };
 
 // Builders of table entries for class C.
@@ -53,7 +99,7 @@ struct Bind {
     template <class V>
     static BindingTable::Entry outlet(std::string name, std::shared_ptr<V> C::*field) {
         BindingTable::Entry e;
-        e.isOutlet = true;
+        e.kind = BindingTable::Entry::Kind::Outlet;
         e.outlet.name = std::move(name);
         e.outlet.set = [field](Object& owner, const std::shared_ptr<Object>& value) {
             auto* self = dynamic_cast<C*>(&owner);
@@ -69,6 +115,13 @@ struct Bind {
         };
         return e;
     }
+    // An outlet that only some of the class's files have.
+    template <class V>
+    static BindingTable::Entry optionalOutlet(std::string name, std::shared_ptr<V> C::*field) {
+        BindingTable::Entry e = outlet(std::move(name), field);
+        e.outlet.optional = true;
+        return e;
+    }
 
     static BindingTable::Entry action(std::string name, void (C::*fn)()) {
         BindingTable::Entry e;
@@ -77,6 +130,11 @@ struct Bind {
             if (auto* self = dynamic_cast<C*>(&owner)) (self->*fn)();
         };
         return e;
+    }
+
+    template <class T>
+    static BindingTable::Entry attribute(std::string name, void (C::*fn)(T)) {
+        return BindAttribute<C>::make(std::move(name), fn);
     }
 
     // The sender is handed over when it is of the parameter's kind, else nullptr.

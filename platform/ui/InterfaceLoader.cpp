@@ -5,6 +5,7 @@
 #include <cxxabi.h>
 #include <pugixml.hpp>
 
+#include <atomic>
 #include <cmath>
 #include <cstdlib>
 #include <fstream>
@@ -15,12 +16,14 @@
 #include <sstream>
 
 #include "platform/core/Bundle.h"
+#include "platform/core/Exception.h"
 #include "platform/core/Log.h"
 #include "platform/ui/ActivityIndicatorView.h"
 #include "platform/ui/Button.h"
 #include "platform/ui/ImageView.h"
 #include "platform/ui/Label.h"
 #include "platform/ui/Layer.h"
+#include "platform/ui/LocalizedText.h"
 #include "platform/ui/PageControl.h"
 #include "platform/ui/PickerView.h"
 #include "platform/ui/ProgressView.h"
@@ -49,6 +52,27 @@ std::mutex& rootMutex() {
 std::string& rootFolder() {
     static std::string* r = new std::string;
     return *r;
+}
+std::atomic<bool> strictLoading{InterfaceLoader::kStrictByDefault};
+
+// The texts of a view that an interface file may give as a language key, and how to set each.
+LocalizedText::Apply textSetter(View& v, const std::string& n) {
+    if (n == "text") {
+        if (dynamic_cast<Label*>(&v)) return [](View& x, const std::string& t) { static_cast<Label&>(x).setText(t); };
+        if (dynamic_cast<TextField*>(&v)) return [](View& x, const std::string& t) { static_cast<TextField&>(x).setText(t); };
+        if (dynamic_cast<TextView*>(&v)) return [](View& x, const std::string& t) { static_cast<TextView&>(x).setText(t); };
+    }
+    if (n == "title" && dynamic_cast<Button*>(&v)) {
+        return [](View& x, const std::string& t) { static_cast<Button&>(x).setTitle(t); };
+    }
+    if (n == "placeholder" && dynamic_cast<TextField*>(&v)) {
+        return [](View& x, const std::string& t) { static_cast<TextField&>(x).setPlaceholder(t); };
+    }
+    if (const auto* attr = v.bindingTable().findAttribute(n); attr && attr->isText) {
+        auto set = attr->set;
+        return [set](View& x, const std::string& t) { set(x, t); };
+    }
+    return nullptr;
 }
 
 std::string className(const Object& o) {
@@ -145,6 +169,7 @@ public:
                 bindOutlet("view", result_.topLevelViews.front(), "view");
             }
         }
+        listUnconnectedOutlets();
         for (auto& v : awake_) v->awakeFromNib();
     }
 
@@ -162,7 +187,43 @@ private:
             problem("no outlet '" + name + "' in " + className(owner_));
             return;
         }
-        if (!outlet->set(owner_, value)) problem("outlet '" + name + "' of " + className(owner_) + " does not take a " + kind);
+        if (!outlet->set(owner_, value)) {
+            problem("outlet '" + name + "' of " + className(owner_) + " does not take a " + kind);
+            return;
+        }
+        boundOutlets_.insert(name);
+    }
+
+    void listUnconnectedOutlets() {
+        for (const auto& name : owner_.bindingTable().requiredOutletNames()) {
+            if (name != "view" && !boundOutlets_.count(name)) result_.unconnectedOutlets.push_back(name);
+        }
+    }
+
+    // The text of "@KEY": the key's text in the current language (a problem, and the bare key, when
+    // there is none).
+    std::string keyedText(const std::string& key) {
+        if (auto text = LocalizedText::lookUp(key)) return *text;
+        problem(LocalizedText::hasResolver() ? "unknown language key '@" + key + "'"
+                                             : "no language table for '@" + key + "'");
+        return key;
+    }
+
+    // A text attribute naming a language key: set now, and again when the language changes.
+    bool applyKeyedText(const std::shared_ptr<View>& view, const std::string& name, const std::string& key) {
+        auto set = textSetter(*view, name);
+        if (!set) return false;
+        set(*view, keyedText(key));
+        LocalizedText::follow(view, key, set);
+        return true;
+    }
+
+    // An attribute of the class's own binding table (custom views and objects).
+    bool applyTableAttribute(Object& target, const Responder& table, const std::string& name, const std::string& value) {
+        const auto* attr = table.bindingTable().findAttribute(name);
+        if (!attr) return false;
+        if (!attr->set(target, value)) problem("bad value '" + value + "' for " + name + " of " + className(target));
+        return true;
     }
 
     Responder* targetNamed(const std::string& name) {
@@ -193,9 +254,10 @@ private:
         }
         for (auto attr : node.attributes()) {
             std::string n = attr.name();
+            std::string value = attr.as_string();
             if (n == "title") {
-                controller->setTitle(attr.as_string());
-            } else if (n != "class" && n != "outlet") {
+                controller->setTitle(LocalizedText::namesKey(value) ? keyedText(value.substr(1)) : value);
+            } else if (n != "class" && n != "outlet" && !applyTableAttribute(*controller, *controller, n, value)) {
                 problem("unknown attribute '" + n + "' on object " + cls);
             }
         }
@@ -555,7 +617,8 @@ private:
         return false;
     }
 
-    void applyButtonState(Button& b, const pugi::xml_node& node) {
+    void applyButtonState(const std::shared_ptr<Button>& button, const pugi::xml_node& node) {
+        Button& b = *button;
         std::string name = node.attribute("name").as_string();
         unsigned state = name == "highlighted" ? ControlState::Highlighted
                          : name == "selected"  ? ControlState::Selected
@@ -569,7 +632,18 @@ private:
         for (auto a : node.attributes()) {
             std::string n = a.name();
             if (n == "name") continue;
-            if (n == "title") b.setTitle(std::string(a.as_string()), state);
+            if (n == "title") {
+                std::string value = a.as_string();
+                if (LocalizedText::namesKey(value)) {
+                    std::string key = value.substr(1);
+                    b.setTitle(keyedText(key), state);
+                    LocalizedText::follow(button, key, [state](View& x, const std::string& t) {
+                        static_cast<Button&>(x).setTitle(t, state);
+                    });
+                } else {
+                    b.setTitle(value, state);
+                }
+            }
             else if (n == "titleColor") { if (auto c = color(a)) b.setTitleColor(*c, state); }
             else if (n == "image") b.setImage(image(a), state);
             else if (n == "backgroundImage") b.setBackgroundImage(image(a), state);
@@ -619,7 +693,11 @@ private:
             return nullptr;
         }
         for (auto a : node.attributes()) {
-            if (!apply(*view, view, a)) problem("unknown attribute '" + std::string(a.name()) + "' on " + kind);
+            std::string n = a.name();
+            std::string value = a.as_string();
+            if (LocalizedText::namesKey(value) && applyKeyedText(view, n, value.substr(1))) continue;
+            if (apply(*view, view, a) || applyTableAttribute(*view, *view, n, value)) continue;
+            problem("unknown attribute '" + n + "' on " + kind);
         }
         std::string outlet = node.attribute("outlet").as_string();
         if (!outlet.empty()) {
@@ -633,7 +711,7 @@ private:
             if (name == "action") {
                 addAction(view, child);
             } else if (name == "state") {
-                if (auto* b = dynamic_cast<Button*>(view.get())) applyButtonState(*b, child);
+                if (auto b = std::dynamic_pointer_cast<Button>(view)) applyButtonState(b, child);
                 else problem("a state on a view that is not a button");
             } else if (auto sub = buildView(child, depth + 1)) {
                 view->addSubview(sub);
@@ -651,6 +729,7 @@ private:
     std::vector<std::shared_ptr<View>> awake_;
     std::vector<std::shared_ptr<ImageView>> awakeAnimating_;
     bool viewOutletSet_ = false;
+    std::set<std::string> boundOutlets_;
 
 public:
     void startAnimations() {
@@ -659,6 +738,20 @@ public:
 };
 
 }  // namespace
+
+void InterfaceLoader::setStrict(bool on) { strictLoading.store(on); }
+
+bool InterfaceLoader::isStrict() { return strictLoading.load(); }
+
+InterfaceLoader::Failure::Failure(const std::string& name, std::vector<std::string> problems)
+    : sys::Exception("InterfaceFileException",
+                     "interface file " + name + " has " + std::to_string(problems.size()) + " problem(s), the first: " +
+                         (problems.empty() ? std::string() : problems.front())),
+      problems_(std::move(problems)) {}
+
+void InterfaceLoader::check(const std::string& name, const Result& result) {
+    if (isStrict() && !result.problems.empty()) throw Failure(name, result.problems);
+}
 
 void InterfaceLoader::setInterfaceRoot(std::string folder) {
     std::lock_guard<std::mutex> lock(rootMutex());

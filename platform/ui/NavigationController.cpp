@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "platform/core/MainThread.h"
 #include "platform/ui/Application.h"
 
 namespace zuno::ui {
@@ -50,9 +51,10 @@ void NavigationController::loadView() {
     container->setAutoresizingMask(Autoresizing::FlexibleWidth | Autoresizing::FlexibleHeight);
     container->setClipsToBounds(true);
     setView(container);
+    auto self = std::static_pointer_cast<NavigationController>(shared_from_this());
     for (auto& c : stack_) {
-        c->navigation_ = std::static_pointer_cast<NavigationController>(shared_from_this());
-        c->parent_ = this;
+        c->navigation_ = self;
+        c->parent_ = self;
     }
     if (auto top = topViewController()) {
         auto v = top->view();
@@ -177,43 +179,50 @@ void NavigationController::finishTransition() {
     for (auto& c : t->leaving) {
         if (std::find(stack_.begin(), stack_.end(), c) != stack_.end()) continue;
         c->navigation_.reset();
-        c->parent_ = nullptr;
+        c->parent_.reset();
     }
 }
 
 void NavigationController::pushViewController(const std::shared_ptr<ViewController>& controller, bool animated) {
+    ZUNO_MAIN_THREAD_ONLY("a navigation stack");
     if (!controller || std::find(stack_.begin(), stack_.end(), controller) != stack_.end()) return;
     finishTransition();
     auto from = topViewController();
     stack_.push_back(controller);
-    controller->navigation_ = std::static_pointer_cast<NavigationController>(shared_from_this());
-    controller->parent_ = this;
+    auto self = std::static_pointer_cast<NavigationController>(shared_from_this());
+    controller->navigation_ = self;
+    controller->parent_ = self;
     if (!isViewLoaded()) return;
     show(from, controller, animated, true, {});
 }
 
 std::shared_ptr<ViewController> NavigationController::popViewControllerAnimated(bool animated) {
+    ZUNO_MAIN_THREAD_ONLY("a navigation stack");
     if (stack_.size() < 2) return nullptr;
     finishTransition();
     auto from = stack_.back();
     stack_.pop_back();
+    if (from->modalViewController()) from->dismissModalViewControllerAnimated(animated);  // its sheet leaves with it
     if (isViewLoaded()) {
         show(from, stack_.back(), animated, false, {from});
     } else {
-        from->navigation_.reset();
-        from->parent_ = nullptr;
+        from->leaveStack(animated);
     }
     return from;
 }
 
 std::vector<std::shared_ptr<ViewController>> NavigationController::popToViewController(const ViewController* target,
                                                                                        bool animated) {
+    ZUNO_MAIN_THREAD_ONLY("a navigation stack");
     auto it = std::find_if(stack_.begin(), stack_.end(), [&](const auto& c) { return c.get() == target; });
     if (it == stack_.end() || it + 1 == stack_.end()) return {};
     finishTransition();
     std::vector<std::shared_ptr<ViewController>> popped(it + 1, stack_.end());
     auto from = stack_.back();
     stack_.erase(it + 1, stack_.end());
+    for (auto& c : popped) {
+        if (c->modalViewController()) c->dismissModalViewControllerAnimated(animated);
+    }
     if (isViewLoaded()) {
         // Screens between the top and the target leave without appearance calls.
         for (auto& c : popped) {
@@ -223,10 +232,7 @@ std::vector<std::shared_ptr<ViewController>> NavigationController::popToViewCont
         }
         show(from, stack_.back(), animated, false, popped);
     } else {
-        for (auto& c : popped) {
-            c->navigation_.reset();
-            c->parent_ = nullptr;
-        }
+        for (auto& c : popped) c->leaveStack(animated);
     }
     return popped;
 }
@@ -238,6 +244,7 @@ std::vector<std::shared_ptr<ViewController>> NavigationController::popToRootView
 
 void NavigationController::setViewControllers(std::vector<std::shared_ptr<ViewController>> controllers,
                                               bool animated) {
+    ZUNO_MAIN_THREAD_ONLY("a navigation stack");
     finishTransition();
     auto from = topViewController();
     auto old = stack_;
@@ -248,14 +255,20 @@ void NavigationController::setViewControllers(std::vector<std::shared_ptr<ViewCo
     auto self = std::static_pointer_cast<NavigationController>(shared_from_this());
     for (auto& c : stack_) {
         c->navigation_ = self;
-        c->parent_ = this;
+        c->parent_ = self;
     }
     std::vector<std::shared_ptr<ViewController>> leaving;
     for (auto& c : old) {
         if (std::find(stack_.begin(), stack_.end(), c) == stack_.end()) leaving.push_back(c);
     }
+    for (auto& c : leaving) {
+        if (c->modalViewController()) c->dismissModalViewControllerAnimated(animated);
+    }
     auto to = topViewController();
-    if (!isViewLoaded()) return;
+    if (!isViewLoaded()) {
+        for (auto& c : leaving) c->leaveStack(animated);
+        return;
+    }
     for (auto& c : leaving) {
         if (c != from) {
             if (auto v = c->viewIfLoaded()) v->removeFromSuperview();
@@ -265,10 +278,7 @@ void NavigationController::setViewControllers(std::vector<std::shared_ptr<ViewCo
         bool forward = from && std::find(stack_.begin(), stack_.end(), from) != stack_.end();
         show(from, to, animated, forward || !from, leaving);
     } else {
-        for (auto& c : leaving) {
-            c->navigation_.reset();
-            c->parent_ = nullptr;
-        }
+        for (auto& c : leaving) c->leaveStack(animated);
     }
 }
 

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "platform/core/MainThread.h"
 #include "platform/ui/Canvas.h"
 #include "platform/ui/GestureRecognizer.h"
 #include "platform/ui/Layer.h"
@@ -71,6 +72,7 @@ Rect View::frame() const {
 }
 
 void View::setFrame(const Rect& frame) {
+    ZUNO_MAIN_THREAD_ONLY("a view's frame");
     Rect r(frame.origin, Size{std::max(0.0, frame.width()), std::max(0.0, frame.height())});
     if (transform_.isIdentity()) {
         setBounds(Rect(bounds_.origin, r.size));
@@ -200,6 +202,7 @@ Window* View::window() const {
 }
 
 void View::attach(const std::shared_ptr<View>& view, size_t index) {
+    ZUNO_MAIN_THREAD_ONLY("a view tree");
     if (!view || view.get() == this || isDescendantOf(view.get())) return;
     auto keep = view;  // removing it from its old superview must not destroy it
     Window* oldWindow = view->window();
@@ -244,6 +247,7 @@ void View::insertSubviewAbove(const std::shared_ptr<View>& view, const View* sib
 }
 
 void View::removeFromSuperview() {
+    ZUNO_MAIN_THREAD_ONLY("a view tree");
     View* parent = superview_;
     if (!parent) return;
     auto keep = sharedFromThis();

@@ -30,7 +30,7 @@ constexpr unsigned FlexibleHeight = 1 << 4;
 constexpr unsigned FlexibleBottomMargin = 1 << 5;
 }  // namespace Autoresizing
 
-// Numbered as the toolkit numbers them (Parts give content mode 1 and 4).
+// Numbered as the phone toolkit numbers them: screens set modes by number (1, aspect fit; 4, centre).
 enum class ContentMode {
     ScaleToFill = 0,
     ScaleAspectFit = 1,

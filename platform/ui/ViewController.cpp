@@ -1,5 +1,6 @@
 #include "platform/ui/ViewController.h"
 
+#include "platform/core/MainThread.h"
 #include "platform/ui/Application.h"
 #include "platform/ui/InterfaceLoader.h"
 #include "platform/ui/NavigationController.h"
@@ -16,6 +17,10 @@ ViewController::ViewController(std::optional<std::string> nibName) : nibName_(st
 
 ViewController::~ViewController() {
     if (view_ && view_->viewController() == this) view_->setViewController(nullptr);
+    // What this controller presented leaves with it: its view never stays on the window alone.
+    if (modal_) {
+        if (auto v = modal_->viewIfLoaded()) v->removeFromSuperview();
+    }
 }
 
 std::shared_ptr<View> ViewController::view() {
@@ -34,9 +39,18 @@ void ViewController::setView(std::shared_ptr<View> view) {
 }
 
 void ViewController::loadView() {
-    if (nibName_) {
-        InterfaceLoader::load(*nibName_, *this);
-        if (view_) view_->setViewController(this);
+    if (!nibName_) return;
+    auto result = InterfaceLoader::load(*nibName_, *this);
+    if (result.loaded) {
+        for (const auto& outlet : result.unconnectedOutlets) {
+            result.problems.push_back("interface file " + *nibName_ + ": outlet '" + outlet + "' is not connected");
+        }
+    }
+    interfaceProblems_ = result.problems;
+    if (view_) view_->setViewController(this);
+    if (!interfaceProblems_.empty() && InterfaceLoader::isStrict()) {
+        setView(nullptr);
+        InterfaceLoader::check(*nibName_, result);
     }
 }
 
@@ -44,18 +58,28 @@ bool ViewController::shouldAutorotateToInterfaceOrientation(InterfaceOrientation
     return orientation == InterfaceOrientation::LandscapeRight;
 }
 
-NavigationController* ViewController::navigationController() const {
-    if (auto* self = dynamic_cast<const NavigationController*>(this)) return const_cast<NavigationController*>(self);
-    if (auto nav = navigation_.lock()) return nav.get();
-    return parent_ ? parent_->navigationController() : nullptr;
+std::shared_ptr<NavigationController> ViewController::navigationController() const {
+    if (auto* self = dynamic_cast<const NavigationController*>(this)) {
+        return std::static_pointer_cast<NavigationController>(const_cast<NavigationController*>(self)->shared_from_this());
+    }
+    if (auto nav = navigation_.lock()) return nav;
+    auto parent = parent_.lock();
+    return parent ? parent->navigationController() : nullptr;
+}
+
+void ViewController::leaveStack(bool animated) {
+    navigation_.reset();
+    parent_.reset();
+    if (modal_) dismissModalViewControllerAnimated(animated);
 }
 
 void ViewController::presentModalViewController(const std::shared_ptr<ViewController>& controller, bool animated) {
+    ZUNO_MAIN_THREAD_ONLY("a presented controller");
     if (!controller || modal_) return;
     auto host = view();
     auto* window = host->window();
     modal_ = controller;
-    controller->parent_ = this;
+    controller->parent_ = sharedController();
     auto v = controller->view();
     Rect area = window ? window->bounds() : host->bounds();
     controller->viewWillAppear(animated);
@@ -74,18 +98,21 @@ void ViewController::presentModalViewController(const std::shared_ptr<ViewContro
 }
 
 void ViewController::dismissModalViewControllerAnimated(bool animated) {
+    ZUNO_MAIN_THREAD_ONLY("a presented controller");
     if (!modal_) {
         // Asked of the modal controller itself: its presenter dismisses it.
-        if (parent_ && parent_->modal_.get() == this) parent_->dismissModalViewControllerAnimated(animated);
+        auto parent = parent_.lock();
+        if (parent && parent->modal_.get() == this) parent->dismissModalViewControllerAnimated(animated);
         return;
     }
     auto controller = modal_;
     modal_.reset();
     controller->viewWillDisappear(animated);
     auto v = controller->view();
+    // The closure keeps the controller alive until its view has slid out.
     auto done = [controller, v](bool) {
         v->removeFromSuperview();
-        controller->parent_ = nullptr;
+        controller->parent_.reset();
         controller->viewDidDisappear(false);
     };
     if (animated) {

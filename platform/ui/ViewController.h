@@ -26,6 +26,9 @@ public:
     bool isViewLoaded() const { return view_ != nullptr; }
     void setView(std::shared_ptr<View> view);
     const std::optional<std::string>& nibName() const { return nibName_; }
+    // What loading the interface file found wrong (empty when it loaded clean). With strict loading
+    // a problem raises InterfaceLoader::Failure from view() instead, before viewDidLoad.
+    const std::vector<std::string>& interfaceProblems() const { return interfaceProblems_; }
 
     virtual void loadView();
     virtual void viewDidLoad() {}
@@ -40,10 +43,13 @@ public:
     const std::string& title() const { return title_; }
     void setTitle(std::string title) { title_ = std::move(title); }
 
-    NavigationController* navigationController() const;
-    ViewController* parentViewController() const { return parent_; }
+    // None once the stack (or the parent) is gone.
+    std::shared_ptr<NavigationController> navigationController() const;
+    std::shared_ptr<ViewController> parentViewController() const { return parent_.lock(); }
 
-    // A controller shown over this one's view until dismissed.
+    // A controller shown over this one's view until dismissed. It leaves with its presenter: when the
+    // presenter leaves its stack or goes, the presented controller is dismissed, and it lives until its
+    // slide-out ends.
     void presentModalViewController(const std::shared_ptr<ViewController>& controller, bool animated);
     void dismissModalViewControllerAnimated(bool animated);
     std::shared_ptr<ViewController> modalViewController() const { return modal_; }
@@ -57,10 +63,14 @@ public:
 private:
     friend class NavigationController;
     std::optional<std::string> nibName_;
+    std::vector<std::string> interfaceProblems_;
     std::shared_ptr<View> view_;
     std::string title_;
+    // Leaving a navigation stack: forget it, and dismiss what this controller presents.
+    void leaveStack(bool animated);
+
     std::weak_ptr<NavigationController> navigation_;
-    ViewController* parent_ = nullptr;
+    std::weak_ptr<ViewController> parent_;
     std::shared_ptr<ViewController> modal_;
 };
 

@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "platform/core/MainThread.h"
 #include "platform/core/RunLoop.h"
 #include "platform/ui/Application.h"
 #include "platform/ui/GestureRecognizer.h"
@@ -30,6 +31,7 @@ void Window::makeKeyAndVisible() {
 }
 
 void Window::makeVisible() {
+    ZUNO_MAIN_THREAD_ONLY("a window");
     setHidden(false);
     Application::shared().addWindow(std::static_pointer_cast<Window>(shared_from_this()));
     notifyWindowChange();
@@ -43,6 +45,7 @@ void Window::close() {
 }
 
 void Window::setRootViewController(std::shared_ptr<ViewController> controller) {
+    ZUNO_MAIN_THREAD_ONLY("a window");
     if (root_) {
         if (auto v = root_->viewIfLoaded()) v->removeFromSuperview();
     }

@@ -5,6 +5,7 @@
 
 #include "lobby/GlobalLogicHandlerSupport.h"
 #include "lobby/GlobalMessageHandler.h"
+#include "lobby/ILobbyShell.h"
 #include "lobby/ILobbyUi.h"
 #include "platform/core/RunLoop.h"
 #include "shell/Resources.h"
@@ -78,7 +79,7 @@ void GlobalLogicHandler::resetGameMessageHandlersForTests() {
 }
 
 void GlobalLogicHandler::onSetGameTypeSuccessWithGame(int8_t gameType, bool) {
-    UIController::setGameType(gameType);
+    ILobbyShell::shared()->setGameType(gameType);
     GameMessageHandlers handlers = getGameMessageHandlers();
     for (auto it = handlers.rbegin(); it != handlers.rend(); ++it) {
         if ((*it)->isGameType(gameType)) {

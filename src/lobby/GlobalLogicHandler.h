@@ -14,7 +14,7 @@
 #include "lobby/model/Province.h"
 #include "lobby/model/ShopRecords.h"
 #include "platform/core/Value.h"
-#include "shell/model/ZunoMessage.h"
+#include "lobby/model/ZunoMessage.h"
 
 namespace zuno {
 

@@ -5,14 +5,13 @@
 #include "lobby/GlobalLogicHandler.h"
 #include "lobby/GlobalService.h"
 #include "lobby/IGameMessageHandler.h"
+#include "lobby/ILobbyShell.h"
 #include "lobby/ILobbyUi.h"
 #include "lobby/decoders/LobbyDecoders.h"
 #include "platform/core/Exception.h"
 #include "platform/core/Log.h"
 #include "platform/core/RunLoop.h"
 #include "platform/core/UserDefaults.h"
-#include "shell/Resources.h"
-#include "shell/UIController.h"
 
 namespace zuno {
 
@@ -58,13 +57,14 @@ void GlobalMessageHandler::setLobbyUi(std::shared_ptr<ILobbyUi> ui) {
 void GlobalMessageHandler::onMainThread(std::function<void()> work) { sys::RunLoop::main().post(std::move(work)); }
 
 void GlobalMessageHandler::pushRoomScreen(int8_t gameType) {
-    UIController::setGameType(gameType);
+    auto shell = ILobbyShell::shared();
+    shell->setGameType(gameType);
     // One title serves the room list of every game.
-    lobbyUi()->pushRoomView(Resources::getInstance().textForKey("ZUNO_roomTienLen"));
+    lobbyUi()->pushRoomView(shell->textForKey("ZUNO_roomTienLen"));
 }
 
 void GlobalMessageHandler::doShowEventWithMessage(const std::optional<std::string>& text) {
-    if (UIController::checkVersioniOS4()) {
+    if (ILobbyShell::shared()->checkVersioniOS4()) {
         sys::Log::line("iOS 4");
         lobbyUi()->startEventWithiOS4(text.value_or(std::string()));
     } else {
@@ -74,13 +74,12 @@ void GlobalMessageHandler::doShowEventWithMessage(const std::optional<std::strin
 }
 
 void GlobalMessageHandler::doShowAlertViewWithMessage(const std::optional<std::string>& text) {
-    UIController::setOkValue(UIController::okNone);
-    UIController::startOKDlg(text.value_or(std::string()));
+    ILobbyShell::shared()->showNotice(text.value_or(std::string()));
 }
 
 void GlobalMessageHandler::onMessage(Message& message) {
     const int8_t commandId = message._commandId();
-    sys::Log::format("message command %d", commandId);
+    sys::Log::debugFormat("message command %d", commandId);
     if (commandId == LobbyCommand::SC_IGNORED) return;
 
     if (LobbyDecoder decode = lobbyDecoderFor(commandId)) {
@@ -107,7 +106,7 @@ void GlobalMessageHandler::saveUserInfoWithMessage(Message& message) {
     player->setName(defaults.stringForKey("ZUNO_LOGIN_USERNAME").value_or(std::string()));
     player->userProfile()->setOldPass(defaults.stringForKey("ZUNO_LOGIN_OLDPASS"));
     // Only a complete record replaces the signed-in player.
-    UIController::setMyInfo(std::move(player));
+    ILobbyShell::shared()->setMyInfo(std::move(player));
 }
 
 void GlobalMessageHandler::onConnectionOK() { GlobalService::getInstance().sendClientInformation(); }

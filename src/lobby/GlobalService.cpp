@@ -3,13 +3,12 @@
 #include <atomic>
 
 #include "lobby/GlobalMessageHandler.h"
+#include "lobby/ILobbyShell.h"
 #include "net/MobileClient.h"
 #include "platform/core/Bundle.h"
 #include "platform/core/Device.h"
 #include "platform/core/Log.h"
 #include "platform/core/UserDefaults.h"
-#include "shell/Resources.h"
-#include "shell/Util.h"
 
 namespace zuno {
 
@@ -44,7 +43,7 @@ bool GlobalService::isConnected() { return MobileClient::getInstance()->isConnec
 std::string GlobalService::IP() {
     ClassState& s = classState();
     std::lock_guard<std::mutex> lock(s.mutex);
-    if (!s.ip) s.ip = Resources::getInstance().configValue("Server").asText();
+    if (!s.ip) s.ip = ILobbyShell::shared()->configValue("Server").asText();
     return *s.ip;
 }
 
@@ -58,7 +57,7 @@ void GlobalService::setIP(std::string ip) {
 int32_t GlobalService::PORT() {
     ClassState& s = classState();
     std::lock_guard<std::mutex> lock(s.mutex);
-    if (s.port == 0) s.port = static_cast<int32_t>(Resources::getInstance().configValue("Port").asInteger());
+    if (s.port == 0) s.port = static_cast<int32_t>(ILobbyShell::shared()->configValue("Port").asInteger());
     return s.port;
 }
 
@@ -105,7 +104,7 @@ void GlobalService::performConnectOKAction() {
 
 void GlobalService::sendClientInformation() {
     const std::string device = bundleVersion() + ";" + sys::Device::model() + ";" + sys::Device::systemVersion();
-    const std::string language = Resources::getInstance().currentLanguage();
+    const std::string language = ILobbyShell::shared()->currentLanguage();
     send(-36, [&](Message& m) {
         m.writeByte(CLIENT_TYPE());
         m.writeByte(PROVIDER());
@@ -120,7 +119,7 @@ void GlobalService::sendClientInformation() {
 void GlobalService::sendClientInformationV2() {
     const std::string protocolId = std::to_string(MobileClient::getInstance()->protocolId());
     const std::string model = sys::Device::model();
-    const std::string networkType = Util::getNetworkType();
+    const std::string networkType = ILobbyShell::shared()->networkType();
     send(-35, [&](Message& m) {
         m.writeUTF(protocolId);
         m.writeUTF(sys::Device::systemVersion());

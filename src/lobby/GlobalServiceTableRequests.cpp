@@ -1,6 +1,6 @@
 // The lobby road from a game to a seat, and the requests every table screen shares.
 #include "lobby/GlobalService.h"
-#include "shell/UIController.h"
+#include "lobby/ILobbyShell.h"
 
 namespace zuno {
 
@@ -45,7 +45,7 @@ void GlobalService::setPasswordWithRoomId(int8_t roomId, int8_t boardId,
 }
 
 void GlobalService::setMoneyWithRoomId(int8_t roomId, int8_t boardId, int32_t money) {
-    const int8_t gameType = UIController::gameType();
+    const int8_t gameType = ILobbyShell::shared()->gameType();
     // The banker games' servers read the stake under the id the board games use for a draw answer.
     const int8_t command = (gameType == kGameTypeXiZach || gameType == kGameTypeBaiCao) ? 24 : 19;
     sendTableRequest(command, roomId, boardId, [&](Message& m) { m.writeInt(money); });

@@ -17,8 +17,8 @@ class ViewController;
 // What the lobby dispatcher needs of the screens and the shell, which are built on top of it: the
 // application delegate answers the marquee, the navigation stack the room-list push and the tests of
 // the top screen. The start-up sets the real one; until then this base answers as a client without
-// screens: nothing is shown and no screen is on top. Cached pages, images and the store switch come
-// from the shell.
+// screens: nothing is shown and no screen is on top. Cached pages and the store switch come from the
+// shell (ILobbyShell).
 //
 // Every operation is called on the main thread, except imageWithData.
 class ILobbyUi {

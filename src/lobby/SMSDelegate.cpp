@@ -1,8 +1,7 @@
 #include "lobby/SMSDelegate.h"
 
 #include "platform/core/UserDefaults.h"
-#include "shell/Resources.h"
-#include "shell/UIController.h"
+#include "lobby/ILobbyShell.h"
 
 namespace zuno {
 
@@ -30,8 +29,8 @@ void SMSDelegate::messageComposeViewController(sys::MessageComposer& controller,
         }
     }
     controller.dismiss();
-    UIController::setOkValue(UIController::okNone);
-    UIController::startOKDlg(Resources::getInstance().textForKey(resultTextKey(mode_, result)));
+    auto shell = ILobbyShell::shared();
+    shell->showNotice(shell->textForKey(resultTextKey(mode_, result)));
 }
 
 }  // namespace zuno

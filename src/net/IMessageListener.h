@@ -4,9 +4,9 @@
 
 namespace zuno {
 
-// The connection's listener. Callbacks arrive off the main thread: onConnectionOK and the refusal's
-// onConnectionFail on a handshake thread, onMessage on the reader thread, onConnectionFail and
-// onDisconnected from a close on the thread that closed.
+// The connection's listener. onConnectionOK arrives on a handshake thread and onMessage on the reader
+// thread; onConnectionFail and onDisconnected arrive on the run loop the connection was opened from
+// (the main loop), in order after the work posted there before the end, whichever thread closed.
 class IMessageListener {
 public:
     virtual ~IMessageListener() = default;

@@ -168,16 +168,25 @@ bool MobileClient::closeConnection(const std::shared_ptr<Connection>& only, bool
     conn->stream->close();  // wakes the threads blocked on the socket; they end by themselves
 
     if (!report || !(oldFlags & kFlagConnectStarted)) return true;
-    IMessageListener* listener = delegate_.load();
-    if (!listener) return true;
     switch (connectStatus_.load()) {
         case kConnecting:
-        case kNeverConnected: listener->onConnectionFail(); break;
+        case kNeverConnected: reportOnLoop(conn, &IMessageListener::onConnectionFail); break;
         case kConnected:
-        case kClosedByLogout: listener->onDisconnected(); break;
+        case kClosedByLogout: reportOnLoop(conn, &IMessageListener::onDisconnected); break;
         default: break;
     }
     return true;
+}
+
+void MobileClient::reportOnLoop(const std::shared_ptr<Connection>& conn, void (IMessageListener::*event)()) {
+    // Behind everything already posted to the loop (the results of the messages read before the end),
+    // and on the thread the screens run on, whichever thread closed.
+    std::weak_ptr<MobileClient> weakSelf = weak_from_this();
+    conn->runLoop->post([weakSelf, event] {
+        auto self = weakSelf.lock();
+        if (!self) return;
+        if (IMessageListener* listener = self->delegate_.load()) (listener->*event)();
+    });
 }
 
 void MobileClient::startThread(const std::shared_ptr<Connection>& conn,
@@ -285,7 +294,7 @@ void MobileClient::readConnect(const std::shared_ptr<Connection>& conn) {
     // Report the refusal once, then close without a second report. The connection is gone before the
     // listener hears of it, so a connect from the callback opens a new one.
     if (!closeConnection(conn, false)) return;  // someone else closed it, and reported
-    if (IMessageListener* listener = delegate_.load()) listener->onConnectionFail();
+    reportOnLoop(conn, &IMessageListener::onConnectionFail);
 }
 
 void MobileClient::readMessage(const std::shared_ptr<Connection>& conn) {

@@ -21,7 +21,9 @@ namespace zuno {
 // connectToHost opens a socket stream pair scheduled on the calling thread's run loop. When both
 // streams are open a handshake thread sends the protocol id and a fresh 64-bit key; another reads the
 // server's answer. On 6 the reader thread cuts, deciphers and delivers incoming frames and the writer
-// thread enciphers and sends queued messages, in order. Every thread belongs to one connection: it
+// thread enciphers and sends queued messages, in order. The end of a connection (failed or closed)
+// reaches the listener on the run loop the connection was opened from, after what was posted there
+// before it. Every thread belongs to one connection: it
 // blocks on that connection's socket or on the write queue and ends when the connection closes, so a
 // later connection never shares a thread with an earlier one. A close never waits for those threads.
 class MobileClient : public IMobileClient, public std::enable_shared_from_this<MobileClient> {
@@ -105,6 +107,8 @@ private:
     // call closed it.
     bool closeConnection(const std::shared_ptr<Connection>& conn, bool report);
     void closeWithError(const std::shared_ptr<Connection>& conn);
+    // Tells the listener of the connection's end on the connection's run loop.
+    void reportOnLoop(const std::shared_ptr<Connection>& conn, void (IMessageListener::*event)());
     void startThread(const std::shared_ptr<Connection>& conn,
                      void (MobileClient::*body)(const std::shared_ptr<Connection>&));
 

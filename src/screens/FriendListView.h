@@ -6,7 +6,7 @@
 #include "lobby/ScreenEvents.h"
 #include "lobby/model/Player.h"
 #include "shell/ZunoViewController.h"
-#include "shell/model/ZunoMessage.h"
+#include "lobby/model/ZunoMessage.h"
 
 namespace zuno {
 

@@ -4,7 +4,7 @@
 #include <string>
 
 #include "shell/ZunoViewController.h"
-#include "shell/model/ZunoMessage.h"
+#include "lobby/model/ZunoMessage.h"
 
 namespace zuno {
 

@@ -107,7 +107,7 @@ public:
     void drawRect(ui::Canvas& canvas, const ui::Rect& rect) override;
 
     // The notification the device posts when it turns.
-    static constexpr const char* kOrientationDidChange = "UIDeviceOrientationDidChangeNotification";
+    static constexpr const char* kOrientationDidChange = "ZunoDeviceOrientationDidChange";
 
 private:
     explicit ProgressHUD(const ui::Rect& frame);

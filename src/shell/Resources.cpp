@@ -5,6 +5,8 @@
 #include "platform/core/Log.h"
 #include "platform/core/PropertyList.h"
 #include "platform/core/UserDefaults.h"
+#include "platform/ui/LocalizedText.h"
+#include "shell/LobbyShell.h"
 
 namespace zuno {
 
@@ -37,7 +39,11 @@ Resources::Resources() {
     loadBundleFiles();
     loadSystemSounds();
     currentLanguage_ = chooseLanguage();
-    loadLanguage();
+    installLanguageTable(currentLanguage_);
+    // Interface files name language keys ("@ZUNO_login"); they are looked up in this table.
+    ui::LocalizedText::setResolver([](std::string_view key) { return Resources::getNameWithKey(key); });
+    // The lobby reaches the shell through its own interface.
+    LobbyShell::install();
 }
 
 sys::Dictionary Resources::readBundlePlist(const std::string& name) const {
@@ -91,6 +97,12 @@ void Resources::setCurrentLanguage(std::string language) {
 void Resources::loadLanguage() { loadLanguageWithPath(currentLanguage()); }
 
 void Resources::loadLanguageWithPath(const std::string& language) {
+    installLanguageTable(language);
+    // Texts on screen that name a key take the new table's text.
+    ui::LocalizedText::languageChanged();
+}
+
+void Resources::installLanguageTable(const std::string& language) {
     auto table = std::make_shared<const sys::Dictionary>(readBundlePlist(language));
     std::lock_guard<std::mutex> lock(languageMutex_);
     zunoLanguage_ = std::move(table);

@@ -17,6 +17,8 @@ namespace zuno {
 // What the application loads from its bundle and keeps for the whole run: the configuration, the
 // language table and its look-up, the emoticon table, the names of the turn-timer images and the
 // system sounds; and what it learns from the server: pictures (ImageCache) and the shop (ShopCache).
+// When made, it becomes the language look-up of interface files (ui::LocalizedText) and installs the
+// shell the lobby reaches (LobbyShell).
 class Resources : public SystemSounds, public ImageCache, public ShopCache {
 public:
     static Resources& getInstance();
@@ -34,7 +36,8 @@ public:
     void setCurrentLanguage(std::string language);
     // Loads the table of the current language.
     void loadLanguage();
-    // Loads the table of the given language without changing the current language.
+    // Loads the table of the given language without changing the current language. Texts of
+    // interface files that name a key are looked up again in it.
     void loadLanguageWithPath(const std::string& language);
     // The language table in force (a snapshot: a later load replaces it, never changes it).
     std::shared_ptr<const sys::Dictionary> zunoLanguage() const;
@@ -63,6 +66,7 @@ public:
 private:
     Resources();
     void loadBundleFiles();
+    void installLanguageTable(const std::string& language);
     sys::Dictionary readBundlePlist(const std::string& name) const;
 
     std::string path_;

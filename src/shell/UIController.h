@@ -12,7 +12,7 @@
 #include "lobby/model/Player.h"
 #include "platform/core/Value.h"
 #include "platform/ui/AlertView.h"
-#include "shell/model/ZunoMessage.h"
+#include "lobby/model/ZunoMessage.h"
 
 namespace zuno {
 

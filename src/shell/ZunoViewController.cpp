@@ -30,7 +30,8 @@ const ui::BindingTable& ZunoViewController::bindings() {
     using B = ui::Bind<ZunoViewController>;
     static const ui::BindingTable table(&ui::ViewController::bindings(),
                                         {
-                                            B::outlet("viewMenu", &ZunoViewController::viewMenu),
+                                            // screens whose menu button is hidden have no side menu
+                                            B::optionalOutlet("viewMenu", &ZunoViewController::viewMenu),
                                             B::action("napWin:", &ZunoViewController::napWin),
                                             B::action("logout:", &ZunoViewController::logout),
                                             B::action("showMenu", &ZunoViewController::showMenu),
@@ -45,7 +46,7 @@ bool ZunoViewController::shouldAutorotateToInterfaceOrientation(ui::InterfaceOri
 }
 
 void ZunoViewController::napWin(ui::Object*) {
-    if (auto* nav = navigationController()) nav->pushViewController(std::make_shared<MoneyView>(), true);
+    if (auto nav = navigationController()) nav->pushViewController(std::make_shared<MoneyView>(), true);
 }
 
 void ZunoViewController::logout(ui::Object*) { MobileClient::getInstance()->disconnect(); }

@@ -1,5 +1,6 @@
 #include "support/ClientReset.h"
 
+#include "shell/LobbyShell.h"
 #include "shell/Resources.h"
 #include "shell/UIController.h"
 #include "table/GameController.h"
@@ -10,6 +11,7 @@ void resetClientState() {
     UIController::resetSessionState();
     Resources::resetForTests();
     GameController::resetForTests();
+    LobbyShell::install();
 }
 
 }  // namespace zuno::testing

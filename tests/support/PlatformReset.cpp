@@ -9,6 +9,7 @@
 #include "platform/core/DataFolder.h"
 #include "platform/core/Device.h"
 #include "platform/core/Format.h"
+#include "platform/core/Log.h"
 #include "platform/core/PlatformOptions.h"
 #include "platform/core/NotificationCenter.h"
 #include "platform/core/UserDefaults.h"
@@ -62,6 +63,7 @@ void resetPlatformServices() {
     std::error_code ignored;
     std::filesystem::remove_all(folderSlot(), ignored);
     sys::Device::clearOverride();
+    sys::Log::setDebugEnabled(false);
     sys::setNumberGroupingSeparator(",");
     sys::NotificationCenter::defaultCenter().removeAllObservers();
     sys::Http::cancelAll();
@@ -78,6 +80,7 @@ void resetPlatformServices() {
     sys::setRequestedDisplayScale(0);
     ui::Screen::setScale(0);
     ui::InterfaceLoader::setInterfaceRoot("");
+    ui::InterfaceLoader::setStrict(ui::InterfaceLoader::kStrictByDefault);
 }
 
 }  // namespace zuno::testing

@@ -4,7 +4,7 @@
 #include "lobby/ILobbyUi.h"
 #include "lobby/decoders/LobbyDecoders.h"
 #include "platform/core/Log.h"
-#include "shell/UIController.h"
+#include "lobby/ILobbyShell.h"
 
 namespace zuno {
 
@@ -54,7 +54,7 @@ void decodeInvitedJoinBoard(Message& message, const DecoderContext& context) {
     auto text = message.readUTF();
     // Whether the player is at a table is a question for the main thread, where the screens live.
     context.handOverWithUi([=](GlobalLogicHandler& logic, ILobbyUi& ui) {
-        if (ui.topScreenRefusesInvitations() || !UIController::inviting()) return;
+        if (ui.topScreenRefusesInvitations() || !ILobbyShell::shared()->inviting()) return;
         logic.onInvitedJoinBoardWithGameId(gameId, roomId, boardId, password, text);
     });
 }

@@ -1,6 +1,6 @@
 #include "lobby/model/Player.h"
 
-#include "shell/Util.h"
+#include "platform/core/Format.h"
 
 namespace zuno {
 
@@ -24,6 +24,6 @@ void Player::setExp(int32_t exp) {
     level_->setPercent(static_cast<int32_t>(remaining * 100 / cost));
 }
 
-std::string Player::getMoneyString() const { return Util::formatNumber(money_); }
+std::string Player::getMoneyString() const { return sys::formatNumber(money_); }
 
 }  // namespace zuno

@@ -1,9 +1,9 @@
 #include "lobby/model/ShopRecords.h"
 
-#include "shell/Util.h"
+#include "platform/core/Format.h"
 
 namespace zuno {
 
-std::string Avatar::priceString() const { return Util::formatNumber(price_); }
+std::string Avatar::priceString() const { return sys::formatNumber(price_); }
 
 }  // namespace zuno

@@ -1,9 +1,14 @@
 #include <gtest/gtest.h>
 
 #include <atomic>
+#include <mutex>
+#include <stdexcept>
 #include <thread>
 #include <vector>
 
+#include "platform/core/Exception.h"
+#include "platform/core/Log.h"
+#include "platform/core/MainThread.h"
 #include "platform/core/RunLoop.h"
 
 using zuno::sys::RunLoop;
@@ -115,4 +120,38 @@ TEST(RunLoop, StopEndsRun) {
     loop.post([&] { loop.stop(); });
     loop.run();  // returns
     SUCCEED();
+}
+
+TEST(RunLoop, ATaskOrTimerThatThrowsIsLoggedAndTheLoopGoesOn) {
+    auto& loop = RunLoop::main();
+    std::vector<std::string> ran;
+    loop.post([] { throw zuno::sys::Exception("TaskException", "posted"); });
+    loop.post([&] { ran.push_back("next task"); });
+    loop.postDelayed(1.0, [] { throw std::runtime_error("plain failure"); });
+    loop.postDelayed(2.0, [&] { ran.push_back("next timer"); });
+    int ticks = 0;
+    auto tick = loop.scheduleRepeating(0.5, [&] {
+        if (++ticks == 1) throw zuno::sys::Exception("TickException", "first tick");
+    });
+    loop.runFor(3.0);
+    loop.cancel(tick);
+    EXPECT_EQ(ran, (std::vector<std::string>{"next task", "next timer"}));
+    EXPECT_EQ(ticks, 6);  // the repeating timer keeps ticking after its failure
+    EXPECT_TRUE(zuno::sys::Log::contains("Exception TaskException"));
+    EXPECT_TRUE(zuno::sys::Log::contains("Exception plain failure"));
+    EXPECT_TRUE(zuno::sys::Log::contains("Exception TickException"));
+}
+
+TEST(MainThreadCheck, ChangesFromAnotherThreadAreReportedAndMainThreadOnesAreNot) {
+    std::vector<std::string> reported;
+    std::mutex m;
+    auto previous = zuno::sys::setMainThreadViolationHandler([&](const std::string& what) {
+        std::lock_guard<std::mutex> lock(m);
+        reported.push_back(what);
+    });
+    zuno::sys::checkMainThread("on the main thread");
+    std::thread([] { ZUNO_MAIN_THREAD_ONLY("from a worker"); }).join();
+    zuno::sys::setMainThreadViolationHandler(previous);
+    EXPECT_TRUE(zuno::sys::kMainThreadChecks) << "the test build runs with the check on";
+    EXPECT_EQ(reported, (std::vector<std::string>{"from a worker"}));
 }

@@ -4,6 +4,9 @@
 #include <string>
 #include <vector>
 
+#include <stdexcept>
+
+#include "platform/core/Log.h"
 #include "support/UiTest.h"
 #include "platform/ui/ImageView.h"
 #include "platform/ui/Layer.h"
@@ -73,6 +76,29 @@ TEST_F(AnimationTest, CompletionsComeInOrderOfEndTimeWithTheirNames) {
     run(0.2);
     EXPECT_EQ(recorder->stops, (std::vector<std::string>{"default", "slow"}));
     EXPECT_EQ(recorder->finished, (std::vector<bool>{true, true}));
+}
+
+TEST_F(AnimationTest, AFailingCallbackNeitherSilencesTheOthersNorStopsTheLoop) {
+    struct ThrowingDelegate : AnimationDelegate {
+        void animationDidStop(const std::string&, bool, void*) override { throw std::runtime_error("delegate failed"); }
+    };
+    auto a = std::make_shared<View>(), b = std::make_shared<View>();
+    auto delegate = std::make_shared<ThrowingDelegate>();
+    std::vector<std::string> order;
+    View::beginAnimations("failing");
+    View::setAnimationDelegate(delegate);
+    View::setAnimationDidStop([&](const std::string& id, bool) { order.push_back("didStop " + id); });
+    a->setAlpha(0.5);
+    View::commitAnimations();
+    View::animate(0.3, [&] { b->setAlpha(0.5); }, [&](bool) {
+        order.push_back("second block");
+        throw std::runtime_error("completion failed");
+    });
+    sys::RunLoop::main().postDelayed(0.5, [&] { order.push_back("later timer"); });
+    run(1.0);
+    EXPECT_EQ(order, (std::vector<std::string>{"didStop failing", "second block", "later timer"}));
+    EXPECT_TRUE(sys::Log::contains("Exception delegate failed"));
+    EXPECT_TRUE(sys::Log::contains("Exception completion failed"));
 }
 
 TEST_F(AnimationTest, ReplacedAnimationStopsUnfinishedAndEmptyBlockEndsAtOnce) {

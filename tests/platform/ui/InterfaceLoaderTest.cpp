@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -9,6 +10,7 @@
 #include "platform/ui/Button.h"
 #include "platform/ui/InterfaceLoader.h"
 #include "platform/ui/Label.h"
+#include "platform/ui/LocalizedText.h"
 #include "platform/ui/ScreenFactory.h"
 #include "platform/ui/TableView.h"
 #include "platform/ui/TextField.h"
@@ -145,9 +147,14 @@ TEST_F(InterfaceLoaderTest, DamagedOrMissingFilesLoadNothing) {
     InterfaceLoader::setInterfaceRoot(tempDir().string());
     auto missing = InterfaceLoader::load("Nothing", *screen);
     EXPECT_FALSE(missing.loaded);
-    // A screen whose file is missing still gets a plain view.
+    // Strict (tests, debug builds): a screen whose file is missing fails loudly. Lenient: it gets a
+    // plain view and keeps the problem.
     auto orphan = std::make_shared<ViewController>(std::string("Nothing"));
+    EXPECT_THROW(orphan->view(), InterfaceLoader::Failure);
+    InterfaceLoader::setStrict(false);
     EXPECT_EQ(orphan->view()->frame(), Rect(0, 0, 480, 320));
+    ASSERT_EQ(orphan->interfaceProblems().size(), 1u);
+    EXPECT_NE(orphan->interfaceProblems()[0].find("cannot read"), std::string::npos);
 }
 
 TEST_F(InterfaceLoaderTest, CustomViewClassesMustBeOfTheElementsKind) {
@@ -168,6 +175,170 @@ TEST_F(InterfaceLoaderTest, CustomViewClassesMustBeOfTheElementsKind) {
     EXPECT_EQ(fancy->text(), "hi");
     ASSERT_EQ(result.problems.size(), 1u);
     EXPECT_NE(result.problems[0].find("not a kind of button"), std::string::npos);
+}
+
+// A screen that records whether viewDidLoad ever saw its outlets.
+class StrictScreen : public ViewController {
+    ZUNO_BINDINGS
+public:
+    StrictScreen() : ViewController(std::string("StrictScreen")) {}
+    std::shared_ptr<Label> lblTitle;
+    bool loaded = false;
+    void viewDidLoad() override { loaded = true; }
+    void doGo() {}
+};
+
+const BindingTable& StrictScreen::bindings() {
+    using B = Bind<StrictScreen>;
+    static const BindingTable table(&ViewController::bindings(),
+                                    {B::outlet("lblTitle", &StrictScreen::lblTitle), B::action("doGo:", &StrictScreen::doGo)});
+    return table;
+}
+
+TEST_F(InterfaceLoaderTest, AScreenWhoseFileDoesNotBindFailsLoudlyBeforeViewDidLoad) {
+    struct Case {
+        const char* name;
+        const char* xml;
+        const char* problem;
+    };
+    const Case cases[] = {
+        {"clean", R"(<interface><view><label outlet="lblTitle"/><button><action event="touchUpInside" name="doGo:"/></button></view></interface>)", nullptr},
+        {"outlet misspelt", R"(<interface><view><label outlet="lblTitel"/></view></interface>)", "no outlet 'lblTitel'"},
+        {"outlet left out", R"(<interface><view><label/></view></interface>)", "outlet 'lblTitle' is not connected"},
+        {"action misspelt", R"(<interface><view><label outlet="lblTitle"/><button><action event="touchUpInside" name="doGoo:"/></button></view></interface>)", "no action 'doGoo:'"},
+        {"unknown attribute", R"(<interface><view><label outlet="lblTitle" colour="red"/></view></interface>)", "unknown attribute 'colour'"},
+        {"malformed", R"(<interface><view><label outlet="lblTitle"></view></interface>)", "not well-formed"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        writeFile("StrictScreen", c.xml);
+        for (bool strict : {true, false}) {
+            InterfaceLoader::setStrict(strict);
+            auto screen = std::make_shared<StrictScreen>();
+            if (!c.problem) {
+                screen->view();
+                EXPECT_TRUE(screen->loaded && screen->lblTitle);
+                EXPECT_TRUE(screen->interfaceProblems().empty());
+                continue;
+            }
+            if (strict) {
+                try {
+                    screen->view();
+                    ADD_FAILURE() << "loaded without a failure";
+                } catch (const InterfaceLoader::Failure& failure) {
+                    EXPECT_EQ(failure.name(), "InterfaceFileException");
+                    EXPECT_NE(failure.reason().find(c.problem), std::string::npos) << failure.reason();
+                }
+                EXPECT_FALSE(screen->loaded) << "viewDidLoad ran on a half-bound screen";
+                EXPECT_FALSE(screen->isViewLoaded());
+            } else {
+                screen->view();
+                ASSERT_FALSE(screen->interfaceProblems().empty());
+                EXPECT_NE(screen->interfaceProblems()[0].find(c.problem), std::string::npos);
+            }
+        }
+    }
+}
+
+// A custom view with attributes of its own.
+class Badge : public Label {
+    ZUNO_BINDINGS
+public:
+    std::string caption;
+    int count = 0;
+    double weight = 0;
+    bool glowing = false;
+    void setCaption(const std::string& text) { caption = text; }
+    void setCount(int n) { count = n; }
+    void setWeight(double w) { weight = w; }
+    void setGlowing(bool on) { glowing = on; }
+};
+
+const BindingTable& Badge::bindings() {
+    using B = Bind<Badge>;
+    static const BindingTable table(&Label::bindings(), {
+                                                            B::attribute("caption", &Badge::setCaption),
+                                                            B::attribute("count", &Badge::setCount),
+                                                            B::attribute("weight", &Badge::setWeight),
+                                                            B::attribute("glowing", &Badge::setGlowing),
+                                                        });
+    return table;
+}
+
+class LanguageTable {
+public:
+    LanguageTable() {
+        LocalizedText::setResolver([this](std::string_view key) -> std::optional<std::string> {
+            auto it = texts.find(std::string(key));
+            if (it == texts.end()) return std::nullopt;
+            return it->second;
+        });
+    }
+    ~LanguageTable() { LocalizedText::setResolver(nullptr); }
+    std::map<std::string, std::string> texts;
+};
+
+TEST_F(InterfaceLoaderTest, CustomViewsTakeTheirOwnAttributesThroughTheirTable) {
+    ScreenFactory::registerView("Badge", [] { return std::make_shared<Badge>(); });
+    LanguageTable language;
+    language.texts = {{"ZUNO_new", "New"}};
+    auto screen = std::make_shared<LoginScreen>();
+    auto result = InterfaceLoader::loadFromText(R"(<interface><view>
+        <label class="Badge" outlet="lblTitle" caption="@ZUNO_new" count="3" weight="0.5" glowing="yes"/>
+        <label class="Badge" count="three" glowing="maybe" size="9"/>
+      </view></interface>)", *screen);
+    auto* badge = dynamic_cast<Badge*>(screen->lblTitle.get());
+    ASSERT_TRUE(badge);
+    EXPECT_EQ(badge->caption, "New");
+    EXPECT_EQ(badge->count, 3);
+    EXPECT_DOUBLE_EQ(badge->weight, 0.5);
+    EXPECT_TRUE(badge->glowing);
+    ASSERT_EQ(result.problems.size(), 3u);
+    EXPECT_NE(result.problems[0].find("bad value 'three' for count"), std::string::npos);
+    EXPECT_NE(result.problems[1].find("bad value 'maybe' for glowing"), std::string::npos);
+    EXPECT_NE(result.problems[2].find("unknown attribute 'size'"), std::string::npos);
+
+    language.texts["ZUNO_new"] = "Mới";
+    LocalizedText::languageChanged();
+    EXPECT_EQ(badge->caption, "Mới");
+}
+
+TEST_F(InterfaceLoaderTest, TextsNamingLanguageKeysFollowTheLanguage) {
+    LanguageTable language;
+    language.texts = {{"ZUNO_login", "Login"}, {"ZUNO_nick", "Nick"}, {"ZUNO_title", "Sign in"}, {"ZUNO_wait", "Wait"}};
+    auto screen = std::make_shared<LoginScreen>();
+    auto result = InterfaceLoader::loadFromText(R"(<interface><view>
+        <label outlet="lblTitle" text="@ZUNO_title"/>
+        <textField outlet="txvUser" placeholder="@ZUNO_nick" text="@ZUNO_nick"/>
+        <button outlet="btnLogin" title="@ZUNO_login"><state name="highlighted" title="@ZUNO_wait"/></button>
+        <label text="@ZUNO_missing"/>
+        <label text="plain@text"/>
+      </view></interface>)", *screen);
+    EXPECT_EQ(screen->lblTitle->text(), "Sign in");
+    EXPECT_EQ(screen->txvUser->placeholder(), "Nick");
+    EXPECT_EQ(screen->txvUser->text(), "Nick");
+    EXPECT_EQ(screen->btnLogin->titleForState(ControlState::Normal), "Login");
+    EXPECT_EQ(screen->btnLogin->titleForState(ControlState::Highlighted), "Wait");
+    ASSERT_EQ(result.problems.size(), 1u);
+    EXPECT_NE(result.problems[0].find("unknown language key '@ZUNO_missing'"), std::string::npos);
+
+    language.texts = {{"ZUNO_login", "Đăng nhập"}, {"ZUNO_nick", "Tên"}, {"ZUNO_title", "Vào"}, {"ZUNO_wait", "Chờ"}};
+    LocalizedText::languageChanged();
+    EXPECT_EQ(screen->lblTitle->text(), "Vào");
+    EXPECT_EQ(screen->txvUser->placeholder(), "Tên");
+    EXPECT_EQ(screen->btnLogin->titleForState(ControlState::Normal), "Đăng nhập");
+    EXPECT_EQ(screen->btnLogin->titleForState(ControlState::Highlighted), "Chờ");
+
+    // Views that are gone are let go; without a table a key is a problem.
+    result = {};
+    screen.reset();
+    EXPECT_EQ(LocalizedText::followedCount(), 0u);
+    LocalizedText::setResolver(nullptr);
+    auto other = std::make_shared<LoginScreen>();
+    result = InterfaceLoader::loadFromText(R"(<interface><label outlet="lblTitle" text="@ZUNO_title"/></interface>)", *other);
+    EXPECT_EQ(other->lblTitle->text(), "ZUNO_title");
+    ASSERT_EQ(result.problems.size(), 1u);
+    EXPECT_NE(result.problems[0].find("no language table for '@ZUNO_title'"), std::string::npos);
 }
 
 TEST_F(InterfaceLoaderTest, ScreenFactoryMakesScreensByName) {

@@ -226,7 +226,7 @@ TEST_F(MoreControlsTest, AModalScreenCoversTheWindowUntilDismissed) {
     auto sheet = std::make_shared<Sheet>();
     screen->presentModalViewController(sheet, true);
     EXPECT_EQ(screen->modalViewController(), sheet);
-    EXPECT_EQ(sheet->parentViewController(), screen.get());
+    EXPECT_EQ(sheet->parentViewController(), screen);
     run(0.5);
     EXPECT_EQ(sheet->view()->frame(), window->bounds());
     EXPECT_EQ(sheet->view()->superview(), window);

@@ -65,7 +65,7 @@ TEST_F(NavigationTest, PushAndPopCallInTheToolkitsOrder) {
     EXPECT_EQ(calls, (std::vector<std::string>{"B.viewDidLoad", "delegate.willShow B", "A.viewWillDisappear",
                                                "B.viewWillAppear"}));
     EXPECT_EQ(nav->topViewController(), b);
-    EXPECT_EQ(b->navigationController(), nav.get());
+    EXPECT_EQ(b->navigationController(), nav);
     run(NavigationController::kTransitionSeconds + 0.01);
     EXPECT_EQ(calls, (std::vector<std::string>{"B.viewDidLoad", "delegate.willShow B", "A.viewWillDisappear",
                                                "B.viewWillAppear", "A.viewDidDisappear", "B.viewDidAppear",

@@ -131,6 +131,10 @@ TEST_F(GlobalMessageHandlerTest, IgnoredIdIsConsumedWithoutAWord) {
     dispatcher().setGameMessageHandler(game);
     sys::Log::clearCaptured();
     deliver(76, {0xFF, 0x00});
+    EXPECT_TRUE(sys::Log::captured().empty());  // the line of each message is a debug line
+    sys::Log::setDebugEnabled(true);
+    deliver(76, {0xFF, 0x00});
+    sys::Log::setDebugEnabled(false);
     EXPECT_EQ(sys::Log::captured(), std::vector<std::string>{"message command 76"});
     EXPECT_TRUE(game->received.empty());
 }

@@ -261,7 +261,7 @@ TEST_F(MobileClientTest, RefusedHandshakeReportsOnceThenClosesSilently) {
     EXPECT_TRUE(server.latestClient()->waitForClose(5));
     sys::RunLoop::main().runUntil([] { return false; }, 0.05);  // let any late event arrive
     EXPECT_EQ(listener.names(), (std::vector<std::string>{"fail"}));
-    EXPECT_NE(listener.threadOf("fail"), std::this_thread::get_id());  // the handshake thread
+    EXPECT_EQ(listener.threadOf("fail"), std::this_thread::get_id());  // the main loop, not the handshake thread
     EXPECT_EQ(client->connectStatus(), MobileClient::kConnecting);
     EXPECT_TRUE(client->isDisconnected());
 
@@ -298,7 +298,8 @@ TEST_F(MobileClientTest, LogoutReportsAndSilentCloseDoesNot) {
     auto session = connect();
     client->disconnect();
     EXPECT_EQ(client->connectStatus(), MobileClient::kClosedByLogout);
-    EXPECT_EQ(listener.count("disconnected"), 1);
+    EXPECT_EQ(listener.count("disconnected"), 0);  // told on the next turn of the loop
+    EXPECT_TRUE(pump([&] { return listener.count("disconnected") == 1; }));
     EXPECT_EQ(listener.threadOf("disconnected"), std::this_thread::get_id());
     EXPECT_TRUE(session->waitForClose(5));
     EXPECT_EQ(client->flags(), 0);
@@ -397,17 +398,24 @@ TEST_F(MobileClientTest, CloseFromTheMainThreadNeverWaitsForABusyReader) {
     ASSERT_TRUE(session->send(Message(3)));
     ASSERT_TRUE(waitOffLoop([&] { return listener.count("message") == 1; }));
     client->disconnect();  // on the main thread, while the reader waits for it
-    EXPECT_EQ(listener.count("disconnected"), 1);
     EXPECT_TRUE(pump([&] { return handedOver && client->runningThreadCount() == 0; }));
+    EXPECT_EQ(listener.count("disconnected"), 1);
 }
 
-TEST_F(MobileClientTest, TheReaderMayCloseFromInsideOnMessage) {
+TEST_F(MobileClientTest, TheReaderMayCloseFromInsideOnMessageAndTheEndFollowsWhatItPosted) {
     auto session = connect();
-    listener.onEachMessage = [&](Message&) { client->disconnect(); };
+    std::vector<std::string> onMain;
+    listener.onEachMessage = [&](Message&) {
+        sys::RunLoop::main().post([&] { onMain.push_back("decoded"); });  // as a decoder hands on its result
+        client->disconnect();
+    };
+    listener.onEachDisconnect = [&] { onMain.push_back("disconnected"); };
     ASSERT_TRUE(session->send(Message(3)));
     session->send(Message(4));  // not delivered: the connection closes before it (the send may fail)
     ASSERT_TRUE(pump([&] { return listener.count("disconnected") == 1; }));
-    EXPECT_EQ(listener.threadOf("disconnected"), listener.threadOf("message"));
+    EXPECT_EQ(listener.threadOf("disconnected"), std::this_thread::get_id());
+    EXPECT_NE(listener.threadOf("message"), std::this_thread::get_id());
+    EXPECT_EQ(onMain, (std::vector<std::string>{"decoded", "disconnected"}));
     EXPECT_TRUE(pump([&] { return client->runningThreadCount() == 0; }));
     EXPECT_EQ(listener.count("message"), 1);
 }

@@ -23,6 +23,8 @@ public:
     std::function<void(Message&)> onEachMessage;
     // Runs inside onConnectionFail, on the thread that reports it.
     std::function<void()> onEachFail;
+    // Runs inside onDisconnected (after it is recorded).
+    std::function<void()> onEachDisconnect;
 
     void onMessage(Message& message) override {
         {
@@ -32,7 +34,10 @@ public:
         }
         if (onEachMessage) onEachMessage(message);
     }
-    void onDisconnected() override { record("disconnected"); }
+    void onDisconnected() override {
+        record("disconnected");
+        if (onEachDisconnect) onEachDisconnect();
+    }
     void onConnectionFail() override {
         record("fail");
         if (onEachFail) onEachFail();

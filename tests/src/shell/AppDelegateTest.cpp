@@ -17,7 +17,7 @@
 #include "screens/MessageView.h"
 #include "screens/ServerView.h"
 #include "shell/ShellLobbyUi.h"
-#include "shell/model/ZunoMessage.h"
+#include "lobby/model/ZunoMessage.h"
 #include "src/shell/ShellFixture.h"
 
 namespace zuno::testing {

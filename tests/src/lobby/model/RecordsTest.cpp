@@ -3,7 +3,7 @@
 #include "lobby/model/LobbyRecords.h"
 #include "lobby/model/Player.h"
 #include "lobby/model/Province.h"
-#include "shell/model/ZunoMessage.h"
+#include "lobby/model/ZunoMessage.h"
 
 using namespace zuno;
 
