@@ -87,6 +87,12 @@ void StandinServer::on(int8_t commandId, Handler handler) {
     handlers_[commandId] = std::move(handler);
 }
 
+StandinServer::Handler StandinServer::handler(int8_t commandId) const {
+    std::lock_guard<std::mutex> lock(mutex_);
+    auto it = handlers_.find(commandId);
+    return it != handlers_.end() ? it->second : Handler();
+}
+
 void StandinServer::onOther(Handler handler) {
     std::lock_guard<std::mutex> lock(mutex_);
     other_ = std::move(handler);

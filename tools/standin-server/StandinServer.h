@@ -41,6 +41,9 @@ public:
 
     // Handlers run on the session's thread, for each message with their command id.
     void on(int8_t commandId, Handler handler);
+    // The handler of a command id now (none if it has none), so that a later one can pass on what it
+    // does not take.
+    Handler handler(int8_t commandId) const;
     // For command ids without a handler of their own; none by default.
     void onOther(Handler handler);
 
