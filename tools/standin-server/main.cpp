@@ -13,6 +13,7 @@
 #include "standin-server/StandinLobbyLists.h"
 #include "standin-server/StandinServer.h"
 #include "standin-server/StandinSignIn.h"
+#include "standin-server/StandinTienLen.h"
 
 namespace {
 int usage() {
@@ -45,10 +46,15 @@ int main(int argc, char** argv) {
 
     zuno::standin::StandinServer server;
     // One account to sign in with: demo / demo.
-    zuno::standin::StandinSignIn::installOn(server)->addAccount({"demo", "demo", 1001, 5000000, 1, 350});
+    auto signIn = zuno::standin::StandinSignIn::installOn(server);
+    signIn->addAccount({"demo", "demo", 1001, 5000000, 1, 350});
     auto lists = zuno::standin::StandinLobbyLists::installOn(server);
     zuno::standin::StandinBoardTables::installOn(server, lists);
     zuno::standin::StandinCardTables::installOn(server, lists);
+    // Robots invite the signed-in player to Tien Len, then Tien Len Mien Bac, tables.
+    zuno::standin::StandinTienLen::Options tienLen;
+    tienLen.alternateGames = true;
+    zuno::standin::StandinTienLen::installOn(server, signIn, tienLen);
     if (!server.start(static_cast<uint16_t>(port))) return 1;
     zuno::standin::HttpServer http;
     zuno::standin::StandinHttp::installOn(http, server.port());

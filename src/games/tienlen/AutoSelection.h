@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <span>
+#include <utility>
 #include <vector>
 
 #include "games/tienlen/SelectableHand.h"
@@ -64,10 +65,14 @@ Positions chooseToBeat(std::span<const int8_t> set, int8_t t, std::span<const in
     case 4:
         if (Rules::isTuQuy(set)) {
             found = Rules::findAndSelectQuart(t, hand);
-            // Four consecutive pairs chop it whatever the player had raised; only without them does
-            // the search start again above the table's four.
-            if (found.empty()) found = Rules::findDoubleSequence(-1, hand, 4);
-            if (found.empty() && t > top) found = Rules::findAndSelectQuart(top, hand);
+            if (!found.empty()) return found;
+            found = Rules::findDoubleSequence(-1, hand, 4);
+            // Past the last four above the player's own choice, a four above the table's comes first;
+            // the four consecutive pairs stand only when there is none.
+            if (t > top) {
+                Positions again = Rules::findAndSelectQuart(top, hand);
+                if (!again.empty()) found = std::move(again);
+            }
             return found;
         }
         if (Rules::isSanh(set)) return Rules::findAndSelectSeries(t, hand, 4);

@@ -1,5 +1,6 @@
 #include "games/tienlen/TienLenMBMessageHandler.h"
 
+#include "games/tienlen/TienLenTableMessages.h"
 #include "screens/BoardView.h"
 #include "shell/Resources.h"
 #include "shell/UIController.h"
@@ -12,11 +13,23 @@ std::shared_ptr<TienLenMBMessageHandler> TienLenMBMessageHandler::getInstance() 
     return *instance;
 }
 
+TienLenMBMessageHandler::TienLenMBMessageHandler() : tienlenMBLogicHandler_(TienLenMBLogicHandler::getInstance()) {}
+
 void TienLenMBMessageHandler::onPostSetupGameType() {
     BoardView::setType(1);  // card tables
     UIController::setGameTitle(Resources::getInstance().textForKey("ZUNO_tienLen"));
 }
 
-void TienLenMBMessageHandler::onMessage(Message&) {}
+void TienLenMBMessageHandler::onMessage(Message& message) { decodeTienLenTableMessage(message, *tienlenMBLogicHandler()); }
+
+std::shared_ptr<TienLenLogicHandler> TienLenMBMessageHandler::tienlenMBLogicHandler() const {
+    std::lock_guard<std::mutex> lock(mutex_);
+    return tienlenMBLogicHandler_;
+}
+
+void TienLenMBMessageHandler::setTienlenMBLogicHandler(std::shared_ptr<TienLenLogicHandler> handler) {
+    std::lock_guard<std::mutex> lock(mutex_);
+    tienlenMBLogicHandler_ = handler ? std::move(handler) : TienLenMBLogicHandler::getInstance();
+}
 
 }  // namespace zuno

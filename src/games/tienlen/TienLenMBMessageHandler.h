@@ -2,7 +2,9 @@
 
 #include <cstdint>
 #include <memory>
+#include <mutex>
 
+#include "games/tienlen/TienLenLogicHandler.h"
 #include "lobby/IGameMessageHandler.h"
 
 namespace zuno {
@@ -18,8 +20,16 @@ public:
     void onMessage(Message& message) override;
     bool isGameType(int8_t gameType) const override { return gameType == kGameType; }
 
+    // Where decoded events go: the game's logic handler unless a test puts another in its place (none
+    // puts the game's own back).
+    std::shared_ptr<TienLenLogicHandler> tienlenMBLogicHandler() const;
+    void setTienlenMBLogicHandler(std::shared_ptr<TienLenLogicHandler> handler);
+
 private:
-    TienLenMBMessageHandler() = default;
+    TienLenMBMessageHandler();
+
+    mutable std::mutex mutex_;
+    std::shared_ptr<TienLenLogicHandler> tienlenMBLogicHandler_;
 };
 
 }  // namespace zuno

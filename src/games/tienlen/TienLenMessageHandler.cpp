@@ -1,5 +1,6 @@
 #include "games/tienlen/TienLenMessageHandler.h"
 
+#include "games/tienlen/TienLenTableMessages.h"
 #include "screens/BoardView.h"
 #include "shell/Resources.h"
 #include "shell/UIController.h"
@@ -12,11 +13,23 @@ std::shared_ptr<TienLenMessageHandler> TienLenMessageHandler::getInstance() {
     return *instance;
 }
 
+TienLenMessageHandler::TienLenMessageHandler() : tienlenLogicHandler_(TienLenLogicHandler::getInstance()) {}
+
 void TienLenMessageHandler::onPostSetupGameType() {
     BoardView::setType(1);  // card tables
     UIController::setGameTitle(Resources::getInstance().textForKey("ZUNO_tienLen"));
 }
 
-void TienLenMessageHandler::onMessage(Message&) {}
+void TienLenMessageHandler::onMessage(Message& message) { decodeTienLenTableMessage(message, *tienlenLogicHandler()); }
+
+std::shared_ptr<TienLenLogicHandler> TienLenMessageHandler::tienlenLogicHandler() const {
+    std::lock_guard<std::mutex> lock(mutex_);
+    return tienlenLogicHandler_;
+}
+
+void TienLenMessageHandler::setTienlenLogicHandler(std::shared_ptr<TienLenLogicHandler> handler) {
+    std::lock_guard<std::mutex> lock(mutex_);
+    tienlenLogicHandler_ = handler ? std::move(handler) : TienLenLogicHandler::getInstance();
+}
 
 }  // namespace zuno

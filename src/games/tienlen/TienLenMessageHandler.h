@@ -2,7 +2,9 @@
 
 #include <cstdint>
 #include <memory>
+#include <mutex>
 
+#include "games/tienlen/TienLenLogicHandler.h"
 #include "lobby/IGameMessageHandler.h"
 
 namespace zuno {
@@ -18,8 +20,16 @@ public:
     void onMessage(Message& message) override;
     bool isGameType(int8_t gameType) const override { return gameType == kGameType; }
 
+    // Where decoded events go: the game's logic handler unless a test puts another in its place (none
+    // puts the game's own back).
+    std::shared_ptr<TienLenLogicHandler> tienlenLogicHandler() const;
+    void setTienlenLogicHandler(std::shared_ptr<TienLenLogicHandler> handler);
+
 private:
-    TienLenMessageHandler() = default;
+    TienLenMessageHandler();
+
+    mutable std::mutex mutex_;
+    std::shared_ptr<TienLenLogicHandler> tienlenLogicHandler_;
 };
 
 }  // namespace zuno

@@ -47,6 +47,10 @@ TEST(AutoSelect, RequestAfterRequest) {
         // kind but not to three pairs.
         {false, "3s 6s 6c 7s 7c 8s 8c 9s 9c Ah", {9}, "5s 5c 5d 5h", {"6s 6c 7s 7c 8s 8c 9s 9c"}},
         {false, "3s 6s 6c 6d 6h Ah", {5}, "5s 5c 5d 5h", {"6s 6c 6d 6h"}},
+        // Raised four 4s over four 3s: the search starts again above the table and finds them, which
+        // outranks the four consecutive pairs the hand also holds.
+        {false, "4s 4c 4d 4h 5s 5c 6s 6c 7s 7c 8s 8c", {0, 1, 2, 3}, "3s 3c 3d 3h", {"4s 4c 4d 4h"}},
+        {true, "4s 4c 4d 4h 5s 5c 6s 6c 7s 7c 8s 8c", {0, 1, 2, 3}, "3s 3c 3d 3h", {"4s 4c 4d 4h"}},
         {false, "3s 3c 3d 3h 5s 5c", {}, "2s 2c", {"3s 3c 3d 3h"}},
         {false, "3s 3c 4d 4h 5s 5c", {}, "2s 2c", {""}},
         // North: singles keep the suit or play a 2, the lowest card of the suit first.

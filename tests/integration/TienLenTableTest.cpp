@@ -1,0 +1,268 @@
+// A Tien Len table over TCP: the stand-in's robot invites the signed-in player, the accepted invitation
+// joins its table, and the real decoders and logic handler carry a whole deal to a table screen that
+// records what it is asked to show.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <sstream>
+
+#include "games/GameMessageHandlers.h"
+#include "games/tienlen/CardUtils.h"
+#include "games/tienlen/TienLenLogicHandler.h"
+#include "games/tienlen/TienLenMessageHandler.h"
+#include "games/tienlen/TienLenService.h"
+#include "lobby/GlobalMessageHandler.h"
+#include "lobby/GlobalService.h"
+#include "net/MobileClient.h"
+#include "platform/core/RunLoop.h"
+#include "shell/UIController.h"
+#include "standin-server/StandinServer.h"
+#include "standin-server/StandinSignIn.h"
+#include "standin-server/StandinTienLen.h"
+#include "support/FakeLobbyUi.h"
+#include "support/RecordingLogicHandler.h"
+
+using namespace zuno;
+using namespace zuno::standin;
+using zuno::testing::FakeLobbyUi;
+using zuno::testing::RecordingLogicHandler;
+
+namespace {
+
+constexpr int32_t kMe = 4711;
+using Cards = std::vector<int8_t>;
+
+std::string text(const Cards& cards) {
+    std::string out;
+    for (int8_t c : cards) out += (out.empty() ? "" : " ") + std::to_string(c);
+    return out;
+}
+
+// A table screen that keeps what a screen must know (table, players, hand, cards on the table, whose
+// turn) and writes each event as one line.
+class TableDouble : public TienLenTableScreen {
+public:
+    std::vector<std::string> events;
+    Cards hand, onTable;
+    int32_t currentPlayer = -1;
+    Players seated;
+
+    void show(int8_t room, int8_t board, const Players& players) {
+        room_ = room;
+        board_ = board;
+        seated = players;
+        seated.resize(4);
+        for (auto& p : seated)
+            if (!p) {
+                p = std::make_shared<Player>();
+                p->setIDDB(-1);
+            }
+        events.push_back("joined " + std::to_string(room) + " " + std::to_string(board));
+    }
+    bool saw(const std::string& line) const { return std::find(events.begin(), events.end(), line) != events.end(); }
+
+    int8_t roomId() const override { return room_; }
+    int8_t boardId() const override { return board_; }
+    Players players() const override { return seated; }
+    bool isFirstMatch() const override { return firstMatch_; }
+    void setIsFirstMatch(bool on) override { firstMatch_ = on; }
+    void setDisableReady(bool) override {}
+    void setModeWithHas(bool) override {}
+    void resetSeat() override {}
+    void resetReady() override {}
+    void setAtSeat(int8_t seat, PlayerPtr p) override {
+        seated[static_cast<size_t>(seat)] = p;
+        events.push_back("sits " + p->name() + " at " + std::to_string(seat));
+    }
+    void playerLeaveWithId(int32_t id) override { events.push_back("leaves " + std::to_string(id)); }
+    void setOwnerWithNewOwner(int32_t) override {}
+    void setReadyWithPlayerId(int32_t id, bool on) override {
+        events.push_back("ready " + std::to_string(id) + (on ? " yes" : " no"));
+    }
+    void setMoneyOnBoard(int32_t) override {}
+    void startWithWhoMoveFirst(int32_t who, uint8_t interval, const CardIds& cards) override {
+        hand = cards;
+        onTable.clear();
+        currentPlayer = who;
+        events.push_back("deal " + std::to_string(interval) + "s, first " + std::to_string(who));
+    }
+    void moveWithPlayerId(int32_t who, const CardIds& cards, int32_t next) override {
+        onTable = cards;
+        currentPlayer = next;
+        if (who == kMe)
+            for (int8_t c : cards) hand.erase(std::remove(hand.begin(), hand.end(), c), hand.end());
+        events.push_back("move " + std::to_string(who) + " [" + text(cards) + "] next " + std::to_string(next));
+    }
+    void skipWithWho(int32_t who, int32_t next, bool clear) override {
+        currentPlayer = next;
+        if (clear) onTable.clear();
+        events.push_back("pass " + std::to_string(who) + " next " + std::to_string(next) + (clear ? " clear" : ""));
+    }
+    void moveErrorWithInfo(const std::string& info) override { events.push_back("refused: " + info); }
+    void stopGame() override { events.push_back("stop"); }
+    void showCardsWithWho(int32_t who, const CardIds&, int count) override {
+        events.push_back("show " + std::to_string(who) + " " + std::to_string(count));
+    }
+    void finishWithWho(int32_t who, int8_t pos, int32_t money, int32_t) override {
+        events.push_back("out " + std::to_string(who) + " place " + std::to_string(pos) + " " + std::to_string(money));
+    }
+    void onChatFromWithId(int32_t, const std::optional<std::string>&, const std::string&) override {}
+    void showFlyTextWirhFromId(int32_t, int32_t) override {}
+    void updateMoneyForPlayer(int32_t id, int32_t money) override {
+        events.push_back("money " + std::to_string(id) + " " + std::to_string(money));
+    }
+    void onBuzzWithContent(const std::string&) override {}
+
+private:
+    int8_t room_ = -1, board_ = -1;
+    bool firstMatch_ = false;
+};
+
+class TienLenTableTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(server.start());
+        auto signIn = StandinSignIn::installOn(server);
+        signIn->addAccount({"lan", "hoa sen", kMe, 500000, 12, 250});
+        StandinTienLen::Options options;
+        options.invitationDelay = 0;
+        options.robotDelay = 0;
+        options.seed = 7;
+        tienLen = StandinTienLen::installOn(server, signIn, options);
+        registerGameMessageHandlers();
+
+        GlobalService::setIP("127.0.0.1");
+        GlobalService::setPORT(server.port());
+        GlobalService::getInstance().set_session(MobileClient::getInstance());
+        TienLenService::getInstance().set_session(MobileClient::getInstance());
+        dispatcher().setGlobalLogicHandler(logic);
+        dispatcher().setLobbyUi(ui);
+        dispatcher().setGameMessageHandler(nullptr);
+        UIController::setInviting(true);
+        TienLenLogicHandler::getInstance()->setScreenAccess(
+            {[this] { return table; },
+             [this](int8_t room, int8_t board, int32_t, int32_t, const TienLenTableScreen::Players& players) {
+                 table->show(room, board, players);
+             },
+             nullptr});
+    }
+
+    void TearDown() override {
+        MobileClient::getInstance()->manualDisconnect();
+        EXPECT_TRUE(pump([] { return MobileClient::getInstance()->runningThreadCount() == 0; }));
+        server.stop();
+        TienLenLogicHandler::getInstance()->setScreenAccess({});
+        dispatcher().setGlobalLogicHandler(nullptr);
+        dispatcher().setLobbyUi(nullptr);
+        dispatcher().setGameMessageHandler(nullptr);
+        GlobalService::setPORT(0);
+    }
+
+    static GlobalMessageHandler& dispatcher() { return GlobalMessageHandler::getInstance(); }
+    static bool pump(const std::function<bool()>& condition) { return sys::RunLoop::main().runUntil(condition, 10); }
+    bool pumpUntilSeen(const std::string& line) {
+        return pump([&] { return table->saw(line); });
+    }
+
+    void signIn() {
+        logic->then["onSetClientInfoOK"] = [] {
+            GlobalService::getInstance().loginWithUsername("lan", "hoa sen", GlobalService::VERSION());
+        };
+        GlobalService::getInstance().connect();
+    }
+
+    // What OK on the invitation dialog does: the first decoder of the game takes over, then the join.
+    void accept(int8_t gameId, int8_t roomId, int8_t boardId, const std::string& password) {
+        for (const auto& handler : GlobalLogicHandler::getGameMessageHandlers()) {
+            if (!handler->isGameType(gameId)) continue;
+            logic->onSetGameTypeSuccessWithGame(gameId, false);
+            GlobalService::getInstance().joinBoardWithroomId(roomId, boardId, password);
+            return;
+        }
+    }
+
+    StandinServer server;
+    std::shared_ptr<StandinTienLen> tienLen;
+    std::shared_ptr<RecordingLogicHandler> logic = std::make_shared<RecordingLogicHandler>();
+    std::shared_ptr<FakeLobbyUi> ui = std::make_shared<FakeLobbyUi>();
+    std::shared_ptr<TableDouble> table = std::make_shared<TableDouble>();
+};
+
+}  // namespace
+
+TEST_F(TienLenTableTest, InvitationJoinDealMovesFinishAndNextDeal) {
+    signIn();
+    using Invitation = std::tuple<int8_t, int8_t, int8_t, std::optional<std::string>, std::optional<std::string>>;
+    ASSERT_TRUE(pump([&] { return logic->count("onInvitedJoinBoardWithGameId") == 1; }));
+    const auto [gameId, roomId, boardId, password, message] = logic->last<Invitation>("onInvitedJoinBoardWithGameId");
+    EXPECT_EQ(gameId, 3);
+    EXPECT_EQ(message, StandinTienLen::kInvitation);
+
+    accept(gameId, roomId, boardId, password.value_or(""));
+    ASSERT_TRUE(pumpUntilSeen("ready 9002 yes"));
+    EXPECT_EQ(dispatcher().gameMessageHandler(), TienLenMessageHandler::getInstance());
+    EXPECT_EQ(table->events, (std::vector<std::string>{"joined 1 3", "sits Binh at 2", "ready 9002 yes"}));
+    EXPECT_EQ(table->seated[0]->name(), "An");
+    EXPECT_EQ(table->seated[1]->IDDB(), kMe);
+    EXPECT_EQ(UIController::myInfo()->money(), 500000);
+
+    // An leads the 3 of spades and is out; Binh holds the 4 of clubs and a 2.
+    tienLen->setNextHands({Cards{0}, Cards{4, 9, 14, 20, 24, 28, 33, 37, 41, 44, 45, 47, 50}, Cards{5, 49}});
+    GlobalService::getInstance().readyWithRoomId(1, 3, true);
+    ASSERT_TRUE(pumpUntilSeen("money 9001 2000"));
+    EXPECT_EQ(table->events, (std::vector<std::string>{"joined 1 3", "sits Binh at 2", "ready 9002 yes", "ready 4711 yes",
+                                                       "deal 20s, first 9001", "move 9001 [0] next 4711",
+                                                       "out 9001 place 0 2000", "money 9001 2000"}));
+    EXPECT_EQ(table->hand.size(), 13u);
+
+    // A set that is no combination is refused with the server's text, and the turn stays mine.
+    TienLenService::getInstance().moveWithRoomId(1, 3, Cards{4, 9});
+    ASSERT_TRUE(pumpUntilSeen(std::string("refused: ") + StandinTienLen::kCannotBeat));
+
+    // The rules choose a single above the table's card, sent in hand order; Binh beats it.
+    TienLenHand mine(table->hand);
+    CardUtils::autoSelect(table->onTable, mine);
+    const Cards chosen = mine.getSelectedCardsValue();
+    ASSERT_EQ(chosen, Cards{4});
+    TienLenService::getInstance().moveWithRoomId(1, 3, chosen);
+    ASSERT_TRUE(pumpUntilSeen("move 9002 [5] next 4711"));
+    EXPECT_TRUE(table->saw("move 4711 [4] next 9002"));
+
+    // My pass ends the round; Binh leads his 2 and is out, which ends the deal with my hand shown.
+    TienLenService::getInstance().skipWithRoomId(1, 3);
+    ASSERT_TRUE(pumpUntilSeen("show 4711 12"));
+    const std::vector<std::string> expectedEnd{"pass 4711 next 9002 clear", "move 9002 [49] next -1", "out 9002 place 1 0",
+                                               "out 4711 place 2 -2000", "money 4711 -2000", "stop", "show 4711 12"};
+    EXPECT_TRUE(std::search(table->events.begin(), table->events.end(), expectedEnd.begin(), expectedEnd.end()) !=
+                table->events.end());
+    EXPECT_EQ(UIController::myInfo()->money(), 498000);
+
+    // Ready again: the next deal comes, led by the winner.
+    table->events.clear();
+    GlobalService::getInstance().readyWithRoomId(1, 3, true);
+    ASSERT_TRUE(pumpUntilSeen("deal 20s, first 9001"));
+    EXPECT_EQ(table->hand.size(), 13u);
+    EXPECT_EQ(tienLen->dealCount(), 2);
+}
+
+TEST_F(TienLenTableTest, MovesOutOfTurnAndPassesWhenLeadingAreRefused) {
+    signIn();
+    ASSERT_TRUE(pump([&] { return logic->count("onInvitedJoinBoardWithGameId") == 1; }));
+    accept(3, StandinTienLen::kRoom, StandinTienLen::kBoard, "");
+    ASSERT_TRUE(pumpUntilSeen("ready 9002 yes"));
+
+    // I hold the 3 of spades and lead the first deal.
+    tienLen->setNextHands({Cards{8, 49}, Cards{0, 4, 9, 14, 20, 24, 28, 33, 37, 41, 44, 45, 47}, Cards{5, 50}});
+    GlobalService::getInstance().readyWithRoomId(1, 3, true);
+    ASSERT_TRUE(pumpUntilSeen("deal 20s, first 4711"));
+    TienLenService::getInstance().skipWithRoomId(1, 3);
+    ASSERT_TRUE(pumpUntilSeen(std::string("refused: ") + StandinTienLen::kMustLead));
+    TienLenService::getInstance().moveWithRoomId(1, 3, Cards{1});
+    ASSERT_TRUE(pumpUntilSeen(std::string("refused: ") + StandinTienLen::kNotInHand));
+    TienLenService::getInstance().moveWithRoomId(1, 3, Cards{0});
+    // Binh, then An, answer with their lowest card above the table's.
+    ASSERT_TRUE(pumpUntilSeen("move 9001 [8] next 4711"));
+    EXPECT_TRUE(table->saw("move 9002 [5] next 9001"));
+    TienLenService::getInstance().moveWithRoomId(1, 3, Cards{4});
+    ASSERT_TRUE(pump([&] { return table->events.back() == std::string("refused: ") + StandinTienLen::kCannotBeat; }));
+}
