@@ -1,5 +1,8 @@
 #include "games/covua/CoVuaService.h"
 
+#include "games/covua/CoVuaView.h"
+#include "table/GameController.h"
+
 namespace zuno {
 
 namespace {
@@ -14,7 +17,10 @@ CoVuaService& CoVuaService::getInstance() {
 
 void CoVuaService::sendMove(int8_t roomId, int8_t boardId, int8_t x, int8_t y) { moveWithRoomId(roomId, boardId, x, y); }
 
-void CoVuaService::sendIdElevate(int8_t roomId, int8_t boardId, int8_t type) {
+void CoVuaService::sendIdElevate(int8_t type) {
+    const std::shared_ptr<CoVuaView> view = GameController::getCoVuaView();
+    const int8_t roomId = view ? view->roomID() : 0;
+    const int8_t boardId = view ? view->boardID() : 0;
     sendTableRequest(CS_CHESS_COMMAND, roomId, boardId, [&](Message& m) {
         m.writeByte(kPromotionChoice);
         m.writeByte(type);

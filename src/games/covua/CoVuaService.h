@@ -19,9 +19,9 @@ public:
 
     // 21: the move from square code x to square code y.
     void sendMove(int8_t roomId, int8_t boardId, int8_t x, int8_t y);
-    // 91: the piece type chosen for a promotion, at the table the Co Vua screen shows (its room and
-    // table are passed in until the table registry exists).
-    void sendIdElevate(int8_t roomId, int8_t boardId, int8_t type);
+    // 91: the piece type chosen for a promotion, at the table the Co Vua screen shows (room and table
+    // 0 when there is no Co Vua screen). Main thread.
+    void sendIdElevate(int8_t type);
 
 private:
     CoVuaService() = default;

@@ -10,7 +10,9 @@
 #include "games/caro/CaroService.h"
 #include "games/cotuong/CoTuongService.h"
 #include "games/covua/CoVuaService.h"
+#include "games/covua/CoVuaView.h"
 #include "support/ServiceRecording.h"
+#include "table/GameController.h"
 
 using namespace zuno;
 using zuno::testing::ServiceRecording;
@@ -43,8 +45,16 @@ TEST(BoardServicesTest, MovesAndGameRequests) {
          [&] { coTuong.moveAndWinWithRoomId(2, 6, 10, 11, 12, 13, 84, 85); }, {22, 2, 6, 84, 85, 10, 11, 12, 13}},
         {"Co Tuong draw offer", coTuong, [&] { coTuong.requestDrawWithRoomId(2, 6); }, {24, 2, 6, 1}},
         {"Co Vua move", coVua, [&] { coVua.sendMove(2, 6, 14, 34); }, {21, 2, 6, 14, 34}},
-        {"Co Vua promotion to a queen", coVua, [&] { coVua.sendIdElevate(2, 6, CoVuaService::kQueen); }, {91, 2, 6, 8, 5}},
-        {"Co Vua promotion to a knight", coVua, [&] { coVua.sendIdElevate(2, 6, CoVuaService::kKnight); }, {91, 2, 6, 8, 2}},
+        {"Co Vua promotion without a Co Vua screen", coVua, [&] { coVua.sendIdElevate(CoVuaService::kQueen); }, {91, 0, 0, 8, 5}},
+        {"Co Vua promotion at the screen's table", coVua,
+         [&] {
+             auto view = std::make_shared<CoVuaView>();
+             view->setPlayersWithRoomId(2, 6, 9001, 500, {});
+             GameController::setCoVuaView(view);
+             coVua.sendIdElevate(CoVuaService::kKnight);
+             GameController::setCoVuaView(nullptr);
+         },
+         {91, 2, 6, 8, 2}},
         {"Co Vua draw offer", coVua, [&] { coVua.requestDrawWithRoomId(2, 6); }, {24, 2, 6, 1}},
         {"Caro move", caro, [&] { caro.moveWithRoomId(2, 6, 7, 19); }, {21, 2, 6, 7, 19}},
         {"Caro winning move", caro, [&] { caro.moveAndWinWithRoomId(2, 6, 11, 9, 1, 0, 7, 9); }, {22, 2, 6, 7, 9, 11, 9, 1, 0}},
