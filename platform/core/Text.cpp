@@ -1,5 +1,7 @@
 #include "platform/core/Text.h"
 
+#include <glib.h>
+
 namespace zuno::sys {
 
 namespace {
@@ -10,6 +12,14 @@ bool isWhitespace(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\
 std::string asciiLowercase(std::string_view text) {
     std::string out(text);
     for (char& c : out) c = lowerAscii(c);
+    return out;
+}
+
+std::string lowercase(std::string_view text) {
+    if (!g_utf8_validate(text.data(), gssize(text.size()), nullptr)) return asciiLowercase(text);
+    gchar* lowered = g_utf8_strdown(text.data(), gssize(text.size()));
+    std::string out(lowered);
+    g_free(lowered);
     return out;
 }
 

@@ -7,6 +7,9 @@ namespace zuno::sys {
 
 // The text with A-Z turned to a-z; other bytes (UTF-8 included) stay as they are.
 std::string asciiLowercase(std::string_view text);
+// The text with every letter in its small form (Vietnamese capitals included); text that is not UTF-8
+// falls back to asciiLowercase.
+std::string lowercase(std::string_view text);
 
 // The text without spaces, tabs, carriage returns and line feeds at either end.
 std::string_view trimWhitespace(std::string_view text);

@@ -20,7 +20,7 @@ std::shared_ptr<ChessPlayer> readSeat(Message& message, bool lowerCaseName) {
     player->setIDDB(message.readInt());
     if (player->IDDB() == -1) return player;  // an empty seat, named ""
     std::string name = readText(message);
-    player->setName(lowerCaseName ? sys::asciiLowercase(name) : std::move(name));
+    player->setName(lowerCaseName ? sys::lowercase(name) : std::move(name));
     player->setMoney(message.readLong());
     player->setAvatar(message.readShort());
     player->setExp(message.readInt());

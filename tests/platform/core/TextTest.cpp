@@ -45,6 +45,8 @@ TEST(Utf8, AppendedScalarsAreValidAndRoundTripTheirLength) {
 
 TEST(Text, AsciiCaseAndWhitespace) {
     EXPECT_EQ(asciiLowercase("HTTP://Zuno.VN/Đ"), "http://zuno.vn/Đ");
+    EXPECT_EQ(lowercase("ĐẶNG Văn AN"), "đặng văn an");
+    EXPECT_EQ(lowercase(std::string("AB\xff", 3)), std::string("ab\xff", 3));
     EXPECT_EQ(trimWhitespace(" \t value \r\n"), "value");
     EXPECT_EQ(trimWhitespace(" \r\n"), "");
     EXPECT_TRUE(equalsIgnoringAsciiCase("Content-Length", "content-length"));
