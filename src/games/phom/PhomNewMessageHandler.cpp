@@ -38,7 +38,7 @@ void decodeFinish(Message& message, PhomNewLogicHandler& logic) {
     int32_t userId = message.readInt();
     int32_t score = message.readInt();
     message.readInt();  // not used
-    int8_t numCard = readByte(message);
+    int8_t numCard = readByteOrZero(message);
     std::vector<int8_t> cards = readBytes(message, numCard);
     readRest(message, 0);
     logic.onFinish(roomId, boardId, userId, score, cards, static_cast<int32_t>(cards.size()));
@@ -62,7 +62,7 @@ void decodePlaying(Message& message, PhomNewLogicHandler& logic) {
         const bool kept = i < users.size();
         int32_t userId = message.readInt();
         std::vector<int8_t> shown = readBytesKeeping(message, readByte(message), cardShow[0].size());
-        std::vector<int8_t> eaten = readBytesKeeping(message, readByte(message), cardEat[0].size());
+        std::vector<int8_t> eaten = readBytesKeeping(message, readByteOrZero(message), cardEat[0].size());
         sys::Log::format("UserIndex[%zu]: %d", i, userId);
         if (!kept) continue;
         users[i] = userId;
@@ -76,7 +76,7 @@ void decodeU(Message& message, PhomNewLogicHandler& logic) {
     int8_t roomId = readByte(message);
     int8_t boardId = readByte(message);
     int32_t userId = message.readInt();
-    int8_t uKind = readByte(message);
+    int8_t uKind = readByteOrZero(message);
     PhomLaidCards cards;
     cards.fill(-1);
     std::vector<int8_t> read = readRest(message, cards.size());

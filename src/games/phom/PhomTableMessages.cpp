@@ -45,7 +45,7 @@ bool decodeSharedPhomMessage(Message& message, PhomTableLogicHandler& logic) {
                 int32_t currentP = message.readInt();
                 int32_t firstP = message.readInt();
                 int8_t cardFire = readByte(message);
-                int8_t numCard = readByte(message);
+                int8_t numCard = readByteOrZero(message);
                 logic.onMoveWithRoomId(roomId, boardId, currentP, firstP, cardFire, numCard);
             });
             return true;
