@@ -149,7 +149,7 @@ void PhomMessageHandler::onPostSetupGameType() {
 
 void PhomMessageHandler::onMessage(Message& message) {
     std::shared_ptr<PhomLogicHandler> logic = phomLogicHandler();
-    if (decodeSharedPhomMessage(message, *logic)) return;
+    if (decodeSharedPhomMessage(message, *logic, PhomGame::Phom)) return;
     switch (message._commandId()) {
         case C::SC_START: guardCase("SC_START_PHOM", [&] { decodeStart(message, *logic); }); break;
         case C::SC_FINISH: guardCase("Server tra ve command SC_FINISH", [&] { decodeFinish(message, *logic); }); break;

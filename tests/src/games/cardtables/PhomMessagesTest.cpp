@@ -3,6 +3,7 @@
 #include "DecoderCases.h"
 #include "games/phom/PhomMessageHandler.h"
 #include "games/phom/PhomNewMessageHandler.h"
+#include "platform/core/Log.h"
 #include "shell/UIController.h"
 
 using namespace zuno;
@@ -149,4 +150,33 @@ TEST_F(PhomMessagesTest, JoinReplyGivesTheSignedInPlayerOnlyAComplete) {
     PhomMessageHandler::getInstance()->onMessage(whole);
     EXPECT_EQ(me->money(), 9000);
     EXPECT_EQ(me->exp(), 120);
+}
+
+TEST_F(PhomMessagesTest, LogLinesOfTheTwoGames) {
+    struct Lines {
+        std::string name;
+        bool newPhom;
+        int8_t command;
+        sys::Data payload;
+        std::vector<std::string> lines;
+    };
+    const sys::Data sitDown = bytes({{3}, I(6), utf("binh"), L(70), int16Bytes(2), I(10)});
+    const std::vector<Lines> cases = {
+        {"Phom: a player sits down", false, 12, sitDown, {""}},
+        {"new Phom: a player sits down", true, 12, sitDown, {"SOMEONE JOIN BOARD"}},
+        {"Phom: ready with its flag", false, 16, bytes({I(6), {1}}), {"some one ready", "san sang 1"}},
+        {"new Phom: ready", true, 16, bytes({I(6), {1}}), {"some one ready"}},
+        {"new Phom: join counts its seats", true, 8, bytes({{3, 9}, I(7), I(5), I(-1), I(-1)}), {"joined board", "player count 2"}},
+        {"new Phom: running deal, record by record", true, 62, bytes({{3, 9, 20}, I(6), I(7), I(70), {2, 1, 2, 1, 3}}),
+         {"SC_PLAYING", "UserIndex[0]: 70", "UserNumShow[0]: 2", "1", "2", "UserNumEat[0]: 1", "3"}},
+    };
+    for (const Lines& c : cases) {
+        sys::Log::clearCaptured();
+        Message message(c.command, c.payload);
+        if (c.newPhom)
+            PhomNewMessageHandler::getInstance()->onMessage(message);
+        else
+            PhomMessageHandler::getInstance()->onMessage(message);
+        EXPECT_EQ(sys::Log::captured(), c.lines) << c.name;
+    }
 }

@@ -99,6 +99,8 @@ TEST(PokerPlayerTest, SeatRecord) {
     EXPECT_EQ(seat.playerCards(), (PokerPlayer::HoleCards{-1, -1}));
     seat.setCard({12, 40});
     EXPECT_EQ(seat.playerCards(), (PokerPlayer::HoleCards{12, 40}));
+    sys::Log::clearCaptured();
     seat.resetCard();
     EXPECT_EQ(seat.playerCards(), (PokerPlayer::HoleCards{-1, -1}));
+    EXPECT_TRUE(sys::Log::contains("========== card reset======"));
 }
