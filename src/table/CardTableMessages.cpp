@@ -1,5 +1,7 @@
 #include "table/CardTableMessages.h"
 
+#include "platform/core/Log.h"
+
 namespace zuno {
 
 bool decodeSharedTableMessage(Message& message, CardTableLogicHandler& logic, const CardTableSeats& seats) {
@@ -9,6 +11,7 @@ bool decodeSharedTableMessage(Message& message, CardTableLogicHandler& logic, co
         case C::SC_JOINBOARD_SUCCESS:
             guardCase("joined board", [&] {
                 JoinReply r = readJoinReply(message, seats.make, seats.firstSeatAlwaysRead);
+                if (seats.logsPlayerCount) sys::Log::format("player count %zu", r.players.size());
                 logic.onJoinGameSuccessWithRoomId(r.roomId, r.boardId, r.ownerId, r.money, std::move(r.players));
             });
             return true;
@@ -30,7 +33,7 @@ bool decodeSharedTableMessage(Message& message, CardTableLogicHandler& logic, co
             });
             return true;
         case C::SC_SOMEONE_JOINBOARD:
-            guardCase("SOMEONE JOIN BOARD", [&] {
+            guardCase(seats.seatJoinLabel, [&] {
                 SeatJoin join = readSeatJoin(message, seats.make, seats.lastSeat);
                 logic.onSomeOneJoinBoardWithSeat(join.seat, std::move(join.player));
             });

@@ -19,6 +19,8 @@ int8_t readByte(Message& message) {
     return message.readByte();
 }
 
+int8_t readByteOrZero(Message& message) { return message.readByte(); }
+
 std::vector<int8_t> readBytes(Message& message, int count) { return readBytesKeeping(message, count, SIZE_MAX); }
 
 std::vector<int8_t> readBytesKeeping(Message& message, int count, size_t keep) {

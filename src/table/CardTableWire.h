@@ -1,8 +1,8 @@
 #pragma once
 
-// Reading helpers that the card tables' decoders share. Every read here raises RangeException past
-// the end of the message, bytes included, so a message cut short anywhere is dropped whole by the
-// decoder's guard and no missing byte reaches a table as card 0.
+// Reading helpers that the card tables' decoders share. Every read here but readByteOrZero raises
+// RangeException past the end of the message, bytes included, so a message cut short is dropped whole
+// by the decoder's guard and no missing byte reaches a table as card 0.
 
 #include <cstdint>
 #include <functional>
@@ -19,6 +19,9 @@ constexpr int kCardTableLastSeat = 3;
 constexpr int kPokerLastSeat = 8;
 
 int8_t readByte(Message& message);
+// A single byte field that holds no card (a place, a count, a flag, a seat) and after which nothing
+// fixed is read: missing, it reads as 0 and the message is decoded on.
+int8_t readByteOrZero(Message& message);
 // Exactly `count` bytes (none for a count below 1).
 std::vector<int8_t> readBytes(Message& message, int count);
 // `count` bytes of which the first `keep` are kept: a list longer than its table is read through and

@@ -100,7 +100,7 @@ void decodeEatCard(Message& message, PhomLogicHandler& logic) {
     int32_t firHa = message.readInt();
     bool isEat = message.readBool();
     int8_t numEat = isEat ? readByte(message) : 0;
-    int8_t nCard = readByte(message);
+    int8_t nCard = readByteOrZero(message);
     logic.onEatCard(roomId, boardId, isEat, numEat, firHa, nCard);
 }
 
@@ -149,7 +149,7 @@ void PhomMessageHandler::onPostSetupGameType() {
 
 void PhomMessageHandler::onMessage(Message& message) {
     std::shared_ptr<PhomLogicHandler> logic = phomLogicHandler();
-    if (decodeSharedPhomMessage(message, *logic)) return;
+    if (decodeSharedPhomMessage(message, *logic, PhomGame::Phom)) return;
     switch (message._commandId()) {
         case C::SC_START: guardCase("SC_START_PHOM", [&] { decodeStart(message, *logic); }); break;
         case C::SC_FINISH: guardCase("Server tra ve command SC_FINISH", [&] { decodeFinish(message, *logic); }); break;
@@ -167,7 +167,7 @@ void PhomMessageHandler::onMessage(Message& message) {
             guardCase("", [&] {
                 int8_t roomId = readByte(message);
                 int8_t boardId = readByte(message);
-                logic->onResetPhomEat(roomId, boardId, static_cast<uint8_t>(readByte(message)));
+                logic->onResetPhomEat(roomId, boardId, static_cast<uint8_t>(readByteOrZero(message)));
             });
             break;
         case C::SC_DEN_BAI: guardCase(">>>>>>>>>> SC_DEN_BAI", [&] { decodeDenBai(message, *logic); }); break;

@@ -38,7 +38,7 @@ void decodeFinish(Message& message, PhomNewLogicHandler& logic) {
     int32_t userId = message.readInt();
     int32_t score = message.readInt();
     message.readInt();  // not used
-    int8_t numCard = readByte(message);
+    int8_t numCard = readByteOrZero(message);
     std::vector<int8_t> cards = readBytes(message, numCard);
     readRest(message, 0);
     logic.onFinish(roomId, boardId, userId, score, cards, static_cast<int32_t>(cards.size()));
@@ -59,15 +59,20 @@ void decodePlaying(Message& message, PhomNewLogicHandler& logic) {
     PhomEatenCards cardEat;
     for (auto& row : cardEat) row.fill(-1);
     for (size_t i = 0; message.available(); ++i) {
-        const bool kept = i < users.size();
         int32_t userId = message.readInt();
-        std::vector<int8_t> shown = readBytesKeeping(message, readByte(message), cardShow[0].size());
-        std::vector<int8_t> eaten = readBytesKeeping(message, readByte(message), cardEat[0].size());
         sys::Log::format("UserIndex[%zu]: %d", i, userId);
-        if (!kept) continue;
+        int8_t nShow = readByte(message);
+        sys::Log::format("UserNumShow[%zu]: %d", i, nShow);
+        std::vector<int8_t> shown = readBytes(message, nShow);
+        for (int8_t card : shown) sys::Log::format("%d", card);
+        int8_t nEat = readByteOrZero(message);
+        sys::Log::format("UserNumEat[%zu]: %d", i, nEat);
+        std::vector<int8_t> eaten = readBytes(message, nEat);
+        for (int8_t card : eaten) sys::Log::format("%d", card);
+        if (i >= users.size()) continue;
         users[i] = userId;
-        std::copy(shown.begin(), shown.end(), cardShow[i].begin());
-        std::copy(eaten.begin(), eaten.end(), cardEat[i].begin());
+        std::copy_n(shown.begin(), std::min(shown.size(), cardShow[i].size()), cardShow[i].begin());
+        std::copy_n(eaten.begin(), std::min(eaten.size(), cardEat[i].size()), cardEat[i].begin());
     }
     logic.onPlaying(roomId, boardId, interval, curPlayer, firPlayer, cardShow, cardEat, users);
 }
@@ -76,7 +81,7 @@ void decodeU(Message& message, PhomNewLogicHandler& logic) {
     int8_t roomId = readByte(message);
     int8_t boardId = readByte(message);
     int32_t userId = message.readInt();
-    int8_t uKind = readByte(message);
+    int8_t uKind = readByteOrZero(message);
     PhomLaidCards cards;
     cards.fill(-1);
     std::vector<int8_t> read = readRest(message, cards.size());
@@ -110,7 +115,7 @@ void PhomNewMessageHandler::onPostSetupGameType() {
 
 void PhomNewMessageHandler::onMessage(Message& message) {
     std::shared_ptr<PhomNewLogicHandler> logic = phomNewLogicHandler();
-    if (decodeSharedPhomMessage(message, *logic)) return;
+    if (decodeSharedPhomMessage(message, *logic, PhomGame::NewPhom)) return;
     switch (message._commandId()) {
         case C::SC_START: guardCase("SC_START_PHOM", [&] { decodeStart(message, *logic); }); break;
         case C::SC_FINISH: guardCase("Server tra ve command SC_FINISH", [&] { decodeFinish(message, *logic); }); break;

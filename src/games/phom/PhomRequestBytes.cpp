@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "platform/core/Log.h"
+
 namespace zuno {
 
 namespace {
@@ -35,6 +37,15 @@ std::vector<int8_t> PhomRequestBytes::doResetPhomEat(int8_t roomId, int8_t board
 }
 
 std::vector<int8_t> PhomNewRequestBytes::haPhom(int8_t roomId, int8_t boardId, std::span<const PhomCard> cards) {
+    return meldBytes(roomId, boardId, cards, true);
+}
+
+std::vector<int8_t> PhomNewRequestBytes::doResetPhom(int8_t roomId, int8_t boardId, std::span<const PhomCard> cards) {
+    return meldBytes(roomId, boardId, cards, false);
+}
+
+std::vector<int8_t> PhomNewRequestBytes::meldBytes(int8_t roomId, int8_t boardId, std::span<const PhomCard> cards,
+                                                   bool layDown) {
     std::vector<int8_t> bytes{roomId, boardId, 0};
     int8_t melds = 0;
     size_t i = 0;
@@ -50,11 +61,20 @@ std::vector<int8_t> PhomNewRequestBytes::haPhom(int8_t roomId, int8_t boardId, s
         i += kMeldCards;
     }
     bytes[2] = melds;
+    if (layDown)
+        sys::Log::format("so luong phom ha: %d", melds);
+    else
+        sys::Log::format("so luong phom %d", melds);
+    // Each meld is three ids and its separator.
+    for (size_t meld = 3; meld < bytes.size(); meld += kMeldCards + 1) {
+        for (size_t k = meld; k < meld + kMeldCards; ++k) {
+            if (layDown)
+                sys::Log::format("bai phom ha: %d", bytes[k]);
+            else
+                sys::Log::format("Bai phom %d", bytes[k]);
+        }
+    }
     return bytes;
-}
-
-std::vector<int8_t> PhomNewRequestBytes::doResetPhom(int8_t roomId, int8_t boardId, std::span<const PhomCard> cards) {
-    return haPhom(roomId, boardId, cards);
 }
 
 }  // namespace zuno

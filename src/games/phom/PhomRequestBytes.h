@@ -28,6 +28,9 @@ public:
     // and the next two cards; a meld that the end of the hand cuts short is not sent.
     static std::vector<int8_t> haPhom(int8_t roomId, int8_t boardId, std::span<const PhomCard> cards);
     static std::vector<int8_t> doResetPhom(int8_t roomId, int8_t boardId, std::span<const PhomCard> cards);
+
+private:
+    static std::vector<int8_t> meldBytes(int8_t roomId, int8_t boardId, std::span<const PhomCard> cards, bool layDown);
 };
 
 }  // namespace zuno

@@ -2,12 +2,15 @@
 
 #include <algorithm>
 
+#include "platform/core/Log.h"
 #include "table/CardTableMessages.h"
 
 namespace zuno {
 
 namespace {
-const CardTableSeats kPhomSeats{cardwire::kCardTableLastSeat, false, [] { return std::make_shared<TienLenPlayer>(); }};
+TienLenPlayerPtr makeSeatPlayer() { return std::make_shared<TienLenPlayer>(); }
+const CardTableSeats kPhomSeats{cardwire::kCardTableLastSeat, false, makeSeatPlayer, "", false};
+const CardTableSeats kNewPhomSeats{cardwire::kCardTableLastSeat, false, makeSeatPlayer, "SOMEONE JOIN BOARD", true};
 }  // namespace
 
 PhomLaidCards readLaidCards(Message& message) {
@@ -18,8 +21,8 @@ PhomLaidCards readLaidCards(Message& message) {
     return cards;
 }
 
-bool decodeSharedPhomMessage(Message& message, PhomTableLogicHandler& logic) {
-    if (decodeSharedTableMessage(message, logic, kPhomSeats)) return true;
+bool decodeSharedPhomMessage(Message& message, PhomTableLogicHandler& logic, PhomGame game) {
+    if (decodeSharedTableMessage(message, logic, game == PhomGame::Phom ? kPhomSeats : kNewPhomSeats)) return true;
     using C = PhomCommand;
     using namespace cardwire;
     switch (message._commandId()) {
@@ -27,6 +30,7 @@ bool decodeSharedPhomMessage(Message& message, PhomTableLogicHandler& logic) {
             guardCase("some one ready", [&] {
                 int32_t playerId = message.readInt();
                 bool isReady = message.readBool();
+                if (game == PhomGame::Phom) sys::Log::format("san sang %d", isReady);
                 logic.onSomeOneReadyWithId(playerId, isReady);
             });
             return true;
@@ -45,7 +49,7 @@ bool decodeSharedPhomMessage(Message& message, PhomTableLogicHandler& logic) {
                 int32_t currentP = message.readInt();
                 int32_t firstP = message.readInt();
                 int8_t cardFire = readByte(message);
-                int8_t numCard = readByte(message);
+                int8_t numCard = readByteOrZero(message);
                 logic.onMoveWithRoomId(roomId, boardId, currentP, firstP, cardFire, numCard);
             });
             return true;

@@ -29,9 +29,11 @@ struct PhomCommand {
     static constexpr int8_t SC_ONE_WIN = 70;
 };
 
+enum class PhomGame { Phom, NewPhom };
+
 // Decodes, inside its own guard, a message whose layout both Phom games share; false (nothing read)
-// for the others.
-bool decodeSharedPhomMessage(Message& message, PhomTableLogicHandler& logic);
+// for the others. The game decides only a few log lines.
+bool decodeSharedPhomMessage(Message& message, PhomTableLogicHandler& logic, PhomGame game);
 
 // The cards laid down (65), to the end of the message, at most twelve kept.
 PhomLaidCards readLaidCards(Message& message);

@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <memory>
 
+#include "platform/core/Log.h"
 #include "platform/core/Property.h"
 #include "table/TienLenPlayer.h"
 
@@ -25,7 +26,10 @@ public:
     // Replaces the hole cards with entries 0 and 1 of the list.
     void setCard(const HoleCards& cards) { playerCards_ = cards; }
     // Back to two face-down cards.
-    void resetCard() { playerCards_ = {kFaceDown, kFaceDown}; }
+    void resetCard() {
+        sys::Log::line("========== card reset======");
+        playerCards_ = {kFaceDown, kFaceDown};
+    }
 
     ZUNO_PROPERTY(std::shared_ptr<TienLenPlayer>, player, setPlayer);
     // Chips on the table.

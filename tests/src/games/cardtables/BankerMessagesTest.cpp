@@ -54,6 +54,7 @@ TEST_F(BankerMessagesTest, BaiCao) {
         {"cards shown", 21, bytes({{3, 9}, I(6), {0xFF, 4, 0xFF}}), {"show(3, 9, 6, [-1 4 -1])"}},
         {"cards shown, cut short", 21, bytes({{3, 9}, I(6), {0xFF, 4}}), {}},
         {"results", 50, bytes({{3, 9, 2}, I(6), {1, 2, 3}, I(7), {4, 5, 6}}), {"stop(3, 9, 2, [[6 1 2 3] [7 4 5 6]])"}},
+        {"results without a count", 50, {3, 9}, {"stop(3, 9, 0, [])"}},
         {"results cut inside a record", 50, bytes({{3, 9, 2}, I(6), {1, 2, 3}, I(7), {4}}), {}},
         {"running deal", 62, bytes({{3, 9, 20, 1}, I(6), {1, 2, 3}}), {"playing(3, 9, 20, 1, [[6 1 2 3]])"}},
         {"running deal with a negative count", 62, {3, 9, 20, 0xFF}, {"playing(3, 9, 20, 0, [])"}},
@@ -68,12 +69,15 @@ TEST_F(BankerMessagesTest, XiZach) {
         {"a card drawn", 21, bytes({{3, 9, 0}, I(6), {12}}), {"draw(3, 9, 6, 12)"}},
         {"a card drawn, cut short", 21, bytes({{3, 9, 0}, I(6)}), {}},
         {"turn time", 21, bytes({{3, 9, 1}, I(6), {20}}), {"turn(3, 9, 6, 20)"}},
+        {"turn time without its seconds reads 0", 21, bytes({{3, 9, 1}, I(6)}), {"turn(3, 9, 6, 0)"}},
+        {"hand shown without its count", 21, bytes({{3, 9, 2}, I(6)}), {"show(3, 9, 6, [])"}},
         {"hand shown", 21, bytes({{3, 9, 2}, I(6), {3, 1, 2, 3}}), {"show(3, 9, 6, [1 2 3])"}},
         {"hand shown, cut short", 21, bytes({{3, 9, 2}, I(6), {3, 1, 2}}), {}},
         {"type 3 is ignored", 21, bytes({{3, 9, 3}, I(6), {1}}), {}},
         {"record of two cards", 50, bytes({{3, 9, 1}, I(6), {2, 10, 11}}), {"stop(3, 9, 1, [[6 2 10 11 -1 -1 -1]])"}},
         {"record of seven cards keeps five", 50, bytes({{3, 9, 2}, I(6), {7, 1, 2, 3, 4, 5, 6, 7}, I(8), {0}}),
          {"stop(3, 9, 2, [[6 5 1 2 3 4 5] [8 0 -1 -1 -1 -1 -1]])"}},
+        {"last record without its card count", 50, bytes({{3, 9, 1}, I(6)}), {"stop(3, 9, 1, [[6 0 -1 -1 -1 -1 -1]])"}},
         {"running deal", 62, bytes({{3, 9, 20, 1}, I(6), {1, 9}}), {"playing(3, 9, 20, 1, [[6 1 9 -1 -1 -1 -1]])"}},
     });
 }

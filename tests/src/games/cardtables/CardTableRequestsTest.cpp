@@ -9,6 +9,7 @@
 #include "games/phom/PhomNewService.h"
 #include "games/phom/PhomService.h"
 #include "games/poker/PokerService.h"
+#include "platform/core/Log.h"
 #include "support/RecordingSession.h"
 #include "support/ServiceRecording.h"
 
@@ -62,6 +63,14 @@ TEST(CardTableRequestsTest, NewPhom) {
         {"reset melds", s, [&] { s.doResetPhom(3, 9, kHand); }, bytes({{68}, melds})},
         {"add cards", s, [&] { s.addCard(3, 9, std::vector<PhomCard>{{9, 0}, {10, 0}}); }, {67, 3, 9, 9, 10}},
     });
+    sys::Log::clearCaptured();
+    s.haPhom(3, 9, kHand);
+    s.doResetPhom(3, 9, kHand);
+    EXPECT_EQ(sys::Log::captured(),
+              (std::vector<std::string>{"so luong phom ha: 2", "bai phom ha: 4", "bai phom ha: 8", "bai phom ha: 12",
+                                        "bai phom ha: 30", "bai phom ha: 31", "bai phom ha: 29", "so luong phom 2",
+                                        "Bai phom 4", "Bai phom 8", "Bai phom 12", "Bai phom 30", "Bai phom 31",
+                                        "Bai phom 29"}));
 }
 
 TEST(CardTableRequestsTest, Poker) {

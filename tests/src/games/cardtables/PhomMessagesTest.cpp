@@ -3,6 +3,7 @@
 #include "DecoderCases.h"
 #include "games/phom/PhomMessageHandler.h"
 #include "games/phom/PhomNewMessageHandler.h"
+#include "platform/core/Log.h"
 #include "shell/UIController.h"
 
 using namespace zuno;
@@ -52,6 +53,7 @@ TEST_F(PhomMessagesTest, SharedLayouts) {
         {"ready", 16, bytes({I(6), {1}}), {"ready(6, yes)"}},
         {"stake", 19, bytes({{3, 9}, I(2000)}), {"stake(3, 9, 2000)"}},
         {"fire", 21, bytes({{3, 9}, I(6), I(7), {12, 2}}), {"fire(3, 9, 6, 7, 12, 2)"}},
+        {"fire without its place reads place 0", 21, bytes({{3, 9}, I(6), I(7), {12}}), {"fire(3, 9, 6, 7, 12, 0)"}},
         {"fire without its card is dropped", 21, bytes({{3, 9}, I(6), I(7)}), {}},
         {"fire cut inside an int", 21, bytes({{3, 9}, I(6), {0, 0}}), {}},
         {"skip", 49, bytes({{3, 9}, I(6), I(7)}), {"skip(3, 9, 6, 7)"}},
@@ -84,6 +86,8 @@ TEST_F(PhomMessagesTest, PhomOwnLayouts) {
         {"draw, unsigned", 63, {3, 9, 0xC8}, {"draw(3, 9, 200)"}},
         {"eat accepted", 64, bytes({{3, 9}, I(6), {1, 2, 5}}), {"eat(3, 9, yes, 2, 6, 5)"}},
         {"eat refused reads no count", 64, bytes({{3, 9}, I(6), {0, 5}}), {"eat(3, 9, no, 0, 6, 5)"}},
+        {"eat without its row reads row 0", 64, bytes({{3, 9}, I(6), {1, 2}}), {"eat(3, 9, yes, 2, 6, 0)"}},
+        {"eat accepted, cut before its count", 64, bytes({{3, 9}, I(6), {1}}), {}},
         {"lay-down", 65, bytes({{3, 9}, I(6), {1, 0}, I(1), I(2), I(3), I(4), {4, 8, 12, 0xFF, 30}}),
          {"haPhom(3, 9, yes, [4 8 12 -1 30 -1 -1 -1 -1 -1 -1 -1], no, [1 2 3 4], 6)"}},
         {"lay-down ending in its money list is passed on", 65, bytes({{3, 9}, I(6), {1, 1}, I(-5), I(5)}),
@@ -91,6 +95,7 @@ TEST_F(PhomMessagesTest, PhomOwnLayouts) {
         {"lay-down keeps twelve cards", 65, bytes({{3, 9}, I(6), {1, 0}, I(0), I(0), I(0), I(0), {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14}}),
          {"haPhom(3, 9, yes, [1 2 3 4 5 6 7 8 9 10 11 12], no, [0 0 0 0], 6)"}},
         {"reset melds answered", 68, {3, 9, 0xFF}, {"resetMelds(3, 9, 255)"}},
+        {"reset answer without its flag reads 0", 68, {3, 9}, {"resetMelds(3, 9, 0)"}},
         {"one pays for all", 69, bytes({{3, 9}, I(6), I(1), I(2), I(3), I(4)}), {"payAll(3, 9, 6, [1 2 3 4])"}},
         {"new Phom's own ids are ignored", 54, bytes({{9, 3}, utf("x")}), {}},
         {"U is new Phom's", 66, bytes({{3, 9}, I(6), {1, 2}}), {}},
@@ -104,6 +109,7 @@ TEST_F(PhomMessagesTest, NewPhomOwnLayouts) {
         {"deal without cards", 20, bytes({{3, 9, 30}, I(6), I(7)}), {"start(3, 9, [], 30, 6, 7)"}},
         {"one player's result", 51, bytes({{3, 9}, I(6), I(300), I(99), {2, 4, 5}}), {"finish(3, 9, 6, 300, [4 5], 2)"}},
         {"result with more cards than counted", 51, bytes({{3, 9}, I(6), I(1), I(0), {1, 4, 5}}), {"finish(3, 9, 6, 1, [4], 1)"}},
+        {"result without its count has no cards", 51, bytes({{3, 9}, I(6), I(1), I(0)}), {"finish(3, 9, 6, 1, [], 0)"}},
         {"result cut inside its cards", 51, bytes({{3, 9}, I(6), I(1), I(0), {3, 4, 5}}), {}},
         {"move refused, table first", 54, bytes({{9, 3}, utf("không")}), {"refused(3, 9, \"không\")"}},
         {"running deal of two players", 62, bytes({{3, 9, 20}, I(6), I(7), I(70), {2, 1, 2, 1, 3}, I(80), {0, 0}}),
@@ -114,6 +120,9 @@ TEST_F(PhomMessagesTest, NewPhomOwnLayouts) {
                 I(5), {1, 40, 0}}),
          {"playing(3, 9, 20, 6, 7, [[1 2 3 4] [-1 -1 -1 -1] [-1 -1 -1 -1] [-1 -1 -1 -1]], "
           "[[6 7 8] [-1 -1 -1] [-1 -1 -1] [-1 -1 -1]], [1 2 3 4])"}},
+        {"running deal: a last record without its eaten count eats nothing", 62, bytes({{3, 9, 20}, I(6), I(7), I(1), {1, 5}}),
+         {"playing(3, 9, 20, 6, 7, [[5 -1 -1 -1] [-1 -1 -1 -1] [-1 -1 -1 -1] [-1 -1 -1 -1]], "
+          "[[-1 -1 -1] [-1 -1 -1] [-1 -1 -1] [-1 -1 -1]], [1 -1 -1 -1])"}},
         {"running deal cut inside a record's cards", 62, bytes({{3, 9, 20}, I(6), I(7), I(1), {3, 1}}), {}},
         {"draw with the player", 63, bytes({{3, 9}, I(6), {0xC8}}), {"draw(3, 9, 6, 200)"}},
         {"eat is always accepted", 64, bytes({{3, 9}, I(6)}), {"eat(3, 9, yes, 2, 6, 0)"}},
@@ -121,6 +130,7 @@ TEST_F(PhomMessagesTest, NewPhomOwnLayouts) {
          {"haPhom(3, 9, yes, [4 8 12 -1 -1 -1 -1 -1 -1 -1 -1 -1], no, " + kNoMoney + ", 0)"}},
         {"U keeps twelve cards", 66, bytes({{3, 9}, I(6), {2, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13}}),
          {"u(3, 9, 6, 2, [1 2 3 4 5 6 7 8 9 10 11 12], 12)"}},
+        {"U without its kind", 66, bytes({{3, 9}, I(6)}), {"u(3, 9, 6, 0, " + kNoLaid + ", 0)"}},
         {"cards sent onto a meld", 67, bytes({{3, 9}, I(6), {4, 9, 10}}), {"add(3, 9, 6, 4, [9 10], 2)"}},
         {"one pays for all, one amount", 69, bytes({{3, 9}, I(6), I(800)}), {"payAll(3, 9, 6, 800)"}},
         {"reset melds is Phom's", 68, {3, 9, 1}, {}},
@@ -140,4 +150,33 @@ TEST_F(PhomMessagesTest, JoinReplyGivesTheSignedInPlayerOnlyAComplete) {
     PhomMessageHandler::getInstance()->onMessage(whole);
     EXPECT_EQ(me->money(), 9000);
     EXPECT_EQ(me->exp(), 120);
+}
+
+TEST_F(PhomMessagesTest, LogLinesOfTheTwoGames) {
+    struct Lines {
+        std::string name;
+        bool newPhom;
+        int8_t command;
+        sys::Data payload;
+        std::vector<std::string> lines;
+    };
+    const sys::Data sitDown = bytes({{3}, I(6), utf("binh"), L(70), int16Bytes(2), I(10)});
+    const std::vector<Lines> cases = {
+        {"Phom: a player sits down", false, 12, sitDown, {""}},
+        {"new Phom: a player sits down", true, 12, sitDown, {"SOMEONE JOIN BOARD"}},
+        {"Phom: ready with its flag", false, 16, bytes({I(6), {1}}), {"some one ready", "san sang 1"}},
+        {"new Phom: ready", true, 16, bytes({I(6), {1}}), {"some one ready"}},
+        {"new Phom: join counts its seats", true, 8, bytes({{3, 9}, I(7), I(5), I(-1), I(-1)}), {"joined board", "player count 2"}},
+        {"new Phom: running deal, record by record", true, 62, bytes({{3, 9, 20}, I(6), I(7), I(70), {2, 1, 2, 1, 3}}),
+         {"SC_PLAYING", "UserIndex[0]: 70", "UserNumShow[0]: 2", "1", "2", "UserNumEat[0]: 1", "3"}},
+    };
+    for (const Lines& c : cases) {
+        sys::Log::clearCaptured();
+        Message message(c.command, c.payload);
+        if (c.newPhom)
+            PhomNewMessageHandler::getInstance()->onMessage(message);
+        else
+            PhomMessageHandler::getInstance()->onMessage(message);
+        EXPECT_EQ(sys::Log::captured(), c.lines) << c.name;
+    }
 }

@@ -63,6 +63,7 @@ TEST_F(PokerMessagesTest, BettingSubCommands) {
          {"playing(3, 9, 1, 0, [], [1 2], [700 600], [50 0])"}},
         {"playing keeps five community cards", 21, bytes({sub(11), I(1), {6, 1, 2, 3, 4, 5, 6}}),
          {"playing(3, 9, 1, 5, [1 2 3 4 5], [], [], [])"}},
+        {"playing without its card count", 21, bytes({sub(11), I(1)}), {"playing(3, 9, 1, 0, [], [], [], [])"}},
         {"showdown", 21, bytes({sub(14), I(30), utf("Thùng"), I(1), I(100), I(900), {1, 2, 3, 4, 5, 6, 7}}),
          {"showdown(3, 9, 30, \"Thùng\", 1, 100, 900, [1 2 3 4 5 6 7])"}},
         {"stacks of the players", 21, bytes({sub(28), I(1), I(700), I(2), I(600)}), {"stacks(3, 9, [1 2], [700 600])"}},
@@ -78,8 +79,10 @@ TEST_F(PokerMessagesTest, SeatSubCommands) {
         {"observer", 82, bytes({sub(12), I(1)}), {"observer(3, 9, 1)"}},
         {"full table", 82, sub(18), {"full(3, 9)"}},
         {"sit at seat 8", 82, bytes({sub(19), I(1), {8}}), {"sitDown(3, 9, 1, 8)"}},
+        {"sit without its seat reads seat 0", 82, bytes({sub(19), I(1)}), {"sitDown(3, 9, 1, 0)"}},
         {"sit at seat 9 is dropped", 82, bytes({sub(19), I(1), {9}}), {}},
         {"stand up", 82, bytes({sub(30), I(1), I(2), {0}, I(1), I(4)}), {"standUp(3, 9, 1, 2, 0, [1 4])"}},
+        {"stand up without its seat reads seat 0", 82, bytes({sub(30), I(1), I(2)}), {"standUp(3, 9, 1, 2, 0, [])"}},
         {"stand up from seat -1 is dropped", 82, bytes({sub(30), I(1), I(2), {0xFF}}), {}},
         {"over money", 82, bytes({sub(32), I(1)}), {"overMoney(3, 9, 1)"}},
         {"result", 82, bytes({sub(34), I(1), I(700)}), {"result(3, 9, [1], [700])"}},
@@ -96,6 +99,8 @@ TEST(PokerPlayerTest, SeatRecord) {
     EXPECT_EQ(seat.playerCards(), (PokerPlayer::HoleCards{-1, -1}));
     seat.setCard({12, 40});
     EXPECT_EQ(seat.playerCards(), (PokerPlayer::HoleCards{12, 40}));
+    sys::Log::clearCaptured();
     seat.resetCard();
     EXPECT_EQ(seat.playerCards(), (PokerPlayer::HoleCards{-1, -1}));
+    EXPECT_TRUE(sys::Log::contains("========== card reset======"));
 }
