@@ -16,7 +16,7 @@ public:
     // One player's result; numCard is the number of cards in cardR.
     virtual void onFinish(int8_t roomId, int8_t boardId, int32_t userId, int32_t score, std::vector<int8_t> cardR,
                           int32_t numCard) {}
-    // Row n of the card tables belongs to users[n]; users without a record are -1.
+    // Row n of the card tables belongs to users[n]; user slots without a record are 0.
     virtual void onPlaying(int8_t roomId, int8_t boardId, int8_t interval, int32_t curPlayer, int32_t firPlayer,
                            PhomFiredCards cardShow, PhomEatenCards cardEat, PhomSeatInts users) {}
     virtual void onGetCard(int8_t roomId, int8_t boardId, int32_t userId, uint8_t cardGet) {}

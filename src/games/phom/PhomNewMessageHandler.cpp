@@ -19,7 +19,8 @@ using C = PhomCommand;
 constexpr bool kEatAccepted = true;
 constexpr int8_t kOwnCardsEaten = 2;
 constexpr int8_t kEatRowIndex = 0;
-constexpr int32_t kNoPlayer = -1;
+// A user slot that no record of a running deal fills.
+constexpr int32_t kNoPlayer = 0;
 constexpr int32_t kLayDownPlayer = 0;
 
 void decodeStart(Message& message, PhomNewLogicHandler& logic) {

@@ -114,7 +114,7 @@ TEST_F(PhomMessagesTest, NewPhomOwnLayouts) {
         {"move refused, table first", 54, bytes({{9, 3}, utf("không")}), {"refused(3, 9, \"không\")"}},
         {"running deal of two players", 62, bytes({{3, 9, 20}, I(6), I(7), I(70), {2, 1, 2, 1, 3}, I(80), {0, 0}}),
          {"playing(3, 9, 20, 6, 7, [[1 2 -1 -1] [-1 -1 -1 -1] [-1 -1 -1 -1] [-1 -1 -1 -1]], "
-          "[[3 -1 -1] [-1 -1 -1] [-1 -1 -1] [-1 -1 -1]], [70 80 -1 -1])"}},
+          "[[3 -1 -1] [-1 -1 -1] [-1 -1 -1] [-1 -1 -1]], [70 80 0 0])"}},
         {"running deal: more cards than a row holds and a fifth record are read and ignored", 62,
          bytes({{3, 9, 20}, I(6), I(7), I(1), {5, 1, 2, 3, 4, 5, 4, 6, 7, 8, 9}, I(2), {0, 0}, I(3), {0, 0}, I(4), {0, 0},
                 I(5), {1, 40, 0}}),
@@ -122,7 +122,7 @@ TEST_F(PhomMessagesTest, NewPhomOwnLayouts) {
           "[[6 7 8] [-1 -1 -1] [-1 -1 -1] [-1 -1 -1]], [1 2 3 4])"}},
         {"running deal: a last record without its eaten count eats nothing", 62, bytes({{3, 9, 20}, I(6), I(7), I(1), {1, 5}}),
          {"playing(3, 9, 20, 6, 7, [[5 -1 -1 -1] [-1 -1 -1 -1] [-1 -1 -1 -1] [-1 -1 -1 -1]], "
-          "[[-1 -1 -1] [-1 -1 -1] [-1 -1 -1] [-1 -1 -1]], [1 -1 -1 -1])"}},
+          "[[-1 -1 -1] [-1 -1 -1] [-1 -1 -1] [-1 -1 -1]], [1 0 0 0])"}},
         {"running deal cut inside a record's cards", 62, bytes({{3, 9, 20}, I(6), I(7), I(1), {3, 1}}), {}},
         {"draw with the player", 63, bytes({{3, 9}, I(6), {0xC8}}), {"draw(3, 9, 6, 200)"}},
         {"eat is always accepted", 64, bytes({{3, 9}, I(6)}), {"eat(3, 9, yes, 2, 6, 0)"}},
