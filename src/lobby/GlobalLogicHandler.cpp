@@ -8,12 +8,12 @@
 #include "lobby/ILobbyShell.h"
 #include "lobby/ILobbyUi.h"
 #include "platform/core/RunLoop.h"
-#include "shell/Resources.h"
-#include "shell/UIController.h"
 
 namespace zuno {
 
 namespace session {
+
+std::shared_ptr<ILobbyShell> shell() { return ILobbyShell::shared(); }
 
 std::shared_ptr<ILobbyUi> lobbyUi() { return GlobalMessageHandler::getInstance().lobbyUi(); }
 
@@ -27,15 +27,12 @@ void onMainThread(std::function<void()> work) {
     }
 }
 
-std::string text(std::string_view key) { return Resources::getInstance().textForKey(key); }
+std::string text(std::string_view key) { return shell()->textForKey(key); }
 
-void showInformation(const std::string& message) {
-    UIController::setOkValue(UIController::okNone);
-    UIController::startOKDlg(message);
-}
+void showInformation(const std::string& message) { shell()->showNotice(message); }
 
 void showConfirmation(const std::string& message, std::string_view okKey) {
-    UIController::startCancelOkDlg(message, text("ZUNO_cancel"), text(okKey));
+    shell()->startCancelOkDlg(message, text("ZUNO_cancel"), text(okKey));
 }
 
 }  // namespace session

@@ -28,8 +28,9 @@ class ViewController;
 // arrived, except onSetGameTypeSuccessWithGame, which runs on the reader thread so that the game's
 // decoder is in place before the next message is read. The connection events (onConnectFail from a
 // failed connect, onDisconnect) arrive on whatever thread the connection reports from and act on the
-// main thread. Screens are reached as the top screen of the navigation stack and only when they are
-// of the class an event is for; any other top screen drops the event.
+// main thread. Screens are reached as the top screen of the navigation stack and only when they take
+// the event, through the interfaces the lobby owns (ScreenEvents.h and its siblings); any other top
+// screen drops the event. Screens the session logic opens are made by name (ui::ScreenFactory).
 //
 // Lists are complete when they arrive and belong to the receiver. Missing texts are absent.
 class GlobalLogicHandler {
@@ -147,7 +148,7 @@ public:
     static void closeDialog();
     static void loginSuccess();
     static void onGetSMSSyntax(const std::string& text);
-    // Offers to copy the registration SMS text kept in UIController::object.
+    // Offers to copy the registration SMS text kept as the pending dialog's payload.
     static void showAlertViewRegister(const std::string& text);
 
     static void showListRoom(const std::vector<std::shared_ptr<RoomInfo>>& rooms);

@@ -2,23 +2,15 @@
 #include <map>
 #include <string>
 
-#include "games/banker/BaiCaoView.h"
-#include "games/banker/XiZachView.h"
-#include "games/blocks/BlocksView.h"
-#include "games/caro/CaroView.h"
-#include "games/cotuong/CoTuongView.h"
-#include "games/covua/CoVuaView.h"
-#include "games/phom/PhomNewView.h"
-#include "games/phom/PhomView.h"
-#include "games/poker/PokerView.h"
-#include "games/tienlen/TienLenMBView.h"
-#include "games/tienlen/TienLenView.h"
+#include "lobby/DialogActions.h"
 #include "lobby/GlobalLogicHandler.h"
 #include "lobby/GlobalLogicHandlerSupport.h"
 #include "lobby/GlobalService.h"
+#include "lobby/ILobbyShell.h"
 #include "lobby/ILobbyUi.h"
+#include "lobby/LobbyScreenEvents.h"
 #include "lobby/ScreenEvents.h"
-#include "money/ShopView.h"
+#include "lobby/ShopScreenEvents.h"
 #include "platform/core/Exception.h"
 #include "platform/core/Format.h"
 #include "platform/core/Log.h"
@@ -27,15 +19,7 @@
 #include "platform/ui/Font.h"
 #include "platform/ui/Image.h"
 #include "platform/ui/Label.h"
-#include "screens/BoardView.h"
-#include "screens/FriendListView.h"
-#include "screens/InviteFriendView.h"
-#include "screens/MessageView.h"
-#include "screens/ProfileView.h"
-#include "screens/RankingView.h"
-#include "screens/RoomView.h"
-#include "screens/SubRankingView.h"
-#include "shell/UIController.h"
+#include "platform/ui/TableView.h"
 
 namespace zuno {
 
@@ -45,12 +29,14 @@ namespace {
 constexpr int8_t kAddFriendOK = 0;
 constexpr int8_t kTooManyFriends = 2;
 
-// Fills the list of the top screen when it is a Screen, then redraws it on the main thread.
+// Fills the list of the top screen when it takes the events of Screen, then redraws it on the main
+// thread.
 template <typename Screen, typename Fill>
 void fillTopList(Fill fill) {
-    auto screen = topScreenAs<Screen>();
-    if (!screen) return;
-    fill(*screen);
+    auto screen = topScreen();
+    auto list = std::dynamic_pointer_cast<Screen>(screen);
+    if (!list) return;
+    fill(*list);
     GlobalLogicHandler::onReloadTableView(screen);
 }
 }  // namespace
@@ -60,11 +46,11 @@ void GlobalLogicHandler::onRoomList(std::vector<std::shared_ptr<RoomInfo>> rooms
 }
 
 void GlobalLogicHandler::showListRoom(const std::vector<std::shared_ptr<RoomInfo>>& rooms) {
-    auto screen = topScreenAs<RoomView>();
+    auto screen = topScreenAs<RoomListScreen>();
     if (!screen) return;
     screen->setRoomList(rooms);
     // One section per level 0, 1 and 2, every one present; rooms of other levels are not shown.
-    std::map<int, RoomView::Rooms> names{{0, {}}, {1, {}}, {2, {}}};
+    std::map<int, RoomListScreen::Rooms> names{{0, {}}, {1, {}}, {2, {}}};
     for (const auto& room : rooms) {
         if (!room) continue;
         auto group = names.find(room->lv());
@@ -75,7 +61,7 @@ void GlobalLogicHandler::showListRoom(const std::vector<std::shared_ptr<RoomInfo
     screen->setNames(std::move(names));
     screen->setKeys(std::move(keys));
     if (auto table = screen->tableView()) table->reloadData();
-    screen->hideLoadingScreen();
+    hideLoadingScreen(screen);
     if (screen->isReloading()) screen->dataSourceDidFinishLoadingNewData();
 }
 
@@ -85,10 +71,10 @@ void GlobalLogicHandler::onBoardListWithRoomId(int32_t, std::vector<std::shared_
 
 void GlobalLogicHandler::showListBoard(const std::vector<std::shared_ptr<Board>>& boards) {
     try {
-        if (auto screen = topScreenAs<BoardView>()) {
+        if (auto screen = topScreenAs<TableListScreen>()) {
             screen->setListBoard(boards);
             screen->reloadData();
-            screen->hideLoadingScreen();
+            hideLoadingScreen(screen);
             if (screen->isReloading()) screen->dataSourceDidFinishLoadingNewData();
         }
     } catch (const std::exception& e) {
@@ -103,16 +89,16 @@ void GlobalLogicHandler::onReloadTableView(const std::shared_ptr<ui::ViewControl
     } else if (auto show = std::dynamic_pointer_cast<ShowDataTableView>(screen)) {
         show->showDataTableView();
     }
-    if (auto zuno = std::dynamic_pointer_cast<ZunoViewController>(screen)) zuno->hideLoadingScreen();
+    hideLoadingScreen(screen);
 }
 
 void GlobalLogicHandler::onFriendList(Players friends) {
     onMainThread([friends = std::move(friends)] {
-        if (topScreenAs<FriendListView>()) {
-            fillTopList<FriendListView>([&](FriendListView& screen) { screen.setFriendList(friends); });
+        if (topScreenAs<FriendListScreen>()) {
+            fillTopList<FriendListScreen>([&](FriendListScreen& screen) { screen.setFriendList(friends); });
             return;
         }
-        fillTopList<InviteFriendView>([&](InviteFriendView& screen) {
+        fillTopList<InviteListScreen>([&](InviteListScreen& screen) {
             Players online;
             for (const auto& player : friends)
                 if (player && player->isReady()) online.push_back(player);
@@ -123,25 +109,25 @@ void GlobalLogicHandler::onFriendList(Players friends) {
 
 void GlobalLogicHandler::onWaitingList(Players players) {
     onMainThread([players = std::move(players)] {
-        fillTopList<InviteFriendView>([&](InviteFriendView& screen) { screen.setOnlineList(players); });
+        fillTopList<InviteListScreen>([&](InviteListScreen& screen) { screen.setOnlineList(players); });
     });
 }
 
 void GlobalLogicHandler::onStrongestListWithPage(int32_t, int8_t, Players players) {
     onMainThread([players = std::move(players)] {
-        fillTopList<SubRankingView>([&](SubRankingView& screen) { screen.setListSubRanking(players); });
+        fillTopList<SubRankingScreen>([&](SubRankingScreen& screen) { screen.setListSubRanking(players); });
     });
 }
 
 void GlobalLogicHandler::onRichestListWithPage(int32_t, Players players) {
     onMainThread([players = std::move(players)] {
-        fillTopList<SubRankingView>([&](SubRankingView& screen) { screen.setListSubRanking(players); });
+        fillTopList<SubRankingScreen>([&](SubRankingScreen& screen) { screen.setListSubRanking(players); });
     });
 }
 
 void GlobalLogicHandler::onGetTopLit(std::vector<std::shared_ptr<Ranking>> rankings) {
     onMainThread([rankings = std::move(rankings)] {
-        fillTopList<RankingView>([&](RankingView& screen) { screen.setListRanking(rankings); });
+        fillTopList<RankingListScreen>([&](RankingListScreen& screen) { screen.setListRanking(rankings); });
     });
 }
 
@@ -170,7 +156,7 @@ void GlobalLogicHandler::onDelFriendResult(int8_t result) {
 }
 
 void GlobalLogicHandler::onGameControllerDelFriend(int8_t result) {
-    if (auto screen = topScreenAs<FriendListView>()) screen->onDelFriendResult(result);
+    if (auto screen = topScreenAs<FriendListScreen>()) screen->onDelFriendResult(result);
 }
 
 void GlobalLogicHandler::onPlayerDetail(PlayerDetail detail) {
@@ -179,13 +165,11 @@ void GlobalLogicHandler::onPlayerDetail(PlayerDetail detail) {
 
 void GlobalLogicHandler::onViewPlayerDetail(const PlayerDetail& detail) {
     auto screen = topScreen();
-    if (auto ranking = std::dynamic_pointer_cast<SubRankingView>(screen)) {
+    if (auto ranking = std::dynamic_pointer_cast<SubRankingScreen>(screen)) {
         ranking->onRequestDetail(detail);
         return;
     }
-    if (!isOneOf<TienLenView, PhomView, PhomNewView, CoTuongView, CoVuaView, BaiCaoView, XiZachView, CaroView,
-                 TienLenMBView, BlocksView, PokerView>(screen))
-        return;
+    // Every table screen.
     if (auto table = std::dynamic_pointer_cast<TableScreenEvents>(screen)) table->onRequestDetail(detail);
 }
 
@@ -196,28 +180,29 @@ void GlobalLogicHandler::onChatFromWithMessage(std::shared_ptr<ZunoMessage> mess
 
 void GlobalLogicHandler::onViewControllerChatFromWithMessage(const std::shared_ptr<ZunoMessage>& message) {
     auto screen = topScreen();
-    if (auto friends = std::dynamic_pointer_cast<FriendListView>(screen)) {
+    if (auto friends = std::dynamic_pointer_cast<FriendListScreen>(screen)) {
         friends->onChatFromWithMessage(message);
         return;
     }
-    if (auto mailbox = std::dynamic_pointer_cast<MessageView>(screen)) {
+    if (auto mailbox = std::dynamic_pointer_cast<MailboxScreen>(screen)) {
         mailbox->onNewMessage(message);
         return;
     }
-    UIController::addMessage(message);
-    if (auto old = UIController::btnAlertMessage()) old->removeFromSuperview();
-    UIController::setBtnAlertMessage(nullptr);
+    auto inbox = shell();
+    inbox->addMessage(message);
+    if (auto old = inbox->btnAlertMessage()) old->removeFromSuperview();
+    inbox->setBtnAlertMessage(nullptr);
 
     auto button = ui::Button::buttonWithType(ui::Button::Type::Custom);
     button->setFrame(ui::Rect(400, 20, 60, 45));
     button->setBackgroundImage(ui::Image::imageNamed("email.png"));
     auto count = std::make_shared<ui::Label>(ui::Rect(25, 0, 60, 45));
-    count->setText(sys::format("%d", int64_t(UIController::unreadMessageCount())));
+    count->setText(sys::format("%d", int64_t(inbox->unreadMessageCount())));
     count->setFont(ui::Font::systemFontOfSize(12));
     count->setBackgroundColor(ui::Color::clear());
     button->addSubview(count);
     button->addHandler([](ui::Control&) { lobbyUi()->onOpenMessage(); }, ui::ControlEvent::TouchUpInside);
-    UIController::setBtnAlertMessage(button);
+    inbox->setBtnAlertMessage(button);
     if (screen) screen->view()->addSubview(button);
 }
 
@@ -236,8 +221,8 @@ void GlobalLogicHandler::onInvitedJoinBoard(const sys::Dictionary& invitation) {
     const sys::Value* found = invitation.find("message");
     const std::string message = found ? found->asText() : std::string();
     sys::Log::line(sys::format("*********%@", message));
-    UIController::setObject(sys::Value(invitation));
-    UIController::setOkValue(UIController::okAcceptInvite);
+    shell()->setObject(sys::Value(invitation));
+    shell()->setOkValue(okAcceptInvite);
     showConfirmation(message, "ZUNO_OK");
 }
 
@@ -247,22 +232,24 @@ void GlobalLogicHandler::onProvinceList(Province::List provinces) {
 
 void GlobalLogicHandler::loadProvinceList(const Province::List& provinces) {
     Province::setList(provinces);
-    auto profile = topScreenAs<ProfileView>();
+    auto screen = topScreen();
+    auto profile = std::dynamic_pointer_cast<ProfileScreen>(screen);
     if (!profile) return;
     auto picker = profile->proView();
-    if (!picker) return;
+    auto pickerScreen = controllerOf(picker);
+    if (!pickerScreen) return;
     picker->setListProvinces(Province::list());
     if (auto table = picker->tableView()) table->reloadData();
-    profile->view()->addSubview(picker->view());
-    picker->viewWillAppear(false);
+    screen->view()->addSubview(pickerScreen->view());
+    pickerScreen->viewWillAppear(false);
 }
 
 void GlobalLogicHandler::onMyUserDataWithUser(UserPtr user) {
     onMainThread([user = std::move(user)] {
         auto screen = topScreen();
-        if (auto profile = std::dynamic_pointer_cast<ProfileView>(screen)) {
+        if (auto profile = std::dynamic_pointer_cast<ProfileScreen>(screen)) {
             profile->onMyUserDataWithUser(user);
-        } else if (auto shop = std::dynamic_pointer_cast<ShopView>(screen)) {
+        } else if (auto shop = std::dynamic_pointer_cast<ItemShopScreen>(screen)) {
             shop->onMyUserDataWithUser(user);
         }
     });
@@ -271,19 +258,19 @@ void GlobalLogicHandler::onMyUserDataWithUser(UserPtr user) {
 void GlobalLogicHandler::onMyAchievement(std::vector<int32_t> achievement) {
     if (achievement.empty()) return;
     onMainThread([achievement = std::move(achievement)] {
-        if (auto profile = topScreenAs<ProfileView>()) profile->onMyAchievementWithGameId(achievement.front(), achievement);
+        if (auto profile = topScreenAs<ProfileScreen>()) profile->onMyAchievementWithGameId(achievement.front(), achievement);
     });
 }
 
 void GlobalLogicHandler::onMyAssets(Assets assets) {
     onMainThread([assets = std::move(assets)] {
-        if (auto profile = topScreenAs<ProfileView>()) profile->onMyAssetsWithAssets(assets);
+        if (auto profile = topScreenAs<ProfileScreen>()) profile->onMyAssetsWithAssets(assets);
     });
 }
 
 void GlobalLogicHandler::onGetListItemsEvent(Assets items) {
     onMainThread([items = std::move(items)] {
-        if (auto profile = topScreenAs<ProfileView>()) profile->onMyAssetsWithAssets(items);
+        if (auto profile = topScreenAs<ProfileScreen>()) profile->onMyAssetsWithAssets(items);
     });
 }
 

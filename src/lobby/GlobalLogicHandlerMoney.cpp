@@ -3,35 +3,23 @@
 #include <algorithm>
 #include <string>
 
-#include "games/blocks/BlocksView.h"
-#include "games/caro/CaroView.h"
-#include "games/cotuong/CoTuongView.h"
-#include "games/covua/CoVuaView.h"
-#include "games/phom/PhomNewView.h"
-#include "games/phom/PhomView.h"
+#include "lobby/DialogActions.h"
 #include "lobby/GlobalLogicHandler.h"
 #include "lobby/GlobalLogicHandlerSupport.h"
 #include "lobby/GlobalService.h"
+#include "lobby/ILobbyShell.h"
 #include "lobby/ILobbyUi.h"
+#include "lobby/LobbyScreenEvents.h"
 #include "lobby/ScreenEvents.h"
-#include "money/AvatarView.h"
-#include "money/MoneyView.h"
-#include "money/ShopView.h"
+#include "lobby/ShopScreenEvents.h"
+#include "lobby/URLParser.h"
 #include "platform/core/Bundle.h"
 #include "platform/core/Format.h"
 #include "platform/core/Log.h"
 #include "platform/core/RunLoop.h"
 #include "platform/net/Http.h"
 #include "platform/net/UrlEncoding.h"
-#include "screens/BoardView.h"
-#include "screens/EventView.h"
-#include "screens/ProfileView.h"
-#include "screens/TellFriendView.h"
-#include "shell/ProgressHUD.h"
-#include "shell/Resources.h"
-#include "shell/URLParser.h"
-#include "shell/UIController.h"
-#include "table/GameCardView.h"
+#include "platform/ui/TableView.h"
 
 namespace zuno {
 
@@ -52,16 +40,19 @@ bool sellsThroughStore(int8_t provider) { return provider == 64 || provider == 1
 bool credited(int8_t status) { return status == 1 || status == 2; }
 
 void setMyMoney(int64_t money) {
-    if (auto me = UIController::myInfo()) me->setMoney(money);
+    if (auto me = shell()->myInfo()) me->setMoney(money);
 }
 
-// The one of the profile's information and wardrobe tabs that is shown.
-std::shared_ptr<ZunoViewController> visibleProfileTab(ProfileView& profile) {
-    auto userData = profile.userDataView();
-    if (userData && !userData->view()->isHidden()) return userData;
-    auto store = profile.storeView();
-    if (store && !store->view()->isHidden()) return store;
-    return nullptr;
+bool shown(const std::shared_ptr<ui::ViewController>& tab) { return tab && !tab->view()->isHidden(); }
+
+// Hands the event to whichever of the profile's information and wardrobe tabs is shown.
+template <typename ToUserData, typename ToStore>
+void toVisibleProfileTab(ProfileScreen& profile, ToUserData toUserData, ToStore toStore) {
+    if (auto userData = profile.userDataView(); shown(controllerOf(userData))) {
+        toUserData(*userData);
+    } else if (auto store = profile.storeView(); shown(controllerOf(store))) {
+        toStore(*store);
+    }
 }
 
 template <typename Work>
@@ -77,11 +68,11 @@ void GlobalLogicHandler::onGetInfoWithSubId(int8_t subId, Text info) {
     switch (subId) {
         case kInfoTellFriend:
             onMainThread([info] {
-                if (auto screen = topScreenAs<TellFriendView>()) screen->updateWithInfo(info);
+                if (auto screen = topScreenAs<TellFriendScreen>()) screen->updateWithInfo(info);
             });
             break;
         case kInfoHotline:
-            onMainThread([text] { UIController::callHotlineFromServer(text); });
+            onMainThread([text] { shell()->callHotlineFromServer(text); });
             break;
         case kInfoAppStore:
             onMainThread(&GlobalLogicHandler::showInfo);
@@ -98,13 +89,13 @@ void GlobalLogicHandler::onGetInfoWithSubId(int8_t subId, Text info) {
 }
 
 void GlobalLogicHandler::showInfo() {
-    UIController::setOkValue(UIController::okOpenInfoUrl);
-    UIController::setObject(Resources::getInstance().configValue("AppStoreUrl"));
+    shell()->setOkValue(okOpenInfoUrl);
+    shell()->setObject(shell()->configValue("AppStoreUrl"));
     showConfirmation(session::text("ZUNO_notice"), "ZUNO_OK");
 }
 
 void GlobalLogicHandler::showEvent(const std::string& text) {
-    if (auto screen = topScreenAs<EventView>()) screen->showEventWithInfo(text);
+    if (auto screen = topScreenAs<EventScreen>()) screen->showEventWithInfo(text);
 }
 
 void GlobalLogicHandler::applySMSPermissionList(const std::string& list) {
@@ -124,14 +115,14 @@ void GlobalLogicHandler::onVersionWithInfo(Text info, Text url) {
 }
 
 void GlobalLogicHandler::showVersion(const std::string& info, const std::string& url) {
-    UIController::setOkValue(UIController::okOpenVersionUrl);
-    UIController::setObject(sys::Value(url));
+    shell()->setOkValue(okOpenVersionUrl);
+    shell()->setObject(sys::Value(url));
     showConfirmation(info, "ZUNO_download");
 }
 
 void GlobalLogicHandler::onSetMoneyErrorWithError(Text error) {
     onMainThread([error = error.value_or(std::string())] {
-        if (topScreenAs<BoardView>()) BoardView::setnumOfTouchUp(0);
+        if (auto tables = topScreenAs<TableListScreen>()) tables->resetNumOfTouchUp();
         showInformation(error);
     });
 }
@@ -145,11 +136,10 @@ void GlobalLogicHandler::onTransferMoneyWithNewMoney(int64_t newMoney, Text info
 
 void GlobalLogicHandler::onTransferMoneyWithInfo(const std::string& info) {
     auto screen = topScreen();
-    auto me = UIController::myInfo();
-    if (me && isOneOf<GameCardView, PhomView, BlocksView, CaroView, CoTuongView, CoVuaView, PhomNewView>(screen)) {
-        if (auto table = std::dynamic_pointer_cast<TableScreenEvents>(screen))
-            table->updateMoneyWithUserId(me->IDDB(), me->money());
-    }
+    auto me = shell()->myInfo();
+    // Every table screen but Poker's.
+    auto table = std::dynamic_pointer_cast<TableScreenEvents>(screen);
+    if (me && table && !isOneOf<PokerTableScreen>(screen)) table->updateMoneyWithUserId(me->IDDB(), me->money());
     showInformation(info);
 }
 
@@ -158,25 +148,26 @@ void GlobalLogicHandler::onMoneyInfo(std::vector<std::shared_ptr<ChargeMoneyInfo
 }
 
 namespace {
-void giveMoneyOptions(MoneyView& screen, std::vector<std::shared_ptr<ChargeMoneyInfo>> options) {
-    screen.setListMoney(std::move(options));
-    if (auto table = screen.tableView()) table->reloadData();
-    screen.hideLoadingScreen();
+void giveMoneyOptions(const std::shared_ptr<TopUpScreen>& screen, std::vector<std::shared_ptr<ChargeMoneyInfo>> options) {
+    screen->setListMoney(std::move(options));
+    if (auto table = screen->tableView()) table->reloadData();
+    hideLoadingScreen(screen);
 }
 }  // namespace
 
 void GlobalLogicHandler::showListMoney(const std::vector<std::shared_ptr<ChargeMoneyInfo>>& options) {
-    auto screen = topScreenAs<MoneyView>();
-    if (!screen) return;
+    auto screen = topScreen();
+    auto topUp = std::dynamic_pointer_cast<TopUpScreen>(screen);
+    if (!topUp) return;
     if (!sellsThroughStore(GlobalService::PROVIDER())) {
-        giveMoneyOptions(*screen, options);
+        giveMoneyOptions(topUp, options);
         return;
     }
     // The store's options come over HTTP, off the main thread; the list is shown once they are in,
     // to the same screen if it is still on top.
     sys::HttpRequest request = sys::HttpRequest::get(paymentOptionsUrl());
     request.timeoutSeconds = kPaymentOptionsTimeout;
-    std::weak_ptr<MoneyView> waiting = screen;
+    std::weak_ptr<TopUpScreen> waiting = topUp;
     sys::Http::start(std::move(request), [waiting, options](const sys::HttpOutcome& outcome) {
         auto all = options;
         if (outcome.succeeded()) {
@@ -186,16 +177,16 @@ void GlobalLogicHandler::showListMoney(const std::vector<std::shared_ptr<ChargeM
             sys::Log::line("payment options: " + outcome.error);
         }
         auto screen = waiting.lock();
-        if (screen && topScreen() == screen) giveMoneyOptions(*screen, std::move(all));
+        if (screen && topScreen() == controllerOf(screen)) giveMoneyOptions(screen, std::move(all));
     });
 }
 
 std::string GlobalLogicHandler::paymentOptionsUrl() {
-    auto me = UIController::myInfo();
-    const std::string format = Resources::getInstance().configValue("PaymentUrl").asText();
+    auto me = shell()->myInfo();
+    const std::string format = shell()->configValue("PaymentUrl").asText();
     if (format.empty()) return std::string();
     return sys::formatUrl(format, me ? me->name() : std::string(), int64_t(GlobalService::PROVIDER()),
-                          Resources::getInstance().currentLanguage());
+                          shell()->currentLanguage());
 }
 
 std::vector<std::shared_ptr<ChargeMoneyInfo>> GlobalLogicHandler::parseChargeMoneyForAppStore(const std::string& reply) {
@@ -232,37 +223,38 @@ void GlobalLogicHandler::onPurchaseInfo(PurchaseInfo info) {
 void GlobalLogicHandler::showAlertInAppPurchase(const PurchaseInfo& info) {
     const std::string message = info.message.value_or(std::string());
     auto screen = topScreen();
-    if (auto topUp = std::dynamic_pointer_cast<MoneyView>(screen)) {
+    auto dialogs = shell();
+    if (auto topUp = std::dynamic_pointer_cast<TopUpScreen>(screen)) {
         topUp->setReceiptStringFromServer(info.receiptString);
         if (credited(info.status)) {
             if (info.money) setMyMoney(*info.money);
-            UIController::setOkValue(UIController::okCompleteRecharge);
-            UIController::startOKDlg(message);
+            dialogs->setOkValue(okCompleteRecharge);
+            dialogs->startOKDlg(message);
         } else {
-            UIController::startCancelDlg(message);
+            dialogs->startCancelDlg(message);
         }
-        topUp->hideLoadingScreen();
-    } else if (auto profile = std::dynamic_pointer_cast<ProfileView>(screen)) {
+        hideLoadingScreen(screen);
+    } else if (auto profile = std::dynamic_pointer_cast<ProfileScreen>(screen)) {
         auto transactions = profile->transactionView();
         if (transactions) transactions->setReceiptStringFromServer(info.receiptString);
         if (credited(info.status)) {
             if (info.money) setMyMoney(*info.money);
-            UIController::setOkValue(UIController::okCompleteTransaction);
-            UIController::startOKDlg(message);
+            dialogs->setOkValue(okCompleteTransaction);
+            dialogs->startOKDlg(message);
         } else {
-            UIController::setOkValue(UIController::okResendTransactionReceipt);
+            dialogs->setOkValue(okResendTransactionReceipt);
             showConfirmation(message, "ZUNO_OK");
         }
-        if (transactions) ProgressHUD::hideHUDForView(transactions->view(), true);
+        if (auto tab = controllerOf(transactions)) dialogs->hideHUDForView(tab->view(), true);
     }
 }
 
 void GlobalLogicHandler::onBuyAvatarSuccessWithId(int16_t avatarId) {
     onMainThread([avatarId] {
-        if (auto me = UIController::myInfo()) {
+        if (auto me = shell()->myInfo()) {
             me->setAvatar(avatarId);
             // Only a price the avatar shop on top lists is known to be what was paid.
-            auto shop = topScreenAs<AvatarView>();
+            auto shop = topScreenAs<AvatarShopScreen>();
             if (shop) {
                 auto avatars = shop->listAvatars();
                 bool listed = std::any_of(avatars.begin(), avatars.end(),
@@ -293,8 +285,8 @@ void GlobalLogicHandler::openGift(int8_t status, const std::string& text, int32_
     sys::Log::line(sys::format("%d; %@, %d", status, text, money));
     showInformation(text);
     if (status != 0) return;
-    if (auto me = UIController::myInfo()) me->addMoney(money);
-    if (auto profile = topScreenAs<ProfileView>()) profile->deleteAsset();
+    if (auto me = shell()->myInfo()) me->addMoney(money);
+    if (auto profile = topScreenAs<ProfileScreen>()) profile->deleteAsset();
 }
 
 void GlobalLogicHandler::onGiveGiftWithItem(int32_t itemId, int32_t fromUser, int32_t toUser) {
@@ -305,7 +297,7 @@ namespace {
 // Waits on a timer for the item's picture, then shows the gift (without the picture once the tries
 // are used up).
 void showGiftWhenPictured(int32_t itemId, int32_t fromUser, int32_t toUser, int triesLeft) {
-    if (!Resources::getInstance().getItemImageWithKey(itemId) && triesLeft > 0) {
+    if (!shell()->getItemImageWithKey(itemId) && triesLeft > 0) {
         sys::RunLoop::main().postDelayed(GlobalLogicHandler::kGiftImageRetrySeconds, [=] {
             showGiftWhenPictured(itemId, fromUser, toUser, triesLeft - 1);
         });
@@ -334,15 +326,15 @@ void GlobalLogicHandler::onItemsOfGiftInfo(std::shared_ptr<ItemsOfCategory> page
 // --- Pictures and avatars ---
 
 void GlobalLogicHandler::onItemImageWithItemId(int32_t itemId, ImagePtr image) {
-    if (image) Resources::getInstance().setAssetWithImage(std::move(image), itemId);
+    if (image) shell()->setAssetWithImage(std::move(image), itemId);
 }
 
 void GlobalLogicHandler::onItemImageWithId(int32_t assetId, sys::Data image) {
-    if (!image.empty()) Resources::getInstance().setItemWithImage(image, assetId);
+    if (!image.empty()) shell()->setItemWithImage(image, assetId);
 }
 
 void GlobalLogicHandler::onAvatar(std::shared_ptr<Avatar> avatar) {
-    if (avatar && avatar->img()) Resources::getInstance().setAvatarWithImage(avatar->img(), avatar->avatarId());
+    if (avatar && avatar->img()) shell()->setAvatarWithImage(avatar->img(), avatar->avatarId());
 }
 
 void GlobalLogicHandler::onAvatarList(std::vector<std::shared_ptr<Avatar>> avatars) {
@@ -350,14 +342,14 @@ void GlobalLogicHandler::onAvatarList(std::vector<std::shared_ptr<Avatar>> avata
 }
 
 void GlobalLogicHandler::loadListAvatars(const std::vector<std::shared_ptr<Avatar>>& avatars) {
-    auto shop = topScreenAs<AvatarView>();
+    auto shop = topScreenAs<AvatarShopScreen>();
     if (!shop) return;
     shop->setListAvatars(avatars);
     if (auto table = shop->tableView()) table->reloadData();
     // The first avatar is the one the application carries. Asking the cache for a missing picture
     // requests it from the server.
     for (size_t i = 1; i < avatars.size(); ++i)
-        if (avatars[i]) Resources::getInstance().getAvatarWithKey(avatars[i]->avatarId());
+        if (avatars[i]) shell()->getAvatarWithKey(avatars[i]->avatarId());
     shop->updateAvatarImage();
 }
 
@@ -366,9 +358,9 @@ void GlobalLogicHandler::loadListAvatars(const std::vector<std::shared_ptr<Avata
 void GlobalLogicHandler::onCategoryInfo(Categories categories) {
     onMainThread([categories = std::move(categories)] {
         auto screen = topScreen();
-        if (auto shop = std::dynamic_pointer_cast<ShopView>(screen)) {
+        if (auto shop = std::dynamic_pointer_cast<ItemShopScreen>(screen)) {
             shop->onMyCategoriesWithListCategories(categories);
-        } else if (auto profile = std::dynamic_pointer_cast<ProfileView>(screen)) {
+        } else if (auto profile = std::dynamic_pointer_cast<ProfileScreen>(screen)) {
             if (auto store = profile->storeView()) store->onMyCategoriesWithListCategories(categories);
         }
     });
@@ -376,13 +368,13 @@ void GlobalLogicHandler::onCategoryInfo(Categories categories) {
 
 void GlobalLogicHandler::onItemsOfCategoryInfo(std::shared_ptr<ItemsOfCategory> page) {
     onMainThread([page = std::move(page)] {
-        if (auto shop = topScreenAs<ShopView>()) shop->onMyItemsWithCategory(page);
+        if (auto shop = topScreenAs<ItemShopScreen>()) shop->onMyItemsWithCategory(page);
     });
 }
 
 void GlobalLogicHandler::onUserItemsOfCategoryInfo(std::shared_ptr<UserItemsOfCategory> page) {
     onMainThread([page = std::move(page)] {
-        if (auto profile = topScreenAs<ProfileView>())
+        if (auto profile = topScreenAs<ProfileScreen>())
             if (auto store = profile->storeView()) store->onMyUserItemsWithCategory(page);
     });
 }
@@ -390,19 +382,19 @@ void GlobalLogicHandler::onUserItemsOfCategoryInfo(std::shared_ptr<UserItemsOfCa
 void GlobalLogicHandler::onAvatarDetail(std::shared_ptr<AvatarDetail> detail) {
     onMainThread([detail = std::move(detail)] {
         auto screen = topScreen();
-        if (auto shop = std::dynamic_pointer_cast<ShopView>(screen)) {
+        if (auto shop = std::dynamic_pointer_cast<ItemShopScreen>(screen)) {
             shop->onMyAvatarDetail(detail);
-        } else if (auto profile = std::dynamic_pointer_cast<ProfileView>(screen)) {
-            auto tab = visibleProfileTab(*profile);
-            if (auto userData = std::dynamic_pointer_cast<UserDataView>(tab)) userData->onMyUsingAvatarDetail(detail);
-            else if (auto store = std::dynamic_pointer_cast<StoreView>(tab)) store->onMyUsingAvatarDetail(detail);
+        } else if (auto profile = std::dynamic_pointer_cast<ProfileScreen>(screen)) {
+            toVisibleProfileTab(
+                *profile, [&](ProfileDataTab& userData) { userData.onMyUsingAvatarDetail(detail); },
+                [&](WardrobeTab& store) { store.onMyUsingAvatarDetail(detail); });
         }
     });
 }
 
 void GlobalLogicHandler::onUserAvatarDetail(std::shared_ptr<UserAvatarDetail> detail) {
     onMainThread([detail = std::move(detail)] {
-        if (auto profile = topScreenAs<ProfileView>())
+        if (auto profile = topScreenAs<ProfileScreen>())
             if (auto store = profile->storeView()) store->onMyUserAvatarDetail(detail);
     });
 }
@@ -410,11 +402,11 @@ void GlobalLogicHandler::onUserAvatarDetail(std::shared_ptr<UserAvatarDetail> de
 void GlobalLogicHandler::onListUsingAvatar(std::vector<std::shared_ptr<UsingAvatar>> items) {
     onMainThread([items = std::move(items)] {
         auto screen = topScreen();
-        if (auto profile = std::dynamic_pointer_cast<ProfileView>(screen)) {
-            auto tab = visibleProfileTab(*profile);
-            if (auto userData = std::dynamic_pointer_cast<UserDataView>(tab)) userData->onMyListUsingAvatar(items);
-            else if (auto store = std::dynamic_pointer_cast<StoreView>(tab)) store->onMyListUsingAvatar(items);
-        } else if (auto shop = std::dynamic_pointer_cast<ShopView>(screen)) {
+        if (auto profile = std::dynamic_pointer_cast<ProfileScreen>(screen)) {
+            toVisibleProfileTab(
+                *profile, [&](ProfileDataTab& userData) { userData.onMyListUsingAvatar(items); },
+                [&](WardrobeTab& store) { store.onMyListUsingAvatar(items); });
+        } else if (auto shop = std::dynamic_pointer_cast<ItemShopScreen>(screen)) {
             shop->onMyListUsingAvatar(items);
         }
     });
@@ -422,28 +414,28 @@ void GlobalLogicHandler::onListUsingAvatar(std::vector<std::shared_ptr<UsingAvat
 
 void GlobalLogicHandler::onBuyAvatarSuccess(int32_t totalPayment) {
     onMainThread([totalPayment] {
-        if (auto shop = topScreenAs<ShopView>()) shop->onMyBuyAvatarSuccess(totalPayment);
+        if (auto shop = topScreenAs<ItemShopScreen>()) shop->onMyBuyAvatarSuccess(totalPayment);
     });
 }
 
 void GlobalLogicHandler::onBuyAvatarFail(Text reason) {
-    onMainThread([reason = reason.value_or(std::string())] { UIController::startCancelDlg(reason); });
+    onMainThread([reason = reason.value_or(std::string())] { shell()->startCancelDlg(reason); });
 }
 
 void GlobalLogicHandler::onDeleteItemFail(Text reason) {
-    onMainThread([reason = reason.value_or(std::string())] { UIController::startCancelDlg(reason); });
+    onMainThread([reason = reason.value_or(std::string())] { shell()->startCancelDlg(reason); });
 }
 
 void GlobalLogicHandler::onUpdateDeleteItem(int32_t userItemId) {
     onMainThread([userItemId] {
-        if (auto profile = topScreenAs<ProfileView>())
+        if (auto profile = topScreenAs<ProfileScreen>())
             if (auto store = profile->storeView()) store->onMyUpdateDeleteItem(userItemId);
     });
 }
 
 void GlobalLogicHandler::onUpdateSetUsing() {
     onMainThread([] {
-        auto profile = topScreenAs<ProfileView>();
+        auto profile = topScreenAs<ProfileScreen>();
         if (!profile) return;
         if (auto store = profile->storeView()) store->onMyUpdateSetUsing();
         if (auto userData = profile->userDataView()) userData->updateLoadUsing();

@@ -1,19 +1,19 @@
 // The session logic of the connection, signing in and registering.
 #include <string>
 
+#include "lobby/DialogActions.h"
 #include "lobby/GlobalLogicHandler.h"
 #include "lobby/GlobalLogicHandlerSupport.h"
 #include "lobby/GlobalService.h"
+#include "lobby/ILobbyShell.h"
 #include "lobby/ILobbyUi.h"
+#include "lobby/LobbyScreenEvents.h"
 #include "lobby/SMSDelegate.h"
 #include "net/MobileClient.h"
 #include "platform/core/Format.h"
 #include "platform/core/Log.h"
 #include "platform/core/UserDefaults.h"
-#include "screens/MainView.h"
-#include "screens/RegisterView.h"
-#include "screens/TellFriendView.h"
-#include "shell/UIController.h"
+#include "platform/ui/ScreenFactory.h"
 
 namespace zuno {
 
@@ -34,7 +34,7 @@ void GlobalLogicHandler::showAlertViewWithMessage(const std::string& message) { 
 
 void GlobalLogicHandler::onShowMessageBox(const std::string& message) { showInformation(message); }
 
-void GlobalLogicHandler::closeDialog() { UIController::closeDialog(); }
+void GlobalLogicHandler::closeDialog() { shell()->closeDialog(); }
 
 void GlobalLogicHandler::onSetClientInfoOK() {
     // A new connection: whatever a refused login of an earlier one left behind is over.
@@ -55,12 +55,12 @@ void GlobalLogicHandler::onConnectOK() {
 void GlobalLogicHandler::onConnectFail() {
     onMainThread([] {
         auto screen = topScreen();
-        if (isOneOf<RegisterView>(screen)) {
+        if (isOneOf<RegistrationScreen>(screen)) {
             // The registration screen tries the next server.
             if (auto listener = GlobalService::getInstance().getConnectOKListener()) listener->onConnectFail();
             return;
         }
-        if (isOneOf<TellFriendView>(screen)) return;
+        if (isOneOf<TellFriendScreen>(screen)) return;
         lobbyUi()->popToRootScreen(true);
         showAlertViewWithMessage(text("ZUNO_connectFail"));
     });
@@ -91,7 +91,8 @@ void GlobalLogicHandler::onLoginSuccess() { onMainThread(&GlobalLogicHandler::lo
 
 void GlobalLogicHandler::loginSuccess() {
     closeDialog();
-    lobbyUi()->pushScreen(std::make_shared<MainView>(), true);
+    // The main menu belongs to a later subsystem: it is made by its name.
+    if (auto menu = ui::ScreenFactory::create("MainView")) lobbyUi()->pushScreen(menu, true);
 }
 
 void GlobalLogicHandler::onSetMyUserData() {
@@ -119,13 +120,13 @@ void GlobalLogicHandler::onRegisterInfoWithUsername(Text username, bool avail, T
         }
         // The player copies the text and sends the SMS by hand.
         sys::Log::line(prefix.value_or(std::string()));
-        UIController::setObject(sys::Value(prefix.value_or(std::string())));
+        shell()->setObject(sys::Value(prefix.value_or(std::string())));
         showAlertViewRegister(sys::format(text("ZUNO_syntaxSMS1"), prefix, to));
     });
 }
 
 void GlobalLogicHandler::showAlertViewRegister(const std::string& message) {
-    UIController::setOkValue(UIController::okCopyText);
+    shell()->setOkValue(okCopyText);
     showConfirmation(message, "ZUNO_copy");
 }
 

@@ -1,7 +1,9 @@
 #pragma once
 
-// What the session logic asks of screens beyond a class test: list screens that redraw their table
-// after it filled their list, and the events every table screen may take.
+// What the session logic asks of any screen: the spinner, list screens that redraw their table after
+// it filled their list, and the events every table screen may take. The screens of the lobby and of
+// the shop have their own (LobbyScreenEvents.h, ShopScreenEvents.h). The session logic finds them by
+// casting the screen on top to these interfaces; a screen takes an event by implementing one.
 
 #include <cstdint>
 #include <memory>
@@ -11,6 +13,13 @@
 #include "lobby/model/ShopRecords.h"
 
 namespace zuno {
+
+// A screen with a loading spinner (every ZunoViewController).
+class LoadingScreen {
+public:
+    virtual ~LoadingScreen() = default;
+    virtual void hideLoadingScreen() = 0;
+};
 
 // A list screen that redraws its table (every row made anew) once the session logic filled its list.
 class ForceReloadTableView {
@@ -39,6 +48,12 @@ public:
     virtual void onShowGift(int32_t itemId, int32_t fromUser, int32_t toUser) {}
     virtual void onShowListGift(std::vector<std::shared_ptr<CategoryShopInfo>> categories) {}
     virtual void onShowItemsWithGift(std::shared_ptr<ItemsOfCategory> page) {}
+};
+
+// The Poker table, which some events that reach every other table screen leave out.
+class PokerTableScreen {
+public:
+    virtual ~PokerTableScreen() = default;
 };
 
 }  // namespace zuno

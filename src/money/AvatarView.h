@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "lobby/ShopScreenEvents.h"
 #include "lobby/model/ShopRecords.h"
 #include "platform/ui/TableView.h"
 #include "shell/ZunoViewController.h"
@@ -11,7 +12,7 @@
 namespace zuno {
 
 // The avatar shop.
-class AvatarView : public ZunoViewController {
+class AvatarView : public ZunoViewController, public AvatarShopScreen {
 public:
     using Avatars = std::vector<std::shared_ptr<Avatar>>;
 
@@ -20,13 +21,13 @@ public:
     // The avatar shown, whose id the buying confirmation sends.
     virtual std::shared_ptr<Avatar> focusedAvatar() const { return nullptr; }
 
-    virtual void setListAvatars(Avatars avatars) {}
-    virtual Avatars listAvatars() const { return {}; }
-    virtual std::shared_ptr<ui::TableView> tableView() const { return nullptr; }
+    void setListAvatars(Avatars avatars) override {}
+    Avatars listAvatars() const override { return {}; }
+    std::shared_ptr<ui::TableView> tableView() const override { return nullptr; }
     // Redraws the avatar pictures from the image cache.
-    virtual void updateAvatarImage() {}
+    void updateAvatarImage() override {}
     // The price of the avatar of that id in the list.
-    virtual int32_t priceFromID(int16_t avatarId) const { return 0; }
+    int32_t priceFromID(int16_t avatarId) const override { return 0; }
 };
 
 }  // namespace zuno

@@ -3,6 +3,7 @@
 #include <memory>
 #include <vector>
 
+#include "lobby/ShopScreenEvents.h"
 #include "lobby/model/ShopRecords.h"
 #include "lobby/model/User.h"
 #include "shell/ZunoViewController.h"
@@ -10,17 +11,17 @@
 namespace zuno {
 
 // The item shop.
-class ShopView : public ZunoViewController {
+class ShopView : public ZunoViewController, public ItemShopScreen {
 public:
     ShopView() : ZunoViewController("ShopView") {}
 
-    virtual void onMyCategoriesWithListCategories(std::vector<std::shared_ptr<CategoryShopInfo>> categories) {}
-    virtual void onMyItemsWithCategory(std::shared_ptr<ItemsOfCategory> page) {}
-    virtual void onMyAvatarDetail(std::shared_ptr<AvatarDetail> detail) {}
-    virtual void onMyListUsingAvatar(std::vector<std::shared_ptr<UsingAvatar>> items) {}
+    void onMyCategoriesWithListCategories(std::vector<std::shared_ptr<CategoryShopInfo>> categories) override {}
+    void onMyItemsWithCategory(std::shared_ptr<ItemsOfCategory> page) override {}
+    void onMyAvatarDetail(std::shared_ptr<AvatarDetail> detail) override {}
+    void onMyListUsingAvatar(std::vector<std::shared_ptr<UsingAvatar>> items) override {}
     // The payment of a completed purchase.
-    virtual void onMyBuyAvatarSuccess(int32_t payment) {}
-    virtual void onMyUserDataWithUser(UserPtr user) {}
+    void onMyBuyAvatarSuccess(int32_t payment) override {}
+    void onMyUserDataWithUser(UserPtr user) override {}
 };
 
 }  // namespace zuno

@@ -4,6 +4,7 @@
 #include <memory>
 #include <vector>
 
+#include "lobby/LobbyScreenEvents.h"
 #include "lobby/model/LobbyRecords.h"
 #include "shell/ZunoViewController.h"
 
@@ -11,7 +12,7 @@ namespace zuno {
 
 // The table list. Its class-level state is set by the games when they are chosen and read by the
 // lobby: the kind of table list of the current game and the count of table buttons held down.
-class BoardView : public ZunoViewController {
+class BoardView : public ZunoViewController, public TableListScreen {
 public:
     using ZunoViewController::ZunoViewController;
 
@@ -23,13 +24,14 @@ public:
     // Table buttons held down; guards against joining two tables at once.
     static int32_t numOfTouchUp();
     static void setnumOfTouchUp(int32_t count);
+    void resetNumOfTouchUp() override { setnumOfTouchUp(0); }
 
-    virtual void setListBoard(std::vector<std::shared_ptr<Board>> boards) {}
+    void setListBoard(std::vector<std::shared_ptr<Board>> boards) override {}
     // Redraws the grid of tables.
-    virtual void reloadData() {}
+    void reloadData() override {}
     // A pull-to-refresh is running.
-    virtual bool isReloading() const { return false; }
-    virtual void dataSourceDidFinishLoadingNewData() {}
+    bool isReloading() const override { return false; }
+    void dataSourceDidFinishLoadingNewData() override {}
 };
 
 }  // namespace zuno

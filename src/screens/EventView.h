@@ -2,16 +2,17 @@
 
 #include <string>
 
+#include "lobby/LobbyScreenEvents.h"
 #include "shell/ZunoViewController.h"
 
 namespace zuno {
 
 // The guide, terms and event pages.
-class EventView : public ZunoViewController {
+class EventView : public ZunoViewController, public EventScreen {
 public:
     EventView() : EventView("EventView") {}
     explicit EventView(std::string nibName);
-    virtual void showEventWithInfo(const std::string& info) {}
+    void showEventWithInfo(const std::string& info) override {}
 };
 
 }  // namespace zuno

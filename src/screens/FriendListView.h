@@ -3,6 +3,7 @@
 #include <memory>
 #include <vector>
 
+#include "lobby/LobbyScreenEvents.h"
 #include "lobby/ScreenEvents.h"
 #include "lobby/model/Player.h"
 #include "shell/ZunoViewController.h"
@@ -11,15 +12,15 @@
 namespace zuno {
 
 // The friend list and its chat tabs.
-class FriendListView : public ZunoViewController, public ForceReloadTableView {
+class FriendListView : public ZunoViewController, public ForceReloadTableView, public FriendListScreen {
 public:
     using ZunoViewController::ZunoViewController;
 
-    virtual void setFriendList(std::vector<PlayerPtr> friends) {}
+    void setFriendList(std::vector<PlayerPtr> friends) override {}
     void forceReloadTableView() override {}
     // 0: the friend was deleted.
-    virtual void onDelFriendResult(int result) {}
-    virtual void onChatFromWithMessage(std::shared_ptr<ZunoMessage> message) {}
+    void onDelFriendResult(int result) override {}
+    void onChatFromWithMessage(std::shared_ptr<ZunoMessage> message) override {}
 };
 
 }  // namespace zuno

@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include "lobby/LobbyScreenEvents.h"
 #include "lobby/ScreenEvents.h"
 #include "lobby/model/Player.h"
 #include "shell/ZunoViewController.h"
@@ -9,11 +10,11 @@
 namespace zuno {
 
 // The list of players to invite to the table.
-class InviteFriendView : public ZunoViewController, public ShowDataTableView {
+class InviteFriendView : public ZunoViewController, public ShowDataTableView, public InviteListScreen {
 public:
     using ZunoViewController::ZunoViewController;
 
-    virtual void setOnlineList(std::vector<PlayerPtr> players) {}
+    void setOnlineList(std::vector<PlayerPtr> players) override {}
     void showDataTableView() override {}
 };
 

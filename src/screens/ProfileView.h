@@ -4,35 +4,33 @@
 #include <string>
 #include <vector>
 
+#include "lobby/LobbyScreenEvents.h"
 #include "lobby/model/ShopRecords.h"
 #include "lobby/model/User.h"
-#include "money/StoreView.h"
 #include "money/TransactionView.h"
-#include "screens/ProvinceView.h"
-#include "screens/UserDataView.h"
 #include "shell/ZunoViewController.h"
 
 namespace zuno {
 
 // The own profile with its tabs.
-class ProfileView : public ZunoViewController {
+class ProfileView : public ZunoViewController, public ProfileScreen {
 public:
     ProfileView() : ProfileView("ProfileView") {}
     explicit ProfileView(std::string nibName);
 
-    virtual void onMyUserDataWithUser(UserPtr user) {}
+    void onMyUserDataWithUser(UserPtr user) override {}
     // The game id, then the numbers of that game.
-    virtual void onMyAchievementWithGameId(int gameId, std::vector<int32_t> achievement) {}
-    virtual void onMyAssetsWithAssets(std::vector<std::shared_ptr<Asset>> assets) {}
+    void onMyAchievementWithGameId(int gameId, std::vector<int32_t> achievement) override {}
+    void onMyAssetsWithAssets(std::vector<std::shared_ptr<Asset>> assets) override {}
     // Removes the row of the gift just opened.
-    virtual void deleteAsset() {}
+    void deleteAsset() override {}
 
     // The tabs and sheets the session logic reaches.
-    virtual std::shared_ptr<UserDataView> userDataView() const { return nullptr; }
-    virtual std::shared_ptr<StoreView> storeView() const { return nullptr; }
-    virtual std::shared_ptr<TransactionView> transactionView() const { return transactionView_; }
+    std::shared_ptr<ProfileDataTab> userDataView() const override { return nullptr; }
+    std::shared_ptr<WardrobeTab> storeView() const override { return nullptr; }
+    std::shared_ptr<PurchasesTab> transactionView() const override { return transactionView_; }
     void setTransactionView(std::shared_ptr<TransactionView> tab) { transactionView_ = std::move(tab); }
-    virtual std::shared_ptr<ProvinceView> proView() const { return nullptr; }
+    std::shared_ptr<ProvincePicker> proView() const override { return nullptr; }
 
 private:
     // The stored-purchases tab.

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "lobby/LobbyScreenEvents.h"
 #include "lobby/model/Province.h"
 #include "platform/ui/TableView.h"
 #include "shell/ZunoViewController.h"
@@ -7,12 +8,12 @@
 namespace zuno {
 
 // The province picker of the personal data.
-class ProvinceView : public ZunoViewController {
+class ProvinceView : public ZunoViewController, public ProvincePicker {
 public:
     using ZunoViewController::ZunoViewController;
 
-    virtual void setListProvinces(Province::List provinces) {}
-    virtual std::shared_ptr<ui::TableView> tableView() const { return nullptr; }
+    void setListProvinces(Province::List provinces) override {}
+    std::shared_ptr<ui::TableView> tableView() const override { return nullptr; }
 };
 
 }  // namespace zuno

@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "lobby/LobbyScreenEvents.h"
 #include "lobby/ScreenEvents.h"
 #include "lobby/model/LobbyRecords.h"
 #include "shell/ZunoViewController.h"
@@ -11,12 +12,12 @@
 namespace zuno {
 
 // The list of rankings.
-class RankingView : public ZunoViewController, public ForceReloadTableView {
+class RankingView : public ZunoViewController, public ForceReloadTableView, public RankingListScreen {
 public:
     RankingView() : RankingView("RankingView") {}
     explicit RankingView(std::string nibName);
 
-    virtual void setListRanking(std::vector<std::shared_ptr<Ranking>> rankings) {}
+    void setListRanking(std::vector<std::shared_ptr<Ranking>> rankings) override {}
     void forceReloadTableView() override {}
 };
 

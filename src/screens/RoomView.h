@@ -4,6 +4,7 @@
 #include <memory>
 #include <vector>
 
+#include "lobby/LobbyScreenEvents.h"
 #include "lobby/model/LobbyRecords.h"
 #include "platform/ui/TableView.h"
 #include "shell/ZunoViewController.h"
@@ -11,19 +12,19 @@
 namespace zuno {
 
 // The room list.
-class RoomView : public ZunoViewController {
+class RoomView : public ZunoViewController, public RoomListScreen {
 public:
     using ZunoViewController::ZunoViewController;
     using Rooms = std::vector<std::shared_ptr<RoomInfo>>;
 
-    virtual void setRoomList(Rooms rooms) {}
+    void setRoomList(Rooms rooms) override {}
     // The rooms of each level 0, 1 and 2, one table section per level.
-    virtual void setNames(std::map<int, Rooms> names) {}
-    virtual void setKeys(std::vector<int> keys) {}
-    virtual std::shared_ptr<ui::TableView> tableView() const { return nullptr; }
+    void setNames(std::map<int, Rooms> names) override {}
+    void setKeys(std::vector<int> keys) override {}
+    std::shared_ptr<ui::TableView> tableView() const override { return nullptr; }
     // A pull-to-refresh is running.
-    virtual bool isReloading() const { return false; }
-    virtual void dataSourceDidFinishLoadingNewData() {}
+    bool isReloading() const override { return false; }
+    void dataSourceDidFinishLoadingNewData() override {}
 };
 
 }  // namespace zuno

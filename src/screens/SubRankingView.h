@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "lobby/LobbyScreenEvents.h"
 #include "lobby/ScreenEvents.h"
 #include "lobby/model/Player.h"
 #include "shell/ZunoViewController.h"
@@ -10,14 +11,14 @@
 namespace zuno {
 
 // One ranking: the richest players, or the strongest of a game.
-class SubRankingView : public ZunoViewController, public ForceReloadTableView {
+class SubRankingView : public ZunoViewController, public ForceReloadTableView, public SubRankingScreen {
 public:
     SubRankingView() : SubRankingView("SubRankingView") {}
     explicit SubRankingView(std::string nibName);
 
-    virtual void setListSubRanking(std::vector<PlayerPtr> players) {}
+    void setListSubRanking(std::vector<PlayerPtr> players) override {}
     void forceReloadTableView() override {}
-    virtual void onRequestDetail(const PlayerDetail& detail) {}
+    void onRequestDetail(const PlayerDetail& detail) override {}
 };
 
 }  // namespace zuno

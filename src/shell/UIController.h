@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "lobby/DialogActions.h"
 #include "lobby/GlobalService.h"
 #include "lobby/model/LobbyRecords.h"
 #include "lobby/model/Player.h"
@@ -30,31 +31,9 @@ public:
     // The one instance, made on first use; the application keeps it for the whole run.
     static std::shared_ptr<UIController> sharedController();
 
-    // Dialog action codes: what OK (or Cancel) of the dialog shown will do.
-    enum OkValue : int {
-        okNone = -1,
-        okBuyAvatar = 0,
-        okAcceptInvite = 1,
-        okLeaveBoard = 2,
-        okSkip = 3,
-        okKicked = 4,
-        okReplyMail = 5,
-        okCallHotline = 6,
-        okChargeMoney = 7,
-        okGetPassword = 8,
-        okGoTopUp = 9,
-        okOpenInfoUrl = 10,
-        okOpenVersionUrl = 12,
-        okAnswerDraw = 13,
-        okResign = 14,
-        okConnectLogin = 15,
-        okConnectRegister = 16,
-        okCopyText = 17,
-        okCompleteRecharge = 20,
-        okCompleteTransaction = 22,
-        okResendTransactionReceipt = 23,
-        okPokerObserve = 24,
-    };
+    // Dialog action codes (the lobby's DialogAction), as UIController::okNone and so on.
+    using OkValue = DialogAction;
+    using enum DialogAction;
 
     // No action is pending until an opener sets one.
     static int okValue();

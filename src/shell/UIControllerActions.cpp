@@ -25,6 +25,7 @@
 #include "lobby/GlobalService.h"
 #include "money/AvatarView.h"
 #include "money/MoneyView.h"
+#include "money/TransactionView.h"
 #include "net/MobileClient.h"
 #include "platform/core/Log.h"
 #include "platform/net/UrlEncoding.h"
@@ -236,15 +237,18 @@ void completeRecharge() {
     if (auto screen = topScreenAs<MoneyView>()) screen->completeRechargeWithApp();
 }
 
-void completeTransaction() {
+// The stored-purchases tab of the own profile on top, if any.
+std::shared_ptr<TransactionView> transactionViewOnTop() {
     auto screen = topScreenAs<ProfileView>();
-    auto transactions = screen ? screen->transactionView() : nullptr;
-    if (transactions) transactions->completeRechargeWithApp();
+    return screen ? std::dynamic_pointer_cast<TransactionView>(screen->transactionView()) : nullptr;
+}
+
+void completeTransaction() {
+    if (auto transactions = transactionViewOnTop()) transactions->completeRechargeWithApp();
 }
 
 void resendTransactionReceipt() {
-    auto screen = topScreenAs<ProfileView>();
-    auto transactions = screen ? screen->transactionView() : nullptr;
+    auto transactions = transactionViewOnTop();
     if (!transactions) return;
     auto record = ChargeMoneyInfo::initWithType(5);
     if (auto selected = transactions->selectedTransactionMoneyInfo()) record->setInfo(selected->info().value_or(""));

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "lobby/ScreenEvents.h"
 #include "platform/ui/ImageView.h"
 #include "platform/ui/ViewController.h"
 
@@ -15,7 +16,7 @@ namespace zuno {
 // animation of the registration screen.
 //
 // The menu button carries the menu state in its tag: 0 closed ("show.png"), 1 open ("hide.png").
-class ZunoViewController : public ui::ViewController {
+class ZunoViewController : public ui::ViewController, public LoadingScreen {
     ZUNO_BINDINGS
 public:
     static constexpr ui::Point kMenuOpenCenter{420, 175};
@@ -39,7 +40,7 @@ public:
     void initAnimationLogo();
 
     // Removes every spinner that is a direct subview of the screen's view.
-    virtual void hideLoadingScreen();
+    void hideLoadingScreen() override;
     // Replaces any spinner of the screen with a new one, 50 x 50, centred and turning.
     virtual void showLoadingScreen();
 

@@ -9,7 +9,7 @@
 namespace zuno {
 
 // The Poker table: not a GameCardView, but seated and sent events like one.
-class PokerView : public ZunoViewController, public CardTableSeating, public TableScreenEvents {
+class PokerView : public ZunoViewController, public CardTableSeating, public TableScreenEvents, public PokerTableScreen {
 public:
     PokerView() : PokerView("PokerView") {}
     explicit PokerView(std::string nibName);

@@ -1,10 +1,15 @@
 // The session logic of the server's information, money, purchases, presents, gifts and avatars.
 #include "SessionLogicFixture.h"
 #include "games/phom/PhomView.h"
+#include "games/poker/PokerView.h"
 #include "money/AvatarView.h"
 #include "money/MoneyView.h"
+#include "money/StoreView.h"
 #include "platform/core/Bundle.h"
+#include "screens/BoardView.h"
 #include "screens/MainView.h"
+#include "screens/ProfileView.h"
+#include "screens/UserDataView.h"
 #include "standin-server/http/HttpServer.h"
 #include "support/RecordingShellRequests.h"
 
@@ -30,9 +35,35 @@ struct Avatars : AvatarView {
     int redrawn = 0;
 };
 
+using Balances = std::vector<std::pair<int32_t, int64_t>>;
+
 struct Phom : PhomView {
     void onShowGift(int32_t item, int32_t, int32_t) override { gifts.push_back(item); }
+    void updateMoneyWithUserId(int32_t user, int64_t money) override { balances.emplace_back(user, money); }
     std::vector<int32_t> gifts;
+    Balances balances;
+};
+
+struct Poker : PokerView {
+    void updateMoneyWithUserId(int32_t user, int64_t money) override { balances.emplace_back(user, money); }
+    Balances balances;
+};
+
+struct DataTab : UserDataView {
+    void onMyListUsingAvatar(std::vector<std::shared_ptr<UsingAvatar>>) override { ++lists; }
+    int lists = 0;
+};
+
+struct Wardrobe : StoreView {
+    void onMyListUsingAvatar(std::vector<std::shared_ptr<UsingAvatar>>) override { ++lists; }
+    int lists = 0;
+};
+
+struct Profile : ProfileView {
+    std::shared_ptr<ProfileDataTab> userDataView() const override { return data; }
+    std::shared_ptr<WardrobeTab> storeView() const override { return wardrobe; }
+    std::shared_ptr<DataTab> data = std::make_shared<DataTab>();
+    std::shared_ptr<Wardrobe> wardrobe = std::make_shared<Wardrobe>();
 };
 
 std::shared_ptr<ChargeMoneyInfo> option(const char* info) {
@@ -167,4 +198,54 @@ TEST_F(SessionLogicTest, AGiftWaitsForItsPictureOnATimerAndGivesUp) {
     EXPECT_EQ(table->gifts, std::vector<int32_t>{31});
     // The picture was asked for once, not once per try.
     EXPECT_EQ(requests->sent().size(), 1u);
+}
+
+TEST_F(SessionLogicTest, ATransferShowsTheNewBalanceOnEveryTableButPoker) {
+    auto me = signIn("lan", 100);
+    me->setIDDB(9);
+    auto phom = onTop<Phom>();
+    logic().onTransferMoneyWithNewMoney(500, "sent");
+    EXPECT_EQ(dialog(), "sent");
+    EXPECT_EQ(phom->balances, (Balances{{9, 500}}));
+
+    auto poker = onTop<Poker>();
+    logic().onTransferMoneyWithNewMoney(400, "sent again");
+    EXPECT_EQ(dialog(), "sent again");
+    EXPECT_EQ(me->money(), 400);
+    EXPECT_TRUE(poker->balances.empty());
+}
+
+TEST_F(SessionLogicTest, AMoneyErrorReleasesTheTableButtonsOnlyOnTheTableList) {
+    BoardView::setnumOfTouchUp(1);
+    onTop<MainView>();
+    logic().onSetMoneyErrorWithError("not enough");
+    EXPECT_EQ(dialog(), "not enough");
+    EXPECT_EQ(BoardView::numOfTouchUp(), 1);
+
+    onTop<BoardView>();
+    logic().onSetMoneyErrorWithError("not enough");
+    EXPECT_EQ(BoardView::numOfTouchUp(), 0);
+}
+
+TEST_F(SessionLogicTest, TheProfileHandsWornItemsToTheTabShown) {
+    struct Case {
+        const char* name;
+        bool dataHidden, wardrobeHidden;
+        int toData, toWardrobe;
+    } cases[] = {
+        {"personal data shown", false, true, 1, 0},
+        {"wardrobe shown", true, false, 0, 1},
+        {"both shown", false, false, 1, 0},
+        {"neither shown", true, true, 0, 0},
+    };
+    auto profile = onTop<Profile>();
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        profile->data->lists = profile->wardrobe->lists = 0;
+        profile->data->view()->setHidden(c.dataHidden);
+        profile->wardrobe->view()->setHidden(c.wardrobeHidden);
+        logic().onListUsingAvatar({});
+        EXPECT_EQ(profile->data->lists, c.toData);
+        EXPECT_EQ(profile->wardrobe->lists, c.toWardrobe);
+    }
 }

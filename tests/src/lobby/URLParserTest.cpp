@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "shell/URLParser.h"
+#include "lobby/URLParser.h"
 
 using zuno::URLParser;
 

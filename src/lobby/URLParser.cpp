@@ -1,4 +1,4 @@
-#include "shell/URLParser.h"
+#include "lobby/URLParser.h"
 
 namespace zuno {
 
