@@ -108,7 +108,10 @@ void ZunoViewController::startAnimationLogo() {
         std::weak_ptr<ZunoViewController> weak =
             std::static_pointer_cast<ZunoViewController>(shared_from_this());
         sys::RunLoop::main().postDelayed(0.3, [weak] {
-            if (auto self = weak.lock()) self->startAnimationLogo();
+            // A second start may already have moved the last image: then this step has nothing left.
+            auto self = weak.lock();
+            if (self && self->indexShow > 0 && self->indexShow < static_cast<int>(self->arrZunoOnline.size()))
+                self->startAnimationLogo();
         });
     }
 }

@@ -322,6 +322,13 @@ TEST_F(Widgets, LogoAnimationMovesTwoImagesAndRestartsFromTheFirst) {
     screen->startAnimationLogo();
     EXPECT_EQ(screen->indexShow, 1);
     EXPECT_EQ(screen->arrZunoOnline[1]->frame(), ui::Rect(149, -20, 50, 12));
+    // Started again before its second step: the pending step must not start it over.
+    screen->startAnimationLogo();
+    const auto second = screen->arrZunoOnline[1];
+    run(0.9);
+    EXPECT_EQ(screen->arrZunoOnline[1].get(), second.get());
+    EXPECT_EQ(screen->indexShow, 2);
+    EXPECT_EQ(second->center(), (ui::Point{155, 80}));
 
     screen->showLoadingScreen();
     screen->showLoadingScreen();
