@@ -1,10 +1,458 @@
 #include "table/GameCardView.h"
 
+#include <cctype>
+#include <cmath>
+
+#include "games/tienlen/TienLenService.h"
+#include "lobby/GlobalService.h"
+#include "platform/ui/Image.h"
+#include "platform/ui/NavigationController.h"
 #include "platform/ui/ScreenFactory.h"
+#include "screens/MessageView.h"
+#include "shell/PlaySound.h"
+#include "shell/Resources.h"
+#include "shell/UIController.h"
+#include "shell/Util.h"
+#include "shell/ZunoOnlineAppDelegate.h"
+#include "table/CardView.h"
+#include "table/CurrentTable.h"
 
 namespace zuno {
 
+using namespace gametype;
+
+namespace {
+std::string text(const char* key) { return Resources::getInstance().textForKey(key); }
+
+int32_t myId() {
+    PlayerPtr me = UIController::myInfo();
+    return me ? me->IDDB() : -1;
+}
+
+std::string upper(std::string s) {
+    for (char& c : s) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    return s;
+}
+
+const ui::Color kBarGreen = ui::Color::rgb255(27, 175, 57);
+
+ui::Color barColour(TurnBar::Colour colour) {
+    switch (colour) {
+        case TurnBar::Colour::Green: return kBarGreen;
+        case TurnBar::Colour::Orange: return ui::Color::orange();
+        case TurnBar::Colour::Red: return ui::Color::red();
+    }
+    return kBarGreen;
+}
+}  // namespace
+
+#define O(name) B::outlet(#name, &GameCardView::name)
+
+const ui::BindingTable& GameCardView::bindings() {
+    using B = ui::Bind<GameCardView>;
+    static const ui::BindingTable table(
+        &ZunoViewController::bindings(),
+        {O(lblPhong), O(btnCuoc), O(ava0), O(ava1), O(ava2), O(ava3), O(ok0), O(ok1), O(ok2), O(ok3),
+         O(lblName0), O(lblName1), O(lblName2), O(lblName3), O(lblMoney0), O(lblMoney1), O(lblMoney2),
+         O(lblMoney3), O(btnInfo0), O(btnInfo1), O(btnInfo2), O(btnInfo3), O(chat0), O(chat1), O(chat2),
+         O(chat3), O(chat4), O(btnStart), O(btnConfig), O(btnInvite), O(btnKick), O(btnAutoSelected),
+         O(btnExit), O(btnThinking), O(btnChat), O(btnMail), O(btnNapWin), O(lblStart), O(lblConfig),
+         O(lblInvite), O(lblKick), O(lblAutoSelected), O(lblChat), O(imgChain0), O(imgChain1), O(imgChain2),
+         O(imgChain3), O(btnSeat0), O(btnSeat1), O(btnSeat2), O(btnSeat3), O(bottomMenuView), O(mnuSetup),
+         O(mnuCuoc), O(mnuSoNguoi), O(mnuPassword), O(mnuAuto), O(playerInfoDialog),
+         B::optionalOutlet("playerDetail", &GameCardView::playerDetail), O(mnuInviting), O(chatDialog),
+         O(optionView), B::optionalOutlet("viewGift", &GameCardView::viewGift), O(imgBoard), O(imgPosition1),
+         O(imgPosition2), O(imgPosition3), O(imgPosition4), O(viewStart), O(viewConfig), O(viewKick),
+         O(viewInviting), O(viewThinking), O(viewChat), O(viewAutoSelect), O(imgTimer), O(imgStart),
+         O(imgMoney), O(viewMenuPlayer), O(lblHelp),
+         B::action("clickStartGame", &GameCardView::clickStartGame),
+         B::action("clickConfig", &GameCardView::clickConfig),
+         B::action("clickInviting", &GameCardView::clickInviting),
+         B::action("clickChatBoardOfMe", &GameCardView::clickChatBoardOfMe),
+         B::action("clickLeaveBoard", &GameCardView::clickLeaveBoard),
+         B::action("doSkip", &GameCardView::doSkip),
+         B::action("doReady", &GameCardView::doReady),
+         B::action("showSetupCuoc:", &GameCardView::showSetupCuoc),
+         B::action("showPlayerDetail:", &GameCardView::showPlayerDetail),
+         B::action("clickViewPlayerInfo:", &GameCardView::clickViewPlayerInfo),
+         B::action("clickGiftDetail:", &GameCardView::clickGiftDetail),
+         B::action("clickMailBox", &GameCardView::clickMailBox),
+         B::action("clickAutomaticSelectedCards", &GameCardView::clickAutomaticSelectedCards)});
+    return table;
+}
+
+#undef O
+
 GameCardView::GameCardView(std::string nibName) : ZunoViewController(std::move(nibName)) {}
+
+GameCardView::~GameCardView() {
+    auto& loop = sys::RunLoop::main();
+    for (auto id : {limitTimer_, clockTimer_, blinkTimer_}) loop.cancel(id);
+    for (auto id : bubbleTimers_) loop.cancel(id);
+}
+
+std::shared_ptr<ui::ImageView> GameCardView::readyMark(int seat) const {
+    const std::shared_ptr<ui::ImageView> marks[] = {ok0, ok1, ok2, ok3};
+    return seat >= 0 && seat < kSeats ? marks[seat] : nullptr;
+}
+
+std::shared_ptr<ui::Button> GameCardView::seatButton(int seat) const {
+    const std::shared_ptr<ui::Button> buttons[] = {btnSeat0, btnSeat1, btnSeat2, btnSeat3};
+    return seat >= 0 && seat < kSeats ? buttons[seat] : nullptr;
+}
+
+std::shared_ptr<ui::ImageView> GameCardView::bubble(int seat) const {
+    const std::shared_ptr<ui::ImageView> bubbles[] = {chat0, chat1, chat2, chat3, chat4};
+    return seat >= 0 && seat <= kCentre ? bubbles[seat] : nullptr;
+}
+
+// ---- lifecycle
+
+void GameCardView::viewDidLoad() {
+    ZunoViewController::viewDidLoad();
+    progressTimer = std::make_shared<ColoredProgressView>(ui::ProgressView::Style::Default, ui::Rect(0, 0, 80, 6));
+    progressTimer->setTintColor(kBarGreen);
+    progressTimer->setHidden(true);
+    view()->addSubview(progressTimer);
+}
+
+void GameCardView::viewWillAppear(bool animated) {
+    ZunoViewController::viewWillAppear(animated);
+    const int8_t type = UIController::gameType();
+    const bool stakeShown = type == kTienLen || type == kTienLenMB;
+    if (imgMoney) imgMoney->setHidden(!stakeShown);
+    if (btnCuoc) btnCuoc->setHidden(!stakeShown);
+    if (btnExit) btnExit->setTitle(text("ZUNO_exitBoard"));
+    if (btnAutoSelected) btnAutoSelected->setTitle(text("ZUNO_option"));
+    if (btnNapWin) btnNapWin->setTitle(text("ZUNO_napWin"));
+    startImageName = "buton_chuc_nang.png";
+}
+
+void GameCardView::resetView() {
+    view();
+    auto delegate = ZunoOnlineAppDelegate::current();
+    if (delegate && delegate->lblWindowTitle && !delegate->lblWindowTitle->isHidden()) delegate->stopEvent();
+    stopTurnClock();
+    table().clear();
+    for (int seat = 0; seat <= kCentre; ++seat) unsetSeatInfoWithSeat(seat);
+    for (const auto& position : {imgPosition1, imgPosition2, imgPosition3, imgPosition4}) {
+        if (position) position->setImage(nullptr);
+    }
+    if (progressTimer) progressTimer->setHidden(true);
+    if (btnCuoc) btnCuoc->setTitle(Util::formatNumber(money()) + " " + text("ZUNO_win"));
+    std::vector<std::shared_ptr<ui::View>> cards;
+    for (const auto& subview : view()->subviews()) {
+        if (std::dynamic_pointer_cast<CardView>(subview)) cards.push_back(subview);
+    }
+    for (const auto& card : cards) card->removeFromSuperview();
+}
+
+void GameCardView::setupPlayersWithRoom(int8_t roomId, int8_t boardId, int32_t ownerId, int32_t money,
+                                        std::vector<PlayerPtr> players) {
+    CardTableSeating::setupPlayersWithRoom(roomId, boardId, ownerId, money, std::move(players));
+}
+
+void GameCardView::viewWillDisappear(bool animated) {
+    ZunoViewController::viewWillDisappear(animated);
+    if (chatDialog) chatDialog->historyChat().clear();
+    cancelStartBlink();
+    // A table left must not time out a turn on it.
+    stopTurnClock();
+    for (const auto& player : players()) {
+        if (!player) continue;
+        for (const auto& gift : player->gifts()) {
+            if (gift) gift->removeFromSuperview();
+        }
+    }
+}
+
+// ---- turn bar and turn clock
+
+int64_t GameCardView::clockSeconds() { return static_cast<int64_t>(std::floor(sys::RunLoop::main().now())); }
+
+void GameCardView::setTimerWithSeat(int seat) {
+    view();
+    stopTurnBar();
+    bar_ = TurnBar(interval());
+    progressTimer->setTintColor(kBarGreen);
+    progressTimer->setProgress(1.0);
+    static const ui::Point centres[] = {{240, 182}, {432, 100}, {240, 84}, {46, 100}};
+    if (seat >= 0 && seat < kSeats) progressTimer->setCenter(centres[seat]);
+    progressTimer->setHidden(false);
+    std::weak_ptr<GameCardView> weak = std::static_pointer_cast<GameCardView>(shared_from_this());
+    limitTimer_ = sys::RunLoop::main().scheduleRepeating(TurnBar::kTickSeconds, [weak] {
+        if (auto self = weak.lock()) self->repeatTimer();
+    });
+}
+
+void GameCardView::repeatTimer() {
+    const bool running = bar_.tick();
+    progressTimer->setTintColor(barColour(bar_.colour()));
+    progressTimer->setProgress(std::max(0.0, bar_.progress()));
+    if (!running) stopTurnBar();
+}
+
+void GameCardView::stopTurnBar() {
+    sys::RunLoop::main().cancel(limitTimer_);
+    limitTimer_ = 0;
+}
+
+void GameCardView::startTimer(int value) {
+    if (value != 1) return;
+    sys::RunLoop::main().cancel(clockTimer_);
+    clockTimer_ = 0;
+    showPlayerTime();
+}
+
+void GameCardView::showPlayerTime() {
+    clockTimer_ = 0;
+    const CardTableModel::ClockTick tick =
+        table().tickClock(clockSeconds(), UIController::gameType() == kTienLen, myId());
+    if (tick.beep) PlaySound::playSoundWithSource(Resources::getInstance().com_onebeep());
+    if (tick.sendSkip) TienLenService::getInstance().skipWithRoomId(roomId(), boardId());
+    if (table().dieTime == 0 && progressTimer) progressTimer->setHidden(true);
+    std::weak_ptr<GameCardView> weak = std::static_pointer_cast<GameCardView>(shared_from_this());
+    clockTimer_ = sys::RunLoop::main().postDelayed(1.0, [weak] {
+        if (auto self = weak.lock()) self->showPlayerTime();
+    });
+}
+
+void GameCardView::startTurnOfPlayer(int32_t userId) {
+    setCurrentPlayer(userId);
+    const int seat = getSeatFromID(userId);
+    setTimerWithSeat(seat < 0 ? kCentre : seat);
+    table().dieTime = clockSeconds() + interval();
+    startTimer(1);
+}
+
+void GameCardView::stopTurnClock() {
+    sys::RunLoop::main().cancel(clockTimer_);
+    clockTimer_ = 0;
+    stopTurnBar();
+    if (progressTimer) progressTimer->setHidden(true);
+    table().stopTurn();
+}
+
+// ---- seats
+
+void GameCardView::showOKImageWithMode(bool on) {
+    for (int seat = 0; seat < kSeats; ++seat) {
+        auto mark = readyMark(seat);
+        if (!mark) continue;
+        const CardTableModel::Mark state = on ? table().readyMarkAtSeat(seat) : CardTableModel::Mark::Hidden;
+        mark->setHidden(state == CardTableModel::Mark::Hidden);
+        if (state == CardTableModel::Mark::Owner) mark->setImage(ui::Image::imageNamed("boss.png"));
+        if (state == CardTableModel::Mark::Ready) mark->setImage(ui::Image::imageNamed("ready.png"));
+    }
+}
+
+void GameCardView::setHiddenButtonSeat(bool on) {
+    for (int seat = 0; seat < kSeats; ++seat) {
+        if (auto button = seatButton(seat)) button->setHidden(on && !table().isSeatEmpty(seat));
+    }
+}
+
+void GameCardView::setInvatingOnChair() {
+    for (int seat = 0; seat < kSeats; ++seat) {
+        if (auto button = seatButton(seat)) button->setTitle(table().isSeatEmpty(seat) ? text("ZUNO_invite") : "");
+    }
+}
+
+void GameCardView::unSetInvatingOnChair() {
+    for (int seat = 0; seat < kSeats; ++seat) {
+        if (auto button = seatButton(seat)) button->setTitle(std::string());
+    }
+}
+
+void GameCardView::updateMoneyWithUserId(int32_t, int64_t money) {
+    if (lblMoney0) lblMoney0->setText(Util::formatNumber(money) + " " + text("ZUNO_win"));
+}
+
+void GameCardView::onRequestDetail(const PlayerDetail& detail) {
+    auto sheet = std::dynamic_pointer_cast<PlayerDetailSheet>(playerDetail);
+    if (!sheet) return;
+    sheet->updateViewWithData(detail);
+    presentSheet(playerDetail);
+}
+
+void GameCardView::onBuzzWithContent(const std::string& content) {
+    Util::callRung();
+    showChatWithSeat(kCentre, content);
+}
+
+void GameCardView::setOwnerWithNewOwner(int32_t) {
+    cancelStartBlink();
+    changeBackgroundOfStart();
+}
+
+void GameCardView::setKindOfStart(int) {
+    cancelStartBlink();
+    changeBackgroundOfStart();
+}
+
+// ---- gifts
+
+void GameCardView::showGiftView() { showSheetOrNothing(viewGift); }
+
+void GameCardView::onShowListGift(std::vector<std::shared_ptr<CategoryShopInfo>> categories) {
+    if (auto sheet = std::dynamic_pointer_cast<GiftSheet>(viewGift)) sheet->drawCategoryMenuWithCategoryList(categories);
+}
+
+void GameCardView::onShowItemsWithGift(std::shared_ptr<ItemsOfCategory> page) {
+    auto sheet = std::dynamic_pointer_cast<GiftSheet>(viewGift);
+    if (!sheet || !page) return;
+    Resources::getInstance().setItemsOfGift(page, page->categoryId(), sheet->currentPage());
+    sheet->setGiftSelected(page);
+    sheet->updateItemsOfGift();
+}
+
+// ---- sheets
+
+void GameCardView::presentSheet(const std::shared_ptr<ui::ViewController>& sheet) {
+    if (!sheet) return;
+    view()->addSubview(sheet->view());
+    sheet->viewWillAppear(false);
+}
+
+void GameCardView::showSheetOrNothing(const std::shared_ptr<ui::ViewController>& sheet) { presentSheet(sheet); }
+
+void GameCardView::clickConfig() { presentSheet(mnuSetup); }
+void GameCardView::clickInviting() { presentSheet(mnuInviting); }
+void GameCardView::clickChatBoardOfMe() { presentSheet(chatDialog); }
+void GameCardView::showSetupPassword() { presentSheet(mnuPassword); }
+void GameCardView::showSetupSoNguoi() { presentSheet(mnuSoNguoi); }
+void GameCardView::showSetupCuoc(ui::Object*) { showCuoc(); }
+
+void GameCardView::showCuoc() {
+    const int8_t type = UIController::gameType();
+    if (type == kTienLen || type == kTienLenMB) {
+        if (ownerID() == myId() && isGameEnd()) presentSheet(mnuCuoc);
+    } else if (type == kBaiCao || type == kXiZach) {
+        if (isGameEnd()) {
+            presentSheet(mnuCuoc);
+        } else {
+            UIController::startOKDlg(text("ZUNO_playingBoard"));
+        }
+    }
+}
+
+void GameCardView::showPlayerDetail(ui::Button* button) {
+    if (!button) return;
+    const std::string title = button->titleForState(ui::ControlState::Normal).value_or("");
+    if (title.empty()) {
+        PlayerPtr player = table().playerAtSeat(button->tag());
+        setCurrentControlPlayer(player);
+        if (!player || player->IDDB() == -1) return;
+        presentSheet(optionView);
+    } else {
+        presentSheet(mnuInviting);
+    }
+}
+
+void GameCardView::clickViewPlayerInfo(ui::Button* button) {
+    if (!button) return;
+    const std::string title = button->titleForState(ui::ControlState::Normal).value_or("");
+    if (title.empty()) return;
+    const auto userId = static_cast<int32_t>(std::clamp<int64_t>(tabletext::readAmount(title), INT32_MIN, INT32_MAX));
+    GlobalService::getInstance().requestInfoOfWithIDDB(userId);
+    for (const auto& player : players()) {
+        if (player && player->IDDB() == userId) {
+            PlayerInfo::setAva(player->avatar());
+            break;
+        }
+    }
+}
+
+void GameCardView::clickGiftDetail(ui::Button* button) {
+    if (!button) return;
+    UIController::setOkValue(UIController::okNone);
+    UIController::startOKDlg(getPlayerNameFromID(button->tag()) + " " + text("ZUNO_whoGift"));
+}
+
+void GameCardView::clickMailBox() {
+    auto delegate = ZunoOnlineAppDelegate::current();
+    if (delegate && delegate->navigationController)
+        delegate->navigationController->pushViewController(std::make_shared<MessageView>("MessageView"), true);
+}
+
+// ---- player actions
+
+void GameCardView::clickStartGame() {
+    if (!btnStart) return;
+    const std::string title = btnStart->titleForState(ui::ControlState::Normal).value_or("");
+    if (title == text("ZUNO_start")) {
+        if (ownerID() == myId()) doStartGame();
+    } else if (title == text("ZUNO_ready") || title == text("ZUNO_noReady")) {
+        doReady();
+        btnStart->setHidden(true);
+    } else if (title == text("ZUNO_continuee")) {
+        resetCard(1);
+    }
+}
+
+void GameCardView::doReady() {
+    PlayerPtr me = UIController::myInfo();
+    switch (table().readyAnswer(me ? me->money() : 0)) {
+        case CardTableModel::ReadyAnswer::Refused: UIController::startOKDlg(text("ZUNO_boardPlayingNoReady")); break;
+        case CardTableModel::ReadyAnswer::SendNotReady:
+            GlobalService::getInstance().readyWithRoomId(roomId(), boardId(), false);
+            break;
+        case CardTableModel::ReadyAnswer::SendReady:
+            GlobalService::getInstance().readyWithRoomId(roomId(), boardId(), true);
+            break;
+        case CardTableModel::ReadyAnswer::NotEnoughMoney: UIController::startOKDlg(text("ZUNO_koDuTienCuoc")); break;
+    }
+}
+
+void GameCardView::clickLeaveBoard() {
+    PlayerPtr me = UIController::myInfo();
+    if (table().leaveNeedsConfirmation(me && me->isReady())) {
+        UIController::setOkValue(UIController::okLeaveBoard);
+        UIController::startCancelOkDlg(text("ZUNO_doYouWantExit"), text("ZUNO_cancel"), text("ZUNO_OK"));
+        return;
+    }
+    CurrentTable current = CurrentTable::find();
+    const int8_t t = current.gameType;
+    if ((t == kTienLen || t == kTienLenMB || t == kBaiCao || t == kXiZach) && current.hasTable())
+        GlobalService::getInstance().leaveBoardWithRoomId(*current.roomId, *current.boardId);
+    auto delegate = ZunoOnlineAppDelegate::current();
+    if (!delegate) return;
+    if (delegate->lblServerInfo && delegate->lblServerInfo->isHidden() && delegate->lblWindowTitle)
+        delegate->lblWindowTitle->setHidden(false);
+    if (delegate->navigationController) delegate->navigationController->popViewControllerAnimated(true);
+}
+
+void GameCardView::doSkip() {
+    UIController::setOkValue(UIController::okSkip);
+    UIController::startCancelOkDlg(text("ZUNO_doYouWantSkip"), text("ZUNO_cancel"), text("ZUNO_OK"));
+}
+
+void GameCardView::changeBackgroundOfStart() {
+    if (!btnStart) return;
+    const std::string title = upper(btnStart->titleForState(ui::ControlState::Normal).value_or(""));
+    const bool blinks = title == upper(text("ZUNO_start")) || title == upper(text("ZUNO_ready")) ||
+                        title == upper(text("ZUNO_continuee"));
+    if (!blinks) {
+        cancelStartBlink();
+        btnStart->setBackgroundImage(ui::Image::imageNamed("button_chuc_nang.png"));
+        return;
+    }
+    cancelStartBlink();
+    blinkLit_ = !blinkLit_;
+    btnStart->setBackgroundImage(ui::Image::imageNamed(blinkLit_ ? "button_chuc_nang2.png" : "button_chuc_nang.png"));
+    std::weak_ptr<GameCardView> weak = std::static_pointer_cast<GameCardView>(shared_from_this());
+    blinkTimer_ = sys::RunLoop::main().postDelayed(0.2, [weak] {
+        if (auto self = weak.lock()) {
+            self->blinkTimer_ = 0;
+            self->changeBackgroundOfStart();
+        }
+    });
+}
+
+void GameCardView::cancelStartBlink() {
+    sys::RunLoop::main().cancel(blinkTimer_);
+    blinkTimer_ = 0;
+}
 
 ZUNO_REGISTER_SCREEN(GameCardView)
 

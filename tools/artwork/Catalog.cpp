@@ -125,6 +125,12 @@ void buttons(Add add) {
         {"shop_cart_add", 40, 36, Tone::Jade, Glyph::CartAdd},
         {"shop_cart_remove", 40, 36, Tone::Coral, Glyph::CartRemove},
         {"add", 40, 38, Tone::Jade, Glyph::PersonAdd},
+        // The card table's bottom bar.
+        {"button-ban-cai-dat", 40, 36, Tone::Slate, Glyph::Gear},
+        {"button-ban-chat", 40, 36, Tone::Sky, Glyph::MailOpen},
+        {"button-ban-bo-luot", 40, 36, Tone::Coral, Glyph::Hand},
+        {"button-ban-tu-chon", 40, 36, Tone::Jade, Glyph::Cards},
+        {"button-ban-duoi", 40, 36, Tone::Plum, Glyph::Close},
         // Main-menu tiles; their captions are labels of the menu screen.
         {"tile-profile", 72, 72, Tone::Sky, Glyph::Person},
         {"tile-friends", 72, 72, Tone::Jade, Glyph::People},
@@ -213,6 +219,7 @@ void icons(Add add) {
     with(add("dsbanthuong", 55, 33, Kind::TableTop), Tone::Jade);
     with(add("dsbandaigia", 55, 33, Kind::TableTop), Tone::Sky);
     with(add("dsbanvip", 55, 33, Kind::TableTop), Tone::Plum);
+    with(add("ban-choi", 350, 170, Kind::TableTop), Tone::Jade);  // the card table's top
     with(with(add("phong-binh-dan", 25, 26, Kind::RoomLevel), Tone::Wood), "", 1);
     with(with(add("phong-dai-gia", 25, 26, Kind::RoomLevel), Tone::Sky), "", 2);
     with(with(add("phong-vip", 25, 26, Kind::RoomLevel), Tone::Gold), "", 3);
@@ -232,6 +239,7 @@ void icons(Add add) {
         {"caro-khung-chat-1", 220, 48, 0, Tone::Paper}, {"caro-khung-chat-2", 170, 48, 0, Tone::Paper},
         {"caro-khung-chat-4", 220, 40, 1, Tone::Gold},  {"caro-khung-chat-5", 160, 40, 1, Tone::Gold},
         {"blocks-khung-chat-1", 220, 48, 0, Tone::Ice}, {"blocks-khung-chat-2", 170, 48, 0, Tone::Ice},
+        {"ban-khung-chat", 170, 40, 1, Tone::Night},  // the card table's seat bubbles, under white text
     };
     for (const auto& b : bubbles) with(with(add(b.name, b.w, b.h, Kind::Bubble), b.tone), "", b.shape);
 

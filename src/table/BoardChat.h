@@ -1,0 +1,68 @@
+#pragma once
+
+#include <memory>
+#include <vector>
+
+#include "lobby/model/LobbyRecords.h"
+#include "platform/ui/ImageView.h"
+#include "platform/ui/Label.h"
+#include "platform/ui/TableView.h"
+#include "platform/ui/TableViewCell.h"
+#include "platform/ui/TextField.h"
+#include "shell/CustomLabel.h"
+#include "shell/CustomTextField.h"
+#include "shell/CustomUIActionSheetViewController.h"
+
+namespace zuno {
+
+// One line of a chat table: the speaker's name and the line with its emoticons (interface file
+// "cellChat").
+class cellChat : public ui::TableViewCell {
+    ZUNO_BINDINGS
+public:
+    explicit cellChat(std::optional<std::string> reuseIdentifier = std::nullopt);
+    // A row loaded from the interface file.
+    static std::shared_ptr<cellChat> load(const std::string& reuseIdentifier);
+
+    std::shared_ptr<ui::Label> lblName;
+    std::shared_ptr<CustomLabel> lblContent;
+};
+
+// The table chat sheet: a line to type, emoticons to add to it, and the table's chat history, newest
+// first.
+class boardChat : public CustomUIActionSheetViewController,
+                  public ui::TableViewDataSource,
+                  public ui::TableViewDelegate {
+    ZUNO_BINDINGS
+public:
+    static constexpr size_t kMaxLine = 100;  // characters
+
+    boardChat();
+    void viewDidLoad() override;
+    void viewWillAppear(bool animated) override;
+    void onClickEmotion(ui::Button* button);
+    // Hands the typed line to the current game's table screen and leaves.
+    void textFieldDoneEditting();
+    void doCancel();
+    void beginEdit() { doBeginEditText(); }
+    void doBeginEditText() {}
+
+    std::vector<std::shared_ptr<Chat>>& historyChat() { return historyChat_; }
+    void setHistoryChat(std::vector<std::shared_ptr<Chat>> history) { historyChat_ = std::move(history); }
+
+    int numberOfRowsInSection(ui::TableView& table, int section) override;
+    std::shared_ptr<ui::TableViewCell> cellForRowAtIndexPath(ui::TableView& table, ui::IndexPath path) override;
+    std::optional<double> heightForRowAtIndexPath(ui::TableView& table, ui::IndexPath path) override { return 15; }
+    void didSelectRowAtIndexPath(ui::TableView& table, ui::IndexPath path) override;
+
+    std::shared_ptr<CustomTextField> txtChat;
+    std::shared_ptr<ui::ImageView> imgTextField, imgBg;
+    std::shared_ptr<ui::TableView> tblHistoryChat;
+    ui::Point oldPoint;
+    bool istouchMove = false;
+
+private:
+    std::vector<std::shared_ptr<Chat>> historyChat_;
+};
+
+}  // namespace zuno
