@@ -6,6 +6,7 @@
 #include "games/board/BoardTableMessages.h"
 #include "lobby/IGameMessageHandler.h"
 #include "platform/core/Log.h"
+#include "table/TableWire.h"
 
 namespace zuno {
 
@@ -29,7 +30,7 @@ public:
     void onMessage(Message& message) final {
         if (dialect_.logsMessageId) sys::Log::format("message id: %d", message._commandId());
         std::shared_ptr<LogicHandler> logic = gameLogicHandler();
-        decodeGuarded([&] { decode(message, *logic); });
+        tablewire::guardCase(nullptr, [&] { decode(message, *logic); });
     }
 
 protected:

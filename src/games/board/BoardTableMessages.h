@@ -7,8 +7,6 @@
 // short or malformed one raises so that the decoder's guard drops it.
 
 #include <cstdint>
-#include <functional>
-#include <vector>
 
 #include "games/board/BoardTableLogicHandler.h"
 #include "net/Message.h"
@@ -61,13 +59,5 @@ void logBoardTableCase(int8_t commandId, const BoardTableDialect& dialect);
 bool decodeBoardTableMessage(Message& message, BoardTableLogicHandler& logic, const BoardTableDialect& dialect);
 // The same, with the agreed draw (25), the refused draw (26) and the resignation (27).
 bool decodeBoardDuelMessage(Message& message, BoardDuelLogicHandler& logic, const BoardTableDialect& dialect);
-
-// A run of `count` byte fields (none for a count of 0 or less), all there or the message raises: a run
-// cut short is dropped whole instead of handing on 0s that the server never sent. (A single byte field
-// missing at the end reads as 0, as Message::readByte gives it.)
-std::vector<int8_t> readBoardBytes(Message& message, int count);
-
-// Runs one message's decoding; any failure is logged as "Exception <name>" and ends it there.
-void decodeGuarded(const std::function<void()>& decode);
 
 }  // namespace zuno
