@@ -1,11 +1,11 @@
 #pragma once
 
 #include <memory>
-#include <mutex>
 
 #include "games/board/BoardTableMessages.h"
 #include "lobby/IGameMessageHandler.h"
 #include "platform/core/Log.h"
+#include "table/LogicHandlerSlot.h"
 #include "table/TableWire.h"
 
 namespace zuno {
@@ -17,14 +17,10 @@ template <typename LogicHandler>
 class BoardTableMessageHandler : public IGameMessageHandler {
 public:
     // The game's shared logic handler unless replaced.
-    std::shared_ptr<LogicHandler> gameLogicHandler() const {
-        std::lock_guard<std::mutex> lock(mutex_);
-        return gameLogicHandler_;
-    }
+    std::shared_ptr<LogicHandler> gameLogicHandler() const { return logic_.get(); }
     // Null restores the shared one.
     void setGameLogicHandler(std::shared_ptr<LogicHandler> handler) {
-        std::lock_guard<std::mutex> lock(mutex_);
-        gameLogicHandler_ = handler ? std::move(handler) : LogicHandler::getInstance();
+        logic_.set(handler ? std::move(handler) : LogicHandler::getInstance());
     }
 
     void onMessage(Message& message) final {
@@ -35,7 +31,7 @@ public:
 
 protected:
     explicit BoardTableMessageHandler(const BoardTableDialect& dialect)
-        : gameLogicHandler_(LogicHandler::getInstance()), dialect_(dialect) {}
+        : logic_(LogicHandler::getInstance()), dialect_(dialect) {}
 
     // One message, on the reader thread, inside the guard.
     virtual void decode(Message& message, LogicHandler& logic) = 0;
@@ -43,8 +39,7 @@ protected:
     const BoardTableDialect& dialect() const { return dialect_; }
 
 private:
-    mutable std::mutex mutex_;
-    std::shared_ptr<LogicHandler> gameLogicHandler_;
+    LogicHandlerSlot<LogicHandler> logic_;
     const BoardTableDialect dialect_;
 };
 

@@ -2,10 +2,10 @@
 
 #include <cstdint>
 #include <memory>
-#include <mutex>
 
 #include "games/tienlen/TienLenLogicHandler.h"
 #include "lobby/IGameMessageHandler.h"
+#include "table/LogicHandlerSlot.h"
 
 namespace zuno {
 
@@ -22,14 +22,13 @@ public:
 
     // Where decoded events go: the game's logic handler unless a test puts another in its place (none
     // puts the game's own back).
-    std::shared_ptr<TienLenLogicHandler> tienlenLogicHandler() const;
+    std::shared_ptr<TienLenLogicHandler> tienlenLogicHandler() const { return logic_.get(); }
     void setTienlenLogicHandler(std::shared_ptr<TienLenLogicHandler> handler);
 
 private:
     TienLenMessageHandler();
 
-    mutable std::mutex mutex_;
-    std::shared_ptr<TienLenLogicHandler> tienlenLogicHandler_;
+    LogicHandlerSlot<TienLenLogicHandler> logic_;
 };
 
 }  // namespace zuno
