@@ -42,12 +42,6 @@ void decodeMove(Message& message, XiZachLogicHandler& logic) {
 }
 }  // namespace
 
-std::shared_ptr<XiZachMessageHandler> XiZachMessageHandler::getInstance() {
-    // Lives for the whole run.
-    static auto* instance = new std::shared_ptr<XiZachMessageHandler>(new XiZachMessageHandler());
-    return *instance;
-}
-
 void XiZachMessageHandler::onPostSetupGameType() {
     BoardView::setType(1);  // card tables
     UIController::setGameTitle(Resources::getInstance().textForKey("ZUNO_xiZach"));

@@ -20,12 +20,6 @@ const BoardTableDialect kDialect{
 };
 }  // namespace
 
-std::shared_ptr<BlocksMessageHandler> BlocksMessageHandler::getInstance() {
-    // Lives for the whole run.
-    static auto* instance = new std::shared_ptr<BlocksMessageHandler>(new BlocksMessageHandler());
-    return *instance;
-}
-
 BlocksMessageHandler::BlocksMessageHandler() : BoardTableMessageHandler(kDialect) {}
 
 void BlocksMessageHandler::onPostSetupGameType() {

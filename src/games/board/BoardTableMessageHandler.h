@@ -1,9 +1,10 @@
 #pragma once
 
+#include <cstdint>
 #include <memory>
 
+#include "games/SingleGameMessageHandler.h"
 #include "games/board/BoardTableMessages.h"
-#include "lobby/IGameMessageHandler.h"
 #include "platform/core/Log.h"
 #include "table/LogicHandlerSlot.h"
 #include "table/TableWire.h"
@@ -13,8 +14,8 @@ namespace zuno {
 // What the decoders of the board tables share: the game's logic handler they hand events to, the
 // guard around each message and the log line that opens it. A game adds its own commands in
 // decode() and passes the rest to the shared cases.
-template <typename LogicHandler>
-class BoardTableMessageHandler : public IGameMessageHandler {
+template <typename Decoder, typename LogicHandler, int8_t GameType>
+class BoardTableMessageHandler : public SingleGameMessageHandler<Decoder, GameType> {
 public:
     // The game's shared logic handler unless replaced.
     std::shared_ptr<LogicHandler> gameLogicHandler() const { return logic_.get(); }

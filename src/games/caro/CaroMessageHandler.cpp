@@ -19,12 +19,6 @@ const BoardTableDialect kDialect{
 };
 }  // namespace
 
-std::shared_ptr<CaroMessageHandler> CaroMessageHandler::getInstance() {
-    // Lives for the whole run.
-    static auto* instance = new std::shared_ptr<CaroMessageHandler>(new CaroMessageHandler());
-    return *instance;
-}
-
 CaroMessageHandler::CaroMessageHandler() : BoardTableMessageHandler(kDialect) {}
 
 void CaroMessageHandler::onPostSetupGameType() {

@@ -136,12 +136,6 @@ void decodeDenBai(Message& message, PhomLogicHandler& logic) {
 }
 }  // namespace
 
-std::shared_ptr<PhomMessageHandler> PhomMessageHandler::getInstance() {
-    // Lives for the whole run.
-    static auto* instance = new std::shared_ptr<PhomMessageHandler>(new PhomMessageHandler());
-    return *instance;
-}
-
 void PhomMessageHandler::onPostSetupGameType() {
     BoardView::setType(1);  // card tables
     UIController::setGameTitle(Resources::getInstance().textForKey("ZUNO_phom"));

@@ -103,12 +103,6 @@ void decodeAddCard(Message& message, PhomNewLogicHandler& logic) {
 }
 }  // namespace
 
-std::shared_ptr<PhomNewMessageHandler> PhomNewMessageHandler::getInstance() {
-    // Lives for the whole run.
-    static auto* instance = new std::shared_ptr<PhomNewMessageHandler>(new PhomNewMessageHandler());
-    return *instance;
-}
-
 void PhomNewMessageHandler::onPostSetupGameType() {
     BoardView::setType(1);  // card tables
     UIController::setGameTitle(Resources::getInstance().textForKey("ZUNO_phom"));

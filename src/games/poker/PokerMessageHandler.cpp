@@ -236,12 +236,6 @@ void decodeStop(Message& message, PokerLogicHandler& logic) {
 }
 }  // namespace
 
-std::shared_ptr<PokerMessageHandler> PokerMessageHandler::getInstance() {
-    // Lives for the whole run.
-    static auto* instance = new std::shared_ptr<PokerMessageHandler>(new PokerMessageHandler());
-    return *instance;
-}
-
 void PokerMessageHandler::onPostSetupGameType() {
     BoardView::setType(3);  // the Poker table list
 }

@@ -7,12 +7,6 @@
 
 namespace zuno {
 
-std::shared_ptr<TienLenMBMessageHandler> TienLenMBMessageHandler::getInstance() {
-    // Lives for the whole run.
-    static auto* instance = new std::shared_ptr<TienLenMBMessageHandler>(new TienLenMBMessageHandler());
-    return *instance;
-}
-
 TienLenMBMessageHandler::TienLenMBMessageHandler() : logic_(TienLenMBLogicHandler::getInstance()) {}
 
 void TienLenMBMessageHandler::onPostSetupGameType() {

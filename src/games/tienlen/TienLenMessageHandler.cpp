@@ -7,12 +7,6 @@
 
 namespace zuno {
 
-std::shared_ptr<TienLenMessageHandler> TienLenMessageHandler::getInstance() {
-    // Lives for the whole run.
-    static auto* instance = new std::shared_ptr<TienLenMessageHandler>(new TienLenMessageHandler());
-    return *instance;
-}
-
 TienLenMessageHandler::TienLenMessageHandler() : logic_(TienLenLogicHandler::getInstance()) {}
 
 void TienLenMessageHandler::onPostSetupGameType() {
