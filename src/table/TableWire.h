@@ -13,6 +13,20 @@
 
 #include "net/Message.h"
 
+namespace zuno {
+
+// The command ids that every table family reads alike (each family adds its own).
+struct TableCommand {
+    static constexpr int8_t SC_JOINBOARD_SUCCESS = 8;
+    static constexpr int8_t SC_CHAT_FROM_BOARD = 9;
+    static constexpr int8_t SC_KICK = 11;
+    static constexpr int8_t SC_SOMEONE_JOINBOARD = 12;
+    static constexpr int8_t SC_SOMEONE_LEAVEBOARD = 14;
+    static constexpr int8_t SC_BUZZ = 103;
+};
+
+}  // namespace zuno
+
 namespace zuno::tablewire {
 
 int8_t readByte(Message& message);

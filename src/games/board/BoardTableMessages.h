@@ -10,15 +10,12 @@
 
 #include "games/board/BoardTableLogicHandler.h"
 #include "net/Message.h"
+#include "table/TableWire.h"
 
 namespace zuno {
 
-struct BoardTableCommand {
-    static constexpr int8_t SC_JOINBOARD_SUCCESS = 8;
-    static constexpr int8_t SC_CHAT_FROM_BOARD = 9;
-    static constexpr int8_t SC_KICK = 11;
-    static constexpr int8_t SC_SOMEONE_JOINBOARD = 12;
-    static constexpr int8_t SC_SOMEONE_LEAVEBOARD = 14;
+// The board tables' own command ids beside the ones every table shares.
+struct BoardTableCommand : TableCommand {
     static constexpr int8_t SC_SOMEONE_READY = 16;
     static constexpr int8_t SC_SET_MONEY = 19;
     static constexpr int8_t SC_START = 20;
@@ -30,7 +27,6 @@ struct BoardTableCommand {
     static constexpr int8_t SC_DENY_DRAW = 26;
     static constexpr int8_t SC_WANT_LOSE = 27;
     static constexpr int8_t SC_GAME_RESULT = 37;
-    static constexpr int8_t SC_BUZZ = 103;
 };
 
 // Where the games' decoders differ in what they log and in how they keep names.
