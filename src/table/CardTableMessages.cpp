@@ -5,7 +5,7 @@
 namespace zuno {
 
 bool decodeSharedTableMessage(Message& message, CardTableLogicHandler& logic, const CardTableSeats& seats) {
-    using C = CardTableCommand;
+    using C = TableCommand;
     using namespace cardwire;
     switch (message._commandId()) {
         case C::SC_JOINBOARD_SUCCESS:

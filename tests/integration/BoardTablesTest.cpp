@@ -7,18 +7,14 @@
 #include "games/caro/CaroMessageHandler.h"
 #include "games/cotuong/CoTuongMessageHandler.h"
 #include "games/covua/CoVuaMessageHandler.h"
-#include "lobby/GlobalMessageHandler.h"
 #include "lobby/GlobalService.h"
-#include "net/MobileClient.h"
-#include "platform/core/RunLoop.h"
 #include "shell/UIController.h"
 #include "standin-server/StandinBoardTables.h"
 #include "standin-server/StandinLobbyLists.h"
 #include "standin-server/StandinServer.h"
 #include "standin-server/StandinSignIn.h"
-#include "support/FakeLobbyUi.h"
 #include "support/RecordingBoardLogic.h"
-#include "support/RecordingLogicHandler.h"
+#include "support/SignedInClientTest.h"
 
 using namespace zuno;
 using namespace zuno::standin;
@@ -26,7 +22,7 @@ using namespace zuno::testing;
 
 namespace {
 
-class BoardTablesTest : public ::testing::Test {
+class BoardTablesTest : public SignedInClientTest {
 protected:
     void SetUp() override {
         ASSERT_TRUE(server.start());
@@ -38,33 +34,11 @@ protected:
         StandinBoardTables::installOn(server, StandinLobbyLists::installOn(server))->setPlayer(seated);
         registerGameMessageHandlers();
 
-        GlobalService::setIP("127.0.0.1");
-        GlobalService::setPORT(server.port());
-        GlobalService::getInstance().set_session(MobileClient::getInstance());
-        dispatcher().setGlobalLogicHandler(logic);
-        dispatcher().setLobbyUi(ui);
-        dispatcher().setGameMessageHandler(nullptr);
+        useStandinServer();
     }
-
-    void TearDown() override {
-        MobileClient::getInstance()->manualDisconnect();
-        EXPECT_TRUE(pump([] { return MobileClient::getInstance()->runningThreadCount() == 0; }));
-        server.stop();
-        dispatcher().setGlobalLogicHandler(nullptr);
-        dispatcher().setLobbyUi(nullptr);
-        dispatcher().setGameMessageHandler(nullptr);
-        GlobalService::setPORT(0);
-    }
-
-    static GlobalMessageHandler& dispatcher() { return GlobalMessageHandler::getInstance(); }
-
-    static bool pump(const std::function<bool()>& condition) { return sys::RunLoop::main().runUntil(condition, 10); }
 
     void signIn() {
-        logic->then["onSetClientInfoOK"] = [this] {
-            GlobalService::getInstance().loginWithUsername(account.name, account.password, GlobalService::VERSION());
-        };
-        GlobalService::getInstance().connect();
+        signInAs(account.name, account.password);
         ASSERT_TRUE(pump([&] { return logic->count("onLoginSuccess") == 1; }));
     }
 
@@ -81,10 +55,7 @@ protected:
         return recorder->lines();
     }
 
-    StandinServer server;
     StandinAccount account{"Lan", "hoa sen", 4711, 2500000, 12, 250};
-    std::shared_ptr<RecordingLogicHandler> logic = std::make_shared<RecordingLogicHandler>();
-    std::shared_ptr<FakeLobbyUi> ui = std::make_shared<FakeLobbyUi>();
 };
 
 }  // namespace

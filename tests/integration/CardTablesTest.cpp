@@ -8,17 +8,13 @@
 #include "games/phom/PhomMessageHandler.h"
 #include "games/phom/PhomNewMessageHandler.h"
 #include "games/poker/PokerMessageHandler.h"
-#include "lobby/GlobalMessageHandler.h"
 #include "lobby/GlobalService.h"
-#include "net/MobileClient.h"
-#include "platform/core/RunLoop.h"
 #include "standin-server/StandinCardTables.h"
 #include "standin-server/StandinLobbyLists.h"
 #include "standin-server/StandinServer.h"
 #include "standin-server/StandinSignIn.h"
 #include "support/CardTableRecorders.h"
-#include "support/FakeLobbyUi.h"
-#include "support/RecordingLogicHandler.h"
+#include "support/SignedInClientTest.h"
 
 using namespace zuno;
 using namespace zuno::standin;
@@ -26,7 +22,7 @@ using namespace zuno::testing;
 
 namespace {
 
-class CardTablesTest : public ::testing::Test {
+class CardTablesTest : public SignedInClientTest {
 protected:
     void SetUp() override {
         ASSERT_TRUE(server.start());
@@ -40,31 +36,17 @@ protected:
         BaiCaoMessageHandler::getInstance()->setBaiCaoLogicHandler(baiCao);
         XiZachMessageHandler::getInstance()->setXiZachLogicHandler(xiZach);
 
-        GlobalService::setIP("127.0.0.1");
-        GlobalService::setPORT(server.port());
-        GlobalService::getInstance().set_session(MobileClient::getInstance());
-        dispatcher().setGlobalLogicHandler(logic);
-        dispatcher().setLobbyUi(ui);
-        dispatcher().setGameMessageHandler(nullptr);
+        useStandinServer();
     }
 
     void TearDown() override {
-        MobileClient::getInstance()->manualDisconnect();
-        EXPECT_TRUE(pump([] { return MobileClient::getInstance()->runningThreadCount() == 0; }));
-        server.stop();
-        dispatcher().setGlobalLogicHandler(nullptr);
-        dispatcher().setLobbyUi(nullptr);
-        dispatcher().setGameMessageHandler(nullptr);
-        GlobalService::setPORT(0);
+        SignedInClientTest::TearDown();
         PhomMessageHandler::getInstance()->setPhomLogicHandler(PhomLogicHandler::getInstance());
         PhomNewMessageHandler::getInstance()->setPhomNewLogicHandler(PhomNewLogicHandler::getInstance());
         PokerMessageHandler::getInstance()->setPokerLogicHandler(PokerLogicHandler::getInstance());
         BaiCaoMessageHandler::getInstance()->setBaiCaoLogicHandler(BaiCaoLogicHandler::getInstance());
         XiZachMessageHandler::getInstance()->setXiZachLogicHandler(XiZachLogicHandler::getInstance());
     }
-
-    static GlobalMessageHandler& dispatcher() { return GlobalMessageHandler::getInstance(); }
-    static bool pump(const std::function<bool()>& condition) { return sys::RunLoop::main().runUntil(condition, 10); }
 
     // Chooses the game, then joins table 3 of room 2; answers the call its decoder made.
     std::vector<std::string> joinTableOf(int8_t gameType, CallLog& log) {
@@ -76,9 +58,6 @@ protected:
         return log.calls();
     }
 
-    StandinServer server;
-    std::shared_ptr<RecordingLogicHandler> logic = std::make_shared<RecordingLogicHandler>();
-    std::shared_ptr<FakeLobbyUi> ui = std::make_shared<FakeLobbyUi>();
     std::shared_ptr<RecordingPhomLogic> phom = std::make_shared<RecordingPhomLogic>();
     std::shared_ptr<RecordingPhomNewLogic> phomNew = std::make_shared<RecordingPhomNewLogic>();
     std::shared_ptr<RecordingPokerLogic> poker = std::make_shared<RecordingPokerLogic>();
@@ -89,10 +68,7 @@ protected:
 }  // namespace
 
 TEST_F(CardTablesTest, EachCardGameDecodesItsJoinReply) {
-    logic->then["onSetClientInfoOK"] = [] {
-        GlobalService::getInstance().loginWithUsername("lan", "hoa sen", GlobalService::VERSION());
-    };
-    GlobalService::getInstance().connect();
+    signInAs("lan", "hoa sen");
     ASSERT_TRUE(pump([&] { return logic->count("onLoginSuccess") == 1; }));
 
     const std::string dealer = "{1 dealer 500000 1 100 ready}";

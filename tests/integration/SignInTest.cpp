@@ -5,25 +5,21 @@
 
 #include "games/GameMessageHandlers.h"
 #include "games/poker/PokerMessageHandler.h"
-#include "lobby/GlobalMessageHandler.h"
 #include "lobby/GlobalService.h"
 #include "net/MobileClient.h"
-#include "platform/core/RunLoop.h"
 #include "shell/UIController.h"
 #include "standin-server/StandinLobbyLists.h"
 #include "standin-server/StandinServer.h"
 #include "standin-server/StandinSignIn.h"
-#include "support/FakeLobbyUi.h"
-#include "support/RecordingLogicHandler.h"
+#include "support/SignedInClientTest.h"
 
 using namespace zuno;
 using namespace zuno::standin;
-using zuno::testing::FakeLobbyUi;
-using zuno::testing::RecordingLogicHandler;
+using zuno::testing::SignedInClientTest;
 
 namespace {
 
-class SignInTest : public ::testing::Test {
+class SignInTest : public SignedInClientTest {
 protected:
     void SetUp() override {
         ASSERT_TRUE(server.start());
@@ -32,29 +28,7 @@ protected:
         signIn->addAccount({"lan", "hoa sen", 4711, 2500000000LL, 12, 250});
         registerGameMessageHandlers();
 
-        GlobalService::setIP("127.0.0.1");
-        GlobalService::setPORT(server.port());
-        GlobalService::getInstance().set_session(MobileClient::getInstance());
-        dispatcher().setGlobalLogicHandler(logic);
-        dispatcher().setLobbyUi(ui);
-        dispatcher().setGameMessageHandler(nullptr);
-    }
-
-    void TearDown() override {
-        MobileClient::getInstance()->manualDisconnect();
-        EXPECT_TRUE(pump([] { return MobileClient::getInstance()->runningThreadCount() == 0; }));
-        server.stop();
-        dispatcher().setGlobalLogicHandler(nullptr);
-        dispatcher().setLobbyUi(nullptr);
-        dispatcher().setGameMessageHandler(nullptr);
-        GlobalService::setPORT(0);
-    }
-
-    static GlobalMessageHandler& dispatcher() { return GlobalMessageHandler::getInstance(); }
-
-    // Runs the main loop, which receives the stream events and the decoders' hand-overs.
-    static bool pump(const std::function<bool()>& condition) {
-        return sys::RunLoop::main().runUntil(condition, 10);
+        useStandinServer();
     }
 
     static void send(int8_t commandId, std::initializer_list<int8_t> fields = {}) {
@@ -64,11 +38,7 @@ protected:
     }
 
     void signInAs(const std::string& name, const std::string& password) {
-        logic->then["onSetClientInfoOK"] = [name, password] {
-            send(72, {8});
-            GlobalService::getInstance().loginWithUsername(name, password, GlobalService::VERSION());
-        };
-        GlobalService::getInstance().connect();
+        SignedInClientTest::signInAs(name, password, [] { send(72, {8}); });
     }
 
     std::vector<int8_t> receivedByServer() {
@@ -78,11 +48,8 @@ protected:
         return ids;
     }
 
-    StandinServer server;
     std::shared_ptr<StandinSignIn> signIn;
     std::shared_ptr<StandinLobbyLists> lists;
-    std::shared_ptr<RecordingLogicHandler> logic = std::make_shared<RecordingLogicHandler>();
-    std::shared_ptr<FakeLobbyUi> ui = std::make_shared<FakeLobbyUi>();
 };
 
 }  // namespace

@@ -11,21 +11,17 @@
 #include "games/tienlen/TienLenLogicHandler.h"
 #include "games/tienlen/TienLenMessageHandler.h"
 #include "games/tienlen/TienLenService.h"
-#include "lobby/GlobalMessageHandler.h"
 #include "lobby/GlobalService.h"
 #include "net/MobileClient.h"
-#include "platform/core/RunLoop.h"
 #include "shell/UIController.h"
 #include "standin-server/StandinServer.h"
 #include "standin-server/StandinSignIn.h"
 #include "standin-server/StandinTienLen.h"
-#include "support/FakeLobbyUi.h"
-#include "support/RecordingLogicHandler.h"
+#include "support/SignedInClientTest.h"
 
 using namespace zuno;
 using namespace zuno::standin;
-using zuno::testing::FakeLobbyUi;
-using zuno::testing::RecordingLogicHandler;
+using zuno::testing::SignedInClientTest;
 
 namespace {
 
@@ -118,7 +114,7 @@ private:
     bool firstMatch_ = false;
 };
 
-class TienLenTableTest : public ::testing::Test {
+class TienLenTableTest : public SignedInClientTest {
 protected:
     void SetUp() override {
         ASSERT_TRUE(server.start());
@@ -131,13 +127,8 @@ protected:
         tienLen = StandinTienLen::installOn(server, signIn, options);
         registerGameMessageHandlers();
 
-        GlobalService::setIP("127.0.0.1");
-        GlobalService::setPORT(server.port());
-        GlobalService::getInstance().set_session(MobileClient::getInstance());
+        useStandinServer();
         TienLenService::getInstance().set_session(MobileClient::getInstance());
-        dispatcher().setGlobalLogicHandler(logic);
-        dispatcher().setLobbyUi(ui);
-        dispatcher().setGameMessageHandler(nullptr);
         UIController::setInviting(true);
         TienLenLogicHandler::getInstance()->setScreenAccess(
             {[this] { return table; },
@@ -148,28 +139,15 @@ protected:
     }
 
     void TearDown() override {
-        MobileClient::getInstance()->manualDisconnect();
-        EXPECT_TRUE(pump([] { return MobileClient::getInstance()->runningThreadCount() == 0; }));
-        server.stop();
+        SignedInClientTest::TearDown();
         TienLenLogicHandler::getInstance()->setScreenAccess({});
-        dispatcher().setGlobalLogicHandler(nullptr);
-        dispatcher().setLobbyUi(nullptr);
-        dispatcher().setGameMessageHandler(nullptr);
-        GlobalService::setPORT(0);
     }
 
-    static GlobalMessageHandler& dispatcher() { return GlobalMessageHandler::getInstance(); }
-    static bool pump(const std::function<bool()>& condition) { return sys::RunLoop::main().runUntil(condition, 10); }
     bool pumpUntilSeen(const std::string& line) {
         return pump([&] { return table->saw(line); });
     }
 
-    void signIn() {
-        logic->then["onSetClientInfoOK"] = [] {
-            GlobalService::getInstance().loginWithUsername("lan", "hoa sen", GlobalService::VERSION());
-        };
-        GlobalService::getInstance().connect();
-    }
+    void signIn() { signInAs("lan", "hoa sen"); }
 
     // What OK on the invitation dialog does: the first decoder of the game takes over, then the join.
     void accept(int8_t gameId, int8_t roomId, int8_t boardId, const std::string& password) {
@@ -181,10 +159,7 @@ protected:
         }
     }
 
-    StandinServer server;
     std::shared_ptr<StandinTienLen> tienLen;
-    std::shared_ptr<RecordingLogicHandler> logic = std::make_shared<RecordingLogicHandler>();
-    std::shared_ptr<FakeLobbyUi> ui = std::make_shared<FakeLobbyUi>();
     std::shared_ptr<TableDouble> table = std::make_shared<TableDouble>();
 };
 

@@ -20,12 +20,6 @@ Record readRecord(Message& message) {
 }
 }  // namespace
 
-std::shared_ptr<BaiCaoMessageHandler> BaiCaoMessageHandler::getInstance() {
-    // Lives for the whole run.
-    static auto* instance = new std::shared_ptr<BaiCaoMessageHandler>(new BaiCaoMessageHandler());
-    return *instance;
-}
-
 void BaiCaoMessageHandler::onPostSetupGameType() {
     BoardView::setType(1);  // card tables
     UIController::setGameTitle(Resources::getInstance().textForKey("ZUNO_baicao"));

@@ -32,7 +32,7 @@ bool decodeSharedBankerMessage(Message& message, BankerTableLogicHandler& logic)
 // The result records of 50 and 62: a byte count (none below 1), then that many records.
 template <typename Record>
 std::vector<Record> readResultRecords(Message& message, const std::function<Record(Message&)>& readOne) {
-    const int8_t count = cardwire::readByteOrZero(message);
+    const int8_t count = message.readByte();
     std::vector<Record> records;
     for (int i = 0; i < count; ++i) records.push_back(readOne(message));
     return records;

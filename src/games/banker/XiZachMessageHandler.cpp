@@ -21,7 +21,7 @@ Record readRecord(Message& message) {
     Record record;
     record.fill(-1);
     record[0] = message.readInt();
-    std::vector<int8_t> cards = readBytesKeeping(message, readByteOrZero(message), kMostHandCards);
+    std::vector<int8_t> cards = readBytesKeeping(message, message.readByte(), kMostHandCards);
     record[1] = static_cast<int32_t>(cards.size());
     for (size_t i = 0; i < cards.size(); ++i) record[2 + i] = cards[i];
     return record;
@@ -35,18 +35,12 @@ void decodeMove(Message& message, XiZachLogicHandler& logic) {
     int32_t whoMove = message.readInt();
     switch (type) {
         case kDrawn: logic.onGetCardWithRoomId(roomId, boardId, whoMove, readByte(message)); break;
-        case kTurnTime: logic.onGetRemainTimeWithRoomId(roomId, boardId, whoMove, readByteOrZero(message)); break;
-        case kHandShown: logic.onMoveWithRoomId(roomId, boardId, whoMove, readBytes(message, readByteOrZero(message))); break;
+        case kTurnTime: logic.onGetRemainTimeWithRoomId(roomId, boardId, whoMove, message.readByte()); break;
+        case kHandShown: logic.onMoveWithRoomId(roomId, boardId, whoMove, readBytes(message, message.readByte())); break;
         default: break;
     }
 }
 }  // namespace
-
-std::shared_ptr<XiZachMessageHandler> XiZachMessageHandler::getInstance() {
-    // Lives for the whole run.
-    static auto* instance = new std::shared_ptr<XiZachMessageHandler>(new XiZachMessageHandler());
-    return *instance;
-}
 
 void XiZachMessageHandler::onPostSetupGameType() {
     BoardView::setType(1);  // card tables

@@ -5,6 +5,7 @@
 #include "screens/BoardView.h"
 #include "shell/Resources.h"
 #include "shell/UIController.h"
+#include "table/TableWire.h"
 
 namespace zuno {
 
@@ -18,12 +19,6 @@ const BoardTableDialect kDialect{
     .logsSeatAndReadyValues = false,
 };
 }  // namespace
-
-std::shared_ptr<BlocksMessageHandler> BlocksMessageHandler::getInstance() {
-    // Lives for the whole run.
-    static auto* instance = new std::shared_ptr<BlocksMessageHandler>(new BlocksMessageHandler());
-    return *instance;
-}
 
 BlocksMessageHandler::BlocksMessageHandler() : BoardTableMessageHandler(kDialect) {}
 
@@ -41,7 +36,7 @@ void BlocksMessageHandler::decode(Message& message, BlocksLogicHandler& logic) {
             logBoardTableCase(commandId, kDialect);
             const int8_t roomId = message.readByte();
             const int8_t boardId = message.readByte();
-            std::vector<int8_t> bricks = readBoardBytes(message, message.readByte());
+            std::vector<int8_t> bricks = tablewire::readBytes(message, message.readByte());
             for (int8_t kind : bricks) sys::Log::format("++++ %d", kind);
             logic.onStartGameWithRoomId(roomId, boardId, std::move(bricks));
             return;
@@ -62,7 +57,7 @@ void BlocksMessageHandler::decodeBlocksCommand(Message& message, BlocksLogicHand
             const int8_t nDel = message.readByte();
             const int32_t targetUserId = message.readInt();
             const int8_t rows = message.readByte();
-            std::vector<int8_t> holes = readBoardBytes(message, rows);
+            std::vector<int8_t> holes = tablewire::readBytes(message, rows);
             // Garbage rows for the other player concern only his device.
             PlayerPtr me = UIController::myInfo();
             if (!me || me->IDDB() != targetUserId) return;

@@ -2,17 +2,16 @@
 
 #include <utility>
 
-#include "platform/core/Exception.h"
 #include "platform/core/Log.h"
 #include "platform/core/Text.h"
 #include "shell/UIController.h"
+#include "table/TableWire.h"
 
 namespace zuno {
 
 namespace {
 using C = BoardTableCommand;
-
-std::string readText(Message& message) { return message.readUTF().value_or(std::string()); }
+using tablewire::readText;
 
 // One seat of the join reply: the id, and the rest only for a taken seat.
 std::shared_ptr<ChessPlayer> readSeat(Message& message, bool lowerCaseName) {
@@ -56,9 +55,7 @@ void decodeNewcomer(Message& message, BoardTableLogicHandler& logic, const Board
     player->setMoney(message.readLong());
     player->setAvatar(message.readShort());
     player->setExp(message.readInt());
-    if (seat < 0 || seat >= kBoardTableSeats) {
-        throw sys::Exception(sys::Exception::kRange, "seat " + std::to_string(seat) + " of a two-seat table");
-    }
+    tablewire::checkSeat(seat, kBoardTableSeats - 1);
     logic.onSomeOneJoinBoardWithSeat(seat, std::move(player));
 }
 
@@ -179,12 +176,9 @@ bool decodeBoardTableMessage(Message& message, BoardTableLogicHandler& logic, co
         case C::SC_GAME_RESULT:
             decodeResult(message, logic);
             break;
-        case C::SC_BUZZ: {
-            std::string from = readText(message);
-            std::string text = readText(message);
-            logic.onBuzzWithContent(from + ": " + text);
+        case C::SC_BUZZ:
+            logic.onBuzzWithContent(tablewire::readBuzz(message));
             break;
-        }
     }
     return true;
 }
@@ -205,20 +199,6 @@ bool decodeBoardDuelMessage(Message& message, BoardDuelLogicHandler& logic, cons
         logic.onWantLoseWithRoomId(roomId, boardId, message.readInt());
     }
     return true;
-}
-
-std::vector<int8_t> readBoardBytes(Message& message, int count) {
-    if (count <= 0) return {};
-    sys::Data bytes = message.readDataWithLength(static_cast<int16_t>(count));
-    return std::vector<int8_t>(bytes.begin(), bytes.end());
-}
-
-void decodeGuarded(const std::function<void()>& decode) {
-    try {
-        decode();
-    } catch (const std::exception& e) {
-        sys::Log::line("Exception " + sys::failureName(e));
-    }
 }
 
 }  // namespace zuno

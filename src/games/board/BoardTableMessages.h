@@ -7,20 +7,15 @@
 // short or malformed one raises so that the decoder's guard drops it.
 
 #include <cstdint>
-#include <functional>
-#include <vector>
 
 #include "games/board/BoardTableLogicHandler.h"
 #include "net/Message.h"
+#include "table/TableWire.h"
 
 namespace zuno {
 
-struct BoardTableCommand {
-    static constexpr int8_t SC_JOINBOARD_SUCCESS = 8;
-    static constexpr int8_t SC_CHAT_FROM_BOARD = 9;
-    static constexpr int8_t SC_KICK = 11;
-    static constexpr int8_t SC_SOMEONE_JOINBOARD = 12;
-    static constexpr int8_t SC_SOMEONE_LEAVEBOARD = 14;
+// The board tables' own command ids beside the ones every table shares.
+struct BoardTableCommand : TableCommand {
     static constexpr int8_t SC_SOMEONE_READY = 16;
     static constexpr int8_t SC_SET_MONEY = 19;
     static constexpr int8_t SC_START = 20;
@@ -32,7 +27,6 @@ struct BoardTableCommand {
     static constexpr int8_t SC_DENY_DRAW = 26;
     static constexpr int8_t SC_WANT_LOSE = 27;
     static constexpr int8_t SC_GAME_RESULT = 37;
-    static constexpr int8_t SC_BUZZ = 103;
 };
 
 // Where the games' decoders differ in what they log and in how they keep names.
@@ -61,13 +55,5 @@ void logBoardTableCase(int8_t commandId, const BoardTableDialect& dialect);
 bool decodeBoardTableMessage(Message& message, BoardTableLogicHandler& logic, const BoardTableDialect& dialect);
 // The same, with the agreed draw (25), the refused draw (26) and the resignation (27).
 bool decodeBoardDuelMessage(Message& message, BoardDuelLogicHandler& logic, const BoardTableDialect& dialect);
-
-// A run of `count` byte fields (none for a count of 0 or less), all there or the message raises: a run
-// cut short is dropped whole instead of handing on 0s that the server never sent. (A single byte field
-// missing at the end reads as 0, as Message::readByte gives it.)
-std::vector<int8_t> readBoardBytes(Message& message, int count);
-
-// Runs one message's decoding; any failure is logged as "Exception <name>" and ends it there.
-void decodeGuarded(const std::function<void()>& decode);
 
 }  // namespace zuno

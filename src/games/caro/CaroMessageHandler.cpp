@@ -4,6 +4,7 @@
 #include "screens/BoardView.h"
 #include "shell/Resources.h"
 #include "shell/UIController.h"
+#include "table/TableWire.h"
 
 namespace zuno {
 
@@ -17,12 +18,6 @@ const BoardTableDialect kDialect{
     .logsSeatAndReadyValues = false,
 };
 }  // namespace
-
-std::shared_ptr<CaroMessageHandler> CaroMessageHandler::getInstance() {
-    // Lives for the whole run.
-    static auto* instance = new std::shared_ptr<CaroMessageHandler>(new CaroMessageHandler());
-    return *instance;
-}
 
 CaroMessageHandler::CaroMessageHandler() : BoardTableMessageHandler(kDialect) {}
 
@@ -61,7 +56,7 @@ void CaroMessageHandler::decode(Message& message, CaroLogicHandler& logic) {
             const int8_t roomId = message.readByte();
             const int8_t boardId = message.readByte();
             const int32_t whoWin = message.readInt();
-            const std::vector<int8_t> b = readBoardBytes(message, 6);  // x, y, winX, winY, winDx, winDy
+            const std::vector<int8_t> b = tablewire::readBytes(message, 6);  // x, y, winX, winY, winDx, winDy
             logic.onMoveAndWinWithRoomId(roomId, boardId, whoWin, b[0], b[1], b[2], b[3], b[4], b[5]);
             return;
         }

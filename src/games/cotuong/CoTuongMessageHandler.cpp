@@ -19,12 +19,6 @@ const BoardTableDialect kDialect{
 };
 }  // namespace
 
-std::shared_ptr<CoTuongMessageHandler> CoTuongMessageHandler::getInstance() {
-    // Lives for the whole run.
-    static auto* instance = new std::shared_ptr<CoTuongMessageHandler>(new CoTuongMessageHandler());
-    return *instance;
-}
-
 CoTuongMessageHandler::CoTuongMessageHandler() : BoardTableMessageHandler(kDialect) {}
 
 void CoTuongMessageHandler::onPostSetupGameType() {

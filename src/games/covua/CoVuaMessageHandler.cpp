@@ -36,12 +36,6 @@ constexpr int8_t kKingSideType = 1;
 constexpr int8_t kQueenSideType = 2;
 }  // namespace
 
-std::shared_ptr<CoVuaMessageHandler> CoVuaMessageHandler::getInstance() {
-    // Lives for the whole run.
-    static auto* instance = new std::shared_ptr<CoVuaMessageHandler>(new CoVuaMessageHandler());
-    return *instance;
-}
-
 CoVuaMessageHandler::CoVuaMessageHandler() : BoardTableMessageHandler(kDialect) {}
 
 void CoVuaMessageHandler::onPostSetupGameType() {

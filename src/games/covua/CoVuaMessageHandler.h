@@ -9,10 +9,8 @@
 namespace zuno {
 
 // The decoder of the table messages of Co Vua (game type 9).
-class CoVuaMessageHandler : public BoardTableMessageHandler<CoVuaLogicHandler> {
+class CoVuaMessageHandler : public BoardTableMessageHandler<CoVuaMessageHandler, CoVuaLogicHandler, 9> {
 public:
-    static constexpr int8_t kGameType = 9;
-
     static constexpr int8_t SC_PLAYING = 62;
     static constexpr int8_t CHESS_COMMAND = 91;
 
@@ -22,15 +20,13 @@ public:
     static constexpr int8_t kCastlingKingSide = 8;
     static constexpr int8_t kCastlingQueenSide = 9;
 
-    static std::shared_ptr<CoVuaMessageHandler> getInstance();
-
     void onPostSetupGameType() override;
-    bool isGameType(int8_t gameType) const override { return gameType == kGameType; }
 
 protected:
     void decode(Message& message, CoVuaLogicHandler& logic) override;
 
 private:
+    friend SingleGameMessageHandler;
     CoVuaMessageHandler();
 };
 

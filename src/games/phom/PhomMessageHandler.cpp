@@ -100,7 +100,7 @@ void decodeEatCard(Message& message, PhomLogicHandler& logic) {
     int32_t firHa = message.readInt();
     bool isEat = message.readBool();
     int8_t numEat = isEat ? readByte(message) : 0;
-    int8_t nCard = readByteOrZero(message);
+    int8_t nCard = message.readByte();
     logic.onEatCard(roomId, boardId, isEat, numEat, firHa, nCard);
 }
 
@@ -136,12 +136,6 @@ void decodeDenBai(Message& message, PhomLogicHandler& logic) {
 }
 }  // namespace
 
-std::shared_ptr<PhomMessageHandler> PhomMessageHandler::getInstance() {
-    // Lives for the whole run.
-    static auto* instance = new std::shared_ptr<PhomMessageHandler>(new PhomMessageHandler());
-    return *instance;
-}
-
 void PhomMessageHandler::onPostSetupGameType() {
     BoardView::setType(1);  // card tables
     UIController::setGameTitle(Resources::getInstance().textForKey("ZUNO_phom"));
@@ -167,7 +161,7 @@ void PhomMessageHandler::onMessage(Message& message) {
             guardCase("", [&] {
                 int8_t roomId = readByte(message);
                 int8_t boardId = readByte(message);
-                logic->onResetPhomEat(roomId, boardId, static_cast<uint8_t>(readByteOrZero(message)));
+                logic->onResetPhomEat(roomId, boardId, static_cast<uint8_t>(message.readByte()));
             });
             break;
         case C::SC_DEN_BAI: guardCase(">>>>>>>>>> SC_DEN_BAI", [&] { decodeDenBai(message, *logic); }); break;

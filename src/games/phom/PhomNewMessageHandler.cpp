@@ -39,7 +39,7 @@ void decodeFinish(Message& message, PhomNewLogicHandler& logic) {
     int32_t userId = message.readInt();
     int32_t score = message.readInt();
     message.readInt();  // not used
-    int8_t numCard = readByteOrZero(message);
+    int8_t numCard = message.readByte();
     std::vector<int8_t> cards = readBytes(message, numCard);
     readRest(message, 0);
     logic.onFinish(roomId, boardId, userId, score, cards, static_cast<int32_t>(cards.size()));
@@ -66,7 +66,7 @@ void decodePlaying(Message& message, PhomNewLogicHandler& logic) {
         sys::Log::format("UserNumShow[%zu]: %d", i, nShow);
         std::vector<int8_t> shown = readBytes(message, nShow);
         for (int8_t card : shown) sys::Log::format("%d", card);
-        int8_t nEat = readByteOrZero(message);
+        int8_t nEat = message.readByte();
         sys::Log::format("UserNumEat[%zu]: %d", i, nEat);
         std::vector<int8_t> eaten = readBytes(message, nEat);
         for (int8_t card : eaten) sys::Log::format("%d", card);
@@ -82,7 +82,7 @@ void decodeU(Message& message, PhomNewLogicHandler& logic) {
     int8_t roomId = readByte(message);
     int8_t boardId = readByte(message);
     int32_t userId = message.readInt();
-    int8_t uKind = readByteOrZero(message);
+    int8_t uKind = message.readByte();
     PhomLaidCards cards;
     cards.fill(-1);
     std::vector<int8_t> read = readRest(message, cards.size());
@@ -102,12 +102,6 @@ void decodeAddCard(Message& message, PhomNewLogicHandler& logic) {
     logic.onAddCard(roomId, boardId, userAdd, cardId, std::move(added), len);
 }
 }  // namespace
-
-std::shared_ptr<PhomNewMessageHandler> PhomNewMessageHandler::getInstance() {
-    // Lives for the whole run.
-    static auto* instance = new std::shared_ptr<PhomNewMessageHandler>(new PhomNewMessageHandler());
-    return *instance;
-}
 
 void PhomNewMessageHandler::onPostSetupGameType() {
     BoardView::setType(1);  // card tables

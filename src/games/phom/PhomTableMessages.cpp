@@ -49,7 +49,7 @@ bool decodeSharedPhomMessage(Message& message, PhomTableLogicHandler& logic, Pho
                 int32_t currentP = message.readInt();
                 int32_t firstP = message.readInt();
                 int8_t cardFire = readByte(message);
-                int8_t numCard = readByteOrZero(message);
+                int8_t numCard = message.readByte();
                 logic.onMoveWithRoomId(roomId, boardId, currentP, firstP, cardFire, numCard);
             });
             return true;

@@ -147,7 +147,7 @@ void decodeMove(Message& message, PokerLogicHandler& logic) {
         }
         case PokerSub::SC_SUB_POKER_PLAYING: {
             int32_t userID = message.readInt();
-            const int8_t n = readByteOrZero(message);
+            const int8_t n = message.readByte();
             Cards community;
             for (int i = 0; i < n && message.available(); ++i) {
                 int8_t card = message.readByte();
@@ -203,7 +203,7 @@ void decodePokerCommand(Message& message, PokerLogicHandler& logic) {
         case PokerSub::SC_SUB_POKER_FULLBOARD: logic.onFullBoardWithRoomId(roomId, boardId); break;
         case PokerSub::SIT: {
             int32_t userID = message.readInt();
-            int8_t seat = readByteOrZero(message);
+            int8_t seat = message.readByte();
             checkSeat(seat, kPokerLastSeat);
             logic.onSitWithRoomId(roomId, boardId, userID, seat);
             break;
@@ -211,7 +211,7 @@ void decodePokerCommand(Message& message, PokerLogicHandler& logic) {
         case PokerSub::STANDUP: {
             int32_t userID = message.readInt();
             int32_t nextID = message.readInt();
-            int8_t seat = readByteOrZero(message);
+            int8_t seat = message.readByte();
             checkSeat(seat, kPokerLastSeat);
             logic.onStandUpWithRoomId(roomId, boardId, userID, nextID, seat, readIntsToEnd(message));
             break;
@@ -235,12 +235,6 @@ void decodeStop(Message& message, PokerLogicHandler& logic) {
     logic.onStopGameWithRoomID(roomId, boardId);
 }
 }  // namespace
-
-std::shared_ptr<PokerMessageHandler> PokerMessageHandler::getInstance() {
-    // Lives for the whole run.
-    static auto* instance = new std::shared_ptr<PokerMessageHandler>(new PokerMessageHandler());
-    return *instance;
-}
 
 void PokerMessageHandler::onPostSetupGameType() {
     BoardView::setType(3);  // the Poker table list

@@ -7,13 +7,7 @@
 
 namespace zuno {
 
-std::shared_ptr<TienLenMBMessageHandler> TienLenMBMessageHandler::getInstance() {
-    // Lives for the whole run.
-    static auto* instance = new std::shared_ptr<TienLenMBMessageHandler>(new TienLenMBMessageHandler());
-    return *instance;
-}
-
-TienLenMBMessageHandler::TienLenMBMessageHandler() : tienlenMBLogicHandler_(TienLenMBLogicHandler::getInstance()) {}
+TienLenMBMessageHandler::TienLenMBMessageHandler() : logic_(TienLenMBLogicHandler::getInstance()) {}
 
 void TienLenMBMessageHandler::onPostSetupGameType() {
     BoardView::setType(1);  // card tables
@@ -22,14 +16,8 @@ void TienLenMBMessageHandler::onPostSetupGameType() {
 
 void TienLenMBMessageHandler::onMessage(Message& message) { decodeTienLenTableMessage(message, *tienlenMBLogicHandler()); }
 
-std::shared_ptr<TienLenLogicHandler> TienLenMBMessageHandler::tienlenMBLogicHandler() const {
-    std::lock_guard<std::mutex> lock(mutex_);
-    return tienlenMBLogicHandler_;
-}
-
 void TienLenMBMessageHandler::setTienlenMBLogicHandler(std::shared_ptr<TienLenLogicHandler> handler) {
-    std::lock_guard<std::mutex> lock(mutex_);
-    tienlenMBLogicHandler_ = handler ? std::move(handler) : TienLenMBLogicHandler::getInstance();
+    logic_.set(handler ? std::move(handler) : TienLenMBLogicHandler::getInstance());
 }
 
 }  // namespace zuno

@@ -2,34 +2,29 @@
 
 #include <cstdint>
 #include <memory>
-#include <mutex>
 
+#include "games/SingleGameMessageHandler.h"
 #include "games/tienlen/TienLenLogicHandler.h"
-#include "lobby/IGameMessageHandler.h"
+#include "table/LogicHandlerSlot.h"
 
 namespace zuno {
 
 // The decoder of the table messages of Tien Len Mien Bac (game type 12); it shares the Tien Len title.
-class TienLenMBMessageHandler : public IGameMessageHandler {
+class TienLenMBMessageHandler : public SingleGameMessageHandler<TienLenMBMessageHandler, 12> {
 public:
-    static constexpr int8_t kGameType = 12;
-
-    static std::shared_ptr<TienLenMBMessageHandler> getInstance();
-
     void onPostSetupGameType() override;
     void onMessage(Message& message) override;
-    bool isGameType(int8_t gameType) const override { return gameType == kGameType; }
 
     // Where decoded events go: the game's logic handler unless a test puts another in its place (none
     // puts the game's own back).
-    std::shared_ptr<TienLenLogicHandler> tienlenMBLogicHandler() const;
+    std::shared_ptr<TienLenLogicHandler> tienlenMBLogicHandler() const { return logic_.get(); }
     void setTienlenMBLogicHandler(std::shared_ptr<TienLenLogicHandler> handler);
 
 private:
+    friend SingleGameMessageHandler;
     TienLenMBMessageHandler();
 
-    mutable std::mutex mutex_;
-    std::shared_ptr<TienLenLogicHandler> tienlenMBLogicHandler_;
+    LogicHandlerSlot<TienLenLogicHandler> logic_;
 };
 
 }  // namespace zuno

@@ -7,13 +7,7 @@
 
 namespace zuno {
 
-std::shared_ptr<TienLenMessageHandler> TienLenMessageHandler::getInstance() {
-    // Lives for the whole run.
-    static auto* instance = new std::shared_ptr<TienLenMessageHandler>(new TienLenMessageHandler());
-    return *instance;
-}
-
-TienLenMessageHandler::TienLenMessageHandler() : tienlenLogicHandler_(TienLenLogicHandler::getInstance()) {}
+TienLenMessageHandler::TienLenMessageHandler() : logic_(TienLenLogicHandler::getInstance()) {}
 
 void TienLenMessageHandler::onPostSetupGameType() {
     BoardView::setType(1);  // card tables
@@ -22,14 +16,8 @@ void TienLenMessageHandler::onPostSetupGameType() {
 
 void TienLenMessageHandler::onMessage(Message& message) { decodeTienLenTableMessage(message, *tienlenLogicHandler()); }
 
-std::shared_ptr<TienLenLogicHandler> TienLenMessageHandler::tienlenLogicHandler() const {
-    std::lock_guard<std::mutex> lock(mutex_);
-    return tienlenLogicHandler_;
-}
-
 void TienLenMessageHandler::setTienlenLogicHandler(std::shared_ptr<TienLenLogicHandler> handler) {
-    std::lock_guard<std::mutex> lock(mutex_);
-    tienlenLogicHandler_ = handler ? std::move(handler) : TienLenLogicHandler::getInstance();
+    logic_.set(handler ? std::move(handler) : TienLenLogicHandler::getInstance());
 }
 
 }  // namespace zuno

@@ -2,34 +2,29 @@
 
 #include <cstdint>
 #include <memory>
-#include <mutex>
 
+#include "games/SingleGameMessageHandler.h"
 #include "games/tienlen/TienLenLogicHandler.h"
-#include "lobby/IGameMessageHandler.h"
+#include "table/LogicHandlerSlot.h"
 
 namespace zuno {
 
 // The decoder of the table messages of Tien Len (game type 3).
-class TienLenMessageHandler : public IGameMessageHandler {
+class TienLenMessageHandler : public SingleGameMessageHandler<TienLenMessageHandler, 3> {
 public:
-    static constexpr int8_t kGameType = 3;
-
-    static std::shared_ptr<TienLenMessageHandler> getInstance();
-
     void onPostSetupGameType() override;
     void onMessage(Message& message) override;
-    bool isGameType(int8_t gameType) const override { return gameType == kGameType; }
 
     // Where decoded events go: the game's logic handler unless a test puts another in its place (none
     // puts the game's own back).
-    std::shared_ptr<TienLenLogicHandler> tienlenLogicHandler() const;
+    std::shared_ptr<TienLenLogicHandler> tienlenLogicHandler() const { return logic_.get(); }
     void setTienlenLogicHandler(std::shared_ptr<TienLenLogicHandler> handler);
 
 private:
+    friend SingleGameMessageHandler;
     TienLenMessageHandler();
 
-    mutable std::mutex mutex_;
-    std::shared_ptr<TienLenLogicHandler> tienlenLogicHandler_;
+    LogicHandlerSlot<TienLenLogicHandler> logic_;
 };
 
 }  // namespace zuno

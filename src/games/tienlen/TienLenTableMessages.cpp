@@ -4,9 +4,9 @@
 #include <vector>
 
 #include "games/tienlen/TienLenLogicHandler.h"
-#include "platform/core/Exception.h"
 #include "platform/core/Log.h"
 #include "shell/UIController.h"
+#include "table/TableWire.h"
 
 namespace zuno {
 
@@ -15,26 +15,15 @@ namespace {
 using C = TienLenCommand;
 using CardIds = TienLenLogicHandler::CardIds;
 
-// Message::readByte answers 0 past the end; here a missing byte is a message cut short, never the 3 of
-// spades or table 0.
-int8_t byteOf(Message& m) {
-    if (!m.available()) throw sys::Exception(sys::Exception::kRange, "a byte past the end of the message");
-    return m.readByte();
-}
+using namespace tablewire;
 
-uint8_t countOf(Message& m) { return static_cast<uint8_t>(byteOf(m)); }
-
-CardIds cardsOf(Message& m, int count) {
-    const sys::Data bytes = m.readDataWithLength(static_cast<int16_t>(count));
-    return CardIds(bytes.begin(), bytes.end());
-}
-
-std::string textOf(Message& m) { return m.readUTF().value_or(std::string()); }
+// A count byte reads 0..255.
+uint8_t countOf(Message& m) { return static_cast<uint8_t>(readByte(m)); }
 
 PlayerPtr seatedPlayer(Message& m, int32_t id) {
     auto player = std::make_shared<Player>();
     player->setIDDB(id);
-    player->setName(textOf(m));
+    player->setName(readText(m));
     player->setMoney(m.readLong());
     player->setAvatar(m.readShort());
     player->setExp(m.readInt());
@@ -42,8 +31,8 @@ PlayerPtr seatedPlayer(Message& m, int32_t id) {
 }
 
 void decodeJoinBoardSuccess(Message& m, TienLenLogicHandler& logic) {
-    const int8_t roomId = byteOf(m);
-    const int8_t boardId = byteOf(m);
+    const int8_t roomId = readByte(m);
+    const int8_t boardId = readByte(m);
     const int32_t ownerId = m.readInt();
     const int32_t money = m.readInt();
     // One record per place, empty places included; the own record reaches myInfo through the handler,
@@ -67,31 +56,31 @@ void decodeJoinBoardSuccess(Message& m, TienLenLogicHandler& logic) {
 }
 
 void decodeStart(Message& m, TienLenLogicHandler& logic) {
-    const int8_t roomId = byteOf(m);
-    const int8_t boardId = byteOf(m);
+    const int8_t roomId = readByte(m);
+    const int8_t boardId = readByte(m);
     const uint8_t interval = countOf(m);
-    CardIds cards = cardsOf(m, C::kHandSize);
+    CardIds cards = readBytes(m, C::kHandSize);
     const int32_t whoMoveFirst = m.readInt();
     logic.onStartGameWithRoomId(roomId, boardId, std::move(cards), interval, whoMoveFirst);
 }
 
 void decodeMove(Message& m, TienLenLogicHandler& logic) {
-    const int8_t roomId = byteOf(m);
-    const int8_t boardId = byteOf(m);
+    const int8_t roomId = readByte(m);
+    const int8_t boardId = readByte(m);
     const int32_t whoMove = m.readInt();
-    CardIds cards = cardsOf(m, countOf(m));
+    CardIds cards = readBytes(m, countOf(m));
     const int32_t nextMove = m.readInt();
     logic.onMoveWithRoomId(roomId, boardId, whoMove, std::move(cards), nextMove);
 }
 
 void decodeStopGame(Message& m, TienLenLogicHandler& logic) {
-    const int8_t roomId = byteOf(m);
-    const int8_t boardId = byteOf(m);
+    const int8_t roomId = readByte(m);
+    const int8_t boardId = readByte(m);
     int32_t whoShowCard = -1;
     CardIds shown;
     if (m.available()) {
         whoShowCard = m.readInt();
-        shown = cardsOf(m, countOf(m));
+        shown = readBytes(m, countOf(m));
     }
     logic.onStopGameWithRoomId(roomId, boardId, whoShowCard, std::move(shown));
 }
@@ -102,21 +91,21 @@ void decode(Message& m, TienLenLogicHandler& logic) {
         decodeJoinBoardSuccess(m, logic);
         break;
     case C::SC_CHAT_FROM_BOARD: {
-        const int8_t roomId = byteOf(m);
-        const int8_t boardId = byteOf(m);
+        const int8_t roomId = readByte(m);
+        const int8_t boardId = readByte(m);
         const int32_t from = m.readInt();
-        std::string text = textOf(m);
+        std::string text = readText(m);
         logic.onChatFromBoardWithRoomId(roomId, boardId, std::move(text), from);
         break;
     }
     case C::SC_KICK: {
-        const int8_t roomId = byteOf(m);
-        const int8_t boardId = byteOf(m);
+        const int8_t roomId = readByte(m);
+        const int8_t boardId = readByte(m);
         logic.onKickedWithRoomId(roomId, boardId, m.readInt());
         break;
     }
     case C::SC_SOMEONE_JOINBOARD: {
-        const int8_t seat = byteOf(m);
+        const int8_t seat = readByte(m);
         PlayerPtr player = seatedPlayer(m, m.readInt());
         player->setIsReady(false);
         player->setFinishPosition(-1);
@@ -137,8 +126,8 @@ void decode(Message& m, TienLenLogicHandler& logic) {
         break;
     }
     case C::SC_SET_MONEY: {
-        const int8_t roomId = byteOf(m);
-        const int8_t boardId = byteOf(m);
+        const int8_t roomId = readByte(m);
+        const int8_t boardId = readByte(m);
         logic.onOwnerSetMoneyWithRoomeId(roomId, boardId, m.readInt());
         break;
     }
@@ -149,8 +138,8 @@ void decode(Message& m, TienLenLogicHandler& logic) {
         decodeMove(m, logic);
         break;
     case C::SC_SKIP: {
-        const int8_t roomId = byteOf(m);
-        const int8_t boardId = byteOf(m);
+        const int8_t roomId = readByte(m);
+        const int8_t boardId = readByte(m);
         const int32_t whoSkip = m.readInt();
         const int32_t nextMove = m.readInt();
         const bool clear = m.readBool();
@@ -161,45 +150,42 @@ void decode(Message& m, TienLenLogicHandler& logic) {
         decodeStopGame(m, logic);
         break;
     case C::SC_FINISH: {
-        const int8_t roomId = byteOf(m);
-        const int8_t boardId = byteOf(m);
+        const int8_t roomId = readByte(m);
+        const int8_t boardId = readByte(m);
         const int32_t whoFinish = m.readInt();
-        const int8_t position = byteOf(m);
+        const int8_t position = readByte(m);
         const int32_t money = m.readInt();
         const int32_t exp = m.readInt();
         logic.onSomeOneFinishWithRoomId(roomId, boardId, whoFinish, position, money, exp);
         break;
     }
     case C::SC_BONUS_MONEY: {
-        const int8_t roomId = byteOf(m);
-        const int8_t boardId = byteOf(m);
+        const int8_t roomId = readByte(m);
+        const int8_t boardId = readByte(m);
         const int32_t whoBonus = m.readInt();
         const int32_t money = m.readInt();
-        std::string des = textOf(m);
+        std::string des = readText(m);
         logic.onBonusMoneyWithRommId(roomId, boardId, whoBonus, money, std::move(des));
         break;
     }
     case C::SC_FORCE_FINISH: {
-        const int8_t roomId = byteOf(m);
-        const int8_t boardId = byteOf(m);
+        const int8_t roomId = readByte(m);
+        const int8_t boardId = readByte(m);
         const int32_t owner = m.readInt();
-        CardIds cards = cardsOf(m, C::kHandSize);
+        CardIds cards = readBytes(m, C::kHandSize);
         logic.onForceFinishWithRoomId(roomId, boardId, owner, std::move(cards));
         break;
     }
     case C::SC_MOVE_ERROR: {
         // The only message that names the table before the room.
-        const int8_t boardId = byteOf(m);
-        const int8_t roomId = byteOf(m);
-        logic.onMoveErrorWithRoomeId(roomId, boardId, textOf(m));
+        const int8_t boardId = readByte(m);
+        const int8_t roomId = readByte(m);
+        logic.onMoveErrorWithRoomeId(roomId, boardId, readText(m));
         break;
     }
-    case C::SC_BUZZ: {
-        const std::string from = textOf(m);
-        const std::string text = textOf(m);
-        logic.onBuzzWithContent(from + ": " + text);
+    case C::SC_BUZZ:
+        logic.onBuzzWithContent(readBuzz(m));
         break;
-    }
     default:
         break;
     }
@@ -208,11 +194,7 @@ void decode(Message& m, TienLenLogicHandler& logic) {
 }  // namespace
 
 void decodeTienLenTableMessage(Message& message, TienLenLogicHandler& logic) {
-    try {
-        decode(message, logic);
-    } catch (const std::exception& e) {
-        sys::Log::line("Exception " + sys::failureName(e));
-    }
+    guardCase(nullptr, [&] { decode(message, logic); });
 }
 
 }  // namespace zuno

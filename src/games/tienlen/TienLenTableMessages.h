@@ -3,6 +3,7 @@
 #include <cstdint>
 
 #include "net/Message.h"
+#include "table/TableWire.h"
 
 namespace zuno {
 
@@ -12,12 +13,7 @@ class TienLenLogicHandler;
 // handler. Each message is read in full before anything is handed on, inside its own guard: a message
 // cut short anywhere (a card byte included) is dropped whole with the line "Exception <name>". Ids
 // that are not Tien Len table messages are ignored without a line.
-struct TienLenCommand {
-    static constexpr int8_t SC_JOINBOARD_SUCCESS = 8;
-    static constexpr int8_t SC_CHAT_FROM_BOARD = 9;
-    static constexpr int8_t SC_KICK = 11;
-    static constexpr int8_t SC_SOMEONE_JOINBOARD = 12;
-    static constexpr int8_t SC_SOMEONE_LEAVEBOARD = 14;
+struct TienLenCommand : TableCommand {
     static constexpr int8_t SC_SOMEONE_READY = 16;
     static constexpr int8_t SC_SET_MONEY = 19;
     static constexpr int8_t SC_START = 20;
@@ -28,7 +24,6 @@ struct TienLenCommand {
     static constexpr int8_t SC_BONUS_MONEY = 52;
     static constexpr int8_t SC_FORCE_FINISH = 53;
     static constexpr int8_t SC_MOVE_ERROR = 54;
-    static constexpr int8_t SC_BUZZ = 103;
 
     // A deal and an instant win always carry a whole hand.
     static constexpr int kHandSize = 13;
