@@ -1,5 +1,7 @@
 #include "platform/core/Text.h"
 
+#include <glib.h>
+
 namespace zuno::sys {
 
 namespace {
@@ -10,6 +12,19 @@ bool isWhitespace(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\
 std::string asciiLowercase(std::string_view text) {
     std::string out(text);
     for (char& c : out) c = lowerAscii(c);
+    return out;
+}
+
+std::string uppercase(std::string_view text) {
+    if (!g_utf8_validate(text.data(), static_cast<gssize>(text.size()), nullptr)) {
+        std::string out(text);
+        for (char& c : out)
+            if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+        return out;
+    }
+    gchar* upper = g_utf8_strup(text.data(), static_cast<gssize>(text.size()));
+    std::string out(upper);
+    g_free(upper);
     return out;
 }
 

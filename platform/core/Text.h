@@ -8,6 +8,9 @@ namespace zuno::sys {
 // The text with A-Z turned to a-z; other bytes (UTF-8 included) stay as they are.
 std::string asciiLowercase(std::string_view text);
 
+// The text in capitals, by Unicode's case rules ("phòng" -> "PHÒNG"); bytes that are not UTF-8 stay.
+std::string uppercase(std::string_view text);
+
 // The text without spaces, tabs, carriage returns and line feeds at either end.
 std::string_view trimWhitespace(std::string_view text);
 
