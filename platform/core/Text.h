@@ -11,6 +11,10 @@ std::string asciiLowercase(std::string_view text);
 // falls back to asciiLowercase.
 std::string lowercase(std::string_view text);
 
+// The text in capitals, by Unicode's case rules ("phòng" -> "PHÒNG"); text that is not UTF-8 changes its
+// ASCII letters only.
+std::string uppercase(std::string_view text);
+
 // The text without spaces, tabs, carriage returns and line feeds at either end.
 std::string_view trimWhitespace(std::string_view text);
 

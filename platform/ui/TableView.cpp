@@ -53,7 +53,11 @@ void TableView::measure() {
         Section sec;
         sec.top = y;
         sec.title = ds->titleForHeaderInSection(*this, s);
-        sec.headerHeight = sec.title ? kHeaderHeight : 0;
+        if (del) sec.headerView = del->viewForHeaderInSection(*this, s);
+        sec.headerHeight = sec.title || sec.headerView ? kHeaderHeight : 0;
+        if (del) {
+            if (auto custom = del->heightForHeaderInSection(*this, s)) sec.headerHeight = std::max(0.0, *custom);
+        }
         y += sec.headerHeight;
         int rows = std::max(0, ds->numberOfRowsInSection(*this, s));
         for (int r = 0; r < rows; ++r) {
@@ -143,8 +147,14 @@ void TableView::reloadData() {
     pressed_.reset();
     measure();
     for (const auto& sec : sections_) {
+        if (sec.headerView) {
+            sec.headerView->setFrame(Rect(0, sec.top, bounds().width(), sec.headerHeight));
+            addSubview(sec.headerView);
+            headers_.push_back(sec.headerView);
+            continue;
+        }
         if (!sec.title) continue;
-        auto h = std::make_shared<SectionHeaderView>(*sec.title);
+        std::shared_ptr<View> h = std::make_shared<SectionHeaderView>(*sec.title);
         h->setFrame(Rect(0, sec.top, bounds().width(), sec.headerHeight));
         addSubview(h);
         headers_.push_back(h);

@@ -45,6 +45,11 @@ public:
     virtual std::optional<IndexPath> willSelectRowAtIndexPath(TableView& table, IndexPath path) { return path; }
     virtual void didSelectRowAtIndexPath(TableView& table, IndexPath path) {}
     virtual void didDeselectRowAtIndexPath(TableView& table, IndexPath path) {}
+    // A view of the delegate's own for a section's header, laid across the table's width; nothing
+    // means the data source's title (if any). Nothing for the height means the default header height
+    // when there is a header.
+    virtual std::shared_ptr<View> viewForHeaderInSection(TableView& table, int section) { return nullptr; }
+    virtual std::optional<double> heightForHeaderInSection(TableView& table, int section) { return std::nullopt; }
     virtual CellEditingStyle editingStyleForRowAtIndexPath(TableView& table, IndexPath path) {
         return CellEditingStyle::Delete;
     }
@@ -118,6 +123,7 @@ private:
     struct Section {
         double headerHeight = 0;
         std::optional<std::string> title;
+        std::shared_ptr<View> headerView;
         std::vector<double> rowTops;
         std::vector<double> rowHeights;
         double top = 0;

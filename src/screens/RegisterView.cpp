@@ -1,1 +1,326 @@
 #include "screens/RegisterView.h"
+
+#include "net/MobileClient.h"
+#include "platform/core/Bundle.h"
+#include "platform/core/Format.h"
+#include "platform/core/Log.h"
+#include "platform/core/RunLoop.h"
+#include "platform/core/Text.h"
+#include "platform/core/UserDefaults.h"
+#include "platform/ui/Application.h"
+#include "platform/ui/Image.h"
+#include "platform/ui/NavigationController.h"
+#include "platform/ui/ScreenFactory.h"
+#include "screens/LobbyListScreen.h"
+#include "screens/PageFetch.h"
+#include "screens/ServerListText.h"
+#include "shell/Resources.h"
+#include "shell/UIController.h"
+#include "shell/ZunoOnlineAppDelegate.h"
+
+namespace zuno {
+
+namespace {
+constexpr double kCloseDialogDelay = 0.5;
+constexpr double kButtonCycle = 0.4;
+constexpr int kServerListInfoKey = 8;
+
+std::string text(const char* key) { return Resources::getInstance().textForKey(key); }
+
+int32_t portNumber(const std::string& port) {
+    try {
+        return static_cast<int32_t>(std::stol(port));
+    } catch (const std::exception&) {
+        return 0;
+    }
+}
+
+void disconnectIfConnected() {
+    auto client = MobileClient::getInstance();
+    if (client->isConnected()) client->manualDisconnect();
+}
+}  // namespace
+
+const ui::BindingTable& RegisterView::bindings() {
+    using B = ui::Bind<RegisterView>;
+    static const ui::BindingTable table(
+        &ZunoViewController::bindings(),
+        {
+            B::outlet("txvUser", &RegisterView::txvUser),
+            B::outlet("txvPass", &RegisterView::txvPass),
+            B::outlet("txvRePass", &RegisterView::txvRePass),
+            B::outlet("viewScroll", &RegisterView::viewScroll),
+            B::outlet("inputDialog", &RegisterView::inputDialog),
+            B::outlet("lblVersion", &RegisterView::lblVersion),
+            B::outlet("lblUsername", &RegisterView::lblUsername),
+            B::outlet("lblPass", &RegisterView::lblPass),
+            B::outlet("lblRePass", &RegisterView::lblRePass),
+            B::outlet("lblForgetPass", &RegisterView::lblForgetPass),
+            B::outlet("lblHelp", &RegisterView::lblHelp),
+            B::outlet("lblTellFriend", &RegisterView::lblTellFriend),
+            B::outlet("lblGuide", &RegisterView::lblGuide),
+            B::outlet("lblLanguage", &RegisterView::lblLanguage),
+            B::outlet("btnRegister", &RegisterView::btnRegister),
+            B::outlet("imgChangLanguage", &RegisterView::imgChangLanguage),
+            B::outlet("imgViewLogin", &RegisterView::imgViewLogin),
+            B::action("onRegister:", &RegisterView::onRegister),
+            B::action("forgotPassword:", &RegisterView::forgotPassword),
+            B::action("doLogin:", &RegisterView::doLogin),
+            B::action("tellFriend:", &RegisterView::tellFriend),
+            B::action("clickHuongDan:", &RegisterView::clickHuongDan),
+            B::action("callHotline:", &RegisterView::callHotline),
+            B::action("doChangeLanguage:", &RegisterView::doChangeLanguage),
+            B::action("closeDialog", &RegisterView::closeDialog),
+            B::action("txtUserDoneEditing:", &RegisterView::txtUserDoneEditing),
+            B::action("textField1BeginEditting:", &RegisterView::textField1BeginEditting),
+            B::action("textField2BeginEditting:", &RegisterView::textField2BeginEditting),
+            B::action("txtPassDoneEditing:", &RegisterView::txtPassDoneEditing),
+            B::action("textFieldDoneEditting:", &RegisterView::textFieldDoneEditting),
+            B::action("backGroundHidden:", &RegisterView::backGroundHidden),
+        });
+    return table;
+}
+
+RegisterView::RegisterView(std::string nibName) : ZunoViewController(std::move(nibName)) {}
+
+void RegisterView::viewDidLoad() {
+    ZunoViewController::viewDidLoad();
+    std::weak_ptr<RegisterView> weak = std::static_pointer_cast<RegisterView>(shared_from_this());
+    sys::RunLoop::main().postDelayed(kCloseDialogDelay, [weak] {
+        if (auto self = weak.lock()) self->closeDialog();
+    });
+    showLoadingScreen();
+    detectInfos();
+    serverIndex = 0;
+    const std::string version = sys::Bundle::main().objectForInfoDictionaryKey("CFBundleVersion").asText();
+    lblVersion->setText(sys::format("Version %@", {version}));
+    loadLanguage();
+    hideLoadingScreen();
+    indexShow = 0;
+    sys::RunLoop::main().post([weak] {
+        if (auto self = weak.lock()) self->startAnimationLogo();
+    });
+}
+
+void RegisterView::detectInfos() {
+    listServers.clear();
+    sys::UserDefaults& defaults = sys::UserDefaults::standard();
+    const std::string url = Resources::getInstance().configValue("LinkServer").asText();
+    sys::HttpFetchResult fetched = fetchPage(url);
+    if (fetched.ok()) listServers = parseServerList(*fetched.body);
+    if (!listServers.empty()) {
+        defaults.setObject(sys::Value(*fetched.body), "serverdata");
+        defaults.synchronize();
+    } else if (auto cached = defaults.stringForKey("serverdata")) {
+        // A failed or empty fetch keeps the list of the last good one.
+        listServers = parseServerList(*cached);
+    }
+    sys::Log::line("finally");
+}
+
+void RegisterView::loadLanguage() {
+    const bool vietnamese = Resources::getInstance().currentLanguage() == "vi";
+    std::vector<ui::ImagePtr> frames;
+    if (vietnamese) {
+        frames = {ui::Image::imageNamed("button_dang_ky.png"), ui::Image::imageNamed("button_dang_ky1.png")};
+    } else {
+        frames = {ui::Image::imageNamed("button_register.png"), ui::Image::imageNamed("button_register1.png")};
+    }
+    imgChangLanguage->setImage(ui::Image::imageNamed(vietnamese ? "en.png" : "vi.png"));
+    imgViewLogin->setAnimationImages(std::move(frames));
+    imgViewLogin->setAnimationDuration(kButtonCycle);
+    imgViewLogin->setContentMode(ui::ContentMode::ScaleToFill);
+    imgViewLogin->startAnimating();
+    Resources::getInstance().loadLanguage();
+}
+
+void RegisterView::viewWillAppear(bool animated) {
+    ui::Application::shared().setStatusBarOrientation(ui::InterfaceOrientation::LandscapeRight);
+    ZunoViewController::viewWillAppear(animated);
+    LobbyListScreen::setTopBarTitle(sys::uppercase(text("ZUNO_register")));
+    lblUsername->setText(text("ZUNO_nick"));
+    lblPass->setText(text("ZUNO_pwd"));
+    lblRePass->setText(text("ZUNO_retypeNewPass"));
+    lblForgetPass->setText(text("ZUNO_forgetPass1"));
+    lblHelp->setText(text("ZUNO_callHelp"));
+    lblTellFriend->setText(text("ZUNO_tellFriend"));
+    lblGuide->setText(text("ZUNO_guide"));
+    lblLanguage->setText(text("ZUNO_lang"));
+}
+
+void RegisterView::viewDidAppear(bool animated) {
+    ZunoViewController::viewDidAppear(animated);
+    txvUser->becomeFirstResponder();
+}
+
+void RegisterView::resignFields() {
+    txvUser->resignFirstResponder();
+    txvPass->resignFirstResponder();
+    txvRePass->resignFirstResponder();
+}
+
+void RegisterView::moveForm(double dy) {
+    ui::View::beginAnimations(std::string("edit"));
+    ui::Point center = viewScroll->center();
+    center.y += dy;
+    viewScroll->setCenter(center);
+    ui::View::commitAnimations();
+}
+
+bool RegisterView::lowerForm() {
+    const bool second = isEdit2;
+    if (isEdit2) moveForm(kSecondLift);
+    else if (isEdit1) moveForm(kFirstLift);
+    isEdit1 = isEdit2 = false;
+    return second;
+}
+
+void RegisterView::onRegister(ui::Object* sender) {
+    serverIndex = 0;
+    resignFields();
+    if (sender) lowerForm();
+    if (txvUser->text().empty()) {
+        UIController::setOkValue(UIController::okNone);
+        UIController::startOKDlg(text("ZUNO_InputInfo"));
+        return;
+    }
+    if (txvPass->text() != txvRePass->text()) {
+        UIController::setOkValue(UIController::okNone);
+        UIController::startOKDlg(text("ZUNO_RetypePassInvalid"));
+        return;
+    }
+    UIController::setOkValue(UIController::okConnectRegister);
+    UIController::startCancelDlg(text("ZUNO_Registrying"));
+    kindOf = kRegister;
+    if (listServers.empty()) {
+        UIController::startOKDlg(text("ZUNO_connectFail"));
+        return;
+    }
+    disconnectIfConnected();
+    connectToServer(*listServers[static_cast<size_t>(serverIndex)]);
+}
+
+void RegisterView::connectToServer(const Server& server) {
+    GlobalService::setIP(server.sIP());
+    GlobalService::setPORT(portNumber(server.sPORT()));
+    ++serverIndex;
+    GlobalService& service = GlobalService::getInstance();
+    service.setConnectOKListener(std::static_pointer_cast<RegisterView>(shared_from_this()));
+    service.connect();
+}
+
+void RegisterView::onConnectOK() {
+    GlobalService& service = GlobalService::getInstance();
+    service.getInfoWithKey(kServerListInfoKey);
+    if (kindOf == kRegister) {
+        service.requestRegisterWithUsername(txvUser->text(), txvPass->text());
+    } else if (kindOf == kForgotPassword) {
+        service.setConnectOKListener({});
+        std::weak_ptr<RegisterView> weak = std::static_pointer_cast<RegisterView>(shared_from_this());
+        sys::RunLoop::main().post([weak] {
+            if (auto self = weak.lock()) self->onForgotPassword();
+        });
+    }
+}
+
+void RegisterView::onConnectFail() {
+    if (serverIndex >= 0 && serverIndex < static_cast<int>(listServers.size())) {
+        disconnectIfConnected();
+        connectToServer(*listServers[static_cast<size_t>(serverIndex)]);
+        return;
+    }
+    UIController::setOkValue(UIController::okNone);
+    UIController::startOKDlg(text("ZUNO_connectFail"));
+}
+
+void RegisterView::forgotPassword(ui::Object*) {
+    kindOf = kForgotPassword;
+    sys::UserDefaults& defaults = sys::UserDefaults::standard();
+    if (auto ip = defaults.stringForKey("ipServer")) {
+        GlobalService::setIP(*ip);
+        GlobalService::setPORT(static_cast<int32_t>(defaults.integerForKey("portServer")));
+    } else {
+        const Resources& r = Resources::getInstance();
+        GlobalService::setIP(r.configValue("Server").asText());
+        GlobalService::setPORT(portNumber(r.configValue("Port").asText()));
+    }
+    disconnectIfConnected();
+    GlobalService& service = GlobalService::getInstance();
+    service.setConnectOKListener(std::static_pointer_cast<RegisterView>(shared_from_this()));
+    service.connect();
+}
+
+void RegisterView::onForgotPassword() {
+    inputDialog->view();
+    if (auto title = inputDialog->lblTitle()) title->setText(text("ZUNO_forgetPass"));
+    view()->addSubview(inputDialog->view());
+    inputDialog->viewWillAppear(false);
+}
+
+void RegisterView::doLogin(ui::Object*) {
+    auto delegate = ZunoOnlineAppDelegate::current();
+    if (delegate && delegate->navigationController) delegate->navigationController->popViewControllerAnimated(true);
+    LobbyListScreen::setTopBarTitle(text("ZUNO_Zuno"));
+}
+
+void RegisterView::tellFriend(ui::Object*) {
+    auto screen = ui::ScreenFactory::create("TellFriendView");
+    if (auto nav = navigationController(); nav && screen) nav->pushViewController(screen, true);
+}
+
+void RegisterView::clickHuongDan(ui::Object*) {
+    auto screen = ui::ScreenFactory::create("EventView");
+    if (auto nav = navigationController(); nav && screen) nav->pushViewController(screen, true);
+    LobbyListScreen::setTopBarTitle(sys::uppercase(text("ZUNO_guide")));
+}
+
+void RegisterView::callHotline(ui::Object*) {
+    UIController::callHotline(Resources::getInstance().configValue("Hotline").asText());
+}
+
+void RegisterView::doChangeLanguage(ui::Object*) {
+    Resources& r = Resources::getInstance();
+    const std::string language = r.currentLanguage() == "vi" ? "en" : "vi";
+    r.setCurrentLanguage(language);
+    loadLanguage();
+    sys::UserDefaults& defaults = sys::UserDefaults::standard();
+    defaults.setObject(sys::Value(language), "language");
+    defaults.synchronize();
+    viewWillAppear(true);
+}
+
+void RegisterView::closeDialog() { UIController::closeDialog(); }
+
+void RegisterView::txtUserDoneEditing(ui::Object*) { txvPass->becomeFirstResponder(); }
+
+void RegisterView::textField1BeginEditting(ui::Object*) {
+    if (isEdit1) return;
+    moveForm(-kFirstLift);
+    isEdit1 = true;
+}
+
+void RegisterView::textField2BeginEditting(ui::Object*) {
+    if (isEdit2) return;
+    moveForm(isEdit1 ? -kFirstLift : -kSecondLift);
+    isEdit2 = true;
+}
+
+void RegisterView::txtPassDoneEditing(ui::Object* sender) {
+    textField2BeginEditting(sender);
+    txvRePass->becomeFirstResponder();
+}
+
+void RegisterView::textFieldDoneEditting(ui::Object*) {
+    if (lowerForm()) onRegister(nullptr);
+}
+
+void RegisterView::backGroundHidden(ui::Object*) {
+    lowerForm();
+    resignFields();
+    auto delegate = ZunoOnlineAppDelegate::current();
+    if (delegate && delegate->btnMenu && delegate->btnMenu->tag() == 1) showMenu();
+}
+
+ZUNO_REGISTER_SCREEN(RegisterView)
+
+}  // namespace zuno

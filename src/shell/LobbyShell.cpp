@@ -1,9 +1,11 @@
 #include "shell/LobbyShell.h"
 
+#include "screens/BoardView.h"
 #include "shell/ProgressHUD.h"
 #include "shell/Resources.h"
 #include "shell/UIController.h"
 #include "shell/Util.h"
+#include "shell/ZunoOnlineAppDelegate.h"
 
 namespace zuno {
 
@@ -33,6 +35,12 @@ PlayerPtr LobbyShell::myInfo() const { return UIController::myInfo(); }
 void LobbyShell::setMyInfo(PlayerPtr player) { UIController::setMyInfo(std::move(player)); }
 
 void LobbyShell::showNotice(const std::string& text) {
+    // The server refuses a join with a notice: the table list takes taps again.
+    auto delegate = ZunoOnlineAppDelegate::current();
+    if (delegate && delegate->navigationController &&
+        std::dynamic_pointer_cast<BoardView>(delegate->navigationController->topViewController())) {
+        BoardView::setnumOfTouchUp(0);
+    }
     UIController::setOkValue(UIController::okNone);
     UIController::startOKDlg(text);
 }

@@ -1,6 +1,7 @@
 #include "shell/ShellLobbyUi.h"
 
 #include "games/poker/PokerView.h"
+#include "platform/ui/ScreenFactory.h"
 #include "shell/ZunoOnlineAppDelegate.h"
 #include "table/TableScreenKinds.h"
 
@@ -19,6 +20,33 @@ bool ShellLobbyUi::topScreenRefusesInvitations() const {
     if (!delegate || !delegate->navigationController) return false;
     auto top = delegate->navigationController->topViewController();
     return isTableScreen(top.get()) && !dynamic_cast<const PokerView*>(top.get());
+}
+
+namespace {
+std::shared_ptr<ui::NavigationController> navigation() {
+    auto delegate = ZunoOnlineAppDelegate::current();
+    return delegate ? delegate->navigationController : nullptr;
+}
+}  // namespace
+
+void ShellLobbyUi::pushRoomView(const std::string& title) {
+    auto rooms = ui::ScreenFactory::create("RoomView");
+    if (!rooms) return;
+    rooms->setTitle(title);
+    pushScreen(rooms, true);
+}
+
+std::shared_ptr<ui::ViewController> ShellLobbyUi::topScreen() const {
+    auto nav = navigation();
+    return nav ? nav->topViewController() : nullptr;
+}
+
+void ShellLobbyUi::popToRootScreen(bool animated) {
+    if (auto nav = navigation()) nav->popToRootViewControllerAnimated(animated);
+}
+
+void ShellLobbyUi::pushScreen(const std::shared_ptr<ui::ViewController>& screen, bool animated) {
+    if (auto nav = navigation(); nav && screen) nav->pushViewController(screen, animated);
 }
 
 }  // namespace zuno

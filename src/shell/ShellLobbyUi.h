@@ -13,6 +13,10 @@ public:
     void startEventWithiOS4(const std::string& text) override;
     void startEventWithiOS3(const std::string& text) override;
     bool topScreenRefusesInvitations() const override;
+    void pushRoomView(const std::string& title) override;
+    std::shared_ptr<ui::ViewController> topScreen() const override;
+    void popToRootScreen(bool animated) override;
+    void pushScreen(const std::shared_ptr<ui::ViewController>& screen, bool animated) override;
 };
 
 }  // namespace zuno

@@ -122,6 +122,11 @@ void buttons(Add add) {
         {"blocks_datmk", 40, 36, Tone::Plum, Glyph::Lock},
         {"blocks_moiban", 40, 36, Tone::Plum, Glyph::Invite},
         {"icon-nap-win", 40, 36, Tone::Gold, Glyph::Coins},
+        // The bottom bar of the room and table lists: play now, refresh, transfer money, logout.
+        {"icon-choi-ngay", 40, 36, Tone::Jade, Glyph::Cards},
+        {"icon-cap-nhat", 40, 36, Tone::Sky, Glyph::ArrowDown},
+        {"icon-tang-win", 40, 36, Tone::Coral, Glyph::Gift},
+        {"icon-dang-xuat", 40, 36, Tone::Slate, Glyph::Back},
         {"shop_cart_add", 40, 36, Tone::Jade, Glyph::CartAdd},
         {"shop_cart_remove", 40, 36, Tone::Coral, Glyph::CartRemove},
         {"add", 40, 38, Tone::Jade, Glyph::PersonAdd},

@@ -36,6 +36,18 @@ int8_t StandinLobbyLists::chosenGame(const StandinSession& session) const {
     return it == chosen_.end() ? -1 : it->second;
 }
 
+std::optional<StandinTable> StandinLobbyLists::table(int8_t gameType, int8_t roomId, int8_t boardId) {
+    std::lock_guard<std::mutex> lock(mutex_);
+    for (const StandinTable& table : tablesOf(gameType, roomId))
+        if (table.boardId == boardId) return table;
+    return std::nullopt;
+}
+
+std::vector<StandinRoom> StandinLobbyLists::rooms(int8_t gameType) {
+    std::lock_guard<std::mutex> lock(mutex_);
+    return roomsOf(gameType);
+}
+
 std::vector<StandinRoom>& StandinLobbyLists::roomsOf(int8_t gameType) {
     auto it = rooms_.find(gameType);
     if (it != rooms_.end()) return it->second;
@@ -48,7 +60,8 @@ std::vector<StandinTable>& StandinLobbyLists::tablesOf(int8_t gameType, int8_t r
     if (it != tables_.end()) return it->second;
     std::vector<StandinTable> tables;
     for (int i = 0; i < kTablesPerRoom; ++i)
-        tables.push_back({int8_t(i), int8_t(i % 5), i == 5, 1000 * (roomId > 0 ? roomId : 1) * (1 + i % 3)});
+        tables.push_back({int8_t(i), int8_t(i % 5), i == 5, 1000 * (roomId > 0 ? roomId : 1) * (1 + i % 3),
+                          i == 5 ? "123" : ""});
     return tables_[key] = std::move(tables);
 }
 

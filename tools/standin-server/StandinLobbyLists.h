@@ -4,6 +4,8 @@
 #include <map>
 #include <memory>
 #include <mutex>
+#include <optional>
+#include <string>
 #include <utility>
 #include <vector>
 
@@ -23,11 +25,13 @@ struct StandinTable {
     int8_t nPlayer = 0;
     bool isPass = false;
     int32_t money = 0;
+    std::string password;  // what a join of a locked table must bring
 };
 
 // The lobby lists of the stand-in server: it confirms a game choice (61) and remembers it for the
 // client, then answers the room list (6) with that game's rooms and the table list (7) with the
-// tables of a room. Every game starts with three rooms (levels 0, 1 and 2) of eight tables each.
+// tables of a room. Every game starts with three rooms (levels 0, 1 and 2) of eight tables each;
+// table 5 of each is locked with the password "123".
 class StandinLobbyLists {
 public:
     // Registers the handlers; the returned object stays alive with them.
@@ -35,6 +39,10 @@ public:
 
     void setRooms(int8_t gameType, std::vector<StandinRoom> rooms);
     void setTables(int8_t gameType, int8_t roomId, std::vector<StandinTable> tables);
+    // One table of a game's room, as the table list shows it.
+    std::optional<StandinTable> table(int8_t gameType, int8_t roomId, int8_t boardId);
+    // The rooms of a game, as the room list shows them.
+    std::vector<StandinRoom> rooms(int8_t gameType);
     // The game the client chose last; -1 before any choice.
     int8_t chosenGame(const StandinSession& session) const;
 

@@ -10,6 +10,7 @@
 #include "standin-server/StandinBoardTables.h"
 #include "standin-server/StandinCardTables.h"
 #include "standin-server/StandinHttp.h"
+#include "standin-server/StandinLobbyJoins.h"
 #include "standin-server/StandinLobbyLists.h"
 #include "standin-server/StandinServer.h"
 #include "standin-server/StandinSignIn.h"
@@ -48,6 +49,7 @@ int main(int argc, char** argv) {
     // One account to sign in with: demo / demo.
     auto signIn = zuno::standin::StandinSignIn::installOn(server);
     signIn->addAccount({"demo", "demo", 1001, 5000000, 1, 350});
+    signIn->setInfo(6, "This week: double Win on every Tien Len table.");
     auto lists = zuno::standin::StandinLobbyLists::installOn(server);
     zuno::standin::StandinBoardTables::installOn(server, lists);
     zuno::standin::StandinCardTables::installOn(server, lists);
@@ -55,6 +57,8 @@ int main(int argc, char** argv) {
     zuno::standin::StandinTienLen::Options tienLen;
     tienLen.alternateGames = true;
     zuno::standin::StandinTienLen::installOn(server, signIn, tienLen);
+    // Last, so that full tables and wrong passwords are refused before any game seats the player.
+    zuno::standin::StandinLobbyJoins::installOn(server, lists);
     if (!server.start(static_cast<uint16_t>(port))) return 1;
     zuno::standin::HttpServer http;
     zuno::standin::StandinHttp::installOn(http, server.port());

@@ -1,0 +1,31 @@
+#include "screens/ServerListText.h"
+
+namespace zuno {
+
+namespace {
+std::shared_ptr<Server> parseEntry(std::string_view piece) {
+    const size_t bar = piece.find('|');
+    if (bar == std::string_view::npos) return nullptr;
+    const size_t colon = piece.find(':', bar + 1);
+    if (colon == std::string_view::npos || piece.find(':') < bar) return nullptr;
+    auto server = std::make_shared<Server>();
+    server->setSNAME(std::string(piece.substr(0, bar)));
+    server->setSIP(std::string(piece.substr(bar + 1, colon - bar - 1)));
+    server->setSPORT(std::string(piece.substr(colon + 1)));
+    return server;
+}
+}  // namespace
+
+std::vector<std::shared_ptr<Server>> parseServerList(std::string_view text) {
+    std::vector<std::shared_ptr<Server>> servers;
+    size_t start = 0;
+    while (start <= text.size()) {
+        size_t end = text.find(';', start);
+        if (end == std::string_view::npos) end = text.size();
+        if (auto server = parseEntry(text.substr(start, end - start))) servers.push_back(std::move(server));
+        start = end + 1;
+    }
+    return servers;
+}
+
+}  // namespace zuno

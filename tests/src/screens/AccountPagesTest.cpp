@@ -1,0 +1,193 @@
+// Registration, settings and the guide, terms and event pages.
+#include <gtest/gtest.h>
+
+#include "platform/core/Text.h"
+#include "platform/core/UserDefaults.h"
+#include "screens/ConfigView.h"
+#include "screens/EventView.h"
+#include "screens/RegisterView.h"
+#include "screens/ServerListText.h"
+#include "src/screens/LobbyScreensFixture.h"
+#include "support/SnapshotCompare.h"
+
+using namespace zuno;
+using namespace zuno::testing;
+
+namespace {
+
+sys::HttpFetchResult page(std::string body) {
+    sys::HttpFetchResult r;
+    r.status = 200;
+    r.body = std::move(body);
+    return r;
+}
+sys::HttpFetchResult failure() {
+    sys::HttpFetchResult r;
+    r.error = "refused";
+    return r;
+}
+
+std::vector<std::string> hosts(const std::vector<std::shared_ptr<Server>>& servers) {
+    std::vector<std::string> out;
+    for (const auto& s : servers) out.push_back(s->sNAME() + "@" + s->sIP() + ":" + s->sPORT());
+    return out;
+}
+
+}  // namespace
+
+TEST(ServerListText, EntriesInOrderEmptyAndMalformedPiecesSkipped) {
+    struct Case {
+        const char* name;
+        const char* text;
+        std::vector<std::string> servers;
+    };
+    const Case cases[] = {
+        {"two entries", "A|1.2.3.4:20105;B|5.6.7.8:20106", {"A@1.2.3.4:20105", "B@5.6.7.8:20106"}},
+        {"a trailing separator", "A|1.2.3.4:1;", {"A@1.2.3.4:1"}},
+        {"malformed pieces between good ones", "x;A|h:1;:B|h:2;C|h;D|h:4", {"A@h:1", "D@h:4"}},
+        {"the port is the rest after the first colon", "N|h:1:2", {"N@h:1:2"}},
+        {"nothing", "", {}},
+    };
+    for (const Case& c : cases) EXPECT_EQ(hosts(parseServerList(c.text)), c.servers) << c.name;
+}
+
+TEST_F(LobbyScreensTest, RegistrationChecksInOrderAndFallsBackToTheCachedServerList) {
+    sys::UserDefaults::standard().setObject(sys::Value(std::string("Old|127.0.0.1:1")), "serverdata");
+    setPageFetcher([](const std::string&) { return failure(); });
+    auto screen = std::make_shared<RegisterView>();
+    show(screen);
+    EXPECT_EQ(hosts(screen->listServers), std::vector<std::string>{"Old@127.0.0.1:1"});
+    EXPECT_EQ(title(), "REGISTER");
+    EXPECT_TRUE(matchesScreen("screens_register"));
+
+    struct Case {
+        const char* name;
+        const char *user, *pass, *again, *dialog;
+    };
+    const Case cases[] = {
+        {"no user name comes first", "", "a", "b", "Please enter a user name."},
+        {"differing passwords", "lan", "a", "b", "The two passwords differ."},
+    };
+    for (const Case& c : cases) {
+        screen->txvUser->setText(c.user);
+        screen->txvPass->setText(c.pass);
+        screen->txvRePass->setText(c.again);
+        screen->onRegister(screen->btnRegister.get());
+        EXPECT_EQ(dialogText(), c.dialog) << c.name;
+        EXPECT_EQ(UIController::okValue(), UIController::okNone) << c.name;
+    }
+
+    // An empty fetch also keeps the cached list; a good one replaces it.
+    setPageFetcher([](const std::string&) { return page(""); });
+    screen->detectInfos();
+    EXPECT_EQ(screen->listServers.size(), 1u);
+    setPageFetcher([](const std::string&) { return page("A|10.0.0.1:1;B|10.0.0.2:2;C|127.0.0.1:3;"); });
+    screen->detectInfos();
+    EXPECT_EQ(screen->listServers.size(), 3u);
+    EXPECT_EQ(sys::UserDefaults::standard().stringForKey("serverdata"), "A|10.0.0.1:1;B|10.0.0.2:2;C|127.0.0.1:3;");
+}
+
+TEST_F(LobbyScreensTest, RegistrationKeyboardLiftsTheFormAndTheLanguageSwitches) {
+    setPageFetcher([](const std::string&) { return page("A|h:1"); });
+    auto screen = std::make_shared<RegisterView>();
+    show(screen);
+    const double rest = screen->viewScroll->center().y;
+    auto lift = [&] {
+        run(1);
+        return rest - screen->viewScroll->center().y;
+    };
+    struct Step {
+        const char* name;
+        std::function<void()> event;
+        double lifted;
+    };
+    const Step steps[] = {
+        {"password field begins", [&] { screen->textField1BeginEditting(nullptr); }, 70},
+        {"again: no further", [&] { screen->textField1BeginEditting(nullptr); }, 70},
+        {"repeat field begins", [&] { screen->textField2BeginEditting(nullptr); }, 140},
+        {"background tapped", [&] { screen->backGroundHidden(nullptr); }, 0},
+        {"repeat field straight away", [&] { screen->textField2BeginEditting(nullptr); }, 140},
+        {"repeat field done", [&] { screen->textFieldDoneEditting(nullptr); }, 0},
+    };
+    for (const Step& s : steps) {
+        s.event();
+        EXPECT_EQ(lift(), s.lifted) << s.name;
+    }
+
+    screen->doChangeLanguage(nullptr);
+    EXPECT_EQ(Resources::getInstance().currentLanguage(), "vi");
+    EXPECT_EQ(sys::UserDefaults::standard().stringForKey("language"), "vi");
+    EXPECT_EQ(screen->lblUsername->text(), "Tên đăng nhập");
+    EXPECT_EQ(screen->imgChangLanguage->image()->name(), "en.png");
+    screen->doChangeLanguage(nullptr);
+    EXPECT_EQ(screen->imgChangLanguage->image()->name(), "vi.png");
+}
+
+TEST_F(LobbyScreensTest, SettingsSaveEachSwitchAndTwoLanguageChangesSendTwoRequests) {
+    UIController::setRung(true);
+    UIController::setInviting(false);
+    auto screen = std::make_shared<ConfigView>();
+    show(screen);
+    EXPECT_TRUE(screen->switchRung->isOn());
+    EXPECT_FALSE(screen->switchInviting->isOn());
+    EXPECT_EQ(title(), "SETTINGS");
+    EXPECT_TRUE(matchesScreen("screens_settings"));
+
+    screen->switchRung->setOn(false);
+    screen->switchRung->sendActionsForControlEvents(ui::ControlEvent::TouchUpInside);
+    screen->switchInviting->setOn(true);
+    screen->switchInviting->sendActionsForControlEvents(ui::ControlEvent::TouchUpInside);
+    EXPECT_FALSE(UIController::rung());
+    EXPECT_TRUE(UIController::inviting());
+    sys::UserDefaults reread(sys::UserDefaults::standard().filePath());
+    EXPECT_EQ(reread.objectForKey("savedRung"), sys::Value(false));
+    EXPECT_EQ(reread.objectForKey("savedInviting"), sys::Value(true));
+
+    sent();
+    screen->doChangeLanguage(nullptr);
+    EXPECT_EQ(screen->lblRung->text(), "Rung");
+    screen->doChangeLanguage(nullptr);
+    EXPECT_EQ(screen->lblRung->text(), "Vibration");
+    sys::Data toVi{100, 0, 0, 0, 1}, toEn{100, 0, 0, 0, 1};
+    for (uint8_t b : utf("vi")) toVi.push_back(b);
+    for (uint8_t b : utf("en")) toEn.push_back(b);
+    EXPECT_EQ(sent(), (std::vector<sys::Data>{toVi, toEn}));
+    EXPECT_EQ(sys::UserDefaults::standard().stringForKey("language"), "en");
+}
+
+TEST_F(LobbyScreensTest, GuideIsFetchedOnceAndOnlyAGoodPageIsKept) {
+    int fetches = 0;
+    std::string body;
+    setPageFetcher([&](const std::string&) {
+        ++fetches;
+        return body.empty() ? failure() : page(body);
+    });
+    auto openAs = [&](const char* key) {
+        auto screen = std::make_shared<EventView>();
+        show(screen);
+        app->lblWindowTitle->setText(sys::uppercase(Resources::getInstance().textForKey(key)));
+        screen->viewWillAppear(false);
+        screen->viewDidAppear(false);
+        return screen;
+    };
+    auto first = openAs("ZUNO_guide");  // fails: nothing kept
+    EXPECT_FALSE(first->webView->isHidden());
+    EXPECT_FALSE(sys::UserDefaults::standard().stringForKey("guideofuser"));
+    body = "<p>How to play</p>";
+    openAs("ZUNO_guide");
+    openAs("ZUNO_guide");
+    EXPECT_EQ(fetches, 2);
+    EXPECT_EQ(sys::UserDefaults::standard().stringForKey("guideofuser"), body);
+
+    auto other = openAs("ZUNO_Zuno");
+    EXPECT_TRUE(other->webView->isHidden());
+    EXPECT_TRUE(other->tvEvent->isHidden());
+
+    sent();
+    auto event = openAs("ZUNO_event");
+    EXPECT_EQ(sent(), (std::vector<sys::Data>{{72, 6}}));
+    event->showEventWithInfo("Double Win this week");
+    EXPECT_FALSE(event->tvEvent->isHidden());
+    EXPECT_TRUE(event->webView->isHidden());
+    EXPECT_TRUE(matchesScreen("screens_event"));
+}

@@ -1,0 +1,55 @@
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <mutex>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "standin-server/StandinLobbyLists.h"
+#include "standin-server/StandinServer.h"
+
+namespace zuno::standin {
+
+// The lobby's side of joining on the stand-in server. A join (8) of a full table, or of a locked
+// table with the wrong password, is refused with an alert (45, sub 0); any other join goes on to the
+// game's table handlers installed before. Play now (28) joins the first open table with a free seat
+// of the chosen game. The language the client sets (100) is remembered.
+class StandinLobbyJoins {
+public:
+    static constexpr const char* kTableFull = "This table is full.";
+    static constexpr const char* kWrongPassword = "Wrong table password.";
+    static constexpr const char* kNoFreeTable = "No table is free now.";
+
+    struct Join {
+        int8_t room = 0;
+        int8_t board = 0;
+        std::string password;
+        bool operator==(const Join&) const = default;
+    };
+
+    // Install after the game tables: the refusals come first.
+    static std::shared_ptr<StandinLobbyJoins> installOn(StandinServer& server, std::shared_ptr<StandinLobbyLists> lists);
+
+    // Seats at a table of the game: 9 for Poker, 2 for the board games and Blocks, else 4.
+    static int seatCount(int8_t gameType);
+
+    // Every join request seen, in order.
+    std::vector<Join> joins() const;
+    // The language the client set last, if any.
+    std::optional<std::string> language() const;
+
+private:
+    explicit StandinLobbyJoins(std::shared_ptr<StandinLobbyLists> lists) : lists_(std::move(lists)) {}
+    // Answers whether the join was refused here.
+    bool refuse(StandinSession& session, const Join& join);
+    void playNow(StandinServer& server, StandinSession& session);
+
+    std::shared_ptr<StandinLobbyLists> lists_;
+    mutable std::mutex mutex_;
+    std::vector<Join> joins_;
+    std::optional<std::string> language_;
+};
+
+}  // namespace zuno::standin
