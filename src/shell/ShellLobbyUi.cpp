@@ -21,4 +21,21 @@ bool ShellLobbyUi::topScreenRefusesInvitations() const {
     return isTableScreen(top.get()) && !dynamic_cast<const PokerView*>(top.get());
 }
 
+std::shared_ptr<ui::ViewController> ShellLobbyUi::topScreen() const {
+    auto delegate = ZunoOnlineAppDelegate::current();
+    if (!delegate || !delegate->navigationController) return nullptr;
+    return delegate->navigationController->topViewController();
+}
+
+void ShellLobbyUi::popToRootScreen(bool animated) {
+    auto delegate = ZunoOnlineAppDelegate::current();
+    if (delegate && delegate->navigationController) delegate->navigationController->popToRootViewControllerAnimated(animated);
+}
+
+void ShellLobbyUi::pushScreen(const std::shared_ptr<ui::ViewController>& screen, bool animated) {
+    auto delegate = ZunoOnlineAppDelegate::current();
+    if (screen && delegate && delegate->navigationController)
+        delegate->navigationController->pushViewController(screen, animated);
+}
+
 }  // namespace zuno
