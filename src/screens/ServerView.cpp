@@ -145,7 +145,11 @@ std::optional<double> ServerView::heightForRowAtIndexPath(ui::TableView&, ui::In
 
 std::shared_ptr<ui::TableViewCell> ServerView::cellForRowAtIndexPath(ui::TableView& table, ui::IndexPath path) {
     auto cell = table.dequeueReusableCellWithIdentifier("CellServerView");
-    if (!cell) cell = std::make_shared<ui::TableViewCell>(ui::TableViewCell::Style::Default, "CellServerView");
+    if (!cell) {
+        cell = std::make_shared<ui::TableViewCell>(ui::TableViewCell::Style::Default, "CellServerView");
+        // The rows lie on the screen's background.
+        cell->setBackgroundColor(std::nullopt);
+    }
     for (const auto& sub : std::vector<std::shared_ptr<ui::View>>(cell->subviews())) sub->removeFromSuperview();
     const auto& server = listServers.at(static_cast<size_t>(path.row));
 
