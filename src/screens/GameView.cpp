@@ -102,6 +102,9 @@ void GameView::viewWillAppear(bool animated) {
     lblCaro->setText(text("ZUNO_caro"));
     lblBlocks->setText(text("ZUNO_blocks"));
     lblOthers->setText(text("ZUNO_moreGames"));
+    lblPoker->setText(text("ZUNO_poker"));
+    lblHuongDan->setText(text("ZUNO_guide"));
+    lblLuat->setText(text("ZUNO_rule"));
     lblGopY->setText(text("ZUNO_Comment"));
     lblGoiTroGiup->setText(text("ZUNO_callHelp"));
     lblTangBanBe->setText(text("ZUNO_tellFriend"));
@@ -124,8 +127,8 @@ void GameView::viewWillAppear(bool animated) {
 void GameView::viewDidAppear(bool animated) {
     ZunoViewController::viewDidAppear(animated);
     newImgs->setAnimationImages({});
-    const unsigned options = ui::AnimationOption::LayoutSubviews | ui::AnimationOption::AllowUserInteraction;
-    auto slide = [options](const std::shared_ptr<ui::View>& tile, ui::Point target) {
+    constexpr unsigned options = ui::AnimationOption::LayoutSubviews | ui::AnimationOption::AllowUserInteraction;
+    auto slide = [](const std::shared_ptr<ui::View>& tile, ui::Point target) {
         ui::View::animate(
             0.5, 0, options, [tile, target] { tile->setCenter(target); }, [tile](bool) { tile->setAlpha(1.0); });
     };
