@@ -1,10 +1,272 @@
 #include "screens/LoginView.h"
 
+#include "net/MobileClient.h"
+#include "platform/core/Bundle.h"
+#include "platform/core/Format.h"
+#include "platform/core/Log.h"
+#include "platform/core/RunLoop.h"
+#include "platform/core/UserDefaults.h"
+#include "platform/ui/Image.h"
+#include "platform/ui/NavigationController.h"
 #include "platform/ui/ScreenFactory.h"
+#include "screens/ScreenTitle.h"
+#include "screens/ServerView.h"
+#include "shell/Resources.h"
+#include "shell/UIController.h"
+#include "shell/Util.h"
+#include "shell/ZunoOnlineAppDelegate.h"
 
 namespace zuno {
 
+namespace {
+bool vietnamese() { return Resources::getInstance().currentLanguage() == "vi"; }
+std::string text(const char* key) { return Resources::getInstance().textForKey(key); }
+}  // namespace
+
+const ui::BindingTable& LoginView::bindings() {
+    using B = ui::Bind<LoginView>;
+    static const ui::BindingTable table(
+        &ZunoViewController::bindings(),
+        {
+            B::outlet("inputDialog", &LoginView::inputDialog),
+            B::outlet("txvUser", &LoginView::txvUser),
+            B::outlet("txvPass", &LoginView::txvPass),
+            B::outlet("btnLogin", &LoginView::btnLogin),
+            B::outlet("btnRegister", &LoginView::btnRegister),
+            B::outlet("btnRegister1", &LoginView::btnRegister1),
+            B::outlet("lblUsername", &LoginView::lblUsername),
+            B::outlet("lblPass", &LoginView::lblPass),
+            B::outlet("lblKeepLogin", &LoginView::lblKeepLogin),
+            B::outlet("lblVersion", &LoginView::lblVersion),
+            B::outlet("lblRegister", &LoginView::lblRegister),
+            B::outlet("lblForgetPass", &LoginView::lblForgetPass),
+            B::outlet("lblHelp", &LoginView::lblHelp),
+            B::outlet("lblGuide", &LoginView::lblGuide),
+            B::outlet("lblLanguage", &LoginView::lblLanguage),
+            B::outlet("imgChangLanguage", &LoginView::imgChangLanguage),
+            B::outlet("imgViewLogin", &LoginView::imgViewLogin),
+            B::outlet("btnSaveLogin", &LoginView::btnSaveLogin),
+            // kept for its name only: nothing shows or reads it
+            B::optionalOutlet("comSwitch", &LoginView::comSwitch),
+            B::outlet("viewScroll", &LoginView::viewScroll),
+            B::action("doLogin:", &LoginView::doLogin),
+            B::action("doRegister:", &LoginView::doRegister),
+            B::action("forgotPassword:", &LoginView::forgotPassword),
+            B::action("onSaveLogin:", &LoginView::onSaveLogin),
+            B::action("doChangeLanguage:", &LoginView::doChangeLanguage),
+            B::action("callHotline:", &LoginView::callHotline),
+            B::action("tellFriend:", &LoginView::tellFriend),
+            B::action("clickHuongDan:", &LoginView::clickHuongDan),
+            B::action("txtUserDoneEditing:", &LoginView::txtUserDoneEditing),
+            B::action("textFieldBeginEditting:", &LoginView::textFieldBeginEditting),
+            B::action("textFieldDoneEditting:", &LoginView::textFieldDoneEditting),
+            B::action("backGroundHidden:", &LoginView::backGroundHidden),
+        });
+    return table;
+}
+
 LoginView::LoginView(std::string nibName) : ZunoViewController(std::move(nibName)) {}
+
+bool LoginView::shouldAutorotateToInterfaceOrientation(ui::InterfaceOrientation orientation) const {
+    return orientation == ui::InterfaceOrientation::LandscapeRight;
+}
+
+void LoginView::viewDidLoad() {
+    ZunoViewController::viewDidLoad();
+    loadLanguage();
+    indexShow = 0;
+    sys::Log::line("Login: view did load");
+    lblVersion->setText(
+        sys::format("Version: %@", sys::Bundle::main().objectForInfoDictionaryKey("CFBundleVersion").asText()));
+
+    auto& defaults = sys::UserDefaults::standard();
+    if (defaults.boolForKey("savednextLogin")) {
+        if (auto name = defaults.stringForKey("uname")) txvUser->setText(*name);
+        if (auto password = defaults.stringForKey("password")) txvPass->setText(*password);
+        btnSaveLogin->setTag(1);
+        showSaveLogin();
+        // After the screen has finished loading.
+        std::weak_ptr<LoginView> weak = std::static_pointer_cast<LoginView>(shared_from_this());
+        sys::RunLoop::main().post([weak] {
+            if (auto self = weak.lock()) self->login();
+        });
+    } else {
+        btnSaveLogin->setTag(0);
+        showSaveLogin();
+    }
+}
+
+void LoginView::viewWillAppear(bool animated) {
+    ZunoViewController::viewWillAppear(animated);
+    setWindowTitle(text("ZUNO_Zuno"));
+    lblUsername->setText(text("ZUNO_nick"));
+    lblPass->setText(text("ZUNO_pwd"));
+    lblKeepLogin->setText(text("ZUNO_keepNext"));
+    lblRegister->setText(text("ZUNO_register"));
+    lblForgetPass->setText(text("ZUNO_forgetPass1"));
+    lblHelp->setText(text("ZUNO_callHelp"));
+    lblGuide->setText(text("ZUNO_guide"));
+    lblLanguage->setText(text("ZUNO_lang"));
+    btnRegister1->setTitle(text("ZUNO_register"), ui::ControlState::Normal);
+}
+
+void LoginView::showSaveLogin() {
+    const bool on = btnSaveLogin->tag() == 1;
+    const char* image = vietnamese() ? (on ? "on.png" : "off.png") : (on ? "on1.png" : "off1.png");
+    btnSaveLogin->setImage(ui::Image::imageNamed(image));
+}
+
+void LoginView::loadLanguage() {
+    const bool vi = vietnamese();
+    imgChangLanguage->setImage(ui::Image::imageNamed(vi ? "en.png" : "vi.png"));
+    imgViewLogin->setAnimationImages({});
+    imgViewLogin->setAnimationImages({ui::Image::imageNamed(vi ? "button_dang_nhap.png" : "button_login.png"),
+                                      ui::Image::imageNamed(vi ? "button_dang_nhap1.png" : "button_login1.png")});
+    imgViewLogin->setAnimationDuration(0.4);
+    imgViewLogin->setContentMode(ui::ContentMode::ScaleToFill);
+    imgViewLogin->startAnimating();
+    Resources::getInstance().loadLanguage();
+}
+
+void LoginView::doLogin(ui::Object*) { login(); }
+
+void LoginView::login() {
+    UIController::startNilDlg(text("ZUNO_checkNetwork"));
+    if (!Util::connectedToInternet()) {
+        UIController::setOkValue(UIController::okNone);
+        UIController::startOKDlg(text("ZUNO_noInternet"));
+        return;
+    }
+    auto& defaults = sys::UserDefaults::standard();
+    defaults.setObject(sys::Value(txvUser->text()), "uname");
+    defaults.setObject(sys::Value(txvPass->text()), "password");
+    defaults.setBool(btnSaveLogin->tag() == 1, "savednextLogin");
+    defaults.synchronize();
+
+    auto servers = std::make_shared<ServerView>("ServerView");
+    if (auto nav = navigationController()) nav->pushViewController(servers, true);
+    servers->ip_server_old = GlobalService::IP();
+    servers->port_server_old = GlobalService::PORT();
+}
+
+void LoginView::doRegister(ui::Object*) {
+    showDialog();
+    if (Util::connectedToInternet()) {
+        pushNamed("RegisterView");
+    } else {
+        UIController::setOkValue(UIController::okNone);
+        UIController::startOKDlg(text("ZUNO_noInternet"));
+    }
+}
+
+void LoginView::pushNamed(const char* name) {
+    auto screen = ui::ScreenFactory::create(name);
+    if (!screen) {
+        sys::Log::line(std::string("Login: no screen named ") + name);
+        return;
+    }
+    if (auto nav = navigationController()) nav->pushViewController(screen, true);
+}
+
+void LoginView::forgotPassword(ui::Object*) {
+    auto& defaults = sys::UserDefaults::standard();
+    if (auto ip = defaults.stringForKey("ipServer")) {
+        GlobalService::setIP(*ip);
+        GlobalService::setPORT(static_cast<int32_t>(defaults.integerForKey("portServer")));
+    } else {
+        const Resources& r = Resources::getInstance();
+        GlobalService::setIP(r.configValue("Server").asText());
+        GlobalService::setPORT(static_cast<int32_t>(r.configValue("Port").asInteger()));
+    }
+    if (GlobalService::isConnected()) MobileClient::getInstance()->manualDisconnect();
+    auto& service = GlobalService::getInstance();
+    service.setConnectOKListener(std::dynamic_pointer_cast<ConnectOKListener>(shared_from_this()));
+    service.connect();
+}
+
+void LoginView::onConnectOK() {
+    auto& service = GlobalService::getInstance();
+    service.getInfoWithKey(8);
+    service.setConnectOKListener({});
+    std::weak_ptr<LoginView> weak = std::static_pointer_cast<LoginView>(shared_from_this());
+    sys::RunLoop::main().post([weak] {
+        if (auto self = weak.lock()) self->onForgotPassword();
+    });
+}
+
+void LoginView::onForgotPassword() {
+    view()->addSubview(inputDialog->view());
+    inputDialog->viewWillAppear(false);
+}
+
+void LoginView::onSaveLogin(ui::Object*) {
+    btnSaveLogin->setTag(btnSaveLogin->tag() == 1 ? 0 : 1);
+    showSaveLogin();
+}
+
+void LoginView::doChangeLanguage(ui::Object*) {
+    Resources& r = Resources::getInstance();
+    const std::string language = r.currentLanguage() == "vi" ? "en" : "vi";
+    r.setCurrentLanguage(language);
+    loadLanguage();
+    showSaveLogin();
+    auto& defaults = sys::UserDefaults::standard();
+    defaults.setObject(sys::Value(language), "language");
+    defaults.synchronize();
+    viewWillAppear(true);
+}
+
+void LoginView::callHotline(ui::Object*) {
+    UIController::callHotline(Resources::getInstance().configValue("Hotline").asText());
+}
+
+void LoginView::tellFriend(ui::Object*) { pushNamed("TellFriendView"); }
+
+void LoginView::clickHuongDan(ui::Object*) {
+    pushNamed("EventView");
+    setWindowTitle(upperCased(sys::format("%@", text("ZUNO_guide"))));
+}
+
+void LoginView::txtUserDoneEditing(ui::Object*) { txvPass->becomeFirstResponder(); }
+
+void LoginView::moveForm(double dy) {
+    ui::View::beginAnimations(std::string("edit"));
+    const ui::Point c = viewScroll->center();
+    viewScroll->setCenter({c.x, c.y + dy});
+    ui::View::commitAnimations();
+}
+
+void LoginView::textFieldBeginEditting(ui::Object*) {
+    if (isEdit) return;
+    moveForm(-kRaise);
+    isEdit = true;
+}
+
+void LoginView::textFieldDoneEditting(ui::Object* sender) {
+    if (isEdit) {
+        moveForm(kRaise);
+        isEdit = false;
+    }
+    if (auto* field = dynamic_cast<ui::TextField*>(sender)) field->resignFirstResponder();
+    doLogin(sender);
+}
+
+void LoginView::backGroundHidden(ui::Object*) {
+    if (isEdit) {
+        moveForm(kRaise);
+        isEdit = false;
+    }
+    txvUser->resignFirstResponder();
+    txvPass->resignFirstResponder();
+    auto delegate = ZunoOnlineAppDelegate::current();
+    if (delegate && delegate->btnMenu && delegate->btnMenu->tag() == 1) showMenu();
+}
+
+void LoginView::showDialog() { UIController::startNilDlg(text("ZUNO_checkNetwork")); }
+
+void LoginView::closeDialog() { UIController::closeDialog(); }
+
+void LoginView::showMainView() { pushNamed("MainView"); }
 
 ZUNO_REGISTER_SCREEN(LoginView)
 

@@ -1,5 +1,7 @@
 #include "screens/ServerListText.h"
 
+#include <cctype>
+
 namespace zuno {
 
 namespace {
@@ -7,7 +9,8 @@ std::shared_ptr<Server> parseEntry(std::string_view piece) {
     const size_t bar = piece.find('|');
     if (bar == std::string_view::npos) return nullptr;
     const size_t colon = piece.find(':', bar + 1);
-    if (colon == std::string_view::npos || piece.find(':') < bar) return nullptr;
+    // No host to connect to, or a colon before the bar: not an entry.
+    if (colon == std::string_view::npos || colon == bar + 1 || piece.find(':') < bar) return nullptr;
     auto server = std::make_shared<Server>();
     server->setSNAME(std::string(piece.substr(0, bar)));
     server->setSIP(std::string(piece.substr(bar + 1, colon - bar - 1)));
@@ -26,6 +29,17 @@ std::vector<std::shared_ptr<Server>> parseServerList(std::string_view text) {
         start = end + 1;
     }
     return servers;
+}
+
+int32_t serverPortValue(const std::string& portText) {
+    int64_t value = 0;
+    size_t i = 0;
+    while (i < portText.size() && std::isspace(static_cast<unsigned char>(portText[i]))) ++i;
+    for (; i < portText.size() && std::isdigit(static_cast<unsigned char>(portText[i])); ++i) {
+        value = value * 10 + (portText[i] - '0');
+        if (value > 0x7fffffff) return 0;
+    }
+    return static_cast<int32_t>(value);
 }
 
 }  // namespace zuno

@@ -1,6 +1,8 @@
 #pragma once
 
+#include <cstdint>
 #include <memory>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -10,7 +12,11 @@ namespace zuno {
 
 // The server-list text of the configured "LinkServer" address: entries "name|host:port" separated by
 // ";". The name ends at the first "|", the host at the first ":" after it, the port is the rest.
-// Empty pieces (a trailing ";") and pieces not of that form are skipped; the others keep their order.
+// Empty pieces (a trailing ";"), pieces not of that form and entries without a host are skipped; the
+// others keep their order.
 std::vector<std::shared_ptr<Server>> parseServerList(std::string_view text);
+
+// The port of an entry: its leading decimal digits, 0 when there are none (or too many to be a port).
+int32_t serverPortValue(const std::string& portText);
 
 }  // namespace zuno

@@ -1,16 +1,82 @@
 #pragma once
 
+#include <cstdint>
+#include <memory>
+#include <optional>
 #include <string>
+#include <vector>
 
+#include "lobby/GlobalService.h"
+#include "lobby/model/LobbyRecords.h"
+#include "platform/net/Http.h"
+#include "platform/ui/TableView.h"
+#include "shell/RefreshTableHeaderView.h"
 #include "shell/ZunoViewController.h"
 
 namespace zuno {
 
-// The server list, from which the player signs in.
-class ServerView : public ZunoViewController {
+// The server list, from which the player signs in: the service's areas, fetched as text from the
+// configuration's "LinkServer" and cached under "serverdata". A tap connects to the area and, once the
+// server has accepted the client, signs in with the stored user name and password; a pull past 65
+// points fetches the list again.
+//
+// The fetch runs off the main thread with a time-out, so the window never freezes; a failed or
+// non-2xx answer counts as no text and is never cached.
+class ServerView : public ZunoViewController,
+                   public ConnectOKListener,
+                   public ui::TableViewDataSource,
+                   public ui::TableViewDelegate {
+    ZUNO_BINDINGS
 public:
+    static constexpr double kRowHeight = 80;
+    static constexpr double kRefreshOffset = -65;
+    static constexpr double kLoadingInset = 60;
+    static constexpr double kFetchTimeoutSeconds = 10;
+
     ServerView() : ServerView("ServerView") {}
     explicit ServerView(std::string nibName);
+    ~ServerView() override;
+
+    void viewDidLoad() override;
+    void viewWillAppear(bool animated) override;
+    void viewDidAppear(bool animated) override;
+
+    // Fills the list from the cache, else from the network; hides the spinner when done.
+    void detectInfos();
+    // Fills the list from the network, whatever the cache holds; ends the pull-refresh when done.
+    void doRefresh();
+    // Closes any dialog the login screen left open.
+    void closeDialog();
+    // Connects to the address chosen; the sign-in follows in onConnectOK.
+    void loginning();
+    void onConnectOK() override;
+    void dataSourceDidFinishLoadingNewData();
+
+    int numberOfRowsInSection(ui::TableView& table, int section) override;
+    std::shared_ptr<ui::TableViewCell> cellForRowAtIndexPath(ui::TableView& table, ui::IndexPath path) override;
+    std::optional<double> heightForRowAtIndexPath(ui::TableView& table, ui::IndexPath path) override;
+    void didSelectRowAtIndexPath(ui::TableView& table, ui::IndexPath path) override;
+    void scrollViewDidScroll(ui::ScrollView& scrollView) override;
+    void scrollViewDidEndDragging(ui::ScrollView& scrollView, bool willDecelerate) override;
+
+    const std::vector<std::shared_ptr<Server>>& getListServers() const { return listServers; }
+    bool isReloading() const { return reloading; }
+    // True while a fetch of the list is on its way.
+    bool isFetching() const { return fetch_ != nullptr; }
+
+    std::vector<std::shared_ptr<Server>> listServers;
+    std::shared_ptr<ui::TableView> tableView;
+    std::shared_ptr<RefreshTableHeaderView> refreshHeaderView;
+    bool reloading = false;
+    std::string ip_server_old;
+    int32_t port_server_old = 0;
+
+private:
+    // Fetches the list text and hands it (none on failure) to the continuation on the main thread.
+    void fetchServerText(std::function<void(std::optional<std::string>)> then);
+    void showServerText(const std::optional<std::string>& text);
+
+    std::shared_ptr<sys::HttpCall> fetch_;
 };
 
 }  // namespace zuno

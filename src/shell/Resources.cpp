@@ -62,10 +62,39 @@ sys::Dictionary Resources::readBundlePlist(const std::string& name) const {
     return {};
 }
 
+namespace {
+std::mutex configurationFileMutex;
+std::optional<std::string>& configurationFileSlot() {
+    static std::optional<std::string> path;
+    return path;
+}
+}  // namespace
+
+void Resources::setConfigurationFile(std::optional<std::string> path) {
+    std::lock_guard<std::mutex> lock(configurationFileMutex);
+    configurationFileSlot() = std::move(path);
+}
+
 void Resources::loadBundleFiles() {
     path_ = sys::Bundle::main().bundlePath();
     xDictEmotion_ = readBundlePlist("emotions");
+    std::optional<std::string> configuration;
+    {
+        std::lock_guard<std::mutex> lock(configurationFileMutex);
+        configuration = configurationFileSlot();
+    }
     zunoConfig_ = readBundlePlist("ZunoOnlineConfig");
+    if (!configuration) return;
+    try {
+        sys::Value root = sys::PropertyList::readFile(*configuration);
+        if (const auto* d = root.dictionary()) {
+            zunoConfig_ = *d;
+            return;
+        }
+        sys::Log::line("Resources: " + *configuration + " is not a dictionary");
+    } catch (const sys::Exception& e) {
+        sys::Log::line("Resources: " + e.reason());
+    }
 }
 
 sys::Value Resources::configValue(std::string_view key) const {

@@ -60,6 +60,10 @@ public:
     // but "en" and "vi" gives "en".
     static std::string chooseLanguage();
 
+    // A configuration file to read in place of the bundle's ZunoOnlineConfig.plist (none: the
+    // bundle's); takes effect when the shared instance is made.
+    static void setConfigurationFile(std::optional<std::string> path);
+
     // Tests: forget the shared instance so the next getInstance() loads everything again.
     static void resetForTests();
 

@@ -7,7 +7,8 @@
 namespace zuno {
 
 // What the lobby dispatcher asks of the shell, answered by the application delegate and its
-// navigation stack: the event marquee and whether the top screen is a table that drops invitations.
+// navigation stack: the event marquee, the screens of the stack and whether the top screen is a table
+// that drops invitations.
 class ShellLobbyUi : public ILobbyUi {
 public:
     void startEventWithiOS4(const std::string& text) override;

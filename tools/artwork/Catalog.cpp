@@ -137,17 +137,30 @@ void buttons(Add add) {
         {"button-ban-tu-chon", 40, 36, Tone::Jade, Glyph::Cards},
         {"button-ban-duoi", 40, 36, Tone::Plum, Glyph::Close},
         // Main-menu tiles; their captions are labels of the menu screen.
-        {"tile-profile", 72, 72, Tone::Sky, Glyph::Person},
-        {"tile-friends", 72, 72, Tone::Jade, Glyph::People},
-        {"tile-mail", 72, 72, Tone::Gold, Glyph::MailClosed},
-        {"tile-money", 72, 72, Tone::Gold, Glyph::Coins},
-        {"tile-shop", 72, 72, Tone::Coral, Glyph::Bag},
-        {"tile-ranking", 72, 72, Tone::Plum, Glyph::Trophy},
-        {"tile-event", 72, 72, Tone::Coral, Glyph::Gift},
-        {"tile-settings", 72, 72, Tone::Slate, Glyph::Gear},
+        {"tile-profile", 46, 46, Tone::Sky, Glyph::Person},
+        {"tile-friends", 46, 46, Tone::Jade, Glyph::People},
+        {"tile-mail", 46, 46, Tone::Gold, Glyph::MailClosed},
+        {"tile-money", 46, 46, Tone::Gold, Glyph::Coins},
+        {"tile-shop", 46, 46, Tone::Coral, Glyph::Bag},
+        {"tile-ranking", 46, 46, Tone::Plum, Glyph::Trophy},
+        {"tile-event", 46, 46, Tone::Coral, Glyph::Gift},
+        {"tile-settings", 46, 46, Tone::Slate, Glyph::Gear},
+        // Game-list tiles; their captions are labels of the game list.
+        {"game-tienlen", 72, 72, Tone::Coral, Glyph::Cards},
+        {"game-tienlenmb", 72, 72, Tone::Plum, Glyph::Cards},
+        {"game-phom", 72, 72, Tone::Jade, Glyph::Cards},
+        {"game-cotuong", 72, 72, Tone::Coral, Glyph::Crown},
+        {"game-covua", 72, 72, Tone::Slate, Glyph::Crown},
+        {"game-baicao", 72, 72, Tone::Gold, Glyph::Cards},
+        {"game-xizach", 72, 72, Tone::Sky, Glyph::Cards},
+        {"game-caro", 72, 72, Tone::Sky, Glyph::Dot},
+        {"game-blocks", 72, 72, Tone::Plum, Glyph::Chart},
+        {"game-poker", 72, 72, Tone::Gold, Glyph::Coins},
+        {"game-more", 72, 72, Tone::Sky, Glyph::Star},
     };
     for (const auto& g : pictograms) {
-        Kind kind = std::string(g.name).rfind("tile-", 0) == 0 ? Kind::Tile : Kind::IconButton;
+        const std::string name = g.name;
+        Kind kind = name.rfind("tile-", 0) == 0 || name.rfind("game-", 0) == 0 ? Kind::Tile : Kind::IconButton;
         with(add(g.name, g.w, g.h, kind), g.tone, g.glyph);
     }
 

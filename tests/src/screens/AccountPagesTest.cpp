@@ -117,7 +117,7 @@ TEST_F(LobbyScreensTest, RegistrationKeyboardLiftsTheFormAndTheLanguageSwitches)
     screen->doChangeLanguage(nullptr);
     EXPECT_EQ(Resources::getInstance().currentLanguage(), "vi");
     EXPECT_EQ(sys::UserDefaults::standard().stringForKey("language"), "vi");
-    EXPECT_EQ(screen->lblUsername->text(), "Tên đăng nhập");
+    EXPECT_EQ(screen->lblUsername->text(), "Tài khoản");
     EXPECT_EQ(screen->imgChangLanguage->image()->name(), "en.png");
     screen->doChangeLanguage(nullptr);
     EXPECT_EQ(screen->imgChangLanguage->image()->name(), "vi.png");

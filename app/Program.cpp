@@ -1,0 +1,122 @@
+#include "Program.h"
+
+#include <cstdio>
+#include <filesystem>
+#include <vector>
+
+#include "lobby/GlobalMessageHandler.h"
+#include "net/MobileClient.h"
+#include "platform/backend/RasterScreen.h"
+#include "platform/core/Format.h"
+#include "platform/core/Log.h"
+#include "platform/core/RunLoop.h"
+#include "platform/core/UserDefaults.h"
+#include "platform/net/Http.h"
+#include "platform/ui/Animation.h"
+#include "platform/ui/Application.h"
+#include "platform/ui/TextField.h"
+#include "shell/Resources.h"
+
+namespace zuno::app {
+
+namespace {
+// A screen is drawn for its snapshot once its animations have ended, or after this long.
+constexpr double kSettleLimitSeconds = 3;
+constexpr double kSettleStepSeconds = 0.1;
+// How long the end waits for the connection's threads.
+constexpr double kCloseWaitSeconds = 3;
+
+void collectFields(const std::shared_ptr<ui::View>& view, std::vector<std::shared_ptr<ui::TextField>>& fields) {
+    if (!view || view->isHidden()) return;
+    if (auto field = std::dynamic_pointer_cast<ui::TextField>(view); field && field->isEnabled()) {
+        fields.push_back(field);
+        return;
+    }
+    for (const auto& sub : view->subviews()) collectFields(sub, fields);
+}
+}  // namespace
+
+void DesktopAppDelegate::didShowViewController(ui::NavigationController& nav, ui::ViewController& screen,
+                                               bool animated) {
+    ZunoOnlineAppDelegate::didShowViewController(nav, screen, animated);
+    if (onScreenShown) onScreenShown(screen);
+}
+
+Program::Program(ProgramOptions options) : options_(std::move(options)) {}
+
+Program::~Program() { shutDown(); }
+
+bool Program::launch() {
+    Resources::setConfigurationFile(options_.configFile);
+    delegate_ = std::make_shared<DesktopAppDelegate>();
+    delegate_->onScreenShown = [this](ui::ViewController& screen) { screenShown(screen); };
+    ui::Application::shared().setDelegate(delegate_);
+    if (!ui::Application::shared().launch()) return false;
+    // The root screen was shown while the stack was being put in place.
+    if (auto top = delegate_->navigationController->topViewController()) screenShown(*top);
+    return true;
+}
+
+void Program::screenShown(ui::ViewController& screen) {
+    if (!options_.snapshotDir || &screen == lastShown_) return;
+    lastShown_ = &screen;
+    auto shared = std::static_pointer_cast<ui::ViewController>(screen.shared_from_this());
+    snapshotWhenSettled(shared, 0);
+}
+
+void Program::snapshotWhenSettled(std::weak_ptr<ui::ViewController> weak, double waited) {
+    auto screen = weak.lock();
+    if (!screen || !delegate_ || delegate_->navigationController->topViewController() != screen) return;
+    if (ui::Animator::shared().hasRunningAnimations() && waited < kSettleLimitSeconds) {
+        sys::RunLoop::main().postDelayed(kSettleStepSeconds, [this, weak, waited] {
+            snapshotWhenSettled(weak, waited + kSettleStepSeconds);
+        });
+        return;
+    }
+    std::filesystem::create_directories(*options_.snapshotDir);
+    const std::string name = screen->nibName().value_or("screen");
+    const std::string path = sys::format("%@/%02d-%@.png", *options_.snapshotDir, snapshots_ + 1, name);
+    ui::RasterScreen raster;
+    raster.renderApplication();
+    if (raster.writePng(path)) {
+        ++snapshots_;
+        lastSnapshotOf_ = name;
+        std::printf("snapshot %s\n", path.c_str());
+        std::fflush(stdout);
+    } else {
+        sys::Log::line("snapshot not written: " + path);
+    }
+}
+
+void Program::shutDown() {
+    if (shutDown_ || !delegate_) return;
+    shutDown_ = true;
+    sys::Http::cancelAll();
+    auto client = MobileClient::getInstance();
+    if (client->isConnected()) client->manualDisconnect();
+    sys::RunLoop::main().runUntil([client] { return client->runningThreadCount() == 0; }, kCloseWaitSeconds);
+    sys::UserDefaults::standard().synchronize();
+    ui::Application::shared().terminate();
+}
+
+void focusNextField() {
+    auto delegate = ZunoOnlineAppDelegate::current();
+    if (!delegate || !delegate->window) return;
+    std::vector<std::shared_ptr<ui::TextField>> fields;
+    // Open dialogs and sheets lie over the screen: their fields come last, so start from the top.
+    collectFields(delegate->window, fields);
+    if (fields.empty()) return;
+    size_t next = 0;
+    for (size_t i = 0; i < fields.size(); ++i) {
+        if (fields[i]->isFirstResponder()) next = (i + 1) % fields.size();
+    }
+    fields[next]->becomeFirstResponder();
+}
+
+void goBack() {
+    auto delegate = ZunoOnlineAppDelegate::current();
+    if (!delegate || !delegate->btnBack || delegate->btnBack->isHidden()) return;
+    delegate->btnBack->sendActionsForControlEvents(ui::ControlEvent::TouchUpInside);
+}
+
+}  // namespace zuno::app

@@ -1,0 +1,57 @@
+#pragma once
+
+#include <functional>
+#include <memory>
+#include <string>
+
+#include "ProgramOptions.h"
+#include "shell/ZunoOnlineAppDelegate.h"
+
+namespace zuno::app {
+
+// The application delegate of the desktop program: the phone's, plus a word to the program each time
+// a screen has been shown (for the snapshots).
+class DesktopAppDelegate : public ZunoOnlineAppDelegate {
+public:
+    std::function<void(ui::ViewController& screen)> onScreenShown;
+    void didShowViewController(ui::NavigationController& nav, ui::ViewController& screen, bool animated) override;
+};
+
+// The client as a desktop program: the launch sequence in a window or headless, the snapshots of the
+// screens shown, and a clean end (connection closed, user defaults written).
+class Program {
+public:
+    explicit Program(ProgramOptions options);
+    ~Program();
+
+    // The launch sequence; the login screen is then on top.
+    bool launch();
+    // Closes the connection (waiting for its threads) and writes the user defaults.
+    void shutDown();
+
+    std::shared_ptr<DesktopAppDelegate> delegate() const { return delegate_; }
+    ui::NavigationController& navigation() const { return *delegate_->navigationController; }
+    // Snapshot files written so far.
+    int snapshotsWritten() const { return snapshots_; }
+    bool takesSnapshots() const { return options_.snapshotDir.has_value(); }
+    // The interface file name of the screen last drawn to a file.
+    const std::string& lastSnapshotOf() const { return lastSnapshotOf_; }
+
+private:
+    void screenShown(ui::ViewController& screen);
+    void snapshotWhenSettled(std::weak_ptr<ui::ViewController> screen, double waited);
+
+    ProgramOptions options_;
+    std::shared_ptr<DesktopAppDelegate> delegate_;
+    int snapshots_ = 0;
+    std::string lastSnapshotOf_;
+    const ui::ViewController* lastShown_ = nullptr;
+    bool shutDown_ = false;
+};
+
+// Desktop keys: Tab gives the keyboard to the next text field of the screen (after the last, the
+// first); Escape is the back button, when it shows.
+void focusNextField();
+void goBack();
+
+}  // namespace zuno::app

@@ -1,0 +1,93 @@
+#include "ProgramOptions.h"
+
+#include <filesystem>
+
+#include "platform/core/Exception.h"
+#include "platform/core/PlatformOptions.h"
+#include "platform/core/PropertyList.h"
+
+namespace zuno::app {
+
+namespace {
+// "--name value" or "--name=value"; answers whether args[i] is that option, moving i past its value.
+bool takeValue(const std::vector<std::string>& args, size_t& i, const std::string& name, std::string& value,
+               std::string& error) {
+    const std::string& a = args[i];
+    if (a.rfind(name + "=", 0) == 0) {
+        value = a.substr(name.size() + 1);
+    } else if (a == name) {
+        if (i + 1 >= args.size()) {
+            error = name + " needs a value";
+            return true;
+        }
+        value = args[++i];
+    } else {
+        return false;
+    }
+    if (value.empty()) error = name + " needs a value";
+    return true;
+}
+}  // namespace
+
+std::string usageText() {
+    return "usage: zuno [options]\n"
+           "  --headless          run without a window: sign in, open the game list and end\n"
+           "  --snapshot DIR      with --headless, write a PNG of each screen shown into DIR\n"
+           "  --user NAME         the account of the headless run (default demo)\n"
+           "  --password TEXT     its password (default demo)\n"
+           "  --data DIR          the folder of your data (default $XDG_DATA_HOME/zuno)\n"
+           "  --config FILE       a configuration property list in place of the bundle's\n"
+           "  --scale 1|2         pixels per point of the window (default: what the display has room for)\n"
+           "  --bundle DIR        the application bundle\n"
+           "  --help              this text\n"
+           "Keys: Tab moves to the next field, Enter is the field's return key, Escape goes back,\n"
+           "Ctrl+C and Ctrl+V copy and paste.\n";
+}
+
+ParsedOptions parseProgramOptions(std::vector<std::string> args) {
+    ParsedOptions parsed;
+    std::vector<std::string> platformArgs;
+    for (size_t i = 0; i < args.size() && parsed.error.empty(); ++i) {
+        const std::string& a = args[i];
+        std::string value;
+        if (a == "--help" || a == "-h") {
+            parsed.options.help = true;
+        } else if (a == "--headless") {
+            parsed.options.headless = true;
+        } else if (takeValue(args, i, "--snapshot", value, parsed.error)) {
+            parsed.options.snapshotDir = value;
+        } else if (takeValue(args, i, "--config", value, parsed.error)) {
+            parsed.options.configFile = value;
+        } else if (takeValue(args, i, "--user", value, parsed.error)) {
+            parsed.options.user = value;
+        } else if (takeValue(args, i, "--password", value, parsed.error)) {
+            parsed.options.password = value;
+        } else if (takeValue(args, i, "--data", value, parsed.error)) {
+            platformArgs.push_back("--data-dir=" + value);
+        } else if (a.rfind("--data-dir", 0) == 0 || a.rfind("--scale", 0) == 0 || a.rfind("--bundle", 0) == 0) {
+            platformArgs.push_back(a);
+            if (a.find('=') == std::string::npos && i + 1 < args.size()) platformArgs.push_back(args[++i]);
+        } else {
+            parsed.error = "unknown option '" + a + "'";
+        }
+    }
+    if (!parsed.error.empty()) return parsed;
+    parsed.error = sys::takePlatformOptions(platformArgs);
+    if (parsed.error.empty() && parsed.options.snapshotDir && !parsed.options.headless)
+        parsed.error = "--snapshot goes with --headless";
+    if (parsed.error.empty() && parsed.options.configFile)
+        parsed.error = checkConfigurationFile(*parsed.options.configFile);
+    return parsed;
+}
+
+std::string checkConfigurationFile(const std::string& path) {
+    try {
+        if (!std::filesystem::is_regular_file(path)) return "no configuration file " + path;
+        if (!sys::PropertyList::readFile(path).dictionary()) return path + " is not a configuration (a dictionary)";
+    } catch (const std::exception& e) {
+        return path + ": " + e.what();
+    }
+    return {};
+}
+
+}  // namespace zuno::app

@@ -1,0 +1,31 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace zuno::app {
+
+// The command line of `zuno`.
+struct ProgramOptions {
+    bool help = false;
+    bool headless = false;
+    std::optional<std::string> snapshotDir;  // a PNG of each screen shown goes here
+    std::optional<std::string> configFile;   // in place of the bundle's configuration
+    // The account the headless run signs in with.
+    std::string user = "demo";
+    std::string password = "demo";
+};
+
+struct ParsedOptions {
+    ProgramOptions options;
+    std::string error;  // empty when the command line is good
+};
+
+// Reads the program's options; the platform's own (--data, --scale, --bundle) are applied here.
+ParsedOptions parseProgramOptions(std::vector<std::string> args);
+std::string usageText();
+// An error text when the file is not a readable configuration (a property list dictionary).
+std::string checkConfigurationFile(const std::string& path);
+
+}  // namespace zuno::app

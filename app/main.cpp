@@ -1,0 +1,70 @@
+// zuno: the Zuno client as a Linux program, in a 480 x 320 window (or headless). `zuno --help`.
+#include <SDL.h>
+
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "HeadlessWalk.h"
+#include "Program.h"
+#include "ProgramOptions.h"
+#include "platform/backend/SdlWindowBackend.h"
+#include "platform/core/RunLoop.h"
+
+namespace {
+
+// Tab and Escape are the program's own keys; the window hands the rest to the screens.
+int desktopKeys(void*, SDL_Event* event) {
+    if (event->type != SDL_KEYDOWN) return 1;
+    const SDL_Keycode key = event->key.keysym.sym;
+    if (key == SDLK_TAB) zuno::sys::RunLoop::main().post([] { zuno::app::focusNextField(); });
+    if (key == SDLK_ESCAPE) zuno::sys::RunLoop::main().post([] { zuno::app::goBack(); });
+    return 1;
+}
+
+int runHeadless(zuno::app::Program& program, const zuno::app::ProgramOptions& options) {
+    zuno::app::HeadlessWalk walk(program, options.user, options.password);
+    const bool reached = walk.run();
+    program.shutDown();
+    if (!reached) {
+        std::fprintf(stderr, "zuno: %s\n", walk.why().c_str());
+        return 1;
+    }
+    std::printf("zuno: signed in as %s and reached the game list\n", options.user.c_str());
+    return 0;
+}
+
+int runWindow(zuno::app::Program& program) {
+    zuno::ui::SdlWindowBackend window("Zuno");
+    if (!window.open()) {
+        std::fprintf(stderr, "zuno: no display to open a window on (try --headless)\n");
+        return 1;
+    }
+    SDL_AddEventWatch(desktopKeys, nullptr);
+    zuno::sys::RunLoop::main().setEventSource(&window);
+    if (!program.launch()) return 1;
+    window.run();
+    SDL_DelEventWatch(desktopKeys, nullptr);
+    program.shutDown();
+    zuno::sys::RunLoop::main().setEventSource(nullptr);
+    window.close();
+    return 0;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    zuno::app::ParsedOptions parsed = zuno::app::parseProgramOptions(std::vector<std::string>(argv + 1, argv + argc));
+    if (!parsed.error.empty()) {
+        std::fprintf(stderr, "zuno: %s\n%s", parsed.error.c_str(), zuno::app::usageText().c_str());
+        return 2;
+    }
+    if (parsed.options.help) {
+        std::printf("%s", zuno::app::usageText().c_str());
+        return 0;
+    }
+    zuno::app::Program program(parsed.options);
+    if (!parsed.options.headless) return runWindow(program);
+    if (!program.launch()) return 1;
+    return runHeadless(program, parsed.options);
+}

@@ -1,0 +1,169 @@
+#include "screens/GameView.h"
+
+#include "lobby/GlobalService.h"
+#include "platform/core/UserDefaults.h"
+#include "platform/ui/Application.h"
+#include "platform/ui/ScreenFactory.h"
+#include "screens/MenuLinks.h"
+#include "screens/ScreenTitle.h"
+#include "shell/Resources.h"
+#include "table/GameController.h"
+
+namespace zuno {
+
+namespace {
+std::string text(const char* key) { return Resources::getInstance().textForKey(key); }
+}  // namespace
+
+const ui::BindingTable& GameView::bindings() {
+    using B = ui::Bind<GameView>;
+    static const ui::BindingTable table(&ZunoViewController::bindings(),
+                                        {
+                                            B::outlet("viewTienlen", &GameView::viewTienlen),
+                                            B::outlet("viewTienlenMB", &GameView::viewTienlenMB),
+                                            B::outlet("viewPhom", &GameView::viewPhom),
+                                            B::outlet("viewPhomMoi", &GameView::viewPhomMoi),
+                                            B::outlet("viewCotuong", &GameView::viewCotuong),
+                                            B::outlet("viewCovua", &GameView::viewCovua),
+                                            B::outlet("viewBaiCao", &GameView::viewBaiCao),
+                                            B::outlet("viewXiZach", &GameView::viewXiZach),
+                                            B::outlet("viewCaro", &GameView::viewCaro),
+                                            B::outlet("viewBlocks", &GameView::viewBlocks),
+                                            B::outlet("viewPoker", &GameView::viewPoker),
+                                            B::outlet("viewOthers", &GameView::viewOthers),
+                                            B::outlet("lblTienlen", &GameView::lblTienlen),
+                                            B::outlet("lblTienlenMB", &GameView::lblTienlenMB),
+                                            B::outlet("lblPhom", &GameView::lblPhom),
+                                            B::outlet("lblPhomMoi", &GameView::lblPhomMoi),
+                                            B::outlet("lblCotuong", &GameView::lblCotuong),
+                                            B::outlet("lblCovua", &GameView::lblCovua),
+                                            B::outlet("lblBaiCao", &GameView::lblBaiCao),
+                                            B::outlet("lblXiZach", &GameView::lblXiZach),
+                                            B::outlet("lblCaro", &GameView::lblCaro),
+                                            B::outlet("lblBlocks", &GameView::lblBlocks),
+                                            B::outlet("lblPoker", &GameView::lblPoker),
+                                            B::outlet("lblOthers", &GameView::lblOthers),
+                                            B::outlet("lblGopY", &GameView::lblGopY),
+                                            B::outlet("lblGoiTroGiup", &GameView::lblGoiTroGiup),
+                                            B::outlet("lblTangBanBe", &GameView::lblTangBanBe),
+                                            B::outlet("lblHuongDan", &GameView::lblHuongDan),
+                                            B::outlet("lblLuat", &GameView::lblLuat),
+                                            B::outlet("lblDangXuat", &GameView::lblDangXuat),
+                                            B::outlet("scrollView", &GameView::scrollView),
+                                            B::outlet("newImgs", &GameView::newImgs),
+                                            // made by name when first shown
+                                            B::optionalOutlet("sendAdminView", &GameView::sendAdminView),
+                                            B::action("doJoinRoomTienLen:", &GameView::doJoinRoomTienLen),
+                                            B::action("doJoinRoomTienLenMB:", &GameView::doJoinRoomTienLenMB),
+                                            B::action("doJoinRoomPhom:", &GameView::doJoinRoomPhom),
+                                            B::action("doJoinRoomPhomMoi:", &GameView::doJoinRoomPhomMoi),
+                                            B::action("doJoinRoomCoTuong:", &GameView::doJoinRoomCoTuong),
+                                            B::action("doJoinRoomCoVua:", &GameView::doJoinRoomCoVua),
+                                            B::action("doJoinRoomBaiCao:", &GameView::doJoinRoomBaiCao),
+                                            B::action("doJoinRoomXiZach:", &GameView::doJoinRoomXiZach),
+                                            B::action("doJoinRoomCaro:", &GameView::doJoinRoomCaro),
+                                            B::action("doJoinRoomBlocks:", &GameView::doJoinRoomBlocks),
+                                            B::action("doJoinRoomPoker:", &GameView::doJoinRoomPoker),
+                                            B::action("doJoinOtherGames:", &GameView::doJoinOtherGames),
+                                            B::action("clickHuongDan:", &GameView::clickHuongDan),
+                                            B::action("clickQuyDinh:", &GameView::clickQuyDinh),
+                                            B::action("showTellFriendView", &GameView::showTellFriendView),
+                                            B::action("showSendAdminView", &GameView::showSendAdminView),
+                                            B::action("callHotline:", &GameView::callHotline),
+                                            B::action("backGroundHidden:", &GameView::backGroundHidden),
+                                        });
+    return table;
+}
+
+GameView::GameView(std::string nibName) : ZunoViewController(std::move(nibName)) {}
+
+void GameView::viewDidLoad() {
+    showLoadingScreen();
+    scrollView->setScrollEnabled(true);
+    scrollView->setContentSize({1035, 90});
+    ZunoViewController::viewDidLoad();
+    arrPoint = {ui::Point{140, 126}, ui::Point{220, 116}, ui::Point{225, 150}};
+    hideLoadingScreen();
+}
+
+void GameView::viewWillAppear(bool animated) {
+    ui::Application::shared().setStatusBarOrientation(ui::InterfaceOrientation::LandscapeRight);
+    ZunoViewController::viewWillAppear(animated);
+
+    setUpperCasedWindowTitle("ZUNO_game");
+    lblTienlen->setText(text("ZUNO_tienLen"));
+    lblTienlenMB->setText(text("ZUNO_tienLenMB"));
+    lblPhom->setText(text("ZUNO_phom"));
+    lblPhomMoi->setText(text("ZUNO_phom"));
+    lblCotuong->setText(text("ZUNO_coTuong"));
+    lblCovua->setText(text("ZUNO_coVua"));
+    lblBaiCao->setText(text("ZUNO_baicao"));
+    lblXiZach->setText(text("ZUNO_xiZach"));
+    lblCaro->setText(text("ZUNO_caro"));
+    lblBlocks->setText(text("ZUNO_blocks"));
+    lblOthers->setText(text("ZUNO_moreGames"));
+    lblPoker->setText(text("ZUNO_poker"));
+    lblHuongDan->setText(text("ZUNO_guide"));
+    lblLuat->setText(text("ZUNO_rule"));
+    lblGopY->setText(text("ZUNO_Comment"));
+    lblGoiTroGiup->setText(text("ZUNO_callHelp"));
+    lblTangBanBe->setText(text("ZUNO_tellFriend"));
+    lblDangXuat->setText(text("ZUNO_logout"));
+
+    for (const auto& tile : {viewTienlen, viewTienlenMB, viewCotuong, viewPhom, viewCovua, viewBaiCao, viewXiZach,
+                             viewCaro, viewBlocks})
+        tile->setHidden(true);
+
+    viewPhomMoi->setCenter(viewTienlen->center());
+    viewOthers->setCenter(viewTienlenMB->center());
+    viewPhomMoi->setAlpha(0.3);
+    viewOthers->setAlpha(0.3);
+    phomMoiCenter = viewPhomMoi->center();
+    gamesCenter = viewOthers->center();
+    // The more-games tile starts under the new Phom tile and slides out from there.
+    viewOthers->setCenter(phomMoiCenter);
+}
+
+void GameView::viewDidAppear(bool animated) {
+    ZunoViewController::viewDidAppear(animated);
+    newImgs->setAnimationImages({});
+    constexpr unsigned options = ui::AnimationOption::LayoutSubviews | ui::AnimationOption::AllowUserInteraction;
+    auto slide = [](const std::shared_ptr<ui::View>& tile, ui::Point target) {
+        ui::View::animate(
+            0.5, 0, options, [tile, target] { tile->setCenter(target); }, [tile](bool) { tile->setAlpha(1.0); });
+    };
+    slide(viewPhomMoi, phomMoiCenter);
+    slide(viewOthers, gamesCenter);
+}
+
+void GameView::doJoinRoomTienLen(ui::Object*) { GameController::doPlayWithGameId(3); }
+void GameView::doJoinRoomTienLenMB(ui::Object*) { GameController::doPlayWithGameId(12); }
+void GameView::doJoinRoomPhom(ui::Object*) { GameController::doPlayWithGameId(7); }
+void GameView::doJoinRoomPhomMoi(ui::Object*) { GameController::doPlayWithGameId(13); }
+void GameView::doJoinRoomCoTuong(ui::Object*) { GameController::doPlayWithGameId(5); }
+void GameView::doJoinRoomCoVua(ui::Object*) { GameController::doPlayWithGameId(9); }
+void GameView::doJoinRoomBaiCao(ui::Object*) { GameController::doPlayWithGameId(11); }
+void GameView::doJoinRoomXiZach(ui::Object*) { GameController::doPlayWithGameId(2); }
+void GameView::doJoinRoomCaro(ui::Object*) { GameController::doPlayWithGameId(1); }
+void GameView::doJoinRoomBlocks(ui::Object*) { GameController::doPlayWithGameId(8); }
+
+void GameView::doJoinRoomPoker(ui::Object*) {
+    GameController::doPlayWithGameId(4);
+    auto& defaults = sys::UserDefaults::standard();
+    if (!defaults.boolForKey("clickedPoker")) {
+        defaults.setBool(true, "clickedPoker");
+        defaults.synchronize();
+    }
+}
+
+void GameView::doJoinOtherGames(ui::Object*) { GlobalService::getInstance().getInfoWithKey(3); }
+void GameView::clickHuongDan(ui::Object*) { menu::openEventPage(*this, "ZUNO_guide"); }
+void GameView::clickQuyDinh(ui::Object*) { menu::openEventPage(*this, "ZUNO_term"); }
+void GameView::showTellFriendView() { menu::pushNamed(*this, "TellFriendView"); }
+void GameView::showSendAdminView() { menu::showSendAdminView(*this, sendAdminView); }
+void GameView::callHotline(ui::Object*) { menu::callHotline(); }
+void GameView::backGroundHidden(ui::Object*) { menu::closeSideMenu(*this); }
+
+ZUNO_REGISTER_SCREEN(GameView)
+
+}  // namespace zuno

@@ -1,0 +1,24 @@
+#pragma once
+
+#include <memory>
+#include <string_view>
+
+#include "shell/ZunoViewController.h"
+
+namespace zuno::menu {
+
+// What the main menu and the game list share: the strip of links under their tiles and the screens
+// their tiles open.
+
+// Creates the screen of that name and pushes it, animated, on the screen's navigation stack; answers
+// it (none when no such screen is built).
+std::shared_ptr<ui::ViewController> pushNamed(ZunoViewController& from, const char* name);
+// Pushes the page screen and titles it with the key's text in capitals; the title picks its page.
+void openEventPage(ZunoViewController& from, std::string_view titleKey);
+// The feedback sheet slides in over the screen; the screen keeps it in `sheet`, made on first use.
+void showSendAdminView(ZunoViewController& from, std::shared_ptr<ui::ViewController>& sheet);
+void callHotline();
+// Closes the side menu when it is open.
+void closeSideMenu(ZunoViewController& from);
+
+}  // namespace zuno::menu

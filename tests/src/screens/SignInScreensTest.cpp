@@ -1,0 +1,259 @@
+// The sign-in road's screens on a launched shell: the server-list text, the login form, the
+// change-password checks and the game list.
+#include <gtest/gtest.h>
+
+#include "lobby/GlobalService.h"
+#include "lobby/model/User.h"
+#include "net/MobileClient.h"
+#include "platform/core/UserDefaults.h"
+#include "platform/ui/Image.h"
+#include "screens/ChangePassView.h"
+#include "screens/GameView.h"
+#include "screens/LoginView.h"
+#include "screens/MainView.h"
+#include "screens/ScreenTitle.h"
+#include "screens/ServerListText.h"
+#include "screens/ServerView.h"
+#include "shell/Resources.h"
+#include "shell/UIController.h"
+#include "src/shell/ShellFixture.h"
+#include "support/SnapshotCompare.h"
+
+namespace zuno::testing {
+namespace {
+
+TEST(ServerListText, PiecesAndPorts) {
+    struct Case {
+        const char* name;
+        const char* text;
+        std::vector<std::string> entries;  // "name host port"
+    };
+    const std::vector<Case> cases{
+        {"two entries with the usual trailing ;", "A|1.2.3.4:5000;B|5.6.7.8:5001;", {"A 1.2.3.4 5000", "B 5.6.7.8 5001"}},
+        {"no trailing ;", "A|1.2.3.4:5000", {"A 1.2.3.4 5000"}},
+        {"empty text", "", {}},
+        {"empty and malformed pieces are skipped", ";;junk;C:1|2;A|h:1;|:;B|h2:2", {"A h 1", "B h2 2"}},
+        {"the host ends at the first colon", "A|h:1:2;", {"A h 1:2"}},
+        {"a port without digits stays text", "A|h:x;", {"A h x"}},
+        {"a name in Vietnamese", "Khu vực 1|h:3;", {"Khu vực 1 h 3"}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        std::vector<std::string> got;
+        for (const auto& s : parseServerList(c.text)) got.push_back(s->sNAME() + " " + s->sIP() + " " + s->sPORT());
+        EXPECT_EQ(got, c.entries);
+    }
+    EXPECT_EQ(serverPortValue("5001"), 5001);
+    EXPECT_EQ(serverPortValue("5001ab"), 5001);
+    EXPECT_EQ(serverPortValue("ab"), 0);
+    EXPECT_EQ(serverPortValue("99999999999"), 0);
+}
+
+TEST(ScreenTitle, CapitalsIncludeVietnameseLetters) {
+    EXPECT_EQ(upperCased("Chọn khu vực"), "CHỌN KHU VỰC");
+    EXPECT_EQ(upperCased("games"), "GAMES");
+}
+
+class SignInScreens : public ShellTest {
+protected:
+    void SetUp() override {
+        ShellTest::SetUp();
+        sys::UserDefaults::standard().setObject(sys::Value(std::string("en")), "language");
+    }
+    void TearDown() override {
+        MobileClient::getInstance()->manualDisconnect();
+        ShellTest::TearDown();
+    }
+    template <class Screen>
+    std::shared_ptr<Screen> showNew() {
+        auto screen = std::make_shared<Screen>();
+        show(screen);
+        run(2);
+        return screen;
+    }
+    ::testing::AssertionResult screenMatches(const std::string& name) {
+        ui::RasterScreen screen;
+        screen.renderApplication();
+        return matchesReference(screen, name);
+    }
+    sys::UserDefaults& defaults() { return sys::UserDefaults::standard(); }
+};
+
+TEST_F(SignInScreens, FirstLaunchStaysOnTheLoginScreenWithEmptyFields) {
+    launch();
+    auto login = std::dynamic_pointer_cast<LoginView>(nav().topViewController());
+    ASSERT_TRUE(login);
+    run(1);
+    EXPECT_EQ(nav().viewControllers().size(), 1u);
+    EXPECT_EQ(login->txvUser->text(), "");
+    EXPECT_EQ(login->btnSaveLogin->tag(), 0);
+    EXPECT_EQ(login->btnSaveLogin->currentImage()->name(), "off1.png");
+    EXPECT_EQ(login->lblVersion->text(), "Version: 2.3.0");
+}
+
+TEST_F(SignInScreens, StaySignedInFillsTheFormAndOpensTheServerListByItself) {
+    defaults().setBool(true, "savednextLogin");
+    defaults().setObject(sys::Value(std::string("lan")), "uname");
+    defaults().setObject(sys::Value(std::string("hoa sen")), "password");
+    defaults().setObject(sys::Value(std::string("Z|127.0.0.1:1;")), "serverdata");
+    launch();
+    run(2);
+    auto servers = std::dynamic_pointer_cast<ServerView>(nav().topViewController());
+    ASSERT_TRUE(servers);
+    auto login = std::dynamic_pointer_cast<LoginView>(nav().viewControllers().front());
+    EXPECT_EQ(login->txvPass->text(), "hoa sen");
+    EXPECT_EQ(login->btnSaveLogin->currentImage()->name(), "on1.png");
+    ASSERT_EQ(servers->listServers.size(), 1u);
+    EXPECT_EQ(app->lblWindowTitle->text(), "CHOOSE A SERVER");
+}
+
+TEST_F(SignInScreens, LanguageFlipsBackAndStoresEachTimeKeepingTheToggleState) {
+    launch();
+    auto login = std::dynamic_pointer_cast<LoginView>(nav().topViewController());
+    login->onSaveLogin(nullptr);
+    login->doChangeLanguage(nullptr);
+    EXPECT_EQ(defaults().stringForKey("language"), "vi");
+    EXPECT_EQ(login->btnSaveLogin->currentImage()->name(), "on.png");
+    EXPECT_EQ(login->imgChangLanguage->image()->name(), "en.png");
+    EXPECT_EQ(login->lblUsername->text(), Resources::getInstance().textForKey("ZUNO_nick"));
+    run(1);
+    EXPECT_TRUE(screenMatches("login_vi"));
+    login->doChangeLanguage(nullptr);
+    EXPECT_EQ(defaults().stringForKey("language"), "en");
+    EXPECT_EQ(login->btnSaveLogin->currentImage()->name(), "on1.png");
+    // The choice is stored only by a login.
+    EXPECT_FALSE(defaults().boolForKey("savednextLogin"));
+}
+
+TEST_F(SignInScreens, TheFormRisesOnceAndALoginWithoutTypingStoresEmptyTexts) {
+    launch();
+    auto login = std::dynamic_pointer_cast<LoginView>(nav().topViewController());
+    const ui::Point rest = login->viewScroll->center();
+    app->window->tapView(*login->txvUser);
+    app->window->tapView(*login->txvPass);
+    run(1);
+    EXPECT_EQ(login->viewScroll->center().y, rest.y - LoginView::kRaise);
+    login->backGroundHidden(nullptr);
+    login->backGroundHidden(nullptr);
+    run(1);
+    EXPECT_EQ(login->viewScroll->center().y, rest.y);
+    login->doLogin(nullptr);
+    run(1);
+    EXPECT_EQ(defaults().stringForKey("uname"), "");
+    EXPECT_TRUE(std::dynamic_pointer_cast<ServerView>(nav().topViewController()));
+}
+
+TEST_F(SignInScreens, ServerListFromTheCacheConnectsToTheChosenEntry) {
+    defaults().setObject(sys::Value(std::string("A|1.2.3.4:5000;B|127.0.0.1:9x;")), "serverdata");
+    launch();
+    auto servers = showNew<ServerView>();
+    ASSERT_EQ(servers->listServers.size(), 2u);
+    EXPECT_FALSE(servers->isFetching());
+    EXPECT_EQ(servers->heightForRowAtIndexPath(*servers->tableView, {0, 1}), ServerView::kRowHeight);
+    EXPECT_TRUE(screenMatches("server_list"));
+    servers->didSelectRowAtIndexPath(*servers->tableView, {0, 1});
+    EXPECT_EQ(GlobalService::IP(), "127.0.0.1");
+    EXPECT_EQ(GlobalService::PORT(), 9);
+    EXPECT_EQ(UIController::okValue(), UIController::okConnectLogin);
+    EXPECT_EQ(UIController::shownDialogMessage(), Resources::getInstance().textForKey("ZUNO_logging"));
+}
+
+TEST_F(SignInScreens, PullToRefreshStartsOnlyPastTheThresholdAndAlwaysFinishes) {
+    defaults().setObject(sys::Value(std::string("A|h:1;")), "serverdata");
+    launch();
+    auto servers = showNew<ServerView>();
+    auto& table = *servers->tableView;
+    table.setContentOffset({0, -64});
+    servers->scrollViewDidEndDragging(table, false);
+    EXPECT_FALSE(servers->isReloading());
+    // Exactly at the threshold starts a refresh; a second pull meanwhile does nothing.
+    table.setContentOffset({0, -65});
+    servers->scrollViewDidEndDragging(table, false);
+    EXPECT_TRUE(servers->isReloading());
+    EXPECT_EQ(servers->refreshHeaderView->state(), RefreshTableHeaderView::kLoading);
+    servers->scrollViewDidEndDragging(table, false);
+    // The configured address answers nothing here: the fetch fails, the cache stays, the refresh ends.
+    ASSERT_TRUE(sys::RunLoop::main().runUntil([&] { return !servers->isFetching(); }, 20));
+    run(1);
+    EXPECT_FALSE(servers->isReloading());
+    EXPECT_EQ(servers->refreshHeaderView->state(), RefreshTableHeaderView::kNormal);
+    EXPECT_TRUE(servers->listServers.empty());
+    EXPECT_EQ(defaults().stringForKey("serverdata"), "A|h:1;");
+}
+
+TEST_F(SignInScreens, ChangePasswordChecksInOrderAndAlwaysCloses) {
+    launch();
+    defaults().setObject(sys::Value(std::string("old")), "ZUNO_LOGIN_OLDPASS");
+    struct Case {
+        const char* name;
+        const char *oldPass, *newPass, *again;
+        std::optional<const char*> dialogKey;
+        bool sent;
+    };
+    const std::vector<Case> cases{
+        {"old empty: nothing at all", "", "x", "y", std::nullopt, false},
+        {"old wrong wins over new wrong", "Old", "a", "b", "ZUNO_invalidOldPass", false},
+        {"new empty", "old", "", "", "ZUNO_invalidNewPass", false},
+        {"new differs from its repetition", "old", "a", "b", "ZUNO_invalidNewPass", false},
+        {"all good", "old", "new", "new", std::nullopt, true},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        UIController::closeDialog();
+        auto sheet = std::make_shared<ChangePassView>();
+        sheet->userData = std::make_shared<User>();
+        nav().topViewController()->view()->addSubview(sheet->view());
+        sheet->viewWillAppear(false);
+        run(1);
+        EXPECT_EQ(sheet->actionSheetView()->frame().origin, (ui::Point{0, 30}));
+        sheet->txtOldPass->setText(c.oldPass);
+        sheet->txtNewPass->setText(c.newPass);
+        sheet->txtConfirmNewPass->setText(c.again);
+        sheet->doChangePass();
+        run(1);
+        if (c.dialogKey) {
+            EXPECT_EQ(UIController::shownDialogMessage(), Resources::getInstance().textForKey(*c.dialogKey));
+        } else {
+            EXPECT_FALSE(UIController::shownDialogMessage().has_value());
+        }
+        EXPECT_EQ(sheet->userData->isChangePass(), c.sent);
+        if (c.sent) EXPECT_EQ(sheet->userData->newPass(), "new");
+        EXPECT_FALSE(sheet->view()->superview());
+    }
+}
+
+TEST_F(SignInScreens, MainMenuTilesFlyInEachTimeAndThePlayButtonFollowsTheLanguage) {
+    launch();
+    auto menu = std::make_shared<MainView>();
+    show(menu);
+    run(3);
+    EXPECT_EQ(menu->vieRange->center(), (ui::Point{150, 134}));
+    EXPECT_EQ(menu->vieEvent->alpha(), 1.0);
+    EXPECT_EQ(menu->btnPlayGames->backgroundImageForState(ui::ControlState::Normal)->name(), "icon-games.png");
+    EXPECT_TRUE(screenMatches("main_menu"));
+    menu->viewWillAppear(false);
+    EXPECT_EQ(menu->vieRange->center(), (ui::Point{141, -100}));
+    Resources::getInstance().setCurrentLanguage("vi");
+    menu->viewWillAppear(false);
+    EXPECT_EQ(menu->btnPlayGames->backgroundImageForState(ui::ControlState::Normal)->name(), "icon-trochoi.png");
+}
+
+TEST_F(SignInScreens, GameListOffersThreeTilesAndWritesClickedPokerOnce) {
+    launch();
+    auto games = std::make_shared<GameView>();
+    show(games);
+    run(2);
+    EXPECT_EQ(games->viewPhomMoi->center(), games->viewTienlen->center());
+    EXPECT_EQ(games->viewOthers->center(), games->viewTienlenMB->center());
+    EXPECT_EQ(games->viewOthers->alpha(), 1.0);
+    EXPECT_TRUE(games->viewBlocks->isHidden());
+    EXPECT_EQ(app->lblWindowTitle->text(), "GAMES");
+    EXPECT_TRUE(screenMatches("game_list"));
+
+    EXPECT_FALSE(defaults().boolForKey("clickedPoker"));
+    games->doJoinRoomPoker(nullptr);
+    EXPECT_TRUE(defaults().boolForKey("clickedPoker"));
+}
+
+}  // namespace
+}  // namespace zuno::testing
