@@ -43,7 +43,7 @@ public:
     explicit GameCardView(std::string nibName);
     ~GameCardView() override;
 
-    // The table's state, as the Parts name it.
+    // The table's state, under the names the rest of the client uses.
     bool isStartGame() const { return table().isStartGame; }
     void setIsStartGame(bool on) { table().isStartGame = on; }
     bool isGameEnd() const { return table().isGameEnd; }
