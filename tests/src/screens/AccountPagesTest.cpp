@@ -6,7 +6,6 @@
 #include "screens/ConfigView.h"
 #include "screens/EventView.h"
 #include "screens/RegisterView.h"
-#include "screens/ServerListText.h"
 #include "src/screens/LobbyScreensFixture.h"
 #include "support/SnapshotCompare.h"
 
@@ -34,22 +33,6 @@ std::vector<std::string> hosts(const std::vector<std::shared_ptr<Server>>& serve
 }
 
 }  // namespace
-
-TEST(ServerListText, EntriesInOrderEmptyAndMalformedPiecesSkipped) {
-    struct Case {
-        const char* name;
-        const char* text;
-        std::vector<std::string> servers;
-    };
-    const Case cases[] = {
-        {"two entries", "A|1.2.3.4:20105;B|5.6.7.8:20106", {"A@1.2.3.4:20105", "B@5.6.7.8:20106"}},
-        {"a trailing separator", "A|1.2.3.4:1;", {"A@1.2.3.4:1"}},
-        {"malformed pieces between good ones", "x;A|h:1;:B|h:2;C|h;D|h:4", {"A@h:1", "D@h:4"}},
-        {"the port is the rest after the first colon", "N|h:1:2", {"N@h:1:2"}},
-        {"nothing", "", {}},
-    };
-    for (const Case& c : cases) EXPECT_EQ(hosts(parseServerList(c.text)), c.servers) << c.name;
-}
 
 TEST_F(LobbyScreensTest, RegistrationChecksInOrderAndFallsBackToTheCachedServerList) {
     sys::UserDefaults::standard().setObject(sys::Value(std::string("Old|127.0.0.1:1")), "serverdata");

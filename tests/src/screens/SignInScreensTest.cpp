@@ -33,6 +33,7 @@ TEST(ServerListText, PiecesAndPorts) {
         {"no trailing ;", "A|1.2.3.4:5000", {"A 1.2.3.4 5000"}},
         {"empty text", "", {}},
         {"empty and malformed pieces are skipped", ";;junk;C:1|2;A|h:1;|:;B|h2:2", {"A h 1", "B h2 2"}},
+        {"no name or no port between good ones", "x;A|h:1;:B|h:2;C|h;D|h:4", {"A h 1", "D h 4"}},
         {"the host ends at the first colon", "A|h:1:2;", {"A h 1:2"}},
         {"a port without digits stays text", "A|h:x;", {"A h x"}},
         {"a name in Vietnamese", "Khu vực 1|h:3;", {"Khu vực 1 h 3"}},
