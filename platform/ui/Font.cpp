@@ -89,7 +89,9 @@ std::vector<std::string> Font::wrap(std::string_view text, double maxWidth, int 
             }
             if (fit == 0) fit = nextCharacterStart(rest, 0);  // one character at least
             size_t take = fit;
-            if (mode == LineBreakMode::WordWrap && lastSpace != std::string_view::npos && fit < rest.size() &&
+            // Lines break between words in every mode but character wrapping; the truncating modes
+            // only change the last line.
+            if (mode != LineBreakMode::CharacterWrap && lastSpace != std::string_view::npos && fit < rest.size() &&
                 rest[fit] != ' ') {
                 take = lastSpace;
             }

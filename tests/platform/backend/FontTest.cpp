@@ -32,6 +32,9 @@ TEST(FontTest, WrapsAtSpacesKeepsLineBreaksAndCutsWithDots) {
     ASSERT_EQ(two.size(), 2u);
     EXPECT_EQ(two[1].substr(two[1].size() - 3), "...");
     EXPECT_LE(f.widthOfText(two[1]), word + 2);
+    // A truncating label of several lines still breaks between words (an alert's message).
+    EXPECT_EQ(f.wrap("to a Tien Len table.", f.widthOfText("to a Tien Len tabl"), 3, LineBreakMode::TailTruncation),
+              (std::vector<std::string>{"to a Tien Len", "table."}));
     // A single word longer than the width is broken between characters.
     auto cut = f.wrap("aaaaaaaaaaaaaaaaaaaa", f.widthOfText("aaaaa"), 0);
     EXPECT_EQ(cut.size(), 4u);
