@@ -12,6 +12,7 @@
 #include "games/phom/PhomNewView.h"
 #include "games/phom/PhomView.h"
 #include "games/poker/PokerView.h"
+#include "games/tienlen/TienLenLogicHandler.h"
 #include "games/tienlen/TienLenMBView.h"
 #include "games/tienlen/TienLenView.h"
 #include "lobby/GlobalService.h"
@@ -82,9 +83,32 @@ void openBoardTable(std::shared_ptr<Screen>& slot, const char* interfaceFile, in
     screen->setPlayersWithRoomId(room, board, owner, money, std::move(players));
     BoardView::setnumOfTouchUp(0);
 }
+std::shared_ptr<ui::NavigationController> navigation() {
+    auto delegate = ZunoOnlineAppDelegate::current();
+    return delegate ? delegate->navigationController : nullptr;
+}
+
+// The Tien Len hand-overs reach their screens through the registry's slots.
+void connectTienLenScreens() {
+    TienLenLogicHandler::getInstance()->setScreenAccess(
+        {[] { return std::static_pointer_cast<TienLenTableScreen>(GameController::getTienLenView()); },
+         [](int8_t room, int8_t board, int32_t owner, int32_t money, const GameController::Players& players) {
+             GameController::showTienLenScreenWithRoom(room, board, owner, money, players);
+         },
+         navigation});
+    TienLenMBLogicHandler::getInstance()->setScreenAccess(
+        {[] { return std::static_pointer_cast<TienLenTableScreen>(GameController::getTienLenMBView()); },
+         [](int8_t room, int8_t board, int32_t owner, int32_t money, const GameController::Players& players) {
+             GameController::showTienLenMBScreenWithRoom(room, board, owner, money, players);
+         },
+         navigation});
+}
 }  // namespace
 
-void GameController::startGame() { registerGameMessageHandlers(); }
+void GameController::startGame() {
+    registerGameMessageHandlers();
+    connectTienLenScreens();
+}
 
 void GameController::doPlayWithGameId(int8_t gameType) { GlobalService::getInstance().setGameType(gameType); }
 

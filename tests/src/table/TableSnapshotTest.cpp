@@ -13,15 +13,9 @@ namespace {
 
 using TableSnapshots = TableTest;
 
-// What a game screen draws at the seats.
+// The Tien Len screen draws its seats itself.
 void drawSeats(GameCardView& table) {
-    const std::shared_ptr<ui::Label> names[] = {table.lblName0, table.lblName1, table.lblName2, table.lblName3};
-    const std::shared_ptr<ui::Label> money[] = {table.lblMoney0, table.lblMoney1, table.lblMoney2, table.lblMoney3};
-    for (int seat = 0; seat < 4; ++seat) {
-        PlayerPtr p = table.table().playerAtSeat(seat);
-        names[seat]->setText(p->name());
-        money[seat]->setText(Util::formatNumber(p->money()));
-    }
+    if (auto tienLen = dynamic_cast<TienLenView*>(&table)) tienLen->resetSeat();
     table.lblPhong->setText("Phòng 1 - Bàn 2");
 }
 

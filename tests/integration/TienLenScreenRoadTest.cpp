@@ -1,0 +1,220 @@
+// A whole Tien Len deal in the desktop program, headless, against the stand-in's robots: the robot's
+// invitation accepted from the main menu opens the table screen; the player gets ready, sees the deal,
+// plays a set chosen by tapping cards, passes, sees the robots' moves, the finish and the money
+// change, and gets ready for the next deal. A move the server refuses shows its text.
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <typeinfo>
+
+#include "Program.h"
+#include "games/tienlen/TienLenService.h"
+#include "games/tienlen/TienLenView.h"
+#include "lobby/GlobalMessageHandler.h"
+#include "platform/core/RunLoop.h"
+#include "platform/ui/AlertView.h"
+#include "platform/ui/Animation.h"
+#include "platform/ui/Application.h"
+#include "platform/ui/Label.h"
+#include "platform/ui/Responder.h"
+#include "screens/LoginView.h"
+#include "screens/MainView.h"
+#include "screens/ServerView.h"
+#include "shell/CustomLabel.h"
+#include "shell/Resources.h"
+#include "shell/UIController.h"
+#include "standin-server/StandinHttp.h"
+#include "standin-server/StandinLobbyLists.h"
+#include "standin-server/StandinServer.h"
+#include "standin-server/StandinSignIn.h"
+#include "standin-server/StandinTienLen.h"
+#include "support/PlatformReset.h"
+
+using namespace zuno;
+using namespace zuno::standin;
+
+namespace {
+
+constexpr int32_t kMe = 4711;
+using Ids = std::vector<int8_t>;
+
+// Every text of the labels inside a view.
+void collectTexts(const ui::View& view, std::string& out) {
+    if (auto bubbleLine = dynamic_cast<const CustomLabel*>(&view)) out += bubbleLine->text() + "|";
+    else if (auto label = dynamic_cast<const ui::Label*>(&view)) out += label->text().value_or("") + "|";
+    for (const auto& sub : view.subviews()) collectTexts(*sub, out);
+}
+
+class TienLenScreenRoadTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(server.start());
+        signIn = StandinSignIn::installOn(server);
+        signIn->addAccount({"lan", "hoa sen", kMe, 500000, 12, 250});
+        StandinLobbyLists::installOn(server);
+        StandinTienLen::Options options;
+        options.invitationDelay = 1;  // the main menu is up by then
+        options.robotDelay = 0;
+        options.seed = 7;
+        options.turnSeconds = 120;  // no turn runs out while the test looks
+        tienLen = StandinTienLen::installOn(server, signIn, options);
+        StandinHttp::installOn(http, server.port());
+        ASSERT_NE(http.start(), 0);
+
+        const std::string folder = zuno::testing::makeTemporaryFolder("tienlen-road");
+        app::ProgramOptions programOptions;
+        programOptions.headless = true;
+        programOptions.configFile = folder + "/config.plist";
+        std::ofstream(*programOptions.configFile) << configuration();
+        program = std::make_unique<app::Program>(programOptions);
+        ASSERT_TRUE(program->launch());
+        UIController::setInviting(true);
+        settle();
+    }
+
+    void TearDown() override {
+        program->shutDown();
+        program.reset();
+        http.stop();
+        server.stop();
+        Resources::setConfigurationFile(std::nullopt);
+        GlobalMessageHandler::getInstance().setLobbyUi(nullptr);
+        ui::Responder::clearFirstResponder();
+        ui::Application::shared().reset();
+        ui::Animator::shared().reset();
+    }
+
+    std::string configuration() const {
+        const std::string base = "http://127.0.0.1:" + std::to_string(http.port());
+        return R"(<?xml version="1.0" encoding="UTF-8"?><plist version="1.0"><dict>)"
+               "<key>Server</key><string>127.0.0.1</string><key>Port</key><string>" +
+               std::to_string(server.port()) + "</string><key>LinkServer</key><string>" + base +
+               "/serverlist</string><key>Hotline</key><string>19001234</string></dict></plist>";
+    }
+
+    static bool pump(const std::function<bool()>& done, int steps = 400) {
+        auto& loop = sys::RunLoop::main();
+        for (int i = 0; i < steps; ++i) {
+            if (done()) return true;
+            loop.runFor(0.05);
+            loop.runUntil(done, 0.02);
+        }
+        return done();
+    }
+    void settle() {
+        pump([this] {
+            return !program->navigation().isTransitioning() && !ui::Animator::shared().hasRunningAnimations();
+        });
+    }
+    template <class Screen>
+    std::shared_ptr<Screen> waitForTop() {
+        std::shared_ptr<Screen> screen;
+        pump([&] { return bool(screen = std::dynamic_pointer_cast<Screen>(program->navigation().topViewController())); });
+        settle();
+        return screen;
+    }
+    void tap(const ui::View& view) { program->delegate()->window->tapView(view); }
+    static void type(const std::string& text) { ui::Application::shared().sendText(text); }
+    static std::string dialogText() { return UIController::shownDialogMessage().value_or(""); }
+    static void pressDialogOk() {
+        auto alerts = ui::AlertView::visibleAlerts();
+        ASSERT_FALSE(alerts.empty());
+        alerts.back()->tapButtonAtIndex(alerts.back()->firstOtherButtonIndex());
+    }
+
+    void signInFromTheLoginScreen() {
+        auto login = waitForTop<LoginView>();
+        ASSERT_TRUE(login);
+        tap(*login->txvUser);
+        type("lan");
+        app::focusNextField();
+        type("hoa sen");
+        ui::Application::shared().sendReturn();
+        auto servers = waitForTop<ServerView>();
+        ASSERT_TRUE(servers);
+        ASSERT_TRUE(pump([&] { return !servers->listServers.empty() && !servers->isFetching(); }));
+        settle();
+        tap(*servers->tableView->cellForRowAtIndexPath({0, 0}));
+        ASSERT_TRUE(waitForTop<MainView>());
+    }
+
+    std::shared_ptr<CardView> mySprite(const TienLenView& table, int8_t id) {
+        for (const auto& card : table.myCards())
+            if (card->cardID == id) return card;
+        return nullptr;
+    }
+    static std::string bubbleText(TienLenView& table, int seat) {
+        std::string out;
+        if (auto bubble = table.bubble(seat)) collectTexts(*bubble, out);
+        for (const auto& sub : table.view()->subviews()) {
+            auto label = std::dynamic_pointer_cast<ui::Label>(sub);
+            if (label && !label->isHidden()) out += label->text().value_or("") + "|";
+        }
+        return out;
+    }
+
+    StandinServer server;
+    HttpServer http;
+    std::shared_ptr<StandinSignIn> signIn;
+    std::shared_ptr<StandinTienLen> tienLen;
+    std::unique_ptr<app::Program> program;
+};
+
+TEST_F(TienLenScreenRoadTest, AcceptTheInvitationPlayADealAndGetReadyForTheNext) {
+    signInFromTheLoginScreen();
+    ASSERT_TRUE(pump([] { return dialogText() == StandinTienLen::kInvitation; }))
+        << dialogText() << " inviting " << UIController::inviting() << " top "
+        << typeid(*program->navigation().topViewController()).name();
+    pressDialogOk();
+    auto table = waitForTop<TienLenView>();
+    ASSERT_TRUE(table);
+    EXPECT_EQ(UIController::gameType(), 3);
+    ASSERT_TRUE(pump([&] { return table->getSeatFromID(StandinTienLen::kRobotId) == 1; }));
+    EXPECT_EQ(table->lblName0->text(), "lan");
+
+    // An leads the 3 of spades and is out; Binh holds the 4 of clubs and a 2.
+    tienLen->setNextHands({Ids{0}, Ids{4, 9, 14, 20, 24, 28, 33, 37, 41, 44, 45, 47, 50}, Ids{5, 49}});
+    ASSERT_EQ(table->btnStart->titleForState(ui::ControlState::Normal), Resources::getInstance().textForKey("ZUNO_ready"));
+    tap(*table->btnStart);
+    ASSERT_TRUE(pump([&] { return table->currentPlayer() == kMe; }));
+    settle();
+    EXPECT_EQ(table->myCardIds().size(), 13u);
+    EXPECT_EQ(table->currentCardsValue, Ids{0});
+
+    // A set the server refuses: its text is shown at my seat, and the turn stays mine.
+    TienLenService::getInstance().moveWithRoomId(StandinTienLen::kRoom, StandinTienLen::kBoard, Ids{4, 9});
+    ASSERT_TRUE(pump([&] { return bubbleText(*table, 0).find(StandinTienLen::kCannotBeat) != std::string::npos; }));
+    EXPECT_EQ(table->currentPlayer(), kMe);
+
+    // Tap the 4 of spades and fire it; Binh beats it with the 4 of clubs.
+    auto four = mySprite(*table, 4);
+    ASSERT_TRUE(four);
+    tap(*four);
+    settle();
+    EXPECT_EQ(table->myPlayer()->getSelectedCardsValue(), Ids{4});
+    tap(*table->btnStart);
+    ASSERT_TRUE(pump([&] { return table->currentCardsValue == Ids{5} && table->currentPlayer() == kMe; }));
+    EXPECT_EQ(table->myCardIds().size(), 12u);
+
+    // Pass (the button offers it with nothing selected, and asks first); Binh leads his 2 and is out,
+    // which ends the deal with my hand shown and my loss taken.
+    EXPECT_EQ(table->btnStart->titleForState(ui::ControlState::Normal), Resources::getInstance().textForKey("ZUNO_skip"));
+    tap(*table->btnStart);
+    ASSERT_TRUE(pump([] { return !dialogText().empty(); }));
+    pressDialogOk();
+    ASSERT_TRUE(pump([&] { return table->isGameEnd() && table->cardShows.size() == 12; }));
+    ASSERT_TRUE(pump([] { return UIController::myInfo()->money() == 498000; }));
+    settle();
+    EXPECT_EQ(table->btnStart->titleForState(ui::ControlState::Normal), Resources::getInstance().textForKey("ZUNO_continuee"));
+
+    // Continue, then ready: the next deal comes.
+    tap(*table->btnStart);
+    settle();
+    EXPECT_EQ(table->btnStart->titleForState(ui::ControlState::Normal), Resources::getInstance().textForKey("ZUNO_ready"));
+    tap(*table->btnStart);
+    ASSERT_TRUE(pump([&] { return tienLen->dealCount() == 2 && !table->isGameEnd(); }));
+    settle();
+    EXPECT_EQ(table->myCardIds().size(), 13u);
+}
+
+}  // namespace

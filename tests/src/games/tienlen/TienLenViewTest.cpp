@@ -1,0 +1,343 @@
+// The Tien Len table screen: the deal and the hand's layout, selection by touch and the move request,
+// passes, the first-deal rule, seats for two to four players, the finish, money sounds, and the
+// northern table's differences.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "games/tienlen/TienLenHandLayout.h"
+#include "games/tienlen/TienLenMBService.h"
+#include "games/tienlen/TienLenMBView.h"
+#include "games/tienlen/TienLenService.h"
+#include "platform/media/Sound.h"
+#include "shell/Resources.h"
+#include "src/table/TableFixture.h"
+#include "support/SnapshotCompare.h"
+
+namespace zuno::testing {
+namespace {
+
+using Ids = std::vector<int8_t>;
+using namespace tienlenhand;
+
+std::string text(const char* key) { return Resources::getInstance().textForKey(key); }
+
+int playsOf(const std::string& sound) {
+    const auto names = sys::Sound::playedNames();
+    return static_cast<int>(std::count_if(names.begin(), names.end(),
+                                          [&](const std::string& n) { return n.find(sound) != std::string::npos; }));
+}
+
+TEST(TienLenHandLayoutTest, CardCentresForOneToThirteenCards) {
+    struct Case {
+        int cards;
+        double first, step;
+    };
+    const Case cases[] = {{1, 240, 58}, {2, 210, 58}, {5, 120, 58}, {7, 60, 58}, {8, 30, 58},
+                          {9, 30, 52},  {10, 30, 46}, {12, 30, 38}, {13, 30, 35}};
+    for (const Case& c : cases) {
+        const Layout layout = layoutFor(c.cards, 480, 0);
+        EXPECT_EQ(cardCentre(layout, 0, false).x, c.first) << c.cards << " cards";
+        EXPECT_EQ(cardCentre(layout, 1, false).x - cardCentre(layout, 0, false).x, c.step) << c.cards << " cards";
+    }
+    EXPECT_EQ(cardCentre(layoutFor(13, 480, 0), 12, false).x, 450);
+    EXPECT_EQ(cardCentre(layoutFor(13, 480, 0), 3, true).y, 229);
+}
+
+TEST(TienLenHandLayoutTest, GestureThresholds) {
+    struct Case {
+        const char* name;
+        ui::Point at;
+        bool dragging, myTurn;
+        Gesture expected;
+    };
+    const ui::Point begin{100, 244};
+    const Case cases[] = {
+        {"below 275 drags", {100, 276}, false, false, Gesture::Drag},
+        {"at 275 sweeps sideways", {140, 275}, false, false, Gesture::Sweep},
+        {"a drag stays a drag", {100, 100}, true, true, Gesture::Drag},
+        {"above 195 on my turn marks", {100, 194}, false, true, Gesture::Mark},
+        {"at 195 it does not", {100, 195}, false, true, Gesture::None},
+        {"above 195 off my turn sweeps", {200, 150}, false, false, Gesture::Sweep},
+        {"mostly vertical does nothing", {110, 220}, false, false, Gesture::None},
+    };
+    for (const Case& c : cases) EXPECT_EQ(classifyMove(c.at, begin, c.dragging, c.myTurn), c.expected) << c.name;
+    EXPECT_TRUE(releaseFires({240, 159}));
+    EXPECT_FALSE(releaseFires({240, 160}));
+}
+
+class TienLenViewTest : public TableTest {
+protected:
+    std::shared_ptr<TienLenView> openTable(std::vector<PlayerPtr> players, int32_t owner = 10, int8_t type = 3) {
+        auto screen = open(type, std::move(players), owner);
+        auto table = std::dynamic_pointer_cast<TienLenView>(screen);
+        table->resetSeat();
+        return table;
+    }
+    std::shared_ptr<TienLenMBView> openNorthern(std::vector<PlayerPtr> players) {
+        UIController::setGameType(12);
+        GameController::showTienLenMBScreenWithRoom(1, 2, 10, 100, std::move(players));
+        run(1);
+        auto table = GameController::getTienLenMBView();
+        table->resetSeat();
+        return table;
+    }
+    static std::vector<int32_t> seatIds(const TienLenView& table) {
+        std::vector<int32_t> ids;
+        for (int seat = 0; seat < 4; ++seat) {
+            PlayerPtr p = table.table().playerAtSeat(seat);
+            ids.push_back(p ? p->IDDB() : -1);
+        }
+        return ids;
+    }
+    static ui::Point centreOf(const TienLenView& table, int8_t id) {
+        for (const auto& card : table.myCards())
+            if (card->cardID == id) return card->center();
+        return {};
+    }
+    void tap(TienLenView& table, int8_t id) {
+        const ui::Point at = centreOf(table, id);
+        table.touchBeganAt(at);
+        table.touchEndedAt(at);
+        run(0.3);
+    }
+    static std::string startTitle(const TienLenView& table) {
+        return table.btnStart->titleForState(ui::ControlState::Normal).value_or("");
+    }
+
+    const Ids kHand{40, 4, 0, 5, 9, 13, 17, 21, 25, 29, 33, 37, 41};
+};
+
+TEST_F(TienLenViewTest, TheDealIsShownSortedAndLaidOut) {
+    auto table = openTable(fourPlayers());
+    sys::Sound::clearPlayed();
+    table->startWithWhoMoveFirst(20, 15, kHand);
+    run(2);
+    Ids ids = table->myCardIds();
+    EXPECT_EQ(ids, (Ids{0, 4, 5, 9, 13, 17, 21, 25, 29, 33, 37, 40, 41}));
+    for (size_t i = 0; i < ids.size(); ++i) {
+        EXPECT_EQ(centreOf(*table, ids[i]).x, 30 + 35 * static_cast<double>(i));
+        EXPECT_EQ(centreOf(*table, ids[i]).y, 244);
+    }
+    EXPECT_EQ(playsOf("chia-bai"), 14);  // once per card and once on the last call
+    for (int seat = 1; seat < 4; ++seat) {
+        auto other = std::dynamic_pointer_cast<TienLenPlayer>(table->table().playerAtSeat(seat));
+        EXPECT_EQ(other->cards().size(), 13u);
+        EXPECT_EQ(other->cards().front()->cardID, -1);
+    }
+    EXPECT_EQ(table->currentPlayer(), 20);
+    EXPECT_EQ(table->interval(), 15);
+    EXPECT_FALSE(table->isGameEnd());
+}
+
+TEST_F(TienLenViewTest, TapsSelectAndTheMoveCarriesTheIdsInHandOrder) {
+    auto table = openTable(fourPlayers());
+    table->startWithWhoMoveFirst(10, 20, kHand);
+    run(2);
+    EXPECT_EQ(startTitle(*table), text("ZUNO_skip"));
+    // Drag the 4 of clubs (5) below the hand onto the first card's place: it moves to the front.
+    table->touchBeganAt(centreOf(*table, 5));
+    table->touchMovedTo({centreOf(*table, 0).x, 290});
+    table->touchEndedAt({centreOf(*table, 0).x, 290});
+    run(0.5);
+    EXPECT_EQ(table->myCardIds().front(), 5);
+    tap(*table, 5);
+    EXPECT_EQ(startTitle(*table), text("ZUNO_fire"));
+    tap(*table, 9);
+    EXPECT_EQ(startTitle(*table), text("ZUNO_skip"));  // two cards of different ranks are no set
+    tap(*table, 9);
+    tap(*table, 4);
+    EXPECT_EQ(startTitle(*table), text("ZUNO_fire"));
+    EXPECT_EQ(centreOf(*table, 4).y, 229);
+
+    ServiceRecording sent(TienLenService::getInstance());
+    table->setIsFirstMatch(false);
+    table->forceMove3Bich = false;
+    table->clickStartGame();
+    EXPECT_EQ(sent.takeOne(), bytesOf(TienLenService::getInstance(),
+                                      [](auto& s) { s.moveWithRoomId(1, 2, Ids{5, 4}); }));
+
+    table->moveWithPlayerId(10, Ids{5, 4}, 30);
+    run(1);
+    EXPECT_EQ(table->myCardIds().size(), 11u);
+    EXPECT_TRUE(table->currentCardsValue.empty());
+    EXPECT_EQ(table->currentCards.size(), 2u);
+    EXPECT_TRUE(table->btnStart->isHidden());
+}
+
+TEST_F(TienLenViewTest, SweepAndDragUpToFireWithTheReleaseLine) {
+    auto table = openTable(fourPlayers());
+    table->startWithWhoMoveFirst(10, 20, kHand);
+    run(2);
+    // A sideways sweep over the 4s raises both.
+    const ui::Point from = centreOf(*table, 4);
+    table->touchBeganAt(from);
+    table->touchMovedTo({from.x + 2, from.y});
+    table->touchMovedTo(centreOf(*table, 5));
+    table->touchEndedAt(centreOf(*table, 5));
+    run(0.3);
+    EXPECT_EQ(table->myPlayer()->getSelectedCardsValue(), (Ids{4, 5}));
+    table->forceMove3Bich = false;
+
+    ServiceRecording sent(TienLenService::getInstance());
+    for (double releaseY : {160.0, 159.0}) {
+        table->touchBeganAt(centreOf(*table, 4));
+        table->touchMovedTo({240, 180});
+        table->touchEndedAt({240, releaseY});
+        run(0.3);
+    }
+    EXPECT_EQ(sent.session->sent().size(), 1u);  // only the release above 160 fired
+    EXPECT_EQ(table->endPoint.y, 159);
+}
+
+TEST_F(TienLenViewTest, TheThreeOfSpadesRuleHoldsOnTheFirstDealOnly) {
+    auto table = openTable(fourPlayers());
+    table->setIsFirstMatch(true);
+    table->startWithWhoMoveFirst(10, 20, kHand);
+    run(2);
+    ServiceRecording sent(TienLenService::getInstance());
+    tap(*table, 4);
+    EXPECT_FALSE(table->fireMyCards());
+    EXPECT_TRUE(sent.session->sent().empty());
+    tap(*table, 4);
+    tap(*table, 0);
+    EXPECT_TRUE(table->fireMyCards());
+
+    table->stopGame();
+    table->setIsFirstMatch(false);
+    table->startWithWhoMoveFirst(10, 20, kHand);
+    run(2);
+    EXPECT_FALSE(table->forceMove3Bich);
+}
+
+TEST_F(TienLenViewTest, APassClearsTheTableButKeepsTheIdsToBeat) {
+    auto table = openTable(fourPlayers());
+    table->startWithWhoMoveFirst(20, 20, kHand);
+    run(2);
+    table->moveWithPlayerId(20, Ids{48}, 10);
+    run(0.5);
+    EXPECT_EQ(table->currentCardsType, 0);
+    EXPECT_EQ(startTitle(*table), text("ZUNO_skip"));
+    table->skipWithWho(10, 30, false);
+    EXPECT_TRUE(table->btnStart->isHidden());
+    table->skipWithWho(30, 10, true);
+    EXPECT_TRUE(table->currentCards.empty());
+    EXPECT_EQ(table->currentCardsType, -1);
+    EXPECT_EQ(table->currentCardsValue, Ids{48});
+    EXPECT_FALSE(table->btnStart->isHidden());
+    EXPECT_EQ(table->currentPlayer(), 10);
+}
+
+TEST_F(TienLenViewTest, SeatsForTwoThreeAndFourPlayers) {
+    auto empty = [] { return seatPlayer(-1, ""); };
+    struct Case {
+        const char* name;
+        std::vector<PlayerPtr> players;
+        std::vector<int32_t> seats;
+    };
+    const Case cases[] = {
+        {"two, opponent after me", {me, seatPlayer(20, "an"), empty(), empty()}, {10, -1, 20, -1}},
+        {"two, opponent before me", {seatPlayer(20, "an"), me, empty(), empty()}, {10, -1, 20, -1}},
+        {"two, opponent opposite", {me, empty(), seatPlayer(20, "an"), empty()}, {10, -1, 20, -1}},
+        {"three", {seatPlayer(20, "an"), me, empty(), seatPlayer(40, "chi")}, {10, -1, 40, 20}},
+        {"four", fourPlayers(), {10, 30, 40, 20}},
+    };
+    for (const Case& c : cases) {
+        auto table = openTable(c.players);
+        EXPECT_EQ(seatIds(*table), c.seats) << c.name;
+        EXPECT_EQ(table->lblName2->text(), table->table().playerAtSeat(2)->name()) << c.name;
+        table->startWithWhoMoveFirst(10, 20, kHand);
+        EXPECT_EQ(seatIds(*table), c.seats) << c.name << " at the deal";
+        table->stopGame();
+    }
+}
+
+TEST_F(TienLenViewTest, FinishStopAndShownHand) {
+    auto players = fourPlayers();
+    auto table = openTable(players);
+    table->startWithWhoMoveFirst(20, 20, kHand);
+    run(2);
+    table->finishWithWho(30, 1, 0, -100000);
+    EXPECT_EQ(table->table().playerAtSeat(1)->exp(), 0);
+    EXPECT_FALSE(table->ok1->isHidden());
+    table->stopGame();
+    EXPECT_TRUE(table->isGameEnd());
+    EXPECT_EQ(startTitle(*table), text("ZUNO_continuee"));
+    table->showCardsWithWho(10, Ids{41, 0}, 2);
+    run(1);
+    EXPECT_EQ(table->cardShows.size(), 2u);
+    EXPECT_EQ(table->cardShows.front()->cardID, 0);
+    EXPECT_EQ(table->cardShows.front()->center(), (ui::Point{220, 152}));
+    table->clickStartGame();  // continue
+    EXPECT_EQ(startTitle(*table), text("ZUNO_start"));
+    EXPECT_EQ(table->myPlayer()->cards().size(), 0u);
+}
+
+TEST_F(TienLenViewTest, MoneyChangesInARowMakeOneCoinSound) {
+    auto table = openTable(fourPlayers());
+    sys::Sound::clearPlayed();
+    table->updateMoneyForPlayer(30, 500);
+    run(1);
+    table->updateMoneyForPlayer(30, 500);
+    EXPECT_EQ(playsOf("trung-tien"), 1);
+    run(1);
+    table->updateMoneyForPlayer(20, -1000);
+    EXPECT_EQ(playsOf("trung-tien"), 2);
+    EXPECT_EQ(table->table().playerAtSeat(1)->money(), 2000);
+    table->updateMoneyForPlayer(99, 5);  // on no seat: nothing changes
+}
+
+TEST_F(TienLenViewTest, TheNorthernTableDiffers) {
+    auto table = openNorthern(fourPlayers());
+    table->setIsFirstMatch(true);  // as my join sets it
+    table->startWithWhoMoveFirst(10, 20, kHand);
+    EXPECT_TRUE(table->forceMove3Bich);
+    EXPECT_FALSE(table->isFirstMatch());
+
+    // A higher single of another suit does not beat the table's single here.
+    table->forceMove3Bich = false;
+    table->moveWithPlayerId(20, Ids{1}, 10);
+    run(2);
+    tap(*table, 4);
+    EXPECT_FALSE(table->isAvailableFiredCards());
+    tap(*table, 4);
+    tap(*table, 5);
+    EXPECT_TRUE(table->isAvailableFiredCards());
+    ServiceRecording sent(TienLenMBService::getInstance());
+    EXPECT_TRUE(table->fireMyCards());
+    EXPECT_EQ(sent.session->sent().size(), 1u);
+
+    table->setReadyWithPlayerId(10, true);
+    EXPECT_TRUE(UIController::myInfo()->isReady());
+}
+
+TEST_F(TienLenViewTest, TheSouthernTableTakesAHigherSingleOfAnySuit) {
+    auto table = openTable(fourPlayers());
+    table->startWithWhoMoveFirst(20, 20, kHand);
+    table->moveWithPlayerId(20, Ids{1}, 10);
+    run(2);
+    tap(*table, 4);
+    EXPECT_TRUE(table->isAvailableFiredCards());
+}
+
+TEST_F(TienLenViewTest, Snapshots) {
+    auto table = openTable(fourPlayers());
+    table->lblPhong->setText("Phòng 1 - Bàn 2");
+    table->startWithWhoMoveFirst(10, 20, kHand);
+    run(2);
+    table->moveWithPlayerId(10, Ids{0}, 30);
+    table->moveWithPlayerId(30, Ids{2}, 10);
+    run(1);
+    EXPECT_TRUE(matchesReference(*table->view(), "tienlen_dealt"));
+    tap(*table, 9);
+    EXPECT_TRUE(matchesReference(*table->view(), "tienlen_selected"));
+    table->finishWithWho(30, 0, 0, 0);
+    table->finishWithWho(10, 1, 0, 0);
+    table->stopGame();
+    table->showCardsWithWho(40, Ids{44, 45, 12}, 3);
+    run(1);
+    EXPECT_TRUE(matchesReference(*table->view(), "tienlen_finish"));
+}
+
+}  // namespace
+}  // namespace zuno::testing
