@@ -489,8 +489,8 @@ void StandinTienLen::play(int place, Cards cards) {
         // The set stays on the table and everyone left answers it afresh.
         for (Place& q : places_) q.passed = false;
     }
-    const bool dealOver = activeCount() <= 1;
-    const int next = dealOver ? -1 : nextActive(place, true);
+    const int next = activeCount() <= 1 ? -1 : nextActive(place, true);
+    const bool dealOver = next < 0;
 
     Message m(SC_MOVE);
     m.writeByte(kRoom);
@@ -524,6 +524,10 @@ void StandinTienLen::pass(int place) {
         for (Place& q : places_) q.passed = false;
     } else {
         next = nextActive(place, true);
+    }
+    if (next < 0) {  // nobody left to answer: the deal is over
+        endDeal(nextActive(place, false));
+        return;
     }
     Message m(SC_SKIP);
     m.writeByte(kRoom);
