@@ -60,8 +60,9 @@ bool Program::launch() {
 void Program::screenShown(ui::ViewController& screen) {
     if (!options_.snapshotDir || &screen == lastShown_) return;
     lastShown_ = &screen;
-    auto shared = std::static_pointer_cast<ui::ViewController>(screen.shared_from_this());
-    snapshotWhenSettled(shared, 0);
+    // Drawn from the loop, once the screen has been put in place and laid out.
+    std::weak_ptr<ui::ViewController> weak = std::static_pointer_cast<ui::ViewController>(screen.shared_from_this());
+    sys::RunLoop::main().postDelayed(kSettleStepSeconds, [this, weak] { snapshotWhenSettled(weak, 0); });
 }
 
 void Program::snapshotWhenSettled(std::weak_ptr<ui::ViewController> weak, double waited) {
