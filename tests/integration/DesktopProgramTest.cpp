@@ -2,30 +2,18 @@
 // driven by typing and tapping as a person would.
 #include <gtest/gtest.h>
 
-#include <fstream>
-
-#include "Program.h"
-#include "lobby/GlobalMessageHandler.h"
 #include "net/MobileClient.h"
-#include "platform/core/RunLoop.h"
 #include "platform/core/UserDefaults.h"
-#include "platform/ui/AlertView.h"
 #include "platform/ui/Button.h"
-#include "platform/ui/Animation.h"
 #include "platform/ui/Application.h"
-#include "platform/ui/Responder.h"
 #include "screens/GameView.h"
 #include "screens/LoginView.h"
 #include "screens/MainView.h"
 #include "screens/RoomView.h"
 #include "screens/ServerView.h"
-#include "shell/Resources.h"
 #include "shell/UIController.h"
-#include "standin-server/StandinHttp.h"
-#include "standin-server/StandinLobbyLists.h"
-#include "standin-server/StandinServer.h"
 #include "standin-server/StandinSignIn.h"
-#include "support/PlatformReset.h"
+#include "support/ProgramRoadTest.h"
 #include "support/SnapshotCompare.h"
 
 using namespace zuno;
@@ -33,71 +21,14 @@ using namespace zuno::standin;
 
 namespace {
 
-class DesktopProgramTest : public ::testing::Test {
+class DesktopProgramTest : public zuno::testing::ProgramRoadTest {
 protected:
     void SetUp() override {
-        ASSERT_TRUE(server.start());
-        signIn = StandinSignIn::installOn(server);
+        ASSERT_NO_FATAL_FAILURE(startStandin());
         signIn->addAccount({"demo", "demo", 1001, 5000000, 1, 350});
-        StandinLobbyLists::installOn(server);
-        StandinHttp::installOn(http, server.port());
-        ASSERT_NE(http.start(), 0);
-
-        const std::string folder = zuno::testing::makeTemporaryFolder("desktop-program");
-        app::ProgramOptions options;
-        options.headless = true;
-        options.configFile = folder + "/config.plist";
-        std::ofstream(*options.configFile) << configuration();
-        program = std::make_unique<app::Program>(options);
-        ASSERT_TRUE(program->launch());
+        ASSERT_NO_FATAL_FAILURE(launchProgram("desktop-program"));
         settle();
     }
-
-    void TearDown() override {
-        program->shutDown();
-        program.reset();
-        http.stop();
-        server.stop();
-        Resources::setConfigurationFile(std::nullopt);
-        GlobalMessageHandler::getInstance().setLobbyUi(nullptr);
-        ui::Responder::clearFirstResponder();
-        ui::Application::shared().reset();
-        ui::Animator::shared().reset();
-    }
-
-    std::string configuration() const {
-        const std::string base = "http://127.0.0.1:" + std::to_string(http.port());
-        return R"(<?xml version="1.0" encoding="UTF-8"?><plist version="1.0"><dict>)"
-               "<key>Server</key><string>127.0.0.1</string><key>Port</key><string>" +
-               std::to_string(server.port()) + "</string><key>LinkServer</key><string>" + base +
-               "/serverlist</string><key>Hotline</key><string>19001234</string></dict></plist>";
-    }
-
-    // Runs the program (its timers on the virtual clock, the network in real time) until the
-    // condition holds.
-    static bool pump(const std::function<bool()>& done, int steps = 400) {
-        auto& loop = sys::RunLoop::main();
-        for (int i = 0; i < steps; ++i) {
-            if (done()) return true;
-            loop.runFor(0.05);
-            loop.runUntil(done, 0.02);
-        }
-        return done();
-    }
-    void settle() {
-        pump([this] {
-            return !program->navigation().isTransitioning() && !ui::Animator::shared().hasRunningAnimations();
-        });
-    }
-    template <class Screen>
-    std::shared_ptr<Screen> waitForTop() {
-        std::shared_ptr<Screen> screen;
-        pump([&] { return bool(screen = std::dynamic_pointer_cast<Screen>(program->navigation().topViewController())); });
-        settle();
-        return screen;
-    }
-    void tap(const ui::View& view) { program->delegate()->window->tapView(view); }
-    static void type(const std::string& text) { ui::Application::shared().sendText(text); }
 
     std::vector<int8_t> receivedByServer() const {
         std::vector<int8_t> ids;
@@ -116,10 +47,6 @@ protected:
         return zuno::testing::matchesReference(screen, name);
     }
 
-    StandinServer server;
-    HttpServer http;
-    std::shared_ptr<StandinSignIn> signIn;
-    std::unique_ptr<app::Program> program;
 };
 
 TEST_F(DesktopProgramTest, SignInPickAServerOpenTheGameListChoosePokerAndLogOut) {

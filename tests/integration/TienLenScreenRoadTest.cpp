@@ -4,31 +4,21 @@
 // change, and gets ready for the next deal. A move the server refuses shows its text.
 #include <gtest/gtest.h>
 
-#include <fstream>
 #include <typeinfo>
 
-#include "Program.h"
 #include "games/tienlen/TienLenService.h"
 #include "games/tienlen/TienLenView.h"
-#include "lobby/GlobalMessageHandler.h"
-#include "platform/core/RunLoop.h"
 #include "platform/ui/AlertView.h"
-#include "platform/ui/Animation.h"
 #include "platform/ui/Application.h"
 #include "platform/ui/Label.h"
-#include "platform/ui/Responder.h"
 #include "screens/LoginView.h"
 #include "screens/MainView.h"
 #include "screens/ServerView.h"
 #include "shell/CustomLabel.h"
 #include "shell/Resources.h"
 #include "shell/UIController.h"
-#include "standin-server/StandinHttp.h"
-#include "standin-server/StandinLobbyLists.h"
-#include "standin-server/StandinServer.h"
-#include "standin-server/StandinSignIn.h"
 #include "standin-server/StandinTienLen.h"
-#include "support/PlatformReset.h"
+#include "support/ProgramRoadTest.h"
 
 using namespace zuno;
 using namespace zuno::standin;
@@ -45,76 +35,22 @@ void collectTexts(const ui::View& view, std::string& out) {
     for (const auto& sub : view.subviews()) collectTexts(*sub, out);
 }
 
-class TienLenScreenRoadTest : public ::testing::Test {
+class TienLenScreenRoadTest : public zuno::testing::ProgramRoadTest {
 protected:
     void SetUp() override {
-        ASSERT_TRUE(server.start());
-        signIn = StandinSignIn::installOn(server);
+        ASSERT_NO_FATAL_FAILURE(startStandin());
         signIn->addAccount({"lan", "hoa sen", kMe, 500000, 12, 250});
-        StandinLobbyLists::installOn(server);
         StandinTienLen::Options options;
         options.invitationDelay = 1;  // the main menu is up by then
         options.robotDelay = 0;
         options.seed = 7;
         options.turnSeconds = 120;  // no turn runs out while the test looks
         tienLen = StandinTienLen::installOn(server, signIn, options);
-        StandinHttp::installOn(http, server.port());
-        ASSERT_NE(http.start(), 0);
-
-        const std::string folder = zuno::testing::makeTemporaryFolder("tienlen-road");
-        app::ProgramOptions programOptions;
-        programOptions.headless = true;
-        programOptions.configFile = folder + "/config.plist";
-        std::ofstream(*programOptions.configFile) << configuration();
-        program = std::make_unique<app::Program>(programOptions);
-        ASSERT_TRUE(program->launch());
+        ASSERT_NO_FATAL_FAILURE(launchProgram("tienlen-road"));
         UIController::setInviting(true);
         settle();
     }
 
-    void TearDown() override {
-        program->shutDown();
-        program.reset();
-        http.stop();
-        server.stop();
-        Resources::setConfigurationFile(std::nullopt);
-        GlobalMessageHandler::getInstance().setLobbyUi(nullptr);
-        ui::Responder::clearFirstResponder();
-        ui::Application::shared().reset();
-        ui::Animator::shared().reset();
-    }
-
-    std::string configuration() const {
-        const std::string base = "http://127.0.0.1:" + std::to_string(http.port());
-        return R"(<?xml version="1.0" encoding="UTF-8"?><plist version="1.0"><dict>)"
-               "<key>Server</key><string>127.0.0.1</string><key>Port</key><string>" +
-               std::to_string(server.port()) + "</string><key>LinkServer</key><string>" + base +
-               "/serverlist</string><key>Hotline</key><string>19001234</string></dict></plist>";
-    }
-
-    static bool pump(const std::function<bool()>& done, int steps = 400) {
-        auto& loop = sys::RunLoop::main();
-        for (int i = 0; i < steps; ++i) {
-            if (done()) return true;
-            loop.runFor(0.05);
-            loop.runUntil(done, 0.02);
-        }
-        return done();
-    }
-    void settle() {
-        pump([this] {
-            return !program->navigation().isTransitioning() && !ui::Animator::shared().hasRunningAnimations();
-        });
-    }
-    template <class Screen>
-    std::shared_ptr<Screen> waitForTop() {
-        std::shared_ptr<Screen> screen;
-        pump([&] { return bool(screen = std::dynamic_pointer_cast<Screen>(program->navigation().topViewController())); });
-        settle();
-        return screen;
-    }
-    void tap(const ui::View& view) { program->delegate()->window->tapView(view); }
-    static void type(const std::string& text) { ui::Application::shared().sendText(text); }
     static std::string dialogText() { return UIController::shownDialogMessage().value_or(""); }
     static void pressDialogOk() {
         auto alerts = ui::AlertView::visibleAlerts();
@@ -153,11 +89,7 @@ protected:
         return out;
     }
 
-    StandinServer server;
-    HttpServer http;
-    std::shared_ptr<StandinSignIn> signIn;
     std::shared_ptr<StandinTienLen> tienLen;
-    std::unique_ptr<app::Program> program;
 };
 
 TEST_F(TienLenScreenRoadTest, AcceptTheInvitationPlayADealAndGetReadyForTheNext) {

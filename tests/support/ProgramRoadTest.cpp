@@ -1,0 +1,73 @@
+#include "support/ProgramRoadTest.h"
+
+#include <fstream>
+
+#include "lobby/GlobalMessageHandler.h"
+#include "platform/core/RunLoop.h"
+#include "platform/ui/Animation.h"
+#include "platform/ui/Application.h"
+#include "platform/ui/Responder.h"
+#include "shell/Resources.h"
+#include "standin-server/StandinLobbyLists.h"
+#include "support/PlatformReset.h"
+
+namespace zuno::testing {
+
+void ProgramRoadTest::startStandin() {
+    ASSERT_TRUE(server.start());
+    signIn = standin::StandinSignIn::installOn(server);
+    standin::StandinLobbyLists::installOn(server);
+}
+
+void ProgramRoadTest::launchProgram(const std::string& folderName) {
+    standin::StandinHttp::installOn(http, server.port());
+    ASSERT_NE(http.start(), 0);
+
+    const std::string folder = makeTemporaryFolder(folderName);
+    app::ProgramOptions options;
+    options.headless = true;
+    options.configFile = folder + "/config.plist";
+    std::ofstream(*options.configFile) << configuration();
+    program = std::make_unique<app::Program>(options);
+    ASSERT_TRUE(program->launch());
+}
+
+void ProgramRoadTest::TearDown() {
+    if (program) program->shutDown();
+    program.reset();
+    http.stop();
+    server.stop();
+    Resources::setConfigurationFile(std::nullopt);
+    GlobalMessageHandler::getInstance().setLobbyUi(nullptr);
+    ui::Responder::clearFirstResponder();
+    ui::Application::shared().reset();
+    ui::Animator::shared().reset();
+}
+
+std::string ProgramRoadTest::configuration() const {
+    const std::string base = "http://127.0.0.1:" + std::to_string(http.port());
+    return R"(<?xml version="1.0" encoding="UTF-8"?><plist version="1.0"><dict>)"
+           "<key>Server</key><string>127.0.0.1</string><key>Port</key><string>" +
+           std::to_string(server.port()) + "</string><key>LinkServer</key><string>" + base +
+           "/serverlist</string><key>Hotline</key><string>19001234</string></dict></plist>";
+}
+
+bool ProgramRoadTest::pump(const std::function<bool()>& done, int steps) {
+    auto& loop = sys::RunLoop::main();
+    for (int i = 0; i < steps; ++i) {
+        if (done()) return true;
+        loop.runFor(0.05);
+        loop.runUntil(done, 0.02);
+    }
+    return done();
+}
+
+void ProgramRoadTest::settle() {
+    pump([this] { return !program->navigation().isTransitioning() && !ui::Animator::shared().hasRunningAnimations(); });
+}
+
+void ProgramRoadTest::tap(const ui::View& view) { program->delegate()->window->tapView(view); }
+
+void ProgramRoadTest::type(const std::string& text) { ui::Application::shared().sendText(text); }
+
+}  // namespace zuno::testing

@@ -1,0 +1,52 @@
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <memory>
+#include <string>
+
+#include "Program.h"
+#include "standin-server/StandinHttp.h"
+#include "standin-server/StandinServer.h"
+#include "standin-server/StandinSignIn.h"
+
+namespace zuno::testing {
+
+// The desktop program's own code, headless, against the stand-in over TCP and HTTP. A test's SetUp
+// calls startStandin(), adds its accounts and stand-in parts, then launchProgram(); TearDown shuts the
+// program down, stops the stand-in and puts the shared platform state back.
+class ProgramRoadTest : public ::testing::Test {
+protected:
+    // Starts the server with sign-in and the lobby lists.
+    void startStandin();
+    // Starts the HTTP side and launches the program with a configuration pointing at the stand-in,
+    // kept in a fresh folder of that name.
+    void launchProgram(const std::string& folderName);
+    void TearDown() override;
+
+    // Runs the program (its timers on the virtual clock, the network in real time) until the
+    // condition holds.
+    static bool pump(const std::function<bool()>& done, int steps = 400);
+    // Until no screen change or animation is running.
+    void settle();
+    template <class Screen>
+    std::shared_ptr<Screen> waitForTop() {
+        std::shared_ptr<Screen> screen;
+        pump([&] { return bool(screen = std::dynamic_pointer_cast<Screen>(program->navigation().topViewController())); });
+        settle();
+        return screen;
+    }
+    void tap(const ui::View& view);
+    static void type(const std::string& text);
+
+    standin::StandinServer server;
+    standin::HttpServer http;
+    std::shared_ptr<standin::StandinSignIn> signIn;
+    std::unique_ptr<app::Program> program;
+
+private:
+    std::string configuration() const;
+};
+
+}  // namespace zuno::testing
