@@ -85,15 +85,10 @@ void ConfigView::loadLanguage() {
 }
 
 void ConfigView::doChangeLanguage(ui::Object*) {
-    Resources& r = Resources::getInstance();
-    const std::string language = r.currentLanguage() == "vi" ? "en" : "vi";
-    r.setCurrentLanguage(language);
+    const std::string language = Resources::getInstance().switchLanguage();
     loadLanguage();
     GlobalService::getInstance().setLanguageForAppWithSubId(kLanguageSubId, language);
     loadLanguage();
-    sys::UserDefaults& defaults = sys::UserDefaults::standard();
-    defaults.setObject(sys::Value(language), "language");
-    defaults.synchronize();
     viewWillAppear(true);
 }
 

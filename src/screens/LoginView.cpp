@@ -9,7 +9,9 @@
 #include "platform/ui/Image.h"
 #include "platform/ui/NavigationController.h"
 #include "platform/ui/ScreenFactory.h"
+#include "screens/MenuLinks.h"
 #include "screens/ScreenTitle.h"
+#include "screens/ServerListText.h"
 #include "screens/ServerView.h"
 #include "shell/Resources.h"
 #include "shell/UIController.h"
@@ -152,32 +154,15 @@ void LoginView::login() {
 void LoginView::doRegister(ui::Object*) {
     showDialog();
     if (Util::connectedToInternet()) {
-        pushNamed("RegisterView");
+        menu::pushNamed(*this, "RegisterView");
     } else {
         UIController::setOkValue(UIController::okNone);
         UIController::startOKDlg(text("ZUNO_noInternet"));
     }
 }
 
-void LoginView::pushNamed(const char* name) {
-    auto screen = ui::ScreenFactory::create(name);
-    if (!screen) {
-        sys::Log::line(std::string("Login: no screen named ") + name);
-        return;
-    }
-    if (auto nav = navigationController()) nav->pushViewController(screen, true);
-}
-
 void LoginView::forgotPassword(ui::Object*) {
-    auto& defaults = sys::UserDefaults::standard();
-    if (auto ip = defaults.stringForKey("ipServer")) {
-        GlobalService::setIP(*ip);
-        GlobalService::setPORT(static_cast<int32_t>(defaults.integerForKey("portServer")));
-    } else {
-        const Resources& r = Resources::getInstance();
-        GlobalService::setIP(r.configValue("Server").asText());
-        GlobalService::setPORT(static_cast<int32_t>(r.configValue("Port").asInteger()));
-    }
+    useLastOrConfiguredServer();
     if (GlobalService::isConnected()) MobileClient::getInstance()->manualDisconnect();
     auto& service = GlobalService::getInstance();
     service.setConnectOKListener(std::dynamic_pointer_cast<ConnectOKListener>(shared_from_this()));
@@ -205,27 +190,17 @@ void LoginView::onSaveLogin(ui::Object*) {
 }
 
 void LoginView::doChangeLanguage(ui::Object*) {
-    Resources& r = Resources::getInstance();
-    const std::string language = r.currentLanguage() == "vi" ? "en" : "vi";
-    r.setCurrentLanguage(language);
+    Resources::getInstance().switchLanguage();
     loadLanguage();
     showSaveLogin();
-    auto& defaults = sys::UserDefaults::standard();
-    defaults.setObject(sys::Value(language), "language");
-    defaults.synchronize();
     viewWillAppear(true);
 }
 
-void LoginView::callHotline(ui::Object*) {
-    UIController::callHotline(Resources::getInstance().configValue("Hotline").asText());
-}
+void LoginView::callHotline(ui::Object*) { menu::callHotline(); }
 
-void LoginView::tellFriend(ui::Object*) { pushNamed("TellFriendView"); }
+void LoginView::tellFriend(ui::Object*) { menu::pushNamed(*this, "TellFriendView"); }
 
-void LoginView::clickHuongDan(ui::Object*) {
-    pushNamed("EventView");
-    setWindowTitle(upperCased(sys::format("%@", text("ZUNO_guide"))));
-}
+void LoginView::clickHuongDan(ui::Object*) { menu::openEventPage(*this, "ZUNO_guide"); }
 
 void LoginView::txtUserDoneEditing(ui::Object*) { txvPass->becomeFirstResponder(); }
 
@@ -258,15 +233,14 @@ void LoginView::backGroundHidden(ui::Object*) {
     }
     txvUser->resignFirstResponder();
     txvPass->resignFirstResponder();
-    auto delegate = ZunoOnlineAppDelegate::current();
-    if (delegate && delegate->btnMenu && delegate->btnMenu->tag() == 1) showMenu();
+    menu::closeSideMenu(*this);
 }
 
 void LoginView::showDialog() { UIController::startNilDlg(text("ZUNO_checkNetwork")); }
 
 void LoginView::closeDialog() { UIController::closeDialog(); }
 
-void LoginView::showMainView() { pushNamed("MainView"); }
+void LoginView::showMainView() { menu::pushNamed(*this, "MainView"); }
 
 ZUNO_REGISTER_SCREEN(LoginView)
 

@@ -73,7 +73,6 @@ public:
 private:
     void showSaveLogin();
     void moveForm(double dy);
-    void pushNamed(const char* name);
 };
 
 }  // namespace zuno

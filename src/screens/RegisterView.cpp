@@ -12,6 +12,7 @@
 #include "platform/ui/NavigationController.h"
 #include "platform/ui/ScreenFactory.h"
 #include "screens/LobbyListScreen.h"
+#include "screens/MenuLinks.h"
 #include "screens/PageFetch.h"
 #include "screens/ServerListText.h"
 #include "shell/Resources.h"
@@ -235,15 +236,7 @@ void RegisterView::onConnectFail() {
 
 void RegisterView::forgotPassword(ui::Object*) {
     kindOf = kForgotPassword;
-    sys::UserDefaults& defaults = sys::UserDefaults::standard();
-    if (auto ip = defaults.stringForKey("ipServer")) {
-        GlobalService::setIP(*ip);
-        GlobalService::setPORT(static_cast<int32_t>(defaults.integerForKey("portServer")));
-    } else {
-        const Resources& r = Resources::getInstance();
-        GlobalService::setIP(r.configValue("Server").asText());
-        GlobalService::setPORT(portNumber(r.configValue("Port").asText()));
-    }
+    useLastOrConfiguredServer();
     disconnectIfConnected();
     GlobalService& service = GlobalService::getInstance();
     service.setConnectOKListener(std::static_pointer_cast<RegisterView>(shared_from_this()));
@@ -263,29 +256,15 @@ void RegisterView::doLogin(ui::Object*) {
     LobbyListScreen::setTopBarTitle(text("ZUNO_Zuno"));
 }
 
-void RegisterView::tellFriend(ui::Object*) {
-    auto screen = ui::ScreenFactory::create("TellFriendView");
-    if (auto nav = navigationController(); nav && screen) nav->pushViewController(screen, true);
-}
+void RegisterView::tellFriend(ui::Object*) { menu::pushNamed(*this, "TellFriendView"); }
 
-void RegisterView::clickHuongDan(ui::Object*) {
-    auto screen = ui::ScreenFactory::create("EventView");
-    if (auto nav = navigationController(); nav && screen) nav->pushViewController(screen, true);
-    LobbyListScreen::setTopBarTitle(sys::uppercase(text("ZUNO_guide")));
-}
+void RegisterView::clickHuongDan(ui::Object*) { menu::openEventPage(*this, "ZUNO_guide"); }
 
-void RegisterView::callHotline(ui::Object*) {
-    UIController::callHotline(Resources::getInstance().configValue("Hotline").asText());
-}
+void RegisterView::callHotline(ui::Object*) { menu::callHotline(); }
 
 void RegisterView::doChangeLanguage(ui::Object*) {
-    Resources& r = Resources::getInstance();
-    const std::string language = r.currentLanguage() == "vi" ? "en" : "vi";
-    r.setCurrentLanguage(language);
+    Resources::getInstance().switchLanguage();
     loadLanguage();
-    sys::UserDefaults& defaults = sys::UserDefaults::standard();
-    defaults.setObject(sys::Value(language), "language");
-    defaults.synchronize();
     viewWillAppear(true);
 }
 
@@ -317,8 +296,7 @@ void RegisterView::textFieldDoneEditting(ui::Object*) {
 void RegisterView::backGroundHidden(ui::Object*) {
     lowerForm();
     resignFields();
-    auto delegate = ZunoOnlineAppDelegate::current();
-    if (delegate && delegate->btnMenu && delegate->btnMenu->tag() == 1) showMenu();
+    menu::closeSideMenu(*this);
 }
 
 ZUNO_REGISTER_SCREEN(RegisterView)

@@ -2,6 +2,10 @@
 
 #include <cctype>
 
+#include "lobby/GlobalService.h"
+#include "platform/core/UserDefaults.h"
+#include "shell/Resources.h"
+
 namespace zuno {
 
 namespace {
@@ -40,6 +44,18 @@ int32_t serverPortValue(const std::string& portText) {
         if (value > 0x7fffffff) return 0;
     }
     return static_cast<int32_t>(value);
+}
+
+void useLastOrConfiguredServer() {
+    auto& defaults = sys::UserDefaults::standard();
+    if (auto ip = defaults.stringForKey("ipServer")) {
+        GlobalService::setIP(*ip);
+        GlobalService::setPORT(static_cast<int32_t>(defaults.integerForKey("portServer")));
+    } else {
+        const Resources& r = Resources::getInstance();
+        GlobalService::setIP(r.configValue("Server").asText());
+        GlobalService::setPORT(static_cast<int32_t>(r.configValue("Port").asInteger()));
+    }
 }
 
 }  // namespace zuno

@@ -19,4 +19,8 @@ std::vector<std::shared_ptr<Server>> parseServerList(std::string_view text);
 // The port of an entry: its leading decimal digits, 0 when there are none (or too many to be a port).
 int32_t serverPortValue(const std::string& portText);
 
+// Points the connection at the server picked last (kept in the user defaults), else at the configured
+// one.
+void useLastOrConfiguredServer();
+
 }  // namespace zuno

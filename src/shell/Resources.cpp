@@ -123,6 +123,15 @@ void Resources::setCurrentLanguage(std::string language) {
     currentLanguage_ = std::move(language);
 }
 
+std::string Resources::switchLanguage() {
+    const std::string language = currentLanguage() == "vi" ? "en" : "vi";
+    setCurrentLanguage(language);
+    auto& defaults = sys::UserDefaults::standard();
+    defaults.setObject(sys::Value(language), "language");
+    defaults.synchronize();
+    return language;
+}
+
 void Resources::loadLanguage() { loadLanguageWithPath(currentLanguage()); }
 
 void Resources::loadLanguageWithPath(const std::string& language) {

@@ -34,6 +34,8 @@ public:
     // "en" or "vi".
     std::string currentLanguage() const;
     void setCurrentLanguage(std::string language);
+    // Turns to the other language and keeps the choice ("language") in the user defaults; answers it.
+    std::string switchLanguage();
     // Loads the table of the current language.
     void loadLanguage();
     // Loads the table of the given language without changing the current language. Texts of
