@@ -17,7 +17,7 @@ std::string text(const char* key) { return Resources::getInstance().textForKey(k
 
 const ui::BindingTable& GameView::bindings() {
     using B = ui::Bind<GameView>;
-    static const ui::BindingTable table(&ZunoViewController::bindings(),
+    static const ui::BindingTable table(&MenuLinksScreen::bindings(),
                                         {
                                             B::outlet("viewTienlen", &GameView::viewTienlen),
                                             B::outlet("viewTienlenMB", &GameView::viewTienlenMB),
@@ -43,16 +43,8 @@ const ui::BindingTable& GameView::bindings() {
                                             B::outlet("lblBlocks", &GameView::lblBlocks),
                                             B::outlet("lblPoker", &GameView::lblPoker),
                                             B::outlet("lblOthers", &GameView::lblOthers),
-                                            B::outlet("lblGopY", &GameView::lblGopY),
-                                            B::outlet("lblGoiTroGiup", &GameView::lblGoiTroGiup),
-                                            B::outlet("lblTangBanBe", &GameView::lblTangBanBe),
-                                            B::outlet("lblHuongDan", &GameView::lblHuongDan),
                                             B::outlet("lblLuat", &GameView::lblLuat),
-                                            B::outlet("lblDangXuat", &GameView::lblDangXuat),
-                                            B::outlet("scrollView", &GameView::scrollView),
                                             B::outlet("newImgs", &GameView::newImgs),
-                                            // made by name when first shown
-                                            B::optionalOutlet("sendAdminView", &GameView::sendAdminView),
                                             B::action("doJoinRoomTienLen:", &GameView::doJoinRoomTienLen),
                                             B::action("doJoinRoomTienLenMB:", &GameView::doJoinRoomTienLenMB),
                                             B::action("doJoinRoomPhom:", &GameView::doJoinRoomPhom),
@@ -65,17 +57,11 @@ const ui::BindingTable& GameView::bindings() {
                                             B::action("doJoinRoomBlocks:", &GameView::doJoinRoomBlocks),
                                             B::action("doJoinRoomPoker:", &GameView::doJoinRoomPoker),
                                             B::action("doJoinOtherGames:", &GameView::doJoinOtherGames),
-                                            B::action("clickHuongDan:", &GameView::clickHuongDan),
-                                            B::action("clickQuyDinh:", &GameView::clickQuyDinh),
-                                            B::action("showTellFriendView", &GameView::showTellFriendView),
-                                            B::action("showSendAdminView", &GameView::showSendAdminView),
-                                            B::action("callHotline:", &GameView::callHotline),
-                                            B::action("backGroundHidden:", &GameView::backGroundHidden),
                                         });
     return table;
 }
 
-GameView::GameView(std::string nibName) : ZunoViewController(std::move(nibName)) {}
+GameView::GameView(std::string nibName) : MenuLinksScreen(std::move(nibName)) {}
 
 void GameView::viewDidLoad() {
     showLoadingScreen();
@@ -157,12 +143,6 @@ void GameView::doJoinRoomPoker(ui::Object*) {
 }
 
 void GameView::doJoinOtherGames(ui::Object*) { GlobalService::getInstance().getInfoWithKey(3); }
-void GameView::clickHuongDan(ui::Object*) { menu::openEventPage(*this, "ZUNO_guide"); }
-void GameView::clickQuyDinh(ui::Object*) { menu::openEventPage(*this, "ZUNO_term"); }
-void GameView::showTellFriendView() { menu::pushNamed(*this, "TellFriendView"); }
-void GameView::showSendAdminView() { menu::showSendAdminView(*this, sendAdminView); }
-void GameView::callHotline(ui::Object*) { menu::callHotline(); }
-void GameView::backGroundHidden(ui::Object*) { menu::closeSideMenu(*this); }
 
 ZUNO_REGISTER_SCREEN(GameView)
 

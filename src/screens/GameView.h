@@ -4,15 +4,14 @@
 
 #include "platform/ui/ImageView.h"
 #include "platform/ui/Label.h"
-#include "platform/ui/ScrollView.h"
-#include "shell/ZunoViewController.h"
+#include "screens/MenuLinks.h"
 
 namespace zuno {
 
 // The game list. Each tile sends only its game type; the server's confirmation installs the game and
 // opens its room list. New Phom, Poker and "more games" are offered; the other tiles stay hidden, their
 // tables being reached through accepted invitations.
-class GameView : public ZunoViewController {
+class GameView : public MenuLinksScreen {
     ZUNO_BINDINGS
 public:
     GameView() : GameView("GameView") {}
@@ -34,20 +33,12 @@ public:
     void doJoinRoomBlocks(ui::Object* sender);
     void doJoinRoomPoker(ui::Object* sender);
     void doJoinOtherGames(ui::Object* sender);
-    void clickHuongDan(ui::Object* sender);
-    void clickQuyDinh(ui::Object* sender);
-    void showTellFriendView();
-    void showSendAdminView();
-    void callHotline(ui::Object* sender);
-    void backGroundHidden(ui::Object* sender);
 
     std::shared_ptr<ui::View> viewTienlen, viewTienlenMB, viewPhom, viewPhomMoi, viewCotuong, viewCovua, viewBaiCao,
         viewXiZach, viewCaro, viewBlocks, viewPoker, viewOthers;
     std::shared_ptr<ui::Label> lblTienlen, lblTienlenMB, lblPhom, lblPhomMoi, lblCotuong, lblCovua, lblBaiCao,
         lblXiZach, lblCaro, lblBlocks, lblPoker, lblOthers;
-    std::shared_ptr<ui::Label> lblGopY, lblGoiTroGiup, lblTangBanBe, lblHuongDan, lblLuat, lblDangXuat;
-    std::shared_ptr<ui::ScrollView> scrollView;
-    std::shared_ptr<ui::ViewController> sendAdminView;
+    std::shared_ptr<ui::Label> lblLuat;
     std::shared_ptr<ui::ImageView> newImgs;
     ui::Point phomMoiCenter, gamesCenter;
 };

@@ -33,7 +33,7 @@ const FlyIn kFlyIns[] = {
 
 const ui::BindingTable& MainView::bindings() {
     using B = ui::Bind<MainView>;
-    static const ui::BindingTable table(&ZunoViewController::bindings(),
+    static const ui::BindingTable table(&MenuLinksScreen::bindings(),
                                         {
                                             B::outlet("imgAvatar", &MainView::imgAvatar),
                                             B::outlet("vieProfile", &MainView::vieProfile),
@@ -54,16 +54,8 @@ const ui::BindingTable& MainView::bindings() {
                                             B::outlet("lblConfig", &MainView::lblConfig),
                                             B::outlet("lblRange", &MainView::lblRange),
                                             B::outlet("lblEvent", &MainView::lblEvent),
-                                            B::outlet("lblHuongDan", &MainView::lblHuongDan),
                                             B::outlet("lblQuyDinh", &MainView::lblQuyDinh),
-                                            B::outlet("lblGopY", &MainView::lblGopY),
-                                            B::outlet("lblGoiTroGiup", &MainView::lblGoiTroGiup),
-                                            B::outlet("lblTangBanBe", &MainView::lblTangBanBe),
-                                            B::outlet("lblDangXuat", &MainView::lblDangXuat),
                                             B::outlet("btnPlayGames", &MainView::btnPlayGames),
-                                            B::outlet("scrollView", &MainView::scrollView),
-                                            // made by name when first shown
-                                            B::optionalOutlet("sendAdminView", &MainView::sendAdminView),
                                             B::action("doShowProfile:", &MainView::doShowProfile),
                                             B::action("doShowFriends:", &MainView::doShowFriends),
                                             B::action("doShowGames:", &MainView::doShowGames),
@@ -73,17 +65,11 @@ const ui::BindingTable& MainView::bindings() {
                                             B::action("doShowConfig:", &MainView::doShowConfig),
                                             B::action("doShowRange:", &MainView::doShowRange),
                                             B::action("doShowEvent:", &MainView::doShowEvent),
-                                            B::action("clickHuongDan:", &MainView::clickHuongDan),
-                                            B::action("clickQuyDinh:", &MainView::clickQuyDinh),
-                                            B::action("showTellFriendView", &MainView::showTellFriendView),
-                                            B::action("showSendAdminView", &MainView::showSendAdminView),
-                                            B::action("callHotline:", &MainView::callHotline),
-                                            B::action("backGroundHidden:", &MainView::backGroundHidden),
                                         });
     return table;
 }
 
-MainView::MainView(std::string nibName) : ZunoViewController(std::move(nibName)) {}
+MainView::MainView(std::string nibName) : MenuLinksScreen(std::move(nibName)) {}
 
 void MainView::viewDidLoad() {
     ZunoViewController::viewDidLoad();
@@ -166,12 +152,6 @@ void MainView::doShowShopping(ui::Object*) { menu::pushNamed(*this, "ShopView");
 void MainView::doShowConfig(ui::Object*) { menu::pushNamed(*this, "ConfigView"); }
 void MainView::doShowRange(ui::Object*) { menu::pushNamed(*this, "RankingView"); }
 void MainView::doShowEvent(ui::Object*) { menu::openEventPage(*this, "ZUNO_event"); }
-void MainView::clickHuongDan(ui::Object*) { menu::openEventPage(*this, "ZUNO_guide"); }
-void MainView::clickQuyDinh(ui::Object*) { menu::openEventPage(*this, "ZUNO_term"); }
-void MainView::showTellFriendView() { menu::pushNamed(*this, "TellFriendView"); }
-void MainView::showSendAdminView() { menu::showSendAdminView(*this, sendAdminView); }
-void MainView::callHotline(ui::Object*) { menu::callHotline(); }
-void MainView::backGroundHidden(ui::Object*) { menu::closeSideMenu(*this); }
 
 ZUNO_REGISTER_SCREEN(MainView)
 

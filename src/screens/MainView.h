@@ -5,15 +5,14 @@
 #include "platform/ui/Button.h"
 #include "platform/ui/ImageView.h"
 #include "platform/ui/Label.h"
-#include "platform/ui/ScrollView.h"
-#include "shell/ZunoViewController.h"
+#include "screens/MenuLinks.h"
 
 namespace zuno {
 
 // The main menu, first screen after signing in: tiles that fly in to open the profile, friends,
 // games, mail, top-up, shop, settings, rankings and events, and a strip of links (guide, terms,
 // feedback, hotline, tell a friend, logout).
-class MainView : public ZunoViewController {
+class MainView : public MenuLinksScreen {
     ZUNO_BINDINGS
 public:
     MainView() : MainView("MainView") {}
@@ -32,23 +31,14 @@ public:
     void doShowConfig(ui::Object* sender);
     void doShowRange(ui::Object* sender);
     void doShowEvent(ui::Object* sender);
-    void clickHuongDan(ui::Object* sender);
-    void clickQuyDinh(ui::Object* sender);
-    void showTellFriendView();
-    void showSendAdminView();
-    void callHotline(ui::Object* sender);
-    void backGroundHidden(ui::Object* sender);
 
     std::shared_ptr<ui::ImageView> imgAvatar;
     std::shared_ptr<ui::View> vieProfile, vieFriends, vieGames, vieMail, vieMoney, vieShopping, vieConfig, vieRange,
         vieEvent;
     std::shared_ptr<ui::Label> lblProfile, lblFriends, lblGames, lblMail, lblMoney, lblShopping, lblConfig, lblRange,
         lblEvent;
-    std::shared_ptr<ui::Label> lblHuongDan, lblQuyDinh, lblGopY, lblGoiTroGiup, lblTangBanBe, lblDangXuat;
+    std::shared_ptr<ui::Label> lblQuyDinh;
     std::shared_ptr<ui::Button> btnPlayGames;
-    std::shared_ptr<ui::ScrollView> scrollView;
-    // The feedback sheet, made when first shown.
-    std::shared_ptr<ui::ViewController> sendAdminView;
 };
 
 }  // namespace zuno

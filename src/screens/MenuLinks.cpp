@@ -46,3 +46,36 @@ void closeSideMenu(ZunoViewController& from) {
 }
 
 }  // namespace zuno::menu
+
+namespace zuno {
+
+const ui::BindingTable& MenuLinksScreen::bindings() {
+    using B = ui::Bind<MenuLinksScreen>;
+    static const ui::BindingTable table(&ZunoViewController::bindings(),
+                                        {
+                                            B::outlet("lblHuongDan", &MenuLinksScreen::lblHuongDan),
+                                            B::outlet("lblGopY", &MenuLinksScreen::lblGopY),
+                                            B::outlet("lblGoiTroGiup", &MenuLinksScreen::lblGoiTroGiup),
+                                            B::outlet("lblTangBanBe", &MenuLinksScreen::lblTangBanBe),
+                                            B::outlet("lblDangXuat", &MenuLinksScreen::lblDangXuat),
+                                            B::outlet("scrollView", &MenuLinksScreen::scrollView),
+                                            // made by name when first shown
+                                            B::optionalOutlet("sendAdminView", &MenuLinksScreen::sendAdminView),
+                                            B::action("clickHuongDan:", &MenuLinksScreen::clickHuongDan),
+                                            B::action("clickQuyDinh:", &MenuLinksScreen::clickQuyDinh),
+                                            B::action("showTellFriendView", &MenuLinksScreen::showTellFriendView),
+                                            B::action("showSendAdminView", &MenuLinksScreen::showSendAdminView),
+                                            B::action("callHotline:", &MenuLinksScreen::callHotline),
+                                            B::action("backGroundHidden:", &MenuLinksScreen::backGroundHidden),
+                                        });
+    return table;
+}
+
+void MenuLinksScreen::clickHuongDan(ui::Object*) { menu::openEventPage(*this, "ZUNO_guide"); }
+void MenuLinksScreen::clickQuyDinh(ui::Object*) { menu::openEventPage(*this, "ZUNO_term"); }
+void MenuLinksScreen::showTellFriendView() { menu::pushNamed(*this, "TellFriendView"); }
+void MenuLinksScreen::showSendAdminView() { menu::showSendAdminView(*this, sendAdminView); }
+void MenuLinksScreen::callHotline(ui::Object*) { menu::callHotline(); }
+void MenuLinksScreen::backGroundHidden(ui::Object*) { menu::closeSideMenu(*this); }
+
+}  // namespace zuno

@@ -3,6 +3,8 @@
 #include <memory>
 #include <string_view>
 
+#include "platform/ui/Label.h"
+#include "platform/ui/ScrollView.h"
 #include "shell/ZunoViewController.h"
 
 namespace zuno::menu {
@@ -22,3 +24,27 @@ void callHotline();
 void closeSideMenu(ZunoViewController& from);
 
 }  // namespace zuno::menu
+
+namespace zuno {
+
+// A screen with the strip of links in its scroll view: guide, terms, feedback, hotline, tell a friend
+// and logout.
+class MenuLinksScreen : public ZunoViewController {
+    ZUNO_BINDINGS
+public:
+    using ZunoViewController::ZunoViewController;
+
+    void clickHuongDan(ui::Object* sender);
+    void clickQuyDinh(ui::Object* sender);
+    void showTellFriendView();
+    void showSendAdminView();
+    void callHotline(ui::Object* sender);
+    void backGroundHidden(ui::Object* sender);
+
+    std::shared_ptr<ui::Label> lblHuongDan, lblGopY, lblGoiTroGiup, lblTangBanBe, lblDangXuat;
+    std::shared_ptr<ui::ScrollView> scrollView;
+    // The feedback sheet, made when first shown.
+    std::shared_ptr<ui::ViewController> sendAdminView;
+};
+
+}  // namespace zuno
