@@ -44,6 +44,10 @@ PlayerPtr UIController::myInfo() {
     std::lock_guard<std::mutex> lock(state().mutex);
     return state().myInfo;
 }
+int32_t UIController::myId() {
+    PlayerPtr me = myInfo();
+    return me ? me->IDDB() : -1;
+}
 void UIController::setMyInfo(PlayerPtr player) {
     std::lock_guard<std::mutex> lock(state().mutex);
     state().myInfo = player ? std::move(player) : std::make_shared<Player>();

@@ -44,6 +44,8 @@ public:
 
     static PlayerPtr myInfo();
     static void setMyInfo(PlayerPtr player);
+    // The signed-in player's id, -1 before signing in.
+    static int32_t myId();
 
     // The unread-mail button now shown, if any.
     static std::shared_ptr<ui::View> btnAlertMessage();

@@ -24,11 +24,6 @@ using namespace gametype;
 namespace {
 std::string text(const char* key) { return Resources::getInstance().textForKey(key); }
 
-int32_t myId() {
-    PlayerPtr me = UIController::myInfo();
-    return me ? me->IDDB() : -1;
-}
-
 std::string upper(std::string s) {
     for (char& c : s) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
     return s;
@@ -207,7 +202,7 @@ void GameCardView::startTimer(int value) {
 void GameCardView::showPlayerTime() {
     clockTimer_ = 0;
     const CardTableModel::ClockTick tick =
-        table().tickClock(clockSeconds(), UIController::gameType() == kTienLen, myId());
+        table().tickClock(clockSeconds(), UIController::gameType() == kTienLen, UIController::myId());
     if (tick.beep) PlaySound::playSoundWithSource(Resources::getInstance().com_onebeep());
     if (tick.sendSkip) TienLenService::getInstance().skipWithRoomId(roomId(), boardId());
     if (table().dieTime == 0 && progressTimer) progressTimer->setHidden(true);
@@ -326,7 +321,7 @@ void GameCardView::showSetupCuoc(ui::Object*) { showCuoc(); }
 void GameCardView::showCuoc() {
     const int8_t type = UIController::gameType();
     if (type == kTienLen || type == kTienLenMB) {
-        if (ownerID() == myId() && isGameEnd()) presentSheet(mnuCuoc);
+        if (ownerID() == UIController::myId() && isGameEnd()) presentSheet(mnuCuoc);
     } else if (type == kBaiCao || type == kXiZach) {
         if (isGameEnd()) {
             presentSheet(mnuCuoc);
@@ -381,7 +376,7 @@ void GameCardView::clickStartGame() {
     if (!btnStart) return;
     const std::string title = btnStart->titleForState(ui::ControlState::Normal).value_or("");
     if (title == text("ZUNO_start")) {
-        if (ownerID() == myId()) doStartGame();
+        if (ownerID() == UIController::myId()) doStartGame();
     } else if (title == text("ZUNO_ready") || title == text("ZUNO_noReady")) {
         doReady();
         btnStart->setHidden(true);

@@ -17,11 +17,6 @@ using namespace gametype;
 namespace {
 std::string text(const char* key) { return Resources::getInstance().textForKey(key); }
 
-int32_t myId() {
-    PlayerPtr me = UIController::myInfo();
-    return me ? me->IDDB() : -1;
-}
-
 int16_t& avatarShown() {
     static int16_t avatar = 0;
     return avatar;
@@ -65,7 +60,7 @@ void menuPlayer::viewWillAppear(bool animated) {
     if (btnBuzz) btnBuzz->setTitle(std::string("BUZZ"));
 
     PlayerPtr tapped = table.host ? table.host->currentControlPlayer() : nullptr;
-    const int32_t me = myId();
+    const int32_t me = UIController::myId();
     std::vector<std::shared_ptr<ui::Button>> shown;
     double height = 170;
     if (tapped && tapped->IDDB() == me) {
@@ -105,7 +100,7 @@ void menuPlayer::doKick() {
             auto& service = GlobalService::getInstance();
             if (table.isBoardGame) {
                 for (const auto& player : table.players) {
-                    if (player && player->IDDB() != myId())
+                    if (player && player->IDDB() != UIController::myId())
                         service.kickWithRoomId(*table.roomId, *table.boardId, player->IDDB());
                 }
             } else if (PlayerPtr tapped = table.host ? table.host->currentControlPlayer() : nullptr) {

@@ -11,8 +11,7 @@ void CardTableSeating::setupPlayersWithRoom(int8_t roomId, int8_t boardId, int32
     table_.ownerID = ownerId;
     table_.money = money;
     table_.players = std::move(players);
-    PlayerPtr me = UIController::myInfo();
-    table_.seatPlayersFrom(me ? me->IDDB() : -1);
+    table_.seatPlayersFrom(UIController::myId());
 }
 
 }  // namespace zuno

@@ -17,11 +17,6 @@ namespace zuno {
 namespace {
 constexpr int8_t kWinnerPosition = 4;
 constexpr int8_t kLoserPosition = 3;
-
-int32_t myId() {
-    PlayerPtr me = UIController::myInfo();
-    return me ? me->IDDB() : -1;
-}
 }  // namespace
 
 std::shared_ptr<TienLenLogicHandler> TienLenLogicHandler::getInstance() {
@@ -67,7 +62,7 @@ TienLenService& TienLenMBLogicHandler::service() const { return TienLenMBService
 void TienLenLogicHandler::onJoinGameSuccessWithRoomId(int8_t roomId, int8_t boardId, int32_t ownerId, int32_t money,
                                                       Players players) {
     sys::RunLoop::main().post([this, roomId, boardId, ownerId, money, players = std::move(players)] {
-        const int32_t me = myId();
+        const int32_t me = UIController::myId();
         PlayerPtr myInfo = UIController::myInfo();
         for (const PlayerPtr& player : players) {
             if (player->IDDB() == ownerId) player->setIsReady(true);
@@ -97,7 +92,7 @@ void TienLenLogicHandler::onChatFromBoardWithRoomId(int8_t roomId, int8_t boardI
 void TienLenLogicHandler::onKickedWithRoomId(int8_t roomId, int8_t boardId, int32_t kickedId) {
     onTable(roomId, boardId, [this, kickedId](TienLenTableScreen& table) {
         table.playerLeaveWithId(kickedId);
-        if (kickedId != myId()) {
+        if (kickedId != UIController::myId()) {
             table.resetSeat();
             return;
         }
@@ -183,7 +178,8 @@ void TienLenMBLogicHandler::claimInstantWin(int8_t roomId, int8_t boardId, const
                                             int32_t whoMoveFirst) const {
     if (CardMBUtils::checkForceFinishWithCards(cards, isFirstMatch)) service().forceFinishWithRoomId(roomId, boardId);
     // The server judges; a hand that passes both tests sends two claims.
-    if (CardMBUtils::checkForceFinishWith3DoiThongCo3Bich(cards) && (isFirstMatch || whoMoveFirst == myId()))
+    if (CardMBUtils::checkForceFinishWith3DoiThongCo3Bich(cards) &&
+        (isFirstMatch || whoMoveFirst == UIController::myId()))
         service().forceFinishWithRoomId(roomId, boardId);
 }
 

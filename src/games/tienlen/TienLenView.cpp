@@ -61,10 +61,7 @@ std::weak_ptr<TienLenView> TienLenView::weakSelf() {
     return std::static_pointer_cast<TienLenView>(shared_from_this());
 }
 
-int TienLenView::myId() const {
-    PlayerPtr me = UIController::myInfo();
-    return me ? me->IDDB() : -1;
-}
+int TienLenView::myId() const { return UIController::myId(); }
 
 TienLenPlayerPtr TienLenView::myPlayer() const {
     return std::dynamic_pointer_cast<TienLenPlayer>(table().me());
