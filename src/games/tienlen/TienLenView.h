@@ -90,6 +90,8 @@ public:
     void animateMyCards(const Cards& cards);
     void animateFiredCards(const Cards& cards, int seat);
     void animateEndedCards(const Cards& cards, int seat);
+    // The cards fly from `start` to a centred row at height y, laid just under the topmost view.
+    void flyCardsToRow(const Cards& cards, ui::Point start, double y);
     // One finger over the table, in the screen's points.
     void touchBeganAt(ui::Point point);
     void touchMovedTo(ui::Point point);

@@ -93,21 +93,14 @@ void TienLenView::animateMyCards(const Cards& cards) {
 
 void TienLenView::animateFiredCards(const Cards& cards, int seat) {
     PlaySound::playSoundWithSource(Resources::getInstance().bai_lat_bai());
-    const ui::Point start = seat == 0 ? endPoint : kSeatStart[std::clamp(seat, 0, 3)];
-    const int n = static_cast<int>(cards.size());
-    for (int i = 0; i < n; ++i) {
-        const auto& card = cards[static_cast<size_t>(i)];
-        card->setCenter(start);
-        const auto& subviews = view()->subviews();
-        if (subviews.empty()) view()->addSubview(card);
-        else view()->insertSubviewBelow(card, subviews.back().get());
-        card->setUserInteractionEnabled(false);
-        animateNamed("animate", 0.2, [&] { card->setCenter({240.0 - 20 * (n / 2) + 20 * i, 132}); });
-    }
+    flyCardsToRow(cards, seat == 0 ? endPoint : kSeatStart[std::clamp(seat, 0, 3)], 132);
 }
 
 void TienLenView::animateEndedCards(const Cards& cards, int seat) {
-    const ui::Point start = kSeatStart[std::clamp(seat, 0, 3)];
+    flyCardsToRow(cards, kSeatStart[std::clamp(seat, 0, 3)], 152);
+}
+
+void TienLenView::flyCardsToRow(const Cards& cards, ui::Point start, double y) {
     const int n = static_cast<int>(cards.size());
     for (int i = 0; i < n; ++i) {
         const auto& card = cards[static_cast<size_t>(i)];
@@ -116,7 +109,7 @@ void TienLenView::animateEndedCards(const Cards& cards, int seat) {
         if (subviews.empty()) view()->addSubview(card);
         else view()->insertSubviewBelow(card, subviews.back().get());
         card->setUserInteractionEnabled(false);
-        animateNamed("animate", 0.2, [&] { card->setCenter({240.0 - 20 * (n / 2) + 20 * i, 152}); });
+        animateNamed("animate", 0.2, [&] { card->setCenter({240.0 - 20 * (n / 2) + 20 * i, y}); });
     }
 }
 
