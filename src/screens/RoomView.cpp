@@ -171,7 +171,7 @@ std::shared_ptr<ui::TableViewCell> RoomView::cellForRowAtIndexPath(ui::TableView
 
     content->addSubview(barImage(340, "limit.png"));
     content->addSubview(barImage(412, "limit.png"));
-    const float full = fullness(room.roomFree());
+    const double full = fullness(room.roomFree());
     for (size_t i = 0; i < kCellThresholds.size(); ++i)
         content->addSubview(barImage(kBarCellX[i], full > kCellThresholds[i] ? "full.png" : "empty.png"));
     return cell;

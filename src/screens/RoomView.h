@@ -24,8 +24,10 @@ public:
     static constexpr double kHeaderHeight = 20;
     // A room holds this many places; the bar shows how many are taken.
     static constexpr int kRoomPlaces = 120;
-    // A bar cell is full when the fullness is strictly above its threshold.
-    static constexpr std::array<float, 5> kCellThresholds{0.f, 0.2f, 0.5f, 0.7f, 0.95f};
+    // A bar cell is full when the fullness is strictly above its threshold. The thresholds are
+    // exact decimals, not rounded to single precision: a fifth taken (0.2 in single precision is a
+    // hair above 0.2) fills the second cell.
+    static constexpr std::array<double, 5> kCellThresholds{0, 0.2, 0.5, 0.7, 0.95};
 
     RoomView() : RoomView("RoomView") {}
     explicit RoomView(std::string nibName);

@@ -30,7 +30,7 @@ std::shared_ptr<Board> board(int8_t id, int8_t players, bool locked, int32_t sta
 
 int fullCells(int8_t roomFree) {
     int full = 0;
-    for (float threshold : RoomView::kCellThresholds) full += RoomView::fullness(roomFree) > threshold;
+    for (double threshold : RoomView::kCellThresholds) full += RoomView::fullness(roomFree) > threshold;
     return full;
 }
 
@@ -79,6 +79,9 @@ TEST(RoomListBar, OccupancyCellsFollowTheSinglePrecisionFullness) {
         {"over-free shows none", 127, 0},
         {"100 free is a sixth full: one cell", 100, 1},
         {"60 free is exactly half, not above the third threshold", 60, 2},
+        {"96 free: a fifth in single precision is just above 0.2", 96, 2},
+        {"36 free: 0.7 in single precision stays below 0.7", 36, 3},
+        {"6 free: 0.95 in single precision stays below 0.95", 6, 4},
         {"30 free", 30, 4},
         {"no place free fills every cell", 0, 5},
         {"a negative count reads as over-full", -5, 5},
