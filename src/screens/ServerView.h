@@ -21,7 +21,7 @@ namespace zuno {
 // points fetches the list again.
 //
 // The fetch runs off the main thread with a time-out, so the window never freezes; a failed or
-// non-2xx answer counts as no text and is never cached.
+// non-2xx answer, or one that is not UTF-8, counts as no text and is never cached.
 class ServerView : public ZunoViewController,
                    public ConnectOKListener,
                    public ui::TableViewDataSource,
@@ -75,6 +75,7 @@ private:
     // Fetches the list text and hands it (none on failure) to the continuation on the main thread.
     void fetchServerText(std::function<void(std::optional<std::string>)> then);
     void showServerText(const std::optional<std::string>& text);
+    void clearList();
 
     std::shared_ptr<sys::HttpCall> fetch_;
 };
