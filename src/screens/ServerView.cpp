@@ -108,12 +108,15 @@ void ServerView::doRefresh() {
 }
 
 void ServerView::fetchServerText(std::function<void(std::optional<std::string>)> then) {
-    if (fetch_) fetch_->cancel();
+    // A fetch on its way answers every caller: a cancelled one would leave a spinner or a pull-refresh
+    // that never ends.
+    waitingForFetch_.push_back(std::move(then));
+    if (fetch_) return;
     const std::string url = Resources::getInstance().configValue("LinkServer").asText();
     sys::HttpRequest request = sys::HttpRequest::get(url);
     request.timeoutSeconds = kFetchTimeoutSeconds;
     std::weak_ptr<ServerView> weak = std::static_pointer_cast<ServerView>(shared_from_this());
-    fetch_ = sys::Http::start(std::move(request), [weak, then](const sys::HttpOutcome& outcome) {
+    fetch_ = sys::Http::start(std::move(request), [weak](const sys::HttpOutcome& outcome) {
         auto self = weak.lock();
         if (!self) return;
         self->fetch_.reset();
@@ -128,7 +131,9 @@ void ServerView::fetchServerText(std::function<void(std::optional<std::string>)>
             defaults.setObject(sys::Value(*text), kCacheKey);
             defaults.synchronize();
         }
-        then(text);
+        auto waiting = std::move(self->waitingForFetch_);
+        self->waitingForFetch_.clear();
+        for (const auto& then : waiting) then(text);
     });
 }
 

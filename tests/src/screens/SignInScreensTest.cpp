@@ -9,6 +9,7 @@
 #include "lobby/model/User.h"
 #include "net/MobileClient.h"
 #include "platform/core/UserDefaults.h"
+#include "platform/ui/ActivityIndicatorView.h"
 #include "platform/ui/Image.h"
 #include "screens/ChangePassView.h"
 #include "screens/GameView.h"
@@ -254,6 +255,45 @@ TEST_F(ServedServerList, ABodyThatIsNotUtf8CountsAsNoText) {
         EXPECT_EQ(defaults().stringForKey("serverdata"), c.cached);
         nav().popViewControllerAnimated(false);
         run(1);
+    }
+}
+
+TEST_F(ServedServerList, AFetchStartedWhileAnotherRunsLeavesNoSpinnerOrRefreshBehind) {
+    auto slow = standin::ServerResponse::text("A|1.2.3.4:5000;");
+    slow.delaySeconds = 0.3;
+    http.route("/serverlist", slow);
+    launch();
+    auto servers = std::make_shared<ServerView>();
+    nav().pushViewController(servers, false);
+    auto& table = *servers->tableView;
+    auto spinnerShown = [&] {
+        for (const auto& sub : servers->view()->subviews())
+            if (std::dynamic_pointer_cast<ui::ActivityIndicatorView>(sub)) return true;
+        return false;
+    };
+    auto settled = [&] {
+        EXPECT_TRUE(sys::RunLoop::main().runUntil([&] { return !servers->isFetching(); }, 20));
+        run(1);
+        EXPECT_FALSE(spinnerShown());
+        EXPECT_FALSE(servers->isReloading());
+        EXPECT_EQ(servers->listServers.size(), 1u);
+    };
+    {
+        SCOPED_TRACE("a pull while the first list is on its way");
+        ASSERT_TRUE(sys::RunLoop::main().runUntil([&] { return servers->isFetching(); }, 5));
+        ASSERT_TRUE(spinnerShown());
+        table.setContentOffset({0, -70});
+        servers->scrollViewDidEndDragging(table, false);
+        settled();
+    }
+    {
+        SCOPED_TRACE("the screen appears again while a pull fetches");
+        defaults().removeObjectForKey("serverdata");
+        table.setContentOffset({0, -70});
+        servers->scrollViewDidEndDragging(table, false);
+        ASSERT_TRUE(servers->isFetching());
+        servers->viewDidAppear(false);
+        settled();
     }
 }
 
