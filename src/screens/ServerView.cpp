@@ -5,6 +5,7 @@
 #include "platform/core/Log.h"
 #include "platform/core/RunLoop.h"
 #include "platform/core/UserDefaults.h"
+#include "platform/core/Utf8.h"
 #include "platform/ui/Image.h"
 #include "platform/ui/ImageView.h"
 #include "platform/ui/Label.h"
@@ -74,8 +75,14 @@ void ServerView::viewDidAppear(bool animated) {
 
 void ServerView::closeDialog() { UIController::closeDialog(); }
 
-void ServerView::detectInfos() {
+void ServerView::clearList() {
     listServers.clear();
+    // The table must not keep rows of the old list while the new one is on its way.
+    if (tableView) tableView->reloadData();
+}
+
+void ServerView::detectInfos() {
+    clearList();
     std::optional<std::string> cached = sys::UserDefaults::standard().stringForKey(kCacheKey);
     if (cached && !cached->empty()) {
         showServerText(cached);
@@ -89,7 +96,7 @@ void ServerView::detectInfos() {
 }
 
 void ServerView::doRefresh() {
-    listServers.clear();
+    clearList();
     fetchServerText([this](std::optional<std::string> text) {
         showServerText(text);
         // Every refresh ends, whatever came back.
@@ -101,25 +108,32 @@ void ServerView::doRefresh() {
 }
 
 void ServerView::fetchServerText(std::function<void(std::optional<std::string>)> then) {
-    if (fetch_) fetch_->cancel();
+    // A fetch on its way answers every caller: a cancelled one would leave a spinner or a pull-refresh
+    // that never ends.
+    waitingForFetch_.push_back(std::move(then));
+    if (fetch_) return;
     const std::string url = Resources::getInstance().configValue("LinkServer").asText();
     sys::HttpRequest request = sys::HttpRequest::get(url);
     request.timeoutSeconds = kFetchTimeoutSeconds;
     std::weak_ptr<ServerView> weak = std::static_pointer_cast<ServerView>(shared_from_this());
-    fetch_ = sys::Http::start(std::move(request), [weak, then](const sys::HttpOutcome& outcome) {
+    fetch_ = sys::Http::start(std::move(request), [weak](const sys::HttpOutcome& outcome) {
         auto self = weak.lock();
         if (!self) return;
         self->fetch_.reset();
         std::optional<std::string> text;
-        if (outcome.succeeded()) {
+        if (!outcome.succeeded()) {
+            sys::Log::line("Server list: " + outcome.error);
+        } else if (!sys::isValidUtf8(outcome.response.body)) {
+            sys::Log::line("Server list: the answer is not UTF-8 text");
+        } else {
             text = outcome.response.body;
             auto& defaults = sys::UserDefaults::standard();
             defaults.setObject(sys::Value(*text), kCacheKey);
             defaults.synchronize();
-        } else {
-            sys::Log::line("Server list: " + outcome.error);
         }
-        then(text);
+        auto waiting = std::move(self->waitingForFetch_);
+        self->waitingForFetch_.clear();
+        for (const auto& then : waiting) then(text);
     });
 }
 

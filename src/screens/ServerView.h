@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -21,7 +22,7 @@ namespace zuno {
 // points fetches the list again.
 //
 // The fetch runs off the main thread with a time-out, so the window never freezes; a failed or
-// non-2xx answer counts as no text and is never cached.
+// non-2xx answer, or one that is not UTF-8, counts as no text and is never cached.
 class ServerView : public ZunoViewController,
                    public ConnectOKListener,
                    public ui::TableViewDataSource,
@@ -72,11 +73,14 @@ public:
     int32_t port_server_old = 0;
 
 private:
-    // Fetches the list text and hands it (none on failure) to the continuation on the main thread.
+    // Fetches the list text and hands it (none on failure) to the continuation on the main thread;
+    // a call while a fetch is on its way waits for that fetch.
     void fetchServerText(std::function<void(std::optional<std::string>)> then);
     void showServerText(const std::optional<std::string>& text);
+    void clearList();
 
     std::shared_ptr<sys::HttpCall> fetch_;
+    std::vector<std::function<void(std::optional<std::string>)>> waitingForFetch_;
 };
 
 }  // namespace zuno

@@ -2,10 +2,14 @@
 // change-password checks and the game list.
 #include <gtest/gtest.h>
 
+#include <fstream>
+#include <sstream>
+
 #include "lobby/GlobalService.h"
 #include "lobby/model/User.h"
 #include "net/MobileClient.h"
 #include "platform/core/UserDefaults.h"
+#include "platform/ui/ActivityIndicatorView.h"
 #include "platform/ui/Image.h"
 #include "screens/ChangePassView.h"
 #include "screens/GameView.h"
@@ -17,6 +21,8 @@
 #include "shell/Resources.h"
 #include "shell/UIController.h"
 #include "src/shell/ShellFixture.h"
+#include "standin-server/http/HttpServer.h"
+#include "support/PlatformReset.h"
 #include "support/SnapshotCompare.h"
 
 namespace zuno::testing {
@@ -180,6 +186,115 @@ TEST_F(SignInScreens, PullToRefreshStartsOnlyPastTheThresholdAndAlwaysFinishes) 
     EXPECT_EQ(servers->refreshHeaderView->state(), RefreshTableHeaderView::kNormal);
     EXPECT_TRUE(servers->listServers.empty());
     EXPECT_EQ(defaults().stringForKey("serverdata"), "A|h:1;");
+}
+
+TEST_F(SignInScreens, ScrollingWhileARefreshFetchesShowsNoStaleRows) {
+    std::string text;
+    for (int i = 0; i < 12; ++i) text += "S" + std::to_string(i) + "|h:" + std::to_string(i) + ";";
+    defaults().setObject(sys::Value(text), "serverdata");
+    launch();
+    auto servers = showNew<ServerView>();
+    auto& table = *servers->tableView;
+    table.setContentOffset({0, -65});
+    servers->scrollViewDidEndDragging(table, false);
+    ASSERT_TRUE(servers->isFetching());
+    // Rows further down come into view before the new list has arrived.
+    table.setContentOffset({0, 500});
+    table.layoutSubviews();
+    EXPECT_FALSE(table.cellForRowAtIndexPath({0, 10}));
+    ASSERT_TRUE(sys::RunLoop::main().runUntil([&] { return !servers->isFetching(); }, 20));
+}
+
+// The server list served over HTTP by a local server that the configuration points at.
+class ServedServerList : public SignInScreens {
+protected:
+    void SetUp() override {
+        SignInScreens::SetUp();
+        ASSERT_NE(http.start(), 0);
+        std::ifstream bundled(std::string(ZUNO_BUNDLE_DIR) + "/ZunoOnlineConfig.plist");
+        std::stringstream config;
+        config << bundled.rdbuf();
+        std::string plist = config.str();
+        const std::string configured = "http://127.0.0.1:20106/serverlist";
+        plist.replace(plist.find(configured), configured.size(), http.url("/serverlist"));
+        const std::string file = makeTemporaryFolder("served-list") + "/config.plist";
+        std::ofstream(file) << plist;
+        Resources::setConfigurationFile(file);
+        Resources::resetForTests();
+    }
+    void TearDown() override {
+        SignInScreens::TearDown();
+        http.stop();
+        Resources::setConfigurationFile(std::nullopt);
+        Resources::resetForTests();
+    }
+    standin::HttpServer http;
+};
+
+TEST_F(ServedServerList, ABodyThatIsNotUtf8CountsAsNoText) {
+    struct Case {
+        const char* name;
+        std::string body;
+        size_t rows;
+        std::optional<std::string> cached;
+    };
+    const std::vector<Case> cases{
+        {"a good list is shown and cached", "A|1.2.3.4:5000;", 1, "A|1.2.3.4:5000;"},
+        {"not UTF-8: no rows, nothing cached", "A|1.2.3.4:5000;B\xff|h:1;", 0, std::nullopt},
+    };
+    launch();
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        defaults().removeObjectForKey("serverdata");
+        http.route("/serverlist", standin::ServerResponse::text(c.body));
+        auto servers = std::make_shared<ServerView>();
+        nav().pushViewController(servers, false);
+        ASSERT_TRUE(sys::RunLoop::main().runUntil([&] { return http.requestCount() > 0 && !servers->isFetching(); }, 20));
+        http.clearRequests();
+        EXPECT_EQ(servers->listServers.size(), c.rows);
+        EXPECT_EQ(defaults().stringForKey("serverdata"), c.cached);
+        nav().popViewControllerAnimated(false);
+        run(1);
+    }
+}
+
+TEST_F(ServedServerList, AFetchStartedWhileAnotherRunsLeavesNoSpinnerOrRefreshBehind) {
+    auto slow = standin::ServerResponse::text("A|1.2.3.4:5000;");
+    slow.delaySeconds = 0.3;
+    http.route("/serverlist", slow);
+    launch();
+    auto servers = std::make_shared<ServerView>();
+    nav().pushViewController(servers, false);
+    auto& table = *servers->tableView;
+    auto spinnerShown = [&] {
+        for (const auto& sub : servers->view()->subviews())
+            if (std::dynamic_pointer_cast<ui::ActivityIndicatorView>(sub)) return true;
+        return false;
+    };
+    auto settled = [&] {
+        EXPECT_TRUE(sys::RunLoop::main().runUntil([&] { return !servers->isFetching(); }, 20));
+        run(1);
+        EXPECT_FALSE(spinnerShown());
+        EXPECT_FALSE(servers->isReloading());
+        EXPECT_EQ(servers->listServers.size(), 1u);
+    };
+    {
+        SCOPED_TRACE("a pull while the first list is on its way");
+        ASSERT_TRUE(sys::RunLoop::main().runUntil([&] { return servers->isFetching(); }, 5));
+        ASSERT_TRUE(spinnerShown());
+        table.setContentOffset({0, -70});
+        servers->scrollViewDidEndDragging(table, false);
+        settled();
+    }
+    {
+        SCOPED_TRACE("the screen appears again while a pull fetches");
+        defaults().removeObjectForKey("serverdata");
+        table.setContentOffset({0, -70});
+        servers->scrollViewDidEndDragging(table, false);
+        ASSERT_TRUE(servers->isFetching());
+        servers->viewDidAppear(false);
+        settled();
+    }
 }
 
 TEST_F(SignInScreens, ChangePasswordChecksInOrderAndAlwaysCloses) {
