@@ -151,7 +151,7 @@ void TienLenView::clickAutomaticSelectedCards() {
     if (title == text("ZUNO_autoselect")) {
         if (auto me = myPlayer()) {
             SpriteHand hand(*me);
-            autoSelect(currentCardsValue, hand);
+            autoSelect(tableSetAscending(), hand);
         }
     } else {
         clickConfig();
@@ -174,6 +174,12 @@ bool TienLenView::checkValidSelectedCards() {
     return false;
 }
 
+TienLenView::CardIds TienLenView::tableSetAscending() const {
+    CardIds ids = currentCardsValue;
+    sortIds(ids);
+    return ids;
+}
+
 bool TienLenView::isAvailableFiredCards() {
     auto me = myPlayer();
     selectedCards = me ? me->getSelectedCardsValue() : CardIds{};
@@ -187,7 +193,7 @@ bool TienLenView::isAvailableFiredCards() {
         forceMove3Bich = false;
     }
     if (currentCards.empty()) return true;
-    if (!beats(sorted, typeOf(sorted), currentCardsValue, currentCardsType)) {
+    if (!beats(sorted, typeOf(sorted), tableSetAscending(), currentCardsType)) {
         showChatWithSeat(kCentre, text("ZUNO_notSameOrSmaller"));
         return false;
     }

@@ -144,6 +144,8 @@ protected:
     virtual TienLenService& service() const;
 
 private:
+    // The set to beat in ascending order, as the rules read it (the wire does not promise the order).
+    CardIds tableSetAscending() const;
     void startTurn(int32_t userId);
     void removeCardSprites(const std::function<bool(const CardView&)>& which);
     void removeTableCards();

@@ -320,6 +320,15 @@ TEST_F(TienLenViewTest, TheSouthernTableTakesAHigherSingleOfAnySuit) {
     EXPECT_TRUE(table->isAvailableFiredCards());
 }
 
+TEST_F(TienLenViewTest, AnUnorderedSetOnTheTableIsBeatenByItsHighestCard) {
+    auto table = openTable(fourPlayers());
+    table->startWithWhoMoveFirst(20, 20, kHand);
+    table->moveWithPlayerId(20, Ids{19, 14, 10}, 10);  // 5-6-7 topped by the 7 of hearts
+    run(2);
+    for (int8_t id : {9, 13, 17}) tap(*table, id);  // 5-6-7 topped by the 7 of clubs
+    EXPECT_FALSE(table->isAvailableFiredCards());
+}
+
 TEST_F(TienLenViewTest, Snapshots) {
     auto table = openTable(fourPlayers());
     table->lblPhong->setText("Phòng 1 - Bàn 2");
