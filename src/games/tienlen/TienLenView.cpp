@@ -46,7 +46,8 @@ const ui::BindingTable& TienLenView::bindings() {
     static const ui::BindingTable table(
         &GameCardView::bindings(),
         {B::action("clickStartGame", &TienLenView::clickStartGame),
-         B::action("clickAutomaticSelectedCards", &TienLenView::clickAutomaticSelectedCards)});
+         B::action("clickAutomaticSelectedCards", &TienLenView::clickAutomaticSelectedCards),
+         B::action("kickPlayer:", &TienLenView::kickPlayer)});
     return table;
 }
 

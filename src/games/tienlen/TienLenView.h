@@ -63,6 +63,8 @@ public:
         GameCardView::showFlyTextWirhFromId(playerId, money);
     }
     void updateMoneyForPlayer(int32_t playerId, int32_t money) override;
+    // A kick button: its tag is the player to kick.
+    void kickPlayer(ui::Button* sender);
     void onBuzzWithContent(const std::string& content) override { GameCardView::onBuzzWithContent(content); }
 
     // Turn flow.

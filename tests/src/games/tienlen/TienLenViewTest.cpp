@@ -9,6 +9,7 @@
 #include "games/tienlen/TienLenMBService.h"
 #include "games/tienlen/TienLenMBView.h"
 #include "games/tienlen/TienLenService.h"
+#include "lobby/GlobalService.h"
 #include "platform/media/Sound.h"
 #include "shell/Resources.h"
 #include "src/table/TableFixture.h"
@@ -285,6 +286,15 @@ TEST_F(TienLenViewTest, MoneyChangesInARowMakeOneCoinSound) {
     EXPECT_EQ(playsOf("trung-tien"), 2);
     EXPECT_EQ(table->table().playerAtSeat(1)->money(), 2000);
     table->updateMoneyForPlayer(99, 5);  // on no seat: nothing changes
+}
+
+TEST_F(TienLenViewTest, AKickButtonKicksThePlayerOfItsTag) {
+    auto table = openTable(fourPlayers());
+    ui::Button kick;
+    kick.setTag(30);
+    ServiceRecording lobby(GlobalService::getInstance());
+    table->kickPlayer(&kick);
+    EXPECT_EQ(lobby.takeOne(), bytesOf(GlobalService::getInstance(), [](auto& s) { s.kickWithRoomId(1, 2, 30); }));
 }
 
 TEST_F(TienLenViewTest, TheNorthernTableDiffers) {
