@@ -60,7 +60,8 @@ void CardView::setSelected() {
     ui::View::beginAnimations(std::string("selectedCard"));
     ui::View::setAnimationDuration(0.1);
     ui::Point c = center();
-    oldCenter = isSelected ? ui::Point{c.x, c.y - kRaise} : c;
+    // A raised card sits kRaise above its lowered place (y grows downwards).
+    oldCenter = isSelected ? ui::Point{c.x, c.y + kRaise} : c;
     setCenter(ui::Point{c.x, isSelected ? c.y + kRaise : c.y - kRaise});
     isSelected = !isSelected;
     ui::View::commitAnimations();

@@ -46,7 +46,8 @@ const ui::BindingTable& TienLenView::bindings() {
     static const ui::BindingTable table(
         &GameCardView::bindings(),
         {B::action("clickStartGame", &TienLenView::clickStartGame),
-         B::action("clickAutomaticSelectedCards", &TienLenView::clickAutomaticSelectedCards)});
+         B::action("clickAutomaticSelectedCards", &TienLenView::clickAutomaticSelectedCards),
+         B::action("kickPlayer:", &TienLenView::kickPlayer)});
     return table;
 }
 
@@ -151,7 +152,7 @@ void TienLenView::clickAutomaticSelectedCards() {
     if (title == text("ZUNO_autoselect")) {
         if (auto me = myPlayer()) {
             SpriteHand hand(*me);
-            autoSelect(currentCardsValue, hand);
+            autoSelect(tableSetAscending(), hand);
         }
     } else {
         clickConfig();
@@ -174,6 +175,12 @@ bool TienLenView::checkValidSelectedCards() {
     return false;
 }
 
+TienLenView::CardIds TienLenView::tableSetAscending() const {
+    CardIds ids = currentCardsValue;
+    sortIds(ids);
+    return ids;
+}
+
 bool TienLenView::isAvailableFiredCards() {
     auto me = myPlayer();
     selectedCards = me ? me->getSelectedCardsValue() : CardIds{};
@@ -187,7 +194,7 @@ bool TienLenView::isAvailableFiredCards() {
         forceMove3Bich = false;
     }
     if (currentCards.empty()) return true;
-    if (!beats(sorted, typeOf(sorted), currentCardsValue, currentCardsType)) {
+    if (!beats(sorted, typeOf(sorted), tableSetAscending(), currentCardsType)) {
         showChatWithSeat(kCentre, text("ZUNO_notSameOrSmaller"));
         return false;
     }

@@ -63,6 +63,8 @@ public:
         GameCardView::showFlyTextWirhFromId(playerId, money);
     }
     void updateMoneyForPlayer(int32_t playerId, int32_t money) override;
+    // A kick button: its tag is the player to kick.
+    void kickPlayer(ui::Button* sender);
     void onBuzzWithContent(const std::string& content) override { GameCardView::onBuzzWithContent(content); }
 
     // Turn flow.
@@ -144,6 +146,8 @@ protected:
     virtual TienLenService& service() const;
 
 private:
+    // The set to beat in ascending order, as the rules read it (the wire does not promise the order).
+    CardIds tableSetAscending() const;
     void startTurn(int32_t userId);
     void removeCardSprites(const std::function<bool(const CardView&)>& which);
     void removeTableCards();

@@ -1,6 +1,7 @@
 // The seats of the Tien Len table: who is drawn where, joins, leaves, ready marks, the owner, the stake
 // and money changes.
 #include "games/tienlen/TienLenView.h"
+#include "lobby/GlobalService.h"
 #include "platform/ui/Image.h"
 #include "shell/PlaySound.h"
 #include "shell/Resources.h"
@@ -225,6 +226,13 @@ void TienLenView::updateMoneyForPlayer(int32_t playerId, int32_t change) {
     PlayerPtr player = table().playerAtSeat(seat);
     player->addMoney(change);
     setSeatInfoWithSeat(seat, player);
+}
+
+void TienLenView::kickPlayer(ui::Button* sender) {
+    if (!sender) return;
+    GlobalService::getInstance().kickWithRoomId(roomId(), boardId(), sender->tag());
+    // Only a sheet on screen has anything to slide out.
+    if (mnuAuto && mnuAuto->isViewLoaded() && mnuAuto->view()->superviewPointer()) mnuAuto->slideOut();
 }
 
 }  // namespace zuno

@@ -99,9 +99,11 @@ TEST(CardSprites, TogglingRaisesLowersAndTellsTheRightScreen) {
     card.setSelected();
     EXPECT_TRUE(card.isSelected);
     EXPECT_EQ(card.center(), (ui::Point{240, 127}));
+    EXPECT_EQ(card.oldCenter, (ui::Point{240, 142}));
     card.setSelected();
     EXPECT_FALSE(card.isSelected);
     EXPECT_EQ(card.center(), (ui::Point{240, 142}));
+    EXPECT_EQ(card.oldCenter, (ui::Point{240, 142}));  // always the lowered place
     EXPECT_EQ(tienLen->checks, 2);
 
     UIController::setGameType(12);

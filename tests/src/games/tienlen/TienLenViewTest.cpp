@@ -9,6 +9,7 @@
 #include "games/tienlen/TienLenMBService.h"
 #include "games/tienlen/TienLenMBView.h"
 #include "games/tienlen/TienLenService.h"
+#include "lobby/GlobalService.h"
 #include "platform/media/Sound.h"
 #include "shell/Resources.h"
 #include "src/table/TableFixture.h"
@@ -287,6 +288,15 @@ TEST_F(TienLenViewTest, MoneyChangesInARowMakeOneCoinSound) {
     table->updateMoneyForPlayer(99, 5);  // on no seat: nothing changes
 }
 
+TEST_F(TienLenViewTest, AKickButtonKicksThePlayerOfItsTag) {
+    auto table = openTable(fourPlayers());
+    ui::Button kick;
+    kick.setTag(30);
+    ServiceRecording lobby(GlobalService::getInstance());
+    table->kickPlayer(&kick);
+    EXPECT_EQ(lobby.takeOne(), bytesOf(GlobalService::getInstance(), [](auto& s) { s.kickWithRoomId(1, 2, 30); }));
+}
+
 TEST_F(TienLenViewTest, TheNorthernTableDiffers) {
     auto table = openNorthern(fourPlayers());
     table->setIsFirstMatch(true);  // as my join sets it
@@ -318,6 +328,15 @@ TEST_F(TienLenViewTest, TheSouthernTableTakesAHigherSingleOfAnySuit) {
     run(2);
     tap(*table, 4);
     EXPECT_TRUE(table->isAvailableFiredCards());
+}
+
+TEST_F(TienLenViewTest, AnUnorderedSetOnTheTableIsBeatenByItsHighestCard) {
+    auto table = openTable(fourPlayers());
+    table->startWithWhoMoveFirst(20, 20, kHand);
+    table->moveWithPlayerId(20, Ids{19, 14, 10}, 10);  // 5-6-7 topped by the 7 of hearts
+    run(2);
+    for (int8_t id : {9, 13, 17}) tap(*table, id);  // 5-6-7 topped by the 7 of clubs
+    EXPECT_FALSE(table->isAvailableFiredCards());
 }
 
 TEST_F(TienLenViewTest, Snapshots) {
