@@ -38,4 +38,20 @@ std::vector<Record> readResultRecords(Message& message, const std::function<Reco
     return records;
 }
 
+// The end of a deal (50: RB, records) and a deal already running (62: RB, interval, records), read alike
+// by both banker games into their own records and logic handlers.
+template <typename Record, typename Logic>
+void decodeBankerResults(Message& message, Logic& logic, const std::function<Record(Message&)>& readOne) {
+    const bool playing = message._commandId() == BankerCommand::SC_PLAYING;
+    cardwire::guardCase(playing ? "SC_PLAYING" : "SC_STOP_GAME", [&] {
+        int8_t roomId = cardwire::readByte(message);
+        int8_t boardId = cardwire::readByte(message);
+        int8_t interval = playing ? cardwire::readByte(message) : int8_t{0};
+        auto records = readResultRecords<Record>(message, readOne);
+        const auto count = static_cast<int32_t>(records.size());
+        if (playing) logic.onPlayingWithRoomId(roomId, boardId, interval, count, std::move(records));
+        else logic.onStopGameWithRoomId(roomId, boardId, count, std::move(records));
+    });
+}
+
 }  // namespace zuno

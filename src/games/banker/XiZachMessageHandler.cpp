@@ -63,24 +63,7 @@ void XiZachMessageHandler::onMessage(Message& message) {
             break;
         case C::SC_MOVE: guardCase("SC_MOVE", [&] { decodeMove(message, *logic); }); break;
         case C::SC_STOP_GAME:
-            guardCase("SC_STOP_GAME", [&] {
-                int8_t roomId = readByte(message);
-                int8_t boardId = readByte(message);
-                auto records = readResultRecords<Record>(message, readRecord);
-                const auto count = static_cast<int32_t>(records.size());
-                logic->onStopGameWithRoomId(roomId, boardId, count, std::move(records));
-            });
-            break;
-        case C::SC_PLAYING:
-            guardCase("SC_PLAYING", [&] {
-                int8_t roomId = readByte(message);
-                int8_t boardId = readByte(message);
-                int8_t interval = readByte(message);
-                auto records = readResultRecords<Record>(message, readRecord);
-                const auto count = static_cast<int32_t>(records.size());
-                logic->onPlayingWithRoomId(roomId, boardId, interval, count, std::move(records));
-            });
-            break;
+        case C::SC_PLAYING: decodeBankerResults<Record>(message, *logic, readRecord); break;
         default: break;
     }
 }
