@@ -12,12 +12,7 @@ namespace zuno {
 namespace {
 using C = BoardTableCommand;
 
-const BoardTableDialect kDialect{
-    .logNameOf = boardTableCommandName,
-    .logsMessageId = true,
-    .lowerCasesJoinNames = true,
-    .logsSeatAndReadyValues = false,
-};
+const BoardTableDialect kDialect{.logsMessageId = true};
 }  // namespace
 
 BlocksMessageHandler::BlocksMessageHandler() : BoardTableMessageHandler(kDialect) {}

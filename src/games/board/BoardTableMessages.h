@@ -29,10 +29,14 @@ struct BoardTableCommand : TableCommand {
     static constexpr int8_t SC_GAME_RESULT = 37;
 };
 
-// Where the games' decoders differ in what they log and in how they keep names.
+// The command names as most board decoders log them ("SC_START", ...); null for the buzz.
+const char* boardTableCommandName(int8_t commandId);
+
+// Where the games' decoders differ in what they log and in how they keep names; the defaults are the
+// common case.
 struct BoardTableDialect {
     // The line logged when a case begins; null logs nothing.
-    const char* (*logNameOf)(int8_t commandId) = nullptr;
+    const char* (*logNameOf)(int8_t commandId) = boardTableCommandName;
     // "message id: <id>" before every message.
     bool logsMessageId = false;
     // The names of the join reply are kept in small letters.
@@ -44,8 +48,6 @@ struct BoardTableDialect {
 // The board tables have two seats.
 constexpr int kBoardTableSeats = 2;
 
-// The command names as most board decoders log them ("SC_START", ...); null for the buzz.
-const char* boardTableCommandName(int8_t commandId);
 
 // Logs the line that begins a case, if the dialect has one for the command.
 void logBoardTableCase(int8_t commandId, const BoardTableDialect& dialect);

@@ -11,12 +11,7 @@ namespace zuno {
 namespace {
 using C = BoardTableCommand;
 
-const BoardTableDialect kDialect{
-    .logNameOf = boardTableCommandName,
-    .logsMessageId = false,
-    .lowerCasesJoinNames = true,
-    .logsSeatAndReadyValues = false,
-};
+const BoardTableDialect kDialect{};
 }  // namespace
 
 CaroMessageHandler::CaroMessageHandler() : BoardTableMessageHandler(kDialect) {}

@@ -11,12 +11,7 @@ namespace zuno {
 namespace {
 using C = BoardTableCommand;
 
-const BoardTableDialect kDialect{
-    .logNameOf = boardTableCommandName,
-    .logsMessageId = true,
-    .lowerCasesJoinNames = true,
-    .logsSeatAndReadyValues = false,
-};
+const BoardTableDialect kDialect{.logsMessageId = true};
 }  // namespace
 
 CoTuongMessageHandler::CoTuongMessageHandler() : BoardTableMessageHandler(kDialect) {}
