@@ -9,6 +9,7 @@
 #include <cstdint>
 #include <functional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "net/Message.h"
@@ -48,5 +49,17 @@ void guardCase(const char* label, const std::function<void()>& decode);
 
 // The nudge, handed on as one text: "sender: text".
 std::string readBuzz(Message& message);
+
+// The bonus money of 52 (RB, int whoBonus, int money, UTF description), which the card tables hand over
+// alike.
+template <class Logic>
+void readBonusMoney(Message& message, Logic& logic) {
+    const int8_t roomId = readByte(message);
+    const int8_t boardId = readByte(message);
+    const int32_t whoBonus = message.readInt();
+    const int32_t money = message.readInt();
+    std::string des = readText(message);
+    logic.onBonusMoneyWithRommId(roomId, boardId, whoBonus, money, std::move(des));
+}
 
 }  // namespace zuno::tablewire

@@ -38,14 +38,7 @@ bool decodeSharedBankerMessage(Message& message, BankerTableLogicHandler& logic)
             });
             return true;
         case C::SC_BONUS_MONEY:
-            guardCase("SC_BONUS_MONEY", [&] {
-                int8_t roomId = readByte(message);
-                int8_t boardId = readByte(message);
-                int32_t whoBonus = message.readInt();
-                int32_t money = message.readInt();
-                std::string des = readText(message);
-                logic.onBonusMoneyWithRommId(roomId, boardId, whoBonus, money, std::move(des));
-            });
+            guardCase("SC_BONUS_MONEY", [&] { readBonusMoney(message, logic); });
             return true;
         case C::CHESS_COMMAND:
             guardCase("CHESS_COMMAND", [&] {

@@ -159,15 +159,7 @@ void decode(Message& m, TienLenLogicHandler& logic) {
         logic.onSomeOneFinishWithRoomId(roomId, boardId, whoFinish, position, money, exp);
         break;
     }
-    case C::SC_BONUS_MONEY: {
-        const int8_t roomId = readByte(m);
-        const int8_t boardId = readByte(m);
-        const int32_t whoBonus = m.readInt();
-        const int32_t money = m.readInt();
-        std::string des = readText(m);
-        logic.onBonusMoneyWithRommId(roomId, boardId, whoBonus, money, std::move(des));
-        break;
-    }
+    case C::SC_BONUS_MONEY: readBonusMoney(m, logic); break;
     case C::SC_FORCE_FINISH: {
         const int8_t roomId = readByte(m);
         const int8_t boardId = readByte(m);
