@@ -1,6 +1,11 @@
 #pragma once
 
+#include <functional>
 #include <memory>
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
 
 #include "lobby/RequestService.h"
 #include "support/RecordingSession.h"
@@ -31,5 +36,23 @@ private:
     RequestService& service_;
     std::shared_ptr<IMobileClient> previous_;
 };
+
+// One request of a service and the bytes it must queue: the command id, then the payload.
+struct RequestExpectation {
+    std::string name;
+    RequestService& service;
+    std::function<void()> call;
+    sys::Data bytes;  // empty: nothing may be sent
+};
+
+// Each call sends exactly its bytes, as one message (or nothing when no bytes are expected).
+inline void expectEach(const std::vector<RequestExpectation>& cases) {
+    for (const auto& c : cases) {
+        ServiceRecording rec(c.service);
+        c.call();
+        EXPECT_EQ(rec.session->sent().size(), c.bytes.empty() ? 0u : 1u) << c.name;
+        EXPECT_EQ(rec.takeOne(), c.bytes) << c.name;
+    }
+}
 
 }  // namespace zuno::testing

@@ -18,25 +18,7 @@
 #include "support/ServiceRecording.h"
 
 using namespace zuno;
-using zuno::testing::ServiceRecording;
-
-namespace {
-// One request of a game's own service and the bytes it must queue: the command id, then the payload.
-struct Expectation {
-    std::string name;
-    RequestService& service;
-    std::function<void()> call;
-    sys::Data bytes;
-};
-
-void expectEach(const std::vector<Expectation>& cases) {
-    for (const auto& c : cases) {
-        ServiceRecording rec(c.service);
-        c.call();
-        EXPECT_EQ(rec.takeOne(), c.bytes) << c.name;
-    }
-}
-}  // namespace
+using zuno::testing::expectEach;
 
 TEST(GameServicesTest, CardGamesPassSeatCountAndWatch) {
     auto& tienLen = TienLenService::getInstance();

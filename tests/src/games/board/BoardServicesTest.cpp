@@ -15,24 +15,7 @@
 #include "table/GameController.h"
 
 using namespace zuno;
-using zuno::testing::ServiceRecording;
-
-namespace {
-struct Expectation {
-    std::string name;
-    RequestService& service;
-    std::function<void()> call;
-    sys::Data bytes;
-};
-
-void expectEach(const std::vector<Expectation>& cases) {
-    for (const auto& c : cases) {
-        ServiceRecording rec(c.service);
-        c.call();
-        EXPECT_EQ(rec.takeOne(), c.bytes) << c.name;
-    }
-}
-}  // namespace
+using zuno::testing::expectEach;
 
 TEST(BoardServicesTest, MovesAndGameRequests) {
     auto& coTuong = CoTuongService::getInstance();

@@ -17,21 +17,6 @@ using namespace zuno;
 using namespace zuno::testing;
 
 namespace {
-struct Expectation {
-    std::string name;
-    RequestService& service;
-    std::function<void()> call;
-    sys::Data bytes;  // empty: nothing may be sent
-};
-
-void expectEach(const std::vector<Expectation>& cases) {
-    for (const auto& c : cases) {
-        ServiceRecording rec(c.service);
-        c.call();
-        EXPECT_EQ(rec.session->sent().size(), c.bytes.empty() ? 0u : 1u) << c.name;
-        EXPECT_EQ(rec.takeOne(), c.bytes) << c.name;
-    }
-}
 
 // [meld 5: 4, 8, 12][free 20][meld 7: 30, 31, 29]
 const std::vector<PhomCard> kHand = {{4, 5}, {8, 5}, {12, 5}, {20, 0}, {30, 7}, {31, 7}, {29, 7}};
