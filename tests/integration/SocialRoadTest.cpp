@@ -143,6 +143,27 @@ TEST_F(SocialRoadTest, LogInReadPostExtendExpireAndLogOut) {
     EXPECT_EQ(photo->log, Transcript{"load"});
     EXPECT_EQ(photo->result["id"].asText(), "photo_1");
 
+    // What the other graph paths answer reaches the delegate as the service means it.
+    struct Case {
+        std::string path;
+        Transcript told;
+    };
+    const std::vector<Case> cases = {
+        {"true", {"load"}},           {"false", {"fail 10000"}}, {"error", {"fail 10000"}},
+        {"friends", {"load"}},        {"count", {"load"}},       {"broken", {"fail 500"}},
+        {"no/such/path", {"fail 10000"}},
+    };
+    for (const auto& c : cases) {
+        auto told = std::make_shared<RequestTold>();
+        session->requestWithGraphPath(c.path, told);
+        ASSERT_TRUE(answered(told)) << c.path;
+        EXPECT_EQ(told->log, c.told) << c.path;
+    }
+    auto unknown = std::make_shared<RequestTold>();
+    session->requestWithMethodName("users.unknown", {}, "GET", unknown);
+    ASSERT_TRUE(answered(unknown));
+    EXPECT_EQ(unknown->log, Transcript{"fail 10000"});
+
     // A day later the next request extends the token, once, and the new token is used after it.
     sys::RunLoop::main().runFor(24 * 3600);
     http.clearRequests();
@@ -200,6 +221,17 @@ TEST_F(SocialRoadTest, FeedDialogsAndACancelledLogin) {
     ASSERT_TRUE(tapInPage(dialogWithPage("Cancel"), "Cancel"));
     ASSERT_TRUE(pump([&] { return !feedTold->log.empty(); }));
     EXPECT_EQ(feedTold->log, Transcript{"not complete"});
+
+    // Escape closes the panel, and only the panel.
+    feedTold->log.clear();
+    session->dialog("feed", SNParams{{"message", "and again"}}, feedTold);
+    ASSERT_TRUE(dialogWithPage("Publish"));
+    auto screen = program->navigation().topViewController();
+    app::goBack();
+    EXPECT_EQ(feedTold->log, Transcript{"not complete"});
+    settle();
+    EXPECT_EQ(program->navigation().topViewController(), screen);
+    EXPECT_FALSE(std::dynamic_pointer_cast<SNDialog>(program->delegate()->window->subviews().back()));
 
     feedTold->log.clear();
     session->dialog("feed", SNParams{{"message", "once more"}}, feedTold);

@@ -285,6 +285,49 @@ TEST_F(SocialSessionTest, AnExpiredSessionAndLoggingOut) {
     EXPECT_EQ(delegate->log, (std::vector<std::string>{"logout", "logout"}));
 }
 
+TEST(SocialEndpointsTest, TheServiceBesideTheGameService) {
+    auto local = SocialEndpoints::forService("http://127.0.0.1:20106/serverlist");
+    EXPECT_EQ(local.dialogBaseURL, "http://localhost:20106/social/dialog/");
+    EXPECT_EQ(local.graphBaseURL, "http://127.0.0.1:20106/social/graph/");
+    EXPECT_EQ(local.restserverBaseURL, "http://127.0.0.1:20106/social/method/");
+    EXPECT_EQ(local.loginHost, "localhost");
+    EXPECT_EQ(local.redirectURL, "zunosn://success");
+    EXPECT_EQ(SocialEndpoints::forService("http://localhost:8080/x").loginHost, "127.0.0.1");
+
+    auto remote = SocialEndpoints::forService("http://games.example.vn:8080/serverlist");
+    EXPECT_EQ(remote.dialogBaseURL, "https://games.example.vn:8080/social/dialog/");
+    EXPECT_EQ(remote.graphBaseURL, "https://games.example.vn:8080/social/graph/");
+    EXPECT_EQ(remote.loginHost, "games.example.vn");
+    EXPECT_EQ(SocialEndpoints::forService("not an address").graphBaseURL, "http://127.0.0.1:20106/social/graph/");
+}
+
+TEST_F(SocialSessionTest, DialogsGetTheirParameters) {
+    auto dialogs = std::make_shared<RecordingDialogDelegate>();
+    session->dialog("feed", SNParams{{"message", "hi"}}, dialogs);
+    auto feed = session->currentDialog();
+    ASSERT_TRUE(feed);
+    EXPECT_EQ(feed->delegate(), dialogs);
+    EXPECT_EQ(feed->loadingURL(), endpoints.dialogBaseURL +
+                                      "feed?message=hi&display=touch&sdk=2&redirect_uri=zunosn%3A%2F%2Fsuccess&app_id=123");
+
+    // Logged in a day ago: the token goes along, decoded, and the dialog starts the extension.
+    session->snDialogLogin("a%2Fb", socialNow() + 60 * 24 * kHour);
+    sys::RunLoop::main().runFor(24 * kHour);
+    session->dialog("apprequests", dialogs);
+    EXPECT_EQ(session->currentDialog()->loadingURL(),
+              endpoints.dialogBaseURL + "apprequests?display=touch&sdk=2&redirect_uri=zunosn%3A%2F%2Fsuccess&app_id=123"
+                                        "&access_token=a%2Fb");
+    EXPECT_TRUE(session->isExtendingAccessToken());
+
+    session->dialog("oauth", dialogs);
+    auto login = std::dynamic_pointer_cast<SNLoginDialog>(session->currentDialog());
+    ASSERT_TRUE(login);
+    EXPECT_FALSE(login->delegate());
+    EXPECT_EQ(login->loadingURL(),
+              endpoints.dialogBaseURL + "oauth?display=touch&sdk=2&redirect_uri=zunosn%3A%2F%2Fsuccess&type=user_agent");
+    ASSERT_TRUE(allFinished());
+}
+
 TEST_F(SocialSessionTest, ValidityFollowsTheClock) {
     EXPECT_FALSE(session->isSessionValid());
     session->snDialogLogin("T", socialNow() + kHour);
