@@ -9,6 +9,7 @@
 #include "platform/ui/Application.h"
 #include "platform/ui/Button.h"
 #include "platform/ui/WebView.h"
+#include "shell/ProgressHUD.h"
 #include "social/SNParams.h"
 
 namespace zuno {
@@ -38,8 +39,8 @@ public:
     // Posted by whoever shows or hides a keyboard over the window.
     static constexpr const char* kKeyboardWillShow = "ZunoKeyboardWillShow";
     static constexpr const char* kKeyboardWillHide = "ZunoKeyboardWillHide";
-    // Posted when the device turns.
-    static constexpr const char* kOrientationDidChange = "ZunoDeviceOrientationDidChange";
+    // Posted when the device turns (the same notice the progress panel follows).
+    static constexpr const char* kOrientationDidChange = ProgressHUD::kOrientationDidChange;
 
     static std::shared_ptr<SNDialog> initWithURL(std::string serverURL, SNParams params, std::weak_ptr<SNDialogDelegate> delegate);
     SNDialog();
