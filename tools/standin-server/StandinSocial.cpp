@@ -12,20 +12,21 @@ namespace {
 constexpr const char* kPrefix = "/social/";
 constexpr const char* kBoundary = "3i2ndDfv2rTHiSisAbouNdArYfORhtTPEefj3q2f";
 
+ServerResponse typed(std::string body, int status, const char* contentType) {
+    ServerResponse r = ServerResponse::text(std::move(body), status);
+    r.headers.clear();
+    r.headers.emplace_back("Content-Type", contentType);
+    return r;
+}
+
 ServerResponse html(const std::string& body, int status = 200) {
-    return ServerResponse::text("<html><body>" + body + "</body></html>", status)
-        .withHeader("Content-Type", "text/html; charset=utf-8");
+    return typed("<html><body>" + body + "</body></html>", status, "text/html; charset=utf-8");
 }
 
 // The first line of a page starts clear of the dialog's close button.
 std::string title(const std::string& text) { return "<h3>&#x2003;&#x2003;" + text + "</h3>"; }
 
-ServerResponse json(const std::string& body, int status = 200) {
-    ServerResponse r = ServerResponse::text(body, status);
-    r.headers.clear();
-    r.headers.emplace_back("Content-Type", "application/json");
-    return r;
-}
+ServerResponse json(const std::string& body, int status = 200) { return typed(body, status, "application/json"); }
 
 std::string field(const sys::QueryPairs& pairs, std::string_view name) {
     for (const auto& [k, v] : pairs)
