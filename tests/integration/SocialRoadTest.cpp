@@ -12,40 +12,20 @@
 #include "standin-server/StandinSocial.h"
 #include "support/ProgramRoadTest.h"
 #include "support/SnapshotCompare.h"
+#include "support/SocialRecorders.h"
 
 using namespace zuno;
 
 namespace {
 
-using Transcript = std::vector<std::string>;
+using zuno::testing::RecordingDialogDelegate;
+using zuno::testing::RecordingRequestDelegate;
+using zuno::testing::RecordingSessionDelegate;
+using zuno::testing::Transcript;
 
-struct SessionTold : SocialSessionDelegate {
-    void snDidLogin() override { log.push_back("login"); }
-    void snDidNotLogin(bool cancelled) override { log.push_back(cancelled ? "not login, cancelled" : "not login"); }
-    void snDidExtendToken(const std::string& token, double) override { log.push_back("extended " + token); }
-    void snDidLogout() override { log.push_back("logout"); }
-    void snSessionInvalidated() override { log.push_back("invalidated"); }
-    Transcript log;
-};
-
-struct RequestTold : SNRequestDelegate {
-    void requestDidLoad(SNRequest&, const sys::Value& value) override {
-        result = value;
-        log.push_back("load");
-    }
-    void requestDidFailWithError(SNRequest&, const SNError& e) override { log.push_back("fail " + std::to_string(e.code)); }
-    Transcript log;
-    sys::Value result;
-};
-
-struct DialogTold : SNDialogDelegate {
-    void dialogCompleteWithUrl(const std::string& url) override { log.push_back("complete " + url); }
-    void dialogDidNotComplete(SNDialog&) override { log.push_back("not complete"); }
-    void dialogDidFailWithError(SNDialog&, const SNError& e) override {
-        log.push_back("fail " + std::to_string(e.code) + " " + e.userInfo.find("error_msg")->asText());
-    }
-    Transcript log;
-};
+// Only the results: what the road checks.
+constexpr unsigned kResults = SNRequestDelegate::kDidLoad | SNRequestDelegate::kDidFailWithError;
+std::shared_ptr<RecordingRequestDelegate> resultsTold() { return std::make_shared<RecordingRequestDelegate>(kResults); }
 
 class SocialRoadTest : public zuno::testing::ProgramRoadTest {
 protected:
@@ -54,7 +34,7 @@ protected:
         social = standin::StandinSocial::installOn(http);
         ASSERT_NO_FATAL_FAILURE(launchProgram("social-road"));
         settle();
-        told = std::make_shared<SessionTold>();
+        told = std::make_shared<RecordingSessionDelegate>();
         session = SocialSession::initWithAppId("4242", told);
     }
     void TearDown() override {
@@ -87,7 +67,7 @@ protected:
         ASSERT_TRUE(pump([&] { return !told->log.empty(); }));
         EXPECT_EQ(told->log, Transcript{"login"});
     }
-    bool answered(const std::shared_ptr<RequestTold>& delegate, size_t count = 1) {
+    bool answered(const std::shared_ptr<RecordingRequestDelegate>& delegate, size_t count = 1) {
         return pump([&] { return delegate->log.size() >= count && session->requestsInFlight() == 0; });
     }
     std::vector<std::string> socialPaths() const {
@@ -103,7 +83,7 @@ protected:
     }
 
     std::shared_ptr<standin::StandinSocial> social;
-    std::shared_ptr<SessionTold> told;
+    std::shared_ptr<RecordingSessionDelegate> told;
     std::shared_ptr<SocialSession> session;
 };
 
@@ -130,12 +110,12 @@ TEST_F(SocialRoadTest, LogInReadPostExtendExpireAndLogOut) {
     settle();
     EXPECT_TRUE(program->delegate()->window->subviews().back() != dialog);
 
-    auto me = std::make_shared<RequestTold>();
+    auto me = resultsTold();
     session->requestWithGraphPath("me", me);
     ASSERT_TRUE(answered(me));
     EXPECT_EQ(me->result["name"].asText(), "Demo Player");
 
-    auto photo = std::make_shared<RequestTold>();
+    auto photo = resultsTold();
     SNParams upload{{"message", "Our table tonight"}};
     upload.set("source", ui::Image::fromPixels(2, 2, {0xff0000ff, 0xff00ff00, 0xffff0000, 0xffffffff}));
     session->requestWithGraphPath("me/photos", upload, "POST", photo);
@@ -149,31 +129,31 @@ TEST_F(SocialRoadTest, LogInReadPostExtendExpireAndLogOut) {
         Transcript told;
     };
     const std::vector<Case> cases = {
-        {"true", {"load"}},           {"false", {"fail 10000"}}, {"error", {"fail 10000"}},
-        {"friends", {"load"}},        {"count", {"load"}},       {"broken", {"fail 500"}},
-        {"no/such/path", {"fail 10000"}},
+        {"true", {"load"}},           {"false", {"fail socialErrDomain 10000"}}, {"error", {"fail socialErrDomain 10000"}},
+        {"friends", {"load"}},        {"count", {"load"}},       {"broken", {"fail socialErrDomain 500"}},
+        {"no/such/path", {"fail socialErrDomain 10000"}},
     };
     for (const auto& c : cases) {
-        auto told = std::make_shared<RequestTold>();
+        auto told = resultsTold();
         session->requestWithGraphPath(c.path, told);
         ASSERT_TRUE(answered(told)) << c.path;
         EXPECT_EQ(told->log, c.told) << c.path;
     }
-    auto unknown = std::make_shared<RequestTold>();
+    auto unknown = resultsTold();
     session->requestWithMethodName("users.unknown", {}, "GET", unknown);
     ASSERT_TRUE(answered(unknown));
-    EXPECT_EQ(unknown->log, Transcript{"fail 10000"});
+    EXPECT_EQ(unknown->log, Transcript{"fail socialErrDomain 10000"});
 
     // A day later the next request extends the token, once, and the new token is used after it.
     sys::RunLoop::main().runFor(24 * 3600);
     http.clearRequests();
-    auto later = std::make_shared<RequestTold>();
+    auto later = resultsTold();
     session->requestWithGraphPath("me", later);
     session->requestWithGraphPath("friends", later);
     ASSERT_TRUE(answered(later, 2));
     ASSERT_TRUE(pump([&] { return !session->isExtendingAccessToken(); }));
     ASSERT_EQ(social->issuedTokens().size(), 2u);
-    EXPECT_EQ(told->log.back(), "extended " + social->issuedTokens()[1]);
+    EXPECT_EQ(told->log.back().rfind("extended " + social->issuedTokens()[1] + " ", 0), 0u);
     auto paths = socialPaths();
     EXPECT_EQ(std::count_if(paths.begin(), paths.end(),
                             [](const std::string& p) { return p.find("auth.extendSSOAccessToken") != std::string::npos; }),
@@ -185,10 +165,10 @@ TEST_F(SocialRoadTest, LogInReadPostExtendExpireAndLogOut) {
     EXPECT_NE(socialPaths()[0].find("access_token=" + social->issuedTokens()[1]), std::string::npos);
 
     // The service says the session is over.
-    auto expired = std::make_shared<RequestTold>();
+    auto expired = resultsTold();
     session->requestWithGraphPath("expired", expired);
     ASSERT_TRUE(answered(expired));
-    EXPECT_EQ(expired->log, Transcript{"fail 190"});
+    EXPECT_EQ(expired->log, Transcript{"fail socialErrDomain 190"});
     EXPECT_EQ(told->log.back(), "invalidated");
     EXPECT_FALSE(session->isSessionValid());
 
@@ -205,7 +185,7 @@ TEST_F(SocialRoadTest, LogInReadPostExtendExpireAndLogOut) {
 
 TEST_F(SocialRoadTest, FeedDialogsAndACancelledLogin) {
     ASSERT_NO_FATAL_FAILURE(logInThroughTheDialog());
-    auto feedTold = std::make_shared<DialogTold>();
+    auto feedTold = std::make_shared<RecordingDialogDelegate>();
 
     session->dialog("feed", SNParams{{"message", "A good game of Tien Len"}}, feedTold);
     auto feed = dialogWithPage("Publish");
@@ -214,13 +194,14 @@ TEST_F(SocialRoadTest, FeedDialogsAndACancelledLogin) {
     ASSERT_TRUE(tapInPage(feed, "Publish"));
     ASSERT_TRUE(pump([&] { return !feedTold->log.empty(); }));
     settle();
-    EXPECT_EQ(feedTold->log, Transcript{"complete zunosn://success?post_id=" + std::string(standin::StandinSocial::kPostId)});
+    EXPECT_EQ(feedTold->log,
+              (Transcript{"complete zunosn://success?post_id=" + std::string(standin::StandinSocial::kPostId), "complete"}));
 
     feedTold->log.clear();
     session->dialog("feed", SNParams{{"message", "again"}}, feedTold);
     ASSERT_TRUE(tapInPage(dialogWithPage("Cancel"), "Cancel"));
     ASSERT_TRUE(pump([&] { return !feedTold->log.empty(); }));
-    EXPECT_EQ(feedTold->log, Transcript{"not complete"});
+    EXPECT_EQ(feedTold->log, (Transcript{"not complete zunosn://cancel", "not complete"}));
 
     // Escape closes the panel, and only the panel.
     feedTold->log.clear();
@@ -228,7 +209,7 @@ TEST_F(SocialRoadTest, FeedDialogsAndACancelledLogin) {
     ASSERT_TRUE(dialogWithPage("Publish"));
     auto screen = program->navigation().topViewController();
     app::goBack();
-    EXPECT_EQ(feedTold->log, Transcript{"not complete"});
+    EXPECT_EQ(feedTold->log, (Transcript{"not complete (none)", "not complete"}));
     settle();
     EXPECT_EQ(program->navigation().topViewController(), screen);
     EXPECT_FALSE(std::dynamic_pointer_cast<SNDialog>(program->delegate()->window->subviews().back()));
@@ -237,8 +218,8 @@ TEST_F(SocialRoadTest, FeedDialogsAndACancelledLogin) {
     session->dialog("feed", SNParams{{"message", "once more"}}, feedTold);
     ASSERT_TRUE(tapInPage(dialogWithPage("Fail"), "Fail"));
     ASSERT_TRUE(pump([&] { return !feedTold->log.empty(); }));
-    EXPECT_EQ(feedTold->log, Transcript{"fail " + std::to_string(standin::StandinSocial::kFeedErrorCode) + " " +
-                                    standin::StandinSocial::kFeedErrorMessage});
+    EXPECT_EQ(feedTold->log, Transcript{"fail socialErrDomain " + std::to_string(standin::StandinSocial::kFeedErrorCode)});
+    EXPECT_EQ(feedTold->error.userInfo, (sys::Dictionary{{"error_msg", standin::StandinSocial::kFeedErrorMessage}}));
     settle();
 
     told->log.clear();

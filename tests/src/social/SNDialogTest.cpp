@@ -3,7 +3,7 @@
 #include <cmath>
 #include <map>
 
-#include "SocialRecorders.h"
+#include "support/SocialRecorders.h"
 #include "platform/core/NotificationCenter.h"
 #include "platform/core/RunLoop.h"
 #include "platform/services/UrlOpener.h"

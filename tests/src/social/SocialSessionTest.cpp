@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "SocialRecorders.h"
+#include "support/SocialRecorders.h"
 #include "platform/core/Device.h"
 #include "platform/core/Log.h"
 #include "platform/core/RunLoop.h"
