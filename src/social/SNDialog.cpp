@@ -99,11 +99,8 @@ void SNDialog::show() {
     load();
     sizeToFitOrientation(false);
 
-    const auto layout = SNDialogLayout::forOrientation(orientation_, ui::Screen::applicationFrame());
-    const double innerWidth = bounds().width() - 2 * (SNDialogLayout::kBorderWidth + 1);
-    closeButton_->setFrame(layout.closeButtonFrame);
-    webView_->setFrame(ui::Rect(SNDialogLayout::kBorderWidth + 1, SNDialogLayout::kBorderWidth + 1, innerWidth,
-                                bounds().height() - (2 * SNDialogLayout::kBorderWidth + 1)));
+    closeButton_->setFrame(SNDialogLayout::forOrientation(orientation_, ui::Screen::applicationFrame()).closeButtonFrame);
+    webView_->setFrame(SNDialogLayout::webViewFrameIn(bounds().size));
     spinner_->sizeToFit();
     spinner_->startAnimating();
     spinner_->setCenter(webView_->center());

@@ -27,10 +27,13 @@ SNDialogLayout SNDialogLayout::forOrientation(ui::InterfaceOrientation orientati
         case ui::InterfaceOrientation::PortraitUpsideDown: layout.rotation = -M_PI; break;
         case ui::InterfaceOrientation::Portrait: layout.rotation = 0; break;
     }
-    const double innerWidth = layout.panelSize.width - 2 * (kBorderWidth + 1);
     layout.closeButtonFrame = ui::Rect(2, 2, 29, 29);
-    layout.webViewFrame = ui::Rect(kBorderWidth + 1, kBorderWidth + 1, innerWidth, layout.panelSize.height - (2 * kBorderWidth + 1));
+    layout.webViewFrame = webViewFrameIn(layout.panelSize);
     return layout;
+}
+
+ui::Rect SNDialogLayout::webViewFrameIn(ui::Size panel) {
+    return ui::Rect(kBorderWidth + 1, kBorderWidth + 1, panel.width - 2 * (kBorderWidth + 1), panel.height - (2 * kBorderWidth + 1));
 }
 
 ui::Rect SNDialogLayout::webViewFrameWithKeyboard(const ui::Rect& frame, bool showing) {

@@ -20,6 +20,8 @@ struct SNDialogLayout {
     ui::Rect webViewFrame;        // in the panel
 
     static bool isLandscape(ui::InterfaceOrientation orientation);
+    // The web view inside a panel of that size, within the border.
+    static ui::Rect webViewFrameIn(ui::Size panel);
     static SNDialogLayout forOrientation(ui::InterfaceOrientation orientation, const ui::Rect& applicationFrame,
                                          bool tablet = false);
     // The web view with the keyboard up (on a phone in landscape it takes the border too) or down.

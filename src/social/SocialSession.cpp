@@ -91,8 +91,10 @@ std::map<std::string, std::string> SocialSession::parseURLParams(const std::stri
         const std::string pair = query.substr(start, end - start);
         // A pair without "=" names nothing.
         if (size_t eq = pair.find('='); eq != std::string::npos) {
+            // The value ends at a second "=", if any.
             const size_t valueEnd = pair.find('=', eq + 1);
-            params[pair.substr(0, eq)] = sys::percentDecode(pair.substr(eq + 1, valueEnd == std::string::npos ? std::string::npos : valueEnd - eq - 1));
+            const size_t length = valueEnd == std::string::npos ? std::string::npos : valueEnd - eq - 1;
+            params[pair.substr(0, eq)] = sys::percentDecode(pair.substr(eq + 1, length));
         }
         start = end + 1;
     }
