@@ -166,11 +166,12 @@ void GameCardView::setTimerWithSeat(int seat) {
     view();
     stopTurnBar();
     bar_ = TurnBar(interval());
-    progressTimer->setTintColor(kBarGreen);
-    progressTimer->setProgress(1.0);
+    progressTimer->setTintColor(barColour(bar_.colour()));
+    progressTimer->setProgress(bar_.progress());
     static const ui::Point centres[] = {{240, 182}, {432, 100}, {240, 84}, {46, 100}};
     if (seat >= 0 && seat < kSeats) progressTimer->setCenter(centres[seat]);
     progressTimer->setHidden(false);
+    if (bar_.isEmpty()) return;
     std::weak_ptr<GameCardView> weak = std::static_pointer_cast<GameCardView>(shared_from_this());
     limitTimer_ = sys::RunLoop::main().scheduleRepeating(TurnBar::kTickSeconds, [weak] {
         if (auto self = weak.lock()) self->repeatTimer();
@@ -180,7 +181,7 @@ void GameCardView::setTimerWithSeat(int seat) {
 void GameCardView::repeatTimer() {
     const bool running = bar_.tick();
     progressTimer->setTintColor(barColour(bar_.colour()));
-    progressTimer->setProgress(std::max(0.0, bar_.progress()));
+    progressTimer->setProgress(bar_.progress());
     if (!running) stopTurnBar();
 }
 
@@ -203,7 +204,7 @@ void GameCardView::showPlayerTime() {
     const CardTableModel::ClockTick tick = table().tickClock(clockSeconds(), passesForMe, UIController::myId());
     if (tick.beep) PlaySound::playSoundWithSource(Resources::getInstance().com_onebeep());
     if (tick.sendSkip) game->passForMe(roomId(), boardId());
-    if (table().dieTime == 0 && progressTimer) progressTimer->setHidden(true);
+    if (tick.turnOver && progressTimer) progressTimer->setHidden(true);
     std::weak_ptr<GameCardView> weak = std::static_pointer_cast<GameCardView>(shared_from_this());
     clockTimer_ = sys::RunLoop::main().postDelayed(1.0, [weak] {
         if (auto self = weak.lock()) self->showPlayerTime();
@@ -214,7 +215,8 @@ void GameCardView::startTurnOfPlayer(int32_t userId) {
     setCurrentPlayer(userId);
     const int seat = getSeatFromID(userId);
     setTimerWithSeat(seat < 0 ? kCentre : seat);
-    table().dieTime = clockSeconds() + interval();
+    // A turn of no length has no clock to run out: its bar stays empty and nothing is passed for me.
+    table().dieTime = interval() > 0 ? clockSeconds() + interval() : 0;
     startTimer(1);
 }
 
