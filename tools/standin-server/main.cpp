@@ -15,6 +15,7 @@
 #include "standin-server/StandinRobots.h"
 #include "standin-server/StandinServer.h"
 #include "standin-server/StandinSignIn.h"
+#include "standin-server/StandinSocial.h"
 #include "standin-server/StandinTienLen.h"
 
 namespace {
@@ -58,6 +59,10 @@ int main(int argc, char** argv) {
     zuno::standin::StandinTienLen::Options tienLen;
     tienLen.alternateGames = true;
     zuno::standin::StandinTienLen::installOn(server, signIn, tienLen);
+    // Friends, chat, details and rankings; a robot friend greets the player a moment after signing in.
+    zuno::standin::StandinSocial::Options social;
+    social.greetingDelay = 8;
+    zuno::standin::StandinSocial::installOn(server, signIn, social);
     // Last, so that full tables and wrong passwords are refused before any game seats the player.
     zuno::standin::StandinLobbyJoins::installOn(server, lists);
     if (!server.start(static_cast<uint16_t>(port))) return 1;
