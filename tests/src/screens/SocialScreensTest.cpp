@@ -491,4 +491,8 @@ TEST_F(SocialScreensTest, TellAFriendOnAPhoneTakesAPickedNumberAndReportsTheDraf
     auto delegate = std::dynamic_pointer_cast<SMSDelegate>(drafts[0]->messageComposeDelegate());
     ASSERT_TRUE(delegate);
     EXPECT_EQ(delegate->mode(), SMSDelegate::kTellFriend);
+    drafts[0]->finish(sys::MessageComposeResult::Sent);
+    run(0.1);
+    EXPECT_EQ(dialogText(), "Message sent.");
+    EXPECT_FALSE(drafts[0]->isPresented());
 }
