@@ -4,6 +4,7 @@
 #include "platform/ui/Color.h"
 #include "platform/ui/ScreenFactory.h"
 #include "screens/EmoticonPalette.h"
+#include "shell/Resources.h"
 #include "shell/UIController.h"
 #include "table/BoardChat.h"
 
@@ -49,6 +50,11 @@ void ChatView::viewDidLoad() {
     isEdit = false;
 }
 
+
+void ChatView::viewWillAppear(bool animated) {
+    ui::ViewController::viewWillAppear(animated);
+    txtChat->setPlaceholder(Resources::getInstance().textForKey("ZUNO_chatHere"));
+}
 
 void ChatView::hideView() { view()->setHidden(true); }
 

@@ -36,6 +36,7 @@ public:
     ChatView();
 
     void viewDidLoad() override;
+    void viewWillAppear(bool animated) override;
     void hideView();
 
     void sendMessage();

@@ -110,6 +110,7 @@ bool FriendListView::createChatViewForUser(const std::string& name) {
     panel->parentViewController = std::dynamic_pointer_cast<ChatPanelOwner>(shared_from_this());
     panel->view()->setFrame(kPanelFrame);
     Resources::getInstance().assignAvatarId(mate->avatar(), panel->imgAvatar);
+    panel->viewWillAppear(false);
 
     auto tab = ui::Button::buttonWithType(ui::Button::Type::Custom);
     tab->setTitle(name);

@@ -148,6 +148,7 @@ TEST_F(SocialScreensTest, ConversationsOpenFromTheListFlagTheirTabsAndCloseAfter
     EXPECT_TRUE(dung->arrChat[0]->isMe());
     EXPECT_EQ(dung->arrChat[0]->name(), "demo");
     run(1);
+    EXPECT_EQ(dung->txtChat->placeholder(), "Type here...");
     EXPECT_TRUE(matchesScreen("social_friends_chat"));
 
     // Return with an empty field sends nothing; close while typing only cancels the typing.
