@@ -15,6 +15,7 @@
 #include "platform/ui/Animation.h"
 #include "platform/ui/Application.h"
 #include "platform/ui/TextField.h"
+#include "screens/FriendListView.h"
 #include "shell/Resources.h"
 #include "social/SNDialog.h"
 
@@ -124,6 +125,10 @@ void goBack() {
         }
     }
     auto delegate = ZunoOnlineAppDelegate::current();
+    // Typing in a chat panel: Escape ends the typing, not the screen.
+    auto top = delegate && delegate->navigationController ? delegate->navigationController->topViewController() : nullptr;
+    auto friends = std::dynamic_pointer_cast<FriendListView>(top);
+    if (friends && friends->takeEscapeKey()) return;
     if (!delegate || !delegate->btnBack || delegate->btnBack->isHidden()) return;
     delegate->btnBack->sendActionsForControlEvents(ui::ControlEvent::TouchUpInside);
 }

@@ -54,4 +54,21 @@ void appendUtf8(std::string& out, char32_t cp) {
     }
 }
 
+size_t characterCount(std::string_view text) {
+    size_t count = 0;
+    for (char c : text)
+        if (!isContinuation(static_cast<unsigned char>(c))) ++count;
+    return count;
+}
+
+std::string firstCharacters(std::string_view text, size_t limit) {
+    size_t count = 0;
+    for (size_t i = 0; i < text.size(); ++i) {
+        if (isContinuation(static_cast<unsigned char>(text[i]))) continue;
+        if (count == limit) return std::string(text.substr(0, i));
+        ++count;
+    }
+    return std::string(text);
+}
+
 }  // namespace zuno::sys

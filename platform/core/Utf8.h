@@ -13,4 +13,10 @@ bool isValidUtf8(std::string_view bytes);
 // surrogate).
 void appendUtf8(std::string& out, char32_t codePoint);
 
+// The number of characters (code points) of a UTF-8 text: every byte that does not continue one
+// starts one.
+size_t characterCount(std::string_view text);
+// The first `limit` characters of a UTF-8 text.
+std::string firstCharacters(std::string_view text, size_t limit);
+
 }  // namespace zuno::sys

@@ -159,6 +159,9 @@ public:
     static void onGameControllerDelFriend(int8_t result);
     static void onViewPlayerDetail(const PlayerDetail& detail);
     static void onViewControllerChatFromWithMessage(const std::shared_ptr<ZunoMessage>& message);
+    // Stores the message first in the inbox and shows the unread-mail button with the count on the
+    // top screen (also for a line the friends screen cannot show).
+    static void keepInMailbox(const std::shared_ptr<ZunoMessage>& message);
     static void onInvitedJoinBoard(const sys::Dictionary& invitation);
     static void loadProvinceList(const Province::List& provinces);
 

@@ -188,6 +188,11 @@ void GlobalLogicHandler::onViewControllerChatFromWithMessage(const std::shared_p
         mailbox->onNewMessage(message);
         return;
     }
+    keepInMailbox(message);
+}
+
+void GlobalLogicHandler::keepInMailbox(const std::shared_ptr<ZunoMessage>& message) {
+    auto screen = topScreen();
     auto inbox = shell();
     inbox->addMessage(message);
     if (auto old = inbox->btnAlertMessage()) old->removeFromSuperview();

@@ -70,7 +70,8 @@ public:
     // Main thread: hides the progress overlay added last to the view.
     virtual void hideHUDForView(const std::shared_ptr<ui::View>& view, bool animated) {}
 
-    // The inbox of private messages and, on the main thread, the unread-mail button shown.
+    // The inbox of private messages (a new one goes first) and, on the main thread, the unread-mail
+    // button shown.
     virtual void addMessage(std::shared_ptr<ZunoMessage> message) {}
     virtual size_t unreadMessageCount() const { return 0; }
     virtual std::shared_ptr<ui::View> btnAlertMessage() const { return nullptr; }

@@ -4,7 +4,6 @@
 #include "platform/ui/Canvas.h"
 #include "platform/ui/Font.h"
 #include "platform/ui/Image.h"
-#include "platform/ui/ImageView.h"
 #include "platform/ui/ScreenFactory.h"
 #include "shell/EmoticonText.h"
 #include "shell/Resources.h"
@@ -15,11 +14,7 @@ CustomTextField::CustomTextField() : CustomTextField(ui::Rect()) {}
 
 CustomTextField::CustomTextField(const ui::Rect& frame) : ui::View(frame) {
     setBackgroundColor(ui::Color::clear());
-    auto backdrop = std::make_shared<ui::ImageView>(ui::Rect(ui::Point{0, 0}, bounds().size));
-    backdrop->setImage(ui::Image::imageNamed("textbox400.png"));
-    backdrop->setBackgroundColor(ui::Color::clear());
-    backdrop->setAutoresizingMask(ui::Autoresizing::FlexibleWidth | ui::Autoresizing::FlexibleHeight);
-    insertSubview(backdrop, 0);
+    backdrop_ = ui::Image::imageNamed("textbox400.png");
     xDictEmotions = std::make_shared<const sys::Dictionary>(Resources::getInstance().xDictEmotion());
 }
 
@@ -68,9 +63,12 @@ bool CustomTextField::resignFirstResponder() {
 }
 
 void CustomTextField::drawRect(ui::Canvas& canvas, const ui::Rect&) {
-    canvas.setFillColor(ui::Color::black());
+    // The box is drawn here, under the text: a subview would cover it.
+    if (backdrop_) canvas.drawImage(*backdrop_, ui::Rect(ui::Point{0, 0}, bounds().size));
+    const bool hint = text_.empty() && placeholder_;
+    canvas.setFillColor(hint ? ui::Color::gray() : ui::Color::black());
     xLastpos = {10, emoticon::penY(frame().size.height, ui::Font::systemFontOfSize(16))};
-    drawText(text_, canvas);
+    drawText(hint ? *placeholder_ : text_, canvas);
 }
 
 void CustomTextField::drawText(const std::string& text, ui::Canvas& canvas) {

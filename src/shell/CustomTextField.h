@@ -1,9 +1,11 @@
 #pragma once
 
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "platform/core/Value.h"
+#include "platform/ui/Image.h"
 #include "platform/ui/TextInput.h"
 #include "platform/ui/View.h"
 
@@ -41,6 +43,13 @@ public:
     ui::Responder* parentViewController() const;
     void setParentViewController(ui::Responder* owner);
 
+    // Drawn in gray while there is no text.
+    void setPlaceholder(std::optional<std::string> text) {
+        placeholder_ = std::move(text);
+        setNeedsDisplay();
+    }
+    const std::optional<std::string>& placeholder() const { return placeholder_; }
+
     ui::Point xLastpos;
     std::shared_ptr<const sys::Dictionary> xDictEmotions;
     // Keyboard traits, as the keyboard reads them.
@@ -58,6 +67,8 @@ private:
     void tellOwner(const char* action);
 
     std::string text_;
+    std::optional<std::string> placeholder_;
+    ui::ImagePtr backdrop_;
     ui::Responder* owner_ = nullptr;
     std::weak_ptr<const void> ownerAlive_;
 };

@@ -65,7 +65,8 @@ void LobbyShell::hideHUDForView(const std::shared_ptr<ui::View>& view, bool anim
     ProgressHUD::hideHUDForView(view, animated);
 }
 
-void LobbyShell::addMessage(std::shared_ptr<ZunoMessage> message) { UIController::addMessage(std::move(message)); }
+// The inbox is read newest first.
+void LobbyShell::addMessage(std::shared_ptr<ZunoMessage> message) { UIController::insertMessageAtFront(std::move(message)); }
 
 size_t LobbyShell::unreadMessageCount() const { return UIController::unreadMessageCount(); }
 

@@ -50,4 +50,8 @@ void ShellLobbyUi::pushScreen(const std::shared_ptr<ui::ViewController>& screen,
     if (auto nav = navigation(); nav && screen) nav->pushViewController(screen, animated);
 }
 
+void ShellLobbyUi::onOpenMessage() {
+    if (auto delegate = ZunoOnlineAppDelegate::current()) delegate->onOpenMessage(nullptr);
+}
+
 }  // namespace zuno

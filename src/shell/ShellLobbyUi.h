@@ -18,6 +18,8 @@ public:
     std::shared_ptr<ui::ViewController> topScreen() const override;
     void popToRootScreen(bool animated) override;
     void pushScreen(const std::shared_ptr<ui::ViewController>& screen, bool animated) override;
+    // The unread-mail button of the session logic opens the mailbox as the top bar's does.
+    void onOpenMessage() override;
 };
 
 }  // namespace zuno

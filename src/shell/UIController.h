@@ -67,7 +67,7 @@ public:
     static int kindOfDialog();
     static void setKinkOfDialog(int kind);
 
-    // The inbox of private messages, newest last as they arrive.
+    // The inbox of private messages, newest first (addMessage appends; the lobby stores at the front).
     using MessageList = std::vector<std::shared_ptr<ZunoMessage>>;
     static MessageList listMessage();
     static void setListMessage(MessageList list);

@@ -9,24 +9,12 @@
 #include "platform/ui/TableView.h"
 #include "platform/ui/TableViewCell.h"
 #include "platform/ui/TextField.h"
+#include "shell/ChatCell.h"
 #include "shell/CustomLabel.h"
 #include "shell/CustomTextField.h"
 #include "shell/CustomUIActionSheetViewController.h"
 
 namespace zuno {
-
-// One line of a chat table: the speaker's name and the line with its emoticons (interface file
-// "cellChat").
-class cellChat : public ui::TableViewCell {
-    ZUNO_BINDINGS
-public:
-    explicit cellChat(std::optional<std::string> reuseIdentifier = std::nullopt);
-    // A row loaded from the interface file.
-    static std::shared_ptr<cellChat> load(const std::string& reuseIdentifier);
-
-    std::shared_ptr<ui::Label> lblName;
-    std::shared_ptr<CustomLabel> lblContent;
-};
 
 // The table chat sheet: a line to type, emoticons to add to it, and the table's chat history, newest
 // first.

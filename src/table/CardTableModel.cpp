@@ -2,6 +2,8 @@
 
 #include <limits>
 
+#include "platform/core/Utf8.h"
+
 namespace zuno {
 
 void CardTableModel::seatPlayersFrom(int32_t myId) {
@@ -136,17 +138,7 @@ int64_t readAmount(std::string_view text) {
     return negative ? -value : value;
 }
 
-std::string firstCharacters(std::string_view text, size_t limit) {
-    size_t count = 0;
-    for (size_t i = 0; i < text.size(); ++i) {
-        // A byte that does not continue a character starts one.
-        if ((static_cast<unsigned char>(text[i]) & 0xC0) != 0x80) {
-            if (count == limit) return std::string(text.substr(0, i));
-            ++count;
-        }
-    }
-    return std::string(text);
-}
+std::string firstCharacters(std::string_view text, size_t limit) { return sys::firstCharacters(text, limit); }
 
 std::string trimmed(std::string_view text) {
     auto space = [](char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r'; };

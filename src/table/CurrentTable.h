@@ -8,7 +8,7 @@
 
 #include "lobby/GameRegistry.h"
 #include "lobby/model/Player.h"
-#include "table/TableSheetHost.h"
+#include "shell/TableSheetHost.h"
 
 namespace zuno {
 

@@ -18,7 +18,7 @@
 #include "table/PlayerMenuSheets.h"
 #include "table/TableSeating.h"
 #include "table/TableSettingsSheets.h"
-#include "table/TableSheetHost.h"
+#include "shell/TableSheetHost.h"
 
 namespace zuno {
 

@@ -173,6 +173,7 @@ void menuMoiBan::doInviteFriend() { openInvitations(1); }
 void menuMoiBan::openInvitations(int typeInvite) {
     slideOut();
     auto screen = std::make_shared<InviteFriendView>();
+    screen->setTypeInvite(typeInvite);
     auto delegate = ZunoOnlineAppDelegate::current();
     if (delegate && delegate->navigationController) delegate->navigationController->pushViewController(screen, true);
     if (typeInvite == 2) {

@@ -1,236 +1,231 @@
-// The social network client end to end: the desktop program headless, the dialogs over its window,
-// against the stand-in social service over HTTP. No screen of the client opens a session; the test
-// takes the road a user of one would: log in, read, post, a day later the extension, expiry, log out,
-// feed dialogs.
+// Friends, chat, mail, rankings, tell a friend and table invitations in the desktop program, headless,
+// against the stand-in's robots: the demo account's five friends (three online), a conversation
+// answered by a robot while another is open, a friend added by nick and one deleted, feedback, a
+// robot's mail read and answered from the main menu, the rankings paged with a player's card, the
+// tell-a-friend text, and a waiting robot invited to the Tien Len table.
 #include <gtest/gtest.h>
 
-#include "platform/core/RunLoop.h"
-#include "platform/net/CookieStore.h"
-#include "platform/ui/Image.h"
-#include "social/SocialEndpoints.h"
-#include "social/SocialSession.h"
+#include "games/tienlen/TienLenView.h"
+#include "net/MobileClient.h"
+#include "platform/ui/AlertView.h"
+#include "platform/ui/Application.h"
+#include "platform/ui/Label.h"
+#include "screens/FriendListView.h"
+#include "screens/InviteFriendView.h"
+#include "screens/LoginView.h"
+#include "screens/MainView.h"
+#include "screens/MessageView.h"
+#include "screens/PlayerDetailView.h"
+#include "screens/RankingView.h"
+#include "screens/SocialSheets.h"
+#include "screens/SubRankingView.h"
+#include "screens/TellFriendView.h"
+#include "shell/Resources.h"
+#include "shell/UIController.h"
+#include "standin-server/StandinRobots.h"
 #include "standin-server/StandinSocial.h"
+#include "standin-server/StandinTienLen.h"
 #include "support/ProgramRoadTest.h"
-#include "support/SnapshotCompare.h"
-#include "support/SocialRecorders.h"
+#include "table/PlayerMenuSheets.h"
 
 using namespace zuno;
+using namespace zuno::standin;
 
 namespace {
 
-using zuno::testing::RecordingDialogDelegate;
-using zuno::testing::RecordingRequestDelegate;
-using zuno::testing::RecordingSessionDelegate;
-using zuno::testing::Transcript;
-
-// Only the results: what the road checks.
-constexpr unsigned kResults = SNRequestDelegate::kDidLoad | SNRequestDelegate::kDidFailWithError;
-std::shared_ptr<RecordingRequestDelegate> resultsTold() { return std::make_shared<RecordingRequestDelegate>(kResults); }
+constexpr int32_t kDemo = StandinRobots::kDemoId;
+constexpr int32_t kChi = 9003, kDung = 9004, kHung = 9007, kKhanh = 9008;
 
 class SocialRoadTest : public zuno::testing::ProgramRoadTest {
 protected:
     void SetUp() override {
         ASSERT_NO_FATAL_FAILURE(startStandin());
-        social = standin::StandinSocial::installOn(http);
+        StandinRobots::addTo(*signIn);
+        StandinSocial::Options options;
+        options.answerDelay = 0.5;
+        social = StandinSocial::installOn(server, signIn, options);
+        StandinTienLen::Options table;
+        table.invitationDelay = 100000;  // the test invites when it is ready
+        table.robotDelay = 0;
+        table.turnSeconds = 120;
+        tienLen = StandinTienLen::installOn(server, signIn, table);
         ASSERT_NO_FATAL_FAILURE(launchProgram("social-road"));
+        UIController::setInviting(true);
         settle();
-        told = std::make_shared<RecordingSessionDelegate>();
-        session = SocialSession::initWithAppId("4242", told);
-    }
-    void TearDown() override {
-        session.reset();
-        ProgramRoadTest::TearDown();
     }
 
-    // The dialog on top of the program's window once its page is in and its bounce is over.
-    std::shared_ptr<SNDialog> dialogWithPage(const std::string& word) {
-        std::shared_ptr<SNDialog> dialog;
-        pump([&] {
-            auto window = program->delegate()->window;
-            dialog = window->subviews().empty() ? nullptr : std::dynamic_pointer_cast<SNDialog>(window->subviews().back());
-            if (!dialog) return false;
-            for (const auto& w : dialog->webView()->document().words)
-                if (w.text == word) return true;
-            return false;
-        });
+    static std::string dialogText() { return UIController::shownDialogMessage().value_or(""); }
+    void pressDialog(bool ok) {
+        auto alerts = ui::AlertView::visibleAlerts();
+        ASSERT_FALSE(alerts.empty());
+        alerts.back()->tapButtonAtIndex(ok ? alerts.back()->firstOtherButtonIndex() : alerts.back()->cancelButtonIndex());
         settle();
-        return dialog;
     }
-    bool tapInPage(const std::shared_ptr<SNDialog>& dialog, const std::string& word) {
-        return dialog && dialog->webView()->tapLinkWithText(word);
+    bool waitForDialog(const std::string& text) {
+        const bool shown = pump([&] { return dialogText() == text; });
+        if (shown) pressDialog(false);
+        return shown;
     }
-    void logInThroughTheDialog() {
-        told->log.clear();
-        session->authorize({"user_photos"});
-        auto dialog = dialogWithPage("Allow");
-        ASSERT_TRUE(tapInPage(dialog, "Allow"));
-        ASSERT_TRUE(pump([&] { return !told->log.empty(); }));
-        EXPECT_EQ(told->log, Transcript{"login"});
+    template <class Screen>
+    std::shared_ptr<Screen> back() {
+        program->navigation().popViewControllerAnimated(false);
+        return waitForTop<Screen>();
     }
-    bool answered(const std::shared_ptr<RecordingRequestDelegate>& delegate, size_t count = 1) {
-        return pump([&] { return delegate->log.size() >= count && session->requestsInFlight() == 0; });
-    }
-    std::vector<std::string> socialPaths() const {
-        std::vector<std::string> out;
-        for (const auto& r : http.requests())
-            if (r.path.rfind("/social/", 0) == 0) out.push_back(r.path + "?" + r.query);
-        return out;
-    }
-    ::testing::AssertionResult screenMatches(const std::string& name) {
-        ui::RasterScreen screen;
-        screen.renderApplication();
-        return zuno::testing::matchesReference(screen, name);
-    }
+    std::vector<int32_t> friendsOnTheServer() const { return signIn->accountWithId(kDemo)->friendIds; }
 
-    std::shared_ptr<standin::StandinSocial> social;
-    std::shared_ptr<RecordingSessionDelegate> told;
-    std::shared_ptr<SocialSession> session;
+    std::shared_ptr<StandinSocial> social;
+    std::shared_ptr<StandinTienLen> tienLen;
 };
 
-TEST_F(SocialRoadTest, LogInReadPostExtendExpireAndLogOut) {
-    const std::string loginHost = SocialEndpoints::current().loginHost;
-    EXPECT_EQ(loginHost, "localhost");
-    sys::Cookie lobby;
-    lobby.name = "lobby";
-    lobby.value = "1";
-    lobby.domain = "127.0.0.1";
-    sys::CookieStore::shared().setCookie(lobby);
-
-    session->authorize({"user_photos"});
-    auto dialog = dialogWithPage("Allow");
-    ASSERT_TRUE(dialog);
-    EXPECT_TRUE(screenMatches("program_social_login"));
-    ASSERT_TRUE(tapInPage(dialog, "Allow"));
-    ASSERT_TRUE(pump([&] { return !told->log.empty(); }));
-    EXPECT_EQ(told->log, Transcript{"login"});
-    EXPECT_TRUE(session->isSessionValid());
-    ASSERT_EQ(social->issuedTokens().size(), 1u);
-    EXPECT_EQ(session->accessToken(), social->issuedTokens()[0]);
-    EXPECT_EQ(sys::CookieStore::shared().cookies().size(), 2u);
-    settle();
-    EXPECT_TRUE(program->delegate()->window->subviews().back() != dialog);
-
-    auto me = resultsTold();
-    session->requestWithGraphPath("me", me);
-    ASSERT_TRUE(answered(me));
-    EXPECT_EQ(me->result["name"].asText(), "Demo Player");
-
-    auto photo = resultsTold();
-    SNParams upload{{"message", "Our table tonight"}};
-    upload.set("source", ui::Image::fromPixels(2, 2, {0xff0000ff, 0xff00ff00, 0xffff0000, 0xffffffff}));
-    session->requestWithGraphPath("me/photos", upload, "POST", photo);
-    ASSERT_TRUE(answered(photo));
-    EXPECT_EQ(photo->log, Transcript{"load"});
-    EXPECT_EQ(photo->result["id"].asText(), "photo_1");
-
-    // What the other graph paths answer reaches the delegate as the service means it.
-    struct Case {
-        std::string path;
-        Transcript told;
-    };
-    const std::vector<Case> cases = {
-        {"true", {"load"}},           {"false", {"fail socialErrDomain 10000"}}, {"error", {"fail socialErrDomain 10000"}},
-        {"friends", {"load"}},        {"count", {"load"}},       {"broken", {"fail socialErrDomain 500"}},
-        {"no/such/path", {"fail socialErrDomain 10000"}},
-    };
-    for (const auto& c : cases) {
-        auto told = resultsTold();
-        session->requestWithGraphPath(c.path, told);
-        ASSERT_TRUE(answered(told)) << c.path;
-        EXPECT_EQ(told->log, c.told) << c.path;
-    }
-    auto unknown = resultsTold();
-    session->requestWithMethodName("users.unknown", {}, "GET", unknown);
-    ASSERT_TRUE(answered(unknown));
-    EXPECT_EQ(unknown->log, Transcript{"fail socialErrDomain 10000"});
-
-    // A day later the next request extends the token, once, and the new token is used after it.
-    sys::RunLoop::main().runFor(24 * 3600);
-    http.clearRequests();
-    auto later = resultsTold();
-    session->requestWithGraphPath("me", later);
-    session->requestWithGraphPath("friends", later);
-    ASSERT_TRUE(answered(later, 2));
-    ASSERT_TRUE(pump([&] { return !session->isExtendingAccessToken(); }));
-    ASSERT_EQ(social->issuedTokens().size(), 2u);
-    EXPECT_EQ(told->log.back().rfind("extended " + social->issuedTokens()[1] + " ", 0), 0u);
-    auto paths = socialPaths();
-    EXPECT_EQ(std::count_if(paths.begin(), paths.end(),
-                            [](const std::string& p) { return p.find("auth.extendSSOAccessToken") != std::string::npos; }),
-              1);
-    http.clearRequests();
-    session->requestWithGraphPath("me", later);
-    ASSERT_TRUE(answered(later, 3));
-    ASSERT_EQ(socialPaths().size(), 1u);
-    EXPECT_NE(socialPaths()[0].find("access_token=" + social->issuedTokens()[1]), std::string::npos);
-
-    // The service says the session is over.
-    auto expired = resultsTold();
-    session->requestWithGraphPath("expired", expired);
-    ASSERT_TRUE(answered(expired));
-    EXPECT_EQ(expired->log, Transcript{"fail socialErrDomain 190"});
-    EXPECT_EQ(told->log.back(), "invalidated");
-    EXPECT_FALSE(session->isSessionValid());
-
-    // Logging out deletes the login host's cookies only.
-    ASSERT_NO_FATAL_FAILURE(logInThroughTheDialog());
-    EXPECT_EQ(sys::CookieStore::shared().cookies().size(), 2u);
-    session->logout();
-    EXPECT_EQ(told->log.back(), "logout");
-    auto left = sys::CookieStore::shared().cookies();
-    ASSERT_EQ(left.size(), 1u);
-    EXPECT_EQ(left[0].name, "lobby");
-    EXPECT_TRUE(social->complaints().empty());
-}
-
-TEST_F(SocialRoadTest, FeedDialogsAndACancelledLogin) {
-    ASSERT_NO_FATAL_FAILURE(logInThroughTheDialog());
-    auto feedTold = std::make_shared<RecordingDialogDelegate>();
-
-    session->dialog("feed", SNParams{{"message", "A good game of Tien Len"}}, feedTold);
-    auto feed = dialogWithPage("Publish");
-    ASSERT_TRUE(feed);
-    EXPECT_TRUE(screenMatches("program_social_feed"));
-    ASSERT_TRUE(tapInPage(feed, "Publish"));
-    ASSERT_TRUE(pump([&] { return !feedTold->log.empty(); }));
-    settle();
-    EXPECT_EQ(feedTold->log,
-              (Transcript{"complete zunosn://success?post_id=" + std::string(standin::StandinSocial::kPostId), "complete"}));
-
-    feedTold->log.clear();
-    session->dialog("feed", SNParams{{"message", "again"}}, feedTold);
-    ASSERT_TRUE(tapInPage(dialogWithPage("Cancel"), "Cancel"));
-    ASSERT_TRUE(pump([&] { return !feedTold->log.empty(); }));
-    EXPECT_EQ(feedTold->log, (Transcript{"not complete zunosn://cancel", "not complete"}));
-
-    // Escape closes the panel, and only the panel.
-    feedTold->log.clear();
-    session->dialog("feed", SNParams{{"message", "and again"}}, feedTold);
-    ASSERT_TRUE(dialogWithPage("Publish"));
-    auto screen = program->navigation().topViewController();
-    app::goBack();
-    EXPECT_EQ(feedTold->log, (Transcript{"not complete (none)", "not complete"}));
-    settle();
-    EXPECT_EQ(program->navigation().topViewController(), screen);
-    EXPECT_FALSE(std::dynamic_pointer_cast<SNDialog>(program->delegate()->window->subviews().back()));
-
-    feedTold->log.clear();
-    session->dialog("feed", SNParams{{"message", "once more"}}, feedTold);
-    ASSERT_TRUE(tapInPage(dialogWithPage("Fail"), "Fail"));
-    ASSERT_TRUE(pump([&] { return !feedTold->log.empty(); }));
-    EXPECT_EQ(feedTold->log, Transcript{"fail socialErrDomain " + std::to_string(standin::StandinSocial::kFeedErrorCode)});
-    EXPECT_EQ(feedTold->error.userInfo, (sys::Dictionary{{"error_msg", standin::StandinSocial::kFeedErrorMessage}}));
-    settle();
-
-    told->log.clear();
-    session->logout();
-    told->log.clear();
-    session->authorize({});
-    ASSERT_TRUE(tapInPage(dialogWithPage("Cancel"), "Cancel"));
-    ASSERT_TRUE(pump([&] { return !told->log.empty(); }));
-    EXPECT_EQ(told->log, Transcript{"not login, cancelled"});
-    EXPECT_FALSE(session->isSessionValid());
-    EXPECT_TRUE(social->complaints().empty());
-}
-
 }  // namespace
+
+TEST_F(SocialRoadTest, FriendsChatMailRankingsAndAnInvitedRobot) {
+    ASSERT_NO_FATAL_FAILURE(signInFromTheLoginScreen("demo", "demo"));
+    auto menu = waitForTop<MainView>();
+    menu->doShowFriends(nullptr);
+    auto friends = waitForTop<FriendListView>();
+    ASSERT_TRUE(friends);
+    ASSERT_TRUE(pump([&] { return friends->friendList.size() == 5; }));
+    int online = 0;
+    for (const auto& p : friends->friendList) online += p->isReady();
+    EXPECT_EQ(online, 3);
+
+    // Chi answers a line a moment later, while Dung's conversation is open: Chi's tab is flagged.
+    friends->didSelectRowAtIndexPath(*friends->myTableView, {0, 0});
+    auto chi = friends->chatView("Chi");
+    ASSERT_TRUE(chi);
+    tap(*chi->txtChat);
+    type("Hello Chi :)");
+    ui::Application::shared().sendReturn();
+    settle();
+    friends->showMyTableView(nullptr);
+    friends->didSelectRowAtIndexPath(*friends->myTableView, {0, 1});
+    ASSERT_TRUE(pump([&] { return chi->arrChat.size() == 2; }));
+    EXPECT_EQ(chi->arrChat[1]->content(), StandinSocial::answerOf("Chi"));
+    EXPECT_EQ(friends->activeChatView(), friends->chatView("Dung"));
+    EXPECT_EQ(friends->tabs().tab("Chi")->tag, ChatTabStrip::kTagFlagged);
+    EXPECT_EQ(social->linesTo(kChi).at(0).text, "Hello Chi :)");
+
+    // Add Khanh by nick; delete Hung.
+    friends->doAddFriend();
+    settle();
+    type("khanh");
+    ui::Application::shared().sendReturn();
+    ASSERT_TRUE(waitForDialog(Resources::getInstance().textForKey("ZUNO_addFriendOK")));
+    EXPECT_EQ(friendsOnTheServer().back(), kKhanh);
+    friends->showMyTableView(nullptr);
+    friends->commitEditingStyle(*friends->myTableView, ui::CellEditingStyle::Delete, {0, 4});
+    ASSERT_TRUE(waitForDialog("The friend has been removed."));
+    EXPECT_EQ(friends->friendList.size(), 4u);
+    const auto kept = friendsOnTheServer();
+    EXPECT_EQ(std::count(kept.begin(), kept.end(), kHung), 0);
+
+    // Feedback reaches the administrators' account.
+    friends->showSendAdminView();
+    settle();
+    type("Great game");
+    ui::Application::shared().sendReturn();
+    ASSERT_TRUE(waitForDialog("Thank you for your feedback!"));
+    ASSERT_TRUE(pump([&] { return social->adminLines().size() == 1; }));
+    EXPECT_EQ(social->adminLines()[0].text, "Great game");
+    EXPECT_EQ(social->adminLines()[0].fromId, kDemo);
+
+    // On the main menu a robot writes: the button shows 1 and opens the mailbox; the reply reaches it.
+    menu = back<MainView>();
+    ASSERT_TRUE(social->robotWrites(kDung, kDemo, "Are you there?"));
+    ASSERT_TRUE(pump([] { return UIController::btnAlertMessage() != nullptr; }));
+    auto button = std::dynamic_pointer_cast<ui::Button>(UIController::btnAlertMessage());
+    ASSERT_TRUE(button);
+    auto count = std::dynamic_pointer_cast<ui::Label>(button->subviews().back());
+    ASSERT_TRUE(count);
+    EXPECT_EQ(count->text(), "1");
+    tap(*button);
+    auto mailbox = waitForTop<MessageView>();
+    ASSERT_TRUE(mailbox);
+    ASSERT_EQ(mailbox->model().listMessage().size(), 1u);
+    mailbox->didSelectRowAtIndexPath(*mailbox->myTableView, {0, 0});
+    EXPECT_EQ(dialogText(), "Are you there?");
+    pressDialog(true);
+    type("Yes, coming!");
+    ui::Application::shared().sendReturn();
+    ASSERT_TRUE(waitForDialog("Your reply has been sent."));
+    ASSERT_TRUE(pump([&] { return social->linesTo(kDung).size() == 1; }));
+    EXPECT_EQ(social->linesTo(kDung)[0].text, "Yes, coming!");
+
+    // The richest players, page by page, and a player's card.
+    menu = back<MainView>();
+    menu->doShowRange(nullptr);
+    auto tables = waitForTop<RankingView>();
+    ASSERT_TRUE(pump([&] { return tables->listRanking.size() == 5; }));
+    tables->didSelectRowAtIndexPath(*tables->myTableView, {0, 0});
+    auto pages = waitForTop<SubRankingView>();
+    ASSERT_TRUE(pump([&] { return pages->listSubRanking.size() == 10; }));
+    for (int page = 1; page <= 2; ++page) {
+        ASSERT_TRUE(pump([&] { return pages->btnNext->isEnabled(); }));
+        pages->onNext(nullptr);
+        ASSERT_TRUE(pump([&] { return !pages->listSubRanking.empty(); }));
+    }
+    EXPECT_EQ(pages->listSubRanking.size(), 6u) << "26 accounts: the last page is short";
+    EXPECT_EQ(pages->pager().placeOf(5), 26);
+    const std::string poorest = pages->listSubRanking.back()->name();
+    pages->didSelectRowAtIndexPath(*pages->myTableView, {0, 5});
+    auto card = std::dynamic_pointer_cast<PlayerDetailView>(pages->playerDetailView);
+    ASSERT_TRUE(pump([&] { return card->playerDetail() && card->lblName->text() == poorest; }));
+
+    // Tell a friend while signed in: the text is asked for at once.
+    back<RankingView>();
+    menu = back<MainView>();
+    menu->showTellFriendView();
+    auto tell = waitForTop<TellFriendView>();
+    ASSERT_TRUE(pump([&] { return tell->txtInfo->text() == StandinSocial::kTellFriendText; }));
+
+    // At the Tien Len table, invite a waiting robot: it sits down; then look at its card.
+    back<MainView>();
+    tienLen->inviteNow();
+    ASSERT_TRUE(pump([] { return dialogText() == StandinTienLen::kInvitation; }));
+    pressDialog(true);
+    auto table = waitForTop<TienLenView>();
+    ASSERT_TRUE(table);
+    table->clickInviting();
+    settle();
+    table->mnuInviting->doInviteWaitPlayer();
+    auto invite = waitForTop<InviteFriendView>();
+    ASSERT_TRUE(invite);
+    EXPECT_EQ(invite->typeInvite, InviteFriendView::kWaitingPlayers);
+    ASSERT_TRUE(pump([&] { return !invite->onlineList.empty(); }));
+    const PlayerPtr guest = invite->onlineList.front();
+    invite->didSelectRowAtIndexPath(*invite->myTableView, {0, 0});
+    ASSERT_EQ(waitForTop<TienLenView>(), table);
+    ASSERT_TRUE(pump([&] { return table->getSeatFromID(guest->IDDB()) >= 0; }));
+
+    table->showPlayerDetail(table->seatButton(table->getSeatFromID(guest->IDDB())).get());
+    settle();
+    table->optionView->doViewInfo();
+    auto sheet = std::dynamic_pointer_cast<PlayerDetailView>(table->playerDetail);
+    ASSERT_TRUE(sheet);
+    ASSERT_TRUE(pump([&] { return sheet->playerDetail() && sheet->lblName->text() == guest->name(); }))
+        << "seat " << table->getSeatFromID(guest->IDDB()) << " title "
+        << table->seatButton(table->getSeatFromID(guest->IDDB()))->titleForState(0).value_or("-") << " control "
+        << (table->currentControlPlayer() ? table->currentControlPlayer()->IDDB() : -2);
+    EXPECT_EQ(sheet->view()->superview(), table->view());
+}
+
+TEST_F(SocialRoadTest, TellAFriendConnectsByItselfAndStaysWhenTheConnectionFails) {
+    auto login = waitForTop<LoginView>();
+    ASSERT_TRUE(login);
+    login->tellFriend(nullptr);
+    auto tell = waitForTop<TellFriendView>();
+    ASSERT_TRUE(tell);
+    ASSERT_TRUE(pump([&] { return tell->txtInfo->text() == StandinSocial::kTellFriendText; }));
+
+    // Without a server the connect fails: the screen stays, with its text.
+    program->navigation().popViewControllerAnimated(false);
+    waitForTop<LoginView>();
+    MobileClient::getInstance()->manualDisconnect();
+    server.stop();
+    login->tellFriend(nullptr);
+    tell = waitForTop<TellFriendView>();
+    ASSERT_TRUE(pump([] { return !MobileClient::getInstance()->isConnected(); }));
+    for (int i = 0; i < 20; ++i) settle();
+    EXPECT_EQ(program->navigation().topViewController(), tell);
+}

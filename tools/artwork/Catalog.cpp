@@ -130,6 +130,10 @@ void buttons(Add add) {
         {"shop_cart_add", 40, 36, Tone::Jade, Glyph::CartAdd},
         {"shop_cart_remove", 40, 36, Tone::Coral, Glyph::CartRemove},
         {"add", 40, 38, Tone::Jade, Glyph::PersonAdd},
+        // The bottom bars of the friends screen and the mailbox: feedback, write, delete all.
+        {"icon-gop-y", 40, 32, Tone::Sky, Glyph::MailOpen},
+        {"icon-nhan-tin", 40, 32, Tone::Jade, Glyph::MailClosed},
+        {"icon-xoa-het", 40, 32, Tone::Coral, Glyph::Close},
         // The card table's bottom bar.
         {"button-ban-cai-dat", 40, 36, Tone::Slate, Glyph::Gear},
         {"button-ban-chat", 40, 36, Tone::Sky, Glyph::MailOpen},

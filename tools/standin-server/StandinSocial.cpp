@@ -1,202 +1,309 @@
 #include "standin-server/StandinSocial.h"
 
 #include <algorithm>
-#include <ctime>
-#include <optional>
 
-#include "platform/net/UrlEncoding.h"
+#include "platform/core/Log.h"
+#include "platform/core/Text.h"
 
 namespace zuno::standin {
 
 namespace {
-constexpr const char* kPrefix = "/social/";
-constexpr const char* kBoundary = "3i2ndDfv2rTHiSisAbouNdArYfORhtTPEefj3q2f";
+constexpr int8_t CS_CLIENT_INFORMATION_V2 = -35;
+constexpr int8_t CS_CHAT_TO = 5;
+constexpr int8_t CS_FRIEND_LIST = 29;
+constexpr int8_t CS_STRONGEST = 30;
+constexpr int8_t CS_RICHEST = 31;
+constexpr int8_t CS_ADD_FRIEND = 32;
+constexpr int8_t CS_DELETE_FRIEND = 33;
+constexpr int8_t CS_PLAYER_INFO = 34;
+constexpr int8_t CS_SEARCH_FRIEND = 36;
+constexpr int8_t CS_GET_LIST = 78;
+constexpr int8_t SC_CHAT_FROM = 5;
+constexpr int8_t SC_FRIEND_LIST = 29;
+constexpr int8_t SC_STRONGEST_LIST = 30;
+constexpr int8_t SC_RICHEST_LIST = 31;
+constexpr int8_t SC_ADD_FRIEND = 32;
+constexpr int8_t SC_DELETE_FRIEND = 33;
+constexpr int8_t SC_PLAYER_DETAIL = 34;
+constexpr int8_t SC_SEARCH_RESULT = 36;
+constexpr int8_t SC_GET_LIST = 78;
+constexpr int8_t kTopList = 1, kWaitingList = 2;
+constexpr int8_t kAdded = 0, kAlreadyFriend = 1, kTooManyFriends = 2;
+constexpr int8_t kDeleted = 0, kNotAFriend = 1;
+constexpr int32_t kUnknownPlayer = -1;
+constexpr int8_t kTellFriendKey = 1;
+// The robots that own the Tien Len table are never on the waiting list.
+constexpr int32_t kTableRobots[] = {9001, 9002};
 
-ServerResponse typed(std::string body, int status, const char* contentType) {
-    ServerResponse r = ServerResponse::text(std::move(body), status);
-    r.headers.clear();
-    r.headers.emplace_back("Content-Type", contentType);
-    return r;
+struct RankingTable {
+    int8_t gameId;
+    const char* info;
+};
+constexpr RankingTable kRankingTables[] = {
+    {0, StandinSocial::kRichestTable},
+    {3, "The strongest at Tien Len"},
+    {12, "The strongest at Tien Len Mien Bac"},
+    {7, "The strongest at Phom"},
+    {4, "The strongest at Poker"},
+};
+
+void writeRanked(Message& m, const StandinAccount& a) {
+    m.writeInt(a.id);
+    m.writeUTF(a.name);
+    m.writeLong(a.money);
+    m.writeShort(a.avatar);
+    m.writeInt(a.exp);
+    m.writeUTF(a.status.value_or(std::string()));
 }
 
-ServerResponse html(const std::string& body, int status = 200) {
-    return typed("<html><body>" + body + "</body></html>", status, "text/html; charset=utf-8");
-}
-
-// The first line of a page starts clear of the dialog's close button.
-std::string title(const std::string& text) { return "<h3>&#x2003;&#x2003;" + text + "</h3>"; }
-
-ServerResponse json(const std::string& body, int status = 200) { return typed(body, status, "application/json"); }
-
-std::string field(const sys::QueryPairs& pairs, std::string_view name) {
-    for (const auto& [k, v] : pairs)
-        if (k == name) return v;
-    return {};
-}
-
-bool hasField(const sys::QueryPairs& pairs, std::string_view name) {
-    for (const auto& [k, v] : pairs)
-        if (k == name) return true;
-    return false;
-}
-
-std::string escapeHtml(const std::string& text) {
-    std::string out;
-    for (char c : text) {
-        switch (c) {
-            case '&': out += "&amp;"; break;
-            case '<': out += "&lt;"; break;
-            case '>': out += "&gt;"; break;
-            case '"': out += "&quot;"; break;
-            default: out += c;
-        }
-    }
-    return out;
-}
-
-// A form that comes back to the dialog's answer with its redirect address and the button pressed.
-std::string answerForm(const std::string& dialog, const std::string& redirect, const std::vector<std::string>& buttons) {
-    std::string form = "<form action=\"" + std::string(kPrefix) + "dialog/" + dialog + "/answer\" method=\"get\">" +
-                       "<input type=\"hidden\" name=\"redirect_uri\" value=\"" + escapeHtml(redirect) + "\">";
-    for (const auto& b : buttons) form += "<button name=\"answer\" value=\"" + b + "\">" + b + "</button> ";
-    return form + "</form>";
-}
-
-std::string schemeOf(const std::string& address) {
-    size_t colon = address.find("://");
-    return colon == std::string::npos ? address : address.substr(0, colon);
-}
-
-std::string errorObject(const std::string& message) {
-    return "{\"error\":{\"type\":\"OAuthException\",\"message\":\"" + message + "\"}}";
-}
-
-// The multipart part whose disposition names the field, its content after the blank line up to the
-// next separator (the body needs no closing delimiter).
-std::optional<std::string> multipartPart(const std::string& body, const std::string& disposition) {
-    const std::string separator = "\r\n--" + std::string(kBoundary);
-    size_t at = body.find(disposition);
-    if (at == std::string::npos) return std::nullopt;
-    size_t start = body.find("\r\n\r\n", at);
-    if (start == std::string::npos) return std::nullopt;
-    start += 4;
-    size_t end = body.find(separator, start);
-    if (end == std::string::npos) return std::nullopt;
-    return body.substr(start, end - start);
+// The accounts of one page, in the order given.
+std::vector<StandinAccount> pageOf(const std::vector<StandinAccount>& ordered, int page) {
+    std::vector<StandinAccount> shown;
+    if (page < 0) return shown;
+    const size_t first = static_cast<size_t>(page) * StandinSocial::kPageSize;
+    for (size_t i = first; i < ordered.size() && i < first + StandinSocial::kPageSize; ++i) shown.push_back(ordered[i]);
+    return shown;
 }
 }  // namespace
 
-std::shared_ptr<StandinSocial> StandinSocial::installOn(HttpServer& http) {
-    auto social = std::make_shared<StandinSocial>();
-    http.routePrefix(kPrefix, [social](const ServerRequest& request) { return social->answer(request); });
+StandinSocial::StandinSocial(std::shared_ptr<StandinSignIn> signIn, Options options)
+    : signIn_(std::move(signIn)), options_(options) {}
+
+std::shared_ptr<StandinSocial> StandinSocial::installOn(StandinServer& server, std::shared_ptr<StandinSignIn> signIn,
+                                                        Options options) {
+    std::shared_ptr<StandinSocial> social(new StandinSocial(std::move(signIn), options));
+    social->install(server);
     return social;
 }
 
-std::vector<std::string> StandinSocial::issuedTokens() const {
-    std::lock_guard<std::mutex> lock(mutex_);
-    return tokens_;
+void StandinSocial::install(StandinServer& server) {
+    auto self = shared_from_this();
+    signIn_->setInfo(kTellFriendKey, kTellFriendText);
+    server.on(CS_FRIEND_LIST, [self](StandinSession& s, Message&) { self->answerFriendList(s); });
+    server.on(CS_SEARCH_FRIEND, [self](StandinSession& s, Message& m) { self->answerSearch(s, m); });
+    server.on(CS_ADD_FRIEND, [self](StandinSession& s, Message& m) { self->answerAdd(s, m); });
+    server.on(CS_DELETE_FRIEND, [self](StandinSession& s, Message& m) { self->answerDelete(s, m); });
+    server.on(CS_CHAT_TO, [self](StandinSession& s, Message& m) { self->takeChat(s, m); });
+    server.on(CS_PLAYER_INFO, [self](StandinSession& s, Message& m) { self->answerDetail(s, m); });
+    server.on(CS_RICHEST, [self](StandinSession& s, Message& m) { self->answerRichest(s, m); });
+    server.on(CS_STRONGEST, [self](StandinSession& s, Message& m) { self->answerStrongest(s, m); });
+    // Other lists (the provinces) belong to the handler installed before.
+    StandinServer::Handler lists = server.handlerFor(CS_GET_LIST);
+    server.on(CS_GET_LIST, [self, lists](StandinSession& s, Message& m) {
+        const int32_t start = m._idx();
+        if (self->answerList(s, m)) return;
+        m.set_idx(start);
+        if (lists) lists(s, m);
+    });
+    StandinServer::Handler signedIn = server.handlerFor(CS_CLIENT_INFORMATION_V2);
+    server.on(CS_CLIENT_INFORMATION_V2, [self, signedIn](StandinSession& s, Message& m) {
+        self->greetLater(s);
+        if (signedIn) signedIn(s, m);
+    });
 }
 
-std::vector<std::string> StandinSocial::complaints() const {
-    std::lock_guard<std::mutex> lock(mutex_);
-    return complaints_;
-}
-
-std::string StandinSocial::issueToken() {
-    std::lock_guard<std::mutex> lock(mutex_);
-    tokens_.push_back("SNTOKEN" + std::to_string(tokens_.size() + 1) + "x9");
-    return tokens_.back();
-}
-
-ServerResponse StandinSocial::answer(const ServerRequest& request) {
-    const std::string path = request.path.substr(std::string(kPrefix).size());
-    if (path == "dialog/oauth") return loginPage(request);
-    if (path == "dialog/feed") return feedPage(request);
-    if (path == "dialog/oauth/answer" || path == "dialog/feed/answer") return dialogAnswer(request);
-    if (path.rfind("graph/", 0) == 0) return graph(path.substr(6), request);
-    if (path.rfind("method/", 0) == 0) return method(path.substr(7), request);
-    return html("<p>No such page.</p>", 404);
-}
-
-ServerResponse StandinSocial::loginPage(const ServerRequest& request) {
-    const auto query = sys::parseQuery(request.query);
-    return html(title("Zuno Social") + "<p>Zuno would like to use your name and your photos.</p>" +
-                answerForm("oauth", field(query, "redirect_uri"), {"Allow", "Cancel"}))
-        .withHeader("Set-Cookie", "sn_login=1; Path=/");
-}
-
-ServerResponse StandinSocial::feedPage(const ServerRequest& request) {
-    const auto query = sys::parseQuery(request.query);
-    return html(title("Post to your wall") + "<p>" + escapeHtml(field(query, "message")) + "</p>" +
-                answerForm("feed", field(query, "redirect_uri"), {"Publish", "Cancel", "Fail"}));
-}
-
-ServerResponse StandinSocial::dialogAnswer(const ServerRequest& request) {
-    const auto query = sys::parseQuery(request.query);
-    const std::string redirect = field(query, "redirect_uri");
-    const std::string answer = field(query, "answer");
-    const std::string cancel = schemeOf(redirect) + "://cancel";
-    if (answer == "Allow")
-        return ServerResponse::redirect(redirect + "#access_token=" + issueToken() + "&expires_in=" + std::to_string(kExpiresIn));
-    if (answer == "Publish") return ServerResponse::redirect(redirect + "?post_id=" + kPostId);
-    if (answer == "Fail") {
-        return ServerResponse::redirect(cancel + "?error_code=" + std::to_string(kFeedErrorCode) +
-                                        "&error_msg=" + sys::percentEncode(kFeedErrorMessage));
+void StandinSocial::answerFriendList(StandinSession& session) {
+    auto me = signIn_->accountOf(session);
+    if (!me) return;
+    Message answer(SC_FRIEND_LIST);
+    for (int32_t id : me->friendIds) {
+        auto mate = signIn_->accountWithId(id);
+        if (!mate) continue;
+        answer.writeInt(mate->id);
+        answer.writeUTF(mate->name);
+        answer.writeLong(mate->money);
+        answer.writeShort(mate->avatar);
+        answer.writeByte(signIn_->isOnline(mate->id) ? 1 : 0);
+        answer.writeUTF(mate->status.value_or(std::string()));
     }
-    if (request.path.find("oauth") != std::string::npos) return ServerResponse::redirect(cancel + "?error=access_denied");
-    return ServerResponse::redirect(cancel);
+    session.send(answer);
 }
 
-std::optional<ServerResponse> StandinSocial::refusal(const ServerRequest& request) {
-    const auto query = sys::parseQuery(request.query);
-    std::vector<std::string> missing;
-    if (field(query, "format") != "json") missing.push_back("format");
-    if (field(query, "sdk") != "ios") missing.push_back("sdk");
-    if (field(query, "sdk_version") != "2") missing.push_back("sdk_version");
-    if (request.header("User-Agent") != "SocialConnect") missing.push_back("User-Agent");
+// The account named exactly (but for case) comes first, then the names that hold the nick.
+void StandinSocial::answerSearch(StandinSession& session, Message& request) {
+    const std::string nick = sys::lowercase(request.readUTF().value_or(std::string()));
+    std::vector<StandinAccount> exact, holding;
+    if (!nick.empty()) {
+        for (const StandinAccount& a : signIn_->accounts()) {
+            const std::string name = sys::lowercase(a.name);
+            if (name == nick) exact.push_back(a);
+            else if (name.find(nick) != std::string::npos) holding.push_back(a);
+        }
+    }
+    exact.insert(exact.end(), holding.begin(), holding.end());
+    Message answer(SC_SEARCH_RESULT);
+    for (const StandinAccount& a : exact) {
+        answer.writeInt(a.id);
+        answer.writeUTF(a.name);
+    }
+    session.send(answer);
+}
+
+void StandinSocial::answerAdd(StandinSession& session, Message& request) {
+    const int32_t id = request.readInt();
+    auto me = signIn_->accountOf(session);
+    if (!me) return;
+    int8_t result = kAdded;
+    auto& friends = me->friendIds;
+    if (id == me->id || !signIn_->accountWithId(id) || std::count(friends.begin(), friends.end(), id)) {
+        result = kAlreadyFriend;
+    } else if (friends.size() >= kMostFriends) {
+        result = kTooManyFriends;
+    } else {
+        friends.push_back(id);
+        signIn_->updateAccount(*me);
+    }
+    Message answer(SC_ADD_FRIEND);
+    answer.writeByte(result);
+    session.send(answer);
+}
+
+void StandinSocial::answerDelete(StandinSession& session, Message& request) {
+    const int32_t id = request.readInt();
+    auto me = signIn_->accountOf(session);
+    if (!me) return;
+    auto& friends = me->friendIds;
+    auto it = std::find(friends.begin(), friends.end(), id);
+    const bool found = it != friends.end();
+    if (found) {
+        friends.erase(it);
+        signIn_->updateAccount(*me);
+    }
+    Message answer(SC_DELETE_FRIEND);
+    answer.writeByte(found ? kDeleted : kNotAFriend);
+    session.send(answer);
+}
+
+void StandinSocial::takeChat(StandinSession& session, Message& request) {
+    const int32_t toId = request.readInt();
+    const std::string text = request.readUTF().value_or(std::string());
+    auto me = signIn_->accountOf(session);
+    if (!me) return;
+    {
+        std::lock_guard<std::mutex> lock(mutex_);
+        received_.push_back({toId, Line{me->id, text}});
+    }
+    if (toId == kAdminId) return;
+    auto to = signIn_->accountWithId(toId);
+    if (!to) {
+        sys::Log::format("StandinServer: a line to the unknown id %d is dropped", toId);
+        return;
+    }
+    if (!to->robot) {
+        Message line(SC_CHAT_FROM);
+        line.writeInt(me->id);
+        line.writeUTF(me->name);
+        line.writeUTF(text);
+        signIn_->sendTo(toId, line);
+        return;
+    }
+    const int32_t fromId = me->id;
+    tasks_.after(options_.answerDelay, [this, robotId = to->id, name = to->name, fromId] {
+        robotWrites(robotId, fromId, answerOf(name));
+    });
+}
+
+bool StandinSocial::robotWrites(int32_t robotId, int32_t toId, const std::string& text) {
+    auto robot = signIn_->accountWithId(robotId);
+    if (!robot) return false;
+    Message line(SC_CHAT_FROM);
+    line.writeInt(robot->id);
+    line.writeUTF(robot->name);
+    line.writeUTF(text);
+    return signIn_->sendTo(toId, line);
+}
+
+std::string StandinSocial::answerOf(const std::string& robotName) {
+    return robotName + " here: good to hear from you :)";
+}
+
+std::string StandinSocial::greetingOf(const std::string& robotName) {
+    return "Hello from " + robotName + "! Fancy a game of Tien Len? :D";
+}
+
+std::vector<StandinSocial::Line> StandinSocial::adminLines() const { return linesTo(kAdminId); }
+
+std::vector<StandinSocial::Line> StandinSocial::linesTo(int32_t id) const {
     std::lock_guard<std::mutex> lock(mutex_);
-    for (const auto& m : missing) complaints_.push_back(request.path + ": " + m);
-    if (!missing.empty()) return json(errorObject("Missing " + missing.front()), 400);
-    const std::string token = field(query, "access_token");
-    if (std::find(tokens_.begin(), tokens_.end(), token) == tokens_.end()) {
-        complaints_.push_back(request.path + ": access_token");
-        return json("{\"error_code\":190,\"error_msg\":\"Invalid OAuth access token\"}", 400);
+    std::vector<Line> lines;
+    for (const auto& [to, line] : received_)
+        if (to == id) lines.push_back(line);
+    return lines;
+}
+
+void StandinSocial::greetLater(StandinSession& session) {
+    if (!options_.greetingDelay) return;
+    auto me = signIn_->accountOf(session);
+    if (!me || me->friendIds.empty()) return;
+    {
+        std::lock_guard<std::mutex> lock(mutex_);
+        if (std::count(greeted_.begin(), greeted_.end(), me->id)) return;
+        greeted_.push_back(me->id);
     }
-    return std::nullopt;
+    const int32_t robotId = me->friendIds.front();
+    const int32_t toId = me->id;
+    tasks_.after(*options_.greetingDelay, [this, robotId, toId] {
+        if (auto robot = signIn_->accountWithId(robotId)) robotWrites(robotId, toId, greetingOf(robot->name));
+    });
 }
 
-ServerResponse StandinSocial::graph(const std::string& path, const ServerRequest& request) {
-    if (auto refused = refusal(request)) return *refused;
-    if (path == "me") return json("{\"id\":\"1001\",\"name\":\"Demo Player\"}");
-    if (path == "me/photos") return photoUpload(request);
-    if (path == "true") return ServerResponse::text("true");
-    if (path == "false") return ServerResponse::text("false");
-    if (path == "error") return json(errorObject("This graph path fails"), 400);
-    if (path == "expired") return json("{\"error_code\":190,\"error_msg\":\"Session has expired\"}", 400);
-    if (path == "friends") return json("[{\"id\":\"7\",\"name\":\"An\"},{\"id\":\"8\",\"name\":\"Binh\"}]");
-    if (path == "count") return json("42");
-    if (path == "broken") return html("<h1>Internal Server Error</h1>", 500);
-    return json(errorObject("Unknown path " + path), 404);
-}
-
-ServerResponse StandinSocial::photoUpload(const ServerRequest& request) {
-    if (request.method != "POST") return json(errorObject("A photo is posted"), 400);
-    const auto query = sys::parseQuery(request.query);
-    const std::string message = field(query, "message");
-    const auto bodyMessage = multipartPart(request.body, "Content-Disposition: form-data; name=\"message\"");
-    const auto picture = multipartPart(request.body, "Content-Disposition: form-data; filename=\"source\"\r\nContent-Type: image/png");
-    if (!hasField(query, "message") || bodyMessage != message) return json(errorObject("The message differs"), 400);
-    if (!picture || picture->rfind("\x89PNG\r\n\x1a\n", 0) != 0) return json(errorObject("No PNG source"), 400);
-    return json("{\"id\":\"photo_1\",\"post_id\":\"" + std::string(kPostId) + "\"}");
-}
-
-ServerResponse StandinSocial::method(const std::string& name, const ServerRequest& request) {
-    if (auto refused = refusal(request)) return *refused;
-    if (name == "auth.extendSSOAccessToken") {
-        const long long expiresAt = static_cast<long long>(std::time(nullptr)) + kExpiresIn;
-        return json("{\"access_token\":\"" + issueToken() + "\",\"expires_at\":" + std::to_string(expiresAt) + "}");
+void StandinSocial::answerDetail(StandinSession& session, Message& request) {
+    auto player = signIn_->accountWithId(request.readInt());
+    Message answer(SC_PLAYER_DETAIL);
+    if (!player) {
+        answer.writeInt(kUnknownPlayer);
+    } else {
+        answer.writeInt(player->id);
+        answer.writeUTF(player->name);
+        answer.writeLong(player->money);
+        answer.writeShort(player->avatar);
+        for (int32_t n : {player->exp, player->won, player->lost, player->drawn, player->givenUp}) answer.writeInt(n);
     }
-    return json(errorObject("Unknown method " + name), 400);
+    session.send(answer);
+}
+
+bool StandinSocial::answerList(StandinSession& session, Message& request) {
+    const int8_t type = request.readByte();
+    Message answer(SC_GET_LIST);
+    answer.writeByte(type);
+    if (type == kTopList) {
+        for (const RankingTable& t : kRankingTables) {
+            answer.writeByte(t.gameId);
+            answer.writeUTF(std::string(t.info));
+        }
+    } else if (type == kWaitingList) {
+        for (const StandinAccount& a : signIn_->accounts()) {
+            if (!a.robot || !signIn_->isOnline(a.id)) continue;
+            if (std::count(std::begin(kTableRobots), std::end(kTableRobots), a.id)) continue;
+            writeRanked(answer, a);
+        }
+    } else {
+        return false;
+    }
+    session.send(answer);
+    return true;
+}
+
+void StandinSocial::answerRichest(StandinSession& session, Message& request) {
+    const int8_t page = request.readByte();
+    std::vector<StandinAccount> all = signIn_->accounts();
+    std::stable_sort(all.begin(), all.end(), [](const auto& a, const auto& b) { return a.money > b.money; });
+    Message answer(SC_RICHEST_LIST);
+    answer.writeByte(page);
+    for (const StandinAccount& a : pageOf(all, page)) writeRanked(answer, a);
+    session.send(answer);
+}
+
+void StandinSocial::answerStrongest(StandinSession& session, Message& request) {
+    const int8_t gameId = request.readByte();
+    const int32_t page = request.readInt();
+    std::vector<StandinAccount> all = signIn_->accounts();
+    std::stable_sort(all.begin(), all.end(), [](const auto& a, const auto& b) { return a.exp > b.exp; });
+    Message answer(SC_STRONGEST_LIST);
+    answer.writeByte(gameId);
+    answer.writeByte(static_cast<int8_t>(page));
+    for (const StandinAccount& a : pageOf(all, page)) writeRanked(answer, a);
+    session.send(answer);
 }
 
 }  // namespace zuno::standin

@@ -19,6 +19,7 @@ constexpr int8_t CS_START_GAME = 20;
 constexpr int8_t CS_MOVE = 21;
 constexpr int8_t CS_SKIP = 49;
 constexpr int8_t CS_FORCE_FINISH = 53;
+constexpr int8_t CS_INVITE = 74;
 constexpr int8_t SC_JOINBOARD_SUCCESS = 8;
 constexpr int8_t SC_SOMEONE_JOINBOARD = 12;
 constexpr int8_t SC_SOMEONE_READY = 16;
@@ -50,18 +51,9 @@ void writeCards(Message& m, const std::vector<int8_t>& cards) {
 }  // namespace
 
 StandinTienLen::StandinTienLen(std::shared_ptr<StandinSignIn> signIn, Options options)
-    : signIn_(std::move(signIn)), options_(options), gameType_(options.gameType), random_(options.seed.value_or(std::random_device()())) {
-    worker_ = std::thread([this] { run(); });
-}
+    : signIn_(std::move(signIn)), options_(options), gameType_(options.gameType), random_(options.seed.value_or(std::random_device()())) {}
 
-StandinTienLen::~StandinTienLen() {
-    {
-        std::lock_guard<std::mutex> lock(mutex_);
-        stopping_ = true;
-    }
-    wake_.notify_all();
-    worker_.join();
-}
+StandinTienLen::~StandinTienLen() = default;
 
 std::shared_ptr<StandinTienLen> StandinTienLen::installOn(StandinServer& server, std::shared_ptr<StandinSignIn> signIn,
                                                           Options options) {
@@ -131,6 +123,41 @@ void StandinTienLen::install(StandinServer& server) {
               if (!atTable(session) || m.readByte() != kRoom || m.readByte() != kBoard) return false;
               return playerClaim();
           }));
+    chain(server, CS_INVITE, locked([this, atTable](StandinSession& session, Message& m) {
+              return atTable(session) && invite(m.readInt());
+          }));
+}
+
+// An online robot sits down in the free place and gets ready; an account with a connection is invited.
+bool StandinTienLen::invite(int32_t userId) {
+    std::optional<StandinAccount> guest = signIn_->accountWithId(userId);
+    if (!guest || !signIn_->isOnline(userId)) return true;
+    if (!guest->robot) {
+        Message invitation(SC_INVITED_JOIN_BOARD);
+        invitation.writeByte(gameType_);
+        invitation.writeByte(kRoom);
+        invitation.writeByte(kBoard);
+        invitation.writeUTF(std::string());
+        invitation.writeUTF((account_ ? account_->name : std::string("A player")) + " invites you to a Tien Len table.");
+        signIn_->sendTo(userId, invitation);
+        return true;
+    }
+    schedule(options_.robotDelay, [this, guest = *guest] {
+        if (!seated_ || playing_ || places_[kGuestPlace].id != -1) return;
+        for (const Place& p : places_)
+            if (p.id == guest.id) return;
+        places_[kGuestPlace] = seat(guest.id, guest.name, guest.money, guest.avatar, guest.exp, true);
+        Message sits(SC_SOMEONE_JOINBOARD);
+        sits.writeByte(kGuestPlace);
+        sits.writeInt(guest.id);
+        sits.writeUTF(guest.name);
+        sits.writeLong(guest.money);
+        sits.writeShort(guest.avatar);
+        sits.writeInt(guest.exp);
+        send(sits);
+        setReady(kGuestPlace, true);
+    });
+    return true;
 }
 
 std::vector<int8_t> StandinTienLen::handOf(int32_t playerId) const {
@@ -151,28 +178,10 @@ void StandinTienLen::setNextHands(std::array<std::vector<int8_t>, 3> hands) {
 }
 
 void StandinTienLen::schedule(double delay, Task task) {
-    const auto due = std::chrono::steady_clock::now() +
-                     std::chrono::duration_cast<std::chrono::steady_clock::duration>(std::chrono::duration<double>(delay));
-    tasks_.emplace(due, std::move(task));
-    wake_.notify_all();
-}
-
-void StandinTienLen::run() {
-    std::unique_lock<std::mutex> lock(mutex_);
-    while (!stopping_) {
-        if (tasks_.empty()) {
-            wake_.wait(lock);
-            continue;
-        }
-        auto first = tasks_.begin();
-        if (first->first > std::chrono::steady_clock::now()) {
-            wake_.wait_until(lock, first->first);
-            continue;
-        }
-        Task task = std::move(first->second);
-        tasks_.erase(first);
+    tasks_.after(delay, [this, task = std::move(task)] {
+        std::lock_guard<std::mutex> lock(mutex_);
         task();
-    }
+    });
 }
 
 void StandinTienLen::send(const Message& message) {
@@ -182,16 +191,24 @@ void StandinTienLen::send(const Message& message) {
 void StandinTienLen::inviteLater() {
     if (invited_ || seated_) return;
     invited_ = true;
-    schedule(options_.invitationDelay, [this] {
-        if (seated_ || !session_) return;
-        Message invitation(SC_INVITED_JOIN_BOARD);
-        invitation.writeByte(gameType_);
-        invitation.writeByte(kRoom);
-        invitation.writeByte(kBoard);
-        invitation.writeUTF(std::string());
-        invitation.writeUTF(std::string(kInvitation));
-        send(invitation);
-    });
+    schedule(options_.invitationDelay, [this] { sendInvitation(); });
+}
+
+void StandinTienLen::inviteNow() {
+    std::lock_guard<std::mutex> lock(mutex_);
+    invited_ = true;
+    sendInvitation();
+}
+
+void StandinTienLen::sendInvitation() {
+    if (seated_ || !session_) return;
+    Message invitation(SC_INVITED_JOIN_BOARD);
+    invitation.writeByte(gameType_);
+    invitation.writeByte(kRoom);
+    invitation.writeByte(kBoard);
+    invitation.writeUTF(std::string());
+    invitation.writeUTF(std::string(kInvitation));
+    send(invitation);
 }
 
 StandinTienLen::Place StandinTienLen::seat(int32_t id, std::string name, int64_t money, int16_t avatar, int32_t exp,

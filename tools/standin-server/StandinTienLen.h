@@ -1,21 +1,18 @@
 #pragma once
 
 #include <array>
-#include <chrono>
-#include <condition_variable>
 #include <cstdint>
 #include <functional>
-#include <map>
 #include <memory>
 #include <mutex>
 #include <optional>
 #include <random>
 #include <string>
-#include <thread>
 #include <vector>
 
 #include "standin-server/StandinServer.h"
 #include "standin-server/StandinSignIn.h"
+#include "standin-server/StandinTasks.h"
 
 namespace zuno::standin {
 
@@ -27,6 +24,9 @@ namespace zuno::standin {
 // the turn time run out passes, or plays the lowest card when leading), refuses a bad move with a
 // text, sends finish places, money changes, the end of the deal with the last hand shown, and deals
 // again once everyone is ready. A claimed instant win is judged by the same rules.
+//
+// The player at the table may invite (74) an online robot, who sits down in the fourth place and gets
+// ready, or an account with a connection, who is invited to the table.
 //
 // Once the player leaves, An invites again (to the other game when alternateGames is set).
 // It serves one player at a time (the latest to sign in). Messages it does not take (a join to
@@ -68,6 +68,8 @@ public:
     // The next deal gives these hands, place by place (An, the player, Binh), each ascending; the rest
     // of the deck is not dealt.
     void setNextHands(std::array<std::vector<int8_t>, 3> hands);
+    // An invites the signed-in player now (unless seated), whatever the invitation delay.
+    void inviteNow();
 
 private:
     struct Place {
@@ -85,7 +87,7 @@ private:
     using Cards = std::vector<int8_t>;
     using Task = std::function<void()>;
     static constexpr int kPlaces = 4;
-    static constexpr int kOwnerPlace = 0, kPlayerPlace = 1, kRobotPlace = 2;
+    static constexpr int kOwnerPlace = 0, kPlayerPlace = 1, kRobotPlace = 2, kGuestPlace = 3;
 
     StandinTienLen(std::shared_ptr<StandinSignIn> signIn, Options options);
     static Place seat(int32_t id, std::string name, int64_t money, int16_t avatar, int32_t exp, bool robot);
@@ -95,10 +97,11 @@ private:
 
     // Every private operation below runs with mutex_ held.
     void schedule(double delay, Task task);
-    void run();
     void send(const Message& message);
     void inviteLater();
+    void sendInvitation();
     bool join(StandinSession& session, Message& request);
+    bool invite(int32_t userId);
     void leaveTable();
     void setReady(int place, bool ready);
     void startWhenReady();
@@ -126,10 +129,6 @@ private:
     int8_t gameType_;
 
     mutable std::mutex mutex_;
-    std::condition_variable wake_;
-    std::multimap<std::chrono::steady_clock::time_point, Task> tasks_;
-    bool stopping_ = false;
-    std::thread worker_;
 
     std::shared_ptr<StandinSession> session_;
     std::optional<StandinAccount> account_;
@@ -150,6 +149,8 @@ private:
     int deals_ = 0;
     std::mt19937 random_;
     std::optional<std::array<Cards, 3>> nextHands_;
+    // Last, so that its thread ends before anything its tasks touch goes.
+    StandinTasks tasks_;
 };
 
 }  // namespace zuno::standin

@@ -10,11 +10,13 @@
 #include "standin-server/StandinBoardTables.h"
 #include "standin-server/StandinCardTables.h"
 #include "standin-server/StandinHttp.h"
-#include "standin-server/StandinSocial.h"
 #include "standin-server/StandinLobbyJoins.h"
 #include "standin-server/StandinLobbyLists.h"
+#include "standin-server/StandinRobots.h"
 #include "standin-server/StandinServer.h"
 #include "standin-server/StandinSignIn.h"
+#include "standin-server/StandinSocial.h"
+#include "standin-server/StandinSocialNetwork.h"
 #include "standin-server/StandinTienLen.h"
 
 namespace {
@@ -47,9 +49,9 @@ int main(int argc, char** argv) {
     pthread_sigmask(SIG_BLOCK, &signals, nullptr);
 
     zuno::standin::StandinServer server;
-    // One account to sign in with: demo / demo.
+    // One account to sign in with, demo / demo, and the robots.
     auto signIn = zuno::standin::StandinSignIn::installOn(server);
-    signIn->addAccount({"demo", "demo", 1001, 5000000, 1, 350});
+    zuno::standin::StandinRobots::addTo(*signIn);
     signIn->setInfo(6, "This week: double Win on every Tien Len table.");
     auto lists = zuno::standin::StandinLobbyLists::installOn(server);
     zuno::standin::StandinBoardTables::installOn(server, lists);
@@ -58,12 +60,16 @@ int main(int argc, char** argv) {
     zuno::standin::StandinTienLen::Options tienLen;
     tienLen.alternateGames = true;
     zuno::standin::StandinTienLen::installOn(server, signIn, tienLen);
+    // Friends, chat, details and rankings; a robot friend greets the player a moment after signing in.
+    zuno::standin::StandinSocial::Options social;
+    social.greetingDelay = 8;
+    zuno::standin::StandinSocial::installOn(server, signIn, social);
     // Last, so that full tables and wrong passwords are refused before any game seats the player.
     zuno::standin::StandinLobbyJoins::installOn(server, lists);
     if (!server.start(static_cast<uint16_t>(port))) return 1;
     zuno::standin::HttpServer http;
     zuno::standin::StandinHttp::installOn(http, server.port());
-    zuno::standin::StandinSocial::installOn(http);
+    zuno::standin::StandinSocialNetwork::installOn(http);
     if (http.start(static_cast<uint16_t>(httpPort)) == 0) return 1;
     std::printf("zuno-standin-server listening on 127.0.0.1:%u (HTTP on 127.0.0.1:%u)\n", server.port(), http.port());
     std::fflush(stdout);

@@ -1,0 +1,151 @@
+#include "screens/ChatView.h"
+
+#include "lobby/GlobalService.h"
+#include "platform/ui/Color.h"
+#include "platform/ui/ScreenFactory.h"
+#include "screens/EmoticonPalette.h"
+#include "shell/Resources.h"
+#include "shell/UIController.h"
+#include "shell/ChatCell.h"
+
+namespace zuno {
+
+namespace {
+constexpr const char* kCellIdentifier = "ChatCellIdentifier";
+constexpr int kPaletteColumns = 15;
+}  // namespace
+
+const ui::BindingTable& ChatView::bindings() {
+    using B = ui::Bind<ChatView>;
+    static const ui::BindingTable table(&ui::ViewController::bindings(),
+                                        {
+                                            B::outlet("txtChat", &ChatView::txtChat),
+                                            B::outlet("tblContent", &ChatView::tblContent),
+                                            B::outlet("imgAvatar", &ChatView::imgAvatar),
+                                            B::outlet("viewChat", &ChatView::viewChat),
+                                            B::outlet("btnClose", &ChatView::btnClose),
+                                            B::outlet("btnSend", &ChatView::btnSend),
+                                            B::action("sendMessage", &ChatView::sendMessage),
+                                            B::action("onClickEmotion:", &ChatView::onClickEmotion),
+                                            B::action("beginEdit:", &ChatView::beginEdit),
+                                            B::action("endEditing:", &ChatView::endEditing),
+                                            B::action("onClose:", &ChatView::onClose),
+                                        });
+    return table;
+}
+
+ChatView::ChatView() : ui::ViewController(std::string("ChatView")) {}
+
+void ChatView::viewDidLoad() {
+    ui::ViewController::viewDidLoad();
+    btnClose->setTitle(std::string(kExit));
+    viewChat->bringSubviewToFront(btnSend.get());
+    emoticons::addPalette(*viewChat, this, "onClickEmotion:", [](int i) {
+        return ui::Rect((i % kPaletteColumns) * 26, (i / kPaletteColumns) * 22, 22, 22);
+    });
+    txtChat->setParentViewController(this);
+    auto self = std::dynamic_pointer_cast<ChatView>(shared_from_this());
+    tblContent->setDataSource(self);
+    tblContent->setTableDelegate(self);
+    isEdit = false;
+}
+
+
+void ChatView::viewWillAppear(bool animated) {
+    ui::ViewController::viewWillAppear(animated);
+    txtChat->setPlaceholder(Resources::getInstance().textForKey("ZUNO_chatHere"));
+}
+
+void ChatView::hideView() { view()->setHidden(true); }
+
+void ChatView::sendMessage() {
+    const std::string line = txtChat->text();
+    txtChat->setText("");
+    if (line.empty() || !player) return;
+    GlobalService::getInstance().chatToWithIDDB(player->IDDB(), line);
+    auto chat = std::make_shared<Chat>();
+    auto me = UIController::myInfo();
+    chat->setName(me ? me->name() : std::string());
+    chat->setContent(line);
+    chat->setIsMe(true);
+    appendLine(std::move(chat));
+}
+
+void ChatView::addLineFromFriend(const std::string& text) {
+    auto chat = std::make_shared<Chat>();
+    chat->setName(player ? player->name() : std::string());
+    chat->setContent(text);
+    chat->setIsMe(false);
+    appendLine(std::move(chat));
+}
+
+void ChatView::appendLine(std::shared_ptr<Chat> line) {
+    arrChat.push_back(std::move(line));
+    tblContent->reloadData();
+    // The newest line stays in sight.
+    tblContent->scrollToRowAtIndexPath({0, static_cast<int>(arrChat.size()) - 1}, ui::ScrollPosition::Bottom, false);
+}
+
+void ChatView::onClickEmotion(ui::Button* sender) {
+    if (!sender) return;
+    if (auto token = emoticons::tokenForTag(sender->tag())) txtChat->setText(txtChat->text() + *token);
+}
+
+void ChatView::moveBar(double dy) {
+    ui::View::beginAnimations(std::string("chat"));
+    ui::View::setAnimationDuration(0.5);
+    ui::Rect frame = viewChat->frame();
+    frame.origin.y += dy;
+    viewChat->setFrame(frame);
+    ui::View::commitAnimations();
+}
+
+void ChatView::beginEdit() {
+    if (isEdit) return;
+    isEdit = true;
+    moveBar(-kRaise);
+    btnClose->setTitle(std::string(kCancel));
+}
+
+void ChatView::endEditing() {
+    if (isEdit) {
+        moveBar(kRaise);
+        isEdit = false;
+        btnClose->setTitle(std::string(kExit));
+        txtChat->resignFirstResponder();
+    }
+    sendMessage();
+}
+
+void ChatView::onClose() {
+    if (btnClose->currentTitle() == std::optional<std::string>(kCancel)) {
+        txtChat->resignFirstResponder();
+        txtChat->setText("");
+        moveBar(kRaise);
+        btnClose->setTitle(std::string(kExit));
+        isEdit = false;
+        return;
+    }
+    view()->removeFromSuperview();
+    if (auto owner = parentViewController.lock(); owner && player) owner->removeViewOfUsername(player->name());
+}
+
+int ChatView::numberOfRowsInSection(ui::TableView&, int) { return static_cast<int>(arrChat.size()); }
+
+std::shared_ptr<ui::TableViewCell> ChatView::cellForRowAtIndexPath(ui::TableView& table, ui::IndexPath path) {
+    auto cell = std::dynamic_pointer_cast<cellChat>(table.dequeueReusableCellWithIdentifier(kCellIdentifier));
+    if (!cell) {
+        cell = cellChat::load(kCellIdentifier);
+        cell->setBackgroundColor(std::nullopt);
+    }
+    if (path.row < 0 || path.row >= static_cast<int>(arrChat.size()) || !arrChat[size_t(path.row)]) return cell;
+    const Chat& chat = *arrChat[size_t(path.row)];
+    cell->lblName->setText(chat.name().value_or(std::string()));
+    cell->lblName->setTextColor(chat.isMe() ? ui::Color::gray() : ui::Color::green());
+    cell->lblContent->setText(chat.content());
+    return cell;
+}
+
+ZUNO_REGISTER_SCREEN(ChatView)
+
+}  // namespace zuno

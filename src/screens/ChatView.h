@@ -1,0 +1,73 @@
+#pragma once
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "lobby/model/LobbyRecords.h"
+#include "lobby/model/Player.h"
+#include "platform/ui/Button.h"
+#include "platform/ui/ImageView.h"
+#include "platform/ui/TableView.h"
+#include "platform/ui/ViewController.h"
+#include "shell/CustomTextField.h"
+
+namespace zuno {
+
+// What a chat panel tells the screen that holds it.
+class ChatPanelOwner {
+public:
+    virtual ~ChatPanelOwner() = default;
+    // The conversation with that name was closed; its panel has removed its view.
+    virtual void removeViewOfUsername(const std::string& name) = 0;
+};
+
+// One private conversation with a friend, a 440 x 260 panel of the friends screen: the lines (oldest
+// first), a field with an emoticon palette, send and close. The close button's title tells the bar's
+// state: "exit" at rest, "cancel" while typing (the bar raised by 160 points).
+class ChatView : public ui::ViewController, public ui::TableViewDataSource, public ui::TableViewDelegate {
+    ZUNO_BINDINGS
+public:
+    static constexpr double kRaise = 160;
+    static constexpr double kRowHeight = 20;
+    static constexpr const char* kExit = "exit";
+    static constexpr const char* kCancel = "cancel";
+
+    ChatView();
+
+    void viewDidLoad() override;
+    void viewWillAppear(bool animated) override;
+    void hideView();
+
+    void sendMessage();
+    void onClickEmotion(ui::Button* sender);
+    // The field was touched: the bar goes up.
+    void beginEdit();
+    // The return key: the bar goes down and the line is sent.
+    void endEditing();
+    // "cancel" ends the typing; "exit" ends the conversation.
+    void onClose();
+    // A line from the friend.
+    void addLineFromFriend(const std::string& text);
+
+    int numberOfRowsInSection(ui::TableView& table, int section) override;
+    std::shared_ptr<ui::TableViewCell> cellForRowAtIndexPath(ui::TableView& table, ui::IndexPath path) override;
+    std::optional<double> heightForRowAtIndexPath(ui::TableView&, ui::IndexPath) override { return kRowHeight; }
+
+    PlayerPtr player;
+    std::vector<std::shared_ptr<Chat>> arrChat;
+    std::weak_ptr<ChatPanelOwner> parentViewController;
+    bool isEdit = false;
+
+    std::shared_ptr<CustomTextField> txtChat;
+    std::shared_ptr<ui::TableView> tblContent;
+    std::shared_ptr<ui::ImageView> imgAvatar;
+    std::shared_ptr<ui::View> viewChat;
+    std::shared_ptr<ui::Button> btnClose, btnSend;
+
+private:
+    void moveBar(double dy);
+    void appendLine(std::shared_ptr<Chat> line);
+};
+
+}  // namespace zuno
