@@ -12,6 +12,7 @@
 #include "standin-server/StandinHttp.h"
 #include "standin-server/StandinLobbyJoins.h"
 #include "standin-server/StandinLobbyLists.h"
+#include "standin-server/StandinRobots.h"
 #include "standin-server/StandinServer.h"
 #include "standin-server/StandinSignIn.h"
 #include "standin-server/StandinTienLen.h"
@@ -46,9 +47,9 @@ int main(int argc, char** argv) {
     pthread_sigmask(SIG_BLOCK, &signals, nullptr);
 
     zuno::standin::StandinServer server;
-    // One account to sign in with: demo / demo.
+    // One account to sign in with, demo / demo, and the robots.
     auto signIn = zuno::standin::StandinSignIn::installOn(server);
-    signIn->addAccount({"demo", "demo", 1001, 5000000, 1, 350});
+    zuno::standin::StandinRobots::addTo(*signIn);
     signIn->setInfo(6, "This week: double Win on every Tien Len table.");
     auto lists = zuno::standin::StandinLobbyLists::installOn(server);
     zuno::standin::StandinBoardTables::installOn(server, lists);
