@@ -108,8 +108,8 @@ void MoneyView::selectRow(size_t row) {
             break;
         case kScratchCard:
             if (!gateView) break;
+            view()->addSubview(gateView->view());  // loads the sheet and its outlets
             gateView->lblTitle->setText(option.info());
-            view()->addSubview(gateView->view());
             gateView->viewWillAppear(false);
             break;
         case kNone:
