@@ -139,6 +139,9 @@ void menuGift::drawCategoryMenuWithCategoryList(const std::vector<std::shared_pt
         if (i == 0) {
             tab->setBackgroundImage(ui::Image::imageNamed("cua-hang1.png"));
             viewingTabIndex = 0;
+            // A new list starts a new pager, as a change of tab does.
+            theSecondInitScrollView = 0;
+            currentPage_ = 0;
             getItemsWithGift(list[i]->categoryId(), 0);
         } else {
             tab->setBackgroundImage(ui::Image::imageNamed(normalBackground(i, last)));
