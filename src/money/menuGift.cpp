@@ -136,6 +136,9 @@ void menuGift::drawCategoryMenuWithCategoryList(const std::vector<std::shared_pt
         tab->setTitle(list[i]->name());
         tab->setTitleColor(ui::Color::white());
         tab->titleLabel()->setFont(ui::Font::boldSystemFontOfSize(12));
+        // A name wider than the tab gets smaller rather than cut.
+        tab->titleLabel()->setAdjustsFontSizeToFitWidth(true);
+        tab->titleLabel()->setMinimumFontSize(8);
         if (i == 0) {
             tab->setBackgroundImage(ui::Image::imageNamed("cua-hang1.png"));
             viewingTabIndex = 0;
