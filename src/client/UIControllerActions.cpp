@@ -161,10 +161,7 @@ void completeTransaction() {
 void resendTransactionReceipt() {
     auto transactions = transactionViewOnTop();
     if (!transactions) return;
-    auto record = ChargeMoneyInfo::initWithType(5);
-    if (auto selected = transactions->selectedTransactionMoneyInfo()) record->setInfo(selected->info().value_or(""));
-    transactions->showLoadingScreen();
-    GlobalService::getInstance().sendReceiptString(*record, transactions->receiptStringFromServer(), std::nullopt);
+    transactions->resendSelected();
 }
 
 // Only a Poker table offers to watch it.

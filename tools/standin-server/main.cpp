@@ -12,6 +12,7 @@
 #include "standin-server/StandinHttp.h"
 #include "standin-server/StandinLobbyJoins.h"
 #include "standin-server/StandinLobbyLists.h"
+#include "standin-server/StandinMoney.h"
 #include "standin-server/StandinRobots.h"
 #include "standin-server/StandinServer.h"
 #include "standin-server/StandinSignIn.h"
@@ -64,6 +65,8 @@ int main(int argc, char** argv) {
     zuno::standin::StandinSocial::Options social;
     social.greetingDelay = 8;
     zuno::standin::StandinSocial::installOn(server, signIn, social);
+    // Top-up channels, transfers, presents, flat avatars and table gifts.
+    zuno::standin::StandinMoney::installOn(server, signIn, ZUNO_STANDIN_PICTURES);
     // Last, so that full tables and wrong passwords are refused before any game seats the player.
     zuno::standin::StandinLobbyJoins::installOn(server, lists);
     if (!server.start(static_cast<uint16_t>(port))) return 1;

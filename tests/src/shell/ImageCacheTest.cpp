@@ -137,6 +137,23 @@ TEST_F(ImageCacheTest, AnItemPictureIsAskedForOncePerRunAndOutlivesIt) {
     EXPECT_EQ(requests->sent(), (std::vector<std::string>{"getFullItemImageWithId 10"}));
 }
 
+// An asset's picture asked for as a full item picture (type 4) comes back as item bytes: the view
+// waiting for the asset gets it too. Picture id 0 is no picture and asks nothing.
+TEST_F(ImageCacheTest, AFullItemPictureAlsoReachesTheAssetViewWaitingForIt) {
+    auto icon = std::make_shared<ui::ImageView>();
+    r.assignAssetId(77, icon, 4);
+    r.setItemWithImage(ui::encodePng(*picture()), 77);
+    runPosted();
+    ASSERT_NE(icon->image(), nullptr);
+    EXPECT_EQ(icon->image()->pixelWidth(), 1);
+
+    requests->clear();
+    auto none = std::make_shared<ui::ImageView>();
+    r.assignAssetId(0, none, 4);
+    EXPECT_TRUE(requests->sent().empty());
+    EXPECT_EQ(none->image(), nullptr);
+}
+
 TEST_F(ImageCacheTest, WornAvatarLayersSortByTag) {
     std::vector<std::shared_ptr<ui::ImageView>> layers;
     for (auto [tag, category] : {std::pair{30, 5}, {10, 2}, {20, 9}}) {
