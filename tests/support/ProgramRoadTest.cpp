@@ -99,20 +99,4 @@ void ProgramRoadTest::tap(const ui::View& view) { program->delegate()->window->t
 
 void ProgramRoadTest::type(const std::string& text) { ui::Application::shared().sendText(text); }
 
-void ProgramRoadTest::signInFromTheLoginScreen(const std::string& name, const std::string& password) {
-    auto login = waitForTop<LoginView>();
-    ASSERT_TRUE(login);
-    tap(*login->txvUser);
-    type(name);
-    app::focusNextField();
-    type(password);
-    ui::Application::shared().sendReturn();
-    auto servers = waitForTop<ServerView>();
-    ASSERT_TRUE(servers);
-    ASSERT_TRUE(pump([&] { return !servers->listServers.empty() && !servers->isFetching(); }));
-    settle();
-    tap(*servers->tableView->cellForRowAtIndexPath({0, 0}));
-    ASSERT_TRUE(waitForTop<MainView>());
-}
-
 }  // namespace zuno::testing

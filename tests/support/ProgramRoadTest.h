@@ -43,9 +43,6 @@ protected:
     }
     void tap(const ui::View& view);
     static void type(const std::string& text);
-    // Types the name and password on the login screen and signs in through the first server of the
-    // list, up to the main menu.
-    void signInFromTheLoginScreen(const std::string& name, const std::string& password);
 
     standin::StandinServer server;
     standin::HttpServer http;
