@@ -122,10 +122,10 @@ const Dictionary& Bundle::infoDictionary() const {
             if (root.dictionary()) {
                 info_ = *root.dictionary();
             } else {
-                Log::line("Bundle: " + path + " does not hold a dictionary");
+                Log::warning("Bundle: " + path + " does not hold a dictionary");
             }
         } catch (const Exception& e) {
-            Log::line("Bundle: " + e.reason());
+            Log::warning("Bundle: " + e.reason());
         }
     });
     return info_;

@@ -76,13 +76,13 @@ void UserDefaults::load() {
     std::string aside = filePath_ + ".damaged-" + std::to_string(currentTimeMillis());
     if (std::rename(filePath_.c_str(), aside.c_str()) == 0) {
         damagedMovedTo_ = aside;
-        Log::line("User defaults: " + filePath_ + " is damaged (" + reason + "); it was kept as " + aside +
-                  " and the saved preferences start empty");
+        Log::warning("User defaults: " + filePath_ + " is damaged (" + reason + "); it was kept as " + aside +
+                     " and the saved preferences start empty");
     } else {
         // It cannot be moved aside: keep it where it is and do not save over it this run.
         damagedMovedTo_ = filePath_;
-        Log::line("User defaults: " + filePath_ + " is damaged (" + reason + ") and cannot be moved aside (" +
-                  std::strerror(errno) + "); changes will not be saved");
+        Log::warning("User defaults: " + filePath_ + " is damaged (" + reason + ") and cannot be moved aside (" +
+                     std::strerror(errno) + "); changes will not be saved");
     }
 }
 
@@ -183,9 +183,9 @@ bool UserDefaults::synchronize() {
         dirty_ = false;
     }
     if (auto error = makeFolders(folderOf(filePath_))) {
-        Log::line("User defaults: " + *error);
+        Log::warning("User defaults: " + *error);
     } else if (auto error = writeFileAtomically(filePath_, bytes, 0600)) {
-        Log::line("User defaults: " + *error);
+        Log::warning("User defaults: " + *error);
     } else {
         return true;
     }

@@ -49,15 +49,15 @@ Resources::Resources() {
 sys::Dictionary Resources::readBundlePlist(const std::string& name) const {
     auto file = sys::Bundle::main().pathForResource(name, "plist");
     if (!file) {
-        sys::Log::line("Resources: missing " + name + ".plist");
+        sys::Log::warning("Resources: missing " + name + ".plist");
         return {};
     }
     try {
         sys::Value root = sys::PropertyList::readFile(*file);
         if (const auto* d = root.dictionary()) return *d;
-        sys::Log::line("Resources: " + *file + " is not a dictionary");
+        sys::Log::warning("Resources: " + *file + " is not a dictionary");
     } catch (const sys::Exception& e) {
-        sys::Log::line("Resources: " + e.reason());
+        sys::Log::warning("Resources: " + e.reason());
     }
     return {};
 }
@@ -91,9 +91,9 @@ void Resources::loadBundleFiles() {
             zunoConfig_ = *d;
             return;
         }
-        sys::Log::line("Resources: " + *configuration + " is not a dictionary");
+        sys::Log::warning("Resources: " + *configuration + " is not a dictionary");
     } catch (const sys::Exception& e) {
-        sys::Log::line("Resources: " + e.reason());
+        sys::Log::warning("Resources: " + e.reason());
     }
 }
 

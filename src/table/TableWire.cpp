@@ -45,7 +45,7 @@ void guardCase(const char* label, const std::function<void()>& decode) {
     try {
         decode();
     } catch (const std::exception& e) {
-        sys::Log::line("Exception " + sys::failureName(e));
+        sys::Log::warning("Exception " + sys::failureName(e));
     }
 }
 
