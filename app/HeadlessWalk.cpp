@@ -47,7 +47,8 @@ void HeadlessWalk::step() {
     } else if (auto servers = std::dynamic_pointer_cast<ServerView>(top)) {
         if (picked_ || servers->isFetching()) return;
         if (servers->listServers.empty()) {
-            why_ = "the server list is empty";
+            why_ = servers->fetchError() ? "no server list could be fetched: " + *servers->fetchError()
+                                         : "the server list is empty";
             done_ = true;
             return;
         }

@@ -59,14 +59,7 @@ protected:
     }
 
     void signInFromTheLoginScreen() {
-        auto login = waitForTop<LoginView>();
-        ASSERT_TRUE(login);
-        tap(*login->txvUser);
-        type("lan");
-        app::focusNextField();
-        type("hoa sen");
-        ui::Application::shared().sendReturn();
-        auto servers = waitForTop<ServerView>();
+        auto servers = logInAs("lan", "hoa sen");
         ASSERT_TRUE(servers);
         ASSERT_TRUE(pump([&] { return !servers->listServers.empty() && !servers->isFetching(); }));
         settle();

@@ -7,6 +7,8 @@
 #include "platform/ui/Animation.h"
 #include "platform/ui/Application.h"
 #include "platform/ui/Responder.h"
+#include "screens/LoginView.h"
+#include "screens/ServerView.h"
 #include "shell/Resources.h"
 #include "standin-server/StandinLobbyLists.h"
 #include "support/PlatformReset.h"
@@ -69,5 +71,16 @@ void ProgramRoadTest::settle() {
 void ProgramRoadTest::tap(const ui::View& view) { program->delegate()->window->tapView(view); }
 
 void ProgramRoadTest::type(const std::string& text) { ui::Application::shared().sendText(text); }
+
+std::shared_ptr<ServerView> ProgramRoadTest::logInAs(const std::string& user, const std::string& password) {
+    auto login = waitForTop<LoginView>();
+    if (!login) return nullptr;
+    tap(*login->txvUser);
+    type(user);
+    app::focusNextField();
+    type(password);
+    ui::Application::shared().sendReturn();
+    return waitForTop<ServerView>();
+}
 
 }  // namespace zuno::testing

@@ -155,7 +155,7 @@ TEST_F(SignInScreens, ServerListFromTheCacheConnectsToTheChosenEntry) {
     launch();
     auto servers = showNew<ServerView>();
     ASSERT_EQ(servers->listServers.size(), 2u);
-    EXPECT_FALSE(servers->isFetching());
+    EXPECT_TRUE(servers->isFetching());  // a fresh list is on its way
     EXPECT_EQ(servers->heightForRowAtIndexPath(*servers->tableView, {0, 1}), ServerView::kRowHeight);
     EXPECT_TRUE(screenMatches("server_list"));
     servers->didSelectRowAtIndexPath(*servers->tableView, {0, 1});
