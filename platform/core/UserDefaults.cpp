@@ -165,6 +165,12 @@ void UserDefaults::setObject(Value value, std::string_view key) {
 
 void UserDefaults::removeObjectForKey(std::string_view key) { setObject(Value(), key); }
 
+void UserDefaults::setKeptInMemoryOnly(std::string_view key, bool inMemoryOnly) {
+    std::lock_guard<std::mutex> lock(mutex_);
+    const bool changed = inMemoryOnly ? inMemoryOnly_.emplace(key).second : inMemoryOnly_.erase(std::string(key)) > 0;
+    if (changed) dirty_ = true;
+}
+
 void UserDefaults::registerDefaults(const Dictionary& defaults) {
     std::lock_guard<std::mutex> lock(mutex_);
     for (const auto& [k, v] : defaults) registered_.set(k, v);
@@ -179,7 +185,9 @@ bool UserDefaults::synchronize() {
         std::lock_guard<std::mutex> lock(mutex_);
         if (!dirty_) return true;
         if (damagedMovedTo_ && *damagedMovedTo_ == filePath_) return false;
-        bytes = PropertyList::write(Value(values_));
+        Dictionary written = values_;
+        for (const auto& key : inMemoryOnly_) written.erase(key);
+        bytes = PropertyList::write(Value(std::move(written)));
         dirty_ = false;
     }
     if (auto error = makeFolders(folderOf(filePath_))) {

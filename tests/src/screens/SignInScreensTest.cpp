@@ -114,6 +114,22 @@ TEST_F(SignInScreens, StaySignedInFillsTheFormAndOpensTheServerListByItself) {
     EXPECT_EQ(app->lblWindowTitle->text(), "CHOOSE A SERVER");
 }
 
+TEST_F(SignInScreens, ThePasswordReachesTheFileOnlyWhileStaySignedInIsOn) {
+    const auto inFile = [&] { return sys::UserDefaults(defaults().filePath()).stringForKey("password"); };
+    launch();
+    auto login = std::dynamic_pointer_cast<LoginView>(nav().topViewController());
+    login->txvPass->setText("hoa sen");
+    login->doLogin(nullptr);
+    EXPECT_EQ(defaults().stringForKey("password"), "hoa sen");  // what the sign-in reads back
+    EXPECT_EQ(inFile(), std::nullopt);
+    login->onSaveLogin(nullptr);
+    login->doLogin(nullptr);
+    EXPECT_EQ(inFile(), "hoa sen");
+    login->onSaveLogin(nullptr);
+    EXPECT_EQ(inFile(), std::nullopt);
+    EXPECT_EQ(defaults().stringForKey("password"), "hoa sen");
+}
+
 TEST_F(SignInScreens, LanguageFlipsBackAndStoresEachTimeKeepingTheToggleState) {
     launch();
     auto login = std::dynamic_pointer_cast<LoginView>(nav().topViewController());
