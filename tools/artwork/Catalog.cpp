@@ -78,6 +78,8 @@ void buttons(Add add) {
     }
     with(with(add("icon-trochoi", 100, 100, Kind::Tile), Tone::Coral, Glyph::Cards), "TRÒ CHƠI");
     with(with(add("icon-games", 100, 100, Kind::Tile), Tone::Coral, Glyph::Cards), "GAMES");
+    // The program's icon on the desktop, installed beside its desktop entry.
+    with(add("zuno-icon", 64, 64, Kind::Tile), Tone::Coral, Glyph::Cards);
     with(add("on", 64, 26, Kind::Toggle), "BẬT", 1);
     with(add("off", 64, 26, Kind::Toggle), "TẮT", 0);
     with(add("on1", 64, 26, Kind::Toggle), "ON", 1);
