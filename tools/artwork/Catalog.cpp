@@ -192,7 +192,7 @@ void icons(Add add) {
         Glyph glyph;
     };
     const Bare bare[] = {
-        {"area", 30, 55, Tone::Ice, Glyph::Server},          {"clock", 16, 16, Tone::Gold, Glyph::Lock},
+        {"area", 30, 55, Tone::Ice, Glyph::Server},          {"clock", 16, 16, Tone::Gold, Glyph::Clock},
         {"email", 60, 45, Tone::Gold, Glyph::MailClosed},    {"email_new", 32, 32, Tone::Gold, Glyph::MailClosed},
         {"email_old", 32, 32, Tone::Slate, Glyph::MailOpen}, {"online", 16, 16, Tone::Jade, Glyph::Dot},
         {"upline", 16, 16, Tone::Slate, Glyph::Dot},         {"icon-thanh-tich", 30, 30, Tone::Gold, Glyph::Trophy},
