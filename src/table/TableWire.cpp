@@ -25,6 +25,12 @@ std::vector<int8_t> readBytesKeeping(Message& message, int count, size_t keep) {
     return bytes;
 }
 
+std::vector<int8_t> readArrivedBytes(Message& message, int count) {
+    std::vector<int8_t> bytes;
+    for (int i = 0; i < count && message.available(); ++i) bytes.push_back(message.readByte());
+    return bytes;
+}
+
 std::vector<int8_t> readRest(Message& message, size_t keep) {
     std::vector<int8_t> bytes;
     while (message.available()) {
