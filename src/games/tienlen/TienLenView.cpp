@@ -53,9 +53,20 @@ const ui::BindingTable& TienLenView::bindings() {
 
 TienLenView::TienLenView(std::string nibName) : GameCardView(std::move(nibName)) {}
 
-TienLenView::~TienLenView() {
+TienLenView::~TienLenView() { cancelTimers(); }
+
+void TienLenView::cancelTimers() {
     auto& loop = sys::RunLoop::main();
-    for (auto id : {dealTimer_, soundTimer_, readyTimer_}) loop.cancel(id);
+    for (auto* id : {&dealTimer_, &soundTimer_, &readyTimer_}) {
+        loop.cancel(*id);
+        *id = 0;
+    }
+    waitToPlayNextSound = false;
+}
+
+void TienLenView::viewWillDisappear(bool animated) {
+    GameCardView::viewWillDisappear(animated);
+    cancelTimers();
 }
 
 std::weak_ptr<TienLenView> TienLenView::weakSelf() {

@@ -288,6 +288,21 @@ TEST_F(TienLenViewTest, MoneyChangesInARowMakeOneCoinSound) {
     table->updateMoneyForPlayer(99, 5);  // on no seat: nothing changes
 }
 
+TEST_F(TienLenViewTest, ATableLeftMidDealDealsSoundsAndSendsNoMore) {
+    auto table = openTable(fourPlayers());
+    table->startWithWhoMoveFirst(10, 15, kHand);  // my turn
+    table->updateMoneyForPlayer(30, 500);
+    run(0.25);
+    ServiceRecording sent(TienLenService::getInstance());
+    sys::Sound::clearPlayed();
+    nav().popViewControllerAnimated(false);
+    run(60);
+    EXPECT_TRUE(sys::Sound::playedNames().empty());
+    EXPECT_TRUE(sent.session->sent().empty());
+    table->updateMoneyForPlayer(30, 500);  // the coin sound is not left waiting
+    EXPECT_EQ(playsOf("trung-tien"), 1);
+}
+
 TEST_F(TienLenViewTest, AKickButtonKicksThePlayerOfItsTag) {
     auto table = openTable(fourPlayers());
     ui::Button kick;
