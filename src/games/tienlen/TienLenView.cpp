@@ -127,6 +127,7 @@ void TienLenView::createBottomMenu(int menu) {
         default: break;
     }
     if (btnAutoSelected) btnAutoSelected->setHidden(!autoShown);
+    if (lblAutoSelected) lblAutoSelected->setHidden(!autoShown);
 }
 
 void TienLenView::clickStartGame() {
@@ -267,7 +268,7 @@ void TienLenView::startWithWhoMoveFirst(int32_t whoMoveFirst, uint8_t seconds, c
     paintMyCards(mine, true, false);
     startTurnOfPlayer(whoMoveFirst);
     animationBoard();
-    if (btnAutoSelected) btnAutoSelected->setTitle(text("ZUNO_autoselect"));
+    setAutoSelectedTitle(text("ZUNO_autoselect"));
     if (btnNapWin) btnNapWin->setHidden(true);
 }
 
@@ -360,7 +361,7 @@ void TienLenView::stopGame() {
     setIsGameEnd(true);
     if (PlayerPtr me = table().me()) me->setIsReady(ownerID() == myId());
     if (progressTimer) progressTimer->setHidden(true);
-    if (btnAutoSelected) btnAutoSelected->setTitle(text("ZUNO_option"));
+    setAutoSelectedTitle(text("ZUNO_option"));
     animationBoard();
     if (btnNapWin) btnNapWin->setHidden(false);
 }
