@@ -2,6 +2,7 @@
 #include <SDL.h>
 
 #include <cstdio>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -65,7 +66,10 @@ int main(int argc, char** argv) {
         return 0;
     }
     const zuno::sys::Bundle& bundle = zuno::sys::Bundle::main();
-    if (auto problem = bundle.problem()) {
+    std::optional<std::string> problem = bundle.problem();
+    // The first screen's file above all: a bundle without it could show nothing at all.
+    if (!problem && !bundle.pathForResource("ui/LoginView.xml")) problem = "no ui/LoginView.xml";
+    if (problem) {
         std::fprintf(stderr, "zuno: no usable application bundle in %s (%s); name its folder with --bundle DIR\n",
                      bundle.bundlePath().c_str(), problem->c_str());
         return 2;
