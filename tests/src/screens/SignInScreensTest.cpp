@@ -349,7 +349,9 @@ TEST_F(SignInScreens, ChangePasswordChecksInOrderAndAlwaysCloses) {
             EXPECT_FALSE(UIController::shownDialogMessage().has_value());
         }
         EXPECT_EQ(sheet->userData->isChangePass(), c.sent);
-        if (c.sent) EXPECT_EQ(sheet->userData->newPass(), "new");
+        if (c.sent) {
+            EXPECT_EQ(sheet->userData->newPass(), "new");
+        }
         EXPECT_FALSE(sheet->view()->superview());
     }
 }

@@ -111,7 +111,9 @@ TEST(ShopCache, ReaderThreadMayFillWhileTheScreenReads) {
     for (int i = 0; i < 300; ++i) {
         r.updateItemsOfCategory(i % 7, 1);
         // The screen sees a page whole or none at all.
-        if (auto page = r.getItemsOfCategory(i % 7)) EXPECT_EQ(page->itemList().size(), 2u);
+        if (auto page = r.getItemsOfCategory(i % 7)) {
+            EXPECT_EQ(page->itemList().size(), 2u);
+        }
         if (i % 50 == 0) r.renewAvatarMemory();
     }
     reader.join();
