@@ -7,6 +7,7 @@
 #include "games/tienlen/CardUtils.h"
 #include "games/tienlen/TienLenService.h"
 #include "lobby/GlobalService.h"
+#include "platform/core/Format.h"
 #include "platform/ui/ScreenFactory.h"
 #include "shell/PlaySound.h"
 #include "shell/Resources.h"
@@ -348,7 +349,7 @@ void TienLenView::finishWithWho(int32_t who, int8_t finishPosition, int32_t, int
         player->setIsReady(false);
         player->setExp(static_cast<int32_t>(std::clamp<int64_t>(int64_t{player->exp()} + exp, 0, INT32_MAX)));
         setSeatInfoWithSeat(seat, player);
-        showMark(seat, "p" + std::to_string(finishPosition) + ".png");
+        showMark(seat, sys::format("p%d.png", finishPosition));
     }
     showChatWithSeat(seat, text("ZUNO_goad") + " " + std::to_string(finishPosition + 1));
 }
