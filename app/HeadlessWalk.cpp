@@ -13,6 +13,8 @@ namespace zuno::app {
 
 namespace {
 constexpr double kStepSeconds = 0.5;
+// How long the walk waits for a dialog (the robot's invitation) after the game list's picture.
+constexpr double kDialogWaitSeconds = 6;
 }
 
 HeadlessWalk::HeadlessWalk(Program& program, std::string user, std::string password)
@@ -47,7 +49,8 @@ void HeadlessWalk::step() {
     } else if (auto servers = std::dynamic_pointer_cast<ServerView>(top)) {
         if (picked_ || servers->isFetching()) return;
         if (servers->listServers.empty()) {
-            why_ = "the server list is empty";
+            why_ = servers->fetchError() ? "no server list could be fetched: " + *servers->fetchError()
+                                         : "the server list is empty";
             done_ = true;
             return;
         }
@@ -58,8 +61,14 @@ void HeadlessWalk::step() {
         opened_ = true;
         window.tapView(*menu->btnPlayGames);
     } else if (std::dynamic_pointer_cast<GameView>(top)) {
-        // Once its picture is taken, when pictures are asked for.
-        if (program_.takesSnapshots() && program_.lastSnapshotOf() != "GameView") return;
+        // When pictures are asked for: once the game list's is taken, then the robot's invitation,
+        // which comes a moment later, in a picture of its own (unless none comes).
+        if (program_.takesSnapshots()) {
+            if (program_.lastSnapshotOf() != "GameView") return;
+            dialogsPictured_ += program_.snapshotNewDialogs();
+            waitedForDialog_ += kStepSeconds;
+            if (dialogsPictured_ == 0 && waitedForDialog_ < kDialogWaitSeconds) return;
+        }
         ok_ = true;
         done_ = true;
     }

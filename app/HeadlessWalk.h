@@ -8,8 +8,8 @@
 namespace zuno::app {
 
 // What the headless run does in place of a person: type the user name and password, log in, pick
-// the first server, open the game list from the main menu. Watched twice a second; ends with a
-// verdict.
+// the first server, open the game list from the main menu (and, taking pictures, wait a moment for a
+// dialog over it, the robot's invitation). Watched twice a second; ends with a verdict.
 class HeadlessWalk {
 public:
     static constexpr double kTimeLimitSeconds = 30;
@@ -28,6 +28,8 @@ private:
     std::string user_, password_;
     bool typed_ = false, picked_ = false, opened_ = false;
     bool done_ = false, ok_ = false;
+    int dialogsPictured_ = 0;
+    double waitedForDialog_ = 0;
     std::string why_;
 };
 

@@ -1,5 +1,6 @@
 #include "Program.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <filesystem>
 #include <vector>
@@ -15,6 +16,7 @@
 #include "platform/core/RunLoop.h"
 #include "platform/core/UserDefaults.h"
 #include "platform/net/Http.h"
+#include "platform/ui/AlertView.h"
 #include "platform/ui/Animation.h"
 #include "platform/ui/Application.h"
 #include "platform/ui/TextField.h"
@@ -82,19 +84,40 @@ void Program::snapshotWhenSettled(std::weak_ptr<ui::ViewController> weak, double
         });
         return;
     }
-    std::filesystem::create_directories(*options_.snapshotDir);
     const std::string name = screen->nibName().value_or("screen");
-    const std::string path = sys::format("%@/%02d-%@.png", *options_.snapshotDir, snapshots_ + 1, name);
     ui::RasterScreen raster;
-    raster.renderApplication();
-    if (raster.writePng(path)) {
-        ++snapshots_;
-        lastSnapshotOf_ = name;
-        std::printf("snapshot %s\n", path.c_str());
-        std::fflush(stdout);
-    } else {
-        sys::Log::line("snapshot not written: " + path);
+    // The screen alone: a dialog that happens to be up gets a picture of its own.
+    raster.renderWindow(*delegate_->window);
+    if (writeSnapshot(raster, name)) lastSnapshotOf_ = name;
+}
+
+int Program::snapshotNewDialogs() {
+    if (!options_.snapshotDir) return 0;
+    int drawn = 0;
+    for (const auto& alert : ui::AlertView::visibleAlerts()) {
+        if (alert->numberOfButtons() == 0) continue;  // a progress note, not a question
+        const bool seen = std::any_of(dialogsDrawn_.begin(), dialogsDrawn_.end(),
+                                      [&](const std::weak_ptr<ui::AlertView>& d) { return d.lock() == alert; });
+        if (seen) continue;
+        dialogsDrawn_.push_back(alert);
+        ui::RasterScreen raster;
+        raster.renderApplication();
+        if (writeSnapshot(raster, "dialog")) ++drawn;
     }
+    return drawn;
+}
+
+bool Program::writeSnapshot(ui::RasterScreen& raster, const std::string& name) {
+    std::filesystem::create_directories(*options_.snapshotDir);
+    const std::string path = sys::format("%@/%02d-%@.png", *options_.snapshotDir, snapshots_ + 1, name);
+    if (!raster.writePng(path)) {
+        sys::Log::warning("snapshot not written: " + path);
+        return false;
+    }
+    ++snapshots_;
+    std::printf("snapshot %s\n", path.c_str());
+    std::fflush(stdout);
+    return true;
 }
 
 void Program::shutDown() {

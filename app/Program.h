@@ -3,10 +3,16 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "ProgramOptions.h"
 #include "SandboxStore.h"
 #include "shell/ZunoOnlineAppDelegate.h"
+
+namespace zuno::ui {
+class AlertView;
+class RasterScreen;
+}  // namespace zuno::ui
 
 namespace zuno::app {
 
@@ -39,10 +45,14 @@ public:
     bool takesSnapshots() const { return options_.snapshotDir.has_value(); }
     // The interface file name of the screen last drawn to a file.
     const std::string& lastSnapshotOf() const { return lastSnapshotOf_; }
+    // When pictures are taken: draws each dialog with buttons newly shown over the screen, in a
+    // picture of its own (a screen's picture shows the screen alone). Answers how many were drawn.
+    int snapshotNewDialogs();
 
 private:
     void screenShown(ui::ViewController& screen);
     void snapshotWhenSettled(std::weak_ptr<ui::ViewController> screen, double waited);
+    bool writeSnapshot(ui::RasterScreen& raster, const std::string& name);
 
     ProgramOptions options_;
     std::shared_ptr<DesktopAppDelegate> delegate_;
@@ -50,6 +60,7 @@ private:
     int snapshots_ = 0;
     std::string lastSnapshotOf_;
     const ui::ViewController* lastShown_ = nullptr;
+    std::vector<std::weak_ptr<ui::AlertView>> dialogsDrawn_;
     bool shutDown_ = false;
 };
 

@@ -4,6 +4,7 @@
 #include <filesystem>
 
 #include "platform/core/Exception.h"
+#include "platform/core/Log.h"
 #include "platform/core/PlatformOptions.h"
 #include "platform/core/PropertyList.h"
 
@@ -42,6 +43,8 @@ std::string usageText() {
            "  --sandbox-store     store purchases ask in a dialog instead of a real store\n"
            "  --scale 1|2         pixels per point of the window (default: what the display has room for)\n"
            "  --bundle DIR        the application bundle\n"
+           "  --verbose           print the program's own lines too, not only warnings and errors\n"
+           "                      (or ZUNO_VERBOSE=1 in the environment)\n"
            "  --help              this text\n"
            "Keys: Tab moves to the next field, Enter is the field's return key, Escape goes back,\n"
            "Ctrl+C and Ctrl+V copy and paste.\n";
@@ -55,6 +58,8 @@ ParsedOptions parseProgramOptions(std::vector<std::string> args) {
         std::string value;
         if (a == "--help" || a == "-h") {
             parsed.options.help = true;
+        } else if (a == "--verbose") {
+            sys::Log::setVerbose(true);
         } else if (a == "--headless") {
             parsed.options.headless = true;
         } else if (takeValue(args, i, "--snapshot", value, parsed.error)) {

@@ -2,6 +2,7 @@
 #include <SDL.h>
 
 #include <cstdio>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -9,6 +10,7 @@
 #include "Program.h"
 #include "ProgramOptions.h"
 #include "platform/backend/SdlWindowBackend.h"
+#include "platform/core/Bundle.h"
 #include "platform/core/RunLoop.h"
 
 namespace {
@@ -62,6 +64,15 @@ int main(int argc, char** argv) {
     if (parsed.options.help) {
         std::printf("%s", zuno::app::usageText().c_str());
         return 0;
+    }
+    const zuno::sys::Bundle& bundle = zuno::sys::Bundle::main();
+    std::optional<std::string> problem = bundle.problem();
+    // The first screen's file above all: a bundle without it could show nothing at all.
+    if (!problem && !bundle.pathForResource("ui/LoginView.xml")) problem = "no ui/LoginView.xml";
+    if (problem) {
+        std::fprintf(stderr, "zuno: no usable application bundle in %s (%s); name its folder with --bundle DIR\n",
+                     bundle.bundlePath().c_str(), problem->c_str());
+        return 2;
     }
     zuno::app::Program program(parsed.options);
     if (!parsed.options.headless) return runWindow(program);

@@ -33,7 +33,7 @@ SdlWindowBackend::~SdlWindowBackend() { close(); }
 bool SdlWindowBackend::open() {
     if (window_) return true;
     if (SDL_InitSubSystem(SDL_INIT_VIDEO | SDL_INIT_EVENTS) != 0) {
-        sys::Log::format("cannot open a window: %s", SDL_GetError());
+        sys::Log::warningFormat("cannot open a window: %s", SDL_GetError());
         return false;
     }
     if (!scale_) scale_ = sys::requestedDisplayScale();
@@ -54,7 +54,7 @@ bool SdlWindowBackend::open() {
                                      kHeight * scale_);
     }
     if (!texture_) {
-        sys::Log::format("cannot open a window: %s", SDL_GetError());
+        sys::Log::warningFormat("cannot open a window: %s", SDL_GetError());
         close();
         return false;
     }

@@ -7,8 +7,11 @@
 #include <climits>
 #include <cstdlib>
 #include <dirent.h>
+#include <filesystem>
 #include <mutex>
 #include <vector>
+
+#include <pugixml.hpp>
 
 #include "platform/core/Exception.h"
 #include "platform/core/Log.h"
@@ -44,7 +47,12 @@ std::string programFolder() {
     return slash == std::string::npos ? "." : exe.substr(0, slash);
 }
 
+// Where the install rule puts the bundle, from the folder of the installed program.
+constexpr const char* kInstalledBundle = "../share/zuno/bundle";
+
 std::string findBundle() {
+    const std::string installed = std::filesystem::path(programFolder() + "/" + kInstalledBundle).lexically_normal();
+    if (isFile(installed + "/Info.plist")) return installed;
     std::string folder = programFolder();
     for (int up = 0; up < 5 && !folder.empty(); ++up) {
         if (isFile(folder + "/bundle/Info.plist")) return folder + "/bundle";
@@ -52,7 +60,11 @@ std::string findBundle() {
         if (slash == std::string::npos || slash == 0) break;
         folder.resize(slash);
     }
+#ifdef ZUNO_CHECKOUT_BUNDLE
+    return ZUNO_CHECKOUT_BUNDLE;
+#else
     return programFolder() + "/bundle";
+#endif
 }
 
 // A resource name never climbs out of the bundle.
@@ -114,6 +126,28 @@ std::optional<std::string> Bundle::pathForResource(std::string_view name, std::s
     return std::nullopt;
 }
 
+std::optional<std::string> Bundle::problem() const {
+    const std::string info = path_ + "/Info.plist";
+    if (!isFile(info)) return "no Info.plist";
+    try {
+        if (!PropertyList::readFile(info).dictionary()) return "Info.plist holds no dictionary";
+    } catch (const Exception& e) {
+        return e.reason();
+    }
+    std::vector<std::string> interfaceFiles;
+    std::error_code error;
+    for (const auto& entry : std::filesystem::directory_iterator(path_ + "/ui", error)) {
+        if (entry.path().extension() == ".xml") interfaceFiles.push_back(entry.path());
+    }
+    if (interfaceFiles.empty()) return "no interface files in ui/";
+    std::sort(interfaceFiles.begin(), interfaceFiles.end());
+    for (const auto& file : interfaceFiles) {
+        pugi::xml_document doc;
+        if (!doc.load_file(file.c_str()) || !doc.child("interface")) return file + " is damaged";
+    }
+    return std::nullopt;
+}
+
 const Dictionary& Bundle::infoDictionary() const {
     std::call_once(infoOnce_, [this] {
         std::string path = path_ + "/Info.plist";
@@ -122,10 +156,10 @@ const Dictionary& Bundle::infoDictionary() const {
             if (root.dictionary()) {
                 info_ = *root.dictionary();
             } else {
-                Log::line("Bundle: " + path + " does not hold a dictionary");
+                Log::warning("Bundle: " + path + " does not hold a dictionary");
             }
         } catch (const Exception& e) {
-            Log::line("Bundle: " + e.reason());
+            Log::warning("Bundle: " + e.reason());
         }
     });
     return info_;

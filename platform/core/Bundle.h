@@ -14,8 +14,10 @@ namespace zuno::sys {
 // configuration and language tables, interface files, images, sounds).
 class Bundle {
 public:
-    // The program's bundle: the folder chosen with setMainPath(), else the first "bundle" folder
-    // holding an Info.plist found next to the program or in one of the folders above it.
+    // The program's bundle: the folder chosen with setMainPath(), else the first of these holding an
+    // Info.plist: the installed one (share/zuno/bundle beside the program's bin folder), a "bundle"
+    // folder next to the program or in one of the folders above it, and the checkout's bundle folder
+    // the build recorded (the answer when none holds one).
     static Bundle& main();
     // Chooses the main bundle's folder (command line, tests); an empty path searches again.
     static void setMainPath(std::string path);
@@ -28,6 +30,10 @@ public:
     // (images/, sounds/, ui/ ...), the top folder first. The type may be empty when the name carries
     // its extension, and the name may start with a sub-folder ("images/av0.png").
     std::optional<std::string> pathForResource(std::string_view name, std::string_view type = {}) const;
+
+    // What makes the folder unusable as the program's bundle (no readable Info.plist, no interface
+    // files, a damaged one), or nothing when it is usable.
+    std::optional<std::string> problem() const;
 
     // Info.plist, read once; empty (with one log line) when it is missing or damaged.
     const Dictionary& infoDictionary() const;

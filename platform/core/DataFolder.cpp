@@ -43,7 +43,7 @@ std::string dataFolder() {
         std::lock_guard<std::mutex> lock(folderMutex());
         folder = chosenFolder().empty() ? defaultFolder() : chosenFolder();
     }
-    if (auto error = makeFolders(folder)) Log::line("Data folder: " + *error);
+    if (auto error = makeFolders(folder)) Log::warning("Data folder: " + *error);
     return folder;
 }
 

@@ -27,7 +27,7 @@ void checkMainThread(const char* what) {
         handler(what);
         return;
     }
-    Log::format("Main thread only: %s was changed on another thread", what);
+    Log::warningFormat("Main thread only: %s was changed on another thread", what);
     std::abort();
 }
 

@@ -52,9 +52,9 @@ bool RunLoop::runGuarded(const Task& task) {
         task();
         return true;
     } catch (const std::exception& e) {
-        Log::line("Exception " + failureName(e));
+        Log::warning("Exception " + failureName(e));
     } catch (...) {
-        Log::line("Exception unknown");
+        Log::warning("Exception unknown");
     }
     return false;
 }

@@ -76,13 +76,13 @@ void UserDefaults::load() {
     std::string aside = filePath_ + ".damaged-" + std::to_string(currentTimeMillis());
     if (std::rename(filePath_.c_str(), aside.c_str()) == 0) {
         damagedMovedTo_ = aside;
-        Log::line("User defaults: " + filePath_ + " is damaged (" + reason + "); it was kept as " + aside +
-                  " and the saved preferences start empty");
+        Log::warning("User defaults: " + filePath_ + " is damaged (" + reason + "); it was kept as " + aside +
+                     " and the saved preferences start empty");
     } else {
         // It cannot be moved aside: keep it where it is and do not save over it this run.
         damagedMovedTo_ = filePath_;
-        Log::line("User defaults: " + filePath_ + " is damaged (" + reason + ") and cannot be moved aside (" +
-                  std::strerror(errno) + "); changes will not be saved");
+        Log::warning("User defaults: " + filePath_ + " is damaged (" + reason + ") and cannot be moved aside (" +
+                     std::strerror(errno) + "); changes will not be saved");
     }
 }
 
@@ -165,6 +165,12 @@ void UserDefaults::setObject(Value value, std::string_view key) {
 
 void UserDefaults::removeObjectForKey(std::string_view key) { setObject(Value(), key); }
 
+void UserDefaults::setKeptInMemoryOnly(std::string_view key, bool inMemoryOnly) {
+    std::lock_guard<std::mutex> lock(mutex_);
+    const bool changed = inMemoryOnly ? inMemoryOnly_.emplace(key).second : inMemoryOnly_.erase(std::string(key)) > 0;
+    if (changed) dirty_ = true;
+}
+
 void UserDefaults::registerDefaults(const Dictionary& defaults) {
     std::lock_guard<std::mutex> lock(mutex_);
     for (const auto& [k, v] : defaults) registered_.set(k, v);
@@ -179,13 +185,15 @@ bool UserDefaults::synchronize() {
         std::lock_guard<std::mutex> lock(mutex_);
         if (!dirty_) return true;
         if (damagedMovedTo_ && *damagedMovedTo_ == filePath_) return false;
-        bytes = PropertyList::write(Value(values_));
+        Dictionary written = values_;
+        for (const auto& key : inMemoryOnly_) written.erase(key);
+        bytes = PropertyList::write(Value(std::move(written)));
         dirty_ = false;
     }
     if (auto error = makeFolders(folderOf(filePath_))) {
-        Log::line("User defaults: " + *error);
+        Log::warning("User defaults: " + *error);
     } else if (auto error = writeFileAtomically(filePath_, bytes, 0600)) {
-        Log::line("User defaults: " + *error);
+        Log::warning("User defaults: " + *error);
     } else {
         return true;
     }

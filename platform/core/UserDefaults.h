@@ -3,6 +3,7 @@
 #include <memory>
 #include <mutex>
 #include <optional>
+#include <set>
 #include <string>
 #include <string_view>
 
@@ -60,6 +61,10 @@ public:
     void setFloat(float value, std::string_view key) { setObject(Value(static_cast<double>(value)), key); }
     void removeObjectForKey(std::string_view key);
 
+    // A key kept in memory only is never written to the file (what the file held for it goes with the
+    // next synchronize); its value still answers for the run. Keeping it in the file again writes it.
+    void setKeptInMemoryOnly(std::string_view key, bool inMemoryOnly);
+
     // Values that answer for absent keys; they are never written to the file.
     void registerDefaults(const Dictionary& defaults);
 
@@ -84,6 +89,7 @@ private:
     std::mutex writeMutex_;
     Dictionary values_;
     Dictionary registered_;
+    std::set<std::string, std::less<>> inMemoryOnly_;
     bool dirty_ = false;
     std::optional<std::string> damagedMovedTo_;
 };

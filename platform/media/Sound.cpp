@@ -42,7 +42,7 @@ public:
         if (failed_) return false;
         if (!audioStarted_ && SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) {
             failed_ = true;
-            Log::line(std::string("Sound: no audio (") + SDL_GetError() + "); sounds are silent");
+            Log::warning(std::string("Sound: no audio (") + SDL_GetError() + "); sounds are silent");
             return false;
         }
         audioStarted_ = true;
@@ -57,7 +57,7 @@ public:
         device_ = SDL_OpenAudioDevice(nullptr, 0, &want, &got, 0);
         if (device_ == 0) {
             failed_ = true;
-            Log::line(std::string("Sound: no audio device (") + SDL_GetError() + "); sounds are silent");
+            Log::warning(std::string("Sound: no audio device (") + SDL_GetError() + "); sounds are silent");
             close();
             return false;
         }
@@ -201,13 +201,13 @@ std::string fileName(const std::string& path) {
 SystemSoundID Sound::createSystemSound(const std::string& path) {
     auto bytes = readWholeFile(path);
     if (!bytes) {
-        Log::line("Sound: cannot read " + path);
+        Log::warning("Sound: cannot read " + path);
         return 0;
     }
     std::string error;
     auto clip = decodeAudio(*bytes, &error);
     if (!clip) {
-        Log::line("Sound: " + path + ": " + error);
+        Log::warning("Sound: " + path + ": " + error);
         return 0;
     }
     State& s = state();

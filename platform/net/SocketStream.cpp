@@ -161,7 +161,7 @@ struct SocketStream::Core {
         std::string service = std::to_string(port);
         int rc = ::getaddrinfo(host.c_str(), service.c_str(), &hints, &found);
         if (rc != 0) {
-            Log::format("SocketStream: cannot resolve %s: %s", host.c_str(), ::gai_strerror(rc));
+            Log::warningFormat("SocketStream: cannot resolve %s: %s", host.c_str(), ::gai_strerror(rc));
             code = EHOSTUNREACH;
             return -1;
         }

@@ -130,9 +130,9 @@ std::optional<UrlParts> parseUrl(std::string_view url) {
     }
     if (size_t hash = tail.find('#'); hash != std::string_view::npos) tail = tail.substr(0, hash);
     size_t q = tail.find('?');
-    parts.path = std::string(tail.substr(0, q));
+    const std::string_view path = tail.substr(0, q);
+    parts.path = std::string(path.empty() ? "/" : path);
     if (q != std::string_view::npos) parts.query = std::string(tail.substr(q + 1));
-    if (parts.path.empty()) parts.path = "/";
     return parts;
 }
 

@@ -11,7 +11,7 @@ MessageComposer::Platform desktopPlatform() {
     p.canSendText = [] { return false; };
     p.present = [](const std::shared_ptr<MessageComposer>& composer) {
         // Nothing here can send an SMS: the draft fails, on the next turn as a real composer would.
-        Log::line("SMS: this computer cannot send text messages");
+        Log::warning("SMS: this computer cannot send text messages");
         RunLoop::main().post([composer] { composer->finish(MessageComposeResult::Failed); });
     };
     return p;

@@ -50,7 +50,7 @@ bool desktopOpen(const std::string& url) {
     char* argv[] = {program.data(), arg.data(), nullptr};
     pid_t pid = 0;
     if (::posix_spawn(&pid, program.c_str(), nullptr, nullptr, argv, environ) != 0) {
-        Log::line("Cannot start " + program);
+        Log::warning("Cannot start " + program);
         return false;
     }
     std::thread([pid] {

@@ -85,7 +85,7 @@ void Control::sendActionsForControlEvents(unsigned events) {
             // A shared target stays alive through its action, even when the action lets go of it.
             auto keepTarget = e.target->weak_from_this().lock();
             if (!e.target->performAction(e.action, this)) {
-                sys::Log::format("unrecognized action %s sent to %s", e.action.c_str(), typeid(*e.target).name());
+                sys::Log::warningFormat("unrecognized action %s sent to %s", e.action.c_str(), typeid(*e.target).name());
             }
         }
     }

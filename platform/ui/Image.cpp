@@ -110,7 +110,7 @@ ImagePtr Image::imageNamed(const std::string& name, int scale) {
     }
     std::lock_guard<std::mutex> lock(c.mutex);
     if (!image) {
-        if (c.reportedMissing.insert(name).second) sys::Log::format("missing image %s", name.c_str());
+        if (c.reportedMissing.insert(name).second) sys::Log::warningFormat("missing image %s", name.c_str());
         image = placeholder(name);
     } else {
         image->name_ = name;

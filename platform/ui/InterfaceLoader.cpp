@@ -176,7 +176,7 @@ public:
 private:
     void problem(const std::string& what) {
         std::string line = "interface file " + file_ + ": " + what;
-        sys::Log::line(line);
+        sys::Log::warning(line);
         result_.problems.push_back(line);
     }
 
@@ -774,7 +774,7 @@ InterfaceLoader::Result InterfaceLoader::load(const std::string& name, Responder
     if (!plainName || !in) {
         Result r;
         std::string line = "interface file " + name + ": cannot read " + path;
-        sys::Log::line(line);
+        sys::Log::warning(line);
         r.problems.push_back(line);
         return r;
     }
@@ -789,14 +789,14 @@ InterfaceLoader::Result InterfaceLoader::loadFromText(const std::string& xml, Re
     if (!parsed) {
         std::string line = "interface file " + name + ": not well-formed (" + parsed.description() + " at byte " +
                            std::to_string(parsed.offset) + ")";
-        sys::Log::line(line);
+        sys::Log::warning(line);
         result.problems.push_back(line);
         return result;
     }
     auto root = doc.child("interface");
     if (!root) {
         std::string line = "interface file " + name + ": no <interface> element";
-        sys::Log::line(line);
+        sys::Log::warning(line);
         result.problems.push_back(line);
         return result;
     }

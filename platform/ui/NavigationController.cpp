@@ -193,6 +193,11 @@ void NavigationController::pushViewController(const std::shared_ptr<ViewControll
     controller->navigation_ = self;
     controller->parent_ = self;
     if (!isViewLoaded()) return;
+    if (controller->refusedForItsInterface()) {
+        stack_.pop_back();
+        controller->leaveStack(false);
+        return;
+    }
     show(from, controller, animated, true, {});
 }
 

@@ -36,7 +36,7 @@ std::shared_ptr<ViewController> ScreenFactory::create(const std::string& name) {
         if (it != r.screens.end()) make = it->second;
     }
     if (!make) {
-        sys::Log::format("no screen class named %s", name.c_str());
+        sys::Log::warningFormat("no screen class named %s", name.c_str());
         return nullptr;
     }
     return make();

@@ -121,7 +121,7 @@ void TableView::tile() {
             }
             auto cell = ds->cellForRowAtIndexPath(*this, path);
             if (!cell) {
-                sys::Log::format("table view: no cell for row %d of section %d", r, s);
+                sys::Log::warningFormat("table view: no cell for row %d of section %d", r, s);
                 continue;
             }
             cell->separator_ = separatorStyle_ != SeparatorStyle::None;

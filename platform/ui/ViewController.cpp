@@ -1,6 +1,8 @@
 #include "platform/ui/ViewController.h"
 
+#include "platform/core/Log.h"
 #include "platform/core/MainThread.h"
+#include "platform/ui/AlertView.h"
 #include "platform/ui/Application.h"
 #include "platform/ui/InterfaceLoader.h"
 #include "platform/ui/NavigationController.h"
@@ -27,7 +29,7 @@ std::shared_ptr<View> ViewController::view() {
     if (!view_) {
         loadView();
         if (!view_) setView(std::make_shared<View>(Rect(0, 0, Screen::kWidth, Screen::kHeight)));
-        viewDidLoad();
+        if (!interfaceFailed_) viewDidLoad();
     }
     return view_;
 }
@@ -47,11 +49,26 @@ void ViewController::loadView() {
         }
     }
     interfaceProblems_ = result.problems;
+    interfaceFailed_ = !result.loaded || !result.unconnectedOutlets.empty();
     if (view_) view_->setViewController(this);
     if (!interfaceProblems_.empty() && InterfaceLoader::isStrict()) {
         setView(nullptr);
         InterfaceLoader::check(*nibName_, result);
     }
+}
+
+bool ViewController::refusedForItsInterface() {
+    view();
+    if (!interfaceFailed_) return false;
+    const std::string file = InterfaceLoader::interfaceRoot() + "/" + nibName_.value_or("") + ".xml";
+    sys::Log::warning("screen not shown: its interface file " + file + " is missing or damaged");
+    auto alert = std::make_shared<AlertView>(std::string("Zuno"),
+                                             "This screen cannot be shown: its interface file " + file +
+                                                 " is missing or damaged.",
+                                             std::weak_ptr<AlertViewDelegate>{}, std::string("OK"),
+                                             std::vector<std::string>{});
+    alert->show();
+    return true;
 }
 
 bool ViewController::shouldAutorotateToInterfaceOrientation(InterfaceOrientation orientation) const {
@@ -80,6 +97,11 @@ void ViewController::presentModalViewController(const std::shared_ptr<ViewContro
     auto* window = host->window();
     modal_ = controller;
     controller->parent_ = sharedController();
+    if (controller->refusedForItsInterface()) {
+        modal_.reset();
+        controller->parent_.reset();
+        return;
+    }
     auto v = controller->view();
     Rect area = window ? window->bounds() : host->bounds();
     controller->viewWillAppear(animated);

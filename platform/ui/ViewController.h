@@ -29,6 +29,9 @@ public:
     // What loading the interface file found wrong (empty when it loaded clean). With strict loading
     // a problem raises InterfaceLoader::Failure from view() instead, before viewDidLoad.
     const std::vector<std::string>& interfaceProblems() const { return interfaceProblems_; }
+    // The interface file could not be read, or left outlets unbound (possible only without strict
+    // loading): the view is a blank one and viewDidLoad never ran. Such a screen is not shown.
+    bool interfaceFailed() const { return interfaceFailed_; }
 
     virtual void loadView();
     virtual void viewDidLoad() {}
@@ -64,8 +67,11 @@ private:
     friend class NavigationController;
     std::optional<std::string> nibName_;
     std::vector<std::string> interfaceProblems_;
+    bool interfaceFailed_ = false;
     std::shared_ptr<View> view_;
     std::string title_;
+    // For a screen whose interface file failed: an alert naming the file, and true.
+    bool refusedForItsInterface();
     // Leaving a navigation stack: forget it, and dismiss what this controller presents.
     void leaveStack(bool animated);
 

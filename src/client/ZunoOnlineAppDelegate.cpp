@@ -289,7 +289,7 @@ void ZunoOnlineAppDelegate::didShowViewController(ui::NavigationController&, ui:
         addMenuTarget(*btnMenu, screen);
         showUnreadMailButton(screen);
     } catch (const std::exception& e) {
-        sys::Log::line("Exception " + sys::failureName(e));
+        sys::Log::warning("Exception " + sys::failureName(e));
     }
 }
 

@@ -78,7 +78,7 @@ void GlobalLogicHandler::showListBoard(const std::vector<std::shared_ptr<Board>>
             if (screen->isReloading()) screen->dataSourceDidFinishLoadingNewData();
         }
     } catch (const std::exception& e) {
-        sys::Log::line("exception " + sys::failureName(e));
+        sys::Log::warning("exception " + sys::failureName(e));
     }
     sys::Log::line("show list board");
 }

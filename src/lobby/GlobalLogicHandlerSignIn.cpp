@@ -61,6 +61,7 @@ void GlobalLogicHandler::onConnectFail() {
             return;
         }
         if (isOneOf<TellFriendScreen>(screen)) return;
+        if (auto listener = GlobalService::getInstance().getConnectOKListener()) listener->onConnectFail();
         lobbyUi()->popToRootScreen(true);
         showAlertViewWithMessage(text("ZUNO_connectFail"));
     });

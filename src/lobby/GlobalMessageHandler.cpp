@@ -87,7 +87,7 @@ void GlobalMessageHandler::onMessage(Message& message) {
         try {
             decode(message, context);
         } catch (const std::exception& e) {
-            sys::Log::line("Exception " + sys::failureName(e));
+            sys::Log::warning("Exception " + sys::failureName(e));
         }
         return;
     }

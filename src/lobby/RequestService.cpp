@@ -24,11 +24,11 @@ void RequestService::send(int8_t commandId, const std::function<void(Message&)>&
     try {
         write(message);
     } catch (const std::exception& e) {
-        sys::Log::line(failureLog_ + sys::failureName(e));
+        sys::Log::warning(failureLog_ + sys::failureName(e));
         return;
     }
     if (message.hasRefusedText()) {
-        sys::Log::format("Request %d not sent: one of its texts is too long to carry", commandId);
+        sys::Log::warningFormat("Request %d not sent: one of its texts is too long to carry", commandId);
         return;
     }
     if (auto session = _session()) session->sendMessage(std::move(message));

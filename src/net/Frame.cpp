@@ -24,11 +24,11 @@ std::optional<sys::Data> Frame::encode(const Message& message, const TEA& tea) {
 std::optional<Message> Frame::decode(const uint8_t* body, size_t length, const TEA& tea) {
     std::optional<sys::Data> plain = tea.decrypt(body, length);
     if (!plain) {
-        sys::Log::format("Frame: dropped a body of %zu bytes that does not decipher", length);
+        sys::Log::warningFormat("Frame: dropped a body of %zu bytes that does not decipher", length);
         return std::nullopt;
     }
     if (plain->empty()) {
-        sys::Log::format("Frame: dropped a body of %zu bytes without a command id", length);
+        sys::Log::warningFormat("Frame: dropped a body of %zu bytes without a command id", length);
         return std::nullopt;
     }
     return Message::initWithRawData(*plain);

@@ -25,7 +25,7 @@ void Message::writeUTF(const std::optional<std::string>& text) {
     if (!text) return;
     if (text->size() > kMaxTextBytes) {
         // Cutting the text would corrupt it and the fields after it; the message is not sent at all.
-        sys::Log::format("Message %d: a text of %zu bytes is too long to send", commandId_, text->size());
+        sys::Log::warningFormat("Message %d: a text of %zu bytes is too long to send", commandId_, text->size());
         refusedText_ = true;
         return;
     }
@@ -58,7 +58,7 @@ int8_t Message::readByte() {
     try {
         return static_cast<int8_t>(data_[take(1)]);
     } catch (const sys::Exception& e) {
-        sys::Log::line(e.name());
+        sys::Log::warning(e.name());
         return 0;
     }
 }

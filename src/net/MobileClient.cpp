@@ -66,7 +66,7 @@ bool MobileClient::connectToHost(const std::string& host, uint16_t port) {
     conn->stream->schedule(*conn->runLoop);
     connection_ = conn;
     if (!conn->stream->open()) {
-        sys::Log::format("MobileClient %p couldn't open read stream,", static_cast<void*>(this));
+        sys::Log::warningFormat("MobileClient %p couldn't open read stream,", static_cast<void*>(this));
         lock.unlock();
         closeConnection(conn, true);  // reports nothing: the connect never started
         return false;
@@ -77,7 +77,7 @@ bool MobileClient::connectToHost(const std::string& host, uint16_t port) {
 
 void MobileClient::sendMessage(Message message) {
     if (message.hasRefusedText()) {
-        sys::Log::format("MobileClient: message %d not sent: it lost a text too long to carry", message._commandId());
+        sys::Log::warningFormat("MobileClient: message %d not sent: it lost a text too long to carry", message._commandId());
         return;
     }
     {
@@ -127,7 +127,7 @@ void MobileClient::disconnect() {
     try {
         close();
     } catch (const std::exception& e) {
-        sys::Log::line(sys::failureName(e));
+        sys::Log::warning(sys::failureName(e));
     }
 }
 
@@ -136,7 +136,7 @@ void MobileClient::manualDisconnect() {
     try {
         close();
     } catch (const std::exception& e) {
-        sys::Log::line(sys::failureName(e));
+        sys::Log::warning(sys::failureName(e));
     }
 }
 
@@ -197,13 +197,13 @@ void MobileClient::startThread(const std::shared_ptr<Connection>& conn,
             try {
                 (self.get()->*body)(conn);
             } catch (const std::exception& e) {
-                sys::Log::format("MobileClient: a connection thread stopped on %s", sys::failureName(e).c_str());
+                sys::Log::warningFormat("MobileClient: a connection thread stopped on %s", sys::failureName(e).c_str());
             }
             self->runningThreads_.fetch_sub(1);
         }).detach();
     } catch (const std::system_error& e) {
         runningThreads_.fetch_sub(1);
-        sys::Log::format("MobileClient: cannot start a thread: %s", e.what());
+        sys::Log::warningFormat("MobileClient: cannot start a thread: %s", e.what());
         closeWithError(conn);
     }
 }
@@ -290,7 +290,7 @@ void MobileClient::readConnect(const std::shared_ptr<Connection>& conn) {
         listener->onConnectionOK();
         return;
     }
-    sys::Log::format("MobileClient: the server refused the connection with %d", answer);
+    sys::Log::warningFormat("MobileClient: the server refused the connection with %d", answer);
     // Report the refusal once, then close without a second report. The connection is gone before the
     // listener hears of it, so a connect from the callback opens a new one.
     if (!closeConnection(conn, false)) return;  // someone else closed it, and reported
@@ -331,7 +331,7 @@ void MobileClient::onReadMessage(const std::shared_ptr<Connection>& conn, const 
             if (IMessageListener* listener = delegate_.load()) listener->onMessage(*message);
         }
     } catch (const std::exception& e) {
-        sys::Log::format("Exception %s", sys::failureName(e).c_str());
+        sys::Log::warningFormat("Exception %s", sys::failureName(e).c_str());
     }
     if (!conn->cancelled.load()) countOfGetSize_.fetch_add(static_cast<int64_t>(length));
 }
@@ -353,8 +353,8 @@ void MobileClient::scheduleDequeueWriteLoop(const std::shared_ptr<Connection>& c
 bool MobileClient::doSendBytes(const std::shared_ptr<Connection>& conn, const Message& message) {
     std::optional<sys::Data> frame = Frame::encode(message, *conn->tea);
     if (!frame) {
-        sys::Log::format("MobileClient: message %d with %zu payload bytes does not fit a frame; dropped",
-                         message._commandId(), message._data().size());
+        sys::Log::warningFormat("MobileClient: message %d with %zu payload bytes does not fit a frame; dropped",
+                                message._commandId(), message._data().size());
         return true;
     }
     if (!writeAll(conn, frame->data(), frame->size())) {

@@ -1,5 +1,6 @@
 #include "screens/LoginView.h"
 
+#include "lobby/SavedPassword.h"
 #include "net/MobileClient.h"
 #include "platform/core/Bundle.h"
 #include "platform/core/Format.h"
@@ -82,6 +83,7 @@ void LoginView::viewDidLoad() {
         sys::format("Version: %@", sys::Bundle::main().objectForInfoDictionaryKey("CFBundleVersion").asText()));
 
     auto& defaults = sys::UserDefaults::standard();
+    keepPasswordInFile(defaults.boolForKey("savednextLogin"));
     if (defaults.boolForKey("savednextLogin")) {
         if (auto name = defaults.stringForKey("uname")) txvUser->setText(*name);
         if (auto password = defaults.stringForKey("password")) txvPass->setText(*password);
@@ -143,7 +145,7 @@ void LoginView::login() {
     defaults.setObject(sys::Value(txvUser->text()), "uname");
     defaults.setObject(sys::Value(txvPass->text()), "password");
     defaults.setBool(btnSaveLogin->tag() == 1, "savednextLogin");
-    defaults.synchronize();
+    keepPasswordInFile(btnSaveLogin->tag() == 1);
 
     auto servers = std::make_shared<ServerView>("ServerView");
     if (auto nav = navigationController()) nav->pushViewController(servers, true);
@@ -187,6 +189,7 @@ void LoginView::onForgotPassword() {
 void LoginView::onSaveLogin(ui::Object*) {
     btnSaveLogin->setTag(btnSaveLogin->tag() == 1 ? 0 : 1);
     showSaveLogin();
+    keepPasswordInFile(btnSaveLogin->tag() == 1);
 }
 
 void LoginView::doChangeLanguage(ui::Object*) {

@@ -14,7 +14,7 @@ namespace zuno::menu {
 std::shared_ptr<ui::ViewController> pushNamed(ZunoViewController& from, const char* name) {
     auto screen = ui::ScreenFactory::create(name);
     if (!screen) {
-        sys::Log::line(std::string("Menu: no screen named ") + name);
+        sys::Log::warning(std::string("Menu: no screen named ") + name);
         return nullptr;
     }
     if (auto nav = from.navigationController()) nav->pushViewController(screen, true);
@@ -30,7 +30,7 @@ void showSendAdminView(ZunoViewController& from, std::shared_ptr<ui::ViewControl
     // The feedback sheet is made by name: it belongs to the feedback screens.
     if (!sheet) sheet = ui::ScreenFactory::create("SendAdminView");
     if (!sheet) {
-        sys::Log::line("Menu: no feedback sheet");
+        sys::Log::warning("Menu: no feedback sheet");
         return;
     }
     sheet->setTitle(Resources::getInstance().textForKey("ZUNO_Comment"));

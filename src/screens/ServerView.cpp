@@ -54,7 +54,7 @@ void ServerView::viewDidLoad() {
             tableView->setShowsVerticalScrollIndicator(true);
         }
     } catch (const std::exception& e) {
-        sys::Log::line("Exception " + sys::failureName(e));
+        sys::Log::warning("Exception " + sys::failureName(e));
     }
 }
 
@@ -69,7 +69,7 @@ void ServerView::viewDidAppear(bool animated) {
         showLoadingScreen();
         detectInfos();
     } catch (const std::exception& e) {
-        sys::Log::line("Exception " + sys::failureName(e));
+        sys::Log::warning("Exception " + sys::failureName(e));
     }
 }
 
@@ -84,15 +84,21 @@ void ServerView::clearList() {
 void ServerView::detectInfos() {
     clearList();
     std::optional<std::string> cached = sys::UserDefaults::standard().stringForKey(kCacheKey);
-    if (cached && !cached->empty()) {
+    const bool shownFromCache = cached && !cached->empty();
+    if (shownFromCache) {
         showServerText(cached);
         hideLoadingScreen();
-        return;
     }
-    fetchServerText([this](std::optional<std::string> text) {
-        showServerText(text);
-        hideLoadingScreen();
+    // Servers move: a fresh list replaces the cached one; the cached one stays when none comes.
+    fetchServerText([this, shownFromCache](std::optional<std::string> text) {
+        if (text || !shownFromCache) showServerText(text);
+        if (!shownFromCache) hideLoadingScreen();
     });
+}
+
+void ServerView::onConnectFail() {
+    // The list may name a server that is no more: the next list waits for a fresh one.
+    sys::UserDefaults::standard().removeObjectForKey(kCacheKey);
 }
 
 void ServerView::doRefresh() {
@@ -121,10 +127,13 @@ void ServerView::fetchServerText(std::function<void(std::optional<std::string>)>
         if (!self) return;
         self->fetch_.reset();
         std::optional<std::string> text;
+        self->fetchError_.reset();
         if (!outcome.succeeded()) {
-            sys::Log::line("Server list: " + outcome.error);
+            self->fetchError_ = outcome.error;
+            sys::Log::warning("Server list: " + outcome.error);
         } else if (!sys::isValidUtf8(outcome.response.body)) {
-            sys::Log::line("Server list: the answer is not UTF-8 text");
+            self->fetchError_ = "the answer is not UTF-8 text";
+            sys::Log::warning("Server list: the answer is not UTF-8 text");
         } else {
             text = outcome.response.body;
             auto& defaults = sys::UserDefaults::standard();

@@ -17,7 +17,8 @@
 namespace zuno {
 
 // The server list, from which the player signs in: the service's areas, fetched as text from the
-// configuration's "LinkServer" and cached under "serverdata". A tap connects to the area and, once the
+// configuration's "LinkServer" and cached under "serverdata". The cached list shows at once while a
+// fresh one is fetched; a failed connect drops the cache. A tap connects to the area and, once the
 // server has accepted the client, signs in with the stored user name and password; a pull past 65
 // points fetches the list again.
 //
@@ -42,7 +43,8 @@ public:
     void viewWillAppear(bool animated) override;
     void viewDidAppear(bool animated) override;
 
-    // Fills the list from the cache, else from the network; hides the spinner when done.
+    // Fills the list from the cache at once and from the network when it answers; hides the spinner
+    // once a list is shown.
     void detectInfos();
     // Fills the list from the network, whatever the cache holds; ends the pull-refresh when done.
     void doRefresh();
@@ -51,6 +53,7 @@ public:
     // Connects to the address chosen; the sign-in follows in onConnectOK.
     void loginning();
     void onConnectOK() override;
+    void onConnectFail() override;
     void dataSourceDidFinishLoadingNewData();
 
     int numberOfRowsInSection(ui::TableView& table, int section) override;
@@ -64,6 +67,8 @@ public:
     bool isReloading() const { return reloading; }
     // True while a fetch of the list is on its way.
     bool isFetching() const { return fetch_ != nullptr; }
+    // Why the last fetch brought no list, if it did not.
+    const std::optional<std::string>& fetchError() const { return fetchError_; }
 
     std::vector<std::shared_ptr<Server>> listServers;
     std::shared_ptr<ui::TableView> tableView;
@@ -81,6 +86,7 @@ private:
 
     std::shared_ptr<sys::HttpCall> fetch_;
     std::vector<std::function<void(std::optional<std::string>)>> waitingForFetch_;
+    std::optional<std::string> fetchError_;
 };
 
 }  // namespace zuno

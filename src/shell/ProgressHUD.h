@@ -127,7 +127,6 @@ private:
 
     mutable std::mutex mutex_;  // the fields that other threads may set
     int mode_ = kIndeterminate;
-    int shownMode_ = -1;
     std::optional<std::string> labelText_;
     std::optional<std::string> detailsLabelText_;
     float progress_ = 0;

@@ -2,6 +2,7 @@
 
 #include "platform/core/Bundle.h"
 #include "platform/core/Exception.h"
+#include "platform/core/Format.h"
 #include "platform/core/Log.h"
 #include "platform/core/PropertyList.h"
 #include "platform/core/UserDefaults.h"
@@ -33,9 +34,9 @@ void Resources::resetForTests() {
 Resources::Resources() {
     sys::Log::line("da khoi tao resources...");
     addBuiltInAvatar();
-    for (int i = 1; i <= 20; ++i) arrayImgTimer_.push_back("t" + std::to_string(i) + ".png");
-    for (int i = 20; i >= 1; --i) arrayImgCTTimer_.push_back("ct" + std::to_string(i) + ".png");
-    for (int i = 0; i < 30; ++i) arrayImgCRTimer_.push_back("caro-" + std::to_string(i) + ".png");
+    for (int i = 1; i <= 20; ++i) arrayImgTimer_.push_back(sys::format("t%d.png", i));
+    for (int i = 20; i >= 1; --i) arrayImgCTTimer_.push_back(sys::format("ct%d.png", i));
+    for (int i = 0; i < 30; ++i) arrayImgCRTimer_.push_back(sys::format("caro-%d.png", i));
     loadBundleFiles();
     loadSystemSounds();
     currentLanguage_ = chooseLanguage();
@@ -49,15 +50,15 @@ Resources::Resources() {
 sys::Dictionary Resources::readBundlePlist(const std::string& name) const {
     auto file = sys::Bundle::main().pathForResource(name, "plist");
     if (!file) {
-        sys::Log::line("Resources: missing " + name + ".plist");
+        sys::Log::warning("Resources: missing " + name + ".plist");
         return {};
     }
     try {
         sys::Value root = sys::PropertyList::readFile(*file);
         if (const auto* d = root.dictionary()) return *d;
-        sys::Log::line("Resources: " + *file + " is not a dictionary");
+        sys::Log::warning("Resources: " + *file + " is not a dictionary");
     } catch (const sys::Exception& e) {
-        sys::Log::line("Resources: " + e.reason());
+        sys::Log::warning("Resources: " + e.reason());
     }
     return {};
 }
@@ -91,9 +92,9 @@ void Resources::loadBundleFiles() {
             zunoConfig_ = *d;
             return;
         }
-        sys::Log::line("Resources: " + *configuration + " is not a dictionary");
+        sys::Log::warning("Resources: " + *configuration + " is not a dictionary");
     } catch (const sys::Exception& e) {
-        sys::Log::line("Resources: " + e.reason());
+        sys::Log::warning("Resources: " + e.reason());
     }
 }
 

@@ -10,7 +10,7 @@ namespace zuno {
 sys::SystemSoundID SystemSounds::make(const char* name, const char* type) {
     auto file = sys::Bundle::main().pathForResource(name, type);
     if (!file) {
-        sys::Log::line(std::string("Resources: missing sound ") + name + "." + type);
+        sys::Log::warning(std::string("Resources: missing sound ") + name + "." + type);
         return 0;
     }
     return sys::Sound::createSystemSound(*file);

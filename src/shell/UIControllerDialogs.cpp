@@ -71,7 +71,7 @@ void UIController::startNilDlg(const std::string& message) {
     try {
         showDialog(message, std::nullopt, {});
     } catch (const std::exception& e) {
-        sys::Log::line("Exception " + sys::failureName(e));
+        sys::Log::warning("Exception " + sys::failureName(e));
     }
 }
 

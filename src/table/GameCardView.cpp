@@ -115,7 +115,7 @@ void GameCardView::viewWillAppear(bool animated) {
     if (imgMoney) imgMoney->setHidden(!stakeShown);
     if (btnCuoc) btnCuoc->setHidden(!stakeShown);
     if (btnExit) btnExit->setTitle(text("ZUNO_exitBoard"));
-    if (btnAutoSelected) btnAutoSelected->setTitle(text("ZUNO_option"));
+    setAutoSelectedTitle(text("ZUNO_option"));
     if (btnNapWin) btnNapWin->setTitle(text("ZUNO_napWin"));
     startImageName = "buton_chuc_nang.png";
 }
@@ -278,6 +278,11 @@ void GameCardView::onBuzzWithContent(const std::string& content) {
 void GameCardView::setOwnerWithNewOwner(int32_t) {
     cancelStartBlink();
     changeBackgroundOfStart();
+}
+
+void GameCardView::setAutoSelectedTitle(const std::string& title) {
+    if (btnAutoSelected) btnAutoSelected->setTitle(title);
+    if (lblAutoSelected) lblAutoSelected->setText(title);
 }
 
 void GameCardView::setKindOfStart(int) {

@@ -89,6 +89,8 @@ public:
     virtual void onBuzzWithContent(const std::string& content);
     virtual void setOwnerWithNewOwner(int32_t ownerId);
     virtual void setKindOfStart(int kind);
+    // The auto-select / options button's title, and the caption beside it, which says the same.
+    void setAutoSelectedTitle(const std::string& title);
 
     // Hooks of the game screens.
     virtual void doStartGame() {}

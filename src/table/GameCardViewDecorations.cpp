@@ -2,6 +2,7 @@
 #include <string>
 
 #include "lobby/GlobalService.h"
+#include "platform/core/Format.h"
 #include "platform/ui/Image.h"
 #include "shell/CustomLabel.h"
 #include "shell/Resources.h"
@@ -117,7 +118,7 @@ void GameCardView::showFlyTextWirhFromId(int32_t userId, int32_t amount) {
     PlayerPtr me = UIController::myInfo();
     const int seat = me && me->IDDB() == userId ? 0 : getSeatFromID(userId);
     auto label = std::make_shared<ui::Label>(ui::Rect(0, 0, 160, 20));
-    label->setText(amount > 0 ? "+" + std::to_string(amount) : std::to_string(amount));
+    label->setText(sys::format(amount > 0 ? "+%d" : "%d", amount));
     label->setFont(ui::Font::boldSystemFontOfSize(15));
     label->setTextColor(ui::Color::yellow());
     label->setTextAlignment(ui::TextAlignment::Center);

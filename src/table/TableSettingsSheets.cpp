@@ -148,7 +148,7 @@ void menuCuoc::doSave() {
             GlobalService::getInstance().setMoneyWithRoomId(*table.roomId, *table.boardId, stake);
         }
     } catch (const std::exception& e) {
-        sys::Log::line(e.what());
+        sys::Log::warning(e.what());
     }
 }
 

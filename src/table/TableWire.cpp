@@ -25,6 +25,12 @@ std::vector<int8_t> readBytesKeeping(Message& message, int count, size_t keep) {
     return bytes;
 }
 
+std::vector<int8_t> readArrivedBytes(Message& message, int count) {
+    std::vector<int8_t> bytes;
+    for (int i = 0; i < count && message.available(); ++i) bytes.push_back(message.readByte());
+    return bytes;
+}
+
 std::vector<int8_t> readRest(Message& message, size_t keep) {
     std::vector<int8_t> bytes;
     while (message.available()) {
@@ -45,7 +51,7 @@ void guardCase(const char* label, const std::function<void()>& decode) {
     try {
         decode();
     } catch (const std::exception& e) {
-        sys::Log::line("Exception " + sys::failureName(e));
+        sys::Log::warning("Exception " + sys::failureName(e));
     }
 }
 

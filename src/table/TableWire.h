@@ -4,7 +4,8 @@
 // Every read here raises RangeException past the end of the message, bytes included, so a message cut
 // short is dropped whole by the decoder's guard and no missing byte reaches a table as card 0. A single
 // byte field after which nothing fixed is read (a place, a count, a flag, a seat) is read with
-// Message::readByte instead, which gives 0 when it is missing.
+// Message::readByte instead, which gives 0 when it is missing. The one exception is the card list that
+// ends an end-of-deal message (readArrivedBytes): cut short, the deal still ends and shows what arrived.
 
 #include <cstdint>
 #include <functional>
@@ -36,6 +37,8 @@ std::vector<int8_t> readBytes(Message& message, int count);
 // `count` bytes of which the first `keep` are kept: a list longer than its table is read through and
 // its tail ignored.
 std::vector<int8_t> readBytesKeeping(Message& message, int count, size_t keep);
+// At most `count` bytes: those of them the message still holds.
+std::vector<int8_t> readArrivedBytes(Message& message, int count);
 // Every byte to the end of the message; the first `keep` are kept.
 std::vector<int8_t> readRest(Message& message, size_t keep = SIZE_MAX);
 // Texts that are missing or not UTF-8 are empty.

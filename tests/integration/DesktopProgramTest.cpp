@@ -11,6 +11,7 @@
 #include "screens/MainView.h"
 #include "screens/RoomView.h"
 #include "screens/ServerView.h"
+#include "shell/Resources.h"
 #include "shell/UIController.h"
 #include "standin-server/StandinSignIn.h"
 #include "support/ProgramRoadTest.h"
@@ -118,15 +119,24 @@ TEST_F(DesktopProgramTest, SignInPickAServerOpenTheGameListChoosePokerAndLogOut)
     EXPECT_EQ(MobileClient::getInstance()->connectStatus(), MobileClient::kClosedByLogout);
 }
 
+TEST_F(DesktopProgramTest, ACachedServerListShowsAtOnceAndIsFetchedAgainAndForgottenAfterAFailedConnect) {
+    auto& defaults = sys::UserDefaults::standard();
+    defaults.setObject(sys::Value(std::string("Gone|127.0.0.1:1;")), "serverdata");
+    auto servers = logInAs("demo", "demo");
+    ASSERT_TRUE(servers);
+    ASSERT_TRUE(pump([&] { return !servers->isFetching(); }));
+    ASSERT_EQ(servers->listServers.size(), 2u);
+    EXPECT_EQ(servers->listServers[0]->sNAME(), "Zuno 1");
+
+    GlobalService::setIP("127.0.0.1");
+    GlobalService::setPORT(1);
+    servers->loginning();
+    ASSERT_TRUE(pump([&] { return dialogText() == Resources::getInstance().textForKey("ZUNO_connectFail"); }));
+    EXPECT_EQ(defaults.stringForKey("serverdata"), std::nullopt);
+}
+
 TEST_F(DesktopProgramTest, ARefusedLoginShowsTheServersText) {
-    auto login = waitForTop<LoginView>();
-    ASSERT_TRUE(login);
-    tap(*login->txvUser);
-    type("demo");
-    app::focusNextField();
-    type("wrong");
-    ui::Application::shared().sendReturn();
-    auto servers = waitForTop<ServerView>();
+    auto servers = logInAs("demo", "wrong");
     ASSERT_TRUE(servers);
     ASSERT_TRUE(pump([&] { return servers->listServers.size() == 2; }));
     servers->didSelectRowAtIndexPath(*servers->tableView, {0, 0});

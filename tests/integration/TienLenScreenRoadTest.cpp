@@ -77,7 +77,7 @@ TEST_F(TienLenScreenRoadTest, AcceptTheInvitationPlayADealAndGetReadyForTheNext)
     signInFromTheLoginScreen("lan", "hoa sen");
     ASSERT_TRUE(pump([] { return dialogText() == StandinTienLen::kInvitation; }))
         << dialogText() << " inviting " << UIController::inviting() << " top "
-        << typeid(*program->navigation().topViewController()).name();
+        << program->navigation().topViewController()->nibName().value_or("?");
     pressDialogOk();
     auto table = waitForTop<TienLenView>();
     ASSERT_TRUE(table);

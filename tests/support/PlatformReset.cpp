@@ -63,7 +63,7 @@ void resetPlatformServices() {
     std::error_code ignored;
     std::filesystem::remove_all(folderSlot(), ignored);
     sys::Device::clearOverride();
-    sys::Log::setDebugEnabled(false);
+    sys::Log::setVerbose(false);
     sys::setNumberGroupingSeparator(",");
     sys::NotificationCenter::defaultCenter().removeAllObservers();
     sys::Http::cancelAll();

@@ -45,14 +45,7 @@ void ProgramRoadTest::relaunchProgram() {
 }
 
 void ProgramRoadTest::signInFromTheLoginScreen(const std::string& name, const std::string& password) {
-    auto login = waitForTop<LoginView>();
-    ASSERT_TRUE(login);
-    tap(*login->txvUser);
-    type(name);
-    app::focusNextField();
-    type(password);
-    ui::Application::shared().sendReturn();
-    auto servers = waitForTop<ServerView>();
+    auto servers = logInAs(name, password);
     ASSERT_TRUE(servers);
     ASSERT_TRUE(pump([&] { return !servers->listServers.empty() && !servers->isFetching(); }));
     settle();
@@ -98,5 +91,16 @@ void ProgramRoadTest::settle() {
 void ProgramRoadTest::tap(const ui::View& view) { program->delegate()->window->tapView(view); }
 
 void ProgramRoadTest::type(const std::string& text) { ui::Application::shared().sendText(text); }
+
+std::shared_ptr<ServerView> ProgramRoadTest::logInAs(const std::string& user, const std::string& password) {
+    auto login = waitForTop<LoginView>();
+    if (!login) return nullptr;
+    tap(*login->txvUser);
+    type(user);
+    app::focusNextField();
+    type(password);
+    ui::Application::shared().sendReturn();
+    return waitForTop<ServerView>();
+}
 
 }  // namespace zuno::testing

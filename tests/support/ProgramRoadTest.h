@@ -11,6 +11,10 @@
 #include "standin-server/StandinServer.h"
 #include "standin-server/StandinSignIn.h"
 
+namespace zuno {
+class ServerView;
+}
+
 namespace zuno::testing {
 
 // The desktop program's own code, headless, against the stand-in over TCP and HTTP. A test's SetUp
@@ -43,6 +47,9 @@ protected:
     }
     void tap(const ui::View& view);
     static void type(const std::string& text);
+    // Types the user name and password into the login screen and logs in with Enter; answers the
+    // server list that follows (none when it does not come).
+    std::shared_ptr<ServerView> logInAs(const std::string& user, const std::string& password);
 
     standin::StandinServer server;
     standin::HttpServer http;

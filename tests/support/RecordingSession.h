@@ -1,5 +1,6 @@
 #pragma once
 
+#include <algorithm>
 #include <cstdint>
 #include <mutex>
 #include <string>
@@ -49,8 +50,10 @@ private:
 
 // Bytes of a text as the protocol writes it: 16-bit length, then UTF-8.
 inline sys::Data utf(const std::string& text) {
-    sys::Data out{static_cast<uint8_t>(text.size() >> 8), static_cast<uint8_t>(text.size())};
-    out.insert(out.end(), text.begin(), text.end());
+    sys::Data out(2 + text.size());
+    out[0] = static_cast<uint8_t>(text.size() >> 8);
+    out[1] = static_cast<uint8_t>(text.size());
+    std::copy(text.begin(), text.end(), out.begin() + 2);
     return out;
 }
 

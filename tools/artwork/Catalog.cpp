@@ -78,6 +78,8 @@ void buttons(Add add) {
     }
     with(with(add("icon-trochoi", 100, 100, Kind::Tile), Tone::Coral, Glyph::Cards), "TRÒ CHƠI");
     with(with(add("icon-games", 100, 100, Kind::Tile), Tone::Coral, Glyph::Cards), "GAMES");
+    // The program's icon on the desktop, installed beside its desktop entry.
+    with(add("zuno-icon", 64, 64, Kind::Tile), Tone::Coral, Glyph::Cards);
     with(add("on", 64, 26, Kind::Toggle), "BẬT", 1);
     with(add("off", 64, 26, Kind::Toggle), "TẮT", 0);
     with(add("on1", 64, 26, Kind::Toggle), "ON", 1);
@@ -194,7 +196,7 @@ void icons(Add add) {
         Glyph glyph;
     };
     const Bare bare[] = {
-        {"area", 30, 55, Tone::Ice, Glyph::Server},          {"clock", 16, 16, Tone::Gold, Glyph::Lock},
+        {"area", 30, 55, Tone::Ice, Glyph::Server},          {"clock", 16, 16, Tone::Gold, Glyph::Clock},
         {"email", 60, 45, Tone::Gold, Glyph::MailClosed},    {"email_new", 32, 32, Tone::Gold, Glyph::MailClosed},
         {"email_old", 32, 32, Tone::Slate, Glyph::MailOpen}, {"online", 16, 16, Tone::Jade, Glyph::Dot},
         {"upline", 16, 16, Tone::Slate, Glyph::Dot},         {"icon-thanh-tich", 30, 30, Tone::Gold, Glyph::Trophy},

@@ -100,7 +100,7 @@ void StandinSession::receive(const uint8_t* body, size_t length) {
     try {
         server_.dispatch(*this, *message);
     } catch (const std::exception& e) {
-        sys::Log::format("StandinServer: handler of %d failed: %s", message->_commandId(), sys::failureName(e).c_str());
+        sys::Log::warningFormat("StandinServer: handler of %d failed: %s", message->_commandId(), sys::failureName(e).c_str());
     }
 }
 

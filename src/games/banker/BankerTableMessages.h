@@ -6,6 +6,7 @@
 
 #include "games/banker/BankerTableLogicHandler.h"
 #include "net/Message.h"
+#include "platform/core/Exception.h"
 #include "table/CardTableWire.h"
 
 namespace zuno {
@@ -29,12 +30,22 @@ struct BankerCommand {
 // for the others.
 bool decodeSharedBankerMessage(Message& message, BankerTableLogicHandler& logic);
 
-// The result records of 50 and 62: a byte count (none below 1), then that many records.
+// The result records of 50 and 62: a byte count (none below 1), then that many records. At the end of
+// a deal, records cut short are left out and the deal still ends; a running deal cut short is dropped.
 template <typename Record>
-std::vector<Record> readResultRecords(Message& message, const std::function<Record(Message&)>& readOne) {
+std::vector<Record> readResultRecords(Message& message, const std::function<Record(Message&)>& readOne,
+                                      bool keepWhatArrived) {
     const int8_t count = message.readByte();
     std::vector<Record> records;
-    for (int i = 0; i < count; ++i) records.push_back(readOne(message));
+    for (int i = 0; i < count; ++i) {
+        if (keepWhatArrived && !message.available()) break;
+        try {
+            records.push_back(readOne(message));
+        } catch (const sys::Exception&) {
+            if (!keepWhatArrived) throw;
+            break;
+        }
+    }
     return records;
 }
 
@@ -47,7 +58,7 @@ void decodeBankerResults(Message& message, Logic& logic, const std::function<Rec
         int8_t roomId = cardwire::readByte(message);
         int8_t boardId = cardwire::readByte(message);
         int8_t interval = playing ? cardwire::readByte(message) : int8_t{0};
-        auto records = readResultRecords<Record>(message, readOne);
+        auto records = readResultRecords<Record>(message, readOne, !playing);
         const auto count = static_cast<int32_t>(records.size());
         if (playing) logic.onPlayingWithRoomId(roomId, boardId, interval, count, std::move(records));
         else logic.onStopGameWithRoomId(roomId, boardId, count, std::move(records));

@@ -75,12 +75,12 @@ BlocksGame::~BlocksGame() { stopGame(); }
 
 bool BlocksGame::startWithBricks(std::span<const int8_t> bricks, int32_t length) {
     if (length <= 0 || static_cast<size_t>(length) > bricks.size() || length > kMaxSequenceLength) {
-        sys::Log::format("Blocks: piece sequence of length %d refused", length);
+        sys::Log::warningFormat("Blocks: piece sequence of length %d refused", length);
         return false;
     }
     for (int32_t i = 0; i < length; ++i) {
         if (!tBlock::isValidKind(bricks[i])) {
-            sys::Log::format("Blocks: piece kind %d refused", bricks[i]);
+            sys::Log::warningFormat("Blocks: piece kind %d refused", bricks[i]);
             return false;
         }
     }
@@ -94,7 +94,7 @@ bool BlocksGame::startWithBricks(std::span<const int8_t> bricks, int32_t length)
 void BlocksGame::addRandomWithRos(std::span<const int8_t> ros, int8_t row) {
     if (row <= 0) return;
     if (!gameBoard_) {
-        sys::Log::format("Blocks: %d garbage rows outside a game dropped", row);
+        sys::Log::warningFormat("Blocks: %d garbage rows outside a game dropped", row);
         return;
     }
     int32_t offered = std::min<int32_t>(row, static_cast<int32_t>(ros.size()));
@@ -102,8 +102,8 @@ void BlocksGame::addRandomWithRos(std::span<const int8_t> ros, int8_t row) {
     for (int32_t i = 0; i < accepted; ++i) arrAddBricks_[addingRowCount_ + i] = ros[i];
     addingRowCount_ += accepted;
     if (accepted < row) {
-        sys::Log::format("Blocks: %d garbage rows refused, %d are queued already", row - accepted,
-                         addingRowCount_);
+        sys::Log::warningFormat("Blocks: %d garbage rows refused, %d are queued already", row - accepted,
+                                addingRowCount_);
     }
 }
 

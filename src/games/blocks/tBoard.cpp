@@ -17,7 +17,7 @@ bool tBoard::contains(int32_t row, int32_t columb) {
 
 int32_t tBoard::getValueAtRow(int32_t row, int32_t columb) const {
     if (!contains(row, columb)) {
-        sys::Log::format("Blocks: read of cell %d, %d outside the well", row, columb);
+        sys::Log::warningFormat("Blocks: read of cell %d, %d outside the well", row, columb);
         return kFloor;
     }
     return boardArray_[row][columb];
@@ -25,7 +25,7 @@ int32_t tBoard::getValueAtRow(int32_t row, int32_t columb) const {
 
 bool tBoard::setValueAtRow(int32_t row, int32_t columb, int32_t value) {
     if (!contains(row, columb)) {
-        sys::Log::format("Blocks: write of cell %d, %d outside the well refused", row, columb);
+        sys::Log::warningFormat("Blocks: write of cell %d, %d outside the well refused", row, columb);
         return false;
     }
     boardArray_[row][columb] = value;
@@ -43,7 +43,7 @@ int32_t tBoard::bingoAtRow() const {
 
 void tBoard::handleBingoAtRow(int32_t row) {
     if (row < 0 || row >= kRows) {
-        sys::Log::format("Blocks: row %d is not a row of the well", row);
+        sys::Log::warningFormat("Blocks: row %d is not a row of the well", row);
         return;
     }
     for (int32_t r = row; r >= 1; --r) boardArray_[r] = boardArray_[r - 1];

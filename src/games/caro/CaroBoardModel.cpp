@@ -73,7 +73,7 @@ CaroCell* CaroBoardModel::addCellOnBoardWithX(int32_t x, int32_t y, int32_t stat
     CaroCell* cell = getCellWithX(x, y);
     if (!cell) {
         // The server's move names a cell we do not have; placing it would touch memory past the grid.
-        sys::Log::format("Caro move outside the grid skipped: %d %d", x, y);
+        sys::Log::warningFormat("Caro move outside the grid skipped: %d %d", x, y);
         return nullptr;
     }
     cell->setStatus(status);

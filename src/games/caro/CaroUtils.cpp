@@ -43,7 +43,7 @@ CaroPoint CaroUtils::convertScreenPointToBoardPoint(CaroPoint point) {
         if (bx < 0 || by < 0) return kNoCell;
         return CaroPoint{static_cast<float>(bx), static_cast<float>(by)};
     } catch (const std::exception& e) {
-        sys::Log::format("Exception %s", sys::failureName(e).c_str());
+        sys::Log::warningFormat("Exception %s", sys::failureName(e).c_str());
         return kNoCell;
     }
 }

@@ -97,7 +97,7 @@ CoVuaAnnouncedMove CoVuaGame::moveWithWho(int32_t whoMove, int8_t x, int8_t y, i
     std::optional<CoVuaSquare> to = C::squareOfCode(y, white);
     if (!from || !to) {
         // Applied as it stands, such a code would write outside the 8 x 8 board.
-        sys::Log::format("Co Vua move off the board: %d %d", x, y);
+        sys::Log::warningFormat("Co Vua move off the board: %d %d", x, y);
         bElevated_ = false;
         return result;
     }

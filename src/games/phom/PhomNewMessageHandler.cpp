@@ -32,7 +32,7 @@ void decodeStart(Message& message, PhomNewLogicHandler& logic) {
     logic.onStartGameWithRoomId(roomId, boardId, readRest(message), interval, whoMoveFirst, firstHa);
 }
 
-// One player's result: numCard cards follow; more are ignored, fewer drop the message.
+// One player's result: numCard cards follow; more are ignored, of fewer those that arrived are shown.
 void decodeFinish(Message& message, PhomNewLogicHandler& logic) {
     int8_t roomId = readByte(message);
     int8_t boardId = readByte(message);
@@ -40,7 +40,7 @@ void decodeFinish(Message& message, PhomNewLogicHandler& logic) {
     int32_t score = message.readInt();
     message.readInt();  // not used
     int8_t numCard = message.readByte();
-    std::vector<int8_t> cards = readBytes(message, numCard);
+    std::vector<int8_t> cards = readArrivedBytes(message, numCard);
     readRest(message, 0);
     logic.onFinish(roomId, boardId, userId, score, cards, static_cast<int32_t>(cards.size()));
 }

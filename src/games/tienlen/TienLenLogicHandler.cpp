@@ -162,7 +162,8 @@ void TienLenLogicHandler::onStartGameWithRoomId(int8_t roomId, int8_t boardId, C
     onTable(roomId, boardId, [this, roomId, boardId, cards = std::move(cards), interval,
                               whoMoveFirst](TienLenTableScreen& table) {
         for (const PlayerPtr& player : table.players()) player->setIsReady(false);
-        // The northern screen clears the flag as it starts the deal; the test wants it as it was.
+        // The instant-win test reads the flag as it stood before this deal: the northern screen
+        // clears it as it starts the deal.
         const bool firstMatch = table.isFirstMatch();
         table.startWithWhoMoveFirst(whoMoveFirst, interval, cards);
         claimInstantWin(roomId, boardId, cards, firstMatch, whoMoveFirst);

@@ -80,7 +80,7 @@ void decodeStopGame(Message& m, TienLenLogicHandler& logic) {
     CardIds shown;
     if (m.available()) {
         whoShowCard = m.readInt();
-        shown = readBytes(m, countOf(m));
+        shown = readArrivedBytes(m, m.available() ? countOf(m) : 0);
     }
     logic.onStopGameWithRoomId(roomId, boardId, whoShowCard, std::move(shown));
 }
@@ -164,7 +164,7 @@ void decode(Message& m, TienLenLogicHandler& logic) {
         const int8_t roomId = readByte(m);
         const int8_t boardId = readByte(m);
         const int32_t owner = m.readInt();
-        CardIds cards = readBytes(m, C::kHandSize);
+        CardIds cards = readArrivedBytes(m, C::kHandSize);
         logic.onForceFinishWithRoomId(roomId, boardId, owner, std::move(cards));
         break;
     }

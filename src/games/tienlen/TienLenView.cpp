@@ -7,6 +7,7 @@
 #include "games/tienlen/CardUtils.h"
 #include "games/tienlen/TienLenService.h"
 #include "lobby/GlobalService.h"
+#include "platform/core/Format.h"
 #include "platform/ui/ScreenFactory.h"
 #include "shell/PlaySound.h"
 #include "shell/Resources.h"
@@ -53,9 +54,20 @@ const ui::BindingTable& TienLenView::bindings() {
 
 TienLenView::TienLenView(std::string nibName) : GameCardView(std::move(nibName)) {}
 
-TienLenView::~TienLenView() {
+TienLenView::~TienLenView() { cancelTimers(); }
+
+void TienLenView::cancelTimers() {
     auto& loop = sys::RunLoop::main();
-    for (auto id : {dealTimer_, soundTimer_, readyTimer_}) loop.cancel(id);
+    for (auto* id : {&dealTimer_, &soundTimer_, &readyTimer_}) {
+        loop.cancel(*id);
+        *id = 0;
+    }
+    waitToPlayNextSound = false;
+}
+
+void TienLenView::viewWillDisappear(bool animated) {
+    GameCardView::viewWillDisappear(animated);
+    cancelTimers();
 }
 
 std::weak_ptr<TienLenView> TienLenView::weakSelf() {
@@ -116,6 +128,7 @@ void TienLenView::createBottomMenu(int menu) {
         default: break;
     }
     if (btnAutoSelected) btnAutoSelected->setHidden(!autoShown);
+    if (lblAutoSelected) lblAutoSelected->setHidden(!autoShown);
 }
 
 void TienLenView::clickStartGame() {
@@ -260,7 +273,7 @@ void TienLenView::startWithWhoMoveFirst(int32_t whoMoveFirst, uint8_t seconds, c
     paintMyCards(mine, true, false);
     startTurnOfPlayer(whoMoveFirst);
     animationBoard();
-    if (btnAutoSelected) btnAutoSelected->setTitle(text("ZUNO_autoselect"));
+    setAutoSelectedTitle(text("ZUNO_autoselect"));
     if (btnNapWin) btnNapWin->setHidden(true);
 }
 
@@ -340,7 +353,7 @@ void TienLenView::finishWithWho(int32_t who, int8_t finishPosition, int32_t, int
         player->setIsReady(false);
         player->setExp(static_cast<int32_t>(std::clamp<int64_t>(int64_t{player->exp()} + exp, 0, INT32_MAX)));
         setSeatInfoWithSeat(seat, player);
-        showMark(seat, "p" + std::to_string(finishPosition) + ".png");
+        showMark(seat, sys::format("p%d.png", finishPosition));
     }
     showChatWithSeat(seat, text("ZUNO_goad") + " " + std::to_string(finishPosition + 1));
 }
@@ -353,7 +366,7 @@ void TienLenView::stopGame() {
     setIsGameEnd(true);
     if (PlayerPtr me = table().me()) me->setIsReady(ownerID() == myId());
     if (progressTimer) progressTimer->setHidden(true);
-    if (btnAutoSelected) btnAutoSelected->setTitle(text("ZUNO_option"));
+    setAutoSelectedTitle(text("ZUNO_option"));
     animationBoard();
     if (btnNapWin) btnNapWin->setHidden(false);
 }

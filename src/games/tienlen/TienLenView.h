@@ -103,6 +103,8 @@ public:
     void touchesEnded(const ui::TouchSet& touches, const ui::Event& event) override;
 
     void viewDidLoad() override;
+    // The screen is kept for the next table: a table left deals, sounds and readies no more.
+    void viewWillDisappear(bool animated) override;
     void resetView() override;
 
     // My seat's player and hand (none before I am seated).
@@ -156,6 +158,7 @@ private:
     void showMark(int seat, const std::string& image);
     int myId() const;
     std::weak_ptr<TienLenView> weakSelf();
+    void cancelTimers();
 
     bool isFirstMatch_ = false;
     sys::RunLoop::TimerId dealTimer_ = 0;

@@ -152,7 +152,7 @@ void decodePurchaseInfo(Message& message, const DecoderContext& context) {
     try {
         info.money = message.readLong();
     } catch (const std::exception& e) {
-        sys::Log::line(sys::failureName(e));
+        sys::Log::warning(sys::failureName(e));
     }
     context.handOver([info = std::move(info)](GlobalLogicHandler& logic) { logic.onPurchaseInfo(info); });
 }

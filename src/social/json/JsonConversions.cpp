@@ -12,7 +12,7 @@ template <typename Result>
 Result logged(Result result, const JsonBase& component, const char* operation) {
     if (!result) {
         std::string trace = describeErrorTrace(component.errorTrace());
-        sys::Log::line(std::string(operation) + " failed. Error trace is: " + trace);
+        sys::Log::warning(std::string(operation) + " failed. Error trace is: " + trace);
     }
     return result;
 }

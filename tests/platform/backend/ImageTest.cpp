@@ -120,7 +120,9 @@ TEST_F(ImageTest, AtScaleTwoTheSharperFileIsTakenWhenTheFolderHasIt) {
         SCOPED_TRACE(std::string(c.name) + " at " + std::to_string(c.scale));
         auto image = Image::imageNamed(c.name, c.scale);
         EXPECT_EQ(image->isPlaceholder(), c.pixelWidth == 0);
-        if (c.pixelWidth) EXPECT_EQ(image->pixelWidth(), c.pixelWidth);
+        if (c.pixelWidth) {
+            EXPECT_EQ(image->pixelWidth(), c.pixelWidth);
+        }
         EXPECT_EQ(image->size().width, c.pointWidth);
         EXPECT_EQ(image->name(), c.name);
     }

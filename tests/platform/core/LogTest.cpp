@@ -16,6 +16,22 @@ TEST(Log, CapturesOneLinePerCall) {
     EXPECT_FALSE(Log::contains("absent"));
 }
 
+TEST(Log, APlainRunPrintsWarningsOnlyAVerboseOneEveryLine) {
+    Log::stopCapture();
+    const auto printed = [](bool verbose) {
+        Log::setVerbose(verbose);
+        ::testing::internal::CaptureStderr();
+        Log::line("own line");
+        Log::debug("traffic");
+        Log::warningFormat("refused %d", 7);
+        return ::testing::internal::GetCapturedStderr();
+    };
+    EXPECT_EQ(printed(false), "refused 7\n");
+    EXPECT_EQ(printed(true), "own line\ntraffic\nrefused 7\n");
+    Log::setVerbose(false);
+    Log::startCapture();
+}
+
 TEST(Exception, NameIsWhatDecodersLog) {
     try {
         throw Exception(Exception::kRange, "read past the end");

@@ -4,6 +4,8 @@
 #include <vector>
 
 #include "support/UiTest.h"
+#include "platform/ui/AlertView.h"
+#include "platform/ui/InterfaceLoader.h"
 #include "platform/ui/NavigationController.h"
 
 namespace zuno::ui::test {
@@ -13,7 +15,8 @@ std::vector<std::string> calls;
 
 class Screen : public ViewController {
 public:
-    explicit Screen(std::string name) : name_(std::move(name)) {}
+    explicit Screen(std::string name, std::optional<std::string> file = std::nullopt)
+        : ViewController(std::move(file)), name_(std::move(name)) {}
     void viewDidLoad() override { calls.push_back(name_ + ".viewDidLoad"); }
     void viewWillAppear(bool) override { calls.push_back(name_ + ".viewWillAppear"); }
     void viewDidAppear(bool) override { calls.push_back(name_ + ".viewDidAppear"); }
@@ -54,6 +57,25 @@ TEST_F(NavigationTest, FirstAppearanceWhenAddedToTheWindow) {
     window->addSubview(nav->view());
     EXPECT_EQ(calls, (std::vector<std::string>{"A.viewDidLoad", "delegate.willShow A", "A.viewWillAppear",
                                                "A.viewDidAppear", "delegate.didShow A"}));
+}
+
+TEST_F(NavigationTest, WithoutStrictLoadingAScreenWhoseFileFailsIsNeitherLoadedNorShown) {
+    InterfaceLoader::setStrict(false);
+    window->addSubview(nav->view());
+    calls.clear();
+    auto broken = std::make_shared<Screen>("B", "NoSuchScreen");
+    nav->pushViewController(broken, false);
+    root->presentModalViewController(std::make_shared<Screen>("C", "NoSuchSheet"), false);
+    InterfaceLoader::setStrict(InterfaceLoader::kStrictByDefault);
+
+    EXPECT_EQ(nav->viewControllers().size(), 1u);
+    EXPECT_EQ(root->modalViewController(), nullptr);
+    EXPECT_TRUE(calls.empty());
+    auto alerts = AlertView::visibleAlerts();
+    ASSERT_EQ(alerts.size(), 2u);
+    EXPECT_NE(alerts[0]->message()->find("/NoSuchScreen.xml"), std::string::npos) << *alerts[0]->message();
+    EXPECT_NE(alerts[1]->message()->find("/NoSuchSheet.xml"), std::string::npos);
+    for (const auto& alert : alerts) alert->dismissWithClickedButtonIndex(0, false);
 }
 
 TEST_F(NavigationTest, PushAndPopCallInTheToolkitsOrder) {

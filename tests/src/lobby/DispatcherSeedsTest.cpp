@@ -23,5 +23,7 @@ TEST(DispatcherSeeds, EveryLobbyDecoderHasASeedFrame) {
         }
     }
     for (int id = -128; id <= 127; ++id)
-        if (lobbyDecoderFor(static_cast<int8_t>(id))) EXPECT_TRUE(seeded.count(id)) << "no seed for command " << id;
+        if (lobbyDecoderFor(static_cast<int8_t>(id))) {
+            EXPECT_TRUE(seeded.count(id)) << "no seed for command " << id;
+        }
 }

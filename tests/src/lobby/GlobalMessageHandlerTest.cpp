@@ -132,9 +132,9 @@ TEST_F(GlobalMessageHandlerTest, IgnoredIdIsConsumedWithoutAWord) {
     sys::Log::clearCaptured();
     deliver(76, {0xFF, 0x00});
     EXPECT_TRUE(sys::Log::captured().empty());  // the line of each message is a debug line
-    sys::Log::setDebugEnabled(true);
+    sys::Log::setVerbose(true);
     deliver(76, {0xFF, 0x00});
-    sys::Log::setDebugEnabled(false);
+    sys::Log::setVerbose(false);
     EXPECT_EQ(sys::Log::captured(), std::vector<std::string>{"message command 76"});
     EXPECT_TRUE(game->received.empty());
 }

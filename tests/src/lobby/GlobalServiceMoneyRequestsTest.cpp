@@ -89,5 +89,4 @@ TEST_F(MoneyRequestTest, ShopCommands) {
         {"event items", [](GlobalService& s) { s.requestUserItemsEvent(); }, {101, 16}},
         {"open gift", [](GlobalService& s) { s.requestOpenGift(42); }, bytes({{101, 17}, int32Bytes(42)})},
     });
-    EXPECT_TRUE(sys::Log::contains("id:8 gender:0 screen:1"));
 }

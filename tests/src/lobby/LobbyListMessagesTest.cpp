@@ -82,7 +82,6 @@ TEST_F(LobbyListMessagesTest, GameConfirmationChoosesOnTheReaderThenPushesTheRoo
     dispatcher().onMessage(confirmation);
     EXPECT_EQ(logic->calls(), std::vector<std::string>{"onSetGameTypeSuccessWithGame"});
     EXPECT_EQ((logic->last<std::tuple<int8_t, bool>>("onSetGameTypeSuccessWithGame")), std::make_tuple(int8_t(5), true));
-    EXPECT_TRUE(sys::Log::contains("--------5"));
     EXPECT_TRUE(ui->shown().empty());
 
     UIController::setGameType(-1);

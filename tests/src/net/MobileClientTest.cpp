@@ -50,7 +50,9 @@ protected:
     }
 
     std::shared_ptr<StandinSession> connect() {
-        if (server.port() == 0) EXPECT_TRUE(server.start());
+        if (server.port() == 0) {
+            EXPECT_TRUE(server.start());
+        }
         int before = listener.count("ok");
         EXPECT_TRUE(client->connectToHost("127.0.0.1", server.port()));
         EXPECT_TRUE(pump([&] { return listener.count("ok") == before + 1; }));

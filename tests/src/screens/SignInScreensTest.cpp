@@ -114,6 +114,22 @@ TEST_F(SignInScreens, StaySignedInFillsTheFormAndOpensTheServerListByItself) {
     EXPECT_EQ(app->lblWindowTitle->text(), "CHOOSE A SERVER");
 }
 
+TEST_F(SignInScreens, ThePasswordReachesTheFileOnlyWhileStaySignedInIsOn) {
+    const auto inFile = [&] { return sys::UserDefaults(defaults().filePath()).stringForKey("password"); };
+    launch();
+    auto login = std::dynamic_pointer_cast<LoginView>(nav().topViewController());
+    login->txvPass->setText("hoa sen");
+    login->doLogin(nullptr);
+    EXPECT_EQ(defaults().stringForKey("password"), "hoa sen");  // what the sign-in reads back
+    EXPECT_EQ(inFile(), std::nullopt);
+    login->onSaveLogin(nullptr);
+    login->doLogin(nullptr);
+    EXPECT_EQ(inFile(), "hoa sen");
+    login->onSaveLogin(nullptr);
+    EXPECT_EQ(inFile(), std::nullopt);
+    EXPECT_EQ(defaults().stringForKey("password"), "hoa sen");
+}
+
 TEST_F(SignInScreens, LanguageFlipsBackAndStoresEachTimeKeepingTheToggleState) {
     launch();
     auto login = std::dynamic_pointer_cast<LoginView>(nav().topViewController());
@@ -155,7 +171,7 @@ TEST_F(SignInScreens, ServerListFromTheCacheConnectsToTheChosenEntry) {
     launch();
     auto servers = showNew<ServerView>();
     ASSERT_EQ(servers->listServers.size(), 2u);
-    EXPECT_FALSE(servers->isFetching());
+    EXPECT_TRUE(servers->isFetching());  // a fresh list is on its way
     EXPECT_EQ(servers->heightForRowAtIndexPath(*servers->tableView, {0, 1}), ServerView::kRowHeight);
     EXPECT_TRUE(screenMatches("server_list"));
     servers->didSelectRowAtIndexPath(*servers->tableView, {0, 1});
@@ -333,7 +349,9 @@ TEST_F(SignInScreens, ChangePasswordChecksInOrderAndAlwaysCloses) {
             EXPECT_FALSE(UIController::shownDialogMessage().has_value());
         }
         EXPECT_EQ(sheet->userData->isChangePass(), c.sent);
-        if (c.sent) EXPECT_EQ(sheet->userData->newPass(), "new");
+        if (c.sent) {
+            EXPECT_EQ(sheet->userData->newPass(), "new");
+        }
         EXPECT_FALSE(sheet->view()->superview());
     }
 }

@@ -44,7 +44,7 @@ TEST(SNRequestUrl, SerialisesParametersInOrder) {
 }
 
 TEST(SNRequestUrl, UploadsAreLeftOutOfTheAddressAndAGetSaysSo) {
-    Log::setDebugEnabled(true);
+    Log::setVerbose(true);
     SNParams params{{"a", "1"}};
     params.set("picture", onePixel());
     params.set("b", std::string("2"));
@@ -52,7 +52,7 @@ TEST(SNRequestUrl, UploadsAreLeftOutOfTheAddressAndAGetSaysSo) {
     EXPECT_FALSE(Log::contains("can not use GET to upload a file"));
     EXPECT_EQ(SNRequest::serializeURL("http://g.test/p", params), "http://g.test/p?a=1&b=2");
     EXPECT_TRUE(Log::contains("can not use GET to upload a file"));
-    Log::setDebugEnabled(false);
+    Log::setVerbose(false);
 }
 
 TEST(SNRequestBody, MultipartBodyByteForByte) {
@@ -223,12 +223,12 @@ TEST_F(SNRequestExchange, ADelegateWithSomeOperationsHearsOnlyThose) {
 }
 
 TEST_F(SNRequestExchange, NoLogLineShowsTheToken) {
-    Log::setDebugEnabled(true);
+    Log::setVerbose(true);
     auto delegate = std::make_shared<RecordingRequestDelegate>();
     auto request = start("/expired", delegate, {{"access_token", "TOKEN123"}});
     ASSERT_TRUE(finished(request));
     const auto lines = Log::captured();
-    Log::setDebugEnabled(false);
+    Log::setVerbose(false);
     EXPECT_FALSE(lines.empty());
     for (const auto& line : lines) EXPECT_EQ(line.find("TOKEN123"), std::string::npos) << line;
     EXPECT_EQ(server.requests().at(0).query, "access_token=TOKEN123");

@@ -189,10 +189,10 @@ TEST_F(SocialSessionTest, RequestsCarryTheServiceParametersAndTheToken) {
     EXPECT_EQ(sent[1].query, "fields=name&format=json&sdk=ios&sdk_version=2&access_token=T1");
 
     // No method: nothing is made, nothing is sent.
-    sys::Log::setDebugEnabled(true);
+    sys::Log::setVerbose(true);
     EXPECT_EQ(session->requestWithParams(SNParams{{"a", "1"}}, requests), nullptr);
     EXPECT_TRUE(sys::Log::contains("API Method must be specified"));
-    sys::Log::setDebugEnabled(false);
+    sys::Log::setVerbose(false);
     auto rest = session->requestWithParams(SNParams{{"method", "users.getInfo"}, {"uids", "7"}}, requests);
     ASSERT_TRUE(rest);
     EXPECT_EQ(rest->url(), endpoints.restserverBaseURL + "users.getInfo");

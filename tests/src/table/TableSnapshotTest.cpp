@@ -16,7 +16,6 @@ using TableSnapshots = TableTest;
 // The Tien Len screen draws its seats itself.
 void drawSeats(GameCardView& table) {
     if (auto tienLen = dynamic_cast<TienLenView*>(&table)) tienLen->resetSeat();
-    table.lblPhong->setText("Phòng 1 - Bàn 2");
 }
 
 TEST_F(TableSnapshots, FourSeatTableWithBubblesAndAFlyText) {

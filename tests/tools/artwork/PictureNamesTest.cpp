@@ -16,6 +16,8 @@
 
 #include "platform/core/PropertyList.h"
 #include "platform/ui/Image.h"
+#include "platform/ui/ImageView.h"
+#include "support/SnapshotCompare.h"
 #include "support/UiTest.h"
 
 namespace {
@@ -166,6 +168,14 @@ TEST_F(BundlePictures, LoaderFindsTheDrawnPicturesInTheBundle) {
         EXPECT_EQ(image->size().width, c.width) << c.name;
         EXPECT_EQ(image->size().height, c.height) << c.name;
     }
+}
+
+// A pictogram says what it means: the clock of Hotline and Guide is a clock.
+TEST_F(BundlePictures, TheClockIsDrawnAsAClock) {
+    auto view = std::make_shared<zuno::ui::ImageView>(zuno::ui::Rect(0, 0, 32, 32));
+    view->setImage(zuno::ui::Image::imageNamed("clock.png"));
+    view->setContentMode(zuno::ui::ContentMode::ScaleToFill);
+    EXPECT_TRUE(zuno::testing::matchesReference(*view, "artwork_clock"));
 }
 
 }  // namespace

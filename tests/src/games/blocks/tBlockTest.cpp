@@ -19,7 +19,9 @@ TEST(tBlock, EveryShapeHasFourCellsAndATurnIsUndoneExactly) {
             }
         }
         EXPECT_EQ(cells, 4) << blockKind;
-        if (blockKind % 4 == 0) EXPECT_EQ(block.getMaxLeftOfRow(0), -1) << blockKind;  // spawns below row -1
+        if (blockKind % 4 == 0) {
+            EXPECT_EQ(block.getMaxLeftOfRow(0), -1) << blockKind;  // spawns below row -1
+        }
 
         const tBlock::Matrix start = block.blockArray();
         block.rotate();

@@ -110,7 +110,8 @@ TEST_F(PhomMessagesTest, NewPhomOwnLayouts) {
         {"one player's result", 51, bytes({{3, 9}, I(6), I(300), I(99), {2, 4, 5}}), {"finish(3, 9, 6, 300, [4 5], 2)"}},
         {"result with more cards than counted", 51, bytes({{3, 9}, I(6), I(1), I(0), {1, 4, 5}}), {"finish(3, 9, 6, 1, [4], 1)"}},
         {"result without its count has no cards", 51, bytes({{3, 9}, I(6), I(1), I(0)}), {"finish(3, 9, 6, 1, [], 0)"}},
-        {"result cut inside its cards", 51, bytes({{3, 9}, I(6), I(1), I(0), {3, 4, 5}}), {}},
+        {"result cut inside its cards shows those that arrived", 51, bytes({{3, 9}, I(6), I(1), I(0), {3, 4, 5}}),
+         {"finish(3, 9, 6, 1, [4 5], 2)"}},
         {"move refused, table first", 54, bytes({{9, 3}, utf("không")}), {"refused(3, 9, \"không\")"}},
         {"running deal of two players", 62, bytes({{3, 9, 20}, I(6), I(7), I(70), {2, 1, 2, 1, 3}, I(80), {0, 0}}),
          {"playing(3, 9, 20, 6, 7, [[1 2 -1 -1] [-1 -1 -1 -1] [-1 -1 -1 -1] [-1 -1 -1 -1]], "

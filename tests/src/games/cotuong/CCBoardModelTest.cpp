@@ -79,7 +79,9 @@ TEST_F(FirstMoverBoard, TapsOutsideTheBoardSendNothingAndKeepThePickUp) {
         SCOPED_TRACE(::testing::Message() << e.p.x << ", " << e.p.y);
         auto square = CCBoardModel::tapSquare(e.p);
         EXPECT_EQ(square.has_value(), e.counts);
-        if (square) EXPECT_EQ(*square, CCBoardModel::convertPointToBoard(e.p));
+        if (square) {
+            EXPECT_EQ(*square, CCBoardModel::convertPointToBoard(e.p));
+        }
     }
 
     Piece* chariot = at(0, 0);

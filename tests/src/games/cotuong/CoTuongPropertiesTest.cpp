@@ -35,10 +35,11 @@ void expectHintsKeepTheRules(const CCBoardModel& board) {
                     EXPECT_EQ(board.getUnitAtPoint(piece->x() + dx / 2, piece->y() + dy / 2), nullptr);
                     break;
                 case PieceKind::Ma:
-                    if (std::abs(dx) == 2)
+                    if (std::abs(dx) == 2) {
                         EXPECT_EQ(board.getUnitAtPoint(piece->x() + dx / 2, piece->y()), nullptr);
-                    else
+                    } else {
                         EXPECT_EQ(board.getUnitAtPoint(piece->x(), piece->y() + dy / 2), nullptr);
+                    }
                     break;
                 case PieceKind::Zu: {
                     int forward = static_cast<const Zu&>(*piece).direction();

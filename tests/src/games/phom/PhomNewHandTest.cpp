@@ -106,12 +106,16 @@ void expectArranged(const PhomNewHand& hand, const std::vector<int>& idsBefore, 
     for (size_t i = 0; i < hand.myCards.size(); ++i) {
         const PhomCard& c = hand.myCards[i];
         ASSERT_NE(c.phom, PhomNewHand::kTrialMeld);
-        if (c.isFix) ASSERT_NE(c.phom, 0) << "eaten card left free";
+        if (c.isFix) {
+            ASSERT_NE(c.phom, 0) << "eaten card left free";
+        }
         if (c.phom == 0) {
             seenFree = true;
             continue;
         }
-        if (meldsFirst) ASSERT_FALSE(seenFree) << "meld after a free card";
+        if (meldsFirst) {
+            ASSERT_FALSE(seenFree) << "meld after a free card";
+        }
         auto& at = melds[c.phom];
         at.push_back(i);
         expected.push_back(c.cardID);

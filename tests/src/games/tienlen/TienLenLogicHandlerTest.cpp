@@ -278,7 +278,10 @@ TEST_F(TienLenLogicHandlerTest, InstantWinClaimsAfterTheDeal) {
         applied();
         const auto sent = rec.session->sent();
         EXPECT_EQ(sent.size(), c.claims) << c.name;
-        for (const Message& m : sent) EXPECT_EQ(rec.session->lastBytes(), (sys::Data{53, 1, 2})) << c.name;
+        for (const Message& m : sent) {
+            EXPECT_EQ(m._commandId(), 53) << c.name;
+            EXPECT_EQ(m._data(), (sys::Data{1, 2})) << c.name;
+        }
     }
 }
 

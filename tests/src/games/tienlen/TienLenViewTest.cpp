@@ -11,6 +11,7 @@
 #include "games/tienlen/TienLenService.h"
 #include "lobby/GlobalService.h"
 #include "platform/media/Sound.h"
+#include "platform/ui/Label.h"
 #include "shell/Resources.h"
 #include "src/table/TableFixture.h"
 #include "support/SnapshotCompare.h"
@@ -291,6 +292,46 @@ TEST_F(TienLenViewTest, MoneyChangesInARowMakeOneCoinSound) {
     table->updateMoneyForPlayer(99, 5);  // on no seat: nothing changes
 }
 
+TEST_F(TienLenViewTest, ATableLeftMidDealDealsSoundsAndSendsNoMore) {
+    auto table = openTable(fourPlayers());
+    table->startWithWhoMoveFirst(10, 15, kHand);  // my turn
+    table->updateMoneyForPlayer(30, 500);
+    run(0.25);
+    ServiceRecording sent(TienLenService::getInstance());
+    sys::Sound::clearPlayed();
+    nav().popViewControllerAnimated(false);
+    run(60);
+    EXPECT_TRUE(sys::Sound::playedNames().empty());
+    EXPECT_TRUE(sent.session->sent().empty());
+    table->updateMoneyForPlayer(30, 500);  // the coin sound is not left waiting
+    EXPECT_EQ(playsOf("trung-tien"), 1);
+}
+
+// The captions of the bottom bar that show, each naming what its button does at that moment.
+std::vector<std::string> shownCaptions(const ui::View& view) {
+    std::vector<std::string> captions;
+    if (view.isHidden()) return captions;
+    if (auto* label = dynamic_cast<const ui::Label*>(&view)) captions.push_back(label->text().value_or(""));
+    for (const auto& sub : view.subviews()) {
+        auto more = shownCaptions(*sub);
+        captions.insert(captions.end(), more.begin(), more.end());
+    }
+    return captions;
+}
+
+TEST_F(TienLenViewTest, EveryBottomBarCaptionSaysWhatItsButtonDoesNow) {
+    auto table = openTable(fourPlayers());
+    table->startWithWhoMoveFirst(10, 15, kHand);  // my turn, nothing selected: the start button passes
+    run(2);
+    auto captions = shownCaptions(*table->bottomMenuView);
+    EXPECT_EQ(std::count(captions.begin(), captions.end(), text("ZUNO_autoselect")), 1);
+    EXPECT_EQ(std::count(captions.begin(), captions.end(), text("ZUNO_skip")), 1);
+    EXPECT_EQ(std::count(captions.begin(), captions.end(), text("ZUNO_option")), 1);  // the settings button's
+    table->stopGame();
+    EXPECT_EQ(table->lblAutoSelected->text(), text("ZUNO_option"));
+    EXPECT_EQ(table->lblAutoSelected->isHidden(), table->btnAutoSelected->isHidden());
+}
+
 TEST_F(TienLenViewTest, AKickButtonKicksThePlayerOfItsTag) {
     auto table = openTable(fourPlayers());
     ui::Button kick;
@@ -344,7 +385,6 @@ TEST_F(TienLenViewTest, AnUnorderedSetOnTheTableIsBeatenByItsHighestCard) {
 
 TEST_F(TienLenViewTest, Snapshots) {
     auto table = openTable(fourPlayers());
-    table->lblPhong->setText("Phòng 1 - Bàn 2");
     table->startWithWhoMoveFirst(10, 20, kHand);
     run(2);
     table->moveWithPlayerId(10, Ids{0}, 30);
