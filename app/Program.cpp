@@ -15,6 +15,7 @@
 #include "platform/ui/Animation.h"
 #include "platform/ui/Application.h"
 #include "platform/ui/TextField.h"
+#include "screens/UserDataView.h"
 #include "shell/Resources.h"
 
 namespace zuno::app {
@@ -115,6 +116,13 @@ void focusNextField() {
 }
 
 void goBack() {
+    // An open editor of the personal data closes unsaved first.
+    if (auto* field = dynamic_cast<ui::TextField*>(ui::Responder::firstResponder())) {
+        if (auto personalData = std::dynamic_pointer_cast<UserDataView>(field->delegate())) {
+            personalData->cancelEditing();
+            return;
+        }
+    }
     auto delegate = ZunoOnlineAppDelegate::current();
     if (!delegate || !delegate->btnBack || delegate->btnBack->isHidden()) return;
     delegate->btnBack->sendActionsForControlEvents(ui::ControlEvent::TouchUpInside);

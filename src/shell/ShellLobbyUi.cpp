@@ -1,6 +1,8 @@
 #include "shell/ShellLobbyUi.h"
 
 #include "games/poker/PokerView.h"
+#include "lobby/LobbyScreenEvents.h"
+#include "lobby/ShopScreenEvents.h"
 #include "platform/ui/ScreenFactory.h"
 #include "shell/ZunoOnlineAppDelegate.h"
 #include "table/TableScreenKinds.h"
@@ -47,6 +49,16 @@ void ShellLobbyUi::popToRootScreen(bool animated) {
 
 void ShellLobbyUi::pushScreen(const std::shared_ptr<ui::ViewController>& screen, bool animated) {
     if (auto nav = navigation(); nav && screen) nav->pushViewController(screen, animated);
+}
+
+std::optional<int8_t> ShellLobbyUi::shopScreenUserGender() const {
+    auto shop = std::dynamic_pointer_cast<ItemShopScreen>(topScreen());
+    return shop ? shop->shopUserGender() : std::nullopt;
+}
+
+std::optional<int8_t> ShellLobbyUi::profileScreenUserGender() const {
+    auto profile = std::dynamic_pointer_cast<ProfileScreen>(topScreen());
+    return profile ? profile->profileUserGender() : std::nullopt;
 }
 
 }  // namespace zuno

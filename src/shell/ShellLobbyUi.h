@@ -18,6 +18,8 @@ public:
     std::shared_ptr<ui::ViewController> topScreen() const override;
     void popToRootScreen(bool animated) override;
     void pushScreen(const std::shared_ptr<ui::ViewController>& screen, bool animated) override;
+    std::optional<int8_t> shopScreenUserGender() const override;
+    std::optional<int8_t> profileScreenUserGender() const override;
 };
 
 }  // namespace zuno

@@ -12,6 +12,7 @@
 #include "standin-server/StandinHttp.h"
 #include "standin-server/StandinLobbyJoins.h"
 #include "standin-server/StandinLobbyLists.h"
+#include "standin-server/StandinProfileShop.h"
 #include "standin-server/StandinServer.h"
 #include "standin-server/StandinSignIn.h"
 #include "standin-server/StandinTienLen.h"
@@ -50,6 +51,8 @@ int main(int argc, char** argv) {
     auto signIn = zuno::standin::StandinSignIn::installOn(server);
     signIn->addAccount({"demo", "demo", 1001, 5000000, 1, 350});
     signIn->setInfo(6, "This week: double Win on every Tien Len table.");
+    // The profile, the avatar shop and the wardrobe.
+    zuno::standin::StandinProfileShop::installOn(server, signIn);
     auto lists = zuno::standin::StandinLobbyLists::installOn(server);
     zuno::standin::StandinBoardTables::installOn(server, lists);
     zuno::standin::StandinCardTables::installOn(server, lists);
