@@ -305,7 +305,11 @@ void AvatarShopView::clickedButtonAtIndex(ui::AlertView& alert, int buttonIndex)
 
 void AvatarShopView::updateBuyAvatarSuccess(int64_t paid) {
     auto& resources = Resources::getInstance();
-    for (const auto& [category, item] : gioHang.entries()) resources.updateItemsOfCategory(category, item->itemId());
+    for (const auto& [category, item] : gioHang.entries()) {
+        resources.updateItemsOfCategory(category, item->itemId());
+        // The owned items of the category changed: the wardrobe asks for them again.
+        resources.setUserItemsOfCategory(nullptr, category);
+    }
     if (auto bought = gioHang.itemOf(shownCategoryId())) {
         for (const auto& item : categorySelected->itemList())
             if (item && item->itemId() == bought->itemId()) item->setIs_bought(true);

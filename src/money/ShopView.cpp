@@ -16,22 +16,10 @@ std::string text(const char* key) { return Resources::getInstance().textForKey(k
 const ui::Rect kShopFrame(0, 40, 480, 260);
 }  // namespace
 
-const ui::BindingTable& ShopView::bindings() {
-    using B = ui::Bind<ShopView>;
-    static const ui::BindingTable table(&ZunoViewController::bindings(),
-                                        {
-                                            B::outlet("btnTabAvatarShop", &ShopView::btnTabAvatarShop),
-                                            B::outlet("btnTabVatPham", &ShopView::btnTabVatPham),
-                                            B::outlet("btnQuaTang", &ShopView::btnQuaTang),
-                                            B::action("doChangeTab:", &ShopView::doChangeTab),
-                                        });
-    return table;
-}
-
-ShopView::ShopView(std::string nibName) : ZunoViewController(std::move(nibName)) {}
+ShopView::ShopView(std::string nibName) : AvatarTabsScreen(std::move(nibName)) {}
 
 void ShopView::viewDidLoad() {
-    ZunoViewController::viewDidLoad();
+    AvatarTabsScreen::viewDidLoad();
     avatarShopView_ = std::make_shared<AvatarShopView>();
     showFirstTab();
 }
@@ -47,21 +35,8 @@ void ShopView::showFirstTab() {
 }
 
 void ShopView::viewWillAppear(bool animated) {
-    ui::Application::shared().setStatusBarOrientation(ui::InterfaceOrientation::LandscapeRight);
-    ZunoViewController::viewWillAppear(animated);
+    AvatarTabsScreen::viewWillAppear(animated);
     LobbyListScreen::setTopBarTitle(sys::uppercase(text("ZUNO_ShopAvatar")));
-    btnTabVatPham->setTitle(text("ZUNO_VatPham"));
-    btnQuaTang->setTitle(text("ZUNO_QuaTang"));
-}
-
-void ShopView::doChangeTab(ui::Object* sender) {
-    auto* button = dynamic_cast<ui::Button*>(sender);
-    if (!button) return;
-    sys::Log::debugFormat("Tag:%d", button->tag());
-    if (button->tag() == viewingTabIndex) return;
-    unActiveAllTab();
-    activeTab(*button);
-    viewingTabIndex = button->tag();
 }
 
 void ShopView::unActiveAllTab() {

@@ -8,16 +8,14 @@
 #include "lobby/model/ShopRecords.h"
 #include "lobby/model/User.h"
 #include "money/AvatarShopView.h"
-#include "platform/ui/Button.h"
-#include "shell/ZunoViewController.h"
+#include "money/AvatarTabsScreen.h"
 
 namespace zuno {
 
 // The shop pushed from the main menu: it holds the avatar shop and routes the server's shop replies
 // to it. Of its three tabs only the avatar tab has content; the items and presents tabs change the
 // look of the buttons only.
-class ShopView : public ZunoViewController, public ItemShopScreen {
-    ZUNO_BINDINGS
+class ShopView : public AvatarTabsScreen, public ItemShopScreen {
 public:
     ShopView() : ShopView("ShopView") {}
     explicit ShopView(std::string nibName);
@@ -25,9 +23,8 @@ public:
     void viewDidLoad() override;
     void viewWillAppear(bool animated) override;
     void showFirstTab();
-    void doChangeTab(ui::Object* sender);
-    void unActiveAllTab();
-    void activeTab(ui::Button& button);
+    void unActiveAllTab() override;
+    void activeTab(ui::Button& button) override;
 
     void onMyUserDataWithUser(UserPtr user) override;
     void onMyCategoriesWithListCategories(std::vector<std::shared_ptr<CategoryShopInfo>> categories) override;
@@ -40,9 +37,7 @@ public:
 
     std::shared_ptr<AvatarShopView> avatarShopView() const { return avatarShopView_; }
 
-    std::shared_ptr<ui::Button> btnTabAvatarShop, btnTabVatPham, btnQuaTang;
     UserPtr userProfile;
-    int32_t viewingTabIndex = 0;
 
 private:
     std::shared_ptr<AvatarShopView> avatarShopView_;

@@ -10,28 +10,15 @@
 namespace zuno {
 
 namespace {
-std::string text(const char* key) { return Resources::getInstance().textForKey(key); }
 const ui::Rect kWardrobeFrame(0, 0, 480, 260);
 // Every wardrobe request names the wardrobe's screen.
 constexpr int8_t kWardrobeScreen = 1;
 }  // namespace
 
-const ui::BindingTable& StoreView::bindings() {
-    using B = ui::Bind<StoreView>;
-    static const ui::BindingTable table(&ZunoViewController::bindings(),
-                                        {
-                                            B::outlet("btnTabAvatarShop", &StoreView::btnTabAvatarShop),
-                                            B::outlet("btnTabVatPham", &StoreView::btnTabVatPham),
-                                            B::outlet("btnQuaTang", &StoreView::btnQuaTang),
-                                            B::action("doChangeTab:", &StoreView::doChangeTab),
-                                        });
-    return table;
-}
-
-StoreView::StoreView(std::string nibName) : ZunoViewController(std::move(nibName)) {}
+StoreView::StoreView(std::string nibName) : AvatarTabsScreen(std::move(nibName)) {}
 
 void StoreView::viewDidLoad() {
-    ZunoViewController::viewDidLoad();
+    AvatarTabsScreen::viewDidLoad();
     avatarStoreView_ = std::make_shared<AvatarStoreView>();
     auto wardrobe = avatarStoreView_->view();
     wardrobe->setFrame(kWardrobeFrame);
@@ -43,23 +30,6 @@ void StoreView::viewDidLoad() {
 void StoreView::load() {
     GlobalService::getInstance().requestUserData();
     avatarStoreView_->showLoadingScreen();
-}
-
-void StoreView::viewWillAppear(bool animated) {
-    ui::Application::shared().setStatusBarOrientation(ui::InterfaceOrientation::LandscapeRight);
-    ZunoViewController::viewWillAppear(animated);
-    btnTabVatPham->setTitle(text("ZUNO_VatPham"));
-    btnQuaTang->setTitle(text("ZUNO_QuaTang"));
-}
-
-void StoreView::doChangeTab(ui::Object* sender) {
-    auto* button = dynamic_cast<ui::Button*>(sender);
-    if (!button) return;
-    sys::Log::debugFormat("Tag:%d", button->tag());
-    if (button->tag() == viewingTabIndex) return;
-    unActiveAllTab();
-    activeTab(*button);
-    viewingTabIndex = button->tag();
 }
 
 void StoreView::unActiveAllTab() {

@@ -7,25 +7,21 @@
 #include "lobby/model/ShopRecords.h"
 #include "lobby/model/User.h"
 #include "money/AvatarStoreView.h"
-#include "platform/ui/Button.h"
 #include "screens/ProfileTabs.h"
-#include "shell/ZunoViewController.h"
+#include "money/AvatarTabsScreen.h"
 
 namespace zuno {
 
 // The wardrobe tab of the own profile: it holds the wardrobe and routes the server's replies to it.
 // Of its three tabs only the first has content.
-class StoreView : public ZunoViewController, public WardrobeTab, public WardrobeContainer {
-    ZUNO_BINDINGS
+class StoreView : public AvatarTabsScreen, public WardrobeTab, public WardrobeContainer {
 public:
     StoreView() : StoreView("StoreView") {}
     explicit StoreView(std::string nibName);
 
     void viewDidLoad() override;
-    void viewWillAppear(bool animated) override;
-    void doChangeTab(ui::Object* sender);
-    void unActiveAllTab();
-    void activeTab(ui::Button& button);
+    void unActiveAllTab() override;
+    void activeTab(ui::Button& button) override;
 
     void updateViewWithUserData(UserPtr user) override;
     void reopen(bool genderChanged) override;
@@ -41,9 +37,7 @@ public:
 
     std::shared_ptr<AvatarStoreView> avatarStoreView() const { return avatarStoreView_; }
 
-    std::shared_ptr<ui::Button> btnTabAvatarShop, btnTabVatPham, btnQuaTang;
     UserPtr userProfile;
-    int32_t viewingTabIndex = 0;
 
 private:
     void load();

@@ -58,22 +58,6 @@ protected:
         alerts.back()->tapButtonAtIndex(alerts.back()->firstOtherButtonIndex());
     }
 
-    void signInFromTheLoginScreen() {
-        auto login = waitForTop<LoginView>();
-        ASSERT_TRUE(login);
-        tap(*login->txvUser);
-        type("lan");
-        app::focusNextField();
-        type("hoa sen");
-        ui::Application::shared().sendReturn();
-        auto servers = waitForTop<ServerView>();
-        ASSERT_TRUE(servers);
-        ASSERT_TRUE(pump([&] { return !servers->listServers.empty() && !servers->isFetching(); }));
-        settle();
-        tap(*servers->tableView->cellForRowAtIndexPath({0, 0}));
-        ASSERT_TRUE(waitForTop<MainView>());
-    }
-
     std::shared_ptr<CardView> mySprite(const TienLenView& table, int8_t id) {
         for (const auto& card : table.myCards())
             if (card->cardID == id) return card;
@@ -93,7 +77,7 @@ protected:
 };
 
 TEST_F(TienLenScreenRoadTest, AcceptTheInvitationPlayADealAndGetReadyForTheNext) {
-    signInFromTheLoginScreen();
+    signInFromTheLoginScreen("lan", "hoa sen");
     ASSERT_TRUE(pump([] { return dialogText() == StandinTienLen::kInvitation; }))
         << dialogText() << " inviting " << UIController::inviting() << " top "
         << typeid(*program->navigation().topViewController()).name();

@@ -7,6 +7,9 @@
 #include "platform/ui/Animation.h"
 #include "platform/ui/Application.h"
 #include "platform/ui/Responder.h"
+#include "screens/LoginView.h"
+#include "screens/MainView.h"
+#include "screens/ServerView.h"
 #include "shell/Resources.h"
 #include "standin-server/StandinLobbyLists.h"
 #include "support/PlatformReset.h"
@@ -69,5 +72,21 @@ void ProgramRoadTest::settle() {
 void ProgramRoadTest::tap(const ui::View& view) { program->delegate()->window->tapView(view); }
 
 void ProgramRoadTest::type(const std::string& text) { ui::Application::shared().sendText(text); }
+
+void ProgramRoadTest::signInFromTheLoginScreen(const std::string& name, const std::string& password) {
+    auto login = waitForTop<LoginView>();
+    ASSERT_TRUE(login);
+    tap(*login->txvUser);
+    type(name);
+    app::focusNextField();
+    type(password);
+    ui::Application::shared().sendReturn();
+    auto servers = waitForTop<ServerView>();
+    ASSERT_TRUE(servers);
+    ASSERT_TRUE(pump([&] { return !servers->listServers.empty() && !servers->isFetching(); }));
+    settle();
+    tap(*servers->tableView->cellForRowAtIndexPath({0, 0}));
+    ASSERT_TRUE(waitForTop<MainView>());
+}
 
 }  // namespace zuno::testing

@@ -39,6 +39,9 @@ protected:
     }
     void tap(const ui::View& view);
     static void type(const std::string& text);
+    // Types the name and password on the login screen, picks the first server and waits for the main
+    // menu.
+    void signInFromTheLoginScreen(const std::string& name, const std::string& password);
 
     standin::StandinServer server;
     standin::HttpServer http;

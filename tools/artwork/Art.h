@@ -126,6 +126,11 @@ void paintBadge(cairo_t* cr, const Picture& p);
 void paintMedal(cairo_t* cr, const Picture& p);
 void paintLogo(cairo_t* cr, const Picture& p);
 void paintFigurePart(cairo_t* cr, const Picture& p);
+// Where each part of the figure lies in its 48 x 88 frame (body, hair, shirt, trousers, shoes, hat).
+struct FigureCrop {
+    int x, y, w, h;
+};
+extern const FigureCrop kFigureCrops[6];
 void paintAvatar(cairo_t* cr, const Picture& p);
 void paintSeat(cairo_t* cr, const Picture& p);
 void paintTableTop(cairo_t* cr, const Picture& p);

@@ -59,16 +59,19 @@ void screens(Add add) {
     with(add("zuno", 128, 56, Kind::Logo), Tone::Gold).text = "ZUNO";
     with(add("onlinezuno", 50, 12, Kind::Logo), Tone::Ice).text = "ONLINE";
     add("av0", 50, 50, Kind::Avatar);
-    // The layers of the avatar figure the stand-in server sells: every part is drawn in the same
-    // 48 x 88 frame, so parts placed at one point make one figure.
-    with(with(add("figure-body", 48, 88, Kind::FigurePart), Tone::Wood), "", 0);
+    // The layers of the avatar figure the stand-in server sells: each part at twice its place in the
+    // figure's 48 x 88 frame, so parts placed at twice their offsets make one figure.
+    with(with(add("figure-body", 96, 176, Kind::FigurePart), Tone::Wood), "", 0);
     const char* const parts[] = {"hair", "shirt", "trousers", "shoes", "hat"};
     const Tone tones[] = {Tone::Coral, Tone::Sky, Tone::Jade, Tone::Plum};
-    for (int part = 0; part < 5; ++part)
+    for (int part = 0; part < 5; ++part) {
+        const FigureCrop& crop = kFigureCrops[part + 1];
         for (int variant = 0; variant < 4; ++variant)
-            with(with(add(std::string("figure-") + parts[part] + "-" + std::to_string(variant), 48, 88, Kind::FigurePart),
+            with(with(add(std::string("figure-") + parts[part] + "-" + std::to_string(variant), 2 * crop.w, 2 * crop.h,
+                          Kind::FigurePart),
                       tones[variant]),
                  "", part + 1);
+    }
 }
 
 void buttons(Add add) {

@@ -341,8 +341,15 @@ void paintSlider(cairo_t* cr, const Picture& p) {
 
 namespace artwork {
 
-// The figure's parts share one 48 x 88 frame: head at the top, feet at the bottom.
+const FigureCrop kFigureCrops[6] = {{0, 0, 48, 88}, {13, 3, 22, 16}, {6, 27, 36, 30},
+                                    {14, 52, 20, 30}, {11, 80, 26, 8}, {10, 0, 28, 12}};
+
+// The figure's parts are drawn in one 48 x 88 frame (head at the top, feet at the bottom) at twice
+// that size; each picture holds its own part only.
 void paintFigurePart(cairo_t* cr, const Picture& p) {
+    const FigureCrop& crop = kFigureCrops[p.a >= 0 && p.a < 6 ? p.a : 0];
+    cairo_scale(cr, double(p.width) / crop.w, double(p.height) / crop.h);
+    cairo_translate(cr, -crop.x, -crop.y);
     const ToneColours colours = tone(p.tone);
     const Rgb ink = colours.light, edge = colours.edge;
     auto fillAndEdge = [&](Rgb fill) {

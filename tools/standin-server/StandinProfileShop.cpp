@@ -17,22 +17,26 @@ constexpr int8_t GET_IMAGE = 79;
 constexpr int8_t SHOP = 101;
 constexpr int8_t kProvinceList = 3;
 constexpr int8_t kFullItemImage = 4;
+// Where the figure stands; its parts lie at twice their place in its 48 x 88 frame.
 constexpr int16_t kFigureX = 40;
-constexpr int16_t kFigureY = 60;
+constexpr int16_t kFigureY = 20;
 
 struct Kind {
     int32_t category;
     const char* name;
-    const char* part;
+    const char* picture;
+    StandinProfileShop::Part part;
     int16_t z;
     int count;
     int32_t price;
 };
+using P = StandinProfileShop::Part;
 // The categories that hold items; 4 is the parent of the three kinds of shirt.
 const Kind kKinds[] = {
-    {3, "Hair", "hair", 5, 23, 100},    {5, "Trousers", "trousers", 2, 5, 150}, {6, "Shoes", "shoes", 3, 4, 80},
-    {7, "Hats", "hat", 6, 4, 120},      {9, "T-shirts", "shirt", 4, 6, 90},     {10, "Jackets", "shirt", 4, 4, 200},
-    {11, "Coats", "shirt", 4, 3, 300},
+    {3, "Hair", "hair", P::kHair, 5, 23, 100},        {5, "Trousers", "trousers", P::kTrousers, 2, 5, 150},
+    {6, "Shoes", "shoes", P::kShoes, 3, 4, 80},       {7, "Hats", "hat", P::kHat, 6, 4, 120},
+    {9, "T-shirts", "shirt", P::kShirt, 4, 6, 90},    {10, "Jackets", "shirt", P::kShirt, 4, 4, 200},
+    {11, "Coats", "shirt", P::kShirt, 4, 3, 300},
 };
 struct Node {
     int32_t id;
@@ -56,6 +60,13 @@ int pagesOf(size_t count) { return int((count + StandinProfileShop::kItemsPerPag
 
 std::string StandinProfileShop::picturesFolder() { return ZUNO_STANDIN_IMAGES; }
 
+StandinProfileShop::Placement StandinProfileShop::placementOf(Part part) {
+    // The top-left corner of each part in the figure's frame.
+    static const Placement corners[] = {{0, 0}, {13, 3}, {6, 27}, {14, 52}, {11, 80}, {10, 0}};
+    const Placement& corner = corners[part];
+    return {int16_t(kFigureX + 2 * corner.x), int16_t(kFigureY + 2 * corner.y)};
+}
+
 StandinProfileShop::StandinProfileShop(std::shared_ptr<StandinSignIn> signIn) : signIn_(std::move(signIn)) {
     charge_ = [](StandinSession&, int64_t) { return true; };
     buildCatalogue();
@@ -63,7 +74,8 @@ StandinProfileShop::StandinProfileShop(std::shared_ptr<StandinSignIn> signIn) : 
 
 void StandinProfileShop::buildCatalogue() {
     for (int8_t gender : {int8_t(1), int8_t(2)}) {
-        Item body{itemIdOf(gender, kBodyCategory, 1), kBodyCategory, gender, "Body", 0, 1, "figure-body.png"};
+        Item body{itemIdOf(gender, kBodyCategory, 1), kBodyCategory, gender, "Body", 0, 1, placementOf(kBody),
+                  "figure-body.png"};
         items_[body.itemId] = body;
         for (const Kind& kind : kKinds) {
             for (int n = 1; n <= kind.count; ++n) {
@@ -74,7 +86,8 @@ void StandinProfileShop::buildCatalogue() {
                 item.name = std::string(kind.name) + " " + std::to_string(n);
                 item.price = kind.price + 10 * (n - 1);
                 item.zIndex = kind.z;
-                item.picture = std::string("figure-") + kind.part + "-" + std::to_string((n - 1 + gender) % 4) + ".png";
+                item.at = placementOf(kind.part);
+                item.picture = std::string("figure-") + kind.picture + "-" + std::to_string((n - 1 + gender) % 4) + ".png";
                 items_[item.itemId] = item;
             }
         }
@@ -393,8 +406,8 @@ void StandinProfileShop::answerDetail(StandinSession& session, int32_t itemId) {
         answer.writeByte(item->gender == 2 ? 0 : 1);
         answer.writeBool(true);
         answer.writeBool(true);
-        answer.writeShort(kFigureX);
-        answer.writeShort(kFigureY);
+        answer.writeShort(item->at.x);
+        answer.writeShort(item->at.y);
         answer.writeInt(item->categoryId);
         answer.writeShort(item->zIndex);
     }
@@ -416,8 +429,8 @@ void StandinProfileShop::answerOwnedDetail(StandinSession& session, int32_t user
         answer.writeByte(o->gift ? 1 : 0);
         answer.writeBool(o->worn);
         answer.writeShort(3);
-        answer.writeShort(kFigureX);
-        answer.writeShort(kFigureY);
+        answer.writeShort(item->at.x);
+        answer.writeShort(item->at.y);
         answer.writeInt(item->categoryId);
         answer.writeShort(item->zIndex);
     }

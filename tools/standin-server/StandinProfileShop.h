@@ -31,6 +31,14 @@ public:
     static constexpr int32_t kShirtCategory = 4;
     static constexpr int kItemsPerPage = 10;
 
+    // The figure's parts, as the picture generator draws them: each part's picture is the part alone,
+    // so each has its own place on the avatar.
+    enum Part { kBody, kHair, kShirt, kTrousers, kShoes, kHat };
+    struct Placement {
+        int16_t x, y;
+    };
+    static Placement placementOf(Part part);
+
     struct Item {
         int32_t itemId = 0;
         int32_t categoryId = 0;
@@ -38,6 +46,7 @@ public:
         std::string name;
         int32_t price = 0;
         int16_t zIndex = 0;
+        Placement at{0, 0};
         std::string picture;  // the bundle's picture of the layer
     };
     struct Owned {

@@ -8,6 +8,7 @@
 #include "platform/ui/AlertView.h"
 #include "shell/UIController.h"
 #include "src/screens/LobbyScreensFixture.h"
+#include "standin-server/StandinProfileShop.h"
 #include "support/AvatarPictures.h"
 
 using namespace zuno;
@@ -24,6 +25,17 @@ std::shared_ptr<CategoryShopInfo> category(int32_t id, int32_t parent, const cha
 }
 
 const char* const kParts[] = {"hair", "shirt", "trousers", "shoes", "hat"};
+
+using Shop = standin::StandinProfileShop;
+Shop::Part partOf(int32_t category) {
+    switch (category) {
+        case 3: return Shop::kHair;
+        case 5: return Shop::kTrousers;
+        case 6: return Shop::kShoes;
+        case 7: return Shop::kHat;
+        default: return Shop::kShirt;
+    }
+}
 
 // The picture of an item: its category names the part, its id the colour.
 std::string pictureOf(int32_t category, int32_t itemId) {
@@ -56,8 +68,8 @@ std::shared_ptr<AvatarDetail> detailOf(int32_t itemId, int32_t categoryId, int16
     auto d = std::make_shared<AvatarDetail>();
     d->setItemId(itemId);
     d->setCategory_id(categoryId);
-    d->setAvatar_x(40);
-    d->setAvatar_y(40);
+    d->setAvatar_x(Shop::placementOf(partOf(categoryId)).x);
+    d->setAvatar_y(Shop::placementOf(partOf(categoryId)).y);
     d->setZ_index(z);
     d->setEffected_hours(72);
     d->setLevel_req(2);
@@ -210,8 +222,10 @@ TEST_F(ShopScreensTest, TheCartHoldsOneItemPerCategoryAndIsPaidOnce) {
     EXPECT_TRUE(ui::AlertView::visibleAlerts().empty());
     EXPECT_TRUE(sent().empty());
 
+    Resources::getInstance().setUserItemsOfCategory(std::make_shared<UserItemsOfCategory>(), 5);
     shop->onMyBuyAvatarSuccess(350);
     EXPECT_TRUE(avatars->cart().empty());
+    EXPECT_EQ(Resources::getInstance().getUserItemsOfCategory(5), nullptr);  // the wardrobe asks again
     EXPECT_EQ(avatars->result_lTongTien->text(), "0$");
     EXPECT_EQ(me->money(), 5000 - 350);
     EXPECT_EQ(dialogText(), "Payment done. Your items are in the wardrobe.");
@@ -293,8 +307,8 @@ std::shared_ptr<UserAvatarDetail> ownedDetail(int32_t userItemId, int32_t catego
     d->setItemId(userItemId - 5000);
     d->setCategory_id(categoryId);
     d->setIs_using(worn);
-    d->setAvatar_x(40);
-    d->setAvatar_y(40);
+    d->setAvatar_x(Shop::placementOf(partOf(categoryId)).x);
+    d->setAvatar_y(Shop::placementOf(partOf(categoryId)).y);
     d->setZ_index(4);
     d->setExpire_date(std::string("2027-01-01"));
     d->setTime_used(5);

@@ -9,6 +9,7 @@
 #include "screens/ProfileView.h"
 #include "shell/UIController.h"
 #include "src/screens/LobbyScreensFixture.h"
+#include "standin-server/StandinProfileShop.h"
 #include "support/AvatarPictures.h"
 
 using namespace zuno;
@@ -313,12 +314,15 @@ TEST_F(ProfileScreensTest, AchievementsShowTheFiguresOfPoker) {
 TEST_F(ProfileScreensTest, TheWornFigureIsDrawnOneItemAtATimeFromTheEndOfTheList) {
     auto profile = openProfile(userWith(1));
     auto tab = profile->personalDataTab();
+    using S = standin::StandinProfileShop;
     struct Part {
         int32_t itemId, category;
         int16_t z;
         const char* picture;
-    } parts[] = {{801, 8, 1, "figure-body.png"},   {501, 5, 2, "figure-trousers-1.png"}, {601, 6, 3, "figure-shoes-2.png"},
-                 {901, 9, 4, "figure-shirt-1.png"}, {301, 3, 5, "figure-hair-3.png"},     {701, 7, 6, "figure-hat-0.png"}};
+        S::Part part;
+    } parts[] = {{801, 8, 1, "figure-body.png", S::kBody},          {501, 5, 2, "figure-trousers-1.png", S::kTrousers},
+                 {601, 6, 3, "figure-shoes-2.png", S::kShoes},      {901, 9, 4, "figure-shirt-1.png", S::kShirt},
+                 {301, 3, 5, "figure-hair-3.png", S::kHair},        {701, 7, 6, "figure-hat-0.png", S::kHat}};
     std::vector<std::shared_ptr<UsingAvatar>> worn;
     // The server lists the hat first: the list is loaded from its end.
     for (int i = 5; i >= 0; --i) {
@@ -336,15 +340,15 @@ TEST_F(ProfileScreensTest, TheWornFigureIsDrawnOneItemAtATimeFromTheEndOfTheList
         auto detail = std::make_shared<AvatarDetail>();
         detail->setItemId(part.itemId);
         detail->setCategory_id(part.category);
-        detail->setAvatar_x(40);
-        detail->setAvatar_y(60);
+        detail->setAvatar_x(S::placementOf(part.part).x);
+        detail->setAvatar_y(S::placementOf(part.part).y);
         detail->setZ_index(part.z);
         tab->onMyUsingAvatarDetail(detail);
     }
     EXPECT_TRUE(sent().empty());
     EXPECT_TRUE(tab->wornLoader().finished());
     EXPECT_EQ(tab->avatarLayers().stackOrder(), (std::vector<int32_t>{8, 5, 6, 9, 3, 7}));
-    EXPECT_EQ(tab->avatarLayers().layer(8)->frame().origin, (ui::Point{50, 75}));
+    EXPECT_EQ(tab->avatarLayers().layer(8)->frame().origin, (ui::Point{50, 35}));
     // The resources keep the layers for the wardrobe.
     EXPECT_EQ(Resources::getInstance().getListKeysUsingAvatar().size(), 6u);
     EXPECT_TRUE(matchesScreen("profile_six_layer_figure"));
