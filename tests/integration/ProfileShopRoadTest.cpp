@@ -41,7 +41,12 @@ class ProfileShopRoadTest : public zuno::testing::ProgramRoadTest {
 protected:
     void SetUp() override {
         ASSERT_NO_FATAL_FAILURE(startStandin());
-        signIn->addAccount({"lan", "hoa sen", kMe, 500000, 12, 250});
+        StandinAccount lan("lan", "hoa sen", kMe, 500000, 12, 350);
+        lan.won = 12;
+        lan.lost = 7;
+        lan.drawn = 2;
+        lan.givenUp = 1;
+        signIn->addAccount(lan);
         shop = StandinProfileShop::installOn(server, signIn);
         ASSERT_NO_FATAL_FAILURE(launchProgram("profile-shop-road"));
         settle();
@@ -210,12 +215,13 @@ TEST_F(ProfileShopRoadTest, ProfileWardrobeAndShop) {
     answerAlert(true);
     ASSERT_TRUE(pump([&] { return avatars->cart().empty(); }));
     EXPECT_EQ(UIController::myInfo()->money(), moneyBefore - total);
+    EXPECT_EQ(signIn->balance(kMe), 500000 - total);
     EXPECT_EQ(receivedOf(*client(), 101, 6).size(), 1u);
     UIController::closeDialog();
     settle();
 
     // A refusal keeps the cart.
-    shop->setCharge([](StandinSession&, int64_t) { return false; });
+    signIn->setBalance(kMe, 10);
     pick(woman + 703);
     tap(*avatars->btnThanhToan);
     answerAlert(true);

@@ -9,7 +9,6 @@
 namespace zuno::standin {
 
 namespace {
-constexpr int8_t CS_LOGIN = 1;
 constexpr int8_t USER_DATA = 40;
 constexpr int8_t UPDATE_PROFILE = 41;
 constexpr int8_t GET_LIST = 78;
@@ -68,7 +67,15 @@ StandinProfileShop::Placement StandinProfileShop::placementOf(Part part) {
 }
 
 StandinProfileShop::StandinProfileShop(std::shared_ptr<StandinSignIn> signIn) : signIn_(std::move(signIn)) {
-    charge_ = [](StandinSession&, int64_t) { return true; };
+    // The signed-in account pays from the balance the sign-in keeps, all or nothing.
+    std::weak_ptr<StandinSignIn> accounts = signIn_;
+    charge_ = [accounts](StandinSession& session, int64_t total) {
+        auto signIn = accounts.lock();
+        auto account = signIn ? signIn->accountOf(session) : std::nullopt;
+        auto balance = account ? signIn->balance(account->id) : std::nullopt;
+        if (!balance || *balance < total) return false;
+        return signIn->setBalance(account->id, *balance - total);
+    };
     buildCatalogue();
 }
 
@@ -101,17 +108,6 @@ void StandinProfileShop::buildCatalogue() {
 std::shared_ptr<StandinProfileShop> StandinProfileShop::installOn(StandinServer& server,
                                                                    std::shared_ptr<StandinSignIn> signIn) {
     std::shared_ptr<StandinProfileShop> shop(new StandinProfileShop(std::move(signIn)));
-    // Who signed in on which session, for the password check; the login itself stays the sign-in's.
-    auto login = server.handlerFor(CS_LOGIN);
-    server.on(CS_LOGIN, [shop, login](StandinSession& s, Message& m) {
-        Message copy = m;
-        const std::string name = copy.readUTF().value_or(std::string());
-        {
-            std::lock_guard<std::mutex> lock(shop->mutex_);
-            shop->signedIn_[&s] = name;
-        }
-        if (login) login(s, m);
-    });
     auto userData = server.handlerFor(USER_DATA);
     server.on(USER_DATA, [shop, userData](StandinSession& s, Message& m) {
         Message copy = m;
@@ -203,7 +199,9 @@ void StandinProfileShop::answerUserData(StandinSession& session, Message& reques
     std::lock_guard<std::mutex> lock(mutex_);
     if (sub == 3) {
         answer.writeByte(request.readByte());
-        for (int32_t figure : {350, 12, 7, 2, 1}) answer.writeInt(figure);
+        auto account = signIn_ ? signIn_->accountOf(session) : std::nullopt;
+        const StandinAccount figures = account.value_or(StandinAccount());
+        for (int32_t figure : {figures.exp, figures.won, figures.lost, figures.drawn, figures.givenUp}) answer.writeInt(figure);
     } else {
         answer.writeUTF(profile_.fullname);
         answer.writeByte(profile_.gender);
@@ -237,20 +235,14 @@ void StandinProfileShop::answerUpdate(StandinSession& session, Message& request)
         std::string oldPass = request.readUTF().value_or(std::string());
         passwords = std::make_pair(std::move(oldPass), request.readUTF().value_or(std::string()));
     }
-    std::string name;
-    {
-        std::lock_guard<std::mutex> lock(mutex_);
-        auto it = signedIn_.find(&session);
-        if (it != signedIn_.end()) name = it->second;
-    }
     if (passwords) {
-        auto account = signIn_ ? signIn_->account(name) : std::nullopt;
+        auto account = signIn_ ? signIn_->accountOf(session) : std::nullopt;
         if (!account || account->password != passwords->first || passwords->second.empty()) {
-            sys::Log::format("StandinServer: password change of \"%s\" refused", name.c_str());
+            sys::Log::line("StandinServer: a password change without the account's password is refused");
             return;
         }
         account->password = passwords->second;
-        signIn_->addAccount(*account);
+        signIn_->updateAccount(*account);
     }
     {
         std::lock_guard<std::mutex> lock(mutex_);

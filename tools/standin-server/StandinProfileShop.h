@@ -16,12 +16,12 @@ namespace zuno::standin {
 
 // The own profile and the avatar shop of the stand-in server, for one player at a time:
 // - the personal data (40 sub 1) and their update (41; a password change must bring the account's
-//   password), the provinces (78 type 3) and the Poker achievements (40 sub 3);
+//   password), the provinces (78 type 3) and the achievements (40 sub 3, the account's figures);
 // - a catalogue per gender: under the root, categories 3 to 7 in the first row, 4 holding 9 to 11;
 //   category 3 has 23 items (three pages of ten), the others a few; item details (101 sub 5);
 // - the items owned: pages (sub 3), details (sub 9), removal (sub 10), putting on and taking off
 //   (sub 11) and the worn list (sub 12, a body, hair and trousers to start with);
-// - purchases (sub 6), paid whole or refused whole;
+// - purchases (sub 6), paid whole from the signed-in account's balance or refused whole;
 // - each item's picture (79 sub 4): a layer of one figure drawn by the picture generator.
 class StandinProfileShop {
 public:
@@ -55,7 +55,8 @@ public:
         bool worn = false;
         bool gift = false;
     };
-    // Charges the player of the session; false refuses the purchase and nothing changes.
+    // Charges the player of the session (by default from the balance the sign-in keeps); false refuses
+    // the purchase and nothing changes.
     using Charge = std::function<bool(StandinSession& session, int64_t total)>;
 
     static std::shared_ptr<StandinProfileShop> installOn(StandinServer& server, std::shared_ptr<StandinSignIn> signIn);
@@ -107,7 +108,6 @@ private:
     std::vector<Owned> owned_;
     int32_t nextUserItemId_ = 5001;
     Profile profile_;
-    std::map<const StandinSession*, std::string> signedIn_;
     Charge charge_;
 };
 

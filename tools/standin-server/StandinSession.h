@@ -22,7 +22,7 @@ class StandinServer;
 // One client of the stand-in server, served by a thread of its own: it reads the protocol id and the
 // 8-byte key, answers, then cuts and deciphers the client's frames, keeps every message for tests and
 // hands each to the server's handler for its command id.
-class StandinSession {
+class StandinSession : public std::enable_shared_from_this<StandinSession> {
 public:
     StandinSession(StandinServer& server, std::shared_ptr<sys::SocketStream> stream, uint8_t handshakeAnswer);
     ~StandinSession();

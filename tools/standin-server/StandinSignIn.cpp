@@ -43,6 +43,101 @@ std::optional<StandinAccount> StandinSignIn::account(const std::string& name) co
     return it->second;
 }
 
+std::optional<StandinAccount> StandinSignIn::accountWithId(int32_t id) const {
+    std::lock_guard<std::mutex> lock(mutex_);
+    const StandinAccount* found = findById(id);
+    if (found == nullptr) return std::nullopt;
+    return *found;
+}
+
+std::vector<StandinAccount> StandinSignIn::accounts() const {
+    std::lock_guard<std::mutex> lock(mutex_);
+    std::vector<StandinAccount> all;
+    for (const auto& [name, account] : accounts_) all.push_back(account);
+    return all;
+}
+
+bool StandinSignIn::updateAccount(const StandinAccount& account) {
+    std::lock_guard<std::mutex> lock(mutex_);
+    StandinAccount* found = findById(account.id);
+    if (found == nullptr) return false;
+    const std::string name = found->name;
+    *found = account;
+    found->name = name;
+    return true;
+}
+
+StandinAccount* StandinSignIn::findById(int32_t id) {
+    for (auto& [name, account] : accounts_)
+        if (account.id == id) return &account;
+    return nullptr;
+}
+
+const StandinAccount* StandinSignIn::findById(int32_t id) const {
+    for (const auto& [name, account] : accounts_)
+        if (account.id == id) return &account;
+    return nullptr;
+}
+
+std::optional<StandinAccount> StandinSignIn::accountOf(const StandinSession& session) const {
+    std::lock_guard<std::mutex> lock(mutex_);
+    auto it = signedIn_.find(&session);
+    if (it == signedIn_.end() || it->second.first.expired()) return std::nullopt;
+    const StandinAccount* found = findById(it->second.second);
+    if (found == nullptr) return std::nullopt;
+    return *found;
+}
+
+std::shared_ptr<StandinSession> StandinSignIn::openSessionOf(int32_t accountId) const {
+    std::shared_ptr<StandinSession> latest;
+    for (const auto& [key, entry] : signedIn_) {
+        if (entry.second != accountId) continue;
+        std::shared_ptr<StandinSession> session = entry.first.lock();
+        if (session && !session->isClosed()) latest = session;
+    }
+    return latest;
+}
+
+std::shared_ptr<StandinSession> StandinSignIn::sessionOf(int32_t accountId) const {
+    std::lock_guard<std::mutex> lock(mutex_);
+    return openSessionOf(accountId);
+}
+
+bool StandinSignIn::sendTo(int32_t accountId, const Message& message) const {
+    std::shared_ptr<StandinSession> session = sessionOf(accountId);
+    return session && session->send(message);
+}
+
+bool StandinSignIn::isOnline(int32_t accountId) const {
+    std::lock_guard<std::mutex> lock(mutex_);
+    const StandinAccount* found = findById(accountId);
+    if (found != nullptr && found->robot) return found->robotOnline;
+    return openSessionOf(accountId) != nullptr;
+}
+
+std::optional<int64_t> StandinSignIn::balance(int32_t accountId) const {
+    std::lock_guard<std::mutex> lock(mutex_);
+    const StandinAccount* found = findById(accountId);
+    if (found == nullptr) return std::nullopt;
+    return found->money;
+}
+
+bool StandinSignIn::setBalance(int32_t accountId, int64_t money) {
+    std::lock_guard<std::mutex> lock(mutex_);
+    StandinAccount* found = findById(accountId);
+    if (found == nullptr) return false;
+    found->money = money;
+    return true;
+}
+
+std::optional<int64_t> StandinSignIn::addToBalance(int32_t accountId, int64_t amount) {
+    std::lock_guard<std::mutex> lock(mutex_);
+    StandinAccount* found = findById(accountId);
+    if (found == nullptr) return std::nullopt;
+    found->money += amount;
+    return found->money;
+}
+
 void StandinSignIn::setClientInformationStatus(int8_t status) {
     std::lock_guard<std::mutex> lock(mutex_);
     clientInformationStatus_ = status;
@@ -86,7 +181,13 @@ void StandinSignIn::answerLogin(StandinSession& session, Message& request) {
     {
         std::lock_guard<std::mutex> lock(mutex_);
         auto it = accounts_.find(name);
-        if (it != accounts_.end() && it->second.password == password) account = it->second;
+        if (it != accounts_.end() && it->second.password == password && !it->second.robot) {
+            account = it->second;
+            // Entries of connections that are gone make room; their sessions are no longer alive.
+            for (auto entry = signedIn_.begin(); entry != signedIn_.end();)
+                entry = entry->second.first.expired() ? signedIn_.erase(entry) : std::next(entry);
+            signedIn_[&session] = {session.weak_from_this(), account->id};
+        }
     }
     if (!account) {
         sys::Log::format("StandinServer: login of \"%s\" refused", name.c_str());

@@ -13,6 +13,7 @@
 #include "standin-server/StandinLobbyJoins.h"
 #include "standin-server/StandinLobbyLists.h"
 #include "standin-server/StandinProfileShop.h"
+#include "standin-server/StandinRobots.h"
 #include "standin-server/StandinServer.h"
 #include "standin-server/StandinSignIn.h"
 #include "standin-server/StandinTienLen.h"
@@ -47,9 +48,9 @@ int main(int argc, char** argv) {
     pthread_sigmask(SIG_BLOCK, &signals, nullptr);
 
     zuno::standin::StandinServer server;
-    // One account to sign in with: demo / demo.
+    // One account to sign in with, demo / demo, and the robots.
     auto signIn = zuno::standin::StandinSignIn::installOn(server);
-    signIn->addAccount({"demo", "demo", 1001, 5000000, 1, 350});
+    zuno::standin::StandinRobots::addTo(*signIn);
     signIn->setInfo(6, "This week: double Win on every Tien Len table.");
     // The profile, the avatar shop and the wardrobe.
     zuno::standin::StandinProfileShop::installOn(server, signIn);
