@@ -231,6 +231,15 @@ TEST_F(ShopScreensTest, TheCartHoldsOneItemPerCategoryAndIsPaidOnce) {
     EXPECT_EQ(dialogText(), "Payment done. Your items are in the wardrobe.");
     UIController::closeDialog();
     EXPECT_TRUE(avatars->shownItems()->itemList()[0]->is_bought());  // 700, the category on screen
+    tryOn(*shop, 701, 7, 6);
+    tap(*avatars->btnGioHang);
+    auto hats = std::dynamic_pointer_cast<AvatarPageView>(avatars->pageSlots()[0]);
+    ASSERT_TRUE(hats);
+    EXPECT_TRUE(hats->imageBought);
+    EXPECT_TRUE(hats->imageInGioHang);
+    EXPECT_TRUE(matchesScreen("shop_marked_page"));
+    tap(*avatars->btnXoaGioHang);
+    sent();
     tap(*avatars->btnThanhToan);
     EXPECT_EQ(dialogText(), "Your cart is empty.");
     EXPECT_TRUE(sent().empty());
