@@ -4,9 +4,12 @@
 #include <filesystem>
 #include <vector>
 
+#include "SandboxStore.h"
 #include "lobby/GlobalMessageHandler.h"
+#include "lobby/GlobalService.h"
 #include "net/MobileClient.h"
 #include "platform/backend/RasterScreen.h"
+#include "platform/core/DataFolder.h"
 #include "platform/core/Format.h"
 #include "platform/core/Log.h"
 #include "platform/core/RunLoop.h"
@@ -49,10 +52,13 @@ Program::~Program() { shutDown(); }
 
 bool Program::launch() {
     Resources::setConfigurationFile(options_.configFile);
+    // Before launch: the transactions it reports reach the purchase helper the launch registers.
+    if (options_.sandboxStore) sandboxStore_ = SandboxStore::install(sys::dataFolder());
     delegate_ = std::make_shared<DesktopAppDelegate>();
     delegate_->onScreenShown = [this](ui::ViewController& screen) { screenShown(screen); };
     ui::Application::shared().setDelegate(delegate_);
     if (!ui::Application::shared().launch()) return false;
+    if (options_.provider) GlobalService::setPROVIDER(static_cast<int8_t>(*options_.provider));
     // The root screen was shown while the stack was being put in place.
     if (auto top = delegate_->navigationController->topViewController()) screenShown(*top);
     return true;

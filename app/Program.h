@@ -5,6 +5,7 @@
 #include <string>
 
 #include "ProgramOptions.h"
+#include "SandboxStore.h"
 #include "shell/ZunoOnlineAppDelegate.h"
 
 namespace zuno::app {
@@ -31,6 +32,8 @@ public:
 
     std::shared_ptr<DesktopAppDelegate> delegate() const { return delegate_; }
     ui::NavigationController& navigation() const { return *delegate_->navigationController; }
+    // The store of --sandbox-store, if it is in use.
+    std::shared_ptr<SandboxStore> sandboxStore() const { return sandboxStore_; }
     // Snapshot files written so far.
     int snapshotsWritten() const { return snapshots_; }
     bool takesSnapshots() const { return options_.snapshotDir.has_value(); }
@@ -43,6 +46,7 @@ private:
 
     ProgramOptions options_;
     std::shared_ptr<DesktopAppDelegate> delegate_;
+    std::shared_ptr<SandboxStore> sandboxStore_;
     int snapshots_ = 0;
     std::string lastSnapshotOf_;
     const ui::ViewController* lastShown_ = nullptr;

@@ -1,5 +1,6 @@
 #include "ProgramOptions.h"
 
+#include <cstdlib>
 #include <filesystem>
 
 #include "platform/core/Exception.h"
@@ -37,6 +38,8 @@ std::string usageText() {
            "  --password TEXT     its password (default demo)\n"
            "  --data DIR          the folder of your data (default $XDG_DATA_HOME/zuno)\n"
            "  --config FILE       a configuration property list in place of the bundle's\n"
+           "  --provider N        the distributor id in place of the bundle's (121 sells through the store)\n"
+           "  --sandbox-store     store purchases ask in a dialog instead of a real store\n"
            "  --scale 1|2         pixels per point of the window (default: what the display has room for)\n"
            "  --bundle DIR        the application bundle\n"
            "  --help              this text\n"
@@ -58,6 +61,16 @@ ParsedOptions parseProgramOptions(std::vector<std::string> args) {
             parsed.options.snapshotDir = value;
         } else if (takeValue(args, i, "--config", value, parsed.error)) {
             parsed.options.configFile = value;
+        } else if (takeValue(args, i, "--provider", value, parsed.error)) {
+            char* end = nullptr;
+            const long provider = std::strtol(value.c_str(), &end, 10);
+            if (value.empty() || *end != '\0' || provider < 0 || provider > 255) {
+                parsed.error = "--provider takes a number from 0 to 255";
+            } else {
+                parsed.options.provider = static_cast<int>(provider);
+            }
+        } else if (a == "--sandbox-store") {
+            parsed.options.sandboxStore = true;
         } else if (takeValue(args, i, "--user", value, parsed.error)) {
             parsed.options.user = value;
         } else if (takeValue(args, i, "--password", value, parsed.error)) {

@@ -12,6 +12,8 @@ struct ProgramOptions {
     bool headless = false;
     std::optional<std::string> snapshotDir;  // a PNG of each screen shown goes here
     std::optional<std::string> configFile;   // in place of the bundle's configuration
+    std::optional<int> provider;             // the distributor id in place of the bundle's
+    bool sandboxStore = false;               // store payments go to the sandbox store
     // The account the headless run signs in with.
     std::string user = "demo";
     std::string password = "demo";

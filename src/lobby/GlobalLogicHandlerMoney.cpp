@@ -12,6 +12,7 @@
 #include "lobby/LobbyScreenEvents.h"
 #include "lobby/ScreenEvents.h"
 #include "lobby/ShopScreenEvents.h"
+#include "lobby/StoredPurchases.h"
 #include "lobby/URLParser.h"
 #include "platform/core/Bundle.h"
 #include "platform/core/Format.h"
@@ -222,12 +223,17 @@ void GlobalLogicHandler::onPurchaseInfo(PurchaseInfo info) {
 
 void GlobalLogicHandler::showAlertInAppPurchase(const PurchaseInfo& info) {
     const std::string message = info.message.value_or(std::string());
+    // A credited receipt is settled now, whatever screen is on top: a copy left for the OK of a
+    // dialog could be sent and credited again.
+    if (credited(info.status)) {
+        if (info.money) setMyMoney(*info.money);
+        if (info.receiptString) StoredPurchases::removeReceipt(StoredPurchases::savedUserName(), *info.receiptString);
+    }
     auto screen = topScreen();
     auto dialogs = shell();
     if (auto topUp = std::dynamic_pointer_cast<TopUpScreen>(screen)) {
         topUp->setReceiptStringFromServer(info.receiptString);
         if (credited(info.status)) {
-            if (info.money) setMyMoney(*info.money);
             dialogs->setOkValue(okCompleteRecharge);
             dialogs->startOKDlg(message);
         } else {
@@ -238,7 +244,6 @@ void GlobalLogicHandler::showAlertInAppPurchase(const PurchaseInfo& info) {
         auto transactions = profile->transactionView();
         if (transactions) transactions->setReceiptStringFromServer(info.receiptString);
         if (credited(info.status)) {
-            if (info.money) setMyMoney(*info.money);
             dialogs->setOkValue(okCompleteTransaction);
             dialogs->startOKDlg(message);
         } else {
@@ -246,6 +251,8 @@ void GlobalLogicHandler::showAlertInAppPurchase(const PurchaseInfo& info) {
             showConfirmation(message, "ZUNO_OK");
         }
         if (auto tab = controllerOf(transactions)) dialogs->hideHUDForView(tab->view(), true);
+    } else if (credited(info.status)) {
+        showInformation(message);
     }
 }
 

@@ -42,7 +42,7 @@ ui::Rect ItemGrid::priceFrame(int place) const {
 
 std::vector<ui::Point> ItemGrid::draw(ui::View& page, const std::vector<Item>& items, ui::Responder* target,
                                       const std::string& action) const {
-    for (const auto& child : page.subviews()) child->removeFromSuperview();
+    for (const auto& child : std::vector<std::shared_ptr<ui::View>>(page.subviews())) child->removeFromSuperview();
     std::vector<ui::Point> origins;
     const int count = std::min<int>(kPerPage, static_cast<int>(items.size()));
     for (int place = 0; place < count; ++place) {

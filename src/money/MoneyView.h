@@ -7,30 +7,66 @@
 
 #include "lobby/ShopScreenEvents.h"
 #include "lobby/model/ShopRecords.h"
+#include "platform/core/NotificationCenter.h"
 #include "platform/ui/TableView.h"
+#include "shell/ProgressHUD.h"
 #include "shell/ZunoViewController.h"
 
 namespace zuno {
 
-// The top-up screen.
-class MoneyView : public ZunoViewController, public TopUpScreen {
+class napGate;
+
+// The top-up screen: one row per channel the server offers (SMS, direct charge, scratch card, hotline,
+// store purchase). A store purchase's receipt goes to the server as soon as the store reports it.
+class MoneyView : public ZunoViewController,
+                  public TopUpScreen,
+                  public ui::TableViewDataSource,
+                  public ui::TableViewDelegate {
+    ZUNO_BINDINGS
 public:
+    // The channels (a row's type).
+    enum Channel : int8_t { kSMS = 0, kCharge = 1, kScratchCard = 2, kNone = 3, kHotline = 4, kStore = 5 };
+    static constexpr double kRowHeight = 50;
+
     MoneyView() : MoneyView("MoneyView") {}
     explicit MoneyView(std::string nibName);
-    // The top-up option the player selected.
-    virtual std::shared_ptr<ChargeMoneyInfo> selectedMoneyInfo() const { return nullptr; }
-    void setListMoney(std::vector<std::shared_ptr<ChargeMoneyInfo>> options) override {}
-    std::shared_ptr<ui::TableView> tableView() const override { return nullptr; }
-    // The receipt text the server confirmed.
-    const std::optional<std::string>& receiptStringFromServer() const { return receiptStringFromServer_; }
+
+    void viewDidLoad() override;
+    void viewWillAppear(bool animated) override;
+
+    void setListMoney(std::vector<std::shared_ptr<ChargeMoneyInfo>> options) override { listMoney = std::move(options); }
+    std::shared_ptr<ui::TableView> tableView() const override { return tableView_; }
     void setReceiptStringFromServer(std::optional<std::string> receipt) override {
-        receiptStringFromServer_ = std::move(receipt);
+        receiptStringFromServer = std::move(receipt);
     }
-    // Forgets the stored purchase whose receipt the server confirmed.
-    virtual void completeRechargeWithApp() {}
+    virtual std::shared_ptr<ChargeMoneyInfo> selectedMoneyInfo() const { return selectedMoneyInfo_; }
+
+    int numberOfRowsInSection(ui::TableView& table, int section) override;
+    std::shared_ptr<ui::TableViewCell> cellForRowAtIndexPath(ui::TableView& table, ui::IndexPath path) override;
+    std::optional<double> heightForRowAtIndexPath(ui::TableView&, ui::IndexPath) override { return kRowHeight; }
+    void didSelectRowAtIndexPath(ui::TableView& table, ui::IndexPath path) override;
+    // Starts the channel of the row.
+    void selectRow(size_t row);
+
+    void doExit(ui::Object* sender);
+    void productsLoaded(const sys::Notification& note);
+    // The store's receipt goes to the server as a store purchase.
+    void productPurchased(const sys::Notification& note);
+    void productPurchaseFailed(const sys::Notification& note);
+    // OK of the confirmation of a credited purchase (the session logic has already removed it).
+    virtual void completeRechargeWithApp();
+
+    std::vector<std::shared_ptr<ChargeMoneyInfo>> listMoney;
+    std::shared_ptr<napGate> gateView;
+    std::optional<std::string> receiptStringFromServer;
+    std::shared_ptr<ProgressHUD> hud;
 
 private:
-    std::optional<std::string> receiptStringFromServer_;
+    void subscribeOnce();
+
+    std::shared_ptr<ui::TableView> tableView_;
+    std::shared_ptr<ChargeMoneyInfo> selectedMoneyInfo_;
+    bool subscribed_ = false;
 };
 
 }  // namespace zuno

@@ -1,21 +1,18 @@
 #pragma once
 
 #include <memory>
-#include <vector>
 
-#include "platform/services/Store.h"
+#include "money/IAPHelper.h"
 
 namespace zuno {
 
 // The shared in-app purchase object, the store payment queue's transaction observer from launch on.
-class ZunoIAPHelper : public sys::PaymentTransactionObserver {
+class ZunoIAPHelper : public IAPHelper {
 public:
     static std::shared_ptr<ZunoIAPHelper> sharedHelper();
 
-    void paymentQueue(sys::PaymentQueue& queue, const std::vector<sys::TransactionPtr>& transactions) override {}
-
 private:
-    ZunoIAPHelper() = default;
+    ZunoIAPHelper() : IAPHelper({}) {}
 };
 
 }  // namespace zuno

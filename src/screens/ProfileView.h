@@ -67,6 +67,9 @@ public:
     std::shared_ptr<UserDataView> personalDataTab() const { return userDataView_; }
     std::shared_ptr<UserAchievementView> achievementTab() const { return userAchievementView_; }
     std::shared_ptr<ui::ViewController> wardrobeTab() const { return storeView_; }
+    std::shared_ptr<ui::ViewController> ownedItemsTab() const { return assetsView_; }
+    std::shared_ptr<ui::ViewController> purchasesTab() const { return transactionView_; }
+    std::shared_ptr<ui::ViewController> transferSheet() const { return transferMoneyView_; }
     std::shared_ptr<ChangePassView> passwordSheet() const { return changePassView_; }
     std::shared_ptr<ProvinceView> provinceSheet() const { return proView_; }
     int viewingTabIndex() const { return viewingTabIndex_; }

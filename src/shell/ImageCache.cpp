@@ -88,6 +88,7 @@ ui::ImagePtr ImageCache::getAssetWithKey(int32_t assetId) {
 }
 
 void ImageCache::assignAsset(int32_t assetId, const ui::ImageViewPtr& view, const std::function<void()>& request) {
+    if (assetId == 0) return;  // no picture
     ui::ImagePtr cached;
     {
         std::lock_guard<std::mutex> lock(mutex_);
@@ -142,8 +143,15 @@ void ImageCache::setItemWithImage(const sys::Data& data, int32_t itemId) {
             sys::UserDefaults::standard().synchronize();
         });
     }
-    std::lock_guard<std::mutex> lock(mutex_);
-    decodedItems_.erase(itemId);
+    ui::ImageViewPtr waiting;
+    {
+        std::lock_guard<std::mutex> lock(mutex_);
+        decodedItems_.erase(itemId);
+        auto it = listUpdateAsset_.find(itemId);
+        if (it != listUpdateAsset_.end()) waiting = it->second.lock();
+    }
+    // An asset's picture asked for as a full item picture (type 4) comes back this way.
+    if (waiting) setAssetWithImage(ui::Image::imageWithData(data), itemId);
 }
 
 ui::ImagePtr ImageCache::getItemImageWithKey(int32_t itemId) {

@@ -16,6 +16,7 @@ struct SessionState {
     std::string serverInfo;
     UIController::MessageList listMessage;
     std::atomic<int> okValue{UIController::okNone};
+    std::atomic<bool> okValueSet{false};  // since the last dialog opened
     std::atomic<int8_t> gameType{-1};
     std::atomic<bool> rung{false};
     std::atomic<bool> inviting{false};
@@ -29,7 +30,12 @@ SessionState& state() {
 }  // namespace
 
 int UIController::okValue() { return state().okValue; }
-void UIController::setOkValue(int value) { state().okValue = value; }
+void UIController::setOkValue(int value) {
+    state().okValue = value;
+    state().okValueSet = true;
+}
+
+int UIController::takeOkValueForDialog() { return state().okValueSet.exchange(false) ? state().okValue.load() : okNone; }
 
 sys::Value UIController::object() {
     std::lock_guard<std::mutex> lock(state().mutex);
@@ -130,6 +136,7 @@ void UIController::resetSessionState() {
         s.listMessage.clear();
     }
     s.okValue = okNone;
+    s.okValueSet = false;
     s.gameType = -1;
     s.rung = false;
     s.inviting = false;

@@ -38,6 +38,8 @@ public:
     // No action is pending until an opener sets one.
     static int okValue();
     static void setOkValue(int value);
+    // The action of a dialog opening now: the one set since the last dialog opened, else none.
+    static int takeOkValueForDialog();
     // The pending dialog's payload: an invitation dictionary, a URL text, a text to copy.
     static sys::Value object();
     static void setObject(sys::Value value);
@@ -88,11 +90,12 @@ public:
     // The message of the dialog shown now, if any.
     static std::optional<std::string> shownDialogMessage();
 
-    // A button of a dialog was pressed (a dialog closed by the program presses nothing): the pending
-    // action is used up, Cancel also clears the kind of dialog, and the action of the button runs.
+    // A button of a dialog was pressed (a dialog closed by the program presses nothing): the action
+    // that was pending when that dialog opened runs with its payload (none for a dialog opened with
+    // none pending); Cancel also clears the kind of dialog.
     void clickedButtonAtIndex(ui::AlertView& alert, int buttonIndex) override;
     struct DialogAnswer {
-        int okValue;      // the action pending when the button was pressed
+        int okValue;      // the action pending when the dialog opened
         int buttonIndex;
         bool cancelled;   // the cancel button
     };

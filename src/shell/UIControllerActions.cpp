@@ -250,10 +250,7 @@ void completeTransaction() {
 void resendTransactionReceipt() {
     auto transactions = transactionViewOnTop();
     if (!transactions) return;
-    auto record = ChargeMoneyInfo::initWithType(5);
-    if (auto selected = transactions->selectedTransactionMoneyInfo()) record->setInfo(selected->info().value_or(""));
-    transactions->showLoadingScreen();
-    GlobalService::getInstance().sendReceiptString(*record, transactions->receiptStringFromServer(), std::nullopt);
+    transactions->resendSelected();
 }
 
 void observePoker(bool watch) {

@@ -41,6 +41,9 @@ void showDialog(const std::string& message, std::optional<std::string> cancelTit
                 std::vector<std::string> otherTitles) {
     auto alert = std::make_shared<CustomAlertView>(std::string(), message, UIController::sharedController(),
                                                    std::move(cancelTitle), std::move(otherTitles));
+    // The action set for this dialog is its own; one opened without an action runs nothing.
+    alert->actionCode = UIController::takeOkValueForDialog();
+    alert->payload = UIController::object();
     alert->show();
 }
 }  // namespace
@@ -101,11 +104,13 @@ std::optional<std::string> UIController::shownDialogMessage() {
 
 void UIController::clickedButtonAtIndex(ui::AlertView& alert, int buttonIndex) {
     const bool cancelled = buttonIndex == alert.cancelButtonIndex();
+    auto* ours = dynamic_cast<CustomAlertView*>(&alert);
+    const int code = ours ? ours->actionCode : okNone;
     {
         std::lock_guard<std::mutex> lock(answerMutex);
-        answerSlot() = DialogAnswer{okValue(), buttonIndex, cancelled};
+        answerSlot() = DialogAnswer{code, buttonIndex, cancelled};
     }
-    const int code = okValue();
+    if (ours) setObject(ours->payload);
     // Cleared before the action runs, so that an action opening a dialog of its own keeps that one's code.
     setOkValue(okNone);
     if (cancelled) setKinkOfDialog(0);

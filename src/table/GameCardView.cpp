@@ -294,11 +294,7 @@ void GameCardView::onShowListGift(std::vector<std::shared_ptr<CategoryShopInfo>>
 }
 
 void GameCardView::onShowItemsWithGift(std::shared_ptr<ItemsOfCategory> page) {
-    auto sheet = std::dynamic_pointer_cast<GiftSheet>(viewGift);
-    if (!sheet || !page) return;
-    Resources::getInstance().setItemsOfGift(page, page->categoryId(), sheet->currentPage());
-    sheet->setGiftSelected(page);
-    sheet->updateItemsOfGift();
+    if (auto sheet = std::dynamic_pointer_cast<GiftSheet>(viewGift)) sheet->onItemsOfGift(std::move(page));
 }
 
 // ---- sheets

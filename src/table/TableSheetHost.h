@@ -49,6 +49,9 @@ public:
     virtual int currentPage() const = 0;
     virtual void setGiftSelected(std::shared_ptr<ItemsOfCategory> gift) = 0;
     virtual void updateItemsOfGift() = 0;
+    // A page of gift items arrived: cached under the page the sheet asked for, then shown; a page it
+    // did not ask for is dropped.
+    virtual void onItemsOfGift(std::shared_ptr<ItemsOfCategory> page) = 0;
 };
 
 }  // namespace zuno

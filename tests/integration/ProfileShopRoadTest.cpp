@@ -5,6 +5,7 @@
 // the cart, and the wardrobe listing what was bought.
 #include <gtest/gtest.h>
 
+#include "money/AssetsView.h"
 #include "money/ShopView.h"
 #include "money/StoreView.h"
 #include "platform/ui/AlertView.h"
@@ -14,8 +15,10 @@
 #include "screens/MainView.h"
 #include "screens/ProfileView.h"
 #include "screens/ServerView.h"
+#include "shell/CustomUIActionSheetViewController.h"
 #include "shell/Resources.h"
 #include "shell/UIController.h"
+#include "standin-server/StandinMoney.h"
 #include "standin-server/StandinProfileShop.h"
 #include "support/ProgramRoadTest.h"
 
@@ -47,6 +50,7 @@ protected:
         lan.drawn = 2;
         lan.givenUp = 1;
         signIn->addAccount(lan);
+        StandinMoney::installOn(server, signIn, ZUNO_STANDIN_PICTURES);
         shop = StandinProfileShop::installOn(server, signIn);
         ASSERT_NO_FATAL_FAILURE(launchProgram("profile-shop-road"));
         settle();
@@ -147,6 +151,23 @@ TEST_F(ProfileShopRoadTest, ProfileWardrobeAndShop) {
     tap(*profile->btnTabHistory);
     ASSERT_TRUE(pump([&] { return !profile->achievementTab()->records().figuresOfSection(0).empty(); }));
     EXPECT_EQ(profile->achievementTab()->records().figuresOfSection(0), (std::vector<int32_t>{350, 12, 7, 2, 1}));
+
+    // The presents, the purchases and the transfer sheet.
+    tap(*profile->btnTabOwner);
+    auto owned = std::dynamic_pointer_cast<AssetsView>(profile->ownedItemsTab());
+    ASSERT_TRUE(owned);
+    ASSERT_TRUE(pump([&] { return !owned->myAssets.empty(); }));
+    EXPECT_FALSE(owned->view()->isHidden());
+    tap(*profile->btnTabTransaction);
+    ASSERT_TRUE(profile->purchasesTab());
+    EXPECT_FALSE(profile->purchasesTab()->view()->isHidden());
+    EXPECT_TRUE(owned->view()->isHidden());
+    profile->doTransferMoney(nullptr);
+    ASSERT_TRUE(profile->transferSheet());
+    EXPECT_TRUE(profile->transferSheet()->view()->superview());
+    settle();
+    if (auto sheet = std::dynamic_pointer_cast<CustomUIActionSheetViewController>(profile->transferSheet())) sheet->slideOut();
+    settle();
 
     // The wardrobe: the worn hair is taken off, then put on again.
     tap(*profile->btnTabStore);

@@ -27,12 +27,37 @@ void ProgramRoadTest::launchProgram(const std::string& folderName) {
     ASSERT_NE(http.start(), 0);
 
     const std::string folder = makeTemporaryFolder(folderName);
-    app::ProgramOptions options;
-    options.headless = true;
-    options.configFile = folder + "/config.plist";
-    std::ofstream(*options.configFile) << configuration();
-    program = std::make_unique<app::Program>(options);
+    programOptions.headless = true;
+    programOptions.configFile = folder + "/config.plist";
+    std::ofstream(*programOptions.configFile) << configuration();
+    program = std::make_unique<app::Program>(programOptions);
     ASSERT_TRUE(program->launch());
+}
+
+void ProgramRoadTest::relaunchProgram() {
+    program->shutDown();
+    program.reset();
+    ui::Responder::clearFirstResponder();
+    ui::Application::shared().reset();
+    ui::Animator::shared().reset();
+    program = std::make_unique<app::Program>(programOptions);
+    ASSERT_TRUE(program->launch());
+}
+
+void ProgramRoadTest::signInFromTheLoginScreen(const std::string& name, const std::string& password) {
+    auto login = waitForTop<LoginView>();
+    ASSERT_TRUE(login);
+    tap(*login->txvUser);
+    type(name);
+    app::focusNextField();
+    type(password);
+    ui::Application::shared().sendReturn();
+    auto servers = waitForTop<ServerView>();
+    ASSERT_TRUE(servers);
+    ASSERT_TRUE(pump([&] { return !servers->listServers.empty() && !servers->isFetching(); }));
+    settle();
+    tap(*servers->tableView->cellForRowAtIndexPath({0, 0}));
+    ASSERT_TRUE(waitForTop<MainView>());
 }
 
 void ProgramRoadTest::TearDown() {
@@ -52,7 +77,8 @@ std::string ProgramRoadTest::configuration() const {
     return R"(<?xml version="1.0" encoding="UTF-8"?><plist version="1.0"><dict>)"
            "<key>Server</key><string>127.0.0.1</string><key>Port</key><string>" +
            std::to_string(server.port()) + "</string><key>LinkServer</key><string>" + base +
-           "/serverlist</string><key>Hotline</key><string>19001234</string></dict></plist>";
+           "/serverlist</string><key>PaymentUrl</key><string>" + base +
+           "/payment?user=%@&amp;provider=%d&amp;lang=%@</string><key>Hotline</key><string>19001234</string></dict></plist>";
 }
 
 bool ProgramRoadTest::pump(const std::function<bool()>& done, int steps) {
@@ -72,21 +98,5 @@ void ProgramRoadTest::settle() {
 void ProgramRoadTest::tap(const ui::View& view) { program->delegate()->window->tapView(view); }
 
 void ProgramRoadTest::type(const std::string& text) { ui::Application::shared().sendText(text); }
-
-void ProgramRoadTest::signInFromTheLoginScreen(const std::string& name, const std::string& password) {
-    auto login = waitForTop<LoginView>();
-    ASSERT_TRUE(login);
-    tap(*login->txvUser);
-    type(name);
-    app::focusNextField();
-    type(password);
-    ui::Application::shared().sendReturn();
-    auto servers = waitForTop<ServerView>();
-    ASSERT_TRUE(servers);
-    ASSERT_TRUE(pump([&] { return !servers->listServers.empty() && !servers->isFetching(); }));
-    settle();
-    tap(*servers->tableView->cellForRowAtIndexPath({0, 0}));
-    ASSERT_TRUE(waitForTop<MainView>());
-}
 
 }  // namespace zuno::testing

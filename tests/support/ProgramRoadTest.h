@@ -21,8 +21,12 @@ protected:
     // Starts the server with sign-in and the lobby lists.
     void startStandin();
     // Starts the HTTP side and launches the program with a configuration pointing at the stand-in,
-    // kept in a fresh folder of that name.
+    // kept in a fresh folder of that name; `programOptions` adds to the options.
     void launchProgram(const std::string& folderName);
+    // Ends the program and launches it again, on the same data and configuration.
+    void relaunchProgram();
+    // Signs in from the login screen and picks the first server; the main menu is then on top.
+    void signInFromTheLoginScreen(const std::string& name, const std::string& password);
     void TearDown() override;
 
     // Runs the program (its timers on the virtual clock, the network in real time) until the
@@ -39,14 +43,12 @@ protected:
     }
     void tap(const ui::View& view);
     static void type(const std::string& text);
-    // Types the name and password on the login screen, picks the first server and waits for the main
-    // menu.
-    void signInFromTheLoginScreen(const std::string& name, const std::string& password);
 
     standin::StandinServer server;
     standin::HttpServer http;
     std::shared_ptr<standin::StandinSignIn> signIn;
     std::unique_ptr<app::Program> program;
+    app::ProgramOptions programOptions;
 
 private:
     std::string configuration() const;

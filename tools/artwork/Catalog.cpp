@@ -208,6 +208,13 @@ void icons(Add add) {
         {"email_old", 32, 32, Tone::Slate, Glyph::MailOpen}, {"online", 16, 16, Tone::Jade, Glyph::Dot},
         {"upline", 16, 16, Tone::Slate, Glyph::Dot},         {"icon-thanh-tich", 30, 30, Tone::Gold, Glyph::Trophy},
         {"credit_card", 32, 32, Tone::Ice, Glyph::CreditCard}, {"37x-Checkmark", 37, 37, Tone::Ice, Glyph::Check},
+        // Pictures the stand-in server sends: gift items, presents and the flat avatars.
+        {"item-gift-1", 40, 40, Tone::Coral, Glyph::Gift},    {"item-gift-2", 40, 40, Tone::Gold, Glyph::Star},
+        {"item-gift-3", 40, 40, Tone::Jade, Glyph::Crown},    {"item-gift-4", 40, 40, Tone::Sky, Glyph::Trophy},
+        {"item-gift-5", 40, 40, Tone::Plum, Glyph::Coins},    {"item-gift-6", 40, 40, Tone::Coral, Glyph::Bag},
+        {"item-present", 40, 40, Tone::Gold, Glyph::Gift},    {"item-avatar-1", 50, 50, Tone::Sky, Glyph::Person},
+        {"item-avatar-2", 50, 50, Tone::Jade, Glyph::Person}, {"item-avatar-3", 50, 50, Tone::Gold, Glyph::Star},
+        {"item-avatar-4", 50, 50, Tone::Plum, Glyph::Crown},
         {"blueArrow", 30, 55, Tone::Sky, Glyph::ArrowDown},  {"btn_star_big_on", 32, 32, Tone::Gold, Glyph::Star},
         {"moneyicon3", 24, 24, Tone::Gold, Glyph::Coin},     {"moneyicon4", 24, 24, Tone::Gold, Glyph::Coins},
         {"moneyicon1", 24, 24, Tone::Gold, Glyph::Bag},

@@ -57,7 +57,7 @@ sys::Data readFile(const std::string& path) {
 int pagesOf(size_t count) { return int((count + StandinProfileShop::kItemsPerPage - 1) / StandinProfileShop::kItemsPerPage); }
 }  // namespace
 
-std::string StandinProfileShop::picturesFolder() { return ZUNO_STANDIN_IMAGES; }
+std::string StandinProfileShop::picturesFolder() { return ZUNO_STANDIN_PICTURES; }
 
 StandinProfileShop::Placement StandinProfileShop::placementOf(Part part) {
     // The top-left corner of each part in the figure's frame.
@@ -136,7 +136,8 @@ std::shared_ptr<StandinProfileShop> StandinProfileShop::installOn(StandinServer&
     auto images = server.handlerFor(GET_IMAGE);
     server.on(GET_IMAGE, [shop, images](StandinSession& s, Message& m) {
         Message copy = m;
-        if (copy.readByte() == kFullItemImage) shop->answerPicture(s, m);
+        const bool fullPicture = copy.readByte() == kFullItemImage;
+        if (fullPicture && shop->item(copy.readInt())) shop->answerPicture(s, m);
         else if (images) images(s, m);
     });
     auto shopCommands = server.handlerFor(SHOP);
@@ -144,7 +145,11 @@ std::shared_ptr<StandinProfileShop> StandinProfileShop::installOn(StandinServer&
         Message copy = m;
         const int8_t sub = copy.readByte();
         static const int8_t served[] = {1, 2, 3, 5, 6, 9, 10, 11, 12};
-        if (std::find(std::begin(served), std::end(served), sub) != std::end(served)) shop->answerShop(s, m);
+        bool mine = std::find(std::begin(served), std::end(served), sub) != std::end(served);
+        // Categories and item details of the catalogue only; others (the gifts') go on.
+        if (mine && (sub == 1 || sub == 2 || sub == 3)) mine = shop->knowsCategory(copy.readInt());
+        if (mine && sub == 5) mine = bool(shop->item(copy.readInt()));
+        if (mine) shop->answerShop(s, m);
         else if (shopCommands) shopCommands(s, m);
     });
     return shop;
@@ -161,6 +166,13 @@ std::vector<StandinProfileShop::Item> StandinProfileShop::catalogue(int8_t gende
     for (const auto& [id, item] : items_)
         if (item.gender == servedGender(gender)) out.push_back(item);
     return out;
+}
+
+bool StandinProfileShop::knowsCategory(int32_t categoryId) {
+    if (categoryId == 0 || categoryId == kRoot) return true;
+    for (const Node& node : kTree)
+        if (node.id == categoryId) return true;
+    return false;
 }
 
 std::optional<StandinProfileShop::Item> StandinProfileShop::item(int32_t itemId) const {

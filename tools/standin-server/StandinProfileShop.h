@@ -26,7 +26,7 @@ namespace zuno::standin {
 class StandinProfileShop {
 public:
     static constexpr int32_t kRoot = 1;
-    static constexpr int32_t kBodyCategory = 8;
+    static constexpr int32_t kBodyCategory = 12;
     static constexpr int32_t kHairCategory = 3;
     static constexpr int32_t kShirtCategory = 4;
     static constexpr int kItemsPerPage = 10;
@@ -65,6 +65,8 @@ public:
     // The catalogue of a gender (1 man, 2 woman; 0 is served as man).
     std::vector<Item> catalogue(int8_t gender) const;
     std::optional<Item> item(int32_t itemId) const;
+    // A category of the catalogue (0 asks for its root).
+    static bool knowsCategory(int32_t categoryId);
     std::vector<Owned> owned() const;
     // The player's personal data as the last update left them.
     struct Profile {

@@ -12,6 +12,7 @@
 #include "standin-server/StandinHttp.h"
 #include "standin-server/StandinLobbyJoins.h"
 #include "standin-server/StandinLobbyLists.h"
+#include "standin-server/StandinMoney.h"
 #include "standin-server/StandinProfileShop.h"
 #include "standin-server/StandinRobots.h"
 #include "standin-server/StandinServer.h"
@@ -52,8 +53,6 @@ int main(int argc, char** argv) {
     auto signIn = zuno::standin::StandinSignIn::installOn(server);
     zuno::standin::StandinRobots::addTo(*signIn);
     signIn->setInfo(6, "This week: double Win on every Tien Len table.");
-    // The profile, the avatar shop and the wardrobe.
-    zuno::standin::StandinProfileShop::installOn(server, signIn);
     auto lists = zuno::standin::StandinLobbyLists::installOn(server);
     zuno::standin::StandinBoardTables::installOn(server, lists);
     zuno::standin::StandinCardTables::installOn(server, lists);
@@ -61,6 +60,10 @@ int main(int argc, char** argv) {
     zuno::standin::StandinTienLen::Options tienLen;
     tienLen.alternateGames = true;
     zuno::standin::StandinTienLen::installOn(server, signIn, tienLen);
+    // Top-up channels, transfers, presents, flat avatars and table gifts.
+    zuno::standin::StandinMoney::installOn(server, signIn, ZUNO_STANDIN_PICTURES);
+    // The profile, the avatar shop and the wardrobe; what they do not serve goes on to the money's.
+    zuno::standin::StandinProfileShop::installOn(server, signIn);
     // Last, so that full tables and wrong passwords are refused before any game seats the player.
     zuno::standin::StandinLobbyJoins::installOn(server, lists);
     if (!server.start(static_cast<uint16_t>(port))) return 1;

@@ -54,7 +54,9 @@ TEST(ItemGridTest, ButtonsKeepTheirIconWidthAndAtMostTheCellHeight) {
 TEST(ItemGridTest, DrawsAtMostTenItemsWithTheirPricesAndTags) {
     for (int count : {0, 3, 10, 13}) {
         auto page = std::make_shared<ui::View>(ui::Rect(0, 0, 480, 160));
-        page->addSubview(std::make_shared<ui::View>());  // left from an earlier drawing
+        // Left from an earlier drawing.
+        page->addSubview(std::make_shared<ui::View>());
+        page->addSubview(std::make_shared<ui::View>());
         ItemGrid grid({40, 40}, page->frame().size);
         auto origins = grid.draw(*page, items(count), nullptr, "itemClicked:");
         const int shown = std::min(count, 10);

@@ -170,7 +170,7 @@ TEST_F(ProfileScreensTest, EachTabAsksForItsDataOnceAndTheShownTabAgainDoesNothi
     } steps[] = {
         {"achievements: game 4", profile->btnTabHistory.get(), {"40.3"}, 3},
         {"the same tab again", profile->btnTabHistory.get(), {}, 3},
-        {"owned items: no tab in this program yet", profile->btnTabOwner.get(), {}, 2},
+        {"owned items and presents", profile->btnTabOwner.get(), {"101.16"}, 2},
         {"purchases ask nothing", profile->btnTabTransaction.get(), {}, 4},
         {"personal data again: no request", profile->btnTabProfile.get(), {}, 1},
         {"wardrobe: its own loading asks the user data", profile->btnTabStore.get(), {"40.1"}, 5},

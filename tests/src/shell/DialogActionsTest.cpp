@@ -103,7 +103,8 @@ TEST_F(DialogActions, ActionsOfTheTopScreenRunOnlyWhenItIsOnTop) {
     auto profile = std::make_shared<ProfileView>();
     auto purchases = std::make_shared<Purchases>();
     purchases->selected->setInfo("pack 5");
-    purchases->setReceiptStringFromServer("receipt");
+    purchases->selected->setReceiptContent("stored receipt");
+    purchases->setReceiptStringFromServer("echoed receipt");
     profile->setTransactionView(purchases);
     auto& g = GlobalService::getInstance();
 
@@ -113,6 +114,7 @@ TEST_F(DialogActions, ActionsOfTheTopScreenRunOnlyWhenItIsOnTop) {
     EXPECT_EQ(mailbox->replies, 0);
 
     show(avatars);
+    lobby.session->clear();  // the avatar list asked for on load
     press(UIController::okBuyAvatar, true);
     EXPECT_EQ(lobby.takeOne(), expected<GlobalService>(g, [](auto& s) { s.buyAvatarWithId(42); }));
     show(mailbox);
@@ -120,6 +122,7 @@ TEST_F(DialogActions, ActionsOfTheTopScreenRunOnlyWhenItIsOnTop) {
     press(UIController::okReplyMail, false);
     EXPECT_EQ(mailbox->replies, 1);
     show(topUp);
+    lobby.session->clear();  // the top-up list asked for on load
     press(UIController::okChargeMoney, true);
     EXPECT_EQ(lobby.takeOne(), expected<GlobalService>(g, [&](auto& s) {
         s.sendChargeMoney(*topUp->option, std::nullopt, std::nullopt);
@@ -138,13 +141,15 @@ TEST_F(DialogActions, ActionsOfTheTopScreenRunOnlyWhenItIsOnTop) {
     press(UIController::okResendTransactionReceipt, true);
     auto record = ChargeMoneyInfo::initWithType(5);
     record->setInfo("pack 5");
+    // The stored receipt goes again, not the server's echo of it.
     EXPECT_EQ(lobby.takeOne(), expected<GlobalService>(g, [&](auto& s) {
-        s.sendReceiptString(*record, std::string("receipt"), std::nullopt);
+        s.sendReceiptString(*record, std::string("stored receipt"), std::nullopt);
     }));
-    EXPECT_EQ(purchases->view()->subviews().size(), 1u);  // its loading spinner
+    EXPECT_TRUE(purchases->hud && purchases->hud->superviewPointer() == purchases->view().get());
 
     press(UIController::okGoTopUp, true);
     EXPECT_TRUE(std::dynamic_pointer_cast<MoneyView>(nav().topViewController()));
+    lobby.session->clear();
     press(UIController::okGetPassword, true);
     EXPECT_EQ(lobby.takeOne(), expected<GlobalService>(g, [](auto& s) { s.getSMSInfoWithKey(1); }));
 }

@@ -2,6 +2,7 @@
 
 #include "platform/core/Log.h"
 #include "platform/core/RunLoop.h"
+#include "platform/services/Pasteboard.h"
 #include "platform/ui/AlertView.h"
 #include "platform/ui/Application.h"
 #include "shell/CustomAlertView.h"
@@ -59,6 +60,36 @@ TEST(UIControllerDialogs, ANewDialogReplacesTheShownOneWithoutItsAction) {
     UIController::closeDialog();
     EXPECT_EQ(UIController::shownDialogMessage(), std::nullopt);
     EXPECT_EQ(UIController::okValue(), UIController::okLeaveBoard);
+}
+
+// Each dialog runs the action set for it: not one left by a dialog the program closed, nor one set
+// while it was shown.
+TEST(UIControllerDialogs, ADialogKeepsTheActionAndPayloadItOpenedWith) {
+    // The connecting dialog (Cancel disconnects) is closed by the program at sign-in.
+    UIController::setOkValue(UIController::okConnectLogin);
+    UIController::startCancelDlg("connecting");
+    UIController::closeDialog();
+    // A refusal with only Cancel, opened with no action.
+    UIController::startCancelDlg("refused");
+    press(0);
+    EXPECT_EQ(UIController::lastDialogAnswer()->okValue, UIController::okNone);
+
+    // A notice opened while a confirmation is shown replaces it; the notice's press runs nothing.
+    UIController::setOkValue(UIController::okBuyAvatar);
+    UIController::startCancelOkDlg("buy?", "No", "Yes");
+    UIController::startOKDlg("a present came");
+    press(0);
+    EXPECT_EQ(UIController::lastDialogAnswer()->okValue, UIController::okNone);
+
+    // The code and payload changed while the dialog was up: the press uses the dialog's own.
+    UIController::setOkValue(UIController::okCopyText);
+    UIController::setObject(sys::Value("mine"));
+    UIController::startCancelOkDlg("copy?", "No", "Copy");
+    UIController::setOkValue(UIController::okLeaveBoard);
+    UIController::setObject(sys::Value("other"));
+    press(1);
+    EXPECT_EQ(UIController::lastDialogAnswer()->okValue, UIController::okCopyText);
+    EXPECT_EQ(sys::Pasteboard::general().string(), "mine");
 }
 
 TEST(UIControllerDialogs, PressingOkUsesUpThePendingAction) {

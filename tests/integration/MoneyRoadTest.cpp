@@ -1,0 +1,314 @@
+// Money in the desktop program, headless, against the stand-in over TCP and HTTP, as the store
+// provider (121) with the sandbox store: every top-up channel, store purchases whose receipts are
+// recorded, sent, credited and removed, a lost reply and a stop before the store heard back, a
+// transfer, a present opened, a gift flying to a robot's seat and an avatar bought.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "games/tienlen/TienLenView.h"
+#include "lobby/GlobalService.h"
+#include "lobby/StoredPurchases.h"
+#include "money/AssetsView.h"
+#include "money/AvatarView.h"
+#include "money/IAPHelper.h"
+#include "money/MoneyView.h"
+#include "money/TransactionView.h"
+#include "money/TransferMoneyView.h"
+#include "money/ZunoIAPHelper.h"
+#include "money/menuGift.h"
+#include "money/napGate.h"
+#include "platform/core/DataFolder.h"
+#include "platform/ui/AlertView.h"
+#include "platform/ui/Application.h"
+#include "screens/MainView.h"
+#include "screens/ProfileView.h"
+#include "shell/Resources.h"
+#include "shell/UIController.h"
+#include "standin-server/StandinMoney.h"
+#include "standin-server/StandinTienLen.h"
+#include "support/ProgramRoadTest.h"
+#include "table/PlayerMenuSheets.h"
+
+using namespace zuno;
+using namespace zuno::standin;
+
+namespace {
+
+constexpr int32_t kMe = 4711;
+constexpr int64_t kStart = 500000;
+
+// The profile's tabs as the profile screen hosts them, until it holds them itself.
+class ProfileHost : public ProfileView {
+public:
+    void onMyAssetsWithAssets(std::vector<std::shared_ptr<Asset>> assets) override {
+        assetsView->updateViewWithAssets(std::move(assets));
+    }
+    void deleteAsset() override { assetsView->deleteAsset(); }
+    std::shared_ptr<AssetsView> assetsView = std::make_shared<AssetsView>();
+};
+
+class MoneyRoadTest : public zuno::testing::ProgramRoadTest {
+protected:
+    void SetUp() override {
+        ASSERT_NO_FATAL_FAILURE(startStandin());
+        signIn->addAccount({"lan", "hoa sen", kMe, kStart, 12, 250});
+        signIn->addAccount({"hoa", "sen", 4712, 1000, 3, 10});
+        StandinTienLen::Options options;
+        options.invitationDelay = invitationDelay();
+        options.robotDelay = 0;
+        tienLen = StandinTienLen::installOn(server, signIn, options);
+        money = StandinMoney::installOn(server, signIn, ZUNO_STANDIN_PICTURES);
+        programOptions.provider = 121;
+        programOptions.sandboxStore = true;
+        ASSERT_NO_FATAL_FAILURE(launchProgram("money-road"));
+        settle();
+    }
+
+    // Only the gift's road takes the robots' invitation.
+    virtual double invitationDelay() const { return 3600; }
+    int64_t balance() const { return signIn->balance(kMe).value_or(-1); }
+    static int64_t shownBalance() { return UIController::myInfo()->money(); }
+    // The message of the alert on top: the program's dialogs and the sandbox store's question.
+    static std::string dialogText() {
+        auto alerts = ui::AlertView::visibleAlerts();
+        return alerts.empty() ? std::string() : alerts.back()->message().value_or("");
+    }
+    static void press(bool ok) {
+        auto alerts = ui::AlertView::visibleAlerts();
+        ASSERT_FALSE(alerts.empty());
+        auto alert = alerts.back();
+        alert->tapButtonAtIndex(ok ? alert->firstOtherButtonIndex() : alert->cancelButtonIndex());
+    }
+    // Waits for a dialog with the text, then presses its button.
+    void answer(const std::string& text, bool ok) {
+        ASSERT_TRUE(pump([&] { return dialogText() == text; })) << dialogText();
+        press(ok);
+        settle();
+    }
+    std::shared_ptr<MoneyView> openTopUp() {
+        auto menu = waitForTop<MainView>();
+        if (!menu) return nullptr;
+        menu->doShowMoney(nullptr);
+        auto screen = waitForTop<MoneyView>();
+        if (screen) pump([&] { return screen->tableView()->numberOfRowsInSection(0) == 8; });
+        return screen;
+    }
+    void tapRow(MoneyView& screen, int row) {
+        screen.tableView()->scrollToRowAtIndexPath({0, row}, ui::ScrollPosition::Middle, false);
+        settle();
+        auto cell = screen.tableView()->cellForRowAtIndexPath({0, row});
+        ASSERT_TRUE(cell);
+        tap(*cell);
+        settle();
+    }
+    static std::vector<std::string> storedReceipts() {
+        std::vector<std::string> out;
+        for (const auto& p : StoredPurchases::ofUser("lan")) out.push_back(p.receipt);
+        return out;
+    }
+    std::shared_ptr<TransactionView> openPurchasesTab() {
+        auto profile = std::make_shared<ProfileHost>();
+        auto tab = std::make_shared<TransactionView>();
+        profile->setTransactionView(tab);
+        program->navigation().pushViewController(profile, true);
+        settle();
+        profile->view()->addSubview(tab->view());
+        tab->view()->setFrame(ui::Rect(0, 40, 480, 260));  // under the top bar
+        return tab;
+    }
+
+    std::shared_ptr<StandinTienLen> tienLen;
+    std::shared_ptr<StandinMoney> money;
+};
+
+TEST_F(MoneyRoadTest, EveryChannelThenAStorePurchaseRecordedSentCreditedAndRemoved) {
+    signInFromTheLoginScreen("lan", "hoa sen");
+    auto topUp = openTopUp();
+    ASSERT_TRUE(topUp);
+    // Six channels of the server, two store rows of the payment options.
+    ASSERT_EQ(topUp->tableView()->numberOfRowsInSection(0), 8);
+    EXPECT_EQ(topUp->listMoney[6]->type(), 5);
+
+    // SMS: the syntax to send by hand.
+    tapRow(*topUp, 0);
+    EXPECT_NE(dialogText().find("ZUNO NAP lan"), std::string::npos);
+    press(true);
+
+    // A direct charge, confirmed.
+    tapRow(*topUp, 1);
+    answer(topUp->listMoney[1]->info(), true);
+    answer("50,000 Xu were added.", true);
+    EXPECT_EQ(balance(), kStart + 50000);
+    EXPECT_EQ(shownBalance(), kStart + 50000);
+
+    // A bad scratch card, then a good one.
+    for (auto [serial, pin] : {std::pair{"0000", "1111"}, std::pair{StandinMoney::kGoodSerial, StandinMoney::kGoodPin}}) {
+        tapRow(*topUp, 2);
+        ASSERT_TRUE(topUp->gateView->txfSerial->isFirstResponder());
+        type(serial);
+        tap(*topUp->gateView->txfID);
+        type(pin);
+        tap(*topUp->gateView->btnOK);
+        settle();
+        if (std::string(serial) == "0000") answer(StandinMoney::kCardRefused, false);
+    }
+    answer("Your card added 100,000 Xu.", true);
+    EXPECT_EQ(balance(), kStart + 150000);
+
+    // The store: the sandbox asks, the receipt is recorded, sent and credited, and the entry goes.
+    tapRow(*topUp, 6);
+    answer("Buy vn.zuno.online.xu100k? No real money is taken.", true);
+    ASSERT_TRUE(pump([&] { return balance() == kStart + 250000; }));
+    ASSERT_TRUE(pump([] { return dialogText() == "Thank you: 100000 Xu were added."; })) << dialogText();
+    EXPECT_TRUE(storedReceipts().empty());
+    EXPECT_EQ(shownBalance(), kStart + 250000);
+    press(true);
+    EXPECT_EQ(money->creditedReceipts(), 1u);
+
+    // A payment cancelled in the store: no alert, nothing recorded.
+    tapRow(*topUp, 7);
+    ASSERT_TRUE(pump([] { return dialogText().find("xu500k") != std::string::npos; }));
+    press(false);
+    settle();
+    EXPECT_EQ(dialogText(), "");
+    EXPECT_TRUE(storedReceipts().empty());
+}
+
+TEST_F(MoneyRoadTest, ALostReplyLeavesTheEntryForOneResendThatCreditsNothingTwice) {
+    signInFromTheLoginScreen("lan", "hoa sen");
+    auto topUp = openTopUp();
+    ASSERT_TRUE(topUp);
+    money->dropNextResult();
+    program->sandboxStore()->script(app::SandboxStore::Answer::Approve);
+    tapRow(*topUp, 6);
+    ASSERT_TRUE(pump([&] { return balance() == kStart + 100000; }));  // credited, answer lost
+    settle();
+    ASSERT_EQ(storedReceipts().size(), 1u);
+    EXPECT_EQ(shownBalance(), kStart);
+
+    // The purchases tab sends it again: already credited (status 2), settled, no second credit.
+    topUp->doExit(nullptr);
+    auto tab = openPurchasesTab();
+    ASSERT_EQ(tab->transactionList.size(), 1u);
+    tab->resendRow(0);
+    answer("This purchase was credited already.", true);
+    EXPECT_TRUE(storedReceipts().empty());
+    EXPECT_TRUE(tab->transactionList.empty());
+    EXPECT_EQ(balance(), kStart + 100000);
+    EXPECT_EQ(shownBalance(), kStart + 100000);
+    EXPECT_FALSE(tab->hud && tab->hud->superviewPointer());
+}
+
+TEST_F(MoneyRoadTest, AStopBeforeTheStoreHeardBackStoresTwiceAndOneResendSettlesBoth) {
+    signInFromTheLoginScreen("lan", "hoa sen");
+    const std::string storeFile = sys::dataFolder() + "/" + app::SandboxStore::kFileName;
+    // Bought with no top-up screen open: the receipt waits for a re-send.
+    program->sandboxStore()->script(app::SandboxStore::Answer::Approve);
+    currentPurchaseName() = "100,000 Xu";
+    ZunoIAPHelper::sharedHelper()->buyProductIdentifier("vn.zuno.online.xu100k");
+    // The store kept it unfinished; the program stops before finishing it.
+    const std::string unfinished = storeFile + ".unfinished";
+    std::filesystem::copy_file(storeFile, unfinished, std::filesystem::copy_options::overwrite_existing);
+    ASSERT_TRUE(pump([] { return storedReceipts().size() == 1; }));
+    relaunchProgram();
+    std::filesystem::copy_file(unfinished, storeFile, std::filesystem::copy_options::overwrite_existing);
+    relaunchProgram();
+    // At launch the store reports it again: a second copy of the same receipt.
+    ASSERT_TRUE(pump([] { return storedReceipts().size() == 2; }));
+    EXPECT_EQ(storedReceipts()[0], storedReceipts()[1]);
+    EXPECT_TRUE(program->sandboxStore()->unfinished().empty());
+
+    signInFromTheLoginScreen("lan", "hoa sen");
+    auto tab = openPurchasesTab();
+    ASSERT_EQ(tab->transactionList.size(), 2u);
+    tab->resendRow(1);
+    answer("Thank you: 100000 Xu were added.", true);
+    EXPECT_TRUE(storedReceipts().empty());
+    EXPECT_EQ(balance(), kStart + 100000);
+}
+
+TEST_F(MoneyRoadTest, ATransferAPresentAndAnAvatar) {
+    signInFromTheLoginScreen("lan", "hoa sen");
+    auto menu = waitForTop<MainView>();
+    ASSERT_TRUE(menu);
+
+    // A transfer to hoa from a sheet over the menu.
+    auto sheet = std::make_shared<TransferMoneyView>();
+    menu->view()->addSubview(sheet->view());
+    sheet->viewWillAppear(false);
+    settle();
+    type("hoa");
+    tap(*sheet->txtMoney);
+    type("20000");
+    tap(*sheet->btnOK);
+    answer("You gave hoa 20000 Xu.", true);
+    EXPECT_EQ(balance(), kStart - 20000);
+    EXPECT_EQ(signIn->balance(4712), 21000);
+    EXPECT_EQ(shownBalance(), kStart - 20000);
+
+    // A present opened from the profile's assets.
+    auto profile = std::make_shared<ProfileHost>();
+    program->navigation().pushViewController(profile, true);
+    settle();
+    profile->view()->addSubview(profile->assetsView->view());
+    profile->assetsView->view()->setFrame(ui::Rect(0, 40, 480, 260));  // under the top bar
+    GlobalService::getInstance().requestUserItemsEvent();
+    ASSERT_TRUE(pump([&] { return profile->assetsView->myAssets.size() == 2; }));
+    settle();
+    tap(*profile->assetsView->myTableView->cellForRowAtIndexPath({0, 0}));
+    answer("The present held 20000 Xu.", true);
+    EXPECT_EQ(profile->assetsView->myAssets.size(), 1u);
+    EXPECT_EQ(balance(), kStart);
+    EXPECT_EQ(shownBalance(), kStart);
+
+    // The flat avatar shop, pushed: Cat for 20,000.
+    auto shop = std::make_shared<AvatarView>();
+    program->navigation().pushViewController(shop, true);
+    ASSERT_TRUE(pump([&] { return shop->listAvatars().size() == 5 && shop->listAvatars()[1]->img(); }));
+    settle();
+    tap(*shop->tableView()->cellForRowAtIndexPath({0, 1}));
+    ASSERT_TRUE(pump([] { return !dialogText().empty(); }));
+    press(true);
+    answer(Resources::getInstance().textForKey("ZUNO_buyAvatarOK"), true);
+    EXPECT_EQ(balance(), kStart - 20000);
+    EXPECT_EQ(UIController::myInfo()->avatar(), 11);
+    EXPECT_EQ(shownBalance(), kStart - 20000);
+}
+
+class MoneyGiftRoadTest : public MoneyRoadTest {
+protected:
+    double invitationDelay() const override { return 1; }
+};
+
+TEST_F(MoneyGiftRoadTest, AGiftFliesToTheRobotsSeat) {
+    UIController::setInviting(true);
+    signInFromTheLoginScreen("lan", "hoa sen");
+    ASSERT_TRUE(pump([] { return dialogText() == StandinTienLen::kInvitation; })) << dialogText();
+    press(true);
+    auto table = waitForTop<TienLenView>();
+    ASSERT_TRUE(table);
+    ASSERT_TRUE(pump([&] { return table->getSeatFromID(StandinTienLen::kRobotId) >= 0; }));
+    settle();
+
+    // The robot's seat menu, then its present button.
+    ui::Button seat;
+    seat.setTag(table->getSeatFromID(StandinTienLen::kRobotId));
+    table->showPlayerDetail(&seat);
+    settle();
+    tap(*table->optionView->btnPresentGift);
+    auto gifts = std::dynamic_pointer_cast<menuGift>(table->viewGift);
+    ASSERT_TRUE(gifts);
+    ASSERT_TRUE(pump([&] { return !gifts->viewControllers.empty() && gifts->viewControllers[0]; }));
+    settle();
+    EXPECT_EQ(gifts->listGifts.size(), 2u);
+    EXPECT_EQ(gifts->pageControl->numberOfPages(), 2);  // 13 flowers
+    auto page = gifts->viewControllers[0];
+    ASSERT_EQ(page->view()->subviews().size(), 20u);  // ten buttons and their prices
+    tap(*page->view()->subviews()[2]);  // Tulip, 2,000
+    auto robot = [&] { return table->currentControlPlayer(); };
+    ASSERT_TRUE(pump([&] { return robot() && robot()->gifts().size() == 1; }));
+    EXPECT_EQ(balance(), kStart - 2000);
+}
+
+}  // namespace

@@ -1,0 +1,407 @@
+#include "standin-server/StandinMoney.h"
+
+#include <algorithm>
+
+#include "platform/core/AtomicFile.h"
+#include "platform/core/Base64.h"
+
+namespace zuno::standin {
+
+namespace {
+constexpr int8_t CMD_TRANSFER = 17, CMD_AVATAR = 38, CMD_AVATAR_LIST = 39, CMD_BUY_AVATAR = 43, CMD_TOP_UP_LIST = 44,
+                 SC_NOTICE = 45, CMD_CHARGE = 71, CMD_PICTURE = 79, CMD_SHOP = 101;
+constexpr int8_t SUB_CATEGORIES = 1, SUB_GIVE_GIFT = 7, SUB_GIFT_CATEGORIES = 14, SUB_GIFT_PAGE = 15,
+                 SUB_PRESENTS = 16, SUB_OPEN_PRESENT = 17;
+constexpr int8_t kStoreChannel = 5;
+constexpr int kGiftsPerPage = 10;
+constexpr int32_t kPresentPicture = 701;
+constexpr const char* kSandboxPrefix = "ZUNO-SANDBOX-RECEIPT;";
+
+struct Channel {
+    int8_t type;
+    int8_t subId;
+    const char* info;
+    const char* smsContent;
+    const char* smsTo;
+};
+const Channel kChannels[] = {
+    {0, 0, "SMS: 15,000 Xu", "ZUNO NAP ", "8785"},
+    {1, 1, "Direct charge: 50,000 Xu from your account", "", ""},
+    {2, 2, "Scratch card", "", ""},
+    {3, 0, "Bank transfer (coming soon)", "", ""},
+    {4, 3, "Hotline", "Call the hotline to top up?", "19001234"},
+    {9, 0, "A channel of a newer version", "", ""},
+};
+
+bool hasSubId(int8_t type) { return type == 1 || type == 2 || type == 4; }
+
+struct Avatar {
+    int16_t id;
+    const char* name;
+    int32_t price;
+};
+const Avatar kAvatars[] = {
+    {0, "Classic", 0}, {11, "Cat", 20000}, {12, "Robot", 50000}, {13, "Star", 150000}, {14, "Crown", 5000000},
+};
+
+std::vector<StandinMoney::GiftItem> allGifts() {
+    static const char* const flowers[] = {"Rose",  "Tulip",    "Lily",   "Lotus",     "Orchid",  "Daisy",  "Peony",
+                                          "Aster", "Camellia", "Violet", "Sunflower", "Jasmine", "Magnolia"};
+    static const char* const drinks[] = {"Tea", "Coffee", "Juice", "Coconut"};
+    std::vector<StandinMoney::GiftItem> items;
+    for (int i = 0; i < 13; ++i) items.push_back({1001 + i, flowers[i], 1000 * (i + 1), StandinMoney::kFlowers});
+    for (int i = 0; i < 4; ++i) items.push_back({1101 + i, drinks[i], 500 * (i + 1), StandinMoney::kDrinks});
+    return items;
+}
+
+// The picture file of an item, avatar or present id.
+std::string pictureName(int32_t id) {
+    if (id == kPresentPicture) return "item-present.png";
+    if (id >= 11 && id <= 14) return "item-avatar-" + std::to_string(id - 10) + ".png";
+    return "item-gift-" + std::to_string(id % 6 + 1) + ".png";
+}
+
+void writeBytes(Message& m, const std::string& bytes) {
+    for (char c : bytes) m.writeByte(static_cast<int8_t>(c));
+}
+
+Message shop(int8_t sub) {
+    Message m(CMD_SHOP);
+    m.writeByte(sub);
+    return m;
+}
+}  // namespace
+
+std::shared_ptr<StandinMoney> StandinMoney::installOn(StandinServer& server, std::shared_ptr<StandinSignIn> signIn,
+                                                      std::string pictures) {
+    std::shared_ptr<StandinMoney> money(new StandinMoney(std::move(signIn), std::move(pictures)));
+    server.on(CMD_TOP_UP_LIST, [money](StandinSession& s, Message&) { money->answerTopUpList(s); });
+    server.on(CMD_CHARGE, [money](StandinSession& s, Message& m) { money->answerCharge(s, m); });
+    server.on(CMD_TRANSFER, [money](StandinSession& s, Message& m) { money->answerTransfer(s, m); });
+    server.on(CMD_AVATAR_LIST, [money](StandinSession& s, Message&) { money->answerAvatarList(s); });
+    server.on(CMD_AVATAR, [money](StandinSession& s, Message& m) { money->answerAvatar(s, m); });
+    server.on(CMD_BUY_AVATAR, [money](StandinSession& s, Message& m) { money->answerBuyAvatar(s, m); });
+    server.on(CMD_PICTURE, [money](StandinSession& s, Message& m) { money->answerPicture(s, m); });
+    StandinServer::Handler before = server.handlerFor(CMD_SHOP);
+    server.on(CMD_SHOP, [money, before](StandinSession& s, Message& m) { money->answerShop(s, m, before); });
+    return money;
+}
+
+StandinMoney::StandinMoney(std::shared_ptr<StandinSignIn> signIn, std::string pictures)
+    : signIn_(std::move(signIn)), pictures_(std::move(pictures)) {}
+
+void StandinMoney::dropNextResult() {
+    std::lock_guard<std::mutex> lock(mutex_);
+    dropNext_ = true;
+}
+
+size_t StandinMoney::creditedReceipts() const {
+    std::lock_guard<std::mutex> lock(mutex_);
+    return creditedTransactions_.size();
+}
+
+std::vector<StandinMoney::GiftItem> StandinMoney::giftItems(int32_t category) const {
+    std::vector<GiftItem> items;
+    for (const auto& item : allGifts())
+        if (item.category == category) items.push_back(item);
+    return items;
+}
+
+void StandinMoney::answerTopUpList(StandinSession& session) {
+    Message m(CMD_TOP_UP_LIST);
+    for (const Channel& c : kChannels) {
+        m.writeByte(c.type);
+        if (hasSubId(c.type)) m.writeByte(c.subId);
+        m.writeUTF(std::string(c.info));
+        m.writeUTF(std::string(c.smsContent));
+        m.writeUTF(std::string(c.smsTo));
+    }
+    session.send(m);
+}
+
+void StandinMoney::sendResult(StandinSession& session, int8_t status, const std::string& text,
+                              const std::string& receipt, int64_t balance) {
+    {
+        std::lock_guard<std::mutex> lock(mutex_);
+        if (dropNext_) {
+            dropNext_ = false;
+            return;
+        }
+    }
+    Message m(CMD_CHARGE);
+    m.writeByte(0);
+    m.writeByte(status);
+    m.writeUTF(text);
+    m.writeUTF(receipt);
+    m.writeLong(balance);
+    session.send(m);
+}
+
+void StandinMoney::answerCharge(StandinSession& session, Message& request) {
+    auto account = signIn_->accountOf(session);
+    if (!account) return;
+    const int8_t type = request.readByte();
+    const int64_t balance = signIn_->balance(account->id).value_or(0);
+    if (type == kStoreChannel) {
+        const std::string receipt = request.readUTF().value_or(std::string());
+        const auto bytes = sys::base64Decode(receipt);
+        const std::string text = bytes ? std::string(bytes->begin(), bytes->end()) : std::string();
+        if (text.rfind(kSandboxPrefix, 0) != 0) {
+            sendResult(session, 3, kReceiptRefused, receipt, balance);
+            return;
+        }
+        // "<prefix><transaction>;<product>": the amount is the product's, "xu100k" 100,000.
+        const std::string rest = text.substr(std::string(kSandboxPrefix).size());
+        const std::string transaction = rest.substr(0, rest.find(';'));
+        const std::string product = rest.find(';') == std::string::npos ? "" : rest.substr(rest.find(';') + 1);
+        bool fresh;
+        {
+            std::lock_guard<std::mutex> lock(mutex_);
+            fresh = creditedTransactions_.insert(transaction).second;
+        }
+        if (!fresh) {
+            sendResult(session, 2, "This purchase was credited already.", receipt, balance);
+            return;
+        }
+        const int64_t amount = product.find("xu500k") != std::string::npos ? 500000 : 100000;
+        const int64_t now = signIn_->addToBalance(account->id, amount).value_or(balance);
+        sendResult(session, 1, "Thank you: " + std::to_string(amount) + " Xu were added.", receipt, now);
+        return;
+    }
+    request.readByte();  // the channel's sub id
+    const std::string charge = "charge-" + std::to_string(nextCharge_++);
+    if (type == 1) {
+        const int64_t now = signIn_->addToBalance(account->id, kDirectCharge).value_or(balance);
+        sendResult(session, 1, "50,000 Xu were added.", charge, now);
+        return;
+    }
+    if (type == 2) {
+        const std::string serial = request.available() ? request.readUTF().value_or("") : "";
+        const std::string pin = request.available() ? request.readUTF().value_or("") : "";
+        bool good = serial == kGoodSerial && pin == kGoodPin;
+        if (good) {
+            std::lock_guard<std::mutex> lock(mutex_);
+            good = usedCards_.insert(serial).second;
+        }
+        if (!good) {
+            sendResult(session, 3, kCardRefused, charge, balance);
+            return;
+        }
+        const int64_t now = signIn_->addToBalance(account->id, kScratchCardValue).value_or(balance);
+        sendResult(session, 1, "Your card added 100,000 Xu.", charge, now);
+        return;
+    }
+    sendResult(session, 3, "This channel takes no charge.", charge, balance);
+}
+
+void StandinMoney::answerTransfer(StandinSession& session, Message& request) {
+    auto from = signIn_->accountOf(session);
+    if (!from) return;
+    const std::string nick = request.readUTF().value_or(std::string());
+    const int32_t amount = request.readInt();
+    auto to = signIn_->account(nick);
+    int64_t balance = signIn_->balance(from->id).value_or(0);
+    std::string text;
+    if (!to || to->id == from->id) {
+        text = "There is no other player named " + nick + ".";
+    } else if (amount <= 0 || amount > balance) {
+        text = "You do not have that much money.";
+    } else {
+        balance = signIn_->addToBalance(from->id, -int64_t(amount)).value_or(balance);
+        signIn_->addToBalance(to->id, amount);
+        text = "You gave " + nick + " " + std::to_string(amount) + " Xu.";
+    }
+    Message m(CMD_TRANSFER);
+    m.writeLong(balance);
+    m.writeUTF(text);
+    session.send(m);
+}
+
+void StandinMoney::answerAvatarList(StandinSession& session) {
+    Message m(CMD_AVATAR_LIST);
+    for (const Avatar& a : kAvatars) {
+        m.writeShort(a.id);
+        m.writeUTF(std::string(a.name));
+        m.writeInt(a.price);
+    }
+    session.send(m);
+}
+
+void StandinMoney::answerAvatar(StandinSession& session, Message& request) {
+    const int16_t id = request.readShort();
+    const auto bytes = sys::readWholeFile(pictures_ + "/" + pictureName(id));
+    if (!bytes || bytes->size() > 32767) return;
+    Message m(CMD_AVATAR);
+    m.writeShort(id);
+    m.writeShort(static_cast<int16_t>(bytes->size()));
+    writeBytes(m, *bytes);
+    session.send(m);
+}
+
+void StandinMoney::answerBuyAvatar(StandinSession& session, Message& request) {
+    auto account = signIn_->accountOf(session);
+    if (!account) return;
+    const int16_t id = request.readShort();
+    auto avatar = std::find_if(std::begin(kAvatars), std::end(kAvatars), [id](const Avatar& a) { return a.id == id; });
+    const int64_t balance = signIn_->balance(account->id).value_or(0);
+    if (avatar == std::end(kAvatars) || avatar->price > balance) {
+        Message m(SC_NOTICE);
+        m.writeByte(0);
+        m.writeUTF(std::string("You cannot buy that avatar."));
+        session.send(m);
+        return;
+    }
+    signIn_->addToBalance(account->id, -int64_t(avatar->price));
+    if (auto updated = signIn_->accountWithId(account->id)) {
+        updated->avatar = id;
+        signIn_->updateAccount(*updated);
+    }
+    Message m(CMD_BUY_AVATAR);
+    m.writeShort(id);
+    session.send(m);
+}
+
+void StandinMoney::answerPicture(StandinSession& session, Message& request) {
+    const int8_t type = request.readByte();
+    const int32_t id = request.readInt();
+    const auto bytes = sys::readWholeFile(pictures_ + "/" + pictureName(id));
+    if (!bytes || bytes->size() > 32767) return;
+    Message m(CMD_PICTURE);
+    m.writeByte(type);
+    m.writeInt(id);
+    m.writeShort(static_cast<int16_t>(bytes->size()));
+    writeBytes(m, *bytes);
+    session.send(m);
+}
+
+void StandinMoney::answerShop(StandinSession& session, Message& request, const StandinServer::Handler& before) {
+    const int32_t start = request._idx();
+    const int8_t sub = request.readByte();
+    if (sub == SUB_CATEGORIES) {
+        const int32_t category = request.readInt();
+        if (category == kGiftCategory) {
+            Message m = shop(SUB_GIFT_CATEGORIES);
+            for (auto [id, name] : {std::pair{kFlowers, "Flowers"}, std::pair{kDrinks, "Drinks"}}) {
+                m.writeInt(id);
+                m.writeUTF(std::string(name));
+                m.writeInt(kGiftCategory);
+            }
+            session.send(m);
+            return;
+        }
+    } else if (sub == SUB_GIFT_PAGE) {
+        answerGiftPage(session, request);
+        return;
+    } else if (sub == SUB_GIVE_GIFT) {
+        answerBuyGift(session, request);
+        return;
+    } else if (sub == SUB_PRESENTS) {
+        answerPresents(session);
+        return;
+    } else if (sub == SUB_OPEN_PRESENT) {
+        answerOpenPresent(session, request);
+        return;
+    }
+    request.set_idx(start);
+    if (before) before(session, request);
+}
+
+void StandinMoney::answerGiftPage(StandinSession& session, Message& request) {
+    const int32_t category = request.readInt();
+    const int page = request.readByte();
+    const auto items = giftItems(category);
+    Message m = shop(SUB_GIFT_PAGE);
+    m.writeInt(category);
+    m.writeInt(static_cast<int32_t>((items.size() + kGiftsPerPage - 1) / kGiftsPerPage));
+    for (size_t i = size_t(std::max(page, 0)) * kGiftsPerPage; i < items.size() && i < size_t(page + 1) * kGiftsPerPage; ++i) {
+        m.writeInt(items[i].id);
+        m.writeUTF(items[i].name);
+        m.writeInt(items[i].price);
+    }
+    session.send(m);
+}
+
+void StandinMoney::answerBuyGift(StandinSession& session, Message& request) {
+    auto buyer = signIn_->accountOf(session);
+    if (!buyer) return;
+    request.readByte();  // room
+    request.readByte();  // table
+    const int32_t itemId = request.readInt();
+    const int32_t toUser = request.readInt();
+    const auto items = allGifts();
+    auto item = std::find_if(items.begin(), items.end(), [itemId](const GiftItem& g) { return g.id == itemId; });
+    const int64_t balance = signIn_->balance(buyer->id).value_or(0);
+    if (item == items.end() || item->price > balance) {
+        Message m = shop(SUB_GIVE_GIFT);
+        m.writeByte(1);
+        m.writeUTF(std::string("You do not have enough money for this gift."));
+        session.send(m);
+        return;
+    }
+    signIn_->addToBalance(buyer->id, -int64_t(item->price));
+    // Announced to the table: the buyer, and the receiver when a person is connected.
+    Message m = shop(SUB_GIVE_GIFT);
+    m.writeByte(0);
+    m.writeInt(buyer->id);
+    m.writeInt(itemId);
+    m.writeInt(toUser);
+    session.send(m);
+    if (toUser != buyer->id) signIn_->sendTo(toUser, m);
+}
+
+std::vector<StandinMoney::Present>& StandinMoney::presentsOf(int32_t accountId) {
+    auto found = presents_.find(accountId);
+    if (found != presents_.end()) return found->second;
+    auto& list = presents_[accountId];
+    list.push_back({nextPresentId_++, kPresentPicture, "Lucky envelope"});
+    list.push_back({nextPresentId_++, kPresentPicture, "Birthday present"});
+    return list;
+}
+
+void StandinMoney::givePresent(int32_t accountId, std::string name) {
+    std::lock_guard<std::mutex> lock(mutex_);
+    presentsOf(accountId).push_back({nextPresentId_++, kPresentPicture, std::move(name)});
+}
+
+void StandinMoney::answerPresents(StandinSession& session) {
+    auto account = signIn_->accountOf(session);
+    if (!account) return;
+    Message m = shop(SUB_PRESENTS);
+    std::lock_guard<std::mutex> lock(mutex_);
+    for (const Present& p : presentsOf(account->id)) {
+        m.writeInt(p.id);
+        m.writeInt(p.picture);
+        m.writeUTF(p.name);
+        m.writeUTF(std::string("Open it for ") + std::to_string(kPresentMoney) + " Xu.");
+    }
+    session.send(m);
+}
+
+void StandinMoney::answerOpenPresent(StandinSession& session, Message& request) {
+    auto account = signIn_->accountOf(session);
+    if (!account) return;
+    const int32_t id = request.readInt();
+    bool found = false;
+    {
+        std::lock_guard<std::mutex> lock(mutex_);
+        auto& list = presentsOf(account->id);
+        auto present = std::find_if(list.begin(), list.end(), [id](const Present& p) { return p.id == id; });
+        if (present != list.end()) {
+            list.erase(present);
+            found = true;
+        }
+    }
+    Message m = shop(SUB_OPEN_PRESENT);
+    if (!found) {
+        m.writeByte(1);
+        m.writeUTF(std::string("That present was opened already."));
+    } else {
+        signIn_->addToBalance(account->id, kPresentMoney);
+        m.writeByte(0);
+        m.writeUTF(std::string("The present held ") + std::to_string(kPresentMoney) + " Xu.");
+        m.writeInt(kPresentMoney);
+    }
+    session.send(m);
+}
+
+}  // namespace zuno::standin
