@@ -275,6 +275,12 @@ void AvatarCatalogView::scrollViewDidEndDecelerating(ui::ScrollView&) { pager_.p
 
 void AvatarCatalogView::scrollViewDidEndScrollingAnimation(ui::ScrollView&) { pager_.pageControlUsed = false; }
 
+ui::ImagePtr AvatarCatalogView::iconOf(int32_t itemId, bool placeholder) {
+    auto icon = Resources::getInstance().getItemImageWithKey(itemId);
+    if (!icon && placeholder) icon = ui::Image::imageNamed("item-icon.png");
+    return icon;
+}
+
 bool AvatarCatalogView::placeOnPreview(int32_t itemId, const AvatarPlacement& placement) {
     auto picture = Resources::getInstance().getItemImageWithKey(itemId);
     if (!picture) return false;

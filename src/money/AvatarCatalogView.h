@@ -126,6 +126,20 @@ protected:
     // The category's items: from the cache, else asked.
     void openCategory(const std::shared_ptr<CategoryShopInfo>& category);
     void drawCategoryRow(const std::vector<std::shared_ptr<CategoryShopInfo>>& categories, bool secondRow);
+    // Gives the items from that position on the icons the cache has (placeholders when asked); true
+    // when every one has an icon.
+    template <class ItemPtr>
+    static bool fillIconsOf(std::vector<ItemPtr>& items, size_t from, bool placeholders) {
+        bool all = true;
+        for (size_t i = from; i < items.size(); ++i) {
+            if (!items[i] || items[i]->imageIcon()) continue;
+            auto icon = iconOf(items[i]->itemId(), placeholders);
+            items[i]->setImageIcon(icon);
+            if (!icon) all = false;
+        }
+        return all;
+    }
+    static ui::ImagePtr iconOf(int32_t itemId, bool placeholder);
     void removeRow(std::vector<std::shared_ptr<ui::Button>>& row);
     void setPagerEnabled(bool on);
     void requestCategory(int32_t categoryId);

@@ -74,17 +74,7 @@ bool AvatarShopView::takeCachedItems(int32_t categoryId) {
 }
 
 bool AvatarShopView::fillIcons(size_t from, bool placeholders) {
-    if (!categorySelected) return true;
-    bool all = true;
-    auto& items = categorySelected->mutableItemList();
-    for (size_t i = from; i < items.size(); ++i) {
-        if (!items[i] || items[i]->imageIcon()) continue;
-        auto icon = Resources::getInstance().getItemImageWithKey(items[i]->itemId());
-        if (!icon && placeholders) icon = ui::Image::imageNamed("item-icon.png");
-        items[i]->setImageIcon(icon);
-        if (!icon) all = false;
-    }
-    return all;
+    return !categorySelected || fillIconsOf(categorySelected->mutableItemList(), from, placeholders);
 }
 
 void AvatarShopView::storeShownItems() {

@@ -61,15 +61,7 @@ bool AvatarStoreView::takeCachedItems(int32_t categoryId) {
 
 bool AvatarStoreView::fillIcons(size_t from, bool placeholders) {
     if (!categorySelected) return true;
-    bool all = true;
-    auto& items = categorySelected->mutableUserItemsList();
-    for (size_t i = from; i < items.size(); ++i) {
-        if (!items[i] || items[i]->imageIcon()) continue;
-        auto icon = Resources::getInstance().getItemImageWithKey(items[i]->itemId());
-        if (!icon && placeholders) icon = ui::Image::imageNamed("item-icon.png");
-        items[i]->setImageIcon(icon);
-        if (!icon) all = false;
-    }
+    const bool all = fillIconsOf(categorySelected->mutableUserItemsList(), from, placeholders);
     if (!all) sys::Log::debug("Update");
     return all;
 }
