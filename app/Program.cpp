@@ -21,6 +21,7 @@
 #include "platform/ui/Application.h"
 #include "platform/ui/TextField.h"
 #include "screens/FriendListView.h"
+#include "screens/UserDataView.h"
 #include "shell/Resources.h"
 #include "social/SNDialog.h"
 
@@ -150,6 +151,13 @@ void goBack() {
     if (auto window = ui::Application::shared().keyWindow(); window && !window->subviews().empty()) {
         if (auto dialog = std::dynamic_pointer_cast<SNDialog>(window->subviews().back())) {
             dialog->cancel();
+            return;
+        }
+    }
+    // An open editor of the personal data closes unsaved first.
+    if (auto* field = dynamic_cast<ui::TextField*>(ui::Responder::firstResponder())) {
+        if (auto personalData = std::dynamic_pointer_cast<UserDataView>(field->delegate())) {
+            personalData->cancelEditing();
             return;
         }
     }

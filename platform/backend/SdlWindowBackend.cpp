@@ -150,8 +150,15 @@ void SdlWindowBackend::handle(const SDL_Event& e) {
             }
             break;
         case SDL_MOUSEMOTION:
-            if (mouseDown_) app.touchMove({double(e.motion.x), double(e.motion.y)});
+            mouseAt_ = {double(e.motion.x), double(e.motion.y)};
+            if (mouseDown_) app.touchMove(mouseAt_);
             break;
+        case SDL_MOUSEWHEEL: {
+            // SDL counts up and right as positive; content moves on towards its end downwards.
+            const double flip = e.wheel.direction == SDL_MOUSEWHEEL_FLIPPED ? -1 : 1;
+            app.scrollWheel(mouseAt_, flip * e.wheel.x, -flip * e.wheel.y);
+            break;
+        }
         case SDL_MOUSEBUTTONUP:
             if (e.button.button == SDL_BUTTON_LEFT && mouseDown_) {
                 mouseDown_ = false;

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "platform/core/RunLoop.h"
+#include "platform/ui/Geometry.h"
 
 struct SDL_Window;
 struct SDL_Renderer;
@@ -55,6 +56,7 @@ private:
     std::unique_ptr<RasterScreen> screen_;
     uint32_t wakeEvent_ = 0;
     bool mouseDown_ = false;
+    Point mouseAt_;  // where the mouse last moved, for the wheel
     int frames_ = 0;
 };
 

@@ -1,5 +1,7 @@
 #include "platform/ui/Application.h"
 
+#include "platform/ui/ScrollView.h"
+
 #include <algorithm>
 
 #include "platform/core/Log.h"
@@ -74,6 +76,18 @@ bool Application::openURL(const std::string& url) {
 
 bool Application::canOpenURL(const std::string& url) const {
     return urlOpener_ ? !url.empty() : sys::UrlOpener::canOpenURL(url);
+}
+
+void Application::scrollWheel(Point p, double notchesX, double notchesY) {
+    for (auto it = windows_.rbegin(); it != windows_.rend(); ++it) {
+        const auto& w = *it;
+        if (w->isHidden()) continue;
+        auto hit = w->hitTest(w->pointFromSuperview(p), nullptr);
+        if (!hit) continue;
+        for (View* v = hit.get(); v; v = v->superviewPointer())
+            if (auto* scroll = dynamic_cast<ScrollView*>(v); scroll && scroll->scrollByWheel(notchesX, notchesY)) return;
+        return;
+    }
 }
 
 void Application::touchDown(Point p) {

@@ -75,6 +75,8 @@ public:
 
     // Input from a backend, in the coordinates of the 480 x 320 screen: touches go to the top window,
     // key input to the first responder.
+    // The mouse wheel turned over that point: the innermost scroll view there that can move takes it.
+    void scrollWheel(Point p, double notchesX, double notchesY);
     void touchDown(Point p);
     void touchMove(Point p);
     void touchUp(Point p);

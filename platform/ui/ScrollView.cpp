@@ -65,6 +65,34 @@ void ScrollView::setContentOffset(Point p, bool animated) {
     animateTo(p, std::nullopt, kScrollAnimation);
 }
 
+bool ScrollView::scrollByWheel(double notchesX, double notchesY) {
+    if (!scrollEnabled_) return false;
+    // A sideways-only content takes the vertical wheel as sideways.
+    if (notchesX == 0 && canScrollHorizontally() && !canScrollVertically()) std::swap(notchesX, notchesY);
+    const Size page = bounds().size;
+    // Turns in quick succession count from where the last one is going.
+    const double now = sys::RunLoop::main().now();
+    const Point from = timer_ && now < wheelUntil_ ? wheelTarget_ : contentOffset();
+    Point target = from;
+    if (paging_) {
+        if (notchesX != 0 && page.width > 0)
+            target.x = (std::round(target.x / page.width) + (notchesX > 0 ? 1 : -1)) * page.width;
+        if (notchesY != 0 && page.height > 0)
+            target.y = (std::round(target.y / page.height) + (notchesY > 0 ? 1 : -1)) * page.height;
+    } else {
+        target.x += notchesX * kWheelLine;
+        target.y += notchesY * kWheelLine;
+    }
+    const Point min = minimumOffset(), max = maximumOffset();
+    target.x = std::clamp(target.x, min.x, max.x);
+    target.y = std::clamp(target.y, min.y, max.y);
+    if (target == from) return false;
+    setContentOffset(target, paging_);
+    wheelTarget_ = target;
+    wheelUntil_ = now + kSettleSeconds;
+    return true;
+}
+
 void ScrollView::scrollRectToVisible(const Rect& r, bool animated) {
     Rect b = bounds();
     Point target = b.origin;

@@ -106,6 +106,12 @@ public:
     virtual void panMoved(Point windowPoint);
     virtual void panEnded(Point windowPoint, bool cancelled);
 
+    // A turn of the mouse wheel over the content, in notches (positive: towards the end). A paging
+    // scroll view moves one page per turn, sideways when it only scrolls sideways; others move a few
+    // lines. False when the content cannot move that way (the wheel then goes to an outer one).
+    bool scrollByWheel(double notchesX, double notchesY);
+    static constexpr double kWheelLine = 30;
+
     Point minimumOffset() const;
     Point maximumOffset() const;
     // The speed of the content after the last drag or flick, in points per second (0 when still).
@@ -146,6 +152,8 @@ private:
     std::weak_ptr<ScrollViewDelegate> delegate_;
     sys::RunLoop::TimerId timer_ = 0;
     sys::RunLoop::TimerId indicatorTimer_ = 0;
+    Point wheelTarget_;
+    double wheelUntil_ = -1;
 };
 
 }  // namespace zuno::ui

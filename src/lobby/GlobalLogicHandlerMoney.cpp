@@ -426,7 +426,10 @@ void GlobalLogicHandler::onBuyAvatarSuccess(int32_t totalPayment) {
 }
 
 void GlobalLogicHandler::onBuyAvatarFail(Text reason) {
-    onMainThread([reason = reason.value_or(std::string())] { shell()->startCancelDlg(reason); });
+    onMainThread([reason = reason.value_or(std::string())] {
+        if (auto shop = topScreenAs<ItemShopScreen>()) shop->onMyBuyAvatarFail();
+        shell()->startCancelDlg(reason);
+    });
 }
 
 void GlobalLogicHandler::onDeleteItemFail(Text reason) {

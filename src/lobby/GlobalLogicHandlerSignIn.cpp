@@ -97,6 +97,8 @@ void GlobalLogicHandler::loginSuccess() {
 }
 
 void GlobalLogicHandler::onSetMyUserData() {
+    // Only the confirmation of the update that changed the password replaces it.
+    if (!GlobalService::getInstance().takeConfirmedUpdateChangedPassword()) return;
     auto& defaults = sys::UserDefaults::standard();
     // Only an update that changed the password kept the new one aside for this moment.
     std::optional<std::string> newPass = defaults.stringForKey("ZUNO_LOGIN_NEWPASS");

@@ -71,6 +71,7 @@ int8_t GlobalService::PROVIDER() { return classState().provider; }
 void GlobalService::setPROVIDER(int8_t provider) { classState().provider = provider; }
 
 void GlobalService::connect() {
+    forgetUnconfirmedUpdates();
     auto client = MobileClient::getInstance();
     client->setHandler(&GlobalMessageHandler::getInstance());
     client->connectToHost(IP(), static_cast<uint16_t>(PORT()));

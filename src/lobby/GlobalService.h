@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <deque>
 #include <functional>
 #include <memory>
 #include <mutex>
@@ -122,6 +123,11 @@ public:
     // The personal data; the old and new passwords follow only for a password change, which alone
     // keeps the new password aside until the server confirms it.
     void updateDateProfileWithUser(const User& user);
+    // The server confirms profile updates in the order they were sent: whether the oldest update not
+    // yet confirmed carried a password change (false when none is waiting). Taking it forgets it.
+    bool takeConfirmedUpdateChangedPassword();
+    // A new connection confirms nothing sent over an earlier one.
+    void forgetUnconfirmedUpdates();
     void requestUserData();
     void requestUserAchievementWithGameId(int8_t gameId);
 
@@ -205,6 +211,7 @@ private:
 
     mutable std::mutex mutex_;
     std::weak_ptr<ConnectOKListener> connectOKListener_;
+    std::deque<bool> unconfirmedUpdates_;  // per profile update sent: it changed the password
     // Stands for this service as a composer's delegate.
     std::shared_ptr<sys::MessageComposeDelegate> ownSMSDelegate_;
 };

@@ -24,6 +24,10 @@ void GlobalService::requestRegisterWithUsername(const std::optional<std::string>
 void GlobalService::updateDateProfileWithUser(const User& user) {
     // Kept aside until the server confirms the change; a plain profile edit must leave it alone.
     if (user.isChangePass()) sys::UserDefaults::standard().setObject(textValue(user.newPass()), "ZUNO_LOGIN_NEWPASS");
+    {
+        std::lock_guard<std::mutex> lock(mutex_);
+        unconfirmedUpdates_.push_back(user.isChangePass());
+    }
     send(41, [&](Message& m) {
         writeTextInPlace(m, user.fullname());
         m.writeByte(user.gender());
@@ -38,6 +42,19 @@ void GlobalService::updateDateProfileWithUser(const User& user) {
             m.writeUTF(user.newPass());
         }
     });
+}
+
+bool GlobalService::takeConfirmedUpdateChangedPassword() {
+    std::lock_guard<std::mutex> lock(mutex_);
+    if (unconfirmedUpdates_.empty()) return false;
+    const bool changed = unconfirmedUpdates_.front();
+    unconfirmedUpdates_.pop_front();
+    return changed;
+}
+
+void GlobalService::forgetUnconfirmedUpdates() {
+    std::lock_guard<std::mutex> lock(mutex_);
+    unconfirmedUpdates_.clear();
 }
 
 void GlobalService::requestUserData() {

@@ -149,6 +149,8 @@ public:
     virtual std::shared_ptr<WardrobeTab> storeView() const = 0;
     virtual std::shared_ptr<PurchasesTab> transactionView() const = 0;
     virtual std::shared_ptr<ProvincePicker> proView() const = 0;
+    // The gender of the user whose items the wardrobe shows, once known.
+    virtual std::optional<int8_t> profileUserGender() const { return std::nullopt; }
 };
 
 }  // namespace zuno

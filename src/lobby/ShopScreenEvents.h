@@ -45,7 +45,11 @@ public:
     virtual void onMyListUsingAvatar(std::vector<std::shared_ptr<UsingAvatar>> items) = 0;
     // The payment of a completed purchase.
     virtual void onMyBuyAvatarSuccess(int32_t payment) = 0;
+    // The server refused the purchase.
+    virtual void onMyBuyAvatarFail() {}
     virtual void onMyUserDataWithUser(UserPtr user) = 0;
+    // The gender of the user whose items the shop shows, once known.
+    virtual std::optional<int8_t> shopUserGender() const { return std::nullopt; }
 };
 
 // The wardrobe, a tab of the own profile.

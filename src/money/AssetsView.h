@@ -10,6 +10,7 @@
 #include "platform/ui/Label.h"
 #include "platform/ui/TableView.h"
 #include "platform/ui/TableViewCell.h"
+#include "screens/ProfileTabs.h"
 #include "shell/ZunoViewController.h"
 
 namespace zuno {
@@ -29,7 +30,7 @@ public:
 
 // The player's presents and event items (a tab of the own profile): a tap opens one on the server,
 // and an opening the server accepts removes it.
-class AssetsView : public ZunoViewController, public ui::TableViewDataSource, public ui::TableViewDelegate {
+class AssetsView : public ZunoViewController, public OwnedItemsTab, public ui::TableViewDataSource, public ui::TableViewDelegate {
     ZUNO_BINDINGS
 public:
     static constexpr double kRowHeight = 50;
@@ -39,11 +40,11 @@ public:
 
     void viewDidLoad() override;
 
-    void updateViewWithAssets(std::vector<std::shared_ptr<Asset>> assets);
+    void updateViewWithAssets(std::vector<std::shared_ptr<Asset>> assets) override;
     // Every row drawn on a fresh cell until the last one.
     void forceReloadTableView();
     // Removes the asset just opened.
-    void deleteAsset();
+    void deleteAsset() override;
 
     int numberOfRowsInSection(ui::TableView& table, int section) override;
     std::shared_ptr<ui::TableViewCell> cellForRowAtIndexPath(ui::TableView& table, ui::IndexPath path) override;

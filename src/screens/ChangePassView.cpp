@@ -79,10 +79,12 @@ void ChangePassView::doChangePass() {
         } else if (newPass.empty() || newPass != txtConfirmNewPass->text()) {
             refuse("ZUNO_invalidNewPass");
         } else if (userData) {
-            userData->setIsChangePass(true);
-            userData->setOldPass(oldPass);
-            userData->setNewPass(newPass);
-            GlobalService::getInstance().updateDateProfileWithUser(*userData);
+            // A copy: the record the profile keeps must not carry the change into later saves.
+            User change = *userData;
+            change.setIsChangePass(true);
+            change.setOldPass(oldPass);
+            change.setNewPass(newPass);
+            GlobalService::getInstance().updateDateProfileWithUser(change);
         }
     }
     slideOut();

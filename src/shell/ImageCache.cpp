@@ -1,6 +1,7 @@
 #include "shell/ImageCache.h"
 
 #include <algorithm>
+#include <atomic>
 #include <string>
 
 #include "platform/core/Log.h"
@@ -128,10 +129,20 @@ void ImageCache::setAssetWithImage(ui::ImagePtr image, int32_t assetId) {
     }
 }
 
+namespace {
+// A burst of pictures is written to disk once, at the end of the run loop's turn.
+std::atomic<bool> itemSyncPending{false};
+}  // namespace
+
 void ImageCache::setItemWithImage(const sys::Data& data, int32_t itemId) {
     auto& defaults = sys::UserDefaults::standard();
     defaults.setObject(sys::Value(data), std::to_string(itemId));
-    defaults.synchronize();
+    if (!itemSyncPending.exchange(true)) {
+        sys::RunLoop::main().post([] {
+            itemSyncPending = false;
+            sys::UserDefaults::standard().synchronize();
+        });
+    }
     ui::ImageViewPtr waiting;
     {
         std::lock_guard<std::mutex> lock(mutex_);

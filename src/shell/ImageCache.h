@@ -37,7 +37,8 @@ public:
     // An asset picture arrived: kept, and put on the view waiting for it, which keeps waiting.
     void setAssetWithImage(ui::ImagePtr image, int32_t assetId);
 
-    // A shop item's full picture arrived: saved in the user defaults, so it outlives the run.
+    // A shop item's full picture arrived: saved in the user defaults, so it outlives the run. The
+    // defaults are written once per run-loop turn, however many pictures arrive in it.
     void setItemWithImage(const sys::Data& data, int32_t itemId);
     // The saved picture of the item; when there is none, the server is asked once per run and
     // nullptr answers until the picture arrives.

@@ -1,6 +1,8 @@
 #include "shell/ShellLobbyUi.h"
 
 #include "lobby/GameRegistry.h"
+#include "lobby/LobbyScreenEvents.h"
+#include "lobby/ShopScreenEvents.h"
 #include "platform/ui/ScreenFactory.h"
 #include "shell/TableScreenKinds.h"
 #include "shell/ZunoOnlineAppDelegate.h"
@@ -52,6 +54,16 @@ void ShellLobbyUi::pushScreen(const std::shared_ptr<ui::ViewController>& screen,
 
 void ShellLobbyUi::onOpenMessage() {
     if (auto delegate = ZunoOnlineAppDelegate::current()) delegate->onOpenMessage(nullptr);
+}
+
+std::optional<int8_t> ShellLobbyUi::shopScreenUserGender() const {
+    auto shop = std::dynamic_pointer_cast<ItemShopScreen>(topScreen());
+    return shop ? shop->shopUserGender() : std::nullopt;
+}
+
+std::optional<int8_t> ShellLobbyUi::profileScreenUserGender() const {
+    auto profile = std::dynamic_pointer_cast<ProfileScreen>(topScreen());
+    return profile ? profile->profileUserGender() : std::nullopt;
 }
 
 }  // namespace zuno

@@ -20,6 +20,8 @@ public:
     void pushScreen(const std::shared_ptr<ui::ViewController>& screen, bool animated) override;
     // The unread-mail button of the session logic opens the mailbox as the top bar's does.
     void onOpenMessage() override;
+    std::optional<int8_t> shopScreenUserGender() const override;
+    std::optional<int8_t> profileScreenUserGender() const override;
 };
 
 }  // namespace zuno

@@ -67,6 +67,7 @@ enum class Kind {
     Occupancy,     // a = 0 end mark, 1 full cell, 2 empty cell
     Flag,          // language badge: text = code
     Slider,        // poker slider thumb
+    FigurePart,    // one layer of the layered avatar figure: a = 0 body, 1 hair, 2 shirt, 3 trousers, 4 shoes, 5 hat
 };
 
 struct Picture {
@@ -124,6 +125,12 @@ void paintFace(cairo_t* cr, const Picture& p);
 void paintBadge(cairo_t* cr, const Picture& p);
 void paintMedal(cairo_t* cr, const Picture& p);
 void paintLogo(cairo_t* cr, const Picture& p);
+void paintFigurePart(cairo_t* cr, const Picture& p);
+// Where each part of the figure lies in its 48 x 88 frame (body, hair, shirt, trousers, shoes, hat).
+struct FigureCrop {
+    int x, y, w, h;
+};
+extern const FigureCrop kFigureCrops[6];
 void paintAvatar(cairo_t* cr, const Picture& p);
 void paintSeat(cairo_t* cr, const Picture& p);
 void paintTableTop(cairo_t* cr, const Picture& p);

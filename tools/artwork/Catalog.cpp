@@ -59,6 +59,21 @@ void screens(Add add) {
     with(add("zuno", 128, 56, Kind::Logo), Tone::Gold).text = "ZUNO";
     with(add("onlinezuno", 50, 12, Kind::Logo), Tone::Ice).text = "ONLINE";
     add("av0", 50, 50, Kind::Avatar);
+    // An item page's icon while the item's own picture has not come.
+    with(add("item-icon", 40, 60, Kind::Icon), Tone::Slate, Glyph::Bag);
+    // The layers of the avatar figure the stand-in server sells: each part at twice its place in the
+    // figure's 48 x 88 frame, so parts placed at twice their offsets make one figure.
+    with(with(add("figure-body", 96, 176, Kind::FigurePart), Tone::Wood), "", 0);
+    const char* const parts[] = {"hair", "shirt", "trousers", "shoes", "hat"};
+    const Tone tones[] = {Tone::Coral, Tone::Sky, Tone::Jade, Tone::Plum};
+    for (int part = 0; part < 5; ++part) {
+        const FigureCrop& crop = kFigureCrops[part + 1];
+        for (int variant = 0; variant < 4; ++variant)
+            with(with(add(std::string("figure-") + parts[part] + "-" + std::to_string(variant), 2 * crop.w, 2 * crop.h,
+                          Kind::FigurePart),
+                      tones[variant]),
+                 "", part + 1);
+    }
 }
 
 void buttons(Add add) {

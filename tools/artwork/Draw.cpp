@@ -147,6 +147,7 @@ void paint(cairo_t* cr, const Picture& p) {
     case Kind::Occupancy: paintOccupancy(cr, p); break;
     case Kind::Flag: paintFlag(cr, p); break;
     case Kind::Slider: paintSlider(cr, p); break;
+    case Kind::FigurePart: paintFigurePart(cr, p); break;
     }
     cairo_restore(cr);
 }

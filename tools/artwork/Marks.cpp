@@ -338,3 +338,88 @@ void paintSlider(cairo_t* cr, const Picture& p) {
 }
 
 }  // namespace artwork
+
+namespace artwork {
+
+const FigureCrop kFigureCrops[6] = {{0, 0, 48, 88}, {13, 3, 22, 16}, {6, 27, 36, 30},
+                                    {14, 52, 20, 30}, {11, 80, 26, 8}, {10, 0, 28, 12}};
+
+// The figure's parts are drawn in one 48 x 88 frame (head at the top, feet at the bottom) at twice
+// that size; each picture holds its own part only.
+void paintFigurePart(cairo_t* cr, const Picture& p) {
+    const FigureCrop& crop = kFigureCrops[p.a >= 0 && p.a < 6 ? p.a : 0];
+    cairo_scale(cr, double(p.width) / crop.w, double(p.height) / crop.h);
+    cairo_translate(cr, -crop.x, -crop.y);
+    const ToneColours colours = tone(p.tone);
+    const Rgb ink = colours.light, edge = colours.edge;
+    auto fillAndEdge = [&](Rgb fill) {
+        setColour(cr, fill);
+        cairo_fill_preserve(cr);
+        setColour(cr, hex(0x2B1B10, 0.7));
+        cairo_set_line_width(cr, 1);
+        cairo_stroke(cr);
+    };
+    switch (p.a) {
+        case 0: {  // body: head, neck, arms and legs in skin
+            const Rgb skin = hex(0xF1C7A1);
+            cairo_arc(cr, 24, 15, 9, 0, 2 * M_PI);
+            fillAndEdge(skin);
+            roundedRect(cr, 21, 23, 6, 6, 1);
+            fillAndEdge(skin);
+            roundedRect(cr, 14, 28, 20, 28, 5);
+            fillAndEdge(skin);
+            roundedRect(cr, 7, 30, 7, 26, 3);
+            fillAndEdge(skin);
+            roundedRect(cr, 34, 30, 7, 26, 3);
+            fillAndEdge(skin);
+            roundedRect(cr, 15, 54, 8, 28, 3);
+            fillAndEdge(skin);
+            roundedRect(cr, 25, 54, 8, 28, 3);
+            fillAndEdge(skin);
+            setColour(cr, hex(0x2B1B10));
+            cairo_arc(cr, 20.5, 14, 1.2, 0, 2 * M_PI);
+            cairo_arc(cr, 27.5, 14, 1.2, 0, 2 * M_PI);
+            cairo_fill(cr);
+            break;
+        }
+        case 1:  // hair over the top of the head
+            cairo_arc(cr, 24, 14, 10.5, M_PI, 2 * M_PI);
+            cairo_line_to(cr, 34.5, 18);
+            cairo_line_to(cr, 30, 11);
+            cairo_line_to(cr, 18, 11);
+            cairo_line_to(cr, 13.5, 18);
+            cairo_close_path(cr);
+            fillAndEdge(ink);
+            break;
+        case 2:  // shirt: body and sleeves
+            roundedRect(cr, 12, 27, 24, 29, 4);
+            fillAndEdge(ink);
+            roundedRect(cr, 6, 28, 9, 15, 3);
+            fillAndEdge(edge);
+            roundedRect(cr, 33, 28, 9, 15, 3);
+            fillAndEdge(edge);
+            break;
+        case 3:  // trousers
+            roundedRect(cr, 14, 52, 20, 8, 2);
+            fillAndEdge(ink);
+            roundedRect(cr, 14, 56, 9.5, 25, 2);
+            fillAndEdge(ink);
+            roundedRect(cr, 24.5, 56, 9.5, 25, 2);
+            fillAndEdge(ink);
+            break;
+        case 4:  // shoes
+            roundedRect(cr, 11, 80, 13, 7, 3);
+            fillAndEdge(ink);
+            roundedRect(cr, 24, 80, 13, 7, 3);
+            fillAndEdge(ink);
+            break;
+        default:  // hat: crown and brim
+            roundedRect(cr, 16, 0.5, 16, 9, 2);
+            fillAndEdge(ink);
+            roundedRect(cr, 10, 7.5, 28, 4, 2);
+            fillAndEdge(edge);
+            break;
+    }
+}
+
+}  // namespace artwork

@@ -14,6 +14,7 @@
 #include "standin-server/StandinLobbyJoins.h"
 #include "standin-server/StandinLobbyLists.h"
 #include "standin-server/StandinMoney.h"
+#include "standin-server/StandinProfileShop.h"
 #include "standin-server/StandinRobots.h"
 #include "standin-server/StandinServer.h"
 #include "standin-server/StandinSignIn.h"
@@ -76,6 +77,8 @@ int main(int argc, char** argv) {
     zuno::standin::StandinSocial::installOn(server, signIn, social);
     // Top-up channels, transfers, presents, flat avatars and table gifts.
     zuno::standin::StandinMoney::installOn(server, signIn, ZUNO_STANDIN_PICTURES);
+    // The profile, the avatar shop and the wardrobe; what they do not serve goes on to the money's.
+    zuno::standin::StandinProfileShop::installOn(server, signIn);
     // Last, so that full tables and wrong passwords are refused before any game seats the player.
     zuno::standin::StandinLobbyJoins::installOn(server, lists);
     if (!server.start(static_cast<uint16_t>(port))) return cannotListen("game", port);

@@ -44,6 +44,30 @@ protected:
     std::shared_ptr<Watcher> watcher;
 };
 
+TEST_F(ScrollViewTest, TheWheelPagesAPagerAndScrollsOtherContentByLines) {
+    // A sideways pager of three pages, inside the vertical content: the wheel over it pages it.
+    auto pager = std::make_shared<ScrollView>(Rect(0, 0, 300, 100));
+    pager->setContentSize({900, 100});
+    pager->setPagingEnabled(true);
+    auto page = std::make_shared<View>(Rect(0, 0, 900, 100));
+    pager->addSubview(page);
+    scroll->addSubview(pager);
+    auto& app = Application::shared();
+    app.scrollWheel({50, 50}, 0, 1);
+    app.scrollWheel({50, 50}, 0, 1);  // before the first page has settled
+    sys::RunLoop::main().runFor(1);
+    EXPECT_EQ(pager->contentOffset().x, 600);
+    app.scrollWheel({50, 50}, 0, 1);  // the last page: the outer content takes the turn
+    sys::RunLoop::main().runFor(1);
+    EXPECT_EQ(pager->contentOffset().x, 600);
+    EXPECT_EQ(scroll->contentOffset().y, ScrollView::kWheelLine);
+    app.scrollWheel({50, 50}, -1, 0);
+    sys::RunLoop::main().runFor(1);
+    EXPECT_EQ(pager->contentOffset().x, 300);
+    pager->setScrollEnabled(false);
+    EXPECT_FALSE(pager->scrollByWheel(1, 0));
+}
+
 TEST_F(ScrollViewTest, PullingPastTheTopMovesHalfAsFarAndSpringsBack) {
     window->touchDown({100, 50});
     for (int y = 60; y <= 190; y += 10) window->touchMove({100, double(y)});

@@ -20,6 +20,7 @@
 #include "platform/ui/AlertView.h"
 #include "screens/LoginView.h"
 #include "screens/MessageView.h"
+#include "money/TransactionView.h"
 #include "screens/ProfileView.h"
 #include "screens/ServerView.h"
 #include "src/shell/ShellFixture.h"
@@ -134,6 +135,8 @@ TEST_F(DialogActions, ActionsOfTheTopScreenRunOnlyWhenItIsOnTop) {
     press(UIController::okCallHotline, true);
     EXPECT_EQ(sys::UrlOpener::openedUrls().back(), "telprompt:1900");
     show(profile);
+    run(2);  // the profile's opening asks for the personal data
+    lobby.session->clear();
     press(UIController::okCompleteTransaction, true);
     EXPECT_EQ(purchases->completed, 1);
     press(UIController::okResendTransactionReceipt, true);

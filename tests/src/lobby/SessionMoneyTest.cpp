@@ -238,6 +238,7 @@ TEST_F(SessionLogicTest, TheProfileHandsWornItemsToTheTabShown) {
         {"both shown", false, false, 1, 0},
         {"neither shown", true, true, 0, 0},
     };
+    Resources::getInstance().loadLanguage();  // the tabs' interface files name language keys
     auto profile = onTop<Profile>();
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);

@@ -1,5 +1,6 @@
 // The session logic of the connection, signing in, registering and the forgotten password.
 #include "SessionLogicFixture.h"
+#include "lobby/model/User.h"
 #include "net/MobileClient.h"
 #include "platform/core/UserDefaults.h"
 #include "platform/services/MessageComposer.h"
@@ -159,15 +160,28 @@ TEST_F(SessionLogicTest, ForgottenPasswordSMSIsOnlyForSubIdOneAndTheStoreBuild) 
     EXPECT_EQ(UIController::okValue(), UIController::okNone);
 }
 
-TEST_F(SessionLogicTest, OnlyAnAcceptedPasswordChangeReplacesTheSavedPassword) {
+TEST_F(SessionLogicTest, OnlyTheConfirmationOfThePasswordChangeReplacesTheSavedPassword) {
     auto& defaults = sys::UserDefaults::standard();
     defaults.setObject(sys::Value("old"), "ZUNO_LOGIN_OLDPASS");
+    auto& service = GlobalService::getInstance();
+    service.forgetUnconfirmedUpdates();
+    User plain;
+    User change;
+    change.setIsChangePass(true);
+    change.setOldPass("old");
+    change.setNewPass("new");
 
-    logic().onSetMyUserData();  // a plain edit of the personal data
+    logic().onSetMyUserData();  // nothing was sent: nothing to confirm
+    EXPECT_EQ(defaults.stringForKey("ZUNO_LOGIN_OLDPASS"), "old");
+
+    // A plain edit sent before the change: its confirmation leaves the password alone.
+    service.updateDateProfileWithUser(plain);
+    service.updateDateProfileWithUser(change);
+    service.updateDateProfileWithUser(plain);
+    logic().onSetMyUserData();
     EXPECT_EQ(defaults.stringForKey("ZUNO_LOGIN_OLDPASS"), "old");
     EXPECT_EQ(dialog(), std::nullopt);
 
-    defaults.setObject(sys::Value("new"), "ZUNO_LOGIN_NEWPASS");
     logic().onSetMyUserData();
     EXPECT_EQ(defaults.stringForKey("ZUNO_LOGIN_OLDPASS"), "new");
     EXPECT_EQ(defaults.stringForKey("ZUNO_LOGIN_NEWPASS"), std::nullopt);

@@ -23,6 +23,7 @@
 #include "src/shell/ShellFixture.h"
 #include "standin-server/http/HttpServer.h"
 #include "support/PlatformReset.h"
+#include "support/ServiceRecording.h"
 #include "support/SnapshotCompare.h"
 
 namespace zuno::testing {
@@ -315,6 +316,7 @@ TEST_F(ServedServerList, AFetchStartedWhileAnotherRunsLeavesNoSpinnerOrRefreshBe
 
 TEST_F(SignInScreens, ChangePasswordChecksInOrderAndAlwaysCloses) {
     launch();
+    ServiceRecording requests{GlobalService::getInstance()};
     defaults().setObject(sys::Value(std::string("old")), "ZUNO_LOGIN_OLDPASS");
     struct Case {
         const char* name;
@@ -348,10 +350,12 @@ TEST_F(SignInScreens, ChangePasswordChecksInOrderAndAlwaysCloses) {
         } else {
             EXPECT_FALSE(UIController::shownDialogMessage().has_value());
         }
-        EXPECT_EQ(sheet->userData->isChangePass(), c.sent);
-        if (c.sent) {
-            EXPECT_EQ(sheet->userData->newPass(), "new");
-        }
+        EXPECT_EQ(requests.session->sent().size(), c.sent ? 1u : 0u);
+        requests.session->clear();
+        // The change goes out in a copy: the profile's own record never carries it into later saves.
+        EXPECT_FALSE(sheet->userData->isChangePass());
+        EXPECT_EQ(sheet->userData->newPass(), std::nullopt);
+        if (c.sent) EXPECT_EQ(defaults().stringForKey("ZUNO_LOGIN_NEWPASS"), "new");
         EXPECT_FALSE(sheet->view()->superview());
     }
 }

@@ -122,6 +122,7 @@ TEST_F(ImageCacheTest, AnItemPictureIsAskedForOncePerRunAndOutlivesIt) {
     sys::Data png = ui::encodePng(*picture());
     std::thread reader([&] { r.setItemWithImage(png, 9); });
     reader.join();
+    sys::RunLoop::main().runFor(0.01);
     auto image = r.getItemImageWithKey(9);
     ASSERT_NE(image, nullptr);
     EXPECT_EQ(image->pixelWidth(), 1);
@@ -152,6 +153,21 @@ TEST_F(ImageCacheTest, AFullItemPictureAlsoReachesTheAssetViewWaitingForIt) {
     r.assignAssetId(0, none, 4);
     EXPECT_TRUE(requests->sent().empty());
     EXPECT_EQ(none->image(), nullptr);
+}
+
+TEST_F(ImageCacheTest, ABurstOfItemPicturesIsWrittenToDiskOnceAtTheEndOfTheTurn) {
+    const sys::Data png = ui::encodePng(*picture());
+    const std::string file = sys::UserDefaults::standard().filePath();
+    std::thread reader([&] {
+        for (int32_t id = 100; id < 130; ++id) r.setItemWithImage(png, id);
+    });
+    reader.join();
+    // Every picture is readable at once, none is on disk yet.
+    EXPECT_NE(r.getItemImageWithKey(129), nullptr);
+    EXPECT_FALSE(sys::UserDefaults(file).dataForKey("100").has_value());
+    sys::RunLoop::main().runFor(0.01);
+    sys::UserDefaults onDisk(file);
+    for (int32_t id = 100; id < 130; ++id) EXPECT_TRUE(onDisk.dataForKey(std::to_string(id)).has_value()) << id;
 }
 
 TEST_F(ImageCacheTest, WornAvatarLayersSortByTag) {

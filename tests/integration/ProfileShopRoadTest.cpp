@@ -1,0 +1,269 @@
+// The own profile, the avatar shop and the wardrobe in the desktop program, headless, over TCP against
+// the stand-in: the personal data on the worn three-layer figure and their edits (name, gender, city,
+// a password change then an address), the achievements, putting on and deleting in the wardrobe, a
+// category of three pages paged in order, a cart of three categories paid once, a refusal that keeps
+// the cart, and the wardrobe listing what was bought.
+#include <gtest/gtest.h>
+
+#include "money/AssetsView.h"
+#include "money/ShopView.h"
+#include "money/StoreView.h"
+#include "platform/ui/AlertView.h"
+#include "platform/ui/Application.h"
+#include "platform/ui/SegmentedControl.h"
+#include "screens/LoginView.h"
+#include "screens/MainView.h"
+#include "screens/ProfileView.h"
+#include "screens/ServerView.h"
+#include "shell/CustomUIActionSheetViewController.h"
+#include "shell/Resources.h"
+#include "shell/UIController.h"
+#include "standin-server/StandinMoney.h"
+#include "standin-server/StandinProfileShop.h"
+#include "support/ProgramRoadTest.h"
+
+using namespace zuno;
+using namespace zuno::standin;
+
+namespace {
+
+constexpr int32_t kMe = 4711;
+
+// The client's messages of a command (and sub byte) the stand-in received, each as its payload after
+// that sub byte.
+std::vector<Message> receivedOf(const StandinSession& session, int8_t command, int8_t sub) {
+    std::vector<Message> found;
+    for (Message m : session.received()) {
+        if (m._commandId() != command || !m.available() || m.readByte() != sub) continue;
+        found.push_back(m);
+    }
+    return found;
+}
+
+class ProfileShopRoadTest : public zuno::testing::ProgramRoadTest {
+protected:
+    void SetUp() override {
+        ASSERT_NO_FATAL_FAILURE(startStandin());
+        StandinAccount lan("lan", "hoa sen", kMe, 500000, 12, 350);
+        lan.won = 12;
+        lan.lost = 7;
+        lan.drawn = 2;
+        lan.givenUp = 1;
+        signIn->addAccount(lan);
+        StandinMoney::installOn(server, signIn, ZUNO_STANDIN_PICTURES);
+        shop = StandinProfileShop::installOn(server, signIn);
+        ASSERT_NO_FATAL_FAILURE(launchProgram("profile-shop-road"));
+        settle();
+    }
+
+    static std::string dialogText() { return UIController::shownDialogMessage().value_or(""); }
+    void answerAlert(bool ok) {
+        auto alerts = ui::AlertView::visibleAlerts();
+        ASSERT_FALSE(alerts.empty());
+        alerts.back()->tapButtonAtIndex(ok ? alerts.back()->firstOtherButtonIndex() : alerts.back()->cancelButtonIndex());
+        settle();
+    }
+
+    void edit(UserDataView& tab, ui::Button& field, const std::string& text) {
+        tap(field);
+        ASSERT_TRUE(tab.editor());
+        tab.editor()->setText(std::string());
+        type(text);
+        ui::Application::shared().sendReturn();
+        settle();
+    }
+    std::shared_ptr<StandinSession> client() const { return server.latestClient(); }
+
+    std::shared_ptr<StandinProfileShop> shop;
+    std::shared_ptr<MainView> menu;
+};
+
+}  // namespace
+
+TEST_F(ProfileShopRoadTest, ProfileWardrobeAndShop) {
+    ASSERT_NO_FATAL_FAILURE(signInFromTheLoginScreen("lan", "hoa sen"));
+    menu = std::dynamic_pointer_cast<MainView>(program->navigation().topViewController());
+    menu->doShowProfile(nullptr);
+    auto profile = waitForTop<ProfileView>();
+    ASSERT_TRUE(profile);
+    auto tab = profile->personalDataTab();
+    ASSERT_TRUE(pump([&] { return tab->avatarLayers().count() == 3 && tab->wornLoader().finished(); }));
+    EXPECT_EQ(tab->btnFullname->currentTitle(), "Demo Player");
+    EXPECT_EQ(tab->btnName->currentTitle(), "lan");
+
+    // A name: the whole record goes out without password fields.
+    edit(*tab, *tab->btnFullname, "Lan Anh");
+    ASSERT_TRUE(pump([&] { return shop->profile().fullname == "Lan Anh"; }));
+
+    // Woman: the worn items are asked with gender 2.
+    tap(*tab->btnGender);
+    auto picker = std::dynamic_pointer_cast<ui::SegmentedControl>(tab->scrollView->subviews().back());
+    ASSERT_TRUE(picker);
+    picker->setSelectedSegmentIndex(2);
+    picker->sendActionsForControlEvents(ui::ControlEvent::ValueChanged);
+    ASSERT_TRUE(pump([&] {
+        auto worn = receivedOf(*client(), 101, 12);
+        if (worn.empty()) return false;
+        Message last = worn.back();
+        return last.readInt() == kMe && last.readByte() == 2;
+    }));
+    ASSERT_TRUE(pump([&] { return shop->profile().gender == 2; }));
+
+    // A city from the province sheet.
+    tap(*tab->btnCity);
+    auto sheet = profile->provinceSheet();
+    ASSERT_TRUE(pump([&] { return sheet->view()->superview() && sheet->listProvinces.size() > 3; }));
+    settle();
+    sheet->didSelectRowAtIndexPath(*sheet->tableView(), {0, 3});  // Hue
+    ASSERT_TRUE(pump([&] { return shop->profile().provinceId == 3; }));
+    EXPECT_EQ(tab->btnCity->currentTitle(), "Hue");
+    settle();
+
+    // The password, then an address: the address goes out without the password.
+    profile->doShowChangePasswordView();
+    settle();
+    auto password = profile->passwordSheet();
+    password->txtOldPass->setText("hoa sen");
+    password->txtNewPass->setText("sen trang");
+    password->txtConfirmNewPass->setText("sen trang");
+    password->doChangePass();
+    ASSERT_TRUE(pump([&] { return signIn->account("lan")->password == "sen trang"; }));
+    ASSERT_TRUE(pump([&] { return dialogText() == Resources::getInstance().textForKey("ZUNO_changePassSuccess"); }));
+    UIController::closeDialog();
+    settle();
+    edit(*tab, *tab->btnAddress, "5 Trang Tien");
+    ASSERT_TRUE(pump([&] { return shop->profile().address == "5 Trang Tien"; }));
+    EXPECT_EQ(signIn->account("lan")->password, "sen trang");
+    Message lastUpdate;
+    for (Message m : client()->received())
+        if (m._commandId() == 41) lastUpdate = m;
+    lastUpdate.readUTF();
+    lastUpdate.readByte();
+    lastUpdate.readInt();
+    EXPECT_EQ(lastUpdate.readUTF(), "5 Trang Tien");
+    lastUpdate.readUTF();
+    lastUpdate.readUTF();
+    lastUpdate.readUTF();
+    lastUpdate.readByte();
+    EXPECT_FALSE(lastUpdate.available());
+
+    // Achievements of Poker.
+    tap(*profile->btnTabHistory);
+    ASSERT_TRUE(pump([&] { return !profile->achievementTab()->records().figuresOfSection(0).empty(); }));
+    EXPECT_EQ(profile->achievementTab()->records().figuresOfSection(0), (std::vector<int32_t>{350, 12, 7, 2, 1}));
+
+    // The presents, the purchases and the transfer sheet.
+    tap(*profile->btnTabOwner);
+    auto owned = std::dynamic_pointer_cast<AssetsView>(profile->ownedItemsTab());
+    ASSERT_TRUE(owned);
+    ASSERT_TRUE(pump([&] { return !owned->myAssets.empty(); }));
+    EXPECT_FALSE(owned->view()->isHidden());
+    tap(*profile->btnTabTransaction);
+    ASSERT_TRUE(profile->purchasesTab());
+    EXPECT_FALSE(profile->purchasesTab()->view()->isHidden());
+    EXPECT_TRUE(owned->view()->isHidden());
+    profile->doTransferMoney(nullptr);
+    ASSERT_TRUE(profile->transferSheet());
+    EXPECT_TRUE(profile->transferSheet()->view()->superview());
+    settle();
+    if (auto sheet = std::dynamic_pointer_cast<CustomUIActionSheetViewController>(profile->transferSheet())) sheet->slideOut();
+    settle();
+
+    // The wardrobe: the worn hair is taken off, then put on again.
+    tap(*profile->btnTabStore);
+    auto store = std::dynamic_pointer_cast<StoreView>(profile->wardrobeTab());
+    ASSERT_TRUE(store);
+    auto wardrobe = store->avatarStoreView();
+    ASSERT_TRUE(pump([&] { return wardrobe->firstRow().size() == 5 && wardrobe->shownItems(); }));
+    EXPECT_EQ(wardrobe->layers().count(), 3u);
+    settle();
+    const int32_t hair = wardrobe->shownItems()->userItemsList().at(0)->userItemId();
+    wardrobe->itemPressed(hair);
+    ASSERT_TRUE(pump([&] { return wardrobe->userAvatarSelected && wardrobe->userAvatarSelected->userItemId() == hair; }));
+    settle();
+    tap(*wardrobe->btnIsUsing);
+    ASSERT_TRUE(pump([&] { return !wardrobe->shownItems()->userItemsList().at(0)->is_using(); }));
+    EXPECT_FALSE(shop->owned().at(1).worn);
+    tap(*wardrobe->btnIsUsing);
+    ASSERT_TRUE(pump([&] { return wardrobe->shownItems()->userItemsList().at(0)->is_using(); }));
+
+    // The shop: category 3 holds three pages, asked in order.
+    profile->doExit(nullptr);
+    ASSERT_TRUE(waitForTop<MainView>());
+    menu->doShowShopping(nullptr);
+    auto shopScreen = waitForTop<ShopView>();
+    ASSERT_TRUE(shopScreen);
+    auto avatars = shopScreen->avatarShopView();
+    ASSERT_TRUE(pump([&] { return avatars->pageSlots().size() == 3 && avatars->pageSlots()[0]; }));
+    settle();
+    avatars->pageControl->setCurrentPage(2);
+    avatars->pageChanged(avatars->pageControl.get());
+    ASSERT_TRUE(pump([&] { return avatars->pageSlots()[2] && !avatars->pager().waiting(); }));
+    settle();
+    std::vector<int> pagesAsked;
+    for (Message m : receivedOf(*client(), 101, 2)) {
+        m.readInt();
+        pagesAsked.push_back(m.readByte());
+    }
+    EXPECT_EQ(pagesAsked, (std::vector<int>{1, 2}));
+    EXPECT_EQ(avatars->shownItems()->itemList().size(), 23u);
+
+    // Three categories in the cart, one replaced after the prompt.
+    auto pick = [&](int32_t itemId) {
+        avatars->itemPressed(itemId);
+        ASSERT_TRUE(pump([&] { return avatars->avatarSelected && avatars->avatarSelected->itemId() == itemId; }));
+        settle();
+        tap(*avatars->btnGioHang);
+    };
+    const int32_t woman = 20000;
+    pick(woman + 321);
+    pick(woman + 322);
+    ASSERT_FALSE(ui::AlertView::visibleAlerts().empty());
+    EXPECT_EQ(ui::AlertView::visibleAlerts().back()->message(), Resources::getInstance().textForKey("ZUNO_ThongBaoTonTaiDuyNhat"));
+    answerAlert(true);
+    EXPECT_EQ(avatars->cart().itemOf(3)->itemId(), woman + 322);
+    for (int32_t category : {5, 7}) {
+        for (const auto& b : avatars->firstRow())
+            if (b->tag() == category + 6) tap(*b);
+        ASSERT_TRUE(pump([&] { return avatars->shownItems() && avatars->shownItems()->categoryId() == category; }));
+        settle();
+        pick(woman + category * 100 + 2);
+    }
+    const int64_t total = avatars->cart().total();
+    EXPECT_EQ(avatars->cart().entries().size(), 3u);
+    const int64_t moneyBefore = UIController::myInfo()->money();
+    tap(*avatars->btnThanhToan);
+    answerAlert(true);
+    ASSERT_TRUE(pump([&] { return avatars->cart().empty(); }));
+    EXPECT_EQ(UIController::myInfo()->money(), moneyBefore - total);
+    EXPECT_EQ(signIn->balance(kMe), 500000 - total);
+    EXPECT_EQ(receivedOf(*client(), 101, 6).size(), 1u);
+    UIController::closeDialog();
+    settle();
+
+    // A refusal keeps the cart.
+    signIn->setBalance(kMe, 10);
+    pick(woman + 703);
+    tap(*avatars->btnThanhToan);
+    answerAlert(true);
+    ASSERT_TRUE(pump([&] { return dialogText() == "Not enough money for this cart."; }));
+    EXPECT_EQ(avatars->cart().entries().size(), 1u);
+    UIController::closeDialog();
+    settle();
+
+    // The wardrobe lists what was bought.
+    shopScreen->navigationController()->popViewControllerAnimated(true);
+    ASSERT_TRUE(waitForTop<MainView>());
+    menu->doShowProfile(nullptr);
+    profile = waitForTop<ProfileView>();
+    ASSERT_TRUE(profile);
+    ASSERT_TRUE(pump([&] { return profile->viewingTabIndex() == 1; }));
+    settle();
+    tap(*profile->btnTabStore);
+    store = std::dynamic_pointer_cast<StoreView>(profile->wardrobeTab());
+    wardrobe = store->avatarStoreView();
+    ASSERT_TRUE(pump([&] { return wardrobe->shownItems() && wardrobe->shownItems()->categoryId() == 3; }));
+    bool bought = false;
+    for (const auto& item : wardrobe->shownItems()->userItemsList()) bought |= item->itemId() == woman + 322;
+    EXPECT_TRUE(bought);
+}

@@ -1,0 +1,380 @@
+// The avatar shop and the wardrobe: categories, pages in order, the cart and its payment, wearing and
+// deleting owned items.
+#include <gtest/gtest.h>
+
+#include "money/ShopView.h"
+#include "money/StoreView.h"
+#include "platform/ui/ActivityIndicatorView.h"
+#include "platform/ui/AlertView.h"
+#include "shell/UIController.h"
+#include "src/screens/LobbyScreensFixture.h"
+#include "standin-server/StandinProfileShop.h"
+#include "support/AvatarPictures.h"
+
+using namespace zuno;
+using namespace zuno::testing;
+
+namespace {
+
+std::shared_ptr<CategoryShopInfo> category(int32_t id, int32_t parent, const char* name) {
+    auto c = std::make_shared<CategoryShopInfo>();
+    c->setCategoryId(id);
+    c->setParentId(parent);
+    c->setName(std::string(name));
+    return c;
+}
+
+const char* const kParts[] = {"hair", "shirt", "trousers", "shoes", "hat"};
+
+using Shop = standin::StandinProfileShop;
+Shop::Part partOf(int32_t category) {
+    switch (category) {
+        case 3: return Shop::kHair;
+        case 5: return Shop::kTrousers;
+        case 6: return Shop::kShoes;
+        case 7: return Shop::kHat;
+        default: return Shop::kShirt;
+    }
+}
+
+// The picture of an item: its category names the part, its id the colour.
+std::string pictureOf(int32_t category, int32_t itemId) {
+    const int part = category >= 9 ? 1 : category == 3 ? 0 : category - 3;
+    return std::string("figure-") + kParts[part] + "-" + std::to_string(itemId % 4) + ".png";
+}
+
+// Items `from` to `to` - 1 of a category, as one page reply appended to the shop's record.
+void appendItems(ItemsOfCategory& page, int32_t first, int count) {
+    for (int i = 0; i < count; ++i) {
+        auto item = std::make_shared<ItemInfo>();
+        item->setItemId(first + i);
+        item->setName("item " + std::to_string(first + i));
+        item->setPrice(100 + 10 * i);
+        page.mutableItemList().push_back(item);
+        storeItemPicture(item->itemId(), pictureOf(page.categoryId(), item->itemId()));
+    }
+}
+
+std::shared_ptr<ItemsOfCategory> itemsOf(int32_t categoryId, int32_t totalPage, int32_t first, int count) {
+    auto page = std::make_shared<ItemsOfCategory>();
+    page->setCategoryId(categoryId);
+    page->setGender(1);
+    page->setTotalPage(totalPage);
+    appendItems(*page, first, count);
+    return page;
+}
+
+std::shared_ptr<AvatarDetail> detailOf(int32_t itemId, int32_t categoryId, int16_t z) {
+    auto d = std::make_shared<AvatarDetail>();
+    d->setItemId(itemId);
+    d->setCategory_id(categoryId);
+    d->setAvatar_x(Shop::placementOf(partOf(categoryId)).x);
+    d->setAvatar_y(Shop::placementOf(partOf(categoryId)).y);
+    d->setZ_index(z);
+    d->setEffected_hours(72);
+    d->setLevel_req(2);
+    d->setItem_gender(1);
+    return d;
+}
+
+class ShopScreensTest : public LobbyScreensTest {
+protected:
+    void SetUp() override {
+        LobbyScreensTest::SetUp();
+        me = std::make_shared<Player>();
+        me->setIDDB(1001);
+        me->setMoney(5000);
+        UIController::setMyInfo(me);
+        user->setGender(1);
+    }
+    static void answerAlert(int button) {
+        auto alerts = ui::AlertView::visibleAlerts();
+        ASSERT_FALSE(alerts.empty());
+        alerts.back()->tapButtonAtIndex(button);
+    }
+    static int spinners(const ui::View& view) {
+        int count = 0;
+        for (const auto& sub : view.subviews()) count += bool(std::dynamic_pointer_cast<ui::ActivityIndicatorView>(sub));
+        return count;
+    }
+    static std::string alertMessage() {
+        auto alerts = ui::AlertView::visibleAlerts();
+        return alerts.empty() ? std::string() : alerts.back()->message().value_or(std::string());
+    }
+    // The shop with its first row (categories 3 to 7, 4 holding 9 to 11) and category 3 on page 0.
+    std::shared_ptr<ShopView> openShop() {
+        auto shop = std::make_shared<ShopView>();
+        show(shop);
+        shop->onMyUserDataWithUser(user);
+        shop->onMyCategoriesWithListCategories({category(1, 0, "Avatar")});
+        shop->onMyCategoriesWithListCategories({category(3, 1, "Hair"), category(4, 1, "Shirts"), category(5, 1, "Trousers"),
+                                                category(6, 1, "Shoes"), category(7, 1, "Hats")});
+        hair = itemsOf(3, 3, 300, 10);
+        shop->onMyItemsWithCategory(hair);
+        shop->onMyListUsingAvatar({});
+        return shop;
+    }
+    // Taps an item and lets its detail arrive.
+    void tryOn(ShopView& shop, int32_t itemId, int32_t categoryId, int16_t z) {
+        shop.avatarShopView()->itemPressed(itemId);
+        shop.onMyAvatarDetail(detailOf(itemId, categoryId, z));
+    }
+    void openTab(ShopView& shop, int32_t categoryId) {
+        for (const auto& row : {shop.avatarShopView()->firstRow(), shop.avatarShopView()->secondRow()})
+            for (const auto& b : row)
+                if (b->tag() == categoryId + 6) return tap(*b);
+        FAIL() << "no tab for " << categoryId;
+    }
+
+    PlayerPtr me;
+    UserPtr user = std::make_shared<User>();
+    std::shared_ptr<ItemsOfCategory> hair;
+};
+
+}  // namespace
+
+TEST_F(ShopScreensTest, TheTreeOpensItsFirstCategoryAndPagesArriveInOrder) {
+    auto shop = std::make_shared<ShopView>();
+    show(shop);
+    EXPECT_EQ(sent(), (std::vector<sys::Data>{{40, 1}}));
+    shop->onMyUserDataWithUser(user);
+    shop->onMyCategoriesWithListCategories({category(1, 0, "Avatar")});
+    shop->onMyCategoriesWithListCategories({category(3, 1, "Hair"), category(4, 1, "Shirts"), category(5, 1, "Trousers"),
+                                            category(6, 1, "Shoes"), category(7, 1, "Hats")});
+    EXPECT_EQ(sent(), (std::vector<sys::Data>{bytes({{101, 1}, int32Bytes(0), {1, 0}}), bytes({{101, 1}, int32Bytes(1), {1, 0}}),
+                                             bytes({{101, 1}, int32Bytes(3), {1, 0}})}));
+    auto avatars = shop->avatarShopView();
+    ASSERT_EQ(avatars->firstRow().size(), 5u);
+    EXPECT_EQ(avatars->firstRow()[0]->frame(), ui::Rect(15, -2, 90, 24));
+
+    hair = itemsOf(3, 3, 300, 10);
+    shop->onMyItemsWithCategory(hair);
+    EXPECT_EQ(sent(), (std::vector<sys::Data>{bytes({{101, 12}, int32Bytes(1001), {1}})}));
+    ASSERT_EQ(avatars->pageSlots().size(), 3u);
+    ASSERT_TRUE(avatars->pageSlots()[0]);
+
+    // Straight to the last page: page 1 is asked first, then page 2, and the pager waits frozen.
+    avatars->scrollView->setContentOffset(ui::Point{2 * 316, 0});
+    EXPECT_EQ(sent(), (std::vector<sys::Data>{bytes({{101, 2}, int32Bytes(3), {1, 1}})}));
+    EXPECT_FALSE(avatars->scrollView->isScrollEnabled());
+    appendItems(*hair, 310, 10);
+    shop->onMyItemsWithCategory(hair);
+    EXPECT_EQ(sent(), (std::vector<sys::Data>{bytes({{101, 2}, int32Bytes(3), {2, 1}})}));
+    appendItems(*hair, 320, 3);
+    shop->onMyItemsWithCategory(hair);
+    EXPECT_TRUE(sent().empty());
+    EXPECT_TRUE(avatars->scrollView->isScrollEnabled());
+    auto last = std::dynamic_pointer_cast<AvatarPageView>(avatars->pageSlots()[2]);
+    ASSERT_TRUE(last);
+    ASSERT_EQ(last->itemButtons().size(), 3u);
+    EXPECT_EQ(last->itemButtons()[0]->tag(), 320);
+    // Back to a received page: nothing asked.
+    avatars->scrollView->setContentOffset(ui::Point{0, 0});
+    EXPECT_TRUE(sent().empty());
+
+    // A late page of a category left meanwhile is kept, the category on screen stays.
+    openTab(*shop, 5);
+    sent();
+    shop->onMyItemsWithCategory(itemsOf(6, 1, 600, 2));
+    EXPECT_EQ(avatars->shownItems(), hair);
+}
+
+TEST_F(ShopScreensTest, TheCartHoldsOneItemPerCategoryAndIsPaidOnce) {
+    auto shop = openShop();
+    auto avatars = shop->avatarShopView();
+    sent();
+    tryOn(*shop, 301, 3, 4);
+    EXPECT_EQ(sent(), (std::vector<sys::Data>{bytes({{101, 5}, int32Bytes(301)})}));
+    EXPECT_FALSE(avatars->btnGioHang->isHidden());
+    EXPECT_EQ(avatars->result_lHienThi->text(), "72h");
+    tap(*avatars->btnGioHang);
+    EXPECT_EQ(avatars->cart().total(), 110);
+
+    // A second item of the category asks before replacing.
+    tryOn(*shop, 303, 3, 4);
+    tap(*avatars->btnGioHang);
+    EXPECT_EQ(alertMessage(), "The cart already holds an item of this kind. Replace it?");
+    answerAlert(0);
+    EXPECT_EQ(avatars->cart().itemOf(3)->itemId(), 301);
+    tap(*avatars->btnGioHang);
+    answerAlert(1);
+    EXPECT_EQ(avatars->cart().itemOf(3)->itemId(), 303);
+    EXPECT_EQ(avatars->cart().total(), 130);
+    auto page = std::dynamic_pointer_cast<AvatarPageView>(avatars->pageSlots()[0]);
+    ASSERT_TRUE(page && page->imageInGioHang);
+
+    // Two more categories, then one payment of three items.
+    openTab(*shop, 5);
+    shop->onMyItemsWithCategory(itemsOf(5, 1, 500, 4));
+    tryOn(*shop, 502, 5, 2);
+    tap(*avatars->btnGioHang);
+    openTab(*shop, 7);
+    shop->onMyItemsWithCategory(itemsOf(7, 1, 700, 2));
+    tryOn(*shop, 700, 7, 6);
+    tap(*avatars->btnGioHang);
+    EXPECT_EQ(avatars->cart().total(), 130 + 120 + 100);
+    sent();
+    tap(*avatars->btnThanhToan);
+    EXPECT_EQ(alertMessage(), "Pay 350$ for the items in your cart?");
+    answerAlert(1);
+    EXPECT_EQ(sent(), (std::vector<sys::Data>{bytes({{101, 6}, int32Bytes(3), int32Bytes(303), int32Bytes(502), int32Bytes(700)})}));
+    tap(*avatars->btnThanhToan);  // the payment is on its way: no second prompt, nothing sent
+    EXPECT_TRUE(ui::AlertView::visibleAlerts().empty());
+    EXPECT_TRUE(sent().empty());
+
+    Resources::getInstance().setUserItemsOfCategory(std::make_shared<UserItemsOfCategory>(), 5);
+    shop->onMyBuyAvatarSuccess(350);
+    EXPECT_TRUE(avatars->cart().empty());
+    EXPECT_EQ(Resources::getInstance().getUserItemsOfCategory(5), nullptr);  // the wardrobe asks again
+    EXPECT_EQ(avatars->result_lTongTien->text(), "0$");
+    EXPECT_EQ(me->money(), 5000 - 350);
+    EXPECT_EQ(dialogText(), "Payment done. Your items are in the wardrobe.");
+    UIController::closeDialog();
+    EXPECT_TRUE(avatars->shownItems()->itemList()[0]->is_bought());  // 700, the category on screen
+    tryOn(*shop, 701, 7, 6);
+    tap(*avatars->btnGioHang);
+    auto hats = std::dynamic_pointer_cast<AvatarPageView>(avatars->pageSlots()[0]);
+    ASSERT_TRUE(hats);
+    EXPECT_TRUE(hats->imageBought);
+    EXPECT_TRUE(hats->imageInGioHang);
+    EXPECT_TRUE(matchesScreen("shop_marked_page"));
+    tap(*avatars->btnXoaGioHang);
+    sent();
+    tap(*avatars->btnThanhToan);
+    EXPECT_EQ(dialogText(), "Your cart is empty.");
+    EXPECT_TRUE(sent().empty());
+}
+
+TEST_F(ShopScreensTest, ARefusedPaymentKeepsTheCartForAnotherTry) {
+    auto shop = openShop();
+    auto avatars = shop->avatarShopView();
+    tryOn(*shop, 302, 3, 4);
+    tap(*avatars->btnGioHang);
+    tap(*avatars->btnThanhToan);
+    answerAlert(1);
+    sent();
+    shop->onMyBuyAvatarFail();
+    EXPECT_EQ(avatars->cart().total(), 120);
+    EXPECT_EQ(me->money(), 5000);
+    tap(*avatars->btnThanhToan);
+    answerAlert(1);
+    EXPECT_EQ(sent().size(), 1u);
+}
+
+TEST_F(ShopScreensTest, ATabWithSubCategoriesSlidesInTheSecondRow) {
+    auto shop = openShop();
+    auto avatars = shop->avatarShopView();
+    tryOn(*shop, 301, 3, 4);
+    tap(*avatars->btnGioHang);
+    sent();
+    openTab(*shop, 4);
+    EXPECT_EQ(sent(), (std::vector<sys::Data>{bytes({{101, 1}, int32Bytes(4), {1, 0}})}));
+    shop->onMyCategoriesWithListCategories({category(9, 4, "T-shirts"), category(10, 4, "Jackets"), category(11, 4, "Coats")});
+    EXPECT_EQ(sent(), (std::vector<sys::Data>{bytes({{101, 1}, int32Bytes(9), {1, 0}})}));
+    run(1);
+    ASSERT_EQ(avatars->secondRow().size(), 3u);
+    EXPECT_EQ(avatars->secondRow()[0]->frame(), ui::Rect(30, -2, 90, 24));
+    EXPECT_FALSE(avatars->btnBackShop->isHidden());
+    shop->onMyItemsWithCategory(itemsOf(9, 1, 900, 7));
+    EXPECT_TRUE(matchesScreen("shop_second_row_and_cart"));
+    tap(*avatars->btnBackShop);
+    run(1);
+    EXPECT_EQ(avatars->firstRow().size(), 5u);
+    EXPECT_TRUE(avatars->secondRow().empty());
+}
+
+TEST_F(ShopScreensTest, AnEmptyCategoryListShowsAnEmptyShop) {
+    auto shop = std::make_shared<ShopView>();
+    show(shop);
+    shop->onMyUserDataWithUser(user);
+    shop->onMyCategoriesWithListCategories({});
+    EXPECT_TRUE(shop->avatarShopView()->firstRow().empty());
+    EXPECT_EQ(spinners(*shop->avatarShopView()->view()), 0);
+}
+
+namespace {
+
+std::shared_ptr<UserItemsOfCategory> ownedOf(int32_t categoryId, std::vector<int32_t> userItemIds, int32_t worn) {
+    auto page = std::make_shared<UserItemsOfCategory>();
+    page->setCategoryId(categoryId);
+    page->setGender(1);
+    page->setTotalPage(1);
+    for (int32_t id : userItemIds) {
+        auto item = std::make_shared<UserItemInfo>();
+        item->setUserItemId(id);
+        item->setItemId(id - 5000);
+        item->setIs_using(id == worn);
+        page->mutableUserItemsList().push_back(item);
+        storeItemPicture(item->itemId(), pictureOf(categoryId, item->itemId()));
+    }
+    return page;
+}
+
+std::shared_ptr<UserAvatarDetail> ownedDetail(int32_t userItemId, int32_t categoryId, bool worn) {
+    auto d = std::make_shared<UserAvatarDetail>();
+    d->setUserItemId(userItemId);
+    d->setItemId(userItemId - 5000);
+    d->setCategory_id(categoryId);
+    d->setIs_using(worn);
+    d->setAvatar_x(Shop::placementOf(partOf(categoryId)).x);
+    d->setAvatar_y(Shop::placementOf(partOf(categoryId)).y);
+    d->setZ_index(4);
+    d->setExpire_date(std::string("2027-01-01"));
+    d->setTime_used(5);
+    return d;
+}
+
+}  // namespace
+
+TEST_F(ShopScreensTest, TheWardrobeWearsAndDeletesTheItemItsRequestNamed) {
+    auto store = std::make_shared<StoreView>();
+    show(store);
+    store->view()->setFrame(ui::Rect(0, 60, 480, 260));  // where the profile shows its tabs
+    store->updateViewWithUserData(user);
+    EXPECT_EQ(sent(), (std::vector<sys::Data>{{40, 1}, bytes({{101, 1}, int32Bytes(0), {1, 1}})}));
+    store->onMyCategoriesWithListCategories({category(1, 0, "Avatar")});
+    store->onMyCategoriesWithListCategories({category(3, 1, "Hair"), category(5, 1, "Trousers")});
+    auto wardrobe = store->avatarStoreView();
+    ASSERT_EQ(wardrobe->firstRow().size(), 2u);
+    EXPECT_EQ(wardrobe->firstRow()[1]->frame(), ui::Rect(219, 5, 58, 23));
+    auto owned = ownedOf(3, {5301, 5302, 5303}, 5301);
+    store->onMyUserItemsWithCategory(owned);
+    sent();
+
+    wardrobe->itemPressed(5302);
+    EXPECT_EQ(sent(), (std::vector<sys::Data>{bytes({{101, 9}, int32Bytes(5302)})}));
+    store->onMyUserAvatarDetail(ownedDetail(5302, 3, false));
+    EXPECT_EQ(wardrobe->btnIsUsing->currentTitle(), "Wear");
+    tap(*wardrobe->btnIsUsing);
+    EXPECT_EQ(sent(), (std::vector<sys::Data>{bytes({{101, 11}, int32Bytes(1), int32Bytes(5302), {1}})}));
+    // Another item is shown before the answer: the answer still wears the one asked for.
+    store->onMyUserAvatarDetail(ownedDetail(5303, 3, false));
+    store->onMyUpdateSetUsing();
+    std::vector<bool> marks;
+    for (const auto& item : owned->userItemsList()) marks.push_back(item->is_using());
+    EXPECT_EQ(marks, (std::vector<bool>{false, true, false}));
+    EXPECT_EQ(wardrobe->btnIsUsing->currentTitle(), "Wear");  // 5303 is not worn
+    auto page = std::dynamic_pointer_cast<AvatarStorePageView>(wardrobe->pageSlots()[0]);
+    ASSERT_TRUE(page && page->imageStar);
+    EXPECT_TRUE(matchesScreen("wardrobe_worn_mark"));
+
+    // Delete 5303, then look at 5301 before the answer: only 5303 goes.
+    tap(*wardrobe->btnDelete);
+    answerAlert(1);
+    EXPECT_EQ(sent(), (std::vector<sys::Data>{bytes({{101, 10}, int32Bytes(5303)})}));
+    store->onMyUserAvatarDetail(ownedDetail(5301, 3, false));
+    store->onMyUpdateDeleteItem(5303);
+    ASSERT_EQ(owned->userItemsList().size(), 2u);
+    EXPECT_EQ(owned->userItemsList()[1]->userItemId(), 5302);
+    EXPECT_FALSE(wardrobe->btnDelete->isHidden());
+    EXPECT_EQ(page->itemButtons().size(), 2u);
+}
+
+TEST_F(ShopScreensTest, AWardrobeWithoutCategoriesShowsTheWornFigureOnly) {
+    auto store = std::make_shared<StoreView>();
+    show(store);
+    store->updateViewWithUserData(user);
+    store->onMyCategoriesWithListCategories({});
+    EXPECT_TRUE(store->avatarStoreView()->firstRow().empty());
+    EXPECT_EQ(store->avatarStoreView()->layers().count(), Resources::getInstance().getListKeysUsingAvatar().size());
+}

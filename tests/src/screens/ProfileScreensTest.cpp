@@ -1,0 +1,358 @@
+// The own profile: its tabs, the personal data and their editors, the province sheet, the password
+// sheet and the achievements.
+#include <gtest/gtest.h>
+
+#include "lobby/model/Province.h"
+#include "net/Message.h"
+#include "platform/core/UserDefaults.h"
+#include "screens/ProfileEdits.h"
+#include "screens/ProfileView.h"
+#include "shell/UIController.h"
+#include "src/screens/LobbyScreensFixture.h"
+#include "standin-server/StandinProfileShop.h"
+#include "support/AvatarPictures.h"
+
+using namespace zuno;
+using namespace zuno::testing;
+
+namespace {
+
+// A request as "command.sub" (the shop, the user data and the lists carry a sub byte) or "command".
+std::string nameOf(const sys::Data& bytes) {
+    const int command = int8_t(bytes.at(0));
+    if ((command == 40 || command == 78 || command == 101) && bytes.size() > 1)
+        return std::to_string(command) + "." + std::to_string(int8_t(bytes[1]));
+    return std::to_string(command);
+}
+
+// The fields of a profile update (command 41) that the tests look at.
+struct Update {
+    std::string fullname;
+    int gender = 0;
+    int32_t birthYear = 0;
+    std::string address;
+    int provinceId = 0;
+    std::optional<std::string> newPass;
+};
+Update readUpdate(const sys::Data& bytes) {
+    Message m(int8_t(bytes.at(0)));
+    m.set_data(sys::Data(bytes.begin() + 1, bytes.end()));
+    Update u;
+    u.fullname = m.readUTF().value_or("");
+    u.gender = m.readByte();
+    u.birthYear = m.readInt();
+    u.address = m.readUTF().value_or("");
+    m.readUTF();
+    m.readUTF();
+    m.readUTF();
+    u.provinceId = m.readByte();
+    if (m.available()) {
+        m.readUTF();
+        u.newPass = m.readUTF();
+    }
+    return u;
+}
+
+UserPtr userWith(int8_t gender, int16_t year = 1990) {
+    auto user = std::make_shared<User>();
+    user->setFullname("Lan Anh");
+    user->setGender(gender);
+    user->setBirthYear(year);
+    user->setAddress("12 Hang Bac");
+    user->setProvinceId(-1);
+    return user;
+}
+
+class ProfileScreensTest : public LobbyScreensTest {
+protected:
+    void SetUp() override {
+        LobbyScreensTest::SetUp();
+        auto me = std::make_shared<Player>();
+        me->setIDDB(1001);
+        me->setMoney(5000000);
+        UIController::setMyInfo(me);
+        sys::UserDefaults::standard().setObject(sys::Value(std::string("demo")), "ZUNO_LOGIN_USERNAME");
+        Province::setList({});
+    }
+    // Pushes the profile and lets its opening run; the personal data arrive.
+    std::shared_ptr<ProfileView> openProfile(UserPtr user) {
+        auto profile = std::make_shared<ProfileView>();
+        show(profile);
+        run(1);
+        profile->onMyUserDataWithUser(user);
+        return profile;
+    }
+    std::vector<std::string> sentNames() {
+        std::vector<std::string> names;
+        for (const auto& bytes : sent()) names.push_back(nameOf(bytes));
+        return names;
+    }
+    // The last profile update sent since the last look.
+    std::optional<Update> lastUpdate() {
+        std::optional<Update> found;
+        for (const auto& bytes : sent())
+            if (bytes.at(0) == 41) found = readUpdate(bytes);
+        return found;
+    }
+    static void typeAndReturn(UserDataView& tab, const std::string& text) {
+        ASSERT_TRUE(tab.editor());
+        tab.editor()->setText(text);
+        tab.textFieldShouldReturn(*tab.editor());
+    }
+};
+
+}  // namespace
+
+TEST(ProfileEdits, BirthYearsAndGenderPicks) {
+    struct Year {
+        const char* typed;
+        std::optional<int16_t> stored;
+    } years[] = {{"1990", 1990}, {"abc", std::nullopt}, {"0", std::nullopt}, {"-5", std::nullopt},
+                 {"99999", std::nullopt}, {"32767", 32767}, {"1", 1}, {"19x", std::nullopt}, {"", std::nullopt}};
+    for (const Year& y : years) EXPECT_EQ(profile_edits::parseBirthYear(y.typed), y.stored) << y.typed;
+
+    struct Pick {
+        int8_t stored;
+        int index;
+        int8_t gender;
+        bool send, newLook;
+    } picks[] = {
+        {1, 1, 1, false, false},  // the same: nothing
+        {1, 0, 1, true, false},   // "none" for a man is saved as man
+        {0, 1, 1, true, false},
+        {1, 2, 2, true, true},    {2, 0, 1, true, true}, {2, 1, 1, true, true},
+        {0, 2, 2, true, true},    {7, 0, 1, true, true},
+    };
+    for (const Pick& p : picks) {
+        const auto change = profile_edits::chooseGender(p.stored, p.index);
+        EXPECT_EQ(change.gender, p.gender) << int(p.stored) << " -> " << p.index;
+        EXPECT_EQ(change.send, p.send) << int(p.stored) << " -> " << p.index;
+        EXPECT_EQ(change.newLook, p.newLook) << int(p.stored) << " -> " << p.index;
+    }
+    EXPECT_STREQ(profile_edits::genderKey(5), "ZUNO_unknow");
+}
+
+TEST(Achievements, RecordsGoByGameType) {
+    AchievementRecords records({4});
+    EXPECT_TRUE(records.figuresOfSection(0).empty());
+    EXPECT_FALSE(records.add({13, 1, 2, 3, 4, 5}));  // a game not listed
+    EXPECT_TRUE(records.add({4, 350, 10, 5, 1, 0}));
+    EXPECT_TRUE(records.add({4, 360, 11, 5, 1, 0, 99, 98}));  // replaces; figures past five dropped
+    EXPECT_EQ(records.figuresOfSection(0), (std::vector<int32_t>{360, 11, 5, 1, 0}));
+    EXPECT_TRUE(records.add({4, 7, 8}));
+    EXPECT_EQ(records.figuresOfSection(0), (std::vector<int32_t>{7, 8}));
+    EXPECT_STREQ(AchievementRecords::titleKey(13), "ZUNO_phom_moi");
+    EXPECT_STREQ(AchievementRecords::titleKey(4), "ZUNO_moreGames");
+}
+
+TEST_F(ProfileScreensTest, TheOpeningGrowsTheMenuFadesTheTabsThenShowsThePersonalData) {
+    auto profile = std::make_shared<ProfileView>();
+    show(profile);  // 1.5 s: the menu has grown, the tabs are fading in
+    EXPECT_EQ(profile->profile_menu->frame(), ui::Rect(15, 36, 450, 24));
+    EXPECT_EQ(profile->viewingTabIndex(), 0);
+    EXPECT_TRUE(sentNames().empty());
+    run(1);
+    EXPECT_EQ(profile->btnTabStore->alpha(), 1);
+    EXPECT_EQ(profile->viewingTabIndex(), 1);
+    EXPECT_EQ(sentNames(), (std::vector<std::string>{"40.1"}));
+    EXPECT_EQ(profile->personalDataTab()->view()->frame(), ui::Rect(0, 60, 480, 260));
+    EXPECT_EQ(title(), "PROFILE");
+}
+
+TEST_F(ProfileScreensTest, EachTabAsksForItsDataOnceAndTheShownTabAgainDoesNothing) {
+    auto profile = openProfile(userWith(1));
+    sent();
+    struct Step {
+        const char* name;
+        ui::Button* tab;
+        std::vector<std::string> requests;
+        int shown;
+    } steps[] = {
+        {"achievements: game 4", profile->btnTabHistory.get(), {"40.3"}, 3},
+        {"the same tab again", profile->btnTabHistory.get(), {}, 3},
+        {"owned items and presents", profile->btnTabOwner.get(), {"101.16"}, 2},
+        {"purchases ask nothing", profile->btnTabTransaction.get(), {}, 4},
+        {"personal data again: no request", profile->btnTabProfile.get(), {}, 1},
+        {"wardrobe: its own loading asks the user data", profile->btnTabStore.get(), {"40.1"}, 5},
+    };
+    for (const Step& s : steps) {
+        SCOPED_TRACE(s.name);
+        tap(*s.tab);
+        EXPECT_EQ(sentNames(), s.requests);
+        EXPECT_EQ(profile->viewingTabIndex(), s.shown);
+        EXPECT_EQ(profile->personalDataTab()->view()->isHidden(), s.shown != 1);
+        EXPECT_EQ(profile->achievementTab()->view()->isHidden(), s.shown != 3);
+    }
+    // The user data reach the wardrobe while it is shown: the tree is asked on the wardrobe's screen.
+    profile->onMyUserDataWithUser(userWith(2));
+    auto requests = sent();
+    ASSERT_EQ(requests.size(), 1u);
+    EXPECT_EQ(requests[0], bytes({{101, 1}, int32Bytes(0), {2, 1}}));
+}
+
+TEST_F(ProfileScreensTest, EveryEditSendsTheWholeRecordAndOneEditorIsOpenAtATime) {
+    auto profile = openProfile(userWith(1));
+    auto tab = profile->personalDataTab();
+    EXPECT_EQ(tab->btnFullname->currentTitle(), "Lan Anh");
+    EXPECT_EQ(tab->btnGender->currentTitle(), "Man");
+    EXPECT_EQ(tab->btnCity->currentTitle(), "Unknown");
+    EXPECT_EQ(tab->btnName->currentTitle(), "demo");
+    EXPECT_EQ(sentNames(), (std::vector<std::string>{"40.1", "101.12"}));
+
+    // Return without a change still sends.
+    tap(*tab->btnFullname);
+    EXPECT_TRUE(tab->btnFullname->isHidden());
+    typeAndReturn(*tab, "Lan Anh");
+    EXPECT_FALSE(tab->btnFullname->isHidden());
+    EXPECT_EQ(lastUpdate()->fullname, "Lan Anh");
+
+    // Opening a second editor closes the first unsaved; Escape closes the second unsaved.
+    tap(*tab->btnFullname);
+    tab->editor()->setText("typed, not saved");
+    tap(*tab->btnAddress);
+    EXPECT_FALSE(tab->btnFullname->isHidden());
+    EXPECT_TRUE(tab->btnAddress->isHidden());
+    EXPECT_EQ(tab->editor()->text(), "12 Hang Bac");
+    tab->cancelEditing();
+    EXPECT_FALSE(tab->isEditing());
+    EXPECT_FALSE(tab->btnAddress->isHidden());
+    EXPECT_TRUE(sent().empty());
+    EXPECT_EQ(tab->userData()->fullname(), "Lan Anh");
+
+    struct Year {
+        const char* typed;
+        int32_t sent;
+        const char* shown;
+    } years[] = {{"abc", 1990, "1990"}, {"0", 1990, "1990"}, {"-5", 1990, "1990"}, {"99999", 1990, "1990"}, {"2001", 2001, "2001"}};
+    for (const Year& y : years) {
+        tap(*tab->btnBirthYear);
+        EXPECT_EQ(tab->editor()->keyboardType(), ui::TextField::KeyboardType::NumbersAndPunctuation);
+        typeAndReturn(*tab, y.typed);
+        EXPECT_EQ(lastUpdate()->birthYear, y.sent) << y.typed;
+        EXPECT_EQ(tab->btnBirthYear->currentTitle(), y.shown) << y.typed;
+    }
+}
+
+TEST_F(ProfileScreensTest, GenderPicksSendAndAskTheWornItemsOnlyForANewLook) {
+    auto profile = openProfile(userWith(1));
+    auto tab = profile->personalDataTab();
+    sent();
+    auto pick = [&](int index) {
+        tap(*tab->btnGender);
+        EXPECT_TRUE(tab->btnGender->isHidden());
+        auto picker = std::dynamic_pointer_cast<ui::SegmentedControl>(tab->scrollView->subviews().back());
+        ASSERT_TRUE(picker);
+        picker->setSelectedSegmentIndex(index);
+        picker->sendActionsForControlEvents(ui::ControlEvent::ValueChanged);
+        EXPECT_FALSE(tab->btnGender->isHidden());
+    };
+    pick(0);  // "none" for a man: sent as man, nothing else
+    EXPECT_EQ(sentNames(), (std::vector<std::string>{"41"}));
+    EXPECT_EQ(tab->btnGender->currentTitle(), "No");
+    EXPECT_FALSE(profile->changeGender);
+    pick(2);
+    auto requests = sent();
+    ASSERT_EQ(requests.size(), 2u);
+    EXPECT_EQ(readUpdate(requests[0]).gender, 2);
+    EXPECT_EQ(requests[1], bytes({{101, 12}, int32Bytes(1001), {2}}));
+    EXPECT_TRUE(profile->changeGender);
+}
+
+TEST_F(ProfileScreensTest, TheCityComesFromTheProvinceSheet) {
+    auto profile = openProfile(userWith(1));
+    auto tab = profile->personalDataTab();
+    sent();
+    Province::setList({std::make_shared<Province>(1, "Ha Noi"), std::make_shared<Province>(2, "Hue")});
+    tap(*tab->btnCity);  // under three provinces count as none: the list is asked
+    EXPECT_EQ(sentNames(), (std::vector<std::string>{"78.3"}));
+    Province::setList({std::make_shared<Province>(-1, "None"), std::make_shared<Province>(1, "Ha Noi"),
+                       std::make_shared<Province>(2, "Hue"), std::make_shared<Province>(3, "Da Nang")});
+    tap(*tab->btnCity);
+    auto sheet = profile->provinceSheet();
+    ASSERT_TRUE(sheet->view()->superview());
+    EXPECT_EQ(sheet->tableView()->numberOfRowsInSection(0), 4);
+    run(1);
+    EXPECT_TRUE(matchesScreen("profile_province_sheet"));
+    sheet->didSelectRowAtIndexPath(*sheet->tableView(), {0, 3});
+    EXPECT_EQ(tab->btnCity->currentTitle(), "Da Nang");
+    EXPECT_EQ(lastUpdate()->provinceId, 3);
+    run(1);
+    tab->updateProvince(Province(-1, "None"));  // not given: shown, nothing sent
+    EXPECT_EQ(tab->btnCity->currentTitle(), "Unknown");
+    EXPECT_TRUE(sent().empty());
+}
+
+TEST_F(ProfileScreensTest, APasswordChangeGoesOutOnceAndLaterEditsLeaveThePasswordAlone) {
+    auto profile = openProfile(userWith(1));
+    auto tab = profile->personalDataTab();
+    sys::UserDefaults::standard().setObject(sys::Value(std::string("demo")), "ZUNO_LOGIN_OLDPASS");
+    sent();
+    profile->doShowChangePasswordView();
+    auto sheet = profile->passwordSheet();
+    sheet->txtOldPass->setText("demo");
+    sheet->txtNewPass->setText("secret");
+    sheet->txtConfirmNewPass->setText("secret");
+    sheet->doChangePass();
+    EXPECT_EQ(lastUpdate()->newPass, "secret");
+    run(1);
+    tap(*tab->btnAddress);
+    typeAndReturn(*tab, "5 Trang Tien");
+    auto update = lastUpdate();
+    EXPECT_EQ(update->address, "5 Trang Tien");
+    EXPECT_EQ(update->newPass, std::nullopt);
+}
+
+TEST_F(ProfileScreensTest, AchievementsShowTheFiguresOfPoker) {
+    auto profile = openProfile(userWith(1));
+    tap(*profile->btnTabHistory);
+    profile->onMyAchievementWithGameId(4, {4, 350, 12, 7, 2, 1});
+    profile->onMyAchievementWithGameId(13, {13, 1, 1, 1, 1, 1});
+    EXPECT_EQ(profile->achievementTab()->records().figuresOfSection(0), (std::vector<int32_t>{350, 12, 7, 2, 1}));
+    EXPECT_TRUE(matchesScreen("profile_achievements"));
+}
+
+TEST_F(ProfileScreensTest, TheWornFigureIsDrawnOneItemAtATimeFromTheEndOfTheList) {
+    auto profile = openProfile(userWith(1));
+    auto tab = profile->personalDataTab();
+    using S = standin::StandinProfileShop;
+    struct Part {
+        int32_t itemId, category;
+        int16_t z;
+        const char* picture;
+        S::Part part;
+    } parts[] = {{801, 8, 1, "figure-body.png", S::kBody},          {501, 5, 2, "figure-trousers-1.png", S::kTrousers},
+                 {601, 6, 3, "figure-shoes-2.png", S::kShoes},      {901, 9, 4, "figure-shirt-1.png", S::kShirt},
+                 {301, 3, 5, "figure-hair-3.png", S::kHair},        {701, 7, 6, "figure-hat-0.png", S::kHat}};
+    std::vector<std::shared_ptr<UsingAvatar>> worn;
+    // The server lists the hat first: the list is loaded from its end.
+    for (int i = 5; i >= 0; --i) {
+        auto item = std::make_shared<UsingAvatar>();
+        item->setItemId(parts[i].itemId);
+        item->setCategoryId(parts[i].category);
+        worn.push_back(item);
+        storeItemPicture(parts[i].itemId, parts[i].picture);
+    }
+    run(0.1);
+    sent();
+    tab->onMyListUsingAvatar(worn);
+    for (const Part& part : parts) {
+        ASSERT_EQ(sent(), (std::vector<sys::Data>{bytes({{101, 5}, int32Bytes(part.itemId)})}));
+        auto detail = std::make_shared<AvatarDetail>();
+        detail->setItemId(part.itemId);
+        detail->setCategory_id(part.category);
+        detail->setAvatar_x(S::placementOf(part.part).x);
+        detail->setAvatar_y(S::placementOf(part.part).y);
+        detail->setZ_index(part.z);
+        tab->onMyUsingAvatarDetail(detail);
+    }
+    EXPECT_TRUE(sent().empty());
+    EXPECT_TRUE(tab->wornLoader().finished());
+    EXPECT_EQ(tab->avatarLayers().stackOrder(), (std::vector<int32_t>{8, 5, 6, 9, 3, 7}));
+    EXPECT_EQ(tab->avatarLayers().layer(8)->frame().origin, (ui::Point{50, 35}));
+    // The resources keep the layers for the wardrobe.
+    EXPECT_EQ(Resources::getInstance().getListKeysUsingAvatar().size(), 6u);
+    EXPECT_TRUE(matchesScreen("profile_six_layer_figure"));
+
+    tap(*tab->btnFullname);
+    EXPECT_TRUE(matchesScreen("profile_name_editor"));
+}
