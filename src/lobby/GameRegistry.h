@@ -29,6 +29,7 @@ struct GameDescriptor {
 
     int8_t type = 0;
     std::string titleKey;     // the game's name
+    std::string achievementTitleKey = "ZUNO_moreGames";  // its heading among the profile's achievements
     std::string roomNameKey;  // its rooms and tables in the top bar
     TableFamily family = TableFamily::CardTable;
     std::string screenClass;    // the table screen,

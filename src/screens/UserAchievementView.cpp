@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "lobby/GameRegistry.h"
 #include "platform/core/Format.h"
 #include "platform/ui/Label.h"
 #include "platform/ui/ScreenFactory.h"
@@ -37,19 +38,11 @@ std::vector<int32_t> AchievementRecords::figuresOfSection(int section) const {
     return it == figures_.end() ? std::vector<int32_t>{} : it->second;
 }
 
-const char* AchievementRecords::titleKey(int gameType) {
-    switch (gameType) {
-        case 1: return "ZUNO_caro";
-        case 2: return "ZUNO_xiZach";
-        case 3: return "ZUNO_tienLen";
-        case 5: return "ZUNO_coTuong";
-        case 7: return "ZUNO_phom";
-        case 9: return "ZUNO_coVua";
-        case 11: return "ZUNO_baicao";
-        case 12: return "ZUNO_tienLenMB";
-        case 13: return "ZUNO_phom_moi";
-        default: return "ZUNO_moreGames";
-    }
+std::string AchievementRecords::titleKey(int gameType) {
+    // Games the registry does not know, and those it files under more games, share one heading.
+    const GameDescriptor* game =
+        gameType >= INT8_MIN && gameType <= INT8_MAX ? GameRegistry::find(int8_t(gameType)) : nullptr;
+    return game ? game->achievementTitleKey : "ZUNO_moreGames";
 }
 
 const ui::BindingTable& UserAchievementView::bindings() {
@@ -67,8 +60,8 @@ void UserAchievementView::viewDidLoad() {
     ZunoViewController::viewDidLoad();
 }
 
-void UserAchievementView::updateViewWithAchievement(const std::vector<int32_t>& record, int gameId) {
-    if (record.empty() || record.front() != gameId) return;
+void UserAchievementView::updateViewWithAchievement(const std::vector<int32_t>& record, int askedGame) {
+    if (record.empty() || record.front() != askedGame) return;
     if (records_.add(record)) forceReloadTableView();
 }
 

@@ -26,7 +26,7 @@ public:
     // The figures of the game in that section (empty while none arrived).
     std::vector<int32_t> figuresOfSection(int section) const;
     // The language key of a game's section title.
-    static const char* titleKey(int gameType);
+    static std::string titleKey(int gameType);
 
 private:
     std::vector<int> games_;
@@ -44,7 +44,7 @@ public:
     explicit UserAchievementView(std::string nibName);
 
     void viewDidLoad() override;
-    void updateViewWithAchievement(const std::vector<int32_t>& record, int gameId);
+    void updateViewWithAchievement(const std::vector<int32_t>& record, int askedGame);
     void forceReloadTableView();
     const AchievementRecords& records() const { return records_; }
 

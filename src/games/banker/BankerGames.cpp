@@ -29,6 +29,7 @@ void GameController::showXiZachScreenWithRoom(int8_t room, int8_t board, int32_t
 GameDescriptor baiCaoGame() {
     GameDescriptor game{.type = BaiCaoMessageHandler::kGameType,
                         .titleKey = "ZUNO_baicao",
+                        .achievementTitleKey = "ZUNO_baicao",
                         .roomNameKey = "ZUNO_roomBaiCao",
                         .family = TableFamily::Banker,
                         .screenClass = "BaiCaoView",
@@ -46,6 +47,7 @@ GameDescriptor baiCaoGame() {
 GameDescriptor xiZachGame() {
     GameDescriptor game{.type = XiZachMessageHandler::kGameType,
                         .titleKey = "ZUNO_xiZach",
+                        .achievementTitleKey = "ZUNO_xiZach",
                         .roomNameKey = "ZUNO_roomXiZach",
                         .family = TableFamily::Banker,
                         .screenClass = "XiZachView",

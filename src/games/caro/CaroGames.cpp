@@ -20,6 +20,7 @@ void GameController::showCaroScreenWithRoom(int8_t room, int8_t board, int32_t o
 GameDescriptor caroGame() {
     GameDescriptor game = boardGame({.type = CaroMessageHandler::kGameType,
                                      .titleKey = "ZUNO_caro",
+                                     .achievementTitleKey = "ZUNO_caro",
                                      .roomNameKey = "ZUNO_roomCaro",
                                      .family = TableFamily::BoardDuel,
                                      .screenClass = "CaroView",

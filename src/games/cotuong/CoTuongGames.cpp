@@ -20,6 +20,7 @@ void GameController::showCoTuongScreenWithRoom(int8_t room, int8_t board, int32_
 GameDescriptor coTuongGame() {
     GameDescriptor game = boardGame({.type = CoTuongMessageHandler::kGameType,
                                      .titleKey = "ZUNO_coTuong",
+                                     .achievementTitleKey = "ZUNO_coTuong",
                                      .roomNameKey = "ZUNO_roomCoTuong",
                                      .family = TableFamily::BoardDuel,
                                      .screenClass = "CoTuongView",

@@ -20,6 +20,7 @@ void GameController::showCoVuaScreenWithRoom(int8_t room, int8_t board, int32_t 
 GameDescriptor coVuaGame() {
     GameDescriptor game = boardGame({.type = CoVuaMessageHandler::kGameType,
                                      .titleKey = "ZUNO_coVua",
+                                     .achievementTitleKey = "ZUNO_coVua",
                                      .roomNameKey = "ZUNO_roomCoVua",
                                      .family = TableFamily::BoardDuel,
                                      .screenClass = "CoVuaView",

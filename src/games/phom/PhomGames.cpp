@@ -29,6 +29,7 @@ void GameController::showPhomNewScreenWithRoom(int8_t room, int8_t board, int32_
 GameDescriptor phomGame() {
     GameDescriptor game{.type = PhomMessageHandler::kGameType,
                         .titleKey = "ZUNO_phom",
+                        .achievementTitleKey = "ZUNO_phom",
                         .roomNameKey = "ZUNO_roomPhom",
                         .family = TableFamily::Phom,
                         .screenClass = "PhomView",
@@ -45,6 +46,7 @@ GameDescriptor phomGame() {
 GameDescriptor phomNewGame() {
     GameDescriptor game{.type = PhomNewMessageHandler::kGameType,
                         .titleKey = "ZUNO_phom",
+                        .achievementTitleKey = "ZUNO_phom_moi",
                         .roomNameKey = "ZUNO_roomPhom",
                         .family = TableFamily::Phom,
                         .screenClass = "PhomNewView",

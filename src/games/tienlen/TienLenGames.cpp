@@ -44,6 +44,7 @@ void GameController::showTienLenMBScreenWithRoom(int8_t room, int8_t board, int3
 GameDescriptor tienLenGame() {
     GameDescriptor game{.type = TienLenMessageHandler::kGameType,
                         .titleKey = "ZUNO_tienLen",
+                        .achievementTitleKey = "ZUNO_tienLen",
                         .roomNameKey = "ZUNO_roomTienLen",
                         .family = TableFamily::CardTable,
                         .screenClass = "TienLenView",
@@ -70,6 +71,7 @@ GameDescriptor tienLenGame() {
 GameDescriptor tienLenMBGame() {
     GameDescriptor game{.type = TienLenMBMessageHandler::kGameType,
                         .titleKey = "ZUNO_tienLenMB",
+                        .achievementTitleKey = "ZUNO_tienLenMB",
                         .roomNameKey = "ZUNO_roomTienLenMB",
                         .family = TableFamily::CardTable,
                         .screenClass = "TienLenMBView",

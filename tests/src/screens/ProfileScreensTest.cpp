@@ -141,8 +141,8 @@ TEST(Achievements, RecordsGoByGameType) {
     EXPECT_EQ(records.figuresOfSection(0), (std::vector<int32_t>{360, 11, 5, 1, 0}));
     EXPECT_TRUE(records.add({4, 7, 8}));
     EXPECT_EQ(records.figuresOfSection(0), (std::vector<int32_t>{7, 8}));
-    EXPECT_STREQ(AchievementRecords::titleKey(13), "ZUNO_phom_moi");
-    EXPECT_STREQ(AchievementRecords::titleKey(4), "ZUNO_moreGames");
+    EXPECT_EQ(AchievementRecords::titleKey(13), "ZUNO_phom_moi");
+    EXPECT_EQ(AchievementRecords::titleKey(4), "ZUNO_moreGames");
 }
 
 TEST_F(ProfileScreensTest, TheOpeningGrowsTheMenuFadesTheTabsThenShowsThePersonalData) {
