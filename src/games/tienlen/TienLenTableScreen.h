@@ -8,12 +8,9 @@
 #include <vector>
 
 #include "lobby/model/Player.h"
+#include "table/TableHandOver.h"
 
 namespace zuno {
-
-namespace ui {
-class NavigationController;
-}
 
 // What the Tien Len logic handlers do to the table screen: the operations of TienLenView and
 // TienLenMBView that table events call, always on the main thread. The screens implement it.
@@ -59,15 +56,7 @@ public:
     virtual void onBuzzWithContent(const std::string& content) = 0;
 };
 
-// How a logic handler reaches its table screen: the table-screen registry fills these in (the screen
-// of one game, made on the first join; its opening; the navigation stack it is pushed on). Any of them
-// may be empty, and then the events that need it change nothing.
-struct TienLenScreenAccess {
-    std::function<std::shared_ptr<TienLenTableScreen>()> screen;
-    std::function<void(int8_t roomId, int8_t boardId, int32_t ownerId, int32_t money,
-                       const TienLenTableScreen::Players& players)>
-        showScreen;
-    std::function<std::shared_ptr<ui::NavigationController>()> navigation;
-};
+// How the Tien Len logic handlers reach their table screen.
+using TienLenScreenAccess = TableScreenAccess<TienLenTableScreen>;
 
 }  // namespace zuno
