@@ -24,11 +24,6 @@ using namespace gametype;
 namespace {
 std::string text(const char* key) { return Resources::getInstance().textForKey(key); }
 
-std::string upper(std::string s) {
-    for (char& c : s) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-    return s;
-}
-
 const ui::Color kBarGreen = ui::Color::rgb255(27, 175, 57);
 
 ui::Color barColour(TurnBar::Colour colour) {
@@ -82,7 +77,7 @@ GameCardView::GameCardView(std::string nibName) : ZunoViewController(std::move(n
 
 GameCardView::~GameCardView() {
     auto& loop = sys::RunLoop::main();
-    for (auto id : {limitTimer_, clockTimer_, blinkTimer_}) loop.cancel(id);
+    for (auto id : {limitTimer_, clockTimer_}) loop.cancel(id);
     for (auto id : bubbleTimers_) loop.cancel(id);
 }
 
@@ -422,32 +417,9 @@ void GameCardView::doSkip() {
     UIController::startCancelOkDlg(text("ZUNO_doYouWantSkip"), text("ZUNO_cancel"), text("ZUNO_OK"));
 }
 
-void GameCardView::changeBackgroundOfStart() {
-    if (!btnStart) return;
-    const std::string title = upper(btnStart->titleForState(ui::ControlState::Normal).value_or(""));
-    const bool blinks = title == upper(text("ZUNO_start")) || title == upper(text("ZUNO_ready")) ||
-                        title == upper(text("ZUNO_continuee"));
-    if (!blinks) {
-        cancelStartBlink();
-        btnStart->setBackgroundImage(ui::Image::imageNamed("button_chuc_nang.png"));
-        return;
-    }
-    cancelStartBlink();
-    blinkLit_ = !blinkLit_;
-    btnStart->setBackgroundImage(ui::Image::imageNamed(blinkLit_ ? "button_chuc_nang2.png" : "button_chuc_nang.png"));
-    std::weak_ptr<GameCardView> weak = std::static_pointer_cast<GameCardView>(shared_from_this());
-    blinkTimer_ = sys::RunLoop::main().postDelayed(0.2, [weak] {
-        if (auto self = weak.lock()) {
-            self->blinkTimer_ = 0;
-            self->changeBackgroundOfStart();
-        }
-    });
-}
+void GameCardView::changeBackgroundOfStart() { startBlink_.restart(btnStart); }
 
-void GameCardView::cancelStartBlink() {
-    sys::RunLoop::main().cancel(blinkTimer_);
-    blinkTimer_ = 0;
-}
+void GameCardView::cancelStartBlink() { startBlink_.cancel(); }
 
 ZUNO_REGISTER_SCREEN(GameCardView)
 

@@ -15,6 +15,7 @@
 #include "shell/ZunoViewController.h"
 #include "table/BoardChat.h"
 #include "table/PlayerMenuSheets.h"
+#include "table/TableBottomMenu.h"
 #include "table/TableSeating.h"
 #include "table/TableSettingsSheets.h"
 #include "table/TableSheetHost.h"
@@ -204,8 +205,7 @@ private:
     TurnBar bar_;
     sys::RunLoop::TimerId limitTimer_ = 0;
     sys::RunLoop::TimerId clockTimer_ = 0;
-    sys::RunLoop::TimerId blinkTimer_ = 0;
-    bool blinkLit_ = false;
+    StartButtonBlink startBlink_;
     std::array<sys::RunLoop::TimerId, 5> bubbleTimers_{};
     std::array<std::shared_ptr<ui::View>, 5> bubbleLabels_;
 };
