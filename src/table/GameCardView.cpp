@@ -73,12 +73,15 @@ const ui::BindingTable& GameCardView::bindings() {
 
 #undef O
 
-GameCardView::GameCardView(std::string nibName) : ZunoViewController(std::move(nibName)) {}
+GameCardView::GameCardView(std::string nibName) : ZunoViewController(std::move(nibName)) {
+    decorations_.attach({[this] { return view(); }, [this](int seat) { return bubble(seat); },
+                         [this](int32_t userId) { return getSeatFromID(userId); },
+                         [this](int seat) { return table().playerAtSeat(seat); }, this});
+}
 
 GameCardView::~GameCardView() {
     auto& loop = sys::RunLoop::main();
     for (auto id : {limitTimer_, clockTimer_}) loop.cancel(id);
-    for (auto id : bubbleTimers_) loop.cancel(id);
 }
 
 std::shared_ptr<ui::ImageView> GameCardView::readyMark(int seat) const {
@@ -124,6 +127,7 @@ void GameCardView::resetView() {
     if (delegate && delegate->lblWindowTitle && !delegate->lblWindowTitle->isHidden()) delegate->stopEvent();
     stopTurnClock();
     table().clear();
+    decorations_.clearWaitingChat();
     for (int seat = 0; seat <= kCentre; ++seat) unsetSeatInfoWithSeat(seat);
     for (const auto& position : {imgPosition1, imgPosition2, imgPosition3, imgPosition4}) {
         if (position) position->setImage(nullptr);
@@ -148,12 +152,7 @@ void GameCardView::viewWillDisappear(bool animated) {
     cancelStartBlink();
     // A table left must not time out a turn on it.
     stopTurnClock();
-    for (const auto& player : players()) {
-        if (!player) continue;
-        for (const auto& gift : player->gifts()) {
-            if (gift) gift->removeFromSuperview();
-        }
-    }
+    decorations_.removeGiftSprites(players());
 }
 
 // ---- turn bar and turn clock
@@ -285,15 +284,11 @@ void GameCardView::setKindOfStart(int) {
 void GameCardView::showGiftView() { showSheetOrNothing(viewGift); }
 
 void GameCardView::onShowListGift(std::vector<std::shared_ptr<CategoryShopInfo>> categories) {
-    if (auto sheet = std::dynamic_pointer_cast<GiftSheet>(viewGift)) sheet->drawCategoryMenuWithCategoryList(categories);
+    giftsheet::showListGift(viewGift, categories);
 }
 
 void GameCardView::onShowItemsWithGift(std::shared_ptr<ItemsOfCategory> page) {
-    auto sheet = std::dynamic_pointer_cast<GiftSheet>(viewGift);
-    if (!sheet || !page) return;
-    Resources::getInstance().setItemsOfGift(page, page->categoryId(), sheet->currentPage());
-    sheet->setGiftSelected(page);
-    sheet->updateItemsOfGift();
+    giftsheet::showItemsWithGift(viewGift, page);
 }
 
 // ---- sheets
@@ -354,9 +349,7 @@ void GameCardView::clickViewPlayerInfo(ui::Button* button) {
 }
 
 void GameCardView::clickGiftDetail(ui::Button* button) {
-    if (!button) return;
-    UIController::setOkValue(UIController::okNone);
-    UIController::startOKDlg(getPlayerNameFromID(button->tag()) + " " + text("ZUNO_whoGift"));
+    if (button) giftsheet::showGiftDetail(getPlayerNameFromID(button->tag()));
 }
 
 void GameCardView::clickMailBox() {

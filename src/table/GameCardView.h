@@ -16,6 +16,7 @@
 #include "table/BoardChat.h"
 #include "table/PlayerMenuSheets.h"
 #include "table/TableBottomMenu.h"
+#include "table/TableDecorations.h"
 #include "table/TableSeating.h"
 #include "table/TableSettingsSheets.h"
 #include "table/TableSheetHost.h"
@@ -58,7 +59,7 @@ public:
     bool disableReady() const { return table().disableReady; }
     virtual void setDisableReady(bool disable) { table().disableReady = disable; }
     void setOwnerID(int32_t ownerId) { table().ownerID = ownerId; }
-    const std::array<std::string, 5>& chatPlayers() const { return table().chatPlayers; }
+    const std::array<std::string, 5>& chatPlayers() const { return decorations_.chatPlayers(); }
     const std::array<int, kSeats>& seats() const { return table().seats; }
     int indexOfMe() const { return table().indexOfMe; }
 
@@ -187,11 +188,8 @@ public:
     std::shared_ptr<ui::Button> seatButton(int seat) const;
     std::shared_ptr<ui::ImageView> bubble(int seat) const;
 
-    // Seat points of the decorations.
-    static ui::Point bubbleCentre(int seat);
-    static std::optional<ui::Point> flyTextPoint(int seat);
+    // Where the card table draws a seat's gifts.
     static ui::Point giftCentre(int seat, int index);
-    static constexpr ui::Point kTableCentre{240, 155};
 
 protected:
     // Adds a sheet's view over the screen and lets it slide in.
@@ -206,8 +204,7 @@ private:
     sys::RunLoop::TimerId limitTimer_ = 0;
     sys::RunLoop::TimerId clockTimer_ = 0;
     StartButtonBlink startBlink_;
-    std::array<sys::RunLoop::TimerId, 5> bubbleTimers_{};
-    std::array<std::shared_ptr<ui::View>, 5> bubbleLabels_;
+    TableDecorations decorations_{TableDecorationGeometry::cardTable()};
 };
 
 }  // namespace zuno
