@@ -4,11 +4,14 @@
 #include <functional>
 #include <memory>
 #include <mutex>
+#include <optional>
+#include <string>
 #include <vector>
 
 #include "lobby/model/Player.h"
 #include "platform/core/RunLoop.h"
 #include "platform/ui/ViewController.h"
+#include "shell/UIController.h"
 
 namespace zuno {
 
@@ -95,6 +98,25 @@ public:
             Access access = screenAccess();
             if (access.showScreen) access.showScreen(roomId, boardId, ownerId, money, players);
             if (auto table = screen()) work(*table);
+        });
+    }
+
+    // A money bonus of a card table: none for 0; on the table shown, the own balance first (also when
+    // the receiver is not listed), then, for a listed player with a name, the description in the
+    // receiver's bubble, the fly-text and the seat's money.
+    void onBonus(int8_t roomId, int8_t boardId, int32_t whoBonus, int32_t money, std::string des) const {
+        if (money == 0) return;
+        onTable(roomId, boardId, [whoBonus, money, des = std::move(des)](Screen& table) {
+            PlayerPtr myInfo = UIController::myInfo();
+            if (myInfo && whoBonus == myInfo->IDDB()) myInfo->addMoney(money);
+            for (const auto& player : table.players()) {
+                if (!player || player->IDDB() != whoBonus) continue;
+                if (player->name().empty()) return;
+                table.onChatFromWithId(whoBonus, std::nullopt, des);
+                table.showFlyTextWirhFromId(whoBonus, money);
+                table.updateMoneyForPlayer(whoBonus, money);
+                return;
+            }
         });
     }
 

@@ -1,7 +1,5 @@
 #include "games/tienlen/TienLenLogicHandler.h"
 
-#include <algorithm>
-
 #include "games/tienlen/CardMBUtils.h"
 #include "games/tienlen/CardUtils.h"
 #include "games/tienlen/TienLenMBService.h"
@@ -166,18 +164,7 @@ void TienLenLogicHandler::onSomeOneFinishWithRoomId(int8_t roomId, int8_t boardI
 
 void TienLenLogicHandler::onBonusMoneyWithRommId(int8_t roomId, int8_t boardId, int32_t whoBonus, int32_t money,
                                                  std::string des) {
-    if (money == 0) return;
-    handOver_.onTable(roomId, boardId, [whoBonus, money, des = std::move(des)](TienLenTableScreen& table) {
-        PlayerPtr myInfo = UIController::myInfo();
-        if (myInfo && whoBonus == myInfo->IDDB()) myInfo->addMoney(money);
-        const Players players = table.players();
-        const auto receiver = std::find_if(players.begin(), players.end(),
-                                           [whoBonus](const PlayerPtr& p) { return p->IDDB() == whoBonus; });
-        if (receiver == players.end() || (*receiver)->name().empty()) return;
-        table.onChatFromWithId(whoBonus, std::nullopt, des);
-        table.showFlyTextWirhFromId(whoBonus, money);
-        table.updateMoneyForPlayer(whoBonus, money);
-    });
+    handOver_.onBonus(roomId, boardId, whoBonus, money, std::move(des));
 }
 
 void TienLenLogicHandler::onForceFinishWithRoomId(int8_t roomId, int8_t boardId, int32_t owner, CardIds cards) {
