@@ -1,6 +1,6 @@
 #include "standin-server/StandinRobotTables.h"
 
-#include "platform/core/Log.h"
+#include <algorithm>
 
 namespace zuno::standin {
 
@@ -32,6 +32,16 @@ StandinRobotTables::Place seat(int32_t id, std::string name, int64_t money, int1
     return p;
 }
 }  // namespace
+
+bool holdsAll(const std::vector<int8_t>& hand, const std::vector<int8_t>& cards) {
+    std::vector<int8_t> rest = hand;
+    for (int8_t id : cards) {
+        auto it = std::find(rest.begin(), rest.end(), id);
+        if (it == rest.end()) return false;
+        rest.erase(it);
+    }
+    return true;
+}
 
 StandinRobotTables::StandinRobotTables(std::shared_ptr<StandinSignIn> signIn, std::shared_ptr<StandinLobbyLists> lists,
                                        Options options)

@@ -24,6 +24,9 @@ namespace zuno::standin {
 
 class StandinRobotTables;
 
+// Every card of `cards` is in `hand`, each used once.
+bool holdsAll(const std::vector<int8_t>& hand, const std::vector<int8_t>& cards);
+
 // One game's rules at a robot table of the stand-in: what the loop asks of the game. Every operation
 // runs on the loop's worker or a session thread with the loop's lock held, so a game keeps its state
 // unguarded and talks to the player through the loop.

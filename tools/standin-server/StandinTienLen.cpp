@@ -23,16 +23,6 @@ constexpr int8_t SC_FORCE_FINISH = 53;
 constexpr int8_t SC_MOVE_ERROR = 54;
 constexpr size_t kHandSize = 13;
 
-bool holdsAll(const std::vector<int8_t>& hand, const std::vector<int8_t>& cards) {
-    std::vector<int8_t> rest = hand;
-    for (int8_t id : cards) {
-        auto it = std::find(rest.begin(), rest.end(), id);
-        if (it == rest.end()) return false;
-        rest.erase(it);
-    }
-    return true;
-}
-
 void writeCards(Message& m, const std::vector<int8_t>& cards) {
     m.writeByte(static_cast<int8_t>(cards.size()));
     for (int8_t id : cards) m.writeByte(id);

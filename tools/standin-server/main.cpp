@@ -12,6 +12,7 @@
 #include "standin-server/StandinHttp.h"
 #include "standin-server/StandinLobbyJoins.h"
 #include "standin-server/StandinLobbyLists.h"
+#include "standin-server/StandinPhom.h"
 #include "standin-server/StandinRobotTables.h"
 #include "standin-server/StandinServer.h"
 #include "standin-server/StandinSignIn.h"
@@ -59,6 +60,7 @@ int main(int argc, char** argv) {
     auto robots = zuno::standin::StandinRobotTables::installOn(server, signIn, lists, {});
     zuno::standin::StandinTienLen::addTo(*robots, 3);
     zuno::standin::StandinTienLen::addTo(*robots, 12);
+    zuno::standin::StandinPhom::addTo(*robots);
     robots->setInvitationRotation({3, 12});
     // Last, so that full tables and wrong passwords are refused before any game seats the player.
     zuno::standin::StandinLobbyJoins::installOn(server, lists);

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "games/phom/PhomMelds.h"
 #include "shell/UIController.h"
 
 namespace zuno {
@@ -115,7 +116,7 @@ void PhomTable::onFire(int32_t next, int32_t firer, int8_t card, int8_t index, i
     const int s = getSeatFromID(firer);
     if (s < 0) return;
     if (isMe(next)) {
-        const int free = getAssetArray(cardShow[0], kFiredRow);
+        const int free = PhomMelds::getAssetArray(cardShow[0]);
         if (free >= 0 && free <= 3) setMenu(PhomMenu::EatOrDraw);
     }
     cardCurrent = card;

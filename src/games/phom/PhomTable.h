@@ -110,14 +110,6 @@ public:
     Decision doStartGame() const;
     Decision doReady() const;
 
-    // Index of the first -1 among the first `len` entries, -1 when none.
-    template <size_t N>
-    static int getAssetArray(const std::array<int, N>& row, int len) {
-        for (int i = 0; i < len && i < static_cast<int>(N); ++i)
-            if (row[static_cast<size_t>(i)] == -1) return i;
-        return -1;
-    }
-
 private:
     void appendLaid(int seat, const PhomLaidCards& cards);
     void syncHand();
