@@ -362,6 +362,12 @@ void StandinRobotTables::dealOver() {
     });
 }
 
+int StandinRobotTables::placeOf(int32_t playerId) const {
+    for (int i = 0; i < kPlaces; ++i)
+        if (!places_[static_cast<size_t>(i)].empty() && places_[static_cast<size_t>(i)].id == playerId) return i;
+    return -1;
+}
+
 int StandinRobotTables::nextPlace(int after, const std::function<bool(int)>& takes) const {
     for (int k = 1; k <= kPlaces; ++k) {
         const int i = (after + k) % kPlaces;

@@ -118,6 +118,8 @@ public:
     int8_t room() const { return room_; }
     int8_t board() const { return board_; }
     Place& place(int i) { return places_[static_cast<size_t>(i)]; }
+    // The place of a player id; -1 when nobody there has it.
+    int placeOf(int32_t playerId) const;
     int playerPlace() const { return playerPlace_; }
     int ownerPlace() const { return ownerPlace_; }
     bool playing() const { return playing_; }

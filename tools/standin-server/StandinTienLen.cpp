@@ -54,9 +54,8 @@ std::vector<int8_t> StandinTienLen::handOf(int32_t playerId) const {
     auto tables = tables_.lock();
     if (!tables) return {};
     return tables->locked([&] {
-        for (int i = 0; i < kPlaces; ++i)
-            if (tables->place(i).id == playerId) return hands_[static_cast<size_t>(i)].cards;
-        return Cards{};
+        const int place = tables->placeOf(playerId);
+        return place < 0 ? Cards{} : hands_[static_cast<size_t>(place)].cards;
     });
 }
 

@@ -16,54 +16,16 @@ void clearRows(Row& rows) {
 
 // ---- seats
 
-void PhomTable::setPlayers(std::vector<PlayerPtr> list, int32_t myId) {
-    for (int i = 0; i < kSeats; ++i) {
-        PlayerPtr p = i < static_cast<int>(list.size()) ? list[static_cast<size_t>(i)] : nullptr;
-        if (!p) {
-            p = std::make_shared<Player>();
-            p->setIDDB(-1);
-        }
-        players[static_cast<size_t>(i)] = p;
-        if (p->IDDB() == myId) indexOfMe = i;
-    }
-    placeSeats();
-}
-
-// Seat 0 is me; the others follow round the table in the server's order.
-void PhomTable::placeSeats() {
-    const int me = indexOfMe >= 0 ? indexOfMe : 0;
-    for (int s = 0; s < kSeats; ++s) seats[static_cast<size_t>(s)] = (me + s) % kSeats;
-}
-
-int PhomTable::getSeatFromID(int32_t userId) const {
-    if (userId == -1) return -1;
-    for (int s = 0; s < kSeats; ++s) {
-        const PlayerPtr& p = players[static_cast<size_t>(seats[static_cast<size_t>(s)])];
-        if (p && p->IDDB() == userId) return s;
-    }
-    return -1;
-}
-
-PlayerPtr PhomTable::playerAtSeat(int seat) const {
-    if (seat < 0 || seat >= kSeats) return nullptr;
-    const PlayerPtr& p = players[static_cast<size_t>(seats[static_cast<size_t>(seat)])];
-    return p && p->IDDB() != -1 ? p : nullptr;
-}
-
 bool PhomTable::isMe(int32_t userId) const { return userId != -1 && userId == UIController::myId(); }
-bool PhomTable::iAmOwner() const { return isMe(ownerID); }
-
-int64_t PhomTable::myMoney() const {
-    PlayerPtr me = UIController::myInfo();
-    return me ? me->money() : 0;
-}
+bool PhomTable::iAmOwner() const { return isMe(seating.ownerID); }
 
 // ---- the deal
 
 void PhomTable::reset() {
-    currentPlayer = -1;
-    isStartGame = isDoFire = fire = finish = isU = isHaPhom = isGetCard = isEatCard = notPlay = false;
-    dieTime = 0;
+    seating.currentPlayer = -1;
+    seating.isStartGame = false;
+    isDoFire = fire = finish = isU = isHaPhom = isGetCard = isEatCard = notPlay = false;
+    seating.dieTime = 0;
     cardCurrent = -1;
     clearRows(cardShow);
     clearRows(showCardEat);
@@ -93,15 +55,16 @@ void PhomTable::syncHand() {
 void PhomTable::start(int8_t turnSeconds, const std::vector<int8_t>& myCards, int32_t firstMove, int32_t firstLayDown,
                       int64_t now) {
     reset();
-    currentPlayer = currentPlayers = firstPlayer = firstMove;
+    seating.currentPlayer = currentPlayers = firstPlayer = firstMove;
     firstHa = firstLayDown;
-    interval = turnSeconds;
-    isGameBegin = isStartGame = true;
-    isGameEnd = false;
-    for (const PlayerPtr& p : players) p->setFinishPosition(-1);
+    seating.interval = turnSeconds;
+    isGameBegin = seating.isStartGame = true;
+    seating.isGameEnd = false;
+    for (const PlayerPtr& p : seating.players)
+        if (p) p->setFinishPosition(-1);
     // The first card is fired with the button: the menu is set without marking the fire button live.
     menu = hand.start(myCards, isMe(firstMove));
-    dieTime = now + interval;
+    seating.dieTime = now + seating.interval;
 }
 
 void PhomTable::onGetCard(uint8_t card) {
@@ -112,7 +75,7 @@ void PhomTable::onGetCard(uint8_t card) {
 }
 
 void PhomTable::onFire(int32_t next, int32_t firer, int8_t card, int8_t index, int64_t now) {
-    currentPlayer = next;
+    seating.currentPlayer = next;
     const int s = getSeatFromID(firer);
     if (s < 0) return;
     if (isMe(next)) {
@@ -135,8 +98,8 @@ void PhomTable::onFire(int32_t next, int32_t firer, int8_t card, int8_t index, i
         hand.onFire(card);
         setMenu(PhomMenu::Cleared);
     }
-    if (interval == 0) interval = kDefaultTurnSeconds;
-    dieTime = now + interval;
+    if (seating.interval == 0) seating.interval = kDefaultTurnSeconds;
+    seating.dieTime = now + seating.interval;
 }
 
 PhomTable::Shown PhomTable::onEatCard(bool accepted, int32_t newFirstHa, int8_t nCard) {
@@ -209,7 +172,7 @@ PhomTable::Shown PhomTable::onHaPhom(bool accepted, const PhomLaidCards& cards, 
     isU = u;
     appendLaid(s, cards);
     if (u) {
-        disableReady = false;
+        seating.disableReady = false;
         isFirstMatch = false;
         finish = true;
         shown = stop();
@@ -232,7 +195,7 @@ void PhomTable::onSkipPlayer(int32_t player, int32_t newFirstHa, int64_t now) {
     currentPlayers = player;
     firstHa = newFirstHa;
     if (isMe(player)) setMenu(PhomMenu::EatOrDraw);
-    dieTime = now + interval;
+    seating.dieTime = now + seating.interval;
 }
 
 PhomTable::Shown PhomTable::onDenBai(int32_t winnerId) {
@@ -247,7 +210,7 @@ PhomTable::Shown PhomTable::onDenBai(int32_t winnerId) {
 
 PhomTable::Shown PhomTable::onOnceWin() {
     finish = true;
-    hand.winer = indexOfMe;
+    hand.winer = seating.indexOfMe;
     Shown shown = stop();
     setMenu(PhomMenu::Continue);
     return shown;
@@ -260,16 +223,17 @@ PhomTable::Shown PhomTable::onFinish(const PhomSeatInts& scores, const PhomLefto
     hand.setScore(s);
     hand.onFinish();
     for (size_t p = 0; p < kSeats; ++p) std::copy(leftovers[p].begin(), leftovers[p].end(), cardRac[p].begin());
-    for (const PlayerPtr& p : players) p->setIsReady(false);
+    for (const PlayerPtr& p : seating.players)
+        if (p) p->setIsReady(false);
     if (isU) {
-        const int u = getSeatFromID(currentPlayer);
+        const int u = getSeatFromID(seating.currentPlayer);
         if (u >= 0) shown.endMarks[static_cast<size_t>(u)] = PhomEndMark::U;
         if (denBai >= 0) shown.endMarks[static_cast<size_t>(denBai)] = PhomEndMark::PaysForAll;
         return shown;
     }
     for (int seat = 0; seat < kSeats; ++seat) {
-        if (!playerAtSeat(seat)) continue;
-        shown.endMarks[static_cast<size_t>(seat)] = hand.endMarkOfPlayer(seats[static_cast<size_t>(seat)]);
+        if (seating.isSeatEmpty(seat)) continue;
+        shown.endMarks[static_cast<size_t>(seat)] = hand.endMarkOfPlayer(seating.seats[static_cast<size_t>(seat)]);
     }
     setMenu(PhomMenu::Continue);
     return shown;
@@ -278,10 +242,10 @@ PhomTable::Shown PhomTable::onFinish(const PhomSeatInts& scores, const PhomLefto
 void PhomTable::onPlaying(int32_t turnSeconds, int32_t current, int32_t firer, const PhomFiredCards& fired,
                           const PhomEatenCards& eaten, int32_t firstLayDown) {
     reset();
-    currentPlayer = current;
+    seating.currentPlayer = current;
     notPlay = true;
-    for (int p = 0; p < kSeats; ++p) {
-        const PlayerPtr& player = players[static_cast<size_t>(p)];
+    for (int p = 0; p < kSeats && p < static_cast<int>(seating.players.size()); ++p) {
+        const PlayerPtr& player = seating.players[static_cast<size_t>(p)];
         const int s = player ? getSeatFromID(player->IDDB()) : -1;
         if (s < 0) continue;
         std::copy(fired[static_cast<size_t>(p)].begin(), fired[static_cast<size_t>(p)].end(),
@@ -289,11 +253,11 @@ void PhomTable::onPlaying(int32_t turnSeconds, int32_t current, int32_t firer, c
         std::copy(eaten[static_cast<size_t>(p)].begin(), eaten[static_cast<size_t>(p)].end(),
                   showCardEat[static_cast<size_t>(s)].begin());
     }
-    interval = turnSeconds;
+    seating.interval = turnSeconds;
     currentPlayers = current;
     firstPlayer = firer;
     firstHa = firstLayDown;
-    isStartGame = true;
+    seating.isStartGame = true;
     // I watch without cards.
     cardShow[0].fill(-1);
     showCardEat[0].fill(-1);
@@ -306,37 +270,30 @@ PhomTable::Shown PhomTable::stop() {
     Shown shown;
     shown.stopped = true;
     finish = true;
-    notPlay = disableReady = isFirstMatch = isStartGame = false;
-    isGameEnd = true;
-    for (const PlayerPtr& p : players) p->setIsReady(false);
+    notPlay = seating.disableReady = isFirstMatch = seating.isStartGame = false;
+    seating.isGameEnd = true;
+    seating.dieTime = 0;  // the clock stops; whose turn it was stays for the end marks
+    for (const PlayerPtr& p : seating.players)
+        if (p) p->setIsReady(false);
     if (PlayerPtr me = UIController::myInfo()) me->setIsReady(false);
     return shown;
 }
 
 void PhomTable::continueToNextDeal() {
-    isStartGame = finish = false;
+    seating.isStartGame = finish = false;
     setMenu(idleMenu());
 }
 
 // ---- buttons
 
-PhomTable::Decision PhomTable::doStartGame() const {
+PhomTable::Start PhomTable::doStartGame(int64_t myBalance) const {
     int ready = 0, notReady = 0;
-    for (const PlayerPtr& p : players) {
+    for (const PlayerPtr& p : seating.players) {
         if (!p || p->IDDB() == -1 || isMe(p->IDDB())) continue;
         (p->isReady() ? ready : notReady)++;
     }
-    if (ready == 0 || notReady > 0) return {};
-    if (myMoney() < money) return {Send::Nothing, std::string("ZUNO_koDuTienCuoc")};
-    return {Send::Start, std::nullopt};
-}
-
-PhomTable::Decision PhomTable::doReady() const {
-    if (disableReady) return {Send::Nothing, std::string("ZUNO_boardPlayingNoReady")};
-    PlayerPtr me = UIController::myInfo();
-    if (me && me->isReady()) return {Send::ReadyNo, std::nullopt};
-    if (myMoney() < money) return {Send::Nothing, std::string("ZUNO_koDuTienCuoc")};
-    return {Send::ReadyYes, std::nullopt};
+    if (ready == 0 || notReady > 0) return Start::Nothing;
+    return myBalance >= seating.money ? Start::Send : Start::NotEnoughMoney;
 }
 
 }  // namespace zuno

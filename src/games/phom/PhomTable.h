@@ -10,6 +10,7 @@
 #include "games/phom/PhomMenu.h"
 #include "games/phom/PhomTableLogicHandler.h"
 #include "lobby/model/Player.h"
+#include "table/CardTableModel.h"
 
 namespace zuno {
 
@@ -34,24 +35,17 @@ public:
         bool stopped = false;                 // the deal ended (stopGame)
     };
 
-    // Identity and players.
-    int8_t roomId = 0, boardId = 0;
-    int32_t money = 0;  // the stake
-    int32_t ownerID = -1;
-    int indexOfMe = -1;
-    std::array<PlayerPtr, kSeats> players;  // the server's order; an empty place has IDDB -1
-    std::array<int, kSeats> seats{};        // screen seat -> players index
+    // The table's identity, players, seats, ready flags and turn clock (`currentPlayer`, `interval`,
+    // `dieTime`), which the screen's seating keeps.
+    CardTableModel& seating;
 
     // The deal.
-    bool isStartGame = false, isGameBegin = false, isGameEnd = true, isFirstMatch = true;
-    bool disableReady = false, notPlay = false, finish = false;
-    int32_t currentPlayer = -1;   // whose turn the clock runs for
+    bool isGameBegin = false, isFirstMatch = true;
+    bool notPlay = false, finish = false;
     int32_t currentPlayers = -1;  // who must act next
     int32_t firstPlayer = -1;     // who fired last
     int32_t firstHa = -1;         // who lays down first this round
     int cardCurrent = -1;
-    int interval = 0;
-    int64_t dieTime = 0;
     std::array<int8_t, kSeats> numberCard{};  // by seat: place of the last fired card in its row
     std::array<int, kSeats> numC{};
     std::array<std::array<int, kFiredRow>, kSeats> cardShow{};
@@ -66,13 +60,9 @@ public:
     PhomHand hand;
     PhomMenu menu = PhomMenu::Wait;
 
-    PhomTable() { reset(); }
+    explicit PhomTable(CardTableModel& seating) : seating(seating) { reset(); }
 
-    // Seats.
-    void setPlayers(std::vector<PlayerPtr> list, int32_t myId);
-    void placeSeats();
-    int getSeatFromID(int32_t userId) const;
-    PlayerPtr playerAtSeat(int seat) const;
+    int getSeatFromID(int32_t userId) const { return userId == -1 ? -1 : seating.getSeatFromID(userId); }
     bool isMe(int32_t userId) const;
     bool iAmOwner() const;
 
@@ -101,19 +91,14 @@ public:
     // The continue button: ready for the next deal.
     void continueToNextDeal();
 
-    // The buttons' decisions: what a press sends, or the refusal for my bubble.
-    enum class Send { Nothing, Start, ReadyYes, ReadyNo };
-    struct Decision {
-        Send send = Send::Nothing;
-        std::optional<std::string> refusal;
-    };
-    Decision doStartGame() const;
-    Decision doReady() const;
+    // The start button (only the owner's): sent when another player is ready and none is not, and my
+    // money covers the stake; else the refusal for my bubble, or nothing at all.
+    enum class Start { Nothing, Send, NotEnoughMoney };
+    Start doStartGame(int64_t myBalance) const;
 
 private:
     void appendLaid(int seat, const PhomLaidCards& cards);
     void syncHand();
-    int64_t myMoney() const;
 };
 
 }  // namespace zuno

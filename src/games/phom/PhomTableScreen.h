@@ -7,6 +7,7 @@
 
 #include "games/phom/PhomTableLogicHandler.h"
 #include "lobby/model/Player.h"
+#include "table/CardTableScreen.h"
 #include "table/TableHandOver.h"
 #include "table/TienLenPlayer.h"
 
@@ -15,29 +16,8 @@ namespace zuno {
 // What the Phom logic handlers do to the table screen, always on the main thread: the operations of
 // PhomView and PhomNewView that table events call. Each game's own events have operations of their own
 // (the new Phom ones named ...New); a screen leaves the other game's as they are.
-class PhomTableScreen {
+class PhomTableScreen : public CardTableScreen {
 public:
-    using Players = std::vector<PlayerPtr>;
-    using CardIds = std::vector<int8_t>;
-
-    virtual ~PhomTableScreen() = default;
-
-    virtual int8_t roomId() const = 0;
-    virtual int8_t boardId() const = 0;
-    // The four places in the server's order; an empty place has IDDB -1.
-    virtual Players players() const = 0;
-
-    virtual void setIsFirstMatch(bool isFirstMatch) = 0;
-    virtual void setDisableReady(bool disable) = 0;
-    virtual void setModeWithHas(bool has) = 0;
-    virtual void resetSeat() = 0;
-    virtual void resetReady() = 0;
-    virtual void setAtSeat(int8_t seat, PlayerPtr joinPersonInfo) = 0;
-    virtual void playerLeaveWithId(int32_t playerId) = 0;
-    virtual void setOwnerWithNewOwner(int32_t ownerId) = 0;
-    virtual void setReadyWithPlayerId(int32_t playerId, bool isReady) = 0;
-    virtual void setMoneyOnBoard(int32_t money) = 0;
-
     // A deal: the turn seconds as a signed byte, my cards, the first mover and the first to lay down.
     virtual void start(int8_t interval, const CardIds& myCards, int32_t firstMove, int32_t firstHa) = 0;
     virtual void onGetCard(uint8_t card) = 0;
@@ -66,12 +46,6 @@ public:
     virtual void onUWithUserID(int32_t userId, int8_t uKind, const CardIds& cards, int32_t lenCard) {}
     virtual void onAddCard(int32_t userAdd, int8_t cardId, const std::vector<int32_t>& cardAdd, int32_t len) {}
     virtual void moveErrorWithInfo(const std::string& info) {}
-
-    virtual void onChatFromWithId(int32_t playerId, const std::optional<std::string>& name,
-                                  const std::string& text) = 0;
-    virtual void showFlyTextWirhFromId(int32_t playerId, int32_t money) = 0;
-    virtual void updateMoneyForPlayer(int32_t playerId, int32_t money) = 0;
-    virtual void onBuzzWithContent(const std::string& content) = 0;
 };
 
 // How a Phom logic handler reaches its table screen (the join reply's players are card-table seats).

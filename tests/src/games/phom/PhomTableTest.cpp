@@ -29,17 +29,19 @@ protected:
         auto me = player(kMe);
         me->setMoney(5000);
         UIController::setMyInfo(me);
-        t.money = 1000;
-        t.ownerID = 20;
-        t.setPlayers({player(20), player(kMe), player(30), player(40)}, kMe);
+        seating.money = 1000;
+        seating.ownerID = 20;
+        seating.players = {player(20), me, player(30), player(40)};
+        seating.seatPlayersFrom(kMe);
     }
-    PhomTable t;
+    CardTableModel seating;
+    PhomTable t{seating};
 };
 
 }  // namespace
 
 TEST_F(PhomTableTest, SeatsFollowRoundTheTableFromMe) {
-    EXPECT_EQ(t.seats, (std::array<int, 4>{1, 2, 3, 0}));
+    EXPECT_EQ(seating.seats, (std::array<int, 4>{1, 2, 3, 0}));
     EXPECT_EQ(t.getSeatFromID(kMe), 0);
     EXPECT_EQ(t.getSeatFromID(30), 1);
     EXPECT_EQ(t.getSeatFromID(20), 3);
@@ -51,15 +53,15 @@ TEST_F(PhomTableTest, DealMenusAndTheTurnClock) {
     t.start(20, {0, 5, 9, 13, 17, 22, 26, 30, 34}, kMe, kMe, 100);
     EXPECT_EQ(t.menu, PhomMenu::Fire);
     EXPECT_FALSE(t.isDoFire);  // the first card goes with the button
-    EXPECT_EQ(t.dieTime, 120);
+    EXPECT_EQ(seating.dieTime, 120);
     EXPECT_EQ(t.hand.myCards.size(), 9u);
-    EXPECT_FALSE(t.isGameEnd);
+    EXPECT_FALSE(seating.isGameEnd);
 
     t.start(0, {0, 5, 9, 13, 17, 22, 26, 30, 34}, 30, 30, 100);
     EXPECT_EQ(t.menu, PhomMenu::Wait);
     // A fire with no turn time runs a 30 s turn; the next player (me, row empty) may eat or draw.
     t.onFire(kMe, 30, 44, 0, 200);
-    EXPECT_EQ(t.dieTime, 230);
+    EXPECT_EQ(seating.dieTime, 230);
     EXPECT_EQ(t.menu, PhomMenu::EatOrDraw);
     EXPECT_TRUE(t.isEatCard);
     EXPECT_EQ(t.cardShow[1], (Row{44, -1, -1, -1}));
@@ -85,7 +87,7 @@ TEST_F(PhomTableTest, FireEvents) {
 
     // A firer without a seat changes only whose turn the clock runs for.
     t.onFire(20, 77, 14, 0, 0);
-    EXPECT_EQ(t.currentPlayer, 20);
+    EXPECT_EQ(seating.currentPlayer, 20);
     EXPECT_EQ(t.currentPlayers, 40);
 
     // With my own row full, no eat or draw is offered.
@@ -158,7 +160,7 @@ TEST_F(PhomTableTest, LaidMeldsKeepAGapAndAUEndsTheDeal) {
     EXPECT_TRUE(u.stopped);
     EXPECT_EQ(u.endMarks[2], PhomEndMark::U);
     EXPECT_EQ(t.menu, PhomMenu::Continue);
-    EXPECT_TRUE(t.isGameEnd);
+    EXPECT_TRUE(seating.isGameEnd);
     EXPECT_TRUE(t.isU);
 }
 
@@ -179,7 +181,7 @@ TEST_F(PhomTableTest, Endings) {
     // Den bai: the last firer pays for all; the winner is kept as an id, apart from the hand's index.
     t.start(20, {0, 5, 9}, 30, 30, 0);
     t.firstPlayer = 40;
-    t.currentPlayer = 30;
+    seating.currentPlayer = 30;
     t.onDenBai(30);
     EXPECT_EQ(t.denBai, 2);
     EXPECT_EQ(t.denBaiWinnerId, 30);
@@ -190,41 +192,30 @@ TEST_F(PhomTableTest, Endings) {
     // An instant win: mine.
     t.start(20, {0, 5, 9}, 30, 30, 0);
     t.onOnceWin();
-    EXPECT_EQ(t.hand.winer, t.indexOfMe);
+    EXPECT_EQ(t.hand.winer, seating.indexOfMe);
     EXPECT_EQ(t.menu, PhomMenu::Continue);
     t.continueToNextDeal();
     EXPECT_EQ(t.menu, PhomMenu::Idle);
 }
 
-TEST_F(PhomTableTest, StartAndReadyRules) {
-    t.ownerID = kMe;
+TEST_F(PhomTableTest, StartRules) {
+    seating.ownerID = kMe;
     const struct {
         std::string name;
         std::vector<bool> othersReady;
         int64_t myMoney;
-        PhomTable::Send send;
-        std::optional<std::string> refusal;
+        PhomTable::Start start;
     } cases[] = {
-        {"nobody ready", {false, false, false}, 5000, PhomTable::Send::Nothing, std::nullopt},
-        {"one not ready", {true, false, true}, 5000, PhomTable::Send::Nothing, std::nullopt},
-        {"all ready", {true, true, true}, 5000, PhomTable::Send::Start, std::nullopt},
-        {"all ready, my money below the stake", {true, true, true}, 999, PhomTable::Send::Nothing,
-         std::string("ZUNO_koDuTienCuoc")},
+        {"nobody ready", {false, false, false}, 5000, PhomTable::Start::Nothing},
+        {"one not ready", {true, false, true}, 5000, PhomTable::Start::Nothing},
+        {"all ready", {true, true, true}, 5000, PhomTable::Start::Send},
+        {"all ready, my money below the stake", {true, true, true}, 999, PhomTable::Start::NotEnoughMoney},
+        {"my money just covers the stake", {true, true, true}, 1000, PhomTable::Start::Send},
     };
     for (const auto& c : cases) {
-        t.players[0]->setIsReady(c.othersReady[0]);
-        t.players[2]->setIsReady(c.othersReady[1]);
-        t.players[3]->setIsReady(c.othersReady[2]);
-        UIController::myInfo()->setMoney(c.myMoney);
-        const auto d = t.doStartGame();
-        EXPECT_EQ(d.send, c.send) << c.name;
-        EXPECT_EQ(d.refusal, c.refusal) << c.name;
+        seating.players[0]->setIsReady(c.othersReady[0]);
+        seating.players[2]->setIsReady(c.othersReady[1]);
+        seating.players[3]->setIsReady(c.othersReady[2]);
+        EXPECT_EQ(t.doStartGame(c.myMoney), c.start) << c.name;
     }
-
-    UIController::myInfo()->setMoney(5000);
-    EXPECT_EQ(t.doReady().send, PhomTable::Send::ReadyYes);
-    UIController::myInfo()->setIsReady(true);
-    EXPECT_EQ(t.doReady().send, PhomTable::Send::ReadyNo);
-    t.disableReady = true;
-    EXPECT_EQ(t.doReady().refusal, std::string("ZUNO_boardPlayingNoReady"));
 }
