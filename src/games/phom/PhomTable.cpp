@@ -279,6 +279,67 @@ PhomTable::Shown PhomTable::stop() {
     return shown;
 }
 
+// ---- new Phom
+
+void PhomTable::onAddCardNew(int32_t userId, const std::vector<int32_t>& cards) {
+    const int s = getSeatFromID(userId);
+    if (s < 0 || cards.empty()) return;
+    auto& row = ShowHaPhom[static_cast<size_t>(s)];
+    std::vector<int> list;
+    for (int id : row)
+        if (id != -1) list.push_back(id);
+    for (int32_t id : cards) {
+        std::erase(list, id);
+        list.push_back(id);
+    }
+    // The laid row has twelve places: what does not fit is dropped from the end.
+    if (list.size() > row.size()) list.resize(row.size());
+    row.fill(-1);
+    std::copy(list.begin(), list.end(), row.begin());
+    numCardPhom[static_cast<size_t>(s)] = static_cast<int>(list.size());
+}
+
+PhomTable::Shown PhomTable::onFinishNew(int32_t score, const std::vector<int32_t>& leftovers, int32_t userId,
+                                        int32_t numRac) {
+    int index = -1;
+    for (size_t p = 0; p < seating.players.size() && p < kSeats; ++p)
+        if (seating.players[p] && seating.players[p]->IDDB() == userId && userId != -1) index = static_cast<int>(p);
+    // A result for somebody not at the table changes nothing.
+    if (index < 0) return {};
+    Shown shown = stop();
+    auto& row = cardRac[static_cast<size_t>(index)];
+    row.fill(-1);
+    const size_t kept = std::min({static_cast<size_t>(std::max(numRac, 0)), leftovers.size(), row.size()});
+    std::copy(leftovers.begin(), leftovers.begin() + static_cast<long>(kept), row.begin());
+    if (const int s = getSeatFromID(userId); s >= 0) shown.seatBubble = std::make_pair(s, std::to_string(score));
+    if (isU) {
+        const int u = getSeatFromID(currentPlayers);
+        if (u >= 0) shown.endMarks[static_cast<size_t>(u)] = PhomEndMark::U;
+        if (denBai >= 0) shown.endMarks[static_cast<size_t>(denBai)] = PhomEndMark::PaysForAll;
+    } else {
+        setMenu(PhomMenu::Continue);
+    }
+    return shown;
+}
+
+void PhomTable::onPlayingNew(int32_t turnSeconds, int32_t current, int32_t firer, const PhomFiredCards& fired,
+                             const PhomEatenCards& eaten, const PhomSeatInts& users) {
+    reset();
+    seating.currentPlayer = current;
+    notPlay = true;
+    for (size_t k = 0; k < kSeats; ++k) {
+        const int s = getSeatFromID(users[k]);
+        if (s < 0) continue;
+        std::copy(fired[k].begin(), fired[k].end(), cardShow[static_cast<size_t>(s)].begin());
+        std::copy(eaten[k].begin(), eaten[k].end(), showCardEat[static_cast<size_t>(s)].begin());
+    }
+    seating.interval = turnSeconds;
+    currentPlayers = current;
+    firstPlayer = firer;
+    seating.isStartGame = true;
+    setMenu(PhomMenu::Wait);
+}
+
 void PhomTable::continueToNextDeal() {
     seating.isStartGame = finish = false;
     setMenu(idleMenu());

@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "games/phom/PhomHand.h"
@@ -33,6 +34,7 @@ public:
         std::optional<std::string> myBubble;  // a text key for my bubble
         std::array<std::optional<PhomEndMark>, kSeats> endMarks{};  // by screen seat
         bool stopped = false;                 // the deal ended (stopGame)
+        std::optional<std::pair<int, std::string>> seatBubble;  // a text for one seat's bubble
     };
 
     // The table's identity, players, seats, ready flags and turn clock (`currentPlayer`, `interval`,
@@ -88,6 +90,16 @@ public:
     void onPlaying(int32_t turnSeconds, int32_t current, int32_t firer, const PhomFiredCards& fired,
                    const PhomEatenCards& eaten, int32_t firstLayDown);
     Shown stop();
+
+    // New Phom's own rows (its screen keeps its own hand): cards sent onto a laid meld move to the end
+    // of the seat's laid row, which never grows past its 12 places; a player's end of deal with at most
+    // 11 leftover ids (the score goes to that player's bubble only); a rejoin whose rows belong to the
+    // players named by id.
+    void onAddCardNew(int32_t userId, const std::vector<int32_t>& cards);
+    Shown onFinishNew(int32_t score, const std::vector<int32_t>& leftovers, int32_t userId, int32_t numRac);
+    void onPlayingNew(int32_t turnSeconds, int32_t current, int32_t firer, const PhomFiredCards& fired,
+                      const PhomEatenCards& eaten, const PhomSeatInts& users);
+
     // The continue button: ready for the next deal.
     void continueToNextDeal();
 

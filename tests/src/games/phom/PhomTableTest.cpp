@@ -219,3 +219,42 @@ TEST_F(PhomTableTest, StartRules) {
         EXPECT_EQ(t.doStartGame(c.myMoney), c.start) << c.name;
     }
 }
+
+TEST_F(PhomTableTest, NewPhomRows) {
+    // Cards sent onto a laid meld go to the end of the row, which keeps twelve places at the most.
+    t.ShowHaPhom[1] = {4, 5, 6, -1, 20, 21, 22, -1, -1, -1, -1, -1};
+    t.onAddCardNew(30, {7, 5});
+    EXPECT_EQ(t.ShowHaPhom[1], (std::array<int, 12>{4, 6, 20, 21, 22, 7, 5, -1, -1, -1, -1, -1}));
+    t.onAddCardNew(30, {40, 41, 42, 43, 44, 45, 46});
+    EXPECT_EQ(t.ShowHaPhom[1], (std::array<int, 12>{4, 6, 20, 21, 22, 7, 5, 40, 41, 42, 43, 44}));
+    EXPECT_EQ(t.numCardPhom[1], 12);
+    t.onAddCardNew(77, {1});  // nobody seated
+    EXPECT_EQ(t.ShowHaPhom[1][11], 44);
+
+    // One player's end of deal: its leftovers by player index (11 at most), its score in its own bubble.
+    const std::vector<int32_t> many{1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13};
+    auto shown = t.onFinishNew(300, many, 30, 13);
+    EXPECT_EQ(t.cardRac[2], (std::array<int, 11>{1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11}));
+    ASSERT_TRUE(shown.seatBubble);
+    EXPECT_EQ(*shown.seatBubble, std::make_pair(1, std::string("300")));
+    EXPECT_EQ(t.menu, PhomMenu::Continue);
+    t.menu = PhomMenu::Wait;
+    shown = t.onFinishNew(5, {1, 2}, 77, 2);  // not at the table
+    EXPECT_FALSE(shown.stopped);
+    EXPECT_EQ(t.menu, PhomMenu::Wait);
+
+    // A rejoin: rows go to the players named by id; an unknown id's row is skipped.
+    PhomFiredCards fired;
+    PhomEatenCards eaten;
+    for (auto& r : fired) r.fill(-1);
+    for (auto& r : eaten) r.fill(-1);
+    fired[0][0] = 8;
+    fired[1][0] = 9;
+    eaten[0][0] = 12;
+    t.onPlayingNew(20, 40, 30, fired, eaten, {40, 77, 0, 0});
+    EXPECT_EQ(t.cardShow[2], (Row{8, -1, -1, -1}));
+    EXPECT_EQ(t.showCardEat[2][0], 12);
+    for (int s : {0, 1, 3}) EXPECT_EQ(t.cardShow[static_cast<size_t>(s)], (Row{-1, -1, -1, -1})) << s;
+    EXPECT_TRUE(t.notPlay);
+    EXPECT_EQ(t.currentPlayers, 40);
+}
