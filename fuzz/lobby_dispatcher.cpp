@@ -15,7 +15,7 @@
 #include <cstdlib>
 #include <map>
 
-#include "games/GameMessageHandlers.h"
+#include "client/Games.h"
 #include "lobby/GlobalLogicHandler.h"
 #include "lobby/GlobalMessageHandler.h"
 #include "lobby/GlobalService.h"
@@ -58,6 +58,7 @@ void setUpOnce() {
     auto& loop = sys::RunLoop::main();
     loop.bindToCurrentThread();
     loop.setVirtualClock(true);
+    describeGames();
     registerGameMessageHandlers();
     // Requests that decoders send (the second client information) go nowhere.
     GlobalService::getInstance().set_session(nullptr);

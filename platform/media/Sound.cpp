@@ -9,6 +9,7 @@
 
 #include "platform/core/AtomicFile.h"
 #include "platform/core/Log.h"
+#include "platform/core/RunLoop.h"
 #include "platform/media/AudioClip.h"
 
 namespace zuno::sys {
@@ -17,6 +18,9 @@ namespace {
 constexpr int kOutputRate = 44100;
 constexpr int kOutputChannels = 2;
 constexpr size_t kMaxVoices = 16;
+// A paused device still keeps SDL's audio thread waking, so it is closed after this long without a
+// voice; the next sound opens it again.
+constexpr double kQuietSecondsBeforeClosing = 2.0;
 
 using Samples = std::vector<float>;  // interleaved stereo at the output rate
 
@@ -31,14 +35,17 @@ class Mixer {
 public:
     ~Mixer() { close(); }
 
+    // The audio system stays started once the device has been opened, so opening the device again
+    // after a quiet spell is quick.
     bool open() {
         if (device_ != 0) return true;
         if (failed_) return false;
-        if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) {
+        if (!audioStarted_ && SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) {
             failed_ = true;
             Log::line(std::string("Sound: no audio (") + SDL_GetError() + "); sounds are silent");
             return false;
         }
+        audioStarted_ = true;
         SDL_AudioSpec want{};
         want.freq = kOutputRate;
         want.format = AUDIO_F32SYS;
@@ -51,22 +58,35 @@ public:
         if (device_ == 0) {
             failed_ = true;
             Log::line(std::string("Sound: no audio device (") + SDL_GetError() + "); sounds are silent");
-            SDL_QuitSubSystem(SDL_INIT_AUDIO);
+            close();
             return false;
         }
         // A device opens paused and stays so while nothing sounds: start() resumes it, mix() pauses it.
         return true;
     }
 
-    void close() {
+    void closeDevice() {
         if (device_ == 0) return;
         SDL_CloseAudioDevice(device_);
         device_ = 0;
         voices_.clear();
-        SDL_QuitSubSystem(SDL_INIT_AUDIO);
+    }
+
+    void close() {
+        closeDevice();
+        if (audioStarted_) SDL_QuitSubSystem(SDL_INIT_AUDIO);
+        audioStarted_ = false;
     }
 
     bool isOpen() const { return device_ != 0; }
+
+    bool hasVoices() {
+        if (device_ == 0) return false;
+        SDL_LockAudioDevice(device_);
+        bool any = !voices_.empty();
+        SDL_UnlockAudioDevice(device_);
+        return any;
+    }
 
     void start(std::shared_ptr<const Samples> samples) {
         SDL_LockAudioDevice(device_);
@@ -106,6 +126,7 @@ private:
     }
 
     SDL_AudioDeviceID device_ = 0;
+    bool audioStarted_ = false;
     bool failed_ = false;
     std::vector<Voice> voices_;  // guarded by the device lock
 };
@@ -132,11 +153,43 @@ struct State {
     std::vector<Sound::Play> played;
     bool outputEnabled = true;
     Mixer mixer;
+    // When the last sound started so far ends, on the main run loop's clock, and the timer that closes
+    // the device once it has been quiet for a while after that.
+    double lastSoundEnds = 0.0;
+    RunLoop::TimerId closingTimer = 0;
 };
 
 State& state() {
     static State* s = new State();  // lives for the whole run; the device closes with the process
     return *s;
+}
+
+void closeWhenQuiet();
+
+// With the state locked. One closing timer at a time (a loop reset may have dropped it).
+void scheduleClosing(State& s, double delay) {
+    if (RunLoop::main().isScheduled(s.closingTimer)) return;
+    s.closingTimer = RunLoop::main().postDelayed(delay, &closeWhenQuiet);
+}
+
+void closeWhenQuiet() {
+    State& s = state();
+    std::lock_guard<std::mutex> lock(s.mutex);
+    s.closingTimer = 0;
+    if (!s.mixer.isOpen()) return;
+    const double now = RunLoop::main().now();
+    const double closeAt = s.lastSoundEnds + kQuietSecondsBeforeClosing;
+    if (now < closeAt) {
+        scheduleClosing(s, closeAt - now);  // a later sound came
+    } else if (s.mixer.hasVoices()) {
+        scheduleClosing(s, kQuietSecondsBeforeClosing);  // still playing out, behind the loop's clock
+    } else {
+        s.mixer.closeDevice();
+    }
+}
+
+double secondsOf(const Samples& samples) {
+    return static_cast<double>(samples.size()) / (kOutputRate * kOutputChannels);
 }
 
 std::string fileName(const std::string& path) {
@@ -181,7 +234,11 @@ void Sound::play(SystemSoundID id) {
     s.played.push_back(Play{id, it == s.sounds.end() ? std::string() : it->second.name});
     if (it == s.sounds.end() || !s.outputEnabled || !s.mixer.open()) return;
     if (!it->second.converted) it->second.converted = convertForOutput(it->second.clip);
-    if (!it->second.converted->empty()) s.mixer.start(it->second.converted);
+    if (it->second.converted->empty()) return;
+    s.mixer.start(it->second.converted);
+    const double ends = RunLoop::main().now() + secondsOf(*it->second.converted);
+    s.lastSoundEnds = std::max(s.lastSoundEnds, ends);
+    scheduleClosing(s, s.lastSoundEnds + kQuietSecondsBeforeClosing - RunLoop::main().now());
 }
 
 std::vector<Sound::Play> Sound::played() {
@@ -213,7 +270,11 @@ void Sound::setOutputEnabled(bool enabled) {
     State& s = state();
     std::lock_guard<std::mutex> lock(s.mutex);
     s.outputEnabled = enabled;
-    if (!enabled) s.mixer.close();
+    if (enabled) return;
+    s.mixer.close();
+    RunLoop::main().cancel(s.closingTimer);
+    s.closingTimer = 0;
+    s.lastSoundEnds = 0.0;
 }
 
 bool Sound::outputOpen() {

@@ -36,9 +36,10 @@ public:
     static std::string nameOf(SystemSoundID id);
 
     // Whether plays go to an audio device at all (on by default; tests keep it off). The device is
-    // opened on the first play that needs it.
+    // opened on the first play that needs it and closed again by the main run loop about two seconds
+    // after the last sound has ended; the next play opens it again at once.
     static void setOutputEnabled(bool enabled);
-    // True once an audio device is open.
+    // True while an audio device is open.
     static bool outputOpen();
     // True while the open device is playing: it is paused whenever no sound is left to play, so an idle
     // program does no audio work.

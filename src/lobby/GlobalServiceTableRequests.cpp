@@ -1,13 +1,8 @@
 // The lobby road from a game to a seat, and the requests every table screen shares.
 #include "lobby/GlobalService.h"
-#include "lobby/ILobbyShell.h"
+#include "lobby/GameRegistry.h"
 
 namespace zuno {
-
-namespace {
-constexpr int8_t kGameTypeXiZach = 2;
-constexpr int8_t kGameTypeBaiCao = 11;
-}  // namespace
 
 void GlobalService::setGameType(int32_t gameType) {
     send(61, [&](Message& m) { m.writeByte(static_cast<int8_t>(gameType)); });
@@ -45,9 +40,8 @@ void GlobalService::setPasswordWithRoomId(int8_t roomId, int8_t boardId,
 }
 
 void GlobalService::setMoneyWithRoomId(int8_t roomId, int8_t boardId, int32_t money) {
-    const int8_t gameType = ILobbyShell::shared()->gameType();
     // The banker games' servers read the stake under the id the board games use for a draw answer.
-    const int8_t command = (gameType == kGameTypeXiZach || gameType == kGameTypeBaiCao) ? 24 : 19;
+    const int8_t command = GameRegistry::currentFamily() == TableFamily::Banker ? 24 : 19;
     sendTableRequest(command, roomId, boardId, [&](Message& m) { m.writeInt(money); });
 }
 

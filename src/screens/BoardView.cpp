@@ -2,6 +2,7 @@
 
 #include <atomic>
 
+#include "lobby/GameRegistry.h"
 #include "lobby/GlobalService.h"
 #include "lobby/ScreenEvents.h"
 #include "platform/core/Format.h"
@@ -24,8 +25,6 @@ namespace {
 // Written by the game decoders on the connection's reader thread, read by the screens.
 std::atomic<int32_t> tableListType{0};
 std::atomic<int32_t> buttonsHeldDown{0};
-
-constexpr int8_t kPoker = 4;
 
 void logTouches() { sys::Log::line(sys::format("num of touch %d", {BoardView::numOfTouchUp()})); }
 }  // namespace
@@ -61,20 +60,11 @@ bool BoardView::isFull(int32_t listType, int8_t nPlayer) {
 }
 
 std::vector<int> BoardView::visibleMarkers(int8_t gameType) {
-    switch (gameType) {
-        case 1:   // Caro
-        case 5:   // Co Tuong
-        case 8:   // Blocks
-        case 9:   // Co Vua
-            return {3, 4};
-        case 2:   // Xi Zach
-        case 3:   // Tien Len
-        case 11:  // Bai Cao
-        case 12:  // Tien Len Mien Bac
-        case 13:  // new Phom
-            return {1, 2, 3, 4};
-        default:
-            return {1, 2, 3, 4, 5, 6, 7, 8};
+    const GameDescriptor* game = GameRegistry::find(gameType);
+    switch (game ? game->tableListSeats : kMarkers) {
+        case 2: return {3, 4};
+        case 4: return {1, 2, 3, 4};
+        default: return {1, 2, 3, 4, 5, 6, 7, 8};
     }
 }
 
@@ -216,7 +206,7 @@ void BoardView::doJoinBoard(ui::Button* sender) {
     // A table screen on top is already open (a Poker table lets the player look on).
     auto nav = navigationController();
     auto top = nav ? nav->topViewController() : nullptr;
-    if (dynamic_cast<TableScreenEvents*>(top.get()) && UIController::gameType() != kPoker) return;
+    if (dynamic_cast<TableScreenEvents*>(top.get()) && GameRegistry::currentFamily() != TableFamily::Poker) return;
 
     if (!sender || !sender->titleLabel()) return;
     const std::string index = sender->titleLabel()->text().value_or(std::string());

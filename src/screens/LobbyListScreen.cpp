@@ -1,5 +1,6 @@
 #include "screens/LobbyListScreen.h"
 
+#include "lobby/GameRegistry.h"
 #include "lobby/GlobalService.h"
 #include "shell/Resources.h"
 #include "shell/ZunoOnlineAppDelegate.h"
@@ -27,20 +28,9 @@ const ui::BindingTable& LobbyListScreen::bindings() {
 }
 
 std::optional<std::string> LobbyListScreen::roomNameKey(int8_t gameType) {
-    switch (gameType) {
-        case 3: return "ZUNO_roomTienLen";
-        case 12: return "ZUNO_roomTienLenMB";
-        case 7:
-        case 13: return "ZUNO_roomPhom";
-        case 5: return "ZUNO_roomCoTuong";
-        case 9: return "ZUNO_roomCoVua";
-        case 11: return "ZUNO_roomBaiCao";
-        case 2: return "ZUNO_roomXiZach";
-        case 1: return "ZUNO_roomCaro";
-        case 8: return "ZUNO_roomBlocks";
-        case 4: return "ZUNO_roomPoker";
-        default: return std::nullopt;
-    }
+    const GameDescriptor* game = GameRegistry::find(gameType);
+    if (!game || game->roomNameKey.empty()) return std::nullopt;
+    return game->roomNameKey;
 }
 
 void LobbyListScreen::setTopBarTitle(const std::string& text) {

@@ -1,5 +1,6 @@
 #include "shell/CustomUIActionSheetViewController.h"
 
+#include "lobby/GameRegistry.h"
 #include "shell/SheetSlide.h"
 #include "shell/UIController.h"
 
@@ -34,7 +35,8 @@ void CustomUIActionSheetViewController::slideOut() {
 }
 
 void CustomUIActionSheetViewController::slideIn() {
-    sheet::slideIn(*view(), actionSheetView_, UIController::gameType() == 8);
+    const GameDescriptor* game = GameRegistry::current();
+    sheet::slideIn(*view(), actionSheetView_, game && game->orientation == TableOrientation::Portrait);
 }
 
 }  // namespace zuno

@@ -1,6 +1,6 @@
 #include "shell/ShellLobbyUi.h"
 
-#include "games/poker/PokerView.h"
+#include "lobby/GameRegistry.h"
 #include "platform/ui/ScreenFactory.h"
 #include "shell/ZunoOnlineAppDelegate.h"
 #include "table/TableScreenKinds.h"
@@ -19,7 +19,8 @@ bool ShellLobbyUi::topScreenRefusesInvitations() const {
     auto delegate = ZunoOnlineAppDelegate::current();
     if (!delegate || !delegate->navigationController) return false;
     auto top = delegate->navigationController->topViewController();
-    return isTableScreen(top.get()) && !dynamic_cast<const PokerView*>(top.get());
+    const GameDescriptor* shown = GameRegistry::ofScreen(top.get());
+    return isTableScreen(top.get()) && !(shown && shown->family == TableFamily::Poker);
 }
 
 namespace {

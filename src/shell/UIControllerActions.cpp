@@ -3,24 +3,7 @@
 #include <functional>
 #include <map>
 
-#include "games/blocks/BlocksService.h"
-#include "games/blocks/BlocksView.h"
-#include "games/banker/BaiCaoView.h"
-#include "games/banker/XiZachView.h"
-#include "games/caro/CaroService.h"
-#include "games/caro/CaroView.h"
-#include "games/cotuong/CoTuongService.h"
-#include "games/cotuong/CoTuongView.h"
-#include "games/covua/CoVuaService.h"
-#include "games/covua/CoVuaView.h"
-#include "games/phom/PhomNewView.h"
-#include "games/phom/PhomView.h"
-#include "games/poker/PokerService.h"
-#include "games/poker/PokerView.h"
-#include "games/tienlen/TienLenMBService.h"
-#include "games/tienlen/TienLenMBView.h"
-#include "games/tienlen/TienLenService.h"
-#include "games/tienlen/TienLenView.h"
+#include "lobby/GameRegistry.h"
 #include "lobby/GlobalLogicHandler.h"
 #include "lobby/GlobalService.h"
 #include "money/AvatarView.h"
@@ -36,50 +19,11 @@
 #include "shell/Resources.h"
 #include "shell/UIController.h"
 #include "shell/ZunoOnlineAppDelegate.h"
-#include "table/GameController.h"
+#include "table/CurrentTable.h"
 
 namespace zuno {
 
 namespace {
-// Game types.
-constexpr int8_t kCaro = 1, kXiZach = 2, kTienLen = 3, kPoker = 4, kCoTuong = 5, kPhom = 7, kBlocks = 8,
-                 kCoVua = 9, kBaiCao = 11, kTienLenMB = 12, kPhomNew = 13;
-
-struct TableIds {
-    int8_t room;
-    int8_t board;
-};
-
-template <class View>
-std::optional<TableIds> cardTable(const std::shared_ptr<View>& view) {
-    if (!view) return std::nullopt;
-    return TableIds{view->roomId(), view->boardId()};
-}
-
-template <class View>
-std::optional<TableIds> boardTable(const std::shared_ptr<View>& view) {
-    if (!view) return std::nullopt;
-    return TableIds{view->roomID(), view->boardID()};
-}
-
-// The table shown by the current game's table screen; nothing for another game or before its first join.
-std::optional<TableIds> currentTable(int8_t gameType) {
-    switch (gameType) {
-        case kTienLen: return cardTable(GameController::getTienLenView());
-        case kTienLenMB: return cardTable(GameController::getTienLenMBView());
-        case kPhom: return cardTable(GameController::getPhomView());
-        case kPhomNew: return cardTable(GameController::getPhomNewView());
-        case kBaiCao: return cardTable(GameController::getBaiCaoView());
-        case kXiZach: return cardTable(GameController::getXiZachView());
-        case kPoker: return cardTable(GameController::getPokerView());
-        case kCoTuong: return boardTable(GameController::getCoTuongView());
-        case kCoVua: return boardTable(GameController::getCoVuaView());
-        case kCaro: return boardTable(GameController::getCaroView());
-        case kBlocks: return boardTable(GameController::getBlocksView());
-        default: return std::nullopt;
-    }
-}
-
 std::shared_ptr<ui::ViewController> topScreen() {
     auto delegate = ZunoOnlineAppDelegate::current();
     if (!delegate || !delegate->navigationController) return nullptr;
@@ -124,7 +68,8 @@ void acceptInvitation() {
     UIController::setKinkOfDialog(0);
     auto top = topScreen();
     // Invitations are not taken up while a Tien Len or Phom table is on screen.
-    if (std::dynamic_pointer_cast<TienLenView>(top) || std::dynamic_pointer_cast<PhomView>(top)) return;
+    const GameDescriptor* shown = GameRegistry::ofScreen(top.get());
+    if (shown && (shown->family == TableFamily::CardTable || shown->family == TableFamily::Phom)) return;
     auto invitation = readInvitation(UIController::object());
     if (!invitation) return;
     for (const auto& handler : GlobalLogicHandler::getGameMessageHandlers()) {
@@ -138,12 +83,9 @@ void acceptInvitation() {
 }
 
 void leaveBoard() {
-    const int8_t type = UIController::gameType();
-    if (type == kPoker) {
-        auto poker = GameController::getPokerView();
-        if (poker && poker->isZoom) poker->hideTimer();
-    }
-    if (auto table = currentTable(type)) GlobalService::getInstance().leaveBoardWithRoomId(table->room, table->board);
+    const CurrentTable table = CurrentTable::find();
+    if (table.game && table.game->beforeLeave) table.game->beforeLeave();
+    if (table.hasTable()) GlobalService::getInstance().leaveBoardWithRoomId(*table.roomId, *table.boardId);
     auto delegate = ZunoOnlineAppDelegate::current();
     if (!delegate) return;
     if (delegate->navigationController) delegate->navigationController->popViewControllerAnimated(true);
@@ -152,19 +94,8 @@ void leaveBoard() {
 }
 
 void skipTurn() {
-    const int8_t type = UIController::gameType();
-    std::shared_ptr<TienLenView> view;
-    TienLenService* service = nullptr;
-    if (type == kTienLen) {
-        view = GameController::getTienLenView();
-        service = &TienLenService::getInstance();
-    } else if (type == kTienLenMB) {
-        view = GameController::getTienLenMBView();
-        service = &TienLenMBService::getInstance();
-    }
-    if (!view) return;
-    view->setForceMove3Bich(false);
-    service->skipWithRoomId(view->roomId(), view->boardId());
+    const GameDescriptor* game = GameRegistry::current();
+    if (game && game->skip) game->skip();
 }
 
 void replyMail() {
@@ -198,34 +129,14 @@ void openUrl() {
 }
 
 void answerDraw(bool accept) {
-    const int8_t type = UIController::gameType();
-    sys::Log::line("game id " + std::to_string(type));
-    auto table = currentTable(type);
-    if (!table) return;
-    switch (type) {
-        case kCoTuong: CoTuongService::getInstance().answerDrawWithRoomId(table->room, table->board, accept); break;
-        case kCoVua: CoVuaService::getInstance().answerDrawWithRoomId(table->room, table->board, accept); break;
-        case kCaro: CaroService::getInstance().answerDrawWithRoomId(table->room, table->board, accept); break;
-        case kBlocks: BlocksService::getInstance().answerDrawWithRoomId(table->room, table->board, accept); break;
-        default: break;
-    }
-}
-
-template <class View, class Service>
-void resignOn(const std::shared_ptr<View>& view, Service& service) {
-    if (!view) return;
-    view->setIsLosing(true);
-    service.requestLoseWithRoomId(view->roomID(), view->boardID());
-    if (view->btnLose) view->btnLose->setTitle(Resources::getInstance().textForKey("ZUNO_pleaseWait"));
+    sys::Log::line("game id " + std::to_string(UIController::gameType()));
+    const CurrentTable table = CurrentTable::find();
+    if (table.hasTable() && table.game->answerDraw) table.game->answerDraw(*table.roomId, *table.boardId, accept);
 }
 
 void resign() {
-    switch (UIController::gameType()) {
-        case kCoTuong: resignOn(GameController::getCoTuongView(), CoTuongService::getInstance()); break;
-        case kCoVua: resignOn(GameController::getCoVuaView(), CoVuaService::getInstance()); break;
-        case kCaro: resignOn(GameController::getCaroView(), CaroService::getInstance()); break;
-        default: break;
-    }
+    const GameDescriptor* game = GameRegistry::current();
+    if (game && game->resign) game->resign();
 }
 
 void copyText() {
@@ -256,9 +167,10 @@ void resendTransactionReceipt() {
     GlobalService::getInstance().sendReceiptString(*record, transactions->receiptStringFromServer(), std::nullopt);
 }
 
-void observePoker(bool watch) {
-    if (auto table = cardTable(GameController::getPokerView()))
-        PokerService::getInstance().doSendObserver(table->room, table->board, watch ? 1 : 0);
+// Only a Poker table offers to watch it.
+void observe(bool watch) {
+    for (const GameDescriptor* game : GameRegistry::games())
+        if (game->observe) game->observe(watch);
 }
 
 void disconnectSilently() { MobileClient::getInstance()->manualDisconnect(); }
@@ -292,7 +204,7 @@ const std::map<int, DialogAction>& dialogActions() {
         {C::okCompleteRecharge, {"okCompleteRecharge", completeRecharge, nullptr}},
         {C::okCompleteTransaction, {"okCompleteTransaction", completeTransaction, nullptr}},
         {C::okResendTransactionReceipt, {"okResendTransactionReceipt", resendTransactionReceipt, nullptr}},
-        {C::okPokerObserve, {"okPokerObserve", [] { observePoker(true); }, [] { observePoker(false); }}},
+        {C::okPokerObserve, {"okPokerObserve", [] { observe(true); }, [] { observe(false); }}},
     };
     return actions;
 }

@@ -3,6 +3,8 @@
 #include <atomic>
 #include <cmath>
 
+#include "client/Games.h"
+#include "lobby/GameRegistry.h"
 #include "lobby/GlobalMessageHandler.h"
 #include "lobby/GlobalService.h"
 #include "money/AvatarView.h"
@@ -21,9 +23,6 @@
 #include "screens/RankingView.h"
 #include "screens/ServerView.h"
 #include "screens/SubRankingView.h"
-#include "games/caro/CaroView.h"
-#include "games/cotuong/CoTuongView.h"
-#include "games/covua/CoVuaView.h"
 #include "shell/Resources.h"
 #include "shell/ShellLobbyUi.h"
 #include "table/GameController.h"
@@ -50,10 +49,9 @@ std::shared_ptr<ui::Button> makeBarButton(const ui::Rect& frame, const char* ima
     return button;
 }
 
-const char* backgroundFor(const ui::ViewController& screen) {
-    if (isOneOf<CaroView>(screen)) return "caro-bg.png";
-    if (isOneOf<CoTuongView, CoVuaView>(screen)) return "bg_chess.png";
-    return "bgmain.png";
+std::string backgroundFor(const ui::ViewController& screen) {
+    const GameDescriptor* game = GameRegistry::ofScreen(&screen);
+    return game && !game->tableBackground.empty() ? game->tableBackground : "bgmain.png";
 }
 
 // A screen takes the menu button's action only when it has one.
@@ -109,6 +107,7 @@ bool ZunoOnlineAppDelegate::didFinishLaunching(ui::Application& app) {
     buildTopBar();
     buildButtons();
 
+    describeGames();
     GameController::startGame();
 
     sys::UserDefaults& defaults = sys::UserDefaults::standard();

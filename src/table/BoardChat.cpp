@@ -12,8 +12,6 @@
 
 namespace zuno {
 
-using namespace gametype;
-
 // ---- cellChat
 
 const ui::BindingTable& cellChat::bindings() {
@@ -63,12 +61,12 @@ void boardChat::viewDidLoad() {
     if (txtChat) txtChat->setParentViewController(this);
     auto panel = actionSheetView();
     if (!panel) return;
-    const bool blocks = UIController::gameType() == kBlocks;
+    const bool portrait = tableIsPortrait();
     int index = 0;
     for (const auto& [key, value] : Resources::getInstance().xDictEmotion()) {
         auto button = std::make_shared<ui::Button>(ui::Button::Type::Custom);
-        const double x = blocks ? 20 + 30 * (index % 9) : 30 + 30 * (index % 13);
-        const double y = blocks ? 170 + 24 * (index / 9) : 80 + 24 * (index / 13);
+        const double x = portrait ? 20 + 30 * (index % 9) : 30 + 30 * (index % 13);
+        const double y = portrait ? 170 + 24 * (index / 9) : 80 + 24 * (index / 13);
         button->setFrame(ui::Rect(x, y, 24, 24));
         if (const std::string* name = value.text()) button->setBackgroundImage(ui::Image::imageNamed(*name));
         button->setTag(1000 + index);
@@ -80,7 +78,7 @@ void boardChat::viewDidLoad() {
 
 void boardChat::viewWillAppear(bool animated) {
     CustomUIActionSheetViewController::viewWillAppear(animated);
-    const bool caro = UIController::gameType() == kCaro;
+    const bool caro = tableWearsCaroSheets();
     if (imgBg) imgBg->setImage(ui::Image::imageNamed(caro ? "caro-bg-chat.png" : "bg-chat.png"));
     if (imgTextField) imgTextField->setImage(ui::Image::imageNamed(caro ? "caro-k1.png" : "bg-chat-text-dau.png"));
     if (txtChat) {
@@ -94,7 +92,7 @@ void boardChat::viewWillAppear(bool animated) {
         tblHistoryChat->reloadData();
     }
     auto panel = actionSheetView();
-    if (panel) oldPoint = movePanelTo(*this, panel->frame().origin.y - (UIController::gameType() == kBlocks ? 120 : 80));
+    if (panel) oldPoint = movePanelTo(*this, panel->frame().origin.y - (tableIsPortrait() ? 120 : 80));
 }
 
 void boardChat::onClickEmotion(ui::Button* button) {

@@ -90,18 +90,18 @@ void CardTableModel::clear() {
     stopTurn();
 }
 
-TurnBar::TurnBar(int interval) : step_(interval > 0 ? kTickSeconds / interval : 1.0) {}
+TurnBar::TurnBar(int interval)
+    : ticksTotal_(interval > 0 ? int64_t{interval} * kTicksPerSecond : 0), ticksLeft_(ticksTotal_) {}
 
 bool TurnBar::tick() {
-    progress_ -= step_;
-    // Rounding must not leave a last sliver of a tick.
-    if (progress_ < 1e-9) progress_ = progress_ > -1e-9 ? 0 : progress_;
-    return progress_ > 0;
+    if (ticksLeft_ > 0) --ticksLeft_;
+    return ticksLeft_ > 0;
 }
 
 TurnBar::Colour TurnBar::colour() const {
-    if (progress_ > 0.6) return Colour::Green;
-    if (progress_ > 0.3) return Colour::Orange;
+    // left / total above 6/10 and 3/10, in whole numbers
+    if (ticksLeft_ * 10 > ticksTotal_ * 6) return Colour::Green;
+    if (ticksLeft_ * 10 > ticksTotal_ * 3) return Colour::Orange;
     return Colour::Red;
 }
 

@@ -73,23 +73,25 @@ public:
 };
 
 // The turn bar: full at the start of a turn, emptied by a 0.1 s tick in `interval` seconds; green
-// above 0.6, orange above 0.3, red below.
+// above 0.6, orange above 0.3, red below. The fraction comes from the count of ticks in whole tenths,
+// so the colours change on the very tick where 40 % and 70 % of the turn have passed.
 class TurnBar {
 public:
-    static constexpr double kTickSeconds = 0.1;
+    static constexpr int kTicksPerSecond = 10;
+    static constexpr double kTickSeconds = 1.0 / kTicksPerSecond;
     enum class Colour { Green, Orange, Red };
 
-    // A turn of 0 seconds empties at the first tick.
+    // A turn of no length (0 or fewer seconds) is an empty bar that never ticks.
     explicit TurnBar(int interval = 0);
     // One tick; false once the bar is empty (the timer stops).
     bool tick();
-    double progress() const { return progress_; }
-    double step() const { return step_; }
+    bool isEmpty() const { return ticksLeft_ <= 0; }
+    double progress() const { return ticksTotal_ > 0 ? static_cast<double>(ticksLeft_) / ticksTotal_ : 0.0; }
     Colour colour() const;
 
 private:
-    double progress_ = 1.0;
-    double step_ = 1.0;
+    int64_t ticksTotal_ = 0;
+    int64_t ticksLeft_ = 0;
 };
 
 namespace tabletext {

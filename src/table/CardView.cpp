@@ -2,27 +2,26 @@
 
 #include <string>
 
-#include "games/phom/PhomNewView.h"
-#include "games/phom/PhomView.h"
-#include "games/tienlen/TienLenMBView.h"
-#include "games/tienlen/TienLenView.h"
+#include "lobby/GameRegistry.h"
 #include "platform/ui/Image.h"
-#include "shell/UIController.h"
 #include "table/CardIdMapping.h"
-#include "table/GameController.h"
 
 namespace zuno {
 
 namespace {
-constexpr int8_t kXiZach = 2, kTienLen = 3, kPoker = 4, kPhom = 7, kBaiCao = 11, kTienLenMB = 12, kPhomNew = 13;
-
 ui::ImagePtr cardImage(int imageNumber) {
     return ui::Image::imageNamed(imageNumber < 0 ? std::string("baiti.png") : std::to_string(imageNumber) + ".png");
 }
 
-bool drawsAceLowCards(int8_t gameType) {
-    return gameType == kPhom || gameType == kPhomNew || gameType == kBaiCao || gameType == kXiZach ||
-           gameType == kPoker;
+// The games that number their cards ace-low draw them; a Poker table draws them smaller.
+bool drawsAceLowCards() {
+    const auto family = GameRegistry::currentFamily();
+    return family == TableFamily::Phom || family == TableFamily::Banker || family == TableFamily::Poker;
+}
+
+ui::Size aceLowCardSize() {
+    if (GameRegistry::currentFamily() == TableFamily::Poker) return {CardView::kWidth * 0.75, CardView::kHeight * 0.75};
+    return {CardView::kWidth, CardView::kHeight};
 }
 }  // namespace
 
@@ -65,26 +64,12 @@ void CardView::setSelected() {
     setCenter(ui::Point{c.x, isSelected ? c.y + kRaise : c.y - kRaise});
     isSelected = !isSelected;
     ui::View::commitAnimations();
-    notifyTable();
+    if (auto table = delegate.lock()) table->cardSelectionChanged();
 }
 
-void CardView::notifyTable() {
-    switch (UIController::gameType()) {
-        case kTienLen:
-            if (auto screen = GameController::getTienLenView()) screen->checkValidSelectedCards();
-            break;
-        case kTienLenMB:
-            if (auto screen = GameController::getTienLenMBView()) screen->checkValidSelectedCards();
-            break;
-        default: break;
-    }
-}
-
-CardViewPhom::CardViewPhom(int8_t cardId)
-    : CardView(Sized{}, UIController::gameType() == kPoker ? ui::Size{kWidth * 0.75, kHeight * 0.75}
-                                                           : ui::Size{kWidth, kHeight}) {
+CardViewPhom::CardViewPhom(int8_t cardId) : CardView(Sized{}, aceLowCardSize()) {
     isDrap = false;
-    setCard(cardId, drawsAceLowCards(UIController::gameType()) ? mapToRealCardIdWithId(cardId) : kNoImage);
+    setCard(cardId, drawsAceLowCards() ? mapToRealCardIdWithId(cardId) : kNoImage);
 }
 
 CardViewPhom::CardViewPhom(int8_t cardId, bool isPhom) : CardViewPhom(cardId) {
@@ -98,15 +83,5 @@ CardViewPhom::CardViewPhom(int8_t cardId, bool isPhom, int32_t userId) : CardVie
 int CardViewPhom::mapToRealCardIdWithId(int8_t phomId) { return CardIdMapping::mapToRealCardIdWithId(phomId); }
 
 int8_t CardViewPhom::mapToPhomValue(int8_t phomId) { return CardIdMapping::mapToPhomValue(phomId); }
-
-void CardViewPhom::notifyTable() {
-    std::shared_ptr<PhomCardSelection> screen;
-    switch (UIController::gameType()) {
-        case kPhom: screen = std::dynamic_pointer_cast<PhomCardSelection>(GameController::getPhomView()); break;
-        case kPhomNew: screen = std::dynamic_pointer_cast<PhomCardSelection>(GameController::getPhomNewView()); break;
-        default: break;
-    }
-    if (screen) screen->doSelect();
-}
 
 }  // namespace zuno

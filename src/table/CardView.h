@@ -10,9 +10,15 @@
 
 namespace zuno {
 
+// The table screen a card lies on, told when the player raises or lowers one of its cards.
+class CardTableDelegate {
+public:
+    virtual ~CardTableDelegate() = default;
+    virtual void cardSelectionChanged() = 0;
+};
+
 // A card drawn on a card table, numbered in the Tien Len order (id = rank * 4 + suit, rank 0 "3" ...
-// 12 "2"; suits spade, club, diamond, heart). Selecting raises it by 15 points and tells the table
-// screen of the current game.
+// 12 "2"; suits spade, club, diamond, heart). Selecting raises it by 15 points and tells its table.
 class CardView : public ui::View {
 public:
     static constexpr double kWidth = 60, kHeight = 80;
@@ -42,6 +48,8 @@ public:
     int cardValue = 0;  // rank, or ace-low value for CardViewPhom
     int cardColor = 0;  // 0 black suits, 1 red
     bool isTouch = false;
+    // The table that dealt the card; none for a card nobody selects.
+    std::weak_ptr<CardTableDelegate> delegate;
 
     std::shared_ptr<ui::ImageView> imageView() const { return imageView_; }
     // The picture's number: the Tien Len id, 100 for id 0; -1 for the back.
@@ -52,8 +60,6 @@ protected:
     static constexpr int kNoImage = -2;  // a card made outside the ace-low games has no picture
     CardView(Sized, ui::Size size);
     void setCard(int8_t cardId, int imageNumber);
-    // Tells the table screen that the selection changed.
-    virtual void notifyTable();
 
 private:
     std::shared_ptr<ui::ImageView> imageView_;
@@ -77,16 +83,6 @@ public:
     bool isPhom = false;
     bool isChecked = false;
     int32_t playerID = 0;
-
-protected:
-    void notifyTable() override;
-};
-
-// A Phom table screen told when the selection of its cards changes.
-class PhomCardSelection {
-public:
-    virtual ~PhomCardSelection() = default;
-    virtual void doSelect() = 0;
 };
 
 }  // namespace zuno

@@ -1,63 +1,52 @@
 #include "table/CurrentTable.h"
 
-#include "games/banker/BaiCaoView.h"
-#include "games/banker/XiZachView.h"
-#include "games/blocks/BlocksView.h"
-#include "games/caro/CaroView.h"
-#include "games/cotuong/CoTuongView.h"
-#include "games/covua/CoVuaView.h"
-#include "games/phom/PhomNewView.h"
-#include "games/phom/PhomView.h"
-#include "games/poker/PokerView.h"
-#include "games/tienlen/TienLenMBView.h"
-#include "games/tienlen/TienLenView.h"
+#include <algorithm>
+
+#include "platform/ui/ViewController.h"
 #include "shell/UIController.h"
-#include "table/GameController.h"
+#include "table/TableSeating.h"
 
 namespace zuno {
 
 namespace {
-template <class Screen>
-void cardScreen(CurrentTable& t, const std::shared_ptr<Screen>& screen) {
-    if (!screen) return;
-    t.host = std::dynamic_pointer_cast<TableSheetHost>(screen);
-    t.roomId = screen->roomId();
-    t.boardId = screen->boardId();
-    t.players = screen->players();
-    t.ownerId = screen->ownerID();
-}
-
-template <class Screen>
-void boardScreen(CurrentTable& t, const std::shared_ptr<Screen>& screen) {
-    t.isBoardGame = true;
-    if (!screen) return;
-    t.host = std::dynamic_pointer_cast<TableSheetHost>(screen);
-    t.roomId = screen->roomID();
-    t.boardId = screen->boardID();
-    t.players = screen->players();
-    t.ownerId = screen->ownerID();
+template <class Seating>
+void seatsOf(CurrentTable& t, const Seating& screen, int8_t room, int8_t board) {
+    t.roomId = room;
+    t.boardId = board;
+    t.players = screen.players();
+    t.ownerId = screen.ownerID();
 }
 }  // namespace
 
 CurrentTable CurrentTable::find() {
-    using namespace gametype;
     CurrentTable t;
     t.gameType = UIController::gameType();
-    switch (t.gameType) {
-        case kTienLen: cardScreen(t, GameController::getTienLenView()); break;
-        case kTienLenMB: cardScreen(t, GameController::getTienLenMBView()); break;
-        case kPhom: cardScreen(t, GameController::getPhomView()); break;
-        case kPhomNew: cardScreen(t, GameController::getPhomNewView()); break;
-        case kBaiCao: cardScreen(t, GameController::getBaiCaoView()); break;
-        case kXiZach: cardScreen(t, GameController::getXiZachView()); break;
-        case kPoker: cardScreen(t, GameController::getPokerView()); break;
-        case kCoTuong: boardScreen(t, GameController::getCoTuongView()); break;
-        case kCoVua: boardScreen(t, GameController::getCoVuaView()); break;
-        case kCaro: boardScreen(t, GameController::getCaroView()); break;
-        case kBlocks: boardScreen(t, GameController::getBlocksView()); break;
-        default: break;
+    t.game = GameRegistry::find(t.gameType);
+    if (!t.game) return t;
+    t.isBoardGame = t.game->isBoardGame();
+    auto screen = t.game->screen ? t.game->screen() : nullptr;
+    if (!screen) return t;
+    t.host = std::dynamic_pointer_cast<TableSheetHost>(screen);
+    if (auto* card = dynamic_cast<const CardTableSeating*>(screen.get())) {
+        seatsOf(t, *card, card->roomId(), card->boardId());
+    } else if (auto* board = dynamic_cast<const BoardTableSeating*>(screen.get())) {
+        seatsOf(t, *board, board->roomID(), board->boardID());
     }
     return t;
+}
+
+bool CurrentTable::isOneOf(std::initializer_list<TableFamily> families) const {
+    return game && std::find(families.begin(), families.end(), game->family) != families.end();
+}
+
+bool tableIsPortrait() {
+    const GameDescriptor* game = GameRegistry::current();
+    return game && game->orientation == TableOrientation::Portrait;
+}
+
+bool tableWearsCaroSheets() {
+    const GameDescriptor* game = GameRegistry::current();
+    return game && game->caroSheets;
 }
 
 }  // namespace zuno

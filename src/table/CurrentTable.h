@@ -1,19 +1,22 @@
 #pragma once
 
 #include <cstdint>
+#include <initializer_list>
 #include <memory>
 #include <optional>
 #include <vector>
 
+#include "lobby/GameRegistry.h"
 #include "lobby/model/Player.h"
 #include "table/TableSheetHost.h"
 
 namespace zuno {
 
-// The table the sheets act on: the registered screen of the current game type, with that screen's
-// room and table.
+// The table the sheets act on: the table screen of the current game type, with that screen's room
+// and table.
 struct CurrentTable {
     int8_t gameType = 0;
+    const GameDescriptor* game = nullptr;   // none for a type nobody described
     std::shared_ptr<TableSheetHost> host;  // none when the screen does not take the sheets' part
     std::optional<int8_t> roomId, boardId;  // none before the game's first join
     bool isBoardGame = false;               // Co Tuong, Co Vua, Caro, Blocks
@@ -22,11 +25,13 @@ struct CurrentTable {
 
     static CurrentTable find();
     bool hasTable() const { return roomId.has_value() && boardId.has_value(); }
+    // The current game is of one of the families.
+    bool isOneOf(std::initializer_list<TableFamily> families) const;
 };
 
-namespace gametype {
-constexpr int8_t kCaro = 1, kXiZach = 2, kTienLen = 3, kPoker = 4, kCoTuong = 5, kPhom = 7, kBlocks = 8,
-                 kCoVua = 9, kBaiCao = 11, kTienLenMB = 12, kPhomNew = 13;
-}
+// What the sheets ask of the current game: its table plays in a portrait window; its sheets wear the
+// Caro pictures.
+bool tableIsPortrait();
+bool tableWearsCaroSheets();
 
 }  // namespace zuno

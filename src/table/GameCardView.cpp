@@ -3,7 +3,7 @@
 #include <cctype>
 #include <cmath>
 
-#include "games/tienlen/TienLenService.h"
+#include "lobby/GameRegistry.h"
 #include "lobby/GlobalService.h"
 #include "platform/ui/Image.h"
 #include "platform/ui/NavigationController.h"
@@ -18,8 +18,6 @@
 #include "table/CurrentTable.h"
 
 namespace zuno {
-
-using namespace gametype;
 
 namespace {
 std::string text(const char* key) { return Resources::getInstance().textForKey(key); }
@@ -111,8 +109,7 @@ void GameCardView::viewDidLoad() {
 
 void GameCardView::viewWillAppear(bool animated) {
     ZunoViewController::viewWillAppear(animated);
-    const int8_t type = UIController::gameType();
-    const bool stakeShown = type == kTienLen || type == kTienLenMB;
+    const bool stakeShown = GameRegistry::currentFamily() == TableFamily::CardTable;
     if (imgMoney) imgMoney->setHidden(!stakeShown);
     if (btnCuoc) btnCuoc->setHidden(!stakeShown);
     if (btnExit) btnExit->setTitle(text("ZUNO_exitBoard"));
@@ -163,11 +160,12 @@ void GameCardView::setTimerWithSeat(int seat) {
     view();
     stopTurnBar();
     bar_ = TurnBar(interval());
-    progressTimer->setTintColor(kBarGreen);
-    progressTimer->setProgress(1.0);
+    progressTimer->setTintColor(barColour(bar_.colour()));
+    progressTimer->setProgress(bar_.progress());
     static const ui::Point centres[] = {{240, 182}, {432, 100}, {240, 84}, {46, 100}};
     if (seat >= 0 && seat < kSeats) progressTimer->setCenter(centres[seat]);
     progressTimer->setHidden(false);
+    if (bar_.isEmpty()) return;
     std::weak_ptr<GameCardView> weak = std::static_pointer_cast<GameCardView>(shared_from_this());
     limitTimer_ = sys::RunLoop::main().scheduleRepeating(TurnBar::kTickSeconds, [weak] {
         if (auto self = weak.lock()) self->repeatTimer();
@@ -177,7 +175,7 @@ void GameCardView::setTimerWithSeat(int seat) {
 void GameCardView::repeatTimer() {
     const bool running = bar_.tick();
     progressTimer->setTintColor(barColour(bar_.colour()));
-    progressTimer->setProgress(std::max(0.0, bar_.progress()));
+    progressTimer->setProgress(bar_.progress());
     if (!running) stopTurnBar();
 }
 
@@ -195,11 +193,12 @@ void GameCardView::startTimer(int value) {
 
 void GameCardView::showPlayerTime() {
     clockTimer_ = 0;
-    const CardTableModel::ClockTick tick =
-        table().tickClock(clockSeconds(), UIController::gameType() == kTienLen, UIController::myId());
+    const GameDescriptor* game = GameRegistry::find(UIController::gameType());
+    const bool passesForMe = game && game->passForMe;
+    const CardTableModel::ClockTick tick = table().tickClock(clockSeconds(), passesForMe, UIController::myId());
     if (tick.beep) PlaySound::playSoundWithSource(Resources::getInstance().com_onebeep());
-    if (tick.sendSkip) TienLenService::getInstance().skipWithRoomId(roomId(), boardId());
-    if (table().dieTime == 0 && progressTimer) progressTimer->setHidden(true);
+    if (tick.sendSkip) game->passForMe(roomId(), boardId());
+    if (tick.turnOver && progressTimer) progressTimer->setHidden(true);
     std::weak_ptr<GameCardView> weak = std::static_pointer_cast<GameCardView>(shared_from_this());
     clockTimer_ = sys::RunLoop::main().postDelayed(1.0, [weak] {
         if (auto self = weak.lock()) self->showPlayerTime();
@@ -210,7 +209,8 @@ void GameCardView::startTurnOfPlayer(int32_t userId) {
     setCurrentPlayer(userId);
     const int seat = getSeatFromID(userId);
     setTimerWithSeat(seat < 0 ? kCentre : seat);
-    table().dieTime = clockSeconds() + interval();
+    // A turn of no length has no clock to run out: its bar stays empty and nothing is passed for me.
+    table().dieTime = interval() > 0 ? clockSeconds() + interval() : 0;
     startTimer(1);
 }
 
@@ -309,10 +309,10 @@ void GameCardView::showSetupSoNguoi() { presentSheet(mnuSoNguoi); }
 void GameCardView::showSetupCuoc(ui::Object*) { showCuoc(); }
 
 void GameCardView::showCuoc() {
-    const int8_t type = UIController::gameType();
-    if (type == kTienLen || type == kTienLenMB) {
+    const auto family = GameRegistry::currentFamily();
+    if (family == TableFamily::CardTable) {
         if (ownerID() == UIController::myId() && isGameEnd()) presentSheet(mnuCuoc);
-    } else if (type == kBaiCao || type == kXiZach) {
+    } else if (family == TableFamily::Banker) {
         if (isGameEnd()) {
             presentSheet(mnuCuoc);
         } else {
@@ -395,8 +395,7 @@ void GameCardView::clickLeaveBoard() {
         return;
     }
     CurrentTable current = CurrentTable::find();
-    const int8_t t = current.gameType;
-    if ((t == kTienLen || t == kTienLenMB || t == kBaiCao || t == kXiZach) && current.hasTable())
+    if (current.isOneOf({TableFamily::CardTable, TableFamily::Banker}) && current.hasTable())
         GlobalService::getInstance().leaveBoardWithRoomId(*current.roomId, *current.boardId);
     auto delegate = ZunoOnlineAppDelegate::current();
     if (!delegate) return;

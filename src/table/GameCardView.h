@@ -14,6 +14,7 @@
 #include "shell/ColoredProgressView.h"
 #include "shell/ZunoViewController.h"
 #include "table/BoardChat.h"
+#include "table/CardView.h"
 #include "table/PlayerMenuSheets.h"
 #include "table/TableBottomMenu.h"
 #include "table/TableDecorations.h"
@@ -35,7 +36,8 @@ namespace zuno {
 class GameCardView : public ZunoViewController,
                      public CardTableSeating,
                      public TableScreenEvents,
-                     public TableSheetHost {
+                     public TableSheetHost,
+                     public CardTableDelegate {
     ZUNO_BINDINGS
 public:
     static constexpr int kSeats = CardTableModel::kSeats;
@@ -96,6 +98,8 @@ public:
     virtual void unsetSeatInfoWithSeat(int seat) {}
     virtual void resetCard(int mode) {}
     virtual bool checkValidSelectedCards() { return false; }
+    // A card this table dealt was raised or lowered.
+    void cardSelectionChanged() override { checkValidSelectedCards(); }
 
     // Gifts.
     void showGiftView() override;

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <string>
 #include <vector>
 
 #include "lobby/model/Player.h"
@@ -21,17 +22,19 @@ class CaroView;
 class BlocksView;
 class PokerView;
 
-// The one place that knows every game's table screen: it registers the game decoders at start-up,
-// sends the player's game choice, and opens the table screen of a game when the server confirms a
-// join. Each screen is made from its interface file on the first join of its game and reused for the
-// rest of the run. Class operations only, on the main thread.
+// The table screens of the run: it registers the described games' decoders at start-up, sends the
+// player's game choice, and keeps one slot per game for its table screen, made from its interface
+// file on the first join of the game and reused for the rest of the run. Each game folder opens its
+// own screen (the show...ScreenWithRoom operations live with their game) through the openers here.
+// Class operations only, on the main thread.
 class GameController : public UIController {
 public:
     using Players = std::vector<PlayerPtr>;
 
     GameController() = delete;
 
-    // Appends the eleven game decoders to the session logic's registry.
+    // Appends the decoder of every described game to the session logic's registry, then runs each
+    // game's start-up.
     static void startGame();
     // Sends the choice of a game; the server's confirmation does the rest.
     static void doPlayWithGameId(int8_t gameType);
@@ -72,6 +75,23 @@ public:
     static void showCoVuaScreenWithRoom(int8_t room, int8_t board, int32_t owner, int32_t money, Players players);
     static void showCaroScreenWithRoom(int8_t room, int8_t board, int32_t owner, int32_t money, Players players);
     static void showBlocksScreenWithRoom(int8_t room, int8_t board, int32_t owner, int32_t money, Players players);
+
+    // A card table (a CardTableSeating screen): room, table and stake set before the push where the
+    // game wants it, then reset and seated.
+    static void openCardTable(const std::shared_ptr<ui::ViewController>& screen, bool setBeforePush, int8_t room,
+                              int8_t board, int32_t owner, int32_t money, Players players);
+    // A board table (a BoardTableSeating screen): pushed, then seated.
+    static void openBoardTable(const std::shared_ptr<ui::ViewController>& screen, int8_t room, int8_t board,
+                               int32_t owner, int32_t money, Players players);
+
+    // The screen of a game's slot, made from the game's interface file the first time.
+    template <class Screen>
+    static std::shared_ptr<Screen> madeOnFirstJoin(std::shared_ptr<Screen> (*get)(),
+                                                   void (*set)(std::shared_ptr<Screen>),
+                                                   const std::string& interfaceFile) {
+        if (!get()) set(std::make_shared<Screen>(interfaceFile));
+        return get();
+    }
 
     // Tests: empty every slot.
     static void resetForTests();

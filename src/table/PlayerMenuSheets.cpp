@@ -12,8 +12,6 @@
 
 namespace zuno {
 
-using namespace gametype;
-
 namespace {
 std::string text(const char* key) { return Resources::getInstance().textForKey(key); }
 
@@ -47,7 +45,7 @@ menuPlayer::menuPlayer() : CustomUIActionSheetViewController(std::string("menuPl
 void menuPlayer::viewWillAppear(bool animated) {
     view();
     CurrentTable table = CurrentTable::find();
-    const bool caro = table.gameType == kCaro;
+    const bool caro = tableWearsCaroSheets();
     if (imgBg) imgBg->setImage(ui::Image::imageNamed("bg_submenu.png"));
     const std::shared_ptr<ui::Button> all[] = {btnKick, btnViewInfo, btnAddFriend, btnPresentGift, btnBuzz};
     for (const auto& button : all) {
@@ -64,7 +62,7 @@ void menuPlayer::viewWillAppear(bool animated) {
     std::vector<std::shared_ptr<ui::Button>> shown;
     double height = 170;
     if (tapped && tapped->IDDB() == me) {
-        if (table.gameType == kPoker) {
+        if (table.isOneOf({TableFamily::Poker})) {
             if (btnKick) btnKick->setTitle(text("ZUNO_standUp"));
             shown = {btnKick, btnViewInfo, btnPresentGift};
             height = 135;
@@ -107,7 +105,7 @@ void menuPlayer::doKick() {
                 service.kickWithRoomId(*table.roomId, *table.boardId, tapped->IDDB());
             }
         }
-    } else if (table.gameType == kPoker && table.host) {
+    } else if (table.isOneOf({TableFamily::Poker}) && table.host) {
         table.host->doStandUp();
     }
     slideOut();
@@ -159,7 +157,7 @@ menuMoiBan::menuMoiBan() : CustomUIActionSheetViewController(std::string("menuMo
 
 void menuMoiBan::viewWillAppear(bool animated) {
     CustomUIActionSheetViewController::viewWillAppear(animated);
-    const bool caro = UIController::gameType() == kCaro;
+    const bool caro = tableWearsCaroSheets();
     if (btnWaitingRoom) btnWaitingRoom->setTitle(text("ZUNO_waitingList"));
     if (btnFriends) btnFriends->setTitle(text("ZUNO_friendI"));
     if (imgBg) imgBg->setImage(ui::Image::imageNamed(caro ? "caro-bg-menu.png" : "bg_submenu.png"));

@@ -1,26 +1,23 @@
 #include "table/TableScreenKinds.h"
 
-#include "games/blocks/BlocksView.h"
-#include "games/caro/CaroView.h"
-#include "games/cotuong/CoTuongView.h"
-#include "games/covua/CoVuaView.h"
-#include "games/phom/PhomView.h"
-#include "games/poker/PokerView.h"
-#include "table/GameCardView.h"
+#include "lobby/GameRegistry.h"
+#include "platform/ui/ViewController.h"
+#include "table/TableSeating.h"
 
 namespace zuno {
 
-bool isBlocksScreen(const ui::ViewController* screen) { return dynamic_cast<const BlocksView*>(screen); }
-
-// Tien Len, Tien Len Mien Bac, Bai Cao and Xi Zach are card-table screens; new Phom is a Phom screen.
-bool isTableScreenWithoutBlocks(const ui::ViewController* screen) {
-    return dynamic_cast<const GameCardView*>(screen) || dynamic_cast<const PhomView*>(screen) ||
-           dynamic_cast<const PokerView*>(screen) || dynamic_cast<const CoTuongView*>(screen) ||
-           dynamic_cast<const CoVuaView*>(screen) || dynamic_cast<const CaroView*>(screen);
+bool isBlocksScreen(const ui::ViewController* screen) {
+    const GameDescriptor* game = GameRegistry::ofScreen(screen);
+    return game && game->family == TableFamily::Blocks;
 }
 
+// Every table screen seats its players as a card table or as a board table.
 bool isTableScreen(const ui::ViewController* screen) {
-    return isTableScreenWithoutBlocks(screen) || isBlocksScreen(screen);
+    return dynamic_cast<const CardTableSeating*>(screen) || dynamic_cast<const BoardTableSeating*>(screen);
+}
+
+bool isTableScreenWithoutBlocks(const ui::ViewController* screen) {
+    return isTableScreen(screen) && !isBlocksScreen(screen);
 }
 
 }  // namespace zuno

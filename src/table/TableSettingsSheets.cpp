@@ -4,12 +4,6 @@
 #include <cstdio>
 #include <limits>
 
-#include "games/banker/BaiCaoService.h"
-#include "games/banker/XiZachService.h"
-#include "games/phom/PhomNewService.h"
-#include "games/phom/PhomService.h"
-#include "games/tienlen/TienLenMBService.h"
-#include "games/tienlen/TienLenService.h"
 #include "lobby/GlobalService.h"
 #include "platform/core/Exception.h"
 #include "platform/core/Log.h"
@@ -22,8 +16,6 @@
 
 namespace zuno {
 
-using namespace gametype;
-
 namespace {
 std::string text(const char* key) { return Resources::getInstance().textForKey(key); }
 
@@ -32,14 +24,7 @@ int64_t myBalance() {
     return me ? me->money() : 0;
 }
 
-// The games whose tables take a stake request (Poker takes a bet instead).
-bool takesStakeRequest(int8_t type) {
-    switch (type) {
-        case kTienLen: case kPhom: case kPhomNew: case kCoTuong: case kCoVua: case kBaiCao: case kXiZach:
-        case kCaro: case kTienLenMB: case kBlocks: return true;
-        default: return false;
-    }
-}
+double panelTop() { return tableIsPortrait() ? 180 : 30; }
 }  // namespace
 
 ui::Point movePanelTo(CustomUIActionSheetViewController& sheet, double y) {
@@ -72,37 +57,32 @@ void menuSetup::viewWillAppear(bool animated) {
     CustomUIActionSheetViewController::viewWillAppear(animated);
     if (btnCuoc) {
         btnCuoc->setTitle(text("ZUNO_setMoney"));
-        const int8_t type = UIController::gameType();
-        btnCuoc->setEnabled(type != kBaiCao && type != kXiZach);
+        btnCuoc->setEnabled(GameRegistry::currentFamily() != TableFamily::Banker);
     }
     if (btnSoNguoi) btnSoNguoi->setTitle(text("ZUNO_setNumPlayers"));
     if (btnPass) btnPass->setTitle(text("ZUNO_setPass"));
 }
 
 namespace {
-bool isSeatedCardGame(int8_t type) {
-    return type == kTienLen || type == kTienLenMB || type == kPhom || type == kPhomNew || type == kBaiCao ||
-           type == kXiZach || type == kPoker;
-}
+bool isSeatedCardGame(const CurrentTable& table) { return table.game && !table.game->isBoardGame(); }
 }  // namespace
 
 void menuSetup::doSetupPassword() {
     slideOut();
     CurrentTable table = CurrentTable::find();
-    if (table.host && isSeatedCardGame(table.gameType)) table.host->showSetupPassword();
+    if (table.host && isSeatedCardGame(table)) table.host->showSetupPassword();
 }
 
 void menuSetup::doSetupPlayer() {
     slideOut();
     CurrentTable table = CurrentTable::find();
-    if (table.host && isSeatedCardGame(table.gameType)) table.host->showSetupSoNguoi();
+    if (table.host && isSeatedCardGame(table)) table.host->showSetupSoNguoi();
 }
 
 void menuSetup::doSetupMoney() {
     slideOut();
     CurrentTable table = CurrentTable::find();
-    const int8_t t = table.gameType;
-    if (table.host && (t == kTienLen || t == kPhom || t == kPhomNew || t == kTienLenMB || t == kPoker))
+    if (table.host && table.isOneOf({TableFamily::CardTable, TableFamily::Phom, TableFamily::Poker}))
         table.host->showCuoc();
 }
 
@@ -126,14 +106,13 @@ menuCuoc::menuCuoc() : CustomUIActionSheetViewController(std::string("menuCuoc")
 
 void menuCuoc::viewWillAppear(bool animated) {
     CustomUIActionSheetViewController::viewWillAppear(animated);
-    const int8_t type = UIController::gameType();
     if (lblTitle) lblTitle->setText(text("ZUNO_dat_cuoc"));
-    if (imgBg) imgBg->setImage(ui::Image::imageNamed(type == kCaro ? "caro-khung-dat-cuoc.png" : "bg_submenu.png"));
+    if (imgBg) imgBg->setImage(ui::Image::imageNamed(tableWearsCaroSheets() ? "caro-khung-dat-cuoc.png" : "bg_submenu.png"));
     if (txtMoney) {
         txtMoney->becomeFirstResponder();
         txtMoney->setText("");
     }
-    movePanelTo(*this, type == kBlocks ? 180 : 30);
+    movePanelTo(*this, panelTop());
 }
 
 void menuCuoc::textFieldBeginEditting() { movePanelTo(*this, 30); }
@@ -162,9 +141,10 @@ void menuCuoc::doSave() {
         }
         CurrentTable table = CurrentTable::find();
         const int32_t stake = static_cast<int32_t>(amount);
-        if (table.gameType == kPoker) {
+        // Poker takes a bet instead of a stake.
+        if (table.isOneOf({TableFamily::Poker})) {
             if (table.host) table.host->sendBetRaise(stake);
-        } else if (takesStakeRequest(table.gameType) && table.hasTable()) {
+        } else if (table.game && table.hasTable()) {
             GlobalService::getInstance().setMoneyWithRoomId(*table.roomId, *table.boardId, stake);
         }
     } catch (const std::exception& e) {
@@ -192,14 +172,13 @@ menuPassword::menuPassword() : CustomUIActionSheetViewController(std::string("me
 
 void menuPassword::viewWillAppear(bool animated) {
     CustomUIActionSheetViewController::viewWillAppear(animated);
-    const int8_t type = UIController::gameType();
     if (lblTitle) lblTitle->setText(text("ZUNO_dat_pass"));
-    if (imgBg) imgBg->setImage(ui::Image::imageNamed(type == kCaro ? "caro-bg-menu.png" : "bg_submenu.png"));
+    if (imgBg) imgBg->setImage(ui::Image::imageNamed(tableWearsCaroSheets() ? "caro-bg-menu.png" : "bg_submenu.png"));
     if (txtPassword) {
         txtPassword->becomeFirstResponder();
         txtPassword->setText("");
     }
-    oldPoint = movePanelTo(*this, type == kBlocks ? 180 : 30);
+    oldPoint = movePanelTo(*this, panelTop());
 }
 
 void menuPassword::doBeginEditText() { movePanelTo(*this, 30); }
@@ -214,11 +193,8 @@ void menuPassword::doCancel() { slideOut(); }
 
 void menuPassword::doSave() {
     CurrentTable table = CurrentTable::find();
-    const int8_t t = table.gameType;
-    const bool takesPassword = t == kTienLen || t == kPhom || t == kPhomNew || t == kCoTuong || t == kCoVua ||
-                               t == kBaiCao || t == kXiZach || t == kCaro || t == kTienLenMB || t == kBlocks ||
-                               t == kPoker;
-    if (takesPassword && table.hasTable()) {
+    // Every described game takes a password.
+    if (table.game && table.hasTable()) {
         GlobalService::getInstance().setPasswordWithRoomId(*table.roomId, *table.boardId,
                                                            txtPassword ? txtPassword->text() : std::string());
     }
@@ -255,16 +231,7 @@ void menuSoNguoi::doSetSoloPlayers() { setMaxPlayers(2); }
 void menuSoNguoi::setMaxPlayers(int8_t count) {
     CurrentTable table = CurrentTable::find();
     if (table.hasTable()) {
-        const int8_t room = *table.roomId, board = *table.boardId;
-        switch (table.gameType) {
-            case kTienLen: TienLenService::getInstance().setMaxPlayerWithRoomId(room, board, count); break;
-            case kTienLenMB: TienLenMBService::getInstance().setMaxPlayerWithRoomId(room, board, count); break;
-            case kPhom: PhomService::getInstance().setMaxPlayer(room, board, count); break;
-            case kPhomNew: PhomNewService::getInstance().setMaxPlayer(room, board, count); break;
-            case kBaiCao: BaiCaoService::getInstance().setMaxPlayerWithRoomId(room, board, count); break;
-            case kXiZach: XiZachService::getInstance().setMaxPlayerWithRoomId(room, board, count); break;
-            default: break;
-        }
+        if (table.game && table.game->setMaxPlayers) table.game->setMaxPlayers(*table.roomId, *table.boardId, count);
     }
     slideOut();
 }

@@ -2,7 +2,7 @@
 // the game's decoder, installed by the game choice, hands it to the game's logic handler.
 #include <gtest/gtest.h>
 
-#include "games/GameMessageHandlers.h"
+#include "client/Games.h"
 #include "games/blocks/BlocksMessageHandler.h"
 #include "games/caro/CaroMessageHandler.h"
 #include "games/cotuong/CoTuongMessageHandler.h"

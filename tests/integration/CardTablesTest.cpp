@@ -2,7 +2,7 @@
 // join reply and the game's own decoder reads it into a call on its logic handler.
 #include <gtest/gtest.h>
 
-#include "games/GameMessageHandlers.h"
+#include "client/Games.h"
 #include "games/banker/BaiCaoMessageHandler.h"
 #include "games/banker/XiZachMessageHandler.h"
 #include "games/phom/PhomMessageHandler.h"

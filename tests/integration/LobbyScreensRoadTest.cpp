@@ -4,7 +4,7 @@
 // the new account; the settings across a restart.
 #include <gtest/gtest.h>
 
-#include "games/GameMessageHandlers.h"
+#include "client/Games.h"
 #include "lobby/GlobalLogicHandler.h"
 #include "lobby/GlobalMessageHandler.h"
 #include "lobby/GlobalService.h"

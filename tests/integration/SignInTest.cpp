@@ -3,7 +3,7 @@
 // accepted, sends what the server list sends then: the information request with key 8 and the login.
 #include <gtest/gtest.h>
 
-#include "games/GameMessageHandlers.h"
+#include "client/Games.h"
 #include "games/poker/PokerMessageHandler.h"
 #include "lobby/GlobalService.h"
 #include "net/MobileClient.h"

@@ -6,7 +6,7 @@
 #include <algorithm>
 #include <sstream>
 
-#include "games/GameMessageHandlers.h"
+#include "client/Games.h"
 #include "games/tienlen/CardUtils.h"
 #include "games/tienlen/TienLenLogicHandler.h"
 #include "games/tienlen/TienLenMessageHandler.h"

@@ -1,5 +1,6 @@
 #include "support/ClientReset.h"
 
+#include "client/Games.h"
 #include "shell/LobbyShell.h"
 #include "shell/Resources.h"
 #include "shell/UIController.h"
@@ -11,6 +12,7 @@ void resetClientState() {
     UIController::resetSessionState();
     Resources::resetForTests();
     GameController::resetForTests();
+    describeGames();
     LobbyShell::install();
 }
 

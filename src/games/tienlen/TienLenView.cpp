@@ -234,7 +234,11 @@ void TienLenView::startWithWhoMoveFirst(int32_t whoMoveFirst, uint8_t seconds, c
     currentCardsValue.clear();
     currentCardsType = -1;
     Cards mine;
-    for (int8_t id : dealt) mine.push_back(std::make_shared<CardView>(id));
+    const auto self = std::dynamic_pointer_cast<CardTableDelegate>(shared_from_this());
+    for (int8_t id : dealt) {
+        mine.push_back(std::make_shared<CardView>(id));
+        mine.back()->delegate = self;
+    }
     sortWithCards(mine);
     for (const auto& player : players()) {
         player->setFinishPosition(-1);

@@ -7,6 +7,7 @@
 #include <thread>
 
 #include "platform/core/Log.h"
+#include "platform/core/RunLoop.h"
 #include "platform/media/AudioClip.h"
 #include "platform/media/Sound.h"
 #include "support/PlatformReset.h"
@@ -19,6 +20,14 @@ void le(std::string& out, uint64_t v, int bytes) {
 }
 void be(std::string& out, uint64_t v, int bytes) {
     for (int i = bytes - 1; i >= 0; --i) out.push_back(static_cast<char>((v >> (8 * i)) & 0xff));
+}
+
+// Waits (real time) until the audio device has stopped asking for sound.
+bool pausedWithin(double seconds) {
+    auto end = std::chrono::steady_clock::now() + std::chrono::duration<double>(seconds);
+    while (Sound::outputPlaying() && std::chrono::steady_clock::now() < end)
+        std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    return !Sound::outputPlaying();
 }
 
 std::string wav(int tag, int channels, int rate, int bits, const std::string& samples, bool extensible = false) {
@@ -196,12 +205,6 @@ TEST(SoundTest, PlaysThroughAnAudioDeviceWhenThereIsOne) {
 
 TEST(SoundTest, TheDeviceIsPausedWhenNothingPlays) {
     ::setenv("SDL_AUDIODRIVER", "dummy", 1);
-    auto pausedWithin = [](double seconds) {
-        auto end = std::chrono::steady_clock::now() + std::chrono::duration<double>(seconds);
-        while (Sound::outputPlaying() && std::chrono::steady_clock::now() < end)
-            std::this_thread::sleep_for(std::chrono::milliseconds(5));
-        return !Sound::outputPlaying();
-    };
     // A click of 20 ms: the device plays it and then stops asking for sound.
     SystemSoundID click = Sound::createSystemSound(writeFile("click.wav", wav(1, 1, 8000, 16, std::string(320, '\x10'))));
     Sound::setOutputEnabled(true);
@@ -213,4 +216,42 @@ TEST(SoundTest, TheDeviceIsPausedWhenNothingPlays) {
     EXPECT_TRUE(pausedWithin(5));
     EXPECT_TRUE(Sound::outputOpen());
     Sound::setOutputEnabled(false);
+}
+
+// The paused device's thread still wakes, so the main loop closes the device after about two quiet
+// seconds; the next sound opens it again and plays at once.
+TEST(SoundTest, TheDeviceClosesAfterAQuietSpellAndOpensForTheNextSound) {
+    ::setenv("SDL_AUDIODRIVER", "dummy", 1);
+    auto& loop = RunLoop::main();
+    SystemSoundID click = Sound::createSystemSound(writeFile("click.wav", wav(1, 1, 8000, 16, std::string(320, '\x10'))));
+    Sound::setOutputEnabled(true);
+    Sound::play(click);
+    ASSERT_TRUE(Sound::outputOpen()) << "SDL found no dummy audio driver";
+    ASSERT_TRUE(pausedWithin(5));
+    loop.runFor(1.9);
+    EXPECT_TRUE(Sound::outputOpen());
+    loop.runFor(0.2);
+    EXPECT_FALSE(Sound::outputOpen());
+
+    Sound::play(click);  // opened again and playing before play() returns
+    EXPECT_TRUE(Sound::outputOpen());
+    EXPECT_TRUE(Sound::outputPlaying());
+    ASSERT_TRUE(pausedWithin(5));
+    loop.runFor(1.5);
+    Sound::play(click);  // a sound within the quiet spell starts it again
+    ASSERT_TRUE(pausedWithin(5));
+    loop.runFor(1.5);
+    EXPECT_TRUE(Sound::outputOpen());
+    loop.runFor(0.6);
+    EXPECT_FALSE(Sound::outputOpen());
+
+    // A sound still playing out is never cut off, however far the loop's clock runs ahead.
+    SystemSoundID tone = Sound::createSystemSound(writeFile("tone.wav", wav(1, 1, 8000, 16, std::string(160000, '\x10'))));
+    Sound::play(tone);
+    loop.runFor(30);
+    EXPECT_TRUE(Sound::outputOpen());
+    EXPECT_TRUE(Sound::outputPlaying());
+    Sound::setOutputEnabled(false);
+    EXPECT_FALSE(Sound::outputOpen());
+    EXPECT_EQ(loop.timerCount(), 0u);
 }

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "games/GameMessageHandlers.h"
+#include "client/Games.h"
 #include "games/banker/BaiCaoMessageHandler.h"
 #include "games/banker/XiZachMessageHandler.h"
 #include "games/blocks/BlocksMessageHandler.h"

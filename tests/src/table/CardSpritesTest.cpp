@@ -6,7 +6,6 @@
 #include <vector>
 
 #include "games/phom/PhomView.h"
-#include "games/tienlen/TienLenMBView.h"
 #include "games/tienlen/TienLenView.h"
 #include "shell/UIController.h"
 #include "table/CardView.h"
@@ -29,16 +28,8 @@ struct CountingTienLen : TienLenView {
     int checks = 0;
 };
 
-struct CountingTienLenMB : TienLenMBView {
-    bool checkValidSelectedCards() override {
-        ++checks;
-        return true;
-    }
-    int checks = 0;
-};
-
-struct CountingPhom : PhomView, PhomCardSelection {
-    void doSelect() override { ++selects; }
+struct CountingPhom : PhomView, CardTableDelegate {
+    void cardSelectionChanged() override { ++selects; }
     int selects = 0;
 };
 
@@ -86,16 +77,14 @@ TEST(CardSprites, PokerCardsAreSmaller) {
     EXPECT_EQ(CardView(3).frame().size, (ui::Size{60, 80}));
 }
 
-TEST(CardSprites, TogglingRaisesLowersAndTellsTheRightScreen) {
+TEST(CardSprites, TogglingRaisesLowersAndTellsTheTableThatDealtIt) {
     auto tienLen = std::make_shared<CountingTienLen>();
-    auto tienLenMB = std::make_shared<CountingTienLenMB>();
     auto phom = std::make_shared<CountingPhom>();
     GameController::setTienLenView(tienLen);
-    GameController::setTienLenMBView(tienLenMB);
-    GameController::setPhomView(phom);
-
     UIController::setGameType(3);
+
     CardView card(10);
+    card.delegate = tienLen;
     card.setSelected();
     EXPECT_TRUE(card.isSelected);
     EXPECT_EQ(card.center(), (ui::Point{240, 127}));
@@ -106,27 +95,30 @@ TEST(CardSprites, TogglingRaisesLowersAndTellsTheRightScreen) {
     EXPECT_EQ(card.oldCenter, (ui::Point{240, 142}));  // always the lowered place
     EXPECT_EQ(tienLen->checks, 2);
 
-    UIController::setGameType(12);
-    card.setSelected();
-    EXPECT_EQ(tienLenMB->checks, 1);
-    EXPECT_EQ(tienLen->checks, 2);
-
+    // Its own table is told, whatever game is chosen and whichever screen the game's slot holds.
     UIController::setGameType(7);
     CardViewPhom phomCard(10);
+    phomCard.delegate = phom;
     phomCard.setSelected();
+    card.setSelected();
     EXPECT_EQ(phom->selects, 1);
-    UIController::setGameType(4);  // Poker is not told
+    EXPECT_EQ(tienLen->checks, 3);
+
+    // A card nobody dealt, or whose table has gone, tells nobody.
+    CardViewPhom loose(11);
+    loose.setSelected();
+    phom.reset();
     phomCard.setSelected();
-    EXPECT_EQ(phom->selects, 1);
-    EXPECT_EQ(tienLen->checks + tienLenMB->checks, 3);
+    EXPECT_EQ(tienLen->checks, 3);
 }
 
 TEST(SeatPlayer, SelectedIdsRemovalAndLowering) {
     auto tienLen = std::make_shared<CountingTienLen>();
-    GameController::setTienLenView(tienLen);
-    UIController::setGameType(3);
     TienLenPlayer player;
-    for (int8_t id : {4, 9, 13, 20, 33, 40}) player.cards().push_back(std::make_shared<CardView>(id));
+    for (int8_t id : {4, 9, 13, 20, 33, 40}) {
+        player.cards().push_back(std::make_shared<CardView>(id));
+        player.cards().back()->delegate = tienLen;
+    }
     auto ids = [&] {
         std::vector<int> out;
         for (const auto& c : player.cards()) out.push_back(c->cardID);

@@ -102,20 +102,30 @@ TEST(CardTableModel, ClockBeepsInTheLastFiveSecondsAndPassesMyTurnOnce) {
 }
 
 TEST(CardTableModel, TurnBarColoursAndEnd) {
-    TurnBar bar(20);
-    int ticks = 0, orangeAt = 0, redAt = 0;
-    while (bar.tick()) {
-        ++ticks;
-        if (!orangeAt && bar.colour() == TurnBar::Colour::Orange) orangeAt = ticks;
-        if (!redAt && bar.colour() == TurnBar::Colour::Red) redAt = ticks;
+    struct Case {
+        int interval, orangeAt, redAt, ticks;  // in ticks of 0.1 s
+    };
+    for (auto c : {Case{20, 80, 140, 200}, Case{30, 120, 210, 300}, Case{7, 28, 49, 70}, Case{1, 4, 7, 10}}) {
+        TurnBar bar(c.interval);
+        int ticks = 0, orangeAt = 0, redAt = 0;
+        while (bar.tick()) {
+            ++ticks;
+            if (!orangeAt && bar.colour() == TurnBar::Colour::Orange) orangeAt = ticks;
+            if (!redAt && bar.colour() == TurnBar::Colour::Red) redAt = ticks;
+        }
+        EXPECT_EQ(orangeAt, c.orangeAt) << c.interval;
+        EXPECT_EQ(redAt, c.redAt) << c.interval;
+        EXPECT_EQ(ticks + 1, c.ticks) << c.interval;
+        EXPECT_EQ(bar.progress(), 0.0);
+        EXPECT_FALSE(bar.tick());
     }
-    ++ticks;
-    EXPECT_NEAR(orangeAt * 0.1, 8.0, 0.15);
-    EXPECT_NEAR(redAt * 0.1, 14.0, 0.15);
-    EXPECT_EQ(ticks, 200);  // 20 s
-    TurnBar instant(0);
-    EXPECT_FALSE(instant.tick());
-    EXPECT_EQ(instant.colour(), TurnBar::Colour::Red);
+    for (int none : {0, -1, -128}) {
+        TurnBar empty(none);
+        EXPECT_TRUE(empty.isEmpty());
+        EXPECT_EQ(empty.progress(), 0.0);
+        EXPECT_EQ(empty.colour(), TurnBar::Colour::Red);
+        EXPECT_FALSE(empty.tick());
+    }
 }
 
 TEST(TableText, AmountsLinesAndTrimming) {

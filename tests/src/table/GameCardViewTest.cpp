@@ -65,30 +65,57 @@ TEST_F(CardTable, LeavingOrResettingStopsTheTurnClock) {
     run(8);
     EXPECT_TRUE(service.session->sent().empty());
 
-    table->setInterval(0);  // a turn of no length ends at once, without a division by zero
     table->startTurnOfPlayer(20);
-    run(0.35);
-    EXPECT_FALSE(table->isTurnBarRunning());
+    EXPECT_TRUE(table->isTurnClockRunning());
     table->resetView();
     EXPECT_FALSE(table->isTurnClockRunning());
 }
 
-TEST_F(CardTable, TurnBarTurnsOrangeThenRedAndStops) {
+TEST_F(CardTable, ATurnOfNoLengthShowsAnEmptyBarAndPassesNothing) {
     auto table = open(3, fourPlayers());
-    table->setInterval(20);
-    table->setTimerWithSeat(1);
-    EXPECT_EQ(table->progressTimer->center(), (ui::Point{432, 100}));
-    const auto green = table->progressTimer->tintColor();
-    run(7.9);
-    EXPECT_EQ(table->progressTimer->tintColor(), green);
-    run(0.3);
-    EXPECT_EQ(table->progressTimer->tintColor(), ui::Color::orange());
-    run(6);
-    EXPECT_EQ(table->progressTimer->tintColor(), ui::Color::red());
-    EXPECT_TRUE(table->isTurnBarRunning());
-    run(6);
-    EXPECT_FALSE(table->isTurnBarRunning());
-    EXPECT_LE(table->limitProgress(), 0.0);
+    for (int interval : {0, -5}) {
+        table->setInterval(interval);
+        ServiceRecording service(TienLenService::getInstance());
+        sys::Sound::clearPlayed();
+        table->startTurnOfPlayer(10);
+        EXPECT_FALSE(table->isTurnBarRunning());
+        EXPECT_FALSE(table->progressTimer->isHidden());
+        EXPECT_EQ(table->progressTimer->progress(), 0.0);
+        EXPECT_EQ(table->progressTimer->tintColor(), ui::Color::red());
+        run(8);
+        EXPECT_TRUE(service.session->sent().empty()) << interval;
+        EXPECT_EQ(beeps(), 0u);
+        EXPECT_EQ(table->currentPlayer(), 10);
+        EXPECT_FALSE(table->progressTimer->isHidden());
+    }
+}
+
+// Orange on the tick where 40 % of the turn has passed and red at 70 % (a 30 s turn: 12 s and 21 s),
+// never a tick late, for every whole-second turn.
+TEST_F(CardTable, TurnBarTurnsOrangeAndRedOnTheTickForEveryInterval) {
+    auto table = open(3, fourPlayers());
+    const double halfTick = 0.05;
+    for (int interval = 1; interval <= 60; ++interval) {
+        SCOPED_TRACE(interval);
+        table->setInterval(interval);
+        table->setTimerWithSeat(1);
+        EXPECT_EQ(table->progressTimer->center(), (ui::Point{432, 100}));
+        const auto green = table->progressTimer->tintColor();
+        run(0.4 * interval - halfTick);
+        EXPECT_EQ(table->progressTimer->tintColor(), green);
+        run(2 * halfTick);
+        EXPECT_EQ(table->progressTimer->tintColor(), ui::Color::orange());
+        run(0.3 * interval - 2 * halfTick);
+        EXPECT_EQ(table->progressTimer->tintColor(), ui::Color::orange());
+        run(2 * halfTick);
+        EXPECT_EQ(table->progressTimer->tintColor(), ui::Color::red());
+        run(0.3 * interval - 2 * halfTick);
+        EXPECT_TRUE(table->isTurnBarRunning());
+        EXPECT_GT(table->limitProgress(), 0.0);
+        run(2 * halfTick);
+        EXPECT_FALSE(table->isTurnBarRunning());
+        EXPECT_EQ(table->limitProgress(), 0.0);
+    }
 }
 
 TEST_F(CardTable, ReadyWithTheStakeExactlyAndLeaving) {

@@ -129,6 +129,9 @@ TEST_F(TienLenViewTest, TheDealIsShownSortedAndLaidOut) {
     EXPECT_EQ(table->currentPlayer(), 20);
     EXPECT_EQ(table->interval(), 15);
     EXPECT_FALSE(table->isGameEnd());
+    // My cards tell the table that dealt them when they are raised.
+    for (const auto& card : table->myCards())
+        EXPECT_EQ(card->delegate.lock().get(), static_cast<CardTableDelegate*>(table.get()));
 }
 
 TEST_F(TienLenViewTest, TapsSelectAndTheMoveCarriesTheIdsInHandOrder) {

@@ -1,0 +1,10 @@
+#pragma once
+
+#include "lobby/GameRegistry.h"
+
+namespace zuno {
+
+// Co Tuong (type 5).
+GameDescriptor coTuongGame();
+
+}  // namespace zuno
