@@ -87,14 +87,22 @@ public:
         });
     }
 
-    // The join reply, on the main thread: `seat` reads the joined players (own balance, ready flags),
-    // the screen opens (made on the game's first join), and the work applies to it. No match test:
-    // the reply names the table the screen is about to show.
+    // The join reply, on the main thread: the owner is marked ready, my balance is the one listed for
+    // me (`takeMine` takes more of my listed record, if given), the screen opens (made on the game's
+    // first join), and the work applies to it. No match test: the reply names the table the screen is
+    // about to show.
     void onJoin(int8_t roomId, int8_t boardId, int32_t ownerId, int32_t money, Players players,
-                std::function<void(const Players&)> seat, Work work) const {
+                std::function<void(const PlayerRecord& mine)> takeMine, Work work) const {
         sys::RunLoop::main().post([this, roomId, boardId, ownerId, money, players = std::move(players),
-                                   seat = std::move(seat), work = std::move(work)] {
-            if (seat) seat(players);
+                                   takeMine = std::move(takeMine), work = std::move(work)] {
+            PlayerPtr myInfo = UIController::myInfo();
+            for (const auto& player : players) {
+                if (!player) continue;
+                if (player->IDDB() == ownerId) player->setIsReady(true);
+                if (!myInfo || player->IDDB() != myInfo->IDDB()) continue;
+                myInfo->setMoney(player->money());
+                if (takeMine) takeMine(player);
+            }
             Access access = screenAccess();
             if (access.showScreen) access.showScreen(roomId, boardId, ownerId, money, players);
             if (auto table = screen()) work(*table);

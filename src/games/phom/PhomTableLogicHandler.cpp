@@ -14,15 +14,7 @@ void PhomTableLogicHandler::setScreenAccess(TableScreenAccess<PhomTableScreen, T
 
 void PhomTableLogicHandler::onJoinGameSuccessWithRoomId(int8_t roomId, int8_t boardId, int32_t ownerId, int32_t money,
                                                         std::vector<TienLenPlayerPtr> players) {
-    auto seat = [ownerId](const std::vector<TienLenPlayerPtr>& joined) {
-        PlayerPtr myInfo = UIController::myInfo();
-        for (const auto& player : joined) {
-            if (!player) continue;
-            if (player->IDDB() == ownerId) player->setIsReady(true);
-            if (myInfo && player->IDDB() == myInfo->IDDB()) myInfo->setMoney(player->money());
-        }
-    };
-    handOver_.onJoin(roomId, boardId, ownerId, money, std::move(players), seat, [](PhomTableScreen& table) {
+    handOver_.onJoin(roomId, boardId, ownerId, money, std::move(players), nullptr, [](PhomTableScreen& table) {
         table.setIsFirstMatch(true);
         table.setDisableReady(false);
         table.setModeWithHas(false);

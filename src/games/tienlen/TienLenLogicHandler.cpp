@@ -34,19 +34,12 @@ TienLenService& TienLenMBLogicHandler::service() const { return TienLenMBService
 
 void TienLenLogicHandler::onJoinGameSuccessWithRoomId(int8_t roomId, int8_t boardId, int32_t ownerId, int32_t money,
                                                       Players players) {
-    auto seat = [ownerId](const Players& joined) {
-        const int32_t me = UIController::myId();
+    auto takeMine = [](const PlayerPtr& mine) {
         PlayerPtr myInfo = UIController::myInfo();
-        for (const PlayerPtr& player : joined) {
-            if (player->IDDB() == ownerId) player->setIsReady(true);
-            if (myInfo && player->IDDB() == me) {
-                myInfo->setExp(player->exp());
-                myInfo->setMoney(player->money());
-                myInfo->setIsReady(false);
-            }
-        }
+        myInfo->setExp(mine->exp());
+        myInfo->setIsReady(false);
     };
-    handOver_.onJoin(roomId, boardId, ownerId, money, std::move(players), seat, [](TienLenTableScreen& table) {
+    handOver_.onJoin(roomId, boardId, ownerId, money, std::move(players), takeMine, [](TienLenTableScreen& table) {
         table.setIsFirstMatch(true);
         table.setDisableReady(false);
         table.setModeWithHas(false);
