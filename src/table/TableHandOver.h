@@ -109,6 +109,42 @@ public:
         });
     }
 
+    // The events every card table hands over alike (Screen being a CardTableScreen): the join reply
+    // (first match, ready allowed, no deal, seats placed), table chat, a kick (mine leaves the table),
+    // a ready flag, the stake, a nudge.
+    void onJoinedCardTable(int8_t roomId, int8_t boardId, int32_t ownerId, int32_t money, Players players,
+                           std::function<void(const PlayerRecord& mine)> takeMine = nullptr) const {
+        onJoin(roomId, boardId, ownerId, money, std::move(players), std::move(takeMine), [](Screen& table) {
+            table.setIsFirstMatch(true);
+            table.setDisableReady(false);
+            table.setModeWithHas(false);
+            table.resetSeat();
+        });
+    }
+    void onChat(int8_t roomId, int8_t boardId, std::string text, int32_t from) const {
+        onTable(roomId, boardId,
+                [text = std::move(text), from](Screen& table) { table.onChatFromWithId(from, std::nullopt, text); });
+    }
+    void onKicked(int8_t roomId, int8_t boardId, int32_t kickedId) const {
+        onTable(roomId, boardId, [this, kickedId](Screen& table) {
+            table.playerLeaveWithId(kickedId);
+            if (kickedId == UIController::myId()) leaveKicked(table);
+            else table.resetSeat();
+        });
+    }
+    void onReady(int32_t playerId, bool isReady) const {
+        onScreen([playerId, isReady](Screen& table) {
+            table.setReadyWithPlayerId(playerId, isReady);
+            table.resetSeat();
+        });
+    }
+    void onStake(int8_t roomId, int8_t boardId, int32_t money) const {
+        onTable(roomId, boardId, [money](Screen& table) { table.setMoneyOnBoard(money); });
+    }
+    void onBuzz(std::string content) const {
+        onScreen([content = std::move(content)](Screen& table) { table.onBuzzWithContent(content); });
+    }
+
     // A money bonus of a card table: none for 0; on the table shown, the own balance first (also when
     // the receiver is not listed), then, for a listed player with a name, the description in the
     // receiver's bubble, the fly-text and the seat's money.
