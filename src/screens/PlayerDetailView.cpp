@@ -1,17 +1,16 @@
 #include "screens/PlayerDetailView.h"
 
+#include "lobby/GameRegistry.h"
 #include "lobby/GlobalService.h"
 #include "platform/ui/Color.h"
 #include "platform/ui/Image.h"
 #include "platform/ui/ScreenFactory.h"
 #include "screens/PlayerRows.h"
 #include "shell/Resources.h"
-#include "shell/UIController.h"
 
 namespace zuno {
 
 namespace {
-constexpr int8_t kCaro = 1;
 std::string text(const char* key) { return Resources::getInstance().textForKey(key); }
 }  // namespace
 
@@ -53,7 +52,8 @@ void PlayerDetailView::viewWillAppear(bool animated) {
     lblLoseTitle->setText(text("ZUNO_lose"));
     lblDrawTitle->setText(text("ZUNO_draw"));
     lblGiveupTitle->setText(text("ZUNO_giveup"));
-    const bool caro = UIController::gameType() == kCaro;
+    const GameDescriptor* game = GameRegistry::current();
+    const bool caro = game && game->caroSheets;
     imgBg->setImage(ui::Image::imageNamed(caro ? "caro-bg-menu.png" : "bg_profile.png"));
     // Caro's background is light paper: the texts go dark on it.
     const ui::Color ink = caro ? ui::Color::rgb255(70, 40, 20) : ui::Color::white();
