@@ -12,6 +12,8 @@
 #include "standin-server/StandinHttp.h"
 #include "standin-server/StandinLobbyJoins.h"
 #include "standin-server/StandinLobbyLists.h"
+#include "standin-server/StandinPhom.h"
+#include "standin-server/StandinRobotTables.h"
 #include "standin-server/StandinServer.h"
 #include "standin-server/StandinSignIn.h"
 #include "standin-server/StandinTienLen.h"
@@ -53,10 +55,13 @@ int main(int argc, char** argv) {
     auto lists = zuno::standin::StandinLobbyLists::installOn(server);
     zuno::standin::StandinBoardTables::installOn(server, lists);
     zuno::standin::StandinCardTables::installOn(server, lists);
-    // Robots invite the signed-in player to Tien Len, then Tien Len Mien Bac, tables.
-    zuno::standin::StandinTienLen::Options tienLen;
-    tienLen.alternateGames = true;
-    zuno::standin::StandinTienLen::installOn(server, signIn, tienLen);
+    // Robots invite the signed-in player to the tables of the games reached only by invitation, one
+    // game after another with each leave.
+    auto robots = zuno::standin::StandinRobotTables::installOn(server, signIn, lists, {});
+    zuno::standin::StandinTienLen::addTo(*robots, 3);
+    zuno::standin::StandinTienLen::addTo(*robots, 12);
+    zuno::standin::StandinPhom::addTo(*robots);
+    robots->setInvitationRotation({3, 12});
     // Last, so that full tables and wrong passwords are refused before any game seats the player.
     zuno::standin::StandinLobbyJoins::installOn(server, lists);
     if (!server.start(static_cast<uint16_t>(port))) return 1;
