@@ -34,7 +34,6 @@ void BoardTableModel::setPlayers(int8_t roomId, int8_t boardId, int32_t ownerId,
     isDrawing = isLosing = false;
     turn = firstMover = -1;
     interval = 0;
-    chatPlayers = {};
     setOwnerWithNewOwner(ownerId);
 }
 
@@ -168,21 +167,10 @@ BoardTableModel::SeatTap BoardTableModel::tapSeat(int seat, bool showsInviteCapt
     return {};
 }
 
-void BoardTableModel::queueChat(int index, const std::string& line) {
-    if (index < 0 || index >= static_cast<int>(chatPlayers.size())) return;
-    std::string& waiting = chatPlayers[index];
-    waiting = waiting.empty() ? line : waiting + ", " + line;
-}
-
-std::string BoardTableModel::takeChat(int index) {
-    if (index < 0 || index >= static_cast<int>(chatPlayers.size())) return {};
-    return std::exchange(chatPlayers[index], std::string());
-}
-
 int BoardTableModel::bubbleOfSender(int32_t fromId) const {
-    if (fromId == myId) return 0;
+    if (fromId == myId) return kBottomSeat;
     for (const auto& p : players)
-        if (p && p->IDDB() == fromId) return 1;
+        if (p && p->IDDB() == fromId) return kTopSeat;
     return kCentreBubble;
 }
 

@@ -17,13 +17,13 @@ using MatchResults = std::vector<std::shared_ptr<MatchResultInfo>>;
 // What a two-seat board table is (Co Tuong, Co Vua, Caro, Blocks), apart from any board and any view:
 // the table's identity, owner and stake, the players in the server's order (the signed-in player
 // drawn in the bottom seat 0, the other in the top seat 2), who is ready, whether a game runs and who
-// is to move, the pending draw offer and resignation, and the chat text waiting for each bubble.
+// is to move, the pending draw offer and resignation.
 // The board screens draw it; their handlers change it on the main thread.
 class BoardTableModel {
 public:
     static constexpr int kBottomSeat = 0;
     static constexpr int kTopSeat = 2;
-    static constexpr int kCentreBubble = 2;  // bubble index of notices and results (0 me, 1 the other)
+    static constexpr int kCentreBubble = 4;  // the bubble of notices and results
 
     int8_t roomID = 0;
     int8_t boardID = 0;
@@ -108,12 +108,8 @@ public:
     };
     SeatTap tapSeat(int seat, bool showsInviteCaption, const PlayerPtr& myInfo) const;
 
-    // Chat waiting for the bubbles (0 me, 1 the other player, 2 the centre): lines that arrive while a
-    // bubble shows are joined with ", " and shown at its next refresh.
-    std::array<std::string, 3> chatPlayers;
-    void queueChat(int index, const std::string& text);
-    std::string takeChat(int index);
-    // The bubble of a chat line's sender: mine, a seated player's, else the centre (notices).
+    // The bubble of a chat line's sender (a screen seat): mine, a seated player's, else the centre
+    // (notices).
     int bubbleOfSender(int32_t fromId) const;
 
     // A game result, read into the records on the main thread: my balance and experience (floored at

@@ -20,7 +20,6 @@ public:
     virtual BoardTableModel& table() = 0;
     int8_t roomId() { return table().roomID; }
     int8_t boardId() { return table().boardID; }
-    ChessPlayers players() { return table().players; }
 
     // The join reply was seated: the screen shows the signed-in player's side.
     virtual void switchToMe() {}

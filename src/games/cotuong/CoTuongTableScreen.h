@@ -2,14 +2,14 @@
 
 #include <cstdint>
 
-#include "games/board/BoardTableScreen.h"
 
 namespace zuno {
 
-// What the Co Tuong logic handler does to its table screen beyond the shared board-table events,
-// always on the main thread.
-class CoTuongTableScreen : public BoardTableScreen {
+// What the Co Tuong logic handler does to its table screen beyond the shared board-table events
+// (BoardTableScreen), always on the main thread.
+class CoTuongTableScreen {
 public:
+    virtual ~CoTuongTableScreen() = default;
     // `interval` in milliseconds; the players' quotas are already set.
     virtual void startWithMoveFirst(int32_t whoMoveFirst, int32_t interval) = 0;
     // Wire squares as the first mover sees the board; `nextMove` -1 for a winning move.

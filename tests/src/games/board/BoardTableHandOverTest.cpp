@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "games/cotuong/CoTuongLogicHandler.h"
+#include "games/board/BoardTableScreen.h"
 #include "games/cotuong/CoTuongTableScreen.h"
 #include "platform/core/Format.h"
 #include "platform/ui/NavigationController.h"
@@ -31,7 +32,7 @@ std::shared_ptr<ChessPlayer> chessPlayer(int32_t id, const std::string& name) {
 }
 
 // A Co Tuong screen that writes each call as a line.
-class RecordingScreen : public ui::ViewController, public CoTuongTableScreen {
+class RecordingScreen : public ui::ViewController, public BoardTableScreen, public CoTuongTableScreen {
 public:
     BoardTableModel model;
     Lines calls;

@@ -172,15 +172,11 @@ TEST_F(BoardTableModelTest, SeatTapsFollowOneRule) {
     EXPECT_EQ(t.tapSeat(2, false, myInfo).action, Action::Nothing) << "a player who left";
 }
 
-TEST_F(BoardTableModelTest, ChatWaitsJoinedPerBubble) {
+TEST_F(BoardTableModelTest, ChatGoesToTheSendersBubble) {
     auto t = table(10);
     EXPECT_EQ(t.bubbleOfSender(10), 0);
-    EXPECT_EQ(t.bubbleOfSender(20), 1);
-    EXPECT_EQ(t.bubbleOfSender(77), 2) << "an unseated sender goes to the notices";
-    t.queueChat(1, "a");
-    t.queueChat(1, "b");
-    EXPECT_EQ(t.takeChat(1), "a, b");
-    EXPECT_EQ(t.takeChat(1), "");
+    EXPECT_EQ(t.bubbleOfSender(20), 2);
+    EXPECT_EQ(t.bubbleOfSender(77), 4) << "an unseated sender goes to the notices";
 }
 
 std::shared_ptr<MatchResultInfo> row(int32_t id, int32_t dExp, int32_t dMoney) {
