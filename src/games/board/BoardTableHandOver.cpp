@@ -12,15 +12,7 @@ std::string text(const char* key) { return Resources::getInstance().textForKey(k
 
 void BoardTableHandOver::joined(int8_t roomId, int8_t boardId, int32_t ownerId, int32_t money,
                                 ChessPlayers players) const {
-    auto seat = [ownerId](const ChessPlayers& joined) {
-        PlayerPtr myInfo = UIController::myInfo();
-        for (const auto& player : joined) {
-            if (!player) continue;
-            if (player->IDDB() == ownerId) player->setIsReady(true);
-            if (myInfo && player->IDDB() == myInfo->IDDB()) myInfo->setMoney(player->money());
-        }
-    };
-    handOver_.onJoin(roomId, boardId, ownerId, money, std::move(players), seat,
+    handOver_.onJoin(roomId, boardId, ownerId, money, std::move(players), nullptr,
                      [](BoardTableScreen& table) { table.switchToMe(); });
 }
 
