@@ -110,6 +110,39 @@ TEST_F(CoTuongViewTest, AGameEndsWithItsTextAndContinueClearsTheBoard) {
     EXPECT_EQ(title(table->btnStart), BoardTableModel::startKind(1, 0).title);
 }
 
+TEST_F(CoTuongViewTest, ADrawIsOfferedOnMyTurnOnceAndLeavingAsksInAGame) {
+    auto table = openTable(10, true);
+    table->startWithMoveFirst(20, 30000);
+    table->clickDraw();
+    EXPECT_EQ(UIController::shownDialogMessage(), Resources::getInstance().textForKey("ZUNO_not_allow_click_draw"));
+    UIController::closeDialog();
+    table->moveWithWho(20, 164, 100, 10);
+    {
+        ServiceRecording recording(CoTuongService::getInstance());
+        table->clickDraw();
+        EXPECT_FALSE(recording.takeOne().empty());
+        table->clickDraw();
+        EXPECT_TRUE(recording.takeOne().empty()) << "an offer is pending";
+    }
+    EXPECT_EQ(title(table->btnDraw), Resources::getInstance().textForKey("ZUNO_pleaseWait"));
+    table->doLeaveBoard();
+    EXPECT_EQ(UIController::okValue(), UIController::okLeaveBoard);
+    EXPECT_EQ(UIController::shownDialogMessage(), Resources::getInstance().textForKey("ZUNO_doYouWantExit"));
+    UIController::closeDialog();
+}
+
+TEST_F(CoTuongViewTest, SeatTapsOpenThePlayerMenuOrTheInvitation) {
+    auto table = openTable(10, true);
+    table->clickViewPlayer(table->btnSeat2.get());
+    EXPECT_EQ(table->CurrentControlPlayer ? table->CurrentControlPlayer->IDDB() : -1, 20);
+    table->optionView->slideOut();
+    run(1);
+    table->playerLeaveWithId(20);
+    table->CurrentControlPlayer = nullptr;
+    table->clickViewPlayer(table->btnSeat2.get());
+    EXPECT_EQ(table->CurrentControlPlayer, nullptr) << "an empty seat without the invite caption";
+}
+
 TEST_F(CoTuongViewTest, PicturesOfBothMovers) {
     auto first = openTable(10, true);
     first->startWithMoveFirst(10, 30000);
