@@ -11,6 +11,7 @@
 #include "platform/ui/Button.h"
 #include "platform/ui/ImageView.h"
 #include "platform/ui/Label.h"
+#include "shell/TableSheetHost.h"
 #include "shell/ZunoViewController.h"
 #include "table/BoardChat.h"
 #include "table/PlayerMenuSheets.h"
@@ -18,7 +19,6 @@
 #include "table/TableDecorations.h"
 #include "table/TableSeating.h"
 #include "table/TableSettingsSheets.h"
-#include "table/TableSheetHost.h"
 
 namespace zuno {
 
