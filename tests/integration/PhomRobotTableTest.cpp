@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "games/GameMessageHandlers.h"
+#include "client/Games.h"
 #include "games/phom/PhomLogicHandler.h"
 #include "games/phom/PhomService.h"
 #include "games/phom/PhomTableScreen.h"
