@@ -7,6 +7,7 @@
 #include <cstring>
 #include <string>
 
+#include "standin-server/StandinBanker.h"
 #include "standin-server/StandinBoardTables.h"
 #include "standin-server/StandinCardTables.h"
 #include "standin-server/StandinHttp.h"
@@ -61,7 +62,9 @@ int main(int argc, char** argv) {
     zuno::standin::StandinTienLen::addTo(*robots, 3);
     zuno::standin::StandinTienLen::addTo(*robots, 12);
     zuno::standin::StandinPhom::addTo(*robots);
-    robots->setInvitationRotation({3, 12});
+    zuno::standin::StandinBanker::addTo(*robots, zuno::standin::StandinBanker::kBaiCao);
+    zuno::standin::StandinBanker::addTo(*robots, zuno::standin::StandinBanker::kXiZach);
+    robots->setInvitationRotation({3, 12, zuno::standin::StandinBanker::kBaiCao, zuno::standin::StandinBanker::kXiZach});
     // Last, so that full tables and wrong passwords are refused before any game seats the player.
     zuno::standin::StandinLobbyJoins::installOn(server, lists);
     if (!server.start(static_cast<uint16_t>(port))) return 1;
