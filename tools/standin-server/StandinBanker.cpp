@@ -72,14 +72,16 @@ void StandinBanker::seatsChanged(StandinRobotTables& table, bool newTable) {
     auto weak = tables_;
     table.schedule(kStakeDelay, [this, weak, room = table.room(), board = table.board()] {
         auto tables = weak.lock();
-        if (!tables || tables->room() != room || tables->board() != board) return;
-        for (int i = 0; i < kPlaces; ++i) {
-            if (i == tables->ownerPlace() || !tables->place(i).robot || stakes_[static_cast<size_t>(i)] == kRobotStake)
-                continue;
-            stakes_[static_cast<size_t>(i)] = kRobotStake;
-            sendStake(*tables, i);
-        }
+        if (tables && tables->room() == room && tables->board() == board && !running_) robotStakes(*tables);
     });
+}
+
+void StandinBanker::robotStakes(StandinRobotTables& table) {
+    for (int i = 0; i < kPlaces; ++i) {
+        if (i == table.ownerPlace() || !table.place(i).robot || stakes_[static_cast<size_t>(i)] == kRobotStake) continue;
+        stakes_[static_cast<size_t>(i)] = kRobotStake;
+        sendStake(table, i);
+    }
 }
 
 void StandinBanker::sendStake(StandinRobotTables& table, int place) {
@@ -90,6 +92,7 @@ void StandinBanker::sendStake(StandinRobotTables& table, int place) {
 }
 
 void StandinBanker::deal(StandinRobotTables& table) {
+    robotStakes(table);  // a robot that sat down a moment ago stakes before the cards
     Cards deck(52);
     std::iota(deck.begin(), deck.end(), int8_t{0});
     std::shuffle(deck.begin(), deck.end(), table.random());

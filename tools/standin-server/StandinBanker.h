@@ -69,6 +69,7 @@ private:
     void examine(StandinRobotTables& table, int place);
     void finish(StandinRobotTables& table);
     void sendStake(StandinRobotTables& table, int place);
+    void robotStakes(StandinRobotTables& table);
 
     const int8_t gameType_;
     std::weak_ptr<StandinRobotTables> tables_;
