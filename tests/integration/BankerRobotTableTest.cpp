@@ -20,6 +20,7 @@
 #include "standin-server/StandinRobotTables.h"
 #include "standin-server/StandinServer.h"
 #include "standin-server/StandinSignIn.h"
+#include "support/AceLowCards.h"
 #include "support/SignedInClientTest.h"
 
 using namespace zuno;
@@ -32,10 +33,7 @@ constexpr int32_t kMe = 4711;
 constexpr int32_t kAn = StandinRobotTables::kOwnerId, kBinh = StandinRobotTables::kRobotId;
 using Cards = std::vector<int8_t>;
 
-int8_t card(const char* name) {
-    static const std::string kRanks = "A23456789TJQK", kSuits = "SCDH";
-    return static_cast<int8_t>(kRanks.find(name[0]) * 4 + kSuits.find(name[1]));
-}
+int8_t card(const char* name) { return zuno::testing::aceLowCard(name); }
 
 Cards hand(std::initializer_list<const char*> names) {
     Cards out;

@@ -102,59 +102,22 @@ std::shared_ptr<ui::Label> BankerTableView::stakeLabel(int seat) const {
 void BankerTableView::setSeatInfoWithSeat(int seat, const PlayerPtr& player) {
     if (seat < 0 || seat >= kSeats || !player) return;
     unsetSeatInfoWithSeat(seat);
-    const std::shared_ptr<ui::ImageView> avatars[] = {ava0, ava1, ava2, ava3};
-    const std::shared_ptr<ui::Label> names[] = {lblName0, lblName1, lblName2, lblName3};
-    const std::shared_ptr<ui::Label> moneys[] = {lblMoney0, lblMoney1, lblMoney2, lblMoney3};
-    const std::shared_ptr<ui::Button> infos[] = {btnInfo0, btnInfo1, btnInfo2, btnInfo3};
-    if (avatars[seat]) {
-        Resources::getInstance().assignAvatarId(player->avatar(), avatars[seat]);
-        avatars[seat]->setHidden(false);
-    }
-    if (infos[seat]) infos[seat]->setTitle(std::to_string(player->IDDB()));
-    if (names[seat]) {
-        names[seat]->setText(player->name());
-        names[seat]->setHidden(false);
-    }
-    if (moneys[seat]) {
-        moneys[seat]->setText(Util::formatNumber(player->money()) + " " + text("ZUNO_win"));
-        moneys[seat]->setHidden(false);
-    }
+    showSeatPlayer(seat, player);
     auto stake = stakeLabel(seat);
-    if (stake) stake->setHidden(false);
-    auto mark = readyMark(seat);
     if (player->IDDB() == ownerID()) {
         // The owner is the banker: no stake of his own.
-        if (mark) {
-            mark->setImage(ui::Image::imageNamed("boss.png"));
-            mark->setHidden(false);
-        }
-        if (stake) stake->setHidden(true);
-    } else if (player->isReady() && mark) {
-        mark->setImage(ui::Image::imageNamed("ready.png"));
-        mark->setHidden(false);
+        showMark(seat, "boss.png");
+    } else {
+        if (player->isReady()) showMark(seat, "ready.png");
+        if (stake) stake->setHidden(false);
     }
 }
 
 void BankerTableView::unsetSeatInfoWithSeat(int seat) {
     if (seat < 0 || seat >= kSeats) return;
-    const std::shared_ptr<ui::ImageView> avatars[] = {ava0, ava1, ava2, ava3};
+    clearSeatPlayer(seat);
     const std::shared_ptr<ui::Label> names[] = {lblName0, lblName1, lblName2, lblName3};
-    const std::shared_ptr<ui::Label> moneys[] = {lblMoney0, lblMoney1, lblMoney2, lblMoney3};
-    const std::shared_ptr<ui::Button> infos[] = {btnInfo0, btnInfo1, btnInfo2, btnInfo3};
-    if (infos[seat]) infos[seat]->setTitle(std::string());
-    if (names[seat]) {
-        names[seat]->setText("");
-        names[seat]->setHidden(true);
-    }
-    if (moneys[seat]) {
-        moneys[seat]->setText("");
-        moneys[seat]->setHidden(true);
-    }
-    if (auto mark = readyMark(seat)) {
-        mark->setImage(nullptr);
-        mark->setHidden(true);
-    }
-    if (avatars[seat]) avatars[seat]->setHidden(true);
+    if (names[seat]) names[seat]->setHidden(true);
     if (auto stake = stakeLabel(seat)) stake->setHidden(true);
 }
 
@@ -168,13 +131,7 @@ void BankerTableView::playerLeaveWithId(int32_t playerId) {
     PlaySound::playSoundWithSource(Resources::getInstance().com_player_leave_board());
     for (const auto& player : players()) {
         if (!player || player->IDDB() != playerId) continue;
-        player->setIDDB(-1);
-        player->setName("");
-        player->setExp(0);
-        player->setIsReady(false);
-        for (const auto& gift : player->gifts())
-            if (gift) gift->removeFromSuperview();
-        player->gifts().clear();
+        emptySeatRecord(*player);
         break;
     }
     // Between deals the last deal's cards go; during one they stay until the stop.

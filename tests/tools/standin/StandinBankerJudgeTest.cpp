@@ -5,19 +5,13 @@
 #include <vector>
 
 #include "standin-server/StandinBankerJudge.h"
+#include "support/AceLowCards.h"
 
 namespace J = zuno::standin::bankerjudge;
-using Cards = std::vector<int8_t>;
+using zuno::testing::aceLowCards;
 
 namespace {
-// "AS 9C TD KH": ace low; spade, club, diamond, heart.
-Cards cards(const std::string& text) {
-    static const std::string kRanks = "A23456789TJQK", kSuits = "SCDH";
-    Cards out;
-    for (size_t i = 0; i + 1 < text.size(); i += 3)
-        out.push_back(static_cast<int8_t>(kRanks.find(text[i]) * 4 + kSuits.find(text[i + 1])));
-    return out;
-}
+std::vector<int8_t> cards(const std::string& text) { return aceLowCards(text); }
 }  // namespace
 
 TEST(StandinBankerJudge, BaiCaoPointsAndPayouts) {
