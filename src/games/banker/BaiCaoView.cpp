@@ -16,7 +16,7 @@ ui::Rect BaiCaoView::stakeFrame(int seat) const {
     return {kOrigins[seat].x, kOrigins[seat].y, 120, 20};
 }
 
-ui::Point BaiCaoView::dealTarget(int seat, int position) const {
+ui::Point BaiCaoView::dealTarget(int seat, int position, int) const {
     switch (seat) {
         case 0: return {180.0 + 60 * position, 249};
         case 1: return {450, 62.0 + 80 * position};

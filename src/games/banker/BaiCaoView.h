@@ -24,7 +24,7 @@ protected:
     const char* moveTitleKey() const override { return "ZUNO_showAllCards"; }
     const char* moveAutoTitleKey() const override { return "ZUNO_showOnceCard"; }
     ui::Rect stakeFrame(int seat) const override;
-    ui::Point dealTarget(int seat, int position) const override;
+    ui::Point dealTarget(int seat, int position, int handSize) const override;
     void onMoveButton() override { showAllCards(); }
     void onMoveAutoButton() override { doFireWithCardId(-1); }
     void onStop() override;

@@ -321,7 +321,7 @@ void BankerTableView::dealStep(std::vector<banker::DealStep> steps, size_t next)
         else view()->addSubview(card);
         ui::View::beginAnimations(std::string("chiabai"));
         ui::View::setAnimationDuration(kDealSlide);
-        card->setCenter(dealTarget(step.seat, step.position));
+        card->setCenter(dealTarget(step.seat, step.position, static_cast<int>(player->cards().size())));
         ui::View::commitAnimations();
         bringChatsToFront();
     }

@@ -91,7 +91,8 @@ protected:
     virtual const char* moveTitleKey() const = 0;      // btnStart in menu 3
     virtual const char* moveAutoTitleKey() const = 0;  // btnAutoSelected in menu 3
     virtual ui::Rect stakeFrame(int seat) const = 0;
-    virtual ui::Point dealTarget(int seat, int position) const = 0;
+    // Where position `position` of a hand of `handSize` cards lies at a display seat.
+    virtual ui::Point dealTarget(int seat, int position, int handSize) const = 0;
     virtual void onMoveButton() = 0;      // btnStart with the move title
     virtual void onMoveAutoButton() = 0;  // btnAutoSelected with the move title
     virtual void onStop() {}

@@ -1,5 +1,7 @@
 #include "games/banker/XiZachView.h"
 
+#include <algorithm>
+
 #include "games/banker/BaiCaoPlayer.h"
 #include "games/banker/XiZachService.h"
 #include "lobby/GlobalService.h"
@@ -47,12 +49,15 @@ ui::Rect XiZachView::stakeFrame(int seat) const {
     return {kCentres[seat].x - 60, kCentres[seat].y - 10, 120, 20};
 }
 
-ui::Point XiZachView::dealTarget(int seat, int pass) const {
+// Two cards lie 40 points apart; each card drawn moves the earlier ones 20 points back and lies 40
+// past the last.
+ui::Point XiZachView::dealTarget(int seat, int position, int handSize) const {
+    const double step = 40.0 * position - 20.0 * std::max(0, handSize - banker::kXiZachDealt);
     switch (seat) {
-        case 0: return {230.0 + 40 * pass, 248};
-        case 1: return {450, 122.0 + 40 * pass};
-        case 2: return {230.0 + 40 * pass, 40};
-        default: return {30, 122.0 + 40 * pass};
+        case 0: return {230 + step, 248};
+        case 1: return {450, 122 + step};
+        case 2: return {230 + step, 40};
+        default: return {30, 122 + step};
     }
 }
 
@@ -75,6 +80,7 @@ void XiZachView::startWithInterval(int8_t interval, std::optional<int32_t> whoMo
     noteCurrentPlayerWithPlayer(nextPlayer);
     animationBoard();
     zoomIn();
+    if (btnBaiBot) btnBaiBot->setHidden(false);
     setHiddenButtonSeat(true);
     if (btnNapWin) btnNapWin->setHidden(true);
 }
@@ -139,24 +145,16 @@ void XiZachView::rutBaiWithCardId(int8_t cardId, int32_t playerId) {
     auto& hand = player->cards();
     if (!banker::takesDrawnCard(static_cast<int>(hand.size()))) return;
     PlaySound::playSoundWithSource(Resources::getInstance().bai_chia_bai());
-    const bool across = seat == 0 || seat == 2;
     auto card = BCCardView::initWithCardID(cardId, true, playerId, false);
-    if (playerId == myId()) card->isChecked = true;
     card->setCenter(kDeckCentre);
     if (chat4) view()->insertSubviewBelow(card, chat4.get());
     else view()->addSubview(card);
+    hand.push_back(card);
     ui::View::beginAnimations(std::string("rutbai"));
     ui::View::setAnimationDuration(kDrawSlide);
-    ui::Point last = dealTarget(seat, 0);
-    for (const auto& earlier : hand) {
-        ui::Point c = earlier->center();
-        c = across ? ui::Point{c.x - 20, c.y} : ui::Point{c.x, c.y - 20};
-        earlier->setCenter(c);
-        last = c;
-    }
-    card->setCenter(across ? ui::Point{last.x + 40, last.y} : ui::Point{last.x, last.y + 40});
+    const int count = static_cast<int>(hand.size());
+    for (int i = 0; i < count; ++i) hand[static_cast<size_t>(i)]->setCenter(dealTarget(seat, i, count));
     ui::View::commitAnimations();
-    hand.push_back(card);
     bringChatsToFront();
 }
 
@@ -246,7 +244,9 @@ void XiZachView::zoomOut() {
     ui::View::commitAnimations();
 }
 
+// The deck lies over the middle of the table, where the start button stands between deals.
 void XiZachView::onStop() {
+    if (btnBaiBot) btnBaiBot->setHidden(true);
     zoomOut();
     stopBlink();
 }
@@ -261,6 +261,7 @@ void XiZachView::viewDidLoad() {
     btnBaiBot = std::make_shared<ui::Button>(ui::Button::Type::Custom, ui::Rect(200, 118, 80, 54));
     btnBaiBot->setBackgroundImage(ui::Image::imageNamed("52.png"));
     btnBaiBot->addTarget(this, "clickRutBai:", ui::ControlEvent::TouchUpInside);
+    btnBaiBot->setHidden(isGameEnd());
 }
 
 void XiZachView::viewWillAppear(bool animated) {

@@ -47,7 +47,7 @@ protected:
     const char* moveTitleKey() const override { return "ZUNO_botBai"; }
     const char* moveAutoTitleKey() const override { return "ZUNO_dangBai"; }
     ui::Rect stakeFrame(int seat) const override;
-    ui::Point dealTarget(int seat, int position) const override;
+    ui::Point dealTarget(int seat, int position, int handSize) const override;
     void onMoveButton() override { doRutBai(); }
     void onMoveAutoButton() override { doDangBai(); }
     void onStop() override;
