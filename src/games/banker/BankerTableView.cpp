@@ -198,6 +198,11 @@ void BankerTableView::showFlyTextWirhFromId(int32_t playerId, int32_t money) {
     GameCardView::showFlyTextWirhFromId(playerId, money);
 }
 
+void BankerTableView::onShowGift(int32_t itemId, int32_t fromUser, int32_t toUser) {
+    if (seatOf(fromUser) < 0 || seatOf(toUser) < 0) return;  // a gift needs a seated giver and receiver
+    GameCardView::onShowGift(itemId, fromUser, toUser);
+}
+
 void BankerTableView::updateMoneyForPlayer(int32_t playerId, int32_t change) {
     const int seat = seatOf(playerId);
     if (seat < 0) return;

@@ -53,6 +53,7 @@ public:
         GameCardView::onChatFromWithId(playerId, name, text);
     }
     void showFlyTextWirhFromId(int32_t playerId, int32_t money) override;
+    void onShowGift(int32_t itemId, int32_t fromUser, int32_t toUser) override;
     void updateMoneyForPlayer(int32_t playerId, int32_t money) override;
     void onBuzzWithContent(const std::string& content) override { GameCardView::onBuzzWithContent(content); }
 

@@ -206,3 +206,22 @@ TEST_F(BankerTable, ThreeMoneyChangesWithinASecondAndAHalfPlayOneSound) {
 
 }  // namespace
 }  // namespace zuno::testing
+
+namespace zuno::testing {
+namespace {
+
+TEST_F(BankerTable, GiftsAndFlyTextsNeedSeatedPlayers) {
+    auto table = baiCao();
+    auto before = table->view()->subviews().size();
+    table->onShowGift(1, 99, 30);  // an unseated giver
+    table->onShowGift(1, 30, 99);  // an unseated receiver
+    table->showFlyTextWirhFromId(99, 500);
+    run(1);
+    EXPECT_EQ(table->view()->subviews().size(), before);
+    table->onShowGift(1, 20, 30);
+    EXPECT_EQ(table->view()->subviews().size(), before + 1);
+    EXPECT_EQ(table->playerAt(1)->gifts().size(), 1u);
+}
+
+}  // namespace
+}  // namespace zuno::testing
