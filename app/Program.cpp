@@ -16,6 +16,7 @@
 #include "platform/ui/Application.h"
 #include "platform/ui/TextField.h"
 #include "shell/Resources.h"
+#include "social/SNDialog.h"
 
 namespace zuno::app {
 
@@ -115,6 +116,13 @@ void focusNextField() {
 }
 
 void goBack() {
+    // A social network panel over the window closes first, as its close button would.
+    if (auto window = ui::Application::shared().keyWindow(); window && !window->subviews().empty()) {
+        if (auto dialog = std::dynamic_pointer_cast<SNDialog>(window->subviews().back())) {
+            dialog->cancel();
+            return;
+        }
+    }
     auto delegate = ZunoOnlineAppDelegate::current();
     if (!delegate || !delegate->btnBack || delegate->btnBack->isHidden()) return;
     delegate->btnBack->sendActionsForControlEvents(ui::ControlEvent::TouchUpInside);

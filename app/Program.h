@@ -50,7 +50,7 @@ private:
 };
 
 // Desktop keys: Tab gives the keyboard to the next text field of the screen (after the last, the
-// first); Escape is the back button, when it shows.
+// first); Escape closes a social network panel, else it is the back button, when it shows.
 void focusNextField();
 void goBack();
 

@@ -98,6 +98,11 @@ std::optional<std::string> Device::carrierName() {
     return std::nullopt;
 }
 
+bool Device::isMultitaskingSupported() {
+    if (auto o = overridden()) return o->multitaskingSupported;
+    return false;
+}
+
 std::optional<std::string> Device::languageOfLocale(const std::string& locale) {
     size_t end = 0;
     while (end < locale.size() && locale[end] >= 'a' && locale[end] <= 'z') ++end;
@@ -138,7 +143,8 @@ std::vector<std::string> Device::preferredLanguages() {
 }
 
 DeviceInfo Device::current() {
-    return DeviceInfo{model(), systemName(), systemVersion(), uniqueIdentifier(), carrierName(), preferredLanguages()};
+    return DeviceInfo{model(), systemName(), systemVersion(), uniqueIdentifier(), carrierName(), preferredLanguages(),
+                      isMultitaskingSupported()};
 }
 
 void Device::override(DeviceInfo info) {

@@ -14,6 +14,9 @@ struct DeviceInfo {
     std::string uniqueIdentifier;
     std::optional<std::string> carrierName;   // the cellular provider; none on a desktop
     std::vector<std::string> preferredLanguages;  // language codes, most preferred first: "vi", "en"
+    // Whether another program can hand the user back to this one through an address of its scheme:
+    // never on a desktop.
+    bool multitaskingSupported = false;
 };
 
 class Device {
@@ -27,6 +30,7 @@ public:
     static std::optional<std::string> carrierName();
     // From the environment (LANGUAGE, LC_ALL, LC_MESSAGES, LANG); "en" when none names a language.
     static std::vector<std::string> preferredLanguages();
+    static bool isMultitaskingSupported();
 
     static DeviceInfo current();
     // Tests (and a demo) can pretend to be another device; clearOverride() goes back to this one.

@@ -6,6 +6,7 @@
 
 #include "platform/core/Text.h"
 #include "platform/core/Utf8.h"
+#include "platform/net/UrlEncoding.h"
 
 namespace zuno::ui {
 
@@ -115,6 +116,15 @@ HtmlDocument parseHtml(std::string_view html) {
     std::optional<std::string> link;
     bool pendingBreak = false, pendingParagraph = false;
     bool inTitle = false;
+    std::optional<std::string> formAction;
+    sys::QueryPairs formFields;
+    auto submitLink = [&](std::string_view tag) {
+        sys::QueryPairs fields = formFields;
+        if (auto n = attribute(tag, "name"); n && !n->empty()) fields.emplace_back(*n, attribute(tag, "value").value_or(""));
+        std::string query = sys::formUrlEncode(fields);
+        return *formAction + (query.empty() ? "" : (formAction->find('?') == std::string::npos ? "?" : "&") + query);
+    };
+    bool submits = false;
     std::string skipUntil;  // the closing tag that ends a skipped part (script, style, head)
     auto addText = [&](std::string_view raw) {
         std::string text = decodeHtmlEntities(raw);
@@ -133,6 +143,7 @@ HtmlDocument parseHtml(std::string_view html) {
             w.bold = bold > 0 || heading > 0;
             w.heading = heading;
             w.link = link;
+            w.submits = submits && link.has_value();
             w.breakBefore = pendingBreak && !doc.words.empty();
             w.paragraphBefore = pendingParagraph && !doc.words.empty();
             pendingBreak = pendingParagraph = false;
@@ -179,6 +190,23 @@ HtmlDocument parseHtml(std::string_view html) {
             pendingParagraph = true;
         } else if (name == "a") {
             link = closing ? std::nullopt : attribute(tag, "href");
+        } else if (name == "form") {
+            formAction = closing ? std::nullopt : std::optional<std::string>(attribute(tag, "action").value_or(""));
+            formFields.clear();
+        } else if (name == "button" && formAction) {
+            link = closing ? std::nullopt : std::optional<std::string>(submitLink(tag));
+            submits = !closing;
+        } else if (name == "input" && formAction && !closing) {
+            std::string type = sys::asciiLowercase(attribute(tag, "type").value_or("text"));
+            if (type == "hidden") {
+                if (auto n = attribute(tag, "name")) formFields.emplace_back(*n, attribute(tag, "value").value_or(""));
+            } else if (type == "submit") {
+                link = submitLink(tag);
+                submits = true;
+                addText(attribute(tag, "value").value_or("Submit"));
+                link.reset();
+                submits = false;
+            }
         }
         if (isBlock(name)) {
             pendingBreak = true;

@@ -100,7 +100,11 @@ public:
             const auto& w = doc_->words[placed.word];
             if (w.link && placed.rect.insetBy(-2, -4).contains(p)) {
                 std::string href = *w.link;
-                owner_->followLink(href);
+                if (w.submits) {
+                    owner_->submitForm(href);
+                } else {
+                    owner_->followLink(href);
+                }
                 return;
             }
         }
@@ -163,6 +167,24 @@ void WebView::loadRequest(const std::string& url) { startLoad(url, NavigationTyp
 
 void WebView::followLink(const std::string& href) {
     startLoad(resolveUrl(url_, href), NavigationType::LinkClicked, true, 0);
+}
+
+void WebView::submitForm(const std::string& action) {
+    startLoad(resolveUrl(url_, action), NavigationType::FormSubmitted, true, 0);
+}
+
+bool WebView::tapLinkWithText(const std::string& text) {
+    for (const auto& w : document_.words) {
+        if (!w.link || w.text.rfind(text, 0) != 0) continue;
+        std::string href = *w.link;
+        if (w.submits) {
+            submitForm(href);
+        } else {
+            followLink(href);
+        }
+        return true;
+    }
+    return false;
 }
 
 std::vector<std::string> WebView::links() const {
@@ -231,8 +253,7 @@ void WebView::startLoad(const std::string& url, NavigationType type, bool ask, i
             }
             auto d = delegate_.lock();
             if (d && !d->shouldStartLoadWithRequest(*this, next, NavigationType::Other)) {
-                // A refused redirect cancels the load, as the toolkit reports it.
-                fail({kUrlErrorDomain, kUrlErrorCancelled, "cancelled"});
+                fail({kWebErrorDomain, kWebErrorLoadInterrupted, "load interrupted"});
                 return;
             }
             startLoad(next, NavigationType::Other, false, redirects + 1);

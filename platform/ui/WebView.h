@@ -19,9 +19,13 @@ struct WebError {
     std::string message;
 };
 
-// The error the toolkit reports for a load that was cancelled (also a refused redirect).
+// The error the toolkit reports for a load that a newer one replaced.
 constexpr int kUrlErrorCancelled = -999;
 constexpr const char* kUrlErrorDomain = "NSURLErrorDomain";
+// The web view's own errors: a redirect step the delegate refused interrupts the load (the page went
+// where the delegate took it; nothing failed).
+constexpr const char* kWebErrorDomain = "ZunoWebErrorDomain";
+constexpr int kWebErrorLoadInterrupted = 102;
 
 enum class NavigationType { LinkClicked = 0, FormSubmitted = 1, BackForward = 2, Reload = 3, FormResubmitted = 4, Other = 5 };
 
@@ -67,14 +71,22 @@ public:
     bool isLoading() const { return loading_; }
     const std::string& currentUrl() const { return url_; }
     const HtmlDocument& document() const { return document_; }
-    // There is no script engine: every script answers the empty text.
-    std::string stringByEvaluatingJavaScriptFromString(const std::string& script) { return {}; }
+    // There is no script engine: every script answers the empty text, and is kept in order.
+    std::string stringByEvaluatingJavaScriptFromString(const std::string& script) {
+        evaluatedScripts_.push_back(script);
+        return {};
+    }
+    const std::vector<std::string>& evaluatedScripts() const { return evaluatedScripts_; }
     bool scalesPageToFit() const { return scalesPageToFit_; }
     void setScalesPageToFit(bool on) { scalesPageToFit_ = on; }
     const std::shared_ptr<ScrollView>& scrollView() const { return scroll_; }
 
     // A link of the shown page (as a tap on it would).
     void followLink(const std::string& href);
+    // A form's submit button of the shown page, by its link (as a tap on it would).
+    void submitForm(const std::string& action);
+    // Taps the first link or button with a word that begins with the text; answers whether there was one.
+    bool tapLinkWithText(const std::string& text);
     std::vector<std::string> links() const;
 
     void setFrame(const Rect& frame) override;
@@ -92,6 +104,7 @@ private:
     HtmlDocument document_;
     std::string url_;
     std::vector<std::string> history_;
+    std::vector<std::string> evaluatedScripts_;
     bool loading_ = false;
     bool scalesPageToFit_ = false;
     uint64_t generation_ = 0;

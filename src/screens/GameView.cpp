@@ -1,5 +1,6 @@
 #include "screens/GameView.h"
 
+#include "lobby/GameRegistry.h"
 #include "lobby/GlobalService.h"
 #include "platform/core/UserDefaults.h"
 #include "platform/ui/Application.h"
@@ -7,12 +8,24 @@
 #include "screens/MenuLinks.h"
 #include "screens/ScreenTitle.h"
 #include "shell/Resources.h"
-#include "table/GameController.h"
 
 namespace zuno {
 
 namespace {
+// The game type each tile chooses.
+constexpr int8_t kCaro = 1, kXiZach = 2, kTienLen = 3, kPoker = 4, kCoTuong = 5, kPhom = 7, kBlocks = 8,
+                 kCoVua = 9, kBaiCao = 11, kTienLenMB = 12, kPhomNew = 13;
+
 std::string text(const char* key) { return Resources::getInstance().textForKey(key); }
+
+// A tile shows its game's name.
+std::string titleOf(int8_t gameType) {
+    const GameDescriptor* game = GameRegistry::find(gameType);
+    return game ? Resources::getInstance().textForKey(game->titleKey) : std::string();
+}
+
+// The choice of a game; the server's confirmation does the rest.
+void choose(int8_t gameType) { GlobalService::getInstance().setGameType(gameType); }
 }  // namespace
 
 const ui::BindingTable& GameView::bindings() {
@@ -77,18 +90,18 @@ void GameView::viewWillAppear(bool animated) {
     ZunoViewController::viewWillAppear(animated);
 
     setUpperCasedWindowTitle("ZUNO_game");
-    lblTienlen->setText(text("ZUNO_tienLen"));
-    lblTienlenMB->setText(text("ZUNO_tienLenMB"));
-    lblPhom->setText(text("ZUNO_phom"));
-    lblPhomMoi->setText(text("ZUNO_phom"));
-    lblCotuong->setText(text("ZUNO_coTuong"));
-    lblCovua->setText(text("ZUNO_coVua"));
-    lblBaiCao->setText(text("ZUNO_baicao"));
-    lblXiZach->setText(text("ZUNO_xiZach"));
-    lblCaro->setText(text("ZUNO_caro"));
-    lblBlocks->setText(text("ZUNO_blocks"));
+    lblTienlen->setText(titleOf(kTienLen));
+    lblTienlenMB->setText(titleOf(kTienLenMB));
+    lblPhom->setText(titleOf(kPhom));
+    lblPhomMoi->setText(titleOf(kPhomNew));
+    lblCotuong->setText(titleOf(kCoTuong));
+    lblCovua->setText(titleOf(kCoVua));
+    lblBaiCao->setText(titleOf(kBaiCao));
+    lblXiZach->setText(titleOf(kXiZach));
+    lblCaro->setText(titleOf(kCaro));
+    lblBlocks->setText(titleOf(kBlocks));
     lblOthers->setText(text("ZUNO_moreGames"));
-    lblPoker->setText(text("ZUNO_poker"));
+    lblPoker->setText(titleOf(kPoker));
     lblHuongDan->setText(text("ZUNO_guide"));
     lblLuat->setText(text("ZUNO_rule"));
     lblGopY->setText(text("ZUNO_Comment"));
@@ -122,19 +135,19 @@ void GameView::viewDidAppear(bool animated) {
     slide(viewOthers, gamesCenter);
 }
 
-void GameView::doJoinRoomTienLen(ui::Object*) { GameController::doPlayWithGameId(3); }
-void GameView::doJoinRoomTienLenMB(ui::Object*) { GameController::doPlayWithGameId(12); }
-void GameView::doJoinRoomPhom(ui::Object*) { GameController::doPlayWithGameId(7); }
-void GameView::doJoinRoomPhomMoi(ui::Object*) { GameController::doPlayWithGameId(13); }
-void GameView::doJoinRoomCoTuong(ui::Object*) { GameController::doPlayWithGameId(5); }
-void GameView::doJoinRoomCoVua(ui::Object*) { GameController::doPlayWithGameId(9); }
-void GameView::doJoinRoomBaiCao(ui::Object*) { GameController::doPlayWithGameId(11); }
-void GameView::doJoinRoomXiZach(ui::Object*) { GameController::doPlayWithGameId(2); }
-void GameView::doJoinRoomCaro(ui::Object*) { GameController::doPlayWithGameId(1); }
-void GameView::doJoinRoomBlocks(ui::Object*) { GameController::doPlayWithGameId(8); }
+void GameView::doJoinRoomTienLen(ui::Object*) { choose(kTienLen); }
+void GameView::doJoinRoomTienLenMB(ui::Object*) { choose(kTienLenMB); }
+void GameView::doJoinRoomPhom(ui::Object*) { choose(kPhom); }
+void GameView::doJoinRoomPhomMoi(ui::Object*) { choose(kPhomNew); }
+void GameView::doJoinRoomCoTuong(ui::Object*) { choose(kCoTuong); }
+void GameView::doJoinRoomCoVua(ui::Object*) { choose(kCoVua); }
+void GameView::doJoinRoomBaiCao(ui::Object*) { choose(kBaiCao); }
+void GameView::doJoinRoomXiZach(ui::Object*) { choose(kXiZach); }
+void GameView::doJoinRoomCaro(ui::Object*) { choose(kCaro); }
+void GameView::doJoinRoomBlocks(ui::Object*) { choose(kBlocks); }
 
 void GameView::doJoinRoomPoker(ui::Object*) {
-    GameController::doPlayWithGameId(4);
+    choose(kPoker);
     auto& defaults = sys::UserDefaults::standard();
     if (!defaults.boolForKey("clickedPoker")) {
         defaults.setBool(true, "clickedPoker");

@@ -5,9 +5,9 @@
 #include <vector>
 
 #include "lobby/LobbyScreenEvents.h"
+#include "lobby/ShopScreenEvents.h"
 #include "lobby/model/ShopRecords.h"
 #include "lobby/model/User.h"
-#include "money/TransactionView.h"
 #include "shell/ZunoViewController.h"
 
 namespace zuno {
@@ -29,12 +29,12 @@ public:
     std::shared_ptr<ProfileDataTab> userDataView() const override { return nullptr; }
     std::shared_ptr<WardrobeTab> storeView() const override { return nullptr; }
     std::shared_ptr<PurchasesTab> transactionView() const override { return transactionView_; }
-    void setTransactionView(std::shared_ptr<TransactionView> tab) { transactionView_ = std::move(tab); }
+    void setTransactionView(std::shared_ptr<PurchasesTab> tab) { transactionView_ = std::move(tab); }
     std::shared_ptr<ProvincePicker> proView() const override { return nullptr; }
 
 private:
     // The stored-purchases tab.
-    std::shared_ptr<TransactionView> transactionView_;
+    std::shared_ptr<PurchasesTab> transactionView_;
 };
 
 }  // namespace zuno

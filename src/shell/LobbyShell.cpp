@@ -1,6 +1,7 @@
 #include "shell/LobbyShell.h"
 
-#include "screens/BoardView.h"
+#include "lobby/LobbyScreenEvents.h"
+#include "platform/ui/NavigationController.h"
 #include "shell/ProgressHUD.h"
 #include "shell/Resources.h"
 #include "shell/UIController.h"
@@ -37,9 +38,9 @@ void LobbyShell::setMyInfo(PlayerPtr player) { UIController::setMyInfo(std::move
 void LobbyShell::showNotice(const std::string& text) {
     // The server refuses a join with a notice: the table list takes taps again.
     auto delegate = ZunoOnlineAppDelegate::current();
-    if (delegate && delegate->navigationController &&
-        std::dynamic_pointer_cast<BoardView>(delegate->navigationController->topViewController())) {
-        BoardView::setnumOfTouchUp(0);
+    if (delegate && delegate->navigationController) {
+        auto top = delegate->navigationController->topViewController();
+        if (auto tables = std::dynamic_pointer_cast<TableListScreen>(top)) tables->resetNumOfTouchUp();
     }
     UIController::setOkValue(UIController::okNone);
     UIController::startOKDlg(text);

@@ -2,8 +2,8 @@
 
 #include "lobby/GameRegistry.h"
 #include "platform/ui/ScreenFactory.h"
+#include "shell/TableScreenKinds.h"
 #include "shell/ZunoOnlineAppDelegate.h"
-#include "table/TableScreenKinds.h"
 
 namespace zuno {
 

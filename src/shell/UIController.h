@@ -122,7 +122,8 @@ public:
 
 private:
     static void forgetDialogAnswer();
-    // Carries out the action of the code, for OK or for Cancel.
+    // Carries out the action of the code, for OK or for Cancel (the table of actions, which reaches
+    // every screen, lives with the composition root).
     static void performDialogAction(int code, bool cancelled);
 };
 

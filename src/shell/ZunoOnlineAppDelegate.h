@@ -19,6 +19,9 @@ namespace zuno {
 // bar over every screen (title, event marquee, back and menu buttons), follows the screens shown
 // (bar place, buttons, background, unread-mail button) and runs the marquee of server event texts.
 // It opens no connection. Main thread only.
+//
+// Every screen reaches the window and the stack through this class; its operations are defined by the
+// composition root (src/client), the one folder that knows every screen and game.
 class ZunoOnlineAppDelegate : public ui::Responder,
                               public ui::ApplicationDelegate,
                               public ui::NavigationControllerDelegate {

@@ -1,6 +1,5 @@
 #include "shell/ZunoViewController.h"
 
-#include "money/MoneyView.h"
 #include "net/MobileClient.h"
 #include "platform/core/RunLoop.h"
 #include "platform/ui/ActivityIndicatorView.h"
@@ -8,6 +7,7 @@
 #include "platform/ui/Button.h"
 #include "platform/ui/Image.h"
 #include "platform/ui/NavigationController.h"
+#include "platform/ui/ScreenFactory.h"
 #include "shell/ZunoOnlineAppDelegate.h"
 
 namespace zuno {
@@ -46,7 +46,9 @@ bool ZunoViewController::shouldAutorotateToInterfaceOrientation(ui::InterfaceOri
 }
 
 void ZunoViewController::napWin(ui::Object*) {
-    if (auto nav = navigationController()) nav->pushViewController(std::make_shared<MoneyView>(), true);
+    auto nav = navigationController();
+    auto money = ui::ScreenFactory::create("MoneyView");
+    if (nav && money) nav->pushViewController(money, true);
 }
 
 void ZunoViewController::logout(ui::Object*) { MobileClient::getInstance()->disconnect(); }

@@ -87,18 +87,62 @@ public:
         });
     }
 
-    // The join reply, on the main thread: `seat` reads the joined players (own balance, ready flags),
-    // the screen opens (made on the game's first join), and the work applies to it. No match test:
-    // the reply names the table the screen is about to show.
+    // The join reply, on the main thread: the owner is marked ready, my balance is the one listed for
+    // me (`takeMine` takes more of my listed record, if given), the screen opens (made on the game's
+    // first join), and the work applies to it. No match test: the reply names the table the screen is
+    // about to show.
     void onJoin(int8_t roomId, int8_t boardId, int32_t ownerId, int32_t money, Players players,
-                std::function<void(const Players&)> seat, Work work) const {
+                std::function<void(const PlayerRecord& mine)> takeMine, Work work) const {
         sys::RunLoop::main().post([this, roomId, boardId, ownerId, money, players = std::move(players),
-                                   seat = std::move(seat), work = std::move(work)] {
-            if (seat) seat(players);
+                                   takeMine = std::move(takeMine), work = std::move(work)] {
+            PlayerPtr myInfo = UIController::myInfo();
+            for (const auto& player : players) {
+                if (!player) continue;
+                if (player->IDDB() == ownerId) player->setIsReady(true);
+                if (!myInfo || player->IDDB() != myInfo->IDDB()) continue;
+                myInfo->setMoney(player->money());
+                if (takeMine) takeMine(player);
+            }
             Access access = screenAccess();
             if (access.showScreen) access.showScreen(roomId, boardId, ownerId, money, players);
             if (auto table = screen()) work(*table);
         });
+    }
+
+    // The events every card table hands over alike (Screen being a CardTableScreen): the join reply
+    // (first match, ready allowed, no deal, seats placed), table chat, a kick (mine leaves the table),
+    // a ready flag, the stake, a nudge.
+    void onJoinedCardTable(int8_t roomId, int8_t boardId, int32_t ownerId, int32_t money, Players players,
+                           std::function<void(const PlayerRecord& mine)> takeMine = nullptr) const {
+        onJoin(roomId, boardId, ownerId, money, std::move(players), std::move(takeMine), [](Screen& table) {
+            table.setIsFirstMatch(true);
+            table.setDisableReady(false);
+            table.setModeWithHas(false);
+            table.resetSeat();
+        });
+    }
+    void onChat(int8_t roomId, int8_t boardId, std::string text, int32_t from) const {
+        onTable(roomId, boardId,
+                [text = std::move(text), from](Screen& table) { table.onChatFromWithId(from, std::nullopt, text); });
+    }
+    void onKicked(int8_t roomId, int8_t boardId, int32_t kickedId) const {
+        onTable(roomId, boardId, [this, kickedId](Screen& table) {
+            table.playerLeaveWithId(kickedId);
+            if (kickedId == UIController::myId()) leaveKicked(table);
+            else table.resetSeat();
+        });
+    }
+    void onReady(int32_t playerId, bool isReady) const {
+        onScreen([playerId, isReady](Screen& table) {
+            table.setReadyWithPlayerId(playerId, isReady);
+            table.resetSeat();
+        });
+    }
+    void onStake(int8_t roomId, int8_t boardId, int32_t money) const {
+        onTable(roomId, boardId, [money](Screen& table) { table.setMoneyOnBoard(money); });
+    }
+    void onBuzz(std::string content) const {
+        onScreen([content = std::move(content)](Screen& table) { table.onBuzzWithContent(content); });
     }
 
     // A money bonus of a card table: none for 0; on the table shown, the own balance first (also when

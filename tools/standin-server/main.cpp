@@ -11,6 +11,7 @@
 #include "standin-server/StandinBoardTables.h"
 #include "standin-server/StandinCardTables.h"
 #include "standin-server/StandinHttp.h"
+#include "standin-server/StandinSocial.h"
 #include "standin-server/StandinLobbyJoins.h"
 #include "standin-server/StandinLobbyLists.h"
 #include "standin-server/StandinPhom.h"
@@ -70,6 +71,7 @@ int main(int argc, char** argv) {
     if (!server.start(static_cast<uint16_t>(port))) return 1;
     zuno::standin::HttpServer http;
     zuno::standin::StandinHttp::installOn(http, server.port());
+    zuno::standin::StandinSocial::installOn(http);
     if (http.start(static_cast<uint16_t>(httpPort)) == 0) return 1;
     std::printf("zuno-standin-server listening on 127.0.0.1:%u (HTTP on 127.0.0.1:%u)\n", server.port(), http.port());
     std::fflush(stdout);

@@ -14,16 +14,9 @@ void BankerTableLogicHandler::setScreenAccess(TableScreenAccess<BankerTableScree
 
 void BankerTableLogicHandler::onJoinGameSuccessWithRoomId(int8_t roomId, int8_t boardId, int32_t ownerId,
                                                           int32_t money, std::vector<TienLenPlayerPtr> players) {
-    auto seat = [ownerId](const std::vector<TienLenPlayerPtr>& joined) {
+    // The table's stake shows as mine until I set my own.
+    handOver_.onJoin(roomId, boardId, ownerId, money, std::move(players), nullptr, [money](BankerTableScreen& table) {
         sys::Log::debug("vao game bai cao");
-        PlayerPtr myInfo = UIController::myInfo();
-        for (const auto& player : joined) {
-            if (!player) continue;
-            if (player->IDDB() == ownerId) player->setIsReady(true);
-            if (myInfo && player->IDDB() == myInfo->IDDB()) myInfo->setMoney(player->money());
-        }
-    };
-    handOver_.onJoin(roomId, boardId, ownerId, money, std::move(players), seat, [money](BankerTableScreen& table) {
         table.setDisableReady(false);
         table.setMoneyOnBoardWithWho(money, UIController::myId());
         table.setModeWithHas(false);
@@ -33,17 +26,11 @@ void BankerTableLogicHandler::onJoinGameSuccessWithRoomId(int8_t roomId, int8_t 
 
 void BankerTableLogicHandler::onChatFromBoardWithRoomId(int8_t roomId, int8_t boardId, std::string text,
                                                         int32_t from) {
-    handOver_.onTable(roomId, boardId, [text = std::move(text), from](BankerTableScreen& table) {
-        table.onChatFromWithId(from, std::nullopt, text);
-    });
+    handOver_.onChat(roomId, boardId, std::move(text), from);
 }
 
 void BankerTableLogicHandler::onKickedWithRoomId(int8_t roomId, int8_t boardId, int32_t kickedId) {
-    handOver_.onTable(roomId, boardId, [this, kickedId](BankerTableScreen& table) {
-        table.playerLeaveWithId(kickedId);
-        if (kickedId == UIController::myId()) handOver_.leaveKicked(table);
-        else table.resetSeat();
-    });
+    handOver_.onKicked(roomId, boardId, kickedId);
 }
 
 void BankerTableLogicHandler::onSomeOneJoinBoardWithSeat(int8_t seat, TienLenPlayerPtr joinPersionInfo) {
@@ -65,15 +52,10 @@ void BankerTableLogicHandler::onSomeOneLeaveBoardWithIdLeave(int32_t idLeave, in
     });
 }
 
-void BankerTableLogicHandler::onBuzzWithContent(std::string content) {
-    handOver_.onScreen([content = std::move(content)](BankerTableScreen& table) { table.onBuzzWithContent(content); });
-}
+void BankerTableLogicHandler::onBuzzWithContent(std::string content) { handOver_.onBuzz(std::move(content)); }
 
 void BankerTableLogicHandler::onSomeOneReadyWithId(int32_t playerId, bool isReady) {
-    handOver_.onScreen([playerId, isReady](BankerTableScreen& table) {
-        table.setReadyWithPlayerId(playerId, isReady);
-        table.resetSeat();
-    });
+    handOver_.onReady(playerId, isReady);
 }
 
 void BankerTableLogicHandler::onOwnerSetMoneyWithRoomeId(int8_t roomId, int8_t boardId, int32_t money,

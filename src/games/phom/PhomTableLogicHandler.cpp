@@ -14,34 +14,15 @@ void PhomTableLogicHandler::setScreenAccess(TableScreenAccess<PhomTableScreen, T
 
 void PhomTableLogicHandler::onJoinGameSuccessWithRoomId(int8_t roomId, int8_t boardId, int32_t ownerId, int32_t money,
                                                         std::vector<TienLenPlayerPtr> players) {
-    auto seat = [ownerId](const std::vector<TienLenPlayerPtr>& joined) {
-        PlayerPtr myInfo = UIController::myInfo();
-        for (const auto& player : joined) {
-            if (!player) continue;
-            if (player->IDDB() == ownerId) player->setIsReady(true);
-            if (myInfo && player->IDDB() == myInfo->IDDB()) myInfo->setMoney(player->money());
-        }
-    };
-    handOver_.onJoin(roomId, boardId, ownerId, money, std::move(players), seat, [](PhomTableScreen& table) {
-        table.setIsFirstMatch(true);
-        table.setDisableReady(false);
-        table.setModeWithHas(false);
-        table.resetSeat();
-    });
+    handOver_.onJoinedCardTable(roomId, boardId, ownerId, money, std::move(players));
 }
 
 void PhomTableLogicHandler::onChatFromBoardWithRoomId(int8_t roomId, int8_t boardId, std::string text, int32_t from) {
-    handOver_.onTable(roomId, boardId, [text = std::move(text), from](PhomTableScreen& table) {
-        table.onChatFromWithId(from, std::nullopt, text);
-    });
+    handOver_.onChat(roomId, boardId, std::move(text), from);
 }
 
 void PhomTableLogicHandler::onKickedWithRoomId(int8_t roomId, int8_t boardId, int32_t kickedId) {
-    handOver_.onTable(roomId, boardId, [this, kickedId](PhomTableScreen& table) {
-        table.playerLeaveWithId(kickedId);
-        if (kickedId == UIController::myId()) handOver_.leaveKicked(table);
-        else table.resetSeat();
-    });
+    handOver_.onKicked(roomId, boardId, kickedId);
 }
 
 void PhomTableLogicHandler::onSomeOneJoinBoardWithSeat(int8_t seat, TienLenPlayerPtr joinPersionInfo) {
@@ -66,19 +47,14 @@ void PhomTableLogicHandler::onSomeOneLeaveBoardWithIdLeave(int32_t idLeave, int3
     });
 }
 
-void PhomTableLogicHandler::onBuzzWithContent(std::string content) {
-    handOver_.onScreen([content = std::move(content)](PhomTableScreen& table) { table.onBuzzWithContent(content); });
-}
+void PhomTableLogicHandler::onBuzzWithContent(std::string content) { handOver_.onBuzz(std::move(content)); }
 
 void PhomTableLogicHandler::onSomeOneReadyWithId(int32_t playerId, bool isReady) {
-    handOver_.onScreen([playerId, isReady](PhomTableScreen& table) {
-        table.setReadyWithPlayerId(playerId, isReady);
-        table.resetSeat();
-    });
+    handOver_.onReady(playerId, isReady);
 }
 
 void PhomTableLogicHandler::onOwnerSetMoneyWithRoomeId(int8_t roomId, int8_t boardId, int32_t money) {
-    handOver_.onTable(roomId, boardId, [money](PhomTableScreen& table) { table.setMoneyOnBoard(money); });
+    handOver_.onStake(roomId, boardId, money);
 }
 
 void PhomTableLogicHandler::onStartGameWithRoomId(int8_t roomId, int8_t boardId, std::vector<int8_t> cards,

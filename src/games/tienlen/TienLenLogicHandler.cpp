@@ -34,41 +34,19 @@ TienLenService& TienLenMBLogicHandler::service() const { return TienLenMBService
 
 void TienLenLogicHandler::onJoinGameSuccessWithRoomId(int8_t roomId, int8_t boardId, int32_t ownerId, int32_t money,
                                                       Players players) {
-    auto seat = [ownerId](const Players& joined) {
-        const int32_t me = UIController::myId();
+    handOver_.onJoinedCardTable(roomId, boardId, ownerId, money, std::move(players), [](const PlayerPtr& mine) {
         PlayerPtr myInfo = UIController::myInfo();
-        for (const PlayerPtr& player : joined) {
-            if (player->IDDB() == ownerId) player->setIsReady(true);
-            if (myInfo && player->IDDB() == me) {
-                myInfo->setExp(player->exp());
-                myInfo->setMoney(player->money());
-                myInfo->setIsReady(false);
-            }
-        }
-    };
-    handOver_.onJoin(roomId, boardId, ownerId, money, std::move(players), seat, [](TienLenTableScreen& table) {
-        table.setIsFirstMatch(true);
-        table.setDisableReady(false);
-        table.setModeWithHas(false);
-        table.resetSeat();
+        myInfo->setExp(mine->exp());
+        myInfo->setIsReady(false);
     });
 }
 
 void TienLenLogicHandler::onChatFromBoardWithRoomId(int8_t roomId, int8_t boardId, std::string text, int32_t from) {
-    handOver_.onTable(roomId, boardId, [text = std::move(text), from](TienLenTableScreen& table) {
-        table.onChatFromWithId(from, std::nullopt, text);
-    });
+    handOver_.onChat(roomId, boardId, std::move(text), from);
 }
 
 void TienLenLogicHandler::onKickedWithRoomId(int8_t roomId, int8_t boardId, int32_t kickedId) {
-    handOver_.onTable(roomId, boardId, [this, kickedId](TienLenTableScreen& table) {
-        table.playerLeaveWithId(kickedId);
-        if (kickedId != UIController::myId()) {
-            table.resetSeat();
-            return;
-        }
-        handOver_.leaveKicked(table);
-    });
+    handOver_.onKicked(roomId, boardId, kickedId);
 }
 
 void TienLenLogicHandler::onSomeOneJoinBoardWithSeat(int8_t seat, PlayerPtr joinPersionInfo) {
@@ -93,15 +71,10 @@ void TienLenLogicHandler::onSomeOneLeaveBoardWithIdLeave(int32_t leaveId, int32_
     });
 }
 
-void TienLenLogicHandler::onSomeOneReadyWithId(int32_t playerId, bool isReady) {
-    handOver_.onScreen([playerId, isReady](TienLenTableScreen& table) {
-        table.setReadyWithPlayerId(playerId, isReady);
-        table.resetSeat();
-    });
-}
+void TienLenLogicHandler::onSomeOneReadyWithId(int32_t playerId, bool isReady) { handOver_.onReady(playerId, isReady); }
 
 void TienLenLogicHandler::onOwnerSetMoneyWithRoomeId(int8_t roomId, int8_t boardId, int32_t money) {
-    handOver_.onTable(roomId, boardId, [money](TienLenTableScreen& table) { table.setMoneyOnBoard(money); });
+    handOver_.onStake(roomId, boardId, money);
 }
 
 void TienLenLogicHandler::onStartGameWithRoomId(int8_t roomId, int8_t boardId, CardIds cards, uint8_t interval,
@@ -181,8 +154,6 @@ void TienLenLogicHandler::onMoveErrorWithRoomeId(int8_t roomId, int8_t boardId, 
     handOver_.onTable(roomId, boardId, [info = std::move(info)](TienLenTableScreen& table) { table.moveErrorWithInfo(info); });
 }
 
-void TienLenLogicHandler::onBuzzWithContent(std::string content) {
-    handOver_.onScreen([content = std::move(content)](TienLenTableScreen& table) { table.onBuzzWithContent(content); });
-}
+void TienLenLogicHandler::onBuzzWithContent(std::string content) { handOver_.onBuzz(std::move(content)); }
 
 }  // namespace zuno

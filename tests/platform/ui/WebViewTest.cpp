@@ -24,13 +24,17 @@ class Watcher : public WebViewDelegate {
 public:
     std::vector<std::string> log;
     std::string refuse;
+    std::string lastErrorDomain;
     bool shouldStartLoadWithRequest(WebView&, const std::string& url, NavigationType type) override {
         log.push_back("should " + url + (type == NavigationType::LinkClicked ? " (link)" : ""));
         return url.find(refuse) == std::string::npos || refuse.empty();
     }
     void webViewDidStartLoad(WebView&) override { log.push_back("start"); }
     void webViewDidFinishLoad(WebView&) override { log.push_back("finish"); }
-    void didFailLoadWithError(WebView&, const WebError& e) override { log.push_back("fail " + std::to_string(e.code)); }
+    void didFailLoadWithError(WebView&, const WebError& e) override {
+        log.push_back("fail " + std::to_string(e.code));
+        lastErrorDomain = e.domain;
+    }
 };
 
 class WebViewTest : public UiTest {
@@ -87,8 +91,16 @@ TEST_F(WebViewTest, RedirectsBecomeShouldStartQuestions) {
     watcher->refuse = "myapp://";
     web->loadRequest("http://a.test/start");
     for (int i = 0; i < 4; ++i) run(0);
-    EXPECT_EQ(watcher->log.back(), "fail -999");  // a refused redirect cancels the load
+    // A refused redirect interrupts the load: the page went where the delegate took it.
+    EXPECT_EQ(watcher->log.back(), "fail 102");
+    EXPECT_EQ(watcher->lastErrorDomain, kWebErrorDomain);
     EXPECT_FALSE(web->isLoading());
+
+    // A load that a newer one replaces is cancelled.
+    web->loadRequest("http://a.test/start");
+    web->loadRequest("http://a.test/next");
+    EXPECT_EQ(watcher->log[watcher->log.size() - 2], "fail -999");
+    EXPECT_EQ(watcher->lastErrorDomain, kUrlErrorDomain);
 }
 
 TEST_F(WebViewTest, ATappedLinkAsksAsALinkAndFailuresAreReported) {
@@ -107,6 +119,27 @@ TEST_F(WebViewTest, ATappedLinkAsksAsALinkAndFailuresAreReported) {
     web->loadRequest("http://c.test/");
     run(0);
     EXPECT_EQ(watcher->log.back(), "fail -1001");
+}
+
+TEST_F(WebViewTest, AFormButtonSubmitsItsFieldsAndTheButton) {
+    pages["http://f.test/ask"] = page(200,
+                                      "<p>Allow?</p><form action=\"/answer?step=2\"><input type=\"hidden\" name=\"next\" "
+                                      "value=\"a&amp;b\"><button name=\"answer\" value=\"Allow\">Allow it</button>"
+                                      "<input type=\"submit\" value=\"Cancel\"></form><button>Outside</button>");
+    web->loadRequest("http://f.test/ask");
+    run(0);
+    const auto& words = web->document().words;
+    ASSERT_EQ(words.size(), 5u);
+    EXPECT_EQ(words[1].link, "/answer?step=2&next=a%26b&answer=Allow");
+    EXPECT_TRUE(words[1].submits && words[2].submits);
+    EXPECT_EQ(words[3].text, "Cancel");
+    EXPECT_EQ(words[3].link, "/answer?step=2&next=a%26b");
+    EXPECT_FALSE(words[4].link);  // a button outside a form is text
+
+    watcher->log.clear();
+    EXPECT_TRUE(web->tapLinkWithText("Allow"));
+    EXPECT_EQ(watcher->log.front(), "should http://f.test/answer?step=2&next=a%26b&answer=Allow");
+    EXPECT_FALSE(web->tapLinkWithText("Outside"));
 }
 
 TEST_F(WebViewTest, RelativeAddresses) {

@@ -78,17 +78,28 @@ TEST_F(TableHandOverTest, EventsReachOnlyTheTableShownInArrivalOrder) {
     EXPECT_TRUE(kept->calls.empty());
 }
 
-TEST_F(TableHandOverTest, JoinSeatsThePlayersOpensTheScreenThenAppliesToIt) {
+TEST_F(TableHandOverTest, JoinMarksTheOwnerTakesMyBalanceOpensTheScreenThenAppliesToIt) {
+    auto me = std::make_shared<Player>();
+    me->setIDDB(10);
+    me->setMoney(1);
+    UIController::setMyInfo(me);
+    auto listedMe = std::make_shared<Player>();
+    listedMe->setIDDB(10);
+    listedMe->setMoney(250);
+    auto owner = std::make_shared<Player>();
+    owner->setIDDB(7);
     Lines order;
-    handOver.onJoin(1, 2, 7, 500, {std::make_shared<Player>(), std::make_shared<Player>()},
-                    [&](const std::vector<PlayerPtr>& players) {
-                        order.push_back("seat " + std::to_string(players.size()));
-                    },
+    handOver.onJoin(1, 2, 7, 500, {listedMe, owner, nullptr},
+                    [&](const PlayerPtr& mine) { order.push_back("mine " + std::to_string(mine->IDDB())); },
                     [&](Table&) { order.push_back("work after " + std::to_string(opened.size()) + " opened"); });
     EXPECT_TRUE(order.empty());
+    EXPECT_EQ(me->money(), 1);  // nothing on the reader thread
     sys::RunLoop::main().runFor(0);
-    EXPECT_EQ(order, (Lines{"seat 2", "work after 1 opened"}));
-    EXPECT_EQ(opened, (Lines{"1 2 7 500 2"}));
+    EXPECT_EQ(order, (Lines{"mine 10", "work after 1 opened"}));
+    EXPECT_EQ(opened, (Lines{"1 2 7 500 3"}));
+    EXPECT_TRUE(owner->isReady());
+    EXPECT_FALSE(listedMe->isReady());
+    EXPECT_EQ(me->money(), 250);
 }
 
 // The reader thread goes on only once the screen has applied the departure.

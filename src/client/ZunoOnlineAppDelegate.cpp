@@ -25,8 +25,8 @@
 #include "screens/SubRankingView.h"
 #include "shell/Resources.h"
 #include "shell/ShellLobbyUi.h"
+#include "shell/TableScreenKinds.h"
 #include "table/GameController.h"
-#include "table/TableScreenKinds.h"
 
 namespace zuno {
 

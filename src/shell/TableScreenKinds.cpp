@@ -1,8 +1,8 @@
-#include "table/TableScreenKinds.h"
+#include "shell/TableScreenKinds.h"
 
 #include "lobby/GameRegistry.h"
+#include "lobby/ScreenEvents.h"
 #include "platform/ui/ViewController.h"
-#include "table/TableSeating.h"
 
 namespace zuno {
 
@@ -11,10 +11,8 @@ bool isBlocksScreen(const ui::ViewController* screen) {
     return game && game->family == TableFamily::Blocks;
 }
 
-// Every table screen seats its players as a card table or as a board table.
-bool isTableScreen(const ui::ViewController* screen) {
-    return dynamic_cast<const CardTableSeating*>(screen) || dynamic_cast<const BoardTableSeating*>(screen);
-}
+// Every table screen takes the table's events.
+bool isTableScreen(const ui::ViewController* screen) { return dynamic_cast<const TableScreenEvents*>(screen); }
 
 bool isTableScreenWithoutBlocks(const ui::ViewController* screen) {
     return isTableScreen(screen) && !isBlocksScreen(screen);

@@ -13,6 +13,7 @@
 #include "lobby/GlobalService.h"
 #include "money/AvatarView.h"
 #include "money/MoneyView.h"
+#include "money/TransactionView.h"
 #include "net/MobileClient.h"
 #include "platform/services/Pasteboard.h"
 #include "platform/services/UrlOpener.h"
