@@ -54,6 +54,7 @@ public:
     Players seated;
     Cards mine;
     int32_t next = -1;
+    int32_t firstMover = -1;  // as the deal named him
 
     bool saw(const std::string& line) const { return std::find(events.begin(), events.end(), line) != events.end(); }
     bool sawPrefix(const std::string& prefix) const {
@@ -92,7 +93,7 @@ public:
     }
     void startWithInterval(int8_t interval, std::optional<int32_t> whoMove, const CardIds& cards) override {
         mine = cards;
-        next = whoMove.value_or(-1);
+        next = firstMover = whoMove.value_or(-1);
         events.push_back("deal " + std::to_string(interval) + "s " + list(cards));
     }
     void moveWithPlayerId(int32_t id, const CardIds& cards) override {
@@ -214,7 +215,7 @@ TEST_F(BankerRobotTableTest, XiZachAsDealer) {
     GlobalService::getInstance().startGameWithRoomId(StandinBanker::kRoom, kBoard);
     ASSERT_TRUE(seen("deal 20s " + list(hand({"9S", "7C"}))));
     EXPECT_TRUE(table->saw("stake 9002 2000"));
-    EXPECT_EQ(table->next, kBinh);
+    EXPECT_EQ(table->firstMover, kBinh);
     ASSERT_TRUE(seen("turn 4711"));
     EXPECT_EQ(table->count("drew 9002 -1"), 2u);
 
