@@ -269,6 +269,63 @@ void GameCardView::onBuzzWithContent(const std::string& content) {
     showChatWithSeat(kCentre, content);
 }
 
+void GameCardView::showSeatPlayer(int seat, const PlayerPtr& player) {
+    if (seat < 0 || seat >= kSeats || !player) return;
+    const std::shared_ptr<ui::ImageView> avatars[] = {ava0, ava1, ava2, ava3};
+    const std::shared_ptr<ui::Label> names[] = {lblName0, lblName1, lblName2, lblName3};
+    const std::shared_ptr<ui::Label> moneys[] = {lblMoney0, lblMoney1, lblMoney2, lblMoney3};
+    const std::shared_ptr<ui::Button> infos[] = {btnInfo0, btnInfo1, btnInfo2, btnInfo3};
+    if (avatars[seat]) {
+        Resources::getInstance().assignAvatarId(player->avatar(), avatars[seat]);
+        avatars[seat]->setHidden(false);
+    }
+    if (infos[seat]) infos[seat]->setTitle(std::to_string(player->IDDB()));
+    if (names[seat]) {
+        names[seat]->setText(player->name());
+        names[seat]->setHidden(false);
+    }
+    if (moneys[seat]) {
+        moneys[seat]->setText(Util::formatNumber(player->money()) + " " + text("ZUNO_win"));
+        moneys[seat]->setHidden(false);
+    }
+}
+
+void GameCardView::clearSeatPlayer(int seat) {
+    if (seat < 0 || seat >= kSeats) return;
+    const std::shared_ptr<ui::ImageView> avatars[] = {ava0, ava1, ava2, ava3};
+    const std::shared_ptr<ui::Label> names[] = {lblName0, lblName1, lblName2, lblName3};
+    const std::shared_ptr<ui::Label> moneys[] = {lblMoney0, lblMoney1, lblMoney2, lblMoney3};
+    const std::shared_ptr<ui::Button> infos[] = {btnInfo0, btnInfo1, btnInfo2, btnInfo3};
+    if (infos[seat]) infos[seat]->setTitle(std::string());
+    if (names[seat]) names[seat]->setText("");
+    if (moneys[seat]) {
+        moneys[seat]->setText("");
+        moneys[seat]->setHidden(true);
+    }
+    if (auto mark = readyMark(seat)) {
+        mark->setImage(nullptr);
+        mark->setHidden(true);
+    }
+    if (avatars[seat]) avatars[seat]->setHidden(true);
+}
+
+void GameCardView::showMark(int seat, const std::string& image) {
+    auto mark = readyMark(seat);
+    if (!mark) return;
+    mark->setImage(ui::Image::imageNamed(image));
+    mark->setHidden(false);
+}
+
+void GameCardView::emptySeatRecord(Player& player) {
+    player.setIDDB(-1);
+    player.setName("");
+    player.setExp(0);
+    player.setIsReady(false);
+    for (const auto& gift : player.gifts())
+        if (gift) gift->removeFromSuperview();
+    player.gifts().clear();
+}
+
 void GameCardView::setOwnerWithNewOwner(int32_t) {
     cancelStartBlink();
     changeBackgroundOfStart();

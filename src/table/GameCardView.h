@@ -196,6 +196,15 @@ public:
     static ui::Point giftCentre(int seat, int index);
 
 protected:
+    // A seated player at a screen seat: avatar, info button (titled with the id), name and money shown.
+    void showSeatPlayer(int seat, const PlayerPtr& player);
+    // The seat's info title, name, money and ready mark cleared; money, mark and avatar hidden.
+    void clearSeatPlayer(int seat);
+    // The seat's ready mark with that picture, shown.
+    void showMark(int seat, const std::string& image);
+    // A player's record becomes an empty seat; his gifts leave the screen.
+    static void emptySeatRecord(Player& player);
+
     // Adds a sheet's view over the screen and lets it slide in.
     void presentSheet(const std::shared_ptr<ui::ViewController>& sheet);
 

@@ -7,6 +7,7 @@
 #include <cstring>
 #include <string>
 
+#include "standin-server/StandinBanker.h"
 #include "standin-server/StandinBoardTables.h"
 #include "standin-server/StandinCardTables.h"
 #include "standin-server/StandinHttp.h"
@@ -64,7 +65,9 @@ int main(int argc, char** argv) {
     zuno::standin::StandinTienLen::addTo(*robots, 3);
     zuno::standin::StandinTienLen::addTo(*robots, 12);
     zuno::standin::StandinPhom::addTo(*robots);
-    robots->setInvitationRotation({3, 12});
+    zuno::standin::StandinBanker::addTo(*robots, zuno::standin::StandinBanker::kBaiCao);
+    zuno::standin::StandinBanker::addTo(*robots, zuno::standin::StandinBanker::kXiZach);
+    robots->setInvitationRotation({3, 12, zuno::standin::StandinBanker::kBaiCao, zuno::standin::StandinBanker::kXiZach});
     // Friends, chat, details and rankings; a robot friend greets the player a moment after signing in.
     zuno::standin::StandinSocial::Options social;
     social.greetingDelay = 8;
