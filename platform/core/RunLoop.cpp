@@ -93,7 +93,9 @@ void RunLoop::postAndWait(Task task) {
         return;
     }
     auto state = std::make_shared<WaitState>();
-    auto guard = std::make_shared<FinishOnDestroy>(FinishOnDestroy{state});
+    // Made in place: a temporary copied in would release the caller as it is destroyed.
+    auto guard = std::make_shared<FinishOnDestroy>();
+    guard->state = state;
     post([task = std::move(task), guard]() mutable {
         runGuarded(task);
         guard.reset();

@@ -93,6 +93,12 @@ void leaveBoard() {
         delegate->lblWindowTitle->setHidden(false);
 }
 
+}  // namespace
+
+void UIController::leaveTableNow() { leaveBoard(); }
+
+namespace {
+
 void skipTurn() {
     const GameDescriptor* game = GameRegistry::current();
     if (game && game->skip) game->skip();

@@ -7,7 +7,6 @@
 #include "platform/ui/ScreenFactory.h"
 #include "screens/PlayerRows.h"
 #include "shell/Resources.h"
-#include "shell/UIController.h"
 
 namespace zuno {
 

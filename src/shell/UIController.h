@@ -100,6 +100,8 @@ public:
         bool cancelled;   // the cancel button
     };
     static std::optional<DialogAnswer> lastDialogAnswer();
+    // Leaves the table shown at once, as a confirmed leave does: the leave request, the table popped.
+    static void leaveTableNow();
 
     // YES when the configuration's "AppStore" is on and the application switched SMS on.
     static bool checkApStore();

@@ -85,24 +85,10 @@ void CardTableModel::stopTurn() {
     currentPlayer = -1;
 }
 
-void CardTableModel::queueChat(int seat, const std::string& text) {
-    if (seat < 0 || seat > kCentre) return;
-    std::string& waiting = chatPlayers[seat];
-    waiting = waiting.empty() ? text : waiting + ", " + text;
-}
-
-std::string CardTableModel::takeChat(int seat) {
-    if (seat < 0 || seat > kCentre) return "";
-    std::string text = std::move(chatPlayers[seat]);
-    chatPlayers[seat].clear();
-    return text;
-}
-
 void CardTableModel::clear() {
     isStartGame = false;
     isGameEnd = true;
     players.clear();
-    for (auto& text : chatPlayers) text.clear();
     stopTurn();
 }
 

@@ -13,8 +13,8 @@ namespace zuno {
 
 // What a four-seat card table is, apart from any game and any view: the table's identity, owner and
 // stake, the players in the server's order and the screen seat each is drawn at (0 bottom, always the
-// signed-in player; 1 right, 2 top, 3 left), who is ready, whose turn it is and until when, and the
-// chat text waiting for each bubble. The card-table screen draws it; the game screens change it.
+// signed-in player; 1 right, 2 top, 3 left), who is ready, and whose turn it is and until when. The
+// card-table screen draws it; the game screens change it.
 class CardTableModel {
 public:
     static constexpr int kSeats = 4;
@@ -67,13 +67,6 @@ public:
     ClockTick tickClock(int64_t now, bool passesForMe, int32_t myId);
     // No turn runs any more.
     void stopTurn();
-
-    // Chat waiting for the bubbles (seats 0-3 and the centre): lines that arrive while a bubble shows
-    // are joined with ", " and shown at its next turn.
-    std::array<std::string, 5> chatPlayers;
-    void queueChat(int seat, const std::string& text);
-    // The text waiting for a bubble, now taken.
-    std::string takeChat(int seat);
 
     // Back to an empty table between two joins (identity and stake stay until the next seating).
     void clear();

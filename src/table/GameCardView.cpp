@@ -22,11 +22,6 @@ namespace zuno {
 namespace {
 std::string text(const char* key) { return Resources::getInstance().textForKey(key); }
 
-std::string upper(std::string s) {
-    for (char& c : s) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-    return s;
-}
-
 const ui::Color kBarGreen = ui::Color::rgb255(27, 175, 57);
 
 ui::Color barColour(TurnBar::Colour colour) {
@@ -76,12 +71,15 @@ const ui::BindingTable& GameCardView::bindings() {
 
 #undef O
 
-GameCardView::GameCardView(std::string nibName) : ZunoViewController(std::move(nibName)) {}
+GameCardView::GameCardView(std::string nibName) : ZunoViewController(std::move(nibName)) {
+    decorations_.attach({[this] { return view(); }, [this](int seat) { return bubble(seat); },
+                         [this](int32_t userId) { return getSeatFromID(userId); },
+                         [this](int seat) { return table().playerAtSeat(seat); }, this});
+}
 
 GameCardView::~GameCardView() {
     auto& loop = sys::RunLoop::main();
-    for (auto id : {limitTimer_, clockTimer_, blinkTimer_}) loop.cancel(id);
-    for (auto id : bubbleTimers_) loop.cancel(id);
+    for (auto id : {limitTimer_, clockTimer_}) loop.cancel(id);
 }
 
 std::shared_ptr<ui::ImageView> GameCardView::readyMark(int seat) const {
@@ -126,6 +124,7 @@ void GameCardView::resetView() {
     if (delegate && delegate->lblWindowTitle && !delegate->lblWindowTitle->isHidden()) delegate->stopEvent();
     stopTurnClock();
     table().clear();
+    decorations_.clearWaitingChat();
     for (int seat = 0; seat <= kCentre; ++seat) unsetSeatInfoWithSeat(seat);
     for (const auto& position : {imgPosition1, imgPosition2, imgPosition3, imgPosition4}) {
         if (position) position->setImage(nullptr);
@@ -150,12 +149,7 @@ void GameCardView::viewWillDisappear(bool animated) {
     cancelStartBlink();
     // A table left must not time out a turn on it.
     stopTurnClock();
-    for (const auto& player : players()) {
-        if (!player) continue;
-        for (const auto& gift : player->gifts()) {
-            if (gift) gift->removeFromSuperview();
-        }
-    }
+    decorations_.removeGiftSprites(players());
 }
 
 // ---- turn bar and turn clock
@@ -275,6 +269,63 @@ void GameCardView::onBuzzWithContent(const std::string& content) {
     showChatWithSeat(kCentre, content);
 }
 
+void GameCardView::showSeatPlayer(int seat, const PlayerPtr& player) {
+    if (seat < 0 || seat >= kSeats || !player) return;
+    const std::shared_ptr<ui::ImageView> avatars[] = {ava0, ava1, ava2, ava3};
+    const std::shared_ptr<ui::Label> names[] = {lblName0, lblName1, lblName2, lblName3};
+    const std::shared_ptr<ui::Label> moneys[] = {lblMoney0, lblMoney1, lblMoney2, lblMoney3};
+    const std::shared_ptr<ui::Button> infos[] = {btnInfo0, btnInfo1, btnInfo2, btnInfo3};
+    if (avatars[seat]) {
+        Resources::getInstance().assignAvatarId(player->avatar(), avatars[seat]);
+        avatars[seat]->setHidden(false);
+    }
+    if (infos[seat]) infos[seat]->setTitle(std::to_string(player->IDDB()));
+    if (names[seat]) {
+        names[seat]->setText(player->name());
+        names[seat]->setHidden(false);
+    }
+    if (moneys[seat]) {
+        moneys[seat]->setText(Util::formatNumber(player->money()) + " " + text("ZUNO_win"));
+        moneys[seat]->setHidden(false);
+    }
+}
+
+void GameCardView::clearSeatPlayer(int seat) {
+    if (seat < 0 || seat >= kSeats) return;
+    const std::shared_ptr<ui::ImageView> avatars[] = {ava0, ava1, ava2, ava3};
+    const std::shared_ptr<ui::Label> names[] = {lblName0, lblName1, lblName2, lblName3};
+    const std::shared_ptr<ui::Label> moneys[] = {lblMoney0, lblMoney1, lblMoney2, lblMoney3};
+    const std::shared_ptr<ui::Button> infos[] = {btnInfo0, btnInfo1, btnInfo2, btnInfo3};
+    if (infos[seat]) infos[seat]->setTitle(std::string());
+    if (names[seat]) names[seat]->setText("");
+    if (moneys[seat]) {
+        moneys[seat]->setText("");
+        moneys[seat]->setHidden(true);
+    }
+    if (auto mark = readyMark(seat)) {
+        mark->setImage(nullptr);
+        mark->setHidden(true);
+    }
+    if (avatars[seat]) avatars[seat]->setHidden(true);
+}
+
+void GameCardView::showMark(int seat, const std::string& image) {
+    auto mark = readyMark(seat);
+    if (!mark) return;
+    mark->setImage(ui::Image::imageNamed(image));
+    mark->setHidden(false);
+}
+
+void GameCardView::emptySeatRecord(Player& player) {
+    player.setIDDB(-1);
+    player.setName("");
+    player.setExp(0);
+    player.setIsReady(false);
+    for (const auto& gift : player.gifts())
+        if (gift) gift->removeFromSuperview();
+    player.gifts().clear();
+}
+
 void GameCardView::setOwnerWithNewOwner(int32_t) {
     cancelStartBlink();
     changeBackgroundOfStart();
@@ -295,11 +346,11 @@ void GameCardView::setKindOfStart(int) {
 void GameCardView::showGiftView() { showSheetOrNothing(viewGift); }
 
 void GameCardView::onShowListGift(std::vector<std::shared_ptr<CategoryShopInfo>> categories) {
-    if (auto sheet = std::dynamic_pointer_cast<GiftSheet>(viewGift)) sheet->drawCategoryMenuWithCategoryList(categories);
+    giftsheet::showListGift(viewGift, categories);
 }
 
 void GameCardView::onShowItemsWithGift(std::shared_ptr<ItemsOfCategory> page) {
-    if (auto sheet = std::dynamic_pointer_cast<GiftSheet>(viewGift)) sheet->onItemsOfGift(std::move(page));
+    giftsheet::showItemsWithGift(viewGift, page);
 }
 
 // ---- sheets
@@ -360,9 +411,7 @@ void GameCardView::clickViewPlayerInfo(ui::Button* button) {
 }
 
 void GameCardView::clickGiftDetail(ui::Button* button) {
-    if (!button) return;
-    UIController::setOkValue(UIController::okNone);
-    UIController::startOKDlg(getPlayerNameFromID(button->tag()) + " " + text("ZUNO_whoGift"));
+    if (button) giftsheet::showGiftDetail(getPlayerNameFromID(button->tag()));
 }
 
 void GameCardView::clickMailBox() {
@@ -422,32 +471,9 @@ void GameCardView::doSkip() {
     UIController::startCancelOkDlg(text("ZUNO_doYouWantSkip"), text("ZUNO_cancel"), text("ZUNO_OK"));
 }
 
-void GameCardView::changeBackgroundOfStart() {
-    if (!btnStart) return;
-    const std::string title = upper(btnStart->titleForState(ui::ControlState::Normal).value_or(""));
-    const bool blinks = title == upper(text("ZUNO_start")) || title == upper(text("ZUNO_ready")) ||
-                        title == upper(text("ZUNO_continuee"));
-    if (!blinks) {
-        cancelStartBlink();
-        btnStart->setBackgroundImage(ui::Image::imageNamed("button_chuc_nang.png"));
-        return;
-    }
-    cancelStartBlink();
-    blinkLit_ = !blinkLit_;
-    btnStart->setBackgroundImage(ui::Image::imageNamed(blinkLit_ ? "button_chuc_nang2.png" : "button_chuc_nang.png"));
-    std::weak_ptr<GameCardView> weak = std::static_pointer_cast<GameCardView>(shared_from_this());
-    blinkTimer_ = sys::RunLoop::main().postDelayed(0.2, [weak] {
-        if (auto self = weak.lock()) {
-            self->blinkTimer_ = 0;
-            self->changeBackgroundOfStart();
-        }
-    });
-}
+void GameCardView::changeBackgroundOfStart() { startBlink_.restart(btnStart); }
 
-void GameCardView::cancelStartBlink() {
-    sys::RunLoop::main().cancel(blinkTimer_);
-    blinkTimer_ = 0;
-}
+void GameCardView::cancelStartBlink() { startBlink_.cancel(); }
 
 ZUNO_REGISTER_SCREEN(GameCardView)
 

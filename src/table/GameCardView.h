@@ -16,6 +16,8 @@
 #include "table/BoardChat.h"
 #include "table/CardView.h"
 #include "table/PlayerMenuSheets.h"
+#include "table/TableBottomMenu.h"
+#include "table/TableDecorations.h"
 #include "table/TableSeating.h"
 #include "table/TableSettingsSheets.h"
 #include "shell/TableSheetHost.h"
@@ -59,7 +61,7 @@ public:
     bool disableReady() const { return table().disableReady; }
     virtual void setDisableReady(bool disable) { table().disableReady = disable; }
     void setOwnerID(int32_t ownerId) { table().ownerID = ownerId; }
-    const std::array<std::string, 5>& chatPlayers() const { return table().chatPlayers; }
+    const std::array<std::string, 5>& chatPlayers() const { return decorations_.chatPlayers(); }
     const std::array<int, kSeats>& seats() const { return table().seats; }
     int indexOfMe() const { return table().indexOfMe; }
 
@@ -192,13 +194,19 @@ public:
     std::shared_ptr<ui::Button> seatButton(int seat) const;
     std::shared_ptr<ui::ImageView> bubble(int seat) const;
 
-    // Seat points of the decorations.
-    static ui::Point bubbleCentre(int seat);
-    static std::optional<ui::Point> flyTextPoint(int seat);
+    // Where the card table draws a seat's gifts.
     static ui::Point giftCentre(int seat, int index);
-    static constexpr ui::Point kTableCentre{240, 155};
 
 protected:
+    // A seated player at a screen seat: avatar, info button (titled with the id), name and money shown.
+    void showSeatPlayer(int seat, const PlayerPtr& player);
+    // The seat's info title, name, money and ready mark cleared; money, mark and avatar hidden.
+    void clearSeatPlayer(int seat);
+    // The seat's ready mark with that picture, shown.
+    void showMark(int seat, const std::string& image);
+    // A player's record becomes an empty seat; his gifts leave the screen.
+    static void emptySeatRecord(Player& player);
+
     // Adds a sheet's view over the screen and lets it slide in.
     void presentSheet(const std::shared_ptr<ui::ViewController>& sheet);
 
@@ -210,10 +218,8 @@ private:
     TurnBar bar_;
     sys::RunLoop::TimerId limitTimer_ = 0;
     sys::RunLoop::TimerId clockTimer_ = 0;
-    sys::RunLoop::TimerId blinkTimer_ = 0;
-    bool blinkLit_ = false;
-    std::array<sys::RunLoop::TimerId, 5> bubbleTimers_{};
-    std::array<std::shared_ptr<ui::View>, 5> bubbleLabels_;
+    StartButtonBlink startBlink_;
+    TableDecorations decorations_{TableDecorationGeometry::cardTable()};
 };
 
 }  // namespace zuno

@@ -22,6 +22,7 @@
 #include "screens/TellFriendView.h"
 #include "shell/Resources.h"
 #include "shell/UIController.h"
+#include "standin-server/StandinRobotTables.h"
 #include "standin-server/StandinRobots.h"
 #include "standin-server/StandinSocial.h"
 #include "standin-server/StandinTienLen.h"
@@ -44,11 +45,13 @@ protected:
         StandinSocial::Options options;
         options.answerDelay = 0.5;
         social = StandinSocial::installOn(server, signIn, options);
-        StandinTienLen::Options table;
+        StandinRobotTables::Options table;
         table.invitationDelay = 100000;  // the test invites when it is ready
         table.robotDelay = 0;
         table.turnSeconds = 120;
-        tienLen = StandinTienLen::installOn(server, signIn, table);
+        robots = StandinRobotTables::installOn(server, signIn, nullptr, table);
+        StandinTienLen::addTo(*robots, 3);
+        robots->setInvitationRotation({3});
         ASSERT_NO_FATAL_FAILURE(launchProgram("social-road"));
         UIController::setInviting(true);
         settle();
@@ -74,7 +77,7 @@ protected:
     std::vector<int32_t> friendsOnTheServer() const { return signIn->accountWithId(kDemo)->friendIds; }
 
     std::shared_ptr<StandinSocial> social;
-    std::shared_ptr<StandinTienLen> tienLen;
+    std::shared_ptr<StandinRobotTables> robots;
 };
 
 }  // namespace
@@ -181,7 +184,7 @@ TEST_F(SocialRoadTest, FriendsChatMailRankingsAndAnInvitedRobot) {
 
     // At the Tien Len table, invite a waiting robot: it sits down; then look at its card.
     back<MainView>();
-    tienLen->inviteNow();
+    robots->inviteNow();
     ASSERT_TRUE(pump([] { return dialogText() == StandinTienLen::kInvitation; }));
     pressDialog(true);
     auto table = waitForTop<TienLenView>();

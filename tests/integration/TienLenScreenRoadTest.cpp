@@ -14,6 +14,7 @@
 #include "shell/CustomLabel.h"
 #include "shell/Resources.h"
 #include "shell/UIController.h"
+#include "standin-server/StandinRobotTables.h"
 #include "standin-server/StandinTienLen.h"
 #include "support/ProgramRoadTest.h"
 
@@ -37,12 +38,14 @@ protected:
     void SetUp() override {
         ASSERT_NO_FATAL_FAILURE(startStandin());
         signIn->addAccount({"lan", "hoa sen", kMe, 500000, 12, 250});
-        StandinTienLen::Options options;
+        StandinRobotTables::Options options;
         options.invitationDelay = 1;  // the main menu is up by then
         options.robotDelay = 0;
         options.seed = 7;
         options.turnSeconds = 120;  // no turn runs out while the test looks
-        tienLen = StandinTienLen::installOn(server, signIn, options);
+        robots = StandinRobotTables::installOn(server, signIn, nullptr, options);
+        tienLen = StandinTienLen::addTo(*robots, 3);
+        robots->setInvitationRotation({3});
         ASSERT_NO_FATAL_FAILURE(launchProgram("tienlen-road"));
         UIController::setInviting(true);
         settle();
@@ -70,6 +73,7 @@ protected:
         return out;
     }
 
+    std::shared_ptr<StandinRobotTables> robots;
     std::shared_ptr<StandinTienLen> tienLen;
 };
 

@@ -14,6 +14,7 @@
 #include "lobby/GlobalService.h"
 #include "net/MobileClient.h"
 #include "shell/UIController.h"
+#include "standin-server/StandinRobotTables.h"
 #include "standin-server/StandinServer.h"
 #include "standin-server/StandinSignIn.h"
 #include "standin-server/StandinTienLen.h"
@@ -39,6 +40,7 @@ std::string text(const Cards& cards) {
 class TableDouble : public TienLenTableScreen {
 public:
     std::vector<std::string> events;
+    std::vector<std::string> chats;  // chat and the texts of money changes
     Cards hand, onTable;
     int32_t currentPlayer = -1;
     Players seated;
@@ -102,7 +104,9 @@ public:
     void finishWithWho(int32_t who, int8_t pos, int32_t money, int32_t) override {
         events.push_back("out " + std::to_string(who) + " place " + std::to_string(pos) + " " + std::to_string(money));
     }
-    void onChatFromWithId(int32_t, const std::optional<std::string>&, const std::string&) override {}
+    void onChatFromWithId(int32_t id, const std::optional<std::string>&, const std::string& line) override {
+        chats.push_back(std::to_string(id) + ": " + line);
+    }
     void showFlyTextWirhFromId(int32_t, int32_t) override {}
     void updateMoneyForPlayer(int32_t id, int32_t money) override {
         events.push_back("money " + std::to_string(id) + " " + std::to_string(money));
@@ -120,11 +124,10 @@ protected:
         ASSERT_TRUE(server.start());
         auto signIn = StandinSignIn::installOn(server);
         signIn->addAccount({"lan", "hoa sen", kMe, 500000, 12, 250});
-        StandinTienLen::Options options;
-        options.invitationDelay = 0;
-        options.robotDelay = 0;
-        options.seed = 7;
-        tienLen = StandinTienLen::installOn(server, signIn, options);
+        robots = StandinRobotTables::installOn(server, signIn, nullptr, {0, 0, 20, 7});
+        tienLen = StandinTienLen::addTo(*robots, 3);
+        StandinTienLen::addTo(*robots, 12);
+        robots->setInvitationRotation({3});
         registerGameMessageHandlers();
 
         useStandinServer();
@@ -159,6 +162,7 @@ protected:
         }
     }
 
+    std::shared_ptr<StandinRobotTables> robots;
     std::shared_ptr<StandinTienLen> tienLen;
     std::shared_ptr<TableDouble> table = std::make_shared<TableDouble>();
 };
@@ -240,4 +244,36 @@ TEST_F(TienLenTableTest, MovesOutOfTurnAndPassesWhenLeadingAreRefused) {
     EXPECT_TRUE(table->saw("move 9002 [5] next 9001"));
     TienLenService::getInstance().moveWithRoomId(1, 3, Cards{4});
     ASSERT_TRUE(pump([&] { return table->events.back() == std::string("refused: ") + StandinTienLen::kCannotBeat; }));
+}
+
+// An invitation to an empty table: I own it, a robot sits down, answers my chat and comes back when
+// kicked, and my start request deals. After I leave, the next invitation is to the rotation's game.
+TEST_F(TienLenTableTest, AnEmptyTableIsMineToStartAndLeavingMovesTheInvitationsOn) {
+    robots->setNextInvitation(3, StandinTableKind::Empty);
+    robots->setInvitationRotation({12});
+    signIn();
+    ASSERT_TRUE(pump([&] { return logic->count("onInvitedJoinBoardWithGameId") == 1; }));
+    accept(3, StandinTienLen::kRoom, StandinTienLen::kBoard, "");
+    ASSERT_TRUE(pumpUntilSeen("ready 9002 yes"));
+    EXPECT_EQ(table->events, (std::vector<std::string>{"joined 1 3", "sits Binh at 2", "ready 9002 yes"}));
+    EXPECT_EQ(table->seated[0]->IDDB(), kMe);
+
+    GlobalService::getInstance().chatToBoardWithRoom(1, 3, "hello");
+    ASSERT_TRUE(pump([&] { return !table->chats.empty(); }));
+    EXPECT_EQ(table->chats.back(), std::string("9002: ") + StandinRobotTables::kChatAnswer);
+
+    table->events.clear();
+    GlobalService::getInstance().kickWithRoomId(1, 3, StandinRobotTables::kRobotId);
+    ASSERT_TRUE(pumpUntilSeen("ready 9002 yes"));
+    EXPECT_EQ(table->events, (std::vector<std::string>{"leaves 9002", "sits Binh at 2", "ready 9002 yes"}));
+
+    tienLen->setNextHands({Cards{0, 4, 9, 14, 20, 24, 28, 33, 37, 41, 44, 45, 47}, Cards{}, Cards{5, 50}});
+    GlobalService::getInstance().startGameWithRoomId(1, 3);
+    ASSERT_TRUE(pumpUntilSeen("deal 20s, first 4711"));
+    EXPECT_EQ(table->hand.size(), 13u);
+
+    GlobalService::getInstance().leaveBoardWithRoomId(1, 3);
+    ASSERT_TRUE(pump([&] { return logic->count("onInvitedJoinBoardWithGameId") == 2; }));
+    using Invitation = std::tuple<int8_t, int8_t, int8_t, std::optional<std::string>, std::optional<std::string>>;
+    EXPECT_EQ(std::get<0>(logic->last<Invitation>("onInvitedJoinBoardWithGameId")), 12);
 }

@@ -2,42 +2,28 @@
 
 #include <array>
 #include <cstdint>
-#include <functional>
 #include <memory>
-#include <mutex>
 #include <optional>
-#include <random>
-#include <string>
 #include <vector>
 
-#include "standin-server/StandinServer.h"
-#include "standin-server/StandinSignIn.h"
-#include "standin-server/StandinTasks.h"
+#include "standin-server/StandinRobotTables.h"
 
 namespace zuno::standin {
 
-// A Tien Len table of the stand-in server (southern or northern rules), played by the signed-in player
-// and two robots. Once the player is signed in and sits in the lobby, the robot An invites the player
-// to the table; the join that the accepted invitation sends seats the player with An (the owner) and,
-// a moment later, Binh. Robots get ready, An deals when everyone is, and robots play the simplest
-// legal set of the client's own rules engine or pass. The server orders the turns (a player who lets
-// the turn time run out passes, or plays the lowest card when leading), refuses a bad move with a
-// text, sends finish places, money changes, the end of the deal with the last hand shown, and deals
-// again once everyone is ready. A claimed instant win is judged by the same rules.
-//
-// The player at the table may invite (74) an online robot, who sits down in the fourth place and gets
-// ready, or an account with a connection, who is invited to the table.
-//
-// Once the player leaves, An invites again (to the other game when alternateGames is set).
-// It serves one player at a time (the latest to sign in). Messages it does not take (a join to
-// another table, a leave from elsewhere, ...) go on to the handler installed before it.
-class StandinTienLen : public std::enable_shared_from_this<StandinTienLen> {
+// The Tien Len tables of the stand-in server (southern or northern rules) on the robot-table loop: the
+// signed-in player with the robots An and Binh. An deals when everyone is ready (or the player, owning
+// an empty table), and robots play the simplest legal set of the client's own rules engine or pass. The
+// game orders the turns (a player who lets the turn time run out passes, or plays the lowest card when
+// leading), refuses a bad move with a text, sends finish places, money changes, the end of the deal
+// with the last hand shown, and deals again once everyone is ready. A claimed instant win is judged by
+// the same rules.
+class StandinTienLen : public StandinRobotGame {
 public:
     static constexpr int8_t kRoom = 1;
     static constexpr int8_t kBoard = 3;
-    static constexpr int32_t kStake = 1000;
-    static constexpr int32_t kOwnerId = 9001;  // An
-    static constexpr int32_t kRobotId = 9002;  // Binh
+    static constexpr int32_t kStake = StandinRobotTables::kStake;
+    static constexpr int32_t kOwnerId = StandinRobotTables::kOwnerId;  // An
+    static constexpr int32_t kRobotId = StandinRobotTables::kRobotId;  // Binh
     static constexpr const char* kInvitation = "An invites you to a Tien Len table.";
     static constexpr const char* kNotYourTurn = "It is not your turn.";
     static constexpr const char* kNotInHand = "You do not hold those cards.";
@@ -45,112 +31,69 @@ public:
     static constexpr const char* kMustLead = "You lead: play a card.";
     static constexpr const char* kNoInstantWin = "That hand does not win at once.";
 
-    struct Options {
-        int8_t gameType = 3;  // 3 southern, 12 northern
-        // After each leave, the next invitation is to the other game.
-        bool alternateGames = false;
-        double invitationDelay = 2;
-        double robotDelay = 1;
-        uint8_t turnSeconds = 20;
-        std::optional<uint32_t> seed;  // a fixed deck order for tests
-    };
-
-    static std::shared_ptr<StandinTienLen> installOn(StandinServer& server, std::shared_ptr<StandinSignIn> signIn,
-                                                     Options options);
-    ~StandinTienLen();
-    StandinTienLen(const StandinTienLen&) = delete;
-    StandinTienLen& operator=(const StandinTienLen&) = delete;
+    // The game of the given type (3 southern, 12 northern), added to the loop.
+    static std::shared_ptr<StandinTienLen> addTo(StandinRobotTables& tables, int8_t gameType);
 
     // What the tests may look at: a player's cards now (ascending) and the number of deals so far.
     std::vector<int8_t> handOf(int32_t playerId) const;
     int dealCount() const;
 
-    // The next deal gives these hands, place by place (An, the player, Binh), each ascending; the rest
-    // of the deck is not dealt.
+    // The next deal gives these hands, place by place (at a robot's table An, the player, Binh), each
+    // ascending; the rest of the deck is not dealt.
     void setNextHands(std::array<std::vector<int8_t>, 3> hands);
-    // An invites the signed-in player now (unless seated), whatever the invitation delay.
-    void inviteNow();
+
+    int8_t gameType() const override { return gameType_; }
+    int8_t room() const override { return kRoom; }
+    int8_t board() const override { return kBoard; }
+    const char* invitationText() const override { return kInvitation; }
+    std::vector<int8_t> commands() const override;
+    void seatsChanged(StandinRobotTables& table, bool newTable) override;
+    void deal(StandinRobotTables& table) override;
+    void robotTurn(StandinRobotTables& table, int place) override;
+    void turnTimeOver(StandinRobotTables& table, int place) override;
+    bool take(StandinRobotTables& table, int8_t commandId, Message& request) override;
 
 private:
-    struct Place {
-        int32_t id = -1;
-        std::string name;
-        int64_t money = 0;
-        int16_t avatar = 0;
-        int32_t exp = 0;
-        bool robot = false;
-        bool ready = false;
-        std::vector<int8_t> hand;
+    struct Hand {
+        std::vector<int8_t> cards;
         bool passed = false;
         int8_t finished = -1;
     };
     using Cards = std::vector<int8_t>;
-    using Task = std::function<void()>;
-    static constexpr int kPlaces = 4;
-    static constexpr int kOwnerPlace = 0, kPlayerPlace = 1, kRobotPlace = 2, kGuestPlace = 3;
+    static constexpr int kPlaces = StandinRobotTables::kPlaces;
 
-    StandinTienLen(std::shared_ptr<StandinSignIn> signIn, Options options);
-    static Place seat(int32_t id, std::string name, int64_t money, int16_t avatar, int32_t exp, bool robot);
-    void install(StandinServer& server);
-    void chain(StandinServer& server, int8_t commandId,
-               std::function<bool(StandinSession&, Message&)> take);
+    StandinTienLen(int8_t gameType, std::weak_ptr<StandinRobotTables> tables)
+        : gameType_(gameType), tables_(std::move(tables)) {}
 
-    // Every private operation below runs with mutex_ held.
-    void schedule(double delay, Task task);
-    void send(const Message& message);
-    void inviteLater();
-    void sendInvitation();
-    bool join(StandinSession& session, Message& request);
-    bool invite(int32_t userId);
-    void leaveTable();
-    void setReady(int place, bool ready);
-    void startWhenReady();
-    void deal();
-    void startTurn(int place);
-    void robotTurn(int place);
-    void turnTimeOver(int place, uint64_t serial);
-    void refuse(const char* text);
-    bool playerMove(Message& request);
-    bool playerSkip();
-    bool playerClaim();
-    void play(int place, Cards cards);
-    void pass(int place);
-    void finish(int place, int playersInDeal);
-    void endDeal(int lastPlace);
+    // Every operation below runs with the loop's lock held.
+    void refuse(StandinRobotTables& table, const char* text);
+    bool playerMove(StandinRobotTables& table, Message& request);
+    bool playerSkip(StandinRobotTables& table);
+    bool playerClaim(StandinRobotTables& table);
+    void play(StandinRobotTables& table, int place, Cards cards);
+    void pass(StandinRobotTables& table, int place);
+    void finish(StandinRobotTables& table, int place, int playersInDeal);
+    void endDeal(StandinRobotTables& table, int lastPlace);
 
     int8_t typeOf(const Cards& cards) const;
     bool beats(const Cards& cards) const;
-    Cards robotChoice(const Place& place) const;
-    int nextActive(int after, bool skipPassed) const;
-    int activeCount() const;
+    Cards robotChoice(const Hand& hand) const;
+    int nextActive(StandinRobotTables& table, int after, bool skipPassed) const;
+    int activeCount(StandinRobotTables& table) const;
 
-    std::shared_ptr<StandinSignIn> signIn_;
-    const Options options_;
-    int8_t gameType_;
-
-    mutable std::mutex mutex_;
-
-    std::shared_ptr<StandinSession> session_;
-    std::optional<StandinAccount> account_;
-    bool invited_ = false;
-    bool seated_ = false;
-    std::array<Place, kPlaces> places_;
-    bool playing_ = false;
+    const int8_t gameType_;
+    std::weak_ptr<StandinRobotTables> tables_;
+    std::array<Hand, kPlaces> hands_;
     bool firstMatch_ = true;
     bool dealFirstMatch_ = false;
     int movesInDeal_ = 0;
     int playersInDeal_ = 0;
     int nextPosition_ = 0;
     int winnerPlace_ = -1;
-    int turn_ = -1;
-    uint64_t turnSerial_ = 0;
     Cards table_;
     int lastMover_ = -1;
     int deals_ = 0;
-    std::mt19937 random_;
     std::optional<std::array<Cards, 3>> nextHands_;
-    // Last, so that its thread ends before anything its tasks touch goes.
-    StandinTasks tasks_;
 };
 
 }  // namespace zuno::standin

@@ -8,13 +8,16 @@
 #include <cstring>
 #include <string>
 
+#include "standin-server/StandinBanker.h"
 #include "standin-server/StandinBoardTables.h"
 #include "standin-server/StandinCardTables.h"
 #include "standin-server/StandinHttp.h"
 #include "standin-server/StandinLobbyJoins.h"
 #include "standin-server/StandinLobbyLists.h"
 #include "standin-server/StandinMoney.h"
+#include "standin-server/StandinPhom.h"
 #include "standin-server/StandinProfileShop.h"
+#include "standin-server/StandinRobotTables.h"
 #include "standin-server/StandinRobots.h"
 #include "standin-server/StandinServer.h"
 #include "standin-server/StandinSignIn.h"
@@ -67,10 +70,15 @@ int main(int argc, char** argv) {
     auto lists = zuno::standin::StandinLobbyLists::installOn(server);
     zuno::standin::StandinBoardTables::installOn(server, lists);
     zuno::standin::StandinCardTables::installOn(server, lists);
-    // Robots invite the signed-in player to Tien Len, then Tien Len Mien Bac, tables.
-    zuno::standin::StandinTienLen::Options tienLen;
-    tienLen.alternateGames = true;
-    zuno::standin::StandinTienLen::installOn(server, signIn, tienLen);
+    // Robots invite the signed-in player to the tables of the games reached only by invitation, one
+    // game after another with each leave.
+    auto robots = zuno::standin::StandinRobotTables::installOn(server, signIn, lists, {});
+    zuno::standin::StandinTienLen::addTo(*robots, 3);
+    zuno::standin::StandinTienLen::addTo(*robots, 12);
+    zuno::standin::StandinPhom::addTo(*robots);
+    zuno::standin::StandinBanker::addTo(*robots, zuno::standin::StandinBanker::kBaiCao);
+    zuno::standin::StandinBanker::addTo(*robots, zuno::standin::StandinBanker::kXiZach);
+    robots->setInvitationRotation({3, 12, zuno::standin::StandinBanker::kBaiCao, zuno::standin::StandinBanker::kXiZach});
     // Friends, chat, details and rankings; a robot friend greets the player a moment after signing in.
     zuno::standin::StandinSocial::Options social;
     social.greetingDelay = 8;

@@ -2,9 +2,11 @@
 
 #include <memory>
 
+#include "games/board/BoardTableScreen.h"
 #include "games/board/BoardTableService.h"
 #include "lobby/GameRegistry.h"
 #include "shell/Resources.h"
+#include "shell/ZunoOnlineAppDelegate.h"
 #include "table/GameDescription.h"
 
 namespace zuno {
@@ -29,6 +31,21 @@ void describeResignation(GameDescriptor& game, std::shared_ptr<Screen> (*slot)()
         service().requestLoseWithRoomId(view->roomID(), view->boardID());
         if (view->btnLose) view->btnLose->setTitle(Resources::getInstance().textForKey("ZUNO_pleaseWait"));
     };
+}
+
+// How a board game's logic handler reaches its screen: the screen's slot, its opening from a join
+// reply and the application's navigation stack.
+template <class Screen>
+BoardScreenAccess boardScreenAccess(std::shared_ptr<Screen> (*slot)(),
+                                    void (*show)(int8_t, int8_t, int32_t, int32_t, std::vector<PlayerPtr>)) {
+    return {[slot] { return std::static_pointer_cast<BoardTableScreen>(slot()); },
+            [show](int8_t room, int8_t board, int32_t owner, int32_t money, const ChessPlayers& players) {
+                show(room, board, owner, money, std::vector<PlayerPtr>(players.begin(), players.end()));
+            },
+            [] {
+                auto delegate = ZunoOnlineAppDelegate::current();
+                return delegate ? delegate->navigationController : nullptr;
+            }};
 }
 
 }  // namespace zuno

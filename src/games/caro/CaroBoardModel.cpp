@@ -76,6 +76,11 @@ CaroCell* CaroBoardModel::addCellOnBoardWithX(int32_t x, int32_t y, int32_t stat
         sys::Log::warningFormat("Caro move outside the grid skipped: %d %d", x, y);
         return nullptr;
     }
+    if (cell->status() != CaroCell::kEmpty) {
+        // Counting it would give every later stone the other colour.
+        sys::Log::format("Caro move onto an occupied cell skipped: %d %d", x, y);
+        return nullptr;
+    }
     cell->setStatus(status);
     cell->setCellValue(totalMovedCells_ % 2 == 0 ? CaroCell::kValueX : CaroCell::kValueO);
     ++totalMovedCells_;

@@ -2,6 +2,8 @@
 
 #include <cmath>
 
+#include "platform/core/Log.h"
+
 namespace zuno {
 
 namespace {
@@ -183,8 +185,16 @@ CoTuongTap CCBoardModel::touchesEnded(CoTuongPoint p, bool isMyTurn) {
 
 CoTuongShownMove CCBoardModel::movePiecefromPoint(CoTuongPoint from, CoTuongPoint to) {
     CoTuongShownMove shown;
+    auto onBoard = [](CoTuongPoint p) { return p.x >= 0 && p.x <= 8 && p.y >= 0 && p.y <= 9; };
+    if (!onBoard(from) || !onBoard(to)) {
+        sys::Log::debugFormat("move off the board skipped: %g,%g to %g,%g", from.x, from.y, to.x, to.y);
+        return shown;
+    }
     shown.piece = sharedOf(getUnitAtPoint(static_cast<int>(from.x), 9 - static_cast<int>(from.y)));
-    if (!shown.piece) return shown;
+    if (!shown.piece) {
+        sys::Log::debugFormat("move from an empty square skipped: %g,%g", from.x, from.y);
+        return shown;
+    }
     shown.captured = shown.piece->moveTo(static_cast<int>(to.x), 9 - static_cast<int>(to.y));
     if (shown.captured) removePiece(*shown.captured);
     shown.givesCheck = shown.piece->detectEatJiang();

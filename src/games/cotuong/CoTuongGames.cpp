@@ -1,6 +1,7 @@
 #include "games/cotuong/CoTuongGames.h"
 
 #include "games/board/BoardGames.h"
+#include "games/cotuong/CoTuongLogicHandler.h"
 #include "games/cotuong/CoTuongMessageHandler.h"
 #include "games/cotuong/CoTuongService.h"
 #include "games/cotuong/CoTuongView.h"
@@ -31,6 +32,10 @@ GameDescriptor coTuongGame() {
     describeResignation(game, GameController::getCoTuongView, service);
     game.openTable = GameController::showCoTuongScreenWithRoom;
     game.messageHandler = [] { return CoTuongMessageHandler::getInstance(); };
+    game.start = [] {
+        CoTuongLogicHandler::getInstance()->setScreenAccess(
+            boardScreenAccess(GameController::getCoTuongView, GameController::showCoTuongScreenWithRoom));
+    };
     return game;
 }
 

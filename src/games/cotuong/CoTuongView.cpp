@@ -1,10 +1,53 @@
 #include "games/cotuong/CoTuongView.h"
 
+#include <cctype>
+
+#include "games/cotuong/CoTuongService.h"
 #include "platform/ui/ScreenFactory.h"
+#include "shell/UIController.h"
 
 namespace zuno {
 
-CoTuongView::CoTuongView(std::string nibName) : ZunoViewController(std::move(nibName)) {}
+namespace {
+std::string lower(std::string s) {
+    for (char& c : s) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return s;
+}
+}  // namespace
+
+CoTuongView::CoTuongView(std::string nibName) : BoardTableView(std::move(nibName)) {
+    board->isMyTurn = [this] { return table().turn == table().myId && table().isInBoard; };
+    board->onMove = [this](const CoTuongWireMove& move) {
+        CoTuongService::getInstance().moveWithRoomId(table().roomID, table().boardID, static_cast<int8_t>(move.from),
+                                                     static_cast<int8_t>(move.to));
+    };
+}
+
+void CoTuongView::viewDidLoad() {
+    // The board lies behind every other view of the screen.
+    view()->insertSubview(board, 0);
+    BoardTableView::viewDidLoad();
+}
+
+void CoTuongView::startWithMoveFirst(int32_t whoMoveFirst, int32_t interval) {
+    startGameWithMoveFirst(whoMoveFirst, interval);
+    resetView(true);
+    const auto& model = table();
+    auto first = model.getPlayerWithID(whoMoveFirst);
+    std::shared_ptr<ChessPlayer> second;
+    for (const auto& p : model.players)
+        if (p && (!first || p->IDDB() != first->IDDB()) && !second) second = p;
+    PlayerPtr me = UIController::myInfo();
+    board->newGame(second ? second->name() : std::string(), first ? first->name() : std::string(),
+                   lower(me ? me->name() : std::string()), whoMoveFirst != model.myId);
+}
+
+void CoTuongView::moveWithWho(int32_t, uint8_t from, uint8_t to, int32_t nextMove) {
+    moveMadeWithNext(nextMove);
+    board->moveWithWireSquares(static_cast<int8_t>(from), static_cast<int8_t>(to), nextMove != -1);
+}
+
+void CoTuongView::requestDraw() { CoTuongService::getInstance().requestDrawWithRoomId(table().roomID, table().boardID); }
 
 ZUNO_REGISTER_SCREEN(CoTuongView)
 

@@ -57,14 +57,12 @@ public:
         return isWhite ? CoVuaSquare{7 - rank, file} : CoVuaSquare{rank, 7 - file};
     }
 
-    // The square under a touch of the table screen (squares of 38 points from (108, 12)); the
-    // division truncates towards zero, so a touch up to one square left of or above the board still
-    // lands on its first column or row. Nothing for other points.
+    // The square under a touch of the table screen (squares of 38 points from (108, 12)), by floor
+    // division: a touch left of or above the board is on no square. Nothing for other points.
     static std::optional<CoVuaSquare> squareForTouch(CoVuaPoint p) {
         float col = (p.x - 108) / 38;
         float row = (p.y - 12) / 38;
-        // Truncation gives 0..7 exactly for values above -1 and below 8.
-        if (!(col > -1 && col < 8 && row > -1 && row < 8)) return std::nullopt;
+        if (!(col >= 0 && col < 8 && row >= 0 && row < 8)) return std::nullopt;
         return CoVuaSquare{static_cast<int32_t>(row), static_cast<int32_t>(col)};
     }
     // The centre of a piece sprite resting on a square, and of a square mark.

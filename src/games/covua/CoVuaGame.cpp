@@ -125,7 +125,8 @@ CoVuaAnnouncedMove CoVuaGame::moveWithWho(int32_t whoMove, int8_t x, int8_t y, i
         }
     }
 
-    if (bElevated_) {
+    // Only a knight, bishop, rook or queen can be promoted to; any other type promotes nothing.
+    if (bElevated_ && indexElevate_ >= 2 && indexElevate_ <= 5) {
         int colour = whoMove == board_.moveFirst() ? C::kWhite : C::kBlack;
         int8_t promoted = static_cast<int8_t>(indexElevate_ + 10 * colour);
         board_.setPieceAt(to->row, to->col, promoted);

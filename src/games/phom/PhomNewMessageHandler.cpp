@@ -32,16 +32,17 @@ void decodeStart(Message& message, PhomNewLogicHandler& logic) {
     logic.onStartGameWithRoomId(roomId, boardId, readRest(message), interval, whoMoveFirst, firstHa);
 }
 
-// One player's result: numCard cards follow; more are ignored, of fewer those that arrived are shown.
+// One player's result: its leftover card ids run to the end of the message, whatever the count before
+// them says; a hand's eleven at most are kept.
 void decodeFinish(Message& message, PhomNewLogicHandler& logic) {
+    constexpr size_t kMostLeftover = 11;
     int8_t roomId = readByte(message);
     int8_t boardId = readByte(message);
     int32_t userId = message.readInt();
     int32_t score = message.readInt();
     message.readInt();  // not used
-    int8_t numCard = message.readByte();
-    std::vector<int8_t> cards = readArrivedBytes(message, numCard);
-    readRest(message, 0);
+    message.readByte();  // the count
+    std::vector<int8_t> cards = readRest(message, kMostLeftover);
     logic.onFinish(roomId, boardId, userId, score, cards, static_cast<int32_t>(cards.size()));
 }
 

@@ -1,13 +1,9 @@
 #include "games/tienlen/TienLenLogicHandler.h"
 
-#include <algorithm>
-
 #include "games/tienlen/CardMBUtils.h"
 #include "games/tienlen/CardUtils.h"
 #include "games/tienlen/TienLenMBService.h"
 #include "games/tienlen/TienLenService.h"
-#include "platform/core/RunLoop.h"
-#include "platform/ui/NavigationController.h"
 #include "shell/PlaySound.h"
 #include "shell/Resources.h"
 #include "shell/UIController.h"
@@ -29,103 +25,34 @@ std::shared_ptr<TienLenMBLogicHandler> TienLenMBLogicHandler::getInstance() {
     return *instance;
 }
 
-void TienLenLogicHandler::setScreenAccess(TienLenScreenAccess access) {
-    std::lock_guard<std::mutex> lock(mutex_);
-    access_ = std::move(access);
-}
+void TienLenLogicHandler::setScreenAccess(TienLenScreenAccess access) { handOver_.setScreenAccess(std::move(access)); }
 
-TienLenScreenAccess TienLenLogicHandler::screenAccess() const {
-    std::lock_guard<std::mutex> lock(mutex_);
-    return access_;
-}
-
-std::shared_ptr<TienLenTableScreen> TienLenLogicHandler::screen() const {
-    TienLenScreenAccess access = screenAccess();
-    return access.screen ? access.screen() : nullptr;
-}
-
-void TienLenLogicHandler::onScreen(ScreenWork work) const {
-    sys::RunLoop::main().post([this, work = std::move(work)] {
-        if (auto table = screen()) work(*table);
-    });
-}
-
-void TienLenLogicHandler::onTable(int8_t roomId, int8_t boardId, ScreenWork work) const {
-    onScreen([roomId, boardId, work = std::move(work)](TienLenTableScreen& table) {
-        if (table.roomId() == roomId && table.boardId() == boardId) work(table);
-    });
-}
+TienLenScreenAccess TienLenLogicHandler::screenAccess() const { return handOver_.screenAccess(); }
 
 TienLenService& TienLenLogicHandler::service() const { return TienLenService::getInstance(); }
 TienLenService& TienLenMBLogicHandler::service() const { return TienLenMBService::getInstance(); }
 
 void TienLenLogicHandler::onJoinGameSuccessWithRoomId(int8_t roomId, int8_t boardId, int32_t ownerId, int32_t money,
                                                       Players players) {
-    sys::RunLoop::main().post([this, roomId, boardId, ownerId, money, players = std::move(players)] {
-        const int32_t me = UIController::myId();
+    handOver_.onJoinedCardTable(roomId, boardId, ownerId, money, std::move(players), [](const PlayerPtr& mine) {
         PlayerPtr myInfo = UIController::myInfo();
-        for (const PlayerPtr& player : players) {
-            if (player->IDDB() == ownerId) player->setIsReady(true);
-            if (myInfo && player->IDDB() == me) {
-                myInfo->setExp(player->exp());
-                myInfo->setMoney(player->money());
-                myInfo->setIsReady(false);
-            }
-        }
-        TienLenScreenAccess access = screenAccess();
-        if (access.showScreen) access.showScreen(roomId, boardId, ownerId, money, players);
-        auto table = screen();
-        if (!table) return;
-        table->setIsFirstMatch(true);
-        table->setDisableReady(false);
-        table->setModeWithHas(false);
-        table->resetSeat();
+        myInfo->setExp(mine->exp());
+        myInfo->setIsReady(false);
     });
 }
 
 void TienLenLogicHandler::onChatFromBoardWithRoomId(int8_t roomId, int8_t boardId, std::string text, int32_t from) {
-    onTable(roomId, boardId, [text = std::move(text), from](TienLenTableScreen& table) {
-        table.onChatFromWithId(from, std::nullopt, text);
-    });
+    handOver_.onChat(roomId, boardId, std::move(text), from);
 }
 
 void TienLenLogicHandler::onKickedWithRoomId(int8_t roomId, int8_t boardId, int32_t kickedId) {
-    onTable(roomId, boardId, [this, kickedId](TienLenTableScreen& table) {
-        table.playerLeaveWithId(kickedId);
-        if (kickedId != UIController::myId()) {
-            table.resetSeat();
-            return;
-        }
-        leaveKickedTable(table);
-        UIController::setOkValue(UIController::okKicked);
-        UIController::startOKDlg(Resources::getInstance().textForKey("ZUNO_youAreKicked"));
-    });
-}
-
-// Back to the screen below the table, wherever the table stands in the stack; a table no longer in
-// the stack leaves the stack as it is.
-void TienLenLogicHandler::leaveKickedTable(TienLenTableScreen& table) const {
-    TienLenScreenAccess access = screenAccess();
-    auto navigation = access.navigation ? access.navigation() : nullptr;
-    const auto* controller = dynamic_cast<const ui::ViewController*>(&table);
-    if (!navigation || !controller) return;
-    const auto& stack = navigation->viewControllers();
-    if (!stack.empty() && stack.back().get() == controller) {
-        navigation->popViewControllerAnimated(true);
-        return;
-    }
-    for (size_t i = stack.size(); i-- > 1;) {
-        if (stack[i].get() == controller) {
-            navigation->popToViewController(stack[i - 1].get(), true);
-            return;
-        }
-    }
+    handOver_.onKicked(roomId, boardId, kickedId);
 }
 
 void TienLenLogicHandler::onSomeOneJoinBoardWithSeat(int8_t seat, PlayerPtr joinPersionInfo) {
     // Four places: any other seat number would point outside them.
     if (seat < 0 || seat > 3 || !joinPersionInfo) return;
-    onScreen([this, seat, player = std::move(joinPersionInfo)](TienLenTableScreen& table) {
+    handOver_.onScreen([this, seat, player = std::move(joinPersionInfo)](TienLenTableScreen& table) {
         PlaySound::playSoundWithSource(Resources::getInstance().com_player_join_board());
         if (!isNorthern()) table.setIsFirstMatch(true);
         player->setIsReady(false);
@@ -135,31 +62,24 @@ void TienLenLogicHandler::onSomeOneJoinBoardWithSeat(int8_t seat, PlayerPtr join
 }
 
 void TienLenLogicHandler::onSomeOneLeaveBoardWithIdLeave(int32_t leaveId, int32_t newOwnerId) {
-    sys::RunLoop::main().postAndWait([this, leaveId, newOwnerId] {
-        auto table = screen();
-        if (!table) return;
-        if (!isNorthern()) table->setIsFirstMatch(true);
-        table->playerLeaveWithId(leaveId);
-        table->resetReady();
-        table->setOwnerWithNewOwner(newOwnerId);
-        table->resetSeat();
-    });
-}
-
-void TienLenLogicHandler::onSomeOneReadyWithId(int32_t playerId, bool isReady) {
-    onScreen([playerId, isReady](TienLenTableScreen& table) {
-        table.setReadyWithPlayerId(playerId, isReady);
+    handOver_.onDeparture([this, leaveId, newOwnerId](TienLenTableScreen& table) {
+        if (!isNorthern()) table.setIsFirstMatch(true);
+        table.playerLeaveWithId(leaveId);
+        table.resetReady();
+        table.setOwnerWithNewOwner(newOwnerId);
         table.resetSeat();
     });
 }
 
+void TienLenLogicHandler::onSomeOneReadyWithId(int32_t playerId, bool isReady) { handOver_.onReady(playerId, isReady); }
+
 void TienLenLogicHandler::onOwnerSetMoneyWithRoomeId(int8_t roomId, int8_t boardId, int32_t money) {
-    onTable(roomId, boardId, [money](TienLenTableScreen& table) { table.setMoneyOnBoard(money); });
+    handOver_.onStake(roomId, boardId, money);
 }
 
 void TienLenLogicHandler::onStartGameWithRoomId(int8_t roomId, int8_t boardId, CardIds cards, uint8_t interval,
                                                 int32_t whoMoveFirst) {
-    onTable(roomId, boardId, [this, roomId, boardId, cards = std::move(cards), interval,
+    handOver_.onTable(roomId, boardId, [this, roomId, boardId, cards = std::move(cards), interval,
                               whoMoveFirst](TienLenTableScreen& table) {
         for (const PlayerPtr& player : table.players()) player->setIsReady(false);
         // The instant-win test reads the flag as it stood before this deal: the northern screen
@@ -186,7 +106,7 @@ void TienLenMBLogicHandler::claimInstantWin(int8_t roomId, int8_t boardId, const
 
 void TienLenLogicHandler::onMoveWithRoomId(int8_t roomId, int8_t boardId, int32_t whoMove, CardIds cards,
                                            int32_t nextMove) {
-    onScreen([roomId, boardId, whoMove, cards = std::move(cards), nextMove](TienLenTableScreen& table) {
+    handOver_.onScreen([roomId, boardId, whoMove, cards = std::move(cards), nextMove](TienLenTableScreen& table) {
         // A move anywhere means a game runs: no getting ready now.
         table.setDisableReady(true);
         if (table.roomId() == roomId && table.boardId() == boardId) table.moveWithPlayerId(whoMove, cards, nextMove);
@@ -195,13 +115,13 @@ void TienLenLogicHandler::onMoveWithRoomId(int8_t roomId, int8_t boardId, int32_
 
 void TienLenLogicHandler::onSkipWithRoomId(int8_t roomId, int8_t boardId, int32_t whoSkip, int32_t nextMove,
                                            bool clearCurrentCards) {
-    onTable(roomId, boardId, [whoSkip, nextMove, clearCurrentCards](TienLenTableScreen& table) {
+    handOver_.onTable(roomId, boardId, [whoSkip, nextMove, clearCurrentCards](TienLenTableScreen& table) {
         table.skipWithWho(whoSkip, nextMove, clearCurrentCards);
     });
 }
 
 void TienLenLogicHandler::onStopGameWithRoomId(int8_t, int8_t, int32_t whoShowCard, CardIds cardsShow) {
-    onScreen([this, whoShowCard, cards = std::move(cardsShow)](TienLenTableScreen& table) {
+    handOver_.onScreen([this, whoShowCard, cards = std::move(cardsShow)](TienLenTableScreen& table) {
         table.setDisableReady(false);
         if (!isNorthern()) table.setIsFirstMatch(false);
         table.stopGame();
@@ -211,29 +131,18 @@ void TienLenLogicHandler::onStopGameWithRoomId(int8_t, int8_t, int32_t whoShowCa
 
 void TienLenLogicHandler::onSomeOneFinishWithRoomId(int8_t roomId, int8_t boardId, int32_t whoFinish,
                                                     int8_t position, int32_t money, int32_t exp) {
-    onTable(roomId, boardId, [whoFinish, position, money, exp](TienLenTableScreen& table) {
+    handOver_.onTable(roomId, boardId, [whoFinish, position, money, exp](TienLenTableScreen& table) {
         table.finishWithWho(whoFinish, position, money, exp);
     });
 }
 
 void TienLenLogicHandler::onBonusMoneyWithRommId(int8_t roomId, int8_t boardId, int32_t whoBonus, int32_t money,
                                                  std::string des) {
-    if (money == 0) return;
-    onTable(roomId, boardId, [whoBonus, money, des = std::move(des)](TienLenTableScreen& table) {
-        PlayerPtr myInfo = UIController::myInfo();
-        if (myInfo && whoBonus == myInfo->IDDB()) myInfo->addMoney(money);
-        const Players players = table.players();
-        const auto receiver = std::find_if(players.begin(), players.end(),
-                                           [whoBonus](const PlayerPtr& p) { return p->IDDB() == whoBonus; });
-        if (receiver == players.end() || (*receiver)->name().empty()) return;
-        table.onChatFromWithId(whoBonus, std::nullopt, des);
-        table.showFlyTextWirhFromId(whoBonus, money);
-        table.updateMoneyForPlayer(whoBonus, money);
-    });
+    handOver_.onBonus(roomId, boardId, whoBonus, money, std::move(des));
 }
 
 void TienLenLogicHandler::onForceFinishWithRoomId(int8_t roomId, int8_t boardId, int32_t owner, CardIds cards) {
-    onTable(roomId, boardId, [owner, cards = std::move(cards)](TienLenTableScreen& table) {
+    handOver_.onTable(roomId, boardId, [owner, cards = std::move(cards)](TienLenTableScreen& table) {
         table.stopGame();
         table.showCardsWithWho(owner, cards, static_cast<int>(cards.size()));
         table.onChatFromWithId(owner, std::nullopt, Resources::getInstance().textForKey("ZUNO_forceFinish"));
@@ -243,11 +152,9 @@ void TienLenLogicHandler::onForceFinishWithRoomId(int8_t roomId, int8_t boardId,
 }
 
 void TienLenLogicHandler::onMoveErrorWithRoomeId(int8_t roomId, int8_t boardId, std::string info) {
-    onTable(roomId, boardId, [info = std::move(info)](TienLenTableScreen& table) { table.moveErrorWithInfo(info); });
+    handOver_.onTable(roomId, boardId, [info = std::move(info)](TienLenTableScreen& table) { table.moveErrorWithInfo(info); });
 }
 
-void TienLenLogicHandler::onBuzzWithContent(std::string content) {
-    onScreen([content = std::move(content)](TienLenTableScreen& table) { table.onBuzzWithContent(content); });
-}
+void TienLenLogicHandler::onBuzzWithContent(std::string content) { handOver_.onBuzz(std::move(content)); }
 
 }  // namespace zuno

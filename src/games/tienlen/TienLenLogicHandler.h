@@ -3,7 +3,6 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
-#include <mutex>
 #include <optional>
 #include <string>
 #include <vector>
@@ -68,17 +67,7 @@ protected:
                                  int32_t whoMoveFirst) const;
 
 private:
-    using ScreenWork = std::function<void(TienLenTableScreen&)>;
-
-    std::shared_ptr<TienLenTableScreen> screen() const;
-    // Runs the work on the main thread with the current screen, if there is one.
-    void onScreen(ScreenWork work) const;
-    // The same, only when the screen shows that table.
-    void onTable(int8_t roomId, int8_t boardId, ScreenWork work) const;
-    void leaveKickedTable(TienLenTableScreen& table) const;
-
-    mutable std::mutex mutex_;
-    TienLenScreenAccess access_;
+    TableHandOver<TienLenTableScreen> handOver_;
 };
 
 // The Tien Len Mien Bac tables: a seat taken, a seat left and a stopped game leave isFirstMatch alone,

@@ -8,40 +8,17 @@
 #include <vector>
 
 #include "lobby/model/Player.h"
+#include "table/CardTableScreen.h"
+#include "table/TableHandOver.h"
 
 namespace zuno {
 
-namespace ui {
-class NavigationController;
-}
-
 // What the Tien Len logic handlers do to the table screen: the operations of TienLenView and
 // TienLenMBView that table events call, always on the main thread. The screens implement it.
-class TienLenTableScreen {
+class TienLenTableScreen : public CardTableScreen {
 public:
-    using Players = std::vector<PlayerPtr>;
-    using CardIds = std::vector<int8_t>;
-
-    virtual ~TienLenTableScreen() = default;
-
-    // The table shown.
-    virtual int8_t roomId() const = 0;
-    virtual int8_t boardId() const = 0;
-    // The four places in seat order; an empty place has IDDB -1.
-    virtual Players players() const = 0;
     // The next deal is the first since the table's players changed (the 3 of spades leads it).
     virtual bool isFirstMatch() const = 0;
-    virtual void setIsFirstMatch(bool isFirstMatch) = 0;
-
-    virtual void setDisableReady(bool disable) = 0;
-    virtual void setModeWithHas(bool has) = 0;
-    virtual void resetSeat() = 0;
-    virtual void resetReady() = 0;
-    virtual void setAtSeat(int8_t seat, PlayerPtr joinPersonInfo) = 0;
-    virtual void playerLeaveWithId(int32_t playerId) = 0;
-    virtual void setOwnerWithNewOwner(int32_t ownerId) = 0;
-    virtual void setReadyWithPlayerId(int32_t playerId, bool isReady) = 0;
-    virtual void setMoneyOnBoard(int32_t money) = 0;
 
     // A deal: the first player, seconds per turn and the 13 ids in the order dealt.
     virtual void startWithWhoMoveFirst(int32_t whoMoveFirst, uint8_t interval, const CardIds& myCards) = 0;
@@ -51,23 +28,9 @@ public:
     virtual void stopGame() = 0;
     virtual void showCardsWithWho(int32_t who, const CardIds& cards, int cardCount) = 0;
     virtual void finishWithWho(int32_t who, int8_t finishPosition, int32_t money, int32_t exp) = 0;
-
-    virtual void onChatFromWithId(int32_t playerId, const std::optional<std::string>& name,
-                                  const std::string& text) = 0;
-    virtual void showFlyTextWirhFromId(int32_t playerId, int32_t money) = 0;
-    virtual void updateMoneyForPlayer(int32_t playerId, int32_t money) = 0;
-    virtual void onBuzzWithContent(const std::string& content) = 0;
 };
 
-// How a logic handler reaches its table screen: the table-screen registry fills these in (the screen
-// of one game, made on the first join; its opening; the navigation stack it is pushed on). Any of them
-// may be empty, and then the events that need it change nothing.
-struct TienLenScreenAccess {
-    std::function<std::shared_ptr<TienLenTableScreen>()> screen;
-    std::function<void(int8_t roomId, int8_t boardId, int32_t ownerId, int32_t money,
-                       const TienLenTableScreen::Players& players)>
-        showScreen;
-    std::function<std::shared_ptr<ui::NavigationController>()> navigation;
-};
+// How the Tien Len logic handlers reach their table screen.
+using TienLenScreenAccess = TableScreenAccess<TienLenTableScreen>;
 
 }  // namespace zuno

@@ -155,7 +155,6 @@ private:
     void removeTableCards();
     int seatOfPlayer(int32_t userId) const;  // first seat 0..3, else 4
     void placeSeats();
-    void showMark(int seat, const std::string& image);
     int myId() const;
     std::weak_ptr<TienLenView> weakSelf();
     void cancelTimers();

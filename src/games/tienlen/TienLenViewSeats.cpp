@@ -81,33 +81,10 @@ void TienLenView::resetSeat() {
     }
 }
 
-void TienLenView::showMark(int seat, const std::string& image) {
-    auto mark = readyMark(seat);
-    if (!mark) return;
-    mark->setImage(ui::Image::imageNamed(image));
-    mark->setHidden(false);
-}
-
 void TienLenView::setSeatInfoWithSeat(int seat, const PlayerPtr& player) {
     if (seat < 0 || seat >= kSeats || !player) return;
     unsetSeatInfoWithSeat(seat);
-    const std::shared_ptr<ui::ImageView> avatars[] = {ava0, ava1, ava2, ava3};
-    const std::shared_ptr<ui::Label> names[] = {lblName0, lblName1, lblName2, lblName3};
-    const std::shared_ptr<ui::Label> moneys[] = {lblMoney0, lblMoney1, lblMoney2, lblMoney3};
-    const std::shared_ptr<ui::Button> infos[] = {btnInfo0, btnInfo1, btnInfo2, btnInfo3};
-    if (avatars[seat]) {
-        Resources::getInstance().assignAvatarId(player->avatar(), avatars[seat]);
-        avatars[seat]->setHidden(false);
-    }
-    if (infos[seat]) infos[seat]->setTitle(std::to_string(player->IDDB()));
-    if (names[seat]) {
-        names[seat]->setText(player->name());
-        names[seat]->setHidden(false);
-    }
-    if (moneys[seat]) {
-        moneys[seat]->setText(Util::formatNumber(player->money()) + " " + text("ZUNO_win"));
-        moneys[seat]->setHidden(false);
-    }
+    showSeatPlayer(seat, player);
     if (player->IDDB() == ownerID()) showMark(seat, "boss.png");
     else if (player->isReady()) showMark(seat, "ready.png");
     if (player->IDDB() == currentPlayer() && progressTimer) {
@@ -117,25 +94,8 @@ void TienLenView::setSeatInfoWithSeat(int seat, const PlayerPtr& player) {
 }
 
 void TienLenView::unsetSeatInfoWithSeat(int seat) {
-    if (seat < 0 || seat >= kSeats) return;
-    const std::shared_ptr<ui::ImageView> avatars[] = {ava0, ava1, ava2, ava3};
-    const std::shared_ptr<ui::Label> names[] = {lblName0, lblName1, lblName2, lblName3};
-    const std::shared_ptr<ui::Label> moneys[] = {lblMoney0, lblMoney1, lblMoney2, lblMoney3};
-    const std::shared_ptr<ui::Button> infos[] = {btnInfo0, btnInfo1, btnInfo2, btnInfo3};
-    if (infos[seat]) infos[seat]->setTitle(std::string());
-    if (names[seat]) names[seat]->setText("");
-    if (moneys[seat]) {
-        moneys[seat]->setText("");
-        moneys[seat]->setHidden(true);
-    }
-    if (auto mark = readyMark(seat)) {
-        mark->setImage(nullptr);
-        mark->setHidden(true);
-    }
-    if (avatars[seat]) {
-        avatars[seat]->setHidden(true);
-        if (seat == 2) avatars[seat]->setImage(nullptr);
-    }
+    clearSeatPlayer(seat);
+    if (seat == 2 && ava2) ava2->setImage(nullptr);
 }
 
 void TienLenView::setAtSeat(int8_t seat, PlayerPtr joinPersonInfo) {
@@ -148,13 +108,7 @@ void TienLenView::playerLeaveWithId(int32_t playerId) {
     PlaySound::playSoundWithSource(Resources::getInstance().com_player_leave_board());
     for (const auto& player : players()) {
         if (!player || player->IDDB() != playerId) continue;
-        player->setIDDB(-1);
-        player->setName("");
-        player->setExp(0);
-        player->setIsReady(false);
-        for (const auto& gift : player->gifts())
-            if (gift) gift->removeFromSuperview();
-        player->gifts().clear();
+        emptySeatRecord(*player);
         if (auto seat = std::dynamic_pointer_cast<TienLenPlayer>(player)) seat->setCards({});
         break;
     }

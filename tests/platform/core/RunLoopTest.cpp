@@ -63,7 +63,8 @@ TEST(RunLoop, PostAndWaitFromAnotherThreadRunsOnTheLoop) {
     std::atomic<bool> onLoop{false};
     std::atomic<bool> returned{false};
     std::thread worker([&] {
-        loop.postAndWait([&] { onLoop = RunLoop::isMainThread(); });
+        // The caller goes on only once the task has run.
+        loop.postAndWait([&] { onLoop = RunLoop::isMainThread() && !returned; });
         returned = true;
     });
     EXPECT_TRUE(loop.runUntil([&] { return returned.load(); }, 5.0));

@@ -2,6 +2,7 @@
 // pages with the player-detail sheet, and tell a friend: what they send, show and keep.
 #include <gtest/gtest.h>
 
+#include "lobby/GameRegistry.h"
 #include "lobby/GlobalLogicHandler.h"
 #include "lobby/SMSDelegate.h"
 #include "net/MobileClient.h"
@@ -417,6 +418,10 @@ TEST_F(SocialScreensTest, RankingPagesCountPlacesLockTheButtonsAndShowDetails) {
 }
 
 TEST_F(SocialScreensTest, TheDetailSheetTakesTheCaroBackgroundAtACaroTable) {
+    GameDescriptor caro;
+    caro.type = 1;
+    caro.caroSheets = true;
+    GameRegistry::add(caro);
     UIController::setGameType(1);
     auto sheet = std::make_shared<PlayerDetailView>();
     auto host = std::make_shared<ZunoViewController>();
@@ -429,6 +434,7 @@ TEST_F(SocialScreensTest, TheDetailSheetTakesTheCaroBackgroundAtACaroTable) {
     host->view()->addSubview(sheet->view());
     sheet->viewWillAppear(false);
     EXPECT_TRUE(matchesScreen("social_player_detail_caro"));
+    GameRegistry::clearForTests();
 }
 
 TEST_F(SocialScreensTest, TellAFriendChecksTheNumberInCharactersAndHasNoSmsOnTheDesktop) {

@@ -128,15 +128,6 @@ TEST(CardTableModel, TurnBarColoursAndEnd) {
     }
 }
 
-TEST(CardTableModel, ChatWaitingForABubbleIsJoined) {
-    CardTableModel t;
-    t.queueChat(2, "a");
-    t.queueChat(2, "b");
-    t.queueChat(9, "ignored");
-    EXPECT_EQ(t.takeChat(2), "a, b");
-    EXPECT_EQ(t.takeChat(2), "");
-}
-
 TEST(TableText, AmountsLinesAndTrimming) {
     struct Case {
         const char* text;

@@ -57,6 +57,18 @@ TEST_F(CaroBoardModelTest, AServerMoveOffTheGridIsSkippedWithALogLine) {
     EXPECT_EQ(recorder.stones, (std::vector<std::pair<int32_t, int32_t>>{{19, 19}}));
 }
 
+TEST_F(CaroBoardModelTest, AServerMoveOntoAnOccupiedCellIsSkippedAndTheColoursStay) {
+    sys::Log::clearCaptured();
+    board.moveWithX(5, 5, 1);
+    EXPECT_EQ(board.moveWithX(5, 5, 2), nullptr);
+    EXPECT_EQ(board.moveAndWinWithX(5, 5, 9, 5, 1, 0, 2), nullptr);
+    EXPECT_TRUE(sys::Log::contains("Caro move onto an occupied cell skipped: 5 5"));
+    EXPECT_EQ(board.getCellWithX(5, 5)->status(), 1);
+    EXPECT_FALSE(board.hasWinLine());
+    EXPECT_EQ(board.totalMovedCells(), 1);
+    EXPECT_EQ(board.moveWithX(6, 5, 2)->cellValue(), CaroCell::kValueO);
+}
+
 TEST_F(CaroBoardModelTest, TheWinLineRunsFromTheMoveToTheWinPointWhateverTheDirection) {
     Recorder recorder;
     board.setObserver(&recorder);
@@ -84,12 +96,13 @@ TEST_F(CaroBoardModelTest, ATapAsksForAFreeCellOnlyOnThePlayersTurn) {
     EXPECT_EQ(board.cellForTap({3 * 28, 4 * 28 + 10}, true), nullptr);  // a grid line
     EXPECT_EQ(board.cellForTap({-3, 10}, true), nullptr);               // outside the grid
     // Only a cell whose status says it holds a stone (1) refuses the tap.
-    board.moveWithX(3, 4, 2);
+    board.getCellWithX(3, 4)->setStatus(2);
     EXPECT_EQ(board.cellForTap(inCell34, true), target);
+    board.getCellWithX(3, 4)->setStatus(0);
     board.moveWithX(3, 4, 1);
     EXPECT_EQ(board.cellForTap(inCell34, true), nullptr);  // occupied
     // Nothing is placed by a tap: the stone waits for the server's move.
-    EXPECT_EQ(board.totalMovedCells(), 2);
+    EXPECT_EQ(board.totalMovedCells(), 1);
 }
 
 TEST_F(CaroBoardModelTest, StonePicturesComeFromSixSetsWithSetOneMostOften) {

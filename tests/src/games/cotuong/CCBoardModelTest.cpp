@@ -168,3 +168,19 @@ TEST(CCBoardModel, ANewGameDropsThePickUpAndDetachesOldPieces) {
     // The next tap on an empty square sends nothing.
     EXPECT_FALSE(board.touchesEnded(centre(4, 4), true).move.has_value());
 }
+
+TEST(CCBoardModel, AnnouncedSquaresOffTheBoardAreSkipped) {
+    CCBoardModel board;
+    board.newGame("red", "black", "black");
+    // Wire 0 is (-3, -3) and 255 (as -1) lies beyond the last rank: neither moves anything.
+    const struct {
+        const char* name;
+        int8_t from, to;
+    } cases[] = {{"from off the board", 0, 100}, {"to off the board", static_cast<int8_t>(164), -1}};
+    for (const auto& c : cases) {
+        CoTuongShownMove shown = board.moveWithWireSquares(c.from, c.to);
+        EXPECT_EQ(shown.piece, nullptr) << c.name;
+        EXPECT_EQ(board.getAllPieces().size(), 32u) << c.name;
+    }
+    EXPECT_NE(board.getUnitAtPoint(1, 2), nullptr) << "the cannon stayed";
+}

@@ -32,9 +32,10 @@ TEST(CoVuaCodes, SquareCodesRoundTripForBothColours) {
 TEST(CoVuaCodes, TouchesAndScreenPlaces) {
     EXPECT_EQ(CoVuaCodes::squareForTouch({108, 12}), (CoVuaSquare{0, 0}));
     EXPECT_EQ(CoVuaCodes::squareForTouch({108 + 38 * 8 - 0.5f, 12 + 38 * 8 - 0.5f}), (CoVuaSquare{7, 7}));
-    // Up to one square left of the board still lands on column 0; further out is nothing.
-    EXPECT_EQ(CoVuaCodes::squareForTouch({88, 50}), (CoVuaSquare{1, 0}));
-    EXPECT_EQ(CoVuaCodes::squareForTouch({71, 50}), (CoVuaSquare{1, 0}));
+    // Left of or above the board is on no square (20 points left no longer selects column 0).
+    EXPECT_FALSE(CoVuaCodes::squareForTouch({88, 50}).has_value());
+    EXPECT_FALSE(CoVuaCodes::squareForTouch({107.5f, 50}).has_value());
+    EXPECT_FALSE(CoVuaCodes::squareForTouch({200, 11.5f}).has_value());
     EXPECT_FALSE(CoVuaCodes::squareForTouch({68, 50}).has_value());
     EXPECT_FALSE(CoVuaCodes::squareForTouch({108 + 38 * 8, 50}).has_value());
     EXPECT_FALSE(CoVuaCodes::squareForTouch({200, 12 + 38 * 8}).has_value());

@@ -192,6 +192,15 @@ TEST_F(WhiteGame, PromotionGivesTheChosenPieceOfTheMoversColour) {
     game.setElevateIndex(2);
     move(kBlackId, "h2", "h1", kWhiteId);
     EXPECT_EQ(game.board().pieceAt(7, 7), 22);
+    // A type outside knight to queen promotes nothing.
+    for (int8_t type : {int8_t(1), int8_t(6), int8_t(-1)}) {
+        game.board().setPieceAt(1, 2, 11);
+        game.fElevate(kWhiteId);
+        game.setElevateIndex(type);
+        EXPECT_FALSE(move(kWhiteId, "c7", "c8", kBlackId).promotedTo.has_value()) << int(type);
+        EXPECT_EQ(game.board().pieceAt(0, 2), 11) << int(type);
+        game.board().setPieceAt(0, 2, 0);
+    }
     // Without a notice nothing is promoted.
     game.board().setPieceAt(1, 1, 11);
     EXPECT_FALSE(move(kWhiteId, "b7", "b8", kBlackId).promotedTo.has_value());

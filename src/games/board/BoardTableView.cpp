@@ -1,0 +1,558 @@
+#include "games/board/BoardTableView.h"
+
+#include "lobby/GlobalService.h"
+#include "platform/core/Format.h"
+#include "platform/ui/Font.h"
+#include "platform/ui/Image.h"
+#include "shell/PlaySound.h"
+#include "shell/Resources.h"
+#include "shell/UIController.h"
+#include "shell/Util.h"
+
+namespace zuno {
+
+namespace {
+std::string text(const char* key) { return Resources::getInstance().textForKey(key); }
+
+std::string moneyText(int64_t money) { return sys::format("%@ %@", Util::formatNumber(money), text("ZUNO_win")); }
+
+std::string titleOf(const std::shared_ptr<ui::Button>& button) {
+    return button ? button->titleForState(ui::ControlState::Normal).value_or("") : std::string();
+}
+
+TableDecorationGeometry boardGeometry() {
+    TableDecorationGeometry g;
+    g.bubbleCentres = {ui::Point{160, 220}, {400, 160}, {160, 40}, {80, 160}, {240, 160}};
+    g.flyTextPoints = {ui::Point{90, 230}, {400, 160}, {90, 50}, {80, 160}};
+    g.tableCentre = {240, 160};
+    g.giftFirst = {ui::Point{90, 210}, {400, 160}, {90, 20}, {80, 160}};
+    g.giftStep = {ui::Point{0, 30}, {0, 30}, {0, 30}, {0, 30}};
+    g.giftStarts = {ui::Point{40, 260}, {400, 160}, {40, 60}, {80, 160}};
+    g.unseatedPoint = std::nullopt;  // a gift to somebody not seated is not shown
+    return g;
+}
+
+// One entry of the right-hand column: label, icon and a transparent button over both.
+struct RightEntry {
+    const char* labelKey;
+    double labelY;
+    const char* icon;
+    double y;
+    const char* action;
+};
+}  // namespace
+
+#define O(name) B::outlet(#name, &BoardTableView::name)
+
+const ui::BindingTable& BoardTableView::bindings() {
+    using B = ui::Bind<BoardTableView>;
+    static const ui::BindingTable table(
+        &ZunoViewController::bindings(),
+        {O(lblName0), O(lblName2), O(lblMoney0), O(lblMoney2), O(lblQuotaTime0), O(lblQuotaTime2), O(lblExit),
+         O(lblChat), O(ava0), O(ava2), O(ok0), O(ok2), O(imgTimer0), O(imgTimer2), O(iconMoney), O(chat0),
+         O(chat2), O(chat4), O(btnSeat0), O(btnSeat2), O(btnStart), O(btnCuoc), O(viewRight), O(mnuCuoc),
+         O(mnuPassword), O(mnuInviting), O(chatDialog), O(optionView),
+         B::optionalOutlet("playerDetail", &BoardTableView::playerDetail),
+         B::optionalOutlet("viewGift", &BoardTableView::viewGift),
+         B::action("clickStartGame:", &BoardTableView::clickStartGame),
+         B::action("doLeaveBoard:", &BoardTableView::doLeaveBoard),
+         B::action("clickDraw", &BoardTableView::clickDraw), B::action("clickLose", &BoardTableView::clickLose),
+         B::action("clickInvite", &BoardTableView::clickInvite),
+         B::action("clickSetPass", &BoardTableView::clickSetPass),
+         B::action("clickSetMoney", &BoardTableView::clickSetMoney),
+         B::action("clickChatBoardOfMe:", &BoardTableView::clickChatBoardOfMe),
+         B::action("clickViewPlayer:", &BoardTableView::clickViewPlayer),
+         B::action("clickGiftDetail:", &BoardTableView::clickGiftDetail)});
+    return table;
+}
+
+#undef O
+
+BoardTableView::BoardTableView(std::string nibName)
+    : ZunoViewController(std::move(nibName)), decorations_(boardGeometry()) {
+    decorations_.attach({[this] { return view(); },
+                         [this](int seat) -> std::shared_ptr<ui::ImageView> {
+                             if (seat == 0) return chat0;
+                             if (seat == 2) return chat2;
+                             if (seat == 4) return chat4;
+                             return nullptr;
+                         },
+                         [this](int32_t userId) {
+                             for (const auto& p : model_.players)
+                                 if (p && p->IDDB() == userId) return model_.seatOf(userId);
+                             return -1;
+                         },
+                         [this](int seat) -> PlayerPtr {
+                             return seat == 0 ? model_.me() : seat == 2 ? model_.opponent() : nullptr;
+                         },
+                         this});
+}
+
+BoardTableView::~BoardTableView() = default;
+
+// ---- life
+
+void BoardTableView::viewDidLoad() { ZunoViewController::viewDidLoad(); }
+
+void BoardTableView::viewWillAppear(bool animated) {
+    ZunoViewController::viewWillAppear(animated);
+    if (lblExit) lblExit->setText(text("ZUNO_exitBoard"));
+    if (lblChat) lblChat->setText(text("ZUNO_chat"));
+    if (btnCuoc) {
+        btnCuoc->setFrame({180, 132, 130, 52});
+        btnCuoc->titleLabel()->setFont(ui::Font::boldSystemFontOfSize(13));
+    }
+}
+
+void BoardTableView::viewWillDisappear(bool animated) {
+    if (chatDialog) chatDialog->historyChat().clear();
+    blink_.cancel();
+    clock_.stop();
+    decorations_.stop();
+    std::vector<PlayerPtr> seated(model_.players.begin(), model_.players.end());
+    decorations_.removeGiftSprites(seated);
+    for (const auto& p : model_.players)
+        if (p) p->gifts().clear();
+    ZunoViewController::viewWillDisappear(animated);
+}
+
+// ---- seating
+
+void BoardTableView::setPlayersWithRoomId(int8_t roomId, int8_t boardId, int32_t ownerId, int32_t money,
+                                          std::vector<PlayerPtr> players) {
+    BoardTableSeating::setPlayersWithRoomId(roomId, boardId, ownerId, money, players);
+    view();
+    PlaySound::playSoundWithSource(Resources::getInstance().com_player_join_board());
+    ChessPlayers seats;
+    for (const auto& p : players) {
+        auto chess = std::dynamic_pointer_cast<ChessPlayer>(p);
+        if (!chess) {
+            // A record of another kind keeps its id, name and money.
+            chess = std::make_shared<ChessPlayer>();
+            if (p) {
+                chess->setIDDB(p->IDDB());
+                chess->setName(p->name());
+                chess->setMoney(p->money());
+                chess->setIsReady(p->isReady());
+            }
+        }
+        decorations_.removeGiftSprites({chess});
+        chess->gifts().clear();
+        seats.push_back(chess);
+    }
+    clock_.stop();
+    model_.setPlayers(roomId, boardId, ownerId, money, std::move(seats), UIController::myId());
+    setMoney(money);
+    model_.setOwnerWithNewOwner(ownerId);
+    for (auto* quota : {lblQuotaTime0.get(), lblQuotaTime2.get()})
+        if (quota) quota->setHidden(true);
+    redrawSeats();
+    resetView(false);
+    unSetInvatingOnChair();
+}
+
+void BoardTableView::syncSeating() {
+    BoardTableSeating::setPlayersWithRoomId(model_.roomID, model_.boardID, model_.ownerID, model_.dmoney,
+                                            std::vector<PlayerPtr>(model_.players.begin(), model_.players.end()));
+}
+
+void BoardTableView::redrawSeats() {
+    if (auto mine = model_.me()) setSeatInfoWithSeat(0, mine);
+    auto other = model_.opponent();
+    if (other && other->IDDB() != -1)
+        setSeatInfoWithSeat(2, other);
+    else
+        unsetSeatInfoWithSeat(2);
+}
+
+void BoardTableView::setSeatInfoWithSeat(int seat, const std::shared_ptr<ChessPlayer>& player) {
+    if ((seat != 0 && seat != 2) || !player) return;
+    unsetSeatInfoWithSeat(seat);
+    const bool bottom = seat == 0;
+    auto ava = bottom ? ava0 : ava2;
+    if (ava) {
+        Resources::getInstance().assignAvatarId(player->avatar(), ava);
+        ava->setHidden(false);
+    }
+    // The seat button keeps the player apart from its caption: the caption is only ever the invite.
+    if (auto name = bottom ? lblName0 : lblName2) {
+        name->setText(player->name());
+        name->setHidden(false);
+    }
+    if (auto money = bottom ? lblMoney0 : lblMoney2) {
+        money->setText(moneyText(player->money()));
+        money->setHidden(false);
+    }
+    if (auto badge = bottom ? ok0 : ok2) {
+        const bool owner = player->IDDB() == model_.ownerID;
+        if (owner || player->isReady()) {
+            badge->setImage(ui::Image::imageNamed(owner ? "boss.png" : "ready.png"));
+            badge->setHidden(false);
+        }
+    }
+}
+
+void BoardTableView::unsetSeatInfoWithSeat(int seat) {
+    if (seat != 0 && seat != 2) return;
+    const bool bottom = seat == 0;
+    for (auto& label : {bottom ? lblName0 : lblName2, bottom ? lblMoney0 : lblMoney2}) {
+        if (!label) continue;
+        label->setText("");
+        label->setHidden(true);
+    }
+    if (auto badge = bottom ? ok0 : ok2) {
+        badge->setImage(nullptr);
+        badge->setHidden(true);
+    }
+    if (auto ava = bottom ? ava0 : ava2) {
+        ava->setHidden(true);
+        if (!bottom) ava->setImage(nullptr);
+    }
+}
+
+void BoardTableView::setAtSeat(int8_t seat, std::shared_ptr<ChessPlayer> player) {
+    model_.setAtSeat(seat, player);
+    setSeatInfoWithSeat(2, player);
+    if (model_.isInBoard) setInvatingOnChair();
+    else unSetInvatingOnChair();
+}
+
+void BoardTableView::setOwnerWithNewOwner(int32_t ownerId) {
+    model_.setOwnerWithNewOwner(ownerId);
+    syncSeating();
+    blink_.restart(btnStart);
+}
+
+void BoardTableView::setMoney(int32_t money) {
+    Util::callRung();
+    PlaySound::playSoundWithSource(Resources::getInstance().com_dat_tien());
+    model_.setMoney(money);
+    syncSeating();
+    if (btnCuoc) btnCuoc->setTitle(moneyText(money));
+    if (!model_.amOwner()) setKindOfStart(1);
+}
+
+void BoardTableView::setReadyWithId(int32_t playerId, bool isReady) {
+    Util::callRung();
+    auto& sounds = Resources::getInstance();
+    PlaySound::playSoundWithSource(isReady ? sounds.com_ready() : sounds.com_no_ready());
+    model_.setReadyWithId(playerId, isReady);
+    if (playerId != model_.myId) {
+        if (auto p = model_.getPlayerWithID(playerId)) setSeatInfoWithSeat(2, p);
+        return;
+    }
+    if (auto myInfo = UIController::myInfo()) myInfo->setIsReady(isReady);
+    auto mine = model_.me();
+    if (mine) setSeatInfoWithSeat(0, mine);
+    setKindOfStart(mine && mine->isReady() ? 2 : 1);
+}
+
+void BoardTableView::resetReady() {
+    model_.resetReady();
+    redrawSeats();
+}
+
+void BoardTableView::playerLeaveWithId(int32_t playerId) {
+    PlaySound::playSoundWithSource(Resources::getInstance().com_player_leave_board());
+    if (auto leaving = model_.getPlayerWithID(playerId)) decorations_.removeGiftSprites({leaving});
+    model_.playerLeaveWithId(playerId);
+    if (auto mine = model_.me(); mine && mine->IDDB() == model_.myId) setSeatInfoWithSeat(0, mine);
+    unsetSeatInfoWithSeat(2);
+    createRightButtonsWithKindOf(model_.isInBoard ? model_.rightColumnKind() : (model_.amOwner() ? 0 : 2));
+    resetView(true);
+    if (model_.isInBoard) setInvatingOnChair();
+    else unSetInvatingOnChair();
+}
+
+// ---- start button and right-hand column
+
+void BoardTableView::setKindOfStart(int kind) {
+    if (!btnStart) return;
+    const auto look = BoardTableModel::startKind(kind, model_.dmoney);
+    btnStart->setTitle(look.title);
+    btnStart->setEnabled(look.enabled);
+    btnStart->titleLabel()->setFont(look.bold ? ui::Font::boldSystemFontOfSize(look.fontSize)
+                                              : ui::Font::systemFontOfSize(look.fontSize));
+    blink_.restart(btnStart);
+}
+
+void BoardTableView::createRightButtonsWithKindOf(int kind) {
+    if (!viewRight) return;
+    btnLose = nullptr;
+    btnDraw = nullptr;
+    for (const auto& sub : std::vector<std::shared_ptr<ui::View>>(viewRight->subviews())) sub->removeFromSuperview();
+    std::vector<RightEntry> entries{{"ZUNO_napWin", 37, "button-dat-cuoc.png", 0, "napWin:"}};
+    if (kind == 0) {
+        entries.push_back({"ZUNO_dat_pass", 98, "button-pass.png", 65, "clickSetPass"});
+        entries.push_back({"ZUNO_invite", 163, "button-moi-choi.png", 130, "clickInvite"});
+    } else if (kind == 1 || kind == 3) {
+        entries.push_back({"ZUNO_pleaseLose", 105, "button-xin-thua.png", 65, "clickLose"});
+        entries.push_back({"ZUNO_pleaseDraw", 166, "button-xin-hoa.png", 130, "clickDraw"});
+    }
+    const ui::Color labelColour = lblExit ? lblExit->textColor() : ui::Color::white();
+    for (const auto& entry : entries) {
+        auto label = std::make_shared<ui::Label>(ui::Rect(0, entry.labelY, 80, 18));
+        label->setBackgroundColor(ui::Color::clear());
+        label->setTextAlignment(ui::TextAlignment::Center);
+        label->setTextColor(labelColour);
+        label->setFont(ui::Font::systemFontOfSize(12));
+        label->setText(text(entry.labelKey));
+        viewRight->addSubview(label);
+        auto icon = std::make_shared<ui::ImageView>(ui::Image::imageNamed(entry.icon));
+        icon->setFrame({25, entry.y, 35, 35});
+        viewRight->addSubview(icon);
+        auto button = std::make_shared<ui::Button>(ui::Button::Type::Custom, ui::Rect(0, entry.y, 80, 50));
+        button->setShowsTouchWhenHighlighted(true);
+        button->addTarget(this, entry.action, ui::ControlEvent::TouchUpInside);
+        viewRight->addSubview(button);
+        if (std::string(entry.action) == "clickLose") btnLose = button;
+        if (std::string(entry.action) == "clickDraw") btnDraw = button;
+    }
+}
+
+void BoardTableView::setDrawTitle(const std::string& title) {
+    if (btnDraw) btnDraw->setTitle(title);
+}
+
+void BoardTableView::setLoseTitle(const std::string& title) {
+    if (btnLose) btnLose->setTitle(title);
+}
+
+void BoardTableView::animationForButtonCuoc() {
+    if (!btnCuoc) return;
+    const bool inGame = model_.isInBoard;
+    ui::View::animate(0.6, [this, inGame] {
+        btnCuoc->setFrame(inGame ? ui::Rect(0, 118, 80, 45) : ui::Rect(180, 132, 130, 52));
+    });
+    btnCuoc->titleLabel()->setFont(inGame ? ui::Font::systemFontOfSize(10) : ui::Font::boldSystemFontOfSize(13));
+}
+
+// ---- the game cycle
+
+void BoardTableView::clickStartGame(ui::Object*) {
+    const std::string title = titleOf(btnStart);
+    if (title == BoardTableModel::startKind(0, 0).title) {
+        if (model_.amOwner()) doStartGame();
+    } else if (title == BoardTableModel::startKind(1, 0).title || title == BoardTableModel::startKind(2, 0).title) {
+        doReady();
+    } else if (title == BoardTableModel::startKind(3, 0).title) {
+        resetView(false);
+    }
+}
+
+void BoardTableView::doReady() {
+    PlayerPtr myInfo = UIController::myInfo();
+    switch (model_.readyAnswer(myInfo ? myInfo->money() : 0)) {
+        case BoardTableModel::ReadyAnswer::InGame: UIController::startOKDlg(text("ZUNO_boardPlayingNoReady")); return;
+        case BoardTableModel::ReadyAnswer::NotEnoughMoney:
+            UIController::startOKDlg(text("ZUNO_youCantReadyLessMoney"));
+            return;
+        case BoardTableModel::ReadyAnswer::SendReady:
+        case BoardTableModel::ReadyAnswer::SendNotReady:
+            GlobalService::getInstance().readyWithRoomId(
+                model_.roomID, model_.boardID, model_.readyAnswer(myInfo ? myInfo->money() : 0) ==
+                                                   BoardTableModel::ReadyAnswer::SendReady);
+            setKindOfStart(5);
+            return;
+    }
+}
+
+void BoardTableView::doStartGame() {
+    PlayerPtr myInfo = UIController::myInfo();
+    switch (model_.startAnswer(myInfo ? myInfo->money() : 0)) {
+        case BoardTableModel::StartAnswer::Nothing: return;
+        case BoardTableModel::StartAnswer::NotEnoughMoney:
+            UIController::startOKDlg(text("ZUNO_youCantStartLessMoney"));
+            return;
+        case BoardTableModel::StartAnswer::Send:
+            sendStart();
+            setKindOfStart(5);
+            return;
+    }
+}
+
+void BoardTableView::sendStart() { GlobalService::getInstance().startGameWithRoomId(model_.roomID, model_.boardID); }
+
+void BoardTableView::startGameWithMoveFirst(int32_t whoMoveFirst, int32_t intervalMs) {
+    Util::callRung();
+    model_.startWithMoveFirst(whoMoveFirst, intervalMs);
+    setTimerWithSeat(model_.seatOf(whoMoveFirst));
+    createRightButtonsWithKindOf(model_.rightColumnKind());
+    if (iconMoney) iconMoney->setHidden(true);
+    for (auto* badge : {ok0.get(), ok2.get()})
+        if (badge) badge->setHidden(true);
+    for (auto* quota : {lblQuotaTime0.get(), lblQuotaTime2.get()})
+        if (quota) quota->setHidden(false);
+    setQuotaForPlayers();
+    blink_.cancel();
+    clock_.start(model_.interval, [this](int64_t left, bool beep) {
+        if (beep) PlaySound::playSoundWithSource(Resources::getInstance().com_onebeep());
+        if (btnStart) btnStart->setTitle(moveClockTitle(left));
+    });
+    animationForButtonCuoc();
+}
+
+void BoardTableView::moveMadeWithNext(int32_t next) {
+    model_.moveWithNext(next);
+    clock_.restartCount();
+    setQuotaForPlayers();
+    setTimerWithSeat(model_.seatOf(next));
+}
+
+void BoardTableView::setQuotaForPlayers() {
+    for (const auto& p : model_.players) {
+        if (!p || p->IDDB() == -1) continue;
+        auto label = p->IDDB() == model_.myId ? lblQuotaTime0 : lblQuotaTime2;
+        if (label) label->setText(Util::convertIntToQuotaTime(p->quotaTime()));
+    }
+}
+
+void BoardTableView::setTimerWithSeat(int seat) {
+    for (auto* timer : {imgTimer0.get(), imgTimer2.get()}) {
+        if (!timer) continue;
+        timer->stopAnimating();
+        timer->setHidden(true);
+    }
+    auto timer = seat == 0 ? imgTimer0 : seat == 2 ? imgTimer2 : nullptr;
+    if (!timer || !model_.isInBoard) return;
+    timer->setHidden(false);
+    timer->startAnimating();
+}
+
+void BoardTableView::closeBoardWithInfo(const std::string& info) {
+    clock_.stop();
+    model_.closeBoard();
+    setKindOfStart(3);
+    if (iconMoney) iconMoney->setHidden(false);
+    for (auto* view : {static_cast<ui::View*>(lblQuotaTime0.get()), static_cast<ui::View*>(lblQuotaTime2.get()),
+                       static_cast<ui::View*>(imgTimer0.get()), static_cast<ui::View*>(imgTimer2.get())})
+        if (view) view->setHidden(true);
+    if (auto myInfo = UIController::myInfo()) myInfo->setIsReady(false);
+    redrawSeats();
+    createRightButtonsWithKindOf(model_.rightColumnKind());
+    decorations_.showChatWithSeat(BoardTableModel::kCentreBubble, info);
+    animationForButtonCuoc();
+}
+
+void BoardTableView::resetView(bool keepButtons) {
+    decorations_.clearWaitingChat();
+    clearBoard();
+    if (keepButtons) return;
+    setKindOfStart(model_.waitingStartKind());
+    createRightButtonsWithKindOf(model_.amOwner() ? 0 : 2);
+    for (auto* timer : {imgTimer0.get(), imgTimer2.get()})
+        if (timer) timer->setHidden(true);
+}
+
+// ---- draw, resignation, leaving
+
+void BoardTableView::clickDraw() {
+    if (model_.turn != model_.myId) {
+        UIController::startOKDlg(text("ZUNO_not_allow_click_draw"));
+        return;
+    }
+    if (model_.isDrawing) return;
+    model_.isDrawing = true;
+    requestDraw();
+    setDrawTitle(text("ZUNO_pleaseWait"));
+}
+
+void BoardTableView::clickLose() {
+    if (model_.isLosing) return;
+    UIController::setOkValue(UIController::okResign);
+    UIController::startCancelOkDlg(text("ZUNO_confirm_lose"), text("ZUNO_cancel"), text("ZUNO_OK"));
+}
+
+void BoardTableView::doLeaveBoard(ui::Object*) {
+    if (model_.leaveNeedsConfirmation()) {
+        UIController::setOkValue(UIController::okLeaveBoard);
+        UIController::startCancelOkDlg(text("ZUNO_doYouWantExit"), text("ZUNO_cancel"), text("ZUNO_OK"));
+        return;
+    }
+    UIController::leaveTableNow();
+}
+
+// ---- chat, gifts, sheets, seats
+
+void BoardTableView::onChatFromWithId(int32_t playerId, const std::string& line) {
+    decorations_.showChatWithSeat(model_.bubbleOfSender(playerId), line);
+    if (playerId < 1 || !chatDialog) return;
+    auto chat = std::make_shared<Chat>();
+    chat->setName(model_.getPlayerNameFromID(playerId));
+    chat->setContent(line);
+    chatDialog->historyChat().push_back(chat);
+}
+
+void BoardTableView::onChatFromMeWithText(const std::string& line) {
+    const std::string trimmed = tabletext::trimmed(line);
+    if (trimmed.empty()) return;
+    GlobalService::getInstance().chatToBoardWithRoom(model_.roomID, model_.boardID, trimmed);
+    onChatFromWithId(model_.myId, trimmed);
+}
+
+void BoardTableView::onBuzzWithContent(const std::string& content) {
+    Util::callRung();
+    decorations_.showChatWithSeat(BoardTableModel::kCentreBubble, content);
+}
+
+void BoardTableView::onShowGift(int32_t itemId, int32_t fromUser, int32_t toUser) {
+    if (!model_.getPlayerWithID(toUser)) return;  // nobody seated receives it
+    decorations_.onShowGift(itemId, fromUser, toUser);
+}
+
+void BoardTableView::clickGiftDetail(ui::Object* sender) {
+    auto* view = dynamic_cast<ui::View*>(sender);
+    giftsheet::showGiftDetail(model_.getPlayerNameFromID(view ? view->tag() : -1));
+}
+
+void BoardTableView::showGiftView() { presentSheet(viewGift); }
+
+void BoardTableView::updateMoneyWithUserId(int32_t, int64_t money) {
+    if (lblMoney0) lblMoney0->setText(moneyText(money));
+}
+
+void BoardTableView::presentSheet(const std::shared_ptr<ui::ViewController>& sheet) {
+    if (!sheet) return;
+    view()->addSubview(sheet->view());
+    sheet->viewWillAppear(false);
+}
+
+void BoardTableView::clickInvite() { presentSheet(mnuInviting); }
+void BoardTableView::clickSetPass() { presentSheet(mnuPassword); }
+void BoardTableView::clickChatBoardOfMe(ui::Object*) { presentSheet(chatDialog); }
+
+void BoardTableView::clickSetMoney() {
+    if (model_.amOwner() && !model_.isInBoard) presentSheet(mnuCuoc);
+}
+
+std::shared_ptr<ui::Button> BoardTableView::seatButton(int seat) const {
+    return seat == 0 ? btnSeat0 : seat == 2 ? btnSeat2 : nullptr;
+}
+
+void BoardTableView::clickViewPlayer(ui::Object* sender) {
+    auto* button = dynamic_cast<ui::Button*>(sender);
+    if (!button) return;
+    const bool caption = !titleOf(seatButton(button->tag())).empty();
+    const auto tap = model_.tapSeat(button->tag(), caption, UIController::myInfo());
+    switch (tap.action) {
+        case BoardTableModel::SeatTap::Action::Nothing: return;
+        case BoardTableModel::SeatTap::Action::InviteSheet: presentSheet(mnuInviting); return;
+        case BoardTableModel::SeatTap::Action::PlayerMenu:
+            CurrentControlPlayer = tap.player;
+            presentSheet(optionView);
+            return;
+    }
+}
+
+void BoardTableView::setInvatingOnChair() {
+    if (!btnSeat2) return;
+    auto other = model_.opponent();
+    btnSeat2->setTitle(other && other->IDDB() != -1 ? std::string() : text("ZUNO_invite"));
+}
+
+void BoardTableView::unSetInvatingOnChair() {
+    for (const auto& button : {btnSeat0, btnSeat2})
+        if (button) button->setTitle(std::string());
+}
+
+}  // namespace zuno

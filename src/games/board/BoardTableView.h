@@ -1,0 +1,149 @@
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "games/board/BoardMoveClock.h"
+#include "games/board/BoardTableScreen.h"
+#include "lobby/ScreenEvents.h"
+#include "platform/ui/Button.h"
+#include "platform/ui/ImageView.h"
+#include "platform/ui/Label.h"
+#include "shell/TableSheetHost.h"
+#include "shell/ZunoViewController.h"
+#include "table/BoardChat.h"
+#include "table/PlayerMenuSheets.h"
+#include "table/TableBottomMenu.h"
+#include "table/TableDecorations.h"
+#include "table/TableSeating.h"
+#include "table/TableSettingsSheets.h"
+
+namespace zuno {
+
+// The two-seat board-table screen that Co Tuong, Co Vua, Caro (and Blocks) build on: the signed-in
+// player in the bottom seat 0, the other in the top seat 2; the start button (its kinds, its blink and,
+// during a game, the move clock); the stake button; the right-hand column by kind; ready, start,
+// cancel, continue; quota labels; bubbles, gifts and sheets; seat taps; leaving; draw and resignation;
+// the end of a game. The state worth testing is the table model (`table()`); a game's screen adds its
+// board and implements the start and the moves.
+class BoardTableView : public ZunoViewController,
+                       public BoardTableSeating,
+                       public BoardTableScreen,
+                       public TableScreenEvents,
+                       public TableSheetHost {
+    ZUNO_BINDINGS
+public:
+    explicit BoardTableView(std::string nibName);
+    ~BoardTableView() override;
+
+    BoardTableModel& table() override { return model_; }
+    const BoardTableModel& table() const { return model_; }
+    // Also read by the dialog actions (draw answer, resignation).
+    void setIsLosing(bool on) { model_.isLosing = on; }
+
+    // Seating (from GameController after the push).
+    void setPlayersWithRoomId(int8_t roomId, int8_t boardId, int32_t ownerId, int32_t money,
+                              std::vector<PlayerPtr> players) override;
+
+    // BoardTableScreen.
+    void setAtSeat(int8_t seat, std::shared_ptr<ChessPlayer> player) override;
+    void playerLeaveWithId(int32_t playerId) override;
+    void setOwnerWithNewOwner(int32_t ownerId) override;
+    void setReadyWithId(int32_t playerId, bool isReady) override;
+    void resetReady() override;
+    void setMoney(int32_t money) override;
+    void setKindOfStart(int kind) override;
+    void closeBoardWithInfo(const std::string& info) override;
+    void onChatFromWithId(int32_t playerId, const std::string& text) override;
+    void onBuzzWithContent(const std::string& content) override;
+    void setDrawTitle(const std::string& title) override;
+    void setLoseTitle(const std::string& title) override;
+
+    // TableSheetHost.
+    PlayerPtr currentControlPlayer() const override { return CurrentControlPlayer; }
+    bool isTableIdle() const override { return !model_.isInBoard; }
+    void showSetupPassword() override { clickSetPass(); }
+    void showCuoc() override { clickSetMoney(); }
+    void showGiftView() override;
+    void onChatFromMeWithText(const std::string& text) override;
+
+    // TableScreenEvents.
+    void onShowGift(int32_t itemId, int32_t fromUser, int32_t toUser) override;
+    void updateMoneyWithUserId(int32_t userId, int64_t money) override;
+
+    // Taps.
+    void clickStartGame(ui::Object* sender = nullptr);
+    void doLeaveBoard(ui::Object* sender = nullptr);
+    void clickDraw();
+    void clickLose();
+    void clickInvite();
+    void clickSetPass();
+    void clickSetMoney();
+    void clickChatBoardOfMe(ui::Object* sender = nullptr);
+    void clickViewPlayer(ui::Object* sender);
+    void clickGiftDetail(ui::Object* sender);
+
+    // Views that the game screens and tests read.
+    void setSeatInfoWithSeat(int seat, const std::shared_ptr<ChessPlayer>& player);
+    void unsetSeatInfoWithSeat(int seat);
+    void createRightButtonsWithKindOf(int kind);
+    void setQuotaForPlayers();
+    void setInvatingOnChair();
+    void unSetInvatingOnChair();
+    const TableDecorations& decorations() const { return decorations_; }
+
+    std::shared_ptr<ui::Label> lblName0, lblName2, lblMoney0, lblMoney2, lblQuotaTime0, lblQuotaTime2, lblExit,
+        lblChat;
+    std::shared_ptr<ui::ImageView> ava0, ava2, ok0, ok2, imgTimer0, imgTimer2, iconMoney, chat0, chat2, chat4;
+    std::shared_ptr<ui::Button> btnSeat0, btnSeat2, btnStart, btnCuoc;
+    std::shared_ptr<ui::View> viewRight;
+    std::shared_ptr<ui::Button> btnLose, btnDraw;  // made with the right-hand column
+    std::shared_ptr<menuCuoc> mnuCuoc;
+    std::shared_ptr<menuPassword> mnuPassword;
+    std::shared_ptr<menuMoiBan> mnuInviting;
+    std::shared_ptr<boardChat> chatDialog;
+    std::shared_ptr<menuPlayer> optionView;
+    std::shared_ptr<ui::ViewController> playerDetail;  // a PlayerDetailSheet, when the file has one
+    std::shared_ptr<ui::ViewController> viewGift;      // a GiftSheet, when the file has one
+    PlayerPtr CurrentControlPlayer;
+
+protected:
+    void viewDidLoad() override;
+    void viewWillAppear(bool animated) override;
+    void viewWillDisappear(bool animated) override;
+
+    // The game's start: the model, the timers, the column, the quotas and the clock; the game then
+    // sets up its board.
+    void startGameWithMoveFirst(int32_t whoMoveFirst, int32_t intervalMs);
+    // A move was announced: the count starts again and `next` is to move.
+    void moveMadeWithNext(int32_t next);
+    // Back to an empty board between games; `keepButtons` leaves the start button and the column.
+    virtual void resetView(bool keepButtons);
+    // The board cleared of the last game (the game screen's part of resetView).
+    virtual void clearBoard() {}
+    // The game's own start request (Caro adds its speed).
+    virtual void sendStart();
+    // The game's draw offer.
+    virtual void requestDraw() {}
+
+    void setTimerWithSeat(int seat);
+    void animationForButtonCuoc();
+    void presentSheet(const std::shared_ptr<ui::ViewController>& sheet);
+
+private:
+    void doReady();
+    void doStartGame();
+    void redrawSeats();
+    // The seating the dialog actions and the registry read follows the model.
+    void syncSeating();
+    std::shared_ptr<ui::Button> seatButton(int seat) const;
+
+    BoardTableModel model_;
+    BoardMoveClock clock_;
+    StartButtonBlink blink_;
+    TableDecorations decorations_;
+};
+
+}  // namespace zuno

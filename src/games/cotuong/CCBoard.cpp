@@ -1,0 +1,100 @@
+#include "games/cotuong/CCBoard.h"
+
+#include "platform/core/RunLoop.h"
+#include "platform/ui/Canvas.h"
+#include "platform/ui/Image.h"
+#include "platform/ui/Touch.h"
+#include "shell/PlaySound.h"
+
+namespace zuno {
+
+namespace {
+constexpr double kPieceSize = 34;
+constexpr double kHeldScale = 1.2;
+constexpr double kSoundDelay = 0.3;
+constexpr double kCheckDelay = 0.4;
+
+ui::Rect around(CoTuongPoint centre, double size) {
+    return {centre.x - size / 2, centre.y - size / 2, size, size};
+}
+
+void drawNamed(ui::Canvas& canvas, const std::string& name, const ui::Rect& into) {
+    if (auto image = ui::Image::imageNamed(name)) canvas.drawImage(*image, into);
+}
+}  // namespace
+
+CCBoard::CCBoard() : ui::View(ui::Rect(77, 0, 326, 320)) { setUserInteractionEnabled(true); }
+
+void CCBoard::newGame(const std::string& red, const std::string& black, const std::string& viewerLowerName,
+                      bool flipped) {
+    model_.newGame(red, black, viewerLowerName);
+    model_.setFlipped(flipped);
+    hints_.clear();
+    stillMoved_.reset();
+    lastMoved_.reset();
+    empty_ = false;
+    setNeedsDisplay();
+}
+
+void CCBoard::clear() {
+    hints_.clear();
+    stillMoved_.reset();
+    lastMoved_.reset();
+    empty_ = true;
+    setNeedsDisplay();
+}
+
+void CCBoard::moveWithWireSquares(int8_t from, int8_t to, bool gameRuns) {
+    if (empty_) return;
+    hints_.clear();
+    std::optional<CoTuongPoint> left;
+    {
+        CoTuongPoint f = CoTuongUtils::convertPointWithValue(from);
+        if (model_.flipped()) f = {8 - f.x, 9 - f.y};
+        if (f.x >= 0 && f.x <= 8 && f.y >= 0 && f.y <= 9) left = Piece::convertPoint(int(f.x), 9 - int(f.y));
+    }
+    const CoTuongShownMove shown = model_.moveWithWireSquares(from, to);
+    setNeedsDisplay();
+    if (!shown.piece) return;
+    stillMoved_ = left;
+    lastMoved_ = shown.piece;
+    auto& loop = sys::RunLoop::main();
+    if (shown.captured) {
+        if (gameRuns) loop.postDelayed(kSoundDelay, [] { PlaySound::playSoundEat(); });
+    } else {
+        loop.postDelayed(kSoundDelay, [] { PlaySound::playSoundMove(); });
+    }
+    if (shown.givesCheck && gameRuns) loop.postDelayed(kCheckDelay, [] { PlaySound::playSoundChieuTuog(); });
+}
+
+void CCBoard::tapAt(ui::Point p) {
+    if (empty_) return;
+    const CoTuongTap tap = model_.touchesEnded({float(p.x), float(p.y)}, isMyTurn && isMyTurn());
+    if (tap.refused) return;
+    hints_ = tap.hints;
+    if (tap.pickedUp) PlaySound::playSoundClick();
+    if (tap.move && onMove) onMove(*tap.move);
+    setNeedsDisplay();
+}
+
+void CCBoard::touchesEnded(const ui::TouchSet& touches, const ui::Event&) {
+    if (touches.empty()) return;
+    tapAt(touches.front()->locationInView(this));
+}
+
+void CCBoard::drawRect(ui::Canvas& canvas, const ui::Rect&) {
+    drawNamed(canvas, "board-chess.png", {0, 0, bounds().width(), bounds().height()});
+    if (empty_) return;
+    if (stillMoved_) drawNamed(canvas, "border-still-moved.png", around(*stillMoved_, 24));
+    const Piece* held = model_.isPieceSelected() ? model_.selectedPiece().get() : nullptr;
+    for (const auto& piece : model_.getAllPieces()) {
+        if (piece.get() == held) continue;
+        drawNamed(canvas, piece->name() + ".png", around(piece->location(), kPieceSize));
+    }
+    if (lastMoved_ && lastMoved_->team()) drawNamed(canvas, "border-moved.png", around(lastMoved_->location(), 30));
+    for (const auto& hint : hints_) drawNamed(canvas, "border-detech-eat.png", around(Piece::convertPoint(hint.x, hint.y), 22));
+    // The held piece lies above the others, grown.
+    if (held) drawNamed(canvas, held->name() + ".png", around(held->location(), kPieceSize * kHeldScale));
+}
+
+}  // namespace zuno

@@ -1,0 +1,50 @@
+#pragma once
+
+#include <functional>
+#include <optional>
+#include <vector>
+
+#include "games/cotuong/CCBoardModel.h"
+#include "platform/ui/View.h"
+
+namespace zuno {
+
+// The Co Tuong board as the player sees and touches it: the board picture with the pieces, the move
+// hints of the held piece and the two marks of the last move, drawn from the board model. A tap goes
+// to the model; a move it asks for is handed to `onMove` (the table screen sends it). Announced moves
+// come from the table screen.
+class CCBoard : public ui::View {
+public:
+    CCBoard();
+
+    CCBoardModel& model() { return model_; }
+    const CCBoardModel& model() const { return model_; }
+
+    // Whether the viewer is to move (asked at every tap) and where a requested move goes.
+    std::function<bool()> isMyTurn;
+    std::function<void(const CoTuongWireMove&)> onMove;
+
+    // A new game: the sides and pieces, no hints, no marks.
+    void newGame(const std::string& red, const std::string& black, const std::string& viewerLowerName, bool flipped);
+    // Nothing on the board (between games).
+    void clear();
+    // An announced move as its two wire bytes; `gameRuns` says whether sounds of capture and check play.
+    void moveWithWireSquares(int8_t from, int8_t to, bool gameRuns);
+    // A tap at a point of the board view.
+    void tapAt(ui::Point p);
+
+    const std::vector<CoTuongSquare>& hints() const { return hints_; }
+    bool isEmpty() const { return empty_; }
+
+    void drawRect(ui::Canvas& canvas, const ui::Rect& rect) override;
+    void touchesEnded(const ui::TouchSet& touches, const ui::Event& event) override;
+
+private:
+    CCBoardModel model_;
+    std::vector<CoTuongSquare> hints_;
+    std::optional<CoTuongPoint> stillMoved_;  // the square the last moved piece left
+    std::shared_ptr<Piece> lastMoved_;
+    bool empty_ = true;
+};
+
+}  // namespace zuno

@@ -1,0 +1,103 @@
+#include "table/TableBottomMenu.h"
+
+#include <cctype>
+
+#include "platform/ui/Button.h"
+#include "platform/ui/Image.h"
+#include "platform/ui/Label.h"
+#include "shell/Resources.h"
+
+namespace zuno {
+
+namespace {
+std::string text(const char* key) { return Resources::getInstance().textForKey(key); }
+
+std::string upper(std::string s) {
+    for (char& c : s) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    return s;
+}
+
+std::string titleOf(const std::shared_ptr<ui::Button>& button) {
+    return button ? button->titleForState(ui::ControlState::Normal).value_or("") : std::string();
+}
+}  // namespace
+
+void StartButtonBlink::restart(const std::shared_ptr<ui::Button>& button) {
+    button_ = button;
+    step();
+}
+
+void StartButtonBlink::cancel() {
+    if (timer_ != 0) sys::RunLoop::main().cancel(timer_);
+    timer_ = 0;
+}
+
+void StartButtonBlink::step() {
+    cancel();
+    auto button = button_.lock();
+    if (!button) return;
+    const std::string title = upper(titleOf(button));
+    const bool blinks = title == upper(text("ZUNO_start")) || title == upper(text("ZUNO_ready")) ||
+                        title == upper(text("ZUNO_continuee"));
+    if (!blinks) {
+        button->setBackgroundImage(ui::Image::imageNamed("button_chuc_nang.png"));
+        return;
+    }
+    lit_ = !lit_;
+    button->setBackgroundImage(ui::Image::imageNamed(lit_ ? "button_chuc_nang2.png" : "button_chuc_nang.png"));
+    // The destructor cancels the step, so the blink never outlives its screen.
+    timer_ = sys::RunLoop::main().postDelayed(0.2, [this] {
+        timer_ = 0;
+        step();
+    });
+}
+
+TableBottomMenu::Rules TableBottomMenu::phomRules() {
+    Rules rules;
+    rules.kinds = {
+        {0, {"ZUNO_start"}},         {1, {"ZUNO_ready"}},      {2, {"ZUNO_noReady"}},
+        {3, {"ZUNO_fire", true}},    {5, {"ZUNO_haPhom", true}}, {6, {"ZUNO_eat"}},
+        {7, {"ZUNO_get"}},           {8, {"ZUNO_continuee"}},
+    };
+    rules.menus = {
+        {1, {0, "ZUNO_option"}}, {2, {1, std::nullopt}}, {3, {3, std::nullopt}},
+        {4, {8, std::nullopt}},  {6, {6, "ZUNO_get"}},  {7, {5, std::nullopt}},
+    };
+    return rules;
+}
+
+void TableBottomMenu::setButtons(std::shared_ptr<ui::Button> start, std::shared_ptr<ui::Button> config,
+                                 std::shared_ptr<ui::Button> skip) {
+    start_ = std::move(start);
+    config_ = std::move(config);
+    skip_ = std::move(skip);
+}
+
+void TableBottomMenu::createBottomMenu(int code) {
+    const auto found = rules_.menus.find(code);
+    const Menu menu = found == rules_.menus.end() ? Menu{} : found->second;
+    if (start_) start_->setHidden(!menu.startKind);
+    if (menu.startKind) setKindOfStart(*menu.startKind);
+    if (!config_) return;
+    config_->setHidden(!menu.configTitleKey);
+    if (menu.configTitleKey) config_->setTitle(text(*menu.configTitleKey));
+}
+
+void TableBottomMenu::setKindOfStart(int kind) {
+    const auto found = rules_.kinds.find(kind);
+    if (found != rules_.kinds.end() && start_) {
+        const Kind& k = found->second;
+        const std::string title = text(k.titleKey);
+        if (start_->titleLabel()) start_->titleLabel()->setText(title);
+        start_->setTitle(title);
+        if (k.showsStart) start_->setHidden(false);
+        if (k.showsSkip && skip_) skip_->setHidden(false);
+    }
+    blink_.restart(start_);
+}
+
+bool TableBottomMenu::startTitled(const char* key) const { return start_ && titleOf(start_) == text(key); }
+
+bool TableBottomMenu::configTitled(const char* key) const { return config_ && titleOf(config_) == text(key); }
+
+}  // namespace zuno

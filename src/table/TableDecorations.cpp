@@ -1,0 +1,227 @@
+#include "table/TableDecorations.h"
+
+#include "platform/ui/Button.h"
+#include "platform/ui/Image.h"
+#include "platform/ui/ImageView.h"
+#include "platform/ui/ViewController.h"
+#include "shell/CustomLabel.h"
+#include "shell/Resources.h"
+#include "shell/TableSheetHost.h"
+#include "shell/UIController.h"
+
+namespace zuno {
+
+namespace {
+constexpr double kBubbleHeight = 40;
+constexpr double kBubblePadding = 50;
+constexpr double kFlySeconds = 1.0;
+constexpr double kGiftSide = 30;
+constexpr double kFlyIconSide = 20;
+constexpr double kFlyIconOffset = -45;  // left of the text's centre
+
+ui::Rect centredRect(ui::Point centre, double width, double height) {
+    return ui::Rect(centre.x - width / 2, centre.y - height / 2, width, height);
+}
+
+void removeLater(const std::shared_ptr<ui::View>& view) {
+    std::weak_ptr<ui::View> weak = view;
+    sys::RunLoop::main().postDelayed(kFlySeconds, [weak] {
+        if (auto v = weak.lock()) v->removeFromSuperview();
+    });
+}
+}  // namespace
+
+TableDecorationGeometry TableDecorationGeometry::cardTable() {
+    TableDecorationGeometry g;
+    g.bubbleCentres = {ui::Point{240, 180}, {360, 135}, {240, 70}, {110, 135}, {240, 140}};
+    g.flyTextPoints = {ui::Point{270, 260}, {440, 145}, {270, 50}, {40, 145}};
+    g.tableCentre = {240, 155};
+    g.giftFirst = {ui::Point{160, 200}, {390, 70}, {160, 80}, {80, 70}};
+    g.giftStep = {ui::Point{30, 0}, {0, 30}, {30, 0}, {0, 30}};
+    g.giftStarts = {ui::Point{240, 250}, {440, 140}, {240, 40}, {40, 140}};
+    g.unseatedPoint = g.tableCentre;
+    return g;
+}
+
+ui::Point TableDecorationGeometry::giftCentre(int seat, int index) const {
+    const size_t s = seat >= 0 && seat < 4 ? static_cast<size_t>(seat) : 3;
+    return {giftFirst[s].x + giftStep[s].x * index, giftFirst[s].y + giftStep[s].y * index};
+}
+
+std::optional<ui::Point> TableDecorations::seatPoint(const std::array<ui::Point, 4>& points, int seat) const {
+    if (seat < 0 || seat >= kSeats) return std::nullopt;
+    return points[static_cast<size_t>(seat)];
+}
+
+// ---- chat bubbles
+
+void TableDecorations::showChatWithSeat(int seat, const std::string& text) {
+    if (seat < 0 || seat > kCentre || !screen_.bubble) return;
+    auto frame = screen_.bubble(seat);
+    if (!frame) return;
+    std::string& waiting = waiting_[static_cast<size_t>(seat)];
+    waiting = waiting.empty() ? text : waiting + ", " + text;
+    if (frame->isHidden()) showChatAtSeat(seat);
+}
+
+void TableDecorations::showChatAtSeat(int seat) {
+    if (seat < 0 || seat > kCentre || !screen_.bubble || !screen_.view) return;
+    auto frame = screen_.bubble(seat);
+    if (!frame) return;
+    const auto s = static_cast<size_t>(seat);
+    sys::RunLoop::main().cancel(bubbleTimers_[s]);
+    bubbleTimers_[s] = 0;
+    const std::string line = std::move(waiting_[s]);
+    waiting_[s].clear();
+    if (line.empty()) {
+        hideChat(seat);
+        return;
+    }
+    if (bubbleLabels_[s]) bubbleLabels_[s]->removeFromSuperview();
+    const ui::Font font = ui::Font::systemFontOfSize(geometry_.bubbleFontSize);
+    const double textWidth = font.widthOfText(line);
+    auto label = std::make_shared<CustomLabel>(line, ui::Rect(kBubblePadding / 2, 0, textWidth, kBubbleHeight));
+    label->setFont(font);
+    label->setTextAlignment(ui::TextAlignment::Center);
+    bubbleLabels_[s] = label;
+    frame->addSubview(label);
+    frame->setFrame(centredRect(geometry_.bubbleCentres[s], textWidth + kBubblePadding, kBubbleHeight));
+    screen_.view()->bringSubviewToFront(frame.get());
+    frame->setHidden(false);
+    // stop() and the destructor cancel the check, so it never outlives the screen's decorations.
+    bubbleTimers_[s] = sys::RunLoop::main().postDelayed(geometry_.bubbleSeconds[s], [this, seat, s] {
+        bubbleTimers_[s] = 0;
+        showChatAtSeat(seat);
+    });
+}
+
+void TableDecorations::hideChat(int seat) {
+    if (seat < 0 || seat > kCentre) return;
+    const auto s = static_cast<size_t>(seat);
+    if (screen_.bubble) {
+        if (auto frame = screen_.bubble(seat)) frame->setHidden(true);
+    }
+    sys::RunLoop::main().cancel(bubbleTimers_[s]);
+    bubbleTimers_[s] = 0;
+}
+
+void TableDecorations::stop() {
+    for (auto& timer : bubbleTimers_) {
+        sys::RunLoop::main().cancel(timer);
+        timer = 0;
+    }
+    for (auto& text : waiting_) text.clear();
+}
+
+// ---- money fly-text
+
+void TableDecorations::showFlyText(int32_t userId, int32_t amount, const std::optional<std::string>& icon) {
+    if (!screen_.view) return;
+    PlayerPtr me = UIController::myInfo();
+    const int seat = me && me->IDDB() == userId ? 0 : seatOf(userId);
+    const std::optional<ui::Point> point = seatPoint(geometry_.flyTextPoints, seat);
+    if (!point && !geometry_.unseatedPoint) return;
+    // Someone not seated: the text shows at the unseated point and does not move.
+    const ui::Point centre = point ? geometry_.tableCentre : *geometry_.unseatedPoint;
+    const ui::Point from = point && amount < 0 ? *point : centre;
+    const ui::Point to = point && amount >= 0 ? *point : centre;
+
+    auto view = screen_.view();
+    auto label = std::make_shared<ui::Label>(ui::Rect(0, 0, 160, 20));
+    label->setText(amount > 0 ? "+" + std::to_string(amount) : std::to_string(amount));
+    label->setFont(ui::Font::boldSystemFontOfSize(15));
+    label->setTextColor(ui::Color::yellow());
+    label->setTextAlignment(ui::TextAlignment::Center);
+    label->setBackgroundColor(std::nullopt);
+    view->addSubview(label);
+    label->setCenter(from);
+    std::shared_ptr<ui::ImageView> image;
+    if (icon) {
+        image = std::make_shared<ui::ImageView>(ui::Image::imageNamed(*icon));
+        image->setFrame(centredRect(from + ui::Point{kFlyIconOffset, 0}, kFlyIconSide, kFlyIconSide));
+        view->addSubview(image);
+    }
+    ui::View::beginAnimations(std::string("flytext"));
+    ui::View::setAnimationDuration(kFlySeconds);
+    label->setCenter(to);
+    if (image) image->setCenter(to + ui::Point{kFlyIconOffset, 0});
+    ui::View::commitAnimations();
+    removeLater(label);
+    if (image) removeLater(image);
+}
+
+// ---- gifts
+
+void TableDecorations::addGiftOnBoardWithPlayer(const PlayerPtr& player) {
+    if (!player || !screen_.view) return;
+    auto view = screen_.view();
+    const int seat = seatOf(player->IDDB());
+    int index = 0;
+    for (const auto& gift : player->gifts()) {
+        if (!gift) continue;
+        if (gift->superviewPointer() != view.get()) view->addSubview(gift);
+        if (seat >= 0) gift->setCenter(geometry_.giftCentre(seat, index));
+        ++index;
+    }
+}
+
+void TableDecorations::onShowGift(int32_t itemId, int32_t fromUser, int32_t toUser) {
+    if (!screen_.view || !screen_.playerAt) return;
+    auto view = screen_.view();
+    const int receiverSeat = seatOf(toUser);
+    PlayerPtr receiver = receiverSeat >= 0 ? screen_.playerAt(receiverSeat) : nullptr;
+    if (!receiver) return;  // nobody seated to hold it
+    const std::optional<ui::Point> start = seatPoint(geometry_.giftStarts, seatOf(fromUser));
+    if (!start && !geometry_.unseatedPoint) return;
+    auto& gifts = receiver->gifts();
+    if (gifts.size() >= kMaxGifts) {
+        for (const auto& gift : gifts) {
+            if (gift) gift->removeFromSuperview();
+        }
+        gifts.erase(gifts.begin());
+        addGiftOnBoardWithPlayer(receiver);
+    }
+    auto button = std::make_shared<ui::Button>(ui::Button::Type::Custom);
+    button->setBackgroundImage(Resources::getInstance().getItemImageWithKey(itemId));
+    button->setTag(fromUser);
+    if (screen_.giftTarget) button->addTarget(screen_.giftTarget, "clickGiftDetail:", ui::ControlEvent::TouchUpInside);
+    view->addSubview(button);
+    gifts.push_back(button);
+    if (start) button->setFrame(ui::Rect(start->x, start->y, kGiftSide, kGiftSide));
+    else button->setFrame(centredRect(*geometry_.unseatedPoint, kGiftSide, kGiftSide));
+    ui::View::beginAnimations(std::string("gift"));
+    ui::View::setAnimationDuration(kFlySeconds);
+    button->setCenter(geometry_.giftCentre(receiverSeat, static_cast<int>(gifts.size()) - 1));
+    ui::View::commitAnimations();
+}
+
+void TableDecorations::removeGiftSprites(const std::vector<PlayerPtr>& players) {
+    for (const auto& player : players) {
+        if (!player) continue;
+        for (const auto& gift : player->gifts()) {
+            if (gift) gift->removeFromSuperview();
+        }
+    }
+}
+
+// ---- the gift sheet
+
+namespace giftsheet {
+
+void showListGift(const std::shared_ptr<ui::ViewController>& sheet,
+                  const std::vector<std::shared_ptr<CategoryShopInfo>>& categories) {
+    if (auto gifts = std::dynamic_pointer_cast<GiftSheet>(sheet)) gifts->drawCategoryMenuWithCategoryList(categories);
+}
+
+void showItemsWithGift(const std::shared_ptr<ui::ViewController>& sheet, const std::shared_ptr<ItemsOfCategory>& page) {
+    if (auto gifts = std::dynamic_pointer_cast<GiftSheet>(sheet); gifts && page) gifts->onItemsOfGift(page);
+}
+
+void showGiftDetail(const std::string& giverName) {
+    UIController::setOkValue(UIController::okNone);
+    UIController::startOKDlg(giverName + " " + Resources::getInstance().textForKey("ZUNO_whoGift"));
+}
+
+}  // namespace giftsheet
+
+}  // namespace zuno

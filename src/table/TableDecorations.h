@@ -1,0 +1,113 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "lobby/model/Player.h"
+#include "lobby/model/ShopRecords.h"
+#include "platform/core/RunLoop.h"
+#include "platform/ui/Geometry.h"
+
+namespace zuno {
+
+namespace ui {
+class ImageView;
+class Responder;
+class View;
+class ViewController;
+}  // namespace ui
+
+// Where a table screen shows its decorations, in the 480 x 320 screen's points. Seats are screen seats
+// (0 bottom, always me; 1 right; 2 top; 3 left); bubble 4 is the screen's own, in the table's middle.
+struct TableDecorationGeometry {
+    std::array<ui::Point, 5> bubbleCentres;
+    double bubbleFontSize = 14;
+    std::array<double, 5> bubbleSeconds{3, 3, 3, 3, 4};  // how long a bubble shows before its next check
+    // A fly-text moves between the seat's point and the table's middle: a gain towards the seat, a loss
+    // away from it.
+    std::array<ui::Point, 4> flyTextPoints;
+    ui::Point tableCentre;
+    // Gifts: the first of a seat's row, the step to the next, and where one flies from (top-left).
+    std::array<ui::Point, 4> giftFirst;
+    std::array<ui::Point, 4> giftStep;
+    std::array<ui::Point, 4> giftStarts;
+    // Where a fly-text or a gift of a player without a seat shows: none shows nothing.
+    std::optional<ui::Point> unseatedPoint;
+
+    // The card-table screen's (Tien Len, Bai Cao, Xi Zach): unseated players at the table's middle.
+    static TableDecorationGeometry cardTable();
+
+    ui::Point giftCentre(int seat, int index) const;
+};
+
+// The decorations over a table: chat bubbles at the seats (lines that arrive while a bubble shows are
+// joined with ", " and shown at its next check), money fly-texts, and the gifts each player holds (at
+// most four: a fifth drops the oldest). It takes its screen's geometry and reaches the screen through
+// the callbacks below, on the main thread. Its timers are cancelled by stop() and by its destructor.
+class TableDecorations {
+public:
+    static constexpr int kSeats = 4;
+    static constexpr int kCentre = 4;
+    static constexpr int kMaxGifts = 4;
+
+    struct Screen {
+        std::function<std::shared_ptr<ui::View>()> view;
+        std::function<std::shared_ptr<ui::ImageView>(int bubble)> bubble;  // 0..4
+        std::function<int(int32_t userId)> seatOf;                         // -1: not seated
+        std::function<PlayerPtr(int seat)> playerAt;                       // none for an empty seat
+        ui::Responder* giftTarget = nullptr;  // a gift's tap sends it "clickGiftDetail:"
+    };
+
+    explicit TableDecorations(TableDecorationGeometry geometry) : geometry_(std::move(geometry)) {}
+    TableDecorations(const TableDecorations&) = delete;
+    TableDecorations& operator=(const TableDecorations&) = delete;
+    ~TableDecorations() { stop(); }
+
+    void attach(Screen screen) { screen_ = std::move(screen); }
+    const TableDecorationGeometry& geometry() const { return geometry_; }
+
+    // Chat bubbles.
+    void showChatWithSeat(int seat, const std::string& text);
+    void showChatAtSeat(int seat);
+    void hideChat(int seat);
+    const std::array<std::string, 5>& chatPlayers() const { return waiting_; }
+    // The waiting lines forgotten (the bubbles' next check hides them).
+    void clearWaitingChat() { waiting_.fill(std::string()); }
+    // Nothing waiting and no bubble check left (the bubbles stay as they are).
+    void stop();
+
+    // "+N" or "N" flying for the player; with an icon name, the icon flies beside the text.
+    void showFlyText(int32_t userId, int32_t amount, const std::optional<std::string>& icon = std::nullopt);
+
+    void addGiftOnBoardWithPlayer(const PlayerPtr& player);
+    void onShowGift(int32_t itemId, int32_t fromUser, int32_t toUser);
+    // Every seated player's gift sprites off the screen (the lists stay).
+    void removeGiftSprites(const std::vector<PlayerPtr>& players);
+
+private:
+    int seatOf(int32_t userId) const { return screen_.seatOf ? screen_.seatOf(userId) : -1; }
+    std::optional<ui::Point> seatPoint(const std::array<ui::Point, 4>& points, int seat) const;
+
+    TableDecorationGeometry geometry_;
+    Screen screen_;
+    std::array<std::string, 5> waiting_;
+    std::array<sys::RunLoop::TimerId, 5> bubbleTimers_{};
+    std::array<std::shared_ptr<ui::View>, 5> bubbleLabels_;
+};
+
+// The gift sheet's forwarding, the same for every table screen: the sheet (a GiftSheet, when the
+// interface file has one) gets the categories, and a page of items, stored under the page the sheet
+// asked for; a tapped gift names its giver in a one-button dialog.
+namespace giftsheet {
+void showListGift(const std::shared_ptr<ui::ViewController>& sheet,
+                  const std::vector<std::shared_ptr<CategoryShopInfo>>& categories);
+void showItemsWithGift(const std::shared_ptr<ui::ViewController>& sheet, const std::shared_ptr<ItemsOfCategory>& page);
+void showGiftDetail(const std::string& giverName);
+}  // namespace giftsheet
+
+}  // namespace zuno

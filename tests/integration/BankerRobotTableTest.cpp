@@ -1,0 +1,234 @@
+// Bai Cao and Xi Zach tables over TCP: the stand-in's robot invites the signed-in player, the accepted
+// invitation joins its table, and the real decoders and logic handlers carry deals to a table screen that
+// records what it is asked to show.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+#include "client/Games.h"
+#include "games/banker/BaiCaoLogicHandler.h"
+#include "games/banker/BaiCaoService.h"
+#include "games/banker/BankerTableScreen.h"
+#include "games/banker/XiZachLogicHandler.h"
+#include "games/banker/XiZachService.h"
+#include "lobby/GlobalService.h"
+#include "net/MobileClient.h"
+#include "shell/UIController.h"
+#include "standin-server/StandinBanker.h"
+#include "standin-server/StandinRobotTables.h"
+#include "standin-server/StandinServer.h"
+#include "standin-server/StandinSignIn.h"
+#include "support/AceLowCards.h"
+#include "support/SignedInClientTest.h"
+
+using namespace zuno;
+using namespace zuno::standin;
+using zuno::testing::SignedInClientTest;
+
+namespace {
+
+constexpr int32_t kMe = 4711;
+constexpr int32_t kAn = StandinRobotTables::kOwnerId, kBinh = StandinRobotTables::kRobotId;
+using Cards = std::vector<int8_t>;
+
+int8_t card(const char* name) { return zuno::testing::aceLowCard(name); }
+
+Cards hand(std::initializer_list<const char*> names) {
+    Cards out;
+    for (const char* n : names) out.push_back(card(n));
+    return out;
+}
+
+std::string list(const Cards& cards) {
+    std::string out;
+    for (int8_t c : cards) out += (out.empty() ? "" : " ") + std::to_string(c);
+    return "[" + out + "]";
+}
+
+// Each event the handler applies, as one line.
+class ScreenDouble : public BankerTableScreen {
+public:
+    std::vector<std::string> events;
+    Players seated;
+    Cards mine;
+    int32_t next = -1;
+    int32_t firstMover = -1;  // as the deal named him
+
+    bool saw(const std::string& line) const { return std::find(events.begin(), events.end(), line) != events.end(); }
+    bool sawPrefix(const std::string& prefix) const {
+        return std::any_of(events.begin(), events.end(), [&](const std::string& e) { return e.rfind(prefix, 0) == 0; });
+    }
+    size_t count(const std::string& prefix) const {
+        return static_cast<size_t>(std::count_if(events.begin(), events.end(),
+                                                 [&](const std::string& e) { return e.rfind(prefix, 0) == 0; }));
+    }
+    void show(int8_t room, int8_t board, const std::vector<TienLenPlayerPtr>& players) {
+        room_ = room;
+        board_ = board;
+        seated.assign(players.begin(), players.end());
+        events.push_back("joined " + std::to_string(room) + " " + std::to_string(board));
+    }
+
+    int8_t roomId() const override { return room_; }
+    int8_t boardId() const override { return board_; }
+    Players players() const override { return seated; }
+    void setIsFirstMatch(bool) override {}
+    void setDisableReady(bool) override {}
+    void setModeWithHas(bool) override {}
+    void resetSeat() override {}
+    void resetReady() override {}
+    void setAtSeat(int8_t seat, PlayerPtr p) override {
+        if (seat >= 0 && static_cast<size_t>(seat) < seated.size()) seated[static_cast<size_t>(seat)] = p;
+        events.push_back("sits " + p->name());
+    }
+    void playerLeaveWithId(int32_t id) override { events.push_back("leaves " + std::to_string(id)); }
+    void setOwnerWithNewOwner(int32_t) override {}
+    void setReadyWithPlayerId(int32_t id, bool on) override {
+        events.push_back("ready " + std::to_string(id) + (on ? " yes" : " no"));
+    }
+    void setMoneyOnBoardWithWho(int32_t money, int32_t who) override {
+        events.push_back("stake " + std::to_string(who) + " " + std::to_string(money));
+    }
+    void startWithInterval(int8_t interval, std::optional<int32_t> whoMove, const CardIds& cards) override {
+        mine = cards;
+        next = firstMover = whoMove.value_or(-1);
+        events.push_back("deal " + std::to_string(interval) + "s " + list(cards));
+    }
+    void moveWithPlayerId(int32_t id, const CardIds& cards) override {
+        events.push_back("show " + std::to_string(id) + " " + list(cards));
+    }
+    void stopGame() override { events.push_back("stop"); }
+    void showCardsWithPlayers(const std::vector<BankerHand>& hands) override {
+        events.push_back("hands " + std::to_string(hands.size()));
+    }
+    void playingWithInterval(int8_t, const std::vector<BankerHand>&) override {}
+    void getRemainTimeWithPlayerId(int32_t id, int8_t) override {
+        next = id;
+        events.push_back("turn " + std::to_string(id));
+    }
+    void getCardWithPlayerId(int32_t id, int8_t c) override {
+        if (id == kMe) mine.push_back(c);
+        events.push_back("drew " + std::to_string(id) + " " + std::to_string(c));
+    }
+    void onChatFromWithId(int32_t id, const std::optional<std::string>&, const std::string& text) override {
+        events.push_back("says " + std::to_string(id) + " " + text);
+    }
+    void showFlyTextWirhFromId(int32_t, int32_t) override {}
+    void updateMoneyForPlayer(int32_t id, int32_t money) override {
+        events.push_back("money " + std::to_string(id) + " " + std::to_string(money));
+    }
+    void onBuzzWithContent(const std::string&) override {}
+
+private:
+    int8_t room_ = -1, board_ = -1;
+};
+
+class BankerRobotTableTest : public SignedInClientTest {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(server.start());
+        auto signIn = StandinSignIn::installOn(server);
+        signIn->addAccount({"lan", "hoa sen", kMe, 500000, 12, 250});
+        robots = StandinRobotTables::installOn(server, signIn, nullptr, options);
+        baiCao = StandinBanker::addTo(*robots, StandinBanker::kBaiCao);
+        xiZach = StandinBanker::addTo(*robots, StandinBanker::kXiZach);
+        registerGameMessageHandlers();
+        useStandinServer();
+        BaiCaoService::getInstance().set_session(MobileClient::getInstance());
+        XiZachService::getInstance().set_session(MobileClient::getInstance());
+        UIController::setInviting(true);
+        BankerScreenAccess access{
+            [this] { return table; },
+            [this](int8_t room, int8_t board, int32_t, int32_t, const std::vector<TienLenPlayerPtr>& players) {
+                table->show(room, board, players);
+            },
+            nullptr};
+        BaiCaoLogicHandler::getInstance()->setScreenAccess(access);
+        XiZachLogicHandler::getInstance()->setScreenAccess(access);
+    }
+    void TearDown() override {
+        SignedInClientTest::TearDown();
+        BaiCaoLogicHandler::getInstance()->setScreenAccess({});
+        XiZachLogicHandler::getInstance()->setScreenAccess({});
+    }
+
+    bool seen(const std::string& line) { return pump([&] { return table->saw(line); }); }
+
+    void join(int8_t gameType, StandinTableKind kind) {
+        robots->setNextInvitation(gameType, kind);
+        signInAs("lan", "hoa sen");
+        ASSERT_TRUE(pump([&] { return logic->count("onInvitedJoinBoardWithGameId") == 1; }));
+        logic->onSetGameTypeSuccessWithGame(gameType, false);
+        const int8_t board = gameType == StandinBanker::kBaiCao ? StandinBanker::kBaiCaoBoard : StandinBanker::kXiZachBoard;
+        GlobalService::getInstance().joinBoardWithroomId(StandinBanker::kRoom, board, "");
+        ASSERT_TRUE(seen("ready 9002 yes"));
+    }
+
+    StandinRobotTables::Options options{0, 0, 20, 7};
+    std::shared_ptr<StandinRobotTables> robots;
+    std::shared_ptr<StandinBanker> baiCao, xiZach;
+    std::shared_ptr<ScreenDouble> table = std::make_shared<ScreenDouble>();
+};
+
+}  // namespace
+
+// At An's Bai Cao table: my stake, ready, the deal; I show one card twice, then all; the robots show
+// theirs at once; the stop lays every hand open with a text and money each.
+TEST_F(BankerRobotTableTest, BaiCaoAsPunter) {
+    join(StandinBanker::kBaiCao, StandinTableKind::Robots);
+    constexpr int8_t kBoard = StandinBanker::kBaiCaoBoard;
+    ASSERT_TRUE(seen("stake 9002 2000"));
+    GlobalService::getInstance().setMoneyWithRoomId(StandinBanker::kRoom, kBoard, 3000);
+    ASSERT_TRUE(seen("stake 4711 3000"));
+
+    // An holds 9 points, I hold 6, Binh 0.
+    baiCao->setNextDeal({hand({"KS", "AH", "8C"}), hand({"AS", "2C", "3D"}), hand({"TS", "JC", "QD"}), {}}, {});
+    GlobalService::getInstance().readyWithRoomId(StandinBanker::kRoom, kBoard, true);
+    ASSERT_TRUE(seen("deal 20s " + list(hand({"AS", "2C", "3D"}))));
+
+    const int8_t as = card("AS"), twoC = card("2C");
+    const Cards first{as, -1, -1}, second{as, twoC, -1};
+    BaiCaoService::getInstance().moveWithRoomId(StandinBanker::kRoom, kBoard, first);
+    ASSERT_TRUE(seen("show 4711 " + list(first)));
+    BaiCaoService::getInstance().moveWithRoomId(StandinBanker::kRoom, kBoard, second);
+    ASSERT_TRUE(seen("show 4711 " + list(second)));
+    BaiCaoService::getInstance().moveWithRoomId(StandinBanker::kRoom, kBoard, hand({"AS", "2C", "3D"}));
+    ASSERT_TRUE(seen("hands 3"));
+    EXPECT_TRUE(table->saw("show 9001 " + list(hand({"KS", "AH", "8C"}))));
+    ASSERT_TRUE(pump([&] { return table->count("money") == 3; }));
+    EXPECT_TRUE(table->saw("says 4711 6 nut"));
+    EXPECT_TRUE(table->saw("says 9001 9 nut"));
+    EXPECT_TRUE(table->saw("money 4711 -3000"));
+    EXPECT_TRUE(table->saw("money 9002 -2000"));
+    EXPECT_TRUE(table->saw("money 9001 5000"));
+}
+
+// At an empty Xi Zach table that I own: Binh joins and gets ready; I start; Binh draws below 16 and
+// stands; on my turn I examine Binh's hand (once, whatever I ask), draw and stand; the stop with results.
+TEST_F(BankerRobotTableTest, XiZachAsDealer) {
+    join(StandinBanker::kXiZach, StandinTableKind::Empty);
+    constexpr int8_t kBoard = StandinBanker::kXiZachBoard;
+    // Binh: 10 + 2, draws a 3 (15) and a 4 (19), then stands. I: 9 + 7, draw a 2 (18).
+    xiZach->setNextDeal({hand({"9S", "7C"}), {}, hand({"TS", "2C"}), {}}, hand({"3D", "4H", "2S"}));
+    GlobalService::getInstance().startGameWithRoomId(StandinBanker::kRoom, kBoard);
+    ASSERT_TRUE(seen("deal 20s " + list(hand({"9S", "7C"}))));
+    EXPECT_TRUE(table->saw("stake 9002 2000"));
+    EXPECT_EQ(table->firstMover, kBinh);
+    ASSERT_TRUE(seen("turn 4711"));
+    EXPECT_EQ(table->count("drew 9002 -1"), 2u);
+
+    XiZachService::getInstance().xetBaiWithRoomId(StandinBanker::kRoom, kBoard, kBinh);
+    ASSERT_TRUE(seen("show 9002 " + list(hand({"TS", "2C", "3D", "4H"}))));
+    XiZachService::getInstance().xetBaiWithRoomId(StandinBanker::kRoom, kBoard, kBinh);
+    XiZachService::getInstance().moveWithRoomId(StandinBanker::kRoom, kBoard, 0);
+    ASSERT_TRUE(seen("drew 4711 " + std::to_string(card("2S"))));
+    XiZachService::getInstance().moveWithRoomId(StandinBanker::kRoom, kBoard, 1);
+    ASSERT_TRUE(seen("hands 2"));
+    EXPECT_EQ(table->count("show 9002"), 1u);  // one examination, whatever I ask
+    ASSERT_TRUE(pump([&] { return table->count("money") == 2; }));
+    EXPECT_TRUE(table->saw("says 4711 18 diem"));
+    EXPECT_TRUE(table->saw("money 9002 2000"));
+    EXPECT_TRUE(table->saw("money 4711 -2000"));
+}

@@ -1,0 +1,185 @@
+// Bai Cao and Xi Zach deals in the desktop program, headless, against the stand-in's robots: the
+// invitation accepted from the main menu opens the table screen. Bai Cao as a punter at An's table:
+// stake, ready, the deal, a card shown by the button and one by a tap, the rest shown at once, the stop
+// with every hand open and the money taken, continue clearing the cards. Xi Zach as the dealer at my
+// own table: Binh sits and gets ready, a start refused for a short balance, the deal, Binh's draws, my
+// examination of Binh's hand by tapping his card (asked once), my draw and stand, the stop.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "games/banker/BaiCaoView.h"
+#include "games/banker/XiZachView.h"
+#include "lobby/GlobalService.h"
+#include "platform/ui/AlertView.h"
+#include "platform/ui/Application.h"
+#include "screens/LoginView.h"
+#include "screens/MainView.h"
+#include "screens/ServerView.h"
+#include "shell/Resources.h"
+#include "shell/UIController.h"
+#include "standin-server/StandinBanker.h"
+#include "standin-server/StandinRobotTables.h"
+#include "support/AceLowCards.h"
+#include "support/ProgramRoadTest.h"
+
+using namespace zuno;
+using namespace zuno::standin;
+using zuno::testing::aceLowCards;
+
+namespace {
+
+constexpr int32_t kMe = 4711;
+
+std::string text(const char* key) { return Resources::getInstance().textForKey(key); }
+
+class BankerScreenRoadTest : public zuno::testing::ProgramRoadTest {
+protected:
+    void start(int64_t money, int8_t gameType, StandinTableKind kind) {
+        ASSERT_NO_FATAL_FAILURE(startStandin());
+        signIn->addAccount({"lan", "hoa sen", kMe, money, 12, 250});
+        StandinRobotTables::Options options;
+        options.invitationDelay = 1;
+        options.robotDelay = 0;
+        options.seed = 7;
+        options.turnSeconds = 120;
+        robots = StandinRobotTables::installOn(server, signIn, nullptr, options);
+        baiCao = StandinBanker::addTo(*robots, StandinBanker::kBaiCao);
+        xiZach = StandinBanker::addTo(*robots, StandinBanker::kXiZach);
+        robots->setNextInvitation(gameType, kind);
+        ASSERT_NO_FATAL_FAILURE(launchProgram("banker-road"));
+        UIController::setInviting(true);
+        settle();
+        signInAndAccept(gameType == StandinBanker::kBaiCao ? "An invites you to a Bai Cao table."
+                                                           : "An invites you to a Xi Zach table.");
+    }
+
+    static std::string dialogText() { return UIController::shownDialogMessage().value_or(""); }
+    static void pressDialogOk() {
+        auto alerts = ui::AlertView::visibleAlerts();
+        ASSERT_FALSE(alerts.empty());
+        alerts.back()->tapButtonAtIndex(alerts.back()->firstOtherButtonIndex());
+    }
+
+    void signInAndAccept(const std::string& invitation) {
+        auto login = waitForTop<LoginView>();
+        ASSERT_TRUE(login);
+        tap(*login->txvUser);
+        type("lan");
+        app::focusNextField();
+        type("hoa sen");
+        ui::Application::shared().sendReturn();
+        auto servers = waitForTop<ServerView>();
+        ASSERT_TRUE(servers);
+        ASSERT_TRUE(pump([&] { return !servers->listServers.empty() && !servers->isFetching(); }));
+        settle();
+        tap(*servers->tableView->cellForRowAtIndexPath({0, 0}));
+        ASSERT_TRUE(waitForTop<MainView>());
+        ASSERT_TRUE(pump([&] { return dialogText() == invitation; })) << dialogText();
+        pressDialogOk();
+    }
+
+    static std::vector<bool> open(const BankerTableView& table, int seat) {
+        std::vector<bool> out;
+        if (auto player = table.playerAt(seat))
+            for (const auto& card : player->cards()) out.push_back(std::static_pointer_cast<BCCardView>(card)->isChecked);
+        return out;
+    }
+    static std::string title(const std::shared_ptr<ui::Button>& button) {
+        return button->titleForState(ui::ControlState::Normal).value_or("");
+    }
+
+    std::shared_ptr<StandinRobotTables> robots;
+    std::shared_ptr<StandinBanker> baiCao, xiZach;
+};
+
+TEST_F(BankerScreenRoadTest, BaiCaoAsPunter) {
+    ASSERT_NO_FATAL_FAILURE(start(500000, StandinBanker::kBaiCao, StandinTableKind::Robots));
+    auto table = waitForTop<BaiCaoView>();
+    ASSERT_TRUE(table);
+    ASSERT_TRUE(pump([&] { return table->seatOf(StandinRobotTables::kRobotId) >= 0; }));
+    // An (the banker) holds 9, I hold 6, Binh 0.
+    baiCao->setNextDeal({aceLowCards("KS AH 8C"), aceLowCards("AS 2C 3D"), aceLowCards("TS JC QD"), {}}, {});
+    GlobalService::getInstance().setMoneyWithRoomId(StandinBanker::kRoom, StandinBanker::kBaiCaoBoard, 3000);
+    ASSERT_TRUE(pump([&] { return table->stakeLabel(0)->text().value_or("").find("3,000") != std::string::npos; }));
+
+    ASSERT_EQ(title(table->btnStart), text("ZUNO_ready"));
+    tap(*table->btnStart);
+    ASSERT_TRUE(pump([&] { return open(*table, 0).size() == 3; }));
+    settle();
+    EXPECT_EQ(open(*table, 0), (std::vector<bool>{false, false, false}));
+    ASSERT_EQ(title(table->btnAutoSelected), text("ZUNO_showOnceCard"));
+
+    // Show one by the button, then tap my second card.
+    tap(*table->btnAutoSelected);
+    ASSERT_TRUE(pump([&] { return open(*table, 0) == std::vector<bool>{true, false, false}; }));
+    tap(*table->playerAt(0)->cards()[1]);
+    ASSERT_TRUE(pump([&] { return open(*table, 0) == std::vector<bool>{true, true, false}; }));
+    EXPECT_FALSE(table->isGameEnd());
+
+    // Show all: every hand is open, so the deal ends.
+    ASSERT_EQ(title(table->btnStart), text("ZUNO_showAllCards"));
+    tap(*table->btnStart);
+    ASSERT_TRUE(pump([&] { return table->isGameEnd(); }));
+    ASSERT_TRUE(pump([] { return UIController::myInfo()->money() == 497000; }));
+    settle();
+    const int an = table->seatOf(StandinRobotTables::kOwnerId);
+    ASSERT_GE(an, 0);
+    EXPECT_EQ(open(*table, an), (std::vector<bool>{true, true, true}));
+    EXPECT_EQ(title(table->btnStart), text("ZUNO_continuee"));
+
+    tap(*table->btnStart);
+    settle();
+    const auto subviews = table->view()->subviews();
+    EXPECT_EQ(std::count_if(subviews.begin(), subviews.end(),
+                            [](const auto& v) { return std::dynamic_pointer_cast<BCCardView>(v) != nullptr; }),
+              0);
+    EXPECT_EQ(title(table->btnStart), text("ZUNO_ready"));
+}
+
+TEST_F(BankerScreenRoadTest, XiZachAsDealer) {
+    ASSERT_NO_FATAL_FAILURE(start(500, StandinBanker::kXiZach, StandinTableKind::Empty));
+    auto table = waitForTop<XiZachView>();
+    ASSERT_TRUE(table);
+    ASSERT_TRUE(pump([&] {
+        auto binh = table->playerAt(table->seatOf(StandinRobotTables::kRobotId));
+        return binh && binh->isReady();
+    }));
+    settle();
+    // My balance is below the table's stake: the start is refused here.
+    ASSERT_EQ(title(table->btnStart), text("ZUNO_start"));
+    tap(*table->btnStart);
+    ASSERT_TRUE(pump([] { return dialogText() == text("ZUNO_koDuTienCuoc"); }))
+        << dialogText() << " money " << UIController::myInfo()->money() << " stake " << table->money() << " owner "
+        << table->ownerID() << " deals " << xiZach->dealCount();
+    pressDialogOk();
+    settle();
+    EXPECT_EQ(xiZach->dealCount(), 0);
+
+    // Binh: 10 + 2, draws 3 and 4 (19) and stands. I: 9 + 7, draw a 2 (18).
+    xiZach->setNextDeal({aceLowCards("9S 7C"), {}, aceLowCards("TS 2C"), {}}, aceLowCards("3D 4H 2S"));
+    UIController::myInfo()->setMoney(5000);
+    tap(*table->btnStart);
+    ASSERT_TRUE(pump([&] { return table->nextPlayer == kMe; }));
+    settle();
+    const int binh = table->seatOf(StandinRobotTables::kRobotId);
+    ASSERT_EQ(table->playerAt(binh)->cards().size(), 4u);
+
+    // Examine Binh by tapping his card twice: one request, his hand laid open.
+    tap(*table->playerAt(binh)->cards()[0]);
+    tap(*table->playerAt(binh)->cards()[1]);
+    ASSERT_TRUE(pump([&] { return open(*table, binh) == std::vector<bool>(4, true); }));
+
+    ASSERT_EQ(title(table->btnStart), text("ZUNO_botBai"));
+    tap(*table->btnStart);
+    ASSERT_TRUE(pump([&] { return table->playerAt(0)->cards().size() == 3; }))
+        << "server hand " << xiZach->handOf(kMe).size() << " next " << table->nextPlayer << " end " << table->isGameEnd()
+        << " deck " << (table->btnBaiBot && !table->btnBaiBot->isHidden());
+    ASSERT_EQ(title(table->btnAutoSelected), text("ZUNO_dangBai"));
+    tap(*table->btnAutoSelected);
+    ASSERT_TRUE(pump([&] { return table->isGameEnd(); }));
+    ASSERT_TRUE(pump([] { return UIController::myInfo()->money() == 3000; }));
+    EXPECT_EQ(title(table->btnStart), text("ZUNO_continuee"));
+}
+
+}  // namespace

@@ -1,0 +1,75 @@
+// Pictures of the Bai Cao and Xi Zach tables: a deal with my cards backed, cards partly shown, the
+// stop with result texts; a Xi Zach turn announced with a five-card hand, the dealer's examination.
+#include <gtest/gtest.h>
+
+#include "games/banker/BaiCaoView.h"
+#include "games/banker/XiZachView.h"
+#include "src/table/TableFixture.h"
+#include "support/AceLowCards.h"
+#include "support/SnapshotCompare.h"
+
+namespace zuno::testing {
+namespace {
+
+class BankerSnapshots : public TableTest {
+protected:
+    // I am 10; binh (30) sits at my right, chi (40) across, an (20) at my left; an is the owner.
+    template <class View>
+    std::shared_ptr<View> opened(int8_t gameType, int32_t owner) {
+        UIController::setGameType(gameType);
+        auto players = fourPlayers();
+        for (const auto& p : players) p->setIsReady(p->IDDB() != owner);
+        if (gameType == 11) GameController::showBaiCaoScreenWithRoom(1, 2, owner, 100, players);
+        else GameController::showXiZachScreenWithRoom(1, 2, owner, 100, players);
+        run(1);
+        std::shared_ptr<View> view;
+        if constexpr (std::is_same_v<View, BaiCaoView>) view = GameController::getBaiCaoView();
+        else view = GameController::getXiZachView();
+        view->setIsGameEnd(true);
+        view->resetSeat();
+        view->lblPhong->setText("Phòng 1 - Bàn 2");
+        for (int32_t who : {10, 30, 40, 20}) view->setMoneyOnBoardWithWho(2000, who);
+        return view;
+    }
+};
+
+TEST_F(BankerSnapshots, BaiCaoDealtShownAndStopped) {
+    auto table = opened<BaiCaoView>(11, 20);
+    table->startWithInterval(20, std::nullopt, aceLowCards("AS 5C KD"));
+    run(3);
+    EXPECT_TRUE(matchesReference(*table->view(), "banker_baicao_dealt"));
+
+    table->moveWithPlayerId(10, {aceLowCard("AS"), -1, -1});
+    table->moveWithPlayerId(30, {-1, aceLowCard("9H"), -1});
+    run(1);
+    EXPECT_TRUE(matchesReference(*table->view(), "banker_baicao_shown"));
+
+    table->stopGame();
+    table->showCardsWithPlayers({{10, aceLowCards("AS 5C KD")},
+                                 {30, aceLowCards("2S 9H 3C")},
+                                 {40, aceLowCards("TS JD QH")},
+                                 {20, aceLowCards("7D 8S AH")}});
+    for (auto [who, text] : {std::pair{10, "6 nut"}, {30, "4 nut"}, {40, "0 nut"}, {20, "6 nut"}})
+        table->onChatFromWithId(who, std::nullopt, text);
+    run(1);
+    EXPECT_TRUE(matchesReference(*table->view(), "banker_baicao_stopped"));
+}
+
+TEST_F(BankerSnapshots, XiZachTurnFiveCardsAndTheDealersExamination) {
+    auto table = opened<XiZachView>(2, 10);
+    table->startWithInterval(20, 30, aceLowCards("9S 7C"));
+    run(2);
+    for (int i = 0; i < 3; ++i) table->getCardWithPlayerId(30, -1);
+    table->getRemainTimeWithPlayerId(40, 20);
+    run(1);
+    EXPECT_TRUE(matchesReference(*table->view(), "banker_xizach_turn"));
+
+    table->getRemainTimeWithPlayerId(10, 20);
+    table->xetBaiWithPlayer(30);
+    table->moveWithPlayerId(30, aceLowCards("2S 3C 4D 5H 6S"));
+    run(1);
+    EXPECT_TRUE(matchesReference(*table->view(), "banker_xizach_examined"));
+}
+
+}  // namespace
+}  // namespace zuno::testing

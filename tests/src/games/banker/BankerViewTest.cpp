@@ -1,0 +1,227 @@
+// The Bai Cao and Xi Zach tables on the virtual clock: stakes, the owner's start, card sprites between
+// and during deals, reveals, show requests, deals, draws, examinations and the money sound.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "games/banker/BaiCaoService.h"
+#include "games/banker/BaiCaoView.h"
+#include "games/banker/XiZachService.h"
+#include "games/banker/XiZachView.h"
+#include "platform/media/Sound.h"
+#include "shell/Resources.h"
+#include "src/table/TableFixture.h"
+
+namespace zuno::testing {
+namespace {
+
+using Bytes = std::vector<int8_t>;
+std::string text(const char* key) { return Resources::getInstance().textForKey(key); }
+
+class BankerTable : public TableTest {
+protected:
+    // I am 10; an (20) sits at my left (display seat 3), binh (30) at seat 1, chi (40) at seat 2.
+    std::shared_ptr<BaiCaoView> baiCao(int32_t owner = 10, std::vector<PlayerPtr> players = {}) {
+        UIController::setGameType(11);
+        GameController::showBaiCaoScreenWithRoom(1, 2, owner, 100, players.empty() ? fourPlayers() : players);
+        run(1);
+        auto view = GameController::getBaiCaoView();
+        view->setIsGameEnd(true);
+        return view;
+    }
+    std::shared_ptr<XiZachView> xiZach(int32_t owner = 10) {
+        UIController::setGameType(2);
+        GameController::showXiZachScreenWithRoom(1, 2, owner, 100, fourPlayers());
+        run(1);
+        auto view = GameController::getXiZachView();
+        view->setIsGameEnd(true);
+        return view;
+    }
+    static size_t cardSprites(GameCardView& table) {
+        const auto subviews = table.view()->subviews();
+        return static_cast<size_t>(std::count_if(subviews.begin(), subviews.end(), [](const auto& v) {
+            return std::dynamic_pointer_cast<BCCardView>(v) != nullptr;
+        }));
+    }
+    static std::vector<bool> open(BankerTableView& table, int seat) {
+        std::vector<bool> out;
+        for (const auto& card : table.playerAt(seat)->cards())
+            out.push_back(std::static_pointer_cast<BCCardView>(card)->isChecked);
+        return out;
+    }
+};
+
+TEST_F(BankerTable, NoStakeLabelForTheOwnerEvenWhenAStakeNamesHim) {
+    auto table = baiCao(20);
+    table->setMoneyOnBoardWithWho(500, 20);
+    EXPECT_TRUE(table->stakeLabel(3)->isHidden());
+    table->setMoneyOnBoardWithWho(300, 30);
+    EXPECT_FALSE(table->stakeLabel(1)->isHidden());
+    EXPECT_EQ(table->stakeLabel(1)->text().value_or(""), "300 " + text("ZUNO_win"));
+    table->setMoneyOnBoardWithWho(300, 99);  // not seated: nothing
+    EXPECT_TRUE(table->stakeLabel(3)->isHidden());
+}
+
+TEST_F(BankerTable, TheOwnersStartAloneShortOrSent) {
+    auto table = baiCao(10, {seatPlayer(-1, ""), me, seatPlayer(-1, ""), seatPlayer(-1, "")});
+    ServiceRecording lobby(GlobalService::getInstance());
+    table->doStartGame();
+    EXPECT_TRUE(lobby.session->sent().empty());
+    EXPECT_TRUE(!UIController::shownDialogMessage());
+
+    table = baiCao(10, {seatPlayer(20, "an", 1000, true), me, seatPlayer(-1, ""), seatPlayer(-1, "")});
+    me->setMoney(99);
+    table->doStartGame();
+    EXPECT_TRUE(lobby.session->sent().empty());
+    EXPECT_EQ(UIController::shownDialogMessage(), text("ZUNO_koDuTienCuoc"));
+    me->setMoney(100);
+    table->doStartGame();
+    EXPECT_EQ(lobby.takeOne(), bytesOf(GlobalService::getInstance(), [](auto& s) { s.startGameWithRoomId(1, 2); }));
+}
+
+TEST_F(BankerTable, ShowOneThreeTimesThenTheRevealsOpenOnlyNewPositions) {
+    auto table = baiCao();
+    table->startWithInterval(20, std::nullopt, {4, 8, 12});
+    run(3);
+    EXPECT_EQ(cardSprites(*table), 12u);
+    EXPECT_EQ(open(*table, 0), (std::vector<bool>{false, false, false}));
+    ServiceRecording service(BaiCaoService::getInstance());
+    auto sent = [&](Bytes cards) {
+        return bytesOf(BaiCaoService::getInstance(), [&](auto& s) { s.moveWithRoomId(1, 2, cards); });
+    };
+    table->doFireWithCardId(-1);
+    EXPECT_EQ(service.takeOne(), sent({4, -1, -1}));
+    table->doFireWithCardId(-1);
+    EXPECT_EQ(service.takeOne(), sent({4, 8, -1}));
+    table->doFireWithCardId(-1);
+    EXPECT_EQ(service.takeOne(), sent({4, 8, 12}));
+    table->doFireWithCardId(-1);
+    EXPECT_TRUE(service.session->sent().empty());
+
+    // Another's middle card, then a longer buffer that opens only what is new.
+    table->moveWithPlayerId(30, {-1, 21, -1});
+    EXPECT_EQ(open(*table, 1), (std::vector<bool>{false, true, false}));
+    table->moveWithPlayerId(30, {1, 21, -1, 7, 7});
+    EXPECT_EQ(open(*table, 1), (std::vector<bool>{true, true, false}));
+    // All three of mine open: both buttons hide.
+    table->moveWithPlayerId(10, {4, 8, 12});
+    EXPECT_TRUE(table->btnStart->isHidden());
+    EXPECT_TRUE(table->btnAutoSelected->isHidden());
+}
+
+TEST_F(BankerTable, ADealCutShortLeavesTheNextDealAtTheRightSeats) {
+    auto table = baiCao(10, {seatPlayer(-1, ""), me, seatPlayer(30, "binh"), seatPlayer(-1, "")});
+    table->startWithInterval(20, std::nullopt, {4, 8, 12});
+    run(0.2);  // two of six steps dealt
+    table->viewWillDisappear(false);
+    table->viewWillAppear(false);
+    table->startWithInterval(20, std::nullopt, {5, 9, 13});
+    run(0.01);
+    // The first step deals my third card at my seat.
+    EXPECT_EQ(table->playerAt(0)->cards()[2]->center(), (ui::Point{300, 249}));
+    run(1);
+    EXPECT_EQ(table->playerAt(1)->cards()[0]->center(), (ui::Point{450, 62}));
+    EXPECT_FALSE(table->hasDealRunning());
+}
+
+TEST_F(BankerTable, ContinueAndALeaveBetweenDealsClearTheCardsALeaveDuringADealKeepsThem) {
+    auto table = baiCao();
+    table->startWithInterval(20, std::nullopt, {4, 8, 12});
+    run(3);
+    table->playerLeaveWithId(40);
+    EXPECT_EQ(cardSprites(*table), 12u);
+    table->stopGame();
+    table->showCardsWithPlayers({{30, {1, 2, 3}}});
+    EXPECT_EQ(table->btnStart->titleForState(ui::ControlState::Normal).value_or(""), text("ZUNO_continuee"));
+    table->clickStartGame();
+    EXPECT_EQ(cardSprites(*table), 0u);
+    EXPECT_EQ(table->btnStart->titleForState(ui::ControlState::Normal).value_or(""), text("ZUNO_start"));
+
+    table->setIsGameEnd(false);
+    table->startWithInterval(20, std::nullopt, {4, 8, 12});
+    run(3);
+    table->stopGame();
+    table->playerLeaveWithId(20);
+    EXPECT_EQ(cardSprites(*table), 0u);
+}
+
+TEST_F(BankerTable, XiZachDrawsAndStands) {
+    auto table = xiZach(20);
+    table->startWithInterval(20, 30, {4, 8});
+    run(2);
+    ServiceRecording service(XiZachService::getInstance());
+    table->doRutBai();
+    EXPECT_TRUE(service.session->sent().empty());
+    table->doDangBai();  // standing is never tested
+    EXPECT_EQ(service.takeOne(), bytesOf(XiZachService::getInstance(), [](auto& s) { s.moveWithRoomId(1, 2, 1); }));
+    table->getRemainTimeWithPlayerId(10, 15);
+    table->doRutBai();
+    EXPECT_EQ(service.takeOne(), bytesOf(XiZachService::getInstance(), [](auto& s) { s.moveWithRoomId(1, 2, 0); }));
+
+    // Drawn cards: five at most, none for a player not seated.
+    for (int8_t card : {20, 21, 22, 23}) table->getCardWithPlayerId(30, card);
+    table->getCardWithPlayerId(99, 24);
+    EXPECT_EQ(table->playerAt(1)->cards().size(), 5u);
+
+    table->stopGame();
+    table->getRemainTimeWithPlayerId(10, 15);  // after the stop: ignored
+    EXPECT_EQ(table->nextPlayer, 10);
+    table->getRemainTimeWithPlayerId(30, 15);
+    EXPECT_EQ(table->nextPlayer, 10);
+}
+
+TEST_F(BankerTable, TheDealerExaminesEachHandOnce) {
+    auto table = xiZach(10);
+    table->startWithInterval(20, 10, {4, 8});
+    run(2);
+    ServiceRecording service(XiZachService::getInstance());
+    auto card = std::static_pointer_cast<BCCardView>(table->playerAt(1)->cards()[0]);
+    card->tap(2, table.get());
+    card->tap(2, table.get());
+    table->btnInfo1->sendActionsForControlEvents(ui::ControlEvent::TouchUpInside);
+    table->clickViewPlayerInfo(table->btnInfo1.get());
+    EXPECT_EQ(service.takeOne(),
+              bytesOf(XiZachService::getInstance(), [](auto& s) { s.xetBaiWithRoomId(1, 2, 30); }));
+    // The info button examines another hand, once too.
+    table->clickViewPlayerInfo(table->btnInfo2.get());
+    table->clickViewPlayerInfo(table->btnInfo2.get());
+    EXPECT_EQ(service.takeOne(),
+              bytesOf(XiZachService::getInstance(), [](auto& s) { s.xetBaiWithRoomId(1, 2, 40); }));
+    // The examined hand shown; the owner's with a card more is his draw.
+    table->moveWithPlayerId(30, {1, 2});
+    EXPECT_EQ(open(*table, 1), (std::vector<bool>{true, true}));
+    table->moveWithPlayerId(10, {4, 8, 9});
+    EXPECT_EQ(table->playerAt(0)->cards().size(), 3u);
+}
+
+TEST_F(BankerTable, ThreeMoneyChangesWithinASecondAndAHalfPlayOneSound) {
+    auto table = xiZach(10);
+    sys::Sound::clearPlayed();
+    const auto coin = Resources::getInstance().com_trung_tien();
+    for (int32_t who : {20, 30, 40}) table->updateMoneyForPlayer(who, 50);
+    auto played = sys::Sound::played();
+    EXPECT_EQ(std::count_if(played.begin(), played.end(), [&](const auto& p) { return p.id == coin; }), 1);
+    EXPECT_EQ(table->playerAt(1)->money(), 1050);
+}
+
+}  // namespace
+}  // namespace zuno::testing
+
+namespace zuno::testing {
+namespace {
+
+TEST_F(BankerTable, GiftsAndFlyTextsNeedSeatedPlayers) {
+    auto table = baiCao();
+    auto before = table->view()->subviews().size();
+    table->onShowGift(1, 99, 30);  // an unseated giver
+    table->onShowGift(1, 30, 99);  // an unseated receiver
+    table->showFlyTextWirhFromId(99, 500);
+    run(1);
+    EXPECT_EQ(table->view()->subviews().size(), before);
+    table->onShowGift(1, 20, 30);
+    EXPECT_EQ(table->view()->subviews().size(), before + 1);
+    EXPECT_EQ(table->playerAt(1)->gifts().size(), 1u);
+}
+
+}  // namespace
+}  // namespace zuno::testing

@@ -1,0 +1,164 @@
+// The Co Tuong table screen on the two-seat machinery: seating, the start, the clock, taps on the
+// board turned for the second mover, and pictures of both movers.
+#include <gtest/gtest.h>
+
+#include "games/cotuong/CoTuongService.h"
+#include "games/cotuong/CoTuongView.h"
+#include "lobby/GlobalService.h"
+#include "shell/Resources.h"
+#include "src/table/TableFixture.h"
+#include "support/SnapshotCompare.h"
+#include "table/GameController.h"
+
+namespace zuno::testing {
+namespace {
+
+class CoTuongViewTest : public TableTest {
+protected:
+    // I am 10, at the first place; "an" (20) sits at the second.
+    std::shared_ptr<CoTuongView> openTable(int32_t owner, bool opponentReady = false) {
+        GameController::showCoTuongScreenWithRoom(1, 2, owner, 100,
+                                                  {me, seatPlayer(20, "an", 5000, opponentReady)});
+        run(1);
+        auto screen = GameController::getCoTuongView();
+        screen->lblName0->setText("me");
+        return screen;
+    }
+    static std::string title(const std::shared_ptr<ui::Button>& b) {
+        return b->titleForState(ui::ControlState::Normal).value_or("");
+    }
+    // The bytes of the one move the board sends for two taps.
+    sys::Data movedBy(CoTuongView& table, ui::Point first, ui::Point second) {
+        ServiceRecording recording(CoTuongService::getInstance());
+        table.board->tapAt(first);
+        table.board->tapAt(second);
+        return recording.takeOne();
+    }
+};
+
+TEST_F(CoTuongViewTest, TheOwnerStartsOnlyWithAReadyOpponentAndEnoughMoney) {
+    auto table = openTable(10);
+    EXPECT_EQ(title(table->btnStart), BoardTableModel::startKind(0, 0).title);
+    {
+        ServiceRecording recording(GlobalService::getInstance());
+        table->clickStartGame();
+        EXPECT_TRUE(recording.takeOne().empty()) << "the opponent is not ready";
+    }
+    table->setReadyWithId(20, true);
+    me->setMoney(50);
+    table->clickStartGame();
+    EXPECT_EQ(UIController::shownDialogMessage(), Resources::getInstance().textForKey("ZUNO_youCantStartLessMoney"));
+    UIController::closeDialog();
+    me->setMoney(1000);
+    ServiceRecording recording(GlobalService::getInstance());
+    table->clickStartGame();
+    EXPECT_FALSE(recording.takeOne().empty());
+    EXPECT_EQ(title(table->btnStart), BoardTableModel::startKind(5, 0).title);
+}
+
+TEST_F(CoTuongViewTest, TheSecondMoverSeesTheBoardTurnedAndSendsTurnedSquares) {
+    auto table = openTable(20, true);
+    table->startWithMoveFirst(20, 30000);
+    EXPECT_TRUE(table->isBottomRed());
+    EXPECT_TRUE(table->board->model().flipped());
+    EXPECT_EQ(title(table->btnStart), "00:29");
+    run(2);
+    EXPECT_EQ(title(table->btnStart), "00:27");
+    table->moveWithWho(20, 164, 100, 10);  // the first mover's cannon, as the server sends it
+    EXPECT_EQ(table->table().turn, 10);
+    run(1);
+    EXPECT_EQ(title(table->btnStart), "00:29") << "a move gives the full interval again";
+
+    const ui::Point rook = Piece::convertPoint(0, 0);
+    const ui::Point ahead = Piece::convertPoint(0, 1);
+    const sys::Data sent = movedBy(*table, {rook.x, rook.y}, {ahead.x, ahead.y});
+    ASSERT_GE(sent.size(), 2u);
+    EXPECT_EQ(sent[sent.size() - 2], 59);
+    EXPECT_EQ(sent.back(), 75);
+}
+
+TEST_F(CoTuongViewTest, TapsBesideTheBoardAreIgnored) {
+    auto table = openTable(10, true);
+    table->startWithMoveFirst(10, 30000);
+    const double y = Piece::convertPoint(0, 0).y;
+    struct Case {
+        const char* name;
+        double x;
+        bool handled;
+    };
+    for (const Case& c : {Case{"20 left of file 0", 20, false}, Case{"306 right of file 8", 306, false},
+                          Case{"21 on file 0", 21, true}}) {
+        table->board->tapAt({c.x, y});
+        EXPECT_EQ(table->board->model().isPieceSelected(), c.handled) << c.name;
+        EXPECT_EQ(table->board->hints().empty(), !c.handled) << c.name;
+    }
+}
+
+TEST_F(CoTuongViewTest, AGameEndsWithItsTextAndContinueClearsTheBoard) {
+    auto table = openTable(20, true);
+    table->setReadyWithId(10, true);
+    table->startWithMoveFirst(10, 30000);
+    table->closeBoardWithInfo("You win");
+    EXPECT_EQ(title(table->btnStart), BoardTableModel::startKind(3, 0).title);
+    EXPECT_FALSE(table->table().me()->isReady());
+    EXPECT_FALSE(table->board->isEmpty()) << "the final position stays";
+    const std::string shown = title(table->btnStart);
+    run(3);
+    EXPECT_EQ(title(table->btnStart), shown) << "the clock has stopped";
+    table->clickStartGame();
+    EXPECT_TRUE(table->board->isEmpty());
+    EXPECT_EQ(title(table->btnStart), BoardTableModel::startKind(1, 0).title);
+}
+
+TEST_F(CoTuongViewTest, ADrawIsOfferedOnMyTurnOnceAndLeavingAsksInAGame) {
+    auto table = openTable(10, true);
+    table->startWithMoveFirst(20, 30000);
+    table->clickDraw();
+    EXPECT_EQ(UIController::shownDialogMessage(), Resources::getInstance().textForKey("ZUNO_not_allow_click_draw"));
+    UIController::closeDialog();
+    table->moveWithWho(20, 164, 100, 10);
+    {
+        ServiceRecording recording(CoTuongService::getInstance());
+        table->clickDraw();
+        EXPECT_FALSE(recording.takeOne().empty());
+        table->clickDraw();
+        EXPECT_TRUE(recording.takeOne().empty()) << "an offer is pending";
+    }
+    EXPECT_EQ(title(table->btnDraw), Resources::getInstance().textForKey("ZUNO_pleaseWait"));
+    table->doLeaveBoard();
+    EXPECT_EQ(UIController::okValue(), UIController::okLeaveBoard);
+    EXPECT_EQ(UIController::shownDialogMessage(), Resources::getInstance().textForKey("ZUNO_doYouWantExit"));
+    UIController::closeDialog();
+}
+
+TEST_F(CoTuongViewTest, SeatTapsOpenThePlayerMenuOrTheInvitation) {
+    auto table = openTable(10, true);
+    table->clickViewPlayer(table->btnSeat2.get());
+    EXPECT_EQ(table->CurrentControlPlayer ? table->CurrentControlPlayer->IDDB() : -1, 20);
+    table->optionView->slideOut();
+    run(1);
+    table->playerLeaveWithId(20);
+    table->CurrentControlPlayer = nullptr;
+    table->clickViewPlayer(table->btnSeat2.get());
+    EXPECT_EQ(table->CurrentControlPlayer, nullptr) << "an empty seat without the invite caption";
+}
+
+TEST_F(CoTuongViewTest, PicturesOfBothMovers) {
+    auto first = openTable(10, true);
+    first->startWithMoveFirst(10, 30000);
+    first->moveWithWho(10, static_cast<uint8_t>(164), 100, 20);
+    first->onChatFromWithId(20, "Chào bạn");
+    run(0.5);
+    EXPECT_TRUE(matchesReference(*first->view(), "cotuong_first_mover"));
+
+    first->closeBoardWithInfo("draw");
+    first->startWithMoveFirst(20, 30000);
+    const ui::Point horse = Piece::convertPoint(1, 0);
+    first->moveWithWho(20, 164, 100, 10);
+    first->board->tapAt({horse.x, horse.y});
+    run(0.5);
+    EXPECT_TRUE(matchesReference(*first->view(), "cotuong_second_mover_hints"));
+}
+
+}  // namespace
+}  // namespace zuno::testing

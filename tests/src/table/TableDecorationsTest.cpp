@@ -1,0 +1,133 @@
+// The shared table decorations on plain views and the virtual clock: bubbles, fly-texts and gifts with
+// a screen's geometry.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "platform/core/RunLoop.h"
+#include "platform/ui/Animation.h"
+#include "platform/ui/ImageView.h"
+#include "platform/ui/Label.h"
+#include "shell/UIController.h"
+#include "table/TableDecorations.h"
+
+using namespace zuno;
+
+namespace {
+
+PlayerPtr player(int32_t id) {
+    auto p = std::make_shared<Player>();
+    p->setIDDB(id);
+    p->setName("p" + std::to_string(id));
+    return p;
+}
+
+// Four seats holding players 10 (me), 20, 30 and 40; anyone else is not seated.
+class Decorations : public ::testing::Test {
+protected:
+    void SetUp() override {
+        UIController::setMyInfo(seated[0]);
+        for (auto& b : bubbles) {
+            b = std::make_shared<ui::ImageView>(ui::Rect(0, 0, 10, 10));
+            b->setHidden(true);
+            root->addSubview(b);
+        }
+    }
+    void TearDown() override {
+        ui::Animator::shared().reset();
+        sys::RunLoop::main().reset();
+    }
+
+    std::unique_ptr<TableDecorations> make(TableDecorationGeometry geometry) {
+        auto d = std::make_unique<TableDecorations>(std::move(geometry));
+        d->attach({[this] { return root; }, [this](int b) { return bubbles[static_cast<size_t>(b)]; },
+                   [this](int32_t id) {
+                       for (int s = 0; s < 4; ++s)
+                           if (seated[static_cast<size_t>(s)]->IDDB() == id) return s;
+                       return -1;
+                   },
+                   [this](int s) { return seated[static_cast<size_t>(s)]; }, nullptr});
+        return d;
+    }
+    static void run(double seconds) { sys::RunLoop::main().runFor(seconds); }
+
+    // The texts and images added to the table (bubbles aside).
+    size_t extras() const { return root->subviews().size() - bubbles.size(); }
+    std::shared_ptr<ui::Label> lastLabel() const {
+        std::shared_ptr<ui::Label> last;
+        for (const auto& v : root->subviews())
+            if (auto l = std::dynamic_pointer_cast<ui::Label>(v)) last = l;
+        return last;
+    }
+
+    std::shared_ptr<ui::View> root = std::make_shared<ui::View>(ui::Rect(0, 0, 480, 320));
+    std::array<std::shared_ptr<ui::ImageView>, 5> bubbles;
+    std::array<PlayerPtr, 4> seated{player(10), player(20), player(30), player(40)};
+};
+
+TEST_F(Decorations, BubbleLinesWaitingAreJoinedAndBadSeatsIgnored) {
+    auto d = make(TableDecorationGeometry::cardTable());
+    d->showChatWithSeat(2, "a");
+    d->showChatWithSeat(2, "b");
+    d->showChatWithSeat(2, "c");
+    d->showChatWithSeat(9, "ignored");
+    d->showChatWithSeat(-1, "ignored");
+    EXPECT_FALSE(bubbles[2]->isHidden());
+    EXPECT_EQ(d->chatPlayers()[2], "b, c");
+    run(3.01);
+    EXPECT_FALSE(bubbles[2]->isHidden());
+    EXPECT_EQ(d->chatPlayers()[2], "");
+    run(3.01);
+    EXPECT_TRUE(bubbles[2]->isHidden());
+
+    // Stopped, nothing is checked again: the screen owns the timers.
+    d->showChatWithSeat(4, "mine");
+    d->showChatWithSeat(4, "later");
+    d->stop();
+    run(10);
+    EXPECT_FALSE(bubbles[4]->isHidden());
+    EXPECT_EQ(d->chatPlayers()[4], "");
+}
+
+// The card table shows an unseated player's fly-text and gift in the middle; a geometry without an
+// unseated point (the Phom tables) shows nothing for them.
+TEST_F(Decorations, UnseatedPlayersShowWhereTheGeometrySays) {
+    auto card = make(TableDecorationGeometry::cardTable());
+    card->showFlyText(77, 25);
+    ASSERT_EQ(extras(), 1u);
+    EXPECT_EQ(lastLabel()->center(), (ui::Point{240, 155}));
+    run(1.1);
+    EXPECT_EQ(extras(), 0u);
+
+    TableDecorationGeometry phom = TableDecorationGeometry::cardTable();
+    phom.unseatedPoint.reset();
+    auto d = make(phom);
+    d->showFlyText(77, 25);
+    d->onShowGift(5, 77, 20);  // unseated giver
+    d->onShowGift(5, 20, 77);  // unseated receiver
+    EXPECT_EQ(extras(), 0u);
+    EXPECT_TRUE(seated[1]->gifts().empty());
+
+    // A loss flies from the seat, a gain to it; the icon flies beside the text.
+    d->showFlyText(20, -300, std::string("moneyicon3.png"));
+    EXPECT_EQ(extras(), 2u);
+    EXPECT_EQ(lastLabel()->presentedCenter(), phom.flyTextPoints[1]);
+    EXPECT_EQ(lastLabel()->center(), phom.tableCentre);
+    run(1.1);
+    EXPECT_EQ(extras(), 0u);
+}
+
+TEST_F(Decorations, AFifthGiftDropsTheOldest) {
+    auto d = make(TableDecorationGeometry::cardTable());
+    for (int i = 0; i < 5; ++i) d->onShowGift(100 + i, i % 2 ? 30 : 40, 20);
+    run(1.1);
+    const auto& gifts = seated[1]->gifts();
+    ASSERT_EQ(gifts.size(), 4u);
+    EXPECT_EQ(gifts.front()->tag(), 30);
+    for (int i = 0; i < 4; ++i) EXPECT_EQ(gifts[static_cast<size_t>(i)]->center(), d->geometry().giftCentre(1, i));
+    d->removeGiftSprites({seated[1]});
+    EXPECT_EQ(extras(), 0u);
+    EXPECT_EQ(gifts.size(), 4u);
+}
+
+}  // namespace

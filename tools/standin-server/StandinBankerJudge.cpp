@@ -1,0 +1,52 @@
+#include "standin-server/StandinBankerJudge.h"
+
+namespace zuno::standin::bankerjudge {
+
+namespace {
+int value(int8_t id) { return id / 4 + 1; }  // 1 ace ... 13 king
+
+int64_t compare(int punter, int banker, int64_t stake) {
+    if (punter == banker) return 0;
+    return punter > banker ? stake : -stake;
+}
+}  // namespace
+
+int baiCaoPoints(const std::vector<int8_t>& cards) {
+    int sum = 0;
+    for (int8_t id : cards)
+        if (id >= 0 && value(id) < 10) sum += value(id);
+    return sum % 10;
+}
+
+int xiZachPoints(const std::vector<int8_t>& cards) {
+    int sum = 0, aces = 0;
+    for (int8_t id : cards) {
+        if (id < 0) continue;
+        const int v = value(id);
+        if (v == 1) ++aces;
+        sum += v >= 10 ? 10 : v;
+    }
+    // One ace counted as 11 where it does not bust the hand.
+    if (aces > 0 && sum + 10 <= 21) sum += 10;
+    return sum;
+}
+
+int64_t baiCaoPayout(const std::vector<int8_t>& punter, const std::vector<int8_t>& banker, int64_t stake) {
+    return compare(baiCaoPoints(punter), baiCaoPoints(banker), stake);
+}
+
+int64_t xiZachPayout(const std::vector<int8_t>& punter, const std::vector<int8_t>& banker, int64_t stake) {
+    const int mine = xiZachPoints(punter), theirs = xiZachPoints(banker);
+    if (bust(mine)) return -stake;
+    if (bust(theirs)) return stake;
+    return compare(mine, theirs, stake);
+}
+
+std::string baiCaoText(const std::vector<int8_t>& cards) { return std::to_string(baiCaoPoints(cards)) + " nut"; }
+
+std::string xiZachText(const std::vector<int8_t>& cards) {
+    const int points = xiZachPoints(cards);
+    return bust(points) ? "Quac (" + std::to_string(points) + ")" : std::to_string(points) + " diem";
+}
+
+}  // namespace zuno::standin::bankerjudge

@@ -1,0 +1,371 @@
+#include "standin-server/StandinPhom.h"
+
+#include <algorithm>
+#include <numeric>
+
+#include "platform/core/Log.h"
+#include "standin-server/StandinPhomJudge.h"
+
+namespace zuno::standin {
+
+namespace {
+constexpr int8_t CS_FIRE = 21;
+constexpr int8_t CS_SKIP = 49;
+constexpr int8_t CS_GET_CARD = 63;
+constexpr int8_t CS_EAT_CARD = 64;
+constexpr int8_t CS_HA_PHOM = 65;
+constexpr int8_t SC_START = 20;
+constexpr int8_t SC_MOVE = 21;
+constexpr int8_t SC_SKIP = 49;
+constexpr int8_t SC_FINISH = 51;
+constexpr int8_t SC_BONUS_MONEY = 52;
+constexpr int8_t SC_GET_CARD = 63;
+constexpr int8_t SC_EAT_CARD = 64;
+constexpr int8_t SC_HA_PHOM = 65;
+constexpr int8_t SC_DEN_BAI = 69;
+constexpr int8_t kSeparator = -1;
+constexpr size_t kLaidBytes = 12;
+constexpr size_t kLeftoverRow = 11;
+constexpr int kEatSlots = 5;
+using J = StandinPhomJudge;
+
+void removeCards(std::vector<int8_t>& from, const std::vector<int8_t>& cards) {
+    for (int8_t id : cards) {
+        auto it = std::find(from.begin(), from.end(), id);
+        if (it != from.end()) from.erase(it);
+    }
+}
+}  // namespace
+
+std::shared_ptr<StandinPhom> StandinPhom::addTo(StandinRobotTables& tables) {
+    std::shared_ptr<StandinPhom> game(new StandinPhom(tables.weak_from_this()));
+    tables.addGame(game);
+    return game;
+}
+
+std::vector<int8_t> StandinPhom::commands() const { return {CS_FIRE, CS_SKIP, CS_GET_CARD, CS_EAT_CARD, CS_HA_PHOM}; }
+
+void StandinPhom::setNextDeal(std::array<std::vector<int8_t>, 3> hands, std::vector<int8_t> stock) {
+    if (auto tables = tables_.lock()) tables->locked([&] { nextDeal_ = std::make_pair(std::move(hands), std::move(stock)); });
+}
+
+std::vector<int8_t> StandinPhom::handOf(int32_t playerId) const {
+    auto tables = tables_.lock();
+    if (!tables) return {};
+    return tables->locked([&] {
+        const int place = tables->placeOf(playerId);
+        return place < 0 ? Cards{} : hands_[static_cast<size_t>(place)].cards;
+    });
+}
+
+int StandinPhom::dealCount() const {
+    auto tables = tables_.lock();
+    return tables ? tables->locked([&] { return deals_; }) : deals_;
+}
+
+void StandinPhom::seatsChanged(StandinRobotTables&, bool newTable) {
+    if (newTable) winner_ = -1;
+}
+
+void StandinPhom::deal(StandinRobotTables& table) {
+    Cards deck(52);
+    std::iota(deck.begin(), deck.end(), int8_t{0});
+    std::shuffle(deck.begin(), deck.end(), table.random());
+    ++deals_;
+    hands_ = {};
+    stock_.clear();
+    lastFirer_ = -1;
+    if (nextDeal_) {
+        for (int i = 0; i < 3; ++i) removeCards(deck, nextDeal_->first[static_cast<size_t>(i)]);
+        removeCards(deck, nextDeal_->second);
+        stock_ = nextDeal_->second;
+    }
+    for (int i = 0; i < kPlaces; ++i) {
+        if (table.place(i).empty()) continue;
+        Cards& cards = hands_[static_cast<size_t>(i)].cards;
+        if (nextDeal_ && i < 3) {
+            cards = nextDeal_->first[static_cast<size_t>(i)];
+        } else {
+            cards.assign(deck.end() - kHandSize, deck.end());
+            deck.resize(deck.size() - kHandSize);
+        }
+        std::sort(cards.begin(), cards.end());
+    }
+    nextDeal_.reset();
+    stock_.insert(stock_.end(), deck.begin(), deck.end());
+
+    int first = winner_;
+    if (first < 0 || table.place(first).empty()) first = table.nextPlace(kPlaces - 1, [](int) { return true; });
+    firstHa_ = first;
+    Message start = table.tableMessage(SC_START);
+    start.writeByte(static_cast<int8_t>(table.options().turnSeconds));
+    for (int8_t id : hands_[static_cast<size_t>(table.playerPlace())].cards) start.writeByte(id);
+    start.writeInt(table.place(first).id);
+    start.writeInt(table.place(firstHa_).id);
+    table.send(start);
+    startTurn(table, first, Phase::Fire);
+}
+
+void StandinPhom::startTurn(StandinRobotTables& table, int place, Phase phase) {
+    phase_ = phase;
+    hands_[static_cast<size_t>(place)].ate = false;
+    table.startTurn(place);
+}
+
+bool StandinPhom::playersTurn(StandinRobotTables& table, Phase phase) const {
+    return table.playing() && table.turn() == table.playerPlace() && phase_ == phase;
+}
+
+// A robot does its whole turn at once: takes a card (unless it opens the deal), lays down on its fourth
+// turn, fires.
+void StandinPhom::robotTurn(StandinRobotTables& table, int place) {
+    Hand& h = hands_[static_cast<size_t>(place)];
+    if (phase_ == Phase::DrawOrEat) {
+        const auto with = lastFirer_ >= 0 && !hands_[static_cast<size_t>(lastFirer_)].fired.empty()
+                              ? J::eatWith(h.cards, hands_[static_cast<size_t>(lastFirer_)].fired.back())
+                              : std::nullopt;
+        if (with) eat(table, place, {with->first, with->second});
+        else draw(table, place);
+        if (!table.playing()) return;  // a U ended the deal
+    }
+    if (phase_ == Phase::LayDown) layDown(table, place, J::melds(h.cards), false);
+    fire(table, place, J::highestFree(h.cards));
+}
+
+void StandinPhom::turnTimeOver(StandinRobotTables& table, int place) { skip(table, place); }
+
+void StandinPhom::draw(StandinRobotTables& table, int place) {
+    if (stock_.empty()) {
+        skip(table, place);
+        return;
+    }
+    const int8_t card = stock_.front();
+    stock_.erase(stock_.begin());
+    hands_[static_cast<size_t>(place)].cards.push_back(card);
+    if (place == table.playerPlace()) {
+        Message m = table.tableMessage(SC_GET_CARD);
+        m.writeByte(card);
+        table.send(m);
+    }
+    afterTaking(table, place);
+}
+
+// The eaten card leaves the firer's row; the first lay-down player's last fired card takes its place,
+// as the client moves it.
+void StandinPhom::eat(StandinRobotTables& table, int place, const Cards& with) {
+    Hand& firer = hands_[static_cast<size_t>(lastFirer_)];
+    const int8_t card = firer.fired.back();
+    firer.fired.pop_back();
+    Hand& first = hands_[static_cast<size_t>(firstHa_)];
+    if (firstHa_ != lastFirer_ && !first.fired.empty()) {
+        firer.fired.push_back(first.fired.back());
+        first.fired.pop_back();
+    }
+    Hand& eater = hands_[static_cast<size_t>(place)];
+    eater.cards.push_back(card);
+    eater.ate = true;
+    Message m = table.tableMessage(SC_EAT_CARD);
+    m.writeInt(table.place(firstHa_).id);
+    m.writeBool(true);
+    m.writeByte(static_cast<int8_t>(with.size()));
+    m.writeByte(static_cast<int8_t>(std::max<int>(0, static_cast<int>(first.fired.size()) - 1)));
+    table.send(m);
+    afterTaking(table, place);
+}
+
+void StandinPhom::refuseEat(StandinRobotTables& table) {
+    const Hand& first = hands_[static_cast<size_t>(firstHa_)];
+    Message m = table.tableMessage(SC_EAT_CARD);
+    m.writeInt(table.place(firstHa_).id);
+    m.writeBool(false);
+    m.writeByte(static_cast<int8_t>(std::max<int>(0, static_cast<int>(first.fired.size()) - 1)));
+    table.send(m);
+}
+
+// A hand that melds whole is a U; on the fourth turn the melds are laid down before the fire.
+void StandinPhom::afterTaking(StandinRobotTables& table, int place) {
+    Hand& h = hands_[static_cast<size_t>(place)];
+    if (J::freeCards(h.cards).empty()) {
+        const bool payAll = h.ate;
+        layDown(table, place, J::melds(h.cards), true);
+        endDeal(table, place, payAll);
+        return;
+    }
+    phase_ = h.turns == kTurns - 1 && !h.laid ? Phase::LayDown : Phase::Fire;
+}
+
+void StandinPhom::layDown(StandinRobotTables& table, int place, const std::vector<Cards>& melds, bool u) {
+    Hand& h = hands_[static_cast<size_t>(place)];
+    Cards laid;
+    for (const Cards& meld : melds) {
+        if (!laid.empty()) laid.push_back(kSeparator);
+        laid.insert(laid.end(), meld.begin(), meld.end());
+        removeCards(h.cards, meld);
+    }
+    if (laid.size() > kLaidBytes) laid.resize(kLaidBytes);
+    h.laid = true;
+    phase_ = Phase::Fire;
+    if (laid.empty()) return;  // nothing to lay down
+    Message m = table.tableMessage(SC_HA_PHOM);
+    m.writeInt(table.place(place).id);
+    m.writeBool(true);
+    m.writeBool(u);
+    for (int i = 0; i < kPlaces; ++i) m.writeInt(0);
+    for (int8_t id : laid) m.writeByte(id);
+    table.send(m);
+}
+
+void StandinPhom::fire(StandinRobotTables& table, int place, int8_t card) {
+    Hand& h = hands_[static_cast<size_t>(place)];
+    removeCards(h.cards, {card});
+    h.fired.push_back(card);
+    ++h.turns;
+    lastFirer_ = place;
+    const int next = table.nextPlace(place, [this](int i) { return hands_[static_cast<size_t>(i)].turns < kTurns; });
+    // Phom's fire event names the next player first, then the firer.
+    Message m = table.tableMessage(SC_MOVE);
+    m.writeInt(next < 0 ? -1 : table.place(next).id);
+    m.writeInt(table.place(place).id);
+    m.writeByte(card);
+    m.writeByte(static_cast<int8_t>(std::min<size_t>(h.fired.size(), kTurns) - 1));
+    table.send(m);
+    if (next < 0) {
+        endDeal(table, -1, false);
+        return;
+    }
+    startTurn(table, next, Phase::DrawOrEat);
+}
+
+void StandinPhom::skip(StandinRobotTables& table, int place) {
+    ++hands_[static_cast<size_t>(place)].turns;
+    const int next = table.nextPlace(place, [this](int i) { return hands_[static_cast<size_t>(i)].turns < kTurns; });
+    if (next < 0) {
+        endDeal(table, -1, false);
+        return;
+    }
+    Message m = table.tableMessage(SC_SKIP);
+    m.writeInt(table.place(next).id);
+    m.writeInt(table.place(firstHa_).id);
+    table.send(m);
+    startTurn(table, next, Phase::DrawOrEat);
+}
+
+// Unmelded points, lowest wins (a U wins outright); the stake moves from every loser to the winner.
+void StandinPhom::endDeal(StandinRobotTables& table, int uPlace, bool payAll) {
+    std::array<int32_t, kPlaces> scores{};
+    int winner = uPlace;
+    int players = 0;
+    for (int i = 0; i < kPlaces; ++i) {
+        if (table.place(i).empty()) {
+            scores[static_cast<size_t>(i)] = -1;
+            continue;
+        }
+        ++players;
+        const Hand& h = hands_[static_cast<size_t>(i)];
+        scores[static_cast<size_t>(i)] = i == uPlace ? 0 : J::points(h.laid ? h.cards : J::freeCards(h.cards));
+        if (uPlace < 0 && (winner < 0 || scores[static_cast<size_t>(i)] < scores[static_cast<size_t>(winner)])) winner = i;
+    }
+    winner_ = winner;
+    std::array<int32_t, kPlaces> money{};
+    for (int i = 0; i < kPlaces; ++i) {
+        if (table.place(i).empty()) continue;
+        money[static_cast<size_t>(i)] = i == winner ? StandinRobotTables::kStake * (players - 1) : -StandinRobotTables::kStake;
+    }
+    if (payAll) {
+        Message denBai = table.tableMessage(SC_DEN_BAI);
+        denBai.writeInt(table.place(winner).id);
+        for (int32_t m : money) denBai.writeInt(m);
+        table.send(denBai);
+    }
+    Message finish = table.tableMessage(SC_FINISH);
+    for (int32_t m : money) finish.writeInt(m);
+    for (int32_t s : scores) finish.writeInt(s);
+    for (int i = 0; i < kPlaces; ++i) {
+        Cards left = hands_[static_cast<size_t>(i)].cards;
+        if (left.size() > kLeftoverRow) left.resize(kLeftoverRow);
+        for (int8_t id : left) finish.writeByte(id);
+        if (i < kPlaces - 1) finish.writeByte(kSeparator);
+    }
+    table.send(finish);
+    for (int i = 0; i < kPlaces; ++i) {
+        auto& p = table.place(i);
+        if (p.empty()) continue;
+        p.money += money[static_cast<size_t>(i)];
+        Message bonus = table.tableMessage(SC_BONUS_MONEY);
+        bonus.writeInt(p.id);
+        bonus.writeInt(money[static_cast<size_t>(i)]);
+        bonus.writeUTF(std::string(i == winner ? "Won the deal" : "Lost the deal"));
+        table.send(bonus);
+    }
+    sys::Log::format("StandinServer: Phom deal %d over", deals_);
+    table.dealOver();
+}
+
+bool StandinPhom::take(StandinRobotTables& table, int8_t commandId, Message& request) {
+    const int me = table.playerPlace();
+    Hand& mine = hands_[static_cast<size_t>(me)];
+    switch (commandId) {
+        case CS_GET_CARD:
+            if (playersTurn(table, Phase::DrawOrEat)) draw(table, me);
+            return true;
+        case CS_EAT_CARD: {
+            Cards with;
+            for (int i = 0; i < kEatSlots && request.available(); ++i) {
+                const int8_t id = request.readByte();
+                if (id != kSeparator) with.push_back(id);
+            }
+            if (!playersTurn(table, Phase::DrawOrEat)) return true;
+            Cards meld = with;
+            if (lastFirer_ >= 0 && !hands_[static_cast<size_t>(lastFirer_)].fired.empty())
+                meld.push_back(hands_[static_cast<size_t>(lastFirer_)].fired.back());
+            if (with.size() >= 2 && meld.size() > with.size() && holdsAll(mine.cards, with) && J::isMeld(meld))
+                eat(table, me, with);
+            else
+                refuseEat(table);
+            return true;
+        }
+        case CS_HA_PHOM: {
+            std::vector<Cards> melds(1);
+            while (request.available()) {
+                const int8_t id = request.readByte();
+                if (id == kSeparator) melds.emplace_back();
+                else melds.back().push_back(id);
+            }
+            std::erase_if(melds, [](const Cards& m) { return m.empty(); });
+            if (!table.playing() || table.turn() != me || phase_ == Phase::DrawOrEat) return true;
+            Cards all;
+            for (const Cards& m : melds) all.insert(all.end(), m.begin(), m.end());
+            const bool valid = std::all_of(melds.begin(), melds.end(), [](const Cards& m) { return J::isMeld(m); }) &&
+                               holdsAll(mine.cards, all);
+            if (!valid) {
+                Message m = table.tableMessage(SC_HA_PHOM);
+                m.writeInt(table.place(me).id);
+                m.writeBool(false);
+                m.writeBool(false);
+                for (int i = 0; i < kPlaces; ++i) m.writeInt(0);
+                table.send(m);
+                return true;
+            }
+            Cards rest = mine.cards;
+            for (int8_t id : all) rest.erase(std::find(rest.begin(), rest.end(), id));
+            const bool u = rest.empty();
+            layDown(table, me, melds, u);
+            if (u) endDeal(table, me, mine.ate);
+            return true;
+        }
+        case CS_FIRE: {
+            const int8_t card = request.readByte();
+            if (table.playing() && table.turn() == me && phase_ != Phase::DrawOrEat && holdsAll(mine.cards, {card}))
+                fire(table, me, card);
+            return true;
+        }
+        case CS_SKIP:
+            // A skip that comes after the turn has moved on is ignored.
+            if (table.playing() && table.turn() == me) skip(table, me);
+            return true;
+        default:
+            return false;
+    }
+}
+
+}  // namespace zuno::standin

@@ -1,0 +1,86 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <memory>
+#include <optional>
+#include <vector>
+
+#include "standin-server/StandinRobotTables.h"
+
+namespace zuno::standin {
+
+// The Phom tables (game type 7) of the stand-in server on the robot-table loop. Nine cards each; the
+// first mover fires, then each player in turn draws, or eats the card just fired when it melds with two
+// of the hand's cards, and fires. On the fourth turn a player lays down its melds before firing; a hand that melds whole after a draw or eat is a U (after an eat, the firer pays
+// for all). After every player's fourth turn the deal ends: unmelded points, lowest wins, the stake
+// moves, and the robots get ready for the next. Robots eat when they can, fire their highest free card
+// and lay down what the judge finds. The player's eat and lay-down are judged by the same rules and
+// answered with the flags of 64 and 65; a turn the player lets run out is skipped (49), and a skip
+// that comes late is ignored.
+class StandinPhom : public StandinRobotGame {
+public:
+    static constexpr int8_t kRoom = 1;
+    static constexpr int8_t kBoard = 5;
+    static constexpr const char* kInvitation = "An invites you to a Phom table.";
+    static constexpr int kHandSize = 9;
+    static constexpr int kTurns = 4;
+
+    static std::shared_ptr<StandinPhom> addTo(StandinRobotTables& tables);
+
+    // Tests: the next deal gives these hands place by place (the rest of the deck follows in order),
+    // and the cards drawn come in this order first.
+    void setNextDeal(std::array<std::vector<int8_t>, 3> hands, std::vector<int8_t> stock);
+    std::vector<int8_t> handOf(int32_t playerId) const;
+    int dealCount() const;
+
+    int8_t gameType() const override { return 7; }
+    int8_t room() const override { return kRoom; }
+    int8_t board() const override { return kBoard; }
+    const char* invitationText() const override { return kInvitation; }
+    std::vector<int8_t> commands() const override;
+    void seatsChanged(StandinRobotTables& table, bool newTable) override;
+    void deal(StandinRobotTables& table) override;
+    void robotTurn(StandinRobotTables& table, int place) override;
+    void turnTimeOver(StandinRobotTables& table, int place) override;
+    bool take(StandinRobotTables& table, int8_t commandId, Message& request) override;
+
+private:
+    using Cards = std::vector<int8_t>;
+    enum class Phase { DrawOrEat, LayDown, Fire };
+    struct Hand {
+        Cards cards;
+        Cards fired;
+        int turns = 0;
+        bool laid = false;
+        bool ate = false;  // this turn's card was eaten
+    };
+    static constexpr int kPlaces = StandinRobotTables::kPlaces;
+
+    explicit StandinPhom(std::weak_ptr<StandinRobotTables> tables) : tables_(std::move(tables)) {}
+
+    // With the loop's lock held.
+    void startTurn(StandinRobotTables& table, int place, Phase phase);
+    void afterTaking(StandinRobotTables& table, int place);
+    void draw(StandinRobotTables& table, int place);
+    void eat(StandinRobotTables& table, int place, const Cards& with);
+    void refuseEat(StandinRobotTables& table);
+    void layDown(StandinRobotTables& table, int place, const std::vector<Cards>& melds, bool u);
+    void fire(StandinRobotTables& table, int place, int8_t card);
+    void skip(StandinRobotTables& table, int place);
+    void nextTurn(StandinRobotTables& table, int after);
+    void endDeal(StandinRobotTables& table, int uPlace, bool payAll);
+    bool playersTurn(StandinRobotTables& table, Phase phase) const;
+
+    std::weak_ptr<StandinRobotTables> tables_;
+    std::array<Hand, kPlaces> hands_;
+    Cards stock_;
+    Phase phase_ = Phase::Fire;
+    int lastFirer_ = -1;
+    int firstHa_ = -1;
+    int winner_ = -1;
+    int deals_ = 0;
+    std::optional<std::pair<std::array<Cards, 3>, Cards>> nextDeal_;
+};
+
+}  // namespace zuno::standin

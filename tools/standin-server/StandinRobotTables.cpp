@@ -1,0 +1,431 @@
+#include "standin-server/StandinRobotTables.h"
+
+#include <algorithm>
+
+namespace zuno::standin {
+
+namespace {
+constexpr int8_t CS_LOGIN = 1;
+constexpr int8_t CS_CLIENT_INFORMATION_V2 = -35;
+constexpr int8_t CS_JOIN_BOARD = 8;
+constexpr int8_t CS_CHAT_BOARD = 9;
+constexpr int8_t CS_KICK = 11;
+constexpr int8_t CS_LEAVE_BOARD = 15;
+constexpr int8_t CS_READY = 16;
+constexpr int8_t CS_START_GAME = 20;
+constexpr int8_t CS_INVITE = 74;
+constexpr int8_t SC_JOINBOARD_SUCCESS = 8;
+constexpr int8_t SC_CHAT_FROM_BOARD = 9;
+constexpr int8_t SC_KICK = 11;
+constexpr int8_t SC_SOMEONE_JOINBOARD = 12;
+constexpr int8_t SC_SOMEONE_READY = 16;
+constexpr int8_t SC_INVITED_JOIN_BOARD = 74;
+constexpr int kRobotPlace = 2;
+
+StandinRobotTables::Place seat(int32_t id, std::string name, int64_t money, int16_t avatar, int32_t exp, bool robot) {
+    StandinRobotTables::Place p;
+    p.id = id;
+    p.name = std::move(name);
+    p.money = money;
+    p.avatar = avatar;
+    p.exp = exp;
+    p.robot = robot;
+    return p;
+}
+}  // namespace
+
+bool holdsAll(const std::vector<int8_t>& hand, const std::vector<int8_t>& cards) {
+    std::vector<int8_t> rest = hand;
+    for (int8_t id : cards) {
+        auto it = std::find(rest.begin(), rest.end(), id);
+        if (it == rest.end()) return false;
+        rest.erase(it);
+    }
+    return true;
+}
+
+StandinRobotTables::StandinRobotTables(std::shared_ptr<StandinSignIn> signIn, std::shared_ptr<StandinLobbyLists> lists,
+                                       Options options)
+    : signIn_(std::move(signIn)),
+      lists_(std::move(lists)),
+      options_(options),
+      random_(options.seed.value_or(std::random_device()())) {}
+
+StandinRobotTables::~StandinRobotTables() = default;
+
+std::shared_ptr<StandinRobotTables> StandinRobotTables::installOn(StandinServer& server,
+                                                                  std::shared_ptr<StandinSignIn> signIn,
+                                                                  std::shared_ptr<StandinLobbyLists> lists,
+                                                                  Options options) {
+    std::shared_ptr<StandinRobotTables> tables(new StandinRobotTables(std::move(signIn), std::move(lists), options));
+    tables->install(server);
+    return tables;
+}
+
+// Takes what `take` accepts (with the lock held) and hands everything else to the handler installed before.
+// The server's handlers keep the loop (and its worker) alive as long as they are installed.
+void StandinRobotTables::chain(int8_t commandId, std::function<bool(StandinSession&, Message&)> take) {
+    chained_.insert(commandId);
+    StandinServer::Handler before = server_->handlerFor(commandId);
+    server_->on(commandId, [this, self = shared_from_this(), before, take = std::move(take)](StandinSession& session,
+                                                                                              Message& message) {
+        const int32_t start = message._idx();
+        {
+            std::lock_guard<std::mutex> lock(mutex_);
+            if (take(session, message)) return;
+        }
+        message.set_idx(start);
+        if (before) before(session, message);
+    });
+}
+
+void StandinRobotTables::install(StandinServer& server) {
+    server_ = &server;
+    chain(CS_LOGIN, [this](StandinSession& session, Message& message) {
+        // Who signs in; the sign-in road answers.
+        account_ = signIn_->account(message.readUTF().value_or(std::string()));
+        auto latest = server_->latestClient();
+        if (latest.get() == &session && session_ != latest) {
+            session_ = latest;
+            invited_.reset();
+            game_.reset();
+            playing_ = false;
+        }
+        return false;
+    });
+    // The second client information follows a successful login: the player is in the lobby.
+    chain(CS_CLIENT_INFORMATION_V2, [this](StandinSession& session, Message&) {
+        if (session_.get() == &session && account_) inviteLater();
+        return false;
+    });
+    chain(CS_JOIN_BOARD, [this](StandinSession& session, Message& m) { return join(session, m); });
+    chain(CS_LEAVE_BOARD, [this](StandinSession& session, Message& m) {
+        if (!atTable(session, m)) return false;
+        leaveTable();
+        return true;
+    });
+    chain(CS_READY, [this](StandinSession& session, Message& m) {
+        if (!atTable(session, m)) return false;
+        setReady(playerPlace_, m.readBool());
+        return true;
+    });
+    chain(CS_START_GAME, [this](StandinSession& session, Message& m) {
+        if (!atTable(session, m)) return false;
+        // Only the owner starts, and only when everyone is ready.
+        if (ownerPlace_ == playerPlace_ && !playing_ && everyoneReady()) startDeal();
+        return true;
+    });
+    chain(CS_KICK, [this](StandinSession& session, Message& m) {
+        if (!atTable(session, m)) return false;
+        kick(m.readInt());
+        return true;
+    });
+    chain(CS_CHAT_BOARD, [this](StandinSession& session, Message& m) {
+        if (!atTable(session, m)) return false;
+        answerChat();
+        return true;
+    });
+    // The invitation names only whom: it is to the table the player sits at.
+    chain(CS_INVITE, [this](StandinSession& session, Message& m) {
+        if (!game_ || session_.get() != &session) return false;
+        invite(m.readInt());
+        return true;
+    });
+}
+
+void StandinRobotTables::addGame(std::shared_ptr<StandinRobotGame> game) {
+    std::lock_guard<std::mutex> lock(mutex_);
+    for (int8_t command : game->commands()) {
+        if (chained_.count(command)) continue;
+        chain(command, [this, command](StandinSession& session, Message& m) {
+            return game_ && atTable(session, m) && game_->take(*this, command, m);
+        });
+    }
+    games_[game->gameType()] = std::move(game);
+}
+
+void StandinRobotTables::setNextInvitation(int8_t gameType, StandinTableKind kind) {
+    std::lock_guard<std::mutex> lock(mutex_);
+    invitation_.setNext(gameType, kind);
+}
+
+void StandinRobotTables::setInvitationRotation(std::vector<int8_t> gameTypes) {
+    std::lock_guard<std::mutex> lock(mutex_);
+    invitation_.setRotation(std::move(gameTypes));
+}
+
+void StandinRobotTables::schedule(double delay, Task task) {
+    tasks_.after(delay, [this, task = std::move(task)] {
+        std::lock_guard<std::mutex> lock(mutex_);
+        task();
+    });
+}
+
+void StandinRobotTables::send(const Message& message) {
+    if (session_) session_->send(message);
+}
+
+Message StandinRobotTables::tableMessage(int8_t commandId) const {
+    Message m(commandId);
+    m.writeByte(room_);
+    m.writeByte(board_);
+    return m;
+}
+
+std::shared_ptr<StandinRobotGame> StandinRobotTables::gameOf(int8_t gameType) const {
+    auto it = games_.find(gameType);
+    return it == games_.end() ? nullptr : it->second;
+}
+
+void StandinRobotTables::inviteLater() {
+    if (invited_ || game_) return;
+    auto choice = invitation_.current();
+    auto game = choice ? gameOf(choice->gameType) : nullptr;
+    if (!game) return;
+    invited_ = choice;
+    schedule(options_.invitationDelay, [this, game] {
+        if (!game_ && session_ && invited_) sendInvitation(*game);
+    });
+}
+
+void StandinRobotTables::inviteNow() {
+    std::lock_guard<std::mutex> lock(mutex_);
+    if (game_ || !session_) return;
+    auto choice = invitation_.current();
+    auto game = choice ? gameOf(choice->gameType) : nullptr;
+    if (!game) return;
+    invited_ = choice;
+    sendInvitation(*game);
+}
+
+void StandinRobotTables::sendInvitation(const StandinRobotGame& game) {
+    Message invitation(SC_INVITED_JOIN_BOARD);
+    invitation.writeByte(game.gameType());
+    invitation.writeByte(game.room());
+    invitation.writeByte(game.board());
+    invitation.writeUTF(std::string());
+    invitation.writeUTF(std::string(game.invitationText()));
+    send(invitation);
+}
+
+// The player at the table invites someone: an online robot sits down after the robot pause and gets
+// ready; an account with a connection is invited to this table. Anyone else is not answered.
+void StandinRobotTables::invite(int32_t userId) {
+    std::optional<StandinAccount> guest = signIn_->accountWithId(userId);
+    if (!guest || !signIn_->isOnline(userId)) return;
+    if (!guest->robot) {
+        Message invitation(SC_INVITED_JOIN_BOARD);
+        invitation.writeByte(game_->gameType());
+        invitation.writeByte(room_);
+        invitation.writeByte(board_);
+        invitation.writeUTF(std::string());
+        invitation.writeUTF(places_[playerPlace_].name + " invites you to a table.");
+        signIn_->sendTo(userId, invitation);
+        return;
+    }
+    schedule(options_.robotDelay, [this, guest = *guest, serial = tableSerial_] {
+        if (game_ && serial == tableSerial_ && !playing_ && placeOf(guest.id) < 0) seatGuest(guest);
+    });
+}
+
+// In the first free place other than Binh's, so that Binh still comes back after a kick.
+void StandinRobotTables::seatGuest(const StandinAccount& guest) {
+    int free = 0;
+    while (free < kPlaces && (free == kRobotPlace || !places_[free].empty())) ++free;
+    if (free == kPlaces) return;
+    places_[free] = seat(guest.id, guest.name, guest.money, guest.avatar, guest.exp, true);
+    robotSitsDown(free);
+}
+
+// A robot just seated in `place` is announced and gets ready.
+void StandinRobotTables::robotSitsDown(int place) {
+    game_->seatsChanged(*this, false);
+    const Place& p = places_[place];
+    Message sits(SC_SOMEONE_JOINBOARD);
+    sits.writeByte(static_cast<int8_t>(place));
+    sits.writeInt(p.id);
+    sits.writeUTF(p.name);
+    sits.writeLong(p.money);
+    sits.writeShort(p.avatar);
+    sits.writeInt(p.exp);
+    send(sits);
+    setReady(place, true);
+}
+
+bool StandinRobotTables::join(StandinSession& session, Message& request) {
+    const int8_t room = request.readByte();
+    const int8_t board = request.readByte();
+    if (session_.get() != &session || game_ || !account_) return false;
+    if (invited_) {
+        auto game = gameOf(invited_->gameType);
+        if (game && room == game->room() && board == game->board()) {
+            seatPlayer(game, room, board, invited_->kind);
+            return true;
+        }
+    }
+    auto listed = lists_ ? gameOf(lists_->chosenGame(session)) : nullptr;
+    if (!listed || !listed->listed()) return false;
+    seatPlayer(listed, room, board, StandinTableKind::Robots);
+    return true;
+}
+
+void StandinRobotTables::seatPlayer(const std::shared_ptr<StandinRobotGame>& game, int8_t room, int8_t board,
+                                    StandinTableKind kind) {
+    game_ = game;
+    room_ = room;
+    board_ = board;
+    playing_ = false;
+    turn_ = -1;
+    ++tableSerial_;
+    places_ = {};
+    const bool robots = kind == StandinTableKind::Robots;
+    ownerPlace_ = 0;
+    playerPlace_ = robots ? 1 : 0;
+    if (robots) {
+        places_[0] = seat(kOwnerId, "An", 8000000, 3, 900, true);
+        places_[0].ready = true;
+    }
+    places_[playerPlace_] = seat(account_->id, account_->name, account_->money, account_->avatar, account_->exp, false);
+    game_->seatsChanged(*this, true);
+
+    Message reply(SC_JOINBOARD_SUCCESS);
+    reply.writeByte(room_);
+    reply.writeByte(board_);
+    reply.writeInt(places_[ownerPlace_].id);
+    reply.writeInt(kStake);
+    for (const Place& p : places_) {
+        reply.writeInt(p.id);
+        if (p.empty()) continue;
+        reply.writeUTF(p.name);
+        reply.writeLong(p.money);
+        reply.writeShort(p.avatar);
+        reply.writeInt(p.exp);
+        reply.writeBool(p.ready);
+    }
+    send(reply);
+    seatRobotLater();
+}
+
+// Binh comes a moment later and gets ready.
+void StandinRobotTables::seatRobotLater() {
+    schedule(options_.robotDelay, [this, serial = tableSerial_] {
+        if (!game_ || serial != tableSerial_ || !places_[kRobotPlace].empty() || playing_) return;
+        places_[kRobotPlace] = seat(kRobotId, "Binh", 3000000, 5, 420, true);
+        robotSitsDown(kRobotPlace);
+    });
+}
+
+bool StandinRobotTables::atTable(StandinSession& session, Message& request) {
+    return game_ && session_.get() == &session && request.readByte() == room_ && request.readByte() == board_;
+}
+
+void StandinRobotTables::leaveTable() {
+    game_.reset();
+    playing_ = false;
+    places_ = {};
+    turn_ = -1;
+    ++turnSerial_;
+    ++tableSerial_;
+    invited_.reset();
+    invitation_.advance();
+    inviteLater();
+}
+
+void StandinRobotTables::setReady(int place, bool ready) {
+    if (playing_ || places_[place].empty()) return;
+    places_[place].ready = ready;
+    Message m(SC_SOMEONE_READY);
+    m.writeInt(places_[place].id);
+    m.writeBool(ready);
+    send(m);
+    startWhenReady();
+}
+
+bool StandinRobotTables::everyoneReady() const {
+    int seated = 0;
+    for (int i = 0; i < kPlaces; ++i) {
+        if (places_[i].empty()) continue;
+        ++seated;
+        if (i != ownerPlace_ && !places_[i].ready) return false;
+    }
+    return seated >= 2;
+}
+
+// A robot owner starts once everyone is ready; the player as owner starts with the start request.
+void StandinRobotTables::startWhenReady() {
+    if (ownerPlace_ == playerPlace_ || !everyoneReady()) return;
+    schedule(options_.robotDelay, [this, serial = tableSerial_] {
+        if (game_ && serial == tableSerial_ && !playing_ && everyoneReady()) startDeal();
+    });
+}
+
+void StandinRobotTables::startDeal() {
+    playing_ = true;
+    for (int i = 0; i < kPlaces; ++i) places_[i].ready = i == ownerPlace_;
+    game_->deal(*this);
+}
+
+void StandinRobotTables::startTurn(int place) {
+    turn_ = place;
+    const uint64_t serial = ++turnSerial_;
+    if (places_[place].robot) {
+        schedule(options_.robotDelay, [this, place, serial] {
+            if (game_ && playing_ && turn_ == place && turnSerial_ == serial) game_->robotTurn(*this, place);
+        });
+    } else {
+        schedule(options_.turnSeconds + 1.0, [this, place, serial] {
+            if (game_ && playing_ && turn_ == place && turnSerial_ == serial) game_->turnTimeOver(*this, place);
+        });
+    }
+}
+
+void StandinRobotTables::dealOver() {
+    playing_ = false;
+    turn_ = -1;
+    ++turnSerial_;
+    schedule(options_.robotDelay, [this, serial = tableSerial_] {
+        if (!game_ || serial != tableSerial_) return;
+        for (int i = 0; i < kPlaces; ++i)
+            if (places_[i].robot && i != ownerPlace_) setReady(i, true);
+    });
+}
+
+int StandinRobotTables::placeOf(int32_t playerId) const {
+    for (int i = 0; i < kPlaces; ++i)
+        if (!places_[static_cast<size_t>(i)].empty() && places_[static_cast<size_t>(i)].id == playerId) return i;
+    return -1;
+}
+
+int StandinRobotTables::nextPlace(int after, const std::function<bool(int)>& takes) const {
+    for (int k = 1; k <= kPlaces; ++k) {
+        const int i = (after + k) % kPlaces;
+        if (i != after && !places_[i].empty() && takes(i)) return i;
+    }
+    return -1;
+}
+
+// The owner may kick a robot between deals; Binh sits down again a moment later.
+void StandinRobotTables::kick(int32_t id) {
+    if (playing_ || ownerPlace_ != playerPlace_) return;
+    for (int i = 0; i < kPlaces; ++i) {
+        if (i == playerPlace_ || places_[i].id != id) continue;
+        Message kicked = tableMessage(SC_KICK);
+        kicked.writeInt(id);
+        send(kicked);
+        places_[i] = {};
+        game_->seatsChanged(*this, false);
+        seatRobotLater();
+        return;
+    }
+}
+
+void StandinRobotTables::answerChat() {
+    const int robot = nextPlace(playerPlace_, [this](int i) { return places_[i].robot; });
+    if (robot < 0) return;
+    Message m = tableMessage(SC_CHAT_FROM_BOARD);
+    m.writeInt(places_[robot].id);
+    m.writeUTF(std::string(kChatAnswer));
+    send(m);
+}
+
+}  // namespace zuno::standin

@@ -1,0 +1,193 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <functional>
+#include <map>
+#include <memory>
+#include <mutex>
+#include <optional>
+#include <random>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "standin-server/StandinInvitation.h"
+#include "standin-server/StandinLobbyLists.h"
+#include "standin-server/StandinServer.h"
+#include "standin-server/StandinSignIn.h"
+#include "standin-server/StandinTasks.h"
+
+namespace zuno::standin {
+
+class StandinRobotTables;
+
+// Every card of `cards` is in `hand`, each used once.
+bool holdsAll(const std::vector<int8_t>& hand, const std::vector<int8_t>& cards);
+
+// One game's rules at a robot table of the stand-in: what the loop asks of the game. Every operation
+// runs on the loop's worker or a session thread with the loop's lock held, so a game keeps its state
+// unguarded and talks to the player through the loop.
+class StandinRobotGame {
+public:
+    virtual ~StandinRobotGame() = default;
+
+    virtual int8_t gameType() const = 0;
+    // Where the table a robot invites to stands.
+    virtual int8_t room() const = 0;
+    virtual int8_t board() const = 0;
+    virtual const char* invitationText() const = 0;
+    // Reached from the game list (any table of the room list seats the player with the robots),
+    // not only by invitation.
+    virtual bool listed() const { return false; }
+    // The game's own requests, which the loop hands to take() while the player sits at its table.
+    virtual std::vector<int8_t> commands() const = 0;
+
+    // Someone sat down or was kicked; newTable when it is the player at a new table (the last table's
+    // deals are forgotten).
+    virtual void seatsChanged(StandinRobotTables&, bool newTable) {}
+    // A deal starts: the loop has marked it running; the game deals and starts the first turn.
+    virtual void deal(StandinRobotTables& table) = 0;
+    virtual void robotTurn(StandinRobotTables& table, int place) = 0;
+    // The player let the turn time run out.
+    virtual void turnTimeOver(StandinRobotTables& table, int place) = 0;
+    // One of commands(), read past room and table; false passes it on to the handler installed before.
+    virtual bool take(StandinRobotTables& table, int8_t commandId, Message& request) = 0;
+};
+
+// The robot tables of the stand-in server: the signed-in player sits with robots at one table at a time,
+// of whichever game was added. Once the player is in the lobby, a robot invites the player (see
+// StandinInvitation); the join that the accepted invitation sends, or a join through the room list of a
+// listed game, seats the player. The loop keeps the seats (the player, the robot An, and Binh, who sits
+// down a moment later), the ready flags, the owner and the start of each deal (An starts when everyone
+// is ready; at an empty table the player owns it and starts), the turn order's clock (a robot plays
+// after a pause, the player's turn time runs out a second after the turn seconds), leaving, kicking a
+// robot (Binh comes back later), a robot's answer to table chat and the player's invitations (74): an
+// online robot sits down in a free place after the robot pause and gets ready, an account with a
+// connection is invited to the table. The game does the rest.
+//
+// It serves one player at a time (the latest to sign in). Messages it does not take go on to the
+// handler installed before it.
+class StandinRobotTables : public std::enable_shared_from_this<StandinRobotTables> {
+public:
+    static constexpr int32_t kStake = 1000;
+    static constexpr int32_t kOwnerId = 9001;  // An
+    static constexpr int32_t kRobotId = 9002;  // Binh
+    static constexpr const char* kChatAnswer = "Good luck!";
+    static constexpr int kPlaces = 4;
+
+    struct Options {
+        double invitationDelay = 2;
+        double robotDelay = 1;
+        uint8_t turnSeconds = 20;
+        std::optional<uint32_t> seed;  // a fixed deck order for tests
+    };
+
+    struct Place {
+        int32_t id = -1;
+        std::string name;
+        int64_t money = 0;
+        int16_t avatar = 0;
+        int32_t exp = 0;
+        bool robot = false;
+        bool ready = false;
+        bool empty() const { return id == -1; }
+    };
+    using Task = std::function<void()>;
+
+    // `lists` tells which game the player chose (for listed games); it may be null.
+    static std::shared_ptr<StandinRobotTables> installOn(StandinServer& server, std::shared_ptr<StandinSignIn> signIn,
+                                                         std::shared_ptr<StandinLobbyLists> lists, Options options);
+    ~StandinRobotTables();
+    StandinRobotTables(const StandinRobotTables&) = delete;
+    StandinRobotTables& operator=(const StandinRobotTables&) = delete;
+
+    // Before the player arrives.
+    void addGame(std::shared_ptr<StandinRobotGame> game);
+    void setNextInvitation(int8_t gameType, StandinTableKind kind = StandinTableKind::Robots);
+    void setInvitationRotation(std::vector<int8_t> gameTypes);
+    // A robot invites the signed-in player in the lobby now, whatever the invitation delay.
+    void inviteNow();
+    // Runs the work with the loop's lock held (tests reading a game's state).
+    template <class Work>
+    auto locked(Work work) const {
+        std::lock_guard<std::mutex> lock(mutex_);
+        return work();
+    }
+
+    // For the games, with the lock held.
+    const Options& options() const { return options_; }
+    int8_t room() const { return room_; }
+    int8_t board() const { return board_; }
+    Place& place(int i) { return places_[static_cast<size_t>(i)]; }
+    // The place of a player id; -1 when nobody there has it.
+    int placeOf(int32_t playerId) const;
+    int playerPlace() const { return playerPlace_; }
+    int ownerPlace() const { return ownerPlace_; }
+    bool playing() const { return playing_; }
+    int turn() const { return turn_; }
+    std::mt19937& random() { return random_; }
+    void send(const Message& message);
+    void schedule(double delay, Task task);
+    // The place's turn: a robot plays after the robot pause, the player's time runs out after the turn
+    // seconds and one more.
+    void startTurn(int place);
+    // The deal ends: nobody's turn, and the robots other than the owner get ready again.
+    void dealOver();
+    // The next place after `after` for which `takes` holds; -1 if none.
+    int nextPlace(int after, const std::function<bool(int)>& takes) const;
+    // Table-message header (room, table) for the game's messages.
+    Message tableMessage(int8_t commandId) const;
+
+private:
+    StandinRobotTables(std::shared_ptr<StandinSignIn> signIn, std::shared_ptr<StandinLobbyLists> lists,
+                       Options options);
+    void install(StandinServer& server);
+    void chain(int8_t commandId, std::function<bool(StandinSession&, Message&)> take);
+
+    // Every private operation below runs with mutex_ held.
+    std::shared_ptr<StandinRobotGame> gameOf(int8_t gameType) const;
+    void inviteLater();
+    void sendInvitation(const StandinRobotGame& game);
+    void invite(int32_t userId);
+    void seatGuest(const StandinAccount& guest);
+    void robotSitsDown(int place);
+    bool join(StandinSession& session, Message& request);
+    void seatPlayer(const std::shared_ptr<StandinRobotGame>& game, int8_t room, int8_t board, StandinTableKind kind);
+    void seatRobotLater();
+    bool atTable(StandinSession& session, Message& request);
+    void leaveTable();
+    void setReady(int place, bool ready);
+    bool everyoneReady() const;
+    void startWhenReady();
+    void startDeal();
+    void kick(int32_t id);
+    void answerChat();
+
+    std::shared_ptr<StandinSignIn> signIn_;
+    std::shared_ptr<StandinLobbyLists> lists_;
+    const Options options_;
+    StandinServer* server_ = nullptr;
+
+    mutable std::mutex mutex_;
+
+    std::map<int8_t, std::shared_ptr<StandinRobotGame>> games_;
+    std::set<int8_t> chained_;
+    StandinInvitation invitation_;
+    std::shared_ptr<StandinSession> session_;
+    std::optional<StandinAccount> account_;
+    std::optional<StandinInvitation::Choice> invited_;
+    std::shared_ptr<StandinRobotGame> game_;  // the table's game while the player sits
+    int8_t room_ = 0, board_ = 0;
+    std::array<Place, kPlaces> places_;
+    int playerPlace_ = 1, ownerPlace_ = 0;
+    bool playing_ = false;
+    int turn_ = -1;
+    uint64_t turnSerial_ = 0;
+    uint64_t tableSerial_ = 0;
+    std::mt19937 random_;
+    // Last, so that its thread ends before anything its tasks touch goes.
+    StandinTasks tasks_;
+};
+
+}  // namespace zuno::standin
