@@ -26,6 +26,7 @@
 #include "shell/Resources.h"
 #include "shell/UIController.h"
 #include "standin-server/StandinMoney.h"
+#include "standin-server/StandinRobotTables.h"
 #include "standin-server/StandinTienLen.h"
 #include "support/ProgramRoadTest.h"
 #include "table/PlayerMenuSheets.h"
@@ -54,10 +55,12 @@ protected:
         ASSERT_NO_FATAL_FAILURE(startStandin());
         signIn->addAccount({"lan", "hoa sen", kMe, kStart, 12, 250});
         signIn->addAccount({"hoa", "sen", 4712, 1000, 3, 10});
-        StandinTienLen::Options options;
+        StandinRobotTables::Options options;
         options.invitationDelay = invitationDelay();
         options.robotDelay = 0;
-        tienLen = StandinTienLen::installOn(server, signIn, options);
+        robots = StandinRobotTables::installOn(server, signIn, nullptr, options);
+        tienLen = StandinTienLen::addTo(*robots, 3);
+        robots->setInvitationRotation({3});
         money = StandinMoney::installOn(server, signIn, ZUNO_STANDIN_PICTURES);
         programOptions.provider = 121;
         programOptions.sandboxStore = true;
@@ -118,6 +121,7 @@ protected:
         return tab;
     }
 
+    std::shared_ptr<StandinRobotTables> robots;
     std::shared_ptr<StandinTienLen> tienLen;
     std::shared_ptr<StandinMoney> money;
 };

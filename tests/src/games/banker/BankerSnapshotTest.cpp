@@ -27,7 +27,6 @@ protected:
         else view = GameController::getXiZachView();
         view->setIsGameEnd(true);
         view->resetSeat();
-        view->lblPhong->setText("Phòng 1 - Bàn 2");
         for (int32_t who : {10, 30, 40, 20}) view->setMoneyOnBoardWithWho(2000, who);
         return view;
     }
