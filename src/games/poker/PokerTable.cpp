@@ -98,12 +98,12 @@ void PokerTable::showAvailableSeats() {
     for (const auto& p : playingPlayers) {
         const int seat = p->playerNewSeat();
         if (p->playerId() == kNobody && seat >= 0 && seat < kSeats)
-            seatTitles[seat] = isWatching ? "ZUNO_sitdown" : "ZUNO_invite";
+            seatOffers[seat] = isWatching ? SeatOffer::Sit : SeatOffer::Invite;
     }
 }
 
 void PokerTable::resetSeatPoker() {
-    seatTitles.fill("");
+    seatOffers.fill(SeatOffer::None);
     isWatching = false;
     if (seatOf(myId_)) showAvailableSeats();
     if (findRecord(allPlayers, myId_, kSeats)) {
@@ -212,7 +212,7 @@ PokerTable::StartMarks PokerTable::start(const std::vector<int8_t>& myCards, int
     nowPlaying = firstUserID;
     buttons.clear();
     pots.fill(std::nullopt);
-    seatTitles.fill("");
+    seatOffers.fill(SeatOffer::None);
     isWatching = false;
     actionList = {PokerAction::FOLD, PokerAction::CALL, PokerAction::RAISE, PokerAction::ALL_IN};
     for (const auto& record : playingPlayers) {

@@ -22,6 +22,10 @@ public:
     static constexpr int kSeats = 9;
     static constexpr int kPots = 8;
 
+    // What a seat button offers: nothing on a taken seat, a free seat to sit on (to a watcher) or to
+    // invite someone to (to a seated player).
+    enum class SeatOffer : uint8_t { None, Sit, Invite };
+
     // What an amount from the slider or the stake sheet sends.
     enum class Send : uint8_t { Nothing, Bet, Raise, AllIn };
 
@@ -55,7 +59,7 @@ public:
     bool isWatching = false;
     bool isGameEnd = true, isPlaying = false;
     int32_t ownerID = -1;
-    std::array<std::string, kSeats> seatTitles;  // by display seat: "", "ZUNO_sitdown" or "ZUNO_invite"
+    std::array<SeatOffer, kSeats> seatOffers{};  // by display seat
     std::vector<int8_t> showCards;               // the community cards
     std::array<std::optional<int32_t>, kPots> pots;  // the pot labels shown
     std::vector<Winner> winners;

@@ -13,6 +13,7 @@ namespace {
 
 constexpr int32_t kMe = 10;
 using Ints = PokerTable::Ints;
+using Offer = PokerTable::SeatOffer;
 
 std::shared_ptr<TienLenPlayer> player(int32_t id) {
     auto p = std::make_shared<TienLenPlayer>();
@@ -67,17 +68,17 @@ TEST(PokerTableTest, WatcherSeesServerOrderAndSitsDown) {
     t.onJoinBoard({20, 22}, {1000, 2000});
     EXPECT_TRUE(t.isWatching);
     EXPECT_EQ(displayIds(t), (Ints{20, -1, 22, -1, -1, -1, -1, -1, -1}));
-    EXPECT_EQ(t.seatTitles[0], "");
-    EXPECT_EQ(t.seatTitles[1], "ZUNO_sitdown");
+    EXPECT_EQ(t.seatOffers[0], Offer::None);
+    EXPECT_EQ(t.seatOffers[1], Offer::Sit);
     EXPECT_EQ(t.seatOf(22)->playerStack(), 2000);
 
     t.onSit(kMe, 3);
     EXPECT_FALSE(t.isWatching);
     EXPECT_EQ(serverIds(t), (Ints{20, -1, 22, kMe, -1, -1, -1, -1, -1, -1}));
     EXPECT_EQ(displayIds(t), (Ints{kMe, -1, -1, -1, -1, -1, 20, -1, 22}));
-    EXPECT_EQ(t.seatTitles[0], "");
-    EXPECT_EQ(t.seatTitles[1], "ZUNO_invite");
-    EXPECT_EQ(t.seatTitles[6], "");
+    EXPECT_EQ(t.seatOffers[0], Offer::None);
+    EXPECT_EQ(t.seatOffers[1], Offer::Invite);
+    EXPECT_EQ(t.seatOffers[6], Offer::None);
 }
 
 TEST(PokerTableTest, MovingOffASeatReusesOrAppendsAWatcherEntry) {
@@ -91,12 +92,12 @@ TEST(PokerTableTest, MovingOffASeatReusesOrAppendsAWatcherEntry) {
     EXPECT_EQ(serverIds(t), (Ints{kMe, -1, -1, -1, -1, -1, -1, -1, -1, 30, 21, 22}));
     t.resetLocalSeat();
     t.resetSeatPoker();
-    EXPECT_EQ(t.seatTitles[2], "ZUNO_invite");
+    EXPECT_EQ(t.seatOffers[2], Offer::Invite);
 
     t.onStandUp(kMe, -1, {});
     EXPECT_TRUE(t.isWatching);
     EXPECT_EQ(t.allPlayers[0]->playerId(), -1);
-    EXPECT_EQ(t.seatTitles[0], "ZUNO_sitdown");
+    EXPECT_EQ(t.seatOffers[0], Offer::Sit);
 }
 
 TEST(PokerTableTest, AnothersLeaveFreesTheSeatAndShrinksTheWatchers) {
@@ -114,7 +115,7 @@ TEST(PokerTableTest, FullTableOfferMakesMeAWatcher) {
     t.setupPlayers(players({20, 21, 22, 23, 24, 25, 26, 27, -1}), 20);
     t.onFullBoard();
     EXPECT_TRUE(t.isWatching);
-    EXPECT_EQ(t.seatTitles[8], "ZUNO_sitdown");
+    EXPECT_EQ(t.seatOffers[8], Offer::Sit);
 }
 
 namespace {
