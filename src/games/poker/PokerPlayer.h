@@ -23,6 +23,9 @@ public:
     PokerPlayer(std::shared_ptr<TienLenPlayer> player, int32_t stack, int32_t seat)
         : player_(std::move(player)), playerStack_(stack), playerSeat_(seat) {}
 
+    // The seated player's id; -1 for an empty seat or watcher entry.
+    int32_t playerId() const { return player_ ? player_->IDDB() : -1; }
+
     // Replaces the hole cards with entries 0 and 1 of the list.
     void setCard(const HoleCards& cards) { playerCards_ = cards; }
     // Back to two face-down cards.
