@@ -30,7 +30,7 @@ using zuno::testing::SignedInClientTest;
 namespace {
 
 constexpr int32_t kMe = 4711;
-constexpr int32_t kAn = StandinRobotTables::kOwnerId, kBinh = StandinRobotTables::kRobotId;
+constexpr int32_t kBinh = StandinRobotTables::kRobotId;
 using Cards = std::vector<int8_t>;
 
 int8_t card(const char* name) { return zuno::testing::aceLowCard(name); }
