@@ -12,8 +12,10 @@
 #include "platform/core/RunLoop.h"
 #include "platform/ui/NavigationController.h"
 #include "shell/UIController.h"
+#include "support/RecordingCardTableScreen.h"
 
 using namespace zuno;
+using zuno::testing::numberList;
 
 namespace {
 
@@ -27,49 +29,27 @@ TienLenPlayerPtr player(int32_t id, std::string name = "p") {
     return p;
 }
 
-std::string list(const std::vector<int8_t>& values) {
-    std::string out;
-    for (auto v : values) out += (out.empty() ? "" : " ") + std::to_string(v);
-    return "[" + out + "]";
-}
-
 // The table screen as the handlers see it: each operation, in order, as one line.
-class RecordingScreen : public ui::ViewController, public BankerTableScreen {
+class RecordingScreen : public zuno::testing::RecordingCardTableScreen<BankerTableScreen> {
 public:
-    RecordingScreen(int8_t room, int8_t board) : room_(room), board_(board) {}
-    Lines calls;
-    Players seated{player(kMe, "me"), player(7, "an"), player(-1), player(9, "binh")};
+    RecordingScreen(int8_t room, int8_t board)
+        : RecordingCardTableScreen(room, board, {player(kMe, "me"), player(7, "an"), player(-1), player(9, "binh")}) {}
 
-    int8_t roomId() const override { return room_; }
-    int8_t boardId() const override { return board_; }
-    Players players() const override { return seated; }
     void setIsFirstMatch(bool) override {}
-    void setDisableReady(bool on) override { add("disableReady", on); }
-    void setModeWithHas(bool on) override { add("mode", on); }
-    void resetSeat() override { calls.push_back("resetSeat"); }
-    void resetReady() override { calls.push_back("resetReady"); }
-    void setAtSeat(int8_t seat, PlayerPtr p) override {
-        calls.push_back("atSeat " + std::to_string(seat) + " " + std::to_string(p->IDDB()) + (p->isReady() ? " ready" : ""));
-    }
-    void playerLeaveWithId(int32_t id) override { calls.push_back("leave " + std::to_string(id)); }
-    void setOwnerWithNewOwner(int32_t id) override { calls.push_back("owner " + std::to_string(id)); }
-    void setReadyWithPlayerId(int32_t id, bool on) override { add("ready " + std::to_string(id), on); }
     void setMoneyOnBoardWithWho(int32_t money, int32_t who) override {
         calls.push_back("stake " + std::to_string(money) + " of " + std::to_string(who));
     }
     void startWithInterval(int8_t interval, std::optional<int32_t> whoMove, const CardIds& cards) override {
-        std::string ready;
-        for (const auto& p : seated) ready += p->isReady() ? "r" : "-";
         calls.push_back("start " + std::to_string(interval) + " " + (whoMove ? std::to_string(*whoMove) : "-") + " " +
-                        list(cards) + " " + ready);
+                        numberList(cards) + " " + readyMarks());
     }
     void moveWithPlayerId(int32_t id, const CardIds& cards) override {
-        calls.push_back("show " + std::to_string(id) + " " + list(cards));
+        calls.push_back("show " + std::to_string(id) + " " + numberList(cards));
     }
     void stopGame() override { calls.push_back("stop"); }
     void showCardsWithPlayers(const std::vector<BankerHand>& hands) override {
         std::string line = "hands";
-        for (const auto& h : hands) line += " " + std::to_string(h.playerId) + list(h.cards);
+        for (const auto& h : hands) line += " " + std::to_string(h.playerId) + numberList(h.cards);
         calls.push_back(line);
     }
     void playingWithInterval(int8_t interval, const std::vector<BankerHand>& hands) override {
@@ -81,20 +61,6 @@ public:
     void getCardWithPlayerId(int32_t id, int8_t card) override {
         calls.push_back("drawn " + std::to_string(id) + " " + std::to_string(card));
     }
-    void onChatFromWithId(int32_t id, const std::optional<std::string>&, const std::string& text) override {
-        calls.push_back("chat " + std::to_string(id) + ": " + text);
-    }
-    void showFlyTextWirhFromId(int32_t id, int32_t money) override {
-        calls.push_back("fly " + std::to_string(id) + " " + std::to_string(money));
-    }
-    void updateMoneyForPlayer(int32_t id, int32_t money) override {
-        calls.push_back("money " + std::to_string(id) + " " + std::to_string(money));
-    }
-    void onBuzzWithContent(const std::string& text) override { calls.push_back("buzz " + text); }
-
-private:
-    void add(const std::string& what, bool on) { calls.push_back(what + (on ? " yes" : " no")); }
-    int8_t room_, board_;
 };
 
 class BankerLogicHandlerTest : public ::testing::Test {

@@ -11,8 +11,10 @@
 #include "platform/core/RunLoop.h"
 #include "platform/ui/NavigationController.h"
 #include "shell/UIController.h"
+#include "support/RecordingCardTableScreen.h"
 
 using namespace zuno;
+using zuno::testing::numberList;
 
 namespace {
 
@@ -26,40 +28,17 @@ PlayerPtr player(int32_t id, std::string name = "p") {
     return p;
 }
 
-template <class List>
-std::string list(const List& values) {
-    std::string out;
-    for (auto v : values) out += (out.empty() ? "" : " ") + std::to_string(v);
-    return "[" + out + "]";
-}
-
 // The table screen as the handlers see it: each operation, in order, as one line.
-class RecordingScreen : public ui::ViewController, public PhomTableScreen {
+class RecordingScreen : public zuno::testing::RecordingCardTableScreen<PhomTableScreen> {
 public:
-    explicit RecordingScreen(int8_t room, int8_t board) : room_(room), board_(board) {}
-    Lines calls;
-    Players seated{player(kMe, "me"), player(7, "an"), player(-1), player(9, "binh")};
+    RecordingScreen(int8_t room, int8_t board)
+        : RecordingCardTableScreen(room, board, {player(kMe, "me"), player(7, "an"), player(-1), player(9, "binh")}) {}
 
-    int8_t roomId() const override { return room_; }
-    int8_t boardId() const override { return board_; }
-    Players players() const override { return seated; }
     void setIsFirstMatch(bool on) override { add("firstMatch", on); }
-    void setDisableReady(bool on) override { add("disableReady", on); }
-    void setModeWithHas(bool on) override { add("mode", on); }
-    void resetSeat() override { calls.push_back("resetSeat"); }
-    void resetReady() override { calls.push_back("resetReady"); }
-    void setAtSeat(int8_t seat, PlayerPtr p) override {
-        calls.push_back("atSeat " + std::to_string(seat) + " " + std::to_string(p->IDDB()) + (p->isReady() ? " ready" : ""));
-    }
-    void playerLeaveWithId(int32_t id) override { calls.push_back("leave " + std::to_string(id)); }
-    void setOwnerWithNewOwner(int32_t id) override { calls.push_back("owner " + std::to_string(id)); }
-    void setReadyWithPlayerId(int32_t id, bool on) override { add("ready " + std::to_string(id), on); }
     void setMoneyOnBoard(int32_t money) override { calls.push_back("stake " + std::to_string(money)); }
     void start(int8_t interval, const CardIds& cards, int32_t first, int32_t firstHa) override {
-        std::string ready;
-        for (const auto& p : seated) ready += p->isReady() ? "r" : "-";
-        calls.push_back("start " + std::to_string(interval) + " " + list(cards) + " " + std::to_string(first) + " " +
-                        std::to_string(firstHa) + " " + ready);
+        calls.push_back("start " + std::to_string(interval) + " " + numberList(cards) + " " + std::to_string(first) + " " +
+                        std::to_string(firstHa) + " " + readyMarks());
     }
     void onGetCard(uint8_t card) override { calls.push_back("draw " + std::to_string(card)); }
     void onFire(int32_t next, int32_t firer, int8_t card, int8_t numC) override {
@@ -74,13 +53,13 @@ public:
                         std::to_string(firHa) + " " + std::to_string(nCard));
     }
     void onHaPhom(bool isHa, const PhomLaidCards& cards, bool isU, const PhomSeatInts&, int32_t id) override {
-        calls.push_back(std::string("haPhom ") + (isHa ? "yes " : "no ") + list(cards) + (isU ? " U " : " ") +
+        calls.push_back(std::string("haPhom ") + (isHa ? "yes " : "no ") + numberList(cards) + (isU ? " U " : " ") +
                         std::to_string(id));
     }
     void onOnceWin(int32_t money) override { calls.push_back("onceWin " + std::to_string(money)); }
-    void setScore(const PhomSeatInts& score) override { calls.push_back("score " + list(score)); }
+    void setScore(const PhomSeatInts& score) override { calls.push_back("score " + numberList(score)); }
     void onFinish(const PhomSeatInts&, const PhomLeftoverCards& cardR, const PhomSeatInts&) override {
-        calls.push_back("finish " + list(cardR[0]));
+        calls.push_back("finish " + numberList(cardR[0]));
     }
     void onDenBai(int32_t win, const PhomSeatInts&) override { calls.push_back("denBai " + std::to_string(win)); }
     void onResetPhomEat(bool reset) override { add("resetMelds", reset); }
@@ -90,7 +69,7 @@ public:
                         " " + std::to_string(firHa));
     }
     void onFinishNew(int32_t score, const std::vector<int32_t>& cards, int32_t user, int32_t numRac) override {
-        calls.push_back("finishNew " + std::to_string(score) + " " + list(cards) + " " + std::to_string(user) + " " +
+        calls.push_back("finishNew " + std::to_string(score) + " " + numberList(cards) + " " + std::to_string(user) + " " +
                         std::to_string(numRac));
     }
     void onDenBaiNew(int32_t win, int32_t money) override {
@@ -98,31 +77,17 @@ public:
     }
     void onPlayingNew(int32_t, int32_t cur, int32_t, const PhomFiredCards&, const PhomEatenCards&,
                       const PhomSeatInts& users) override {
-        calls.push_back("playingNew " + std::to_string(cur) + " " + list(users));
+        calls.push_back("playingNew " + std::to_string(cur) + " " + numberList(users));
     }
     void onUWithUserID(int32_t user, int8_t kind, const CardIds& cards, int32_t len) override {
-        calls.push_back("U " + std::to_string(user) + " " + std::to_string(kind) + " " + list(cards) + " " +
+        calls.push_back("U " + std::to_string(user) + " " + std::to_string(kind) + " " + numberList(cards) + " " +
                         std::to_string(len));
     }
     void onAddCard(int32_t user, int8_t card, const std::vector<int32_t>& cards, int32_t len) override {
-        calls.push_back("add " + std::to_string(user) + " " + std::to_string(card) + " " + list(cards) + " " +
+        calls.push_back("add " + std::to_string(user) + " " + std::to_string(card) + " " + numberList(cards) + " " +
                         std::to_string(len));
     }
     void moveErrorWithInfo(const std::string& info) override { calls.push_back("error " + info); }
-    void onChatFromWithId(int32_t id, const std::optional<std::string>&, const std::string& text) override {
-        calls.push_back("chat " + std::to_string(id) + ": " + text);
-    }
-    void showFlyTextWirhFromId(int32_t id, int32_t money) override {
-        calls.push_back("fly " + std::to_string(id) + " " + std::to_string(money));
-    }
-    void updateMoneyForPlayer(int32_t id, int32_t money) override {
-        calls.push_back("money " + std::to_string(id) + " " + std::to_string(money));
-    }
-    void onBuzzWithContent(const std::string& text) override { calls.push_back("buzz " + text); }
-
-private:
-    void add(const std::string& what, bool on) { calls.push_back(what + (on ? " yes" : " no")); }
-    int8_t room_, board_;
 };
 
 class PhomLogicHandlerTest : public ::testing::Test {
