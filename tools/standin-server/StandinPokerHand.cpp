@@ -68,7 +68,7 @@ void StandinPokerHand::post(int place, int32_t amount) {
 }
 
 std::vector<int32_t> StandinPokerHand::allowed(int place) const {
-    if (place != toAct_) return {};
+    if (place < 0 || place != toAct_) return {};
     const int32_t call = toCall(place);
     if (call == 0) return highest_ == 0 ? std::vector<int32_t>{BET, FOLD, CHECK, ALL_IN}
                                         : std::vector<int32_t>{FOLD, CHECK, RAISE, ALL_IN};
@@ -104,8 +104,15 @@ StandinPokerHand::Done StandinPokerHand::act(int place, int8_t action, int32_t a
         for (Player& other : players_) other.acted = false;
     }
     p.acted = true;
+    const Done done{action, std::nullopt, p.bet, p.stack};
     passTurn(place);
-    return {action, std::nullopt};
+    return done;
+}
+
+void StandinPokerHand::foldOut(int place) {
+    if (place < 0 || !player(place).inHand()) return;
+    at(place).folded = true;
+    if (place == toAct_ || inHandCount() < 2) passTurn(place);
 }
 
 StandinPokerHand::Done StandinPokerHand::robotAct(int place) {
@@ -138,6 +145,7 @@ void StandinPokerHand::passTurn(int actor) {
 
 // What nobody matched goes back to its owner; the bets are swept.
 void StandinPokerHand::closeRound() {
+    refunded_ = -1;
     int top = -1;
     int32_t second = 0;
     for (int i = 0; i < kPlaces; ++i) {
@@ -153,6 +161,7 @@ void StandinPokerHand::closeRound() {
         const int32_t back = player(top).bet - second;
         at(top).stack += back;
         at(top).total -= back;
+        refunded_ = top;
     }
     for (Player& p : players_) {
         p.bet = 0;

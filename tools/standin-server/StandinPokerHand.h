@@ -38,9 +38,11 @@ public:
     };
 
     // What an accepted action was: a call or raise that took the whole stack is ALL IN.
+    // The actor's round bet and stack right after it, before the round is swept.
     struct Done {
         int8_t action = 0;
         std::optional<std::string> refusal;
+        int32_t bet = 0, stack = 0;
     };
 
     struct Win {
@@ -74,6 +76,11 @@ public:
     Done act(int place, int8_t action, int32_t amount = 0);
     // What a robot does: check, else call, all in when the call reaches the stack.
     Done robotAct(int place);
+    // The place leaves the hand, in turn or not (standing up): folded, and the turn passes on if it
+    // was his.
+    void foldOut(int place);
+    // The place the last closed round gave chips back to (a bet nobody matched); -1 when none.
+    int refunded() const { return refunded_; }
     // After the round closed: the next street's cards, the first to act on it (-1 when nobody can bet
     // any more and the board runs out). Nothing when the hand is over.
     std::optional<Cards> nextStreet();
@@ -109,6 +116,7 @@ private:
     int32_t highest_ = 0;
     int32_t lastRaise_;
     int toAct_ = -1;
+    int refunded_ = -1;
     Street street_ = Street::PreFlop;
     Cards deck_, board_;
     bool settled_ = false;

@@ -294,6 +294,7 @@ void StandinRobotTables::seatPlayer(const std::shared_ptr<StandinRobotGame>& gam
     turn_ = -1;
     ++tableSerial_;
     places_ = {};
+    watchers_.clear();
     const bool robots = kind == StandinTableKind::Robots;
     ownerPlace_ = 0;
     playerPlace_ = robots ? 1 : 0;
@@ -361,6 +362,7 @@ void StandinRobotTables::leaveTable() {
     game_.reset();
     playing_ = false;
     places_ = {};
+    watchers_.clear();
     turn_ = -1;
     ++turnSerial_;
     ++tableSerial_;
@@ -391,7 +393,7 @@ bool StandinRobotTables::everyoneReady() const {
 
 // A robot owner starts once everyone is ready; the player as owner starts with the start request.
 void StandinRobotTables::startWhenReady() {
-    if (ownerPlace_ == playerPlace_ || !everyoneReady()) return;
+    if (ownerPlace_ == playerPlace_ || !game_->dealsWhenReady() || !everyoneReady()) return;
     schedule(options_.robotDelay, [this, serial = tableSerial_] {
         if (game_ && serial == tableSerial_ && !playing_ && everyoneReady()) startDeal();
     });

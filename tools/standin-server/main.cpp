@@ -16,6 +16,7 @@
 #include "standin-server/StandinLobbyLists.h"
 #include "standin-server/StandinMoney.h"
 #include "standin-server/StandinPhom.h"
+#include "standin-server/StandinPoker.h"
 #include "standin-server/StandinProfileShop.h"
 #include "standin-server/StandinRobotTables.h"
 #include "standin-server/StandinRobots.h"
@@ -78,6 +79,8 @@ int main(int argc, char** argv) {
     zuno::standin::StandinPhom::addTo(*robots);
     zuno::standin::StandinBanker::addTo(*robots, zuno::standin::StandinBanker::kBaiCao);
     zuno::standin::StandinBanker::addTo(*robots, zuno::standin::StandinBanker::kXiZach);
+    // Poker from the game list: tables with free seats and a full one.
+    zuno::standin::StandinPoker::addTo(*robots, lists, {});
     robots->setInvitationRotation({3, 12, zuno::standin::StandinBanker::kBaiCao, zuno::standin::StandinBanker::kXiZach});
     // Friends, chat, details and rankings; a robot friend greets the player a moment after signing in.
     zuno::standin::StandinSocial::Options social;
