@@ -169,3 +169,34 @@ TEST(StandinPokerHand, ATieSplitsThePotTheOddChipAfterTheButton) {
     EXPECT_EQ(wins[0].amount, 100);
     EXPECT_EQ(wins[1].amount, 100);
 }
+
+// Standing up folds the player: out of turn he is skipped, in turn the turn passes; the last one in
+// the hand takes it, and a bet nobody matched comes back to its owner.
+TEST(StandinPokerHand, StandingUpFoldsInOrOutOfTurn) {
+    auto h = hand({1000, 1000, 1000, 1000}, 0);
+    ASSERT_EQ(h.toAct(), 3);
+    h.foldOut(1);  // the small blind, out of turn
+    EXPECT_EQ(h.toAct(), 3);
+    accept(h, 3, H::RAISE, 500);
+    EXPECT_EQ(h.toAct(), 0);
+    h.foldOut(0);  // in turn: the big blind is next
+    EXPECT_EQ(h.toAct(), 2);
+    EXPECT_EQ(h.refunded(), -1);
+    h.foldOut(2);
+    EXPECT_TRUE(h.over());
+    EXPECT_EQ(h.toAct(), -1);
+    auto wins = h.settle();
+    ASSERT_EQ(wins.size(), 1u);
+    EXPECT_EQ(wins[0].id, 103);
+    EXPECT_EQ(wins[0].amount, 650);  // his 500, both blinds
+
+    // Heads-up, the big blind all in for more than the button holds: the rest goes back at once.
+    auto deep = hand({300, 2000}, 0, "AS KS AC KC 2D 7H 9C 4S 8D");
+    accept(deep, 0, H::CALL);
+    accept(deep, 1, H::ALL_IN);
+    accept(deep, 0, H::ALL_IN);
+    EXPECT_EQ(deep.refunded(), 1);
+    EXPECT_EQ(deep.player(1).stack, 1700);
+    EXPECT_EQ(deep.pots(), Ints{600});
+    EXPECT_TRUE(deep.runsOut());
+}
