@@ -11,7 +11,6 @@
 #include "screens/MainView.h"
 #include "screens/ServerView.h"
 #include "shell/Resources.h"
-#include "standin-server/StandinLobbyLists.h"
 #include "support/PlatformReset.h"
 
 namespace zuno::testing {
@@ -19,7 +18,7 @@ namespace zuno::testing {
 void ProgramRoadTest::startStandin() {
     ASSERT_TRUE(server.start());
     signIn = standin::StandinSignIn::installOn(server);
-    standin::StandinLobbyLists::installOn(server);
+    lists = standin::StandinLobbyLists::installOn(server);
 }
 
 void ProgramRoadTest::launchProgram(const std::string& folderName) {
