@@ -8,7 +8,6 @@ namespace zuno::standin {
 namespace {
 constexpr int8_t CS_MOVE = 21;
 constexpr int8_t CS_POKER_COMMAND = 82;
-constexpr int8_t SC_JOINBOARD_SUCCESS = 8;
 constexpr int8_t SC_START = 20;
 constexpr int8_t SC_MOVE = 21;
 constexpr int8_t SC_STOP_GAME = 50;
@@ -28,16 +27,6 @@ constexpr double kWinnerStep = 2;  // the table shows one winner every two secon
 constexpr std::array<int32_t, StandinPoker::kPlaces> kRobotStacks = {20000, 10000, 8000, 6000, 12000,
                                                                      5000,  9000,  7000, 15000};
 using Hand = StandinPokerHand;
-
-void writePlace(Message& m, const StandinRobotTables::Place& p) {
-    m.writeInt(p.id);
-    if (p.empty()) return;
-    m.writeUTF(p.name);
-    m.writeLong(p.money);
-    m.writeShort(p.avatar);
-    m.writeInt(p.exp);
-    m.writeBool(p.ready);
-}
 
 void writeInts(Message& m, const std::vector<int32_t>& values) {
     for (int32_t v : values) m.writeInt(v);
@@ -78,28 +67,12 @@ int32_t StandinPoker::stackOf(int32_t playerId) const {
 
 std::vector<int8_t> StandinPoker::commands() const { return {CS_MOVE, CS_POKER_COMMAND}; }
 
-// The nine places, then the watchers; the table's stake is the small blind.
-Message StandinPoker::joinReply(const StandinRobotTables& table) const {
-    Message reply(SC_JOINBOARD_SUCCESS);
-    reply.writeByte(table.room());
-    reply.writeByte(table.board());
-    reply.writeInt(table.place(table.ownerPlace()).id);
-    reply.writeInt(kSmallBlind);
-    for (int i = 0; i < kPlaces; ++i) writePlace(reply, table.place(i));
-    for (const auto& watcher : table.watchers()) writePlace(reply, watcher);
-    return reply;
-}
+// The table's stake is the small blind.
+Message StandinPoker::joinReply(const StandinRobotTables& table) const { return table.joinReply(kSmallBlind); }
 
-Message StandinPoker::move(const StandinRobotTables& table, int8_t sub) const {
-    Message m(SC_MOVE);
-    m.writeByte(sub);
-    m.writeByte(table.room());
-    m.writeByte(table.board());
-    return m;
-}
-
-Message StandinPoker::command(const StandinRobotTables& table, int8_t sub) const {
-    Message m(SC_POKER_COMMAND);
+// Messages 21 and 82 put their sub-command before room and table.
+Message StandinPoker::subMessage(const StandinRobotTables& table, int8_t commandId, int8_t sub) const {
+    Message m(commandId);
     m.writeByte(sub);
     m.writeByte(table.room());
     m.writeByte(table.board());
@@ -129,7 +102,7 @@ void StandinPoker::seatsChanged(StandinRobotTables& table, bool newTable) {
     // After the join reply: the stacks, and at the full table the offer to watch.
     table.schedule(0, [this, &table, serial = table_, full] {
         if (!atThisTable(table, serial)) return;
-        Message stacks = move(table, SC_SUB_POKER_JOIN_BOARD);
+        Message stacks = subMessage(table, SC_MOVE, SC_SUB_POKER_JOIN_BOARD);
         for (int i = 0; i < kPlaces; ++i) {
             const auto& p = table.place(i);
             if (p.empty()) continue;
@@ -137,7 +110,7 @@ void StandinPoker::seatsChanged(StandinRobotTables& table, bool newTable) {
             stacks.writeInt(stacks_[p.id]);
         }
         table.send(stacks);
-        if (full) table.send(command(table, SC_SUB_POKER_FULLBOARD));
+        if (full) table.send(subMessage(table, SC_POKER_COMMAND, SC_SUB_POKER_FULLBOARD));
     });
     startLater(table, pauses_.start);
 }
@@ -170,7 +143,7 @@ void StandinPoker::giveStacks(StandinRobotTables& table, bool announce) {
     table.schedule(0, [this, &table, serial = table_, fresh] {
         if (!atThisTable(table, serial)) return;
         for (int32_t id : fresh) {
-            Message stack = move(table, SC_SUB_POKER_STACK);
+            Message stack = subMessage(table, SC_MOVE, SC_SUB_POKER_STACK);
             stack.writeInt(id);
             stack.writeInt(stacks_[id]);
             table.send(stack);
@@ -287,7 +260,7 @@ bool StandinPoker::take(StandinRobotTables& table, int8_t commandId, Message& re
 
 // The action, the next to act and what he may do (nobody, and nothing, when the round closed).
 void StandinPoker::echo(StandinRobotTables& table, int place, const StandinPokerHand::Done& done) {
-    Message m = move(table, done.action);
+    Message m = subMessage(table, SC_MOVE, done.action);
     m.writeInt(hand_->player(place).id);
     if (done.action == Hand::FOLD) m.writeInt(done.stack);
     if (done.action != Hand::FOLD && done.action != Hand::CHECK) {
@@ -305,7 +278,7 @@ void StandinPoker::afterAction(StandinRobotTables& table) {
         return;
     }
     if (const int back = hand_->refunded(); back >= 0) {
-        Message stack = move(table, SC_SUB_POKER_STACK);
+        Message stack = subMessage(table, SC_MOVE, SC_SUB_POKER_STACK);
         stack.writeInt(hand_->player(back).id);
         stack.writeInt(hand_->player(back).stack);
         table.send(stack);
@@ -326,7 +299,7 @@ void StandinPoker::street(StandinRobotTables& table) {
     const int8_t sub = hand_->street() == Hand::Street::Flop   ? SC_SUB_POKER_FLOP
                        : hand_->street() == Hand::Street::Turn ? SC_SUB_POKER_TURN
                                                                : SC_SUB_POKER_RIVER;
-    Message m = move(table, sub);
+    Message m = subMessage(table, SC_MOVE, sub);
     m.writeInt(nextId());
     for (int8_t id : *cards) m.writeByte(id);
     const auto pots = hand_->pots();
@@ -349,7 +322,7 @@ void StandinPoker::selfResult(StandinRobotTables& table) {
     const int mine = hand_->placeOf(playerId_);
     if (mine < 0 || !hand_->player(mine).inHand()) return;
     const auto best = hand_->handOf(mine);
-    Message m = move(table, SC_SUB_POKER_SELF_RESULT);
+    Message m = subMessage(table, SC_MOVE, SC_SUB_POKER_SELF_RESULT);
     m.writeUTF(pokerjudge::name(best.category));
     for (int8_t id : best.best) m.writeByte(id);
     table.send(m);
@@ -357,7 +330,7 @@ void StandinPoker::selfResult(StandinRobotTables& table) {
 
 // The last pots at once; a moment later each winner and the stacks; the stop after the winners.
 void StandinPoker::finish(StandinRobotTables& table) {
-    Message last = move(table, SC_SUB_POKER_LASTPOT);
+    Message last = subMessage(table, SC_MOVE, SC_SUB_POKER_LASTPOT);
     writeInts(last, hand_->pots());
     table.send(last);
     const auto wins = hand_->settle();
@@ -368,7 +341,7 @@ void StandinPoker::finish(StandinRobotTables& table) {
         for (const auto& win : wins) {
             const int place = hand_->placeOf(win.id);
             const auto best = hand_->handOf(place);
-            Message m = move(table, SC_SUB_POKER_SHOWDOWN);
+            Message m = subMessage(table, SC_MOVE, SC_SUB_POKER_SHOWDOWN);
             m.writeInt(kShowdownExp);
             m.writeUTF(pokerjudge::name(best.category));
             m.writeInt(win.id);
@@ -378,7 +351,7 @@ void StandinPoker::finish(StandinRobotTables& table) {
             for (int8_t id : hand_->player(place).cards) m.writeByte(id);
             table.send(m);
         }
-        Message result = command(table, SC_SUB_POKER_RESULT);
+        Message result = subMessage(table, SC_POKER_COMMAND, SC_SUB_POKER_RESULT);
         for (int i = 0; i < kPlaces; ++i) {
             const auto& p = table.place(i);
             if (p.empty()) continue;
@@ -401,7 +374,7 @@ void StandinPoker::stop(StandinRobotTables& table) {
     for (int i = 0; i < kPlaces; ++i) {
         auto& p = table.place(i);
         if (p.empty() || stacks_[p.id] > 0) continue;
-        Message over = command(table, SC_SUB_POKER_OVERMONEY);
+        Message over = subMessage(table, SC_POKER_COMMAND, SC_SUB_POKER_OVERMONEY);
         over.writeInt(p.id);
         table.send(over);
         table.watchers().push_back(p);
@@ -417,7 +390,7 @@ void StandinPoker::robotStandsUp(StandinRobotTables& table) {
     for (int i = kPlaces - 1; i >= 0; --i) {
         auto& p = table.place(i);
         if (p.empty() || !p.robot || i == table.ownerPlace()) continue;
-        Message up = command(table, POKER_STANDUP);
+        Message up = subMessage(table, SC_POKER_COMMAND, POKER_STANDUP);
         up.writeInt(p.id);
         up.writeInt(-1);
         up.writeByte(static_cast<int8_t>(i));
@@ -430,7 +403,7 @@ void StandinPoker::robotStandsUp(StandinRobotTables& table) {
 
 void StandinPoker::observe(StandinRobotTables& table, int8_t choice) {
     if (choice != 1) return;
-    Message seen = command(table, POKER_OBSERVER);
+    Message seen = subMessage(table, SC_POKER_COMMAND, POKER_OBSERVER);
     seen.writeInt(playerId_);
     table.send(seen);
     if (hand_ && table.playing()) sendPlaying(table);
@@ -448,7 +421,7 @@ void StandinPoker::observe(StandinRobotTables& table, int8_t choice) {
 
 // A watcher arriving in the middle of a hand: who acts, the board, and each player's stack and bet.
 void StandinPoker::sendPlaying(StandinRobotTables& table) {
-    Message m = move(table, SC_SUB_POKER_PLAYING);
+    Message m = subMessage(table, SC_MOVE, SC_SUB_POKER_PLAYING);
     m.writeInt(nextId());
     m.writeByte(static_cast<int8_t>(hand_->board().size()));
     for (int8_t id : hand_->board()) m.writeByte(id);
@@ -477,11 +450,11 @@ void StandinPoker::sit(StandinRobotTables& table, int8_t seat) {
     table.setPlayerPlace(seat);
     auto& stack = stacks_[playerId_];
     if (stack <= 0) stack = static_cast<int32_t>(std::min<int64_t>(kBuyIn, table.place(seat).money));
-    Message sits = command(table, POKER_SIT);
+    Message sits = subMessage(table, SC_POKER_COMMAND, POKER_SIT);
     sits.writeInt(playerId_);
     sits.writeByte(seat);
     table.send(sits);
-    Message chips = move(table, SC_SUB_POKER_STACK);
+    Message chips = subMessage(table, SC_MOVE, SC_SUB_POKER_STACK);
     chips.writeInt(playerId_);
     chips.writeInt(stack);
     table.send(chips);
@@ -496,7 +469,7 @@ void StandinPoker::standUp(StandinRobotTables& table) {
     const bool inHand = hand_ && table.playing() && !hand_->over() && hand_->player(seat).inHand();
     const bool hadTurn = inHand && hand_->toAct() == seat;
     if (inHand) hand_->foldOut(seat);
-    Message up = command(table, POKER_STANDUP);
+    Message up = subMessage(table, SC_POKER_COMMAND, POKER_STANDUP);
     up.writeInt(playerId_);
     up.writeInt(hadTurn ? nextId() : -1);
     up.writeByte(static_cast<int8_t>(seat));

@@ -79,8 +79,7 @@ private:
 
     // Every operation below runs with the loop's lock held.
     bool atThisTable(const StandinRobotTables& table, uint64_t serial) const;
-    Message move(const StandinRobotTables& table, int8_t sub) const;
-    Message command(const StandinRobotTables& table, int8_t sub) const;
+    Message subMessage(const StandinRobotTables& table, int8_t commandId, int8_t sub) const;
     void fillFullTable(StandinRobotTables& table);
     void giveStacks(StandinRobotTables& table, bool announce);
     int seatedWithChips(StandinRobotTables& table) const;

@@ -308,22 +308,23 @@ void StandinRobotTables::seatPlayer(const std::shared_ptr<StandinRobotGame>& gam
     seatRobotsLater();
 }
 
-Message StandinRobotTables::joinReply() const {
+Message StandinRobotTables::joinReply(int32_t stake) const {
     Message reply(SC_JOINBOARD_SUCCESS);
     reply.writeByte(room_);
     reply.writeByte(board_);
     reply.writeInt(places_[ownerPlace_].id);
-    reply.writeInt(kStake);
-    for (int i = 0; i < placeCount(); ++i) {
-        const Place& p = places_[static_cast<size_t>(i)];
+    reply.writeInt(stake);
+    auto write = [&reply](const Place& p) {
         reply.writeInt(p.id);
-        if (p.empty()) continue;
+        if (p.empty()) return;
         reply.writeUTF(p.name);
         reply.writeLong(p.money);
         reply.writeShort(p.avatar);
         reply.writeInt(p.exp);
         reply.writeBool(p.ready);
-    }
+    };
+    for (int i = 0; i < placeCount(); ++i) write(places_[static_cast<size_t>(i)]);
+    for (const Place& watcher : watchers_) write(watcher);
     return reply;
 }
 

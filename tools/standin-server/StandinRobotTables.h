@@ -172,9 +172,9 @@ public:
     int nextPlace(int after, const std::function<bool(int)>& takes) const;
     // Table-message header (room, table) for the game's messages.
     Message tableMessage(int8_t commandId) const;
-    // The shared join reply: room, table, owner, stake, then every place (an id, and for a seated
-    // player name, money, avatar, experience and ready flag).
-    Message joinReply() const;
+    // The shared join reply: room, table, owner, stake, then every place and every watcher (an id, and
+    // for a seated player name, money, avatar, experience and ready flag).
+    Message joinReply(int32_t stake = kStake) const;
     // The shared notice of a robot sitting down in `place`: place, id, name, money, avatar, experience.
     Message sitsDown(int place) const;
 
