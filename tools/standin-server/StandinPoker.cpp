@@ -79,6 +79,18 @@ Message StandinPoker::subMessage(const StandinRobotTables& table, int8_t command
     return m;
 }
 
+// Every seated player's id and stack.
+Message StandinPoker::stacksMessage(const StandinRobotTables& table, int8_t commandId, int8_t sub) {
+    Message m = subMessage(table, commandId, sub);
+    for (int i = 0; i < kPlaces; ++i) {
+        const auto& p = table.place(i);
+        if (p.empty()) continue;
+        m.writeInt(p.id);
+        m.writeInt(stacks_[p.id]);
+    }
+    return m;
+}
+
 bool StandinPoker::atThisTable(const StandinRobotTables& table, uint64_t serial) const {
     return serial == table_ && table.game() == this;
 }
@@ -102,14 +114,7 @@ void StandinPoker::seatsChanged(StandinRobotTables& table, bool newTable) {
     // After the join reply: the stacks, and at the full table the offer to watch.
     table.schedule(0, [this, &table, serial = table_, full] {
         if (!atThisTable(table, serial)) return;
-        Message stacks = subMessage(table, SC_MOVE, SC_SUB_POKER_JOIN_BOARD);
-        for (int i = 0; i < kPlaces; ++i) {
-            const auto& p = table.place(i);
-            if (p.empty()) continue;
-            stacks.writeInt(p.id);
-            stacks.writeInt(stacks_[p.id]);
-        }
-        table.send(stacks);
+        table.send(stacksMessage(table, SC_MOVE, SC_SUB_POKER_JOIN_BOARD));
         if (full) table.send(subMessage(table, SC_POKER_COMMAND, SC_SUB_POKER_FULLBOARD));
     });
     startLater(table, pauses_.start);
@@ -351,14 +356,7 @@ void StandinPoker::finish(StandinRobotTables& table) {
             for (int8_t id : hand_->player(place).cards) m.writeByte(id);
             table.send(m);
         }
-        Message result = subMessage(table, SC_POKER_COMMAND, SC_SUB_POKER_RESULT);
-        for (int i = 0; i < kPlaces; ++i) {
-            const auto& p = table.place(i);
-            if (p.empty()) continue;
-            result.writeInt(p.id);
-            result.writeInt(stacks_[p.id]);
-        }
-        table.send(result);
+        table.send(stacksMessage(table, SC_POKER_COMMAND, SC_SUB_POKER_RESULT));
         const double shown = pauses_.stop + kWinnerStep * static_cast<double>(std::max<size_t>(wins.size(), 1) - 1);
         table.schedule(shown, [this, &table, serial, hand] {
             if (atThisTable(table, serial) && hand == hands_) stop(table);

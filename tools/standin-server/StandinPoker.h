@@ -80,6 +80,7 @@ private:
     // Every operation below runs with the loop's lock held.
     bool atThisTable(const StandinRobotTables& table, uint64_t serial) const;
     Message subMessage(const StandinRobotTables& table, int8_t commandId, int8_t sub) const;
+    Message stacksMessage(const StandinRobotTables& table, int8_t commandId, int8_t sub);
     void fillFullTable(StandinRobotTables& table);
     void giveStacks(StandinRobotTables& table, bool announce);
     int seatedWithChips(StandinRobotTables& table) const;
