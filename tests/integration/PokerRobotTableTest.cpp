@@ -40,7 +40,7 @@ protected:
         StandinRobots::addTo(*signIn);
         signIn->addAccount({"lan", "hoa sen", 4711, 500000, 12, 250});
         auto lists = StandinLobbyLists::installOn(server);
-        robots = StandinRobotTables::installOn(server, signIn, lists, {60, 0, 20, 7});
+        robots = StandinRobotTables::installOn(server, signIn, lists, options);
         poker = StandinPoker::addTo(*robots, lists, pauses);
         registerGameMessageHandlers();
         PokerMessageHandler::getInstance()->setPokerLogicHandler(recorder);
@@ -73,10 +73,17 @@ protected:
         return failure;
     }
 
+    StandinRobotTables::Options options{60, 0, 20, 7};
     StandinPoker::Pauses pauses{0.2, 0, 0, 0.5, 0};
     std::shared_ptr<StandinRobotTables> robots;
     std::shared_ptr<StandinPoker> poker;
     std::shared_ptr<RecordingPokerLogic> recorder = std::make_shared<RecordingPokerLogic>();
+};
+
+// A turn of a second.
+class PokerShortTurnTest : public PokerRobotTableTest {
+protected:
+    PokerShortTurnTest() { options.turnSeconds = 1; }
 };
 
 }  // namespace
@@ -157,4 +164,24 @@ TEST_F(PokerRobotTableTest, TheFullTable) {
     PokerService::getInstance().doStandUp(kRoom, kFull);
     ASSERT_TRUE(seenPrefix("standUp(1, 2, 4711, "));
     EXPECT_EQ(robots->locked([&] { return robots->placeOf(4711); }), -1);
+}
+
+// My turn runs out facing a call: a fold. In the next hand, with the button on me, my all in loses to
+// An's aces: my stack is gone, so I am moved off at the stop and watch; a seat taken again brings a
+// new stack.
+TEST_F(PokerShortTurnTest, MyTimeRunsOutThenMyStackIsGone) {
+    join(kBoard);
+    ASSERT_TRUE(seen("call(1, 0, 9001, 200, 19800, 4711, [5 3 2 6])"));
+    ASSERT_TRUE(seenPrefix("fold(1, 0, 4711, 9900, 9002, "));
+    // Dealt from Binh on: Binh, Khanh, Lan, An, me; then the board.
+    poker->setNextDeck(aceLowCards("3H TC 8D AS 2C 5S 6C 2H AH 7D AD KS QD 9H 4C"));
+    ASSERT_TRUE(seenPrefix("start(1, 0, 1, " + cards("2C 7D") + ", 4711, 9002, 9008, 100, 9009"));
+    ASSERT_TRUE(seen("call(1, 0, 9001, 200, 19800, 4711, [5 3 2 6])"));
+    PokerService::getInstance().doAllIn(kRoom, kBoard);
+    ASSERT_TRUE(seen("overMoney(1, 0, 4711)"));
+    EXPECT_EQ(robots->locked([&] { return robots->placeOf(4711); }), -1);
+    EXPECT_EQ(poker->stackOf(4711), 0);
+    PokerService::getInstance().doSit(kRoom, kBoard, 1);
+    ASSERT_TRUE(seen("sitDown(1, 0, 4711, 1)"));
+    ASSERT_TRUE(seen("stack(1, 0, 4711, 10000)"));
 }
