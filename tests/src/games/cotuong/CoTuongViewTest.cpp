@@ -160,5 +160,25 @@ TEST_F(CoTuongViewTest, PicturesOfBothMovers) {
     EXPECT_TRUE(matchesReference(*first->view(), "cotuong_second_mover_hints"));
 }
 
+// The gift sheet's categories and pages and another player's card reach the sheets of the file.
+TEST_F(CoTuongViewTest, TheGiftSheetAndThePlayersCardAreForwarded) {
+    auto table = openTable(10);
+    ASSERT_TRUE(table->viewGift);
+    ASSERT_TRUE(table->playerDetail);
+    table->showGiftView();
+    auto flowers = std::make_shared<CategoryShopInfo>();
+    flowers->setCategoryId(81);
+    flowers->setName("Flowers");
+    ServiceRecording recording(GlobalService::getInstance());
+    table->onShowListGift({flowers});
+    EXPECT_EQ(recording.takeOne(), bytesOf(GlobalService::getInstance(), [](auto& s) { s.requestListItemsByGift(15, 81, 0); }));
+
+    EXPECT_FALSE(table->playerDetail->view()->superviewPointer());
+    PlayerDetail card;
+    card.name = "an";
+    table->onRequestDetail(card);
+    EXPECT_EQ(table->playerDetail->view()->superviewPointer(), table->view().get());
+}
+
 }  // namespace
 }  // namespace zuno::testing
