@@ -1,11 +1,15 @@
 #include "games/phom/PhomGames.h"
 
+#include "games/phom/PhomLogicHandler.h"
 #include "games/phom/PhomMessageHandler.h"
+#include "games/phom/PhomNewLogicHandler.h"
 #include "games/phom/PhomNewMessageHandler.h"
 #include "games/phom/PhomNewService.h"
 #include "games/phom/PhomNewView.h"
 #include "games/phom/PhomService.h"
 #include "games/phom/PhomView.h"
+#include "platform/ui/NavigationController.h"
+#include "shell/ZunoOnlineAppDelegate.h"
 #include "table/GameController.h"
 #include "table/GameDescription.h"
 
@@ -13,6 +17,22 @@ namespace zuno {
 
 namespace {
 constexpr const char* kInterfaceFile = "PhomView";
+
+std::shared_ptr<ui::NavigationController> navigation() {
+    auto delegate = ZunoOnlineAppDelegate::current();
+    return delegate ? delegate->navigationController : nullptr;
+}
+
+// The hand-overs reach the game's screen through its slot.
+template <class View>
+PhomScreenAccess screenAccess(std::shared_ptr<View> (*getView)(),
+                              void (*show)(int8_t, int8_t, int32_t, int32_t, GameController::Players)) {
+    return {[getView] { return std::static_pointer_cast<PhomTableScreen>(getView()); },
+            [show](int8_t room, int8_t board, int32_t owner, int32_t money, const std::vector<TienLenPlayerPtr>& players) {
+                show(room, board, owner, money, {players.begin(), players.end()});
+            },
+            navigation};
+}
 }  // namespace
 
 void GameController::showPhomScreenWithRoom(int8_t room, int8_t board, int32_t owner, int32_t money, Players players) {
@@ -37,9 +57,15 @@ GameDescriptor phomGame() {
     describeScreen(game, GameController::getPhomView);
     game.openTable = GameController::showPhomScreenWithRoom;
     game.messageHandler = [] { return PhomMessageHandler::getInstance(); };
+    game.start = [] {
+        PhomLogicHandler::getInstance()->setScreenAccess(
+            screenAccess(GameController::getPhomView, GameController::showPhomScreenWithRoom));
+    };
     game.setMaxPlayers = [](int8_t room, int8_t board, int8_t count) {
         PhomService::getInstance().setMaxPlayer(room, board, count);
     };
+    // A turn I let run out is passed for me (the skip dialog's OK sends nothing here).
+    game.passForMe = [](int8_t room, int8_t board) { PhomService::getInstance().skipWithRoomId(room, board); };
     return game;
 }
 
@@ -55,6 +81,10 @@ GameDescriptor phomNewGame() {
     describeScreen(game, GameController::getPhomNewView);
     game.openTable = GameController::showPhomNewScreenWithRoom;
     game.messageHandler = [] { return PhomNewMessageHandler::getInstance(); };
+    game.start = [] {
+        PhomNewLogicHandler::getInstance()->setScreenAccess(
+            screenAccess(GameController::getPhomNewView, GameController::showPhomNewScreenWithRoom));
+    };
     game.setMaxPlayers = [](int8_t room, int8_t board, int8_t count) {
         PhomNewService::getInstance().setMaxPlayer(room, board, count);
     };
