@@ -291,8 +291,8 @@ void PhomView::start(int8_t seconds, const CardIds& dealt, int32_t firstMove, in
     const int64_t now = clockSeconds();
     phom_.start(seconds, dealt, firstMove, firstHa, now);
     this->dealt(dealt);
-    zoomIn();
     if (PlayerPtr me = table().me()) setSeatInfoWithSeat(0, me);
+    zoomIn();
     unSetInvatingOnChair();
     isGameBegin = true;
     waitingChiaBai = true;

@@ -56,6 +56,28 @@ ui::Point rowCentre(int seat, double line, int n, int k) {
     }
 }
 
+constexpr int kOutlineTag = 9001;
+
+// A meld's outline is a clear frame over the card's picture (a view's own border lies under its
+// picture).
+void outline(CardView& card, std::optional<ui::Color> colour, double width, double radius) {
+    std::shared_ptr<ui::View> ring;
+    for (const auto& subview : card.subviews())
+        if (subview->tag() == kOutlineTag) ring = subview;
+    if (!ring) {
+        if (!colour) return;
+        ring = std::make_shared<ui::View>(card.bounds());
+        ring->setBackgroundColor(ui::Color::clear());
+        ring->setUserInteractionEnabled(false);
+        ring->setTag(kOutlineTag);
+        card.addSubview(ring);
+    }
+    auto& layer = ring->layer();
+    layer.setBorderWidth(colour ? width : 0);
+    layer.setCornerRadius(radius);
+    if (colour) layer.setBorderColor(*colour);
+}
+
 ui::Color colourOfMeld(int meld) {
     if (meld == 2) return ui::Color::red();
     if (meld == 3) return ui::Color::blue();
@@ -135,11 +157,7 @@ void PhomView::paintMyCards() {
     }
     if (isGameBegin) {
         isGameBegin = false;
-        for (size_t k = 0; k < hand_.size(); ++k) {
-            const auto colour = meldColour(k);
-            hand_[k]->layer().setBorderWidth(colour ? 3 : 0);
-            if (colour) hand_[k]->layer().setBorderColor(*colour);
-        }
+        for (size_t k = 0; k < hand_.size(); ++k) outline(*hand_[k], meldColour(k), 3, 0);
         sys::RunLoop::main().cancel(dealTimer_);
         auto weak = weakSelf();
         dealTimer_ = sys::RunLoop::main().postDelayed(0, [weak] {
@@ -202,10 +220,7 @@ void PhomView::animateMyCards() {
         animateNamed("goal", 0.3, [&] { sprite->setCenter({x + kHalfCard, y}); });
         x += step;
         const auto colour = meldColour(k);
-        auto& layer = sprite->layer();
-        layer.setBorderWidth(colour ? 2 : 0);
-        layer.setCornerRadius(colour ? 6 : 0);
-        if (colour) layer.setBorderColor(*colour);
+        outline(*sprite, colour, 2, colour ? 6 : 0);
         sprite->setAlpha(k < cards.size() && cards[k].isFix && fadesEatenCards() ? 0.5 : 1.0);
     }
 }
@@ -331,6 +346,11 @@ void PhomView::zoomIn() {
     view();
     isZoom = true;
     refreshInviteMarks();
+    // The seats' pictures and money give the table their room; the names move onto it.
+    const std::shared_ptr<ui::View> seatViews[] = {ava0, ava1, ava2, ava3, lblMoney0, lblMoney1, lblMoney2, lblMoney3,
+                                                   btnSeat0, btnSeat1, btnSeat2, btnSeat3};
+    for (const auto& seatView : seatViews)
+        if (seatView) seatView->setHidden(true);
     for (int seat = 0; seat < kSeats; ++seat)
         if (auto mark = readyMark(seat)) mark->setHidden(true);
     static constexpr ui::Point kNames[] = {{240, 170}, {330, 134}, {240, 95}, {150, 134}};
@@ -356,6 +376,7 @@ void PhomView::zoomOut() {
     for (int seat = 0; seat < kSeats; ++seat) {
         if (auto button = seatButton(seat)) button->setHidden(false);
     }
+    resetSeat();
     showOKImageWithMode(true);
     const std::shared_ptr<ui::Label> names[] = {lblName0, lblName1, lblName2, lblName3};
     animateNamed("animate", 0.6, [&] {
