@@ -78,7 +78,7 @@ int main(int argc, char** argv) {
     zuno::standin::StandinPhom::addTo(*robots);
     zuno::standin::StandinBanker::addTo(*robots, zuno::standin::StandinBanker::kBaiCao);
     zuno::standin::StandinBanker::addTo(*robots, zuno::standin::StandinBanker::kXiZach);
-    robots->setInvitationRotation({3, 12, zuno::standin::StandinBanker::kBaiCao, zuno::standin::StandinBanker::kXiZach});
+    robots->setInvitationRotation({3, 12, 7, zuno::standin::StandinBanker::kBaiCao, zuno::standin::StandinBanker::kXiZach});
     // Friends, chat, details and rankings; a robot friend greets the player a moment after signing in.
     zuno::standin::StandinSocial::Options social;
     social.greetingDelay = 8;
