@@ -42,14 +42,14 @@ void collectTexts(const ui::View& view, std::string& out) {
 
 class PhomScreenRoadTest : public zuno::testing::ProgramRoadTest {
 protected:
-    void start(StandinTableKind kind) {
+    void start(StandinTableKind kind, uint8_t turnSeconds = 120) {
         ASSERT_NO_FATAL_FAILURE(startStandin());
         signIn->addAccount({"lan", "hoa sen", kMe, 500000, 12, 250});
         StandinRobotTables::Options options;
         options.invitationDelay = 1;
         options.robotDelay = 0;
         options.seed = 7;
-        options.turnSeconds = 120;  // no turn runs out while the test looks
+        options.turnSeconds = turnSeconds;  // 120: no turn runs out while the test looks
         robots = StandinRobotTables::installOn(server, signIn, nullptr, options);
         phom = StandinPhom::addTo(*robots);
         robots->setNextInvitation(7, kind);
@@ -166,6 +166,39 @@ TEST_F(PhomScreenRoadTest, ARefusedEatMyKingsEatenALayDownAndTheFinish) {
     settle();
     EXPECT_TRUE(table->handSprites().empty());
     EXPECT_EQ(title(table->btnStart), text("ZUNO_ready"));
+}
+
+// Six-second turns: on my fourth turn I leave the lay-down button alone; the table lays down for me
+// two seconds before the end and passes nothing for me after.
+TEST_F(PhomScreenRoadTest, MyTurnRunsOutWithTheLayDownShowing) {
+    ASSERT_NO_FATAL_FAILURE(start(StandinTableKind::Robots, 6));
+    phom->setNextDeal({aceLowCards("AS 3C 5D 7H 9S JC KD 2H 4S"), aceLowCards("KS KC 2C 6D 8H TS QC 3D 5H"),
+                       aceLowCards("2S 4C 6H 8D TC QD AH 3H 9D")},
+                      aceLowCards("7C 7D JS JD 4D 6C 8C TD QS AC 9C 5C"));
+    tap(*table->btnStart);
+    ASSERT_TRUE(pump([&] { return myTakingTurn(); }));
+    settle();  // the dealt cards in their places
+    tapCard(aceLowCard("KS"));
+    tapCard(aceLowCard("KC"));
+    tap(*table->btnStart);
+    ASSERT_TRUE(pump([&] { return title(table->btnStart) == text("ZUNO_fire"); }));
+    ASSERT_NO_FATAL_FAILURE(fireAFreeCard());
+    for (int turn = 1; turn < 4; ++turn) {
+        ASSERT_TRUE(pump([&] { return myTakingTurn(); }));
+        tap(*table->btnConfig);
+        ASSERT_TRUE(pump([&] {
+            return title(table->btnStart) == text("ZUNO_fire") || title(table->btnStart) == text("ZUNO_haPhom");
+        }));
+        if (title(table->btnStart) == text("ZUNO_haPhom")) break;
+        ASSERT_NO_FATAL_FAILURE(fireAFreeCard());
+    }
+    ASSERT_EQ(title(table->btnStart), text("ZUNO_haPhom"));
+    const int64_t end = table->table().dieTime;
+    ASSERT_TRUE(pump([&] { return table->phom().isHaPhom; }));
+    EXPECT_LE(GameCardView::clockSeconds(), end - 1);
+    EXPECT_FALSE(table->isTurnClockRunning());
+    // Past the end of the turn: my clock sent no skip (it would have given the turn up).
+    ASSERT_FALSE(pump([&] { return GameCardView::clockSeconds() > end + 1 && table->currentPlayer() != kMe; }, 60));
 }
 
 TEST_F(PhomScreenRoadTest, AsOwnerIStartADeal) {
