@@ -76,6 +76,7 @@ int main(int argc, char** argv) {
     zuno::standin::StandinTienLen::addTo(*robots, 3);
     zuno::standin::StandinTienLen::addTo(*robots, 12);
     zuno::standin::StandinPhom::addTo(*robots);
+    zuno::standin::StandinPhom::addNewTo(*robots);  // listed: any new Phom table of the game list
     zuno::standin::StandinBanker::addTo(*robots, zuno::standin::StandinBanker::kBaiCao);
     zuno::standin::StandinBanker::addTo(*robots, zuno::standin::StandinBanker::kXiZach);
     robots->setInvitationRotation({3, 12, 7, zuno::standin::StandinBanker::kBaiCao, zuno::standin::StandinBanker::kXiZach});
