@@ -469,9 +469,13 @@ void GameCardView::doReady() {
     }
 }
 
-void GameCardView::clickLeaveBoard() {
+bool GameCardView::leaveNeedsConfirmation() const {
     PlayerPtr me = UIController::myInfo();
-    if (table().leaveNeedsConfirmation(me && me->isReady())) {
+    return table().leaveNeedsConfirmation(me && me->isReady());
+}
+
+void GameCardView::clickLeaveBoard() {
+    if (leaveNeedsConfirmation()) {
         UIController::setOkValue(UIController::okLeaveBoard);
         UIController::startCancelOkDlg(text("ZUNO_doYouWantExit"), text("ZUNO_cancel"), text("ZUNO_OK"));
         return;

@@ -115,6 +115,9 @@ public:
     void kickPlayer(ui::Button* sender);
     bool waitToPlayNextSound = false;
 
+    // Whether leaving asks first (a deal runs, or I am ready).
+    virtual bool leaveNeedsConfirmation() const;
+
     // Hooks of the game screens.
     virtual void doStartGame() {}
     virtual void clickAutomaticSelectedCards() {}

@@ -85,7 +85,7 @@ void PhomView::resetView() {
     GameCardView::resetView();
     cancelOwnTimers();
     phom_.reset();
-    isZoom = false;
+    if (isZoom) zoomOut();
     isGameBegin = false;
     removeAllCardSprites();
     for (int seat = 0; seat < kSeats; ++seat) setShowImageEnd(seat, static_cast<PhomEndMark>(-1));
@@ -114,6 +114,22 @@ void PhomView::playerLeaveWithId(int32_t playerId) {
     phom_.showCardEat[s].fill(-1);
     phom_.ShowHaPhom[s].fill(-1);
     phom_.cardRac[s].fill(-1);
+}
+
+void PhomView::onChatFromWithId(int32_t playerId, const std::optional<std::string>& name, const std::string& line) {
+    if (GameCardView::onChatFromWithId(playerId, name, line)) return;
+    showChatWithSeat(kCentre, line);
+    if (playerId >= 1 && chatDialog) {
+        auto chat = std::make_shared<Chat>();
+        chat->setName(name.value_or(""));
+        chat->setContent(line);
+        chatDialog->historyChat().push_back(chat);
+    }
+}
+
+bool PhomView::leaveNeedsConfirmation() const {
+    PlayerPtr me = UIController::myInfo();
+    return !isGameEnd() || (me && me->isReady() && phom_.iAmOwner());
 }
 
 void PhomView::setMoneyOnBoard(int32_t stake) {

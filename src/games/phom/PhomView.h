@@ -56,9 +56,8 @@ public:
         GameCardView::setReadyWithPlayerId(playerId, isReady);
     }
     void setMoneyOnBoard(int32_t money) override;
-    void onChatFromWithId(int32_t playerId, const std::optional<std::string>& name, const std::string& text) override {
-        GameCardView::onChatFromWithId(playerId, name, text);
-    }
+    // A sender without a seat talks in the table's middle bubble.
+    void onChatFromWithId(int32_t playerId, const std::optional<std::string>& name, const std::string& text) override;
     void showFlyTextWirhFromId(int32_t playerId, int32_t money) override {
         GameCardView::showFlyTextWirhFromId(playerId, money);
     }
@@ -138,6 +137,8 @@ public:
     void setupPlayersWithRoom(int8_t roomId, int8_t boardId, int32_t ownerId, int32_t money,
                               std::vector<PlayerPtr> players) override;
     void setShowImageEnd(int seat, PhomEndMark mark);
+    // Leaving asks first while a deal runs, or when I am both ready and the owner.
+    bool leaveNeedsConfirmation() const override;
     // Whether any of the screen's own timers (deal, layout) is pending.
     bool hasPendingTimers() const { return dealTimer_ != 0 || layoutTimer_ != 0; }
 

@@ -180,3 +180,42 @@ TEST_F(PhomScreen, NewPhomSendsCardsAfterItsLayDownAndRefusesAFireUntilItStops) 
 
 }  // namespace
 }  // namespace zuno::testing
+
+namespace zuno::testing {
+namespace {
+
+TEST_F(PhomScreen, LeavingAsksFirstDuringADealOrWhenIAmTheReadyOwner) {
+    struct Case {
+        const char* name;
+        bool dealRuns, ready;
+        int32_t owner;
+        bool asks;
+    };
+    const Case cases[] = {
+        {"between deals", false, false, 10, false},
+        {"ready, not the owner", false, true, 20, false},
+        {"the ready owner", false, true, 10, true},
+        {"a deal runs", true, false, 20, true},
+    };
+    for (const auto& c : cases) {
+        auto table = phom();
+        table->setOwnerID(c.owner);
+        table->setIsGameEnd(!c.dealRuns);
+        me->setIsReady(c.ready);
+        EXPECT_EQ(table->leaveNeedsConfirmation(), c.asks) << c.name;
+    }
+}
+
+TEST_F(PhomScreen, NobodySeatedGivesNoGiftNorFlyTextAndChatsInTheMiddle) {
+    auto table = phom();
+    const size_t before = table->view()->subviews().size();
+    table->onShowGift(5, 99, 30);   // the giver has no seat
+    table->onShowGift(5, 30, 99);   // nor the receiver
+    table->showFlyTextWirhFromId(99, 500);
+    EXPECT_EQ(table->view()->subviews().size(), before);
+    table->onChatFromWithId(99, std::string("guest"), "hello");
+    EXPECT_FALSE(table->bubble(4)->isHidden());
+}
+
+}  // namespace
+}  // namespace zuno::testing
