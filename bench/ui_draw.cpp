@@ -212,18 +212,14 @@ void BM_MailArrives(benchmark::State& state) {
     Application::shared().reset();
 }
 BENCHMARK(BM_MailArrives)->Unit(benchmark::kMicrosecond)->Iterations(200);
-// Ten cards with two melds (three fives, the four to six of hearts).
-std::vector<int8_t> phomDeal() { return {16, 17, 18, 15, 19, 23, 32, 41, 50, 5}; }
 
-// The application launched, a four-seat Tien Len table open and its gift sheet showing two tabs and a
-// page of ten items.
-std::shared_ptr<zuno::ZunoOnlineAppDelegate> openGiftSheet() {
+// The application launched with four players for a table, lan (30) being me.
+std::shared_ptr<zuno::ZunoOnlineAppDelegate> launchWithPlayers(std::vector<zuno::PlayerPtr>& players) {
     using namespace zuno;
     auto app = std::make_shared<ZunoOnlineAppDelegate>();
     Application::shared().setDelegate(app);
     Application::shared().launch();
     sys::RunLoop::main().runFor(0.5);
-    std::vector<PlayerPtr> players;
     int32_t id = 10;
     for (const char* name : {"an", "lan", "binh", "chi"}) {
         auto p = std::make_shared<TienLenPlayer>();
@@ -233,6 +229,18 @@ std::shared_ptr<zuno::ZunoOnlineAppDelegate> openGiftSheet() {
         players.push_back(p);
     }
     UIController::setMyInfo(players[1]);
+    return app;
+}
+
+// Ten cards with two melds (three fives, the four to six of hearts).
+std::vector<int8_t> phomDeal() { return {16, 17, 18, 15, 19, 23, 32, 41, 50, 5}; }
+
+// The application launched, a four-seat Tien Len table open and its gift sheet showing two tabs and a
+// page of ten items.
+std::shared_ptr<zuno::ZunoOnlineAppDelegate> openGiftSheet() {
+    using namespace zuno;
+    std::vector<PlayerPtr> players;
+    auto app = launchWithPlayers(players);
     UIController::setGameType(3);
     GameController::showTienLenScreenWithRoom(1, 2, 20, 1000, players);
     sys::RunLoop::main().runFor(0.5);
@@ -281,20 +289,8 @@ BENCHMARK(BM_DrawTienLenWithGiftSheet)->ArgName("scale")->Arg(1)->Arg(2)->Unit(b
 // row, a laid meld and an eaten card, two chat bubbles.
 std::shared_ptr<zuno::ZunoOnlineAppDelegate> openPhomTable(std::shared_ptr<zuno::PhomView>& table) {
     using namespace zuno;
-    auto app = std::make_shared<ZunoOnlineAppDelegate>();
-    Application::shared().setDelegate(app);
-    Application::shared().launch();
-    sys::RunLoop::main().runFor(0.5);
     std::vector<PlayerPtr> players;
-    int32_t id = 10;
-    for (const char* name : {"an", "lan", "binh", "chi"}) {
-        auto p = std::make_shared<TienLenPlayer>();
-        p->setIDDB(id += 10);
-        p->setName(name);
-        p->setMoney(100000);
-        players.push_back(p);
-    }
-    UIController::setMyInfo(players[1]);
+    auto app = launchWithPlayers(players);
     UIController::setGameType(7);
     GameController::showPhomScreenWithRoom(1, 2, 20, 1000, players);
     sys::RunLoop::main().runFor(0.5);

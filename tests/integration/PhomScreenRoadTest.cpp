@@ -22,9 +22,11 @@
 #include "standin-server/StandinRobotTables.h"
 #include "support/AceLowCards.h"
 #include "support/ProgramRoadTest.h"
+#include "support/ViewTexts.h"
 
 using namespace zuno;
 using namespace zuno::standin;
+using zuno::testing::collectTexts;
 using zuno::testing::aceLowCards;
 using zuno::testing::aceLowCard;
 
@@ -33,12 +35,6 @@ namespace {
 constexpr int32_t kMe = 4711;
 
 std::string text(const char* key) { return Resources::getInstance().textForKey(key); }
-
-void collectTexts(const ui::View& view, std::string& out) {
-    if (auto line = dynamic_cast<const CustomLabel*>(&view)) out += line->text() + "|";
-    else if (auto label = dynamic_cast<const ui::Label*>(&view)) out += label->text().value_or("") + "|";
-    for (const auto& sub : view.subviews()) collectTexts(*sub, out);
-}
 
 class PhomScreenRoadTest : public zuno::testing::ProgramRoadTest {
 protected:

@@ -8,8 +8,6 @@
 #include "games/phom/PhomNewView.h"
 #include "games/phom/PhomService.h"
 #include "games/phom/PhomView.h"
-#include "platform/ui/NavigationController.h"
-#include "shell/ZunoOnlineAppDelegate.h"
 #include "table/GameController.h"
 #include "table/GameDescription.h"
 
@@ -17,22 +15,6 @@ namespace zuno {
 
 namespace {
 constexpr const char* kInterfaceFile = "PhomView";
-
-std::shared_ptr<ui::NavigationController> navigation() {
-    auto delegate = ZunoOnlineAppDelegate::current();
-    return delegate ? delegate->navigationController : nullptr;
-}
-
-// The hand-overs reach the game's screen through its slot.
-template <class View>
-PhomScreenAccess screenAccess(std::shared_ptr<View> (*getView)(),
-                              void (*show)(int8_t, int8_t, int32_t, int32_t, GameController::Players)) {
-    return {[getView] { return std::static_pointer_cast<PhomTableScreen>(getView()); },
-            [show](int8_t room, int8_t board, int32_t owner, int32_t money, const std::vector<TienLenPlayerPtr>& players) {
-                show(room, board, owner, money, {players.begin(), players.end()});
-            },
-            navigation};
-}
 }  // namespace
 
 void GameController::showPhomScreenWithRoom(int8_t room, int8_t board, int32_t owner, int32_t money, Players players) {
@@ -59,7 +41,7 @@ GameDescriptor phomGame() {
     game.messageHandler = [] { return PhomMessageHandler::getInstance(); };
     game.start = [] {
         PhomLogicHandler::getInstance()->setScreenAccess(
-            screenAccess(GameController::getPhomView, GameController::showPhomScreenWithRoom));
+            cardTableAccess<PhomTableScreen>(GameController::getPhomView, GameController::showPhomScreenWithRoom));
     };
     game.setMaxPlayers = [](int8_t room, int8_t board, int8_t count) {
         PhomService::getInstance().setMaxPlayer(room, board, count);
@@ -83,7 +65,7 @@ GameDescriptor phomNewGame() {
     game.messageHandler = [] { return PhomNewMessageHandler::getInstance(); };
     game.start = [] {
         PhomNewLogicHandler::getInstance()->setScreenAccess(
-            screenAccess(GameController::getPhomNewView, GameController::showPhomNewScreenWithRoom));
+            cardTableAccess<PhomTableScreen>(GameController::getPhomNewView, GameController::showPhomNewScreenWithRoom));
     };
     game.setMaxPlayers = [](int8_t room, int8_t board, int8_t count) {
         PhomNewService::getInstance().setMaxPlayer(room, board, count);

@@ -186,6 +186,11 @@ protected:
     std::weak_ptr<PhomView> weakSelf();
     ui::Point startOfSeat(int seat) const;
     void replaceRow(Sprites& row, Sprites fresh);
+    // A seat's row of cards: fired (or leftover) cards on the seat's fired line, eaten and laid cards on
+    // its laid line; none, the newest or all of them fly in from `from`.
+    enum class RowKind { Fired, Eaten, Laid };
+    enum class Flight { None, Newest, All };
+    void paintRow(int seat, RowKind kind, const std::vector<int>& ids, Flight flight, ui::Point from);
     void cancelOwnTimers();
     StartButtonBlink& startBlink() override { return bottom_.blink(); }
 

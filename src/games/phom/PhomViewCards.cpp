@@ -250,46 +250,45 @@ ui::Point firedCentre(int seat, ui::Point first, int k) {
 }
 }  // namespace
 
+void PhomView::paintRow(int seat, RowKind kind, const std::vector<int>& ids, Flight flight, ui::Point from) {
+    if (seat < 0 || seat >= kSeats) return;
+    PlayerPtr owner = table().playerAtSeat(seat);
+    Sprites row;
+    for (int id : ids)
+        if (id != -1) row.push_back(makeSprite(id, owner ? owner->IDDB() : -1, kind == RowKind::Laid ? kLaidTag
+                                                                              : kind == RowKind::Eaten ? kEatenTag
+                                                                                                        : kFiredTag));
+    const int n = static_cast<int>(row.size());
+    const ui::Point first = getPointCardRacOfPlayer(seat, n);
+    for (int k = 0; k < n; ++k) {
+        const auto& sprite = row[static_cast<size_t>(k)];
+        sprite->setUserInteractionEnabled(false);
+        sprite->isPhom = kind == RowKind::Laid;
+        size_t at = view()->subviews().size();
+        if (kind == RowKind::Fired) at = kFiredRowIndex + static_cast<size_t>(k);
+        if (kind == RowKind::Laid && seat == 0) at = kLaidRowIndex + static_cast<size_t>(k);
+        view()->insertSubview(sprite, std::min(at, view()->subviews().size()));
+        const ui::Point place = kind == RowKind::Fired ? firedCentre(seat, first, k) : rowCentre(seat, kLaidLines[seat], n, k);
+        const bool flies = flight == Flight::All || (flight == Flight::Newest && k + 1 == n);
+        if (!flies) {
+            sprite->setCenter(place);
+            continue;
+        }
+        sprite->setCenter(from);
+        animateNamed("animate", 0.2, [&] { sprite->setCenter(place); });
+    }
+    auto& rows = kind == RowKind::Laid ? laid_ : kind == RowKind::Eaten ? eaten_ : fired_;
+    replaceRow(rows[static_cast<size_t>(seat)], std::move(row));
+}
+
 void PhomView::paintFiredCards(int seat, std::optional<ui::Point> newestFrom) {
     if (seat < 0 || seat >= kSeats) return;
     const auto& ids = phom_.cardShow[static_cast<size_t>(seat)];
-    PlayerPtr owner = table().playerAtSeat(seat);
-    Sprites row;
-    for (int id : ids)
-        if (id != -1) row.push_back(makeSprite(id, owner ? owner->IDDB() : -1, kFiredTag));
-    const int n = static_cast<int>(row.size());
-    const ui::Point first = getPointCardRacOfPlayer(seat, n);
-    for (int k = 0; k < n; ++k) {
-        const auto& sprite = row[static_cast<size_t>(k)];
-        sprite->setUserInteractionEnabled(false);
-        view()->insertSubview(sprite, std::min<size_t>(kFiredRowIndex + k, view()->subviews().size()));
-        const ui::Point place = firedCentre(seat, first, k);
-        if (k + 1 < n || !newestFrom) {
-            sprite->setCenter(place);
-        } else {
-            sprite->setCenter(seat == 0 ? *newestFrom : startOfSeat(seat));
-            animateNamed("animate", 0.2, [&] { sprite->setCenter(place); });
-        }
-    }
-    replaceRow(fired_[static_cast<size_t>(seat)], std::move(row));
+    paintRow(seat, RowKind::Fired, {ids.begin(), ids.end()}, newestFrom ? Flight::Newest : Flight::None,
+             newestFrom.value_or(startOfSeat(seat)));
 }
 
-void PhomView::paintLeftovers(int seat, const std::vector<int>& ids) {
-    if (seat < 0 || seat >= kSeats) return;
-    PlayerPtr owner = table().playerAtSeat(seat);
-    Sprites row;
-    for (int id : ids)
-        if (id != -1) row.push_back(makeSprite(id, owner ? owner->IDDB() : -1, kFiredTag));
-    const int n = static_cast<int>(row.size());
-    const ui::Point first = getPointCardRacOfPlayer(seat, n);
-    for (int k = 0; k < n; ++k) {
-        const auto& sprite = row[static_cast<size_t>(k)];
-        sprite->setUserInteractionEnabled(false);
-        view()->insertSubview(sprite, std::min<size_t>(kFiredRowIndex + k, view()->subviews().size()));
-        sprite->setCenter(firedCentre(seat, first, k));
-    }
-    replaceRow(fired_[static_cast<size_t>(seat)], std::move(row));
-}
+void PhomView::paintLeftovers(int seat, const std::vector<int>& ids) { paintRow(seat, RowKind::Fired, ids, Flight::None, {}); }
 
 void PhomView::paintPhomCards(int seat) {
     if (seat < 0 || seat >= kSeats) return;
@@ -298,46 +297,13 @@ void PhomView::paintPhomCards(int seat) {
 }
 
 void PhomView::paintLaidIds(int seat, const std::vector<int>& ids, std::optional<ui::Point> from) {
-    if (seat < 0 || seat >= kSeats) return;
-    PlayerPtr owner = table().playerAtSeat(seat);
-    Sprites row;
-    for (int id : ids)
-        if (id != -1) row.push_back(makeSprite(id, owner ? owner->IDDB() : -1, kLaidTag));
-    const int n = static_cast<int>(row.size());
-    for (int k = 0; k < n; ++k) {
-        const auto& sprite = row[static_cast<size_t>(k)];
-        sprite->setUserInteractionEnabled(false);
-        sprite->isPhom = true;
-        const size_t at = seat == 0 ? kLaidRowIndex + static_cast<size_t>(k) : view()->subviews().size();
-        view()->insertSubview(sprite, std::min(at, view()->subviews().size()));
-        sprite->setCenter(from ? *from : startOfSeat(seat));
-        const ui::Point place = rowCentre(seat, kLaidLines[seat], n, k);
-        animateNamed("animate", 0.2, [&] { sprite->setCenter(place); });
-    }
-    replaceRow(laid_[static_cast<size_t>(seat)], std::move(row));
+    paintRow(seat, RowKind::Laid, ids, Flight::All, from.value_or(startOfSeat(seat)));
 }
 
 void PhomView::paintXXXCards(int seat) {
     if (seat < 0 || seat >= kSeats) return;
     const auto& ids = phom_.showCardEat[static_cast<size_t>(seat)];
-    PlayerPtr owner = table().playerAtSeat(seat);
-    Sprites row;
-    for (int id : ids)
-        if (id != -1) row.push_back(makeSprite(id, owner ? owner->IDDB() : -1, kEatenTag));
-    const int n = static_cast<int>(row.size());
-    for (int k = 0; k < n; ++k) {
-        const auto& sprite = row[static_cast<size_t>(k)];
-        sprite->setUserInteractionEnabled(false);
-        view()->addSubview(sprite);
-        const ui::Point place = rowCentre(seat, kLaidLines[seat], n, k);
-        if (k + 1 < n) {
-            sprite->setCenter(place);
-        } else {
-            sprite->setCenter(startOfSeat(seat));
-            animateNamed("animate", 0.2, [&] { sprite->setCenter(place); });
-        }
-    }
-    replaceRow(eaten_[static_cast<size_t>(seat)], std::move(row));
+    paintRow(seat, RowKind::Eaten, {ids.begin(), ids.end()}, Flight::Newest, startOfSeat(seat));
 }
 
 // ---- zoom
