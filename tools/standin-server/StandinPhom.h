@@ -70,7 +70,7 @@ private:
         bool ate = false;  // this turn's card was eaten
         std::vector<Cards> melds;  // laid down
     };
-    static constexpr int kPlaces = StandinRobotTables::kPlaces;
+    static constexpr int kPlaces = StandinRobotTables::kCardPlaces;
 
     StandinPhom(std::weak_ptr<StandinRobotTables> tables, bool isNew) : tables_(std::move(tables)), isNew_(isNew) {}
 
