@@ -188,5 +188,26 @@ TEST_F(PokerViewTest, StandingUpFromTheMenuAndTheStandUpThatFollows) {
     EXPECT_EQ(title(table->btnSeat[0]), Resources::getInstance().textForKey("ZUNO_sitdown"));
 }
 
+TEST_F(PokerViewTest, ThreeGiftsAPlayerNoneFromOrToAWatcherAndChatGoesToTheList) {
+    auto table = open({10, 20, -1, -1, -1, -1, -1, -1, -1, 30});
+    auto an = table->poker().seatOf(20)->player();
+    for (int i = 0; i < 4; ++i) table->onShowGift(1001 + i, 10, 20);
+    ASSERT_EQ(an->gifts().size(), 3u);
+    EXPECT_EQ(an->gifts().front()->tag(), 10);
+    table->onShowGift(1005, 30, 20);  // from the watcher
+    table->onShowGift(1006, 10, 30);  // to the watcher
+    EXPECT_EQ(an->gifts().size(), 3u);
+
+    table->onChatFromWithId(30, std::nullopt, "hello");
+    ASSERT_EQ(table->chatDialog->historyChat().size(), 1u);
+    EXPECT_EQ(table->chatDialog->historyChat()[0]->name().value_or(""), "p30");
+    for (const auto& bubble : table->chat) EXPECT_TRUE(bubble->isHidden());
+    EXPECT_EQ(table->viewChatLines->subviews().size(), 1u);
+
+    table->viewWillDisappear(false);
+    EXPECT_TRUE(an->gifts().empty());
+    EXPECT_TRUE(table->chatDialog->historyChat().empty());
+}
+
 }  // namespace
 }  // namespace zuno::testing
