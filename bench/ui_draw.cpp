@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "games/poker/PokerView.h"
 #include "games/tienlen/TienLenView.h"
 #include "lobby/model/ShopRecords.h"
 #include "money/menuGift.h"
@@ -254,10 +255,11 @@ std::shared_ptr<zuno::ZunoOnlineAppDelegate> openGiftSheet() {
     return app;
 }
 
-void BM_DrawTienLenWithGiftSheet(benchmark::State& state) {
+// Full redraws of the application as `open` leaves it, at the benchmark's scale.
+void drawOpenedApplication(benchmark::State& state, std::shared_ptr<zuno::ZunoOnlineAppDelegate> (*open)()) {
     zuno::sys::RunLoop::main().bindToCurrentThread();
     zuno::sys::setDataFolder((std::filesystem::temp_directory_path() / "zuno-bench-ui-draw").string());
-    auto app = openGiftSheet();
+    auto app = open();
     RasterScreen screen(480, 320, int(state.range(0)));
     screen.renderApplication();
     for (auto _ : state) {
@@ -268,7 +270,51 @@ void BM_DrawTienLenWithGiftSheet(benchmark::State& state) {
     Application::shared().reset();
     zuno::sys::RunLoop::main().reset();
 }
+
+void BM_DrawTienLenWithGiftSheet(benchmark::State& state) { drawOpenedApplication(state, openGiftSheet); }
 BENCHMARK(BM_DrawTienLenWithGiftSheet)->ArgName("scale")->Arg(1)->Arg(2)->Unit(benchmark::kMicrosecond);
+
+// A nine-seat Poker table at the showdown: cards, bets and labels at every seat, five community cards,
+// the pots, the winner's outline.
+std::shared_ptr<zuno::ZunoOnlineAppDelegate> openPokerShowdown() {
+    using namespace zuno;
+    auto app = std::make_shared<ZunoOnlineAppDelegate>();
+    Application::shared().setDelegate(app);
+    Application::shared().launch();
+    sys::RunLoop::main().runFor(0.5);
+    std::vector<PlayerPtr> players;
+    std::vector<int32_t> ids, stacks;
+    const char* names[] = {"an", "binh", "chi", "dung", "em", "giang", "hoa", "khanh", "lan"};
+    for (int seat = 0; seat < 9; ++seat) {
+        auto p = std::make_shared<TienLenPlayer>();
+        p->setIDDB(20 + seat);
+        p->setName(names[seat]);
+        p->setMoney(100000);
+        players.push_back(p);
+        ids.push_back(20 + seat);
+        stacks.push_back(5000 + 1000 * seat);
+    }
+    UIController::setMyInfo(players[4]);
+    UIController::setGameType(4);
+    GameController::showPokerScreenWithRoom(1, 2, 20, 50, players);
+    sys::RunLoop::main().runFor(0.5);
+    auto table = GameController::getPokerView();
+    table->onJoinBoard(ids, stacks);
+    table->start(30, {0, 1}, 20, 21, 22, 50, 23, {}, {});
+    for (int32_t id = 23; id < 29; ++id) table->onCall(id, 100, 4000, id + 1, {5, 3, 2, 6});
+    table->onFlop(23, {8, 21, 34}, 2, {900, 12500});
+    table->onTurn(23, 47, 2, {900, 12500});
+    table->onRiver(23, 2, 2, {900, 12500});
+    sys::RunLoop::main().runFor(3.0);
+    for (int32_t id = 20; id < 29; ++id) table->onRaise(id, 300, 3700, id + 1, {5, 3, 2, 6});
+    table->onShowdown(0, "THREE OF A KIND", 24, 0, 4700, {0, 1, 2, 34, 47, 0, 1});
+    table->onResult({24}, {14400});
+    sys::RunLoop::main().runFor(0.6);
+    return app;
+}
+
+void BM_DrawPokerShowdown(benchmark::State& state) { drawOpenedApplication(state, openPokerShowdown); }
+BENCHMARK(BM_DrawPokerShowdown)->ArgName("scale")->Arg(1)->Arg(2)->Unit(benchmark::kMicrosecond);
 
 // The avatar shop: a page of ten items on the item grid and the preview's six-layer figure. Goal: under
 // 1 ms at scale 2.
