@@ -209,14 +209,20 @@ void BM_MailArrives(benchmark::State& state) {
     Application::shared().reset();
 }
 BENCHMARK(BM_MailArrives)->Unit(benchmark::kMicrosecond)->Iterations(200);
+// The application launched and its first half second run.
+std::shared_ptr<zuno::ZunoOnlineAppDelegate> launchedApplication() {
+    auto app = std::make_shared<zuno::ZunoOnlineAppDelegate>();
+    Application::shared().setDelegate(app);
+    Application::shared().launch();
+    zuno::sys::RunLoop::main().runFor(0.5);
+    return app;
+}
+
 // The application launched, a four-seat Tien Len table open and its gift sheet showing two tabs and a
 // page of ten items.
 std::shared_ptr<zuno::ZunoOnlineAppDelegate> openGiftSheet() {
     using namespace zuno;
-    auto app = std::make_shared<ZunoOnlineAppDelegate>();
-    Application::shared().setDelegate(app);
-    Application::shared().launch();
-    sys::RunLoop::main().runFor(0.5);
+    auto app = launchedApplication();
     std::vector<PlayerPtr> players;
     int32_t id = 10;
     for (const char* name : {"an", "lan", "binh", "chi"}) {
@@ -278,10 +284,7 @@ BENCHMARK(BM_DrawTienLenWithGiftSheet)->ArgName("scale")->Arg(1)->Arg(2)->Unit(b
 // the pots, the winner's outline.
 std::shared_ptr<zuno::ZunoOnlineAppDelegate> openPokerShowdown() {
     using namespace zuno;
-    auto app = std::make_shared<ZunoOnlineAppDelegate>();
-    Application::shared().setDelegate(app);
-    Application::shared().launch();
-    sys::RunLoop::main().runFor(0.5);
+    auto app = launchedApplication();
     std::vector<PlayerPtr> players;
     std::vector<int32_t> ids, stacks;
     const char* names[] = {"an", "binh", "chi", "dung", "em", "giang", "hoa", "khanh", "lan"};
