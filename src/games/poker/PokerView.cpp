@@ -513,11 +513,7 @@ void PokerView::clickLeaveBoard() {
         list->setRoomId(roomId());
 }
 
-void PokerView::presentSheet(const std::shared_ptr<ui::ViewController>& sheet) {
-    if (!sheet) return;
-    view()->addSubview(sheet->view());
-    sheet->viewWillAppear(false);
-}
+void PokerView::presentSheet(const std::shared_ptr<ui::ViewController>& sheet) { tablesheet::present(*view(), sheet); }
 
 void PokerView::clickConfig() { presentSheet(mnuSetup); }
 void PokerView::clickInviting() { presentSheet(mnuInviting); }
@@ -551,10 +547,7 @@ void PokerView::clickGiftDetail(ui::Button* button) {
 }
 
 void PokerView::onRequestDetail(const PlayerDetail& detail) {
-    auto sheet = std::dynamic_pointer_cast<PlayerDetailSheet>(playerDetail);
-    if (!sheet) return;
-    sheet->updateViewWithData(detail);
-    presentSheet(playerDetail);
+    tablesheet::showPlayerDetail(*view(), playerDetail, detail);
 }
 
 void PokerView::onChatFromMeWithText(const std::string& line) {
