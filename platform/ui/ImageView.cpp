@@ -51,7 +51,8 @@ void ImageView::step() {
         ++cycles_;
         if (repeatCount_ > 0 && cycles_ >= repeatCount_) return stopAnimating();
     }
-    setNeedsDisplay();
+    // Off the screen (a screen covered by another) the frames go on without drawing anything.
+    if (window()) setNeedsDisplay();
 }
 
 void ImageView::drawRect(Canvas& canvas, const Rect& rect) {
