@@ -12,23 +12,18 @@
 
 #include <cstdio>
 #include <cstdlib>
-#include <filesystem>
 #include <string>
 
-#include "games/cotuong/CoTuongView.h"
+#include "BoardTableBench.h"
 #include "net/MobileClient.h"
 #include "platform/backend/SdlWindowBackend.h"
 #include "platform/core/Bundle.h"
 #include "platform/core/Clock.h"
-#include "platform/core/DataFolder.h"
 #include "platform/core/RunLoop.h"
 #include "platform/media/Sound.h"
 #include "platform/ui/Application.h"
-#include "shell/UIController.h"
-#include "shell/ZunoOnlineAppDelegate.h"
+#include "platform/ui/View.h"
 #include "standin-server/StandinServer.h"
-#include "table/GameController.h"
-#include "table/TienLenPlayer.h"
 
 using namespace zuno;
 
@@ -69,29 +64,6 @@ bool audioDeviceOpens() {
 }
 
 const char* verdict(bool met) { return met ? "goal met" : "GOAL MISSED"; }
-
-// The application launched with a Co Tuong table I own, the opponent ready: the start button blinks.
-std::shared_ptr<ZunoOnlineAppDelegate> openBlinkingBoardTable(sys::RunLoop& loop, double quietSpell) {
-    sys::setDataFolder((std::filesystem::temp_directory_path() / "zuno-bench-idle-cpu").string());
-    auto app = std::make_shared<ZunoOnlineAppDelegate>();
-    ui::Application::shared().setDelegate(app);
-    ui::Application::shared().launch();
-    loop.runFor(0.5);
-    std::vector<PlayerPtr> players;
-    for (auto [id, name] : {std::pair{10, "lan"}, std::pair{20, "an"}}) {
-        auto p = std::make_shared<TienLenPlayer>();
-        p->setIDDB(id);
-        p->setName(name);
-        p->setMoney(100000);
-        p->setIsReady(true);
-        players.push_back(p);
-    }
-    UIController::setMyInfo(players[0]);
-    UIController::setGameType(5);
-    GameController::showCoTuongScreenWithRoom(1, 2, 10, 1000, players);
-    loop.runFor(quietSpell);  // the table's join sound plays out and the device closes
-    return app;
-}
 
 }  // namespace
 
@@ -156,7 +128,9 @@ int main(int argc, char** argv) {
             });
         });
     }
-    auto app = openBlinkingBoardTable(loop, quietSpell);
+    // A Co Tuong table I own, the opponent ready: the start button blinks. The table's join sound
+    // plays out and the device closes first.
+    auto app = bench::openCoTuongTable("zuno-bench-idle-cpu", quietSpell);
     window.present(true);
     const int framesBefore = window.framesPresented();
     const double table = idlePercent(loop, seconds);

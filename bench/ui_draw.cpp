@@ -15,7 +15,7 @@
 #include <string>
 #include <vector>
 
-#include "games/cotuong/CoTuongView.h"
+#include "BoardTableBench.h"
 #include "games/cotuong/Piece.h"
 #include "games/tienlen/TienLenView.h"
 #include "lobby/model/ShopRecords.h"
@@ -312,24 +312,7 @@ BENCHMARK(BM_DrawShopWithFigure)->ArgName("scale")->Arg(1)->Arg(2)->Unit(benchma
 void BM_DrawCoTuongWithHints(benchmark::State& state) {
     using namespace zuno;
     sys::RunLoop::main().bindToCurrentThread();
-    sys::setDataFolder((std::filesystem::temp_directory_path() / "zuno-bench-ui-draw").string());
-    auto app = std::make_shared<ZunoOnlineAppDelegate>();
-    Application::shared().setDelegate(app);
-    Application::shared().launch();
-    sys::RunLoop::main().runFor(0.5);
-    std::vector<PlayerPtr> players;
-    for (auto [id, name] : {std::pair{10, "lan"}, std::pair{20, "an"}}) {
-        auto p = std::make_shared<TienLenPlayer>();
-        p->setIDDB(id);
-        p->setName(name);
-        p->setMoney(100000);
-        p->setIsReady(true);
-        players.push_back(p);
-    }
-    UIController::setMyInfo(players[0]);
-    UIController::setGameType(5);
-    GameController::showCoTuongScreenWithRoom(1, 2, 10, 1000, players);
-    sys::RunLoop::main().runFor(0.5);
+    auto app = bench::openCoTuongTable("zuno-bench-ui-draw", 0.5);
     auto table = GameController::getCoTuongView();
     table->startWithMoveFirst(10, 30000);
     table->board->tapAt(Piece::convertPoint(1, 2));
