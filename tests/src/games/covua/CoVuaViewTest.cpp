@@ -270,6 +270,22 @@ TEST_F(CoVuaViewTest, TheHandlerAppliesCastlingBeforeItsMoveAndResultsOnTheMainT
     UIController::closeDialog();
 }
 
+TEST_F(CoVuaViewTest, ASelectedPieceBlinksUntilUnselectedThenRestsOnItsSquare) {
+    for (int8_t code : {int8_t{11}, int8_t{16}, int8_t{21}, int8_t{26}}) EXPECT_EQ(PieceView(code).isColor(), code > 20);
+    PieceView knight(C::piece(C::kWhite, C::kKnight));
+    knight.setXY(7, 6);
+    const ui::Point rest = knight.oldCenter();
+    EXPECT_EQ(rest, C::pieceCentre({7, 6}) - C::boardOrigin());
+    knight.setSelected();
+    run(0.9);
+    EXPECT_EQ(knight.center(), knight.newCenter()) << "raised half a second later";
+    EXPECT_EQ(knight.newCenter().y, rest.y - 10);
+    knight.unSetSelected();
+    run(2);
+    EXPECT_EQ(knight.center(), rest);
+    EXPECT_FALSE(knight.isUp());
+}
+
 TEST_F(CoVuaViewTest, PicturesOfBothSidesAndTheChooser) {
     auto table = openTable(10);
     auto setQuotas = [&] {
