@@ -118,6 +118,7 @@ void CoVuaBoardView::intoPalaceWithWhoMove(int32_t whoMove, int type) {
 void CoVuaBoardView::setFindKing(int8_t side) {
     if (empty_ || !game_.setFindKing(side)) return;
     PlaySound::playSoundChieuTuog();
+    if (side != 0 && side != 1) return;  // no side named: the mark stays where it is
     const int8_t king = CoVuaCodes::piece(side == 0 ? CoVuaCodes::kWhite : CoVuaCodes::kBlack, CoVuaCodes::kKing);
     const auto& grid = game_.board().board();
     for (int row = 0; row < 8; ++row)

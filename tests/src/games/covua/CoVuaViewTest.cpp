@@ -270,6 +270,28 @@ TEST_F(CoVuaViewTest, TheHandlerAppliesCastlingBeforeItsMoveAndResultsOnTheMainT
     UIController::closeDialog();
 }
 
+TEST_F(CoVuaViewTest, ACheckMarksTheNamedKingUntilTheNextMove) {
+    for (bool white : {true, false}) {
+        SCOPED_TRACE(white ? "White" : "Black");
+        auto table = openGame(white);
+        // Both kings stand in column 4 for the local White, column 3 for the local Black.
+        const int col = white ? 4 : 3;
+        const CoVuaSquare blackKing{white ? 0 : 7, col}, whiteKing{white ? 7 : 0, col};
+        const CoVuaSquare theirKing = white ? blackKing : whiteKing, myKing = white ? whiteKing : blackKing;
+        table->setFindKing(1);
+        EXPECT_TRUE(marked(*table, CellEffect::Kind::Check, blackKing));
+        table->setFindKing(0);
+        EXPECT_TRUE(marked(*table, CellEffect::Kind::Check, whiteKing));
+        EXPECT_FALSE(marked(*table, CellEffect::Kind::Check, blackKing)) << "one check mark at a time";
+        table->setFindKing(2);
+        EXPECT_TRUE(marked(*table, CellEffect::Kind::Check, whiteKing)) << "another side names nobody";
+        table->moveWithWho(white ? 10 : 20, 41, 43, white ? 20 : 10, 500);
+        EXPECT_FALSE(marked(*table, CellEffect::Kind::Check, myKing));
+        EXPECT_FALSE(marked(*table, CellEffect::Kind::Check, theirKing));
+        table->closeBoardWithInfo("end");
+    }
+}
+
 TEST_F(CoVuaViewTest, ASelectedPieceBlinksUntilUnselectedThenRestsOnItsSquare) {
     for (int8_t code : {int8_t{11}, int8_t{16}, int8_t{21}, int8_t{26}}) EXPECT_EQ(PieceView(code).isColor(), code > 20);
     PieceView knight(C::piece(C::kWhite, C::kKnight));
