@@ -10,68 +10,24 @@
 
 #include "games/board/BoardTableModel.h"
 #include "games/covua/CoVuaView.h"
-#include "platform/ui/AlertView.h"
 #include "platform/ui/Application.h"
 #include "platform/ui/Window.h"
 #include "screens/MainView.h"
-#include "screens/ServerView.h"
-#include "shell/Resources.h"
-#include "shell/UIController.h"
 #include "standin-server/StandinCoVua.h"
 #include "standin-server/StandinRobotTables.h"
-#include "support/ProgramRoadTest.h"
+#include "BoardRoadTest.h"
 
 using namespace zuno;
 using namespace zuno::standin;
 
 namespace {
 
-constexpr int32_t kMe = 4711;
 constexpr int32_t kAn = StandinRobotTables::kOwnerId;
 using C = CoVuaCodes;
 
-std::string text(const char* key) { return Resources::getInstance().textForKey(key); }
-std::string title(const std::shared_ptr<ui::Button>& button) {
-    return button ? button->titleForState(ui::ControlState::Normal).value_or("") : "";
-}
-
-class CoVuaScreenRoadTest : public zuno::testing::ProgramRoadTest {
+class CoVuaScreenRoadTest : public zuno::testing::BoardRoadTest {
 protected:
-    void SetUp() override {
-        ASSERT_NO_FATAL_FAILURE(startStandin());
-        signIn->addAccount({"lan", "hoa sen", kMe, 500000, 12, 250});
-        StandinRobotTables::Options options;
-        options.invitationDelay = 1;
-        options.robotDelay = 0;
-        options.turnSeconds = 120;
-        robots = StandinRobotTables::installOn(server, signIn, nullptr, options);
-        coVua = StandinCoVua::addTo(*robots);
-        robots->setNextInvitation(StandinCoVua::kGameType, StandinTableKind::Robots);
-        ASSERT_NO_FATAL_FAILURE(launchProgram("covua-road"));
-        UIController::setInviting(true);
-        settle();
-    }
-
-    static std::string dialogText() { return UIController::shownDialogMessage().value_or(""); }
-    static void pressDialog(bool ok) {
-        auto alerts = ui::AlertView::visibleAlerts();
-        ASSERT_FALSE(alerts.empty());
-        alerts.back()->tapButtonAtIndex(ok ? alerts.back()->firstOtherButtonIndex() : alerts.back()->cancelButtonIndex());
-    }
-    bool dialogSays(const std::string& line) {
-        return pump([&] { return dialogText() == line; });
-    }
-
-    void signInAndAccept() {
-        auto servers = logInAs("lan", "hoa sen");
-        ASSERT_TRUE(servers);
-        ASSERT_TRUE(pump([&] { return !servers->listServers.empty() && !servers->isFetching(); }));
-        settle();
-        tap(*servers->tableView->cellForRowAtIndexPath({0, 0}));
-        ASSERT_TRUE(waitForTop<MainView>());
-        ASSERT_TRUE(dialogSays(StandinCoVua::kInvitation)) << dialogText();
-        pressDialog(true);
-    }
+    void SetUp() override { ASSERT_NO_FATAL_FAILURE(startWith(coVua, 500000, StandinTableKind::Robots, "covua-road")); }
 
     // A click on a square of my board (row 0 at the top, column 0 at the left).
     void click(const CoVuaView& table, CoVuaSquare square) {
@@ -96,7 +52,6 @@ protected:
         return piece ? piece->chessId() : 0;
     }
 
-    std::shared_ptr<StandinRobotTables> robots;
     std::shared_ptr<StandinCoVua> coVua;
 };
 
@@ -109,7 +64,7 @@ TEST_F(CoVuaScreenRoadTest, AGameAgainstAnToMyResignation) {
         coVua->setNextFirstMover(kMe);
         coVua->setNextPosition(position);
     });
-    ASSERT_NO_FATAL_FAILURE(signInAndAccept());
+    ASSERT_NO_FATAL_FAILURE(signInAndAccept(StandinCoVua::kInvitation));
     auto table = waitForTop<CoVuaView>();
     ASSERT_TRUE(table);
     ASSERT_TRUE(pump([&] { return table->table().getPlayerWithID(kAn) != nullptr; }));
