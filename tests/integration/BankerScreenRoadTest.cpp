@@ -54,12 +54,6 @@ protected:
                                                            : "An invites you to a Xi Zach table.");
     }
 
-    static std::string dialogText() { return UIController::shownDialogMessage().value_or(""); }
-    static void pressDialogOk() {
-        auto alerts = ui::AlertView::visibleAlerts();
-        ASSERT_FALSE(alerts.empty());
-        alerts.back()->tapButtonAtIndex(alerts.back()->firstOtherButtonIndex());
-    }
 
     void signInAndAccept(const std::string& invitation) {
         auto login = waitForTop<LoginView>();

@@ -44,11 +44,12 @@ protected:
     static std::string title(const std::shared_ptr<ui::Button>& button) {
         return button ? button->titleForState(ui::ControlState::Normal).value_or("") : "";
     }
-    static std::string dialogText() { return UIController::shownDialogMessage().value_or(""); }
+    // The dialog's OK button, or its cancel button.
     static void pressDialog(bool ok) {
+        if (ok) return pressDialogOk();
         auto alerts = ui::AlertView::visibleAlerts();
         ASSERT_FALSE(alerts.empty());
-        alerts.back()->tapButtonAtIndex(ok ? alerts.back()->firstOtherButtonIndex() : alerts.back()->cancelButtonIndex());
+        alerts.back()->tapButtonAtIndex(alerts.back()->cancelButtonIndex());
     }
     bool dialogSays(const std::string& line) {
         return pump([&] { return dialogText() == line; });

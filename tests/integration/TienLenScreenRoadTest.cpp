@@ -17,21 +17,16 @@
 #include "standin-server/StandinRobotTables.h"
 #include "standin-server/StandinTienLen.h"
 #include "support/ProgramRoadTest.h"
+#include "support/ViewTexts.h"
 
 using namespace zuno;
 using namespace zuno::standin;
+using zuno::testing::collectTexts;
 
 namespace {
 
 constexpr int32_t kMe = 4711;
 using Ids = std::vector<int8_t>;
-
-// Every text of the labels inside a view.
-void collectTexts(const ui::View& view, std::string& out) {
-    if (auto bubbleLine = dynamic_cast<const CustomLabel*>(&view)) out += bubbleLine->text() + "|";
-    else if (auto label = dynamic_cast<const ui::Label*>(&view)) out += label->text().value_or("") + "|";
-    for (const auto& sub : view.subviews()) collectTexts(*sub, out);
-}
 
 class TienLenScreenRoadTest : public zuno::testing::ProgramRoadTest {
 protected:
@@ -51,12 +46,6 @@ protected:
         settle();
     }
 
-    static std::string dialogText() { return UIController::shownDialogMessage().value_or(""); }
-    static void pressDialogOk() {
-        auto alerts = ui::AlertView::visibleAlerts();
-        ASSERT_FALSE(alerts.empty());
-        alerts.back()->tapButtonAtIndex(alerts.back()->firstOtherButtonIndex());
-    }
 
     std::shared_ptr<CardView> mySprite(const TienLenView& table, int8_t id) {
         for (const auto& card : table.myCards())
@@ -65,7 +54,7 @@ protected:
     }
     static std::string bubbleText(TienLenView& table, int seat) {
         std::string out;
-        if (auto bubble = table.bubble(seat)) collectTexts(*bubble, out);
+        if (auto bubble = table.bubble(seat)) out += textsIn(*bubble);
         for (const auto& sub : table.view()->subviews()) {
             auto label = std::dynamic_pointer_cast<ui::Label>(sub);
             if (label && !label->isHidden()) out += label->text().value_or("") + "|";
