@@ -338,6 +338,10 @@ void boards(Add add) {
         }
     }
     with(add("ov", 30, 30, Kind::Marker), "", 0);
+    // Co Vua's square marks: the selected piece's square, the square the last move left, a king in check.
+    with(add("covua-selected", 30, 30, Kind::Marker), "", 4);
+    with(add("covua-last-move", 30, 30, Kind::Marker), "", 5);
+    with(add("covua-check", 30, 30, Kind::Marker), "", 6);
     add("board-covua", 304, 304, Kind::ChessBoard);
 
     for (int set = 1; set <= 6; ++set) {
