@@ -6,6 +6,7 @@
 // The friends screen with 200 friends, and with a conversation of 500 lines open: a full redraw and a
 // scroll step each stay under 1 ms at scale 2. A message arriving on a mailbox of 500 messages is
 // shown within one frame (16.7 ms).
+//
 // A Phom table mid-deal (a ten-card hand with meld outlines, fired, laid and eaten rows, chat bubbles):
 // a full redraw under 1 ms at scale 2, and one frame of the deal animation under 0.5 ms.
 //
