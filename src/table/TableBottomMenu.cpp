@@ -38,13 +38,14 @@ void StartButtonBlink::step() {
     if (!button) return;
     const std::string title = upper(titleOf(button));
     const bool blinks = title == upper(text("ZUNO_start")) || title == upper(text("ZUNO_ready")) ||
-                        title == upper(text("ZUNO_continuee"));
+                        title == upper(text("ZUNO_continuee")) ||
+                        (look_.cancelBlinks && title == upper(text("ZUNO_cancel")));
     if (!blinks) {
-        button->setBackgroundImage(ui::Image::imageNamed("button_chuc_nang.png"));
+        button->setBackgroundImage(ui::Image::imageNamed(look_.plain));
         return;
     }
     lit_ = !lit_;
-    button->setBackgroundImage(ui::Image::imageNamed(lit_ ? "button_chuc_nang2.png" : "button_chuc_nang.png"));
+    button->setBackgroundImage(ui::Image::imageNamed(lit_ ? look_.lit : look_.plain));
     // The destructor cancels the step, so the blink never outlives its screen.
     timer_ = sys::RunLoop::main().postDelayed(0.2, [this] {
         timer_ = 0;
