@@ -315,6 +315,7 @@ TEST_F(BlocksViewTest, TheHandlerTakesLevelsAndALeaveInAGameClosesItOnce) {
     EXPECT_FALSE(table->isPlaying());
     EXPECT_EQ(title(table->btnStart), BoardTableModel::startKind(3, 0).title);
     EXPECT_TRUE(table->lblName2->isHidden()) << "the seat is empty";
+    EXPECT_FALSE(table->chat4->isHidden()) << "the notice of the opponent's leaving";
     table->closeBoardWithInfo("");
     EXPECT_FALSE(table->isPlaying());
 }
