@@ -6,6 +6,8 @@
 // The friends screen with 200 friends, and with a conversation of 500 lines open: a full redraw and a
 // scroll step each stay under 1 ms at scale 2. A message arriving on a mailbox of 500 messages is
 // shown within one frame (16.7 ms).
+// A Phom table mid-deal (a ten-card hand with meld outlines, fired, laid and eaten rows, chat bubbles):
+// a full redraw under 1 ms at scale 2, and one frame of the deal animation under 0.5 ms.
 //
 // The upright Blocks table (320 x 480) mid-game, its well full of garbage rows with the falling piece,
 // its ghost and the preview: a full redraw under 1 ms at scale 2.
@@ -16,6 +18,8 @@
 #include <vector>
 
 #include "BlocksTable.h"
+#include "games/phom/PhomView.h"
+#include "games/poker/PokerView.h"
 #include "games/tienlen/TienLenView.h"
 #include "lobby/model/ShopRecords.h"
 #include "money/menuGift.h"
@@ -212,15 +216,22 @@ void BM_MailArrives(benchmark::State& state) {
     Application::shared().reset();
 }
 BENCHMARK(BM_MailArrives)->Unit(benchmark::kMicrosecond)->Iterations(200);
-// The application launched, a four-seat Tien Len table open and its gift sheet showing two tabs and a
-// page of ten items.
-std::shared_ptr<zuno::ZunoOnlineAppDelegate> openGiftSheet() {
-    using namespace zuno;
-    auto app = std::make_shared<ZunoOnlineAppDelegate>();
+
+// The application launched and its first half second run.
+std::shared_ptr<zuno::ZunoOnlineAppDelegate> launchedApplication() {
+    auto app = std::make_shared<zuno::ZunoOnlineAppDelegate>();
     Application::shared().setDelegate(app);
     Application::shared().launch();
-    sys::RunLoop::main().runFor(0.5);
-    std::vector<PlayerPtr> players;
+    zuno::sys::RunLoop::main().runFor(0.5);
+    return app;
+}
+
+// The application launched, a four-seat Tien Len table open and its gift sheet showing two tabs and a
+// page of ten items.
+// The application launched with four players for a table, lan (30) being me.
+std::shared_ptr<zuno::ZunoOnlineAppDelegate> launchWithPlayers(std::vector<zuno::PlayerPtr>& players) {
+    using namespace zuno;
+    auto app = launchedApplication();
     int32_t id = 10;
     for (const char* name : {"an", "lan", "binh", "chi"}) {
         auto p = std::make_shared<TienLenPlayer>();
@@ -230,6 +241,16 @@ std::shared_ptr<zuno::ZunoOnlineAppDelegate> openGiftSheet() {
         players.push_back(p);
     }
     UIController::setMyInfo(players[1]);
+    return app;
+}
+
+// Ten cards with two melds (three fives, the four to six of hearts).
+std::vector<int8_t> phomDeal() { return {16, 17, 18, 15, 19, 23, 32, 41, 50, 5}; }
+
+std::shared_ptr<zuno::ZunoOnlineAppDelegate> openGiftSheet() {
+    using namespace zuno;
+    std::vector<PlayerPtr> players;
+    auto app = launchWithPlayers(players);
     UIController::setGameType(3);
     GameController::showTienLenScreenWithRoom(1, 2, 20, 1000, players);
     sys::RunLoop::main().runFor(0.5);
@@ -258,10 +279,11 @@ std::shared_ptr<zuno::ZunoOnlineAppDelegate> openGiftSheet() {
     return app;
 }
 
-void BM_DrawTienLenWithGiftSheet(benchmark::State& state) {
+// Full redraws of the application as `open` leaves it, at the benchmark's scale.
+void drawOpenedApplication(benchmark::State& state, std::shared_ptr<zuno::ZunoOnlineAppDelegate> (*open)()) {
     zuno::sys::RunLoop::main().bindToCurrentThread();
     zuno::sys::setDataFolder((std::filesystem::temp_directory_path() / "zuno-bench-ui-draw").string());
-    auto app = openGiftSheet();
+    auto app = open();
     RasterScreen screen(480, 320, int(state.range(0)));
     screen.renderApplication();
     for (auto _ : state) {
@@ -272,7 +294,106 @@ void BM_DrawTienLenWithGiftSheet(benchmark::State& state) {
     Application::shared().reset();
     zuno::sys::RunLoop::main().reset();
 }
+
+void BM_DrawTienLenWithGiftSheet(benchmark::State& state) { drawOpenedApplication(state, openGiftSheet); }
 BENCHMARK(BM_DrawTienLenWithGiftSheet)->ArgName("scale")->Arg(1)->Arg(2)->Unit(benchmark::kMicrosecond);
+
+// The application launched and a four-seat Phom table mid-deal: my ten cards, every seat's fired
+// row, a laid meld and an eaten card, two chat bubbles.
+std::shared_ptr<zuno::ZunoOnlineAppDelegate> openPhomTable(std::shared_ptr<zuno::PhomView>& table) {
+    using namespace zuno;
+    std::vector<PlayerPtr> players;
+    auto app = launchWithPlayers(players);
+    UIController::setGameType(7);
+    GameController::showPhomScreenWithRoom(1, 2, 20, 1000, players);
+    sys::RunLoop::main().runFor(0.5);
+    table = GameController::getPhomView();
+    table->start(30, phomDeal(), 40, 40);
+    sys::RunLoop::main().runFor(2.0);
+    table->onFire(20, 40, 44, 0);
+    table->onFire(30, 20, 45, 0);
+    table->onEatCard(true, 2, 30, 0);
+    PhomLaidCards laid;
+    laid.fill(-1);
+    laid[0] = 0;
+    laid[1] = 1;
+    laid[2] = 2;
+    table->onHaPhom(true, laid, false, {}, 30);
+    table->onFire(40, 30, 46, 0);
+    table->onFire(20, 40, 47, 1);
+    table->onChatFromWithId(40, std::nullopt, "Nhanh len!");
+    table->onChatFromWithId(30, std::nullopt, "Hay qua");
+    sys::RunLoop::main().runFor(1.0);
+    return app;
+}
+
+std::shared_ptr<zuno::ZunoOnlineAppDelegate> openPhomMidDeal() {
+    std::shared_ptr<zuno::PhomView> table;
+    return openPhomTable(table);
+}
+
+void BM_DrawPhomMidDeal(benchmark::State& state) { drawOpenedApplication(state, openPhomMidDeal); }
+BENCHMARK(BM_DrawPhomMidDeal)->ArgName("scale")->Arg(1)->Arg(2)->Unit(benchmark::kMicrosecond);
+
+// One frame (1/60 s) of a deal's animation: the deal's steps and the cards' movement, without drawing. The
+// loop waits out the rest of each frame: the CPU time is the frame's work.
+void BM_PhomDealFrame(benchmark::State& state) {
+    zuno::sys::RunLoop::main().bindToCurrentThread();
+    zuno::sys::setDataFolder((std::filesystem::temp_directory_path() / "zuno-bench-ui-draw").string());
+    std::shared_ptr<zuno::PhomView> table;
+    auto app = openPhomTable(table);
+    auto& loop = zuno::sys::RunLoop::main();
+    for (auto _ : state) {
+        if (!table->isDealing()) {
+            state.PauseTiming();
+            table->start(30, phomDeal(), 40, 40);
+            state.ResumeTiming();
+        }
+        loop.runFor(1.0 / 60);
+    }
+    Application::shared().reset();
+    loop.reset();
+}
+BENCHMARK(BM_PhomDealFrame)->Unit(benchmark::kMicrosecond);
+
+// A nine-seat Poker table at the showdown: cards, bets and labels at every seat, five community cards,
+// the pots, the winner's outline.
+std::shared_ptr<zuno::ZunoOnlineAppDelegate> openPokerShowdown() {
+    using namespace zuno;
+    auto app = launchedApplication();
+    std::vector<PlayerPtr> players;
+    std::vector<int32_t> ids, stacks;
+    const char* names[] = {"an", "binh", "chi", "dung", "em", "giang", "hoa", "khanh", "lan"};
+    for (int seat = 0; seat < 9; ++seat) {
+        auto p = std::make_shared<TienLenPlayer>();
+        p->setIDDB(20 + seat);
+        p->setName(names[seat]);
+        p->setMoney(100000);
+        players.push_back(p);
+        ids.push_back(20 + seat);
+        stacks.push_back(5000 + 1000 * seat);
+    }
+    UIController::setMyInfo(players[4]);
+    UIController::setGameType(4);
+    GameController::showPokerScreenWithRoom(1, 2, 20, 50, players);
+    sys::RunLoop::main().runFor(0.5);
+    auto table = GameController::getPokerView();
+    table->onJoinBoard(ids, stacks);
+    table->start(30, {0, 1}, 20, 21, 22, 50, 23, {}, {});
+    for (int32_t id = 23; id < 29; ++id) table->onCall(id, 100, 4000, id + 1, {5, 3, 2, 6});
+    table->onFlop(23, {8, 21, 34}, 2, {900, 12500});
+    table->onTurn(23, 47, 2, {900, 12500});
+    table->onRiver(23, 2, 2, {900, 12500});
+    sys::RunLoop::main().runFor(3.0);
+    for (int32_t id = 20; id < 29; ++id) table->onRaise(id, 300, 3700, id + 1, {5, 3, 2, 6});
+    table->onShowdown(0, "THREE OF A KIND", 24, 0, 4700, {0, 1, 2, 34, 47, 0, 1});
+    table->onResult({24}, {14400});
+    sys::RunLoop::main().runFor(0.6);
+    return app;
+}
+
+void BM_DrawPokerShowdown(benchmark::State& state) { drawOpenedApplication(state, openPokerShowdown); }
+BENCHMARK(BM_DrawPokerShowdown)->ArgName("scale")->Arg(1)->Arg(2)->Unit(benchmark::kMicrosecond);
 
 // The avatar shop: a page of ten items on the item grid and the preview's six-layer figure. Goal: under
 // 1 ms at scale 2.

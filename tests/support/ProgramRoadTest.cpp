@@ -19,7 +19,7 @@ namespace zuno::testing {
 void ProgramRoadTest::startStandin() {
     ASSERT_TRUE(server.start());
     signIn = standin::StandinSignIn::installOn(server);
-    standin::StandinLobbyLists::installOn(server);
+    lists = standin::StandinLobbyLists::installOn(server);
 }
 
 void ProgramRoadTest::launchProgram(const std::string& folderName) {

@@ -8,6 +8,7 @@
 
 #include "Program.h"
 #include "standin-server/StandinHttp.h"
+#include "standin-server/StandinLobbyLists.h"
 #include "standin-server/StandinServer.h"
 #include "standin-server/StandinSignIn.h"
 
@@ -54,6 +55,7 @@ protected:
     standin::StandinServer server;
     standin::HttpServer http;
     std::shared_ptr<standin::StandinSignIn> signIn;
+    std::shared_ptr<standin::StandinLobbyLists> lists;
     std::unique_ptr<app::Program> program;
     app::ProgramOptions programOptions;
 

@@ -79,14 +79,15 @@ int main(int argc, char** argv) {
     zuno::standin::StandinTienLen::addTo(*robots, 3);
     zuno::standin::StandinTienLen::addTo(*robots, 12);
     zuno::standin::StandinPhom::addTo(*robots);
+    zuno::standin::StandinPhom::addNewTo(*robots);  // listed: any new Phom table of the game list
     zuno::standin::StandinBanker::addTo(*robots, zuno::standin::StandinBanker::kBaiCao);
     zuno::standin::StandinBanker::addTo(*robots, zuno::standin::StandinBanker::kXiZach);
     zuno::standin::StandinCoTuong::addTo(*robots);
     zuno::standin::StandinCoVua::addTo(*robots);
     zuno::standin::StandinCaro::addTo(*robots);
-    robots->setInvitationRotation({3, 12, zuno::standin::StandinBanker::kBaiCao, zuno::standin::StandinBanker::kXiZach,
-                                   zuno::standin::StandinCoTuong::kGameType, zuno::standin::StandinCoVua::kGameType,
-                                   zuno::standin::StandinCaro::kGameType});
+    robots->setInvitationRotation({3, 12, 7, zuno::standin::StandinBanker::kBaiCao,
+                                   zuno::standin::StandinBanker::kXiZach, zuno::standin::StandinCoTuong::kGameType,
+                                   zuno::standin::StandinCoVua::kGameType, zuno::standin::StandinCaro::kGameType});
     // Friends, chat, details and rankings; a robot friend greets the player a moment after signing in.
     zuno::standin::StandinSocial::Options social;
     social.greetingDelay = 8;
