@@ -146,6 +146,15 @@ void focusNextField() {
     fields[next]->becomeFirstResponder();
 }
 
+bool pressGameKey(GameKey key) {
+    // Typing into a field (a chat line) keeps its keys.
+    if (dynamic_cast<ui::KeyInput*>(ui::Responder::firstResponder())) return false;
+    auto delegate = ZunoOnlineAppDelegate::current();
+    auto top = delegate && delegate->navigationController ? delegate->navigationController->topViewController() : nullptr;
+    auto* target = dynamic_cast<GameKeyTarget*>(top.get());
+    return target && target->gameKeyDown(key);
+}
+
 void goBack() {
     // A social network panel over the window closes first, as its close button would.
     if (auto window = ui::Application::shared().keyWindow(); window && !window->subviews().empty()) {

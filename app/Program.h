@@ -7,6 +7,7 @@
 
 #include "ProgramOptions.h"
 #include "SandboxStore.h"
+#include "shell/GameKeys.h"
 #include "shell/ZunoOnlineAppDelegate.h"
 
 namespace zuno::ui {
@@ -68,5 +69,8 @@ private:
 // first); Escape closes a social network panel, else it is the back button, when it shows.
 void focusNextField();
 void goBack();
+// A game key (arrows, Space) for the screen on top when it plays with keys and nothing takes text;
+// answers whether the screen used it.
+bool pressGameKey(GameKey key);
 
 }  // namespace zuno::app

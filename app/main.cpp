@@ -15,12 +15,25 @@
 
 namespace {
 
-// Tab and Escape are the program's own keys; the window hands the rest to the screens.
+std::optional<zuno::GameKey> gameKeyOf(SDL_Keycode key) {
+    switch (key) {
+        case SDLK_LEFT: return zuno::GameKey::Left;
+        case SDLK_RIGHT: return zuno::GameKey::Right;
+        case SDLK_UP: return zuno::GameKey::Up;
+        case SDLK_DOWN: return zuno::GameKey::Down;
+        case SDLK_SPACE: return zuno::GameKey::Space;
+        default: return std::nullopt;
+    }
+}
+
+// Tab and Escape are the program's own keys; the arrows and Space go to a game screen that plays with
+// them (Blocks); the window hands the rest to the screens.
 int desktopKeys(void*, SDL_Event* event) {
     if (event->type != SDL_KEYDOWN) return 1;
     const SDL_Keycode key = event->key.keysym.sym;
     if (key == SDLK_TAB) zuno::sys::RunLoop::main().post([] { zuno::app::focusNextField(); });
     if (key == SDLK_ESCAPE) zuno::sys::RunLoop::main().post([] { zuno::app::goBack(); });
+    if (auto game = gameKeyOf(key)) zuno::sys::RunLoop::main().post([k = *game] { zuno::app::pressGameKey(k); });
     return 1;
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <memory>
 #include <string>
 
 #include "platform/backend/RasterScreen.h"
@@ -14,10 +15,11 @@ public:
     void run();
     // Draws the screen as it is now and writes it as a PNG file.
     bool snapshot(const std::string& path);
-    RasterScreen& screen() { return screen_; }
+    // At the windows' size now.
+    RasterScreen& screen();
 
 private:
-    RasterScreen screen_;
+    std::unique_ptr<RasterScreen> screen_;
 };
 
 }  // namespace zuno::ui

@@ -115,7 +115,7 @@ bool RasterScreen::writePng(const std::string& path) const {
 }
 
 sys::Data snapshotScreenPng(int scale) {
-    RasterScreen screen(int(Screen::kWidth), int(Screen::kHeight), scale);
+    RasterScreen screen(int(Screen::windowSize().width), int(Screen::windowSize().height), scale);
     screen.renderApplication();
     return screen.pngData();
 }

@@ -16,11 +16,13 @@ class Application;
 class View;
 class Window;
 
-// A Cairo raster of the screen (480 x 320 points by default) that the application's windows are drawn
-// into, at a device scale of 1 or 2 pixels per point (the screen's scale unless told).
+// A Cairo raster of the screen (the windows' size by default: 480 x 320 points, or 320 x 480 while
+// upright) that the application's windows are drawn into, at a device scale of 1 or 2 pixels per point
+// (the screen's scale unless told).
 class RasterScreen {
 public:
-    explicit RasterScreen(int width = 480, int height = 320, int scale = Screen::scale());
+    RasterScreen() : RasterScreen(int(Screen::windowSize().width), int(Screen::windowSize().height)) {}
+    RasterScreen(int width, int height, int scale = Screen::scale());
     ~RasterScreen();
     RasterScreen(const RasterScreen&) = delete;
     RasterScreen& operator=(const RasterScreen&) = delete;

@@ -86,8 +86,28 @@ void SdlWindowBackend::close() {
     SDL_QuitSubSystem(SDL_INIT_VIDEO | SDL_INIT_EVENTS);
 }
 
+void SdlWindowBackend::turnIfNeeded() {
+    const Size size = Screen::windowSize();
+    const int width = int(size.width), height = int(size.height);
+    if (screen_ && screen_->width() == width && screen_->height() == height) return;
+    // The window turns with the screen on top (upright 320 x 480, else 480 x 320).
+    SDL_Texture* texture = SDL_CreateTexture(renderer_, SDL_PIXELFORMAT_ARGB8888, SDL_TEXTUREACCESS_STREAMING,
+                                             width * scale_, height * scale_);
+    if (!texture) {
+        sys::Log::warningFormat("cannot turn the window: %s", SDL_GetError());
+        return;
+    }
+    SDL_DestroyTexture(texture_);
+    texture_ = texture;
+    SDL_SetWindowSize(window_, width * scale_, height * scale_);
+    SDL_RenderSetLogicalSize(renderer_, width, height);
+    screen_ = std::make_unique<RasterScreen>(width, height, scale_);
+    Display::invalidate();
+}
+
 void SdlWindowBackend::present(bool force) {
     if (!texture_) return;
+    turnIfNeeded();
     if (force) Display::invalidate();
     if (!screen_->renderIfNeeded()) return;
     SDL_UpdateTexture(texture_, nullptr, screen_->pixels(), screen_->stride());

@@ -47,6 +47,7 @@ public:
 
 private:
     void handle(const SDL_Event& e);
+    void turnIfNeeded();
 
     std::string title_;
     int scale_;

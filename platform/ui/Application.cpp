@@ -23,6 +23,24 @@ int Screen::scale() {
     return requested ? requested : 1;
 }
 
+bool Screen::isUpright(InterfaceOrientation orientation) {
+    return orientation == InterfaceOrientation::Portrait || orientation == InterfaceOrientation::PortraitUpsideDown;
+}
+
+Size Screen::windowSize() {
+    if (isUpright(Application::shared().statusBarOrientation())) return {kHeight, kWidth};
+    return {kWidth, kHeight};
+}
+
+void Application::setStatusBarOrientation(InterfaceOrientation o) {
+    const bool turns = Screen::isUpright(o) != Screen::isUpright(orientation_);
+    orientation_ = o;
+    if (!turns) return;
+    const Size size = Screen::windowSize();
+    for (const auto& window : windows_) window->setFrame(Rect(0, 0, size.width, size.height));
+    Display::invalidate();
+}
+
 void Screen::setScale(int scale) { gScale = scale >= 2 ? 2 : (scale == 1 ? 1 : 0); }
 
 Application& Application::shared() {

@@ -16,13 +16,17 @@ class Canvas;
 
 enum class InterfaceOrientation { Portrait = 1, PortraitUpsideDown = 2, LandscapeRight = 3, LandscapeLeft = 4 };
 
-// The phone's screen: 320 x 480 points upright, held in landscape (so the window is 480 x 320).
+// The phone's screen: 320 x 480 points upright, held in landscape (so the window is 480 x 320). A
+// screen that turns the phone upright (the status bar's orientation) turns the windows to 320 x 480.
 class Screen {
 public:
     static Rect bounds() { return Rect(0, 0, 320, 480); }
     static Rect applicationFrame() { return bounds(); }
     static constexpr double kWidth = 480;   // of the landscape window
     static constexpr double kHeight = 320;
+    // The windows' size now: 480 x 320, or 320 x 480 while the status bar is upright.
+    static Size windowSize();
+    static bool isUpright(InterfaceOrientation orientation);
     // Pixels per point of what is drawn (1 or 2). The window backend sets it when it opens, from the
     // --scale option or the display; snapshots and headless runs draw at it too.
     static int scale();
@@ -62,7 +66,8 @@ public:
     int applicationIconBadgeNumber() const { return badge_; }
     void setApplicationIconBadgeNumber(int n) { badge_ = n; }
     InterfaceOrientation statusBarOrientation() const { return orientation_; }
-    void setStatusBarOrientation(InterfaceOrientation o) { orientation_ = o; }
+    // Turning between upright and landscape turns every window with it.
+    void setStatusBarOrientation(InterfaceOrientation o);
     bool isIdleTimerDisabled() const { return idleTimerDisabled_; }
     void setIdleTimerDisabled(bool on) { idleTimerDisabled_ = on; }
 

@@ -126,12 +126,13 @@ void NavigationController::show(std::shared_ptr<ViewController> from, const std:
     t->callbacks = inWindow() && appeared_;
     t->animated = animated && t->callbacks && t->from;
     auto toView = to->view();  // viewDidLoad on first use
-    Rect area = container->bounds();
     if (t->callbacks) {
         if (auto d = delegate_.lock()) d->willShowViewController(*this, *to, animated);
         if (t->from) t->from->viewWillDisappear(animated);
         to->viewWillAppear(animated);
     }
+    // Taken after the screens' callbacks: a screen may turn the window as it appears or leaves.
+    Rect area = container->bounds();
     transition_ = std::move(t);
     if (toView->superview().get() != container.get()) toView->setFrame(area);
     container->addSubview(toView);

@@ -26,6 +26,9 @@ public:
     bool isViewLoaded() const { return view_ != nullptr; }
     void setView(std::shared_ptr<View> view);
     const std::optional<std::string>& nibName() const { return nibName_; }
+    // Another interface file for the same class (a game's own look of a shared sheet); before the view
+    // is loaded.
+    void setNibName(std::optional<std::string> name) { nibName_ = std::move(name); }
     // What loading the interface file found wrong (empty when it loaded clean). With strict loading
     // a problem raises InterfaceLoader::Failure from view() instead, before viewDidLoad.
     const std::vector<std::string>& interfaceProblems() const { return interfaceProblems_; }

@@ -19,7 +19,7 @@ constexpr double kMultiTapInterval = 0.35;
 constexpr double kMultiTapDistance = 20;
 }  // namespace
 
-Window::Window() : Window(Rect(0, 0, Screen::kWidth, Screen::kHeight)) {}
+Window::Window() : Window(Rect(Point{0, 0}, Screen::windowSize())) {}
 
 Window::Window(const Rect& frame) : View(frame) {}
 

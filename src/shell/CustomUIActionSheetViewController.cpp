@@ -1,6 +1,6 @@
 #include "shell/CustomUIActionSheetViewController.h"
 
-#include "lobby/GameRegistry.h"
+#include "platform/ui/Application.h"
 #include "shell/SheetSlide.h"
 #include "shell/UIController.h"
 
@@ -34,9 +34,6 @@ void CustomUIActionSheetViewController::slideOut() {
     sheet::slideOut(*view(), actionSheetView_.get(), std::weak_ptr<ui::AnimationDelegate>(self));
 }
 
-void CustomUIActionSheetViewController::slideIn() {
-    const GameDescriptor* game = GameRegistry::current();
-    sheet::slideIn(*view(), actionSheetView_, game && game->orientation == TableOrientation::Portrait);
-}
+void CustomUIActionSheetViewController::slideIn() { sheet::slideIn(*view(), actionSheetView_, sheet::isUpright()); }
 
 }  // namespace zuno

@@ -12,8 +12,8 @@ namespace zuno {
 // The base of the sheets: small screens laid over the current screen. The opener adds the sheet's
 // view over its own and sends viewWillAppear; the panel `actionSheetView` slides to the middle. The
 // sheet is never pushed. `slideOut` slides the panel down and removes the view when that animation
-// ends; the controller keeps itself alive until then. While the game is Blocks (type 8) the sheet
-// lays out in portrait.
+// ends; the controller keeps itself alive until then. While the upright Blocks table is the screen on
+// top (the window is upright) the sheet lays out upright too.
 class CustomUIActionSheetViewController : public ui::ViewController, public ui::AnimationDelegate {
     ZUNO_BINDINGS
 public:

@@ -3,6 +3,7 @@
 #include <memory>
 
 #include "platform/ui/Animation.h"
+#include "platform/ui/Application.h"
 #include "platform/ui/View.h"
 
 namespace zuno {
@@ -13,6 +14,9 @@ namespace zuno {
 namespace sheet {
 
 inline const char* const kRemoveAnimation = "removeFromSuperviewWithAnimation";
+
+// Only an upright table on top turns the window (and so its sheets) upright; the game chosen does not.
+inline bool isUpright() { return ui::Screen::isUpright(ui::Application::shared().statusBarOrientation()); }
 
 // The sheet's view covers the screen (portrait 320 x 480 when `portrait`); the panel is added to it
 // at (0, 30) and moves to the vertical middle.

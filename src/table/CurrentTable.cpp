@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "platform/ui/ViewController.h"
+#include "shell/SheetSlide.h"
 #include "shell/UIController.h"
 #include "table/TableSeating.h"
 
@@ -39,10 +40,7 @@ bool CurrentTable::isOneOf(std::initializer_list<TableFamily> families) const {
     return game && std::find(families.begin(), families.end(), game->family) != families.end();
 }
 
-bool tableIsPortrait() {
-    const GameDescriptor* game = GameRegistry::current();
-    return game && game->orientation == TableOrientation::Portrait;
-}
+bool tableIsPortrait() { return sheet::isUpright(); }
 
 bool tableWearsCaroSheets() {
     const GameDescriptor* game = GameRegistry::current();

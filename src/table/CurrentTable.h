@@ -29,8 +29,8 @@ struct CurrentTable {
     bool isOneOf(std::initializer_list<TableFamily> families) const;
 };
 
-// What the sheets ask of the current game: its table plays in a portrait window; its sheets wear the
-// Caro pictures.
+// What the sheets ask: whether the table on top plays in the upright window (Blocks); whether the
+// current game's sheets wear the Caro pictures.
 bool tableIsPortrait();
 bool tableWearsCaroSheets();
 

@@ -38,13 +38,13 @@ void StartButtonBlink::step() {
     if (!button) return;
     const std::string title = sys::uppercase(titleOf(button));
     const bool blinks = title == upperText("ZUNO_start") || title == upperText("ZUNO_ready") ||
-                        title == upperText("ZUNO_continuee");
+                        title == upperText("ZUNO_continuee") || (look_.cancelBlinks && title == upperText("ZUNO_cancel"));
     if (!blinks) {
-        button->setBackgroundImage(ui::Image::imageNamed("button_chuc_nang.png"));
+        button->setBackgroundImage(ui::Image::imageNamed(look_.plain));
         return;
     }
     lit_ = !lit_;
-    button->setBackgroundImage(ui::Image::imageNamed(lit_ ? "button_chuc_nang2.png" : "button_chuc_nang.png"));
+    button->setBackgroundImage(ui::Image::imageNamed(lit_ ? look_.lit : look_.plain));
     // The destructor cancels the step, so the blink never outlives its screen.
     timer_ = sys::RunLoop::main().postDelayed(0.2, [this] {
         timer_ = 0;

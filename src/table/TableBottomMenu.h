@@ -26,10 +26,17 @@ std::string upperText(const char* key);
 // "ZUNO_continuee" (compared in upper case), its background alternates between "button_chuc_nang.png"
 // and "button_chuc_nang2.png" every 0.2 s; any other title gets the plain background and stops it.
 // The blink belongs to its screen: the screen cancels it when it leaves or disappears (and the
-// destructor does).
+// destructor does). A table with other pictures, or whose cancel title blinks too, gives its look.
 class StartButtonBlink {
 public:
+    struct Look {
+        std::string plain = "button_chuc_nang.png";
+        std::string lit = "button_chuc_nang2.png";
+        bool cancelBlinks = false;  // "ZUNO_cancel" blinks as well
+    };
+
     StartButtonBlink() = default;
+    explicit StartButtonBlink(Look look) : look_(std::move(look)) {}
     StartButtonBlink(const StartButtonBlink&) = delete;
     StartButtonBlink& operator=(const StartButtonBlink&) = delete;
     ~StartButtonBlink() { cancel(); }
@@ -42,6 +49,7 @@ public:
 private:
     void step();
 
+    Look look_;
     std::weak_ptr<ui::Button> button_;
     sys::RunLoop::TimerId timer_ = 0;
     bool lit_ = false;

@@ -291,7 +291,7 @@ void icons(Add add) {
         {"ccchat4", 220, 40, 1, Tone::Paper}, {"ccchat5", 160, 40, 1, Tone::Paper},
         {"caro-khung-chat-1", 220, 48, 0, Tone::Paper}, {"caro-khung-chat-2", 170, 48, 0, Tone::Paper},
         {"caro-khung-chat-4", 220, 40, 1, Tone::Gold},  {"caro-khung-chat-5", 160, 40, 1, Tone::Gold},
-        {"blocks-khung-chat-1", 220, 48, 0, Tone::Ice}, {"blocks-khung-chat-2", 170, 48, 0, Tone::Ice},
+        {"blocks-khung-chat-1", 220, 48, 0, Tone::Night}, {"blocks-khung-chat-2", 170, 48, 0, Tone::Night},
         {"ban-khung-chat", 170, 40, 1, Tone::Night},  // the card table's seat bubbles, under white text
     };
     for (const auto& b : bubbles) with(with(add(b.name, b.w, b.h, Kind::Bubble), b.tone), "", b.shape);

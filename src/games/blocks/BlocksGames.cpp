@@ -1,6 +1,7 @@
 #include "games/blocks/BlocksGames.h"
 
 #include "games/board/BoardGames.h"
+#include "games/blocks/BlocksLogicHandler.h"
 #include "games/blocks/BlocksMessageHandler.h"
 #include "games/blocks/BlocksService.h"
 #include "games/blocks/BlocksView.h"
@@ -29,6 +30,10 @@ GameDescriptor blocksGame() {
                                     GameController::getBlocksView, service);
     game.openTable = GameController::showBlocksScreenWithRoom;
     game.messageHandler = [] { return BlocksMessageHandler::getInstance(); };
+    game.start = [] {
+        BlocksLogicHandler::getInstance()->setScreenAccess(
+            boardScreenAccess(GameController::getBlocksView, GameController::showBlocksScreenWithRoom));
+    };
     return game;
 }
 

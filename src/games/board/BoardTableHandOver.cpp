@@ -76,12 +76,14 @@ void BoardTableHandOver::opponentWantsDraw(int8_t roomId, int8_t boardId) const 
 }
 
 void BoardTableHandOver::matchResult(MatchResults results) const {
-    const bool resetReady = rules_.resetReadyAfterResult;
-    handOver_.onScreen([results = std::move(results), resetReady](BoardTableScreen& table) {
+    const Rules rules = rules_;
+    handOver_.onScreen([results = std::move(results), rules](BoardTableScreen& table) {
         PlayerPtr myInfo = UIController::myInfo();
-        for (const auto& row : table.table().applyMatchResults(results, myInfo.get()))
+        for (const auto& row : table.table().applyMatchResults(results, myInfo.get())) {
+            if (rules.closeBeforeOwnResult) table.closeBoardWithInfo("");
             UIController::startReportDlg(*row);
-        if (resetReady) table.resetReady();
+        }
+        if (rules.resetReadyAfterResult) table.resetReady();
     });
 }
 

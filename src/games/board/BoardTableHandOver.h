@@ -14,6 +14,7 @@ namespace zuno {
 // game's screen. Everything, also a game result's money and experience, happens on the main thread.
 struct BoardHandOverRules {
     bool resetReadyAfterResult = true;  // the screen's ready flags are cleared after the result rows
+    bool closeBeforeOwnResult = false;  // each of my result rows first closes the game (Blocks)
 };
 
 class BoardTableHandOver {

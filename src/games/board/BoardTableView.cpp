@@ -68,8 +68,10 @@ const ui::BindingTable& BoardTableView::bindings() {
 
 #undef O
 
-BoardTableView::BoardTableView(std::string nibName)
-    : ZunoViewController(std::move(nibName)), decorations_(boardGeometry()) {
+BoardTableView::BoardTableView(std::string nibName, BoardTableLook look)
+    : ZunoViewController(std::move(nibName)), look_(std::move(look)),
+      blink_(look_.blink),
+      decorations_(look_.decorationGeometry.value_or(boardGeometry())) {
     decorations_.attach({[this] { return view(); },
                          [this](int seat) -> std::shared_ptr<ui::ImageView> {
                              if (seat == 0) return chat0;
@@ -99,8 +101,8 @@ void BoardTableView::viewWillAppear(bool animated) {
     if (lblExit) lblExit->setText(text("ZUNO_exitBoard"));
     if (lblChat) lblChat->setText(text("ZUNO_chat"));
     if (btnCuoc) {
-        btnCuoc->setFrame({180, 132, 130, 52});
-        btnCuoc->titleLabel()->setFont(ui::Font::boldSystemFontOfSize(13));
+        btnCuoc->setFrame(look_.stakeFrame);
+        btnCuoc->titleLabel()->setFont(ui::Font::boldSystemFontOfSize(look_.stakeFontSize));
     }
 }
 
@@ -281,11 +283,11 @@ void BoardTableView::createRightButtonsWithKindOf(int kind) {
     btnLose = nullptr;
     btnDraw = nullptr;
     for (const auto& sub : std::vector<std::shared_ptr<ui::View>>(viewRight->subviews())) sub->removeFromSuperview();
-    std::vector<RightEntry> entries{{"ZUNO_napWin", 37, "button-dat-cuoc.png", 0, "napWin:"}};
+    std::vector<RightEntry> entries{{"ZUNO_napWin", 37, look_.topUpIcon, 0, "napWin:"}};
     if (kind == 0) {
-        entries.push_back({"ZUNO_dat_pass", 98, "button-pass.png", 65, "clickSetPass"});
-        entries.push_back({"ZUNO_invite", 163, "button-moi-choi.png", 130, "clickInvite"});
-    } else if (kind == 1 || kind == 3) {
+        entries.push_back({"ZUNO_dat_pass", 98, look_.passwordIcon, 65, "clickSetPass"});
+        entries.push_back({"ZUNO_invite", 163, look_.inviteIcon, 130, "clickInvite"});
+    } else if ((kind == 1 || kind == 3) && look_.resignAndDraw) {
         entries.push_back({"ZUNO_pleaseLose", 105, "button-xin-thua.png", 65, "clickLose"});
         entries.push_back({"ZUNO_pleaseDraw", 166, "button-xin-hoa.png", 130, "clickDraw"});
     }
@@ -321,10 +323,11 @@ void BoardTableView::setLoseTitle(const std::string& title) {
 void BoardTableView::animationForButtonCuoc() {
     if (!btnCuoc) return;
     const bool inGame = model_.isInBoard;
-    ui::View::animate(0.6, [this, inGame] {
-        btnCuoc->setFrame(inGame ? ui::Rect(0, 118, 80, 45) : ui::Rect(180, 132, 130, 52));
-    });
-    btnCuoc->titleLabel()->setFont(inGame ? ui::Font::systemFontOfSize(10) : ui::Font::boldSystemFontOfSize(13));
+    ui::Rect target = look_.stakeFrame;
+    if (inGame) target = look_.stakeFrameInGame.value_or(btnStart ? btnStart->frame() : look_.stakeFrame);
+    ui::View::animate(look_.stakeSlideSeconds, [this, target] { btnCuoc->setFrame(target); });
+    btnCuoc->titleLabel()->setFont(inGame ? ui::Font::systemFontOfSize(look_.stakeFontSizeInGame)
+                                          : ui::Font::boldSystemFontOfSize(look_.stakeFontSize));
 }
 
 // ---- the game cycle

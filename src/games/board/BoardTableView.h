@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -22,6 +23,23 @@
 
 namespace zuno {
 
+// What a board table draws its own way: the stake button between games and during one (none: it slides
+// onto the start button's place), the pictures of the right-hand column and of the start button's blink,
+// and whether a game offers resignation and a draw.
+struct BoardTableLook {
+    ui::Rect stakeFrame{180, 132, 130, 52};
+    std::optional<ui::Rect> stakeFrameInGame = ui::Rect(0, 118, 80, 45);
+    double stakeSlideSeconds = 0.6;
+    int stakeFontSize = 13;         // bold between games
+    int stakeFontSizeInGame = 10;   // plain during a game
+    const char* topUpIcon = "button-dat-cuoc.png";
+    const char* passwordIcon = "button-pass.png";
+    const char* inviteIcon = "button-moi-choi.png";
+    bool resignAndDraw = true;
+    StartButtonBlink::Look blink;
+    std::optional<TableDecorationGeometry> decorationGeometry;  // none: the landscape board table's
+};
+
 // The two-seat board-table screen that Co Tuong, Co Vua, Caro (and Blocks) build on: the signed-in
 // player in the bottom seat 0, the other in the top seat 2; the start button (its kinds, its blink and,
 // during a game, the move clock); the stake button; the right-hand column by kind; ready, start,
@@ -35,7 +53,7 @@ class BoardTableView : public ZunoViewController,
                        public TableSheetHost {
     ZUNO_BINDINGS
 public:
-    explicit BoardTableView(std::string nibName);
+    explicit BoardTableView(std::string nibName, BoardTableLook look = {});
     ~BoardTableView() override;
 
     BoardTableModel& table() override { return model_; }
@@ -137,6 +155,8 @@ protected:
 
     void setTimerWithSeat(int seat);
     void animationForButtonCuoc();
+    void cancelStartBlink() { blink_.cancel(); }
+    const BoardTableLook& look() const { return look_; }
     void presentSheet(const std::shared_ptr<ui::ViewController>& sheet);
 
 private:
@@ -147,6 +167,7 @@ private:
     void syncSeating();
     std::shared_ptr<ui::Button> seatButton(int seat) const;
 
+    BoardTableLook look_;
     BoardTableModel model_;
     BoardMoveClock clock_;
     StartButtonBlink blink_;

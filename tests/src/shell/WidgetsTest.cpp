@@ -7,6 +7,7 @@
 #include "platform/core/RunLoop.h"
 #include "platform/core/UserDefaults.h"
 #include "platform/ui/AlertView.h"
+#include "platform/ui/Application.h"
 #include "platform/ui/Image.h"
 #include "platform/ui/Window.h"
 #include "shell/ColoredProgressView.h"
@@ -250,13 +251,16 @@ TEST_F(Widgets, SheetsSlideToTheMiddleAndLeaveOnlyWithTheirOwnAnimation) {
     auto window = std::make_shared<ui::Window>();
     window->makeKeyAndVisible();
     struct Case {
-        int8_t gameType;
+        ui::InterfaceOrientation orientation;
         ui::Rect view;
         double panelY;
     };
-    for (const Case& c : {Case{3, ui::Rect(0, 0, 480, 320), 60}, Case{8, ui::Rect(0, 0, 320, 480), 140}}) {
-        SCOPED_TRACE(int(c.gameType));
-        UIController::setGameType(c.gameType);
+    // Only an upright window (the Blocks table on top) makes an upright sheet, not the game chosen.
+    UIController::setGameType(8);
+    for (const Case& c : {Case{ui::InterfaceOrientation::LandscapeRight, ui::Rect(0, 0, 480, 320), 60},
+                          Case{ui::InterfaceOrientation::Portrait, ui::Rect(0, 0, 320, 480), 140}}) {
+        SCOPED_TRACE(int(c.orientation));
+        ui::Application::shared().setStatusBarOrientation(c.orientation);
         std::weak_ptr<CustomUIActionSheetViewController> alive;
         {
             auto sheet = std::make_shared<CustomUIActionSheetViewController>();

@@ -1,0 +1,125 @@
+#include "games/blocks/BlocksWellView.h"
+
+#include "platform/ui/Canvas.h"
+#include "platform/ui/Touch.h"
+
+namespace zuno {
+
+namespace blocksgeometry {
+BlocksPoint convertBoardToPositionAtRow(int32_t row, int32_t columb) {
+    const BlocksPoint centre = BlocksGame::kBoardPos;
+    return {centre.x - 5 * kCell + kCell * columb, centre.y - 10 * kCell + kCell * row};
+}
+}  // namespace blocksgeometry
+
+namespace {
+// A cell's picture lies 2 points right and 2 up of its reference point.
+ui::Point cellOrigin(int32_t row, int32_t columb) {
+    const BlocksPoint p = blocksgeometry::convertBoardToPositionAtRow(row, columb);
+    return {p.x + 2, p.y - 2};
+}
+
+bool inWell(int32_t row, int32_t columb) {
+    return row >= 0 && row < tBoard::kRows && columb >= 0 && columb < tBoard::kColumns;
+}
+}  // namespace
+
+BlocksCellImages::BlocksCellImages() {
+    static const char* const names[] = {"gach-blue-nhat.png", "gach-cray.png", "gach-blue.png",  "gach-green.png",
+                                        "gach-chuoi.png",     "gach-tim.png",  "gach-do.png",    "gach-vang.png",
+                                        "gach-cuoi.png",      "gach-spawn.png"};
+    for (size_t i = 0; i < images_.size(); ++i) images_[i] = ui::Image::imageNamed(names[i]);
+}
+
+const ui::Image* BlocksCellImages::forValue(int32_t value) const {
+    if (value < 1 || value > static_cast<int32_t>(images_.size())) return nullptr;
+    return images_[value - 1].get();
+}
+
+// ---- the well
+
+BlocksWellView::BlocksWellView(const BlocksGame& game, const BlocksCellImages& cells)
+    : ui::View(ui::Rect(0, 0, 320, 480)), game_(game), cells_(cells), background_(ui::Image::imageNamed("blocks-well.png")) {
+    setBackgroundColor(ui::Color::clear());
+}
+
+void BlocksWellView::drawRect(ui::Canvas& canvas, const ui::Rect&) {
+    if (background_) {
+        const ui::Size size = background_->size();
+        const BlocksPoint centre = BlocksGame::kBoardPos;
+        canvas.drawImage(*background_, ui::Point{centre.x - size.width / 2, centre.y - size.height / 2});
+    }
+    const tBoard* board = game_.gameBoard();
+    if (!board) return;
+    for (int32_t row = 0; row < tBoard::kRows; ++row) {
+        for (int32_t columb = 0; columb < tBoard::kColumns; ++columb) {
+            if (const ui::Image* image = cells_.forValue(board->getValueAtRow(row, columb)))
+                canvas.drawImage(*image, cellOrigin(row, columb));
+        }
+    }
+    // The falling piece rests in the well too; its ghost shows only where the well is empty.
+    if (const tBlock* ghost = game_.downBlock()) drawPiece(canvas, *ghost, 9, true);
+    if (const tBlock* block = game_.gameBlock()) drawPiece(canvas, *block, block->blockColor(), false);
+}
+
+void BlocksWellView::drawPiece(ui::Canvas& canvas, const tBlock& block, int32_t value, bool onEmptyOnly) const {
+    const ui::Image* image = cells_.forValue(value);
+    const tBoard* board = game_.gameBoard();
+    if (!image || !board) return;
+    for (int32_t r = 0; r < tBlock::kSize; ++r) {
+        for (int32_t c = 0; c < tBlock::kSize; ++c) {
+            if (block.getValueAtRow(r, c) == 0) continue;
+            const int32_t row = block.wellRow(r), columb = block.wellColumn(c);
+            if (!inWell(row, columb)) continue;
+            if (onEmptyOnly && board->getValueAtRow(row, columb) != 0) continue;
+            canvas.drawImage(*image, cellOrigin(row, columb));
+        }
+    }
+}
+
+void BlocksWellView::send(BlocksGesture gesture) const {
+    if (gesture != BlocksGesture::None && onGesture) onGesture(gesture);
+}
+
+void BlocksWellView::touchesBegan(const ui::TouchSet& touches, const ui::Event&) {
+    if (touches.empty()) return;
+    tracker_.touchBegan(touches.front()->locationInView(this), touches.front()->timestamp());
+}
+
+void BlocksWellView::touchesMoved(const ui::TouchSet& touches, const ui::Event&) {
+    if (touches.empty()) return;
+    send(tracker_.touchMoved(touches.front()->locationInView(this), touches.front()->timestamp()));
+}
+
+void BlocksWellView::touchesEnded(const ui::TouchSet& touches, const ui::Event&) {
+    if (touches.empty()) return;
+    send(tracker_.touchEnded(touches.front()->locationInView(this), touches.front()->timestamp()));
+}
+
+// ---- the preview
+
+BlocksPreviewView::BlocksPreviewView(const BlocksGame& game, const BlocksCellImages& cells)
+    : ui::View(defaultFrame()), game_(game), cells_(cells) {
+    setBackgroundColor(ui::Color::clear());
+    setUserInteractionEnabled(false);
+}
+
+void BlocksPreviewView::drawRect(ui::Canvas& canvas, const ui::Rect&) {
+    const tBlock* next = game_.nextBlock();
+    if (!next) return;
+    const ui::Image* image = cells_.forValue(next->blockColor());
+    if (!image) return;
+    const double step = blocksgeometry::kCell * blocksgeometry::kPreviewScale;
+    const ui::Size size = image->size();
+    const double x0 = blocksgeometry::kPreviewOrigin.x - defaultFrame().origin.x;
+    const double y0 = blocksgeometry::kPreviewOrigin.y - defaultFrame().origin.y;
+    for (int32_t r = 0; r < tBlock::kSize; ++r) {
+        for (int32_t c = 0; c < tBlock::kSize; ++c) {
+            if (next->getValueAtRow(r, c) == 0) continue;
+            canvas.drawImage(*image, ui::Rect(x0 + step * c, y0 + step * r, size.width * blocksgeometry::kPreviewScale,
+                                              size.height * blocksgeometry::kPreviewScale));
+        }
+    }
+}
+
+}  // namespace zuno

@@ -1,0 +1,72 @@
+#pragma once
+
+#include <array>
+#include <functional>
+#include <memory>
+
+#include "games/blocks/BlocksGame.h"
+#include "games/blocks/BlocksGesture.h"
+#include "games/blocks/BlocksPoint.h"
+#include "games/blocks/BlocksTouchTracker.h"
+#include "platform/ui/Image.h"
+#include "platform/ui/View.h"
+
+namespace zuno {
+
+// Where the Blocks screen draws: cells of 18 points, the well centred on the game's board position.
+namespace blocksgeometry {
+constexpr double kCell = 18;
+// The reference point of a well cell (its image goes 2 points right and 2 up of it).
+BlocksPoint convertBoardToPositionAtRow(int32_t row, int32_t columb);
+// The preview's cells: 0.8 of a well cell, from (5, 140) of the screen.
+constexpr double kPreviewScale = 0.8;
+constexpr BlocksPoint kPreviewOrigin{5, 140};
+}  // namespace blocksgeometry
+
+// The pictures of the cell values 1 to 10 (the floor and empty cells have none).
+class BlocksCellImages {
+public:
+    BlocksCellImages();
+    const ui::Image* forValue(int32_t value) const;
+
+private:
+    std::array<ui::ImagePtr, 10> images_;
+};
+
+// The well of the Blocks screen, as large as the screen: its background, the settled cells, the ghost
+// and the falling piece, drawn from the game on every redraw. It takes the finger's drags and taps
+// (BlocksTouchTracker) and hands their steps on.
+class BlocksWellView : public ui::View {
+public:
+    BlocksWellView(const BlocksGame& game, const BlocksCellImages& cells);
+
+    std::function<void(BlocksGesture)> onGesture;
+
+    void drawRect(ui::Canvas& canvas, const ui::Rect& rect) override;
+    void touchesBegan(const ui::TouchSet& touches, const ui::Event& event) override;
+    void touchesMoved(const ui::TouchSet& touches, const ui::Event& event) override;
+    void touchesEnded(const ui::TouchSet& touches, const ui::Event& event) override;
+
+private:
+    void drawPiece(ui::Canvas& canvas, const tBlock& block, int32_t value, bool onEmptyOnly) const;
+    void send(BlocksGesture gesture) const;
+
+    const BlocksGame& game_;
+    const BlocksCellImages& cells_;
+    ui::ImagePtr background_;
+    BlocksTouchTracker tracker_;
+};
+
+// The preview piece, drawn at 0.8 of a cell in its own small view so that it can bob.
+class BlocksPreviewView : public ui::View {
+public:
+    static ui::Rect defaultFrame() { return {0, 140, 64, 58}; }
+    BlocksPreviewView(const BlocksGame& game, const BlocksCellImages& cells);
+    void drawRect(ui::Canvas& canvas, const ui::Rect& rect) override;
+
+private:
+    const BlocksGame& game_;
+    const BlocksCellImages& cells_;
+};
+
+}  // namespace zuno

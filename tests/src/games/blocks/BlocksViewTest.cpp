@@ -1,0 +1,375 @@
+// The Blocks table screen: the game it draws and plays on a virtual clock with a fixed seed (cells,
+// clears, garbage, the loss report, the height marker, keys and gestures, leaving), the table around
+// it (start, ready, the end, the handler's events), the upright window, and its pictures.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <functional>
+#include <random>
+#include <string>
+#include <vector>
+
+#include "games/blocks/BlocksLogicHandler.h"
+#include "games/blocks/BlocksService.h"
+#include "games/blocks/BlocksView.h"
+#include "lobby/GlobalService.h"
+#include "platform/media/Sound.h"
+#include "platform/ui/Application.h"
+#include "shell/Resources.h"
+#include "src/table/TableFixture.h"
+#include "support/SnapshotCompare.h"
+#include "table/GameController.h"
+
+namespace zuno::testing {
+namespace {
+
+constexpr int8_t kO = 0, kI = 1, kT = 2;
+
+std::string text(const char* key) { return Resources::getInstance().textForKey(key); }
+
+std::string title(const std::shared_ptr<ui::Button>& b) { return b->titleForState(ui::ControlState::Normal).value_or(""); }
+
+// The reports sent for landed pieces and the loss, read back from their bytes (room, table, then the
+// report's fields).
+std::vector<BlocksReport> reportsOf(const RecordingSession& session) {
+    std::vector<BlocksReport> reports;
+    for (const Message& m : session.sent()) {
+        const auto& d = m._data();
+        if (m._commandId() != 21 || d.size() != 11) continue;
+        BlocksReport r;
+        r.index = static_cast<int8_t>(d[2]);
+        r.type = static_cast<int8_t>(d[3]);
+        r.ro = static_cast<int8_t>(d[4]);
+        r.posX = static_cast<int8_t>(d[5]);
+        r.posY = static_cast<int8_t>(d[6]);
+        r.idMessage = (d[7] << 24) | (d[8] << 16) | (d[9] << 8) | d[10];
+        reports.push_back(r);
+    }
+    return reports;
+}
+
+int countOf(const std::vector<std::string>& names, const std::string& name) {
+    return static_cast<int>(std::count(names.begin(), names.end(), name));
+}
+
+class BlocksViewTest : public TableTest {
+protected:
+    void SetUp() override {
+        TableTest::SetUp();
+        reports = std::make_unique<ServiceRecording>(BlocksService::getInstance());
+    }
+    void TearDown() override {
+        reports.reset();
+        UIController::closeDialog();
+        TableTest::TearDown();
+    }
+
+    // I am 10 at the first place; "an" (20) sits at the second.
+    std::shared_ptr<BlocksView> openTable(int32_t owner, bool opponentReady = false) {
+        UIController::setGameType(8);
+        GameController::showBlocksScreenWithRoom(1, 2, owner, 100, {me, seatPlayer(20, "an", 5000, opponentReady)});
+        run(1);
+        auto screen = GameController::getBlocksView();
+        auto engine = std::make_shared<std::mt19937>(7);
+        screen->setRandom([engine] { return static_cast<uint32_t>((*engine)()); });
+        return screen;
+    }
+    std::shared_ptr<BlocksView> playing(std::vector<int8_t> kinds) {
+        auto screen = openTable(20, true);
+        screen->startWithBricks(kinds);
+        return screen;
+    }
+    // A hard drop by key; the next tick lands the piece, the one after spawns the next.
+    void dropAndLand(BlocksView& screen, int columns = 0) {
+        for (; columns < 0; ++columns) screen.gameKeyDown(GameKey::Left);
+        for (; columns > 0; --columns) screen.gameKeyDown(GameKey::Right);
+        screen.gameKeyDown(GameKey::Space);
+        run(1.0);
+    }
+    ui::Window& window() { return *app->window; }
+
+    std::unique_ptr<ServiceRecording> reports;
+};
+
+// ---- the game
+
+TEST_F(BlocksViewTest, CellsLieOnTheEighteenPointGridOfTheWellAtItsCentre) {
+    struct Case {
+        int row, column;
+        double x, y;
+    };
+    for (const Case& c : {Case{0, 0, 70, 120}, Case{19, 9, 232, 462}, Case{5, 3, 124, 210}, Case{19, 10, 250, 462}}) {
+        const BlocksPoint p = BlocksView::convertBoardToPositionAtRow(c.row, c.column);
+        EXPECT_EQ(p.x, c.x) << c.row << "," << c.column;
+        EXPECT_EQ(p.y, c.y) << c.row << "," << c.column;
+    }
+}
+
+TEST_F(BlocksViewTest, TwoRowsClearedByOneLandingCountTwoWithOneBingoAndTheirEffect) {
+    auto screen = playing({kO});
+    for (int shift : {-4, -2, 2, 4}) dropAndLand(*screen, shift);
+    EXPECT_EQ(screen->game().myScore(), 0);
+    sys::Sound::clearPlayed();
+    screen->gameKeyDown(GameKey::Space);
+    run(0.5);  // the landing
+    EXPECT_EQ(screen->game().myScore(), 2);
+    EXPECT_EQ(screen->lblMeMark->text(), "2");
+    EXPECT_EQ(countOf(sys::Sound::playedNames(), "t_bingo.wav"), 1);
+    EXPECT_EQ(screen->bingoEffects().size(), 20u) << "ten pieces fly from each cleared row";
+    run(2.5);
+    EXPECT_TRUE(screen->bingoEffects().empty()) << "the pieces are gone once they have fallen";
+}
+
+TEST_F(BlocksViewTest, GarbageArrivingMidFallEntersAfterThatLandingsClears) {
+    auto screen = playing({kO});
+    for (int shift : {-4, -2, 2, 4}) dropAndLand(*screen, shift);
+    run(0.5);  // the last piece falls a row
+    BlocksLogicHandler::getInstance()->readRowAddWithUserId(10, 2, {0, 9});
+    run(0.01);
+    EXPECT_EQ(screen->game().addingRowCount(), 2);
+    const tBoard& before = *screen->game().gameBoard();
+    for (int row = 0; row < 20; ++row)
+        for (int column = 0; column < 10; ++column) ASSERT_NE(before.getValueAtRow(row, column), 10) << "nothing entered yet";
+    screen->gameKeyDown(GameKey::Space);
+    run(0.5);  // lands: two rows clear, then the garbage pushes in
+    const tBoard& after = *screen->game().gameBoard();
+    EXPECT_EQ(screen->game().myScore(), 2);
+    EXPECT_EQ(after.getValueAtRow(19, 9), 0) << "the newest garbage row's hole";
+    EXPECT_EQ(after.getValueAtRow(18, 0), 0) << "the older one's hole";
+    EXPECT_EQ(after.getValueAtRow(19, 0), 10);
+    EXPECT_EQ(after.getValueAtRow(17, 4), 0) << "nothing above the garbage";
+}
+
+TEST_F(BlocksViewTest, AStackReachingTheTopSendsOneLossReportAndStopsTheDrop) {
+    auto screen = playing({kI});
+    reports->session->clear();
+    run(300);  // flat I pieces fall untouched onto each other in columns 3..6
+    std::vector<BlocksReport> sent = reportsOf(*reports->session);
+    int losses = 0;
+    for (const auto& r : sent) losses += r.posY == -1 && r.posX == 3 && r.type == 0 ? 1 : 0;
+    EXPECT_EQ(losses, 1);
+    EXPECT_GE(sent.size(), 20u);
+    EXPECT_FALSE(screen->game().isDropLoopRunning());
+    EXPECT_TRUE(screen->game().isGameEnd());
+}
+
+TEST_F(BlocksViewTest, TheMarkerStepsTowardsTheOpponentsHeightAndStops) {
+    auto screen = playing({kT});
+    run(10);
+    EXPECT_FALSE(screen->isRopeAnimating()) << "height 0 reached";
+    EXPECT_NEAR(screen->rope->center().y, 462, 0.5);
+    struct Case {
+        const char* name;
+        int8_t height;
+        double target;
+    };
+    for (const Case& c : {Case{"five rows", 5, 372}, Case{"above the well is the top", 30, 102},
+                          Case{"below zero is the floor", -3, 462}}) {
+        const double start = screen->rope->center().y;
+        BlocksLogicHandler::getInstance()->getHeightFromServerWithHeight(c.height);
+        run(0.001);
+        EXPECT_NEAR(std::abs(screen->rope->center().y - start), 0.5, 1e-9) << c.name << ": one step at once";
+        EXPECT_TRUE(screen->isRopeAnimating()) << c.name;
+        run(BlocksView::kFrameSeconds * 10);
+        EXPECT_NEAR(std::abs(screen->rope->center().y - start), 5.5, 0.6) << c.name << ": half a point a frame";
+        run(20);
+        EXPECT_NEAR(screen->rope->center().y, c.target, 0.5) << c.name;
+        EXPECT_FALSE(screen->isRopeAnimating()) << c.name << ": no ticks once there";
+    }
+}
+
+TEST_F(BlocksViewTest, KeysAndGesturesReachTheSameSteps) {
+    auto byKeys = playing({kT});
+    const BlocksPoint start = byKeys->game().gameBlock()->pos();
+    struct Case {
+        const char* name;
+        GameKey key;
+        std::function<void()> gesture;
+    };
+    const ui::Point middle{160, 250};
+    const std::vector<Case> cases{
+        {"left", GameKey::Left, [&] { window().drag(middle, {middle.x - 20, middle.y}, 2); }},
+        {"right", GameKey::Right, [&] { window().drag(middle, {middle.x + 20, middle.y}, 2); }},
+        {"down", GameKey::Down, [&] { window().drag(middle, {middle.x, middle.y + 20}, 2); }},
+        {"turn", GameKey::Up, [&] { window().tap(middle); }},
+        {"drop", GameKey::Space, [&] { window().drag(middle, {middle.x, middle.y + 120}, 2); }},
+    };
+    for (const Case& c : cases) {
+        auto screen = playing({kT});
+        screen->gameKeyDown(c.key);
+        const BlocksPoint keyed = screen->game().gameBlock()->pos();
+        const int8_t keyedKind = screen->game().gameBlock()->blockKind();
+        auto again = playing({kT});
+        c.gesture();
+        EXPECT_EQ(again->game().gameBlock()->pos().x, keyed.x) << c.name;
+        EXPECT_EQ(again->game().gameBlock()->pos().y, keyed.y) << c.name;
+        EXPECT_EQ(again->game().gameBlock()->blockKind(), keyedKind) << c.name;
+        EXPECT_FALSE(keyed.x == start.x && keyed.y == start.y && keyedKind == 8) << c.name << " moved nothing";
+    }
+}
+
+TEST_F(BlocksViewTest, LeavingTheScreenOrTheGameEndingStopsEveryTimerOnce) {
+    auto screen = playing({kT, kI});
+    EXPECT_TRUE(screen->game().isDropLoopRunning());
+    screen->closeBoardWithInfo("");
+    EXPECT_FALSE(screen->isPlaying());
+    EXPECT_FALSE(screen->game().isDropLoopRunning());
+    EXPECT_FALSE(screen->isRopeAnimating());
+
+    screen->startWithBricks({kT});
+    nav().popViewControllerAnimated(false);
+    run(1);
+    reports->session->clear();
+    EXPECT_FALSE(screen->isPlaying());
+    run(30);
+    EXPECT_TRUE(reports->session->sent().empty()) << "no landing reports for a table left";
+}
+
+// ---- the table
+
+TEST_F(BlocksViewTest, TheOwnerStartsOnlyWithAReadyOpponentAndEnoughMoneyAndAskOneSecond) {
+    auto table = openTable(10);
+    EXPECT_EQ(table->customInterval(), 1);
+    EXPECT_EQ(title(table->btnStart), BoardTableModel::startKind(0, 0).title);
+    {
+        ServiceRecording recording(GlobalService::getInstance());
+        table->clickStartGame();
+        EXPECT_TRUE(recording.takeOne().empty()) << "the opponent is not ready";
+        EXPECT_EQ(title(table->btnStart), BoardTableModel::startKind(0, 0).title);
+    }
+    table->setReadyWithId(20, true);
+    me->setMoney(50);
+    table->clickStartGame();
+    EXPECT_EQ(UIController::shownDialogMessage(), text("ZUNO_youCantStartLessMoney"));
+    UIController::closeDialog();
+    me->setMoney(1000);
+    ServiceRecording recording(GlobalService::getInstance());
+    table->clickStartGame();
+    const sys::Data sent = recording.takeOne();
+    ASSERT_FALSE(sent.empty());
+    EXPECT_EQ(sent.back(), 1) << "the time limit";
+    EXPECT_EQ(title(table->btnStart), BoardTableModel::startKind(5, 0).title);
+}
+
+TEST_F(BlocksViewTest, AReadyWithoutMoneyIsRefusedButACancelIsAlwaysSent) {
+    auto table = openTable(20);
+    EXPECT_EQ(title(table->btnStart), BoardTableModel::startKind(1, 0).title);
+    me->setMoney(50);
+    table->clickStartGame();
+    EXPECT_EQ(UIController::shownDialogMessage(), text("ZUNO_youCantReadyLessMoney"));
+    UIController::closeDialog();
+    table->setReadyWithId(10, true);
+    EXPECT_EQ(title(table->btnStart), BoardTableModel::startKind(2, 0).title);
+    ServiceRecording recording(GlobalService::getInstance());
+    table->clickStartGame();
+    EXPECT_FALSE(recording.takeOne().empty());
+}
+
+TEST_F(BlocksViewTest, TheStartHidesTheStartButtonAndSlidesTheStakeOntoItsPlace) {
+    auto table = openTable(20, true);
+    const ui::Rect startPlace = table->btnStart->frame();
+    table->startWithBricks({kT});
+    run(1);
+    EXPECT_TRUE(table->btnStart->isHidden());
+    EXPECT_TRUE(table->iconMoney->isHidden());
+    EXPECT_TRUE(table->ok0->isHidden() && table->ok2->isHidden());
+    EXPECT_EQ(table->btnCuoc->frame(), startPlace);
+    EXPECT_EQ(table->viewRight->subviews().size(), 3u) << "the top-up button alone (label, icon, button)";
+}
+
+TEST_F(BlocksViewTest, TheEndClosesTheTableThenTheGameThenShowsMyResult) {
+    auto table = openTable(20, true);
+    table->startWithBricks({kT});
+    run(1);
+    auto row = std::make_shared<MatchResultInfo>();
+    row->setID(10);
+    row->setD_exp(-50);
+    row->setD_money(-100);
+    me->setExp(30);
+    BlocksLogicHandler::getInstance()->onMatchResult({row});
+    run(0.01);
+    EXPECT_EQ(title(table->btnStart), BoardTableModel::startKind(3, 0).title);
+    EXPECT_FALSE(table->btnStart->isHidden());
+    EXPECT_FALSE(table->isPlaying());
+    EXPECT_EQ(table->viewRight->subviews().size(), 3u) << "not the owner: the top-up button alone";
+    EXPECT_TRUE(UIController::shownDialogMessage().has_value()) << "the result dialog";
+    EXPECT_EQ(me->exp(), 0) << "-50 at 30 experience stops at 0";
+    run(1);
+    EXPECT_EQ(table->btnCuoc->frame(), ui::Rect(94, 56, 132, 39)) << "the stake button is back";
+    table->clickStartGame();
+    EXPECT_EQ(title(table->btnStart), BoardTableModel::startKind(1, 0).title) << "continue";
+}
+
+TEST_F(BlocksViewTest, TheHandlerTakesLevelsAndALeaveInAGameClosesItOnce) {
+    auto table = openTable(20, true);
+    table->startWithBricks({kT});
+    BlocksLogicHandler::getInstance()->ReadLevelFromServerWithSpeed(3);
+    BlocksLogicHandler::getInstance()->setRowsOfOpponentWithnDel(2);
+    BlocksLogicHandler::getInstance()->readRowAddWithUserId(10, 0, {});
+    run(0.01);
+    EXPECT_EQ(table->game().nLevel(), 3);
+    EXPECT_EQ(table->lblOwnerMark->text(), "2");
+    EXPECT_EQ(table->game().addingRowCount(), 0);
+    BlocksLogicHandler::getInstance()->onSomeOneLeaveBoardWithLeave(20, 10);
+    run(0.01);
+    EXPECT_FALSE(table->isPlaying());
+    EXPECT_EQ(title(table->btnStart), BoardTableModel::startKind(3, 0).title);
+    EXPECT_TRUE(table->lblName2->isHidden()) << "the seat is empty";
+    EXPECT_FALSE(table->chat4->isHidden()) << "the notice of the opponent's leaving";
+    table->closeBoardWithInfo("");
+    EXPECT_FALSE(table->isPlaying());
+}
+
+TEST_F(BlocksViewTest, TheWindowTurnsUprightWhileTheTableIsOnTopAndSheetsFollowIt) {
+    auto table = openTable(10);
+    EXPECT_EQ(window().bounds().size, (ui::Size{320, 480}));
+    EXPECT_EQ(table->view()->bounds().size, (ui::Size{320, 480}));
+    table->clickSetMoney();
+    EXPECT_EQ(table->mnuCuoc->view()->frame().size, (ui::Size{320, 480}));
+    table->mnuCuoc->slideOut();
+    run(1);
+    nav().popViewControllerAnimated(false);
+    run(1);
+    EXPECT_EQ(window().bounds().size, (ui::Size{480, 320}));
+    // The game type stays 8, but a sheet over a landscape screen is landscape.
+    auto sheet = std::make_shared<menuCuoc>();
+    nav().topViewController()->view()->addSubview(sheet->view());
+    sheet->viewWillAppear(false);
+    EXPECT_EQ(sheet->view()->frame().size, (ui::Size{480, 320}));
+}
+
+// ---- pictures
+
+TEST_F(BlocksViewTest, Pictures) {
+    auto table = openTable(20, true);
+    table->onChatFromWithId(20, "Chào bạn");
+    run(0.5);
+    EXPECT_TRUE(matchesReference(*table->view(), "blocks_waiting"));
+    table->onChatFromWithId(20, "");
+    run(4);
+
+    table->startWithBricks({kT, kI, kO, 3, 4, 5, 6});
+    for (int shift : {-3, 3, 0, -1}) dropAndLand(*table, shift);
+    BlocksLogicHandler::getInstance()->readRowAddWithUserId(10, 2, {2, 7});
+    BlocksLogicHandler::getInstance()->getHeightFromServerWithHeight(6);
+    dropAndLand(*table, 2);  // the garbage enters at this landing
+    run(1.5);
+    table->gameKeyDown(GameKey::Up);
+    run(1.0);  // the piece falls with its ghost below; the preview bobs
+    EXPECT_TRUE(matchesReference(*table->view(), "blocks_game"));
+
+    table->closeBoardWithInfo("");
+    table->startWithBricks({kO});
+    run(0.1);
+    for (int shift : {-4, -2, 2, 4}) dropAndLand(*table, shift);
+    table->gameKeyDown(GameKey::Space);
+    run(0.75);
+    EXPECT_TRUE(matchesReference(*table->view(), "blocks_row_clear"));
+
+    table->closeBoardWithInfo(text("ZUNO_youWinTimeOut"));
+    run(1);
+    EXPECT_TRUE(matchesReference(*table->view(), "blocks_end"));
+}
+
+}  // namespace
+}  // namespace zuno::testing
