@@ -22,10 +22,12 @@
 #include "standin-server/StandinRobotTables.h"
 #include "support/AceLowCards.h"
 #include "support/ProgramRoadTest.h"
+#include "support/ViewTexts.h"
 
 using namespace zuno;
 using namespace zuno::standin;
 using zuno::testing::aceLowCards;
+using zuno::testing::collectTexts;
 
 namespace {
 
@@ -83,6 +85,11 @@ protected:
         std::vector<bool> out;
         if (auto player = table.playerAt(seat))
             for (const auto& card : player->cards()) out.push_back(std::static_pointer_cast<BCCardView>(card)->isChecked);
+        return out;
+    }
+    static std::string bubbleText(const BankerTableView& table, int seat) {
+        std::string out;
+        if (auto bubble = table.bubble(seat)) collectTexts(*bubble, out);
         return out;
     }
     static std::string title(const std::shared_ptr<ui::Button>& button) {
@@ -169,6 +176,8 @@ TEST_F(BankerScreenRoadTest, XiZachAsDealer) {
     tap(*table->playerAt(binh)->cards()[0]);
     tap(*table->playerAt(binh)->cards()[1]);
     ASSERT_TRUE(pump([&] { return open(*table, binh) == std::vector<bool>(4, true); }));
+    settle();
+    EXPECT_EQ(xiZach->examinationRequests(), 1);
 
     ASSERT_EQ(title(table->btnStart), text("ZUNO_botBai"));
     tap(*table->btnStart);
@@ -180,6 +189,11 @@ TEST_F(BankerScreenRoadTest, XiZachAsDealer) {
     ASSERT_TRUE(pump([&] { return table->isGameEnd(); }));
     ASSERT_TRUE(pump([] { return UIController::myInfo()->money() == 3000; }));
     EXPECT_EQ(title(table->btnStart), text("ZUNO_continuee"));
+    // The results: every hand open, each player's count in his bubble.
+    EXPECT_EQ(open(*table, binh), std::vector<bool>(4, true));
+    ASSERT_TRUE(pump([&] { return bubbleText(*table, 0).find("18 diem") != std::string::npos; })) << bubbleText(*table, 0);
+    ASSERT_TRUE(pump([&] { return bubbleText(*table, binh).find("19 diem") != std::string::npos; }))
+        << bubbleText(*table, binh);
 }
 
 }  // namespace

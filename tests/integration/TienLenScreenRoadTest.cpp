@@ -17,21 +17,16 @@
 #include "standin-server/StandinRobotTables.h"
 #include "standin-server/StandinTienLen.h"
 #include "support/ProgramRoadTest.h"
+#include "support/ViewTexts.h"
 
 using namespace zuno;
 using namespace zuno::standin;
+using zuno::testing::collectTexts;
 
 namespace {
 
 constexpr int32_t kMe = 4711;
 using Ids = std::vector<int8_t>;
-
-// Every text of the labels inside a view.
-void collectTexts(const ui::View& view, std::string& out) {
-    if (auto bubbleLine = dynamic_cast<const CustomLabel*>(&view)) out += bubbleLine->text() + "|";
-    else if (auto label = dynamic_cast<const ui::Label*>(&view)) out += label->text().value_or("") + "|";
-    for (const auto& sub : view.subviews()) collectTexts(*sub, out);
-}
 
 class TienLenScreenRoadTest : public zuno::testing::ProgramRoadTest {
 protected:

@@ -78,7 +78,17 @@ int main(int argc, char** argv) {
     zuno::standin::StandinPhom::addTo(*robots);
     zuno::standin::StandinBanker::addTo(*robots, zuno::standin::StandinBanker::kBaiCao);
     zuno::standin::StandinBanker::addTo(*robots, zuno::standin::StandinBanker::kXiZach);
-    robots->setInvitationRotation({3, 12, zuno::standin::StandinBanker::kBaiCao, zuno::standin::StandinBanker::kXiZach});
+    {
+        using zuno::standin::StandinBanker;
+        using Kind = zuno::standin::StandinTableKind;
+        // The banker games come twice: at An's table as a punter, then at an empty one as the banker.
+        robots->setInvitationRotation({{3, Kind::Robots},
+                                       {12, Kind::Robots},
+                                       {StandinBanker::kBaiCao, Kind::Robots},
+                                       {StandinBanker::kXiZach, Kind::Robots},
+                                       {StandinBanker::kBaiCao, Kind::Empty},
+                                       {StandinBanker::kXiZach, Kind::Empty}});
+    }
     // Friends, chat, details and rankings; a robot friend greets the player a moment after signing in.
     zuno::standin::StandinSocial::Options social;
     social.greetingDelay = 8;
