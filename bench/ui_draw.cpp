@@ -11,10 +11,12 @@
 // punters' stake labels showing, also redraws in under 1 ms at scale 2.
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <string>
 #include <vector>
 
+#include "games/banker/BCCardView.h"
 #include "games/banker/XiZachView.h"
 #include "games/tienlen/TienLenView.h"
 #include "lobby/model/ShopRecords.h"
@@ -322,6 +324,10 @@ void BM_DrawXiZachMidDeal(benchmark::State& state) {
         screen.renderApplication();
         benchmark::DoNotOptimize(screen.pixel(240, 160));
     }
+    const auto table = zuno::GameController::getXiZachView()->view()->subviews();
+    state.counters["cards"] = double(std::count_if(table.begin(), table.end(), [](const auto& v) {
+        return std::dynamic_pointer_cast<zuno::BCCardView>(v) != nullptr;
+    }));
     state.counters["frames_per_s"] = benchmark::Counter(double(state.iterations()), benchmark::Counter::kIsRate);
     Application::shared().reset();
     zuno::sys::RunLoop::main().reset();
