@@ -36,7 +36,7 @@ public:
     int dealCount() const;
     // The examinations (67) the player asked for, granted or not.
     int examinationRequests() const;
-    void setNextDeal(std::array<std::vector<int8_t>, StandinRobotTables::kPlaces> hands, std::vector<int8_t> draws);
+    void setNextDeal(std::array<std::vector<int8_t>, StandinRobotTables::kCardPlaces> hands, std::vector<int8_t> draws);
 
     int8_t gameType() const override { return gameType_; }
     int8_t room() const override { return kRoom; }
@@ -51,7 +51,7 @@ public:
 
 private:
     using Cards = std::vector<int8_t>;
-    static constexpr int kPlaces = StandinRobotTables::kPlaces;
+    static constexpr int kPlaces = StandinRobotTables::kCardPlaces;
     struct Hand {
         Cards cards;
         std::vector<bool> shown;
