@@ -120,7 +120,9 @@ void StandinRobotTables::install(StandinServer& server) {
     chain(CS_START_GAME, [this](StandinSession& session, Message& m) {
         if (!atTable(session, m)) return false;
         // Only the owner starts, and only when everyone is ready.
-        if (ownerPlace_ == playerPlace_ && !playing_ && everyoneReady()) startDeal();
+        if (ownerPlace_ != playerPlace_ || playing_ || !everyoneReady()) return true;
+        game_->startRequested(*this, m);
+        startDeal();
         return true;
     });
     chain(CS_KICK, [this](StandinSession& session, Message& m) {

@@ -57,6 +57,9 @@ public:
     // Someone sat down or was kicked; newTable when it is the player at a new table (the last table's
     // deals are forgotten).
     virtual void seatsChanged(StandinRobotTables&, bool newTable) {}
+    // The player, owning the table, starts a deal with this request, read past room and table (a
+    // game whose start request carries more reads it here).
+    virtual void startRequested(StandinRobotTables&, Message&) {}
     // A deal starts: the loop has marked it running; the game deals and starts the first turn.
     virtual void deal(StandinRobotTables& table) = 0;
     virtual void robotTurn(StandinRobotTables& table, int place) = 0;

@@ -11,6 +11,9 @@
 #include "standin-server/StandinBanker.h"
 #include "standin-server/StandinBoardTables.h"
 #include "standin-server/StandinCardTables.h"
+#include "standin-server/StandinCaro.h"
+#include "standin-server/StandinCoTuong.h"
+#include "standin-server/StandinCoVua.h"
 #include "standin-server/StandinHttp.h"
 #include "standin-server/StandinLobbyJoins.h"
 #include "standin-server/StandinLobbyLists.h"
@@ -78,14 +81,20 @@ int main(int argc, char** argv) {
     zuno::standin::StandinPhom::addTo(*robots);
     zuno::standin::StandinBanker::addTo(*robots, zuno::standin::StandinBanker::kBaiCao);
     zuno::standin::StandinBanker::addTo(*robots, zuno::standin::StandinBanker::kXiZach);
+    zuno::standin::StandinCoTuong::addTo(*robots);
+    zuno::standin::StandinCoVua::addTo(*robots);
+    zuno::standin::StandinCaro::addTo(*robots);
     {
-        using zuno::standin::StandinBanker;
-        using Kind = zuno::standin::StandinTableKind;
-        // The banker games come twice: at An's table as a punter, then at an empty one as the banker.
+        using namespace zuno::standin;
+        using Kind = StandinTableKind;
+        // The banker games come twice: at An's table as a punter, later at an empty one as the banker.
         robots->setInvitationRotation({{3, Kind::Robots},
                                        {12, Kind::Robots},
                                        {StandinBanker::kBaiCao, Kind::Robots},
                                        {StandinBanker::kXiZach, Kind::Robots},
+                                       {StandinCoTuong::kGameType, Kind::Robots},
+                                       {StandinCoVua::kGameType, Kind::Robots},
+                                       {StandinCaro::kGameType, Kind::Robots},
                                        {StandinBanker::kBaiCao, Kind::Empty},
                                        {StandinBanker::kXiZach, Kind::Empty}});
     }
