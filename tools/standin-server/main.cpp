@@ -9,7 +9,7 @@
 #include <string>
 
 #include "standin-server/StandinBanker.h"
-#include "standin-server/StandinBoardTables.h"
+#include "standin-server/StandinBlocks.h"
 #include "standin-server/StandinCardTables.h"
 #include "standin-server/StandinCaro.h"
 #include "standin-server/StandinCoTuong.h"
@@ -71,7 +71,6 @@ int main(int argc, char** argv) {
     zuno::standin::StandinRobots::addTo(*signIn);
     signIn->setInfo(6, "This week: double Win on every Tien Len table.");
     auto lists = zuno::standin::StandinLobbyLists::installOn(server);
-    zuno::standin::StandinBoardTables::installOn(server, lists);
     zuno::standin::StandinCardTables::installOn(server, lists);
     // Robots invite the signed-in player to the tables of the games reached only by invitation, one
     // game after another with each leave.
@@ -84,6 +83,7 @@ int main(int argc, char** argv) {
     zuno::standin::StandinCoTuong::addTo(*robots);
     zuno::standin::StandinCoVua::addTo(*robots);
     zuno::standin::StandinCaro::addTo(*robots);
+    zuno::standin::StandinBlocks::addTo(*robots);
     {
         using namespace zuno::standin;
         using Kind = StandinTableKind;
@@ -95,6 +95,7 @@ int main(int argc, char** argv) {
                                        {StandinCoTuong::kGameType, Kind::Robots},
                                        {StandinCoVua::kGameType, Kind::Robots},
                                        {StandinCaro::kGameType, Kind::Robots},
+                                       {StandinBlocks::kGameType, Kind::Robots},
                                        {StandinBanker::kBaiCao, Kind::Empty},
                                        {StandinBanker::kXiZach, Kind::Empty}});
     }
