@@ -32,6 +32,8 @@ void StandinBoardGame::seatsChanged(StandinRobotTables&, bool newTable) {
 void StandinBoardGame::deal(StandinRobotTables& table) {
     ++games_;
     firstPlace_ = lastLoser_ >= 0 ? lastLoser_ : table.ownerPlace();
+    if (table.placeOf(nextFirstMover_) >= 0) firstPlace_ = table.placeOf(nextFirstMover_);
+    nextFirstMover_ = -1;
     robotOffered_ = false;
     gameMillis_.fill(kGameMillis);
     newGame(table, firstPlace_);

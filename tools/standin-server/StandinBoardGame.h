@@ -34,6 +34,8 @@ public:
     void offerDraw(StandinRobotTables& table);
     // Tests: the games started at this table.
     int gameCount() const { return games_; }
+    // Tests: the player of this id moves first in the next game, whoever would otherwise.
+    void setNextFirstMover(int32_t playerId) { nextFirstMover_ = playerId; }
 
     int places() const override { return kPlaces; }
     std::vector<int> robotPlaces() const override { return {1}; }
@@ -75,6 +77,7 @@ private:
     int games_ = 0;
     int firstPlace_ = 0;
     int lastLoser_ = -1;
+    int32_t nextFirstMover_ = -1;
     bool robotOffered_ = false;
     std::array<int32_t, kPlaces> gameMillis_{};
     std::chrono::steady_clock::time_point turnBegan_;
