@@ -214,25 +214,52 @@ void BM_MailArrives(benchmark::State& state) {
     Application::shared().reset();
 }
 BENCHMARK(BM_MailArrives)->Unit(benchmark::kMicrosecond)->Iterations(200);
-// The application launched, a four-seat Tien Len table open and its gift sheet showing two tabs and a
-// page of ten items.
-std::shared_ptr<zuno::ZunoOnlineAppDelegate> openGiftSheet() {
+// The application launched with a card game chosen, and its four players: an (20, the owner), lan (30,
+// me), binh (40) and chi (50).
+std::shared_ptr<zuno::ZunoOnlineAppDelegate> launchForCardTable(int8_t gameType, bool ready,
+                                                                std::vector<zuno::PlayerPtr>& players) {
     using namespace zuno;
     auto app = std::make_shared<ZunoOnlineAppDelegate>();
     Application::shared().setDelegate(app);
     Application::shared().launch();
     sys::RunLoop::main().runFor(0.5);
-    std::vector<PlayerPtr> players;
     int32_t id = 10;
     for (const char* name : {"an", "lan", "binh", "chi"}) {
         auto p = std::make_shared<TienLenPlayer>();
         p->setIDDB(id += 10);
         p->setName(name);
         p->setMoney(100000);
+        p->setIsReady(ready);
         players.push_back(p);
     }
     UIController::setMyInfo(players[1]);
-    UIController::setGameType(3);
+    UIController::setGameType(gameType);
+    return app;
+}
+
+// Full redraws of what the launched application shows, at the benchmark's scale; then the application
+// and its run loop are put back.
+void timeRedraws(benchmark::State& state) {
+    RasterScreen screen(480, 320, int(state.range(0)));
+    screen.renderApplication();
+    for (auto _ : state) {
+        screen.renderApplication();
+        benchmark::DoNotOptimize(screen.pixel(240, 160));
+    }
+    state.counters["frames_per_s"] = benchmark::Counter(double(state.iterations()), benchmark::Counter::kIsRate);
+}
+
+void putBackApplication() {
+    Application::shared().reset();
+    zuno::sys::RunLoop::main().reset();
+}
+
+// The application launched, a four-seat Tien Len table open and its gift sheet showing two tabs and a
+// page of ten items.
+std::shared_ptr<zuno::ZunoOnlineAppDelegate> openGiftSheet() {
+    using namespace zuno;
+    std::vector<PlayerPtr> players;
+    auto app = launchForCardTable(3, false, players);
     GameController::showTienLenScreenWithRoom(1, 2, 20, 1000, players);
     sys::RunLoop::main().runFor(0.5);
     auto table = GameController::getTienLenView();
@@ -264,15 +291,8 @@ void BM_DrawTienLenWithGiftSheet(benchmark::State& state) {
     zuno::sys::RunLoop::main().bindToCurrentThread();
     zuno::sys::setDataFolder((std::filesystem::temp_directory_path() / "zuno-bench-ui-draw").string());
     auto app = openGiftSheet();
-    RasterScreen screen(480, 320, int(state.range(0)));
-    screen.renderApplication();
-    for (auto _ : state) {
-        screen.renderApplication();
-        benchmark::DoNotOptimize(screen.pixel(240, 160));
-    }
-    state.counters["frames_per_s"] = benchmark::Counter(double(state.iterations()), benchmark::Counter::kIsRate);
-    Application::shared().reset();
-    zuno::sys::RunLoop::main().reset();
+    timeRedraws(state);
+    putBackApplication();
 }
 BENCHMARK(BM_DrawTienLenWithGiftSheet)->ArgName("scale")->Arg(1)->Arg(2)->Unit(benchmark::kMicrosecond);
 
@@ -280,22 +300,8 @@ BENCHMARK(BM_DrawTienLenWithGiftSheet)->ArgName("scale")->Arg(1)->Arg(2)->Unit(b
 // holds five cards (mine face up), three chat bubbles and the punters' stakes are showing.
 std::shared_ptr<zuno::ZunoOnlineAppDelegate> openXiZachDeal() {
     using namespace zuno;
-    auto app = std::make_shared<ZunoOnlineAppDelegate>();
-    Application::shared().setDelegate(app);
-    Application::shared().launch();
-    sys::RunLoop::main().runFor(0.5);
     std::vector<PlayerPtr> players;
-    int32_t id = 10;
-    for (const char* name : {"an", "lan", "binh", "chi"}) {
-        auto p = std::make_shared<TienLenPlayer>();
-        p->setIDDB(id += 10);
-        p->setName(name);
-        p->setMoney(100000);
-        p->setIsReady(true);
-        players.push_back(p);
-    }
-    UIController::setMyInfo(players[1]);
-    UIController::setGameType(2);
+    auto app = launchForCardTable(2, true, players);
     GameController::showXiZachScreenWithRoom(1, 8, 20, 1000, players);
     sys::RunLoop::main().runFor(0.5);
     auto table = GameController::getXiZachView();
@@ -318,19 +324,12 @@ void BM_DrawXiZachMidDeal(benchmark::State& state) {
     zuno::sys::RunLoop::main().bindToCurrentThread();
     zuno::sys::setDataFolder((std::filesystem::temp_directory_path() / "zuno-bench-ui-draw").string());
     auto app = openXiZachDeal();
-    RasterScreen screen(480, 320, int(state.range(0)));
-    screen.renderApplication();
-    for (auto _ : state) {
-        screen.renderApplication();
-        benchmark::DoNotOptimize(screen.pixel(240, 160));
-    }
+    timeRedraws(state);
     const auto table = zuno::GameController::getXiZachView()->view()->subviews();
     state.counters["cards"] = double(std::count_if(table.begin(), table.end(), [](const auto& v) {
         return std::dynamic_pointer_cast<zuno::BCCardView>(v) != nullptr;
     }));
-    state.counters["frames_per_s"] = benchmark::Counter(double(state.iterations()), benchmark::Counter::kIsRate);
-    Application::shared().reset();
-    zuno::sys::RunLoop::main().reset();
+    putBackApplication();
 }
 BENCHMARK(BM_DrawXiZachMidDeal)->ArgName("scale")->Arg(1)->Arg(2)->Unit(benchmark::kMicrosecond);
 
