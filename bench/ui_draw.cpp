@@ -6,17 +6,28 @@
 // The friends screen with 200 friends, and with a conversation of 500 lines open: a full redraw and a
 // scroll step each stay under 1 ms at scale 2. A message arriving on a mailbox of 500 messages is
 // shown within one frame (16.7 ms).
+// A Phom table mid-deal (a ten-card hand with meld outlines, fired, laid and eaten rows, chat bubbles):
+// a full redraw under 1 ms at scale 2, and one frame of the deal animation under 0.5 ms.
+//
+// A Co Tuong table in a game with all 32 pieces and a held cannon's hints: a full redraw under 1 ms at
+// scale 2.
+//
+// A Co Vua table in the middle of a game (pieces, square marks, a selected piece with its targets, the
+// clocks and a chat bubble) redraws in under 1 ms at scale 2.
 //
 // A four-seat Xi Zach table in the middle of a deal, every hand of five cards, chat bubbles and the
 // punters' stake labels showing, also redraws in under 1 ms at scale 2.
 #include <benchmark/benchmark.h>
 
-#include <algorithm>
 #include <filesystem>
 #include <string>
 #include <vector>
 
-#include "games/banker/BCCardView.h"
+#include "BoardTableBench.h"
+#include "games/cotuong/Piece.h"
+#include "games/covua/CoVuaView.h"
+#include "games/phom/PhomView.h"
+#include "games/poker/PokerView.h"
 #include "games/banker/XiZachView.h"
 #include "games/tienlen/TienLenView.h"
 #include "lobby/model/ShopRecords.h"
@@ -214,52 +225,42 @@ void BM_MailArrives(benchmark::State& state) {
     Application::shared().reset();
 }
 BENCHMARK(BM_MailArrives)->Unit(benchmark::kMicrosecond)->Iterations(200);
-// The application launched with a card game chosen, and its four players: an (20, the owner), lan (30,
-// me), binh (40) and chi (50).
-std::shared_ptr<zuno::ZunoOnlineAppDelegate> launchForCardTable(int8_t gameType, bool ready,
-                                                                std::vector<zuno::PlayerPtr>& players) {
-    using namespace zuno;
-    auto app = std::make_shared<ZunoOnlineAppDelegate>();
+
+// The application launched and its first half second run.
+std::shared_ptr<zuno::ZunoOnlineAppDelegate> launchedApplication() {
+    auto app = std::make_shared<zuno::ZunoOnlineAppDelegate>();
     Application::shared().setDelegate(app);
     Application::shared().launch();
-    sys::RunLoop::main().runFor(0.5);
+    zuno::sys::RunLoop::main().runFor(0.5);
+    return app;
+}
+
+// The application launched, a four-seat Tien Len table open and its gift sheet showing two tabs and a
+// page of ten items.
+// The application launched with four players for a table, lan (30) being me.
+std::shared_ptr<zuno::ZunoOnlineAppDelegate> launchWithPlayers(std::vector<zuno::PlayerPtr>& players) {
+    using namespace zuno;
+    auto app = launchedApplication();
     int32_t id = 10;
     for (const char* name : {"an", "lan", "binh", "chi"}) {
         auto p = std::make_shared<TienLenPlayer>();
         p->setIDDB(id += 10);
         p->setName(name);
         p->setMoney(100000);
-        p->setIsReady(ready);
         players.push_back(p);
     }
     UIController::setMyInfo(players[1]);
-    UIController::setGameType(gameType);
     return app;
 }
 
-// Full redraws of what the launched application shows, at the benchmark's scale; then the application
-// and its run loop are put back.
-void timeRedraws(benchmark::State& state) {
-    RasterScreen screen(480, 320, int(state.range(0)));
-    screen.renderApplication();
-    for (auto _ : state) {
-        screen.renderApplication();
-        benchmark::DoNotOptimize(screen.pixel(240, 160));
-    }
-    state.counters["frames_per_s"] = benchmark::Counter(double(state.iterations()), benchmark::Counter::kIsRate);
-}
+// Ten cards with two melds (three fives, the four to six of hearts).
+std::vector<int8_t> phomDeal() { return {16, 17, 18, 15, 19, 23, 32, 41, 50, 5}; }
 
-void putBackApplication() {
-    Application::shared().reset();
-    zuno::sys::RunLoop::main().reset();
-}
-
-// The application launched, a four-seat Tien Len table open and its gift sheet showing two tabs and a
-// page of ten items.
 std::shared_ptr<zuno::ZunoOnlineAppDelegate> openGiftSheet() {
     using namespace zuno;
     std::vector<PlayerPtr> players;
-    auto app = launchForCardTable(3, false, players);
+    auto app = launchWithPlayers(players);
+    UIController::setGameType(3);
     GameController::showTienLenScreenWithRoom(1, 2, 20, 1000, players);
     sys::RunLoop::main().runFor(0.5);
     auto table = GameController::getTienLenView();
@@ -287,21 +288,167 @@ std::shared_ptr<zuno::ZunoOnlineAppDelegate> openGiftSheet() {
     return app;
 }
 
-void BM_DrawTienLenWithGiftSheet(benchmark::State& state) {
+// Full redraws of the application as `open` leaves it, at the benchmark's scale.
+void drawOpenedApplication(benchmark::State& state, std::shared_ptr<zuno::ZunoOnlineAppDelegate> (*open)()) {
     zuno::sys::RunLoop::main().bindToCurrentThread();
     zuno::sys::setDataFolder((std::filesystem::temp_directory_path() / "zuno-bench-ui-draw").string());
-    auto app = openGiftSheet();
-    timeRedraws(state);
-    putBackApplication();
+    auto app = open();
+    RasterScreen screen(480, 320, int(state.range(0)));
+    screen.renderApplication();
+    for (auto _ : state) {
+        screen.renderApplication();
+        benchmark::DoNotOptimize(screen.pixel(240, 160));
+    }
+    state.counters["frames_per_s"] = benchmark::Counter(double(state.iterations()), benchmark::Counter::kIsRate);
+    Application::shared().reset();
+    zuno::sys::RunLoop::main().reset();
 }
+
+void BM_DrawTienLenWithGiftSheet(benchmark::State& state) { drawOpenedApplication(state, openGiftSheet); }
 BENCHMARK(BM_DrawTienLenWithGiftSheet)->ArgName("scale")->Arg(1)->Arg(2)->Unit(benchmark::kMicrosecond);
 
-// The application launched and a four-seat Xi Zach table mid-deal: an deals, binh is to act, every hand
-// holds five cards (mine face up), three chat bubbles and the punters' stakes are showing.
+// The application launched and a four-seat Phom table mid-deal: my ten cards, every seat's fired
+// row, a laid meld and an eaten card, two chat bubbles.
+std::shared_ptr<zuno::ZunoOnlineAppDelegate> openPhomTable(std::shared_ptr<zuno::PhomView>& table) {
+    using namespace zuno;
+    std::vector<PlayerPtr> players;
+    auto app = launchWithPlayers(players);
+    UIController::setGameType(7);
+    GameController::showPhomScreenWithRoom(1, 2, 20, 1000, players);
+    sys::RunLoop::main().runFor(0.5);
+    table = GameController::getPhomView();
+    table->start(30, phomDeal(), 40, 40);
+    sys::RunLoop::main().runFor(2.0);
+    table->onFire(20, 40, 44, 0);
+    table->onFire(30, 20, 45, 0);
+    table->onEatCard(true, 2, 30, 0);
+    PhomLaidCards laid;
+    laid.fill(-1);
+    laid[0] = 0;
+    laid[1] = 1;
+    laid[2] = 2;
+    table->onHaPhom(true, laid, false, {}, 30);
+    table->onFire(40, 30, 46, 0);
+    table->onFire(20, 40, 47, 1);
+    table->onChatFromWithId(40, std::nullopt, "Nhanh len!");
+    table->onChatFromWithId(30, std::nullopt, "Hay qua");
+    sys::RunLoop::main().runFor(1.0);
+    return app;
+}
+
+std::shared_ptr<zuno::ZunoOnlineAppDelegate> openPhomMidDeal() {
+    std::shared_ptr<zuno::PhomView> table;
+    return openPhomTable(table);
+}
+
+void BM_DrawPhomMidDeal(benchmark::State& state) { drawOpenedApplication(state, openPhomMidDeal); }
+BENCHMARK(BM_DrawPhomMidDeal)->ArgName("scale")->Arg(1)->Arg(2)->Unit(benchmark::kMicrosecond);
+
+// One frame (1/60 s) of a deal's animation: the deal's steps and the cards' movement, without drawing. The
+// loop waits out the rest of each frame: the CPU time is the frame's work.
+void BM_PhomDealFrame(benchmark::State& state) {
+    zuno::sys::RunLoop::main().bindToCurrentThread();
+    zuno::sys::setDataFolder((std::filesystem::temp_directory_path() / "zuno-bench-ui-draw").string());
+    std::shared_ptr<zuno::PhomView> table;
+    auto app = openPhomTable(table);
+    auto& loop = zuno::sys::RunLoop::main();
+    for (auto _ : state) {
+        if (!table->isDealing()) {
+            state.PauseTiming();
+            table->start(30, phomDeal(), 40, 40);
+            state.ResumeTiming();
+        }
+        loop.runFor(1.0 / 60);
+    }
+    Application::shared().reset();
+    loop.reset();
+}
+BENCHMARK(BM_PhomDealFrame)->Unit(benchmark::kMicrosecond);
+
+// A nine-seat Poker table at the showdown: cards, bets and labels at every seat, five community cards,
+// the pots, the winner's outline.
+std::shared_ptr<zuno::ZunoOnlineAppDelegate> openPokerShowdown() {
+    using namespace zuno;
+    auto app = launchedApplication();
+    std::vector<PlayerPtr> players;
+    std::vector<int32_t> ids, stacks;
+    const char* names[] = {"an", "binh", "chi", "dung", "em", "giang", "hoa", "khanh", "lan"};
+    for (int seat = 0; seat < 9; ++seat) {
+        auto p = std::make_shared<TienLenPlayer>();
+        p->setIDDB(20 + seat);
+        p->setName(names[seat]);
+        p->setMoney(100000);
+        players.push_back(p);
+        ids.push_back(20 + seat);
+        stacks.push_back(5000 + 1000 * seat);
+    }
+    UIController::setMyInfo(players[4]);
+    UIController::setGameType(4);
+    GameController::showPokerScreenWithRoom(1, 2, 20, 50, players);
+    sys::RunLoop::main().runFor(0.5);
+    auto table = GameController::getPokerView();
+    table->onJoinBoard(ids, stacks);
+    table->start(30, {0, 1}, 20, 21, 22, 50, 23, {}, {});
+    for (int32_t id = 23; id < 29; ++id) table->onCall(id, 100, 4000, id + 1, {5, 3, 2, 6});
+    table->onFlop(23, {8, 21, 34}, 2, {900, 12500});
+    table->onTurn(23, 47, 2, {900, 12500});
+    table->onRiver(23, 2, 2, {900, 12500});
+    sys::RunLoop::main().runFor(3.0);
+    for (int32_t id = 20; id < 29; ++id) table->onRaise(id, 300, 3700, id + 1, {5, 3, 2, 6});
+    table->onShowdown(0, "THREE OF A KIND", 24, 0, 4700, {0, 1, 2, 34, 47, 0, 1});
+    table->onResult({24}, {14400});
+    sys::RunLoop::main().runFor(0.6);
+    return app;
+}
+
+void BM_DrawPokerShowdown(benchmark::State& state) { drawOpenedApplication(state, openPokerShowdown); }
+BENCHMARK(BM_DrawPokerShowdown)->ArgName("scale")->Arg(1)->Arg(2)->Unit(benchmark::kMicrosecond);
+
+// The application launched and a Co Vua table in the middle of a game: a few moves and a capture
+// played, the last move marked, my knight selected with its targets, a chat line from the opponent.
+std::shared_ptr<zuno::ZunoOnlineAppDelegate> openCoVuaMidGame() {
+    using namespace zuno;
+    auto app = launchedApplication();
+    std::vector<PlayerPtr> players;
+    for (auto [id, name] : {std::pair{10, "me"}, std::pair{20, "an"}}) {
+        auto p = std::make_shared<ChessPlayer>();
+        p->setIDDB(id);
+        p->setName(name);
+        p->setMoney(100000);
+        p->setQuotaTime(540);
+        players.push_back(p);
+    }
+    UIController::setMyInfo(players[0]);
+    UIController::setGameType(9);
+    GameController::showCoVuaScreenWithRoom(1, 2, 10, 1000, players);
+    sys::RunLoop::main().runFor(0.5);
+    auto table = GameController::getCoVuaView();
+    table->startWithMoveFirst(10, 30);
+    // e4 e5, Nf3 Nc6, Bb5 a6, Bxc6: file-rank codes, the mover then the next.
+    const int8_t moves[][2] = {{41, 43}, {46, 44}, {60, 52}, {17, 25}, {50, 14}, {6, 5}, {14, 25}};
+    int32_t mover = 10;
+    for (const auto& m : moves) {
+        table->moveWithWho(mover, m[0], m[1], mover == 10 ? 20 : 10, 530);
+        mover = mover == 10 ? 20 : 10;
+    }
+    table->moveWithWho(20, 36, 25, 10, 520);  // dxc6
+    table->onChatFromWithId(20, "Chào bạn");
+    table->board->tapAt(CoVuaCodes::pieceCentre({5, 5}));  // the knight on f3
+    sys::RunLoop::main().runFor(1.0);
+    return app;
+}
+
+void BM_DrawCoVuaMidGame(benchmark::State& state) { drawOpenedApplication(state, openCoVuaMidGame); }
+BENCHMARK(BM_DrawCoVuaMidGame)->ArgName("scale")->Arg(1)->Arg(2)->Unit(benchmark::kMicrosecond);
+
+// A four-seat Xi Zach table mid-deal: an deals, binh is to act, every hand holds five cards (mine face
+// up), three chat bubbles and the punters' stakes are showing.
 std::shared_ptr<zuno::ZunoOnlineAppDelegate> openXiZachDeal() {
     using namespace zuno;
     std::vector<PlayerPtr> players;
-    auto app = launchForCardTable(2, true, players);
+    auto app = launchWithPlayers(players);
+    for (const auto& p : players) p->setIsReady(true);
+    UIController::setGameType(2);
     GameController::showXiZachScreenWithRoom(1, 8, 20, 1000, players);
     sys::RunLoop::main().runFor(0.5);
     auto table = GameController::getXiZachView();
@@ -320,17 +467,7 @@ std::shared_ptr<zuno::ZunoOnlineAppDelegate> openXiZachDeal() {
     return app;
 }
 
-void BM_DrawXiZachMidDeal(benchmark::State& state) {
-    zuno::sys::RunLoop::main().bindToCurrentThread();
-    zuno::sys::setDataFolder((std::filesystem::temp_directory_path() / "zuno-bench-ui-draw").string());
-    auto app = openXiZachDeal();
-    timeRedraws(state);
-    const auto table = zuno::GameController::getXiZachView()->view()->subviews();
-    state.counters["cards"] = double(std::count_if(table.begin(), table.end(), [](const auto& v) {
-        return std::dynamic_pointer_cast<zuno::BCCardView>(v) != nullptr;
-    }));
-    putBackApplication();
-}
+void BM_DrawXiZachMidDeal(benchmark::State& state) { drawOpenedApplication(state, openXiZachDeal); }
 BENCHMARK(BM_DrawXiZachMidDeal)->ArgName("scale")->Arg(1)->Arg(2)->Unit(benchmark::kMicrosecond);
 
 // The avatar shop: a page of ten items on the item grid and the preview's six-layer figure. Goal: under
@@ -365,6 +502,28 @@ void BM_DrawShopWithFigure(benchmark::State& state) {
     Application::shared().reset();
 }
 BENCHMARK(BM_DrawShopWithFigure)->ArgName("scale")->Arg(1)->Arg(2)->Unit(benchmark::kMicrosecond);
+
+// A Co Tuong game just started, my cannon held with its hints shown.
+void BM_DrawCoTuongWithHints(benchmark::State& state) {
+    using namespace zuno;
+    sys::RunLoop::main().bindToCurrentThread();
+    auto app = bench::openCoTuongTable("zuno-bench-ui-draw", 0.5);
+    auto table = GameController::getCoTuongView();
+    table->startWithMoveFirst(10, 30000);
+    table->board->tapAt(Piece::convertPoint(1, 2));
+    sys::RunLoop::main().runFor(0.5);
+    RasterScreen screen(480, 320, int(state.range(0)));
+    screen.renderApplication();
+    for (auto _ : state) {
+        screen.renderApplication();
+        benchmark::DoNotOptimize(screen.pixel(240, 160));
+    }
+    state.counters["pieces"] = double(table->board->model().getAllPieces().size());
+    state.counters["hints"] = double(table->board->hints().size());
+    Application::shared().reset();
+    sys::RunLoop::main().reset();
+}
+BENCHMARK(BM_DrawCoTuongWithHints)->ArgName("scale")->Arg(1)->Arg(2)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 

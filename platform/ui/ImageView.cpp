@@ -52,7 +52,8 @@ void ImageView::step() {
         ++cycles_;
         if (repeatCount_ > 0 && cycles_ >= repeatCount_) return stopAnimating();
     }
-    setNeedsDisplay();
+    // Off the screen (a screen covered by another) the frames go on without drawing anything.
+    if (window()) setNeedsDisplay();
 }
 
 ImagePtr ImageView::shownImage() const {

@@ -485,6 +485,37 @@ void View::renderContent(Canvas& canvas) {
     canvas.endViewContent();
 }
 
+namespace {
+// How far a view's drawing may reach past its bounds and its subviews' frames (text shadows).
+constexpr double kDrawnMargin = 4;
+
+Rect unite(const Rect& a, const Rect& b) {
+    const double x0 = std::min(a.minX(), b.minX()), y0 = std::min(a.minY(), b.minY());
+    return {x0, y0, std::max(a.maxX(), b.maxX()) - x0, std::max(a.maxY(), b.maxY()) - y0};
+}
+
+// The part of a view's bounds coordinates that it and its subviews draw on; none when that is not
+// known (a view with free-standing sublayers).
+std::optional<Rect> drawnExtent(const View& view) {
+    const Layer* layer = view.layerIfAny();
+    if (layer && !layer->sublayers().empty()) return std::nullopt;
+    Rect box = view.presentedBounds();
+    for (const auto& sub : view.subviews()) {
+        if (sub->isHidden()) continue;
+        std::optional<Rect> inner = drawnExtent(*sub);
+        if (!inner) return std::nullopt;
+        const Point c = sub->presentedCenter();
+        const Rect b = sub->presentedBounds();
+        // The subview's bounds coordinates into the view's, as render() places them.
+        const AffineTransform toParent = AffineTransform::translation(-b.width() / 2 - b.x(), -b.height() / 2 - b.y())
+                                             .concat(sub->presentedTransform())
+                                             .concat(AffineTransform::translation(c.x, c.y));
+        box = unite(box, toParent.apply(*inner));
+    }
+    return box;
+}
+}  // namespace
+
 void View::render(Canvas& canvas) {
     if (hidden_) return;
     double alpha = presentedAlpha();
@@ -497,7 +528,11 @@ void View::render(Canvas& canvas) {
     if (!t.isIdentity()) canvas.concat(t);
     canvas.translate(-b.width() / 2 - b.x(), -b.height() / 2 - b.y());
     bool group = alpha < 1;
-    if (group) canvas.beginGroup();
+    if (group) {
+        // The group's surface as large as what the view draws, not the whole screen.
+        if (std::optional<Rect> extent = drawnExtent(*this)) canvas.clipToRect(extent->insetBy(-kDrawnMargin, -kDrawnMargin));
+        canvas.beginGroup();
+    }
     bool clip = clipsToBounds_ || (layer_ && layer_->masksToBounds());
     if (clip) {
         if (layer_ && layer_->cornerRadius() > 0) {

@@ -65,13 +65,18 @@ const ui::BindingTable& GameCardView::bindings() {
          B::action("clickViewPlayerInfo:", &GameCardView::clickViewPlayerInfo),
          B::action("clickGiftDetail:", &GameCardView::clickGiftDetail),
          B::action("clickMailBox", &GameCardView::clickMailBox),
-         B::action("clickAutomaticSelectedCards", &GameCardView::clickAutomaticSelectedCards)});
+         B::action("clickAutomaticSelectedCards", &GameCardView::clickAutomaticSelectedCards),
+         B::action("kickPlayer:", &GameCardView::kickPlayer)});
     return table;
 }
 
 #undef O
 
-GameCardView::GameCardView(std::string nibName) : ZunoViewController(std::move(nibName)) {
+GameCardView::GameCardView(std::string nibName)
+    : GameCardView(std::move(nibName), TableDecorationGeometry::cardTable()) {}
+
+GameCardView::GameCardView(std::string nibName, TableDecorationGeometry geometry)
+    : ZunoViewController(std::move(nibName)), decorations_(std::move(geometry)) {
     decorations_.attach({[this] { return view(); }, [this](int seat) { return bubble(seat); },
                          [this](int32_t userId) { return getSeatFromID(userId); },
                          [this](int seat) { return table().playerAtSeat(seat); }, this});
@@ -79,7 +84,7 @@ GameCardView::GameCardView(std::string nibName) : ZunoViewController(std::move(n
 
 GameCardView::~GameCardView() {
     auto& loop = sys::RunLoop::main();
-    for (auto id : {limitTimer_, clockTimer_}) loop.cancel(id);
+    for (auto id : {limitTimer_, clockTimer_, readyTimer_, soundTimer_}) loop.cancel(id);
 }
 
 std::shared_ptr<ui::ImageView> GameCardView::readyMark(int seat) const {
@@ -109,7 +114,8 @@ void GameCardView::viewDidLoad() {
 
 void GameCardView::viewWillAppear(bool animated) {
     ZunoViewController::viewWillAppear(animated);
-    const bool stakeShown = GameRegistry::currentFamily() == TableFamily::CardTable;
+    const auto family = GameRegistry::currentFamily();
+    const bool stakeShown = family == TableFamily::CardTable || family == TableFamily::Phom;
     if (imgMoney) imgMoney->setHidden(!stakeShown);
     if (btnCuoc) btnCuoc->setHidden(!stakeShown);
     if (btnExit) btnExit->setTitle(text("ZUNO_exitBoard"));
@@ -140,15 +146,20 @@ void GameCardView::resetView() {
 
 void GameCardView::setupPlayersWithRoom(int8_t roomId, int8_t boardId, int32_t ownerId, int32_t money,
                                         std::vector<PlayerPtr> players) {
+    for (auto& player : players) player = asSeatPlayer(player);
     CardTableSeating::setupPlayersWithRoom(roomId, boardId, ownerId, money, std::move(players));
+    PlaySound::playSoundWithSource(Resources::getInstance().com_player_join_board());
+    setOwnerWithNewOwner(ownerId);
+    refreshInviteMarks();
 }
 
 void GameCardView::viewWillDisappear(bool animated) {
     ZunoViewController::viewWillDisappear(animated);
     if (chatDialog) chatDialog->historyChat().clear();
     cancelStartBlink();
-    // A table left must not time out a turn on it.
+    // A table left must not time out a turn on it, nor offer ready on it.
     stopTurnClock();
+    cancelSeatTimers();
     decorations_.removeGiftSprites(players());
 }
 
@@ -193,6 +204,7 @@ void GameCardView::startTimer(int value) {
 
 void GameCardView::showPlayerTime() {
     clockTimer_ = 0;
+    if (turnClockStep(clockSeconds())) return;
     const GameDescriptor* game = GameRegistry::find(UIController::gameType());
     const bool passesForMe = game && game->passForMe;
     const CardTableModel::ClockTick tick = table().tickClock(clockSeconds(), passesForMe, UIController::myId());
@@ -323,7 +335,15 @@ void GameCardView::emptySeatRecord(Player& player) {
     player.gifts().clear();
 }
 
-void GameCardView::setOwnerWithNewOwner(int32_t) {
+void GameCardView::setOwnerWithNewOwner(int32_t ownerId) {
+    setOwnerID(ownerId);
+    for (const auto& player : players()) {
+        if (player && player->IDDB() == ownerId) {
+            player->setIsReady(true);
+            break;
+        }
+    }
+    if (isGameEnd()) createBottomMenu(ownerId == UIController::myId() ? 1 : 2);
     cancelStartBlink();
     changeBackgroundOfStart();
 }
@@ -367,7 +387,7 @@ void GameCardView::showSetupCuoc(ui::Object*) { showCuoc(); }
 
 void GameCardView::showCuoc() {
     const auto family = GameRegistry::currentFamily();
-    if (family == TableFamily::CardTable) {
+    if (family == TableFamily::CardTable || family == TableFamily::Phom) {
         if (ownerID() == UIController::myId() && isGameEnd()) presentSheet(mnuCuoc);
     } else if (family == TableFamily::Banker) {
         if (isGameEnd()) {
@@ -444,15 +464,19 @@ void GameCardView::doReady() {
     }
 }
 
-void GameCardView::clickLeaveBoard() {
+bool GameCardView::leaveNeedsConfirmation() const {
     PlayerPtr me = UIController::myInfo();
-    if (table().leaveNeedsConfirmation(me && me->isReady())) {
+    return table().leaveNeedsConfirmation(me && me->isReady());
+}
+
+void GameCardView::clickLeaveBoard() {
+    if (leaveNeedsConfirmation()) {
         UIController::setOkValue(UIController::okLeaveBoard);
         UIController::startCancelOkDlg(text("ZUNO_doYouWantExit"), text("ZUNO_cancel"), text("ZUNO_OK"));
         return;
     }
     CurrentTable current = CurrentTable::find();
-    if (current.isOneOf({TableFamily::CardTable, TableFamily::Banker}) && current.hasTable())
+    if (current.isOneOf({TableFamily::CardTable, TableFamily::Phom, TableFamily::Banker}) && current.hasTable())
         GlobalService::getInstance().leaveBoardWithRoomId(*current.roomId, *current.boardId);
     auto delegate = ZunoOnlineAppDelegate::current();
     if (!delegate) return;
@@ -466,9 +490,9 @@ void GameCardView::doSkip() {
     UIController::startCancelOkDlg(text("ZUNO_doYouWantSkip"), text("ZUNO_cancel"), text("ZUNO_OK"));
 }
 
-void GameCardView::changeBackgroundOfStart() { startBlink_.restart(btnStart); }
+void GameCardView::changeBackgroundOfStart() { startBlink().restart(btnStart); }
 
-void GameCardView::cancelStartBlink() { startBlink_.cancel(); }
+void GameCardView::cancelStartBlink() { startBlink().cancel(); }
 
 ZUNO_REGISTER_SCREEN(GameCardView)
 

@@ -45,6 +45,8 @@ public:
 
     GameCardView() : GameCardView("TienLenView") {}
     explicit GameCardView(std::string nibName);
+    // A screen whose decorations lie elsewhere.
+    GameCardView(std::string nibName, TableDecorationGeometry geometry);
     ~GameCardView() override;
 
     // The table's state, under the names the rest of the client uses.
@@ -74,6 +76,8 @@ public:
     // With 1: runs a tick of the turn clock now, and every second after; anything else is ignored.
     void startTimer(int value);
     void showPlayerTime();
+    // A game's own step at each tick of the turn clock, before the common one; true stops the clock.
+    virtual bool turnClockStep(int64_t now) { return false; }
     // A turn starts: that player's bar, and the clock until now + interval.
     void startTurnOfPlayer(int32_t userId);
     // No turn runs: the clock and the bar stop.
@@ -89,10 +93,30 @@ public:
     void updateMoneyWithUserId(int32_t userId, int64_t money) override;
     void onRequestDetail(const PlayerDetail& detail) override;
     virtual void onBuzzWithContent(const std::string& content);
+    // The owner is ready by being the owner; between deals the bottom menu follows (1 mine, 2 another's).
     virtual void setOwnerWithNewOwner(int32_t ownerId);
     virtual void setKindOfStart(int kind);
+    virtual void createBottomMenu(int menu) {}
     // The auto-select / options button's title, and the caption beside it, which says the same.
     void setAutoSelectedTitle(const std::string& title);
+
+    // Seats (what every four-seat card table does alike; a game adds to them).
+    virtual void resetSeat();
+    virtual void setSeatInfoWithSeat(int seat, const PlayerPtr& player);
+    virtual void setAtSeat(int8_t seat, PlayerPtr joinPersonInfo);
+    virtual void playerLeaveWithId(int32_t playerId);
+    // Every ready flag cleared; between deals the start button offers ready again after 0.1 s.
+    virtual void resetReady();
+    virtual void setReadyWithPlayerId(int32_t playerId, bool isReady);
+    virtual void setMoneyOnBoard(int32_t money);
+    // A bonus or a loss: the seat's money changes, with the coin sound at most every 1.5 s.
+    virtual void updateMoneyForPlayer(int32_t playerId, int32_t money);
+    // A kick button: its tag is the player to kick.
+    void kickPlayer(ui::Button* sender);
+    bool waitToPlayNextSound = false;
+
+    // Whether leaving asks first (a deal runs, or I am ready).
+    virtual bool leaveNeedsConfirmation() const;
 
     // Hooks of the game screens.
     virtual void doStartGame() {}
@@ -198,6 +222,22 @@ public:
     static ui::Point giftCentre(int seat, int index);
 
 protected:
+    // The table keeps its own seat players, which hold their hands (an empty place has id -1).
+    virtual PlayerPtr asSeatPlayer(const PlayerPtr& player) const;
+    // Seats filled round the table from mine.
+    virtual void placeSeats();
+    // Whether an empty place's gift sprites are removed when the seats are placed again.
+    virtual bool clearsGiftsOfEmptySeats() const { return true; }
+    // Whether my own ready flag is also the signed-in player's.
+    virtual bool mirrorsMyReady() const { return false; }
+    // The start button's kind once the ready flags are cleared between deals.
+    virtual int kindAfterReadyReset() const { return 1; }
+    virtual bool playsCoinSound() const { return true; }
+    // Pending seat timers (ready offer, coin sound) cancelled.
+    void cancelSeatTimers();
+    // The invite titles on empty seats between deals, none during one.
+    void refreshInviteMarks();
+
     // A seated player at a screen seat: avatar, info button (titled with the id), name and money shown.
     void showSeatPlayer(int seat, const PlayerPtr& player);
     // The seat's info title, name, money and ready mark cleared; money, mark and avatar hidden.
@@ -207,6 +247,9 @@ protected:
     // A player's record becomes an empty seat; his gifts leave the screen.
     static void emptySeatRecord(Player& player);
 
+    // The start button's highlight (a screen with its own bottom menu has its own).
+    virtual StartButtonBlink& startBlink() { return startBlink_; }
+
     // Adds a sheet's view over the screen and lets it slide in.
     void presentSheet(const std::shared_ptr<ui::ViewController>& sheet);
 
@@ -215,11 +258,13 @@ private:
     void stopTurnBar();
     void showSheetOrNothing(const std::shared_ptr<ui::ViewController>& sheet);
 
+    sys::RunLoop::TimerId readyTimer_ = 0;
+    sys::RunLoop::TimerId soundTimer_ = 0;
     TurnBar bar_;
     sys::RunLoop::TimerId limitTimer_ = 0;
     sys::RunLoop::TimerId clockTimer_ = 0;
     StartButtonBlink startBlink_;
-    TableDecorations decorations_{TableDecorationGeometry::cardTable()};
+    TableDecorations decorations_;
 };
 
 }  // namespace zuno

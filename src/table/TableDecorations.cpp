@@ -44,12 +44,14 @@ TableDecorationGeometry TableDecorationGeometry::cardTable() {
 }
 
 ui::Point TableDecorationGeometry::giftCentre(int seat, int index) const {
-    const size_t s = seat >= 0 && seat < 4 ? static_cast<size_t>(seat) : 3;
+    if (giftFirst.empty() || giftStep.size() < giftFirst.size()) return {};
+    const size_t s = seat >= 0 && static_cast<size_t>(seat) < giftFirst.size() ? static_cast<size_t>(seat)
+                                                                                 : giftFirst.size() - 1;
     return {giftFirst[s].x + giftStep[s].x * index, giftFirst[s].y + giftStep[s].y * index};
 }
 
-std::optional<ui::Point> TableDecorations::seatPoint(const std::array<ui::Point, 4>& points, int seat) const {
-    if (seat < 0 || seat >= kSeats) return std::nullopt;
+std::optional<ui::Point> TableDecorations::seatPoint(const std::vector<ui::Point>& points, int seat) const {
+    if (seat < 0 || static_cast<size_t>(seat) >= points.size()) return std::nullopt;
     return points[static_cast<size_t>(seat)];
 }
 
@@ -174,7 +176,7 @@ void TableDecorations::onShowGift(int32_t itemId, int32_t fromUser, int32_t toUs
     const std::optional<ui::Point> start = seatPoint(geometry_.giftStarts, seatOf(fromUser));
     if (!start && !geometry_.unseatedPoint) return;
     auto& gifts = receiver->gifts();
-    if (gifts.size() >= kMaxGifts) {
+    if (gifts.size() >= geometry_.maxGifts) {
         for (const auto& gift : gifts) {
             if (gift) gift->removeFromSuperview();
         }

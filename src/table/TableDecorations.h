@@ -24,19 +24,21 @@ class ViewController;
 }  // namespace ui
 
 // Where a table screen shows its decorations, in the 480 x 320 screen's points. Seats are screen seats
-// (0 bottom, always me; 1 right; 2 top; 3 left); bubble 4 is the screen's own, in the table's middle.
+// (0 bottom, always me; then round the table: four at the card tables, nine at Poker); bubble 4 is the
+// screen's own, in the table's middle. The seat lists below are as long as the table has seats.
 struct TableDecorationGeometry {
     std::array<ui::Point, 5> bubbleCentres;
     double bubbleFontSize = 14;
     std::array<double, 5> bubbleSeconds{3, 3, 3, 3, 4};  // how long a bubble shows before its next check
     // A fly-text moves between the seat's point and the table's middle: a gain towards the seat, a loss
     // away from it.
-    std::array<ui::Point, 4> flyTextPoints;
+    std::vector<ui::Point> flyTextPoints;
     ui::Point tableCentre;
     // Gifts: the first of a seat's row, the step to the next, and where one flies from (top-left).
-    std::array<ui::Point, 4> giftFirst;
-    std::array<ui::Point, 4> giftStep;
-    std::array<ui::Point, 4> giftStarts;
+    std::vector<ui::Point> giftFirst;
+    std::vector<ui::Point> giftStep;
+    std::vector<ui::Point> giftStarts;
+    size_t maxGifts = 4;  // one more drops the oldest
     // Where a fly-text or a gift of a player without a seat shows: none shows nothing.
     std::optional<ui::Point> unseatedPoint;
 
@@ -48,13 +50,11 @@ struct TableDecorationGeometry {
 
 // The decorations over a table: chat bubbles at the seats (lines that arrive while a bubble shows are
 // joined with ", " and shown at its next check), money fly-texts, and the gifts each player holds (at
-// most four: a fifth drops the oldest). It takes its screen's geometry and reaches the screen through
+// most the geometry's count: one more drops the oldest). It takes its screen's geometry and reaches the screen through
 // the callbacks below, on the main thread. Its timers are cancelled by stop() and by its destructor.
 class TableDecorations {
 public:
-    static constexpr int kSeats = 4;
     static constexpr int kCentre = 4;
-    static constexpr int kMaxGifts = 4;
 
     struct Screen {
         std::function<std::shared_ptr<ui::View>()> view;
@@ -92,7 +92,7 @@ public:
 
 private:
     int seatOf(int32_t userId) const { return screen_.seatOf ? screen_.seatOf(userId) : -1; }
-    std::optional<ui::Point> seatPoint(const std::array<ui::Point, 4>& points, int seat) const;
+    std::optional<ui::Point> seatPoint(const std::vector<ui::Point>& points, int seat) const;
 
     TableDecorationGeometry geometry_;
     Screen screen_;

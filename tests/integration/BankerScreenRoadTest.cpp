@@ -22,12 +22,10 @@
 #include "standin-server/StandinRobotTables.h"
 #include "support/AceLowCards.h"
 #include "support/ProgramRoadTest.h"
-#include "support/ViewTexts.h"
 
 using namespace zuno;
 using namespace zuno::standin;
 using zuno::testing::aceLowCards;
-using zuno::testing::collectTexts;
 
 namespace {
 
@@ -56,12 +54,6 @@ protected:
                                                            : "An invites you to a Xi Zach table.");
     }
 
-    static std::string dialogText() { return UIController::shownDialogMessage().value_or(""); }
-    static void pressDialogOk() {
-        auto alerts = ui::AlertView::visibleAlerts();
-        ASSERT_FALSE(alerts.empty());
-        alerts.back()->tapButtonAtIndex(alerts.back()->firstOtherButtonIndex());
-    }
 
     void signInAndAccept(const std::string& invitation) {
         auto login = waitForTop<LoginView>();
@@ -88,9 +80,8 @@ protected:
         return out;
     }
     static std::string bubbleText(const BankerTableView& table, int seat) {
-        std::string out;
-        if (auto bubble = table.bubble(seat)) collectTexts(*bubble, out);
-        return out;
+        auto bubble = table.bubble(seat);
+        return bubble ? textsIn(*bubble) : "";
     }
     static std::string title(const std::shared_ptr<ui::Button>& button) {
         return button->titleForState(ui::ControlState::Normal).value_or("");

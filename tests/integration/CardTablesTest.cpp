@@ -7,7 +7,6 @@
 #include "games/banker/XiZachMessageHandler.h"
 #include "games/phom/PhomMessageHandler.h"
 #include "games/phom/PhomNewMessageHandler.h"
-#include "games/poker/PokerMessageHandler.h"
 #include "lobby/GlobalService.h"
 #include "standin-server/StandinCardTables.h"
 #include "standin-server/StandinLobbyLists.h"
@@ -32,7 +31,6 @@ protected:
         registerGameMessageHandlers();
         PhomMessageHandler::getInstance()->setPhomLogicHandler(phom);
         PhomNewMessageHandler::getInstance()->setPhomNewLogicHandler(phomNew);
-        PokerMessageHandler::getInstance()->setPokerLogicHandler(poker);
         BaiCaoMessageHandler::getInstance()->setBaiCaoLogicHandler(baiCao);
         XiZachMessageHandler::getInstance()->setXiZachLogicHandler(xiZach);
 
@@ -43,7 +41,6 @@ protected:
         SignedInClientTest::TearDown();
         PhomMessageHandler::getInstance()->setPhomLogicHandler(PhomLogicHandler::getInstance());
         PhomNewMessageHandler::getInstance()->setPhomNewLogicHandler(PhomNewLogicHandler::getInstance());
-        PokerMessageHandler::getInstance()->setPokerLogicHandler(PokerLogicHandler::getInstance());
         BaiCaoMessageHandler::getInstance()->setBaiCaoLogicHandler(BaiCaoLogicHandler::getInstance());
         XiZachMessageHandler::getInstance()->setXiZachLogicHandler(XiZachLogicHandler::getInstance());
     }
@@ -60,7 +57,6 @@ protected:
 
     std::shared_ptr<RecordingPhomLogic> phom = std::make_shared<RecordingPhomLogic>();
     std::shared_ptr<RecordingPhomNewLogic> phomNew = std::make_shared<RecordingPhomNewLogic>();
-    std::shared_ptr<RecordingPokerLogic> poker = std::make_shared<RecordingPokerLogic>();
     std::shared_ptr<RecordingBaiCaoLogic> baiCao = std::make_shared<RecordingBaiCaoLogic>();
     std::shared_ptr<RecordingXiZachLogic> xiZach = std::make_shared<RecordingXiZachLogic>();
 };
@@ -78,7 +74,4 @@ TEST_F(CardTablesTest, EachCardGameDecodesItsJoinReply) {
     EXPECT_EQ(joinTableOf(13, phomNew->log), std::vector<std::string>{fourSeats});
     EXPECT_EQ(joinTableOf(11, baiCao->log), std::vector<std::string>{fourSeats});
     EXPECT_EQ(joinTableOf(2, xiZach->log), std::vector<std::string>{fourSeats});
-    std::string nineSeats = "join(2, 3, 1, 1000, [" + dealer;
-    for (int s = 1; s < 9; ++s) nineSeats += empty;
-    EXPECT_EQ(joinTableOf(4, poker->log), std::vector<std::string>{nineSeats + "])"});
 }

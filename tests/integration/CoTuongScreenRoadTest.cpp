@@ -12,68 +12,24 @@
 #include "games/cotuong/CoTuongView.h"
 #include "games/cotuong/Piece.h"
 #include "games/cotuong/Team.h"
-#include "platform/ui/AlertView.h"
 #include "platform/ui/Application.h"
 #include "platform/ui/Window.h"
-#include "screens/LoginView.h"
 #include "screens/MainView.h"
-#include "screens/ServerView.h"
-#include "shell/Resources.h"
-#include "shell/UIController.h"
 #include "standin-server/StandinCoTuong.h"
 #include "standin-server/StandinRobotTables.h"
-#include "support/ProgramRoadTest.h"
+#include "BoardRoadTest.h"
 
 using namespace zuno;
 using namespace zuno::standin;
 
 namespace {
 
-constexpr int32_t kMe = 4711;
 constexpr int32_t kBinh = StandinRobotTables::kRobotId;
 
-std::string text(const char* key) { return Resources::getInstance().textForKey(key); }
-std::string title(const std::shared_ptr<ui::Button>& button) {
-    return button ? button->titleForState(ui::ControlState::Normal).value_or("") : "";
-}
-
-class CoTuongScreenRoadTest : public zuno::testing::ProgramRoadTest {
+class CoTuongScreenRoadTest : public zuno::testing::BoardRoadTest {
 protected:
-    void SetUp() override {
-        ASSERT_NO_FATAL_FAILURE(startStandin());
-        signIn->addAccount({"lan", "hoa sen", kMe, 500, 12, 250});
-        StandinRobotTables::Options options;
-        options.invitationDelay = 1;
-        options.robotDelay = 0;
-        options.turnSeconds = 120;
-        robots = StandinRobotTables::installOn(server, signIn, nullptr, options);
-        coTuong = StandinCoTuong::addTo(*robots);
-        robots->setNextInvitation(StandinCoTuong::kGameType, StandinTableKind::Empty);
-        ASSERT_NO_FATAL_FAILURE(launchProgram("cotuong-road"));
-        UIController::setInviting(true);
-        settle();
-    }
-
-    static std::string dialogText() { return UIController::shownDialogMessage().value_or(""); }
-    static void pressDialog(bool ok) {
-        auto alerts = ui::AlertView::visibleAlerts();
-        ASSERT_FALSE(alerts.empty());
-        alerts.back()->tapButtonAtIndex(ok ? alerts.back()->firstOtherButtonIndex() : alerts.back()->cancelButtonIndex());
-    }
-    bool dialogSays(const std::string& line) {
-        return pump([&] { return dialogText() == line; });
-    }
-
-    void signInAndAccept() {
-        auto servers = logInAs("lan", "hoa sen");
-        ASSERT_TRUE(servers);
-        ASSERT_TRUE(pump([&] { return !servers->listServers.empty() && !servers->isFetching(); }));
-        settle();
-        tap(*servers->tableView->cellForRowAtIndexPath({0, 0}));
-        ASSERT_TRUE(waitForTop<MainView>());
-        ASSERT_TRUE(dialogSays(StandinCoTuong::kInvitation)) << dialogText();
-        pressDialog(true);
-    }
+    void SetUp() override { ASSERT_NO_FATAL_FAILURE(startWith(coTuong, 500, StandinTableKind::Empty, "cotuong-road")); }
+    void signInAndAccept() { BoardRoadTest::signInAndAccept(StandinCoTuong::kInvitation); }
 
     // A click on a square of my board (file from the left, rank from my bottom).
     void click(const CoTuongView& table, int x, int y) {
@@ -83,7 +39,6 @@ protected:
         return robots->locked([&] { return coTuong->pieceOn(StandinCoTuong::square(file, rank)); });
     }
 
-    std::shared_ptr<StandinRobotTables> robots;
     std::shared_ptr<StandinCoTuong> coTuong;
 };
 

@@ -56,7 +56,6 @@ protected:
         settle();
     }
 
-    static std::string dialogText() { return UIController::shownDialogMessage().value_or(""); }
     void answerAlert(bool ok) {
         auto alerts = ui::AlertView::visibleAlerts();
         ASSERT_FALSE(alerts.empty());

@@ -57,7 +57,6 @@ protected:
         settle();
     }
 
-    static std::string dialogText() { return UIController::shownDialogMessage().value_or(""); }
     void pressDialog(bool ok) {
         auto alerts = ui::AlertView::visibleAlerts();
         ASSERT_FALSE(alerts.empty());

@@ -17,11 +17,9 @@
 #include "standin-server/StandinRobotTables.h"
 #include "standin-server/StandinTienLen.h"
 #include "support/ProgramRoadTest.h"
-#include "support/ViewTexts.h"
 
 using namespace zuno;
 using namespace zuno::standin;
-using zuno::testing::collectTexts;
 
 namespace {
 
@@ -46,12 +44,6 @@ protected:
         settle();
     }
 
-    static std::string dialogText() { return UIController::shownDialogMessage().value_or(""); }
-    static void pressDialogOk() {
-        auto alerts = ui::AlertView::visibleAlerts();
-        ASSERT_FALSE(alerts.empty());
-        alerts.back()->tapButtonAtIndex(alerts.back()->firstOtherButtonIndex());
-    }
 
     std::shared_ptr<CardView> mySprite(const TienLenView& table, int8_t id) {
         for (const auto& card : table.myCards())
@@ -60,7 +52,7 @@ protected:
     }
     static std::string bubbleText(TienLenView& table, int seat) {
         std::string out;
-        if (auto bubble = table.bubble(seat)) collectTexts(*bubble, out);
+        if (auto bubble = table.bubble(seat)) out += textsIn(*bubble);
         for (const auto& sub : table.view()->subviews()) {
             auto label = std::dynamic_pointer_cast<ui::Label>(sub);
             if (label && !label->isHidden()) out += label->text().value_or("") + "|";

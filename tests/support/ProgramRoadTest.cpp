@@ -4,14 +4,16 @@
 
 #include "lobby/GlobalMessageHandler.h"
 #include "platform/core/RunLoop.h"
+#include "platform/ui/AlertView.h"
 #include "platform/ui/Animation.h"
 #include "platform/ui/Application.h"
 #include "platform/ui/Responder.h"
 #include "screens/LoginView.h"
 #include "screens/MainView.h"
 #include "screens/ServerView.h"
+#include "shell/CustomLabel.h"
 #include "shell/Resources.h"
-#include "standin-server/StandinLobbyLists.h"
+#include "shell/UIController.h"
 #include "support/PlatformReset.h"
 
 namespace zuno::testing {
@@ -19,7 +21,7 @@ namespace zuno::testing {
 void ProgramRoadTest::startStandin() {
     ASSERT_TRUE(server.start());
     signIn = standin::StandinSignIn::installOn(server);
-    standin::StandinLobbyLists::installOn(server);
+    lists = standin::StandinLobbyLists::installOn(server);
 }
 
 void ProgramRoadTest::launchProgram(const std::string& folderName) {
@@ -101,6 +103,22 @@ std::shared_ptr<ServerView> ProgramRoadTest::logInAs(const std::string& user, co
     type(password);
     ui::Application::shared().sendReturn();
     return waitForTop<ServerView>();
+}
+
+std::string ProgramRoadTest::dialogText() { return UIController::shownDialogMessage().value_or(""); }
+
+void ProgramRoadTest::pressDialogOk() {
+    auto alerts = ui::AlertView::visibleAlerts();
+    ASSERT_FALSE(alerts.empty());
+    alerts.back()->tapButtonAtIndex(alerts.back()->firstOtherButtonIndex());
+}
+
+std::string ProgramRoadTest::textsIn(const ui::View& view) {
+    std::string out;
+    if (auto line = dynamic_cast<const CustomLabel*>(&view)) out += line->text() + "|";
+    else if (auto label = dynamic_cast<const ui::Label*>(&view)) out += label->text().value_or("") + "|";
+    for (const auto& sub : view.subviews()) out += textsIn(*sub);
+    return out;
 }
 
 }  // namespace zuno::testing

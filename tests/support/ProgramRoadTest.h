@@ -8,6 +8,7 @@
 
 #include "Program.h"
 #include "standin-server/StandinHttp.h"
+#include "standin-server/StandinLobbyLists.h"
 #include "standin-server/StandinServer.h"
 #include "standin-server/StandinSignIn.h"
 
@@ -50,10 +51,16 @@ protected:
     // Types the user name and password into the login screen and logs in with Enter; answers the
     // server list that follows (none when it does not come).
     std::shared_ptr<ServerView> logInAs(const std::string& user, const std::string& password);
+    // The text of the dialog shown, empty when none; its OK (first other) button pressed.
+    static std::string dialogText();
+    static void pressDialogOk();
+    // Every label's text inside a view, each followed by "|".
+    static std::string textsIn(const ui::View& view);
 
     standin::StandinServer server;
     standin::HttpServer http;
     std::shared_ptr<standin::StandinSignIn> signIn;
+    std::shared_ptr<standin::StandinLobbyLists> lists;
     std::unique_ptr<app::Program> program;
     app::ProgramOptions programOptions;
 

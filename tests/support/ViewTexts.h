@@ -8,9 +8,9 @@
 
 namespace zuno::testing {
 
-// Every text of the labels inside a view (a chat bubble, say), each followed by "|".
+// Every text of the labels inside a view (bubble lines included), each followed by "|".
 inline void collectTexts(const ui::View& view, std::string& out) {
-    if (auto bubbleLine = dynamic_cast<const CustomLabel*>(&view)) out += bubbleLine->text() + "|";
+    if (auto line = dynamic_cast<const CustomLabel*>(&view)) out += line->text() + "|";
     else if (auto label = dynamic_cast<const ui::Label*>(&view)) out += label->text().value_or("") + "|";
     for (const auto& sub : view.subviews()) collectTexts(*sub, out);
 }

@@ -188,6 +188,26 @@ void paintMarker(cairo_t* cr, const Picture& p) {
         cairo_stroke(cr);
         break;
     }
+    case 4:  // Co Vua: the selected piece's square, a soft blue square
+    case 5:  // Co Vua: the square the last move left, a pale gold square
+    case 6: {  // Co Vua: a king in check, a red glow
+        if (p.a == 6) {
+            cairo_pattern_t* glow = cairo_pattern_create_radial(cx, cy, 1, cx, cy, w / 2);
+            cairo_pattern_add_color_stop_rgba(glow, 0, 0.93, 0.15, 0.12, 0.85);
+            cairo_pattern_add_color_stop_rgba(glow, 1, 0.93, 0.15, 0.12, 0);
+            cairo_set_source(cr, glow);
+            cairo_paint(cr);
+            cairo_pattern_destroy(glow);
+            break;
+        }
+        cairo_rectangle(cr, 1, 1, w - 2, h - 2);
+        setColour(cr, p.a == 4 ? hex(0x3A8DDE, 0.45) : hex(0xF2C94C, 0.45));
+        cairo_fill_preserve(cr);
+        setColour(cr, p.a == 4 ? hex(0x1F6FD1, 0.9) : hex(0xC9961A, 0.8));
+        cairo_set_line_width(cr, 1.5);
+        cairo_stroke(cr);
+        break;
+    }
     default:  // a square where a capture is possible: a red ring
         cairo_arc(cr, cx, cy, w / 2 - 2, 0, 2 * M_PI);
         setColour(cr, hex(0xD8302A, 0.9));

@@ -252,6 +252,12 @@ void icons(Add add) {
         const char* text;
         Tone tone;
     };
+    // The Poker table's markers (dealer, small and big blind, ante) and its bet chip.
+    const Word pokerMarks[] = {{"poker_dealer", "D", Tone::Paper}, {"poker_small", "S", Tone::Sky},
+                               {"poker_big", "B", Tone::Coral}, {"poker_ante", "A", Tone::Plum}};
+    for (const auto& m : pokerMarks) with(with(add(m.name, 16, 16, Kind::Medal), m.tone), m.text);
+    with(add("poker_chip", 12, 12, Kind::Badge), Tone::Gold, Glyph::Coins);
+
     const Word words[] = {{"p_phomtext_02", "NHẤT", Tone::Gold}, {"p_phomtext_03", "BÉT", Tone::Slate},
                           {"p_phomtext_04", "MÓM", Tone::Plum},  {"p_phomtext_05", "Ù", Tone::Coral},
                           {"p_phomtext_06", "ĐỀN", Tone::Night}};
@@ -266,6 +272,7 @@ void icons(Add add) {
     with(add("dsbandaigia", 55, 33, Kind::TableTop), Tone::Sky);
     with(add("dsbanvip", 55, 33, Kind::TableTop), Tone::Plum);
     with(add("ban-choi", 350, 170, Kind::TableTop), Tone::Jade);  // the card table's top
+    with(add("ban-choi-poker", 420, 240, Kind::TableTop), Tone::Jade);  // the Poker table's, at its playing size
     with(with(add("phong-binh-dan", 25, 26, Kind::RoomLevel), Tone::Wood), "", 1);
     with(with(add("phong-dai-gia", 25, 26, Kind::RoomLevel), Tone::Sky), "", 2);
     with(with(add("phong-vip", 25, 26, Kind::RoomLevel), Tone::Gold), "", 3);
@@ -331,6 +338,10 @@ void boards(Add add) {
         }
     }
     with(add("ov", 30, 30, Kind::Marker), "", 0);
+    // Co Vua's square marks: the selected piece's square, the square the last move left, a king in check.
+    with(add("covua-selected", 30, 30, Kind::Marker), "", 4);
+    with(add("covua-last-move", 30, 30, Kind::Marker), "", 5);
+    with(add("covua-check", 30, 30, Kind::Marker), "", 6);
     add("board-covua", 304, 304, Kind::ChessBoard);
 
     for (int set = 1; set <= 6; ++set) {

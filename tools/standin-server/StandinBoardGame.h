@@ -18,10 +18,11 @@ namespace zuno::standin {
 //
 // A game plugs in by giving its type, its table, its start message and its moves:
 // - newGame() lays out the position; startMessage() is the start (20) that follows it;
-// - playerMoves() judges the player's move request (21, or another of moreCommands()) and
-//   robotMoves() picks the robot's; both then call moved() for an ordinary move or won() for a
-//   winning one, after sending their announcement;
-// - turnBased() false leaves the turns to the game (Blocks): no move clock runs after the start.
+// - playerMoves() judges the player's move request (21, or another of moreCommands(); in a turn-based
+//   game only on the player's turn) and robotMoves() picks the robot's; after sending the
+//   announcement they call moved() for an ordinary move, or ended() with the winner (-1 a draw);
+// - turnBased() false leaves the turns to the game (Blocks): no move clock runs after the start, every
+//   request reaches playerMoves(), and the game calls ended() when it judges the end.
 // Every operation runs with the loop's lock held.
 class StandinBoardGame : public StandinRobotGame {
 public:

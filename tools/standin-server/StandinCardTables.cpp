@@ -31,8 +31,6 @@ int StandinCardTables::seatCount(int8_t gameType) {
         case 11:  // Bai Cao
         case 2:   // Xi Zach
             return 4;
-        case 4:  // Poker
-            return 9;
         default:
             return 0;
     }

@@ -8,7 +8,7 @@
 
 namespace zuno::standin {
 
-// The card tables of the stand-in server (Phom, new Phom, Poker, Bai Cao and Xi Zach): a join (8)
+// The card tables of the stand-in server (Phom, new Phom, Bai Cao and Xi Zach): a join (8)
 // while one of these games is chosen is answered with the table's join reply: the stand-in dealer in
 // the first seat, the other seats empty. Joins for other games go to the join handler installed before.
 class StandinCardTables {

@@ -8,6 +8,7 @@ constexpr int8_t CS_JOIN_ANY_BOARD = 28;
 constexpr int8_t CS_SET_LANGUAGE = 100;
 constexpr int8_t SC_NOTICE = 45;
 constexpr int8_t SC_SUB_SHOW_ALERT = 0;
+constexpr int8_t kPoker = 4;
 
 void alert(StandinSession& session, const char* text) {
     Message notice(SC_NOTICE);
@@ -19,7 +20,7 @@ void alert(StandinSession& session, const char* text) {
 
 int StandinLobbyJoins::seatCount(int8_t gameType) {
     switch (gameType) {
-        case 4: return 9;
+        case kPoker: return 9;
         case 1:
         case 5:
         case 8:
@@ -69,7 +70,8 @@ bool StandinLobbyJoins::refuse(StandinSession& session, const Join& join) {
     const int8_t game = lists_->chosenGame(session);
     std::optional<StandinTable> table = lists_->table(game, join.room, join.board);
     if (!table) return false;  // not one of the listed tables: the game's handlers decide
-    if (table->nPlayer >= seatCount(game)) {
+    // A full Poker table is offered to watch by the table itself.
+    if (table->nPlayer >= seatCount(game) && game != kPoker) {
         alert(session, kTableFull);
         return true;
     }

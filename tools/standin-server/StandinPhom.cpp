@@ -23,6 +23,10 @@ constexpr int8_t SC_GET_CARD = 63;
 constexpr int8_t SC_EAT_CARD = 64;
 constexpr int8_t SC_HA_PHOM = 65;
 constexpr int8_t SC_DEN_BAI = 69;
+constexpr int8_t SC_MOVE_ERROR = 54;
+constexpr int8_t SC_U = 66;
+constexpr int8_t ADD_CARD = 67;  // both ways
+constexpr int8_t CS_RESET_PHOM = 68;
 constexpr int8_t kSeparator = -1;
 constexpr size_t kLaidBytes = 12;
 constexpr size_t kLeftoverRow = 11;
@@ -38,12 +42,35 @@ void removeCards(std::vector<int8_t>& from, const std::vector<int8_t>& cards) {
 }  // namespace
 
 std::shared_ptr<StandinPhom> StandinPhom::addTo(StandinRobotTables& tables) {
-    std::shared_ptr<StandinPhom> game(new StandinPhom(tables.weak_from_this()));
+    std::shared_ptr<StandinPhom> game(new StandinPhom(tables.weak_from_this(), false));
     tables.addGame(game);
     return game;
 }
 
-std::vector<int8_t> StandinPhom::commands() const { return {CS_FIRE, CS_SKIP, CS_GET_CARD, CS_EAT_CARD, CS_HA_PHOM}; }
+std::shared_ptr<StandinPhom> StandinPhom::addNewTo(StandinRobotTables& tables) {
+    std::shared_ptr<StandinPhom> game(new StandinPhom(tables.weak_from_this(), true));
+    tables.addGame(game);
+    return game;
+}
+
+std::vector<int8_t> StandinPhom::lastReport() const {
+    auto tables = tables_.lock();
+    return tables ? tables->locked([&] { return lastReport_; }) : Cards{};
+}
+
+std::vector<std::vector<int8_t>> StandinPhom::laidOf(int32_t playerId) const {
+    auto tables = tables_.lock();
+    if (!tables) return {};
+    return tables->locked([&] {
+        const int place = tables->placeOf(playerId);
+        return place < 0 ? std::vector<Cards>{} : hands_[static_cast<size_t>(place)].melds;
+    });
+}
+
+std::vector<int8_t> StandinPhom::commands() const {
+    if (isNew_) return {CS_FIRE, CS_SKIP, CS_GET_CARD, CS_EAT_CARD, CS_HA_PHOM, ADD_CARD, CS_RESET_PHOM};
+    return {CS_FIRE, CS_SKIP, CS_GET_CARD, CS_EAT_CARD, CS_HA_PHOM};
+}
 
 void StandinPhom::setNextDeal(std::array<std::vector<int8_t>, 3> hands, std::vector<int8_t> stock) {
     if (auto tables = tables_.lock()) tables->locked([&] { nextDeal_ = std::make_pair(std::move(hands), std::move(stock)); });
@@ -99,9 +126,14 @@ void StandinPhom::deal(StandinRobotTables& table) {
     firstHa_ = first;
     Message start = table.tableMessage(SC_START);
     start.writeByte(static_cast<int8_t>(table.options().turnSeconds));
-    for (int8_t id : hands_[static_cast<size_t>(table.playerPlace())].cards) start.writeByte(id);
+    const Cards& mine = hands_[static_cast<size_t>(table.playerPlace())].cards;
+    // New Phom's deal puts the two players before the cards.
+    if (!isNew_)
+        for (int8_t id : mine) start.writeByte(id);
     start.writeInt(table.place(first).id);
     start.writeInt(table.place(firstHa_).id);
+    if (isNew_)
+        for (int8_t id : mine) start.writeByte(id);
     table.send(start);
     startTurn(table, first, Phase::Fire);
 }
@@ -129,6 +161,28 @@ void StandinPhom::robotTurn(StandinRobotTables& table, int place) {
         if (!table.playing()) return;  // a U ended the deal
     }
     if (phase_ == Phase::LayDown) layDown(table, place, J::melds(h.cards), false);
+    if (isNew_ && h.laid) {
+        // Cards that extend a meld on the table go onto it, keeping one to fire.
+        for (int8_t card : J::freeCards(h.cards)) {
+            if (h.cards.size() <= 1) break;
+            for (auto& other : hands_) {
+                auto fits = std::find_if(other.melds.begin(), other.melds.end(), [card](const Cards& m) {
+                    Cards longer = m;
+                    longer.push_back(card);
+                    return J::isMeld(longer);
+                });
+                if (fits == other.melds.end()) continue;
+                fits->push_back(card);
+                removeCards(h.cards, {card});
+                Message m = table.tableMessage(ADD_CARD);
+                m.writeInt(table.place(static_cast<int>(&other - hands_.data())).id);
+                m.writeByte(card);
+                for (int8_t id : *fits) m.writeByte(id);
+                table.send(m);
+                break;
+            }
+        }
+    }
     fire(table, place, J::highestFree(h.cards));
 }
 
@@ -144,6 +198,7 @@ void StandinPhom::draw(StandinRobotTables& table, int place) {
     hands_[static_cast<size_t>(place)].cards.push_back(card);
     if (place == table.playerPlace()) {
         Message m = table.tableMessage(SC_GET_CARD);
+        if (isNew_) m.writeInt(table.place(place).id);
         m.writeByte(card);
         table.send(m);
     }
@@ -166,14 +221,25 @@ void StandinPhom::eat(StandinRobotTables& table, int place, const Cards& with) {
     eater.ate = true;
     Message m = table.tableMessage(SC_EAT_CARD);
     m.writeInt(table.place(firstHa_).id);
-    m.writeBool(true);
-    m.writeByte(static_cast<int8_t>(with.size()));
-    m.writeByte(static_cast<int8_t>(std::max<int>(0, static_cast<int>(first.fired.size()) - 1)));
+    if (!isNew_) {
+        m.writeBool(true);
+        m.writeByte(static_cast<int8_t>(with.size()));
+        m.writeByte(static_cast<int8_t>(std::max<int>(0, static_cast<int>(first.fired.size()) - 1)));
+    }
     table.send(m);
     afterTaking(table, place);
 }
 
 void StandinPhom::refuseEat(StandinRobotTables& table) {
+    if (isNew_) {
+        // New Phom's refusal is a text; its table id comes first.
+        Message m(SC_MOVE_ERROR);
+        m.writeByte(table.board());
+        m.writeByte(table.room());
+        m.writeUTF(std::string(kNotAMeld));
+        table.send(m);
+        return;
+    }
     const Hand& first = hands_[static_cast<size_t>(firstHa_)];
     Message m = table.tableMessage(SC_EAT_CARD);
     m.writeInt(table.place(firstHa_).id);
@@ -204,8 +270,20 @@ void StandinPhom::layDown(StandinRobotTables& table, int place, const std::vecto
     }
     if (laid.size() > kLaidBytes) laid.resize(kLaidBytes);
     h.laid = true;
+    h.melds.insert(h.melds.end(), melds.begin(), melds.end());
     phase_ = Phase::Fire;
     if (laid.empty()) return;  // nothing to lay down
+    if (isNew_) {
+        // New Phom: the cards alone (the player is the one whose turn it is); a U has its own message.
+        Message m = table.tableMessage(u ? SC_U : SC_HA_PHOM);
+        if (u) {
+            m.writeInt(table.place(place).id);
+            m.writeByte(0);
+        }
+        for (int8_t id : laid) m.writeByte(id);
+        table.send(m);
+        return;
+    }
     Message m = table.tableMessage(SC_HA_PHOM);
     m.writeInt(table.place(place).id);
     m.writeBool(true);
@@ -222,10 +300,11 @@ void StandinPhom::fire(StandinRobotTables& table, int place, int8_t card) {
     ++h.turns;
     lastFirer_ = place;
     const int next = table.nextPlace(place, [this](int i) { return hands_[static_cast<size_t>(i)].turns < kTurns; });
-    // Phom's fire event names the next player first, then the firer.
+    // Phom's fire event names the next player first, then the firer; new Phom's the other way round.
     Message m = table.tableMessage(SC_MOVE);
-    m.writeInt(next < 0 ? -1 : table.place(next).id);
-    m.writeInt(table.place(place).id);
+    const int32_t nextId = next < 0 ? -1 : table.place(next).id;
+    m.writeInt(isNew_ ? table.place(place).id : nextId);
+    m.writeInt(isNew_ ? nextId : table.place(place).id);
     m.writeByte(card);
     m.writeByte(static_cast<int8_t>(std::min<size_t>(h.fired.size(), kTurns) - 1));
     table.send(m);
@@ -271,22 +350,7 @@ void StandinPhom::endDeal(StandinRobotTables& table, int uPlace, bool payAll) {
         if (table.place(i).empty()) continue;
         money[static_cast<size_t>(i)] = i == winner ? StandinRobotTables::kStake * (players - 1) : -StandinRobotTables::kStake;
     }
-    if (payAll) {
-        Message denBai = table.tableMessage(SC_DEN_BAI);
-        denBai.writeInt(table.place(winner).id);
-        for (int32_t m : money) denBai.writeInt(m);
-        table.send(denBai);
-    }
-    Message finish = table.tableMessage(SC_FINISH);
-    for (int32_t m : money) finish.writeInt(m);
-    for (int32_t s : scores) finish.writeInt(s);
-    for (int i = 0; i < kPlaces; ++i) {
-        Cards left = hands_[static_cast<size_t>(i)].cards;
-        if (left.size() > kLeftoverRow) left.resize(kLeftoverRow);
-        for (int8_t id : left) finish.writeByte(id);
-        if (i < kPlaces - 1) finish.writeByte(kSeparator);
-    }
-    table.send(finish);
+    finishMessages(table, scores, money, winner, payAll);
     for (int i = 0; i < kPlaces; ++i) {
         auto& p = table.place(i);
         if (p.empty()) continue;
@@ -301,6 +365,77 @@ void StandinPhom::endDeal(StandinRobotTables& table, int uPlace, bool payAll) {
     table.dealOver();
 }
 
+void StandinPhom::finishMessages(StandinRobotTables& table, const std::array<int32_t, 4>& scores,
+                                 const std::array<int32_t, 4>& money, int winner, bool payAll) {
+    if (payAll) {
+        Message denBai = table.tableMessage(SC_DEN_BAI);
+        denBai.writeInt(table.place(winner).id);
+        if (isNew_) denBai.writeInt(money[static_cast<size_t>(winner)]);
+        else
+            for (int32_t m : money) denBai.writeInt(m);
+        table.send(denBai);
+    }
+    if (isNew_) {
+        // One result per player: id, score, a word not read, the count and the leftover cards.
+        for (int i = 0; i < kPlaces; ++i) {
+            if (table.place(i).empty()) continue;
+            Cards left = hands_[static_cast<size_t>(i)].cards;
+            if (left.size() > kLeftoverRow) left.resize(kLeftoverRow);
+            Message finish = table.tableMessage(SC_FINISH);
+            finish.writeInt(table.place(i).id);
+            finish.writeInt(scores[static_cast<size_t>(i)]);
+            finish.writeInt(0);
+            finish.writeByte(static_cast<int8_t>(left.size()));
+            for (int8_t id : left) finish.writeByte(id);
+            table.send(finish);
+        }
+        return;
+    }
+    Message finish = table.tableMessage(SC_FINISH);
+    for (int32_t m : money) finish.writeInt(m);
+    for (int32_t s : scores) finish.writeInt(s);
+    for (int i = 0; i < kPlaces; ++i) {
+        Cards left = hands_[static_cast<size_t>(i)].cards;
+        if (left.size() > kLeftoverRow) left.resize(kLeftoverRow);
+        for (int8_t id : left) finish.writeByte(id);
+        if (i < kPlaces - 1) finish.writeByte(kSeparator);
+    }
+    table.send(finish);
+}
+
+void StandinPhom::sendCards(StandinRobotTables& table, const Cards& cards) {
+    const int me = table.playerPlace();
+    Hand& mine = hands_[static_cast<size_t>(me)];
+    bool sent = false;
+    for (int8_t card : cards) {
+        if (mine.cards.size() <= 1 || !holdsAll(mine.cards, {card})) continue;
+        for (int owner = 0; owner < kPlaces && !sent; ++owner) {
+            for (Cards& meld : hands_[static_cast<size_t>(owner)].melds) {
+                Cards longer = meld;
+                longer.push_back(card);
+                if (!J::isMeld(longer)) continue;
+                meld = longer;
+                removeCards(mine.cards, {card});
+                Message m = table.tableMessage(ADD_CARD);
+                m.writeInt(table.place(owner).id);
+                m.writeByte(card);
+                for (int8_t id : meld) m.writeByte(id);
+                table.send(m);
+                sent = true;
+                break;
+            }
+        }
+        sent = false;
+    }
+    // Nothing fitted: an empty answer lets the screen clear its selection.
+    if (std::none_of(cards.begin(), cards.end(), [&](int8_t c) { return !holdsAll(mine.cards, {c}); })) {
+        Message m = table.tableMessage(ADD_CARD);
+        m.writeInt(table.place(me).id);
+        m.writeByte(kSeparator);
+        table.send(m);
+    }
+}
+
 bool StandinPhom::take(StandinRobotTables& table, int8_t commandId, Message& request) {
     const int me = table.playerPlace();
     Hand& mine = hands_[static_cast<size_t>(me)];
@@ -310,7 +445,8 @@ bool StandinPhom::take(StandinRobotTables& table, int8_t commandId, Message& req
             return true;
         case CS_EAT_CARD: {
             Cards with;
-            for (int i = 0; i < kEatSlots && request.available(); ++i) {
+            if (isNew_ && request.available()) request.readByte();  // the fired card
+            for (int i = 0; i < (isNew_ ? 2 : kEatSlots) && request.available(); ++i) {
                 const int8_t id = request.readByte();
                 if (id != kSeparator) with.push_back(id);
             }
@@ -325,6 +461,7 @@ bool StandinPhom::take(StandinRobotTables& table, int8_t commandId, Message& req
             return true;
         }
         case CS_HA_PHOM: {
+            if (isNew_ && request.available()) request.readByte();  // the count of melds
             std::vector<Cards> melds(1);
             while (request.available()) {
                 const int8_t id = request.readByte();
@@ -337,6 +474,14 @@ bool StandinPhom::take(StandinRobotTables& table, int8_t commandId, Message& req
             for (const Cards& m : melds) all.insert(all.end(), m.begin(), m.end());
             const bool valid = std::all_of(melds.begin(), melds.end(), [](const Cards& m) { return J::isMeld(m); }) &&
                                holdsAll(mine.cards, all);
+            if (!valid && isNew_) {
+                Message m(SC_MOVE_ERROR);
+                m.writeByte(table.board());
+                m.writeByte(table.room());
+                m.writeUTF(std::string(kNotAMeld));
+                table.send(m);
+                return true;
+            }
             if (!valid) {
                 Message m = table.tableMessage(SC_HA_PHOM);
                 m.writeInt(table.place(me).id);
@@ -359,6 +504,17 @@ bool StandinPhom::take(StandinRobotTables& table, int8_t commandId, Message& req
                 fire(table, me, card);
             return true;
         }
+        case ADD_CARD: {
+            Cards cards;
+            while (request.available()) cards.push_back(request.readByte());
+            if (table.playing() && table.turn() == me && mine.laid && phase_ == Phase::Fire) sendCards(table, cards);
+            return true;
+        }
+        case CS_RESET_PHOM:
+            // The arrangement is the client's own: kept, never answered.
+            lastReport_.clear();
+            while (request.available()) lastReport_.push_back(request.readByte());
+            return true;
         case CS_SKIP:
             // A skip that comes after the turn has moved on is ignored.
             if (table.playing() && table.turn() == me) skip(table, me);

@@ -18,15 +18,24 @@ namespace zuno::standin {
 // and lay down what the judge finds. The player's eat and lay-down are judged by the same rules and
 // answered with the flags of 64 and 65; a turn the player lets run out is skipped (49), and a skip
 // that comes late is ignored.
+//
+// New Phom (game type 13, listed in the game list) plays the same deal with its own messages: the fire
+// event names the firer first, an eat the server refuses comes as a move error with a text, a U has its
+// message of its own, the finish comes player by player, and a player who laid down may send cards onto
+// the melds on the table (67); the reset-melds reports (68) are taken and need no answer.
 class StandinPhom : public StandinRobotGame {
 public:
     static constexpr int8_t kRoom = 1;
     static constexpr int8_t kBoard = 5;
+    static constexpr int8_t kNewBoard = 6;
     static constexpr const char* kInvitation = "An invites you to a Phom table.";
+    static constexpr const char* kNewInvitation = "An invites you to a new Phom table.";
+    static constexpr const char* kNotAMeld = "Those cards do not meld with the card.";
     static constexpr int kHandSize = 9;
     static constexpr int kTurns = 4;
 
     static std::shared_ptr<StandinPhom> addTo(StandinRobotTables& tables);
+    static std::shared_ptr<StandinPhom> addNewTo(StandinRobotTables& tables);
 
     // Tests: the next deal gives these hands place by place (the rest of the deck follows in order),
     // and the cards drawn come in this order first.
@@ -34,10 +43,15 @@ public:
     std::vector<int8_t> handOf(int32_t playerId) const;
     int dealCount() const;
 
-    int8_t gameType() const override { return 7; }
+    int8_t gameType() const override { return isNew_ ? 13 : 7; }
     int8_t room() const override { return kRoom; }
-    int8_t board() const override { return kBoard; }
-    const char* invitationText() const override { return kInvitation; }
+    int8_t board() const override { return isNew_ ? kNewBoard : kBoard; }
+    const char* invitationText() const override { return isNew_ ? kNewInvitation : kInvitation; }
+    bool listed() const override { return isNew_; }
+    // The last reset-melds report of new Phom: its bytes after room and table (tests).
+    std::vector<int8_t> lastReport() const;
+    // The melds laid at a player's place (tests).
+    std::vector<std::vector<int8_t>> laidOf(int32_t playerId) const;
     std::vector<int8_t> commands() const override;
     void seatsChanged(StandinRobotTables& table, bool newTable) override;
     void deal(StandinRobotTables& table) override;
@@ -54,10 +68,11 @@ private:
         int turns = 0;
         bool laid = false;
         bool ate = false;  // this turn's card was eaten
+        std::vector<Cards> melds;  // laid down
     };
     static constexpr int kPlaces = StandinRobotTables::kCardPlaces;
 
-    explicit StandinPhom(std::weak_ptr<StandinRobotTables> tables) : tables_(std::move(tables)) {}
+    StandinPhom(std::weak_ptr<StandinRobotTables> tables, bool isNew) : tables_(std::move(tables)), isNew_(isNew) {}
 
     // With the loop's lock held.
     void startTurn(StandinRobotTables& table, int place, Phase phase);
@@ -71,8 +86,13 @@ private:
     void nextTurn(StandinRobotTables& table, int after);
     void endDeal(StandinRobotTables& table, int uPlace, bool payAll);
     bool playersTurn(StandinRobotTables& table, Phase phase) const;
+    void finishMessages(StandinRobotTables& table, const std::array<int32_t, 4>& scores,
+                        const std::array<int32_t, 4>& money, int winner, bool payAll);
+    // New Phom: the player's cards onto the melds on the table.
+    void sendCards(StandinRobotTables& table, const Cards& cards);
 
     std::weak_ptr<StandinRobotTables> tables_;
+    const bool isNew_;
     std::array<Hand, kPlaces> hands_;
     Cards stock_;
     Phase phase_ = Phase::Fire;
@@ -80,6 +100,7 @@ private:
     int firstHa_ = -1;
     int winner_ = -1;
     int deals_ = 0;
+    Cards lastReport_;
     std::optional<std::pair<std::array<Cards, 3>, Cards>> nextDeal_;
 };
 

@@ -301,6 +301,7 @@ void StandinRobotTables::seatPlayer(const std::shared_ptr<StandinRobotGame>& gam
     turn_ = -1;
     ++tableSerial_;
     places_ = {};
+    watchers_.clear();
     const bool robots = kind == StandinTableKind::Robots;
     ownerPlace_ = 0;
     playerPlace_ = robots ? 1 : 0;
@@ -314,22 +315,23 @@ void StandinRobotTables::seatPlayer(const std::shared_ptr<StandinRobotGame>& gam
     seatRobotsLater();
 }
 
-Message StandinRobotTables::joinReply() const {
+Message StandinRobotTables::joinReply(int32_t stake) const {
     Message reply(SC_JOINBOARD_SUCCESS);
     reply.writeByte(room_);
     reply.writeByte(board_);
     reply.writeInt(places_[ownerPlace_].id);
-    reply.writeInt(kStake);
-    for (int i = 0; i < placeCount(); ++i) {
-        const Place& p = places_[static_cast<size_t>(i)];
+    reply.writeInt(stake);
+    auto write = [&reply](const Place& p) {
         reply.writeInt(p.id);
-        if (p.empty()) continue;
+        if (p.empty()) return;
         reply.writeUTF(p.name);
         reply.writeLong(p.money);
         reply.writeShort(p.avatar);
         reply.writeInt(p.exp);
         reply.writeBool(p.ready);
-    }
+    };
+    for (int i = 0; i < placeCount(); ++i) write(places_[static_cast<size_t>(i)]);
+    for (const Place& watcher : watchers_) write(watcher);
     return reply;
 }
 
@@ -368,6 +370,7 @@ void StandinRobotTables::leaveTable() {
     game_.reset();
     playing_ = false;
     places_ = {};
+    watchers_.clear();
     turn_ = -1;
     ++turnSerial_;
     ++tableSerial_;
@@ -398,7 +401,7 @@ bool StandinRobotTables::everyoneReady() const {
 
 // A robot owner starts once everyone is ready; the player as owner starts with the start request.
 void StandinRobotTables::startWhenReady() {
-    if (ownerPlace_ == playerPlace_ || !everyoneReady()) return;
+    if (ownerPlace_ == playerPlace_ || !game_->dealsWhenReady() || !everyoneReady()) return;
     schedule(options_.robotDelay, [this, serial = tableSerial_] {
         if (game_ && serial == tableSerial_ && !playing_ && everyoneReady()) startDeal();
     });

@@ -53,6 +53,9 @@ public:
     // shared ones (StandinRobotTables::joinReply, StandinRobotTables::sitsDown).
     virtual Message joinReply(const StandinRobotTables& table) const;
     virtual Message sitsDown(const StandinRobotTables& table, int place) const;
+    // Whether the loop starts a deal once everyone is ready; a game that starts its own deals
+    // (StandinRobotTables::startDeal) answers false.
+    virtual bool dealsWhenReady() const { return true; }
 
     // Someone sat down or was kicked; newTable when it is the player at a new table (the last table's
     // deals are forgotten).
@@ -141,6 +144,18 @@ public:
     int8_t board() const { return board_; }
     Place& place(int i) { return places_[static_cast<size_t>(i)]; }
     const Place& place(int i) const { return places_[static_cast<size_t>(i)]; }
+    // Those at the table without a place, in the order they came (only games with watchers fill it;
+    // it empties with every new table).
+    std::vector<Place>& watchers() { return watchers_; }
+    const std::vector<Place>& watchers() const { return watchers_; }
+    // The game of the table the player sits at (none between tables).
+    const StandinRobotGame* game() const { return game_.get(); }
+    // The player moved to another place (a watcher taking a seat).
+    void setPlayerPlace(int place) { playerPlace_ = place; }
+    // Binh, then the further robots, as the game's robot places take them; none past the last.
+    std::optional<Place> laterRobot(int index) const;
+    // A deal starts now (for games that start their own): the loop marks it running and asks the game.
+    void startDeal();
     // The number of places of the table's game (0 while the player sits at none).
     int placeCount() const;
     // The place of a player id; -1 when nobody there has it.
@@ -161,9 +176,9 @@ public:
     int nextPlace(int after, const std::function<bool(int)>& takes) const;
     // Table-message header (room, table) for the game's messages.
     Message tableMessage(int8_t commandId) const;
-    // The shared join reply: room, table, owner, stake, then every place (an id, and for a seated
-    // player name, money, avatar, experience and ready flag).
-    Message joinReply() const;
+    // The shared join reply: room, table, owner, stake, then every place and every watcher (an id, and
+    // for a seated player name, money, avatar, experience and ready flag).
+    Message joinReply(int32_t stake = kStake) const;
     // The shared notice of a robot sitting down in `place`: place, id, name, money, avatar, experience.
     Message sitsDown(int place) const;
 
@@ -183,13 +198,11 @@ private:
     bool join(StandinSession& session, Message& request);
     void seatPlayer(const std::shared_ptr<StandinRobotGame>& game, int8_t room, int8_t board, StandinTableKind kind);
     void seatRobotsLater();
-    std::optional<Place> laterRobot(int index) const;
     bool atTable(StandinSession& session, Message& request);
     void leaveTable();
     void setReady(int place, bool ready);
     bool everyoneReady() const;
     void startWhenReady();
-    void startDeal();
     void kick(int32_t id);
     void answerChat();
 
@@ -209,6 +222,7 @@ private:
     std::shared_ptr<StandinRobotGame> game_;  // the table's game while the player sits
     int8_t room_ = 0, board_ = 0;
     std::array<Place, kMaxPlaces> places_;
+    std::vector<Place> watchers_;
     int playerPlace_ = 1, ownerPlace_ = 0;
     bool playing_ = false;
     int turn_ = -1;

@@ -19,6 +19,7 @@
 #include "standin-server/StandinLobbyLists.h"
 #include "standin-server/StandinMoney.h"
 #include "standin-server/StandinPhom.h"
+#include "standin-server/StandinPoker.h"
 #include "standin-server/StandinProfileShop.h"
 #include "standin-server/StandinRobotTables.h"
 #include "standin-server/StandinRobots.h"
@@ -78,6 +79,7 @@ int main(int argc, char** argv) {
     zuno::standin::StandinTienLen::addTo(*robots, 3);
     zuno::standin::StandinTienLen::addTo(*robots, 12);
     zuno::standin::StandinPhom::addTo(*robots);
+    zuno::standin::StandinPhom::addNewTo(*robots);  // listed: any new Phom table of the game list
     zuno::standin::StandinBanker::addTo(*robots, zuno::standin::StandinBanker::kBaiCao);
     zuno::standin::StandinBanker::addTo(*robots, zuno::standin::StandinBanker::kXiZach);
     zuno::standin::StandinCoTuong::addTo(*robots);
@@ -90,6 +92,7 @@ int main(int argc, char** argv) {
         // The banker games come twice: at An's table as a punter, later at an empty one as the banker.
         robots->setInvitationRotation({{3, Kind::Robots},
                                        {12, Kind::Robots},
+                                       {7, Kind::Robots},
                                        {StandinBanker::kBaiCao, Kind::Robots},
                                        {StandinBanker::kXiZach, Kind::Robots},
                                        {StandinCoTuong::kGameType, Kind::Robots},
@@ -99,6 +102,8 @@ int main(int argc, char** argv) {
                                        {StandinBanker::kBaiCao, Kind::Empty},
                                        {StandinBanker::kXiZach, Kind::Empty}});
     }
+    // Poker from the game list: tables with free seats and a full one.
+    zuno::standin::StandinPoker::addTo(*robots, lists, {});
     // Friends, chat, details and rankings; a robot friend greets the player a moment after signing in.
     zuno::standin::StandinSocial::Options social;
     social.greetingDelay = 8;

@@ -9,8 +9,6 @@
 #include "games/banker/XiZachMessageHandler.h"
 #include "games/banker/XiZachService.h"
 #include "games/banker/XiZachView.h"
-#include "platform/ui/NavigationController.h"
-#include "shell/ZunoOnlineAppDelegate.h"
 #include "table/GameController.h"
 #include "table/GameDescription.h"
 
@@ -18,22 +16,6 @@ namespace zuno {
 
 namespace {
 constexpr const char* kInterfaceFile = "TienLenView";
-
-std::shared_ptr<ui::NavigationController> navigation() {
-    auto delegate = ZunoOnlineAppDelegate::current();
-    return delegate ? delegate->navigationController : nullptr;
-}
-
-// The hand-over reaches the game's screen once it is a banker table screen.
-template <class View>
-BankerScreenAccess screenAccess(std::shared_ptr<View> (*getView)(),
-                                void (*show)(int8_t, int8_t, int32_t, int32_t, GameController::Players)) {
-    return {[getView] { return std::dynamic_pointer_cast<BankerTableScreen>(getView()); },
-            [show](int8_t room, int8_t board, int32_t owner, int32_t money, const std::vector<TienLenPlayerPtr>& players) {
-                show(room, board, owner, money, {players.begin(), players.end()});
-            },
-            navigation};
-}
 }  // namespace
 
 // The banker games set room, table and stake only when seating.
@@ -61,7 +43,7 @@ GameDescriptor baiCaoGame() {
     game.messageHandler = [] { return BaiCaoMessageHandler::getInstance(); };
     game.start = [] {
         BaiCaoLogicHandler::getInstance()->setScreenAccess(
-            screenAccess(GameController::getBaiCaoView, GameController::showBaiCaoScreenWithRoom));
+            cardTableAccess<BankerTableScreen>(GameController::getBaiCaoView, GameController::showBaiCaoScreenWithRoom));
     };
     game.setMaxPlayers = [](int8_t room, int8_t board, int8_t count) {
         BaiCaoService::getInstance().setMaxPlayerWithRoomId(room, board, count);
@@ -83,7 +65,7 @@ GameDescriptor xiZachGame() {
     game.messageHandler = [] { return XiZachMessageHandler::getInstance(); };
     game.start = [] {
         XiZachLogicHandler::getInstance()->setScreenAccess(
-            screenAccess(GameController::getXiZachView, GameController::showXiZachScreenWithRoom));
+            cardTableAccess<BankerTableScreen>(GameController::getXiZachView, GameController::showXiZachScreenWithRoom));
     };
     game.setMaxPlayers = [](int8_t room, int8_t board, int8_t count) {
         XiZachService::getInstance().setMaxPlayerWithRoomId(room, board, count);

@@ -16,15 +16,6 @@ namespace zuno {
 namespace {
 std::string text(const char* key) { return Resources::getInstance().textForKey(key); }
 
-// The table keeps its own seat records, which hold the hands.
-PlayerPtr asSeatPlayer(const PlayerPtr& player) {
-    if (std::dynamic_pointer_cast<BaiCaoPlayer>(player)) return player;
-    auto seated = std::make_shared<BaiCaoPlayer>();
-    if (player) static_cast<Player&>(*seated) = *player;
-    else seated->setIDDB(-1);
-    return seated;
-}
-
 constexpr double kDealSlide = 0.1;
 constexpr ui::Point kDeckCentre{240, 127};
 constexpr size_t kFirstStakeIndex = 21;
@@ -43,7 +34,7 @@ BankerTableView::BankerTableView(std::string nibName) : GameCardView(std::move(n
 
 BankerTableView::~BankerTableView() {
     auto& loop = sys::RunLoop::main();
-    for (auto id : {dealTimer_, readyTimer_}) loop.cancel(id);
+    loop.cancel(dealTimer_);
 }
 
 std::weak_ptr<BankerTableView> BankerTableView::weakSelf() {
@@ -67,32 +58,6 @@ int BankerTableView::seatOf(int32_t playerId) const {
     for (int seat = 0; seat < kSeats; ++seat)
         if (auto player = playerAt(seat); player && player->IDDB() == playerId) return seat;
     return -1;
-}
-
-void BankerTableView::setupPlayersWithRoom(int8_t room, int8_t board, int32_t ownerId, int32_t stake,
-                                           std::vector<PlayerPtr> seated) {
-    for (auto& player : seated) player = asSeatPlayer(player);
-    GameCardView::setupPlayersWithRoom(room, board, ownerId, stake, std::move(seated));
-    PlaySound::playSoundWithSource(Resources::getInstance().com_player_join_board());
-    setOwnerWithNewOwner(ownerId);
-    if (isGameEnd()) setInvatingOnChair();
-    else unSetInvatingOnChair();
-}
-
-void BankerTableView::resetSeat() {
-    view();
-    for (int seat = 0; seat < kSeats; ++seat) unsetSeatInfoWithSeat(seat);
-    table().seatPlayersFrom(myId());
-    for (int seat = 0; seat < kSeats; ++seat)
-        if (auto player = playerAt(seat)) setSeatInfoWithSeat(seat, player);
-    if (isGameEnd()) setInvatingOnChair();
-    else unSetInvatingOnChair();
-    for (const auto& player : players()) {
-        if (!player) continue;
-        for (const auto& gift : player->gifts())
-            if (gift) gift->removeFromSuperview();
-        if (player->IDDB() != -1) addGiftOnBoardWithPlayer(player);
-    }
 }
 
 std::shared_ptr<ui::Label> BankerTableView::stakeLabel(int seat) const {
@@ -121,66 +86,21 @@ void BankerTableView::unsetSeatInfoWithSeat(int seat) {
     if (auto stake = stakeLabel(seat)) stake->setHidden(true);
 }
 
-void BankerTableView::setAtSeat(int8_t seat, PlayerPtr joinPersonInfo) {
-    auto& seated = table().players;
-    if (seat < 0 || static_cast<size_t>(seat) >= seated.size()) return;
-    seated[static_cast<size_t>(seat)] = asSeatPlayer(joinPersonInfo);
+// The table keeps its own seat records, which hold the hands.
+PlayerPtr BankerTableView::asSeatPlayer(const PlayerPtr& player) const {
+    if (std::dynamic_pointer_cast<BaiCaoPlayer>(player)) return player;
+    auto seated = std::make_shared<BaiCaoPlayer>();
+    if (player) static_cast<Player&>(*seated) = *player;
+    else seated->setIDDB(-1);
+    return seated;
 }
+
+int BankerTableView::kindAfterReadyReset() const { return ownerID() == myId() ? kStart : kReady; }
 
 void BankerTableView::playerLeaveWithId(int32_t playerId) {
-    PlaySound::playSoundWithSource(Resources::getInstance().com_player_leave_board());
-    for (const auto& player : players()) {
-        if (!player || player->IDDB() != playerId) continue;
-        emptySeatRecord(*player);
-        break;
-    }
+    GameCardView::playerLeaveWithId(playerId);
     // Between deals the last deal's cards go; during one they stay until the stop.
-    if (isGameEnd()) {
-        removeCardSprites();
-        setInvatingOnChair();
-    } else {
-        unSetInvatingOnChair();
-    }
-}
-
-void BankerTableView::resetReady() {
-    for (const auto& player : players())
-        if (player) player->setIsReady(false);
-    if (!isGameEnd()) return;
-    sys::RunLoop::main().cancel(readyTimer_);
-    auto weak = weakSelf();
-    readyTimer_ = sys::RunLoop::main().postDelayed(0.1, [weak] {
-        auto self = weak.lock();
-        if (!self) return;
-        self->readyTimer_ = 0;
-        self->setKindOfStart(self->ownerID() == self->myId() ? kStart : kReady);
-        if (self->btnStart) self->btnStart->setHidden(false);
-    });
-}
-
-void BankerTableView::setReadyWithPlayerId(int32_t playerId, bool isReady) {
-    Util::callRung();
-    PlaySound::playSoundWithSource(isReady ? Resources::getInstance().com_ready() : Resources::getInstance().com_no_ready());
-    if (playerId == myId()) {
-        if (PlayerPtr me = UIController::myInfo()) me->setIsReady(isReady);
-    }
-    for (const auto& player : players())
-        if (player && player->IDDB() == playerId) player->setIsReady(isReady);
-    if (playerId != myId()) return;
-    setKindOfStart(isReady ? kNotReady : kReady);
-    if (btnStart) btnStart->setHidden(false);
-}
-
-void BankerTableView::setOwnerWithNewOwner(int32_t ownerId) {
-    setOwnerID(ownerId);
-    for (const auto& player : players()) {
-        if (player && player->IDDB() == ownerId) {
-            player->setIsReady(true);
-            break;
-        }
-    }
-    if (isGameEnd()) createBottomMenu(ownerId == myId() ? 1 : 2);
-    GameCardView::setOwnerWithNewOwner(ownerId);
+    if (isGameEnd()) removeCardSprites();
 }
 
 void BankerTableView::setMoneyOnBoardWithWho(int32_t stake, int32_t who) {
@@ -201,14 +121,6 @@ void BankerTableView::showFlyTextWirhFromId(int32_t playerId, int32_t money) {
 void BankerTableView::onShowGift(int32_t itemId, int32_t fromUser, int32_t toUser) {
     if (seatOf(fromUser) < 0 || seatOf(toUser) < 0) return;  // a gift needs a seated giver and receiver
     GameCardView::onShowGift(itemId, fromUser, toUser);
-}
-
-void BankerTableView::updateMoneyForPlayer(int32_t playerId, int32_t change) {
-    const int seat = seatOf(playerId);
-    if (seat < 0) return;
-    auto player = playerAt(seat);
-    player->setMoney(player->money() + change);
-    setSeatInfoWithSeat(seat, player);
 }
 
 // ---- buttons
@@ -433,8 +345,7 @@ void BankerTableView::viewWillAppear(bool animated) {
 void BankerTableView::viewWillDisappear(bool animated) {
     GameCardView::viewWillDisappear(animated);
     sys::RunLoop::main().cancel(dealTimer_);
-    sys::RunLoop::main().cancel(readyTimer_);
-    dealTimer_ = readyTimer_ = 0;
+    dealTimer_ = 0;
     for (const auto& label : stakeLabels_)
         if (label) label->removeFromSuperview();
 }

@@ -39,13 +39,16 @@ public:
     void setIsFirstMatch(bool) override {}
     void setDisableReady(bool disable) override { GameCardView::setDisableReady(disable); }
     void setModeWithHas(bool has) override { setIsStartGame(has); }
-    void resetSeat() override;
-    void resetReady() override;
-    void setAtSeat(int8_t seat, PlayerPtr joinPersonInfo) override;
+    void resetSeat() override { GameCardView::resetSeat(); }
+    void resetReady() override { GameCardView::resetReady(); }
+    void setAtSeat(int8_t seat, PlayerPtr joinPersonInfo) override { GameCardView::setAtSeat(seat, joinPersonInfo); }
     void playerLeaveWithId(int32_t playerId) override;
-    void setOwnerWithNewOwner(int32_t ownerId) override;
-    void setReadyWithPlayerId(int32_t playerId, bool isReady) override;
+    void setOwnerWithNewOwner(int32_t ownerId) override { GameCardView::setOwnerWithNewOwner(ownerId); }
+    void setReadyWithPlayerId(int32_t playerId, bool isReady) override {
+        GameCardView::setReadyWithPlayerId(playerId, isReady);
+    }
     void setMoneyOnBoardWithWho(int32_t money, int32_t who) override;
+    void setMoneyOnBoard(int32_t money) override { BankerTableScreen::setMoneyOnBoard(money); }
     void stopGame() override;
     void showCardsWithPlayers(const std::vector<BankerHand>& hands) override;
     void playingWithInterval(int8_t interval, const std::vector<BankerHand>& hands) override;
@@ -54,21 +57,21 @@ public:
     }
     void showFlyTextWirhFromId(int32_t playerId, int32_t money) override;
     void onShowGift(int32_t itemId, int32_t fromUser, int32_t toUser) override;
-    void updateMoneyForPlayer(int32_t playerId, int32_t money) override;
+    void updateMoneyForPlayer(int32_t playerId, int32_t money) override {
+        GameCardView::updateMoneyForPlayer(playerId, money);
+    }
     void onBuzzWithContent(const std::string& content) override { GameCardView::onBuzzWithContent(content); }
 
     // Buttons.
     void setKindOfStart(int kind) override;
-    void createBottomMenu(int menu);
+    void createBottomMenu(int menu) override;
     void clickStartGame();
     void clickAutomaticSelectedCards() override;
     void doStartGame() override;
     void resetCard(int mode) override;
 
     // Seats.
-    void setupPlayersWithRoom(int8_t roomId, int8_t boardId, int32_t ownerId, int32_t money,
-                              std::vector<PlayerPtr> players) override;
-    void setSeatInfoWithSeat(int seat, const PlayerPtr& player);
+    void setSeatInfoWithSeat(int seat, const PlayerPtr& player) override;
     void unsetSeatInfoWithSeat(int seat) override;
     std::shared_ptr<ui::Label> stakeLabel(int seat) const;
 
@@ -88,6 +91,11 @@ public:
     bool hasDealRunning() const { return dealTimer_ != 0; }
 
 protected:
+    PlayerPtr asSeatPlayer(const PlayerPtr& player) const override;
+    bool mirrorsMyReady() const override { return true; }
+    int kindAfterReadyReset() const override;
+    bool playsCoinSound() const override { return false; }
+
     // What the games differ in.
     virtual const char* moveTitleKey() const = 0;      // btnStart in menu 3
     virtual const char* moveAutoTitleKey() const = 0;  // btnAutoSelected in menu 3
@@ -114,7 +122,6 @@ private:
     void dealStep(std::vector<banker::DealStep> steps, size_t next);
 
     sys::RunLoop::TimerId dealTimer_ = 0;
-    sys::RunLoop::TimerId readyTimer_ = 0;
 };
 
 }  // namespace zuno

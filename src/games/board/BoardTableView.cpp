@@ -403,7 +403,7 @@ void BoardTableView::setQuotaForPlayers() {
     for (const auto& p : model_.players) {
         if (!p || p->IDDB() == -1) continue;
         auto label = p->IDDB() == model_.myId ? lblQuotaTime0 : lblQuotaTime2;
-        if (label) label->setText(Util::convertIntToQuotaTime(p->quotaTime()));
+        if (label) label->setText(Util::convertIntToQuotaTime(quotaMilliseconds(p->quotaTime())));
     }
 }
 
@@ -488,6 +488,10 @@ void BoardTableView::onChatFromMeWithText(const std::string& line) {
     if (trimmed.empty()) return;
     GlobalService::getInstance().chatToBoardWithRoom(model_.roomID, model_.boardID, trimmed);
     onChatFromWithId(model_.myId, trimmed);
+}
+
+void BoardTableView::showNotice(const std::string& notice) {
+    decorations_.showChatWithSeat(BoardTableModel::kCentreBubble, notice);
 }
 
 void BoardTableView::onBuzzWithContent(const std::string& content) {

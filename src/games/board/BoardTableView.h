@@ -130,6 +130,10 @@ protected:
     virtual void sendStart();
     // The game's draw offer.
     virtual void requestDraw() {}
+    // A player's game time in milliseconds for the quota labels (Co Tuong keeps milliseconds).
+    virtual int32_t quotaMilliseconds(int32_t quotaTime) const { return quotaTime; }
+    // A notice in the centre bubble.
+    void showNotice(const std::string& notice);
 
     void setTimerWithSeat(int seat);
     void animationForButtonCuoc();

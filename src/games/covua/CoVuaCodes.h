@@ -65,6 +65,8 @@ public:
         if (!(col >= 0 && col < 8 && row >= 0 && row < 8)) return std::nullopt;
         return CoVuaSquare{static_cast<int32_t>(row), static_cast<int32_t>(col)};
     }
+    // The board's top left corner on the table screen.
+    static constexpr CoVuaPoint boardOrigin() { return {108, 12}; }
     // The centre of a piece sprite resting on a square, and of a square mark.
     static constexpr CoVuaPoint pieceCentre(CoVuaSquare s) { return {38.0f * s.col + 127, 38.0f * s.row + 27}; }
     static constexpr CoVuaPoint markCentre(CoVuaSquare s) { return {38.0f * s.col + 127, 38.0f * s.row + 25}; }

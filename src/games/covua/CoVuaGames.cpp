@@ -1,6 +1,7 @@
 #include "games/covua/CoVuaGames.h"
 
 #include "games/board/BoardGames.h"
+#include "games/covua/CoVuaLogicHandler.h"
 #include "games/covua/CoVuaMessageHandler.h"
 #include "games/covua/CoVuaService.h"
 #include "games/covua/CoVuaView.h"
@@ -31,6 +32,10 @@ GameDescriptor coVuaGame() {
     describeResignation(game, GameController::getCoVuaView, service);
     game.openTable = GameController::showCoVuaScreenWithRoom;
     game.messageHandler = [] { return CoVuaMessageHandler::getInstance(); };
+    game.start = [] {
+        CoVuaLogicHandler::getInstance()->setScreenAccess(
+            boardScreenAccess(GameController::getCoVuaView, GameController::showCoVuaScreenWithRoom));
+    };
     return game;
 }
 

@@ -1,10 +1,98 @@
 #include "games/covua/CoVuaView.h"
 
+#include <limits>
+
+#include "games/covua/CoVuaService.h"
 #include "platform/ui/ScreenFactory.h"
+#include "shell/Resources.h"
 
 namespace zuno {
 
-CoVuaView::CoVuaView(std::string nibName) : ZunoViewController(std::move(nibName)) {}
+namespace {
+// Co Vua counts whole seconds; the shared clock and labels take milliseconds.
+int32_t milliseconds(int32_t seconds) {
+    constexpr int32_t kMost = std::numeric_limits<int32_t>::max() / 1000;
+    constexpr int32_t kLeast = std::numeric_limits<int32_t>::min() / 1000;
+    return (seconds > kMost ? kMost : seconds < kLeast ? kLeast : seconds) * 1000;
+}
+}  // namespace
+
+const ui::BindingTable& CoVuaView::bindings() {
+    using B = ui::Bind<CoVuaView>;
+    static const ui::BindingTable table(&BoardTableView::bindings(), {B::outlet("pcView", &CoVuaView::pcView)});
+    return table;
+}
+
+CoVuaView::CoVuaView(std::string nibName) : BoardTableView(std::move(nibName)) {
+    board->onMove = [this](const CoVuaWireMove& move) {
+        // Nobody may move until the server announces the move.
+        table().moveWithNext(-1);
+        CoVuaService::getInstance().sendMove(table().roomID, table().boardID, move.from, move.to);
+    };
+}
+
+void CoVuaView::viewDidLoad() {
+    // The board lies behind every other view of the screen.
+    view()->insertSubview(board, 0);
+    BoardTableView::viewDidLoad();
+}
+
+void CoVuaView::viewWillDisappear(bool animated) {
+    closeChooser();
+    board->unSetSelectAllPiece();
+    BoardTableView::viewWillDisappear(animated);
+}
+
+void CoVuaView::startWithMoveFirst(int32_t whoFirst, int32_t interval) {
+    startGameWithMoveFirst(whoFirst, milliseconds(interval));
+    resetView(true);
+    board->startWithMoveFirst(whoFirst, table().myId);
+    showNotice(Resources::getInstance().textForKey("ZUNO_firstFire") + table().getPlayerNameFromID(whoFirst));
+}
+
+void CoVuaView::moveWithWho(int32_t whoMove, int8_t x, int8_t y, int32_t nextMove, int32_t quotaTime) {
+    moveMadeWithNext(nextMove);
+    board->moveWithWho(whoMove, x, y, nextMove, quotaTime);
+}
+
+void CoVuaView::intoPalaceWithWhoMove(int32_t whoMove, int type) { board->intoPalaceWithWhoMove(whoMove, type); }
+
+void CoVuaView::setElevateIndex(int8_t type) { board->game().setElevateIndex(type); }
+
+void CoVuaView::fElevate(int32_t who) {
+    // Outside a game there is nothing to promote.
+    if (board->game().fElevate(who) && table().isInBoard) presentSheet(pcView);
+}
+
+void CoVuaView::setFindKing(int8_t side) { board->setFindKing(side); }
+
+void CoVuaView::sendElevateIndex(int8_t type) {
+    board->game().sendElevateIndex(type);
+    CoVuaService::getInstance().sendIdElevate(type);
+}
+
+void CoVuaView::closeBoardWithInfo(const std::string& info) {
+    closeChooser();
+    board->unSetSelectAllPiece();
+    board->game().setTurn(-1);
+    board->imgBorderPiece()->setHidden(true);
+    BoardTableView::closeBoardWithInfo(info);
+}
+
+void CoVuaView::clearBoard() {
+    closeChooser();
+    board->clear();
+}
+
+bool CoVuaView::isChooserShown() const { return pcView && pcView->isViewLoaded() && pcView->view()->superview(); }
+
+void CoVuaView::closeChooser() {
+    if (isChooserShown()) pcView->view()->removeFromSuperview();
+}
+
+void CoVuaView::requestDraw() { CoVuaService::getInstance().requestDrawWithRoomId(table().roomID, table().boardID); }
+
+int32_t CoVuaView::quotaMilliseconds(int32_t quotaTime) const { return milliseconds(quotaTime); }
 
 ZUNO_REGISTER_SCREEN(CoVuaView)
 

@@ -1,6 +1,8 @@
 #include "games/phom/PhomGames.h"
 
+#include "games/phom/PhomLogicHandler.h"
 #include "games/phom/PhomMessageHandler.h"
+#include "games/phom/PhomNewLogicHandler.h"
 #include "games/phom/PhomNewMessageHandler.h"
 #include "games/phom/PhomNewService.h"
 #include "games/phom/PhomNewView.h"
@@ -37,9 +39,15 @@ GameDescriptor phomGame() {
     describeScreen(game, GameController::getPhomView);
     game.openTable = GameController::showPhomScreenWithRoom;
     game.messageHandler = [] { return PhomMessageHandler::getInstance(); };
+    game.start = [] {
+        PhomLogicHandler::getInstance()->setScreenAccess(
+            cardTableAccess<PhomTableScreen>(GameController::getPhomView, GameController::showPhomScreenWithRoom));
+    };
     game.setMaxPlayers = [](int8_t room, int8_t board, int8_t count) {
         PhomService::getInstance().setMaxPlayer(room, board, count);
     };
+    // A turn I let run out is passed for me (the skip dialog's OK sends nothing here).
+    game.passForMe = [](int8_t room, int8_t board) { PhomService::getInstance().skipWithRoomId(room, board); };
     return game;
 }
 
@@ -55,6 +63,10 @@ GameDescriptor phomNewGame() {
     describeScreen(game, GameController::getPhomNewView);
     game.openTable = GameController::showPhomNewScreenWithRoom;
     game.messageHandler = [] { return PhomNewMessageHandler::getInstance(); };
+    game.start = [] {
+        PhomNewLogicHandler::getInstance()->setScreenAccess(
+            cardTableAccess<PhomTableScreen>(GameController::getPhomNewView, GameController::showPhomNewScreenWithRoom));
+    };
     game.setMaxPlayers = [](int8_t room, int8_t board, int8_t count) {
         PhomNewService::getInstance().setMaxPlayer(room, board, count);
     };

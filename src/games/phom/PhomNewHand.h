@@ -1,6 +1,9 @@
 #pragma once
 
+#include <array>
+#include <cstdint>
 #include <functional>
+#include <string>
 #include <span>
 #include <vector>
 
@@ -68,6 +71,37 @@ public:
     void changeLeft();
     void changeRight();
     void changeMid();
+
+    // The turn's moves (the server judges the melds; these only check the selection):
+    // the eat button: the two selected cards with the fired card `eatCardId`. A refusal text, or
+    // nothing at all for three to five selected cards (`request.cards` then stays empty of ids).
+    struct EatAnswer {
+        std::string refusal;
+        bool send = false;
+        bool eatOfferedAgain = false;  // the eat and draw buttons stay usable
+        std::array<int8_t, 5> cards{-1, -1, -1, -1, -1};
+    };
+    EatAnswer doEat();
+    // The fire button: the one selected card (its meld's other cards freed), or a refusal.
+    struct FireAnswer {
+        std::string refusal;
+        int8_t cardId = -1;
+        bool send = false;
+    };
+    FireAnswer doFire();
+    // My draw: the card goes before the first free card with a higher id (at the left end when there
+    // is none), then the hand is arranged again.
+    void onGetCard(int8_t card);
+    // The server took my eat of `eaten` with the cards of the last eat request: they and the eaten
+    // card form a new meld, each taken out of its old one.
+    void onEatCard(int8_t eaten, int numEat);
+    // My fired card leaves the hand.
+    void onFire(int8_t card);
+    // Every card among the laid ids leaves the hand.
+    void removeCards(std::span<const int> ids);
+    // The first card with the id leaves the hand.
+    void removeCard(int id);
+    std::array<int8_t, 5> cardToEat{-1, -1, -1, -1, -1};
 
     // A dragged card dropped inside the hand: the card at `from` goes to `to` (appended when past the
     // end), the melds it breaks are freed, the hand is regrouped where the player put it and

@@ -299,6 +299,18 @@ void PhomTable::onAddCardNew(int32_t userId, const std::vector<int32_t>& cards) 
     numCardPhom[static_cast<size_t>(s)] = static_cast<int>(list.size());
 }
 
+int PhomTable::onHaPhomNew(const PhomLaidCards& cards, bool u, int32_t playerId) {
+    hand.resetUpCard();
+    const int s = getSeatFromID(playerId);
+    if (s < 0) return s;
+    isU = u;
+    appendLaid(s, cards);
+    const auto& row = ShowHaPhom[static_cast<size_t>(s)];
+    numCardPhom[static_cast<size_t>(s)] = static_cast<int>(std::count_if(row.begin(), row.end(), [](int v) { return v != -1; }));
+    if (isMe(playerId)) isHaPhom = true;
+    return s;
+}
+
 PhomTable::Shown PhomTable::onFinishNew(int32_t score, const std::vector<int32_t>& leftovers, int32_t userId,
                                         int32_t numRac) {
     int index = -1;

@@ -96,6 +96,9 @@ public:
     // 11 leftover ids (the score goes to that player's bubble only); a rejoin whose rows belong to the
     // players named by id.
     void onAddCardNew(int32_t userId, const std::vector<int32_t>& cards);
+    // A lay-down of the player whose turn it is: appended to the seat's row; a U waits for its own
+    // message and the end of the deal. Answers the seat (-1: nobody seated, nothing changed).
+    int onHaPhomNew(const PhomLaidCards& cards, bool u, int32_t playerId);
     Shown onFinishNew(int32_t score, const std::vector<int32_t>& leftovers, int32_t userId, int32_t numRac);
     void onPlayingNew(int32_t turnSeconds, int32_t current, int32_t firer, const PhomFiredCards& fired,
                       const PhomEatenCards& eaten, const PhomSeatInts& users);

@@ -2,10 +2,13 @@
 
 #include <cstdio>
 
+#include "games/poker/PokerLogicHandler.h"
 #include "games/poker/PokerMessageHandler.h"
 #include "games/poker/PokerService.h"
 #include "games/poker/PokerView.h"
 #include "platform/core/Log.h"
+#include "platform/ui/NavigationController.h"
+#include "shell/ZunoOnlineAppDelegate.h"
 #include "table/GameController.h"
 #include "table/GameDescription.h"
 
@@ -13,6 +16,18 @@ namespace zuno {
 
 namespace {
 constexpr const char* kInterfaceFile = "PokerView";
+
+// The hand-over reaches the Poker table once its screen is made.
+PokerScreenAccess screenAccess() {
+    return {[] { return std::static_pointer_cast<PokerTableEvents>(GameController::getPokerView()); },
+            [](int8_t room, int8_t board, int32_t owner, int32_t money, const std::vector<TienLenPlayerPtr>& players) {
+                GameController::showPokerScreenWithRoom(room, board, owner, money, {players.begin(), players.end()});
+            },
+            [] {
+                auto delegate = ZunoOnlineAppDelegate::current();
+                return delegate ? delegate->navigationController : nullptr;
+            }};
+}
 }  // namespace
 
 void GameController::showPokerScreenWithRoom(int8_t room, int8_t board, int32_t owner, int32_t money, Players players) {
@@ -33,6 +48,7 @@ GameDescriptor pokerGame() {
     describeScreen(game, GameController::getPokerView);
     game.openTable = GameController::showPokerScreenWithRoom;
     game.messageHandler = [] { return PokerMessageHandler::getInstance(); };
+    game.start = [] { PokerLogicHandler::getInstance()->setScreenAccess(screenAccess()); };
     game.beforeLeave = [] {
         auto poker = GameController::getPokerView();
         if (poker && poker->isZoom) poker->hideTimer();

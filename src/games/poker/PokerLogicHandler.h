@@ -10,7 +10,7 @@
 
 namespace zuno {
 
-class PokerTableScreen;
+class PokerTableEvents;
 
 // Receives the decoded events of the Poker table (game type 4) on the reader thread. `action` is the
 // next player's allowed action codes (1 bet ... 6 all in), possibly empty; lists of user ids and
@@ -22,7 +22,7 @@ public:
 
     static std::shared_ptr<PokerLogicHandler> getInstance();
 
-    void setScreenAccess(TableScreenAccess<PokerTableScreen, TienLenPlayerPtr> access);
+    void setScreenAccess(TableScreenAccess<PokerTableEvents, TienLenPlayerPtr> access);
 
     void onJoinGameSuccessWithRoomId(int8_t roomId, int8_t boardId, int32_t ownerId, int32_t money,
                                      std::vector<TienLenPlayerPtr> players) override;
@@ -78,7 +78,7 @@ public:
     virtual void onResultWithRoomId(int8_t roomId, int8_t boardId, Ints userID, Ints stack);
 
 private:
-    TableHandOver<PokerTableScreen, TienLenPlayerPtr> handOver_;
+    TableHandOver<PokerTableEvents, TienLenPlayerPtr> handOver_;
 };
 
 }  // namespace zuno

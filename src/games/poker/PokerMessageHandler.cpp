@@ -194,10 +194,14 @@ void decodeMove(Message& message, PokerLogicHandler& logic) {
     }
 }
 
+// A message short only of its last single byte (the table of a stop or of the full-table offer)
+// reads that byte as 0, as the connection's byte read does.
+int8_t readLastByte(Message& message) { return message.readByte(); }
+
 void decodePokerCommand(Message& message, PokerLogicHandler& logic) {
     const int8_t sub = readByte(message);
     const int8_t roomId = readByte(message);
-    const int8_t boardId = readByte(message);
+    const int8_t boardId = readLastByte(message);
     switch (sub) {
         case PokerSub::OBSERVER: logic.onObserverWithRoomId(roomId, boardId, message.readInt()); break;
         case PokerSub::SC_SUB_POKER_FULLBOARD: logic.onFullBoardWithRoomId(roomId, boardId); break;
@@ -231,7 +235,7 @@ void decodePokerCommand(Message& message, PokerLogicHandler& logic) {
 
 void decodeStop(Message& message, PokerLogicHandler& logic) {
     int8_t roomId = readByte(message);
-    int8_t boardId = readByte(message);
+    int8_t boardId = readLastByte(message);
     logic.onStopGameWithRoomID(roomId, boardId);
 }
 }  // namespace

@@ -365,4 +365,21 @@ void PokerTable::onStopGame() {
     clearHand();
 }
 
+void PokerTable::onPlaying(const Ints& users, const Ints& stacks, const Ints& bets,
+                           const std::vector<int8_t>& communityCards) {
+    for (size_t k = 0; k < users.size(); ++k) {
+        if (std::find(users.begin(), users.begin() + static_cast<std::ptrdiff_t>(k), users[k]) !=
+            users.begin() + static_cast<std::ptrdiff_t>(k))
+            continue;
+        for (auto& p : playingPlayers) {
+            if (p->playerId() != users[k]) continue;
+            if (k < stacks.size()) p->setPlayerStack(stacks[k]);
+            if (k < bets.size()) p->setPlayerMoney(bets[k]);
+        }
+    }
+    showCards = communityCards;
+    isWatching = false;
+    isPlaying = true;
+}
+
 }  // namespace zuno

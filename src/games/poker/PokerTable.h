@@ -109,6 +109,12 @@ public:
     // The next winner to show, taken off the queue; none once the stop emptied it.
     std::optional<Winner> nextWinner();
     void onStopGame();
+    // Opened during a hand: the players' stacks and bets (the first entry of an id listed twice), the
+    // community cards; I hold no cards in it.
+    void onPlaying(const Ints& users, const Ints& stacks, const Ints& bets, const std::vector<int8_t>& communityCards);
+    // The hand's cards gone: everyone's hole cards face down, no community cards, no allowed actions,
+    // no own hand.
+    void clearHand();
 
     // Shows the buttons of the allowed actions when `next` is me.
     void handleMenu(int32_t next);
@@ -122,7 +128,6 @@ public:
 
 private:
     void showAvailableSeats();
-    void clearHand();
     void postBlind(PokerPlayer& p, int32_t amount, StartMarks& marks);
 
     int32_t myId_;

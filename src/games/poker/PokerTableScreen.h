@@ -11,13 +11,14 @@
 namespace zuno {
 
 // What the Poker logic handler does to the Poker table screen, always on the main thread: one
-// operation per table event, with the event's fields as decoded.
-class PokerTableScreen {
+// operation per table event, with the event's fields as decoded. (The session logic knows the same
+// screen by its PokerTableScreen mark.)
+class PokerTableEvents {
 public:
     using Ints = std::vector<int32_t>;
     using Cards = std::vector<int8_t>;
 
-    virtual ~PokerTableScreen() = default;
+    virtual ~PokerTableEvents() = default;
 
     // The table shown.
     virtual int8_t roomId() const = 0;
@@ -65,6 +66,6 @@ public:
 };
 
 // How the Poker logic handler reaches its table screen.
-using PokerScreenAccess = TableScreenAccess<PokerTableScreen, TienLenPlayerPtr>;
+using PokerScreenAccess = TableScreenAccess<PokerTableEvents, TienLenPlayerPtr>;
 
 }  // namespace zuno

@@ -7,8 +7,6 @@
 #include "games/tienlen/TienLenMessageHandler.h"
 #include "games/tienlen/TienLenService.h"
 #include "games/tienlen/TienLenView.h"
-#include "platform/ui/NavigationController.h"
-#include "shell/ZunoOnlineAppDelegate.h"
 #include "table/GameController.h"
 #include "table/GameDescription.h"
 
@@ -16,11 +14,6 @@ namespace zuno {
 
 namespace {
 constexpr const char* kInterfaceFile = "TienLenView";
-
-std::shared_ptr<ui::NavigationController> navigation() {
-    auto delegate = ZunoOnlineAppDelegate::current();
-    return delegate ? delegate->navigationController : nullptr;
-}
 
 template <class Screen>
 void skipOn(const std::shared_ptr<Screen>& view, TienLenService& service) {
@@ -57,7 +50,7 @@ GameDescriptor tienLenGame() {
     game.start = [] {
         TienLenLogicHandler::getInstance()->setScreenAccess(
             {[] { return std::static_pointer_cast<TienLenTableScreen>(GameController::getTienLenView()); },
-             GameController::showTienLenScreenWithRoom, navigation});
+             GameController::showTienLenScreenWithRoom, tableNavigation});
     };
     game.skip = [] { skipOn(GameController::getTienLenView(), TienLenService::getInstance()); };
     game.setMaxPlayers = [](int8_t room, int8_t board, int8_t count) {
@@ -83,7 +76,7 @@ GameDescriptor tienLenMBGame() {
     game.start = [] {
         TienLenMBLogicHandler::getInstance()->setScreenAccess(
             {[] { return std::static_pointer_cast<TienLenTableScreen>(GameController::getTienLenMBView()); },
-             GameController::showTienLenMBScreenWithRoom, navigation});
+             GameController::showTienLenMBScreenWithRoom, tableNavigation});
     };
     game.skip = [] { skipOn(GameController::getTienLenMBView(), TienLenMBService::getInstance()); };
     game.setMaxPlayers = [](int8_t room, int8_t board, int8_t count) {

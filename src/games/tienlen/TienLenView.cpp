@@ -47,8 +47,7 @@ const ui::BindingTable& TienLenView::bindings() {
     static const ui::BindingTable table(
         &GameCardView::bindings(),
         {B::action("clickStartGame", &TienLenView::clickStartGame),
-         B::action("clickAutomaticSelectedCards", &TienLenView::clickAutomaticSelectedCards),
-         B::action("kickPlayer:", &TienLenView::kickPlayer)});
+         B::action("clickAutomaticSelectedCards", &TienLenView::clickAutomaticSelectedCards)});
     return table;
 }
 
@@ -58,11 +57,9 @@ TienLenView::~TienLenView() { cancelTimers(); }
 
 void TienLenView::cancelTimers() {
     auto& loop = sys::RunLoop::main();
-    for (auto* id : {&dealTimer_, &soundTimer_, &readyTimer_}) {
-        loop.cancel(*id);
-        *id = 0;
-    }
-    waitToPlayNextSound = false;
+    loop.cancel(dealTimer_);
+    dealTimer_ = 0;
+    cancelSeatTimers();
 }
 
 void TienLenView::viewWillDisappear(bool animated) {

@@ -42,13 +42,15 @@ public:
     void setIsFirstMatch(bool on) override { isFirstMatch_ = on; }
     void setDisableReady(bool disable) override { GameCardView::setDisableReady(disable); }
     void setModeWithHas(bool has) override { setIsStartGame(has); }
-    void resetSeat() override;
-    void resetReady() override;
-    void setAtSeat(int8_t seat, PlayerPtr joinPersonInfo) override;
-    void playerLeaveWithId(int32_t playerId) override;
-    void setOwnerWithNewOwner(int32_t ownerId) override;
-    void setReadyWithPlayerId(int32_t playerId, bool isReady) override;
-    void setMoneyOnBoard(int32_t money) override;
+    void resetSeat() override { GameCardView::resetSeat(); }
+    void resetReady() override { GameCardView::resetReady(); }
+    void setAtSeat(int8_t seat, PlayerPtr joinPersonInfo) override { GameCardView::setAtSeat(seat, joinPersonInfo); }
+    void playerLeaveWithId(int32_t playerId) override { GameCardView::playerLeaveWithId(playerId); }
+    void setOwnerWithNewOwner(int32_t ownerId) override { GameCardView::setOwnerWithNewOwner(ownerId); }
+    void setReadyWithPlayerId(int32_t playerId, bool isReady) override {
+        GameCardView::setReadyWithPlayerId(playerId, isReady);
+    }
+    void setMoneyOnBoard(int32_t money) override { GameCardView::setMoneyOnBoard(money); }
     void startWithWhoMoveFirst(int32_t whoMoveFirst, uint8_t interval, const CardIds& myCards) override;
     void moveWithPlayerId(int32_t playerId, const CardIds& movedCards, int32_t nextMove) override;
     void skipWithWho(int32_t who, int32_t nextMove, bool isClearCurrentCards) override;
@@ -62,9 +64,9 @@ public:
     void showFlyTextWirhFromId(int32_t playerId, int32_t money) override {
         GameCardView::showFlyTextWirhFromId(playerId, money);
     }
-    void updateMoneyForPlayer(int32_t playerId, int32_t money) override;
-    // A kick button: its tag is the player to kick.
-    void kickPlayer(ui::Button* sender);
+    void updateMoneyForPlayer(int32_t playerId, int32_t money) override {
+        GameCardView::updateMoneyForPlayer(playerId, money);
+    }
     void onBuzzWithContent(const std::string& content) override { GameCardView::onBuzzWithContent(content); }
 
     // Turn flow.
@@ -72,7 +74,7 @@ public:
     bool isAvailableFiredCards();
     bool fireMyCards();
     void setKindOfStart(int kind) override;
-    void createBottomMenu(int menu);
+    void createBottomMenu(int menu) override;
     void resetCard(int mode) override;
     void setCurrentCardsWithCardIDs(const CardIds& ids, int seat);
     void doStartGame() override;
@@ -82,7 +84,7 @@ public:
     // Seats.
     void setupPlayersWithRoom(int8_t roomId, int8_t boardId, int32_t ownerId, int32_t money,
                               std::vector<PlayerPtr> players) override;
-    void setSeatInfoWithSeat(int seat, const PlayerPtr& player);
+    void setSeatInfoWithSeat(int seat, const PlayerPtr& player) override;
     void unsetSeatInfoWithSeat(int seat) override;
 
     // My hand.
@@ -127,7 +129,6 @@ public:
     bool isFlying = false;
     Cards myCardsInGame;
     ui::Point endPoint = kDefaultEndPoint;
-    bool waitToPlayNextSound = false;
 
     // Touch state.
     bool isDownTouch = false, isUpTouch = false, isSelect = false, isSelecting = false;
@@ -138,6 +139,10 @@ public:
     int posXCard = 0, indexCard = 0;
 
 protected:
+    void placeSeats() override;
+    bool clearsGiftsOfEmptySeats() const override { return !isNorthern(); }
+    bool mirrorsMyReady() const override { return isNorthern(); }
+
     // What the northern game changes.
     virtual bool isNorthern() const { return false; }
     virtual void sortIds(std::span<int8_t> ids) const;
@@ -154,15 +159,12 @@ private:
     void removeCardSprites(const std::function<bool(const CardView&)>& which);
     void removeTableCards();
     int seatOfPlayer(int32_t userId) const;  // first seat 0..3, else 4
-    void placeSeats();
     int myId() const;
     std::weak_ptr<TienLenView> weakSelf();
     void cancelTimers();
 
     bool isFirstMatch_ = false;
     sys::RunLoop::TimerId dealTimer_ = 0;
-    sys::RunLoop::TimerId soundTimer_ = 0;
-    sys::RunLoop::TimerId readyTimer_ = 0;
 };
 
 }  // namespace zuno

@@ -11,6 +11,7 @@
 #include "platform/ui/ImageView.h"
 #include "platform/ui/Layer.h"
 #include "platform/ui/View.h"
+#include "platform/ui/Window.h"
 
 namespace zuno::ui::test {
 namespace {
@@ -179,6 +180,23 @@ TEST_F(AnimationTest, RepeatsWithAutoreverseAndFrameAnimation) {
     EXPECT_EQ(frames->currentFrame(), 1u);
     run(0.2);
     EXPECT_FALSE(frames->isAnimating());
+}
+
+TEST_F(AnimationTest, FramesOffTheScreenGoOnWithoutRedrawingIt) {
+    auto frames = std::make_shared<ImageView>(Rect(0, 0, 10, 10));
+    frames->setAnimationImages({Image::placeholder("a"), Image::placeholder("b")});
+    frames->setAnimationDuration(0.2);
+    frames->startAnimating();
+    Display::clearDirty();
+    run(0.15);
+    EXPECT_EQ(frames->currentFrame(), 1u);
+    EXPECT_FALSE(Display::isDirty());
+    auto window = std::make_shared<Window>();
+    window->addSubview(frames);
+    Display::clearDirty();
+    run(0.1);
+    EXPECT_EQ(frames->currentFrame(), 0u);
+    EXPECT_TRUE(Display::isDirty());
 }
 
 TEST_F(AnimationTest, FreeLayersAnimateByThemselvesUnlessTurnedOff) {

@@ -31,7 +31,7 @@ struct Expected {
 // In the order the game choice relies on.
 const std::vector<Expected> kGames = {
     {3, "ZUNO_tienLen", "ZUNO_roomTienLen", F::CardTable, "TienLenView", "TienLenView", 4, "smp"},
-    {7, "ZUNO_phom", "ZUNO_roomPhom", F::Phom, "PhomView", "PhomView", 8, "m"},
+    {7, "ZUNO_phom", "ZUNO_roomPhom", F::Phom, "PhomView", "PhomView", 8, "mp"},
     {13, "ZUNO_phom", "ZUNO_roomPhom", F::Phom, "PhomNewView", "PhomView", 4, "m"},
     {5, "ZUNO_coTuong", "ZUNO_roomCoTuong", F::BoardDuel, "CoTuongView", "CoTuongView", 2, "rd"},
     {9, "ZUNO_coVua", "ZUNO_roomCoVua", F::BoardDuel, "CoVuaView", "CoVuaView", 2, "rd"},

@@ -28,7 +28,7 @@ struct CountingTienLen : TienLenView {
     int checks = 0;
 };
 
-struct CountingPhom : PhomView, CardTableDelegate {
+struct CountingPhom : PhomView {
     void cardSelectionChanged() override { ++selects; }
     int selects = 0;
 };

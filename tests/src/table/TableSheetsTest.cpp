@@ -23,7 +23,7 @@ using TableSheets = TableTest;
 std::string text(const char* key) { return Resources::getInstance().textForKey(key); }
 
 // A Poker table that takes the sheets' part.
-struct SheetPoker : PokerView, TableSheetHost {
+struct SheetPoker : PokerView {
     PlayerPtr currentControlPlayer() const override { return tapped; }
     bool isTableIdle() const override { return true; }
     void sendBetRaise(int32_t amount) override { bets.push_back(amount); }

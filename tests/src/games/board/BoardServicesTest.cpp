@@ -11,6 +11,7 @@
 #include "games/cotuong/CoTuongService.h"
 #include "games/covua/CoVuaService.h"
 #include "games/covua/CoVuaView.h"
+#include "shell/Resources.h"
 #include "support/ServiceRecording.h"
 #include "table/GameController.h"
 
@@ -18,6 +19,7 @@ using namespace zuno;
 using zuno::testing::expectEach;
 
 TEST(BoardServicesTest, MovesAndGameRequests) {
+    Resources::getInstance();  // the Co Vua screen's interface file looks its texts up
     auto& coTuong = CoTuongService::getInstance();
     auto& coVua = CoVuaService::getInstance();
     auto& caro = CaroService::getInstance();

@@ -32,6 +32,9 @@ TEST_F(PokerMessagesTest, TableMessages) {
         {"seat 9 is outside the table", 12, bytes({{9}, I(6), utf("an"), L(70), int16Bytes(2), I(10)}), {}},
         {"leave board stops like stop game", 15, {3, 9}, {"stop(3, 9)"}},
         {"stop game", 50, {3, 9}, {"stop(3, 9)"}},
+        {"stop without its table reads table 0", 50, {3}, {"stop(3, 0)"}},
+        {"leave board without its table reads table 0", 15, {3}, {"stop(3, 0)"}},
+        {"stop without room and table is dropped", 50, {}, {}},
         {"start", 20, bytes({{3, 9, 15, 12, 40}, I(1), I(2), I(3), I(100), I(2), I(1), I(5000), I(2), I(4000)}),
          {"start(3, 9, 15, [12 40], 1, 2, 3, 100, 2, [1 2], [5000 4000])"}},
         {"start without players", 20, bytes({{3, 9, 15, 12, 40}, I(1), I(2), I(3), I(100), I(2)}),
@@ -78,6 +81,8 @@ TEST_F(PokerMessagesTest, SeatSubCommands) {
     expect({
         {"observer", 82, bytes({sub(12), I(1)}), {"observer(3, 9, 1)"}},
         {"full table", 82, sub(18), {"full(3, 9)"}},
+        {"full table without its table reads table 0", 82, {18, 3}, {"full(3, 0)"}},
+        {"full table with its sub only is dropped", 82, {18}, {}},
         {"sit at seat 8", 82, bytes({sub(19), I(1), {8}}), {"sitDown(3, 9, 1, 8)"}},
         {"sit without its seat reads seat 0", 82, bytes({sub(19), I(1)}), {"sitDown(3, 9, 1, 0)"}},
         {"sit at seat 9 is dropped", 82, bytes({sub(19), I(1), {9}}), {}},

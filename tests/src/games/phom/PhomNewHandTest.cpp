@@ -269,3 +269,91 @@ TEST(PhomNewDrop, TheDecisionTable) {
         EXPECT_EQ(r.sent.size(), c.melded.empty() ? 0u : 2u) << c.hand;
     }
 }
+
+namespace {
+std::vector<PhomCard> selected(std::vector<PhomCard> cards, std::initializer_list<size_t> positions) {
+    for (size_t p : positions) cards[p].isSelected = true;
+    return cards;
+}
+}  // namespace
+
+TEST(PhomNewTurns, TheEatButtonChecksOnlyTheSelection) {
+    const auto hand = cards("5S 5C 9D:4 9H:4 9C:4 KD 2H:1 2C:1 2S:1*");
+    struct Case {
+        const char* name;
+        std::initializer_list<size_t> picked;
+        const char* refusal;
+        bool send, offeredAgain;
+    };
+    const Case cases[] = {
+        {"two free cards", {0, 1}, "", true, false},
+        {"one card", {0}, "ZUNO_selectMin2Cards", false, true},
+        {"three cards, silently", {0, 1, 5}, "", false, false},
+        {"five cards, silently", {0, 1, 2, 3, 5}, "", false, false},
+        {"six cards", {0, 1, 2, 3, 4, 5}, "ZUNO_selectTooCards", false, true},
+        {"an eaten card", {8, 0}, "ZUNO_invalidCard", false, false},
+        {"a card of an eaten meld", {6, 0}, "ZUNO_invalidCard", false, true},
+    };
+    for (const auto& c : cases) {
+        PhomNewHand h;
+        h.myCards = selected(hand, c.picked);
+        const auto answer = h.doEat();
+        EXPECT_EQ(answer.refusal, c.refusal) << c.name;
+        EXPECT_EQ(answer.send, c.send) << c.name;
+        EXPECT_EQ(answer.eatOfferedAgain, c.offeredAgain) << c.name;
+        if (c.send) EXPECT_EQ(answer.cards, (std::array<int8_t, 5>{16, 17, -1, -1, -1})) << c.name;
+        if (!std::string(c.refusal).empty() && std::string(c.refusal) != "ZUNO_invalidCard")
+            EXPECT_TRUE(std::none_of(h.myCards.begin(), h.myCards.end(), [](auto& x) { return x.isSelected; })) << c.name;
+    }
+}
+
+TEST(PhomNewTurns, TheFireButtonAndTheMeldItBreaks) {
+    const auto hand = cards("5S 9D:4 9H:4 9C:4 2H:1 2C:1 2S:1*");
+    struct Case {
+        const char* name;
+        std::initializer_list<size_t> picked;
+        const char* refusal;
+        int8_t card;
+    };
+    const Case cases[] = {
+        {"none", {}, "ZUNO_yetSellectCard", -1},
+        {"two", {0, 1}, "ZUNO_canYouOnceOnly", -1},
+        {"a card of an eaten meld, silently", {4}, "", -1},
+        {"a free card", {0}, "", 16},
+        {"a meld card", {2}, "", 35},
+    };
+    for (const auto& c : cases) {
+        PhomNewHand h;
+        h.myCards = selected(hand, c.picked);
+        const auto answer = h.doFire();
+        EXPECT_EQ(answer.refusal, c.refusal) << c.name;
+        EXPECT_EQ(answer.cardId, c.card) << c.name;
+        EXPECT_EQ(answer.send, c.card != -1) << c.name;
+    }
+    // Firing out of a meld frees the other two before the hand is arranged again.
+    PhomNewHand h;
+    h.myCards = selected(hand, {2});
+    h.doFire();
+    EXPECT_EQ(meldsOf(h.myCards), (std::vector<int>{0, 0, 4, 0, 1, 1, 1}));
+}
+
+TEST(PhomNewTurns, AnAcceptedEatMakesANewMeldWithTheEatenCard) {
+    RecordingHand r(cards("5S 5C 9D:4 9H:4 9C:4 KD"), 4);
+    r.hand.cardToEat = {16, 33, -1, -1, -1};  // 5S and 9C: 9C leaves its meld, freeing the other two
+    r.hand.onEatCard(19, 2);                  // 5H eaten
+    int eaten = 0;
+    for (const auto& c : r.hand.myCards) {
+        if (c.cardID == 19) {
+            EXPECT_TRUE(c.isFix);
+            EXPECT_EQ(c.phom, 4);
+            ++eaten;
+        }
+    }
+    EXPECT_EQ(eaten, 1);
+    EXPECT_EQ(r.hand.myCards.size(), 7u);
+    for (const auto& c : r.hand.myCards) {
+        if (c.cardID == 16 || c.cardID == 33) EXPECT_EQ(c.phom, 4) << int{c.cardID};
+        if (c.cardID == 34 || c.cardID == 35) EXPECT_EQ(c.phom, 0) << int{c.cardID};
+    }
+    EXPECT_EQ(r.sent.size(), 1u);  // the arrangement is reported
+}

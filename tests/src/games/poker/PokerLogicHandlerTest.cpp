@@ -17,7 +17,7 @@ namespace {
 
 constexpr int32_t kMe = 4711;
 using Lines = std::vector<std::string>;
-using Ints = PokerTableScreen::Ints;
+using Ints = PokerTableEvents::Ints;
 
 template <class List>
 std::string list(const List& values) {
@@ -35,7 +35,7 @@ std::string join(std::initializer_list<std::string> parts) {
 std::string n(int32_t v) { return std::to_string(v); }
 
 // The table screen as the handler sees it: each operation, in order, as one line.
-class RecordingScreen : public ui::ViewController, public PokerTableScreen {
+class RecordingScreen : public ui::ViewController, public PokerTableEvents {
 public:
     RecordingScreen(int8_t room, int8_t board) : room_(room), board_(board) {}
     Lines calls;

@@ -248,3 +248,13 @@ TEST_F(PokerHandTest, StandingUpToActPassesTheTurnOnlyToSomeone) {
     EXPECT_TRUE(t.buttons.empty());
     EXPECT_TRUE(t.isWatching);
 }
+
+TEST_F(PokerHandTest, RejoiningTakesEachPlayersFirstListedStackAndBet) {
+    t.onPlaying({30, 99, 30, 20}, {700, 5, 800, 900}, {40, 5, 60, 80}, {1, 2, 3});
+    EXPECT_EQ(t.seatOf(30)->playerStack(), 700);
+    EXPECT_EQ(t.seatOf(30)->playerMoney(), 40);
+    EXPECT_EQ(t.seatOf(20)->playerMoney(), 80);
+    EXPECT_EQ(t.seatOf(kMe)->playerMoney(), -1);  // not listed
+    EXPECT_EQ(t.showCards, (std::vector<int8_t>{1, 2, 3}));
+    EXPECT_TRUE(t.isPlaying);
+}

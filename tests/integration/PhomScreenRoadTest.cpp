@@ -1,0 +1,343 @@
+// Phom and new Phom deals in the desktop program, headless, against the stand-in's robots.
+// Phom, reached by the robot's invitation from the main menu. At An's table: ready, the deal, an eat
+// of cards that do not meld refused in my bubble with eat and draw offered again, my kings eaten, draws
+// and fires by the buttons, the lay-down offered on my fourth turn, the finish with its marks and
+// continue; a turn run out with the lay-down showing. At my own table: my start deals.
+// New Phom, reached from the game list: the room and table lists, a table with the robots, ready and
+// An's start, the arranged hand reported, an eat the server refuses with its text in my bubble, my kings
+// eaten, a fire by dragging, draws, the lay-down, my fourth king sent onto my laid kings, stop sending,
+// the finish, continue and the next deal.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "games/phom/PhomNewView.h"
+#include "games/phom/PhomRequestBytes.h"
+#include "games/phom/PhomView.h"
+#include "platform/ui/AlertView.h"
+#include "platform/ui/Application.h"
+#include "platform/ui/Button.h"
+#include "platform/ui/TableView.h"
+#include "platform/ui/Window.h"
+#include "screens/BoardView.h"
+#include "screens/GameView.h"
+#include "screens/MainView.h"
+#include "screens/RoomView.h"
+#include "shell/Resources.h"
+#include "shell/UIController.h"
+#include "shell/ZunoOnlineAppDelegate.h"
+#include "standin-server/StandinPhom.h"
+#include "standin-server/StandinRobotTables.h"
+#include "support/AceLowCards.h"
+#include "support/ProgramRoadTest.h"
+#include "support/ViewTexts.h"
+
+using namespace zuno;
+using namespace zuno::standin;
+using zuno::testing::aceLowCard;
+using zuno::testing::aceLowCards;
+using zuno::testing::collectTexts;
+
+namespace {
+
+constexpr int32_t kMe = 4711;
+
+std::string text(const char* key) { return Resources::getInstance().textForKey(key); }
+
+// What both games' roads do at the table.
+class PhomRoad : public zuno::testing::ProgramRoadTest {
+protected:
+    static StandinRobotTables::Options robotOptions(uint8_t turnSeconds, double invitationDelay) {
+        StandinRobotTables::Options options;
+        options.invitationDelay = invitationDelay;
+        options.robotDelay = 0;
+        options.seed = 7;
+        options.turnSeconds = turnSeconds;  // 120: no turn runs out while the test looks
+        return options;
+    }
+    void waitForBinh() {
+        ASSERT_TRUE(table);
+        ASSERT_TRUE(pump([&] {
+            auto binh = table->table().playerAtSeat(table->getSeatFromID(StandinRobotTables::kRobotId));
+            return binh && binh->isReady();
+        }));
+        settle();
+    }
+    static std::string title(const std::shared_ptr<ui::Button>& button) {
+        return button->isHidden() ? std::string() : button->titleForState(ui::ControlState::Normal).value_or("");
+    }
+    std::string bubbleText(int bubble) const {
+        std::string out;
+        if (auto view = table->bubble(bubble); view && !view->isHidden()) collectTexts(*view, out);
+        return out;
+    }
+    static std::shared_ptr<ui::Window> window() { return ZunoOnlineAppDelegate::current()->window; }
+    // The part of a hand card the bottom bar leaves uncovered.
+    std::optional<ui::Point> cardPoint(int8_t id) const {
+        for (const auto& sprite : table->handSprites())
+            if (sprite->cardID == id) return sprite->convertPointToView({30, 20}, window().get());
+        return std::nullopt;
+    }
+    void tapCard(int8_t id) {
+        auto point = cardPoint(id);
+        ASSERT_TRUE(point) << "no card " << int{id} << " in my hand";
+        window()->tap(*point);
+    }
+    // My first card outside a meld.
+    int8_t firstFreeCard() const {
+        for (const auto& sprite : table->handSprites())
+            if (sprite->phom == 0) return sprite->cardID;
+        return -1;
+    }
+    // My turn's draw or eat is offered.
+    bool myTakingTurn() const { return title(table->btnStart) == text("ZUNO_eat"); }
+
+    std::shared_ptr<StandinRobotTables> robots;
+    std::shared_ptr<StandinPhom> phom;
+    std::shared_ptr<PhomView> table;
+};
+
+class PhomScreenRoadTest : public PhomRoad {
+protected:
+    void start(StandinTableKind kind, uint8_t turnSeconds = 120) {
+        ASSERT_NO_FATAL_FAILURE(startStandin());
+        signIn->addAccount({"lan", "hoa sen", kMe, 500000, 12, 250});
+        robots = StandinRobotTables::installOn(server, signIn, nullptr, robotOptions(turnSeconds, 1));
+        phom = StandinPhom::addTo(*robots);
+        robots->setNextInvitation(7, kind);
+        ASSERT_NO_FATAL_FAILURE(launchProgram("phom-road"));
+        UIController::setInviting(true);
+        settle();
+        signInFromTheLoginScreen("lan", "hoa sen");
+        ASSERT_TRUE(pump([] { return dialogText() == StandinPhom::kInvitation; })) << dialogText();
+        auto alerts = ui::AlertView::visibleAlerts();
+        ASSERT_FALSE(alerts.empty());
+        alerts.back()->tapButtonAtIndex(alerts.back()->firstOtherButtonIndex());
+        table = waitForTop<PhomView>();
+        waitForBinh();
+    }
+
+    static std::string dialogText() { return UIController::shownDialogMessage().value_or(""); }
+    // Fires my first card outside a meld with the button.
+    void fireAFreeCard() {
+        const int8_t card = firstFreeCard();
+        ASSERT_NE(card, -1);
+        tapCard(card);
+        ASSERT_EQ(title(table->btnStart), text("ZUNO_fire"));
+        tap(*table->btnStart);
+    }
+};
+
+class PhomNewScreenRoadTest : public PhomRoad {
+protected:
+    void SetUp() override {
+        ASSERT_NO_FATAL_FAILURE(startStandin());
+        signIn->addAccount({"lan", "hoa sen", kMe, 500000, 12, 250});
+        // No invitation: the game list leads to the table.
+        robots = StandinRobotTables::installOn(server, signIn, lists, robotOptions(120, 3600));
+        phom = StandinPhom::addNewTo(*robots);
+        ASSERT_NO_FATAL_FAILURE(launchProgram("phomnew-road"));
+        settle();
+    }
+    PhomNewView& newTable() const { return static_cast<PhomNewView&>(*table); }
+    void dragToFire(int8_t id) {
+        auto point = cardPoint(id);
+        ASSERT_TRUE(point);
+        window()->drag(*point, {point->x, point->y - 120}, 6);
+    }
+};
+
+}  // namespace
+
+TEST_F(PhomScreenRoadTest, ARefusedEatMyKingsEatenALayDownAndTheFinish) {
+    ASSERT_NO_FATAL_FAILURE(start(StandinTableKind::Robots));
+    // An opens with the king of diamonds; I hold two kings.
+    phom->setNextDeal({aceLowCards("AS 3C 5D 7H 9S JC KD 2H 4S"), aceLowCards("KS KC 2C 6D 8H TS QC 3D 5H"),
+                       aceLowCards("2S 4C 6H 8D TC QD AH 3H 9D")},
+                      aceLowCards("7C 7D JS JD 4D 6C 8C TD QS AC 9C 5C"));
+    ASSERT_EQ(title(table->btnStart), text("ZUNO_ready"));
+    tap(*table->btnStart);
+    ASSERT_TRUE(pump([&] { return myTakingTurn(); }));
+    settle();
+    EXPECT_EQ(table->handSprites().size(), 9u);
+    EXPECT_EQ(title(table->btnConfig), text("ZUNO_get"));
+
+    // Two cards that do not meld with the king: refused in my bubble, eat and draw offered again.
+    tapCard(aceLowCard("2C"));
+    tapCard(aceLowCard("6D"));
+    tap(*table->btnStart);
+    ASSERT_TRUE(pump([&] { return bubbleText(4).find(text("ZUNO_notPhom")) != std::string::npos; })) << bubbleText(4);
+    EXPECT_TRUE(myTakingTurn());
+
+    tapCard(aceLowCard("KS"));
+    tapCard(aceLowCard("KC"));
+    tap(*table->btnStart);
+    ASSERT_TRUE(pump([&] { return title(table->btnStart) == text("ZUNO_fire"); }));
+    EXPECT_EQ(table->phom().numCardEat[0], 1);
+    ASSERT_NO_FATAL_FAILURE(fireAFreeCard());
+
+    // Then draw and fire each turn; the fourth offers the lay-down of my kings.
+    bool laid = false;
+    for (int turn = 1; turn < 4; ++turn) {
+        ASSERT_TRUE(pump([&] { return myTakingTurn() || table->phom().finish; }));
+        if (table->phom().finish) break;
+        tap(*table->btnConfig);
+        ASSERT_TRUE(pump([&] {
+            return title(table->btnStart) == text("ZUNO_fire") || title(table->btnStart) == text("ZUNO_haPhom");
+        }));
+        if (title(table->btnStart) == text("ZUNO_haPhom")) {
+            tap(*table->btnStart);
+            ASSERT_TRUE(pump([&] { return table->phom().isHaPhom; }));
+            laid = true;
+            EXPECT_GE(table->laidSprites(0).size(), 3u);  // my kings, and what my draws melded
+            ASSERT_TRUE(pump([&] { return title(table->btnStart) == text("ZUNO_fire"); }));
+        }
+        ASSERT_NO_FATAL_FAILURE(fireAFreeCard());
+    }
+    EXPECT_TRUE(laid);
+    ASSERT_TRUE(pump([&] { return title(table->btnStart) == text("ZUNO_continuee"); }));
+    settle();
+    int marks = 0;
+    for (const auto& mark : {table->imgEnd0, table->imgEnd1, table->imgEnd2, table->imgEnd3})
+        marks += mark && !mark->isHidden();
+    EXPECT_EQ(marks, 3);
+
+    tap(*table->btnStart);
+    settle();
+    EXPECT_TRUE(table->handSprites().empty());
+    EXPECT_TRUE(pump([&] { return title(table->btnStart) == text("ZUNO_ready"); }));
+}
+
+// Six-second turns: on my fourth turn I leave the lay-down button alone; the table lays down for me
+// two seconds before the end and passes nothing for me after.
+TEST_F(PhomScreenRoadTest, MyTurnRunsOutWithTheLayDownShowing) {
+    ASSERT_NO_FATAL_FAILURE(start(StandinTableKind::Robots, 6));
+    phom->setNextDeal({aceLowCards("AS 3C 5D 7H 9S JC KD 2H 4S"), aceLowCards("KS KC 2C 6D 8H TS QC 3D 5H"),
+                       aceLowCards("2S 4C 6H 8D TC QD AH 3H 9D")},
+                      aceLowCards("7C 7D JS JD 4D 6C 8C TD QS AC 9C 5C"));
+    tap(*table->btnStart);
+    ASSERT_TRUE(pump([&] { return myTakingTurn(); }));
+    settle();  // the dealt cards in their places
+    tapCard(aceLowCard("KS"));
+    tapCard(aceLowCard("KC"));
+    tap(*table->btnStart);
+    ASSERT_TRUE(pump([&] { return title(table->btnStart) == text("ZUNO_fire"); }));
+    ASSERT_NO_FATAL_FAILURE(fireAFreeCard());
+    for (int turn = 1; turn < 4; ++turn) {
+        ASSERT_TRUE(pump([&] { return myTakingTurn(); }));
+        tap(*table->btnConfig);
+        ASSERT_TRUE(pump([&] {
+            return title(table->btnStart) == text("ZUNO_fire") || title(table->btnStart) == text("ZUNO_haPhom");
+        }));
+        if (title(table->btnStart) == text("ZUNO_haPhom")) break;
+        ASSERT_NO_FATAL_FAILURE(fireAFreeCard());
+    }
+    ASSERT_EQ(title(table->btnStart), text("ZUNO_haPhom"));
+    const int64_t end = table->table().dieTime;
+    ASSERT_TRUE(pump([&] { return table->phom().isHaPhom; }));
+    EXPECT_LE(GameCardView::clockSeconds(), end - 1);
+    EXPECT_FALSE(table->isTurnClockRunning());
+    // Past the end of the turn: my clock sent no skip (it would have given the turn up).
+    ASSERT_FALSE(pump([&] { return GameCardView::clockSeconds() > end + 1 && table->currentPlayer() != kMe; }, 60));
+}
+
+TEST_F(PhomScreenRoadTest, AsOwnerIStartADeal) {
+    ASSERT_NO_FATAL_FAILURE(start(StandinTableKind::Empty));
+    ASSERT_EQ(table->ownerID(), kMe);
+    ASSERT_EQ(title(table->btnStart), text("ZUNO_start"));
+    tap(*table->btnStart);
+    ASSERT_TRUE(pump([&] { return table->handSprites().size() == 9u; }));
+    EXPECT_EQ(phom->dealCount(), 1);
+}
+
+TEST_F(PhomNewScreenRoadTest, FromTheGameListThroughADealToTheNext) {
+    signInFromTheLoginScreen("lan", "hoa sen");
+    auto menu = waitForTop<MainView>();
+    ASSERT_TRUE(menu);
+    tap(*menu->btnPlayGames);
+    auto games = waitForTop<GameView>();
+    ASSERT_TRUE(games);
+    tap(*games->viewPhomMoi);
+    auto rooms = waitForTop<RoomView>();
+    ASSERT_TRUE(rooms);
+    ASSERT_TRUE(pump([&] { return rooms->tableView()->numberOfSections() > 0; }));
+    EXPECT_EQ(UIController::gameType(), 13);
+    rooms->didSelectRowAtIndexPath(*rooms->tableView(), {0, 0});
+    auto tables = waitForTop<BoardView>();
+    ASSERT_TRUE(tables);
+    ASSERT_TRUE(pump([&] { return !tables->listBoard.empty(); }));
+    settle();
+    auto tile = std::dynamic_pointer_cast<ui::Control>(tables->scrollView->subviews().at(1)->subviews().back());
+    ASSERT_TRUE(tile);
+    tile->sendActionsForControlEvents(ui::ControlEvent::TouchDown);
+    tile->sendActionsForControlEvents(ui::ControlEvent::TouchUpInside);
+    table = waitForTop<PhomNewView>();
+    ASSERT_NO_FATAL_FAILURE(waitForBinh());
+
+    // An opens with the king of diamonds; I hold the other three kings.
+    phom->setNextDeal({aceLowCards("AS 3C 5D 7H 9S JC KD 2H 4S"), aceLowCards("KS KC KH 2C 6D 8H TS QC 3D"),
+                       aceLowCards("2S 4C 6H 8D TC QD AH 3H 9D")},
+                      aceLowCards("7C 7D JS JD 4D 6C 8C TD QS AC 9C 5C"));
+    ASSERT_EQ(title(table->btnStart), text("ZUNO_ready"));
+    tap(*table->btnStart);
+    ASSERT_TRUE(pump([&] { return myTakingTurn(); }));
+    settle();
+    // The arranged hand went to the server as it lies.
+    ASSERT_TRUE(pump([&] { return !phom->lastReport().empty(); }));
+    const auto report = PhomNewRequestBytes::doResetPhom(1, 0, newTable().newHand().myCards);
+    EXPECT_EQ(phom->lastReport(), std::vector<int8_t>(report.begin() + 2, report.end()));
+
+    // Two cards that do not meld with the king: the server's text in my bubble.
+    tapCard(aceLowCard("2C"));
+    tapCard(aceLowCard("6D"));
+    tap(*table->btnStart);
+    ASSERT_TRUE(pump([&] { return bubbleText(0).find(StandinPhom::kNotAMeld) != std::string::npos; }))
+        << bubbleText(0) << " / " << bubbleText(4);
+
+    // Two kings take it.
+    ASSERT_TRUE(myTakingTurn());
+    tapCard(aceLowCard("KS"));
+    tapCard(aceLowCard("KC"));
+    tap(*table->btnStart);
+    ASSERT_TRUE(pump([&] { return title(table->btnStart) == text("ZUNO_discard"); }));
+    ASSERT_NO_FATAL_FAILURE(dragToFire(firstFreeCard()));
+    ASSERT_TRUE(pump([&] { return table->phom().cardShow[0][0] != -1; }));
+
+    // Draw and fire until the fourth turn offers the lay-down.
+    for (int turn = 1; turn < 4; ++turn) {
+        ASSERT_TRUE(pump([&] { return myTakingTurn(); })) << turn;
+        tap(*table->btnConfig);
+        ASSERT_TRUE(pump([&] {
+            return title(table->btnStart) == text("ZUNO_discard") || title(table->btnStart) == text("ZUNO_haPhom");
+        }));
+        if (title(table->btnStart) == text("ZUNO_haPhom")) break;
+        tapCard(firstFreeCard());
+        tap(*table->btnStart);
+    }
+    ASSERT_EQ(title(table->btnStart), text("ZUNO_haPhom"));
+    tap(*table->btnStart);
+    ASSERT_TRUE(pump([&] { return title(table->btnStart) == text("ZUNO_guiPhom"); }));
+    EXPECT_FALSE(table->btnSkip->isHidden());
+    const size_t laid = table->laidSprites(0).size();
+    EXPECT_GE(laid, 3u);
+
+    // My fourth king onto my laid kings.
+    tapCard(aceLowCard("KH"));
+    tap(*table->btnStart);
+    ASSERT_TRUE(pump([&] { return table->laidSprites(0).size() == laid + 1; }));
+    EXPECT_FALSE(cardPoint(aceLowCard("KH")));
+
+    tap(*table->btnSkip);
+    ASSERT_EQ(title(table->btnStart), text("ZUNO_discard"));
+    tapCard(firstFreeCard());
+    tap(*table->btnStart);
+    ASSERT_TRUE(pump([&] { return title(table->btnStart) == text("ZUNO_continuee"); }));
+
+    tap(*table->btnStart);
+    settle();
+    EXPECT_TRUE(table->handSprites().empty());
+    // The ready button comes back after a short delay.
+    ASSERT_TRUE(pump([&] { return title(table->btnStart) == text("ZUNO_ready"); }));
+    tap(*table->btnStart);
+    ASSERT_TRUE(pump([&] { return phom->dealCount() == 2 && table->handSprites().size() == 9u; }));
+}

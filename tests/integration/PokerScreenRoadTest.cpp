@@ -1,0 +1,174 @@
+// Poker in the desktop program, headless, against the stand-in's robots: from the main menu through
+// the game list, the room list and the table list to a table with free seats, where I am seated at
+// once and play hands with the buttons and the slider; then the full table, watched, a seat taken
+// when a robot stands up, and left again from the player menu.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "games/poker/PokerView.h"
+#include "platform/ui/Slider.h"
+#include "screens/BoardView.h"
+#include "screens/GameView.h"
+#include "screens/MainView.h"
+#include "screens/RoomView.h"
+#include "shell/Resources.h"
+#include "standin-server/StandinPoker.h"
+#include "standin-server/StandinRobotTables.h"
+#include "standin-server/StandinRobots.h"
+#include "support/AceLowCards.h"
+#include "support/ProgramRoadTest.h"
+
+using namespace zuno;
+using namespace zuno::standin;
+using zuno::testing::aceLowCard;
+using zuno::testing::aceLowCards;
+
+namespace {
+
+constexpr int32_t kMe = 4711;
+constexpr int32_t kAn = StandinRobotTables::kOwnerId;
+constexpr int32_t kBinh = StandinRobotTables::kRobotId;
+
+std::string text(const char* key) { return Resources::getInstance().textForKey(key); }
+
+class PokerScreenRoadTest : public zuno::testing::ProgramRoadTest {
+protected:
+    void SetUp() override {
+        ASSERT_NO_FATAL_FAILURE(startStandin());
+        StandinRobots::addTo(*signIn);
+        signIn->addAccount({"lan", "hoa sen", kMe, 500000, 12, 250});
+        StandinRobotTables::Options options;
+        options.robotDelay = 0.02;
+        options.seed = 7;
+        options.turnSeconds = 120;  // no turn runs out while the test looks
+        robots = StandinRobotTables::installOn(server, signIn, lists, options);
+        StandinPoker::Pauses pauses{0.3, 0.2, 0.3, 1.5, 0.1};
+        poker = StandinPoker::addTo(*robots, lists, pauses);
+        ASSERT_NO_FATAL_FAILURE(launchProgram("poker-road"));
+        ASSERT_NO_FATAL_FAILURE(signInFromTheLoginScreen("lan", "hoa sen"));
+    }
+
+    // Main menu, game list, Poker, the first room (unless its table list is on top), then a table.
+    std::shared_ptr<PokerView> openTable(int8_t board) {
+        settle();
+        if (auto menu = std::dynamic_pointer_cast<MainView>(program->navigation().topViewController())) {
+            tap(*menu->btnPlayGames);
+            auto games = waitForTop<GameView>();
+            if (!games) return nullptr;
+            tap(*games->viewPoker->subviews().front());
+            auto rooms = waitForTop<RoomView>();
+            if (!rooms || !pump([&] { return rooms->tableView()->numberOfRowsInSection(0) > 0; })) return nullptr;
+            tap(*rooms->tableView()->cellForRowAtIndexPath({0, 0}));
+        }
+        auto tables = waitForTop<BoardView>();
+        if (!tables || !pump([&] { return tables->listBoard.size() == 4; })) return nullptr;
+        settle();
+        tap(*tables->scrollView->subviews().at(static_cast<size_t>(board) + 1)->subviews().back());
+        return waitForTop<PokerView>();
+    }
+
+    static PokerTable::Record seat(const PokerView& table, int32_t id) { return table.poker().seatOf(id); }
+    static bool myTurnWith(const PokerView& table, const std::shared_ptr<ui::Button>& button) {
+        return table.poker().nowPlaying == kMe && !button->isHidden();
+    }
+    // Moves the slider as a finger would, to the value.
+    static void slide(PokerView& table, double value) {
+        table.sldBet->setValue(value);
+        table.sldBet->sendActionsForControlEvents(ui::ControlEvent::ValueChanged);
+    }
+
+    std::shared_ptr<StandinRobotTables> robots;
+    std::shared_ptr<StandinPoker> poker;
+};
+
+}  // namespace
+
+TEST_F(PokerScreenRoadTest, HandsAtATableThenTheFullTable) {
+    // Dealt from the place after An's button: me, Binh, Khanh, Lan, An; then the board.
+    poker->setNextDeck(aceLowCards("AH 2S 4C 6D 8S KH 3S 5C 7D 9S QH JH TH 2C 3D"));
+    auto table = openTable(StandinPoker::kBoard);
+    ASSERT_TRUE(table);
+
+    // The hand: markers, blinds (mine the small one), two cards each, my turn after the robots' calls.
+    ASSERT_TRUE(pump([&] { return myTurnWith(*table, table->btnCall); }));
+    settle();
+    for (int32_t id : {kAn, kMe, kBinh, 9008, 9009}) {
+        auto cards = table->cardsOf(id);
+        ASSERT_TRUE(cards) << id;
+        for (const auto& card : cards->views()) EXPECT_TRUE(card->superview() && !card->isHidden()) << id;
+    }
+    EXPECT_EQ(table->cardsOf(kMe)->views()[0]->cardID, aceLowCard("AH"));
+    EXPECT_EQ(table->cardsOf(kMe)->views()[1]->cardID, aceLowCard("KH"));
+    for (const auto& marker : {table->imgDealer, table->imgSmallBind, table->imgBigBind}) EXPECT_FALSE(marker->isHidden());
+    const ui::Point an = table->getAvaPostOfPlayer(*seat(*table, kAn));
+    EXPECT_EQ(table->imgDealer->center(), (ui::Point{an.x - 10, an.y}));
+    EXPECT_EQ(seat(*table, kMe)->playerMoney(), 100);
+    EXPECT_EQ(seat(*table, kBinh)->playerMoney(), 200);
+    EXPECT_TRUE(table->btnCheck->isHidden());
+
+    // A raise at the slider's least is refused: the server's text in my bubble. The second goes.
+    tap(*table->btnRaise);
+    EXPECT_EQ(table->lblSliderMoney->text(), "110");
+    tap(*table->btnRaise);
+    ASSERT_TRUE(pump([&] { return textsIn(*table->chat[0]).find("The raise must be at least 300.") != std::string::npos; }));
+    tap(*table->btnRaise);
+    slide(*table, 500);
+    EXPECT_EQ(table->lblSliderMoney->text(), "510");
+    tap(*table->btnRaise);
+    ASSERT_TRUE(pump([&] { return seat(*table, kMe)->playerMoney() == 610; }));
+
+    // The flop with its pot: I check; the turn: I bet from the slider; the river: all in at my stack.
+    ASSERT_TRUE(pump([&] { return myTurnWith(*table, table->btnCheck); }));
+    settle();
+    EXPECT_EQ(table->showCards().size(), 3u);
+    EXPECT_FALSE(table->vieBot[0]->isHidden());
+    EXPECT_EQ(table->lblBot[0]->text(), "3050");
+    tap(*table->btnCheck);
+    ASSERT_TRUE(pump([&] { return table->showCards().size() == 4 && myTurnWith(*table, table->btnBet); }));
+    settle();
+    tap(*table->btnBet);
+    EXPECT_EQ(table->lblSliderMoney->text(), "500");
+    tap(*table->btnBet);
+    ASSERT_TRUE(pump([&] { return seat(*table, kMe)->playerMoney() == 500; }));
+    ASSERT_TRUE(pump([&] { return table->showCards().size() == 5 && myTurnWith(*table, table->btnBet); }));
+    settle();
+    EXPECT_EQ(table->lblBot[0]->text(), "5550");
+    tap(*table->btnBet);
+    slide(*table, table->sldBet->maximumValue());
+    tap(*table->btnBet);
+    ASSERT_TRUE(pump([&] { return seat(*table, kMe)->playerStack() == 0; }));
+
+    // The showdown: I take every pot; the stacks, and the stop.
+    ASSERT_TRUE(pump([&] { return table->lblPlayerStack[0]->text() == "47k"; }));
+    ASSERT_TRUE(pump([&] { return table->isGameEnd(); }));
+
+    // The next hand by itself, the button on me: I call, then fold on the flop.
+    ASSERT_TRUE(pump([&] { return myTurnWith(*table, table->btnCall); }));
+    tap(*table->btnCall);
+    ASSERT_TRUE(pump([&] { return table->showCards().size() == 3 && myTurnWith(*table, table->btnFold); }));
+    tap(*table->btnFold);
+    ASSERT_TRUE(pump([&] { return table->isGameEnd() && seat(*table, kMe)->playerStack() == 46800; }));
+
+    // Leave (asked while a hand runs), then the full table: I watch, a robot stands up, I take his seat
+    // and stand up again from the player menu.
+    tap(*table->btnExit);
+    if (!dialogText().empty()) pressDialogOk();
+    table = openTable(StandinPoker::kFullBoard);
+    ASSERT_TRUE(table);
+    ASSERT_TRUE(pump([] { return dialogText() == "Want to watch?"; })) << dialogText();
+    EXPECT_TRUE(table->poker().isWatching);
+    pressDialogOk();
+    ASSERT_TRUE(pump([&] { return table->poker().seatOffers[8] == PokerTable::SeatOffer::Sit; }));
+    EXPECT_EQ(table->btnSeat[8]->titleForState(ui::ControlState::Normal).value_or(""), text("ZUNO_sitdown"));
+    settle();
+    tap(*table->btnSeat[8]);
+    ASSERT_TRUE(pump([&] { return seat(*table, kMe) && seat(*table, kMe)->playerNewSeat() == 0; }));
+    EXPECT_FALSE(table->poker().isWatching);
+    settle();
+    tap(*table->btnSeat[0]);
+    settle();
+    ASSERT_EQ(table->optionView->btnKick->titleForState(ui::ControlState::Normal).value_or(""), text("ZUNO_standUp"));
+    tap(*table->optionView->btnKick);
+    ASSERT_TRUE(pump([&] { return table->poker().isWatching && !seat(*table, kMe); }));
+}

@@ -1,0 +1,95 @@
+// Pictures of the Poker table: the waiting layout seen by a watcher, a dealt hand with its markers,
+// the slider open, the flop with the pots, a showdown's outline, and the full-table offer.
+#include <gtest/gtest.h>
+
+#include "games/poker/PokerView.h"
+#include "platform/backend/RasterScreen.h"
+#include "platform/ui/AlertView.h"
+#include "src/table/TableFixture.h"
+#include "support/AceLowCards.h"
+#include "support/SnapshotCompare.h"
+
+namespace zuno::testing {
+namespace {
+
+class PokerSnapshots : public TableTest {
+protected:
+    // Room 1, table 2, small blind 50; ids in server seat order (-1 empty), then the watchers.
+    std::shared_ptr<PokerView> open(const std::vector<int32_t>& ids) {
+        UIController::setGameType(4);
+        const char* names[] = {"An", "Binh", "Chi", "Dung", "Em", "Giang", "Hoa", "Khanh", "Lan"};
+        std::vector<PlayerPtr> players;
+        for (size_t i = 0; i < ids.size(); ++i)
+            players.push_back(ids[i] == 10 ? me : seatPlayer(ids[i], ids[i] == -1 ? "" : names[i % 9]));
+        GameController::showPokerScreenWithRoom(1, 2, 20, 50, players);
+        run(1);
+        auto table = GameController::getPokerView();
+        table->resetSeat();
+        return table;
+    }
+
+    // Six seated, me in server seat 2; An (20) deals, Binh (30) and I pay the blinds, Chi (40) acts.
+    std::shared_ptr<PokerView> dealt() {
+        auto table = open({20, 30, 10, 40, -1, 50, -1, 60, 70});
+        table->onJoinBoard({20, 30, 10, 40, 50, 60, 70}, {5000, 2400, 25000, 800, 1200, 9999, 3000});
+        table->start(30, aceLowCards("AS AH"), 20, 30, 10, 50, 40, {}, {});
+        run(4);
+        return table;
+    }
+};
+
+TEST_F(PokerSnapshots, WatcherSeesTheWaitingTable) {
+    auto table = open({20, -1, 30, -1, 40, -1, -1, 50, -1, 10});
+    run(1);
+    EXPECT_TRUE(matchesReference(*table->view(), "poker_watcher"));
+}
+
+TEST_F(PokerSnapshots, DealtHandWithMarkersThenTheSlider) {
+    auto table = dealt();
+    EXPECT_TRUE(matchesReference(*table->view(), "poker_dealt"));
+
+    table->onCall(40, 100, 700, 50, {5, 3, 2, 6});
+    table->onFold(50, 1200, 60, {5, 3, 2, 6});
+    table->onRaise(60, 400, 9599, 70, {5, 3, 2, 6});
+    table->onCall(70, 400, 2600, 20, {5, 3, 2, 6});
+    table->onCall(20, 400, 4600, 30, {5, 3, 2, 6});
+    table->onCall(30, 400, 2000, 10, {5, 3, 2, 6});
+    table->doRaise();
+    run(1);
+    EXPECT_TRUE(matchesReference(*table->view(), "poker_slider"));
+}
+
+TEST_F(PokerSnapshots, FlopWithPotsThenTheShowdownOutline) {
+    auto table = dealt();
+    table->onCall(40, 800, 0, 50, {5, 3, 2, 6});
+    table->onFold(50, 1200, 60, {5, 3, 2, 6});
+    table->onCall(60, 800, 9199, 70, {5, 3, 2, 6});
+    table->onFold(70, 3000, 20, {5, 3, 2, 6});
+    table->onFold(20, 5000, 30, {5, 3, 2, 6});
+    table->onCall(30, 800, 1600, 10, {5, 4, 2, 6});
+    table->onCheck(10, 30, {1, 5, 4, 6});
+    table->onSelfResult("ONE PAIR", aceLowCards("AS AH KD 9C 4S"));
+    table->onFlop(30, aceLowCards("KD 9C 4S"), 2, {3200, 12500});
+    run(2.5);
+    EXPECT_TRUE(matchesReference(*table->view(), "poker_flop"));
+
+    table->onTurn(30, aceLowCard("AD"), 2, {3200, 12500});
+    table->onRiver(30, aceLowCard("2C"), 2, {3200, 12500});
+    run(2);
+    table->onShowdown(0, "THREE OF A KIND", 10, 100, 0, aceLowCards("AS AH AD KD 9C AS AH"));
+    table->onResult({10, 30, 40, 60}, {40700, 1600, 0, 9199});
+    run(1.2);
+    EXPECT_TRUE(matchesReference(*table->view(), "poker_showdown"));
+}
+
+TEST_F(PokerSnapshots, FullTableOffersToWatch) {
+    auto table = open({20, 30, 40, 50, 60, 70, 80, 90, 100});
+    table->onFullBoard();
+    run(1);
+    ui::RasterScreen screen;
+    screen.renderApplication();
+    EXPECT_TRUE(matchesReference(screen, "poker_full_table"));
+}
+
+}  // namespace
+}  // namespace zuno::testing
