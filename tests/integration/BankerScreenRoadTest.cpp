@@ -79,6 +79,10 @@ protected:
             for (const auto& card : player->cards()) out.push_back(std::static_pointer_cast<BCCardView>(card)->isChecked);
         return out;
     }
+    static std::string bubbleText(const BankerTableView& table, int seat) {
+        auto bubble = table.bubble(seat);
+        return bubble ? textsIn(*bubble) : "";
+    }
     static std::string title(const std::shared_ptr<ui::Button>& button) {
         return button->titleForState(ui::ControlState::Normal).value_or("");
     }
@@ -163,6 +167,8 @@ TEST_F(BankerScreenRoadTest, XiZachAsDealer) {
     tap(*table->playerAt(binh)->cards()[0]);
     tap(*table->playerAt(binh)->cards()[1]);
     ASSERT_TRUE(pump([&] { return open(*table, binh) == std::vector<bool>(4, true); }));
+    settle();
+    EXPECT_EQ(xiZach->examinationRequests(), 1);
 
     ASSERT_EQ(title(table->btnStart), text("ZUNO_botBai"));
     tap(*table->btnStart);
@@ -174,6 +180,11 @@ TEST_F(BankerScreenRoadTest, XiZachAsDealer) {
     ASSERT_TRUE(pump([&] { return table->isGameEnd(); }));
     ASSERT_TRUE(pump([] { return UIController::myInfo()->money() == 3000; }));
     EXPECT_EQ(title(table->btnStart), text("ZUNO_continuee"));
+    // The results: every hand open, each player's count in his bubble.
+    EXPECT_EQ(open(*table, binh), std::vector<bool>(4, true));
+    ASSERT_TRUE(pump([&] { return bubbleText(*table, 0).find("18 diem") != std::string::npos; })) << bubbleText(*table, 0);
+    ASSERT_TRUE(pump([&] { return bubbleText(*table, binh).find("19 diem") != std::string::npos; }))
+        << bubbleText(*table, binh);
 }
 
 }  // namespace

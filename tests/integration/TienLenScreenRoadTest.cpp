@@ -17,11 +17,9 @@
 #include "standin-server/StandinRobotTables.h"
 #include "standin-server/StandinTienLen.h"
 #include "support/ProgramRoadTest.h"
-#include "support/ViewTexts.h"
 
 using namespace zuno;
 using namespace zuno::standin;
-using zuno::testing::collectTexts;
 
 namespace {
 

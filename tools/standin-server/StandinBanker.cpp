@@ -58,6 +58,11 @@ int StandinBanker::dealCount() const {
     return tables ? tables->locked([&] { return deals_; }) : deals_;
 }
 
+int StandinBanker::examinationRequests() const {
+    auto tables = tables_.lock();
+    return tables ? tables->locked([&] { return examinationRequests_; }) : examinationRequests_;
+}
+
 void StandinBanker::setNextDeal(std::array<std::vector<int8_t>, kPlaces> hands, std::vector<int8_t> draws) {
     if (auto tables = tables_.lock())
         tables->locked([&] { nextDeal_ = std::make_pair(std::move(hands), std::move(draws)); });
@@ -274,6 +279,7 @@ bool StandinBanker::take(StandinRobotTables& table, int8_t commandId, Message& r
             return true;
         case CS_ADD_CARD: {
             const int32_t who = request.readInt();
+            ++examinationRequests_;
             if (running_ && !baiCao() && table.turn() == me && me == table.ownerPlace()) {
                 const int place = table.placeOf(who);
                 if (place >= 0) examine(table, place);

@@ -34,6 +34,8 @@ public:
     // place by place and the cards drawn after them (the rest of the deck follows).
     std::vector<int8_t> handOf(int32_t playerId) const;
     int dealCount() const;
+    // The examinations (67) the player asked for, granted or not.
+    int examinationRequests() const;
     void setNextDeal(std::array<std::vector<int8_t>, StandinRobotTables::kCardPlaces> hands, std::vector<int8_t> draws);
 
     int8_t gameType() const override { return gameType_; }
@@ -77,6 +79,7 @@ private:
     std::array<int64_t, kPlaces> stakes_{};
     Cards stock_;
     int deals_ = 0;
+    int examinationRequests_ = 0;
     bool running_ = false;
     std::optional<std::pair<std::array<Cards, kPlaces>, Cards>> nextDeal_;
 };

@@ -11,7 +11,8 @@ namespace zuno::standin {
 enum class StandinTableKind { Robots, Empty };
 
 // The next invitation a robot sends to the signed-in player in the lobby. Tests set it; the demo
-// rotates through the games a player reaches only by invitation, one step after each leave.
+// rotates through the games a player reaches only by invitation (some also at an empty table of the
+// player's own), one step after each leave.
 class StandinInvitation {
 public:
     struct Choice {
@@ -22,8 +23,14 @@ public:
     // The next invitation only (until the next leave); it goes before the rotation.
     void setNext(int8_t gameType, StandinTableKind kind = StandinTableKind::Robots) { next_ = Choice{gameType, kind}; }
     // The games invited to in turn, to robots' tables.
-    void setRotation(std::vector<int8_t> gameTypes) {
-        rotation_ = std::move(gameTypes);
+    void setRotation(const std::vector<int8_t>& gameTypes) {
+        std::vector<Choice> choices;
+        for (int8_t gameType : gameTypes) choices.push_back(Choice{gameType, StandinTableKind::Robots});
+        setRotation(std::move(choices));
+    }
+    // The tables invited to in turn, each with its kind.
+    void setRotation(std::vector<Choice> choices) {
+        rotation_ = std::move(choices);
         step_ = 0;
     }
 
@@ -31,7 +38,7 @@ public:
     std::optional<Choice> current() const {
         if (next_) return next_;
         if (rotation_.empty()) return std::nullopt;
-        return Choice{rotation_[step_ % rotation_.size()], StandinTableKind::Robots};
+        return rotation_[step_ % rotation_.size()];
     }
     // After a leave: a one-off choice is used up, the rotation moves on.
     void advance() {
@@ -41,7 +48,7 @@ public:
 
 private:
     std::optional<Choice> next_;
-    std::vector<int8_t> rotation_;
+    std::vector<Choice> rotation_;
     size_t step_ = 0;
 };
 

@@ -164,6 +164,11 @@ void StandinRobotTables::setInvitationRotation(std::vector<int8_t> gameTypes) {
     invitation_.setRotation(std::move(gameTypes));
 }
 
+void StandinRobotTables::setInvitationRotation(std::vector<StandinInvitation::Choice> choices) {
+    std::lock_guard<std::mutex> lock(mutex_);
+    invitation_.setRotation(std::move(choices));
+}
+
 void StandinRobotTables::schedule(double delay, Task task) {
     tasks_.after(delay, [this, task = std::move(task)] {
         std::lock_guard<std::mutex> lock(mutex_);

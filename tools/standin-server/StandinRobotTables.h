@@ -128,6 +128,7 @@ public:
     void addGame(std::shared_ptr<StandinRobotGame> game);
     void setNextInvitation(int8_t gameType, StandinTableKind kind = StandinTableKind::Robots);
     void setInvitationRotation(std::vector<int8_t> gameTypes);
+    void setInvitationRotation(std::vector<StandinInvitation::Choice> choices);
     // A robot invites the signed-in player in the lobby now, whatever the invitation delay.
     void inviteNow();
     // Runs the work with the loop's lock held (tests reading a game's state).

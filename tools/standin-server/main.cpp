@@ -9,7 +9,7 @@
 #include <string>
 
 #include "standin-server/StandinBanker.h"
-#include "standin-server/StandinBoardTables.h"
+#include "standin-server/StandinBlocks.h"
 #include "standin-server/StandinCardTables.h"
 #include "standin-server/StandinCaro.h"
 #include "standin-server/StandinCoTuong.h"
@@ -72,7 +72,6 @@ int main(int argc, char** argv) {
     zuno::standin::StandinRobots::addTo(*signIn);
     signIn->setInfo(6, "This week: double Win on every Tien Len table.");
     auto lists = zuno::standin::StandinLobbyLists::installOn(server);
-    zuno::standin::StandinBoardTables::installOn(server, lists);
     zuno::standin::StandinCardTables::installOn(server, lists);
     // Robots invite the signed-in player to the tables of the games reached only by invitation, one
     // game after another with each leave.
@@ -86,9 +85,23 @@ int main(int argc, char** argv) {
     zuno::standin::StandinCoTuong::addTo(*robots);
     zuno::standin::StandinCoVua::addTo(*robots);
     zuno::standin::StandinCaro::addTo(*robots);
-    robots->setInvitationRotation({3, 12, 7, zuno::standin::StandinBanker::kBaiCao,
-                                   zuno::standin::StandinBanker::kXiZach, zuno::standin::StandinCoTuong::kGameType,
-                                   zuno::standin::StandinCoVua::kGameType, zuno::standin::StandinCaro::kGameType});
+    zuno::standin::StandinBlocks::addTo(*robots);
+    {
+        using namespace zuno::standin;
+        using Kind = StandinTableKind;
+        // The banker games come twice: at An's table as a punter, later at an empty one as the banker.
+        robots->setInvitationRotation({{3, Kind::Robots},
+                                       {12, Kind::Robots},
+                                       {7, Kind::Robots},
+                                       {StandinBanker::kBaiCao, Kind::Robots},
+                                       {StandinBanker::kXiZach, Kind::Robots},
+                                       {StandinCoTuong::kGameType, Kind::Robots},
+                                       {StandinCoVua::kGameType, Kind::Robots},
+                                       {StandinCaro::kGameType, Kind::Robots},
+                                       {StandinBlocks::kGameType, Kind::Robots},
+                                       {StandinBanker::kBaiCao, Kind::Empty},
+                                       {StandinBanker::kXiZach, Kind::Empty}});
+    }
     // Poker from the game list: tables with free seats and a full one.
     zuno::standin::StandinPoker::addTo(*robots, lists, {});
     // Friends, chat, details and rankings; a robot friend greets the player a moment after signing in.
