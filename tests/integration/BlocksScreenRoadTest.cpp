@@ -60,12 +60,6 @@ protected:
         ASSERT_TRUE(table);
     }
 
-    static std::string dialogText() { return UIController::shownDialogMessage().value_or(""); }
-    static void pressDialogOk() {
-        auto alerts = ui::AlertView::visibleAlerts();
-        ASSERT_FALSE(alerts.empty());
-        alerts.back()->tapButtonAtIndex(alerts.back()->firstOtherButtonIndex());
-    }
     ui::Size windowSize() const { return program->delegate()->window->frame().size; }
 
     // Ready; An starts a moment later and the first piece falls.
