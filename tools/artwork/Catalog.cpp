@@ -282,8 +282,9 @@ void icons(Add add) {
     const Bubble bubbles[] = {
         {"ccchat1", 220, 48, 0, Tone::Ice},   {"ccchat2", 170, 48, 0, Tone::Ice},
         {"ccchat4", 220, 40, 1, Tone::Paper}, {"ccchat5", 160, 40, 1, Tone::Paper},
-        {"caro-khung-chat-1", 220, 48, 0, Tone::Paper}, {"caro-khung-chat-2", 170, 48, 0, Tone::Paper},
-        {"caro-khung-chat-4", 220, 40, 1, Tone::Gold},  {"caro-khung-chat-5", 160, 40, 1, Tone::Gold},
+        // The Caro table's bubbles lie on its light paper, under white text.
+        {"caro-khung-chat-1", 220, 48, 0, Tone::Night}, {"caro-khung-chat-2", 170, 48, 0, Tone::Night},
+        {"caro-khung-chat-4", 220, 40, 1, Tone::Slate}, {"caro-khung-chat-5", 160, 40, 1, Tone::Slate},
         {"blocks-khung-chat-1", 220, 48, 0, Tone::Ice}, {"blocks-khung-chat-2", 170, 48, 0, Tone::Ice},
         {"ban-khung-chat", 170, 40, 1, Tone::Night},  // the card table's seat bubbles, under white text
     };
