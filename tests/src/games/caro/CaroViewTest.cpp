@@ -208,6 +208,30 @@ TEST_F(CaroViewTest, TheColumnAndTheSeatMarksFollowTheGame) {
     EXPECT_EQ(table->ok2->image(), ui::Image::imageNamed("x3.png"));
 }
 
+TEST_F(CaroViewTest, SeatTapsOpenThePlayerMenuOrTheInvitation) {
+    auto table = playing();
+    EXPECT_EQ(title(table->btnSeat2), "") << "an occupied seat's button shows no id";
+    table->clickViewPlayer(table->btnSeat2.get());
+    EXPECT_EQ(table->CurrentControlPlayer ? table->CurrentControlPlayer->IDDB() : -1, 20);
+    table->optionView->slideOut();
+    run(1);
+    table->clickViewPlayer(table->btnSeat0.get());
+    EXPECT_EQ(table->CurrentControlPlayer ? table->CurrentControlPlayer->IDDB() : -1, 10) << "about me";
+    table->optionView->slideOut();
+    run(1);
+
+    table->playerLeaveWithId(20);  // during the game: the empty seat invites
+    EXPECT_EQ(title(table->btnSeat2), Resources::getInstance().textForKey("ZUNO_invite"));
+    table->clickViewPlayer(table->btnSeat2.get());
+    EXPECT_TRUE(table->mnuInviting->view()->superview());
+    table->mnuInviting->slideOut();
+    run(1);
+    table->closeBoardWithInfo(Resources::getInstance().textForKey("ZUNO_opponentQuit"));
+    table->unSetInvatingOnChair();
+    table->clickViewPlayer(table->btnSeat2.get());
+    EXPECT_FALSE(table->mnuInviting->view()->superview()) << "an empty seat without the caption";
+}
+
 TEST_F(CaroViewTest, Pictures) {
     auto table = playing();
     auto& scroll = *table->board->scrollCaroBoard();
