@@ -302,10 +302,10 @@ void cards(Add add) {
     add("baiti", 60, 80, Kind::CardBack);
     add("52", 80, 54, Kind::Deck);
     // Turn clocks: card tables count t1 (full) to t20, Co Tuong and Co Vua ct20 (full) down to ct1,
-    // Caro caro-0 (full) to caro-29.
+    // Caro caro-0 (full) to caro-29 (a ring without a count: its frames last a move of any length).
     for (int k = 1; k <= 20; ++k) with(with(add("t" + std::to_string(k), 40, 40, Kind::Timer), Tone::Night), "", 21 - k, 20);
     for (int k = 1; k <= 20; ++k) with(with(add("ct" + std::to_string(k), 40, 40, Kind::Timer), Tone::Wood), "", k, 20);
-    for (int k = 0; k < 30; ++k) with(with(add("caro-" + std::to_string(k), 40, 40, Kind::Timer), Tone::Slate), "", 30 - k, 30);
+    for (int k = 0; k < 30; ++k) with(with(add("caro-" + std::to_string(k), 40, 40, Kind::Timer), Tone::Slate), "ring", 30 - k, 30);
 }
 
 void boards(Add add) {

@@ -7,6 +7,7 @@
 #include "platform/ui/Image.h"
 #include "platform/ui/ScreenFactory.h"
 #include "shell/PlaySound.h"
+#include "shell/Resources.h"
 
 namespace zuno {
 
@@ -64,6 +65,14 @@ void CaroView::clearBoard() {
 }
 
 void CaroView::startWithMoveFirst(int32_t whoMoveFirst, int32_t interval) {
+    // The seat timers empty once per move.
+    std::vector<ui::ImagePtr> frames;
+    for (const auto& name : Resources::getInstance().arrayImgCRTimer()) frames.push_back(ui::Image::imageNamed(name));
+    for (auto* timer : {imgTimer0.get(), imgTimer2.get()}) {
+        if (!timer) continue;
+        timer->setAnimationImages(frames);
+        timer->setAnimationDuration(interval / 1000);
+    }
     startGameWithMoveFirst(whoMoveFirst, interval);
     resetView(true);
     board->initXO(random);
