@@ -12,64 +12,142 @@ namespace {
 
 // Cairo's forms of one image: its own pixels, and the sizes it was last drawn at on the device, each
 // scaled once with a good filter (so a frame paints them 1:1 instead of filtering again).
+//
+// A translucent form keeps the largest opaque rectangle found inside it (a panel with rounded or
+// shaded edges, say): that part is copied, only the rest is blended.
+struct CairoForm {
+    cairo_surface_t* surface = nullptr;
+    cairo_surface_t* opaqueAlias = nullptr;  // the same pixels read as opaque
+    int coreX = 0, coreY = 0, coreWidth = 0, coreHeight = 0;
+    void release() {
+        if (opaqueAlias) cairo_surface_destroy(opaqueAlias);
+        if (surface) cairo_surface_destroy(surface);
+    }
+};
 struct CairoImageForms {
     struct Scaled {
         int width, height;
-        cairo_surface_t* surface;
+        CairoForm form;
     };
-    cairo_surface_t* base = nullptr;
+    CairoForm base;
     std::vector<Scaled> scaled;  // most recently made last
     ~CairoImageForms() {
-        for (auto& s : scaled) cairo_surface_destroy(s.surface);
-        if (base) cairo_surface_destroy(base);
+        for (auto& s : scaled) s.form.release();
+        base.release();
     }
 };
 constexpr size_t kScaledFormsKept = 3;
 constexpr int kLargestScaledSide = 4096;
 
+bool opaqueRows(const unsigned char* data, int stride, int x0, int x1, int y0, int y1) {
+    for (int y = y0; y < y1; ++y) {
+        auto row = reinterpret_cast<const uint32_t*>(data + size_t(y) * size_t(stride));
+        for (int x = x0; x < x1; ++x)
+            if ((row[x] >> 24) != 0xFF) return false;
+    }
+    return true;
+}
+
+// Looks for an opaque rectangle around the middle of a translucent form: the opaque run through the
+// middle row and column, shrunk until every pixel inside is opaque. Small finds are not worth a second
+// drawing call and are dropped.
+void findOpaqueCore(CairoForm& form) {
+    constexpr int kSmallestCore = 64 * 64;
+    cairo_surface_t* s = form.surface;
+    if (cairo_image_surface_get_format(s) != CAIRO_FORMAT_ARGB32) return;
+    cairo_surface_flush(s);
+    const unsigned char* data = cairo_image_surface_get_data(s);
+    const int w = cairo_image_surface_get_width(s), h = cairo_image_surface_get_height(s);
+    const int stride = cairo_image_surface_get_stride(s);
+    if (!data || w * h < kSmallestCore) return;
+    auto opaque = [&](int x, int y) {
+        return (reinterpret_cast<const uint32_t*>(data + size_t(y) * size_t(stride))[x] >> 24) == 0xFF;
+    };
+    const int midY = h / 2, midX = w / 2;
+    if (!opaque(midX, midY)) return;
+    int x0 = midX, x1 = midX + 1, y0 = midY, y1 = midY + 1;
+    while (x0 > 0 && opaque(x0 - 1, midY)) --x0;
+    while (x1 < w && opaque(x1, midY)) ++x1;
+    while (y0 > 0 && opaque(midX, y0 - 1)) --y0;
+    while (y1 < h && opaque(midX, y1)) ++y1;
+    for (int inset = 0; x1 - x0 - 2 * inset > 0 && y1 - y0 - 2 * inset > 0; inset = inset ? inset * 2 : 1) {
+        int cx0 = x0 + inset, cx1 = x1 - inset, cy0 = y0 + inset, cy1 = y1 - inset;
+        if ((cx1 - cx0) * (cy1 - cy0) < kSmallestCore) return;
+        if (opaqueRows(data, stride, cx0, cx1, cy0, cy1)) {
+            form.coreX = cx0, form.coreY = cy0, form.coreWidth = cx1 - cx0, form.coreHeight = cy1 - cy0;
+            form.opaqueAlias = cairo_image_surface_create_for_data(const_cast<unsigned char*>(data), CAIRO_FORMAT_RGB24,
+                                                                   w, h, stride);
+            return;
+        }
+    }
+}
+
 CairoImageForms& formsOf(const Image& image) {
     auto& cached = image.backendCache();
     if (!cached) {
         int w = image.pixelWidth(), h = image.pixelHeight();
-        // An image without transparency is handed over as such: copying it is much faster than blending.
-        bool opaque = true;
-        const uint32_t* px = image.pixels();
-        for (size_t i = 0, n = size_t(w) * size_t(h); i < n && opaque; ++i) opaque = (px[i] >> 24) == 0xFF;
         auto forms = std::make_shared<CairoImageForms>();
-        // The surface reads the image's own pixels; the image outlives its cache entry.
-        forms->base = cairo_image_surface_create_for_data(
+        // The surface reads the image's own pixels; the image outlives its cache entry. An image without
+        // transparency is handed over as such: copying it is much faster than blending.
+        forms->base.surface = cairo_image_surface_create_for_data(
             reinterpret_cast<unsigned char*>(const_cast<uint32_t*>(image.pixels())),
-            opaque ? CAIRO_FORMAT_RGB24 : CAIRO_FORMAT_ARGB32, w, h, w * 4);
+            image.isOpaque() ? CAIRO_FORMAT_RGB24 : CAIRO_FORMAT_ARGB32, w, h, w * 4);
+        findOpaqueCore(forms->base);
         cached = forms;
     }
     return *static_cast<CairoImageForms*>(cached.get());
 }
 
-cairo_surface_t* scaledForm(const Image& image, int width, int height) {
+const CairoForm& scaledForm(const Image& image, int width, int height) {
     auto& forms = formsOf(image);
     for (auto& s : forms.scaled) {
-        if (s.width == width && s.height == height) return s.surface;
+        if (s.width == width && s.height == height) return s.form;
     }
-    cairo_surface_t* surface = cairo_image_surface_create(cairo_image_surface_get_format(forms.base), width, height);
+    cairo_surface_t* surface =
+        cairo_image_surface_create(cairo_image_surface_get_format(forms.base.surface), width, height);
     cairo_t* cr = cairo_create(surface);
     cairo_scale(cr, double(width) / image.pixelWidth(), double(height) / image.pixelHeight());
-    cairo_set_source_surface(cr, forms.base, 0, 0);
+    cairo_set_source_surface(cr, forms.base.surface, 0, 0);
     cairo_pattern_set_extend(cairo_get_source(cr), CAIRO_EXTEND_PAD);
     cairo_pattern_set_filter(cairo_get_source(cr), CAIRO_FILTER_GOOD);
     cairo_set_operator(cr, CAIRO_OPERATOR_SOURCE);
     cairo_paint(cr);
     cairo_destroy(cr);
     if (forms.scaled.size() >= kScaledFormsKept) {
-        cairo_surface_destroy(forms.scaled.front().surface);
+        forms.scaled.front().form.release();
         forms.scaled.erase(forms.scaled.begin());
     }
-    forms.scaled.push_back({width, height, surface});
-    return surface;
+    CairoForm form;
+    form.surface = surface;
+    findOpaqueCore(form);
+    forms.scaled.push_back({width, height, form});
+    return forms.scaled.back().form;
+}
+
+// Paints a form 1:1 at a whole device pixel: the opaque core copied, the rest blended around it.
+void paintForm(cairo_t* cr, const CairoForm& form, double x, double y, int w, int h) {
+    if (!form.opaqueAlias) {
+        cairo_set_source_surface(cr, form.surface, x, y);
+        cairo_pattern_set_filter(cairo_get_source(cr), CAIRO_FILTER_FAST);
+        cairo_rectangle(cr, x, y, w, h);
+        cairo_fill(cr);
+        return;
+    }
+    cairo_set_source_surface(cr, form.opaqueAlias, x, y);
+    cairo_pattern_set_filter(cairo_get_source(cr), CAIRO_FILTER_FAST);
+    cairo_rectangle(cr, x + form.coreX, y + form.coreY, form.coreWidth, form.coreHeight);
+    cairo_fill(cr);
+    cairo_set_source_surface(cr, form.surface, x, y);
+    cairo_pattern_set_filter(cairo_get_source(cr), CAIRO_FILTER_FAST);
+    cairo_set_fill_rule(cr, CAIRO_FILL_RULE_EVEN_ODD);
+    cairo_rectangle(cr, x, y, w, h);
+    cairo_rectangle(cr, x + form.coreX, y + form.coreY, form.coreWidth, form.coreHeight);
+    cairo_fill(cr);
 }
 
 }  // namespace
 
-cairo_surface_t* cairoSurfaceOf(const Image& image) { return formsOf(image).base; }
+cairo_surface_t* cairoSurfaceOf(const Image& image) { return formsOf(image).base.surface; }
 
 size_t scaledImageFormCount(const Image& image) { return image.backendCache() ? formsOf(image).scaled.size() : 0; }
 
@@ -134,6 +212,14 @@ void CairoCanvas::strokeRect(const Rect& r) {
     cairo_rectangle(cr_, r.x(), r.y(), r.width(), r.height());
     setSource(paint_.stroke);
     cairo_stroke(cr_);
+}
+
+bool CairoCanvas::mapsRectToWholePixels(const Rect& r) const {
+    cairo_matrix_t m;
+    cairo_get_matrix(cr_, &m);
+    if (m.xy != 0 || m.yx != 0) return false;
+    auto whole = [](double v) { return std::abs(v - std::round(v)) < 1e-6; };
+    return whole(m.xx * r.x() + m.x0) && whole(m.yy * r.y() + m.y0) && whole(m.xx * r.width()) && whole(m.yy * r.height());
 }
 
 void CairoCanvas::beginViewContent() { ++contentDepth_; }
@@ -255,12 +341,13 @@ void CairoCanvas::drawImage(const Image& image, const Rect& into, double alpha) 
         bool exact = dw == w && dh == h;
         if (exact || (dw <= kLargestScaledSide && dh <= kLargestScaledSide)) {
             cairo_identity_matrix(cr_);
-            cairo_set_source_surface(cr_, exact ? cairoSurfaceOf(image) : scaledForm(image, dw, dh), x, y);
-            cairo_pattern_set_filter(cairo_get_source(cr_), CAIRO_FILTER_FAST);
-            cairo_rectangle(cr_, x, y, dw, dh);
+            const CairoForm& form = exact ? formsOf(image).base : scaledForm(image, dw, dh);
             if (alpha >= 1.0) {
-                cairo_fill(cr_);
+                paintForm(cr_, form, x, y, dw, dh);
             } else {
+                cairo_set_source_surface(cr_, form.surface, x, y);
+                cairo_pattern_set_filter(cairo_get_source(cr_), CAIRO_FILTER_FAST);
+                cairo_rectangle(cr_, x, y, dw, dh);
                 cairo_clip(cr_);
                 cairo_paint_with_alpha(cr_, std::max(alpha, 0.0));
             }

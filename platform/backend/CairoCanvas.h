@@ -27,6 +27,7 @@ public:
     void fillRect(const Rect& r) override;
     void strokeRect(const Rect& r) override;
     void clearRect(const Rect& r) override;
+    bool mapsRectToWholePixels(const Rect& r) const override;
     void beginViewContent() override;
     void endViewContent() override;
 

@@ -34,6 +34,9 @@ public:
     // afresh each frame without a store of their own, so there is nothing of the view's to clear, and
     // the views beneath and its background colour must stay (as with the toolkit's backing stores).
     virtual void clearRect(const Rect& r) = 0;
+    // Whether the rectangle lands on whole device pixels (no rotation, no fractional edge), so that
+    // filling it covers every pixel under it completely; a canvas that cannot tell answers no.
+    virtual bool mapsRectToWholePixels(const Rect& r) const { return false; }
     // Bracket one view's own drawing (called by the view tree).
     virtual void beginViewContent() {}
     virtual void endViewContent() {}

@@ -133,6 +133,15 @@ ImagePtr Image::imageWithContentsOfFile(const std::string& path) {
     return imageWithData(bytes);
 }
 
+bool Image::isOpaque() const {
+    if (opaque_ == Opacity::Unknown) {
+        bool opaque = !placeholder_ && !pixels_.empty();
+        for (size_t i = 0; i < pixels_.size() && opaque; ++i) opaque = (pixels_[i] >> 24) == 0xFF;
+        opaque_ = opaque ? Opacity::Opaque : Opacity::Translucent;
+    }
+    return opaque_ == Opacity::Opaque;
+}
+
 ImagePtr Image::fromPixels(int width, int height, std::vector<uint32_t> pixels) {
     if (width < 0 || height < 0) return nullptr;
     return std::make_shared<Image>(width, height, std::move(pixels));

@@ -40,9 +40,14 @@ public:
     int pixelWidth() const { return width_; }
     int pixelHeight() const { return height_; }
     const uint32_t* pixels() const { return pixels_.data(); }
-    uint32_t* mutablePixels() { return pixels_.data(); }
+    uint32_t* mutablePixels() {
+        opaque_ = Opacity::Unknown;
+        return pixels_.data();
+    }
     const std::string& name() const { return name_; }
     bool isPlaceholder() const { return placeholder_; }
+    // Every pixel fully opaque (a placeholder never is); worked out once.
+    bool isOpaque() const;
 
     // A drawing backend may keep its own form of the pixels here.
     std::shared_ptr<void>& backendCache() const { return backendCache_; }
@@ -55,6 +60,8 @@ private:
     std::string name_;
     double scale_ = 1;
     bool placeholder_ = false;
+    enum class Opacity : uint8_t { Unknown, Opaque, Translucent };
+    mutable Opacity opaque_ = Opacity::Unknown;
     mutable std::shared_ptr<void> backendCache_;
 };
 

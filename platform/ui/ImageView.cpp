@@ -1,6 +1,7 @@
 #include "platform/ui/ImageView.h"
 
 #include "platform/ui/Canvas.h"
+#include "platform/ui/Layer.h"
 
 namespace zuno::ui {
 
@@ -54,13 +55,21 @@ void ImageView::step() {
     setNeedsDisplay();
 }
 
+ImagePtr ImageView::shownImage() const {
+    if (timer_ && frame_ < frames_.size()) return frames_[frame_];
+    if (highlighted_ && highlightedImage_) return highlightedImage_;
+    return image_;
+}
+
+bool ImageView::paintsOpaqueBounds() const {
+    if (View::paintsOpaqueBounds()) return true;
+    if (layerIfAny() && layerIfAny()->cornerRadius() > 0) return false;
+    ImagePtr shown = shownImage();
+    return shown && contentMode() == ContentMode::ScaleToFill && shown->isOpaque();
+}
+
 void ImageView::drawRect(Canvas& canvas, const Rect& rect) {
-    ImagePtr shown = image_;
-    if (timer_ && frame_ < frames_.size()) {
-        shown = frames_[frame_];
-    } else if (highlighted_ && highlightedImage_) {
-        shown = highlightedImage_;
-    }
+    ImagePtr shown = shownImage();
     if (!shown) return;
     Rect box = bounds();
     bool clip = contentMode() != ContentMode::ScaleToFill && contentMode() != ContentMode::ScaleAspectFit &&

@@ -39,10 +39,12 @@ public:
     size_t currentFrame() const { return frame_; }
 
     void drawRect(Canvas& canvas, const Rect& rect) override;
+    bool paintsOpaqueBounds() const override;
     Size sizeThatFits(Size size) const override;
 
 private:
     void step();
+    ImagePtr shownImage() const;
 
     ImagePtr image_;
     ImagePtr highlightedImage_;

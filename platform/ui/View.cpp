@@ -513,10 +513,60 @@ void View::render(Canvas& canvas) {
     canvas.restore();
 }
 
+namespace {
+
+bool isWhole(double v) { return v == std::floor(v); }
+
+// The subview's frame as it is drawn now, when nothing turns or scales it; empty otherwise.
+std::optional<Rect> plainFrame(const View& v) {
+    if (v.isHidden() || v.presentedAlpha() < 1 || !v.presentedTransform().isIdentity()) return std::nullopt;
+    Point c = v.presentedCenter();
+    Size size = v.presentedBounds().size;
+    return Rect(c.x - size.width / 2, c.y - size.height / 2, size.width, size.height);
+}
+
+bool containsRect(const Rect& outer, const Rect& inner) {
+    return outer.minX() <= inner.minX() && outer.minY() <= inner.minY() && outer.maxX() >= inner.maxX() &&
+           outer.maxY() >= inner.maxY();
+}
+
+// The subview hides all of its superview's bounds (b) when drawn on whole units.
+bool hidesBounds(const View& subview, const Rect& b) {
+    if (subview.isHidden() || !containsRect(subview.frame(), b)) return false;  // the cheap test first
+    auto frame = plainFrame(subview);
+    if (!frame || !containsRect(*frame, b)) return false;
+    Rect inner = subview.presentedBounds();
+    return isWhole(frame->x()) && isWhole(frame->y()) && isWhole(frame->width()) && isWhole(frame->height()) &&
+           isWhole(inner.x()) && isWhole(inner.y()) && subview.paintsOpaqueBounds();
+}
+
+}  // namespace
+
+bool View::paintsOpaqueBounds() const {
+    if (layer_ && layer_->cornerRadius() > 0) return false;
+    if (auto bg = presentedBackgroundColor(); bg && bg->a >= 1) return true;
+    Rect b = presentedBounds();
+    for (const auto& v : subviews_)
+        if (hidesBounds(*v, b)) return true;
+    return false;
+}
+
 void View::renderTree(Canvas& canvas) {
-    renderContent(canvas);
-    if (layer_) layer_->renderSublayers(canvas);
-    for (const auto& v : subviews_) v->render(canvas);
+    // Whatever lies under a subview that paints all of this view opaquely is never seen.
+    Rect b = presentedBounds();
+    size_t first = subviews_.size();
+    while (first > 0) {
+        const View& v = *subviews_[first - 1];
+        if (hidesBounds(v, b) && canvas.mapsRectToWholePixels(*plainFrame(v))) break;
+        --first;
+    }
+    if (first == 0) {
+        renderContent(canvas);
+        if (layer_) layer_->renderSublayers(canvas);
+    } else {
+        --first;
+    }
+    for (size_t i = first; i < subviews_.size(); ++i) subviews_[i]->render(canvas);
     drawOverSubviews(canvas);
 }
 

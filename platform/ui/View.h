@@ -137,6 +137,9 @@ public:
     virtual void drawRect(Canvas& canvas, const Rect& rect) {}
     // Drawn over the subviews, in the bounds' coordinates (a scroll view's indicators).
     virtual void drawOverSubviews(Canvas& canvas) {}
+    // Whether the view, as it would be drawn now, paints every point of its bounds with opaque colour,
+    // so that whatever lies behind it need not be drawn. Answering no is always safe.
+    virtual bool paintsOpaqueBounds() const;
     virtual Size sizeThatFits(Size size) const { return bounds_.size; }
     void sizeToFit();
 

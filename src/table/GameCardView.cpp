@@ -258,10 +258,7 @@ void GameCardView::updateMoneyWithUserId(int32_t, int64_t money) {
 }
 
 void GameCardView::onRequestDetail(const PlayerDetail& detail) {
-    auto sheet = std::dynamic_pointer_cast<PlayerDetailSheet>(playerDetail);
-    if (!sheet) return;
-    sheet->updateViewWithData(detail);
-    presentSheet(playerDetail);
+    tablesheet::showPlayerDetail(*view(), playerDetail, detail);
 }
 
 void GameCardView::onBuzzWithContent(const std::string& content) {
@@ -356,9 +353,7 @@ void GameCardView::onShowItemsWithGift(std::shared_ptr<ItemsOfCategory> page) {
 // ---- sheets
 
 void GameCardView::presentSheet(const std::shared_ptr<ui::ViewController>& sheet) {
-    if (!sheet) return;
-    view()->addSubview(sheet->view());
-    sheet->viewWillAppear(false);
+    tablesheet::present(*view(), sheet);
 }
 
 void GameCardView::showSheetOrNothing(const std::shared_ptr<ui::ViewController>& sheet) { presentSheet(sheet); }

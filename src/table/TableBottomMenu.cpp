@@ -1,7 +1,6 @@
 #include "table/TableBottomMenu.h"
 
-#include <cctype>
-
+#include "platform/core/Text.h"
 #include "platform/ui/Button.h"
 #include "platform/ui/Image.h"
 #include "platform/ui/Label.h"
@@ -9,13 +8,14 @@
 
 namespace zuno {
 
-namespace {
+namespace tabletext {
 std::string text(const char* key) { return Resources::getInstance().textForKey(key); }
+std::string upperText(const char* key) { return sys::uppercase(text(key)); }
+}  // namespace tabletext
 
-std::string upper(std::string s) {
-    for (char& c : s) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-    return s;
-}
+namespace {
+using tabletext::text;
+using tabletext::upperText;
 
 std::string titleOf(const std::shared_ptr<ui::Button>& button) {
     return button ? button->titleForState(ui::ControlState::Normal).value_or("") : std::string();
@@ -36,9 +36,9 @@ void StartButtonBlink::step() {
     cancel();
     auto button = button_.lock();
     if (!button) return;
-    const std::string title = upper(titleOf(button));
-    const bool blinks = title == upper(text("ZUNO_start")) || title == upper(text("ZUNO_ready")) ||
-                        title == upper(text("ZUNO_continuee"));
+    const std::string title = sys::uppercase(titleOf(button));
+    const bool blinks = title == upperText("ZUNO_start") || title == upperText("ZUNO_ready") ||
+                        title == upperText("ZUNO_continuee");
     if (!blinks) {
         button->setBackgroundImage(ui::Image::imageNamed("button_chuc_nang.png"));
         return;

@@ -14,6 +14,14 @@ class Button;
 class Label;
 }  // namespace ui
 
+namespace tabletext {
+// A language key's text.
+std::string text(const char* key);
+// A language key's text in capitals, Vietnamese letters included: the start buttons' titles, shown
+// and compared in this form.
+std::string upperText(const char* key);
+}  // namespace tabletext
+
 // The start button's highlight: while its title is the text of "ZUNO_start", "ZUNO_ready" or
 // "ZUNO_continuee" (compared in upper case), its background alternates between "button_chuc_nang.png"
 // and "button_chuc_nang2.png" every 0.2 s; any other title gets the plain background and stops it.

@@ -224,4 +224,21 @@ void showGiftDetail(const std::string& giverName) {
 
 }  // namespace giftsheet
 
+namespace tablesheet {
+
+void present(ui::View& screen, const std::shared_ptr<ui::ViewController>& sheet) {
+    if (!sheet) return;
+    screen.addSubview(sheet->view());
+    sheet->viewWillAppear(false);
+}
+
+void showPlayerDetail(ui::View& screen, const std::shared_ptr<ui::ViewController>& sheet, const PlayerDetail& detail) {
+    auto details = std::dynamic_pointer_cast<PlayerDetailSheet>(sheet);
+    if (!details) return;
+    details->updateViewWithData(detail);
+    present(screen, sheet);
+}
+
+}  // namespace tablesheet
+
 }  // namespace zuno

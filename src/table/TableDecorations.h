@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "lobby/LobbyEventRecords.h"
 #include "lobby/model/Player.h"
 #include "lobby/model/ShopRecords.h"
 #include "platform/core/RunLoop.h"
@@ -109,5 +110,14 @@ void showListGift(const std::shared_ptr<ui::ViewController>& sheet,
 void showItemsWithGift(const std::shared_ptr<ui::ViewController>& sheet, const std::shared_ptr<ItemsOfCategory>& page);
 void showGiftDetail(const std::string& giverName);
 }  // namespace giftsheet
+
+// The sheets a table screen shows over itself.
+namespace tablesheet {
+// The sheet's view over the screen's, told that it appears; nothing without a sheet.
+void present(ui::View& screen, const std::shared_ptr<ui::ViewController>& sheet);
+// The player-detail sheet (a PlayerDetailSheet, when the interface file has one) filled with a
+// player's card and shown.
+void showPlayerDetail(ui::View& screen, const std::shared_ptr<ui::ViewController>& sheet, const PlayerDetail& detail);
+}  // namespace tablesheet
 
 }  // namespace zuno

@@ -34,7 +34,7 @@ public:
     // place by place and the cards drawn after them (the rest of the deck follows).
     std::vector<int8_t> handOf(int32_t playerId) const;
     int dealCount() const;
-    void setNextDeal(std::array<std::vector<int8_t>, StandinRobotTables::kPlaces> hands, std::vector<int8_t> draws);
+    void setNextDeal(std::array<std::vector<int8_t>, StandinRobotTables::kCardPlaces> hands, std::vector<int8_t> draws);
 
     int8_t gameType() const override { return gameType_; }
     int8_t room() const override { return kRoom; }
@@ -49,7 +49,7 @@ public:
 
 private:
     using Cards = std::vector<int8_t>;
-    static constexpr int kPlaces = StandinRobotTables::kPlaces;
+    static constexpr int kPlaces = StandinRobotTables::kCardPlaces;
     struct Hand {
         Cards cards;
         std::vector<bool> shown;

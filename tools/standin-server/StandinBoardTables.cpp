@@ -31,7 +31,7 @@ std::shared_ptr<StandinBoardTables> StandinBoardTables::installOn(StandinServer&
 }
 
 bool StandinBoardTables::isBoardGame(int8_t gameType) {
-    return gameType == 1 || gameType == 5 || gameType == 8 || gameType == 9;
+    return gameType == 8;
 }
 
 void StandinBoardTables::setPlayer(StandinAccount player) {

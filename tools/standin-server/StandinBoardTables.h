@@ -9,10 +9,10 @@
 
 namespace zuno::standin {
 
-// The two-seat board tables of the stand-in server (Caro 1, Co Tuong 5, Blocks 8, Co Vua 9): a join
-// request (8) at a table of one of these games is answered with the join reply, the table's host at
-// seat 0 as owner and the joining player at seat 1. Joins for other games go to the join handler
-// installed before this one, if any.
+// The Blocks tables (game 8) of the stand-in server until Blocks plays on the robot-table loop: a join
+// request (8) at a Blocks table is answered with the join reply, the table's host at seat 0 as owner
+// and the joining player at seat 1. Joins for other games go to the join handler installed before this
+// one, if any. (Co Tuong, Co Vua and Caro play on the robot-table loop.)
 class StandinBoardTables {
 public:
     static constexpr int32_t kHostId = 9001;

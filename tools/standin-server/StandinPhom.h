@@ -55,7 +55,7 @@ private:
         bool laid = false;
         bool ate = false;  // this turn's card was eaten
     };
-    static constexpr int kPlaces = StandinRobotTables::kPlaces;
+    static constexpr int kPlaces = StandinRobotTables::kCardPlaces;
 
     explicit StandinPhom(std::weak_ptr<StandinRobotTables> tables) : tables_(std::move(tables)) {}
 

@@ -1,6 +1,7 @@
 #include "standin-server/StandinRobotTables.h"
 
 #include <algorithm>
+#include <iterator>
 
 namespace zuno::standin {
 
@@ -20,7 +21,8 @@ constexpr int8_t SC_KICK = 11;
 constexpr int8_t SC_SOMEONE_JOINBOARD = 12;
 constexpr int8_t SC_SOMEONE_READY = 16;
 constexpr int8_t SC_INVITED_JOIN_BOARD = 74;
-constexpr int kRobotPlace = 2;
+// The robots who sit down after the player beyond Binh, in the order of the game's robot places.
+constexpr int32_t kMoreRobotIds[] = {9008, 9009, 9011, 9013, 9015, 9017, 9018, 9020};
 
 StandinRobotTables::Place seat(int32_t id, std::string name, int64_t money, int16_t avatar, int32_t exp, bool robot) {
     StandinRobotTables::Place p;
@@ -33,6 +35,12 @@ StandinRobotTables::Place seat(int32_t id, std::string name, int64_t money, int1
     return p;
 }
 }  // namespace
+
+int StandinRobotGame::places() const { return StandinRobotTables::kCardPlaces; }
+
+Message StandinRobotGame::joinReply(const StandinRobotTables& table) const { return table.joinReply(); }
+
+Message StandinRobotGame::sitsDown(const StandinRobotTables& table, int place) const { return table.sitsDown(place); }
 
 bool holdsAll(const std::vector<int8_t>& hand, const std::vector<int8_t>& cards) {
     std::vector<int8_t> rest = hand;
@@ -112,7 +120,9 @@ void StandinRobotTables::install(StandinServer& server) {
     chain(CS_START_GAME, [this](StandinSession& session, Message& m) {
         if (!atTable(session, m)) return false;
         // Only the owner starts, and only when everyone is ready.
-        if (ownerPlace_ == playerPlace_ && !playing_ && everyoneReady()) startDeal();
+        if (ownerPlace_ != playerPlace_ || playing_ || !everyoneReady()) return true;
+        game_->startRequested(*this, m);
+        startDeal();
         return true;
     });
     chain(CS_KICK, [this](StandinSession& session, Message& m) {
@@ -228,11 +238,15 @@ void StandinRobotTables::invite(int32_t userId) {
     });
 }
 
-// In the first free place other than Binh's, so that Binh still comes back after a kick.
+// In the first free place other than the later robots', so that they still come back after a kick.
 void StandinRobotTables::seatGuest(const StandinAccount& guest) {
+    const std::vector<int> kept = game_->robotPlaces();
     int free = 0;
-    while (free < kPlaces && (free == kRobotPlace || !places_[free].empty())) ++free;
-    if (free == kPlaces) return;
+    const int count = placeCount();
+    while (free < count &&
+           (std::find(kept.begin(), kept.end(), free) != kept.end() || !places_[free].empty()))
+        ++free;
+    if (free == count) return;
     places_[free] = seat(guest.id, guest.name, guest.money, guest.avatar, guest.exp, true);
     robotSitsDown(free);
 }
@@ -240,7 +254,12 @@ void StandinRobotTables::seatGuest(const StandinAccount& guest) {
 // A robot just seated in `place` is announced and gets ready.
 void StandinRobotTables::robotSitsDown(int place) {
     game_->seatsChanged(*this, false);
-    const Place& p = places_[place];
+    send(game_->sitsDown(*this, place));
+    setReady(place, true);
+}
+
+Message StandinRobotTables::sitsDown(int place) const {
+    const Place& p = places_[static_cast<size_t>(place)];
     Message sits(SC_SOMEONE_JOINBOARD);
     sits.writeByte(static_cast<int8_t>(place));
     sits.writeInt(p.id);
@@ -248,8 +267,7 @@ void StandinRobotTables::robotSitsDown(int place) {
     sits.writeLong(p.money);
     sits.writeShort(p.avatar);
     sits.writeInt(p.exp);
-    send(sits);
-    setReady(place, true);
+    return sits;
 }
 
 bool StandinRobotTables::join(StandinSession& session, Message& request) {
@@ -287,13 +305,18 @@ void StandinRobotTables::seatPlayer(const std::shared_ptr<StandinRobotGame>& gam
     }
     places_[playerPlace_] = seat(account_->id, account_->name, account_->money, account_->avatar, account_->exp, false);
     game_->seatsChanged(*this, true);
+    send(game_->joinReply(*this));
+    seatRobotsLater();
+}
 
+Message StandinRobotTables::joinReply() const {
     Message reply(SC_JOINBOARD_SUCCESS);
     reply.writeByte(room_);
     reply.writeByte(board_);
     reply.writeInt(places_[ownerPlace_].id);
     reply.writeInt(kStake);
-    for (const Place& p : places_) {
+    for (int i = 0; i < placeCount(); ++i) {
+        const Place& p = places_[static_cast<size_t>(i)];
         reply.writeInt(p.id);
         if (p.empty()) continue;
         reply.writeUTF(p.name);
@@ -302,16 +325,33 @@ void StandinRobotTables::seatPlayer(const std::shared_ptr<StandinRobotGame>& gam
         reply.writeInt(p.exp);
         reply.writeBool(p.ready);
     }
-    send(reply);
-    seatRobotLater();
+    return reply;
 }
 
-// Binh comes a moment later and gets ready.
-void StandinRobotTables::seatRobotLater() {
+int StandinRobotTables::placeCount() const { return game_ ? std::min(game_->places(), kMaxPlaces) : 0; }
+
+// Binh, then the robots of kMoreRobotIds.
+std::optional<StandinRobotTables::Place> StandinRobotTables::laterRobot(int index) const {
+    if (index == 0) return seat(kRobotId, "Binh", 3000000, 5, 420, true);
+    if (index > static_cast<int>(std::size(kMoreRobotIds))) return std::nullopt;
+    auto account = signIn_->accountWithId(kMoreRobotIds[index - 1]);
+    if (!account) return std::nullopt;
+    return seat(account->id, account->name, account->money, account->avatar, account->exp, true);
+}
+
+// The robots of the game's robot places that are free come a moment later and get ready.
+void StandinRobotTables::seatRobotsLater() {
     schedule(options_.robotDelay, [this, serial = tableSerial_] {
-        if (!game_ || serial != tableSerial_ || !places_[kRobotPlace].empty() || playing_) return;
-        places_[kRobotPlace] = seat(kRobotId, "Binh", 3000000, 5, 420, true);
-        robotSitsDown(kRobotPlace);
+        if (!game_ || serial != tableSerial_ || playing_) return;
+        const std::vector<int> robotPlaces = game_->robotPlaces();
+        for (size_t k = 0; k < robotPlaces.size(); ++k) {
+            const int at = robotPlaces[k];
+            if (at < 0 || at >= placeCount() || !places_[static_cast<size_t>(at)].empty()) continue;
+            auto robot = laterRobot(static_cast<int>(k));
+            if (!robot || placeOf(robot->id) >= 0) continue;
+            places_[static_cast<size_t>(at)] = *robot;
+            robotSitsDown(at);
+        }
     });
 }
 
@@ -343,7 +383,7 @@ void StandinRobotTables::setReady(int place, bool ready) {
 
 bool StandinRobotTables::everyoneReady() const {
     int seated = 0;
-    for (int i = 0; i < kPlaces; ++i) {
+    for (int i = 0; i < placeCount(); ++i) {
         if (places_[i].empty()) continue;
         ++seated;
         if (i != ownerPlace_ && !places_[i].ready) return false;
@@ -361,7 +401,7 @@ void StandinRobotTables::startWhenReady() {
 
 void StandinRobotTables::startDeal() {
     playing_ = true;
-    for (int i = 0; i < kPlaces; ++i) places_[i].ready = i == ownerPlace_;
+    for (int i = 0; i < placeCount(); ++i) places_[i].ready = i == ownerPlace_;
     game_->deal(*this);
 }
 
@@ -385,36 +425,37 @@ void StandinRobotTables::dealOver() {
     ++turnSerial_;
     schedule(options_.robotDelay, [this, serial = tableSerial_] {
         if (!game_ || serial != tableSerial_) return;
-        for (int i = 0; i < kPlaces; ++i)
+        for (int i = 0; i < placeCount(); ++i)
             if (places_[i].robot && i != ownerPlace_) setReady(i, true);
     });
 }
 
 int StandinRobotTables::placeOf(int32_t playerId) const {
-    for (int i = 0; i < kPlaces; ++i)
+    for (int i = 0; i < placeCount(); ++i)
         if (!places_[static_cast<size_t>(i)].empty() && places_[static_cast<size_t>(i)].id == playerId) return i;
     return -1;
 }
 
 int StandinRobotTables::nextPlace(int after, const std::function<bool(int)>& takes) const {
-    for (int k = 1; k <= kPlaces; ++k) {
-        const int i = (after + k) % kPlaces;
+    const int count = placeCount();
+    for (int k = 1; k <= count; ++k) {
+        const int i = (after + k) % count;
         if (i != after && !places_[i].empty() && takes(i)) return i;
     }
     return -1;
 }
 
-// The owner may kick a robot between deals; Binh sits down again a moment later.
+// The owner may kick a robot between deals; a robot of the game's robot places sits down again later.
 void StandinRobotTables::kick(int32_t id) {
     if (playing_ || ownerPlace_ != playerPlace_) return;
-    for (int i = 0; i < kPlaces; ++i) {
+    for (int i = 0; i < placeCount(); ++i) {
         if (i == playerPlace_ || places_[i].id != id) continue;
         Message kicked = tableMessage(SC_KICK);
         kicked.writeInt(id);
         send(kicked);
         places_[i] = {};
         game_->seatsChanged(*this, false);
-        seatRobotLater();
+        seatRobotsLater();
         return;
     }
 }

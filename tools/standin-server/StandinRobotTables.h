@@ -43,9 +43,23 @@ public:
     // The game's own requests, which the loop hands to take() while the player sits at its table.
     virtual std::vector<int8_t> commands() const = 0;
 
+    // The table's places (at most StandinRobotTables::kMaxPlaces). At a robot's table An owns place 0
+    // and the player sits in place 1; at an empty table the player owns place 0.
+    virtual int places() const;  // the card tables' four
+    // The places robots take a moment after the player sits down, Binh the first, others after him;
+    // a place the player holds stays the player's. A kicked robot comes back to its place later.
+    virtual std::vector<int> robotPlaces() const { return {2}; }
+    // The join reply (8) and the notice of a robot sitting down (12), where a game's differ from the
+    // shared ones (StandinRobotTables::joinReply, StandinRobotTables::sitsDown).
+    virtual Message joinReply(const StandinRobotTables& table) const;
+    virtual Message sitsDown(const StandinRobotTables& table, int place) const;
+
     // Someone sat down or was kicked; newTable when it is the player at a new table (the last table's
     // deals are forgotten).
     virtual void seatsChanged(StandinRobotTables&, bool newTable) {}
+    // The player, owning the table, starts a deal with this request, read past room and table (a
+    // game whose start request carries more reads it here).
+    virtual void startRequested(StandinRobotTables&, Message&) {}
     // A deal starts: the loop has marked it running; the game deals and starts the first turn.
     virtual void deal(StandinRobotTables& table) = 0;
     virtual void robotTurn(StandinRobotTables& table, int place) = 0;
@@ -58,13 +72,17 @@ public:
 // The robot tables of the stand-in server: the signed-in player sits with robots at one table at a time,
 // of whichever game was added. Once the player is in the lobby, a robot invites the player (see
 // StandinInvitation); the join that the accepted invitation sends, or a join through the room list of a
-// listed game, seats the player. The loop keeps the seats (the player, the robot An, and Binh, who sits
-// down a moment later), the ready flags, the owner and the start of each deal (An starts when everyone
-// is ready; at an empty table the player owns it and starts), the turn order's clock (a robot plays
-// after a pause, the player's turn time runs out a second after the turn seconds), leaving, kicking a
-// robot (Binh comes back later), a robot's answer to table chat and the player's invitations (74): an
-// online robot sits down in a free place after the robot pause and gets ready, an account with a
-// connection is invited to the table. The game does the rest.
+// listed game, seats the player. The loop keeps the seats (the player, the robot An, and the robots of
+// the game's robotPlaces(), Binh first, who sit down a moment later), the ready flags, the owner and
+// the start of each deal (An starts when everyone is ready; at an empty table the player owns it and
+// starts), the turn order's clock (a robot plays after a pause, the player's turn time runs out a second
+// after the turn seconds), leaving, kicking a robot (it comes back later), a robot's answer to table
+// chat and the player's invitations (74): an online robot sits down in a free place after the robot
+// pause and gets ready, an account with a connection is invited to the table. The game does the rest.
+//
+// A game plugs in as a StandinRobotGame: its number of places (2 at a board table, 4 at a card table,
+// up to kMaxPlaces), where the later robots sit, its join reply and robot notice where they differ from
+// the shared ones, its own commands, and the deal, the robots' turns and the time-outs.
 //
 // It serves one player at a time (the latest to sign in). Messages it does not take go on to the
 // handler installed before it.
@@ -74,7 +92,8 @@ public:
     static constexpr int32_t kOwnerId = 9001;  // An
     static constexpr int32_t kRobotId = 9002;  // Binh
     static constexpr const char* kChatAnswer = "Good luck!";
-    static constexpr int kPlaces = 4;
+    static constexpr int kCardPlaces = 4;
+    static constexpr int kMaxPlaces = 9;
 
     struct Options {
         double invitationDelay = 2;
@@ -120,6 +139,9 @@ public:
     int8_t room() const { return room_; }
     int8_t board() const { return board_; }
     Place& place(int i) { return places_[static_cast<size_t>(i)]; }
+    const Place& place(int i) const { return places_[static_cast<size_t>(i)]; }
+    // The number of places of the table's game (0 while the player sits at none).
+    int placeCount() const;
     // The place of a player id; -1 when nobody there has it.
     int placeOf(int32_t playerId) const;
     int playerPlace() const { return playerPlace_; }
@@ -138,6 +160,11 @@ public:
     int nextPlace(int after, const std::function<bool(int)>& takes) const;
     // Table-message header (room, table) for the game's messages.
     Message tableMessage(int8_t commandId) const;
+    // The shared join reply: room, table, owner, stake, then every place (an id, and for a seated
+    // player name, money, avatar, experience and ready flag).
+    Message joinReply() const;
+    // The shared notice of a robot sitting down in `place`: place, id, name, money, avatar, experience.
+    Message sitsDown(int place) const;
 
 private:
     StandinRobotTables(std::shared_ptr<StandinSignIn> signIn, std::shared_ptr<StandinLobbyLists> lists,
@@ -154,7 +181,8 @@ private:
     void robotSitsDown(int place);
     bool join(StandinSession& session, Message& request);
     void seatPlayer(const std::shared_ptr<StandinRobotGame>& game, int8_t room, int8_t board, StandinTableKind kind);
-    void seatRobotLater();
+    void seatRobotsLater();
+    std::optional<Place> laterRobot(int index) const;
     bool atTable(StandinSession& session, Message& request);
     void leaveTable();
     void setReady(int place, bool ready);
@@ -179,7 +207,7 @@ private:
     std::optional<StandinInvitation::Choice> invited_;
     std::shared_ptr<StandinRobotGame> game_;  // the table's game while the player sits
     int8_t room_ = 0, board_ = 0;
-    std::array<Place, kPlaces> places_;
+    std::array<Place, kMaxPlaces> places_;
     int playerPlace_ = 1, ownerPlace_ = 0;
     bool playing_ = false;
     int turn_ = -1;

@@ -60,7 +60,7 @@ private:
         int8_t finished = -1;
     };
     using Cards = std::vector<int8_t>;
-    static constexpr int kPlaces = StandinRobotTables::kPlaces;
+    static constexpr int kPlaces = StandinRobotTables::kCardPlaces;
 
     StandinTienLen(int8_t gameType, std::weak_ptr<StandinRobotTables> tables)
         : gameType_(gameType), tables_(std::move(tables)) {}

@@ -11,6 +11,9 @@
 #include "standin-server/StandinBanker.h"
 #include "standin-server/StandinBoardTables.h"
 #include "standin-server/StandinCardTables.h"
+#include "standin-server/StandinCaro.h"
+#include "standin-server/StandinCoTuong.h"
+#include "standin-server/StandinCoVua.h"
 #include "standin-server/StandinHttp.h"
 #include "standin-server/StandinLobbyJoins.h"
 #include "standin-server/StandinLobbyLists.h"
@@ -78,7 +81,12 @@ int main(int argc, char** argv) {
     zuno::standin::StandinPhom::addTo(*robots);
     zuno::standin::StandinBanker::addTo(*robots, zuno::standin::StandinBanker::kBaiCao);
     zuno::standin::StandinBanker::addTo(*robots, zuno::standin::StandinBanker::kXiZach);
-    robots->setInvitationRotation({3, 12, zuno::standin::StandinBanker::kBaiCao, zuno::standin::StandinBanker::kXiZach});
+    zuno::standin::StandinCoTuong::addTo(*robots);
+    zuno::standin::StandinCoVua::addTo(*robots);
+    zuno::standin::StandinCaro::addTo(*robots);
+    robots->setInvitationRotation({3, 12, zuno::standin::StandinBanker::kBaiCao, zuno::standin::StandinBanker::kXiZach,
+                                   zuno::standin::StandinCoTuong::kGameType, zuno::standin::StandinCoVua::kGameType,
+                                   zuno::standin::StandinCaro::kGameType});
     // Friends, chat, details and rankings; a robot friend greets the player a moment after signing in.
     zuno::standin::StandinSocial::Options social;
     social.greetingDelay = 8;

@@ -1,24 +1,17 @@
 #include "games/board/BoardTableModel.h"
 
 #include <algorithm>
-#include <cctype>
 #include <cstdint>
 #include <utility>
 
 #include "platform/core/Format.h"
-#include "shell/Resources.h"
 #include "shell/Util.h"
+#include "table/TableBottomMenu.h"
 
 namespace zuno {
 
-namespace {
-std::string text(const char* key) { return Resources::getInstance().textForKey(key); }
-
-std::string upper(std::string s) {
-    for (char& c : s) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-    return s;
-}
-}  // namespace
+using tabletext::text;
+using tabletext::upperText;
 
 void BoardTableModel::setPlayers(int8_t roomId, int8_t boardId, int32_t ownerId, int32_t money, ChessPlayers list,
                                  int32_t signedInId) {
@@ -141,10 +134,10 @@ void BoardTableModel::closeBoard() {
 
 BoardTableModel::StartKind BoardTableModel::startKind(int kind, int32_t stake) {
     switch (kind) {
-        case 0: return {upper(text("ZUNO_start"))};
-        case 1: return {upper(text("ZUNO_ready"))};
-        case 2: return {upper(text("ZUNO_cancel"))};
-        case 3: return {upper(text("ZUNO_continuee"))};
+        case 0: return {upperText("ZUNO_start")};
+        case 1: return {upperText("ZUNO_ready")};
+        case 2: return {upperText("ZUNO_cancel")};
+        case 3: return {upperText("ZUNO_continuee")};
         case 4: {
             const std::string grouped = Util::formatNumber(stake);
             const bool withUnit = sys::format("%d", stake).size() <= 6;

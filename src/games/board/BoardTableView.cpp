@@ -508,14 +508,24 @@ void BoardTableView::clickGiftDetail(ui::Object* sender) {
 
 void BoardTableView::showGiftView() { presentSheet(viewGift); }
 
+void BoardTableView::onShowListGift(std::vector<std::shared_ptr<CategoryShopInfo>> categories) {
+    giftsheet::showListGift(viewGift, categories);
+}
+
+void BoardTableView::onShowItemsWithGift(std::shared_ptr<ItemsOfCategory> page) {
+    giftsheet::showItemsWithGift(viewGift, page);
+}
+
+void BoardTableView::onRequestDetail(const PlayerDetail& detail) {
+    tablesheet::showPlayerDetail(*view(), playerDetail, detail);
+}
+
 void BoardTableView::updateMoneyWithUserId(int32_t, int64_t money) {
     if (lblMoney0) lblMoney0->setText(moneyText(money));
 }
 
 void BoardTableView::presentSheet(const std::shared_ptr<ui::ViewController>& sheet) {
-    if (!sheet) return;
-    view()->addSubview(sheet->view());
-    sheet->viewWillAppear(false);
+    tablesheet::present(*view(), sheet);
 }
 
 void BoardTableView::clickInvite() { presentSheet(mnuInviting); }

@@ -80,6 +80,9 @@ public:
 
     // TableScreenEvents.
     void onShowGift(int32_t itemId, int32_t fromUser, int32_t toUser) override;
+    void onShowListGift(std::vector<std::shared_ptr<CategoryShopInfo>> categories) override;
+    void onShowItemsWithGift(std::shared_ptr<ItemsOfCategory> page) override;
+    void onRequestDetail(const PlayerDetail& detail) override;
     void updateMoneyWithUserId(int32_t userId, int64_t money) override;
 
     // Taps.

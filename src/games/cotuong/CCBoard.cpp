@@ -1,6 +1,7 @@
 #include "games/cotuong/CCBoard.h"
 
 #include "platform/core/RunLoop.h"
+#include "platform/ui/Animation.h"
 #include "platform/ui/Canvas.h"
 #include "platform/ui/Image.h"
 #include "platform/ui/Touch.h"
@@ -13,6 +14,9 @@ constexpr double kPieceSize = 34;
 constexpr double kHeldScale = 1.2;
 constexpr double kSoundDelay = 0.3;
 constexpr double kCheckDelay = 0.4;
+constexpr double kMoveSeconds = 0.3;
+// The moving piece's centre, animated beside the view's own properties.
+constexpr int kMovingCentre = 100;
 
 ui::Rect around(CoTuongPoint centre, double size) {
     return {centre.x - size / 2, centre.y - size / 2, size, size};
@@ -29,6 +33,7 @@ void CCBoard::newGame(const std::string& red, const std::string& black, const st
                       bool flipped) {
     model_.newGame(red, black, viewerLowerName);
     model_.setFlipped(flipped);
+    stopSliding();
     hints_.clear();
     stillMoved_.reset();
     lastMoved_.reset();
@@ -37,6 +42,7 @@ void CCBoard::newGame(const std::string& red, const std::string& black, const st
 }
 
 void CCBoard::clear() {
+    stopSliding();
     hints_.clear();
     stillMoved_.reset();
     lastMoved_.reset();
@@ -56,8 +62,7 @@ void CCBoard::moveWithWireSquares(int8_t from, int8_t to, bool gameRuns) {
     const CoTuongShownMove shown = model_.moveWithWireSquares(from, to);
     setNeedsDisplay();
     if (!shown.piece) return;
-    stillMoved_ = left;
-    lastMoved_ = shown.piece;
+    slide(shown, left);
     auto& loop = sys::RunLoop::main();
     if (shown.captured) {
         if (gameRuns) loop.postDelayed(kSoundDelay, [] { PlaySound::playSoundEat(); });
@@ -65,6 +70,40 @@ void CCBoard::moveWithWireSquares(int8_t from, int8_t to, bool gameRuns) {
         loop.postDelayed(kSoundDelay, [] { PlaySound::playSoundMove(); });
     }
     if (shown.givesCheck && gameRuns) loop.postDelayed(kCheckDelay, [] { PlaySound::playSoundChieuTuog(); });
+}
+
+// The piece slides from the square it left in 0.3 s; the piece it takes and the last move's marks
+// show once it arrives.
+void CCBoard::slide(const CoTuongShownMove& shown, std::optional<CoTuongPoint> left) {
+    auto& animator = ui::Animator::shared();
+    animator.removeAnimations(this);
+    stillMoved_.reset();
+    lastMoved_.reset();
+    moving_ = shown.piece;
+    taken_ = shown.captured;
+    std::weak_ptr<ui::Responder> self = weak_from_this();
+    auto arrived = [this, self, piece = shown.piece, left](bool) {
+        if (self.expired() || moving_ != piece) return;
+        taken_.reset();
+        stillMoved_ = left;
+        lastMoved_ = piece;
+        setNeedsDisplay();
+    };
+    if (!left) return arrived(true);
+    animator.animate(kMoveSeconds, 0, ui::AnimationOption::AllowUserInteraction, [&] {
+        animator.propertyWillChange(this, kMovingCentre, ui::AnimatedValue(*left), ui::AnimatedValue(shown.piece->location()));
+    }, arrived);
+}
+
+CoTuongPoint CCBoard::drawnCentre(const Piece& piece) const {
+    if (&piece != moving_.get()) return piece.location();
+    return ui::Animator::shared().presented<ui::Point>(this, kMovingCentre, piece.location());
+}
+
+void CCBoard::stopSliding() {
+    moving_.reset();
+    taken_.reset();
+    ui::Animator::shared().removeAnimations(this);
 }
 
 void CCBoard::tapAt(ui::Point p) {
@@ -87,10 +126,13 @@ void CCBoard::drawRect(ui::Canvas& canvas, const ui::Rect&) {
     if (empty_) return;
     if (stillMoved_) drawNamed(canvas, "border-still-moved.png", around(*stillMoved_, 24));
     const Piece* held = model_.isPieceSelected() ? model_.selectedPiece().get() : nullptr;
+    if (taken_) drawNamed(canvas, taken_->name() + ".png", around(taken_->location(), kPieceSize));
     for (const auto& piece : model_.getAllPieces()) {
-        if (piece.get() == held) continue;
+        if (piece.get() == held || piece == moving_) continue;
         drawNamed(canvas, piece->name() + ".png", around(piece->location(), kPieceSize));
     }
+    if (moving_ && moving_->team() && moving_.get() != held)
+        drawNamed(canvas, moving_->name() + ".png", around(drawnCentre(*moving_), kPieceSize));
     if (lastMoved_ && lastMoved_->team()) drawNamed(canvas, "border-moved.png", around(lastMoved_->location(), 30));
     for (const auto& hint : hints_) drawNamed(canvas, "border-detech-eat.png", around(Piece::convertPoint(hint.x, hint.y), 22));
     // The held piece lies above the others, grown.

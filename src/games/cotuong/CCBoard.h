@@ -34,13 +34,22 @@ public:
     void tapAt(ui::Point p);
 
     const std::vector<CoTuongSquare>& hints() const { return hints_; }
+    // Where a piece is drawn now: the last piece moved slides from the square it left for 0.3 s.
+    CoTuongPoint drawnCentre(const Piece& piece) const;
+    // The piece the last move took, still shown until the moving piece arrives.
+    const std::shared_ptr<Piece>& takenPiece() const { return taken_; }
     bool isEmpty() const { return empty_; }
 
     void drawRect(ui::Canvas& canvas, const ui::Rect& rect) override;
     void touchesEnded(const ui::TouchSet& touches, const ui::Event& event) override;
 
 private:
+    void slide(const CoTuongShownMove& shown, std::optional<CoTuongPoint> left);
+    void stopSliding();
+
     CCBoardModel model_;
+    std::shared_ptr<Piece> moving_;  // the last piece moved, drawn last (sliding for 0.3 s)
+    std::shared_ptr<Piece> taken_;   // the piece it takes, shown until it arrives
     std::vector<CoTuongSquare> hints_;
     std::optional<CoTuongPoint> stillMoved_;  // the square the last moved piece left
     std::shared_ptr<Piece> lastMoved_;

@@ -200,7 +200,6 @@ TEST_F(SnapshotTest, LayerImageTurnsWithItsRotation) {
     EXPECT_TRUE(near(screen.rgba(30, 20), 0, 255, 0));  // turned upside down
     EXPECT_TRUE(near(screen.rgba(30, 40), 255, 0, 0));
 }
-
 }  // namespace
 }  // namespace zuno::ui::test
 
@@ -224,6 +223,56 @@ TEST_F(SnapshotTest, ClearingInDrawRectLeavesWhatLiesBeneath) {
     screen.renderView(*back);
     EXPECT_TRUE(near(screen.rgba(40, 40), 0, 0, 200));
     EXPECT_TRUE(near(screen.rgba(15, 15), 255, 255, 255));
+}
+
+// Views wholly under an opaque sibling are skipped; a translucent picture, a fractional frame or a
+// turned cover leaves them drawn. A picture with an opaque middle and soft edges looks the same whether
+// its middle is copied or blended.
+TEST_F(SnapshotTest, OnlyWhatAnOpaqueCoverHidesIsLeftUndrawn) {
+    struct Counting : View {
+        using View::View;
+        int drawn = 0;
+        void drawRect(Canvas&, const Rect&) override { ++drawn; }
+    };
+    auto panel = [](uint32_t edgeAlpha) {
+        std::vector<uint32_t> px(100 * 100, 0xFF204060u);
+        for (int y = 0; y < 100; ++y)
+            for (int x = 0; x < 100; ++x)
+                if (x < 6 || y < 6 || x >= 94 || y >= 94) px[size_t(y * 100 + x)] = edgeAlpha << 24 | 0x00100000u;
+        return Image::fromPixels(100, 100, std::move(px));
+    };
+    struct Case {
+        const char* name;
+        ImagePtr image;
+        Rect frame;
+        bool turned;
+        bool behindDrawn;
+    };
+    const Case cases[] = {
+        {"opaque cover", panel(0xFF), Rect(0, 0, 100, 100), false, false},
+        {"soft edges", panel(0x40), Rect(0, 0, 100, 100), false, true},
+        {"fractional frame", panel(0xFF), Rect(0.5, 0, 100, 100), false, true},
+        {"turned", panel(0xFF), Rect(0, 0, 100, 100), true, true},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        auto back = std::make_shared<View>(Rect(0, 0, 100, 100));
+        back->setBackgroundColor(Color::rgb255(200, 0, 0));
+        auto behind = std::make_shared<Counting>(Rect(0, 0, 100, 100));
+        back->addSubview(behind);
+        auto cover = std::make_shared<ImageView>(c.frame);
+        cover->setImage(c.image);
+        if (c.turned) cover->setTransform(AffineTransform::rotation(M_PI));
+        back->addSubview(cover);
+        RasterScreen screen(100, 100, 2);
+        screen.renderView(*back);
+        EXPECT_EQ(behind->drawn > 0, c.behindDrawn);
+        if (std::string(c.name) == "soft edges") {
+            EXPECT_TRUE(near(screen.rgba(50, 50), 0x20, 0x40, 0x60, 0));
+            // The edge blends a quarter of its colour over the red behind.
+            EXPECT_TRUE(near(screen.rgba(2, 50), 0x10 + 150, 0, 0, 2));
+        }
+    }
 }
 
 }  // namespace

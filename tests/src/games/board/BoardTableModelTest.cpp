@@ -68,6 +68,12 @@ TEST_F(BoardTableModelTest, StartKindsTitleTapsAndFont) {
         EXPECT_EQ(kind.fontSize, c.font) << c.name;
     }
     EXPECT_EQ(BoardTableModel::startKind(3, 0).title, "CONTINUE");
+
+    // Vietnamese titles are capitalised whole, not only their ASCII letters.
+    Resources::getInstance().setCurrentLanguage("vi");
+    Resources::getInstance().loadLanguage();
+    EXPECT_EQ(BoardTableModel::startKind(0, 0).title, "BẮT ĐẦU");
+    EXPECT_EQ(BoardTableModel::startKind(3, 0).title, "TIẾP TỤC");
 }
 
 TEST_F(BoardTableModelTest, SeatingFindsMeAndMakesTheOwnerReady) {

@@ -4,6 +4,7 @@
 
 #include "games/cotuong/CoTuongService.h"
 #include "games/cotuong/CoTuongView.h"
+#include "games/cotuong/Piece.h"
 #include "lobby/GlobalService.h"
 #include "shell/Resources.h"
 #include "src/table/TableFixture.h"
@@ -158,6 +159,47 @@ TEST_F(CoTuongViewTest, PicturesOfBothMovers) {
     first->board->tapAt({horse.x, horse.y});
     run(0.5);
     EXPECT_TRUE(matchesReference(*first->view(), "cotuong_second_mover_hints"));
+}
+
+// An announced move slides the piece for 0.3 s; the piece it takes and the marks wait for it.
+TEST_F(CoTuongViewTest, AMovedPieceSlidesAndTheTakenOneWaitsForIt) {
+    auto table = openTable(20, true);
+    table->startWithMoveFirst(10, 30000);
+    const CoTuongPoint from = Piece::convertPoint(1, 2), to = Piece::convertPoint(1, 9);
+    table->moveWithWho(10, 164, 52, 20);  // my cannon takes the horse
+    auto cannon = table->board->model().getUnitAtPoint(1, 9);
+    ASSERT_TRUE(cannon);
+    ASSERT_TRUE(table->board->takenPiece());
+    EXPECT_EQ(table->board->takenPiece()->name(), "r_ma");
+    EXPECT_EQ(table->board->drawnCentre(*cannon), from);
+    run(0.15);
+    const CoTuongPoint halfway = table->board->drawnCentre(*cannon);
+    EXPECT_GT(halfway.y, to.y);
+    EXPECT_LT(halfway.y, from.y);
+    EXPECT_TRUE(table->board->takenPiece());
+    run(0.2);
+    EXPECT_EQ(table->board->drawnCentre(*cannon), to);
+    EXPECT_FALSE(table->board->takenPiece());
+}
+
+// The gift sheet's categories and pages and another player's card reach the sheets of the file.
+TEST_F(CoTuongViewTest, TheGiftSheetAndThePlayersCardAreForwarded) {
+    auto table = openTable(10);
+    ASSERT_TRUE(table->viewGift);
+    ASSERT_TRUE(table->playerDetail);
+    table->showGiftView();
+    auto flowers = std::make_shared<CategoryShopInfo>();
+    flowers->setCategoryId(81);
+    flowers->setName("Flowers");
+    ServiceRecording recording(GlobalService::getInstance());
+    table->onShowListGift({flowers});
+    EXPECT_EQ(recording.takeOne(), bytesOf(GlobalService::getInstance(), [](auto& s) { s.requestListItemsByGift(15, 81, 0); }));
+
+    EXPECT_FALSE(table->playerDetail->view()->superviewPointer());
+    PlayerDetail card;
+    card.name = "an";
+    table->onRequestDetail(card);
+    EXPECT_EQ(table->playerDetail->view()->superviewPointer(), table->view().get());
 }
 
 }  // namespace

@@ -1,0 +1,169 @@
+// A Co Tuong game in the desktop program, headless, against the stand-in's robot: the invitation to an
+// empty table accepted from the main menu opens the table screen; Binh sits down and gets ready; my
+// start is refused while my balance is below the stake, then the game starts with Binh moving first
+// and the move clock counting; Binh's cannon takes my horse; I move a soldier by two clicks on my
+// turned board; Binh answers; my draw offer is refused; Binh's is declined; I resign, read the results,
+// continue and leave.
+#include <gtest/gtest.h>
+
+#include <regex>
+
+#include "games/board/BoardTableModel.h"
+#include "games/cotuong/CoTuongView.h"
+#include "games/cotuong/Piece.h"
+#include "games/cotuong/Team.h"
+#include "platform/ui/AlertView.h"
+#include "platform/ui/Application.h"
+#include "platform/ui/Window.h"
+#include "screens/LoginView.h"
+#include "screens/MainView.h"
+#include "screens/ServerView.h"
+#include "shell/Resources.h"
+#include "shell/UIController.h"
+#include "standin-server/StandinCoTuong.h"
+#include "standin-server/StandinRobotTables.h"
+#include "support/ProgramRoadTest.h"
+
+using namespace zuno;
+using namespace zuno::standin;
+
+namespace {
+
+constexpr int32_t kMe = 4711;
+constexpr int32_t kBinh = StandinRobotTables::kRobotId;
+
+std::string text(const char* key) { return Resources::getInstance().textForKey(key); }
+std::string title(const std::shared_ptr<ui::Button>& button) {
+    return button ? button->titleForState(ui::ControlState::Normal).value_or("") : "";
+}
+
+class CoTuongScreenRoadTest : public zuno::testing::ProgramRoadTest {
+protected:
+    void SetUp() override {
+        ASSERT_NO_FATAL_FAILURE(startStandin());
+        signIn->addAccount({"lan", "hoa sen", kMe, 500, 12, 250});
+        StandinRobotTables::Options options;
+        options.invitationDelay = 1;
+        options.robotDelay = 0;
+        options.turnSeconds = 120;
+        robots = StandinRobotTables::installOn(server, signIn, nullptr, options);
+        coTuong = StandinCoTuong::addTo(*robots);
+        robots->setNextInvitation(StandinCoTuong::kGameType, StandinTableKind::Empty);
+        ASSERT_NO_FATAL_FAILURE(launchProgram("cotuong-road"));
+        UIController::setInviting(true);
+        settle();
+    }
+
+    static std::string dialogText() { return UIController::shownDialogMessage().value_or(""); }
+    static void pressDialog(bool ok) {
+        auto alerts = ui::AlertView::visibleAlerts();
+        ASSERT_FALSE(alerts.empty());
+        alerts.back()->tapButtonAtIndex(ok ? alerts.back()->firstOtherButtonIndex() : alerts.back()->cancelButtonIndex());
+    }
+    bool dialogSays(const std::string& line) {
+        return pump([&] { return dialogText() == line; });
+    }
+
+    void signInAndAccept() {
+        auto servers = logInAs("lan", "hoa sen");
+        ASSERT_TRUE(servers);
+        ASSERT_TRUE(pump([&] { return !servers->listServers.empty() && !servers->isFetching(); }));
+        settle();
+        tap(*servers->tableView->cellForRowAtIndexPath({0, 0}));
+        ASSERT_TRUE(waitForTop<MainView>());
+        ASSERT_TRUE(dialogSays(StandinCoTuong::kInvitation)) << dialogText();
+        pressDialog(true);
+    }
+
+    // A click on a square of my board (file from the left, rank from my bottom).
+    void click(const CoTuongView& table, int x, int y) {
+        program->delegate()->window->tap(table.board->convertPointToView(Piece::convertPoint(x, y), nullptr));
+    }
+    std::string onStandin(int file, int rank) {
+        return robots->locked([&] { return coTuong->pieceOn(StandinCoTuong::square(file, rank)); });
+    }
+
+    std::shared_ptr<StandinRobotTables> robots;
+    std::shared_ptr<StandinCoTuong> coTuong;
+};
+
+}  // namespace
+
+TEST_F(CoTuongScreenRoadTest, AGameAgainstBinhToMyResignation) {
+    ASSERT_NO_FATAL_FAILURE(signInAndAccept());
+    auto table = waitForTop<CoTuongView>();
+    ASSERT_TRUE(table);
+    ASSERT_TRUE(pump([&] {
+        auto binh = table->table().getPlayerWithID(kBinh);
+        return binh && binh->isReady();
+    }));
+    settle();
+
+    // Short of the stake: refused here, nothing sent.
+    ASSERT_EQ(title(table->btnStart), BoardTableModel::startKind(0, 0).title);
+    tap(*table->btnStart);
+    ASSERT_TRUE(dialogSays(text("ZUNO_youCantStartLessMoney"))) << dialogText();
+    pressDialog(true);
+    settle();
+    EXPECT_EQ(robots->locked([&] { return coTuong->gameCount(); }), 0);
+
+    UIController::myInfo()->setMoney(5000);
+    robots->locked([&] { coTuong->setNextFirstMover(kBinh); });
+    tap(*table->btnStart);
+    ASSERT_TRUE(pump([&] { return table->table().isInBoard; }));
+    EXPECT_TRUE(table->isBottomRed());
+    EXPECT_TRUE(std::regex_match(title(table->btnStart), std::regex("0[12]:[0-5][0-9]"))) << title(table->btnStart);
+
+    // Binh's cannon takes my horse: the square of my left horse is his cannon's now.
+    ASSERT_TRUE(pump([&] { return table->table().turn == kMe; }));
+    settle();
+    Piece* taker = table->board->model().getUnitAtPoint(7, 0);
+    ASSERT_TRUE(taker);
+    EXPECT_EQ(taker->name(), "b_pao");
+
+    // My soldier on the left edge steps forward: on the wire, as the first mover sees it, the
+    // right-hand file and one rank further down.
+    click(*table, 0, 3);
+    ASSERT_FALSE(table->board->hints().empty());
+    click(*table, 0, 4);
+    ASSERT_TRUE(pump([&] { return onStandin(8, 4) == "r_zu"; }));
+    // My move's echo, then Binh's answer.
+    ASSERT_TRUE(pump([&] { return table->board->model().getUnitAtPoint(0, 4) && table->table().turn == kMe; }));
+    settle();
+
+    // My draw offer: refused.
+    table->clickDraw();
+    ASSERT_TRUE(dialogSays(text("ZUNO_oppNotAgree"))) << dialogText();
+    pressDialog(true);
+    settle();
+    EXPECT_EQ(title(table->btnDraw), text("ZUNO_pleaseDraw"));
+
+    // Binh's offer: declined, the game goes on.
+    robots->locked([&] { coTuong->offerDraw(*robots); });
+    ASSERT_TRUE(dialogSays(text("ZUNO_oppWantDraw"))) << dialogText();
+    pressDialog(false);
+    settle();
+    EXPECT_TRUE(table->table().isInBoard);
+
+    // Resign, confirmed: I lose, the result shows, the stake goes to Binh.
+    table->clickLose();
+    ASSERT_TRUE(dialogSays(text("ZUNO_confirm_lose"))) << dialogText();
+    pressDialog(true);
+    ASSERT_TRUE(pump([&] { return !table->table().isInBoard; }));
+    ASSERT_TRUE(pump([] { return UIController::myInfo()->money() == 4000; }));
+    ASSERT_TRUE(pump([] { return dialogText().find(text("ZUNO_lose")) != std::string::npos; })) << dialogText();
+    while (!ui::AlertView::visibleAlerts().empty()) {
+        pressDialog(true);
+        settle();
+    }
+    EXPECT_EQ(title(table->btnStart), BoardTableModel::startKind(3, 0).title);
+
+    // Continue clears the board; leaving between games needs no confirmation.
+    tap(*table->btnStart);
+    settle();
+    EXPECT_TRUE(table->board->isEmpty());
+    EXPECT_EQ(title(table->btnStart), BoardTableModel::startKind(0, 0).title);
+    table->doLeaveBoard();
+    ASSERT_TRUE(waitForTop<MainView>());
+    ASSERT_TRUE(pump([&] { return robots->locked([&] { return robots->placeCount() == 0; }); }));
+}
