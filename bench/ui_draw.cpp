@@ -293,6 +293,7 @@ std::shared_ptr<zuno::ZunoOnlineAppDelegate> openCaroGame(int stones, double zoo
     GameController::showCaroScreenWithRoom(1, 2, 10, 1000, players);
     sys::RunLoop::main().runFor(0.5);
     auto table = GameController::getCaroView();
+    if (!table) return app;
     table->board->scrollCaroBoard()->setZoomScale(zoom);
     table->startWithMoveFirst(10, 20000);
     int32_t who = 10;
@@ -311,6 +312,10 @@ void BM_DrawCaro(benchmark::State& state) {
     zuno::sys::RunLoop::main().bindToCurrentThread();
     zuno::sys::setDataFolder((std::filesystem::temp_directory_path() / "zuno-bench-ui-draw").string());
     auto app = openCaroGame(int(state.range(1)), state.range(1) > 100 ? 0.5 : 1.0);
+    if (!zuno::GameController::getCaroView()) {
+        state.SkipWithError("the Caro table did not open");
+        return;
+    }
     RasterScreen screen(480, 320, int(state.range(0)));
     screen.renderApplication();
     for (auto _ : state) {
