@@ -5,18 +5,11 @@
 // ends the game with the server's line drawn.
 #include <gtest/gtest.h>
 
-#include "games/board/BoardTableModel.h"
 #include "games/caro/CaroUtils.h"
 #include "games/caro/CaroView.h"
-#include "platform/ui/AlertView.h"
 #include "platform/ui/Window.h"
-#include "screens/MainView.h"
-#include "screens/ServerView.h"
-#include "shell/Resources.h"
-#include "shell/UIController.h"
 #include "standin-server/StandinCaro.h"
-#include "standin-server/StandinRobotTables.h"
-#include "support/ProgramRoadTest.h"
+#include "support/BoardRoadTest.h"
 
 using namespace zuno;
 using namespace zuno::standin;
@@ -25,12 +18,7 @@ namespace {
 
 constexpr int32_t kMe = 4711;
 
-std::string text(const char* key) { return Resources::getInstance().textForKey(key); }
-std::string title(const std::shared_ptr<ui::Button>& button) {
-    return button ? button->titleForState(ui::ControlState::Normal).value_or("") : "";
-}
-
-class CaroScreenRoadTest : public zuno::testing::ProgramRoadTest {
+class CaroScreenRoadTest : public zuno::testing::BoardRoadTest {
 protected:
     void open(StandinTableKind kind) {
         ASSERT_NO_FATAL_FAILURE(startStandin());
@@ -45,33 +33,10 @@ protected:
         ASSERT_NO_FATAL_FAILURE(launchProgram("caro-road"));
         UIController::setInviting(true);
         settle();
-        auto servers = logInAs("lan", "hoa sen");
-        ASSERT_TRUE(servers);
-        ASSERT_TRUE(pump([&] { return !servers->listServers.empty() && !servers->isFetching(); }));
-        settle();
-        tap(*servers->tableView->cellForRowAtIndexPath({0, 0}));
-        ASSERT_TRUE(waitForTop<MainView>());
-        ASSERT_TRUE(dialogSays(StandinCaro::kInvitation)) << dialogText();
-        pressDialog(true);
+        ASSERT_NO_FATAL_FAILURE(signInAndAccept(StandinCaro::kInvitation));
         table = waitForTop<CaroView>();
         ASSERT_TRUE(table);
         robots->locked([&] { caro->setNextFirstMover(kMe); });
-    }
-
-    static std::string dialogText() { return UIController::shownDialogMessage().value_or(""); }
-    static void pressDialog(bool ok) {
-        auto alerts = ui::AlertView::visibleAlerts();
-        ASSERT_FALSE(alerts.empty());
-        alerts.back()->tapButtonAtIndex(ok ? alerts.back()->firstOtherButtonIndex() : alerts.back()->cancelButtonIndex());
-    }
-    bool dialogSays(const std::string& line) {
-        return pump([&] { return dialogText() == line; });
-    }
-    void closeDialogs() {
-        while (!ui::AlertView::visibleAlerts().empty()) {
-            pressDialog(true);
-            settle();
-        }
     }
 
     // A click on a cell of the grid where the board shows it now.
@@ -88,7 +53,6 @@ protected:
         });
     }
 
-    std::shared_ptr<StandinRobotTables> robots;
     std::shared_ptr<StandinCaro> caro;
     std::shared_ptr<CaroView> table;
 };
@@ -108,28 +72,7 @@ TEST_F(CaroScreenRoadTest, AGameAtAnsTableToMyResignation) {
     EXPECT_EQ(table->board->model().getCellWithX(3, 5)->cellValue(), CaroCell::kValueX);
     settle();
 
-    // My draw offer: refused.
-    table->clickDraw();
-    ASSERT_TRUE(dialogSays(text("ZUNO_oppNotAgree"))) << dialogText();
-    pressDialog(true);
-    settle();
-    EXPECT_EQ(title(table->btnDraw), text("ZUNO_pleaseDraw"));
-
-    // The robot's offer: declined, the game goes on.
-    robots->locked([&] { caro->offerDraw(*robots); });
-    ASSERT_TRUE(dialogSays(text("ZUNO_oppWantDraw"))) << dialogText();
-    pressDialog(false);
-    settle();
-    EXPECT_TRUE(table->table().isInBoard);
-
-    // Resign, confirmed: I lose and read my result.
-    table->clickLose();
-    ASSERT_TRUE(dialogSays(text("ZUNO_confirm_lose"))) << dialogText();
-    pressDialog(true);
-    ASSERT_TRUE(pump([&] { return !table->table().isInBoard; }));
-    ASSERT_TRUE(pump([] { return dialogText().find(text("ZUNO_lose")) != std::string::npos; })) << dialogText();
-    closeDialogs();
-    EXPECT_EQ(title(table->btnStart), BoardTableModel::startKind(3, 0).title);
+    ASSERT_NO_FATAL_FAILURE(drawRefusedDeclinedThenResign(*table, *caro));
 
     // Continue clears the board; leaving between games needs no confirmation.
     tap(*table->btnStart);

@@ -22,7 +22,7 @@
 #include "shell/UIController.h"
 #include "standin-server/StandinCoTuong.h"
 #include "standin-server/StandinRobotTables.h"
-#include "support/ProgramRoadTest.h"
+#include "support/BoardRoadTest.h"
 
 using namespace zuno;
 using namespace zuno::standin;
@@ -32,12 +32,7 @@ namespace {
 constexpr int32_t kMe = 4711;
 constexpr int32_t kBinh = StandinRobotTables::kRobotId;
 
-std::string text(const char* key) { return Resources::getInstance().textForKey(key); }
-std::string title(const std::shared_ptr<ui::Button>& button) {
-    return button ? button->titleForState(ui::ControlState::Normal).value_or("") : "";
-}
-
-class CoTuongScreenRoadTest : public zuno::testing::ProgramRoadTest {
+class CoTuongScreenRoadTest : public zuno::testing::BoardRoadTest {
 protected:
     void SetUp() override {
         ASSERT_NO_FATAL_FAILURE(startStandin());
@@ -54,27 +49,6 @@ protected:
         settle();
     }
 
-    static std::string dialogText() { return UIController::shownDialogMessage().value_or(""); }
-    static void pressDialog(bool ok) {
-        auto alerts = ui::AlertView::visibleAlerts();
-        ASSERT_FALSE(alerts.empty());
-        alerts.back()->tapButtonAtIndex(ok ? alerts.back()->firstOtherButtonIndex() : alerts.back()->cancelButtonIndex());
-    }
-    bool dialogSays(const std::string& line) {
-        return pump([&] { return dialogText() == line; });
-    }
-
-    void signInAndAccept() {
-        auto servers = logInAs("lan", "hoa sen");
-        ASSERT_TRUE(servers);
-        ASSERT_TRUE(pump([&] { return !servers->listServers.empty() && !servers->isFetching(); }));
-        settle();
-        tap(*servers->tableView->cellForRowAtIndexPath({0, 0}));
-        ASSERT_TRUE(waitForTop<MainView>());
-        ASSERT_TRUE(dialogSays(StandinCoTuong::kInvitation)) << dialogText();
-        pressDialog(true);
-    }
-
     // A click on a square of my board (file from the left, rank from my bottom).
     void click(const CoTuongView& table, int x, int y) {
         program->delegate()->window->tap(table.board->convertPointToView(Piece::convertPoint(x, y), nullptr));
@@ -83,14 +57,13 @@ protected:
         return robots->locked([&] { return coTuong->pieceOn(StandinCoTuong::square(file, rank)); });
     }
 
-    std::shared_ptr<StandinRobotTables> robots;
     std::shared_ptr<StandinCoTuong> coTuong;
 };
 
 }  // namespace
 
 TEST_F(CoTuongScreenRoadTest, AGameAgainstBinhToMyResignation) {
-    ASSERT_NO_FATAL_FAILURE(signInAndAccept());
+    ASSERT_NO_FATAL_FAILURE(signInAndAccept(StandinCoTuong::kInvitation));
     auto table = waitForTop<CoTuongView>();
     ASSERT_TRUE(table);
     ASSERT_TRUE(pump([&] {
@@ -131,32 +104,8 @@ TEST_F(CoTuongScreenRoadTest, AGameAgainstBinhToMyResignation) {
     ASSERT_TRUE(pump([&] { return table->board->model().getUnitAtPoint(0, 4) && table->table().turn == kMe; }));
     settle();
 
-    // My draw offer: refused.
-    table->clickDraw();
-    ASSERT_TRUE(dialogSays(text("ZUNO_oppNotAgree"))) << dialogText();
-    pressDialog(true);
-    settle();
-    EXPECT_EQ(title(table->btnDraw), text("ZUNO_pleaseDraw"));
-
-    // Binh's offer: declined, the game goes on.
-    robots->locked([&] { coTuong->offerDraw(*robots); });
-    ASSERT_TRUE(dialogSays(text("ZUNO_oppWantDraw"))) << dialogText();
-    pressDialog(false);
-    settle();
-    EXPECT_TRUE(table->table().isInBoard);
-
-    // Resign, confirmed: I lose, the result shows, the stake goes to Binh.
-    table->clickLose();
-    ASSERT_TRUE(dialogSays(text("ZUNO_confirm_lose"))) << dialogText();
-    pressDialog(true);
-    ASSERT_TRUE(pump([&] { return !table->table().isInBoard; }));
-    ASSERT_TRUE(pump([] { return UIController::myInfo()->money() == 4000; }));
-    ASSERT_TRUE(pump([] { return dialogText().find(text("ZUNO_lose")) != std::string::npos; })) << dialogText();
-    while (!ui::AlertView::visibleAlerts().empty()) {
-        pressDialog(true);
-        settle();
-    }
-    EXPECT_EQ(title(table->btnStart), BoardTableModel::startKind(3, 0).title);
+    ASSERT_NO_FATAL_FAILURE(drawRefusedDeclinedThenResign(*table, *coTuong));
+    EXPECT_EQ(UIController::myInfo()->money(), 4000) << "the stake went to Binh";
 
     // Continue clears the board; leaving between games needs no confirmation.
     tap(*table->btnStart);
