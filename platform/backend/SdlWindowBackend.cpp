@@ -183,6 +183,8 @@ void SdlWindowBackend::handle(const SDL_Event& e) {
             if (e.button.button == SDL_BUTTON_LEFT && mouseDown_) {
                 mouseDown_ = false;
                 app.touchUp({double(e.button.x), double(e.button.y)});
+            } else if (e.button.button == SDL_BUTTON_RIGHT && !mouseDown_) {
+                app.twoFingerTap({double(e.button.x), double(e.button.y)});
             }
             break;
         case SDL_TEXTINPUT:

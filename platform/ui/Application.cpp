@@ -122,6 +122,17 @@ void Application::touchDown(Point p) {
     if (touchWindow_) touchWindow_->touchDown(touchWindow_->pointFromSuperview(p));
 }
 
+void Application::twoFingerTap(Point p) {
+    for (auto it = windows_.rbegin(); it != windows_.rend(); ++it) {
+        const auto w = *it;
+        if (w->isHidden()) continue;
+        Point local = w->pointFromSuperview(p);
+        if (!w->hitTest(local, nullptr)) continue;
+        w->twoFingerTap(local);
+        return;
+    }
+}
+
 void Application::touchMove(Point p) {
     if (touchWindow_) touchWindow_->touchMove(touchWindow_->pointFromSuperview(p));
 }

@@ -83,6 +83,8 @@ public:
     // The mouse wheel turned over that point: the innermost scroll view there that can move takes it.
     void scrollWheel(Point p, double notchesX, double notchesY);
     void touchDown(Point p);
+    // The mouse's right button: a two-finger tap on the topmost window under the point.
+    void twoFingerTap(Point p);
     void touchMove(Point p);
     void touchUp(Point p);
     void sendText(const std::string& text);

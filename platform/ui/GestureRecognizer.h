@@ -13,7 +13,8 @@ class Responder;
 class View;
 
 // Recognises a gesture among the touches of its view and sends its actions (name on a target, as
-// controls do). Only taps are recognised: the mouse gives one finger.
+// controls do). Only taps are recognised: the mouse's left button is one finger, its right button a
+// tap of two fingers at once.
 class GestureRecognizer : public Object {
 public:
     enum class State { Possible, Recognized, Failed };

@@ -14,8 +14,7 @@ namespace zuno::ui {
 namespace {
 // A finger that moves less than this is still a tap.
 constexpr double kTapSlop = 10;
-// Taps closer in time and place than these count as one multiple tap.
-constexpr double kMultiTapInterval = 0.35;
+// Taps closer in place than this (and in time than kMultiTapInterval) count as one multiple tap.
 constexpr double kMultiTapDistance = 20;
 }  // namespace
 
@@ -211,6 +210,15 @@ void Window::touchCancel() {
         deliver(Touch::Phase::Cancelled);
     }
     touch_.reset();
+}
+
+void Window::twoFingerTap(Point p) {
+    layoutIfNeeded();
+    lastTapTime_ = -1;
+    for (auto v = hitTest(p, nullptr); v; v = v->superview()) {
+        for (const auto& r : std::vector<std::shared_ptr<GestureRecognizer>>(v->gestureRecognizers()))
+            if (r->tapEnded(1, 2, p)) return;
+    }
 }
 
 void Window::tap(Point p) {

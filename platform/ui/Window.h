@@ -16,6 +16,8 @@ class Window : public View {
 public:
     static constexpr double kLevelNormal = 0;
     static constexpr double kLevelAlert = 2000;
+    // Taps closer in time than this (and near each other) count as one double or triple tap.
+    static constexpr double kMultiTapInterval = 0.35;
 
     Window();
     explicit Window(const Rect& frame);
@@ -40,6 +42,8 @@ public:
     void touchMove(Point p);
     void touchUp(Point p);
     void touchCancel();
+    // A tap of two fingers at once (the mouse's right button): only gesture recognisers hear of it.
+    void twoFingerTap(Point p);
     bool isTouching() const { return touch_ != nullptr; }
     // Conveniences for tests and tools.
     void tap(Point p);

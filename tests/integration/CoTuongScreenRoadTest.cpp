@@ -17,7 +17,7 @@
 #include "screens/MainView.h"
 #include "standin-server/StandinCoTuong.h"
 #include "standin-server/StandinRobotTables.h"
-#include "BoardRoadTest.h"
+#include "support/BoardRoadTest.h"
 
 using namespace zuno;
 using namespace zuno::standin;
@@ -45,7 +45,7 @@ protected:
 }  // namespace
 
 TEST_F(CoTuongScreenRoadTest, AGameAgainstBinhToMyResignation) {
-    ASSERT_NO_FATAL_FAILURE(signInAndAccept());
+    ASSERT_NO_FATAL_FAILURE(signInAndAccept(StandinCoTuong::kInvitation));
     auto table = waitForTop<CoTuongView>();
     ASSERT_TRUE(table);
     ASSERT_TRUE(pump([&] {
@@ -86,32 +86,8 @@ TEST_F(CoTuongScreenRoadTest, AGameAgainstBinhToMyResignation) {
     ASSERT_TRUE(pump([&] { return table->board->model().getUnitAtPoint(0, 4) && table->table().turn == kMe; }));
     settle();
 
-    // My draw offer: refused.
-    table->clickDraw();
-    ASSERT_TRUE(dialogSays(text("ZUNO_oppNotAgree"))) << dialogText();
-    pressDialog(true);
-    settle();
-    EXPECT_EQ(title(table->btnDraw), text("ZUNO_pleaseDraw"));
-
-    // Binh's offer: declined, the game goes on.
-    robots->locked([&] { coTuong->offerDraw(*robots); });
-    ASSERT_TRUE(dialogSays(text("ZUNO_oppWantDraw"))) << dialogText();
-    pressDialog(false);
-    settle();
-    EXPECT_TRUE(table->table().isInBoard);
-
-    // Resign, confirmed: I lose, the result shows, the stake goes to Binh.
-    table->clickLose();
-    ASSERT_TRUE(dialogSays(text("ZUNO_confirm_lose"))) << dialogText();
-    pressDialog(true);
-    ASSERT_TRUE(pump([&] { return !table->table().isInBoard; }));
-    ASSERT_TRUE(pump([] { return UIController::myInfo()->money() == 4000; }));
-    ASSERT_TRUE(pump([] { return dialogText().find(text("ZUNO_lose")) != std::string::npos; })) << dialogText();
-    while (!ui::AlertView::visibleAlerts().empty()) {
-        pressDialog(true);
-        settle();
-    }
-    EXPECT_EQ(title(table->btnStart), BoardTableModel::startKind(3, 0).title);
+    ASSERT_NO_FATAL_FAILURE(drawRefusedDeclinedThenResign(*table, *coTuong));
+    EXPECT_EQ(UIController::myInfo()->money(), 4000) << "the stake went to Binh";
 
     // Continue clears the board; leaving between games needs no confirmation.
     tap(*table->btnStart);

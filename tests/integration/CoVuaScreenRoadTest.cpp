@@ -15,7 +15,7 @@
 #include "screens/MainView.h"
 #include "standin-server/StandinCoVua.h"
 #include "standin-server/StandinRobotTables.h"
-#include "BoardRoadTest.h"
+#include "support/BoardRoadTest.h"
 
 using namespace zuno;
 using namespace zuno::standin;

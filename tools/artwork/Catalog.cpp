@@ -289,8 +289,9 @@ void icons(Add add) {
     const Bubble bubbles[] = {
         {"ccchat1", 220, 48, 0, Tone::Ice},   {"ccchat2", 170, 48, 0, Tone::Ice},
         {"ccchat4", 220, 40, 1, Tone::Paper}, {"ccchat5", 160, 40, 1, Tone::Paper},
-        {"caro-khung-chat-1", 220, 48, 0, Tone::Paper}, {"caro-khung-chat-2", 170, 48, 0, Tone::Paper},
-        {"caro-khung-chat-4", 220, 40, 1, Tone::Gold},  {"caro-khung-chat-5", 160, 40, 1, Tone::Gold},
+        // The Caro table's bubbles lie on its light paper, under white text.
+        {"caro-khung-chat-1", 220, 48, 0, Tone::Night}, {"caro-khung-chat-2", 170, 48, 0, Tone::Night},
+        {"caro-khung-chat-4", 220, 40, 1, Tone::Slate}, {"caro-khung-chat-5", 160, 40, 1, Tone::Slate},
         {"blocks-khung-chat-1", 220, 48, 0, Tone::Night}, {"blocks-khung-chat-2", 170, 48, 0, Tone::Night},
         {"ban-khung-chat", 170, 40, 1, Tone::Night},  // the card table's seat bubbles, under white text
     };
@@ -308,10 +309,10 @@ void cards(Add add) {
     add("baiti", 60, 80, Kind::CardBack);
     add("52", 80, 54, Kind::Deck);
     // Turn clocks: card tables count t1 (full) to t20, Co Tuong and Co Vua ct20 (full) down to ct1,
-    // Caro caro-0 (full) to caro-29.
+    // Caro caro-0 (full) to caro-29 (a ring without a count: its frames last a move of any length).
     for (int k = 1; k <= 20; ++k) with(with(add("t" + std::to_string(k), 40, 40, Kind::Timer), Tone::Night), "", 21 - k, 20);
     for (int k = 1; k <= 20; ++k) with(with(add("ct" + std::to_string(k), 40, 40, Kind::Timer), Tone::Wood), "", k, 20);
-    for (int k = 0; k < 30; ++k) with(with(add("caro-" + std::to_string(k), 40, 40, Kind::Timer), Tone::Slate), "", 30 - k, 30);
+    for (int k = 0; k < 30; ++k) with(with(add("caro-" + std::to_string(k), 40, 40, Kind::Timer), Tone::Slate), "ring", 30 - k, 30);
 }
 
 void boards(Add add) {

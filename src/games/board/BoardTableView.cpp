@@ -31,15 +31,6 @@ TableDecorationGeometry boardGeometry() {
     g.unseatedPoint = std::nullopt;  // a gift to somebody not seated is not shown
     return g;
 }
-
-// One entry of the right-hand column: label, icon and a transparent button over both.
-struct RightEntry {
-    const char* labelKey;
-    double labelY;
-    const char* icon;
-    double y;
-    const char* action;
-};
 }  // namespace
 
 #define O(name) B::outlet(#name, &BoardTableView::name)
@@ -48,10 +39,13 @@ const ui::BindingTable& BoardTableView::bindings() {
     using B = ui::Bind<BoardTableView>;
     static const ui::BindingTable table(
         &ZunoViewController::bindings(),
-        {O(lblName0), O(lblName2), O(lblMoney0), O(lblMoney2), O(lblQuotaTime0), O(lblQuotaTime2), O(lblExit),
+        {O(lblName0), O(lblName2), O(lblMoney0), O(lblMoney2), O(lblExit),
          O(lblChat), O(ava0), O(ava2), O(ok0), O(ok2), O(imgTimer0), O(imgTimer2), O(iconMoney), O(chat0),
          O(chat2), O(chat4), O(btnSeat0), O(btnSeat2), O(btnStart), O(btnCuoc), O(viewRight), O(mnuCuoc),
          O(mnuPassword), O(mnuInviting), O(chatDialog), O(optionView),
+         // Caro and Blocks keep no whole-game time.
+         B::optionalOutlet("lblQuotaTime0", &BoardTableView::lblQuotaTime0),
+         B::optionalOutlet("lblQuotaTime2", &BoardTableView::lblQuotaTime2),
          B::optionalOutlet("playerDetail", &BoardTableView::playerDetail),
          B::optionalOutlet("viewGift", &BoardTableView::viewGift),
          B::action("clickStartGame:", &BoardTableView::clickStartGame),
@@ -283,14 +277,7 @@ void BoardTableView::createRightButtonsWithKindOf(int kind) {
     btnLose = nullptr;
     btnDraw = nullptr;
     for (const auto& sub : std::vector<std::shared_ptr<ui::View>>(viewRight->subviews())) sub->removeFromSuperview();
-    std::vector<RightEntry> entries{{"ZUNO_napWin", 37, look_.topUpIcon, 0, "napWin:"}};
-    if (kind == 0) {
-        entries.push_back({"ZUNO_dat_pass", 98, look_.passwordIcon, 65, "clickSetPass"});
-        entries.push_back({"ZUNO_invite", 163, look_.inviteIcon, 130, "clickInvite"});
-    } else if ((kind == 1 || kind == 3) && look_.resignAndDraw) {
-        entries.push_back({"ZUNO_pleaseLose", 105, "button-xin-thua.png", 65, "clickLose"});
-        entries.push_back({"ZUNO_pleaseDraw", 166, "button-xin-hoa.png", 130, "clickDraw"});
-    }
+    const std::vector<BoardRightEntry> entries = rightEntries(kind);
     const ui::Color labelColour = lblExit ? lblExit->textColor() : ui::Color::white();
     for (const auto& entry : entries) {
         auto label = std::make_shared<ui::Label>(ui::Rect(0, entry.labelY, 80, 18));
@@ -298,6 +285,8 @@ void BoardTableView::createRightButtonsWithKindOf(int kind) {
         label->setTextAlignment(ui::TextAlignment::Center);
         label->setTextColor(labelColour);
         label->setFont(ui::Font::systemFontOfSize(12));
+        label->setAdjustsFontSizeToFitWidth(true);  // a long caption shrinks rather than being cut
+        label->setMinimumFontSize(8);
         label->setText(text(entry.labelKey));
         viewRight->addSubview(label);
         auto icon = std::make_shared<ui::ImageView>(ui::Image::imageNamed(entry.icon));
@@ -310,6 +299,18 @@ void BoardTableView::createRightButtonsWithKindOf(int kind) {
         if (std::string(entry.action) == "clickLose") btnLose = button;
         if (std::string(entry.action) == "clickDraw") btnDraw = button;
     }
+}
+
+std::vector<BoardRightEntry> BoardTableView::rightEntries(int kind) const {
+    std::vector<BoardRightEntry> entries{{"ZUNO_napWin", 37, look_.topUpIcon, 0, "napWin:"}};
+    if (kind == 0) {
+        entries.push_back({"ZUNO_dat_pass", 98, look_.passwordIcon, 65, "clickSetPass"});
+        entries.push_back({"ZUNO_invite", 163, look_.inviteIcon, 130, "clickInvite"});
+    } else if ((kind == 1 || kind == 3) && look_.resignAndDraw) {
+        entries.push_back({"ZUNO_pleaseLose", 105, "button-xin-thua.png", 65, "clickLose"});
+        entries.push_back({"ZUNO_pleaseDraw", 166, "button-xin-hoa.png", 130, "clickDraw"});
+    }
+    return entries;
 }
 
 void BoardTableView::setDrawTitle(const std::string& title) {

@@ -40,6 +40,15 @@ struct BoardTableLook {
     std::optional<TableDecorationGeometry> decorationGeometry;  // none: the landscape board table's
 };
 
+// One entry of the right-hand column: label, icon and a transparent button over both.
+struct BoardRightEntry {
+    const char* labelKey;
+    double labelY;
+    const char* icon;
+    double y;
+    const char* action;
+};
+
 // The two-seat board-table screen that Co Tuong, Co Vua, Caro (and Blocks) build on: the signed-in
 // player in the bottom seat 0, the other in the top seat 2; the start button (its kinds, its blink and,
 // during a game, the move clock); the stake button; the right-hand column by kind; ready, start,
@@ -152,6 +161,8 @@ protected:
     virtual int32_t quotaMilliseconds(int32_t quotaTime) const { return quotaTime; }
     // A notice in the centre bubble.
     void showNotice(const std::string& notice);
+    // The entries of the right-hand column of a kind (see BoardTableModel::rightColumnKind).
+    virtual std::vector<BoardRightEntry> rightEntries(int kind) const;
 
     void setTimerWithSeat(int seat);
     void animationForButtonCuoc();

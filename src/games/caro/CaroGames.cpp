@@ -1,6 +1,7 @@
 #include "games/caro/CaroGames.h"
 
 #include "games/board/BoardGames.h"
+#include "games/caro/CaroLogicHandler.h"
 #include "games/caro/CaroMessageHandler.h"
 #include "games/caro/CaroService.h"
 #include "games/caro/CaroView.h"
@@ -32,6 +33,10 @@ GameDescriptor caroGame() {
     describeResignation(game, GameController::getCaroView, service);
     game.openTable = GameController::showCaroScreenWithRoom;
     game.messageHandler = [] { return CaroMessageHandler::getInstance(); };
+    game.start = [] {
+        CaroLogicHandler::getInstance()->setScreenAccess(
+            boardScreenAccess(GameController::getCaroView, GameController::showCaroScreenWithRoom));
+    };
     return game;
 }
 

@@ -51,8 +51,10 @@ void CaroMessageHandler::decode(Message& message, CaroLogicHandler& logic) {
             const int8_t roomId = message.readByte();
             const int8_t boardId = message.readByte();
             const int32_t whoWin = message.readInt();
-            const std::vector<int8_t> b = tablewire::readBytes(message, 6);  // x, y, winX, winY, winDx, winDy
-            logic.onMoveAndWinWithRoomId(roomId, boardId, whoWin, b[0], b[1], b[2], b[3], b[4], b[5]);
+            const std::vector<int8_t> b = tablewire::readBytes(message, 5);  // x, y, winX, winY, winDx
+            // A message short only of its last byte reads it as 0, as every single-byte read does.
+            const int8_t winDy = message.readByte();
+            logic.onMoveAndWinWithRoomId(roomId, boardId, whoWin, b[0], b[1], b[2], b[3], b[4], winDy);
             return;
         }
         default:

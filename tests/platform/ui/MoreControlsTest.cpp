@@ -64,13 +64,19 @@ TEST_F(MoreControlsTest, ADoubleTapIsRecognisedAndItsSecondTouchCancelled) {
     window->tap({100, 100});
     EXPECT_EQ(board->doubleTaps, 1);
     EXPECT_EQ(grid->ended, 2);
-    // A second finger is never seen with a mouse: a two-finger tap recogniser waits for ever.
+    // A left click is one finger: a two-finger tap recogniser hears only the right button.
     auto twoFingers = std::make_shared<TapGestureRecognizer>(board, "handleDoubleTap:");
     twoFingers->setNumberOfTouchesRequired(2);
     grid->addGestureRecognizer(twoFingers);
     run(1.0);
     window->tap({50, 50});
     EXPECT_EQ(board->doubleTaps, 1);
+    window->twoFingerTap({60, 70});
+    EXPECT_EQ(board->doubleTaps, 2);
+    EXPECT_EQ(board->where, (Point{60, 70}));
+    EXPECT_EQ(grid->ended, 3) << "the view itself hears nothing of it";
+    window->twoFingerTap({400, 20});  // beside the grid
+    EXPECT_EQ(board->doubleTaps, 2);
 }
 
 TEST_F(MoreControlsTest, PageControlStepsTowardsTheTappedSide) {

@@ -162,8 +162,8 @@ TEST_F(DialogActions, TableActionsUseTheCurrentGamesTable) {
     poker->setupPlayersWithRoom(3, 9, 1, 100, {});
     GameController::setPokerView(poker);
     auto caro = std::make_shared<CaroView>();
-    caro->btnLose = std::make_shared<ui::Button>();
     caro->setPlayersWithRoomId(4, 5, 1, 100, {});
+    caro->btnLose = std::make_shared<ui::Button>();  // the resign button of a game
     GameController::setCaroView(caro);
     auto blocks = std::make_shared<BlocksView>();
     blocks->setPlayersWithRoomId(6, 7, 1, 100, {});
@@ -197,7 +197,7 @@ TEST_F(DialogActions, TableActionsUseTheCurrentGamesTable) {
     press(UIController::okAnswerDraw, false);
     EXPECT_EQ(caroSent.takeOne(), (sys::Data{24, 4, 5, 0}));
     press(UIController::okResign, true);
-    EXPECT_TRUE(caro->isLosing);
+    EXPECT_TRUE(caro->table().isLosing);
     EXPECT_EQ(caroSent.takeOne(), (sys::Data{27, 4, 5}));
     EXPECT_EQ(caro->btnLose->currentTitle(), "Please wait");
 

@@ -58,7 +58,8 @@ TEST_F(BoardGameMessagesTest, Caro) {
         {"start of a later game", 20, bytes({{1, 2}, int32Bytes(1234), int32Bytes(20000), {0}}), {"start 1 2 1234 20000 no"}},
         {"move", 21, bytes({{1, 2}, int32Bytes(1234), {7, 19}, int32Bytes(kMe)}), {"move 1 2 1234 7 19 4711"}},
         {"winning move", 22, bytes({{1, 2}, int32Bytes(1234), {7, 9, 11, 9, 1, 0}}), {"winningMove 1 2 1234 7 9 11 9 1 0"}},
-        {"winning move without its last direction", 22, bytes({{1, 2}, int32Bytes(1234), {7, 9, 11, 9, 1}}), {}, true},
+        {"winning move without its last direction reads it as 0", 22, bytes({{1, 2}, int32Bytes(1234), {7, 9, 11, 9, 1}}), {"winningMove 1 2 1234 7 9 11 9 1 0"}, false},
+        {"winning move cut before its directions", 22, bytes({{1, 2}, int32Bytes(1234), {7, 9, 11, 9}}), {}, true},
         {"start without its first-game flag", 20, bytes({{1, 2}, int32Bytes(1234), int32Bytes(20000)}), {}, true},
     });
 }

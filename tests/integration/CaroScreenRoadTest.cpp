@@ -1,0 +1,102 @@
+// Caro games in the desktop program, headless, against the stand-in's robots. At An's table: I get
+// ready, An starts with me moving first, I put a stone by a click, the robot answers, my draw offer
+// is refused, the robot's is declined, I resign, read the results, continue and leave. At my own
+// table: the slower speed chosen in the sheet travels with my start (byte 2), and my five in a row
+// ends the game with the server's line drawn.
+#include <gtest/gtest.h>
+
+#include "games/caro/CaroUtils.h"
+#include "games/caro/CaroView.h"
+#include "platform/ui/Window.h"
+#include "standin-server/StandinCaro.h"
+#include "support/BoardRoadTest.h"
+
+using namespace zuno;
+using namespace zuno::standin;
+
+namespace {
+
+class CaroScreenRoadTest : public zuno::testing::BoardRoadTest {
+protected:
+    void open(StandinTableKind kind) {
+        ASSERT_NO_FATAL_FAILURE(startWith(caro, 5000, kind, "caro-road"));
+        ASSERT_NO_FATAL_FAILURE(signInAndAccept(StandinCaro::kInvitation));
+        table = waitForTop<CaroView>();
+        ASSERT_TRUE(table);
+        robots->locked([&] { caro->setNextFirstMover(kMe); });
+    }
+
+    // A click on a cell of the grid where the board shows it now.
+    void click(int x, int y) {
+        const CaroPoint centre = CaroUtils::convertBoardPointToScreenPointWithX(x, y);
+        program->delegate()->window->tap(table->board->viewCaroBoard()->convertPointToView(centre, nullptr));
+    }
+    // My stone at (x, y) came back from the server and the robot has answered.
+    bool placedAndAnswered(int x, int y, int stonesAfter) {
+        return pump([&] {
+            const CaroCell* cell = table->board->model().getCellWithX(x, y);
+            return cell && cell->status() == CaroCell::kStone &&
+                   table->board->model().totalMovedCells() == stonesAfter && table->table().turn == kMe;
+        });
+    }
+
+    std::shared_ptr<StandinCaro> caro;
+    std::shared_ptr<CaroView> table;
+};
+
+}  // namespace
+
+TEST_F(CaroScreenRoadTest, AGameAtAnsTableToMyResignation) {
+    ASSERT_NO_FATAL_FAILURE(open(StandinTableKind::Robots));
+    ASSERT_EQ(title(table->btnStart), BoardTableModel::startKind(1, 0).title);
+    tap(*table->btnStart);  // ready: An, the owner, starts
+    ASSERT_TRUE(pump([&] { return table->table().isInBoard; }));
+    EXPECT_EQ(table->table().turn, kMe);
+
+    // My stone by a click, the robot's answer.
+    click(3, 5);
+    ASSERT_TRUE(placedAndAnswered(3, 5, 2));
+    EXPECT_EQ(table->board->model().getCellWithX(3, 5)->cellValue(), CaroCell::kValueX);
+    settle();
+
+    ASSERT_NO_FATAL_FAILURE(drawRefusedDeclinedThenResign(*table, *caro));
+
+    // Continue clears the board; leaving between games needs no confirmation.
+    tap(*table->btnStart);
+    settle();
+    EXPECT_EQ(table->board->model().totalMovedCells(), 0);
+    table->doLeaveBoard();
+    ASSERT_TRUE(waitForTop<MainView>());
+}
+
+TEST_F(CaroScreenRoadTest, MyTableAtTheSlowerSpeedToMyFive) {
+    ASSERT_NO_FATAL_FAILURE(open(StandinTableKind::Empty));
+    ASSERT_TRUE(pump([&] {
+        auto other = table->table().opponent();
+        return other && other->IDDB() != -1 && other->isReady();
+    }));
+    settle();
+
+    table->clickSetSpeed();
+    settle();
+    tap(*table->optionSpeed->btnSlower);
+    settle();
+    tap(*table->btnStart);
+    ASSERT_TRUE(pump([&] { return table->table().isInBoard; }));
+    EXPECT_EQ(robots->locked([&] { return caro->lastSpeed(); }), std::optional<int8_t>(2));
+
+    // Five on row 5; the robot fills the top row meanwhile.
+    for (int x = 1; x <= 4; ++x) {
+        click(x, 5);
+        ASSERT_TRUE(placedAndAnswered(x, 5, 2 * x)) << x;
+        settle();
+    }
+    click(5, 5);
+    ASSERT_TRUE(pump([&] { return !table->table().isInBoard; }));
+    const auto& model = table->board->model();
+    ASSERT_TRUE(model.hasWinLine());
+    EXPECT_EQ(model.winPoint1(), CaroUtils::convertBoardPointToScreenPointWithX(5, 5));
+    EXPECT_EQ(model.winPoint2(), CaroUtils::convertBoardPointToScreenPointWithX(1, 5));
+    closeDialogs();
+    EXPECT_EQ(title(table->btnStart), BoardTableModel::startKind(3, 0).title);
+}
