@@ -29,7 +29,6 @@ constexpr int32_t kBinh = StandinRobotTables::kRobotId;
 class CoTuongScreenRoadTest : public zuno::testing::BoardRoadTest {
 protected:
     void SetUp() override { ASSERT_NO_FATAL_FAILURE(startWith(coTuong, 500, StandinTableKind::Empty, "cotuong-road")); }
-    void signInAndAccept() { BoardRoadTest::signInAndAccept(StandinCoTuong::kInvitation); }
 
     // A click on a square of my board (file from the left, rank from my bottom).
     void click(const CoTuongView& table, int x, int y) {
