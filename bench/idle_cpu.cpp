@@ -19,8 +19,7 @@
 #include <filesystem>
 #include <string>
 
-#include "BlocksTable.h"
-#include "BoardTableBench.h"
+#include "TwoSeatTables.h"
 #include "net/MobileClient.h"
 #include "platform/backend/SdlWindowBackend.h"
 #include "platform/core/Bundle.h"
@@ -172,6 +171,7 @@ int main(int argc, char** argv) {
     {
         auto app = startBlocksGame();
         drawChanges(true);
+        window.present(true);
         const int framesBefore = window.framesPresented();
         const double blocks = idlePercent(loop, seconds);
         drawChanges(false);

@@ -30,8 +30,7 @@
 #include <string>
 #include <vector>
 
-#include "BlocksTable.h"
-#include "BoardTableBench.h"
+#include "TwoSeatTables.h"
 #include "games/banker/XiZachView.h"
 #include "games/caro/CaroView.h"
 #include "games/cotuong/Piece.h"
@@ -235,21 +234,11 @@ void BM_MailArrives(benchmark::State& state) {
 }
 BENCHMARK(BM_MailArrives)->Unit(benchmark::kMicrosecond)->Iterations(200);
 
-// The application launched and its first half second run.
-std::shared_ptr<zuno::ZunoOnlineAppDelegate> launchedApplication() {
-    auto app = std::make_shared<zuno::ZunoOnlineAppDelegate>();
-    Application::shared().setDelegate(app);
-    Application::shared().launch();
-    zuno::sys::RunLoop::main().runFor(0.5);
-    return app;
-}
 
-// The application launched, a four-seat Tien Len table open and its gift sheet showing two tabs and a
-// page of ten items.
 // The application launched with four players for a table, lan (30) being me.
 std::shared_ptr<zuno::ZunoOnlineAppDelegate> launchWithPlayers(std::vector<zuno::PlayerPtr>& players) {
     using namespace zuno;
-    auto app = launchedApplication();
+    auto app = bench::launchApplication();
     int32_t id = 10;
     for (const char* name : {"an", "lan", "binh", "chi"}) {
         auto p = std::make_shared<TienLenPlayer>();
@@ -265,6 +254,8 @@ std::shared_ptr<zuno::ZunoOnlineAppDelegate> launchWithPlayers(std::vector<zuno:
 // Ten cards with two melds (three fives, the four to six of hearts).
 std::vector<int8_t> phomDeal() { return {16, 17, 18, 15, 19, 23, 32, 41, 50, 5}; }
 
+// The application launched, a four-seat Tien Len table open and its gift sheet showing two tabs and a
+// page of ten items.
 std::shared_ptr<zuno::ZunoOnlineAppDelegate> openGiftSheet() {
     using namespace zuno;
     std::vector<PlayerPtr> players;
@@ -378,7 +369,7 @@ BENCHMARK(BM_PhomDealFrame)->Unit(benchmark::kMicrosecond);
 // the pots, the winner's outline.
 std::shared_ptr<zuno::ZunoOnlineAppDelegate> openPokerShowdown() {
     using namespace zuno;
-    auto app = launchedApplication();
+    auto app = bench::launchApplication();
     std::vector<PlayerPtr> players;
     std::vector<int32_t> ids, stacks;
     const char* names[] = {"an", "binh", "chi", "dung", "em", "giang", "hoa", "khanh", "lan"};
@@ -417,7 +408,7 @@ BENCHMARK(BM_DrawPokerShowdown)->ArgName("scale")->Arg(1)->Arg(2)->Unit(benchmar
 // played, the last move marked, my knight selected with its targets, a chat line from the opponent.
 std::shared_ptr<zuno::ZunoOnlineAppDelegate> openCoVuaMidGame() {
     using namespace zuno;
-    auto app = launchedApplication();
+    auto app = bench::launchApplication();
     std::vector<PlayerPtr> players;
     for (auto [id, name] : {std::pair{10, "me"}, std::pair{20, "an"}}) {
         auto p = std::make_shared<ChessPlayer>();
@@ -483,17 +474,8 @@ BENCHMARK(BM_DrawXiZachMidDeal)->ArgName("scale")->Arg(1)->Arg(2)->Unit(benchmar
 // 0.5 with 400 stones (goal under 2 ms at scale 2).
 std::shared_ptr<zuno::ZunoOnlineAppDelegate> openCaroGame(int stones, double zoom) {
     using namespace zuno;
-    auto app = launchedApplication();
-    std::vector<PlayerPtr> players;
-    for (auto [id, name] : {std::pair{10, "lan"}, std::pair{20, "an"}}) {
-        auto p = std::make_shared<TienLenPlayer>();
-        p->setIDDB(id);
-        p->setName(name);
-        p->setMoney(100000);
-        p->setIsReady(true);
-        players.push_back(p);
-    }
-    UIController::setMyInfo(players[0]);
+    auto app = bench::launchApplication();
+    auto players = bench::twoReadyPlayers("lan");
     UIController::setGameType(1);
     GameController::showCaroScreenWithRoom(1, 2, 10, 1000, players);
     sys::RunLoop::main().runFor(0.5);
