@@ -36,7 +36,9 @@ struct CairoImageForms {
         base.release();
     }
 };
-constexpr size_t kScaledFormsKept = 3;
+// A button picture is often drawn at several sizes on one screen: fewer kept forms than sizes would
+// scale it afresh at every draw.
+constexpr size_t kScaledFormsKept = 8;
 constexpr int kLargestScaledSide = 4096;
 
 bool opaqueRows(const unsigned char* data, int stride, int x0, int x1, int y0, int y1) {

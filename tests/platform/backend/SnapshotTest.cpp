@@ -165,13 +165,19 @@ TEST_F(SnapshotTest, ASecondFrameReshapesAndRescalesNothing) {
         icon->setImage(picture);
         window->addSubview(icon);
     }
+    // The same picture at five more sizes, as buttons of one screen use it.
+    for (int i = 0; i < 5; ++i) {
+        auto button = std::make_shared<ImageView>(Rect(300, 10 + 25.0 * i, 40 + 10.0 * i, 20));
+        button->setImage(picture);
+        window->addSubview(button);
+    }
     RasterScreen screen(480, 320, 2);
     screen.renderApplication();
     size_t shaped = textShapingCount();
-    EXPECT_EQ(scaledImageFormCount(*picture), 1u);
+    EXPECT_EQ(scaledImageFormCount(*picture), 6u);
     for (int frame = 0; frame < 3; ++frame) screen.renderApplication();
     EXPECT_EQ(textShapingCount(), shaped);
-    EXPECT_EQ(scaledImageFormCount(*picture), 1u);
+    EXPECT_EQ(scaledImageFormCount(*picture), 6u);
     // A changed text is shaped again, once.
     std::static_pointer_cast<Label>(window->subviews()[0])->setText("Bàn 99");
     screen.renderApplication();
