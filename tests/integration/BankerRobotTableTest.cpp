@@ -21,6 +21,7 @@
 #include "standin-server/StandinServer.h"
 #include "standin-server/StandinSignIn.h"
 #include "support/AceLowCards.h"
+#include "support/RecordingRobotTableScreen.h"
 #include "support/SignedInClientTest.h"
 
 using namespace zuno;
@@ -48,46 +49,10 @@ std::string list(const Cards& cards) {
 }
 
 // Each event the handler applies, as one line.
-class ScreenDouble : public BankerTableScreen {
+class ScreenDouble : public zuno::testing::RecordingRobotTableScreen<BankerTableScreen> {
 public:
-    std::vector<std::string> events;
-    Players seated;
-    Cards mine;
-    int32_t next = -1;
     int32_t firstMover = -1;  // as the deal named him
 
-    bool saw(const std::string& line) const { return std::find(events.begin(), events.end(), line) != events.end(); }
-    bool sawPrefix(const std::string& prefix) const {
-        return std::any_of(events.begin(), events.end(), [&](const std::string& e) { return e.rfind(prefix, 0) == 0; });
-    }
-    size_t count(const std::string& prefix) const {
-        return static_cast<size_t>(std::count_if(events.begin(), events.end(),
-                                                 [&](const std::string& e) { return e.rfind(prefix, 0) == 0; }));
-    }
-    void show(int8_t room, int8_t board, const std::vector<TienLenPlayerPtr>& players) {
-        room_ = room;
-        board_ = board;
-        seated.assign(players.begin(), players.end());
-        events.push_back("joined " + std::to_string(room) + " " + std::to_string(board));
-    }
-
-    int8_t roomId() const override { return room_; }
-    int8_t boardId() const override { return board_; }
-    Players players() const override { return seated; }
-    void setIsFirstMatch(bool) override {}
-    void setDisableReady(bool) override {}
-    void setModeWithHas(bool) override {}
-    void resetSeat() override {}
-    void resetReady() override {}
-    void setAtSeat(int8_t seat, PlayerPtr p) override {
-        if (seat >= 0 && static_cast<size_t>(seat) < seated.size()) seated[static_cast<size_t>(seat)] = p;
-        events.push_back("sits " + p->name());
-    }
-    void playerLeaveWithId(int32_t id) override { events.push_back("leaves " + std::to_string(id)); }
-    void setOwnerWithNewOwner(int32_t) override {}
-    void setReadyWithPlayerId(int32_t id, bool on) override {
-        events.push_back("ready " + std::to_string(id) + (on ? " yes" : " no"));
-    }
     void setMoneyOnBoardWithWho(int32_t money, int32_t who) override {
         events.push_back("stake " + std::to_string(who) + " " + std::to_string(money));
     }
@@ -115,14 +80,6 @@ public:
     void onChatFromWithId(int32_t id, const std::optional<std::string>&, const std::string& text) override {
         events.push_back("says " + std::to_string(id) + " " + text);
     }
-    void showFlyTextWirhFromId(int32_t, int32_t) override {}
-    void updateMoneyForPlayer(int32_t id, int32_t money) override {
-        events.push_back("money " + std::to_string(id) + " " + std::to_string(money));
-    }
-    void onBuzzWithContent(const std::string&) override {}
-
-private:
-    int8_t room_ = -1, board_ = -1;
 };
 
 class BankerRobotTableTest : public SignedInClientTest {

@@ -18,6 +18,7 @@
 #include "standin-server/StandinRobotTables.h"
 #include "standin-server/StandinServer.h"
 #include "standin-server/StandinSignIn.h"
+#include "support/RecordingRobotTableScreen.h"
 #include "support/SignedInClientTest.h"
 
 using namespace zuno;
@@ -41,40 +42,8 @@ Cards hand(std::initializer_list<const char*> names) {
 }
 
 // Each event the handler applies, as one line; my cards kept as the server leaves them.
-class ScreenDouble : public PhomTableScreen {
+class ScreenDouble : public zuno::testing::RecordingRobotTableScreen<PhomTableScreen> {
 public:
-    std::vector<std::string> events;
-    Players seated;
-    Cards mine;
-    int32_t next = -1;  // who acts next, as the last fire or skip said
-
-    bool saw(const std::string& prefix) const {
-        return std::any_of(events.begin(), events.end(), [&](const std::string& e) { return e.rfind(prefix, 0) == 0; });
-    }
-    void show(int8_t room, int8_t board, const std::vector<TienLenPlayerPtr>& players) {
-        room_ = room;
-        board_ = board;
-        seated.assign(players.begin(), players.end());
-        events.push_back("joined " + std::to_string(room) + " " + std::to_string(board));
-    }
-
-    int8_t roomId() const override { return room_; }
-    int8_t boardId() const override { return board_; }
-    Players players() const override { return seated; }
-    void setIsFirstMatch(bool) override {}
-    void setDisableReady(bool) override {}
-    void setModeWithHas(bool) override {}
-    void resetSeat() override {}
-    void resetReady() override {}
-    void setAtSeat(int8_t seat, PlayerPtr p) override {
-        if (seat >= 0 && static_cast<size_t>(seat) < seated.size()) seated[static_cast<size_t>(seat)] = p;
-        events.push_back("sits " + p->name());
-    }
-    void playerLeaveWithId(int32_t id) override { events.push_back("leaves " + std::to_string(id)); }
-    void setOwnerWithNewOwner(int32_t) override {}
-    void setReadyWithPlayerId(int32_t id, bool on) override {
-        events.push_back("ready " + std::to_string(id) + (on ? " yes" : " no"));
-    }
     void setMoneyOnBoard(int32_t) override {}
     void start(int8_t interval, const CardIds& cards, int32_t first, int32_t firstHa) override {
         mine = cards;
@@ -116,16 +85,8 @@ public:
     }
     void onDenBai(int32_t win, const PhomSeatInts&) override { events.push_back("pays all to " + std::to_string(win)); }
     void onChatFromWithId(int32_t, const std::optional<std::string>&, const std::string&) override {}
-    void showFlyTextWirhFromId(int32_t, int32_t) override {}
-    void updateMoneyForPlayer(int32_t id, int32_t money) override {
-        events.push_back("money " + std::to_string(id) + " " + std::to_string(money));
-    }
-    void onBuzzWithContent(const std::string&) override {}
 
     PhomSeatInts scores{};
-
-private:
-    int8_t room_ = -1, board_ = -1;
 };
 
 class PhomRobotTableTest : public SignedInClientTest {
@@ -154,7 +115,7 @@ protected:
     }
 
     bool pumpUntilSeen(const std::string& prefix) {
-        return pump([&] { return table->saw(prefix); });
+        return pump([&] { return table->sawPrefix(prefix); });
     }
 
     void join() {
@@ -189,7 +150,7 @@ TEST_F(PhomRobotTableTest, EatRefusedThenTakenAndADealToTheFinish) {
                       hand({"7C", "7D", "JS", "JD", "4D", "6C", "8C", "TD", "QS", "AC", "9C", "5C"}));
     GlobalService::getInstance().readyWithRoomId(StandinPhom::kRoom, StandinPhom::kBoard, true);
     ASSERT_TRUE(pumpUntilSeen("fire 9001"));
-    EXPECT_TRUE(table->saw("deal 20s 9 cards, first 9001 lays down 9001"));
+    EXPECT_TRUE(table->sawPrefix("deal 20s 9 cards, first 9001 lays down 9001"));
     EXPECT_EQ(table->events.back(), "fire 9001 " + std::to_string(card("KD")) + " at 0, next 4711");
 
     const int8_t wrong[] = {card("2C"), card("6D"), -1, -1, -1};
@@ -201,9 +162,9 @@ TEST_F(PhomRobotTableTest, EatRefusedThenTakenAndADealToTheFinish) {
 
     // Every turn of mine after that: draw, then fire my first card that is not a king; the fourth lays
     // down first.
-    for (int turn = 0; turn < 8 && !table->saw("finish"); ++turn) {
-        ASSERT_TRUE(pump([&] { return table->saw("finish") || table->next == kMe; }));
-        if (table->saw("finish")) break;
+    for (int turn = 0; turn < 8 && !table->sawPrefix("finish"); ++turn) {
+        ASSERT_TRUE(pump([&] { return table->sawPrefix("finish") || table->next == kMe; }));
+        if (table->sawPrefix("finish")) break;
         const size_t seen = table->events.size();
         if (turn > 0) {
             PhomService::getInstance().getCard(StandinPhom::kRoom, StandinPhom::kBoard);
