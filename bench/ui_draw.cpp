@@ -110,15 +110,21 @@ std::shared_ptr<Window> buildScreen() {
     return window;
 }
 
+// Full redraws of the application as it stands, on a screen of that size at the benchmark's scale.
+void drawFrames(benchmark::State& state, int width = 480, int height = 320) {
+    RasterScreen screen(width, height, int(state.range(0)));
+    screen.renderApplication();
+    for (auto _ : state) {
+        screen.renderApplication();
+        benchmark::DoNotOptimize(screen.pixel(width / 2, height / 2));
+    }
+    state.counters["frames_per_s"] = benchmark::Counter(double(state.iterations()), benchmark::Counter::kIsRate);
+}
+
 void BM_DrawFullScreen(benchmark::State& state) {
     zuno::sys::RunLoop::main().bindToCurrentThread();
     auto window = buildScreen();
-    RasterScreen screen(480, 320, int(state.range(0)));
-    screen.renderApplication();  // first frame lays everything out
-    for (auto _ : state) {
-        screen.renderApplication();
-        benchmark::DoNotOptimize(screen.pixel(240, 160));
-    }
+    drawFrames(state);  // the first frame lays everything out
     size_t views = 0;
     std::function<void(const View&)> count = [&](const View& v) {
         ++views;
@@ -176,12 +182,7 @@ struct FriendsScreen {
 
 void BM_FriendsScreen(benchmark::State& state) {
     FriendsScreen friends(state.range(1) != 0);
-    RasterScreen screen(480, 320, int(state.range(0)));
-    screen.renderApplication();
-    for (auto _ : state) {
-        screen.renderApplication();
-        benchmark::DoNotOptimize(screen.pixel(240, 160));
-    }
+    drawFrames(state);
 }
 BENCHMARK(BM_FriendsScreen)->ArgNames({"scale", "conversation"})->Args({2, 0})->Args({2, 1})->Unit(benchmark::kMicrosecond);
 
@@ -293,13 +294,7 @@ void drawOpenedApplication(benchmark::State& state, std::shared_ptr<zuno::ZunoOn
     zuno::sys::RunLoop::main().bindToCurrentThread();
     zuno::sys::setDataFolder((std::filesystem::temp_directory_path() / "zuno-bench-ui-draw").string());
     auto app = open();
-    RasterScreen screen(480, 320, int(state.range(0)));
-    screen.renderApplication();
-    for (auto _ : state) {
-        screen.renderApplication();
-        benchmark::DoNotOptimize(screen.pixel(240, 160));
-    }
-    state.counters["frames_per_s"] = benchmark::Counter(double(state.iterations()), benchmark::Counter::kIsRate);
+    drawFrames(state);
     Application::shared().reset();
     zuno::sys::RunLoop::main().reset();
 }
@@ -503,13 +498,7 @@ void BM_DrawCaro(benchmark::State& state) {
         state.SkipWithError("the Caro table did not open");
         return;
     }
-    RasterScreen screen(480, 320, int(state.range(0)));
-    screen.renderApplication();
-    for (auto _ : state) {
-        screen.renderApplication();
-        benchmark::DoNotOptimize(screen.pixel(240, 160));
-    }
-    state.counters["frames_per_s"] = benchmark::Counter(double(state.iterations()), benchmark::Counter::kIsRate);
+    drawFrames(state);
     Application::shared().reset();
     zuno::sys::RunLoop::main().reset();
 }
@@ -538,12 +527,7 @@ void BM_DrawShopWithFigure(benchmark::State& state) {
     for (int i = 0; i < 10; ++i) items.push_back({i, 100 + 10 * i, gradientImage(40, 60, 0xFF004000u + uint32_t(i))});
     zuno::ItemGrid({40, 60}, {316, 140}).draw(*page, items, nullptr, "");
     window->makeKeyAndVisible();
-    RasterScreen screen(480, 320, int(state.range(0)));
-    screen.renderApplication();
-    for (auto _ : state) {
-        screen.renderApplication();
-        benchmark::DoNotOptimize(screen.pixel(80, 160));
-    }
+    drawFrames(state);
     Application::shared().reset();
 }
 BENCHMARK(BM_DrawShopWithFigure)->ArgName("scale")->Arg(1)->Arg(2)->Unit(benchmark::kMicrosecond);
@@ -557,12 +541,7 @@ void BM_DrawCoTuongWithHints(benchmark::State& state) {
     table->startWithMoveFirst(10, 30000);
     table->board->tapAt(Piece::convertPoint(1, 2));
     sys::RunLoop::main().runFor(0.5);
-    RasterScreen screen(480, 320, int(state.range(0)));
-    screen.renderApplication();
-    for (auto _ : state) {
-        screen.renderApplication();
-        benchmark::DoNotOptimize(screen.pixel(240, 160));
-    }
+    drawFrames(state);
     state.counters["pieces"] = double(table->board->model().getAllPieces().size());
     state.counters["hints"] = double(table->board->hints().size());
     Application::shared().reset();
@@ -583,12 +562,7 @@ void BM_DrawBlocksMidGame(benchmark::State& state) {
     table->gameKeyDown(GameKey::Space);
     table->addRandomWithRos(std::vector<int8_t>(17, 10), 17);  // holes outside the well: full rows
     sys::RunLoop::main().runFor(1.1);  // lands, the garbage enters, the next piece spawns
-    RasterScreen screen(320, 480, int(state.range(0)));
-    screen.renderApplication();
-    for (auto _ : state) {
-        screen.renderApplication();
-        benchmark::DoNotOptimize(screen.pixel(160, 300));
-    }
+    drawFrames(state, 320, 480);
     table->gameEnd();
     Application::shared().reset();
     sys::RunLoop::main().reset();
