@@ -118,6 +118,7 @@ bool Program::writeSnapshot(ui::RasterScreen& raster, const std::string& name) {
     ++snapshots_;
     std::printf("snapshot %s\n", path.c_str());
     std::fflush(stdout);
+    if (snapshotObserver_) snapshotObserver_(name);
     return true;
 }
 

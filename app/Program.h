@@ -49,6 +49,10 @@ public:
     // When pictures are taken: draws each dialog with buttons newly shown over the screen, in a
     // picture of its own (a screen's picture shows the screen alone). Answers how many were drawn.
     int snapshotNewDialogs();
+    // Told the name of each picture once it is written, while the screen still shows what it holds.
+    void setSnapshotObserver(std::function<void(const std::string& name)> observer) {
+        snapshotObserver_ = std::move(observer);
+    }
 
 private:
     void screenShown(ui::ViewController& screen);
@@ -62,6 +66,7 @@ private:
     std::string lastSnapshotOf_;
     const ui::ViewController* lastShown_ = nullptr;
     std::vector<std::weak_ptr<ui::AlertView>> dialogsDrawn_;
+    std::function<void(const std::string& name)> snapshotObserver_;
     bool shutDown_ = false;
 };
 

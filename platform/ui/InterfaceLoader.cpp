@@ -431,6 +431,7 @@ private:
             }
             if (n == "adjustsFontSize") { l->setAdjustsFontSizeToFitWidth(a.as_bool()); return true; }
             if (n == "minimumFontSize") { l->setMinimumFontSize(a.as_double()); return true; }
+            if (n == "truncates") { l->setTruncatesOnPurpose(a.as_bool()); return true; }
         }
         if (auto* iv = dynamic_cast<ImageView*>(&v)) {
             if (n == "image") { iv->setImage(image(a)); return true; }
@@ -701,6 +702,7 @@ private:
         }
         std::string outlet = node.attribute("outlet").as_string();
         if (!outlet.empty()) {
+            view->setIdentifier(outlet);
             named_[outlet] = view;
             std::shared_ptr<Object> value = view;
             wiring_.push_back([this, outlet, value, kind] { bindOutlet(outlet, value, kind); });

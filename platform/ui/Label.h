@@ -45,6 +45,10 @@ public:
     void setHighlighted(bool on) { highlighted_ = on; setNeedsDisplay(); }
     bool isEnabled() const { return enabled_; }
     void setEnabled(bool on) { enabled_ = on; setNeedsDisplay(); }
+    // The label is meant to cut a text longer than its frame (a player's name in a narrow seat, a line
+    // of a list), rather than to show it whole.
+    bool truncatesOnPurpose() const { return truncatesOnPurpose_; }
+    void setTruncatesOnPurpose(bool on) { truncatesOnPurpose_ = on; }
 
     void drawRect(Canvas& canvas, const Rect& rect) override;
     virtual void drawTextInRect(Canvas& canvas, const Rect& rect);
@@ -81,6 +85,7 @@ private:
     double minimumFontSize_ = 0;
     bool highlighted_ = false;
     bool enabled_ = true;
+    bool truncatesOnPurpose_ = false;
 };
 
 using LabelPtr = std::shared_ptr<Label>;

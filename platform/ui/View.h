@@ -86,6 +86,9 @@ public:
     virtual void setContentMode(ContentMode mode);
     int tag() const { return tag_; }
     void setTag(int tag) { tag_ = tag; }
+    // A name for tools and diagnostics: the outlet an interface file bound the view to, if any.
+    const std::string& identifier() const { return identifier_; }
+    void setIdentifier(std::string identifier) { identifier_ = std::move(identifier); }
     bool isUserInteractionEnabled() const { return userInteractionEnabled_; }
     void setUserInteractionEnabled(bool on) { userInteractionEnabled_ = on; }
     bool isMultipleTouchEnabled() const { return multipleTouchEnabled_; }
@@ -217,6 +220,7 @@ private:
     bool opaque_ = true;
     ContentMode contentMode_ = ContentMode::ScaleToFill;
     int tag_ = 0;
+    std::string identifier_;
     bool userInteractionEnabled_ = true;
     bool multipleTouchEnabled_ = false;
     unsigned autoresizingMask_ = Autoresizing::None;

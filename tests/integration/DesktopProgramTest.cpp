@@ -2,7 +2,9 @@
 // driven by typing and tapping as a person would.
 #include <gtest/gtest.h>
 
+#include "HeadlessWalk.h"
 #include "net/MobileClient.h"
+#include "platform/core/RunLoop.h"
 #include "platform/core/UserDefaults.h"
 #include "platform/ui/Button.h"
 #include "platform/ui/Application.h"
@@ -13,7 +15,11 @@
 #include "screens/ServerView.h"
 #include "shell/Resources.h"
 #include "shell/UIController.h"
+#include "standin-server/StandinRobotTables.h"
 #include "standin-server/StandinSignIn.h"
+#include "standin-server/StandinTienLen.h"
+#include "support/LayoutCheck.h"
+#include "support/PlatformReset.h"
 #include "support/ProgramRoadTest.h"
 #include "support/SnapshotCompare.h"
 
@@ -145,6 +151,36 @@ TEST_F(DesktopProgramTest, ARefusedLoginShowsTheServersText) {
                dialogText() == std::string(StandinSignIn::kLoginRefused);
     }));
     EXPECT_EQ(MobileClient::getInstance()->connectStatus(), MobileClient::kClosedByLogout);
+}
+
+
+// The headless walk of the program taking its pictures, as `zuno --headless --snapshot` does: every
+// screen pictured (and the robot's invitation over the game list) passes the layout check.
+class HeadlessWalkTest : public zuno::testing::ProgramRoadTest {
+protected:
+    void SetUp() override {
+        ASSERT_NO_FATAL_FAILURE(startStandin());
+        signIn->addAccount({"demo", "demo", 1001, 5000000, 1, 350});
+        robots = StandinRobotTables::installOn(server, signIn, lists, {.invitationDelay = 0.5});
+        StandinTienLen::addTo(*robots, 3);
+        robots->setNextInvitation(3);
+        programOptions.snapshotDir = zuno::testing::makeTemporaryFolder("headless-walk") + "/shots";
+        ASSERT_NO_FATAL_FAILURE(launchProgram("headless-walk"));
+    }
+    std::shared_ptr<StandinRobotTables> robots;
+};
+
+TEST_F(HeadlessWalkTest, EveryScreenPicturedIsLaidOut) {
+    std::vector<std::string> pictured;
+    program->setSnapshotObserver([&](const std::string& name) {
+        pictured.push_back(name);
+        zuno::testing::expectWindowsLaidOut("picture " + name);
+    });
+    // The walk waits in real time, as the program does.
+    sys::RunLoop::main().setVirtualClock(false);
+    app::HeadlessWalk walk(*program, "demo", "demo");
+    ASSERT_TRUE(walk.run()) << walk.why();
+    EXPECT_EQ(pictured, (std::vector<std::string>{"LoginView", "ServerView", "MainView", "GameView", "dialog"}));
 }
 
 }  // namespace

@@ -14,6 +14,7 @@
 #include "shell/CustomLabel.h"
 #include "shell/Resources.h"
 #include "shell/UIController.h"
+#include "support/LayoutCheck.h"
 #include "support/PlatformReset.h"
 
 namespace zuno::testing {
@@ -88,6 +89,7 @@ bool ProgramRoadTest::pump(const std::function<bool()>& done, int steps) {
 
 void ProgramRoadTest::settle() {
     pump([this] { return !program->navigation().isTransitioning() && !ui::Animator::shared().hasRunningAnimations(); });
+    expectWindowsLaidOut("settled");
 }
 
 void ProgramRoadTest::tap(const ui::View& view) { program->delegate()->window->tapView(view); }

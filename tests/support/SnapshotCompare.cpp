@@ -7,6 +7,7 @@
 
 #include "platform/ui/Image.h"
 #include "platform/ui/View.h"
+#include "support/LayoutCheck.h"
 
 namespace zuno::testing {
 
@@ -83,10 +84,12 @@ int channel(uint32_t p, int shift) { return int((p >> shift) & 0xFF); }
 
 ::testing::AssertionResult matchesReference(const ui::RasterScreen& screen, const std::string& name,
                                             SnapshotTolerance tolerance) {
+    expectWindowsLaidOut("picture " + name);
     return matchesPicture(screen.toImage(), name, tolerance);
 }
 
 ::testing::AssertionResult matchesReference(ui::View& view, const std::string& name, SnapshotTolerance tolerance) {
+    expectKnownLayout(checkLayoutOfView(view), "picture " + name);
     return matchesPicture(ui::Image::imageWithData(ui::snapshotViewPng(view)), name, tolerance);
 }
 

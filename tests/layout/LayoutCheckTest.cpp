@@ -1,0 +1,149 @@
+// The layout check on small trees made by hand: what it must find, and what it must leave alone.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "platform/ui/AlertView.h"
+#include "platform/ui/Button.h"
+#include "platform/ui/Label.h"
+#include "platform/ui/ScrollView.h"
+#include "platform/ui/ViewController.h"
+#include "support/LayoutCheck.h"
+#include "support/UiTest.h"
+#include "table/CardView.h"
+
+namespace zuno::testing {
+namespace {
+
+class Screen : public ui::ViewController {
+public:
+    Screen() { view()->setFrame(ui::Rect(0, 0, 480, 320)); }
+};
+
+class LayoutCheckTest : public ui::test::UiTest {
+protected:
+    template <class V = ui::View>
+    std::shared_ptr<V> add(const ui::Rect& frame, const std::string& name, ui::View* into = nullptr) {
+        auto v = std::make_shared<V>(frame);
+        v->setIdentifier(name);
+        (into ? *into : *screen->view()).addSubview(v);
+        return v;
+    }
+    std::shared_ptr<ui::Label> label(const ui::Rect& frame, const std::string& name, const std::string& text) {
+        auto l = add<ui::Label>(frame, name);
+        l->setFont(ui::Font::systemFontOfSize(12));
+        l->setText(text);
+        return l;
+    }
+    std::shared_ptr<ui::Button> button(const ui::Rect& frame, const std::string& name, ui::View* into = nullptr) {
+        auto b = std::make_shared<ui::Button>(ui::Button::Type::Custom, frame);
+        b->setIdentifier(name);
+        (into ? *into : *screen->view()).addSubview(b);
+        return b;
+    }
+    std::vector<std::string> found() {
+        std::vector<std::string> out;
+        for (const auto& f : checkLayoutOfView(*screen->view())) out.push_back(f.rule + ": " + f.subject);
+        return out;
+    }
+
+    std::shared_ptr<Screen> screen = std::make_shared<Screen>();
+};
+
+TEST_F(LayoutCheckTest, FindsWhatAPlayerCouldNotTapOrRead) {
+    // A button under a panel drawn after it; the panel takes its taps.
+    button({10, 10, 80, 30}, "btnLeave");
+    add({0, 0, 100, 50}, "panel")->setBackgroundColor(ui::Color::white());
+    // A caption longer than its frame.
+    label({10, 100, 40, 20}, "lblCaption", "A rather long caption");
+    // A picture running over the right edge.
+    add({450, 200, 60, 20}, "imgStrip")->setBackgroundColor(ui::Color::black());
+    // Two texts drawn over each other.
+    label({200, 100, 100, 20}, "lblName", "Binh");
+    label({210, 104, 100, 20}, "lblMoney", "1,000 Xu");
+    // A key where its text should be, and a Vietnamese word in the English interface.
+    label({10, 250, 150, 20}, "lblKey", "ZUNO_login");
+    label({200, 250, 150, 20}, "lblLoading", "Dang tai...");
+
+    auto findings = found();
+    std::sort(findings.begin(), findings.end());
+    EXPECT_EQ(findings, (std::vector<std::string>{
+                            "covered: Button 'btnLeave' under View 'panel'",
+                            "cut: Label 'lblCaption' \"A rather long caption\"",
+                            "key-shown: Label 'lblKey'",
+                            "off-window: View 'imgStrip'",
+                            "other-language: Label 'lblLoading' \"Dang tai...\"",
+                            "texts-overlap: Label 'lblName' and Label 'lblMoney'",
+                        }));
+}
+
+TEST_F(LayoutCheckTest, LeavesAloneWhatIsMeantSo) {
+    // A label that cuts long names on purpose, a name that fits.
+    label({10, 10, 40, 20}, "lblName0", "A rather long name")->setTruncatesOnPurpose(true);
+    label({10, 40, 100, 20}, "lblName1", "Binh");
+    // A closed side panel out of sight at a place of its own.
+    add({490, 0, 120, 320}, "viewMenu")->setBackgroundColor(ui::Color::white());
+    // A strip of links wider than the window, clipped by its scroll view.
+    auto strip = add<ui::ScrollView>({0, 200, 480, 90}, "scrollView");
+    strip->setContentSize({920, 90});
+    button({800, 10, 80, 60}, "btnLogout", strip.get())->setBackgroundColor(ui::Color::white());
+    // A fanned hand: each card shows a strip of 20 points that takes its tap.
+    for (int k = 0; k < 4; ++k) {
+        auto card = std::make_shared<CardView>(int8_t(k));
+        card->setFrame(ui::Rect(150 + 20 * k, 230, 60, 80));
+        screen->view()->addSubview(card);
+    }
+    // A fly-text on its way past the edge.
+    auto fly = label({300, 20, 80, 20}, "lblFly", "+500");
+    ui::View::animate(1.0, [&] { fly->setFrame(ui::Rect(460, 20, 80, 20)); });
+
+    EXPECT_EQ(found(), std::vector<std::string>{});
+}
+
+TEST_F(LayoutCheckTest, ACardsStripMustTakeItsTap) {
+    std::vector<std::shared_ptr<CardView>> hand;
+    for (int k = 0; k < 3; ++k) {
+        auto card = std::make_shared<CardView>(int8_t(k));
+        card->setFrame(ui::Rect(100 + 30 * k, 230, 60, 80));
+        screen->view()->addSubview(card);
+        hand.push_back(card);
+    }
+    // A see-through bar laid over the hand's lower part takes the taps there; the upper part still
+    // takes each card's tap.
+    add({0, 280, 480, 40}, "bottomMenuView");
+    EXPECT_EQ(found(), std::vector<std::string>{});
+    // Over the whole hand it takes every tap: one finding names the cards it covers.
+    add({0, 220, 480, 100}, "bottomCover");
+    EXPECT_EQ(found(), std::vector<std::string>{"covered: CardView under View 'bottomCover'"});
+}
+
+TEST_F(LayoutCheckTest, OnlyTheDialogOnTopTakesTapsAndItsTextsAreApart) {
+    window->setRootViewController(screen);
+    button({200, 140, 80, 40}, "btnStart");
+    label({190, 150, 100, 20}, "lblStake", "100 Xu");
+    auto alert = std::make_shared<ui::AlertView>("Leave", "Leave the table?", std::weak_ptr<ui::AlertViewDelegate>(),
+                                                 "Cancel", std::vector<std::string>{"OK"});
+    alert->show();
+    run(1);
+    std::vector<std::string> subjects;
+    for (const auto& f : checkLayoutOfWindows()) subjects.push_back(f.screen + " | " + f.rule);
+    EXPECT_EQ(subjects, std::vector<std::string>{});
+    alert->dismissWithClickedButtonIndex(0, false);
+}
+
+TEST_F(LayoutCheckTest, ASheetOverTheScreenIsALayerOfItsOwn) {
+    window->setRootViewController(screen);
+    button({200, 140, 80, 40}, "btnStart");
+    auto sheet = std::make_shared<ui::ViewController>();
+    sheet->view()->setFrame(ui::Rect(0, 0, 480, 320));
+    screen->view()->addSubview(sheet->view());
+    button({100, 100, 100, 40}, "btnOk", sheet->view().get());
+    EXPECT_EQ(checkLayoutOfWindows().size(), 0u);
+
+    // Out of sight below the window, a closed sheet takes nothing and shows nothing.
+    sheet->view()->setFrame(ui::Rect(0, 330, 480, 320));
+    EXPECT_EQ(checkLayoutOfWindows().size(), 0u);
+}
+
+}  // namespace
+}  // namespace zuno::testing

@@ -1,0 +1,540 @@
+#include "support/LayoutCheck.h"
+
+#include <cxxabi.h>
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <map>
+#include <set>
+#include <sstream>
+#include <typeinfo>
+
+#include "platform/ui/Animation.h"
+#include "platform/ui/Application.h"
+#include "platform/ui/Button.h"
+#include "platform/ui/Control.h"
+#include "platform/ui/ImageView.h"
+#include "platform/ui/Layer.h"
+#include "platform/ui/Label.h"
+#include "platform/ui/NavigationController.h"
+#include "platform/ui/ScrollView.h"
+#include "platform/ui/View.h"
+#include "platform/ui/ViewController.h"
+#include "platform/ui/Window.h"
+#include "shell/CustomLabel.h"
+#include "shell/ProgressHUD.h"
+#include "shell/ZunoViewController.h"
+#include "support/LanguageWords.h"
+#include "table/CardView.h"
+
+namespace zuno::testing {
+
+namespace {
+
+// How far a drawn thing may run over an edge before it counts.
+constexpr double kEdgeSlack = 1.0;
+// Sample step over a card when looking for its visible strip, and the strip's least size.
+constexpr double kCardSampleStep = 2.0;
+constexpr int kCardStripSamples = 4;
+
+std::string className(const std::type_info& type) {
+    int status = 0;
+    char* name = abi::__cxa_demangle(type.name(), nullptr, nullptr, &status);
+    std::string out = status == 0 && name ? name : type.name();
+    std::free(name);
+    const auto colons = out.rfind("::");
+    return colons == std::string::npos ? out : out.substr(colons + 2);
+}
+
+std::string classOf(const ui::View& view) { return className(typeid(view)); }
+std::string classOf(const ui::ViewController& controller) { return className(typeid(controller)); }
+
+std::string frameText(const ui::Rect& r) {
+    char buffer[96];
+    std::snprintf(buffer, sizeof buffer, "(%.4g, %.4g, %.4g, %.4g)", r.x(), r.y(), r.width(), r.height());
+    return buffer;
+}
+
+// A text with its numbers blurred, so that a subject stays the same when an amount changes.
+std::string stableText(const std::string& text) {
+    std::string out;
+    bool inNumber = false;
+    for (char c : text) {
+        const bool digit = c >= '0' && c <= '9';
+        if (digit || (inNumber && (c == ',' || c == '.'))) {
+            if (!inNumber) out += '#';
+            inNumber = true;
+            continue;
+        }
+        inNumber = false;
+        out += c == '\n' ? ' ' : c;
+    }
+    constexpr size_t kLongest = 28;
+    if (out.size() > kLongest) {
+        size_t cut = kLongest;
+        while (cut > 0 && (static_cast<unsigned char>(out[cut]) & 0xC0) == 0x80) --cut;
+        out = out.substr(0, cut) + "...";
+    }
+    return out;
+}
+
+const std::string* shownText(const ui::View& view) {
+    if (auto line = dynamic_cast<const CustomLabel*>(&view)) return &line->text();
+    if (auto label = dynamic_cast<const ui::Label*>(&view)) return label->text() ? &*label->text() : nullptr;
+    return nullptr;
+}
+
+// The button whose title the label is, if it is one.
+const ui::Button* titleOwner(const ui::View& view) {
+    auto button = dynamic_cast<const ui::Button*>(view.superviewPointer());
+    return button && button->titleLabel().get() == &view ? button : nullptr;
+}
+
+std::string describe(const ui::View& view) {
+    if (auto button = titleOwner(view)) return "title of " + describe(*button);
+    std::string out = classOf(view);
+    if (!view.identifier().empty()) return out + " '" + view.identifier() + "'";
+    if (auto button = dynamic_cast<const ui::Button*>(&view)) {
+        if (auto title = button->currentTitle(); title && !title->empty()) return out + " \"" + stableText(*title) + "\"";
+        auto picture = button->currentImage() ? button->currentImage() : button->currentBackgroundImage();
+        if (picture && !picture->name().empty()) return out + " [" + picture->name() + "]";
+    }
+    if (auto image = dynamic_cast<const ui::ImageView*>(&view); image && image->image() && !image->image()->name().empty()) {
+        return out + " [" + image->image()->name() + "]";
+    }
+    if (auto text = shownText(view); text && !text->empty()) return out + " \"" + stableText(*text) + "\"";
+    for (auto* up = view.superviewPointer(); up; up = up->superviewPointer()) {
+        if (!up->identifier().empty()) return out + " in '" + up->identifier() + "'";
+    }
+    return out;
+}
+
+// One visible view, in the order of drawing.
+struct Drawn {
+    ui::View* view = nullptr;
+    ui::Window* window = nullptr;  // none when a view is checked alone
+    ui::Rect rect;                 // the view's bounds in the root's coordinates
+    ui::Rect clipped;              // the part its clipping ancestors let show (not clipped by the window)
+    ui::Rect unscrolled;           // the same, but for the scroll views among them
+    int layer = 0;                 // modal layers drawn before it
+    bool interactive = true;       // it and every ancestor take touches
+    bool animating = false;        // it or an ancestor is moving or fading
+};
+
+struct Layer {
+    std::string name;
+};
+
+// Most of the window: a sheet or dialog over the screen, or a control behind everything (a tap on the
+// background that ends typing).
+bool covers(const ui::Rect& r, const ui::Rect& area) {
+    const ui::Rect shown = r.intersection(area);
+    return shown.width() * shown.height() >= 0.8 * area.width() * area.height();
+}
+
+// No clip yet: the views' own extent decides whether they leave the window.
+const ui::Rect kNoClip(-1e9, -1e9, 2e9, 2e9);
+
+class Walk {
+public:
+    Walk(ui::Rect area, std::string screen, const ui::ViewController* topScreen)
+        : area_(area), topScreen_(topScreen) {
+        layers_.push_back({std::move(screen)});
+    }
+
+    void window(ui::Window& w, bool modal) {
+        if (modal) startLayer("dialog");
+        root_ = &w;
+        currentWindow_ = &w;
+        visit(w, kNoClip, kNoClip, true, false, 1.0);
+    }
+    void alone(ui::View& root) {
+        root_ = &root;
+        currentWindow_ = nullptr;
+        visit(root, kNoClip, kNoClip, true, false, 1.0);
+    }
+
+    const std::vector<Drawn>& drawn() const { return drawn_; }
+    const std::vector<Layer>& layers() const { return layers_; }
+    int topLayer() const { return int(layers_.size()) - 1; }
+    const ui::Rect& area() const { return area_; }
+    // Whether a screen of the client is drawn (the toolkit's own tests draw bare views).
+    bool hasScreen() const { return topScreen_ != nullptr; }
+    ui::View* root() const { return root_; }
+
+private:
+    void startLayer(const std::string& name) { layers_.push_back({layers_.front().name + " > " + name}); }
+
+    // A sheet, a message box, a progress box or an open side menu: what lies under it takes no taps.
+    bool isModal(const ui::View& view, const ui::Rect& rect) const {
+        if (&view == root_) return false;
+        if (dynamic_cast<const ProgressHUD*>(&view)) return true;
+        if (auto screen = dynamic_cast<const ZunoViewController*>(topScreen_)) {
+            if (screen->viewMenu.get() == &view) return rect.intersects(area_);
+        }
+        // A dialog put straight into the window over the screen, with a backdrop that takes the taps.
+        if (screenDrawn_ && dynamic_cast<const ui::Window*>(view.superviewPointer()) && view.isUserInteractionEnabled() &&
+            covers(rect, area_) && !containsScreen(view)) {
+            return true;
+        }
+        auto controller = view.viewController();
+        if (!controller || controller == topScreen_ || dynamic_cast<const ui::NavigationController*>(controller)) {
+            return false;
+        }
+        bool nested = false;
+        for (auto* up = view.superviewPointer(); up && !nested; up = up->superviewPointer()) {
+            nested = up->viewController() != nullptr;
+        }
+        const ui::Rect shown = rect.intersection(area_);
+        return nested && covers(shown, area_);
+    }
+
+    bool containsScreen(const ui::View& view) const {
+        auto screenView = topScreen_ ? topScreen_->viewIfLoaded() : nullptr;
+        return screenView && (screenView.get() == &view || screenView->isDescendantOf(&view));
+    }
+
+    void visit(ui::View& view, ui::Rect clip, ui::Rect unscrolledClip, bool interactive, bool animating, double alpha) {
+        alpha *= view.presentedAlpha();
+        if (view.isHidden() || alpha < 0.01) return;
+        const ui::Rect rect = view.convertRectToView(view.bounds(), root_ == currentWindow_ ? nullptr : root_);
+        animating = animating || ui::Animator::shared().isAnimating(&view);
+        interactive = interactive && view.isUserInteractionEnabled();
+        if (isModal(view, rect)) {
+            const auto* controller = view.viewController();
+            startLayer(controller ? classOf(*controller) : classOf(view));
+        }
+        if (topScreen_ && topScreen_->viewIfLoaded().get() == &view) screenDrawn_ = true;
+        Drawn d;
+        d.view = &view;
+        d.window = currentWindow_;
+        d.rect = rect;
+        d.clipped = rect.intersection(clip);
+        d.unscrolled = rect.intersection(unscrolledClip);
+        d.layer = topLayer();
+        d.interactive = interactive;
+        d.animating = animating;
+        drawn_.push_back(d);
+        if (view.clipsToBounds()) {
+            clip = clip.intersection(rect);
+            if (!dynamic_cast<const ui::ScrollView*>(&view)) unscrolledClip = unscrolledClip.intersection(rect);
+        }
+        for (const auto& sub : std::vector<std::shared_ptr<ui::View>>(view.subviews())) {
+            visit(*sub, clip, unscrolledClip, interactive, animating, alpha);
+        }
+    }
+
+    ui::Rect area_;
+    const ui::ViewController* topScreen_;
+    ui::View* root_ = nullptr;
+    ui::Window* currentWindow_ = nullptr;
+    bool screenDrawn_ = false;
+    std::vector<Drawn> drawn_;
+    std::vector<Layer> layers_;
+};
+
+bool isCard(const ui::View& view) { return dynamic_cast<const CardView*>(&view) != nullptr; }
+
+bool insideCard(const ui::View& view) {
+    for (auto* up = view.superviewPointer(); up; up = up->superviewPointer()) {
+        if (isCard(*up)) return true;
+    }
+    return false;
+}
+
+bool drawsSomething(const ui::View& view) {
+    if (auto bg = view.presentedBackgroundColor(); bg && bg->a > 0.01) return true;
+    if (auto image = dynamic_cast<const ui::ImageView*>(&view)) return image->image() != nullptr;
+    if (auto text = shownText(view)) return !text->empty();
+    if (dynamic_cast<const ui::Control*>(&view)) return true;
+    if (auto layer = view.layerIfAny(); layer && layer->borderWidth() > 0) return true;
+    return typeid(view) != typeid(ui::View);
+}
+
+class Checker {
+public:
+    Checker(const Walk& walk, std::vector<LayoutFinding>& out) : walk_(walk), out_(out) {}
+
+    void run() {
+        for (const auto& d : walk_.drawn()) {
+            if (d.clipped.isEmpty()) continue;
+            if (!d.animating) {
+                checkCovered(d);
+                checkOffWindow(d);
+                checkCut(d);
+            }
+            if (walk_.hasScreen()) checkLanguage(d);
+        }
+        checkOverlaps();
+    }
+
+private:
+    void add(const Drawn& d, std::string rule, std::string subject, std::string detail) {
+        out_.push_back({walk_.layers()[size_t(d.layer)].name, std::move(rule), std::move(subject), std::move(detail)});
+    }
+
+    std::shared_ptr<ui::View> hitAt(const Drawn& d, ui::Point p) const {
+        if (!d.window) return walk_.root()->hitTest(p, nullptr);
+        auto windows = ui::Application::shared().windows();
+        for (auto it = windows.rbegin(); it != windows.rend(); ++it) {
+            if ((*it)->isHidden()) continue;
+            if (auto hit = (*it)->hitTest((*it)->pointFromSuperview(p), nullptr)) return hit;
+        }
+        return nullptr;
+    }
+
+    static bool within(const ui::View* hit, const ui::View& view) {
+        return hit && (hit == &view || hit->isDescendantOf(&view));
+    }
+
+    void checkCovered(const Drawn& d) {
+        if (d.layer != walk_.topLayer() || !d.interactive) return;
+        const ui::Rect shown = d.clipped.intersection(walk_.area());
+        if (shown.isEmpty()) return;
+        if (isCard(*d.view)) return checkCardStrip(d, shown);
+        auto control = dynamic_cast<ui::Control*>(d.view);
+        if (!control || !control->isEnabled() || covers(d.rect, walk_.area())) return;
+        const ui::Point centre = shown.contains(d.rect.center()) ? d.rect.center() : shown.center();
+        auto hit = hitAt(d, centre);
+        if (within(hit.get(), *d.view)) return;
+        add(d, "covered",
+            describe(*d.view) + " under " + (hit ? describe(*hit) : std::string("nothing: outside its superview")),
+            frameText(d.rect) + (hit ? " taken by " + frameText(hit->convertRectToView(hit->bounds(), nullptr)) : ""));
+    }
+
+    // A card of a fanned hand needs a strip of its own that takes the tap; one wholly under other cards
+    // is not seen and needs none.
+    void checkCardStrip(const Drawn& d, const ui::Rect& shown) {
+        std::set<int> columns, rows;
+        std::shared_ptr<ui::View> taker;
+        for (double y = shown.minY() + 1; y < shown.maxY() - 1; y += kCardSampleStep) {
+            for (double x = shown.minX() + 1; x < shown.maxX() - 1; x += kCardSampleStep) {
+                auto hit = hitAt(d, {x, y});
+                if (within(hit.get(), *d.view)) {
+                    columns.insert(int(x));
+                    rows.insert(int(y));
+                    continue;
+                }
+                bool underCard = false;
+                for (auto* v = hit.get(); v && !underCard; v = v->superviewPointer()) underCard = isCard(*v);
+                if (!underCard && !taker) taker = hit;
+            }
+        }
+        if (int(columns.size()) >= kCardStripSamples && int(rows.size()) >= kCardStripSamples) return;
+        if (!taker && columns.empty()) return;
+        add(d, "covered",
+            describe(*d.view) + (taker ? " under " + describe(*taker) : std::string(" with too narrow a strip")),
+            frameText(d.rect) + " takes taps on " + std::to_string(columns.size()) + " columns");
+    }
+
+    void checkOffWindow(const Drawn& d) {
+        if (!drawsSomething(*d.view) || insideCard(*d.view)) return;
+        const ui::Rect& area = walk_.area();
+        const ui::Rect& r = d.clipped;
+        if (!r.intersects(area)) return;  // out of sight at a place of its own
+        if (r.minX() <= area.minX() && r.minY() <= area.minY() && r.maxX() >= area.maxX() && r.maxY() >= area.maxY()) {
+            return;  // a background under the whole window
+        }
+        if (r.minX() < area.minX() - kEdgeSlack || r.minY() < area.minY() - kEdgeSlack ||
+            r.maxX() > area.maxX() + kEdgeSlack || r.maxY() > area.maxY() + kEdgeSlack) {
+            add(d, "off-window", describe(*d.view), frameText(r) + " in " + frameText(area));
+        }
+    }
+
+    struct TextBox {
+        const Drawn* drawn;
+        ui::Rect box;
+    };
+
+    // Where the label draws its text, laid out as the label lays it out; how much it needs beside.
+    struct Measure {
+        ui::Rect drawnBox;   // the text as drawn, within the label's bounds
+        bool cut = false;
+        std::string why;
+    };
+
+    static Measure measure(const ui::Label& label, const std::string& text, const ui::Rect& rect) {
+        Measure m;
+        const ui::Rect box = rect;
+        const bool custom = dynamic_cast<const CustomLabel*>(&label) != nullptr;
+        ui::Font font = label.font();
+        const int lines = custom ? 1 : label.numberOfLines();
+        if (label.adjustsFontSizeToFitWidth() && lines == 1 && !custom) {
+            const double least = label.minimumFontSize() > 0 ? label.minimumFontSize() : 1;
+            while (font.pointSize() > least && font.widthOfText(text) > box.width()) {
+                font = font.withSize(std::max(least, font.pointSize() - 1));
+            }
+        }
+        const double lineHeight = font.lineHeight();
+        std::vector<std::string> laid;
+        if (lines == 1 || custom) {
+            laid = font.wrap(text, 1e9, 0, ui::LineBreakMode::Clip);
+        } else {
+            laid = font.wrap(text, box.width(), 0, label.lineBreakMode() == ui::LineBreakMode::CharacterWrap
+                                                       ? ui::LineBreakMode::CharacterWrap
+                                                       : ui::LineBreakMode::WordWrap);
+        }
+        const int allowed = lines == 0 ? std::max(1, int(std::floor(box.height() / lineHeight))) : lines;
+        double widest = 0;
+        for (const auto& l : laid) widest = std::max(widest, font.widthOfText(l));
+        const int shown = std::min<int>(int(laid.size()), allowed);
+        const double height = lineHeight * shown;
+        if (int(laid.size()) > allowed) {
+            m.cut = true;
+            m.why = std::to_string(laid.size()) + " lines for " + std::to_string(allowed);
+        } else if (widest > box.width() + 0.5) {
+            m.cut = true;
+            m.why = "needs " + std::to_string(int(std::ceil(widest))) + " points of width";
+        } else if (height - box.height() > 0.3 * font.pointSize()) {
+            m.cut = true;
+            m.why = "needs " + std::to_string(int(std::ceil(height))) + " points of height";
+        }
+        const double width = std::min(widest, box.width());
+        double x = box.x();
+        if (label.textAlignment() == ui::TextAlignment::Center) x = box.x() + std::floor((box.width() - width) / 2);
+        if (label.textAlignment() == ui::TextAlignment::Right) x = box.maxX() - width;
+        const double y = box.y() + std::floor((box.height() - height) / 2);
+        m.drawnBox = ui::Rect(x, y, width, height).intersection(box);
+        return m;
+    }
+
+    void checkCut(const Drawn& d) {
+        auto label = dynamic_cast<const ui::Label*>(d.view);
+        const std::string* text = shownText(*d.view);
+        if (!label || !text || text->empty()) return;
+        if (auto button = titleOwner(*d.view)) {
+            // The title is laid out inside its button; one that spills out of the button is cut.
+            const ui::Rect own = button->convertRectToView(button->bounds(), d.window ? nullptr : walk_.root());
+            const Measure m = measure(*label, *text, d.rect);
+            const ui::Rect inside = m.drawnBox.intersection(own);
+            const double lost = m.drawnBox.width() * m.drawnBox.height() - inside.width() * inside.height();
+            if (m.cut || lost > 0.2 * m.drawnBox.width() * m.drawnBox.height()) {
+                add(d, "cut", describe(*d.view) + " \"" + stableText(*text) + "\"",
+                    frameText(own) + ": " + (m.cut ? m.why : std::string("the title runs out of its button")));
+            }
+            return;
+        }
+        if (label->truncatesOnPurpose()) return;
+        const Measure m = measure(*label, *text, d.rect);
+        if (m.cut) {
+            add(d, "cut", describe(*d.view) + " \"" + stableText(*text) + "\"", frameText(d.rect) + ": " + m.why);
+            return;
+        }
+        const ui::Rect seen = m.drawnBox.intersection(d.unscrolled);
+        if (seen.width() * seen.height() < 0.8 * m.drawnBox.width() * m.drawnBox.height()) {
+            add(d, "cut", describe(*d.view) + " \"" + stableText(*text) + "\"",
+                frameText(d.rect) + ": an ancestor shows only " + frameText(seen));
+        }
+    }
+
+    void checkOverlaps() {
+        std::vector<TextBox> texts;
+        std::vector<const Drawn*> cards;
+        for (const auto& d : walk_.drawn()) {
+            if (d.animating || d.clipped.isEmpty()) continue;
+            if (isCard(*d.view)) cards.push_back(&d);
+            auto label = dynamic_cast<const ui::Label*>(d.view);
+            const std::string* text = shownText(*d.view);
+            if (!label || !text || text->empty()) continue;
+            ui::Rect box = measure(*label, *text, d.rect).drawnBox.intersection(d.clipped);
+            // The line height holds some air above and below the letters.
+            const double air = 0.15 * label->font().pointSize();
+            box = ui::Rect(box.x() + 0.5, box.y() + air, box.width() - 1, box.height() - 2 * air);
+            if (box.width() > 0 && box.height() > 0) texts.push_back({&d, box});
+        }
+        for (size_t i = 0; i < texts.size(); ++i) {
+            for (size_t j = i + 1; j < texts.size(); ++j) {
+                const auto& a = texts[i];
+                const auto& b = texts[j];
+                if (a.drawn->layer != b.drawn->layer) continue;
+                const ui::Rect both = a.box.intersection(b.box);
+                if (both.width() <= 1 || both.height() <= 1) continue;
+                add(*b.drawn, "texts-overlap", describe(*a.drawn->view) + " and " + describe(*b.drawn->view),
+                    frameText(a.box) + " and " + frameText(b.box));
+            }
+            for (const Drawn* card : cards) {
+                const auto& t = texts[i];
+                if (card->layer != t.drawn->layer || t.drawn->view->isDescendantOf(card->view)) continue;
+                const ui::Rect both = t.box.intersection(card->clipped);
+                if (both.width() <= 1 || both.height() <= 1) continue;
+                add(*t.drawn, "texts-overlap", describe(*t.drawn->view) + " and a card",
+                    frameText(t.box) + " and " + describe(*card->view) + " " + frameText(card->clipped));
+            }
+        }
+    }
+
+    void checkLanguage(const Drawn& d) {
+        std::vector<std::string> texts;
+        if (auto text = shownText(*d.view)) texts.push_back(*text);
+        for (const auto& text : texts) {
+            if (text.find("ZUNO_") != std::string::npos) {
+                add(d, "key-shown", describe(*d.view), text);
+            } else if (auto word = otherLanguageWord(text)) {
+                add(d, "other-language", describe(*d.view) + " \"" + stableText(text) + "\"", "the word \"" + *word + "\"");
+            }
+        }
+    }
+
+    const Walk& walk_;
+    std::vector<LayoutFinding>& out_;
+};
+
+std::vector<LayoutFinding> findingsOf(const Walk& walk) {
+    std::vector<LayoutFinding> out;
+    Checker(walk, out).run();
+    // One finding per subject: a view seen twice (two windows, two steps of a fan) is named once.
+    std::set<std::string> seen;
+    std::vector<LayoutFinding> unique;
+    for (auto& f : out) {
+        if (seen.insert(f.key()).second) unique.push_back(std::move(f));
+    }
+    return unique;
+}
+
+// The screen on top of the first navigation stack in the tree (the window's root, or a stack whose
+// view the application put into the window itself).
+const ui::ViewController* topScreenIn(const ui::View& view) {
+    if (auto navigation = dynamic_cast<const ui::NavigationController*>(view.viewController())) {
+        return navigation->topViewController().get();
+    }
+    for (const auto& sub : view.subviews()) {
+        if (auto top = topScreenIn(*sub)) return top;
+    }
+    return nullptr;
+}
+
+const ui::ViewController* topScreenOf(const ui::Window& window) {
+    auto root = window.rootViewController();
+    if (auto navigation = std::dynamic_pointer_cast<ui::NavigationController>(root)) {
+        return navigation->topViewController().get();
+    }
+    if (auto top = topScreenIn(window)) return top;
+    return root.get();
+}
+
+}  // namespace
+
+std::vector<LayoutFinding> checkLayoutOfWindows() {
+    auto windows = ui::Application::shared().windows();
+    windows.erase(std::remove_if(windows.begin(), windows.end(), [](const auto& w) { return w->isHidden(); }),
+                  windows.end());
+    if (windows.empty()) return {};
+    ui::Application::shared().layoutIfNeeded();
+    const ui::ViewController* top = topScreenOf(*windows.front());
+    Walk walk(windows.front()->bounds(), top ? classOf(*top) : "window", top);
+    for (size_t i = 0; i < windows.size(); ++i) walk.window(*windows[i], i > 0);
+    return findingsOf(walk);
+}
+
+std::vector<LayoutFinding> checkLayoutOfView(ui::View& root) {
+    root.layoutIfNeeded();
+    const auto* controller = root.viewController();
+    Walk walk(root.bounds(), controller ? classOf(*controller) : classOf(root), controller);
+    walk.alone(root);
+    return findingsOf(walk);
+}
+
+}  // namespace zuno::testing

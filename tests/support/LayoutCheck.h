@@ -1,0 +1,50 @@
+// What a player could not read or tap, found in the view tree as it is drawn: the screen on top and
+// any dialog or sheet over it.
+//
+//   covered        a visible, enabled control (button, field, seat, card) whose centre does not hit
+//                  the control itself: something drawn over it takes its taps. A card of a fanned hand
+//                  needs only its visible strip to take the tap. Controls under a modal dialog or sheet
+//                  are left out, since only the dialog takes taps then.
+//   cut            a label or button title whose text, measured in its own font, does not fit its
+//                  frame, unless the label truncates on purpose.
+//   off-window     a visible view with a part outside the window (beyond one point), except a view
+//                  wholly out of sight (a closed sheet or side menu), a view in an animation, and the
+//                  content of a scroll view beyond its visible bounds.
+//   texts-overlap  two texts of different views whose drawn text boxes overlap, or a text over a card.
+//   key-shown      a localisation key shown as text; other-language: a text of the other language's
+//                  table (a Vietnamese word in the English interface or the reverse).
+#pragma once
+
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace zuno::ui {
+class View;
+}
+
+namespace zuno::testing {
+
+struct LayoutFinding {
+    std::string screen;   // the screen on top, with the sheet or dialog the finding is in
+    std::string rule;
+    std::string subject;  // the views named, without frames or numbers: stable from run to run
+    std::string detail;   // the frames and texts, for the person reading the failure
+
+    // The line of tests/support/layout-known.txt that names it (without the test's name).
+    std::string key() const { return screen + " | " + rule + " | " + subject; }
+};
+
+// Every window of the application as drawn now.
+std::vector<LayoutFinding> checkLayoutOfWindows();
+// A view drawn alone, its bounds standing for the window.
+std::vector<LayoutFinding> checkLayoutOfView(ui::View& root);
+
+// Adds a test failure for each finding that tests/support/layout-known.txt does not list for the
+// running test; `when` says at which step. Known findings are remembered: one the list names for a
+// test that passes but that never occurred fails the run at its end (the list only shrinks).
+void expectKnownLayout(const std::vector<LayoutFinding>& findings, const std::string& when);
+// Both of the above for the application's windows.
+void expectWindowsLaidOut(const std::string& when);
+
+}  // namespace zuno::testing
