@@ -23,6 +23,9 @@ namespace zuno {
 namespace {
 std::string text(const char* key) { return Resources::getInstance().textForKey(key); }
 const ui::Rect kPanelFrame(0, 0, 440, 260);
+// A tab's title stays readable on its picture: white on the blue tabs, dark on the light gold mark of
+// an unread line.
+const ui::Color kTitleOnGold = ui::Color::rgb255(0x3a, 0x24, 0x10);
 }  // namespace
 
 const ui::BindingTable& FriendListView::bindings() {
@@ -145,6 +148,7 @@ void FriendListView::showTabs() {
         it->second->setFrame(ui::Rect(t.x, 0, ChatTabStrip::kTabWidth, ChatTabStrip::kTabHeight));
         it->second->setTag(t.tag);
         it->second->setBackgroundImage(ui::Image::imageNamed(t.image));
+        it->second->setTitleColor(t.tag == ChatTabStrip::kTagFlagged ? kTitleOnGold : ui::Color::white());
     }
     scrollView->setContentSize(ui::Size{strip_.contentWidth(), ChatTabStrip::kTabHeight});
 }

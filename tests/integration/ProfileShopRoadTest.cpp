@@ -157,6 +157,14 @@ TEST_F(ProfileShopRoadTest, ProfileWardrobeAndShop) {
     ASSERT_TRUE(owned);
     ASSERT_TRUE(pump([&] { return !owned->myAssets.empty(); }));
     EXPECT_FALSE(owned->view()->isHidden());
+    // Every present shows a picture: the lucky envelope has its own, and one view waits for each picture.
+    EXPECT_TRUE(pump([&] {
+        for (int row = 0; row < int(owned->myAssets.size()); ++row) {
+            auto cell = std::dynamic_pointer_cast<cellAssetsView>(owned->myTableView->cellForRowAtIndexPath({0, row}));
+            if (!cell || !cell->imgIcon->image()) return false;
+        }
+        return true;
+    }));
     tap(*profile->btnTabTransaction);
     ASSERT_TRUE(profile->purchasesTab());
     EXPECT_FALSE(profile->purchasesTab()->view()->isHidden());

@@ -28,15 +28,22 @@ ToneColours tone(Tone t);
 enum class Glyph {
     None, Back, Menu, Close, Lock, Invite, WhiteFlag, Draw, Coin, Clock, CartAdd, CartRemove, Server,
     Crown, Check, Star, Trophy, MailClosed, MailOpen, PersonAdd, Person, People, CreditCard, Bomb,
-    Pennant, Dot, ArrowDown, Cards, Gear, Gift, Bag, Chart, Hand, Coins
+    Pennant, Dot, ArrowDown, Cards, Gear, Gift, Bag, Chart, Hand, Coins,
+    // The links of the main menu and the game list.
+    Book, Document, Speech, Phone, TellFriend, Logout,
+    // Tiles of the main menu and the game list.
+    CardFan, Calendar, ShoppingBag, XiangqiDisc, ChessKnight, XO, Blocks, PokerChip, Plus,
+    // Avatar figures and presents.
+    Cat, Robot, RedEnvelope
 };
 
 enum class Kind {
     Background,  // full-screen backdrops: a = pattern (0 felt, 1 wood, 2 paper grid, 3 panel)
     Panel,       // sheets and frames behind controls: a = 1 with a title band
-    Bar,         // top bar, header bands, separators, slider tracks: a = style
+    Bar,         // top bar, header bands, separators, slider tracks, the tab strip: a = style
     Field,       // text field frames
-    Button,      // rounded caption buttons: text = caption, a = 1 for the lit or pressed frame
+    Button,      // rounded caption buttons: text = caption, a = 1 for the lit or pressed frame, b = 1 a deep
+                 // body under white titles
     Tab,         // tab shapes: a = 0 left, 1 middle, 2 right, 3 single; b = 1 selected
     Toggle,      // on / off switch with a caption: a = 1 on
     IconButton,  // a rounded square with a pictogram
@@ -60,7 +67,7 @@ enum class Kind {
     Badge,         // round or pill badge with text
     Medal,         // finishing place: text = number
     Logo,          // the wordmark: text
-    Avatar,
+    Avatar,      // a portrait: tone = backdrop, glyph = figure (a person when none)
     Seat,          // table-list seat markers: a = 1 taken, b = colour variant
     TableTop,      // table-list table pictures: tone by room level
     RoomLevel,     // a = stars 1..3
@@ -104,6 +111,10 @@ void paintDeck(cairo_t* cr, const Picture& p);
 void paintXiangqiPiece(cairo_t* cr, const Picture& p);
 void paintXiangqiBoard(cairo_t* cr, const Picture& p);
 void paintChessPiece(cairo_t* cr, const Picture& p);
+// A Co Vua piece of a type (1 pawn, 2 knight, 3 bishop, 4 rook, 5 queen, 6 king) in a 30 x 30 box:
+// its outline as sub-paths to fill and edge, and its inner lines, drawn in the edge's colour.
+void chessPieceOutline(cairo_t* cr, int type);
+void chessPieceDetail(cairo_t* cr, int type);
 void paintChessBoard(cairo_t* cr, const Picture& p);
 void paintMarker(cairo_t* cr, const Picture& p);
 void paintStone(cairo_t* cr, const Picture& p);

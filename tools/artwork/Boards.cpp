@@ -1,8 +1,6 @@
 // Board-game pictures: Co Tuong pieces and board, Co Vua pieces and board, board marks, Caro stones
 // and grid, falling-block cells and their well.
 
-#include <pango/pangocairo.h>
-
 #include <cmath>
 
 #include "Art.h"
@@ -90,50 +88,156 @@ void paintXiangqiBoard(cairo_t* cr, const Picture& p) {
 
 namespace {
 
-// The chess symbols of one set: king, queen, rook, bishop, knight, pawn.
-const char* chessGlyph(int type, bool solid) {
-    static const char* const outline[] = {"♙", "♘", "♗", "♖", "♕", "♔"};
-    static const char* const filled[] = {"♟", "♞", "♝", "♜", "♛", "♚"};
-    int i = std::max(1, std::min(6, type)) - 1;
-    return solid ? filled[i] : outline[i];
+void disc(cairo_t* cr, double x, double y, double r) {
+    cairo_new_sub_path(cr);
+    cairo_arc(cr, x, y, r, 0, 2 * M_PI);
 }
 
-// Lays a glyph out centred on the box, as a path, so it can be filled and stroked.
-void glyphPath(cairo_t* cr, const char* s, double x, double y, double w, double h, double size) {
-    PangoLayout* layout = pango_cairo_create_layout(cr);
-    PangoFontDescription* desc = pango_font_description_from_string("DejaVu Sans");
-    pango_font_description_set_absolute_size(desc, size * PANGO_SCALE);
-    pango_layout_set_font_description(layout, desc);
-    pango_font_description_free(desc);
-    pango_layout_set_text(layout, s, -1);
-    PangoRectangle ink{}, logical{};
-    pango_layout_get_extents(layout, &ink, &logical);
-    double ix = double(ink.x) / PANGO_SCALE, iy = double(ink.y) / PANGO_SCALE;
-    double iw = double(ink.width) / PANGO_SCALE, ih = double(ink.height) / PANGO_SCALE;
-    cairo_move_to(cr, x + (w - iw) / 2 - ix, y + (h - ih) / 2 - iy);
-    pango_cairo_layout_path(cr, layout);
-    g_object_unref(layout);
-}
+// The foot every piece stands on.
+void pedestal(cairo_t* cr) { roundedRect(cr, 6, 24.5, 18, 3.6, 1.3); }
 
 }  // namespace
 
+// Drawn on a 30-point square, centred on x = 15, feet at y = 28; the knight looks to the left. Every
+// sub-path runs clockwise, so that overlapping parts fill as one shape.
+void chessPieceOutline(cairo_t* cr, int type) {
+    cairo_new_path(cr);
+    switch (type) {
+    case 1:  // pawn: a ball on a collar over a flared body
+        disc(cr, 15, 8.5, 3.7);
+        roundedRect(cr, 10.5, 12.2, 9, 2.5, 1.2);
+        cairo_move_to(cr, 18.4, 14.6);
+        cairo_curve_to(cr, 18.4, 19, 21.4, 21.8, 21.4, 24.6);
+        cairo_line_to(cr, 8.6, 24.6);
+        cairo_curve_to(cr, 8.6, 21.8, 11.6, 19, 11.6, 14.6);
+        cairo_close_path(cr);
+        break;
+    case 2:  // knight: a horse's head and neck
+        cairo_move_to(cr, 9.4, 24.6);
+        cairo_curve_to(cr, 10.4, 21.2, 13.2, 19, 14.2, 15.6);
+        cairo_curve_to(cr, 13.2, 16.7, 12, 16.8, 10.6, 17.3);
+        cairo_line_to(cr, 8.3, 18.1);
+        cairo_curve_to(cr, 6.8, 18.4, 5.7, 16.9, 6.3, 15.4);
+        cairo_curve_to(cr, 8.4, 11.4, 10.8, 7.6, 14.3, 6);
+        cairo_line_to(cr, 15.2, 2.8);
+        cairo_line_to(cr, 16.9, 5.3);
+        cairo_line_to(cr, 19.2, 2.8);
+        cairo_line_to(cr, 19.6, 6.6);
+        cairo_curve_to(cr, 23.4, 10.5, 23, 17, 21.8, 24.6);
+        cairo_close_path(cr);
+        break;
+    case 3:  // bishop: a mitre with a ball on top
+        disc(cr, 15, 4.2, 1.9);
+        cairo_move_to(cr, 15, 6);
+        cairo_curve_to(cr, 19.6, 9, 21.2, 13.4, 18.6, 17.4);
+        cairo_line_to(cr, 11.4, 17.4);
+        cairo_curve_to(cr, 8.8, 13.4, 10.4, 9, 15, 6);
+        cairo_close_path(cr);
+        roundedRect(cr, 10.4, 17.2, 9.2, 2.5, 1.2);
+        cairo_move_to(cr, 18, 19.6);
+        cairo_curve_to(cr, 18, 22, 20, 23, 20.6, 24.6);
+        cairo_line_to(cr, 9.4, 24.6);
+        cairo_curve_to(cr, 10, 23, 12, 22, 12, 19.6);
+        cairo_close_path(cr);
+        break;
+    case 4: {  // rook: a tower with three merlons
+        const double top[][2] = {{8.4, 3.6},   {11.6, 3.6}, {11.6, 6.2}, {13.4, 6.2}, {13.4, 3.6}, {16.6, 3.6},
+                                 {16.6, 6.2},  {18.4, 6.2}, {18.4, 3.6}, {21.6, 3.6}, {21.6, 9.2}, {8.4, 9.2}};
+        cairo_move_to(cr, top[0][0], top[0][1]);
+        for (const auto& pt : top) cairo_line_to(cr, pt[0], pt[1]);
+        cairo_close_path(cr);
+        cairo_move_to(cr, 10.2, 9.2);
+        cairo_line_to(cr, 19.8, 9.2);
+        cairo_line_to(cr, 20.6, 21.8);
+        cairo_line_to(cr, 9.4, 21.8);
+        cairo_close_path(cr);
+        roundedRect(cr, 7.8, 21.4, 14.4, 3.2, 1.2);
+        break;
+    }
+    case 5: {  // queen: a crown of five points, each with a pearl
+        const double points[][2] = {{5.6, 9}, {10.9, 6.6}, {15, 5.4}, {19.1, 6.6}, {24.4, 9}};
+        for (const auto& pt : points) disc(cr, pt[0], pt[1], 2);
+        const double crown[][2] = {{9.4, 21.4}, {6.2, 10.6},  {10.4, 13.4}, {11.2, 8.2}, {13.6, 12.4}, {15, 7.2},
+                                   {16.4, 12.4}, {18.8, 8.2}, {19.6, 13.4}, {23.8, 10.6}, {20.6, 21.4}};
+        cairo_move_to(cr, crown[0][0], crown[0][1]);
+        for (const auto& pt : crown) cairo_line_to(cr, pt[0], pt[1]);
+        cairo_close_path(cr);
+        roundedRect(cr, 8.8, 20.6, 12.4, 3.4, 1.3);
+        break;
+    }
+    default: {  // king: a cross over a crown of two lobes
+        const double cross[][2] = {{14, 1.2},  {16, 1.2},  {16, 3},   {17.9, 3},   {17.9, 5},  {16, 5},
+                                   {16, 7.6},  {14, 7.6},  {14, 5},   {12.1, 5},   {12.1, 3},  {14, 3}};
+        cairo_move_to(cr, cross[0][0], cross[0][1]);
+        for (const auto& pt : cross) cairo_line_to(cr, pt[0], pt[1]);
+        cairo_close_path(cr);
+        cairo_move_to(cr, 9.6, 21.4);
+        cairo_curve_to(cr, 7, 17.4, 4.4, 13, 6.6, 10.2);
+        cairo_curve_to(cr, 8.8, 7.6, 12.6, 8.8, 15, 11.8);
+        cairo_curve_to(cr, 17.4, 8.8, 21.2, 7.6, 23.4, 10.2);
+        cairo_curve_to(cr, 25.6, 13, 23, 17.4, 20.4, 21.4);
+        cairo_close_path(cr);
+        cairo_move_to(cr, 15, 12.6);
+        cairo_curve_to(cr, 13, 10.4, 13.2, 7.8, 15, 7.4);
+        cairo_curve_to(cr, 16.8, 7.8, 17, 10.4, 15, 12.6);
+        cairo_close_path(cr);
+        roundedRect(cr, 8.8, 20.6, 12.4, 3.4, 1.3);
+        break;
+    }
+    }
+    pedestal(cr);
+}
+
+void chessPieceDetail(cairo_t* cr, int type) {
+    cairo_new_path(cr);
+    switch (type) {
+    case 2:  // the knight's eye, nostril and mane
+        disc(cr, 13.4, 9.9, 1);
+        disc(cr, 7.7, 16, 0.55);
+        cairo_fill(cr);
+        cairo_move_to(cr, 19.6, 8.4);
+        cairo_curve_to(cr, 21.2, 12, 21.4, 16, 20.4, 21);
+        cairo_stroke(cr);
+        break;
+    case 3:  // the slit of the mitre
+        cairo_move_to(cr, 16.8, 9.6);
+        cairo_line_to(cr, 13.6, 13.4);
+        cairo_stroke(cr);
+        break;
+    case 4:  // the line under the battlements
+        cairo_move_to(cr, 10.2, 11.2);
+        cairo_line_to(cr, 19.8, 11.2);
+        cairo_stroke(cr);
+        break;
+    default: break;
+    }
+}
+
 void paintChessPiece(cairo_t* cr, const Picture& p) {
-    const double w = p.width, h = p.height;
     const bool black = p.a / 10 == 2;
     const int type = p.a % 10;
-    const double size = h * 0.95;
-    // The solid symbol gives the body; white pieces get the outline symbol's inner lines over it.
-    glyphPath(cr, chessGlyph(type, true), 0, 0, w, h, size);
-    setColour(cr, black ? hex(0x23232B) : hex(0xFFFCF2));
-    cairo_fill_preserve(cr);
-    setColour(cr, black ? hex(0xF4E6C8) : hex(0x23232B));
-    cairo_set_line_width(cr, black ? 1.1 : 1.3);
+    // Both sides share one set of shapes; only the colours turn over: ivory with dark lines for White,
+    // ebony with light lines for Black, each with a dark rim that holds it on either square.
+    const Rgb top = black ? hex(0x55555F) : hex(0xFFFFFF), bottom = black ? hex(0x16161B) : hex(0xE4DAC4);
+    const Rgb rim = black ? hex(0x0A0A0D) : hex(0x26262C), lines = black ? hex(0xEDE3CC) : hex(0x26262C);
+    cairo_scale(cr, p.width / 30.0, p.height / 30.0);
+    chessPieceOutline(cr, type);
+    setColour(cr, rim);
+    cairo_set_line_width(cr, 1.3);
     cairo_stroke(cr);
-    if (!black) {
-        glyphPath(cr, chessGlyph(type, false), 0, 0, w, h, size);
-        setColour(cr, hex(0x23232B));
-        cairo_fill(cr);
-    }
+    chessPieceOutline(cr, type);
+    verticalGradient(cr, 1, 28, top, bottom);
+    cairo_fill_preserve(cr);
+    // The lines between the parts (collar, band, foot), kept inside the piece.
+    cairo_save(cr);
+    cairo_clip_preserve(cr);
+    setColour(cr, lines);
+    cairo_set_line_width(cr, 0.7);
+    cairo_stroke(cr);
+    cairo_restore(cr);
+    setColour(cr, lines);
+    cairo_set_line_width(cr, 1);
+    chessPieceDetail(cr, type);
 }
 
 void paintChessBoard(cairo_t* cr, const Picture& p) {
@@ -244,13 +348,19 @@ void paintCaroGrid(cairo_t* cr, const Picture& p) {
     cairo_paint(cr);
     setColour(cr, hex(0x9DB8CF));
     cairo_set_line_width(cr, 1);
-    for (int i = 0; i <= n; ++i) {
-        double at = std::min(i * side + 0.5, p.width - 0.5);
+    for (int i = 1; i < n; ++i) {
+        const double at = i * side + 0.5;
         cairo_move_to(cr, at, 0);
         cairo_line_to(cr, at, p.height);
         cairo_move_to(cr, 0, at);
         cairo_line_to(cr, p.width, at);
     }
+    cairo_stroke(cr);
+    // The border lies wholly inside the picture, two points wide, so all four sides still show when the
+    // board is zoomed out to half its size.
+    cairo_rectangle(cr, 1, 1, p.width - 2, p.height - 2);
+    setColour(cr, hex(0x6F8FAA));
+    cairo_set_line_width(cr, 2);
     cairo_stroke(cr);
 }
 

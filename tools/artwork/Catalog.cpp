@@ -53,12 +53,18 @@ void screens(Add add) {
     with(add("topbar", 480, 30, Kind::Bar), "", 0);
     with(add("phong-tieu-de", 412, 22, Kind::Bar), "", 1);
     with(add("line_server_list", 422, 4, Kind::Bar), "", 2);
+    with(add("tab-strip", 450, 24, Kind::Bar), "", 5);  // under the profile's and the shop's tabs
     with(add("pokerMoney_up", 180, 10, Kind::Bar), "", 3);
     with(add("pokerMoney_down", 180, 10, Kind::Bar), "", 4);
     add("pokerMoney_slide", 30, 30, Kind::Slider);
     with(add("zuno", 128, 56, Kind::Logo), Tone::Gold).text = "ZUNO";
     with(add("onlinezuno", 50, 12, Kind::Logo), Tone::Ice).text = "ONLINE";
     add("av0", 50, 50, Kind::Avatar);
+    // The avatars the stand-in server sells, as its avatar shop names them: Cat, Robot, Star, Crown.
+    with(add("item-avatar-1", 50, 50, Kind::Avatar), Tone::Sky, Glyph::Cat);
+    with(add("item-avatar-2", 50, 50, Kind::Avatar), Tone::Jade, Glyph::Robot);
+    with(add("item-avatar-3", 50, 50, Kind::Avatar), Tone::Night, Glyph::Star);
+    with(add("item-avatar-4", 50, 50, Kind::Avatar), Tone::Plum, Glyph::Crown);
     // An item page's icon while the item's own picture has not come.
     with(add("item-icon", 40, 60, Kind::Icon), Tone::Slate, Glyph::Bag);
     // The layers of the avatar figure the stand-in server sells: each part at twice its place in the
@@ -91,8 +97,8 @@ void buttons(Add add) {
         with(with(add(c.name, 120, 36, Kind::Button), c.tone), c.caption, 0);
         with(with(add(std::string(c.name) + "1", 120, 36, Kind::Button), c.tone), c.caption, 1);
     }
-    with(with(add("icon-trochoi", 100, 100, Kind::Tile), Tone::Coral, Glyph::Cards), "TRÒ CHƠI");
-    with(with(add("icon-games", 100, 100, Kind::Tile), Tone::Coral, Glyph::Cards), "GAMES");
+    with(with(add("icon-trochoi", 100, 100, Kind::Tile), Tone::Coral, Glyph::CardFan), "TRÒ CHƠI");
+    with(with(add("icon-games", 100, 100, Kind::Tile), Tone::Coral, Glyph::CardFan), "GAMES");
     // The program's icon on the desktop, installed beside its desktop entry.
     with(add("zuno-icon", 64, 64, Kind::Tile), Tone::Coral, Glyph::Cards);
     with(add("on", 64, 26, Kind::Toggle), "BẬT", 1);
@@ -110,11 +116,16 @@ void buttons(Add add) {
     const Blank blank[] = {
         {"button_chuc_nang", 100, 36, Tone::Gold, 0}, {"button_chuc_nang2", 100, 36, Tone::Gold, 1},
         {"buton_chuc_nang", 100, 36, Tone::Gold, 0},  {"button_chuc_nang1", 100, 36, Tone::Sky, 0},
-        {"caro-menu-item", 100, 36, Tone::Coral, 0},  {"caro-start", 100, 36, Tone::Coral, 0},
-        {"caro-start2", 100, 36, Tone::Coral, 1},     {"blocks_batdau", 100, 36, Tone::Plum, 0},
-        {"blocks_batdau1", 100, 36, Tone::Plum, 1},   {"new_mail", 44, 32, Tone::Coral, 0},
+        {"new_mail", 44, 32, Tone::Coral, 0},
     };
     for (const auto& b : blank) with(with(add(b.name, b.w, b.h, Kind::Button), b.tone), "", b.lit);
+    // Caro's and Blocks' own buttons, deep under their white titles.
+    const Blank deep[] = {
+        {"caro-menu-item", 100, 36, Tone::Coral, 0}, {"caro-start", 100, 36, Tone::Coral, 0},
+        {"caro-start2", 100, 36, Tone::Coral, 1},    {"blocks_batdau", 100, 36, Tone::Plum, 0},
+        {"blocks_batdau1", 100, 36, Tone::Plum, 1},
+    };
+    for (const auto& b : deep) with(with(add(b.name, b.w, b.h, Kind::Button), b.tone), "", b.lit, 1);
 
     struct Pictogram {
         const char* name;
@@ -162,22 +173,22 @@ void buttons(Add add) {
         {"tile-friends", 46, 46, Tone::Jade, Glyph::People},
         {"tile-mail", 46, 46, Tone::Gold, Glyph::MailClosed},
         {"tile-money", 46, 46, Tone::Gold, Glyph::Coins},
-        {"tile-shop", 46, 46, Tone::Coral, Glyph::Bag},
+        {"tile-shop", 46, 46, Tone::Coral, Glyph::ShoppingBag},
         {"tile-ranking", 46, 46, Tone::Plum, Glyph::Trophy},
-        {"tile-event", 46, 46, Tone::Coral, Glyph::Gift},
+        {"tile-event", 46, 46, Tone::Coral, Glyph::Calendar},
         {"tile-settings", 46, 46, Tone::Slate, Glyph::Gear},
         // Game-list tiles; their captions are labels of the game list.
-        {"game-tienlen", 72, 72, Tone::Coral, Glyph::Cards},
-        {"game-tienlenmb", 72, 72, Tone::Plum, Glyph::Cards},
-        {"game-phom", 72, 72, Tone::Jade, Glyph::Cards},
-        {"game-cotuong", 72, 72, Tone::Coral, Glyph::Crown},
-        {"game-covua", 72, 72, Tone::Slate, Glyph::Crown},
-        {"game-baicao", 72, 72, Tone::Gold, Glyph::Cards},
-        {"game-xizach", 72, 72, Tone::Sky, Glyph::Cards},
-        {"game-caro", 72, 72, Tone::Sky, Glyph::Dot},
-        {"game-blocks", 72, 72, Tone::Plum, Glyph::Chart},
-        {"game-poker", 72, 72, Tone::Gold, Glyph::Coins},
-        {"game-more", 72, 72, Tone::Sky, Glyph::Star},
+        {"game-tienlen", 72, 72, Tone::Coral, Glyph::CardFan},
+        {"game-tienlenmb", 72, 72, Tone::Plum, Glyph::CardFan},
+        {"game-phom", 72, 72, Tone::Jade, Glyph::CardFan},
+        {"game-cotuong", 72, 72, Tone::Coral, Glyph::XiangqiDisc},
+        {"game-covua", 72, 72, Tone::Slate, Glyph::ChessKnight},
+        {"game-baicao", 72, 72, Tone::Gold, Glyph::CardFan},
+        {"game-xizach", 72, 72, Tone::Sky, Glyph::CardFan},
+        {"game-caro", 72, 72, Tone::Sky, Glyph::XO},
+        {"game-blocks", 72, 72, Tone::Plum, Glyph::Blocks},
+        {"game-poker", 72, 72, Tone::Gold, Glyph::PokerChip},
+        {"game-more", 72, 72, Tone::Sky, Glyph::Plus},
     };
     for (const auto& g : pictograms) {
         const std::string name = g.name;
@@ -211,21 +222,24 @@ void icons(Add add) {
         Glyph glyph;
     };
     const Bare bare[] = {
-        {"area", 30, 55, Tone::Ice, Glyph::Server},          {"clock", 16, 16, Tone::Gold, Glyph::Clock},
+        {"area", 30, 55, Tone::Ice, Glyph::Server},
         {"email", 60, 45, Tone::Gold, Glyph::MailClosed},    {"email_new", 32, 32, Tone::Gold, Glyph::MailClosed},
         {"email_old", 32, 32, Tone::Slate, Glyph::MailOpen}, {"online", 16, 16, Tone::Jade, Glyph::Dot},
         {"upline", 16, 16, Tone::Slate, Glyph::Dot},         {"icon-thanh-tich", 30, 30, Tone::Gold, Glyph::Trophy},
         {"credit_card", 32, 32, Tone::Ice, Glyph::CreditCard}, {"37x-Checkmark", 37, 37, Tone::Ice, Glyph::Check},
-        // Pictures the stand-in server sends: gift items, presents and the flat avatars.
+        // Pictures the stand-in server sends: gift items and presents.
         {"item-gift-1", 40, 40, Tone::Coral, Glyph::Gift},    {"item-gift-2", 40, 40, Tone::Gold, Glyph::Star},
         {"item-gift-3", 40, 40, Tone::Jade, Glyph::Crown},    {"item-gift-4", 40, 40, Tone::Sky, Glyph::Trophy},
         {"item-gift-5", 40, 40, Tone::Plum, Glyph::Coins},    {"item-gift-6", 40, 40, Tone::Coral, Glyph::Bag},
-        {"item-present", 40, 40, Tone::Gold, Glyph::Gift},    {"item-avatar-1", 50, 50, Tone::Sky, Glyph::Person},
-        {"item-avatar-2", 50, 50, Tone::Jade, Glyph::Person}, {"item-avatar-3", 50, 50, Tone::Gold, Glyph::Star},
-        {"item-avatar-4", 50, 50, Tone::Plum, Glyph::Crown},
+        {"item-present", 40, 40, Tone::Gold, Glyph::Gift},    {"item-lucky-envelope", 40, 40, Tone::Coral, Glyph::RedEnvelope},
         {"blueArrow", 30, 55, Tone::Sky, Glyph::ArrowDown},  {"btn_star_big_on", 32, 32, Tone::Gold, Glyph::Star},
         {"moneyicon3", 24, 24, Tone::Gold, Glyph::Coin},     {"moneyicon4", 24, 24, Tone::Gold, Glyph::Coins},
         {"moneyicon1", 24, 24, Tone::Gold, Glyph::Bag},
+        // The links of the login screen, the main menu and the game list.
+        {"link-guide", 40, 36, Tone::Gold, Glyph::Book},     {"link-terms", 40, 36, Tone::Ice, Glyph::Document},
+        {"link-feedback", 40, 36, Tone::Sky, Glyph::Speech}, {"link-hotline", 40, 36, Tone::Jade, Glyph::Phone},
+        {"link-tell-friend", 40, 36, Tone::Plum, Glyph::TellFriend},
+        {"link-logout", 40, 36, Tone::Coral, Glyph::Logout},
     };
     for (const auto& b : bare) with(add(b.name, b.w, b.h, Kind::Icon), b.tone, b.glyph);
 
@@ -236,6 +250,8 @@ void icons(Add add) {
         Glyph glyph;
     };
     const Round round[] = {
+        // The mark of a table with a password on the table list, named "clock" by the client.
+        {"clock", 16, Tone::Night, Glyph::Lock},
         {"boss", 24, Tone::Gold, Glyph::Crown},       {"owner", 24, Tone::Coral, Glyph::Crown},
         {"ready", 24, Tone::Jade, Glyph::Check},      {"ok", 24, Tone::Sky, Glyph::Check},
         {"avatar_icon_buy", 20, Tone::Jade, Glyph::Check}, {"avatar_icon_cart", 20, Tone::Coral, Glyph::CartAdd},

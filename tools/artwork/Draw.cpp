@@ -103,7 +103,9 @@ void text(cairo_t* cr, const std::string& s, double x, double y, double w, doubl
 }
 
 void caption(cairo_t* cr, const std::string& s, double x, double y, double w, double h, double size, Rgb colour) {
-    text(cr, s, x, y + 0.8, w, h, size, hex(0x000000, 0.45));
+    // Light text sits on a dark shadow, dark text on a light one, as if pressed into the button.
+    const bool dark = colour.r + colour.g + colour.b < 1.5;
+    text(cr, s, x, y + 0.8, w, h, size, dark ? hex(0xFFFFFF, 0.35) : hex(0x000000, 0.45));
     text(cr, s, x, y, w, h, size, colour);
 }
 

@@ -1,6 +1,7 @@
 // The pictograms, each designed on a 24 x 24 grid and scaled into its box.
 
 #include <cmath>
+#include <utility>
 
 #include "Art.h"
 
@@ -361,6 +362,285 @@ void glyph(cairo_t* cr, Glyph g, double x, double y, double w, double h, Rgb ink
             cairo_fill(cr);
         }
         break;
+    case Glyph::Book:  // an open book
+        for (int side : {-1, 1}) {
+            cairo_move_to(cr, 12, 6);
+            cairo_curve_to(cr, 12 + side * 3, 4, 12 + side * 7, 4, 12 + side * 9.5, 5);
+            cairo_line_to(cr, 12 + side * 9.5, 19);
+            cairo_curve_to(cr, 12 + side * 7, 18, 12 + side * 3, 18, 12, 20);
+            cairo_close_path(cr);
+        }
+        cairo_move_to(cr, 12, 6);
+        cairo_line_to(cr, 12, 20);
+        cairo_stroke(cr);
+        for (double yy : {9.0, 12.0, 15.0}) {
+            for (int side : {-1, 1}) {
+                cairo_move_to(cr, 12 + side * 3, yy);
+                cairo_line_to(cr, 12 + side * 7, yy - 0.4);
+            }
+        }
+        cairo_set_line_width(cr, 1.3);
+        cairo_stroke(cr);
+        break;
+    case Glyph::Document:  // a page of rules with a folded corner
+        cairo_move_to(cr, 5.5, 2.5);
+        cairo_line_to(cr, 14.5, 2.5);
+        cairo_line_to(cr, 19.5, 7.5);
+        cairo_line_to(cr, 19.5, 21.5);
+        cairo_line_to(cr, 5.5, 21.5);
+        cairo_close_path(cr);
+        cairo_move_to(cr, 14.5, 2.5);
+        cairo_line_to(cr, 14.5, 7.5);
+        cairo_line_to(cr, 19.5, 7.5);
+        cairo_stroke(cr);
+        for (double yy : {11.0, 14.5, 18.0}) {
+            cairo_move_to(cr, 9, yy);
+            cairo_line_to(cr, 16, yy);
+        }
+        cairo_set_line_width(cr, 1.6);
+        cairo_stroke(cr);
+        break;
+    case Glyph::Speech:  // a speech bubble with three dots
+        roundedRect(cr, 2.5, 3.5, 19, 13, 4.5);
+        cairo_stroke(cr);
+        cairo_move_to(cr, 7, 16.5);
+        cairo_line_to(cr, 5.5, 21.5);
+        cairo_line_to(cr, 12, 16.5);
+        cairo_stroke(cr);
+        for (double xx : {7.5, 12.0, 16.5}) circle(cr, xx, 10, 1.5);
+        cairo_fill(cr);
+        break;
+    case Glyph::Phone:  // a telephone handset
+        cairo_move_to(cr, 7, 3);
+        cairo_line_to(cr, 9.8, 3);
+        cairo_line_to(cr, 11.6, 8.2);
+        cairo_line_to(cr, 9.3, 10);
+        cairo_curve_to(cr, 10.4, 12.2, 11.8, 13.6, 14, 14.7);
+        cairo_line_to(cr, 15.8, 12.4);
+        cairo_line_to(cr, 21, 14.2);
+        cairo_line_to(cr, 21, 17);
+        cairo_curve_to(cr, 21, 19.5, 19, 21, 16.5, 21);
+        cairo_curve_to(cr, 9, 20.5, 3.5, 15, 3, 7.5);
+        cairo_curve_to(cr, 3, 5, 4.5, 3, 7, 3);
+        cairo_close_path(cr);
+        cairo_fill(cr);
+        break;
+    case Glyph::TellFriend:  // a person speaking
+        person(cr, 8.5, 13.5, 0.9);
+        cairo_fill(cr);
+        roundedRect(cr, 13, 2, 10, 7.5, 2.5);
+        cairo_move_to(cr, 15, 9);
+        cairo_line_to(cr, 13.5, 12.5);
+        cairo_line_to(cr, 18.5, 9);
+        cairo_close_path(cr);
+        cairo_fill(cr);
+        break;
+    case Glyph::Logout:  // an arrow leaving through a door
+        cairo_move_to(cr, 13, 7);
+        cairo_line_to(cr, 13, 3);
+        cairo_line_to(cr, 4, 3);
+        cairo_line_to(cr, 4, 21);
+        cairo_line_to(cr, 13, 21);
+        cairo_line_to(cr, 13, 17);
+        cairo_stroke(cr);
+        cairo_move_to(cr, 9, 12);
+        cairo_line_to(cr, 21, 12);
+        cairo_move_to(cr, 17, 8);
+        cairo_line_to(cr, 21, 12);
+        cairo_line_to(cr, 17, 16);
+        cairo_set_line_width(cr, 2.6);
+        cairo_stroke(cr);
+        break;
+    case Glyph::CardFan:  // three playing cards, the front one a spade, the right one a heart
+        for (double turn : {-0.38, 0.38, 0.0}) {
+            cairo_save(cr);
+            cairo_translate(cr, 12, 21);
+            cairo_rotate(cr, turn);
+            roundedRect(cr, -5.5, -17, 11, 15, 1.6);
+            setColour(cr, hex(0xFFFFFF));
+            cairo_fill_preserve(cr);
+            setColour(cr, hex(0x000000, 0.35));
+            cairo_set_line_width(cr, 0.8);
+            cairo_stroke(cr);
+            if (turn > 0) text(cr, "♥", 0.5, -16.5, 4.5, 4.5, 4.5, hex(0xD42A20), Font::Symbols);
+            if (turn == 0) text(cr, "♠", -4, -14.5, 8, 10, 10, hex(0x23232B), Font::Symbols);
+            cairo_restore(cr);
+        }
+        break;
+    case Glyph::Calendar:  // a calendar page with a star on the day
+        roundedRect(cr, 3, 5, 18, 16.5, 2);
+        cairo_stroke(cr);
+        cairo_rectangle(cr, 3, 5, 18, 4.5);
+        cairo_fill(cr);
+        cairo_move_to(cr, 8, 2.5);
+        cairo_line_to(cr, 8, 6.5);
+        cairo_move_to(cr, 16, 2.5);
+        cairo_line_to(cr, 16, 6.5);
+        cairo_stroke(cr);
+        star(cr, 12, 15.4, 4.6);
+        cairo_fill(cr);
+        break;
+    case Glyph::ShoppingBag:
+        cairo_move_to(cr, 4.5, 8.5);
+        cairo_line_to(cr, 19.5, 8.5);
+        cairo_line_to(cr, 20.5, 21.5);
+        cairo_line_to(cr, 3.5, 21.5);
+        cairo_close_path(cr);
+        cairo_fill(cr);
+        cairo_arc(cr, 12, 8.5, 4, M_PI, 2 * M_PI);
+        cairo_stroke(cr);
+        break;
+    case Glyph::XiangqiDisc: {  // a red general of Co Tuong
+        const Rgb red = hex(0xC0261E);
+        circle(cr, 12, 12, 10.5);
+        cairo_fill(cr);
+        circle(cr, 12, 12, 8.3);
+        setColour(cr, red);
+        cairo_set_line_width(cr, 1.1);
+        cairo_stroke(cr);
+        text(cr, "帥", 6, 6, 12, 12, 12, red, Font::Han, true);
+        break;
+    }
+    case Glyph::ChessKnight:
+        cairo_translate(cr, -1.5, -2.5);
+        cairo_scale(cr, 0.9, 0.9);
+        chessPieceOutline(cr, 2);
+        cairo_fill(cr);
+        setColour(cr, hex(0x000000, 0.45));
+        chessPieceDetail(cr, 2);
+        break;
+    case Glyph::XO:
+        cairo_move_to(cr, 3, 3);
+        cairo_line_to(cr, 11, 11);
+        cairo_move_to(cr, 11, 3);
+        cairo_line_to(cr, 3, 11);
+        cairo_set_line_width(cr, 2.8);
+        cairo_stroke(cr);
+        circle(cr, 16.5, 16.5, 4.6);
+        cairo_set_line_width(cr, 2.8);
+        cairo_stroke(cr);
+        break;
+    case Glyph::Blocks:  // a stack of falling-block cells
+        for (const auto& cell : {std::pair{1, 0}, std::pair{1, 1}, std::pair{0, 2}, std::pair{1, 2}, std::pair{2, 2}}) {
+            roundedRect(cr, 2.6 + cell.first * 6.6, 2.6 + cell.second * 6.6, 5.8, 5.8, 1);
+        }
+        cairo_fill(cr);
+        break;
+    case Glyph::PokerChip:
+        circle(cr, 12, 12, 10.5);
+        cairo_fill(cr);
+        setColour(cr, hex(0x000000, 0.35));
+        for (int i = 0; i < 6; ++i) {
+            cairo_save(cr);
+            cairo_translate(cr, 12, 12);
+            cairo_rotate(cr, i * M_PI / 3);
+            cairo_rectangle(cr, -1.6, -10.5, 3.2, 3.4);
+            cairo_restore(cr);
+        }
+        cairo_fill(cr);
+        circle(cr, 12, 12, 5.6);
+        cairo_set_line_width(cr, 1.4);
+        cairo_stroke(cr);
+        break;
+    case Glyph::Plus:
+        cairo_move_to(cr, 12, 4);
+        cairo_line_to(cr, 12, 20);
+        cairo_move_to(cr, 4, 12);
+        cairo_line_to(cr, 20, 12);
+        cairo_set_line_width(cr, 4);
+        cairo_stroke(cr);
+        break;
+    case Glyph::Cat: {
+        const Rgb features = hex(0x3A2410);
+        circle(cr, 12, 14, 8.5);
+        cairo_move_to(cr, 4.2, 11);
+        cairo_line_to(cr, 5, 2.5);
+        cairo_line_to(cr, 10.5, 7);
+        cairo_close_path(cr);
+        cairo_move_to(cr, 19.8, 11);  // clockwise like the head, so the ear does not punch a hole in it
+        cairo_line_to(cr, 13.5, 7);
+        cairo_line_to(cr, 19, 2.5);
+        cairo_close_path(cr);
+        cairo_fill(cr);
+        setColour(cr, features);
+        for (double xx : {8.6, 15.4}) {
+            cairo_save(cr);
+            cairo_translate(cr, xx, 12.6);
+            cairo_scale(cr, 1.1, 1.7);
+            circle(cr, 0, 0, 1);
+            cairo_restore(cr);
+        }
+        cairo_fill(cr);
+        cairo_move_to(cr, 10.8, 15.6);
+        cairo_line_to(cr, 13.2, 15.6);
+        cairo_line_to(cr, 12, 17);
+        cairo_close_path(cr);
+        setColour(cr, hex(0xE2506A));
+        cairo_fill(cr);
+        setColour(cr, features);
+        cairo_set_line_width(cr, 0.8);
+        cairo_move_to(cr, 12, 17);
+        cairo_curve_to(cr, 11.5, 18.6, 10, 18.6, 9.6, 17.8);
+        cairo_move_to(cr, 12, 17);
+        cairo_curve_to(cr, 12.5, 18.6, 14, 18.6, 14.4, 17.8);
+        for (int side : {-1, 1}) {
+            for (double dy : {-0.8, 0.8}) {
+                cairo_move_to(cr, 12 + side * 3.5, 16.2 + dy * 0.5);
+                cairo_line_to(cr, 12 + side * 9.5, 15.6 + dy * 2);
+            }
+        }
+        cairo_stroke(cr);
+        break;
+    }
+    case Glyph::Robot: {
+        const Rgb dark = hex(0x1F2C38);
+        cairo_move_to(cr, 12, 6.5);
+        cairo_line_to(cr, 12, 3.5);
+        cairo_set_line_width(cr, 1.4);
+        cairo_stroke(cr);
+        circle(cr, 12, 2.8, 1.6);
+        roundedRect(cr, 4.5, 6.5, 15, 13, 3);
+        cairo_rectangle(cr, 2.5, 10.5, 2.5, 5);
+        cairo_rectangle(cr, 19, 10.5, 2.5, 5);
+        cairo_fill(cr);
+        setColour(cr, dark);
+        roundedRect(cr, 6.5, 9, 11, 5, 2.5);
+        cairo_fill(cr);
+        setColour(cr, hex(0x4FD8F5));
+        circle(cr, 9.5, 11.5, 1.3);
+        circle(cr, 14.5, 11.5, 1.3);
+        cairo_fill(cr);
+        setColour(cr, dark);
+        for (double xx : {9.0, 11.0, 13.0, 15.0}) cairo_rectangle(cr, xx - 0.4, 15.6, 0.8, 2.2);
+        cairo_fill(cr);
+        break;
+    }
+    case Glyph::RedEnvelope: {  // a lucky envelope: red whatever the ink, with a gold seal
+        const Rgb red = hex(0xD42A20), gold = hex(0xF5C542);
+        roundedRect(cr, 5, 2, 14, 20, 1.6);
+        setColour(cr, red);
+        cairo_fill(cr);
+        cairo_move_to(cr, 5, 3.6);
+        cairo_curve_to(cr, 8, 10, 16, 10, 19, 3.6);
+        cairo_line_to(cr, 19, 3.4);
+        cairo_curve_to(cr, 19, 2.6, 18.4, 2, 17.4, 2);
+        cairo_line_to(cr, 6.6, 2);
+        cairo_curve_to(cr, 5.6, 2, 5, 2.6, 5, 3.4);
+        cairo_close_path(cr);
+        setColour(cr, mix(red, hex(0x000000), 0.25));
+        cairo_fill(cr);
+        circle(cr, 12, 8.4, 3.2);
+        setColour(cr, gold);
+        cairo_fill(cr);
+        circle(cr, 12, 8.4, 2);
+        setColour(cr, mix(gold, hex(0x000000), 0.35));
+        cairo_set_line_width(cr, 0.7);
+        cairo_stroke(cr);
+        setColour(cr, gold);
+        cairo_rectangle(cr, 7, 18.2, 10, 1);
+        cairo_fill(cr);
+        break;
+    }
     }
     cairo_restore(cr);
 }

@@ -207,12 +207,21 @@ void paintLogo(cairo_t* cr, const Picture& p) {
 
 void paintAvatar(cairo_t* cr, const Picture& p) {
     const double w = p.width, h = p.height;
+    const bool person = p.glyph == Glyph::None || p.glyph == Glyph::Person;
     roundedRect(cr, 1, 1, w - 2, h - 2, w * 0.16);
-    verticalGradient(cr, 0, h, hex(0x9FC4DE), hex(0x557C9C));
+    if (person) verticalGradient(cr, 0, h, hex(0x9FC4DE), hex(0x557C9C));
+    else verticalGradient(cr, 0, h, tone(p.tone).light, tone(p.tone).dark);
     cairo_fill_preserve(cr);
     cairo_save(cr);
     cairo_clip(cr);
-    glyph(cr, Glyph::Person, w * 0.08, h * 0.16, w * 0.84, h * 0.92, hex(0xEAF2F8));
+    if (person) {  // head and shoulders, cut by the frame
+        glyph(cr, Glyph::Person, w * 0.08, h * 0.16, w * 0.84, h * 0.92, hex(0xEAF2F8));
+    } else {
+        Rgb ink = hex(0xFFD36B);  // a gold star or crown
+        if (p.glyph == Glyph::Cat) ink = hex(0xF2A24A);
+        if (p.glyph == Glyph::Robot) ink = hex(0xD5DDE5);
+        glyph(cr, p.glyph, w * 0.1, h * 0.1, w * 0.8, h * 0.8, ink);
+    }
     cairo_restore(cr);
     roundedRect(cr, 1, 1, w - 2, h - 2, w * 0.16);
     setColour(cr, hex(0xFFFFFF, 0.8));

@@ -121,6 +121,14 @@ void paintBar(cairo_t* cr, const Picture& p) {
         cairo_pattern_destroy(g);
         break;
     }
+    case 5:  // the strip under a row of tabs, dark under their white titles
+        roundedRect(cr, 0.5, 0.5, w - 1, h - 1, h / 2 - 0.5);
+        verticalGradient(cr, 0, h, hex(0x1C4562), hex(0x0C2234));
+        cairo_fill_preserve(cr);
+        setColour(cr, hex(0xB9781C));
+        cairo_set_line_width(cr, 1);
+        cairo_stroke(cr);
+        break;
     default: {  // slider tracks: 3 the filled part, 4 the rest
         roundedRect(cr, 0.5, 0.5, w - 1, h - 1, h / 2 - 0.5);
         if (p.a == 3) verticalGradient(cr, 0, h, hex(0xFFD36B), hex(0xD98A1F));
@@ -169,16 +177,30 @@ void buttonBody(cairo_t* cr, double w, double h, const ToneColours& c, bool lit,
 }  // namespace
 
 void paintButton(cairo_t* cr, const Picture& p) {
-    const double w = p.width, h = p.height;
-    const ToneColours c = tone(p.tone);
-    buttonBody(cr, w, h, c, p.a == 1, std::min(10.0, h / 2.4));
-    caption(cr, p.text, 6, 1 + (p.a == 1 ? 1 : 0), w - 12, h - 4, h * 0.42, c.text);
+    const double w = p.width, h = p.height, radius = std::min(10.0, h / 2.4);
+    const bool lit = p.a == 1, deep = p.b == 1;
+    ToneColours c = tone(p.tone);
+    if (deep) c = {mix(c.dark, c.light, 0.25), mix(c.dark, c.edge, 0.55), mix(c.edge, hex(0x000000), 0.3), c.text};
+    // A deep button's lit frame glows at its rim instead of paling, so that its title still reads.
+    buttonBody(cr, w, h, c, lit && !deep, radius);
+    if (deep && lit) {
+        roundedRect(cr, 1.6, 1.6, w - 3.2, h - 4.2, radius);
+        setColour(cr, hex(0xFFE08A));
+        cairo_set_line_width(cr, 2);
+        cairo_stroke(cr);
+    }
+    // The light bodies carry their own captions in a dark ink.
+    const Rgb ink = p.tone == Tone::Jade ? hex(0x0A2A1A) : hex(0x3A2410);
+    caption(cr, p.text, 6, 1 + (lit ? 1 : 0), w - 12, h - 4, h * 0.42, ink);
 }
 
 void paintTab(cairo_t* cr, const Picture& p) {
     const double w = p.width, h = p.height, r = std::min(9.0, h / 2.2);
     const bool selected = p.b == 1;
     const ToneColours c = tone(selected ? p.tone : Tone::Slate);
+    // Deep enough for the white titles: a selected tab in the dark of its tone, the others in slate.
+    const Rgb top = selected ? mix(c.dark, c.edge, 0.4) : mix(c.light, c.dark, 0.4);
+    const Rgb bottom = selected ? mix(c.edge, hex(0x000000), 0.2) : c.dark;
     // Rounded only on the outer side of the strip: left, right, both (single) or none (middle).
     const bool roundLeft = p.a == 0 || p.a == 3, roundRight = p.a == 2 || p.a == 3;
     cairo_new_path(cr);
@@ -201,9 +223,9 @@ void paintTab(cairo_t* cr, const Picture& p) {
         cairo_line_to(cr, x0, y1);
     }
     cairo_close_path(cr);
-    verticalGradient(cr, 0, h, c.light, c.dark);
+    verticalGradient(cr, 0, h, top, bottom);
     cairo_fill_preserve(cr);
-    setColour(cr, c.edge);
+    setColour(cr, selected ? c.light : c.edge);
     cairo_set_line_width(cr, 1);
     cairo_stroke(cr);
     if (selected) {
@@ -218,8 +240,8 @@ void paintToggle(cairo_t* cr, const Picture& p) {
     const double w = p.width, h = p.height;
     const bool on = p.a == 1;
     roundedRect(cr, 1, 1, w - 2, h - 2, h / 2 - 1);
-    if (on) verticalGradient(cr, 0, h, hex(0x5FD39A), hex(0x1E8A5A));
-    else verticalGradient(cr, 0, h, hex(0x9AA6B2), hex(0x5A6672));
+    if (on) verticalGradient(cr, 0, h, hex(0x23895A), hex(0x0F5234));
+    else verticalGradient(cr, 0, h, hex(0x6B7785), hex(0x39434F));
     cairo_fill_preserve(cr);
     setColour(cr, hex(0x000000, 0.45));
     cairo_set_line_width(cr, 1);
@@ -250,7 +272,12 @@ void paintTile(cairo_t* cr, const Picture& p) {
     const bool withCaption = !p.text.empty();
     const double s = (withCaption ? h * 0.55 : h * 0.62);
     glyph(cr, p.glyph, (w - s) / 2, withCaption ? h * 0.1 : (h - s) / 2, s, s, c.text);
-    if (withCaption) caption(cr, p.text, 6, h * 0.66, w - 12, h * 0.26, h * 0.17, c.text);
+    if (withCaption) {  // on a darker band, where the white caption reads
+        roundedRect(cr, w * 0.06, h * 0.66, w * 0.88, h * 0.26, h * 0.06);
+        setColour(cr, mix(c.edge, hex(0x000000, 0), 0.4));
+        cairo_fill(cr);
+        caption(cr, p.text, 6, h * 0.66, w - 12, h * 0.26, h * 0.17, c.text);
+    }
 }
 
 }  // namespace artwork

@@ -14,7 +14,7 @@ constexpr int8_t SUB_CATEGORIES = 1, SUB_GIVE_GIFT = 7, SUB_GIFT_CATEGORIES = 14
                  SUB_PRESENTS = 16, SUB_OPEN_PRESENT = 17;
 constexpr int8_t kStoreChannel = 5;
 constexpr int kGiftsPerPage = 10;
-constexpr int32_t kPresentPicture = 701;
+constexpr int32_t kPresentPicture = 701, kLuckyEnvelopePicture = 702;
 constexpr const char* kSandboxPrefix = "ZUNO-SANDBOX-RECEIPT;";
 
 struct Channel {
@@ -57,6 +57,7 @@ std::vector<StandinMoney::GiftItem> allGifts() {
 // The picture file of an item, avatar or present id.
 std::string pictureName(int32_t id) {
     if (id == kPresentPicture) return "item-present.png";
+    if (id == kLuckyEnvelopePicture) return "item-lucky-envelope.png";
     if (id >= 11 && id <= 14) return "item-avatar-" + std::to_string(id - 10) + ".png";
     return "item-gift-" + std::to_string(id % 6 + 1) + ".png";
 }
@@ -353,7 +354,7 @@ std::vector<StandinMoney::Present>& StandinMoney::presentsOf(int32_t accountId) 
     auto found = presents_.find(accountId);
     if (found != presents_.end()) return found->second;
     auto& list = presents_[accountId];
-    list.push_back({nextPresentId_++, kPresentPicture, "Lucky envelope"});
+    list.push_back({nextPresentId_++, kLuckyEnvelopePicture, "Lucky envelope"});
     list.push_back({nextPresentId_++, kPresentPicture, "Birthday present"});
     return list;
 }

@@ -16,6 +16,13 @@ uint32_t chance() {
     static std::mt19937 generator{std::random_device{}()};
     return generator();
 }
+
+// Caro's start button blinks between its own two pictures.
+BoardTableLook caroLook() {
+    BoardTableLook look;
+    look.blink = {"caro-start.png", "caro-start2.png"};
+    return look;
+}
 }  // namespace
 
 const ui::BindingTable& CaroView::bindings() {
@@ -26,7 +33,7 @@ const ui::BindingTable& CaroView::bindings() {
     return table;
 }
 
-CaroView::CaroView(std::string nibName) : BoardTableView(std::move(nibName)), random(chance) {}
+CaroView::CaroView(std::string nibName) : BoardTableView(std::move(nibName), caroLook()), random(chance) {}
 
 void CaroView::viewDidLoad() {
     BoardTableView::viewDidLoad();

@@ -96,11 +96,19 @@ TEST_F(MoneySnapshots, AssetsAndAvatarShop) {
     auto assets = std::make_shared<AssetsView>();
     showTab(assets);
     std::vector<std::shared_ptr<Asset>> list;
-    for (auto [name, text] : {std::pair{"Lucky envelope", "Open it for 20000 Xu."},
-                              std::pair{"Birthday present", "From hoa, with love."}}) {
+    struct Present {
+        const char* name;
+        const char* text;
+        int32_t pictureId;
+        const char* picture;
+    };
+    for (const Present& p : {Present{"Lucky envelope", "Open it for 20000 Xu.", 702, "item-lucky-envelope.png"},
+                             Present{"Birthday present", "From hoa, with love.", 701, "item-present.png"}}) {
+        Resources::getInstance().setAssetWithImage(picture(p.picture), p.pictureId);
         auto a = std::make_shared<Asset>();
-        a->setName(name);
-        a->setDescription(std::string(text));
+        a->setName(p.name);
+        a->setDescription(std::string(p.text));
+        a->setImgAssetId(p.pictureId);
         list.push_back(a);
     }
     assets->updateViewWithAssets(list);
@@ -109,13 +117,18 @@ TEST_F(MoneySnapshots, AssetsAndAvatarShop) {
     auto shop = std::make_shared<AvatarView>();
     show(shop);
     std::vector<std::shared_ptr<Avatar>> avatars;
-    int n = 1;
-    for (auto [name, price] : {std::pair{"Cat", 20000}, std::pair{"Robot", 50000}, std::pair{"Crown", 5000000}}) {
+    // As the stand-in server sells them: avatar 10 + n shows "item-avatar-n.png".
+    struct Sold {
+        const char* name;
+        int price;
+        int n;
+    };
+    for (const Sold& sold : {Sold{"Cat", 20000, 1}, Sold{"Robot", 50000, 2}, Sold{"Crown", 5000000, 4}}) {
         auto a = std::make_shared<Avatar>();
-        a->setAvatarId(static_cast<int16_t>(10 + n));
-        a->setName(name);
-        a->setPrice(price);
-        a->setImg(picture("item-avatar-" + std::to_string(n++) + ".png"));
+        a->setAvatarId(static_cast<int16_t>(10 + sold.n));
+        a->setName(sold.name);
+        a->setPrice(sold.price);
+        a->setImg(picture("item-avatar-" + std::to_string(sold.n) + ".png"));
         avatars.push_back(a);
     }
     shop->setListAvatars(avatars);

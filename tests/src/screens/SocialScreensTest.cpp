@@ -21,9 +21,11 @@
 #include "screens/SubRankingView.h"
 #include "screens/TellFriendView.h"
 #include "src/screens/LobbyScreensFixture.h"
+#include "tools/artwork/PicturePixels.h"
 
 using namespace zuno;
 using namespace zuno::testing;
+namespace pictures = zuno::testing::pictures;
 
 namespace {
 
@@ -131,6 +133,13 @@ TEST_F(SocialScreensTest, ConversationsOpenFromTheListFlagTheirTabsAndCloseAfter
     EXPECT_EQ(screen->tabs().tab("Chi")->tag, ChatTabStrip::kTagFlagged);
     screen->onChatFromWithMessage(mail(9005, "Giang", "Hi :D"));
     EXPECT_EQ(tabTitles(*screen), (std::vector<std::string>{"Chi", "Dung", "Giang"}));
+    // Each tab's title reads on its picture, Chi's on the light mark of an unread line too.
+    for (const auto& tab : screen->listButtonChatView()) {
+        auto under = pictures::meanColour(*tab->backgroundImageForState(ui::ControlState::Normal), 0.15, 0.35, 0.85, 0.65);
+        ASSERT_TRUE(under);
+        EXPECT_GE(pictures::contrast(tab->titleColorForState(ui::ControlState::Normal).value_or(ui::Color::white()), *under), 4.5)
+            << tab->currentTitle().value_or("");
+    }
     ASSERT_EQ(screen->chatView("Chi")->arrChat.size(), 1u);
     EXPECT_FALSE(screen->chatView("Chi")->arrChat[0]->isMe());
 

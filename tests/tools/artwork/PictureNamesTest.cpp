@@ -170,8 +170,9 @@ TEST_F(BundlePictures, LoaderFindsTheDrawnPicturesInTheBundle) {
     }
 }
 
-// A pictogram says what it means: the clock of Hotline and Guide is a clock.
-TEST_F(BundlePictures, TheClockIsDrawnAsAClock) {
+// A pictogram says what its use means, whatever its name: "clock.png" marks a table with a password,
+// so it is a padlock.
+TEST_F(BundlePictures, TheLockedTableMarkIsAPadlock) {
     auto view = std::make_shared<zuno::ui::ImageView>(zuno::ui::Rect(0, 0, 32, 32));
     view->setImage(zuno::ui::Image::imageNamed("clock.png"));
     view->setContentMode(zuno::ui::ContentMode::ScaleToFill);

@@ -2,6 +2,8 @@
 // boards, the speed carried by the start, the server's stones and winning line, and pictures.
 #include <gtest/gtest.h>
 
+#include <set>
+
 #include "games/caro/CaroLogicHandler.h"
 #include "games/caro/CaroService.h"
 #include "games/caro/CaroView.h"
@@ -206,6 +208,17 @@ TEST_F(CaroViewTest, TheColumnAndTheSeatMarksFollowTheGame) {
     EXPECT_EQ(labels(), (std::vector<std::string>{r.textForKey("ZUNO_pleaseLose"), r.textForKey("ZUNO_pleaseDraw")}));
     EXPECT_EQ(table->ok0->image(), ui::Image::imageNamed("o3.png")) << "the second mover plays O";
     EXPECT_EQ(table->ok2->image(), ui::Image::imageNamed("x3.png"));
+}
+
+TEST_F(CaroViewTest, TheStartButtonBlinksBetweenCarosOwnPictures) {
+    auto table = openTable(10, true);
+    std::set<std::shared_ptr<ui::Image>> shown;
+    for (int step = 0; step < 4; ++step) {
+        shown.insert(table->btnStart->backgroundImageForState(ui::ControlState::Normal));
+        run(0.2);
+    }
+    EXPECT_EQ(shown, (std::set<std::shared_ptr<ui::Image>>{ui::Image::imageNamed("caro-start.png"),
+                                                           ui::Image::imageNamed("caro-start2.png")}));
 }
 
 TEST_F(CaroViewTest, SeatTapsOpenThePlayerMenuOrTheInvitation) {
