@@ -185,9 +185,10 @@ TEST_F(CardTable, ChatBubblesGatherLinesAndNotSeatedSendersAreIgnored) {
 
     ServiceRecording lobby(GlobalService::getInstance());
     table->onChatFromMeWithText("   ");
+    table->onChatFromMeWithText("\u3000\u00a0\n");
     EXPECT_TRUE(lobby.session->sent().empty());
     EXPECT_TRUE(table->chat0->isHidden());
-    table->onChatFromMeWithText("  hi ");
+    table->onChatFromMeWithText("\u3000 hi \u3000");
     EXPECT_EQ(lobby.takeOne(), bytesOf(GlobalService::getInstance(), [](auto& s) { s.chatToBoardWithRoom(1, 2, "hi"); }));
     EXPECT_FALSE(table->chat0->isHidden());
 }
