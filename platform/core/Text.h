@@ -17,6 +17,10 @@ std::string uppercase(std::string_view text);
 
 // The text without spaces, tabs, carriage returns and line feeds at either end.
 std::string_view trimWhitespace(std::string_view text);
+// The UTF-8 text without Unicode white space at either end: spaces of every width (the ideographic
+// U+3000 and the no-break U+00A0 among them), line and paragraph separators, tab, line feed, vertical
+// tab, form feed, carriage return and next line. Bytes that are not UTF-8 end the trim there.
+std::string_view trimUnicodeWhitespace(std::string_view text);
 
 // Equal but for the case of A-Z (header names, tokens of protocols).
 bool equalsIgnoringAsciiCase(std::string_view a, std::string_view b);

@@ -67,6 +67,13 @@ void GlobalService::setPORT(int32_t port) {
     s.port = port;
 }
 
+void GlobalService::useConfiguredAddress() {
+    ClassState& s = classState();
+    std::lock_guard<std::mutex> lock(s.mutex);
+    s.ip.reset();
+    s.port = 0;
+}
+
 int8_t GlobalService::PROVIDER() { return classState().provider; }
 void GlobalService::setPROVIDER(int8_t provider) { classState().provider = provider; }
 

@@ -46,6 +46,8 @@ public:
     // The port of the next connection; the configured "Port" while it is 0.
     static int32_t PORT();
     static void setPORT(int32_t port);
+    // Forgets the chosen host and port: the next connection reads the configured ones again.
+    static void useConfiguredAddress();
     // The distributor id announced in the client information (the bundle's "Provider", low 8 bits).
     static int8_t PROVIDER();
     static void setPROVIDER(int8_t provider);

@@ -295,18 +295,19 @@ void AvatarShopView::clickedButtonAtIndex(ui::AlertView& alert, int buttonIndex)
 
 void AvatarShopView::updateBuyAvatarSuccess(int64_t paid) {
     auto& resources = Resources::getInstance();
-    for (const auto& [category, item] : gioHang.entries()) {
+    const auto bought = gioHang.paid();
+    for (const auto& [category, item] : bought) {
         resources.updateItemsOfCategory(category, item->itemId());
         // The owned items of the category changed: the wardrobe asks for them again.
         resources.setUserItemsOfCategory(nullptr, category);
     }
-    if (auto bought = gioHang.itemOf(shownCategoryId())) {
+    if (auto here = bought.find(shownCategoryId()); here != bought.end() && categorySelected) {
         for (const auto& item : categorySelected->itemList())
-            if (item && item->itemId() == bought->itemId()) item->setIs_bought(true);
+            if (item && item->itemId() == here->second->itemId()) item->setIs_bought(true);
     }
-    gioHang.paid();
     showTotal();
-    showCartButton(false);
+    // An item shown that was put in the cart while the payment was on its way is still there.
+    showCartButton(statusGioHang == 0 && avatarSelected && gioHang.containsItem(avatarSelected->itemId()));
     redrawCurrentPage();
     if (auto me = UIController::myInfo()) me->setMoney(me->money() - paid);
     UIController::startOKDlg(text("ZUNO_PaymentSuccess"));

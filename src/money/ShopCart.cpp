@@ -41,12 +41,23 @@ std::vector<int32_t> ShopCart::itemIds() const {
 bool ShopCart::startPaying() {
     if (paying_ || items_.empty()) return false;
     paying_ = true;
+    payingFor_ = items_;
     return true;
 }
 
-void ShopCart::paid() {
+void ShopCart::refused() {
     paying_ = false;
-    clear();
+    payingFor_.clear();
+}
+
+std::map<int32_t, ShopCart::ItemPtr> ShopCart::paid() {
+    std::map<int32_t, ItemPtr> bought = std::move(payingFor_);
+    payingFor_.clear();
+    paying_ = false;
+    for (const auto& [category, item] : bought) {
+        if (auto inCart = itemOf(category); inCart && inCart->itemId() == item->itemId()) take(category);
+    }
+    return bought;
 }
 
 }  // namespace zuno

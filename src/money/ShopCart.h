@@ -10,7 +10,8 @@
 namespace zuno {
 
 // The avatar shop's cart: at most one item per category, with the total of their prices (64 bits, so
-// no cart overflows it). One payment is on its way at a time.
+// no cart overflows it). One payment is on its way at a time; the cart may change meanwhile, and the
+// server's answer settles the items that were asked for, not the cart as it is then.
 class ShopCart {
 public:
     using ItemPtr = std::shared_ptr<ItemInfo>;
@@ -28,18 +29,21 @@ public:
     bool empty() const { return items_.empty(); }
     int64_t total() const { return total_; }
 
-    // A payment was asked; false while one is already on its way (nothing is to be sent).
+    // A payment was asked for the items in the cart now; false while one is already on its way
+    // (nothing is to be sent).
     bool startPaying();
     bool paying() const { return paying_; }
-    // The server refused the payment: the cart stays as it was.
-    void refused() { paying_ = false; }
-    // The server took the payment: the cart is empty.
-    void paid();
+    // The server refused the payment: the cart stays as it is.
+    void refused();
+    // The server took the payment: the items paid for leave the cart, what was put in since stays.
+    // Answers the items paid for, by category.
+    std::map<int32_t, ItemPtr> paid();
 
 private:
     std::map<int32_t, ItemPtr> items_;
     int64_t total_ = 0;
     bool paying_ = false;
+    std::map<int32_t, ItemPtr> payingFor_;
 };
 
 }  // namespace zuno

@@ -11,6 +11,13 @@ size_t MailboxModel::unreadCount() const {
     return static_cast<size_t>(std::count_if(list_.begin(), list_.end(), [](const MessagePtr& m) { return m && !m->isRead(); }));
 }
 
+void MailboxModel::setListMessage(std::vector<MessagePtr> inbox) {
+    const MessagePtr selected = selectedIndex_ >= 0 ? list_[static_cast<size_t>(selectedIndex_)] : nullptr;
+    list_ = std::move(inbox);
+    const auto at = selected ? std::find(list_.begin(), list_.end(), selected) : list_.end();
+    selectedIndex_ = at == list_.end() ? -1 : static_cast<int>(at - list_.begin());
+}
+
 void MailboxModel::insertNewest(MessagePtr message) {
     list_.insert(list_.begin(), std::move(message));
     if (selectedIndex_ >= 0) ++selectedIndex_;

@@ -22,7 +22,8 @@ public:
     explicit MailboxModel(std::vector<MessagePtr> inbox = {}) : list_(std::move(inbox)) {}
 
     const std::vector<MessagePtr>& listMessage() const { return list_; }
-    void setListMessage(std::vector<MessagePtr> inbox) { list_ = std::move(inbox); }
+    // The inbox as it is now: the selection stays on its message, or goes with it.
+    void setListMessage(std::vector<MessagePtr> inbox);
     int selectedIndex() const { return selectedIndex_; }
     size_t unreadCount() const;
 

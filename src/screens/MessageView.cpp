@@ -66,6 +66,12 @@ void MessageView::viewWillAppear(bool animated) {
     lblNhanTin->setText(text("ZUNO_sendMessage"));
     lblNoMail->setText(text("ZUNO_noMail"));
     lblDangXuat->setText(text("ZUNO_logout"));
+    // Mail that came while another screen covered the mailbox waits in the shared inbox.
+    if (model_.listMessage() != UIController::listMessage()) {
+        model_.setListMessage(UIController::listMessage());
+        myTableView->reloadData();
+        lblNoMail->setHidden(!model_.listMessage().empty());
+    }
 }
 
 void MessageView::showList() {
@@ -73,8 +79,6 @@ void MessageView::showList() {
     if (!empty) myTableView->reloadData();
     lblNoMail->setHidden(!empty);
 }
-
-void MessageView::changed() { UIController::setListMessage(model_.listMessage()); }
 
 void MessageView::showSendMailView() {
     if (!sendMessage) return;
@@ -85,8 +89,8 @@ void MessageView::showSendMailView() {
 
 void MessageView::onNewMessage(std::shared_ptr<ZunoMessage> message) {
     if (!message) return;
-    model_.insertNewest(std::move(message));
-    changed();
+    model_.insertNewest(message);
+    UIController::insertMessageAtFront(std::move(message));
     forceReloadTableView();
 }
 
@@ -106,7 +110,7 @@ void MessageView::replied() {
 void MessageView::onRemoveAll(ui::Object*) {
     showLoadingScreen();
     model_.removeAll();
-    changed();
+    UIController::setListMessage({});
     myTableView->reloadData();
     lblNoMail->setHidden(false);
     hideLoadingScreen();
@@ -183,8 +187,9 @@ std::shared_ptr<ui::TableViewCell> MessageView::cellForRowAtIndexPath(ui::TableV
 void MessageView::commitEditingStyle(ui::TableView& table, ui::CellEditingStyle style, ui::IndexPath path) {
     if (style != ui::CellEditingStyle::Delete) return;
     if (path.row < 0 || path.row >= static_cast<int>(model_.listMessage().size())) return;
+    const auto message = model_.listMessage()[static_cast<size_t>(path.row)];
     model_.remove(path.row);
-    changed();
+    UIController::removeMessage(message);
     table.beginUpdates();
     table.deleteRowsAtIndexPaths({path}, ui::RowAnimation::Fade);
     table.endUpdates();
@@ -194,7 +199,6 @@ void MessageView::commitEditingStyle(ui::TableView& table, ui::CellEditingStyle 
 void MessageView::didSelectRowAtIndexPath(ui::TableView&, ui::IndexPath path) {
     auto message = model_.select(path.row);
     if (!message) return;
-    changed();
     showList();
     UIController::setOkValue(UIController::okReplyMail);
     UIController::startCancelOkDlg(message->message(), text("ZUNO_cancel"), text("ZUNO_answer"));

@@ -16,7 +16,8 @@ class SendMessageView;
 
 // The mailbox: the private messages that came while neither the friends screen nor the mailbox was
 // shown, newest first (the shared inbox of UIController). A tap reads a message and offers to reply;
-// a row deletes with a swipe and adds its sender as a friend with its button.
+// a row deletes with a swipe and adds its sender as a friend with its button. Each change is made to
+// the shared inbox itself, so mail that came while another screen covered this one is never lost.
 class MessageView : public ZunoViewController,
                     public MailboxScreen,
                     public ui::TableViewDataSource,
@@ -64,8 +65,6 @@ public:
     bool forceReload = false;
 
 private:
-    // The shared inbox follows every change made here.
-    void changed();
     void showList();
 
     MailboxModel model_;

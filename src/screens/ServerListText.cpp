@@ -58,4 +58,13 @@ void useLastOrConfiguredServer() {
     }
 }
 
+void forgetServerNotIn(const std::vector<std::shared_ptr<Server>>& servers) {
+    if (servers.empty()) return;
+    const std::string ip = GlobalService::IP();
+    const int32_t port = GlobalService::PORT();
+    for (const auto& server : servers)
+        if (server->sIP() == ip && serverPortValue(server->sPORT()) == port) return;
+    GlobalService::useConfiguredAddress();
+}
+
 }  // namespace zuno

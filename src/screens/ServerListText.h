@@ -23,4 +23,9 @@ int32_t serverPortValue(const std::string& portText);
 // one.
 void useLastOrConfiguredServer();
 
+// Servers move: when a list names servers but not the one the next connection would go to, that
+// address is forgotten and the configured server is used again (tell a friend and the hotline pick no
+// server of their own).
+void forgetServerNotIn(const std::vector<std::shared_ptr<Server>>& servers);
+
 }  // namespace zuno

@@ -150,6 +150,8 @@ void ServerView::showServerText(const std::optional<std::string>& text) {
     if (text) {
         sys::Log::line(*text);
         listServers = parseServerList(*text);
+        // The server just picked here is the one signed in to, whatever a late list says.
+        if (!serverPicked_) forgetServerNotIn(listServers);
     }
     if (tableView) tableView->reloadData();
 }
@@ -200,6 +202,7 @@ void ServerView::didSelectRowAtIndexPath(ui::TableView&, ui::IndexPath path) {
 }
 
 void ServerView::loginning() {
+    serverPicked_ = true;
     UIController::setOkValue(UIController::okConnectLogin);
     UIController::startCancelDlg(Resources::getInstance().textForKey("ZUNO_logging"));
     if (GlobalService::isConnected()) MobileClient::getInstance()->manualDisconnect();

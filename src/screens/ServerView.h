@@ -87,6 +87,7 @@ private:
     std::shared_ptr<sys::HttpCall> fetch_;
     std::vector<std::function<void(std::optional<std::string>)>> waitingForFetch_;
     std::optional<std::string> fetchError_;
+    bool serverPicked_ = false;
 };
 
 }  // namespace zuno

@@ -2,6 +2,7 @@
 
 #include <limits>
 
+#include "platform/core/Text.h"
 #include "platform/core/Utf8.h"
 
 namespace zuno {
@@ -126,13 +127,7 @@ int64_t readAmount(std::string_view text) {
 
 std::string firstCharacters(std::string_view text, size_t limit) { return sys::firstCharacters(text, limit); }
 
-std::string trimmed(std::string_view text) {
-    auto space = [](char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r'; };
-    size_t begin = 0, end = text.size();
-    while (begin < end && space(text[begin])) ++begin;
-    while (end > begin && space(text[end - 1])) --end;
-    return std::string(text.substr(begin, end - begin));
-}
+std::string trimmed(std::string_view text) { return std::string(sys::trimUnicodeWhitespace(text)); }
 
 }  // namespace tabletext
 }  // namespace zuno

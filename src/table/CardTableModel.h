@@ -100,7 +100,7 @@ namespace tabletext {
 int64_t readAmount(std::string_view text);
 // The first `limit` characters (code points) of a UTF-8 text.
 std::string firstCharacters(std::string_view text, size_t limit);
-// The text without white space at either end.
+// The text without white space at either end, Unicode's spaces and line breaks included.
 std::string trimmed(std::string_view text);
 }  // namespace tabletext
 

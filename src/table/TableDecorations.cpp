@@ -39,7 +39,6 @@ TableDecorationGeometry TableDecorationGeometry::cardTable() {
     g.giftFirst = {ui::Point{160, 200}, {390, 70}, {160, 80}, {80, 70}};
     g.giftStep = {ui::Point{30, 0}, {0, 30}, {30, 0}, {0, 30}};
     g.giftStarts = {ui::Point{240, 250}, {440, 140}, {240, 40}, {40, 140}};
-    g.unseatedPoint = g.tableCentre;
     return g;
 }
 

@@ -42,7 +42,7 @@ struct TableDecorationGeometry {
     // Where a fly-text or a gift of a player without a seat shows: none shows nothing.
     std::optional<ui::Point> unseatedPoint;
 
-    // The card-table screen's (Tien Len, Bai Cao, Xi Zach): unseated players at the table's middle.
+    // The card-table screen's (Tien Len, Bai Cao, Xi Zach); a player without a seat shows nothing.
     static TableDecorationGeometry cardTable();
 
     ui::Point giftCentre(int seat, int index) const;

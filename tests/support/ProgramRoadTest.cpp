@@ -3,6 +3,7 @@
 #include <fstream>
 
 #include "lobby/GlobalMessageHandler.h"
+#include "lobby/GlobalService.h"
 #include "platform/core/RunLoop.h"
 #include "platform/ui/AlertView.h"
 #include "platform/ui/Animation.h"
@@ -62,6 +63,8 @@ void ProgramRoadTest::TearDown() {
     http.stop();
     server.stop();
     Resources::setConfigurationFile(std::nullopt);
+    // The next road's program reads its own configuration's server.
+    GlobalService::useConfiguredAddress();
     GlobalMessageHandler::getInstance().setLobbyUi(nullptr);
     ui::Responder::clearFirstResponder();
     ui::Application::shared().reset();

@@ -29,6 +29,8 @@ void drawNamed(ui::Canvas& canvas, const std::string& name, const ui::Rect& into
 
 CCBoard::CCBoard() : ui::View(ui::Rect(77, 0, 326, 320)) { setUserInteractionEnabled(true); }
 
+CCBoard::~CCBoard() { stopSounds(); }
+
 void CCBoard::newGame(const std::string& red, const std::string& black, const std::string& viewerLowerName,
                       bool flipped) {
     model_.newGame(red, black, viewerLowerName);
@@ -63,13 +65,23 @@ void CCBoard::moveWithWireSquares(int8_t from, int8_t to, bool gameRuns) {
     setNeedsDisplay();
     if (!shown.piece) return;
     slide(shown, left);
-    auto& loop = sys::RunLoop::main();
     if (shown.captured) {
-        if (gameRuns) loop.postDelayed(kSoundDelay, [] { PlaySound::playSoundEat(); });
+        if (gameRuns) playLater(kSoundDelay, PlaySound::playSoundEat);
     } else {
-        loop.postDelayed(kSoundDelay, [] { PlaySound::playSoundMove(); });
+        playLater(kSoundDelay, PlaySound::playSoundMove);
     }
-    if (shown.givesCheck && gameRuns) loop.postDelayed(kCheckDelay, [] { PlaySound::playSoundChieuTuog(); });
+    if (shown.givesCheck && gameRuns) playLater(kCheckDelay, PlaySound::playSoundChieuTuog);
+}
+
+void CCBoard::playLater(double seconds, void (*play)()) {
+    auto& loop = sys::RunLoop::main();
+    std::erase_if(sounds_, [&loop](sys::RunLoop::TimerId id) { return !loop.isScheduled(id); });
+    sounds_.push_back(loop.postDelayed(seconds, play));
+}
+
+void CCBoard::stopSounds() {
+    for (auto id : sounds_) sys::RunLoop::main().cancel(id);
+    sounds_.clear();
 }
 
 // The piece slides from the square it left in 0.3 s; the piece it takes and the last move's marks

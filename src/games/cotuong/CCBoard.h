@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "games/cotuong/CCBoardModel.h"
+#include "platform/core/RunLoop.h"
 #include "platform/ui/View.h"
 
 namespace zuno {
@@ -16,6 +17,7 @@ namespace zuno {
 class CCBoard : public ui::View {
 public:
     CCBoard();
+    ~CCBoard() override;
 
     CCBoardModel& model() { return model_; }
     const CCBoardModel& model() const { return model_; }
@@ -32,6 +34,8 @@ public:
     void moveWithWireSquares(int8_t from, int8_t to, bool gameRuns);
     // A tap at a point of the board view.
     void tapAt(ui::Point p);
+    // The sounds of the moves shown that have not played yet stay silent (the table is left).
+    void stopSounds();
 
     const std::vector<CoTuongSquare>& hints() const { return hints_; }
     // Where a piece is drawn now: the last piece moved slides from the square it left for 0.3 s.
@@ -46,6 +50,7 @@ public:
 private:
     void slide(const CoTuongShownMove& shown, std::optional<CoTuongPoint> left);
     void stopSliding();
+    void playLater(double seconds, void (*play)());
 
     CCBoardModel model_;
     std::shared_ptr<Piece> moving_;  // the last piece moved, drawn last (sliding for 0.3 s)
@@ -54,6 +59,7 @@ private:
     std::optional<CoTuongPoint> stillMoved_;  // the square the last moved piece left
     std::shared_ptr<Piece> lastMoved_;
     bool empty_ = true;
+    std::vector<sys::RunLoop::TimerId> sounds_;  // waiting to play
 };
 
 }  // namespace zuno

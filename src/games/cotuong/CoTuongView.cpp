@@ -29,6 +29,12 @@ void CoTuongView::viewDidLoad() {
     BoardTableView::viewDidLoad();
 }
 
+void CoTuongView::viewWillDisappear(bool animated) {
+    // The last move's sounds stop with the table's other timers.
+    board->stopSounds();
+    BoardTableView::viewWillDisappear(animated);
+}
+
 void CoTuongView::startWithMoveFirst(int32_t whoMoveFirst, int32_t interval) {
     startGameWithMoveFirst(whoMoveFirst, interval);
     resetView(true);

@@ -27,6 +27,7 @@ public:
 
 protected:
     void viewDidLoad() override;
+    void viewWillDisappear(bool animated) override;
     void clearBoard() override { board->clear(); }
     void requestDraw() override;
 };

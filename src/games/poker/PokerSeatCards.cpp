@@ -33,10 +33,6 @@ void PokerSeatCards::setCard(const std::array<int8_t, 2>& ids) {
     views_ = {std::make_shared<CardViewPhom>(ids[0]), std::make_shared<CardViewPhom>(ids[1])};
 }
 
-void PokerSeatCards::showCard() {
-    for (const auto& card : views_) card->setHidden(false);
-}
-
 void PokerSeatCards::hideCard() {
     for (const auto& card : views_) card->setHidden(true);
 }

@@ -22,7 +22,6 @@ public:
     const Views& views() const { return views_; }
     // The views on screen leave it; two new ones show the cards (not yet on screen).
     void setCard(const std::array<int8_t, 2>& ids);
-    void showCard();
     void hideCard();
     // The views fade out towards the table's middle in half a second, then leave the screen and two
     // face-down views take their place.

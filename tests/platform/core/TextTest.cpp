@@ -52,3 +52,21 @@ TEST(Text, AsciiCaseAndWhitespace) {
     EXPECT_TRUE(equalsIgnoringAsciiCase("Content-Length", "content-length"));
     EXPECT_FALSE(equalsIgnoringAsciiCase("Content-Length", "Content-Lengths"));
 }
+
+TEST(Text, UnicodeWhitespaceIsTrimmedAtBothEnds) {
+    struct Case {
+        const char* name;
+        std::string text, trimmed;
+    };
+    const Case cases[] = {
+        {"ideographic spaces", "\u3000\u3000chào\u3000", "chào"},
+        {"no-break, em and thin spaces", "\u00a0\u2003x y\u2009", "x y"},
+        {"line and paragraph separators, next line", "\u2028\u0085x\u2029", "x"},
+        {"control breaks", "\v\f\t x \r\n", "x"},
+        {"white space inside stays", "a\u3000b", "a\u3000b"},
+        {"white space only", "\u3000 \u00a0\n", ""},
+        {"a zero-width space is not white space", "\u200bx", "\u200bx"},
+        {"bytes that are not UTF-8 stop the trim", std::string("\xff \u3000", 5), std::string("\xff", 1)},
+    };
+    for (const Case& c : cases) EXPECT_EQ(trimUnicodeWhitespace(c.text), c.trimmed) << c.name;
+}

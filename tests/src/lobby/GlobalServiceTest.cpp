@@ -88,7 +88,11 @@ TEST_F(GlobalServiceTest, AddressFallsBackToTheConfiguration) {
     GlobalService::setPORT(0);
     EXPECT_EQ(GlobalService::PORT(), 20105);
     GlobalService::setIP("10.0.0.2");
+    GlobalService::setPORT(4000);
     EXPECT_EQ(GlobalService::IP(), "10.0.0.2");
+    GlobalService::useConfiguredAddress();
+    EXPECT_EQ(GlobalService::IP(), "127.0.0.1");
+    EXPECT_EQ(GlobalService::PORT(), 20105);
 }
 
 TEST_F(GlobalServiceTest, ConnectOKActionIsOneForTheWholeProgramAndEmptyUntilSet) {

@@ -95,3 +95,27 @@ TEST(ShopCart, OneItemPerCategoryOnePaymentAtATime) {
     cart.take(9);
     EXPECT_EQ(cart.total(), 0);
 }
+
+TEST(ShopCart, APaymentSettlesTheItemsAskedForWhateverTheCartHoldsWhenItIsTaken) {
+    ShopCart cart;
+    cart.put(3, item(30, 100));
+    cart.put(4, item(40, 250));
+    ASSERT_TRUE(cart.startPaying());
+    cart.clear();
+    cart.put(4, item(40, 250));  // the same item again: paid for, it goes
+    cart.put(5, item(50, 70));   // put in meanwhile: it stays
+    const auto bought = cart.paid();
+    ASSERT_EQ(bought.size(), 2u);
+    EXPECT_EQ(bought.at(3)->itemId(), 30);
+    EXPECT_EQ(bought.at(4)->itemId(), 40);
+    EXPECT_EQ(cart.itemIds(), (std::vector<int32_t>{50}));
+    EXPECT_EQ(cart.total(), 70);
+    EXPECT_FALSE(cart.paying());
+
+    ASSERT_TRUE(cart.startPaying());
+    cart.put(6, item(60, 5));
+    cart.refused();
+    EXPECT_EQ(cart.itemIds(), (std::vector<int32_t>{50, 60}));
+    EXPECT_TRUE(cart.paid().empty()) << "a late answer to nothing on its way settles nothing";
+    EXPECT_EQ(cart.total(), 75);
+}

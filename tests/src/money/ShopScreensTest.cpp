@@ -245,6 +245,37 @@ TEST_F(ShopScreensTest, TheCartHoldsOneItemPerCategoryAndIsPaidOnce) {
     EXPECT_TRUE(sent().empty());
 }
 
+// The cart may change while a payment is on its way: the success settles what was paid for, and what
+// was put in meanwhile stays in the cart, not bought.
+TEST_F(ShopScreensTest, ASuccessSettlesTheItemsPaidForNotTheCartAsItIsThen) {
+    auto shop = openShop();
+    auto avatars = shop->avatarShopView();
+    openTab(*shop, 5);
+    shop->onMyItemsWithCategory(itemsOf(5, 1, 500, 4));
+    tryOn(*shop, 502, 5, 2);
+    tap(*avatars->btnGioHang);
+    tap(*avatars->btnThanhToan);
+    answerAlert(1);
+    tap(*avatars->btnXoaGioHang);
+    tryOn(*shop, 503, 5, 2);
+    tap(*avatars->btnGioHang);
+
+    shop->onMyBuyAvatarSuccess(120);
+    UIController::closeDialog();
+    ASSERT_TRUE(avatars->cart().itemOf(5));
+    EXPECT_EQ(avatars->cart().itemOf(5)->itemId(), 503);
+    EXPECT_EQ(avatars->result_lTongTien->text(), "130$");
+    EXPECT_EQ(me->money(), 5000 - 120);
+    const auto& items = avatars->shownItems()->itemList();
+    EXPECT_TRUE(items[2]->is_bought());
+    EXPECT_FALSE(items[3]->is_bought());
+    const auto cached = Resources::getInstance().getItemsOfCategory(5);
+    ASSERT_TRUE(cached);
+    EXPECT_TRUE(cached->itemList()[2]->is_bought());
+    EXPECT_FALSE(cached->itemList()[3]->is_bought());
+    EXPECT_EQ(avatars->btnGioHang->currentImage()->name(), "shop_cart_remove.png") << "503 is still in the cart";
+}
+
 TEST_F(ShopScreensTest, ARefusedPaymentKeepsTheCartForAnotherTry) {
     auto shop = openShop();
     auto avatars = shop->avatarShopView();

@@ -275,6 +275,58 @@ TEST_F(ServedServerList, ABodyThatIsNotUtf8CountsAsNoText) {
     }
 }
 
+// Servers move: once a fetched list no longer names the server picked last, the connections that pick
+// none (tell a friend, the hotline) go to the configured one again, as at the program's start.
+TEST_F(ServedServerList, AServerTheListNoLongerNamesIsLeftForTheConfiguredOne) {
+    struct Case {
+        const char* name;
+        std::string list;
+        std::string ip;
+        int32_t port;
+    };
+    const Case cases[] = {
+        {"the same server listed: it stays", "A|10.0.0.9:9;B|10.0.0.9:11;", "10.0.0.9", 9},
+        {"the server moved to another port", "A|10.0.0.9:10;B|10.0.0.9:11;", "127.0.0.1", 20105},
+        {"no list came: nothing changes", "", "10.0.0.9", 9},
+    };
+    launch();
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        GlobalService::setIP("10.0.0.9");
+        GlobalService::setPORT(9);
+        defaults().removeObjectForKey("serverdata");
+        if (c.list.empty()) http.route("/serverlist", standin::ServerResponse::text("", 500));
+        else http.route("/serverlist", standin::ServerResponse::text(c.list));
+        auto servers = std::make_shared<ServerView>();
+        nav().pushViewController(servers, false);
+        ASSERT_TRUE(sys::RunLoop::main().runUntil([&] { return http.requestCount() > 0 && !servers->isFetching(); }, 20));
+        http.clearRequests();
+        EXPECT_EQ(GlobalService::IP(), c.ip);
+        EXPECT_EQ(GlobalService::PORT(), c.port);
+        nav().popViewControllerAnimated(false);
+        run(1);
+    }
+    GlobalService::useConfiguredAddress();
+}
+
+// A server picked from the cached list while the fresh one is on its way is the one signed in to (and
+// stored as the last server), whatever the fresh list says.
+TEST_F(ServedServerList, AListArrivingAfterAPickLeavesThePickedServer) {
+    auto late = standin::ServerResponse::text("A|127.0.0.1:2;");
+    late.delaySeconds = 0.3;
+    http.route("/serverlist", late);
+    defaults().setObject(sys::Value(std::string("A|127.0.0.1:1;")), "serverdata");
+    launch();
+    auto servers = showNew<ServerView>();
+    ASSERT_TRUE(servers->isFetching());
+    servers->didSelectRowAtIndexPath(*servers->tableView, {0, 0});
+    ASSERT_TRUE(sys::RunLoop::main().runUntil([&] { return !servers->isFetching(); }, 20));
+    EXPECT_EQ(GlobalService::PORT(), 1);
+    run(1);
+    UIController::closeDialog();
+    GlobalService::useConfiguredAddress();
+}
+
 TEST_F(ServedServerList, AFetchStartedWhileAnotherRunsLeavesNoSpinnerOrRefreshBehind) {
     auto slow = standin::ServerResponse::text("A|1.2.3.4:5000;");
     slow.delaySeconds = 0.3;

@@ -333,6 +333,31 @@ TEST_F(SocialScreensTest, TheMailboxKeepsItsSelectionAndRepliesToTheMessageShown
     run(1);
 }
 
+// Mail that came while another screen covered the mailbox is in the shared inbox; the mailbox shows it
+// when it is back on top, and a tap or a delete there changes only what it names.
+TEST_F(SocialScreensTest, MailThatCameWhileTheMailboxWasCoveredSurvivesTapsAndDeletes) {
+    auto a = mail(9003, "Chi", "A"), b = mail(9004, "Dung", "B"), c = mail(9005, "Giang", "C");
+    UIController::setListMessage({a, b});
+    auto box = std::make_shared<MessageView>();
+    show(box);
+    box->didSelectRowAtIndexPath(*box->myTableView, {0, 1});
+    UIController::closeDialog();
+    show(std::make_shared<ui::ViewController>());
+    GlobalLogicHandler::onViewControllerChatFromWithMessage(c);
+    nav().popViewControllerAnimated(false);
+    run(1);
+    EXPECT_EQ(box->myTableView->numberOfRowsInSection(0), 3);
+    EXPECT_EQ(box->model().selectedIndex(), 2) << "the selection follows B";
+
+    box->didSelectRowAtIndexPath(*box->myTableView, {0, 1});
+    UIController::closeDialog();
+    EXPECT_EQ(UIController::listMessage(), (UIController::MessageList{c, a, b}));
+    box->commitEditingStyle(*box->myTableView, ui::CellEditingStyle::Delete, {0, 2});
+    EXPECT_EQ(UIController::listMessage(), (UIController::MessageList{c, a}));
+    EXPECT_EQ(UIController::unreadMessageCount(), 1u);
+    run(1);
+}
+
 TEST_F(SocialScreensTest, TheInvitationListInvitesOnceAndGoesBack) {
     auto screen = std::make_shared<InviteFriendView>();
     screen->setTypeInvite(InviteFriendView::kWaitingPlayers);

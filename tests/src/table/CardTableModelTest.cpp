@@ -144,6 +144,7 @@ TEST(TableText, AmountsLinesAndTrimming) {
     EXPECT_EQ(tabletext::firstCharacters(std::string(150, 'x'), 100), std::string(100, 'x'));
     EXPECT_EQ(tabletext::trimmed("  hi there \t"), "hi there");
     EXPECT_EQ(tabletext::trimmed("   "), "");
+    EXPECT_EQ(tabletext::trimmed("\u3000chào\u3000"), "chào");
 }
 
 }  // namespace

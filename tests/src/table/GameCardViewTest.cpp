@@ -185,9 +185,10 @@ TEST_F(CardTable, ChatBubblesGatherLinesAndNotSeatedSendersAreIgnored) {
 
     ServiceRecording lobby(GlobalService::getInstance());
     table->onChatFromMeWithText("   ");
+    table->onChatFromMeWithText("\u3000\u00a0\n");
     EXPECT_TRUE(lobby.session->sent().empty());
     EXPECT_TRUE(table->chat0->isHidden());
-    table->onChatFromMeWithText("  hi ");
+    table->onChatFromMeWithText("\u3000 hi \u3000");
     EXPECT_EQ(lobby.takeOne(), bytesOf(GlobalService::getInstance(), [](auto& s) { s.chatToBoardWithRoom(1, 2, "hi"); }));
     EXPECT_FALSE(table->chat0->isHidden());
 }
@@ -213,12 +214,11 @@ TEST_F(CardTable, FlyTextsFlyBetweenSeatAndCentre) {
     EXPECT_EQ(flying()->text(), "-50");
     EXPECT_EQ(flying()->center(), (ui::Point{240, 155}));
     run(1.1);
-    table->showFlyTextWirhFromId(77, 25);  // not seated: stays in the middle
-    EXPECT_EQ(flying()->text(), "+25");
-    EXPECT_EQ(flying()->center(), (ui::Point{240, 155}));
+    table->showFlyTextWirhFromId(77, 25);  // not seated: nothing to fly from or to
+    EXPECT_FALSE(flying());
 }
 
-TEST_F(CardTable, AFifthGiftDropsTheOldestAndUnseatedReceiversGetNone) {
+TEST_F(CardTable, AFifthGiftDropsTheOldestAndUnseatedGiversAndReceiversGiveNone) {
     auto table = open(3, fourPlayers());
     PlayerPtr binh = table->players()[2];
     for (int i = 0; i < 5; ++i) table->onShowGift(100 + i, 20 + (i % 2) * 20, 30);
@@ -231,10 +231,10 @@ TEST_F(CardTable, AFifthGiftDropsTheOldestAndUnseatedReceiversGetNone) {
     }
     const size_t before = table->view()->subviews().size();
     table->onShowGift(1, 20, 77);
+    table->onShowGift(1, 77, 20);
     EXPECT_EQ(table->view()->subviews().size(), before);
-    table->onShowGift(1, 77, 20);  // from someone not seated: out of the middle
-    auto icon = table->players()[0]->gifts().back();
-    EXPECT_EQ(icon->presentedCenter(), (ui::Point{240, 155}));
+    EXPECT_TRUE(table->players()[0]->gifts().empty());
+    auto icon = binh->gifts().back();
     table->viewWillDisappear(false);
     EXPECT_FALSE(icon->superview());
 }

@@ -89,20 +89,12 @@ TEST_F(Decorations, BubbleLinesWaitingAreJoinedAndBadSeatsIgnored) {
     EXPECT_EQ(d->chatPlayers()[4], "");
 }
 
-// The card table shows an unseated player's fly-text and gift in the middle; a geometry without an
-// unseated point (the Phom tables) shows nothing for them.
-TEST_F(Decorations, UnseatedPlayersShowWhereTheGeometrySays) {
-    auto card = make(TableDecorationGeometry::cardTable());
-    card->showFlyText(77, 25);
-    ASSERT_EQ(extras(), 1u);
-    EXPECT_EQ(lastLabel()->center(), (ui::Point{240, 155}));
-    run(1.1);
-    EXPECT_EQ(extras(), 0u);
-
-    TableDecorationGeometry phom = TableDecorationGeometry::cardTable();
-    phom.unseatedPoint.reset();
-    auto d = make(phom);
+// A fly-text or a gift of a player without a seat shows nothing, at the card tables as at the others.
+TEST_F(Decorations, UnseatedPlayersShowNothing) {
+    const TableDecorationGeometry card = TableDecorationGeometry::cardTable();
+    auto d = make(card);
     d->showFlyText(77, 25);
+    d->showFlyText(77, -25);
     d->onShowGift(5, 77, 20);  // unseated giver
     d->onShowGift(5, 20, 77);  // unseated receiver
     EXPECT_EQ(extras(), 0u);
@@ -111,8 +103,8 @@ TEST_F(Decorations, UnseatedPlayersShowWhereTheGeometrySays) {
     // A loss flies from the seat, a gain to it; the icon flies beside the text.
     d->showFlyText(20, -300, std::string("moneyicon3.png"));
     EXPECT_EQ(extras(), 2u);
-    EXPECT_EQ(lastLabel()->presentedCenter(), phom.flyTextPoints[1]);
-    EXPECT_EQ(lastLabel()->center(), phom.tableCentre);
+    EXPECT_EQ(lastLabel()->presentedCenter(), card.flyTextPoints[1]);
+    EXPECT_EQ(lastLabel()->center(), card.tableCentre);
     run(1.1);
     EXPECT_EQ(extras(), 0u);
 }

@@ -6,6 +6,7 @@
 #include "games/cotuong/CoTuongView.h"
 #include "games/cotuong/Piece.h"
 #include "lobby/GlobalService.h"
+#include "platform/media/Sound.h"
 #include "shell/Resources.h"
 #include "src/table/TableFixture.h"
 #include "support/SnapshotCompare.h"
@@ -180,6 +181,24 @@ TEST_F(CoTuongViewTest, AMovedPieceSlidesAndTheTakenOneWaitsForIt) {
     run(0.2);
     EXPECT_EQ(table->board->drawnCentre(*cannon), to);
     EXPECT_FALSE(table->board->takenPiece());
+}
+
+// The capture and check sounds come 0.3 and 0.4 s after the move; leaving the table before then
+// silences them, as it stops the table's other timers.
+TEST_F(CoTuongViewTest, LeavingRightAfterAMoveSilencesItsSounds) {
+    auto table = openTable(20, true);
+    table->startWithMoveFirst(10, 30000);
+    sys::Sound::clearPlayed();
+    table->moveWithWho(10, 164, 52, 20);  // my cannon takes the horse
+    run(0.5);
+    EXPECT_EQ(sys::Sound::playedNames(), (std::vector<std::string>{"EAT.WAV"}));
+
+    table->startWithMoveFirst(10, 30000);
+    sys::Sound::clearPlayed();
+    table->moveWithWho(10, 164, 52, 20);
+    nav().popViewControllerAnimated(false);
+    run(1);
+    EXPECT_TRUE(sys::Sound::playedNames().empty());
 }
 
 // The gift sheet's categories and pages and another player's card reach the sheets of the file.
