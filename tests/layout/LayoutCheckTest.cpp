@@ -5,6 +5,8 @@
 
 #include "platform/ui/AlertView.h"
 #include "platform/ui/Button.h"
+#include "platform/ui/Image.h"
+#include "platform/ui/ImageView.h"
 #include "platform/ui/Label.h"
 #include "platform/ui/ScrollView.h"
 #include "platform/ui/ViewController.h"
@@ -61,6 +63,9 @@ TEST_F(LayoutCheckTest, FindsWhatAPlayerCouldNotTapOrRead) {
     // Two texts drawn over each other.
     label({200, 100, 100, 20}, "lblName", "Binh");
     label({210, 104, 100, 20}, "lblMoney", "1,000 Xu");
+    // A status line running under an avatar.
+    add<ui::ImageView>({300, 150, 44, 44}, "imgAvatar")->setImage(ui::Image::placeholder("av0"));
+    label({320, 170, 140, 20}, "lblStatus", "Out for lunch");
     // A key where its text should be, and a Vietnamese word in the English interface.
     label({10, 250, 150, 20}, "lblKey", "ZUNO_login");
     label({200, 250, 150, 20}, "lblLoading", "Dang tai...");
@@ -74,6 +79,7 @@ TEST_F(LayoutCheckTest, FindsWhatAPlayerCouldNotTapOrRead) {
                             "off-window: View 'imgStrip'",
                             "other-language: Label 'lblLoading' \"Dang tai...\"",
                             "texts-overlap: Label 'lblName' and Label 'lblMoney'",
+                            "texts-overlap: Label 'lblStatus' and ImageView 'imgAvatar'",
                         }));
 }
 

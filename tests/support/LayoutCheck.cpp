@@ -238,6 +238,25 @@ private:
 
 bool isCard(const ui::View& view) { return dynamic_cast<const CardView*>(&view) != nullptr; }
 
+// A picture of its own on the screen (an avatar, a chip stack, a marker), not a background under texts.
+bool isSmallPicture(const ui::View& view) {
+    auto image = dynamic_cast<const ui::ImageView*>(&view);
+    if (!image || !image->image() || dynamic_cast<const ui::Button*>(view.superviewPointer())) return false;
+    for (auto* up = view.superviewPointer(); up; up = up->superviewPointer()) {
+        if (isCard(*up)) return false;
+    }
+    const ui::Size size = view.bounds().size;
+    return size.width <= 100 && size.height <= 100;
+}
+
+// Whether the text and the picture belong to one control (a button's title beside its own image).
+bool partOfOneControl(const ui::View& text, const ui::View& picture) {
+    for (auto* up = picture.superviewPointer(); up; up = up->superviewPointer()) {
+        if (text.isDescendantOf(up) && dynamic_cast<const ui::Control*>(up)) return true;
+    }
+    return text.isDescendantOf(&picture);
+}
+
 bool insideCard(const ui::View& view) {
     for (auto* up = view.superviewPointer(); up; up = up->superviewPointer()) {
         if (isCard(*up)) return true;
@@ -432,10 +451,11 @@ private:
 
     void checkOverlaps() {
         std::vector<TextBox> texts;
-        std::vector<const Drawn*> cards;
+        std::vector<const Drawn*> cards, pictures;
         for (const auto& d : walk_.drawn()) {
             if (d.animating || d.clipped.isEmpty()) continue;
             if (isCard(*d.view)) cards.push_back(&d);
+            if (isSmallPicture(*d.view)) pictures.push_back(&d);
             auto label = dynamic_cast<const ui::Label*>(d.view);
             const std::string* text = shownText(*d.view);
             if (!label || !text || text->empty()) continue;
@@ -454,6 +474,15 @@ private:
                 if (both.width() <= 1 || both.height() <= 1) continue;
                 add(*b.drawn, "texts-overlap", describe(*a.drawn->view) + " and " + describe(*b.drawn->view),
                     frameText(a.box) + " and " + frameText(b.box));
+            }
+            for (const Drawn* picture : pictures) {
+                const auto& t = texts[i];
+                if (picture->layer != t.drawn->layer || partOfOneControl(*t.drawn->view, *picture->view)) continue;
+                const ui::Rect both = t.box.intersection(picture->clipped);
+                // A text laid wholly on a small picture (a count on a badge) is meant so.
+                if (both.width() <= 1 || both.height() <= 1 || both == t.box) continue;
+                add(*t.drawn, "texts-overlap", describe(*t.drawn->view) + " and " + describe(*picture->view),
+                    frameText(t.box) + " and " + frameText(picture->clipped));
             }
             for (const Drawn* card : cards) {
                 const auto& t = texts[i];
