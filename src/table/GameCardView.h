@@ -149,6 +149,7 @@ public:
     void clickStartGame();
     void doReady();
     void clickLeaveBoard();
+    void pressLeave() override { clickLeaveBoard(); }
     void doSkip();
     void changeBackgroundOfStart();
 
