@@ -5,6 +5,7 @@
 #include "Program.h"
 #include "games/covua/PhongCapView.h"
 #include "platform/ui/AlertView.h"
+#include "screens/MessageView.h"
 #include "screens/ServerView.h"
 #include "shell/Resources.h"
 #include "src/table/TableFixture.h"
@@ -53,6 +54,18 @@ TEST_F(EscapeKey, ADialogTakesTheKeyAndTheScreenBehindStays) {
     app::goBack();
     run(1);
     EXPECT_NE(nav().topViewController(), server);
+}
+
+TEST_F(EscapeKey, AnOpenSideMenuClosesAndTheScreenStays) {
+    auto mailbox = std::make_shared<MessageView>();
+    show(mailbox);
+    mailbox->showMenu();
+    run(1);
+    app::goBack();
+    run(1);
+    EXPECT_EQ(app->btnMenu->tag(), 0);
+    EXPECT_EQ(mailbox->viewMenu->center(), ZunoViewController::kMenuClosedCenter);
+    EXPECT_EQ(nav().topViewController(), mailbox);
 }
 
 TEST_F(EscapeKey, AtATableBetweenDealsItLeavesAtOnce) {
