@@ -22,6 +22,7 @@
 #include "platform/ui/TextField.h"
 #include "screens/FriendListView.h"
 #include "screens/UserDataView.h"
+#include "shell/EscapeKey.h"
 #include "shell/Resources.h"
 #include "social/SNDialog.h"
 
@@ -157,6 +158,8 @@ bool pressGameKey(GameKey key) {
 }
 
 void goBack() {
+    // What lies over the screen takes the key first, the dialog on top of all.
+    if (escape::closeTopDialog()) return;
     // A social network panel over the window closes first, as its close button would.
     if (auto window = ui::Application::shared().keyWindow(); window && !window->subviews().empty()) {
         if (auto dialog = std::dynamic_pointer_cast<SNDialog>(window->subviews().back())) {
@@ -171,11 +174,14 @@ void goBack() {
             return;
         }
     }
+    if (escape::closeTopSheet() || escape::closeSideMenu()) return;
     auto delegate = ZunoOnlineAppDelegate::current();
     // Typing in a chat panel: Escape ends the typing, not the screen.
     auto top = delegate && delegate->navigationController ? delegate->navigationController->topViewController() : nullptr;
     auto friends = std::dynamic_pointer_cast<FriendListView>(top);
     if (friends && friends->takeEscapeKey()) return;
+    // A table has no back button: its Leave button is the way out.
+    if (escape::leaveTable()) return;
     if (!delegate || !delegate->btnBack || delegate->btnBack->isHidden()) return;
     delegate->btnBack->sendActionsForControlEvents(ui::ControlEvent::TouchUpInside);
 }

@@ -71,7 +71,8 @@ private:
 };
 
 // Desktop keys: Tab gives the keyboard to the next text field of the screen (after the last, the
-// first); Escape closes a social network panel, else it is the back button, when it shows.
+// first); Escape closes what lies on top (a dialog, a social network panel, a sheet, the side menu),
+// else it is a table's Leave button, or the back button when it shows.
 void focusNextField();
 void goBack();
 // A game key (arrows, Space) for the screen on top when it plays with keys and nothing takes text;

@@ -126,8 +126,10 @@ void Button::layoutSubviews() {
                              content.height() / std::max(imageSize.height, 1.0)});
         imageSize = {imageSize.width * k, imageSize.height * k};
     }
-    Size titleSize = hasTitle ? titleLabel_->sizeThatFits({content.width(), content.height()}) : Size{};
-    titleSize.width = std::min(titleSize.width, std::max(0.0, content.width() - imageSize.width));
+    // A title of several lines wraps in the room beside the image.
+    const double titleRoom = std::max(0.0, content.width() - imageSize.width);
+    Size titleSize = hasTitle ? titleLabel_->sizeThatFits({titleRoom, content.height()}) : Size{};
+    titleSize.width = std::min(titleSize.width, titleRoom);
     double total = imageSize.width + titleSize.width;
     double x = content.x() + std::floor((content.width() - total) / 2);
     if (image) {

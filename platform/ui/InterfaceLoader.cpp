@@ -456,6 +456,7 @@ private:
             if (n == "image") { b->setImage(image(a)); return true; }
             if (n == "backgroundImage") { b->setBackgroundImage(image(a)); return true; }
             if (n == "font") { if (auto f = font(a)) b->titleLabel()->setFont(*f); return true; }
+            if (n == "lines") { b->titleLabel()->setNumberOfLines(a.as_int(1)); return true; }
             if (n == "showsTouch") { b->setShowsTouchWhenHighlighted(a.as_bool()); return true; }
             if (n == "adjustsImage") { b->setAdjustsImageWhenHighlighted(a.as_bool()); return true; }
         }

@@ -54,10 +54,12 @@ std::string backgroundFor(const ui::ViewController& screen) {
     return game && !game->tableBackground.empty() ? game->tableBackground : "bgmain.png";
 }
 
-// A screen takes the menu button's action only when it has one.
+// A screen takes the menu button's action only when it has one; while the button shows, it opens the
+// screen's side menu, and a screen that has none gets the shared one.
 void addMenuTarget(ui::Button& button, ui::ViewController& screen) {
     if (screen.bindingTable().findAction("showMenu"))
         button.addTarget(&screen, "showMenu", ui::ControlEvent::TouchUpInside);
+    if (auto* base = dynamic_cast<ZunoViewController*>(&screen); base && !button.isHidden()) base->loadSideMenu();
 }
 }  // namespace
 

@@ -48,6 +48,8 @@ public:
     virtual void onShowGift(int32_t itemId, int32_t fromUser, int32_t toUser) {}
     virtual void onShowListGift(std::vector<std::shared_ptr<CategoryShopInfo>> categories) {}
     virtual void onShowItemsWithGift(std::shared_ptr<ItemsOfCategory> page) {}
+    // What the table's Leave button does: leave at once, or first ask while a game runs.
+    virtual void pressLeave() {}
 };
 
 // The Poker table, which some events that reach every other table screen leave out.

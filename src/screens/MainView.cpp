@@ -65,6 +65,7 @@ const ui::BindingTable& MainView::bindings() {
                                             B::action("doShowConfig:", &MainView::doShowConfig),
                                             B::action("doShowRange:", &MainView::doShowRange),
                                             B::action("doShowEvent:", &MainView::doShowEvent),
+                                            B::action("showMenuMain", &MainView::showMenuMain),
                                         });
     return table;
 }
@@ -152,6 +153,14 @@ void MainView::doShowShopping(ui::Object*) { menu::pushNamed(*this, "ShopView");
 void MainView::doShowConfig(ui::Object*) { menu::pushNamed(*this, "ConfigView"); }
 void MainView::doShowRange(ui::Object*) { menu::pushNamed(*this, "RankingView"); }
 void MainView::doShowEvent(ui::Object*) { menu::openEventPage(*this, "ZUNO_event"); }
+
+void MainView::showMenuMain() {
+    menu::closeSideMenu(*this);
+    if (!accountSheet) accountSheet = ui::ScreenFactory::create("menuMain");
+    if (!accountSheet) return;
+    view()->addSubview(accountSheet->view());
+    accountSheet->viewWillAppear(false);
+}
 
 ZUNO_REGISTER_SCREEN(MainView)
 

@@ -31,6 +31,8 @@ public:
     void doShowConfig(ui::Object* sender);
     void doShowRange(ui::Object* sender);
     void doShowEvent(ui::Object* sender);
+    // From the side menu: the account sheet (menuMain) slides in, with its further sign-in.
+    void showMenuMain();
 
     std::shared_ptr<ui::ImageView> imgAvatar;
     std::shared_ptr<ui::View> vieProfile, vieFriends, vieGames, vieMail, vieMoney, vieShopping, vieConfig, vieRange,
@@ -39,6 +41,8 @@ public:
         lblEvent;
     std::shared_ptr<ui::Label> lblQuyDinh;
     std::shared_ptr<ui::Button> btnPlayGames;
+    // The account sheet, made when first shown.
+    std::shared_ptr<ui::ViewController> accountSheet;
 };
 
 }  // namespace zuno

@@ -26,6 +26,10 @@ public:
     void viewWillAppear(bool animated) override;
     void slideOut();
     void slideIn();
+    bool isSlidingOut() const { return leaving_ != nullptr; }
+    // Escape over the sheet: it slides out, as every sheet's cancel button does. A sheet that must be
+    // answered stays.
+    virtual void cancelSheet() { slideOut(); }
 
 private:
     std::shared_ptr<ui::View> actionSheetView_;

@@ -46,6 +46,14 @@ void showDialog(const std::string& message, std::optional<std::string> cancelTit
     alert->payload = UIController::object();
     alert->show();
 }
+
+// A figure under its name, as the language tables write one: "Level: -3%". A name that brings its
+// own colon or space keeps it.
+std::string labelled(const std::string& name, const std::string& figure) {
+    if (!name.empty() && name.back() == ' ') return name + figure;
+    if (!name.empty() && name.back() == ':') return name + " " + figure;
+    return name + ": " + figure;
+}
 }  // namespace
 
 void UIController::closeDialog() { dismissShownDialogs(true); }
@@ -87,9 +95,9 @@ void UIController::startReportDlg(const MatchResultInfo& result) {
         money = r.textForKey("ZUNO_money");
     } else {
         const int32_t percent = result.d_exp_percent();
-        level = r.textForKey("ZUNO_level") + (percent < 0 ? "" : "+") + std::to_string(percent) + "%";
-        money = r.textForKey("ZUNO_money") + (result.d_money() < 0 ? "" : "+") + Util::formatNumber(result.d_money()) +
-                r.textForKey("ZUNO_win") + ".";
+        level = labelled(r.textForKey("ZUNO_level"), (percent < 0 ? "" : "+") + std::to_string(percent) + "%");
+        money = labelled(r.textForKey("ZUNO_money"), (result.d_money() < 0 ? "" : "+") +
+                                                         Util::formatNumber(result.d_money()) + " " + r.textForKey("ZUNO_win"));
     }
     startOKDlg(result.name() + ": " + outcome + "\n" + level + "\n" + money);
 }

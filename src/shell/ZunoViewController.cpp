@@ -6,6 +6,7 @@
 #include "platform/ui/Application.h"
 #include "platform/ui/Button.h"
 #include "platform/ui/Image.h"
+#include "platform/ui/InterfaceLoader.h"
 #include "platform/ui/NavigationController.h"
 #include "platform/ui/ScreenFactory.h"
 #include "shell/ZunoOnlineAppDelegate.h"
@@ -17,6 +18,9 @@ std::shared_ptr<ui::Button> menuButton() {
     auto delegate = ZunoOnlineAppDelegate::current();
     return delegate ? delegate->btnMenu : nullptr;
 }
+
+// The side menu of the screens whose own file has none.
+const char* const kSideMenuFile = "SideMenu";
 
 void setMenuButton(const char* image, int tag) {
     if (auto button = menuButton()) {
@@ -76,6 +80,14 @@ void ZunoViewController::showMenu() {
         setMenuButton("hide.png", 1);
         moveMenu("showmenu", kMenuOpenCenter);
     }
+}
+
+void ZunoViewController::loadSideMenu() {
+    if (viewMenu) return;
+    ui::InterfaceLoader::check(kSideMenuFile, ui::InterfaceLoader::load(kSideMenuFile, *this));
+    if (!viewMenu) return;
+    viewMenu->setCenter(kMenuClosedCenter);
+    view()->addSubview(viewMenu);
 }
 
 void ZunoViewController::moveMenu(const char* animationId, ui::Point center) {

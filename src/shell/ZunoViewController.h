@@ -46,6 +46,9 @@ public:
 
     // Opens the side menu when it is closed, closes it when it is open.
     virtual void showMenu();
+    // A screen that shows the menu button gets the shared side menu (top-up and logout) at its closed
+    // place, unless its own interface file gives it one.
+    void loadSideMenu();
 
     std::shared_ptr<ui::View> viewMenu;
     std::vector<std::shared_ptr<ui::ImageView>> arrZunoOnline;

@@ -44,15 +44,17 @@ const ui::BindingTable& GameCardView::bindings() {
          O(lblName0), O(lblName1), O(lblName2), O(lblName3), O(lblMoney0), O(lblMoney1), O(lblMoney2),
          O(lblMoney3), O(btnInfo0), O(btnInfo1), O(btnInfo2), O(btnInfo3), O(chat0), O(chat1), O(chat2),
          O(chat3), O(chat4), O(btnStart), O(btnConfig), O(btnInvite), O(btnKick), O(btnAutoSelected),
-         O(btnExit), O(btnThinking), O(btnChat), O(btnMail), O(btnNapWin), O(lblStart), O(lblConfig),
-         O(lblInvite), O(lblKick), O(lblAutoSelected), O(lblChat), O(imgChain0), O(imgChain1), O(imgChain2),
+         O(btnExit), O(btnThinking), O(btnChat), O(btnMail), O(btnNapWin), O(lblConfig), O(lblInvite), O(lblKick),
+         O(lblChat),
+         // the action and pick buttons show their role themselves: a file may add a caption or picture
+         B::optionalOutlet("lblStart", &GameCardView::lblStart), B::optionalOutlet("imgStart", &GameCardView::imgStart),
+         B::optionalOutlet("lblAutoSelected", &GameCardView::lblAutoSelected), O(imgChain0), O(imgChain1), O(imgChain2),
          O(imgChain3), O(btnSeat0), O(btnSeat1), O(btnSeat2), O(btnSeat3), O(bottomMenuView), O(mnuSetup),
          O(mnuCuoc), O(mnuSoNguoi), O(mnuPassword), O(mnuAuto), O(playerInfoDialog),
          B::optionalOutlet("playerDetail", &GameCardView::playerDetail), O(mnuInviting), O(chatDialog),
          O(optionView), B::optionalOutlet("viewGift", &GameCardView::viewGift), O(imgBoard), O(imgPosition1),
          O(imgPosition2), O(imgPosition3), O(imgPosition4), O(viewStart), O(viewConfig), O(viewKick),
-         O(viewInviting), O(viewThinking), O(viewChat), O(viewAutoSelect), O(imgTimer), O(imgStart),
-         O(imgMoney), O(viewMenuPlayer), O(lblHelp),
+         O(viewInviting), O(viewThinking), O(viewChat), O(viewAutoSelect), O(imgTimer), O(imgMoney), O(viewMenuPlayer), O(lblHelp),
          B::action("clickStartGame", &GameCardView::clickStartGame),
          B::action("clickConfig", &GameCardView::clickConfig),
          B::action("clickInviting", &GameCardView::clickInviting),
@@ -119,7 +121,8 @@ void GameCardView::viewWillAppear(bool animated) {
     if (imgMoney) imgMoney->setHidden(!stakeShown);
     if (btnCuoc) btnCuoc->setHidden(!stakeShown);
     if (btnExit) btnExit->setTitle(text("ZUNO_exitBoard"));
-    setAutoSelectedTitle(text("ZUNO_option"));
+    // The pick / options button keeps its role: coming back from another screen changes nothing of the
+    // table (each seating gives the first role).
     if (btnNapWin) btnNapWin->setTitle(text("ZUNO_napWin"));
     startImageName = "buton_chuc_nang.png";
 }
@@ -137,6 +140,7 @@ void GameCardView::resetView() {
     }
     if (progressTimer) progressTimer->setHidden(true);
     if (btnCuoc) btnCuoc->setTitle(Util::formatNumber(money()) + " " + text("ZUNO_win"));
+    setAutoSelectedRole("ZUNO_option");
     std::vector<std::shared_ptr<ui::View>> cards;
     for (const auto& subview : view()->subviews()) {
         if (std::dynamic_pointer_cast<CardView>(subview)) cards.push_back(subview);
@@ -348,9 +352,9 @@ void GameCardView::setOwnerWithNewOwner(int32_t ownerId) {
     changeBackgroundOfStart();
 }
 
-void GameCardView::setAutoSelectedTitle(const std::string& title) {
-    if (btnAutoSelected) btnAutoSelected->setTitle(title);
-    if (lblAutoSelected) lblAutoSelected->setText(title);
+void GameCardView::setAutoSelectedRole(const char* titleKey) {
+    if (btnAutoSelected) tablebar::showRole(*btnAutoSelected, titleKey);
+    if (lblAutoSelected) lblAutoSelected->setText(text(titleKey));
 }
 
 void GameCardView::setKindOfStart(int) {

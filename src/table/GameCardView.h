@@ -97,8 +97,8 @@ public:
     virtual void setOwnerWithNewOwner(int32_t ownerId);
     virtual void setKindOfStart(int kind);
     virtual void createBottomMenu(int menu) {}
-    // The auto-select / options button's title, and the caption beside it, which says the same.
-    void setAutoSelectedTitle(const std::string& title);
+    // The auto-select / options button's role: its title and picture (and a caption the file may add).
+    void setAutoSelectedRole(const char* titleKey);
 
     // Seats (what every four-seat card table does alike; a game adds to them).
     virtual void resetSeat();
@@ -149,6 +149,7 @@ public:
     void clickStartGame();
     void doReady();
     void clickLeaveBoard();
+    void pressLeave() override { clickLeaveBoard(); }
     void doSkip();
     void changeBackgroundOfStart();
 

@@ -13,6 +13,44 @@ std::string text(const char* key) { return Resources::getInstance().textForKey(k
 std::string upperText(const char* key) { return sys::uppercase(text(key)); }
 }  // namespace tabletext
 
+namespace tablebar {
+const char* pictureOf(std::string_view titleKey) {
+    static const std::map<std::string_view, const char*> pictures = {
+        // the action button, on its yellow
+        {"ZUNO_start", "bar-start.png"},
+        {"ZUNO_ready", "bar-ready.png"},
+        {"ZUNO_noReady", "bar-not-ready.png"},
+        {"ZUNO_fire", "bar-play.png"},
+        {"ZUNO_discard", "bar-play.png"},
+        {"ZUNO_skip", "bar-pass.png"},
+        {"ZUNO_continuee", "bar-continue.png"},
+        {"ZUNO_showAllCards", "bar-show-all.png"},
+        {"ZUNO_botBai", "bar-draw.png"},
+        {"ZUNO_eat", "bar-eat.png"},
+        {"ZUNO_haPhom", "bar-lay-down.png"},
+        {"ZUNO_guiPhom", "bar-send.png"},
+        // the second and pick / options buttons, on tiles
+        {"ZUNO_option", "bar-options.png"},
+        {"ZUNO_autoselect", "bar-pick.png"},
+        {"ZUNO_dat_cuoc", "bar-stake.png"},
+        {"ZUNO_showOnceCard", "bar-show-one.png"},
+        {"ZUNO_dangBai", "bar-stand.png"},
+        {"ZUNO_get", "bar-take-card.png"},
+        {"ZUNO_thoiGui", "bar-stop-sending.png"},
+    };
+    const auto found = pictures.find(titleKey);
+    return found == pictures.end() ? nullptr : found->second;
+}
+
+void showRole(ui::Button& button, const char* titleKey) {
+    const std::string title = tabletext::text(titleKey);
+    if (button.titleLabel()) button.titleLabel()->setText(title);
+    button.setTitle(title);
+    const char* picture = pictureOf(titleKey);
+    button.setImage(picture ? ui::Image::imageNamed(picture) : nullptr);
+}
+}  // namespace tablebar
+
 namespace {
 using tabletext::text;
 using tabletext::upperText;
@@ -80,16 +118,14 @@ void TableBottomMenu::createBottomMenu(int code) {
     if (menu.startKind) setKindOfStart(*menu.startKind);
     if (!config_) return;
     config_->setHidden(!menu.configTitleKey);
-    if (menu.configTitleKey) config_->setTitle(text(*menu.configTitleKey));
+    if (menu.configTitleKey) tablebar::showRole(*config_, *menu.configTitleKey);
 }
 
 void TableBottomMenu::setKindOfStart(int kind) {
     const auto found = rules_.kinds.find(kind);
     if (found != rules_.kinds.end() && start_) {
         const Kind& k = found->second;
-        const std::string title = text(k.titleKey);
-        if (start_->titleLabel()) start_->titleLabel()->setText(title);
-        start_->setTitle(title);
+        tablebar::showRole(*start_, k.titleKey);
         if (k.showsStart) start_->setHidden(false);
         if (k.showsSkip && skip_) skip_->setHidden(false);
     }

@@ -4,6 +4,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <string_view>
 
 #include "platform/core/RunLoop.h"
 
@@ -21,6 +22,15 @@ std::string text(const char* key);
 // and compared in this form.
 std::string upperText(const char* key);
 }  // namespace tabletext
+
+// The bottom bar's buttons that change their role (the action button, the second button, the pick /
+// options button) show it as their title (which is also how a tap finds the role) beside its picture.
+namespace tablebar {
+// The picture of the role whose title is the text of the key; none for a key without one.
+const char* pictureOf(std::string_view titleKey);
+// Titles the button with the key's text (its label too) and shows the role's picture.
+void showRole(ui::Button& button, const char* titleKey);
+}  // namespace tablebar
 
 // The start button's highlight: while its title is the text of "ZUNO_start", "ZUNO_ready" or
 // "ZUNO_continuee" (compared in upper case), its background alternates between "button_chuc_nang.png"

@@ -75,6 +75,7 @@ enum class Kind {
     Flag,          // language badge: text = code
     Slider,        // poker slider thumb
     FigurePart,    // one layer of the layered avatar figure: a = 0 body, 1 hair, 2 shirt, 3 trousers, 4 shoes, 5 hat
+    BarIcon,       // a card table's bottom-bar role: text = pictogram; b = 1 on a tile of the tone, 0 dark ink alone
 };
 
 struct Picture {
@@ -137,6 +138,7 @@ void paintBadge(cairo_t* cr, const Picture& p);
 void paintMedal(cairo_t* cr, const Picture& p);
 void paintLogo(cairo_t* cr, const Picture& p);
 void paintFigurePart(cairo_t* cr, const Picture& p);
+void paintBarIcon(cairo_t* cr, const Picture& p);
 // Where each part of the figure lies in its 48 x 88 frame (body, hair, shirt, trousers, shoes, hat).
 struct FigureCrop {
     int x, y, w, h;

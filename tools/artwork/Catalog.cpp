@@ -196,6 +196,25 @@ void buttons(Add add) {
         with(add(g.name, g.w, g.h, kind), g.tone, g.glyph);
     }
 
+    // The card tables' bottom-bar roles: the action button's, dark on its yellow, and those of the
+    // second and pick buttons, on tiles like the bar's other buttons.
+    for (const char* role : {"start", "ready", "not-ready", "play", "pass", "continue", "show-all", "draw", "eat",
+                             "lay-down", "send"}) {
+        with(add(std::string("bar-") + role, 24, 24, Kind::BarIcon), role, 0, 0);
+    }
+    struct TileRole {
+        const char* name;
+        const char* pictogram;
+        Tone tone;
+    };
+    const TileRole tileRoles[] = {
+        {"bar-options", "options", Tone::Slate}, {"bar-pick", "pick", Tone::Jade},
+        {"bar-stake", "stake", Tone::Gold},      {"bar-show-one", "show-one", Tone::Sky},
+        {"bar-stand", "stand", Tone::Coral},     {"bar-take-card", "draw", Tone::Sky},
+        {"bar-stop-sending", "stop", Tone::Coral},
+    };
+    for (const auto& r : tileRoles) with(with(add(r.name, 30, 30, Kind::BarIcon), r.tone), r.pictogram, 0, 1);
+
     // Tabs: friend and chat tabs, profile and shop tab strips.
     with(with(add("tabFriend", 90, 24, Kind::Tab), Tone::Sky), "", 3, 1);
     with(with(add("tabFriend_nen", 90, 24, Kind::Tab), Tone::Sky), "", 3, 0);

@@ -150,6 +150,7 @@ void paint(cairo_t* cr, const Picture& p) {
     case Kind::Flag: paintFlag(cr, p); break;
     case Kind::Slider: paintSlider(cr, p); break;
     case Kind::FigurePart: paintFigurePart(cr, p); break;
+    case Kind::BarIcon: paintBarIcon(cr, p); break;
     }
     cairo_restore(cr);
 }

@@ -136,9 +136,8 @@ void BankerTableView::setKindOfStart(int kind) {
         default: break;
     }
     if (key && btnStart) {
-        const std::string title = text(key);
-        if (lblStart) lblStart->setText(title);
-        btnStart->setTitle(title);
+        tablebar::showRole(*btnStart, key);
+        if (lblStart) lblStart->setText(text(key));
     }
     GameCardView::setKindOfStart(kind);
 }
@@ -155,9 +154,8 @@ void BankerTableView::createBottomMenu(int menu) {
             if (btnStart) btnStart->setHidden(true);
             break;
     }
-    if (!btnAutoSelected) return;
-    if (autoKey) btnAutoSelected->setTitle(text(autoKey));
-    btnAutoSelected->setHidden(autoKey == nullptr);
+    if (autoKey) setAutoSelectedRole(autoKey);
+    if (btnAutoSelected) btnAutoSelected->setHidden(autoKey == nullptr);
 }
 
 void BankerTableView::clickStartGame() {
@@ -299,7 +297,7 @@ void BankerTableView::stopGame() {
     setIsGameEnd(true);
     if (PlayerPtr me = UIController::myInfo()) me->setIsReady(ownerID() == myId());
     if (progressTimer) progressTimer->setHidden(true);
-    if (btnAutoSelected) btnAutoSelected->setTitle(text("ZUNO_option"));
+    setAutoSelectedRole("ZUNO_option");
     animationBoard();
     onStop();
     setHiddenButtonSeat(false);

@@ -106,6 +106,7 @@ public:
     // Taps.
     void clickStartGame(ui::Object* sender = nullptr);
     void doLeaveBoard(ui::Object* sender = nullptr);
+    void pressLeave() override { doLeaveBoard(); }
     void clickDraw();
     void clickLose();
     void clickInvite();

@@ -15,6 +15,8 @@ class PhongCapView : public CustomUIActionSheetViewController {
 public:
     PhongCapView();
     void viewWillAppear(bool animated) override;
+    // A promotion must be chosen: Escape leaves the chooser open.
+    void cancelSheet() override {}
 
     void doSetQueen();
     void doSetRoot();

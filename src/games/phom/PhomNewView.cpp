@@ -35,7 +35,7 @@ void PhomNewView::sendResetPhom() {
 
 void PhomNewView::viewWillAppear(bool animated) {
     PhomView::viewWillAppear(animated);
-    if (btnSkip) btnSkip->setTitle(text("ZUNO_thoiGui"));
+    if (btnSkip) tablebar::showRole(*btnSkip, "ZUNO_thoiGui");
 }
 
 void PhomNewView::resetView() {

@@ -72,7 +72,7 @@ void PhomView::viewDidLoad() {
 
 void PhomView::viewWillAppear(bool animated) {
     GameCardView::viewWillAppear(animated);
-    if (btnConfig) btnConfig->setTitle(text("ZUNO_option"));
+    // The second button keeps its role (options or draw): each seating gives the first one.
     if (btnStart) btnStart->setBackgroundImage(ui::Image::imageNamed("button_chuc_nang.png"));
 }
 
@@ -90,6 +90,7 @@ void PhomView::resetView() {
     removeAllCardSprites();
     for (int seat = 0; seat < kSeats; ++seat) setShowImageEnd(seat, static_cast<PhomEndMark>(-1));
     if (imgBaiTi) imgBaiTi->setHidden(true);
+    if (btnConfig) tablebar::showRole(*btnConfig, "ZUNO_option");
     toMove = nullptr;
     isCardMove = isEatTouch = false;
     indexOfCard = indexOfCard2 = -1;

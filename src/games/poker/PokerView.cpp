@@ -19,7 +19,6 @@ namespace zuno {
 namespace {
 std::string text(const char* key) { return Resources::getInstance().textForKey(key); }
 
-constexpr int kChatRows = 13;
 constexpr double kChatRowHeight = 15;
 constexpr ui::Point kChatShown{390, 145};
 constexpr ui::Point kChatHidden{535, 145};  // off the right edge
@@ -578,7 +577,9 @@ void PokerView::redrawChatLines() {
     if (!chatDialog) return;
     const auto& history = chatDialog->historyChat();
     const double width = viewChatLines->bounds().size.width;
-    for (int row = 0; row < kChatRows && row < static_cast<int>(history.size()); ++row) {
+    // The latest lines, as many as the panel holds.
+    const int rows = static_cast<int>(viewChatLines->bounds().size.height / kChatRowHeight);
+    for (int row = 0; row < rows && row < static_cast<int>(history.size()); ++row) {
         const auto& line = history[history.size() - 1 - row];
         auto label = std::make_shared<ui::Label>(ui::Rect(0, row * kChatRowHeight, width, kChatRowHeight));
         label->setText(line->name().value_or("") + ": " + line->content().value_or(""));

@@ -146,6 +146,7 @@ public:
     // opens the player menu.
     void clickSeat(ui::Button* button);
     void clickLeaveBoard();
+    void pressLeave() override { clickLeaveBoard(); }
     void clickConfig();
     void clickInviting();
     void clickChatBoardOfMe();

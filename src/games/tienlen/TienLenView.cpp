@@ -107,9 +107,8 @@ void TienLenView::setKindOfStart(int kind) {
     static const char* const keys[] = {"ZUNO_start", "ZUNO_ready", "ZUNO_noReady",
                                        "ZUNO_fire",  "ZUNO_skip",  "ZUNO_continuee"};
     if (kind >= kStart && kind <= kContinue && btnStart) {
-        const std::string title = text(keys[kind]);
-        if (lblStart) lblStart->setText(title);
-        btnStart->setTitle(title);
+        tablebar::showRole(*btnStart, keys[kind]);
+        if (lblStart) lblStart->setText(text(keys[kind]));
     }
     GameCardView::setKindOfStart(kind);
 }
@@ -125,7 +124,6 @@ void TienLenView::createBottomMenu(int menu) {
         default: break;
     }
     if (btnAutoSelected) btnAutoSelected->setHidden(!autoShown);
-    if (lblAutoSelected) lblAutoSelected->setHidden(!autoShown);
 }
 
 void TienLenView::clickStartGame() {
@@ -270,7 +268,7 @@ void TienLenView::startWithWhoMoveFirst(int32_t whoMoveFirst, uint8_t seconds, c
     paintMyCards(mine, true, false);
     startTurnOfPlayer(whoMoveFirst);
     animationBoard();
-    setAutoSelectedTitle(text("ZUNO_autoselect"));
+    setAutoSelectedRole("ZUNO_autoselect");
     if (btnNapWin) btnNapWin->setHidden(true);
 }
 
@@ -363,7 +361,7 @@ void TienLenView::stopGame() {
     setIsGameEnd(true);
     if (PlayerPtr me = table().me()) me->setIsReady(ownerID() == myId());
     if (progressTimer) progressTimer->setHidden(true);
-    setAutoSelectedTitle(text("ZUNO_option"));
+    setAutoSelectedRole("ZUNO_option");
     animationBoard();
     if (btnNapWin) btnNapWin->setHidden(false);
 }

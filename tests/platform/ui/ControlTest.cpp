@@ -6,6 +6,7 @@
 #include "platform/core/Log.h"
 #include "support/UiTest.h"
 #include "platform/ui/Button.h"
+#include "platform/ui/Image.h"
 #include "platform/ui/SegmentedControl.h"
 #include "platform/ui/Slider.h"
 #include "platform/ui/Switch.h"
@@ -107,6 +108,23 @@ TEST_F(ControlTest, ButtonStatesFallBackToNormal) {
     carrier->titleLabel()->setText("7");
     EXPECT_EQ(carrier->titleLabel()->text(), "7");
     EXPECT_TRUE(carrier->titleLabel()->isHidden());
+}
+
+TEST_F(ControlTest, ATitleOfTwoLinesWrapsBesideTheImage) {
+    auto button = std::make_shared<Button>(Button::Type::Custom, Rect(0, 0, 80, 36));
+    button->setImage(Image::fromPixels(30, 30, std::vector<uint32_t>(30 * 30, 0xff336699)));
+    button->titleLabel()->setFont(Font::systemFontOfSize(8));
+    button->titleLabel()->setNumberOfLines(2);
+    button->setTitle("Cancel being ready");
+    const double oneLine = button->titleLabel()->font().sizeOfText("Cancel").height;
+    button->layoutSubviews();
+    const Rect image = button->imageView()->frame();
+    const Rect title = button->titleLabel()->frame();
+    EXPECT_EQ(image.size, (Size{30, 30}));
+    EXPECT_GE(title.minX(), image.maxX());
+    EXPECT_LE(title.maxX(), 80);
+    EXPECT_GT(title.size.height, 1.5 * oneLine);  // both lines, not one cut short
+    EXPECT_LE(title.size.height, 36);
 }
 
 TEST_F(ControlTest, SwitchSliderAndSegments) {

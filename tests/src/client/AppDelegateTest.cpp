@@ -14,6 +14,8 @@
 #include "platform/ui/Image.h"
 #include "screens/ConfigView.h"
 #include "screens/LoginView.h"
+#include "screens/MainView.h"
+#include "screens/MenuSheets.h"
 #include "screens/MessageView.h"
 #include "screens/ServerView.h"
 #include "shell/ShellLobbyUi.h"
@@ -97,14 +99,20 @@ TEST_F(AppDelegate, MenuButtonReachesOnlyScreensWithAMenuAndEachOnce) {
     // Shown again: still one entry; the login screen lost it when it disappeared and got it back.
     EXPECT_EQ(app->btnMenu->actionsForTarget(login.get(), ui::ControlEvent::TouchUpInside).size(), 1u);
 
+    // The login screen's file has no side menu: it got the shared one, waiting off the right edge.
     auto screen = std::static_pointer_cast<ZunoViewController>(login);
-    screen->viewMenu = std::make_shared<ui::View>(ui::Rect(480, 30, 120, 290));
-    screen->view()->addSubview(screen->viewMenu);
+    ASSERT_TRUE(screen->viewMenu);
+    EXPECT_EQ(screen->viewMenu->superview(), screen->view());
+    EXPECT_EQ(screen->viewMenu->center(), ZunoViewController::kMenuClosedCenter);
+    EXPECT_GE(screen->viewMenu->frame().x(), 480);
     app->window->tapView(*app->btnMenu);
     run(1);
     EXPECT_EQ(app->btnMenu->tag(), 1);
     EXPECT_EQ(app->btnMenu->currentImage()->name(), "hide.png");
     EXPECT_EQ(screen->viewMenu->center(), ZunoViewController::kMenuOpenCenter);
+    // Open, it lies wholly on the screen, below the unread-mail button's place.
+    EXPECT_LE(screen->viewMenu->frame().maxX(), 480);
+    EXPECT_GE(screen->viewMenu->frame().y(), 62);
     app->window->tapView(*app->btnMenu);
     run(1);
     EXPECT_EQ(app->btnMenu->tag(), 0);
@@ -116,6 +124,51 @@ TEST_F(AppDelegate, MenuButtonReachesOnlyScreensWithAMenuAndEachOnce) {
     EXPECT_EQ(app->btnMenu->currentImage()->name(), "show.png");
     EXPECT_TRUE(screen->viewMenu->isHidden());
     EXPECT_EQ(screen->viewMenu->center(), ZunoViewController::kMenuClosedCenter);
+    // A screen without the menu button gets no side menu.
+    EXPECT_FALSE(std::static_pointer_cast<ZunoViewController>(nav().topViewController())->viewMenu);
+}
+
+TEST_F(AppDelegate, SideMenuTopsUpAndOnTheMainMenuOpensTheAccountSheet) {
+    launch();
+    auto login = std::static_pointer_cast<ZunoViewController>(nav().topViewController());
+    app->window->tapView(*app->btnMenu);
+    run(1);
+    // Its first button is the base screen's top-up.
+    std::shared_ptr<ui::Button> topUp;
+    for (const auto& sub : login->viewMenu->subviews())
+        if (auto button = std::dynamic_pointer_cast<ui::Button>(sub); button && !topUp) topUp = button;
+    ASSERT_TRUE(topUp);
+    EXPECT_EQ(topUp->actionsForTarget(login.get(), ui::ControlEvent::TouchUpInside),
+              (std::vector<std::string>{"napWin:"}));
+    app->window->tapView(*topUp);
+    run(1.5);
+    EXPECT_TRUE(std::dynamic_pointer_cast<MoneyView>(nav().topViewController()));
+    EXPECT_EQ(app->btnMenu->tag(), 0);
+
+    // The main menu's own file gives it a third entry: the account sheet with the further sign-in.
+    auto menu = std::make_shared<MainView>();
+    show(menu);
+    ASSERT_TRUE(menu->viewMenu);
+    std::vector<std::string> actions;
+    std::shared_ptr<ui::Button> account;
+    for (const auto& sub : menu->viewMenu->subviews()) {
+        auto button = std::dynamic_pointer_cast<ui::Button>(sub);
+        if (!button) continue;
+        for (const auto& action : button->actionsForTarget(menu.get(), ui::ControlEvent::TouchUpInside)) {
+            actions.push_back(action);
+            if (action == "showMenuMain") account = button;
+        }
+    }
+    EXPECT_EQ(actions, (std::vector<std::string>{"napWin:", "logout:", "showMenuMain"}));
+    app->window->tapView(*app->btnMenu);
+    run(1);
+    ASSERT_TRUE(account);
+    app->window->tapView(*account);
+    run(1);
+    EXPECT_EQ(app->btnMenu->tag(), 0);  // the menu made way for the sheet
+    auto sheet = std::dynamic_pointer_cast<menuMain>(menu->accountSheet);
+    ASSERT_TRUE(sheet);
+    EXPECT_EQ(sheet->view()->superview(), menu->view());
 }
 
 TEST_F(AppDelegate, UnreadMailButtonCountsUnreadMessagesAwayFromMailboxAndLogin) {

@@ -52,6 +52,7 @@ protected:
     void SetUp() override {
         ui::Animator::shared().reset();
         ui::Application::shared().reset();
+        Resources::getInstance();  // the language table the screens' interface files name keys from
         window = std::make_shared<ui::Window>();
         window->makeKeyAndVisible();
         dispatcher().setGlobalLogicHandler(nullptr);

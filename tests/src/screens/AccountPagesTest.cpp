@@ -113,7 +113,7 @@ TEST_F(LobbyScreensTest, SettingsSaveEachSwitchAndTwoLanguageChangesSendTwoReque
     show(screen);
     EXPECT_TRUE(screen->switchRung->isOn());
     EXPECT_FALSE(screen->switchInviting->isOn());
-    EXPECT_EQ(title(), "SETTINGS");
+    EXPECT_EQ(title(), "OPTIONS");
     EXPECT_TRUE(matchesScreen("screens_settings"));
 
     screen->switchRung->setOn(false);

@@ -421,6 +421,12 @@ TEST_F(SignInScreens, MainMenuTilesFlyInEachTimeAndThePlayButtonFollowsTheLangua
     EXPECT_EQ(menu->vieEvent->alpha(), 1.0);
     EXPECT_EQ(menu->btnPlayGames->backgroundImageForState(ui::ControlState::Normal)->name(), "icon-games.png");
     EXPECT_TRUE(screenMatches("main_menu"));
+    // The side menu slides in over the right side: top-up, logout and the account sheet.
+    menu->showMenu();
+    run(1);
+    EXPECT_TRUE(screenMatches("main_menu_side_menu"));
+    menu->showMenu();
+    run(1);
     menu->viewWillAppear(false);
     EXPECT_EQ(menu->vieRange->center(), (ui::Point{141, -100}));
     Resources::getInstance().setCurrentLanguage("vi");

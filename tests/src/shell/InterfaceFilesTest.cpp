@@ -71,6 +71,9 @@ TEST(InterfaceFiles, EveryBundleFileLoadsCleanIntoItsClass) {
         } else if (name == "MainWindow") {  // the window's file, owned by the application delegate
             ZunoOnlineAppDelegate owner;
             problems = ui::InterfaceLoader::load(name, owner).problems;
+        } else if (name == "SideMenu") {  // the side menu that any screen of the base class may load
+            ZunoViewController owner;
+            problems = ui::InterfaceLoader::load(name, owner).problems;
         } else if (auto view = ui::ScreenFactory::createView(name)) {
             problems = ui::InterfaceLoader::load(name, *view).problems;
         } else {

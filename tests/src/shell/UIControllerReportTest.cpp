@@ -19,12 +19,18 @@ std::string report(int8_t result, int32_t dExp, int32_t dMoney, int32_t dExpPerc
 }  // namespace
 
 TEST(UIControllerReport, OutcomeThenLevelThenMoney) {
-    EXPECT_EQ(report(1, 30, 1234567, 15), "nam: Won\nLevel+15%\nMoney+1,234,567Xu.");
-    EXPECT_EQ(report(-1, -4, -5000, -2), "nam: Lost\nLevel-2%\nMoney-5,000Xu.");
+    // Each figure stands apart from its name and from the currency, as the language writes it.
+    EXPECT_EQ(report(1, 30, 1234567, 15), "nam: Won\nLevel: +15%\nMoney: +1,234,567 Xu");
+    EXPECT_EQ(report(-1, -4, -1000, -3), "nam: Lost\nLevel: -3%\nMoney: -1,000 Xu");
     // Any result but 0 and -1 counts as a win.
-    EXPECT_EQ(report(3, 0, 10, 0), "nam: Won\nLevel+0%\nMoney+10Xu.");
+    EXPECT_EQ(report(3, 0, 10, 0), "nam: Won\nLevel: +0%\nMoney: +10 Xu");
     // Experience moved but no money: still both lines with their signs.
-    EXPECT_EQ(report(0, 5, 0, 1), "nam: Draw\nLevel+1%\nMoney+0Xu.");
+    EXPECT_EQ(report(0, 5, 0, 1), "nam: Draw\nLevel: +1%\nMoney: +0 Xu");
+    Resources::getInstance().setCurrentLanguage("vi");
+    Resources::getInstance().loadLanguage();
+    EXPECT_EQ(report(-1, -4, -1000, -3), "nam: Thua\nCấp độ: -3%\nTiền: -1,000 Xu");
+    Resources::getInstance().setCurrentLanguage("en");
+    Resources::getInstance().loadLanguage();
 }
 
 TEST(UIControllerReport, NothingChangedShowsTheNoChangeLineAndTheMoneyWordAlone) {

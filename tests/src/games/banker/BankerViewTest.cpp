@@ -109,6 +109,34 @@ TEST_F(BankerTable, ShowOneThreeTimesThenTheRevealsOpenOnlyNewPositions) {
     EXPECT_TRUE(table->btnAutoSelected->isHidden());
 }
 
+TEST_F(BankerTable, EachBarButtonShowsTheRoleOfTheMenuItIsIn) {
+    struct Role {
+        const char* title;
+        const char* picture;
+    };
+    auto expectRole = [](const ui::Button& button, Role role) {
+        EXPECT_FALSE(button.isHidden());
+        EXPECT_EQ(button.currentTitle(), Resources::getInstance().textForKey(role.title));
+        EXPECT_EQ(button.currentImage()->name(), role.picture);
+    };
+    auto table = xiZach(20);  // another player is the banker
+    expectRole(*table->btnStart, {"ZUNO_ready", "bar-ready.png"});
+    expectRole(*table->btnAutoSelected, {"ZUNO_dat_cuoc", "bar-stake.png"});
+    table->createBottomMenu(3);
+    expectRole(*table->btnStart, {"ZUNO_botBai", "bar-draw.png"});
+    expectRole(*table->btnAutoSelected, {"ZUNO_dangBai", "bar-stand.png"});
+    table->createBottomMenu(4);
+    expectRole(*table->btnStart, {"ZUNO_continuee", "bar-continue.png"});
+    EXPECT_TRUE(table->btnAutoSelected->isHidden());
+
+    auto baiCaoTable = baiCao();  // mine
+    expectRole(*baiCaoTable->btnStart, {"ZUNO_start", "bar-start.png"});
+    expectRole(*baiCaoTable->btnAutoSelected, {"ZUNO_option", "bar-options.png"});
+    baiCaoTable->createBottomMenu(3);
+    expectRole(*baiCaoTable->btnStart, {"ZUNO_showAllCards", "bar-show-all.png"});
+    expectRole(*baiCaoTable->btnAutoSelected, {"ZUNO_showOnceCard", "bar-show-one.png"});
+}
+
 TEST_F(BankerTable, ADealCutShortLeavesTheNextDealAtTheRightSeats) {
     auto table = baiCao(10, {seatPlayer(-1, ""), me, seatPlayer(30, "binh"), seatPlayer(-1, "")});
     table->startWithInterval(20, std::nullopt, {4, 8, 12});

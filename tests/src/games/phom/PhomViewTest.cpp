@@ -52,6 +52,20 @@ protected:
     }
 };
 
+TEST_F(PhomScreen, BothBarButtonsKeepTheirRolesAfterAVisitToTheMailbox) {
+    auto table = phom();
+    table->createBottomMenu(6);  // eat, or draw
+    table->clickMailBox();
+    run(1.5);
+    nav().popViewControllerAnimated(false);
+    run(1.5);
+    EXPECT_EQ(nav().topViewController(), table);
+    EXPECT_EQ(table->btnConfig->currentTitle(), text("ZUNO_get"));
+    EXPECT_EQ(table->btnConfig->currentImage()->name(), "bar-take-card.png");
+    EXPECT_EQ(startTitle(*table), text("ZUNO_eat"));
+    EXPECT_EQ(table->btnStart->currentImage()->name(), "bar-eat.png");
+}
+
 TEST_F(PhomScreen, ADragReleasedAboveTheFireLineFiresBelowItReorders) {
     auto table = phom();
     myFireTurn(*table);

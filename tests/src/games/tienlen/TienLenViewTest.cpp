@@ -312,6 +312,11 @@ std::vector<std::string> shownCaptions(const ui::View& view) {
     std::vector<std::string> captions;
     if (view.isHidden()) return captions;
     if (auto* label = dynamic_cast<const ui::Label*>(&view)) captions.push_back(label->text().value_or(""));
+    // A button that shows its role captions itself with its title.
+    if (auto* button = dynamic_cast<const ui::Button*>(&view)) {
+        if (auto title = button->currentTitle(); title && !title->empty()) captions.push_back(*title);
+        return captions;
+    }
     for (const auto& sub : view.subviews()) {
         auto more = shownCaptions(*sub);
         captions.insert(captions.end(), more.begin(), more.end());
@@ -326,10 +331,34 @@ TEST_F(TienLenViewTest, EveryBottomBarCaptionSaysWhatItsButtonDoesNow) {
     auto captions = shownCaptions(*table->bottomMenuView);
     EXPECT_EQ(std::count(captions.begin(), captions.end(), text("ZUNO_autoselect")), 1);
     EXPECT_EQ(std::count(captions.begin(), captions.end(), text("ZUNO_skip")), 1);
-    EXPECT_EQ(std::count(captions.begin(), captions.end(), text("ZUNO_option")), 1);  // the settings button's
+    EXPECT_EQ(std::count(captions.begin(), captions.end(), text("ZUNO_setup")), 1);  // the settings button's
+    EXPECT_EQ(std::count(captions.begin(), captions.end(), text("ZUNO_option")), 0);
     table->stopGame();
-    EXPECT_EQ(table->lblAutoSelected->text(), text("ZUNO_option"));
-    EXPECT_EQ(table->lblAutoSelected->isHidden(), table->btnAutoSelected->isHidden());
+    captions = shownCaptions(*table->bottomMenuView);
+    EXPECT_EQ(std::count(captions.begin(), captions.end(), text("ZUNO_continuee")), 1);
+    EXPECT_EQ(std::count(captions.begin(), captions.end(), text("ZUNO_autoselect")), 0);
+    // Continue: the owner's start and options, each with its own picture.
+    table->clickStartGame();
+    captions = shownCaptions(*table->bottomMenuView);
+    EXPECT_EQ(std::count(captions.begin(), captions.end(), text("ZUNO_option")), 1);
+    EXPECT_EQ(std::count(captions.begin(), captions.end(), text("ZUNO_start")), 1);
+    EXPECT_EQ(table->btnAutoSelected->currentImage()->name(), "bar-options.png");
+    EXPECT_EQ(table->btnStart->currentImage()->name(), "bar-start.png");
+}
+
+TEST_F(TienLenViewTest, TheBarKeepsItsRolesAfterAVisitToTheMailbox) {
+    auto table = openTable(fourPlayers());
+    table->startWithWhoMoveFirst(10, 15, kHand);
+    run(2);
+    table->clickMailBox();
+    run(1.5);
+    nav().popViewControllerAnimated(false);
+    run(1.5);
+    EXPECT_EQ(nav().topViewController(), table);
+    EXPECT_EQ(table->btnAutoSelected->currentTitle(), text("ZUNO_autoselect"));
+    EXPECT_EQ(table->btnAutoSelected->currentImage()->name(), "bar-pick.png");
+    EXPECT_EQ(table->btnStart->currentTitle(), text("ZUNO_skip"));
+    EXPECT_EQ(table->btnStart->currentImage()->name(), "bar-pass.png");
 }
 
 TEST_F(TienLenViewTest, AKickButtonKicksThePlayerOfItsTag) {
