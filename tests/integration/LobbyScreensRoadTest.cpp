@@ -189,3 +189,16 @@ TEST_F(LobbyScreensRoadTest, SettingsPersistAcrossARestart) {
     EXPECT_FALSE(again->switchRung->isOn());
     EXPECT_EQ(again->lblRung->text(), "Rung");
 }
+
+TEST_F(LobbyScreensRoadTest, TheServerSpeaksTheLanguageTheSettingsChose) {
+    signInAs("lan", "hoa sen");
+    auto session = server.latestClient();
+    ASSERT_TRUE(session);
+    EXPECT_EQ(session->language(), "en");
+    EXPECT_EQ(session->say("9 points", "9 điểm"), "9 points");
+    auto settings = std::make_shared<ConfigView>();
+    show(settings);
+    settings->doChangeLanguage(nullptr);
+    ASSERT_TRUE(pump([&] { return session->language() == "vi"; }));
+    EXPECT_EQ(session->say("9 points", "9 điểm"), "9 điểm");
+}

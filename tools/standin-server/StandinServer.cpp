@@ -99,6 +99,8 @@ void StandinServer::onOther(Handler handler) {
 }
 
 void StandinServer::dispatch(StandinSession& session, Message& message) {
+    constexpr int8_t kSetLanguage = 100;
+    if (message._commandId() == kSetLanguage) noteLanguage(session, message);
     Handler handler;
     {
         std::lock_guard<std::mutex> lock(mutex_);
@@ -106,6 +108,18 @@ void StandinServer::dispatch(StandinSession& session, Message& message) {
         handler = it != handlers_.end() ? it->second : other_;
     }
     if (handler) handler(session, message);
+}
+
+void StandinServer::noteLanguage(StandinSession& session, Message& message) {
+    const int32_t start = message._idx();
+    try {
+        message.readInt();  // the sub id
+        auto language = message.readUTF();
+        if (language == "en" || language == "vi") session.setLanguage(*language);
+    } catch (const std::exception&) {
+        // A short request names no language; the handlers judge it.
+    }
+    message.set_idx(start);
 }
 
 std::shared_ptr<StandinSession> StandinServer::waitForClient(double timeoutSeconds) {

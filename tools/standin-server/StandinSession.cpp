@@ -181,4 +181,14 @@ bool StandinSession::waitForClose(double timeoutSeconds) {
     return waitUntil(lock, changed_, timeoutSeconds, [&] { return closed_; });
 }
 
+std::string StandinSession::language() const {
+    std::lock_guard<std::mutex> lock(mutex_);
+    return language_;
+}
+
+void StandinSession::setLanguage(std::string language) {
+    std::lock_guard<std::mutex> lock(mutex_);
+    language_ = std::move(language);
+}
+
 }  // namespace zuno::standin

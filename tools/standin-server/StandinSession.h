@@ -58,6 +58,15 @@ public:
     void pauseReading();
     void resumeReading();
 
+    // The language the client asked for (command 100): "en", the client's own first language, until
+    // it asks for another. Texts the server makes up for the player follow it.
+    std::string language() const;
+    void setLanguage(std::string language);
+    // The text in the client's language.
+    std::string say(const std::string& english, const std::string& vietnamese) const {
+        return language() == "vi" ? vietnamese : english;
+    }
+
     // The client closed its end (or the session was closed).
     bool isClosed() const;
     bool waitForClose(double timeoutSeconds);
@@ -83,6 +92,7 @@ private:
     std::vector<Message> received_;
     bool paused_ = false;
     bool closed_ = false;
+    std::string language_ = "en";
 };
 
 }  // namespace zuno::standin
