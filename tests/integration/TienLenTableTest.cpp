@@ -31,7 +31,10 @@ using Cards = std::vector<int8_t>;
 
 std::string text(const Cards& cards) {
     std::string out;
-    for (int8_t c : cards) out += (out.empty() ? "" : " ") + std::to_string(c);
+    for (int8_t c : cards) {
+        if (!out.empty()) out += ' ';
+        out += std::to_string(c);
+    }
     return out;
 }
 
