@@ -129,7 +129,9 @@ void TableDecorations::showFlyText(int32_t userId, int32_t amount, const std::op
 
     auto view = screen_.view();
     auto label = std::make_shared<ui::Label>(ui::Rect(0, 0, 160, 20));
-    label->setText(amount > 0 ? "+" + std::to_string(amount) : std::to_string(amount));
+    std::string text = amount > 0 ? "+" : "";
+    text += std::to_string(amount);
+    label->setText(text);
     label->setFont(ui::Font::boldSystemFontOfSize(15));
     label->setTextColor(ui::Color::yellow());
     label->setTextAlignment(ui::TextAlignment::Center);

@@ -143,7 +143,7 @@ protected:
 // finish with everyone's money moved.
 TEST_F(PhomRobotTableTest, EatRefusedThenTakenAndADealToTheFinish) {
     join();
-    EXPECT_EQ(table->events, (std::vector<std::string>{"joined 1 5", "sits Binh", "ready 9002 yes"}));
+    EXPECT_EQ(table->events, (std::vector<std::string>{"joined 1 11", "sits Binh", "ready 9002 yes"}));
     phom->setNextDeal({hand({"AS", "3C", "5D", "7H", "9S", "JC", "KD", "2H", "4S"}),
                        hand({"KS", "KC", "2C", "6D", "8H", "TS", "QC", "3D", "5H"}),
                        hand({"2S", "4C", "6H", "8D", "TC", "QD", "AH", "3H", "9D"})},

@@ -26,7 +26,7 @@ namespace zuno::standin {
 class StandinPhom : public StandinRobotGame {
 public:
     static constexpr int8_t kRoom = 1;
-    static constexpr int8_t kBoard = 5;
+    static constexpr int8_t kBoard = 11;
     static constexpr int8_t kNewBoard = 6;
     static constexpr const char* kInvitation = "An invites you to a Phom table.";
     static constexpr const char* kNewInvitation = "An invites you to a new Phom table.";

@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "platform/core/Format.h"
 #include "platform/core/RunLoop.h"
 #include "platform/ui/Animation.h"
 #include "platform/ui/ImageView.h"
@@ -18,7 +19,7 @@ namespace {
 PlayerPtr player(int32_t id) {
     auto p = std::make_shared<Player>();
     p->setIDDB(id);
-    p->setName("p" + std::to_string(id));
+    p->setName(sys::format("p%d", id));
     return p;
 }
 

@@ -6,6 +6,7 @@
 #include "games/poker/PokerCommands.h"
 #include "games/poker/PokerService.h"
 #include "games/poker/PokerView.h"
+#include "platform/core/Format.h"
 #include "shell/Resources.h"
 #include "src/table/TableFixture.h"
 
@@ -15,7 +16,9 @@ namespace {
 using Ints = PokerTable::Ints;
 
 sys::Data request(int8_t command, std::vector<uint8_t> payload, std::optional<int32_t> amount = std::nullopt) {
-    sys::Data out{static_cast<uint8_t>(command)};
+    sys::Data out;
+    out.reserve(1 + payload.size() + 4);
+    out.push_back(static_cast<uint8_t>(command));
     out.insert(out.end(), payload.begin(), payload.end());
     if (amount)
         for (int shift = 24; shift >= 0; shift -= 8) out.push_back(static_cast<uint8_t>(*amount >> shift));
@@ -29,7 +32,7 @@ protected:
         UIController::setGameType(4);
         std::vector<PlayerPtr> players;
         for (int32_t id : ids)
-            players.push_back(id == 10 ? me : seatPlayer(id, id == -1 ? "" : "p" + std::to_string(id)));
+            players.push_back(id == 10 ? me : seatPlayer(id, id == -1 ? "" : sys::format("p%d", id)));
         GameController::showPokerScreenWithRoom(1, 2, 20, 50, players);
         run(1);
         auto table = GameController::getPokerView();
