@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
 #include <string>
 
 #include "platform/backend/TextLayout.h"
@@ -188,12 +189,14 @@ void CairoCanvas::concat(const AffineTransform& t) {
 void CairoCanvas::beginGroup() {
     save();
     cairo_push_group(cr_);
+    ++groups_;
 }
 
 void CairoCanvas::endGroup(double alpha) {
     cairo_pop_group_to_source(cr_);
     cairo_paint_with_alpha(cr_, std::clamp(alpha, 0.0, 1.0));
     restore();
+    if (groups_ > 0) --groups_;
 }
 
 void CairoCanvas::setSource(const Color& c) { cairo_set_source_rgba(cr_, c.r, c.g, c.b, c.a); }
@@ -203,6 +206,7 @@ void CairoCanvas::setStrokeColor(const Color& c) { paint_.stroke = c; }
 void CairoCanvas::setLineWidth(double width) { cairo_set_line_width(cr_, width); }
 
 void CairoCanvas::fillRect(const Rect& r) {
+    addInk(r);
     cairo_new_path(cr_);
     cairo_rectangle(cr_, r.x(), r.y(), r.width(), r.height());
     setSource(paint_.fill);
@@ -210,6 +214,8 @@ void CairoCanvas::fillRect(const Rect& r) {
 }
 
 void CairoCanvas::strokeRect(const Rect& r) {
+    const double reach = cairo_get_line_width(cr_);  // half a width out, and the corners' miters
+    addInk(r.insetBy(-reach, -reach));
     cairo_new_path(cr_);
     cairo_rectangle(cr_, r.x(), r.y(), r.width(), r.height());
     setSource(paint_.stroke);
@@ -224,10 +230,63 @@ bool CairoCanvas::mapsRectToWholePixels(const Rect& r) const {
     return whole(m.xx * r.x() + m.x0) && whole(m.yy * r.y() + m.y0) && whole(m.xx * r.width()) && whole(m.yy * r.height());
 }
 
-void CairoCanvas::beginViewContent() { ++contentDepth_; }
+namespace {
+template <class Map>
+Rect mappedBox(const Rect& r, Map map) {
+    double xs[4] = {r.minX(), r.maxX(), r.minX(), r.maxX()}, ys[4] = {r.minY(), r.minY(), r.maxY(), r.maxY()};
+    for (int i = 0; i < 4; ++i) map(&xs[i], &ys[i]);
+    const double x0 = std::min({xs[0], xs[1], xs[2], xs[3]}), x1 = std::max({xs[0], xs[1], xs[2], xs[3]});
+    const double y0 = std::min({ys[0], ys[1], ys[2], ys[3]}), y1 = std::max({ys[0], ys[1], ys[2], ys[3]});
+    return {x0, y0, x1 - x0, y1 - y0};
+}
+}  // namespace
 
-void CairoCanvas::endViewContent() {
+Rect CairoCanvas::toDevice(const Rect& r) const {
+    return mappedBox(r, [this](double* x, double* y) { cairo_user_to_device(cr_, x, y); });
+}
+
+Rect CairoCanvas::fromDevice(const Rect& r) const {
+    return mappedBox(r, [this](double* x, double* y) { cairo_device_to_user(cr_, x, y); });
+}
+
+// Inside a group everything is drawn: Cairo lays a group down by a way that depends on all of its
+// pixels (opaque or not), which would differ from a full frame's if parts were left out.
+bool CairoCanvas::mayShow(const Rect& r) const {
+    if (shownPart_.empty() || groups_ > 0) return true;
+    const Rect device = toDevice(r).insetBy(-1, -1);  // antialiasing and filtering reach a pixel further
+    for (const Rect& part : shownPart_)
+        if (part.intersects(device)) return true;
+    return false;
+}
+
+Rect CairoCanvas::shownPartOf(const Rect& r) const {
+    if (shownPart_.empty() || groups_ > 0) return r;
+    const Rect device = toDevice(r).insetBy(-1, -1);
+    std::optional<Rect> reached;
+    for (const Rect& part : shownPart_) {
+        if (part.intersects(device)) reached = reached ? reached->united(part) : part;
+    }
+    if (!reached) return {};
+    return r.intersection(fromDevice(reached->insetBy(-1, -1)));
+}
+
+void CairoCanvas::beginViewContent() {
+    if (contentDepth_++ == 0) ink_.reset();
+}
+
+std::optional<Rect> CairoCanvas::endViewContent() {
     if (contentDepth_ > 0) --contentDepth_;
+    if (contentDepth_ > 0) return std::nullopt;
+    if (!ink_) return Rect();
+    const Rect ink = *ink_;
+    ink_.reset();
+    return fromDevice(ink.insetBy(-1, -1));  // antialiasing and filtering reach a pixel further
+}
+
+void CairoCanvas::addInk(const Rect& r) {
+    if (contentDepth_ == 0 || r.minX() >= r.maxX() || r.minY() >= r.maxY()) return;  // paints nothing
+    const Rect device = toDevice(r);
+    ink_ = ink_ ? ink_->united(device) : device;
 }
 
 void CairoCanvas::clearRect(const Rect& r) {
@@ -264,11 +323,21 @@ void CairoCanvas::addRect(const Rect& r) { cairo_rectangle(cr_, r.x(), r.y(), r.
 void CairoCanvas::closePath() { cairo_close_path(cr_); }
 
 void CairoCanvas::fillPath() {
+    if (contentDepth_ > 0) {
+        double x0, y0, x1, y1;
+        cairo_path_extents(cr_, &x0, &y0, &x1, &y1);
+        addInk({x0, y0, x1 - x0, y1 - y0});
+    }
     setSource(paint_.fill);
     cairo_fill(cr_);
 }
 
 void CairoCanvas::strokePath() {
+    if (contentDepth_ > 0) {
+        double x0, y0, x1, y1;
+        cairo_stroke_extents(cr_, &x0, &y0, &x1, &y1);
+        addInk({x0, y0, x1 - x0, y1 - y0});
+    }
     setSource(paint_.stroke);
     cairo_stroke(cr_);
 }
@@ -285,6 +354,11 @@ void CairoCanvas::drawLinearGradient(Point start, Point end, const Color& from, 
     cairo_pattern_t* p = cairo_pattern_create_linear(start.x, start.y, end.x, end.y);
     cairo_pattern_add_color_stop_rgba(p, 0, from.r, from.g, from.b, from.a);
     cairo_pattern_add_color_stop_rgba(p, 1, to.r, to.g, to.b, to.a);
+    if (contentDepth_ > 0) {
+        double x0, y0, x1, y1;
+        cairo_clip_extents(cr_, &x0, &y0, &x1, &y1);
+        addInk({x0, y0, x1 - x0, y1 - y0});
+    }
     cairo_new_path(cr_);
     cairo_set_source(cr_, p);
     cairo_paint(cr_);
@@ -294,7 +368,17 @@ void CairoCanvas::drawLinearGradient(Point start, Point end, const Color& from, 
 double CairoCanvas::drawText(std::string_view text, Point topLeft, const Font& font) {
     if (text.empty()) return 0;
     setSource(paint_.fill);
-    return showTextLine(cr_, text, font, topLeft);
+    const double advance = showTextLine(cr_, text, font, topLeft);
+    if (contentDepth_ > 0) {
+        // The line's box, with room for glyphs that reach past it (marks stacked over capitals, slants),
+        // within the clip.
+        const double room = font.pointSize() / 2;
+        const Rect line = Rect(topLeft, Size{advance, font.lineHeight()}).insetBy(-room, -room);
+        double x0, y0, x1, y1;
+        cairo_clip_extents(cr_, &x0, &y0, &x1, &y1);
+        addInk(line.intersection({x0, y0, x1 - x0, y1 - y0}));
+    }
+    return advance;
 }
 
 void CairoCanvas::drawPlaceholder(const Image& image, const Rect& into) {
@@ -322,6 +406,8 @@ void CairoCanvas::drawImage(const Image& image, Point topLeft, double alpha) {
 }
 
 void CairoCanvas::drawImage(const Image& image, const Rect& into, double alpha) {
+    addInk(into);
+    if (!mayShow(into)) return;
     if (image.isPlaceholder()) {
         drawPlaceholder(image, into);
         return;

@@ -2,6 +2,8 @@
 
 #include <cairo.h>
 
+#include <vector>
+
 #include "platform/ui/Canvas.h"
 
 namespace zuno::ui {
@@ -28,8 +30,10 @@ public:
     void strokeRect(const Rect& r) override;
     void clearRect(const Rect& r) override;
     bool mapsRectToWholePixels(const Rect& r) const override;
+    bool mayShow(const Rect& r) const override;
+    Rect shownPartOf(const Rect& r) const override;
     void beginViewContent() override;
-    void endViewContent() override;
+    std::optional<Rect> endViewContent() override;
 
     void beginPath() override;
     void moveTo(Point p) override;
@@ -50,6 +54,11 @@ public:
 
     cairo_t* context() const { return cr_; }
 
+    // For a partial frame: only what reaches these rectangles of the surface (in pixels) is drawn,
+    // whole views and pictures skipped, nothing clipped, so that each drawn pixel there comes out as in
+    // a full frame (Cairo's antialiasing along a clip's side differs a little from an unclipped one).
+    void setShownPart(std::vector<Rect> deviceRects) { shownPart_ = std::move(deviceRects); }
+
 private:
     struct Paint {
         Color fill = Color::black();
@@ -57,11 +66,20 @@ private:
     };
     void setSource(const Color& c);
     void drawPlaceholder(const Image& image, const Rect& into);
+    // The bounding box of a rectangle mapped between the current coordinates and the device's.
+    Rect toDevice(const Rect& r) const;
+    Rect fromDevice(const Rect& r) const;
+    // Adds where an operation paints (in the current coordinates) to the ink of the view content under
+    // way.
+    void addInk(const Rect& r);
 
     cairo_t* cr_;
     Paint paint_;
     int contentDepth_ = 0;  // views whose own drawing is under way
+    std::optional<Rect> ink_;  // where the outermost one painted, in device pixels
     std::vector<Paint> saved_;
+    std::vector<Rect> shownPart_;  // empty: all of the surface
+    int groups_ = 0;               // groups under way
 };
 
 // Cairo's form of an image's pixels, kept with the image.

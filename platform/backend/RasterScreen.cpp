@@ -5,8 +5,8 @@
 #include <fstream>
 
 #include "platform/backend/CairoCanvas.h"
-#include "platform/ui/Animation.h"
 #include "platform/ui/Application.h"
+#include "platform/ui/Display.h"
 #include "platform/ui/View.h"
 #include "platform/ui/Window.h"
 
@@ -23,34 +23,121 @@ RasterScreen::RasterScreen(int width, int height, int scale)
 }
 
 RasterScreen::~RasterScreen() {
+    if (partCr_) cairo_destroy(partCr_);
+    if (partSurface_) cairo_surface_destroy(partSurface_);
     cairo_destroy(cr_);
     cairo_surface_destroy(surface_);
 }
 
-void RasterScreen::clear() {
-    cairo_save(cr_);
-    cairo_set_operator(cr_, CAIRO_OPERATOR_SOURCE);
-    cairo_set_source_rgba(cr_, 0, 0, 0, 1);
-    cairo_paint(cr_);
-    cairo_restore(cr_);
+namespace {
+void paintBlack(cairo_t* cr) {
+    cairo_save(cr);
+    cairo_set_operator(cr, CAIRO_OPERATOR_SOURCE);
+    cairo_set_source_rgba(cr, 0, 0, 0, 1);
+    cairo_paint(cr);
+    cairo_restore(cr);
 }
+}  // namespace
+
+void RasterScreen::clear() { paintBlack(cr_); }
 
 void RasterScreen::renderApplication() {
     clear();
     Display::clearDirty();
+    drawn_.assign(1, PixelRect{0, 0, pixelWidth(), pixelHeight()});
     CairoCanvas canvas(cr_);
     Application::shared().render(canvas);
     cairo_surface_flush(surface_);
 }
 
 bool RasterScreen::renderIfNeeded() {
-    if (!Display::isDirty() && !Animator::shared().hasRunningAnimations()) return false;
-    renderApplication();
-    return true;
+    // Laid out first: moving views marks where they were and where they go.
+    Application::shared().layoutIfNeeded();
+    Display::markAnimationFrame();
+    if (!Display::isDirty()) {
+        Display::animationFrameDrawn();
+        return false;
+    }
+    const ScreenRegion region = Display::dirtyRegion();
+    Display::clearDirty();
+    renderRegion(region);
+    Display::animationFrameDrawn();
+    return !drawn_.empty();
+}
+
+std::vector<PixelRect> RasterScreen::pixelRects(const ScreenRegion& region) const {
+    if (region.isAll()) return {PixelRect{0, 0, pixelWidth(), pixelHeight()}};
+    std::vector<PixelRect> rects;
+    for (const Rect& r : region.rects()) {
+        // Every pixel the rectangle touches.
+        const int x0 = std::max(0, int(std::floor(r.minX() * scale_)));
+        const int y0 = std::max(0, int(std::floor(r.minY() * scale_)));
+        const int x1 = std::min(pixelWidth(), int(std::ceil(r.maxX() * scale_)));
+        const int y1 = std::min(pixelHeight(), int(std::ceil(r.maxY() * scale_)));
+        if (x1 > x0 && y1 > y0) rects.push_back({x0, y0, x1 - x0, y1 - y0});
+    }
+    return rects;
+}
+
+void RasterScreen::renderRegion(const ScreenRegion& region) {
+    ScreenRegion part = region;
+    for (int pass = 1;; ++pass) {
+        if (part.isAll()) {
+            renderApplication();
+            return;
+        }
+        drawn_ = pixelRects(part);
+        if (drawn_.empty()) return;
+        drawPart();
+        // A view that painted past where it was thought to paint (a longer text) marked that part:
+        // drawn in this frame too.
+        if (!Display::isDirty() || pass == 3) return;
+        part.add(Display::dirtyRegion());
+        Display::clearDirty();
+    }
+}
+
+void RasterScreen::drawPart() {
+    if (!partSurface_) {
+        partSurface_ = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, pixelWidth(), pixelHeight());
+        partCr_ = cairo_create(partSurface_);
+        cairo_scale(partCr_, scale_, scale_);
+    }
+    // The views that reach the part are drawn whole, unclipped, on the second raster (whatever they
+    // draw around it lands on stale pixels there); then the part alone is copied over.
+    std::vector<Rect> deviceRects;
+    cairo_save(partCr_);
+    cairo_identity_matrix(partCr_);
+    cairo_new_path(partCr_);
+    for (const PixelRect& r : drawn_) {
+        cairo_rectangle(partCr_, r.x, r.y, r.width, r.height);
+        deviceRects.emplace_back(r.x, r.y, r.width, r.height);
+    }
+    cairo_clip(partCr_);
+    paintBlack(partCr_);
+    cairo_restore(partCr_);
+    {
+        CairoCanvas canvas(partCr_);
+        canvas.setShownPart(std::move(deviceRects));
+        Application::shared().render(canvas);
+    }
+    cairo_surface_flush(partSurface_);
+    cairo_surface_flush(surface_);
+    const unsigned char* from = cairo_image_surface_get_data(partSurface_);
+    unsigned char* to = cairo_image_surface_get_data(surface_);
+    const size_t stride = size_t(cairo_image_surface_get_stride(surface_));
+    for (const PixelRect& r : drawn_) {
+        for (int y = r.y; y < r.y + r.height; ++y) {
+            const size_t at = size_t(y) * stride + size_t(r.x) * 4;
+            std::memcpy(to + at, from + at, size_t(r.width) * 4);
+        }
+    }
+    cairo_surface_mark_dirty(surface_);
 }
 
 void RasterScreen::renderWindow(Window& window) {
     clear();
+    drawn_.assign(1, PixelRect{0, 0, pixelWidth(), pixelHeight()});
     CairoCanvas canvas(cr_);
     window.layoutIfNeeded();
     window.render(canvas);
@@ -58,6 +145,7 @@ void RasterScreen::renderWindow(Window& window) {
 }
 
 void RasterScreen::renderView(View& view) {
+    drawn_.assign(1, PixelRect{0, 0, pixelWidth(), pixelHeight()});
     cairo_save(cr_);
     cairo_set_operator(cr_, CAIRO_OPERATOR_CLEAR);
     cairo_paint(cr_);

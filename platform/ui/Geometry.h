@@ -59,6 +59,11 @@ struct Rect {
         if (x1 <= x0 || y1 <= y0) return {};
         return {x0, y0, x1 - x0, y1 - y0};
     }
+    // The smallest rectangle holding both.
+    Rect united(const Rect& r) const {
+        double x0 = std::min(minX(), r.minX()), y0 = std::min(minY(), r.minY());
+        return {x0, y0, std::max(maxX(), r.maxX()) - x0, std::max(maxY(), r.maxY()) - y0};
+    }
     Rect insetBy(double dx, double dy) const {
         return {origin.x + dx, origin.y + dy, size.width - 2 * dx, size.height - 2 * dy};
     }
