@@ -87,7 +87,7 @@ TEST_F(TienLenScreenRoadTest, AcceptTheInvitationPlayADealAndGetReadyForTheNext)
 
     // A set the server refuses: its text is shown at my seat, and the turn stays mine.
     TienLenService::getInstance().moveWithRoomId(StandinTienLen::kRoom, StandinTienLen::kBoard, Ids{4, 9});
-    ASSERT_TRUE(pump([&] { return bubbleText(*table, 0).find(StandinTienLen::kCannotBeat) != std::string::npos; }));
+    ASSERT_TRUE(pump([&] { return bubbleText(*table, 0).find(StandinTienLen::kCannotBeat.english) != std::string::npos; }));
     EXPECT_EQ(table->currentPlayer(), kMe);
 
     // Tap the 4 of spades and fire it; Binh beats it with the 4 of clubs.
