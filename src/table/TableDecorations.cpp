@@ -1,5 +1,7 @@
 #include "table/TableDecorations.h"
 
+#include <algorithm>
+
 #include "platform/ui/Button.h"
 #include "platform/ui/Image.h"
 #include "platform/ui/ImageView.h"
@@ -56,13 +58,75 @@ std::optional<ui::Point> TableDecorations::seatPoint(const std::vector<ui::Point
 
 // ---- chat bubbles
 
+namespace {
+constexpr int kBubbleLines = 2;
+
+std::string joined(const std::vector<std::string>& lines, size_t from) {
+    std::string out;
+    for (size_t i = from; i < lines.size(); ++i) out += (out.empty() ? "" : ", ") + lines[i];
+    return out;
+}
+}  // namespace
+
+BubbleLayout layoutBubble(const std::string& text, ui::Point centre, const ui::Rect& area, double fontSize) {
+    const ui::Font font = ui::Font::systemFontOfSize(fontSize);
+    const double widest = std::max(1.0, area.width() - kBubblePadding);
+    BubbleLayout layout;
+    if (font.widthOfText(text) <= widest) layout.lines = {text};
+    else layout.lines = font.wrap(text, widest, kBubbleLines, ui::LineBreakMode::TailTruncation);
+    if (layout.lines.empty()) layout.lines = {text};
+    double textWidth = 0;
+    for (const auto& line : layout.lines) textWidth = std::max(textWidth, font.widthOfText(line));
+    const double width = std::min(textWidth + kBubblePadding, area.width());
+    const double height = std::min(kBubbleHeight, area.height());
+    const double x = std::clamp(centre.x - width / 2, area.minX(), area.maxX() - width);
+    const double y = std::clamp(centre.y - height / 2, area.minY(), area.maxY() - height);
+    layout.frame = ui::Rect(x, y, width, height);
+    return layout;
+}
+
+std::string latestLinesThatFit(const std::vector<std::string>& lines, const ui::Rect& area, double fontSize) {
+    if (lines.empty()) return {};
+    const ui::Font font = ui::Font::systemFontOfSize(fontSize);
+    const double widest = std::max(1.0, area.width() - kBubblePadding);
+    size_t from = lines.size() - 1;
+    while (from > 0) {
+        const std::string more = joined(lines, from - 1);
+        if (font.wrap(more, widest, 0, ui::LineBreakMode::WordWrap).size() > size_t(kBubbleLines)) break;
+        --from;
+    }
+    return joined(lines, from);
+}
+
+ui::Rect TableDecorations::bubbleArea(int seat) const {
+    ui::Rect screen = screen_.view ? screen_.view()->bounds() : ui::Rect(0, 0, 480, 320);
+    const auto& area = geometry_.bubbleAreas[static_cast<size_t>(seat)];
+    return area ? area->intersection(screen) : screen;
+}
+
 void TableDecorations::showChatWithSeat(int seat, const std::string& text) {
     if (seat < 0 || seat > kCentre || !screen_.bubble) return;
     auto frame = screen_.bubble(seat);
     if (!frame) return;
-    std::string& waiting = waiting_[static_cast<size_t>(seat)];
-    waiting = waiting.empty() ? text : waiting + ", " + text;
+    const auto s = static_cast<size_t>(seat);
+    auto& lines = waitingLines_[s];
+    // The same line again adds nothing to what already waits.
+    if (lines.empty() || lines.back() != text) lines.push_back(text);
+    waiting_[s] = joined(lines, 0);
     if (frame->isHidden()) showChatAtSeat(seat);
+}
+
+void TableDecorations::replaceChatWithSeat(int seat, const std::string& text) {
+    if (seat < 0 || seat > kCentre) return;
+    const auto s = static_cast<size_t>(seat);
+    waitingLines_[s] = {text};
+    waiting_[s] = text;
+    showChatAtSeat(seat);
+}
+
+void TableDecorations::clearWaitingChat() {
+    waiting_.fill(std::string());
+    for (auto& lines : waitingLines_) lines.clear();
 }
 
 void TableDecorations::showChatAtSeat(int seat) {
@@ -72,21 +136,38 @@ void TableDecorations::showChatAtSeat(int seat) {
     const auto s = static_cast<size_t>(seat);
     sys::RunLoop::main().cancel(bubbleTimers_[s]);
     bubbleTimers_[s] = 0;
-    const std::string line = std::move(waiting_[s]);
+    const ui::Rect area = bubbleArea(seat);
+    const std::string line = latestLinesThatFit(waitingLines_[s], area, geometry_.bubbleFontSize);
+    waitingLines_[s].clear();
     waiting_[s].clear();
     if (line.empty()) {
         hideChat(seat);
         return;
     }
-    if (bubbleLabels_[s]) bubbleLabels_[s]->removeFromSuperview();
+    // Another bubble at the same place gives way to this one.
+    for (int other = 0; other <= kCentre; ++other) {
+        const auto o = static_cast<size_t>(other);
+        if (other == seat || geometry_.bubbleCentres[o] != geometry_.bubbleCentres[s]) continue;
+        waitingLines_[o].clear();
+        waiting_[o].clear();
+        hideChat(other);
+    }
+    for (const auto& old : bubbleLabels_[s]) old->removeFromSuperview();
+    bubbleLabels_[s].clear();
+    const BubbleLayout layout = layoutBubble(line, geometry_.bubbleCentres[s], area, geometry_.bubbleFontSize);
     const ui::Font font = ui::Font::systemFontOfSize(geometry_.bubbleFontSize);
-    const double textWidth = font.widthOfText(line);
-    auto label = std::make_shared<CustomLabel>(line, ui::Rect(kBubblePadding / 2, 0, textWidth, kBubbleHeight));
-    label->setFont(font);
-    label->setTextAlignment(ui::TextAlignment::Center);
-    bubbleLabels_[s] = label;
-    frame->addSubview(label);
-    frame->setFrame(centredRect(geometry_.bubbleCentres[s], textWidth + kBubblePadding, kBubbleHeight));
+    const double lineHeight = layout.frame.height() / static_cast<double>(layout.lines.size());
+    for (size_t i = 0; i < layout.lines.size(); ++i) {
+        const double width = font.widthOfText(layout.lines[i]);
+        auto label = std::make_shared<CustomLabel>(
+            layout.lines[i], ui::Rect((layout.frame.width() - width) / 2, lineHeight * static_cast<double>(i), width,
+                                      lineHeight));
+        label->setFont(font);
+        label->setTextAlignment(ui::TextAlignment::Center);
+        frame->addSubview(label);
+        bubbleLabels_[s].push_back(label);
+    }
+    frame->setFrame(layout.frame);
     screen_.view()->bringSubviewToFront(frame.get());
     frame->setHidden(false);
     // stop() and the destructor cancel the check, so it never outlives the screen's decorations.
@@ -111,7 +192,7 @@ void TableDecorations::stop() {
         sys::RunLoop::main().cancel(timer);
         timer = 0;
     }
-    for (auto& text : waiting_) text.clear();
+    clearWaitingChat();
 }
 
 // ---- money fly-text
@@ -123,7 +204,9 @@ void TableDecorations::showFlyText(int32_t userId, int32_t amount, const std::op
     const std::optional<ui::Point> point = seatPoint(geometry_.flyTextPoints, seat);
     if (!point && !geometry_.unseatedPoint) return;
     // Someone not seated: the text shows at the unseated point and does not move.
-    const ui::Point centre = point ? geometry_.tableCentre : *geometry_.unseatedPoint;
+    const auto s = static_cast<size_t>(seat);
+    const ui::Point inner = s < geometry_.flyTextInner.size() ? geometry_.flyTextInner[s] : geometry_.tableCentre;
+    const ui::Point centre = point ? inner : *geometry_.unseatedPoint;
     const ui::Point from = point && amount < 0 ? *point : centre;
     const ui::Point to = point && amount >= 0 ? *point : centre;
 

@@ -30,10 +30,16 @@ struct TableDecorationGeometry {
     std::array<ui::Point, 5> bubbleCentres;
     double bubbleFontSize = 14;
     std::array<double, 5> bubbleSeconds{3, 3, 3, 3, 4};  // how long a bubble shows before its next check
+    // Where a bubble may lie, beside its seat's avatar and names; none: anywhere on the screen. A bubble
+    // keeps its centre where it fits and moves only as far as it must to stay inside.
+    std::array<std::optional<ui::Rect>, 5> bubbleAreas{};
     // A fly-text moves between the seat's point and the table's middle: a gain towards the seat, a loss
     // away from it.
     std::vector<ui::Point> flyTextPoints;
     ui::Point tableCentre;
+    // Each seat's end of its fly-text in the table's middle, so that the texts of a deal's end pass one
+    // another; none: every fly-text ends at tableCentre.
+    std::vector<ui::Point> flyTextInner;
     // Gifts: the first of a seat's row, the step to the next, and where one flies from (top-left).
     std::vector<ui::Point> giftFirst;
     std::vector<ui::Point> giftStep;
@@ -48,9 +54,20 @@ struct TableDecorationGeometry {
     ui::Point giftCentre(int seat, int index) const;
 };
 
+// How a bubble shows its text: one line, or two where one would not fit its area (the second ending in
+// "..." where even two do not), in a frame kept inside the area.
+struct BubbleLayout {
+    std::vector<std::string> lines;
+    ui::Rect frame;
+};
+BubbleLayout layoutBubble(const std::string& text, ui::Point centre, const ui::Rect& area, double fontSize);
+// The latest of the waiting lines, joined with ", ", as many as a bubble in that area shows whole.
+std::string latestLinesThatFit(const std::vector<std::string>& lines, const ui::Rect& area, double fontSize);
+
 // The decorations over a table: chat bubbles at the seats (lines that arrive while a bubble shows are
-// joined with ", " and shown at its next check), money fly-texts, and the gifts each player holds (at
-// most the geometry's count: one more drops the oldest). It takes its screen's geometry and reaches the screen through
+// joined with ", " and shown at its next check, the latest first kept where they do not all fit; two
+// bubbles at one place show the latest text of either), money fly-texts, and the gifts each player
+// holds (at most the geometry's count: one more drops the oldest). It takes its screen's geometry and reaches the screen through
 // the callbacks below, on the main thread. Its timers are cancelled by stop() and by its destructor.
 class TableDecorations {
 public:
@@ -75,10 +92,12 @@ public:
     // Chat bubbles.
     void showChatWithSeat(int seat, const std::string& text);
     void showChatAtSeat(int seat);
+    // The text shows at once in place of what the bubble shows or waits to show.
+    void replaceChatWithSeat(int seat, const std::string& text);
     void hideChat(int seat);
     const std::array<std::string, 5>& chatPlayers() const { return waiting_; }
     // The waiting lines forgotten (the bubbles' next check hides them).
-    void clearWaitingChat() { waiting_.fill(std::string()); }
+    void clearWaitingChat();
     // Nothing waiting and no bubble check left (the bubbles stay as they are).
     void stop();
 
@@ -93,12 +112,14 @@ public:
 private:
     int seatOf(int32_t userId) const { return screen_.seatOf ? screen_.seatOf(userId) : -1; }
     std::optional<ui::Point> seatPoint(const std::vector<ui::Point>& points, int seat) const;
+    ui::Rect bubbleArea(int seat) const;
 
     TableDecorationGeometry geometry_;
     Screen screen_;
-    std::array<std::string, 5> waiting_;
+    std::array<std::string, 5> waiting_;  // the waiting lines joined, as chatPlayers() gives them
+    std::array<std::vector<std::string>, 5> waitingLines_;
     std::array<sys::RunLoop::TimerId, 5> bubbleTimers_{};
-    std::array<std::shared_ptr<ui::View>, 5> bubbleLabels_;
+    std::array<std::vector<std::shared_ptr<ui::View>>, 5> bubbleLabels_;  // a bubble's lines
 };
 
 // The gift sheet's forwarding, the same for every table screen: the sheet (a GiftSheet, when the

@@ -2,12 +2,15 @@
 // a screen's geometry.
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
+#include <vector>
 
 #include "platform/core/RunLoop.h"
 #include "platform/ui/Animation.h"
 #include "platform/ui/ImageView.h"
 #include "platform/ui/Label.h"
+#include "shell/CustomLabel.h"
 #include "shell/UIController.h"
 #include "table/TableDecorations.h"
 
@@ -86,6 +89,58 @@ TEST_F(Decorations, BubbleLinesWaitingAreJoinedAndBadSeatsIgnored) {
     d->stop();
     run(10);
     EXPECT_FALSE(bubbles[4]->isHidden());
+    EXPECT_EQ(d->chatPlayers()[4], "");
+}
+
+// The lines a bubble shows, each of its labels in order.
+std::vector<std::string> linesOf(const ui::View& bubble) {
+    std::vector<std::string> lines;
+    std::function<void(const ui::View&)> walk = [&](const ui::View& v) {
+        if (auto line = dynamic_cast<const CustomLabel*>(&v)) lines.push_back(line->text());
+        for (const auto& sub : v.subviews()) walk(*sub);
+    };
+    walk(bubble);
+    return lines;
+}
+
+// A bubble shows the latest text whole, on two lines where one does not fit its area, and stays inside
+// the area, beside the seat it speaks for; a line said again while waiting is not added twice; two
+// bubbles at one place show the latest text of either.
+TEST_F(Decorations, ABubbleShowsTheLatestTextInsideItsArea) {
+    TableDecorationGeometry g = TableDecorationGeometry::cardTable();
+    const ui::Rect area(84, 100, 240, 60);
+    g.bubbleAreas[3] = area;
+    g.bubbleCentres[4] = g.bubbleCentres[0];
+    auto d = make(g);
+    const std::string refusal = "Those cards cannot be played on the table.";
+    d->showChatWithSeat(3, "Pass");
+    EXPECT_EQ(linesOf(*bubbles[3]), std::vector<std::string>{"Pass"});
+    for (int i = 0; i < 5; ++i) d->showChatWithSeat(3, refusal);
+    EXPECT_EQ(d->chatPlayers()[3], refusal);
+    run(3.01);
+    // Too wide for the area on one line: two, and the bubble inside the area, not off the left edge.
+    const auto lines = linesOf(*bubbles[3]);
+    ASSERT_EQ(lines.size(), 2u);
+    EXPECT_EQ(lines[0] + " " + lines[1], refusal);
+    EXPECT_TRUE(area.contains(bubbles[3]->frame().origin));
+    EXPECT_LE(bubbles[3]->frame().maxX(), area.maxX());
+
+    // Many lines waiting: the latest that fit, not a line running off both edges.
+    for (int i = 0; i < 8; ++i) d->showChatWithSeat(3, "line " + std::to_string(i) + " of the chat");
+    run(3.01);
+    const auto latest = linesOf(*bubbles[3]);
+    ASSERT_FALSE(latest.empty());
+    EXPECT_NE(latest.back().find("line 7 of the chat"), std::string::npos);
+    EXPECT_EQ(latest.front().find("line 0"), std::string::npos);
+    EXPECT_LE(bubbles[3]->frame().width(), area.width());
+
+    // Seat 0 and the middle share a place: the later text takes it.
+    d->showChatWithSeat(0, "mine");
+    d->showChatWithSeat(4, "the table's");
+    EXPECT_TRUE(bubbles[0]->isHidden());
+    EXPECT_FALSE(bubbles[4]->isHidden());
+    d->replaceChatWithSeat(4, "now this");
+    EXPECT_EQ(linesOf(*bubbles[4]), std::vector<std::string>{"now this"});
     EXPECT_EQ(d->chatPlayers()[4], "");
 }
 
