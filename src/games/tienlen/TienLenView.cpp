@@ -49,7 +49,7 @@ TableDecorationGeometry tienLenDecorations() {
     g.bubbleCentres[0] = {240, 172};  // between the cards played and a raised card of mine
     g.bubbleCentres[TableDecorations::kCentre] = g.bubbleCentres[0];
     const ui::Rect belowCards(90, 150, 306, 54), belowTopSeat(84, 48, 272, 44);
-    const ui::Rect rightOfLeftSeat(58, 100, 338, 80), leftOfRightSeat(84, 100, 338, 80);
+    const ui::Rect rightOfLeftSeat(58, 100, 338, 48), leftOfRightSeat(84, 100, 338, 48);  // above the names
     g.bubbleAreas = {belowCards, leftOfRightSeat, belowTopSeat, rightOfLeftSeat, belowCards};
     // A fly-text runs between the seat's avatar, where no text lies, and its own point in the middle.
     g.flyTextPoints = {ui::Point{48, 228}, {454, 126}, {192, 26}, {26, 126}};
