@@ -15,6 +15,7 @@
 #include "platform/ui/Label.h"
 #include "shell/Resources.h"
 #include "src/table/TableFixture.h"
+#include "support/LayoutCheck.h"
 #include "support/SnapshotCompare.h"
 
 namespace zuno::testing {
@@ -440,6 +441,22 @@ TEST_F(TienLenViewTest, Snapshots) {
     table->showCardsWithWho(40, Ids{44, 45, 12}, 3);
     run(1);
     EXPECT_TRUE(matchesReference(*table->view(), "tienlen_finish"));
+}
+
+// Another's turn over the longest set the table takes, with the side seats' bubbles showing: nothing
+// to read lies over a card or a name.
+TEST_F(TienLenViewTest, TheSideSeatsBubblesClearTheLongestSet) {
+    auto table = openTable(fourPlayers());
+    table->startWithWhoMoveFirst(40, 20, kHand);
+    run(2);
+    table->moveWithPlayerId(40, Ids{2, 6, 10, 14, 18, 22, 26, 30, 34, 38, 42, 46}, 20);
+    table->skipWithWho(20, 30, false);
+    table->finishWithWho(40, 0, 0, 0);
+    run(1);
+    EXPECT_EQ(table->currentPlayer(), 30);
+    EXPECT_FALSE(table->chat3->isHidden());
+    EXPECT_FALSE(table->chat2->isHidden());
+    expectKnownLayout(checkLayoutOfView(*table->view()), "another's turn over twelve cards");
 }
 
 // The owner across the table, whose picture has not come yet, shows the plain figure meanwhile (the
