@@ -12,7 +12,8 @@ namespace zuno {
 
 BaiCaoView::BaiCaoView(std::string nibName) : BankerTableView(std::move(nibName)) {}
 
-// Beside the seats' side: mine right of my cards, the top seat's under its bubble.
+// The punters' stakes between their seats and the middle; mine right of my cards, the top seat's under
+// its bubble.
 ui::Rect BaiCaoView::stakeFrame(int seat) const {
     static constexpr ui::Point kOrigins[] = {{362, 236}, {290, 130}, {180, 96}, {70, 130}};
     return {kOrigins[seat].x, kOrigins[seat].y, seat == 0 ? 116.0 : 120.0, 20};

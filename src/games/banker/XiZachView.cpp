@@ -45,7 +45,8 @@ std::array<std::shared_ptr<ui::Label>, XiZachView::kSeats> XiZachView::nameLabel
     return {lblName0, lblName1, lblName2, lblName3};
 }
 
-// Beside the seats' side: mine right of my cards, the top seat's under its bubble.
+// The punters' stakes between their seats and the middle; mine right of my cards, the top seat's under
+// its bubble.
 ui::Rect XiZachView::stakeFrame(int seat) const {
     if (seat == 0) return {362, 236, 116, 20};
     static constexpr ui::Point kCentres[] = {{240, 200}, {345, 150}, {240, 104}, {135, 150}};
