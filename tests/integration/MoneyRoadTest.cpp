@@ -164,7 +164,7 @@ TEST_F(MoneyRoadTest, EveryChannelThenAStorePurchaseRecordedSentCreditedAndRemov
     tapRow(*topUp, 6);
     answer("Buy vn.zuno.online.xu100k? No real money is taken.", true);
     ASSERT_TRUE(pump([&] { return balance() == kStart + 250000; }));
-    ASSERT_TRUE(pump([] { return dialogText() == "Thank you: 100000 Xu were added."; })) << dialogText();
+    ASSERT_TRUE(pump([] { return dialogText() == "Thank you: 100,000 Xu were added."; })) << dialogText();
     EXPECT_TRUE(storedReceipts().empty());
     EXPECT_EQ(shownBalance(), kStart + 250000);
     press(true);
@@ -227,7 +227,7 @@ TEST_F(MoneyRoadTest, AStopBeforeTheStoreHeardBackStoresTwiceAndOneResendSettles
     auto tab = openPurchasesTab();
     ASSERT_EQ(tab->transactionList.size(), 2u);
     tab->resendRow(1);
-    answer("Thank you: 100000 Xu were added.", true);
+    answer("Thank you: 100,000 Xu were added.", true);
     EXPECT_TRUE(storedReceipts().empty());
     EXPECT_EQ(balance(), kStart + 100000);
 }
@@ -246,7 +246,7 @@ TEST_F(MoneyRoadTest, ATransferAPresentAndAnAvatar) {
     tap(*sheet->txtMoney);
     type("20000");
     tap(*sheet->btnOK);
-    answer("You gave hoa 20000 Xu.", true);
+    answer("You gave hoa 20,000 Xu.", true);
     EXPECT_EQ(balance(), kStart - 20000);
     EXPECT_EQ(signIn->balance(4712), 21000);
     EXPECT_EQ(shownBalance(), kStart - 20000);
@@ -261,7 +261,7 @@ TEST_F(MoneyRoadTest, ATransferAPresentAndAnAvatar) {
     ASSERT_TRUE(pump([&] { return profile->assetsView->myAssets.size() == 2; }));
     settle();
     tap(*profile->assetsView->myTableView->cellForRowAtIndexPath({0, 0}));
-    answer("The present held 20000 Xu.", true);
+    answer("The present held 20,000 Xu.", true);
     EXPECT_EQ(profile->assetsView->myAssets.size(), 1u);
     EXPECT_EQ(balance(), kStart);
     EXPECT_EQ(shownBalance(), kStart);

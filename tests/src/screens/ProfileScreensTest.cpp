@@ -142,7 +142,9 @@ TEST(Achievements, RecordsGoByGameType) {
     EXPECT_TRUE(records.add({4, 7, 8}));
     EXPECT_EQ(records.figuresOfSection(0), (std::vector<int32_t>{7, 8}));
     EXPECT_EQ(AchievementRecords::titleKey(13), "ZUNO_phom_moi");
-    EXPECT_EQ(AchievementRecords::titleKey(4), "ZUNO_moreGames");
+    // Poker, the one game the tab lists, is headed by its own name; an unknown game by "more games".
+    EXPECT_EQ(AchievementRecords::titleKey(4), "ZUNO_poker");
+    EXPECT_EQ(AchievementRecords::titleKey(99), "ZUNO_moreGames");
 }
 
 TEST_F(ProfileScreensTest, TheOpeningGrowsTheMenuFadesTheTabsThenShowsThePersonalData) {
