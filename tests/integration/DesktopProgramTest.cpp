@@ -6,6 +6,7 @@
 #include "net/MobileClient.h"
 #include "platform/core/RunLoop.h"
 #include "platform/core/UserDefaults.h"
+#include "platform/services/UrlOpener.h"
 #include "platform/ui/Button.h"
 #include "platform/ui/Application.h"
 #include "screens/GameView.h"
@@ -96,6 +97,16 @@ TEST_F(DesktopProgramTest, SignInPickAServerOpenTheGameListChoosePokerAndLogOut)
     EXPECT_FALSE(games->viewPhomMoi->isHidden());
     EXPECT_FALSE(games->viewOthers->isHidden());
     EXPECT_TRUE(screenMatches("program_game_list"));
+
+    // More games: the store's notice, whose OK opens the store's page.
+    tap(*games->viewOthers->subviews().front());
+    ASSERT_TRUE(pump([] { return dialogText() == Resources::getInstance().textForKey("ZUNO_notice"); }));
+    settle();
+    pressDialogOk();
+    settle();
+    EXPECT_FALSE(dialogText().has_value());
+    ASSERT_FALSE(sys::UrlOpener::openedUrls().empty());
+    EXPECT_EQ(sys::UrlOpener::openedUrls().back(), storeAddress());
 
     tap(*games->viewPoker->subviews().front());
     ASSERT_TRUE(pump([&] { return contains(receivedByServer(), 61) && UIController::gameType() == 4; }));
