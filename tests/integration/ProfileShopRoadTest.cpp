@@ -65,6 +65,7 @@ protected:
 
     void edit(UserDataView& tab, ui::Button& field, const std::string& text) {
         tap(field);
+        settle();
         ASSERT_TRUE(tab.editor());
         tab.editor()->setText(std::string());
         type(text);
@@ -96,6 +97,7 @@ TEST_F(ProfileShopRoadTest, ProfileWardrobeAndShop) {
 
     // Woman: the worn items are asked with gender 2.
     tap(*tab->btnGender);
+    settle();
     auto picker = std::dynamic_pointer_cast<ui::SegmentedControl>(tab->scrollView->subviews().back());
     ASSERT_TRUE(picker);
     picker->setSelectedSegmentIndex(2);

@@ -350,7 +350,7 @@ TEST_F(ProfileScreensTest, TheWornFigureIsDrawnOneItemAtATimeFromTheEndOfTheList
     EXPECT_TRUE(sent().empty());
     EXPECT_TRUE(tab->wornLoader().finished());
     EXPECT_EQ(tab->avatarLayers().stackOrder(), (std::vector<int32_t>{8, 5, 6, 9, 3, 7}));
-    EXPECT_EQ(tab->avatarLayers().layer(8)->frame().origin, (ui::Point{50, 35}));
+    EXPECT_EQ(tab->avatarLayers().layer(8)->frame().origin, (ui::Point{39, 54}));
     // The resources keep the layers for the wardrobe.
     EXPECT_EQ(Resources::getInstance().getListKeysUsingAvatar().size(), 6u);
     EXPECT_TRUE(matchesScreen("profile_six_layer_figure"));
