@@ -55,6 +55,9 @@ protected:
         return std::find(ids.begin(), ids.end(), id) != ids.end();
     }
     static std::optional<std::string> dialogText() { return UIController::shownDialogMessage(); }
+    // The main menu's sheets and pages, the game list's feedback sheet, and the Poker lobby down to a
+    // locked table's prompt and a stake above the balance, each checked as it is shown.
+    void walkTheMenus();
 
     ::testing::AssertionResult screenMatches(const std::string& name) {
         ui::RasterScreen screen;
@@ -184,13 +187,12 @@ TEST_F(DesktopProgramTest, TheLoginScreensPagesRegistrationAndTheForgottenPasswo
     settle();
 }
 
-// The main menu's sheets and pages, the game list's feedback sheet, and the Poker lobby down to a
-// locked table's prompt and a stake above the balance.
-TEST_F(DesktopProgramTest, TheMenusSheetsPagesAndTheTableListsPrompts) {
+void DesktopProgramTest::walkTheMenus() {
     signIn->setInfo(EventView::kEventInfoKey, "This week: double Xu on every Poker table.");
     lists->setTables(4, 1, {{0, 2, true, 100, "sen"}, {1, 3, false, 90000000, ""}, {2, 0, false, 1000, ""}});
     ASSERT_NO_FATAL_FAILURE(signInFromTheLoginScreen("demo", "demo"));
     auto menu = waitForTop<MainView>();
+    ASSERT_TRUE(menu);
 
     // The side menu, then the account sheet it opens; Escape closes each.
     tap(*program->delegate()->btnMenu);
@@ -277,6 +279,18 @@ TEST_F(DesktopProgramTest, TheMenusSheetsPagesAndTheTableListsPrompts) {
     settle();
     UIController::closeDialog();
     settle();
+}
+
+TEST_F(DesktopProgramTest, TheMenusSheetsPagesAndTheTableListsPrompts) { walkTheMenus(); }
+
+TEST_F(DesktopProgramTest, TheMenusSheetsPagesAndTheTableListsPromptsInVietnamese) {
+    auto login = waitForTop<LoginView>();
+    ASSERT_TRUE(login);
+    login->doChangeLanguage(nullptr);
+    ASSERT_EQ(Resources::getInstance().currentLanguage(), "vi");
+    walkTheMenus();
+    Resources::getInstance().setCurrentLanguage("en");
+    Resources::getInstance().loadLanguage();
 }
 
 TEST_F(DesktopProgramTest, ACachedServerListShowsAtOnceAndIsFetchedAgainAndForgottenAfterAFailedConnect) {
