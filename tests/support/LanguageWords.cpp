@@ -26,7 +26,7 @@ const char* const kMarkedLetters[] = {
 const char* const kNames[] = {
     "an",   "anh",  "bac",  "binh", "chi",  "da",   "dung", "ha",   "hai",  "hang", "hoa",   "lan",
     "long", "nam",  "nang", "noi",  "phong", "trang", "tien", "len",  "mien", "phom", "tuong", "vua",
-    "bai",  "cao",  "xi",   "zach", "caro", "xin",  "chao", "ban",  "nap",
+    "bai",  "cao",  "xi",   "zach", "caro", "xin",  "chao", "ban",  "nap",  "thu",
 };
 
 // Words of the games' results that a server may send, beyond those of the tables.

@@ -76,8 +76,14 @@ std::string ProgramRoadTest::configuration() const {
     return R"(<?xml version="1.0" encoding="UTF-8"?><plist version="1.0"><dict>)"
            "<key>Server</key><string>127.0.0.1</string><key>Port</key><string>" +
            std::to_string(server.port()) + "</string><key>LinkServer</key><string>" + base +
-           "/serverlist</string><key>PaymentUrl</key><string>" + base +
+           "/serverlist</string><key>LinkGuide</key><string>" + base + "/guide</string><key>LinkTerm</key><string>" +
+           base + "/terms</string><key>AppStoreUrl</key><string>" + storeAddress() +
+           "</string><key>PaymentUrl</key><string>" + base +
            "/payment?user=%@&amp;provider=%d&amp;lang=%@</string><key>Hotline</key><string>19001234</string></dict></plist>";
+}
+
+std::string ProgramRoadTest::storeAddress() const {
+    return "http://127.0.0.1:" + std::to_string(http.port()) + "/download";
 }
 
 bool ProgramRoadTest::pump(const std::function<bool()>& done, int steps) {
