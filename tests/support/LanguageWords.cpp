@@ -29,6 +29,13 @@ const char* const kNames[] = {
     "bai",  "cao",  "xi",   "zach", "caro", "xin",  "chao", "ban",  "nap",  "thu",
 };
 
+// Texts the tables show the same in either language: Poker's action words and the hand names the
+// server sends, which the table matches letter for letter.
+const char* const kEveryLanguageTexts[] = {
+    "BET", "RAISE", "CALL", "CHECK", "FOLD", "ALL IN", "HIGH CARD", "PAIR", "TWO PAIRS", "THREE OF A KIND",
+    "STRAIGHT", "FLUS", "FULL HOUSE", "FOUR OF A KIND", "STRAIGHT FLUS", "ROYAL FLUS",
+};
+
 // Words of the games' results that a server may send, beyond those of the tables.
 const char* const kResultWords[] = {"diem", "nut", "quac"};
 
@@ -140,6 +147,9 @@ const OnlyWords& onlyWords() {
 }  // namespace
 
 std::optional<std::string> otherLanguageWord(const std::string& text) {
+    for (const char* same : kEveryLanguageTexts) {
+        if (text == same) return std::nullopt;
+    }
     const bool english = Resources::getInstance().currentLanguage() != "vi";
     static const std::set<std::string> names(std::begin(kNames), std::end(kNames));
     for (const auto& word : wordsOf(text)) {
