@@ -417,22 +417,25 @@ void PokerView::drawPot(const Ints& pots) {
         if (viePlayerMoney[seat]) sweeping.push_back(viePlayerMoney[seat]);
     }
     poker_.drawPot(pots);
+    const size_t count = std::min<size_t>(pots.size(), kPots);
     std::weak_ptr<PokerView> weak = weakSelf();
     ui::View::animate(1.0, 0, 0, [sweeping] {
         for (const auto& chip : sweeping) chip->setCenter(kCentre);
-    }, [weak](bool) {
+    }, [weak, count](bool) {
         auto self = weak.lock();
         if (!self) return;
         for (int seat = 0; seat < kSeats; ++seat)
             if (self->viePlayerMoney[seat]) self->viePlayerMoney[seat]->setCenter(self->chipHomes_[seat]);
         for (const auto& record : self->poker_.playingPlayers)
             if (record->playerMoney() != -1) self->drawMoneyOfPlayer(*record);
-        self->showPots();
+        self->showPots(count);
     });
 }
 
-void PokerView::showPots() {
-    for (int i = 0; i < kPots; ++i) {
+// The first pots of the latest list; a shorter list leaves the pots after it as they are (the winner
+// may have taken them off the table already).
+void PokerView::showPots(size_t count) {
+    for (size_t i = 0; i < count; ++i) {
         if (!poker_.pots[i]) continue;
         if (vieBot[i]) vieBot[i]->setHidden(false);
         if (lblBot[i]) lblBot[i]->setText(formatPokerAmount(*poker_.pots[i]));

@@ -140,6 +140,30 @@ TEST_F(PokerViewTest, WinnersOneByOneAndAPendingStepEndsWithTheStop) {
     EXPECT_TRUE(table->isGameEnd());
 }
 
+// The winner takes every pot off the table; a last list of pots shorter than the river's then shows its
+// own pots only, and the river's side pot stays gone, on the idle table too.
+TEST_F(PokerViewTest, ALastShorterListOfPotsLeavesThePotsTheWinnerTook) {
+    auto table = dealt();
+    run(2);
+    table->onRiver(20, 40, 2, {1000, 200});
+    run(1.1);
+    ASSERT_FALSE(table->vieBot[1]->isHidden());
+    EXPECT_EQ(table->lblBot[1]->text().value_or(""), "200");
+    table->onShowdown(0, "PAIR", 20, 100, 0, {0, 1, 8, 12, 16, 0, 1});
+    table->onResult({20}, {2200});
+    run(1.1);
+    for (const auto& pot : table->vieBot) EXPECT_TRUE(pot->isHidden());
+
+    table->onLastPot({0});
+    run(1.1);
+    EXPECT_FALSE(table->vieBot[0]->isHidden());
+    EXPECT_EQ(table->lblBot[0]->text().value_or(""), "0");
+    EXPECT_TRUE(table->vieBot[1]->isHidden());
+    table->onStopGame();
+    run(1);
+    EXPECT_TRUE(table->vieBot[1]->isHidden());
+}
+
 TEST_F(PokerViewTest, TheScreenDisappearingStopsItsTimers) {
     auto table = dealt();
     EXPECT_TRUE(table->isCounting());
