@@ -227,6 +227,8 @@ void PokerView::setupPlayersWithRoom(int8_t roomId, int8_t boardId, int32_t owne
     if (btnCuoc) btnCuoc->setTitle(Util::formatNumber(money) + " " + text("ZUNO_win"));
     poker_ = PokerTable(UIController::myId());
     poker_.setupPlayers(seated, ownerId);
+    // The owner's setup is offered to the owner only, as when the table changes hands.
+    bottomMenu_.createBottomMenu(poker_.isMe(ownerId) ? 1 : 2);
     if (pokerTime) pokerTime->removeFromSuperview();
     hideAllMenu();
     hideAllBot();

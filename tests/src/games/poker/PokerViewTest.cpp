@@ -67,6 +67,21 @@ TEST_F(PokerViewTest, WatcherSeesServerOrderAndSitsOnAFreeSeat) {
     EXPECT_EQ(title(table->btnSeat[1]), Resources::getInstance().textForKey("ZUNO_invite"));
 }
 
+// The owner's setup (Options) is offered to the owner only: from the join on, and when the table
+// changes hands between hands.
+TEST_F(PokerViewTest, OptionsForTheOwnerOnly) {
+    auto table = open({10, 20, -1, -1, -1, -1, -1, -1, -1});  // An (20) owns it
+    EXPECT_TRUE(table->btnConfig->isHidden());
+    table->setOwnerWithNewOwner(10);
+    EXPECT_FALSE(table->btnConfig->isHidden());
+    EXPECT_EQ(title(table->btnConfig), Resources::getInstance().textForKey("ZUNO_option"));
+
+    UIController::setGameType(4);
+    GameController::showPokerScreenWithRoom(1, 3, 10, 50, {me, seatPlayer(20, "p20")});
+    run(1);
+    EXPECT_FALSE(GameController::getPokerView()->btnConfig->isHidden());
+}
+
 TEST_F(PokerViewTest, ThreePlayersAreDealtSixCardsTheLastAtOnePointEightSeconds) {
     auto table = dealt();
     std::vector<std::shared_ptr<CardViewPhom>> views;
