@@ -37,12 +37,18 @@ ui::Rect inside(ui::Rect r, const ui::Rect& bounds) {
 // The end of the text that fits the width, after an ellipsis: the latest of the lines joined in it.
 std::string latestThatFits(const std::string& text, const ui::Font& font, double width) {
     const std::string ellipsis = "\u2026";
-    size_t from = 0;
-    while (from < text.size() && font.widthOfText(ellipsis + text.substr(from)) > width) {
-        ++from;
-        while (from < text.size() && (static_cast<unsigned char>(text[from]) & 0xC0) == 0x80) ++from;
+    const auto startOfLetter = [&](size_t at) {
+        while (at < text.size() && (static_cast<unsigned char>(text[at]) & 0xC0) == 0x80) ++at;
+        return at;
+    };
+    // The least start that fits: the shorter the end, the narrower it is.
+    size_t fits = text.size(), low = 0;
+    while (low < fits) {
+        const size_t middle = startOfLetter(low + (fits - low) / 2);
+        if (middle < fits && font.widthOfText(ellipsis + text.substr(middle)) <= width) fits = middle;
+        else low = low + (fits - low) / 2 + 1;
     }
-    return ellipsis + text.substr(from);
+    return ellipsis + text.substr(startOfLetter(fits));
 }
 
 void removeLater(const std::shared_ptr<ui::View>& view) {

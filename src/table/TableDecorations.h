@@ -52,9 +52,10 @@ struct TableDecorationGeometry {
 };
 
 // The decorations over a table: chat bubbles at the seats (lines that arrive while a bubble shows are
-// joined with ", " and shown at its next check; a bubble stays inside the screen), money fly-texts, and the gifts each player holds (at
-// most the geometry's count: one more drops the oldest). It takes its screen's geometry and reaches the screen through
-// the callbacks below, on the main thread. Its timers are cancelled by stop() and by its destructor.
+// joined with ", " and shown at its next check; a bubble stays inside the screen), money fly-texts, and
+// the gifts each player holds (at most the geometry's count: one more drops the oldest). It takes its
+// screen's geometry and reaches the screen through the callbacks below, on the main thread. Its timers
+// are cancelled by stop() and by its destructor.
 class TableDecorations {
 public:
     static constexpr int kCentre = 4;

@@ -88,7 +88,8 @@ StandinPokerHand::Done StandinPokerHand::act(int place, int8_t action, int32_t a
             action = ALL_IN;
         } else if (amount < least) {
             const std::string amount = std::to_string(least) + ".";
-            if (action == BET) return {0, Refusal{"The bet must be at least " + amount, "Mức cược phải ít nhất là " + amount}};
+            if (action == BET)
+                return {0, Refusal{"The bet must be at least " + amount, "Mức cược phải ít nhất là " + amount}};
             return {0, Refusal{"The raise must be at least " + amount, "Mức tố phải ít nhất là " + amount}};
         }
     }

@@ -560,13 +560,12 @@ void PokerView::animatedWinner() {
         drawCardOfPlayer(*r);
         // The pop ends a fifth larger than the cards are drawn; mine end at their own size.
         const double base = poker_.isMe(r->playerId()) ? 1.0 / 1.2 : kOthersShownCards;
+        const auto grown = [base](double by) { return ui::AffineTransform::scale(by * base, by * base); };
         for (const auto& card : hole->views()) {
-            ui::View::animate(0.25, [card, base] { card->setTransform(ui::AffineTransform::scale(2.0 * base, 2.0 * base)); },
-                              [card, base](bool) {
-                                  ui::View::animate(
-                                      0.25, [card, base] { card->setTransform(ui::AffineTransform::scale(1.2 * base, 1.2 * base)); },
-                                      [card](bool) { card->setAlpha(1.0); });
-                              });
+            ui::View::animate(0.25, [card, grown] { card->setTransform(grown(2.0)); }, [card, grown](bool) {
+                ui::View::animate(0.25, [card, grown] { card->setTransform(grown(1.2)); },
+                                  [card](bool) { card->setAlpha(1.0); });
+            });
         }
         const PokerCardIds bestFive(winner->cards.begin(), winner->cards.begin() + 5);
         applyOutline(hole, outlinePokerWinner(ids, poker_.showCards, winner->hand, bestFive));
