@@ -1,5 +1,7 @@
 #include "table/TableDecorations.h"
 
+#include <algorithm>
+
 #include "platform/ui/Button.h"
 #include "platform/ui/Image.h"
 #include "platform/ui/ImageView.h"
@@ -14,6 +16,8 @@ namespace zuno {
 namespace {
 constexpr double kBubbleHeight = 40;
 constexpr double kBubblePadding = 50;
+constexpr double kBubbleMargin = 2;       // kept from the screen's edges
+constexpr double kLeastBubbleFont = 10;
 constexpr double kFlySeconds = 1.0;
 constexpr double kGiftSide = 30;
 constexpr double kFlyIconSide = 20;
@@ -21,6 +25,30 @@ constexpr double kFlyIconOffset = -45;  // left of the text's centre
 
 ui::Rect centredRect(ui::Point centre, double width, double height) {
     return ui::Rect(centre.x - width / 2, centre.y - height / 2, width, height);
+}
+
+// The rectangle moved, not resized, to lie within the bounds (as far as it fits).
+ui::Rect inside(ui::Rect r, const ui::Rect& bounds) {
+    r.origin.x = std::max(bounds.minX() + kBubbleMargin, std::min(r.x(), bounds.maxX() - kBubbleMargin - r.width()));
+    r.origin.y = std::max(bounds.minY(), std::min(r.y(), bounds.maxY() - r.height()));
+    return r;
+}
+
+// The end of the text that fits the width, after an ellipsis: the latest of the lines joined in it.
+std::string latestThatFits(const std::string& text, const ui::Font& font, double width) {
+    const std::string ellipsis = "\u2026";
+    const auto startOfLetter = [&](size_t at) {
+        while (at < text.size() && (static_cast<unsigned char>(text[at]) & 0xC0) == 0x80) ++at;
+        return at;
+    };
+    // The least start that fits: the shorter the end, the narrower it is.
+    size_t fits = text.size(), low = 0;
+    while (low < fits) {
+        const size_t middle = startOfLetter(low + (fits - low) / 2);
+        if (middle < fits && font.widthOfText(ellipsis + text.substr(middle)) <= width) fits = middle;
+        else low = low + (fits - low) / 2 + 1;
+    }
+    return ellipsis + text.substr(startOfLetter(fits));
 }
 
 void removeLater(const std::shared_ptr<ui::View>& view) {
@@ -79,14 +107,21 @@ void TableDecorations::showChatAtSeat(int seat) {
         return;
     }
     if (bubbleLabels_[s]) bubbleLabels_[s]->removeFromSuperview();
-    const ui::Font font = ui::Font::systemFontOfSize(geometry_.bubbleFontSize);
-    const double textWidth = font.widthOfText(line);
-    auto label = std::make_shared<CustomLabel>(line, ui::Rect(kBubblePadding / 2, 0, textWidth, kBubbleHeight));
+    const ui::Rect screen = screen_.view()->bounds();
+    double widest = screen.width() - kBubblePadding - 2 * kBubbleMargin;
+    if (geometry_.bubbleMaxTextWidth > 0) widest = std::min(widest, geometry_.bubbleMaxTextWidth);
+    ui::Font font = ui::Font::systemFontOfSize(geometry_.bubbleFontSize);
+    while (font.widthOfText(line) > widest && font.pointSize() > kLeastBubbleFont)
+        font = font.withSize(font.pointSize() - 1);
+    const std::string shown = font.widthOfText(line) > widest ? latestThatFits(line, font, widest) : line;
+    const double textWidth = font.widthOfText(shown);
+    auto label = std::make_shared<CustomLabel>(shown, ui::Rect(kBubblePadding / 2, 0, textWidth, kBubbleHeight));
     label->setFont(font);
     label->setTextAlignment(ui::TextAlignment::Center);
     bubbleLabels_[s] = label;
     frame->addSubview(label);
-    frame->setFrame(centredRect(geometry_.bubbleCentres[s], textWidth + kBubblePadding, kBubbleHeight));
+    frame->setFrame(
+        inside(centredRect(geometry_.bubbleCentres[s], textWidth + kBubblePadding, kBubbleHeight), screen));
     screen_.view()->bringSubviewToFront(frame.get());
     frame->setHidden(false);
     // stop() and the destructor cancel the check, so it never outlives the screen's decorations.

@@ -29,6 +29,9 @@ class ViewController;
 struct TableDecorationGeometry {
     std::array<ui::Point, 5> bubbleCentres;
     double bubbleFontSize = 14;
+    // The widest a bubble's text may run (none: as wide as the screen lets it); a longer text is drawn
+    // smaller, and what still does not fit loses its oldest words.
+    double bubbleMaxTextWidth = 0;
     std::array<double, 5> bubbleSeconds{3, 3, 3, 3, 4};  // how long a bubble shows before its next check
     // A fly-text moves between the seat's point and the table's middle: a gain towards the seat, a loss
     // away from it.
@@ -49,9 +52,10 @@ struct TableDecorationGeometry {
 };
 
 // The decorations over a table: chat bubbles at the seats (lines that arrive while a bubble shows are
-// joined with ", " and shown at its next check), money fly-texts, and the gifts each player holds (at
-// most the geometry's count: one more drops the oldest). It takes its screen's geometry and reaches the screen through
-// the callbacks below, on the main thread. Its timers are cancelled by stop() and by its destructor.
+// joined with ", " and shown at its next check; a bubble stays inside the screen), money fly-texts, and
+// the gifts each player holds (at most the geometry's count: one more drops the oldest). It takes its
+// screen's geometry and reaches the screen through the callbacks below, on the main thread. Its timers
+// are cancelled by stop() and by its destructor.
 class TableDecorations {
 public:
     static constexpr int kCentre = 4;

@@ -9,6 +9,7 @@
 #include "platform/ui/Animation.h"
 #include "platform/ui/ImageView.h"
 #include "platform/ui/Label.h"
+#include "shell/CustomLabel.h"
 #include "shell/UIController.h"
 #include "table/TableDecorations.h"
 
@@ -88,6 +89,34 @@ TEST_F(Decorations, BubbleLinesWaitingAreJoinedAndBadSeatsIgnored) {
     run(10);
     EXPECT_FALSE(bubbles[4]->isHidden());
     EXPECT_EQ(d->chatPlayers()[4], "");
+}
+
+// A bubble near the edge moves in; lines gathered past the screen's width are drawn smaller, and what
+// still does not fit loses its oldest words, so the latest line always shows, in the one bubble.
+TEST_F(Decorations, ABubbleStaysInsideTheScreenWithItsLatestLine) {
+    auto d = make(TableDecorationGeometry::cardTable());
+    const auto insideTheScreen = [this](const ui::View& bubble) {
+        const ui::Rect f = bubble.frame();
+        return f.minX() >= 0 && f.maxX() <= root->bounds().maxX() && f.minY() >= 0 && f.maxY() <= root->bounds().maxY();
+    };
+    const auto shown = [this] {
+        EXPECT_EQ(bubbles[1]->subviews().size(), 1u);
+        auto label = std::dynamic_pointer_cast<CustomLabel>(bubbles[1]->subviews().back());
+        return label ? label->text() : std::string();
+    };
+    d->showChatWithSeat(1, "Who raises all in with seven two?");
+    EXPECT_TRUE(insideTheScreen(*bubbles[1]));
+    EXPECT_EQ(shown(), "Who raises all in with seven two?");
+
+    for (int i = 1; i <= 6; ++i) d->showChatWithSeat(1, "line number " + std::to_string(i) + " of the chat");
+    run(3.01);
+    EXPECT_TRUE(insideTheScreen(*bubbles[1]));
+    const std::string line = shown();
+    EXPECT_EQ(line.rfind("\u2026", 0), 0u) << line;
+    EXPECT_NE(line.find("line number 6 of the chat"), std::string::npos) << line;
+    EXPECT_EQ(line.find("line number 1 "), std::string::npos) << line;
+    auto label = std::dynamic_pointer_cast<CustomLabel>(bubbles[1]->subviews().back());
+    EXPECT_LE(label->font().widthOfText(line), bubbles[1]->bounds().size.width);
 }
 
 // A fly-text or a gift of a player without a seat shows nothing, at the card tables as at the others.
