@@ -17,6 +17,7 @@
 #include "platform/ui/Application.h"
 #include "shell/Resources.h"
 #include "src/table/TableFixture.h"
+#include "src/games/board/SharpPicture.h"
 #include "support/SnapshotCompare.h"
 #include "table/GameController.h"
 
@@ -274,7 +275,7 @@ TEST_F(BlocksViewTest, TheStartHidesTheStartButtonAndSlidesTheStakeOntoItsPlace)
     EXPECT_TRUE(table->iconMoney->isHidden());
     EXPECT_TRUE(table->ok0->isHidden() && table->ok2->isHidden());
     EXPECT_EQ(table->btnCuoc->frame(), startPlace);
-    EXPECT_EQ(table->viewRight->subviews().size(), 3u) << "the top-up button alone (label, icon, button)";
+    EXPECT_EQ(table->viewRight->subviews().size(), 2u) << "the top-up button alone (icon, button)";
 }
 
 TEST_F(BlocksViewTest, TheEndClosesTheTableThenTheGameThenShowsMyResult) {
@@ -291,7 +292,7 @@ TEST_F(BlocksViewTest, TheEndClosesTheTableThenTheGameThenShowsMyResult) {
     EXPECT_EQ(title(table->btnStart), BoardTableModel::startKind(3, 0).title);
     EXPECT_FALSE(table->btnStart->isHidden());
     EXPECT_FALSE(table->isPlaying());
-    EXPECT_EQ(table->viewRight->subviews().size(), 3u) << "not the owner: the top-up button alone";
+    EXPECT_EQ(table->viewRight->subviews().size(), 2u) << "not the owner: the top-up button alone";
     EXPECT_TRUE(UIController::shownDialogMessage().has_value()) << "the result dialog";
     EXPECT_EQ(me->exp(), 0) << "-50 at 30 experience stops at 0";
     run(1);
@@ -357,6 +358,7 @@ TEST_F(BlocksViewTest, Pictures) {
     table->gameKeyDown(GameKey::Up);
     run(1.0);  // the piece falls with its ghost below; the preview bobs
     EXPECT_TRUE(matchesReference(*table->view(), "blocks_game"));
+    EXPECT_TRUE(matchesSharpReference(*table->view(), "blocks_game"));
 
     table->closeBoardWithInfo("");
     table->startWithBricks({kO});
