@@ -115,6 +115,7 @@ TEST_F(BlocksViewTest, TwoRowsClearedByOneLandingCountTwoWithOneBingoAndTheirEff
     run(0.5);  // the landing
     EXPECT_EQ(screen->game().myScore(), 2);
     EXPECT_EQ(screen->lblMeMark->text(), "2");
+    EXPECT_FALSE(screen->lblMeMarkTitle->isHidden()) << "the count says what it counts";
     EXPECT_EQ(countOf(sys::Sound::playedNames(), "t_bingo.wav"), 1);
     EXPECT_EQ(screen->bingoEffects().size(), 20u) << "ten pieces fly from each cleared row";
     run(2.5);
@@ -310,6 +311,9 @@ TEST_F(BlocksViewTest, TheHandlerTakesLevelsAndALeaveInAGameClosesItOnce) {
     run(0.01);
     EXPECT_EQ(table->game().nLevel(), 3);
     EXPECT_EQ(table->lblOwnerMark->text(), "2");
+    EXPECT_EQ(table->lblOwnerMarkTitle->text(), Resources::getInstance().textForKey("ZUNO_rowsCleared"));
+    EXPECT_FALSE(table->lblOwnerMarkTitle->isHidden());
+    EXPECT_TRUE(table->lblMeMarkTitle->isHidden()) << "no caption over an empty count";
     EXPECT_EQ(table->game().addingRowCount(), 0);
     BlocksLogicHandler::getInstance()->onSomeOneLeaveBoardWithLeave(20, 10);
     run(0.01);
@@ -319,6 +323,8 @@ TEST_F(BlocksViewTest, TheHandlerTakesLevelsAndALeaveInAGameClosesItOnce) {
     EXPECT_FALSE(table->chat4->isHidden()) << "the notice of the opponent's leaving";
     table->closeBoardWithInfo("");
     EXPECT_FALSE(table->isPlaying());
+    EXPECT_EQ(table->lblOwnerMark->text(), "");
+    EXPECT_TRUE(table->lblOwnerMarkTitle->isHidden()) << "the game's counts go with it";
 }
 
 TEST_F(BlocksViewTest, TheWindowTurnsUprightWhileTheTableIsOnTopAndSheetsFollowIt) {
