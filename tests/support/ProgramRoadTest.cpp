@@ -9,6 +9,7 @@
 #include "platform/ui/Animation.h"
 #include "platform/ui/Application.h"
 #include "platform/ui/Responder.h"
+#include "platform/ui/ScrollView.h"
 #include "screens/LoginView.h"
 #include "screens/MainView.h"
 #include "screens/ServerView.h"
@@ -96,8 +97,29 @@ bool ProgramRoadTest::pump(const std::function<bool()>& done, int steps) {
     return done();
 }
 
+namespace {
+// A scroll view still gliding after a flick or a page turn.
+bool scrolling(const ui::View& view) {
+    if (auto scroll = dynamic_cast<const ui::ScrollView*>(&view); scroll && scroll->isDecelerating()) return true;
+    for (const auto& sub : view.subviews()) {
+        if (scrolling(*sub)) return true;
+    }
+    return false;
+}
+
+bool anyScrolling() {
+    for (const auto& window : ui::Application::shared().windows()) {
+        if (scrolling(*window)) return true;
+    }
+    return false;
+}
+}  // namespace
+
 void ProgramRoadTest::settle() {
-    pump([this] { return !program->navigation().isTransitioning() && !ui::Animator::shared().hasRunningAnimations(); });
+    pump([this] {
+        return !program->navigation().isTransitioning() && !ui::Animator::shared().hasRunningAnimations() &&
+               !anyScrolling();
+    });
     expectWindowsLaidOut("settled");
 }
 
