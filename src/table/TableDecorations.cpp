@@ -1,5 +1,7 @@
 #include "table/TableDecorations.h"
 
+#include <algorithm>
+
 #include "platform/ui/Button.h"
 #include "platform/ui/Image.h"
 #include "platform/ui/ImageView.h"
@@ -12,8 +14,6 @@
 namespace zuno {
 
 namespace {
-constexpr double kBubbleHeight = 40;
-constexpr double kBubblePadding = 50;
 constexpr double kFlySeconds = 1.0;
 constexpr double kGiftSide = 30;
 constexpr double kFlyIconSide = 20;
@@ -21,6 +21,15 @@ constexpr double kFlyIconOffset = -45;  // left of the text's centre
 
 ui::Rect centredRect(ui::Point centre, double width, double height) {
     return ui::Rect(centre.x - width / 2, centre.y - height / 2, width, height);
+}
+
+// The rectangle moved (and, wider than the area, narrowed) until it lies inside the area.
+ui::Rect keptInside(ui::Rect r, const ui::Rect& area) {
+    const double width = std::min(r.width(), area.width());
+    const double height = std::min(r.height(), area.height());
+    const double x = std::clamp(r.x(), area.x(), area.maxX() - width);
+    const double y = std::clamp(r.y(), area.y(), area.maxY() - height);
+    return ui::Rect(x, y, width, height);
 }
 
 void removeLater(const std::shared_ptr<ui::View>& view) {
@@ -47,6 +56,18 @@ ui::Point TableDecorationGeometry::giftCentre(int seat, int index) const {
     const size_t s = seat >= 0 && static_cast<size_t>(seat) < giftFirst.size() ? static_cast<size_t>(seat)
                                                                                  : giftFirst.size() - 1;
     return {giftFirst[s].x + giftStep[s].x * index, giftFirst[s].y + giftStep[s].y * index};
+}
+
+void TableDecorations::setGeometry(TableDecorationGeometry geometry) {
+    geometry_ = std::move(geometry);
+    if (!screen_.bubble || !screen_.view) return;
+    for (int seat = 0; seat <= kCentre; ++seat) {
+        auto frame = screen_.bubble(seat);
+        if (!frame || frame->isHidden()) continue;
+        const ui::Size size = frame->frame().size;
+        frame->setFrame(keptInside(centredRect(geometry_.bubbleCentres[static_cast<size_t>(seat)], size.width, size.height),
+                                   screen_.view()->bounds()));
+    }
 }
 
 std::optional<ui::Point> TableDecorations::seatPoint(const std::vector<ui::Point>& points, int seat) const {
@@ -81,13 +102,18 @@ void TableDecorations::showChatAtSeat(int seat) {
     if (bubbleLabels_[s]) bubbleLabels_[s]->removeFromSuperview();
     const ui::Font font = ui::Font::systemFontOfSize(geometry_.bubbleFontSize);
     const double textWidth = font.widthOfText(line);
-    auto label = std::make_shared<CustomLabel>(line, ui::Rect(kBubblePadding / 2, 0, textWidth, kBubbleHeight));
+    auto view = screen_.view();
+    const double padding = geometry_.bubblePadding;
+    const ui::Rect placed = keptInside(
+        centredRect(geometry_.bubbleCentres[s], textWidth + padding, geometry_.bubbleHeight), view->bounds());
+    const double labelWidth = std::min(textWidth, placed.width() - padding);
+    auto label = std::make_shared<CustomLabel>(line, ui::Rect(padding / 2, 0, labelWidth, placed.height()));
     label->setFont(font);
     label->setTextAlignment(ui::TextAlignment::Center);
     bubbleLabels_[s] = label;
     frame->addSubview(label);
-    frame->setFrame(centredRect(geometry_.bubbleCentres[s], textWidth + kBubblePadding, kBubbleHeight));
-    screen_.view()->bringSubviewToFront(frame.get());
+    frame->setFrame(placed);
+    view->bringSubviewToFront(frame.get());
     frame->setHidden(false);
     // stop() and the destructor cancel the check, so it never outlives the screen's decorations.
     bubbleTimers_[s] = sys::RunLoop::main().postDelayed(geometry_.bubbleSeconds[s], [this, seat, s] {
@@ -124,8 +150,12 @@ void TableDecorations::showFlyText(int32_t userId, int32_t amount, const std::op
     if (!point && !geometry_.unseatedPoint) return;
     // Someone not seated: the text shows at the unseated point and does not move.
     const ui::Point centre = point ? geometry_.tableCentre : *geometry_.unseatedPoint;
-    const ui::Point from = point && amount < 0 ? *point : centre;
-    const ui::Point to = point && amount >= 0 ? *point : centre;
+    ui::Point from = point && amount < 0 ? *point : centre;
+    ui::Point to = point && amount >= 0 ? *point : centre;
+    if (point && geometry_.flyTextDrift) {
+        from = *point;
+        to = *point + *geometry_.flyTextDrift;
+    }
 
     auto view = screen_.view();
     auto label = std::make_shared<ui::Label>(ui::Rect(0, 0, 160, 20));
