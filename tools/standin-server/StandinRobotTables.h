@@ -166,6 +166,8 @@ public:
     int turn() const { return turn_; }
     std::mt19937& random() { return random_; }
     void send(const Message& message);
+    // A text to the player in the language the client chose (English with nobody at the table).
+    std::string say(const std::string& english, const std::string& vietnamese) const;
     void schedule(double delay, Task task);
     // The place's turn: a robot plays after the robot pause, the player's time runs out after the turn
     // seconds and one more.
