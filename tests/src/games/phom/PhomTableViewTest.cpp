@@ -13,6 +13,7 @@
 #include "shell/Resources.h"
 #include "src/table/TableFixture.h"
 #include "support/AceLowCards.h"
+#include "support/LayoutCheck.h"
 
 namespace zuno::testing {
 namespace {
@@ -283,6 +284,62 @@ TEST_F(PhomTableView, TheEndOfADealShowsEachSeatsTextsApart) {
         for (size_t j = i + 1; j < texts.size(); ++j) EXPECT_FALSE(texts[i].intersects(texts[j])) << i << " " << j;
         for (const auto& other : others) EXPECT_FALSE(texts[i].intersects(other)) << i;
     }
+}
+
+}  // namespace
+}  // namespace zuno::testing
+
+namespace zuno::testing {
+namespace {
+
+// In Vietnamese: the states of a deal of each game, checked as they are drawn (nothing cut, covered or
+// laid over another text).
+TEST_F(PhomTableView, InVietnameseADealsStatesReadWhole) {
+    auto& resources = Resources::getInstance();
+    resources.setCurrentLanguage("vi");
+    resources.loadLanguage();
+    auto checked = [](PhomView& table, const std::string& when) {
+        expectKnownLayout(checkLayoutOfView(*table.view()), when);
+    };
+    auto table = opened();
+    table->viewWillAppear(false);
+    table->onChatFromWithId(30, std::nullopt, "Chúc may mắn!");
+    checked(*table, "waiting");
+    table->start(30, aceLowCards(kHand), 20, 20);
+    run(3);
+    table->onFire(10, 20, aceLowCard("4S"), 0);
+    run(1);
+    checked(*table, "my turn");
+    table->onGetCard(static_cast<uint8_t>(aceLowCard("QC")));
+    table->createBottomMenu(static_cast<int>(PhomMenu::LayDown));
+    run(1);
+    checked(*table, "lay down offered");
+    PhomLeftoverCards leftovers;
+    for (auto& row : leftovers) row.fill(-1);
+    table->setScore({14, 22, 27, 49});
+    table->onFinish({14, 22, 27, 49}, leftovers, {});
+    for (int32_t id : {20, 10, 30, 40}) {
+        table->onChatFromWithId(id, std::nullopt, id == 20 ? "Thắng ván" : "Thua ván");
+        table->showFlyTextWirhFromId(id, id == 20 ? 3000 : -1000);
+    }
+    run(1.5);
+    checked(*table, "the end");
+
+    auto other = opened<PhomNewView>();
+    other->viewWillAppear(false);
+    other->start(30, aceLowCards(kHand), 10, 10);
+    run(3);
+    PhomLaidCards laid;
+    laid.fill(-1);
+    const auto fives = aceLowCards("5S 5C 5D");
+    std::copy(fives.begin(), fives.end(), laid.begin());
+    other->setCurrentPlayer(10);
+    other->onHaPhom(true, laid, false, {}, 10);
+    other->moveErrorWithInfo("Những lá bài đó không thành phỏm với lá vừa đánh.");
+    run(1);
+    checked(*other, "sending cards");
+    resources.setCurrentLanguage("en");
+    resources.loadLanguage();
 }
 
 }  // namespace
