@@ -65,8 +65,8 @@ void TableDecorations::setGeometry(TableDecorationGeometry geometry) {
         auto frame = screen_.bubble(seat);
         if (!frame || frame->isHidden()) continue;
         const ui::Size size = frame->frame().size;
-        frame->setFrame(keptInside(centredRect(geometry_.bubbleCentres[static_cast<size_t>(seat)], size.width, size.height),
-                                   screen_.view()->bounds()));
+        const ui::Point centre = geometry_.bubbleCentres[static_cast<size_t>(seat)];
+        frame->setFrame(keptInside(centredRect(centre, size.width, size.height), screen_.view()->bounds()));
     }
 }
 

@@ -38,7 +38,8 @@ const ui::BindingTable& PhomView::bindings() {
 PhomView::PhomView(std::string nibName) : PhomView(std::move(nibName), TableBottomMenu::phomRules()) {}
 
 PhomView::PhomView(std::string nibName, TableBottomMenu::Rules rules)
-    : GameCardView(std::move(nibName), PhomTableLayout::decorations(PhomTableLayout::Stage::Idle)), bottom_(std::move(rules)) {}
+    : GameCardView(std::move(nibName), PhomTableLayout::decorations(PhomTableLayout::Stage::Idle)),
+      bottom_(std::move(rules)) {}
 
 PhomView::~PhomView() { cancelOwnTimers(); }
 

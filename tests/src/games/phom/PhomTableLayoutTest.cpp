@@ -33,9 +33,9 @@ TEST(PhomTableLayout, TheLongestRowsStayInTheirLanesWithEveryCornerShown) {
             SCOPED_TRACE(std::string(c.name) + ", seat " + std::to_string(seat));
             const auto places = Layout::place(seat, c.counts);
             std::vector<ui::Point> all;
-            for (int row = 0; row < 3; ++row) {
-                ASSERT_EQ(places[static_cast<size_t>(row)].size(), static_cast<size_t>(c.counts[static_cast<size_t>(row)]));
-                all.insert(all.end(), places[static_cast<size_t>(row)].begin(), places[static_cast<size_t>(row)].end());
+            for (size_t row = 0; row < 3; ++row) {
+                ASSERT_EQ(places[row].size(), static_cast<size_t>(c.counts[row]));
+                all.insert(all.end(), places[row].begin(), places[row].end());
             }
             for (const ui::Point& p : all) {
                 // Clear of the seats at the edges, of the stake and Leave at the top, and of my hand.
