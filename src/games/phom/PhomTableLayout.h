@@ -13,8 +13,8 @@ namespace zuno {
 //
 //   y   0 - 32   the top seat (2) between the stake and Leave
 //   y  34 - 82   the top seat's line: fired cards, then eaten ones, then laid melds
-//   y  86 - 152  the side seats (3 left, 1 right) at the edges; inward of each, its fired row with its
-//                eaten and laid row over the lower half of it
+//   y  86 - 152  the side seats (3 left, 1 right) at the edges, from y 96; inward of each, its fired
+//                row with its eaten and laid row over the lower part of it (the fired corners show)
 //   y 152 - 170  the bubbles' strip
 //   y 170 - 218  my seat at the left; my line: fired cards, then laid melds
 //   y 222 - 282  my hand, over the bottom bar (284 - 320)
