@@ -1,6 +1,7 @@
 // What the Phom tables show a player: the seats through a deal and from the join, my hand over the
-// bottom bar in its order, one bubble per seat, the player to act alone announced, the end of a deal's
-// texts apart from each other, and the U mark kept to the finish.
+// bottom bar in its order, the U mark kept to the finish, no stop-sending after the end, one bubble per
+// seat, the player to act alone announced, the end of a deal's texts apart from each other, and a deal's
+// states read whole in Vietnamese.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -149,11 +150,6 @@ TEST_F(PhomTableView, MyHandStacksInItsOrderAfterADrawAndAnEat) {
     EXPECT_TRUE(inOrder());
 }
 
-}  // namespace
-}  // namespace zuno::testing
-
-namespace zuno::testing {
-namespace {
 
 // A deal ended by binh's U: his U mark stays through the finish that follows.
 TEST_F(PhomTableView, AUMarkStaysThroughTheFinish) {
@@ -286,11 +282,6 @@ TEST_F(PhomTableView, TheEndOfADealShowsEachSeatsTextsApart) {
     }
 }
 
-}  // namespace
-}  // namespace zuno::testing
-
-namespace zuno::testing {
-namespace {
 
 // In Vietnamese: the states of a deal of each game, checked as they are drawn (nothing cut, covered or
 // laid over another text).
