@@ -14,8 +14,6 @@
 namespace zuno {
 
 namespace {
-constexpr double kBubbleHeight = 40;
-constexpr double kBubblePadding = 50;
 constexpr double kBubbleMargin = 2;       // kept from the screen's edges
 constexpr double kLeastBubbleFont = 10;
 constexpr double kFlySeconds = 1.0;
@@ -27,11 +25,13 @@ ui::Rect centredRect(ui::Point centre, double width, double height) {
     return ui::Rect(centre.x - width / 2, centre.y - height / 2, width, height);
 }
 
-// The rectangle moved, not resized, to lie within the bounds (as far as it fits).
-ui::Rect inside(ui::Rect r, const ui::Rect& bounds) {
-    r.origin.x = std::max(bounds.minX() + kBubbleMargin, std::min(r.x(), bounds.maxX() - kBubbleMargin - r.width()));
-    r.origin.y = std::max(bounds.minY(), std::min(r.y(), bounds.maxY() - r.height()));
-    return r;
+// The rectangle moved (and, wider than the area, narrowed) until it lies inside the area.
+ui::Rect keptInside(ui::Rect r, const ui::Rect& area) {
+    const double width = std::min(r.width(), area.width());
+    const double height = std::min(r.height(), area.height());
+    const double x = std::clamp(r.x(), area.x(), area.maxX() - width);
+    const double y = std::clamp(r.y(), area.y(), area.maxY() - height);
+    return ui::Rect(x, y, width, height);
 }
 
 // The end of the text that fits the width, after an ellipsis: the latest of the lines joined in it.
@@ -77,6 +77,18 @@ ui::Point TableDecorationGeometry::giftCentre(int seat, int index) const {
     return {giftFirst[s].x + giftStep[s].x * index, giftFirst[s].y + giftStep[s].y * index};
 }
 
+void TableDecorations::setGeometry(TableDecorationGeometry geometry) {
+    geometry_ = std::move(geometry);
+    if (!screen_.bubble || !screen_.view) return;
+    for (int seat = 0; seat <= kCentre; ++seat) {
+        auto frame = screen_.bubble(seat);
+        if (!frame || frame->isHidden()) continue;
+        const ui::Size size = frame->frame().size;
+        const ui::Point centre = geometry_.bubbleCentres[static_cast<size_t>(seat)];
+        frame->setFrame(keptInside(centredRect(centre, size.width, size.height), screen_.view()->bounds()));
+    }
+}
+
 std::optional<ui::Point> TableDecorations::seatPoint(const std::vector<ui::Point>& points, int seat) const {
     if (seat < 0 || static_cast<size_t>(seat) >= points.size()) return std::nullopt;
     return points[static_cast<size_t>(seat)];
@@ -107,22 +119,25 @@ void TableDecorations::showChatAtSeat(int seat) {
         return;
     }
     if (bubbleLabels_[s]) bubbleLabels_[s]->removeFromSuperview();
-    const ui::Rect screen = screen_.view()->bounds();
-    double widest = screen.width() - kBubblePadding - 2 * kBubbleMargin;
+    auto view = screen_.view();
+    const ui::Rect screen = view->bounds();
+    const double padding = geometry_.bubblePadding;
+    double widest = screen.width() - padding - 2 * kBubbleMargin;
     if (geometry_.bubbleMaxTextWidth > 0) widest = std::min(widest, geometry_.bubbleMaxTextWidth);
     ui::Font font = ui::Font::systemFontOfSize(geometry_.bubbleFontSize);
     while (font.widthOfText(line) > widest && font.pointSize() > kLeastBubbleFont)
         font = font.withSize(font.pointSize() - 1);
     const std::string shown = font.widthOfText(line) > widest ? latestThatFits(line, font, widest) : line;
     const double textWidth = font.widthOfText(shown);
-    auto label = std::make_shared<CustomLabel>(shown, ui::Rect(kBubblePadding / 2, 0, textWidth, kBubbleHeight));
+    const ui::Rect placed = keptInside(centredRect(geometry_.bubbleCentres[s], textWidth + padding, geometry_.bubbleHeight),
+                                       screen.insetBy(kBubbleMargin, 0));
+    auto label = std::make_shared<CustomLabel>(shown, ui::Rect(padding / 2, 0, textWidth, placed.height()));
     label->setFont(font);
     label->setTextAlignment(ui::TextAlignment::Center);
     bubbleLabels_[s] = label;
     frame->addSubview(label);
-    frame->setFrame(
-        inside(centredRect(geometry_.bubbleCentres[s], textWidth + kBubblePadding, kBubbleHeight), screen));
-    screen_.view()->bringSubviewToFront(frame.get());
+    frame->setFrame(placed);
+    view->bringSubviewToFront(frame.get());
     frame->setHidden(false);
     // stop() and the destructor cancel the check, so it never outlives the screen's decorations.
     bubbleTimers_[s] = sys::RunLoop::main().postDelayed(geometry_.bubbleSeconds[s], [this, seat, s] {
@@ -159,8 +174,12 @@ void TableDecorations::showFlyText(int32_t userId, int32_t amount, const std::op
     if (!point && !geometry_.unseatedPoint) return;
     // Someone not seated: the text shows at the unseated point and does not move.
     const ui::Point centre = point ? geometry_.tableCentre : *geometry_.unseatedPoint;
-    const ui::Point from = point && amount < 0 ? *point : centre;
-    const ui::Point to = point && amount >= 0 ? *point : centre;
+    ui::Point from = point && amount < 0 ? *point : centre;
+    ui::Point to = point && amount >= 0 ? *point : centre;
+    if (point && geometry_.flyTextDrift) {
+        from = *point;
+        to = *point + *geometry_.flyTextDrift;
+    }
 
     auto view = screen_.view();
     auto label = std::make_shared<ui::Label>(ui::Rect(0, 0, 160, 20));

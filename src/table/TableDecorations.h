@@ -32,11 +32,17 @@ struct TableDecorationGeometry {
     // The widest a bubble's text may run (none: as wide as the screen lets it); a longer text is drawn
     // smaller, and what still does not fit loses its oldest words.
     double bubbleMaxTextWidth = 0;
+    // A bubble is as wide as its text and this much more, and this high.
+    double bubblePadding = 50;
+    double bubbleHeight = 40;
     std::array<double, 5> bubbleSeconds{3, 3, 3, 3, 4};  // how long a bubble shows before its next check
     // A fly-text moves between the seat's point and the table's middle: a gain towards the seat, a loss
     // away from it.
     std::vector<ui::Point> flyTextPoints;
     ui::Point tableCentre;
+    // With a drift, a fly-text appears at the seat's point and moves this much, whatever the amount,
+    // so that the seats' fly-texts stay apart.
+    std::optional<ui::Point> flyTextDrift;
     // Gifts: the first of a seat's row, the step to the next, and where one flies from (top-left).
     std::vector<ui::Point> giftFirst;
     std::vector<ui::Point> giftStep;
@@ -75,8 +81,11 @@ public:
 
     void attach(Screen screen) { screen_ = std::move(screen); }
     const TableDecorationGeometry& geometry() const { return geometry_; }
+    // A table whose places change (a zoomed table) moves its bubbles on show and places what comes
+    // next by the new geometry.
+    void setGeometry(TableDecorationGeometry geometry);
 
-    // Chat bubbles.
+    // Chat bubbles; a bubble stays inside its screen's view.
     void showChatWithSeat(int seat, const std::string& text);
     void showChatAtSeat(int seat);
     void hideChat(int seat);
