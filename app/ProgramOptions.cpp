@@ -1,12 +1,9 @@
 #include "ProgramOptions.h"
 
 #include <cstdlib>
-#include <filesystem>
 
-#include "platform/core/Exception.h"
 #include "platform/core/Log.h"
 #include "platform/core/PlatformOptions.h"
-#include "platform/core/PropertyList.h"
 
 namespace zuno::app {
 
@@ -93,19 +90,7 @@ ParsedOptions parseProgramOptions(std::vector<std::string> args) {
     parsed.error = sys::takePlatformOptions(platformArgs);
     if (parsed.error.empty() && parsed.options.snapshotDir && !parsed.options.headless)
         parsed.error = "--snapshot goes with --headless";
-    if (parsed.error.empty() && parsed.options.configFile)
-        parsed.error = checkConfigurationFile(*parsed.options.configFile);
     return parsed;
-}
-
-std::string checkConfigurationFile(const std::string& path) {
-    try {
-        if (!std::filesystem::is_regular_file(path)) return "no configuration file " + path;
-        if (!sys::PropertyList::readFile(path).dictionary()) return path + " is not a configuration (a dictionary)";
-    } catch (const std::exception& e) {
-        return path + ": " + e.what();
-    }
-    return {};
 }
 
 }  // namespace zuno::app

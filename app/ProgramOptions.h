@@ -27,7 +27,5 @@ struct ParsedOptions {
 // Reads the program's options; the platform's own (--data, --scale, --bundle) are applied here.
 ParsedOptions parseProgramOptions(std::vector<std::string> args);
 std::string usageText();
-// An error text when the file is not a readable configuration (a property list dictionary).
-std::string checkConfigurationFile(const std::string& path);
 
 }  // namespace zuno::app

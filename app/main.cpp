@@ -1,41 +1,17 @@
 // zuno: the Zuno client as a Linux program, in a 480 x 320 window (or headless). `zuno --help`.
-#include <SDL.h>
-
 #include <cstdio>
 #include <optional>
 #include <string>
 #include <vector>
 
+#include "ConfigurationFile.h"
 #include "HeadlessWalk.h"
 #include "Program.h"
 #include "ProgramOptions.h"
-#include "platform/backend/SdlWindowBackend.h"
+#include "WindowRun.h"
 #include "platform/core/Bundle.h"
-#include "platform/core/RunLoop.h"
 
 namespace {
-
-std::optional<zuno::GameKey> gameKeyOf(SDL_Keycode key) {
-    switch (key) {
-        case SDLK_LEFT: return zuno::GameKey::Left;
-        case SDLK_RIGHT: return zuno::GameKey::Right;
-        case SDLK_UP: return zuno::GameKey::Up;
-        case SDLK_DOWN: return zuno::GameKey::Down;
-        case SDLK_SPACE: return zuno::GameKey::Space;
-        default: return std::nullopt;
-    }
-}
-
-// Tab and Escape are the program's own keys; the arrows and Space go to a game screen that plays with
-// them (Blocks); the window hands the rest to the screens.
-int desktopKeys(void*, SDL_Event* event) {
-    if (event->type != SDL_KEYDOWN) return 1;
-    const SDL_Keycode key = event->key.keysym.sym;
-    if (key == SDLK_TAB) zuno::sys::RunLoop::main().post([] { zuno::app::focusNextField(); });
-    if (key == SDLK_ESCAPE) zuno::sys::RunLoop::main().post([] { zuno::app::goBack(); });
-    if (auto game = gameKeyOf(key)) zuno::sys::RunLoop::main().post([k = *game] { zuno::app::pressGameKey(k); });
-    return 1;
-}
 
 int runHeadless(zuno::app::Program& program, const zuno::app::ProgramOptions& options) {
     zuno::app::HeadlessWalk walk(program, options.user, options.password);
@@ -46,23 +22,6 @@ int runHeadless(zuno::app::Program& program, const zuno::app::ProgramOptions& op
         return 1;
     }
     std::printf("zuno: signed in as %s and reached the game list\n", options.user.c_str());
-    return 0;
-}
-
-int runWindow(zuno::app::Program& program) {
-    zuno::ui::SdlWindowBackend window("Zuno");
-    if (!window.open()) {
-        std::fprintf(stderr, "zuno: no display to open a window on (try --headless)\n");
-        return 1;
-    }
-    SDL_AddEventWatch(desktopKeys, nullptr);
-    zuno::sys::RunLoop::main().setEventSource(&window);
-    if (!program.launch()) return 1;
-    window.run();
-    SDL_DelEventWatch(desktopKeys, nullptr);
-    program.shutDown();
-    zuno::sys::RunLoop::main().setEventSource(nullptr);
-    window.close();
     return 0;
 }
 
@@ -78,6 +37,13 @@ int main(int argc, char** argv) {
         std::printf("%s", zuno::app::usageText().c_str());
         return 0;
     }
+    if (parsed.options.configFile) {
+        const std::string problem = zuno::app::checkConfigurationFile(*parsed.options.configFile);
+        if (!problem.empty()) {
+            std::fprintf(stderr, "zuno: %s\n", problem.c_str());
+            return 2;
+        }
+    }
     const zuno::sys::Bundle& bundle = zuno::sys::Bundle::main();
     std::optional<std::string> problem = bundle.problem();
     // The first screen's file above all: a bundle without it could show nothing at all.
@@ -88,7 +54,7 @@ int main(int argc, char** argv) {
         return 2;
     }
     zuno::app::Program program(parsed.options);
-    if (!parsed.options.headless) return runWindow(program);
+    if (!parsed.options.headless) return zuno::app::runInWindow(program);
     if (!program.launch()) return 1;
     return runHeadless(program, parsed.options);
 }

@@ -2,7 +2,10 @@
 
 #include <SDL.h>
 
+#include <algorithm>
 #include <cmath>
+#include <cstdlib>
+#include <cstring>
 
 #include "platform/backend/RasterScreen.h"
 #include "platform/core/Log.h"
@@ -18,29 +21,75 @@ namespace zuno::ui {
 namespace {
 constexpr int kWidth = 480, kHeight = 320;
 constexpr double kFrameSeconds = 1.0 / 60;
+// Room around a window for its frame and title bar, in pixels.
+constexpr double kFrameAllowance = 80;
+
+bool environmentNames(const char* variable) {
+    const char* value = std::getenv(variable);
+    return value && *value;
+}
+
+SdlWindowBackend::DisplayProbe sdlDisplayProbe() {
+    return {[] { return environmentNames("DISPLAY") || environmentNames("WAYLAND_DISPLAY") ||
+                        environmentNames("SDL_VIDEODRIVER"); },
+            [](int display) -> std::optional<Size> {
+                SDL_Rect area;
+                if (SDL_GetDisplayUsableBounds(display, &area) != 0) return std::nullopt;
+                return Size{double(area.w), double(area.h)};
+            }};
+}
+
+SdlWindowBackend::DisplayProbe& displayProbe() {
+    static SdlWindowBackend::DisplayProbe probe = sdlDisplayProbe();
+    return probe;
+}
 }  // namespace
 
-SdlWindowBackend::SdlWindowBackend(std::string title, int scale)
-    : title_(std::move(title)), scale_(scale == 1 || scale == 2 ? scale : 0) {}
+void SdlWindowBackend::setDisplayProbe(DisplayProbe probe) {
+    displayProbe() = probe.present && probe.usableArea ? std::move(probe) : sdlDisplayProbe();
+}
 
-int SdlWindowBackend::scaleForDisplay(int displayWidth, int displayHeight) {
-    // Room for the doubled window with its frame and the desktop's panels around it.
-    return displayWidth >= 2 * kWidth + 160 && displayHeight >= 2 * kHeight + 120 ? 2 : 1;
+bool SdlWindowBackend::hasDisplay() { return displayProbe().present(); }
+
+int SdlWindowBackend::scaleToFit(Size points, Size area) {
+    const bool twiceFits = 2 * points.width + kFrameAllowance <= area.width &&
+                           2 * points.height + kFrameAllowance <= area.height;
+    return twiceFits ? 2 : 1;
+}
+
+SdlWindowBackend::SdlWindowBackend(std::string title, int scale)
+    : title_(std::move(title)), askedScale_(scale == 1 || scale == 2 ? scale : 0) {}
+
+int SdlWindowBackend::scaleFor(Size points) const {
+    if (askedScale_) return askedScale_;
+    const int display = window_ ? std::max(0, SDL_GetWindowDisplayIndex(window_)) : 0;
+    const std::optional<Size> area = displayProbe().usableArea(display);
+    return area ? scaleToFit(points, *area) : 1;
 }
 
 SdlWindowBackend::~SdlWindowBackend() { close(); }
 
 bool SdlWindowBackend::open() {
     if (window_) return true;
+    if (!hasDisplay()) {
+        sys::Log::warning("cannot open a window: no display (DISPLAY and WAYLAND_DISPLAY are not set)");
+        return false;
+    }
     if (SDL_InitSubSystem(SDL_INIT_VIDEO | SDL_INIT_EVENTS) != 0) {
         sys::Log::warningFormat("cannot open a window: %s", SDL_GetError());
         return false;
     }
-    if (!scale_) scale_ = sys::requestedDisplayScale();
-    if (!scale_) {
-        SDL_DisplayMode mode;
-        scale_ = SDL_GetDesktopDisplayMode(0, &mode) == 0 ? scaleForDisplay(mode.w, mode.h) : 1;
+    // With no display that answers, SDL settles for a driver that shows nothing; only one asked for
+    // by name (the tests' dummy) will do.
+    const char* driver = SDL_GetCurrentVideoDriver();
+    if (!environmentNames("SDL_VIDEODRIVER") && driver &&
+        (std::strcmp(driver, "offscreen") == 0 || std::strcmp(driver, "dummy") == 0)) {
+        sys::Log::warningFormat("cannot open a window: no display answers (SDL offers only its %s driver)", driver);
+        SDL_QuitSubSystem(SDL_INIT_VIDEO | SDL_INIT_EVENTS);
+        return false;
     }
+    if (!askedScale_) askedScale_ = sys::requestedDisplayScale();
+    scale_ = scaleFor({kWidth, kHeight});
     Screen::setScale(scale_);
     window_ = SDL_CreateWindow(title_.c_str(), SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, kWidth * scale_,
                                kHeight * scale_, SDL_WINDOW_RESIZABLE);
@@ -90,19 +139,43 @@ void SdlWindowBackend::turnIfNeeded() {
     const Size size = Screen::windowSize();
     const int width = int(size.width), height = int(size.height);
     if (screen_ && screen_->width() == width && screen_->height() == height) return;
-    // The window turns with the screen on top (upright 320 x 480, else 480 x 320).
+    // The window turns with the screen on top (upright 320 x 480, else 480 x 320), at the scale that
+    // fits the display in that direction.
+    const int scale = scaleFor(size);
     SDL_Texture* texture = SDL_CreateTexture(renderer_, SDL_PIXELFORMAT_ARGB8888, SDL_TEXTUREACCESS_STREAMING,
-                                             width * scale_, height * scale_);
+                                             width * scale, height * scale);
     if (!texture) {
         sys::Log::warningFormat("cannot turn the window: %s", SDL_GetError());
         return;
     }
     SDL_DestroyTexture(texture_);
     texture_ = texture;
+    scale_ = scale;
     SDL_SetWindowSize(window_, width * scale_, height * scale_);
     SDL_RenderSetLogicalSize(renderer_, width, height);
     screen_ = std::make_unique<RasterScreen>(width, height, scale_);
+    keepOnDisplay();
     Display::invalidate();
+}
+
+Size SdlWindowBackend::pixelSize() const {
+    int width = 0, height = 0;
+    if (window_) SDL_GetWindowSize(window_, &width, &height);
+    return {double(width), double(height)};
+}
+
+void SdlWindowBackend::keepOnDisplay() {
+    SDL_Rect area;
+    if (SDL_GetDisplayUsableBounds(std::max(0, SDL_GetWindowDisplayIndex(window_)), &area) != 0) return;
+    int x = 0, y = 0, width = 0, height = 0;
+    SDL_GetWindowPosition(window_, &x, &y);
+    SDL_GetWindowSize(window_, &width, &height);
+    int top = 0, left = 0, bottom = 0, right = 0;
+    if (SDL_GetWindowBordersSize(window_, &top, &left, &bottom, &right) != 0) top = left = bottom = right = 0;
+    const int lowestX = area.x + left, lowestY = area.y + top;
+    const int toX = std::clamp(x, lowestX, std::max(lowestX, area.x + area.w - right - width));
+    const int toY = std::clamp(y, lowestY, std::max(lowestY, area.y + area.h - bottom - height));
+    if (toX != x || toY != y) SDL_SetWindowPosition(window_, toX, toY);
 }
 
 void SdlWindowBackend::present(bool force) {

@@ -1,7 +1,9 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "platform/core/RunLoop.h"
@@ -21,8 +23,27 @@ class RasterScreen;
 // first responder (Ctrl+C and Ctrl+V use the system clipboard). It is the main run loop's event source:
 // an idle program sleeps in the window system's wait, and wakes for input, posted work, timers, or one
 // frame in 60 while something animates.
+//
+// Unless a scale is given (or --scale), the window takes the largest scale at which it fits the
+// display's usable area; while the screen is upright (320 x 480) it takes the upright window's own,
+// and the landscape one again when it turns back, and it is kept on the display.
 class SdlWindowBackend : public sys::RunLoop::EventSource {
 public:
+    // What the backend asks of the display; tests put their own answers in place of SDL's.
+    struct DisplayProbe {
+        // Whether there is a display to show a window on: one named in the environment (DISPLAY,
+        // WAYLAND_DISPLAY) or a video driver chosen with SDL_VIDEODRIVER.
+        std::function<bool()> present;
+        // The part of a display (SDL's number) a window may take, without the desktop's panels, in
+        // pixels, once the video system runs; none when unknown.
+        std::function<std::optional<Size>(int display)> usableArea;
+    };
+    // On the main thread; an empty probe goes back to SDL's.
+    static void setDisplayProbe(DisplayProbe probe);
+    static bool hasDisplay();
+    // The largest scale, 2 or 1, at which a window of `points` fits `area` with its frame.
+    static int scaleToFit(Size points, Size area);
+
     // A scale of 0 takes the --scale option, else what the display has room for.
     explicit SdlWindowBackend(std::string title = "Zuno", int scale = 0);
     ~SdlWindowBackend() override;
@@ -40,17 +61,21 @@ public:
     void wake() override;
 
     int framesPresented() const { return frames_; }
-    // The device scale the window draws at, once open.
+    // The device scale the window draws at now, once open.
     int scale() const { return scale_; }
-    // 2 when a display of that size has room for the window twice as large, else 1.
-    static int scaleForDisplay(int displayWidth, int displayHeight);
+    // The window's size in pixels; 0 x 0 while closed.
+    Size pixelSize() const;
 
 private:
     void handle(const SDL_Event& e);
     void turnIfNeeded();
+    // The scale for a window of that many points: the one asked for, else what fits the display.
+    int scaleFor(Size points) const;
+    void keepOnDisplay();
 
     std::string title_;
-    int scale_;
+    int askedScale_;  // 0 when the display decides
+    int scale_ = 0;
     SDL_Window* window_ = nullptr;
     SDL_Renderer* renderer_ = nullptr;
     SDL_Texture* texture_ = nullptr;

@@ -43,8 +43,25 @@ std::string dataFolder() {
         std::lock_guard<std::mutex> lock(folderMutex());
         folder = chosenFolder().empty() ? defaultFolder() : chosenFolder();
     }
-    if (auto error = makeFolders(folder)) Log::warning("Data folder: " + *error);
+    if (auto error = makeFolders(folder)) reportDataFolderFailure("Data folder: " + *error);
     return folder;
+}
+
+void reportDataFolderFailure(const std::string& text) {
+    static std::mutex reportMutex;
+    static std::string reportedFor;  // the folder the warning named
+    std::string folder;
+    {
+        std::lock_guard<std::mutex> lock(folderMutex());
+        folder = chosenFolder().empty() ? defaultFolder() : chosenFolder();
+    }
+    std::lock_guard<std::mutex> lock(reportMutex);
+    if (reportedFor == folder) {
+        Log::line(text);
+        return;
+    }
+    reportedFor = folder;
+    Log::warning(text + "; nothing is kept in " + folder + " this run (name a folder you can write with --data DIR)");
 }
 
 void setDataFolder(std::string path) {

@@ -11,4 +11,9 @@ std::string dataFolder();
 // An empty path goes back to the default.
 void setDataFolder(std::string path);
 
+// Something of the data folder could not be made or written ("User defaults: cannot make the folder
+// ..."). The first such failure of a run is a warning that names the folder and --data; the ones
+// after it, mostly the same failure again at each save, are the program's own lines.
+void reportDataFolderFailure(const std::string& text);
+
 }  // namespace zuno::sys

@@ -86,7 +86,7 @@ std::string Device::uniqueIdentifier() {
     if (!isIdentifier(id)) {
         id = makeIdentifier();
         if (auto error = writeFileAtomically(path, id + "\n", 0600))
-            Log::warning("Device identifier not kept: " + *error);
+            reportDataFolderFailure("Device identifier not kept: " + *error);
     }
     cachedFolder = folder;
     cachedId = id;

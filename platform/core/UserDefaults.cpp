@@ -37,6 +37,7 @@ UserDefaults& UserDefaults::standard() {
     auto& slot = standardSlot();
     if (!slot) {
         slot = std::make_unique<UserDefaults>(dataFolder() + "/" + kFileName);
+        slot->inDataFolder_ = true;
         Array languages;
         for (const auto& l : Device::preferredLanguages()) languages.emplace_back(l);
         slot->registerDefaults(Dictionary{{"AppleLanguages", Value(std::move(languages))}});
@@ -190,15 +191,23 @@ bool UserDefaults::synchronize() {
         bytes = PropertyList::write(Value(std::move(written)));
         dirty_ = false;
     }
-    if (auto error = makeFolders(folderOf(filePath_))) {
-        Log::warning("User defaults: " + *error);
-    } else if (auto error = writeFileAtomically(filePath_, bytes, 0600)) {
-        Log::warning("User defaults: " + *error);
-    } else {
+    std::optional<std::string> error = makeFolders(folderOf(filePath_));
+    if (!error) error = writeFileAtomically(filePath_, bytes, 0600);
+    std::lock_guard<std::mutex> lock(mutex_);
+    if (!error) {
+        lastSaveFailure_.reset();
         return true;
     }
-    std::lock_guard<std::mutex> lock(mutex_);
     dirty_ = true;
+    const std::string text = "User defaults: " + *error;
+    if (inDataFolder_) {
+        reportDataFolderFailure(text);
+    } else if (text == lastSaveFailure_) {
+        Log::line(text);  // every save fails the same way: said once
+    } else {
+        Log::warning(text);
+    }
+    lastSaveFailure_ = text;
     return false;
 }
 

@@ -92,6 +92,8 @@ private:
     std::set<std::string, std::less<>> inMemoryOnly_;
     bool dirty_ = false;
     std::optional<std::string> damagedMovedTo_;
+    bool inDataFolder_ = false;  // the standard store: a failed save is the data folder's failure
+    std::optional<std::string> lastSaveFailure_;
 };
 
 }  // namespace zuno::sys

@@ -10,6 +10,7 @@
 #include "platform/core/AtomicFile.h"
 #include "platform/core/Log.h"
 #include "platform/core/RunLoop.h"
+#include "platform/media/AlsaMessages.h"
 #include "platform/media/AudioClip.h"
 
 namespace zuno::sys {
@@ -40,6 +41,7 @@ public:
     bool open() {
         if (device_ != 0) return true;
         if (failed_) return false;
+        routeAlsaMessagesToLog();
         if (!audioStarted_ && SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) {
             failed_ = true;
             Log::warning(std::string("Sound: no audio (") + SDL_GetError() + "); sounds are silent");
@@ -76,6 +78,12 @@ public:
         closeDevice();
         if (audioStarted_) SDL_QuitSubSystem(SDL_INIT_AUDIO);
         audioStarted_ = false;
+    }
+
+    // Closed, and a device that failed to open is tried again on the next play.
+    void reset() {
+        close();
+        failed_ = false;
     }
 
     bool isOpen() const { return device_ != 0; }
@@ -271,7 +279,7 @@ void Sound::setOutputEnabled(bool enabled) {
     std::lock_guard<std::mutex> lock(s.mutex);
     s.outputEnabled = enabled;
     if (enabled) return;
-    s.mixer.close();
+    s.mixer.reset();
     RunLoop::main().cancel(s.closingTimer);
     s.closingTimer = 0;
     s.lastSoundEnds = 0.0;

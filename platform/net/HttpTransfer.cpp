@@ -15,11 +15,6 @@ constexpr int kMaxRedirects = 10;
 bool isRedirectStatus(int status) {
     return status == 301 || status == 302 || status == 303 || status == 307 || status == 308;
 }
-
-bool isWebUrl(std::string_view url) {
-    auto parts = parseUrl(url);
-    return parts && (parts->scheme == "http" || parts->scheme == "https");
-}
 }  // namespace
 
 void ensureCurlReady() {

@@ -136,4 +136,9 @@ std::optional<UrlParts> parseUrl(std::string_view url) {
     return parts;
 }
 
+bool isWebUrl(std::string_view url) {
+    auto parts = parseUrl(url);
+    return parts && (parts->scheme == "http" || parts->scheme == "https");
+}
+
 }  // namespace zuno::sys

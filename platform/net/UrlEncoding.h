@@ -41,5 +41,7 @@ struct UrlParts {
     std::string query;
 };
 std::optional<UrlParts> parseUrl(std::string_view url);
+// An absolute http or https address.
+bool isWebUrl(std::string_view url);
 
 }  // namespace zuno::sys

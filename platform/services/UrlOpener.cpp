@@ -17,11 +17,6 @@ extern char** environ;
 namespace zuno::sys {
 
 namespace {
-bool isWebUrl(const std::string& url) {
-    auto parts = parseUrl(url);
-    return parts && (parts->scheme == "http" || parts->scheme == "https");
-}
-
 std::string findInPath(const char* program) {
     const char* path = std::getenv("PATH");
     if (!path) return {};

@@ -255,6 +255,9 @@ protected:
     // The start button's highlight (a screen with its own bottom menu has its own).
     virtual StartButtonBlink& startBlink() { return startBlink_; }
 
+    // Bubbles, fly-texts and gifts shown from now on lie where the geometry says.
+    void setDecorationGeometry(TableDecorationGeometry geometry) { decorations_.setGeometry(std::move(geometry)); }
+
     // Adds a sheet's view over the screen and lets it slide in.
     void presentSheet(const std::shared_ptr<ui::ViewController>& sheet);
 

@@ -14,8 +14,8 @@
 namespace zuno {
 
 namespace {
-constexpr double kBubbleHeight = 40;
-constexpr double kBubblePadding = 50;
+constexpr double kBubbleMargin = 2;       // kept from the screen's edges
+constexpr double kLeastBubbleFont = 10;
 constexpr double kFlySeconds = 1.0;
 constexpr double kGiftSide = 30;
 constexpr double kFlyIconSide = 20;
@@ -23,6 +23,32 @@ constexpr double kFlyIconOffset = -45;  // left of the text's centre
 
 ui::Rect centredRect(ui::Point centre, double width, double height) {
     return ui::Rect(centre.x - width / 2, centre.y - height / 2, width, height);
+}
+
+// The rectangle moved (and, wider than the area, narrowed) until it lies inside the area.
+ui::Rect keptInside(ui::Rect r, const ui::Rect& area) {
+    const double width = std::min(r.width(), area.width());
+    const double height = std::min(r.height(), area.height());
+    const double x = std::clamp(r.x(), area.x(), area.maxX() - width);
+    const double y = std::clamp(r.y(), area.y(), area.maxY() - height);
+    return ui::Rect(x, y, width, height);
+}
+
+// The end of the text that fits the width, after an ellipsis: the latest of the lines joined in it.
+std::string latestThatFits(const std::string& text, const ui::Font& font, double width) {
+    const std::string ellipsis = "\u2026";
+    const auto startOfLetter = [&](size_t at) {
+        while (at < text.size() && (static_cast<unsigned char>(text[at]) & 0xC0) == 0x80) ++at;
+        return at;
+    };
+    // The least start that fits: the shorter the end, the narrower it is.
+    size_t fits = text.size(), low = 0;
+    while (low < fits) {
+        const size_t middle = startOfLetter(low + (fits - low) / 2);
+        if (middle < fits && font.widthOfText(ellipsis + text.substr(middle)) <= width) fits = middle;
+        else low = low + (fits - low) / 2 + 1;
+    }
+    return ellipsis + text.substr(startOfLetter(fits));
 }
 
 void removeLater(const std::shared_ptr<ui::View>& view) {
@@ -51,6 +77,18 @@ ui::Point TableDecorationGeometry::giftCentre(int seat, int index) const {
     return {giftFirst[s].x + giftStep[s].x * index, giftFirst[s].y + giftStep[s].y * index};
 }
 
+void TableDecorations::setGeometry(TableDecorationGeometry geometry) {
+    geometry_ = std::move(geometry);
+    if (!screen_.bubble || !screen_.view) return;
+    for (int seat = 0; seat <= kCentre; ++seat) {
+        auto frame = screen_.bubble(seat);
+        if (!frame || frame->isHidden()) continue;
+        const ui::Size size = frame->frame().size;
+        const ui::Point centre = geometry_.bubbleCentres[static_cast<size_t>(seat)];
+        frame->setFrame(keptInside(centredRect(centre, size.width, size.height), screen_.view()->bounds()));
+    }
+}
+
 std::optional<ui::Point> TableDecorations::seatPoint(const std::vector<ui::Point>& points, int seat) const {
     if (seat < 0 || static_cast<size_t>(seat) >= points.size()) return std::nullopt;
     return points[static_cast<size_t>(seat)];
@@ -58,48 +96,8 @@ std::optional<ui::Point> TableDecorations::seatPoint(const std::vector<ui::Point
 
 // ---- chat bubbles
 
-namespace {
-constexpr int kBubbleLines = 2;
-
-std::string joined(const std::vector<std::string>& lines, size_t from) {
-    std::string out;
-    for (size_t i = from; i < lines.size(); ++i) out += (out.empty() ? "" : ", ") + lines[i];
-    return out;
-}
-}  // namespace
-
-BubbleLayout layoutBubble(const std::string& text, ui::Point centre, const ui::Rect& area, double fontSize) {
-    const ui::Font font = ui::Font::systemFontOfSize(fontSize);
-    const double widest = std::max(1.0, area.width() - kBubblePadding);
-    BubbleLayout layout;
-    if (font.widthOfText(text) <= widest) layout.lines = {text};
-    else layout.lines = font.wrap(text, widest, kBubbleLines, ui::LineBreakMode::TailTruncation);
-    if (layout.lines.empty()) layout.lines = {text};
-    double textWidth = 0;
-    for (const auto& line : layout.lines) textWidth = std::max(textWidth, font.widthOfText(line));
-    const double width = std::min(textWidth + kBubblePadding, area.width());
-    const double height = std::min(kBubbleHeight, area.height());
-    const double x = std::clamp(centre.x - width / 2, area.minX(), area.maxX() - width);
-    const double y = std::clamp(centre.y - height / 2, area.minY(), area.maxY() - height);
-    layout.frame = ui::Rect(x, y, width, height);
-    return layout;
-}
-
-std::string latestLinesThatFit(const std::vector<std::string>& lines, const ui::Rect& area, double fontSize) {
-    if (lines.empty()) return {};
-    const ui::Font font = ui::Font::systemFontOfSize(fontSize);
-    const double widest = std::max(1.0, area.width() - kBubblePadding);
-    size_t from = lines.size() - 1;
-    while (from > 0) {
-        const std::string more = joined(lines, from - 1);
-        if (font.wrap(more, widest, 0, ui::LineBreakMode::WordWrap).size() > size_t(kBubbleLines)) break;
-        --from;
-    }
-    return joined(lines, from);
-}
-
 ui::Rect TableDecorations::bubbleArea(int seat) const {
-    ui::Rect screen = screen_.view ? screen_.view()->bounds() : ui::Rect(0, 0, 480, 320);
+    const ui::Rect screen = screen_.view()->bounds().insetBy(kBubbleMargin, 0);
     const auto& area = geometry_.bubbleAreas[static_cast<size_t>(seat)];
     return area ? area->intersection(screen) : screen;
 }
@@ -109,24 +107,25 @@ void TableDecorations::showChatWithSeat(int seat, const std::string& text) {
     auto frame = screen_.bubble(seat);
     if (!frame) return;
     const auto s = static_cast<size_t>(seat);
-    auto& lines = waitingLines_[s];
     // The same line again adds nothing to what already waits.
-    if (lines.empty() || lines.back() != text) lines.push_back(text);
-    waiting_[s] = joined(lines, 0);
+    if (lastWaiting_[s] != text) {
+        waiting_[s] = waiting_[s].empty() ? text : waiting_[s] + ", " + text;
+        lastWaiting_[s] = text;
+    }
     if (frame->isHidden()) showChatAtSeat(seat);
 }
 
 void TableDecorations::replaceChatWithSeat(int seat, const std::string& text) {
     if (seat < 0 || seat > kCentre) return;
     const auto s = static_cast<size_t>(seat);
-    waitingLines_[s] = {text};
     waiting_[s] = text;
+    lastWaiting_[s] = text;
     showChatAtSeat(seat);
 }
 
 void TableDecorations::clearWaitingChat() {
     waiting_.fill(std::string());
-    for (auto& lines : waitingLines_) lines.clear();
+    lastWaiting_.fill(std::string());
 }
 
 void TableDecorations::showChatAtSeat(int seat) {
@@ -136,10 +135,9 @@ void TableDecorations::showChatAtSeat(int seat) {
     const auto s = static_cast<size_t>(seat);
     sys::RunLoop::main().cancel(bubbleTimers_[s]);
     bubbleTimers_[s] = 0;
-    const ui::Rect area = bubbleArea(seat);
-    const std::string line = latestLinesThatFit(waitingLines_[s], area, geometry_.bubbleFontSize);
-    waitingLines_[s].clear();
+    const std::string line = std::move(waiting_[s]);
     waiting_[s].clear();
+    lastWaiting_[s].clear();
     if (line.empty()) {
         hideChat(seat);
         return;
@@ -148,27 +146,30 @@ void TableDecorations::showChatAtSeat(int seat) {
     for (int other = 0; other <= kCentre; ++other) {
         const auto o = static_cast<size_t>(other);
         if (other == seat || geometry_.bubbleCentres[o] != geometry_.bubbleCentres[s]) continue;
-        waitingLines_[o].clear();
         waiting_[o].clear();
+        lastWaiting_[o].clear();
         hideChat(other);
     }
-    for (const auto& old : bubbleLabels_[s]) old->removeFromSuperview();
-    bubbleLabels_[s].clear();
-    const BubbleLayout layout = layoutBubble(line, geometry_.bubbleCentres[s], area, geometry_.bubbleFontSize);
-    const ui::Font font = ui::Font::systemFontOfSize(geometry_.bubbleFontSize);
-    const double lineHeight = layout.frame.height() / static_cast<double>(layout.lines.size());
-    for (size_t i = 0; i < layout.lines.size(); ++i) {
-        const double width = font.widthOfText(layout.lines[i]);
-        auto label = std::make_shared<CustomLabel>(
-            layout.lines[i], ui::Rect((layout.frame.width() - width) / 2, lineHeight * static_cast<double>(i), width,
-                                      lineHeight));
-        label->setFont(font);
-        label->setTextAlignment(ui::TextAlignment::Center);
-        frame->addSubview(label);
-        bubbleLabels_[s].push_back(label);
-    }
-    frame->setFrame(layout.frame);
-    screen_.view()->bringSubviewToFront(frame.get());
+    if (bubbleLabels_[s]) bubbleLabels_[s]->removeFromSuperview();
+    auto view = screen_.view();
+    const ui::Rect area = bubbleArea(seat);
+    const double padding = geometry_.bubblePadding;
+    double widest = area.width() - padding;
+    if (geometry_.bubbleMaxTextWidth > 0) widest = std::min(widest, geometry_.bubbleMaxTextWidth);
+    ui::Font font = ui::Font::systemFontOfSize(geometry_.bubbleFontSize);
+    while (font.widthOfText(line) > widest && font.pointSize() > kLeastBubbleFont)
+        font = font.withSize(font.pointSize() - 1);
+    const std::string shown = font.widthOfText(line) > widest ? latestThatFits(line, font, widest) : line;
+    const double textWidth = font.widthOfText(shown);
+    const ui::Rect placed =
+        keptInside(centredRect(geometry_.bubbleCentres[s], textWidth + padding, geometry_.bubbleHeight), area);
+    auto label = std::make_shared<CustomLabel>(shown, ui::Rect(padding / 2, 0, textWidth, placed.height()));
+    label->setFont(font);
+    label->setTextAlignment(ui::TextAlignment::Center);
+    bubbleLabels_[s] = label;
+    frame->addSubview(label);
+    frame->setFrame(placed);
+    view->bringSubviewToFront(frame.get());
     frame->setHidden(false);
     // stop() and the destructor cancel the check, so it never outlives the screen's decorations.
     bubbleTimers_[s] = sys::RunLoop::main().postDelayed(geometry_.bubbleSeconds[s], [this, seat, s] {
@@ -207,12 +208,18 @@ void TableDecorations::showFlyText(int32_t userId, int32_t amount, const std::op
     const auto s = static_cast<size_t>(seat);
     const ui::Point inner = s < geometry_.flyTextInner.size() ? geometry_.flyTextInner[s] : geometry_.tableCentre;
     const ui::Point centre = point ? inner : *geometry_.unseatedPoint;
-    const ui::Point from = point && amount < 0 ? *point : centre;
-    const ui::Point to = point && amount >= 0 ? *point : centre;
+    ui::Point from = point && amount < 0 ? *point : centre;
+    ui::Point to = point && amount >= 0 ? *point : centre;
+    if (point && geometry_.flyTextDrift) {
+        from = *point;
+        to = *point + *geometry_.flyTextDrift;
+    }
 
     auto view = screen_.view();
     auto label = std::make_shared<ui::Label>(ui::Rect(0, 0, 160, 20));
-    label->setText(amount > 0 ? "+" + std::to_string(amount) : std::to_string(amount));
+    std::string text = amount > 0 ? "+" : "";
+    text += std::to_string(amount);
+    label->setText(text);
     label->setFont(ui::Font::boldSystemFontOfSize(15));
     label->setTextColor(ui::Color::yellow());
     label->setTextAlignment(ui::TextAlignment::Center);

@@ -44,7 +44,10 @@ Cards hand(std::initializer_list<const char*> names) {
 
 std::string list(const Cards& cards) {
     std::string out;
-    for (int8_t c : cards) out += (out.empty() ? "" : " ") + std::to_string(c);
+    for (int8_t c : cards) {
+        if (!out.empty()) out += ' ';
+        out += std::to_string(c);
+    }
     return "[" + out + "]";
 }
 

@@ -106,34 +106,34 @@ TEST_F(BoardRobotTablesTest, CoTuongAtARobotsTable) {
     join(StandinCoTuong::kGameType, kBoard, StandinTableKind::Robots);
     ASSERT_TRUE(seen(*coTuongEvents, "join"));
     EXPECT_EQ(coTuongEvents->lines()[0],
-              "join 1 5 9001 1000 {[9001 'an' 8000000 3 900 ready],[4711 'lan' 500000 12 250 -]}");
+              "join 1 14 9001 1000 {[9001 'an' shown 'An' 8000000 3 900 ready],[4711 'lan' shown 'Lan' 500000 12 250 -]}");
 
     GlobalService::getInstance().readyWithRoomId(1, kBoard, true);
-    ASSERT_TRUE(seen(*coTuongEvents, "start 1 5 9001 2000 600000 600000"));
+    ASSERT_TRUE(seen(*coTuongEvents, "start 1 14 9001 2000 600000 600000"));
     const auto sq = [](int file, int rank) { return std::to_string(StandinCoTuong::square(file, rank)); };
-    ASSERT_TRUE(seen(*coTuongEvents, "move 1 5 9001 " + sq(1, 7) + " " + sq(1, 0) + " 4711 "));
+    ASSERT_TRUE(seen(*coTuongEvents, "move 1 14 9001 " + sq(1, 7) + " " + sq(1, 0) + " 4711 "));
     EXPECT_EQ(robots->locked([&] { return coTuong->pieceOn(StandinCoTuong::square(1, 0)); }), "b_pao");
 
     CoTuongService::getInstance().moveWithRoomId(1, kBoard, StandinCoTuong::square(0, 3), StandinCoTuong::square(1, 3));
     CoTuongService::getInstance().moveWithRoomId(1, kBoard, StandinCoTuong::square(0, 3), StandinCoTuong::square(0, 4));
-    ASSERT_TRUE(seen(*coTuongEvents, "move 1 5 4711 " + sq(0, 3) + " " + sq(0, 4) + " 9001 "));
-    EXPECT_EQ(count(*coTuongEvents, "move 1 5 4711"), 1u);
-    ASSERT_TRUE(seen(*coTuongEvents, "move 1 5 9001", 1));
+    ASSERT_TRUE(seen(*coTuongEvents, "move 1 14 4711 " + sq(0, 3) + " " + sq(0, 4) + " 9001 "));
+    EXPECT_EQ(count(*coTuongEvents, "move 1 14 4711"), 1u);
+    ASSERT_TRUE(seen(*coTuongEvents, "move 1 14 9001", 1));
 
     CoTuongService::getInstance().requestDrawWithRoomId(1, kBoard);
-    ASSERT_TRUE(seen(*coTuongEvents, "drawRefused 1 5"));
+    ASSERT_TRUE(seen(*coTuongEvents, "drawRefused 1 14"));
     robots->locked([&] { coTuong->offerDraw(*robots); });
-    ASSERT_TRUE(seen(*coTuongEvents, "drawOffer 1 5"));
+    ASSERT_TRUE(seen(*coTuongEvents, "drawOffer 1 14"));
     CoTuongService::getInstance().answerDrawWithRoomId(1, kBoard, false);
     CoTuongService::getInstance().requestLoseWithRoomId(1, kBoard);
     ASSERT_TRUE(seen(*coTuongEvents, "result"));
-    EXPECT_EQ(count(*coTuongEvents, "draw 1 5"), 0u);
-    EXPECT_TRUE(seen(*coTuongEvents, "resigned 1 5 4711"));
+    EXPECT_EQ(count(*coTuongEvents, "draw 1 14"), 0u);
+    EXPECT_TRUE(seen(*coTuongEvents, "resigned 1 14 4711"));
     EXPECT_TRUE(seen(*coTuongEvents, "result {(1 9001 10 1000),(-1 4711 -10 -1000)}"));
 
     GlobalService::getInstance().readyWithRoomId(1, kBoard, true);
-    ASSERT_TRUE(seen(*coTuongEvents, "start 1 5 4711 2000"));
-    ASSERT_TRUE(seen(*coTuongEvents, "timeLoss 1 5 4711"));
+    ASSERT_TRUE(seen(*coTuongEvents, "start 1 14 4711 2000"));
+    ASSERT_TRUE(seen(*coTuongEvents, "timeLoss 1 14 4711"));
     ASSERT_TRUE(seen(*coTuongEvents, "result", 1));
     EXPECT_EQ(count(*coTuongEvents, "sits"), 0u);
 }
@@ -149,11 +149,11 @@ TEST_F(BoardRobotTablesTest, CoVuaCastlingPromotionAndATakenKing) {
     });
     join(StandinCoVua::kGameType, kBoard, StandinTableKind::Empty);
     ASSERT_TRUE(seen(*coVuaEvents, "ready 9002 yes"));
-    EXPECT_EQ(coVuaEvents->lines()[0], "join 1 9 4711 1000 {[4711 'Lan' 500000 12 250 -],[-1 '']}");
+    EXPECT_EQ(coVuaEvents->lines()[0], "join 1 15 4711 1000 {[4711 'Lan' 500000 12 250 -],[-1 '']}");
     EXPECT_TRUE(seen(*coVuaEvents, "sits 1 [9002 'Binh'"));
 
     GlobalService::getInstance().startGameWithRoomId(1, kBoard);
-    ASSERT_TRUE(seen(*coVuaEvents, "start 1 9 4711 2 600 600"));
+    ASSERT_TRUE(seen(*coVuaEvents, "start 1 15 4711 2 600 600"));
     CoVuaService::getInstance().sendMove(1, kBoard, sq("e1"), sq("g1"));
     ASSERT_TRUE(seen(*coVuaEvents, "move 4711 40 60 9002"));
     EXPECT_TRUE(seen(*coVuaEvents, "castling 4711 1"));
@@ -174,7 +174,7 @@ TEST_F(BoardRobotTablesTest, CoVuaCastlingPromotionAndATakenKing) {
     CoVuaService::getInstance().sendMove(1, kBoard, sq("a8"), sq("e8"));
     ASSERT_TRUE(seen(*coVuaEvents, "result"));
     EXPECT_TRUE(seen(*coVuaEvents, "move 4711 7 47 9002"));
-    EXPECT_TRUE(seen(*coVuaEvents, "resigned 1 9 9002"));
+    EXPECT_TRUE(seen(*coVuaEvents, "resigned 1 15 9002"));
     EXPECT_TRUE(seen(*coVuaEvents, kResultIWin));
 }
 
@@ -187,30 +187,30 @@ TEST_F(BoardRobotTablesTest, CaroFivesBothWaysAndATimeOut) {
     ASSERT_TRUE(seen(*caroEvents, "ready 9002 yes"));
 
     GlobalService::getInstance().startGameWithRoomId(1, kBoard, 2);
-    ASSERT_TRUE(seen(*caroEvents, "start 1 1 4711 2000 yes"));
+    ASSERT_TRUE(seen(*caroEvents, "start 1 16 4711 2000 yes"));
     EXPECT_EQ(robots->locked([&] { return caro->lastSpeed(); }), std::optional<int8_t>(2));
     const int8_t column[] = {10, 11, 13, 14, 12};
     for (size_t i = 0; i < 4; ++i) {
         CaroService::getInstance().moveWithRoomId(1, kBoard, 10, column[i]);
-        ASSERT_TRUE(seen(*caroEvents, "move 1 1 9002 " + std::to_string(i) + " 0 4711"));
+        ASSERT_TRUE(seen(*caroEvents, "move 1 16 9002 " + std::to_string(i) + " 0 4711"));
     }
     CaroService::getInstance().moveWithRoomId(1, kBoard, 10, 10);  // taken: not answered
     CaroService::getInstance().moveWithRoomId(1, kBoard, 10, 12);
-    ASSERT_TRUE(seen(*caroEvents, "winningMove 1 1 4711 10 12 10 14 0 1"));
+    ASSERT_TRUE(seen(*caroEvents, "winningMove 1 16 4711 10 12 10 14 0 1"));
     ASSERT_TRUE(seen(*caroEvents, kResultIWin));
 
     ASSERT_TRUE(seen(*caroEvents, "ready 9002 yes", 1));
     GlobalService::getInstance().startGameWithRoomId(1, kBoard, 1);
-    ASSERT_TRUE(seen(*caroEvents, "start 1 1 9002 2000 no"));
+    ASSERT_TRUE(seen(*caroEvents, "start 1 16 9002 2000 no"));
     for (int i = 0; i < 4; ++i) {
-        ASSERT_TRUE(seen(*caroEvents, "move 1 1 9002 " + std::to_string(i) + " 0 4711", 1));
+        ASSERT_TRUE(seen(*caroEvents, "move 1 16 9002 " + std::to_string(i) + " 0 4711", 1));
         CaroService::getInstance().moveWithRoomId(1, kBoard, static_cast<int8_t>(2 * i + 5), 9);
     }
-    ASSERT_TRUE(seen(*caroEvents, "winningMove 1 1 9002 4 0 0 0 -1 0"));
+    ASSERT_TRUE(seen(*caroEvents, "winningMove 1 16 9002 4 0 0 0 -1 0"));
     ASSERT_TRUE(seen(*caroEvents, "result", 1));
 
     ASSERT_TRUE(seen(*caroEvents, "ready 9002 yes", 2));
     GlobalService::getInstance().startGameWithRoomId(1, kBoard, 1);
-    ASSERT_TRUE(seen(*caroEvents, "start 1 1 4711", 1));
-    ASSERT_TRUE(seen(*caroEvents, "timeLoss 1 1 4711"));
+    ASSERT_TRUE(seen(*caroEvents, "start 1 16 4711", 1));
+    ASSERT_TRUE(seen(*caroEvents, "timeLoss 1 16 4711"));
 }

@@ -31,7 +31,10 @@ using Cards = std::vector<int8_t>;
 
 std::string text(const Cards& cards) {
     std::string out;
-    for (int8_t c : cards) out += (out.empty() ? "" : " ") + std::to_string(c);
+    for (int8_t c : cards) {
+        if (!out.empty()) out += ' ';
+        out += std::to_string(c);
+    }
     return out;
 }
 
@@ -180,22 +183,22 @@ TEST_F(TienLenTableTest, InvitationJoinDealMovesFinishAndNextDeal) {
     accept(gameId, roomId, boardId, password.value_or(""));
     ASSERT_TRUE(pumpUntilSeen("ready 9002 yes"));
     EXPECT_EQ(dispatcher().gameMessageHandler(), TienLenMessageHandler::getInstance());
-    EXPECT_EQ(table->events, (std::vector<std::string>{"joined 1 3", "sits Binh at 2", "ready 9002 yes"}));
+    EXPECT_EQ(table->events, (std::vector<std::string>{"joined 1 10", "sits Binh at 2", "ready 9002 yes"}));
     EXPECT_EQ(table->seated[0]->name(), "An");
     EXPECT_EQ(table->seated[1]->IDDB(), kMe);
     EXPECT_EQ(UIController::myInfo()->money(), 500000);
 
     // An leads the 3 of spades and is out; Binh holds the 4 of clubs and a 2.
     tienLen->setNextHands({Cards{0}, Cards{4, 9, 14, 20, 24, 28, 33, 37, 41, 44, 45, 47, 50}, Cards{5, 49}});
-    GlobalService::getInstance().readyWithRoomId(1, 3, true);
+    GlobalService::getInstance().readyWithRoomId(1, StandinTienLen::kBoard, true);
     ASSERT_TRUE(pumpUntilSeen("money 9001 2000"));
-    EXPECT_EQ(table->events, (std::vector<std::string>{"joined 1 3", "sits Binh at 2", "ready 9002 yes", "ready 4711 yes",
+    EXPECT_EQ(table->events, (std::vector<std::string>{"joined 1 10", "sits Binh at 2", "ready 9002 yes", "ready 4711 yes",
                                                        "deal 20s, first 9001", "move 9001 [0] next 4711",
                                                        "out 9001 place 0 2000", "money 9001 2000"}));
     EXPECT_EQ(table->hand.size(), 13u);
 
     // A set that is no combination is refused with the server's text, and the turn stays mine.
-    TienLenService::getInstance().moveWithRoomId(1, 3, Cards{4, 9});
+    TienLenService::getInstance().moveWithRoomId(1, StandinTienLen::kBoard, Cards{4, 9});
     ASSERT_TRUE(pumpUntilSeen(std::string("refused: ") + StandinTienLen::kCannotBeat.english));
 
     // The rules choose a single above the table's card, sent in hand order; Binh beats it.
@@ -203,12 +206,12 @@ TEST_F(TienLenTableTest, InvitationJoinDealMovesFinishAndNextDeal) {
     CardUtils::autoSelect(table->onTable, mine);
     const Cards chosen = mine.getSelectedCardsValue();
     ASSERT_EQ(chosen, Cards{4});
-    TienLenService::getInstance().moveWithRoomId(1, 3, chosen);
+    TienLenService::getInstance().moveWithRoomId(1, StandinTienLen::kBoard, chosen);
     ASSERT_TRUE(pumpUntilSeen("move 9002 [5] next 4711"));
     EXPECT_TRUE(table->saw("move 4711 [4] next 9002"));
 
     // My pass ends the round; Binh leads his 2 and is out, which ends the deal with my hand shown.
-    TienLenService::getInstance().skipWithRoomId(1, 3);
+    TienLenService::getInstance().skipWithRoomId(1, StandinTienLen::kBoard);
     ASSERT_TRUE(pumpUntilSeen("show 4711 12"));
     const std::vector<std::string> expectedEnd{"pass 4711 next 9002 clear", "move 9002 [49] next -1", "out 9002 place 1 0",
                                                "out 4711 place 2 -2000", "money 4711 -2000", "stop", "show 4711 12"};
@@ -218,7 +221,7 @@ TEST_F(TienLenTableTest, InvitationJoinDealMovesFinishAndNextDeal) {
 
     // Ready again: the next deal comes, led by the winner.
     table->events.clear();
-    GlobalService::getInstance().readyWithRoomId(1, 3, true);
+    GlobalService::getInstance().readyWithRoomId(1, StandinTienLen::kBoard, true);
     ASSERT_TRUE(pumpUntilSeen("deal 20s, first 9001"));
     EXPECT_EQ(table->hand.size(), 13u);
     EXPECT_EQ(tienLen->dealCount(), 2);
@@ -232,23 +235,23 @@ TEST_F(TienLenTableTest, MovesOutOfTurnAndPassesWhenLeadingAreRefused) {
 
     // I hold the 3 of spades and lead the first deal.
     tienLen->setNextHands({Cards{8, 49}, Cards{0, 4, 9, 14, 20, 24, 28, 33, 37, 41, 44, 45, 47}, Cards{5, 50}});
-    GlobalService::getInstance().readyWithRoomId(1, 3, true);
+    GlobalService::getInstance().readyWithRoomId(1, StandinTienLen::kBoard, true);
     ASSERT_TRUE(pumpUntilSeen("deal 20s, first 4711"));
-    TienLenService::getInstance().skipWithRoomId(1, 3);
+    TienLenService::getInstance().skipWithRoomId(1, StandinTienLen::kBoard);
     ASSERT_TRUE(pumpUntilSeen(std::string("refused: ") + StandinTienLen::kMustLead.english));
-    TienLenService::getInstance().moveWithRoomId(1, 3, Cards{1});
+    TienLenService::getInstance().moveWithRoomId(1, StandinTienLen::kBoard, Cards{1});
     ASSERT_TRUE(pumpUntilSeen(std::string("refused: ") + StandinTienLen::kNotInHand.english));
-    TienLenService::getInstance().moveWithRoomId(1, 3, Cards{0});
+    TienLenService::getInstance().moveWithRoomId(1, StandinTienLen::kBoard, Cards{0});
     // Binh, then An, answer with their lowest card above the table's.
     ASSERT_TRUE(pumpUntilSeen("move 9001 [8] next 4711"));
     EXPECT_TRUE(table->saw("move 9002 [5] next 9001"));
-    TienLenService::getInstance().moveWithRoomId(1, 3, Cards{4});
+    TienLenService::getInstance().moveWithRoomId(1, StandinTienLen::kBoard, Cards{4});
     ASSERT_TRUE(pump([&] { return table->events.back() == std::string("refused: ") + StandinTienLen::kCannotBeat.english; }));
     // Once the client asks for Vietnamese, the refusals come in it.
     constexpr int32_t kLanguage = 1;
     GlobalService::getInstance().setLanguageForAppWithSubId(kLanguage, std::string("vi"));
     ASSERT_TRUE(pump([&] { return server.latestClient() && server.latestClient()->language() == "vi"; }));
-    TienLenService::getInstance().moveWithRoomId(1, 3, Cards{4});
+    TienLenService::getInstance().moveWithRoomId(1, StandinTienLen::kBoard, Cards{4});
     ASSERT_TRUE(pumpUntilSeen(std::string("refused: ") + StandinTienLen::kCannotBeat.vietnamese));
 }
 
@@ -261,24 +264,24 @@ TEST_F(TienLenTableTest, AnEmptyTableIsMineToStartAndLeavingMovesTheInvitationsO
     ASSERT_TRUE(pump([&] { return logic->count("onInvitedJoinBoardWithGameId") == 1; }));
     accept(3, StandinTienLen::kRoom, StandinTienLen::kBoard, "");
     ASSERT_TRUE(pumpUntilSeen("ready 9002 yes"));
-    EXPECT_EQ(table->events, (std::vector<std::string>{"joined 1 3", "sits Binh at 2", "ready 9002 yes"}));
+    EXPECT_EQ(table->events, (std::vector<std::string>{"joined 1 10", "sits Binh at 2", "ready 9002 yes"}));
     EXPECT_EQ(table->seated[0]->IDDB(), kMe);
 
-    GlobalService::getInstance().chatToBoardWithRoom(1, 3, "hello");
+    GlobalService::getInstance().chatToBoardWithRoom(1, StandinTienLen::kBoard, "hello");
     ASSERT_TRUE(pump([&] { return !table->chats.empty(); }));
     EXPECT_EQ(table->chats.back(), std::string("9002: ") + StandinRobotTables::kChatAnswer);
 
     table->events.clear();
-    GlobalService::getInstance().kickWithRoomId(1, 3, StandinRobotTables::kRobotId);
+    GlobalService::getInstance().kickWithRoomId(1, StandinTienLen::kBoard, StandinRobotTables::kRobotId);
     ASSERT_TRUE(pumpUntilSeen("ready 9002 yes"));
     EXPECT_EQ(table->events, (std::vector<std::string>{"leaves 9002", "sits Binh at 2", "ready 9002 yes"}));
 
     tienLen->setNextHands({Cards{0, 4, 9, 14, 20, 24, 28, 33, 37, 41, 44, 45, 47}, Cards{}, Cards{5, 50}});
-    GlobalService::getInstance().startGameWithRoomId(1, 3);
+    GlobalService::getInstance().startGameWithRoomId(1, StandinTienLen::kBoard);
     ASSERT_TRUE(pumpUntilSeen("deal 20s, first 4711"));
     EXPECT_EQ(table->hand.size(), 13u);
 
-    GlobalService::getInstance().leaveBoardWithRoomId(1, 3);
+    GlobalService::getInstance().leaveBoardWithRoomId(1, StandinTienLen::kBoard);
     ASSERT_TRUE(pump([&] { return logic->count("onInvitedJoinBoardWithGameId") == 2; }));
     using Invitation = std::tuple<int8_t, int8_t, int8_t, std::optional<std::string>, std::optional<std::string>>;
     EXPECT_EQ(std::get<0>(logic->last<Invitation>("onInvitedJoinBoardWithGameId")), 12);

@@ -55,7 +55,8 @@ public:
         std::string out = "[";
         const char* sep = "";
         for (const auto& v : list) {
-            out += sep + text(v);
+            out += sep;
+            out += text(v);
             sep = " ";
         }
         return out + "]";

@@ -13,7 +13,10 @@ namespace zuno::testing {
 template <class List>
 std::string numberList(const List& values) {
     std::string out;
-    for (auto v : values) out += (out.empty() ? "" : " ") + std::to_string(v);
+    for (auto v : values) {
+        if (!out.empty()) out += ' ';
+        out += std::to_string(v);
+    }
     return "[" + out + "]";
 }
 

@@ -50,10 +50,11 @@ private:
 
 // Bytes of a text as the protocol writes it: 16-bit length, then UTF-8.
 inline sys::Data utf(const std::string& text) {
-    sys::Data out(2 + text.size());
-    out[0] = static_cast<uint8_t>(text.size() >> 8);
-    out[1] = static_cast<uint8_t>(text.size());
-    std::copy(text.begin(), text.end(), out.begin() + 2);
+    sys::Data out;
+    out.reserve(2 + text.size());
+    out.push_back(static_cast<uint8_t>(text.size() >> 8));
+    out.push_back(static_cast<uint8_t>(text.size()));
+    out.insert(out.end(), text.begin(), text.end());
     return out;
 }
 
@@ -70,7 +71,10 @@ inline sys::Data int16Bytes(int16_t v) {
 
 // Concatenates byte pieces.
 inline sys::Data bytes(std::initializer_list<sys::Data> pieces) {
+    size_t size = 0;
+    for (const auto& p : pieces) size += p.size();
     sys::Data out;
+    out.reserve(size);
     for (const auto& p : pieces) out.insert(out.end(), p.begin(), p.end());
     return out;
 }

@@ -23,8 +23,8 @@ public:
     static constexpr int8_t kBaiCao = 11;
     static constexpr int8_t kXiZach = 2;
     static constexpr int8_t kRoom = 1;
-    static constexpr int8_t kBaiCaoBoard = 7;
-    static constexpr int8_t kXiZachBoard = 8;
+    static constexpr int8_t kBaiCaoBoard = 12;
+    static constexpr int8_t kXiZachBoard = 13;
     static constexpr int32_t kRobotStake = 2000;
     static constexpr int kMostCards = 5;
 

@@ -20,7 +20,7 @@ class StandinBlocks : public StandinBoardGame {
 public:
     static constexpr int8_t kGameType = 8;
     static constexpr int8_t kRoom = 1;
-    static constexpr int8_t kBoard = 8;
+    static constexpr int8_t kBoard = 17;
     static constexpr const char* kInvitation = "An invites you to a Blocks table.";
     static constexpr int8_t kSubGarbage = 0, kSubHeight = 1, kSubLevel = 2;
 

@@ -17,7 +17,7 @@ class StandinCaro : public StandinBoardGame {
 public:
     static constexpr int8_t kGameType = 1;
     static constexpr int8_t kRoom = 1;
-    static constexpr int8_t kBoard = 1;
+    static constexpr int8_t kBoard = 16;
     static constexpr const char* kInvitation = "An invites you to a Caro table.";
 
     static std::shared_ptr<StandinCaro> addTo(StandinRobotTables& tables);

@@ -16,7 +16,7 @@ class StandinCoTuong : public StandinBoardGame {
 public:
     static constexpr int8_t kGameType = 5;
     static constexpr int8_t kRoom = 1;
-    static constexpr int8_t kBoard = 5;
+    static constexpr int8_t kBoard = 14;
     static constexpr const char* kInvitation = "An invites you to a Co Tuong table.";
 
     static std::shared_ptr<StandinCoTuong> addTo(StandinRobotTables& tables);

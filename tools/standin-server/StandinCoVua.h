@@ -21,7 +21,7 @@ class StandinCoVua : public StandinBoardGame {
 public:
     static constexpr int8_t kGameType = 9;
     static constexpr int8_t kRoom = 1;
-    static constexpr int8_t kBoard = 9;
+    static constexpr int8_t kBoard = 15;
     static constexpr const char* kInvitation = "An invites you to a Co Vua table.";
 
     static std::shared_ptr<StandinCoVua> addTo(StandinRobotTables& tables);

@@ -15,19 +15,15 @@ enum class StandinTableKind { Robots, Empty };
 // player's own), one step after each leave.
 class StandinInvitation {
 public:
+    // A game type alone is a robots' table of that game.
     struct Choice {
-        int8_t gameType = 0;
-        StandinTableKind kind = StandinTableKind::Robots;
+        Choice(int8_t gameType, StandinTableKind kind = StandinTableKind::Robots) : gameType(gameType), kind(kind) {}
+        int8_t gameType;
+        StandinTableKind kind;
     };
 
     // The next invitation only (until the next leave); it goes before the rotation.
     void setNext(int8_t gameType, StandinTableKind kind = StandinTableKind::Robots) { next_ = Choice{gameType, kind}; }
-    // The games invited to in turn, to robots' tables.
-    void setRotation(const std::vector<int8_t>& gameTypes) {
-        std::vector<Choice> choices;
-        for (int8_t gameType : gameTypes) choices.push_back(Choice{gameType, StandinTableKind::Robots});
-        setRotation(std::move(choices));
-    }
     // The tables invited to in turn, each with its kind.
     void setRotation(std::vector<Choice> choices) {
         rotation_ = std::move(choices);

@@ -40,7 +40,11 @@ std::shared_ptr<StandinLobbyJoins> StandinLobbyJoins::installOn(StandinServer& s
         join.board = request.readByte();
         join.password = request.readUTF().value_or(std::string());
         request.set_idx(start);
-        if (!joins->refuse(session, join) && table) table(session, request);
+        if (joins->refuse(session, join)) {
+            if (joins->refused_) joins->refused_(session, join);
+        } else if (table) {
+            table(session, request);
+        }
     });
     StandinServer* owner = &server;
     server.on(CS_JOIN_ANY_BOARD, [joins, owner](StandinSession& session, Message&) { joins->playNow(*owner, session); });
@@ -67,6 +71,7 @@ bool StandinLobbyJoins::refuse(StandinSession& session, const Join& join) {
         std::lock_guard<std::mutex> lock(mutex_);
         joins_.push_back(join);
     }
+    if (lists_->joinsInvitedTable(session, join.room, join.board, join.password)) return false;
     const int8_t game = lists_->chosenGame(session);
     std::optional<StandinTable> table = lists_->table(game, join.room, join.board);
     if (!table) return false;  // not one of the listed tables: the game's handlers decide

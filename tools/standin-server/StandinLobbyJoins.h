@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <mutex>
 #include <optional>
@@ -14,9 +15,9 @@ namespace zuno::standin {
 
 // The lobby's side of joining on the stand-in server. A join (8) of a full table (but Poker's, where
 // the table offers to watch), or of a locked table with the wrong password, is refused with an alert
-// (45, sub 0); any other join goes on to the
-// game's table handlers installed before. Play now (28) joins the first open table with a free seat
-// of the chosen game. The language the client sets (100) is remembered.
+// (45, sub 0), unless it is of the table the client was invited to, with the invitation's password;
+// any other join goes on to the game's table handlers installed before. Play now (28) joins the first
+// open table with a free seat of the chosen game. The language the client sets (100) is remembered.
 class StandinLobbyJoins {
 public:
     static constexpr const char* kTableFull = "This table is full.";
@@ -36,6 +37,9 @@ public:
     // Seats at a table of the game: 9 for Poker, 2 for the board games and Blocks, else 4.
     static int seatCount(int8_t gameType);
 
+    // Told of each refused join, after its alert (before the server starts).
+    void onRefused(std::function<void(StandinSession&, const Join&)> listener) { refused_ = std::move(listener); }
+
     // Every join request seen, in order.
     std::vector<Join> joins() const;
     // The language the client set last, if any.
@@ -48,6 +52,7 @@ private:
     void playNow(StandinServer& server, StandinSession& session);
 
     std::shared_ptr<StandinLobbyLists> lists_;
+    std::function<void(StandinSession&, const Join&)> refused_;
     mutable std::mutex mutex_;
     std::vector<Join> joins_;
     std::optional<std::string> language_;

@@ -9,7 +9,6 @@ constexpr int8_t CS_SET_GAME_TYPE = 61;
 constexpr int8_t SC_ROOM_LIST = 6;
 constexpr int8_t SC_BOARD_LIST = 7;
 constexpr int8_t SC_SET_GAME_TYPE_SUCCESS = 61;
-constexpr int kTablesPerRoom = 8;
 }  // namespace
 
 std::shared_ptr<StandinLobbyLists> StandinLobbyLists::installOn(StandinServer& server) {
@@ -34,6 +33,19 @@ int8_t StandinLobbyLists::chosenGame(const StandinSession& session) const {
     std::lock_guard<std::mutex> lock(mutex_);
     auto it = chosen_.find(&session);
     return it == chosen_.end() ? -1 : it->second;
+}
+
+void StandinLobbyLists::invited(const StandinSession& session, int8_t roomId, int8_t boardId, std::string password) {
+    std::lock_guard<std::mutex> lock(mutex_);
+    invitations_[&session] = Invitation{roomId, boardId, std::move(password)};
+}
+
+bool StandinLobbyLists::joinsInvitedTable(const StandinSession& session, int8_t roomId, int8_t boardId,
+                                          const std::string& password) const {
+    std::lock_guard<std::mutex> lock(mutex_);
+    auto it = invitations_.find(&session);
+    return it != invitations_.end() && it->second.roomId == roomId && it->second.boardId == boardId &&
+           it->second.password == password;
 }
 
 std::optional<StandinTable> StandinLobbyLists::table(int8_t gameType, int8_t roomId, int8_t boardId) {

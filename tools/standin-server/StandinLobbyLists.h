@@ -30,10 +30,13 @@ struct StandinTable {
 
 // The lobby lists of the stand-in server: it confirms a game choice (61) and remembers it for the
 // client, then answers the room list (6) with that game's rooms and the table list (7) with the
-// tables of a room. Every game starts with three rooms (levels 0, 1 and 2) of eight tables each;
-// table 5 of each is locked with the password "123".
+// tables of a room. Every game starts with three rooms (levels 0, 1 and 2) of eight tables each
+// (0 to 7); table 5 of each is locked with the password "123". It also keeps the table each client
+// was invited to last: its join with the invitation's password is admitted whatever the list says.
 class StandinLobbyLists {
 public:
+    static constexpr int kTablesPerRoom = 8;
+
     // Registers the handlers; the returned object stays alive with them.
     static std::shared_ptr<StandinLobbyLists> installOn(StandinServer& server);
 
@@ -45,6 +48,11 @@ public:
     std::vector<StandinRoom> rooms(int8_t gameType);
     // The game the client chose last; -1 before any choice.
     int8_t chosenGame(const StandinSession& session) const;
+    // The client is invited to a table (the invitation carries the password).
+    void invited(const StandinSession& session, int8_t roomId, int8_t boardId, std::string password);
+    // Whether this join is of the table the client was invited to last, with the invitation's password.
+    bool joinsInvitedTable(const StandinSession& session, int8_t roomId, int8_t boardId,
+                           const std::string& password) const;
 
 private:
     StandinLobbyLists() = default;
@@ -59,6 +67,12 @@ private:
     std::map<int8_t, std::vector<StandinRoom>> rooms_;
     std::map<std::pair<int8_t, int8_t>, std::vector<StandinTable>> tables_;
     std::map<const StandinSession*, int8_t> chosen_;
+    struct Invitation {
+        int8_t roomId = 0;
+        int8_t boardId = 0;
+        std::string password;
+    };
+    std::map<const StandinSession*, Invitation> invitations_;
 };
 
 }  // namespace zuno::standin

@@ -159,11 +159,6 @@ void StandinRobotTables::setNextInvitation(int8_t gameType, StandinTableKind kin
     invitation_.setNext(gameType, kind);
 }
 
-void StandinRobotTables::setInvitationRotation(std::vector<int8_t> gameTypes) {
-    std::lock_guard<std::mutex> lock(mutex_);
-    invitation_.setRotation(std::move(gameTypes));
-}
-
 void StandinRobotTables::setInvitationRotation(std::vector<StandinInvitation::Choice> choices) {
     std::lock_guard<std::mutex> lock(mutex_);
     invitation_.setRotation(std::move(choices));
@@ -218,13 +213,34 @@ void StandinRobotTables::inviteNow() {
 }
 
 void StandinRobotTables::sendInvitation(const StandinRobotGame& game) {
+    inviteTo(*session_, game.gameType(), game.room(), game.board(), game.invitationText());
+}
+
+// The robots' tables have no password; the lobby admits the invited player's join with the empty one.
+void StandinRobotTables::inviteTo(StandinSession& guest, int8_t gameType, int8_t room, int8_t board,
+                                  const std::string& text) {
+    const std::string password;
+    if (lists_) lists_->invited(guest, room, board, password);
     Message invitation(SC_INVITED_JOIN_BOARD);
-    invitation.writeByte(game.gameType());
-    invitation.writeByte(game.room());
-    invitation.writeByte(game.board());
-    invitation.writeUTF(std::string());
-    invitation.writeUTF(std::string(game.invitationText()));
-    send(invitation);
+    invitation.writeByte(gameType);
+    invitation.writeByte(room);
+    invitation.writeByte(board);
+    invitation.writeUTF(password);
+    invitation.writeUTF(text);
+    guest.send(invitation);
+}
+
+void StandinRobotTables::joinRefused(StandinSession& session, int8_t room, int8_t board) {
+    std::lock_guard<std::mutex> lock(mutex_);
+    if (session_.get() != &session || game_ || !invited_) return;
+    auto game = gameOf(invited_->gameType);
+    if (game && game->room() == room && game->board() == board) inviteToTheNext();
+}
+
+void StandinRobotTables::inviteToTheNext() {
+    invited_.reset();
+    invitation_.advance();
+    inviteLater();
 }
 
 // The player at the table invites someone: an online robot sits down after the robot pause and gets
@@ -233,13 +249,8 @@ void StandinRobotTables::invite(int32_t userId) {
     std::optional<StandinAccount> guest = signIn_->accountWithId(userId);
     if (!guest || !signIn_->isOnline(userId)) return;
     if (!guest->robot) {
-        Message invitation(SC_INVITED_JOIN_BOARD);
-        invitation.writeByte(game_->gameType());
-        invitation.writeByte(room_);
-        invitation.writeByte(board_);
-        invitation.writeUTF(std::string());
-        invitation.writeUTF(places_[playerPlace_].name + " invites you to a table.");
-        signIn_->sendTo(userId, invitation);
+        if (auto session = signIn_->sessionOf(userId))
+            inviteTo(*session, game_->gameType(), room_, board_, places_[playerPlace_].name + " invites you to a table.");
         return;
     }
     schedule(options_.robotDelay, [this, guest = *guest, serial = tableSerial_] {
@@ -378,9 +389,7 @@ void StandinRobotTables::leaveTable() {
     turn_ = -1;
     ++turnSerial_;
     ++tableSerial_;
-    invited_.reset();
-    invitation_.advance();
-    inviteLater();
+    inviteToTheNext();
 }
 
 void StandinRobotTables::setReady(int place, bool ready) {

@@ -33,7 +33,9 @@ public:
     virtual ~StandinRobotGame() = default;
 
     virtual int8_t gameType() const = 0;
-    // Where the table a robot invites to stands.
+    // Where the table a robot invites to stands. A game reached only by invitation has it past the
+    // listed tables of the room (StandinLobbyLists::kTablesPerRoom), where no listed table's password
+    // or seats stand in the way.
     virtual int8_t room() const = 0;
     virtual int8_t board() const = 0;
     virtual const char* invitationText() const = 0;
@@ -127,10 +129,12 @@ public:
     // Before the player arrives.
     void addGame(std::shared_ptr<StandinRobotGame> game);
     void setNextInvitation(int8_t gameType, StandinTableKind kind = StandinTableKind::Robots);
-    void setInvitationRotation(std::vector<int8_t> gameTypes);
     void setInvitationRotation(std::vector<StandinInvitation::Choice> choices);
     // A robot invites the signed-in player in the lobby now, whatever the invitation delay.
     void inviteNow();
+    // The lobby refused a join (StandinLobbyJoins::onRefused): when it was of the table the player is
+    // invited to, the robots invite to the next table of the rotation.
+    void joinRefused(StandinSession& session, int8_t room, int8_t board);
     // Runs the work with the loop's lock held (tests reading a game's state).
     template <class Work>
     auto locked(Work work) const {
@@ -166,7 +170,7 @@ public:
     int turn() const { return turn_; }
     std::mt19937& random() { return random_; }
     void send(const Message& message);
-    // The text in the language the player's client asked for (English until it asks).
+    // The text in the player's language (English while nobody is signed in).
     std::string say(const std::string& english, const std::string& vietnamese) const;
     void schedule(double delay, Task task);
     // The place's turn: a robot plays after the robot pause, the player's time runs out after the turn
@@ -194,6 +198,8 @@ private:
     std::shared_ptr<StandinRobotGame> gameOf(int8_t gameType) const;
     void inviteLater();
     void sendInvitation(const StandinRobotGame& game);
+    void inviteTo(StandinSession& guest, int8_t gameType, int8_t room, int8_t board, const std::string& text);
+    void inviteToTheNext();
     void invite(int32_t userId);
     void seatGuest(const StandinAccount& guest);
     void robotSitsDown(int place);

@@ -20,7 +20,7 @@ namespace zuno::standin {
 class StandinTienLen : public StandinRobotGame {
 public:
     static constexpr int8_t kRoom = 1;
-    static constexpr int8_t kBoard = 3;
+    static constexpr int8_t kBoard = 10;
     static constexpr int32_t kStake = StandinRobotTables::kStake;
     static constexpr int32_t kOwnerId = StandinRobotTables::kOwnerId;  // An
     static constexpr int32_t kRobotId = StandinRobotTables::kRobotId;  // Binh

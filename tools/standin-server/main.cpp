@@ -8,26 +8,10 @@
 #include <cstring>
 #include <string>
 
-#include "standin-server/StandinBanker.h"
-#include "standin-server/StandinBlocks.h"
-#include "standin-server/StandinCardTables.h"
-#include "standin-server/StandinCaro.h"
-#include "standin-server/StandinCoTuong.h"
-#include "standin-server/StandinCoVua.h"
+#include "standin-server/StandinDemo.h"
 #include "standin-server/StandinHttp.h"
-#include "standin-server/StandinLobbyJoins.h"
-#include "standin-server/StandinLobbyLists.h"
-#include "standin-server/StandinMoney.h"
-#include "standin-server/StandinPhom.h"
-#include "standin-server/StandinPoker.h"
-#include "standin-server/StandinProfileShop.h"
-#include "standin-server/StandinRobotTables.h"
-#include "standin-server/StandinRobots.h"
 #include "standin-server/StandinServer.h"
-#include "standin-server/StandinSignIn.h"
-#include "standin-server/StandinSocial.h"
 #include "standin-server/StandinSocialNetwork.h"
-#include "standin-server/StandinTienLen.h"
 
 namespace {
 int usage() {
@@ -67,53 +51,7 @@ int main(int argc, char** argv) {
     pthread_sigmask(SIG_BLOCK, &signals, nullptr);
 
     zuno::standin::StandinServer server;
-    // One account to sign in with, demo / demo, and the robots.
-    auto signIn = zuno::standin::StandinSignIn::installOn(server);
-    zuno::standin::StandinRobots::addTo(*signIn);
-    signIn->setInfo(6, "This week: double Win on every Tien Len table.");
-    auto lists = zuno::standin::StandinLobbyLists::installOn(server);
-    zuno::standin::StandinCardTables::installOn(server, lists);
-    // Robots invite the signed-in player to the tables of the games reached only by invitation, one
-    // game after another with each leave.
-    auto robots = zuno::standin::StandinRobotTables::installOn(server, signIn, lists, {});
-    zuno::standin::StandinTienLen::addTo(*robots, 3);
-    zuno::standin::StandinTienLen::addTo(*robots, 12);
-    zuno::standin::StandinPhom::addTo(*robots);
-    zuno::standin::StandinPhom::addNewTo(*robots);  // listed: any new Phom table of the game list
-    zuno::standin::StandinBanker::addTo(*robots, zuno::standin::StandinBanker::kBaiCao);
-    zuno::standin::StandinBanker::addTo(*robots, zuno::standin::StandinBanker::kXiZach);
-    zuno::standin::StandinCoTuong::addTo(*robots);
-    zuno::standin::StandinCoVua::addTo(*robots);
-    zuno::standin::StandinCaro::addTo(*robots);
-    zuno::standin::StandinBlocks::addTo(*robots);
-    {
-        using namespace zuno::standin;
-        using Kind = StandinTableKind;
-        // The banker games come twice: at An's table as a punter, later at an empty one as the banker.
-        robots->setInvitationRotation({{3, Kind::Robots},
-                                       {12, Kind::Robots},
-                                       {7, Kind::Robots},
-                                       {StandinBanker::kBaiCao, Kind::Robots},
-                                       {StandinBanker::kXiZach, Kind::Robots},
-                                       {StandinCoTuong::kGameType, Kind::Robots},
-                                       {StandinCoVua::kGameType, Kind::Robots},
-                                       {StandinCaro::kGameType, Kind::Robots},
-                                       {StandinBlocks::kGameType, Kind::Robots},
-                                       {StandinBanker::kBaiCao, Kind::Empty},
-                                       {StandinBanker::kXiZach, Kind::Empty}});
-    }
-    // Poker from the game list: tables with free seats and a full one.
-    zuno::standin::StandinPoker::addTo(*robots, lists, {});
-    // Friends, chat, details and rankings; a robot friend greets the player a moment after signing in.
-    zuno::standin::StandinSocial::Options social;
-    social.greetingDelay = 8;
-    zuno::standin::StandinSocial::installOn(server, signIn, social);
-    // Top-up channels, transfers, presents, flat avatars and table gifts.
-    zuno::standin::StandinMoney::installOn(server, signIn, ZUNO_STANDIN_PICTURES);
-    // The profile, the avatar shop and the wardrobe; what they do not serve goes on to the money's.
-    zuno::standin::StandinProfileShop::installOn(server, signIn);
-    // Last, so that full tables and wrong passwords are refused before any game seats the player.
-    zuno::standin::StandinLobbyJoins::installOn(server, lists);
+    zuno::standin::StandinDemo::installOn(server);
     if (!server.start(static_cast<uint16_t>(port))) return cannotListen("game", port);
     zuno::standin::HttpServer http;
     zuno::standin::StandinHttp::installOn(http, server.port());

@@ -2,13 +2,16 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <thread>
 
 #include "support/PlatformReset.h"
+#include "support/StandardError.h"
 #include "platform/core/AtomicFile.h"
 #include "platform/core/DataFolder.h"
+#include "platform/core/Device.h"
 #include "platform/core/Log.h"
 #include "platform/core/UserDefaults.h"
 
@@ -190,4 +193,28 @@ TEST(UserDefaultsTest, AFailedWriteKeepsTheChangesForTheNextTry) {
         EXPECT_TRUE(d.synchronize());
     }
     EXPECT_EQ(UserDefaults(path).stringForKey("k"), "v");
+}
+
+// A data folder that cannot be made fails every save of the run: the user is told once, with the
+// folder and the option that names another.
+TEST(UserDefaultsTest, ADataFolderThatCannotBeMadeIsReportedOnceARun) {
+    const std::string file = zuno::testing::makeTemporaryFolder("not-a-folder") + "/file";
+    std::ofstream(file) << "a file where the folder would go";
+    const std::string folder = file + "/zuno";
+    setDataFolder(folder);
+    UserDefaults::reopenStandard();
+    Log::stopCapture();
+    const std::string printed = zuno::testing::standardErrorOf([] {
+        for (int i = 0; i < 5; ++i) {
+            UserDefaults::standard().setInteger(i, "count");
+            UserDefaults::standard().synchronize();
+        }
+        Device::uniqueIdentifier();
+    });
+    Log::startCapture();
+    UserDefaults::reopenStandard();
+    setDataFolder(zuno::testing::temporaryDataFolder());
+    EXPECT_EQ(std::count(printed.begin(), printed.end(), '\n'), 1) << printed;
+    EXPECT_NE(printed.find(folder), std::string::npos) << printed;
+    EXPECT_NE(printed.find("--data"), std::string::npos) << printed;
 }

@@ -43,9 +43,13 @@ TEST(Dictionary, KeepsInsertionOrderAndReplacesInPlace) {
 }
 
 TEST(Dictionary, LargeDictionaryLookupsStayCorrectThroughEdits) {
+    auto key = [](int i) {
+        std::string k = "k";
+        return k += std::to_string(i);
+    };
     Dictionary d;
-    for (int i = 0; i < 200; ++i) d.set("k" + std::to_string(i), i);
-    for (int i = 0; i < 200; i += 2) d.erase("k" + std::to_string(i));
+    for (int i = 0; i < 200; ++i) d.set(key(i), i);
+    for (int i = 0; i < 200; i += 2) d.erase(key(i));
     d.set("k1", -1);
     d["new"] = Value("n");
     EXPECT_EQ(d.size(), 101u);

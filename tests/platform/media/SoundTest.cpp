@@ -11,6 +11,7 @@
 #include "platform/media/AudioClip.h"
 #include "platform/media/Sound.h"
 #include "support/PlatformReset.h"
+#include "support/StandardError.h"
 
 using namespace zuno::sys;
 
@@ -88,6 +89,7 @@ std::string writeFile(const std::string& name, const std::string& bytes) {
     std::ofstream(path, std::ios::binary) << bytes;
     return path;
 }
+
 }  // namespace
 
 TEST(AudioClipTest, WavSampleFormats) {
@@ -254,4 +256,19 @@ TEST(SoundTest, TheDeviceClosesAfterAQuietSpellAndOpensForTheNextSound) {
     Sound::setOutputEnabled(false);
     EXPECT_FALSE(Sound::outputOpen());
     EXPECT_EQ(loop.timerCount(), 0u);
+}
+
+// With no sound card ALSA has lines of its own to say so ("ALSA lib confmisc.c:855:(parse_card) cannot
+// find card"); only the program's warning that sounds are silent may reach the user.
+TEST(SoundTest, WithoutASoundCardOnlyTheProgramsWarningIsPrinted) {
+    ::setenv("SDL_AUDIODRIVER", "alsa", 1);
+    ::setenv("ALSA_CARD", "zuno-no-such-card", 1);
+    SystemSoundID click = Sound::createSystemSound(writeFile("click.wav", wav(1, 1, 8000, 16, std::string(320, '\x10'))));
+    const std::string printed = zuno::testing::standardErrorOf([&] {
+        Sound::setOutputEnabled(true);
+        Sound::play(click);
+    });
+    ::unsetenv("ALSA_CARD");
+    Sound::setOutputEnabled(false);
+    EXPECT_EQ(printed, "");
 }

@@ -166,7 +166,9 @@ TEST_F(GiftSheetTest, TabsOfANewListReplaceTheOldAndTheFirstWinsItsLook) {
     sheet->unActiveAllTab();
     for (const auto& v : sheet->actionSheetView()->subviews()) {
         auto b = std::dynamic_pointer_cast<ui::Button>(v);
-        if (b && b->tag() == 81) EXPECT_EQ(b->backgroundImageForState(ui::ControlState::Normal), ui::Image::imageNamed("shop_menu_dau.png"));
+        if (b && b->tag() == 81) {
+            EXPECT_EQ(b->backgroundImageForState(ui::ControlState::Normal), ui::Image::imageNamed("shop_menu_dau.png"));
+        }
     }
 }
 

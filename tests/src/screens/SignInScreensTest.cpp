@@ -8,6 +8,7 @@
 #include "lobby/GlobalService.h"
 #include "lobby/model/User.h"
 #include "net/MobileClient.h"
+#include "platform/core/Format.h"
 #include "platform/core/UserDefaults.h"
 #include "platform/ui/ActivityIndicatorView.h"
 #include "platform/ui/Image.h"
@@ -207,7 +208,7 @@ TEST_F(SignInScreens, PullToRefreshStartsOnlyPastTheThresholdAndAlwaysFinishes) 
 
 TEST_F(SignInScreens, ScrollingWhileARefreshFetchesShowsNoStaleRows) {
     std::string text;
-    for (int i = 0; i < 12; ++i) text += "S" + std::to_string(i) + "|h:" + std::to_string(i) + ";";
+    for (int i = 0; i < 12; ++i) text += sys::format("S%d|h:%d;", i, i);
     defaults().setObject(sys::Value(text), "serverdata");
     launch();
     auto servers = showNew<ServerView>();
@@ -407,7 +408,9 @@ TEST_F(SignInScreens, ChangePasswordChecksInOrderAndAlwaysCloses) {
         // The change goes out in a copy: the profile's own record never carries it into later saves.
         EXPECT_FALSE(sheet->userData->isChangePass());
         EXPECT_EQ(sheet->userData->newPass(), std::nullopt);
-        if (c.sent) EXPECT_EQ(defaults().stringForKey("ZUNO_LOGIN_NEWPASS"), "new");
+        if (c.sent) {
+            EXPECT_EQ(defaults().stringForKey("ZUNO_LOGIN_NEWPASS"), "new");
+        }
         EXPECT_FALSE(sheet->view()->superview());
     }
 }
@@ -432,6 +435,16 @@ TEST_F(SignInScreens, MainMenuTilesFlyInEachTimeAndThePlayButtonFollowsTheLangua
     Resources::getInstance().setCurrentLanguage("vi");
     menu->viewWillAppear(false);
     EXPECT_EQ(menu->btnPlayGames->backgroundImageForState(ui::ControlState::Normal)->name(), "icon-trochoi.png");
+}
+
+TEST_F(SignInScreens, AtScaleTwoTheMainMenuDrawsItsOwnPicturesSharp) {
+    ui::Screen::setScale(2);
+    launch();
+    auto menu = std::make_shared<MainView>();
+    show(menu);
+    run(3);
+    EXPECT_EQ(menu->btnPlayGames->backgroundImageForState(ui::ControlState::Normal)->scale(), 2);
+    EXPECT_TRUE(screenMatches("main_menu_x2"));
 }
 
 TEST_F(SignInScreens, GameListOffersThreeTilesAndWritesClickedPokerOnce) {

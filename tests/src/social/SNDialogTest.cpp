@@ -137,7 +137,9 @@ TEST_F(SNDialogTest, TheRedirectEndsTheDialog) {
         auto dialog = showFeed();
         EXPECT_FALSE(dialog->shouldStartLoadWithRequest(*dialog->webView(), c.url, ui::NavigationType::Other)) << c.name;
         EXPECT_EQ(delegate->log, c.told) << c.name;
-        if (c.userInfo) EXPECT_EQ(delegate->error.userInfo, *c.userInfo) << c.name;
+        if (c.userInfo) {
+            EXPECT_EQ(delegate->error.userInfo, *c.userInfo) << c.name;
+        }
         EXPECT_FALSE(dialog->loadingURL()) << c.name;
         run(SNDialogLayout::kFadeSeconds);
         EXPECT_FALSE(dialog->superviewPointer()) << c.name;
@@ -171,12 +173,16 @@ TEST_F(SNDialogTest, LoadFailuresPerDialog) {
         auto feed = showFeed();
         feed->didFailLoadWithError(*feed->webView(), c.error);
         EXPECT_EQ(delegate->log.empty(), c.feedStays) << c.error.code;
-        if (!c.feedStays) EXPECT_EQ(delegate->log, (Transcript{"fail " + c.error.domain + " " + std::to_string(c.error.code)}));
+        if (!c.feedStays) {
+            EXPECT_EQ(delegate->log, (Transcript{"fail " + c.error.domain + " " + std::to_string(c.error.code)}));
+        }
 
         auto dialog = showLogin();
         dialog->didFailLoadWithError(*dialog->webView(), c.error);
         EXPECT_EQ(login->log.empty(), c.loginStays) << c.error.code;
-        if (!c.loginStays) EXPECT_EQ(login->log, (Transcript{"not login"}));
+        if (!c.loginStays) {
+            EXPECT_EQ(login->log, (Transcript{"not login"}));
+        }
         run(1);
         EXPECT_EQ(onWindow(*dialog), c.loginStays) << c.error.code;
         dialog->dismiss(false);

@@ -42,7 +42,9 @@ TEST_F(BottomMenu, CodesSetBothButtons) {
             EXPECT_TRUE(menu.startTitled(c.start)) << c.code;
         }
         EXPECT_EQ(config->isHidden(), c.config == nullptr) << c.code;
-        if (c.config) EXPECT_TRUE(menu.configTitled(c.config)) << c.code;
+        if (c.config) {
+            EXPECT_TRUE(menu.configTitled(c.config)) << c.code;
+        }
     }
     // A kind without a title leaves the title as it is; fire and lay down show the button.
     menu.createBottomMenu(10);

@@ -17,7 +17,7 @@ std::pair<int, Kind> current(const StandinInvitation& invitation) {
 TEST(StandinInvitationTest, TheRotationKeepsEachTablesKindAndAOneOffGoesFirst) {
     StandinInvitation invitation;
     EXPECT_FALSE(invitation.current());
-    invitation.setRotation(std::vector<StandinInvitation::Choice>{{11, Kind::Robots}, {11, Kind::Empty}, {2, Kind::Empty}});
+    invitation.setRotation({{11, Kind::Robots}, {11, Kind::Empty}, {2, Kind::Empty}});
     invitation.setNext(8);
     const std::vector<std::pair<int, Kind>> expected = {
         {8, Kind::Robots}, {11, Kind::Robots}, {11, Kind::Empty}, {2, Kind::Empty}, {11, Kind::Robots}};
@@ -26,7 +26,7 @@ TEST(StandinInvitationTest, TheRotationKeepsEachTablesKindAndAOneOffGoesFirst) {
         invitation.advance();
     }
     // Game types alone are robots' tables.
-    invitation.setRotation(std::vector<int8_t>{3, 12});
+    invitation.setRotation({3, 12});
     EXPECT_EQ(current(invitation), (std::pair<int, Kind>{3, Kind::Robots}));
 }
 

@@ -49,7 +49,11 @@ public:
     void stopGame() override { calls.push_back("stop"); }
     void showCardsWithPlayers(const std::vector<BankerHand>& hands) override {
         std::string line = "hands";
-        for (const auto& h : hands) line += " " + std::to_string(h.playerId) + numberList(h.cards);
+        for (const auto& h : hands) {
+            line += ' ';
+            line += std::to_string(h.playerId);
+            line += numberList(h.cards);
+        }
         calls.push_back(line);
     }
     void playingWithInterval(int8_t interval, const std::vector<BankerHand>& hands) override {

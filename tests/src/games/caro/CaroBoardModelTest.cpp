@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "games/caro/CaroBoardModel.h"
+#include "platform/core/Format.h"
 #include "platform/core/Log.h"
 
 using namespace zuno;
@@ -111,8 +112,8 @@ TEST_F(CaroBoardModelTest, StonePicturesComeFromSixSetsWithSetOneMostOften) {
         board.initXO([v] { return v + 14 * 1000; });
         std::string x = board.imgX();
         int set = x[1] - '0';
-        EXPECT_EQ(x, "x" + std::to_string(set) + ".png");
-        EXPECT_EQ(board.imgO(), "o" + std::to_string(set) + ".png");
+        EXPECT_EQ(x, sys::format("x%d.png", set));
+        EXPECT_EQ(board.imgO(), sys::format("o%d.png", set));
         ++setCounts[set];
     }
     EXPECT_EQ(setCounts, (std::vector<int>{0, 9, 1, 1, 1, 1, 1}));

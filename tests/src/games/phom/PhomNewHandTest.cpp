@@ -301,9 +301,12 @@ TEST(PhomNewTurns, TheEatButtonChecksOnlyTheSelection) {
         EXPECT_EQ(answer.refusal, c.refusal) << c.name;
         EXPECT_EQ(answer.send, c.send) << c.name;
         EXPECT_EQ(answer.eatOfferedAgain, c.offeredAgain) << c.name;
-        if (c.send) EXPECT_EQ(answer.cards, (std::array<int8_t, 5>{16, 17, -1, -1, -1})) << c.name;
-        if (!std::string(c.refusal).empty() && std::string(c.refusal) != "ZUNO_invalidCard")
+        if (c.send) {
+            EXPECT_EQ(answer.cards, (std::array<int8_t, 5>{16, 17, -1, -1, -1})) << c.name;
+        }
+        if (!std::string(c.refusal).empty() && std::string(c.refusal) != "ZUNO_invalidCard") {
             EXPECT_TRUE(std::none_of(h.myCards.begin(), h.myCards.end(), [](auto& x) { return x.isSelected; })) << c.name;
+        }
     }
 }
 
@@ -352,8 +355,12 @@ TEST(PhomNewTurns, AnAcceptedEatMakesANewMeldWithTheEatenCard) {
     EXPECT_EQ(eaten, 1);
     EXPECT_EQ(r.hand.myCards.size(), 7u);
     for (const auto& c : r.hand.myCards) {
-        if (c.cardID == 16 || c.cardID == 33) EXPECT_EQ(c.phom, 4) << int{c.cardID};
-        if (c.cardID == 34 || c.cardID == 35) EXPECT_EQ(c.phom, 0) << int{c.cardID};
+        if (c.cardID == 16 || c.cardID == 33) {
+            EXPECT_EQ(c.phom, 4) << int{c.cardID};
+        }
+        if (c.cardID == 34 || c.cardID == 35) {
+            EXPECT_EQ(c.phom, 0) << int{c.cardID};
+        }
     }
     EXPECT_EQ(r.sent.size(), 1u);  // the arrangement is reported
 }

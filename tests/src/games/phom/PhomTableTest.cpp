@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "games/phom/PhomTable.h"
+#include "platform/core/Format.h"
 #include "shell/UIController.h"
 
 using namespace zuno;
@@ -17,7 +18,7 @@ using Row = std::array<int, PhomTable::kFiredRow>;
 PlayerPtr player(int32_t id, bool ready = false) {
     auto p = std::make_shared<Player>();
     p->setIDDB(id);
-    p->setName(id == -1 ? "" : "p" + std::to_string(id));
+    p->setName(id == -1 ? "" : sys::format("p%d", id));
     p->setIsReady(ready);
     return p;
 }

@@ -22,7 +22,10 @@ using Ints = PokerTableEvents::Ints;
 template <class List>
 std::string list(const List& values) {
     std::string out;
-    for (auto v : values) out += (out.empty() ? "" : " ") + std::to_string(v);
+    for (auto v : values) {
+        if (!out.empty()) out += ' ';
+        out += std::to_string(v);
+    }
     return "[" + out + "]";
 }
 

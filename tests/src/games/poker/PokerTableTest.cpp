@@ -6,6 +6,7 @@
 
 #include "games/poker/PokerCommands.h"
 #include "games/poker/PokerTable.h"
+#include "platform/core/Format.h"
 
 using namespace zuno;
 
@@ -18,7 +19,7 @@ using Offer = PokerTable::SeatOffer;
 std::shared_ptr<TienLenPlayer> player(int32_t id) {
     auto p = std::make_shared<TienLenPlayer>();
     p->setIDDB(id);
-    p->setName(id == -1 ? "" : "p" + std::to_string(id));
+    p->setName(id == -1 ? "" : sys::format("p%d", id));
     return p;
 }
 

@@ -30,7 +30,10 @@ PlayerPtr player(int32_t id, std::string name = "p") {
 
 std::string ids(const std::vector<int8_t>& cards) {
     std::string out;
-    for (int8_t c : cards) out += (out.empty() ? "" : " ") + std::to_string(c);
+    for (int8_t c : cards) {
+        if (!out.empty()) out += ' ';
+        out += std::to_string(c);
+    }
     return out;
 }
 

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "JsonTestSupport.h"
+#include "platform/core/Format.h"
 #include "social/json/JsonParser.h"
 
 using namespace zuno;
@@ -163,7 +164,7 @@ TEST(JsonParser, NestingLimits) {
     EXPECT_EQ(parser.maxDepth(), 512u);
     EXPECT_TRUE(parser.objectWithString(nested(512)));
     EXPECT_TRUE(parser.objectWithString(nestedObjects(512)));
-    EXPECT_TRUE(parser.objectWithString("[" + nested(511) + "," + nested(511) + "]"));  // one path counts
+    EXPECT_TRUE(parser.objectWithString(sys::format("[%@,%@]", nested(511), nested(511))));  // one path counts
     for (const std::string& text : {nested(513), nestedObjects(513)}) {
         EXPECT_FALSE(parser.objectWithString(text));
         EXPECT_EQ(parser.errorTrace().front()->description, "Nested too deep");

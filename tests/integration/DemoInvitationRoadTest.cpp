@@ -1,0 +1,150 @@
+// The demo's walk through the games reached only by invitation: the desktop program, headless,
+// against the stand-in as the demo runs it. Each invitation of the robots' rotation is accepted from
+// its dialog, seats the player at its table, and the table is left by its own leave button. Then the
+// lobby's side of an invitation's join: the invitation's password opens its table whatever the table
+// list says of it, and a refused join does not end the rotation.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "lobby/GameRegistry.h"
+#include "lobby/GlobalService.h"
+#include "platform/ui/Control.h"
+#include "shell/UIController.h"
+#include "standin-server/StandinDemo.h"
+#include "support/ProgramRoadTest.h"
+#include "support/SignedInClientTest.h"
+
+using namespace zuno;
+using namespace zuno::standin;
+
+namespace {
+
+class DemoInvitationRoadTest : public zuno::testing::ProgramRoadTest {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(server.start());
+        StandinDemo::Options options;
+        options.robots.invitationDelay = 0.2;
+        options.robots.robotDelay = 60;  // nobody sits down or deals while the walk goes on
+        options.greetingDelay = std::nullopt;
+        demo = StandinDemo::installOn(server, options);
+        signIn = demo.signIn;
+        lists = demo.lists;
+        ASSERT_NO_FATAL_FAILURE(launchProgram("demo-invitations"));
+        ASSERT_NO_FATAL_FAILURE(signInFromTheLoginScreen("demo", "demo"));
+    }
+
+    bool invitationShown() {
+        return UIController::okValue() == UIController::okAcceptInvite && UIController::shownDialogMessage();
+    }
+
+    // The game whose table the player sits at on the stand-in; -1 at none.
+    int seatedGame() const {
+        return demo.robots->locked([&] { return demo.robots->game() ? int(demo.robots->game()->gameType()) : -1; });
+    }
+
+    std::shared_ptr<ui::ViewController> top() const { return program->navigation().topViewController(); }
+
+    static std::shared_ptr<ui::Control> leaveButton(const ui::View& view, const ui::Responder* screen) {
+        for (const auto& sub : view.subviews()) {
+            if (auto control = std::dynamic_pointer_cast<ui::Control>(sub)) {
+                for (const std::string& action : control->actionsForTarget(screen, ui::ControlEvent::TouchUpInside))
+                    if (action == "clickLeaveBoard" || action == "doLeaveBoard:") return control;
+            }
+            if (auto found = leaveButton(*sub, screen)) return found;
+        }
+        return nullptr;
+    }
+
+    StandinDemo demo;
+};
+
+TEST_F(DemoInvitationRoadTest, EveryInvitationOfTheRotationIsAcceptedAndJoinedInOneRun) {
+    for (const StandinInvitation::Choice& choice : StandinDemo::invitationRotation()) {
+        const int game = choice.gameType;
+        SCOPED_TRACE("game " + std::to_string(game));
+        ASSERT_TRUE(pump([&] { return invitationShown(); }));
+        const sys::Value invitation = UIController::object();
+        EXPECT_EQ(invitation["gameid"].asInteger(), game);
+        // The robots' table is none of the listed ones, whose passwords and seats would stand in the way.
+        EXPECT_FALSE(lists->table(int8_t(game), int8_t(invitation["roomid"].asInteger()),
+                                  int8_t(invitation["boardid"].asInteger())));
+        pressDialogOk();
+
+        const GameDescriptor* descriptor = GameRegistry::find(int8_t(game));
+        ASSERT_TRUE(descriptor);
+        const bool seated = pump([&] {
+            auto screen = top();
+            return seatedGame() == game && screen && descriptor->ownsScreen(*screen) &&
+                   !program->navigation().isTransitioning();
+        });
+        ASSERT_TRUE(seated) << "not seated; dialog: " << dialogText();
+        settle();
+
+        auto table = top();
+        auto leave = leaveButton(*table->view(), table.get());
+        ASSERT_TRUE(leave);
+        tap(*leave);
+        if (UIController::okValue() == UIController::okLeaveBoard && UIController::shownDialogMessage())
+            pressDialogOk();
+        ASSERT_TRUE(pump([&] { return seatedGame() == -1 && top() != table; }));
+        settle();
+    }
+}
+
+class DemoInvitationJoinTest : public zuno::testing::SignedInClientTest {
+protected:
+    using Invitation = std::tuple<int8_t, int8_t, int8_t, GlobalLogicHandler::Text, GlobalLogicHandler::Text>;
+
+    void SetUp() override {
+        ASSERT_TRUE(server.start());
+        StandinDemo::Options options;
+        options.robots.invitationDelay = 0;
+        options.robots.robotDelay = 60;
+        options.greetingDelay = std::nullopt;
+        demo = StandinDemo::installOn(server, options);
+        useStandinServer();
+        UIController::setInviting(true);
+        signInAs("demo", "demo");
+    }
+
+    struct Table {
+        int game = -1, room = -1, board = -1;
+    };
+    // The n-th invitation (from 1), once it has come.
+    Table invitation(int n) {
+        if (!pump([&] { return logic->count("onInvitedJoinBoardWithGameId") >= n; })) return {};
+        auto [game, room, board, password, text] = logic->last<Invitation>("onInvitedJoinBoardWithGameId");
+        EXPECT_EQ(password, "");
+        return {game, room, board};
+    }
+    // The lobby's table list has the table locked and full (no game is chosen: the lists answer -1).
+    void lockInTheList(const Table& table) {
+        demo.lists->setTables(-1, int8_t(table.room), {{int8_t(table.board), 4, true, 1000, "secret"}});
+    }
+    static void join(const Table& table, const std::string& password) {
+        GlobalService::getInstance().joinBoardWithroomId(int8_t(table.room), int8_t(table.board), password);
+    }
+    int seatedGame() const {
+        return demo.robots->locked([&] { return demo.robots->game() ? int(demo.robots->game()->gameType()) : -1; });
+    }
+
+    StandinDemo demo;
+};
+
+TEST_F(DemoInvitationJoinTest, TheInvitationsPasswordOpensItsTableAndARefusedJoinMovesTheRotationOn) {
+    const auto rotation = StandinDemo::invitationRotation();
+    const Table first = invitation(1);
+    ASSERT_EQ(first.game, rotation[0].gameType);
+    lockInTheList(first);
+    join(first, "wrong");
+    const Table second = invitation(2);
+    ASSERT_EQ(second.game, rotation[1].gameType) << "no invitation after the refused join";
+
+    lockInTheList(second);
+    join(second, "");
+    EXPECT_TRUE(pump([&] { return seatedGame() == rotation[1].gameType; }));
+}
+
+}  // namespace
