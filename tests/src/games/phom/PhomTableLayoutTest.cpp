@@ -47,7 +47,9 @@ TEST(PhomTableLayout, TheLongestRowsStayInTheirLanesWithEveryCornerShown) {
             // Cards of one line at least a corner apart.
             for (size_t i = 0; i < all.size(); ++i)
                 for (size_t j = i + 1; j < all.size(); ++j)
-                    if (all[i].y == all[j].y) EXPECT_GE(std::abs(all[i].x - all[j].x), 6);
+                    if (all[i].y == all[j].y) {
+                        EXPECT_GE(std::abs(all[i].x - all[j].x), 6);
+                    }
         }
     }
 }
