@@ -130,8 +130,12 @@ void goTopUp() {
 // Only an address that parses is opened.
 void openUrl() {
     const sys::Value object = UIController::object();
-    if (!object.isText() || !sys::parseUrl(*object.text())) return;
-    sys::UrlOpener::openURL(*object.text());
+    const std::string url = object.isText() ? *object.text() : std::string();
+    if (sys::parseUrl(url) && sys::UrlOpener::openURL(url)) return;
+    // No browser took it (or no address was configured): say so rather than leave OK without effect.
+    const std::string why = Resources::getInstance().textForKey("ZUNO_cannotOpenPage");
+    UIController::setOkValue(UIController::okNone);
+    UIController::startOKDlg(url.empty() ? why : why + "\n" + url);
 }
 
 void answerDraw(bool accept) {

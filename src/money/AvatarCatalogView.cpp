@@ -225,8 +225,11 @@ void AvatarCatalogView::drawScrollViewItemListWithPage(int page) {
     auto pageView = slot->view();
     if (pageView->superviewPointer() != scrollView.get()) {
         const ui::Size size = scrollView->bounds().size;
+        const bool resized = pageView->bounds().size != size;
         pageView->setFrame(ui::Rect(size.width * page, 0, size.width, size.height));
         scrollView->addSubview(pageView);
+        // A page first drew itself at its interface file's size: its cells are spread over the pager's.
+        if (resized) redrawPage(*slot);
     }
 }
 

@@ -130,8 +130,8 @@ void TransactionView::timeout() {
     check->setImage(ui::Image::imageNamed("37x-Checkmark.png"));
     hud->setCustomView(check);
     hud->setMode(ProgressHUD::kCustomView);
-    hud->setLabelText(std::string("Timeout!"));
-    hud->setDetailsLabelText(std::string("Please try again later."));
+    hud->setLabelText(Resources::getInstance().textForKey("ZUNO_timeoutNotice"));
+    hud->setDetailsLabelText(Resources::getInstance().textForKey("ZUNO_tryAgainLater"));
     std::weak_ptr<TransactionView> weak = std::static_pointer_cast<TransactionView>(shared_from_this());
     sys::RunLoop::main().postDelayed(kTimeoutNoticeSeconds, [weak] {
         if (auto self = weak.lock()) self->dismissHUD();

@@ -310,4 +310,15 @@ void menuGift::drawScrollViewItemListWithPage(const std::shared_ptr<ItemsOfCateg
 
 ZUNO_REGISTER_SCREEN(menuGift)
 
+namespace {
+// The same sheet in its upright interface file, for the Blocks table.
+const bool uprightGiftSheetRegistered = (ui::ScreenFactory::registerScreen("menuGiftBlocks",
+                                                                          [] {
+                                                                              auto sheet = std::make_shared<menuGift>();
+                                                                              sheet->setNibName("menuGiftBlocks");
+                                                                              return sheet;
+                                                                          }),
+                                         true);
+}  // namespace
+
 }  // namespace zuno

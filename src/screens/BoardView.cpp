@@ -175,9 +175,8 @@ std::shared_ptr<ui::View> BoardView::makeTile(size_t index, const Board& board) 
     auto button = std::make_shared<ui::Button>(ui::Button::Type::Custom);
     button->setFrame(ui::Rect(0, 0, kTileWidth, kTileHeight));
     button->setShowsTouchWhenHighlighted(true);
-    // The title only carries the index.
-    button->setTitle(std::to_string(index));
-    button->setTitleColor(ui::Color::clear());
+    // The tag carries the table's index; the button draws no title of its own.
+    button->setTag(static_cast<int>(index));
     auto* self = const_cast<BoardView*>(this);
     button->addTarget(self, "doTouchDown:", ui::ControlEvent::TouchDown);
     button->addTarget(self, "doTouchUpOutside:", ui::ControlEvent::TouchUpOutside);
@@ -208,13 +207,8 @@ void BoardView::doJoinBoard(ui::Button* sender) {
     auto top = nav ? nav->topViewController() : nullptr;
     if (dynamic_cast<TableScreenEvents*>(top.get()) && GameRegistry::currentFamily() != TableFamily::Poker) return;
 
-    if (!sender || !sender->titleLabel()) return;
-    const std::string index = sender->titleLabel()->text().value_or(std::string());
-    selectedBoardIndex = -1;
-    try {
-        selectedBoardIndex = std::stoi(index);
-    } catch (const std::exception&) {
-    }
+    if (!sender) return;
+    selectedBoardIndex = sender->tag();
     std::shared_ptr<Board> board = selectedBoard();
     if (!board) {
         setnumOfTouchUp(0);

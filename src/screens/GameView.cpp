@@ -78,8 +78,7 @@ GameView::GameView(std::string nibName) : MenuLinksScreen(std::move(nibName)) {}
 
 void GameView::viewDidLoad() {
     showLoadingScreen();
-    scrollView->setScrollEnabled(true);
-    scrollView->setContentSize({1035, 90});
+    setUpLinkPages();
     ZunoViewController::viewDidLoad();
     arrPoint = {ui::Point{140, 126}, ui::Point{220, 116}, ui::Point{225, 150}};
     hideLoadingScreen();

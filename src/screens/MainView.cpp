@@ -75,9 +75,7 @@ MainView::MainView(std::string nibName) : MenuLinksScreen(std::move(nibName)) {}
 void MainView::viewDidLoad() {
     ZunoViewController::viewDidLoad();
     showLoadingScreen();
-    scrollView->setScrollEnabled(true);
-    scrollView->setShowsHorizontalScrollIndicator(false);
-    scrollView->setContentSize({920, 90});
+    setUpLinkPages();
     hideLoadingScreen();
 }
 

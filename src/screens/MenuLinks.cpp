@@ -1,5 +1,8 @@
 #include "screens/MenuLinks.h"
 
+#include <algorithm>
+#include <cmath>
+
 #include "platform/core/Log.h"
 #include "platform/ui/Label.h"
 #include "platform/ui/NavigationController.h"
@@ -59,6 +62,8 @@ const ui::BindingTable& MenuLinksScreen::bindings() {
                                             B::outlet("lblTangBanBe", &MenuLinksScreen::lblTangBanBe),
                                             B::outlet("lblDangXuat", &MenuLinksScreen::lblDangXuat),
                                             B::outlet("scrollView", &MenuLinksScreen::scrollView),
+                                            B::outlet("linkPages", &MenuLinksScreen::linkPages),
+                                            B::action("linkPageChanged:", &MenuLinksScreen::linkPageChanged),
                                             // made by name when first shown
                                             B::optionalOutlet("sendAdminView", &MenuLinksScreen::sendAdminView),
                                             B::action("clickHuongDan:", &MenuLinksScreen::clickHuongDan),
@@ -69,6 +74,31 @@ const ui::BindingTable& MenuLinksScreen::bindings() {
                                             B::action("backGroundHidden:", &MenuLinksScreen::backGroundHidden),
                                         });
     return table;
+}
+
+void MenuLinksScreen::setUpLinkPages() {
+    const double width = scrollView->bounds().size.width;
+    double end = 0;
+    for (const auto& link : scrollView->subviews()) end = std::max(end, link->frame().maxX());
+    const int pages = width > 0 ? std::max(1, int(std::ceil(end / width))) : 1;
+    scrollView->setScrollEnabled(true);
+    scrollView->setPagingEnabled(true);
+    scrollView->setShowsHorizontalScrollIndicator(false);
+    scrollView->setContentSize({width * pages, scrollView->bounds().size.height});
+    scrollView->setDelegate(std::dynamic_pointer_cast<ui::ScrollViewDelegate>(shared_from_this()));
+    linkPages->setNumberOfPages(pages);
+    linkPages->setCurrentPage(0);
+    linkPages->setHidesForSinglePage(true);
+}
+
+void MenuLinksScreen::linkPageChanged(ui::Object*) {
+    const ui::Size size = scrollView->bounds().size;
+    scrollView->setContentOffset({size.width * linkPages->currentPage(), 0}, true);
+}
+
+void MenuLinksScreen::scrollViewDidScroll(ui::ScrollView& strip) {
+    const double width = strip.bounds().size.width;
+    if (width > 0) linkPages->setCurrentPage(int(std::lround(strip.contentOffset().x / width)));
 }
 
 void MenuLinksScreen::clickHuongDan(ui::Object*) { menu::openEventPage(*this, "ZUNO_guide"); }

@@ -4,6 +4,7 @@
 #include <string_view>
 
 #include "platform/ui/Label.h"
+#include "platform/ui/PageControl.h"
 #include "platform/ui/ScrollView.h"
 #include "shell/ZunoViewController.h"
 
@@ -28,11 +29,16 @@ void closeSideMenu(ZunoViewController& from);
 namespace zuno {
 
 // A screen with the strip of links in its scroll view: guide, terms, feedback, hotline, tell a friend
-// and logout.
-class MenuLinksScreen : public ZunoViewController {
+// and logout. The strip turns by pages of whole links, its dots under it showing that there is more.
+class MenuLinksScreen : public ZunoViewController, public ui::ScrollViewDelegate {
     ZUNO_BINDINGS
 public:
     using ZunoViewController::ZunoViewController;
+
+    // Pages as wide as the strip, as many as its links fill; called once the strip is loaded.
+    void setUpLinkPages();
+    void linkPageChanged(ui::Object* sender);
+    void scrollViewDidScroll(ui::ScrollView& scrollView) override;
 
     void clickHuongDan(ui::Object* sender);
     void clickQuyDinh(ui::Object* sender);
@@ -43,6 +49,7 @@ public:
 
     std::shared_ptr<ui::Label> lblHuongDan, lblGopY, lblGoiTroGiup, lblTangBanBe, lblDangXuat;
     std::shared_ptr<ui::ScrollView> scrollView;
+    std::shared_ptr<ui::PageControl> linkPages;
     // The feedback sheet, made when first shown.
     std::shared_ptr<ui::ViewController> sendAdminView;
 };

@@ -170,6 +170,9 @@ std::shared_ptr<ui::TableViewCell> MessageView::cellForRowAtIndexPath(ui::TableV
         cell->detailTextLabel()->setText(std::string());
         preview = std::make_shared<CustomLabel>(ui::Rect(50, 25, 300, 20));
         preview->setTag(playerrow::kStatusTag);
+        // The mail's first characters: a long first line is cut at the row's edge.
+        preview->setTruncatesOnPurpose(true);
+        preview->setClipsToBounds(true);
         cell->contentView()->addSubview(preview);
     } else {
         preview = std::dynamic_pointer_cast<CustomLabel>(cell->contentView()->viewWithTag(playerrow::kStatusTag));

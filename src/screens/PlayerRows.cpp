@@ -30,12 +30,16 @@ std::shared_ptr<ui::Label> infoLabel(const std::string& text) {
 }
 
 std::shared_ptr<CustomLabel> statusLabel(const std::optional<std::string>& status) {
-    auto label = std::make_shared<CustomLabel>(ui::Rect(5, 40, 432, 20));
+    // Beside the avatar, under the money: a line under the 50-point avatar would run over its foot.
+    auto label = std::make_shared<CustomLabel>(ui::Rect(55, 40, 382, 20));
     label->setTextColor(ui::Color::white());
     label->setFont(ui::Font::systemFontOfSize(12));
     label->setBackgroundColor(ui::Color::clear());
     label->setTextAlignment(ui::TextAlignment::Left);
     label->setTag(kStatusTag);
+    // A status is whatever the player wrote: a long one is cut at the row's edge.
+    label->setTruncatesOnPurpose(true);
+    label->setClipsToBounds(true);
     label->setText(status);
     return label;
 }

@@ -15,7 +15,7 @@ namespace zuno::playerrow {
 
 // The pieces of a player's row in the friend, invitation and ranking lists (60 points high): the
 // avatar on the left, the name and a yellow line of money or level beside it, the status line with
-// its emoticons under them.
+// its emoticons under them, beside the avatar.
 
 constexpr double kRowHeight = 60;
 constexpr int kStatusTag = 123;

@@ -176,7 +176,8 @@ std::shared_ptr<ui::TableViewCell> SubRankingView::cellForRowAtIndexPath(ui::Tab
     content->addSubview(playerrow::infoLabel(info));
     content->addSubview(playerrow::avatarView(player.avatar()));
 
-    auto place = std::make_shared<ui::Label>(ui::Rect(0, 10, 470, 32));
+    // Its right edge clear of the unread-mail button, which stands over the top row's right end.
+    auto place = std::make_shared<ui::Label>(ui::Rect(0, 10, 425, 32));
     place->setTextColor(ui::Color::white());
     place->setFont(ui::Font::systemFontOfSize(16));
     place->setBackgroundColor(ui::Color::clear());

@@ -95,9 +95,15 @@ void UIController::startReportDlg(const MatchResultInfo& result) {
         money = r.textForKey("ZUNO_money");
     } else {
         const int32_t percent = result.d_exp_percent();
-        level = labelled(r.textForKey("ZUNO_level"), (percent < 0 ? "" : "+") + std::to_string(percent) + "%");
-        money = labelled(r.textForKey("ZUNO_money"), (result.d_money() < 0 ? "" : "+") +
-                                                         Util::formatNumber(result.d_money()) + " " + r.textForKey("ZUNO_win"));
+        std::string levelFigure = percent < 0 ? std::string() : std::string("+");
+        levelFigure += std::to_string(percent);
+        levelFigure += "%";
+        std::string moneyFigure = result.d_money() < 0 ? std::string() : std::string("+");
+        moneyFigure += Util::formatNumber(result.d_money());
+        moneyFigure += " ";
+        moneyFigure += r.textForKey("ZUNO_win");
+        level = labelled(r.textForKey("ZUNO_level"), levelFigure);
+        money = labelled(r.textForKey("ZUNO_money"), moneyFigure);
     }
     startOKDlg(result.name() + ": " + outcome + "\n" + level + "\n" + money);
 }

@@ -55,6 +55,12 @@ void CardView::setCard(int8_t cardId, int imageNumber) {
     setCenter(kStartCenter);
 }
 
+void CardView::resize(ui::Size size) {
+    const ui::Point c = center();
+    setFrame(ui::Rect(c.x - size.width / 2, c.y - size.height / 2, size.width, size.height));
+    for (const auto& picture : subviews()) picture->setFrame(ui::Rect(0, 0, size.width, size.height));
+}
+
 void CardView::setSelected() {
     ui::View::beginAnimations(std::string("selectedCard"));
     ui::View::setAnimationDuration(0.1);

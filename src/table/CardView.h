@@ -34,6 +34,8 @@ public:
 
     // Toggles the selection: down by 15 points when raised, up by 15 when not (0.1 s).
     virtual void setSelected();
+    // Drawn at another size about its centre, every picture on it stretched to the new size.
+    void resize(ui::Size size);
 
     ui::Point pos;
     bool isSelected = false;

@@ -108,7 +108,8 @@ std::shared_ptr<ui::ImageView> GameCardView::bubble(int seat) const {
 
 void GameCardView::viewDidLoad() {
     ZunoViewController::viewDidLoad();
-    progressTimer = std::make_shared<ColoredProgressView>(ui::ProgressView::Style::Default, ui::Rect(0, 0, 80, 6));
+    // At my seat's place until a turn puts it at another's (a deal-wide turn leaves it there).
+    progressTimer = std::make_shared<ColoredProgressView>(ui::ProgressView::Style::Default, ui::Rect(200, 179, 80, 6));
     progressTimer->setTintColor(kBarGreen);
     progressTimer->setHidden(true);
     view()->addSubview(progressTimer);
@@ -289,6 +290,9 @@ void GameCardView::showSeatPlayer(int seat, const PlayerPtr& player) {
     const std::shared_ptr<ui::Label> moneys[] = {lblMoney0, lblMoney1, lblMoney2, lblMoney3};
     const std::shared_ptr<ui::Button> infos[] = {btnInfo0, btnInfo1, btnInfo2, btnInfo3};
     if (avatars[seat]) {
+        // The plain figure until the player's own picture is at hand (none there would leave the seat
+        // blank, or with the picture of whoever sat there before).
+        avatars[seat]->setImage(ui::Image::imageNamed("av0.png"));
         Resources::getInstance().assignAvatarId(player->avatar(), avatars[seat]);
         avatars[seat]->setHidden(false);
     }

@@ -158,7 +158,11 @@ public:
     bool onChatFromWithId(int32_t userId, const std::optional<std::string>& name, const std::string& text);
     void showChatWithSeat(int seat, const std::string& text);
     void showChatAtSeat(int seat);
+    // Shows the text at once in place of what the bubble shows or waits to show.
+    void replaceChatWithSeat(int seat, const std::string& text);
     void hideChat(int seat);
+    // The bubbles stay over cards laid on the table after them.
+    void bringBubblesToFront();
     virtual void showFlyTextWirhFromId(int32_t userId, int32_t money);
     void addGiftOnBoardWithPlayer(const PlayerPtr& player);
     void onShowGift(int32_t itemId, int32_t fromUser, int32_t toUser) override;
@@ -250,6 +254,9 @@ protected:
 
     // The start button's highlight (a screen with its own bottom menu has its own).
     virtual StartButtonBlink& startBlink() { return startBlink_; }
+
+    // Bubbles, fly-texts and gifts shown from now on lie where the geometry says.
+    void setDecorationGeometry(TableDecorationGeometry geometry) { decorations_.setGeometry(std::move(geometry)); }
 
     // Adds a sheet's view over the screen and lets it slide in.
     void presentSheet(const std::shared_ptr<ui::ViewController>& sheet);

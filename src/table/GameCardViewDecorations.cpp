@@ -39,7 +39,14 @@ bool GameCardView::onChatFromWithId(int32_t userId, const std::optional<std::str
 
 void GameCardView::showChatWithSeat(int seat, const std::string& line) { decorations_.showChatWithSeat(seat, line); }
 void GameCardView::showChatAtSeat(int seat) { decorations_.showChatAtSeat(seat); }
+void GameCardView::replaceChatWithSeat(int seat, const std::string& line) { decorations_.replaceChatWithSeat(seat, line); }
 void GameCardView::hideChat(int seat) { decorations_.hideChat(seat); }
+
+void GameCardView::bringBubblesToFront() {
+    if (!isViewLoaded()) return;
+    for (int seat = 0; seat <= kCentre; ++seat)
+        if (auto frame = bubble(seat)) view()->bringSubviewToFront(frame.get());
+}
 
 void GameCardView::showFlyTextWirhFromId(int32_t userId, int32_t amount) { decorations_.showFlyText(userId, amount); }
 

@@ -49,6 +49,12 @@ void showRole(ui::Button& button, const char* titleKey) {
     const char* picture = pictureOf(titleKey);
     button.setImage(picture ? ui::Image::imageNamed(picture) : nullptr);
 }
+
+void setUsable(ui::Button& button, bool usable) {
+    constexpr double kDimmed = 0.4;
+    button.setEnabled(usable);
+    button.setAlpha(usable ? 1.0 : kDimmed);
+}
 }  // namespace tablebar
 
 namespace {

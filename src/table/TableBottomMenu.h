@@ -30,6 +30,8 @@ namespace tablebar {
 const char* pictureOf(std::string_view titleKey);
 // Titles the button with the key's text (its label too) and shows the role's picture.
 void showRole(ui::Button& button, const char* titleKey);
+// A role the player cannot use now keeps its place in the bar, dimmed, and takes no tap.
+void setUsable(ui::Button& button, bool usable);
 }  // namespace tablebar
 
 // The start button's highlight: while its title is the text of "ZUNO_start", "ZUNO_ready" or

@@ -1,5 +1,7 @@
 #include "table/TableDecorations.h"
 
+#include <algorithm>
+
 #include "platform/ui/Button.h"
 #include "platform/ui/Image.h"
 #include "platform/ui/ImageView.h"
@@ -12,8 +14,8 @@
 namespace zuno {
 
 namespace {
-constexpr double kBubbleHeight = 40;
-constexpr double kBubblePadding = 50;
+constexpr double kBubbleMargin = 2;       // kept from the screen's edges
+constexpr double kLeastBubbleFont = 10;
 constexpr double kFlySeconds = 1.0;
 constexpr double kGiftSide = 30;
 constexpr double kFlyIconSide = 20;
@@ -21,6 +23,32 @@ constexpr double kFlyIconOffset = -45;  // left of the text's centre
 
 ui::Rect centredRect(ui::Point centre, double width, double height) {
     return ui::Rect(centre.x - width / 2, centre.y - height / 2, width, height);
+}
+
+// The rectangle moved (and, wider than the area, narrowed) until it lies inside the area.
+ui::Rect keptInside(ui::Rect r, const ui::Rect& area) {
+    const double width = std::min(r.width(), area.width());
+    const double height = std::min(r.height(), area.height());
+    const double x = std::clamp(r.x(), area.x(), area.maxX() - width);
+    const double y = std::clamp(r.y(), area.y(), area.maxY() - height);
+    return ui::Rect(x, y, width, height);
+}
+
+// The end of the text that fits the width, after an ellipsis: the latest of the lines joined in it.
+std::string latestThatFits(const std::string& text, const ui::Font& font, double width) {
+    const std::string ellipsis = "\u2026";
+    const auto startOfLetter = [&](size_t at) {
+        while (at < text.size() && (static_cast<unsigned char>(text[at]) & 0xC0) == 0x80) ++at;
+        return at;
+    };
+    // The least start that fits: the shorter the end, the narrower it is.
+    size_t fits = text.size(), low = 0;
+    while (low < fits) {
+        const size_t middle = startOfLetter(low + (fits - low) / 2);
+        if (middle < fits && font.widthOfText(ellipsis + text.substr(middle)) <= width) fits = middle;
+        else low = low + (fits - low) / 2 + 1;
+    }
+    return ellipsis + text.substr(startOfLetter(fits));
 }
 
 void removeLater(const std::shared_ptr<ui::View>& view) {
@@ -49,6 +77,18 @@ ui::Point TableDecorationGeometry::giftCentre(int seat, int index) const {
     return {giftFirst[s].x + giftStep[s].x * index, giftFirst[s].y + giftStep[s].y * index};
 }
 
+void TableDecorations::setGeometry(TableDecorationGeometry geometry) {
+    geometry_ = std::move(geometry);
+    if (!screen_.bubble || !screen_.view) return;
+    for (int seat = 0; seat <= kCentre; ++seat) {
+        auto frame = screen_.bubble(seat);
+        if (!frame || frame->isHidden()) continue;
+        const ui::Size size = frame->frame().size;
+        const ui::Point centre = geometry_.bubbleCentres[static_cast<size_t>(seat)];
+        frame->setFrame(keptInside(centredRect(centre, size.width, size.height), screen_.view()->bounds()));
+    }
+}
+
 std::optional<ui::Point> TableDecorations::seatPoint(const std::vector<ui::Point>& points, int seat) const {
     if (seat < 0 || static_cast<size_t>(seat) >= points.size()) return std::nullopt;
     return points[static_cast<size_t>(seat)];
@@ -56,13 +96,36 @@ std::optional<ui::Point> TableDecorations::seatPoint(const std::vector<ui::Point
 
 // ---- chat bubbles
 
+ui::Rect TableDecorations::bubbleArea(int seat) const {
+    const ui::Rect screen = screen_.view()->bounds().insetBy(kBubbleMargin, 0);
+    const auto& area = geometry_.bubbleAreas[static_cast<size_t>(seat)];
+    return area ? area->intersection(screen) : screen;
+}
+
 void TableDecorations::showChatWithSeat(int seat, const std::string& text) {
     if (seat < 0 || seat > kCentre || !screen_.bubble) return;
     auto frame = screen_.bubble(seat);
     if (!frame) return;
-    std::string& waiting = waiting_[static_cast<size_t>(seat)];
-    waiting = waiting.empty() ? text : waiting + ", " + text;
+    const auto s = static_cast<size_t>(seat);
+    // The same line again adds nothing to what already waits.
+    if (lastWaiting_[s] != text) {
+        waiting_[s] = waiting_[s].empty() ? text : waiting_[s] + ", " + text;
+        lastWaiting_[s] = text;
+    }
     if (frame->isHidden()) showChatAtSeat(seat);
+}
+
+void TableDecorations::replaceChatWithSeat(int seat, const std::string& text) {
+    if (seat < 0 || seat > kCentre) return;
+    const auto s = static_cast<size_t>(seat);
+    waiting_[s] = text;
+    lastWaiting_[s] = text;
+    showChatAtSeat(seat);
+}
+
+void TableDecorations::clearWaitingChat() {
+    waiting_.fill(std::string());
+    lastWaiting_.fill(std::string());
 }
 
 void TableDecorations::showChatAtSeat(int seat) {
@@ -74,20 +137,39 @@ void TableDecorations::showChatAtSeat(int seat) {
     bubbleTimers_[s] = 0;
     const std::string line = std::move(waiting_[s]);
     waiting_[s].clear();
+    lastWaiting_[s].clear();
     if (line.empty()) {
         hideChat(seat);
         return;
     }
+    // Another bubble at the same place gives way to this one.
+    for (int other = 0; other <= kCentre; ++other) {
+        const auto o = static_cast<size_t>(other);
+        if (other == seat || geometry_.bubbleCentres[o] != geometry_.bubbleCentres[s]) continue;
+        waiting_[o].clear();
+        lastWaiting_[o].clear();
+        hideChat(other);
+    }
     if (bubbleLabels_[s]) bubbleLabels_[s]->removeFromSuperview();
-    const ui::Font font = ui::Font::systemFontOfSize(geometry_.bubbleFontSize);
-    const double textWidth = font.widthOfText(line);
-    auto label = std::make_shared<CustomLabel>(line, ui::Rect(kBubblePadding / 2, 0, textWidth, kBubbleHeight));
+    auto view = screen_.view();
+    const ui::Rect area = bubbleArea(seat);
+    const double padding = geometry_.bubblePadding;
+    double widest = area.width() - padding;
+    if (geometry_.bubbleMaxTextWidth > 0) widest = std::min(widest, geometry_.bubbleMaxTextWidth);
+    ui::Font font = ui::Font::systemFontOfSize(geometry_.bubbleFontSize);
+    while (font.widthOfText(line) > widest && font.pointSize() > kLeastBubbleFont)
+        font = font.withSize(font.pointSize() - 1);
+    const std::string shown = font.widthOfText(line) > widest ? latestThatFits(line, font, widest) : line;
+    const double textWidth = font.widthOfText(shown);
+    const ui::Rect placed =
+        keptInside(centredRect(geometry_.bubbleCentres[s], textWidth + padding, geometry_.bubbleHeight), area);
+    auto label = std::make_shared<CustomLabel>(shown, ui::Rect(padding / 2, 0, textWidth, placed.height()));
     label->setFont(font);
     label->setTextAlignment(ui::TextAlignment::Center);
     bubbleLabels_[s] = label;
     frame->addSubview(label);
-    frame->setFrame(centredRect(geometry_.bubbleCentres[s], textWidth + kBubblePadding, kBubbleHeight));
-    screen_.view()->bringSubviewToFront(frame.get());
+    frame->setFrame(placed);
+    view->bringSubviewToFront(frame.get());
     frame->setHidden(false);
     // stop() and the destructor cancel the check, so it never outlives the screen's decorations.
     bubbleTimers_[s] = sys::RunLoop::main().postDelayed(geometry_.bubbleSeconds[s], [this, seat, s] {
@@ -111,7 +193,7 @@ void TableDecorations::stop() {
         sys::RunLoop::main().cancel(timer);
         timer = 0;
     }
-    for (auto& text : waiting_) text.clear();
+    clearWaitingChat();
 }
 
 // ---- money fly-text
@@ -123,9 +205,15 @@ void TableDecorations::showFlyText(int32_t userId, int32_t amount, const std::op
     const std::optional<ui::Point> point = seatPoint(geometry_.flyTextPoints, seat);
     if (!point && !geometry_.unseatedPoint) return;
     // Someone not seated: the text shows at the unseated point and does not move.
-    const ui::Point centre = point ? geometry_.tableCentre : *geometry_.unseatedPoint;
-    const ui::Point from = point && amount < 0 ? *point : centre;
-    const ui::Point to = point && amount >= 0 ? *point : centre;
+    const auto s = static_cast<size_t>(seat);
+    const ui::Point inner = s < geometry_.flyTextInner.size() ? geometry_.flyTextInner[s] : geometry_.tableCentre;
+    const ui::Point centre = point ? inner : *geometry_.unseatedPoint;
+    ui::Point from = point && amount < 0 ? *point : centre;
+    ui::Point to = point && amount >= 0 ? *point : centre;
+    if (point && geometry_.flyTextDrift) {
+        from = *point;
+        to = *point + *geometry_.flyTextDrift;
+    }
 
     auto view = screen_.view();
     auto label = std::make_shared<ui::Label>(ui::Rect(0, 0, 160, 20));

@@ -29,11 +29,27 @@ class ViewController;
 struct TableDecorationGeometry {
     std::array<ui::Point, 5> bubbleCentres;
     double bubbleFontSize = 14;
+    // The widest a bubble's text may run (none: as wide as the screen lets it); a longer text is drawn
+    // smaller, and what still does not fit loses its oldest words.
+    double bubbleMaxTextWidth = 0;
+    // A bubble is as wide as its text and this much more, and this high.
+    double bubblePadding = 50;
+    double bubbleHeight = 40;
     std::array<double, 5> bubbleSeconds{3, 3, 3, 3, 4};  // how long a bubble shows before its next check
+    // Where a bubble may lie, beside its seat's avatar and names; none: anywhere on the screen. A bubble
+    // keeps its centre where it fits and moves only as far as it must to stay inside; its text, too
+    // wide for the area, is drawn smaller as a wider one is.
+    std::array<std::optional<ui::Rect>, 5> bubbleAreas{};
     // A fly-text moves between the seat's point and the table's middle: a gain towards the seat, a loss
     // away from it.
     std::vector<ui::Point> flyTextPoints;
     ui::Point tableCentre;
+    // Each seat's end of its fly-text in the table's middle, so that the texts of a deal's end pass one
+    // another; none: every fly-text ends at tableCentre.
+    std::vector<ui::Point> flyTextInner;
+    // With a drift, a fly-text appears at the seat's point and moves this much, whatever the amount,
+    // so that the seats' fly-texts stay apart.
+    std::optional<ui::Point> flyTextDrift;
     // Gifts: the first of a seat's row, the step to the next, and where one flies from (top-left).
     std::vector<ui::Point> giftFirst;
     std::vector<ui::Point> giftStep;
@@ -49,9 +65,11 @@ struct TableDecorationGeometry {
 };
 
 // The decorations over a table: chat bubbles at the seats (lines that arrive while a bubble shows are
-// joined with ", " and shown at its next check), money fly-texts, and the gifts each player holds (at
-// most the geometry's count: one more drops the oldest). It takes its screen's geometry and reaches the screen through
-// the callbacks below, on the main thread. Its timers are cancelled by stop() and by its destructor.
+// joined with ", " and shown at its next check, a line said again not twice; a bubble stays inside the
+// screen and its area; two bubbles at one place show the latest text of either), money fly-texts, and
+// the gifts each player holds (at most the geometry's count: one more drops the oldest). It takes its
+// screen's geometry and reaches the screen through the callbacks below, on the main thread. Its timers
+// are cancelled by stop() and by its destructor.
 class TableDecorations {
 public:
     static constexpr int kCentre = 4;
@@ -71,14 +89,19 @@ public:
 
     void attach(Screen screen) { screen_ = std::move(screen); }
     const TableDecorationGeometry& geometry() const { return geometry_; }
+    // A table whose places change (a zoomed table) moves its bubbles on show and places what comes
+    // next by the new geometry.
+    void setGeometry(TableDecorationGeometry geometry);
 
-    // Chat bubbles.
+    // Chat bubbles; a bubble stays inside its screen's view.
     void showChatWithSeat(int seat, const std::string& text);
     void showChatAtSeat(int seat);
+    // The text shows at once in place of what the bubble shows or waits to show.
+    void replaceChatWithSeat(int seat, const std::string& text);
     void hideChat(int seat);
     const std::array<std::string, 5>& chatPlayers() const { return waiting_; }
     // The waiting lines forgotten (the bubbles' next check hides them).
-    void clearWaitingChat() { waiting_.fill(std::string()); }
+    void clearWaitingChat();
     // Nothing waiting and no bubble check left (the bubbles stay as they are).
     void stop();
 
@@ -93,10 +116,12 @@ public:
 private:
     int seatOf(int32_t userId) const { return screen_.seatOf ? screen_.seatOf(userId) : -1; }
     std::optional<ui::Point> seatPoint(const std::vector<ui::Point>& points, int seat) const;
+    ui::Rect bubbleArea(int seat) const;
 
     TableDecorationGeometry geometry_;
     Screen screen_;
     std::array<std::string, 5> waiting_;
+    std::array<std::string, 5> lastWaiting_;  // the latest line joined into each
     std::array<sys::RunLoop::TimerId, 5> bubbleTimers_{};
     std::array<std::shared_ptr<ui::View>, 5> bubbleLabels_;
 };

@@ -158,8 +158,10 @@ TEST_F(BankerRobotTableTest, BaiCaoAsPunter) {
     ASSERT_TRUE(seen("hands 3"));
     EXPECT_TRUE(table->saw("show 9001 " + list(hand({"KS", "AH", "8C"}))));
     ASSERT_TRUE(pump([&] { return table->count("money") == 3; }));
-    EXPECT_TRUE(table->saw("says 4711 6 nut"));
-    EXPECT_TRUE(table->saw("says 9001 9 nut"));
+    EXPECT_TRUE(table->saw("says 4711 6 points"));
+    EXPECT_TRUE(table->saw("says 9001 9 points"));
+    EXPECT_TRUE(table->saw("says 4711 Lost"));
+    EXPECT_TRUE(table->saw("says 9001 Banker"));
     EXPECT_TRUE(table->saw("money 4711 -3000"));
     EXPECT_TRUE(table->saw("money 9002 -2000"));
     EXPECT_TRUE(table->saw("money 9001 5000"));
@@ -170,6 +172,10 @@ TEST_F(BankerRobotTableTest, BaiCaoAsPunter) {
 TEST_F(BankerRobotTableTest, XiZachAsDealer) {
     join(StandinBanker::kXiZach, StandinTableKind::Empty);
     constexpr int8_t kBoard = StandinBanker::kXiZachBoard;
+    // The results come in the language the client chose.
+    constexpr int32_t kLanguage = 1;
+    GlobalService::getInstance().setLanguageForAppWithSubId(kLanguage, std::string("vi"));
+    ASSERT_TRUE(pump([&] { return server.latestClient() && server.latestClient()->language() == "vi"; }));
     // Binh: 10 + 2, draws a 3 (15) and a 4 (19), then stands. I: 9 + 7, draw a 2 (18).
     xiZach->setNextDeal({hand({"9S", "7C"}), {}, hand({"TS", "2C"}), {}}, hand({"3D", "4H", "2S"}));
     GlobalService::getInstance().startGameWithRoomId(StandinBanker::kRoom, kBoard);
@@ -188,7 +194,9 @@ TEST_F(BankerRobotTableTest, XiZachAsDealer) {
     ASSERT_TRUE(seen("hands 2"));
     EXPECT_EQ(table->count("show 9002"), 1u);  // one examination, whatever I ask
     ASSERT_TRUE(pump([&] { return table->count("money") == 2; }));
-    EXPECT_TRUE(table->saw("says 4711 18 diem"));
+    EXPECT_TRUE(table->saw("says 4711 18 điểm"));
+    EXPECT_TRUE(table->saw("says 9002 Thắng"));
+    EXPECT_TRUE(table->saw("says 4711 Nhà cái"));
     EXPECT_TRUE(table->saw("money 9002 2000"));
     EXPECT_TRUE(table->saw("money 4711 -2000"));
 }

@@ -1,9 +1,8 @@
 // Bai Cao and Xi Zach deals in the desktop program, headless, against the stand-in's robots: the
-// invitation accepted from the main menu opens the table screen. Bai Cao as a punter at An's table:
-// stake, ready, the deal, a card shown by the button and one by a tap, the rest shown at once, the stop
-// with every hand open and the money taken, continue clearing the cards. Xi Zach as the dealer at my
-// own table: Binh sits and gets ready, a start refused for a short balance, the deal, Binh's draws, my
-// examination of Binh's hand by tapping his card (asked once), my draw and stand, the stop.
+// invitation accepted from the main menu opens the table screen, and the layout is checked at every
+// step. Bai Cao as a punter at An's table and as the banker at my own; Xi Zach as the dealer at my own
+// table (a start refused for a short balance, Binh's draws, my examination, draw and stand) and as a
+// punter at An's; each through the stop with its results to continue.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -86,11 +85,29 @@ protected:
     static std::string title(const std::shared_ptr<ui::Button>& button) {
         return button->titleForState(ui::ControlState::Normal).value_or("");
     }
+    // The bubbles shown that call a player to act.
+    static int callsShown(const BankerTableView& table) {
+        int calls = 0;
+        for (int bubble = 0; bubble <= GameCardView::kCentre; ++bubble) {
+            auto view = table.bubble(bubble);
+            if (view && !view->isHidden() && textsIn(*view).find(text("ZUNO_nextPlayer")) != std::string::npos) ++calls;
+        }
+        return calls;
+    }
+    static size_t cardSprites(BankerTableView& table) {
+        const auto subviews = table.view()->subviews();
+        return static_cast<size_t>(std::count_if(subviews.begin(), subviews.end(), [](const auto& v) {
+            return std::dynamic_pointer_cast<BCCardView>(v) != nullptr;
+        }));
+    }
 
     std::shared_ptr<StandinRobotTables> robots;
     std::shared_ptr<StandinBanker> baiCao, xiZach;
 };
 
+// An's Bai Cao table as a punter: the stake, ready, the deal, one card shown by the button and one by a
+// tap, the rest shown at once, the stop with every hand open, each seat's result and my loss, and
+// continue clearing the cards.
 TEST_F(BankerScreenRoadTest, BaiCaoAsPunter) {
     ASSERT_NO_FATAL_FAILURE(start(500000, StandinBanker::kBaiCao, StandinTableKind::Robots));
     auto table = waitForTop<BaiCaoView>();
@@ -100,6 +117,7 @@ TEST_F(BankerScreenRoadTest, BaiCaoAsPunter) {
     baiCao->setNextDeal({aceLowCards("KS AH 8C"), aceLowCards("AS 2C 3D"), aceLowCards("TS JC QD"), {}}, {});
     GlobalService::getInstance().setMoneyWithRoomId(StandinBanker::kRoom, StandinBanker::kBaiCaoBoard, 3000);
     ASSERT_TRUE(pump([&] { return table->stakeLabel(0)->text().value_or("").find("3,000") != std::string::npos; }));
+    settle();
 
     ASSERT_EQ(title(table->btnStart), text("ZUNO_ready"));
     tap(*table->btnStart);
@@ -111,30 +129,64 @@ TEST_F(BankerScreenRoadTest, BaiCaoAsPunter) {
     // Show one by the button, then tap my second card.
     tap(*table->btnAutoSelected);
     ASSERT_TRUE(pump([&] { return open(*table, 0) == std::vector<bool>{true, false, false}; }));
+    settle();
     tap(*table->playerAt(0)->cards()[1]);
     ASSERT_TRUE(pump([&] { return open(*table, 0) == std::vector<bool>{true, true, false}; }));
     EXPECT_FALSE(table->isGameEnd());
 
-    // Show all: every hand is open, so the deal ends.
+    // Show all: every hand is open, so the deal ends; Show all and Show one go with it.
     ASSERT_EQ(title(table->btnStart), text("ZUNO_showAllCards"));
     tap(*table->btnStart);
     ASSERT_TRUE(pump([&] { return table->isGameEnd(); }));
     ASSERT_TRUE(pump([] { return UIController::myInfo()->money() == 497000; }));
+    ASSERT_TRUE(pump([&] { return bubbleText(*table, 0).find("6 points") != std::string::npos; })) << bubbleText(*table, 0);
     settle();
     const int an = table->seatOf(StandinRobotTables::kOwnerId);
     ASSERT_GE(an, 0);
     EXPECT_EQ(open(*table, an), (std::vector<bool>{true, true, true}));
     EXPECT_EQ(title(table->btnStart), text("ZUNO_continuee"));
+    EXPECT_TRUE(table->btnAutoSelected->isHidden());
 
     tap(*table->btnStart);
     settle();
-    const auto subviews = table->view()->subviews();
-    EXPECT_EQ(std::count_if(subviews.begin(), subviews.end(),
-                            [](const auto& v) { return std::dynamic_pointer_cast<BCCardView>(v) != nullptr; }),
-              0);
+    EXPECT_EQ(cardSprites(*table), 0u);
     EXPECT_EQ(title(table->btnStart), text("ZUNO_ready"));
 }
 
+// My own Bai Cao table as the banker: Binh sits at the top, stakes and gets ready; I deal, Binh shows at
+// once, I show all; the stop shows every result, and continue.
+TEST_F(BankerScreenRoadTest, BaiCaoAsBanker) {
+    ASSERT_NO_FATAL_FAILURE(start(500000, StandinBanker::kBaiCao, StandinTableKind::Empty));
+    auto table = waitForTop<BaiCaoView>();
+    ASSERT_TRUE(table);
+    ASSERT_TRUE(pump([&] {
+        auto binh = table->playerAt(table->seatOf(StandinRobotTables::kRobotId));
+        return binh && binh->isReady() && !table->stakeLabel(table->seatOf(StandinRobotTables::kRobotId))->isHidden();
+    }));
+    settle();
+    const int binh = table->seatOf(StandinRobotTables::kRobotId);
+
+    // I hold 6, Binh 9.
+    baiCao->setNextDeal({aceLowCards("AS 2C 3D"), {}, aceLowCards("KS AH 8C"), {}}, {});
+    ASSERT_EQ(title(table->btnStart), text("ZUNO_start"));
+    tap(*table->btnStart);
+    ASSERT_TRUE(pump([&] { return open(*table, binh) == std::vector<bool>(3, true); }));
+    settle();
+    EXPECT_EQ(open(*table, 0), (std::vector<bool>{false, false, false}));
+
+    tap(*table->btnStart);  // show all
+    ASSERT_TRUE(pump([&] { return table->isGameEnd(); }));
+    ASSERT_TRUE(pump([&] { return bubbleText(*table, binh).find("9 points") != std::string::npos; }));
+    settle();
+    EXPECT_EQ(title(table->btnStart), text("ZUNO_continuee"));
+    tap(*table->btnStart);
+    settle();
+    EXPECT_EQ(title(table->btnStart), text("ZUNO_start"));
+}
+
+// My own Xi Zach table as the dealer: Binh sits and gets ready; a start refused for a short balance; the
+// deal; Binh draws and stands; on my turn I am called alone, examine Binh's hand by tapping his card
+// (asked once), draw and stand; the stop shows each result, and continue.
 TEST_F(BankerScreenRoadTest, XiZachAsDealer) {
     ASSERT_NO_FATAL_FAILURE(start(500, StandinBanker::kXiZach, StandinTableKind::Empty));
     auto table = waitForTop<XiZachView>();
@@ -160,6 +212,7 @@ TEST_F(BankerScreenRoadTest, XiZachAsDealer) {
     tap(*table->btnStart);
     ASSERT_TRUE(pump([&] { return table->nextPlayer == kMe; }));
     settle();
+    EXPECT_EQ(callsShown(*table), 1);
     const int binh = table->seatOf(StandinRobotTables::kRobotId);
     ASSERT_EQ(table->playerAt(binh)->cards().size(), 4u);
 
@@ -175,16 +228,59 @@ TEST_F(BankerScreenRoadTest, XiZachAsDealer) {
     ASSERT_TRUE(pump([&] { return table->playerAt(0)->cards().size() == 3; }))
         << "server hand " << xiZach->handOf(kMe).size() << " next " << table->nextPlayer << " end " << table->isGameEnd()
         << " deck " << (table->btnBaiBot && !table->btnBaiBot->isHidden());
+    settle();
     ASSERT_EQ(title(table->btnAutoSelected), text("ZUNO_dangBai"));
     tap(*table->btnAutoSelected);
     ASSERT_TRUE(pump([&] { return table->isGameEnd(); }));
     ASSERT_TRUE(pump([] { return UIController::myInfo()->money() == 3000; }));
     EXPECT_EQ(title(table->btnStart), text("ZUNO_continuee"));
-    // The results: every hand open, each player's count in his bubble.
+    // The results: every hand open, each player's count in his bubble, nobody called any more.
     EXPECT_EQ(open(*table, binh), std::vector<bool>(4, true));
-    ASSERT_TRUE(pump([&] { return bubbleText(*table, 0).find("18 diem") != std::string::npos; })) << bubbleText(*table, 0);
-    ASSERT_TRUE(pump([&] { return bubbleText(*table, binh).find("19 diem") != std::string::npos; }))
+    ASSERT_TRUE(pump([&] { return bubbleText(*table, 0).find("18 points") != std::string::npos; })) << bubbleText(*table, 0);
+    ASSERT_TRUE(pump([&] { return bubbleText(*table, binh).find("19 points") != std::string::npos; }))
         << bubbleText(*table, binh);
+    settle();
+    EXPECT_EQ(callsShown(*table), 0);
+
+    tap(*table->btnStart);
+    settle();
+    EXPECT_EQ(cardSprites(*table), 0u);
+    EXPECT_EQ(title(table->btnStart), text("ZUNO_start"));
+}
+
+// An's Xi Zach table as a punter: I am called first (by An, alone), draw and stand; Binh is called and
+// draws; An, the dealer, is called and examines; the stop shows each result and my win.
+TEST_F(BankerScreenRoadTest, XiZachAsPunter) {
+    ASSERT_NO_FATAL_FAILURE(start(500000, StandinBanker::kXiZach, StandinTableKind::Robots));
+    auto table = waitForTop<XiZachView>();
+    ASSERT_TRUE(table);
+    ASSERT_TRUE(pump([&] { return table->seatOf(StandinRobotTables::kRobotId) >= 0; }));
+    settle();
+    // An: 10 + 7 (17). I: 9 + 7, draw a 2 (18). Binh: 10 + 2, draws 3 and 4 (19).
+    xiZach->setNextDeal({aceLowCards("TC 7D"), aceLowCards("9S 7C"), aceLowCards("TS 2C"), {}}, aceLowCards("2S 3D 4H"));
+    ASSERT_EQ(title(table->btnStart), text("ZUNO_ready"));
+    tap(*table->btnStart);
+    ASSERT_TRUE(pump([&] { return table->nextPlayer == kMe && table->playerAt(0) && table->playerAt(0)->cards().size() == 2; }));
+    settle();
+    EXPECT_EQ(callsShown(*table), 1);
+
+    ASSERT_EQ(title(table->btnStart), text("ZUNO_botBai"));
+    tap(*table->btnStart);
+    ASSERT_TRUE(pump([&] { return table->playerAt(0)->cards().size() == 3; }));
+    settle();
+    tap(*table->btnAutoSelected);  // stand
+    ASSERT_TRUE(pump([&] { return table->nextPlayer != kMe; }));
+    settle();
+    EXPECT_LE(callsShown(*table), 1);
+
+    ASSERT_TRUE(pump([&] { return table->isGameEnd(); }));
+    ASSERT_TRUE(pump([] { return UIController::myInfo()->money() > 500000; }));
+    ASSERT_TRUE(pump([&] { return bubbleText(*table, 0).find("18 points") != std::string::npos; })) << bubbleText(*table, 0);
+    settle();
+    EXPECT_EQ(callsShown(*table), 0);
+    tap(*table->btnStart);
+    settle();
+    EXPECT_EQ(title(table->btnStart), text("ZUNO_ready"));
 }
 
 }  // namespace

@@ -85,7 +85,7 @@ protected:
 // to the fastest, again and again; after three of my landings its stack overflows and I win.
 TEST_F(BlocksRobotTableTest, TheRobotPlaysOnItsOwnAndOverflowsAfterMyLandings) {
     ASSERT_NO_FATAL_FAILURE(join({8, 3, 0.02, 0.03, 0.01}));
-    EXPECT_EQ(events->lines()[0], "join 1 17 9001 1000 {[9001 'an' 8000000 3 900 ready],[4711 'lan' 500000 12 250 -]}");
+    EXPECT_EQ(events->lines()[0], "join 1 17 9001 1000 {[9001 'an' shown 'An' 8000000 3 900 ready],[4711 'lan' shown 'Lan' 500000 12 250 -]}");
     GlobalService::getInstance().readyWithRoomId(kRoom, kBoard, true);
     ASSERT_TRUE(seen("start"));
     const auto sequence = blocks->sequence();

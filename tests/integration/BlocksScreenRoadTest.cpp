@@ -1,5 +1,6 @@
 // Blocks games in the desktop program, headless, against the stand-in's robot: the invitation accepted
-// from the main menu opens the table, and the window turns upright; I get ready and An starts. The
+// from the main menu opens the table, and the window turns upright; I look at An's card and give him a
+// gift; I get ready and An starts; we chat. The
 // piece moves by the arrow keys and by the finger (a click turns it, a quick long drag down drops it);
 // each landing reaches the stand-in as its report; garbage rows wait for the next landing; the marker
 // follows An's height; a new level re-times the drop at the next piece. Stacking up, I lose with one
@@ -23,26 +24,22 @@
 #include "shell/UIController.h"
 #include "standin-server/StandinBlocks.h"
 #include "standin-server/StandinRobotTables.h"
-#include "support/ProgramRoadTest.h"
+#include "support/BoardRoadTest.h"
 
 using namespace zuno;
 using namespace zuno::standin;
 
 namespace {
 
-constexpr int32_t kMe = 4711;
-
-std::string text(const char* key) { return Resources::getInstance().textForKey(key); }
-std::string title(const std::shared_ptr<ui::Button>& button) {
-    return button ? button->titleForState(ui::ControlState::Normal).value_or("") : "";
-}
-
-class BlocksScreenRoadTest : public zuno::testing::ProgramRoadTest {
+class BlocksScreenRoadTest : public zuno::testing::BoardRoadTest {
 protected:
     // The robot's own steps are off: the test sends its garbage, height and level.
     void start(int robotLosesAfter) {
         ASSERT_NO_FATAL_FAILURE(startStandin());
         signIn->addAccount({"lan", "hoa sen", kMe, 500000, 12, 250});
+        StandinRobots::addTo(*signIn);
+        StandinSocial::installOn(server, signIn);
+        StandinMoney::installOn(server, signIn, ZUNO_STANDIN_PICTURES);
         StandinRobotTables::Options options;
         options.invitationDelay = 1;
         options.robotDelay = 0;
@@ -85,7 +82,6 @@ protected:
         return static_cast<int>(std::count_if(reports.begin(), reports.end(), [](const auto& r) { return r.loss(); }));
     }
 
-    std::shared_ptr<StandinRobotTables> robots;
     std::shared_ptr<StandinBlocks> blocks;
     std::shared_ptr<BlocksView> table;
 };
@@ -93,7 +89,12 @@ protected:
 TEST_F(BlocksScreenRoadTest, MovesLandingsGarbageHeightLevelAndALoss) {
     ASSERT_NO_FATAL_FAILURE(start(40));
     EXPECT_EQ(windowSize(), (ui::Size{320, 480}));
+    ASSERT_TRUE(pump([&] { return table->table().opponent() != nullptr; }));
+    settle();
+    ASSERT_NO_FATAL_FAILURE(cardAndGiftOfTheRobot(*table, "An"));
     ASSERT_NO_FATAL_FAILURE(readyAndStart());
+    settle();
+    ASSERT_NO_FATAL_FAILURE(chatWithTheRobot(*table));
     EXPECT_EQ(table->customInterval(), 1);
     EXPECT_EQ(game().blockLenght(), 16);
     EXPECT_EQ(game().curBlockKind(), blocks->sequence()[0]);
@@ -146,6 +147,8 @@ TEST_F(BlocksScreenRoadTest, MovesLandingsGarbageHeightLevelAndALoss) {
         for (int column = 0; column < 10; ++column)
             EXPECT_EQ(game().gameBoard()->getValueAtRow(row, column), column == hole ? 0 : 10) << row << "," << column;
     EXPECT_EQ(table->lblOwnerMark->text().value_or(""), "2");
+    EXPECT_FALSE(table->lblOwnerMarkTitle->isHidden()) << "the count has its caption";
+    settle();
     ASSERT_TRUE(pump([&] { return blocks->reports().size() == 2; }));
     EXPECT_EQ(blocks->reports()[1].idMessage, 1);
 
@@ -156,6 +159,7 @@ TEST_F(BlocksScreenRoadTest, MovesLandingsGarbageHeightLevelAndALoss) {
     EXPECT_DOUBLE_EQ(table->enemyHeightTarget(), before - 18);
     ASSERT_TRUE(pump([&] { return !table->isRopeAnimating(); }));
     EXPECT_LE(std::abs(table->rope->center().y - table->enemyHeightTarget()), 0.5);
+    settle();
 
     // Level 2: the next piece falls every 0.4 s.
     blocks->raiseLevel();
@@ -185,6 +189,7 @@ TEST_F(BlocksScreenRoadTest, MovesLandingsGarbageHeightLevelAndALoss) {
     tap(*table->btnStart);
     settle();
     EXPECT_EQ(title(table->btnStart), BoardTableModel::startKind(1, 0).title);
+    EXPECT_TRUE(table->lblOwnerMarkTitle->isHidden()) << "no count between games";
     table->doLeaveBoard();
     ASSERT_TRUE(waitForTop<MainView>());
     EXPECT_EQ(windowSize(), (ui::Size{480, 320}));
@@ -198,6 +203,7 @@ TEST_F(BlocksScreenRoadTest, AnsStackOverflowsFirst) {
         ASSERT_TRUE(pump([&] { return blocks->reports().size() == landed; }));
     }
     ASSERT_TRUE(pump([] { return dialogText().find(text("ZUNO_won")) != std::string::npos; })) << dialogText();
+    settle();
     EXPECT_FALSE(table->isPlaying());
     EXPECT_EQ(losses(blocks->reports()), 0);
 }

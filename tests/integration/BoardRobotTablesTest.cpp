@@ -106,7 +106,7 @@ TEST_F(BoardRobotTablesTest, CoTuongAtARobotsTable) {
     join(StandinCoTuong::kGameType, kBoard, StandinTableKind::Robots);
     ASSERT_TRUE(seen(*coTuongEvents, "join"));
     EXPECT_EQ(coTuongEvents->lines()[0],
-              "join 1 14 9001 1000 {[9001 'an' 8000000 3 900 ready],[4711 'lan' 500000 12 250 -]}");
+              "join 1 14 9001 1000 {[9001 'an' shown 'An' 8000000 3 900 ready],[4711 'lan' shown 'Lan' 500000 12 250 -]}");
 
     GlobalService::getInstance().readyWithRoomId(1, kBoard, true);
     ASSERT_TRUE(seen(*coTuongEvents, "start 1 14 9001 2000 600000 600000"));

@@ -1,8 +1,8 @@
-// Caro games in the desktop program, headless, against the stand-in's robots. At An's table: I get
-// ready, An starts with me moving first, I put a stone by a click, the robot answers, my draw offer
-// is refused, the robot's is declined, I resign, read the results, continue and leave. At my own
-// table: the slower speed chosen in the sheet travels with my start (byte 2), and my five in a row
-// ends the game with the server's line drawn.
+// Caro games in the desktop program, headless, against the stand-in's robots. At An's table: I look at
+// An's card and give him a gift, get ready, An starts with me moving first, we chat, I put a stone by
+// a click, the robot answers, my draw offer is refused, the robot's is declined, I resign, read the
+// results, continue and leave. At my own table: the slower speed chosen in the sheet travels with my
+// start (byte 2), and my five in a row ends the game with the server's line drawn.
 #include <gtest/gtest.h>
 
 #include "games/caro/CaroUtils.h"
@@ -48,10 +48,15 @@ protected:
 
 TEST_F(CaroScreenRoadTest, AGameAtAnsTableToMyResignation) {
     ASSERT_NO_FATAL_FAILURE(open(StandinTableKind::Robots));
+    ASSERT_TRUE(pump([&] { return table->table().opponent() != nullptr; }));
+    settle();
+    ASSERT_NO_FATAL_FAILURE(cardAndGiftOfTheRobot(*table, "An"));
     ASSERT_EQ(title(table->btnStart), BoardTableModel::startKind(1, 0).title);
     tap(*table->btnStart);  // ready: An, the owner, starts
     ASSERT_TRUE(pump([&] { return table->table().isInBoard; }));
     EXPECT_EQ(table->table().turn, kMe);
+    settle();
+    ASSERT_NO_FATAL_FAILURE(chatWithTheRobot(*table));
 
     // My stone by a click, the robot's answer.
     click(3, 5);
@@ -93,10 +98,14 @@ TEST_F(CaroScreenRoadTest, MyTableAtTheSlowerSpeedToMyFive) {
     }
     click(5, 5);
     ASSERT_TRUE(pump([&] { return !table->table().isInBoard; }));
+    settle();
     const auto& model = table->board->model();
     ASSERT_TRUE(model.hasWinLine());
     EXPECT_EQ(model.winPoint1(), CaroUtils::convertBoardPointToScreenPointWithX(5, 5));
     EXPECT_EQ(model.winPoint2(), CaroUtils::convertBoardPointToScreenPointWithX(1, 5));
     closeDialogs();
     EXPECT_EQ(title(table->btnStart), BoardTableModel::startKind(3, 0).title);
+    tap(*table->btnStart);
+    settle();
+    EXPECT_EQ(table->board->model().totalMovedCells(), 0);
 }

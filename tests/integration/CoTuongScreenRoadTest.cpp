@@ -1,9 +1,9 @@
 // A Co Tuong game in the desktop program, headless, against the stand-in's robot: the invitation to an
-// empty table accepted from the main menu opens the table screen; Binh sits down and gets ready; my
-// start is refused while my balance is below the stake, then the game starts with Binh moving first
-// and the move clock counting; Binh's cannon takes my horse; I move a soldier by two clicks on my
-// turned board; Binh answers; my draw offer is refused; Binh's is declined; I resign, read the results,
-// continue and leave.
+// empty table accepted from the main menu opens the table screen; Binh sits down and gets ready; I look
+// at his card and give him a gift; my start is refused while my balance is below the stake, then the
+// game starts with Binh moving first and the move clock counting; we chat; Binh's cannon takes my
+// horse; I move a soldier by two clicks on my turned board, its hints showing; Binh answers; my draw
+// offer is refused; Binh's is declined; I resign, read the results, continue and leave.
 #include <gtest/gtest.h>
 
 #include <regex>
@@ -52,6 +52,8 @@ TEST_F(CoTuongScreenRoadTest, AGameAgainstBinhToMyResignation) {
         return binh && binh->isReady();
     }));
     settle();
+    signIn->addToBalance(kMe, 1000);  // the gift's price, on the stand-in only
+    ASSERT_NO_FATAL_FAILURE(cardAndGiftOfTheRobot(*table, "Binh"));
 
     // Short of the stake: refused here, nothing sent.
     ASSERT_EQ(title(table->btnStart), BoardTableModel::startKind(0, 0).title);
@@ -67,6 +69,8 @@ TEST_F(CoTuongScreenRoadTest, AGameAgainstBinhToMyResignation) {
     ASSERT_TRUE(pump([&] { return table->table().isInBoard; }));
     EXPECT_TRUE(table->isBottomRed());
     EXPECT_TRUE(std::regex_match(title(table->btnStart), std::regex("0[12]:[0-5][0-9]"))) << title(table->btnStart);
+    settle();
+    ASSERT_NO_FATAL_FAILURE(chatWithTheRobot(*table));
 
     // Binh's cannon takes my horse: the square of my left horse is his cannon's now.
     ASSERT_TRUE(pump([&] { return table->table().turn == kMe; }));
@@ -79,6 +83,7 @@ TEST_F(CoTuongScreenRoadTest, AGameAgainstBinhToMyResignation) {
     // right-hand file and one rank further down.
     click(*table, 0, 3);
     ASSERT_FALSE(table->board->hints().empty());
+    settle();
     click(*table, 0, 4);
     ASSERT_TRUE(pump([&] { return onStandin(8, 4) == "r_zu"; }));
     // My move's echo, then Binh's answer.

@@ -1,9 +1,9 @@
 // A Co Vua game in the desktop program, headless, against the stand-in's robot: An's invitation to his
-// table accepted from the main menu opens the table screen; I get ready and An starts with me as White
-// and the move clock counting; I castle king-side by two clicks and see the rook jump; An's pawn
-// answers; my pawn reaches the last rank, the chooser asks for the piece and a click on the queen
-// promotes it, giving check; my draw offer is refused; An's is declined; I resign, read the results,
-// continue and leave.
+// table accepted from the main menu opens the table screen; I look at An's card and give him a gift; I
+// get ready and An starts with me as White and the move clock counting; we chat; I castle king-side by
+// two clicks and see the rook jump; An's pawn answers; my pawn reaches the last rank, the chooser asks
+// for the piece and a click on the queen promotes it, giving check; my draw offer is refused; An's is
+// declined; I resign, read the results, continue and leave.
 #include <gtest/gtest.h>
 
 #include <regex>
@@ -69,6 +69,7 @@ TEST_F(CoVuaScreenRoadTest, AGameAgainstAnToMyResignation) {
     ASSERT_TRUE(table);
     ASSERT_TRUE(pump([&] { return table->table().getPlayerWithID(kAn) != nullptr; }));
     settle();
+    ASSERT_NO_FATAL_FAILURE(cardAndGiftOfTheRobot(*table, "An"));
 
     // Ready: An, the owner, starts; I play White and my clock counts down from two minutes.
     ASSERT_EQ(title(table->btnStart), BoardTableModel::startKind(1, 0).title);
@@ -80,10 +81,13 @@ TEST_F(CoVuaScreenRoadTest, AGameAgainstAnToMyResignation) {
     EXPECT_TRUE(std::regex_match(title(table->btnStart), std::regex("01:[0-5][0-9]"))) << title(table->btnStart);
     EXPECT_EQ(table->lblQuotaTime0->text(), "10:00");
     layOut(*table, position);
+    settle();
+    ASSERT_NO_FATAL_FAILURE(chatWithTheRobot(*table));
 
     // Castling by two clicks: the king to g1, the rook jumps to f1.
     click(*table, {7, 4});
     ASSERT_FALSE(table->board->marks().empty());
+    settle();
     click(*table, {7, 6});
     ASSERT_TRUE(pump([&] { return onStandin("g1") == 16; }));
     EXPECT_EQ(onStandin("f1"), 14);
@@ -102,6 +106,7 @@ TEST_F(CoVuaScreenRoadTest, AGameAgainstAnToMyResignation) {
     ASSERT_TRUE(pump([&] { return spriteOn(*table, {0, 1}) == 15; }));
     EXPECT_EQ(onStandin("b8"), 15);
     EXPECT_TRUE(pump([&] { return !table->isChooserShown(); })) << "the chooser slides out";
+    settle();
     ASSERT_TRUE(pump([&] { return table->table().turn == kMe; }));
     settle();
     EXPECT_EQ(spriteOn(*table, {4, 7}), 21) << "An's pawn went on";
@@ -109,6 +114,7 @@ TEST_F(CoVuaScreenRoadTest, AGameAgainstAnToMyResignation) {
     // My draw offer: refused.
     table->clickDraw();
     ASSERT_TRUE(dialogSays(text("ZUNO_oppNotAgree"))) << dialogText();
+    settle();
     pressDialog(true);
     settle();
     EXPECT_EQ(title(table->btnDraw), text("ZUNO_pleaseDraw"));
@@ -116,6 +122,7 @@ TEST_F(CoVuaScreenRoadTest, AGameAgainstAnToMyResignation) {
     // An's offer: declined, the game goes on.
     robots->locked([&] { coVua->offerDraw(*robots); });
     ASSERT_TRUE(dialogSays(text("ZUNO_oppWantDraw"))) << dialogText();
+    settle();
     pressDialog(false);
     settle();
     EXPECT_TRUE(table->table().isInBoard);
@@ -125,10 +132,12 @@ TEST_F(CoVuaScreenRoadTest, AGameAgainstAnToMyResignation) {
     const int32_t stake = table->table().dmoney;
     table->clickLose();
     ASSERT_TRUE(dialogSays(text("ZUNO_confirm_lose"))) << dialogText();
+    settle();
     pressDialog(true);
     ASSERT_TRUE(pump([&] { return !table->table().isInBoard; }));
     ASSERT_TRUE(pump([&] { return UIController::myInfo()->money() == before - stake; }));
     ASSERT_TRUE(pump([] { return dialogText().find(text("ZUNO_lose")) != std::string::npos; })) << dialogText();
+    settle();
     while (!ui::AlertView::visibleAlerts().empty()) {
         pressDialog(true);
         settle();

@@ -6,13 +6,21 @@
 #include "net/MobileClient.h"
 #include "platform/core/RunLoop.h"
 #include "platform/core/UserDefaults.h"
+#include "platform/services/UrlOpener.h"
 #include "platform/ui/Button.h"
 #include "platform/ui/Application.h"
+#include "screens/BoardView.h"
+#include "screens/ConfigView.h"
+#include "screens/EventView.h"
 #include "screens/GameView.h"
 #include "screens/LoginView.h"
 #include "screens/MainView.h"
+#include "screens/MessageView.h"
+#include "screens/PasswordIntoBoard.h"
+#include "screens/RegisterView.h"
 #include "screens/RoomView.h"
 #include "screens/ServerView.h"
+#include "shell/InputDialog.h"
 #include "shell/Resources.h"
 #include "shell/UIController.h"
 #include "standin-server/StandinRobotTables.h"
@@ -47,6 +55,9 @@ protected:
         return std::find(ids.begin(), ids.end(), id) != ids.end();
     }
     static std::optional<std::string> dialogText() { return UIController::shownDialogMessage(); }
+    // The main menu's sheets and pages, the game list's feedback sheet, and the Poker lobby down to a
+    // locked table's prompt and a stake above the balance, each checked as it is shown.
+    void walkTheMenus();
 
     ::testing::AssertionResult screenMatches(const std::string& name) {
         ui::RasterScreen screen;
@@ -97,6 +108,16 @@ TEST_F(DesktopProgramTest, SignInPickAServerOpenTheGameListChoosePokerAndLogOut)
     EXPECT_FALSE(games->viewOthers->isHidden());
     EXPECT_TRUE(screenMatches("program_game_list"));
 
+    // More games: the store's notice, whose OK opens the store's page.
+    tap(*games->viewOthers->subviews().front());
+    ASSERT_TRUE(pump([] { return dialogText() == Resources::getInstance().textForKey("ZUNO_notice"); }));
+    settle();
+    pressDialogOk();
+    settle();
+    EXPECT_FALSE(dialogText().has_value());
+    ASSERT_FALSE(sys::UrlOpener::openedUrls().empty());
+    EXPECT_EQ(sys::UrlOpener::openedUrls().back(), storeAddress());
+
     tap(*games->viewPoker->subviews().front());
     ASSERT_TRUE(pump([&] { return contains(receivedByServer(), 61) && UIController::gameType() == 4; }));
     EXPECT_TRUE(sys::UserDefaults::standard().boolForKey("clickedPoker"));
@@ -123,6 +144,153 @@ TEST_F(DesktopProgramTest, SignInPickAServerOpenTheGameListChoosePokerAndLogOut)
                !MobileClient::getInstance()->isConnected();
     }));
     EXPECT_EQ(MobileClient::getInstance()->connectStatus(), MobileClient::kClosedByLogout);
+}
+
+// Every page the login screen opens, in both languages, each checked as it is shown.
+TEST_F(DesktopProgramTest, TheLoginScreensPagesRegistrationAndTheForgottenPasswordInBothLanguages) {
+    auto login = waitForTop<LoginView>();
+    ASSERT_TRUE(login);
+    for (const char* language : {"en", "vi"}) {
+        SCOPED_TRACE(language);
+        if (Resources::getInstance().currentLanguage() != language) login->doChangeLanguage(nullptr);
+        settle();
+        EXPECT_EQ(login->lblUsername->text(), Resources::getInstance().textForKey("ZUNO_nick"));
+
+        // The guide, fetched from the configured address.
+        login->clickHuongDan(nullptr);
+        auto guide = waitForTop<EventView>();
+        ASSERT_TRUE(guide);
+        ASSERT_TRUE(pump([&] { return !guide->webView->isHidden(); }));
+        settle();
+        app::goBack();
+        ASSERT_EQ(waitForTop<LoginView>(), login);
+
+        // Registration: the logo slides in beside the form.
+        login->doRegister(nullptr);
+        auto form = waitForTop<RegisterView>();
+        ASSERT_TRUE(form);
+        sys::RunLoop::main().runFor(1.5);
+        settle();
+        app::goBack();
+        ASSERT_EQ(waitForTop<LoginView>(), login);
+        UIController::closeDialog();
+
+        // The forgotten password: the prompt slides in once the server answered.
+        login->forgotPassword(nullptr);
+        ASSERT_TRUE(pump([&] { return login->inputDialog->view()->superview() != nullptr; }));
+        settle();
+        app::goBack();
+        settle();
+        ASSERT_TRUE(pump([&] { return login->inputDialog->view()->superview() == nullptr; }));
+    }
+    login->doChangeLanguage(nullptr);
+    settle();
+}
+
+void DesktopProgramTest::walkTheMenus() {
+    signIn->setInfo(EventView::kEventInfoKey, "This week: double Xu on every Poker table.");
+    lists->setTables(4, 1, {{0, 2, true, 100, "sen"}, {1, 3, false, 90000000, ""}, {2, 0, false, 1000, ""}});
+    ASSERT_NO_FATAL_FAILURE(signInFromTheLoginScreen("demo", "demo"));
+    auto menu = waitForTop<MainView>();
+    ASSERT_TRUE(menu);
+
+    // The side menu, then the account sheet it opens; Escape closes each.
+    tap(*program->delegate()->btnMenu);
+    settle();
+    menu->showMenuMain();
+    settle();
+    app::goBack();
+    settle();
+    EXPECT_EQ(waitForTop<MainView>(), menu);
+
+    // The links turn by pages: the dots follow, and a tap on them turns back.
+    ASSERT_EQ(menu->linkPages->numberOfPages(), 3);
+    menu->scrollView->setContentOffset({280, 0});
+    EXPECT_EQ(menu->linkPages->currentPage(), 1);
+    settle();
+    menu->linkPages->setCurrentPage(0);
+    menu->linkPageChanged(menu->linkPages.get());
+    sys::RunLoop::main().runFor(1);
+    EXPECT_EQ(menu->scrollView->contentOffset().x, 0);
+
+    menu->doShowConfig(nullptr);
+    ASSERT_TRUE(waitForTop<ConfigView>());
+    app::goBack();
+    ASSERT_EQ(waitForTop<MainView>(), menu);
+
+    // The event text from the server, then the terms page.
+    menu->doShowEvent(nullptr);
+    auto page = waitForTop<EventView>();
+    ASSERT_TRUE(page);
+    ASSERT_TRUE(pump([&] { return !page->tvEvent->isHidden(); }));
+    settle();
+    app::goBack();
+    ASSERT_EQ(waitForTop<MainView>(), menu);
+    menu->clickQuyDinh(nullptr);
+    page = waitForTop<EventView>();
+    ASSERT_TRUE(pump([&] { return !page->webView->isHidden(); }));
+    settle();
+    app::goBack();
+    ASSERT_EQ(waitForTop<MainView>(), menu);
+
+    // An empty mailbox.
+    menu->doShowMail(nullptr);
+    auto mailbox = waitForTop<MessageView>();
+    ASSERT_TRUE(mailbox);
+    EXPECT_EQ(mailbox->myTableView->numberOfRowsInSection(0), 0);
+    app::goBack();
+    ASSERT_EQ(waitForTop<MainView>(), menu);
+
+    // The game list's feedback sheet.
+    tap(*menu->btnPlayGames);
+    auto games = waitForTop<GameView>();
+    ASSERT_TRUE(games);
+    games->showSendAdminView();
+    settle();
+    app::goBack();
+    settle();
+
+    // Poker's rooms and the first room's tables.
+    tap(*games->viewPoker->subviews().front());
+    auto rooms = waitForTop<RoomView>();
+    ASSERT_TRUE(rooms);
+    ASSERT_TRUE(pump([&] { return rooms->tableView()->numberOfSections() > 0 && rooms->tableView()->numberOfRowsInSection(0) > 0; }));
+    settle();
+    rooms->didSelectRowAtIndexPath(*rooms->tableView(), {0, 0});
+    auto tables = waitForTop<BoardView>();
+    ASSERT_TRUE(tables);
+    ASSERT_TRUE(pump([&] { return tables->listBoard.size() == 3; }));
+    settle();
+    auto tableButton = [&](size_t i) {
+        // The grid holds the pull-to-refresh header first, then one tile per table, its button on top.
+        return tables->scrollView->subviews().at(i + 1)->subviews().back();
+    };
+
+    // A locked table asks for its password; Escape cancels the prompt.
+    tap(*tableButton(0));
+    ASSERT_TRUE(pump([&] { return tables->passIntoBoard->view()->superview() != nullptr; }));
+    settle();
+    app::goBack();
+    settle();
+
+    // A stake above the balance offers the top-up.
+    tap(*tableButton(1));
+    ASSERT_TRUE(pump([] { return dialogText() == Resources::getInstance().textForKey("ZUNO_wantChargeMoney"); }));
+    settle();
+    UIController::closeDialog();
+    settle();
+}
+
+TEST_F(DesktopProgramTest, TheMenusSheetsPagesAndTheTableListsPrompts) { walkTheMenus(); }
+
+TEST_F(DesktopProgramTest, TheMenusSheetsPagesAndTheTableListsPromptsInVietnamese) {
+    auto login = waitForTop<LoginView>();
+    ASSERT_TRUE(login);
+    login->doChangeLanguage(nullptr);
+    ASSERT_EQ(Resources::getInstance().currentLanguage(), "vi");
+    walkTheMenus();
+    Resources::getInstance().setCurrentLanguage("en");
+    Resources::getInstance().loadLanguage();
 }
 
 TEST_F(DesktopProgramTest, ACachedServerListShowsAtOnceAndIsFetchedAgainAndForgottenAfterAFailedConnect) {

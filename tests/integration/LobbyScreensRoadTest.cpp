@@ -26,6 +26,7 @@
 #include "standin-server/StandinLobbyLists.h"
 #include "standin-server/StandinServer.h"
 #include "standin-server/StandinSignIn.h"
+#include "support/LayoutCheck.h"
 
 using namespace zuno;
 using namespace zuno::standin;
@@ -90,6 +91,11 @@ protected:
         return std::dynamic_pointer_cast<Screen>(nav().topViewController());
     }
     static std::string dialog() { return UIController::shownDialogMessage().value_or(std::string()); }
+    // The layout check over what is shown, once the screens' animations have ended.
+    void laidOut(const std::string& when) {
+        run(1);
+        zuno::testing::expectWindowsLaidOut(when);
+    }
 
     void signInAs(const std::string& name, const std::string& password) {
         login = std::make_shared<Login>(name, password);
@@ -120,6 +126,7 @@ TEST_F(LobbyScreensRoadTest, FromTheChosenGameToAJoinedTable) {
         return rooms && rooms->tableView()->numberOfSections() == 3 && rooms->tableView()->numberOfRowsInSection(0) > 0;
     }));
     auto rooms = top<RoomView>();
+    laidOut("the rooms");
 
     for (int level = 0; level < 3; ++level) EXPECT_EQ(rooms->tableView()->numberOfRowsInSection(level), 1) << level;
 
@@ -127,9 +134,11 @@ TEST_F(LobbyScreensRoadTest, FromTheChosenGameToAJoinedTable) {
     ASSERT_TRUE(pump([&] { return top<BoardView>() && top<BoardView>()->listBoard.size() == 4; }));
     auto tables = top<BoardView>();
     EXPECT_EQ(tables->roomId(), 1);
+    laidOut("the tables");
 
     tapTable(*tables, 1);
     EXPECT_EQ(dialog(), "This table is full. Please choose another table.");
+    laidOut("a full table");
     tapTable(*tables, 2);
     EXPECT_EQ(UIController::okValue(), UIController::okGoTopUp);
     UIController::closeDialog();
@@ -137,6 +146,7 @@ TEST_F(LobbyScreensRoadTest, FromTheChosenGameToAJoinedTable) {
     tapTable(*tables, 0);
     run(1);
     ASSERT_TRUE(tables->passIntoBoard->view()->superview());
+    laidOut("the password prompt");
     tables->passIntoBoard->txtPassword->setText("lotus");
     tables->passIntoBoard->doOK();
     ASSERT_TRUE(pump([&] { return dialog() == StandinLobbyJoins::kWrongPassword; }));
@@ -159,6 +169,7 @@ TEST_F(LobbyScreensRoadTest, ARegisteredAccountSignsIn) {
     });
     auto form = std::make_shared<RegisterView>();
     show(form);
+    laidOut("the registration form");
     form->txvUser->setText("mai");
     form->txvPass->setText("hoa mai");
     form->txvRePass->setText("hoa mai");
@@ -174,6 +185,7 @@ TEST_F(LobbyScreensRoadTest, ARegisteredAccountSignsIn) {
 TEST_F(LobbyScreensRoadTest, SettingsPersistAcrossARestart) {
     auto settings = std::make_shared<ConfigView>();
     show(settings);
+    laidOut("the settings");
     settings->switchRung->setOn(false);
     settings->switchRung->sendActionsForControlEvents(ui::ControlEvent::TouchUpInside);
     settings->doChangeLanguage(nullptr);
@@ -186,6 +198,7 @@ TEST_F(LobbyScreensRoadTest, SettingsPersistAcrossARestart) {
     EXPECT_EQ(sys::UserDefaults::standard().stringForKey("language"), "vi");
     auto again = std::make_shared<ConfigView>();
     show(again);
+    laidOut("the settings in Vietnamese");
     EXPECT_FALSE(again->switchRung->isOn());
     EXPECT_EQ(again->lblRung->text(), "Rung");
 }

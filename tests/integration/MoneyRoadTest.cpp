@@ -39,16 +39,6 @@ namespace {
 constexpr int32_t kMe = 4711;
 constexpr int64_t kStart = 500000;
 
-// The profile's tabs as the profile screen hosts them, until it holds them itself.
-class ProfileHost : public ProfileView {
-public:
-    void onMyAssetsWithAssets(std::vector<std::shared_ptr<Asset>> assets) override {
-        assetsView->updateViewWithAssets(std::move(assets));
-    }
-    void deleteAsset() override { assetsView->deleteAsset(); }
-    std::shared_ptr<AssetsView> assetsView = std::make_shared<AssetsView>();
-};
-
 class MoneyRoadTest : public zuno::testing::ProgramRoadTest {
 protected:
     void SetUp() override {
@@ -110,15 +100,22 @@ protected:
         for (const auto& p : StoredPurchases::ofUser("lan")) out.push_back(p.receipt);
         return out;
     }
-    std::shared_ptr<TransactionView> openPurchasesTab() {
-        auto profile = std::make_shared<ProfileHost>();
-        auto tab = std::make_shared<TransactionView>();
-        profile->setTransactionView(tab);
-        program->navigation().pushViewController(profile, true);
+    // The profile from the main menu, once its tabs have faded in.
+    std::shared_ptr<ProfileView> openProfile() {
+        auto menu = waitForTop<MainView>();
+        if (!menu) return nullptr;
+        menu->doShowProfile(nullptr);
+        auto profile = waitForTop<ProfileView>();
+        if (profile) pump([&] { return profile->viewingTabIndex() == 1; });
         settle();
-        profile->view()->addSubview(tab->view());
-        tab->view()->setFrame(ui::Rect(0, 40, 480, 260));  // under the top bar
-        return tab;
+        return profile;
+    }
+    std::shared_ptr<TransactionView> openPurchasesTab() {
+        auto profile = openProfile();
+        if (!profile) return nullptr;
+        tap(*profile->btnTabTransaction);
+        settle();
+        return std::dynamic_pointer_cast<TransactionView>(profile->purchasesTab());
     }
 
     std::shared_ptr<StandinRobotTables> robots;
@@ -164,7 +161,7 @@ TEST_F(MoneyRoadTest, EveryChannelThenAStorePurchaseRecordedSentCreditedAndRemov
     tapRow(*topUp, 6);
     answer("Buy vn.zuno.online.xu100k? No real money is taken.", true);
     ASSERT_TRUE(pump([&] { return balance() == kStart + 250000; }));
-    ASSERT_TRUE(pump([] { return dialogText() == "Thank you: 100000 Xu were added."; })) << dialogText();
+    ASSERT_TRUE(pump([] { return dialogText() == "Thank you: 100,000 Xu were added."; })) << dialogText();
     EXPECT_TRUE(storedReceipts().empty());
     EXPECT_EQ(shownBalance(), kStart + 250000);
     press(true);
@@ -194,8 +191,10 @@ TEST_F(MoneyRoadTest, ALostReplyLeavesTheEntryForOneResendThatCreditsNothingTwic
     // The purchases tab sends it again: already credited (status 2), settled, no second credit.
     topUp->doExit(nullptr);
     auto tab = openPurchasesTab();
+    ASSERT_TRUE(tab);
     ASSERT_EQ(tab->transactionList.size(), 1u);
     tab->resendRow(0);
+    settle();  // the progress box over the tab, until the server answers
     answer("This purchase was credited already.", true);
     EXPECT_TRUE(storedReceipts().empty());
     EXPECT_TRUE(tab->transactionList.empty());
@@ -225,9 +224,10 @@ TEST_F(MoneyRoadTest, AStopBeforeTheStoreHeardBackStoresTwiceAndOneResendSettles
 
     signInFromTheLoginScreen("lan", "hoa sen");
     auto tab = openPurchasesTab();
+    ASSERT_TRUE(tab);
     ASSERT_EQ(tab->transactionList.size(), 2u);
     tab->resendRow(1);
-    answer("Thank you: 100000 Xu were added.", true);
+    answer("Thank you: 100,000 Xu were added.", true);
     EXPECT_TRUE(storedReceipts().empty());
     EXPECT_EQ(balance(), kStart + 100000);
 }
@@ -246,23 +246,22 @@ TEST_F(MoneyRoadTest, ATransferAPresentAndAnAvatar) {
     tap(*sheet->txtMoney);
     type("20000");
     tap(*sheet->btnOK);
-    answer("You gave hoa 20000 Xu.", true);
+    answer("You gave hoa 20,000 Xu.", true);
     EXPECT_EQ(balance(), kStart - 20000);
     EXPECT_EQ(signIn->balance(4712), 21000);
     EXPECT_EQ(shownBalance(), kStart - 20000);
 
-    // A present opened from the profile's assets.
-    auto profile = std::make_shared<ProfileHost>();
-    program->navigation().pushViewController(profile, true);
+    // A present opened from the profile's presents tab.
+    auto profile = openProfile();
+    ASSERT_TRUE(profile);
+    tap(*profile->btnTabOwner);
+    auto presents = std::dynamic_pointer_cast<AssetsView>(profile->ownedItemsTab());
+    ASSERT_TRUE(presents);
+    ASSERT_TRUE(pump([&] { return presents->myAssets.size() == 2; }));
     settle();
-    profile->view()->addSubview(profile->assetsView->view());
-    profile->assetsView->view()->setFrame(ui::Rect(0, 40, 480, 260));  // under the top bar
-    GlobalService::getInstance().requestUserItemsEvent();
-    ASSERT_TRUE(pump([&] { return profile->assetsView->myAssets.size() == 2; }));
-    settle();
-    tap(*profile->assetsView->myTableView->cellForRowAtIndexPath({0, 0}));
-    answer("The present held 20000 Xu.", true);
-    EXPECT_EQ(profile->assetsView->myAssets.size(), 1u);
+    tap(*presents->myTableView->cellForRowAtIndexPath({0, 0}));
+    answer("The present held 20,000 Xu.", true);
+    EXPECT_EQ(presents->myAssets.size(), 1u);
     EXPECT_EQ(balance(), kStart);
     EXPECT_EQ(shownBalance(), kStart);
 

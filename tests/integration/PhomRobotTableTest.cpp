@@ -84,7 +84,9 @@ public:
         events.push_back("finish");
     }
     void onDenBai(int32_t win, const PhomSeatInts&) override { events.push_back("pays all to " + std::to_string(win)); }
-    void onChatFromWithId(int32_t, const std::optional<std::string>&, const std::string&) override {}
+    void onChatFromWithId(int32_t id, const std::optional<std::string>&, const std::string& line) override {
+        events.push_back("says " + std::to_string(id) + " " + line);
+    }
 
     PhomSeatInts scores{};
 };
@@ -140,10 +142,11 @@ protected:
 
 // An fires the king of diamonds; my eat with cards that do not meld is refused, with my two kings it
 // is taken. I fire, the robots play on, I lay my kings down on my fourth turn, and the deal runs to its
-// finish with everyone's money moved.
+// finish with everyone's money moved, told in the language my client chose.
 TEST_F(PhomRobotTableTest, EatRefusedThenTakenAndADealToTheFinish) {
     join();
     EXPECT_EQ(table->events, (std::vector<std::string>{"joined 1 11", "sits Binh", "ready 9002 yes"}));
+    GlobalService::getInstance().setLanguageForAppWithSubId(1, "vi");
     phom->setNextDeal({hand({"AS", "3C", "5D", "7H", "9S", "JC", "KD", "2H", "4S"}),
                        hand({"KS", "KC", "2C", "6D", "8H", "TS", "QC", "3D", "5H"}),
                        hand({"2S", "4C", "6H", "8D", "TC", "QD", "AH", "3H", "9D"})},
@@ -190,6 +193,12 @@ TEST_F(PhomRobotTableTest, EatRefusedThenTakenAndADealToTheFinish) {
                                    }) == 3; }));
     // Three players' scores; the fourth place is empty.
     EXPECT_EQ(table->scores[3], -1);
+    EXPECT_EQ(table->count("says "), 3u);
+    for (const std::string& e : table->events) {
+        if (e.rfind("says ", 0) != 0) continue;
+        const std::string said = e.substr(e.find(' ', 5) + 1);
+        EXPECT_TRUE(said == StandinPhom::kWonVi || said == StandinPhom::kLostVi) << e;
+    }
     EXPECT_EQ(phom->dealCount(), 1);
 }
 

@@ -1,4 +1,5 @@
-// Phom and new Phom deals in the desktop program, headless, against the stand-in's robots.
+// Phom and new Phom deals in the desktop program, headless, against the stand-in's robots; the layout
+// is checked at every state a deal goes through (each settle()).
 // Phom, reached by the robot's invitation from the main menu. At An's table: ready, the deal, an eat
 // of cards that do not meld refused in my bubble with eat and draw offered again, my kings eaten, draws
 // and fires by the buttons, the lay-down offered on my fourth turn, the finish with its marks and
@@ -168,31 +169,38 @@ TEST_F(PhomScreenRoadTest, ARefusedEatMyKingsEatenALayDownAndTheFinish) {
     tap(*table->btnStart);
     ASSERT_TRUE(pump([&] { return bubbleText(4).find(text("ZUNO_notPhom")) != std::string::npos; })) << bubbleText(4);
     EXPECT_TRUE(myTakingTurn());
+    settle();
 
     tapCard(aceLowCard("KS"));
     tapCard(aceLowCard("KC"));
     tap(*table->btnStart);
     ASSERT_TRUE(pump([&] { return title(table->btnStart) == text("ZUNO_fire"); }));
     EXPECT_EQ(table->phom().numCardEat[0], 1);
+    settle();
     ASSERT_NO_FATAL_FAILURE(fireAFreeCard());
+    settle();  // the robots' turns
 
     // Then draw and fire each turn; the fourth offers the lay-down of my kings.
     bool laid = false;
     for (int turn = 1; turn < 4; ++turn) {
         ASSERT_TRUE(pump([&] { return myTakingTurn() || table->phom().finish; }));
         if (table->phom().finish) break;
+        settle();
         tap(*table->btnConfig);
         ASSERT_TRUE(pump([&] {
             return title(table->btnStart) == text("ZUNO_fire") || title(table->btnStart) == text("ZUNO_haPhom");
         }));
+        settle();
         if (title(table->btnStart) == text("ZUNO_haPhom")) {
             tap(*table->btnStart);
             ASSERT_TRUE(pump([&] { return table->phom().isHaPhom; }));
             laid = true;
             EXPECT_GE(table->laidSprites(0).size(), 3u);  // my kings, and what my draws melded
             ASSERT_TRUE(pump([&] { return title(table->btnStart) == text("ZUNO_fire"); }));
+            settle();
         }
         ASSERT_NO_FATAL_FAILURE(fireAFreeCard());
+        settle();
     }
     EXPECT_TRUE(laid);
     ASSERT_TRUE(pump([&] { return title(table->btnStart) == text("ZUNO_continuee"); }));
@@ -206,6 +214,7 @@ TEST_F(PhomScreenRoadTest, ARefusedEatMyKingsEatenALayDownAndTheFinish) {
     settle();
     EXPECT_TRUE(table->handSprites().empty());
     EXPECT_TRUE(pump([&] { return title(table->btnStart) == text("ZUNO_ready"); }));
+    settle();
 }
 
 // Six-second turns: on my fourth turn I leave the lay-down button alone; the table lays down for me
@@ -248,6 +257,7 @@ TEST_F(PhomScreenRoadTest, AsOwnerIStartADeal) {
     tap(*table->btnStart);
     ASSERT_TRUE(pump([&] { return table->handSprites().size() == 9u; }));
     EXPECT_EQ(phom->dealCount(), 1);
+    settle();
 }
 
 TEST_F(PhomNewScreenRoadTest, FromTheGameListThroughADealToTheNext) {
@@ -293,6 +303,7 @@ TEST_F(PhomNewScreenRoadTest, FromTheGameListThroughADealToTheNext) {
     tap(*table->btnStart);
     ASSERT_TRUE(pump([&] { return bubbleText(0).find(StandinPhom::kNotAMeld) != std::string::npos; }))
         << bubbleText(0) << " / " << bubbleText(4);
+    settle();
 
     // Two kings take it.
     ASSERT_TRUE(myTakingTurn());
@@ -300,23 +311,29 @@ TEST_F(PhomNewScreenRoadTest, FromTheGameListThroughADealToTheNext) {
     tapCard(aceLowCard("KC"));
     tap(*table->btnStart);
     ASSERT_TRUE(pump([&] { return title(table->btnStart) == text("ZUNO_discard"); }));
+    settle();
     ASSERT_NO_FATAL_FAILURE(dragToFire(firstFreeCard()));
     ASSERT_TRUE(pump([&] { return table->phom().cardShow[0][0] != -1; }));
+    settle();
 
     // Draw and fire until the fourth turn offers the lay-down.
     for (int turn = 1; turn < 4; ++turn) {
         ASSERT_TRUE(pump([&] { return myTakingTurn(); })) << turn;
+        settle();
         tap(*table->btnConfig);
         ASSERT_TRUE(pump([&] {
             return title(table->btnStart) == text("ZUNO_discard") || title(table->btnStart) == text("ZUNO_haPhom");
         }));
+        settle();
         if (title(table->btnStart) == text("ZUNO_haPhom")) break;
         tapCard(firstFreeCard());
         tap(*table->btnStart);
+        settle();
     }
     ASSERT_EQ(title(table->btnStart), text("ZUNO_haPhom"));
     tap(*table->btnStart);
     ASSERT_TRUE(pump([&] { return title(table->btnStart) == text("ZUNO_guiPhom"); }));
+    settle();
     EXPECT_FALSE(table->btnSkip->isHidden());
     const size_t laid = table->laidSprites(0).size();
     EXPECT_GE(laid, 3u);
@@ -326,18 +343,24 @@ TEST_F(PhomNewScreenRoadTest, FromTheGameListThroughADealToTheNext) {
     tap(*table->btnStart);
     ASSERT_TRUE(pump([&] { return table->laidSprites(0).size() == laid + 1; }));
     EXPECT_FALSE(cardPoint(aceLowCard("KH")));
+    settle();
 
     tap(*table->btnSkip);
     ASSERT_EQ(title(table->btnStart), text("ZUNO_discard"));
+    settle();
     tapCard(firstFreeCard());
     tap(*table->btnStart);
     ASSERT_TRUE(pump([&] { return title(table->btnStart) == text("ZUNO_continuee"); }));
+    settle();
+    EXPECT_TRUE(table->btnSkip->isHidden());
 
     tap(*table->btnStart);
     settle();
     EXPECT_TRUE(table->handSprites().empty());
     // The ready button comes back after a short delay.
     ASSERT_TRUE(pump([&] { return title(table->btnStart) == text("ZUNO_ready"); }));
+    settle();
     tap(*table->btnStart);
     ASSERT_TRUE(pump([&] { return phom->dealCount() == 2 && table->handSprites().size() == 9u; }));
+    settle();
 }

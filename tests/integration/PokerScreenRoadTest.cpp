@@ -1,7 +1,9 @@
 // Poker in the desktop program, headless, against the stand-in's robots: from the main menu through
 // the game list, the room list and the table list to a table with free seats, where I am seated at
 // once and play hands with the buttons and the slider; then the full table, watched, a seat taken
-// when a robot stands up, and left again from the player menu.
+// when a robot stands up, and left again from the player menu. The table's layout is checked at every
+// state a hand goes through: waiting, dealt, my turn with the slider, a refusal, another's turn, each
+// street, the side pots, the winners, the next hand and the watched table; and once in Vietnamese.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -9,6 +11,7 @@
 #include "games/poker/PokerView.h"
 #include "platform/ui/Slider.h"
 #include "screens/BoardView.h"
+#include "screens/ConfigView.h"
 #include "screens/GameView.h"
 #include "screens/MainView.h"
 #include "screens/RoomView.h"
@@ -43,7 +46,8 @@ protected:
         options.seed = 7;
         options.turnSeconds = 120;  // no turn runs out while the test looks
         robots = StandinRobotTables::installOn(server, signIn, lists, options);
-        StandinPoker::Pauses pauses{0.3, 0.2, 0.3, 1.5, 0.1};
+        // Long enough to look at the waiting table, the last pots and the winners.
+        StandinPoker::Pauses pauses{1.0, 1.5, 3.0, 1.5, 0.1};
         poker = StandinPoker::addTo(*robots, lists, pauses);
         ASSERT_NO_FATAL_FAILURE(launchProgram("poker-road"));
         ASSERT_NO_FATAL_FAILURE(signInFromTheLoginScreen("lan", "hoa sen"));
@@ -68,6 +72,19 @@ protected:
         return waitForTop<PokerView>();
     }
 
+    // The settings' language button, from the main menu, and back.
+    void speakVietnamese() {
+        auto menu = waitForTop<MainView>();
+        ASSERT_TRUE(menu);
+        menu->doShowConfig(nullptr);
+        auto settings = waitForTop<ConfigView>();
+        ASSERT_TRUE(settings);
+        tap(*settings->switchLanguage);
+        ASSERT_EQ(Resources::getInstance().currentLanguage(), "vi");
+        settings->doBack();
+        ASSERT_TRUE(waitForTop<MainView>());
+    }
+
     static PokerTable::Record seat(const PokerView& table, int32_t id) { return table.poker().seatOf(id); }
     static bool myTurnWith(const PokerView& table, const std::shared_ptr<ui::Button>& button) {
         return table.poker().nowPlaying == kMe && !button->isHidden();
@@ -89,6 +106,7 @@ TEST_F(PokerScreenRoadTest, HandsAtATableThenTheFullTable) {
     poker->setNextDeck(aceLowCards("AH 2S 4C 6D 8S KH 3S 5C 7D 9S QH JH TH 2C 3D"));
     auto table = openTable(StandinPoker::kBoard);
     ASSERT_TRUE(table);
+    EXPECT_TRUE(table->isGameEnd());  // waiting for the first hand, checked as the table opened
 
     // The hand: markers, blinds (mine the small one), two cards each, my turn after the robots' calls.
     ASSERT_TRUE(pump([&] { return myTurnWith(*table, table->btnCall); }));
@@ -110,8 +128,10 @@ TEST_F(PokerScreenRoadTest, HandsAtATableThenTheFullTable) {
     // A raise at the slider's least is refused: the server's text in my bubble. The second goes.
     tap(*table->btnRaise);
     EXPECT_EQ(table->lblSliderMoney->text(), "110");
+    settle();
     tap(*table->btnRaise);
     ASSERT_TRUE(pump([&] { return textsIn(*table->chat[0]).find("The raise must be at least 300.") != std::string::npos; }));
+    settle();
     tap(*table->btnRaise);
     slide(*table, 500);
     EXPECT_EQ(table->lblSliderMoney->text(), "510");
@@ -125,6 +145,8 @@ TEST_F(PokerScreenRoadTest, HandsAtATableThenTheFullTable) {
     EXPECT_FALSE(table->vieBot[0]->isHidden());
     EXPECT_EQ(table->lblBot[0]->text(), "3050");
     tap(*table->btnCheck);
+    ASSERT_TRUE(pump([&] { return table->poker().nowPlaying != kMe; }));
+    settle();  // another's turn, or the turn already
     ASSERT_TRUE(pump([&] { return table->showCards().size() == 4 && myTurnWith(*table, table->btnBet); }));
     settle();
     tap(*table->btnBet);
@@ -139,14 +161,21 @@ TEST_F(PokerScreenRoadTest, HandsAtATableThenTheFullTable) {
     tap(*table->btnBet);
     ASSERT_TRUE(pump([&] { return seat(*table, kMe)->playerStack() == 0; }));
 
-    // The showdown: I take every pot; the stacks, and the stop.
+    // The last pots, a side pot among them; the showdown: I take every pot; the stacks, and the stop.
+    ASSERT_TRUE(pump([&] { return !table->vieBot[1]->isHidden(); }));
+    settle();
     ASSERT_TRUE(pump([&] { return table->lblPlayerStack[0]->text() == "47k"; }));
+    settle();
+    for (const auto& pot : table->vieBot) EXPECT_TRUE(pot->isHidden());
     ASSERT_TRUE(pump([&] { return table->isGameEnd(); }));
+    settle();
 
     // The next hand by itself, the button on me: I call, then fold on the flop.
     ASSERT_TRUE(pump([&] { return myTurnWith(*table, table->btnCall); }));
+    settle();
     tap(*table->btnCall);
     ASSERT_TRUE(pump([&] { return table->showCards().size() == 3 && myTurnWith(*table, table->btnFold); }));
+    settle();
     tap(*table->btnFold);
     ASSERT_TRUE(pump([&] { return table->isGameEnd() && seat(*table, kMe)->playerStack() == 46800; }));
 
@@ -159,6 +188,7 @@ TEST_F(PokerScreenRoadTest, HandsAtATableThenTheFullTable) {
     ASSERT_TRUE(pump([] { return dialogText() == "Want to watch?"; })) << dialogText();
     EXPECT_TRUE(table->poker().isWatching);
     pressDialogOk();
+    settle();
     ASSERT_TRUE(pump([&] { return table->poker().seatOffers[8] == PokerTable::SeatOffer::Sit; }));
     EXPECT_EQ(table->btnSeat[8]->titleForState(ui::ControlState::Normal).value_or(""), text("ZUNO_sitdown"));
     settle();
@@ -171,4 +201,20 @@ TEST_F(PokerScreenRoadTest, HandsAtATableThenTheFullTable) {
     ASSERT_EQ(table->optionView->btnKick->titleForState(ui::ControlState::Normal).value_or(""), text("ZUNO_standUp"));
     tap(*table->optionView->btnKick);
     ASSERT_TRUE(pump([&] { return table->poker().isWatching && !seat(*table, kMe); }));
+}
+
+// In Vietnamese, chosen in the settings: the stand-in refuses my raise in Vietnamese, and the table's
+// texts fit and are of the one language.
+TEST_F(PokerScreenRoadTest, TheTableAndTheServerSpeakVietnamese) {
+    ASSERT_NO_FATAL_FAILURE(speakVietnamese());
+    auto table = openTable(StandinPoker::kBoard);
+    ASSERT_TRUE(table);
+    ASSERT_TRUE(pump([&] { return myTurnWith(*table, table->btnRaise); }));
+    settle();
+    EXPECT_EQ(table->btnExit->titleForState(ui::ControlState::Normal).value_or(""), text("ZUNO_exitBoard"));
+    tap(*table->btnRaise);
+    tap(*table->btnRaise);
+    ASSERT_TRUE(pump([&] { return textsIn(*table->chat[0]).find("Mức tố phải ít nhất là 300.") != std::string::npos; }))
+        << textsIn(*table->chat[0]);
+    settle();
 }

@@ -8,8 +8,10 @@
 #include "money/AssetsView.h"
 #include "money/ShopView.h"
 #include "money/StoreView.h"
+#include "platform/core/RunLoop.h"
 #include "platform/ui/AlertView.h"
 #include "platform/ui/Application.h"
+#include "platform/ui/ScrollView.h"
 #include "platform/ui/SegmentedControl.h"
 #include "screens/LoginView.h"
 #include "screens/MainView.h"
@@ -65,6 +67,7 @@ protected:
 
     void edit(UserDataView& tab, ui::Button& field, const std::string& text) {
         tap(field);
+        settle();
         ASSERT_TRUE(tab.editor());
         tab.editor()->setText(std::string());
         type(text);
@@ -96,6 +99,7 @@ TEST_F(ProfileShopRoadTest, ProfileWardrobeAndShop) {
 
     // Woman: the worn items are asked with gender 2.
     tap(*tab->btnGender);
+    settle();
     auto picker = std::dynamic_pointer_cast<ui::SegmentedControl>(tab->scrollView->subviews().back());
     ASSERT_TRUE(picker);
     picker->setSelectedSegmentIndex(2);
@@ -206,7 +210,9 @@ TEST_F(ProfileShopRoadTest, ProfileWardrobeAndShop) {
     avatars->pageControl->setCurrentPage(2);
     avatars->pageChanged(avatars->pageControl.get());
     ASSERT_TRUE(pump([&] { return avatars->pageSlots()[2] && !avatars->pager().waiting(); }));
+    sys::RunLoop::main().runFor(ui::ScrollView::kSettleSeconds);  // the pager's own scroll to the page
     settle();
+    EXPECT_EQ(avatars->scrollView->contentOffset().x, 2 * avatars->scrollView->bounds().width());
     std::vector<int> pagesAsked;
     for (Message m : receivedOf(*client(), 101, 2)) {
         m.readInt();

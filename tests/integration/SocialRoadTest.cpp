@@ -173,6 +173,7 @@ TEST_F(SocialRoadTest, FriendsChatMailRankingsAndAnInvitedRobot) {
     pages->didSelectRowAtIndexPath(*pages->myTableView, {0, 5});
     auto card = std::dynamic_pointer_cast<PlayerDetailView>(pages->playerDetailView);
     ASSERT_TRUE(pump([&] { return card->playerDetail() && card->lblName->text() == poorest; }));
+    settle();
 
     // Tell a friend while signed in: the text is asked for at once.
     back<RankingView>();

@@ -1,12 +1,15 @@
-// A whole Tien Len deal in the desktop program, headless, against the stand-in's robots: the robot's
-// invitation accepted from the main menu opens the table screen; the player gets ready, sees the deal,
-// plays a set chosen by tapping cards, passes, sees the robots' moves, the finish and the money
-// change, and gets ready for the next deal. A move the server refuses shows its text.
+// Whole Tien Len deals in the desktop program, headless, against the stand-in's robots, the layout
+// checked at every step: the robot's invitation accepted from the main menu opens the table screen; the
+// player gets ready, sees the deal, plays a set chosen by tapping cards, passes, sees the robots' moves,
+// the finish and the money change, and gets ready for the next deal. A move the server refuses shows
+// its text. At Mien Bac the player leads, and no pass is offered while he does.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <typeinfo>
 
 #include "games/tienlen/TienLenService.h"
+#include "games/tienlen/TienLenMBView.h"
 #include "games/tienlen/TienLenView.h"
 #include "platform/ui/AlertView.h"
 #include "platform/ui/Application.h"
@@ -23,6 +26,8 @@ using namespace zuno::standin;
 
 namespace {
 
+std::string text(const char* key) { return Resources::getInstance().textForKey(key); }
+
 constexpr int32_t kMe = 4711;
 using Ids = std::vector<int8_t>;
 
@@ -38,6 +43,7 @@ protected:
         options.turnSeconds = 120;  // no turn runs out while the test looks
         robots = StandinRobotTables::installOn(server, signIn, nullptr, options);
         tienLen = StandinTienLen::addTo(*robots, 3);
+        mienBac = StandinTienLen::addTo(*robots, 12);
         robots->setInvitationRotation({3});
         ASSERT_NO_FATAL_FAILURE(launchProgram("tienlen-road"));
         UIController::setInviting(true);
@@ -45,14 +51,26 @@ protected:
     }
 
 
+    // A finger on the card's strip that the next card of the fanned hand leaves uncovered.
+    void tapCard(const std::shared_ptr<CardView>& card) {
+        ASSERT_TRUE(card);
+        const ui::Rect frame = card->convertRectToView(card->bounds(), nullptr);
+        program->delegate()->window->tap({frame.x() + 8, frame.midY()});
+    }
+
     std::shared_ptr<CardView> mySprite(const TienLenView& table, int8_t id) {
         for (const auto& card : table.myCards())
             if (card->cardID == id) return card;
         return nullptr;
     }
+    // A bubble's lines joined as one text, then every label of the table.
     static std::string bubbleText(TienLenView& table, int seat) {
         std::string out;
-        if (auto bubble = table.bubble(seat)) out += textsIn(*bubble);
+        if (auto bubble = table.bubble(seat)) {
+            std::string lines = textsIn(*bubble);
+            std::replace(lines.begin(), lines.end(), '|', ' ');
+            out += lines + "|";
+        }
         for (const auto& sub : table.view()->subviews()) {
             auto label = std::dynamic_pointer_cast<ui::Label>(sub);
             if (label && !label->isHidden()) out += label->text().value_or("") + "|";
@@ -61,7 +79,7 @@ protected:
     }
 
     std::shared_ptr<StandinRobotTables> robots;
-    std::shared_ptr<StandinTienLen> tienLen;
+    std::shared_ptr<StandinTienLen> tienLen, mienBac;
 };
 
 TEST_F(TienLenScreenRoadTest, AcceptTheInvitationPlayADealAndGetReadyForTheNext) {
@@ -75,6 +93,7 @@ TEST_F(TienLenScreenRoadTest, AcceptTheInvitationPlayADealAndGetReadyForTheNext)
     EXPECT_EQ(UIController::gameType(), 3);
     ASSERT_TRUE(pump([&] { return table->getSeatFromID(StandinTienLen::kRobotId) == 1; }));
     EXPECT_EQ(table->lblName0->text(), "lan");
+    settle();
 
     // An leads the 3 of spades and is out; Binh holds the 4 of clubs and a 2.
     tienLen->setNextHands({Ids{0}, Ids{4, 9, 14, 20, 24, 28, 33, 37, 41, 44, 45, 47, 50}, Ids{5, 49}});
@@ -87,18 +106,18 @@ TEST_F(TienLenScreenRoadTest, AcceptTheInvitationPlayADealAndGetReadyForTheNext)
 
     // A set the server refuses: its text is shown at my seat, and the turn stays mine.
     TienLenService::getInstance().moveWithRoomId(StandinTienLen::kRoom, StandinTienLen::kBoard, Ids{4, 9});
-    ASSERT_TRUE(pump([&] { return bubbleText(*table, 0).find(StandinTienLen::kCannotBeat) != std::string::npos; }));
+    ASSERT_TRUE(pump([&] { return bubbleText(*table, 0).find(StandinTienLen::kCannotBeat.english) != std::string::npos; }));
     EXPECT_EQ(table->currentPlayer(), kMe);
+    settle();
 
     // Tap the 4 of spades and fire it; Binh beats it with the 4 of clubs.
-    auto four = mySprite(*table, 4);
-    ASSERT_TRUE(four);
-    tap(*four);
+    tapCard(mySprite(*table, 4));
     settle();
     EXPECT_EQ(table->myPlayer()->getSelectedCardsValue(), Ids{4});
     tap(*table->btnStart);
     ASSERT_TRUE(pump([&] { return table->currentCardsValue == Ids{5} && table->currentPlayer() == kMe; }));
     EXPECT_EQ(table->myCardIds().size(), 12u);
+    settle();
 
     // Pass (the button offers it with nothing selected, and asks first); Binh leads his 2 and is out,
     // which ends the deal with my hand shown and my loss taken.
@@ -119,6 +138,76 @@ TEST_F(TienLenScreenRoadTest, AcceptTheInvitationPlayADealAndGetReadyForTheNext)
     ASSERT_TRUE(pump([&] { return tienLen->dealCount() == 2 && !table->isGameEnd(); }));
     settle();
     EXPECT_EQ(table->myCardIds().size(), 13u);
+}
+
+// Tien Len Mien Bac at An's table: I lead the first deal with the three of spades, and no pass is
+// offered while nothing lies on the table; a lower spade is refused here; I pass twice while Binh and
+// An go out, and the deal ends with my hand shown and my loss taken; continue clears the table.
+TEST_F(TienLenScreenRoadTest, MienBacLeadWithoutAPassThenPassToTheEnd) {
+    robots->setInvitationRotation({12});
+    signInFromTheLoginScreen("lan", "hoa sen");
+    ASSERT_TRUE(pump([] { return dialogText() == StandinTienLen::kInvitation; })) << dialogText();
+    pressDialogOk();
+    auto table = waitForTop<TienLenMBView>();
+    ASSERT_TRUE(table);
+    EXPECT_EQ(UIController::gameType(), 12);
+    ASSERT_TRUE(pump([&] { return table->getSeatFromID(StandinTienLen::kRobotId) == 1; }));
+    settle();
+
+    // An holds the ace of hearts; Binh the five of spades and the ace of clubs; I the three of spades.
+    mienBac->setNextHands({Ids{47}, Ids{0, 4, 9, 13, 17, 21, 25, 29, 33, 37, 41, 42, 46}, Ids{8, 45}});
+    ASSERT_EQ(table->btnStart->titleForState(ui::ControlState::Normal), text("ZUNO_ready"));
+    tap(*table->btnStart);
+    ASSERT_TRUE(pump([&] { return table->currentPlayer() == kMe && table->myCardIds().size() == 13; }));
+    settle();
+    // I lead: the action button offers no pass, and a press asks nothing.
+    EXPECT_EQ(table->btnStart->titleForState(ui::ControlState::Normal), text("ZUNO_skip"));
+    EXPECT_FALSE(table->btnStart->isEnabled());
+    tap(*table->btnStart);
+    settle();
+    EXPECT_EQ(dialogText(), "");
+
+    // The three of spades goes; Binh beats it with his five, An cannot.
+    tapCard(mySprite(*table, 0));
+    settle();
+    EXPECT_EQ(table->btnStart->titleForState(ui::ControlState::Normal), text("ZUNO_fire"));
+    EXPECT_TRUE(table->btnStart->isEnabled());
+    tap(*table->btnStart);
+    ASSERT_TRUE(pump([&] { return table->currentCardsValue == Ids{8} && table->currentPlayer() == kMe; }))
+        << "on the table " << int(table->currentCardsValue.empty() ? -9 : table->currentCardsValue[0]) << " turn "
+        << table->currentPlayer() << " hand " << table->myCardIds().size();
+    settle();
+
+    // My four of spades does not beat the five: refused here, in my bubble.
+    tapCard(mySprite(*table, 4));
+    tap(*table->btnStart);
+    settle();
+    EXPECT_NE(bubbleText(*table, TienLenView::kCentre).find(text("ZUNO_notSameOrSmaller")), std::string::npos)
+        << bubbleText(*table, TienLenView::kCentre);
+    tapCard(mySprite(*table, 4));
+    settle();
+
+    // A pass, asked first; Binh leads his ace of clubs and is out, and nothing of mine beats it.
+    EXPECT_TRUE(table->btnStart->isEnabled());
+    tap(*table->btnStart);
+    ASSERT_TRUE(pump([] { return !dialogText().empty(); }));
+    pressDialogOk();
+    ASSERT_TRUE(pump([&] { return table->currentCardsValue == Ids{45} && table->currentPlayer() == kMe; }));
+    settle();
+    EXPECT_TRUE(table->btnStart->isEnabled());
+    tap(*table->btnStart);
+    ASSERT_TRUE(pump([] { return !dialogText().empty(); }));
+    pressDialogOk();
+
+    // An leads his last card and is out: my hand is shown and my loss taken.
+    ASSERT_TRUE(pump([&] { return table->isGameEnd() && table->cardShows.size() == 12; }));
+    ASSERT_TRUE(pump([] { return UIController::myInfo()->money() < 500000; }));
+    settle();
+    EXPECT_EQ(table->btnStart->titleForState(ui::ControlState::Normal), text("ZUNO_continuee"));
+    tap(*table->btnStart);
+    settle();
+    EXPECT_EQ(table->btnStart->titleForState(ui::ControlState::Normal), text("ZUNO_ready"));
+    EXPECT_EQ(table->myCardIds().size(), 0u);
 }
 
 }  // namespace

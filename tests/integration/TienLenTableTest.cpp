@@ -199,7 +199,7 @@ TEST_F(TienLenTableTest, InvitationJoinDealMovesFinishAndNextDeal) {
 
     // A set that is no combination is refused with the server's text, and the turn stays mine.
     TienLenService::getInstance().moveWithRoomId(1, StandinTienLen::kBoard, Cards{4, 9});
-    ASSERT_TRUE(pumpUntilSeen(std::string("refused: ") + StandinTienLen::kCannotBeat));
+    ASSERT_TRUE(pumpUntilSeen(std::string("refused: ") + StandinTienLen::kCannotBeat.english));
 
     // The rules choose a single above the table's card, sent in hand order; Binh beats it.
     TienLenHand mine(table->hand);
@@ -238,15 +238,21 @@ TEST_F(TienLenTableTest, MovesOutOfTurnAndPassesWhenLeadingAreRefused) {
     GlobalService::getInstance().readyWithRoomId(1, StandinTienLen::kBoard, true);
     ASSERT_TRUE(pumpUntilSeen("deal 20s, first 4711"));
     TienLenService::getInstance().skipWithRoomId(1, StandinTienLen::kBoard);
-    ASSERT_TRUE(pumpUntilSeen(std::string("refused: ") + StandinTienLen::kMustLead));
+    ASSERT_TRUE(pumpUntilSeen(std::string("refused: ") + StandinTienLen::kMustLead.english));
     TienLenService::getInstance().moveWithRoomId(1, StandinTienLen::kBoard, Cards{1});
-    ASSERT_TRUE(pumpUntilSeen(std::string("refused: ") + StandinTienLen::kNotInHand));
+    ASSERT_TRUE(pumpUntilSeen(std::string("refused: ") + StandinTienLen::kNotInHand.english));
     TienLenService::getInstance().moveWithRoomId(1, StandinTienLen::kBoard, Cards{0});
     // Binh, then An, answer with their lowest card above the table's.
     ASSERT_TRUE(pumpUntilSeen("move 9001 [8] next 4711"));
     EXPECT_TRUE(table->saw("move 9002 [5] next 9001"));
     TienLenService::getInstance().moveWithRoomId(1, StandinTienLen::kBoard, Cards{4});
-    ASSERT_TRUE(pump([&] { return table->events.back() == std::string("refused: ") + StandinTienLen::kCannotBeat; }));
+    ASSERT_TRUE(pump([&] { return table->events.back() == std::string("refused: ") + StandinTienLen::kCannotBeat.english; }));
+    // Once the client asks for Vietnamese, the refusals come in it.
+    constexpr int32_t kLanguage = 1;
+    GlobalService::getInstance().setLanguageForAppWithSubId(kLanguage, std::string("vi"));
+    ASSERT_TRUE(pump([&] { return server.latestClient() && server.latestClient()->language() == "vi"; }));
+    TienLenService::getInstance().moveWithRoomId(1, StandinTienLen::kBoard, Cards{4});
+    ASSERT_TRUE(pumpUntilSeen(std::string("refused: ") + StandinTienLen::kCannotBeat.vietnamese));
 }
 
 // An invitation to an empty table: I own it, a robot sits down, answers my chat and comes back when

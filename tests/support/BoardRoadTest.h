@@ -1,6 +1,7 @@
 // The board games' roads in the desktop program against the stand-in's robot tables: the sign-in and
-// the accepted invitation, the dialogs, and the steps every board game takes alike (a draw offer
-// refused, the robot's declined, a resignation with its result).
+// the accepted invitation, the dialogs, and the steps every board game takes alike (the robot's card
+// and a gift to him, a chat with him, a draw offer refused, the robot's declined, a resignation with
+// its result). Every step ends settled, so that the layout is checked at each.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -10,13 +11,20 @@
 
 #include "games/board/BoardTableModel.h"
 #include "games/board/BoardTableView.h"
+#include "money/menuGift.h"
 #include "platform/ui/AlertView.h"
+#include "platform/ui/Application.h"
 #include "screens/MainView.h"
+#include "screens/PlayerDetailView.h"
 #include "screens/ServerView.h"
+#include "shell/CustomTextField.h"
 #include "shell/Resources.h"
 #include "shell/UIController.h"
 #include "standin-server/StandinBoardGame.h"
+#include "standin-server/StandinMoney.h"
 #include "standin-server/StandinRobotTables.h"
+#include "standin-server/StandinRobots.h"
+#include "standin-server/StandinSocial.h"
 #include "support/ProgramRoadTest.h"
 
 namespace zuno::testing {
@@ -31,6 +39,10 @@ protected:
     void startWith(std::shared_ptr<Game>& game, int64_t money, standin::StandinTableKind kind, const std::string& folder) {
         ASSERT_NO_FATAL_FAILURE(startStandin());
         signIn->addAccount({"lan", "hoa sen", kMe, money, 12, 250});
+        // The robots' cards and the table gifts, as the demo has them.
+        standin::StandinRobots::addTo(*signIn);
+        standin::StandinSocial::installOn(server, signIn);
+        standin::StandinMoney::installOn(server, signIn, ZUNO_STANDIN_PICTURES);
         standin::StandinRobotTables::Options options;
         options.invitationDelay = 1;
         options.robotDelay = 0;
@@ -74,26 +86,86 @@ protected:
         pressDialog(true);
     }
 
+    static bool shown(const std::shared_ptr<ui::ViewController>& sheet) {
+        return sheet && sheet->isViewLoaded() && sheet->view()->superview();
+    }
+
+    // The robot in the top seat: his name as the card tables show it, his menu and his card, then the
+    // gift sheet, and a gift of 1,000 that flies to his seat.
+    void cardAndGiftOfTheRobot(BoardTableView& table, const std::string& robotName) {
+        EXPECT_EQ(table.lblName2->text().value_or(""), robotName);
+        tap(*table.btnSeat2);
+        ASSERT_TRUE(pump([&] { return shown(table.optionView); }));
+        settle();
+        tap(*table.optionView->btnViewInfo);
+        auto card = std::dynamic_pointer_cast<PlayerDetailView>(table.playerDetail);
+        ASSERT_TRUE(card);
+        ASSERT_TRUE(pump([&] { return shown(card) && card->lblName->text() == robotName; }));
+        settle();
+        card->onCancel();
+        settle();
+
+        tap(*table.btnSeat2);
+        ASSERT_TRUE(pump([&] { return shown(table.optionView); }));
+        settle();
+        tap(*table.optionView->btnPresentGift);
+        auto gifts = std::dynamic_pointer_cast<menuGift>(table.viewGift);
+        ASSERT_TRUE(gifts);
+        ASSERT_TRUE(pump([&] { return !gifts->viewControllers.empty() && gifts->viewControllers[0]; }));
+        settle();
+        auto robot = table.table().opponent();
+        ASSERT_TRUE(robot);
+        tap(*gifts->viewControllers[0]->view()->subviews()[0]);  // a rose
+        ASSERT_TRUE(pump([&] { return robot->gifts().size() == 1; }));
+        settle();
+        if (shown(table.viewGift)) {
+            gifts->slideOut();
+            settle();
+        }
+    }
+
+    // A line of mine to the table, from the chat sheet; the robot answers it.
+    void chatWithTheRobot(BoardTableView& table) {
+        table.clickChatBoardOfMe();
+        ASSERT_TRUE(pump([&] { return shown(table.chatDialog); }));
+        settle();
+        tap(*table.chatDialog->txtChat);
+        type("Hello :)");
+        ui::Application::shared().sendReturn();
+        ASSERT_TRUE(pump([&] {
+            const auto& lines = table.chatDialog->historyChat();
+            return !lines.empty() && lines.back()->content() == std::string(standin::StandinRobotTables::kChatAnswer);
+        }));
+        settle();
+        EXPECT_FALSE(table.chat0->isHidden()) << "my line";
+        EXPECT_FALSE(table.chat2->isHidden()) << "the robot's";
+    }
+
     // On my turn in a game: my draw offer is refused, the robot's is declined, then I resign and read
     // my result; the start button then offers to continue.
     void drawRefusedDeclinedThenResign(BoardTableView& table, standin::StandinBoardGame& game) {
         table.clickDraw();
+        EXPECT_EQ(title(table.btnDraw), text("ZUNO_pleaseWait"));
         ASSERT_TRUE(dialogSays(text("ZUNO_oppNotAgree"))) << dialogText();
+        settle();
         pressDialog(true);
         settle();
         EXPECT_EQ(title(table.btnDraw), text("ZUNO_pleaseDraw"));
 
         robots->locked([&] { game.offerDraw(*robots); });
         ASSERT_TRUE(dialogSays(text("ZUNO_oppWantDraw"))) << dialogText();
+        settle();
         pressDialog(false);
         settle();
         EXPECT_TRUE(table.table().isInBoard) << "the game goes on";
 
         table.clickLose();
         ASSERT_TRUE(dialogSays(text("ZUNO_confirm_lose"))) << dialogText();
+        settle();
         pressDialog(true);
         ASSERT_TRUE(pump([&] { return !table.table().isInBoard; }));
         ASSERT_TRUE(pump([] { return dialogText().find(text("ZUNO_lose")) != std::string::npos; })) << dialogText();
+        settle();
         closeDialogs();
         EXPECT_EQ(title(table.btnStart), BoardTableModel::startKind(3, 0).title);
     }

@@ -26,7 +26,14 @@ const char* const kMarkedLetters[] = {
 const char* const kNames[] = {
     "an",   "anh",  "bac",  "binh", "chi",  "da",   "dung", "ha",   "hai",  "hang", "hoa",   "lan",
     "long", "nam",  "nang", "noi",  "phong", "trang", "tien", "len",  "mien", "phom", "tuong", "vua",
-    "bai",  "cao",  "xi",   "zach", "caro", "xin",  "chao", "ban",  "nap",
+    "bai",  "cao",  "xi",   "zach", "caro", "xin",  "chao", "ban",  "nap",  "thu",
+};
+
+// Texts the tables show the same in either language: Poker's action words and the hand names the
+// server sends, which the table matches letter for letter.
+const char* const kEveryLanguageTexts[] = {
+    "BET", "RAISE", "CALL", "CHECK", "FOLD", "ALL IN", "HIGH CARD", "PAIR", "TWO PAIRS", "THREE OF A KIND",
+    "STRAIGHT", "FLUS", "FULL HOUSE", "FOUR OF A KIND", "STRAIGHT FLUS", "ROYAL FLUS",
 };
 
 // Words of the games' results that a server may send, beyond those of the tables.
@@ -140,6 +147,9 @@ const OnlyWords& onlyWords() {
 }  // namespace
 
 std::optional<std::string> otherLanguageWord(const std::string& text) {
+    for (const char* same : kEveryLanguageTexts) {
+        if (text == same) return std::nullopt;
+    }
     const bool english = Resources::getInstance().currentLanguage() != "vi";
     static const std::set<std::string> names(std::begin(kNames), std::end(kNames));
     for (const auto& word : wordsOf(text)) {

@@ -9,6 +9,7 @@
 #include "platform/ui/Animation.h"
 #include "platform/ui/Application.h"
 #include "platform/ui/Responder.h"
+#include "platform/ui/ScrollView.h"
 #include "screens/LoginView.h"
 #include "screens/MainView.h"
 #include "screens/ServerView.h"
@@ -76,8 +77,14 @@ std::string ProgramRoadTest::configuration() const {
     return R"(<?xml version="1.0" encoding="UTF-8"?><plist version="1.0"><dict>)"
            "<key>Server</key><string>127.0.0.1</string><key>Port</key><string>" +
            std::to_string(server.port()) + "</string><key>LinkServer</key><string>" + base +
-           "/serverlist</string><key>PaymentUrl</key><string>" + base +
+           "/serverlist</string><key>LinkGuide</key><string>" + base + "/guide</string><key>LinkTerm</key><string>" +
+           base + "/terms</string><key>AppStoreUrl</key><string>" + storeAddress() +
+           "</string><key>PaymentUrl</key><string>" + base +
            "/payment?user=%@&amp;provider=%d&amp;lang=%@</string><key>Hotline</key><string>19001234</string></dict></plist>";
+}
+
+std::string ProgramRoadTest::storeAddress() const {
+    return "http://127.0.0.1:" + std::to_string(http.port()) + "/download";
 }
 
 bool ProgramRoadTest::pump(const std::function<bool()>& done, int steps) {
@@ -90,8 +97,29 @@ bool ProgramRoadTest::pump(const std::function<bool()>& done, int steps) {
     return done();
 }
 
+namespace {
+// A scroll view still gliding after a flick or a page turn.
+bool scrolling(const ui::View& view) {
+    if (auto scroll = dynamic_cast<const ui::ScrollView*>(&view); scroll && scroll->isDecelerating()) return true;
+    for (const auto& sub : view.subviews()) {
+        if (scrolling(*sub)) return true;
+    }
+    return false;
+}
+
+bool anyScrolling() {
+    for (const auto& window : ui::Application::shared().windows()) {
+        if (scrolling(*window)) return true;
+    }
+    return false;
+}
+}  // namespace
+
 void ProgramRoadTest::settle() {
-    pump([this] { return !program->navigation().isTransitioning() && !ui::Animator::shared().hasRunningAnimations(); });
+    pump([this] {
+        return !program->navigation().isTransitioning() && !ui::Animator::shared().hasRunningAnimations() &&
+               !anyScrolling();
+    });
     expectWindowsLaidOut("settled");
 }
 

@@ -54,6 +54,8 @@ protected:
     // The text of the dialog shown, empty when none; its OK (first other) button pressed.
     static std::string dialogText();
     static void pressDialogOk();
+    // The configured "AppStoreUrl": the stand-in's download page.
+    std::string storeAddress() const;
     // Every label's text inside a view, each followed by "|".
     static std::string textsIn(const ui::View& view);
 

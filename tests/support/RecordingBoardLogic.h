@@ -21,10 +21,12 @@ inline std::string show(int8_t v) { return std::to_string(v); }
 inline std::string show(int32_t v) { return std::to_string(v); }
 inline std::string show(bool v) { return v ? "yes" : "no"; }
 inline std::string show(const std::string& v) { return "'" + v + "'"; }
-// A seat: id, name, money, avatar, experience, ready; an empty seat as [-1 ''].
+// A seat: id, name (and the name shown, where it differs), money, avatar, experience, ready; an empty
+// seat as [-1 ''].
 inline std::string show(const std::shared_ptr<ChessPlayer>& p) {
     std::ostringstream os;
     os << '[' << p->IDDB() << " '" << p->name() << "'";
+    if (!p->showName().empty() && p->showName() != p->name()) os << " shown '" << p->showName() << "'";
     if (p->IDDB() != -1 || p->money() != 0) {
         os << ' ' << p->money() << ' ' << p->avatar() << ' ' << p->exp() << ' ' << (p->isReady() ? "ready" : "-");
     }

@@ -81,9 +81,10 @@ void paintXiangqiBoard(cairo_t* cr, const Picture& p) {
     for (int y : {2, 7}) for (int x : {1, 7}) ticks(x, y);
     for (int y : {3, 6}) for (int x = 0; x <= 8; x += 2) ticks(x, y);
     cairo_stroke(cr);
+    // The river's words towards its banks' ends: between games the stake button lies on the middle.
     const Rgb river = hex(0x5A3412, 0.8);
-    text(cr, "楚 河", X(1), Y(5) + 4, X(3) - X(1), Y(4) - Y(5) - 8, 20, river, Font::Han, false);
-    text(cr, "漢 界", X(5), Y(5) + 4, X(7) - X(5), Y(4) - Y(5) - 8, 20, river, Font::Han, false);
+    text(cr, "楚 河", X(0), Y(5) + 4, X(2) - X(0), Y(4) - Y(5) - 8, 20, river, Font::Han, false);
+    text(cr, "漢 界", X(6), Y(5) + 4, X(8) - X(6), Y(4) - Y(5) - 8, 20, river, Font::Han, false);
 }
 
 namespace {

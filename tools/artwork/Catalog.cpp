@@ -67,15 +67,17 @@ void screens(Add add) {
     with(add("item-avatar-4", 50, 50, Kind::Avatar), Tone::Plum, Glyph::Crown);
     // An item page's icon while the item's own picture has not come.
     with(add("item-icon", 40, 60, Kind::Icon), Tone::Slate, Glyph::Bag);
-    // The layers of the avatar figure the stand-in server sells: each part at twice its place in the
-    // figure's 48 x 88 frame, so parts placed at twice their offsets make one figure.
-    with(with(add("figure-body", 96, 176, Kind::FigurePart), Tone::Wood), "", 0);
+    // The layers of the avatar figure the stand-in server sells: each part at one and a half times its
+    // place in the figure's 48 x 88 frame, so parts placed at those offsets make one figure. A part is
+    // also its item's icon on the shop's pages: five to a row of 316 points, two rows in 130.
+    with(with(add("figure-body", 72, 132, Kind::FigurePart), Tone::Wood), "", 0);
     const char* const parts[] = {"hair", "shirt", "trousers", "shoes", "hat"};
     const Tone tones[] = {Tone::Coral, Tone::Sky, Tone::Jade, Tone::Plum};
     for (int part = 0; part < 5; ++part) {
         const FigureCrop& crop = kFigureCrops[part + 1];
         for (int variant = 0; variant < 4; ++variant)
-            with(with(add(std::string("figure-") + parts[part] + "-" + std::to_string(variant), 2 * crop.w, 2 * crop.h,
+            with(with(add(std::string("figure-") + parts[part] + "-" + std::to_string(variant), 3 * crop.w / 2,
+                          3 * crop.h / 2,
                           Kind::FigurePart),
                       tones[variant]),
                  "", part + 1);

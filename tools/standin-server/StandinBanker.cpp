@@ -314,7 +314,8 @@ void StandinBanker::finish(StandinRobotTables& table) {
         const Cards& cards = hands_[static_cast<size_t>(i)].cards;
         Message result(CHESS_COMMAND);
         result.writeInt(table.place(i).id);
-        result.writeUTF(baiCao() ? J::baiCaoText(cards) : J::xiZachText(cards));
+        const std::string language = table.say("en", "vi");  // the client's
+        result.writeUTF(baiCao() ? J::baiCaoText(cards, language) : J::xiZachText(cards, language));
         table.send(result);
     }
 
@@ -335,9 +336,12 @@ void StandinBanker::finish(StandinRobotTables& table) {
         const int64_t stake = stakes_[static_cast<size_t>(i)];
         const int64_t won = baiCao() ? J::baiCaoPayout(cards, bank, stake) : J::xiZachPayout(cards, bank, stake);
         bankChange -= won;
-        pay(i, won, won > 0 ? "Thang" : won < 0 ? "Thua" : "Hoa");
+        pay(i, won,
+            won > 0   ? table.say("Won", "Thắng")
+            : won < 0 ? table.say("Lost", "Thua")
+                      : table.say("Draw", "Hòa"));
     }
-    pay(owner, bankChange, "Nha cai");
+    pay(owner, bankChange, table.say("Banker", "Nhà cái"));
     table.dealOver();
 }
 

@@ -42,11 +42,15 @@ int64_t xiZachPayout(const std::vector<int8_t>& punter, const std::vector<int8_t
     return compare(mine, theirs, stake);
 }
 
-std::string baiCaoText(const std::vector<int8_t>& cards) { return std::to_string(baiCaoPoints(cards)) + " nut"; }
+std::string baiCaoText(const std::vector<int8_t>& cards, const std::string& language) {
+    return std::to_string(baiCaoPoints(cards)) + (language == "vi" ? " nút" : " points");
+}
 
-std::string xiZachText(const std::vector<int8_t>& cards) {
+std::string xiZachText(const std::vector<int8_t>& cards, const std::string& language) {
     const int points = xiZachPoints(cards);
-    return bust(points) ? "Quac (" + std::to_string(points) + ")" : std::to_string(points) + " diem";
+    const std::string count = std::to_string(points);
+    if (bust(points)) return (language == "vi" ? "Quắc (" : "Bust (") + count + ")";
+    return count + (language == "vi" ? " điểm" : " points");
 }
 
 }  // namespace zuno::standin::bankerjudge

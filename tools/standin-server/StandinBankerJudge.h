@@ -20,9 +20,9 @@ inline bool bust(int xiZachPoints) { return xiZachPoints > 21; }
 int64_t baiCaoPayout(const std::vector<int8_t>& punter, const std::vector<int8_t>& banker, int64_t stake);
 int64_t xiZachPayout(const std::vector<int8_t>& punter, const std::vector<int8_t>& banker, int64_t stake);
 
-// The result text a player sees at his seat.
-std::string baiCaoText(const std::vector<int8_t>& cards);
-std::string xiZachText(const std::vector<int8_t>& cards);
+// The result text a player sees at his seat, in English or, for "vi", in Vietnamese.
+std::string baiCaoText(const std::vector<int8_t>& cards, const std::string& language);
+std::string xiZachText(const std::vector<int8_t>& cards, const std::string& language);
 
 }  // namespace bankerjudge
 }  // namespace zuno::standin

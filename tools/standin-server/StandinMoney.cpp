@@ -4,6 +4,7 @@
 
 #include "platform/core/AtomicFile.h"
 #include "platform/core/Base64.h"
+#include "platform/core/Format.h"
 
 namespace zuno::standin {
 
@@ -20,18 +21,23 @@ constexpr const char* kSandboxPrefix = "ZUNO-SANDBOX-RECEIPT;";
 struct Channel {
     int8_t type;
     int8_t subId;
-    const char* info;
-    const char* smsContent;
+    // Each text in English, then in Vietnamese: the session's language picks one.
+    const char* info[2];
+    const char* smsContent[2];
     const char* smsTo;
 };
 const Channel kChannels[] = {
-    {0, 0, "SMS: 15,000 Xu", "ZUNO NAP ", "8785"},
-    {1, 1, "Direct charge: 50,000 Xu from your account", "", ""},
-    {2, 2, "Scratch card", "", ""},
-    {3, 0, "Bank transfer (coming soon)", "", ""},
-    {4, 3, "Hotline", "Call the hotline to top up?", "19001234"},
-    {9, 0, "A channel of a newer version", "", ""},
+    {0, 0, {"SMS: 15,000 Xu", "SMS: 15,000 Xu"}, {"ZUNO NAP ", "ZUNO NAP "}, "8785"},
+    {1, 1, {"Direct charge: 50,000 Xu", "Trừ tài khoản: 50,000 Xu"}, {"", ""}, ""},
+    {2, 2, {"Scratch card", "Thẻ cào"}, {"", ""}, ""},
+    {3, 0, {"Bank transfer (soon)", "Chuyển khoản (sắp có)"}, {"", ""}, ""},
+    {4, 3, {"Hotline", "Đường dây nóng"}, {"Call the hotline to top up?", "Gọi đường dây nóng để nạp tiền?"}, "19001234"},
+    // A channel this client does not know: its row answers that the function is not offered.
+    {9, 0, {"E-wallet", "Ví điện tử"}, {"", ""}, ""},
 };
+
+// An amount as the client shows amounts: grouped, "20,000 Xu".
+std::string xu(int64_t amount) { return sys::formatNumber(amount) + " Xu"; }
 
 bool hasSubId(int8_t type) { return type == 1 || type == 2 || type == 4; }
 
@@ -113,8 +119,8 @@ void StandinMoney::answerTopUpList(StandinSession& session) {
     for (const Channel& c : kChannels) {
         m.writeByte(c.type);
         if (hasSubId(c.type)) m.writeByte(c.subId);
-        m.writeUTF(std::string(c.info));
-        m.writeUTF(std::string(c.smsContent));
+        m.writeUTF(session.say(c.info[0], c.info[1]));
+        m.writeUTF(session.say(c.smsContent[0], c.smsContent[1]));
         m.writeUTF(std::string(c.smsTo));
     }
     session.send(m);
@@ -166,7 +172,7 @@ void StandinMoney::answerCharge(StandinSession& session, Message& request) {
         }
         const int64_t amount = product.find("xu500k") != std::string::npos ? 500000 : 100000;
         const int64_t now = signIn_->addToBalance(account->id, amount).value_or(balance);
-        sendResult(session, 1, "Thank you: " + std::to_string(amount) + " Xu were added.", receipt, now);
+        sendResult(session, 1, "Thank you: " + xu(amount) + " were added.", receipt, now);
         return;
     }
     request.readByte();  // the channel's sub id
@@ -210,7 +216,7 @@ void StandinMoney::answerTransfer(StandinSession& session, Message& request) {
     } else {
         balance = signIn_->addToBalance(from->id, -int64_t(amount)).value_or(balance);
         signIn_->addToBalance(to->id, amount);
-        text = "You gave " + nick + " " + std::to_string(amount) + " Xu.";
+        text = "You gave " + nick + " " + xu(amount) + ".";
     }
     Message m(CMD_TRANSFER);
     m.writeLong(balance);
@@ -373,7 +379,7 @@ void StandinMoney::answerPresents(StandinSession& session) {
         m.writeInt(p.id);
         m.writeInt(p.picture);
         m.writeUTF(p.name);
-        m.writeUTF(std::string("Open it for ") + std::to_string(kPresentMoney) + " Xu.");
+        m.writeUTF("Open it for " + xu(kPresentMoney) + ".");
     }
     session.send(m);
 }
@@ -399,7 +405,7 @@ void StandinMoney::answerOpenPresent(StandinSession& session, Message& request) 
     } else {
         signIn_->addToBalance(account->id, kPresentMoney);
         m.writeByte(0);
-        m.writeUTF(std::string("The present held ") + std::to_string(kPresentMoney) + " Xu.");
+        m.writeUTF("The present held " + xu(kPresentMoney) + ".");
         m.writeInt(kPresentMoney);
     }
     session.send(m);

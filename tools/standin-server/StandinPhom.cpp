@@ -236,7 +236,7 @@ void StandinPhom::refuseEat(StandinRobotTables& table) {
         Message m(SC_MOVE_ERROR);
         m.writeByte(table.board());
         m.writeByte(table.room());
-        m.writeUTF(std::string(kNotAMeld));
+        m.writeUTF(table.say(kNotAMeld, kNotAMeldVi));
         table.send(m);
         return;
     }
@@ -358,7 +358,7 @@ void StandinPhom::endDeal(StandinRobotTables& table, int uPlace, bool payAll) {
         Message bonus = table.tableMessage(SC_BONUS_MONEY);
         bonus.writeInt(p.id);
         bonus.writeInt(money[static_cast<size_t>(i)]);
-        bonus.writeUTF(std::string(i == winner ? "Won the deal" : "Lost the deal"));
+        bonus.writeUTF(i == winner ? table.say(kWon, kWonVi) : table.say(kLost, kLostVi));
         table.send(bonus);
     }
     sys::Log::format("StandinServer: Phom deal %d over", deals_);
@@ -478,7 +478,7 @@ bool StandinPhom::take(StandinRobotTables& table, int8_t commandId, Message& req
                 Message m(SC_MOVE_ERROR);
                 m.writeByte(table.board());
                 m.writeByte(table.room());
-                m.writeUTF(std::string(kNotAMeld));
+                m.writeUTF(table.say(kNotAMeld, kNotAMeldVi));
                 table.send(m);
                 return true;
             }

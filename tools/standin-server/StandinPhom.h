@@ -30,7 +30,13 @@ public:
     static constexpr int8_t kNewBoard = 6;
     static constexpr const char* kInvitation = "An invites you to a Phom table.";
     static constexpr const char* kNewInvitation = "An invites you to a new Phom table.";
+    // Texts to the player, in English and in Vietnamese as the client chose.
     static constexpr const char* kNotAMeld = "Those cards do not meld with the card.";
+    static constexpr const char* kNotAMeldVi = "Những lá bài đó không thành phỏm với lá vừa đánh.";
+    static constexpr const char* kWon = "Won the deal";
+    static constexpr const char* kWonVi = "Thắng ván";
+    static constexpr const char* kLost = "Lost the deal";
+    static constexpr const char* kLostVi = "Thua ván";
     static constexpr int kHandSize = 9;
     static constexpr int kTurns = 4;
 

@@ -249,7 +249,7 @@ bool StandinPoker::take(StandinRobotTables& table, int8_t commandId, Message& re
     }
     const int32_t amount = sub == Hand::BET || sub == Hand::RAISE ? request.readInt() : 0;
     if (!hand_ || !table.playing() || hand_->over()) {
-        refuse(table, "No hand is being played.");
+        refuse(table, {"No hand is being played.", "Không có ván nào đang chơi."});
         return true;
     }
     const int place = hand_->placeOf(playerId_);
@@ -440,7 +440,7 @@ void StandinPoker::sit(StandinRobotTables& table, int8_t seat) {
     auto me = std::find_if(watchers.begin(), watchers.end(), [&](const auto& w) { return w.id == playerId_; });
     if (me == watchers.end()) return;
     if (seat < 0 || seat >= kPlaces || !table.place(seat).empty()) {
-        refuse(table, "This seat is taken.");
+        refuse(table, {"This seat is taken.", "Chỗ này đã có người ngồi."});
         return;
     }
     table.place(seat) = *me;
@@ -478,11 +478,12 @@ void StandinPoker::standUp(StandinRobotTables& table) {
     if (hadTurn || (inHand && hand_->over())) afterAction(table);
 }
 
-void StandinPoker::refuse(StandinRobotTables& table, const std::string& text) {
+// In the player's language.
+void StandinPoker::refuse(StandinRobotTables& table, const StandinPokerHand::Refusal& why) {
     Message m(SC_MOVE_ERROR);
     m.writeByte(table.board());
     m.writeByte(table.room());
-    m.writeUTF(text);
+    m.writeUTF(table.say(why.english, why.vietnamese));
     table.send(m);
 }
 

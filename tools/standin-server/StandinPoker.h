@@ -97,7 +97,7 @@ private:
     void sendPlaying(StandinRobotTables& table);
     void sit(StandinRobotTables& table, int8_t seat);
     void standUp(StandinRobotTables& table);
-    void refuse(StandinRobotTables& table, const std::string& text);
+    void refuse(StandinRobotTables& table, const StandinPokerHand::Refusal& why);
 
     std::weak_ptr<StandinRobotTables> tables_;
     const Pauses pauses_;

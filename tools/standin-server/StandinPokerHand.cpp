@@ -77,17 +77,20 @@ std::vector<int32_t> StandinPokerHand::allowed(int place) const {
 }
 
 StandinPokerHand::Done StandinPokerHand::act(int place, int8_t action, int32_t amount) {
-    if (place < 0 || place != toAct_) return {0, "It is not your turn."};
+    if (place < 0 || place != toAct_) return {0, Refusal{"It is not your turn.", "Chưa đến lượt bạn."}};
     const auto offered = allowed(place);
-    if (std::find(offered.begin(), offered.end(), action) == offered.end()) return {0, "You cannot do that now."};
+    if (std::find(offered.begin(), offered.end(), action) == offered.end())
+        return {0, Refusal{"You cannot do that now.", "Bây giờ bạn không thể làm vậy."}};
     Player& p = at(place);
     if (action == BET || action == RAISE) {
         const int32_t least = action == BET ? 2 * smallBlindAmount_ : toCall(place) + lastRaise_;
         if (amount >= p.stack) {
             action = ALL_IN;
         } else if (amount < least) {
-            return {0, std::string(action == BET ? "The bet must be at least " : "The raise must be at least ") +
-                           std::to_string(least) + "."};
+            const std::string amount = std::to_string(least) + ".";
+            if (action == BET)
+                return {0, Refusal{"The bet must be at least " + amount, "Mức cược phải ít nhất là " + amount}};
+            return {0, Refusal{"The raise must be at least " + amount, "Mức tố phải ít nhất là " + amount}};
         }
     }
     switch (action) {

@@ -37,11 +37,16 @@ public:
         bool canAct() const { return inHand() && stack > 0; }
     };
 
+    // Why an action is refused, in the two languages a player may have chosen.
+    struct Refusal {
+        std::string english, vietnamese;
+    };
+
     // What an accepted action was: a call or raise that took the whole stack is ALL IN.
     // The actor's round bet and stack right after it, before the round is swept.
     struct Done {
         int8_t action = 0;
-        std::optional<std::string> refusal;
+        std::optional<Refusal> refusal;
         int32_t bet = 0, stack = 0;
     };
 

@@ -1,6 +1,7 @@
 #include "standin-server/StandinProfileShop.h"
 
 #include <algorithm>
+#include <cmath>
 #include <fstream>
 #include <iterator>
 
@@ -16,9 +17,10 @@ constexpr int8_t GET_IMAGE = 79;
 constexpr int8_t SHOP = 101;
 constexpr int8_t kProvinceList = 3;
 constexpr int8_t kFullItemImage = 4;
-// Where the figure stands; its parts lie at twice their place in its 48 x 88 frame.
-constexpr int16_t kFigureX = 40;
-constexpr int16_t kFigureY = 20;
+// Where the figure stands, in the middle of a 150 x 230 room; its parts lie at one and a half times
+// their place in its 48 x 88 frame.
+constexpr int16_t kFigureX = 29;
+constexpr int16_t kFigureY = 39;
 
 struct Kind {
     int32_t category;
@@ -63,7 +65,7 @@ StandinProfileShop::Placement StandinProfileShop::placementOf(Part part) {
     // The top-left corner of each part in the figure's frame.
     static const Placement corners[] = {{0, 0}, {13, 3}, {6, 27}, {14, 52}, {11, 80}, {10, 0}};
     const Placement& corner = corners[part];
-    return {int16_t(kFigureX + 2 * corner.x), int16_t(kFigureY + 2 * corner.y)};
+    return {int16_t(kFigureX + std::lround(1.5 * corner.x)), int16_t(kFigureY + std::lround(1.5 * corner.y))};
 }
 
 StandinProfileShop::StandinProfileShop(std::shared_ptr<StandinSignIn> signIn) : signIn_(std::move(signIn)) {

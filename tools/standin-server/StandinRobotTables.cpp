@@ -175,6 +175,10 @@ void StandinRobotTables::send(const Message& message) {
     if (session_) session_->send(message);
 }
 
+std::string StandinRobotTables::say(const std::string& english, const std::string& vietnamese) const {
+    return session_ ? session_->say(english, vietnamese) : english;
+}
+
 Message StandinRobotTables::tableMessage(int8_t commandId) const {
     Message m(commandId);
     m.writeByte(room_);

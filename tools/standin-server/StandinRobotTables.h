@@ -170,6 +170,8 @@ public:
     int turn() const { return turn_; }
     std::mt19937& random() { return random_; }
     void send(const Message& message);
+    // The text in the player's language (English while nobody is signed in).
+    std::string say(const std::string& english, const std::string& vietnamese) const;
     void schedule(double delay, Task task);
     // The place's turn: a robot plays after the robot pause, the player's time runs out after the turn
     // seconds and one more.

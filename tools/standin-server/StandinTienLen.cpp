@@ -158,11 +158,11 @@ StandinTienLen::Cards StandinTienLen::robotChoice(const Hand& held) const {
     return chosen;
 }
 
-void StandinTienLen::refuse(StandinRobotTables& tables, const char* text) {
+void StandinTienLen::refuse(StandinRobotTables& tables, const Refusal& text) {
     Message m(SC_MOVE_ERROR);
     m.writeByte(tables.board());
     m.writeByte(tables.room());
-    m.writeUTF(std::string(text));
+    m.writeUTF(tables.say(text.english, text.vietnamese));
     tables.send(m);
 }
 
@@ -221,7 +221,7 @@ bool StandinTienLen::playerClaim(StandinRobotTables& tables) {
         Message bonus = tables.tableMessage(SC_BONUS_MONEY);
         bonus.writeInt(p.id);
         bonus.writeInt(change);
-        bonus.writeUTF(std::string(change > 0 ? "Instant win" : "Lost to an instant win"));
+        bonus.writeUTF(change > 0 ? tables.say("Instant win", "Thắng trắng") : tables.say("Lost to an instant win", "Thua trắng"));
         tables.send(bonus);
     }
     tables.dealOver();
@@ -317,7 +317,7 @@ void StandinTienLen::finish(StandinRobotTables& tables, int place, int players) 
     Message bonus = tables.tableMessage(SC_BONUS_MONEY);
     bonus.writeInt(p.id);
     bonus.writeInt(change);
-    bonus.writeUTF(std::string(change > 0 ? "Won the stake" : "Lost the stake"));
+    bonus.writeUTF(change > 0 ? tables.say("Won the stake", "Thắng cược") : tables.say("Lost the stake", "Thua cược"));
     tables.send(bonus);
 }
 

@@ -25,11 +25,17 @@ public:
     static constexpr int32_t kOwnerId = StandinRobotTables::kOwnerId;  // An
     static constexpr int32_t kRobotId = StandinRobotTables::kRobotId;  // Binh
     static constexpr const char* kInvitation = "An invites you to a Tien Len table.";
-    static constexpr const char* kNotYourTurn = "It is not your turn.";
-    static constexpr const char* kNotInHand = "You do not hold those cards.";
-    static constexpr const char* kCannotBeat = "Those cards cannot be played on the table.";
-    static constexpr const char* kMustLead = "You lead: play a card.";
-    static constexpr const char* kNoInstantWin = "That hand does not win at once.";
+    // A refusal in the client's language.
+    struct Refusal {
+        const char* english;
+        const char* vietnamese;
+    };
+    static constexpr Refusal kNotYourTurn{"It is not your turn.", "Chưa đến lượt bạn."};
+    static constexpr Refusal kNotInHand{"You do not hold those cards.", "Bạn không có những lá bài này."};
+    static constexpr Refusal kCannotBeat{"Those cards cannot be played on the table.",
+                                         "Những lá bài này không chặn được bài trên bàn."};
+    static constexpr Refusal kMustLead{"You lead: play a card.", "Bạn đi đầu: hãy đánh bài."};
+    static constexpr Refusal kNoInstantWin{"That hand does not win at once.", "Bài này không thắng trắng."};
 
     // The game of the given type (3 southern, 12 northern), added to the loop.
     static std::shared_ptr<StandinTienLen> addTo(StandinRobotTables& tables, int8_t gameType);
@@ -66,7 +72,7 @@ private:
         : gameType_(gameType), tables_(std::move(tables)) {}
 
     // Every operation below runs with the loop's lock held.
-    void refuse(StandinRobotTables& table, const char* text);
+    void refuse(StandinRobotTables& table, const Refusal& text);
     bool playerMove(StandinRobotTables& table, Message& request);
     bool playerSkip(StandinRobotTables& table);
     bool playerClaim(StandinRobotTables& table);

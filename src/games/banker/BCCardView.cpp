@@ -21,7 +21,7 @@ BCCardView::BCCardView(int8_t cardId, bool isPhom, int32_t playerId, bool isBaiC
 }
 
 void BCCardView::layOver(const std::string& imageName) {
-    cover_ = std::make_shared<ui::ImageView>(ui::Rect(0, 0, frame().size.width, frame().size.height));
+    cover_ = std::make_shared<ui::ImageView>(ui::Rect(0, 0, bounds().size.width, bounds().size.height));
     cover_->setContentMode(ui::ContentMode::ScaleToFill);
     cover_->setImage(ui::Image::imageNamed(imageName));
     addSubview(cover_);

@@ -1,6 +1,7 @@
 #include "games/banker/BaiCaoView.h"
 
 #include "games/banker/BaiCaoService.h"
+#include "games/banker/BankerTableLayout.h"
 #include "platform/ui/ScreenFactory.h"
 #include "shell/PlaySound.h"
 #include "shell/Resources.h"
@@ -11,17 +12,18 @@ namespace zuno {
 
 BaiCaoView::BaiCaoView(std::string nibName) : BankerTableView(std::move(nibName)) {}
 
+// The punters' stakes between their seats and the middle; mine right of my cards, the top seat's under
+// its bubble.
 ui::Rect BaiCaoView::stakeFrame(int seat) const {
-    static constexpr ui::Point kOrigins[] = {{180, 190}, {290, 130}, {180, 75}, {70, 130}};
-    return {kOrigins[seat].x, kOrigins[seat].y, 120, 20};
+    static constexpr ui::Point kOrigins[] = {{362, 236}, {290, 130}, {180, 96}, {70, 130}};
+    return {kOrigins[seat].x, kOrigins[seat].y, seat == 0 ? 116.0 : 120.0, 20};
 }
 
-ui::Point BaiCaoView::dealTarget(int seat, int position, int) const {
+ui::Point BaiCaoView::dealTarget(int seat, int position, int handSize) const {
     switch (seat) {
-        case 0: return {180.0 + 60 * position, 249};
-        case 1: return {450, 62.0 + 80 * position};
-        case 2: return {180.0 + 60 * position, 40};
-        default: return {30, 62.0 + 80 * position};
+        case 0: return {180.0 + 60 * position, bankerlayout::kMyHandY};
+        case 2: return {180.0 + 60 * position, bankerlayout::kTopHandY};
+        default: return bankerlayout::sideRowCentre(seat, position, handSize);
     }
 }
 
@@ -69,8 +71,9 @@ void BaiCaoView::moveWithPlayerId(int32_t playerId, const CardIds& movedCards) {
     for (const auto& card : playerAt(seat)->cards())
         if (auto banker = std::dynamic_pointer_cast<BCCardView>(card); banker && banker->isChecked) ++open;
     if (open < banker::kBaiCaoCards) return;
+    // Nothing left to show: the bar keeps the second button's place, dimmed.
     if (btnStart) btnStart->setHidden(true);
-    if (btnAutoSelected) btnAutoSelected->setHidden(true);
+    if (btnAutoSelected) tablebar::setUsable(*btnAutoSelected, false);
 }
 
 void BaiCaoView::onStop() { PlaySound::playSoundWithSource(Resources::getInstance().com_trung_tien()); }

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "games/banker/BaiCaoPlayer.h"
+#include "games/banker/BankerTableLayout.h"
 #include "lobby/GlobalService.h"
 #include "platform/ui/Font.h"
 #include "platform/ui/Image.h"
@@ -30,7 +31,8 @@ const ui::BindingTable& BankerTableView::bindings() {
     return table;
 }
 
-BankerTableView::BankerTableView(std::string nibName) : GameCardView(std::move(nibName)) {}
+BankerTableView::BankerTableView(std::string nibName)
+    : GameCardView(std::move(nibName), bankerlayout::decorations()) {}
 
 BankerTableView::~BankerTableView() {
     auto& loop = sys::RunLoop::main();
@@ -145,17 +147,27 @@ void BankerTableView::setKindOfStart(int kind) {
 void BankerTableView::createBottomMenu(int menu) {
     if (btnStart) btnStart->setHidden(false);
     const char* autoKey = nullptr;
+    bool autoEnabled = true;
     switch (menu) {
         case 1: setKindOfStart(kStart); autoKey = "ZUNO_option"; break;
         case 2: setKindOfStart(kReady); autoKey = "ZUNO_dat_cuoc"; break;
         case 3: setKindOfStart(kMove); autoKey = moveAutoTitleKey(); break;
         case 4: setKindOfStart(kContinue); break;
+        case 0:
+            // Another's turn: the move's second button stays in its place in the bar, dimmed.
+            if (btnStart) btnStart->setHidden(true);
+            autoKey = moveAutoTitleKey();
+            autoEnabled = false;
+            break;
         default:
             if (btnStart) btnStart->setHidden(true);
             break;
     }
     if (autoKey) setAutoSelectedRole(autoKey);
-    if (btnAutoSelected) btnAutoSelected->setHidden(autoKey == nullptr);
+    if (btnAutoSelected) {
+        btnAutoSelected->setHidden(autoKey == nullptr);
+        tablebar::setUsable(*btnAutoSelected, autoEnabled);
+    }
 }
 
 void BankerTableView::clickStartGame() {
@@ -210,8 +222,10 @@ void BankerTableView::dealHands(const CardIds& myCards, int otherCards, bool isB
         if (record->IDDB() == myId()) {
             for (int8_t id : myCards) hand.push_back(BCCardView::initWithCardID(id, true, myId(), isBaiCao));
         } else {
-            for (int i = 0; i < otherCards; ++i)
+            for (int i = 0; i < otherCards; ++i) {
                 hand.push_back(BCCardView::initWithCardID(-1, true, record->IDDB(), isBaiCao));
+                hand.back()->resize(bankerlayout::otherCardSize());
+            }
         }
         seatPlayer->setCards(std::move(hand));
     }
@@ -232,13 +246,17 @@ void BankerTableView::dealStep(std::vector<banker::DealStep> steps, size_t next)
         PlaySound::playSoundWithSource(Resources::getInstance().bai_chia_bai());
         const auto& card = player->cards()[static_cast<size_t>(step.position)];
         card->setCenter(kDeckCentre);
-        if (chat4) view()->insertSubviewBelow(card, chat4.get());
-        else view()->addSubview(card);
+        // The hand's cards lie in its order, each over the one before, so that every corner shows.
+        for (const auto& held : player->cards()) {
+            if (held != card && !held->superview()) continue;
+            if (chat4) view()->insertSubviewBelow(held, chat4.get());
+            else view()->addSubview(held);
+        }
         ui::View::beginAnimations(std::string("chiabai"));
         ui::View::setAnimationDuration(kDealSlide);
         card->setCenter(dealTarget(step.seat, step.position, static_cast<int>(player->cards().size())));
         ui::View::commitAnimations();
-        bringChatsToFront();
+        bringBubblesToFront();
     }
     if (next + 1 >= steps.size()) return;
     auto weak = weakSelf();
@@ -248,12 +266,6 @@ void BankerTableView::dealStep(std::vector<banker::DealStep> steps, size_t next)
         self->dealTimer_ = 0;
         self->dealStep(steps, next + 1);
     });
-}
-
-void BankerTableView::bringChatsToFront() {
-    if (!isViewLoaded()) return;
-    for (const auto& chat : {chat0, chat1, chat2, chat3, chat4})
-        if (chat) view()->bringSubviewToFront(chat.get());
 }
 
 void BankerTableView::removeCardSprites() {
@@ -319,6 +331,7 @@ void BankerTableView::playingWithInterval(int8_t, const std::vector<BankerHand>&
 
 void BankerTableView::viewDidLoad() {
     GameCardView::viewDidLoad();
+    bankerlayout::placeSeats(*this);
     for (int seat = 0; seat < kSeats; ++seat) {
         auto label = std::make_shared<ui::Label>(stakeFrame(seat));
         label->setBackgroundColor(ui::Color::clear());

@@ -111,7 +111,6 @@ protected:
     // Runs the deal steps, one card every 0.15 s, from the first step; a new deal cancels the last.
     void runDeal(std::vector<banker::DealStep> steps);
     void removeCardSprites();
-    void bringChatsToFront();
     int myId() const;
     std::weak_ptr<BankerTableView> weakSelf();
     std::string titleOf(const std::shared_ptr<ui::Button>& button) const;

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "games/banker/BaiCaoPlayer.h"
+#include "games/banker/BankerTableLayout.h"
 #include "games/banker/XiZachService.h"
 #include "lobby/GlobalService.h"
 #include "platform/ui/Animation.h"
@@ -44,20 +45,22 @@ std::array<std::shared_ptr<ui::Label>, XiZachView::kSeats> XiZachView::nameLabel
     return {lblName0, lblName1, lblName2, lblName3};
 }
 
+// The punters' stakes between their seats and the middle; mine right of my cards, the top seat's under
+// its bubble.
 ui::Rect XiZachView::stakeFrame(int seat) const {
-    static constexpr ui::Point kCentres[] = {{240, 200}, {345, 150}, {240, 90}, {135, 150}};
+    if (seat == 0) return {362, 236, 116, 20};
+    static constexpr ui::Point kCentres[] = {{240, 200}, {345, 150}, {240, 104}, {135, 150}};
     return {kCentres[seat].x - 60, kCentres[seat].y - 10, 120, 20};
 }
 
 // Two cards lie 40 points apart; each card drawn moves the earlier ones 20 points back and lies 40
-// past the last.
+// past the last. The side seats' smaller cards share their strip.
 ui::Point XiZachView::dealTarget(int seat, int position, int handSize) const {
     const double step = 40.0 * position - 20.0 * std::max(0, handSize - banker::kXiZachDealt);
     switch (seat) {
-        case 0: return {230 + step, 248};
-        case 1: return {450, 122 + step};
-        case 2: return {230 + step, 40};
-        default: return {30, 122 + step};
+        case 0: return {230 + step, bankerlayout::kMyHandY};
+        case 2: return {230 + step, bankerlayout::kTopHandY};
+        default: return bankerlayout::sideRowCentre(seat, position, handSize);
     }
 }
 
@@ -79,7 +82,6 @@ void XiZachView::startWithInterval(int8_t interval, std::optional<int32_t> whoMo
     startTurnOfPlayer(nextPlayer);
     noteCurrentPlayerWithPlayer(nextPlayer);
     animationBoard();
-    zoomIn();
     if (btnBaiBot) btnBaiBot->setHidden(false);
     setHiddenButtonSeat(true);
     if (btnNapWin) btnNapWin->setHidden(true);
@@ -92,14 +94,20 @@ void XiZachView::getRemainTimeWithPlayerId(int32_t playerId, int8_t remainTime) 
     startTurnOfPlayer(playerId);
     createBottomMenu(playerId == myId() ? 3 : 0);
     if (playerId == ownerID()) {
-        showChatWithSeat(kCentre, text("ZUNO_nextPlayer") + " " + text("ZUNO_owner") + "!");
+        announce(kCentre, text("ZUNO_nextPlayer") + " " + text("ZUNO_owner") + "!");
     } else if (seatOf(playerId) >= 0) {
         // The dealer calls the next player.
         const int ownerSeat = seatOf(ownerID());
-        if (ownerSeat >= 0)
-            showChatWithSeat(ownerSeat, text("ZUNO_nextPlayer") + " " + getPlayerNameFromID(playerId) + "!");
+        if (ownerSeat >= 0) announce(ownerSeat, text("ZUNO_nextPlayer") + " " + getPlayerNameFromID(playerId) + "!");
     }
     noteCurrentPlayerWithPlayer(playerId);
+}
+
+// Only the player to act is called: the call replaces the last one, wherever that showed.
+void XiZachView::announce(int bubble, const std::string& call) {
+    if (announcement_ >= 0 && announcement_ != bubble) hideChat(announcement_);
+    announcement_ = bubble;
+    replaceChatWithSeat(bubble, call);
 }
 
 void XiZachView::noteCurrentPlayerWithPlayer(int32_t playerId) {
@@ -146,6 +154,7 @@ void XiZachView::rutBaiWithCardId(int8_t cardId, int32_t playerId) {
     if (!banker::takesDrawnCard(static_cast<int>(hand.size()))) return;
     PlaySound::playSoundWithSource(Resources::getInstance().bai_chia_bai());
     auto card = BCCardView::initWithCardID(cardId, true, playerId, false);
+    if (playerId != myId()) card->resize(bankerlayout::otherCardSize());
     card->setCenter(kDeckCentre);
     if (chat4) view()->insertSubviewBelow(card, chat4.get());
     else view()->addSubview(card);
@@ -155,7 +164,7 @@ void XiZachView::rutBaiWithCardId(int8_t cardId, int32_t playerId) {
     const int count = static_cast<int>(hand.size());
     for (int i = 0; i < count; ++i) hand[static_cast<size_t>(i)]->setCenter(dealTarget(seat, i, count));
     ui::View::commitAnimations();
-    bringChatsToFront();
+    bringBubblesToFront();
 }
 
 void XiZachView::moveWithPlayerId(int32_t playerId, const CardIds& movedCards) {
@@ -210,54 +219,19 @@ void XiZachView::updateMoneyForPlayer(int32_t playerId, int32_t money) {
     BankerTableView::updateMoneyForPlayer(playerId, money);
 }
 
-// ---- names
-
-void XiZachView::zoomIn() {
-    static constexpr ui::Point kCentres[] = {{240, 180}, {345, 130}, {240, 106}, {135, 130}};
-    static constexpr ui::TextAlignment kAlign[] = {ui::TextAlignment::Center, ui::TextAlignment::Left,
-                                                   ui::TextAlignment::Center, ui::TextAlignment::Right};
-    ui::View::beginAnimations(std::string("zoomIn"));
-    ui::View::setAnimationDuration(0.6);
-    ui::View::setAnimationCurve(ui::AnimationCurve::EaseIn);
-    const auto names = nameLabels();
-    for (size_t seat = 0; seat < names.size(); ++seat) {
-        if (!names[seat]) continue;
-        names[seat]->setCenter(kCentres[seat]);
-        names[seat]->setTextAlignment(kAlign[seat]);
-        names[seat]->setFont(ui::Font::boldSystemFontOfSize(15));
-    }
-    ui::View::commitAnimations();
-}
-
-void XiZachView::zoomOut() {
-    static constexpr ui::TextAlignment kAlign[] = {ui::TextAlignment::Left, ui::TextAlignment::Center,
-                                                   ui::TextAlignment::Left, ui::TextAlignment::Center};
-    ui::View::beginAnimations(std::string("zoomOut"));
-    ui::View::setAnimationDuration(0.6);
-    const auto names = nameLabels();
-    for (size_t seat = 0; seat < names.size(); ++seat) {
-        if (!names[seat]) continue;
-        names[seat]->setCenter(namePoint[seat]);
-        names[seat]->setTextAlignment(kAlign[seat]);
-        names[seat]->setFont(ui::Font::systemFontOfSize(15));
-    }
-    ui::View::commitAnimations();
-}
-
 // The deck lies over the middle of the table, where the start button stands between deals.
 void XiZachView::onStop() {
     if (btnBaiBot) btnBaiBot->setHidden(true);
-    zoomOut();
     stopBlink();
+    // Nobody is to act any more: the last call gives way to the results.
+    if (announcement_ >= 0) hideChat(announcement_);
+    announcement_ = -1;
 }
 
 // ---- life
 
 void XiZachView::viewDidLoad() {
     BankerTableView::viewDidLoad();
-    const auto names = nameLabels();
-    for (size_t seat = 0; seat < names.size(); ++seat)
-        if (names[seat]) namePoint[seat] = names[seat]->center();
     btnBaiBot = std::make_shared<ui::Button>(ui::Button::Type::Custom, ui::Rect(200, 118, 80, 54));
     btnBaiBot->setBackgroundImage(ui::Image::imageNamed("52.png"));
     btnBaiBot->addTarget(this, "clickRutBai:", ui::ControlEvent::TouchUpInside);

@@ -29,15 +29,13 @@ public:
     void clickRutBai(ui::Button* sender);
     void clickViewPlayerInfo(ui::Button* button);
     void rutBaiWithCardId(int8_t cardId, int32_t playerId);
+    // The acting player's name blinks in its seat.
     void noteCurrentPlayerWithPlayer(int32_t playerId);
     void showCurrentPlayerName();
-    void zoomIn();
-    void zoomOut();
 
     int32_t nextPlayer = -1;
     std::shared_ptr<ui::Button> btnBaiBot;
     std::shared_ptr<ui::Label> lblCurrentName;
-    std::array<ui::Point, kSeats> namePoint{};
 
     void viewDidLoad() override;
     void viewWillAppear(bool animated) override;
@@ -54,11 +52,13 @@ protected:
 
 private:
     std::array<std::shared_ptr<ui::Label>, kSeats> nameLabels() const;
+    void announce(int bubble, const std::string& call);
     void stopBlink();
     std::weak_ptr<XiZachView> weakXi();
 
     banker::SoundGate moneySound_;
     sys::RunLoop::TimerId blinkTimer_ = 0;
+    int announcement_ = -1;  // the bubble that calls the player to act; -1 none
 };
 
 }  // namespace zuno

@@ -22,15 +22,19 @@ constexpr ui::Point kMarkerCentre{BlocksGame::kBoardPos.x + 99, BlocksGame::kBoa
 constexpr double kMarkerScale = 0.5;
 
 // The upright table: the seats left of the well, the bottom seat 0 low and the top seat 2 high, their
-// gifts in a row under each; the bubbles and notices over the well.
+// gifts in a row under each. The opponent's bubble lies in the band between the stake and the well,
+// off the falling pieces; mine over the well's bottom rows, which matter least; the notices over the
+// well.
 TableDecorationGeometry portraitGeometry() {
     TableDecorationGeometry g;
-    g.bubbleCentres = {ui::Point{160, 322}, {160, 240}, {160, 150}, {160, 240}, {160, 240}};
+    g.bubbleCentres = {ui::Point{160, 440}, {160, 240}, {160, 104}, {160, 240}, {160, 240}};
     g.bubbleFontSize = 12;
     g.flyTextPoints = {ui::Point{34, 330}, {160, 240}, {34, 30}, {160, 240}};
     g.tableCentre = {160, 240};
-    g.giftFirst = {ui::Point{12, 390}, {160, 240}, {12, 118}, {160, 240}};
-    g.giftStep = {ui::Point{15, 0}, {0, 0}, {15, 0}, {0, 0}};
+    // Four gifts overlap in a row the width of the seat's column, the opponent's between his rows
+    // cleared and the next piece.
+    g.giftFirst = {ui::Point{16, 390}, {160, 240}, {16, 124}, {160, 240}};
+    g.giftStep = {ui::Point{12, 0}, {0, 0}, {12, 0}, {0, 0}};
     g.giftStarts = {ui::Point{20, 470}, {160, 240}, {20, 10}, {160, 240}};
     g.unseatedPoint = std::nullopt;
     return g;
@@ -39,7 +43,8 @@ TableDecorationGeometry portraitGeometry() {
 BoardTableLook blocksLook() {
     BoardTableLook look;
     look.stakeFrame = ui::Rect(94, 56, 132, 39);
-    look.stakeFrameInGame = std::nullopt;  // onto the start button's place
+    look.stakeFrameInGame = std::nullopt;  // onto the start button's place, which continue needs back
+    look.stakeStaysUntilContinue = false;
     look.stakeSlideSeconds = 0.5;
     look.stakeFontSize = 14;
     look.stakeFontSizeInGame = 11;
@@ -73,7 +78,7 @@ std::shared_ptr<ui::ImageView> markerImage(const char* name) {
 
 const ui::BindingTable& BlocksView::bindings() {
     using B = ui::Bind<BlocksView>;
-    static const ui::BindingTable table(&BoardTableView::bindings(), {O(lblOwnerMark), O(lblMeMark)});
+    static const ui::BindingTable table(&BoardTableView::bindings(), {O(lblOwnerMark), O(lblMeMark), O(lblOwnerMarkTitle), O(lblMeMarkTitle)});
     return table;
 }
 
@@ -168,8 +173,8 @@ void BlocksView::gameEnd() {
     clearEffects();
     if (bom) bom->setHidden(true);
     if (rope) rope->setHidden(true);
-    if (lblMeMark) lblMeMark->setText("");
-    if (lblOwnerMark) lblOwnerMark->setText("");
+    showMark(lblMeMark, lblMeMarkTitle, "");
+    showMark(lblOwnerMark, lblOwnerMarkTitle, "");
     const auto& model = table();
     if (auto owner = model.getPlayerWithID(model.ownerID)) setSeatInfoWithSeat(model.seatOf(owner->IDDB()), owner);
 }
@@ -187,7 +192,13 @@ void BlocksView::getHeightFromServerWithHeight(int8_t height) {
 
 void BlocksView::setRowsOfOpponent(int8_t count) {
     game_->setRowsOfOpponent(count);
-    if (lblOwnerMark) lblOwnerMark->setText(sys::format("%d", game_->ownerScore()));
+    showMark(lblOwnerMark, lblOwnerMarkTitle, sys::format("%d", game_->ownerScore()));
+}
+
+void BlocksView::showMark(const std::shared_ptr<ui::Label>& mark, const std::shared_ptr<ui::Label>& caption,
+                          const std::string& count) {
+    if (mark) mark->setText(count);
+    if (caption) caption->setHidden(count.empty());
 }
 
 // ---- the opponent's height marker
@@ -260,7 +271,7 @@ void BlocksView::blocksBlockLanded() {
 
 void BlocksView::blocksRowCleared(int32_t row) {
     effectBingo(row);
-    if (lblMeMark) lblMeMark->setText(sys::format("%d", game_->myScore()));
+    showMark(lblMeMark, lblMeMarkTitle, sys::format("%d", game_->myScore()));
 }
 
 void BlocksView::blocksBingo() { PlaySound::playBlocksBingo(); }
@@ -369,6 +380,7 @@ const bool uprightSheetsRegistered = registerUprightLook<menuCuoc>("menuCuocBloc
                                      registerUprightLook<menuPassword>("menuPasswordBlocks") &&
                                      registerUprightLook<menuMoiBan>("menuMoiBanBlocks") &&
                                      registerUprightLook<boardChat>("boardChatBlocks") &&
+                                     registerUprightLook<menuPlayer>("menuPlayerBlocks") &&
                                      registerUprightLook<PlayerDetailView>("PlayerDetailBlocksView");
 }  // namespace
 

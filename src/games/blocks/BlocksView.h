@@ -73,7 +73,8 @@ public:
 
     bool shouldAutorotateToInterfaceOrientation(ui::InterfaceOrientation orientation) const override;
 
-    std::shared_ptr<ui::Label> lblOwnerMark, lblMeMark;
+    // The rows the opponent and I cleared in this game, each under its caption (shown with a count).
+    std::shared_ptr<ui::Label> lblOwnerMark, lblMeMark, lblOwnerMarkTitle, lblMeMarkTitle;
     std::shared_ptr<BlocksWellView> wellView;
     std::shared_ptr<BlocksPreviewView> nextBlockView;
     std::shared_ptr<ui::ImageView> bom, rope;
@@ -97,6 +98,8 @@ protected:
     void blocksSendReport(const BlocksReport& report) override;
 
 private:
+    void showMark(const std::shared_ptr<ui::Label>& mark, const std::shared_ptr<ui::Label>& caption,
+                  const std::string& count);
     void startRopeAnimation();
     void stopRopeAnimation();
     void effectBingo(int32_t row);

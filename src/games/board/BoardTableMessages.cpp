@@ -19,7 +19,14 @@ std::shared_ptr<ChessPlayer> readSeat(Message& message, bool lowerCaseName) {
     player->setIDDB(message.readInt());
     if (player->IDDB() == -1) return player;  // an empty seat, named ""
     std::string name = readText(message);
-    player->setName(lowerCaseName ? sys::lowercase(name) : std::move(name));
+    if (lowerCaseName) {
+        // The rules know a player by the name in small letters; the table shows it as sent, as the
+        // player who joins later and every card table do.
+        player->setName(sys::lowercase(name));
+        player->setShowName(std::move(name));
+    } else {
+        player->setName(std::move(name));
+    }
     player->setMoney(message.readLong());
     player->setAvatar(message.readShort());
     player->setExp(message.readInt());

@@ -56,7 +56,11 @@ std::shared_ptr<ChessPlayer> BoardTableModel::getPlayerWithID(int32_t id) const 
 
 std::string BoardTableModel::getPlayerNameFromID(int32_t id) const {
     auto p = getPlayerWithID(id);
-    return p ? p->name() : std::string();
+    return p ? shownName(*p) : std::string();
+}
+
+const std::string& BoardTableModel::shownName(const Player& player) {
+    return player.showName().empty() ? player.name() : player.showName();
 }
 
 void BoardTableModel::setOwnerWithNewOwner(int32_t id) {
@@ -180,7 +184,7 @@ MatchResults BoardTableModel::applyMatchResults(const MatchResults& rows, Player
         if (!row) continue;
         for (const auto& p : players) {
             if (!p || p->IDDB() != row->ID()) continue;
-            row->setName(p->name());
+            row->setName(shownName(*p));
             row->setAvatar(p->avatar());
             const int32_t require = p->level() ? p->level()->expRequire() : 0;
             row->setD_exp_percent(

@@ -51,8 +51,10 @@ public:
     std::shared_ptr<ChessPlayer> opponent() const;
     // The first entry with the id, or none.
     std::shared_ptr<ChessPlayer> getPlayerWithID(int32_t id) const;
-    // Its name, or "".
+    // Its name as the table shows it, or "".
     std::string getPlayerNameFromID(int32_t id) const;
+    // The name a player is shown by: as the server sent it (`showName`), else the kept name.
+    static const std::string& shownName(const Player& player);
     bool amOwner() const { return myId == ownerID; }
     // The screen seat (0 or 2) that draws a player.
     int seatOf(int32_t id) const { return id == myId ? kBottomSeat : kTopSeat; }

@@ -1,5 +1,7 @@
 #include "games/board/BoardTableView.h"
 
+#include <cmath>
+
 #include "lobby/GlobalService.h"
 #include "platform/core/Format.h"
 #include "platform/ui/Font.h"
@@ -12,6 +14,8 @@
 namespace zuno {
 
 namespace {
+constexpr double kCaptionHeight = 18;  // a right-hand entry's caption under its icon
+
 std::string text(const char* key) { return Resources::getInstance().textForKey(key); }
 
 std::string moneyText(int64_t money) { return sys::format("%@ %@", Util::formatNumber(money), text("ZUNO_win")); }
@@ -20,9 +24,14 @@ std::string titleOf(const std::shared_ptr<ui::Button>& button) {
     return button ? button->titleForState(ui::ControlState::Normal).value_or("") : std::string();
 }
 
-TableDecorationGeometry boardGeometry() {
+}  // namespace
+
+// The landscape board tables: the board fills the middle, the seats the left column. A player's bubble
+// lies over the middle rows on his side of the board, which a game begins with empty, the notices
+// (who moves first, results) in the middle.
+TableDecorationGeometry BoardTableLook::landscapeDecorations() {
     TableDecorationGeometry g;
-    g.bubbleCentres = {ui::Point{160, 220}, {400, 160}, {160, 40}, {80, 160}, {240, 160}};
+    g.bubbleCentres = {ui::Point{200, 217}, {400, 160}, {200, 103}, {80, 160}, {240, 160}};
     g.flyTextPoints = {ui::Point{90, 230}, {400, 160}, {90, 50}, {80, 160}};
     g.tableCentre = {240, 160};
     g.giftFirst = {ui::Point{90, 210}, {400, 160}, {90, 20}, {80, 160}};
@@ -31,7 +40,6 @@ TableDecorationGeometry boardGeometry() {
     g.unseatedPoint = std::nullopt;  // a gift to somebody not seated is not shown
     return g;
 }
-}  // namespace
 
 #define O(name) B::outlet(#name, &BoardTableView::name)
 
@@ -65,7 +73,7 @@ const ui::BindingTable& BoardTableView::bindings() {
 BoardTableView::BoardTableView(std::string nibName, BoardTableLook look)
     : ZunoViewController(std::move(nibName)), look_(std::move(look)),
       blink_(look_.blink),
-      decorations_(look_.decorationGeometry.value_or(boardGeometry())) {
+      decorations_(look_.decorationGeometry.value_or(BoardTableLook::landscapeDecorations())) {
     decorations_.attach({[this] { return view(); },
                          [this](int seat) -> std::shared_ptr<ui::ImageView> {
                              if (seat == 0) return chat0;
@@ -88,7 +96,25 @@ BoardTableView::~BoardTableView() = default;
 
 // ---- life
 
-void BoardTableView::viewDidLoad() { ZunoViewController::viewDidLoad(); }
+void BoardTableView::viewDidLoad() {
+    ZunoViewController::viewDidLoad();
+    // "CONTINUE" and the Vietnamese titles shrink to the button rather than being cut.
+    if (btnStart) {
+        btnStart->titleLabel()->setAdjustsFontSizeToFitWidth(true);
+        btnStart->titleLabel()->setMinimumFontSize(9);
+    }
+    // A long name or amount shrinks to its seat's column; a name that still does not fit ends in "...".
+    for (const auto& label : {lblName0, lblName2, lblMoney0, lblMoney2}) {
+        if (!label) continue;
+        label->setAdjustsFontSizeToFitWidth(true);
+        label->setMinimumFontSize(8);
+    }
+    for (const auto& name : {lblName0, lblName2}) {
+        if (!name) continue;
+        name->setLineBreakMode(ui::LineBreakMode::TailTruncation);
+        name->setTruncatesOnPurpose(true);
+    }
+}
 
 void BoardTableView::viewWillAppear(bool animated) {
     ZunoViewController::viewWillAppear(animated);
@@ -128,6 +154,7 @@ void BoardTableView::setPlayersWithRoomId(int8_t roomId, int8_t boardId, int32_t
             if (p) {
                 chess->setIDDB(p->IDDB());
                 chess->setName(p->name());
+                chess->setShowName(p->showName());
                 chess->setMoney(p->money());
                 chess->setIsReady(p->isReady());
             }
@@ -172,7 +199,7 @@ void BoardTableView::setSeatInfoWithSeat(int seat, const std::shared_ptr<ChessPl
     }
     // The seat button keeps the player apart from its caption: the caption is only ever the invite.
     if (auto name = bottom ? lblName0 : lblName2) {
-        name->setText(player->name());
+        name->setText(BoardTableModel::shownName(*player));
         name->setHidden(false);
     }
     if (auto money = bottom ? lblMoney0 : lblMoney2) {
@@ -208,6 +235,7 @@ void BoardTableView::unsetSeatInfoWithSeat(int seat) {
 
 void BoardTableView::setAtSeat(int8_t seat, std::shared_ptr<ChessPlayer> player) {
     model_.setAtSeat(seat, player);
+    syncSeating();  // a gift or a kick finds the newcomer
     setSeatInfoWithSeat(2, player);
     if (model_.isInBoard) setInvatingOnChair();
     else unSetInvatingOnChair();
@@ -252,6 +280,7 @@ void BoardTableView::playerLeaveWithId(int32_t playerId) {
     PlaySound::playSoundWithSource(Resources::getInstance().com_player_leave_board());
     if (auto leaving = model_.getPlayerWithID(playerId)) decorations_.removeGiftSprites({leaving});
     model_.playerLeaveWithId(playerId);
+    syncSeating();
     if (auto mine = model_.me(); mine && mine->IDDB() == model_.myId) setSeatInfoWithSeat(0, mine);
     unsetSeatInfoWithSeat(2);
     createRightButtonsWithKindOf(model_.isInBoard ? model_.rightColumnKind() : (model_.amOwner() ? 0 : 2));
@@ -277,22 +306,20 @@ void BoardTableView::createRightButtonsWithKindOf(int kind) {
     btnLose = nullptr;
     btnDraw = nullptr;
     for (const auto& sub : std::vector<std::shared_ptr<ui::View>>(viewRight->subviews())) sub->removeFromSuperview();
-    const std::vector<BoardRightEntry> entries = rightEntries(kind);
-    const ui::Color labelColour = lblExit ? lblExit->textColor() : ui::Color::white();
-    for (const auto& entry : entries) {
-        auto label = std::make_shared<ui::Label>(ui::Rect(0, entry.labelY, 80, 18));
-        label->setBackgroundColor(ui::Color::clear());
-        label->setTextAlignment(ui::TextAlignment::Center);
-        label->setTextColor(labelColour);
-        label->setFont(ui::Font::systemFontOfSize(12));
-        label->setAdjustsFontSizeToFitWidth(true);  // a long caption shrinks rather than being cut
-        label->setMinimumFontSize(8);
-        label->setText(text(entry.labelKey));
-        viewRight->addSubview(label);
+    const double width = viewRight->bounds().width();
+    const ui::Color captionColour = lblExit ? lblExit->textColor() : ui::Color::white();
+    for (const auto& entry : rightEntries(kind)) {
         auto icon = std::make_shared<ui::ImageView>(ui::Image::imageNamed(entry.icon));
-        icon->setFrame({25, entry.y, 35, 35});
+        icon->setFrame({std::floor(width / 2) - 15, entry.y, 35, 35});
         viewRight->addSubview(icon);
-        auto button = std::make_shared<ui::Button>(ui::Button::Type::Custom, ui::Rect(0, entry.y, 80, 50));
+        // The entry's caption is its button's title, under the icon: a title the game puts on the
+        // resign or draw button ("Please wait") takes the caption's place instead of lying on the icon.
+        const double captionTop = entry.labelY - entry.y;
+        auto button = std::make_shared<ui::Button>(ui::Button::Type::Custom,
+                                                   ui::Rect(0, entry.y, width, captionTop + kCaptionHeight));
+        button->setContentEdgeInsets({captionTop, 0, 0, 0});
+        button->setTitleColor(captionColour);
+        setCaption(*button, text(entry.labelKey));
         button->setShowsTouchWhenHighlighted(true);
         button->addTarget(this, entry.action, ui::ControlEvent::TouchUpInside);
         viewRight->addSubview(button);
@@ -314,11 +341,28 @@ std::vector<BoardRightEntry> BoardTableView::rightEntries(int kind) const {
 }
 
 void BoardTableView::setDrawTitle(const std::string& title) {
-    if (btnDraw) btnDraw->setTitle(title);
+    if (btnDraw) setCaption(*btnDraw, title);
 }
 
 void BoardTableView::setLoseTitle(const std::string& title) {
-    if (btnLose) btnLose->setTitle(title);
+    if (btnLose) setCaption(*btnLose, title);
+}
+
+void BoardTableView::setCaption(ui::Button& button, const std::string& caption) {
+    // On one line, smaller where it must be; a caption too long even so takes two lines.
+    constexpr double kSize = 12, kLeast = 10, kTwoLinesSize = 11;
+    auto label = button.titleLabel();
+    const double width = button.bounds().width();
+    const bool twoLines = ui::Font::systemFontOfSize(kLeast).widthOfText(caption) > width;
+    label->setNumberOfLines(twoLines ? 2 : 1);
+    label->setLineBreakMode(twoLines ? ui::LineBreakMode::WordWrap : ui::LineBreakMode::Clip);
+    label->setAdjustsFontSizeToFitWidth(!twoLines);
+    label->setMinimumFontSize(kLeast);
+    label->setFont(ui::Font::systemFontOfSize(twoLines ? kTwoLinesSize : kSize));
+    ui::Rect frame = button.frame();
+    const double band = twoLines ? 2 * kCaptionHeight - 8 : kCaptionHeight;
+    button.setFrame(ui::Rect(frame.x(), frame.y(), frame.width(), button.contentEdgeInsets().top + band));
+    button.setTitle(caption);
 }
 
 void BoardTableView::animationForButtonCuoc() {
@@ -427,7 +471,6 @@ void BoardTableView::closeBoardWithInfo(const std::string& info) {
     clock_.stop();
     model_.closeBoard();
     setKindOfStart(3);
-    if (iconMoney) iconMoney->setHidden(false);
     for (auto* view : {static_cast<ui::View*>(lblQuotaTime0.get()), static_cast<ui::View*>(lblQuotaTime2.get()),
                        static_cast<ui::View*>(imgTimer0.get()), static_cast<ui::View*>(imgTimer2.get())})
         if (view) view->setHidden(true);
@@ -435,13 +478,21 @@ void BoardTableView::closeBoardWithInfo(const std::string& info) {
     redrawSeats();
     createRightButtonsWithKindOf(model_.rightColumnKind());
     decorations_.showChatWithSeat(BoardTableModel::kCentreBubble, info);
-    animationForButtonCuoc();
+    if (!look_.stakeStaysUntilContinue) stakeBackToTheMiddle();
+}
+
+void BoardTableView::stakeBackToTheMiddle() {
+    if (iconMoney) iconMoney->setHidden(false);
+    if (btnCuoc && btnCuoc->frame() != look_.stakeFrame) animationForButtonCuoc();
 }
 
 void BoardTableView::resetView(bool keepButtons) {
     decorations_.clearWaitingChat();
     clearBoard();
     if (keepButtons) return;
+    // Continue clears the last game: its result goes, and the stake comes back to the middle.
+    decorations_.hideChat(BoardTableModel::kCentreBubble);
+    if (!model_.isInBoard) stakeBackToTheMiddle();
     setKindOfStart(model_.waitingStartKind());
     createRightButtonsWithKindOf(model_.amOwner() ? 0 : 2);
     for (auto* timer : {imgTimer0.get(), imgTimer2.get()})

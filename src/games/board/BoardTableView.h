@@ -29,6 +29,9 @@ namespace zuno {
 struct BoardTableLook {
     ui::Rect stakeFrame{180, 132, 130, 52};
     std::optional<ui::Rect> stakeFrameInGame = ui::Rect(0, 118, 80, 45);
+    // The stake keeps its game place over the final position until the player continues (it would lie
+    // on the board's middle); else it goes back as the game ends.
+    bool stakeStaysUntilContinue = true;
     double stakeSlideSeconds = 0.6;
     int stakeFontSize = 13;         // bold between games
     int stakeFontSizeInGame = 10;   // plain during a game
@@ -38,6 +41,8 @@ struct BoardTableLook {
     bool resignAndDraw = true;
     StartButtonBlink::Look blink;
     std::optional<TableDecorationGeometry> decorationGeometry;  // none: the landscape board table's
+
+    static TableDecorationGeometry landscapeDecorations();
 };
 
 // One entry of the right-hand column: label, icon and a transparent button over both.
@@ -166,7 +171,11 @@ protected:
     virtual std::vector<BoardRightEntry> rightEntries(int kind) const;
 
     void setTimerWithSeat(int seat);
+    // A right-hand entry's caption: its button's title, under its icon.
+    static void setCaption(ui::Button& button, const std::string& caption);
     void animationForButtonCuoc();
+    // Between games: the stake button back in its place (animated when it was away) with its money icon.
+    void stakeBackToTheMiddle();
     void cancelStartBlink() { blink_.cancel(); }
     const BoardTableLook& look() const { return look_; }
     void presentSheet(const std::shared_ptr<ui::ViewController>& sheet);

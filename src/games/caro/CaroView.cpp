@@ -17,10 +17,17 @@ uint32_t chance() {
     return generator();
 }
 
-// Caro's start button blinks between its own two pictures.
+// Caro's start button blinks between its own two pictures. The board shows a part of the grid with
+// the last stones in its middle: the players' bubbles lie along its top and bottom edges instead (the
+// opponent's at the top, mine at the bottom), the notices between mine and the middle.
 BoardTableLook caroLook() {
     BoardTableLook look;
     look.blink = {"caro-start.png", "caro-start2.png"};
+    auto decorations = BoardTableLook::landscapeDecorations();
+    decorations.bubbleCentres[0] = {240, 280};
+    decorations.bubbleCentres[2] = {240, 40};
+    decorations.bubbleCentres[TableDecorations::kCentre] = {240, 230};
+    look.decorationGeometry = decorations;
     return look;
 }
 }  // namespace
@@ -37,10 +44,6 @@ CaroView::CaroView(std::string nibName) : BoardTableView(std::move(nibName), car
 
 void CaroView::viewDidLoad() {
     BoardTableView::viewDidLoad();
-    if (btnStart) {
-        btnStart->titleLabel()->setAdjustsFontSizeToFitWidth(true);
-        btnStart->titleLabel()->setMinimumFontSize(9);
-    }
     if (optionSpeed) {
         optionSpeed->customInterval = [this] { return customInterval; };
         optionSpeed->setCustomInterval = [this](int8_t speed) { customInterval = speed; };

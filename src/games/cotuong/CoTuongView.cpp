@@ -13,9 +13,20 @@ std::string lower(std::string s) {
     for (char& c : s) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
     return s;
 }
+
+// The pieces stand on the lines: a game begins with the second rank of each side empty, and the
+// players' bubbles lie there, the opponent's at the top, mine at the bottom; the notices on the river.
+BoardTableLook coTuongLook() {
+    BoardTableLook look;
+    auto decorations = BoardTableLook::landscapeDecorations();
+    decorations.bubbleCentres[0] = {200, 272};
+    decorations.bubbleCentres[2] = {200, 48};
+    look.decorationGeometry = decorations;
+    return look;
+}
 }  // namespace
 
-CoTuongView::CoTuongView(std::string nibName) : BoardTableView(std::move(nibName)) {
+CoTuongView::CoTuongView(std::string nibName) : BoardTableView(std::move(nibName), coTuongLook()) {
     board->isMyTurn = [this] { return table().turn == table().myId && table().isInBoard; };
     board->onMove = [this](const CoTuongWireMove& move) {
         CoTuongService::getInstance().moveWithRoomId(table().roomID, table().boardID, static_cast<int8_t>(move.from),

@@ -11,7 +11,6 @@
 namespace zuno {
 
 namespace {
-std::string text(const char* key) { return Resources::getInstance().textForKey(key); }
 
 // Fire reads "ZUNO_discard"; menu 8 is the send-cards stage with the stop-sending button.
 TableBottomMenu::Rules phomNewRules() {

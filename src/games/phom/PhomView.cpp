@@ -16,13 +16,6 @@ namespace zuno {
 namespace {
 std::string text(const char* key) { return Resources::getInstance().textForKey(key); }
 
-// A gift or a fly-text needs a seated player at both ends.
-TableDecorationGeometry phomDecorations() {
-    TableDecorationGeometry geometry = TableDecorationGeometry::cardTable();
-    geometry.unseatedPoint.reset();
-    return geometry;
-}
-
 const char* const kEndMarkImages[] = {"p_phomtext_05.png", "p_phomtext_02.png", "p_phomtext_03.png",
                                       "p_phomtext_06.png"};
 }  // namespace
@@ -45,7 +38,8 @@ const ui::BindingTable& PhomView::bindings() {
 PhomView::PhomView(std::string nibName) : PhomView(std::move(nibName), TableBottomMenu::phomRules()) {}
 
 PhomView::PhomView(std::string nibName, TableBottomMenu::Rules rules)
-    : GameCardView(std::move(nibName), phomDecorations()), bottom_(std::move(rules)) {}
+    : GameCardView(std::move(nibName), PhomTableLayout::decorations(PhomTableLayout::Stage::Idle)),
+      bottom_(std::move(rules)) {}
 
 PhomView::~PhomView() { cancelOwnTimers(); }
 
@@ -65,9 +59,9 @@ void PhomView::cancelOwnTimers() {
 void PhomView::viewDidLoad() {
     GameCardView::viewDidLoad();
     bottom_.setButtons(btnStart, btnConfig, btnSkip);
-    const std::shared_ptr<ui::Label> names[] = {lblName0, lblName1, lblName2, lblName3};
-    for (size_t seat = 0; seat < namePoint.size(); ++seat)
-        if (names[seat]) namePoint[seat] = names[seat]->center();
+    // The turn bar lies under the card-back pile.
+    if (imgBaiTi) imgBaiTi->setFrame(PhomTableLayout::kPile);
+    if (progressTimer) progressTimer->setFrame(PhomTableLayout::kTurnBar);
 }
 
 void PhomView::viewWillAppear(bool animated) {
@@ -277,10 +271,16 @@ void PhomView::resetCard(int mode) {
 
 void PhomView::stopGame() {
     Util::callRung();
+    // Whose turn it was stays for the end marks (a U is marked at that player's seat).
+    const int32_t whoseTurn = currentPlayer();
     stopTurnClock();
+    setCurrentPlayer(whoseTurn);
     if (btnStart) btnStart->setHidden(false);
+    // Nothing is sent onto the melds once the deal has ended.
+    if (btnSkip) btnSkip->setHidden(true);
     if (imgTimer) imgTimer->setHidden(true);
     resetCard(2);
+    if (isZoom) setDecorationGeometry(PhomTableLayout::decorations(PhomTableLayout::Stage::Ended));
     if (btnNapWin) btnNapWin->setHidden(false);
     const std::shared_ptr<ui::Label> names[] = {lblName0, lblName1, lblName2, lblName3};
     for (const auto& name : names) {
@@ -295,7 +295,10 @@ void PhomView::stopGame() {
 
 void PhomView::startTurnAt(int64_t now) {
     const int seat = getSeatFromID(phom_.currentPlayers);
-    if (phom_.currentPlayers != -1) setTimerWithSeat(seat < 0 ? kCentre : seat);
+    if (phom_.currentPlayers != -1) {
+        setTimerWithSeat(seat < 0 ? kCentre : seat);
+        if (progressTimer) progressTimer->setFrame(PhomTableLayout::kTurnBar);
+    }
     table().dieTime = now + interval();
     startTimer(1);
 }
@@ -441,7 +444,8 @@ bool PhomView::turnClockStep(int64_t now) {
 
 void PhomView::blinkCurrentName() {
     const std::shared_ptr<ui::Label> names[] = {lblName0, lblName1, lblName2, lblName3};
-    const int current = getSeatFromID(currentPlayer());
+    // The player who must act (a skip passes the turn on without a fire).
+    const int current = getSeatFromID(phom_.currentPlayers);
     for (int seat = 0; seat < kSeats; ++seat) {
         if (!names[seat]) continue;
         if (seat == current) {

@@ -9,6 +9,7 @@
 
 #include "games/phom/PhomCard.h"
 #include "games/phom/PhomTable.h"
+#include "games/phom/PhomTableLayout.h"
 #include "games/phom/PhomTableScreen.h"
 #include "platform/core/RunLoop.h"
 #include "table/CardView.h"
@@ -28,8 +29,8 @@ public:
     using Sprite = std::shared_ptr<CardViewPhom>;
     using Sprites = std::vector<Sprite>;
 
-    static constexpr double kFireLine = 200;  // a card dropped above this line is fired
-    static constexpr double kHandY = 284;
+    static constexpr double kFireLine = PhomTableLayout::kFireLine;  // a card dropped above this line is fired
+    static constexpr double kHandY = PhomTableLayout::kHandY;
 
     PhomView() : PhomView("PhomView") {}
     explicit PhomView(std::string nibName);
@@ -48,6 +49,8 @@ public:
     void setDisableReady(bool disable) override { GameCardView::setDisableReady(disable); }
     void setModeWithHas(bool has) override { setIsStartGame(has); }
     void resetSeat() override { GameCardView::resetSeat(); }
+    // An empty seat shows no picture, name or money (its button invites between deals).
+    void unsetSeatInfoWithSeat(int seat) override { clearSeatPlayer(seat); }
     void resetReady() override { GameCardView::resetReady(); }
     void setAtSeat(int8_t seat, PlayerPtr joinPersonInfo) override { GameCardView::setAtSeat(seat, joinPersonInfo); }
     void playerLeaveWithId(int32_t playerId) override;
@@ -117,7 +120,6 @@ public:
     void paintLaidIds(int seat, const std::vector<int>& ids, std::optional<ui::Point> from = std::nullopt);
     void paintXXXCards(int seat);
     void paintLeftovers(int seat, const std::vector<int>& ids);
-    static ui::Point getPointCardRacOfPlayer(int seat, int count);
     void zoomIn();
     void zoomOut();
     bool isZoom = false;
@@ -167,7 +169,7 @@ protected:
     virtual void dropToFire(int position);
     // The turn clock: the current player's name blinks; my lay-down goes by itself 2 s before the end.
     bool turnClockStep(int64_t now) override;
-    // The current player's name blinks in green; the others show in white.
+    // The name of the player who must act blinks in green; the others show in white.
     void blinkCurrentName();
 
     bool isMe(int32_t userId) const { return phom_.isMe(userId); }
@@ -191,6 +193,7 @@ protected:
     enum class RowKind { Fired, Eaten, Laid };
     enum class Flight { None, Newest, All };
     void paintRow(int seat, RowKind kind, const std::vector<int>& ids, Flight flight, ui::Point from);
+    Sprites& rowSprites(int seat, RowKind kind);
     void cancelOwnTimers();
     StartButtonBlink& startBlink() override { return bottom_.blink(); }
 
@@ -206,7 +209,6 @@ protected:
     Sprite toMove;
     int indexOfCard = -1, indexOfCard2 = -1;
     bool isCardMove = false, isEatTouch = false;
-    std::array<ui::Point, 4> namePoint{};
     sys::RunLoop::TimerId dealTimer_ = 0;
     sys::RunLoop::TimerId layoutTimer_ = 0;
 };

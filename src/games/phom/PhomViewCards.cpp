@@ -2,6 +2,7 @@
 // rows, the zoomed table during a deal, and one finger that selects, reorders, fires and eats.
 #include <algorithm>
 
+#include "games/phom/PhomTableLayout.h"
 #include "games/phom/PhomView.h"
 #include "platform/ui/Layer.h"
 #include "platform/ui/Touch.h"
@@ -12,12 +13,11 @@
 namespace zuno {
 
 namespace {
+using Layout = PhomTableLayout;
+
+// The hand's places are counted in whole cards of 60 pt, whatever size they are drawn at.
 constexpr double kHalfCard = 30;
-constexpr double kRowStep = 20;
 constexpr int kAvailableWidth = 390;  // 480 less the hand's margins (30 left, 60 right)
-constexpr ui::Point kSeatOrigins[] = {{240, 284}, {480, 142}, {240, 0}, {0, 142}};
-// Where each seat's laid melds and eaten cards lie (x for the side seats, y for the others).
-constexpr double kLaidLines[] = {250, 450, -15, 30};
 constexpr int kFiredRowIndex = 28;
 constexpr int kLaidRowIndex = 48;
 constexpr int kHandIndex = 58;
@@ -44,16 +44,10 @@ int handStartX(size_t count, int offsetLeft) {
     return over < 0 ? offsetLeft - over / 2 : offsetLeft;
 }
 
-// A row of n cards centred on a seat's line, 20 pt apart: the k-th card's centre.
-ui::Point rowCentre(int seat, double line, int n, int k) {
-    const double h = n / 2;
-    switch (seat) {
-        case 0: return {240 - kRowStep * h + kRowStep * k, line};
-        case 1: return {line, 142 - kRowStep * h + kRowStep * k};
-        case 2: return {240 + kRowStep * h - kRowStep * k, line};
-        case 3: return {line, 142 - kRowStep * h + kRowStep * k};
-        default: return {240, 142};
-    }
+// A card drawn at another size: its picture fills it.
+void sizeCard(CardView& card, ui::Size size) {
+    card.setBounds(ui::Rect(0, 0, size.width, size.height));
+    card.imageView()->setFrame(ui::Rect(0, 0, size.width, size.height));
 }
 
 constexpr int kOutlineTag = 9001;
@@ -87,13 +81,14 @@ ui::Color colourOfMeld(int meld) {
 
 PhomView::Sprite PhomView::makeSprite(int id, int32_t playerId, int tag) const {
     auto sprite = std::make_shared<CardViewPhom>(static_cast<int8_t>(id), false, playerId);
+    sizeCard(*sprite, tag == kHandTag ? Layout::kHandCard : Layout::kTableCard);
     sprite->setTag(tag);
     return sprite;
 }
 
 ui::Point PhomView::startOfSeat(int seat) const {
     if (seat == 0) return baiPost;
-    return kSeatOrigins[std::clamp(seat, 0, 3)];
+    return Layout::origin(seat);
 }
 
 void PhomView::removeAllCardSprites() {
@@ -145,15 +140,13 @@ void PhomView::paintMyCards() {
         sprite->setAlpha(1.0);
         fresh.push_back(sprite);
     }
-    for (const auto& old : hand_)
-        if (std::find(fresh.begin(), fresh.end(), old) == fresh.end()) old->removeFromSuperview();
+    // The hand goes in again in its order, each card over its left neighbour, the kept ones too.
+    for (const auto& old : hand_) old->removeFromSuperview();
     hand_ = std::move(fresh);
     for (size_t k = 0; k < hand_.size(); ++k) {
         const auto& sprite = hand_[k];
-        if (sprite->superview() != view()) {
-            if (isGameBegin) sprite->setHidden(true);
-            view()->insertSubview(sprite, std::min(kHandIndex + k, view()->subviews().size()));
-        }
+        if (isGameBegin) sprite->setHidden(true);
+        view()->insertSubview(sprite, std::min(kHandIndex + k, view()->subviews().size()));
     }
     if (isGameBegin) {
         isGameBegin = false;
@@ -227,28 +220,10 @@ void PhomView::animateMyCards() {
 
 // ---- the rows on the table
 
-ui::Point PhomView::getPointCardRacOfPlayer(int seat, int count) {
-    const int h = count / 2;
-    switch (seat) {
-        case 0: return {240.0 - kRowStep * h, 230};
-        case 1: return {420, 142.0 - kRowStep * h};
-        case 2: return {240.0 + kRowStep * h, 20};
-        case 3: return {60, 142.0 - kRowStep * h};
-        default: return {240, 142};
-    }
+PhomView::Sprites& PhomView::rowSprites(int seat, RowKind kind) {
+    auto& rows = kind == RowKind::Laid ? laid_ : kind == RowKind::Eaten ? eaten_ : fired_;
+    return rows[static_cast<size_t>(seat)];
 }
-
-namespace {
-// The k-th card of a fired row that starts at `first`.
-ui::Point firedCentre(int seat, ui::Point first, int k) {
-    switch (seat) {
-        case 0: return {first.x + kRowStep * k, first.y};
-        case 1: case 3: return {first.x, first.y + kRowStep * k};
-        case 2: return {first.x - kRowStep * k, first.y};
-        default: return first;
-    }
-}
-}  // namespace
 
 void PhomView::paintRow(int seat, RowKind kind, const std::vector<int>& ids, Flight flight, ui::Point from) {
     if (seat < 0 || seat >= kSeats) return;
@@ -258,8 +233,24 @@ void PhomView::paintRow(int seat, RowKind kind, const std::vector<int>& ids, Fli
         if (id != -1) row.push_back(makeSprite(id, owner ? owner->IDDB() : -1, kind == RowKind::Laid ? kLaidTag
                                                                               : kind == RowKind::Eaten ? kEatenTag
                                                                                                         : kFiredTag));
+    replaceRow(rowSprites(seat, kind), row);
+    // The seat's other rows share its lines: they make room for this one.
+    const Layout::Counts counts{static_cast<int>(fired_[static_cast<size_t>(seat)].size()),
+                                static_cast<int>(eaten_[static_cast<size_t>(seat)].size()),
+                                static_cast<int>(laid_[static_cast<size_t>(seat)].size())};
+    const auto places = Layout::place(seat, counts);
+    for (RowKind other : {RowKind::Fired, RowKind::Eaten, RowKind::Laid}) {
+        if (other == kind) continue;
+        const auto& sprites = rowSprites(seat, other);
+        const auto& centres = places[static_cast<size_t>(other)];
+        for (size_t k = 0; k < sprites.size() && k < centres.size(); ++k) {
+            if (sprites[k]->center() == centres[k]) continue;
+            const auto& sprite = sprites[k];
+            animateNamed("animate", 0.2, [&] { sprite->setCenter(centres[k]); });
+        }
+    }
+    const auto& centres = places[static_cast<size_t>(kind)];
     const int n = static_cast<int>(row.size());
-    const ui::Point first = getPointCardRacOfPlayer(seat, n);
     for (int k = 0; k < n; ++k) {
         const auto& sprite = row[static_cast<size_t>(k)];
         sprite->setUserInteractionEnabled(false);
@@ -268,7 +259,7 @@ void PhomView::paintRow(int seat, RowKind kind, const std::vector<int>& ids, Fli
         if (kind == RowKind::Fired) at = kFiredRowIndex + static_cast<size_t>(k);
         if (kind == RowKind::Laid && seat == 0) at = kLaidRowIndex + static_cast<size_t>(k);
         view()->insertSubview(sprite, std::min(at, view()->subviews().size()));
-        const ui::Point place = kind == RowKind::Fired ? firedCentre(seat, first, k) : rowCentre(seat, kLaidLines[seat], n, k);
+        const ui::Point place = centres[static_cast<size_t>(k)];
         const bool flies = flight == Flight::All || (flight == Flight::Newest && k + 1 == n);
         if (!flies) {
             sprite->setCenter(place);
@@ -277,8 +268,6 @@ void PhomView::paintRow(int seat, RowKind kind, const std::vector<int>& ids, Fli
         sprite->setCenter(from);
         animateNamed("animate", 0.2, [&] { sprite->setCenter(place); });
     }
-    auto& rows = kind == RowKind::Laid ? laid_ : kind == RowKind::Eaten ? eaten_ : fired_;
-    replaceRow(rows[static_cast<size_t>(seat)], std::move(row));
 }
 
 void PhomView::paintFiredCards(int seat, std::optional<ui::Point> newestFrom) {
@@ -308,28 +297,17 @@ void PhomView::paintXXXCards(int seat) {
 
 // ---- zoom
 
+// The seats keep their pictures, names and money where they are; the table grows under the rows of
+// cards, the stake moves to the corner and the card-back pile shows.
 void PhomView::zoomIn() {
     view();
     isZoom = true;
     refreshInviteMarks();
-    // The seats' pictures and money give the table their room; the names move onto it.
-    const std::shared_ptr<ui::View> seatViews[] = {ava0, ava1, ava2, ava3, lblMoney0, lblMoney1, lblMoney2, lblMoney3,
-                                                   btnSeat0, btnSeat1, btnSeat2, btnSeat3};
-    for (const auto& seatView : seatViews)
-        if (seatView) seatView->setHidden(true);
+    setDecorationGeometry(PhomTableLayout::decorations(PhomTableLayout::Stage::Deal));
     for (int seat = 0; seat < kSeats; ++seat)
         if (auto mark = readyMark(seat)) mark->setHidden(true);
-    static constexpr ui::Point kNames[] = {{240, 170}, {330, 134}, {240, 95}, {150, 134}};
-    static constexpr ui::TextAlignment kAligns[] = {ui::TextAlignment::Center, ui::TextAlignment::Left,
-                                                    ui::TextAlignment::Center, ui::TextAlignment::Right};
-    const std::shared_ptr<ui::Label> names[] = {lblName0, lblName1, lblName2, lblName3};
     animateNamed("animate", 0.6, [&] {
         if (imgBoard) imgBoard->setFrame({30, 20, 420, 240});
-        for (int seat = 0; seat < kSeats; ++seat) {
-            if (!names[seat]) continue;
-            names[seat]->setCenter(kNames[seat]);
-            names[seat]->setTextAlignment(kAligns[seat]);
-        }
         if (viewStake) viewStake->setCenter({100, 20});
     });
     if (imgBaiTi) imgBaiTi->setHidden(false);
@@ -339,19 +317,13 @@ void PhomView::zoomOut() {
     view();
     isZoom = false;
     refreshInviteMarks();
+    setDecorationGeometry(PhomTableLayout::decorations(PhomTableLayout::Stage::Idle));
     for (int seat = 0; seat < kSeats; ++seat) {
         if (auto button = seatButton(seat)) button->setHidden(false);
     }
-    resetSeat();
     showOKImageWithMode(true);
-    const std::shared_ptr<ui::Label> names[] = {lblName0, lblName1, lblName2, lblName3};
     animateNamed("animate", 0.6, [&] {
         if (imgBoard) imgBoard->setFrame({66, 65, 350, 170});
-        for (int seat = 0; seat < kSeats; ++seat) {
-            if (!names[seat]) continue;
-            names[seat]->setCenter(namePoint[static_cast<size_t>(seat)]);
-            names[seat]->setTextAlignment(ui::TextAlignment::Center);
-        }
         if (viewStake) viewStake->setCenter({240, 150});
     });
     if (imgBaiTi) imgBaiTi->setHidden(true);

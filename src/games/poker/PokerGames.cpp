@@ -41,6 +41,7 @@ void GameController::showPokerScreenWithRoom(int8_t room, int8_t board, int32_t 
 GameDescriptor pokerGame() {
     GameDescriptor game{.type = PokerMessageHandler::kGameType,
                         .titleKey = "ZUNO_poker",
+                        .achievementTitleKey = "ZUNO_poker",
                         .roomNameKey = "ZUNO_roomPoker",
                         .family = TableFamily::Poker,
                         .screenClass = "PokerView",

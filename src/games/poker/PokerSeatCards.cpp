@@ -22,15 +22,21 @@ void fadeToCentre(const PokerSeatCards::Views& views, double seconds, std::funct
 }
 }  // namespace
 
+std::shared_ptr<CardViewPhom> pokerCard(int8_t id) {
+    auto card = std::make_shared<CardViewPhom>(id);
+    card->setUserInteractionEnabled(false);
+    return card;
+}
+
 PokerSeatCards::PokerSeatCards() : views_(faceDown()) {}
 
 PokerSeatCards::Views PokerSeatCards::faceDown() {
-    return {std::make_shared<CardViewPhom>(-1), std::make_shared<CardViewPhom>(-1)};
+    return {pokerCard(-1), pokerCard(-1)};
 }
 
 void PokerSeatCards::setCard(const std::array<int8_t, 2>& ids) {
     for (const auto& card : views_) card->removeFromSuperview();
-    views_ = {std::make_shared<CardViewPhom>(ids[0]), std::make_shared<CardViewPhom>(ids[1])};
+    views_ = {pokerCard(ids[0]), pokerCard(ids[1])};
 }
 
 void PokerSeatCards::hideCard() {

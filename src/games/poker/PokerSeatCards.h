@@ -9,6 +9,10 @@
 
 namespace zuno {
 
+// A card of the Poker table, face up or (id -1) face down. Nothing is done by tapping a card there, so
+// a tap on one goes to what lies beneath it (a seat).
+std::shared_ptr<CardViewPhom> pokerCard(int8_t id);
+
 // The two hole-card views of a seat at the Poker table: face down (id -1) until the seat's real cards
 // are set. The table places the views; this keeps them and clears them away.
 class PokerSeatCards : public std::enable_shared_from_this<PokerSeatCards> {

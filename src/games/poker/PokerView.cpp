@@ -25,6 +25,12 @@ constexpr ui::Point kChatHidden{535, 145};  // off the right edge
 
 TableDecorationGeometry pokerDecorations() {
     TableDecorationGeometry g = TableDecorationGeometry::cardTable();
+    // My bubble (a refused move) lies just over the community cards, between the top seats' cards; the
+    // table's own (a buzz) at the top, between the stake and the edge. Both keep their text off the
+    // cards and texts around them.
+    g.bubbleCentres[0] = {240, 108};
+    g.bubbleCentres[TableDecorations::kCentre] = {240, 20};
+    g.bubbleMaxTextWidth = 216;
     g.flyTextPoints = {ui::Point{240, 238}, {100, 230}, {36, 148}, {62, 84}, {180, 52},
                        {300, 52},          {418, 84},  {444, 148}, {380, 230}};
     g.tableCentre = PokerView::kCentre;
@@ -221,6 +227,8 @@ void PokerView::setupPlayersWithRoom(int8_t roomId, int8_t boardId, int32_t owne
     if (btnCuoc) btnCuoc->setTitle(Util::formatNumber(money) + " " + text("ZUNO_win"));
     poker_ = PokerTable(UIController::myId());
     poker_.setupPlayers(seated, ownerId);
+    // The owner's setup is offered to the owner only, as when the table changes hands.
+    bottomMenu_.createBottomMenu(poker_.isMe(ownerId) ? 1 : 2);
     if (pokerTime) pokerTime->removeFromSuperview();
     hideAllMenu();
     hideAllBot();

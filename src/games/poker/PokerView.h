@@ -243,7 +243,7 @@ private:
     void onStreet(int32_t firstUser, const Cards& cards, const Ints& pots);
     void drawShowCard();
     void drawPot(const Ints& pots);
-    void showPots();
+    void showPots(size_t count);
     void drawSelfResult();
     void applyOutline(const std::shared_ptr<PokerSeatCards>& hole, const PokerOutline& outline);
     void resetCardBoder(const std::shared_ptr<PokerSeatCards>& hole);

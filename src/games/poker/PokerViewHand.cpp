@@ -19,9 +19,19 @@ constexpr ui::Point kDeckCentre{240, 142};
 constexpr double kDimmed = 0.6;
 const ui::Color kOutline = ui::Color::green();
 
-// Where the other players' half-size cards lie, by display seat (1 to 8).
+// Where the other players' half-size cards lie, by display seat (1 to 8). The two bottom seats' lie a
+// little below the second row of pots, which would otherwise cover them.
 constexpr std::array<ui::Point, PokerView::kSeats> kMiniCards{
-    {{0, 0}, {140, 200}, {80, 160}, {100, 110}, {170, 80}, {290, 80}, {360, 100}, {400, 160}, {330, 200}}};
+    {{0, 0}, {130, 222}, {80, 160}, {100, 110}, {170, 80}, {290, 80}, {360, 100}, {400, 160}, {328, 222}}};
+// My cards lie at full size left of my avatar, not over it, so that my avatar, name and stack stay in
+// sight and no marker lies on them.
+constexpr ui::Point kMyCardsFromAvatar{-62.5, -12};
+// The others' cards when shown (the showdown) lie behind their avatars at this share of a card, so that
+// the shown pair keeps off the names, stacks and bets around; mine keep their size.
+constexpr double kOthersShownCards = 0.6;
+// The community cards: their slots are a card's width apart, the cards themselves a little smaller, so
+// that the pots below them keep clear of them.
+constexpr double kBoardCards = 0.8;
 
 const char* statusWord(int code) {
     static const char* const words[] = {"", "BET", "RAISE", "CALL", "CHECK", "FOLD", "ALL IN"};
@@ -53,6 +63,7 @@ ui::Point PokerView::cardPositionOfSeat(int seat) const {
     }
     const ui::Point c = ava[seat]->center();
     switch (seat) {
+        case 0: return c + kMyCardsFromAvatar;
         case 2: return {c.x - 5, c.y - 20};
         case 4:
         case 5: return {c.x - 25, c.y + 10};
@@ -301,11 +312,12 @@ void PokerView::start(int8_t, const Cards& myCards, int32_t dealerID, int32_t sm
 void PokerView::drawCardOfPlayer(const PokerPlayer& p) {
     if (p.playerId() == -1) return;
     const ui::Point first = cardPositionOfSeat(p.playerNewSeat());
+    const double shownScale = poker_.isMe(p.playerId()) ? 1.0 : kOthersShownCards;
     const auto& views = cardsOf(p.playerId())->views();
     for (size_t i = 0; i < views.size(); ++i) {
         const auto& card = views[i];
         card->removeFromSuperview();
-        card->setTransform(ui::AffineTransform::identity());
+        card->setTransform(ui::AffineTransform::scale(shownScale, shownScale));
         card->setCenter({first.x + 20.0 * static_cast<double>(i), first.y});
         // My cards lie over my seat, under the markers, bubbles and controls; the others' just over the
         // table, their seats' avatars and labels over them.
@@ -331,7 +343,7 @@ void PokerView::chiaBaiPokerWithCars(std::vector<std::shared_ptr<CardViewPhom>> 
     dealTimer_ = 0;
     if (cards.empty()) return;
     const auto card = cards.front();
-    auto back = std::make_shared<CardViewPhom>(-1);
+    auto back = pokerCard(-1);
     back->setCenter(kDeckCentre);
     back->setTransform(ui::AffineTransform::scale(0.5, 0.5));
     view()->addSubview(back);
@@ -368,7 +380,8 @@ void PokerView::onStreet(int32_t firstUser, const Cards& cards, const Ints& pots
     hideSlider();
     hideAllStatus();
     for (int8_t id : cards) {
-        auto card = std::make_shared<CardViewPhom>(id);
+        auto card = pokerCard(id);
+        card->setTransform(ui::AffineTransform::scale(kBoardCards, kBoardCards));
         card->setCenter(communitySlot(showCardViews_.size()));
         showCardViews_.push_back(card);
     }
@@ -388,8 +401,9 @@ void PokerView::drawShowCard() {
     for (size_t r = 0; r < reveals.size(); ++r) {
         const auto card = showCardViews_[reveals[r].first];
         const bool last = r + 1 == reveals.size();
-        auto back = std::make_shared<CardViewPhom>(-1);
+        auto back = pokerCard(-1);
         back->setAlpha(0.3);
+        back->setTransform(ui::AffineTransform::scale(kBoardCards, kBoardCards));
         back->setCenter(kDeckCentre);
         view()->addSubview(back);
         card->setAlpha(0);
@@ -417,22 +431,25 @@ void PokerView::drawPot(const Ints& pots) {
         if (viePlayerMoney[seat]) sweeping.push_back(viePlayerMoney[seat]);
     }
     poker_.drawPot(pots);
+    const size_t count = std::min<size_t>(pots.size(), kPots);
     std::weak_ptr<PokerView> weak = weakSelf();
     ui::View::animate(1.0, 0, 0, [sweeping] {
         for (const auto& chip : sweeping) chip->setCenter(kCentre);
-    }, [weak](bool) {
+    }, [weak, count](bool) {
         auto self = weak.lock();
         if (!self) return;
         for (int seat = 0; seat < kSeats; ++seat)
             if (self->viePlayerMoney[seat]) self->viePlayerMoney[seat]->setCenter(self->chipHomes_[seat]);
         for (const auto& record : self->poker_.playingPlayers)
             if (record->playerMoney() != -1) self->drawMoneyOfPlayer(*record);
-        self->showPots();
+        self->showPots(count);
     });
 }
 
-void PokerView::showPots() {
-    for (int i = 0; i < kPots; ++i) {
+// The first pots of the latest list; a shorter list leaves the pots after it as they are (the winner
+// may have taken them off the table already).
+void PokerView::showPots(size_t count) {
+    for (size_t i = 0; i < count; ++i) {
         if (!poker_.pots[i]) continue;
         if (vieBot[i]) vieBot[i]->setHidden(false);
         if (lblBot[i]) lblBot[i]->setText(formatPokerAmount(*poker_.pots[i]));
@@ -465,7 +482,8 @@ void PokerView::onPlaying(int32_t userID, int32_t, const Cards& communityCards, 
     drawSeatButtons();
     removeCommunityCards();
     for (int8_t id : communityCards) {
-        auto card = std::make_shared<CardViewPhom>(id);
+        auto card = pokerCard(id);
+        card->setTransform(ui::AffineTransform::scale(kBoardCards, kBoardCards));
         card->setCenter(communitySlot(showCardViews_.size()));
         view()->insertSubview(card, std::min<size_t>(4, view()->subviews().size()));
         showCardViews_.push_back(card);
@@ -540,9 +558,12 @@ void PokerView::animatedWinner() {
         r->setCard(ids);
         hole->setCard(ids);
         drawCardOfPlayer(*r);
+        // The pop ends a fifth larger than the cards are drawn; mine end at their own size.
+        const double base = poker_.isMe(r->playerId()) ? 1.0 / 1.2 : kOthersShownCards;
+        const auto grown = [base](double by) { return ui::AffineTransform::scale(by * base, by * base); };
         for (const auto& card : hole->views()) {
-            ui::View::animate(0.25, [card] { card->setTransform(ui::AffineTransform::scale(2.0, 2.0)); }, [card](bool) {
-                ui::View::animate(0.25, [card] { card->setTransform(ui::AffineTransform::scale(1.2, 1.2)); },
+            ui::View::animate(0.25, [card, grown] { card->setTransform(grown(2.0)); }, [card, grown](bool) {
+                ui::View::animate(0.25, [card, grown] { card->setTransform(grown(1.2)); },
                                   [card](bool) { card->setAlpha(1.0); });
             });
         }

@@ -5,6 +5,7 @@
 #include <cstdio>
 
 #include "games/tienlen/CardUtils.h"
+#include "games/tienlen/TienLenHandLayout.h"
 #include "games/tienlen/TienLenService.h"
 #include "lobby/GlobalService.h"
 #include "platform/core/Format.h"
@@ -40,6 +41,21 @@ public:
 private:
     TienLenPlayer& player_;
 };
+
+// The cards played lie across the table's middle: my own notices show in my bubble's place below them,
+// and each bubble keeps clear of the seats' names and the corner's buttons.
+TableDecorationGeometry tienLenDecorations() {
+    TableDecorationGeometry g = TableDecorationGeometry::cardTable();
+    g.bubbleCentres[0] = {240, 172};  // between the cards played and a raised card of mine
+    g.bubbleCentres[TableDecorations::kCentre] = g.bubbleCentres[0];
+    const ui::Rect belowCards(90, 150, 306, 54), belowTopSeat(84, 48, 272, 44);
+    const ui::Rect rightOfLeftSeat(58, 100, 338, 48), leftOfRightSeat(84, 100, 338, 48);  // above the names
+    g.bubbleAreas = {belowCards, leftOfRightSeat, belowTopSeat, rightOfLeftSeat, belowCards};
+    // A fly-text runs between the seat's avatar, where no text lies, and its own point in the middle.
+    g.flyTextPoints = {ui::Point{48, 228}, {454, 126}, {192, 26}, {26, 126}};
+    g.flyTextInner = {ui::Point{240, 190}, {330, 150}, {240, 110}, {150, 150}};
+    return g;
+}
 }  // namespace
 
 const ui::BindingTable& TienLenView::bindings() {
@@ -51,7 +67,7 @@ const ui::BindingTable& TienLenView::bindings() {
     return table;
 }
 
-TienLenView::TienLenView(std::string nibName) : GameCardView(std::move(nibName)) {}
+TienLenView::TienLenView(std::string nibName) : GameCardView(std::move(nibName), tienLenDecorations()) {}
 
 TienLenView::~TienLenView() { cancelTimers(); }
 
@@ -110,6 +126,7 @@ void TienLenView::setKindOfStart(int kind) {
         tablebar::showRole(*btnStart, keys[kind]);
         if (lblStart) lblStart->setText(text(keys[kind]));
     }
+    refreshPassOffer();
     GameCardView::setKindOfStart(kind);
 }
 
@@ -132,7 +149,7 @@ void TienLenView::clickStartGame() {
     const std::string title = btnStart->titleForState(ui::ControlState::Normal).value_or("");
     if (title == text("ZUNO_fire")) {
         fireMyCards();
-    } else if (title == text("ZUNO_skip")) {
+    } else if (title == text("ZUNO_skip") && !leads()) {
         doSkip();
     }
 }
@@ -181,6 +198,17 @@ bool TienLenView::checkValidSelectedCards() {
     }
     setKindOfStart(kSkip);
     return false;
+}
+
+// Whoever leads must play: no pass is offered then.
+void TienLenView::refreshPassOffer() {
+    if (!btnStart) return;
+    const std::string title = btnStart->titleForState(ui::ControlState::Normal).value_or("");
+    tablebar::setUsable(*btnStart, !(title == text("ZUNO_skip") && leads()));
+}
+
+bool TienLenView::leads() const {
+    return isStartGame() && currentPlayer() == myId() && currentCards.empty();
 }
 
 TienLenView::CardIds TienLenView::tableSetAscending() const {
@@ -270,6 +298,7 @@ void TienLenView::startWithWhoMoveFirst(int32_t whoMoveFirst, uint8_t seconds, c
     animationBoard();
     setAutoSelectedRole("ZUNO_autoselect");
     if (btnNapWin) btnNapWin->setHidden(true);
+    refreshPassOffer();
 }
 
 void TienLenView::moveWithPlayerId(int32_t playerId, const CardIds& movedCards, int32_t nextMove) {
@@ -422,9 +451,9 @@ void TienLenView::removeTableCards() {
 
 void TienLenView::viewDidLoad() {
     GameCardView::viewDidLoad();
-    offsetLeft = 0;
-    offsetRight = 0;
-    availableScreenWidth = 480;
+    offsetLeft = tienlenhand::kHandLeft;
+    offsetRight = tienlenhand::kHandRight;
+    availableScreenWidth = 480 - offsetLeft - offsetRight;
     selectedCards.clear();
     waitToPlayNextSound = false;
 }

@@ -80,6 +80,9 @@ public:
     void doStartGame() override;
     void clickAutomaticSelectedCards() override;
     void clickStartGame();
+    // My turn with nothing on the table to beat.
+    bool leads() const;
+    void refreshPassOffer();
 
     // Seats.
     void setupPlayersWithRoom(int8_t roomId, int8_t boardId, int32_t ownerId, int32_t money,
@@ -135,7 +138,7 @@ public:
     std::shared_ptr<CardView> movedCard;
     int indexFromMove = -1, indexToMove = -1;
     ui::Point beginPoint;
-    int offsetLeft = 0, offsetRight = 0, availableScreenWidth = 480;
+    int offsetLeft = 0, offsetRight = 0, availableScreenWidth = 480;  // set when the view loads
     int posXCard = 0, indexCard = 0;
 
 protected:

@@ -93,24 +93,27 @@ void TienLenView::animateMyCards(const Cards& cards) {
 
 void TienLenView::animateFiredCards(const Cards& cards, int seat) {
     PlaySound::playSoundWithSource(Resources::getInstance().bai_lat_bai());
-    flyCardsToRow(cards, seat == 0 ? endPoint : kSeatStart[std::clamp(seat, 0, 3)], 132);
+    flyCardsToRow(cards, seat == 0 ? endPoint : kSeatStart[std::clamp(seat, 0, 3)], kTableRowY);
 }
 
+// A hand shown at the end lies over the last set, below my bubble's place.
 void TienLenView::animateEndedCards(const Cards& cards, int seat) {
-    flyCardsToRow(cards, kSeatStart[std::clamp(seat, 0, 3)], 152);
+    flyCardsToRow(cards, kSeatStart[std::clamp(seat, 0, 3)], kTableRowY);
 }
 
 void TienLenView::flyCardsToRow(const Cards& cards, ui::Point start, double y) {
     const int n = static_cast<int>(cards.size());
     for (int i = 0; i < n; ++i) {
         const auto& card = cards[static_cast<size_t>(i)];
+        card->resize({CardView::kWidth * kTableCardScale, CardView::kHeight * kTableCardScale});
         card->setCenter(start);
         const auto& subviews = view()->subviews();
         if (subviews.empty()) view()->addSubview(card);
         else view()->insertSubviewBelow(card, subviews.back().get());
         card->setUserInteractionEnabled(false);
-        animateNamed("animate", 0.2, [&] { card->setCenter({240.0 - 20 * (n / 2) + 20 * i, y}); });
+        animateNamed("animate", 0.2, [&] { card->setCenter({240.0 - kTableRowStep * (n / 2 - i), y}); });
     }
+    bringBubblesToFront();
 }
 
 // ---- one finger

@@ -35,8 +35,9 @@ void TienLenView::placeSeats() {
 void TienLenView::setSeatInfoWithSeat(int seat, const PlayerPtr& player) {
     if (seat < 0 || seat >= kSeats || !player) return;
     GameCardView::setSeatInfoWithSeat(seat, player);
+    // The bar where the turn clock puts it, over the seat's avatar (higher, it would run over Top up).
     if (player->IDDB() == currentPlayer() && progressTimer) {
-        static constexpr ui::Point kBarCentres[] = {{240, 182}, {432, 84}, {240, 84}, {46, 100}};
+        static constexpr ui::Point kBarCentres[] = {{240, 182}, {432, 100}, {240, 84}, {46, 100}};
         progressTimer->setCenter(kBarCentres[seat]);
     }
 }

@@ -17,6 +17,7 @@
 #include "net/MobileClient.h"
 #include "platform/services/Pasteboard.h"
 #include "platform/services/UrlOpener.h"
+#include "shell/Resources.h"
 #include "platform/ui/AlertView.h"
 #include "screens/LoginView.h"
 #include "screens/MessageView.h"
@@ -254,10 +255,20 @@ TEST_F(DialogActions, InvitationsJoinThroughTheFirstDecoderOfTheGameAndMalformed
 }
 
 TEST_F(DialogActions, LinksAndTextsOfTheObjectAndTheSilentDisconnect) {
+    const std::string cannotOpen = Resources::getInstance().textForKey("ZUNO_cannotOpenPage");
     press(UIController::okOpenInfoUrl, true, sys::Value("http://zuno.vn/news"));
+    EXPECT_EQ(UIController::shownDialogMessage(), std::nullopt);
+    // An address that cannot be opened (none configured, or no browser takes it) is said, not dropped.
     press(UIController::okOpenVersionUrl, true, sys::Value("not a url"));
+    EXPECT_EQ(UIController::shownDialogMessage(), cannotOpen + "\nnot a url");
     press(UIController::okOpenVersionUrl, true, sys::Value(5));
+    EXPECT_EQ(UIController::shownDialogMessage(), cannotOpen);
+    EXPECT_EQ(UIController::okValue(), UIController::okNone);
     EXPECT_EQ(sys::UrlOpener::openedUrls(), (std::vector<std::string>{"http://zuno.vn/news"}));
+    sys::UrlOpener::setOpener([](const std::string&) { return false; }, [](const std::string&) { return false; });
+    press(UIController::okOpenInfoUrl, true, sys::Value("http://zuno.vn/store"));
+    EXPECT_EQ(UIController::shownDialogMessage(), cannotOpen + "\nhttp://zuno.vn/store");
+    UIController::closeDialog();
     press(UIController::okCopyText, true, sys::Value("code 123"));
     press(UIController::okCopyText, true);
     EXPECT_EQ(sys::Pasteboard::general().history(), (std::vector<std::string>{"code 123"}));

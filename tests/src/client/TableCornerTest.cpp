@@ -10,45 +10,14 @@
 #include "games/poker/PokerView.h"
 #include "lobby/GameRegistry.h"
 #include "lobby/model/ZunoMessage.h"
-#include "platform/ui/Label.h"
 #include "screens/MessageView.h"
 #include "shell/Resources.h"
 #include "src/table/TableFixture.h"
+#include "support/MailCorner.h"
 #include "support/SnapshotCompare.h"
 
 namespace zuno::testing {
 namespace {
-
-
-const ui::Rect kMailFrame(435, 30, 44, 32);
-
-std::string describe(const ui::View& view) {
-    std::string name = typeid(view).name();
-    if (auto* label = dynamic_cast<const ui::Label*>(&view)) name += " \"" + label->text().value_or("") + "\"";
-    if (auto* button = dynamic_cast<const ui::Button*>(&view)) name += " \"" + button->currentTitle().value_or("") + "\"";
-    const ui::Rect f = view.convertRectToView(view.bounds(), nullptr);
-    return name + " at " + std::to_string(int(f.x())) + "," + std::to_string(int(f.y())) + " " +
-           std::to_string(int(f.size.width)) + "x" + std::to_string(int(f.size.height));
-}
-
-// Every view of the screen, shown or not (a hidden label shows during a game), that lies partly under
-// the mail button's place; a backdrop that holds the whole place lies under everything anyway.
-void collectUnder(const ui::View& view, const ui::View& mail, std::vector<std::string>& found) {
-    for (const auto& sub : view.subviews()) {
-        if (sub.get() == &mail) continue;
-        const ui::Rect frame = sub->convertRectToView(sub->bounds(), nullptr);
-        const bool backdrop = frame.contains(kMailFrame.origin) &&
-                              frame.contains({kMailFrame.maxX() - 1, kMailFrame.maxY() - 1});
-        if (frame.intersects(kMailFrame) && !backdrop) found.push_back(describe(*sub));
-        collectUnder(*sub, mail, found);
-    }
-}
-
-std::vector<std::string> viewsUnderTheMailButton(ui::ViewController& screen) {
-    std::vector<std::string> found;
-    if (auto mail = UIController::btnAlertMessage()) collectUnder(*screen.view(), *mail, found);
-    return found;
-}
 
 std::shared_ptr<ui::Button> leaveButton(const ui::View& view, ui::ViewController& screen) {
     for (const auto& sub : view.subviews()) {
@@ -86,21 +55,21 @@ TEST_F(TableCornerTest, TheMailButtonCoversNothingAndLeaveTakesItsTap) {
         ASSERT_TRUE(screen);
         auto mail = UIController::btnAlertMessage();
         ASSERT_TRUE(mail);
-        EXPECT_EQ(mail->frame(), kMailFrame);
+        EXPECT_EQ(mail->frame(), kMailButtonFrame);
         EXPECT_EQ(mail->superview(), screen->view());
-        EXPECT_EQ(viewsUnderTheMailButton(*screen), std::vector<std::string>{});
+        EXPECT_EQ(viewsUnderTheMailButton(*screen, UnderMail::anyView), std::vector<std::string>{});
         if (game->type == 3 || game->type == 5) {
             EXPECT_TRUE(matchesReference(*screen->view(), "corner_mail_" + game->screenClass));
         }
         // A running game's right-hand column, and the Poker chat panel opened.
         if (auto board = std::dynamic_pointer_cast<BoardTableView>(screen)) {
             board->createRightButtonsWithKindOf(1);
-            EXPECT_EQ(viewsUnderTheMailButton(*screen), std::vector<std::string>{});
+            EXPECT_EQ(viewsUnderTheMailButton(*screen, UnderMail::anyView), std::vector<std::string>{});
         }
         if (auto poker = std::dynamic_pointer_cast<PokerView>(screen)) {
             poker->clickShowChatBoard(nullptr);
             run(1);
-            EXPECT_EQ(viewsUnderTheMailButton(*screen), std::vector<std::string>{});
+            EXPECT_EQ(viewsUnderTheMailButton(*screen, UnderMail::anyView), std::vector<std::string>{});
             EXPECT_TRUE(matchesReference(*screen->view(), "corner_mail_PokerView_chat"));
             poker->clickShowChatBoard(nullptr);
             run(1);

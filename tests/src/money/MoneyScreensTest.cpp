@@ -196,7 +196,9 @@ TEST_F(MoneyScreensTest, ThePurchasesTabListsTheUsersEntriesAndResendsTheStoredR
     EXPECT_EQ(tab->hud->labelText(), Resources::getInstance().textForKey("ZUNO_Alert_Waiting_Transaction"));
     // No answer: after 30 s a notice, gone 3 s later.
     run(30.5);
-    EXPECT_EQ(tab->hud->labelText(), "Timeout!");
+    // In the interface's language, like the rest of the tab.
+    EXPECT_EQ(tab->hud->labelText(), Resources::getInstance().textForKey("ZUNO_timeoutNotice"));
+    EXPECT_EQ(tab->hud->detailsLabelText(), Resources::getInstance().textForKey("ZUNO_tryAgainLater"));
     run(3.5);
     EXPECT_FALSE(tab->hud);
 }

@@ -102,7 +102,7 @@ TEST_F(MoneySnapshots, AssetsAndAvatarShop) {
         int32_t pictureId;
         const char* picture;
     };
-    for (const Present& p : {Present{"Lucky envelope", "Open it for 20000 Xu.", 702, "item-lucky-envelope.png"},
+    for (const Present& p : {Present{"Lucky envelope", "Open it for 20,000 Xu.", 702, "item-lucky-envelope.png"},
                              Present{"Birthday present", "From hoa, with love.", 701, "item-present.png"}}) {
         Resources::getInstance().setAssetWithImage(picture(p.picture), p.pictureId);
         auto a = std::make_shared<Asset>();

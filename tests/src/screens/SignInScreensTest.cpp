@@ -437,6 +437,16 @@ TEST_F(SignInScreens, MainMenuTilesFlyInEachTimeAndThePlayButtonFollowsTheLangua
     EXPECT_EQ(menu->btnPlayGames->backgroundImageForState(ui::ControlState::Normal)->name(), "icon-trochoi.png");
 }
 
+TEST_F(SignInScreens, AtScaleTwoTheMainMenuDrawsItsOwnPicturesSharp) {
+    ui::Screen::setScale(2);
+    launch();
+    auto menu = std::make_shared<MainView>();
+    show(menu);
+    run(3);
+    EXPECT_EQ(menu->btnPlayGames->backgroundImageForState(ui::ControlState::Normal)->scale(), 2);
+    EXPECT_TRUE(screenMatches("main_menu_x2"));
+}
+
 TEST_F(SignInScreens, GameListOffersThreeTilesAndWritesClickedPokerOnce) {
     launch();
     auto games = std::make_shared<GameView>();

@@ -8,6 +8,7 @@
 #include "platform/ui/Application.h"
 #include "platform/ui/Window.h"
 #include "shell/ProgressHUD.h"
+#include "shell/Resources.h"
 #include "support/SnapshotCompare.h"
 
 using namespace zuno;
@@ -227,8 +228,11 @@ TEST_F(ProgressHUDTest, OverTheWindowTheBoxIsDrawnUprightAtBothScales) {
     window->addSubview(hud);
     hud->setMode(ProgressHUD::kDeterminate);
     hud->setProgress(0.3f);
-    hud->setLabelText("Đang tải");
-    hud->setDetailsLabelText("please wait");
+    // The texts of one language, as the program shows them.
+    Resources::getInstance().setCurrentLanguage("en");
+    Resources::getInstance().loadLanguage();
+    hud->setLabelText(Resources::getInstance().textForKey("ZUNO_load"));
+    hud->setDetailsLabelText(Resources::getInstance().textForKey("ZUNO_pleaseWait"));
     hud->show(false);
     for (int scale : {1, 2}) {
         ui::RasterScreen screen(480, 320, scale);

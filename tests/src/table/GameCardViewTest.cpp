@@ -205,14 +205,16 @@ TEST_F(CardTable, FlyTextsFlyBetweenSeatAndCentre) {
     auto zero = flying();
     ASSERT_TRUE(zero);
     EXPECT_EQ(zero->text(), "0");
-    EXPECT_EQ(zero->center(), (ui::Point{440, 145}));  // to seat 1
-    EXPECT_EQ(zero->presentedCenter(), (ui::Point{240, 155}));
+    // From the seat's own point in the table's middle, so that the texts of several seats pass apart,
+    // to the seat's avatar.
+    EXPECT_EQ(zero->center(), (ui::Point{454, 126}));  // to seat 1
+    EXPECT_EQ(zero->presentedCenter(), (ui::Point{330, 150}));
     run(1.1);
     EXPECT_FALSE(flying());
 
     table->showFlyTextWirhFromId(10, -50);
     EXPECT_EQ(flying()->text(), "-50");
-    EXPECT_EQ(flying()->center(), (ui::Point{240, 155}));
+    EXPECT_EQ(flying()->center(), (ui::Point{240, 190}));
     run(1.1);
     table->showFlyTextWirhFromId(77, 25);  // not seated: nothing to fly from or to
     EXPECT_FALSE(flying());

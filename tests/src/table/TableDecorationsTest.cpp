@@ -9,6 +9,7 @@
 #include "platform/ui/Animation.h"
 #include "platform/ui/ImageView.h"
 #include "platform/ui/Label.h"
+#include "shell/CustomLabel.h"
 #include "shell/UIController.h"
 #include "table/TableDecorations.h"
 
@@ -87,6 +88,69 @@ TEST_F(Decorations, BubbleLinesWaitingAreJoinedAndBadSeatsIgnored) {
     d->stop();
     run(10);
     EXPECT_FALSE(bubbles[4]->isHidden());
+    EXPECT_EQ(d->chatPlayers()[4], "");
+}
+
+// A bubble near the edge moves in; lines gathered past the screen's width are drawn smaller, and what
+// still does not fit loses its oldest words, so the latest line always shows, in the one bubble.
+TEST_F(Decorations, ABubbleStaysInsideTheScreenWithItsLatestLine) {
+    auto d = make(TableDecorationGeometry::cardTable());
+    const auto insideTheScreen = [this](const ui::View& bubble) {
+        const ui::Rect f = bubble.frame();
+        return f.minX() >= 0 && f.maxX() <= root->bounds().maxX() && f.minY() >= 0 && f.maxY() <= root->bounds().maxY();
+    };
+    const auto shown = [this] {
+        EXPECT_EQ(bubbles[1]->subviews().size(), 1u);
+        auto label = std::dynamic_pointer_cast<CustomLabel>(bubbles[1]->subviews().back());
+        return label ? label->text() : std::string();
+    };
+    d->showChatWithSeat(1, "Who raises all in with seven two?");
+    EXPECT_TRUE(insideTheScreen(*bubbles[1]));
+    EXPECT_EQ(shown(), "Who raises all in with seven two?");
+
+    for (int i = 1; i <= 6; ++i) d->showChatWithSeat(1, "line number " + std::to_string(i) + " of the chat");
+    run(3.01);
+    EXPECT_TRUE(insideTheScreen(*bubbles[1]));
+    const std::string line = shown();
+    EXPECT_EQ(line.rfind("\u2026", 0), 0u) << line;
+    EXPECT_NE(line.find("line number 6 of the chat"), std::string::npos) << line;
+    EXPECT_EQ(line.find("line number 1 "), std::string::npos) << line;
+    auto label = std::dynamic_pointer_cast<CustomLabel>(bubbles[1]->subviews().back());
+    EXPECT_LE(label->font().widthOfText(line), bubbles[1]->bounds().size.width);
+}
+
+// A bubble with an area of its own, beside its seat, stays inside it: its text drawn smaller, and what
+// still does not fit loses its oldest words; a line said again while waiting is not added twice; two
+// bubbles at one place show the latest text of either, and a text may take a bubble's place at once.
+TEST_F(Decorations, ABubbleKeepsToItsAreaAndItsPlace) {
+    TableDecorationGeometry g = TableDecorationGeometry::cardTable();
+    const ui::Rect area(84, 100, 240, 60);
+    g.bubbleAreas[3] = area;
+    g.bubbleCentres[4] = g.bubbleCentres[0];
+    auto d = make(g);
+    const auto shown = [this](int bubble) {
+        auto label = std::dynamic_pointer_cast<CustomLabel>(bubbles[static_cast<size_t>(bubble)]->subviews().back());
+        return label ? label->text() : std::string();
+    };
+    const std::string refusal = "Those cards cannot be played on the table.";
+    d->showChatWithSeat(3, "Pass");
+    EXPECT_EQ(shown(3), "Pass");
+    EXPECT_TRUE(area.contains(bubbles[3]->frame().origin));  // moved right of the seat, off the left edge
+    for (int i = 0; i < 5; ++i) d->showChatWithSeat(3, refusal);
+    EXPECT_EQ(d->chatPlayers()[3], refusal);
+    run(3.01);
+    const std::string line = shown(3);
+    EXPECT_NE(line.find("the table."), std::string::npos) << line;
+    EXPECT_EQ(line.find("Those"), std::string::npos) << line;
+    EXPECT_GE(bubbles[3]->frame().minX(), area.minX());
+    EXPECT_LE(bubbles[3]->frame().maxX(), area.maxX());
+
+    d->showChatWithSeat(0, "mine");
+    d->showChatWithSeat(4, "the table's");
+    EXPECT_TRUE(bubbles[0]->isHidden());
+    EXPECT_FALSE(bubbles[4]->isHidden());
+    d->replaceChatWithSeat(4, "now this");
+    EXPECT_EQ(shown(4), "now this");
     EXPECT_EQ(d->chatPlayers()[4], "");
 }
 

@@ -23,7 +23,8 @@ TEST(StandinBankerJudge, BaiCaoPointsAndPayouts) {
     EXPECT_EQ(J::baiCaoPayout(cards("KS AH 8C"), cards("AS 2C 3D"), 500), 500);
     EXPECT_EQ(J::baiCaoPayout(cards("AS 2C 3D"), cards("KS AH 8C"), 500), -500);
     EXPECT_EQ(J::baiCaoPayout(cards("TS JC QD"), cards("5S 5C TD"), 500), 0);
-    EXPECT_EQ(J::baiCaoText(cards("KS AH 8C")), "9 nut");
+    EXPECT_EQ(J::baiCaoText(cards("KS AH 8C"), "en"), "9 points");
+    EXPECT_EQ(J::baiCaoText(cards("KS AH 8C"), "vi"), "9 nút");
 }
 
 TEST(StandinBankerJudge, XiZachCountsAcesAndBusts) {
@@ -37,5 +38,7 @@ TEST(StandinBankerJudge, XiZachCountsAcesAndBusts) {
     EXPECT_EQ(J::xiZachPayout(cards("TS 7C"), cards("TH 9D 8D"), 300), 300);
     EXPECT_EQ(J::xiZachPayout(cards("TS 7C"), cards("TH 8D"), 300), -300);
     EXPECT_EQ(J::xiZachPayout(cards("TS 8C"), cards("TH 8D"), 300), 0);
-    EXPECT_EQ(J::xiZachText(cards("TS 9C 5D")), "Quac (24)");
+    EXPECT_EQ(J::xiZachText(cards("TS 9C 5D"), "en"), "Bust (24)");
+    EXPECT_EQ(J::xiZachText(cards("TS 9C 5D"), "vi"), "Quắc (24)");
+    EXPECT_EQ(J::xiZachText(cards("AS 5C KD"), "vi"), "16 điểm");
 }

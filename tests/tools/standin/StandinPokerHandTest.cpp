@@ -28,8 +28,11 @@ StandinPokerHand hand(const std::vector<int32_t>& stacks, int button, const std:
 
 void accept(StandinPokerHand& h, int place, int8_t action, int32_t amount = 0) {
     auto done = h.act(place, action, amount);
-    ASSERT_FALSE(done.refusal) << *done.refusal;
+    ASSERT_FALSE(done.refusal) << done.refusal->english;
 }
+
+// The refusal in English, "accepted" when there is none.
+std::string english(const H::Done& done) { return done.refusal ? done.refusal->english : "accepted"; }
 }  // namespace
 
 TEST(StandinPokerHand, BlindsAndTheFirstTurnsAfterThem) {
@@ -71,16 +74,19 @@ TEST(StandinPokerHand, JudgesThePlayersAmountsAndTurns) {
         int place;
         int8_t action;
         int32_t amount;
-        const char* refusal;
+        const char* english;
+        const char* vietnamese;
     } refused[] = {
-        {1, H::CALL, 0, "It is not your turn."},
-        {0, H::CHECK, 0, "You cannot do that now."},
-        {0, H::BET, 500, "You cannot do that now."},
-        {0, H::RAISE, 110, "The raise must be at least 200."},
+        {1, H::CALL, 0, "It is not your turn.", "Chưa đến lượt bạn."},
+        {0, H::CHECK, 0, "You cannot do that now.", "Bây giờ bạn không thể làm vậy."},
+        {0, H::BET, 500, "You cannot do that now.", "Bây giờ bạn không thể làm vậy."},
+        {0, H::RAISE, 110, "The raise must be at least 200.", "Mức tố phải ít nhất là 200."},
     };
     for (const auto& r : refused) {
         auto done = h.act(r.place, r.action, r.amount);
-        EXPECT_EQ(done.refusal.value_or("accepted"), r.refusal) << r.place << " " << int(r.action);
+        ASSERT_TRUE(done.refusal) << r.place << " " << int(r.action);
+        EXPECT_EQ(done.refusal->english, r.english);
+        EXPECT_EQ(done.refusal->vietnamese, r.vietnamese);
     }
     EXPECT_EQ(h.toAct(), 0);
     EXPECT_EQ(h.player(0).stack, 1000);
@@ -88,7 +94,7 @@ TEST(StandinPokerHand, JudgesThePlayersAmountsAndTurns) {
     accept(h, 0, H::RAISE, 300);  // 100 to call, raised by 200
     EXPECT_EQ(h.highest(), 300);
     EXPECT_EQ(h.toCall(1), 250);
-    EXPECT_EQ(h.act(1, H::RAISE, 400).refusal.value_or(""), "The raise must be at least 450.");
+    EXPECT_EQ(english(h.act(1, H::RAISE, 400)), "The raise must be at least 450.");
     EXPECT_EQ(h.act(1, H::RAISE, 950).action, H::ALL_IN);  // the whole stack
     EXPECT_EQ(h.toAct(), 2);
     EXPECT_EQ(h.allowed(2), (Ints{H::FOLD, H::ALL_IN}));  // the call reaches the stack
@@ -104,7 +110,9 @@ TEST(StandinPokerHand, JudgesThePlayersAmountsAndTurns) {
     accept(quiet, 2, H::CHECK);
     ASSERT_TRUE(quiet.nextStreet());
     EXPECT_EQ(quiet.toAct(), 1);
-    EXPECT_EQ(quiet.act(1, H::BET, 60).refusal.value_or(""), "The bet must be at least 100.");
+    const auto small = quiet.act(1, H::BET, 60);
+    EXPECT_EQ(english(small), "The bet must be at least 100.");
+    EXPECT_EQ(small.refusal->vietnamese, "Mức cược phải ít nhất là 100.");
     EXPECT_EQ(quiet.robotAct(1).action, H::CHECK);
 }
 

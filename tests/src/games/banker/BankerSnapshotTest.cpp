@@ -6,6 +6,7 @@
 #include "games/banker/XiZachView.h"
 #include "src/table/TableFixture.h"
 #include "support/AceLowCards.h"
+#include "platform/ui/Application.h"
 #include "support/SnapshotCompare.h"
 
 namespace zuno::testing {
@@ -48,7 +49,7 @@ TEST_F(BankerSnapshots, BaiCaoDealtShownAndStopped) {
                                  {30, aceLowCards("2S 9H 3C")},
                                  {40, aceLowCards("TS JD QH")},
                                  {20, aceLowCards("7D 8S AH")}});
-    for (auto [who, text] : {std::pair{10, "6 nut"}, {30, "4 nut"}, {40, "0 nut"}, {20, "6 nut"}})
+    for (auto [who, text] : {std::pair{10, "6 points"}, {30, "4 points"}, {40, "0 points"}, {20, "6 points"}})
         table->onChatFromWithId(who, std::nullopt, text);
     run(1);
     EXPECT_TRUE(matchesReference(*table->view(), "banker_baicao_stopped"));
@@ -62,6 +63,10 @@ TEST_F(BankerSnapshots, XiZachTurnFiveCardsAndTheDealersExamination) {
     table->getRemainTimeWithPlayerId(40, 20);
     run(1);
     EXPECT_TRUE(matchesReference(*table->view(), "banker_xizach_turn"));
+    // Sharp at the window's double scale too.
+    ui::Screen::setScale(2);
+    EXPECT_TRUE(matchesReference(*table->view(), "banker_xizach_turn@2x"));
+    ui::Screen::setScale(0);
 
     table->getRemainTimeWithPlayerId(10, 20);
     table->xetBaiWithPlayer(30);

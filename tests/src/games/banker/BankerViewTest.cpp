@@ -11,6 +11,7 @@
 #include "platform/media/Sound.h"
 #include "shell/Resources.h"
 #include "src/table/TableFixture.h"
+#include "support/ViewTexts.h"
 
 namespace zuno::testing {
 namespace {
@@ -103,10 +104,11 @@ TEST_F(BankerTable, ShowOneThreeTimesThenTheRevealsOpenOnlyNewPositions) {
     EXPECT_EQ(open(*table, 1), (std::vector<bool>{false, true, false}));
     table->moveWithPlayerId(30, {1, 21, -1, 7, 7});
     EXPECT_EQ(open(*table, 1), (std::vector<bool>{true, true, false}));
-    // All three of mine open: both buttons hide.
+    // All three of mine open: nothing left to show; the second button keeps its place, dimmed.
     table->moveWithPlayerId(10, {4, 8, 12});
     EXPECT_TRUE(table->btnStart->isHidden());
-    EXPECT_TRUE(table->btnAutoSelected->isHidden());
+    EXPECT_FALSE(table->btnAutoSelected->isHidden());
+    EXPECT_FALSE(table->btnAutoSelected->isEnabled());
 }
 
 TEST_F(BankerTable, EachBarButtonShowsTheRoleOfTheMenuItIsIn) {
@@ -125,6 +127,13 @@ TEST_F(BankerTable, EachBarButtonShowsTheRoleOfTheMenuItIsIn) {
     table->createBottomMenu(3);
     expectRole(*table->btnStart, {"ZUNO_botBai", "bar-draw.png"});
     expectRole(*table->btnAutoSelected, {"ZUNO_dangBai", "bar-stand.png"});
+    // Another's turn: no draw, and the stand keeps its place in the bar, dimmed.
+    table->createBottomMenu(0);
+    EXPECT_TRUE(table->btnStart->isHidden());
+    expectRole(*table->btnAutoSelected, {"ZUNO_dangBai", "bar-stand.png"});
+    EXPECT_FALSE(table->btnAutoSelected->isEnabled());
+    table->createBottomMenu(3);
+    EXPECT_TRUE(table->btnAutoSelected->isEnabled());
     table->createBottomMenu(4);
     expectRole(*table->btnStart, {"ZUNO_continuee", "bar-continue.png"});
     EXPECT_TRUE(table->btnAutoSelected->isHidden());
@@ -146,9 +155,11 @@ TEST_F(BankerTable, ADealCutShortLeavesTheNextDealAtTheRightSeats) {
     table->startWithInterval(20, std::nullopt, {5, 9, 13});
     run(0.01);
     // The first step deals my third card at my seat.
-    EXPECT_EQ(table->playerAt(0)->cards()[2]->center(), (ui::Point{300, 249}));
+    EXPECT_EQ(table->playerAt(0)->cards()[2]->center(), (ui::Point{300, 244}));
     run(1);
-    EXPECT_EQ(table->playerAt(1)->cards()[0]->center(), (ui::Point{450, 62}));
+    // Binh's smaller cards across his strip at the right, under his avatar.
+    EXPECT_EQ(table->playerAt(1)->cards()[0]->center(), (ui::Point{416, 174}));
+    EXPECT_EQ(table->playerAt(1)->cards()[0]->bounds().size, (ui::Size{36, 48}));
     EXPECT_FALSE(table->hasDealRunning());
 }
 
@@ -220,6 +231,95 @@ TEST_F(BankerTable, TheDealerExaminesEachHandOnce) {
     EXPECT_EQ(open(*table, 1), (std::vector<bool>{true, true}));
     table->moveWithPlayerId(10, {4, 8, 9});
     EXPECT_EQ(table->playerAt(0)->cards().size(), 3u);
+}
+
+// The bubbles shown, with their texts.
+std::vector<std::pair<int, std::string>> bubblesShown(GameCardView& table) {
+    std::vector<std::pair<int, std::string>> shown;
+    for (int seat = 0; seat <= GameCardView::kCentre; ++seat) {
+        auto bubble = table.bubble(seat);
+        if (!bubble || bubble->isHidden()) continue;
+        std::string lines;
+        collectTexts(*bubble, lines);  // each line followed by "|"
+        std::replace(lines.begin(), lines.end(), '|', ' ');
+        while (!lines.empty() && lines.back() == ' ') lines.pop_back();
+        shown.push_back({seat, lines});
+    }
+    return shown;
+}
+
+// Only the player to act is called: the dealer's call for himself and his call for another replace
+// each other, and the stop leaves no call standing.
+TEST_F(BankerTable, OnlyThePlayerToActIsCalled) {
+    auto table = xiZach(20);  // an deals, from my left
+    table->startWithInterval(20, 10, {4, 8});
+    run(2);
+    const std::string dealer = text("ZUNO_nextPlayer") + " " + text("ZUNO_owner") + "!";
+    table->getRemainTimeWithPlayerId(20, 20);
+    EXPECT_EQ(bubblesShown(*table), (std::vector<std::pair<int, std::string>>{{GameCardView::kCentre, dealer}}));
+    table->getRemainTimeWithPlayerId(30, 20);
+    const std::string binh = text("ZUNO_nextPlayer") + " binh!";
+    EXPECT_EQ(bubblesShown(*table), (std::vector<std::pair<int, std::string>>{{3, binh}}));
+    table->getRemainTimeWithPlayerId(40, 20);  // in the same bubble, in place of the last call
+    EXPECT_EQ(bubblesShown(*table), (std::vector<std::pair<int, std::string>>{{3, text("ZUNO_nextPlayer") + " chi!"}}));
+    table->getRemainTimeWithPlayerId(20, 20);
+    EXPECT_EQ(bubblesShown(*table), (std::vector<std::pair<int, std::string>>{{GameCardView::kCentre, dealer}}));
+    table->stopGame();
+    EXPECT_TRUE(bubblesShown(*table).empty());
+}
+
+// The stop at a full table: each seat's result in its own bubble, none over another, over a name, a
+// money or a stake, or over the continue button.
+TEST_F(BankerTable, TheStopsResultsLieApartForFourPlayers) {
+    for (int8_t game : {int8_t{11}, int8_t{2}}) {
+        SCOPED_TRACE(game == 11 ? "Bai Cao" : "Xi Zach");
+        std::shared_ptr<BankerTableView> table;
+        if (game == 11) table = baiCao(20);
+        else table = xiZach(20);
+        for (int32_t who : {10, 30, 40}) table->setMoneyOnBoardWithWho(2000, who);
+        table->startWithInterval(20, 10, game == 11 ? Bytes{0, 20, 40} : Bytes{0, 36});
+        run(3);
+        table->stopGame();
+        table->showCardsWithPlayers({{10, {0, 20, 40}}, {20, {1, 21, 41}}, {30, {2, 22, 42}}, {40, {3, 23, 43}}});
+        for (int32_t who : {10, 20, 30, 40}) {
+            table->onChatFromWithId(who, std::nullopt, game == 11 ? "6 points" : "Bust (24)");
+            table->showFlyTextWirhFromId(who, who == 20 ? 3000 : -1000);
+        }
+        run(0.1);
+        std::vector<ui::Rect> taken;
+        for (auto [seat, line] : bubblesShown(*table)) taken.push_back(table->bubble(seat)->frame());
+        ASSERT_EQ(taken.size(), 4u);
+        for (size_t i = 0; i < taken.size(); ++i)
+            for (size_t j = i + 1; j < taken.size(); ++j) EXPECT_FALSE(taken[i].intersects(taken[j])) << i << " " << j;
+        std::vector<std::shared_ptr<ui::View>> kept{table->btnStart, table->btnAutoSelected};
+        for (int seat = 0; seat < GameCardView::kSeats; ++seat) kept.push_back(table->stakeLabel(seat));
+        for (const auto& label : {table->lblName0, table->lblName1, table->lblName2, table->lblName3, table->lblMoney0,
+                                  table->lblMoney1, table->lblMoney2, table->lblMoney3})
+            kept.push_back(label);
+        for (const auto& view : kept) {
+            if (!view || view->isHidden() || !view->superview()) continue;
+            const ui::Rect frame = view->convertRectToView(view->bounds(), table->view().get());
+            for (const auto& bubble : taken) EXPECT_FALSE(bubble.intersects(frame)) << frame.x() << "," << frame.y();
+        }
+        run(2);
+    }
+}
+
+// Show all and show one belong to the deal: once my cards are all open the action button goes (the
+// second button keeps its place, dimmed), and after the stop the bar offers continue alone.
+TEST_F(BankerTable, ShowAllGoesWithTheDeal) {
+    auto table = baiCao(20);
+    table->startWithInterval(20, std::nullopt, {4, 8, 12});
+    run(3);
+    EXPECT_EQ(table->btnStart->currentTitle(), text("ZUNO_showAllCards"));
+    table->moveWithPlayerId(10, {4, 8, 12});
+    EXPECT_TRUE(table->btnStart->isHidden());
+    EXPECT_FALSE(table->btnAutoSelected->isEnabled());
+    table->stopGame();
+    table->showCardsWithPlayers({{10, {4, 8, 12}}, {20, {5, 9, 13}}});
+    EXPECT_FALSE(table->btnStart->isHidden());
+    EXPECT_EQ(table->btnStart->currentTitle(), text("ZUNO_continuee"));
+    EXPECT_TRUE(table->btnAutoSelected->isHidden());
 }
 
 TEST_F(BankerTable, ThreeMoneyChangesWithinASecondAndAHalfPlayOneSound) {

@@ -17,6 +17,7 @@
 #include "platform/ui/Application.h"
 #include "shell/Resources.h"
 #include "src/table/TableFixture.h"
+#include "src/games/board/SharpPicture.h"
 #include "support/SnapshotCompare.h"
 #include "table/GameController.h"
 
@@ -114,6 +115,7 @@ TEST_F(BlocksViewTest, TwoRowsClearedByOneLandingCountTwoWithOneBingoAndTheirEff
     run(0.5);  // the landing
     EXPECT_EQ(screen->game().myScore(), 2);
     EXPECT_EQ(screen->lblMeMark->text(), "2");
+    EXPECT_FALSE(screen->lblMeMarkTitle->isHidden()) << "the count says what it counts";
     EXPECT_EQ(countOf(sys::Sound::playedNames(), "t_bingo.wav"), 1);
     EXPECT_EQ(screen->bingoEffects().size(), 20u) << "ten pieces fly from each cleared row";
     run(2.5);
@@ -274,7 +276,7 @@ TEST_F(BlocksViewTest, TheStartHidesTheStartButtonAndSlidesTheStakeOntoItsPlace)
     EXPECT_TRUE(table->iconMoney->isHidden());
     EXPECT_TRUE(table->ok0->isHidden() && table->ok2->isHidden());
     EXPECT_EQ(table->btnCuoc->frame(), startPlace);
-    EXPECT_EQ(table->viewRight->subviews().size(), 3u) << "the top-up button alone (label, icon, button)";
+    EXPECT_EQ(table->viewRight->subviews().size(), 2u) << "the top-up button alone (icon, button)";
 }
 
 TEST_F(BlocksViewTest, TheEndClosesTheTableThenTheGameThenShowsMyResult) {
@@ -291,7 +293,7 @@ TEST_F(BlocksViewTest, TheEndClosesTheTableThenTheGameThenShowsMyResult) {
     EXPECT_EQ(title(table->btnStart), BoardTableModel::startKind(3, 0).title);
     EXPECT_FALSE(table->btnStart->isHidden());
     EXPECT_FALSE(table->isPlaying());
-    EXPECT_EQ(table->viewRight->subviews().size(), 3u) << "not the owner: the top-up button alone";
+    EXPECT_EQ(table->viewRight->subviews().size(), 2u) << "not the owner: the top-up button alone";
     EXPECT_TRUE(UIController::shownDialogMessage().has_value()) << "the result dialog";
     EXPECT_EQ(me->exp(), 0) << "-50 at 30 experience stops at 0";
     run(1);
@@ -309,6 +311,9 @@ TEST_F(BlocksViewTest, TheHandlerTakesLevelsAndALeaveInAGameClosesItOnce) {
     run(0.01);
     EXPECT_EQ(table->game().nLevel(), 3);
     EXPECT_EQ(table->lblOwnerMark->text(), "2");
+    EXPECT_EQ(table->lblOwnerMarkTitle->text(), Resources::getInstance().textForKey("ZUNO_rowsCleared"));
+    EXPECT_FALSE(table->lblOwnerMarkTitle->isHidden());
+    EXPECT_TRUE(table->lblMeMarkTitle->isHidden()) << "no caption over an empty count";
     EXPECT_EQ(table->game().addingRowCount(), 0);
     BlocksLogicHandler::getInstance()->onSomeOneLeaveBoardWithLeave(20, 10);
     run(0.01);
@@ -318,6 +323,8 @@ TEST_F(BlocksViewTest, TheHandlerTakesLevelsAndALeaveInAGameClosesItOnce) {
     EXPECT_FALSE(table->chat4->isHidden()) << "the notice of the opponent's leaving";
     table->closeBoardWithInfo("");
     EXPECT_FALSE(table->isPlaying());
+    EXPECT_EQ(table->lblOwnerMark->text(), "");
+    EXPECT_TRUE(table->lblOwnerMarkTitle->isHidden()) << "the game's counts go with it";
 }
 
 TEST_F(BlocksViewTest, TheWindowTurnsUprightWhileTheTableIsOnTopAndSheetsFollowIt) {
@@ -357,6 +364,7 @@ TEST_F(BlocksViewTest, Pictures) {
     table->gameKeyDown(GameKey::Up);
     run(1.0);  // the piece falls with its ghost below; the preview bobs
     EXPECT_TRUE(matchesReference(*table->view(), "blocks_game"));
+    EXPECT_TRUE(matchesSharpReference(*table->view(), "blocks_game"));
 
     table->closeBoardWithInfo("");
     table->startWithBricks({kO});

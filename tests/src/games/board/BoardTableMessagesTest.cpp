@@ -64,9 +64,10 @@ TEST_F(BoardTableMessagesTest, JoinReplySeatsTheTableAndUpdatesMeOnceReadWhole) 
     for (const BoardGame& game : allBoardGames()) {
         me->setMoney(100);
         me->setExp(5);
-        // Co Vua keeps the names as sent; the others keep them in small letters.
-        const std::string myName = game.name == "Co Vua" ? "LAN" : "lan";
-        const std::string hostName = game.name == "Co Vua" ? "Hoa" : "hoa";
+        // Co Vua keeps the names as sent; the others keep them in small letters for the rules and
+        // show them as sent.
+        const std::string myName = game.name == "Co Vua" ? "LAN" : "lan' shown 'LAN";
+        const std::string hostName = game.name == "Co Vua" ? "Hoa" : "hoa' shown 'Hoa";
         expectEach(game, {
             {"empty seat between two players", 8, reply,
              {"join 1 2 9001 5000 {[9001 '" + hostName + "' 7000 3 120 ready],[-1 ''],[4711 '" + myName + "' 2500 12 250 -]}"}},

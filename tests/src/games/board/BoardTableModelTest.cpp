@@ -230,6 +230,19 @@ TEST_F(BoardTableModelTest, TheWinnerIsNamedByPosition) {
     EXPECT_EQ(t.whoWinText(77), sys::format(text("ZUNO_whoWin"), "")) << "a winner not seated";
 }
 
+// A name the join reply kept in small letters for the rules is shown as the server sent it, as the
+// card tables show it: the robot is "An" at every table.
+TEST_F(BoardTableModelTest, ANameIsShownAsSent) {
+    auto t = table(10);
+    t.opponent()->setShowName("An");
+    EXPECT_EQ(t.opponent()->name(), "an");
+    EXPECT_EQ(t.getPlayerNameFromID(20), "An");
+    EXPECT_EQ(t.whoWinText(20), sys::format(text("ZUNO_whoWin"), "An"));
+    auto r = row(20, 10, 100);
+    t.applyMatchResults({r}, t.me().get());
+    EXPECT_EQ(r->name(), "An") << "the result dialog's row";
+}
+
 TEST_F(BoardTableModelTest, TheMoveClockCountsDownToZeroAndRests) {
     BoardMoveClock clock;
     std::vector<std::string> shown;

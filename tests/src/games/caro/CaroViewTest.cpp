@@ -8,9 +8,11 @@
 #include "games/caro/CaroService.h"
 #include "games/caro/CaroView.h"
 #include "lobby/GlobalService.h"
+#include "platform/backend/RasterScreen.h"
 #include "platform/ui/Window.h"
 #include "shell/Resources.h"
 #include "src/table/TableFixture.h"
+#include "src/games/board/SharpPicture.h"
 #include "support/SnapshotCompare.h"
 #include "table/GameController.h"
 
@@ -195,10 +197,11 @@ TEST_F(CaroViewTest, TheStartCarriesTheSpeedChosenInTheSheet) {
 
 TEST_F(CaroViewTest, TheColumnAndTheSeatMarksFollowTheGame) {
     auto table = openTable(10, true);
+    // Each entry's caption is its button's title.
     auto labels = [&] {
         std::vector<std::string> out;
         for (const auto& sub : table->viewRight->subviews())
-            if (auto label = std::dynamic_pointer_cast<ui::Label>(sub)) out.push_back(label->text().value_or(""));
+            if (auto button = std::dynamic_pointer_cast<ui::Button>(sub)) out.push_back(button->currentTitle().value_or(""));
         return out;
     };
     auto& r = Resources::getInstance();
@@ -260,6 +263,7 @@ TEST_F(CaroViewTest, Pictures) {
     table->onChatFromWithId(20, "Chào bạn");
     run(1);
     EXPECT_TRUE(matchesReference(*table->view(), "caro_mid_game"));
+    EXPECT_TRUE(matchesSharpReference(*table->view(), "caro_mid_game"));
 
     run(3);  // the bubble has gone
     scroll.setZoomScale(0.5);
@@ -278,6 +282,41 @@ TEST_F(CaroViewTest, Pictures) {
     scroll.setContentOffset({84, 174});  // the line above the stake button between games
     run(0.5);
     EXPECT_TRUE(matchesReference(*table->view(), "caro_winning_line"));
+}
+
+// The grid's border shows on all four sides at every zoom, scrolled to either corner, at both scales.
+TEST_F(CaroViewTest, TheGridsBorderShowsOnEverySideAtEveryZoom) {
+    auto table = openTable(10);
+    auto& scroll = *table->board->scrollCaroBoard();
+    const ui::Rect board = table->board->frame();
+    for (int scale : {1, 2}) {
+        for (double zoom : {0.5, 1.0, 2.0}) {
+            scroll.setZoomScale(zoom);
+            for (bool farCorner : {false, true}) {
+                const ui::Size content = scroll.contentSize();
+                scroll.setContentOffset(farCorner ? ui::Point{content.width - board.width(), content.height - board.height()}
+                                                  : ui::Point{0, 0});
+                run(0.1);
+                ui::RasterScreen screen(480, 320, scale);
+                screen.renderView(*table->view());
+                // The border is darker than the grid's lines (red 157) and its paper.
+                auto border = [&](double x, double y) { return screen.rgba(int(x * scale), int(y * scale)).r < 140; };
+                const double right = board.maxX() - 1.0 / scale, bottom = board.maxY() - 1.0 / scale;
+                const std::string at = "zoom " + std::to_string(zoom) + " at scale " + std::to_string(scale) +
+                                       (farCorner ? ", bottom right" : ", top left");
+                const double midX = board.midX(), midY = board.midY();
+                EXPECT_FALSE(border(board.minX() + 6, midY) || border(right - 6, midY)) << "the paper, " << at;
+                if (farCorner || zoom == 0.5) {
+                    EXPECT_TRUE(border(right, midY)) << "right side, " << at;
+                    EXPECT_TRUE(border(midX, bottom)) << "bottom side, " << at;
+                }
+                if (!farCorner || zoom == 0.5) {
+                    EXPECT_TRUE(border(board.minX(), midY)) << "left side, " << at;
+                    EXPECT_TRUE(border(midX, board.minY())) << "top side, " << at;
+                }
+            }
+        }
+    }
 }
 
 TEST_F(CaroViewTest, PictureOfTheSpeedSheet) {

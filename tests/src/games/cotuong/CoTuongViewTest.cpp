@@ -9,7 +9,9 @@
 #include "platform/media/Sound.h"
 #include "shell/Resources.h"
 #include "src/table/TableFixture.h"
+#include "src/games/board/SharpPicture.h"
 #include "support/SnapshotCompare.h"
+#include "table/CurrentTable.h"
 #include "table/GameController.h"
 
 namespace zuno::testing {
@@ -100,16 +102,25 @@ TEST_F(CoTuongViewTest, AGameEndsWithItsTextAndContinueClearsTheBoard) {
     auto table = openTable(20, true);
     table->setReadyWithId(10, true);
     table->startWithMoveFirst(10, 30000);
+    run(1);
+    const ui::Rect inGame = table->btnCuoc->frame();
     table->closeBoardWithInfo("You win");
     EXPECT_EQ(title(table->btnStart), BoardTableModel::startKind(3, 0).title);
     EXPECT_FALSE(table->table().me()->isReady());
     EXPECT_FALSE(table->board->isEmpty()) << "the final position stays";
+    EXPECT_FALSE(table->chat4->isHidden()) << "the result";
     const std::string shown = title(table->btnStart);
-    run(3);
+    run(2);
     EXPECT_EQ(title(table->btnStart), shown) << "the clock has stopped";
+    EXPECT_EQ(table->btnCuoc->frame(), inGame) << "the stake leaves the final position in sight";
+    EXPECT_TRUE(table->iconMoney->isHidden()) << "with its money icon";
     table->clickStartGame();
     EXPECT_TRUE(table->board->isEmpty());
+    EXPECT_TRUE(table->chat4->isHidden()) << "continue takes the result away";
     EXPECT_EQ(title(table->btnStart), BoardTableModel::startKind(1, 0).title);
+    run(1);
+    EXPECT_EQ(table->btnCuoc->frame(), ui::Rect(180, 132, 130, 52)) << "the stake is back in the middle";
+    EXPECT_FALSE(table->iconMoney->isHidden());
 }
 
 TEST_F(CoTuongViewTest, ADrawIsOfferedOnMyTurnOnceAndLeavingAsksInAGame) {
@@ -152,6 +163,7 @@ TEST_F(CoTuongViewTest, PicturesOfBothMovers) {
     first->onChatFromWithId(20, "Chào bạn");
     run(0.5);
     EXPECT_TRUE(matchesReference(*first->view(), "cotuong_first_mover"));
+    EXPECT_TRUE(matchesSharpReference(*first->view(), "cotuong_first_mover"));
 
     first->closeBoardWithInfo("draw");
     first->startWithMoveFirst(20, 30000);
@@ -199,6 +211,28 @@ TEST_F(CoTuongViewTest, LeavingRightAfterAMoveSilencesItsSounds) {
     nav().popViewControllerAnimated(false);
     run(1);
     EXPECT_TRUE(sys::Sound::playedNames().empty());
+}
+
+// A player who sits down after me is one the sheets act on (a gift, a kick), and stops being one when
+// he leaves.
+TEST_F(CoTuongViewTest, TheSheetsSeeWhoSatDownOrLeftAfterMe) {
+    UIController::setGameType(5);
+    GameController::showCoTuongScreenWithRoom(1, 2, 10, 100, {me, seatPlayer(-1, "")});
+    run(1);
+    auto table = GameController::getCoTuongView();
+    auto seated = [] {
+        std::vector<int32_t> ids;
+        for (const auto& p : CurrentTable::find().players)
+            if (p) ids.push_back(p->IDDB());
+        return ids;
+    };
+    auto binh = std::make_shared<ChessPlayer>();
+    binh->setIDDB(30);
+    binh->setName("Binh");
+    table->setAtSeat(1, binh);
+    EXPECT_EQ(seated(), (std::vector<int32_t>{10, 30}));
+    table->playerLeaveWithId(30);
+    EXPECT_EQ(seated(), (std::vector<int32_t>{10, -1}));
 }
 
 // The gift sheet's categories and pages and another player's card reach the sheets of the file.

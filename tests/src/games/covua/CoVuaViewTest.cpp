@@ -11,6 +11,7 @@
 #include "platform/ui/Image.h"
 #include "shell/Util.h"
 #include "src/table/TableFixture.h"
+#include "src/games/board/SharpPicture.h"
 #include "support/SnapshotCompare.h"
 #include "table/GameController.h"
 
@@ -316,17 +317,20 @@ TEST_F(CoVuaViewTest, PicturesOfBothSidesAndTheChooser) {
     };
     setQuotas();
     table->startWithMoveFirst(10, 30);
+    run(3.5);  // who moves first has been said
     table->moveWithWho(10, 41, 43, 20, 590);
     table->moveWithWho(20, 46, 44, 10, 590);
     table->onChatFromWithId(20, "Chào bạn");
     tap(*table, {7, 6});  // the king's knight, raised by its blink
     run(0.9);
     EXPECT_TRUE(matchesReference(*table->view(), "covua_white_selection"));
+    EXPECT_TRUE(matchesSharpReference(*table->view(), "covua_white_selection"));
 
     table->closeBoardWithInfo("draw");
     run(7);  // the bubbles have gone
     setQuotas();
     table->startWithMoveFirst(20, 30);
+    run(3.5);
     table->moveWithWho(20, 31, 33, 10, 590);  // d2-d4
     tap(*table, {7, 1});                       // Black's queen's knight
     run(0.9);

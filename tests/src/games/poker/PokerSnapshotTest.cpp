@@ -1,10 +1,12 @@
-// Pictures of the Poker table: the waiting layout seen by a watcher, a dealt hand with its markers,
-// the slider open, the flop with the pots, a showdown's outline, and the full-table offer.
+// Pictures of the Poker table through a hand: the waiting layout seen by a watcher, a dealt hand with
+// its markers on another's turn, my turn with the slider, the flop, the river with side pots (at scale
+// 2), the winners one after the other, the next hand, and the full table offered and watched.
 #include <gtest/gtest.h>
 
 #include "games/poker/PokerView.h"
 #include "platform/backend/RasterScreen.h"
 #include "platform/ui/AlertView.h"
+#include "platform/ui/Application.h"
 #include "src/table/TableFixture.h"
 #include "support/AceLowCards.h"
 #include "support/SnapshotCompare.h"
@@ -33,7 +35,30 @@ protected:
         auto table = open({20, 30, 10, 40, -1, 50, -1, 60, 70});
         table->onJoinBoard({20, 30, 10, 40, 50, 60, 70}, {5000, 2400, 25000, 800, 1200, 9999, 3000});
         table->start(30, aceLowCards("AS AH"), 20, 30, 10, 50, 40, {}, {});
-        run(4);
+        run(5);
+        return table;
+    }
+
+    // From the deal to the river: Chi and Giang go all in short, so the river has a main and two side
+    // pots; Binh and I are left.
+    std::shared_ptr<PokerView> river() {
+        auto table = dealt();
+        table->onAllIn(40, 800, 0, 50, {5, 3, 2, 6});
+        table->onFold(50, 1200, 60, {5, 3, 2, 6});
+        table->onCall(60, 800, 9199, 70, {5, 3, 2, 6});
+        table->onFold(70, 3000, 20, {5, 3, 2, 6});
+        table->onFold(20, 5000, 30, {5, 3, 2, 6});
+        table->onCall(30, 800, 1600, 10, {5, 3, 2, 6});
+        table->onCall(10, 800, 24200, 30, {5, 4, 2, 6});
+        table->onSelfResult("PAIR", aceLowCards("AS AH KD 9C 4S"));
+        table->onFlop(30, aceLowCards("KD 9C 4S"), 1, {3250});
+        run(2.5);
+        table->onBet(30, 1600, 0, 60, {5, 3, 6});
+        table->onAllIn(60, 9199, 0, 10, {5, 3, 6});
+        table->onCall(10, 9199, 15001, 30, {1, 5, 4, 6});
+        table->onTurn(30, aceLowCard("AD"), 3, {3250, 4800, 15198});
+        table->onRiver(30, aceLowCard("2C"), 3, {3250, 4800, 15198});
+        run(2.5);
         return table;
     }
 };
@@ -44,7 +69,7 @@ TEST_F(PokerSnapshots, WatcherSeesTheWaitingTable) {
     EXPECT_TRUE(matchesReference(*table->view(), "poker_watcher"));
 }
 
-TEST_F(PokerSnapshots, DealtHandWithMarkersThenTheSlider) {
+TEST_F(PokerSnapshots, DealtHandWithMarkersThenMyTurnWithTheSlider) {
     auto table = dealt();
     EXPECT_TRUE(matchesReference(*table->view(), "poker_dealt"));
 
@@ -59,36 +84,45 @@ TEST_F(PokerSnapshots, DealtHandWithMarkersThenTheSlider) {
     EXPECT_TRUE(matchesReference(*table->view(), "poker_slider"));
 }
 
-TEST_F(PokerSnapshots, FlopWithPotsThenTheShowdownOutline) {
-    auto table = dealt();
-    table->onCall(40, 800, 0, 50, {5, 3, 2, 6});
-    table->onFold(50, 1200, 60, {5, 3, 2, 6});
-    table->onCall(60, 800, 9199, 70, {5, 3, 2, 6});
-    table->onFold(70, 3000, 20, {5, 3, 2, 6});
-    table->onFold(20, 5000, 30, {5, 3, 2, 6});
-    table->onCall(30, 800, 1600, 10, {5, 4, 2, 6});
-    table->onCheck(10, 30, {1, 5, 4, 6});
-    table->onSelfResult("ONE PAIR", aceLowCards("AS AH KD 9C 4S"));
-    table->onFlop(30, aceLowCards("KD 9C 4S"), 2, {3200, 12500});
-    run(2.5);
-    EXPECT_TRUE(matchesReference(*table->view(), "poker_flop"));
+TEST_F(PokerSnapshots, TheStreetsWithSidePotsThenTheWinnersOneAfterTheOther) {
+    auto table = river();
+    ui::Screen::setScale(2);
+    EXPECT_TRUE(matchesReference(*table->view(), "poker_river_side_pots@2x"));
+    ui::Screen::setScale(1);
 
-    table->onTurn(30, aceLowCard("AD"), 2, {3200, 12500});
-    table->onRiver(30, aceLowCard("2C"), 2, {3200, 12500});
-    run(2);
-    table->onShowdown(0, "THREE OF A KIND", 10, 100, 0, aceLowCards("AS AH AD KD 9C AS AH"));
-    table->onResult({10, 30, 40, 60}, {40700, 1600, 0, 9199});
-    run(1.2);
+    table->onLastPot({3250, 4800, 15198});
+    table->onShowdown(0, "THREE OF A KIND", 10, 0, 0, aceLowCards("AS AH AD KD 9C AS AH"));
+    table->onShowdown(0, "TWO PAIRS", 60, 2, 0, aceLowCards("KD KS 9C 9S AD KS 9S"));
+    table->onShowdown(0, "THREE OF A KIND", 10, 1, 0, aceLowCards("AS AH AD KD 9C AS AH"));
+    table->onResult({10, 30, 40, 60}, {32248, 0, 0, 15198});
+    run(1.6);
     EXPECT_TRUE(matchesReference(*table->view(), "poker_showdown"));
+    run(2);
+    EXPECT_TRUE(matchesReference(*table->view(), "poker_winners"));
+
+    // Those left without chips watch; the button moves on and the blinds come round to me.
+    table->onStopGame();
+    table->onOverMoney(30);
+    table->onOverMoney(40);
+    run(3);
+    table->start(30, aceLowCards("7D 2C"), 60, 70, 20, 50, 10, {}, {});
+    run(5);
+    EXPECT_TRUE(matchesReference(*table->view(), "poker_next_hand"));
 }
 
-TEST_F(PokerSnapshots, FullTableOffersToWatch) {
+TEST_F(PokerSnapshots, FullTableOfferedThenWatched) {
     auto table = open({20, 30, 40, 50, 60, 70, 80, 90, 100});
     table->onFullBoard();
     run(1);
     ui::RasterScreen screen;
     screen.renderApplication();
     EXPECT_TRUE(matchesReference(screen, "poker_full_table"));
+
+    UIController::closeDialog();
+    table->onPlaying(40, 3, aceLowCards("KD 9C 4S"), {20, 30, 40, 50, 60, 70, 80, 90, 100},
+                     {5000, 2400, 800, 1200, 9999, 3000, 7000, 6400, 12000}, {200, 200, 0, 0, 0, 0, 0, 0, 0});
+    run(1);
+    EXPECT_TRUE(matchesReference(*table->view(), "poker_watching"));
 }
 
 }  // namespace

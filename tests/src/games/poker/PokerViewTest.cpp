@@ -70,6 +70,21 @@ TEST_F(PokerViewTest, WatcherSeesServerOrderAndSitsOnAFreeSeat) {
     EXPECT_EQ(title(table->btnSeat[1]), Resources::getInstance().textForKey("ZUNO_invite"));
 }
 
+// The owner's setup (Options) is offered to the owner only: from the join on, and when the table
+// changes hands between hands.
+TEST_F(PokerViewTest, OptionsForTheOwnerOnly) {
+    auto table = open({10, 20, -1, -1, -1, -1, -1, -1, -1});  // An (20) owns it
+    EXPECT_TRUE(table->btnConfig->isHidden());
+    table->setOwnerWithNewOwner(10);
+    EXPECT_FALSE(table->btnConfig->isHidden());
+    EXPECT_EQ(title(table->btnConfig), Resources::getInstance().textForKey("ZUNO_option"));
+
+    UIController::setGameType(4);
+    GameController::showPokerScreenWithRoom(1, 3, 10, 50, {me, seatPlayer(20, "p20")});
+    run(1);
+    EXPECT_FALSE(GameController::getPokerView()->btnConfig->isHidden());
+}
+
 TEST_F(PokerViewTest, ThreePlayersAreDealtSixCardsTheLastAtOnePointEightSeconds) {
     auto table = dealt();
     std::vector<std::shared_ptr<CardViewPhom>> views;
@@ -141,6 +156,30 @@ TEST_F(PokerViewTest, WinnersOneByOneAndAPendingStepEndsWithTheStop) {
     EXPECT_FALSE(table->hasWinnerStepPending());
     EXPECT_TRUE(table->poker().winners.empty());
     EXPECT_TRUE(table->isGameEnd());
+}
+
+// The winner takes every pot off the table; a last list of pots shorter than the river's then shows its
+// own pots only, and the river's side pot stays gone, on the idle table too.
+TEST_F(PokerViewTest, ALastShorterListOfPotsLeavesThePotsTheWinnerTook) {
+    auto table = dealt();
+    run(2);
+    table->onRiver(20, 40, 2, {1000, 200});
+    run(1.1);
+    ASSERT_FALSE(table->vieBot[1]->isHidden());
+    EXPECT_EQ(table->lblBot[1]->text().value_or(""), "200");
+    table->onShowdown(0, "PAIR", 20, 100, 0, {0, 1, 8, 12, 16, 0, 1});
+    table->onResult({20}, {2200});
+    run(1.1);
+    for (const auto& pot : table->vieBot) EXPECT_TRUE(pot->isHidden());
+
+    table->onLastPot({0});
+    run(1.1);
+    EXPECT_FALSE(table->vieBot[0]->isHidden());
+    EXPECT_EQ(table->lblBot[0]->text().value_or(""), "0");
+    EXPECT_TRUE(table->vieBot[1]->isHidden());
+    table->onStopGame();
+    run(1);
+    EXPECT_TRUE(table->vieBot[1]->isHidden());
 }
 
 TEST_F(PokerViewTest, TheScreenDisappearingStopsItsTimers) {

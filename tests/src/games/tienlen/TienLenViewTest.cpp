@@ -11,9 +11,11 @@
 #include "games/tienlen/TienLenService.h"
 #include "lobby/GlobalService.h"
 #include "platform/media/Sound.h"
+#include "platform/ui/Application.h"
 #include "platform/ui/Label.h"
 #include "shell/Resources.h"
 #include "src/table/TableFixture.h"
+#include "support/LayoutCheck.h"
 #include "support/SnapshotCompare.h"
 
 namespace zuno::testing {
@@ -97,8 +99,14 @@ protected:
             if (card->cardID == id) return card->center();
         return {};
     }
+    // Where a finger finds the card in the fanned hand: the strip the next card leaves uncovered.
+    static ui::Point stripOf(const TienLenView& table, int8_t id) {
+        for (const auto& card : table.myCards())
+            if (card->cardID == id) return {card->frame().x() + 10, card->center().y};
+        return {};
+    }
     void tap(TienLenView& table, int8_t id) {
-        const ui::Point at = centreOf(table, id);
+        const ui::Point at = stripOf(table, id);
         table.touchBeganAt(at);
         table.touchEndedAt(at);
         run(0.3);
@@ -117,8 +125,9 @@ TEST_F(TienLenViewTest, TheDealIsShownSortedAndLaidOut) {
     run(2);
     Ids ids = table->myCardIds();
     EXPECT_EQ(ids, (Ids{0, 4, 5, 9, 13, 17, 21, 25, 29, 33, 37, 40, 41}));
+    // Right of my seat: 13 cards 26 apart from x 100 (to 472, clear of the edge).
     for (size_t i = 0; i < ids.size(); ++i) {
-        EXPECT_EQ(centreOf(*table, ids[i]).x, 30 + 35 * static_cast<double>(i));
+        EXPECT_EQ(centreOf(*table, ids[i]).x, 130 + 26 * static_cast<double>(i));
         EXPECT_EQ(centreOf(*table, ids[i]).y, 244);
     }
     EXPECT_EQ(playsOf("chia-bai"), 14);  // once per card and once on the last call
@@ -141,7 +150,7 @@ TEST_F(TienLenViewTest, TapsSelectAndTheMoveCarriesTheIdsInHandOrder) {
     run(2);
     EXPECT_EQ(startTitle(*table), text("ZUNO_skip"));
     // Drag the 4 of clubs (5) below the hand onto the first card's place: it moves to the front.
-    table->touchBeganAt(centreOf(*table, 5));
+    table->touchBeganAt(stripOf(*table, 5));
     table->touchMovedTo({centreOf(*table, 0).x, 290});
     table->touchEndedAt({centreOf(*table, 0).x, 290});
     run(0.5);
@@ -175,18 +184,18 @@ TEST_F(TienLenViewTest, SweepAndDragUpToFireWithTheReleaseLine) {
     table->startWithWhoMoveFirst(10, 20, kHand);
     run(2);
     // A sideways sweep over the 4s raises both.
-    const ui::Point from = centreOf(*table, 4);
+    const ui::Point from = stripOf(*table, 4);
     table->touchBeganAt(from);
     table->touchMovedTo({from.x + 2, from.y});
-    table->touchMovedTo(centreOf(*table, 5));
-    table->touchEndedAt(centreOf(*table, 5));
+    table->touchMovedTo(stripOf(*table, 5));
+    table->touchEndedAt(stripOf(*table, 5));
     run(0.3);
     EXPECT_EQ(table->myPlayer()->getSelectedCardsValue(), (Ids{4, 5}));
     table->forceMove3Bich = false;
 
     ServiceRecording sent(TienLenService::getInstance());
     for (double releaseY : {160.0, 159.0}) {
-        table->touchBeganAt(centreOf(*table, 4));
+        table->touchBeganAt(stripOf(*table, 4));
         table->touchMovedTo({240, 180});
         table->touchEndedAt({240, releaseY});
         run(0.3);
@@ -272,7 +281,8 @@ TEST_F(TienLenViewTest, FinishStopAndShownHand) {
     run(1);
     EXPECT_EQ(table->cardShows.size(), 2u);
     EXPECT_EQ(table->cardShows.front()->cardID, 0);
-    EXPECT_EQ(table->cardShows.front()->center(), (ui::Point{220, 152}));
+    EXPECT_EQ(table->cardShows.front()->center(), (ui::Point{228, 124}));
+    EXPECT_EQ(table->cardShows.front()->bounds().size, (ui::Size{45, 60}));
     table->clickStartGame();  // continue
     EXPECT_EQ(startTitle(*table), text("ZUNO_start"));
     EXPECT_EQ(table->myPlayer()->cards().size(), 0u);
@@ -420,6 +430,9 @@ TEST_F(TienLenViewTest, Snapshots) {
     table->moveWithPlayerId(30, Ids{2}, 10);
     run(1);
     EXPECT_TRUE(matchesReference(*table->view(), "tienlen_dealt"));
+    ui::Screen::setScale(2);
+    EXPECT_TRUE(matchesReference(*table->view(), "tienlen_dealt@2x"));
+    ui::Screen::setScale(0);
     tap(*table, 9);
     EXPECT_TRUE(matchesReference(*table->view(), "tienlen_selected"));
     table->finishWithWho(30, 0, 0, 0);
@@ -428,6 +441,69 @@ TEST_F(TienLenViewTest, Snapshots) {
     table->showCardsWithWho(40, Ids{44, 45, 12}, 3);
     run(1);
     EXPECT_TRUE(matchesReference(*table->view(), "tienlen_finish"));
+}
+
+// Another's turn over the longest set the table takes, with the side seats' bubbles showing: nothing
+// to read lies over a card or a name.
+TEST_F(TienLenViewTest, TheSideSeatsBubblesClearTheLongestSet) {
+    auto table = openTable(fourPlayers());
+    table->startWithWhoMoveFirst(40, 20, kHand);
+    run(2);
+    table->moveWithPlayerId(40, Ids{2, 6, 10, 14, 18, 22, 26, 30, 34, 38, 42, 46}, 20);
+    table->skipWithWho(20, 30, false);
+    table->finishWithWho(40, 0, 0, 0);
+    run(1);
+    EXPECT_EQ(table->currentPlayer(), 30);
+    EXPECT_FALSE(table->chat3->isHidden());
+    EXPECT_FALSE(table->chat2->isHidden());
+    expectKnownLayout(checkLayoutOfView(*table->view()), "another's turn over twelve cards");
+}
+
+// The owner across the table, whose picture has not come yet, shows the plain figure meanwhile (the
+// top seat drops the last picture when it is cleared, and was left blank).
+TEST_F(TienLenViewTest, AnOwnerAtTheTopSeatShowsAFigureBeforeHisPictureComes) {
+    auto empty = [] { return seatPlayer(-1, ""); };
+    auto an = seatPlayer(20, "an");
+    an->setAvatar(7);  // not at hand: asked of the server
+    auto table = openTable({an, me, empty(), empty()}, 20);
+    run(1);
+    ASSERT_EQ(table->getSeatFromID(20), 2);
+    EXPECT_FALSE(table->ava2->isHidden());
+    ASSERT_TRUE(table->ava2->image());
+    EXPECT_EQ(table->ava2->image()->name(), "av0.png");
+    table->startWithWhoMoveFirst(10, 20, kHand);
+    run(1);
+    ASSERT_TRUE(table->ava2->image());
+}
+
+// Whoever leads must play: at Mien Bac the action button offers no pass until a set lies on the table,
+// and none again once a round is won and I lead anew.
+TEST_F(TienLenViewTest, NoPassIsOfferedWhileILeadAtMienBac) {
+    auto table = openNorthern(fourPlayers());
+    table->startWithWhoMoveFirst(10, 20, kHand);
+    run(2);
+    EXPECT_EQ(startTitle(*table), text("ZUNO_skip"));
+    EXPECT_FALSE(table->btnStart->isEnabled());
+    ServiceRecording sent(TienLenMBService::getInstance());
+    UIController::setOkValue(UIController::okNone);
+    table->clickStartGame();
+    run(1);
+    EXPECT_TRUE(sent.session->sent().empty());
+    EXPECT_EQ(UIController::okValue(), UIController::okNone);  // no pass asked
+    tap(*table, 4);
+    EXPECT_EQ(startTitle(*table), text("ZUNO_fire"));
+    EXPECT_TRUE(table->btnStart->isEnabled());
+    tap(*table, 4);
+
+    table->moveWithPlayerId(10, Ids{0}, 30);
+    table->moveWithPlayerId(30, Ids{2}, 10);  // a set to answer: a pass is offered
+    EXPECT_EQ(startTitle(*table), text("ZUNO_skip"));
+    EXPECT_TRUE(table->btnStart->isEnabled());
+    table->skipWithWho(10, 40, false);
+    table->skipWithWho(40, 20, false);
+    table->skipWithWho(20, 10, true);  // the round is mine: I lead again
+    EXPECT_EQ(startTitle(*table), text("ZUNO_skip"));
+    EXPECT_FALSE(table->btnStart->isEnabled());
 }
 
 }  // namespace

@@ -1,0 +1,81 @@
+#include "games/banker/BankerTableLayout.h"
+
+#include <algorithm>
+
+#include "table/CardView.h"
+#include "table/GameCardView.h"
+
+namespace zuno::bankerlayout {
+
+namespace {
+// A side seat's strip: the avatar at its top, the cards across it, the name and money under them.
+constexpr double kStripWidth = 82;
+constexpr double kRightStrip = 398;
+constexpr double kRowY = 174;
+constexpr double kMostStep = 23;
+
+void place(const std::shared_ptr<ui::View>& view, ui::Rect frame) {
+    if (view) view->setFrame(frame);
+}
+
+void place(const std::shared_ptr<ui::Label>& label, ui::Rect frame, ui::TextAlignment alignment) {
+    if (!label) return;
+    label->setFrame(frame);
+    label->setTextAlignment(alignment);
+}
+}  // namespace
+
+ui::Size otherCardSize() { return {CardView::kWidth * kOthersScale, CardView::kHeight * kOthersScale}; }
+
+ui::Point sideRowCentre(int seat, int position, int handSize) {
+    const double width = otherCardSize().width;
+    const double step = handSize > 1 ? std::min(kMostStep, (kStripWidth - width) / (handSize - 1)) : 0;
+    const double row = width + step * std::max(0, handSize - 1);
+    const double left = (seat == 1 ? kRightStrip : 0) + (kStripWidth - row) / 2;
+    return {left + width / 2 + step * position, kRowY};
+}
+
+TableDecorationGeometry decorations() {
+    TableDecorationGeometry g = TableDecorationGeometry::cardTable();
+    // The side seats' bubbles above the stakes, beside the avatars; the top seat's right of its names,
+    // under its cards; mine above my cards, where the table's own notices show too (the middle holds
+    // the deck).
+    const ui::Rect aboveMyCards(84, 150, 312, 54);
+    g.bubbleCentres = {ui::Point{240, 180}, {360, 105}, {240, 70}, {110, 105}, {240, 180}};
+    g.bubbleAreas = {aboveMyCards, ui::Rect(280, 80, 144, 48), ui::Rect(150, 46, 206, 46), ui::Rect(58, 80, 144, 48),
+                     aboveMyCards};
+    // A fly-text runs between the seat's avatar, where no text lies, and its own point in the middle.
+    g.flyTextPoints = {ui::Point{26, 254}, {454, 126}, {122, 26}, {26, 126}};
+    g.flyTextInner = {ui::Point{240, 204}, {330, 176}, {240, 112}, {150, 176}};
+    return g;
+}
+
+void placeSeats(GameCardView& t) {
+    using ui::Rect;
+    using ui::TextAlignment;
+    // Mine: the avatar at the bottom left, the name and money beside it, my cards right of them.
+    place(t.ava0, Rect(4, 232, 44, 44));
+    place(t.btnSeat0, Rect(4, 232, 44, 44));
+    place(t.imgChain0, Rect(4, 262, 14, 14));
+    place(t.ok0, Rect(28, 226, 20, 20));
+    place(t.lblName0, Rect(52, 238, 96, 15), TextAlignment::Left);
+    place(t.lblMoney0, Rect(52, 253, 96, 15), TextAlignment::Left);
+    place(t.btnInfo0, Rect(52, 238, 96, 30));
+    // The top seat: the names right-aligned against the avatar, its cards right of them.
+    place(t.ava2, Rect(100, 4, 44, 44));
+    place(t.btnSeat2, Rect(100, 4, 44, 44));
+    place(t.imgChain2, Rect(100, 34, 14, 14));
+    place(t.ok2, Rect(128, 32, 20, 20));
+    place(t.lblName2, Rect(4, 8, 92, 15), TextAlignment::Right);
+    place(t.lblMoney2, Rect(4, 23, 92, 15), TextAlignment::Right);
+    place(t.btnInfo2, Rect(4, 8, 92, 30));
+    // The side seats: the names under the cards.
+    place(t.lblName1, Rect(kRightStrip, 200, kStripWidth, 14), TextAlignment::Center);
+    place(t.lblMoney1, Rect(kRightStrip, 214, kStripWidth, 14), TextAlignment::Center);
+    place(t.btnInfo1, Rect(kRightStrip, 200, kStripWidth, 30));
+    place(t.lblName3, Rect(0, 200, kStripWidth, 14), TextAlignment::Center);
+    place(t.lblMoney3, Rect(0, 214, kStripWidth, 14), TextAlignment::Center);
+    place(t.btnInfo3, Rect(0, 200, kStripWidth, 30));
+}
+
+}  // namespace zuno::bankerlayout

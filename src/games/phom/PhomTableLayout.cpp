@@ -1,0 +1,115 @@
+#include "games/phom/PhomTableLayout.h"
+
+#include <algorithm>
+
+namespace zuno {
+
+namespace {
+using Row = PhomTableLayout::Row;
+
+enum class Align { Start, Centre, End };
+
+// One line of cards at a seat: its centre line, the lane it keeps to, how it sits in the lane, and the
+// rows it holds from left to right.
+struct Line {
+    double y;
+    double minX, maxX;
+    Align align;
+    std::vector<Row> rows;
+};
+
+constexpr double kCentreX = 240;
+constexpr double kRowGap = 8;     // between two rows on one line
+constexpr double kLeastStep = 6;  // a corner's width, at the least
+
+std::vector<Line> linesOf(int seat) {
+    switch (seat) {
+        case 0: return {{194, 130, 400, Align::Centre, {Row::Fired, Row::Eaten, Row::Laid}}};
+        case 1:
+            return {{110, 262, 396, Align::End, {Row::Fired}}, {128, 262, 396, Align::End, {Row::Eaten, Row::Laid}}};
+        case 2: return {{58, 124, 356, Align::Centre, {Row::Fired, Row::Eaten, Row::Laid}}};
+        case 3:
+            return {{110, 84, 218, Align::Start, {Row::Fired}}, {128, 84, 218, Align::Start, {Row::Eaten, Row::Laid}}};
+        default: return {};
+    }
+}
+}  // namespace
+
+std::array<std::vector<ui::Point>, 3> PhomTableLayout::place(int seat, const Counts& counts) {
+    std::array<std::vector<ui::Point>, 3> out;
+    const double width = kTableCard.width;
+    for (const Line& line : linesOf(seat)) {
+        std::vector<Row> rows;
+        int cards = 0;
+        for (Row row : line.rows) {
+            const int n = counts[static_cast<size_t>(row)];
+            if (n <= 0) continue;
+            rows.push_back(row);
+            cards += n;
+        }
+        if (rows.empty()) continue;
+        const auto m = static_cast<double>(rows.size());
+        const double lane = line.maxX - line.minX;
+        const double fixed = m * width + (m - 1) * kRowGap;
+        double step = kStep;
+        if (cards > static_cast<int>(rows.size()))
+            step = std::clamp((lane - fixed) / (cards - m), kLeastStep, kStep);
+        const double span = fixed + (cards - m) * step;
+        double left = line.minX;
+        if (line.align == Align::End) left = line.maxX - span;
+        if (line.align == Align::Centre) {
+            // A single row keeps its first card 20 pt per pair of cards left of the middle.
+            left = rows.size() == 1 && step == kStep ? kCentreX - kStep * (cards / 2) - width / 2 : kCentreX - span / 2;
+            left = std::clamp(left, line.minX, std::max(line.minX, line.maxX - span));
+        }
+        for (Row row : rows) {
+            const int n = counts[static_cast<size_t>(row)];
+            auto& centres = out[static_cast<size_t>(row)];
+            for (int k = 0; k < n; ++k) centres.push_back({left + width / 2 + k * step, line.y});
+            left += width + (n - 1) * step + kRowGap;
+        }
+    }
+    return out;
+}
+
+ui::Point PhomTableLayout::origin(int seat) {
+    switch (seat) {
+        case 1: return {480, 142};
+        case 2: return {240, 0};
+        case 3: return {0, 142};
+        default: return {240, kHandY};
+    }
+}
+
+TableDecorationGeometry PhomTableLayout::decorations(Stage stage) {
+    TableDecorationGeometry g;
+    g.bubbleFontSize = 12;
+    g.bubblePadding = 20;
+    g.bubbleHeight = 24;
+    // The side seats talk in the strip under their rows, the top seat under the stake. Mine and the
+    // screen's own bubble share the strip's middle during a deal; at its end both go where my hand was;
+    // between deals the stake lies in the middle and both go to the empty table above and below it.
+    g.bubbleCentres = {ui::Point{240, 161}, {350, 161}, {62, 58}, {130, 161}, {240, 161}};
+    if (stage == Stage::Ended) {
+        g.bubbleCentres[0] = {150, 236};
+        g.bubbleCentres[4] = {240, 264};
+    }
+    if (stage == Stage::Idle) {
+        g.bubbleCentres[0] = {240, 200};
+        g.bubbleCentres[4] = {240, 110};
+    }
+    // A sum rises a little where nothing else lies at the end of a deal: after my bubble's line, under
+    // the side seats' leftover cards, under the top seat's bubble.
+    g.flyTextPoints = {ui::Point{262, 239}, {330, 146}, {62, 79}, {150, 146}};
+    g.flyTextDrift = ui::Point{0, -3};
+    g.tableCentre = kPile.center();
+    // Gifts: mine after my name, the right seat's down the right edge, the top seat's after its name,
+    // the left seat's under its sum.
+    g.giftFirst = {ui::Point{145, 194}, {463, 167}, {297, 17}, {17, 167}};
+    g.giftStep = {ui::Point{30, 0}, {0, 30}, {30, 0}, {30, 0}};
+    g.giftStarts = {ui::Point{7, 179}, {425, 96}, {166, 2}, {25, 96}};
+    // A gift or a fly-text needs a seated player at both ends (no unseated point).
+    return g;
+}
+
+}  // namespace zuno

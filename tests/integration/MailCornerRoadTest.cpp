@@ -1,0 +1,258 @@
+// Unread mail over every screen the main menu leads to: the desktop program, headless, against the
+// stand-in as the demo runs it, where a robot friend writes shortly after signing in. The unread-mail
+// button then lies over the top-right corner of each screen shown; on each (its tabs, pages and sheets
+// included) nothing a player reads or taps lies under it, and the layout check sees it with the button.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "money/AvatarShopView.h"
+#include "money/MoneyView.h"
+#include "money/ShopView.h"
+#include "money/napGate.h"
+#include "screens/BoardView.h"
+#include "screens/ConfigView.h"
+#include "screens/EventView.h"
+#include "screens/FriendListView.h"
+#include "screens/GameView.h"
+#include "screens/MainView.h"
+#include "screens/MenuSheets.h"
+#include "screens/ProfileView.h"
+#include "screens/RankingView.h"
+#include "screens/RegisterView.h"
+#include "screens/RoomView.h"
+#include "screens/SubRankingView.h"
+#include "screens/TellFriendView.h"
+#include "shell/CustomUIActionSheetViewController.h"
+#include "shell/UIController.h"
+#include "standin-server/StandinDemo.h"
+#include "support/MailCorner.h"
+#include "support/ProgramRoadTest.h"
+
+using namespace zuno;
+using namespace zuno::standin;
+
+namespace {
+
+class MailCornerRoadTest : public zuno::testing::ProgramRoadTest {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(server.start());
+        StandinDemo::Options options;
+        options.robots.invitationDelay = 3600;  // no invitation comes between the screens
+        options.robots.robotDelay = 60;
+        options.greetingDelay = 0.1;
+        demo = StandinDemo::installOn(server, options);
+        signIn = demo.signIn;
+        lists = demo.lists;
+        programOptions.provider = 121;
+        programOptions.sandboxStore = true;
+        ASSERT_NO_FATAL_FAILURE(launchProgram("mail-corner-road"));
+        ASSERT_NO_FATAL_FAILURE(signInFromTheLoginScreen("demo", "demo"));
+        ASSERT_TRUE(pump([] { return UIController::unreadMessageCount() == 1; }));
+        menu = waitForTop<MainView>();
+    }
+
+    std::shared_ptr<ui::ViewController> top() const { return program->navigation().topViewController(); }
+
+    // The screen as it stands once settled: the mail button over it, nothing of it under the button
+    // but the views that keep their given places there.
+    void look(const std::string& what, const std::vector<const ui::View*>& keptThere = {}) {
+        SCOPED_TRACE(what);
+        settle();
+        auto screen = top();
+        auto mail = UIController::btnAlertMessage();
+        ASSERT_TRUE(mail);
+        EXPECT_EQ(mail->frame(), zuno::testing::kMailButtonFrame);
+        EXPECT_EQ(mail->superview(), screen->view());
+        EXPECT_EQ(zuno::testing::viewsUnderTheMailButton(*screen, zuno::testing::UnderMail::whatIsSeen, keptThere),
+                  std::vector<std::string>{});
+    }
+    template <class Screen>
+    std::shared_ptr<Screen> open(const std::string& what) {
+        auto screen = waitForTop<Screen>();
+        EXPECT_TRUE(screen) << what;
+        if (screen) look(what);
+        return screen;
+    }
+    void backToTheMenu() {
+        program->navigation().popToViewController(menu.get(), false);
+        ASSERT_TRUE(waitForTop<MainView>());
+    }
+    void closeSheet(const std::shared_ptr<ui::ViewController>& sheet) {
+        if (auto slide = std::dynamic_pointer_cast<CustomUIActionSheetViewController>(sheet)) slide->slideOut();
+        settle();
+    }
+    std::shared_ptr<ConfigView> openSettings() {
+        menu->doShowConfig(nullptr);
+        auto settings = waitForTop<ConfigView>();
+        if (settings) lookAtSettings(*settings);
+        return settings;
+    }
+    // The vibration switch keeps its given place, (360, 40), and its own width of 94 points carries its
+    // right end under the button.
+    void lookAtSettings(ConfigView& settings) { look("settings", {settings.switchRung.get()}); }
+    void walkEveryScreen();
+
+    StandinDemo demo;
+    std::shared_ptr<MainView> menu;
+};
+
+}  // namespace
+
+void MailCornerRoadTest::walkEveryScreen() {
+    // The main menu shows the button once it is shown again.
+    ASSERT_TRUE(openSettings());
+    backToTheMenu();
+    look("main menu");
+    menu->showMenu();
+    look("main menu, side menu");
+    menu->showMenu();
+    menu->showSendAdminView();
+    look("main menu, feedback sheet");
+
+    // The profile and each of its tabs and sheets.
+    backToTheMenu();
+    menu->doShowProfile(nullptr);
+    auto profile = open<ProfileView>("profile");
+    ASSERT_TRUE(profile);
+    ASSERT_TRUE(pump([&] { return profile->viewingTabIndex() == 1; }));
+    look("profile, personal data");
+    for (auto tab : {profile->btnTabOwner, profile->btnTabHistory, profile->btnTabTransaction, profile->btnTabStore}) {
+        tap(*tab);
+        look("profile tab " + tab->currentTitle().value_or(""));
+    }
+    profile->doTransferMoney(nullptr);
+    look("profile, transfer sheet");
+    closeSheet(profile->transferSheet());
+    profile->doShowChangePasswordView();
+    look("profile, password sheet");
+    closeSheet(profile->passwordSheet());
+
+    // Friends, a conversation and the add sheet.
+    backToTheMenu();
+    menu->doShowFriends(nullptr);
+    auto friends = open<FriendListView>("friends");
+    ASSERT_TRUE(friends);
+    ASSERT_TRUE(pump([&] { return !friends->friendList.empty(); }));
+    look("friends, listed");
+    friends->didSelectRowAtIndexPath(*friends->myTableView, {0, 0});
+    look("friends, a conversation");
+    friends->doAddFriend();
+    look("friends, add sheet");
+    closeSheet(friends->addFriendView);
+
+    // The game list, a room list and a table list.
+    backToTheMenu();
+    menu->doShowGames(nullptr);
+    auto games = open<GameView>("game list");
+    ASSERT_TRUE(games);
+    games->doJoinRoomPoker(nullptr);
+    auto rooms = waitForTop<RoomView>();
+    ASSERT_TRUE(rooms);
+    ASSERT_TRUE(pump([&] { return !rooms->roomList.empty(); }));
+    look("room list");
+    rooms->doTangWin(nullptr);
+    look("room list, transfer sheet");
+    closeSheet(rooms->transferMoneyView);
+    rooms->didSelectRowAtIndexPath(*rooms->tableView(), {0, 0});
+    auto tables = waitForTop<BoardView>();
+    ASSERT_TRUE(tables);
+    ASSERT_TRUE(pump([&] { return tables->listBoard.size() >= 4; }));
+    look("table list");
+
+    // Top-up: the list and the scratch card's form.
+    backToTheMenu();
+    menu->doShowMoney(nullptr);
+    auto topUp = waitForTop<MoneyView>();
+    ASSERT_TRUE(topUp);
+    ASSERT_TRUE(pump([&] { return topUp->tableView()->numberOfRowsInSection(0) == 8; }));
+    look("top-up");
+    for (size_t row = 0; row < topUp->listMoney.size(); ++row) {
+        if (topUp->listMoney[row]->type() != MoneyView::kScratchCard) continue;
+        topUp->selectRow(row);
+        look("top-up, scratch card");
+        closeSheet(topUp->gateView);
+    }
+
+    // The shop, its category rows and its tabs. The first row's fifth tab keeps its given place,
+    // (375, 38) and 90 wide, and with it its right end under the button.
+    backToTheMenu();
+    menu->doShowShopping(nullptr);
+    auto shop = waitForTop<ShopView>();
+    ASSERT_TRUE(shop);
+    auto avatars = shop->avatarShopView();
+    ASSERT_TRUE(pump([&] { return avatars->firstRow().size() == 5 && avatars->shownItems(); }));
+    const std::vector<const ui::View*> fifthTab{avatars->firstRow().back().get()};
+    look("shop", fifthTab);
+    for (const auto& tab : avatars->firstRow()) {
+        if (tab->tag() == 4 + 6) tap(*tab);  // the shirts hold kinds of their own
+    }
+    ASSERT_TRUE(pump([&] { return !avatars->secondRow().empty(); }));
+    look("shop, second row");
+    tap(*shop->btnTabVatPham);
+    look("shop, items tab");
+
+    // The rankings and a page of them with a player's card.
+    backToTheMenu();
+    menu->doShowRange(nullptr);
+    auto rankings = waitForTop<RankingView>();
+    ASSERT_TRUE(rankings);
+    ASSERT_TRUE(pump([&] { return !rankings->listRanking.empty(); }));
+    look("rankings");
+    rankings->didSelectRowAtIndexPath(*rankings->myTableView, {0, 0});
+    auto page = waitForTop<SubRankingView>();
+    ASSERT_TRUE(page);
+    ASSERT_TRUE(pump([&] { return !page->listSubRanking.empty(); }));
+    look("a ranking page");
+    page->didSelectRowAtIndexPath(*page->myTableView, {0, 0});
+    ASSERT_TRUE(pump([&] { return page->playerDetailView && page->playerDetailView->view()->superview(); }));
+    look("a ranking page, player card");
+
+    // The event, guide and terms pages, and tell a friend.
+    backToTheMenu();
+    menu->doShowEvent(nullptr);
+    auto event = waitForTop<EventView>();
+    ASSERT_TRUE(pump([&] { return event && !event->tvEvent->isHidden(); }));
+    look("event page");
+    backToTheMenu();
+    menu->clickHuongDan(nullptr);
+    auto guide = waitForTop<EventView>();
+    ASSERT_TRUE(pump([&] { return guide && !guide->webView->isHidden(); }));
+    look("guide page");
+    backToTheMenu();
+    menu->clickQuyDinh(nullptr);
+    auto terms = waitForTop<EventView>();
+    ASSERT_TRUE(pump([&] { return terms && !terms->webView->isHidden(); }));
+    look("terms page");
+    backToTheMenu();
+    menu->showTellFriendView();
+    auto tell = waitForTop<TellFriendView>();
+    ASSERT_TRUE(pump([&] { return tell && !tell->txtInfo->text().empty(); }));
+    look("tell a friend");
+    backToTheMenu();
+}
+
+TEST_F(MailCornerRoadTest, EveryScreenOfTheMenuInEnglish) { walkEveryScreen(); }
+
+// In Vietnamese the captions beside the corner change, and the side menu's account sheet leads to the
+// registration form. (The screens that show the stand-in's own texts, names and status lines, which
+// are English, are walked in English only.)
+TEST_F(MailCornerRoadTest, TheCaptionsBesideTheCornerInVietnameseAndTheRegistrationForm) {
+    auto settings = openSettings();
+    ASSERT_TRUE(settings);
+    settings->doChangeLanguage(nullptr);
+    lookAtSettings(*settings);
+    backToTheMenu();
+    menu->showTellFriendView();
+    open<TellFriendView>("tell a friend");
+
+    backToTheMenu();
+    menu->showMenuMain();
+    settle();
+    auto account = std::dynamic_pointer_cast<menuMain>(menu->accountSheet);
+    ASSERT_TRUE(account);
+    account->doRegister(nullptr);
+    open<RegisterView>("registration");
+}

@@ -1,0 +1,58 @@
+// The zoomed Phom table's lines of cards: a fired row alone keeps its place at the middle, and the
+// longest rows a deal can show stay in their lanes with every card's corner in sight.
+#include <gtest/gtest.h>
+
+#include "games/phom/PhomTableLayout.h"
+
+namespace zuno::testing {
+namespace {
+
+using Layout = PhomTableLayout;
+using Row = PhomTableLayout::Row;
+
+TEST(PhomTableLayout, AFiredRowAloneKeepsItsPlaceAtTheMiddle) {
+    // Four cards 20 pt apart, the first 40 pt left of the middle, at my seat and the top seat.
+    for (int seat : {0, 2}) {
+        const auto places = Layout::place(seat, {4, 0, 0});
+        ASSERT_EQ(places[0].size(), 4u);
+        EXPECT_EQ(places[0][0].x, 200) << seat;
+        EXPECT_EQ(places[0][3].x - places[0][2].x, 20) << seat;
+    }
+}
+
+TEST(PhomTableLayout, TheLongestRowsStayInTheirLanesWithEveryCornerShown) {
+    struct Case {
+        const char* name;
+        Layout::Counts counts;
+    };
+    // During a deal: four fired, three eaten, nine laid; at its end: ten leftovers.
+    const Case cases[] = {{"a deal", {4, 3, 9}}, {"its end", {10, 0, 0}}};
+    const double half = Layout::kTableCard.width / 2;
+    for (const Case& c : cases) {
+        for (int seat = 0; seat < 4; ++seat) {
+            SCOPED_TRACE(std::string(c.name) + ", seat " + std::to_string(seat));
+            const auto places = Layout::place(seat, c.counts);
+            std::vector<ui::Point> all;
+            for (size_t row = 0; row < 3; ++row) {
+                ASSERT_EQ(places[row].size(), static_cast<size_t>(c.counts[row]));
+                all.insert(all.end(), places[row].begin(), places[row].end());
+            }
+            for (const ui::Point& p : all) {
+                // Clear of the seats at the edges, of the stake and Leave at the top, and of my hand.
+                EXPECT_GE(p.x - half, seat == 2 ? 124 : 84);
+                EXPECT_LE(p.x + half, seat == 2 ? 356 : 400);
+                EXPECT_GE(p.y - Layout::kTableCard.height / 2, 34);
+                EXPECT_LE(p.y + Layout::kTableCard.height / 2, 218);
+            }
+            // Cards of one line at least a corner apart.
+            for (size_t i = 0; i < all.size(); ++i)
+                for (size_t j = i + 1; j < all.size(); ++j)
+                    if (all[i].y == all[j].y) {
+                        EXPECT_GE(std::abs(all[i].x - all[j].x), 6);
+                    }
+        }
+    }
+}
+
+}  // namespace
+}  // namespace zuno::testing
