@@ -50,6 +50,9 @@ struct Rect {
 
     // Edges on the left and top belong to the rectangle, those on the right and bottom do not.
     bool contains(Point p) const { return p.x >= minX() && p.x < maxX() && p.y >= minY() && p.y < maxY(); }
+    bool contains(const Rect& r) const {
+        return minX() <= r.minX() && minY() <= r.minY() && maxX() >= r.maxX() && maxY() >= r.maxY();
+    }
     bool intersects(const Rect& r) const {
         return minX() < r.maxX() && r.minX() < maxX() && minY() < r.maxY() && r.minY() < maxY();
     }

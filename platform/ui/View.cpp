@@ -295,9 +295,13 @@ std::shared_ptr<View> View::viewWithTag(int tag) {
 
 // ---- Drawing and layout ----
 
-void View::setNeedsDisplay() { markPresentedArea(); }
+void View::setNeedsDisplay() {
+    needsDisplay_ = true;
+    markPresentedArea();
+}
 
 void View::setNeedsDisplayInRect(const Rect& rect) {
+    needsDisplay_ = true;
     if (Display::dirtyRegion().isAll() || !isShown()) return;
     if (outermostTranslucentSuperview()) {
         markPresentedArea();
@@ -486,22 +490,21 @@ AffineTransform presentedToSuperview(const View& view) {
     return (t.isIdentity() ? toCentre : toCentre.concat(t)).concat(AffineTransform::translation(c.x, c.y));
 }
 
-// The part of a view's bounds coordinates that it and its subviews draw on; none when that is not
-// known (a view with free-standing sublayers that does not clip them).
-std::optional<Rect> drawnExtent(const View& view) {
-    if (clipsContent(view)) return view.presentedBounds();
-    Rect box = view.contentExtent();
-    const Layer* layer = view.layerIfAny();
-    if (layer && !layer->sublayers().empty()) return std::nullopt;
-    for (const auto& sub : view.subviews()) {
+}  // namespace
+
+std::optional<Rect> View::drawnExtent(bool withInk) const {
+    if (clipsContent(*this)) return presentedBounds();
+    Rect box = contentExtent();
+    if (withInk && !drawnInk_.isEmpty()) box = box.united(drawnInk_);
+    if (layer_ && !layer_->sublayers().empty()) return std::nullopt;
+    for (const auto& sub : subviews_) {
         if (sub->isHidden() || sub->presentedAlpha() <= 0) continue;  // not drawn
-        std::optional<Rect> inner = drawnExtent(*sub);
+        std::optional<Rect> inner = sub->drawnExtent(withInk);
         if (!inner) return std::nullopt;
         box = box.united(presentedToSuperview(*sub).apply(*inner));
     }
     return box;
 }
-}  // namespace
 
 bool View::isShown() const {
     for (const View* v = this; v; v = v->superview_) {
@@ -535,7 +538,7 @@ void View::addPresentedArea(ScreenRegion& region) const {
         group->addPresentedArea(region);
         return;
     }
-    std::optional<Rect> extent = drawnExtent(*this);
+    std::optional<Rect> extent = drawnExtent(true);
     if (!extent) {
         region.addAll();
         return;
@@ -550,21 +553,22 @@ void View::markPresentedArea() const {
     Display::invalidate(area);
 }
 
-// Views draw their content in their model bounds, also while the presented ones travel, and some
-// past them (a text longer than its line).
-Rect View::contentExtent() const {
-    const Rect box = presentedBounds().united(bounds_);
-    return drawnInk_.isEmpty() ? box : box.united(drawnInk_);
-}
+// Views draw their content in their model bounds, also while the presented ones travel.
+Rect View::contentExtent() const { return presentedBounds().united(bounds_); }
 
 void View::renderContent(Canvas& canvas) {
     Rect b = presentedBounds();
     Rect box(b.origin, b.size);
+    // Where the content may paint: what it says, and where it reached past that last time (a text longer
+    // than its line).
+    Rect expected = contentExtent();
+    if (!drawnInk_.isEmpty()) expected = expected.united(drawnInk_);
+    expected = expected.insetBy(-kDrawnMargin, -kDrawnMargin);
     // A view whose content cannot show (outside the clip, or the part a partial frame draws) is
-    // skipped.
-    if (!canvas.mayShow(contentExtent().insetBy(-kDrawnMargin, -kDrawnMargin))) return;
+    // skipped, unless that content changed: drawn, it tells whether it now reaches further.
+    if (!canvas.mayShow(expected) && !needsDisplay_) return;
+    needsDisplay_ = false;
     const Rect drawn = box.intersection(canvas.shownPartOf(box.insetBy(-kDrawnMargin, -kDrawnMargin)));
-    const Rect expected = contentExtent().insetBy(-kDrawnMargin, -kDrawnMargin);
     bool rounded = layer_ && layer_->cornerRadius() > 0;
     if (auto bg = presentedBackgroundColor(); bg && !bg->isClear()) {
         canvas.setFillColor(*bg);
@@ -580,7 +584,13 @@ void View::renderContent(Canvas& canvas) {
     canvas.beginViewContent();
     drawRect(canvas, drawn);
     if (std::optional<Rect> ink = canvas.endViewContent()) {
-        drawnInk_ = *ink;
+        // A view drawn in part may have left out what lies outside that part: what it reached before
+        // stays counted.
+        if (drawn != box && !drawnInk_.isEmpty()) {
+            if (!ink->isEmpty()) drawnInk_ = drawnInk_.united(*ink);
+        } else {
+            drawnInk_ = *ink;
+        }
         // Painted past where it was thought to paint: that part needs drawing too.
         if (!ink->isEmpty() && !containsRect(expected, *ink)) markPresentedArea();
     }
@@ -599,8 +609,9 @@ void View::render(Canvas& canvas) {
     canvas.translate(-b.width() / 2 - b.x(), -b.height() / 2 - b.y());
     bool group = alpha < 1;
     if (group) {
-        // The group's surface as large as what the view draws, not the whole screen.
-        if (std::optional<Rect> extent = drawnExtent(*this)) canvas.clipToRect(extent->insetBy(-kDrawnMargin, -kDrawnMargin));
+        // The group's surface as large as what the view draws, not the whole screen (the same in every
+        // frame, whatever was drawn before).
+        if (std::optional<Rect> extent = drawnExtent(false)) canvas.clipToRect(extent->insetBy(-kDrawnMargin, -kDrawnMargin));
         canvas.beginGroup();
     }
     if (clipsContent(*this)) {

@@ -145,8 +145,9 @@ public:
     virtual void drawRect(Canvas& canvas, const Rect& rect) {}
     // Drawn over the subviews, in the bounds' coordinates (a scroll view's indicators).
     virtual void drawOverSubviews(Canvas& canvas) {}
-    // Where the view's own drawing may paint, in its bounds' coordinates (and up to a few points
-    // around, for text shadows): its bounds, and wherever its drawing last reached past them.
+    // Where the view's own drawing paints, in its bounds' coordinates (and up to a few points around,
+    // for text shadows): its bounds, unless it knows better. Drawing that reaches further (a text
+    // longer than its line) is noticed when drawn.
     virtual Rect contentExtent() const;
     // Whether the view, as it would be drawn now, paints every point of its bounds with opaque colour,
     // so that whatever lies behind it need not be drawn. Answering no is always safe.
@@ -221,6 +222,10 @@ private:
     // A view inside a translucent superview is drawn in that superview's group, which Cairo lays down
     // in a way that depends on all of the group's pixels: a change anywhere in it redraws all of it.
     const View* outermostTranslucentSuperview() const;
+    // The part of the bounds' coordinates that the view and its subviews draw on; none when that is not
+    // known (free-standing sublayers that are not clipped). With the ink, where their drawing last
+    // reached past their content extents.
+    std::optional<Rect> drawnExtent(bool withInk) const;
     void markPresentedArea() const;
     void resizeSubviews(Size oldSize);
     void attach(const std::shared_ptr<View>& view, size_t index);
@@ -246,7 +251,8 @@ private:
     bool needsLayout_ = true;
     std::unique_ptr<Layer> layer_;
     std::vector<std::shared_ptr<GestureRecognizer>> recognizers_;
-    Rect drawnInk_;  // where drawRect painted last, in the bounds' coordinates (empty: nowhere)
+    Rect drawnInk_;             // where drawRect painted last, in the bounds' coordinates (empty: nowhere)
+    bool needsDisplay_ = true;  // its content changed since drawRect last ran
 };
 
 using ViewPtr = std::shared_ptr<View>;

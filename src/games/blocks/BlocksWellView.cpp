@@ -81,11 +81,13 @@ ui::Rect BlocksWellView::contentExtent() const {
     return background_ ? cells.united(wellPictureArea()) : cells;
 }
 
-void BlocksWellView::drawRect(ui::Canvas& canvas, const ui::Rect&) {
+// A frame that draws a part of the well leaves out the cells outside it.
+void BlocksWellView::drawRect(ui::Canvas& canvas, const ui::Rect& rect) {
     if (background_) canvas.drawImage(*background_, wellPictureArea().origin);
     const tBoard* board = game_.gameBoard();
     if (!board) return;
     for (int32_t row = 0; row < tBoard::kRows; ++row) {
+        if (!rect.intersects(cellArea(row, 0).united(cellArea(row, tBoard::kColumns - 1)))) continue;
         for (int32_t columb = 0; columb < tBoard::kColumns; ++columb) {
             if (const ui::Image* image = cells_.forValue(board->getValueAtRow(row, columb)))
                 canvas.drawImage(*image, cellOrigin(row, columb));

@@ -200,22 +200,6 @@ TEST_P(PartialRedrawTest, RandomChangesDrawnPartiallyGiveTheFullRedrawsPixels) {
             if (drawn < long(partial.pixelWidth()) * partial.pixelHeight()) ++partialFrames;
         }
         full.renderApplication();
-        if (getenv("DEBUGPR")) { double qx = atoi(getenv("PX")) / double(scale), qy = atoi(getenv("PY")) / double(scale); for (size_t i = 0; i < views.size(); ++i) { auto& v = views[i]; if (!v->window()) continue; Rect e = v->convertRectToView(v->contentExtent(), nullptr); if (e.insetBy(-4,-4).contains({qx, qy})) fprintf(stderr, "  step %d view %zu covers point: ext %.1f %.1f %.1f %.1f hidden %d pa %.2f\n", step, i, e.x(), e.y(), e.width(), e.height(), v->isHidden(), v->presentedAlpha()); }
-            fprintf(stderr, "step %d: %s\n", step, changes.c_str()); for (auto& r : partial.drawnPixels()) fprintf(stderr, "  drew %d %d %d %d\n", r.x, r.y, r.width, r.height); }
-        if (getenv("DEBUGPR") && getenv("ATSTEP") && step == atoi(getenv("ATSTEP"))) {
-            int px = atoi(getenv("PX")), py = atoi(getenv("PY"));
-            const uint32_t want = full.pixel(px, py);
-            fprintf(stderr, "at step %d full pixel %08x partial %08x\n", step, want, partial.pixel(px, py));
-            for (size_t i = 0; i < views.size(); ++i) { auto& v = views[i]; bool h = v->isHidden(); v->setHidden(true); full.renderApplication(); if (full.pixel(px,py) != want) fprintf(stderr, "  at step: without %zu: %08x (with %08x)\n", i, full.pixel(px,py), want); v->setHidden(h); }
-            full.renderApplication();
-        }
-        if (getenv("DEBUGPR") && !testing::samePixels(partial, full)) {
-            int px = atoi(getenv("PX")), py = atoi(getenv("PY"));
-            const uint32_t want = full.pixel(px, py);
-            for (size_t i = 0; i < views.size(); ++i) { auto& v = views[i]; bool h = v->isHidden(); v->setHidden(true); full.renderApplication(); if (full.pixel(px,py) != want) fprintf(stderr, "without %zu: %08x (with %08x)\n", i, full.pixel(px,py), want); v->setHidden(h); }
-            full.renderApplication();
-            for (size_t i = 0; i < views.size(); ++i) { auto& v = views[i]; Rect f = v->convertRectToView(v->bounds(), nullptr); fprintf(stderr, "%zu %p %s sup=%p hidden=%d alpha=%.3f pa=%.3f frame %.2f %.2f %.2f %.2f clips=%d t=%.3f,%.3f,%.3f,%.3f ext %.1f %.1f %.1f %.1f\n", i, (void*)v.get(), typeid(*v).name(), (void*)v->superviewPointer(), v->isHidden(), v->alpha(), v->presentedAlpha(), f.x(), f.y(), f.width(), f.height(), v->clipsToBounds(), v->presentedTransform().a, v->presentedTransform().b, v->presentedTransform().c, v->presentedTransform().d, v->contentExtent().x(), v->contentExtent().y(), v->contentExtent().width(), v->contentExtent().height()); }
-        }
         ASSERT_TRUE(testing::samePixels(partial, full)) << "at step " << step << " after: " << changes;
     }
     EXPECT_GT(partialFrames, 25);  // not a test of full frames
