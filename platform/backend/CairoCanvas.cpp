@@ -264,12 +264,12 @@ Rect CairoCanvas::fromDevice(const Rect& r) const {
 
 // Inside a group everything is drawn, as in a full frame: the group's surface is as large as the clip
 // when it begins.
-bool CairoCanvas::drawsPart() const { return !shownPart_.empty() && groups_ == 0; }
+bool CairoCanvas::drawsPart() const { return shownPart_ && groups_ == 0; }
 
 bool CairoCanvas::mayShowOnDevice(const Rect& device) const {
     if (!drawsPart()) return true;
     const Rect reach = device.insetBy(-1, -1);  // antialiasing and filtering reach a pixel further
-    for (const Rect& part : shownPart_)
+    for (const Rect& part : *shownPart_)
         if (part.intersects(reach)) return true;
     return false;
 }
@@ -280,7 +280,7 @@ Rect CairoCanvas::shownPartOf(const Rect& r) const {
     if (!drawsPart()) return r;
     const Rect device = toDevice(r).insetBy(-1, -1);
     std::optional<Rect> reached;
-    for (const Rect& part : shownPart_) {
+    for (const Rect& part : *shownPart_) {
         if (part.intersects(device)) reached = reached ? reached->united(part) : part;
     }
     if (!reached) return {};
@@ -290,7 +290,7 @@ Rect CairoCanvas::shownPartOf(const Rect& r) const {
 CairoCanvas::ShownPartClip::ShownPartClip(const CairoCanvas& canvas, const std::optional<Rect>& device) {
     // Under a clip of partial pixels the operation is left whole too: that clip's antialiasing.
     if (!device || !canvas.drawsPart() || canvas.state_.roughClip) return;
-    for (const Rect& part : canvas.shownPart_)
+    for (const Rect& part : *canvas.shownPart_)
         if (part.contains(*device)) return;  // nothing of it to leave out
     cr_ = canvas.cr_;
     cairo_matrix_t m;
@@ -298,7 +298,7 @@ CairoCanvas::ShownPartClip::ShownPartClip(const CairoCanvas& canvas, const std::
     cairo_save(cr_);
     cairo_identity_matrix(cr_);
     cairo_new_path(cr_);
-    for (const Rect& part : canvas.shownPart_) cairo_rectangle(cr_, part.x(), part.y(), part.width(), part.height());
+    for (const Rect& part : *canvas.shownPart_) cairo_rectangle(cr_, part.x(), part.y(), part.width(), part.height());
     cairo_clip(cr_);
     cairo_set_matrix(cr_, &m);
 }

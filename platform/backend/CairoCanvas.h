@@ -59,6 +59,8 @@ public:
     // them is skipped. Pictures laid 1:1, fills of whole pixels and text from its mask are clipped to
     // them; the rest (paths, turned or faded pictures, anything inside a group) is drawn whole, since
     // Cairo's antialiasing along a clip's side differs a little from that of an unclipped drawing.
+    // With no rectangles nothing is drawn, but the views whose content changed still draw (to learn
+    // where it reaches now).
     void setShownPart(std::vector<Rect> deviceRects) { shownPart_ = std::move(deviceRects); }
 
 private:
@@ -99,7 +101,7 @@ private:
     int contentDepth_ = 0;  // views whose own drawing is under way
     std::optional<Rect> ink_;  // where the outermost one painted, in device pixels
     std::vector<State> saved_;
-    std::vector<Rect> shownPart_;  // empty: all of the surface
+    std::optional<std::vector<Rect>> shownPart_;  // none: all of the surface
     int groups_ = 0;               // groups under way
 };
 

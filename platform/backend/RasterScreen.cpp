@@ -43,7 +43,6 @@ void RasterScreen::clear() { paintBlack(cr_); }
 
 void RasterScreen::renderApplication() {
     clear();
-    Display::clearDirty();
     drawn_.assign(1, PixelRect{0, 0, pixelWidth(), pixelHeight()});
     CairoCanvas canvas(cr_);
     Application::shared().render(canvas);
@@ -86,8 +85,8 @@ void RasterScreen::renderRegion(const ScreenRegion& region) {
             renderApplication();
             return;
         }
+        // A part off the screen draws nothing, but its views whose content changed learn their reach.
         drawn_ = pixelRects(part);
-        if (drawn_.empty()) return;
         drawPart();
         // A view that painted past where it was thought to paint (a longer text) marked that part:
         // drawn in this frame too.
@@ -103,8 +102,9 @@ void RasterScreen::drawPart() {
         partCr_ = cairo_create(partSurface_);
         cairo_scale(partCr_, scale_, scale_);
     }
-    // The views that reach the part are drawn whole, unclipped, on the second raster (whatever they
-    // draw around it lands on stale pixels there); then the part alone is copied over.
+    // Drawn on the second raster, where the views that reach the part draw what cannot be drawn in part
+    // exactly (antialiased paths, turned pictures, groups) whole, around the part onto stale pixels;
+    // then the part alone is copied over.
     std::vector<Rect> deviceRects;
     cairo_save(partCr_);
     cairo_identity_matrix(partCr_);

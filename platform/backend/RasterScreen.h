@@ -34,10 +34,11 @@ public:
     RasterScreen(const RasterScreen&) = delete;
     RasterScreen& operator=(const RasterScreen&) = delete;
 
-    // Draws every window of the application (what the screen shows).
+    // Draws every window of the application (what the screen shows). What changed stays marked: a
+    // picture taken of the screen leaves the window's next frame as it was.
     void renderApplication();
-    // Draws the part of the screen that changed (with the running animations' frame), when any did;
-    // answers whether it drew.
+    // Draws the part of the screen that changed since its last frame (with the running animations'
+    // frame), when any did; answers whether it drew. One raster does this: the window's.
     bool renderIfNeeded();
     // Draws the windows inside the region only: there the same pixels as renderApplication().
     void renderRegion(const ScreenRegion& region);

@@ -8,6 +8,7 @@
 #include "platform/ui/AlertView.h"
 #include "platform/ui/Animation.h"
 #include "platform/ui/Application.h"
+#include "platform/ui/Display.h"
 #include "platform/ui/Responder.h"
 #include "platform/ui/ScrollView.h"
 #include "screens/LoginView.h"
@@ -18,6 +19,7 @@
 #include "shell/UIController.h"
 #include "support/LayoutCheck.h"
 #include "support/PlatformReset.h"
+#include "support/RasterCompare.h"
 
 namespace zuno::testing {
 
@@ -121,6 +123,19 @@ void ProgramRoadTest::settle() {
                !anyScrolling();
     });
     expectWindowsLaidOut("settled");
+    expectWindowFrameAsFullRedraw();
+}
+
+void ProgramRoadTest::expectWindowFrameAsFullRedraw() {
+    const ui::Size size = ui::Screen::windowSize();
+    if (!windowFrames_ || windowFrames_->width() != int(size.width) || windowFrames_->height() != int(size.height)) {
+        windowFrames_ = std::make_unique<ui::RasterScreen>();
+        ui::Display::invalidate();  // its first frame draws everything
+    }
+    windowFrames_->renderIfNeeded();
+    ui::RasterScreen full;
+    full.renderApplication();
+    EXPECT_TRUE(samePixels(*windowFrames_, full)) << "the window's frame of the settled screen";
 }
 
 void ProgramRoadTest::tap(const ui::View& view) { program->delegate()->window->tapView(view); }

@@ -193,7 +193,6 @@ TEST_P(PartialRedrawTest, RandomChangesDrawnPartiallyGiveTheFullRedrawsPixels) {
         std::string changes;
         for (int n = 1 + below(3); n > 0; --n) changes += change() + "; ";
         run(below(2) ? uniform(0, 0.15) : 0);
-        // The partial frame first: the full one forgets what changed.
         if (partial.renderIfNeeded()) {
             long drawn = 0;
             for (const PixelRect& r : partial.drawnPixels()) drawn += long(r.width) * r.height;
@@ -203,6 +202,28 @@ TEST_P(PartialRedrawTest, RandomChangesDrawnPartiallyGiveTheFullRedrawsPixels) {
         ASSERT_TRUE(testing::samePixels(partial, full)) << "at step " << step << " after: " << changes;
     }
     EXPECT_GT(partialFrames, 25);  // not a test of full frames
+}
+
+// A view off the screen whose drawing comes to reach onto it: its new reach is learned by drawing it,
+// in the same frame; and where it reached is drawn again when it reaches less.
+TEST_P(PartialRedrawTest, DrawingThatComesToReachFurtherIsDrawnWhereItReaches) {
+    const int scale = GetParam();
+    RasterScreen partial(480, 320, scale), full(480, 320, scale);
+    window->setBackgroundColor(Color::rgb255(30, 60, 90));
+    auto v = std::make_shared<Overflowing>(Rect(500, 100, 60, 30));
+    v->reach = 10;
+    window->addSubview(v);
+    partial.renderIfNeeded();
+    for (double reach : {90.0, 150.0, 0.0}) {
+        v->reach = reach;
+        v->setNeedsDisplay();
+        ASSERT_TRUE(partial.renderIfNeeded());
+        full.renderApplication();
+        EXPECT_TRUE(testing::samePixels(partial, full)) << "reaching " << reach << " points out";
+        long drawn = 0;
+        for (const PixelRect& r : partial.drawnPixels()) drawn += long(r.width) * r.height;
+        EXPECT_LT(drawn, long(partial.pixelWidth()) * partial.pixelHeight() / 2);
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(Scales, PartialRedrawTest, ::testing::Values(1, 2));

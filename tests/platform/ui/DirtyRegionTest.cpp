@@ -4,9 +4,12 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <vector>
 
 #include "platform/ui/Application.h"
 #include "platform/ui/Display.h"
+#include "platform/ui/ImageView.h"
+#include "platform/ui/Label.h"
 #include "platform/ui/Layer.h"
 #include "platform/ui/View.h"
 #include "support/UiTest.h"
@@ -153,6 +156,28 @@ TEST_F(DirtyRegionTest, AFadingParentMarksWhatItsSubviewsDrawOutsideIt) {
     Display::clearDirty();
     parent->setCenter({300, 200});
     EXPECT_FALSE(Display::isDirty());
+}
+
+TEST_F(DirtyRegionTest, ANewPictureOrTextMarksWhereTheOldAndTheNewOneShow) {
+    // A centred picture larger than its view reaches past it: 40 x 40 about (110, 110).
+    auto picture = std::make_shared<ImageView>(Rect(100, 100, 20, 20));
+    picture->setContentMode(ContentMode::Center);
+    picture->setImage(Image::fromPixels(40, 40, std::vector<uint32_t>(40 * 40, 0xFF336699u)));
+    window->addSubview(picture);
+    Display::clearDirty();
+    picture->setImage(Image::fromPixels(60, 10, std::vector<uint32_t>(60 * 10, 0xFF996633u)));
+    EXPECT_TRUE(covers(dirty(), Rect(90, 90, 40, 40)));
+    EXPECT_TRUE(covers(dirty(), Rect(80, 105, 60, 10)));
+    EXPECT_FALSE(inRegion(dirty(), {70, 110}));
+    EXPECT_FALSE(dirty().isAll());
+
+    auto label = std::make_shared<Label>(Rect(200, 250, 80, 20));
+    window->addSubview(label);
+    Display::clearDirty();
+    label->setText("Xin chào");
+    EXPECT_TRUE(covers(dirty(), Rect(200, 250, 80, 20)));
+    EXPECT_FALSE(inRegion(dirty(), {100, 100}));
+    EXPECT_LE(area(dirty()), 88 * 28);
 }
 
 TEST_F(DirtyRegionTest, AHiddenViewMarksWhereItWasAndNothingWhileHidden) {

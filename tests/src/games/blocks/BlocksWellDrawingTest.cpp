@@ -1,6 +1,7 @@
 // The Blocks table drawn frame by frame as the window draws it: a step of the piece marks the cells it
 // leaves and enters, not the well, and every partial frame of a game (falls, moves, turns, landings
-// with the well's bounce, the bobbing preview, the marker) shows what a full redraw shows.
+// with the well's bounce, cleared rows flying off, the bobbing preview, the marker, the end) shows what
+// a full redraw shows.
 #include <gtest/gtest.h>
 
 #include <memory>
@@ -63,16 +64,26 @@ TEST_F(BlocksWellDrawingTest, PartialFramesOfAGameShowWhatFullRedrawsShow) {
         ui::RasterScreen partial(320, 480, scale), full(320, 480, scale);
         partial.renderApplication();
         const GameKey keys[] = {GameKey::Left, GameKey::Right, GameKey::Up, GameKey::Down, GameKey::Space};
+        bool rowsFlew = false;
         for (int frame = 0; frame < 300; ++frame) {
             if (frame % 9 == 0) screen->gameKeyDown(keys[(frame / 9) % 5]);
             if (frame == 40) screen->getHeightFromServerWithHeight(6);  // the marker climbs
             if (frame == 100) screen->addRandomWithRos({2, 7, 4}, 3);  // garbage at the next landing
+            // Full rows (their holes outside the well) at the landing after: cleared at the next one,
+            // their pieces fly off turning.
+            if (frame == 160) screen->addRandomWithRos({10, 10}, 2);
             run(1.0 / 30);
+            rowsFlew = rowsFlew || !screen->bingoEffects().empty();
             partial.renderIfNeeded();
             full.renderApplication();
             ASSERT_TRUE(samePixels(partial, full)) << "frame " << frame;
         }
+        EXPECT_GE(screen->game().myScore(), 2);
+        EXPECT_TRUE(rowsFlew);
         screen->gameEnd();
+        partial.renderIfNeeded();
+        full.renderApplication();
+        EXPECT_TRUE(samePixels(partial, full)) << "the game's end";
     }
 }
 
