@@ -1,5 +1,6 @@
 #include "platform/backend/RasterScreen.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstring>
 #include <fstream>
@@ -30,6 +31,8 @@ RasterScreen::~RasterScreen() {
 }
 
 namespace {
+constexpr uint32_t kBlack = 0xFF000000u;  // opaque, premultiplied ARGB
+
 void paintBlack(cairo_t* cr) {
     cairo_save(cr);
     cairo_set_operator(cr, CAIRO_OPERATOR_SOURCE);
@@ -80,14 +83,15 @@ std::vector<PixelRect> RasterScreen::pixelRects(const ScreenRegion& region) cons
 
 void RasterScreen::renderRegion(const ScreenRegion& region) {
     ScreenRegion part = region;
+    drawn_.clear();
     for (int pass = 1;; ++pass) {
         if (part.isAll()) {
             renderApplication();
             return;
         }
         // A part off the screen draws nothing, but its views whose content changed learn their reach.
-        drawn_ = pixelRects(part);
-        drawPart();
+        const std::vector<PixelRect> changed = drawPart(pixelRects(part));
+        drawn_.insert(drawn_.end(), changed.begin(), changed.end());
         // A view that painted past where it was thought to paint (a longer text) marked that part:
         // drawn in this frame too.
         if (!Display::isDirty() || pass == 3) return;
@@ -96,7 +100,7 @@ void RasterScreen::renderRegion(const ScreenRegion& region) {
     }
 }
 
-void RasterScreen::drawPart() {
+std::vector<PixelRect> RasterScreen::drawPart(const std::vector<PixelRect>& rects) {
     if (!partSurface_) {
         partSurface_ = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, pixelWidth(), pixelHeight());
         partCr_ = cairo_create(partSurface_);
@@ -105,17 +109,15 @@ void RasterScreen::drawPart() {
     // Drawn on the second raster, where the views that reach the part draw what cannot be drawn in part
     // exactly (antialiased paths, turned pictures, groups) whole, around the part onto stale pixels;
     // then the part alone is copied over.
+    cairo_surface_flush(partSurface_);
+    auto* part = reinterpret_cast<uint32_t*>(cairo_image_surface_get_data(partSurface_));
+    const size_t rowPixels = size_t(cairo_image_surface_get_stride(partSurface_)) / 4;
     std::vector<Rect> deviceRects;
-    cairo_save(partCr_);
-    cairo_identity_matrix(partCr_);
-    cairo_new_path(partCr_);
-    for (const PixelRect& r : drawn_) {
-        cairo_rectangle(partCr_, r.x, r.y, r.width, r.height);
+    for (const PixelRect& r : rects) {
+        for (int y = r.y; y < r.y + r.height; ++y) std::fill_n(part + size_t(y) * rowPixels + size_t(r.x), r.width, kBlack);
         deviceRects.emplace_back(r.x, r.y, r.width, r.height);
     }
-    cairo_clip(partCr_);
-    paintBlack(partCr_);
-    cairo_restore(partCr_);
+    cairo_surface_mark_dirty(partSurface_);
     {
         CairoCanvas canvas(partCr_);
         canvas.setShownPart(std::move(deviceRects));
@@ -123,16 +125,25 @@ void RasterScreen::drawPart() {
     }
     cairo_surface_flush(partSurface_);
     cairo_surface_flush(surface_);
+    // Only the rows that came out differently are copied and count as drawn: a frame in which nothing
+    // visible changed (a view moved by less than a pixel) is no frame.
     const unsigned char* from = cairo_image_surface_get_data(partSurface_);
     unsigned char* to = cairo_image_surface_get_data(surface_);
     const size_t stride = size_t(cairo_image_surface_get_stride(surface_));
-    for (const PixelRect& r : drawn_) {
+    std::vector<PixelRect> changed;
+    for (const PixelRect& r : rects) {
+        int first = -1, last = -1;
         for (int y = r.y; y < r.y + r.height; ++y) {
             const size_t at = size_t(y) * stride + size_t(r.x) * 4;
+            if (std::memcmp(to + at, from + at, size_t(r.width) * 4) == 0) continue;
             std::memcpy(to + at, from + at, size_t(r.width) * 4);
+            if (first < 0) first = y;
+            last = y;
         }
+        if (first >= 0) changed.push_back({r.x, first, r.width, last + 1 - first});
     }
     cairo_surface_mark_dirty(surface_);
+    return changed;
 }
 
 void RasterScreen::renderWindow(Window& window) {

@@ -38,11 +38,12 @@ public:
     // picture taken of the screen leaves the window's next frame as it was.
     void renderApplication();
     // Draws the part of the screen that changed since its last frame (with the running animations'
-    // frame), when any did; answers whether it drew. One raster does this: the window's.
+    // frame), when any did; answers whether any pixel came out differently. One raster does this: the
+    // window's.
     bool renderIfNeeded();
     // Draws the windows inside the region only: there the same pixels as renderApplication().
     void renderRegion(const ScreenRegion& region);
-    // Where the last frame drew, in pixels.
+    // Where the last frame changed pixels (all of the raster for a full one).
     const std::vector<PixelRect>& drawnPixels() const { return drawn_; }
     void renderWindow(Window& window);
     // One view alone, its bounds filling the raster's top-left corner.
@@ -72,8 +73,8 @@ public:
 private:
     void clear();
     std::vector<PixelRect> pixelRects(const ScreenRegion& region) const;
-    // Draws the pixels of drawn_ (partial frames).
-    void drawPart();
+    // Draws the rectangles (a partial frame); answers where pixels changed.
+    std::vector<PixelRect> drawPart(const std::vector<PixelRect>& rects);
     int width_, height_, scale_;
     std::vector<PixelRect> drawn_;
     cairo_surface_t* surface_;

@@ -194,8 +194,13 @@ void SdlWindowBackend::present(bool force) {
         const SDL_Rect rect{r.x, r.y, r.width, r.height};
         SDL_UpdateTexture(texture_, &rect, pixels + size_t(r.y) * size_t(stride) + size_t(r.x) * 4, stride);
     }
-    SDL_SetRenderDrawColor(renderer_, 0, 0, 0, 255);
-    SDL_RenderClear(renderer_);
+    // Only a window resized by hand shows bands around the screen; else the screen covers every pixel.
+    int width = 0, height = 0;
+    SDL_GetRendererOutputSize(renderer_, &width, &height);
+    if (width != screen_->pixelWidth() || height != screen_->pixelHeight()) {
+        SDL_SetRenderDrawColor(renderer_, 0, 0, 0, 255);
+        SDL_RenderClear(renderer_);
+    }
     SDL_RenderCopy(renderer_, texture_, nullptr, nullptr);
     SDL_RenderPresent(renderer_);
     ++frames_;
