@@ -262,8 +262,7 @@ Rect CairoCanvas::fromDevice(const Rect& r) const {
     return mappedBox(r, m);
 }
 
-// Inside a group everything is drawn, as in a full frame: the group's surface is as large as the clip
-// when it begins.
+// Inside a group (a fade, while it runs) everything is drawn whole, as in a full frame.
 bool CairoCanvas::drawsPart() const { return shownPart_ && groups_ == 0; }
 
 bool CairoCanvas::mayShowOnDevice(const Rect& device) const {

@@ -2,6 +2,7 @@
 
 #include <cairo.h>
 
+#include <optional>
 #include <vector>
 
 #include "platform/ui/Canvas.h"
@@ -102,7 +103,7 @@ private:
     std::optional<Rect> ink_;  // where the outermost one painted, in device pixels
     std::vector<State> saved_;
     std::optional<std::vector<Rect>> shownPart_;  // none: all of the surface
-    int groups_ = 0;               // groups under way
+    int groups_ = 0;                              // groups under way
 };
 
 // Cairo's form of an image's pixels, kept with the image.

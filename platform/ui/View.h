@@ -219,8 +219,8 @@ private:
     // Where a rectangle of the bounds lands on the screen now, less what superviews clip away; none
     // when nothing of it is drawn.
     std::optional<Rect> presentedScreenRect(const Rect& rect) const;
-    // A view inside a translucent superview is drawn in that superview's group, which Cairo lays down
-    // in a way that depends on all of the group's pixels: a change anywhere in it redraws all of it.
+    // A view inside a translucent superview is drawn in that superview's group (whose extent follows
+    // its subviews): a change anywhere in it marks all of it.
     const View* outermostTranslucentSuperview() const;
     // The part of the bounds' coordinates that the view and its subviews draw on; none when that is not
     // known (free-standing sublayers that are not clipped). With the ink, where their drawing last
