@@ -5,7 +5,7 @@
 
 #include "games/poker/PokerView.h"
 #include "shell/Resources.h"
-#include "src/table/TableFixture.h"
+#include "PokerTableFixture.h"
 #include "support/AceLowCards.h"
 #include "support/LayoutCheck.h"
 
@@ -16,20 +16,11 @@ namespace {
 constexpr int32_t kIds[] = {20, 30, 10, 40, 50, 60, 70, 80, 90};
 constexpr int32_t kByDisplaySeat[] = {10, 40, 50, 60, 70, 80, 90, 20, 30};
 
-class PokerLayout : public TableTest {
+class PokerLayout : public PokerTableTest {
 protected:
     // The longest names of the stand-in's robots; the ids in server seat order, then the watchers.
     std::shared_ptr<PokerView> open(const std::vector<int32_t>& ids) {
-        UIController::setGameType(4);
-        const char* names[] = {"Phuong", "Trang", "Khanh", "Giang", "Thao", "Quang", "Xuan", "Minh", "Long"};
-        std::vector<PlayerPtr> players;
-        for (size_t i = 0; i < ids.size(); ++i)
-            players.push_back(ids[i] == 10 ? me : seatPlayer(ids[i], ids[i] == -1 ? "" : names[i % 9]));
-        GameController::showPokerScreenWithRoom(1, 2, 20, 50, players);
-        run(1);
-        auto table = GameController::getPokerView();
-        table->resetSeat();
-        return table;
+        return openPoker(ids, {"Phuong", "Trang", "Khanh", "Giang", "Thao", "Quang", "Xuan", "Minh", "Long"});
     }
 
     static void check(PokerView& table, const std::string& when) {

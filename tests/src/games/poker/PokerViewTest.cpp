@@ -8,7 +8,7 @@
 #include "games/poker/PokerView.h"
 #include "platform/core/Format.h"
 #include "shell/Resources.h"
-#include "src/table/TableFixture.h"
+#include "PokerTableFixture.h"
 
 namespace zuno::testing {
 namespace {
@@ -25,19 +25,10 @@ sys::Data request(int8_t command, std::vector<uint8_t> payload, std::optional<in
     return out;
 }
 
-class PokerViewTest : public TableTest {
+class PokerViewTest : public PokerTableTest {
 protected:
-    // Room 1, table 2, small blind 50; ids in server seat order (-1 empty), then the watchers.
     std::shared_ptr<PokerView> open(const Ints& ids) {
-        UIController::setGameType(4);
-        std::vector<PlayerPtr> players;
-        for (int32_t id : ids)
-            players.push_back(id == 10 ? me : seatPlayer(id, id == -1 ? "" : sys::format("p%d", id)));
-        GameController::showPokerScreenWithRoom(1, 2, 20, 50, players);
-        run(1);
-        auto table = GameController::getPokerView();
-        table->resetSeat();
-        return table;
+        return openPoker(ids, [](size_t, int32_t id) { return sys::format("p%d", id); });
     }
 
     static std::string title(const std::shared_ptr<ui::Button>& button) {
