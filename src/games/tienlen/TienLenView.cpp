@@ -48,7 +48,8 @@ TableDecorationGeometry tienLenDecorations() {
     TableDecorationGeometry g = TableDecorationGeometry::cardTable();
     g.bubbleCentres[0] = {240, 172};  // between the cards played and a raised card of mine
     g.bubbleCentres[TableDecorations::kCentre] = g.bubbleCentres[0];
-    const ui::Rect belowCards(90, 150, 306, 54), belowTopSeat(84, 48, 272, 44);
+    // The band between the row of cards played (to y 154) and a raised card of mine (from y 189).
+    const ui::Rect belowCards(90, 155, 306, 33), belowTopSeat(84, 48, 272, 44);
     const ui::Rect rightOfLeftSeat(58, 100, 338, 48), leftOfRightSeat(84, 100, 338, 48);  // above the names
     g.bubbleAreas = {belowCards, leftOfRightSeat, belowTopSeat, rightOfLeftSeat, belowCards};
     // A fly-text runs between the seat, where no text lies, and its own point in the middle: over my
