@@ -175,6 +175,23 @@ TEST_F(CoTuongViewTest, TheStakeAndAHeldPieceStayInsideTheScreen) {
     EXPECT_NEAR(held->midX(), horse.x, 0.01);
 }
 
+// At the start of a game both players' lines show on their empty second rows, over no piece.
+TEST_F(CoTuongViewTest, TheBubblesOfAGamesStartCoverNoPiece) {
+    auto table = openTable(10, true);
+    table->startWithMoveFirst(10, 30000);
+    table->onChatFromWithId(20, "Chào bạn");
+    table->onChatFromWithId(10, "Chào");
+    run(0.5);
+    const ui::Point board = table->board->frame().origin;
+    for (const auto& bubble : {table->chat0, table->chat2}) {
+        ASSERT_FALSE(bubble->isHidden());
+        for (const auto& piece : table->board->model().getAllPieces()) {
+            const ui::Rect drawn(board.x + piece->location().x - 17, board.y + piece->location().y - 17, 34, 34);
+            EXPECT_FALSE(bubble->frame().intersects(drawn)) << piece->name();
+        }
+    }
+}
+
 TEST_F(CoTuongViewTest, PicturesOfBothMovers) {
     auto first = openTable(10, true);
     first->startWithMoveFirst(10, 30000);
