@@ -10,14 +10,23 @@ BlocksPoint convertBoardToPositionAtRow(int32_t row, int32_t columb) {
     const BlocksPoint centre = BlocksGame::kBoardPos;
     return {centre.x - 5 * kCell + kCell * columb, centre.y - 10 * kCell + kCell * row};
 }
+
+// The well picture's grid starts at the reference points and its cell pictures are as large as its
+// squares: a picture moved 2 points right and 2 up would lie on the well's right and top border.
+ui::Rect cellFrame(int32_t row, int32_t columb) {
+    const BlocksPoint p = convertBoardToPositionAtRow(row, columb);
+    return {p.x, p.y, kCell, kCell};
+}
+
+ui::Rect wellFrame(const ui::Image* well) {
+    const ui::Size size = well ? well->size() : ui::Size{};
+    const BlocksPoint centre = BlocksGame::kBoardPos;
+    return {centre.x - size.width / 2, centre.y - size.height / 2, size.width, size.height};
+}
 }  // namespace blocksgeometry
 
 namespace {
-// A cell's picture lies 2 points right and 2 up of its reference point.
-ui::Point cellOrigin(int32_t row, int32_t columb) {
-    const BlocksPoint p = blocksgeometry::convertBoardToPositionAtRow(row, columb);
-    return {p.x + 2, p.y - 2};
-}
+ui::Point cellOrigin(int32_t row, int32_t columb) { return blocksgeometry::cellFrame(row, columb).origin; }
 
 bool inWell(int32_t row, int32_t columb) {
     return row >= 0 && row < tBoard::kRows && columb >= 0 && columb < tBoard::kColumns;
@@ -44,11 +53,7 @@ BlocksWellView::BlocksWellView(const BlocksGame& game, const BlocksCellImages& c
 }
 
 void BlocksWellView::drawRect(ui::Canvas& canvas, const ui::Rect&) {
-    if (background_) {
-        const ui::Size size = background_->size();
-        const BlocksPoint centre = BlocksGame::kBoardPos;
-        canvas.drawImage(*background_, ui::Point{centre.x - size.width / 2, centre.y - size.height / 2});
-    }
+    if (background_) canvas.drawImage(*background_, blocksgeometry::wellFrame(background_.get()).origin);
     const tBoard* board = game_.gameBoard();
     if (!board) return;
     for (int32_t row = 0; row < tBoard::kRows; ++row) {
