@@ -78,7 +78,7 @@ std::shared_ptr<ui::TableViewCell> MoneyView::cellForRowAtIndexPath(ui::TableVie
     cell->textLabel()->setText(option ? option->info() : std::string());
     cell->textLabel()->setTextColor(ui::Color::white());
     cell->textLabel()->setBackgroundColor(std::nullopt);
-    cell->imageView()->setImage(ui::Image::imageNamed(channelPicture(option ? option->type() : kNone)));
+    cell->imageView()->setImage(ui::Image::imageNamed(channelPicture(option ? option->type() : int8_t{kNone})));
     return cell;
 }
 
