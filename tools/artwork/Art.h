@@ -36,7 +36,7 @@ enum class Glyph {
     // Avatar figures and presents.
     Cat, Robot, RedEnvelope,
     // The room list's and the mailbox's bars: refresh, pass money on, delete all.
-    Refresh, Transfer, Bin,
+    Refresh, Transfer, Bin, Play,
     // The top-up channels: a text message from a phone, a scratch card.
     Sms, ScratchCard
 };

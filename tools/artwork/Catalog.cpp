@@ -161,7 +161,7 @@ void buttons(Add add) {
         {"icon-nap-hotline", 40, 36, Tone::Coral, Glyph::Phone},
         {"icon-nap-store", 40, 36, Tone::Gold, Glyph::ShoppingBag},
         // The bottom bar of the room and table lists: play now, refresh, transfer money, logout.
-        {"icon-choi-ngay", 40, 36, Tone::Jade, Glyph::Cards},
+        {"icon-choi-ngay", 40, 36, Tone::Jade, Glyph::Play},
         {"icon-cap-nhat", 40, 36, Tone::Sky, Glyph::Refresh},
         {"icon-tang-win", 40, 36, Tone::Coral, Glyph::Transfer},
         {"icon-dang-xuat", 40, 36, Tone::Slate, Glyph::Logout},

@@ -649,6 +649,15 @@ void glyph(cairo_t* cr, Glyph g, double x, double y, double w, double h, Rgb ink
         cairo_close_path(cr);
         cairo_fill(cr);
         break;
+    case Glyph::Play:  // start playing at once
+        cairo_move_to(cr, 7, 3.5);
+        cairo_line_to(cr, 20.5, 12);
+        cairo_line_to(cr, 7, 20.5);
+        cairo_close_path(cr);
+        cairo_fill_preserve(cr);
+        cairo_set_line_width(cr, 2);
+        cairo_stroke(cr);
+        break;
     case Glyph::Bin:  // a waste bin with its lid
         cairo_move_to(cr, 3.5, 6);
         cairo_line_to(cr, 20.5, 6);
