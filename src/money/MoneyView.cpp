@@ -78,8 +78,19 @@ std::shared_ptr<ui::TableViewCell> MoneyView::cellForRowAtIndexPath(ui::TableVie
     cell->textLabel()->setText(option ? option->info() : std::string());
     cell->textLabel()->setTextColor(ui::Color::white());
     cell->textLabel()->setBackgroundColor(std::nullopt);
-    cell->imageView()->setImage(ui::Image::imageNamed("icon-nap-win.png"));
+    cell->imageView()->setImage(ui::Image::imageNamed(channelPicture(option ? option->type() : int8_t{kNone})));
     return cell;
+}
+
+const char* MoneyView::channelPicture(int8_t type) {
+    switch (type) {
+        case kSMS: return "icon-nap-sms.png";
+        case kCharge: return "icon-nap-tru-tien.png";
+        case kScratchCard: return "icon-nap-the-cao.png";
+        case kHotline: return "icon-nap-hotline.png";
+        case kStore: return "icon-nap-store.png";
+        default: return "icon-nap-win.png";
+    }
 }
 
 void MoneyView::didSelectRowAtIndexPath(ui::TableView&, ui::IndexPath path) {

@@ -11,6 +11,8 @@
 #include "money/TransferMoneyView.h"
 #include "money/ZunoIAPHelper.h"
 #include "money/napGate.h"
+#include "platform/ui/ImageView.h"
+#include "platform/ui/TableViewCell.h"
 #include "platform/core/NotificationCenter.h"
 #include "platform/core/UserDefaults.h"
 #include "platform/services/Store.h"
@@ -111,6 +113,42 @@ TEST_F(MoneyScreensTest, EachChannelOfTheTopUpList) {
     EXPECT_EQ(currentPurchaseName(), "100,000 Xu");
     ASSERT_EQ(sys::PaymentQueue::defaultQueue().addedPayments().size(), 1u);
     EXPECT_EQ(sys::PaymentQueue::defaultQueue().addedPayments()[0].productIdentifier, "vn.zuno.xu100k");
+}
+
+// The share of two pictures' pixels where one has white pictogram ink and the other has not: how far
+// their pictograms differ, whatever the colour of the tiles under them.
+double pictogramDifference(const ui::Image& a, const ui::Image& b) {
+    if (a.pixelWidth() != b.pixelWidth() || a.pixelHeight() != b.pixelHeight()) return 1;
+    auto ink = [](uint32_t p) { return (p >> 24) > 0xC0 && ((p >> 16) & 0xFF) > 0xE0 && ((p >> 8) & 0xFF) > 0xE0 && (p & 0xFF) > 0xE0; };
+    const int count = a.pixelWidth() * a.pixelHeight();
+    int differ = 0;
+    for (int i = 0; i < count; ++i) differ += ink(a.pixels()[i]) != ink(b.pixels()[i]);
+    return double(differ) / count;
+}
+
+TEST_F(MoneyScreensTest, EachChannelTheClientHandlesShowsAPictureOfItsOwn) {
+    auto screen = topUp();
+    auto pictureOf = [&](int row) {
+        auto cell = screen->cellForRowAtIndexPath(*screen->tableView(), ui::IndexPath{0, row});
+        auto image = cell->imageView()->image();
+        EXPECT_TRUE(image && !image->isPlaceholder()) << "row " << row;
+        return image;
+    };
+    // SMS, direct charge, scratch card, hotline, store.
+    const int handled[] = {0, 1, 2, 4, 5};
+    std::vector<std::shared_ptr<ui::Image>> pictures;
+    for (int row : handled) pictures.push_back(pictureOf(row));
+    // The rows of no channel (3) and of channels this client does not know (6, -1) share one.
+    auto other = pictureOf(3);
+    for (int row : {6, 7}) EXPECT_EQ(pictureOf(row)->name(), other->name()) << "row " << row;
+    pictures.push_back(other);
+    for (auto& p : pictures) ASSERT_TRUE(p);
+    for (size_t i = 0; i < pictures.size(); ++i) {
+        for (size_t j = i + 1; j < pictures.size(); ++j) {
+            EXPECT_GT(pictogramDifference(*pictures[i], *pictures[j]), 0.04)
+                << pictures[i]->name() << " and " << pictures[j]->name() << " show the same pictogram";
+        }
+    }
 }
 
 TEST_F(MoneyScreensTest, TheScratchCardFormSendsOnceAndOnlyFromTheTopUpScreen) {

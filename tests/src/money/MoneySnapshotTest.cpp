@@ -154,11 +154,14 @@ TEST_F(GiftSnapshots, GiftSheetOverATienLenTable) {
     auto page = std::make_shared<ItemsOfCategory>();
     page->setCategoryId(81);
     page->setTotalPage(2);
+    // The stand-in server's first page of flowers, each with its own picture.
+    const char* const flowerNames[] = {"rose",  "tulip", "lily",  "lotus",    "orchid",
+                                       "daisy", "peony", "aster", "camellia", "violet"};
     for (int i = 0; i < 10; ++i) {
         auto item = std::make_shared<ItemInfo>();
         item->setItemId(1001 + i);
         item->setPrice(1000 * (i + 1));
-        item->setImageIcon(picture("item-gift-" + std::to_string(i % 6 + 1) + ".png"));
+        item->setImageIcon(picture(std::string("item-flower-") + flowerNames[i] + ".png"));
         page->mutableItemList().push_back(item);
     }
     table->onShowItemsWithGift(page);
