@@ -34,7 +34,7 @@ constexpr double kOthersShownCards = 0.5;
 // only while I watch, and his cards lie where mine would): beside the avatar, clear of it and of the
 // names, stacks and bets around, the second card far enough to the right for both corners to be read.
 constexpr std::array<ui::Point, PokerView::kSeats> kShownCards{
-    {{0, 0}, {133, 220}, {76, 154}, {96, 110}, {164, 88}, {290, 86}, {350, 100}, {390, 156}, {322, 222}}};
+    {{0, 0}, {133, 220}, {76, 154}, {98, 110}, {164, 88}, {290, 86}, {350, 100}, {390, 156}, {322, 222}}};
 constexpr double kShownCardsPitch = 16;
 // The dealer, blind and ante markers sit on the avatar's corners, off the face.
 constexpr ui::Point kDealerFromAvatar{-12, 12}, kBlindFromAvatar{12, 12}, kAnteFromAvatar{12, -12};

@@ -72,6 +72,9 @@ protected:
             const auto& hand = table.lblPokerHand[seat];
             if (hand->isHidden()) continue;
             const ui::Rect name = hand->frame();
+            const std::string text = hand->text().value_or("");
+            EXPECT_LE(hand->font().withSize(hand->minimumFontSize()).widthOfText(text), name.width())
+                << when << ": the hand name \"" << text << "\" of display seat " << seat << " cut";
             EXPECT_EQ(table.view()->bounds().intersection(name), name) << when << ": the hand name of display seat " << seat;
             for (const ui::Rect& card : cardsOnTable(table))
                 EXPECT_FALSE(crosses(name, card)) << when << ": the hand name of display seat " << seat << " over a card";
