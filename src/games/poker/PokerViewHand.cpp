@@ -338,7 +338,7 @@ void PokerView::drawCardOfPlayer(const PokerPlayer& p) {
         card->setCenter({first.x + pitch * static_cast<double>(i), first.y});
         // My cards lie over my seat, under the markers, bubbles and controls; the others' just over the
         // table, their seats' avatars and labels over them.
-        if (!poker_.isMe(p.playerId())) view()->insertSubview(card, std::min(i + 2, view()->subviews().size()));
+        if (!mine) view()->insertSubview(card, std::min(i + 2, view()->subviews().size()));
         else if (imgDealer && imgDealer->superviewPointer() == view().get()) view()->insertSubviewBelow(card, imgDealer.get());
         else view()->addSubview(card);
     }
