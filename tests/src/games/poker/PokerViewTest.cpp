@@ -128,12 +128,22 @@ TEST_F(PokerViewTest, OnlyMyAllowedButtonsAndTheSliderSendsOnTheSecondTap) {
     EXPECT_EQ(table->lblName[0]->text().value_or(""), "CALL");
 }
 
+// Nobody is to act once the hand is over: the turn clock stops with the results, and the name of the
+// last player to act stops blinking.
 TEST_F(PokerViewTest, WinnersOneByOneAndAPendingStepEndsWithTheStop) {
     auto table = dealt();
     run(2);
+    table->onCall(10, 100, 900, 20, {5, 4, 2, 6});
+    run(0.3 * 3);
+    ASSERT_TRUE(table->isCounting());
     table->onShowdown(0, "PAIR", 20, 0, 0, {0, 1, 8, 12, 16, 0, 1});
     table->onShowdown(0, "PAIR", 30, 1, 0, {4, 5, 8, 12, 16, 4, 5});
     table->onResult({20, 30}, {1500, 1400});
+    EXPECT_FALSE(table->isCounting());
+    for (double half : {0.0, 0.3}) {
+        run(half);
+        EXPECT_EQ(table->lblName[1]->textColor(), ui::Color::yellow()) << "after " << half << " s";
+    }
     EXPECT_EQ(table->cardsOf(20)->views()[0]->cardID, 0);
     EXPECT_TRUE(table->hasWinnerStepPending());
     run(2.1);
