@@ -323,7 +323,8 @@ void icons(Add add) {
     with(add("dsbandaigia", 55, 33, Kind::TableTop), Tone::Sky);
     with(add("dsbanvip", 55, 33, Kind::TableTop), Tone::Plum);
     with(add("ban-choi", 350, 170, Kind::TableTop), Tone::Jade);  // the card table's top
-    with(add("ban-choi-poker", 420, 240, Kind::TableTop), Tone::Jade);  // the Poker table's, at its playing size
+    // The Poker table's, at its playing size; its deck is a view of the table's own (a = 1: no deck drawn).
+    with(with(add("ban-choi-poker", 420, 240, Kind::TableTop), Tone::Jade), "", 1);
     with(with(add("phong-binh-dan", 25, 26, Kind::RoomLevel), Tone::Wood), "", 1);
     with(with(add("phong-dai-gia", 25, 26, Kind::RoomLevel), Tone::Sky), "", 2);
     with(with(add("phong-vip", 25, 26, Kind::RoomLevel), Tone::Gold), "", 3);

@@ -266,6 +266,7 @@ void paintTableTop(cairo_t* cr, const Picture& p) {
     verticalGradient(cr, 0, h, c.light, c.dark);
     cairo_fill(cr);
     // The deck in the middle: a small pile of cards face down, a little askew.
+    if (p.a == 1) return;
     const double cw = std::max(8.0, std::min(w, h) * 0.09), ch = cw * 4 / 3;
     for (int i = 0; i < 3; ++i) {
         cairo_save(cr);
