@@ -70,6 +70,8 @@ std::shared_ptr<ui::TableViewCell> MoneyView::cellForRowAtIndexPath(ui::TableVie
     if (!cell) {
         cell = std::make_shared<ui::TableViewCell>(ui::TableViewCell::Style::Default, "CellMoneyView");
         cell->setBackgroundColor(std::nullopt);
+        // The picture in line with the separator rather than on the window's edge.
+        cell->setIndentationLevel(1);
         auto line = std::make_shared<ui::ImageView>(ui::Rect(10, 48, 460, 2));
         line->setImage(ui::Image::imageNamed("line_server_list.png"));
         cell->addSubview(line);

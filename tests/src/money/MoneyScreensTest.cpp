@@ -193,6 +193,30 @@ TEST_F(MoneyScreensTest, TransferAmounts) {
     for (const auto& c : cases) EXPECT_EQ(TransferMoneyView::amountToSend(c.typed), c.sent) << c.typed;
 }
 
+// Once filled, the fields' placeholders are gone: a caption on each field's row, before it, still says
+// which is the receiver and which the amount.
+TEST_F(MoneyScreensTest, EachTransferFieldKeepsACaptionBeforeItOnceFilled) {
+    auto host = std::make_shared<ZunoViewController>();
+    show(host);
+    auto sheet = std::make_shared<TransferMoneyView>();
+    host->view()->addSubview(sheet->view());
+    sheet->viewWillAppear(false);
+    sheet->txtName->setText(std::string("hoa"));
+    sheet->txtMoney->setText(std::string("20000"));
+    for (const auto& field : {sheet->txtName, sheet->txtMoney}) {
+        const ui::Rect f = field->frame();
+        int captions = 0;
+        for (const auto& v : field->superview()->subviews()) {
+            auto* label = dynamic_cast<ui::Label*>(v.get());
+            if (label && !label->isHidden() && label->text() == field->placeholder() && label->frame().maxX() <= f.x() &&
+                label->frame().midY() > f.y() && label->frame().midY() < f.maxY()) {
+                ++captions;
+            }
+        }
+        EXPECT_EQ(captions, 1) << field->placeholder().value_or("no placeholder");
+    }
+}
+
 TEST_F(MoneyScreensTest, TheTransferSheetSendsOncePerShowingAndKeepsItsTexts) {
     auto host = std::make_shared<ZunoViewController>();
     show(host);

@@ -15,7 +15,9 @@
 #include "shell/Resources.h"
 #include "src/screens/LobbyScreensFixture.h"
 #include "src/table/TableFixture.h"
+#include "support/ListMargins.h"
 #include "support/SnapshotCompare.h"
+#include "support/TextContrast.h"
 
 namespace zuno::testing {
 namespace {
@@ -63,6 +65,7 @@ TEST_F(MoneySnapshots, TopUpListAndScratchCardForm) {
     screen->tableView()->reloadData();
     screen->hideLoadingScreen();
     EXPECT_TRUE(matchesScreen("money_top_up"));
+    EXPECT_GE(leftmostRowContent(*screen->tableView()), 5);
     screen->selectRow(2);
     run(1);
     screen->gateView->txfSerial->setText(std::string("11112222333"));
@@ -88,6 +91,11 @@ TEST_F(MoneySnapshots, PurchasesWithTheWaitingOverlay) {
     auto tab = std::make_shared<TransactionView>();
     showTab(tab);
     EXPECT_TRUE(matchesScreen("money_purchases"));
+    EXPECT_GE(leftmostRowContent(*tab->myTableView), 5);
+    // The purchase's date reads on the background.
+    auto purchase = tab->myTableView->cellForRowAtIndexPath({0, 0});
+    ASSERT_TRUE(purchase);
+    EXPECT_GE(textContrast(*purchase->detailTextLabel()), 4.5);
     tab->resendRow(0);
     EXPECT_TRUE(matchesScreen("money_purchases_resending"));
 }
@@ -134,6 +142,7 @@ TEST_F(MoneySnapshots, AssetsAndAvatarShop) {
     shop->setListAvatars(avatars);
     shop->updateAvatarImage();
     EXPECT_TRUE(matchesScreen("money_avatar_shop"));
+    EXPECT_GE(leftmostRowContent(*shop->tableView()), 5);
 }
 
 using GiftSnapshots = TableTest;
