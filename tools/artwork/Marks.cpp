@@ -201,8 +201,10 @@ void paintMedal(cairo_t* cr, const Picture& p) {
 
 void paintLogo(cairo_t* cr, const Picture& p) {
     const double w = p.width, h = p.height;
-    text(cr, p.text, 1, 2, w - 1, h - 1, h * 0.95, hex(0x000000, 0.45));
-    text(cr, p.text, 0, 0, w - 1, h - 1, h * 0.95, tone(p.tone).light);
+    // The letters keep the lowest quarter free: screens set a line ("ONLINE") under them there.
+    const double letters = h * 0.75;
+    text(cr, p.text, 1, 2, w - 1, letters, letters, hex(0x000000, 0.45));
+    text(cr, p.text, 0, 0, w - 1, letters, letters, tone(p.tone).light);
 }
 
 void paintAvatar(cairo_t* cr, const Picture& p) {

@@ -201,7 +201,8 @@ void paintButton(cairo_t* cr, const Picture& p) {
     }
     // The light bodies carry their own captions in a dark ink.
     const Rgb ink = p.tone == Tone::Jade ? hex(0x0A2A1A) : hex(0x3A2410);
-    caption(cr, p.text, 6, 1 + (lit ? 1 : 0), w - 12, h - 4, h * 0.42, ink);
+    // Clear of the rounded ends.
+    caption(cr, p.text, 11, 1 + (lit ? 1 : 0), w - 22, h - 4, h * 0.42, ink);
 }
 
 void paintTab(cairo_t* cr, const Picture& p) {
