@@ -1,5 +1,6 @@
-// The zoomed Phom table's lines of cards: a fired row alone keeps its place at the middle, and the
-// longest rows a deal can show stay in their lanes with every card's corner in sight.
+// The zoomed Phom table's lines of cards: a fired row alone keeps its place at the middle, the longest
+// rows a deal can show stay in their lanes with every card's corner in sight, a side seat's fired row
+// lies beside its melds when both fit, and the top seat's leftovers leave room for its results.
 #include <gtest/gtest.h>
 
 #include "games/phom/PhomTableLayout.h"
@@ -51,6 +52,40 @@ TEST(PhomTableLayout, TheLongestRowsStayInTheirLanesWithEveryCornerShown) {
                         EXPECT_GE(std::abs(all[i].x - all[j].x), 6);
                     }
         }
+    }
+}
+
+
+ui::Rect cardAt(ui::Point centre) {
+    const ui::Size size = Layout::kTableCard;
+    return ui::Rect(centre.x - size.width / 2, centre.y - size.height / 2, size.width, size.height);
+}
+
+TEST(PhomTableLayout, ASideSeatsFiredRowLiesBesideItsMeldsWhenBothFit) {
+    // fired, eaten, laid: a card fired beside a meld, two of each, a fired pair beside two eaten cards.
+    const Layout::Counts cases[] = {{1, 0, 3}, {2, 0, 3}, {2, 2, 0}, {1, 3, 0}, {1, 0, 4}};
+    for (int seat : {1, 3}) {
+        for (const auto& counts : cases) {
+            SCOPED_TRACE("seat " + std::to_string(seat) + ": " + std::to_string(counts[0]) + " " +
+                         std::to_string(counts[1]) + " " + std::to_string(counts[2]));
+            const auto places = Layout::place(seat, counts);
+            for (const ui::Point& fired : places[0]) {
+                for (size_t row : {1u, 2u})
+                    for (const ui::Point& other : places[row]) EXPECT_FALSE(cardAt(fired).intersects(cardAt(other)));
+            }
+            // Every fired card's corner shows (its rank and suit, not a sliver).
+            for (size_t k = 1; k < places[0].size(); ++k) EXPECT_GE(places[0][k].x - places[0][k - 1].x, 12);
+        }
+    }
+}
+
+TEST(PhomTableLayout, AtTheEndTheTopSeatsLeftoversLeaveRoomForItsResults) {
+    for (int cards : {1, 5, 10}) {
+        const auto places = Layout::place(2, {cards, 0, 0}, Layout::Stage::Ended);
+        ASSERT_EQ(places[0].size(), static_cast<size_t>(cards));
+        EXPECT_GE(cardAt(places[0].front()).minX(), Layout::kTopTextsRight) << cards;
+        EXPECT_LE(cardAt(places[0].back()).maxX(), 356) << cards;
+        if (cards > 1) EXPECT_GE(places[0][1].x - places[0][0].x, 12) << cards;
     }
 }
 

@@ -1,10 +1,12 @@
 // What the Phom tables show a player: the seats through a deal and from the join, my hand over the
 // bottom bar in its order, the U mark kept to the finish, no stop-sending after the end, one bubble per
-// seat, the player to act alone announced, the end of a deal's texts apart from each other, and a deal's
-// states read whole in Vietnamese.
+// seat, the player to act alone announced from the start of the turn, an eaten card shown once it is
+// laid, the end of a deal's texts apart from each other and by their own seats, and a deal's states
+// read whole in Vietnamese.
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
 
 #include "games/phom/PhomNewView.h"
 #include "games/phom/PhomNewService.h"
@@ -226,14 +228,46 @@ TEST_F(PhomTableView, OnlyThePlayerToActIsAnnounced) {
     run(3);
     EXPECT_EQ(name(*table, 3)->textColor(), ui::Color::green());
     table->onSkipPlayer(30, 20);
+    // The new turn's name shows at once, then blinks.
+    EXPECT_FALSE(name(*table, 1)->isHidden());
     for (int tick = 0; tick < 2; ++tick) {
         run(1);
         EXPECT_EQ(name(*table, 1)->textColor(), ui::Color::green());
+        EXPECT_EQ(name(*table, 1)->isHidden(), tick == 0);
         for (int seat : {0, 2, 3}) {
             EXPECT_EQ(name(*table, seat)->textColor(), ui::Color::white()) << seat;
             EXPECT_FALSE(name(*table, seat)->isHidden()) << seat;
         }
     }
+    // A fire passes the turn on: chi's name shows green at once.
+    table->onFire(40, 30, aceLowCard("8D"), 0);
+    EXPECT_FALSE(name(*table, 2)->isHidden());
+    EXPECT_EQ(name(*table, 2)->textColor(), ui::Color::green());
+}
+
+// an eats chi's six and lays it down in a meld of sixes: the six shows in the meld only, while an eaten
+// card not yet laid stays in its row.
+TEST_F(PhomTableView, AnEatenCardShowsOnceItsMeldIsLaid) {
+    auto table = opened();
+    table->start(30, aceLowCards(kHand), 40, 40);  // chi first
+    run(3);
+    table->onFire(20, 40, aceLowCard("6H"), 0);
+    table->onEatCard(true, 2, 40, 0);
+    run(1);
+    auto ids = [](const auto& sprites) {
+        std::vector<int> out;
+        for (const auto& card : sprites) out.push_back(card->cardID);
+        return out;
+    };
+    EXPECT_EQ(ids(table->eatenSprites(3)), std::vector<int>{aceLowCard("6H")});
+    PhomLaidCards laid;
+    laid.fill(-1);
+    const auto sixes = aceLowCards("6S 6C 6H");
+    std::copy(sixes.begin(), sixes.end(), laid.begin());
+    table->onHaPhom(true, laid, false, {}, 20);
+    run(1);
+    EXPECT_TRUE(table->eatenSprites(3).empty());
+    EXPECT_EQ(ids(table->laidSprites(3)).size(), 3u);
 }
 
 // The end of a deal for four players: each seat's result line, its money flying and its mark lie apart
@@ -283,6 +317,38 @@ TEST_F(PhomTableView, TheEndOfADealShowsEachSeatsTextsApart) {
     for (size_t i = 0; i < texts.size(); ++i) {
         for (size_t j = i + 1; j < texts.size(); ++j) EXPECT_FALSE(texts[i].intersects(texts[j])) << i << " " << j;
         for (const auto& other : others) EXPECT_FALSE(texts[i].intersects(other)) << i;
+    }
+
+    // Each seat's result, sum and mark lie by its own picture, nearer to it than to any other (mine on
+    // my side of the table, from my picture down); no mark lies over a picture, a name or a sum.
+    const std::shared_ptr<ui::View> avatars[] = {table->ava0, table->ava1, table->ava2, table->ava3};
+    auto nearestSeat = [&](const ui::Rect& r) {
+        if (r.minY() >= onScreen(*table->ava0).minY()) return 0;
+        int nearest = -1;
+        double best = 1e9;
+        for (int seat = 1; seat < 4; ++seat) {
+            const ui::Rect a = onScreen(*avatars[seat]);
+            const double d = std::hypot(a.midX() - r.midX(), a.midY() - r.midY());
+            if (d < best) best = d, nearest = seat;
+        }
+        return nearest;
+    };
+    for (int seat = 0; seat < 4; ++seat) EXPECT_EQ(nearestSeat(onScreen(*table->bubble(seat))), seat);
+    std::vector<int> losers;
+    for (const auto& sub : table->view()->subviews()) {
+        auto label = std::dynamic_pointer_cast<ui::Label>(sub);
+        const std::string shown = label ? label->text().value_or("") : "";
+        if (shown == "+3000") EXPECT_EQ(nearestSeat(textBox(*label)), 3);
+        if (shown == "-1000") losers.push_back(nearestSeat(textBox(*label)));
+    }
+    std::sort(losers.begin(), losers.end());
+    EXPECT_EQ(losers, (std::vector<int>{0, 1, 2}));
+    const std::shared_ptr<ui::View> marks[] = {table->imgEnd0, table->imgEnd1, table->imgEnd2, table->imgEnd3};
+    for (int seat = 0; seat < 4; ++seat) {
+        const ui::Rect mark = onScreen(*marks[seat]);
+        EXPECT_EQ(nearestSeat(mark), seat);
+        for (const auto& avatar : avatars) EXPECT_FALSE(mark.intersects(onScreen(*avatar))) << seat;
+        for (const auto& text : seatTexts(*table)) EXPECT_FALSE(mark.intersects(onScreen(*text))) << seat;
     }
 }
 
