@@ -85,7 +85,9 @@ TEST(PhomTableLayout, AtTheEndTheTopSeatsLeftoversLeaveRoomForItsResults) {
         ASSERT_EQ(places[0].size(), static_cast<size_t>(cards));
         EXPECT_GE(cardAt(places[0].front()).minX(), Layout::kTopTextsRight) << cards;
         EXPECT_LE(cardAt(places[0].back()).maxX(), 356) << cards;
-        if (cards > 1) EXPECT_GE(places[0][1].x - places[0][0].x, 12) << cards;
+        if (cards > 1) {
+            EXPECT_GE(places[0][1].x - places[0][0].x, 12) << cards;
+        }
     }
 }
 

@@ -338,7 +338,9 @@ TEST_F(PhomTableView, TheEndOfADealShowsEachSeatsTextsApart) {
     for (const auto& sub : table->view()->subviews()) {
         auto label = std::dynamic_pointer_cast<ui::Label>(sub);
         const std::string shown = label ? label->text().value_or("") : "";
-        if (shown == "+3000") EXPECT_EQ(nearestSeat(textBox(*label)), 3);
+        if (shown == "+3000") {
+            EXPECT_EQ(nearestSeat(textBox(*label)), 3);
+        }
         if (shown == "-1000") losers.push_back(nearestSeat(textBox(*label)));
     }
     std::sort(losers.begin(), losers.end());
