@@ -30,18 +30,6 @@ constexpr double kRightLane[] = {262, 396};
 constexpr double kSideFiredY = 110;
 constexpr double kSideLaidY = 128;
 
-std::vector<Line> linesOf(int seat, Stage stage) {
-    switch (seat) {
-        case 0: return {{194, 130, 400, Align::Centre, {Row::Fired, Row::Eaten, Row::Laid}}};
-        case 2: {
-            // At the end the top seat's results lie under the stake, left of its leftovers.
-            const double minX = stage == Stage::Ended ? PhomTableLayout::kTopTextsRight : 124;
-            return {{58, minX, 356, Align::Centre, {Row::Fired, Row::Eaten, Row::Laid}}};
-        }
-        default: return {};
-    }
-}
-
 using Places = std::array<std::vector<ui::Point>, 3>;
 
 // Lays the line's rows out into `out`, each step between a corner's width (`leastStep`) and 20 pt.
@@ -80,6 +68,27 @@ void lay(const Line& line, const PhomTableLayout::Counts& counts, double leastSt
     }
 }
 
+// Whether the rows fit the lane with each corner's rank and suit whole.
+bool fitReadably(const PhomTableLayout::Counts& counts, double lane) {
+    int rows = 0, cards = 0;
+    for (int n : counts) {
+        rows += n > 0 ? 1 : 0;
+        cards += std::max(n, 0);
+    }
+    const double width = PhomTableLayout::kTableCard.width;
+    return rows * width + (rows - 1) * kRowGap + (cards - rows) * kReadableStep <= lane;
+}
+
+// The top seat's line keeps clear of its texts at its left (under the stake) while its cards fit the
+// rest readably; at the end of a deal its leftovers always do.
+void layTop(Stage stage, const PhomTableLayout::Counts& counts, Places& out) {
+    constexpr double kMinX = 124, kMaxX = 356;
+    const double textsRight =
+        stage == Stage::Ended ? PhomTableLayout::kTopTextsRight : PhomTableLayout::kTopTextsRightInDeal;
+    const double minX = stage == Stage::Ended || fitReadably(counts, kMaxX - textsRight) ? textsRight : kMinX;
+    lay({58, minX, kMaxX, Align::Centre, {Row::Fired, Row::Eaten, Row::Laid}}, counts, kLeastStep, out);
+}
+
 // A side seat: its eaten and laid cards on the lower line at the seat's end of the lane, and its fired
 // row above them: beside them (on the pile's side) when all fit with each corner whole, else from the
 // pile's end of the lane, where the lower line covers the least of it (the fired corners show above).
@@ -95,11 +104,7 @@ void laySide(bool right, const PhomTableLayout::Counts& counts, Places& out) {
         lay({kSideFiredY, minX, maxX, toSeat, {Row::Fired}}, counts, kLeastStep, out);
         return;
     }
-    int rows = 0;
-    for (int n : counts) rows += n > 0 ? 1 : 0;
-    const double width = PhomTableLayout::kTableCard.width;
-    const double needed = rows * width + (rows - 1) * kRowGap + (firedCount + lowerCount - rows) * kReadableStep;
-    if (firedCount > 0 && needed <= maxX - minX) {
+    if (firedCount > 0 && fitReadably(counts, maxX - minX)) {
         const std::vector<Row> order = right ? std::vector{Row::Fired, Row::Eaten, Row::Laid}
                                              : std::vector{Row::Eaten, Row::Laid, Row::Fired};
         lay({kSideLaidY, minX, maxX, toSeat, order}, counts, kReadableStep, out);
@@ -113,11 +118,9 @@ void laySide(bool right, const PhomTableLayout::Counts& counts, Places& out) {
 
 std::array<std::vector<ui::Point>, 3> PhomTableLayout::place(int seat, const Counts& counts, Stage stage) {
     Places out;
-    if (seat == 1 || seat == 3) {
-        laySide(seat == 1, counts, out);
-        return out;
-    }
-    for (const Line& line : linesOf(seat, stage)) lay(line, counts, kLeastStep, out);
+    if (seat == 0) lay({194, 130, 400, Align::Centre, {Row::Fired, Row::Eaten, Row::Laid}}, counts, kLeastStep, out);
+    if (seat == 1 || seat == 3) laySide(seat == 1, counts, out);
+    if (seat == 2) layTop(stage, counts, out);
     return out;
 }
 
@@ -135,27 +138,31 @@ TableDecorationGeometry PhomTableLayout::decorations(Stage stage) {
     g.bubbleFontSize = 12;
     g.bubblePadding = 20;
     g.bubbleHeight = 24;
-    // The side seats talk in the strip under their rows, the top seat under the stake. Mine and the
-    // screen's own bubble share the strip's middle during a deal; at its end both go where my hand was;
-    // between deals the stake lies in the middle and both go to the empty table above and below it.
-    g.bubbleCentres = {ui::Point{240, 161}, {350, 161}, {62, 58}, {130, 161}, {240, 161}};
+    // The side seats talk in the strip under their rows. During a deal and at its end the top seat
+    // talks under the stake beside its picture, left of its cards, and its sum rises under that. Mine
+    // and the screen's own bubble share the strip's middle during a deal; at its end both go where my
+    // hand was; between deals the stake lies in the middle and both go to the empty table above and
+    // below it, and the top seat talks under its name.
+    const double topTextsRight = stage == Stage::Ended ? kTopTextsRight : kTopTextsRightInDeal;
+    const ui::Rect topTexts(98, 34, topTextsRight - 4 - 98, 24);
+    g.bubbleCentres = {ui::Point{240, 161}, {350, 161}, topTexts.center(), {130, 161}, {240, 161}};
+    g.bubbleAreas[2] = topTexts;
+    // A sum rises a little where nothing else lies at the end of a deal: after my bubble's line, under
+    // the side seats' leftover cards, under the top seat's bubble.
+    g.flyTextPoints = {ui::Point{262, 239}, {330, 146}, {topTexts.midX(), 71}, {150, 146}};
     if (stage == Stage::Ended) {
         g.bubbleCentres[0] = {150, 236};
         g.bubbleCentres[4] = {240, 264};
-        // The top seat's result under the stake, by its picture and left of its leftovers; the right
-        // seat's short of its end mark under its money.
-        g.bubbleCentres[2] = {149, 46};
-        g.bubbleAreas[2] = ui::Rect(98, 34, kTopTextsRight - 4 - 98, 24);
+        // The right seat's bubble short of its end mark under its money.
         g.bubbleAreas[1] = ui::Rect(220, 140, 184, 42);
     }
     if (stage == Stage::Idle) {
         g.bubbleCentres[0] = {240, 200};
         g.bubbleCentres[4] = {240, 110};
+        g.bubbleCentres[2] = {240, 46};
+        g.bubbleAreas[2] = std::nullopt;
+        g.flyTextPoints[2] = {240, 72};
     }
-    // A sum rises a little where nothing else lies at the end of a deal: after my bubble's line, under
-    // the side seats' leftover cards, under the top seat's bubble.
-    g.flyTextPoints = {ui::Point{262, 239}, {330, 146}, {62, 79}, {150, 146}};
-    if (stage == Stage::Ended) g.flyTextPoints[2] = {149, 71};
     g.flyTextDrift = ui::Point{0, -3};
     g.tableCentre = kPile.center();
     // Gifts: mine after my name, the right seat's down the right edge, the top seat's after its name,

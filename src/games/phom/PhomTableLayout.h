@@ -12,8 +12,8 @@ namespace zuno {
 // and its end), kept clear of the seats, the buttons and each other:
 //
 //   y   0 - 32   the top seat (2) between the stake and Leave
-//   y  34 - 82   the top seat's line: fired cards, then eaten ones, then laid melds; at the end of a
-//                deal its results lie at the line's left, under the stake, and its leftovers after them
+//   y  34 - 82   the top seat's line: fired cards, then eaten ones, then laid melds; its texts at the
+//                line's left, under the stake, while the cards fit after them
 //   y  86 - 152  the side seats (3 left, 1 right) at the edges, from y 96; inward of each, its eaten and
 //                laid row at the seat's end and its fired row above, beside it when both fit (else the
 //                laid row lies over the lower part of the fired one, whose corners show)
@@ -43,8 +43,10 @@ public:
     // The centres of a seat's cards, row by row (by Row), for these counts.
     static std::array<std::vector<ui::Point>, 3> place(int seat, const Counts& counts, Stage stage = Stage::Deal);
 
-    // At the end of a deal the top seat's texts keep left of this line and its cards right of it.
+    // The top seat's texts keep left of these lines and its cards right of them: at the end of a deal,
+    // and during it while the cards fit there (four fired cards start there).
     static constexpr double kTopTextsRight = 204;
+    static constexpr double kTopTextsRightInDeal = 182;
 
     // Where a seat's newest fired card comes from when it does not come from my hand.
     static ui::Point origin(int seat);

@@ -1,7 +1,9 @@
 // The zoomed Phom table's lines of cards: a fired row alone keeps its place at the middle, the longest
 // rows a deal can show stay in their lanes with every card's corner in sight, a side seat's fired row
-// lies beside its melds when both fit, and the top seat's leftovers leave room for its results.
+// lies beside its melds when both fit, and the top seat's cards leave room for its texts.
 #include <gtest/gtest.h>
+
+#include <algorithm>
 
 #include "games/phom/PhomTableLayout.h"
 
@@ -79,15 +81,31 @@ TEST(PhomTableLayout, ASideSeatsFiredRowLiesBesideItsMeldsWhenBothFit) {
     }
 }
 
-TEST(PhomTableLayout, AtTheEndTheTopSeatsLeftoversLeaveRoomForItsResults) {
-    for (int cards : {1, 5, 10}) {
-        const auto places = Layout::place(2, {cards, 0, 0}, Layout::Stage::Ended);
-        ASSERT_EQ(places[0].size(), static_cast<size_t>(cards));
-        EXPECT_GE(cardAt(places[0].front()).minX(), Layout::kTopTextsRight) << cards;
-        EXPECT_LE(cardAt(places[0].back()).maxX(), 356) << cards;
-        if (cards > 1) {
-            EXPECT_GE(places[0][1].x - places[0][0].x, 12) << cards;
-        }
+TEST(PhomTableLayout, TheTopSeatsCardsLeaveRoomForItsTexts) {
+    struct Case {
+        Layout::Stage stage;
+        Layout::Counts counts;
+        double textsRight;
+    };
+    // At the end: one, five and ten leftovers; during a deal: four fired, with an eaten card, with three,
+    // three fired beside a meld.
+    const Case cases[] = {{Layout::Stage::Ended, {1, 0, 0}, Layout::kTopTextsRight},
+                          {Layout::Stage::Ended, {5, 0, 0}, Layout::kTopTextsRight},
+                          {Layout::Stage::Ended, {10, 0, 0}, Layout::kTopTextsRight},
+                          {Layout::Stage::Deal, {4, 0, 0}, Layout::kTopTextsRightInDeal},
+                          {Layout::Stage::Deal, {4, 1, 0}, Layout::kTopTextsRightInDeal},
+                          {Layout::Stage::Deal, {4, 3, 0}, Layout::kTopTextsRightInDeal},
+                          {Layout::Stage::Deal, {3, 0, 3}, Layout::kTopTextsRightInDeal}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::to_string(c.counts[0]) + " " + std::to_string(c.counts[1]) + " " + std::to_string(c.counts[2]));
+        const auto places = Layout::place(2, c.counts, c.stage);
+        std::vector<ui::Point> all;
+        for (const auto& row : places) all.insert(all.end(), row.begin(), row.end());
+        std::sort(all.begin(), all.end(), [](ui::Point a, ui::Point b) { return a.x < b.x; });
+        ASSERT_FALSE(all.empty());
+        EXPECT_GE(cardAt(all.front()).minX(), c.textsRight);
+        EXPECT_LE(cardAt(all.back()).maxX(), 356);
+        for (size_t k = 1; k < all.size(); ++k) EXPECT_GE(all[k].x - all[k - 1].x, 12);
     }
 }
 

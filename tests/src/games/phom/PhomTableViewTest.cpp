@@ -78,6 +78,27 @@ protected:
         return {table.lblName0, table.lblName1, table.lblName2, table.lblName3,
                 table.lblMoney0, table.lblMoney1, table.lblMoney2, table.lblMoney3};
     }
+    // The seat a text or mark reads as belonging to: mine from my picture down (my side of the table),
+    // else the seat whose picture is nearest.
+    int seatBy(PhomView& table, const ui::Rect& r) {
+        if (r.minY() >= onScreen(*table.ava0).minY()) return 0;
+        const std::shared_ptr<ui::View> avatars[] = {table.ava0, table.ava1, table.ava2, table.ava3};
+        int nearest = -1;
+        double best = 1e9;
+        for (int seat = 1; seat < 4; ++seat) {
+            const ui::Rect a = onScreen(*avatars[seat]);
+            const double d = std::hypot(a.midX() - r.midX(), a.midY() - r.midY());
+            if (d < best) best = d, nearest = seat;
+        }
+        return nearest;
+    }
+    // The fly-texts shown now, by their texts.
+    std::vector<std::shared_ptr<ui::Label>> flyTexts(PhomView& table, const std::string& shown) {
+        std::vector<std::shared_ptr<ui::Label>> out;
+        for (const auto& sub : table.view()->subviews())
+            if (auto label = std::dynamic_pointer_cast<ui::Label>(sub); label && label->text() == shown) out.push_back(label);
+        return out;
+    }
 };
 
 TEST_F(PhomTableView, AnEmptySeatShowsNoPictureFromTheJoin) {
@@ -117,6 +138,15 @@ TEST_F(PhomTableView, TheSeatsAndMyHandStayInSightThroughADeal) {
             for (const auto& mine : table->handSprites()) EXPECT_FALSE(onScreen(*card).intersects(onScreen(*mine)));
         }
     }
+
+    // chi, across the table, talks and wins a sum: both by chi's seat.
+    table->onChatFromWithId(40, std::nullopt, "Good luck!");
+    table->showFlyTextWirhFromId(40, 500);
+    run(0.5);
+    EXPECT_EQ(seatBy(*table, onScreen(*table->bubble(2))), 2);
+    const auto sums = flyTexts(*table, "+500");
+    ASSERT_EQ(sums.size(), 1u);
+    EXPECT_EQ(seatBy(*table, textBox(*sums[0])), 2);
 }
 
 // After a draw each card of my hand lies over its left neighbour, the cards it kept too.
@@ -319,36 +349,18 @@ TEST_F(PhomTableView, TheEndOfADealShowsEachSeatsTextsApart) {
         for (const auto& other : others) EXPECT_FALSE(texts[i].intersects(other)) << i;
     }
 
-    // Each seat's result, sum and mark lie by its own picture, nearer to it than to any other (mine on
-    // my side of the table, from my picture down); no mark lies over a picture, a name or a sum.
+    // Each seat's result, sum and mark lie by its own seat; no mark lies over a picture, a name or a sum.
     const std::shared_ptr<ui::View> avatars[] = {table->ava0, table->ava1, table->ava2, table->ava3};
-    auto nearestSeat = [&](const ui::Rect& r) {
-        if (r.minY() >= onScreen(*table->ava0).minY()) return 0;
-        int nearest = -1;
-        double best = 1e9;
-        for (int seat = 1; seat < 4; ++seat) {
-            const ui::Rect a = onScreen(*avatars[seat]);
-            const double d = std::hypot(a.midX() - r.midX(), a.midY() - r.midY());
-            if (d < best) best = d, nearest = seat;
-        }
-        return nearest;
-    };
-    for (int seat = 0; seat < 4; ++seat) EXPECT_EQ(nearestSeat(onScreen(*table->bubble(seat))), seat);
+    for (int seat = 0; seat < 4; ++seat) EXPECT_EQ(seatBy(*table, onScreen(*table->bubble(seat))), seat);
+    for (const auto& sum : flyTexts(*table, "+3000")) EXPECT_EQ(seatBy(*table, textBox(*sum)), 3);
     std::vector<int> losers;
-    for (const auto& sub : table->view()->subviews()) {
-        auto label = std::dynamic_pointer_cast<ui::Label>(sub);
-        const std::string shown = label ? label->text().value_or("") : "";
-        if (shown == "+3000") {
-            EXPECT_EQ(nearestSeat(textBox(*label)), 3);
-        }
-        if (shown == "-1000") losers.push_back(nearestSeat(textBox(*label)));
-    }
+    for (const auto& sum : flyTexts(*table, "-1000")) losers.push_back(seatBy(*table, textBox(*sum)));
     std::sort(losers.begin(), losers.end());
     EXPECT_EQ(losers, (std::vector<int>{0, 1, 2}));
     const std::shared_ptr<ui::View> marks[] = {table->imgEnd0, table->imgEnd1, table->imgEnd2, table->imgEnd3};
     for (int seat = 0; seat < 4; ++seat) {
         const ui::Rect mark = onScreen(*marks[seat]);
-        EXPECT_EQ(nearestSeat(mark), seat);
+        EXPECT_EQ(seatBy(*table, mark), seat);
         for (const auto& avatar : avatars) EXPECT_FALSE(mark.intersects(onScreen(*avatar))) << seat;
         for (const auto& text : seatTexts(*table)) EXPECT_FALSE(mark.intersects(onScreen(*text))) << seat;
     }
