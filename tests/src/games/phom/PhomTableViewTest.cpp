@@ -1,6 +1,6 @@
 // What the Phom tables show a player: the seats through a deal and from the join, my hand over the
 // bottom bar in its order, the U mark kept to the finish, no stop-sending after the end, one bubble per
-// seat, the player to act alone announced from the start of the turn, an eaten card shown once it is
+// seat, results after continue not shown, the player to act alone announced from the start of the turn, an eaten card shown once it is
 // laid, the end of a deal's texts apart from each other and by their own seats, and a deal's states
 // read whole in Vietnamese.
 #include <gtest/gtest.h>
@@ -224,6 +224,25 @@ TEST_F(PhomTableView, TheEndOfADealTakesTheStopSendingButton) {
     table->onFinishNew(17, {left.begin(), left.end()}, 10, static_cast<int32_t>(left.size()));
     EXPECT_TRUE(table->btnSkip->isHidden());
     EXPECT_EQ(table->btnStart->currentTitle(), Resources::getInstance().textForKey("ZUNO_continuee"));
+}
+
+// New Phom: each player's result comes on its own and the first offers continue. Results that come
+// after I continued leave the table clear and ready for the next deal.
+TEST_F(PhomTableView, ResultsAfterIContinuedLeaveTheTableClear) {
+    auto table = opened<PhomNewView>();
+    table->start(30, aceLowCards(kHand), 10, 10);
+    run(3);
+    const auto mine = aceLowCards("2C 7S");
+    table->onFinishNew(10, {mine.begin(), mine.end()}, 10, static_cast<int32_t>(mine.size()));
+    ASSERT_EQ(table->btnStart->currentTitle(), Resources::getInstance().textForKey("ZUNO_continuee"));
+    table->clickStartGame();
+    run(1);
+    const auto binhs = aceLowCards("9S QS 4H");
+    table->onFinishNew(15, {binhs.begin(), binhs.end()}, 30, static_cast<int32_t>(binhs.size()));
+    run(1);
+    for (int seat = 0; seat < 4; ++seat) EXPECT_TRUE(table->firedSprites(seat).empty()) << seat;
+    EXPECT_TRUE(table->bubble(1)->isHidden());
+    EXPECT_EQ(table->btnStart->currentTitle(), Resources::getInstance().textForKey("ZUNO_ready"));
 }
 
 // Lines that come while a seat's bubble shows wait for its next check and show together; one label at
