@@ -66,6 +66,24 @@ void coin(cairo_t* cr, double x, double y, double r) {
     cairo_stroke(cr);
 }
 
+// Coins seen from the side, each an ellipsis (radii rx, ry) with a dark rim, from the lowest at
+// (x, y) upwards by `step`.
+void coinStack(cairo_t* cr, int count, double x, double y, double step, double rx, double ry) {
+    for (int i = 0; i < count; ++i) {
+        cairo_save(cr);
+        cairo_translate(cr, x, y - i * step);
+        cairo_scale(cr, rx, ry);
+        cairo_arc(cr, 0, 0, 1, 0, 2 * M_PI);
+        cairo_restore(cr);
+        cairo_fill_preserve(cr);
+        cairo_save(cr);
+        setColour(cr, hex(0x000000, 0.35));
+        cairo_set_line_width(cr, 1);
+        cairo_stroke(cr);
+        cairo_restore(cr);
+    }
+}
+
 }  // namespace
 
 void glyph(cairo_t* cr, Glyph g, double x, double y, double w, double h, Rgb ink) {
@@ -158,19 +176,7 @@ void glyph(cairo_t* cr, Glyph g, double x, double y, double w, double h, Rgb ink
         coin(cr, 12, 12, 9);
         break;
     case Glyph::Coins:  // a stack of coins seen from the side
-        for (int i = 0; i < 4; ++i) {
-            cairo_save(cr);
-            cairo_translate(cr, 12, 19 - i * 4.2);
-            cairo_scale(cr, 8, 3);
-            cairo_arc(cr, 0, 0, 1, 0, 2 * M_PI);
-            cairo_restore(cr);
-            cairo_fill_preserve(cr);
-            cairo_save(cr);
-            setColour(cr, hex(0x000000, 0.35));
-            cairo_set_line_width(cr, 1);
-            cairo_stroke(cr);
-            cairo_restore(cr);
-        }
+        coinStack(cr, 4, 12, 19, 4.2, 8, 3);
         break;
     case Glyph::Clock:
         circle(cr, 12, 12, 9);
@@ -626,19 +632,7 @@ void glyph(cairo_t* cr, Glyph g, double x, double y, double w, double h, Rgb ink
         cairo_fill(cr);
         break;
     case Glyph::Transfer:  // a stack of coins sent off to the right
-        for (int i = 0; i < 3; ++i) {
-            cairo_save(cr);
-            cairo_translate(cr, 8, 19 - i * 4);
-            cairo_scale(cr, 6.5, 2.6);
-            cairo_arc(cr, 0, 0, 1, 0, 2 * M_PI);
-            cairo_restore(cr);
-            cairo_fill_preserve(cr);
-            cairo_save(cr);
-            setColour(cr, hex(0x000000, 0.35));
-            cairo_set_line_width(cr, 1);
-            cairo_stroke(cr);
-            cairo_restore(cr);
-        }
+        coinStack(cr, 3, 8, 19, 4, 6.5, 2.6);
         cairo_move_to(cr, 14, 8.5);
         cairo_line_to(cr, 19, 8.5);
         cairo_set_line_width(cr, 3);
