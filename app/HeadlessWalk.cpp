@@ -29,6 +29,8 @@ void HeadlessWalk::step() {
     auto& window = *program_.delegate()->window;
     auto& app = ui::Application::shared();
     if (!settled()) return;
+    // When pictures are asked for, each screen's is taken before the walk leaves it.
+    if (top && program_.takesSnapshots() && program_.lastSnapshotOf() != top->nibName().value_or("screen")) return;
     if (auto login = std::dynamic_pointer_cast<LoginView>(top)) {
         if (typed_) {
             // Back at the login screen: the server's refusal or a failed connection is on show.
@@ -64,7 +66,6 @@ void HeadlessWalk::step() {
         // When pictures are asked for: once the game list's is taken, then the robot's invitation,
         // which comes a moment later, in a picture of its own (unless none comes).
         if (program_.takesSnapshots()) {
-            if (program_.lastSnapshotOf() != "GameView") return;
             dialogsPictured_ += program_.snapshotNewDialogs();
             waitedForDialog_ += kStepSeconds;
             if (dialogsPictured_ == 0 && waitedForDialog_ < kDialogWaitSeconds) return;

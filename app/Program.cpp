@@ -22,6 +22,7 @@
 #include "platform/ui/TextField.h"
 #include "screens/FriendListView.h"
 #include "screens/UserDataView.h"
+#include "shell/EnterKey.h"
 #include "shell/EscapeKey.h"
 #include "shell/Resources.h"
 #include "social/SNDialog.h"
@@ -156,6 +157,8 @@ bool pressGameKey(GameKey key) {
     auto* target = dynamic_cast<GameKeyTarget*>(top.get());
     return target && target->gameKeyDown(key);
 }
+
+void confirmDialog() { enter::confirmTopDialog(); }
 
 void goBack() {
     // What lies over the screen takes the key first, the dialog on top of all.

@@ -75,6 +75,8 @@ private:
 // else it is a table's Leave button, or the back button when it shows.
 void focusNextField();
 void goBack();
+// Enter that no text field takes: the dialog on top is answered by its main button.
+void confirmDialog();
 // A game key (arrows, Space) for the screen on top when it plays with keys and nothing takes text;
 // answers whether the screen used it.
 bool pressGameKey(GameKey key);

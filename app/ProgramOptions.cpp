@@ -43,8 +43,8 @@ std::string usageText() {
            "  --verbose           print the program's own lines too, not only warnings and errors\n"
            "                      (or ZUNO_VERBOSE=1 in the environment)\n"
            "  --help              this text\n"
-           "Keys: Tab moves to the next field, Enter is the field's return key, Escape goes back,\n"
-           "Ctrl+C and Ctrl+V copy and paste.\n";
+           "Keys: Tab moves to the next field, Enter is the field's return key (or a dialog's OK),\n"
+           "Escape goes back, Ctrl+C and Ctrl+V copy and paste.\n";
 }
 
 ParsedOptions parseProgramOptions(std::vector<std::string> args) {

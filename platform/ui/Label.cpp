@@ -58,7 +58,8 @@ void Label::drawRect(Canvas& canvas, const Rect& rect) { drawTextInRect(canvas, 
 const Label::Lines& Label::linesFor(const Rect& box) {
     Lines& l = laidOut_;
     if (l.text == *text_ && l.requestedFont == font_ && l.box == box.size && l.maxLines == lines_ &&
-        l.mode == lineBreak_ && l.adjusts == adjusts_ && l.minimumFontSize == minimumFontSize_) {
+        l.mode == lineBreak_ && l.adjusts == adjusts_ && l.minimumFontSize == minimumFontSize_ &&
+        l.truncates == truncatesOnPurpose_) {
         return l;
     }
     l.text = *text_;
@@ -68,10 +69,15 @@ const Label::Lines& Label::linesFor(const Rect& box) {
     l.mode = lineBreak_;
     l.adjusts = adjusts_;
     l.minimumFontSize = minimumFontSize_;
+    l.truncates = truncatesOnPurpose_;
     l.font = fittingFont(box.width());
     int maxLines = lines_;
     if (maxLines == 0) maxLines = std::max(1, int(std::floor(box.height() / l.font.lineHeight())));
     LineBreakMode mode = lines_ == 1 && lineBreak_ == LineBreakMode::WordWrap ? LineBreakMode::Clip : lineBreak_;
+    // A text cut on purpose shows where it was cut, never the sliver of a letter at the edge.
+    if (truncatesOnPurpose_ && (mode == LineBreakMode::Clip || mode == LineBreakMode::WordWrap)) {
+        mode = LineBreakMode::TailTruncation;
+    }
     l.lines = l.font.wrap(*text_, box.width(), maxLines, mode);
     l.widths.clear();
     for (const auto& line : l.lines) l.widths.push_back(l.font.widthOfText(line));

@@ -46,9 +46,9 @@ public:
     bool isEnabled() const { return enabled_; }
     void setEnabled(bool on) { enabled_ = on; setNeedsDisplay(); }
     // The label is meant to cut a text longer than its frame (a player's name in a narrow seat, a line
-    // of a list), rather than to show it whole.
+    // of a list), rather than to show it whole; the cut line ends with "..." whatever the break mode.
     bool truncatesOnPurpose() const { return truncatesOnPurpose_; }
-    void setTruncatesOnPurpose(bool on) { truncatesOnPurpose_ = on; }
+    void setTruncatesOnPurpose(bool on) { truncatesOnPurpose_ = on; setNeedsDisplay(); }
 
     void drawRect(Canvas& canvas, const Rect& rect) override;
     virtual void drawTextInRect(Canvas& canvas, const Rect& rect);
@@ -65,6 +65,7 @@ private:
         LineBreakMode mode = LineBreakMode::Clip;
         bool adjusts = false;
         double minimumFontSize = 0;
+        bool truncates = false;
         Font font;
         std::vector<std::string> lines;
         std::vector<double> widths;

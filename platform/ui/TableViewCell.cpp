@@ -91,13 +91,14 @@ void TableViewCell::layoutSubviews() {
     if (deleteButton_) accessoryWidth = std::max(accessoryWidth, deleteButton_->frame().width() + 14);
     if (contentView_->superview().get() == this) contentView_->setFrame(Rect(0, 0, b.width() - accessoryWidth, b.height()));
     Rect c = contentView_->bounds();
-    double x = 10;
+    const double indent = std::max(0, indentationLevel_) * indentationWidth_;
+    double x = indent + 10;
     if (imageView_ && imageView_->image()) {
         Size s = imageView_->image()->size();
         double h = std::min(s.height, c.height());
         double w = s.height > 0 ? s.width * h / s.height : s.width;
-        imageView_->setFrame(Rect(0, std::floor((c.height() - h) / 2), w, h));
-        x = w + 10;
+        imageView_->setFrame(Rect(indent, std::floor((c.height() - h) / 2), w, h));
+        x = indent + w + 10;
     }
     double w = std::max(0.0, c.width() - x - 10);
     if (style_ == Style::Subtitle && detailTextLabel_ && detailTextLabel_->text()) {

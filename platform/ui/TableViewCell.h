@@ -33,6 +33,11 @@ public:
     void setAccessoryView(std::shared_ptr<View> view);
     SelectionStyle selectionStyle() const { return selectionStyle_; }
     void setSelectionStyle(SelectionStyle s) { selectionStyle_ = s; }
+    // The image and the labels start indentationLevel x indentationWidth points in from the left edge.
+    int indentationLevel() const { return indentationLevel_; }
+    void setIndentationLevel(int level) { indentationLevel_ = level; setNeedsLayout(); }
+    double indentationWidth() const { return indentationWidth_; }
+    void setIndentationWidth(double width) { indentationWidth_ = width; setNeedsLayout(); }
 
     bool isSelected() const { return selected_; }
     virtual void setSelected(bool on, bool animated = false);
@@ -61,6 +66,8 @@ private:
     std::shared_ptr<Button> deleteButton_;
     AccessoryType accessoryType_ = AccessoryType::None;
     SelectionStyle selectionStyle_ = SelectionStyle::Blue;
+    int indentationLevel_ = 0;
+    double indentationWidth_ = 10;
     bool selected_ = false;
     bool highlighted_ = false;
     bool separator_ = true;

@@ -70,6 +70,8 @@ std::shared_ptr<ui::TableViewCell> MoneyView::cellForRowAtIndexPath(ui::TableVie
     if (!cell) {
         cell = std::make_shared<ui::TableViewCell>(ui::TableViewCell::Style::Default, "CellMoneyView");
         cell->setBackgroundColor(std::nullopt);
+        // The picture in line with the separator rather than on the window's edge.
+        cell->setIndentationLevel(1);
         auto line = std::make_shared<ui::ImageView>(ui::Rect(10, 48, 460, 2));
         line->setImage(ui::Image::imageNamed("line_server_list.png"));
         cell->addSubview(line);
@@ -78,8 +80,19 @@ std::shared_ptr<ui::TableViewCell> MoneyView::cellForRowAtIndexPath(ui::TableVie
     cell->textLabel()->setText(option ? option->info() : std::string());
     cell->textLabel()->setTextColor(ui::Color::white());
     cell->textLabel()->setBackgroundColor(std::nullopt);
-    cell->imageView()->setImage(ui::Image::imageNamed("icon-nap-win.png"));
+    cell->imageView()->setImage(ui::Image::imageNamed(channelPicture(option ? option->type() : int8_t{kNone})));
     return cell;
+}
+
+const char* MoneyView::channelPicture(int8_t type) {
+    switch (type) {
+        case kSMS: return "icon-nap-sms.png";
+        case kCharge: return "icon-nap-tru-tien.png";
+        case kScratchCard: return "icon-nap-the-cao.png";
+        case kHotline: return "icon-nap-hotline.png";
+        case kStore: return "icon-nap-store.png";
+        default: return "icon-nap-win.png";
+    }
 }
 
 void MoneyView::didSelectRowAtIndexPath(ui::TableView&, ui::IndexPath path) {

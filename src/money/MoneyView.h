@@ -27,6 +27,8 @@ public:
     // The channels (a row's type).
     enum Channel : int8_t { kSMS = 0, kCharge = 1, kScratchCard = 2, kNone = 3, kHotline = 4, kStore = 5 };
     static constexpr double kRowHeight = 50;
+    // The picture beside a row of the channel's type; channels this client does not handle share one.
+    static const char* channelPicture(int8_t type);
 
     MoneyView() : MoneyView("MoneyView") {}
     explicit MoneyView(std::string nibName);

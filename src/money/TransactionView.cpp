@@ -60,12 +60,16 @@ std::shared_ptr<ui::TableViewCell> TransactionView::cellForRowAtIndexPath(ui::Ta
     if (!cell) {
         cell = std::make_shared<ui::TableViewCell>(ui::TableViewCell::Style::Subtitle, "CellMoneyView");
         cell->setBackgroundColor(std::nullopt);
+        // Off the window's edge.
+        cell->setIndentationLevel(1);
     }
     const auto& info = transactionList.at(static_cast<size_t>(path.row));
     cell->textLabel()->setText(info->info());
     cell->textLabel()->setTextColor(ui::Color::white());
     cell->textLabel()->setBackgroundColor(std::nullopt);
     cell->detailTextLabel()->setText(info->dateString());
+    // Lighter than the cell's usual gray, which does not read on the teal background.
+    cell->detailTextLabel()->setTextColor(ui::Color::rgb255(224, 232, 234));
     cell->detailTextLabel()->setBackgroundColor(std::nullopt);
     cell->imageView()->setImage(ui::Image::imageNamed("credit_card.png"));
     return cell;

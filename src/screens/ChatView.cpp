@@ -1,5 +1,8 @@
 #include "screens/ChatView.h"
 
+#include <algorithm>
+#include <cmath>
+
 #include "lobby/GlobalService.h"
 #include "platform/ui/Color.h"
 #include "platform/ui/ScreenFactory.h"
@@ -13,6 +16,8 @@ namespace zuno {
 namespace {
 constexpr const char* kCellIdentifier = "ChatCellIdentifier";
 constexpr int kPaletteColumns = 15;
+// Between a speaker's name and the line.
+constexpr double kNameGap = 6;
 }  // namespace
 
 const ui::BindingTable& ChatView::bindings() {
@@ -140,9 +145,19 @@ std::shared_ptr<ui::TableViewCell> ChatView::cellForRowAtIndexPath(ui::TableView
     }
     if (path.row < 0 || path.row >= static_cast<int>(arrChat.size()) || !arrChat[size_t(path.row)]) return cell;
     const Chat& chat = *arrChat[size_t(path.row)];
-    cell->lblName->setText(chat.name().value_or(std::string()));
-    cell->lblName->setTextColor(chat.isMe() ? ui::Color::gray() : ui::Color::green());
+    const std::string name = chat.name().value_or(std::string());
+    cell->lblName->setText(name);
+    // A light gray: the darker one is hard to read on the panel's navy.
+    cell->lblName->setTextColor(chat.isMe() ? ui::Color::lightGray() : ui::Color::green());
     cell->lblContent->setText(chat.content());
+    // The line follows its speaker's name, not a column far away from a short name.
+    const ui::Rect nameFrame = cell->lblName->frame();
+    const double nameWidth = std::min(nameFrame.width(), std::ceil(cell->lblName->font().widthOfText(name)));
+    ui::Rect line = cell->lblContent->frame();
+    const double right = line.maxX();
+    line.origin.x = nameFrame.x() + nameWidth + kNameGap;
+    line.size.width = right - line.origin.x;
+    cell->lblContent->setFrame(line);
     return cell;
 }
 

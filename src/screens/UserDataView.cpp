@@ -152,13 +152,16 @@ void UserDataView::onChangeUserData(ui::Object* sender) {
     closeEditors();
     auto button = std::static_pointer_cast<ui::Button>(tapped->sharedFromThis());
     const ui::Rect frame = button->frame();
-    if (frame.origin.y > 0) scrollView->setContentOffset(ui::Point{0, frame.origin.y}, true);
+    // The rows stay where they are: no on-screen keyboard rises over them here, and scrolling the row
+    // to the top would push the avatar drawn beside them under the tab bar.
     btnSelected = button;
     editor_ = std::make_shared<ui::TextField>(frame);
     editor_->setBorderStyle(ui::TextField::BorderStyle::None);
     editor_->setBackground(ui::Image::imageNamed("textbox300.png"));
     editor_->setTextAlignment(ui::TextAlignment::Center);
-    editor_->setFont(ui::Font::systemFontOfSize(15));
+    // Typed in the row's own lettering, so that the text does not change as the editor opens.
+    editor_->setFont(button->titleLabel()->font());
+    editor_->setTextColor(button->titleColorForState(ui::ControlState::Normal).value_or(ui::Color::black()));
     editor_->setText(button->currentTitle().value_or(std::string()));
     editor_->setReturnKeyType(kReturnDone);
     editor_->setDelegate(std::dynamic_pointer_cast<ui::TextFieldDelegate>(shared_from_this()));

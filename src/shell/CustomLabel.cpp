@@ -25,7 +25,45 @@ void CustomLabel::setText(std::optional<std::string> text) {
 void CustomLabel::drawRect(ui::Canvas& canvas, const ui::Rect&) {
     canvas.setFillColor(ui::Color::white());
     xLastpos = {0, emoticon::penY(frame().size.height, ui::Font::systemFontOfSize(14))};
+    if (truncatesOnPurpose() && advanceOf(text_) > bounds().width()) {
+        drawCut(text_, canvas);
+        return;
+    }
     drawText(text_, canvas);
+}
+
+double CustomLabel::advanceOf(const std::string& text) const {
+    double x = 0;
+    for (const auto& run : emoticon::split(text, xDictEmotions.get())) {
+        x += run.isImage ? ui::Image::imageNamed(run.value)->size().width - 3 : font().widthOfText(run.value);
+    }
+    return x;
+}
+
+// The runs that fit before "..." at the right edge; a run that does not fit whole is cut between
+// characters (a picture is left out whole), so no part of a letter is drawn.
+void CustomLabel::drawCut(const std::string& text, ui::Canvas& canvas) {
+    const std::string ellipsis = "...";
+    const double limit = bounds().width() - font().widthOfText(ellipsis);
+    for (const auto& run : emoticon::split(text, xDictEmotions.get())) {
+        if (run.isImage) {
+            if (xLastpos.x + ui::Image::imageNamed(run.value)->size().width - 6 > limit) break;
+            drawImageWithCGContextRef(canvas, run.value);
+            continue;
+        }
+        if (xLastpos.x + font().widthOfText(run.value) <= limit) {
+            drawTextWithCGContextRef(canvas, run.value);
+            continue;
+        }
+        size_t end = run.value.size();
+        while (end > 0 && xLastpos.x + font().widthOfText(std::string_view(run.value).substr(0, end)) > limit) {
+            end = ui::previousCharacterStart(run.value, end);
+        }
+        while (end > 0 && run.value[end - 1] == ' ') --end;
+        if (end > 0) drawTextWithCGContextRef(canvas, run.value.substr(0, end));
+        break;
+    }
+    drawTextWithCGContextRef(canvas, ellipsis);
 }
 
 void CustomLabel::drawText(const std::string& text, ui::Canvas& canvas) {

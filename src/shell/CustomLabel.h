@@ -10,7 +10,8 @@
 namespace zuno {
 
 // A read-only line of chat text with every emoticon token drawn as its image, in white, without
-// wrapping. The text is kept here; the base label's own text stays empty.
+// wrapping. The text is kept here; the base label's own text stays empty. A label that truncates on
+// purpose ends a text too long for its width with "...".
 class CustomLabel : public ui::Label {
 public:
     CustomLabel();
@@ -33,6 +34,10 @@ public:
     std::shared_ptr<const sys::Dictionary> xDictEmotions;
 
 private:
+    // The pen's advance over the whole text.
+    double advanceOf(const std::string& text) const;
+    void drawCut(const std::string& text, ui::Canvas& canvas);
+
     std::string text_;
 };
 

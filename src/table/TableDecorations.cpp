@@ -219,8 +219,17 @@ void TableDecorations::showFlyText(int32_t userId, int32_t amount, const std::op
     auto label = std::make_shared<ui::Label>(ui::Rect(0, 0, 160, 20));
     std::string text = amount > 0 ? "+" : "";
     text += std::to_string(amount);
+    const ui::Font font = ui::Font::boldSystemFontOfSize(15);
+    // The text, wherever its seat lies, is read whole on the screen.
+    const double halfText = font.widthOfText(text) / 2 + kBubbleMargin;
+    const auto onScreen = [&](ui::Point p) {
+        const double width = view->bounds().width();
+        return halfText * 2 >= width ? ui::Point{width / 2, p.y} : ui::Point{std::clamp(p.x, halfText, width - halfText), p.y};
+    };
+    from = onScreen(from);
+    to = onScreen(to);
     label->setText(text);
-    label->setFont(ui::Font::boldSystemFontOfSize(15));
+    label->setFont(font);
     label->setTextColor(ui::Color::yellow());
     label->setTextAlignment(ui::TextAlignment::Center);
     label->setBackgroundColor(std::nullopt);

@@ -4,6 +4,8 @@
 // transfer, a present opened, a gift flying to a robot's seat and an avatar bought.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cctype>
 #include <filesystem>
 
 #include "games/tienlen/TienLenView.h"
@@ -306,6 +308,21 @@ TEST_F(MoneyGiftRoadTest, AGiftFliesToTheRobotsSeat) {
     settle();
     EXPECT_EQ(gifts->listGifts.size(), 2u);
     EXPECT_EQ(gifts->pageControl->numberOfPages(), 2);  // 13 flowers
+    // Each flower of the page shows its own picture: the rose the rose's, not any gift's.
+    ASSERT_TRUE(pump([&] {
+        const auto& items = gifts->giftSelected->itemList();
+        return items.size() == 10 && std::all_of(items.begin(), items.end(), [](const auto& i) { return i && i->imageIcon(); });
+    }));
+    for (const auto& item : gifts->giftSelected->itemList()) {
+        std::string name = item->name().value_or("");
+        std::transform(name.begin(), name.end(), name.begin(), [](unsigned char c) { return char(std::tolower(c)); });
+        auto own = ui::Image::imageWithContentsOfFile(std::string(ZUNO_BUNDLE_DIR) + "/images/item-flower-" + name + ".png");
+        ASSERT_TRUE(own) << name << " has no flower picture";
+        const auto& shown = *item->imageIcon();
+        ASSERT_EQ(shown.pixelWidth() * shown.pixelHeight(), own->pixelWidth() * own->pixelHeight()) << name;
+        EXPECT_TRUE(std::equal(shown.pixels(), shown.pixels() + shown.pixelWidth() * shown.pixelHeight(), own->pixels()))
+            << name << " shows another picture than its own";
+    }
     auto page = gifts->viewControllers[0];
     ASSERT_EQ(page->view()->subviews().size(), 20u);  // ten buttons and their prices
     tap(*page->view()->subviews()[2]);  // Tulip, 2,000

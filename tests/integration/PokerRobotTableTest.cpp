@@ -173,9 +173,11 @@ TEST_F(PokerShortTurnTest, MyTimeRunsOutThenMyStackIsGone) {
     join(kBoard);
     ASSERT_TRUE(seen("call(1, 0, 9001, 200, 19800, 4711, [5 3 2 6])"));
     ASSERT_TRUE(seenPrefix("fold(1, 0, 4711, 9900, 9002, "));
+    // The next turns long enough for a busy machine to answer in time.
+    robots->locked([&] { robots->setTurnSeconds(20); });
     // Dealt from Binh on: Binh, Khanh, Lan, An, me; then the board.
     poker->setNextDeck(aceLowCards("3H TC 8D AS 2C 5S 6C 2H AH 7D AD KS QD 9H 4C"));
-    ASSERT_TRUE(seenPrefix("start(1, 0, 1, " + cards("2C 7D") + ", 4711, 9002, 9008, 100, 9009"));
+    ASSERT_TRUE(seenPrefix("start(1, 0, 20, " + cards("2C 7D") + ", 4711, 9002, 9008, 100, 9009"));
     ASSERT_TRUE(seen("call(1, 0, 9001, 200, 19800, 4711, [5 3 2 6])"));
     PokerService::getInstance().doAllIn(kRoom, kBoard);
     ASSERT_TRUE(seen("overMoney(1, 0, 4711)"));

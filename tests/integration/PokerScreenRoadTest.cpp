@@ -120,7 +120,8 @@ TEST_F(PokerScreenRoadTest, HandsAtATableThenTheFullTable) {
     EXPECT_EQ(table->cardsOf(kMe)->views()[1]->cardID, aceLowCard("KH"));
     for (const auto& marker : {table->imgDealer, table->imgSmallBind, table->imgBigBind}) EXPECT_FALSE(marker->isHidden());
     const ui::Point an = table->getAvaPostOfPlayer(*seat(*table, kAn));
-    EXPECT_EQ(table->imgDealer->center(), (ui::Point{an.x - 10, an.y}));
+    // The button on the bottom-left corner of the dealer's avatar, off his face.
+    EXPECT_EQ(table->imgDealer->center(), (ui::Point{an.x - 12, an.y + 12}));
     EXPECT_EQ(seat(*table, kMe)->playerMoney(), 100);
     EXPECT_EQ(seat(*table, kBinh)->playerMoney(), 200);
     EXPECT_TRUE(table->btnCheck->isHidden());

@@ -66,6 +66,13 @@ TEST_F(LayoutCheckTest, FindsWhatAPlayerCouldNotTapOrRead) {
     // A status line running under an avatar.
     add<ui::ImageView>({300, 150, 44, 44}, "imgAvatar")->setImage(ui::Image::placeholder("av0"));
     label({320, 170, 140, 20}, "lblStatus", "Out for lunch");
+    // A shown card over most of a player's avatar; a mark over more than half of another.
+    add<ui::ImageView>({380, 70, 44, 44}, "ava1")->setImage(ui::Image::placeholder("av1"));
+    auto shown = std::make_shared<CardView>(int8_t(7));
+    shown->setFrame(ui::Rect(380, 60, 36, 48));
+    screen->view()->addSubview(shown);
+    add<ui::ImageView>({0, 140, 44, 44}, "ava2")->setImage(ui::Image::placeholder("av2"));
+    add<ui::ImageView>({20, 150, 40, 30}, "imgEnd2")->setImage(ui::Image::placeholder("end"));
     // A key where its text should be, and a Vietnamese word in the English interface.
     label({10, 250, 150, 20}, "lblKey", "ZUNO_login");
     label({200, 250, 150, 20}, "lblLoading", "Dang tai...");
@@ -78,6 +85,8 @@ TEST_F(LayoutCheckTest, FindsWhatAPlayerCouldNotTapOrRead) {
                             "key-shown: Label 'lblKey'",
                             "off-window: View 'imgStrip'",
                             "other-language: Label 'lblLoading' \"Dang tai...\"",
+                            "pictures-overlap: CardView and ImageView 'ava1'",
+                            "pictures-overlap: ImageView 'imgEnd2' and ImageView 'ava2'",
                             "texts-overlap: Label 'lblName' and Label 'lblMoney'",
                             "texts-overlap: Label 'lblStatus' and ImageView 'imgAvatar'",
                         }));
@@ -99,6 +108,11 @@ TEST_F(LayoutCheckTest, LeavesAloneWhatIsMeantSo) {
         card->setFrame(ui::Rect(150 + 20 * k, 230, 60, 80));
         screen->view()->addSubview(card);
     }
+    // A ready mark on an avatar's corner, wholly on it; a piece lifted over the mark of its place.
+    add<ui::ImageView>({400, 100, 44, 44}, "ava0")->setImage(ui::Image::placeholder("av0"));
+    add<ui::ImageView>({424, 100, 20, 20}, "ok0")->setImage(ui::Image::placeholder("ok"));
+    add<ui::ImageView>({300, 100, 30, 30}, "imgSelected")->setImage(ui::Image::placeholder("sel"));
+    add<ui::ImageView>({300, 92, 30, 30}, "imgPiece")->setImage(ui::Image::placeholder("piece"));
     // A fly-text on its way past the edge.
     auto fly = label({300, 20, 80, 20}, "lblFly", "+500");
     ui::View::animate(1.0, [&] { fly->setFrame(ui::Rect(460, 20, 80, 20)); });

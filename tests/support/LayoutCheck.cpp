@@ -465,6 +465,7 @@ private:
             box = ui::Rect(box.x() + 0.5, box.y() + air, box.width() - 1, box.height() - 2 * air);
             if (box.width() > 0 && box.height() > 0) texts.push_back({&d, box});
         }
+        checkPictureOverlaps(cards, pictures);
         for (size_t i = 0; i < texts.size(); ++i) {
             for (size_t j = i + 1; j < texts.size(); ++j) {
                 const auto& a = texts[i];
@@ -491,6 +492,42 @@ private:
                 if (both.width() <= 1 || both.height() <= 1) continue;
                 add(*t.drawn, "texts-overlap", describe(*t.drawn->view) + " and a card",
                     frameText(t.box) + " and " + describe(*card->view) + " " + frameText(card->clipped));
+            }
+        }
+    }
+
+    // A card or a picture laid over much of a person-sized picture (an avatar): one of them hides the
+    // other. A badge or a mark wholly on its picture is meant so, as are pictures of one control.
+    void checkPictureOverlaps(const std::vector<const Drawn*>& cards, const std::vector<const Drawn*>& pictures) {
+        auto personSized = [](const Drawn& d) { return d.rect.width() >= 30 && d.rect.height() >= 30; };
+        auto related = [](const Drawn& a, const Drawn& b) {
+            return a.layer != b.layer || a.view->isDescendantOf(b.view) || b.view->isDescendantOf(a.view) ||
+                   partOfOneControl(*a.view, *b.view);
+        };
+        auto area = [](const ui::Rect& r) { return r.width() * r.height(); };
+        auto check = [&](const Drawn& upper, const Drawn& lower, double share) {
+            const ui::Rect both = upper.clipped.intersection(lower.clipped);
+            if (both.width() <= 1 || both.height() <= 1) return;
+            if (both == upper.clipped || both == lower.clipped) return;  // one wholly on the other
+            // A piece on the mark of its own place, lifted a little when picked up.
+            const ui::Rect &a = upper.rect, &b = lower.rect;
+            if (a.size == b.size && std::abs(a.x() - b.x()) <= a.width() / 3 && std::abs(a.y() - b.y()) <= a.height() / 3) {
+                return;
+            }
+            if (area(both) <= share * std::min(area(upper.clipped), area(lower.clipped))) return;
+            add(upper, "pictures-overlap", describe(*upper.view) + " and " + describe(*lower.view),
+                frameText(upper.clipped) + " and " + frameText(lower.clipped));
+        };
+        for (size_t i = 0; i < pictures.size(); ++i) {
+            const Drawn& picture = *pictures[i];
+            if (!personSized(picture)) continue;
+            for (const Drawn* card : cards) {
+                if (!related(*card, picture)) check(*card, picture, 0.25);
+            }
+            for (size_t j = 0; j < pictures.size(); ++j) {
+                const Drawn& other = *pictures[j];
+                if (j == i || !personSized(other) || related(other, picture)) continue;
+                if (j > i) check(other, picture, 0.4);
             }
         }
     }

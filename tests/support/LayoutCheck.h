@@ -11,6 +11,8 @@
 //                  wholly out of sight (a closed sheet or side menu), a view in an animation, and the
 //                  content of a scroll view beyond its visible bounds.
 //   texts-overlap  two texts of different views whose drawn text boxes overlap, or a text over a card.
+//   pictures-overlap  a card or a picture over much of a person-sized picture (an avatar) that it
+//                  does not lie wholly on (a badge on its corner is meant so).
 //   key-shown      a localisation key shown as text; other-language: a text of the other language's
 //                  table (a Vietnamese word in the English interface or the reverse).
 #pragma once

@@ -34,7 +34,11 @@ enum class Glyph {
     // Tiles of the main menu and the game list.
     CardFan, Calendar, ShoppingBag, XiangqiDisc, ChessKnight, XO, Blocks, PokerChip, Plus,
     // Avatar figures and presents.
-    Cat, Robot, RedEnvelope
+    Cat, Robot, RedEnvelope,
+    // The room list's and the mailbox's bars: refresh, pass money on, delete all.
+    Refresh, Transfer, Bin, Play,
+    // The top-up channels: a text message from a phone, a scratch card.
+    Sms, ScratchCard
 };
 
 enum class Kind {
@@ -74,8 +78,13 @@ enum class Kind {
     Occupancy,     // a = 0 end mark, 1 full cell, 2 empty cell
     Flag,          // language badge: text = code
     Slider,        // poker slider thumb
-    FigurePart,    // one layer of the layered avatar figure: a = 0 body, 1 hair, 2 shirt, 3 trousers, 4 shoes, 5 hat
+    FigurePart,    // one layer of the layered avatar figure: a = 0 body, 1 hair, 2 shirt, 3 trousers, 4 shoes, 5 hat;
+                   // b = the variant
     BarIcon,       // a card table's bottom-bar role: text = pictogram; b = 1 on a tile of the tone, 0 dark ink alone
+    Token,         // a Poker table token (dealer, blinds, ante): text = letter on a disc of the tone
+    Chip,          // the bet chip
+    EndMark,       // a Phom end-of-hand mark: a = 0 first, 1 last, 2 no melds, 3 full hand, 4 pays for all
+    Gift,          // a gift sent at a table: text = flower or drink
 };
 
 struct Picture {
@@ -139,6 +148,10 @@ void paintMedal(cairo_t* cr, const Picture& p);
 void paintLogo(cairo_t* cr, const Picture& p);
 void paintFigurePart(cairo_t* cr, const Picture& p);
 void paintBarIcon(cairo_t* cr, const Picture& p);
+void paintToken(cairo_t* cr, const Picture& p);
+void paintChip(cairo_t* cr, const Picture& p);
+void paintEndMark(cairo_t* cr, const Picture& p);
+void paintGift(cairo_t* cr, const Picture& p);
 // Where each part of the figure lies in its 48 x 88 frame (body, hair, shirt, trousers, shoes, hat).
 struct FigureCrop {
     int x, y, w, h;

@@ -75,12 +75,19 @@ const std::map<std::string, Pictogram>& pictograms() {
              cairo_set_line_width(cr, 3.6);
              cairo_stroke(cr);
          }},
-        {"not-ready",  // an arrow turning back: the ready mark taken back
-         [](cairo_t* cr, Rgb, Rgb, Rgb) {
-             cairo_arc_negative(cr, 12, 13, 7, 0.9 * M_PI / 4 + M_PI / 2, -M_PI);
-             cairo_set_line_width(cr, 3);
+        {"not-ready",  // the ready tick crossed out
+         [](cairo_t* cr, Rgb ink, Rgb face, Rgb) {
+             cairo_move_to(cr, 2.5, 10.5);
+             cairo_line_to(cr, 8, 16);
+             cairo_line_to(cr, 17.5, 4);
+             cairo_set_line_width(cr, 3.2);
              cairo_stroke(cr);
-             arrowHead(cr, 5, 9.5, -M_PI / 2, 4.5);
+             cairo_arc(cr, 16.5, 16.5, 6.8, 0, 2 * M_PI);
+             cairo_fill(cr);
+             setColour(cr, face);
+             line(cr, 13.6, 13.6, 19.4, 19.4, 2.2);
+             line(cr, 19.4, 13.6, 13.6, 19.4, 2.2);
+             setColour(cr, ink);
          }},
         {"play",  // a card leaving the hand upwards
          [](cairo_t* cr, Rgb ink, Rgb face, Rgb edge) {
@@ -89,14 +96,15 @@ const std::map<std::string, Pictogram>& pictograms() {
              line(cr, 12, 8, 12, 3.5, 2.4);
              arrowHead(cr, 12, 2, -M_PI / 2, 3.6);
          }},
-        {"pass",  // skipping over a turn
-         [](cairo_t* cr, Rgb, Rgb, Rgb) {
-             cairo_arc(cr, 12, 17, 8, M_PI * 1.05, M_PI * 1.9);
-             cairo_set_line_width(cr, 2.8);
+        {"pass",  // an arrow jumping over a card: this turn is skipped
+         [](cairo_t* cr, Rgb ink, Rgb face, Rgb edge) {
+             card(cr, 8, 11, 8, 11, edge, face);
+             setColour(cr, ink);
+             cairo_move_to(cr, 3, 17);
+             cairo_curve_to(cr, 3, 4, 19, 2, 20.5, 13.5);
+             cairo_set_line_width(cr, 2.4);
              cairo_stroke(cr);
-             arrowHead(cr, 19.8, 14, M_PI * 0.35, 4.2);
-             cairo_arc(cr, 12, 19, 2, 0, 2 * M_PI);
-             cairo_fill(cr);
+             arrowHead(cr, 20.8, 16.5, M_PI / 2, 4);
          }},
         {"continue",  // round again
          [](cairo_t* cr, Rgb, Rgb, Rgb) {

@@ -1,6 +1,7 @@
 // Card faces, the card back and the deck. Card image numbers follow the card ids: rank * 4 + suit,
 // rank 0 "3" up to 11 "A" and 12 "2", suit 0 spade, 1 club, 2 diamond, 3 heart; number 100 stands for 0.
 
+#include <algorithm>
 #include <cmath>
 
 #include "Art.h"
@@ -110,11 +111,13 @@ void paintCard(cairo_t* cr, const Picture& p) {
 }
 
 void paintCardBack(cairo_t* cr, double x, double y, double w, double h) {
+    // Lines thin out on a small back, so that its blue still shows between them.
+    const double line = std::min(1.0, w / 30);
     roundedRect(cr, x + 0.5, y + 0.5, w - 1, h - 1, w * 0.09);
     setColour(cr, hex(0xF6F1E4));
     cairo_fill_preserve(cr);
     setColour(cr, hex(0x6A6456));
-    cairo_set_line_width(cr, 1);
+    cairo_set_line_width(cr, line);
     cairo_stroke(cr);
     const double m = w * 0.08;
     roundedRect(cr, x + m, y + m, w - 2 * m, h - 2 * m, w * 0.05);
@@ -124,8 +127,8 @@ void paintCardBack(cairo_t* cr, double x, double y, double w, double h) {
     cairo_clip(cr);
     // A lattice of thin gold diagonals.
     setColour(cr, hex(0xF2B33D, 0.45));
-    cairo_set_line_width(cr, 0.8);
-    const double step = w / 7;
+    cairo_set_line_width(cr, 0.8 * line);
+    const double step = std::max(w / 7, 3.0);  // a small back keeps its lattice open
     for (double d = -h; d < w + h; d += step) {
         cairo_move_to(cr, x + d, y);
         cairo_line_to(cr, x + d + h, y + h);
@@ -133,8 +136,12 @@ void paintCardBack(cairo_t* cr, double x, double y, double w, double h) {
         cairo_line_to(cr, x + d + h, y);
     }
     cairo_stroke(cr);
-    // A gold medallion with the service's initial.
+    // A gold medallion with the service's initial, on a back large enough to hold it.
     const double r = std::min(w, h) * 0.22;
+    if (r < 4) {
+        cairo_restore(cr);
+        return;
+    }
     cairo_arc(cr, x + w / 2, y + h / 2, r, 0, 2 * M_PI);
     setColour(cr, hex(0x123A5C));
     cairo_fill_preserve(cr);

@@ -80,7 +80,7 @@ void screens(Add add) {
                           3 * crop.h / 2,
                           Kind::FigurePart),
                       tones[variant]),
-                 "", part + 1);
+                 "", part + 1, variant);
     }
 }
 
@@ -118,9 +118,10 @@ void buttons(Add add) {
     const Blank blank[] = {
         {"button_chuc_nang", 100, 36, Tone::Gold, 0}, {"button_chuc_nang2", 100, 36, Tone::Gold, 1},
         {"buton_chuc_nang", 100, 36, Tone::Gold, 0},  {"button_chuc_nang1", 100, 36, Tone::Sky, 0},
-        {"new_mail", 44, 32, Tone::Coral, 0},
     };
     for (const auto& b : blank) with(with(add(b.name, b.w, b.h, Kind::Button), b.tone), "", b.lit);
+    // The unread-mail button: an envelope whose flap leaves room for the count drawn over it.
+    with(add("new_mail", 44, 32, Kind::Button), Tone::Coral, Glyph::MailClosed);
     // Caro's and Blocks' own buttons, deep under their white titles.
     const Blank deep[] = {
         {"caro-menu-item", 100, 36, Tone::Coral, 0}, {"caro-start", 100, 36, Tone::Coral, 0},
@@ -151,22 +152,29 @@ void buttons(Add add) {
         {"caro-xin-hoa", 40, 36, Tone::Coral, Glyph::Draw},
         {"blocks_datmk", 40, 36, Tone::Plum, Glyph::Lock},
         {"blocks_moiban", 40, 36, Tone::Plum, Glyph::Invite},
+        // The top-up channels: any channel, then SMS, a charge to the phone account, a scratch card, the
+        // hotline and the store.
         {"icon-nap-win", 40, 36, Tone::Gold, Glyph::Coins},
+        {"icon-nap-sms", 40, 36, Tone::Sky, Glyph::Sms},
+        {"icon-nap-tru-tien", 40, 36, Tone::Jade, Glyph::CreditCard},
+        {"icon-nap-the-cao", 40, 36, Tone::Plum, Glyph::ScratchCard},
+        {"icon-nap-hotline", 40, 36, Tone::Coral, Glyph::Phone},
+        {"icon-nap-store", 40, 36, Tone::Gold, Glyph::ShoppingBag},
         // The bottom bar of the room and table lists: play now, refresh, transfer money, logout.
-        {"icon-choi-ngay", 40, 36, Tone::Jade, Glyph::Cards},
-        {"icon-cap-nhat", 40, 36, Tone::Sky, Glyph::ArrowDown},
-        {"icon-tang-win", 40, 36, Tone::Coral, Glyph::Gift},
-        {"icon-dang-xuat", 40, 36, Tone::Slate, Glyph::Back},
+        {"icon-choi-ngay", 40, 36, Tone::Jade, Glyph::Play},
+        {"icon-cap-nhat", 40, 36, Tone::Sky, Glyph::Refresh},
+        {"icon-tang-win", 40, 36, Tone::Coral, Glyph::Transfer},
+        {"icon-dang-xuat", 40, 36, Tone::Slate, Glyph::Logout},
         {"shop_cart_add", 40, 36, Tone::Jade, Glyph::CartAdd},
         {"shop_cart_remove", 40, 36, Tone::Coral, Glyph::CartRemove},
         {"add", 40, 38, Tone::Jade, Glyph::PersonAdd},
         // The bottom bars of the friends screen and the mailbox: feedback, write, delete all.
-        {"icon-gop-y", 40, 32, Tone::Sky, Glyph::MailOpen},
+        {"icon-gop-y", 40, 32, Tone::Sky, Glyph::Speech},
         {"icon-nhan-tin", 40, 32, Tone::Jade, Glyph::MailClosed},
-        {"icon-xoa-het", 40, 32, Tone::Coral, Glyph::Close},
+        {"icon-xoa-het", 40, 32, Tone::Coral, Glyph::Bin},
         // The card table's bottom bar.
         {"button-ban-cai-dat", 40, 36, Tone::Slate, Glyph::Gear},
-        {"button-ban-chat", 40, 36, Tone::Sky, Glyph::MailOpen},
+        {"button-ban-chat", 40, 36, Tone::Sky, Glyph::Speech},
         {"button-ban-bo-luot", 40, 36, Tone::Coral, Glyph::Hand},
         {"button-ban-tu-chon", 40, 36, Tone::Jade, Glyph::Cards},
         {"button-ban-duoi", 40, 36, Tone::Plum, Glyph::Close},
@@ -292,13 +300,19 @@ void icons(Add add) {
     // The Poker table's markers (dealer, small and big blind, ante) and its bet chip.
     const Word pokerMarks[] = {{"poker_dealer", "D", Tone::Paper}, {"poker_small", "S", Tone::Sky},
                                {"poker_big", "B", Tone::Coral}, {"poker_ante", "A", Tone::Plum}};
-    for (const auto& m : pokerMarks) with(with(add(m.name, 16, 16, Kind::Medal), m.tone), m.text);
-    with(add("poker_chip", 12, 12, Kind::Badge), Tone::Gold, Glyph::Coins);
+    for (const auto& m : pokerMarks) with(with(add(m.name, 16, 16, Kind::Token), m.tone), m.text);
+    add("poker_chip", 12, 12, Kind::Chip);
 
-    const Word words[] = {{"p_phomtext_02", "NHẤT", Tone::Gold}, {"p_phomtext_03", "BÉT", Tone::Slate},
-                          {"p_phomtext_04", "MÓM", Tone::Plum},  {"p_phomtext_05", "Ù", Tone::Coral},
-                          {"p_phomtext_06", "ĐỀN", Tone::Night}};
-    for (const auto& w : words) with(with(add(w.name, 80, 30, Kind::Badge), w.tone), w.text);
+    // Phom's end-of-hand marks, the same in every language: first, last, no melds, a full hand (U),
+    // pays for all.
+    for (int mark = 0; mark < 5; ++mark) with(add("p_phomtext_0" + std::to_string(mark + 2), 80, 30, Kind::EndMark), "", mark);
+
+    // The gifts the stand-in server sells by category, named after the item.
+    for (const char* flower : {"rose", "tulip", "lily", "lotus", "orchid", "daisy", "peony", "aster", "camellia",
+                               "violet", "sunflower", "jasmine", "magnolia"}) {
+        with(add(std::string("item-flower-") + flower, 40, 40, Kind::Gift), flower);
+    }
+    for (const char* drink : {"tea", "coffee", "juice", "coconut"}) with(add(std::string("item-drink-") + drink, 40, 40, Kind::Gift), drink);
 
     // Table list: seat markers, table pictures, room levels and the occupancy bar.
     with(add("01-1", 18, 26, Kind::Seat), "", 1, 0);
@@ -309,7 +323,8 @@ void icons(Add add) {
     with(add("dsbandaigia", 55, 33, Kind::TableTop), Tone::Sky);
     with(add("dsbanvip", 55, 33, Kind::TableTop), Tone::Plum);
     with(add("ban-choi", 350, 170, Kind::TableTop), Tone::Jade);  // the card table's top
-    with(add("ban-choi-poker", 420, 240, Kind::TableTop), Tone::Jade);  // the Poker table's, at its playing size
+    // The Poker table's, at its playing size; its deck is a view of the table's own (a = 1: no deck drawn).
+    with(with(add("ban-choi-poker", 420, 240, Kind::TableTop), Tone::Jade), "", 1);
     with(with(add("phong-binh-dan", 25, 26, Kind::RoomLevel), Tone::Wood), "", 1);
     with(with(add("phong-dai-gia", 25, 26, Kind::RoomLevel), Tone::Sky), "", 2);
     with(with(add("phong-vip", 25, 26, Kind::RoomLevel), Tone::Gold), "", 3);

@@ -151,6 +151,10 @@ void paint(cairo_t* cr, const Picture& p) {
     case Kind::Slider: paintSlider(cr, p); break;
     case Kind::FigurePart: paintFigurePart(cr, p); break;
     case Kind::BarIcon: paintBarIcon(cr, p); break;
+    case Kind::Token: paintToken(cr, p); break;
+    case Kind::Chip: paintChip(cr, p); break;
+    case Kind::EndMark: paintEndMark(cr, p); break;
+    case Kind::Gift: paintGift(cr, p); break;
     }
     cairo_restore(cr);
 }

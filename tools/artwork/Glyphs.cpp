@@ -66,6 +66,24 @@ void coin(cairo_t* cr, double x, double y, double r) {
     cairo_stroke(cr);
 }
 
+// Coins seen from the side, each an ellipsis (radii rx, ry) with a dark rim, from the lowest at
+// (x, y) upwards by `step`.
+void coinStack(cairo_t* cr, int count, double x, double y, double step, double rx, double ry) {
+    for (int i = 0; i < count; ++i) {
+        cairo_save(cr);
+        cairo_translate(cr, x, y - i * step);
+        cairo_scale(cr, rx, ry);
+        cairo_arc(cr, 0, 0, 1, 0, 2 * M_PI);
+        cairo_restore(cr);
+        cairo_fill_preserve(cr);
+        cairo_save(cr);
+        setColour(cr, hex(0x000000, 0.35));
+        cairo_set_line_width(cr, 1);
+        cairo_stroke(cr);
+        cairo_restore(cr);
+    }
+}
+
 }  // namespace
 
 void glyph(cairo_t* cr, Glyph g, double x, double y, double w, double h, Rgb ink) {
@@ -158,19 +176,7 @@ void glyph(cairo_t* cr, Glyph g, double x, double y, double w, double h, Rgb ink
         coin(cr, 12, 12, 9);
         break;
     case Glyph::Coins:  // a stack of coins seen from the side
-        for (int i = 0; i < 4; ++i) {
-            cairo_save(cr);
-            cairo_translate(cr, 12, 19 - i * 4.2);
-            cairo_scale(cr, 8, 3);
-            cairo_arc(cr, 0, 0, 1, 0, 2 * M_PI);
-            cairo_restore(cr);
-            cairo_fill_preserve(cr);
-            cairo_save(cr);
-            setColour(cr, hex(0x000000, 0.35));
-            cairo_set_line_width(cr, 1);
-            cairo_stroke(cr);
-            cairo_restore(cr);
-        }
+        coinStack(cr, 4, 12, 19, 4.2, 8, 3);
         break;
     case Glyph::Clock:
         circle(cr, 12, 12, 9);
@@ -615,6 +621,99 @@ void glyph(cairo_t* cr, Glyph g, double x, double y, double w, double h, Rgb ink
         cairo_fill(cr);
         break;
     }
+    case Glyph::Refresh:  // an arrow going round
+        cairo_arc(cr, 12, 12.5, 7.5, -M_PI * 0.2, M_PI * 1.5);
+        cairo_set_line_width(cr, 2.8);
+        cairo_stroke(cr);
+        cairo_move_to(cr, 17, 5);
+        cairo_line_to(cr, 11, 0.8);
+        cairo_line_to(cr, 11, 9.2);
+        cairo_close_path(cr);
+        cairo_fill(cr);
+        break;
+    case Glyph::Transfer:  // a stack of coins sent off to the right
+        coinStack(cr, 3, 8, 19, 4, 6.5, 2.6);
+        cairo_move_to(cr, 14, 8.5);
+        cairo_line_to(cr, 19, 8.5);
+        cairo_set_line_width(cr, 3);
+        cairo_stroke(cr);
+        cairo_move_to(cr, 23.5, 8.5);
+        cairo_line_to(cr, 17.5, 3);
+        cairo_line_to(cr, 17.5, 14);
+        cairo_close_path(cr);
+        cairo_fill(cr);
+        break;
+    case Glyph::Play:  // start playing at once
+        cairo_move_to(cr, 7, 3.5);
+        cairo_line_to(cr, 20.5, 12);
+        cairo_line_to(cr, 7, 20.5);
+        cairo_close_path(cr);
+        cairo_fill_preserve(cr);
+        cairo_set_line_width(cr, 2);
+        cairo_stroke(cr);
+        break;
+    case Glyph::Bin:  // a waste bin with its lid
+        cairo_move_to(cr, 3.5, 6);
+        cairo_line_to(cr, 20.5, 6);
+        cairo_stroke(cr);
+        roundedRect(cr, 9, 2.5, 6, 3.5, 1);
+        cairo_set_line_width(cr, 1.6);
+        cairo_stroke(cr);
+        cairo_move_to(cr, 5.5, 8);
+        cairo_line_to(cr, 18.5, 8);
+        cairo_line_to(cr, 17.2, 21.5);
+        cairo_line_to(cr, 6.8, 21.5);
+        cairo_close_path(cr);
+        cairo_fill(cr);
+        setColour(cr, hex(0x000000, 0.3));
+        for (double xx : {9.3, 12.0, 14.7}) {
+            cairo_move_to(cr, xx, 10.5);
+            cairo_line_to(cr, xx, 19);
+        }
+        cairo_set_line_width(cr, 1.3);
+        cairo_stroke(cr);
+        break;
+    case Glyph::Sms:  // a phone sending a text message
+        roundedRect(cr, 3, 6, 10, 16.5, 2);
+        cairo_set_line_width(cr, 2);
+        cairo_stroke(cr);
+        cairo_move_to(cr, 6.5, 19.5);
+        cairo_line_to(cr, 9.5, 19.5);
+        cairo_set_line_width(cr, 1.4);
+        cairo_stroke(cr);
+        roundedRect(cr, 10.5, 1.5, 12.5, 9, 2.5);
+        cairo_move_to(cr, 12.5, 10);
+        cairo_line_to(cr, 11, 14);
+        cairo_line_to(cr, 16, 10);
+        cairo_close_path(cr);
+        cairo_fill(cr);
+        setColour(cr, hex(0x000000, 0.35));
+        for (double xx : {13.7, 16.75, 19.8}) circle(cr, xx, 6, 1.1);
+        cairo_fill(cr);
+        break;
+    case Glyph::ScratchCard:  // a card with its strip half scratched off by a coin
+        roundedRect(cr, 1, 3, 22, 16, 2);
+        cairo_set_line_width(cr, 1.8);
+        cairo_stroke(cr);
+        for (double xx : {4.8, 8.0, 11.2}) circle(cr, xx, 11, 1.4);
+        cairo_fill(cr);
+        cairo_move_to(cr, 13.5, 7.5);
+        cairo_line_to(cr, 20, 7.5);
+        cairo_line_to(cr, 20, 14.5);
+        cairo_line_to(cr, 13.5, 14.5);
+        for (double yy = 14.5; yy > 8; yy -= 1.75) {
+            cairo_line_to(cr, 14.8, yy - 0.875);
+            cairo_line_to(cr, 13.5, yy - 1.75);
+        }
+        cairo_close_path(cr);
+        cairo_fill(cr);
+        circle(cr, 19, 18.5, 4.2);
+        cairo_fill(cr);
+        circle(cr, 19, 18.5, 2.4);
+        setColour(cr, hex(0x000000, 0.3));
+        cairo_set_line_width(cr, 1.1);
+        cairo_stroke(cr);
+        break;
     case Glyph::RedEnvelope: {  // a lucky envelope: red whatever the ink, with a gold seal
         const Rgb red = hex(0xD42A20), gold = hex(0xF5C542);
         roundedRect(cr, 5, 2, 14, 20, 1.6);

@@ -201,8 +201,10 @@ void paintMedal(cairo_t* cr, const Picture& p) {
 
 void paintLogo(cairo_t* cr, const Picture& p) {
     const double w = p.width, h = p.height;
-    text(cr, p.text, 1, 2, w - 1, h - 1, h * 0.95, hex(0x000000, 0.45));
-    text(cr, p.text, 0, 0, w - 1, h - 1, h * 0.95, tone(p.tone).light);
+    // The letters keep the lowest quarter free: screens set a line ("ONLINE") under them there.
+    const double letters = h * 0.75;
+    text(cr, p.text, 1, 2, w - 1, letters, letters, hex(0x000000, 0.45));
+    text(cr, p.text, 0, 0, w - 1, letters, letters, tone(p.tone).light);
 }
 
 void paintAvatar(cairo_t* cr, const Picture& p) {
@@ -265,14 +267,15 @@ void paintTableTop(cairo_t* cr, const Picture& p) {
     cairo_restore(cr);
     verticalGradient(cr, 0, h, c.light, c.dark);
     cairo_fill(cr);
-    // Two cards lying in the middle.
-    for (int i = 0; i < 2; ++i) {
-        roundedRect(cr, w / 2 - 7 + i * 6, h / 2 - 6 - i * 2, 8, 11, 1.5);
-        setColour(cr, hex(0xFFFFFF));
-        cairo_fill_preserve(cr);
-        setColour(cr, hex(0x333333));
-        cairo_set_line_width(cr, 0.6);
-        cairo_stroke(cr);
+    // The deck in the middle: a small pile of cards face down, a little askew.
+    if (p.a == 1) return;
+    const double cw = std::max(8.0, std::min(w, h) * 0.09), ch = cw * 4 / 3;
+    for (int i = 0; i < 3; ++i) {
+        cairo_save(cr);
+        cairo_translate(cr, w / 2 + (i - 1) * cw * 0.08, h / 2 - i * cw * 0.12);
+        cairo_rotate(cr, (i - 1) * 0.12);
+        paintCardBack(cr, -cw / 2, -ch / 2, cw, ch);
+        cairo_restore(cr);
     }
 }
 
@@ -393,15 +396,40 @@ void paintFigurePart(cairo_t* cr, const Picture& p) {
             cairo_fill(cr);
             break;
         }
-        case 1:  // hair over the top of the head
-            cairo_arc(cr, 24, 14, 10.5, M_PI, 2 * M_PI);
-            cairo_line_to(cr, 34.5, 18);
-            cairo_line_to(cr, 30, 11);
-            cairo_line_to(cr, 18, 11);
-            cairo_line_to(cr, 13.5, 18);
+        case 1: {  // hair in hair's own colours: locks over the head, a ragged fringe, strands
+            const Rgb hair[] = {hex(0x4A2C16), hex(0x1E1A1C), hex(0xE8B850), hex(0xB0482A)};
+            const Rgb colour = hair[p.b & 3];
+            cairo_move_to(cr, 14, 18.5);
+            cairo_curve_to(cr, 12, 12, 14, 5, 20, 4.2);
+            cairo_curve_to(cr, 22, 3.2, 26, 3.2, 28, 4.2);
+            cairo_curve_to(cr, 34, 5, 36, 12, 34, 18.5);
+            cairo_line_to(cr, 32.5, 14);
+            // The fringe: pointed locks falling over the forehead.
+            cairo_line_to(cr, 30.5, 11);
+            cairo_line_to(cr, 28.5, 13.5);
+            cairo_line_to(cr, 26.5, 10);
+            cairo_line_to(cr, 24, 13);
+            cairo_line_to(cr, 21.5, 10);
+            cairo_line_to(cr, 19.5, 13.5);
+            cairo_line_to(cr, 17.5, 11);
+            cairo_line_to(cr, 15.5, 14);
             cairo_close_path(cr);
-            fillAndEdge(ink);
+            fillAndEdge(colour);
+            // Strands and a shine, drawn along the locks.
+            setColour(cr, mix(colour, hex(0x000000), 0.45));
+            cairo_set_line_width(cr, 0.6);
+            for (double x : {18.0, 22.0, 26.0, 30.0}) {
+                cairo_move_to(cr, x + (x - 24) * 0.15, 5.2);
+                cairo_curve_to(cr, x - 0.5, 7, x, 8.5, x - (x - 24) * 0.05, 10.2);
+            }
+            cairo_stroke(cr);
+            setColour(cr, mix(colour, hex(0xFFFFFF), 0.4));
+            cairo_set_line_width(cr, 0.9);
+            cairo_move_to(cr, 18.5, 6.5);
+            cairo_curve_to(cr, 20, 5.4, 22, 5, 23.5, 5);
+            cairo_stroke(cr);
             break;
+        }
         case 2:  // shirt: body and sleeves
             roundedRect(cr, 12, 27, 24, 29, 4);
             fillAndEdge(ink);
@@ -418,11 +446,26 @@ void paintFigurePart(cairo_t* cr, const Picture& p) {
             roundedRect(cr, 24.5, 56, 9.5, 25, 2);
             fillAndEdge(ink);
             break;
-        case 4:  // shoes
-            roundedRect(cr, 11, 80, 13, 7, 3);
-            fillAndEdge(ink);
-            roundedRect(cr, 24, 80, 13, 7, 3);
-            fillAndEdge(ink);
+        case 4:  // shoes seen from the side, toes turned out: an upper with laces on a dark sole
+            for (int side : {-1, 1}) {
+                auto x = [side](double dx) { return 24 + side * dx; };  // dx grows outwards, to the toe
+                cairo_move_to(cr, x(1.2), 80.2);
+                cairo_line_to(cr, x(1.2), 86);
+                cairo_line_to(cr, x(12.2), 86);
+                cairo_curve_to(cr, x(12.8), 84, x(11.5), 82.6, x(9), 82.2);
+                cairo_line_to(cr, x(6.8), 80.2);
+                cairo_close_path(cr);
+                fillAndEdge(ink);
+                roundedRect(cr, std::min(x(0.8), x(12.8)), 85.6, 12, 2, 0.8);
+                fillAndEdge(edge);
+                setColour(cr, hex(0xFFFFFF, 0.9));
+                cairo_set_line_width(cr, 0.6);
+                for (double d : {7.2, 8.6}) {
+                    cairo_move_to(cr, x(d), 81.4 + (d - 7.2) * 0.35);
+                    cairo_line_to(cr, x(d - 0.9), 83.2 + (d - 7.2) * 0.35);
+                }
+                cairo_stroke(cr);
+            }
             break;
         default:  // hat: crown and brim
             roundedRect(cr, 16, 0.5, 16, 9, 2);

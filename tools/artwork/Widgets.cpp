@@ -189,9 +189,20 @@ void paintButton(cairo_t* cr, const Picture& p) {
         cairo_set_line_width(cr, 2);
         cairo_stroke(cr);
     }
+    if (p.glyph == Glyph::MailClosed) {  // an envelope's flap along the top edge, pressed in above the count
+        for (int pass = 0; pass < 2; ++pass) {
+            cairo_move_to(cr, 4, 3 + pass);
+            cairo_line_to(cr, w / 2, h * 0.24 + pass);
+            cairo_line_to(cr, w - 4, 3 + pass);
+            setColour(cr, pass == 0 ? mix(c.edge, hex(0x000000), 0.2) : hex(0xFFFFFF, 0.45));
+            cairo_set_line_width(cr, pass == 0 ? 1.5 : 1);
+            cairo_stroke(cr);
+        }
+    }
     // The light bodies carry their own captions in a dark ink.
     const Rgb ink = p.tone == Tone::Jade ? hex(0x0A2A1A) : hex(0x3A2410);
-    caption(cr, p.text, 6, 1 + (lit ? 1 : 0), w - 12, h - 4, h * 0.42, ink);
+    // Clear of the rounded ends.
+    caption(cr, p.text, 11, 1 + (lit ? 1 : 0), w - 22, h - 4, h * 0.42, ink);
 }
 
 void paintTab(cairo_t* cr, const Picture& p) {

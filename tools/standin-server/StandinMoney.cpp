@@ -1,6 +1,7 @@
 #include "standin-server/StandinMoney.h"
 
 #include <algorithm>
+#include <cctype>
 
 #include "platform/core/AtomicFile.h"
 #include "platform/core/Base64.h"
@@ -60,11 +61,17 @@ std::vector<StandinMoney::GiftItem> allGifts() {
     return items;
 }
 
-// The picture file of an item, avatar or present id.
+// The picture file of an item, avatar or present id: a gift shows what it is ("item-flower-rose.png").
 std::string pictureName(int32_t id) {
     if (id == kPresentPicture) return "item-present.png";
     if (id == kLuckyEnvelopePicture) return "item-lucky-envelope.png";
     if (id >= 11 && id <= 14) return "item-avatar-" + std::to_string(id - 10) + ".png";
+    for (const auto& gift : allGifts()) {
+        if (gift.id != id) continue;
+        std::string name = gift.name;
+        std::transform(name.begin(), name.end(), name.begin(), [](unsigned char c) { return char(std::tolower(c)); });
+        return std::string(gift.category == StandinMoney::kFlowers ? "item-flower-" : "item-drink-") + name + ".png";
+    }
     return "item-gift-" + std::to_string(id % 6 + 1) + ".png";
 }
 

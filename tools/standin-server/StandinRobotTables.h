@@ -144,6 +144,9 @@ public:
 
     // For the games, with the lock held.
     const Options& options() const { return options_; }
+    // Turns from the next one on last this long (tests that let one turn run out, then play in time);
+    // with the lock held.
+    void setTurnSeconds(uint8_t seconds) { options_.turnSeconds = seconds; }
     int8_t room() const { return room_; }
     int8_t board() const { return board_; }
     Place& place(int i) { return places_[static_cast<size_t>(i)]; }
@@ -216,7 +219,7 @@ private:
 
     std::shared_ptr<StandinSignIn> signIn_;
     std::shared_ptr<StandinLobbyLists> lists_;
-    const Options options_;
+    Options options_;  // fixed but for the turn length (setTurnSeconds)
     StandinServer* server_ = nullptr;
 
     mutable std::mutex mutex_;

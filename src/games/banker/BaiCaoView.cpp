@@ -12,11 +12,12 @@ namespace zuno {
 
 BaiCaoView::BaiCaoView(std::string nibName) : BankerTableView(std::move(nibName)) {}
 
-// The punters' stakes between their seats and the middle; mine right of my cards, the top seat's under
-// its bubble.
+// The punters' stakes between their seats and the middle, the top seat's under its bubble; mine by my
+// seat.
 ui::Rect BaiCaoView::stakeFrame(int seat) const {
-    static constexpr ui::Point kOrigins[] = {{362, 236}, {290, 130}, {180, 96}, {70, 130}};
-    return {kOrigins[seat].x, kOrigins[seat].y, seat == 0 ? 116.0 : 120.0, 20};
+    if (seat == 0) return bankerlayout::myStakeFrame();
+    static constexpr ui::Point kOrigins[] = {{}, {290, 130}, {180, 96}, {70, 130}};
+    return {kOrigins[seat].x, kOrigins[seat].y, 120, 20};
 }
 
 ui::Point BaiCaoView::dealTarget(int seat, int position, int handSize) const {

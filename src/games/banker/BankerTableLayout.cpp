@@ -44,8 +44,9 @@ TableDecorationGeometry decorations() {
     g.bubbleCentres = {ui::Point{240, 180}, {360, 105}, {240, 70}, {110, 105}, {240, 180}};
     g.bubbleAreas = {aboveMyCards, ui::Rect(280, 80, 144, 48), ui::Rect(150, 46, 206, 46), ui::Rect(58, 80, 144, 48),
                      aboveMyCards};
-    // A fly-text runs between the seat's avatar, where no text lies, and its own point in the middle.
-    g.flyTextPoints = {ui::Point{26, 254}, {454, 126}, {122, 26}, {26, 126}};
+    // A fly-text runs between the seat, where no text lies, and its own point in the middle: over my
+    // avatar and the top seat's, beside a side seat's towards the middle, above its stake.
+    g.flyTextPoints = {ui::Point{26, 254}, {384, 112}, {122, 26}, {96, 112}};
     g.flyTextInner = {ui::Point{240, 204}, {330, 176}, {240, 112}, {150, 176}};
     return g;
 }

@@ -26,6 +26,9 @@ ui::Point sideRowCentre(int seat, int position, int handSize);
 
 TableDecorationGeometry decorations();
 
+// My stake, under my name and money (right of my cards it would read as the right seat's).
+inline ui::Rect myStakeFrame() { return {52, 266, 96, 18}; }
+
 // The top seat at the top left, beside the cards dealt to it; mine at the bottom left, beside my
 // cards; the side seats' names under their cards.
 void placeSeats(GameCardView& table);

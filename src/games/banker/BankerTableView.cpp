@@ -337,7 +337,8 @@ void BankerTableView::viewDidLoad() {
         label->setBackgroundColor(ui::Color::clear());
         if (lblMoney0) label->setTextColor(lblMoney0->textColor());
         label->setFont(ui::Font::boldSystemFontOfSize(15));
-        label->setTextAlignment(ui::TextAlignment::Center);
+        // Mine lines up under my name and money.
+        label->setTextAlignment(seat == 0 ? ui::TextAlignment::Left : ui::TextAlignment::Center);
         label->setHidden(true);
         stakeLabels_[static_cast<size_t>(seat)] = label;
     }

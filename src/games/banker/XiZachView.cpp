@@ -45,10 +45,10 @@ std::array<std::shared_ptr<ui::Label>, XiZachView::kSeats> XiZachView::nameLabel
     return {lblName0, lblName1, lblName2, lblName3};
 }
 
-// The punters' stakes between their seats and the middle; mine right of my cards, the top seat's under
-// its bubble.
+// The punters' stakes between their seats and the middle, the top seat's under its bubble; mine by my
+// seat.
 ui::Rect XiZachView::stakeFrame(int seat) const {
-    if (seat == 0) return {362, 236, 116, 20};
+    if (seat == 0) return bankerlayout::myStakeFrame();
     static constexpr ui::Point kCentres[] = {{240, 200}, {345, 150}, {240, 104}, {135, 150}};
     return {kCentres[seat].x - 60, kCentres[seat].y - 10, 120, 20};
 }

@@ -18,8 +18,9 @@ namespace zuno {
 
 namespace {
 
-constexpr ui::Point kMarkerCentre{BlocksGame::kBoardPos.x + 99, BlocksGame::kBoardPos.y};
 constexpr double kMarkerScale = 0.5;
+// Right of the well picture (92 points either side of its centre), clear of its border.
+constexpr ui::Point kMarkerCentre{BlocksGame::kBoardPos.x + 92 + 2 + 40 * kMarkerScale / 2, BlocksGame::kBoardPos.y};
 
 // The upright table: the seats left of the well, the bottom seat 0 low and the top seat 2 high, their
 // gifts in a row under each. The opponent's bubble lies in the band between the stake and the well,
@@ -27,8 +28,9 @@ constexpr double kMarkerScale = 0.5;
 // well.
 TableDecorationGeometry portraitGeometry() {
     TableDecorationGeometry g;
-    g.bubbleCentres = {ui::Point{160, 440}, {160, 240}, {160, 104}, {160, 240}, {160, 240}};
+    g.bubbleCentres = {ui::Point{160, 440}, {160, 240}, {160, 107}, {160, 240}, {160, 240}};
     g.bubbleFontSize = 12;
+    g.bubbleAreas[2] = ui::Rect(64, 96, 192, 22);  // below the stake button, above the well
     g.flyTextPoints = {ui::Point{34, 330}, {160, 240}, {34, 30}, {160, 240}};
     g.tableCentre = {160, 240};
     // Four gifts overlap in a row the width of the seat's column, the opponent's between his rows
@@ -317,7 +319,7 @@ void BlocksView::effectBingo(int32_t row) {
         auto piece = std::make_shared<ui::ImageView>(ui::Image::imageNamed("gach-cray.png"));
         const ui::Size size = piece->image() ? piece->image()->size() : ui::Size{18, 18};
         piece->setFrame(ui::Rect(0, 0, size.width, size.height));
-        const BlocksPoint start = convertBoardToPositionAtRow(row, columb);
+        const BlocksPoint start = blocksgeometry::cellFrame(row, columb).center();  // over the cleared cell
         piece->setCenter(start);
         piece->setUserInteractionEnabled(false);
         view()->insertSubview(piece, 4);

@@ -12,14 +12,23 @@ BlocksPoint convertBoardToPositionAtRow(int32_t row, int32_t columb) {
     const BlocksPoint centre = BlocksGame::kBoardPos;
     return {centre.x - 5 * kCell + kCell * columb, centre.y - 10 * kCell + kCell * row};
 }
+
+// The well picture's grid starts at the reference points and its cell pictures are as large as its
+// squares: a picture moved 2 points right and 2 up would lie on the well's right and top border.
+ui::Rect cellFrame(int32_t row, int32_t columb) {
+    const BlocksPoint p = convertBoardToPositionAtRow(row, columb);
+    return {p.x, p.y, kCell, kCell};
+}
+
+ui::Rect wellFrame(const ui::Image* well) {
+    const ui::Size size = well ? well->size() : ui::Size{};
+    const BlocksPoint centre = BlocksGame::kBoardPos;
+    return {centre.x - size.width / 2, centre.y - size.height / 2, size.width, size.height};
+}
 }  // namespace blocksgeometry
 
 namespace {
-// A cell's picture lies 2 points right and 2 up of its reference point.
-ui::Point cellOrigin(int32_t row, int32_t columb) {
-    const BlocksPoint p = blocksgeometry::convertBoardToPositionAtRow(row, columb);
-    return {p.x + 2, p.y - 2};
-}
+ui::Point cellOrigin(int32_t row, int32_t columb) { return blocksgeometry::cellFrame(row, columb).origin; }
 
 bool inWell(int32_t row, int32_t columb) {
     return row >= 0 && row < tBoard::kRows && columb >= 0 && columb < tBoard::kColumns;
@@ -70,20 +79,14 @@ void BlocksWellView::forEachPieceCell(const tBlock& block, bool onEmptyOnly, Vis
     }
 }
 
-ui::Rect BlocksWellView::wellPictureArea() const {
-    const ui::Size size = background_ ? background_->size() : ui::Size{};
-    const BlocksPoint centre = BlocksGame::kBoardPos;
-    return {centre.x - size.width / 2, centre.y - size.height / 2, size.width, size.height};
-}
-
 ui::Rect BlocksWellView::contentExtent() const {
     const ui::Rect cells = cellArea(0, 0).united(cellArea(tBoard::kRows - 1, tBoard::kColumns - 1));
-    return background_ ? cells.united(wellPictureArea()) : cells;
+    return background_ ? cells.united(blocksgeometry::wellFrame(background_.get())) : cells;
 }
 
 // A frame that draws a part of the well leaves out the cells outside it.
 void BlocksWellView::drawRect(ui::Canvas& canvas, const ui::Rect& rect) {
-    if (background_) canvas.drawImage(*background_, wellPictureArea().origin);
+    if (background_) canvas.drawImage(*background_, blocksgeometry::wellFrame(background_.get()).origin);
     const tBoard* board = game_.gameBoard();
     if (!board) return;
     for (int32_t row = 0; row < tBoard::kRows; ++row) {

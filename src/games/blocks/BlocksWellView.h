@@ -16,8 +16,12 @@ namespace zuno {
 // Where the Blocks screen draws: cells of 18 points, the well centred on the game's board position.
 namespace blocksgeometry {
 constexpr double kCell = 18;
-// The reference point of a well cell (its image goes 2 points right and 2 up of it).
+// The reference point of a well cell: its top left corner.
 BlocksPoint convertBoardToPositionAtRow(int32_t row, int32_t columb);
+// Where a well cell's picture lies: the square of the well picture's grid at the reference point.
+ui::Rect cellFrame(int32_t row, int32_t columb);
+// The well picture's frame, centred on the game's board position (none: the picture is missing).
+ui::Rect wellFrame(const ui::Image* well);
 // The preview's cells: 0.8 of a well cell, from (5, 140) of the screen.
 constexpr double kPreviewScale = 0.8;
 constexpr BlocksPoint kPreviewOrigin{5, 140};
@@ -63,7 +67,6 @@ private:
     void drawPiece(ui::Canvas& canvas, const tBlock& block, int32_t value, bool onEmptyOnly) const;
     // Where a cell's picture may paint.
     ui::Rect cellArea(int32_t row, int32_t columb) const;
-    ui::Rect wellPictureArea() const;
     CellLooks cellLooks() const;
     void send(BlocksGesture gesture) const;
 

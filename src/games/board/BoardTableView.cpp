@@ -15,6 +15,7 @@ namespace zuno {
 
 namespace {
 constexpr double kCaptionHeight = 18;  // a right-hand entry's caption under its icon
+constexpr double kStartTitleMargin = 6;  // the start button's rounded ends, left free of its title
 
 std::string text(const char* key) { return Resources::getInstance().textForKey(key); }
 
@@ -98,8 +99,10 @@ BoardTableView::~BoardTableView() = default;
 
 void BoardTableView::viewDidLoad() {
     ZunoViewController::viewDidLoad();
-    // "CONTINUE" and the Vietnamese titles shrink to the button rather than being cut.
+    // "CONTINUE" and the Vietnamese titles shrink to the button rather than being cut, clear of its
+    // rounded ends.
     if (btnStart) {
+        btnStart->setContentEdgeInsets({0, kStartTitleMargin, 0, kStartTitleMargin});
         btnStart->titleLabel()->setAdjustsFontSizeToFitWidth(true);
         btnStart->titleLabel()->setMinimumFontSize(9);
     }

@@ -28,7 +28,7 @@ namespace zuno {
 // and whether a game offers resignation and a draw.
 struct BoardTableLook {
     ui::Rect stakeFrame{180, 132, 130, 52};
-    std::optional<ui::Rect> stakeFrameInGame = ui::Rect(0, 118, 80, 45);
+    std::optional<ui::Rect> stakeFrameInGame = ui::Rect(4, 118, 72, 45);  // clear of the screen's edge
     // The stake keeps its game place over the final position until the player continues (it would lie
     // on the board's middle); else it goes back as the game ends.
     bool stakeStaysUntilContinue = true;

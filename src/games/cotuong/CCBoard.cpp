@@ -1,5 +1,7 @@
 #include "games/cotuong/CCBoard.h"
 
+#include <algorithm>
+
 #include "platform/core/RunLoop.h"
 #include "platform/ui/Animation.h"
 #include "platform/ui/Canvas.h"
@@ -148,7 +150,15 @@ void CCBoard::drawRect(ui::Canvas& canvas, const ui::Rect&) {
     if (lastMoved_ && lastMoved_->team()) drawNamed(canvas, "border-moved.png", around(lastMoved_->location(), 30));
     for (const auto& hint : hints_) drawNamed(canvas, "border-detech-eat.png", around(Piece::convertPoint(hint.x, hint.y), 22));
     // The held piece lies above the others, grown.
-    if (held) drawNamed(canvas, held->name() + ".png", around(held->location(), kPieceSize * kHeldScale));
+    if (auto frame = heldPieceFrame()) drawNamed(canvas, held->name() + ".png", *frame);
+}
+
+std::optional<ui::Rect> CCBoard::heldPieceFrame() const {
+    if (empty_ || !model_.isPieceSelected() || !model_.selectedPiece()) return std::nullopt;
+    const ui::Rect grown = around(model_.selectedPiece()->location(), kPieceSize * kHeldScale);
+    // A piece of the first or last row grows inwards, not past the screen's edge.
+    const double y = std::clamp(grown.y(), 0.0, bounds().height() - grown.height());
+    return ui::Rect(grown.x(), y, grown.width(), grown.height());
 }
 
 }  // namespace zuno

@@ -43,6 +43,8 @@ public:
     // The piece the last move took, still shown until the moving piece arrives.
     const std::shared_ptr<Piece>& takenPiece() const { return taken_; }
     bool isEmpty() const { return empty_; }
+    // Where the held piece is drawn, grown and kept inside the board (none: nothing held).
+    std::optional<ui::Rect> heldPieceFrame() const;
 
     void drawRect(ui::Canvas& canvas, const ui::Rect& rect) override;
     void touchesEnded(const ui::TouchSet& touches, const ui::Event& event) override;

@@ -19,8 +19,11 @@ std::string lower(std::string s) {
 BoardTableLook coTuongLook() {
     BoardTableLook look;
     auto decorations = BoardTableLook::landscapeDecorations();
+    // Each player's bubble in the band of his side's second row, which a game begins with empty,
+    // between the pieces of the rows either side.
     decorations.bubbleCentres[0] = {200, 272};
     decorations.bubbleCentres[2] = {200, 48};
+    decorations.bubbleHeight = 30;
     look.decorationGeometry = decorations;
     return look;
 }

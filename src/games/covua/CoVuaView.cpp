@@ -15,6 +15,16 @@ int32_t milliseconds(int32_t seconds) {
     constexpr int32_t kLeast = std::numeric_limits<int32_t>::min() / 1000;
     return (seconds > kMost ? kMost : seconds < kLeast ? kLeast : seconds) * 1000;
 }
+// Each player's bubble within the third rank on his side, which a game begins with empty.
+BoardTableLook coVuaLook() {
+    BoardTableLook look;
+    auto decorations = BoardTableLook::landscapeDecorations();
+    decorations.bubbleCentres[0] = {200, 221};
+    decorations.bubbleCentres[2] = {200, 107};
+    decorations.bubbleHeight = 36;
+    look.decorationGeometry = decorations;
+    return look;
+}
 }  // namespace
 
 const ui::BindingTable& CoVuaView::bindings() {
@@ -23,7 +33,7 @@ const ui::BindingTable& CoVuaView::bindings() {
     return table;
 }
 
-CoVuaView::CoVuaView(std::string nibName) : BoardTableView(std::move(nibName)) {
+CoVuaView::CoVuaView(std::string nibName) : BoardTableView(std::move(nibName), coVuaLook()) {
     board->onMove = [this](const CoVuaWireMove& move) {
         // Nobody may move until the server announces the move.
         table().moveWithNext(-1);

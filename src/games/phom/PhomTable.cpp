@@ -24,7 +24,7 @@ bool PhomTable::iAmOwner() const { return isMe(seating.ownerID); }
 void PhomTable::reset() {
     seating.currentPlayer = -1;
     seating.isStartGame = false;
-    isDoFire = fire = finish = isU = isHaPhom = isGetCard = isEatCard = notPlay = false;
+    isDoFire = fire = finish = isU = isHaPhom = isGetCard = isEatCard = notPlay = endCleared = false;
     seating.dieTime = 0;
     cardCurrent = -1;
     clearRows(cardShow);
@@ -316,8 +316,9 @@ PhomTable::Shown PhomTable::onFinishNew(int32_t score, const std::vector<int32_t
     int index = -1;
     for (size_t p = 0; p < seating.players.size() && p < kSeats; ++p)
         if (seating.players[p] && seating.players[p]->IDDB() == userId && userId != -1) index = static_cast<int>(p);
-    // A result for somebody not at the table changes nothing.
-    if (index < 0) return {};
+    // A result for somebody not at the table changes nothing; nor does one that comes after I continued
+    // (each player's result comes on its own, and the first one offers continue).
+    if (index < 0 || endCleared) return {};
     Shown shown = stop();
     auto& row = cardRac[static_cast<size_t>(index)];
     row.fill(-1);
@@ -354,6 +355,7 @@ void PhomTable::onPlayingNew(int32_t turnSeconds, int32_t current, int32_t firer
 
 void PhomTable::continueToNextDeal() {
     seating.isStartGame = finish = false;
+    endCleared = true;
     setMenu(idleMenu());
 }
 

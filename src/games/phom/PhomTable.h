@@ -44,6 +44,8 @@ public:
     // The deal.
     bool isGameBegin = false, isFirstMatch = true;
     bool notPlay = false, finish = false;
+    // I have pressed continue: the deal's end is cleared, and its results that come later are not shown.
+    bool endCleared = false;
     int32_t currentPlayers = -1;  // who must act next
     int32_t firstPlayer = -1;     // who fired last
     int32_t firstHa = -1;         // who lays down first this round

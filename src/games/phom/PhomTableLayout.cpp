@@ -6,6 +6,7 @@ namespace zuno {
 
 namespace {
 using Row = PhomTableLayout::Row;
+using Stage = PhomTableLayout::Stage;
 
 enum class Align { Start, Centre, End };
 
@@ -19,56 +20,107 @@ struct Line {
 };
 
 constexpr double kCentreX = 240;
-constexpr double kRowGap = 8;     // between two rows on one line
-constexpr double kLeastStep = 6;  // a corner's width, at the least
+constexpr double kRowGap = 8;         // between two rows on one line
+constexpr double kLeastStep = 6;      // a corner's width, at the least
+constexpr double kReadableStep = 12;  // a corner's rank and suit whole
 
-std::vector<Line> linesOf(int seat) {
-    switch (seat) {
-        case 0: return {{194, 130, 400, Align::Centre, {Row::Fired, Row::Eaten, Row::Laid}}};
-        case 1:
-            return {{110, 262, 396, Align::End, {Row::Fired}}, {128, 262, 396, Align::End, {Row::Eaten, Row::Laid}}};
-        case 2: return {{58, 124, 356, Align::Centre, {Row::Fired, Row::Eaten, Row::Laid}}};
-        case 3:
-            return {{110, 84, 218, Align::Start, {Row::Fired}}, {128, 84, 218, Align::Start, {Row::Eaten, Row::Laid}}};
-        default: return {};
+// The side seats' lanes, from the card-back pile to the seats.
+constexpr double kLeftLane[] = {84, 218};
+constexpr double kRightLane[] = {262, 396};
+constexpr double kSideFiredY = 110;
+constexpr double kSideLaidY = 128;
+
+using Places = std::array<std::vector<ui::Point>, 3>;
+
+// Lays the line's rows out into `out`, each step between a corner's width (`leastStep`) and 20 pt.
+void lay(const Line& line, const PhomTableLayout::Counts& counts, double leastStep, Places& out) {
+    const double width = PhomTableLayout::kTableCard.width;
+    std::vector<Row> rows;
+    int cards = 0;
+    for (Row row : line.rows) {
+        const int n = counts[static_cast<size_t>(row)];
+        if (n <= 0) continue;
+        rows.push_back(row);
+        cards += n;
     }
+    if (rows.empty()) return;
+    const auto m = static_cast<double>(rows.size());
+    const double lane = line.maxX - line.minX;
+    const double fixed = m * width + (m - 1) * kRowGap;
+    double step = PhomTableLayout::kStep;
+    if (cards > static_cast<int>(rows.size()))
+        step = std::clamp((lane - fixed) / (cards - m), leastStep, PhomTableLayout::kStep);
+    const double span = fixed + (cards - m) * step;
+    double left = line.minX;
+    if (line.align == Align::End) left = line.maxX - span;
+    if (line.align == Align::Centre) {
+        // A single row keeps its first card 20 pt per pair of cards left of the middle.
+        left = rows.size() == 1 && step == PhomTableLayout::kStep
+                   ? kCentreX - PhomTableLayout::kStep * (cards / 2) - width / 2
+                   : kCentreX - span / 2;
+        left = std::clamp(left, line.minX, std::max(line.minX, line.maxX - span));
+    }
+    for (Row row : rows) {
+        const int n = counts[static_cast<size_t>(row)];
+        auto& centres = out[static_cast<size_t>(row)];
+        for (int k = 0; k < n; ++k) centres.push_back({left + width / 2 + k * step, line.y});
+        left += width + (n - 1) * step + kRowGap;
+    }
+}
+
+// Whether the rows fit the lane with each corner's rank and suit whole.
+bool fitReadably(const PhomTableLayout::Counts& counts, double lane) {
+    int rows = 0, cards = 0;
+    for (int n : counts) {
+        rows += n > 0 ? 1 : 0;
+        cards += std::max(n, 0);
+    }
+    const double width = PhomTableLayout::kTableCard.width;
+    return rows * width + (rows - 1) * kRowGap + (cards - rows) * kReadableStep <= lane;
+}
+
+// The top seat's line keeps clear of its texts at its left (under the stake) while its cards fit the
+// rest readably; at the end of a deal its leftovers always do.
+void layTop(Stage stage, const PhomTableLayout::Counts& counts, Places& out) {
+    constexpr double kMinX = 124, kMaxX = 356;
+    const double textsRight =
+        stage == Stage::Ended ? PhomTableLayout::kTopTextsRight : PhomTableLayout::kTopTextsRightInDeal;
+    const double minX = stage == Stage::Ended || fitReadably(counts, kMaxX - textsRight) ? textsRight : kMinX;
+    lay({58, minX, kMaxX, Align::Centre, {Row::Fired, Row::Eaten, Row::Laid}}, counts, kLeastStep, out);
+}
+
+// A side seat: its eaten and laid cards on the lower line at the seat's end of the lane, and its fired
+// row above them: beside them (on the pile's side) when all fit with each corner whole, else from the
+// pile's end of the lane, where the lower line covers the least of it (the fired corners show above).
+void laySide(bool right, const PhomTableLayout::Counts& counts, Places& out) {
+    const double minX = right ? kRightLane[0] : kLeftLane[0];
+    const double maxX = right ? kRightLane[1] : kLeftLane[1];
+    const Align toSeat = right ? Align::End : Align::Start;
+    const Align toPile = right ? Align::Start : Align::End;
+    auto& fired = out[static_cast<size_t>(Row::Fired)];
+    const int firedCount = counts[static_cast<size_t>(Row::Fired)];
+    const int lowerCount = counts[static_cast<size_t>(Row::Eaten)] + counts[static_cast<size_t>(Row::Laid)];
+    if (lowerCount == 0) {
+        lay({kSideFiredY, minX, maxX, toSeat, {Row::Fired}}, counts, kLeastStep, out);
+        return;
+    }
+    if (firedCount > 0 && fitReadably(counts, maxX - minX)) {
+        const std::vector<Row> order = right ? std::vector{Row::Fired, Row::Eaten, Row::Laid}
+                                             : std::vector{Row::Eaten, Row::Laid, Row::Fired};
+        lay({kSideLaidY, minX, maxX, toSeat, order}, counts, kReadableStep, out);
+        for (ui::Point& centre : fired) centre.y = kSideFiredY;
+        return;
+    }
+    lay({kSideLaidY, minX, maxX, toSeat, {Row::Eaten, Row::Laid}}, counts, kLeastStep, out);
+    lay({kSideFiredY, minX, maxX, toPile, {Row::Fired}}, counts, kLeastStep, out);
 }
 }  // namespace
 
-std::array<std::vector<ui::Point>, 3> PhomTableLayout::place(int seat, const Counts& counts) {
-    std::array<std::vector<ui::Point>, 3> out;
-    const double width = kTableCard.width;
-    for (const Line& line : linesOf(seat)) {
-        std::vector<Row> rows;
-        int cards = 0;
-        for (Row row : line.rows) {
-            const int n = counts[static_cast<size_t>(row)];
-            if (n <= 0) continue;
-            rows.push_back(row);
-            cards += n;
-        }
-        if (rows.empty()) continue;
-        const auto m = static_cast<double>(rows.size());
-        const double lane = line.maxX - line.minX;
-        const double fixed = m * width + (m - 1) * kRowGap;
-        double step = kStep;
-        if (cards > static_cast<int>(rows.size()))
-            step = std::clamp((lane - fixed) / (cards - m), kLeastStep, kStep);
-        const double span = fixed + (cards - m) * step;
-        double left = line.minX;
-        if (line.align == Align::End) left = line.maxX - span;
-        if (line.align == Align::Centre) {
-            // A single row keeps its first card 20 pt per pair of cards left of the middle.
-            left = rows.size() == 1 && step == kStep ? kCentreX - kStep * (cards / 2) - width / 2 : kCentreX - span / 2;
-            left = std::clamp(left, line.minX, std::max(line.minX, line.maxX - span));
-        }
-        for (Row row : rows) {
-            const int n = counts[static_cast<size_t>(row)];
-            auto& centres = out[static_cast<size_t>(row)];
-            for (int k = 0; k < n; ++k) centres.push_back({left + width / 2 + k * step, line.y});
-            left += width + (n - 1) * step + kRowGap;
-        }
-    }
+std::array<std::vector<ui::Point>, 3> PhomTableLayout::place(int seat, const Counts& counts, Stage stage) {
+    Places out;
+    if (seat == 0) lay({194, 130, 400, Align::Centre, {Row::Fired, Row::Eaten, Row::Laid}}, counts, kLeastStep, out);
+    if (seat == 1 || seat == 3) laySide(seat == 1, counts, out);
+    if (seat == 2) layTop(stage, counts, out);
     return out;
 }
 
@@ -86,21 +138,31 @@ TableDecorationGeometry PhomTableLayout::decorations(Stage stage) {
     g.bubbleFontSize = 12;
     g.bubblePadding = 20;
     g.bubbleHeight = 24;
-    // The side seats talk in the strip under their rows, the top seat under the stake. Mine and the
-    // screen's own bubble share the strip's middle during a deal; at its end both go where my hand was;
-    // between deals the stake lies in the middle and both go to the empty table above and below it.
-    g.bubbleCentres = {ui::Point{240, 161}, {350, 161}, {62, 58}, {130, 161}, {240, 161}};
+    // The side seats talk in the strip under their rows. During a deal and at its end the top seat
+    // talks under the stake beside its picture, left of its cards, and its sum rises under that. Mine
+    // and the screen's own bubble share the strip's middle during a deal; at its end both go where my
+    // hand was; between deals the stake lies in the middle and both go to the empty table above and
+    // below it, and the top seat talks under its name.
+    const double topTextsRight = stage == Stage::Ended ? kTopTextsRight : kTopTextsRightInDeal;
+    const ui::Rect topTexts(98, 34, topTextsRight - 4 - 98, 24);
+    g.bubbleCentres = {ui::Point{240, 161}, {350, 161}, topTexts.center(), {130, 161}, {240, 161}};
+    g.bubbleAreas[2] = topTexts;
+    // A sum rises a little where nothing else lies at the end of a deal: after my bubble's line, under
+    // the side seats' leftover cards, under the top seat's bubble.
+    g.flyTextPoints = {ui::Point{262, 239}, {330, 146}, {topTexts.midX(), 71}, {150, 146}};
     if (stage == Stage::Ended) {
         g.bubbleCentres[0] = {150, 236};
         g.bubbleCentres[4] = {240, 264};
+        // The right seat's bubble short of its end mark under its money.
+        g.bubbleAreas[1] = ui::Rect(220, 140, 184, 42);
     }
     if (stage == Stage::Idle) {
         g.bubbleCentres[0] = {240, 200};
         g.bubbleCentres[4] = {240, 110};
+        g.bubbleCentres[2] = {240, 46};
+        g.bubbleAreas[2] = std::nullopt;
+        g.flyTextPoints[2] = {240, 72};
     }
-    // A sum rises a little where nothing else lies at the end of a deal: after my bubble's line, under
-    // the side seats' leftover cards, under the top seat's bubble.
-    g.flyTextPoints = {ui::Point{262, 239}, {330, 146}, {62, 79}, {150, 146}};
     g.flyTextDrift = ui::Point{0, -3};
     g.tableCentre = kPile.center();
     // Gifts: mine after my name, the right seat's down the right edge, the top seat's after its name,

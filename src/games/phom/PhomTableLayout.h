@@ -12,9 +12,11 @@ namespace zuno {
 // and its end), kept clear of the seats, the buttons and each other:
 //
 //   y   0 - 32   the top seat (2) between the stake and Leave
-//   y  34 - 82   the top seat's line: fired cards, then eaten ones, then laid melds
-//   y  86 - 152  the side seats (3 left, 1 right) at the edges, from y 96; inward of each, its fired
-//                row with its eaten and laid row over the lower part of it (the fired corners show)
+//   y  34 - 82   the top seat's line: fired cards, then eaten ones, then laid melds; its texts at the
+//                line's left, under the stake, while the cards fit after them
+//   y  86 - 152  the side seats (3 left, 1 right) at the edges, from y 96; inward of each, its eaten and
+//                laid row at the seat's end and its fired row above, beside it when both fit (else the
+//                laid row lies over the lower part of the fired one, whose corners show)
 //   y 152 - 170  the bubbles' strip
 //   y 170 - 218  my seat at the left; my line: fired cards, then laid melds
 //   y 222 - 282  my hand, over the bottom bar (284 - 320)
@@ -34,9 +36,17 @@ public:
 
     enum class Row { Fired = 0, Eaten = 1, Laid = 2 };
     using Counts = std::array<int, 3>;  // cards of each row, by Row
+    // Between deals, during a deal (my hand on the table) and at its end (the table still zoomed, my
+    // hand gone).
+    enum class Stage { Idle, Deal, Ended };
 
     // The centres of a seat's cards, row by row (by Row), for these counts.
-    static std::array<std::vector<ui::Point>, 3> place(int seat, const Counts& counts);
+    static std::array<std::vector<ui::Point>, 3> place(int seat, const Counts& counts, Stage stage = Stage::Deal);
+
+    // The top seat's texts keep left of these lines and its cards right of them: at the end of a deal,
+    // and during it while the cards fit there (four fired cards start there).
+    static constexpr double kTopTextsRight = 204;
+    static constexpr double kTopTextsRightInDeal = 182;
 
     // Where a seat's newest fired card comes from when it does not come from my hand.
     static ui::Point origin(int seat);
@@ -45,9 +55,7 @@ public:
     static inline const ui::Rect kPile{222, 100, 36, 48};
     static inline const ui::Rect kTurnBar{220, 148, 40, 5};
 
-    // Bubbles, fly-texts and gifts between deals, during a deal (my hand on the table) and at its end
-    // (the table still zoomed, my hand gone).
-    enum class Stage { Idle, Deal, Ended };
+    // Bubbles, fly-texts and gifts at each stage.
     static TableDecorationGeometry decorations(Stage stage);
 };
 

@@ -300,6 +300,7 @@ void PhomView::startTurnAt(int64_t now) {
         if (progressTimer) progressTimer->setFrame(PhomTableLayout::kTurnBar);
     }
     table().dieTime = now + interval();
+    announcedSeat_ = -1;
     startTimer(1);
 }
 
@@ -446,11 +447,14 @@ void PhomView::blinkCurrentName() {
     const std::shared_ptr<ui::Label> names[] = {lblName0, lblName1, lblName2, lblName3};
     // The player who must act (a skip passes the turn on without a fire).
     const int current = getSeatFromID(phom_.currentPlayers);
+    // A new turn shows its player's name at once; the blink starts a second later.
+    const bool newTurn = current != announcedSeat_;
+    announcedSeat_ = current;
     for (int seat = 0; seat < kSeats; ++seat) {
         if (!names[seat]) continue;
         if (seat == current) {
             names[seat]->setTextColor(ui::Color::green());
-            names[seat]->setHidden(!names[seat]->isHidden());
+            names[seat]->setHidden(!newTurn && !names[seat]->isHidden());
         } else {
             names[seat]->setTextColor(ui::Color::white());
             names[seat]->setHidden(false);

@@ -194,6 +194,7 @@ protected:
     enum class Flight { None, Newest, All };
     void paintRow(int seat, RowKind kind, const std::vector<int>& ids, Flight flight, ui::Point from);
     Sprites& rowSprites(int seat, RowKind kind);
+    std::vector<int> eatenNotLaid(int seat) const;
     void cancelOwnTimers();
     StartButtonBlink& startBlink() override { return bottom_.blink(); }
 
@@ -211,6 +212,7 @@ protected:
     bool isCardMove = false, isEatTouch = false;
     sys::RunLoop::TimerId dealTimer_ = 0;
     sys::RunLoop::TimerId layoutTimer_ = 0;
+    int announcedSeat_ = -1;  // the seat whose name the turn clock shows as the player to act
 };
 
 }  // namespace zuno

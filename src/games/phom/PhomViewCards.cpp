@@ -238,7 +238,7 @@ void PhomView::paintRow(int seat, RowKind kind, const std::vector<int>& ids, Fli
     const Layout::Counts counts{static_cast<int>(fired_[static_cast<size_t>(seat)].size()),
                                 static_cast<int>(eaten_[static_cast<size_t>(seat)].size()),
                                 static_cast<int>(laid_[static_cast<size_t>(seat)].size())};
-    const auto places = Layout::place(seat, counts);
+    const auto places = Layout::place(seat, counts, isGameEnd() ? Layout::Stage::Ended : Layout::Stage::Deal);
     for (RowKind other : {RowKind::Fired, RowKind::Eaten, RowKind::Laid}) {
         if (other == kind) continue;
         const auto& sprites = rowSprites(seat, other);
@@ -287,12 +287,27 @@ void PhomView::paintPhomCards(int seat) {
 
 void PhomView::paintLaidIds(int seat, const std::vector<int>& ids, std::optional<ui::Point> from) {
     paintRow(seat, RowKind::Laid, ids, Flight::All, from.value_or(startOfSeat(seat)));
+    const auto& eaten = eaten_[static_cast<size_t>(seat)];
+    const bool laidAnEatenCard = std::any_of(eaten.begin(), eaten.end(), [&](const Sprite& card) {
+        return std::find(ids.begin(), ids.end(), card->cardID) != ids.end();
+    });
+    if (laidAnEatenCard) paintRow(seat, RowKind::Eaten, eatenNotLaid(seat), Flight::None, {});
+}
+
+// An eaten card goes down with its meld: the eaten row shows only those still in the hand.
+std::vector<int> PhomView::eatenNotLaid(int seat) const {
+    const auto& eaten = phom_.showCardEat[static_cast<size_t>(seat)];
+    std::vector<int> laid;
+    for (const auto& card : laid_[static_cast<size_t>(seat)]) laid.push_back(card->cardID);
+    std::vector<int> ids;
+    for (int id : eaten)
+        if (id != -1 && std::find(laid.begin(), laid.end(), id) == laid.end()) ids.push_back(id);
+    return ids;
 }
 
 void PhomView::paintXXXCards(int seat) {
     if (seat < 0 || seat >= kSeats) return;
-    const auto& ids = phom_.showCardEat[static_cast<size_t>(seat)];
-    paintRow(seat, RowKind::Eaten, {ids.begin(), ids.end()}, Flight::Newest, startOfSeat(seat));
+    paintRow(seat, RowKind::Eaten, eatenNotLaid(seat), Flight::Newest, startOfSeat(seat));
 }
 
 // ---- zoom

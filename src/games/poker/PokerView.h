@@ -171,6 +171,8 @@ public:
     ui::Point getAvaPostOfPlayer(const PokerPlayer& p) const;
     ui::Point cardPositionOfSeat(int seat) const;
     ui::Point getMiniCardPos(const PokerPlayer& p) const;
+    // The first of a player's cards drawn face up (mine in my hand, another's shown at the showdown).
+    ui::Point shownCardsPos(const PokerPlayer& p) const;
     ui::Point communitySlot(size_t index) const;
 
     // Outlets: one per display seat, pot, or bubble.

@@ -20,15 +20,24 @@ constexpr double kDimmed = 0.6;
 const ui::Color kOutline = ui::Color::green();
 
 // Where the other players' half-size cards lie, by display seat (1 to 8). The two bottom seats' lie a
-// little below the second row of pots, which would otherwise cover them.
+// little below the second row of pots, which would otherwise cover them; the two top seats' just below
+// their avatars.
 constexpr std::array<ui::Point, PokerView::kSeats> kMiniCards{
-    {{0, 0}, {130, 222}, {80, 160}, {100, 110}, {170, 80}, {290, 80}, {360, 100}, {400, 160}, {328, 222}}};
+    {{0, 0}, {130, 222}, {80, 160}, {100, 110}, {170, 84}, {290, 84}, {360, 100}, {400, 160}, {328, 222}}};
 // My cards lie at full size left of my avatar, not over it, so that my avatar, name and stack stay in
 // sight and no marker lies on them.
 constexpr ui::Point kMyCardsFromAvatar{-62.5, -12};
-// The others' cards when shown (the showdown) lie behind their avatars at this share of a card, so that
-// the shown pair keeps off the names, stacks and bets around; mine keep their size.
-constexpr double kOthersShownCards = 0.6;
+// The others' cards when shown (the showdown) are drawn at this share of a card and end their pop a
+// fifth larger; mine keep their size.
+constexpr double kOthersShownCards = 0.5;
+// Where the first of the others' shown cards lies, by display seat (1 to 8; display seat 0 is another's
+// only while I watch, and his cards lie where mine would): beside the avatar, clear of it and of the
+// names, stacks and bets around, the second card far enough to the right for both corners to be read.
+constexpr std::array<ui::Point, PokerView::kSeats> kShownCards{
+    {{0, 0}, {133, 220}, {76, 154}, {98, 110}, {164, 88}, {290, 86}, {350, 100}, {390, 156}, {322, 222}}};
+constexpr double kShownCardsPitch = 16;
+// The dealer, blind and ante markers sit on the avatar's corners, off the face.
+constexpr ui::Point kDealerFromAvatar{-12, 12}, kBlindFromAvatar{12, 12}, kAnteFromAvatar{12, -12};
 // The community cards: their slots are a card's width apart, the cards themselves a little smaller, so
 // that the pots below them keep clear of them.
 constexpr double kBoardCards = 0.8;
@@ -282,12 +291,12 @@ void PokerView::start(int8_t, const Cards& myCards, int32_t dealerID, int32_t sm
         if (!poker_.isMe(record->playerId())) record->setCard({-1, -1});
         cardsOf(record->playerId())->setCard(holeIds(*record));
     }
-    if (marks.dealer) placeMarker(imgDealer, *marks.dealer, {-10, 0}, 0.5, 0);
-    if (marks.smallBlind) placeMarker(imgSmallBind, *marks.smallBlind, {0, 0}, 0.7, 0.2);
-    if (marks.bigBlind) placeMarker(imgBigBind, *marks.bigBlind, {10, 0}, 0.9, 0.4);
+    if (marks.dealer) placeMarker(imgDealer, *marks.dealer, kDealerFromAvatar, 0.5, 0);
+    if (marks.smallBlind) placeMarker(imgSmallBind, *marks.smallBlind, kBlindFromAvatar, 0.7, 0.2);
+    if (marks.bigBlind) placeMarker(imgBigBind, *marks.bigBlind, kBlindFromAvatar, 0.9, 0.4);
     for (const auto& ante : marks.antes) {
         const int seat = ante->playerNewSeat();
-        if (seat >= 0 && seat < kSeats) placeMarker(imgAnte[seat], *ante, {0, -10}, 0.9, 0.4);
+        if (seat >= 0 && seat < kSeats) placeMarker(imgAnte[seat], *ante, kAnteFromAvatar, 0.9, 0.4);
     }
     for (int32_t id : marks.allIn) setStatus(PokerAction::ALL_IN, id);
     showButtons();
@@ -309,19 +318,27 @@ void PokerView::start(int8_t, const Cards& myCards, int32_t dealerID, int32_t sm
     chiaBaiPokerWithCars(std::move(deal));
 }
 
+ui::Point PokerView::shownCardsPos(const PokerPlayer& p) const {
+    const int seat = p.playerNewSeat();
+    if (poker_.isMe(p.playerId()) || seat <= 0 || seat >= kSeats) return cardPositionOfSeat(seat);
+    return kShownCards[seat];
+}
+
 void PokerView::drawCardOfPlayer(const PokerPlayer& p) {
     if (p.playerId() == -1) return;
-    const ui::Point first = cardPositionOfSeat(p.playerNewSeat());
-    const double shownScale = poker_.isMe(p.playerId()) ? 1.0 : kOthersShownCards;
+    const bool mine = poker_.isMe(p.playerId());
+    const ui::Point first = shownCardsPos(p);
+    const double shownScale = mine ? 1.0 : kOthersShownCards;
+    const double pitch = mine ? 20.0 : kShownCardsPitch;
     const auto& views = cardsOf(p.playerId())->views();
     for (size_t i = 0; i < views.size(); ++i) {
         const auto& card = views[i];
         card->removeFromSuperview();
         card->setTransform(ui::AffineTransform::scale(shownScale, shownScale));
-        card->setCenter({first.x + 20.0 * static_cast<double>(i), first.y});
+        card->setCenter({first.x + pitch * static_cast<double>(i), first.y});
         // My cards lie over my seat, under the markers, bubbles and controls; the others' just over the
         // table, their seats' avatars and labels over them.
-        if (!poker_.isMe(p.playerId())) view()->insertSubview(card, std::min(i + 2, view()->subviews().size()));
+        if (!mine) view()->insertSubview(card, std::min(i + 2, view()->subviews().size()));
         else if (imgDealer && imgDealer->superviewPointer() == view().get()) view()->insertSubviewBelow(card, imgDealer.get());
         else view()->addSubview(card);
     }
@@ -529,6 +546,9 @@ void PokerView::onShowdown(int32_t, const std::string& decs, int32_t winnerID, i
 
 void PokerView::onResult(const Ints& userID, const Ints& stack) {
     poker_.onResult(userID, stack);
+    // The hand is over: nobody is to act, so the bar goes and the name of the last one to act stops
+    // blinking.
+    hideTimer();
     if (pokerTime) pokerTime->removeFromSuperview();
     hideAllStatus();
     animatedWinner();

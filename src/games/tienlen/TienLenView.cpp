@@ -48,11 +48,14 @@ TableDecorationGeometry tienLenDecorations() {
     TableDecorationGeometry g = TableDecorationGeometry::cardTable();
     g.bubbleCentres[0] = {240, 172};  // between the cards played and a raised card of mine
     g.bubbleCentres[TableDecorations::kCentre] = g.bubbleCentres[0];
-    const ui::Rect belowCards(90, 150, 306, 54), belowTopSeat(84, 48, 272, 44);
+    // The band between the row of cards played (to y 154) and a raised card of mine (from y 189).
+    const ui::Rect belowCards(90, 155, 306, 33), belowTopSeat(84, 48, 272, 44);
     const ui::Rect rightOfLeftSeat(58, 100, 338, 48), leftOfRightSeat(84, 100, 338, 48);  // above the names
     g.bubbleAreas = {belowCards, leftOfRightSeat, belowTopSeat, rightOfLeftSeat, belowCards};
-    // A fly-text runs between the seat's avatar, where no text lies, and its own point in the middle.
-    g.flyTextPoints = {ui::Point{48, 228}, {454, 126}, {192, 26}, {26, 126}};
+    // A fly-text runs between the seat, where no text lies, and its own point in the middle: over my
+    // avatar and the top seat's, beside a side seat's towards the middle (at the screen's edge it would
+    // run off the screen, over the avatar it could not be read), above the bubbles.
+    g.flyTextPoints = {ui::Point{48, 228}, {384, 96}, {192, 26}, {96, 96}};
     g.flyTextInner = {ui::Point{240, 190}, {330, 150}, {240, 110}, {150, 150}};
     return g;
 }

@@ -3,6 +3,7 @@
 #include "platform/ui/Font.h"
 #include "platform/ui/HtmlText.h"
 #include "platform/ui/Label.h"
+#include "support/TextRecorder.h"
 
 namespace zuno::ui::test {
 namespace {
@@ -58,6 +59,35 @@ TEST(FontTest, LabelSizeFitsItsText) {
     label.setNumberOfLines(0);
     Size narrow = label.sizeThatFits({label.font().widthOfText("Xin") + 1, 0});
     EXPECT_GT(narrow.height, one.height * 1.5);
+}
+
+// A label that cuts its text on purpose ends the cut line with "..." inside its frame, whatever its
+// break mode; one that does not keep its mode.
+TEST(FontTest, ALabelCutOnPurposeEndsWithDotsInsideItsFrame) {
+    const std::string mail = "Fancy a game of Tien Len tonight? I am free after nine";
+    for (LineBreakMode mode : {LineBreakMode::Clip, LineBreakMode::WordWrap, LineBreakMode::TailTruncation}) {
+        for (int lines : {1, 2}) {
+            Label label(Rect(0, 0, 150, 20.0 * lines));
+            label.setFont(Font::systemFontOfSize(14));
+            label.setNumberOfLines(lines);
+            label.setLineBreakMode(mode);
+            label.setText(mail);
+            label.setTruncatesOnPurpose(true);
+            testing::TextRecorder canvas;
+            label.drawRect(canvas, label.bounds());
+            SCOPED_TRACE(::testing::Message() << "mode " << int(mode) << ", " << lines << " lines");
+            ASSERT_EQ(canvas.texts.size(), size_t(lines));
+            EXPECT_EQ(canvas.texts.back().text.substr(canvas.texts.back().text.size() - 3), "...");
+            EXPECT_LE(canvas.rightEdge(), 150);
+        }
+    }
+    // Without the mark a clipping label keeps its whole words and no dots.
+    Label clipped(Rect(0, 0, 150, 20));
+    clipped.setLineBreakMode(LineBreakMode::Clip);
+    clipped.setText(mail);
+    testing::TextRecorder canvas;
+    clipped.drawRect(canvas, clipped.bounds());
+    EXPECT_EQ(canvas.joined().find("..."), std::string::npos);
 }
 
 TEST(HtmlTextTest, WordsLinksEntitiesAndSkippedParts) {

@@ -109,5 +109,22 @@ TEST_F(TableViewTest, ATapElsewhereOnlyHidesTheDeleteButton) {
     EXPECT_TRUE(rows->deleted.empty());
 }
 
+// An indented row moves its picture and both texts in from the left edge by the indentation alone.
+TEST_F(TableViewTest, IndentationMovesThePictureAndTextsInFromTheEdge) {
+    TableViewCell cell(TableViewCell::Style::Subtitle, std::nullopt);
+    cell.setFrame(Rect(0, 0, 480, 40));
+    cell.imageView()->setImage(Image::fromPixels(30, 20, std::vector<uint32_t>(600, 0xff00ff00)));
+    cell.textLabel()->setText("100,000 Xu");
+    cell.detailTextLabel()->setText("Dec 07, 2026 01:02");
+    cell.layoutSubviews();
+    EXPECT_EQ(cell.imageView()->frame().x(), 0);
+    const Rect text = cell.textLabel()->frame();
+    cell.setIndentationLevel(1);
+    cell.layoutSubviews();
+    EXPECT_EQ(cell.imageView()->frame(), Rect(10, 10, 30, 20));
+    EXPECT_EQ(cell.textLabel()->frame(), Rect(text.x() + 10, text.y(), text.width() - 10, text.height()));
+    EXPECT_EQ(cell.detailTextLabel()->frame().x(), text.x() + 10);
+}
+
 }  // namespace
 }  // namespace zuno::ui::test

@@ -56,6 +56,32 @@ TEST_F(EscapeKey, ADialogTakesTheKeyAndTheScreenBehindStays) {
     EXPECT_NE(nav().topViewController(), server);
 }
 
+TEST_F(EscapeKey, EnterAnswersTheDialogOnTopWithItsMainButton) {
+    auto server = std::make_shared<ServerView>();
+    show(server);
+
+    // Cancel and OK: the OK's answer.
+    UIController::setOkValue(UIController::okAnswerDraw);
+    UIController::startCancelOkDlg("draw?", text("ZUNO_no"), text("ZUNO_OK"));
+    app::confirmDialog();
+    run(1);
+    EXPECT_TRUE(ui::AlertView::visibleAlerts().empty());
+    ASSERT_TRUE(UIController::lastDialogAnswer());
+    EXPECT_FALSE(UIController::lastDialogAnswer()->cancelled);
+    EXPECT_EQ(UIController::lastDialogAnswer()->okValue, UIController::okAnswerDraw);
+
+    // A progress note stays; with no dialog the screen ignores the key.
+    UIController::startNilDlg("please wait");
+    app::confirmDialog();
+    run(1);
+    EXPECT_EQ(UIController::shownDialogMessage(), "please wait");
+    UIController::closeDialog();
+    run(1);
+    app::confirmDialog();
+    run(1);
+    EXPECT_EQ(nav().topViewController(), server);
+}
+
 TEST_F(EscapeKey, AnOpenSideMenuClosesAndTheScreenStays) {
     auto mailbox = std::make_shared<MessageView>();
     show(mailbox);

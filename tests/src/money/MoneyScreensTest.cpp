@@ -11,6 +11,8 @@
 #include "money/TransferMoneyView.h"
 #include "money/ZunoIAPHelper.h"
 #include "money/napGate.h"
+#include "platform/ui/ImageView.h"
+#include "platform/ui/TableViewCell.h"
 #include "platform/core/NotificationCenter.h"
 #include "platform/core/UserDefaults.h"
 #include "platform/services/Store.h"
@@ -113,6 +115,42 @@ TEST_F(MoneyScreensTest, EachChannelOfTheTopUpList) {
     EXPECT_EQ(sys::PaymentQueue::defaultQueue().addedPayments()[0].productIdentifier, "vn.zuno.xu100k");
 }
 
+// The share of two pictures' pixels where one has white pictogram ink and the other has not: how far
+// their pictograms differ, whatever the colour of the tiles under them.
+double pictogramDifference(const ui::Image& a, const ui::Image& b) {
+    if (a.pixelWidth() != b.pixelWidth() || a.pixelHeight() != b.pixelHeight()) return 1;
+    auto ink = [](uint32_t p) { return (p >> 24) > 0xC0 && ((p >> 16) & 0xFF) > 0xE0 && ((p >> 8) & 0xFF) > 0xE0 && (p & 0xFF) > 0xE0; };
+    const int count = a.pixelWidth() * a.pixelHeight();
+    int differ = 0;
+    for (int i = 0; i < count; ++i) differ += ink(a.pixels()[i]) != ink(b.pixels()[i]);
+    return double(differ) / count;
+}
+
+TEST_F(MoneyScreensTest, EachChannelTheClientHandlesShowsAPictureOfItsOwn) {
+    auto screen = topUp();
+    auto pictureOf = [&](int row) {
+        auto cell = screen->cellForRowAtIndexPath(*screen->tableView(), ui::IndexPath{0, row});
+        auto image = cell->imageView()->image();
+        EXPECT_TRUE(image && !image->isPlaceholder()) << "row " << row;
+        return image;
+    };
+    // SMS, direct charge, scratch card, hotline, store.
+    const int handled[] = {0, 1, 2, 4, 5};
+    std::vector<std::shared_ptr<ui::Image>> pictures;
+    for (int row : handled) pictures.push_back(pictureOf(row));
+    // The rows of no channel (3) and of channels this client does not know (6, -1) share one.
+    auto other = pictureOf(3);
+    for (int row : {6, 7}) EXPECT_EQ(pictureOf(row)->name(), other->name()) << "row " << row;
+    pictures.push_back(other);
+    for (auto& p : pictures) ASSERT_TRUE(p);
+    for (size_t i = 0; i < pictures.size(); ++i) {
+        for (size_t j = i + 1; j < pictures.size(); ++j) {
+            EXPECT_GT(pictogramDifference(*pictures[i], *pictures[j]), 0.04)
+                << pictures[i]->name() << " and " << pictures[j]->name() << " show the same pictogram";
+        }
+    }
+}
+
 TEST_F(MoneyScreensTest, TheScratchCardFormSendsOnceAndOnlyFromTheTopUpScreen) {
     auto screen = topUp();
     screen->selectRow(2);
@@ -153,6 +191,30 @@ TEST_F(MoneyScreensTest, TransferAmounts) {
                  {"", std::nullopt},           {" 20000", 20000},       {"2147483647", 2147483647},
                  {"2147483648", std::nullopt}};
     for (const auto& c : cases) EXPECT_EQ(TransferMoneyView::amountToSend(c.typed), c.sent) << c.typed;
+}
+
+// Once filled, the fields' placeholders are gone: a caption on each field's row, before it, still says
+// which is the receiver and which the amount.
+TEST_F(MoneyScreensTest, EachTransferFieldKeepsACaptionBeforeItOnceFilled) {
+    auto host = std::make_shared<ZunoViewController>();
+    show(host);
+    auto sheet = std::make_shared<TransferMoneyView>();
+    host->view()->addSubview(sheet->view());
+    sheet->viewWillAppear(false);
+    sheet->txtName->setText(std::string("hoa"));
+    sheet->txtMoney->setText(std::string("20000"));
+    for (const auto& field : {sheet->txtName, sheet->txtMoney}) {
+        const ui::Rect f = field->frame();
+        int captions = 0;
+        for (const auto& v : field->superview()->subviews()) {
+            auto* label = dynamic_cast<ui::Label*>(v.get());
+            if (label && !label->isHidden() && label->text() == field->placeholder() && label->frame().maxX() <= f.x() &&
+                label->frame().midY() > f.y() && label->frame().midY() < f.maxY()) {
+                ++captions;
+            }
+        }
+        EXPECT_EQ(captions, 1) << field->placeholder().value_or("no placeholder");
+    }
 }
 
 TEST_F(MoneyScreensTest, TheTransferSheetSendsOncePerShowingAndKeepsItsTexts) {

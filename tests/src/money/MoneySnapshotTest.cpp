@@ -15,7 +15,9 @@
 #include "shell/Resources.h"
 #include "src/screens/LobbyScreensFixture.h"
 #include "src/table/TableFixture.h"
+#include "support/ListMargins.h"
 #include "support/SnapshotCompare.h"
+#include "support/TextContrast.h"
 
 namespace zuno::testing {
 namespace {
@@ -63,6 +65,7 @@ TEST_F(MoneySnapshots, TopUpListAndScratchCardForm) {
     screen->tableView()->reloadData();
     screen->hideLoadingScreen();
     EXPECT_TRUE(matchesScreen("money_top_up"));
+    EXPECT_GE(leftmostRowContent(*screen->tableView()), 5);
     screen->selectRow(2);
     run(1);
     screen->gateView->txfSerial->setText(std::string("11112222333"));
@@ -88,6 +91,11 @@ TEST_F(MoneySnapshots, PurchasesWithTheWaitingOverlay) {
     auto tab = std::make_shared<TransactionView>();
     showTab(tab);
     EXPECT_TRUE(matchesScreen("money_purchases"));
+    EXPECT_GE(leftmostRowContent(*tab->myTableView), 5);
+    // The purchase's date reads on the background.
+    auto purchase = tab->myTableView->cellForRowAtIndexPath({0, 0});
+    ASSERT_TRUE(purchase);
+    EXPECT_GE(textContrast(*purchase->detailTextLabel()), 4.5);
     tab->resendRow(0);
     EXPECT_TRUE(matchesScreen("money_purchases_resending"));
 }
@@ -134,6 +142,7 @@ TEST_F(MoneySnapshots, AssetsAndAvatarShop) {
     shop->setListAvatars(avatars);
     shop->updateAvatarImage();
     EXPECT_TRUE(matchesScreen("money_avatar_shop"));
+    EXPECT_GE(leftmostRowContent(*shop->tableView()), 5);
 }
 
 using GiftSnapshots = TableTest;
@@ -154,11 +163,14 @@ TEST_F(GiftSnapshots, GiftSheetOverATienLenTable) {
     auto page = std::make_shared<ItemsOfCategory>();
     page->setCategoryId(81);
     page->setTotalPage(2);
+    // The stand-in server's first page of flowers, each with its own picture.
+    const char* const flowerNames[] = {"rose",  "tulip", "lily",  "lotus",    "orchid",
+                                       "daisy", "peony", "aster", "camellia", "violet"};
     for (int i = 0; i < 10; ++i) {
         auto item = std::make_shared<ItemInfo>();
         item->setItemId(1001 + i);
         item->setPrice(1000 * (i + 1));
-        item->setImageIcon(picture("item-gift-" + std::to_string(i % 6 + 1) + ".png"));
+        item->setImageIcon(picture(std::string("item-flower-") + flowerNames[i] + ".png"));
         page->mutableItemList().push_back(item);
     }
     table->onShowItemsWithGift(page);

@@ -97,10 +97,21 @@ TEST_F(LobbyScreensTest, RegistrationKeyboardLiftsTheFormAndTheLanguageSwitches)
         EXPECT_EQ(lift(), s.lifted) << s.name;
     }
 
+    // The three captions of the form are drawn at one size, whole, in either language.
+    auto captionsFit = [&](const char* language) {
+        for (const auto& caption : {screen->lblUsername, screen->lblPass, screen->lblRePass}) {
+            EXPECT_EQ(caption->font(), screen->lblUsername->font()) << language;
+            EXPECT_FALSE(caption->adjustsFontSizeToFitWidth()) << language;
+            EXPECT_LE(caption->font().widthOfText(caption->textOrEmpty()), caption->bounds().width())
+                << language << ": " << caption->textOrEmpty();
+        }
+    };
+    captionsFit("en");
     screen->doChangeLanguage(nullptr);
     EXPECT_EQ(Resources::getInstance().currentLanguage(), "vi");
     EXPECT_EQ(sys::UserDefaults::standard().stringForKey("language"), "vi");
     EXPECT_EQ(screen->lblUsername->text(), "Tài khoản");
+    captionsFit("vi");
     EXPECT_EQ(screen->imgChangLanguage->image()->name(), "en.png");
     screen->doChangeLanguage(nullptr);
     EXPECT_EQ(screen->imgChangLanguage->image()->name(), "vi.png");

@@ -273,6 +273,13 @@ TEST_F(ProfileScreensTest, TheCityComesFromTheProvinceSheet) {
     auto sheet = profile->provinceSheet();
     ASSERT_TRUE(sheet->view()->superview());
     EXPECT_EQ(sheet->tableView()->numberOfRowsInSection(0), 4);
+    // The list says what it picks: the field's caption stands above it.
+    int captions = 0;
+    for (const auto& v : sheet->actionSheetView()->subviews()) {
+        auto* label = dynamic_cast<ui::Label*>(v.get());
+        if (label && label->text() == "City" && label->frame().maxY() <= sheet->tableView()->frame().y()) ++captions;
+    }
+    EXPECT_EQ(captions, 1);
     run(1);
     EXPECT_TRUE(matchesScreen("profile_province_sheet"));
     sheet->didSelectRowAtIndexPath(*sheet->tableView(), {0, 3});
@@ -302,6 +309,21 @@ TEST_F(ProfileScreensTest, APasswordChangeGoesOutOnceAndLaterEditsLeaveThePasswo
     auto update = lastUpdate();
     EXPECT_EQ(update->address, "5 Trang Tien");
     EXPECT_EQ(update->newPass, std::nullopt);
+}
+
+// The transfer, password and log-out buttons are a finger high, each caption with room on both sides,
+// in either language.
+TEST_F(ProfileScreensTest, TheBottomButtonsAreTallEnoughForTheirCaptions) {
+    auto profile = openProfile(userWith(1));
+    for (const char* language : {"en", "vi"}) {
+        Resources::getInstance().setCurrentLanguage(language);
+        profile->viewWillAppear(false);
+        for (const auto& caption : {profile->lblTransferMoney, profile->lblChangePass, profile->lblDangXuat}) {
+            EXPECT_GE(caption->bounds().height(), 24) << language;
+            EXPECT_LE(caption->font().widthOfText(caption->textOrEmpty()) + 2 * 4, caption->bounds().width())
+                << language << ": " << caption->textOrEmpty();
+        }
+    }
 }
 
 TEST_F(ProfileScreensTest, AchievementsShowTheFiguresOfPoker) {
@@ -355,6 +377,15 @@ TEST_F(ProfileScreensTest, TheWornFigureIsDrawnOneItemAtATimeFromTheEndOfTheList
     EXPECT_EQ(Resources::getInstance().getListKeysUsingAvatar().size(), 6u);
     EXPECT_TRUE(matchesScreen("profile_six_layer_figure"));
 
+    // The editor opens over its row in the row's lettering and leaves the rows and the figure in place.
+    const ui::Rect figure = tab->avatarLayers().layer(8)->frame();
     tap(*tab->btnFullname);
+    run(1);
+    EXPECT_EQ(tab->scrollView->contentOffset(), (ui::Point{0, 0}));
+    EXPECT_EQ(tab->avatarLayers().layer(8)->frame(), figure);
+    ASSERT_TRUE(tab->editor());
+    EXPECT_EQ(tab->editor()->frame(), tab->btnFullname->frame());
+    EXPECT_EQ(tab->editor()->font(), tab->btnFullname->titleLabel()->font());
+    EXPECT_EQ(tab->editor()->textColor(), tab->btnFullname->titleColorForState(ui::ControlState::Normal));
     EXPECT_TRUE(matchesScreen("profile_name_editor"));
 }

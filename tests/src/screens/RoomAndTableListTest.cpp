@@ -111,7 +111,7 @@ TEST_F(LobbyScreensTest, RoomListHasThreeLevelSectionsTitlesByGameAndOpensATable
                                         "full.png", "full.png", "full.png"}));
     EXPECT_TRUE(matchesScreen("screens_room_list"));
 
-    for (auto [game, expected] : {std::pair<int8_t, const char*>{3, "ROOMS"}, {13, "PHOM ROOM"}, {4, "POKER ROOM"},
+    for (auto [game, expected] : {std::pair<int8_t, const char*>{3, "TIEN LEN ROOM"}, {13, "PHOM ROOM"}, {4, "POKER ROOM"},
                                   {8, "BLOCKS ROOM"}}) {
         UIController::setGameType(game);
         rooms->viewWillAppear(false);
@@ -198,7 +198,8 @@ TEST_F(TableListTest, GridGeometryAndSnapshot) {
     std::vector<std::shared_ptr<Board>> five;
     for (int i = 0; i < 5; ++i) five.push_back(board(int8_t(i), int8_t(i), i == 1, i == 0 ? 0 : 1500 * i));
     auto screen = openTables(3, 1, five);
-    EXPECT_EQ(title(), "ROOMS 2");
+    // The game's room name and the room's number, as for every other game.
+    EXPECT_EQ(title(), "TIEN LEN ROOM 2");
     EXPECT_EQ(screen->numberRowInView(), 2);
     EXPECT_EQ(screen->scrollView->contentSize().height, 200);
     const auto& tiles = screen->scrollView->subviews();

@@ -22,6 +22,9 @@
 #include "screens/TellFriendView.h"
 #include "src/screens/LobbyScreensFixture.h"
 #include "tools/artwork/PicturePixels.h"
+#include "shell/ChatCell.h"
+#include "support/ListMargins.h"
+#include "support/TextContrast.h"
 
 using namespace zuno;
 using namespace zuno::testing;
@@ -160,6 +163,13 @@ TEST_F(SocialScreensTest, ConversationsOpenFromTheListFlagTheirTabsAndCloseAfter
     run(1);
     EXPECT_EQ(dung->txtChat->placeholder(), "Type here...");
     EXPECT_TRUE(matchesScreen("social_friends_chat"));
+    // The player's own name reads on the panel, and the line starts just after it.
+    auto line = std::dynamic_pointer_cast<cellChat>(dung->tblContent->cellForRowAtIndexPath({0, 0}));
+    ASSERT_TRUE(line);
+    EXPECT_GE(textContrast(*line->lblName), 4.5);
+    const double nameEnd = line->lblName->frame().x() + line->lblName->font().widthOfText("demo");
+    EXPECT_GT(line->lblContent->frame().x(), nameEnd);
+    EXPECT_LT(line->lblContent->frame().x(), nameEnd + 12);
 
     // Return with an empty field sends nothing; close while typing only cancels the typing.
     dung->beginEdit();
@@ -396,6 +406,7 @@ TEST_F(SocialScreensTest, RankingPagesCountPlacesLockTheButtonsAndShowDetails) {
     pages->setListSubRanking(page);
     GlobalLogicHandler::onReloadTableView(pages);
     EXPECT_TRUE(matchesScreen("social_ranking_page"));
+    EXPECT_GE(leftmostRowContent(*pages->myTableView), 5);
 
     auto placeOf = [&](int row) {
         auto cell = pages->cellForRowAtIndexPath(*pages->myTableView, {0, row});

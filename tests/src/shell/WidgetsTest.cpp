@@ -22,6 +22,7 @@
 #include "shell/Resources.h"
 #include "src/shell/ShellFixture.h"
 #include "support/PlatformReset.h"
+#include "support/TextRecorder.h"
 
 namespace zuno::testing {
 namespace {
@@ -92,6 +93,32 @@ TEST_F(Widgets, EmoticonPenAdvancesByTextWidthAndImageGaps) {
     screen.renderView(field);
     EXPECT_DOUBLE_EQ(field.xLastpos.x, 10 + 23 + ui::Font::boldSystemFontOfSize(16).widthOfText("x"));
     EXPECT_TRUE(sys::Log::contains("found emotion"));
+}
+
+// A preview line cut on purpose (a mail's first words) stops before the edge with "...", its emoticons
+// kept while they fit; a label that does not cut on purpose draws the whole text.
+TEST_F(Widgets, EmoticonLineCutOnPurposeEndsWithDotsInsideItsWidth) {
+    useTestImages(makeTemporaryFolder("emoticons"));
+    auto table = std::make_shared<const sys::Dictionary>(sys::Dictionary{{":)", sys::Value("smile.png")}});
+    const std::string mail = "Hi :) fancy a game of Tien Len tonight? I am free after nine";
+    CustomLabel preview(mail, ui::Rect(0, 0, 200, 20));
+    preview.setFont(ui::Font::systemFontOfSize(14));
+    preview.setEmoticonTable(table);
+    preview.setTruncatesOnPurpose(true);
+    testing::TextRecorder canvas;
+    preview.drawRect(canvas, preview.bounds());
+    const std::string drawn = canvas.joined();
+    EXPECT_EQ(drawn.substr(drawn.size() - 3), "...");
+    EXPECT_EQ(drawn.substr(0, 5), "Hi  f");  // the emoticon between the words is a picture
+    EXPECT_LE(canvas.rightEdge(), 200);
+    EXPECT_LE(preview.xLastpos.x, 200);
+
+    CustomLabel shortLine("Hi :) later", ui::Rect(0, 0, 200, 20));
+    shortLine.setEmoticonTable(table);
+    shortLine.setTruncatesOnPurpose(true);
+    testing::TextRecorder whole;
+    shortLine.drawRect(whole, shortLine.bounds());
+    EXPECT_EQ(whole.joined(), "Hi  later");
 }
 
 struct Owner : ui::ViewController {

@@ -206,11 +206,20 @@ TEST_F(CardTable, FlyTextsFlyBetweenSeatAndCentre) {
     ASSERT_TRUE(zero);
     EXPECT_EQ(zero->text(), "0");
     // From the seat's own point in the table's middle, so that the texts of several seats pass apart,
-    // to the seat's avatar.
-    EXPECT_EQ(zero->center(), (ui::Point{454, 126}));  // to seat 1
+    // to the seat: a side seat's ends beside its avatar, read whole on the screen.
+    const auto endsBeside = [&](const std::shared_ptr<ui::Label>& label, const ui::View& avatar) {
+        const double half = label->font().widthOfText(label->text().value_or("")) / 2;
+        const ui::Rect text(label->center().x - half, label->center().y - 9, 2 * half, 18);
+        EXPECT_EQ(table->view()->bounds().intersection(text), text) << label->text().value_or("");
+        EXPECT_FALSE(text.intersects(avatar.frame())) << label->text().value_or("");
+    };
     EXPECT_EQ(zero->presentedCenter(), (ui::Point{330, 150}));
+    endsBeside(zero, *table->ava1);
     run(1.1);
     EXPECT_FALSE(flying());
+    table->showFlyTextWirhFromId(20, 1000000);  // the left seat
+    endsBeside(flying(), *table->ava3);
+    run(1.1);
 
     table->showFlyTextWirhFromId(10, -50);
     EXPECT_EQ(flying()->text(), "-50");

@@ -174,6 +174,26 @@ TEST_F(Decorations, UnseatedPlayersShowNothing) {
     EXPECT_EQ(extras(), 0u);
 }
 
+// A seat's point at the screen's edge still shows the whole text, at the start as at the end.
+TEST_F(Decorations, AFlyTextStaysOnTheScreen) {
+    TableDecorationGeometry edge = TableDecorationGeometry::cardTable();
+    edge.flyTextPoints[1] = {478, 145};
+    edge.flyTextPoints[3] = {0, 145};
+    auto d = make(edge);
+    for (int32_t id : {20, 40}) {
+        for (int32_t amount : {-250000, 250000}) {
+            d->showFlyText(id, amount);
+            auto label = lastLabel();
+            const double half = label->font().widthOfText(label->text().value_or("")) / 2;
+            for (ui::Point p : {label->presentedCenter(), label->center()}) {
+                EXPECT_GE(p.x - half, 0) << id << " " << amount;
+                EXPECT_LE(p.x + half, 480) << id << " " << amount;
+            }
+            run(1.1);
+        }
+    }
+}
+
 TEST_F(Decorations, AFifthGiftDropsTheOldest) {
     auto d = make(TableDecorationGeometry::cardTable());
     for (int i = 0; i < 5; ++i) d->onShowGift(100 + i, i % 2 ? 30 : 40, 20);

@@ -2,6 +2,7 @@
 // menu.
 #include <gtest/gtest.h>
 
+#include "games/tienlen/TienLenHandLayout.h"
 #include "shell/Util.h"
 #include "src/table/TableFixture.h"
 #include "support/SnapshotCompare.h"
@@ -27,7 +28,7 @@ TEST_F(TableSnapshots, FourSeatTableWithBubblesAndAFlyText) {
     table->setHiddenButtonSeat(true);
     for (int8_t id : {0, 13, 26, 39, 51}) {
         auto card = std::make_shared<CardView>(id);
-        card->setCenter({150.0 + 30 * (id % 13 == 0 ? id / 13 : 4), 250});
+        card->setCenter({150.0 + 30 * (id % 13 == 0 ? id / 13 : 4), tienlenhand::kRestY});  // my hand's line
         table->view()->addSubview(card);
     }
     table->onChatFromWithId(30, std::nullopt, "Xin chào :)");

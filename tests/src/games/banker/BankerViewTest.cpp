@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
 
 #include "games/banker/BaiCaoService.h"
 #include "games/banker/BaiCaoView.h"
@@ -61,6 +62,29 @@ TEST_F(BankerTable, NoStakeLabelForTheOwnerEvenWhenAStakeNamesHim) {
     EXPECT_EQ(table->stakeLabel(1)->text().value_or(""), "300 " + text("ZUNO_win"));
     table->setMoneyOnBoardWithWho(300, 99);  // not seated: nothing
     EXPECT_TRUE(table->stakeLabel(3)->isHidden());
+}
+
+// A stake reads as the stake of the seat it lies nearest: each punter's, mine too, lies nearer its own
+// seat's avatar than any other seat's, at both tables.
+TEST_F(BankerTable, EachStakeLiesByItsOwnSeat) {
+    const std::vector<std::pair<std::string, std::shared_ptr<BankerTableView>>> tables{{"Bai Cao", baiCao(40)},
+                                                                                       {"Xi Zach", xiZach(40)}};
+    for (const auto& [game, table] : tables) {
+        for (int32_t id : {10, 20, 30}) table->setMoneyOnBoardWithWho(2000, id);
+        const std::array<std::shared_ptr<ui::ImageView>, 4> avatars{table->ava0, table->ava1, table->ava2, table->ava3};
+        for (int seat : {0, 1, 3}) {
+            ASSERT_FALSE(table->stakeLabel(seat)->isHidden());
+            const ui::Point stake = table->stakeLabel(seat)->center();
+            int nearest = -1;
+            double least = 1e9;
+            for (int other = 0; other < 4; ++other) {
+                const ui::Point m = avatars[static_cast<size_t>(other)]->center();
+                const double d = std::hypot(m.x - stake.x, m.y - stake.y);
+                if (d < least) least = d, nearest = other;
+            }
+            EXPECT_EQ(nearest, seat) << game << ": the stake of seat " << seat;
+        }
+    }
 }
 
 TEST_F(BankerTable, TheOwnersStartAloneShortOrSent) {

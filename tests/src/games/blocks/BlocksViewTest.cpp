@@ -106,6 +106,39 @@ TEST_F(BlocksViewTest, CellsLieOnTheEighteenPointGridOfTheWellAtItsCentre) {
     }
 }
 
+// The cells fill the well picture's grid with its border showing evenly round them, and the two markers
+// lie right of the well, off its border, wherever the opponent's height takes the flag.
+TEST_F(BlocksViewTest, TheCellsFitTheWellPictureAndTheMarkersLieBesideIt) {
+    const auto picture = ui::Image::imageNamed("blocks-well.png");
+    ASSERT_TRUE(picture);
+    const ui::Rect well = blocksgeometry::wellFrame(picture.get());
+    const ui::Rect first = blocksgeometry::cellFrame(0, 0), last = blocksgeometry::cellFrame(19, 9);
+    EXPECT_GT(first.x() - well.x(), 0);
+    EXPECT_EQ(first.x() - well.x(), well.maxX() - last.maxX()) << "left and right";
+    EXPECT_EQ(first.y() - well.y(), well.maxY() - last.maxY()) << "top and bottom";
+
+    auto screen = playing({kT});
+    for (int8_t height : {0, 20}) {
+        BlocksLogicHandler::getInstance()->getHeightFromServerWithHeight(height);
+        run(20);
+        for (const auto& marker : {screen->bom, screen->rope}) {
+            EXPECT_FALSE(marker->frame().intersects(well)) << "height " << int(height);
+            EXPECT_LE(marker->frame().maxX(), 320) << "height " << int(height);
+        }
+    }
+}
+
+// The opponent's line shows between the stake button and the well, covering neither.
+TEST_F(BlocksViewTest, TheOpponentsBubbleCoversNeitherTheStakeNorTheWell) {
+    auto table = openTable(20, true);
+    table->onChatFromWithId(20, "Chào bạn, một ván nữa nhé");
+    run(0.5);
+    ASSERT_FALSE(table->chat2->isHidden());
+    const ui::Rect bubble = table->chat2->frame();
+    EXPECT_FALSE(bubble.intersects(table->btnCuoc->frame()));
+    EXPECT_FALSE(bubble.intersects(blocksgeometry::wellFrame(ui::Image::imageNamed("blocks-well.png").get())));
+}
+
 TEST_F(BlocksViewTest, TwoRowsClearedByOneLandingCountTwoWithOneBingoAndTheirEffect) {
     auto screen = playing({kO});
     for (int shift : {-4, -2, 2, 4}) dropAndLand(*screen, shift);

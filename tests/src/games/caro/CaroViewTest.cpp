@@ -319,6 +319,19 @@ TEST_F(CaroViewTest, TheGridsBorderShowsOnEverySideAtEveryZoom) {
     }
 }
 
+// "CONTINUE" is wider than the button at its own size: it shrinks to the button's middle, clear of the
+// rounded ends.
+TEST_F(CaroViewTest, TheContinueTitleKeepsClearOfTheButtonsEnds) {
+    auto table = playing();
+    table->setKindOfStart(3);
+    auto& button = *table->btnStart;
+    button.layoutIfNeeded();
+    ASSERT_EQ(title(table->btnStart), "CONTINUE");
+    const ui::Rect titleFrame = button.titleLabel()->frame();
+    EXPECT_GE(titleFrame.x(), 4);
+    EXPECT_LE(titleFrame.maxX(), button.bounds().width() - 4);
+}
+
 TEST_F(CaroViewTest, PictureOfTheSpeedSheet) {
     auto table = openTable(10, true);
     table->customInterval = menuSpeed::kFaster;

@@ -156,6 +156,42 @@ TEST_F(CoTuongViewTest, SeatTapsOpenThePlayerMenuOrTheInvitation) {
     EXPECT_EQ(table->CurrentControlPlayer, nullptr) << "an empty seat without the invite caption";
 }
 
+// What a game moves to the screen's edges stays whole inside it: the stake button in the seats' column
+// and a piece of the last row picked up (it is drawn grown).
+TEST_F(CoTuongViewTest, TheStakeAndAHeldPieceStayInsideTheScreen) {
+    auto table = openTable(10, true);
+    table->startWithMoveFirst(10, 30000);
+    run(1);
+    const ui::Rect stake = table->btnCuoc->frame();
+    EXPECT_GE(stake.x(), 2);
+    EXPECT_EQ(stake.y(), 118) << "still in the seats' column";
+
+    const ui::Point horse = Piece::convertPoint(1, 0);
+    table->board->tapAt({horse.x, horse.y});
+    const auto held = table->board->heldPieceFrame();
+    ASSERT_TRUE(held);
+    EXPECT_LE(held->maxY(), table->board->bounds().height());
+    EXPECT_GT(held->height(), 34) << "still drawn grown";
+    EXPECT_NEAR(held->midX(), horse.x, 0.01);
+}
+
+// At the start of a game both players' lines show on their empty second rows, over no piece.
+TEST_F(CoTuongViewTest, TheBubblesOfAGamesStartCoverNoPiece) {
+    auto table = openTable(10, true);
+    table->startWithMoveFirst(10, 30000);
+    table->onChatFromWithId(20, "Chào bạn");
+    table->onChatFromWithId(10, "Chào");
+    run(0.5);
+    const ui::Point board = table->board->frame().origin;
+    for (const auto& bubble : {table->chat0, table->chat2}) {
+        ASSERT_FALSE(bubble->isHidden());
+        for (const auto& piece : table->board->model().getAllPieces()) {
+            const ui::Rect drawn(board.x + piece->location().x - 17, board.y + piece->location().y - 17, 34, 34);
+            EXPECT_FALSE(bubble->frame().intersects(drawn)) << piece->name();
+        }
+    }
+}
+
 TEST_F(CoTuongViewTest, PicturesOfBothMovers) {
     auto first = openTable(10, true);
     first->startWithMoveFirst(10, 30000);
@@ -165,7 +201,7 @@ TEST_F(CoTuongViewTest, PicturesOfBothMovers) {
     EXPECT_TRUE(matchesReference(*first->view(), "cotuong_first_mover"));
     EXPECT_TRUE(matchesSharpReference(*first->view(), "cotuong_first_mover"));
 
-    first->closeBoardWithInfo("draw");
+    first->closeBoardWithInfo(Resources::getInstance().textForKey("ZUNO_draw"));
     first->startWithMoveFirst(20, 30000);
     const ui::Point horse = Piece::convertPoint(1, 0);
     first->moveWithWho(20, 164, 100, 10);

@@ -66,6 +66,21 @@ protected:
     }
 };
 
+// At the start of a game both players' lines show on the empty ranks, over no piece.
+TEST_F(CoVuaViewTest, TheBubblesOfAGamesStartCoverNoPiece) {
+    auto table = openGame(true);
+    table->onChatFromWithId(20, "Chào bạn");
+    table->onChatFromWithId(10, "Chào");
+    run(0.5);
+    for (const auto& bubble : {table->chat0, table->chat2}) {
+        ASSERT_FALSE(bubble->isHidden());
+        for (const auto& piece : table->board->pieces()) {
+            const ui::Rect onScreen = piece->frame().offsetBy(table->board->frame().x(), table->board->frame().y());
+            EXPECT_FALSE(bubble->frame().intersects(onScreen)) << int(piece->chessId());
+        }
+    }
+}
+
 TEST_F(CoVuaViewTest, TheStartCountsSecondsAndNamesTheFirstMover) {
     auto table = openTable(10);
     table->table().players[0]->setQuotaTime(600);

@@ -89,13 +89,14 @@ TEST_F(PhomSnapshots, ADealFromMyTurnToContinue) {
     table->start(30, aceLowCards(kHand), 20, 20);
     run(3);
     table->onFire(10, 20, aceLowCard("4S"), 0);
-    run(1);
+    // The name of the player to act blinks: each picture is taken while it shows.
+    run(2);
     EXPECT_TRUE(matchesReference(*table->view(), "phom_my_turn"));
 
     // I draw and fire; binh's turn.
     table->onGetCard(static_cast<uint8_t>(aceLowCard("QC")));
     table->onFire(30, 10, aceLowCard("QC"), 0);
-    run(1);
+    run(2);
     EXPECT_TRUE(matchesReference(*table->view(), "phom_another_turn"));
 
     // binh and chi fire; an eats chi's six with two of his own and lays down; binh lays down a run.

@@ -1,6 +1,9 @@
-// The zoomed Phom table's lines of cards: a fired row alone keeps its place at the middle, and the
-// longest rows a deal can show stay in their lanes with every card's corner in sight.
+// The zoomed Phom table's lines of cards: a fired row alone keeps its place at the middle, the longest
+// rows a deal can show stay in their lanes with every card's corner in sight, a side seat's fired row
+// lies beside its melds when both fit, and the top seat's cards leave room for its texts.
 #include <gtest/gtest.h>
+
+#include <algorithm>
 
 #include "games/phom/PhomTableLayout.h"
 
@@ -51,6 +54,58 @@ TEST(PhomTableLayout, TheLongestRowsStayInTheirLanesWithEveryCornerShown) {
                         EXPECT_GE(std::abs(all[i].x - all[j].x), 6);
                     }
         }
+    }
+}
+
+
+ui::Rect cardAt(ui::Point centre) {
+    const ui::Size size = Layout::kTableCard;
+    return ui::Rect(centre.x - size.width / 2, centre.y - size.height / 2, size.width, size.height);
+}
+
+TEST(PhomTableLayout, ASideSeatsFiredRowLiesBesideItsMeldsWhenBothFit) {
+    // fired, eaten, laid: a card fired beside a meld, two of each, a fired pair beside two eaten cards.
+    const Layout::Counts cases[] = {{1, 0, 3}, {2, 0, 3}, {2, 2, 0}, {1, 3, 0}, {1, 0, 4}};
+    for (int seat : {1, 3}) {
+        for (const auto& counts : cases) {
+            SCOPED_TRACE("seat " + std::to_string(seat) + ": " + std::to_string(counts[0]) + " " +
+                         std::to_string(counts[1]) + " " + std::to_string(counts[2]));
+            const auto places = Layout::place(seat, counts);
+            for (const ui::Point& fired : places[0]) {
+                for (size_t row : {1u, 2u})
+                    for (const ui::Point& other : places[row]) EXPECT_FALSE(cardAt(fired).intersects(cardAt(other)));
+            }
+            // Every fired card's corner shows (its rank and suit, not a sliver).
+            for (size_t k = 1; k < places[0].size(); ++k) EXPECT_GE(places[0][k].x - places[0][k - 1].x, 12);
+        }
+    }
+}
+
+TEST(PhomTableLayout, TheTopSeatsCardsLeaveRoomForItsTexts) {
+    struct Case {
+        Layout::Stage stage;
+        Layout::Counts counts;
+        double textsRight;
+    };
+    // At the end: one, five and ten leftovers; during a deal: four fired, with an eaten card, with three,
+    // three fired beside a meld.
+    const Case cases[] = {{Layout::Stage::Ended, {1, 0, 0}, Layout::kTopTextsRight},
+                          {Layout::Stage::Ended, {5, 0, 0}, Layout::kTopTextsRight},
+                          {Layout::Stage::Ended, {10, 0, 0}, Layout::kTopTextsRight},
+                          {Layout::Stage::Deal, {4, 0, 0}, Layout::kTopTextsRightInDeal},
+                          {Layout::Stage::Deal, {4, 1, 0}, Layout::kTopTextsRightInDeal},
+                          {Layout::Stage::Deal, {4, 3, 0}, Layout::kTopTextsRightInDeal},
+                          {Layout::Stage::Deal, {3, 0, 3}, Layout::kTopTextsRightInDeal}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::to_string(c.counts[0]) + " " + std::to_string(c.counts[1]) + " " + std::to_string(c.counts[2]));
+        const auto places = Layout::place(2, c.counts, c.stage);
+        std::vector<ui::Point> all;
+        for (const auto& row : places) all.insert(all.end(), row.begin(), row.end());
+        std::sort(all.begin(), all.end(), [](ui::Point a, ui::Point b) { return a.x < b.x; });
+        ASSERT_FALSE(all.empty());
+        EXPECT_GE(cardAt(all.front()).minX(), c.textsRight);
+        EXPECT_LE(cardAt(all.back()).maxX(), 356);
+        for (size_t k = 1; k < all.size(); ++k) EXPECT_GE(all[k].x - all[k - 1].x, 12);
     }
 }
 

@@ -1,10 +1,12 @@
 // What the Phom tables show a player: the seats through a deal and from the join, my hand over the
 // bottom bar in its order, the U mark kept to the finish, no stop-sending after the end, one bubble per
-// seat, the player to act alone announced, the end of a deal's texts apart from each other, and a deal's
-// states read whole in Vietnamese.
+// seat, results after continue not shown, the player to act alone announced from the start of the turn, an eaten card shown once it is
+// laid, the end of a deal's texts apart from each other and by their own seats, and a deal's states
+// read whole in Vietnamese.
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
 
 #include "games/phom/PhomNewView.h"
 #include "games/phom/PhomNewService.h"
@@ -76,6 +78,27 @@ protected:
         return {table.lblName0, table.lblName1, table.lblName2, table.lblName3,
                 table.lblMoney0, table.lblMoney1, table.lblMoney2, table.lblMoney3};
     }
+    // The seat a text or mark reads as belonging to: mine from my picture down (my side of the table),
+    // else the seat whose picture is nearest.
+    int seatBy(PhomView& table, const ui::Rect& r) {
+        if (r.minY() >= onScreen(*table.ava0).minY()) return 0;
+        const std::shared_ptr<ui::View> avatars[] = {table.ava0, table.ava1, table.ava2, table.ava3};
+        int nearest = -1;
+        double best = 1e9;
+        for (int seat = 1; seat < 4; ++seat) {
+            const ui::Rect a = onScreen(*avatars[seat]);
+            const double d = std::hypot(a.midX() - r.midX(), a.midY() - r.midY());
+            if (d < best) best = d, nearest = seat;
+        }
+        return nearest;
+    }
+    // The fly-texts shown now, by their texts.
+    std::vector<std::shared_ptr<ui::Label>> flyTexts(PhomView& table, const std::string& shown) {
+        std::vector<std::shared_ptr<ui::Label>> out;
+        for (const auto& sub : table.view()->subviews())
+            if (auto label = std::dynamic_pointer_cast<ui::Label>(sub); label && label->text() == shown) out.push_back(label);
+        return out;
+    }
 };
 
 TEST_F(PhomTableView, AnEmptySeatShowsNoPictureFromTheJoin) {
@@ -115,6 +138,15 @@ TEST_F(PhomTableView, TheSeatsAndMyHandStayInSightThroughADeal) {
             for (const auto& mine : table->handSprites()) EXPECT_FALSE(onScreen(*card).intersects(onScreen(*mine)));
         }
     }
+
+    // chi, across the table, talks and wins a sum: both by chi's seat.
+    table->onChatFromWithId(40, std::nullopt, "Good luck!");
+    table->showFlyTextWirhFromId(40, 500);
+    run(0.5);
+    EXPECT_EQ(seatBy(*table, onScreen(*table->bubble(2))), 2);
+    const auto sums = flyTexts(*table, "+500");
+    ASSERT_EQ(sums.size(), 1u);
+    EXPECT_EQ(seatBy(*table, textBox(*sums[0])), 2);
 }
 
 // After a draw each card of my hand lies over its left neighbour, the cards it kept too.
@@ -194,6 +226,25 @@ TEST_F(PhomTableView, TheEndOfADealTakesTheStopSendingButton) {
     EXPECT_EQ(table->btnStart->currentTitle(), Resources::getInstance().textForKey("ZUNO_continuee"));
 }
 
+// New Phom: each player's result comes on its own and the first offers continue. Results that come
+// after I continued leave the table clear and ready for the next deal.
+TEST_F(PhomTableView, ResultsAfterIContinuedLeaveTheTableClear) {
+    auto table = opened<PhomNewView>();
+    table->start(30, aceLowCards(kHand), 10, 10);
+    run(3);
+    const auto mine = aceLowCards("2C 7S");
+    table->onFinishNew(10, {mine.begin(), mine.end()}, 10, static_cast<int32_t>(mine.size()));
+    ASSERT_EQ(table->btnStart->currentTitle(), Resources::getInstance().textForKey("ZUNO_continuee"));
+    table->clickStartGame();
+    run(1);
+    const auto binhs = aceLowCards("9S QS 4H");
+    table->onFinishNew(15, {binhs.begin(), binhs.end()}, 30, static_cast<int32_t>(binhs.size()));
+    run(1);
+    for (int seat = 0; seat < 4; ++seat) EXPECT_TRUE(table->firedSprites(seat).empty()) << seat;
+    EXPECT_TRUE(table->bubble(1)->isHidden());
+    EXPECT_EQ(table->btnStart->currentTitle(), Resources::getInstance().textForKey("ZUNO_ready"));
+}
+
 // Lines that come while a seat's bubble shows wait for its next check and show together; one label at
 // a time; a bubble with a long line stays on the screen.
 TEST_F(PhomTableView, OneBubblePerSeatShowsTheLatestText) {
@@ -226,14 +277,46 @@ TEST_F(PhomTableView, OnlyThePlayerToActIsAnnounced) {
     run(3);
     EXPECT_EQ(name(*table, 3)->textColor(), ui::Color::green());
     table->onSkipPlayer(30, 20);
+    // The new turn's name shows at once, then blinks.
+    EXPECT_FALSE(name(*table, 1)->isHidden());
     for (int tick = 0; tick < 2; ++tick) {
         run(1);
         EXPECT_EQ(name(*table, 1)->textColor(), ui::Color::green());
+        EXPECT_EQ(name(*table, 1)->isHidden(), tick == 0);
         for (int seat : {0, 2, 3}) {
             EXPECT_EQ(name(*table, seat)->textColor(), ui::Color::white()) << seat;
             EXPECT_FALSE(name(*table, seat)->isHidden()) << seat;
         }
     }
+    // A fire passes the turn on: chi's name shows green at once.
+    table->onFire(40, 30, aceLowCard("8D"), 0);
+    EXPECT_FALSE(name(*table, 2)->isHidden());
+    EXPECT_EQ(name(*table, 2)->textColor(), ui::Color::green());
+}
+
+// an eats chi's six and lays it down in a meld of sixes: the six shows in the meld only, while an eaten
+// card not yet laid stays in its row.
+TEST_F(PhomTableView, AnEatenCardShowsOnceItsMeldIsLaid) {
+    auto table = opened();
+    table->start(30, aceLowCards(kHand), 40, 40);  // chi first
+    run(3);
+    table->onFire(20, 40, aceLowCard("6H"), 0);
+    table->onEatCard(true, 2, 40, 0);
+    run(1);
+    auto ids = [](const auto& sprites) {
+        std::vector<int> out;
+        for (const auto& card : sprites) out.push_back(card->cardID);
+        return out;
+    };
+    EXPECT_EQ(ids(table->eatenSprites(3)), std::vector<int>{aceLowCard("6H")});
+    PhomLaidCards laid;
+    laid.fill(-1);
+    const auto sixes = aceLowCards("6S 6C 6H");
+    std::copy(sixes.begin(), sixes.end(), laid.begin());
+    table->onHaPhom(true, laid, false, {}, 20);
+    run(1);
+    EXPECT_TRUE(table->eatenSprites(3).empty());
+    EXPECT_EQ(ids(table->laidSprites(3)).size(), 3u);
 }
 
 // The end of a deal for four players: each seat's result line, its money flying and its mark lie apart
@@ -283,6 +366,22 @@ TEST_F(PhomTableView, TheEndOfADealShowsEachSeatsTextsApart) {
     for (size_t i = 0; i < texts.size(); ++i) {
         for (size_t j = i + 1; j < texts.size(); ++j) EXPECT_FALSE(texts[i].intersects(texts[j])) << i << " " << j;
         for (const auto& other : others) EXPECT_FALSE(texts[i].intersects(other)) << i;
+    }
+
+    // Each seat's result, sum and mark lie by its own seat; no mark lies over a picture, a name or a sum.
+    const std::shared_ptr<ui::View> avatars[] = {table->ava0, table->ava1, table->ava2, table->ava3};
+    for (int seat = 0; seat < 4; ++seat) EXPECT_EQ(seatBy(*table, onScreen(*table->bubble(seat))), seat);
+    for (const auto& sum : flyTexts(*table, "+3000")) EXPECT_EQ(seatBy(*table, textBox(*sum)), 3);
+    std::vector<int> losers;
+    for (const auto& sum : flyTexts(*table, "-1000")) losers.push_back(seatBy(*table, textBox(*sum)));
+    std::sort(losers.begin(), losers.end());
+    EXPECT_EQ(losers, (std::vector<int>{0, 1, 2}));
+    const std::shared_ptr<ui::View> marks[] = {table->imgEnd0, table->imgEnd1, table->imgEnd2, table->imgEnd3};
+    for (int seat = 0; seat < 4; ++seat) {
+        const ui::Rect mark = onScreen(*marks[seat]);
+        EXPECT_EQ(seatBy(*table, mark), seat);
+        for (const auto& avatar : avatars) EXPECT_FALSE(mark.intersects(onScreen(*avatar))) << seat;
+        for (const auto& text : seatTexts(*table)) EXPECT_FALSE(mark.intersects(onScreen(*text))) << seat;
     }
 }
 

@@ -4,36 +4,97 @@
 #include <gtest/gtest.h>
 
 #include "games/poker/PokerView.h"
+#include "platform/backend/RasterScreen.h"
 #include "shell/Resources.h"
-#include "src/table/TableFixture.h"
+#include "tools/artwork/PicturePixels.h"
+#include "PokerTableFixture.h"
 #include "support/AceLowCards.h"
 #include "support/LayoutCheck.h"
 
 namespace zuno::testing {
 namespace {
 
+namespace pictures = zuno::testing::pictures;
+
 // By server seat: me (10) in seat 2, so that display seat s holds kByDisplaySeat[s].
 constexpr int32_t kIds[] = {20, 30, 10, 40, 50, 60, 70, 80, 90};
 constexpr int32_t kByDisplaySeat[] = {10, 40, 50, 60, 70, 80, 90, 20, 30};
 
-class PokerLayout : public TableTest {
+class PokerLayout : public PokerTableTest {
 protected:
     // The longest names of the stand-in's robots; the ids in server seat order, then the watchers.
     std::shared_ptr<PokerView> open(const std::vector<int32_t>& ids) {
-        UIController::setGameType(4);
-        const char* names[] = {"Phuong", "Trang", "Khanh", "Giang", "Thao", "Quang", "Xuan", "Minh", "Long"};
-        std::vector<PlayerPtr> players;
-        for (size_t i = 0; i < ids.size(); ++i)
-            players.push_back(ids[i] == 10 ? me : seatPlayer(ids[i], ids[i] == -1 ? "" : names[i % 9]));
-        GameController::showPokerScreenWithRoom(1, 2, 20, 50, players);
-        run(1);
-        auto table = GameController::getPokerView();
-        table->resetSeat();
-        return table;
+        return openPoker(ids, {"Phuong", "Trang", "Khanh", "Giang", "Thao", "Quang", "Xuan", "Minh", "Long"});
     }
 
+    // What the layout check sees, and what it does not: the avatars (a picture, not a text) and the
+    // rising hand name (always moving).
     static void check(PokerView& table, const std::string& when) {
         expectKnownLayout(checkLayoutOfView(*table.view()), when);
+        expectAvatarsInSight(table, when);
+        expectHandNamesOffTheCards(table, when);
+        expectBetsReadable(table, when);
+    }
+
+    static bool crosses(const ui::Rect& a, const ui::Rect& b) {
+        const ui::Rect both = a.intersection(b);
+        return both.width() > 1 && both.height() > 1;
+    }
+
+    static std::vector<ui::Rect> cardsOnTable(PokerView& table) {
+        std::vector<ui::Rect> out;
+        for (const auto& view : table.view()->subviews())
+            if (std::dynamic_pointer_cast<CardView>(view) && !view->isHidden() && view->alpha() > 0.01)
+                out.push_back(view->frame());
+        return out;
+    }
+
+    // No card lies under an avatar, and no marker on its face (its middle and just above).
+    static void expectAvatarsInSight(PokerView& table, const std::string& when) {
+        std::vector<std::shared_ptr<ui::ImageView>> markers = {table.imgDealer, table.imgSmallBind, table.imgBigBind};
+        markers.insert(markers.end(), table.imgAnte.begin(), table.imgAnte.end());
+        for (int seat = 0; seat < PokerView::kSeats; ++seat) {
+            const auto& avatar = table.ava[seat];
+            if (avatar->isHidden()) continue;
+            for (const ui::Rect& card : cardsOnTable(table))
+                EXPECT_FALSE(crosses(card, avatar->frame())) << when << ": a card under the avatar of display seat " << seat;
+            const ui::Point face = avatar->center();
+            for (const auto& marker : markers) {
+                if (marker->isHidden()) continue;
+                EXPECT_FALSE(marker->frame().contains(face) || marker->frame().contains({face.x, face.y - 8}))
+                    << when << ": a marker on the face of display seat " << seat;
+            }
+        }
+    }
+
+    static void expectHandNamesOffTheCards(PokerView& table, const std::string& when) {
+        for (int seat = 0; seat < PokerView::kSeats; ++seat) {
+            const auto& hand = table.lblPokerHand[seat];
+            if (hand->isHidden()) continue;
+            const ui::Rect name = hand->frame();
+            const std::string text = hand->text().value_or("");
+            EXPECT_LE(hand->font().withSize(hand->minimumFontSize()).widthOfText(text), name.width())
+                << when << ": the hand name \"" << text << "\" of display seat " << seat << " cut";
+            EXPECT_EQ(table.view()->bounds().intersection(name), name) << when << ": the hand name of display seat " << seat;
+            for (const ui::Rect& card : cardsOnTable(table))
+                EXPECT_FALSE(crosses(name, card)) << when << ": the hand name of display seat " << seat << " over a card";
+        }
+    }
+
+    // Each bet amount against what is drawn just right of its text, on the felt or on the floor around it.
+    static void expectBetsReadable(PokerView& table, const std::string& when) {
+        ui::RasterScreen screen(480, 320, 1);
+        screen.renderView(*table.view());
+        for (int seat = 0; seat < PokerView::kSeats; ++seat) {
+            const auto& bet = table.lblPlayerMoney[seat];
+            if (table.viePlayerMoney[seat]->isHidden() || bet->text().value_or("").empty()) continue;
+            const ui::Rect box = bet->convertRectToView(bet->bounds(), table.view().get());
+            const double right = box.minX() + bet->font().widthOfText(*bet->text()) + 3;
+            const auto under = screen.rgba(int(right), int(box.midY()));
+            const ui::Color floor = ui::Color::rgb255(under.r, under.g, under.b);
+            EXPECT_GE(pictures::contrast(bet->textColor(), floor), 4.5)
+                << when << ": the bet \"" << *bet->text() << "\" of display seat " << seat;
+        }
     }
 
     // Every seated player calls the raise of display seat 3; my turn comes last.

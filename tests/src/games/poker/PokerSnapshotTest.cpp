@@ -7,27 +7,17 @@
 #include "platform/backend/RasterScreen.h"
 #include "platform/ui/AlertView.h"
 #include "platform/ui/Application.h"
-#include "src/table/TableFixture.h"
+#include "PokerTableFixture.h"
 #include "support/AceLowCards.h"
 #include "support/SnapshotCompare.h"
 
 namespace zuno::testing {
 namespace {
 
-class PokerSnapshots : public TableTest {
+class PokerSnapshots : public PokerTableTest {
 protected:
-    // Room 1, table 2, small blind 50; ids in server seat order (-1 empty), then the watchers.
     std::shared_ptr<PokerView> open(const std::vector<int32_t>& ids) {
-        UIController::setGameType(4);
-        const char* names[] = {"An", "Binh", "Chi", "Dung", "Em", "Giang", "Hoa", "Khanh", "Lan"};
-        std::vector<PlayerPtr> players;
-        for (size_t i = 0; i < ids.size(); ++i)
-            players.push_back(ids[i] == 10 ? me : seatPlayer(ids[i], ids[i] == -1 ? "" : names[i % 9]));
-        GameController::showPokerScreenWithRoom(1, 2, 20, 50, players);
-        run(1);
-        auto table = GameController::getPokerView();
-        table->resetSeat();
-        return table;
+        return openPoker(ids, {"An", "Binh", "Chi", "Dung", "Em", "Giang", "Hoa", "Khanh", "Lan"});
     }
 
     // Six seated, me in server seat 2; An (20) deals, Binh (30) and I pay the blinds, Chi (40) acts.

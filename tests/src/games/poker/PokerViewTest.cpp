@@ -8,7 +8,7 @@
 #include "games/poker/PokerView.h"
 #include "platform/core/Format.h"
 #include "shell/Resources.h"
-#include "src/table/TableFixture.h"
+#include "PokerTableFixture.h"
 
 namespace zuno::testing {
 namespace {
@@ -25,19 +25,10 @@ sys::Data request(int8_t command, std::vector<uint8_t> payload, std::optional<in
     return out;
 }
 
-class PokerViewTest : public TableTest {
+class PokerViewTest : public PokerTableTest {
 protected:
-    // Room 1, table 2, small blind 50; ids in server seat order (-1 empty), then the watchers.
     std::shared_ptr<PokerView> open(const Ints& ids) {
-        UIController::setGameType(4);
-        std::vector<PlayerPtr> players;
-        for (int32_t id : ids)
-            players.push_back(id == 10 ? me : seatPlayer(id, id == -1 ? "" : sys::format("p%d", id)));
-        GameController::showPokerScreenWithRoom(1, 2, 20, 50, players);
-        run(1);
-        auto table = GameController::getPokerView();
-        table->resetSeat();
-        return table;
+        return openPoker(ids, [](size_t, int32_t id) { return sys::format("p%d", id); });
     }
 
     static std::string title(const std::shared_ptr<ui::Button>& button) {
@@ -137,12 +128,22 @@ TEST_F(PokerViewTest, OnlyMyAllowedButtonsAndTheSliderSendsOnTheSecondTap) {
     EXPECT_EQ(table->lblName[0]->text().value_or(""), "CALL");
 }
 
+// Nobody is to act once the hand is over: the turn clock stops with the results, and the name of the
+// last player to act stops blinking.
 TEST_F(PokerViewTest, WinnersOneByOneAndAPendingStepEndsWithTheStop) {
     auto table = dealt();
     run(2);
+    table->onCall(10, 100, 900, 20, {5, 4, 2, 6});
+    run(0.3 * 3);
+    ASSERT_TRUE(table->isCounting());
     table->onShowdown(0, "PAIR", 20, 0, 0, {0, 1, 8, 12, 16, 0, 1});
     table->onShowdown(0, "PAIR", 30, 1, 0, {4, 5, 8, 12, 16, 4, 5});
     table->onResult({20, 30}, {1500, 1400});
+    EXPECT_FALSE(table->isCounting());
+    for (double half : {0.0, 0.3}) {
+        run(half);
+        EXPECT_EQ(table->lblName[1]->textColor(), ui::Color::yellow()) << "after " << half << " s";
+    }
     EXPECT_EQ(table->cardsOf(20)->views()[0]->cardID, 0);
     EXPECT_TRUE(table->hasWinnerStepPending());
     run(2.1);

@@ -17,6 +17,7 @@
 #include "src/table/TableFixture.h"
 #include "support/LayoutCheck.h"
 #include "support/SnapshotCompare.h"
+#include "table/CardView.h"
 
 namespace zuno::testing {
 namespace {
@@ -420,6 +421,29 @@ TEST_F(TienLenViewTest, AnUnorderedSetOnTheTableIsBeatenByItsHighestCard) {
     run(2);
     for (int8_t id : {9, 13, 17}) tap(*table, id);  // 5-6-7 topped by the 7 of clubs
     EXPECT_FALSE(table->isAvailableFiredCards());
+}
+
+// My place at the end shows between the cards left on the table and my raised card, touching neither.
+TEST_F(TienLenViewTest, MyPlaceLiesBetweenTheCardsPlayedAndMyRaisedCard) {
+    auto table = openTable(fourPlayers());
+    table->startWithWhoMoveFirst(10, 20, kHand);
+    run(2);
+    table->moveWithPlayerId(10, Ids{0}, 30);
+    table->moveWithPlayerId(30, Ids{2}, 10);
+    run(1);
+    tap(*table, 9);
+    table->finishWithWho(10, 1, 0, 0);
+    table->showCardsWithWho(40, Ids{44, 45, 12}, 3);
+    run(1);
+    ASSERT_FALSE(table->chat0->isHidden());
+    int cards = 0;
+    for (const auto& view : table->view()->subviews()) {
+        auto card = std::dynamic_pointer_cast<CardView>(view);
+        if (!card || card->isHidden()) continue;
+        ++cards;
+        EXPECT_FALSE(table->chat0->frame().intersects(card->frame())) << int(card->cardID);
+    }
+    EXPECT_GT(cards, 13) << "my hand and the cards on the table";
 }
 
 TEST_F(TienLenViewTest, Snapshots) {
