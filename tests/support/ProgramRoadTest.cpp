@@ -23,6 +23,25 @@
 
 namespace zuno::testing {
 
+namespace {
+// The window's screen while a road runs: it draws a frame at every step, as the real window does at
+// its display's pace, so that animations are drawn in part through their in-between frames too.
+std::unique_ptr<ui::RasterScreen>& windowFrames() {
+    static std::unique_ptr<ui::RasterScreen> frames;
+    return frames;
+}
+
+void drawWindowFrame() {
+    auto& frames = windowFrames();
+    const ui::Size size = ui::Screen::windowSize();
+    if (!frames || frames->width() != int(size.width) || frames->height() != int(size.height)) {
+        frames = std::make_unique<ui::RasterScreen>();
+        ui::Display::invalidate();  // its first frame draws everything
+    }
+    frames->renderIfNeeded();
+}
+}  // namespace
+
 void ProgramRoadTest::startStandin() {
     ASSERT_TRUE(server.start());
     signIn = standin::StandinSignIn::installOn(server);
@@ -63,6 +82,7 @@ void ProgramRoadTest::signInFromTheLoginScreen(const std::string& name, const st
 void ProgramRoadTest::TearDown() {
     if (program) program->shutDown();
     program.reset();
+    windowFrames().reset();
     http.stop();
     server.stop();
     Resources::setConfigurationFile(std::nullopt);
@@ -95,6 +115,7 @@ bool ProgramRoadTest::pump(const std::function<bool()>& done, int steps) {
         if (done()) return true;
         loop.runFor(0.05);
         loop.runUntil(done, 0.02);
+        drawWindowFrame();
     }
     return done();
 }
@@ -127,15 +148,10 @@ void ProgramRoadTest::settle() {
 }
 
 void ProgramRoadTest::expectWindowFrameAsFullRedraw() {
-    const ui::Size size = ui::Screen::windowSize();
-    if (!windowFrames_ || windowFrames_->width() != int(size.width) || windowFrames_->height() != int(size.height)) {
-        windowFrames_ = std::make_unique<ui::RasterScreen>();
-        ui::Display::invalidate();  // its first frame draws everything
-    }
-    windowFrames_->renderIfNeeded();
+    drawWindowFrame();
     ui::RasterScreen full;
     full.renderApplication();
-    EXPECT_TRUE(samePixels(*windowFrames_, full)) << "the window's frame of the settled screen";
+    EXPECT_TRUE(samePixels(*windowFrames(), full)) << "the window's frame of the settled screen";
 }
 
 void ProgramRoadTest::tap(const ui::View& view) { program->delegate()->window->tapView(view); }

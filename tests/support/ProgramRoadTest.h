@@ -73,8 +73,6 @@ private:
     // The window draws only what changed since its last frame: that frame must show what a full
     // redraw shows (a view that changes without saying so would stay stale on the screen).
     void expectWindowFrameAsFullRedraw();
-
-    std::unique_ptr<ui::RasterScreen> windowFrames_;
 };
 
 }  // namespace zuno::testing
