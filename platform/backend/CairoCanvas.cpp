@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
 #include <string>
 
 #include "platform/backend/TextLayout.h"
@@ -157,13 +158,13 @@ CairoCanvas::CairoCanvas(cairo_t* cr) : cr_(cr) {}
 
 void CairoCanvas::save() {
     cairo_save(cr_);
-    saved_.push_back(paint_);
+    saved_.push_back(state_);
 }
 
 void CairoCanvas::restore() {
     cairo_restore(cr_);
     if (!saved_.empty()) {
-        paint_ = saved_.back();
+        state_ = saved_.back();
         saved_.pop_back();
     }
 }
@@ -188,31 +189,39 @@ void CairoCanvas::concat(const AffineTransform& t) {
 void CairoCanvas::beginGroup() {
     save();
     cairo_push_group(cr_);
+    ++groups_;
 }
 
 void CairoCanvas::endGroup(double alpha) {
     cairo_pop_group_to_source(cr_);
     cairo_paint_with_alpha(cr_, std::clamp(alpha, 0.0, 1.0));
     restore();
+    if (groups_ > 0) --groups_;
 }
 
 void CairoCanvas::setSource(const Color& c) { cairo_set_source_rgba(cr_, c.r, c.g, c.b, c.a); }
 
-void CairoCanvas::setFillColor(const Color& c) { paint_.fill = c; }
-void CairoCanvas::setStrokeColor(const Color& c) { paint_.stroke = c; }
+void CairoCanvas::setFillColor(const Color& c) { state_.fill = c; }
+void CairoCanvas::setStrokeColor(const Color& c) { state_.stroke = c; }
 void CairoCanvas::setLineWidth(double width) { cairo_set_line_width(cr_, width); }
 
 void CairoCanvas::fillRect(const Rect& r) {
+    addInk(r);
+    if (!mayShow(r)) return;
+    const ShownPartClip clip(*this, mapsRectToWholePixels(r) ? std::optional<Rect>(toDevice(r)) : std::nullopt);
     cairo_new_path(cr_);
     cairo_rectangle(cr_, r.x(), r.y(), r.width(), r.height());
-    setSource(paint_.fill);
+    setSource(state_.fill);
     cairo_fill(cr_);
 }
 
 void CairoCanvas::strokeRect(const Rect& r) {
+    const double reach = cairo_get_line_width(cr_);  // half a width out, and the corners' miters
+    addInk(r.insetBy(-reach, -reach));
+    if (!mayShow(r.insetBy(-reach, -reach))) return;
     cairo_new_path(cr_);
     cairo_rectangle(cr_, r.x(), r.y(), r.width(), r.height());
-    setSource(paint_.stroke);
+    setSource(state_.stroke);
     cairo_stroke(cr_);
 }
 
@@ -224,10 +233,100 @@ bool CairoCanvas::mapsRectToWholePixels(const Rect& r) const {
     return whole(m.xx * r.x() + m.x0) && whole(m.yy * r.y() + m.y0) && whole(m.xx * r.width()) && whole(m.yy * r.height());
 }
 
-void CairoCanvas::beginViewContent() { ++contentDepth_; }
+namespace {
+// The bounding box of a rectangle under a matrix.
+Rect mappedBox(const Rect& r, const cairo_matrix_t& m) {
+    if (m.xy == 0 && m.yx == 0) {
+        const double xa = m.xx * r.minX() + m.x0, xb = m.xx * r.maxX() + m.x0;
+        const double ya = m.yy * r.minY() + m.y0, yb = m.yy * r.maxY() + m.y0;
+        return {std::min(xa, xb), std::min(ya, yb), std::abs(xb - xa), std::abs(yb - ya)};
+    }
+    double xs[4] = {r.minX(), r.maxX(), r.minX(), r.maxX()}, ys[4] = {r.minY(), r.minY(), r.maxY(), r.maxY()};
+    for (int i = 0; i < 4; ++i) cairo_matrix_transform_point(&m, &xs[i], &ys[i]);
+    const double x0 = std::min({xs[0], xs[1], xs[2], xs[3]}), x1 = std::max({xs[0], xs[1], xs[2], xs[3]});
+    const double y0 = std::min({ys[0], ys[1], ys[2], ys[3]}), y1 = std::max({ys[0], ys[1], ys[2], ys[3]});
+    return {x0, y0, x1 - x0, y1 - y0};
+}
+}  // namespace
 
-void CairoCanvas::endViewContent() {
+Rect CairoCanvas::toDevice(const Rect& r) const {
+    cairo_matrix_t m;
+    cairo_get_matrix(cr_, &m);
+    return mappedBox(r, m);
+}
+
+Rect CairoCanvas::fromDevice(const Rect& r) const {
+    cairo_matrix_t m;
+    cairo_get_matrix(cr_, &m);
+    if (cairo_matrix_invert(&m) != CAIRO_STATUS_SUCCESS) return {};
+    return mappedBox(r, m);
+}
+
+// Inside a group (a fade, while it runs) everything is drawn whole, as in a full frame.
+bool CairoCanvas::drawsPart() const { return shownPart_ && groups_ == 0; }
+
+bool CairoCanvas::mayShowOnDevice(const Rect& device) const {
+    if (!drawsPart()) return true;
+    const Rect reach = device.insetBy(-1, -1);  // antialiasing and filtering reach a pixel further
+    for (const Rect& part : *shownPart_)
+        if (part.intersects(reach)) return true;
+    return false;
+}
+
+bool CairoCanvas::mayShow(const Rect& r) const { return !drawsPart() || mayShowOnDevice(toDevice(r)); }
+
+Rect CairoCanvas::shownPartOf(const Rect& r) const {
+    if (!drawsPart()) return r;
+    const Rect device = toDevice(r).insetBy(-1, -1);
+    std::optional<Rect> reached;
+    for (const Rect& part : *shownPart_) {
+        if (part.intersects(device)) reached = reached ? reached->united(part) : part;
+    }
+    if (!reached) return {};
+    return r.intersection(fromDevice(reached->insetBy(-1, -1)));
+}
+
+CairoCanvas::ShownPartClip::ShownPartClip(const CairoCanvas& canvas, const std::optional<Rect>& device) {
+    // Under a clip of partial pixels the operation is left whole too: that clip's antialiasing.
+    if (!device || !canvas.drawsPart() || canvas.state_.roughClip) return;
+    for (const Rect& part : *canvas.shownPart_)
+        if (part.contains(*device)) return;  // nothing of it to leave out
+    cr_ = canvas.cr_;
+    cairo_matrix_t m;
+    cairo_get_matrix(cr_, &m);
+    cairo_save(cr_);
+    cairo_identity_matrix(cr_);
+    cairo_new_path(cr_);
+    for (const Rect& part : *canvas.shownPart_) cairo_rectangle(cr_, part.x(), part.y(), part.width(), part.height());
+    cairo_clip(cr_);
+    cairo_set_matrix(cr_, &m);
+}
+
+CairoCanvas::ShownPartClip::~ShownPartClip() {
+    if (cr_) cairo_restore(cr_);
+}
+
+void CairoCanvas::beginViewContent() {
+    if (contentDepth_++ == 0) ink_.reset();
+}
+
+std::optional<Rect> CairoCanvas::endViewContent() {
     if (contentDepth_ > 0) --contentDepth_;
+    if (contentDepth_ > 0) return std::nullopt;
+    if (!ink_) return Rect();
+    const Rect ink = *ink_;
+    ink_.reset();
+    return fromDevice(ink.insetBy(-1, -1));  // antialiasing and filtering reach a pixel further
+}
+
+void CairoCanvas::addInk(const Rect& r) {
+    if (contentDepth_ == 0 || r.minX() >= r.maxX() || r.minY() >= r.maxY()) return;  // paints nothing
+    addDeviceInk(toDevice(r));
+}
+
+void CairoCanvas::addDeviceInk(const Rect& device) {
+    if (contentDepth_ == 0 || device.isEmpty()) return;
+    ink_ = ink_ ? ink_->united(device) : device;
 }
 
 void CairoCanvas::clearRect(const Rect& r) {
@@ -264,18 +363,42 @@ void CairoCanvas::addRect(const Rect& r) { cairo_rectangle(cr_, r.x(), r.y(), r.
 void CairoCanvas::closePath() { cairo_close_path(cr_); }
 
 void CairoCanvas::fillPath() {
-    setSource(paint_.fill);
+    if (contentDepth_ > 0 || drawsPart()) {
+        double x0, y0, x1, y1;
+        cairo_path_extents(cr_, &x0, &y0, &x1, &y1);
+        const Rect extents(x0, y0, x1 - x0, y1 - y0);
+        addInk(extents);
+        if (!mayShow(extents)) {
+            cairo_new_path(cr_);
+            return;
+        }
+    }
+    setSource(state_.fill);
     cairo_fill(cr_);
 }
 
 void CairoCanvas::strokePath() {
-    setSource(paint_.stroke);
+    if (contentDepth_ > 0 || drawsPart()) {
+        double x0, y0, x1, y1;
+        cairo_stroke_extents(cr_, &x0, &y0, &x1, &y1);
+        const Rect extents(x0, y0, x1 - x0, y1 - y0);
+        addInk(extents);
+        if (!mayShow(extents)) {
+            cairo_new_path(cr_);
+            return;
+        }
+    }
+    setSource(state_.stroke);
     cairo_stroke(cr_);
 }
 
-void CairoCanvas::clipToPath() { cairo_clip(cr_); }
+void CairoCanvas::clipToPath() {
+    state_.roughClip = true;
+    cairo_clip(cr_);
+}
 
 void CairoCanvas::clipToRect(const Rect& r) {
+    if (!mapsRectToWholePixels(r)) state_.roughClip = true;
     cairo_new_path(cr_);
     cairo_rectangle(cr_, r.x(), r.y(), r.width(), r.height());
     cairo_clip(cr_);
@@ -285,6 +408,11 @@ void CairoCanvas::drawLinearGradient(Point start, Point end, const Color& from, 
     cairo_pattern_t* p = cairo_pattern_create_linear(start.x, start.y, end.x, end.y);
     cairo_pattern_add_color_stop_rgba(p, 0, from.r, from.g, from.b, from.a);
     cairo_pattern_add_color_stop_rgba(p, 1, to.r, to.g, to.b, to.a);
+    if (contentDepth_ > 0) {
+        double x0, y0, x1, y1;
+        cairo_clip_extents(cr_, &x0, &y0, &x1, &y1);
+        addInk({x0, y0, x1 - x0, y1 - y0});
+    }
     cairo_new_path(cr_);
     cairo_set_source(cr_, p);
     cairo_paint(cr_);
@@ -293,8 +421,18 @@ void CairoCanvas::drawLinearGradient(Point start, Point end, const Color& from, 
 
 double CairoCanvas::drawText(std::string_view text, Point topLeft, const Font& font) {
     if (text.empty()) return 0;
-    setSource(paint_.fill);
-    return showTextLine(cr_, text, font, topLeft);
+    const TextLine line = placeTextLine(cr_, text, font, topLeft);
+    if (contentDepth_ > 0) {
+        // What the clip leaves of it: a label's text cut at its bounds paints no further.
+        double x0, y0, x1, y1;
+        cairo_clip_extents(cr_, &x0, &y0, &x1, &y1);
+        addDeviceInk(line.deviceInk.intersection(toDevice({x0, y0, x1 - x0, y1 - y0})));
+    }
+    if (line.deviceInk.isEmpty() || !mayShowOnDevice(line.deviceInk)) return line.advance;
+    const ShownPartClip clip(*this, line.fromMask ? std::optional<Rect>(line.deviceInk) : std::nullopt);
+    setSource(state_.fill);
+    drawTextLine(cr_, line);
+    return line.advance;
 }
 
 void CairoCanvas::drawPlaceholder(const Image& image, const Rect& into) {
@@ -322,6 +460,11 @@ void CairoCanvas::drawImage(const Image& image, Point topLeft, double alpha) {
 }
 
 void CairoCanvas::drawImage(const Image& image, const Rect& into, double alpha) {
+    if (contentDepth_ > 0 || drawsPart()) {
+        const Rect device = toDevice(into);
+        addDeviceInk(device);
+        if (!mayShowOnDevice(device)) return;
+    }
     if (image.isPlaceholder()) {
         drawPlaceholder(image, into);
         return;
@@ -344,14 +487,18 @@ void CairoCanvas::drawImage(const Image& image, const Rect& into, double alpha) 
         if (exact || (dw <= kLargestScaledSide && dh <= kLargestScaledSide)) {
             cairo_identity_matrix(cr_);
             const CairoForm& form = exact ? formsOf(image).base : scaledForm(image, dw, dh);
-            if (alpha >= 1.0) {
-                paintForm(cr_, form, x, y, dw, dh);
-            } else {
-                cairo_set_source_surface(cr_, form.surface, x, y);
-                cairo_pattern_set_filter(cairo_get_source(cr_), CAIRO_FILTER_FAST);
-                cairo_rectangle(cr_, x, y, dw, dh);
-                cairo_clip(cr_);
-                cairo_paint_with_alpha(cr_, std::max(alpha, 0.0));
+            {
+                // Laid 1:1 on whole pixels: any part of it comes out as in the whole picture.
+                const ShownPartClip clip(*this, Rect(x, y, dw, dh));
+                if (alpha >= 1.0) {
+                    paintForm(cr_, form, x, y, dw, dh);
+                } else {
+                    cairo_set_source_surface(cr_, form.surface, x, y);
+                    cairo_pattern_set_filter(cairo_get_source(cr_), CAIRO_FILTER_FAST);
+                    cairo_rectangle(cr_, x, y, dw, dh);
+                    cairo_clip(cr_);
+                    cairo_paint_with_alpha(cr_, std::max(alpha, 0.0));
+                }
             }
             cairo_restore(cr_);
             return;

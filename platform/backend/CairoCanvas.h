@@ -2,6 +2,9 @@
 
 #include <cairo.h>
 
+#include <optional>
+#include <vector>
+
 #include "platform/ui/Canvas.h"
 
 namespace zuno::ui {
@@ -28,8 +31,10 @@ public:
     void strokeRect(const Rect& r) override;
     void clearRect(const Rect& r) override;
     bool mapsRectToWholePixels(const Rect& r) const override;
+    bool mayShow(const Rect& r) const override;
+    Rect shownPartOf(const Rect& r) const override;
     void beginViewContent() override;
-    void endViewContent() override;
+    std::optional<Rect> endViewContent() override;
 
     void beginPath() override;
     void moveTo(Point p) override;
@@ -50,18 +55,55 @@ public:
 
     cairo_t* context() const { return cr_; }
 
+    // For a partial frame: only these rectangles of the surface (whole pixels) need to come out as in a
+    // full frame; what lies around them may be left as it is or painted over. Whatever cannot reach
+    // them is skipped. Pictures laid 1:1, fills of whole pixels and text from its mask are clipped to
+    // them; the rest (paths, turned or faded pictures, anything inside a group) is drawn whole, since
+    // Cairo's antialiasing along a clip's side differs a little from that of an unclipped drawing.
+    // With no rectangles nothing is drawn, but the views whose content changed still draw (to learn
+    // where it reaches now).
+    void setShownPart(std::vector<Rect> deviceRects) { shownPart_ = std::move(deviceRects); }
+
 private:
-    struct Paint {
+    // What save() and restore() keep besides Cairo's own state.
+    struct State {
         Color fill = Color::black();
         Color stroke = Color::black();
+        bool roughClip = false;  // clipped to a path, or to a rectangle off whole pixels
     };
     void setSource(const Color& c);
     void drawPlaceholder(const Image& image, const Rect& into);
+    // The bounding box of a rectangle mapped between the current coordinates and the device's.
+    Rect toDevice(const Rect& r) const;
+    Rect fromDevice(const Rect& r) const;
+    // Adds where an operation paints (in the current coordinates, or the device's) to the ink of the
+    // view content under way.
+    void addInk(const Rect& r);
+    void addDeviceInk(const Rect& device);
+    // Whether only a part is drawn now (a partial frame, outside any group).
+    bool drawsPart() const;
+    bool mayShowOnDevice(const Rect& device) const;
+    // Clips one operation to the shown part while it lives, when only a part is drawn: for operations
+    // (given by where they paint on the device) whose pixels there do not depend on how much of them is
+    // drawn; none: left whole.
+    class ShownPartClip {
+    public:
+        ShownPartClip(const CairoCanvas& canvas, const std::optional<Rect>& device);
+        ~ShownPartClip();
+        ShownPartClip(const ShownPartClip&) = delete;
+        ShownPartClip& operator=(const ShownPartClip&) = delete;
+
+    private:
+        cairo_t* cr_ = nullptr;
+    };
 
     cairo_t* cr_;
-    Paint paint_;
+    State state_;
     int contentDepth_ = 0;  // views whose own drawing is under way
-    std::vector<Paint> saved_;
+    std::optional<Rect> ink_;  // where the outermost one painted, in device pixels
+    std::vector<State> saved_;
+    std::optional<std::vector<Rect>> shownPart_;  // none: all of the surface
+    int groups_ = 0;                              // groups under way
 };
 
 // Cairo's form of an image's pixels, kept with the image.

@@ -1,12 +1,13 @@
 #include "platform/backend/RasterScreen.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstring>
 #include <fstream>
 
 #include "platform/backend/CairoCanvas.h"
-#include "platform/ui/Animation.h"
 #include "platform/ui/Application.h"
+#include "platform/ui/Display.h"
 #include "platform/ui/View.h"
 #include "platform/ui/Window.h"
 
@@ -23,34 +24,131 @@ RasterScreen::RasterScreen(int width, int height, int scale)
 }
 
 RasterScreen::~RasterScreen() {
+    if (partCr_) cairo_destroy(partCr_);
+    if (partSurface_) cairo_surface_destroy(partSurface_);
     cairo_destroy(cr_);
     cairo_surface_destroy(surface_);
 }
 
-void RasterScreen::clear() {
-    cairo_save(cr_);
-    cairo_set_operator(cr_, CAIRO_OPERATOR_SOURCE);
-    cairo_set_source_rgba(cr_, 0, 0, 0, 1);
-    cairo_paint(cr_);
-    cairo_restore(cr_);
+namespace {
+constexpr uint32_t kBlack = 0xFF000000u;  // opaque, premultiplied ARGB
+
+void paintBlack(cairo_t* cr) {
+    cairo_save(cr);
+    cairo_set_operator(cr, CAIRO_OPERATOR_SOURCE);
+    cairo_set_source_rgba(cr, 0, 0, 0, 1);
+    cairo_paint(cr);
+    cairo_restore(cr);
 }
+}  // namespace
+
+void RasterScreen::clear() { paintBlack(cr_); }
 
 void RasterScreen::renderApplication() {
     clear();
-    Display::clearDirty();
+    drawn_.assign(1, PixelRect{0, 0, pixelWidth(), pixelHeight()});
     CairoCanvas canvas(cr_);
     Application::shared().render(canvas);
     cairo_surface_flush(surface_);
 }
 
 bool RasterScreen::renderIfNeeded() {
-    if (!Display::isDirty() && !Animator::shared().hasRunningAnimations()) return false;
-    renderApplication();
-    return true;
+    // Laid out first: moving views marks where they were and where they go.
+    Application::shared().layoutIfNeeded();
+    Display::markAnimationFrame();
+    if (!Display::isDirty()) {
+        Display::animationFrameDrawn();
+        return false;
+    }
+    const ScreenRegion region = Display::dirtyRegion();
+    Display::clearDirty();
+    renderRegion(region);
+    Display::animationFrameDrawn();
+    return !drawn_.empty();
+}
+
+std::vector<PixelRect> RasterScreen::pixelRects(const ScreenRegion& region) const {
+    if (region.isAll()) return {PixelRect{0, 0, pixelWidth(), pixelHeight()}};
+    std::vector<PixelRect> rects;
+    for (const Rect& r : region.rects()) {
+        // Every pixel the rectangle touches.
+        const int x0 = std::max(0, int(std::floor(r.minX() * scale_)));
+        const int y0 = std::max(0, int(std::floor(r.minY() * scale_)));
+        const int x1 = std::min(pixelWidth(), int(std::ceil(r.maxX() * scale_)));
+        const int y1 = std::min(pixelHeight(), int(std::ceil(r.maxY() * scale_)));
+        if (x1 > x0 && y1 > y0) rects.push_back({x0, y0, x1 - x0, y1 - y0});
+    }
+    return rects;
+}
+
+void RasterScreen::renderRegion(const ScreenRegion& region) {
+    ScreenRegion part = region;
+    drawn_.clear();
+    for (int pass = 1;; ++pass) {
+        if (part.isAll()) {
+            renderApplication();
+            return;
+        }
+        // A part off the screen draws nothing, but its views whose content changed learn their reach.
+        const std::vector<PixelRect> changed = drawPart(pixelRects(part));
+        drawn_.insert(drawn_.end(), changed.begin(), changed.end());
+        // A view that painted past where it was thought to paint (a longer text) marked that part:
+        // drawn in this frame too.
+        if (!Display::isDirty() || pass == 3) return;
+        part.add(Display::dirtyRegion());
+        Display::clearDirty();
+    }
+}
+
+std::vector<PixelRect> RasterScreen::drawPart(const std::vector<PixelRect>& rects) {
+    if (!partSurface_) {
+        partSurface_ = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, pixelWidth(), pixelHeight());
+        partCr_ = cairo_create(partSurface_);
+        cairo_scale(partCr_, scale_, scale_);
+    }
+    // Drawn on the second raster, where the views that reach the part draw what cannot be drawn in part
+    // exactly (antialiased paths, turned pictures, groups) whole, around the part onto stale pixels;
+    // then the part alone is copied over.
+    cairo_surface_flush(partSurface_);
+    auto* part = reinterpret_cast<uint32_t*>(cairo_image_surface_get_data(partSurface_));
+    const size_t rowPixels = size_t(cairo_image_surface_get_stride(partSurface_)) / 4;
+    std::vector<Rect> deviceRects;
+    for (const PixelRect& r : rects) {
+        for (int y = r.y; y < r.y + r.height; ++y) std::fill_n(part + size_t(y) * rowPixels + size_t(r.x), r.width, kBlack);
+        deviceRects.emplace_back(r.x, r.y, r.width, r.height);
+    }
+    cairo_surface_mark_dirty(partSurface_);
+    {
+        CairoCanvas canvas(partCr_);
+        canvas.setShownPart(std::move(deviceRects));
+        Application::shared().render(canvas);
+    }
+    cairo_surface_flush(partSurface_);
+    cairo_surface_flush(surface_);
+    // Only the rows that came out differently are copied and count as drawn: a frame in which nothing
+    // visible changed (a view moved by less than a pixel) is no frame.
+    const unsigned char* from = cairo_image_surface_get_data(partSurface_);
+    unsigned char* to = cairo_image_surface_get_data(surface_);
+    const size_t stride = size_t(cairo_image_surface_get_stride(surface_));
+    std::vector<PixelRect> changed;
+    for (const PixelRect& r : rects) {
+        int first = -1, last = -1;
+        for (int y = r.y; y < r.y + r.height; ++y) {
+            const size_t at = size_t(y) * stride + size_t(r.x) * 4;
+            if (std::memcmp(to + at, from + at, size_t(r.width) * 4) == 0) continue;
+            std::memcpy(to + at, from + at, size_t(r.width) * 4);
+            if (first < 0) first = y;
+            last = y;
+        }
+        if (first >= 0) changed.push_back({r.x, first, r.width, last + 1 - first});
+    }
+    cairo_surface_mark_dirty(surface_);
+    return changed;
 }
 
 void RasterScreen::renderWindow(Window& window) {
     clear();
+    drawn_.assign(1, PixelRect{0, 0, pixelWidth(), pixelHeight()});
     CairoCanvas canvas(cr_);
     window.layoutIfNeeded();
     window.render(canvas);
@@ -58,6 +156,7 @@ void RasterScreen::renderWindow(Window& window) {
 }
 
 void RasterScreen::renderView(View& view) {
+    drawn_.assign(1, PixelRect{0, 0, pixelWidth(), pixelHeight()});
     cairo_save(cr_);
     cairo_set_operator(cr_, CAIRO_OPERATOR_CLEAR);
     cairo_paint(cr_);

@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "platform/core/Value.h"
 #include "platform/ui/Application.h"
@@ -13,8 +14,14 @@
 namespace zuno::ui {
 
 class Application;
+class ScreenRegion;
 class View;
 class Window;
+
+// A rectangle of a raster, in pixels.
+struct PixelRect {
+    int x = 0, y = 0, width = 0, height = 0;
+};
 
 // A Cairo raster of the screen (the windows' size by default: 480 x 320 points, or 320 x 480 while
 // upright) that the application's windows are drawn into, at a device scale of 1 or 2 pixels per point
@@ -27,10 +34,17 @@ public:
     RasterScreen(const RasterScreen&) = delete;
     RasterScreen& operator=(const RasterScreen&) = delete;
 
-    // Draws every window of the application (what the screen shows).
+    // Draws every window of the application (what the screen shows). What changed stays marked: a
+    // picture taken of the screen leaves the window's next frame as it was.
     void renderApplication();
-    // Draws when something changed or an animation runs; answers whether it drew.
+    // Draws the part of the screen that changed since its last frame (with the running animations'
+    // frame), when any did; answers whether any pixel came out differently. One raster does this: the
+    // window's.
     bool renderIfNeeded();
+    // Draws the windows inside the region only: there the same pixels as renderApplication().
+    void renderRegion(const ScreenRegion& region);
+    // Where the last frame changed pixels (all of the raster for a full one).
+    const std::vector<PixelRect>& drawnPixels() const { return drawn_; }
     void renderWindow(Window& window);
     // One view alone, its bounds filling the raster's top-left corner.
     void renderView(View& view);
@@ -58,9 +72,16 @@ public:
 
 private:
     void clear();
+    std::vector<PixelRect> pixelRects(const ScreenRegion& region) const;
+    // Draws the rectangles (a partial frame); answers where pixels changed.
+    std::vector<PixelRect> drawPart(const std::vector<PixelRect>& rects);
     int width_, height_, scale_;
+    std::vector<PixelRect> drawn_;
     cairo_surface_t* surface_;
     cairo_t* cr_;
+    // Where partial frames are drawn before their region is copied over (made at the first one).
+    cairo_surface_t* partSurface_ = nullptr;
+    cairo_t* partCr_ = nullptr;
 };
 
 // Snapshots as PNG files: the whole screen, or one view, at the given scale (the screen's by default).

@@ -39,6 +39,12 @@ SdlWindowBackend::DisplayProbe sdlDisplayProbe() {
             }};
 }
 
+// The screen's raster is opaque (drawn over black): a texture without alpha is copied to the window,
+// not blended.
+SDL_Texture* screenTexture(SDL_Renderer* renderer, int width, int height) {
+    return SDL_CreateTexture(renderer, SDL_PIXELFORMAT_RGB888, SDL_TEXTUREACCESS_STREAMING, width, height);
+}
+
 SdlWindowBackend::DisplayProbe& displayProbe() {
     static SdlWindowBackend::DisplayProbe probe = sdlDisplayProbe();
     return probe;
@@ -99,8 +105,7 @@ bool SdlWindowBackend::open() {
         // At the window's own size the texture lands on the window pixel for pixel.
         SDL_RenderSetLogicalSize(renderer_, kWidth, kHeight);
         SDL_SetHint(SDL_HINT_RENDER_SCALE_QUALITY, "linear");
-        texture_ = SDL_CreateTexture(renderer_, SDL_PIXELFORMAT_ARGB8888, SDL_TEXTUREACCESS_STREAMING, kWidth * scale_,
-                                     kHeight * scale_);
+        texture_ = screenTexture(renderer_, kWidth * scale_, kHeight * scale_);
     }
     if (!texture_) {
         sys::Log::warningFormat("cannot open a window: %s", SDL_GetError());
@@ -142,8 +147,7 @@ void SdlWindowBackend::turnIfNeeded() {
     // The window turns with the screen on top (upright 320 x 480, else 480 x 320), at the scale that
     // fits the display in that direction.
     const int scale = scaleFor(size);
-    SDL_Texture* texture = SDL_CreateTexture(renderer_, SDL_PIXELFORMAT_ARGB8888, SDL_TEXTUREACCESS_STREAMING,
-                                             width * scale, height * scale);
+    SDL_Texture* texture = screenTexture(renderer_, width * scale, height * scale);
     if (!texture) {
         sys::Log::warningFormat("cannot turn the window: %s", SDL_GetError());
         return;
@@ -183,9 +187,20 @@ void SdlWindowBackend::present(bool force) {
     turnIfNeeded();
     if (force) Display::invalidate();
     if (!screen_->renderIfNeeded()) return;
-    SDL_UpdateTexture(texture_, nullptr, screen_->pixels(), screen_->stride());
-    SDL_SetRenderDrawColor(renderer_, 0, 0, 0, 255);
-    SDL_RenderClear(renderer_);
+    // The texture keeps the last frame: only what this one drew goes to it.
+    const auto* pixels = reinterpret_cast<const unsigned char*>(screen_->pixels());
+    const int stride = screen_->stride();
+    for (const PixelRect& r : screen_->drawnPixels()) {
+        const SDL_Rect rect{r.x, r.y, r.width, r.height};
+        SDL_UpdateTexture(texture_, &rect, pixels + size_t(r.y) * size_t(stride) + size_t(r.x) * 4, stride);
+    }
+    // Only a window resized by hand shows bands around the screen; else the screen covers every pixel.
+    int width = 0, height = 0;
+    SDL_GetRendererOutputSize(renderer_, &width, &height);
+    if (width != screen_->pixelWidth() || height != screen_->pixelHeight()) {
+        SDL_SetRenderDrawColor(renderer_, 0, 0, 0, 255);
+        SDL_RenderClear(renderer_);
+    }
     SDL_RenderCopy(renderer_, texture_, nullptr, nullptr);
     SDL_RenderPresent(renderer_);
     ++frames_;
@@ -235,6 +250,11 @@ void SdlWindowBackend::handle(const SDL_Event& e) {
             if (e.window.event == SDL_WINDOWEVENT_EXPOSED || e.window.event == SDL_WINDOWEVENT_SIZE_CHANGED) {
                 Display::invalidate();
             }
+            break;
+        case SDL_RENDER_TARGETS_RESET:
+        case SDL_RENDER_DEVICE_RESET:
+            // The texture's pixels may be lost with the renderer's: the next frame sends them all.
+            Display::invalidate();
             break;
         case SDL_MOUSEBUTTONDOWN:
             if (e.button.button == SDL_BUTTON_LEFT) {

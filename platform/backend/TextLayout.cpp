@@ -3,6 +3,7 @@
 
 #include <pango/pangocairo.h>
 
+#include <algorithm>
 #include <atomic>
 #include <cmath>
 #include <cstring>
@@ -213,37 +214,68 @@ const GlyphMask& glyphMask(PangoLayout* l, double scale) {
 
 }  // namespace
 
-double showTextLine(cairo_t* cr, std::string_view text, const Font& font, Point topLeft) {
-    if (text.empty()) return 0;
+TextLine placeTextLine(cairo_t* cr, std::string_view text, const Font& font, Point topLeft) {
+    TextLine line;
+    if (text.empty()) return line;
     Engine& e = engine();
     PangoLayout* l = e.layout(text, font);
+    line.layout = l;
     double baseline = double(pango_layout_get_baseline(l)) / PANGO_SCALE;
     // Lines sit on the font's own baseline even when a fallback font makes the line box taller.
-    Point origin{topLeft.x, topLeft.y + e.metrics(font).ascent - baseline};
+    line.origin = {topLeft.x, topLeft.y + e.metrics(font).ascent - baseline};
     PangoRectangle logical;
     pango_layout_get_extents(l, nullptr, &logical);
-    const double advance = double(logical.width) / PANGO_SCALE;
+    line.advance = double(logical.width) / PANGO_SCALE;
     cairo_matrix_t m;
     cairo_get_matrix(cr, &m);
-    cairo_new_path(cr);
     if (m.xy == 0 && m.yx == 0 && m.xx == m.yy && m.xx > 0 && m.xx <= 8) {
         // Upright text starts on a whole device pixel and is laid down from its kept mask.
         const GlyphMask& mask = glyphMask(l, m.xx);
-        if (!mask.surface) return advance;
-        double x = std::round(m.xx * origin.x + m.x0), y = std::round(m.yy * origin.y + m.y0);
+        line.fromMask = true;
+        if (!mask.surface) return line;
+        line.mask = mask.pattern;
+        line.maskX = std::round(m.xx * line.origin.x + m.x0) + mask.x;
+        line.maskY = std::round(m.yy * line.origin.y + m.y0) + mask.y;
+        line.deviceInk = Rect(line.maskX, line.maskY, cairo_image_surface_get_width(mask.surface),
+                              cairo_image_surface_get_height(mask.surface));
+        return line;
+    }
+    PangoRectangle ink;
+    pango_layout_get_extents(l, &ink, nullptr);
+    const double x0 = line.origin.x + double(ink.x) / PANGO_SCALE, y0 = line.origin.y + double(ink.y) / PANGO_SCALE;
+    const double x1 = x0 + double(ink.width) / PANGO_SCALE, y1 = y0 + double(ink.height) / PANGO_SCALE;
+    double xs[4] = {x0, x1, x0, x1}, ys[4] = {y0, y0, y1, y1};
+    for (int i = 0; i < 4; ++i) cairo_user_to_device(cr, &xs[i], &ys[i]);
+    const double left = std::min({xs[0], xs[1], xs[2], xs[3]}), right = std::max({xs[0], xs[1], xs[2], xs[3]});
+    const double top = std::min({ys[0], ys[1], ys[2], ys[3]}), bottom = std::max({ys[0], ys[1], ys[2], ys[3]});
+    // Antialiasing reaches a pixel past the glyphs' outlines.
+    if (right > left && bottom > top) line.deviceInk = Rect(left - 1, top - 1, right - left + 2, bottom - top + 2);
+    return line;
+}
+
+void drawTextLine(cairo_t* cr, const TextLine& line) {
+    cairo_new_path(cr);
+    if (line.fromMask) {
+        if (!line.mask) return;
         cairo_matrix_t place;
-        cairo_matrix_init_translate(&place, -(x + mask.x), -(y + mask.y));
-        cairo_pattern_set_matrix(mask.pattern, &place);
+        cairo_matrix_init_translate(&place, -line.maskX, -line.maskY);
+        cairo_pattern_set_matrix(line.mask, &place);
         cairo_save(cr);
         cairo_identity_matrix(cr);
-        cairo_mask(cr, mask.pattern);
+        cairo_mask(cr, line.mask);
         cairo_restore(cr);
-        return advance;
+        return;
     }
-    cairo_move_to(cr, origin.x, origin.y);
-    pango_cairo_show_layout(cr, l);
+    if (!line.layout) return;
+    cairo_move_to(cr, line.origin.x, line.origin.y);
+    pango_cairo_show_layout(cr, line.layout);
     cairo_new_path(cr);
-    return advance;
+}
+
+double showTextLine(cairo_t* cr, std::string_view text, const Font& font, Point topLeft) {
+    const TextLine line = placeTextLine(cr, text, font, topLeft);
+    drawTextLine(cr, line);
+    return line.advance;
 }
 
 size_t cachedTextLayoutCount() { return engine().keptCount(); }

@@ -3,6 +3,8 @@
 #include <cmath>
 #include <limits>
 
+#include "platform/ui/Display.h"
+
 namespace zuno::ui {
 
 struct Animator::Group {
@@ -26,6 +28,8 @@ struct Animator::Group {
 };
 
 Animatable::~Animatable() { Animator::shared().removeAnimations(this); }
+
+void Animatable::addPresentedArea(ScreenRegion& region) const { region.addAll(); }
 
 Animator& Animator::shared() {
     static Animator* animator = new Animator;  // lives for the whole run
@@ -300,6 +304,15 @@ AnimatedValue Animator::presentation(const Animatable* target, int property, con
 bool Animator::isAnimating(const Animatable* target) const {
     auto it = running_.lower_bound(Key{target, std::numeric_limits<int>::min()});
     return it != running_.end() && it->first.first == target;
+}
+
+void Animator::addPresentedAreas(ScreenRegion& region) const {
+    const Animatable* last = nullptr;
+    for (const auto& [key, running] : running_) {
+        if (key.first == last) continue;  // one target's properties lie next to each other
+        last = key.first;
+        key.first->addPresentedArea(region);
+    }
 }
 
 bool Animator::blocksInteraction(const Animatable* target) const {

@@ -14,6 +14,8 @@
 
 namespace zuno::ui {
 
+class ScreenRegion;
+
 enum class AnimationCurve { EaseInOut, EaseIn, EaseOut, Linear };
 
 // Options of block animations (bit flags).
@@ -45,6 +47,8 @@ class Animatable {
 public:
     virtual ~Animatable();
     virtual void presentationChanged() {}
+    // Adds the part of the screen it shows on now; all of the screen unless it can tell.
+    virtual void addPresentedArea(ScreenRegion& region) const;
 };
 
 // Animations run on the main run loop's clock. Setting a property inside an animation block changes
@@ -94,6 +98,8 @@ public:
     // True while an animation of the target was started without allowing user interaction.
     bool blocksInteraction(const Animatable* target) const;
     bool hasRunningAnimations() const { return !running_.empty(); }
+    // Adds where every target with a running animation shows now.
+    void addPresentedAreas(ScreenRegion& region) const;
     // Stops every animation of the target (it keeps its model values); their blocks end unfinished.
     void removeAnimations(Animatable* target);
     // Drops everything without calling anyone (between tests).

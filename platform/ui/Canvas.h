@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string_view>
 
 #include "platform/ui/Color.h"
@@ -37,9 +38,16 @@ public:
     // Whether the rectangle lands on whole device pixels (no rotation, no fractional edge), so that
     // filling it covers every pixel under it completely; a canvas that cannot tell answers no.
     virtual bool mapsRectToWholePixels(const Rect& r) const { return false; }
-    // Bracket one view's own drawing (called by the view tree).
+    // Whether anything drawn inside the rectangle (in the current coordinates) may show: not when it
+    // lies outside the clip, or outside the part a partial frame draws. A canvas that cannot tell
+    // answers yes.
+    virtual bool mayShow(const Rect& r) const { return true; }
+    // The part of the rectangle that may show, as a rectangle (all of it when that cannot be told).
+    virtual Rect shownPartOf(const Rect& r) const { return r; }
+    // Bracket one view's own drawing (called by the view tree). The end answers where that drawing
+    // painted, in the current coordinates (empty when nowhere), when the canvas can tell.
     virtual void beginViewContent() {}
-    virtual void endViewContent() {}
+    virtual std::optional<Rect> endViewContent() { return std::nullopt; }
 
     virtual void beginPath() = 0;
     virtual void moveTo(Point p) = 0;

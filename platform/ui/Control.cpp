@@ -93,18 +93,21 @@ void Control::sendActionsForControlEvents(unsigned events) {
 
 void Control::setEnabled(bool on) {
     if (enabled_ == on) return;
+    setNeedsDisplay();  // the look of the old state may reach elsewhere
     enabled_ = on;
     stateChanged();
 }
 
 void Control::setSelected(bool on) {
     if (selected_ == on) return;
+    setNeedsDisplay();
     selected_ = on;
     stateChanged();
 }
 
 void Control::setHighlighted(bool on) {
     if (highlighted_ == on) return;
+    setNeedsDisplay();
     highlighted_ = on;
     stateChanged();
 }

@@ -50,6 +50,9 @@ struct Rect {
 
     // Edges on the left and top belong to the rectangle, those on the right and bottom do not.
     bool contains(Point p) const { return p.x >= minX() && p.x < maxX() && p.y >= minY() && p.y < maxY(); }
+    bool contains(const Rect& r) const {
+        return minX() <= r.minX() && minY() <= r.minY() && maxX() >= r.maxX() && maxY() >= r.maxY();
+    }
     bool intersects(const Rect& r) const {
         return minX() < r.maxX() && r.minX() < maxX() && minY() < r.maxY() && r.minY() < maxY();
     }
@@ -58,6 +61,11 @@ struct Rect {
         double x1 = std::min(maxX(), r.maxX()), y1 = std::min(maxY(), r.maxY());
         if (x1 <= x0 || y1 <= y0) return {};
         return {x0, y0, x1 - x0, y1 - y0};
+    }
+    // The smallest rectangle holding both.
+    Rect united(const Rect& r) const {
+        double x0 = std::min(minX(), r.minX()), y0 = std::min(minY(), r.minY());
+        return {x0, y0, std::max(maxX(), r.maxX()) - x0, std::max(maxY(), r.maxY()) - y0};
     }
     Rect insetBy(double dx, double dy) const {
         return {origin.x + dx, origin.y + dy, size.width - 2 * dx, size.height - 2 * dy};

@@ -17,8 +17,22 @@ ImageView::~ImageView() {
     if (timer_) sys::RunLoop::main().cancel(timer_);
 }
 
+// A picture of another size may cover another place: the old one is marked too.
 void ImageView::setImage(ImagePtr image) {
+    setNeedsDisplay();
     image_ = std::move(image);
+    setNeedsDisplay();
+}
+
+void ImageView::setHighlightedImage(ImagePtr image) {
+    setNeedsDisplay();
+    highlightedImage_ = std::move(image);
+    setNeedsDisplay();
+}
+
+void ImageView::setHighlighted(bool on) {
+    setNeedsDisplay();
+    highlighted_ = on;
     setNeedsDisplay();
 }
 
@@ -32,12 +46,14 @@ void ImageView::startAnimating() {
     double perFrame = duration_ > 0 ? duration_ / double(frames_.size()) : 1.0 / 30;
     frame_ = 0;
     cycles_ = 0;
+    setNeedsDisplay();
     timer_ = sys::RunLoop::main().scheduleRepeating(perFrame, [this] { step(); });
     setNeedsDisplay();
 }
 
 void ImageView::stopAnimating() {
     if (!timer_) return;
+    setNeedsDisplay();
     sys::RunLoop::main().cancel(timer_);
     timer_ = 0;
     frame_ = 0;
@@ -46,6 +62,7 @@ void ImageView::stopAnimating() {
 
 void ImageView::step() {
     if (frames_.empty()) return stopAnimating();
+    if (window()) setNeedsDisplay();
     ++frame_;
     if (frame_ >= frames_.size()) {
         frame_ = 0;
@@ -67,6 +84,13 @@ bool ImageView::paintsOpaqueBounds() const {
     if (layerIfAny() && layerIfAny()->cornerRadius() > 0) return false;
     ImagePtr shown = shownImage();
     return shown && contentMode() == ContentMode::ScaleToFill && shown->isOpaque();
+}
+
+Rect ImageView::contentExtent() const {
+    const Rect box = View::contentExtent();
+    ImagePtr shown = shownImage();
+    if (!shown) return box;
+    return box.united(placeContent(shown->size(), bounds(), contentMode()));
 }
 
 void ImageView::drawRect(Canvas& canvas, const Rect& rect) {

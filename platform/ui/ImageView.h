@@ -21,9 +21,9 @@ public:
     ImagePtr image() const { return image_; }
     void setImage(ImagePtr image);
     ImagePtr highlightedImage() const { return highlightedImage_; }
-    void setHighlightedImage(ImagePtr image) { highlightedImage_ = std::move(image); setNeedsDisplay(); }
+    void setHighlightedImage(ImagePtr image);
     bool isHighlighted() const { return highlighted_; }
-    void setHighlighted(bool on) { highlighted_ = on; setNeedsDisplay(); }
+    void setHighlighted(bool on);
 
     const std::vector<ImagePtr>& animationImages() const { return frames_; }
     void setAnimationImages(std::vector<ImagePtr> images);
@@ -39,6 +39,9 @@ public:
     size_t currentFrame() const { return frame_; }
 
     void drawRect(Canvas& canvas, const Rect& rect) override;
+    // A picture larger than the view, placed by its content mode, reaches past the bounds unless
+    // they clip it.
+    Rect contentExtent() const override;
     bool paintsOpaqueBounds() const override;
     Size sizeThatFits(Size size) const override;
 

@@ -13,9 +13,29 @@ Layer::~Layer() {
     for (auto& l : sublayers_) l->superlayer_ = nullptr;
 }
 
-void Layer::changed() { Display::invalidate(); }
+void Layer::changed() {
+    if (view_) {
+        view_->setNeedsDisplay();
+    } else {
+        Display::invalidate();
+    }
+}
 
-void Layer::presentationChanged() { Display::invalidate(); }
+void Layer::presentationChanged() { changed(); }
+
+void Layer::addPresentedArea(ScreenRegion& region) const {
+    if (view_) {
+        view_->addPresentedArea(region);
+    } else {
+        region.addAll();
+    }
+}
+
+void Layer::setMasksToBounds(bool on) {
+    changed();  // masking hides what the view's subviews drew outside it
+    masksToBounds_ = on;
+    changed();
+}
 
 Rect Layer::frame() const {
     Rect local(-anchor_.x * bounds_.width(), -anchor_.y * bounds_.height(), bounds_.width(), bounds_.height());
@@ -29,26 +49,26 @@ void Layer::setFrame(const Rect& frame) {
 }
 
 void Layer::setPosition(Point p) {
-    Animator::shared().propertyWillChange(this, kPosition, position_, p, !isViewLayer_);
+    Animator::shared().propertyWillChange(this, kPosition, position_, p, !view_);
     position_ = p;
     changed();
 }
 
 void Layer::setBounds(const Rect& bounds) {
-    Animator::shared().propertyWillChange(this, kBounds, bounds_, bounds, !isViewLayer_);
+    Animator::shared().propertyWillChange(this, kBounds, bounds_, bounds, !view_);
     bounds_ = bounds;
     changed();
 }
 
 void Layer::setTransform(const AffineTransform& t) {
-    Animator::shared().propertyWillChange(this, kTransform, transform_, t, !isViewLayer_);
+    Animator::shared().propertyWillChange(this, kTransform, transform_, t, !view_);
     transform_ = t;
     changed();
 }
 
 void Layer::setOpacity(double opacity) {
     opacity = std::clamp(opacity, 0.0, 1.0);
-    Animator::shared().propertyWillChange(this, kOpacity, opacity_, opacity, !isViewLayer_);
+    Animator::shared().propertyWillChange(this, kOpacity, opacity_, opacity, !view_);
     opacity_ = opacity;
     changed();
 }

@@ -13,6 +13,7 @@
 namespace zuno::ui {
 
 class Canvas;
+class View;
 
 // How a layer's image fills its bounds.
 enum class ContentsGravity { Resize, ResizeAspect, ResizeAspectFill, Center, Top, Bottom, Left, Right };
@@ -59,7 +60,7 @@ public:
     double cornerRadius() const { return cornerRadius_; }
     void setCornerRadius(double r) { cornerRadius_ = r; changed(); }
     bool masksToBounds() const { return masksToBounds_; }
-    void setMasksToBounds(bool on) { masksToBounds_ = on; changed(); }
+    void setMasksToBounds(bool on);
 
     void addSublayer(const std::shared_ptr<Layer>& layer);
     void removeFromSuperlayer();
@@ -73,11 +74,13 @@ public:
     void renderSublayers(Canvas& canvas) const;
 
     void presentationChanged() override;
+    void addPresentedArea(ScreenRegion& region) const override;
 
 private:
     friend class View;
+    // Marks what the layer draws as needing drawing: its view, or (a free-standing layer) the screen.
     void changed();
-    bool isViewLayer_ = false;
+    View* view_ = nullptr;  // the view whose own layer this is
     Layer* superlayer_ = nullptr;
     std::vector<std::shared_ptr<Layer>> sublayers_;
     Point position_;

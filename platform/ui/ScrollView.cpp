@@ -141,6 +141,7 @@ void ScrollView::animateTo(Point offset, std::optional<double> zoom, int reason)
             d->scrollViewDidEndScrollingAnimation(*this);
         }
     });
+    setNeedsDisplay();  // the indicators show, also on the way to where the content is already
 }
 
 bool ScrollView::canScrollHorizontally() const {
@@ -250,6 +251,7 @@ void ScrollView::decelerate(Point velocity) {
     auto& loop = sys::RunLoop::main();
     lastStep_ = loop.now();
     timer_ = loop.scheduleRepeating(kFrameSeconds, [this] { decelerationStep(); });
+    setNeedsDisplay();  // the indicators show
 }
 
 void ScrollView::decelerationStep() {

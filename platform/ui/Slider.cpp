@@ -34,7 +34,11 @@ static ImagePtr stateImage(const std::map<unsigned, ImagePtr>& m, unsigned state
     return it == m.end() ? nullptr : it->second;
 }
 
-void Slider::setThumbImage(ImagePtr image, unsigned state) { thumbs_[state] = std::move(image); setNeedsDisplay(); }
+void Slider::setThumbImage(ImagePtr image, unsigned state) {
+    setNeedsDisplay();  // a thumb of another size covers another place
+    thumbs_[state] = std::move(image);
+    setNeedsDisplay();
+}
 ImagePtr Slider::thumbImageForState(unsigned state) const { return stateImage(thumbs_, state); }
 void Slider::setMinimumTrackImage(ImagePtr image, unsigned state) { minTracks_[state] = std::move(image); setNeedsDisplay(); }
 void Slider::setMaximumTrackImage(ImagePtr image, unsigned state) { maxTracks_[state] = std::move(image); setNeedsDisplay(); }
@@ -51,6 +55,8 @@ Rect Slider::thumbRect() const {
     double x = b.x() + span * std::max(0.0, b.width() - t.width);
     return Rect(x, b.midY() - t.height / 2, t.width, t.height);
 }
+
+Rect Slider::contentExtent() const { return Control::contentExtent().united(thumbRect()); }
 
 void Slider::drawRect(Canvas& canvas, const Rect&) {
     Rect b = bounds();

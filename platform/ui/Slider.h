@@ -30,6 +30,8 @@ public:
 
     Rect thumbRect() const;
     void drawRect(Canvas& canvas, const Rect& rect) override;
+    // A thumb taller than the track's view reaches past it.
+    Rect contentExtent() const override;
     bool beginTracking(const Touch& touch, const Event& event) override;
     bool continueTracking(const Touch& touch, const Event& event) override;
     void endTracking(const Touch& touch, const Event& event) override;

@@ -12,23 +12,6 @@
 
 namespace zuno::ui {
 
-namespace {
-bool gDirty = true;
-std::function<void()>& displayListener() {
-    static std::function<void()> listener;
-    return listener;
-}
-}  // namespace
-
-void Display::invalidate() {
-    if (gDirty) return;
-    gDirty = true;
-    if (auto& l = displayListener()) l();
-}
-bool Display::isDirty() { return gDirty; }
-void Display::clearDirty() { gDirty = false; }
-void Display::setListener(std::function<void()> listener) { displayListener() = std::move(listener); }
-
 Rect placeContent(Size s, const Rect& box, ContentMode mode) {
     double w = s.width, h = s.height;
     switch (mode) {
@@ -155,8 +138,9 @@ void View::setAlpha(double alpha) {
 
 void View::setHidden(bool hidden) {
     if (hidden_ == hidden) return;
+    markPresentedArea();
     hidden_ = hidden;
-    Display::invalidate();
+    markPresentedArea();
 }
 
 void View::setBackgroundColor(std::optional<Color> color) {
@@ -168,11 +152,13 @@ void View::setBackgroundColor(std::optional<Color> color) {
 }
 
 void View::setClipsToBounds(bool on) {
+    markPresentedArea();  // clipping hides what subviews drew outside
     clipsToBounds_ = on;
-    setNeedsDisplay();
+    markPresentedArea();
 }
 
 void View::setContentMode(ContentMode mode) {
+    setNeedsDisplay();  // the content may lie elsewhere
     contentMode_ = mode;
     setNeedsDisplay();
 }
@@ -180,7 +166,7 @@ void View::setContentMode(ContentMode mode) {
 Layer& View::layer() {
     if (!layer_) {
         layer_ = std::make_unique<Layer>();
-        layer_->isViewLayer_ = true;
+        layer_->view_ = this;
     }
     return *layer_;
 }
@@ -213,7 +199,7 @@ void View::attach(const std::shared_ptr<View>& view, size_t index) {
             subviews_.erase(it);
             if (index > pos) --index;
             subviews_.insert(subviews_.begin() + std::min(index, subviews_.size()), keep);
-            Display::invalidate();
+            view->markPresentedArea();
             return;
         }
         view->removeFromSuperview();
@@ -224,7 +210,7 @@ void View::attach(const std::shared_ptr<View>& view, size_t index) {
     view->didMoveToSuperview();
     didAddSubview(view.get());
     if (view->window() != oldWindow) view->notifyWindowChange();
-    Display::invalidate();
+    view->markPresentedArea();
 }
 
 void View::notifyWindowChange() {
@@ -258,12 +244,12 @@ void View::removeFromSuperview() {
     }
     parent->willRemoveSubview(this);
     willMoveToSuperview(nullptr);
+    markPresentedArea();
     auto& list = parent->subviews_;
     list.erase(std::remove(list.begin(), list.end(), keep), list.end());
     superview_ = nullptr;
     didMoveToSuperview();
     if (oldWindow) notifyWindowChange();
-    Display::invalidate();
 }
 
 void View::bringSubviewToFront(const View* view) {
@@ -272,7 +258,7 @@ void View::bringSubviewToFront(const View* view) {
     auto keep = *it;
     subviews_.erase(it);
     subviews_.push_back(keep);
-    Display::invalidate();
+    keep->markPresentedArea();
 }
 
 void View::sendSubviewToBack(const View* view) {
@@ -281,13 +267,14 @@ void View::sendSubviewToBack(const View* view) {
     auto keep = *it;
     subviews_.erase(it);
     subviews_.insert(subviews_.begin(), keep);
-    Display::invalidate();
+    keep->markPresentedArea();
 }
 
 void View::exchangeSubviews(size_t a, size_t b) {
     if (a >= subviews_.size() || b >= subviews_.size()) return;
     std::swap(subviews_[a], subviews_[b]);
-    Display::invalidate();
+    subviews_[a]->markPresentedArea();
+    subviews_[b]->markPresentedArea();
 }
 
 bool View::isDescendantOf(const View* view) const {
@@ -308,11 +295,26 @@ std::shared_ptr<View> View::viewWithTag(int tag) {
 
 // ---- Drawing and layout ----
 
-void View::setNeedsDisplay() { Display::invalidate(); }
+void View::setNeedsDisplay() {
+    needsDisplay_ = true;
+    markPresentedArea();
+}
+
+void View::setNeedsDisplayInRect(const Rect& rect) {
+    needsDisplay_ = true;
+    if (Display::dirtyRegion().isAll() || !isShown()) return;
+    if (outermostTranslucentSuperview()) {
+        markPresentedArea();
+        return;
+    }
+    // Pictures land on whole device pixels, which may take them a pixel past their place.
+    if (std::optional<Rect> area = presentedScreenRect(rect.insetBy(-1, -1))) Display::invalidate(*area);
+}
 
 void View::setNeedsLayout() {
     needsLayout_ = true;
-    Display::invalidate();
+    // Laying out may change what the view draws, and it happens before the next frame is drawn.
+    markPresentedArea();
 }
 
 void View::layoutIfNeeded() {
@@ -438,7 +440,7 @@ std::optional<Color> View::presentedBackgroundColor() const {
     return Animator::shared().presented(this, kBackgroundColor, *backgroundColor_);
 }
 
-void View::presentationChanged() { Display::invalidate(); }
+void View::presentationChanged() { markPresentedArea(); }
 
 void View::beginAnimations(std::optional<std::string> id, void* context) {
     Animator::shared().beginAnimations(std::move(id), context);
@@ -465,9 +467,108 @@ void View::animate(double duration, double delay, unsigned options, const std::f
 
 // ---- Rendering ----
 
+namespace {
+// How far a view's drawing may reach past its bounds and its subviews' frames (text shadows).
+constexpr double kDrawnMargin = 4;
+
+bool containsRect(const Rect& outer, const Rect& inner) {
+    return outer.minX() <= inner.minX() && outer.minY() <= inner.minY() && outer.maxX() >= inner.maxX() &&
+           outer.maxY() >= inner.maxY();
+}
+
+bool clipsContent(const View& view) {
+    const Layer* layer = view.layerIfAny();
+    return view.clipsToBounds() || (layer && layer->masksToBounds());
+}
+
+// A view's bounds coordinates into its superview's, as render() places them now.
+AffineTransform presentedToSuperview(const View& view) {
+    const Point c = view.presentedCenter();
+    const Rect b = view.presentedBounds();
+    const AffineTransform t = view.presentedTransform();
+    const AffineTransform toCentre = AffineTransform::translation(-b.width() / 2 - b.x(), -b.height() / 2 - b.y());
+    return (t.isIdentity() ? toCentre : toCentre.concat(t)).concat(AffineTransform::translation(c.x, c.y));
+}
+
+}  // namespace
+
+std::optional<Rect> View::drawnExtent(bool withInk) const {
+    if (clipsContent(*this)) return presentedBounds();
+    Rect box = contentExtent();
+    if (withInk && !drawnInk_.isEmpty()) box = box.united(drawnInk_);
+    if (layer_ && !layer_->sublayers().empty()) return std::nullopt;
+    for (const auto& sub : subviews_) {
+        if (sub->isHidden() || sub->presentedAlpha() <= 0) continue;  // not drawn
+        std::optional<Rect> inner = sub->drawnExtent(withInk);
+        if (!inner) return std::nullopt;
+        box = box.united(presentedToSuperview(*sub).apply(*inner));
+    }
+    return box;
+}
+
+bool View::isShown() const {
+    for (const View* v = this; v; v = v->superview_) {
+        if (v->hidden_ || v->presentedAlpha() <= 0) return false;
+        if (!v->superview_ && !dynamic_cast<const Window*>(v)) return false;
+    }
+    return true;
+}
+
+std::optional<Rect> View::presentedScreenRect(const Rect& rect) const {
+    Rect area = rect;
+    for (const View* v = this; v; v = v->superview_) {
+        area = presentedToSuperview(*v).apply(area);
+        const View* s = v->superview_;
+        if (s && clipsContent(*s)) area = area.intersection(s->presentedBounds());
+        if (area.isEmpty()) return std::nullopt;
+    }
+    return area;
+}
+
+const View* View::outermostTranslucentSuperview() const {
+    const View* group = nullptr;
+    for (const View* v = superview_; v; v = v->superview_)
+        if (v->presentedAlpha() < 1) group = v;
+    return group;
+}
+
+void View::addPresentedArea(ScreenRegion& region) const {
+    if (region.isAll() || !isShown()) return;
+    if (const View* group = outermostTranslucentSuperview()) {
+        group->addPresentedArea(region);
+        return;
+    }
+    std::optional<Rect> extent = drawnExtent(true);
+    if (!extent) {
+        region.addAll();
+        return;
+    }
+    if (std::optional<Rect> area = presentedScreenRect(extent->insetBy(-kDrawnMargin, -kDrawnMargin))) region.add(*area);
+}
+
+void View::markPresentedArea() const {
+    if (Display::dirtyRegion().isAll()) return;
+    ScreenRegion area;
+    addPresentedArea(area);
+    Display::invalidate(area);
+}
+
+// Views draw their content in their model bounds, also while the presented ones travel.
+Rect View::contentExtent() const { return presentedBounds().united(bounds_); }
+
 void View::renderContent(Canvas& canvas) {
     Rect b = presentedBounds();
     Rect box(b.origin, b.size);
+    // Where the content may paint: what it says, and where it reached past that last time (a text longer
+    // than its line).
+    Rect expected = contentExtent();
+    if (!drawnInk_.isEmpty()) expected = expected.united(drawnInk_);
+    expected = expected.insetBy(-kDrawnMargin, -kDrawnMargin);
+    // A view whose content cannot show (outside the clip, or the part a partial frame draws) is
+    // skipped, unless that content changed: drawn, it tells whether it now reaches further.
+    if (!canvas.mayShow(expected) && !needsDisplay_) return;
+    needsDisplay_ = false;
+    const Rect drawn = box.intersection(canvas.shownPartOf(box.insetBy(-kDrawnMargin, -kDrawnMargin)));
     bool rounded = layer_ && layer_->cornerRadius() > 0;
     if (auto bg = presentedBackgroundColor(); bg && !bg->isClear()) {
         canvas.setFillColor(*bg);
@@ -481,40 +582,19 @@ void View::renderContent(Canvas& canvas) {
     }
     if (layer_) layer_->renderDecoration(canvas, box, b.width(), b.height());
     canvas.beginViewContent();
-    drawRect(canvas, box);
-    canvas.endViewContent();
-}
-
-namespace {
-// How far a view's drawing may reach past its bounds and its subviews' frames (text shadows).
-constexpr double kDrawnMargin = 4;
-
-Rect unite(const Rect& a, const Rect& b) {
-    const double x0 = std::min(a.minX(), b.minX()), y0 = std::min(a.minY(), b.minY());
-    return {x0, y0, std::max(a.maxX(), b.maxX()) - x0, std::max(a.maxY(), b.maxY()) - y0};
-}
-
-// The part of a view's bounds coordinates that it and its subviews draw on; none when that is not
-// known (a view with free-standing sublayers).
-std::optional<Rect> drawnExtent(const View& view) {
-    const Layer* layer = view.layerIfAny();
-    if (layer && !layer->sublayers().empty()) return std::nullopt;
-    Rect box = view.presentedBounds();
-    for (const auto& sub : view.subviews()) {
-        if (sub->isHidden()) continue;
-        std::optional<Rect> inner = drawnExtent(*sub);
-        if (!inner) return std::nullopt;
-        const Point c = sub->presentedCenter();
-        const Rect b = sub->presentedBounds();
-        // The subview's bounds coordinates into the view's, as render() places them.
-        const AffineTransform toParent = AffineTransform::translation(-b.width() / 2 - b.x(), -b.height() / 2 - b.y())
-                                             .concat(sub->presentedTransform())
-                                             .concat(AffineTransform::translation(c.x, c.y));
-        box = unite(box, toParent.apply(*inner));
+    drawRect(canvas, drawn);
+    if (std::optional<Rect> ink = canvas.endViewContent()) {
+        // A view drawn in part may have left out what lies outside that part: what it reached before
+        // stays counted.
+        if (drawn != box && !drawnInk_.isEmpty()) {
+            if (!ink->isEmpty()) drawnInk_ = drawnInk_.united(*ink);
+        } else {
+            drawnInk_ = *ink;
+        }
+        // Painted past where it was thought to paint: that part needs drawing too.
+        if (!ink->isEmpty() && !containsRect(expected, *ink)) markPresentedArea();
     }
-    return box;
 }
-}  // namespace
 
 void View::render(Canvas& canvas) {
     if (hidden_) return;
@@ -529,12 +609,12 @@ void View::render(Canvas& canvas) {
     canvas.translate(-b.width() / 2 - b.x(), -b.height() / 2 - b.y());
     bool group = alpha < 1;
     if (group) {
-        // The group's surface as large as what the view draws, not the whole screen.
-        if (std::optional<Rect> extent = drawnExtent(*this)) canvas.clipToRect(extent->insetBy(-kDrawnMargin, -kDrawnMargin));
+        // The group's surface as large as what the view draws, not the whole screen (the same in every
+        // frame, whatever was drawn before).
+        if (std::optional<Rect> extent = drawnExtent(false)) canvas.clipToRect(extent->insetBy(-kDrawnMargin, -kDrawnMargin));
         canvas.beginGroup();
     }
-    bool clip = clipsToBounds_ || (layer_ && layer_->masksToBounds());
-    if (clip) {
+    if (clipsContent(*this)) {
         if (layer_ && layer_->cornerRadius() > 0) {
             canvas.beginPath();
             canvas.addRoundedRect(b, layer_->cornerRadius());
@@ -558,11 +638,6 @@ std::optional<Rect> plainFrame(const View& v) {
     Point c = v.presentedCenter();
     Size size = v.presentedBounds().size;
     return Rect(c.x - size.width / 2, c.y - size.height / 2, size.width, size.height);
-}
-
-bool containsRect(const Rect& outer, const Rect& inner) {
-    return outer.minX() <= inner.minX() && outer.minY() <= inner.minY() && outer.maxX() >= inner.maxX() &&
-           outer.maxY() >= inner.maxY();
 }
 
 // The subview hides all of its superview's bounds (b) when drawn on whole units.

@@ -8,6 +8,7 @@
 
 #include "platform/ui/Animation.h"
 #include "platform/ui/Color.h"
+#include "platform/ui/Display.h"
 #include "platform/ui/Geometry.h"
 #include "platform/ui/Responder.h"
 
@@ -129,17 +130,25 @@ public:
     // Called once a view made from an interface file has all its properties.
     virtual void awakeFromNib() {}
 
-    // Drawing and layout.
+    // Drawing and layout. A change marks the part of the screen it touches (the view with whatever its
+    // subviews draw outside it), before and after, as needing drawing.
     void setNeedsDisplay();
+    // Only a part of the view's bounds drew differently.
+    void setNeedsDisplayInRect(const Rect& rect);
     void setNeedsLayout();
     bool needsLayout() const { return needsLayout_; }
     // Lays out this view, if it asked, and then its subviews.
     void layoutIfNeeded();
     virtual void layoutSubviews() {}
-    // Draws the view's own content into its bounds (the background is already filled).
+    // Draws the view's own content into its bounds (the background is already filled); `rect` is the
+    // part of the bounds that is drawn this time (with a few points to spare), the rest may be skipped.
     virtual void drawRect(Canvas& canvas, const Rect& rect) {}
     // Drawn over the subviews, in the bounds' coordinates (a scroll view's indicators).
     virtual void drawOverSubviews(Canvas& canvas) {}
+    // Where the view's own drawing paints, in its bounds' coordinates (and up to a few points around,
+    // for text shadows): its bounds, unless it knows better. Drawing that reaches further (a text
+    // longer than its line) is noticed when drawn.
+    virtual Rect contentExtent() const;
     // Whether the view, as it would be drawn now, paints every point of its bounds with opaque colour,
     // so that whatever lies behind it need not be drawn. Answering no is always safe.
     virtual bool paintsOpaqueBounds() const;
@@ -191,6 +200,7 @@ public:
                         std::function<void(bool finished)> completion = nullptr);
 
     void presentationChanged() override;
+    void addPresentedArea(ScreenRegion& region) const override;
 
     // Draws this view and its subviews (presented values) with the canvas's current transform as this
     // view's superview's coordinates.
@@ -204,6 +214,19 @@ protected:
     void notifyWindowChange();
 
 private:
+    // Whether the view is drawn now: on a window's tree, nothing on the way hidden or faded out.
+    bool isShown() const;
+    // Where a rectangle of the bounds lands on the screen now, less what superviews clip away; none
+    // when nothing of it is drawn.
+    std::optional<Rect> presentedScreenRect(const Rect& rect) const;
+    // A view inside a translucent superview is drawn in that superview's group (whose extent follows
+    // its subviews): a change anywhere in it marks all of it.
+    const View* outermostTranslucentSuperview() const;
+    // The part of the bounds' coordinates that the view and its subviews draw on; none when that is not
+    // known (free-standing sublayers that are not clipped). With the ink, where their drawing last
+    // reached past their content extents.
+    std::optional<Rect> drawnExtent(bool withInk) const;
+    void markPresentedArea() const;
     void resizeSubviews(Size oldSize);
     void attach(const std::shared_ptr<View>& view, size_t index);
 
@@ -228,18 +251,10 @@ private:
     bool needsLayout_ = true;
     std::unique_ptr<Layer> layer_;
     std::vector<std::shared_ptr<GestureRecognizer>> recognizers_;
+    Rect drawnInk_;             // where drawRect painted last, in the bounds' coordinates (empty: nowhere)
+    bool needsDisplay_ = true;  // its content changed since drawRect last ran
 };
 
 using ViewPtr = std::shared_ptr<View>;
-
-// The screen needs drawing again: set by any visible change, read by the display backends.
-class Display {
-public:
-    static void invalidate();
-    static bool isDirty();
-    static void clearDirty();
-    // Called on every invalidation (a backend may wake itself).
-    static void setListener(std::function<void()> listener);
-};
 
 }  // namespace zuno::ui

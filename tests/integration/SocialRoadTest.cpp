@@ -138,7 +138,11 @@ TEST_F(SocialRoadTest, FriendsChatMailRankingsAndAnInvitedRobot) {
     ASSERT_TRUE(pump([] { return UIController::btnAlertMessage() != nullptr; }));
     auto button = std::dynamic_pointer_cast<ui::Button>(UIController::btnAlertMessage());
     ASSERT_TRUE(button);
-    auto count = std::dynamic_pointer_cast<ui::Label>(button->subviews().back());
+    // The count is the label added over the picture (the button's own title label lies above it once laid out).
+    std::shared_ptr<ui::Label> count;
+    for (const auto& sub : button->subviews()) {
+        if (auto label = std::dynamic_pointer_cast<ui::Label>(sub); label && label != button->titleLabel()) count = label;
+    }
     ASSERT_TRUE(count);
     EXPECT_EQ(count->text(), "1");
     tap(*button);

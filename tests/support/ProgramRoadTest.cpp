@@ -8,6 +8,7 @@
 #include "platform/ui/AlertView.h"
 #include "platform/ui/Animation.h"
 #include "platform/ui/Application.h"
+#include "platform/ui/Display.h"
 #include "platform/ui/Responder.h"
 #include "platform/ui/ScrollView.h"
 #include "screens/LoginView.h"
@@ -18,8 +19,28 @@
 #include "shell/UIController.h"
 #include "support/LayoutCheck.h"
 #include "support/PlatformReset.h"
+#include "support/RasterCompare.h"
 
 namespace zuno::testing {
+
+namespace {
+// The window's screen while a road runs: it draws a frame at every step, as the real window does at
+// its display's pace, so that animations are drawn in part through their in-between frames too.
+std::unique_ptr<ui::RasterScreen>& windowFrames() {
+    static std::unique_ptr<ui::RasterScreen> frames;
+    return frames;
+}
+
+void drawWindowFrame() {
+    auto& frames = windowFrames();
+    const ui::Size size = ui::Screen::windowSize();
+    if (!frames || frames->width() != int(size.width) || frames->height() != int(size.height)) {
+        frames = std::make_unique<ui::RasterScreen>();
+        ui::Display::invalidate();  // its first frame draws everything
+    }
+    frames->renderIfNeeded();
+}
+}  // namespace
 
 void ProgramRoadTest::startStandin() {
     ASSERT_TRUE(server.start());
@@ -61,6 +82,7 @@ void ProgramRoadTest::signInFromTheLoginScreen(const std::string& name, const st
 void ProgramRoadTest::TearDown() {
     if (program) program->shutDown();
     program.reset();
+    windowFrames().reset();
     http.stop();
     server.stop();
     Resources::setConfigurationFile(std::nullopt);
@@ -93,6 +115,7 @@ bool ProgramRoadTest::pump(const std::function<bool()>& done, int steps) {
         if (done()) return true;
         loop.runFor(0.05);
         loop.runUntil(done, 0.02);
+        drawWindowFrame();
     }
     return done();
 }
@@ -121,6 +144,14 @@ void ProgramRoadTest::settle() {
                !anyScrolling();
     });
     expectWindowsLaidOut("settled");
+    expectWindowFrameAsFullRedraw();
+}
+
+void ProgramRoadTest::expectWindowFrameAsFullRedraw() {
+    drawWindowFrame();
+    ui::RasterScreen full;
+    full.renderApplication();
+    EXPECT_TRUE(samePixels(*windowFrames(), full)) << "the window's frame of the settled screen";
 }
 
 void ProgramRoadTest::tap(const ui::View& view) { program->delegate()->window->tapView(view); }

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "Program.h"
+#include "platform/backend/RasterScreen.h"
 #include "standin-server/StandinHttp.h"
 #include "standin-server/StandinLobbyLists.h"
 #include "standin-server/StandinServer.h"
@@ -37,7 +38,8 @@ protected:
     // Runs the program (its timers on the virtual clock, the network in real time) until the
     // condition holds.
     static bool pump(const std::function<bool()>& done, int steps = 400);
-    // Until no screen change or animation is running.
+    // Until no screen change or animation is running. The settled screen is then checked: laid out
+    // well, and drawn by the window's partial frames as a full redraw draws it.
     void settle();
     template <class Screen>
     std::shared_ptr<Screen> waitForTop() {
@@ -68,6 +70,9 @@ protected:
 
 private:
     std::string configuration() const;
+    // The window draws only what changed since its last frame: that frame must show what a full
+    // redraw shows (a view that changes without saying so would stay stale on the screen).
+    void expectWindowFrameAsFullRedraw();
 };
 
 }  // namespace zuno::testing

@@ -272,6 +272,7 @@ void BlocksGame::landBlock() {
     ++gameMoveCount_;
     addingRowCount_ = 0;
     nextBlock_.reset();
+    if (observer_) observer_->blocksNextBlockChanged();
 }
 
 void BlocksGame::checkBingo() {

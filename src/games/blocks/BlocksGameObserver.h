@@ -15,7 +15,7 @@ public:
     virtual void blocksWellChanged() {}
     // The falling piece or its ghost appeared, moved, turned or went.
     virtual void blocksBlockChanged() {}
-    // A new preview piece.
+    // A new preview piece, or none (from a landing to the next piece).
     virtual void blocksNextBlockChanged() {}
     // The falling piece came to rest (the landing bounce and the drop sound).
     virtual void blocksBlockLanded() {}

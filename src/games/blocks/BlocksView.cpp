@@ -253,11 +253,11 @@ void BlocksView::perform(BlocksGesture gesture) {
 // ---- what the game tells
 
 void BlocksView::blocksWellChanged() {
-    if (wellView) wellView->setNeedsDisplay();
+    if (wellView) wellView->gameChanged();
 }
 
 void BlocksView::blocksBlockChanged() {
-    if (wellView) wellView->setNeedsDisplay();
+    if (wellView) wellView->gameChanged();
 }
 
 void BlocksView::blocksNextBlockChanged() {

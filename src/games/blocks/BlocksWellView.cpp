@@ -1,5 +1,7 @@
 #include "games/blocks/BlocksWellView.h"
 
+#include <algorithm>
+
 #include "platform/ui/Canvas.h"
 #include "platform/ui/Touch.h"
 
@@ -50,13 +52,45 @@ const ui::Image* BlocksCellImages::forValue(int32_t value) const {
 BlocksWellView::BlocksWellView(const BlocksGame& game, const BlocksCellImages& cells)
     : ui::View(ui::Rect(0, 0, 320, 480)), game_(game), cells_(cells), background_(ui::Image::imageNamed("blocks-well.png")) {
     setBackgroundColor(ui::Color::clear());
+    for (int32_t value = 1; value <= 10; ++value) {
+        if (const ui::Image* image = cells_.forValue(value)) {
+            cellPictureSize_.width = std::max(cellPictureSize_.width, image->size().width);
+            cellPictureSize_.height = std::max(cellPictureSize_.height, image->size().height);
+        }
+    }
 }
 
-void BlocksWellView::drawRect(ui::Canvas& canvas, const ui::Rect&) {
+ui::Rect BlocksWellView::cellArea(int32_t row, int32_t columb) const {
+    return {cellOrigin(row, columb), cellPictureSize_};
+}
+
+template <class Visit>
+void BlocksWellView::forEachPieceCell(const tBlock& block, bool onEmptyOnly, Visit visit) const {
+    const tBoard* board = game_.gameBoard();
+    if (!board) return;
+    for (int32_t r = 0; r < tBlock::kSize; ++r) {
+        for (int32_t c = 0; c < tBlock::kSize; ++c) {
+            if (block.getValueAtRow(r, c) == 0) continue;
+            const int32_t row = block.wellRow(r), columb = block.wellColumn(c);
+            if (!inWell(row, columb)) continue;
+            if (onEmptyOnly && board->getValueAtRow(row, columb) != 0) continue;
+            visit(row, columb);
+        }
+    }
+}
+
+ui::Rect BlocksWellView::contentExtent() const {
+    const ui::Rect cells = cellArea(0, 0).united(cellArea(tBoard::kRows - 1, tBoard::kColumns - 1));
+    return background_ ? cells.united(blocksgeometry::wellFrame(background_.get())) : cells;
+}
+
+// A frame that draws a part of the well leaves out the cells outside it.
+void BlocksWellView::drawRect(ui::Canvas& canvas, const ui::Rect& rect) {
     if (background_) canvas.drawImage(*background_, blocksgeometry::wellFrame(background_.get()).origin);
     const tBoard* board = game_.gameBoard();
     if (!board) return;
     for (int32_t row = 0; row < tBoard::kRows; ++row) {
+        if (!rect.intersects(cellArea(row, 0).united(cellArea(row, tBoard::kColumns - 1)))) continue;
         for (int32_t columb = 0; columb < tBoard::kColumns; ++columb) {
             if (const ui::Image* image = cells_.forValue(board->getValueAtRow(row, columb)))
                 canvas.drawImage(*image, cellOrigin(row, columb));
@@ -69,17 +103,38 @@ void BlocksWellView::drawRect(ui::Canvas& canvas, const ui::Rect&) {
 
 void BlocksWellView::drawPiece(ui::Canvas& canvas, const tBlock& block, int32_t value, bool onEmptyOnly) const {
     const ui::Image* image = cells_.forValue(value);
+    if (!image) return;
+    forEachPieceCell(block, onEmptyOnly, [&](int32_t row, int32_t columb) { canvas.drawImage(*image, cellOrigin(row, columb)); });
+}
+
+BlocksWellView::CellLooks BlocksWellView::cellLooks() const {
+    CellLooks looks{};
     const tBoard* board = game_.gameBoard();
-    if (!image || !board) return;
-    for (int32_t r = 0; r < tBlock::kSize; ++r) {
-        for (int32_t c = 0; c < tBlock::kSize; ++c) {
-            if (block.getValueAtRow(r, c) == 0) continue;
-            const int32_t row = block.wellRow(r), columb = block.wellColumn(c);
-            if (!inWell(row, columb)) continue;
-            if (onEmptyOnly && board->getValueAtRow(row, columb) != 0) continue;
-            canvas.drawImage(*image, cellOrigin(row, columb));
+    if (!board) return looks;
+    auto look = [&looks](int32_t row, int32_t columb) -> uint32_t& {
+        return looks[static_cast<size_t>(row * tBoard::kColumns + columb)];
+    };
+    for (int32_t row = 0; row < tBoard::kRows; ++row)
+        for (int32_t columb = 0; columb < tBoard::kColumns; ++columb)
+            look(row, columb) = static_cast<uint8_t>(board->getValueAtRow(row, columb));
+    if (const tBlock* ghost = game_.downBlock())
+        forEachPieceCell(*ghost, true, [&](int32_t row, int32_t columb) { look(row, columb) |= 1u << 8; });
+    if (const tBlock* block = game_.gameBlock()) {
+        const auto colour = static_cast<uint8_t>(block->blockColor());
+        forEachPieceCell(*block, false, [&](int32_t row, int32_t columb) { look(row, columb) |= uint32_t(colour) << 16; });
+    }
+    return looks;
+}
+
+void BlocksWellView::gameChanged() {
+    const CellLooks now = cellLooks();
+    for (int32_t row = 0; row < tBoard::kRows; ++row) {
+        for (int32_t columb = 0; columb < tBoard::kColumns; ++columb) {
+            const auto i = static_cast<size_t>(row * tBoard::kColumns + columb);
+            if (now[i] != shown_[i]) setNeedsDisplayInRect(cellArea(row, columb));
         }
     }
+    shown_ = now;
 }
 
 void BlocksWellView::send(BlocksGesture gesture) const {

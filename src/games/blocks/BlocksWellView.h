@@ -46,18 +46,35 @@ public:
 
     std::function<void(BlocksGesture)> onGesture;
 
+    // The game changed its well or its pieces: the cells that now look different are drawn again (a
+    // step of the piece is a few cells, not the well).
+    void gameChanged();
+
     void drawRect(ui::Canvas& canvas, const ui::Rect& rect) override;
+    // The well's picture with its cells: the rest of the screen it takes touches on stays bare.
+    ui::Rect contentExtent() const override;
     void touchesBegan(const ui::TouchSet& touches, const ui::Event& event) override;
     void touchesMoved(const ui::TouchSet& touches, const ui::Event& event) override;
     void touchesEnded(const ui::TouchSet& touches, const ui::Event& event) override;
 
 private:
+    // What each cell shows, row by row: its settled value, the ghost over it, the piece over that.
+    using CellLooks = std::array<uint32_t, tBoard::kRows * tBoard::kColumns>;
+
+    // The well cells of the piece, those of settled cells left out when `onEmptyOnly`.
+    template <class Visit>
+    void forEachPieceCell(const tBlock& block, bool onEmptyOnly, Visit visit) const;
     void drawPiece(ui::Canvas& canvas, const tBlock& block, int32_t value, bool onEmptyOnly) const;
+    // Where a cell's picture may paint.
+    ui::Rect cellArea(int32_t row, int32_t columb) const;
+    CellLooks cellLooks() const;
     void send(BlocksGesture gesture) const;
 
     const BlocksGame& game_;
     const BlocksCellImages& cells_;
     ui::ImagePtr background_;
+    ui::Size cellPictureSize_;  // the largest of the cell pictures
+    CellLooks shown_{};
     BlocksTouchTracker tracker_;
 };
 
