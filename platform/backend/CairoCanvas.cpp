@@ -362,32 +362,25 @@ void CairoCanvas::addArc(Point center, double radius, double startAngle, double 
 void CairoCanvas::addRect(const Rect& r) { cairo_rectangle(cr_, r.x(), r.y(), r.width(), r.height()); }
 void CairoCanvas::closePath() { cairo_close_path(cr_); }
 
+bool CairoCanvas::keepPath(PathExtents extentsOf) {
+    if (contentDepth_ == 0 && !drawsPart()) return true;
+    double x0, y0, x1, y1;
+    extentsOf(cr_, &x0, &y0, &x1, &y1);
+    const Rect extents(x0, y0, x1 - x0, y1 - y0);
+    addInk(extents);
+    if (mayShow(extents)) return true;
+    cairo_new_path(cr_);
+    return false;
+}
+
 void CairoCanvas::fillPath() {
-    if (contentDepth_ > 0 || drawsPart()) {
-        double x0, y0, x1, y1;
-        cairo_path_extents(cr_, &x0, &y0, &x1, &y1);
-        const Rect extents(x0, y0, x1 - x0, y1 - y0);
-        addInk(extents);
-        if (!mayShow(extents)) {
-            cairo_new_path(cr_);
-            return;
-        }
-    }
+    if (!keepPath(cairo_path_extents)) return;
     setSource(state_.fill);
     cairo_fill(cr_);
 }
 
 void CairoCanvas::strokePath() {
-    if (contentDepth_ > 0 || drawsPart()) {
-        double x0, y0, x1, y1;
-        cairo_stroke_extents(cr_, &x0, &y0, &x1, &y1);
-        const Rect extents(x0, y0, x1 - x0, y1 - y0);
-        addInk(extents);
-        if (!mayShow(extents)) {
-            cairo_new_path(cr_);
-            return;
-        }
-    }
+    if (!keepPath(cairo_stroke_extents)) return;
     setSource(state_.stroke);
     cairo_stroke(cr_);
 }

@@ -80,6 +80,10 @@ private:
     // view content under way.
     void addInk(const Rect& r);
     void addDeviceInk(const Rect& device);
+    // Counts the current path's ink (by the extents fill or stroke gives it) and answers whether it may
+    // show; one that cannot is dropped.
+    using PathExtents = void (*)(cairo_t*, double*, double*, double*, double*);
+    bool keepPath(PathExtents extentsOf);
     // Whether only a part is drawn now (a partial frame, outside any group).
     bool drawsPart() const;
     bool mayShowOnDevice(const Rect& device) const;
