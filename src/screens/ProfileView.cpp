@@ -150,9 +150,9 @@ void ProfileView::insertContent(ui::ViewController& content, const ui::Rect& fra
     auto contentView = content.view();
     contentView->setFrame(frame);
     contentView->setHidden(false);
-    // Below the side menu, and below the screen's own strip and buttons, which the content never covers.
-    if (viewMenu && viewMenu->superviewPointer() == view().get()) view()->insertSubviewBelow(contentView, viewMenu.get());
-    else view()->insertSubviewBelow(contentView, profile_menu.get());
+    // Below the screen's own strip and buttons (the content's place reaches under the bottom buttons,
+    // which must keep their taps), and so below the side menu, which lies over them all.
+    view()->insertSubviewBelow(contentView, profile_menu.get());
     content.viewWillAppear(false);
 }
 

@@ -217,10 +217,11 @@ TEST_F(PhomScreenRoadTest, ARefusedEatMyKingsEatenALayDownAndTheFinish) {
     settle();
 }
 
-// Six-second turns: on my fourth turn I leave the lay-down button alone; the table lays down for me
-// two seconds before the end and passes nothing for me after.
+// Ten-second turns (shorter ones may run out on a busy machine before the test has eaten): on my fourth
+// turn I leave the lay-down button alone; the table lays down for me two seconds before the end and
+// passes nothing for me after.
 TEST_F(PhomScreenRoadTest, MyTurnRunsOutWithTheLayDownShowing) {
-    ASSERT_NO_FATAL_FAILURE(start(StandinTableKind::Robots, 6));
+    ASSERT_NO_FATAL_FAILURE(start(StandinTableKind::Robots, 10));
     phom->setNextDeal({aceLowCards("AS 3C 5D 7H 9S JC KD 2H 4S"), aceLowCards("KS KC 2C 6D 8H TS QC 3D 5H"),
                        aceLowCards("2S 4C 6H 8D TC QD AH 3H 9D")},
                       aceLowCards("7C 7D JS JD 4D 6C 8C TD QS AC 9C 5C"));

@@ -9,6 +9,7 @@
 #include "platform/ui/ImageView.h"
 #include "platform/ui/Label.h"
 #include "platform/ui/ScrollView.h"
+#include "platform/ui/TextField.h"
 #include "platform/ui/ViewController.h"
 #include "support/LayoutCheck.h"
 #include "support/UiTest.h"
@@ -76,10 +77,14 @@ TEST_F(LayoutCheckTest, FindsWhatAPlayerCouldNotTapOrRead) {
     // A key where its text should be, and a Vietnamese word in the English interface.
     label({10, 250, 150, 20}, "lblKey", "ZUNO_login");
     label({200, 250, 150, 20}, "lblLoading", "Dang tai...");
+    // A tab of one row drawn over the edge of a button of another.
+    button({100, 285, 80, 24}, "btnTab")->setBackgroundImage(ui::Image::placeholder("tab"));
+    button({160, 290, 80, 24}, "btnTransfer")->setBackgroundImage(ui::Image::placeholder("button"));
 
     auto findings = found();
     std::sort(findings.begin(), findings.end());
     EXPECT_EQ(findings, (std::vector<std::string>{
+                            "controls-overlap: Button 'btnTab' and Button 'btnTransfer'",
                             "covered: Button 'btnLeave' under View 'panel'",
                             "cut: Label 'lblCaption' \"A rather long caption\"",
                             "key-shown: Label 'lblKey'",
@@ -113,6 +118,10 @@ TEST_F(LayoutCheckTest, LeavesAloneWhatIsMeantSo) {
     add<ui::ImageView>({424, 100, 20, 20}, "ok0")->setImage(ui::Image::placeholder("ok"));
     add<ui::ImageView>({300, 100, 30, 30}, "imgSelected")->setImage(ui::Image::placeholder("sel"));
     add<ui::ImageView>({300, 92, 30, 30}, "imgPiece")->setImage(ui::Image::placeholder("piece"));
+    // A field with its clear button wholly on it; a bare tap area (a row's) reaching over the field's edge.
+    add<ui::TextField>({120, 150, 120, 24}, "txtName");
+    button({215, 152, 20, 20}, "btnClear")->setImage(ui::Image::placeholder("x"));
+    button({80, 145, 50, 34}, "btnRow");
     // A fly-text on its way past the edge.
     auto fly = label({300, 20, 80, 20}, "lblFly", "+500");
     ui::View::animate(1.0, [&] { fly->setFrame(ui::Rect(460, 20, 80, 20)); });

@@ -26,6 +26,7 @@
 #include "platform/ui/Window.h"
 #include "shell/CustomLabel.h"
 #include "shell/ProgressHUD.h"
+#include "shell/UIController.h"
 #include "shell/ZunoViewController.h"
 #include "support/LanguageWords.h"
 #include "table/CardView.h"
@@ -264,6 +265,17 @@ bool insideCard(const ui::View& view) {
     return false;
 }
 
+// A control that is seen: a button with a picture or a title, a switch, a field; not a bare tap area
+// over a picture or a text.
+bool showsItself(const ui::View& view) {
+    if (isCard(view) || insideCard(view)) return false;
+    if (auto button = dynamic_cast<const ui::Button*>(&view)) {
+        const auto title = button->currentTitle();
+        return button->currentBackgroundImage() || button->currentImage() || (title && !title->empty());
+    }
+    return dynamic_cast<const ui::Control*>(&view) != nullptr;
+}
+
 bool drawsSomething(const ui::View& view) {
     if (auto bg = view.presentedBackgroundColor(); bg && bg->a > 0.01) return true;
     if (auto image = dynamic_cast<const ui::ImageView*>(&view)) return image->image() != nullptr;
@@ -466,6 +478,7 @@ private:
             if (box.width() > 0 && box.height() > 0) texts.push_back({&d, box});
         }
         checkPictureOverlaps(cards, pictures);
+        checkControlOverlaps();
         for (size_t i = 0; i < texts.size(); ++i) {
             for (size_t j = i + 1; j < texts.size(); ++j) {
                 const auto& a = texts[i];
@@ -492,6 +505,30 @@ private:
                 if (both.width() <= 1 || both.height() <= 1) continue;
                 add(*t.drawn, "texts-overlap", describe(*t.drawn->view) + " and a card",
                     frameText(t.box) + " and " + describe(*card->view) + " " + frameText(card->clipped));
+            }
+        }
+    }
+
+    // A button, a switch or a field that shows itself lies partly over another: one is drawn over the
+    // other's edge (a control wholly on another, a button on a field say, is meant so).
+    void checkControlOverlaps() {
+        // The unread-mail button keeps its own place over the top-right corner, checked on its own.
+        const auto mail = UIController::btnAlertMessage();
+        std::vector<const Drawn*> controls;
+        for (const auto& d : walk_.drawn()) {
+            if (d.animating || d.clipped.isEmpty() || !showsItself(*d.view) || d.view == mail.get()) continue;
+            if (covers(d.rect, walk_.area())) continue;
+            controls.push_back(&d);
+        }
+        for (size_t i = 0; i < controls.size(); ++i) {
+            for (size_t j = i + 1; j < controls.size(); ++j) {
+                const Drawn &a = *controls[i], &b = *controls[j];
+                if (a.layer != b.layer || a.view->isDescendantOf(b.view) || b.view->isDescendantOf(a.view)) continue;
+                const ui::Rect both = a.clipped.intersection(b.clipped);
+                if (both.width() <= 2 || both.height() <= 2) continue;
+                if (both == a.clipped || both == b.clipped) continue;
+                add(b, "controls-overlap", describe(*a.view) + " and " + describe(*b.view),
+                    frameText(a.clipped) + " and " + frameText(b.clipped));
             }
         }
     }

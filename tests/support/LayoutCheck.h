@@ -13,6 +13,9 @@
 //   texts-overlap  two texts of different views whose drawn text boxes overlap, or a text over a card.
 //   pictures-overlap  a card or a picture over much of a person-sized picture (an avatar) that it
 //                  does not lie wholly on (a badge on its corner is meant so).
+//   controls-overlap  two buttons, fields or switches that show themselves (a picture or a title), one
+//                  drawn over part of the other (one wholly on the other is meant so); the unread-mail
+//                  button's corner is checked on its own.
 //   key-shown      a localisation key shown as text; other-language: a text of the other language's
 //                  table (a Vietnamese word in the English interface or the reverse).
 #pragma once

@@ -326,6 +326,27 @@ TEST_F(ProfileScreensTest, TheBottomButtonsAreTallEnoughForTheirCaptions) {
     }
 }
 
+// Every tab's content reaches under the transfer, password and log-out buttons: they stay over it and
+// take their own taps. The wardrobe fills its whole place: its own tabs share the bottom row with the
+// buttons, its item buttons lie just above them.
+TEST_F(ProfileScreensTest, TheBottomButtonsTakeTheirTapsOnEveryTab) {
+    auto profile = openProfile(userWith(1));
+    for (const auto& tab : {profile->btnTabOwner, profile->btnTabHistory, profile->btnTabTransaction, profile->btnTabStore,
+                            profile->btnTabProfile}) {
+        tap(*tab);
+        run(0.5);
+        for (const auto& caption : {profile->lblTransferMoney, profile->lblChangePass, profile->lblDangXuat}) {
+            const ui::Point centre = caption->convertPointToView(caption->bounds().center(), nullptr);
+            auto hit = std::dynamic_pointer_cast<ui::Button>(profile->view()->window()->hitTest(centre, nullptr));
+            EXPECT_TRUE(hit && hit->frame() == caption->frame())
+                << tab->currentTitle().value_or("") << ": " << caption->textOrEmpty();
+        }
+    }
+    tap(*profile->btnTabStore);
+    profile->onMyUserDataWithUser(userWith(2));
+    EXPECT_TRUE(matchesScreen("profile_wardrobe_tab"));
+}
+
 TEST_F(ProfileScreensTest, AchievementsShowTheFiguresOfPoker) {
     auto profile = openProfile(userWith(1));
     tap(*profile->btnTabHistory);
