@@ -552,13 +552,20 @@ BENCHMARK(BM_DrawCoTuongWithHints)->ArgName("scale")->Arg(1)->Arg(2)->Unit(bench
 
 // A Blocks game whose well holds 17 full garbage rows and a landed piece (174 cells), with a falling
 // piece above them, its ghost and the preview.
+// A Blocks table whose game has just started, with the bricks 0, 2, 1 to come.
+std::shared_ptr<zuno::BlocksView> startBlocksGame() {
+    using namespace zuno;
+    auto table = GameController::getBlocksView();
+    table->startWithBricks({0, 2, 1});
+    return table;
+}
+
 void BM_DrawBlocksMidGame(benchmark::State& state) {
     using namespace zuno;
     sys::RunLoop::main().bindToCurrentThread();
     sys::setDataFolder((std::filesystem::temp_directory_path() / "zuno-bench-ui-draw").string());
     auto app = bench::openBlocksTable();
-    auto table = GameController::getBlocksView();
-    table->startWithBricks({0, 2, 1});
+    auto table = startBlocksGame();
     for (int i = 0; i < 4; ++i) table->gameKeyDown(GameKey::Left);
     table->gameKeyDown(GameKey::Space);
     table->addRandomWithRos(std::vector<int8_t>(17, 10), 17);  // holes outside the well: full rows
@@ -577,8 +584,7 @@ void BM_BlocksMarkerStepFrame(benchmark::State& state) {
     sys::RunLoop::main().bindToCurrentThread();
     sys::setDataFolder((std::filesystem::temp_directory_path() / "zuno-bench-ui-draw").string());
     auto app = bench::openBlocksTable();
-    auto table = GameController::getBlocksView();
-    table->startWithBricks({0, 2, 1});
+    auto table = startBlocksGame();
     table->addRandomWithRos(std::vector<int8_t>(17, 10), 17);
     table->gameKeyDown(GameKey::Space);
     sys::RunLoop::main().runFor(1.1);  // the loop runs no more: the well holds still
