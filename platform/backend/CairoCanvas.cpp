@@ -5,6 +5,7 @@
 #include <optional>
 #include <string>
 
+#include "platform/backend/CairoGeometry.h"
 #include "platform/backend/TextLayout.h"
 
 namespace zuno::ui {
@@ -233,33 +234,23 @@ bool CairoCanvas::mapsRectToWholePixels(const Rect& r) const {
     return whole(m.xx * r.x() + m.x0) && whole(m.yy * r.y() + m.y0) && whole(m.xx * r.width()) && whole(m.yy * r.height());
 }
 
-namespace {
-// The bounding box of a rectangle under a matrix.
-Rect mappedBox(const Rect& r, const cairo_matrix_t& m) {
-    if (m.xy == 0 && m.yx == 0) {
-        const double xa = m.xx * r.minX() + m.x0, xb = m.xx * r.maxX() + m.x0;
-        const double ya = m.yy * r.minY() + m.y0, yb = m.yy * r.maxY() + m.y0;
-        return {std::min(xa, xb), std::min(ya, yb), std::abs(xb - xa), std::abs(yb - ya)};
-    }
-    double xs[4] = {r.minX(), r.maxX(), r.minX(), r.maxX()}, ys[4] = {r.minY(), r.minY(), r.maxY(), r.maxY()};
-    for (int i = 0; i < 4; ++i) cairo_matrix_transform_point(&m, &xs[i], &ys[i]);
-    const double x0 = std::min({xs[0], xs[1], xs[2], xs[3]}), x1 = std::max({xs[0], xs[1], xs[2], xs[3]});
-    const double y0 = std::min({ys[0], ys[1], ys[2], ys[3]}), y1 = std::max({ys[0], ys[1], ys[2], ys[3]});
+Rect CairoCanvas::clipExtents() const {
+    double x0, y0, x1, y1;
+    cairo_clip_extents(cr_, &x0, &y0, &x1, &y1);
     return {x0, y0, x1 - x0, y1 - y0};
 }
-}  // namespace
 
 Rect CairoCanvas::toDevice(const Rect& r) const {
     cairo_matrix_t m;
     cairo_get_matrix(cr_, &m);
-    return mappedBox(r, m);
+    return boundingBoxUnder(m, r);
 }
 
 Rect CairoCanvas::fromDevice(const Rect& r) const {
     cairo_matrix_t m;
     cairo_get_matrix(cr_, &m);
     if (cairo_matrix_invert(&m) != CAIRO_STATUS_SUCCESS) return {};
-    return mappedBox(r, m);
+    return boundingBoxUnder(m, r);
 }
 
 // Inside a group (a fade, while it runs) everything is drawn whole, as in a full frame.
@@ -401,11 +392,7 @@ void CairoCanvas::drawLinearGradient(Point start, Point end, const Color& from, 
     cairo_pattern_t* p = cairo_pattern_create_linear(start.x, start.y, end.x, end.y);
     cairo_pattern_add_color_stop_rgba(p, 0, from.r, from.g, from.b, from.a);
     cairo_pattern_add_color_stop_rgba(p, 1, to.r, to.g, to.b, to.a);
-    if (contentDepth_ > 0) {
-        double x0, y0, x1, y1;
-        cairo_clip_extents(cr_, &x0, &y0, &x1, &y1);
-        addInk({x0, y0, x1 - x0, y1 - y0});
-    }
+    if (contentDepth_ > 0) addInk(clipExtents());
     cairo_new_path(cr_);
     cairo_set_source(cr_, p);
     cairo_paint(cr_);
@@ -415,12 +402,8 @@ void CairoCanvas::drawLinearGradient(Point start, Point end, const Color& from, 
 double CairoCanvas::drawText(std::string_view text, Point topLeft, const Font& font) {
     if (text.empty()) return 0;
     const TextLine line = placeTextLine(cr_, text, font, topLeft);
-    if (contentDepth_ > 0) {
-        // What the clip leaves of it: a label's text cut at its bounds paints no further.
-        double x0, y0, x1, y1;
-        cairo_clip_extents(cr_, &x0, &y0, &x1, &y1);
-        addDeviceInk(line.deviceInk.intersection(toDevice({x0, y0, x1 - x0, y1 - y0})));
-    }
+    // What the clip leaves of it: a label's text cut at its bounds paints no further.
+    if (contentDepth_ > 0) addDeviceInk(line.deviceInk.intersection(toDevice(clipExtents())));
     if (line.deviceInk.isEmpty() || !mayShowOnDevice(line.deviceInk)) return line.advance;
     const ShownPartClip clip(*this, line.fromMask ? std::optional<Rect>(line.deviceInk) : std::nullopt);
     setSource(state_.fill);

@@ -73,6 +73,8 @@ private:
     };
     void setSource(const Color& c);
     void drawPlaceholder(const Image& image, const Rect& into);
+    // The clip's bounding box in the current coordinates.
+    Rect clipExtents() const;
     // The bounding box of a rectangle mapped between the current coordinates and the device's.
     Rect toDevice(const Rect& r) const;
     Rect fromDevice(const Rect& r) const;

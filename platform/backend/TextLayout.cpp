@@ -12,6 +12,8 @@
 #include <string>
 #include <unordered_map>
 
+#include "platform/backend/CairoGeometry.h"
+
 namespace zuno::ui {
 
 namespace {
@@ -242,14 +244,11 @@ TextLine placeTextLine(cairo_t* cr, std::string_view text, const Font& font, Poi
     }
     PangoRectangle ink;
     pango_layout_get_extents(l, &ink, nullptr);
-    const double x0 = line.origin.x + double(ink.x) / PANGO_SCALE, y0 = line.origin.y + double(ink.y) / PANGO_SCALE;
-    const double x1 = x0 + double(ink.width) / PANGO_SCALE, y1 = y0 + double(ink.height) / PANGO_SCALE;
-    double xs[4] = {x0, x1, x0, x1}, ys[4] = {y0, y0, y1, y1};
-    for (int i = 0; i < 4; ++i) cairo_user_to_device(cr, &xs[i], &ys[i]);
-    const double left = std::min({xs[0], xs[1], xs[2], xs[3]}), right = std::max({xs[0], xs[1], xs[2], xs[3]});
-    const double top = std::min({ys[0], ys[1], ys[2], ys[3]}), bottom = std::max({ys[0], ys[1], ys[2], ys[3]});
+    const Rect device = boundingBoxUnder(m, Rect(line.origin.x + double(ink.x) / PANGO_SCALE,
+                                                 line.origin.y + double(ink.y) / PANGO_SCALE,
+                                                 double(ink.width) / PANGO_SCALE, double(ink.height) / PANGO_SCALE));
     // Antialiasing reaches a pixel past the glyphs' outlines.
-    if (right > left && bottom > top) line.deviceInk = Rect(left - 1, top - 1, right - left + 2, bottom - top + 2);
+    if (!device.isEmpty()) line.deviceInk = device.insetBy(-1, -1);
     return line;
 }
 

@@ -471,11 +471,6 @@ namespace {
 // How far a view's drawing may reach past its bounds and its subviews' frames (text shadows).
 constexpr double kDrawnMargin = 4;
 
-bool containsRect(const Rect& outer, const Rect& inner) {
-    return outer.minX() <= inner.minX() && outer.minY() <= inner.minY() && outer.maxX() >= inner.maxX() &&
-           outer.maxY() >= inner.maxY();
-}
-
 bool clipsContent(const View& view) {
     const Layer* layer = view.layerIfAny();
     return view.clipsToBounds() || (layer && layer->masksToBounds());
@@ -592,7 +587,7 @@ void View::renderContent(Canvas& canvas) {
             drawnInk_ = *ink;
         }
         // Painted past where it was thought to paint: that part needs drawing too.
-        if (!ink->isEmpty() && !containsRect(expected, *ink)) markPresentedArea();
+        if (!ink->isEmpty() && !expected.contains(*ink)) markPresentedArea();
     }
 }
 
@@ -642,9 +637,9 @@ std::optional<Rect> plainFrame(const View& v) {
 
 // The subview hides all of its superview's bounds (b) when drawn on whole units.
 bool hidesBounds(const View& subview, const Rect& b) {
-    if (subview.isHidden() || !containsRect(subview.frame(), b)) return false;  // the cheap test first
+    if (subview.isHidden() || !subview.frame().contains(b)) return false;  // the cheap test first
     auto frame = plainFrame(subview);
-    if (!frame || !containsRect(*frame, b)) return false;
+    if (!frame || !frame->contains(b)) return false;
     Rect inner = subview.presentedBounds();
     return isWhole(frame->x()) && isWhole(frame->y()) && isWhole(frame->width()) && isWhole(frame->height()) &&
            isWhole(inner.x()) && isWhole(inner.y()) && subview.paintsOpaqueBounds();

@@ -1,11 +1,11 @@
 #include "standin-server/StandinMoney.h"
 
 #include <algorithm>
-#include <cctype>
 
 #include "platform/core/AtomicFile.h"
 #include "platform/core/Base64.h"
 #include "platform/core/Format.h"
+#include "platform/core/Text.h"
 
 namespace zuno::standin {
 
@@ -68,9 +68,8 @@ std::string pictureName(int32_t id) {
     if (id >= 11 && id <= 14) return "item-avatar-" + std::to_string(id - 10) + ".png";
     for (const auto& gift : allGifts()) {
         if (gift.id != id) continue;
-        std::string name = gift.name;
-        std::transform(name.begin(), name.end(), name.begin(), [](unsigned char c) { return char(std::tolower(c)); });
-        return std::string(gift.category == StandinMoney::kFlowers ? "item-flower-" : "item-drink-") + name + ".png";
+        return std::string(gift.category == StandinMoney::kFlowers ? "item-flower-" : "item-drink-") +
+               sys::asciiLowercase(gift.name) + ".png";
     }
     return "item-gift-" + std::to_string(id % 6 + 1) + ".png";
 }

@@ -1,19 +1,13 @@
 #include "games/cotuong/CoTuongView.h"
 
-#include <cctype>
-
 #include "games/cotuong/CoTuongService.h"
+#include "platform/core/Text.h"
 #include "platform/ui/ScreenFactory.h"
 #include "shell/UIController.h"
 
 namespace zuno {
 
 namespace {
-std::string lower(std::string s) {
-    for (char& c : s) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    return s;
-}
-
 // The pieces stand on the lines: a game begins with the second rank of each side empty, and the
 // players' bubbles lie there, the opponent's at the top, mine at the bottom; the notices on the river.
 BoardTableLook coTuongLook() {
@@ -59,7 +53,7 @@ void CoTuongView::startWithMoveFirst(int32_t whoMoveFirst, int32_t interval) {
         if (p && (!first || p->IDDB() != first->IDDB()) && !second) second = p;
     PlayerPtr me = UIController::myInfo();
     board->newGame(second ? second->name() : std::string(), first ? first->name() : std::string(),
-                   lower(me ? me->name() : std::string()), whoMoveFirst != model.myId);
+                   sys::asciiLowercase(me ? me->name() : std::string()), whoMoveFirst != model.myId);
 }
 
 void CoTuongView::moveWithWho(int32_t, uint8_t from, uint8_t to, int32_t nextMove) {
