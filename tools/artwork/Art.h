@@ -105,6 +105,13 @@ void paint(cairo_t* cr, const Picture& p);
 
 // Helpers shared by the painters.
 void roundedRect(cairo_t* cr, double x, double y, double w, double h, double r);
+// Adds a circle as a path of its own.
+void disc(cairo_t* cr, double cx, double cy, double r);
+// Fills the current path and strokes its outline over it.
+void fillAndStroke(cairo_t* cr, Rgb fill, Rgb outline, double width);
+// Strokes a straight line of the given width; fills a triangle.
+void line(cairo_t* cr, double x0, double y0, double x1, double y1, double width);
+void fillTriangle(cairo_t* cr, double x0, double y0, double x1, double y1, double x2, double y2);
 void verticalGradient(cairo_t* cr, double y0, double y1, Rgb top, Rgb bottom);
 enum class Font { Sans, Han, Symbols };
 // Centres a line of text in the box, shrinking it until it fits.

@@ -18,26 +18,13 @@ const Rgb kDarkInk = hex(0x4A2A05);
 
 void card(cairo_t* cr, double x, double y, double w, double h, Rgb ink, Rgb face) {
     roundedRect(cr, x, y, w, h, 1.6);
-    setColour(cr, face);
-    cairo_fill_preserve(cr);
-    setColour(cr, ink);
-    cairo_set_line_width(cr, 1.6);
-    cairo_stroke(cr);
+    fillAndStroke(cr, face, ink, 1.6);
 }
 
 void arrowHead(cairo_t* cr, double x, double y, double angle, double size) {
-    cairo_move_to(cr, x + size * std::cos(angle), y + size * std::sin(angle));
-    cairo_line_to(cr, x + size * 0.8 * std::cos(angle + 2.3), y + size * 0.8 * std::sin(angle + 2.3));
-    cairo_line_to(cr, x + size * 0.8 * std::cos(angle - 2.3), y + size * 0.8 * std::sin(angle - 2.3));
-    cairo_close_path(cr);
-    cairo_fill(cr);
-}
-
-void line(cairo_t* cr, double x0, double y0, double x1, double y1, double width) {
-    cairo_move_to(cr, x0, y0);
-    cairo_line_to(cr, x1, y1);
-    cairo_set_line_width(cr, width);
-    cairo_stroke(cr);
+    fillTriangle(cr, x + size * std::cos(angle), y + size * std::sin(angle),
+                 x + size * 0.8 * std::cos(angle + 2.3), y + size * 0.8 * std::sin(angle + 2.3),
+                 x + size * 0.8 * std::cos(angle - 2.3), y + size * 0.8 * std::sin(angle - 2.3));
 }
 
 void eye(cairo_t* cr, double cx, double cy, double r, Rgb ink, Rgb face) {
@@ -45,11 +32,7 @@ void eye(cairo_t* cr, double cx, double cy, double r, Rgb ink, Rgb face) {
     cairo_curve_to(cr, cx - r * 0.5, cy - r * 0.75, cx + r * 0.5, cy - r * 0.75, cx + r, cy);
     cairo_curve_to(cr, cx + r * 0.5, cy + r * 0.75, cx - r * 0.5, cy + r * 0.75, cx - r, cy);
     cairo_close_path(cr);
-    setColour(cr, face);
-    cairo_fill_preserve(cr);
-    setColour(cr, ink);
-    cairo_set_line_width(cr, 1.5);
-    cairo_stroke(cr);
+    fillAndStroke(cr, face, ink, 1.5);
     cairo_arc(cr, cx, cy, r * 0.32, 0, 2 * M_PI);
     cairo_fill(cr);
 }
@@ -61,11 +44,7 @@ const std::map<std::string, Pictogram>& pictograms() {
     static const std::map<std::string, Pictogram> all = {
         {"start",
          [](cairo_t* cr, Rgb, Rgb, Rgb) {
-             cairo_move_to(cr, 7, 4);
-             cairo_line_to(cr, 20, 12);
-             cairo_line_to(cr, 7, 20);
-             cairo_close_path(cr);
-             cairo_fill(cr);
+             fillTriangle(cr, 7, 4, 20, 12, 7, 20);
          }},
         {"ready",
          [](cairo_t* cr, Rgb, Rgb, Rgb) {

@@ -89,11 +89,6 @@ void paintXiangqiBoard(cairo_t* cr, const Picture& p) {
 
 namespace {
 
-void disc(cairo_t* cr, double x, double y, double r) {
-    cairo_new_sub_path(cr);
-    cairo_arc(cr, x, y, r, 0, 2 * M_PI);
-}
-
 // The foot every piece stands on.
 void pedestal(cairo_t* cr) { roundedRect(cr, 6, 24.5, 18, 3.6, 1.3); }
 
@@ -262,11 +257,7 @@ void paintMarker(cairo_t* cr, const Picture& p) {
     switch (p.a) {
     case 0:  // a square the chosen piece may reach
         cairo_arc(cr, cx, cy, w * 0.22, 0, 2 * M_PI);
-        setColour(cr, hex(0x2E9E5B, 0.75));
-        cairo_fill_preserve(cr);
-        setColour(cr, hex(0xFFFFFF, 0.8));
-        cairo_set_line_width(cr, 1);
-        cairo_stroke(cr);
+        fillAndStroke(cr, hex(0x2E9E5B, 0.75), hex(0xFFFFFF, 0.8), 1);
         break;
     case 1:  // frame around the last moved piece: four gold corners
     case 2: {  // the square the last moved piece left: a dashed ring
@@ -306,11 +297,8 @@ void paintMarker(cairo_t* cr, const Picture& p) {
             break;
         }
         cairo_rectangle(cr, 1, 1, w - 2, h - 2);
-        setColour(cr, p.a == 4 ? hex(0x3A8DDE, 0.45) : hex(0xF2C94C, 0.45));
-        cairo_fill_preserve(cr);
-        setColour(cr, p.a == 4 ? hex(0x1F6FD1, 0.9) : hex(0xC9961A, 0.8));
-        cairo_set_line_width(cr, 1.5);
-        cairo_stroke(cr);
+        fillAndStroke(cr, p.a == 4 ? hex(0x3A8DDE, 0.45) : hex(0xF2C94C, 0.45),
+                      p.a == 4 ? hex(0x1F6FD1, 0.9) : hex(0xC9961A, 0.8), 1.5);
         break;
     }
     default:  // a square where a capture is possible: a red ring
@@ -377,11 +365,7 @@ void paintBlock(cairo_t* cr, const Picture& p) {
     const Rgb base = hex(kBlockColours[value - 1]);
     if (value == 9) {
         roundedRect(cr, 1, 1, w - 2, h - 2, 2);
-        setColour(cr, hex(0xFFFFFF, 0.18));
-        cairo_fill_preserve(cr);
-        setColour(cr, hex(0xFFFFFF, 0.7));
-        cairo_set_line_width(cr, 1);
-        cairo_stroke(cr);
+        fillAndStroke(cr, hex(0xFFFFFF, 0.18), hex(0xFFFFFF, 0.7), 1);
         return;
     }
     setColour(cr, base);
@@ -420,11 +404,7 @@ void paintBlock(cairo_t* cr, const Picture& p) {
 void paintWell(cairo_t* cr, const Picture& p) {
     const double w = p.width, h = p.height, cell = 18, m = 2;
     roundedRect(cr, 0, 0, w, h, 4);
-    setColour(cr, hex(0x0B1B2A));
-    cairo_fill_preserve(cr);
-    setColour(cr, hex(0x6FB8F2, 0.8));
-    cairo_set_line_width(cr, 2);
-    cairo_stroke(cr);
+    fillAndStroke(cr, hex(0x0B1B2A), hex(0x6FB8F2, 0.8), 2);
     setColour(cr, hex(0xFFFFFF, 0.06));
     cairo_set_line_width(cr, 1);
     for (double x = m + cell; x < w - m; x += cell) {

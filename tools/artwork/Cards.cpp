@@ -98,11 +98,7 @@ void paintCard(cairo_t* cr, const Picture& p) {
     const double mx = w * 0.6, my = h * 0.48;
     if (rank >= 8 && rank <= 10) {
         roundedRect(cr, w * 0.38, h * 0.14, w * 0.5, h * 0.62, w * 0.06);
-        setColour(cr, mix(ink, hex(0xFFFFFF), 0.88));
-        cairo_fill_preserve(cr);
-        setColour(cr, ink);
-        cairo_set_line_width(cr, 1.2);
-        cairo_stroke(cr);
+        fillAndStroke(cr, mix(ink, hex(0xFFFFFF), 0.88), ink, 1.2);
         text(cr, kRanks[rank], w * 0.4, h * 0.16, w * 0.46, h * 0.3, h * 0.3, ink, Font::Sans, true);
         suit(cr, s, w * 0.63, h * 0.6, h * 0.2);
     } else {
@@ -114,11 +110,7 @@ void paintCardBack(cairo_t* cr, double x, double y, double w, double h) {
     // Lines thin out on a small back, so that its blue still shows between them.
     const double line = std::min(1.0, w / 30);
     roundedRect(cr, x + 0.5, y + 0.5, w - 1, h - 1, w * 0.09);
-    setColour(cr, hex(0xF6F1E4));
-    cairo_fill_preserve(cr);
-    setColour(cr, hex(0x6A6456));
-    cairo_set_line_width(cr, line);
-    cairo_stroke(cr);
+    fillAndStroke(cr, hex(0xF6F1E4), hex(0x6A6456), line);
     const double m = w * 0.08;
     roundedRect(cr, x + m, y + m, w - 2 * m, h - 2 * m, w * 0.05);
     verticalGradient(cr, y, y + h, hex(0x1F5C8A), hex(0x123A5C));
@@ -143,11 +135,7 @@ void paintCardBack(cairo_t* cr, double x, double y, double w, double h) {
         return;
     }
     cairo_arc(cr, x + w / 2, y + h / 2, r, 0, 2 * M_PI);
-    setColour(cr, hex(0x123A5C));
-    cairo_fill_preserve(cr);
-    setColour(cr, hex(0xF2B33D));
-    cairo_set_line_width(cr, 1.4);
-    cairo_stroke(cr);
+    fillAndStroke(cr, hex(0x123A5C), hex(0xF2B33D), 1.4);
     text(cr, "Z", x + w / 2 - r, y + h / 2 - r, 2 * r, 2 * r, r * 1.4, hex(0xF2B33D));
     cairo_restore(cr);
 }

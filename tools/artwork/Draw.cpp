@@ -43,6 +43,34 @@ void roundedRect(cairo_t* cr, double x, double y, double w, double h, double r) 
     cairo_close_path(cr);
 }
 
+void disc(cairo_t* cr, double cx, double cy, double r) {
+    cairo_new_sub_path(cr);
+    cairo_arc(cr, cx, cy, r, 0, 2 * M_PI);
+}
+
+void fillAndStroke(cairo_t* cr, Rgb fill, Rgb outline, double width) {
+    setColour(cr, fill);
+    cairo_fill_preserve(cr);
+    setColour(cr, outline);
+    cairo_set_line_width(cr, width);
+    cairo_stroke(cr);
+}
+
+void line(cairo_t* cr, double x0, double y0, double x1, double y1, double width) {
+    cairo_move_to(cr, x0, y0);
+    cairo_line_to(cr, x1, y1);
+    cairo_set_line_width(cr, width);
+    cairo_stroke(cr);
+}
+
+void fillTriangle(cairo_t* cr, double x0, double y0, double x1, double y1, double x2, double y2) {
+    cairo_move_to(cr, x0, y0);
+    cairo_line_to(cr, x1, y1);
+    cairo_line_to(cr, x2, y2);
+    cairo_close_path(cr);
+    cairo_fill(cr);
+}
+
 void verticalGradient(cairo_t* cr, double y0, double y1, Rgb top, Rgb bottom) {
     cairo_pattern_t* g = cairo_pattern_create_linear(0, y0, 0, y1);
     cairo_pattern_add_color_stop_rgba(g, 0, top.r, top.g, top.b, top.a);

@@ -16,16 +16,7 @@ const Rgb kOutline = hex(0x3A2416, 0.75);
 const Rgb kStem = hex(0x3E9A46), kLeaf = hex(0x5CBF5A);
 
 void fillAndOutline(cairo_t* cr, Rgb fill, double width = 0.9) {
-    setColour(cr, fill);
-    cairo_fill_preserve(cr);
-    setColour(cr, kOutline);
-    cairo_set_line_width(cr, width);
-    cairo_stroke(cr);
-}
-
-void disc(cairo_t* cr, double cx, double cy, double r) {
-    cairo_new_sub_path(cr);
-    cairo_arc(cr, cx, cy, r, 0, 2 * M_PI);
+    fillAndStroke(cr, fill, kOutline, width);
 }
 
 void ellipse(cairo_t* cr, double cx, double cy, double rx, double ry) {

@@ -9,13 +9,8 @@ namespace artwork {
 
 namespace {
 
-void circle(cairo_t* cr, double x, double y, double r) {
-    cairo_new_sub_path(cr);
-    cairo_arc(cr, x, y, r, 0, 2 * M_PI);
-}
-
 void person(cairo_t* cr, double x, double y, double s) {
-    circle(cr, x, y - 4 * s, 3.6 * s);
+    disc(cr, x, y - 4 * s, 3.6 * s);
     cairo_move_to(cr, x - 7 * s, y + 8 * s);
     cairo_curve_to(cr, x - 7 * s, y + 1 * s, x - 4 * s, y, x, y);
     cairo_curve_to(cr, x + 4 * s, y, x + 7 * s, y + 1 * s, x + 7 * s, y + 8 * s);
@@ -54,15 +49,15 @@ void cart(cairo_t* cr) {
     cairo_line_to(cr, 20.5, 7);
     cairo_line_to(cr, 6, 7);
     cairo_stroke(cr);
-    circle(cr, 9, 19, 1.7);
-    circle(cr, 17, 19, 1.7);
+    disc(cr, 9, 19, 1.7);
+    disc(cr, 17, 19, 1.7);
     cairo_fill(cr);
 }
 
 void coin(cairo_t* cr, double x, double y, double r) {
-    circle(cr, x, y, r);
+    disc(cr, x, y, r);
     cairo_stroke(cr);
-    circle(cr, x, y, r * 0.55);
+    disc(cr, x, y, r * 0.55);
     cairo_stroke(cr);
 }
 
@@ -116,10 +111,7 @@ void glyph(cairo_t* cr, Glyph g, double x, double y, double w, double h, Rgb ink
     case Glyph::Close:
         cairo_move_to(cr, 6, 6);
         cairo_line_to(cr, 18, 18);
-        cairo_move_to(cr, 18, 6);
-        cairo_line_to(cr, 6, 18);
-        cairo_set_line_width(cr, 3);
-        cairo_stroke(cr);
+        line(cr, 18, 6, 6, 18, 3);
         break;
     case Glyph::Lock:
         roundedRect(cr, 5, 10, 14, 11, 2);
@@ -167,10 +159,7 @@ void glyph(cairo_t* cr, Glyph g, double x, double y, double w, double h, Rgb ink
         cairo_line_to(cr, 8, 12);
         cairo_move_to(cr, 19, 7);
         cairo_line_to(cr, 16, 12);
-        cairo_move_to(cr, 19, 7);
-        cairo_line_to(cr, 22, 12);
-        cairo_set_line_width(cr, 1.2);
-        cairo_stroke(cr);
+        line(cr, 19, 7, 22, 12, 1.2);
         break;
     case Glyph::Coin:
         coin(cr, 12, 12, 9);
@@ -179,7 +168,7 @@ void glyph(cairo_t* cr, Glyph g, double x, double y, double w, double h, Rgb ink
         coinStack(cr, 4, 12, 19, 4.2, 8, 3);
         break;
     case Glyph::Clock:
-        circle(cr, 12, 12, 9);
+        disc(cr, 12, 12, 9);
         cairo_stroke(cr);
         cairo_move_to(cr, 12, 6.5);
         cairo_line_to(cr, 12, 12);
@@ -202,7 +191,7 @@ void glyph(cairo_t* cr, Glyph g, double x, double y, double w, double h, Rgb ink
         for (double yy : {3.0, 10.0, 17.0}) {
             roundedRect(cr, 4, yy, 16, 5.5, 1.5);
             cairo_stroke(cr);
-            circle(cr, 16.5, yy + 2.75, 1);
+            disc(cr, 16.5, yy + 2.75, 1);
             cairo_fill(cr);
         }
         break;
@@ -266,7 +255,7 @@ void glyph(cairo_t* cr, Glyph g, double x, double y, double w, double h, Rgb ink
         cairo_stroke(cr);
         break;
     case Glyph::Bomb:
-        circle(cr, 11, 14, 7.5);
+        disc(cr, 11, 14, 7.5);
         cairo_fill(cr);
         cairo_move_to(cr, 15, 8);
         cairo_curve_to(cr, 17, 4, 19, 5, 20, 3);
@@ -278,14 +267,10 @@ void glyph(cairo_t* cr, Glyph g, double x, double y, double w, double h, Rgb ink
         cairo_move_to(cr, 6, 22);
         cairo_line_to(cr, 6, 2);
         cairo_stroke(cr);
-        cairo_move_to(cr, 6, 3);
-        cairo_line_to(cr, 20, 8);
-        cairo_line_to(cr, 6, 13);
-        cairo_close_path(cr);
-        cairo_fill(cr);
+        fillTriangle(cr, 6, 3, 20, 8, 6, 13);
         break;
     case Glyph::Dot:
-        circle(cr, 12, 12, 7);
+        disc(cr, 12, 12, 7);
         cairo_fill(cr);
         break;
     case Glyph::ArrowDown:
@@ -304,11 +289,7 @@ void glyph(cairo_t* cr, Glyph g, double x, double y, double w, double h, Rgb ink
             cairo_rotate(cr, (i - 1) * 0.35);
             roundedRect(cr, -5, -16, 10, 14, 1.5);
             cairo_restore(cr);
-            setColour(cr, hex(0xFFFFFF));
-            cairo_fill_preserve(cr);
-            setColour(cr, ink);
-            cairo_set_line_width(cr, 1.5);
-            cairo_stroke(cr);
+            fillAndStroke(cr, hex(0xFFFFFF), ink, 1.5);
         }
         break;
     case Glyph::Gear:
@@ -319,7 +300,7 @@ void glyph(cairo_t* cr, Glyph g, double x, double y, double w, double h, Rgb ink
         }
         cairo_set_line_width(cr, 3.2);
         cairo_stroke(cr);
-        circle(cr, 12, 12, 6.5);
+        disc(cr, 12, 12, 6.5);
         cairo_set_line_width(cr, 3);
         cairo_stroke(cr);
         break;
@@ -413,7 +394,7 @@ void glyph(cairo_t* cr, Glyph g, double x, double y, double w, double h, Rgb ink
         cairo_line_to(cr, 5.5, 21.5);
         cairo_line_to(cr, 12, 16.5);
         cairo_stroke(cr);
-        for (double xx : {7.5, 12.0, 16.5}) circle(cr, xx, 10, 1.5);
+        for (double xx : {7.5, 12.0, 16.5}) disc(cr, xx, 10, 1.5);
         cairo_fill(cr);
         break;
     case Glyph::Phone:  // a telephone handset
@@ -435,11 +416,7 @@ void glyph(cairo_t* cr, Glyph g, double x, double y, double w, double h, Rgb ink
         person(cr, 8.5, 13.5, 0.9);
         cairo_fill(cr);
         roundedRect(cr, 13, 2, 10, 7.5, 2.5);
-        cairo_move_to(cr, 15, 9);
-        cairo_line_to(cr, 13.5, 12.5);
-        cairo_line_to(cr, 18.5, 9);
-        cairo_close_path(cr);
-        cairo_fill(cr);
+        fillTriangle(cr, 15, 9, 13.5, 12.5, 18.5, 9);
         break;
     case Glyph::Logout:  // an arrow leaving through a door
         cairo_move_to(cr, 13, 7);
@@ -463,11 +440,7 @@ void glyph(cairo_t* cr, Glyph g, double x, double y, double w, double h, Rgb ink
             cairo_translate(cr, 12, 21);
             cairo_rotate(cr, turn);
             roundedRect(cr, -5.5, -17, 11, 15, 1.6);
-            setColour(cr, hex(0xFFFFFF));
-            cairo_fill_preserve(cr);
-            setColour(cr, hex(0x000000, 0.35));
-            cairo_set_line_width(cr, 0.8);
-            cairo_stroke(cr);
+            fillAndStroke(cr, hex(0xFFFFFF), hex(0x000000, 0.35), 0.8);
             if (turn > 0) text(cr, "♥", 0.5, -16.5, 4.5, 4.5, 4.5, hex(0xD42A20), Font::Symbols);
             if (turn == 0) text(cr, "♠", -4, -14.5, 8, 10, 10, hex(0x23232B), Font::Symbols);
             cairo_restore(cr);
@@ -498,9 +471,9 @@ void glyph(cairo_t* cr, Glyph g, double x, double y, double w, double h, Rgb ink
         break;
     case Glyph::XiangqiDisc: {  // a red general of Co Tuong
         const Rgb red = hex(0xC0261E);
-        circle(cr, 12, 12, 10.5);
+        disc(cr, 12, 12, 10.5);
         cairo_fill(cr);
-        circle(cr, 12, 12, 8.3);
+        disc(cr, 12, 12, 8.3);
         setColour(cr, red);
         cairo_set_line_width(cr, 1.1);
         cairo_stroke(cr);
@@ -518,11 +491,8 @@ void glyph(cairo_t* cr, Glyph g, double x, double y, double w, double h, Rgb ink
     case Glyph::XO:
         cairo_move_to(cr, 3, 3);
         cairo_line_to(cr, 11, 11);
-        cairo_move_to(cr, 11, 3);
-        cairo_line_to(cr, 3, 11);
-        cairo_set_line_width(cr, 2.8);
-        cairo_stroke(cr);
-        circle(cr, 16.5, 16.5, 4.6);
+        line(cr, 11, 3, 3, 11, 2.8);
+        disc(cr, 16.5, 16.5, 4.6);
         cairo_set_line_width(cr, 2.8);
         cairo_stroke(cr);
         break;
@@ -533,7 +503,7 @@ void glyph(cairo_t* cr, Glyph g, double x, double y, double w, double h, Rgb ink
         cairo_fill(cr);
         break;
     case Glyph::PokerChip:
-        circle(cr, 12, 12, 10.5);
+        disc(cr, 12, 12, 10.5);
         cairo_fill(cr);
         setColour(cr, hex(0x000000, 0.35));
         for (int i = 0; i < 6; ++i) {
@@ -544,21 +514,18 @@ void glyph(cairo_t* cr, Glyph g, double x, double y, double w, double h, Rgb ink
             cairo_restore(cr);
         }
         cairo_fill(cr);
-        circle(cr, 12, 12, 5.6);
+        disc(cr, 12, 12, 5.6);
         cairo_set_line_width(cr, 1.4);
         cairo_stroke(cr);
         break;
     case Glyph::Plus:
         cairo_move_to(cr, 12, 4);
         cairo_line_to(cr, 12, 20);
-        cairo_move_to(cr, 4, 12);
-        cairo_line_to(cr, 20, 12);
-        cairo_set_line_width(cr, 4);
-        cairo_stroke(cr);
+        line(cr, 4, 12, 20, 12, 4);
         break;
     case Glyph::Cat: {
         const Rgb features = hex(0x3A2410);
-        circle(cr, 12, 14, 8.5);
+        disc(cr, 12, 14, 8.5);
         cairo_move_to(cr, 4.2, 11);
         cairo_line_to(cr, 5, 2.5);
         cairo_line_to(cr, 10.5, 7);
@@ -573,7 +540,7 @@ void glyph(cairo_t* cr, Glyph g, double x, double y, double w, double h, Rgb ink
             cairo_save(cr);
             cairo_translate(cr, xx, 12.6);
             cairo_scale(cr, 1.1, 1.7);
-            circle(cr, 0, 0, 1);
+            disc(cr, 0, 0, 1);
             cairo_restore(cr);
         }
         cairo_fill(cr);
@@ -600,11 +567,8 @@ void glyph(cairo_t* cr, Glyph g, double x, double y, double w, double h, Rgb ink
     }
     case Glyph::Robot: {
         const Rgb dark = hex(0x1F2C38);
-        cairo_move_to(cr, 12, 6.5);
-        cairo_line_to(cr, 12, 3.5);
-        cairo_set_line_width(cr, 1.4);
-        cairo_stroke(cr);
-        circle(cr, 12, 2.8, 1.6);
+        line(cr, 12, 6.5, 12, 3.5, 1.4);
+        disc(cr, 12, 2.8, 1.6);
         roundedRect(cr, 4.5, 6.5, 15, 13, 3);
         cairo_rectangle(cr, 2.5, 10.5, 2.5, 5);
         cairo_rectangle(cr, 19, 10.5, 2.5, 5);
@@ -613,8 +577,8 @@ void glyph(cairo_t* cr, Glyph g, double x, double y, double w, double h, Rgb ink
         roundedRect(cr, 6.5, 9, 11, 5, 2.5);
         cairo_fill(cr);
         setColour(cr, hex(0x4FD8F5));
-        circle(cr, 9.5, 11.5, 1.3);
-        circle(cr, 14.5, 11.5, 1.3);
+        disc(cr, 9.5, 11.5, 1.3);
+        disc(cr, 14.5, 11.5, 1.3);
         cairo_fill(cr);
         setColour(cr, dark);
         for (double xx : {9.0, 11.0, 13.0, 15.0}) cairo_rectangle(cr, xx - 0.4, 15.6, 0.8, 2.2);
@@ -625,23 +589,12 @@ void glyph(cairo_t* cr, Glyph g, double x, double y, double w, double h, Rgb ink
         cairo_arc(cr, 12, 12.5, 7.5, -M_PI * 0.2, M_PI * 1.5);
         cairo_set_line_width(cr, 2.8);
         cairo_stroke(cr);
-        cairo_move_to(cr, 17, 5);
-        cairo_line_to(cr, 11, 0.8);
-        cairo_line_to(cr, 11, 9.2);
-        cairo_close_path(cr);
-        cairo_fill(cr);
+        fillTriangle(cr, 17, 5, 11, 0.8, 11, 9.2);
         break;
     case Glyph::Transfer:  // a stack of coins sent off to the right
         coinStack(cr, 3, 8, 19, 4, 6.5, 2.6);
-        cairo_move_to(cr, 14, 8.5);
-        cairo_line_to(cr, 19, 8.5);
-        cairo_set_line_width(cr, 3);
-        cairo_stroke(cr);
-        cairo_move_to(cr, 23.5, 8.5);
-        cairo_line_to(cr, 17.5, 3);
-        cairo_line_to(cr, 17.5, 14);
-        cairo_close_path(cr);
-        cairo_fill(cr);
+        line(cr, 14, 8.5, 19, 8.5, 3);
+        fillTriangle(cr, 23.5, 8.5, 17.5, 3, 17.5, 14);
         break;
     case Glyph::Play:  // start playing at once
         cairo_move_to(cr, 7, 3.5);
@@ -677,25 +630,18 @@ void glyph(cairo_t* cr, Glyph g, double x, double y, double w, double h, Rgb ink
         roundedRect(cr, 3, 6, 10, 16.5, 2);
         cairo_set_line_width(cr, 2);
         cairo_stroke(cr);
-        cairo_move_to(cr, 6.5, 19.5);
-        cairo_line_to(cr, 9.5, 19.5);
-        cairo_set_line_width(cr, 1.4);
-        cairo_stroke(cr);
+        line(cr, 6.5, 19.5, 9.5, 19.5, 1.4);
         roundedRect(cr, 10.5, 1.5, 12.5, 9, 2.5);
-        cairo_move_to(cr, 12.5, 10);
-        cairo_line_to(cr, 11, 14);
-        cairo_line_to(cr, 16, 10);
-        cairo_close_path(cr);
-        cairo_fill(cr);
+        fillTriangle(cr, 12.5, 10, 11, 14, 16, 10);
         setColour(cr, hex(0x000000, 0.35));
-        for (double xx : {13.7, 16.75, 19.8}) circle(cr, xx, 6, 1.1);
+        for (double xx : {13.7, 16.75, 19.8}) disc(cr, xx, 6, 1.1);
         cairo_fill(cr);
         break;
     case Glyph::ScratchCard:  // a card with its strip half scratched off by a coin
         roundedRect(cr, 1, 3, 22, 16, 2);
         cairo_set_line_width(cr, 1.8);
         cairo_stroke(cr);
-        for (double xx : {4.8, 8.0, 11.2}) circle(cr, xx, 11, 1.4);
+        for (double xx : {4.8, 8.0, 11.2}) disc(cr, xx, 11, 1.4);
         cairo_fill(cr);
         cairo_move_to(cr, 13.5, 7.5);
         cairo_line_to(cr, 20, 7.5);
@@ -707,9 +653,9 @@ void glyph(cairo_t* cr, Glyph g, double x, double y, double w, double h, Rgb ink
         }
         cairo_close_path(cr);
         cairo_fill(cr);
-        circle(cr, 19, 18.5, 4.2);
+        disc(cr, 19, 18.5, 4.2);
         cairo_fill(cr);
-        circle(cr, 19, 18.5, 2.4);
+        disc(cr, 19, 18.5, 2.4);
         setColour(cr, hex(0x000000, 0.3));
         cairo_set_line_width(cr, 1.1);
         cairo_stroke(cr);
@@ -728,10 +674,10 @@ void glyph(cairo_t* cr, Glyph g, double x, double y, double w, double h, Rgb ink
         cairo_close_path(cr);
         setColour(cr, mix(red, hex(0x000000), 0.25));
         cairo_fill(cr);
-        circle(cr, 12, 8.4, 3.2);
+        disc(cr, 12, 8.4, 3.2);
         setColour(cr, gold);
         cairo_fill(cr);
-        circle(cr, 12, 8.4, 2);
+        disc(cr, 12, 8.4, 2);
         setColour(cr, mix(gold, hex(0x000000), 0.35));
         cairo_set_line_width(cr, 0.7);
         cairo_stroke(cr);

@@ -14,11 +14,7 @@ void paintTimer(cairo_t* cr, const Picture& p) {
     const Rgb ring = left > 0.5 ? mix(hex(0xF2B33D), hex(0x3CC47A), (left - 0.5) * 2)
                                 : mix(hex(0xE0342C), hex(0xF2B33D), left * 2);
     cairo_arc(cr, cx, cy, r, 0, 2 * M_PI);
-    setColour(cr, tone(p.tone).dark);
-    cairo_fill_preserve(cr);
-    setColour(cr, hex(0x000000, 0.5));
-    cairo_set_line_width(cr, 1);
-    cairo_stroke(cr);
+    fillAndStroke(cr, tone(p.tone).dark, hex(0x000000, 0.5), 1);
     cairo_arc(cr, cx, cy, r - 3, -M_PI / 2, -M_PI / 2 + 2 * M_PI * left);
     setColour(cr, ring);
     cairo_set_line_width(cr, 4);
@@ -40,11 +36,7 @@ void paintBubble(cairo_t* cr, const Picture& p) {
         cairo_line_to(cr, 30, bh);
         cairo_close_path(cr);
     }
-    setColour(cr, c.light);
-    cairo_fill_preserve(cr);
-    setColour(cr, c.edge);
-    cairo_set_line_width(cr, 1.2);
-    cairo_stroke(cr);
+    fillAndStroke(cr, c.light, c.edge, 1.2);
 }
 
 void paintFace(cairo_t* cr, const Picture& p) {
@@ -62,11 +54,7 @@ void paintFace(cairo_t* cr, const Picture& p) {
         return;
     }
     cairo_arc(cr, 12, 12, 10.5, 0, 2 * M_PI);
-    setColour(cr, mood == "angry" ? hex(0xF27A4A) : hex(0xFFCF40));
-    cairo_fill_preserve(cr);
-    setColour(cr, hex(0x9A6A10));
-    cairo_set_line_width(cr, 1);
-    cairo_stroke(cr);
+    fillAndStroke(cr, mood == "angry" ? hex(0xF27A4A) : hex(0xFFCF40), hex(0x9A6A10), 1);
     const Rgb ink = hex(0x4A2C08);
     setColour(cr, ink);
     cairo_set_line_width(cr, 1.5);
@@ -367,11 +355,7 @@ void paintFigurePart(cairo_t* cr, const Picture& p) {
     const ToneColours colours = tone(p.tone);
     const Rgb ink = colours.light, edge = colours.edge;
     auto fillAndEdge = [&](Rgb fill) {
-        setColour(cr, fill);
-        cairo_fill_preserve(cr);
-        setColour(cr, hex(0x2B1B10, 0.7));
-        cairo_set_line_width(cr, 1);
-        cairo_stroke(cr);
+        fillAndStroke(cr, fill, hex(0x2B1B10, 0.7), 1);
     };
     switch (p.a) {
         case 0: {  // body: head, neck, arms and legs in skin

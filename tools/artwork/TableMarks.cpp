@@ -9,11 +9,6 @@ namespace artwork {
 
 namespace {
 
-void disc(cairo_t* cr, double cx, double cy, double r) {
-    cairo_new_sub_path(cr);
-    cairo_arc(cr, cx, cy, r, 0, 2 * M_PI);
-}
-
 // A round medal hanging from two ribbon tails, its face from `light` to `dark` inside an `edge` rim.
 void medal(cairo_t* cr, double cx, double cy, double r, Rgb ribbon, Rgb light, Rgb dark, Rgb edge) {
     setColour(cr, ribbon);
@@ -68,11 +63,7 @@ void paintChip(cairo_t* cr, const Picture& p) {
     // A red casino chip seen from above: white marks around its edge and a white ring inside.
     const double w = p.width, h = p.height, cx = w / 2, cy = h / 2, r = std::min(w, h) / 2 - 0.4;
     disc(cr, cx, cy, r);
-    setColour(cr, hex(0xD0342A));
-    cairo_fill_preserve(cr);
-    setColour(cr, hex(0x6E1410));
-    cairo_set_line_width(cr, 0.7);
-    cairo_stroke(cr);
+    fillAndStroke(cr, hex(0xD0342A), hex(0x6E1410), 0.7);
     setColour(cr, hex(0xFFFFFF));
     for (int i = 0; i < 6; ++i) {
         cairo_save(cr);
@@ -100,25 +91,14 @@ void paintEndMark(cairo_t* cr, const Picture& p) {
             const double cy = h * 0.38, r = h * 0.34;
             medal(cr, cx, cy, r, hex(0x3E5266), hex(0xD6DDE3), hex(0x8593A0), hex(0x3A4650));
             setColour(cr, hex(0x2A343E));
-            cairo_move_to(cr, cx, cy - r * 0.5);
-            cairo_line_to(cr, cx, cy + r * 0.2);
-            cairo_set_line_width(cr, r * 0.24);
-            cairo_stroke(cr);
-            cairo_move_to(cr, cx - r * 0.42, cy + r * 0.02);
-            cairo_line_to(cr, cx + r * 0.42, cy + r * 0.02);
-            cairo_line_to(cr, cx, cy + r * 0.56);
-            cairo_close_path(cr);
-            cairo_fill(cr);
+            line(cr, cx, cy - r * 0.5, cx, cy + r * 0.2, r * 0.24);
+            fillTriangle(cr, cx - r * 0.42, cy + r * 0.02, cx + r * 0.42, cy + r * 0.02, cx, cy + r * 0.56);
             break;
         }
         case 2: {  // the empty set: a ring struck through, on a pale disc
             const double cy = h / 2, r = h * 0.42;
             disc(cr, cx, cy, r);
-            setColour(cr, hex(0xF1E6FA));
-            cairo_fill_preserve(cr);
-            setColour(cr, hex(0x3D2260));
-            cairo_set_line_width(cr, 1);
-            cairo_stroke(cr);
+            fillAndStroke(cr, hex(0xF1E6FA), hex(0x3D2260), 1);
             disc(cr, cx, cy, r * 0.55);
             setColour(cr, hex(0x6B3FA0));
             cairo_set_line_width(cr, r * 0.22);
@@ -142,11 +122,7 @@ void paintEndMark(cairo_t* cr, const Picture& p) {
             cairo_set_line_width(cr, 1);
             cairo_stroke(cr);
             star(cr, cx, cy + r * 0.05, r * 0.62, 0.45);
-            setColour(cr, hex(0xFFD84A));
-            cairo_fill_preserve(cr);
-            setColour(cr, hex(0x8A5210));
-            cairo_set_line_width(cr, 0.8);
-            cairo_stroke(cr);
+            fillAndStroke(cr, hex(0xFFD84A), hex(0x8A5210), 0.8);
             break;
         }
         default: {  // a copper coin with a red minus: the hand's money paid out
@@ -163,15 +139,8 @@ void paintEndMark(cairo_t* cr, const Picture& p) {
             cairo_stroke(cr);
             const double bx = coinX + r * 0.95, by = cy + r * 0.35, br = r * 0.5;
             disc(cr, bx, by, br);
-            setColour(cr, hex(0xD42A20));
-            cairo_fill_preserve(cr);
-            setColour(cr, hex(0xFFFFFF));
-            cairo_set_line_width(cr, 1);
-            cairo_stroke(cr);
-            cairo_move_to(cr, bx - br * 0.55, by);
-            cairo_line_to(cr, bx + br * 0.55, by);
-            cairo_set_line_width(cr, br * 0.36);
-            cairo_stroke(cr);
+            fillAndStroke(cr, hex(0xD42A20), hex(0xFFFFFF), 1);
+            line(cr, bx - br * 0.55, by, bx + br * 0.55, by, br * 0.36);
             break;
         }
     }
