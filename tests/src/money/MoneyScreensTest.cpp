@@ -17,7 +17,7 @@
 #include "platform/core/UserDefaults.h"
 #include "platform/services/Store.h"
 #include "shell/ProgressHUD.h"
-#include "src/screens/LobbyScreensFixture.h"
+#include "src/money/MoneyScreensFixture.h"
 
 namespace zuno::testing {
 namespace {
@@ -49,10 +49,10 @@ sys::Data charge(std::initializer_list<int> head, std::vector<std::string> texts
     return out;
 }
 
-class MoneyScreensTest : public LobbyScreensTest {
+class MoneyScreensTest : public MoneyScreensFixture {
 protected:
     void SetUp() override {
-        LobbyScreensTest::SetUp();
+        MoneyScreensFixture::SetUp();
         sys::Store::resetForTests();
         auto me = std::make_shared<Player>();
         me->setName("lan");
@@ -63,7 +63,7 @@ protected:
     void TearDown() override {
         run(1);  // sheets sliding out let go of themselves
         sys::Store::resetForTests();
-        LobbyScreensTest::TearDown();
+        MoneyScreensFixture::TearDown();
     }
     std::shared_ptr<MoneyView> topUp() {
         auto screen = std::make_shared<MoneyView>();
@@ -196,13 +196,7 @@ TEST_F(MoneyScreensTest, TransferAmounts) {
 // Once filled, the fields' placeholders are gone: a caption on each field's row, before it, still says
 // which is the receiver and which the amount.
 TEST_F(MoneyScreensTest, EachTransferFieldKeepsACaptionBeforeItOnceFilled) {
-    auto host = std::make_shared<ZunoViewController>();
-    show(host);
-    auto sheet = std::make_shared<TransferMoneyView>();
-    host->view()->addSubview(sheet->view());
-    sheet->viewWillAppear(false);
-    sheet->txtName->setText(std::string("hoa"));
-    sheet->txtMoney->setText(std::string("20000"));
+    auto sheet = openTransferSheet("hoa", "20000");
     for (const auto& field : {sheet->txtName, sheet->txtMoney}) {
         const ui::Rect f = field->frame();
         int captions = 0;

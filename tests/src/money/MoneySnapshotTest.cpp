@@ -13,7 +13,7 @@
 #include "platform/core/AtomicFile.h"
 #include "platform/core/UserDefaults.h"
 #include "shell/Resources.h"
-#include "src/screens/LobbyScreensFixture.h"
+#include "src/money/MoneyScreensFixture.h"
 #include "src/table/TableFixture.h"
 #include "support/ListMargins.h"
 #include "support/SnapshotCompare.h"
@@ -33,10 +33,10 @@ ui::ImagePtr picture(const std::string& name) {
     return png ? ui::Image::imageWithData(reinterpret_cast<const uint8_t*>(png->data()), png->size()) : nullptr;
 }
 
-class MoneySnapshots : public LobbyScreensTest {
+class MoneySnapshots : public MoneyScreensFixture {
 protected:
     void SetUp() override {
-        LobbyScreensTest::SetUp();
+        MoneyScreensFixture::SetUp();
         auto me = std::make_shared<Player>();
         me->setName("lan");
         me->setMoney(60000);
@@ -45,7 +45,7 @@ protected:
     }
     void TearDown() override {
         run(1);
-        LobbyScreensTest::TearDown();
+        MoneyScreensFixture::TearDown();
     }
     // A profile tab as the profile screen shows it, under the top bar.
     void showTab(const std::shared_ptr<ui::ViewController>& tab) {
@@ -73,13 +73,7 @@ TEST_F(MoneySnapshots, TopUpListAndScratchCardForm) {
 }
 
 TEST_F(MoneySnapshots, TransferSheet) {
-    auto host = std::make_shared<ZunoViewController>();
-    show(host);
-    auto sheet = std::make_shared<TransferMoneyView>();
-    host->view()->addSubview(sheet->view());
-    sheet->viewWillAppear(false);
-    sheet->txtName->setText(std::string("hoa"));
-    sheet->txtMoney->setText(std::string("20000"));
+    openTransferSheet("hoa", "20000");
     EXPECT_TRUE(matchesScreen("money_transfer"));
 }
 

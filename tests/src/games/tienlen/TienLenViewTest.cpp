@@ -87,6 +87,16 @@ protected:
         table->resetSeat();
         return table;
     }
+    // Four players in a deal: 10 leads a single, 30 beats it and the turn comes back to 10.
+    std::shared_ptr<TienLenView> openTableWithTwoCardsPlayed() {
+        auto table = openTable(fourPlayers());
+        table->startWithWhoMoveFirst(10, 20, kHand);
+        run(2);
+        table->moveWithPlayerId(10, Ids{0}, 30);
+        table->moveWithPlayerId(30, Ids{2}, 10);
+        run(1);
+        return table;
+    }
     static std::vector<int32_t> seatIds(const TienLenView& table) {
         std::vector<int32_t> ids;
         for (int seat = 0; seat < 4; ++seat) {
@@ -425,12 +435,7 @@ TEST_F(TienLenViewTest, AnUnorderedSetOnTheTableIsBeatenByItsHighestCard) {
 
 // My place at the end shows between the cards left on the table and my raised card, touching neither.
 TEST_F(TienLenViewTest, MyPlaceLiesBetweenTheCardsPlayedAndMyRaisedCard) {
-    auto table = openTable(fourPlayers());
-    table->startWithWhoMoveFirst(10, 20, kHand);
-    run(2);
-    table->moveWithPlayerId(10, Ids{0}, 30);
-    table->moveWithPlayerId(30, Ids{2}, 10);
-    run(1);
+    auto table = openTableWithTwoCardsPlayed();
     tap(*table, 9);
     table->finishWithWho(10, 1, 0, 0);
     table->showCardsWithWho(40, Ids{44, 45, 12}, 3);
@@ -447,12 +452,7 @@ TEST_F(TienLenViewTest, MyPlaceLiesBetweenTheCardsPlayedAndMyRaisedCard) {
 }
 
 TEST_F(TienLenViewTest, Snapshots) {
-    auto table = openTable(fourPlayers());
-    table->startWithWhoMoveFirst(10, 20, kHand);
-    run(2);
-    table->moveWithPlayerId(10, Ids{0}, 30);
-    table->moveWithPlayerId(30, Ids{2}, 10);
-    run(1);
+    auto table = openTableWithTwoCardsPlayed();
     EXPECT_TRUE(matchesReference(*table->view(), "tienlen_dealt"));
     ui::Screen::setScale(2);
     EXPECT_TRUE(matchesReference(*table->view(), "tienlen_dealt@2x"));
