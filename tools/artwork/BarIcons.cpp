@@ -207,7 +207,9 @@ void paintBarIcon(cairo_t* cr, const Picture& p) {
     const double side = std::min(p.width, p.height) - 2 * inset;
     const double s = side / 24;
     cairo_save(cr);
-    cairo_translate(cr, (p.width - side) / 2, (p.height - side) / 2 - (onTile ? 0.5 : 0));
+    // On a tile the pictogram is centred; beside a caption it keeps to the left, the gap at its right.
+    const double left = onTile ? (p.width - side) / 2 : 0;
+    cairo_translate(cr, left, (p.height - side) / 2 - (onTile ? 0.5 : 0));
     cairo_scale(cr, s, s);
     setColour(cr, ink);
     cairo_set_line_width(cr, 2.2);

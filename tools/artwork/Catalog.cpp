@@ -9,6 +9,9 @@ namespace artwork {
 
 namespace {
 
+// The room the action button's pictogram leaves at its right, before the caption.
+constexpr int kBarIconGap = 3;
+
 struct Add {
     std::vector<Picture>& list;
     Picture& operator()(std::string name, int w, int h, Kind kind) {
@@ -206,11 +209,12 @@ void buttons(Add add) {
         with(add(g.name, g.w, g.h, kind), g.tone, g.glyph);
     }
 
-    // The card tables' bottom-bar roles: the action button's, dark on its yellow, and those of the
-    // second and pick buttons, on tiles like the bar's other buttons.
+    // The card tables' bottom-bar roles: the action button's, dark on its yellow (three points wider than
+    // the pictogram, so that the caption laid after it keeps clear of it), and those of the second and
+    // pick buttons, on tiles like the bar's other buttons.
     for (const char* role : {"start", "ready", "not-ready", "play", "pass", "continue", "show-all", "draw", "eat",
                              "lay-down", "send"}) {
-        with(add(std::string("bar-") + role, 24, 24, Kind::BarIcon), role, 0, 0);
+        with(add(std::string("bar-") + role, 24 + kBarIconGap, 24, Kind::BarIcon), role, 0, 0);
     }
     struct TileRole {
         const char* name;
