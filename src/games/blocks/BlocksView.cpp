@@ -19,8 +19,26 @@ namespace zuno {
 namespace {
 
 constexpr double kMarkerScale = 0.5;
-// Right of the well picture (92 points either side of its centre), clear of its border.
-constexpr ui::Point kMarkerCentre{BlocksGame::kBoardPos.x + 92 + 2 + 40 * kMarkerScale / 2, BlocksGame::kBoardPos.y};
+constexpr double kMarkerSide = 40 * kMarkerScale;
+constexpr double kWellBorder = 2;  // the well picture's border round the cells
+// The gauge right of the well, clear of its border: the markers' track from the top row to the floor,
+// the bomb at the well's half height where the flag starts, and the flag, which carries the opponent's
+// name, at the height of his stack.
+ui::Point markerCentre() {
+    return {blocksgeometry::cellFrame(0, tBoard::kColumns).x() + kWellBorder + 2 + kMarkerSide / 2, BlocksGame::kBoardPos.y};
+}
+ui::Rect gaugeTrackFrame() {
+    const ui::Rect cells = blocksgeometry::cellFrame(0, 0).united(blocksgeometry::cellFrame(tBoard::kRows - 1, 0));
+    return {markerCentre().x - 1, cells.y(), 2, cells.height()};
+}
+// The opponent's name beside the flag, from its right edge to the screen's; a flag above the well's top
+// row (a full stack) keeps it beside that row, under the right-hand column.
+constexpr double kFlagNameGap = 2;
+ui::Rect flagNameFrame(ui::Point flagCentre) {
+    const double x = flagCentre.x + kMarkerSide / 2 + kFlagNameGap;
+    const double y = std::max(flagCentre.y - 7, blocksgeometry::cellFrame(0, 0).y());
+    return {x, y, 320 - 2 - x, 14};
+}
 
 // The upright table: the seats left of the well, the bottom seat 0 low and the top seat 2 high, their
 // gifts in a row under each. The opponent's bubble lies in the band between the stake and the well,
@@ -30,7 +48,7 @@ TableDecorationGeometry portraitGeometry() {
     TableDecorationGeometry g;
     g.bubbleCentres = {ui::Point{160, 440}, {160, 240}, {160, 107}, {160, 240}, {160, 240}};
     g.bubbleFontSize = 12;
-    g.bubbleAreas[2] = ui::Rect(64, 96, 192, 22);  // below the stake button, above the well
+    g.bubbleAreas[2] = ui::Rect(64, 95, 192, 21);  // below the stake button, above the well
     g.flyTextPoints = {ui::Point{34, 330}, {160, 240}, {34, 30}, {160, 240}};
     g.tableCentre = {160, 240};
     // Four gifts overlap in a row the width of the seat's column, the opponent's between his rows
@@ -68,7 +86,7 @@ std::shared_ptr<ui::ImageView> markerImage(const char* name) {
     auto view = std::make_shared<ui::ImageView>(ui::Image::imageNamed(name));
     const ui::Size size = view->image() ? view->image()->size() : ui::Size{40, 40};
     view->setFrame(ui::Rect(0, 0, size.width * kMarkerScale, size.height * kMarkerScale));
-    view->setCenter(kMarkerCentre);
+    view->setCenter(markerCentre());
     view->setUserInteractionEnabled(false);
     view->setHidden(true);
     return view;
@@ -80,7 +98,7 @@ std::shared_ptr<ui::ImageView> markerImage(const char* name) {
 
 const ui::BindingTable& BlocksView::bindings() {
     using B = ui::Bind<BlocksView>;
-    static const ui::BindingTable table(&BoardTableView::bindings(), {O(lblOwnerMark), O(lblMeMark), O(lblOwnerMarkTitle), O(lblMeMarkTitle)});
+    static const ui::BindingTable table(&BoardTableView::bindings(), {O(lblOwnerMark), O(lblMeMark), O(lblOwnerMarkTitle), O(lblMeMarkTitle), O(lblNextBlockTitle)});
     return table;
 }
 
@@ -109,13 +127,24 @@ void BlocksView::viewDidLoad() {
     wellView = std::make_shared<BlocksWellView>(*game_, cells_);
     wellView->onGesture = [this](BlocksGesture gesture) { perform(gesture); };
     nextBlockView = std::make_shared<BlocksPreviewView>(*game_, cells_);
+    gaugeTrack = std::make_shared<ui::View>(gaugeTrackFrame());
+    gaugeTrack->setBackgroundColor(ui::Color::rgb255(79, 106, 134, 0.7));
+    gaugeTrack->setUserInteractionEnabled(false);
+    gaugeTrack->setHidden(true);
     bom = markerImage("blocks_Win.png");
     rope = markerImage("blocks_Enemy.png");
+    ropeName = std::make_shared<ui::Label>(flagNameFrame(markerCentre()));
+    ropeName->setFont(ui::Font::boldSystemFontOfSize(9));
+    ropeName->setTextColor(ui::Color::rgb255(127, 196, 255));
+    ropeName->setBackgroundColor(ui::Color::clear());
+    ropeName->setAdjustsFontSizeToFitWidth(true);
+    ropeName->setMinimumFontSize(7);
+    ropeName->setUserInteractionEnabled(false);
+    ropeName->setHidden(true);
     // Behind every control of the table.
-    view()->insertSubview(wellView, 0);
-    view()->insertSubview(nextBlockView, 1);
-    view()->insertSubview(bom, 2);
-    view()->insertSubview(rope, 3);
+    size_t index = 0;
+    for (const auto& v : std::initializer_list<std::shared_ptr<ui::View>>{wellView, nextBlockView, gaugeTrack, bom, rope, ropeName})
+        view()->insertSubview(v, index++);
 }
 
 void BlocksView::viewWillAppear(bool animated) {
@@ -150,8 +179,12 @@ void BlocksView::startWithBricks(const std::vector<int8_t>& bricks) {
     if (iconMoney) iconMoney->setHidden(true);
     createRightButtonsWithKindOf(table().rightColumnKind());
     if (!playing_) return;
+    gaugeTrack->setHidden(false);
     bom->setHidden(false);
-    rope->setCenter(kMarkerCentre);
+    auto opponent = table().opponent();
+    ropeName->setText(opponent && opponent->IDDB() != -1 ? BoardTableModel::shownName(*opponent) : std::string());
+    ropeName->setHidden(false);
+    placeRope(markerCentre());
     rope->setHidden(false);
     startRopeAnimation();
 }
@@ -173,8 +206,8 @@ void BlocksView::gameEnd() {
     game_->gameEnd();
     stopRopeAnimation();
     clearEffects();
-    if (bom) bom->setHidden(true);
-    if (rope) rope->setHidden(true);
+    for (ui::View* shown : std::initializer_list<ui::View*>{lblNextBlockTitle.get(), gaugeTrack.get(), bom.get(), rope.get(), ropeName.get()})
+        if (shown) shown->setHidden(true);
     showMark(lblMeMark, lblMeMarkTitle, "");
     showMark(lblOwnerMark, lblOwnerMarkTitle, "");
     const auto& model = table();
@@ -219,7 +252,12 @@ void BlocksView::drawEnemyHeight() {
         return;
     }
     centre.y += centre.y < target ? kMarkerStep : -kMarkerStep;
+    placeRope(centre);
+}
+
+void BlocksView::placeRope(ui::Point centre) {
     rope->setCenter(centre);
+    if (ropeName) ropeName->setFrame(flagNameFrame(centre));
 }
 
 void BlocksView::startRopeAnimation() {
@@ -261,6 +299,8 @@ void BlocksView::blocksBlockChanged() {
 }
 
 void BlocksView::blocksNextBlockChanged() {
+    // The caption shows with the piece: between a landing and the next spawn neither shows.
+    if (lblNextBlockTitle) lblNextBlockTitle->setHidden(!game_->nextBlock());
     if (!nextBlockView) return;
     nextBlockView->setNeedsDisplay();
     if (game_->nextBlock()) effectBouncingNextBlock();

@@ -76,8 +76,14 @@ public:
     // The rows the opponent and I cleared in this game, each under its caption (shown with a count).
     std::shared_ptr<ui::Label> lblOwnerMark, lblMeMark, lblOwnerMarkTitle, lblMeMarkTitle;
     std::shared_ptr<BlocksWellView> wellView;
+    // My next piece under its caption, both shown while there is one.
     std::shared_ptr<BlocksPreviewView> nextBlockView;
+    std::shared_ptr<ui::Label> lblNextBlockTitle;
+    // The opponent's gauge beside the well: its track, the bomb at half height, the flag at his stack's
+    // height and his name beside the flag.
+    std::shared_ptr<ui::View> gaugeTrack;
     std::shared_ptr<ui::ImageView> bom, rope;
+    std::shared_ptr<ui::Label> ropeName;
     // The row-clear pieces in flight.
     const std::vector<std::shared_ptr<ui::ImageView>>& bingoEffects() const { return bingoEffects_; }
 
@@ -100,6 +106,7 @@ protected:
 private:
     void showMark(const std::shared_ptr<ui::Label>& mark, const std::shared_ptr<ui::Label>& caption,
                   const std::string& count);
+    void placeRope(ui::Point centre);
     void startRopeAnimation();
     void stopRopeAnimation();
     void effectBingo(int32_t row);

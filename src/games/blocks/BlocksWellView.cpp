@@ -1,6 +1,7 @@
 #include "games/blocks/BlocksWellView.h"
 
 #include <algorithm>
+#include <optional>
 
 #include "platform/ui/Canvas.h"
 #include "platform/ui/Touch.h"
@@ -13,16 +14,17 @@ BlocksPoint convertBoardToPositionAtRow(int32_t row, int32_t columb) {
     return {centre.x - 5 * kCell + kCell * columb, centre.y - 10 * kCell + kCell * row};
 }
 
-// The well picture's grid starts at the reference points and its cell pictures are as large as its
-// squares: a picture moved 2 points right and 2 up would lie on the well's right and top border.
+// A cell's picture lies 2 points right of and 2 above its reference point: the bottom row then ends 2
+// points above the screen's bottom edge, room for the well's bottom border.
 ui::Rect cellFrame(int32_t row, int32_t columb) {
     const BlocksPoint p = convertBoardToPositionAtRow(row, columb);
-    return {p.x, p.y, kCell, kCell};
+    return {p.x + kCellOffset.x, p.y + kCellOffset.y, kCell, kCell};
 }
 
+// The well picture frames the cells' grid, its border showing evenly round them.
 ui::Rect wellFrame(const ui::Image* well) {
     const ui::Size size = well ? well->size() : ui::Size{};
-    const BlocksPoint centre = BlocksGame::kBoardPos;
+    const ui::Point centre = cellFrame(0, 0).united(cellFrame(tBoard::kRows - 1, tBoard::kColumns - 1)).center();
     return {centre.x - size.width / 2, centre.y - size.height / 2, size.width, size.height};
 }
 }  // namespace blocksgeometry
@@ -164,7 +166,8 @@ BlocksPreviewView::BlocksPreviewView(const BlocksGame& game, const BlocksCellIma
     setUserInteractionEnabled(false);
 }
 
-void BlocksPreviewView::drawRect(ui::Canvas& canvas, const ui::Rect&) {
+template <class Visit>
+void BlocksPreviewView::forEachCell(Visit visit) const {
     const tBlock* next = game_.nextBlock();
     if (!next) return;
     const ui::Image* image = cells_.forValue(next->blockColor());
@@ -176,10 +179,20 @@ void BlocksPreviewView::drawRect(ui::Canvas& canvas, const ui::Rect&) {
     for (int32_t r = 0; r < tBlock::kSize; ++r) {
         for (int32_t c = 0; c < tBlock::kSize; ++c) {
             if (next->getValueAtRow(r, c) == 0) continue;
-            canvas.drawImage(*image, ui::Rect(x0 + step * c, y0 + step * r, size.width * blocksgeometry::kPreviewScale,
-                                              size.height * blocksgeometry::kPreviewScale));
+            visit(*image, ui::Rect(x0 + step * c, y0 + step * r, size.width * blocksgeometry::kPreviewScale,
+                                   size.height * blocksgeometry::kPreviewScale));
         }
     }
+}
+
+void BlocksPreviewView::drawRect(ui::Canvas& canvas, const ui::Rect&) {
+    forEachCell([&](const ui::Image& image, const ui::Rect& at) { canvas.drawImage(image, at); });
+}
+
+ui::Rect BlocksPreviewView::drawnCells() const {
+    std::optional<ui::Rect> cells;
+    forEachCell([&](const ui::Image&, const ui::Rect& at) { cells = cells ? cells->united(at) : at; });
+    return cells.value_or(ui::Rect());
 }
 
 }  // namespace zuno

@@ -16,15 +16,18 @@ namespace zuno {
 // Where the Blocks screen draws: cells of 18 points, the well centred on the game's board position.
 namespace blocksgeometry {
 constexpr double kCell = 18;
-// The reference point of a well cell: its top left corner.
+// The reference point of a well cell.
 BlocksPoint convertBoardToPositionAtRow(int32_t row, int32_t columb);
-// Where a well cell's picture lies: the square of the well picture's grid at the reference point.
+// Where a well cell's picture lies: its reference point moved by kCellOffset.
+constexpr BlocksPoint kCellOffset{2, -2};
 ui::Rect cellFrame(int32_t row, int32_t columb);
-// The well picture's frame, centred on the game's board position (none: the picture is missing).
+// The well picture's frame, round the cells' grid (none: the picture is missing).
 ui::Rect wellFrame(const ui::Image* well);
-// The preview's cells: 0.8 of a well cell, from (5, 140) of the screen.
+// The preview's cells: 0.8 of a well cell, from (5, 206) of the screen, low in the left column just
+// above my own rows cleared and my seat, under its caption: my next piece, not the opponent's. A piece
+// before its first turn has cells in its rows 1 and 2 only.
 constexpr double kPreviewScale = 0.8;
-constexpr BlocksPoint kPreviewOrigin{5, 140};
+constexpr BlocksPoint kPreviewOrigin{5, 206};
 }  // namespace blocksgeometry
 
 // The pictures of the cell values 1 to 10 (the floor and empty cells have none).
@@ -81,11 +84,17 @@ private:
 // The preview piece, drawn at 0.8 of a cell in its own small view so that it can bob.
 class BlocksPreviewView : public ui::View {
 public:
-    static ui::Rect defaultFrame() { return {0, 140, 64, 58}; }
+    static ui::Rect defaultFrame() { return {0, blocksgeometry::kPreviewOrigin.y, 64, 58}; }
     BlocksPreviewView(const BlocksGame& game, const BlocksCellImages& cells);
     void drawRect(ui::Canvas& canvas, const ui::Rect& rect) override;
+    // Where the preview's cells lie in the view (empty: no next piece).
+    ui::Rect drawnCells() const;
 
 private:
+    // Each cell of the next piece with its picture and where it lies in the view.
+    template <class Visit>
+    void forEachCell(Visit visit) const;
+
     const BlocksGame& game_;
     const BlocksCellImages& cells_;
 };

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
 #include <functional>
 #include <random>
 #include <string>
@@ -106,9 +107,10 @@ TEST_F(BlocksViewTest, CellsLieOnTheEighteenPointGridOfTheWellAtItsCentre) {
     }
 }
 
-// The cells fill the well picture's grid with its border showing evenly round them, and the two markers
-// lie right of the well, off its border, wherever the opponent's height takes the flag.
-TEST_F(BlocksViewTest, TheCellsFitTheWellPictureAndTheMarkersLieBesideIt) {
+// The cells fill the well picture's grid with its border showing evenly round them, the whole well on
+// the screen, its bottom border too; the gauge lies right of the well, off its border, wherever the
+// opponent's height takes the flag, and the flag carries his name.
+TEST_F(BlocksViewTest, TheCellsFitTheWellPictureAndTheGaugeLiesBesideIt) {
     const auto picture = ui::Image::imageNamed("blocks-well.png");
     ASSERT_TRUE(picture);
     const ui::Rect well = blocksgeometry::wellFrame(picture.get());
@@ -116,27 +118,65 @@ TEST_F(BlocksViewTest, TheCellsFitTheWellPictureAndTheMarkersLieBesideIt) {
     EXPECT_GT(first.x() - well.x(), 0);
     EXPECT_EQ(first.x() - well.x(), well.maxX() - last.maxX()) << "left and right";
     EXPECT_EQ(first.y() - well.y(), well.maxY() - last.maxY()) << "top and bottom";
+    EXPECT_LE(well.maxY(), 480) << "the bottom border on the screen";
 
     auto screen = playing({kT});
+    ASSERT_FALSE(screen->gaugeTrack->isHidden());
+    EXPECT_FALSE(screen->gaugeTrack->frame().intersects(well));
+    EXPECT_TRUE(screen->gaugeTrack->frame().contains(screen->bom->center())) << "the bomb on the flag's track";
+    EXPECT_EQ(screen->ropeName->text(), "an");
     for (int8_t height : {0, 20}) {
+        SCOPED_TRACE("height " + std::to_string(height));
         BlocksLogicHandler::getInstance()->getHeightFromServerWithHeight(height);
         run(20);
         for (const auto& marker : {screen->bom, screen->rope}) {
-            EXPECT_FALSE(marker->frame().intersects(well)) << "height " << int(height);
-            EXPECT_LE(marker->frame().maxX(), 320) << "height " << int(height);
+            EXPECT_FALSE(marker->frame().intersects(well));
+            EXPECT_LE(marker->frame().maxX(), 320);
+        }
+        const ui::Rect name = screen->ropeName->frame();
+        EXPECT_LE(std::abs(name.midY() - screen->rope->center().y), screen->rope->frame().height() + name.height())
+            << "the name goes with the flag";
+        EXPECT_GE(name.y(), blocksgeometry::cellFrame(0, 0).y()) << "beside the well's rows";
+        EXPECT_GE(name.x(), screen->rope->frame().maxX());
+        EXPECT_LE(name.maxX(), 320);
+        std::vector<std::shared_ptr<ui::View>> controls = screen->view()->subviews();
+        for (const auto& entry : screen->viewRight->subviews()) controls.push_back(entry);
+        for (const auto& other : controls) {
+            const bool readOrTapped = std::dynamic_pointer_cast<ui::Label>(other) || std::dynamic_pointer_cast<ui::Button>(other);
+            if (!readOrTapped || other == screen->ropeName || other->isHidden()) continue;
+            EXPECT_FALSE(name.intersects(other->convertRectToView(other->bounds(), screen->view().get())))
+                << "over a text or control at " << other->frame().x() << "," << other->frame().y();
         }
     }
+    screen->closeBoardWithInfo("");
+    for (const auto& gone : {screen->gaugeTrack, std::shared_ptr<ui::View>(screen->rope), std::shared_ptr<ui::View>(screen->ropeName)})
+        EXPECT_TRUE(gone->isHidden()) << "the gauge goes with the game";
 }
 
-// The opponent's line shows between the stake button and the well, covering neither.
-TEST_F(BlocksViewTest, TheOpponentsBubbleCoversNeitherTheStakeNorTheWell) {
-    auto table = openTable(20, true);
-    table->onChatFromWithId(20, "Chào bạn, một ván nữa nhé");
-    run(0.5);
-    ASSERT_FALSE(table->chat2->isHidden());
-    const ui::Rect bubble = table->chat2->frame();
-    EXPECT_FALSE(bubble.intersects(table->btnCuoc->frame()));
-    EXPECT_FALSE(bubble.intersects(blocksgeometry::wellFrame(ui::Image::imageNamed("blocks-well.png").get())));
+// The next piece is mine: whatever its kind, it lies in my half of the left column, above my rows
+// cleared and my seat, right under its caption, off the opponent's seat and labels even while it bobs.
+TEST_F(BlocksViewTest, TheNextPieceLiesWithMySeatUnderItsCaption) {
+    const ui::Point origin = BlocksPreviewView::defaultFrame().origin;
+    auto distance = [](ui::Point a, ui::Point b) { return std::hypot(a.x - b.x, a.y - b.y); };
+    for (int8_t kind = 0; kind < 7; ++kind) {
+        SCOPED_TRACE("kind " + std::to_string(kind));
+        auto screen = playing({kind});
+        run(0.1);
+        ASSERT_FALSE(screen->lblNextBlockTitle->isHidden());
+        EXPECT_EQ(screen->lblNextBlockTitle->text(), text("ZUNO_nextPiece"));
+        const ui::Rect rest = screen->nextBlockView->drawnCells().offsetBy(origin.x, origin.y);
+        ASSERT_GT(rest.height(), 0);
+        const ui::Rect reach = rest.united(rest.offsetBy(0, 10));  // its bob
+        const ui::Rect caption = screen->lblNextBlockTitle->frame();
+        EXPECT_LE(caption.maxY(), rest.y());
+        EXPECT_LE(rest.y() - caption.maxY(), 4) << "the caption right over the piece";
+        EXPECT_LT(distance(reach.center(), screen->ava0->center()), distance(reach.center(), screen->ava2->center()));
+        for (const auto& label : {screen->lblName2, screen->lblMoney2, screen->lblOwnerMarkTitle, screen->lblOwnerMark,
+                                  screen->lblMeMarkTitle, screen->lblMeMark})
+            EXPECT_FALSE(reach.intersects(label->frame()) || caption.intersects(label->frame()));
+        screen->closeBoardWithInfo("");
+        EXPECT_TRUE(screen->lblNextBlockTitle->isHidden());
+    }
 }
 
 TEST_F(BlocksViewTest, TwoRowsClearedByOneLandingCountTwoWithOneBingoAndTheirEffect) {
