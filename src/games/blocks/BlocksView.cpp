@@ -139,6 +139,7 @@ void BlocksView::viewDidLoad() {
     ropeName->setBackgroundColor(ui::Color::clear());
     ropeName->setAdjustsFontSizeToFitWidth(true);
     ropeName->setMinimumFontSize(7);
+    ropeName->setTruncatesOnPurpose(true);  // a long name shows whole under the opponent's avatar
     ropeName->setUserInteractionEnabled(false);
     ropeName->setHidden(true);
     // Behind every control of the table.
