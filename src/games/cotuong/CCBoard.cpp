@@ -12,7 +12,6 @@
 namespace zuno {
 
 namespace {
-constexpr double kPieceSize = 34;
 constexpr double kHeldScale = 1.2;
 constexpr double kSoundDelay = 0.3;
 constexpr double kCheckDelay = 0.4;
@@ -28,6 +27,8 @@ void drawNamed(ui::Canvas& canvas, const std::string& name, const ui::Rect& into
     if (auto image = ui::Image::imageNamed(name)) canvas.drawImage(*image, into);
 }
 }  // namespace
+
+ui::Rect CCBoard::pieceFrame(CoTuongPoint centre) { return around(centre, kPieceDrawnSize); }
 
 CCBoard::CCBoard() : ui::View(ui::Rect(77, 0, 326, 320)) { setUserInteractionEnabled(true); }
 
@@ -140,13 +141,13 @@ void CCBoard::drawRect(ui::Canvas& canvas, const ui::Rect&) {
     if (empty_) return;
     if (stillMoved_) drawNamed(canvas, "border-still-moved.png", around(*stillMoved_, 24));
     const Piece* held = model_.isPieceSelected() ? model_.selectedPiece().get() : nullptr;
-    if (taken_) drawNamed(canvas, taken_->name() + ".png", around(taken_->location(), kPieceSize));
+    if (taken_) drawNamed(canvas, taken_->name() + ".png", pieceFrame(taken_->location()));
     for (const auto& piece : model_.getAllPieces()) {
         if (piece.get() == held || piece == moving_) continue;
-        drawNamed(canvas, piece->name() + ".png", around(piece->location(), kPieceSize));
+        drawNamed(canvas, piece->name() + ".png", pieceFrame(piece->location()));
     }
     if (moving_ && moving_->team() && moving_.get() != held)
-        drawNamed(canvas, moving_->name() + ".png", around(drawnCentre(*moving_), kPieceSize));
+        drawNamed(canvas, moving_->name() + ".png", pieceFrame(drawnCentre(*moving_)));
     if (lastMoved_ && lastMoved_->team()) drawNamed(canvas, "border-moved.png", around(lastMoved_->location(), 30));
     for (const auto& hint : hints_) drawNamed(canvas, "border-detech-eat.png", around(Piece::convertPoint(hint.x, hint.y), 22));
     // The held piece lies above the others, grown.
@@ -155,9 +156,10 @@ void CCBoard::drawRect(ui::Canvas& canvas, const ui::Rect&) {
 
 std::optional<ui::Rect> CCBoard::heldPieceFrame() const {
     if (empty_ || !model_.isPieceSelected() || !model_.selectedPiece()) return std::nullopt;
-    const ui::Rect grown = around(model_.selectedPiece()->location(), kPieceSize * kHeldScale);
-    // A piece of the first or last row grows inwards, not past the screen's edge.
-    const double y = std::clamp(grown.y(), 0.0, bounds().height() - grown.height());
+    const ui::Rect grown = around(model_.selectedPiece()->location(), kPieceDrawnSize * kHeldScale);
+    // A piece of the first or last row grows inwards, no nearer the screen's edge than the row's pieces.
+    const double edge = kRankStep / 2 - kPieceDrawnSize / 2;
+    const double y = std::clamp(grown.y(), edge, bounds().height() - edge - grown.height());
     return ui::Rect(grown.x(), y, grown.width(), grown.height());
 }
 

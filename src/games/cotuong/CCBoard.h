@@ -19,6 +19,13 @@ public:
     CCBoard();
     ~CCBoard() override;
 
+    // The ten ranks fill the window's height 32 points apart: a piece is drawn a little smaller than
+    // the 34 points it takes taps on, so that the first and last ranks stay off the window's edges and
+    // neighbours do not touch.
+    static constexpr double kRankStep = 32;
+    static constexpr double kPieceDrawnSize = 30;
+    static ui::Rect pieceFrame(CoTuongPoint centre);
+
     CCBoardModel& model() { return model_; }
     const CCBoardModel& model() const { return model_; }
 

@@ -19,6 +19,9 @@ BoardTableLook coTuongLook() {
     decorations.bubbleCentres[2] = {200, 48};
     decorations.bubbleHeight = 30;
     look.decorationGeometry = decorations;
+    // Between games the stake lies on the river, centred on the middle file and narrower than on the
+    // other boards, clear of the river's words towards the banks' ends.
+    look.stakeFrame = ui::Rect(179, 132, 120, 52);
     return look;
 }
 }  // namespace

@@ -5,6 +5,7 @@
 #include "games/cotuong/CoTuongService.h"
 #include "games/cotuong/CoTuongView.h"
 #include "games/cotuong/Piece.h"
+#include "platform/backend/RasterScreen.h"
 #include "lobby/GlobalService.h"
 #include "platform/media/Sound.h"
 #include "shell/Resources.h"
@@ -119,7 +120,7 @@ TEST_F(CoTuongViewTest, AGameEndsWithItsTextAndContinueClearsTheBoard) {
     EXPECT_TRUE(table->chat4->isHidden()) << "continue takes the result away";
     EXPECT_EQ(title(table->btnStart), BoardTableModel::startKind(1, 0).title);
     run(1);
-    EXPECT_EQ(table->btnCuoc->frame(), ui::Rect(180, 132, 130, 52)) << "the stake is back in the middle";
+    EXPECT_EQ(table->btnCuoc->frame(), ui::Rect(179, 132, 120, 52)) << "the stake is back in the middle";
     EXPECT_FALSE(table->iconMoney->isHidden());
 }
 
@@ -173,6 +174,54 @@ TEST_F(CoTuongViewTest, TheStakeAndAHeldPieceStayInsideTheScreen) {
     EXPECT_LE(held->maxY(), table->board->bounds().height());
     EXPECT_GT(held->height(), 34) << "still drawn grown";
     EXPECT_NEAR(held->midX(), horse.x, 0.01);
+}
+
+// Every piece, the first and last ranks' too, is drawn inside the window off its edges, and a held
+// piece of the first rank grows without reaching the top edge.
+TEST_F(CoTuongViewTest, EveryPieceIsDrawnOffTheWindowsEdges) {
+    auto table = openTable(10, true);
+    table->startWithMoveFirst(10, 30000);
+    run(1);
+    const ui::Rect window = table->view()->bounds();
+    const ui::Point board = table->board->frame().origin;
+    for (const auto& piece : table->board->model().getAllPieces()) {
+        const ui::Rect drawn = CCBoard::pieceFrame(piece->location()).offsetBy(board.x, board.y);
+        EXPECT_GT(drawn.y(), window.y()) << piece->name();
+        EXPECT_LT(drawn.maxY(), window.maxY()) << piece->name();
+    }
+    const ui::Point rook = Piece::convertPoint(0, 0);  // mine, on the first rank
+    table->board->tapAt({rook.x, rook.y});
+    const auto held = table->board->heldPieceFrame();
+    ASSERT_TRUE(held);
+    EXPECT_GT(held->y(), 0);
+    EXPECT_LT(held->maxY(), table->board->bounds().height());
+}
+
+// Between games the stake lies on the river's middle, its words towards the banks' ends left clear:
+// no ink of the board picture's river band lies under the stake or within a few points of it.
+TEST_F(CoTuongViewTest, BeforeTheStartTheStakeLeavesTheRiversWordsClear) {
+    auto table = openTable(20);
+    ASSERT_TRUE(table->board->isEmpty());
+    ui::RasterScreen board(int(table->board->bounds().width()), int(table->board->bounds().height()), 1);
+    board.renderView(*table->board);
+    const double left = Piece::convertPoint(0, 5).x + 4, right = Piece::convertPoint(8, 5).x - 4;
+    const double top = Piece::convertPoint(0, 5).y + 4, bottom = Piece::convertPoint(0, 4).y - 4;
+    std::vector<int> ink;
+    for (int x = int(left); x < int(right); ++x) {
+        for (int y = int(top); y < int(bottom); ++y) {
+            const auto p = board.rgba(x, y);
+            if (p.r + p.g + p.b < 3 * 140) {
+                ink.push_back(x);
+                break;
+            }
+        }
+    }
+    ASSERT_FALSE(ink.empty()) << "the river's words";
+    const ui::Rect stake = table->btnCuoc->frame().offsetBy(-table->board->frame().x(), 0);
+    EXPECT_TRUE(stake.y() < bottom && stake.maxY() > top) << "on the river";
+    constexpr double kClear = 6;
+    for (int x : ink) EXPECT_FALSE(x >= stake.x() - kClear && x < stake.maxX() + kClear) << "ink at " << x;
+    EXPECT_NEAR(stake.midX(), Piece::convertPoint(4, 5).x, 1) << "on the middle file";
 }
 
 // At the start of a game both players' lines show on their empty second rows, over no piece.
