@@ -8,10 +8,13 @@
 namespace zuno::bankerlayout {
 
 namespace {
-// A side seat's strip: the avatar at its top, the cards across it, the name and money under them.
+// A side seat's strip: the avatar at its top with the name and money right under it, the cards across
+// the strip under them, above my seat.
 constexpr double kStripWidth = 82;
 constexpr double kRightStrip = 398;
-constexpr double kRowY = 174;
+constexpr double kSideAvatarY = 96;  // under the mail button
+constexpr double kSideNameY = kSideAvatarY + 46;
+constexpr double kRowY = kSideNameY + 28 + 4 + 24;  // under the money, a card's height of 48
 constexpr double kMostStep = 23;
 
 void place(const std::shared_ptr<ui::View>& view, ui::Rect frame) {
@@ -22,6 +25,16 @@ void place(const std::shared_ptr<ui::Label>& label, ui::Rect frame, ui::TextAlig
     if (!label) return;
     label->setFrame(frame);
     label->setTextAlignment(alignment);
+}
+
+// A side seat's avatar, its seat button, its chain on the avatar's corner and its badge.
+void placeSideSeat(const std::shared_ptr<ui::View>& avatar, const std::shared_ptr<ui::View>& seat,
+                   const std::shared_ptr<ui::View>& chain, const std::shared_ptr<ui::View>& badge, double x,
+                   double badgeX) {
+    place(avatar, ui::Rect(x, kSideAvatarY, 44, 44));
+    place(seat, ui::Rect(x, kSideAvatarY, 44, 44));
+    place(chain, ui::Rect(x, kSideAvatarY + 30, 14, 14));
+    place(badge, ui::Rect(badgeX, kSideAvatarY, 20, 20));
 }
 }  // namespace
 
@@ -46,7 +59,8 @@ TableDecorationGeometry decorations() {
                      aboveMyCards};
     // A fly-text runs between the seat, where no text lies, and its own point in the middle: over my
     // avatar and the top seat's, beside a side seat's towards the middle, above its stake.
-    g.flyTextPoints = {ui::Point{26, 254}, {384, 112}, {122, 26}, {96, 112}};
+    // Mine runs above my name and money, off them, towards the middle.
+    g.flyTextPoints = {ui::Point{114, 226}, {384, 112}, {122, 26}, {96, 112}};
     g.flyTextInner = {ui::Point{240, 204}, {330, 176}, {240, 112}, {150, 176}};
     return g;
 }
@@ -70,13 +84,15 @@ void placeSeats(GameCardView& t) {
     place(t.lblName2, Rect(4, 8, 92, 15), TextAlignment::Right);
     place(t.lblMoney2, Rect(4, 23, 92, 15), TextAlignment::Right);
     place(t.btnInfo2, Rect(4, 8, 92, 30));
-    // The side seats: the names under the cards.
-    place(t.lblName1, Rect(kRightStrip, 200, kStripWidth, 14), TextAlignment::Center);
-    place(t.lblMoney1, Rect(kRightStrip, 214, kStripWidth, 14), TextAlignment::Center);
-    place(t.btnInfo1, Rect(kRightStrip, 200, kStripWidth, 30));
-    place(t.lblName3, Rect(0, 200, kStripWidth, 14), TextAlignment::Center);
-    place(t.lblMoney3, Rect(0, 214, kStripWidth, 14), TextAlignment::Center);
-    place(t.btnInfo3, Rect(0, 200, kStripWidth, 30));
+    // The side seats: the names and money right under the avatar, lined up with its outer edge.
+    placeSideSeat(t.ava1, t.btnSeat1, t.imgChain1, t.ok1, 432, 424);
+    place(t.lblName1, Rect(kRightStrip, kSideNameY, kStripWidth - 4, 14), TextAlignment::Right);
+    place(t.lblMoney1, Rect(kRightStrip, kSideNameY + 14, kStripWidth - 4, 14), TextAlignment::Right);
+    place(t.btnInfo1, Rect(kRightStrip, kSideNameY, kStripWidth, 28));
+    placeSideSeat(t.ava3, t.btnSeat3, t.imgChain3, t.ok3, 4, 36);
+    place(t.lblName3, Rect(4, kSideNameY, kStripWidth - 4, 14), TextAlignment::Left);
+    place(t.lblMoney3, Rect(4, kSideNameY + 14, kStripWidth - 4, 14), TextAlignment::Left);
+    place(t.btnInfo3, Rect(0, kSideNameY, kStripWidth, 28));
 }
 
 }  // namespace zuno::bankerlayout

@@ -9,7 +9,7 @@ class GameCardView;
 
 // Where the banker tables lay out what the card table's interface file leaves to them, on the 480 x 320
 // screen: every hand but mine drawn smaller beside its seat (the side seats' across their strip, under
-// the avatar), the top seat and mine moved beside the hands dealt there, the bubbles kept clear of the
+// the avatar and the name), the top seat and mine moved beside the hands dealt there, the bubbles kept clear of the
 // stakes, the names and the cards.
 namespace bankerlayout {
 
@@ -21,7 +21,7 @@ constexpr double kMyHandY = 244;   // my cards' centre line, clear of the bottom
 constexpr double kTopHandY = 28;   // the top seat's cards, above its bubble
 
 // Position `position` of a hand of `handSize` cards at a side seat (1 right, 3 left): a row across the
-// seat's strip, between its avatar and its name.
+// seat's strip, under its name and money.
 ui::Point sideRowCentre(int seat, int position, int handSize);
 
 TableDecorationGeometry decorations();
@@ -30,7 +30,7 @@ TableDecorationGeometry decorations();
 inline ui::Rect myStakeFrame() { return {52, 266, 96, 18}; }
 
 // The top seat at the top left, beside the cards dealt to it; mine at the bottom left, beside my
-// cards; the side seats' names under their cards.
+// cards; the side seats' names and money under their avatars, their cards under those.
 void placeSeats(GameCardView& table);
 
 }  // namespace bankerlayout

@@ -181,8 +181,8 @@ TEST_F(BankerTable, ADealCutShortLeavesTheNextDealAtTheRightSeats) {
     // The first step deals my third card at my seat.
     EXPECT_EQ(table->playerAt(0)->cards()[2]->center(), (ui::Point{300, 244}));
     run(1);
-    // Binh's smaller cards across his strip at the right, under his avatar.
-    EXPECT_EQ(table->playerAt(1)->cards()[0]->center(), (ui::Point{416, 174}));
+    // Binh's smaller cards across his strip at the right, under his avatar, name and money.
+    EXPECT_EQ(table->playerAt(1)->cards()[0]->center(), (ui::Point{416, 198}));
     EXPECT_EQ(table->playerAt(1)->cards()[0]->bounds().size, (ui::Size{36, 48}));
     EXPECT_FALSE(table->hasDealRunning());
 }
@@ -344,6 +344,64 @@ TEST_F(BankerTable, ShowAllGoesWithTheDeal) {
     EXPECT_FALSE(table->btnStart->isHidden());
     EXPECT_EQ(table->btnStart->currentTitle(), text("ZUNO_continuee"));
     EXPECT_TRUE(table->btnAutoSelected->isHidden());
+}
+
+// At both tables a side seat's name and money lie right under its avatar, lined up with it, and its
+// cards under them, above my seat.
+TEST_F(BankerTable, TheSideSeatsNamesStayWithTheirAvatars) {
+    const std::vector<std::pair<std::string, std::shared_ptr<BankerTableView>>> tables{{"Bai Cao", baiCao(40)},
+                                                                                       {"Xi Zach", xiZach(40)}};
+    for (const auto& [game, table] : tables) {
+        table->startWithInterval(20, 10, game == "Bai Cao" ? Bytes{0, 20, 40} : Bytes{0, 36});
+        run(3);
+        struct Seat {
+            int seat;
+            std::shared_ptr<ui::ImageView> avatar;
+            std::shared_ptr<ui::Label> name, money;
+        };
+        for (const Seat& s : {Seat{1, table->ava1, table->lblName1, table->lblMoney1},
+                              Seat{3, table->ava3, table->lblName3, table->lblMoney3}}) {
+            SCOPED_TRACE(game + ", seat " + std::to_string(s.seat));
+            const ui::Rect avatar = s.avatar->frame(), name = s.name->frame(), money = s.money->frame();
+            EXPECT_GE(name.y(), avatar.maxY());
+            EXPECT_LE(name.y() - avatar.maxY(), 4) << "right under the avatar";
+            EXPECT_EQ(money.y(), name.maxY());
+            const double outer = s.seat == 1 ? avatar.maxX() : avatar.x();
+            EXPECT_EQ(s.seat == 1 ? name.maxX() : name.x(), outer) << "lined up with the avatar's outer edge";
+            for (const auto& card : table->playerAt(s.seat)->cards()) {
+                EXPECT_GE(card->frame().y(), money.maxY()) << "the cards under the money";
+                EXPECT_LE(card->frame().maxY(), table->ok0->frame().y()) << "above my seat";
+            }
+        }
+        table->stopGame();
+        run(2);
+    }
+}
+
+// My result flies between my seat and the middle above my name and money, never over them.
+TEST_F(BankerTable, MyFlyTextPassesClearOfMyNameAndMoney) {
+    auto table = xiZach(20);
+    table->startWithInterval(20, 10, Bytes{0, 36});
+    run(3);
+    table->stopGame();
+    for (int32_t amount : {-1000, 25000}) {
+        SCOPED_TRACE(amount);
+        table->showFlyTextWirhFromId(10, amount);
+        std::shared_ptr<ui::Label> fly;
+        const std::string shown = (amount > 0 ? "+" : "") + std::to_string(amount);
+        for (const auto& v : table->view()->subviews())
+            if (auto label = std::dynamic_pointer_cast<ui::Label>(v); label && label->text() == shown) fly = label;
+        ASSERT_TRUE(fly);
+        for (int step = 0; step <= 4; ++step) {
+            const ui::Point at = fly->presentedCenter();
+            const double width = fly->font().widthOfText(shown), height = fly->font().lineHeight();
+            const ui::Rect drawn(at.x - width / 2, at.y - height / 2, width, height);
+            for (const auto& mine : {table->lblName0, table->lblMoney0, table->stakeLabel(0)})
+                EXPECT_FALSE(drawn.intersects(mine->frame())) << "at step " << step << ": " << drawn.x() << "," << drawn.y();
+            EXPECT_FALSE(drawn.intersects(table->ava0->frame())) << "at step " << step;
+            run(0.25);
+        }
+    }
 }
 
 TEST_F(BankerTable, ThreeMoneyChangesWithinASecondAndAHalfPlayOneSound) {
