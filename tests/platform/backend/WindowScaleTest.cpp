@@ -67,6 +67,22 @@ TEST_F(WindowScaleTest, TheUprightWindowTakesTheLargestScaleThatFitsTheDisplay) 
     }
 }
 
+// The rule the README gives: twice as large only where the usable area holds the doubled window and 80
+// pixels each way for its frame; a pixel less and the window keeps its own size.
+TEST_F(WindowScaleTest, TwiceAsLargeNeedsTheDoubledWindowAndEightyPixelsEachWay) {
+    struct Case {
+        Size points, area;
+        int scale;
+    };
+    const Case cases[] = {
+        {{320, 480}, {720, 1040}, 2}, {{320, 480}, {720, 1039}, 1}, {{320, 480}, {719, 1040}, 1},
+        {{480, 320}, {1040, 720}, 2}, {{480, 320}, {1040, 719}, 1}, {{320, 480}, {1280, 1024}, 1},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(SdlWindowBackend::scaleToFit(c.points, c.area), c.scale)
+            << c.points.width << "x" << c.points.height << " on " << c.area.width << "x" << c.area.height;
+}
+
 TEST_F(WindowScaleTest, AScaleTheUserAskedForRulesBothWays) {
     sys::setRequestedDisplayScale(2);
     onDisplay(1280, 1024);
