@@ -106,6 +106,11 @@ void BoardTableView::viewDidLoad() {
         btnStart->titleLabel()->setAdjustsFontSizeToFitWidth(true);
         btnStart->titleLabel()->setMinimumFontSize(9);
     }
+    // A large stake shrinks to its button.
+    if (btnCuoc) {
+        btnCuoc->titleLabel()->setAdjustsFontSizeToFitWidth(true);
+        btnCuoc->titleLabel()->setMinimumFontSize(8);
+    }
     // A long name or amount shrinks to its seat's column; a name that still does not fit ends in "...".
     for (const auto& label : {lblName0, lblName2, lblMoney0, lblMoney2}) {
         if (!label) continue;
@@ -126,6 +131,7 @@ void BoardTableView::viewWillAppear(bool animated) {
     if (btnCuoc) {
         btnCuoc->setFrame(look_.stakeFrame);
         btnCuoc->titleLabel()->setFont(ui::Font::boldSystemFontOfSize(look_.stakeFontSize));
+        btnCuoc->setContentEdgeInsets({0, look_.stakeIconRoom, 0, 0});
     }
 }
 
@@ -376,6 +382,7 @@ void BoardTableView::animationForButtonCuoc() {
     ui::View::animate(look_.stakeSlideSeconds, [this, target] { btnCuoc->setFrame(target); });
     btnCuoc->titleLabel()->setFont(inGame ? ui::Font::systemFontOfSize(look_.stakeFontSizeInGame)
                                           : ui::Font::boldSystemFontOfSize(look_.stakeFontSize));
+    btnCuoc->setContentEdgeInsets({0, inGame ? 0 : look_.stakeIconRoom, 0, 0});
 }
 
 // ---- the game cycle

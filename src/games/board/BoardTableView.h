@@ -34,6 +34,8 @@ struct BoardTableLook {
     bool stakeStaysUntilContinue = true;
     double stakeSlideSeconds = 0.6;
     int stakeFontSize = 13;         // bold between games
+    // Between games the title is centred right of this much of the stake's left end (its money icon).
+    double stakeIconRoom = 0;
     int stakeFontSizeInGame = 10;   // plain during a game
     const char* topUpIcon = "button-dat-cuoc.png";
     const char* passwordIcon = "button-pass.png";

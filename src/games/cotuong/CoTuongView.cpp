@@ -22,6 +22,7 @@ BoardTableLook coTuongLook() {
     // Between games the stake lies on the river, centred on the middle file and narrower than on the
     // other boards, clear of the river's words towards the banks' ends.
     look.stakeFrame = ui::Rect(179, 132, 120, 52);
+    look.stakeIconRoom = 32;  // the coin at its left end, and a gap
     return look;
 }
 }  // namespace

@@ -222,6 +222,20 @@ TEST_F(CoTuongViewTest, BeforeTheStartTheStakeLeavesTheRiversWordsClear) {
     constexpr double kClear = 6;
     for (int x : ink) EXPECT_FALSE(x >= stake.x() - kClear && x < stake.maxX() + kClear) << "ink at " << x;
     EXPECT_NEAR(stake.midX(), Piece::convertPoint(4, 5).x, 1) << "on the middle file";
+
+    // Its title, however large the stake (shrunk to fit), lies right of the coin on its left end and
+    // inside it.
+    for (int32_t money : {100, 50000, 1000000}) {
+        table->setMoney(money);
+        table->btnCuoc->layoutIfNeeded();
+        const auto label = table->btnCuoc->titleLabel();
+        ASSERT_TRUE(label->adjustsFontSizeToFitWidth());
+        const double width = std::min(label->font().widthOfText(title(table->btnCuoc)), label->bounds().width());
+        const ui::Rect box = label->convertRectToView(label->bounds(), table->view().get());
+        const double left = box.midX() - width / 2;
+        EXPECT_GE(left, table->iconMoney->frame().maxX()) << money;
+        EXPECT_LE(left + width, table->btnCuoc->frame().maxX()) << money;
+    }
 }
 
 // At the start of a game both players' lines show on their empty second rows, over no piece.
