@@ -388,7 +388,8 @@ TEST_F(BankerTable, MyFlyTextPassesClearOfMyNameAndMoney) {
         SCOPED_TRACE(amount);
         table->showFlyTextWirhFromId(10, amount);
         std::shared_ptr<ui::Label> fly;
-        const std::string shown = (amount > 0 ? "+" : "") + std::to_string(amount);
+        std::string shown = amount > 0 ? "+" : "";
+        shown += std::to_string(amount);
         for (const auto& v : table->view()->subviews())
             if (auto label = std::dynamic_pointer_cast<ui::Label>(v); label && label->text() == shown) fly = label;
         ASSERT_TRUE(fly);
