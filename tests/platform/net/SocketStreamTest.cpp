@@ -8,7 +8,9 @@
 #include <unistd.h>
 
 #include <atomic>
+#include <filesystem>
 #include <fstream>
+#include <set>
 #include <thread>
 #include <vector>
 
@@ -87,6 +89,14 @@ bool asleepInPoll(pid_t thread) {
     return number == SYS_ppoll;
 }
 
+// The threads of this process.
+std::set<pid_t> threadIds() {
+    std::set<pid_t> ids;
+    for (const auto& task : std::filesystem::directory_iterator("/proc/self/task"))
+        ids.insert(static_cast<pid_t>(std::stoi(task.path().filename().string())));
+    return ids;
+}
+
 struct Recorded {
     Side side;
     Event event;
@@ -143,7 +153,13 @@ TEST_F(SocketStreamTest, OpensAndReportsOnTheScheduledLoop) {
 
 TEST_F(SocketStreamTest, TheEndComesAfterTheLastByteIsRead) {
     Peer peer;
+    const std::set<pid_t> before = threadIds();
     auto stream = openTo(peer.port());
+    std::set<pid_t> started;
+    for (pid_t id : threadIds())
+        if (!before.count(id)) started.insert(id);
+    ASSERT_EQ(started.size(), 1u) << "one thread watches the socket";
+    const pid_t watcher = *started.begin();
     peer.accept();
     ASSERT_TRUE(pump([&] { return count(Event::OpenCompleted) == 2; }));
     peer.send("bye");
@@ -158,12 +174,14 @@ TEST_F(SocketStreamTest, TheEndComesAfterTheLastByteIsRead) {
         ASSERT_TRUE(pump([&] { return count(Event::HasBytesAvailable) == 1 + looks; }));
     }
     EXPECT_FALSE(seen(Event::EndEncountered)) << "an end while a byte was unread";
+
+    // The last byte and, at once, the end: the reader meets the end while the watching thread does.
     EXPECT_EQ(stream->read(buffer, sizeof buffer), 1);
     EXPECT_EQ(std::string(reinterpret_cast<char*>(buffer), 1), "e");
-    ASSERT_TRUE(pump([&] { return seen(Event::EndEncountered); }));
-    // Reading into the end now reports nothing more.
     EXPECT_EQ(stream->read(buffer, sizeof buffer), 0);
     EXPECT_EQ(stream->readStatus(), SocketStream::Status::AtEnd);
+    // The watching thread ends with the end; once it is gone every report of it has been posted.
+    ASSERT_TRUE(pump([&] { return threadIds().count(watcher) == 0; }));
     ASSERT_TRUE(runWhatWasPosted());
     EXPECT_EQ(count(Event::EndEncountered), 1);
 }
