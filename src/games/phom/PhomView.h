@@ -184,7 +184,6 @@ protected:
     void removeAllCardSprites();
     Sprite makeSprite(int id, int32_t playerId, int tag) const;
     void startTurnAt(int64_t now);
-    void dealHandsToPlayers(size_t myCount, int otherCount);
     std::weak_ptr<PhomView> weakSelf();
     ui::Point startOfSeat(int seat) const;
     void replaceRow(Sprites& row, Sprites fresh);

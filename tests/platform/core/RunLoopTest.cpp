@@ -1,6 +1,9 @@
 #include <gtest/gtest.h>
 
 #include <atomic>
+#include <chrono>
+#include <future>
+#include <memory>
 #include <mutex>
 #include <stdexcept>
 #include <thread>
@@ -10,8 +13,38 @@
 #include "platform/core/Log.h"
 #include "platform/core/MainThread.h"
 #include "platform/core/RunLoop.h"
+#include "support/LoopWaits.h"
 
 using zuno::sys::RunLoop;
+using zuno::testing::waitOffLoop;
+
+namespace {
+
+// Work on a thread of its own that the test waits for with a time limit. Work that never ends is left
+// behind on its detached thread, so that the test fails instead of hanging; it must own what it uses.
+class BoundedThread {
+public:
+    explicit BoundedThread(std::function<void()> work)
+        : thread_([work = std::move(work), finished = finished_] {
+              work();
+              finished->set_value();
+          }) {}
+    ~BoundedThread() {
+        if (thread_.joinable()) thread_.detach();
+    }
+    bool endsWithin(double seconds) {
+        if (done_.wait_for(std::chrono::duration<double>(seconds)) != std::future_status::ready) return false;
+        thread_.join();
+        return true;
+    }
+
+private:
+    std::shared_ptr<std::promise<void>> finished_ = std::make_shared<std::promise<void>>();
+    std::future<void> done_ = finished_->get_future();
+    std::thread thread_;
+};
+
+}  // namespace
 
 TEST(RunLoop, PostedTasksRunInOrder) {
     auto& loop = RunLoop::main();
@@ -80,15 +113,10 @@ TEST(RunLoop, PostAndWaitOnTheLoopThreadRunsInline) {
 
 TEST(RunLoop, ResetReleasesAWaiterWhoseTaskIsDropped) {
     auto& loop = RunLoop::main();
-    std::atomic<bool> returned{false};
-    std::thread worker([&] {
-        loop.postAndWait([] {});
-        returned = true;
-    });
-    while (loop.pendingTaskCount() == 0) std::this_thread::yield();
+    BoundedThread waiter([] { RunLoop::main().postAndWait([] {}); });
+    ASSERT_TRUE(waitOffLoop([&] { return loop.pendingTaskCount() == 1; }));
     loop.reset();
-    worker.join();
-    EXPECT_TRUE(returned);
+    EXPECT_TRUE(waiter.endsWithin(10));
 }
 
 TEST(RunLoop, RunUntilGivesUpAfterTheTimeout) {
@@ -116,11 +144,21 @@ TEST(RunLoop, RealClockTimerFires) {
     RunLoop::main().bindToCurrentThread();
 }
 
-TEST(RunLoop, StopEndsRun) {
-    auto& loop = RunLoop::main();
-    loop.post([&] { loop.stop(); });
-    loop.run();  // returns
-    SUCCEED();
+TEST(RunLoop, StopEndsRunFromATaskOrFromAnotherThread) {
+    // A loop of its own, run on a thread of its own: a run() that never returns fails the test.
+    auto loop = std::make_shared<RunLoop>();
+    RunLoop* stopping = loop.get();
+    loop->post([stopping] { stopping->stop(); });
+    BoundedThread stoppedByATask([loop] { loop->run(); });
+    ASSERT_TRUE(stoppedByATask.endsWithin(10));
+
+    // Idle, run() waits without a time limit; a stop from elsewhere ends the wait.
+    auto ranATask = std::make_shared<std::atomic<bool>>(false);
+    loop->post([ranATask] { *ranATask = true; });
+    BoundedThread stoppedFromOutside([loop] { loop->run(); });
+    ASSERT_TRUE(waitOffLoop([&] { return ranATask->load(); }));
+    loop->stop();
+    EXPECT_TRUE(stoppedFromOutside.endsWithin(10));
 }
 
 TEST(RunLoop, ATaskOrTimerThatThrowsIsLoggedAndTheLoopGoesOn) {

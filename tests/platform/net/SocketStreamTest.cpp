@@ -2,18 +2,25 @@
 
 #include <arpa/inet.h>
 #include <netinet/in.h>
+#include <netinet/tcp.h>
 #include <sys/socket.h>
+#include <sys/syscall.h>
 #include <unistd.h>
 
-#include <chrono>
+#include <atomic>
+#include <filesystem>
+#include <fstream>
+#include <set>
 #include <thread>
 #include <vector>
 
-#include "platform/core/Clock.h"
 #include "platform/core/RunLoop.h"
 #include "platform/net/SocketStream.h"
+#include "support/LoopWaits.h"
 
 using namespace zuno::sys;
+using zuno::testing::runWhatWasPosted;
+using zuno::testing::waitOffLoop;
 using Event = SocketStream::Event;
 using Side = SocketStream::Side;
 
@@ -55,6 +62,14 @@ public:
         if (fd_ >= 0) ::close(fd_);
         fd_ = -1;
     }
+    // Ends what the peer sends, keeping the socket.
+    void shutDownSending() { ::shutdown(fd_, SHUT_WR); }
+    // The other side acknowledged the end of what the peer sends: it has it behind every byte before.
+    bool endWasAcknowledged() const {
+        tcp_info info{};
+        socklen_t len = sizeof info;
+        return ::getsockopt(fd_, IPPROTO_TCP, TCP_INFO, &info, &len) == 0 && info.tcpi_state == TCP_FIN_WAIT2;
+    }
     int fd() const { return fd_; }
 
 private:
@@ -62,6 +77,25 @@ private:
     int fd_ = -1;
     uint16_t port_ = 0;
 };
+
+// The thread sleeps in poll(), as a wait on a socket does.
+bool asleepInPoll(pid_t thread) {
+    std::ifstream in("/proc/self/task/" + std::to_string(thread) + "/syscall");
+    long number = -1;  // the file reads "running" when the thread is not in a system call
+    if (!(in >> number)) return false;
+#ifdef SYS_poll
+    if (number == SYS_poll) return true;
+#endif
+    return number == SYS_ppoll;
+}
+
+// The threads of this process.
+std::set<pid_t> threadIds() {
+    std::set<pid_t> ids;
+    for (const auto& task : std::filesystem::directory_iterator("/proc/self/task"))
+        ids.insert(static_cast<pid_t>(std::stoi(task.path().filename().string())));
+    return ids;
+}
 
 struct Recorded {
     Side side;
@@ -119,19 +153,36 @@ TEST_F(SocketStreamTest, OpensAndReportsOnTheScheduledLoop) {
 
 TEST_F(SocketStreamTest, TheEndComesAfterTheLastByteIsRead) {
     Peer peer;
+    const std::set<pid_t> before = threadIds();
     auto stream = openTo(peer.port());
+    std::set<pid_t> started;
+    for (pid_t id : threadIds())
+        if (!before.count(id)) started.insert(id);
+    ASSERT_EQ(started.size(), 1u) << "one thread watches the socket";
+    const pid_t watcher = *started.begin();
     peer.accept();
     ASSERT_TRUE(pump([&] { return count(Event::OpenCompleted) == 2; }));
     peer.send("bye");
-    peer.closePeer();
-    RunLoop::main().runUntil([] { return false; }, 0.1);
-    EXPECT_FALSE(seen(Event::EndEncountered));
+    ASSERT_TRUE(pump([&] { return count(Event::HasBytesAvailable) == 1; }));
+    peer.shutDownSending();
+    ASSERT_TRUE(pump([&] { return peer.endWasAcknowledged(); }));
+    // Each byte read makes the stream look at the socket again, where the end now waits; the
+    // has-bytes event of the second look comes after anything the first look reported.
     uint8_t buffer[8];
-    EXPECT_EQ(stream->read(buffer, sizeof buffer), 3);
+    for (int looks = 1; looks <= 2; ++looks) {
+        ASSERT_EQ(stream->read(buffer, 1), 1);
+        ASSERT_TRUE(pump([&] { return count(Event::HasBytesAvailable) == 1 + looks; }));
+    }
+    EXPECT_FALSE(seen(Event::EndEncountered)) << "an end while a byte was unread";
+
+    // The last byte and, at once, the end: the reader meets the end while the watching thread does.
+    EXPECT_EQ(stream->read(buffer, sizeof buffer), 1);
+    EXPECT_EQ(std::string(reinterpret_cast<char*>(buffer), 1), "e");
     EXPECT_EQ(stream->read(buffer, sizeof buffer), 0);
     EXPECT_EQ(stream->readStatus(), SocketStream::Status::AtEnd);
-    ASSERT_TRUE(pump([&] { return seen(Event::EndEncountered); }));
-    RunLoop::main().runUntil([] { return false; }, 0.05);
+    // The watching thread ends with the end; once it is gone every report of it has been posted.
+    ASSERT_TRUE(pump([&] { return threadIds().count(watcher) == 0; }));
+    ASSERT_TRUE(runWhatWasPosted());
     EXPECT_EQ(count(Event::EndEncountered), 1);
 }
 
@@ -160,12 +211,14 @@ TEST_F(SocketStreamTest, NothingIsDeliveredAfterClose) {
     Peer peer;
     auto stream = openTo(peer.port());
     peer.accept();
-    ASSERT_TRUE(pump([&] { return count(Event::OpenCompleted) == 2; }));
+    // Past the opening events nothing is posted until bytes come.
+    ASSERT_TRUE(pump([&] { return count(Event::OpenCompleted) == 2 && seen(Event::CanAcceptBytes); }));
+    ASSERT_EQ(RunLoop::main().pendingTaskCount(), 0u);
     peer.send("late");
-    std::this_thread::sleep_for(std::chrono::milliseconds(50));  // the event is posted, not yet run
+    ASSERT_TRUE(waitOffLoop([] { return RunLoop::main().pendingTaskCount() == 1; }));  // posted, not yet run
     stream->close();
     size_t before = events.size();
-    RunLoop::main().runUntil([] { return false; }, 0.05);
+    ASSERT_TRUE(runWhatWasPosted());
     EXPECT_EQ(events.size(), before);
     EXPECT_FALSE(stream->open());
 }
@@ -175,19 +228,29 @@ TEST_F(SocketStreamTest, CloseWakesEveryBlockedThread) {
     auto stream = openTo(peer.port());
     peer.accept();
     ASSERT_TRUE(pump([&] { return count(Event::OpenCompleted) == 2; }));
+    std::atomic<pid_t> waiterId{0}, readerId{0};
+    std::atomic<int> ended{0};
     bool waited = true;
     long readResult = 0;
-    std::thread waiter([&] { waited = stream->waitForBytes(); });
+    std::thread waiter([&] {
+        waiterId = ::gettid();
+        waited = stream->waitForBytes();
+        ++ended;
+    });
     std::thread reader([&] {
+        readerId = ::gettid();
         uint8_t b;
         readResult = stream->read(&b, 1);
+        ++ended;
     });
-    std::this_thread::sleep_for(std::chrono::milliseconds(50));
-    double start = monotonicSeconds();
+    const bool bothAsleep = waitOffLoop([&] { return asleepInPoll(waiterId) && asleepInPoll(readerId); });
     stream->close();
+    const bool bothWoke = waitOffLoop([&] { return ended == 2; });
+    if (!bothWoke) peer.send("x");  // frees them, so that the test fails instead of hanging
     waiter.join();
     reader.join();
-    EXPECT_LT(monotonicSeconds() - start, 1.0);
+    ASSERT_TRUE(bothAsleep) << "the threads were not waiting on the socket when it closed";
+    EXPECT_TRUE(bothWoke) << "close left a thread waiting";
     EXPECT_FALSE(waited);
     EXPECT_EQ(readResult, -1);
     uint8_t b = 0;

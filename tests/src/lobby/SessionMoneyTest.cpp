@@ -126,7 +126,17 @@ TEST_F(SessionLogicTest, StoreOptionsAreFetchedOnlyForTheStoreProviders) {
               sys::Bundle::main().objectForInfoDictionaryKey("CFBundleIdentifier").asText() + ".gold50");
     // The player's name cannot break the address.
     EXPECT_EQ(payments.requests().at(0).query, "user=lan%20hoa%26x&provider=121&lang=en");
+
+    // The same options from one call that waits for them; none when nobody answers.
+    auto fetched = GlobalLogicHandler::getChargeMoneyForAppStore();
+    payments.stop();
+    auto unanswered = GlobalLogicHandler::getChargeMoneyForAppStore();
     GlobalService::setPROVIDER(provider);
+    ASSERT_EQ(fetched.size(), 2u);
+    EXPECT_EQ(fetched[0]->info(), "10 gold");
+    EXPECT_EQ(fetched[1]->smsContent(), screen->options[2]->smsContent());
+    EXPECT_EQ(payments.requests().at(1).query, payments.requests().at(0).query);
+    EXPECT_TRUE(unanswered.empty());
 }
 
 TEST_F(SessionLogicTest, PurchaseResultsOnTheTopUpScreen) {

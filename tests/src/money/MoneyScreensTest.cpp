@@ -308,5 +308,27 @@ TEST_F(MoneyScreensTest, TheAvatarShopChecksTheBalanceBeforeAsking) {
     EXPECT_TRUE(sent().empty());
 }
 
+TEST_F(MoneyScreensTest, TheAvatarShopFillsInPicturesOnTheLoopAndConfirmsAPurchase) {
+    auto shop = std::make_shared<AvatarView>();
+    show(shop);
+    auto cat = std::make_shared<Avatar>();
+    cat->setAvatarId(11);
+    cat->setName("Cat");
+    cat->setPrice(20000);
+    shop->setListAvatars({cat});
+    auto picture = ui::Image::fromPixels(1, 1, {0xff336699});
+    Resources::getInstance().setAvatarWithImage(picture, 11);
+    // Handed to the main loop, not done in the caller.
+    shop->updateListAvatarImages();
+    EXPECT_EQ(cat->img(), nullptr);
+    run(0);
+    EXPECT_EQ(cat->img(), picture);
+
+    UIController::setOkValue(UIController::okBuyAvatar);
+    shop->buyAvatarSuccess();
+    EXPECT_EQ(UIController::okValue(), UIController::okNone);
+    EXPECT_EQ(dialogText(), Resources::getInstance().textForKey("ZUNO_buyAvatarOK"));
+}
+
 }  // namespace
 }  // namespace zuno::testing

@@ -5,7 +5,6 @@
 #include <sys/socket.h>
 #include <unistd.h>
 
-#include <chrono>
 #include <thread>
 
 #include "RecordingListener.h"
@@ -15,11 +14,14 @@
 #include "platform/core/Log.h"
 #include "platform/core/RunLoop.h"
 #include "standin-server/StandinServer.h"
+#include "support/LoopWaits.h"
 
 using namespace zuno;
 using zuno::standin::StandinServer;
 using zuno::standin::StandinSession;
 using zuno::testing::RecordingListener;
+using zuno::testing::runWhatWasPosted;
+using zuno::testing::waitOffLoop;
 using sys::Data;
 
 namespace {
@@ -37,16 +39,6 @@ protected:
     // Runs the main loop (which receives the stream events) until the condition holds.
     static bool pump(const std::function<bool()>& condition, double seconds = 10) {
         return sys::RunLoop::main().runUntil(condition, seconds);
-    }
-
-    // Waits without running the main loop.
-    static bool waitOffLoop(const std::function<bool()>& condition, double seconds = 10) {
-        double end = sys::monotonicSeconds() + seconds;
-        while (!condition()) {
-            if (sys::monotonicSeconds() > end) return false;
-            std::this_thread::sleep_for(std::chrono::milliseconds(2));
-        }
-        return true;
     }
 
     std::shared_ptr<StandinSession> connect() {
@@ -149,25 +141,29 @@ TEST_F(MobileClientTest, ManyMessagesFromSeveralThreadsArriveWholeAndInOrder) {
 
 TEST_F(MobileClientTest, FramesAreCutWhateverTheSegments) {
     auto session = connect();
-    // One frame in two parts, some time apart: delivered once, whole.
-    Data frame = session->frameFor(numbered(7, 1));
-    ASSERT_TRUE(session->sendRaw(frame.data(), 5));
-    std::this_thread::sleep_for(std::chrono::milliseconds(50));
-    ASSERT_TRUE(session->sendRaw(frame.data() + 5, frame.size() - 5));
+    // The second frame's first bytes come in one segment with the first frame, its rest only once the
+    // first was delivered: read in two parts, it is still delivered once, whole.
+    Data first = session->frameFor(numbered(7, 1));
+    Data second = session->frameFor(numbered(7, 2));
+    Data segment = first;
+    segment.insert(segment.end(), second.begin(), second.begin() + 5);
+    ASSERT_TRUE(session->sendRaw(segment));
     ASSERT_EQ(receivedByClient(1).size(), 1u);
+    ASSERT_TRUE(session->sendRaw(second.data() + 5, second.size() - 5));
+    ASSERT_EQ(receivedByClient(2).size(), 2u);
 
     // Several frames in one segment, with an empty frame and one that does not decipher among them.
     Data batch;
-    for (int i = 2; i <= 4; ++i) {
+    for (int i = 3; i <= 5; ++i) {
         Data f = session->frameFor(numbered(7, i));
         batch.insert(batch.end(), f.begin(), f.end());
-        if (i == 2) batch.insert(batch.end(), {0, 0});
-        if (i == 3) batch.insert(batch.end(), {0, 10, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10});
+        if (i == 3) batch.insert(batch.end(), {0, 0});
+        if (i == 4) batch.insert(batch.end(), {0, 10, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10});
     }
     ASSERT_TRUE(session->sendRaw(batch));
-    auto messages = receivedByClient(4);
-    ASSERT_EQ(messages.size(), 4u);
-    for (int i = 0; i < 4; ++i) EXPECT_EQ(messages[static_cast<size_t>(i)].readInt(), i + 1);
+    auto messages = receivedByClient(5);
+    ASSERT_EQ(messages.size(), 5u);
+    for (int i = 0; i < 5; ++i) EXPECT_EQ(messages[static_cast<size_t>(i)].readInt(), i + 1);
     EXPECT_TRUE(sys::Log::contains("does not decipher"));
     EXPECT_TRUE(client->isConnected());
 }
@@ -176,19 +172,28 @@ TEST_F(MobileClientTest, LargeFramesGoOutWholeWhenTheServerFallsBehind) {
     server.setReceiveBufferSize(4096);
     auto session = connect();
     session->pauseReading();
-    const int kCount = 40;
+    // More than the two sockets' buffers hold (a loopback send buffer grows to about 4 MB): the
+    // writer meets a full socket and has to go on from the middle of a frame.
+    const int kCount = 200;
     const size_t kSize = 32000;  // with the command id and the int, within the 32760 bytes a frame carries
+    auto bodyOf = [&](int i) {
+        Data body(kSize);
+        for (size_t k = 0; k < kSize; ++k) body[k] = static_cast<uint8_t>(k * 31 + static_cast<size_t>(i));
+        return body;
+    };
     for (int i = 0; i < kCount; ++i) {
         Message m(30);
         m.writeInt(i);
         Data payload = m._data();
-        for (size_t k = 0; k < kSize; ++k) payload.push_back(static_cast<uint8_t>(k * 31 + static_cast<size_t>(i)));
+        Data body = bodyOf(i);
+        payload.insert(payload.end(), body.begin(), body.end());
         client->sendMessage(Message(30, payload));
     }
-    std::this_thread::sleep_for(std::chrono::milliseconds(200));
-    EXPECT_LT(session->receivedCount(), static_cast<size_t>(kCount));
+    // The loop stands still, so no can-accept event marks the stream: the socket itself is full.
+    ASSERT_TRUE(waitOffLoop([&] { return !client->canAcceptBytes(); })) << "the client never backed up";
+    EXPECT_GT(client->queuedMessageCount(), 0u);
     session->resumeReading();
-    ASSERT_TRUE(session->waitForMessages(kCount, 20));
+    ASSERT_TRUE(session->waitForMessages(kCount, 30));
     auto received = session->received();
     for (int i = 0; i < kCount; ++i) {
         Message& m = received[static_cast<size_t>(i)];
@@ -196,8 +201,7 @@ TEST_F(MobileClientTest, LargeFramesGoOutWholeWhenTheServerFallsBehind) {
         Data body = m.readDataWithLength(static_cast<int16_t>(16000));
         Data rest = m.readDataWithLength(static_cast<int16_t>(16000));
         body.insert(body.end(), rest.begin(), rest.end());
-        for (size_t k = 0; k < kSize; ++k)
-            ASSERT_EQ(body[k], static_cast<uint8_t>(k * 31 + static_cast<size_t>(i))) << "message " << i << " byte " << k;
+        ASSERT_TRUE(body == bodyOf(i)) << "message " << i;
         EXPECT_FALSE(m.available());
     }
 }
@@ -209,11 +213,12 @@ TEST_F(MobileClientTest, WhatCannotBeFramedOrCarriedIsDroppedWithALogLine) {
     longText.writeUTF(std::string(40000, 'x'));
     client->sendMessage(longText);
     client->sendMessage(numbered(4, 9));
-    ASSERT_TRUE(session->waitForMessages(1, 5));
-    std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    client->sendMessage(numbered(5, 0));  // a marker: what the writer sent before it arrives before it
+    ASSERT_TRUE(session->waitForMessages(2, 5));
     auto received = session->received();
-    ASSERT_EQ(received.size(), 1u);
+    ASSERT_EQ(received.size(), 2u);
     EXPECT_EQ(received[0]._commandId(), 4);
+    EXPECT_EQ(received[1]._commandId(), 5);
     EXPECT_TRUE(sys::Log::contains("does not fit a frame"));
     EXPECT_TRUE(sys::Log::contains("too long to carry"));
     EXPECT_TRUE(client->isConnected());
@@ -231,14 +236,20 @@ TEST_F(MobileClientTest, CountersHoldTheBodyBytesOfThisConnection) {
     receivedByClient(1);
     ASSERT_TRUE(pump([&] { return client->countOfGetSize() == 22; }));
 
-    // A connect while connected opens nothing but still zeroes the counters.
+    // A connect while connected opens nothing but still zeroes the counters: the open connection
+    // (a new one would still be opening) counts on from zero.
     EXPECT_TRUE(client->connectToHost("127.0.0.1", server.port()));
     EXPECT_EQ(client->countOfSentSize(), 0);
     EXPECT_EQ(client->countOfGetSize(), 0);
-    std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    EXPECT_TRUE(client->isConnected());
+    client->sendMessage(Message(1));
+    ASSERT_TRUE(session->waitForMessages(2, 5));
+    ASSERT_TRUE(pump([&] { return client->countOfSentSize() == 14; }));
+    ASSERT_TRUE(session->send(Message(5)));
+    receivedByClient(2);
+    ASSERT_TRUE(pump([&] { return client->countOfGetSize() == 12; }));
     EXPECT_EQ(server.clientCount(), 1u);
     EXPECT_EQ(listener.count("ok"), 1);
-    EXPECT_TRUE(client->isConnected());
 }
 
 TEST_F(MobileClientTest, ConnectWithoutAListenerRaises) {
@@ -261,7 +272,7 @@ TEST_F(MobileClientTest, RefusedHandshakeReportsOnceThenClosesSilently) {
     ASSERT_TRUE(pump([&] { return listener.count("fail") == 1; }));
     EXPECT_TRUE(pump([&] { return client->runningThreadCount() == 0; }));  // no reader, no writer
     EXPECT_TRUE(server.latestClient()->waitForClose(5));
-    sys::RunLoop::main().runUntil([] { return false; }, 0.05);  // let any late event arrive
+    ASSERT_TRUE(runWhatWasPosted());  // the threads are gone: any late report was posted before
     EXPECT_EQ(listener.names(), (std::vector<std::string>{"fail"}));
     EXPECT_EQ(listener.threadOf("fail"), std::this_thread::get_id());  // the main loop, not the handshake thread
     EXPECT_EQ(client->connectStatus(), MobileClient::kConnecting);
@@ -317,7 +328,8 @@ TEST_F(MobileClientTest, LogoutReportsAndSilentCloseDoesNot) {
     client->manualDisconnect();
     EXPECT_EQ(client->connectStatus(), MobileClient::kClosedSilently);
     EXPECT_TRUE(second->waitForClose(5));
-    sys::RunLoop::main().runUntil([] { return false; }, 0.05);
+    ASSERT_TRUE(pump([&] { return client->runningThreadCount() == 0; }));
+    ASSERT_TRUE(runWhatWasPosted());
     EXPECT_EQ(listener.names(), (std::vector<std::string>{"ok"}));
 
     client->close();  // nothing open: nothing to report
@@ -369,12 +381,13 @@ TEST_F(MobileClientTest, ConnectDropsRequestsLeftFromBefore) {
     auto session = connect();
     client->sendMessage(numbered(51, 1));
     client->sendMessage(numbered(52, 1));
-    ASSERT_TRUE(session->waitForMessages(2, 5));
-    std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    client->sendMessage(numbered(53, 1));  // a marker: anything left from before would come ahead of it
+    ASSERT_TRUE(session->waitForMessages(3, 5));
     auto received = session->received();
-    ASSERT_EQ(received.size(), 2u);
+    ASSERT_EQ(received.size(), 3u);
     EXPECT_EQ(received[0]._commandId(), 51);
     EXPECT_EQ(received[1]._commandId(), 52);
+    EXPECT_EQ(received[2]._commandId(), 53);
 }
 
 TEST_F(MobileClientTest, AFailingListenerDoesNotStopTheReader) {

@@ -100,6 +100,16 @@ TEST_F(SignInScreens, FirstLaunchStaysOnTheLoginScreenWithEmptyFields) {
     EXPECT_EQ(login->lblVersion->text(), "Version: 2.3.0");
 }
 
+TEST_F(SignInScreens, TheLoginScreenCanPushTheMainMenu) {
+    launch();
+    auto login = std::dynamic_pointer_cast<LoginView>(nav().topViewController());
+    ASSERT_TRUE(login);
+    login->showMainView();
+    run(1);
+    EXPECT_EQ(nav().viewControllers().size(), 2u);
+    EXPECT_TRUE(std::dynamic_pointer_cast<MainView>(nav().topViewController()));
+}
+
 TEST_F(SignInScreens, StaySignedInFillsTheFormAndOpensTheServerListByItself) {
     defaults().setBool(true, "savednextLogin");
     defaults().setObject(sys::Value(std::string("lan")), "uname");

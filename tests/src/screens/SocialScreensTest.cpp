@@ -191,6 +191,18 @@ TEST_F(SocialScreensTest, ConversationsOpenFromTheListFlagTheirTabsAndCloseAfter
     EXPECT_TRUE(sent().empty());
 }
 
+TEST_F(SocialScreensTest, AChatPanelHidesItsOwnViewAndItsTabShowsItAgain) {
+    auto screen = friendsWith(fiveFriends());
+    screen->didSelectRowAtIndexPath(*screen->myTableView, {0, 0});
+    auto chi = screen->chatView("Chi");
+    ASSERT_TRUE(chi);
+    EXPECT_FALSE(chi->view()->isHidden());
+    chi->hideView();
+    EXPECT_TRUE(chi->view()->isHidden());
+    EXPECT_TRUE(screen->showChatViewForUser("Chi"));
+    EXPECT_FALSE(chi->view()->isHidden());
+}
+
 TEST_F(SocialScreensTest, EmoticonButtonsFollowTheBundleTableOrder) {
     auto screen = friendsWith(fiveFriends());
     screen->didSelectRowAtIndexPath(*screen->myTableView, {0, 0});

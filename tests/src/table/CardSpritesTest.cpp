@@ -3,6 +3,7 @@
 
 #include <memory>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "games/phom/PhomView.h"
@@ -147,6 +148,23 @@ TEST(SeatPlayer, SelectedIdsRemovalAndLowering) {
     EXPECT_EQ(ids(), (std::vector<int>{4, 9, 20, 33}));
     player.removeCards({20, 20}, 2);
     EXPECT_EQ(ids(), (std::vector<int>{4, 9, 33}));
+}
+
+TEST(SeatPlayer, TheSharedHandLayoutKeepsEachValueApart) {
+    const float yp = TienLenPlayer::yp();
+    const int deltaX = TienLenPlayer::deltaX(), cardW = TienLenPlayer::cardW();
+    const int8_t cardH = TienLenPlayer::cardH();
+    TienLenPlayer::setYp(210.5f);
+    TienLenPlayer::setDeltaX(27);
+    TienLenPlayer::setCardW(44);
+    TienLenPlayer::setCardH(62);
+    const std::tuple<float, int, int, int8_t> read{TienLenPlayer::yp(), TienLenPlayer::deltaX(), TienLenPlayer::cardW(),
+                                                    TienLenPlayer::cardH()};
+    TienLenPlayer::setYp(yp);
+    TienLenPlayer::setDeltaX(deltaX);
+    TienLenPlayer::setCardW(cardW);
+    TienLenPlayer::setCardH(cardH);
+    EXPECT_EQ(read, std::make_tuple(210.5f, 27, 44, int8_t{62}));
 }
 
 }  // namespace

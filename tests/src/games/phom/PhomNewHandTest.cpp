@@ -89,6 +89,18 @@ TEST(PhomNewArrangement, SortRotateSearchAndOrder) {
     EXPECT_EQ(std::set<int>(numbers.begin(), numbers.end()), (std::set<int>{255, 256}));
 }
 
+TEST(PhomNewArrangement, TheCardsOfAMeldAreCountedByItsNumber) {
+    PhomNewHand hand;
+    hand.myCards = cards("5H:4 5S:4 5C:4 7D:9* 6D:9 5D:9 8D:9 KS");
+    EXPECT_EQ(hand.countPhomCard(4), 3);
+    EXPECT_EQ(hand.countPhomCard(9), 4);  // a run of four
+    EXPECT_EQ(hand.countPhomCard(0), 1);  // the free card
+    EXPECT_EQ(hand.countPhomCard(5), 0);
+    hand.clearPhomMove(4);
+    EXPECT_EQ(hand.countPhomCard(4), 0);
+    EXPECT_EQ(hand.countPhomCard(0), 4);
+}
+
 namespace {
 
 // The arrangement's promises on any hand: the same cards, melds of three valid cards standing

@@ -231,6 +231,15 @@ TEST_F(PokerViewTest, StandingUpFromTheMenuAndTheStandUpThatFollows) {
     EXPECT_EQ(title(table->btnSeat[0]), Resources::getInstance().textForKey("ZUNO_sitdown"));
 }
 
+TEST_F(PokerViewTest, AWatchersChoiceGoesOutWithTheTable) {
+    auto table = open({20, 30, 40, 50, 60, 70, 80, 90, 100, 10});
+    ServiceRecording sent(PokerService::getInstance());
+    table->doObserver(1);
+    EXPECT_EQ(sent.takeOne(), request(82, {1, 2, 12, 1}));
+    table->doObserver(0);
+    EXPECT_EQ(sent.takeOne(), request(82, {1, 2, 12, 0}));
+}
+
 TEST_F(PokerViewTest, ThreeGiftsAPlayerNoneFromOrToAWatcherAndChatGoesToTheList) {
     auto table = open({10, 20, -1, -1, -1, -1, -1, -1, -1, 30});
     auto an = table->poker().seatOf(20)->player();
