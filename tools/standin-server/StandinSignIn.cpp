@@ -62,8 +62,10 @@ bool StandinSignIn::updateAccount(const StandinAccount& account) {
     StandinAccount* found = findById(account.id);
     if (found == nullptr) return false;
     const std::string name = found->name;
+    const int64_t money = found->money;
     *found = account;
     found->name = name;
+    found->money = money;
     return true;
 }
 
@@ -135,6 +137,14 @@ std::optional<int64_t> StandinSignIn::addToBalance(int32_t accountId, int64_t am
     StandinAccount* found = findById(accountId);
     if (found == nullptr) return std::nullopt;
     found->money += amount;
+    return found->money;
+}
+
+std::optional<int64_t> StandinSignIn::spend(int32_t accountId, int64_t amount) {
+    std::lock_guard<std::mutex> lock(mutex_);
+    StandinAccount* found = findById(accountId);
+    if (found == nullptr || found->money < amount) return std::nullopt;
+    found->money -= amount;
     return found->money;
 }
 

@@ -217,7 +217,7 @@ bool StandinTienLen::playerClaim(StandinRobotTables& tables) {
         auto& p = tables.place(i);
         if (p.empty()) continue;
         const int32_t change = i == me ? 2 * kStake * (playersInDeal_ - 1) : -2 * kStake;
-        p.money += change;
+        tables.pay(p.id, change);
         Message bonus = tables.tableMessage(SC_BONUS_MONEY);
         bonus.writeInt(p.id);
         bonus.writeInt(change);
@@ -304,7 +304,7 @@ void StandinTienLen::finish(StandinRobotTables& tables, int place, int players) 
     const int8_t position = hands_[place].finished;
     const int32_t change = kStake * (players - 1 - 2 * position);
     const int32_t exp = players - 1 - position;
-    p.money += change;
+    tables.pay(p.id, change);
     p.exp += exp;
     if (position == 0) winnerPlace_ = place;
     Message m = tables.tableMessage(SC_FINISH);
