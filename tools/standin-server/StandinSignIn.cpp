@@ -18,7 +18,10 @@ constexpr int8_t SC_GET_INFO = 72;
 constexpr int8_t kInfoWithoutText = -1;
 }  // namespace
 
-StandinSignIn::StandinSignIn() { infos_[8] = "1-2.3.0"; }
+StandinSignIn::StandinSignIn() {
+    infos_[2] = kHotline;
+    infos_[8] = "1-2.3.0";
+}
 
 std::shared_ptr<StandinSignIn> StandinSignIn::installOn(StandinServer& server) {
     std::shared_ptr<StandinSignIn> signIn(new StandinSignIn());

@@ -52,6 +52,8 @@ public:
     static constexpr const char* kRegisterSmsPrefix = "ZUNO DK";
     static constexpr const char* kRegisterSmsNumber = "8785";
     static constexpr int64_t kNewAccountMoney = 100000;
+    // The hotline's number, the answer to information key 2.
+    static constexpr const char* kHotline = "19001234";
 
     // Registers the handlers; the returned object stays alive with them.
     static std::shared_ptr<StandinSignIn> installOn(StandinServer& server);
@@ -82,8 +84,8 @@ public:
     std::optional<int64_t> spend(int32_t accountId, int64_t amount);
     // The status that answers the client information: 1 accepts, anything else refuses.
     void setClientInformationStatus(int8_t status);
-    // The text for an information key; a key without one is answered with no text. Key 8 (the SMS
-    // permission list) holds "1-2.3.0" from the start.
+    // The text for an information key; a key without one is answered with no text. Key 2 (the
+    // hotline) holds kHotline and key 8 (the SMS permission list) "1-2.3.0" from the start.
     void setInfo(int8_t key, std::string text);
 
 private:
