@@ -175,7 +175,9 @@ TEST_F(BalanceRoadTest, EveryTableSeatsThePlayerWithTheBalanceTheServerHoldsNow)
             EXPECT_EQ(myMoney(), expected);
         }
         ASSERT_NO_FATAL_FAILURE(leave(table));
-        if (coTuong) ASSERT_NO_FATAL_FAILURE(expectTheProfileShows(expected));
+        if (coTuong) {
+            ASSERT_NO_FATAL_FAILURE(expectTheProfileShows(expected));
+        }
     }
 
     auto newPhom = openListed([](GameView& games) { return games.viewPhomMoi; }, kNewPhom, 0);
