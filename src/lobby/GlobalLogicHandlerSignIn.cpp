@@ -121,10 +121,12 @@ void GlobalLogicHandler::onRegisterInfoWithUsername(Text username, bool avail, T
             GlobalService::getInstance().sendSMSWithData(prefix, to, std::make_shared<SMSDelegate>(SMSDelegate::kRegistration));
             return;
         }
-        // The player copies the text and sends the SMS by hand.
+        // The player copies the text and sends the SMS by hand, from a phone; a server that opens the
+        // account at once (the stand-in does) lets it sign in now, which the dialog says too.
         sys::Log::line(prefix.value_or(std::string()));
         shell()->setObject(sys::Value(prefix.value_or(std::string())));
-        showAlertViewRegister(sys::format(text("ZUNO_syntaxSMS1"), prefix, to));
+        showAlertViewRegister(sys::format(text("ZUNO_syntaxSMS1"), prefix, to) + "\n" +
+                              text("ZUNO_registerWithoutSMS"));
     });
 }
 

@@ -113,7 +113,7 @@ public:
     // Dials the number; where the system cannot dial, asks the server for the hotline number instead
     // (connecting first when there is no connection).
     static void callHotline(const std::string& number);
-    // The hotline number the server sent: dial it.
+    // The hotline number the server sent: dial it; where nothing dials, show it in a dialog.
     static void callHotlineFromServer(const std::string& number);
     // The connection for the hotline is ready: ask for the number.
     void onConnectOK() override;

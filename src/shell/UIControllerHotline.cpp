@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "platform/core/Device.h"
+#include "platform/core/Format.h"
 #include "platform/core/Log.h"
 #include "platform/core/Text.h"
 #include "platform/services/UrlOpener.h"
@@ -89,7 +90,12 @@ void UIController::callHotline(const std::string& number) {
 
 void UIController::callHotlineFromServer(const std::string& number) {
     sys::Log::line("callHotlineFromServer " + number);
-    (void)sys::UrlOpener::openURL("telprompt:" + number);
+    if (sys::UrlOpener::openURL("telprompt:" + number)) return;
+    // Nothing here dials (a desktop): the player reads the number and calls from a phone.
+    const Resources& r = Resources::getInstance();
+    setOkValue(okNone);
+    startOKDlg(number.empty() ? r.textForKey("ZUNO_noHotline")
+                              : sys::format(r.textForKey("ZUNO_hotlineFromServer"), number));
 }
 
 void UIController::onConnectOK() { GlobalService::getInstance().getInfoWithKey(2); }

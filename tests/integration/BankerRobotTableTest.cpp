@@ -89,9 +89,9 @@ class BankerRobotTableTest : public SignedInClientTest {
 protected:
     void SetUp() override {
         ASSERT_TRUE(server.start());
-        auto signIn = StandinSignIn::installOn(server);
-        signIn->addAccount({"lan", "hoa sen", kMe, 500000, 12, 250});
-        robots = StandinRobotTables::installOn(server, signIn, nullptr, options);
+        accounts = StandinSignIn::installOn(server);
+        accounts->addAccount({"lan", "hoa sen", kMe, 500000, 12, 250});
+        robots = StandinRobotTables::installOn(server, accounts, nullptr, options);
         baiCao = StandinBanker::addTo(*robots, StandinBanker::kBaiCao);
         xiZach = StandinBanker::addTo(*robots, StandinBanker::kXiZach);
         registerGameMessageHandlers();
@@ -127,6 +127,7 @@ protected:
     }
 
     StandinRobotTables::Options options{0, 0, 20, 7};
+    std::shared_ptr<StandinSignIn> accounts;
     std::shared_ptr<StandinRobotTables> robots;
     std::shared_ptr<StandinBanker> baiCao, xiZach;
     std::shared_ptr<ScreenDouble> table = std::make_shared<ScreenDouble>();
@@ -165,6 +166,7 @@ TEST_F(BankerRobotTableTest, BaiCaoAsPunter) {
     EXPECT_TRUE(table->saw("money 4711 -3000"));
     EXPECT_TRUE(table->saw("money 9002 -2000"));
     EXPECT_TRUE(table->saw("money 9001 5000"));
+    EXPECT_EQ(accounts->balance(kMe), 497000) << "the account keeps what the deal took";
 }
 
 // At an empty Xi Zach table that I own: Binh joins and gets ready; I start; Binh draws below 16 and

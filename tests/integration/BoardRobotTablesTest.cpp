@@ -39,9 +39,9 @@ class BoardRobotTablesTest : public SignedInClientTest {
 protected:
     void SetUp() override {
         ASSERT_TRUE(server.start());
-        auto signIn = StandinSignIn::installOn(server);
-        signIn->addAccount({"Lan", "hoa sen", kMe, 500000, 12, 250});
-        robots = StandinRobotTables::installOn(server, signIn, nullptr, options);
+        accounts = StandinSignIn::installOn(server);
+        accounts->addAccount({"Lan", "hoa sen", kMe, 500000, 12, 250});
+        robots = StandinRobotTables::installOn(server, accounts, nullptr, options);
         coTuong = StandinCoTuong::addTo(*robots);
         coVua = StandinCoVua::addTo(*robots);
         caro = StandinCaro::addTo(*robots);
@@ -86,6 +86,7 @@ protected:
     }
 
     StandinRobotTables::Options options{0, 0, 2, 7};
+    std::shared_ptr<StandinSignIn> accounts;
     std::shared_ptr<StandinRobotTables> robots;
     std::shared_ptr<StandinCoTuong> coTuong;
     std::shared_ptr<StandinCoVua> coVua;
@@ -130,6 +131,7 @@ TEST_F(BoardRobotTablesTest, CoTuongAtARobotsTable) {
     EXPECT_EQ(count(*coTuongEvents, "draw 1 14"), 0u);
     EXPECT_TRUE(seen(*coTuongEvents, "resigned 1 14 4711"));
     EXPECT_TRUE(seen(*coTuongEvents, "result {(1 9001 10 1000),(-1 4711 -10 -1000)}"));
+    EXPECT_EQ(accounts->balance(kMe), 499000) << "the account keeps the stake lost";
 
     GlobalService::getInstance().readyWithRoomId(1, kBoard, true);
     ASSERT_TRUE(seen(*coTuongEvents, "start 1 14 4711 2000"));

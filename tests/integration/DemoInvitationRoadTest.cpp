@@ -7,12 +7,11 @@
 
 #include <string>
 
-#include "lobby/GameRegistry.h"
 #include "lobby/GlobalService.h"
 #include "platform/ui/Control.h"
 #include "shell/UIController.h"
 #include "standin-server/StandinDemo.h"
-#include "support/ProgramRoadTest.h"
+#include "support/DemoRoadTest.h"
 #include "support/SignedInClientTest.h"
 
 using namespace zuno;
@@ -20,31 +19,14 @@ using namespace zuno::standin;
 
 namespace {
 
-class DemoInvitationRoadTest : public zuno::testing::ProgramRoadTest {
+class DemoInvitationRoadTest : public zuno::testing::DemoRoadTest {
 protected:
     void SetUp() override {
-        ASSERT_TRUE(server.start());
         StandinDemo::Options options;
         options.robots.invitationDelay = 0.2;
         options.robots.robotDelay = 60;  // nobody sits down or deals while the walk goes on
-        options.greetingDelay = std::nullopt;
-        demo = StandinDemo::installOn(server, options);
-        signIn = demo.signIn;
-        lists = demo.lists;
-        ASSERT_NO_FATAL_FAILURE(launchProgram("demo-invitations"));
-        ASSERT_NO_FATAL_FAILURE(signInFromTheLoginScreen("demo", "demo"));
+        ASSERT_NO_FATAL_FAILURE(startDemo(options, "demo-invitations"));
     }
-
-    bool invitationShown() {
-        return UIController::okValue() == UIController::okAcceptInvite && UIController::shownDialogMessage();
-    }
-
-    // The game whose table the player sits at on the stand-in; -1 at none.
-    int seatedGame() const {
-        return demo.robots->locked([&] { return demo.robots->game() ? int(demo.robots->game()->gameType()) : -1; });
-    }
-
-    std::shared_ptr<ui::ViewController> top() const { return program->navigation().topViewController(); }
 
     static std::shared_ptr<ui::Control> leaveButton(const ui::View& view, const ui::Responder* screen) {
         for (const auto& sub : view.subviews()) {
@@ -56,8 +38,6 @@ protected:
         }
         return nullptr;
     }
-
-    StandinDemo demo;
 };
 
 TEST_F(DemoInvitationRoadTest, EveryInvitationOfTheRotationIsAcceptedAndJoinedInOneRun) {
@@ -71,18 +51,8 @@ TEST_F(DemoInvitationRoadTest, EveryInvitationOfTheRotationIsAcceptedAndJoinedIn
         EXPECT_FALSE(lists->table(int8_t(game), int8_t(invitation["roomid"].asInteger()),
                                   int8_t(invitation["boardid"].asInteger())));
         pressDialogOk();
-
-        const GameDescriptor* descriptor = GameRegistry::find(int8_t(game));
-        ASSERT_TRUE(descriptor);
-        const bool seated = pump([&] {
-            auto screen = top();
-            return seatedGame() == game && screen && descriptor->ownsScreen(*screen) &&
-                   !program->navigation().isTransitioning();
-        });
-        ASSERT_TRUE(seated) << "not seated; dialog: " << dialogText();
-        settle();
-
-        auto table = top();
+        auto table = waitForTable(game);
+        ASSERT_TRUE(table) << "not seated; dialog: " << dialogText();
         auto leave = leaveButton(*table->view(), table.get());
         ASSERT_TRUE(leave);
         tap(*leave);

@@ -12,11 +12,9 @@
 #include "lobby/GlobalService.h"
 #include "lobby/StoredPurchases.h"
 #include "money/AssetsView.h"
-#include "money/AvatarView.h"
 #include "money/IAPHelper.h"
 #include "money/MoneyView.h"
 #include "money/TransactionView.h"
-#include "money/TransferMoneyView.h"
 #include "money/ZunoIAPHelper.h"
 #include "money/menuGift.h"
 #include "money/napGate.h"
@@ -30,7 +28,7 @@
 #include "standin-server/StandinMoney.h"
 #include "standin-server/StandinRobotTables.h"
 #include "standin-server/StandinTienLen.h"
-#include "support/ProgramRoadTest.h"
+#include "support/MoneyRoadSteps.h"
 #include "table/PlayerMenuSheets.h"
 
 using namespace zuno;
@@ -41,7 +39,7 @@ namespace {
 constexpr int32_t kMe = 4711;
 constexpr int64_t kStart = 500000;
 
-class MoneyRoadTest : public zuno::testing::ProgramRoadTest {
+class MoneyRoadTest : public zuno::testing::MoneyRoadSteps {
 protected:
     void SetUp() override {
         ASSERT_NO_FATAL_FAILURE(startStandin());
@@ -64,39 +62,6 @@ protected:
     virtual double invitationDelay() const { return 3600; }
     int64_t balance() const { return signIn->balance(kMe).value_or(-1); }
     static int64_t shownBalance() { return UIController::myInfo()->money(); }
-    // The message of the alert on top: the program's dialogs and the sandbox store's question.
-    static std::string dialogText() {
-        auto alerts = ui::AlertView::visibleAlerts();
-        return alerts.empty() ? std::string() : alerts.back()->message().value_or("");
-    }
-    static void press(bool ok) {
-        auto alerts = ui::AlertView::visibleAlerts();
-        ASSERT_FALSE(alerts.empty());
-        auto alert = alerts.back();
-        alert->tapButtonAtIndex(ok ? alert->firstOtherButtonIndex() : alert->cancelButtonIndex());
-    }
-    // Waits for a dialog with the text, then presses its button.
-    void answer(const std::string& text, bool ok) {
-        ASSERT_TRUE(pump([&] { return dialogText() == text; })) << dialogText();
-        press(ok);
-        settle();
-    }
-    std::shared_ptr<MoneyView> openTopUp() {
-        auto menu = waitForTop<MainView>();
-        if (!menu) return nullptr;
-        menu->doShowMoney(nullptr);
-        auto screen = waitForTop<MoneyView>();
-        if (screen) pump([&] { return screen->tableView()->numberOfRowsInSection(0) == 8; });
-        return screen;
-    }
-    void tapRow(MoneyView& screen, int row) {
-        screen.tableView()->scrollToRowAtIndexPath({0, row}, ui::ScrollPosition::Middle, false);
-        settle();
-        auto cell = screen.tableView()->cellForRowAtIndexPath({0, row});
-        ASSERT_TRUE(cell);
-        tap(*cell);
-        settle();
-    }
     static std::vector<std::string> storedReceipts() {
         std::vector<std::string> out;
         for (const auto& p : StoredPurchases::ofUser("lan")) out.push_back(p.receipt);
@@ -236,19 +201,9 @@ TEST_F(MoneyRoadTest, AStopBeforeTheStoreHeardBackStoresTwiceAndOneResendSettles
 
 TEST_F(MoneyRoadTest, ATransferAPresentAndAnAvatar) {
     signInFromTheLoginScreen("lan", "hoa sen");
-    auto menu = waitForTop<MainView>();
-    ASSERT_TRUE(menu);
 
     // A transfer to hoa from a sheet over the menu.
-    auto sheet = std::make_shared<TransferMoneyView>();
-    menu->view()->addSubview(sheet->view());
-    sheet->viewWillAppear(false);
-    settle();
-    type("hoa");
-    tap(*sheet->txtMoney);
-    type("20000");
-    tap(*sheet->btnOK);
-    answer("You gave hoa 20,000 Xu.", true);
+    transferFromTheMenu("hoa", "20000", "You gave hoa 20,000 Xu.");
     EXPECT_EQ(balance(), kStart - 20000);
     EXPECT_EQ(signIn->balance(4712), 21000);
     EXPECT_EQ(shownBalance(), kStart - 20000);
@@ -268,14 +223,7 @@ TEST_F(MoneyRoadTest, ATransferAPresentAndAnAvatar) {
     EXPECT_EQ(shownBalance(), kStart);
 
     // The flat avatar shop, pushed: Cat for 20,000.
-    auto shop = std::make_shared<AvatarView>();
-    program->navigation().pushViewController(shop, true);
-    ASSERT_TRUE(pump([&] { return shop->listAvatars().size() == 5 && shop->listAvatars()[1]->img(); }));
-    settle();
-    tap(*shop->tableView()->cellForRowAtIndexPath({0, 1}));
-    ASSERT_TRUE(pump([] { return !dialogText().empty(); }));
-    press(true);
-    answer(Resources::getInstance().textForKey("ZUNO_buyAvatarOK"), true);
+    ASSERT_TRUE(buyTheCatAvatar());
     EXPECT_EQ(balance(), kStart - 20000);
     EXPECT_EQ(UIController::myInfo()->avatar(), 11);
     EXPECT_EQ(shownBalance(), kStart - 20000);

@@ -95,9 +95,9 @@ class PhomRobotTableTest : public SignedInClientTest {
 protected:
     void SetUp() override {
         ASSERT_TRUE(server.start());
-        auto signIn = StandinSignIn::installOn(server);
-        signIn->addAccount({"lan", "hoa sen", kMe, 500000, 12, 250});
-        robots = StandinRobotTables::installOn(server, signIn, nullptr, options);
+        accounts = StandinSignIn::installOn(server);
+        accounts->addAccount({"lan", "hoa sen", kMe, 500000, 12, 250});
+        robots = StandinRobotTables::installOn(server, accounts, nullptr, options);
         phom = StandinPhom::addTo(*robots);
         robots->setInvitationRotation({7});
         registerGameMessageHandlers();
@@ -133,6 +133,7 @@ protected:
     }
 
     StandinRobotTables::Options options{0, 0, 20, 7};
+    std::shared_ptr<StandinSignIn> accounts;
     std::shared_ptr<StandinRobotTables> robots;
     std::shared_ptr<StandinPhom> phom;
     std::shared_ptr<ScreenDouble> table = std::make_shared<ScreenDouble>();
@@ -200,6 +201,11 @@ TEST_F(PhomRobotTableTest, EatRefusedThenTakenAndADealToTheFinish) {
         EXPECT_TRUE(said == StandinPhom::kWonVi || said == StandinPhom::kLostVi) << e;
     }
     EXPECT_EQ(phom->dealCount(), 1);
+    // The account keeps what the deal paid me or took.
+    const auto mine = std::find_if(table->events.begin(), table->events.end(),
+                                   [](const std::string& e) { return e.rfind("money 4711 ", 0) == 0; });
+    ASSERT_NE(mine, table->events.end());
+    EXPECT_EQ(accounts->balance(kMe), 500000 + std::stoll(mine->substr(11)));
 }
 
 // A one-second turn and robots that think for a second.

@@ -36,11 +36,11 @@ class PokerRobotTableTest : public SignedInClientTest {
 protected:
     void SetUp() override {
         ASSERT_TRUE(server.start());
-        auto signIn = StandinSignIn::installOn(server);
-        StandinRobots::addTo(*signIn);
-        signIn->addAccount({"lan", "hoa sen", 4711, 500000, 12, 250});
+        accounts = StandinSignIn::installOn(server);
+        StandinRobots::addTo(*accounts);
+        accounts->addAccount({"lan", "hoa sen", 4711, 500000, 12, 250});
         auto lists = StandinLobbyLists::installOn(server);
-        robots = StandinRobotTables::installOn(server, signIn, lists, options);
+        robots = StandinRobotTables::installOn(server, accounts, lists, options);
         poker = StandinPoker::addTo(*robots, lists, pauses);
         registerGameMessageHandlers();
         PokerMessageHandler::getInstance()->setPokerLogicHandler(recorder);
@@ -75,6 +75,7 @@ protected:
 
     StandinRobotTables::Options options{60, 0, 20, 7};
     StandinPoker::Pauses pauses{0.2, 0, 0, 0.5, 0};
+    std::shared_ptr<StandinSignIn> accounts;
     std::shared_ptr<StandinRobotTables> robots;
     std::shared_ptr<StandinPoker> poker;
     std::shared_ptr<RecordingPokerLogic> recorder = std::make_shared<RecordingPokerLogic>();
@@ -96,7 +97,8 @@ TEST_F(PokerRobotTableTest, HandsAtATableWithFreeSeats) {
     // Dealt from the place after the button: me, Binh, Khanh (4), Lan (6), An; then the board.
     poker->setNextDeck(aceLowCards("AH 2S 4C 6D 8S KH 3S 5C 7D 9S QH JH TH 2C 3D"));
     join(kBoard);
-    ASSERT_TRUE(seenPrefix("join(1, 0, 9001, 100, [{9001 An 8000000 3 900 ready} {4711 lan 500000 12 250 -} {-1"));
+    // An's money is his account's.
+    ASSERT_TRUE(seenPrefix("join(1, 0, 9001, 100, [{9001 An 2400000 3 900 ready} {4711 lan 500000 12 250 -} {-1"));
     ASSERT_TRUE(seen("stacks(1, 0, [9001 4711], [20000 10000])"));
     ASSERT_TRUE(seen("start(1, 0, 20, " + cards("AH KH") + ", 9001, 4711, 9002, 100, 9008, [], [])"));
     ASSERT_TRUE(seen("call(1, 0, 9001, 200, 19800, 4711, [5 3 2 6])"));
@@ -127,6 +129,7 @@ TEST_F(PokerRobotTableTest, HandsAtATableWithFreeSeats) {
     ASSERT_TRUE(seen("overMoney(1, 0, 9002)"));
     ASSERT_TRUE(seen("overMoney(1, 0, 9009)"));
     EXPECT_EQ(poker->stackOf(4711), 47000);
+    EXPECT_EQ(accounts->balance(4711), 500000 + 47000 - 10000) << "the account keeps what the hand won";
 
     // Three left with chips: the button on me, Khanh the small blind, An the big; I act first.
     auto starts = [&] {
@@ -183,6 +186,7 @@ TEST_F(PokerShortTurnTest, MyTimeRunsOutThenMyStackIsGone) {
     ASSERT_TRUE(seen("overMoney(1, 0, 4711)"));
     EXPECT_EQ(robots->locked([&] { return robots->placeOf(4711); }), -1);
     EXPECT_EQ(poker->stackOf(4711), 0);
+    EXPECT_EQ(accounts->balance(4711), 500000 - 10000) << "the account lost the whole stack";
     PokerService::getInstance().doSit(kRoom, kBoard, 1);
     ASSERT_TRUE(seen("sitDown(1, 0, 4711, 1)"));
     ASSERT_TRUE(seen("stack(1, 0, 4711, 10000)"));

@@ -146,7 +146,7 @@ TEST_F(TienLenScreenRoadTest, AcceptTheInvitationPlayADealAndGetReadyForTheNext)
 TEST_F(TienLenScreenRoadTest, MienBacLeadWithoutAPassThenPassToTheEnd) {
     robots->setInvitationRotation({12});
     signInFromTheLoginScreen("lan", "hoa sen");
-    ASSERT_TRUE(pump([] { return dialogText() == StandinTienLen::kInvitation; })) << dialogText();
+    ASSERT_TRUE(pump([] { return dialogText() == StandinTienLen::kNorthernInvitation; })) << dialogText();
     pressDialogOk();
     auto table = waitForTop<TienLenMBView>();
     ASSERT_TRUE(table);

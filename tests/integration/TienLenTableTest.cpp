@@ -125,9 +125,9 @@ class TienLenTableTest : public SignedInClientTest {
 protected:
     void SetUp() override {
         ASSERT_TRUE(server.start());
-        auto signIn = StandinSignIn::installOn(server);
-        signIn->addAccount({"lan", "hoa sen", kMe, 500000, 12, 250});
-        robots = StandinRobotTables::installOn(server, signIn, nullptr, {0, 0, 20, 7});
+        accounts = StandinSignIn::installOn(server);
+        accounts->addAccount({"lan", "hoa sen", kMe, 500000, 12, 250});
+        robots = StandinRobotTables::installOn(server, accounts, nullptr, {0, 0, 20, 7});
         tienLen = StandinTienLen::addTo(*robots, 3);
         StandinTienLen::addTo(*robots, 12);
         robots->setInvitationRotation({3});
@@ -165,6 +165,7 @@ protected:
         }
     }
 
+    std::shared_ptr<StandinSignIn> accounts;
     std::shared_ptr<StandinRobotTables> robots;
     std::shared_ptr<StandinTienLen> tienLen;
     std::shared_ptr<TableDouble> table = std::make_shared<TableDouble>();
@@ -218,6 +219,7 @@ TEST_F(TienLenTableTest, InvitationJoinDealMovesFinishAndNextDeal) {
     EXPECT_TRUE(std::search(table->events.begin(), table->events.end(), expectedEnd.begin(), expectedEnd.end()) !=
                 table->events.end());
     EXPECT_EQ(UIController::myInfo()->money(), 498000);
+    EXPECT_EQ(accounts->balance(kMe), 498000) << "the account keeps the stake lost";
 
     // Ready again: the next deal comes, led by the winner.
     table->events.clear();

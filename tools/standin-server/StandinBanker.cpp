@@ -323,7 +323,7 @@ void StandinBanker::finish(StandinRobotTables& table) {
     const Cards& bank = hands_[static_cast<size_t>(owner)].cards;
     int64_t bankChange = 0;
     auto pay = [&](int place, int64_t money, const std::string& des) {
-        table.place(place).money += money;
+        table.pay(table.place(place).id, money);
         Message bonus = table.tableMessage(SC_BONUS_MONEY);
         bonus.writeInt(table.place(place).id);
         bonus.writeInt(static_cast<int32_t>(money));

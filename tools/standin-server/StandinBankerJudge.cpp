@@ -9,6 +9,13 @@ int64_t compare(int punter, int banker, int64_t stake) {
     if (punter == banker) return 0;
     return punter > banker ? stake : -stake;
 }
+
+// "1 point", "6 points"; a Vietnamese count takes the same word whatever the number.
+std::string pointsText(int points, const std::string& language, const char* vietnameseWord) {
+    const std::string count = std::to_string(points);
+    if (language == "vi") return count + " " + vietnameseWord;
+    return count + (points == 1 ? " point" : " points");
+}
 }  // namespace
 
 int baiCaoPoints(const std::vector<int8_t>& cards) {
@@ -43,14 +50,13 @@ int64_t xiZachPayout(const std::vector<int8_t>& punter, const std::vector<int8_t
 }
 
 std::string baiCaoText(const std::vector<int8_t>& cards, const std::string& language) {
-    return std::to_string(baiCaoPoints(cards)) + (language == "vi" ? " nút" : " points");
+    return pointsText(baiCaoPoints(cards), language, "nút");
 }
 
 std::string xiZachText(const std::vector<int8_t>& cards, const std::string& language) {
     const int points = xiZachPoints(cards);
-    const std::string count = std::to_string(points);
-    if (bust(points)) return (language == "vi" ? "Quắc (" : "Bust (") + count + ")";
-    return count + (language == "vi" ? " điểm" : " points");
+    if (bust(points)) return (language == "vi" ? "Quắc (" : "Bust (") + std::to_string(points) + ")";
+    return pointsText(points, language, "điểm");
 }
 
 }  // namespace zuno::standin::bankerjudge

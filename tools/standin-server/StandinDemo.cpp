@@ -17,16 +17,14 @@
 namespace zuno::standin {
 
 namespace {
-constexpr int8_t kTienLen = 3;
-constexpr int8_t kTienLenMienBac = 12;
 constexpr int8_t kPhom = 7;
 }  // namespace
 
 std::vector<StandinInvitation::Choice> StandinDemo::invitationRotation() {
     using Kind = StandinTableKind;
     // The banker games come twice: at An's table as a punter, later at an empty one as the banker.
-    return {kTienLen,
-            kTienLenMienBac,
+    return {StandinTienLen::kSouthern,
+            StandinTienLen::kNorthern,
             kPhom,
             StandinBanker::kBaiCao,
             StandinBanker::kXiZach,
@@ -43,13 +41,13 @@ StandinDemo StandinDemo::installOn(StandinServer& server, const Options& options
     // One account to sign in with, demo / demo, and the robots.
     demo.signIn = StandinSignIn::installOn(server);
     StandinRobots::addTo(*demo.signIn);
-    demo.signIn->setInfo(6, "This week: double Win on every Tien Len table.");
+    demo.signIn->setInfo(6, "This week: double Xu on every Tien Len table.");
     demo.lists = StandinLobbyLists::installOn(server);
     StandinCardTables::installOn(server, demo.lists);
     demo.robots = StandinRobotTables::installOn(server, demo.signIn, demo.lists, options.robots);
     StandinRobotTables& robots = *demo.robots;
-    StandinTienLen::addTo(robots, kTienLen);
-    StandinTienLen::addTo(robots, kTienLenMienBac);
+    StandinTienLen::addTo(robots, StandinTienLen::kSouthern);
+    StandinTienLen::addTo(robots, StandinTienLen::kNorthern);
     StandinPhom::addTo(robots);
     StandinPhom::addNewTo(robots);  // listed: any new Phom table of the game list
     StandinBanker::addTo(robots, StandinBanker::kBaiCao);

@@ -215,12 +215,13 @@ void StandinMoney::answerTransfer(StandinSession& session, Message& request) {
     auto to = signIn_->account(nick);
     int64_t balance = signIn_->balance(from->id).value_or(0);
     std::string text;
+    std::optional<int64_t> left;
     if (!to || to->id == from->id) {
         text = "There is no other player named " + nick + ".";
-    } else if (amount <= 0 || amount > balance) {
+    } else if (amount <= 0 || !(left = signIn_->spend(from->id, amount))) {
         text = "You do not have that much money.";
     } else {
-        balance = signIn_->addToBalance(from->id, -int64_t(amount)).value_or(balance);
+        balance = *left;
         signIn_->addToBalance(to->id, amount);
         text = "You gave " + nick + " " + xu(amount) + ".";
     }
@@ -256,15 +257,13 @@ void StandinMoney::answerBuyAvatar(StandinSession& session, Message& request) {
     if (!account) return;
     const int16_t id = request.readShort();
     auto avatar = std::find_if(std::begin(kAvatars), std::end(kAvatars), [id](const Avatar& a) { return a.id == id; });
-    const int64_t balance = signIn_->balance(account->id).value_or(0);
-    if (avatar == std::end(kAvatars) || avatar->price > balance) {
+    if (avatar == std::end(kAvatars) || !signIn_->spend(account->id, avatar->price)) {
         Message m(SC_NOTICE);
         m.writeByte(0);
         m.writeUTF(std::string("You cannot buy that avatar."));
         session.send(m);
         return;
     }
-    signIn_->addToBalance(account->id, -int64_t(avatar->price));
     if (auto updated = signIn_->accountWithId(account->id)) {
         updated->avatar = id;
         signIn_->updateAccount(*updated);
@@ -343,15 +342,13 @@ void StandinMoney::answerBuyGift(StandinSession& session, Message& request) {
     const int32_t toUser = request.readInt();
     const auto items = allGifts();
     auto item = std::find_if(items.begin(), items.end(), [itemId](const GiftItem& g) { return g.id == itemId; });
-    const int64_t balance = signIn_->balance(buyer->id).value_or(0);
-    if (item == items.end() || item->price > balance) {
+    if (item == items.end() || !signIn_->spend(buyer->id, item->price)) {
         Message m = shop(SUB_GIVE_GIFT);
         m.writeByte(1);
         m.writeUTF(std::string("You do not have enough money for this gift."));
         session.send(m);
         return;
     }
-    signIn_->addToBalance(buyer->id, -int64_t(item->price));
     // Announced to the table: the buyer, and the receiver when a person is connected.
     Message m = shop(SUB_GIVE_GIFT);
     m.writeByte(0);

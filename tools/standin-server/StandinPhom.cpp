@@ -354,7 +354,7 @@ void StandinPhom::endDeal(StandinRobotTables& table, int uPlace, bool payAll) {
     for (int i = 0; i < kPlaces; ++i) {
         auto& p = table.place(i);
         if (p.empty()) continue;
-        p.money += money[static_cast<size_t>(i)];
+        table.pay(p.id, money[static_cast<size_t>(i)]);
         Message bonus = table.tableMessage(SC_BONUS_MONEY);
         bonus.writeInt(p.id);
         bonus.writeInt(money[static_cast<size_t>(i)]);

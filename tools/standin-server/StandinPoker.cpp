@@ -31,6 +31,11 @@ using Hand = StandinPokerHand;
 void writeInts(Message& m, const std::vector<int32_t>& values) {
     for (int32_t v : values) m.writeInt(v);
 }
+
+// The stack the player brings to a seat: kBuyIn, or all of a smaller balance.
+int32_t buyIn(const StandinRobotTables& table, const StandinRobotTables::Place& player) {
+    return static_cast<int32_t>(std::min<int64_t>(StandinPoker::kBuyIn, table.moneyOf(player)));
+}
 }  // namespace
 
 std::shared_ptr<StandinPoker> StandinPoker::addTo(StandinRobotTables& tables, std::shared_ptr<StandinLobbyLists> lists,
@@ -140,8 +145,7 @@ void StandinPoker::giveStacks(StandinRobotTables& table, bool announce) {
     for (int i = 0; i < kPlaces; ++i) {
         const auto& p = table.place(i);
         if (p.empty() || stacks_.count(p.id)) continue;
-        stacks_[p.id] = p.robot ? kRobotStacks[static_cast<size_t>(i)]
-                                : static_cast<int32_t>(std::min<int64_t>(kBuyIn, p.money));
+        stacks_[p.id] = p.robot ? kRobotStacks[static_cast<size_t>(i)] : buyIn(table, p);
         fresh.push_back(p.id);
     }
     if (!announce || fresh.empty()) return;
@@ -339,8 +343,13 @@ void StandinPoker::finish(StandinRobotTables& table) {
     writeInts(last, hand_->pots());
     table.send(last);
     const auto wins = hand_->settle();
-    for (int i = 0; i < kPlaces; ++i)
-        if (hand_->player(i).id != -1) stacks_[hand_->player(i).id] = hand_->player(i).stack;
+    for (int i = 0; i < kPlaces; ++i) {
+        const auto& player = hand_->player(i);
+        if (player.id == -1) continue;
+        // The chips a hand won or lost are money: the account keeps them whether or not the player stays.
+        table.pay(player.id, int64_t(player.stack) - stacks_[player.id]);
+        stacks_[player.id] = player.stack;
+    }
     table.schedule(pauses_.showdown, [this, &table, serial = table_, hand = hands_, wins] {
         if (!atThisTable(table, serial) || hand != hands_ || !hand_) return;
         for (const auto& win : wins) {
@@ -447,7 +456,7 @@ void StandinPoker::sit(StandinRobotTables& table, int8_t seat) {
     watchers.erase(me);
     table.setPlayerPlace(seat);
     auto& stack = stacks_[playerId_];
-    if (stack <= 0) stack = static_cast<int32_t>(std::min<int64_t>(kBuyIn, table.place(seat).money));
+    if (stack <= 0) stack = buyIn(table, table.place(seat));
     Message sits = subMessage(table, SC_POKER_COMMAND, POKER_SIT);
     sits.writeInt(playerId_);
     sits.writeByte(seat);

@@ -18,7 +18,8 @@ namespace zuno::standin {
 // watchers, reached from the game list. At a table with free seats the player sits at once beside An
 // and the robots of robotPlaces(); at the full table (kFullBoard) nine robots play and the join is
 // answered with the offer to watch; a robot there stands up after the player chose to watch, and the
-// player may take its seat. Every seated player brings a stack (the player kBuyIn at most); hands
+// player may take its seat. Every seated player brings a stack (the player kBuyIn of his balance at
+// most, and what each hand wins or loses goes to the balance at once); hands
 // start by themselves a moment after the seats fill and after each stop while two seated players have
 // chips, the button moving on. Robots check, else call, all in when the call reaches the stack; the
 // player's actions are judged by StandinPokerHand and refused with 54 and a text. After every action

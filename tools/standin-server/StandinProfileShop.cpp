@@ -74,9 +74,7 @@ StandinProfileShop::StandinProfileShop(std::shared_ptr<StandinSignIn> signIn) : 
     charge_ = [accounts](StandinSession& session, int64_t total) {
         auto signIn = accounts.lock();
         auto account = signIn ? signIn->accountOf(session) : std::nullopt;
-        auto balance = account ? signIn->balance(account->id) : std::nullopt;
-        if (!balance || *balance < total) return false;
-        return signIn->setBalance(account->id, *balance - total);
+        return account && signIn->spend(account->id, total);
     };
     buildCatalogue();
 }

@@ -24,11 +24,10 @@ constexpr int8_t SC_INVITED_JOIN_BOARD = 74;
 // The robots who sit down after the player beyond Binh, in the order of the game's robot places.
 constexpr int32_t kMoreRobotIds[] = {9008, 9009, 9011, 9013, 9015, 9017, 9018, 9020};
 
-StandinRobotTables::Place seat(int32_t id, std::string name, int64_t money, int16_t avatar, int32_t exp, bool robot) {
+StandinRobotTables::Place seat(int32_t id, std::string name, int16_t avatar, int32_t exp, bool robot) {
     StandinRobotTables::Place p;
     p.id = id;
     p.name = std::move(name);
-    p.money = money;
     p.avatar = avatar;
     p.exp = exp;
     p.robot = robot;
@@ -89,9 +88,8 @@ void StandinRobotTables::chain(int8_t commandId, std::function<bool(StandinSessi
 
 void StandinRobotTables::install(StandinServer& server) {
     server_ = &server;
-    chain(CS_LOGIN, [this](StandinSession& session, Message& message) {
-        // Who signs in; the sign-in road answers.
-        account_ = signIn_->account(message.readUTF().value_or(std::string()));
+    // Who signs in; the sign-in road answers.
+    chain(CS_LOGIN, [this](StandinSession& session, Message&) {
         auto latest = server_->latestClient();
         if (latest.get() == &session && session_ != latest) {
             session_ = latest;
@@ -103,7 +101,7 @@ void StandinRobotTables::install(StandinServer& server) {
     });
     // The second client information follows a successful login: the player is in the lobby.
     chain(CS_CLIENT_INFORMATION_V2, [this](StandinSession& session, Message&) {
-        if (session_.get() == &session && account_) inviteLater();
+        if (session_.get() == &session && signIn_->accountOf(session)) inviteLater();
         return false;
     });
     chain(CS_JOIN_BOARD, [this](StandinSession& session, Message& m) { return join(session, m); });
@@ -267,7 +265,7 @@ void StandinRobotTables::seatGuest(const StandinAccount& guest) {
            (std::find(kept.begin(), kept.end(), free) != kept.end() || !places_[free].empty()))
         ++free;
     if (free == count) return;
-    places_[free] = seat(guest.id, guest.name, guest.money, guest.avatar, guest.exp, true);
+    places_[free] = seat(guest.id, guest.name, guest.avatar, guest.exp, true);
     robotSitsDown(free);
 }
 
@@ -284,7 +282,7 @@ Message StandinRobotTables::sitsDown(int place) const {
     sits.writeByte(static_cast<int8_t>(place));
     sits.writeInt(p.id);
     sits.writeUTF(p.name);
-    sits.writeLong(p.money);
+    sits.writeLong(moneyOf(p));
     sits.writeShort(p.avatar);
     sits.writeInt(p.exp);
     return sits;
@@ -293,22 +291,24 @@ Message StandinRobotTables::sitsDown(int place) const {
 bool StandinRobotTables::join(StandinSession& session, Message& request) {
     const int8_t room = request.readByte();
     const int8_t board = request.readByte();
-    if (session_.get() != &session || game_ || !account_) return false;
+    if (session_.get() != &session || game_) return false;
+    std::optional<StandinAccount> player = signIn_->accountOf(session);
+    if (!player) return false;
     if (invited_) {
         auto game = gameOf(invited_->gameType);
         if (game && room == game->room() && board == game->board()) {
-            seatPlayer(game, room, board, invited_->kind);
+            seatPlayer(game, room, board, invited_->kind, *player);
             return true;
         }
     }
     auto listed = lists_ ? gameOf(lists_->chosenGame(session)) : nullptr;
     if (!listed || !listed->listed()) return false;
-    seatPlayer(listed, room, board, StandinTableKind::Robots);
+    seatPlayer(listed, room, board, StandinTableKind::Robots, *player);
     return true;
 }
 
 void StandinRobotTables::seatPlayer(const std::shared_ptr<StandinRobotGame>& game, int8_t room, int8_t board,
-                                    StandinTableKind kind) {
+                                    StandinTableKind kind, const StandinAccount& player) {
     game_ = game;
     room_ = room;
     board_ = board;
@@ -321,10 +321,11 @@ void StandinRobotTables::seatPlayer(const std::shared_ptr<StandinRobotGame>& gam
     ownerPlace_ = 0;
     playerPlace_ = robots ? 1 : 0;
     if (robots) {
-        places_[0] = seat(kOwnerId, "An", 8000000, 3, 900, true);
+        places_[0] = seat(kOwnerId, "An", 3, 900, true);
+        places_[0].money = kOwnerMoney;
         places_[0].ready = true;
     }
-    places_[playerPlace_] = seat(account_->id, account_->name, account_->money, account_->avatar, account_->exp, false);
+    places_[playerPlace_] = seat(player.id, player.name, player.avatar, player.exp, false);
     game_->seatsChanged(*this, true);
     send(game_->joinReply(*this));
     seatRobotsLater();
@@ -336,11 +337,11 @@ Message StandinRobotTables::joinReply(int32_t stake) const {
     reply.writeByte(board_);
     reply.writeInt(places_[ownerPlace_].id);
     reply.writeInt(stake);
-    auto write = [&reply](const Place& p) {
+    auto write = [this, &reply](const Place& p) {
         reply.writeInt(p.id);
         if (p.empty()) return;
         reply.writeUTF(p.name);
-        reply.writeLong(p.money);
+        reply.writeLong(moneyOf(p));
         reply.writeShort(p.avatar);
         reply.writeInt(p.exp);
         reply.writeBool(p.ready);
@@ -354,11 +355,15 @@ int StandinRobotTables::placeCount() const { return game_ ? std::min(game_->plac
 
 // Binh, then the robots of kMoreRobotIds.
 std::optional<StandinRobotTables::Place> StandinRobotTables::laterRobot(int index) const {
-    if (index == 0) return seat(kRobotId, "Binh", 3000000, 5, 420, true);
+    if (index == 0) {
+        Place binh = seat(kRobotId, "Binh", 5, 420, true);
+        binh.money = kRobotMoney;
+        return binh;
+    }
     if (index > static_cast<int>(std::size(kMoreRobotIds))) return std::nullopt;
     auto account = signIn_->accountWithId(kMoreRobotIds[index - 1]);
     if (!account) return std::nullopt;
-    return seat(account->id, account->name, account->money, account->avatar, account->exp, true);
+    return seat(account->id, account->name, account->avatar, account->exp, true);
 }
 
 // The robots of the game's robot places that are free come a moment later and get ready.
@@ -455,6 +460,22 @@ int StandinRobotTables::placeOf(int32_t playerId) const {
     for (int i = 0; i < placeCount(); ++i)
         if (!places_[static_cast<size_t>(i)].empty() && places_[static_cast<size_t>(i)].id == playerId) return i;
     return -1;
+}
+
+int64_t StandinRobotTables::moneyOf(const Place& place) const {
+    return signIn_->balance(place.id).value_or(place.money);
+}
+
+void StandinRobotTables::pay(int32_t playerId, int64_t amount) {
+    if (signIn_->addToBalance(playerId, amount)) return;
+    // A robot without an account, seated or watching.
+    const int at = placeOf(playerId);
+    if (at >= 0) {
+        places_[static_cast<size_t>(at)].money += amount;
+        return;
+    }
+    for (Place& watcher : watchers_)
+        if (watcher.id == playerId) watcher.money += amount;
 }
 
 int StandinRobotTables::nextPlace(int after, const std::function<bool(int)>& takes) const {

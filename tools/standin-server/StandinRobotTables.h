@@ -84,6 +84,8 @@ public:
 // after the turn seconds), leaving, kicking a robot (it comes back later), a robot's answer to table
 // chat and the player's invitations (74): an online robot sits down in a free place after the robot
 // pause and gets ready, an account with a connection is invited to the table. The game does the rest.
+// Money is the accounts' balances that the sign-in keeps: read at every join and notice, and changed
+// there by every result (moneyOf, pay).
 //
 // A game plugs in as a StandinRobotGame: its number of places (2 at a board table, 4 at a card table,
 // up to kMaxPlaces), where the later robots sit, its join reply and robot notice where they differ from
@@ -96,6 +98,9 @@ public:
     static constexpr int32_t kStake = 1000;
     static constexpr int32_t kOwnerId = 9001;  // An
     static constexpr int32_t kRobotId = 9002;  // Binh
+    // What An and Binh bring where the server has no account for them.
+    static constexpr int64_t kOwnerMoney = 8000000;
+    static constexpr int64_t kRobotMoney = 3000000;
     static constexpr const char* kChatAnswer = "Good luck!";
     static constexpr int kCardPlaces = 4;
     static constexpr int kMaxPlaces = 9;
@@ -110,6 +115,8 @@ public:
     struct Place {
         int32_t id = -1;
         std::string name;
+        // Only a robot the server has no account for keeps its money here; an account's money is its
+        // balance with the sign-in (moneyOf, pay).
         int64_t money = 0;
         int16_t avatar = 0;
         int32_t exp = 0;
@@ -167,6 +174,11 @@ public:
     int placeCount() const;
     // The place of a player id; -1 when nobody there has it.
     int placeOf(int32_t playerId) const;
+    // The money of the one at the place: an account's balance as the sign-in holds it now.
+    int64_t moneyOf(const Place& place) const;
+    // What a table's result pays a player (taken when negative), kept with the account's balance so
+    // that the next table and the profile show it.
+    void pay(int32_t playerId, int64_t amount);
     int playerPlace() const { return playerPlace_; }
     int ownerPlace() const { return ownerPlace_; }
     bool playing() const { return playing_; }
@@ -207,7 +219,9 @@ private:
     void seatGuest(const StandinAccount& guest);
     void robotSitsDown(int place);
     bool join(StandinSession& session, Message& request);
-    void seatPlayer(const std::shared_ptr<StandinRobotGame>& game, int8_t room, int8_t board, StandinTableKind kind);
+    // The player is seated as the account stands now.
+    void seatPlayer(const std::shared_ptr<StandinRobotGame>& game, int8_t room, int8_t board, StandinTableKind kind,
+                    const StandinAccount& player);
     void seatRobotsLater();
     bool atTable(StandinSession& session, Message& request);
     void leaveTable();
@@ -228,7 +242,6 @@ private:
     std::set<int8_t> chained_;
     StandinInvitation invitation_;
     std::shared_ptr<StandinSession> session_;
-    std::optional<StandinAccount> account_;
     std::optional<StandinInvitation::Choice> invited_;
     std::shared_ptr<StandinRobotGame> game_;  // the table's game while the player sits
     int8_t room_ = 0, board_ = 0;

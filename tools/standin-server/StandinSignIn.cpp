@@ -18,7 +18,10 @@ constexpr int8_t SC_GET_INFO = 72;
 constexpr int8_t kInfoWithoutText = -1;
 }  // namespace
 
-StandinSignIn::StandinSignIn() { infos_[8] = "1-2.3.0"; }
+StandinSignIn::StandinSignIn() {
+    infos_[2] = kHotline;
+    infos_[8] = "1-2.3.0";
+}
 
 std::shared_ptr<StandinSignIn> StandinSignIn::installOn(StandinServer& server) {
     std::shared_ptr<StandinSignIn> signIn(new StandinSignIn());
@@ -62,8 +65,10 @@ bool StandinSignIn::updateAccount(const StandinAccount& account) {
     StandinAccount* found = findById(account.id);
     if (found == nullptr) return false;
     const std::string name = found->name;
+    const int64_t money = found->money;
     *found = account;
     found->name = name;
+    found->money = money;
     return true;
 }
 
@@ -135,6 +140,14 @@ std::optional<int64_t> StandinSignIn::addToBalance(int32_t accountId, int64_t am
     StandinAccount* found = findById(accountId);
     if (found == nullptr) return std::nullopt;
     found->money += amount;
+    return found->money;
+}
+
+std::optional<int64_t> StandinSignIn::spend(int32_t accountId, int64_t amount) {
+    std::lock_guard<std::mutex> lock(mutex_);
+    StandinAccount* found = findById(accountId);
+    if (found == nullptr || found->money < amount) return std::nullopt;
+    found->money -= amount;
     return found->money;
 }
 

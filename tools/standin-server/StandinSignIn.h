@@ -43,7 +43,8 @@ struct StandinAccount {
 // becomes an account at once. The second client information (-35) is taken silently.
 //
 // It remembers which connection signed in as which account and keeps every account's balance, so that
-// other pieces of the stand-in can charge, pay and reach a signed-in player.
+// other pieces of the stand-in can charge, pay and reach a signed-in player. The balance lives here
+// alone: whoever shows or changes an account's money reads it and changes it here, never a copy.
 class StandinSignIn {
 public:
     static constexpr const char* kLoginRefused = "Wrong user name or password.";
@@ -51,6 +52,8 @@ public:
     static constexpr const char* kRegisterSmsPrefix = "ZUNO DK";
     static constexpr const char* kRegisterSmsNumber = "8785";
     static constexpr int64_t kNewAccountMoney = 100000;
+    // The hotline's number, the answer to information key 2.
+    static constexpr const char* kHotline = "19001234";
 
     // Registers the handlers; the returned object stays alive with them.
     static std::shared_ptr<StandinSignIn> installOn(StandinServer& server);
@@ -59,7 +62,8 @@ public:
     std::optional<StandinAccount> account(const std::string& name) const;
     std::optional<StandinAccount> accountWithId(int32_t id) const;
     std::vector<StandinAccount> accounts() const;
-    // Replaces what the account with the same id holds (its name stays its key); false if none has the id.
+    // Replaces what the account with the same id holds; its name stays its key and its balance stays
+    // what the balance operations made it. False if none has the id.
     bool updateAccount(const StandinAccount& account);
 
     // The account a connection signed in as (the latest sign-in of that connection); none before.
@@ -75,10 +79,13 @@ public:
     std::optional<int64_t> balance(int32_t accountId) const;
     bool setBalance(int32_t accountId, int64_t money);
     std::optional<int64_t> addToBalance(int32_t accountId, int64_t amount);
+    // Takes the amount when the balance holds it, in one step: the new balance, or none (and nothing
+    // taken) for an unknown id or a balance too small.
+    std::optional<int64_t> spend(int32_t accountId, int64_t amount);
     // The status that answers the client information: 1 accepts, anything else refuses.
     void setClientInformationStatus(int8_t status);
-    // The text for an information key; a key without one is answered with no text. Key 8 (the SMS
-    // permission list) holds "1-2.3.0" from the start.
+    // The text for an information key; a key without one is answered with no text. Key 2 (the
+    // hotline) holds kHotline and key 8 (the SMS permission list) "1-2.3.0" from the start.
     void setInfo(int8_t key, std::string text);
 
 private:

@@ -134,14 +134,14 @@ void StandinTienLen::turnTimeOver(StandinRobotTables& tables, int place) {
 }
 
 int8_t StandinTienLen::typeOf(const Cards& cards) const {
-    return gameType_ == 12 ? CardMBUtils::getType(cards) : CardUtils::getType(cards);
+    return gameType_ == kNorthern ? CardMBUtils::getType(cards) : CardUtils::getType(cards);
 }
 
 bool StandinTienLen::beats(const Cards& cards) const {
     const int8_t type = typeOf(cards);
     const int8_t tableType = table_.empty() ? int8_t{-1} : typeOf(table_);
-    return gameType_ == 12 ? CardMBUtils::available(cards, type, table_, tableType)
-                                   : CardUtils::available(cards, type, table_, tableType);
+    return gameType_ == kNorthern ? CardMBUtils::available(cards, type, table_, tableType)
+                                  : CardUtils::available(cards, type, table_, tableType);
 }
 
 // The lowest card when leading; otherwise what the automatic selection offers, if the rules let it go on
@@ -150,7 +150,7 @@ StandinTienLen::Cards StandinTienLen::robotChoice(const Hand& held) const {
     if (held.cards.empty()) return {};
     if (table_.empty()) return {held.cards.front()};
     TienLenHand hand(held.cards);
-    if (gameType_ == 12) CardMBUtils::autoSelect(table_, hand);
+    if (gameType_ == kNorthern) CardMBUtils::autoSelect(table_, hand);
     else CardUtils::autoSelect(table_, hand);
     Cards chosen = hand.getSelectedCardsValue();
     std::sort(chosen.begin(), chosen.end());
@@ -198,7 +198,7 @@ bool StandinTienLen::playerSkip(StandinRobotTables& tables) {
 bool StandinTienLen::playerClaim(StandinRobotTables& tables) {
     const int me = tables.playerPlace();
     const Cards& hand = hands_[me].cards;
-    const bool northern = gameType_ == 12;
+    const bool northern = gameType_ == kNorthern;
     const bool wins = tables.playing() && movesInDeal_ == 0 &&
                       (northern ? CardMBUtils::checkForceFinishWithCards(hand, dealFirstMatch_) ||
                                       CardMBUtils::checkForceFinishWith3DoiThongCo3Bich(hand)
@@ -217,7 +217,7 @@ bool StandinTienLen::playerClaim(StandinRobotTables& tables) {
         auto& p = tables.place(i);
         if (p.empty()) continue;
         const int32_t change = i == me ? 2 * kStake * (playersInDeal_ - 1) : -2 * kStake;
-        p.money += change;
+        tables.pay(p.id, change);
         Message bonus = tables.tableMessage(SC_BONUS_MONEY);
         bonus.writeInt(p.id);
         bonus.writeInt(change);
@@ -304,7 +304,7 @@ void StandinTienLen::finish(StandinRobotTables& tables, int place, int players) 
     const int8_t position = hands_[place].finished;
     const int32_t change = kStake * (players - 1 - 2 * position);
     const int32_t exp = players - 1 - position;
-    p.money += change;
+    tables.pay(p.id, change);
     p.exp += exp;
     if (position == 0) winnerPlace_ = place;
     Message m = tables.tableMessage(SC_FINISH);

@@ -24,7 +24,10 @@ public:
     static constexpr int32_t kStake = StandinRobotTables::kStake;
     static constexpr int32_t kOwnerId = StandinRobotTables::kOwnerId;  // An
     static constexpr int32_t kRobotId = StandinRobotTables::kRobotId;  // Binh
+    static constexpr int8_t kSouthern = 3;
+    static constexpr int8_t kNorthern = 12;  // Tien Len Mien Bac
     static constexpr const char* kInvitation = "An invites you to a Tien Len table.";
+    static constexpr const char* kNorthernInvitation = "An invites you to a Tien Len Mien Bac table.";
     // A refusal in the client's language.
     struct Refusal {
         const char* english;
@@ -37,7 +40,7 @@ public:
     static constexpr Refusal kMustLead{"You lead: play a card.", "Bạn đi đầu: hãy đánh bài."};
     static constexpr Refusal kNoInstantWin{"That hand does not win at once.", "Bài này không thắng trắng."};
 
-    // The game of the given type (3 southern, 12 northern), added to the loop.
+    // The game of the given type (kSouthern or kNorthern), added to the loop.
     static std::shared_ptr<StandinTienLen> addTo(StandinRobotTables& tables, int8_t gameType);
 
     // What the tests may look at: a player's cards now (ascending) and the number of deals so far.
@@ -51,7 +54,7 @@ public:
     int8_t gameType() const override { return gameType_; }
     int8_t room() const override { return kRoom; }
     int8_t board() const override { return kBoard; }
-    const char* invitationText() const override { return kInvitation; }
+    const char* invitationText() const override { return gameType_ == kNorthern ? kNorthernInvitation : kInvitation; }
     std::vector<int8_t> commands() const override;
     void seatsChanged(StandinRobotTables& table, bool newTable) override;
     void deal(StandinRobotTables& table) override;

@@ -123,7 +123,9 @@ TEST_F(SessionLogicTest, RegistrationAnswerBranches) {
         {"name taken", false, false, true, text("ZUNO_gameIDAlreadyUsed"), false},
         {"store build", true, true, true, std::nullopt, false},
         {"phone sends the SMS", true, false, true, std::nullopt, true},
-        {"copied by hand", true, false, false, "Please send an SMS with the text REG lan to 8x79.", false},
+        // A desktop: the text to send from a phone, and what a server that opens accounts at once allows.
+        {"copied by hand", true, false, false,
+         "Please send an SMS with the text REG lan to 8x79.\n" + text("ZUNO_registerWithoutSMS"), false},
     };
     useComposer(true);
     for (const Case& c : cases) {

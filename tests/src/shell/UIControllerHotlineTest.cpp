@@ -7,6 +7,7 @@
 #include "net/MobileClient.h"
 #include "platform/core/Bundle.h"
 #include "platform/core/Device.h"
+#include "platform/core/Format.h"
 #include "platform/core/Log.h"
 #include "platform/services/UrlOpener.h"
 #include "shell/Resources.h"
@@ -106,8 +107,24 @@ TEST_F(UIControllerHotline, WithoutDialingItConnectsAndAsksTheServerForTheNumber
     EXPECT_EQ(session->lastBytes(), (sys::Data{72, 2}));
 }
 
-TEST_F(UIControllerHotline, TheServersNumberIsDialled) {
+TEST_F(UIControllerHotline, TheServersNumberIsDialledWhereTheDeviceCan) {
+    sys::UrlOpener::setOpener([](const std::string&) { return true; }, [](const std::string&) { return true; });
     UIController::callHotlineFromServer("0912345678");
     EXPECT_TRUE(sys::Log::contains("callHotlineFromServer 0912345678"));
     EXPECT_EQ(sys::UrlOpener::openedUrls(), (std::vector<std::string>{"telprompt:0912345678"}));
+    EXPECT_EQ(UIController::shownDialogMessage(), std::nullopt);
+}
+
+// A desktop dials nothing: the player reads the server's number in a dialog whose OK does nothing more.
+TEST_F(UIControllerHotline, WhereNothingDialsTheServersNumberIsShownInADialog) {
+    const Resources& r = Resources::getInstance();
+    UIController::setOkValue(UIController::okLeaveBoard);
+    UIController::callHotlineFromServer("0912345678");
+    EXPECT_EQ(sys::UrlOpener::openedUrls(), (std::vector<std::string>{"telprompt:0912345678"}));
+    EXPECT_EQ(UIController::shownDialogMessage(), sys::format(r.textForKey("ZUNO_hotlineFromServer"), "0912345678"));
+    EXPECT_EQ(UIController::okValue(), UIController::okNone);
+
+    UIController::callHotlineFromServer("");
+    EXPECT_EQ(UIController::shownDialogMessage(), r.textForKey("ZUNO_noHotline"));
+    UIController::closeDialog();
 }

@@ -25,6 +25,8 @@ TEST(StandinBankerJudge, BaiCaoPointsAndPayouts) {
     EXPECT_EQ(J::baiCaoPayout(cards("TS JC QD"), cards("5S 5C TD"), 500), 0);
     EXPECT_EQ(J::baiCaoText(cards("KS AH 8C"), "en"), "9 points");
     EXPECT_EQ(J::baiCaoText(cards("KS AH 8C"), "vi"), "9 nút");
+    EXPECT_EQ(J::baiCaoText(cards("KS AH TC"), "en"), "1 point");
+    EXPECT_EQ(J::baiCaoText(cards("KS AH TC"), "vi"), "1 nút");
 }
 
 TEST(StandinBankerJudge, XiZachCountsAcesAndBusts) {

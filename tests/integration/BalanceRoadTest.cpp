@@ -1,0 +1,196 @@
+// The account's balance as every table shows it: the desktop program, headless, against the stand-in
+// as the demo runs it. A scratch card, a transfer to An and an avatar change the balance; then every
+// table of the robots' invitations (Tien Len, Tien Len Mien Bac, Phom, the banker games at An's table
+// and at an empty one, the board games, Blocks) and new Phom and Poker from the game list seat the
+// player with it. The profile shows it between tables, and the stake lost by a resignation at Co Tuong
+// is what every later table shows.
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <string>
+
+#include "games/board/BoardTableView.h"
+#include "lobby/ScreenEvents.h"
+#include "money/napGate.h"
+#include "platform/ui/Control.h"
+#include "screens/BoardView.h"
+#include "screens/GameView.h"
+#include "screens/ProfileView.h"
+#include "screens/RoomView.h"
+#include "screens/UserDataView.h"
+#include "shell/Util.h"
+#include "standin-server/StandinCoTuong.h"
+#include "standin-server/StandinMoney.h"
+#include "standin-server/StandinPoker.h"
+#include "standin-server/StandinRobots.h"
+#include "support/DemoRoadTest.h"
+
+using namespace zuno;
+using namespace zuno::standin;
+
+namespace {
+
+constexpr int32_t kAn = StandinRobotTables::kOwnerId;
+constexpr int8_t kNewPhom = 13;
+
+class BalanceRoadTest : public zuno::testing::DemoRoadTest {
+protected:
+    void SetUp() override {
+        StandinDemo::Options options;
+        options.robots.invitationDelay = 3600;  // each invitation comes when the walk asks for it
+        options.robots.robotDelay = 60;         // nobody sits down or deals while the walk looks
+        ASSERT_NO_FATAL_FAILURE(startDemo(options, "balance-road"));
+    }
+
+    int64_t balance(int32_t id = StandinRobots::kDemoId) const { return signIn->balance(id).value_or(-1); }
+    static int64_t myMoney() { return UIController::myInfo()->money(); }
+    // An amount as the seats and the profile show it.
+    static std::string shown(int64_t money) {
+        return Util::formatNumber(money) + " " + Resources::getInstance().textForKey("ZUNO_win");
+    }
+
+    void scratchCard() {
+        auto topUp = openTopUp();
+        ASSERT_TRUE(topUp);
+        ASSERT_EQ(topUp->listMoney.at(2)->type(), MoneyView::kScratchCard);
+        tapRow(*topUp, 2);
+        type(StandinMoney::kGoodSerial);
+        tap(*topUp->gateView->txfID);
+        type(StandinMoney::kGoodPin);
+        tap(*topUp->gateView->btnOK);
+        answer("Your card added 100,000 Xu.", true);
+        topUp->doExit(nullptr);
+    }
+
+    // The profile's personal data show the balance; then back to the main menu.
+    void expectTheProfileShows(int64_t money) {
+        auto menu = waitForTop<MainView>();
+        ASSERT_TRUE(menu);
+        menu->doShowProfile(nullptr);
+        auto profile = waitForTop<ProfileView>();
+        ASSERT_TRUE(profile);
+        const auto& title = profile->personalDataTab()->btnMoney;
+        ASSERT_TRUE(pump([&] { return title->currentTitle() == shown(money); })) << title->currentTitle().value_or("");
+        profile->doExit(nullptr);
+        ASSERT_TRUE(waitForTop<MainView>());
+    }
+
+    std::shared_ptr<ui::ViewController> acceptTheInvitation(int game) {
+        demo.robots->inviteNow();
+        if (!pump([] { return invitationShown(); })) return nullptr;
+        pressDialogOk();
+        return waitForTable(game);
+    }
+    // The table took the join reply's money for the player, and the player's seat shows it.
+    static void expectSeatedWith(ui::ViewController& table, int64_t money) {
+        EXPECT_EQ(myMoney(), money);
+        EXPECT_NE(textsIn(*table.view()).find(shown(money)), std::string::npos) << textsIn(*table.view());
+    }
+    void leave(const std::shared_ptr<ui::ViewController>& table) {
+        auto events = std::dynamic_pointer_cast<TableScreenEvents>(table);
+        ASSERT_TRUE(events);
+        events->pressLeave();
+        if (UIController::okValue() == UIController::okLeaveBoard && UIController::shownDialogMessage()) press(true);
+        ASSERT_TRUE(pump([&] { return seatedGame() == -1 && top() != table; }));
+        settle();
+    }
+
+    // A game starts at once (no robot pause), and the player resigns it.
+    void resign(BoardTableView& table) {
+        demo.robots->locked([&] { demo.robots->startDeal(); });
+        ASSERT_TRUE(pump([&] { return table.table().isInBoard; }));
+        settle();
+        table.clickLose();
+        answer(Resources::getInstance().textForKey("ZUNO_confirm_lose"), true);
+        ASSERT_TRUE(pump([&] { return !table.table().isInBoard; }));
+        const std::string lost = Resources::getInstance().textForKey("ZUNO_lose");
+        ASSERT_TRUE(pump([&] { return dialogText().find(lost) != std::string::npos; })) << dialogText();
+        press(true);
+        settle();
+    }
+
+    // From the game list: the game's first room, and the table of the tile.
+    std::shared_ptr<ui::ViewController> openListed(const std::function<std::shared_ptr<ui::View>(GameView&)>& gameTile,
+                                                   int game, size_t board) {
+        auto menu = waitForTop<MainView>();
+        if (!menu) return nullptr;
+        tap(*menu->btnPlayGames);
+        auto games = waitForTop<GameView>();
+        if (!games) return nullptr;
+        tap(*gameTile(*games));
+        auto rooms = waitForTop<RoomView>();
+        if (!rooms || !pump([&] { return rooms->tableView()->numberOfRowsInSection(0) > 0; })) return nullptr;
+        rooms->didSelectRowAtIndexPath(*rooms->tableView(), {0, 0});
+        auto tables = waitForTop<BoardView>();
+        if (!tables || !pump([&] { return tables->listBoard.size() > board; })) return nullptr;
+        settle();
+        // The grid holds the pull-to-refresh header first, then one tile per table, its button on top.
+        tap(*tables->scrollView->subviews().at(board + 1)->subviews().back());
+        return waitForTable(game);
+    }
+    // From the table list a listed table left, back to the main menu.
+    void backToTheMenu() {
+        for (const auto& screen : program->navigation().viewControllers()) {
+            if (!std::dynamic_pointer_cast<MainView>(screen)) continue;
+            program->navigation().popToViewController(screen.get(), false);
+            break;
+        }
+        ASSERT_TRUE(waitForTop<MainView>());
+    }
+};
+
+}  // namespace
+
+TEST_F(BalanceRoadTest, EveryTableSeatsThePlayerWithTheBalanceTheServerHoldsNow) {
+    int64_t expected = 5000000;
+    ASSERT_EQ(balance(), expected);
+    ASSERT_NO_FATAL_FAILURE(scratchCard());
+    ASSERT_NO_FATAL_FAILURE(transferFromTheMenu("An", "20000", "You gave An 20,000 Xu."));
+    auto shop = buyTheCatAvatar();
+    ASSERT_TRUE(shop);
+    shop->doExit(nullptr);
+    expected += 100000 - 20000 - 20000;
+    ASSERT_EQ(balance(), expected);
+    ASSERT_EQ(myMoney(), expected);
+    ASSERT_NO_FATAL_FAILURE(expectTheProfileShows(expected));
+
+    bool first = true;
+    for (const StandinInvitation::Choice& choice : StandinDemo::invitationRotation()) {
+        SCOPED_TRACE("game " + std::to_string(choice.gameType));
+        auto table = acceptTheInvitation(choice.gameType);
+        ASSERT_TRUE(table) << "not seated; dialog: " << dialogText();
+        expectSeatedWith(*table, expected);
+        if (first) {
+            // An's seat shows his account too, the transfer included.
+            EXPECT_NE(textsIn(*table->view()).find(shown(balance(kAn))), std::string::npos) << textsIn(*table->view());
+            first = false;
+        }
+        const bool coTuong = choice.gameType == StandinCoTuong::kGameType;
+        if (coTuong) {
+            auto board = std::dynamic_pointer_cast<BoardTableView>(table);
+            ASSERT_TRUE(board);
+            ASSERT_NO_FATAL_FAILURE(resign(*board));
+            expected -= StandinRobotTables::kStake;
+            EXPECT_EQ(balance(), expected) << "the server keeps the stake lost";
+            EXPECT_EQ(myMoney(), expected);
+        }
+        ASSERT_NO_FATAL_FAILURE(leave(table));
+        if (coTuong) {
+            ASSERT_NO_FATAL_FAILURE(expectTheProfileShows(expected));
+        }
+    }
+
+    auto newPhom = openListed([](GameView& games) { return games.viewPhomMoi; }, kNewPhom, 0);
+    ASSERT_TRUE(newPhom);
+    expectSeatedWith(*newPhom, expected);
+    ASSERT_NO_FATAL_FAILURE(leave(newPhom));
+    ASSERT_NO_FATAL_FAILURE(backToTheMenu());
+
+    auto poker = openListed([](GameView& games) { return games.viewPoker->subviews().front(); },
+                            StandinPoker::kGameType, StandinPoker::kBoard);
+    ASSERT_TRUE(poker);
+    EXPECT_EQ(myMoney(), expected);  // its seats show the stacks brought instead
+    ASSERT_NO_FATAL_FAILURE(leave(poker));
+    ASSERT_NO_FATAL_FAILURE(backToTheMenu());
+    EXPECT_NO_FATAL_FAILURE(expectTheProfileShows(expected));
+}

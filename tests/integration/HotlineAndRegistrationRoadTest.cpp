@@ -1,0 +1,72 @@
+// What a desktop player gets where a phone would dial or send an SMS: the desktop program, headless,
+// against the stand-in. The hotline asks the server for its number and shows it in a dialog; a
+// registration ends in the SMS text to send from a phone, says that the account may be open already,
+// and with the stand-in the new account signs in at once.
+#include <gtest/gtest.h>
+
+#include "platform/core/Format.h"
+#include "platform/ui/AlertView.h"
+#include "screens/LoginView.h"
+#include "screens/MainView.h"
+#include "screens/RegisterView.h"
+#include "screens/ServerView.h"
+#include "shell/Resources.h"
+#include "shell/UIController.h"
+#include "support/ProgramRoadTest.h"
+
+using namespace zuno;
+using namespace zuno::standin;
+
+namespace {
+
+std::string text(const char* key) { return Resources::getInstance().textForKey(key); }
+
+class HotlineAndRegistrationRoadTest : public zuno::testing::ProgramRoadTest {
+protected:
+    void SetUp() override {
+        ASSERT_NO_FATAL_FAILURE(startStandin());
+        ASSERT_NO_FATAL_FAILURE(launchProgram("hotline-registration-road"));
+        settle();
+    }
+};
+
+}  // namespace
+
+TEST_F(HotlineAndRegistrationRoadTest, TheHotlineIsTheServersNumberInADialog) {
+    auto login = waitForTop<LoginView>();
+    ASSERT_TRUE(login);
+    login->callHotline(nullptr);
+    const std::string expected = sys::format(text("ZUNO_hotlineFromServer"), StandinSignIn::kHotline);
+    ASSERT_TRUE(pump([&] { return dialogText() == expected; })) << dialogText();
+    settle();
+    pressDialogOk();
+    settle();
+    EXPECT_EQ(dialogText(), "");
+    EXPECT_TRUE(waitForTop<LoginView>());
+}
+
+TEST_F(HotlineAndRegistrationRoadTest, ARegistrationSaysWhatToDoAndTheNewAccountSignsIn) {
+    auto login = waitForTop<LoginView>();
+    ASSERT_TRUE(login);
+    login->doRegister(nullptr);
+    auto form = waitForTop<RegisterView>();
+    ASSERT_TRUE(form);
+    form->txvUser->setText("mai");
+    form->txvPass->setText("hoa mai");
+    form->txvRePass->setText("hoa mai");
+    form->onRegister(form->btnRegister.get());
+    const std::string sms = std::string(StandinSignIn::kRegisterSmsPrefix) + " mai";
+    const std::string expected = sys::format(text("ZUNO_syntaxSMS1"), sms, StandinSignIn::kRegisterSmsNumber) + "\n" +
+                                 text("ZUNO_registerWithoutSMS");
+    ASSERT_TRUE(pump([&] { return dialogText() == expected; })) << dialogText();
+    settle();
+    // Copy: the SMS text for the phone.
+    pressDialogOk();
+    settle();
+    EXPECT_TRUE(signIn->account("mai"));
+
+    form->doLogin(nullptr);
+    ASSERT_EQ(waitForTop<LoginView>(), login);
+    ASSERT_NO_FATAL_FAILURE(signInFromTheLoginScreen("mai", "hoa mai"));
+    EXPECT_EQ(UIController::myInfo()->money(), StandinSignIn::kNewAccountMoney);
+}

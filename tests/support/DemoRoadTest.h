@@ -1,0 +1,57 @@
+// The desktop program against the stand-in as the demo runs it (the robots and their tables, money,
+// friends), signed in as demo / demo: what the roads through the robots' tables ask of it.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+
+#include "lobby/GameRegistry.h"
+#include "shell/UIController.h"
+#include "standin-server/StandinDemo.h"
+#include "support/MoneyRoadSteps.h"
+
+namespace zuno::testing {
+
+class DemoRoadTest : public MoneyRoadSteps {
+protected:
+    // The stand-in with the options (no robot greets the player), the program launched with its data in
+    // that folder, and the sign-in to the main menu.
+    void startDemo(standin::StandinDemo::Options options, const std::string& folder) {
+        ASSERT_TRUE(server.start());
+        options.greetingDelay = std::nullopt;
+        demo = standin::StandinDemo::installOn(server, options);
+        signIn = demo.signIn;
+        lists = demo.lists;
+        ASSERT_NO_FATAL_FAILURE(launchProgram(folder));
+        ASSERT_NO_FATAL_FAILURE(signInFromTheLoginScreen("demo", "demo"));
+    }
+
+    static bool invitationShown() {
+        return UIController::okValue() == UIController::okAcceptInvite && UIController::shownDialogMessage();
+    }
+    // The game whose table the player sits at on the stand-in; -1 at none.
+    int seatedGame() const {
+        return demo.robots->locked([&] { return demo.robots->game() ? int(demo.robots->game()->gameType()) : -1; });
+    }
+    std::shared_ptr<ui::ViewController> top() const { return program->navigation().topViewController(); }
+    // Once the player sits at a table of the game on the stand-in and its screen is on top, settled: that
+    // screen; none when that does not come.
+    std::shared_ptr<ui::ViewController> waitForTable(int game) {
+        const GameDescriptor* descriptor = GameRegistry::find(int8_t(game));
+        if (!descriptor) return nullptr;
+        const bool seated = pump([&] {
+            auto screen = top();
+            return seatedGame() == game && screen && descriptor->ownsScreen(*screen) &&
+                   !program->navigation().isTransitioning();
+        });
+        if (!seated) return nullptr;
+        settle();
+        return top();
+    }
+
+    standin::StandinDemo demo;
+};
+
+}  // namespace zuno::testing
