@@ -20,7 +20,10 @@
 #include "screens/ServerView.h"
 #include "shell/ShellLobbyUi.h"
 #include "lobby/model/ZunoMessage.h"
+#include "shell/Resources.h"
+#include "shell/UIController.h"
 #include "src/shell/ShellFixture.h"
+#include "support/ServiceRecording.h"
 
 namespace zuno::testing {
 namespace {
@@ -128,22 +131,43 @@ TEST_F(AppDelegate, MenuButtonReachesOnlyScreensWithAMenuAndEachOnce) {
     EXPECT_FALSE(std::static_pointer_cast<ZunoViewController>(nav().topViewController())->viewMenu);
 }
 
-TEST_F(AppDelegate, SideMenuTopsUpAndOnTheMainMenuOpensTheAccountSheet) {
+TEST_F(AppDelegate, SideMenuTopsUpOnceSignedInAndOnTheMainMenuOpensTheAccountSheet) {
     launch();
     auto login = std::static_pointer_cast<ZunoViewController>(nav().topViewController());
+    // Before sign-in: no top-up (its list would never come) and no logout, but a note saying why.
     app->window->tapView(*app->btnMenu);
     run(1);
-    // Its first button is the base screen's top-up.
+    ASSERT_TRUE(login->btnMenuTopUp && login->btnMenuLogout && login->lblMenuSignInFirst);
+    EXPECT_TRUE(login->btnMenuTopUp->isHidden());
+    EXPECT_TRUE(login->btnMenuLogout->isHidden());
+    EXPECT_FALSE(login->lblMenuSignInFirst->isHidden());
+    EXPECT_EQ(login->lblMenuSignInFirst->text(), Resources::getInstance().textForKey("ZUNO_signInToTopUp"));
+    app->window->tapView(*app->btnMenu);
+    run(1);
+
+    // Signed in: a connection on which a login gave the player. The first button is the base screen's
+    // top-up, and its screen asks for the channels.
+    ServiceRecording lobby(GlobalService::getInstance());
+    lobby.session->connected = true;
+    auto me = std::make_shared<Player>();
+    me->setIDDB(7);
+    UIController::setMyInfo(me);
+    app->window->tapView(*app->btnMenu);
+    run(1);
+    EXPECT_TRUE(login->lblMenuSignInFirst->isHidden());
+    EXPECT_FALSE(login->btnMenuLogout->isHidden());
     std::shared_ptr<ui::Button> topUp;
     for (const auto& sub : login->viewMenu->subviews())
         if (auto button = std::dynamic_pointer_cast<ui::Button>(sub); button && !topUp) topUp = button;
     ASSERT_TRUE(topUp);
+    EXPECT_FALSE(topUp->isHidden());
     EXPECT_EQ(topUp->actionsForTarget(login.get(), ui::ControlEvent::TouchUpInside),
               (std::vector<std::string>{"napWin:"}));
     app->window->tapView(*topUp);
     run(1.5);
     EXPECT_TRUE(std::dynamic_pointer_cast<MoneyView>(nav().topViewController()));
     EXPECT_EQ(app->btnMenu->tag(), 0);
+    EXPECT_EQ(lobby.takeOne(), sys::Data{44});
 
     // The main menu's own file gives it a third entry: the account sheet with the further sign-in.
     auto menu = std::make_shared<MainView>();

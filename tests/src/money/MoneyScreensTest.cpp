@@ -11,6 +11,7 @@
 #include "money/TransferMoneyView.h"
 #include "money/ZunoIAPHelper.h"
 #include "money/napGate.h"
+#include "platform/ui/ActivityIndicatorView.h"
 #include "platform/ui/ImageView.h"
 #include "platform/ui/TableViewCell.h"
 #include "platform/core/NotificationCenter.h"
@@ -113,6 +114,18 @@ TEST_F(MoneyScreensTest, EachChannelOfTheTopUpList) {
     EXPECT_EQ(currentPurchaseName(), "100,000 Xu");
     ASSERT_EQ(sys::PaymentQueue::defaultQueue().addedPayments().size(), 1u);
     EXPECT_EQ(sys::PaymentQueue::defaultQueue().addedPayments()[0].productIdentifier, "vn.zuno.xu100k");
+}
+
+// Without a connection the channels cannot come: the screen says to sign in, sends nothing and shows no
+// spinner that would turn for ever.
+TEST_F(MoneyScreensTest, WithoutAConnectionTheTopUpScreenWaitsForNothing) {
+    requests.session->connected = false;
+    auto screen = std::make_shared<MoneyView>();
+    show(screen);
+    EXPECT_EQ(dialogText(), Resources::getInstance().textForKey("ZUNO_signInToTopUp"));
+    EXPECT_TRUE(sent().empty());
+    for (const auto& sub : screen->view()->subviews())
+        EXPECT_FALSE(std::dynamic_pointer_cast<ui::ActivityIndicatorView>(sub));
 }
 
 // The share of two pictures' pixels where one has white pictogram ink and the other has not: how far
