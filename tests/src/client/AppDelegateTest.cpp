@@ -195,6 +195,35 @@ TEST_F(AppDelegate, SideMenuTopsUpOnceSignedInAndOnTheMainMenuOpensTheAccountShe
     EXPECT_EQ(sheet->view()->superview(), menu->view());
 }
 
+// The main menu's further sign-in: the side menu's entry and the account sheet's are captioned with a
+// login text in either language, and the account sheet's opens the login screen in either.
+TEST_F(AppDelegate, TheFurtherSignInIsALoginInEitherLanguage) {
+    launch();
+    for (const char* language : {"en", "vi"}) {
+        SCOPED_TRACE(language);
+        Resources::getInstance().setCurrentLanguage(language);
+        Resources::getInstance().loadLanguage();
+        const std::string login = Resources::getInstance().textForKey("ZUNO_login");
+        auto menu = std::make_shared<MainView>();
+        show(menu);
+        std::optional<std::string> entry;
+        for (const auto& sub : menu->viewMenu->subviews())
+            if (auto button = std::dynamic_pointer_cast<ui::Button>(sub);
+                button && !button->actionsForTarget(menu.get(), ui::ControlEvent::TouchUpInside).empty() &&
+                button->actionsForTarget(menu.get(), ui::ControlEvent::TouchUpInside)[0] == "showMenuMain")
+                entry = button->currentTitle();
+        EXPECT_EQ(entry, login);
+        menu->showMenuMain();
+        run(1);
+        auto sheet = std::dynamic_pointer_cast<menuMain>(menu->accountSheet);
+        ASSERT_TRUE(sheet);
+        EXPECT_EQ(sheet->lblLogin_Register->text(), login);
+        sheet->doRegister(nullptr);
+        run(1);
+        EXPECT_TRUE(std::dynamic_pointer_cast<LoginView>(nav().topViewController()));
+    }
+}
+
 TEST_F(AppDelegate, UnreadMailButtonCountsUnreadMessagesAwayFromMailboxAndLogin) {
     launch();
     auto message = [](bool read) {
