@@ -18,7 +18,9 @@ const ui::BindingTable& CustomUIActionSheetViewController::bindings() {
     using B = ui::Bind<CustomUIActionSheetViewController>;
     static const ui::BindingTable table(
         &ui::ViewController::bindings(),
-        {B::outlet("actionSheetView", &CustomUIActionSheetViewController::actionSheetView_)});
+        {B::outlet("actionSheetView", &CustomUIActionSheetViewController::actionSheetView_),
+         // a close button of a sheet that has no cancel of its own
+         B::action("cancelSheet", &CustomUIActionSheetViewController::cancelSheet)});
     return table;
 }
 
