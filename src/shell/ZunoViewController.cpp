@@ -1,5 +1,6 @@
 #include "shell/ZunoViewController.h"
 
+#include "lobby/GlobalService.h"
 #include "net/MobileClient.h"
 #include "platform/core/RunLoop.h"
 #include "platform/ui/ActivityIndicatorView.h"
@@ -9,7 +10,6 @@
 #include "platform/ui/InterfaceLoader.h"
 #include "platform/ui/NavigationController.h"
 #include "platform/ui/ScreenFactory.h"
-#include "lobby/GlobalService.h"
 #include "shell/Resources.h"
 #include "shell/UIController.h"
 #include "shell/ZunoOnlineAppDelegate.h"
