@@ -1,8 +1,14 @@
 #include "money/AvatarPageView.h"
 
+#include "platform/ui/Image.h"
 #include "platform/ui/ScreenFactory.h"
 
 namespace zuno {
+
+namespace {
+const char* const kBoughtMark = "avatar_icon_buy.png";
+constexpr double kBoughtMarkGap = 3;  // between the mark and its icon
+}  // namespace
 
 AvatarPageView::AvatarPageView(int pageNumber, std::shared_ptr<ItemsOfCategory> items, std::weak_ptr<ShopPageOwner> owner)
     : ItemPageView("AvatarPageView", pageNumber, owner), itemsOfCategory(std::move(items)), shop_(std::move(owner)) {}
@@ -19,9 +25,10 @@ void AvatarPageView::addMarks(size_t index, double x, double y, double iconWidth
     const auto& item = itemsOfCategory->itemList()[index];
     if (!item) return;
     if (item->is_bought()) {
-        imageBought = mark("avatar_icon_buy.png", 1);
+        imageBought = mark(kBoughtMark, 1);
         const ui::Size size = imageBought->bounds().size;
-        imageBought->setFrame(ui::Rect(x + iconWidth / 2 - size.width / 2, y - (size.height + 3), size.width, size.height));
+        imageBought->setFrame(
+            ui::Rect(x + iconWidth / 2 - size.width / 2, y - (size.height + kBoughtMarkGap), size.width, size.height));
         view()->addSubview(imageBought);
     }
     auto shop = shop_.lock();
@@ -32,6 +39,11 @@ void AvatarPageView::addMarks(size_t index, double x, double y, double iconWidth
             ui::Rect(x - size.width / 2 - 7, y + iconHeight / 2 - size.height / 2, size.width, size.height));
         view()->addSubview(imageInGioHang);
     }
+}
+
+double AvatarPageView::roomAboveFirstRow() const {
+    const auto picture = ui::Image::imageNamed(kBoughtMark);
+    return (picture ? picture->size().height : 0) + kBoughtMarkGap;
 }
 
 ZUNO_REGISTER_SCREEN(AvatarPageView)

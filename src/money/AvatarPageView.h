@@ -26,6 +26,8 @@ protected:
     size_t itemCount() const override;
     Cell cellAt(size_t index) const override;
     void addMarks(size_t index, double x, double y, double iconWidth, double iconHeight) override;
+    // The bought mark stands over its icon, so the first row leaves it room under the tab strip.
+    double roomAboveFirstRow() const override;
 
 private:
     std::weak_ptr<ShopPageOwner> shop_;

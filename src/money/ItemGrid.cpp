@@ -17,18 +17,23 @@ constexpr double kHighestIcon = 90, kHighCell = 60;
 constexpr double kPriceWidth = 55, kPriceHeight = 10, kPriceLeft = 12, kPriceBelow = 3;
 }  // namespace
 
-ItemGrid::ItemGrid(ui::Size firstIcon, ui::Size page)
+ItemGrid::ItemGrid(ui::Size firstIcon, ui::Size page, double roomAbove)
     : cell_{firstIcon.width > kWidestIcon ? kWideCell : firstIcon.width,
             firstIcon.height > kHighestIcon ? kHighCell : firstIcon.height},
       gapX_((page.width - kColumns * cell_.width) / (kColumns + 1)),
-      gapY_((page.height - kRows * cell_.height) / (kRows + 1)) {
+      gapY_((page.height - kRows * cell_.height) / (kRows + 1)),
+      firstRowTop_(gapY_) {
+    if (roomAbove > 0 && gapY_ < roomAbove) {
+        firstRowTop_ = roomAbove;
+        gapY_ = (page.height - roomAbove - kRows * cell_.height) / kRows;
+    }
     sys::Log::debug(sys::format("WidthICON:%f", cell_.width));
     sys::Log::debug(sys::format("HeightICON:%f", cell_.height));
 }
 
 ui::Point ItemGrid::origin(int place) const {
     const int row = place / kColumns, column = place % kColumns;
-    return {column * (cell_.width + gapX_) + gapX_, row * (cell_.height + gapY_) + gapY_};
+    return {column * (cell_.width + gapX_) + gapX_, row * (cell_.height + gapY_) + firstRowTop_};
 }
 
 ui::Rect ItemGrid::buttonFrame(int place, ui::Size icon) const {

@@ -31,12 +31,15 @@ public:
         std::shared_ptr<ui::Image> icon;
     };
 
-    // `firstIcon` is the size of the first item's icon, `page` the size of the page's view.
-    ItemGrid(ui::Size firstIcon, ui::Size page);
+    // `firstIcon` is the size of the first item's icon, `page` the size of the page's view. Where the
+    // even gaps would leave less than `roomAbove` over the first row (for a mark drawn above an icon),
+    // the first row starts that low and the two gaps under it share what is left.
+    ItemGrid(ui::Size firstIcon, ui::Size page, double roomAbove = 0);
 
     ui::Size cell() const { return cell_; }
     double gapX() const { return gapX_; }
     double gapY() const { return gapY_; }
+    double firstRowTop() const { return firstRowTop_; }
     // The top-left corner of the cell at that place of the page (0 to 9, row by row).
     ui::Point origin(int place) const;
     // The item button: the icon's own width, and the cell's height unless the icon is lower.
@@ -52,6 +55,7 @@ private:
     ui::Size cell_;
     double gapX_ = 0;
     double gapY_ = 0;
+    double firstRowTop_ = 0;
 };
 
 }  // namespace zuno

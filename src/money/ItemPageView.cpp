@@ -46,7 +46,8 @@ void ItemPageView::updatePage() {
     // An empty record (or a page beyond it) draws nothing, and the pager is free again.
     if (first < count) {
         const ui::ImagePtr firstIcon = cellAt(0).icon;
-        const ItemGrid grid(firstIcon ? firstIcon->size() : ui::Size{kCellWidth, kCellHeight}, page->bounds().size);
+        const ItemGrid grid(firstIcon ? firstIcon->size() : ui::Size{kCellWidth, kCellHeight}, page->bounds().size,
+                            roomAboveFirstRow());
         std::vector<ItemGrid::Item> cells;
         for (size_t index = first; index < count && index < first + ItemGrid::kPerPage; ++index) {
             const Cell cell = cellAt(index);

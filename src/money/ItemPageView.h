@@ -52,6 +52,8 @@ protected:
     virtual void addMarks(size_t index, double x, double y, double iconWidth, double iconHeight) = 0;
     // Before the cells are drawn again.
     virtual void forgetMarks() {}
+    // The height a mark above an icon needs over the first row.
+    virtual double roomAboveFirstRow() const { return 0; }
     std::shared_ptr<ItemPageOwner> owner() const { return owner_.lock(); }
     // An image view of the picture scaled by the factor, at (x, y) of its scaled size.
     std::shared_ptr<ui::ImageView> mark(const std::string& picture, double scale);

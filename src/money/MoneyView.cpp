@@ -41,8 +41,14 @@ void MoneyView::viewDidLoad() {
     auto self = std::static_pointer_cast<MoneyView>(shared_from_this());
     tableView_->setDataSource(std::static_pointer_cast<ui::TableViewDataSource>(self));
     tableView_->setTableDelegate(std::static_pointer_cast<ui::TableViewDelegate>(self));
-    showLoadingScreen();
     currentReceiptString().clear();
+    // Without a connection the list of channels cannot come: no spinner waits for it.
+    if (!isConnectedToServer()) {
+        UIController::setOkValue(UIController::okNone);
+        UIController::startOKDlg(text("ZUNO_signInToTopUp"));
+        return;
+    }
+    showLoadingScreen();
     GlobalService::getInstance().requestChargeMoneyInfo();
 }
 

@@ -62,6 +62,9 @@ void ConfigView::viewWillAppear(bool animated) {
     lblRung->setText(r.textForKey("ZUNO_OnRung"));
     lblInviting->setText(r.textForKey("ZUNO_OnInvite"));
     lblChangLanguage->setText(r.textForKey("ZUNO_language"));
+    // The switches take their captions from the language on their next layout pass.
+    for (const auto& control : {switchRung, switchInviting})
+        if (control) control->setNeedsLayout();
 }
 
 void ConfigView::doSaveRung(ui::Object*) {

@@ -24,7 +24,10 @@ constexpr const char* kCacheKey = "serverdata";
 const ui::BindingTable& ServerView::bindings() {
     using B = ui::Bind<ServerView>;
     static const ui::BindingTable table(&ZunoViewController::bindings(),
-                                        {B::outlet("tableView", &ServerView::tableView)});
+                                        {B::outlet("tableView", &ServerView::tableView),
+                                         B::outlet("lblFetchError", &ServerView::lblFetchError),
+                                         B::outlet("btnTryAgain", &ServerView::btnTryAgain),
+                                         B::action("doTryAgain:", &ServerView::doTryAgain)});
     return table;
 }
 
@@ -113,11 +116,25 @@ void ServerView::doRefresh() {
     });
 }
 
+void ServerView::doTryAgain(ui::Object*) {
+    showLoadingScreen();
+    fetchServerText([this](std::optional<std::string> text) {
+        showServerText(text);
+        hideLoadingScreen();
+    });
+}
+
+void ServerView::showFetchFailure(bool shown) {
+    if (lblFetchError) lblFetchError->setHidden(!shown);
+    if (btnTryAgain) btnTryAgain->setHidden(!shown);
+}
+
 void ServerView::fetchServerText(std::function<void(std::optional<std::string>)> then) {
     // A fetch on its way answers every caller: a cancelled one would leave a spinner or a pull-refresh
     // that never ends.
     waitingForFetch_.push_back(std::move(then));
     if (fetch_) return;
+    showFetchFailure(false);
     const std::string url = Resources::getInstance().configValue("LinkServer").asText();
     sys::HttpRequest request = sys::HttpRequest::get(url);
     request.timeoutSeconds = kFetchTimeoutSeconds;
@@ -143,6 +160,8 @@ void ServerView::fetchServerText(std::function<void(std::optional<std::string>)>
         auto waiting = std::move(self->waitingForFetch_);
         self->waitingForFetch_.clear();
         for (const auto& then : waiting) then(text);
+        // A list shown from the cache stays as it is; an empty page says why it is empty.
+        self->showFetchFailure(self->fetchError_ && self->listServers.empty());
     });
 }
 

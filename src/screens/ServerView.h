@@ -10,6 +10,8 @@
 #include "lobby/GlobalService.h"
 #include "lobby/model/LobbyRecords.h"
 #include "platform/net/Http.h"
+#include "platform/ui/Button.h"
+#include "platform/ui/Label.h"
 #include "platform/ui/TableView.h"
 #include "shell/RefreshTableHeaderView.h"
 #include "shell/ZunoViewController.h"
@@ -23,7 +25,8 @@ namespace zuno {
 // points fetches the list again.
 //
 // The fetch runs off the main thread with a time-out, so the window never freezes; a failed or
-// non-2xx answer, or one that is not UTF-8, counts as no text and is never cached.
+// non-2xx answer, or one that is not UTF-8, counts as no text and is never cached. A failed fetch
+// that leaves the page empty says so and offers to fetch again.
 class ServerView : public ZunoViewController,
                    public ConnectOKListener,
                    public ui::TableViewDataSource,
@@ -48,6 +51,8 @@ public:
     void detectInfos();
     // Fills the list from the network, whatever the cache holds; ends the pull-refresh when done.
     void doRefresh();
+    // The failure note's button: fetches the list again, with the spinner.
+    void doTryAgain(ui::Object* sender);
     // Closes any dialog the login screen left open.
     void closeDialog();
     // Connects to the address chosen; the sign-in follows in onConnectOK.
@@ -72,6 +77,9 @@ public:
 
     std::vector<std::shared_ptr<Server>> listServers;
     std::shared_ptr<ui::TableView> tableView;
+    // Shown while a failed fetch leaves the page empty.
+    std::shared_ptr<ui::Label> lblFetchError;
+    std::shared_ptr<ui::Button> btnTryAgain;
     std::shared_ptr<RefreshTableHeaderView> refreshHeaderView;
     bool reloading = false;
     std::string ip_server_old;
@@ -83,6 +91,7 @@ private:
     void fetchServerText(std::function<void(std::optional<std::string>)> then);
     void showServerText(const std::optional<std::string>& text);
     void clearList();
+    void showFetchFailure(bool shown);
 
     std::shared_ptr<sys::HttpCall> fetch_;
     std::vector<std::function<void(std::optional<std::string>)>> waitingForFetch_;

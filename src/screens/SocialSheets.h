@@ -17,7 +17,7 @@ public:
     AddFriendView();
     void doAddFriend();
     void send() override { doAddFriend(); }
-    // Only slides out: the nick stays for the next time.
+    // Only slides out (the next showing starts empty all the same).
     void onCancel() override { slideOut(); }
 };
 

@@ -1,16 +1,26 @@
 #include "shell/CustomUIActionSheetViewController.h"
 
 #include "platform/ui/Application.h"
+#include "platform/ui/TextField.h"
 #include "shell/SheetSlide.h"
 #include "shell/UIController.h"
 
 namespace zuno {
 
+namespace {
+void emptyTextFields(ui::View& view) {
+    if (auto* field = dynamic_cast<ui::TextField*>(&view)) field->setText(std::string());
+    for (const auto& sub : view.subviews()) emptyTextFields(*sub);
+}
+}  // namespace
+
 const ui::BindingTable& CustomUIActionSheetViewController::bindings() {
     using B = ui::Bind<CustomUIActionSheetViewController>;
     static const ui::BindingTable table(
         &ui::ViewController::bindings(),
-        {B::outlet("actionSheetView", &CustomUIActionSheetViewController::actionSheetView_)});
+        {B::outlet("actionSheetView", &CustomUIActionSheetViewController::actionSheetView_),
+         // a close button of a sheet that has no cancel of its own
+         B::action("cancelSheet", &CustomUIActionSheetViewController::cancelSheet)});
     return table;
 }
 
@@ -25,6 +35,9 @@ void CustomUIActionSheetViewController::animationDidStop(const std::string& anim
 
 void CustomUIActionSheetViewController::viewWillAppear(bool animated) {
     ui::ViewController::viewWillAppear(animated);
+    // Openers keep their sheets and show them again: what was typed last time must not come back
+    // (a password, a half-typed amount that the next typing runs on into).
+    emptyTextFields(*view());
     slideIn();
 }
 

@@ -13,7 +13,8 @@ namespace zuno {
 // view over its own and sends viewWillAppear; the panel `actionSheetView` slides to the middle. The
 // sheet is never pushed. `slideOut` slides the panel down and removes the view when that animation
 // ends; the controller keeps itself alive until then. While the upright Blocks table is the screen on
-// top (the window is upright) the sheet lays out upright too.
+// top (the window is upright) the sheet lays out upright too. Each showing starts with empty text
+// fields, however often the opener shows the same sheet.
 class CustomUIActionSheetViewController : public ui::ViewController, public ui::AnimationDelegate {
     ZUNO_BINDINGS
 public:

@@ -1,5 +1,6 @@
 #include "shell/ZunoViewController.h"
 
+#include "lobby/GlobalService.h"
 #include "net/MobileClient.h"
 #include "platform/core/RunLoop.h"
 #include "platform/ui/ActivityIndicatorView.h"
@@ -9,6 +10,8 @@
 #include "platform/ui/InterfaceLoader.h"
 #include "platform/ui/NavigationController.h"
 #include "platform/ui/ScreenFactory.h"
+#include "shell/Resources.h"
+#include "shell/UIController.h"
 #include "shell/ZunoOnlineAppDelegate.h"
 
 namespace zuno {
@@ -36,6 +39,9 @@ const ui::BindingTable& ZunoViewController::bindings() {
                                         {
                                             // screens whose menu button is hidden have no side menu
                                             B::optionalOutlet("viewMenu", &ZunoViewController::viewMenu),
+                                            B::optionalOutlet("btnMenuTopUp", &ZunoViewController::btnMenuTopUp),
+                                            B::optionalOutlet("btnMenuLogout", &ZunoViewController::btnMenuLogout),
+                                            B::optionalOutlet("lblMenuSignInFirst", &ZunoViewController::lblMenuSignInFirst),
                                             B::action("napWin:", &ZunoViewController::napWin),
                                             B::action("logout:", &ZunoViewController::logout),
                                             B::action("showMenu", &ZunoViewController::showMenu),
@@ -77,6 +83,7 @@ void ZunoViewController::showMenu() {
         setMenuButton("show.png", 0);
         moveMenu("hidemenu", kMenuClosedCenter);
     } else {
+        offerSignedInEntries();
         setMenuButton("hide.png", 1);
         moveMenu("showmenu", kMenuOpenCenter);
     }
@@ -86,8 +93,39 @@ void ZunoViewController::loadSideMenu() {
     if (viewMenu) return;
     ui::InterfaceLoader::check(kSideMenuFile, ui::InterfaceLoader::load(kSideMenuFile, *this));
     if (!viewMenu) return;
+    offerSignedInEntries();
     viewMenu->setCenter(kMenuClosedCenter);
     view()->addSubview(viewMenu);
+}
+
+bool ZunoViewController::isConnectedToServer() {
+    auto session = GlobalService::getInstance()._session();
+    return session && session->isConnected();
+}
+
+bool ZunoViewController::isSignedIn() {
+    // The player record of a login carries the server's id for the player; before any login it has none.
+    auto me = UIController::myInfo();
+    return isConnectedToServer() && me && me->IDDB() != 0;
+}
+
+void ZunoViewController::offerSignedInEntries() {
+    // Top-up and logout need a signed-in player: before that the top-up list would never come. The
+    // captions follow the language, which the login screen may have switched since the menu loaded.
+    const bool signedIn = isSignedIn();
+    const Resources& r = Resources::getInstance();
+    if (btnMenuTopUp) {
+        btnMenuTopUp->setHidden(!signedIn);
+        btnMenuTopUp->setTitle(r.textForKey("ZUNO_napWin"));
+    }
+    if (btnMenuLogout) {
+        btnMenuLogout->setHidden(!signedIn);
+        btnMenuLogout->setTitle(r.textForKey("ZUNO_logout"));
+    }
+    if (lblMenuSignInFirst) {
+        lblMenuSignInFirst->setHidden(signedIn);
+        lblMenuSignInFirst->setText(r.textForKey("ZUNO_signInToTopUp"));
+    }
 }
 
 void ZunoViewController::moveMenu(const char* animationId, ui::Point center) {

@@ -6,7 +6,9 @@
 #include <vector>
 
 #include "lobby/ScreenEvents.h"
+#include "platform/ui/Button.h"
 #include "platform/ui/ImageView.h"
+#include "platform/ui/Label.h"
 #include "platform/ui/ViewController.h"
 
 namespace zuno {
@@ -47,16 +49,26 @@ public:
     // Opens the side menu when it is closed, closes it when it is open.
     virtual void showMenu();
     // A screen that shows the menu button gets the shared side menu (top-up and logout) at its closed
-    // place, unless its own interface file gives it one.
+    // place, unless its own interface file gives it one. Before sign-in it offers neither and says
+    // to sign in first.
     void loadSideMenu();
 
+    // The server reads requests: the connection is open.
+    static bool isConnectedToServer();
+    // The connection is open and a login on it gave the session its player.
+    static bool isSignedIn();
+
     std::shared_ptr<ui::View> viewMenu;
+    // The shared side menu's entries: only one of the two sides shows.
+    std::shared_ptr<ui::Button> btnMenuTopUp, btnMenuLogout;
+    std::shared_ptr<ui::Label> lblMenuSignInFirst;
     std::vector<std::shared_ptr<ui::ImageView>> arrZunoOnline;
     std::vector<ui::Point> arrPoint;
     int indexShow = 0;
 
 private:
     void moveMenu(const char* animationId, ui::Point center);
+    void offerSignedInEntries();
 };
 
 }  // namespace zuno

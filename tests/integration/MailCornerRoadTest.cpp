@@ -16,6 +16,7 @@
 #include "screens/EventView.h"
 #include "screens/FriendListView.h"
 #include "screens/GameView.h"
+#include "screens/LoginView.h"
 #include "screens/MainView.h"
 #include "screens/MenuSheets.h"
 #include "screens/ProfileView.h"
@@ -236,9 +237,10 @@ void MailCornerRoadTest::walkEveryScreen() {
 
 TEST_F(MailCornerRoadTest, EveryScreenOfTheMenuInEnglish) { walkEveryScreen(); }
 
-// In Vietnamese the captions beside the corner change, and the side menu's account sheet leads to the
-// registration form. (The screens that show the stand-in's own texts, names and status lines, which
-// are English, are walked in English only.)
+// In Vietnamese the captions beside the corner change; the side menu's account sheet leads to a
+// further login screen, as in English, and its register button to the registration form. (The screens
+// that show the stand-in's own texts, names and status lines, which are English, are walked in English
+// only.)
 TEST_F(MailCornerRoadTest, TheCaptionsBesideTheCornerInVietnameseAndTheRegistrationForm) {
     auto settings = openSettings();
     ASSERT_TRUE(settings);
@@ -254,5 +256,8 @@ TEST_F(MailCornerRoadTest, TheCaptionsBesideTheCornerInVietnameseAndTheRegistrat
     auto account = std::dynamic_pointer_cast<menuMain>(menu->accountSheet);
     ASSERT_TRUE(account);
     account->doRegister(nullptr);
+    auto login = waitForTop<LoginView>();  // no mail button over the login screen
+    ASSERT_TRUE(login);
+    login->doRegister(nullptr);
     open<RegisterView>("registration");
 }

@@ -20,7 +20,10 @@
 #include "screens/ServerView.h"
 #include "shell/ShellLobbyUi.h"
 #include "lobby/model/ZunoMessage.h"
+#include "shell/Resources.h"
+#include "shell/UIController.h"
 #include "src/shell/ShellFixture.h"
+#include "support/ServiceRecording.h"
 
 namespace zuno::testing {
 namespace {
@@ -128,22 +131,43 @@ TEST_F(AppDelegate, MenuButtonReachesOnlyScreensWithAMenuAndEachOnce) {
     EXPECT_FALSE(std::static_pointer_cast<ZunoViewController>(nav().topViewController())->viewMenu);
 }
 
-TEST_F(AppDelegate, SideMenuTopsUpAndOnTheMainMenuOpensTheAccountSheet) {
+TEST_F(AppDelegate, SideMenuTopsUpOnceSignedInAndOnTheMainMenuOpensTheAccountSheet) {
     launch();
     auto login = std::static_pointer_cast<ZunoViewController>(nav().topViewController());
+    // Before sign-in: no top-up (its list would never come) and no logout, but a note saying why.
     app->window->tapView(*app->btnMenu);
     run(1);
-    // Its first button is the base screen's top-up.
+    ASSERT_TRUE(login->btnMenuTopUp && login->btnMenuLogout && login->lblMenuSignInFirst);
+    EXPECT_TRUE(login->btnMenuTopUp->isHidden());
+    EXPECT_TRUE(login->btnMenuLogout->isHidden());
+    EXPECT_FALSE(login->lblMenuSignInFirst->isHidden());
+    EXPECT_EQ(login->lblMenuSignInFirst->text(), Resources::getInstance().textForKey("ZUNO_signInToTopUp"));
+    app->window->tapView(*app->btnMenu);
+    run(1);
+
+    // Signed in: a connection on which a login gave the player. The first button is the base screen's
+    // top-up, and its screen asks for the channels.
+    ServiceRecording lobby(GlobalService::getInstance());
+    lobby.session->connected = true;
+    auto me = std::make_shared<Player>();
+    me->setIDDB(7);
+    UIController::setMyInfo(me);
+    app->window->tapView(*app->btnMenu);
+    run(1);
+    EXPECT_TRUE(login->lblMenuSignInFirst->isHidden());
+    EXPECT_FALSE(login->btnMenuLogout->isHidden());
     std::shared_ptr<ui::Button> topUp;
     for (const auto& sub : login->viewMenu->subviews())
         if (auto button = std::dynamic_pointer_cast<ui::Button>(sub); button && !topUp) topUp = button;
     ASSERT_TRUE(topUp);
+    EXPECT_FALSE(topUp->isHidden());
     EXPECT_EQ(topUp->actionsForTarget(login.get(), ui::ControlEvent::TouchUpInside),
               (std::vector<std::string>{"napWin:"}));
     app->window->tapView(*topUp);
     run(1.5);
     EXPECT_TRUE(std::dynamic_pointer_cast<MoneyView>(nav().topViewController()));
     EXPECT_EQ(app->btnMenu->tag(), 0);
+    EXPECT_EQ(lobby.takeOne(), sys::Data{44});
 
     // The main menu's own file gives it a third entry: the account sheet with the further sign-in.
     auto menu = std::make_shared<MainView>();
@@ -169,6 +193,35 @@ TEST_F(AppDelegate, SideMenuTopsUpAndOnTheMainMenuOpensTheAccountSheet) {
     auto sheet = std::dynamic_pointer_cast<menuMain>(menu->accountSheet);
     ASSERT_TRUE(sheet);
     EXPECT_EQ(sheet->view()->superview(), menu->view());
+}
+
+// The main menu's further sign-in: the side menu's entry and the account sheet's are captioned with a
+// login text in either language, and the account sheet's opens the login screen in either.
+TEST_F(AppDelegate, TheFurtherSignInIsALoginInEitherLanguage) {
+    launch();
+    for (const char* language : {"en", "vi"}) {
+        SCOPED_TRACE(language);
+        Resources::getInstance().setCurrentLanguage(language);
+        Resources::getInstance().loadLanguage();
+        const std::string login = Resources::getInstance().textForKey("ZUNO_login");
+        auto menu = std::make_shared<MainView>();
+        show(menu);
+        std::optional<std::string> entry;
+        for (const auto& sub : menu->viewMenu->subviews())
+            if (auto button = std::dynamic_pointer_cast<ui::Button>(sub);
+                button && !button->actionsForTarget(menu.get(), ui::ControlEvent::TouchUpInside).empty() &&
+                button->actionsForTarget(menu.get(), ui::ControlEvent::TouchUpInside)[0] == "showMenuMain")
+                entry = button->currentTitle();
+        EXPECT_EQ(entry, login);
+        menu->showMenuMain();
+        run(1);
+        auto sheet = std::dynamic_pointer_cast<menuMain>(menu->accountSheet);
+        ASSERT_TRUE(sheet);
+        EXPECT_EQ(sheet->lblLogin_Register->text(), login);
+        sheet->doRegister(nullptr);
+        run(1);
+        EXPECT_TRUE(std::dynamic_pointer_cast<LoginView>(nav().topViewController()));
+    }
 }
 
 TEST_F(AppDelegate, UnreadMailButtonCountsUnreadMessagesAwayFromMailboxAndLogin) {

@@ -39,6 +39,27 @@ TEST(ItemGridTest, CellsComeFromTheFirstIconWithinTheCaps) {
     }
 }
 
+// A mark drawn over an icon of the first row needs room under the page's top edge: the first row goes
+// down only as far as that room, and the rows below share what is left; small icons keep even gaps.
+TEST(ItemGridTest, TheFirstRowLeavesRoomForAMarkAboveIt) {
+    struct Case {
+        const char* name;
+        double iconHeight;
+        double firstRow;
+        double secondRow;
+    } cases[] = {
+        {"low icons: even gaps, room to spare", 20, 100.0 / 3, 2 * 100.0 / 3 + 20},
+        {"45 high: the first row at the room", 45, 23, 23 + 45 + 13.5},
+    };
+    for (const auto& c : cases) {
+        ItemGrid grid({30, c.iconHeight}, {316, 140}, 23);
+        EXPECT_DOUBLE_EQ(grid.origin(0).y, c.firstRow) << c.name;
+        EXPECT_DOUBLE_EQ(grid.origin(5).y, c.secondRow) << c.name;
+        // The second row's prices still end inside the page.
+        EXPECT_LE(grid.priceFrame(5).maxY(), 140) << c.name;
+    }
+}
+
 TEST(ItemGridTest, ButtonsKeepTheirIconWidthAndAtMostTheCellHeight) {
     ItemGrid grid({60, 100}, {480, 200});
     const ui::Rect wide = grid.buttonFrame(6, {60, 100});

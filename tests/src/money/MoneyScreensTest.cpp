@@ -11,6 +11,7 @@
 #include "money/TransferMoneyView.h"
 #include "money/ZunoIAPHelper.h"
 #include "money/napGate.h"
+#include "platform/ui/ActivityIndicatorView.h"
 #include "platform/ui/ImageView.h"
 #include "platform/ui/TableViewCell.h"
 #include "platform/core/NotificationCenter.h"
@@ -115,6 +116,18 @@ TEST_F(MoneyScreensTest, EachChannelOfTheTopUpList) {
     EXPECT_EQ(sys::PaymentQueue::defaultQueue().addedPayments()[0].productIdentifier, "vn.zuno.xu100k");
 }
 
+// Without a connection the channels cannot come: the screen says to sign in, sends nothing and shows no
+// spinner that would turn for ever.
+TEST_F(MoneyScreensTest, WithoutAConnectionTheTopUpScreenWaitsForNothing) {
+    requests.session->connected = false;
+    auto screen = std::make_shared<MoneyView>();
+    show(screen);
+    EXPECT_EQ(dialogText(), Resources::getInstance().textForKey("ZUNO_signInToTopUp"));
+    EXPECT_TRUE(sent().empty());
+    for (const auto& sub : screen->view()->subviews())
+        EXPECT_FALSE(std::dynamic_pointer_cast<ui::ActivityIndicatorView>(sub));
+}
+
 // The share of two pictures' pixels where one has white pictogram ink and the other has not: how far
 // their pictograms differ, whatever the colour of the tiles under them.
 double pictogramDifference(const ui::Image& a, const ui::Image& b) {
@@ -211,7 +224,7 @@ TEST_F(MoneyScreensTest, EachTransferFieldKeepsACaptionBeforeItOnceFilled) {
     }
 }
 
-TEST_F(MoneyScreensTest, TheTransferSheetSendsOncePerShowingAndKeepsItsTexts) {
+TEST_F(MoneyScreensTest, TheTransferSheetSendsOncePerShowingAndStartsEmptyEachTime) {
     auto host = std::make_shared<ZunoViewController>();
     show(host);
     auto sheet = std::make_shared<TransferMoneyView>();
@@ -228,7 +241,8 @@ TEST_F(MoneyScreensTest, TheTransferSheetSendsOncePerShowingAndKeepsItsTexts) {
 
     host->view()->addSubview(sheet->view());
     sheet->viewWillAppear(false);
-    EXPECT_EQ(sheet->txtName->text(), "hoa");
+    EXPECT_EQ(sheet->txtName->text(), "");
+    EXPECT_EQ(sheet->txtMoney->text(), "");
     sheet->txtMoney->setText(std::string("9999"));
     sheet->doTransferMoney();
     EXPECT_EQ(dialogText(), "Số tiền không hợp lệ");

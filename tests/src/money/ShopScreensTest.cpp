@@ -276,6 +276,25 @@ TEST_F(ShopScreensTest, ASuccessSettlesTheItemsPaidForNotTheCartAsItIsThen) {
     EXPECT_EQ(avatars->btnGioHang->currentImage()->name(), "shop_cart_remove.png") << "503 is still in the cart";
 }
 
+// Trousers are tall icons: the mark of a bought pair in the first row still shows whole, under the tab
+// strip and over its icon.
+TEST_F(ShopScreensTest, ABoughtMarkOverTheFirstRowShowsWhole) {
+    auto shop = openShop();
+    auto avatars = shop->avatarShopView();
+    openTab(*shop, 5);
+    auto trousers = itemsOf(5, 1, 500, 4);
+    trousers->mutableItemList()[1]->setIs_bought(true);
+    shop->onMyItemsWithCategory(trousers);
+    auto page = std::dynamic_pointer_cast<AvatarPageView>(avatars->pageSlots()[0]);
+    ASSERT_TRUE(page && page->imageBought);
+    const ui::Rect mark = page->imageBought->frame();
+    const ui::Rect icon = page->itemButtons()[1]->frame();
+    EXPECT_GE(mark.minY(), 0);
+    EXPECT_LE(mark.maxY() + 3, icon.minY());
+    EXPECT_LE(page->itemButtons()[1]->frame().maxY(), page->view()->bounds().height());
+    EXPECT_TRUE(matchesScreen("shop_bought_tall_item"));
+}
+
 TEST_F(ShopScreensTest, ARefusedPaymentKeepsTheCartForAnotherTry) {
     auto shop = openShop();
     auto avatars = shop->avatarShopView();

@@ -3,6 +3,7 @@
 
 #include "platform/core/Text.h"
 #include "platform/core/UserDefaults.h"
+#include "platform/ui/Application.h"
 #include "screens/ConfigView.h"
 #include "screens/EventView.h"
 #include "screens/RegisterView.h"
@@ -147,6 +148,24 @@ TEST_F(LobbyScreensTest, SettingsSaveEachSwitchAndTwoLanguageChangesSendTwoReque
     for (uint8_t b : utf("en")) toEn.push_back(b);
     EXPECT_EQ(sent(), (std::vector<sys::Data>{toVi, toEn}));
     EXPECT_EQ(sys::UserDefaults::standard().stringForKey("language"), "en");
+}
+
+// The switches' captions follow a language change at once, as the screen's labels do.
+TEST_F(LobbyScreensTest, SettingsSwitchesTakeTheNewLanguagesCaptions) {
+    auto screen = std::make_shared<ConfigView>();
+    show(screen);
+    const auto captions = [&] {
+        ui::Application::shared().layoutIfNeeded();  // as before every frame drawn
+        std::vector<std::string> out;
+        for (const auto& control : {screen->switchRung, screen->switchInviting})
+            for (const auto& label : {control->onLabel(), control->offLabel()}) out.push_back(label->textOrEmpty());
+        return out;
+    };
+    EXPECT_EQ(captions(), (std::vector<std::string>{"ON", "OFF", "ON", "OFF"}));
+    screen->doChangeLanguage(nullptr);
+    EXPECT_EQ(captions(), (std::vector<std::string>{"BẬT", "TẮT", "BẬT", "TẮT"}));
+    screen->doChangeLanguage(nullptr);
+    EXPECT_EQ(captions(), (std::vector<std::string>{"ON", "OFF", "ON", "OFF"}));
 }
 
 TEST_F(LobbyScreensTest, GuideIsFetchedOnceAndOnlyAGoodPageIsKept) {

@@ -20,6 +20,8 @@ class LobbyScreensTest : public ShellTest {
 protected:
     void SetUp() override {
         ShellTest::SetUp();
+        // The screens are tried as a signed-in player meets them: the connection is open.
+        requests.session->connected = true;
         Resources::getInstance().setCurrentLanguage("en");
         Resources::getInstance().loadLanguage();
         launch();

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "lobby/model/Province.h"
+#include "money/TransferMoneyView.h"
 #include "net/Message.h"
 #include "platform/core/UserDefaults.h"
 #include "screens/ProfileEdits.h"
@@ -309,6 +310,45 @@ TEST_F(ProfileScreensTest, APasswordChangeGoesOutOnceAndLaterEditsLeaveThePasswo
     auto update = lastUpdate();
     EXPECT_EQ(update->address, "5 Trang Tien");
     EXPECT_EQ(update->newPass, std::nullopt);
+}
+
+// The profile keeps its password and transfer sheets: each showing starts empty, whether the last one
+// was cancelled or sent, so nothing typed then comes back (nor runs on into what is typed next).
+TEST_F(ProfileScreensTest, ASheetOpenedAgainStartsEmpty) {
+    auto profile = openProfile(userWith(1));
+    auto password = profile->passwordSheet();
+    auto transfer = std::dynamic_pointer_cast<TransferMoneyView>(profile->transferSheet());
+    ASSERT_TRUE(password && transfer);
+    const auto fields = [&] {
+        return std::vector<std::string>{password->txtOldPass->text(), password->txtNewPass->text(),
+                                        password->txtConfirmNewPass->text(), transfer->txtName->text(),
+                                        transfer->txtMoney->text()};
+    };
+    const std::vector<std::string> empty(5);
+    for (const bool sending : {false, true}) {
+        SCOPED_TRACE(sending ? "sent" : "cancelled");
+        profile->doShowChangePasswordView();
+        password->txtOldPass->setText("wrongpass123");
+        password->txtNewPass->setText("x");
+        password->txtConfirmNewPass->setText("x");
+        if (sending) password->doChangePass();
+        else password->onCancel(nullptr);
+        run(1);
+        UIController::closeDialog();
+        profile->doTransferMoney(nullptr);
+        transfer->txtName->setText("An");
+        transfer->txtMoney->setText("10000");
+        if (sending) transfer->doTransferMoney();
+        else transfer->onCancel(nullptr);
+        run(1);
+
+        profile->doShowChangePasswordView();
+        profile->doTransferMoney(nullptr);
+        EXPECT_EQ(fields(), empty);
+        password->onCancel(nullptr);
+        transfer->onCancel(nullptr);
+        run(1);
+    }
 }
 
 // The transfer, password and log-out buttons are a finger high, each caption with room on both sides,

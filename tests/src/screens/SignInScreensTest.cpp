@@ -183,7 +183,8 @@ TEST_F(SignInScreens, ServerListFromTheCacheConnectsToTheChosenEntry) {
     launch();
     auto servers = showNew<ServerView>();
     ASSERT_EQ(servers->listServers.size(), 2u);
-    EXPECT_TRUE(servers->isFetching());  // a fresh list is on its way
+    // A fresh list was asked for (nothing listens at the configured address: it may have failed already).
+    EXPECT_TRUE(servers->isFetching() || servers->fetchError());
     EXPECT_EQ(servers->heightForRowAtIndexPath(*servers->tableView, {0, 1}), ServerView::kRowHeight);
     EXPECT_TRUE(screenMatches("server_list"));
     servers->didSelectRowAtIndexPath(*servers->tableView, {0, 1});
@@ -284,6 +285,43 @@ TEST_F(ServedServerList, ABodyThatIsNotUtf8CountsAsNoText) {
         nav().popViewControllerAnimated(false);
         run(1);
     }
+}
+
+// A list that cannot be fetched (nothing cached): the page says so instead of staying empty. Its button
+// fetches again, and so does a pull on the list under it.
+TEST_F(ServedServerList, AFailedFetchSaysSoAndTryingAgainFetchesAgain) {
+    http.route("/serverlist", standin::ServerResponse::text("", 503));
+    launch();
+    auto servers = std::make_shared<ServerView>();
+    nav().pushViewController(servers, false);
+    auto fetched = [&](size_t requests) {
+        return sys::RunLoop::main().runUntil(
+            [&] { return http.requestCount() >= requests && !servers->isFetching(); }, 20);
+    };
+    auto failureShown = [&] { return !servers->lblFetchError->isHidden() && !servers->btnTryAgain->isHidden(); };
+    ASSERT_TRUE(fetched(1));
+    run(1);
+    EXPECT_TRUE(servers->listServers.empty());
+    EXPECT_TRUE(failureShown());
+    EXPECT_EQ(servers->lblFetchError->text(), Resources::getInstance().textForKey("ZUNO_serverListFailed"));
+    EXPECT_TRUE(screenMatches("server_list_failed"));
+
+    // The pull still fetches; failing again, it ends and says so again.
+    auto& table = *servers->tableView;
+    table.setContentOffset({0, -70});
+    servers->scrollViewDidEndDragging(table, false);
+    EXPECT_FALSE(failureShown()) << "not while the list is on its way";
+    ASSERT_TRUE(fetched(2));
+    run(1);
+    EXPECT_FALSE(servers->isReloading());
+    EXPECT_TRUE(failureShown());
+
+    http.route("/serverlist", standin::ServerResponse::text("A|1.2.3.4:5000;"));
+    app->window->tapView(*servers->btnTryAgain);
+    ASSERT_TRUE(fetched(3));
+    run(1);
+    EXPECT_EQ(servers->listServers.size(), 1u);
+    EXPECT_FALSE(failureShown());
 }
 
 // Servers move: once a fetched list no longer names the server picked last, the connections that pick

@@ -1,5 +1,5 @@
-// Pictures of a four-seat card table with bubbles and a fly-text, the settings sheet and the player
-// menu.
+// Pictures of a four-seat card table with bubbles and a fly-text, the settings and invitation sheets and
+// the player menu.
 #include <gtest/gtest.h>
 
 #include "games/tienlen/TienLenHandLayout.h"
@@ -55,6 +55,33 @@ TEST_F(TableSnapshots, SettingsSheetAndPlayerMenu) {
     EXPECT_TRUE(matchesReference(*table->view(), "table_player_menu"));
     table->optionView->slideOut();
     run(1);
+}
+
+// The settings and invitation sheets have no title: their header holds a close button, which a tap
+// closes them with, as Escape does.
+TEST_F(TableSnapshots, TheUntitledSheetsCloseFromTheirHeader) {
+    auto table = open(3, fourPlayers());
+    drawSeats(*table);
+    const auto closeWithItsButton = [&](CustomUIActionSheetViewController& sheet) {
+        std::shared_ptr<ui::Button> close;
+        for (const auto& sub : sheet.actionSheetView()->subviews())
+            if (auto button = std::dynamic_pointer_cast<ui::Button>(sub);
+                button && button->actionsForTarget(&sheet, ui::ControlEvent::TouchUpInside) ==
+                              std::vector<std::string>{"cancelSheet"})
+                close = button;
+        ASSERT_TRUE(close);
+        app->window->tapView(*close);
+        run(1);
+        EXPECT_EQ(sheet.view()->superview(), nullptr);
+    };
+    table->clickInviting();
+    run(1);
+    EXPECT_TRUE(matchesReference(*table->view(), "table_invite_sheet"));
+    closeWithItsButton(*table->mnuInviting);
+    table->clickConfig();
+    run(1);
+    closeWithItsButton(*table->mnuSetup);
+    EXPECT_EQ(nav().topViewController(), table);
 }
 
 }  // namespace
