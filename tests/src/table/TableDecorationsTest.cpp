@@ -125,7 +125,7 @@ TEST_F(Decorations, ABubbleStaysInsideTheScreenAndShowsEveryLineInTurn) {
         ASSERT_FALSE(bubbles[1]->isHidden());
         EXPECT_TRUE(insideTheScreen(*bubbles[1]));
         EXPECT_LE(rowsOf(1).size(), 3u);
-        seen += (seen.empty() ? "" : ", ") + shown(1);
+        seen.append(seen.empty() ? "" : ", ").append(shown(1));
     }
     std::string all;
     for (const auto& line : said) all += (all.empty() ? "" : ", ") + line;
@@ -160,7 +160,7 @@ TEST_F(Decorations, ALongLineShowsWholeWrappedInsideTheScreen) {
     for (int turn = 0; turn < 5 && !d->chatPlayers()[2].empty(); ++turn) {
         run(3.01);
         EXPECT_LE(rowsOf(2).size(), 3u);
-        seen += " " + shown(2);
+        seen.append(" ").append(shown(2));
     }
     EXPECT_EQ(seen, speech);
 }
