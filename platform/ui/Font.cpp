@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "platform/ui/LineBreak.h"
+
 namespace zuno::ui {
 
 Font Font::systemFontOfSize(double size) { return Font(size, false); }
@@ -79,27 +81,12 @@ std::vector<std::string> Font::wrap(std::string_view text, double maxWidth, int 
                 start = para.size();
                 break;
             }
-            // The longest prefix that fits, preferring a break after a space.
-            size_t fit = 0, lastSpace = std::string_view::npos;
-            for (size_t i = nextCharacterStart(rest, 0); i <= rest.size(); i = nextCharacterStart(rest, i)) {
-                if (widthOfText(rest.substr(0, i)) > maxWidth) break;
-                fit = i;
-                if (rest[i - 1] == ' ') lastSpace = i;
-                if (i == rest.size()) break;
-            }
-            if (fit == 0) fit = nextCharacterStart(rest, 0);  // one character at least
-            size_t take = fit;
             // Lines break between words in every mode but character wrapping; the truncating modes
             // only change the last line.
-            if (mode != LineBreakMode::CharacterWrap && lastSpace != std::string_view::npos && fit < rest.size() &&
-                rest[fit] != ' ') {
-                take = lastSpace;
-            }
-            std::string_view piece = rest.substr(0, take);
-            while (!piece.empty() && piece.back() == ' ') piece.remove_suffix(1);
-            lines.emplace_back(piece);
-            start += take;
-            while (start < para.size() && para[start] == ' ') ++start;
+            const LineBreak lineEnd = breakLine(rest, maxWidth, mode != LineBreakMode::CharacterWrap,
+                                                [this](std::string_view part) { return widthOfText(part); });
+            lines.emplace_back(rest.substr(0, lineEnd.end));
+            start += lineEnd.next;
         } while (start < para.size());
         if (cut || nl == std::string_view::npos) {
             if (nl != std::string_view::npos && maxLines > 0 && int(lines.size()) == maxLines) cut = true;

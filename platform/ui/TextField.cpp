@@ -1,5 +1,6 @@
 #include "platform/ui/TextField.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "platform/ui/Canvas.h"
@@ -110,25 +111,34 @@ void TextField::drawRect(Canvas& canvas, const Rect&) {
         canvas.addRoundedRect(b.insetBy(0.5, 0.5), border_ == BorderStyle::RoundedRect ? 6 : 0);
         canvas.strokePath();
     }
-    Rect area = textRect();
     bool showPlaceholder = text_.empty() && placeholder_ && !placeholder_->empty();
     std::string shown = showPlaceholder ? *placeholder_ : (secure_ ? bullets(text_) : text_);
+    using Caret = FieldLine::Caret;
+    const Caret caret = !editing_ ? Caret::None : (showPlaceholder ? Caret::AtStart : Caret::AfterText);
+    const FieldLine line{textRect(), font_.widthOfText(shown), alignment_, caret};
     double lh = font_.lineHeight();
-    double y = area.y() + std::floor((area.height() - lh) / 2);
-    double w = font_.widthOfText(shown);
+    double y = line.area.y() + std::floor((line.area.height() - lh) / 2);
+    canvas.setFillColor(showPlaceholder ? Color::white(0.7) : textColor_);
+    line.draw(canvas, y, lh, [&](Point at) { canvas.drawText(shown, at, font_); });
+}
+
+double FieldLine::textX() const {
     double x = area.x();
-    if (alignment_ == TextAlignment::Center) x = area.x() + std::floor((area.width() - w) / 2);
-    if (alignment_ == TextAlignment::Right) x = area.maxX() - w;
-    // While typing past the right edge, the end of the text stays in view.
-    if (editing_ && !showPlaceholder && w > area.width() - 2) x = area.maxX() - 2 - w;
+    if (alignment == TextAlignment::Center) x = area.x() + std::floor((area.width() - textWidth) / 2);
+    if (alignment == TextAlignment::Right) x = area.maxX() - textWidth;
+    if (caret == Caret::AfterText) x = std::min(x, area.maxX() - kCaretWidth - kCaretGap - textWidth);
+    return x;
+}
+
+double FieldLine::caretX() const { return caret == Caret::AtStart ? area.x() : textX() + textWidth + kCaretGap; }
+
+void FieldLine::draw(Canvas& canvas, double top, double height, const std::function<void(Point)>& drawText) const {
     canvas.save();
     canvas.clipToRect(area);
-    canvas.setFillColor(showPlaceholder ? Color::white(0.7) : textColor_);
-    canvas.drawText(shown, {x, y}, font_);
-    if (editing_) {
-        double cx = showPlaceholder ? area.x() : x + w + 1;
+    drawText({textX(), top});
+    if (caret != Caret::None) {
         canvas.setFillColor(Color::rgb255(66, 107, 242));
-        canvas.fillRect(Rect(cx, y, 2, lh));
+        canvas.fillRect(Rect(caretX(), top, kCaretWidth, height));
     }
     canvas.restore();
 }

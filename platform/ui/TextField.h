@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -13,6 +14,25 @@
 namespace zuno::ui {
 
 class TextField;
+
+// One line of a field's text in the field's text area, as every one-line field of the client draws it:
+// clipped to the area and, while the field is edited, moved left as far as the caret after its last
+// character needs to stay in view, so the end of a long text shows as it is typed.
+struct FieldLine {
+    enum class Caret { None, AfterText, AtStart };  // AtStart: an empty field edited (its hint shows)
+    static constexpr double kCaretWidth = 2;
+    static constexpr double kCaretGap = 1;  // between the last character and the caret
+
+    Rect area;
+    double textWidth = 0;
+    TextAlignment alignment = TextAlignment::Left;
+    Caret caret = Caret::None;
+
+    double textX() const;
+    double caretX() const;
+    // Clipped to the area: `drawText` draws the text from (textX, top), then the caret `height` high.
+    void draw(Canvas& canvas, double top, double height, const std::function<void(Point)>& drawText) const;
+};
 
 class TextFieldDelegate {
 public:

@@ -1,6 +1,7 @@
 #include "screens/SocialSheets.h"
 
 #include "lobby/GlobalService.h"
+#include "platform/core/Text.h"
 #include "platform/core/Utf8.h"
 #include "platform/ui/NavigationController.h"
 #include "platform/ui/ScreenFactory.h"
@@ -80,17 +81,21 @@ const ui::BindingTable& SendMessageView::bindings() {
 
 SendMessageView::SendMessageView() : LineSheet("SendMessageView", "ZUNO_sendMail", 30) {}
 
-// "ZUNO_sentMail" as soon as the reply is queued: delivery is not confirmed.
+// "ZUNO_sentMail" as soon as the reply is queued: delivery is not confirmed. An empty reply is refused
+// and the sheet stays for the reply to be written.
 void SendMessageView::doSendMail() {
-    slideOut();
     auto shown = mailbox.lock();
     auto nav = shown ? shown->navigationController() : nullptr;
-    if (shown && nav && nav->topViewController() == shown) {
-        if (auto target = shown->model().replyTarget()) {
-            GlobalService::getInstance().chatToWithIDDB(target->fromID(), typed());
-            shown->replied();
-            showInfoDialog("ZUNO_sentMail");
-        }
+    auto target = shown && nav && nav->topViewController() == shown ? shown->model().replyTarget() : nullptr;
+    if (target && sys::trimUnicodeWhitespace(typed()).empty()) {
+        showInfoDialog("ZUNO_emptyReply");
+        return;
+    }
+    slideOut();
+    if (target) {
+        GlobalService::getInstance().chatToWithIDDB(target->fromID(), typed());
+        shown->replied();
+        showInfoDialog("ZUNO_sentMail");
     }
     clearText();
     sendType = -1;

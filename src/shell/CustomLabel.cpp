@@ -33,11 +33,7 @@ void CustomLabel::drawRect(ui::Canvas& canvas, const ui::Rect&) {
 }
 
 double CustomLabel::advanceOf(const std::string& text) const {
-    double x = 0;
-    for (const auto& run : emoticon::split(text, xDictEmotions.get())) {
-        x += run.isImage ? ui::Image::imageNamed(run.value)->size().width - 3 : font().widthOfText(run.value);
-    }
-    return x;
+    return emoticon::advance(text, xDictEmotions.get(), font(), -3);
 }
 
 // The runs that fit before "..." at the right edge; a run that does not fit whole is cut between

@@ -33,9 +33,10 @@ public:
     ui::Point xLastpos;  // the pen during drawing
     std::shared_ptr<const sys::Dictionary> xDictEmotions;
 
-private:
-    // The pen's advance over the whole text.
+    // The pen's advance over a text drawn in this label.
     double advanceOf(const std::string& text) const;
+
+private:
     void drawCut(const std::string& text, ui::Canvas& canvas);
 
     std::string text_;

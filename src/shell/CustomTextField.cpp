@@ -5,10 +5,18 @@
 #include "platform/ui/Font.h"
 #include "platform/ui/Image.h"
 #include "platform/ui/ScreenFactory.h"
+#include "platform/ui/TextField.h"
 #include "shell/EmoticonText.h"
 #include "shell/Resources.h"
 
 namespace zuno {
+
+namespace {
+constexpr double kTextInset = 10;  // the box's rounded ends
+constexpr double kImageGap = 3;    // after each emoticon
+
+ui::Font typedFont() { return ui::Font::boldSystemFontOfSize(16); }
+}  // namespace
 
 CustomTextField::CustomTextField() : CustomTextField(ui::Rect()) {}
 
@@ -57,18 +65,36 @@ void CustomTextField::touchesBegan(const ui::TouchSet&, const ui::Event&) {
     tellOwner("beginEdit:");
 }
 
+bool CustomTextField::becomeFirstResponder() {
+    if (!ui::Responder::becomeFirstResponder()) return false;
+    setNeedsDisplay();  // the caret
+    return true;
+}
+
 bool CustomTextField::resignFirstResponder() {
     isBecomeFirstResponder = false;
+    setNeedsDisplay();
     return ui::Responder::resignFirstResponder();
+}
+
+double CustomTextField::advanceOf(const std::string& text) const {
+    return emoticon::advance(text, xDictEmotions.get(), typedFont(), kImageGap);
 }
 
 void CustomTextField::drawRect(ui::Canvas& canvas, const ui::Rect&) {
     // The box is drawn here, under the text: a subview would cover it.
     if (backdrop_) canvas.drawImage(*backdrop_, ui::Rect(ui::Point{0, 0}, bounds().size));
     const bool hint = text_.empty() && placeholder_;
+    const std::string& shown = hint ? *placeholder_ : text_;
+    using Caret = ui::FieldLine::Caret;
+    const ui::FieldLine line{bounds().insetBy(kTextInset, 0), advanceOf(shown), ui::TextAlignment::Left,
+                             !isFirstResponder() ? Caret::None : (hint ? Caret::AtStart : Caret::AfterText)};
+    const double top = emoticon::penY(frame().size.height, ui::Font::systemFontOfSize(16));
     canvas.setFillColor(hint ? ui::Color::gray() : ui::Color::black());
-    xLastpos = {10, emoticon::penY(frame().size.height, ui::Font::systemFontOfSize(16))};
-    drawText(hint ? *placeholder_ : text_, canvas);
+    line.draw(canvas, top, typedFont().lineHeight(), [&](ui::Point at) {
+        xLastpos = at;
+        drawText(shown, canvas);
+    });
 }
 
 void CustomTextField::drawText(const std::string& text, ui::Canvas& canvas) {
@@ -82,7 +108,7 @@ void CustomTextField::drawText(const std::string& text, ui::Canvas& canvas) {
 }
 
 void CustomTextField::drawTextWithCGContextRef(ui::Canvas& canvas, const std::string& text) {
-    const ui::Font font = ui::Font::boldSystemFontOfSize(16);
+    const ui::Font font = typedFont();
     canvas.drawText(text, xLastpos, font);
     xLastpos.x += font.widthOfText(text);
 }
@@ -90,7 +116,7 @@ void CustomTextField::drawTextWithCGContextRef(ui::Canvas& canvas, const std::st
 void CustomTextField::drawImageWithCGContextRef(ui::Canvas& canvas, const std::string& imageName) {
     auto image = ui::Image::imageNamed(imageName);
     canvas.drawImage(*image, xLastpos);
-    xLastpos.x += image->size().width + 3;
+    xLastpos.x += image->size().width + kImageGap;
     sys::Log::line("found emotion");
 }
 

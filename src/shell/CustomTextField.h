@@ -12,8 +12,9 @@
 namespace zuno {
 
 // An editable line of chat text that takes the keyboard itself and draws the typed text with every
-// emoticon token as its image. The owner (`parentViewController`) hears of editing through its
-// actions "beginEdit:" and "endEditing:", when it has them, with the field as sender.
+// emoticon token as its image, clipped to the box; while it has the keyboard a caret follows the text
+// and the end of a long text stays in view. The owner (`parentViewController`) hears of editing
+// through its actions "beginEdit:" and "endEditing:", when it has them, with the field as sender.
 class CustomTextField : public ui::View, public ui::TextInput {
 public:
     CustomTextField();
@@ -32,6 +33,7 @@ public:
 
     void touchesBegan(const ui::TouchSet& touches, const ui::Event& event) override;
     bool canBecomeFirstResponder() const override { return true; }
+    bool becomeFirstResponder() override;
     bool resignFirstResponder() override;
 
     void drawRect(ui::Canvas& canvas, const ui::Rect& rect) override;
@@ -65,6 +67,7 @@ public:
 
 private:
     void tellOwner(const char* action);
+    double advanceOf(const std::string& text) const;
 
     std::string text_;
     std::optional<std::string> placeholder_;

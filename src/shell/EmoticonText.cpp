@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "platform/ui/Image.h"
+
 namespace zuno::emoticon {
 
 std::vector<std::string> tokenOrder(const sys::Dictionary& table) {
@@ -52,6 +54,14 @@ std::vector<Run> split(std::string_view text, const sys::Dictionary* table) {
     }
     splitInto(text, *table, tokenOrder(*table), 0, out);
     return out;
+}
+
+double advance(std::string_view text, const sys::Dictionary* table, const ui::Font& font, double imageGap) {
+    double x = 0;
+    for (const auto& run : split(text, table)) {
+        x += run.isImage ? ui::Image::imageNamed(run.value)->size().width + imageGap : font.widthOfText(run.value);
+    }
+    return x;
 }
 
 double penY(double frameHeight, const ui::Font& measureFont) {

@@ -27,6 +27,10 @@ std::vector<std::string> tokenOrder(const sys::Dictionary& table);
 // gives no runs.
 std::vector<Run> split(std::string_view text, const sys::Dictionary* table);
 
+// The pen's advance over a text drawn in runs: each plain run in the font, each image its own width
+// and the gap after it.
+double advance(std::string_view text, const sys::Dictionary* table, const ui::Font& font, double imageGap);
+
 // The pen's starting line: the height of "a" in the font, truncated, centred in the frame height and
 // truncated again.
 double penY(double frameHeight, const ui::Font& measureFont);

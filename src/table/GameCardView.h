@@ -63,7 +63,7 @@ public:
     bool disableReady() const { return table().disableReady; }
     virtual void setDisableReady(bool disable) { table().disableReady = disable; }
     void setOwnerID(int32_t ownerId) { table().ownerID = ownerId; }
-    const std::array<std::string, 5>& chatPlayers() const { return decorations_.chatPlayers(); }
+    std::array<std::string, 5> chatPlayers() const { return decorations_.chatPlayers(); }
     const std::array<int, kSeats>& seats() const { return table().seats; }
     int indexOfMe() const { return table().indexOfMe; }
 

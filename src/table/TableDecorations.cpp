@@ -1,6 +1,7 @@
 #include "table/TableDecorations.h"
 
 #include <algorithm>
+#include <cmath>
 
 #include "platform/ui/Button.h"
 #include "platform/ui/Image.h"
@@ -10,12 +11,14 @@
 #include "shell/Resources.h"
 #include "shell/TableSheetHost.h"
 #include "shell/UIController.h"
+#include "table/BubbleTurn.h"
 
 namespace zuno {
 
 namespace {
 constexpr double kBubbleMargin = 2;       // kept from the screen's edges
 constexpr double kLeastBubbleFont = 10;
+constexpr size_t kMostBubbleRows = 3;  // in one turn
 constexpr double kFlySeconds = 1.0;
 constexpr double kGiftSide = 30;
 constexpr double kFlyIconSide = 20;
@@ -34,21 +37,11 @@ ui::Rect keptInside(ui::Rect r, const ui::Rect& area) {
     return ui::Rect(x, y, width, height);
 }
 
-// The end of the text that fits the width, after an ellipsis: the latest of the lines joined in it.
-std::string latestThatFits(const std::string& text, const ui::Font& font, double width) {
-    const std::string ellipsis = "\u2026";
-    const auto startOfLetter = [&](size_t at) {
-        while (at < text.size() && (static_cast<unsigned char>(text[at]) & 0xC0) == 0x80) ++at;
-        return at;
-    };
-    // The least start that fits: the shorter the end, the narrower it is.
-    size_t fits = text.size(), low = 0;
-    while (low < fits) {
-        const size_t middle = startOfLetter(low + (fits - low) / 2);
-        if (middle < fits && font.widthOfText(ellipsis + text.substr(middle)) <= width) fits = middle;
-        else low = low + (fits - low) / 2 + 1;
-    }
-    return ellipsis + text.substr(startOfLetter(fits));
+// The lines waiting for a bubble as it shows them together.
+std::string joined(const std::vector<std::string>& lines) {
+    std::string text;
+    for (const auto& line : lines) text += (text.empty() ? "" : ", ") + line;
+    return text;
 }
 
 void removeLater(const std::shared_ptr<ui::View>& view) {
@@ -102,30 +95,56 @@ ui::Rect TableDecorations::bubbleArea(int seat) const {
     return area ? area->intersection(screen) : screen;
 }
 
+bool TableDecorations::sharePlace(int seat, int other) const {
+    const auto& centres = geometry_.bubbleCentres;
+    return other != seat && centres[static_cast<size_t>(other)] == centres[static_cast<size_t>(seat)];
+}
+
+bool TableDecorations::isShowing(int seat) const {
+    auto frame = screen_.bubble ? screen_.bubble(seat) : nullptr;
+    return frame && !frame->isHidden();
+}
+
+int TableDecorations::waitingAtPlaceOf(int seat) const {
+    for (int step = 1; step <= kCentre; ++step) {
+        const int other = (seat + step) % (kCentre + 1);
+        if (sharePlace(seat, other) && !waiting_[static_cast<size_t>(other)].empty()) return other;
+    }
+    return -1;
+}
+
+std::array<std::string, 5> TableDecorations::chatPlayers() const {
+    std::array<std::string, 5> texts;
+    std::transform(waiting_.begin(), waiting_.end(), texts.begin(), joined);
+    return texts;
+}
+
 void TableDecorations::showChatWithSeat(int seat, const std::string& text) {
-    if (seat < 0 || seat > kCentre || !screen_.bubble) return;
+    if (seat < 0 || seat > kCentre || !screen_.bubble || text.empty()) return;
     auto frame = screen_.bubble(seat);
     if (!frame) return;
-    const auto s = static_cast<size_t>(seat);
+    auto& lines = waiting_[static_cast<size_t>(seat)];
     // The same line again adds nothing to what already waits.
-    if (lastWaiting_[s] != text) {
-        waiting_[s] = waiting_[s].empty() ? text : waiting_[s] + ", " + text;
-        lastWaiting_[s] = text;
-    }
+    if (lines.empty() || lines.back() != text) lines.push_back(text);
     if (frame->isHidden()) showChatAtSeat(seat);
 }
 
 void TableDecorations::replaceChatWithSeat(int seat, const std::string& text) {
     if (seat < 0 || seat > kCentre) return;
-    const auto s = static_cast<size_t>(seat);
-    waiting_[s] = text;
-    lastWaiting_[s] = text;
+    waiting_[static_cast<size_t>(seat)].clear();
+    if (!text.empty()) waiting_[static_cast<size_t>(seat)].push_back(text);
+    for (int other = 0; other <= kCentre; ++other) {
+        if (sharePlace(seat, other) && isShowing(other)) {
+            if (auto frame = screen_.bubble(other)) frame->setHidden(true);
+            sys::RunLoop::main().cancel(bubbleTimers_[static_cast<size_t>(other)]);
+            bubbleTimers_[static_cast<size_t>(other)] = 0;
+        }
+    }
     showChatAtSeat(seat);
 }
 
 void TableDecorations::clearWaitingChat() {
-    waiting_.fill(std::string());
-    lastWaiting_.fill(std::string());
+    for (auto& lines : waiting_) lines.clear();
 }
 
 void TableDecorations::showChatAtSeat(int seat) {
@@ -135,47 +154,94 @@ void TableDecorations::showChatAtSeat(int seat) {
     const auto s = static_cast<size_t>(seat);
     sys::RunLoop::main().cancel(bubbleTimers_[s]);
     bubbleTimers_[s] = 0;
-    const std::string line = std::move(waiting_[s]);
-    waiting_[s].clear();
-    lastWaiting_[s].clear();
-    if (line.empty()) {
+    auto& lines = waiting_[s];
+    if (lines.empty()) {
         hideChat(seat);
         return;
     }
-    // Another bubble at the same place gives way to this one.
+    // A bubble at the place of one showing waits for that one's turn to end.
     for (int other = 0; other <= kCentre; ++other) {
-        const auto o = static_cast<size_t>(other);
-        if (other == seat || geometry_.bubbleCentres[o] != geometry_.bubbleCentres[s]) continue;
-        waiting_[o].clear();
-        lastWaiting_[o].clear();
-        hideChat(other);
+        if (sharePlace(seat, other) && isShowing(other)) return;
     }
-    if (bubbleLabels_[s]) bubbleLabels_[s]->removeFromSuperview();
-    auto view = screen_.view();
-    const ui::Rect area = bubbleArea(seat);
-    const double padding = geometry_.bubblePadding;
-    double widest = area.width() - padding;
+    CustomLabel probe;
+    probe.setFont(ui::Font::systemFontOfSize(geometry_.bubbleFontSize));
+    const auto widthOf = [&probe](std::string_view text) { return probe.advanceOf(std::string(text)); };
+    ui::Rect room = bubbleArea(seat);
+    double widest = room.width() - geometry_.bubblePadding;
     if (geometry_.bubbleMaxTextWidth > 0) widest = std::min(widest, geometry_.bubbleMaxTextWidth);
-    ui::Font font = ui::Font::systemFontOfSize(geometry_.bubbleFontSize);
-    while (font.widthOfText(line) > widest && font.pointSize() > kLeastBubbleFont)
-        font = font.withSize(font.pointSize() - 1);
-    const std::string shown = font.widthOfText(line) > widest ? latestThatFits(line, font, widest) : line;
-    const double textWidth = font.widthOfText(shown);
-    const ui::Rect placed =
-        keptInside(centredRect(geometry_.bubbleCentres[s], textWidth + padding, geometry_.bubbleHeight), area);
-    auto label = std::make_shared<CustomLabel>(shown, ui::Rect(padding / 2, 0, textWidth, placed.height()));
-    label->setFont(font);
-    label->setTextAlignment(ui::TextAlignment::Center);
-    bubbleLabels_[s] = label;
-    frame->addSubview(label);
-    frame->setFrame(placed);
-    view->bringSubviewToFront(frame.get());
-    frame->setHidden(false);
+    // What waits, a little too wide for one row, is drawn smaller; a longer text wraps at the bubble's
+    // own size, as many lines a turn as its rows hold.
+    const std::string all = joined(lines);
+    while (widthOf(all) > widest && probe.font().pointSize() > kLeastBubbleFont)
+        probe.setFont(probe.font().withSize(probe.font().pointSize() - 1));
+    if (widthOf(all) <= widest) {
+        lines.clear();
+        showRows(seat, {all}, probe.font(), room);
+        scheduleTurnEnd(seat);
+        return;
+    }
+    probe.setFont(ui::Font::systemFontOfSize(geometry_.bubbleFontSize));
+    BubbleTurn turn = layBubbleTurn(lines, widest, kMostBubbleRows, widthOf);
+    if (turn.linesShown == 0) {
+        // A line too long for a turn in the bubble's own room runs as wide as the screen lets it.
+        const ui::Rect screen = screen_.view()->bounds().insetBy(kBubbleMargin, 0);
+        room = ui::Rect(screen.x(), room.y(), screen.width(), room.height());
+        turn = layBubbleTurn(lines, room.width() - geometry_.bubblePadding, kMostBubbleRows, widthOf);
+    }
+    lines.erase(lines.begin(), lines.begin() + static_cast<std::ptrdiff_t>(turn.linesShown));
+    if (!turn.restOfFirst.empty()) lines.front() = turn.restOfFirst;
+    showRows(seat, turn.rows, probe.font(), room);
+    scheduleTurnEnd(seat);
+}
+
+void TableDecorations::scheduleTurnEnd(int seat) {
+    const auto s = static_cast<size_t>(seat);
     // stop() and the destructor cancel the check, so it never outlives the screen's decorations.
-    bubbleTimers_[s] = sys::RunLoop::main().postDelayed(geometry_.bubbleSeconds[s], [this, seat, s] {
-        bubbleTimers_[s] = 0;
-        showChatAtSeat(seat);
-    });
+    bubbleTimers_[s] = sys::RunLoop::main().postDelayed(geometry_.bubbleSeconds[s], [this, seat] { endTurn(seat); });
+}
+
+void TableDecorations::showRows(int seat, const std::vector<std::string>& rows, const ui::Font& font, ui::Rect room) {
+    const auto s = static_cast<size_t>(seat);
+    auto frame = screen_.bubble(seat);
+    for (const auto& label : bubbleRows_[s]) label->removeFromSuperview();
+    bubbleRows_[s].clear();
+    std::vector<std::shared_ptr<CustomLabel>> labels;
+    double textWidth = 0;
+    for (const auto& row : rows) {
+        labels.push_back(std::make_shared<CustomLabel>(row, ui::Rect()));
+        labels.back()->setFont(font);
+        textWidth = std::max(textWidth, labels.back()->advanceOf(row));
+    }
+    const double rowHeight = font.lineHeight();
+    const auto count = static_cast<double>(rows.size());
+    // A bubble of several rows may grow over its area's top and bottom, not off the screen.
+    if (rows.size() > 1) room = ui::Rect(room.x(), 0, room.width(), screen_.view()->bounds().height());
+    const ui::Rect placed = keptInside(centredRect(geometry_.bubbleCentres[s], textWidth + geometry_.bubblePadding,
+                                                   geometry_.bubbleHeight + rowHeight * (count - 1)),
+                                       room);
+    // One row is centred in the bubble's height by its label; several lie one under another, centred.
+    const double rowTop = rows.size() > 1 ? std::floor((placed.height() - rowHeight * count) / 2) : 0;
+    const double labelHeight = rows.size() > 1 ? rowHeight : placed.height();
+    for (size_t i = 0; i < labels.size(); ++i) {
+        const double width = labels[i]->advanceOf(rows[i]);
+        const double y = rowTop + rowHeight * static_cast<double>(i);
+        labels[i]->setFrame(ui::Rect(std::floor((placed.width() - width) / 2), y, width, labelHeight));
+        frame->addSubview(labels[i]);
+        bubbleRows_[s].push_back(labels[i]);
+    }
+    frame->setFrame(placed);
+    screen_.view()->bringSubviewToFront(frame.get());
+    frame->setHidden(false);
+}
+
+void TableDecorations::endTurn(int seat) {
+    bubbleTimers_[static_cast<size_t>(seat)] = 0;
+    // A bubble waiting for this place goes first; what waits for this one has the next turn.
+    if (waitingAtPlaceOf(seat) >= 0) {
+        hideChat(seat);
+        return;
+    }
+    showChatAtSeat(seat);
 }
 
 void TableDecorations::hideChat(int seat) {
@@ -186,6 +252,7 @@ void TableDecorations::hideChat(int seat) {
     }
     sys::RunLoop::main().cancel(bubbleTimers_[s]);
     bubbleTimers_[s] = 0;
+    if (const int next = waitingAtPlaceOf(seat); next >= 0 && !isShowing(next)) showChatAtSeat(next);
 }
 
 void TableDecorations::stop() {

@@ -17,6 +17,7 @@
 namespace zuno {
 
 namespace ui {
+class Font;
 class ImageView;
 class Responder;
 class View;
@@ -29,16 +30,17 @@ class ViewController;
 struct TableDecorationGeometry {
     std::array<ui::Point, 5> bubbleCentres;
     double bubbleFontSize = 14;
-    // The widest a bubble's text may run (none: as wide as the screen lets it); a longer text is drawn
-    // smaller, and what still does not fit loses its oldest words.
+    // The widest a bubble's text may run (none: as wide as its area lets it); a longer text wraps.
     double bubbleMaxTextWidth = 0;
-    // A bubble is as wide as its text and this much more, and this high.
+    // A bubble is as wide as its text and this much more, and this high, each row of text past the first
+    // adding its height.
     double bubblePadding = 50;
     double bubbleHeight = 40;
     std::array<double, 5> bubbleSeconds{3, 3, 3, 3, 4};  // how long a bubble shows before its next check
     // Where a bubble may lie, beside its seat's avatar and names; none: anywhere on the screen. A bubble
     // keeps its centre where it fits and moves only as far as it must to stay inside; its text, too
-    // wide for the area, is drawn smaller as a wider one is.
+    // wide for the area, wraps, and a bubble of several rows may grow over the area's top and bottom
+    // (and, when its line needs more rows than a turn has, over its sides), never off the screen.
     std::array<std::optional<ui::Rect>, 5> bubbleAreas{};
     // A fly-text moves between the seat's point and the table's middle: a gain towards the seat, a loss
     // away from it.
@@ -64,12 +66,12 @@ struct TableDecorationGeometry {
     ui::Point giftCentre(int seat, int index) const;
 };
 
-// The decorations over a table: chat bubbles at the seats (lines that arrive while a bubble shows are
-// joined with ", " and shown at its next check, a line said again not twice; a bubble stays inside the
-// screen and its area; two bubbles at one place show the latest text of either), money fly-texts, and
-// the gifts each player holds (at most the geometry's count: one more drops the oldest). It takes its
-// screen's geometry and reaches the screen through the callbacks below, on the main thread. Its timers
-// are cancelled by stop() and by its destructor.
+// The decorations over a table: chat bubbles at the seats (lines that arrive while a bubble shows wait
+// for its next check and are then shown joined with ", ", a line said again not twice; a long text
+// wraps and a bubble stays inside the screen and its area; two bubbles at one place take turns, so no
+// line is lost), money fly-texts, and the gifts each player holds (at most the geometry's count: one
+// more drops the oldest). It takes its screen's geometry and reaches the screen through the callbacks
+// below, on the main thread. Its timers are cancelled by stop() and by its destructor.
 class TableDecorations {
 public:
     static constexpr int kCentre = 4;
@@ -96,10 +98,13 @@ public:
     // Chat bubbles; a bubble stays inside its screen's view.
     void showChatWithSeat(int seat, const std::string& text);
     void showChatAtSeat(int seat);
-    // The text shows at once in place of what the bubble shows or waits to show.
+    // The text shows at once in place of what the bubble shows or waits to show; a bubble at the same
+    // place gives way and shows what waits for it after this one's turn.
     void replaceChatWithSeat(int seat, const std::string& text);
+    // Hidden; a bubble at the same place shows what waits for it.
     void hideChat(int seat);
-    const std::array<std::string, 5>& chatPlayers() const { return waiting_; }
+    // The lines waiting for each bubble, joined with ", ".
+    std::array<std::string, 5> chatPlayers() const;
     // The waiting lines forgotten (the bubbles' next check hides them).
     void clearWaitingChat();
     // Nothing waiting and no bubble check left (the bubbles stay as they are).
@@ -117,13 +122,20 @@ private:
     int seatOf(int32_t userId) const { return screen_.seatOf ? screen_.seatOf(userId) : -1; }
     std::optional<ui::Point> seatPoint(const std::vector<ui::Point>& points, int seat) const;
     ui::Rect bubbleArea(int seat) const;
+    bool sharePlace(int seat, int other) const;
+    bool isShowing(int seat) const;
+    // The next bubble after this one at its place that has lines waiting; -1 when none.
+    int waitingAtPlaceOf(int seat) const;
+    void scheduleTurnEnd(int seat);
+    void endTurn(int seat);
+    // One turn's rows in the bubble, laid out and shown.
+    void showRows(int seat, const std::vector<std::string>& rows, const ui::Font& font, ui::Rect room);
 
     TableDecorationGeometry geometry_;
     Screen screen_;
-    std::array<std::string, 5> waiting_;
-    std::array<std::string, 5> lastWaiting_;  // the latest line joined into each
+    std::array<std::vector<std::string>, 5> waiting_;  // oldest first
     std::array<sys::RunLoop::TimerId, 5> bubbleTimers_{};
-    std::array<std::shared_ptr<ui::View>, 5> bubbleLabels_;
+    std::array<std::vector<std::shared_ptr<ui::View>>, 5> bubbleRows_;
 };
 
 // The gift sheet's forwarding, the same for every table screen: the sheet (a GiftSheet, when the

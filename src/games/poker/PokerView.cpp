@@ -2,6 +2,8 @@
 // gifts and zoom. The hand itself (deal, betting, streets, showdown, turn clock) is PokerViewHand.cpp.
 #include "games/poker/PokerView.h"
 
+#include <algorithm>
+
 #include "games/poker/PokerService.h"
 #include "lobby/GlobalService.h"
 #include "platform/ui/Animation.h"
@@ -585,16 +587,23 @@ void PokerView::redrawChatLines() {
     if (!chatDialog) return;
     const auto& history = chatDialog->historyChat();
     const double width = viewChatLines->bounds().size.width;
-    // The latest lines, as many as the panel holds.
-    const int rows = static_cast<int>(viewChatLines->bounds().size.height / kChatRowHeight);
-    for (int row = 0; row < rows && row < static_cast<int>(history.size()); ++row) {
-        const auto& line = history[history.size() - 1 - row];
-        auto label = std::make_shared<ui::Label>(ui::Rect(0, row * kChatRowHeight, width, kChatRowHeight));
-        label->setText(line->name().value_or("") + ": " + line->content().value_or(""));
-        label->setFont(ui::Font::systemFontOfSize(10));
+    const ui::Font font = ui::Font::systemFontOfSize(10);
+    // The latest lines first, each on as many rows as it needs while the panel has rows left: only a
+    // line that does not fit in the rows left is cut.
+    int rowsLeft = static_cast<int>(viewChatLines->bounds().size.height / kChatRowHeight);
+    double top = 0;
+    for (auto line = history.rbegin(); line != history.rend() && rowsLeft > 0; ++line) {
+        const std::string text = (*line)->name().value_or("") + ": " + (*line)->content().value_or("");
+        const int rows = std::min(rowsLeft, std::max(1, static_cast<int>(font.wrap(text, width, 0).size())));
+        auto label = std::make_shared<ui::Label>(ui::Rect(0, top, width, rows * kChatRowHeight));
+        label->setNumberOfLines(rows);
+        label->setText(text);
+        label->setFont(font);
         label->setTextColor(ui::Color::white());
         label->setBackgroundColor(std::nullopt);
         viewChatLines->addSubview(label);
+        top += rows * kChatRowHeight;
+        rowsLeft -= rows;
     }
 }
 

@@ -42,16 +42,17 @@ private:
     TienLenPlayer& player_;
 };
 
-// The cards played lie across the table's middle: my own notices show in my bubble's place below them,
-// and each bubble keeps clear of the seats' names and the corner's buttons.
+// The cards played lie across the table's middle: my bubble shows below them and the table's notices
+// above them, in the top seat's place (the two take turns there), so that a notice and a line of mine
+// both show; each bubble keeps clear of the seats' names and the corner's buttons.
 TableDecorationGeometry tienLenDecorations() {
     TableDecorationGeometry g = TableDecorationGeometry::cardTable();
     g.bubbleCentres[0] = {240, 172};  // between the cards played and a raised card of mine
-    g.bubbleCentres[TableDecorations::kCentre] = g.bubbleCentres[0];
+    g.bubbleCentres[TableDecorations::kCentre] = g.bubbleCentres[2];
     // The band between the row of cards played (to y 154) and a raised card of mine (from y 189).
     const ui::Rect belowCards(90, 155, 306, 33), belowTopSeat(84, 48, 272, 44);
     const ui::Rect rightOfLeftSeat(58, 100, 338, 48), leftOfRightSeat(84, 100, 338, 48);  // above the names
-    g.bubbleAreas = {belowCards, leftOfRightSeat, belowTopSeat, rightOfLeftSeat, belowCards};
+    g.bubbleAreas = {belowCards, leftOfRightSeat, belowTopSeat, rightOfLeftSeat, belowTopSeat};
     // A fly-text runs between the seat, where no text lies, and its own point in the middle: over my
     // avatar and the top seat's, beside a side seat's towards the middle (at the screen's edge it would
     // run off the screen, over the avatar it could not be read), above the bubbles.

@@ -355,6 +355,33 @@ TEST_F(SocialScreensTest, TheMailboxKeepsItsSelectionAndRepliesToTheMessageShown
     run(1);
 }
 
+// An empty reply, or one of white space only, is refused with a message: nothing is sent, the sheet
+// stays for the reply and the message is not marked replied.
+TEST_F(SocialScreensTest, AnEmptyReplyIsRefusedAndNothingIsSent) {
+    UIController::setListMessage({mail(9003, "Chi", "Fancy a game of Tien Len tonight?")});
+    auto box = std::make_shared<MessageView>();
+    show(box);
+    box->didSelectRowAtIndexPath(*box->myTableView, {0, 0});
+    pressDialogButton(true);
+    run(1);
+    for (const char* reply : {"", " \t  "}) {
+        box->sendMessage->txtContent->setText(reply);
+        box->sendMessage->doSendMail();
+        run(1);
+        EXPECT_TRUE(sent().empty()) << "\"" << reply << "\"";
+        EXPECT_EQ(dialogText(), Resources::getInstance().textForKey("ZUNO_emptyReply"));
+        EXPECT_TRUE(box->sendMessage->view()->superview()) << "the sheet stays";
+        UIController::closeDialog();
+    }
+    EXPECT_FALSE(UIController::listMessage()[0]->isReply());
+
+    box->sendMessage->txtContent->setText("Sure, room 3");
+    box->sendMessage->doSendMail();
+    EXPECT_EQ(sent(), (std::vector<sys::Data>{bytes({{5}, int32Bytes(9003), utf("Sure, room 3")})}));
+    EXPECT_EQ(dialogText(), "Your reply has been sent.");
+    run(1);
+}
+
 // Mail that came while another screen covered the mailbox is in the shared inbox; the mailbox shows it
 // when it is back on top, and a tap or a delete there changes only what it names.
 TEST_F(SocialScreensTest, MailThatCameWhileTheMailboxWasCoveredSurvivesTapsAndDeletes) {

@@ -9,6 +9,7 @@
 #include "platform/ui/AlertView.h"
 #include "platform/ui/Application.h"
 #include "platform/ui/Image.h"
+#include "platform/ui/TextField.h"
 #include "platform/ui/Window.h"
 #include "shell/ColoredProgressView.h"
 #include "shell/CustomLabel.h"
@@ -160,6 +161,46 @@ TEST_F(Widgets, TextFieldTakesTheKeyboardOnATouchAndDeletesWholeCharacters) {
     field->setText("");
     field->deleteBackward();
     EXPECT_FALSE(field->hasText());
+}
+
+// Typed past the box's end, the text moves left: the caret and the last letters stay inside the field
+// and nothing is drawn past its right edge, in the chat field as in the plain one.
+TEST_F(Widgets, ATextFieldScrollsToItsCaretWhileTyping) {
+    auto window = std::make_shared<ui::Window>();
+    window->makeKeyAndVisible();
+    auto chat = std::make_shared<CustomTextField>(ui::Rect(0, 0, 200, 32));
+    auto plain = std::make_shared<ui::TextField>(ui::Rect(0, 40, 200, 32));
+    window->addSubview(chat);
+    window->addSubview(plain);
+    const std::string typed = "a long line typed into the field runs well past its box";
+    struct Case {
+        ui::View* field;
+        double textEnd;  // the right edge of the field's text area
+    };
+    for (const Case& c : {Case{chat.get(), 190}, Case{plain.get(), 200}}) {
+        window->tapView(*c.field);
+        ui::Application::shared().sendText(typed);
+        testing::TextRecorder drawn;
+        c.field->drawRect(drawn, c.field->bounds());
+        ASSERT_FALSE(drawn.texts.empty());
+        EXPECT_EQ(drawn.joined(), typed);
+        const double end = drawn.rightEdge();
+        EXPECT_LE(end, c.textEnd - ui::FieldLine::kCaretGap - ui::FieldLine::kCaretWidth);
+        EXPECT_GT(end, c.textEnd - 10) << "the last letters show";
+
+        ui::RasterScreen screen(300, 40);
+        screen.renderView(*c.field);
+        int past = 0, caret = 0;
+        for (int y = 0; y < 40; ++y) {
+            for (int x = 200; x < 300; ++x) past += screen.rgba(x, y).a > 0;
+            for (int x = static_cast<int>(end); x < 200; ++x) {
+                const auto p = screen.rgba(x, y);
+                caret += p.a > 200 && p.r < 100 && p.b > 200;
+            }
+        }
+        EXPECT_EQ(past, 0) << "pixels drawn past the field's right edge";
+        EXPECT_GT(caret, 10) << "the caret after the text";
+    }
 }
 
 TEST_F(Widgets, RefreshHeaderShowsEachStateAndItsBorder) {

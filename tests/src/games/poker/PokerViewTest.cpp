@@ -8,6 +8,7 @@
 #include "games/poker/PokerView.h"
 #include "platform/core/Format.h"
 #include "shell/Resources.h"
+#include "support/TextRecorder.h"
 #include "PokerTableFixture.h"
 
 namespace zuno::testing {
@@ -259,6 +260,29 @@ TEST_F(PokerViewTest, ThreeGiftsAPlayerNoneFromOrToAWatcherAndChatGoesToTheList)
     table->viewWillDisappear(false);
     EXPECT_TRUE(an->gifts().empty());
     EXPECT_TRUE(table->chatDialog->historyChat().empty());
+}
+
+// A chat line wider than the panel goes on in the rows below it, whole; only a line that no longer has
+// the rows it needs is cut, and the lines never run past the panel.
+TEST_F(PokerViewTest, TheChatPanelCutsALineOnlyWhenItDoesNotFit) {
+    const auto drawnLines = [](ui::View& line) {
+        TextRecorder drawn;
+        line.drawRect(drawn, line.bounds());
+        std::string text;
+        for (const auto& row : drawn.texts) text += (text.empty() ? "" : " ") + row.text;
+        return text;
+    };
+    auto table = open({10, 20, 30, -1, -1, -1, -1, -1, -1});
+    table->onChatFromWithId(30, std::nullopt, "nice hand everyone");
+    ASSERT_EQ(table->viewChatLines->subviews().size(), 1u);
+    EXPECT_EQ(drawnLines(*table->viewChatLines->subviews()[0]), "p30: nice hand everyone");
+
+    for (int i = 0; i < 6; ++i) table->onChatFromWithId(20, std::nullopt, "well played, see you at the next table");
+    const auto rows = table->viewChatLines->subviews();
+    ASSERT_FALSE(rows.empty());
+    EXPECT_EQ(drawnLines(*rows.front()), "p20: well played, see you at the next table");
+    for (const auto& row : rows) EXPECT_LE(row->frame().maxY(), table->viewChatLines->bounds().maxY());
+    EXPECT_NE(drawnLines(*rows.back()).find("..."), std::string::npos) << "the oldest line shown, cut";
 }
 
 }  // namespace

@@ -13,6 +13,7 @@
 #include "platform/media/Sound.h"
 #include "platform/ui/Application.h"
 #include "platform/ui/Label.h"
+#include "shell/CustomLabel.h"
 #include "shell/Resources.h"
 #include "src/table/TableFixture.h"
 #include "support/LayoutCheck.h"
@@ -233,6 +234,35 @@ TEST_F(TienLenViewTest, TheThreeOfSpadesRuleHoldsOnTheFirstDealOnly) {
     table->startWithWhoMoveFirst(10, 20, kHand);
     run(2);
     EXPECT_FALSE(table->forceMove3Bich);
+}
+
+// The first-play notice and a line of mine a moment later both show, each in its own bubble, and the
+// notice keeps its whole turn.
+TEST_F(TienLenViewTest, AFirstPlayNoticeAndALineOfMineBothShow) {
+    const auto shown = [](const ui::View& bubble) {
+        std::string text;
+        for (const auto& row : bubble.subviews()) {
+            if (auto label = std::dynamic_pointer_cast<CustomLabel>(row)) text += (text.empty() ? "" : " ") + label->text();
+        }
+        return text;
+    };
+    auto table = openTable(fourPlayers());
+    table->setIsFirstMatch(true);
+    table->startWithWhoMoveFirst(10, 20, kHand);
+    run(2);
+    tap(*table, 4);
+    EXPECT_FALSE(table->fireMyCards());
+    run(0.3);
+    table->onChatFromWithId(10, std::nullopt, "oops");
+    EXPECT_FALSE(table->chat0->isHidden());
+    EXPECT_FALSE(table->chat4->isHidden());
+    EXPECT_EQ(shown(*table->chat0), "oops");
+    EXPECT_EQ(shown(*table->chat4), text("ZUNO_youMustFire3Bich"));
+    EXPECT_FALSE(table->chat0->frame().intersects(table->chat4->frame()));
+    expectKnownLayout(checkLayoutOfView(*table->view()), "a notice and a line of mine");
+    run(3.5);
+    EXPECT_TRUE(table->chat0->isHidden());
+    EXPECT_FALSE(table->chat4->isHidden());
 }
 
 TEST_F(TienLenViewTest, APassClearsTheTableButKeepsTheIdsToBeat) {

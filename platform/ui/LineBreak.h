@@ -1,0 +1,20 @@
+#pragma once
+
+#include <cstddef>
+#include <functional>
+#include <string_view>
+
+namespace zuno::ui {
+
+// Where the first line of a text ends when lines may be no wider than maxWidth as `widthOf` measures
+// them: after the last word that fits (or, without betweenWords or for a word wider than the line,
+// after the last character that fits; one character at least). The line is [0, end), without the
+// spaces at its end; the next line starts at `next`, after the spaces between them.
+struct LineBreak {
+    size_t end = 0;
+    size_t next = 0;
+};
+LineBreak breakLine(std::string_view text, double maxWidth, bool betweenWords,
+                    const std::function<double(std::string_view)>& widthOf);
+
+}  // namespace zuno::ui
