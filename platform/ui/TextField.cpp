@@ -30,6 +30,7 @@ TextField::TextField(const Rect& frame) : Control(frame) { setOpaque(false); }
 
 void TextField::setText(const std::string& text) {
     text_ = text;
+    textSelected_ = false;
     setNeedsDisplay();
 }
 
@@ -40,6 +41,7 @@ bool TextField::becomeFirstResponder() {
     if (!Control::becomeFirstResponder()) return false;
     editing_ = true;
     if (clearsOnBegin_) text_.clear();
+    textSelected_ = !focusedByTap_ && !text_.empty();
     setNeedsDisplay();
     if (auto d = delegate_.lock()) d->textFieldDidBeginEditing(*this);
     sendActionsForControlEvents(ControlEvent::EditingDidBegin);
@@ -51,6 +53,7 @@ bool TextField::resignFirstResponder() {
     if (auto d = delegate_.lock(); d && !d->textFieldShouldEndEditing(*this)) return false;
     if (!Control::resignFirstResponder()) return false;
     editing_ = false;
+    textSelected_ = false;
     setNeedsDisplay();
     if (auto d = delegate_.lock()) d->textFieldDidEndEditing(*this);
     sendActionsForControlEvents(ControlEvent::EditingDidEnd);
@@ -69,17 +72,21 @@ void TextField::insertText(const std::string& text) {
     }
     std::string clean = printable(text);
     if (clean.empty()) return;
-    if (auto d = delegate_.lock(); d && !d->shouldChangeCharacters(*this, text_.size(), 0, clean)) return;
+    const size_t replaced = textSelected_ ? text_.size() : 0;
+    if (auto d = delegate_.lock(); d && !d->shouldChangeCharacters(*this, text_.size() - replaced, replaced, clean)) return;
+    text_.erase(text_.size() - replaced);
     text_ += clean;
+    textSelected_ = false;
     setNeedsDisplay();
     sendActionsForControlEvents(ControlEvent::EditingChanged);
 }
 
 void TextField::deleteBackward() {
     if (text_.empty()) return;
-    size_t start = previousCharacterStart(text_, text_.size());
+    size_t start = textSelected_ ? 0 : previousCharacterStart(text_, text_.size());
     if (auto d = delegate_.lock(); d && !d->shouldChangeCharacters(*this, start, text_.size() - start, "")) return;
     text_.erase(start);
+    textSelected_ = false;
     setNeedsDisplay();
     sendActionsForControlEvents(ControlEvent::EditingChanged);
 }
@@ -87,7 +94,18 @@ void TextField::deleteBackward() {
 void TextField::touchesEnded(const TouchSet& touches, const Event& event) {
     bool inside = !touches.empty() && bounds().contains(touches.front()->locationInView(this));
     Control::touchesEnded(touches, event);
-    if (inside && isEnabled() && !isFirstResponder()) becomeFirstResponder();
+    if (!inside || !isEnabled()) return;
+    if (isFirstResponder()) {
+        // A tap in a field whose text is selected puts the caret after the text instead.
+        if (textSelected_) {
+            textSelected_ = false;
+            setNeedsDisplay();
+        }
+        return;
+    }
+    focusedByTap_ = true;
+    becomeFirstResponder();
+    focusedByTap_ = false;
 }
 
 Rect TextField::textRect() const {
@@ -115,7 +133,7 @@ void TextField::drawRect(Canvas& canvas, const Rect&) {
     std::string shown = showPlaceholder ? *placeholder_ : (secure_ ? bullets(text_) : text_);
     using Caret = FieldLine::Caret;
     const Caret caret = !editing_ ? Caret::None : (showPlaceholder ? Caret::AtStart : Caret::AfterText);
-    const FieldLine line{textRect(), font_.widthOfText(shown), alignment_, caret};
+    const FieldLine line{textRect(), font_.widthOfText(shown), alignment_, caret, textSelected_ && !showPlaceholder};
     double lh = font_.lineHeight();
     double y = line.area.y() + std::floor((line.area.height() - lh) / 2);
     canvas.setFillColor(showPlaceholder ? Color::white(0.7) : textColor_);
@@ -135,6 +153,12 @@ double FieldLine::caretX() const { return caret == Caret::AtStart ? area.x() : t
 void FieldLine::draw(Canvas& canvas, double top, double height, const std::function<void(Point)>& drawText) const {
     canvas.save();
     canvas.clipToRect(area);
+    if (textSelected) {
+        canvas.save();  // the text keeps its colour
+        canvas.setFillColor(Color::rgb255(66, 107, 242).withAlpha(0.35));
+        canvas.fillRect(Rect(textX(), top, textWidth, height));
+        canvas.restore();
+    }
     drawText({textX(), top});
     if (caret != Caret::None) {
         canvas.setFillColor(Color::rgb255(66, 107, 242));

@@ -27,6 +27,7 @@ struct FieldLine {
     double textWidth = 0;
     TextAlignment alignment = TextAlignment::Left;
     Caret caret = Caret::None;
+    bool textSelected = false;  // the whole text, drawn on a highlight
 
     double textX() const;
     double caretX() const;
@@ -51,6 +52,8 @@ public:
 
 // One line of editable text. A tap makes it the first responder (it then takes typed text); the
 // return key sends "editing did end on exit" and gives up the keyboard when that event has targets.
+// A field given the keyboard otherwise (by its screen, or by Tab) selects the text it holds, as
+// desktop fields do: what is typed or pasted then replaces it, and a delete empties it.
 class TextField : public Control, public TextInput {
 public:
     enum class BorderStyle { None = 0, Line = 1, Bezel = 2, RoundedRect = 3 };
@@ -83,6 +86,7 @@ public:
     bool clearsOnBeginEditing() const { return clearsOnBegin_; }
     void setClearsOnBeginEditing(bool on) { clearsOnBegin_ = on; }
     bool isEditing() const { return editing_; }
+    bool isTextSelected() const { return textSelected_; }
 
     void setDelegate(std::weak_ptr<TextFieldDelegate> d) { delegate_ = std::move(d); }
     std::shared_ptr<TextFieldDelegate> delegate() const { return delegate_.lock(); }
@@ -115,6 +119,8 @@ private:
     int returnKey_ = 0;
     bool clearsOnBegin_ = false;
     bool editing_ = false;
+    bool textSelected_ = false;
+    bool focusedByTap_ = false;
     std::weak_ptr<TextFieldDelegate> delegate_;
 };
 

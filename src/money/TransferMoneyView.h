@@ -13,8 +13,8 @@
 namespace zuno {
 
 // The sheet that sends part of the balance to another player named by nick. The server checks the
-// nick and the balance; the sheet only checks the amount. One OK per showing; each showing starts
-// empty.
+// nick and the balance; the sheet only checks the amount. One OK per showing; the typed texts stay
+// for the next showing.
 class TransferMoneyView : public CustomUIActionSheetViewController {
     ZUNO_BINDINGS
 public:
@@ -37,6 +37,9 @@ public:
     std::shared_ptr<ui::Button> btnOK, btnCancel;
     bool isModed = false;
     ui::Point oldOrigin;
+
+protected:
+    bool keepsTypedTextBetweenShowings() const override { return true; }
 
 private:
     void moveUp();

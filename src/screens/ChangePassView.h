@@ -30,6 +30,9 @@ public:
     UserPtr userData;
     bool isModed = false;
 
+protected:
+    bool keepsTypedTextBetweenShowings() const override { return true; }
+
 private:
     void moveUp();
 };

@@ -88,7 +88,7 @@ void CustomTextField::drawRect(ui::Canvas& canvas, const ui::Rect&) {
     const std::string& shown = hint ? *placeholder_ : text_;
     using Caret = ui::FieldLine::Caret;
     const ui::FieldLine line{bounds().insetBy(kTextInset, 0), advanceOf(shown), ui::TextAlignment::Left,
-                             !isFirstResponder() ? Caret::None : (hint ? Caret::AtStart : Caret::AfterText)};
+                             !isFirstResponder() ? Caret::None : (hint ? Caret::AtStart : Caret::AfterText), false};
     const double top = emoticon::penY(frame().size.height, ui::Font::systemFontOfSize(16));
     canvas.setFillColor(hint ? ui::Color::gray() : ui::Color::black());
     line.draw(canvas, top, typedFont().lineHeight(), [&](ui::Point at) {

