@@ -1,6 +1,8 @@
 #include "support/ProgramRoadTest.h"
 
 #include <fstream>
+#include <string>
+#include <vector>
 
 #include "lobby/GlobalMessageHandler.h"
 #include "lobby/GlobalService.h"
@@ -9,6 +11,8 @@
 #include "platform/ui/Animation.h"
 #include "platform/ui/Application.h"
 #include "platform/ui/Display.h"
+#include "platform/ui/ImageView.h"
+#include "platform/ui/NavigationController.h"
 #include "platform/ui/Responder.h"
 #include "platform/ui/ScrollView.h"
 #include "screens/LoginView.h"
@@ -121,28 +125,44 @@ bool ProgramRoadTest::pump(const std::function<bool()>& done, int steps) {
 }
 
 namespace {
-// A scroll view still gliding after a flick or a page turn.
-bool scrolling(const ui::View& view) {
-    if (auto scroll = dynamic_cast<const ui::ScrollView*>(&view); scroll && scroll->isDecelerating()) return true;
-    for (const auto& sub : view.subviews()) {
-        if (scrolling(*sub)) return true;
+// What on the screen is still on its way to rest: the navigation's change of screen, an animation that
+// ends by itself, a picture's frames played a number of times, a scroll view gliding or settling. What
+// is meant to move for ever (a blinking start button, a marquee, a falling Blocks piece: timers, or
+// animations that repeat until removed) never rests and does not count.
+void addMovingViews(const ui::View& view, std::vector<std::string>& moving) {
+    if (auto scroll = dynamic_cast<const ui::ScrollView*>(&view); scroll && scroll->isMovingByItself()) {
+        moving.push_back((scroll->isDecelerating() ? "the decelerating " : "the scrolling ") + describeView(view));
     }
-    return false;
+    if (auto picture = dynamic_cast<const ui::ImageView*>(&view);
+        picture && picture->isAnimating() && picture->animationRepeatCount() > 0) {
+        moving.push_back("the frames of " + describeView(view));
+    }
+    for (const auto& sub : view.subviews()) addMovingViews(*sub, moving);
 }
 
-bool anyScrolling() {
-    for (const auto& window : ui::Application::shared().windows()) {
-        if (scrolling(*window)) return true;
+std::vector<std::string> stillMoving(const ui::NavigationController& navigation) {
+    std::vector<std::string> moving;
+    if (navigation.isTransitioning()) {
+        auto top = navigation.topViewController();
+        moving.push_back("the navigation's change of screen to " + (top ? describeScreen(*top) : std::string("none")));
     }
-    return false;
+    for (const auto& [target, name] : ui::Animator::shared().endingAnimations()) {
+        auto view = dynamic_cast<const ui::View*>(target);
+        moving.push_back("the animation " + (name.empty() ? "" : "'" + name + "' ") + "of " +
+                         (view ? describeView(*view) : std::string("a layer")));
+    }
+    for (const auto& window : ui::Application::shared().windows()) addMovingViews(*window, moving);
+    return moving;
 }
 }  // namespace
 
 void ProgramRoadTest::settle() {
-    pump([this] {
-        return !program->navigation().isTransitioning() && !ui::Animator::shared().hasRunningAnimations() &&
-               !anyScrolling();
-    });
+    if (!pump([this] { return stillMoving(program->navigation()).empty(); })) {
+        std::string moving;
+        for (const auto& what : stillMoving(program->navigation())) moving += "\n  " + what;
+        ADD_FAILURE() << "the screen did not settle; still moving:" << moving;
+        return;
+    }
     expectWindowsLaidOut("settled");
     expectWindowFrameAsFullRedraw();
 }
