@@ -1,6 +1,7 @@
 #include "support/ProgramRoadTest.h"
 
 #include <fstream>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -129,37 +130,64 @@ namespace {
 // ends by itself, a picture's frames played a number of times, a scroll view gliding or settling. What
 // is meant to move for ever (a blinking start button, a marquee, a falling Blocks piece: timers, or
 // animations that repeat until removed) never rests and does not count.
-void addMovingViews(const ui::View& view, std::vector<std::string>& moving) {
+struct StillMoving {
+    // Naming takes time: while waiting, the first thing found ends the search.
+    bool named = false;
+    std::vector<std::string> found;
+
+    // Answers whether to look further.
+    bool note(const std::function<std::string()>& name) {
+        found.push_back(named ? name() : std::string());
+        return named;
+    }
+};
+
+bool addMovingViews(const ui::View& view, StillMoving& moving) {
     if (auto scroll = dynamic_cast<const ui::ScrollView*>(&view); scroll && scroll->isMovingByItself()) {
-        moving.push_back((scroll->isDecelerating() ? "the decelerating " : "the scrolling ") + describeView(view));
+        const bool on = moving.note([&] {
+            return (scroll->isDecelerating() ? "the decelerating " : "the scrolling ") + describeView(view);
+        });
+        if (!on) return false;
     }
     if (auto picture = dynamic_cast<const ui::ImageView*>(&view);
         picture && picture->isAnimating() && picture->animationRepeatCount() > 0) {
-        moving.push_back("the frames of " + describeView(view));
+        if (!moving.note([&] { return "the frames of " + describeView(view); })) return false;
     }
-    for (const auto& sub : view.subviews()) addMovingViews(*sub, moving);
+    for (const auto& sub : view.subviews()) {
+        if (!addMovingViews(*sub, moving)) return false;
+    }
+    return true;
 }
 
-std::vector<std::string> stillMoving(const ui::NavigationController& navigation) {
-    std::vector<std::string> moving;
+StillMoving stillMoving(const ui::NavigationController& navigation, bool named) {
+    StillMoving moving{named, {}};
     if (navigation.isTransitioning()) {
-        auto top = navigation.topViewController();
-        moving.push_back("the navigation's change of screen to " + (top ? describeScreen(*top) : std::string("none")));
+        const bool on = moving.note([&] {
+            auto top = navigation.topViewController();
+            return "the navigation's change of screen to " + (top ? describeScreen(*top) : std::string("none"));
+        });
+        if (!on) return moving;
     }
-    for (const auto& [target, name] : ui::Animator::shared().endingAnimations()) {
-        auto view = dynamic_cast<const ui::View*>(target);
-        moving.push_back("the animation " + (name.empty() ? "" : "'" + name + "' ") + "of " +
-                         (view ? describeView(*view) : std::string("a layer")));
+    for (const auto& animation : ui::Animator::shared().endingAnimations()) {
+        const bool on = moving.note([&] {
+            auto view = dynamic_cast<const ui::View*>(animation.first);
+            const std::string& name = animation.second;
+            return "the animation " + (name.empty() ? "" : "'" + name + "' ") + "of " +
+                   (view ? describeView(*view) : std::string("a layer"));
+        });
+        if (!on) return moving;
     }
-    for (const auto& window : ui::Application::shared().windows()) addMovingViews(*window, moving);
+    for (const auto& window : ui::Application::shared().windows()) {
+        if (!addMovingViews(*window, moving)) return moving;
+    }
     return moving;
 }
 }  // namespace
 
 void ProgramRoadTest::settle() {
-    if (!pump([this] { return stillMoving(program->navigation()).empty(); })) {
+    if (!pump([this] { return stillMoving(program->navigation(), false).found.empty(); })) {
         std::string moving;
-        for (const auto& what : stillMoving(program->navigation())) moving += "\n  " + what;
+        for (const auto& what : stillMoving(program->navigation(), true).found) moving += "\n  " + what;
         ADD_FAILURE() << "the screen did not settle; still moving:" << moving;
         return;
     }
