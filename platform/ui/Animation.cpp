@@ -25,6 +25,8 @@ struct Animator::Group {
     bool started = false;
     bool finalized = false;
     sys::RunLoop::TimerId timer = 0;
+
+    bool repeatsForEver() const { return std::isinf(legs); }
 };
 
 Animatable::~Animatable() { Animator::shared().removeAnimations(this); }
@@ -156,7 +158,7 @@ void Animator::startGroup(const std::shared_ptr<Group>& g) {
         loop.post([this, g] { finishGroup(g, true); });
         return;
     }
-    if (std::isinf(g->legs)) return;  // repeats until removed
+    if (g->repeatsForEver()) return;  // until removed
     double total = g->delay + g->duration * g->legs;
     g->timer = loop.postDelayed(total, [this, g] {
         g->timer = 0;
@@ -313,6 +315,17 @@ void Animator::addPresentedAreas(ScreenRegion& region) const {
         last = key.first;
         key.first->addPresentedArea(region);
     }
+}
+
+std::vector<std::pair<const Animatable*, std::string>> Animator::endingAnimations() const {
+    std::vector<std::pair<const Animatable*, std::string>> ending;
+    for (const auto& [key, running] : running_) {
+        if (running.group->repeatsForEver()) continue;
+        // One target's properties lie next to each other: it is named once.
+        if (!ending.empty() && ending.back().first == key.first) continue;
+        ending.emplace_back(key.first, running.group->id.value_or(""));
+    }
+    return ending;
 }
 
 bool Animator::blocksInteraction(const Animatable* target) const {

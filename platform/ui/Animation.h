@@ -5,6 +5,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <utility>
 #include <variant>
 #include <vector>
 
@@ -98,6 +99,10 @@ public:
     // True while an animation of the target was started without allowing user interaction.
     bool blocksInteraction(const Animatable* target) const;
     bool hasRunningAnimations() const { return !running_.empty(); }
+    // An animation that repeats until it is removed runs for ever (a glow, a pulse); every other one
+    // ends by itself. The targets of the running ones that end, each with its block's name (empty when
+    // it has none).
+    std::vector<std::pair<const Animatable*, std::string>> endingAnimations() const;
     // Adds where every target with a running animation shows now.
     void addPresentedAreas(ScreenRegion& region) const;
     // Stops every animation of the target (it keeps its model values); their blocks end unfinished.

@@ -171,7 +171,7 @@ void ScrollView::panBegan(Point windowPoint) {
     velocity_ = {};
     momentum_ = {};
     offsetAtPanStart_ = contentOffset();
-    Display::invalidate();  // the indicators show
+    setNeedsDisplay();  // the indicators show
     if (auto d = delegate_.lock()) d->scrollViewWillBeginDragging(*this);
 }
 
@@ -287,7 +287,7 @@ void ScrollView::movementEnded() {
     indicatorTimer_ = loop.postDelayed(kIndicatorLinger, [weak] {
         if (auto self = std::static_pointer_cast<ScrollView>(weak.lock())) {
             self->indicatorTimer_ = 0;
-            Display::invalidate();  // they go
+            self->setNeedsDisplay();  // they go
         }
     });
 }

@@ -79,6 +79,9 @@ public:
     bool isDragging() const { return dragging_; }
     bool isDecelerating() const { return decelerating_; }
     bool isTracking() const { return dragging_; }
+    // The content moves with no finger on it: a flick gliding on, a settle after a drag, an animated
+    // scroll or zoom.
+    bool isMovingByItself() const { return timer_ != 0; }
 
     double zoomScale() const { return zoomScale_; }
     void setZoomScale(double scale);

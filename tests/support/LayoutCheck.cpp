@@ -632,6 +632,10 @@ std::vector<LayoutFinding> checkLayoutOfWindows() {
     return findingsOf(walk);
 }
 
+std::string describeView(const ui::View& view) { return describe(view); }
+
+std::string describeScreen(const ui::ViewController& screen) { return classOf(screen); }
+
 std::vector<LayoutFinding> checkLayoutOfView(ui::View& root) {
     root.layoutIfNeeded();
     const auto* controller = root.viewController();

@@ -8,8 +8,9 @@
 //   cut            a label or button title whose text, measured in its own font, does not fit its
 //                  frame, unless the label truncates on purpose.
 //   off-window     a visible view with a part outside the window (beyond one point), except a view
-//                  wholly out of sight (a closed sheet or side menu), a view in an animation, and the
-//                  content of a scroll view beyond its visible bounds.
+//                  wholly out of sight (a closed sheet or side menu), a view in an animation (on a
+//                  road's settled screen only one that repeats for ever), and the content of a scroll
+//                  view beyond its visible bounds.
 //   texts-overlap  two texts of different views whose drawn text boxes overlap, or a text over a card.
 //   pictures-overlap  a card or a picture over much of a person-sized picture (an avatar) that it
 //                  does not lie wholly on (a badge on its corner is meant so).
@@ -26,6 +27,7 @@
 
 namespace zuno::ui {
 class View;
+class ViewController;
 }
 
 namespace zuno::testing {
@@ -44,6 +46,11 @@ struct LayoutFinding {
 std::vector<LayoutFinding> checkLayoutOfWindows();
 // A view drawn alone, its bounds standing for the window.
 std::vector<LayoutFinding> checkLayoutOfView(ui::View& root);
+
+// A view named as the findings name it: its class with its identifier, title, picture or text.
+std::string describeView(const ui::View& view);
+// A screen named by its class.
+std::string describeScreen(const ui::ViewController& screen);
 
 // Adds a test failure for each finding that tests/support/layout-known.txt does not list for the
 // running test; `when` says at which step. Known findings are remembered: one the list names for a

@@ -1,6 +1,9 @@
 #include "support/ProgramRoadTest.h"
 
 #include <fstream>
+#include <functional>
+#include <string>
+#include <vector>
 
 #include "lobby/GlobalMessageHandler.h"
 #include "lobby/GlobalService.h"
@@ -9,6 +12,8 @@
 #include "platform/ui/Animation.h"
 #include "platform/ui/Application.h"
 #include "platform/ui/Display.h"
+#include "platform/ui/ImageView.h"
+#include "platform/ui/NavigationController.h"
 #include "platform/ui/Responder.h"
 #include "platform/ui/ScrollView.h"
 #include "screens/LoginView.h"
@@ -121,28 +126,71 @@ bool ProgramRoadTest::pump(const std::function<bool()>& done, int steps) {
 }
 
 namespace {
-// A scroll view still gliding after a flick or a page turn.
-bool scrolling(const ui::View& view) {
-    if (auto scroll = dynamic_cast<const ui::ScrollView*>(&view); scroll && scroll->isDecelerating()) return true;
-    for (const auto& sub : view.subviews()) {
-        if (scrolling(*sub)) return true;
+// What on the screen is still on its way to rest: the navigation's change of screen, an animation that
+// ends by itself, a picture's frames played a number of times, a scroll view gliding or settling. What
+// is meant to move for ever (a blinking start button, a marquee, a falling Blocks piece: timers, or
+// animations that repeat until removed) never rests and does not count.
+struct StillMoving {
+    // Naming takes time: while waiting, the first thing found ends the search.
+    bool named = false;
+    std::vector<std::string> found;
+
+    // Answers whether to look further.
+    bool note(const std::function<std::string()>& name) {
+        found.push_back(named ? name() : std::string());
+        return named;
     }
-    return false;
+};
+
+bool addMovingViews(const ui::View& view, StillMoving& moving) {
+    if (auto scroll = dynamic_cast<const ui::ScrollView*>(&view); scroll && scroll->isMovingByItself()) {
+        const bool on = moving.note([&] {
+            return (scroll->isDecelerating() ? "the decelerating " : "the scrolling ") + describeView(view);
+        });
+        if (!on) return false;
+    }
+    if (auto picture = dynamic_cast<const ui::ImageView*>(&view);
+        picture && picture->isAnimating() && picture->animationRepeatCount() > 0) {
+        if (!moving.note([&] { return "the frames of " + describeView(view); })) return false;
+    }
+    for (const auto& sub : view.subviews()) {
+        if (!addMovingViews(*sub, moving)) return false;
+    }
+    return true;
 }
 
-bool anyScrolling() {
-    for (const auto& window : ui::Application::shared().windows()) {
-        if (scrolling(*window)) return true;
+StillMoving stillMoving(const ui::NavigationController& navigation, bool named) {
+    StillMoving moving{named, {}};
+    if (navigation.isTransitioning()) {
+        const bool on = moving.note([&] {
+            auto top = navigation.topViewController();
+            return "the navigation's change of screen to " + (top ? describeScreen(*top) : std::string("none"));
+        });
+        if (!on) return moving;
     }
-    return false;
+    for (const auto& animation : ui::Animator::shared().endingAnimations()) {
+        const bool on = moving.note([&] {
+            auto view = dynamic_cast<const ui::View*>(animation.first);
+            const std::string& name = animation.second;
+            return "the animation " + (name.empty() ? "" : "'" + name + "' ") + "of " +
+                   (view ? describeView(*view) : std::string("a layer"));
+        });
+        if (!on) return moving;
+    }
+    for (const auto& window : ui::Application::shared().windows()) {
+        if (!addMovingViews(*window, moving)) return moving;
+    }
+    return moving;
 }
 }  // namespace
 
 void ProgramRoadTest::settle() {
-    pump([this] {
-        return !program->navigation().isTransitioning() && !ui::Animator::shared().hasRunningAnimations() &&
-               !anyScrolling();
-    });
+    if (!pump([this] { return stillMoving(program->navigation(), false).found.empty(); })) {
+        std::string moving;
+        for (const auto& what : stillMoving(program->navigation(), true).found) moving += "\n  " + what;
+        ADD_FAILURE() << "the screen did not settle; still moving:" << moving;
+        return;
+    }
     expectWindowsLaidOut("settled");
     expectWindowFrameAsFullRedraw();
 }

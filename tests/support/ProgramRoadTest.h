@@ -38,8 +38,10 @@ protected:
     // Runs the program (its timers on the virtual clock, the network in real time) until the
     // condition holds.
     static bool pump(const std::function<bool()>& done, int steps = 400);
-    // Until no screen change or animation is running. The settled screen is then checked: laid out
-    // well, and drawn by the window's partial frames as a full redraw draws it.
+    // Until nothing on the screen is on its way to rest: no change of screen, no animation that ends by
+    // itself, no scroll view gliding (what moves for ever, a blink or a marquee, is left alone). A
+    // screen that does not settle fails the road, naming what still moves. The settled screen is then
+    // checked: laid out well, and drawn by the window's partial frames as a full redraw draws it.
     void settle();
     template <class Screen>
     std::shared_ptr<Screen> waitForTop() {

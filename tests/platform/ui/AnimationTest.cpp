@@ -1,7 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <chrono>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include <stdexcept>
@@ -180,6 +182,34 @@ TEST_F(AnimationTest, RepeatsWithAutoreverseAndFrameAnimation) {
     EXPECT_EQ(frames->currentFrame(), 1u);
     run(0.2);
     EXPECT_FALSE(frames->isAnimating());
+}
+
+// What a screen waits for before it counts as still: the animations that end, counted repeats
+// included, each target named once with its block; one that repeats until removed is left out.
+TEST_F(AnimationTest, EndingAnimationsLeaveOutThoseThatRepeatForEver) {
+    auto glowing = std::make_shared<View>(), bouncing = std::make_shared<View>(), sliding = std::make_shared<View>();
+    View::animate(0.5, 0, AnimationOption::Repeat | AnimationOption::Autoreverse, [&] { glowing->setAlpha(0.2); }, nullptr);
+    View::beginAnimations("bounce");
+    View::setAnimationDuration(0.25);
+    View::setAnimationRepeatCount(10);
+    View::setAnimationRepeatAutoreverses(true);
+    bouncing->setCenter({0, 10});
+    View::commitAnimations();
+    View::animate(0.35, [&] {
+        sliding->setCenter({480, 0});
+        sliding->setAlpha(0.5);
+    });
+    using Ending = std::vector<std::pair<const Animatable*, std::string>>;
+    auto ending = Animator::shared().endingAnimations();
+    std::sort(ending.begin(), ending.end());
+    Ending expected{{bouncing.get(), "bounce"}, {sliding.get(), ""}};
+    std::sort(expected.begin(), expected.end());
+    EXPECT_EQ(ending, expected);
+    run(0.4);
+    EXPECT_EQ(Animator::shared().endingAnimations(), (Ending{{bouncing.get(), "bounce"}}));
+    run(5);
+    EXPECT_TRUE(Animator::shared().endingAnimations().empty());
+    EXPECT_TRUE(Animator::shared().isAnimating(glowing.get()));
 }
 
 TEST_F(AnimationTest, FramesOffTheScreenGoOnWithoutRedrawingIt) {

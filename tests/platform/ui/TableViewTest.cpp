@@ -3,8 +3,12 @@
 #include <string>
 #include <vector>
 
-#include "support/UiTest.h"
+#include "platform/backend/RasterScreen.h"
+#include "platform/ui/Display.h"
+#include "platform/ui/Label.h"
 #include "platform/ui/TableView.h"
+#include "support/RasterCompare.h"
+#include "support/UiTest.h"
 
 namespace zuno::ui::test {
 namespace {
@@ -124,6 +128,50 @@ TEST_F(TableViewTest, IndentationMovesThePictureAndTextsInFromTheEdge) {
     EXPECT_EQ(cell.imageView()->frame(), Rect(10, 10, 30, 20));
     EXPECT_EQ(cell.textLabel()->frame(), Rect(text.x() + 10, text.y(), text.width() - 10, text.height()));
     EXPECT_EQ(cell.detailTextLabel()->frame().x(), text.x() + 10);
+}
+
+// A drag through the list and the glide after it, frame by frame as the window draws them: each frame
+// marks the list's part of the window only (rows coming in, the indicator showing, then going) and
+// shows what a full redraw shows.
+TEST_F(TableViewTest, ADragRedrawsOnlyTheListAndEachFrameIsAFullRedrawsPicture) {
+    window->setBackgroundColor(Color::rgb255(30, 60, 90));
+    table->setFrame(Rect(60, 40, 300, 220));
+    table->setBackgroundColor(Color::white());
+    auto beside = std::make_shared<Label>(Rect(380, 40, 90, 20));
+    beside->setText("beside the list");
+    window->addSubview(beside);
+    // Its drawing may reach a few points past its frame (a text's shadow).
+    const Rect listArea = table->frame().insetBy(-5, -5);
+    for (int scale : {1, 2}) {
+        SCOPED_TRACE("scale " + std::to_string(scale));
+        table->setContentOffset({0, 0});
+        RasterScreen partial(480, 320, scale), full(480, 320, scale);
+        Display::invalidate();
+        partial.renderIfNeeded();
+        int frames = 0;
+        auto drawFrame = [&] {
+            run(1.0 / 60);
+            ++frames;
+            const ScreenRegion& marked = Display::dirtyRegion();
+            ASSERT_FALSE(marked.isAll()) << "frame " << frames;
+            for (const Rect& r : marked.rects()) ASSERT_TRUE(listArea.contains(r)) << "frame " << frames;
+            partial.renderIfNeeded();
+            full.renderApplication();
+            ASSERT_TRUE(testing::samePixels(partial, full)) << "frame " << frames;
+        };
+        window->touchDown({200, 240});
+        for (double y = 230; y >= 60; y -= 10.5) {
+            window->touchMove({200, y});
+            ASSERT_NO_FATAL_FAILURE(drawFrame());
+        }
+        window->touchUp({200, 60});
+        ASSERT_TRUE(table->isDecelerating());
+        const double lifted = table->contentOffset().y;
+        // The glide, and the indicator lingering and going.
+        for (int i = 0; i < 180; ++i) ASSERT_NO_FATAL_FAILURE(drawFrame());
+        EXPECT_FALSE(table->isMovingByItself());
+        EXPECT_GT(table->contentOffset().y, lifted + 60);
+    }
 }
 
 }  // namespace
