@@ -208,14 +208,17 @@ TEST_F(PhomRobotTableTest, EatRefusedThenTakenAndADealToTheFinish) {
     EXPECT_EQ(accounts->balance(kMe), 500000 + std::stoll(mine->substr(11)));
 }
 
-// A one-second turn and robots that think for a second.
-class PhomShortTurnTest : public PhomRobotTableTest {
+// Robots that think for a second; my turns run out only when the test says so.
+class PhomHeldTurnTest : public PhomRobotTableTest {
 protected:
-    PhomShortTurnTest() { options = {0, 1, 1, 7}; }
+    PhomHeldTurnTest() {
+        options.robotDelay = 1;
+        options.holdPlayerTurns = true;
+    }
 };
 
-// A turn I let run out is skipped by the server; my skip after that is ignored.
-TEST_F(PhomShortTurnTest, MyTurnRunsOutAndALateSkipIsIgnored) {
+// A turn I let run out is skipped by the server; my skip after that (while Binh thinks) is ignored.
+TEST_F(PhomHeldTurnTest, MyTurnRunsOutAndALateSkipIsIgnored) {
     join();
     phom->setNextDeal({hand({"AS", "3C", "5D", "7H", "9S", "JC", "KD", "2H", "4S"}),
                        hand({"KS", "KC", "2C", "6D", "8H", "TS", "QC", "3D", "5H"}),
@@ -223,6 +226,7 @@ TEST_F(PhomShortTurnTest, MyTurnRunsOutAndALateSkipIsIgnored) {
                       {});
     GlobalService::getInstance().readyWithRoomId(StandinPhom::kRoom, StandinPhom::kBoard, true);
     ASSERT_TRUE(pumpUntilSeen("fire 9001"));
+    ASSERT_TRUE(robots->runOutPlayerTurn());
     ASSERT_TRUE(pumpUntilSeen("skip, next 9002"));
     PhomService::getInstance().skipWithRoomId(StandinPhom::kRoom, StandinPhom::kBoard);
     ASSERT_TRUE(pumpUntilSeen("fire 9002"));
