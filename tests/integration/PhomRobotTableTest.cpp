@@ -208,17 +208,15 @@ TEST_F(PhomRobotTableTest, EatRefusedThenTakenAndADealToTheFinish) {
     EXPECT_EQ(accounts->balance(kMe), 500000 + std::stoll(mine->substr(11)));
 }
 
-// Robots that think for a second; my turns run out only when the test says so.
-class PhomHeldTurnTest : public PhomRobotTableTest {
+// A one-second turn and robots that think for a second. Here my turn runs out by the stand-in's own
+// clock (the other tests that let a turn run out hold it until they say so): nothing races that clock.
+class PhomShortTurnTest : public PhomRobotTableTest {
 protected:
-    PhomHeldTurnTest() {
-        options.robotDelay = 1;
-        options.holdPlayerTurns = true;
-    }
+    PhomShortTurnTest() { options = {0, 1, 1, 7}; }
 };
 
-// A turn I let run out is skipped by the server; my skip after that (while Binh thinks) is ignored.
-TEST_F(PhomHeldTurnTest, MyTurnRunsOutAndALateSkipIsIgnored) {
+// A turn I let run out is skipped by the server; my skip after that is ignored.
+TEST_F(PhomShortTurnTest, MyTurnRunsOutAndALateSkipIsIgnored) {
     join();
     phom->setNextDeal({hand({"AS", "3C", "5D", "7H", "9S", "JC", "KD", "2H", "4S"}),
                        hand({"KS", "KC", "2C", "6D", "8H", "TS", "QC", "3D", "5H"}),
@@ -226,7 +224,6 @@ TEST_F(PhomHeldTurnTest, MyTurnRunsOutAndALateSkipIsIgnored) {
                       {});
     GlobalService::getInstance().readyWithRoomId(StandinPhom::kRoom, StandinPhom::kBoard, true);
     ASSERT_TRUE(pumpUntilSeen("fire 9001"));
-    ASSERT_TRUE(robots->runOutPlayerTurn());
     ASSERT_TRUE(pumpUntilSeen("skip, next 9002"));
     PhomService::getInstance().skipWithRoomId(StandinPhom::kRoom, StandinPhom::kBoard);
     ASSERT_TRUE(pumpUntilSeen("fire 9002"));
