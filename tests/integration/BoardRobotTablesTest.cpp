@@ -85,7 +85,8 @@ protected:
             std::count_if(lines.begin(), lines.end(), [&](const std::string& l) { return l.rfind(prefix, 0) == 0; }));
     }
 
-    StandinRobotTables::Options options{0, 0, 2, 7};
+    // Two-second moves announced; mine run out only when the test says so, however busy the machine.
+    StandinRobotTables::Options options{0, 0, 2, 7, true};
     std::shared_ptr<StandinSignIn> accounts;
     std::shared_ptr<StandinRobotTables> robots;
     std::shared_ptr<StandinCoTuong> coTuong;
@@ -135,8 +136,10 @@ TEST_F(BoardRobotTablesTest, CoTuongAtARobotsTable) {
 
     GlobalService::getInstance().readyWithRoomId(1, kBoard, true);
     ASSERT_TRUE(seen(*coTuongEvents, "start 1 14 4711 2000"));
+    ASSERT_TRUE(robots->runOutPlayerTurn());
     ASSERT_TRUE(seen(*coTuongEvents, "timeLoss 1 14 4711"));
     ASSERT_TRUE(seen(*coTuongEvents, "result", 1));
+    EXPECT_FALSE(robots->runOutPlayerTurn()) << "no game is played";
     EXPECT_EQ(count(*coTuongEvents, "sits"), 0u);
 }
 
@@ -214,5 +217,6 @@ TEST_F(BoardRobotTablesTest, CaroFivesBothWaysAndATimeOut) {
     ASSERT_TRUE(seen(*caroEvents, "ready 9002 yes", 2));
     GlobalService::getInstance().startGameWithRoomId(1, kBoard, 1);
     ASSERT_TRUE(seen(*caroEvents, "start 1 16 4711", 1));
+    ASSERT_TRUE(robots->runOutPlayerTurn());
     ASSERT_TRUE(seen(*caroEvents, "timeLoss 1 16 4711"));
 }

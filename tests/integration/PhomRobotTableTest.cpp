@@ -208,7 +208,8 @@ TEST_F(PhomRobotTableTest, EatRefusedThenTakenAndADealToTheFinish) {
     EXPECT_EQ(accounts->balance(kMe), 500000 + std::stoll(mine->substr(11)));
 }
 
-// A one-second turn and robots that think for a second.
+// A one-second turn and robots that think for a second. Here my turn runs out by the stand-in's own
+// clock (the other tests that let a turn run out hold it until they say so): nothing races that clock.
 class PhomShortTurnTest : public PhomRobotTableTest {
 protected:
     PhomShortTurnTest() { options = {0, 1, 1, 7}; }

@@ -81,10 +81,10 @@ protected:
     std::shared_ptr<RecordingPokerLogic> recorder = std::make_shared<RecordingPokerLogic>();
 };
 
-// A turn of a second.
-class PokerShortTurnTest : public PokerRobotTableTest {
+// My turns run out only when the test says so, whatever the machine's pace.
+class PokerHeldTurnTest : public PokerRobotTableTest {
 protected:
-    PokerShortTurnTest() { options.turnSeconds = 1; }
+    PokerHeldTurnTest() { options.holdPlayerTurns = true; }
 };
 
 }  // namespace
@@ -172,16 +172,17 @@ TEST_F(PokerRobotTableTest, TheFullTable) {
 // My turn runs out facing a call: a fold. In the next hand, with the button on me, my all in loses to
 // An's aces: my stack is gone, so I am moved off at the stop and watch; a seat taken again brings a
 // new stack.
-TEST_F(PokerShortTurnTest, MyTimeRunsOutThenMyStackIsGone) {
+TEST_F(PokerHeldTurnTest, MyTimeRunsOutThenMyStackIsGone) {
     join(kBoard);
     ASSERT_TRUE(seen("call(1, 0, 9001, 200, 19800, 4711, [5 3 2 6])"));
-    ASSERT_TRUE(seenPrefix("fold(1, 0, 4711, 9900, 9002, "));
-    // The next turns long enough for a busy machine to answer in time.
-    robots->locked([&] { robots->setTurnSeconds(20); });
-    // Dealt from Binh on: Binh, Khanh, Lan, An, me; then the board.
+    // While my turn waits, the next hand's deck, dealt from Binh on: Binh, Khanh, Lan, An, me; then the
+    // board. My time runs out after that.
     poker->setNextDeck(aceLowCards("3H TC 8D AS 2C 5S 6C 2H AH 7D AD KS QD 9H 4C"));
+    ASSERT_TRUE(robots->runOutPlayerTurn());
+    ASSERT_TRUE(seenPrefix("fold(1, 0, 4711, 9900, 9002, "));
     ASSERT_TRUE(seenPrefix("start(1, 0, 20, " + cards("2C 7D") + ", 4711, 9002, 9008, 100, 9009"));
-    ASSERT_TRUE(seen("call(1, 0, 9001, 200, 19800, 4711, [5 3 2 6])"));
+    // This hand's call of An's (the last hand's left him 19800), after which it is my turn.
+    ASSERT_TRUE(seen("call(1, 0, 9001, 200, 19600, 4711, [5 3 2 6])"));
     PokerService::getInstance().doAllIn(kRoom, kBoard);
     ASSERT_TRUE(seen("overMoney(1, 0, 4711)"));
     EXPECT_EQ(robots->locked([&] { return robots->placeOf(4711); }), -1);

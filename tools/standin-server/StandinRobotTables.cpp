@@ -438,11 +438,18 @@ void StandinRobotTables::startTurn(int place) {
         schedule(options_.robotDelay, [this, place, serial] {
             if (game_ && playing_ && turn_ == place && turnSerial_ == serial) game_->robotTurn(*this, place);
         });
-    } else {
+    } else if (!options_.holdPlayerTurns) {
         schedule(options_.turnSeconds + 1.0, [this, place, serial] {
             if (game_ && playing_ && turn_ == place && turnSerial_ == serial) game_->turnTimeOver(*this, place);
         });
     }
+}
+
+bool StandinRobotTables::runOutPlayerTurn() {
+    std::lock_guard<std::mutex> lock(mutex_);
+    if (!game_ || !playing_ || turn_ != playerPlace_) return false;
+    game_->turnTimeOver(*this, turn_);
+    return true;
 }
 
 void StandinRobotTables::dealOver() {

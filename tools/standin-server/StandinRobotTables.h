@@ -110,6 +110,9 @@ public:
         double robotDelay = 1;
         uint8_t turnSeconds = 20;
         std::optional<uint32_t> seed;  // a fixed deck order for tests
+        // Tests: the player's turns never run out by the clock, only by runOutPlayerTurn(), so that a
+        // busy machine cannot make one run out under the test (the turn seconds are still announced).
+        bool holdPlayerTurns = false;
     };
 
     struct Place {
@@ -149,11 +152,12 @@ public:
         return work();
     }
 
+    // Tests: the player's turn runs out now, as its time running out does; false when no deal is
+    // running or the turn is not the player's.
+    bool runOutPlayerTurn();
+
     // For the games, with the lock held.
     const Options& options() const { return options_; }
-    // Turns from the next one on last this long (tests that let one turn run out, then play in time);
-    // with the lock held.
-    void setTurnSeconds(uint8_t seconds) { options_.turnSeconds = seconds; }
     int8_t room() const { return room_; }
     int8_t board() const { return board_; }
     Place& place(int i) { return places_[static_cast<size_t>(i)]; }
@@ -189,7 +193,7 @@ public:
     std::string say(const std::string& english, const std::string& vietnamese) const;
     void schedule(double delay, Task task);
     // The place's turn: a robot plays after the robot pause, the player's time runs out after the turn
-    // seconds and one more.
+    // seconds and one more (unless the options hold the player's turns).
     void startTurn(int place);
     // The deal ends: nobody's turn, and the robots other than the owner get ready again.
     void dealOver();
@@ -233,7 +237,7 @@ private:
 
     std::shared_ptr<StandinSignIn> signIn_;
     std::shared_ptr<StandinLobbyLists> lists_;
-    Options options_;  // fixed but for the turn length (setTurnSeconds)
+    const Options options_;
     StandinServer* server_ = nullptr;
 
     mutable std::mutex mutex_;
