@@ -190,14 +190,33 @@ void CairoCanvas::concat(const AffineTransform& t) {
 void CairoCanvas::beginGroup() {
     save();
     cairo_push_group(cr_);
-    ++groups_;
+    groupLimits_.emplace_back();
+}
+
+void CairoCanvas::beginGroupWithin(const Rect& extent) {
+    save();
+    // Limited on whole pixels (a limit through pixels would blend its edge and round the opacity
+    // differently), and on its far sides only: the group's surface starts where an unlimited one would,
+    // at the clip's corner, since Cairo samples turned pictures and places paths in the surface's own
+    // pixels, and a surface started elsewhere rounds a few of them differently.
+    const Rect device = toDevice(extent);
+    const Point from{std::floor(device.minX()), std::floor(device.minY())};
+    const Point to{std::ceil(device.maxX()), std::ceil(device.maxY())};
+    const Rect clip = toDevice(clipExtents());
+    const Point start{std::floor(clip.minX()), std::floor(clip.minY())};
+    clipToDeviceRects({Rect(start, Size{std::max(0.0, to.x - start.x), std::max(0.0, to.y - start.y)})});
+    cairo_push_group(cr_);
+    groupLimits_.push_back(Rect(from, Size{to.x - from.x, to.y - from.y}));
 }
 
 void CairoCanvas::endGroup(double alpha) {
+    if (groupLimits_.empty()) return;
     cairo_pop_group_to_source(cr_);
+    // Laid down only where it holds anything.
+    if (const std::optional<Rect> limit = groupLimits_.back()) clipToDeviceRects({*limit});
+    groupLimits_.pop_back();
     cairo_paint_with_alpha(cr_, std::clamp(alpha, 0.0, 1.0));
     restore();
-    if (groups_ > 0) --groups_;
 }
 
 void CairoCanvas::setSource(const Color& c) { cairo_set_source_rgba(cr_, c.r, c.g, c.b, c.a); }
@@ -254,7 +273,7 @@ Rect CairoCanvas::fromDevice(const Rect& r) const {
 }
 
 // Inside a group (a fade, while it runs) everything is drawn whole, as in a full frame.
-bool CairoCanvas::drawsPart() const { return shownPart_ && groups_ == 0; }
+bool CairoCanvas::drawsPart() const { return shownPart_ && groupLimits_.empty(); }
 
 bool CairoCanvas::mayShowOnDevice(const Rect& device) const {
     if (!drawsPart()) return true;
@@ -277,20 +296,24 @@ Rect CairoCanvas::shownPartOf(const Rect& r) const {
     return r.intersection(fromDevice(reached->insetBy(-1, -1)));
 }
 
-CairoCanvas::ShownPartClip::ShownPartClip(const CairoCanvas& canvas, const std::optional<Rect>& device) {
+void CairoCanvas::clipToDeviceRects(const std::vector<Rect>& rects) {
+    cairo_matrix_t m;
+    cairo_get_matrix(cr_, &m);
+    cairo_identity_matrix(cr_);
+    cairo_new_path(cr_);
+    for (const Rect& r : rects) cairo_rectangle(cr_, r.x(), r.y(), r.width(), r.height());
+    cairo_clip(cr_);
+    cairo_set_matrix(cr_, &m);
+}
+
+CairoCanvas::ShownPartClip::ShownPartClip(CairoCanvas& canvas, const std::optional<Rect>& device) {
     // Under a clip of partial pixels the operation is left whole too: that clip's antialiasing.
     if (!device || !canvas.drawsPart() || canvas.state_.roughClip) return;
     for (const Rect& part : *canvas.shownPart_)
         if (part.contains(*device)) return;  // nothing of it to leave out
     cr_ = canvas.cr_;
-    cairo_matrix_t m;
-    cairo_get_matrix(cr_, &m);
     cairo_save(cr_);
-    cairo_identity_matrix(cr_);
-    cairo_new_path(cr_);
-    for (const Rect& part : *canvas.shownPart_) cairo_rectangle(cr_, part.x(), part.y(), part.width(), part.height());
-    cairo_clip(cr_);
-    cairo_set_matrix(cr_, &m);
+    canvas.clipToDeviceRects(*canvas.shownPart_);
 }
 
 CairoCanvas::ShownPartClip::~ShownPartClip() {
@@ -298,7 +321,9 @@ CairoCanvas::ShownPartClip::~ShownPartClip() {
 }
 
 void CairoCanvas::beginViewContent() {
-    if (contentDepth_++ == 0) ink_.reset();
+    if (contentDepth_++ > 0) return;
+    ink_.reset();
+    state_.contentClip.reset();
 }
 
 std::optional<Rect> CairoCanvas::endViewContent() {
@@ -376,13 +401,24 @@ void CairoCanvas::strokePath() {
     cairo_stroke(cr_);
 }
 
+void CairoCanvas::narrowContentClip(const Rect& device) {
+    if (contentDepth_ == 0) return;
+    state_.contentClip = state_.contentClip ? state_.contentClip->intersection(device) : device;
+}
+
 void CairoCanvas::clipToPath() {
     state_.roughClip = true;
+    if (contentDepth_ > 0) {
+        double x0, y0, x1, y1;
+        cairo_path_extents(cr_, &x0, &y0, &x1, &y1);
+        narrowContentClip(toDevice(Rect(x0, y0, x1 - x0, y1 - y0)));
+    }
     cairo_clip(cr_);
 }
 
 void CairoCanvas::clipToRect(const Rect& r) {
     if (!mapsRectToWholePixels(r)) state_.roughClip = true;
+    narrowContentClip(toDevice(r));
     cairo_new_path(cr_);
     cairo_rectangle(cr_, r.x(), r.y(), r.width(), r.height());
     cairo_clip(cr_);
@@ -392,7 +428,7 @@ void CairoCanvas::drawLinearGradient(Point start, Point end, const Color& from, 
     cairo_pattern_t* p = cairo_pattern_create_linear(start.x, start.y, end.x, end.y);
     cairo_pattern_add_color_stop_rgba(p, 0, from.r, from.g, from.b, from.a);
     cairo_pattern_add_color_stop_rgba(p, 1, to.r, to.g, to.b, to.a);
-    if (contentDepth_ > 0) addInk(clipExtents());
+    if (contentDepth_ > 0) addDeviceInk(state_.contentClip.value_or(toDevice(clipExtents())));
     cairo_new_path(cr_);
     cairo_set_source(cr_, p);
     cairo_paint(cr_);
@@ -402,8 +438,10 @@ void CairoCanvas::drawLinearGradient(Point start, Point end, const Color& from, 
 double CairoCanvas::drawText(std::string_view text, Point topLeft, const Font& font) {
     if (text.empty()) return 0;
     const TextLine line = placeTextLine(cr_, text, font, topLeft);
-    // What the clip leaves of it: a label's text cut at its bounds paints no further.
-    if (contentDepth_ > 0) addDeviceInk(line.deviceInk.intersection(toDevice(clipExtents())));
+    // What the view's own clip leaves of it: a label's text cut at its bounds paints no further. The
+    // clips around the view are not counted: they may go, and a group's limit is taken from this ink.
+    if (contentDepth_ > 0)
+        addDeviceInk(state_.contentClip ? line.deviceInk.intersection(*state_.contentClip) : line.deviceInk);
     if (line.deviceInk.isEmpty() || !mayShowOnDevice(line.deviceInk)) return line.advance;
     const ShownPartClip clip(*this, line.fromMask ? std::optional<Rect>(line.deviceInk) : std::nullopt);
     setSource(state_.fill);

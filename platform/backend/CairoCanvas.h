@@ -22,6 +22,7 @@ public:
     void concat(const AffineTransform& t) override;
     void beginGroup() override;
     void endGroup(double alpha) override;
+    void beginGroupWithin(const Rect& extent) override;
 
     void setFillColor(const Color& c) override;
     void setStrokeColor(const Color& c) override;
@@ -70,6 +71,8 @@ private:
         Color fill = Color::black();
         Color stroke = Color::black();
         bool roughClip = false;  // clipped to a path, or to a rectangle off whole pixels
+        // The device box of the clips that the view content under way set itself (none: it set none).
+        std::optional<Rect> contentClip;
     };
     void setSource(const Color& c);
     void drawPlaceholder(const Image& image, const Rect& into);
@@ -86,6 +89,10 @@ private:
     // show; one that cannot is dropped.
     using PathExtents = void (*)(cairo_t*, double*, double*, double*, double*);
     bool keepPath(PathExtents extentsOf);
+    // Narrows the view content's own clip (device box) while one is under way.
+    void narrowContentClip(const Rect& device);
+    // Clips to rectangles of the device's pixels.
+    void clipToDeviceRects(const std::vector<Rect>& rects);
     // Whether only a part is drawn now (a partial frame, outside any group).
     bool drawsPart() const;
     bool mayShowOnDevice(const Rect& device) const;
@@ -94,7 +101,7 @@ private:
     // drawn; none: left whole.
     class ShownPartClip {
     public:
-        ShownPartClip(const CairoCanvas& canvas, const std::optional<Rect>& device);
+        ShownPartClip(CairoCanvas& canvas, const std::optional<Rect>& device);
         ~ShownPartClip();
         ShownPartClip(const ShownPartClip&) = delete;
         ShownPartClip& operator=(const ShownPartClip&) = delete;
@@ -109,7 +116,8 @@ private:
     std::optional<Rect> ink_;  // where the outermost one painted, in device pixels
     std::vector<State> saved_;
     std::optional<std::vector<Rect>> shownPart_;  // none: all of the surface
-    int groups_ = 0;                              // groups under way
+    // The groups under way, each with the device pixels it is limited to (none: not limited).
+    std::vector<std::optional<Rect>> groupLimits_;
 };
 
 // Cairo's form of an image's pixels, kept with the image.

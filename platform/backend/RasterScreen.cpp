@@ -44,12 +44,22 @@ void paintBlack(cairo_t* cr) {
 
 void RasterScreen::clear() { paintBlack(cr_); }
 
-void RasterScreen::renderApplication() {
+void RasterScreen::renderWhole(const std::function<void(Canvas&)>& draw) {
     clear();
     drawn_.assign(1, PixelRect{0, 0, pixelWidth(), pixelHeight()});
     CairoCanvas canvas(cr_);
-    Application::shared().render(canvas);
+    draw(canvas);
     cairo_surface_flush(surface_);
+}
+
+void RasterScreen::renderApplication() {
+    renderWhole([](Canvas& canvas) { Application::shared().render(canvas); });
+}
+
+void RasterScreen::renderApplicationPlainly() {
+    renderWhole([](Canvas& canvas) {
+        for (const WindowPtr& window : Application::shared().windows()) window->renderPlainly(canvas);
+    });
 }
 
 bool RasterScreen::renderIfNeeded() {
@@ -147,12 +157,8 @@ std::vector<PixelRect> RasterScreen::drawPart(const std::vector<PixelRect>& rect
 }
 
 void RasterScreen::renderWindow(Window& window) {
-    clear();
-    drawn_.assign(1, PixelRect{0, 0, pixelWidth(), pixelHeight()});
-    CairoCanvas canvas(cr_);
     window.layoutIfNeeded();
-    window.render(canvas);
-    cairo_surface_flush(surface_);
+    renderWhole([&](Canvas& canvas) { window.render(canvas); });
 }
 
 void RasterScreen::renderView(View& view) {

@@ -3,6 +3,7 @@
 #include <cairo.h>
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -14,6 +15,7 @@
 namespace zuno::ui {
 
 class Application;
+class Canvas;
 class ScreenRegion;
 class View;
 class Window;
@@ -37,6 +39,9 @@ public:
     // Draws every window of the application (what the screen shows). What changed stays marked: a
     // picture taken of the screen leaves the window's next frame as it was.
     void renderApplication();
+    // Draws every window as it stands with no shortcut at all (View::renderPlainly): what the other two
+    // must show. Lays nothing out and leaves the window's next frame as it was.
+    void renderApplicationPlainly();
     // Draws the part of the screen that changed since its last frame (with the running animations'
     // frame), when any did; answers whether any pixel came out differently. One raster does this: the
     // window's.
@@ -72,6 +77,8 @@ public:
 
 private:
     void clear();
+    // Paints the raster black and has all of it drawn.
+    void renderWhole(const std::function<void(Canvas&)>& draw);
     std::vector<PixelRect> pixelRects(const ScreenRegion& region) const;
     // Draws the rectangles (a partial frame); answers where pixels changed.
     std::vector<PixelRect> drawPart(const std::vector<PixelRect>& rects);

@@ -24,6 +24,9 @@ public:
     // Drawing between these two is composed first and then laid down at the given opacity.
     virtual void beginGroup() = 0;
     virtual void endGroup(double alpha) = 0;
+    // A group known to hold nothing outside the rectangle (in the current coordinates), so that it need
+    // be no larger; its pixels come out as those of a group begun plainly.
+    virtual void beginGroupWithin(const Rect& extent) { beginGroup(); }
 
     virtual void setFillColor(const Color& c) = 0;
     virtual void setStrokeColor(const Color& c) = 0;

@@ -487,16 +487,26 @@ AffineTransform presentedToSuperview(const View& view) {
 
 }  // namespace
 
-std::optional<Rect> View::drawnExtent(bool withInk) const {
-    if (clipsContent(*this)) return presentedBounds();
-    Rect box = contentExtent();
-    if (withInk && !drawnInk_.isEmpty()) box = box.united(drawnInk_);
+Rect View::contentReach() const {
+    const Rect content = contentExtent();
+    return drawnInk_.isEmpty() ? content : content.united(drawnInk_);
+}
+
+std::optional<Rect> View::ownExtent(bool sure) const {
     if (layer_ && !layer_->sublayers().empty()) return std::nullopt;
+    if (sure && needsDisplay_) return std::nullopt;
+    return contentReach();
+}
+
+std::optional<Rect> View::drawnExtent(bool sure) const {
+    if (clipsContent(*this)) return presentedBounds();
+    std::optional<Rect> box = ownExtent(sure);
+    if (!box) return std::nullopt;
     for (const auto& sub : subviews_) {
         if (sub->isHidden() || sub->presentedAlpha() <= 0) continue;  // not drawn
-        std::optional<Rect> inner = sub->drawnExtent(withInk);
+        std::optional<Rect> inner = sub->drawnExtent(sure);
         if (!inner) return std::nullopt;
-        box = box.united(presentedToSuperview(*sub).apply(*inner));
+        box = box->united(presentedToSuperview(*sub).apply(*inner));
     }
     return box;
 }
@@ -533,7 +543,7 @@ void View::addPresentedArea(ScreenRegion& region) const {
         group->addPresentedArea(region);
         return;
     }
-    std::optional<Rect> extent = drawnExtent(true);
+    std::optional<Rect> extent = drawnExtent(false);
     if (!extent) {
         region.addAll();
         return;
@@ -551,20 +561,9 @@ void View::markPresentedArea() const {
 // Views draw their content in their model bounds, also while the presented ones travel.
 Rect View::contentExtent() const { return presentedBounds().united(bounds_); }
 
-void View::renderContent(Canvas& canvas) {
-    Rect b = presentedBounds();
-    Rect box(b.origin, b.size);
-    // Where the content may paint: what it says, and where it reached past that last time (a text longer
-    // than its line).
-    Rect expected = contentExtent();
-    if (!drawnInk_.isEmpty()) expected = expected.united(drawnInk_);
-    expected = expected.insetBy(-kDrawnMargin, -kDrawnMargin);
-    // A view whose content cannot show (outside the clip, or the part a partial frame draws) is
-    // skipped, unless that content changed: drawn, it tells whether it now reaches further.
-    if (!canvas.mayShow(expected) && !needsDisplay_) return;
-    needsDisplay_ = false;
-    const Rect drawn = box.intersection(canvas.shownPartOf(box.insetBy(-kDrawnMargin, -kDrawnMargin)));
-    bool rounded = layer_ && layer_->cornerRadius() > 0;
+std::optional<Rect> View::paintContent(Canvas& canvas, const Rect& rect) {
+    const Rect box = presentedBounds();
+    const bool rounded = layer_ && layer_->cornerRadius() > 0;
     if (auto bg = presentedBackgroundColor(); bg && !bg->isClear()) {
         canvas.setFillColor(*bg);
         if (rounded) {
@@ -575,10 +574,23 @@ void View::renderContent(Canvas& canvas) {
             canvas.fillRect(box);
         }
     }
-    if (layer_) layer_->renderDecoration(canvas, box, b.width(), b.height());
+    if (layer_) layer_->renderDecoration(canvas, box, box.width(), box.height());
     canvas.beginViewContent();
-    drawRect(canvas, drawn);
-    if (std::optional<Rect> ink = canvas.endViewContent()) {
+    drawRect(canvas, rect);
+    return canvas.endViewContent();
+}
+
+void View::renderContent(Canvas& canvas) {
+    const Rect box = presentedBounds();
+    // Where the content may paint: what it says, and where it reached past that last time (a text longer
+    // than its line).
+    const Rect expected = contentReach().insetBy(-kDrawnMargin, -kDrawnMargin);
+    // A view whose content cannot show (outside the clip, or the part a partial frame draws) is
+    // skipped, unless that content changed: drawn, it tells whether it now reaches further.
+    if (!canvas.mayShow(expected) && !needsDisplay_) return;
+    needsDisplay_ = false;
+    const Rect drawn = box.intersection(canvas.shownPartOf(box.insetBy(-kDrawnMargin, -kDrawnMargin)));
+    if (std::optional<Rect> ink = paintContent(canvas, drawn)) {
         // A view drawn in part may have left out what lies outside that part: what it reached before
         // stays counted.
         if (drawn != box && !drawnInk_.isEmpty()) {
@@ -591,35 +603,63 @@ void View::renderContent(Canvas& canvas) {
     }
 }
 
-void View::render(Canvas& canvas) {
-    if (hidden_) return;
-    double alpha = presentedAlpha();
-    if (alpha <= 0) return;
-    Point c = presentedCenter();
-    Rect b = presentedBounds();
-    AffineTransform t = presentedTransform();
-    canvas.save();
+void View::enterBounds(Canvas& canvas) const {
+    const Point c = presentedCenter();
+    const Rect b = presentedBounds();
+    const AffineTransform t = presentedTransform();
     canvas.translate(c.x, c.y);
     if (!t.isIdentity()) canvas.concat(t);
     canvas.translate(-b.width() / 2 - b.x(), -b.height() / 2 - b.y());
-    bool group = alpha < 1;
-    if (group) {
-        // The group's surface as large as what the view draws, not the whole screen (the same in every
-        // frame, whatever was drawn before).
-        if (std::optional<Rect> extent = drawnExtent(false)) canvas.clipToRect(extent->insetBy(-kDrawnMargin, -kDrawnMargin));
-        canvas.beginGroup();
+}
+
+void View::clipToBoundsIfClipping(Canvas& canvas) const {
+    if (!clipsContent(*this)) return;
+    const Rect b = presentedBounds();
+    if (layer_ && layer_->cornerRadius() > 0) {
+        canvas.beginPath();
+        canvas.addRoundedRect(b, layer_->cornerRadius());
+        canvas.clipToPath();
+    } else {
+        canvas.clipToRect(b);
     }
-    if (clipsContent(*this)) {
-        if (layer_ && layer_->cornerRadius() > 0) {
-            canvas.beginPath();
-            canvas.addRoundedRect(b, layer_->cornerRadius());
-            canvas.clipToPath();
+}
+
+void View::render(Canvas& canvas) {
+    if (hidden_) return;
+    const double alpha = presentedAlpha();
+    if (alpha <= 0) return;
+    canvas.save();
+    enterBounds(canvas);
+    const bool group = alpha < 1;
+    if (group) {
+        // The group's surface as large as what the view draws, not the whole screen. Content changed
+        // since it was last drawn may reach anywhere: the group is then as large as the canvas, and the
+        // drawing tells how far it reaches.
+        if (std::optional<Rect> extent = drawnExtent(true)) {
+            canvas.beginGroupWithin(extent->insetBy(-kDrawnMargin, -kDrawnMargin));
         } else {
-            canvas.clipToRect(b);
+            canvas.beginGroup();
         }
     }
+    clipToBoundsIfClipping(canvas);
     renderTree(canvas);
     if (group) canvas.endGroup(alpha);
+    canvas.restore();
+}
+
+void View::renderPlainly(Canvas& canvas) {
+    if (hidden_) return;
+    const double alpha = presentedAlpha();
+    if (alpha <= 0) return;
+    canvas.save();
+    enterBounds(canvas);
+    if (alpha < 1) canvas.beginGroup();
+    clipToBoundsIfClipping(canvas);
+    paintContent(canvas, presentedBounds());
+    if (layer_) layer_->renderSublayers(canvas);
+    for (size_t i = 0; i < subviews_.size(); ++i) subviews_[i]->renderPlainly(canvas);
+    drawOverSubviews(canvas);
+    if (alpha < 1) canvas.endGroup(alpha);
     canvas.restore();
 }
 
@@ -657,21 +697,34 @@ bool View::paintsOpaqueBounds() const {
 }
 
 void View::renderTree(Canvas& canvas) {
-    // Whatever lies under a subview that paints all of this view opaquely is never seen.
-    Rect b = presentedBounds();
-    size_t first = subviews_.size();
-    while (first > 0) {
-        const View& v = *subviews_[first - 1];
-        if (hidesBounds(v, b) && canvas.mapsRectToWholePixels(*plainFrame(v))) break;
-        --first;
+    // The last subview that paints all of this view's bounds opaquely hides whatever lies wholly under
+    // its frame: that is left out (all of this view's own drawing and the subviews before it, when this
+    // view clips). What reaches past it still shows, and so does what may reach elsewhere now.
+    const Rect b = presentedBounds();
+    size_t cover = subviews_.size();
+    std::optional<Rect> covered;
+    while (cover > 0 && !covered) {
+        const View& v = *subviews_[--cover];
+        if (hidesBounds(v, b) && canvas.mapsRectToWholePixels(*plainFrame(v))) covered = plainFrame(v);
     }
-    if (first == 0) {
+    const bool clips = clipsContent(*this);
+    // Extents known for sure hold all of the drawing, the ink measured as it was drawn included: no
+    // margin is needed.
+    auto under = [&](const std::optional<Rect>& extent) { return extent && covered->contains(*extent); };
+    auto placedExtent = [](const View& v) -> std::optional<Rect> {
+        std::optional<Rect> extent = v.drawnExtent(true);
+        if (extent) extent = presentedToSuperview(v).apply(*extent);
+        return extent;
+    };
+    if (!covered || !(clips || under(ownExtent(true)))) {
         renderContent(canvas);
         if (layer_) layer_->renderSublayers(canvas);
-    } else {
-        --first;
     }
-    for (size_t i = first; i < subviews_.size(); ++i) subviews_[i]->render(canvas);
+    for (size_t i = 0; i < subviews_.size(); ++i) {
+        View& v = *subviews_[i];
+        if (covered && i < cover && (clips || v.isHidden() || under(placedExtent(v)))) continue;
+        v.render(canvas);
+    }
     drawOverSubviews(canvas);
 }
 

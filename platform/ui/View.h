@@ -209,6 +209,10 @@ public:
     void renderContent(Canvas& canvas);
     // Draws the content, the layers and the subviews in this view's bounds' coordinates.
     void renderTree(Canvas& canvas);
+    // Draws this view and its subviews as render() does, without any shortcut: every view whole and in
+    // order, nothing left out for being covered or outside the part a frame draws, a fading view's group
+    // as large as the canvas. A check of the window's frames; it changes nothing they rely on.
+    void renderPlainly(Canvas& canvas);
 
 protected:
     void notifyWindowChange();
@@ -222,10 +226,22 @@ private:
     // A view inside a translucent superview is drawn in that superview's group (whose extent follows
     // its subviews): a change anywhere in it marks all of it.
     const View* outermostTranslucentSuperview() const;
-    // The part of the bounds' coordinates that the view and its subviews draw on; none when that is not
-    // known (free-standing sublayers that are not clipped). With the ink, where their drawing last
-    // reached past their content extents.
-    std::optional<Rect> drawnExtent(bool withInk) const;
+    // The part of the bounds' coordinates that the view and its subviews draw on: their content extents
+    // and where their drawing last reached past them. None when that is not known: free-standing
+    // sublayers that are not clipped, or, when `sure`, content changed since it was last drawn (how far
+    // it reaches now is learned by drawing it).
+    std::optional<Rect> drawnExtent(bool sure) const;
+    // The same for the view's own drawing alone (its content and sublayers).
+    std::optional<Rect> ownExtent(bool sure) const;
+    // Where the content paints: its extent, and where it reached past that when last drawn.
+    Rect contentReach() const;
+    // Moves the canvas from the superview's coordinates into the bounds' (presented values).
+    void enterBounds(Canvas& canvas) const;
+    // Clips the canvas to the bounds when the view clips what it and its subviews draw.
+    void clipToBoundsIfClipping(Canvas& canvas) const;
+    // Fills the background, draws the layer's decoration and drawRect (for `rect`); answers where
+    // drawRect painted, when the canvas can tell.
+    std::optional<Rect> paintContent(Canvas& canvas, const Rect& rect);
     void markPresentedArea() const;
     void resizeSubviews(Size oldSize);
     void attach(const std::shared_ptr<View>& view, size_t index);

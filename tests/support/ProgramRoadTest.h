@@ -72,8 +72,10 @@ protected:
 
 private:
     std::string configuration() const;
-    // The window draws only what changed since its last frame: that frame must show what a full
-    // redraw shows (a view that changes without saying so would stay stale on the screen).
+    // The window draws only what changed since its last frame: that frame, and a full redraw (as a
+    // picture of the screen draws it), must show what every view drawn plainly, with no shortcut, shows
+    // (a view that changes without saying so would stay stale on the screen; one left out for being
+    // covered would be missing).
     void expectWindowFrameAsFullRedraw();
 };
 

@@ -24,4 +24,10 @@ namespace zuno::testing {
     return ::testing::AssertionFailure() << differing << " pixels differ; " << where;
 }
 
+::testing::AssertionResult showsWhatIsDrawnPlainly(const ui::RasterScreen& frame) {
+    ui::RasterScreen plain(frame.width(), frame.height(), frame.scale());
+    plain.renderApplicationPlainly();
+    return samePixels(frame, plain);
+}
+
 }  // namespace zuno::testing
