@@ -118,8 +118,9 @@ TEST_F(LobbyScreensTest, RegistrationKeyboardLiftsTheFormAndTheLanguageSwitches)
             caption->textAlignment() == ui::TextAlignment::Right ? line.maxX() - textWidth : line.minX();
         for (const auto& logo : screen->arrZunoOnline) {
             const ui::Rect mark = logo->convertRectToView(logo->bounds(), nullptr);
-            if (mark.minY() < line.maxY() && line.minY() < mark.maxY())
+            if (mark.minY() < line.maxY() && line.minY() < mark.maxY()) {
                 EXPECT_GE(textLeft - mark.maxX(), 24) << caption->textOrEmpty();
+            }
         }
     }
     screen->doChangeLanguage(nullptr);
