@@ -153,6 +153,8 @@ TableDecorationGeometry PhomTableLayout::decorations(Stage stage) {
     if (stage == Stage::Ended) {
         g.bubbleCentres[0] = {150, 236};
         g.bubbleCentres[4] = {240, 264};
+        // The side seats' results a little lower, so their sums rise clear of them.
+        g.bubbleCentres[1].y = g.bubbleCentres[3].y = 164;
         // The right seat's bubble short of its end mark under its money.
         g.bubbleAreas[1] = ui::Rect(220, 140, 184, 42);
     }

@@ -615,7 +615,14 @@ void PokerView::clickShowChatBoard(ui::Object*) {
     viewChat->setCenter(shown ? kChatHidden : kChatShown);
     ui::View::commitAnimations();
     viewChat->setTag(shown ? 0 : 1);
-    if (!shown) view()->bringSubviewToFront(viewChat.get());
+    if (shown) return;
+    view()->bringSubviewToFront(viewChat.get());
+    // The panel's right end lies over the right seat's button: the button stays whole and takes its taps
+    // there, where the panel draws no lines.
+    ui::Rect opened = viewChat->frame();
+    opened.origin = {kChatShown.x - opened.width() / 2, kChatShown.y - opened.height() / 2};
+    for (const auto& seat : btnSeat)
+        if (seat && seat->frame().intersects(opened)) view()->bringSubviewToFront(seat.get());
 }
 
 void PokerView::showChatWithSeat(int seat, const std::string& line) { decorations_.showChatWithSeat(seat, line); }

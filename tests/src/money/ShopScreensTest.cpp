@@ -395,6 +395,8 @@ TEST_F(ShopScreensTest, TheWardrobeWearsAndDeletesTheItemItsRequestNamed) {
     EXPECT_EQ(sent(), (std::vector<sys::Data>{bytes({{101, 9}, int32Bytes(5302)})}));
     store->onMyUserAvatarDetail(ownedDetail(5302, 3, false));
     EXPECT_EQ(wardrobe->btnIsUsing->currentTitle(), "Wear");
+    // Hours worn in all, and whether it is worn now: two captions that do not read alike.
+    EXPECT_EQ(wardrobe->lThoiGian->text().value_or("") + " / " + wardrobe->lDung->text().value_or(""), "Worn for / Worn now");
     tap(*wardrobe->btnIsUsing);
     EXPECT_EQ(sent(), (std::vector<sys::Data>{bytes({{101, 11}, int32Bytes(1), int32Bytes(5302), {1}})}));
     // Another item is shown before the answer: the answer still wears the one asked for.

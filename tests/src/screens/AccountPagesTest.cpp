@@ -108,6 +108,21 @@ TEST_F(LobbyScreensTest, RegistrationKeyboardLiftsTheFormAndTheLanguageSwitches)
         }
     };
     captionsFit("en");
+    // The logo has slid in at the top left: its "ONLINE" lies level with the user-name caption, which
+    // must not read as its next word.
+    run(1);
+    for (const auto& caption : {screen->lblUsername, screen->lblPass, screen->lblRePass}) {
+        const ui::Rect line = caption->convertRectToView(caption->bounds(), nullptr);
+        const double textWidth = caption->font().widthOfText(caption->textOrEmpty());
+        const double textLeft =
+            caption->textAlignment() == ui::TextAlignment::Right ? line.maxX() - textWidth : line.minX();
+        for (const auto& logo : screen->arrZunoOnline) {
+            const ui::Rect mark = logo->convertRectToView(logo->bounds(), nullptr);
+            if (mark.minY() < line.maxY() && line.minY() < mark.maxY()) {
+                EXPECT_GE(textLeft - mark.maxX(), 24) << caption->textOrEmpty();
+            }
+        }
+    }
     screen->doChangeLanguage(nullptr);
     EXPECT_EQ(Resources::getInstance().currentLanguage(), "vi");
     EXPECT_EQ(sys::UserDefaults::standard().stringForKey("language"), "vi");

@@ -356,19 +356,21 @@ TEST_F(ProfileScreensTest, ASheetOpenedAgainOffersItsTextForReplacing) {
     }
 }
 
-// The transfer, password and log-out buttons are a finger high, each caption with room on both sides,
-// in either language.
+// The transfer, password and log-out buttons are a finger high, each caption with room on both sides
+// inside the button's rim, in either language; the last keeps off the window's edge.
 TEST_F(ProfileScreensTest, TheBottomButtonsAreTallEnoughForTheirCaptions) {
     auto profile = openProfile(userWith(1));
     for (const char* language : {"en", "vi"}) {
         Resources::getInstance().setCurrentLanguage(language);
+        Resources::getInstance().loadLanguage();
         profile->viewWillAppear(false);
         for (const auto& caption : {profile->lblTransferMoney, profile->lblChangePass, profile->lblDangXuat}) {
             EXPECT_GE(caption->bounds().height(), 24) << language;
-            EXPECT_LE(caption->font().widthOfText(caption->textOrEmpty()) + 2 * 4, caption->bounds().width())
+            EXPECT_LE(caption->font().widthOfText(caption->textOrEmpty()) + 2 * 7, caption->bounds().width())
                 << language << ": " << caption->textOrEmpty();
         }
     }
+    EXPECT_LE(profile->lblDangXuat->frame().maxX(), profile->view()->bounds().maxX() - 4);
 }
 
 // Every tab's content reaches under the transfer, password and log-out buttons: they stay over it and

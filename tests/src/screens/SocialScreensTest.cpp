@@ -440,8 +440,10 @@ TEST_F(SocialScreensTest, RankingPagesCountPlacesLockTheButtonsAndShowDetails) {
     auto pages = std::dynamic_pointer_cast<SubRankingView>(nav().topViewController());
     ASSERT_TRUE(pages);
     EXPECT_EQ(sent(), (std::vector<sys::Data>{{30, 3, 0, 0, 0, 0}}));
+    // As the server sends a page: the strongest first.
     std::vector<PlayerPtr> page;
-    for (int i = 0; i < 10; ++i) page.push_back(player(9001 + i, "P" + std::to_string(i), 1000 * (10 - i), true, ":)", 100 * i));
+    for (int i = 0; i < 10; ++i)
+        page.push_back(player(9001 + i, "P" + std::to_string(i), 1000 * (10 - i), true, ":)", 100 * (9 - i)));
     pages->setListSubRanking(page);
     GlobalLogicHandler::onReloadTableView(pages);
     EXPECT_TRUE(matchesScreen("social_ranking_page"));

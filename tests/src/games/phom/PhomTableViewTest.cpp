@@ -379,6 +379,11 @@ TEST_F(PhomTableView, TheEndOfADealShowsEachSeatsTextsApart) {
     for (const auto& sum : flyTexts(*table, "-1000")) losers.push_back(seatBy(*table, textBox(*sum)));
     std::sort(losers.begin(), losers.end());
     EXPECT_EQ(losers, (std::vector<int>{0, 1, 2}));
+    // A sum rises clear of every bubble, its rim included.
+    for (const char* shown : {"+3000", "-1000"})
+        for (const auto& sum : flyTexts(*table, shown))
+            for (int bubble = 0; bubble <= 4; ++bubble)
+                EXPECT_FALSE(textBox(*sum).intersects(onScreen(*table->bubble(bubble)))) << shown << " " << bubble;
     const std::shared_ptr<ui::View> marks[] = {table->imgEnd0, table->imgEnd1, table->imgEnd2, table->imgEnd3};
     for (int seat = 0; seat < 4; ++seat) {
         const ui::Rect mark = onScreen(*marks[seat]);

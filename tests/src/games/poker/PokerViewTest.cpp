@@ -285,5 +285,24 @@ TEST_F(PokerViewTest, TheChatPanelCutsALineOnlyWhenItDoesNotFit) {
     EXPECT_NE(drawnLines(*rows.back()).find("..."), std::string::npos) << "the oldest line shown, cut";
 }
 
+// The open chat panel reaches over the right seat's button: the button shows whole above it and takes
+// every tap on it, and no chat line runs under it.
+TEST_F(PokerViewTest, TheOpenChatPanelLeavesTheRightSeatWhole) {
+    auto table = open({10, 20, 30, -1, -1, -1, -1, -1, -1});
+    for (int i = 0; i < 6; ++i) table->onChatFromWithId(20, std::nullopt, "well played, see you at the next table");
+    table->clickShowChatBoard(nullptr);
+    run(1);
+    const auto seat = table->btnSeat[7];
+    ASSERT_EQ(title(seat), Resources::getInstance().textForKey("ZUNO_invite"));
+    const ui::Rect place = seat->frame();
+    ASSERT_TRUE(place.intersects(table->viewChat->frame()));
+    for (const ui::Point p : {ui::Point{place.minX() + 2, place.midY()}, place.center()}) {
+        const ui::Point inWindow = table->view()->convertPointToView(p, nullptr);
+        EXPECT_EQ(table->view()->window()->hitTest(inWindow, nullptr), seat) << p.x;
+    }
+    for (const auto& row : table->viewChatLines->subviews())
+        EXPECT_FALSE(row->convertRectToView(row->bounds(), table->view().get()).intersects(place));
+}
+
 }  // namespace
 }  // namespace zuno::testing
