@@ -116,12 +116,10 @@ void ServerView::doRefresh() {
     });
 }
 
+// The note shows only over an empty page: fetched again as when the screen first appeared.
 void ServerView::doTryAgain(ui::Object*) {
     showLoadingScreen();
-    fetchServerText([this](std::optional<std::string> text) {
-        showServerText(text);
-        hideLoadingScreen();
-    });
+    detectInfos();
 }
 
 void ServerView::showFetchFailure(bool shown) {
