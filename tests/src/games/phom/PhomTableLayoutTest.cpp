@@ -1,6 +1,7 @@
 // The zoomed Phom table's lines of cards: a fired row alone keeps its place at the middle, the longest
 // rows a deal can show stay in their lanes with every card's corner in sight, a side seat's fired row
-// lies beside its melds when both fit, and the top seat's cards leave room for its texts.
+// lies beside its melds when both fit, the top seat's cards leave room for its texts, and my result at
+// the end keeps off my cards and my seat.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -106,6 +107,31 @@ TEST(PhomTableLayout, TheTopSeatsCardsLeaveRoomForItsTexts) {
         EXPECT_GE(cardAt(all.front()).minX(), c.textsRight);
         EXPECT_LE(cardAt(all.back()).maxX(), 356);
         for (size_t k = 1; k < all.size(); ++k) EXPECT_GE(all[k].x - all[k - 1].x, 12);
+    }
+}
+
+// My result at the end of a deal, one row as wide as a long result ("Lost the deal, 25"), lies well
+// below the longest row of cards my seat can show, inside the window above the bottom bar, and clear
+// of my picture, name, money, end mark and rising sum (the screen's places for them).
+TEST(PhomTableLayout, AtTheEndMyResultKeepsOffMyCardsAndMySeat) {
+    const auto g = Layout::decorations(Layout::Stage::Ended);
+    const ui::Point centre = g.bubbleCentres[0];
+    EXPECT_EQ(g.bubbleCentres[4], centre) << "the screen's own texts take turns with mine";
+    for (double width : {60.0, 160.0}) {
+        SCOPED_TRACE(width);
+        const ui::Rect bubble(centre.x - width / 2, centre.y - g.bubbleHeight / 2, width, g.bubbleHeight);
+        EXPECT_GE(bubble.minX(), 0);
+        EXPECT_LE(bubble.maxX(), 480);
+        EXPECT_LE(bubble.maxY(), 284);
+        for (const Layout::Counts& counts : {Layout::Counts{10, 0, 0}, Layout::Counts{4, 3, 9}}) {
+            const auto places = Layout::place(0, counts, Layout::Stage::Ended);
+            for (const auto& row : places)
+                for (ui::Point card : row) EXPECT_GE(bubble.minY() - cardAt(card).maxY(), 12);
+        }
+        const ui::Point sum = g.flyTextPoints[0];
+        for (const ui::Rect& seat : {ui::Rect(4, 176, 36, 36), ui::Rect(44, 177, 84, 30), ui::Rect(20, 224, 64, 24),
+                                     ui::Rect(sum.x - 30, sum.y - 13, 60, 20)})
+            EXPECT_FALSE(bubble.intersects(seat)) << seat.minX() << " " << seat.minY();
     }
 }
 
