@@ -57,6 +57,7 @@ public:
 
     // Where my result and the screen's own texts show at the end of a deal.
     static constexpr ui::Point kMyEndBubble{150, 262};
+    static constexpr ui::Point kScreenEndBubble{330, 262};
 
     // Bubbles, fly-texts and gifts at each stage.
     static TableDecorationGeometry decorations(Stage stage);
