@@ -37,6 +37,8 @@ StandinRobotTables::Place seat(int32_t id, std::string name, int16_t avatar, int
 
 int StandinRobotGame::places() const { return StandinRobotTables::kCardPlaces; }
 
+int StandinRobotGame::turnSeconds(const StandinRobotTables& table) const { return table.options().turnSeconds; }
+
 Message StandinRobotGame::joinReply(const StandinRobotTables& table) const { return table.joinReply(); }
 
 Message StandinRobotGame::sitsDown(const StandinRobotTables& table, int place) const { return table.sitsDown(place); }
@@ -439,7 +441,7 @@ void StandinRobotTables::startTurn(int place) {
             if (game_ && playing_ && turn_ == place && turnSerial_ == serial) game_->robotTurn(*this, place);
         });
     } else if (!options_.holdPlayerTurns) {
-        schedule(options_.turnSeconds + 1.0, [this, place, serial] {
+        schedule(game_->turnSeconds(*this) + 1.0, [this, place, serial] {
             if (game_ && playing_ && turn_ == place && turnSerial_ == serial) game_->turnTimeOver(*this, place);
         });
     }
