@@ -99,8 +99,11 @@ protected:
             if (other == seat) continue;
             const std::vector<std::shared_ptr<ui::View>> texts = {table.ava[other], table.lblName[other],
                                                                   table.lblPlayerStack[other], table.viePlayerMoney[other]};
-            for (const auto& text : texts)
-                if (!text->isHidden()) EXPECT_FALSE(travel.intersects(text->frame())) << when << ": over display seat " << other;
+            for (const auto& text : texts) {
+                if (!text->isHidden()) {
+                    EXPECT_FALSE(travel.intersects(text->frame())) << when << ": over display seat " << other;
+                }
+            }
         }
         EXPECT_LE(hand->font().widthOfText("THREE OF A KIND"), home.width()) << when << ": no room at full size";
         EXPECT_TRUE(travel.contains(hand->frame())) << when << ": the plate off its place";

@@ -194,7 +194,9 @@ TEST(AutoSelect, FindsABeatingSetWheneverTheNorthernHandHoldsOne) {
         const bool found = !CardMBUtils::autoSelect(table, hand).empty();
         const bool exists = someSetBeats(true, dealt, table);
         ASSERT_EQ(found, exists) << "round " << round;
-        if (found) ASSERT_TRUE(available(true, sorted(hand.getSelectedCardsValue()), table)) << "round " << round;
+        if (found) {
+            ASSERT_TRUE(available(true, sorted(hand.getSelectedCardsValue()), table)) << "round " << round;
+        }
         beatable[static_cast<size_t>(tableType)] += exists;
     }
     for (int count : beatable) EXPECT_GT(count, 10);
