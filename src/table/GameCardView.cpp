@@ -214,7 +214,10 @@ void GameCardView::showPlayerTime() {
     const bool passesForMe = game && game->passForMe;
     const CardTableModel::ClockTick tick = table().tickClock(clockSeconds(), passesForMe, UIController::myId());
     if (tick.beep) PlaySound::playSoundWithSource(Resources::getInstance().com_onebeep());
-    if (tick.sendSkip) game->passForMe(roomId(), boardId());
+    if (tick.sendSkip) {
+        game->passForMe(roomId(), boardId());
+        closePassQuestion();
+    }
     if (tick.turnOver && progressTimer) progressTimer->setHidden(true);
     std::weak_ptr<GameCardView> weak = std::static_pointer_cast<GameCardView>(shared_from_this());
     clockTimer_ = sys::RunLoop::main().postDelayed(1.0, [weak] {
@@ -223,6 +226,8 @@ void GameCardView::showPlayerTime() {
 }
 
 void GameCardView::startTurnOfPlayer(int32_t userId) {
+    table().newTurn();
+    closePassQuestion();
     setCurrentPlayer(userId);
     const int seat = getSeatFromID(userId);
     setTimerWithSeat(seat < 0 ? kCentre : seat);
@@ -237,6 +242,7 @@ void GameCardView::stopTurnClock() {
     stopTurnBar();
     if (progressTimer) progressTimer->setHidden(true);
     table().stopTurn();
+    closePassQuestion();
 }
 
 // ---- seats
@@ -494,8 +500,17 @@ void GameCardView::clickLeaveBoard() {
 }
 
 void GameCardView::doSkip() {
+    table().askPass();
     UIController::setOkValue(UIController::okSkip);
     UIController::startCancelOkDlg(text("ZUNO_doYouWantSkip"), text("ZUNO_cancel"), text("ZUNO_OK"));
+}
+
+bool GameCardView::passStillWanted() const { return table().passStands(UIController::myId()); }
+
+void GameCardView::closePassQuestion() {
+    if (!table().isPassAsked()) return;
+    table().forgetPass();
+    UIController::closeDialogOf(UIController::okSkip);
 }
 
 void GameCardView::changeBackgroundOfStart() { startBlink().restart(btnStart); }

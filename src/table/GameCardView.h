@@ -150,7 +150,10 @@ public:
     void doReady();
     void clickLeaveBoard();
     void pressLeave() override { clickLeaveBoard(); }
+    // Asks whether to pass this turn; the question closes when the turn leaves me or the deal stops.
     void doSkip();
+    // The pass was asked on the turn that still runs, and it is mine.
+    bool passStillWanted() const;
     void changeBackgroundOfStart();
 
     // Chat bubbles, fly-texts, gifts, the table image.
@@ -263,6 +266,7 @@ protected:
 
 private:
     void cancelStartBlink();
+    void closePassQuestion();
     void stopTurnBar();
     void showSheetOrNothing(const std::shared_ptr<ui::ViewController>& sheet);
 

@@ -190,6 +190,8 @@ TEST_F(DialogActions, TableActionsUseTheCurrentGamesTable) {
     EXPECT_NE(nav().topViewController(), poker);
 
     UIController::setGameType(3);
+    tienLen->setCurrentPlayer(UIController::myId());
+    tienLen->doSkip();  // a pass asked on my turn
     press(UIController::okSkip, true);
     EXPECT_FALSE(tienLen->forceMove3Bich);
     EXPECT_EQ(tienLenSent.takeOne(), (sys::Data{49, 1, 2}));
