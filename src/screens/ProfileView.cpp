@@ -243,6 +243,10 @@ void ProfileView::deleteAsset() {
     if (auto owned = std::dynamic_pointer_cast<OwnedItemsTab>(assetsView_)) owned->deleteAsset();
 }
 
+void ProfileView::showMyMoney() {
+    if (userDataView_ && userDataView_->isViewLoaded()) userDataView_->showMyMoney();
+}
+
 void ProfileView::presentSheet(ui::ViewController& sheet) {
     view()->addSubview(sheet.view());
     sheet.viewWillAppear(false);

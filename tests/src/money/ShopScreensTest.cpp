@@ -422,6 +422,29 @@ TEST_F(ShopScreensTest, TheWardrobeWearsAndDeletesTheItemItsRequestNamed) {
     EXPECT_EQ(page->itemButtons().size(), 2u);
 }
 
+// Right after the server confirms, the details say whether the item shown is worn, as its button does.
+TEST_F(ShopScreensTest, TheWardrobeSaysAtOnceWhetherTheItemShownIsWorn) {
+    auto store = std::make_shared<StoreView>();
+    show(store);
+    store->updateViewWithUserData(user);
+    store->onMyCategoriesWithListCategories({category(1, 0, "Avatar")});
+    store->onMyCategoriesWithListCategories({category(3, 1, "Hair")});
+    store->onMyUserItemsWithCategory(ownedOf(3, {5301, 5302}, 5301));
+    auto wardrobe = store->avatarStoreView();
+    wardrobe->itemPressed(5302);
+    store->onMyUserAvatarDetail(ownedDetail(5302, 3, false));
+    auto shown = [&] {
+        return wardrobe->result_lDung->text().value_or("") + " / " + wardrobe->btnIsUsing->currentTitle().value_or("");
+    };
+    EXPECT_EQ(shown(), "No / Wear");
+    tap(*wardrobe->btnIsUsing);
+    store->onMyUpdateSetUsing();
+    EXPECT_EQ(shown(), "Yes / Take off");
+    tap(*wardrobe->btnIsUsing);
+    store->onMyUpdateSetUsing();
+    EXPECT_EQ(shown(), "No / Wear");
+}
+
 TEST_F(ShopScreensTest, AWardrobeWithoutCategoriesShowsTheWornFigureOnly) {
     auto store = std::make_shared<StoreView>();
     show(store);
