@@ -445,6 +445,30 @@ TEST_F(ShopScreensTest, TheWardrobeSaysAtOnceWhetherTheItemShownIsWorn) {
     EXPECT_EQ(shown(), "No / Wear");
 }
 
+// The wardrobe's buttons hold their captions with room inside the button's rim, in either language
+// and with either caption of the wear button.
+TEST_F(ShopScreensTest, TheWardrobesButtonsHoldTheirCaptionsInsideTheirRims) {
+    auto store = std::make_shared<StoreView>();
+    show(store);
+    auto wardrobe = store->avatarStoreView();
+    for (const char* language : {"en", "vi"}) {
+        Resources::getInstance().setCurrentLanguage(language);
+        Resources::getInstance().loadLanguage();
+        wardrobe->viewWillAppear(false);
+        const std::pair<ui::Button*, const char*> captions[] = {
+            {wardrobe->btnThayDo.get(), "ZUNO_PhongThayDo"},      {wardrobe->btnDelete.get(), "ZUNO_button_xoa_item"},
+            {wardrobe->btnIsUsing.get(), "ZUNO_button_chondung"}, {wardrobe->btnIsUsing.get(), "ZUNO_button_bodung"},
+        };
+        for (const auto& [button, key] : captions) {
+            const std::string caption = Resources::getInstance().textForKey(key);
+            EXPECT_LE(button->titleLabel()->font().widthOfText(caption) + 2 * 7, button->bounds().width())
+                << language << ": " << caption;
+        }
+    }
+    Resources::getInstance().setCurrentLanguage("en");
+    Resources::getInstance().loadLanguage();
+}
+
 TEST_F(ShopScreensTest, AWardrobeWithoutCategoriesShowsTheWornFigureOnly) {
     auto store = std::make_shared<StoreView>();
     show(store);
