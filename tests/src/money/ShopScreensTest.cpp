@@ -145,7 +145,7 @@ TEST_F(ShopScreensTest, TheTreeOpensItsFirstCategoryAndPagesArriveInOrder) {
                                              bytes({{101, 1}, int32Bytes(3), {1, 0}})}));
     auto avatars = shop->avatarShopView();
     ASSERT_EQ(avatars->firstRow().size(), 5u);
-    EXPECT_EQ(avatars->firstRow()[0]->frame(), ui::Rect(15, -2, 90, 24));
+    EXPECT_EQ(avatars->firstRow()[0]->frame(), ui::Rect(15, -2, 80, 24));
 
     hair = itemsOf(3, 3, 300, 10);
     shop->onMyItemsWithCategory(hair);
@@ -323,7 +323,7 @@ TEST_F(ShopScreensTest, ATabWithSubCategoriesSlidesInTheSecondRow) {
     EXPECT_EQ(sent(), (std::vector<sys::Data>{bytes({{101, 1}, int32Bytes(9), {1, 0}})}));
     run(1);
     ASSERT_EQ(avatars->secondRow().size(), 3u);
-    EXPECT_EQ(avatars->secondRow()[0]->frame(), ui::Rect(30, -2, 90, 24));
+    EXPECT_EQ(avatars->secondRow()[0]->frame(), ui::Rect(30, -2, 80, 24));
     EXPECT_FALSE(avatars->btnBackShop->isHidden());
     shop->onMyItemsWithCategory(itemsOf(9, 1, 900, 7));
     EXPECT_TRUE(matchesScreen("shop_second_row_and_cart"));

@@ -153,7 +153,7 @@ TEST(Achievements, RecordsGoByGameType) {
 TEST_F(ProfileScreensTest, TheOpeningGrowsTheMenuFadesTheTabsThenShowsThePersonalData) {
     auto profile = std::make_shared<ProfileView>();
     show(profile);  // 1.5 s: the menu has grown, the tabs are fading in
-    EXPECT_EQ(profile->profile_menu->frame(), ui::Rect(15, 36, 450, 24));
+    EXPECT_EQ(profile->profile_menu->frame(), ui::Rect(10, 36, 420, 24));
     EXPECT_EQ(profile->viewingTabIndex(), 0);
     EXPECT_TRUE(sentNames().empty());
     run(1);
