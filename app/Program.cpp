@@ -20,6 +20,7 @@
 #include "platform/ui/Animation.h"
 #include "platform/ui/Application.h"
 #include "platform/ui/TextField.h"
+#include "platform/ui/TextView.h"
 #include "screens/FriendListView.h"
 #include "screens/UserDataView.h"
 #include "shell/EnterKey.h"
@@ -36,10 +37,15 @@ constexpr double kSettleStepSeconds = 0.1;
 // How long the end waits for the connection's threads.
 constexpr double kCloseWaitSeconds = 3;
 
-void collectFields(const std::shared_ptr<ui::View>& view, std::vector<std::shared_ptr<ui::TextField>>& fields) {
+// The fields that take typing: one-line fields, and text views that may be edited.
+void collectFields(const std::shared_ptr<ui::View>& view, std::vector<std::shared_ptr<ui::View>>& fields) {
     if (!view || view->isHidden()) return;
     if (auto field = std::dynamic_pointer_cast<ui::TextField>(view); field && field->isEnabled()) {
         fields.push_back(field);
+        return;
+    }
+    if (auto text = std::dynamic_pointer_cast<ui::TextView>(view); text && text->isEditable()) {
+        fields.push_back(text);
         return;
     }
     for (const auto& sub : view->subviews()) collectFields(sub, fields);
@@ -138,7 +144,7 @@ void Program::shutDown() {
 void focusNextField() {
     auto delegate = ZunoOnlineAppDelegate::current();
     if (!delegate || !delegate->window) return;
-    std::vector<std::shared_ptr<ui::TextField>> fields;
+    std::vector<std::shared_ptr<ui::View>> fields;
     // Open dialogs and sheets lie over the screen: their fields come last, so start from the top.
     collectFields(delegate->window, fields);
     if (fields.empty()) return;

@@ -14,6 +14,8 @@
 
 namespace zuno {
 
+class cellChat;
+
 // What a chat panel tells the screen that holds it.
 class ChatPanelOwner {
 public:
@@ -52,7 +54,9 @@ public:
 
     int numberOfRowsInSection(ui::TableView& table, int section) override;
     std::shared_ptr<ui::TableViewCell> cellForRowAtIndexPath(ui::TableView& table, ui::IndexPath path) override;
-    std::optional<double> heightForRowAtIndexPath(ui::TableView&, ui::IndexPath) override { return kRowHeight; }
+    // A row holds its line wrapped at the row's width: one line is kRowHeight high, each more line adds
+    // a line of the text's font.
+    std::optional<double> heightForRowAtIndexPath(ui::TableView& table, ui::IndexPath path) override;
 
     PlayerPtr player;
     std::vector<std::shared_ptr<Chat>> arrChat;
@@ -68,6 +72,11 @@ public:
 private:
     void moveBar(double dy);
     void appendLine(std::shared_ptr<Chat> line);
+    // Puts the line after its speaker's name, wrapped at the row's width; answers the row's height.
+    static double layOutRow(cellChat& cell, const Chat& chat, double rowWidth);
+
+    // A row kept to measure lines with.
+    std::shared_ptr<cellChat> measuringRow_;
 };
 
 }  // namespace zuno

@@ -102,6 +102,10 @@ void LoginView::viewDidLoad() {
 
 void LoginView::viewWillAppear(bool animated) {
     ZunoViewController::viewWillAppear(animated);
+    if (left_) {
+        left_ = false;
+        if (playerWhenLeft_.lock() != UIController::myInfo()) showLastSignIn();
+    }
     setWindowTitle(text("ZUNO_Zuno"));
     lblUsername->setText(text("ZUNO_nick"));
     lblPass->setText(text("ZUNO_pwd"));
@@ -112,6 +116,21 @@ void LoginView::viewWillAppear(bool animated) {
     lblGuide->setText(text("ZUNO_guide"));
     lblLanguage->setText(text("ZUNO_lang"));
     btnRegister1->setTitle(text("ZUNO_register"), ui::ControlState::Normal);
+}
+
+void LoginView::viewDidDisappear(bool animated) {
+    ZunoViewController::viewDidDisappear(animated);
+    left_ = true;
+    playerWhenLeft_ = UIController::myInfo();
+}
+
+void LoginView::showLastSignIn() {
+    auto& defaults = sys::UserDefaults::standard();
+    const bool staySignedIn = defaults.boolForKey("savednextLogin");
+    btnSaveLogin->setTag(staySignedIn ? 1 : 0);
+    showSaveLogin();
+    txvUser->setText(defaults.stringForKey("uname").value_or(std::string()));
+    txvPass->setText(staySignedIn ? defaults.stringForKey("password").value_or(std::string()) : std::string());
 }
 
 void LoginView::showSaveLogin() {

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "lobby/GlobalService.h"
+#include "lobby/model/Player.h"
 #include "platform/ui/Button.h"
 #include "platform/ui/ImageView.h"
 #include "platform/ui/Label.h"
@@ -31,6 +32,7 @@ public:
 
     void viewDidLoad() override;
     void viewWillAppear(bool animated) override;
+    void viewDidDisappear(bool animated) override;
     bool shouldAutorotateToInterfaceOrientation(ui::InterfaceOrientation orientation) const override;
 
     void doLogin(ui::Object* sender);
@@ -73,6 +75,14 @@ public:
 private:
     void showSaveLogin();
     void moveForm(double dy);
+    // The form as the last sign-in stored it: its user name, and its password only while it stays
+    // signed in.
+    void showLastSignIn();
+
+    bool left_ = false;
+    // Who was signed in when the screen was left: another player since means a sign-in from a later
+    // screen, whose form replaces this one's.
+    std::weak_ptr<Player> playerWhenLeft_;
 };
 
 }  // namespace zuno

@@ -276,7 +276,11 @@ void GameCardView::unSetInvatingOnChair() {
     }
 }
 
-void GameCardView::updateMoneyWithUserId(int32_t, int64_t money) {
+void GameCardView::updateMoneyWithUserId(int32_t userId, int64_t money) {
+    // The seat keeps it too, so that the next change at the table starts from it.
+    if (const int seat = getSeatFromID(userId); seat >= 0) {
+        if (PlayerPtr player = table().playerAtSeat(seat)) player->setMoney(money);
+    }
     if (lblMoney0) lblMoney0->setText(Util::formatNumber(money) + " " + text("ZUNO_win"));
 }
 

@@ -391,8 +391,10 @@ private:
         Measure m;
         const ui::Rect box = rect;
         const bool custom = dynamic_cast<const CustomLabel*>(&label) != nullptr;
+        // An emoticon label of several lines lays its text out itself.
+        auto wrapping = custom && label.numberOfLines() != 1 ? static_cast<const CustomLabel*>(&label) : nullptr;
         ui::Font font = label.font();
-        const int lines = custom ? 1 : label.numberOfLines();
+        const int lines = custom && !wrapping ? 1 : label.numberOfLines();
         if (label.adjustsFontSizeToFitWidth() && lines == 1 && !custom) {
             const double least = label.minimumFontSize() > 0 ? label.minimumFontSize() : 1;
             while (font.pointSize() > least && font.widthOfText(text) > box.width()) {
@@ -401,7 +403,9 @@ private:
         }
         const double lineHeight = font.lineHeight();
         std::vector<std::string> laid;
-        if (lines == 1 || custom) {
+        if (wrapping) {
+            laid = wrapping->wrappedLines(box.width());
+        } else if (lines == 1) {
             laid = font.wrap(text, 1e9, 0, ui::LineBreakMode::Clip);
         } else {
             laid = font.wrap(text, box.width(), 0, label.lineBreakMode() == ui::LineBreakMode::CharacterWrap
@@ -410,7 +414,7 @@ private:
         }
         const int allowed = lines == 0 ? std::max(1, int(std::floor(box.height() / lineHeight))) : lines;
         double widest = 0;
-        for (const auto& l : laid) widest = std::max(widest, font.widthOfText(l));
+        for (const auto& l : laid) widest = std::max(widest, wrapping ? wrapping->advanceOf(l) : font.widthOfText(l));
         const int shown = std::min<int>(int(laid.size()), allowed);
         const double height = lineHeight * shown;
         if (int(laid.size()) > allowed) {

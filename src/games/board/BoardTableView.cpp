@@ -588,7 +588,10 @@ void BoardTableView::onRequestDetail(const PlayerDetail& detail) {
     tablesheet::showPlayerDetail(*view(), playerDetail, detail);
 }
 
-void BoardTableView::updateMoneyWithUserId(int32_t, int64_t money) {
+void BoardTableView::updateMoneyWithUserId(int32_t userId, int64_t money) {
+    // The seat keeps it too, so that the next change at the table starts from it.
+    for (const auto& player : model_.players)
+        if (player && player->IDDB() == userId) player->setMoney(money);
     if (lblMoney0) lblMoney0->setText(moneyText(money));
 }
 
