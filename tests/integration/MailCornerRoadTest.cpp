@@ -9,10 +9,12 @@
 #include <vector>
 
 #include "games/tienlen/TienLenView.h"
+#include "lobby/GameRegistry.h"
 #include "money/AvatarShopView.h"
 #include "money/MoneyView.h"
 #include "money/ShopView.h"
 #include "money/napGate.h"
+#include "platform/ui/Control.h"
 #include "screens/BoardView.h"
 #include "screens/ConfigView.h"
 #include "screens/EventView.h"
@@ -34,6 +36,7 @@
 #include "standin-server/StandinTienLen.h"
 #include "support/MailCorner.h"
 #include "support/ProgramRoadTest.h"
+#include "table/GameCardView.h"
 
 using namespace zuno;
 using namespace zuno::standin;
@@ -45,8 +48,8 @@ protected:
     void SetUp() override {
         ASSERT_TRUE(server.start());
         StandinDemo::Options options;
-        options.robots.invitationDelay = 3600;  // no invitation comes between the screens
-        options.robots.robotDelay = 60;
+        options.robots.invitationDelay = invitationDelay;
+        options.robots.robotDelay = robotDelay;
         options.greetingDelay = 0.1;
         demo = StandinDemo::installOn(server, options);
         signIn = demo.signIn;
@@ -98,6 +101,8 @@ protected:
 
     StandinDemo demo;
     std::shared_ptr<MainView> menu;
+    double invitationDelay = 3600;  // no invitation comes between the screens
+    double robotDelay = 60;
 };
 
 }  // namespace
@@ -288,4 +293,97 @@ TEST_F(MailCornerRoadTest, TheInvitationListsOfATable) {
         program->navigation().popViewControllerAnimated(false);
         ASSERT_EQ(waitForTop<TienLenView>(), table);
     }
+}
+
+namespace {
+
+// The robots' invitations to every table kind, accepted from the main menu with the mail unread, and
+// Poker from the game list: at each table nothing a player reads or taps lies under the button, between
+// deals and, at the card tables, once the player is ready and a deal is dealt (the felt, grown for a
+// deal, lies under it).
+class MailCornerTablesRoadTest : public MailCornerRoadTest {
+protected:
+    MailCornerTablesRoadTest() {
+        invitationDelay = 0.2;
+        robotDelay = 0.3;
+    }
+
+    int seatedGame() const {
+        return demo.robots->locked([&] { return demo.robots->game() ? int(demo.robots->game()->gameType()) : -1; });
+    }
+    std::shared_ptr<ui::ViewController> waitForTable(int game) {
+        const GameDescriptor* descriptor = GameRegistry::find(int8_t(game));
+        if (!descriptor) return nullptr;
+        const bool seated = pump([&] {
+            auto screen = top();
+            return seatedGame() == game && screen && descriptor->ownsScreen(*screen) &&
+                   !program->navigation().isTransitioning();
+        });
+        return seated ? top() : nullptr;
+    }
+    static std::shared_ptr<ui::Control> leaveButton(const ui::View& view, const ui::Responder* screen) {
+        for (const auto& sub : view.subviews()) {
+            if (auto control = std::dynamic_pointer_cast<ui::Control>(sub)) {
+                for (const std::string& action : control->actionsForTarget(screen, ui::ControlEvent::TouchUpInside))
+                    if (action == "clickLeaveBoard" || action == "doLeaveBoard:") return control;
+            }
+            if (auto found = leaveButton(*sub, screen)) return found;
+        }
+        return nullptr;
+    }
+    // At a card table, ready: the robots get ready too, and a deal is dealt.
+    void lookDuringADeal(const std::shared_ptr<ui::ViewController>& screen, const std::string& what) {
+        auto cards = std::dynamic_pointer_cast<GameCardView>(screen);
+        if (!cards || !cards->btnStart || cards->btnStart->isHidden()) return;
+        tap(*cards->btnStart);
+        if (!pump([&] { return !cards->isGameEnd(); })) return;
+        look(what + ", a deal dealt");
+    }
+    void leave(const std::shared_ptr<ui::ViewController>& table) {
+        auto button = leaveButton(*table->view(), table.get());
+        ASSERT_TRUE(button);
+        tap(*button);
+        if (UIController::okValue() == UIController::okLeaveBoard && UIController::shownDialogMessage())
+            pressDialogOk();
+        ASSERT_TRUE(pump([&] { return top() != table && !program->navigation().isTransitioning(); }));
+        settle();
+    }
+};
+
+}  // namespace
+
+TEST_F(MailCornerTablesRoadTest, EveryTableKindKeepsTheCornerFree) {
+    for (const StandinInvitation::Choice& choice : StandinDemo::invitationRotation()) {
+        const std::string what = "table of game " + std::to_string(choice.gameType) +
+                                 (choice.kind == StandinTableKind::Empty ? " (empty)" : "");
+        SCOPED_TRACE(what);
+        ASSERT_TRUE(pump([] { return UIController::okValue() == UIController::okAcceptInvite &&
+                                     UIController::shownDialogMessage(); }));
+        pressDialogOk();
+        auto table = waitForTable(choice.gameType);
+        ASSERT_TRUE(table) << "not seated; dialog: " << dialogText();
+        look(what);
+        lookDuringADeal(table, what);
+        ASSERT_NO_FATAL_FAILURE(leave(table));
+    }
+
+    // Poker: the first room's first table seats the player at once.
+    backToTheMenu();
+    menu->doShowGames(nullptr);
+    auto games = waitForTop<GameView>();
+    ASSERT_TRUE(games);
+    games->doJoinRoomPoker(nullptr);
+    auto rooms = waitForTop<RoomView>();
+    ASSERT_TRUE(rooms);
+    ASSERT_TRUE(pump([&] { return !rooms->roomList.empty(); }));
+    rooms->didSelectRowAtIndexPath(*rooms->tableView(), {0, 0});
+    auto tables = waitForTop<BoardView>();
+    ASSERT_TRUE(tables);
+    ASSERT_TRUE(pump([&] { return tables->listBoard.size() >= 4; }));
+    settle();
+    tap(*tables->scrollView->subviews().at(2)->subviews().back());  // table 1
+    auto poker = waitForTable(4);
+    ASSERT_TRUE(poker);
+    look("Poker table");
+    ASSERT_NO_FATAL_FAILURE(leave(poker));
 }

@@ -60,6 +60,7 @@ TableDecorationGeometry decorations() {
     g.bubbleCentres = {ui::Point{240, 180}, {360, 105}, {240, 70}, {110, 105}, {240, 180}};
     g.bubbleAreas = {aboveMyCards, ui::Rect(280, 80, 144, 48), ui::Rect(150, 46, 206, 46), ui::Rect(58, 80, 144, 48),
                      aboveMyCards};
+    g.myHand = ui::Rect(aboveMyCards.x(), aboveMyCards.maxY(), aboveMyCards.width(), 320 - aboveMyCards.maxY());
     // A fly-text runs between the seat, where no text lies, and its own point in the middle: over my
     // avatar and the top seat's, beside a side seat's towards the middle, above its stake.
     // Mine runs above my name and money, off them, towards the middle.

@@ -545,7 +545,7 @@ void BoardTableView::onChatFromWithId(int32_t playerId, const std::string& line)
     auto chat = std::make_shared<Chat>();
     chat->setName(model_.getPlayerNameFromID(playerId));
     chat->setContent(line);
-    chatDialog->historyChat().push_back(chat);
+    chatDialog->addChatLine(chat);
 }
 
 void BoardTableView::onChatFromMeWithText(const std::string& line) {
