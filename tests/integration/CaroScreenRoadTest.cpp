@@ -9,6 +9,7 @@
 #include "games/caro/CaroUtils.h"
 #include "games/caro/CaroView.h"
 #include "platform/ui/Window.h"
+#include "shell/Util.h"
 #include "standin-server/StandinCaro.h"
 #include "support/BoardRoadTest.h"
 
@@ -65,8 +66,11 @@ TEST_F(CaroScreenRoadTest, AGameAtAnsTableToMyResignation) {
     EXPECT_EQ(table->board->model().getCellWithX(3, 5)->cellValue(), CaroCell::kValueX);
     settle();
 
+    // The rose given to An has already cost its price; the game lost costs the stake of 1,000.
+    const int64_t before = UIController::myInfo()->money();
     ASSERT_NO_FATAL_FAILURE(drawRefusedDeclinedThenResign(*table, *caro));
-    EXPECT_EQ(table->lblMoney0->text(), "4,000 " + text("ZUNO_win")) << "the stake lost shows at my seat at once";
+    EXPECT_EQ(table->lblMoney0->text(), Util::formatNumber(before - 1000) + " " + text("ZUNO_win"))
+        << "the stake lost shows at my seat at once";
 
     // Continue clears the board; leaving between games needs no confirmation.
     tap(*table->btnStart);

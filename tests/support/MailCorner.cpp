@@ -68,8 +68,11 @@ bool isPicture(const ui::View& view) {
 
 bool isSmallPicture(const ui::View& view) { return view.bounds().width() <= 100 && view.bounds().height() <= 100; }
 
-// A wide picture (a band behind a header or a row of tabs) is seen under the button where its left or
-// right end lies under it; one that runs on past the button on both sides is a background there.
+// A wide picture no taller than twice the button (a band behind a header or a row of tabs) is seen
+// under the button where its left or right end lies under it; one that runs on past the button on both
+// sides is a background there, and so is a taller picture (a table's felt).
+bool isBand(const ui::View& view) { return view.bounds().height() <= 2 * kMailButtonFrame.height(); }
+
 bool endsUnderTheButton(const ui::Rect& r) {
     const auto under = [](double x) { return x > kMailButtonFrame.minX() && x < kMailButtonFrame.maxX(); };
     return under(r.minX()) || under(r.maxX());
@@ -114,7 +117,7 @@ private:
         if (dynamic_cast<const ui::Control*>(&view) || (isPicture(view) && isSmallPicture(view))) {
             return holdsTheWholePlace(frame) ? ui::Rect() : frame;
         }
-        if (isPicture(view) && endsUnderTheButton(frame)) return frame;
+        if (isPicture(view) && isBand(view) && endsUnderTheButton(frame)) return frame;
         return {};
     }
 
