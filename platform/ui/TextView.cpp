@@ -34,7 +34,7 @@ void TextView::setFont(const Font& f) {
 
 void TextView::relayout() {
     laidOutWidth_ = bounds().width();
-    lines_ = font_.wrap(text_, std::max(1.0, laidOutWidth_ - 2 * kInset), 0, LineBreakMode::WordWrap);
+    lines_ = font_.wrap(text_, std::max(1.0, laidOutWidth_ - 2 * kInset), 0, LineBreakMode::WordWrap, true);
     setContentSize({laidOutWidth_, std::ceil(font_.lineHeight() * double(lines_.size()) + 2 * kInset)});
     setNeedsDisplay();
 }
