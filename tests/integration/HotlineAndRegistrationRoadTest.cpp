@@ -5,6 +5,7 @@
 // that asks for it, to send from a phone.
 #include <gtest/gtest.h>
 
+#include "Program.h"
 #include "platform/core/Format.h"
 #include "platform/core/UserDefaults.h"
 #include "platform/services/Pasteboard.h"
@@ -56,10 +57,16 @@ TEST_F(HotlineAndRegistrationRoadTest, ARegistrationSaysWhatToDoAndTheNewAccount
     login->doRegister(nullptr);
     auto form = waitForTop<RegisterView>();
     ASSERT_TRUE(form);
-    form->txvUser->setText("mai");
-    form->txvPass->setText("hoa mai");
-    form->txvRePass->setText("hoa mai");
-    form->onRegister(form->btnRegister.get());
+    // Typed as a player types: the name, Tab, the password, Tab, again, Enter.
+    ASSERT_TRUE(form->txvUser->isFirstResponder());
+    type("mai");
+    app::focusNextField();
+    type("hoa mai");
+    app::focusNextField();
+    settle();
+    type("hoa mai");
+    ui::Application::shared().sendReturn();
+    EXPECT_EQ(form->txvUser->text(), "mai");
     const std::string sms = std::string(StandinSignIn::kRegisterSmsPrefix) + " mai";
     const std::string expected = sys::format(text("ZUNO_syntaxSMS1"), sms, StandinSignIn::kRegisterSmsNumber) + "\n" +
                                  text("ZUNO_registerWithoutSMS");
