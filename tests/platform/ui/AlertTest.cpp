@@ -163,18 +163,6 @@ TEST_F(AlertKeysTest, TheAlertOnTopHasTheKeysAndTheFieldHasThemBackAfterwards) {
     EXPECT_TRUE(name->isFirstResponder());
 }
 
-TEST_F(AlertKeysTest, TheFieldWhoseReturnOpenedTheAlertHasTheKeyboardBack) {
-    // The return key gives up the keyboard and then refuses the empty text in an alert.
-    std::shared_ptr<AlertView> refusal;
-    name->addHandler([&](Control&) { refusal = ask(std::nullopt, {"OK"}); }, ControlEvent::EditingDidEndOnExit);
-    Application::shared().sendReturn();
-    ASSERT_TRUE(refusal && refusal->isVisible());
-    EXPECT_FALSE(name->isFirstResponder());
-    refusal->pressEscapeKey();  // closes an alert without a cancel button, as an answer
-    run(0.5);
-    EXPECT_TRUE(name->isFirstResponder());
-}
-
 TEST_F(AlertKeysTest, TheKeyboardGoesBackOnlyToAFieldStillThereAndFree) {
     // A progress note the program replaces with its outcome: the outcome's answer gives it back.
     auto waiting = ask(std::nullopt, {});
