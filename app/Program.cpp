@@ -142,6 +142,8 @@ void Program::shutDown() {
 }
 
 void focusNextField() {
+    // A dialog has the keys while it shows; the fields under it wait.
+    if (ui::AlertView::topAlert()) return;
     auto delegate = ZunoOnlineAppDelegate::current();
     if (!delegate || !delegate->window) return;
     std::vector<std::shared_ptr<ui::View>> fields;
@@ -156,8 +158,8 @@ void focusNextField() {
 }
 
 bool pressGameKey(GameKey key) {
-    // Typing into a field (a chat line) keeps its keys.
-    if (dynamic_cast<ui::KeyInput*>(ui::Responder::firstResponder())) return false;
+    // A dialog on top, or typing into a field (a chat line), keeps its keys.
+    if (ui::AlertView::topAlert() || dynamic_cast<ui::KeyInput*>(ui::Responder::firstResponder())) return false;
     auto delegate = ZunoOnlineAppDelegate::current();
     auto top = delegate && delegate->navigationController ? delegate->navigationController->topViewController() : nullptr;
     auto* target = dynamic_cast<GameKeyTarget*>(top.get());

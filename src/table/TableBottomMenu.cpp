@@ -54,6 +54,8 @@ void setUsable(ui::Button& button, bool usable) {
     constexpr double kDimmed = 0.4;
     button.setEnabled(usable);
     button.setAlpha(usable ? 1.0 : kDimmed);
+    // Dimmed once: a background faded inside the faded button would leave its title on the dark bar.
+    button.setAdjustsImageWhenDisabled(false);
 }
 }  // namespace tablebar
 
