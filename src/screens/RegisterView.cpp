@@ -183,10 +183,16 @@ double RegisterView::highestFieldTop(const ui::TextField& field) {
     return top + kGapBelowTopBar;
 }
 
-void RegisterView::liftFormFor(const ui::TextField& field, double wanted) {
-    const double topAtRest = viewScroll->frame().y() + formLift + field.frame().y();
-    const double highest = topAtRest - highestFieldTop(field);
-    const double lift = std::max(0.0, std::min(wanted, highest));
+// With no keyboard to clear on the desktop, the form lifts no further than keeps every field whole
+// below the bar (and the mail button): the one being typed into and those a player may click next.
+void RegisterView::liftForm(double wanted) {
+    double highest = wanted;
+    for (const auto& field : {txvUser, txvPass, txvRePass}) {
+        if (!field) continue;
+        const double topAtRest = viewScroll->frame().y() + formLift + field->frame().y();
+        highest = std::min(highest, topAtRest - highestFieldTop(*field));
+    }
+    const double lift = std::max(0.0, highest);
     if (lift == formLift) return;
     moveForm(formLift - lift);
     formLift = lift;
@@ -296,16 +302,16 @@ void RegisterView::closeDialog() { UIController::closeDialog(); }
 
 void RegisterView::txtUserDoneEditing(ui::Object*) { txvPass->becomeFirstResponder(); }
 
-// The user name needs no lift, but a form lifted for a later field comes down far enough to show it.
-void RegisterView::txtUserBeginEditing(ui::Object*) { liftFormFor(*txvUser, formLift); }
+// The user name needs no lift of its own; the form keeps the lift it has, within what shows every field.
+void RegisterView::txtUserBeginEditing(ui::Object*) { liftForm(formLift); }
 
 void RegisterView::textField1BeginEditting(ui::Object*) {
-    liftFormFor(*txvPass, std::max(formLift, kFirstLift));
+    liftForm(std::max(formLift, kFirstLift));
     isEdit1 = true;
 }
 
 void RegisterView::textField2BeginEditting(ui::Object*) {
-    liftFormFor(*txvRePass, std::max(formLift, kSecondLift));
+    liftForm(std::max(formLift, kSecondLift));
     isEdit2 = true;
 }
 

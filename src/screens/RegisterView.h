@@ -81,7 +81,7 @@ private:
     void moveForm(double dy);
     // Lifts the form as far as the field wants, but no further than keeps the field below the top bar
     // (and below the unread-mail button where that lies over it).
-    void liftFormFor(const ui::TextField& field, double wanted);
+    void liftForm(double wanted);
     double highestFieldTop(const ui::TextField& field);
     // Lowers the form from where the keyboard lifted it; answers whether it was lifted to the second step.
     bool lowerForm();

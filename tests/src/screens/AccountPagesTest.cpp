@@ -88,15 +88,15 @@ TEST_F(LobbyScreensTest, RegistrationKeyboardLiftsTheFormAndTheLanguageSwitches)
         std::function<void()> event;
         double lifted;
     };
-    // The lifts of 70 and 140 points stop where the field being typed into stays 4 points below the
-    // top bar: the password field stands at 98, the repeat field at 132.
+    // The lifts of 70 and 140 points stop where the form's first field, the user name at 64, stays 4
+    // points below the top bar.
     const Step steps[] = {
-        {"password field begins", [&] { screen->textField1BeginEditting(nullptr); }, 64},
-        {"again: no further", [&] { screen->textField1BeginEditting(nullptr); }, 64},
-        {"repeat field begins", [&] { screen->textField2BeginEditting(nullptr); }, 98},
-        {"password field again", [&] { screen->textField1BeginEditting(nullptr); }, 64},
+        {"password field begins", [&] { screen->textField1BeginEditting(nullptr); }, 30},
+        {"again: no further", [&] { screen->textField1BeginEditting(nullptr); }, 30},
+        {"repeat field begins", [&] { screen->textField2BeginEditting(nullptr); }, 30},
+        {"password field again", [&] { screen->textField1BeginEditting(nullptr); }, 30},
         {"background tapped", [&] { screen->backGroundHidden(nullptr); }, 0},
-        {"repeat field straight away", [&] { screen->textField2BeginEditting(nullptr); }, 98},
+        {"repeat field straight away", [&] { screen->textField2BeginEditting(nullptr); }, 30},
         {"repeat field done", [&] { screen->textFieldDoneEditting(nullptr); }, 0},
     };
     for (const Step& s : steps) {
@@ -140,7 +140,7 @@ TEST_F(LobbyScreensTest, RegistrationKeyboardLiftsTheFormAndTheLanguageSwitches)
 }
 
 // However a field gets the keyboard, by a click or by Tab (which wraps from the last field to the
-// first), the form lifts no further than keeps that field whole in the window, below the top bar and,
+// first), the form lifts no further than keeps every field whole in the window, below the top bar and,
 // while unread mail waits, below the mail button over the corner.
 TEST_F(LobbyScreensTest, RegistrationKeepsTheFieldBeingTypedIntoInSight) {
     setPageFetcher([](const std::string&) { return page("A|h:1"); });
@@ -153,12 +153,14 @@ TEST_F(LobbyScreensTest, RegistrationKeepsTheFieldBeingTypedIntoInSight) {
         ASSERT_EQ(bool(UIController::btnAlertMessage()), mailWaits);
         const double top = mailWaits ? UIController::btnAlertMessage()->frame().maxY() : RegisterView::kTopBarHeight;
         const ui::Rect inSight(0, top, 480, 320 - top);
+        // The field being typed into, and the others a player may click next.
         auto expectInSight = [&](const char* how) {
             run(1);
-            auto* field = dynamic_cast<ui::TextField*>(ui::Responder::firstResponder());
-            ASSERT_TRUE(field) << how;
-            const ui::Rect frame = field->convertRectToView(field->bounds(), nullptr);
-            EXPECT_TRUE(inSight.contains(frame)) << how << ": " << field->identifier() << " at " << frame.y();
+            ASSERT_TRUE(dynamic_cast<ui::TextField*>(ui::Responder::firstResponder())) << how;
+            for (const auto& field : {screen->txvUser, screen->txvPass, screen->txvRePass}) {
+                const ui::Rect frame = field->convertRectToView(field->bounds(), nullptr);
+                EXPECT_TRUE(inSight.contains(frame)) << how << ": " << field->identifier() << " at " << frame.y();
+            }
         };
         for (const auto& field : {screen->txvUser, screen->txvPass, screen->txvRePass}) {
             app->window->tapView(*field);
