@@ -204,12 +204,19 @@ void GameCardView::startTimer(int value) {
     if (value != 1) return;
     sys::RunLoop::main().cancel(clockTimer_);
     clockTimer_ = 0;
-    showPlayerTime();
+    if (!showPlayerTime() || clockTimer_ != 0) return;
+    std::weak_ptr<GameCardView> weak = std::static_pointer_cast<GameCardView>(shared_from_this());
+    clockTimer_ = sys::RunLoop::main().scheduleRepeating(1.0, [weak] {
+        if (auto self = weak.lock()) self->showPlayerTime();
+    });
 }
 
-void GameCardView::showPlayerTime() {
-    clockTimer_ = 0;
-    if (turnClockStep(clockSeconds())) return;
+bool GameCardView::showPlayerTime() {
+    if (turnClockStep(clockSeconds())) {
+        sys::RunLoop::main().cancel(clockTimer_);
+        clockTimer_ = 0;
+        return false;
+    }
     const GameDescriptor* game = GameRegistry::find(UIController::gameType());
     const bool passesForMe = game && game->passForMe;
     const CardTableModel::ClockTick tick = table().tickClock(clockSeconds(), passesForMe, UIController::myId());
@@ -219,10 +226,7 @@ void GameCardView::showPlayerTime() {
         closePassQuestion();
     }
     if (tick.turnOver && progressTimer) progressTimer->setHidden(true);
-    std::weak_ptr<GameCardView> weak = std::static_pointer_cast<GameCardView>(shared_from_this());
-    clockTimer_ = sys::RunLoop::main().postDelayed(1.0, [weak] {
-        if (auto self = weak.lock()) self->showPlayerTime();
-    });
+    return true;
 }
 
 void GameCardView::startTurnOfPlayer(int32_t userId) {

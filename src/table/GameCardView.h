@@ -75,7 +75,8 @@ public:
     void repeatTimer();
     // With 1: runs a tick of the turn clock now, and every second after; anything else is ignored.
     void startTimer(int value);
-    void showPlayerTime();
+    // One tick of the turn clock; answers whether the clock goes on.
+    bool showPlayerTime();
     // A game's own step at each tick of the turn clock, before the common one; true stops the clock.
     virtual bool turnClockStep(int64_t now) { return false; }
     // A turn starts: that player's bar, and the clock until now + interval.

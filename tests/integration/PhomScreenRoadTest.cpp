@@ -73,12 +73,6 @@ protected:
     static bool answered(const std::function<bool()>& condition) {
         return sys::RunLoop::main().runUntil(condition, 30);
     }
-    // The dealt cards in their places: the deal flies them in one by one on timers, with a moment
-    // between two flights when no animation runs, and the hand's layout may wait for the last one.
-    void waitForTheDealtHand() {
-        ASSERT_TRUE(pump([&] { return !table->isDealing() && !table->hasPendingTimers(); }));
-        settle();
-    }
     static std::string title(const std::shared_ptr<ui::Button>& button) {
         return button->isHidden() ? std::string() : button->titleForState(ui::ControlState::Normal).value_or("");
     }
@@ -199,7 +193,7 @@ TEST_F(PhomScreenRoadTest, ARefusedEatMyKingsEatenALayDownAndTheFinish) {
     ASSERT_EQ(title(table->btnStart), text("ZUNO_ready"));
     tap(*table->btnStart);
     ASSERT_TRUE(pump([&] { return myTakingTurn(); }));
-    ASSERT_NO_FATAL_FAILURE(waitForTheDealtHand());
+    settle();
     EXPECT_EQ(table->handSprites().size(), 9u);
     EXPECT_EQ(title(table->btnConfig), text("ZUNO_get"));
 
@@ -266,7 +260,7 @@ TEST_F(PhomScreenRoadTest, MyTurnRunsOutWithTheLayDownShowing) {
                       aceLowCards("7C 7D JS JD 4D 6C 8C TD QS AC 9C 5C"));
     tap(*table->btnStart);
     ASSERT_TRUE(pump([&] { return myTakingTurn(); }));
-    ASSERT_NO_FATAL_FAILURE(waitForTheDealtHand());
+    settle();
     tapCard(aceLowCard("KS"));
     tapCard(aceLowCard("KC"));
     tap(*table->btnStart);
@@ -335,7 +329,7 @@ TEST_F(PhomNewScreenRoadTest, FromTheGameListThroughADealToTheNext) {
     ASSERT_EQ(title(table->btnStart), text("ZUNO_ready"));
     tap(*table->btnStart);
     ASSERT_TRUE(pump([&] { return myTakingTurn(); }));
-    ASSERT_NO_FATAL_FAILURE(waitForTheDealtHand());
+    settle();
     // The arranged hand went to the server as it lies.
     ASSERT_TRUE(pump([&] { return !phom->lastReport().empty(); }));
     const auto report = PhomNewRequestBytes::doResetPhom(1, 0, newTable().newHand().myCards);
