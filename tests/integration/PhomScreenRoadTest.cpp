@@ -297,7 +297,7 @@ TEST_F(PhomScreenRoadTest, MyTurnRunsOutAfterADraw) {
                       aceLowCards("7C 7D JS JD 4D 6C 8C TD QS AC 9C 5C"));
     tap(*table->btnStart);
     ASSERT_TRUE(pump([&] { return myTakingTurn(); }));
-    ASSERT_NO_FATAL_FAILURE(waitForTheDealtHand());
+    settle();
     tap(*table->btnConfig);
     ASSERT_TRUE(answered([&] { return title(table->btnStart) == text("ZUNO_fire"); }));
     EXPECT_EQ(table->handSprites().size(), 10u);
@@ -413,7 +413,7 @@ TEST_F(PhomNewScreenRoadTest, MyTurnRunsOutAfterADraw) {
                       aceLowCards("7C 7D JS JD 4D 6C 8C TD QS AC 9C 5C"));
     tap(*table->btnStart);
     ASSERT_TRUE(pump([&] { return myTakingTurn(); }));
-    ASSERT_NO_FATAL_FAILURE(waitForTheDealtHand());
+    settle();
     tap(*table->btnConfig);
     ASSERT_TRUE(pump([&] { return title(table->btnStart) == text("ZUNO_discard"); }));
     settle();
