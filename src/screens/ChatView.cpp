@@ -44,7 +44,8 @@ ChatView::ChatView() : ui::ViewController(std::string("ChatView")) {}
 
 void ChatView::viewDidLoad() {
     ui::ViewController::viewDidLoad();
-    btnClose->setTitle(std::string(kExit));
+    isEdit = false;
+    showCloseTitle();
     viewChat->bringSubviewToFront(btnSend.get());
     emoticons::addPalette(*viewChat, this, "onClickEmotion:", [](int i) {
         return ui::Rect((i % kPaletteColumns) * 26, (i / kPaletteColumns) * 22, 22, 22);
@@ -53,13 +54,17 @@ void ChatView::viewDidLoad() {
     auto self = std::dynamic_pointer_cast<ChatView>(shared_from_this());
     tblContent->setDataSource(self);
     tblContent->setTableDelegate(self);
-    isEdit = false;
 }
 
 
 void ChatView::viewWillAppear(bool animated) {
     ui::ViewController::viewWillAppear(animated);
     txtChat->setPlaceholder(Resources::getInstance().textForKey("ZUNO_chatHere"));
+    showCloseTitle();
+}
+
+void ChatView::showCloseTitle() {
+    btnClose->setTitle(Resources::getInstance().textForKey(isEdit ? "ZUNO_cancel" : "ZUNO_closeChat"));
 }
 
 void ChatView::hideView() { view()->setHidden(true); }
@@ -97,39 +102,27 @@ void ChatView::onClickEmotion(ui::Button* sender) {
     if (auto token = emoticons::tokenForTag(sender->tag())) txtChat->setText(txtChat->text() + *token);
 }
 
-void ChatView::moveBar(double dy) {
-    ui::View::beginAnimations(std::string("chat"));
-    ui::View::setAnimationDuration(0.5);
-    ui::Rect frame = viewChat->frame();
-    frame.origin.y += dy;
-    viewChat->setFrame(frame);
-    ui::View::commitAnimations();
-}
-
 void ChatView::beginEdit() {
     if (isEdit) return;
     isEdit = true;
-    moveBar(-kRaise);
-    btnClose->setTitle(std::string(kCancel));
+    showCloseTitle();
 }
 
 void ChatView::endEditing() {
     if (isEdit) {
-        moveBar(kRaise);
         isEdit = false;
-        btnClose->setTitle(std::string(kExit));
+        showCloseTitle();
         txtChat->resignFirstResponder();
     }
     sendMessage();
 }
 
 void ChatView::onClose() {
-    if (btnClose->currentTitle() == std::optional<std::string>(kCancel)) {
+    if (isEdit) {
         txtChat->resignFirstResponder();
         txtChat->setText("");
-        moveBar(kRaise);
-        btnClose->setTitle(std::string(kExit));
         isEdit = false;
+        showCloseTitle();
         return;
     }
     view()->removeFromSuperview();

@@ -1,5 +1,7 @@
 #include "screens/LoginView.h"
 
+#include <algorithm>
+
 #include "lobby/SavedPassword.h"
 #include "net/MobileClient.h"
 #include "platform/core/Bundle.h"
@@ -233,26 +235,39 @@ void LoginView::moveForm(double dy) {
     ui::View::commitAnimations();
 }
 
+// With no keyboard to clear on the desktop, the form lifts no further than keeps both fields whole
+// below the top bar: the one being typed into and the one a player may click next.
+double LoginView::liftKeepingFieldsInSight() const {
+    double lift = kRaise;
+    for (const auto& field : {txvUser, txvPass}) {
+        if (!field) continue;
+        const double topAtRest = viewScroll->frame().y() + formLift + field->frame().y();
+        lift = std::min(lift, topAtRest - (kTopBarHeight + kGapBelowTopBar));
+    }
+    return std::max(0.0, lift);
+}
+
+void LoginView::lowerForm() {
+    if (isEdit && formLift != 0) moveForm(formLift);
+    formLift = 0;
+    isEdit = false;
+}
+
 void LoginView::textFieldBeginEditting(ui::Object*) {
     if (isEdit) return;
-    moveForm(-kRaise);
+    formLift = liftKeepingFieldsInSight();
+    if (formLift != 0) moveForm(-formLift);
     isEdit = true;
 }
 
 void LoginView::textFieldDoneEditting(ui::Object* sender) {
-    if (isEdit) {
-        moveForm(kRaise);
-        isEdit = false;
-    }
+    lowerForm();
     if (auto* field = dynamic_cast<ui::TextField*>(sender)) field->resignFirstResponder();
     doLogin(sender);
 }
 
 void LoginView::backGroundHidden(ui::Object*) {
-    if (isEdit) {
-        moveForm(kRaise);
-        isEdit = false;
-    }
+    lowerForm();
     txvUser->resignFirstResponder();
     txvPass->resignFirstResponder();
     menu::closeSideMenu(*this);

@@ -24,8 +24,11 @@ namespace zuno {
 class LoginView : public ZunoViewController, public ConnectOKListener {
     ZUNO_BINDINGS
 public:
-    // The form moves up this far while a field is being typed in.
+    // The form moves up this far while a field is being typed in, unless that would carry a field
+    // under the top bar: both fields stay whole this gap below the bar.
     static constexpr double kRaise = 70;
+    static constexpr double kTopBarHeight = 30;
+    static constexpr double kGapBelowTopBar = 4;
 
     LoginView() : LoginView("LoginView") {}
     explicit LoginView(std::string nibName);
@@ -61,6 +64,8 @@ public:
 
     int mode = 0;
     bool isEdit = false;
+    // How far the form is lifted now.
+    double formLift = 0;
     std::shared_ptr<InputDialog> inputDialog;
     std::shared_ptr<ui::TextField> txvUser, txvPass;
     std::shared_ptr<ui::Button> btnLogin, btnRegister, btnRegister1;
@@ -75,6 +80,10 @@ public:
 private:
     void showSaveLogin();
     void moveForm(double dy);
+    // The lift of the form while a field is typed in: kRaise, or less where both fields would not stay
+    // whole below the top bar.
+    double liftKeepingFieldsInSight() const;
+    void lowerForm();
     // The form as the last sign-in stored it: its user name, and its password only while it stays
     // signed in.
     void showLastSignIn();

@@ -155,13 +155,22 @@ TEST_F(SocialScreensTest, ConversationsOpenFromTheListFlagTheirTabsAndCloseAfter
     auto dung = screen->chatView("Dung");
     auto smile = std::dynamic_pointer_cast<ui::Button>(dung->viewChat->viewWithTag(1000));
     ASSERT_TRUE(smile);
+    // Typing keeps the bar below the lines (a lift would hide them: no keyboard covers the window);
+    // the close button then cancels the typing, and says so in the player's language.
+    const ui::Rect bar = dung->viewChat->frame();
+    EXPECT_EQ(dung->btnClose->currentTitle(), "Close");
     dung->beginEdit();
+    run(1);
+    EXPECT_EQ(dung->viewChat->frame(), bar);
+    EXPECT_EQ(dung->btnClose->currentTitle(), "Cancel");
+    EXPECT_LE(dung->btnClose->titleLabel()->font().widthOfText("Cancel") + 4, dung->btnClose->frame().width())
+        << "the title fits its button with a margin";
     dung->txtChat->setText("Good luck");
     dung->onClickEmotion(smile.get());
     EXPECT_EQ(dung->txtChat->text(), "Good luck:)");
     dung->endEditing();
     EXPECT_EQ(sent(), (std::vector<sys::Data>{bytes({{5}, int32Bytes(9004), utf("Good luck:)")})}));
-    EXPECT_EQ(dung->btnClose->currentTitle(), "exit");
+    EXPECT_EQ(dung->btnClose->currentTitle(), "Close");
     ASSERT_EQ(dung->arrChat.size(), 2u);
     EXPECT_TRUE(dung->arrChat[1]->isMe());
     EXPECT_EQ(dung->arrChat[1]->name(), "demo");
@@ -182,7 +191,7 @@ TEST_F(SocialScreensTest, ConversationsOpenFromTheListFlagTheirTabsAndCloseAfter
     EXPECT_TRUE(sent().empty());
     dung->beginEdit();
     EXPECT_TRUE(screen->takeEscapeKey());
-    EXPECT_EQ(dung->btnClose->currentTitle(), "exit");
+    EXPECT_EQ(dung->btnClose->currentTitle(), "Close");
     EXPECT_FALSE(screen->takeEscapeKey()) << "nothing typed: Escape goes back";
     dung->beginEdit();
     dung->txtChat->setText("never sent");
