@@ -12,6 +12,7 @@
 #include "shell/UIController.h"
 #include "standin-server/StandinDemo.h"
 #include "support/DemoRoadTest.h"
+#include "support/LeaveButton.h"
 #include "support/SignedInClientTest.h"
 
 using namespace zuno;
@@ -26,17 +27,6 @@ protected:
         options.robots.invitationDelay = 0.2;
         options.robots.robotDelay = 60;  // nobody sits down or deals while the walk goes on
         ASSERT_NO_FATAL_FAILURE(startDemo(options, "demo-invitations"));
-    }
-
-    static std::shared_ptr<ui::Control> leaveButton(const ui::View& view, const ui::Responder* screen) {
-        for (const auto& sub : view.subviews()) {
-            if (auto control = std::dynamic_pointer_cast<ui::Control>(sub)) {
-                for (const std::string& action : control->actionsForTarget(screen, ui::ControlEvent::TouchUpInside))
-                    if (action == "clickLeaveBoard" || action == "doLeaveBoard:") return control;
-            }
-            if (auto found = leaveButton(*sub, screen)) return found;
-        }
-        return nullptr;
     }
 };
 
@@ -53,7 +43,7 @@ TEST_F(DemoInvitationRoadTest, EveryInvitationOfTheRotationIsAcceptedAndJoinedIn
         pressDialogOk();
         auto table = waitForTable(game);
         ASSERT_TRUE(table) << "not seated; dialog: " << dialogText();
-        auto leave = leaveButton(*table->view(), table.get());
+        auto leave = zuno::testing::leaveButtonOf(*table->view(), table.get());
         ASSERT_TRUE(leave);
         tap(*leave);
         if (UIController::okValue() == UIController::okLeaveBoard && UIController::shownDialogMessage())

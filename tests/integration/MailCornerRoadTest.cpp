@@ -35,7 +35,8 @@
 #include "standin-server/StandinDemo.h"
 #include "standin-server/StandinTienLen.h"
 #include "support/MailCorner.h"
-#include "support/ProgramRoadTest.h"
+#include "support/DemoRoadTest.h"
+#include "support/LeaveButton.h"
 #include "table/GameCardView.h"
 
 using namespace zuno;
@@ -43,26 +44,18 @@ using namespace zuno::standin;
 
 namespace {
 
-class MailCornerRoadTest : public zuno::testing::ProgramRoadTest {
+class MailCornerRoadTest : public zuno::testing::DemoRoadTest {
 protected:
     void SetUp() override {
-        ASSERT_TRUE(server.start());
         StandinDemo::Options options;
         options.robots.invitationDelay = invitationDelay;
         options.robots.robotDelay = robotDelay;
-        options.greetingDelay = 0.1;
-        demo = StandinDemo::installOn(server, options);
-        signIn = demo.signIn;
-        lists = demo.lists;
         programOptions.provider = 121;
         programOptions.sandboxStore = true;
-        ASSERT_NO_FATAL_FAILURE(launchProgram("mail-corner-road"));
-        ASSERT_NO_FATAL_FAILURE(signInFromTheLoginScreen("demo", "demo"));
+        ASSERT_NO_FATAL_FAILURE(startDemo(options, "mail-corner-road", 0.1));
         ASSERT_TRUE(pump([] { return UIController::unreadMessageCount() == 1; }));
         menu = waitForTop<MainView>();
     }
-
-    std::shared_ptr<ui::ViewController> top() const { return program->navigation().topViewController(); }
 
     // The screen as it stands once settled: the mail button over it, nothing of it under the button.
     void look(const std::string& what) {
@@ -99,7 +92,6 @@ protected:
     }
     void walkEveryScreen();
 
-    StandinDemo demo;
     std::shared_ptr<MainView> menu;
     double invitationDelay = 3600;  // no invitation comes between the screens
     double robotDelay = 60;
@@ -308,29 +300,6 @@ protected:
         robotDelay = 0.3;
     }
 
-    int seatedGame() const {
-        return demo.robots->locked([&] { return demo.robots->game() ? int(demo.robots->game()->gameType()) : -1; });
-    }
-    std::shared_ptr<ui::ViewController> waitForTable(int game) {
-        const GameDescriptor* descriptor = GameRegistry::find(int8_t(game));
-        if (!descriptor) return nullptr;
-        const bool seated = pump([&] {
-            auto screen = top();
-            return seatedGame() == game && screen && descriptor->ownsScreen(*screen) &&
-                   !program->navigation().isTransitioning();
-        });
-        return seated ? top() : nullptr;
-    }
-    static std::shared_ptr<ui::Control> leaveButton(const ui::View& view, const ui::Responder* screen) {
-        for (const auto& sub : view.subviews()) {
-            if (auto control = std::dynamic_pointer_cast<ui::Control>(sub)) {
-                for (const std::string& action : control->actionsForTarget(screen, ui::ControlEvent::TouchUpInside))
-                    if (action == "clickLeaveBoard" || action == "doLeaveBoard:") return control;
-            }
-            if (auto found = leaveButton(*sub, screen)) return found;
-        }
-        return nullptr;
-    }
     // At a card table, ready: the robots get ready too, and a deal is dealt.
     void lookDuringADeal(const std::shared_ptr<ui::ViewController>& screen, const std::string& what) {
         auto cards = std::dynamic_pointer_cast<GameCardView>(screen);
@@ -340,7 +309,7 @@ protected:
         look(what + ", a deal dealt");
     }
     void leave(const std::shared_ptr<ui::ViewController>& table) {
-        auto button = leaveButton(*table->view(), table.get());
+        auto button = zuno::testing::leaveButtonOf(*table->view(), table.get());
         ASSERT_TRUE(button);
         tap(*button);
         if (UIController::okValue() == UIController::okLeaveBoard && UIController::shownDialogMessage())

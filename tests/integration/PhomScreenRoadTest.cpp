@@ -101,6 +101,26 @@ protected:
     }
     // My turn's draw or eat is offered.
     bool myTakingTurn() const { return title(table->btnStart) == text("ZUNO_eat"); }
+    // An opens with the king of diamonds and I hold the kings of spades and clubs: the deal started,
+    // up to my first turn.
+    void dealTheKingsUntilMyTurn() {
+        phom->setNextDeal({aceLowCards("AS 3C 5D 7H 9S JC KD 2H 4S"), aceLowCards("KS KC 2C 6D 8H TS QC 3D 5H"),
+                           aceLowCards("2S 4C 6H 8D TC QD AH 3H 9D")},
+                          aceLowCards("7C 7D JS JD 4D 6C 8C TD QS AC 9C 5C"));
+        tap(*table->btnStart);
+        ASSERT_TRUE(pump([&] { return myTakingTurn(); }));
+        settle();
+    }
+    // My turn played out for me: my highest free card, the king of clubs, lies in my row on the table
+    // and my hand is back to nine.
+    void expectMyKingOfClubsFired() {
+        ASSERT_TRUE(pump([&] { return table->firedSprites(0).size() == 1; }));
+        settle();
+        EXPECT_EQ(table->firedSprites(0).front()->cardID, aceLowCard("KC"));
+        EXPECT_EQ(table->handSprites().size(), 9u);
+        EXPECT_FALSE(cardPoint(aceLowCard("KC")));
+        EXPECT_EQ(phom->handOf(kMe).size(), 9u);
+    }
 
     std::shared_ptr<StandinRobotTables> robots;
     std::shared_ptr<StandinPhom> phom;
@@ -186,14 +206,8 @@ protected:
 
 TEST_F(PhomScreenRoadTest, ARefusedEatMyKingsEatenALayDownAndTheFinish) {
     ASSERT_NO_FATAL_FAILURE(start(StandinTableKind::Robots));
-    // An opens with the king of diamonds; I hold two kings.
-    phom->setNextDeal({aceLowCards("AS 3C 5D 7H 9S JC KD 2H 4S"), aceLowCards("KS KC 2C 6D 8H TS QC 3D 5H"),
-                       aceLowCards("2S 4C 6H 8D TC QD AH 3H 9D")},
-                      aceLowCards("7C 7D JS JD 4D 6C 8C TD QS AC 9C 5C"));
     ASSERT_EQ(title(table->btnStart), text("ZUNO_ready"));
-    tap(*table->btnStart);
-    ASSERT_TRUE(pump([&] { return myTakingTurn(); }));
-    settle();
+    ASSERT_NO_FATAL_FAILURE(dealTheKingsUntilMyTurn());
     EXPECT_EQ(table->handSprites().size(), 9u);
     EXPECT_EQ(title(table->btnConfig), text("ZUNO_get"));
 
@@ -255,12 +269,7 @@ TEST_F(PhomScreenRoadTest, ARefusedEatMyKingsEatenALayDownAndTheFinish) {
 // button alone; the table lays down for me two seconds before the end and passes nothing for me after.
 TEST_F(PhomScreenRoadTest, MyTurnRunsOutWithTheLayDownShowing) {
     ASSERT_NO_FATAL_FAILURE(start(StandinTableKind::Robots, 10));
-    phom->setNextDeal({aceLowCards("AS 3C 5D 7H 9S JC KD 2H 4S"), aceLowCards("KS KC 2C 6D 8H TS QC 3D 5H"),
-                       aceLowCards("2S 4C 6H 8D TC QD AH 3H 9D")},
-                      aceLowCards("7C 7D JS JD 4D 6C 8C TD QS AC 9C 5C"));
-    tap(*table->btnStart);
-    ASSERT_TRUE(pump([&] { return myTakingTurn(); }));
-    settle();
+    ASSERT_NO_FATAL_FAILURE(dealTheKingsUntilMyTurn());
     tapCard(aceLowCard("KS"));
     tapCard(aceLowCard("KC"));
     tap(*table->btnStart);
@@ -292,21 +301,11 @@ TEST_F(PhomScreenRoadTest, MyTurnRunsOutWithTheLayDownShowing) {
 // my row on the table, and my hand is back to nine.
 TEST_F(PhomScreenRoadTest, MyTurnRunsOutAfterADraw) {
     ASSERT_NO_FATAL_FAILURE(start(StandinTableKind::Robots, 10));
-    phom->setNextDeal({aceLowCards("AS 3C 5D 7H 9S JC KD 2H 4S"), aceLowCards("KS KC 2C 6D 8H TS QC 3D 5H"),
-                       aceLowCards("2S 4C 6H 8D TC QD AH 3H 9D")},
-                      aceLowCards("7C 7D JS JD 4D 6C 8C TD QS AC 9C 5C"));
-    tap(*table->btnStart);
-    ASSERT_TRUE(pump([&] { return myTakingTurn(); }));
-    settle();
+    ASSERT_NO_FATAL_FAILURE(dealTheKingsUntilMyTurn());
     tap(*table->btnConfig);
     ASSERT_TRUE(answered([&] { return title(table->btnStart) == text("ZUNO_fire"); }));
     EXPECT_EQ(table->handSprites().size(), 10u);
-    ASSERT_TRUE(pump([&] { return table->firedSprites(0).size() == 1; }));
-    settle();
-    EXPECT_EQ(table->firedSprites(0).front()->cardID, aceLowCard("KC"));
-    EXPECT_EQ(table->handSprites().size(), 9u);
-    EXPECT_FALSE(cardPoint(aceLowCard("KC")));
-    EXPECT_EQ(phom->handOf(kMe).size(), 9u);
+    ASSERT_NO_FATAL_FAILURE(expectMyKingOfClubsFired());
 }
 
 TEST_F(PhomScreenRoadTest, AsOwnerIStartADeal) {
@@ -408,21 +407,11 @@ TEST_F(PhomNewScreenRoadTest, FromTheGameListThroughADealToTheNext) {
 // to nine.
 TEST_F(PhomNewScreenRoadTest, MyTurnRunsOutAfterADraw) {
     ASSERT_NO_FATAL_FAILURE(openATable());
-    phom->setNextDeal({aceLowCards("AS 3C 5D 7H 9S JC KD 2H 4S"), aceLowCards("KS KC 2C 6D 8H TS QC 3D 5H"),
-                       aceLowCards("2S 4C 6H 8D TC QD AH 3H 9D")},
-                      aceLowCards("7C 7D JS JD 4D 6C 8C TD QS AC 9C 5C"));
-    tap(*table->btnStart);
-    ASSERT_TRUE(pump([&] { return myTakingTurn(); }));
-    settle();
+    ASSERT_NO_FATAL_FAILURE(dealTheKingsUntilMyTurn());
     tap(*table->btnConfig);
     ASSERT_TRUE(pump([&] { return title(table->btnStart) == text("ZUNO_discard"); }));
     settle();
     EXPECT_EQ(table->handSprites().size(), 10u);
     ASSERT_TRUE(robots->runOutPlayerTurn());
-    ASSERT_TRUE(pump([&] { return table->firedSprites(0).size() == 1; }));
-    settle();
-    EXPECT_EQ(table->firedSprites(0).front()->cardID, aceLowCard("KC"));
-    EXPECT_EQ(table->handSprites().size(), 9u);
-    EXPECT_FALSE(cardPoint(aceLowCard("KC")));
-    EXPECT_EQ(phom->handOf(kMe).size(), 9u);
+    ASSERT_NO_FATAL_FAILURE(expectMyKingOfClubsFired());
 }

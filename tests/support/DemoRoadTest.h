@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "lobby/GameRegistry.h"
@@ -16,11 +17,12 @@ namespace zuno::testing {
 
 class DemoRoadTest : public MoneyRoadSteps {
 protected:
-    // The stand-in with the options (no robot greets the player), the program launched with its data in
-    // that folder, and the sign-in to the main menu.
-    void startDemo(standin::StandinDemo::Options options, const std::string& folder) {
+    // The stand-in with the options (a robot friend greets the player only after a greeting delay), the
+    // program launched with its data in that folder, and the sign-in to the main menu.
+    void startDemo(standin::StandinDemo::Options options, const std::string& folder,
+                   std::optional<double> greetingDelay = std::nullopt) {
         ASSERT_TRUE(server.start());
-        options.greetingDelay = std::nullopt;
+        options.greetingDelay = greetingDelay;
         demo = standin::StandinDemo::installOn(server, options);
         signIn = demo.signIn;
         lists = demo.lists;

@@ -43,6 +43,14 @@ std::vector<std::shared_ptr<ui::View>> viewsOf(const Cards& cards) {
 
 class BubblesOffMyHand : public TableTest {
 protected:
+    // A card table's lines: mine in my bubble, the table's in its middle, binh's (30) beside me.
+    static DealtTable cardTable(const std::string& name, const std::shared_ptr<GameCardView>& table,
+                                std::function<std::vector<std::shared_ptr<ui::View>>()> myCards) {
+        return {name, table, std::move(myCards),
+                [table](const std::string& line) { table->onChatFromMeWithText(line); },
+                [table](const std::string& line) { table->onBuzzWithContent(line); },
+                [table](const std::string& line) { table->onChatFromWithId(30, std::nullopt, line); }};
+    }
     // I am 10 at index 1 of four: binh (30) at my right, chi (40) at the top, an (20) at my left.
     DealtTable tienLen(int8_t type) {
         UIController::setGameType(type);
@@ -60,11 +68,7 @@ protected:
         run(2);
         // A raised card reaches highest.
         table->myCards()[3]->setSelected();
-        return {type == 3 ? "Tien Len" : "Tien Len Mien Bac", table,
-                [table] { return viewsOf(table->myCards()); },
-                [table](const std::string& line) { table->onChatFromMeWithText(line); },
-                [table](const std::string& line) { table->onBuzzWithContent(line); },
-                [table](const std::string& line) { table->onChatFromWithId(30, std::nullopt, line); }};
+        return cardTable(type == 3 ? "Tien Len" : "Tien Len Mien Bac", table, [table] { return viewsOf(table->myCards()); });
     }
     DealtTable banker(int8_t type) {
         UIController::setGameType(type);
@@ -80,11 +84,7 @@ protected:
         auto dealt = std::dynamic_pointer_cast<BankerTableView>(table);
         dealt->startWithInterval(20, std::nullopt, type == 11 ? std::vector<int8_t>{4, 8, 12} : std::vector<int8_t>{4, 8});
         run(3);
-        return {type == 11 ? "Bai Cao" : "Xi Zach", table,
-                [dealt] { return viewsOf(dealt->playerAt(0)->cards()); },
-                [table](const std::string& line) { table->onChatFromMeWithText(line); },
-                [table](const std::string& line) { table->onBuzzWithContent(line); },
-                [table](const std::string& line) { table->onChatFromWithId(30, std::nullopt, line); }};
+        return cardTable(type == 11 ? "Bai Cao" : "Xi Zach", table, [dealt] { return viewsOf(dealt->playerAt(0)->cards()); });
     }
     DealtTable phom(int8_t type) {
         UIController::setGameType(type);
@@ -99,10 +99,7 @@ protected:
         run(1);
         table->start(30, {0, 9, 18, 27, 32, 41, 50, 7, 20}, 20, 20);
         run(3);
-        return {type == 7 ? "Phom" : "new Phom", table, [table] { return viewsOf(table->handSprites()); },
-                [table](const std::string& line) { table->onChatFromMeWithText(line); },
-                [table](const std::string& line) { table->onBuzzWithContent(line); },
-                [table](const std::string& line) { table->onChatFromWithId(30, std::nullopt, line); }};
+        return cardTable(type == 7 ? "Phom" : "new Phom", table, [table] { return viewsOf(table->handSprites()); });
     }
     DealtTable poker() {
         UIController::setGameType(4);

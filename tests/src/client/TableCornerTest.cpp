@@ -14,22 +14,12 @@
 #include "screens/MessageView.h"
 #include "shell/Resources.h"
 #include "src/table/TableFixture.h"
+#include "support/LeaveButton.h"
 #include "support/MailCorner.h"
 #include "support/SnapshotCompare.h"
 
 namespace zuno::testing {
 namespace {
-
-std::shared_ptr<ui::Button> leaveButton(const ui::View& view, ui::ViewController& screen) {
-    for (const auto& sub : view.subviews()) {
-        if (auto button = std::dynamic_pointer_cast<ui::Button>(sub)) {
-            for (const auto& action : button->actionsForTarget(&screen, ui::ControlEvent::TouchUpInside))
-                if (action == "clickLeaveBoard" || action == "doLeaveBoard:") return button;
-        }
-        if (auto found = leaveButton(*sub, screen)) return found;
-    }
-    return nullptr;
-}
 
 class TableCornerTest : public TableTest {
 protected:
@@ -46,6 +36,19 @@ protected:
         game.openTable(1, 2, 20, 100, {seatPlayer(20, "an"), me});
         run(1.5);
         return game.screen();
+    }
+    // Leave takes its own tap: the table closes without a question and the lobby hears that it left.
+    void leaveByItsButton(const std::shared_ptr<ui::ViewController>& screen) {
+        auto leave = leaveButtonOf(*screen->view(), screen.get());
+        ASSERT_TRUE(leave);
+        ServiceRecording lobby(GlobalService::getInstance());
+        app->window->tapView(*leave);
+        run(1.5);
+        EXPECT_FALSE(std::dynamic_pointer_cast<MessageView>(nav().topViewController()));
+        EXPECT_EQ(lobby.takeOne(), bytesOf(GlobalService::getInstance(), [](auto& s) { s.leaveBoardWithRoomId(1, 2); }));
+        EXPECT_NE(nav().topViewController(), screen);
+        nav().popToRootViewControllerAnimated(false);
+        run(1);
     }
 };
 
@@ -76,16 +79,7 @@ TEST_F(TableCornerTest, TheMailButtonCoversNothingAndLeaveTakesItsTap) {
             run(1);
         }
 
-        auto leave = leaveButton(*screen->view(), *screen);
-        ASSERT_TRUE(leave);
-        ServiceRecording lobby(GlobalService::getInstance());
-        app->window->tapView(*leave);
-        run(1.5);
-        EXPECT_FALSE(std::dynamic_pointer_cast<MessageView>(nav().topViewController()));
-        EXPECT_EQ(lobby.takeOne(), bytesOf(GlobalService::getInstance(), [](auto& s) { s.leaveBoardWithRoomId(1, 2); }));
-        EXPECT_NE(nav().topViewController(), screen);
-        nav().popToRootViewControllerAnimated(false);
-        run(1);
+        ASSERT_NO_FATAL_FAILURE(leaveByItsButton(screen));
     }
 }
 
@@ -105,15 +99,7 @@ TEST_F(TableCornerTest, MailArrivingAtATableTakesTheCornerOnly) {
         EXPECT_EQ(mail->frame(), kMailButtonFrame);
         EXPECT_EQ(mail->superview(), screen->view());
         EXPECT_EQ(viewsUnderTheMailButton(*screen, UnderMail::anyView), std::vector<std::string>{});
-        auto leave = leaveButton(*screen->view(), *screen);
-        ASSERT_TRUE(leave);
-        ServiceRecording lobby(GlobalService::getInstance());
-        app->window->tapView(*leave);
-        run(1.5);
-        EXPECT_FALSE(std::dynamic_pointer_cast<MessageView>(nav().topViewController()));
-        EXPECT_NE(nav().topViewController(), screen);
-        nav().popToRootViewControllerAnimated(false);
-        run(1);
+        ASSERT_NO_FATAL_FAILURE(leaveByItsButton(screen));
         UIController::setListMessage({});
     }
 }
