@@ -20,7 +20,6 @@ constexpr double kBubbleMargin = 2;       // kept from the screen's edges
 constexpr double kLeastBubbleFont = 10;
 constexpr size_t kMostBubbleRows = 3;  // in one turn
 constexpr double kFlySeconds = 1.0;
-constexpr double kGiftSide = 30;
 constexpr double kFlyIconSide = 20;
 constexpr double kFlyIconOffset = -45;  // left of the text's centre
 
@@ -57,8 +56,13 @@ TableDecorationGeometry TableDecorationGeometry::cardTable() {
     g.bubbleCentres = {ui::Point{240, 180}, {360, 135}, {240, 70}, {110, 135}, {240, 140}};
     g.flyTextPoints = {ui::Point{270, 260}, {440, 145}, {270, 50}, {40, 145}};
     g.tableCentre = {240, 155};
-    g.giftFirst = {ui::Point{160, 200}, {390, 70}, {160, 80}, {80, 70}};
-    g.giftStep = {ui::Point{30, 0}, {0, 30}, {30, 0}, {0, 30}};
+    // Gifts beside the seats, off the buttons, names and cards: mine in a row over my avatar, the top
+    // seat's leftwards from its avatar, a side seat's two by two beside its avatar, towards the middle.
+    g.giftSide = 22;
+    g.giftFirst = {ui::Point{13, 191}, {411, 115}, {149, 26}, {69, 115}};
+    g.giftStep = {ui::Point{24, 0}, {-24, 0}, {-24, 0}, {24, 0}};
+    g.giftRowLength = {0, 2, 0, 2};
+    g.giftRowStep = {ui::Point{}, {0, 24}, {}, {0, 24}};
     g.giftStarts = {ui::Point{240, 250}, {440, 140}, {240, 40}, {40, 140}};
     return g;
 }
@@ -67,7 +71,12 @@ ui::Point TableDecorationGeometry::giftCentre(int seat, int index) const {
     if (giftFirst.empty() || giftStep.size() < giftFirst.size()) return {};
     const size_t s = seat >= 0 && static_cast<size_t>(seat) < giftFirst.size() ? static_cast<size_t>(seat)
                                                                                  : giftFirst.size() - 1;
-    return {giftFirst[s].x + giftStep[s].x * index, giftFirst[s].y + giftStep[s].y * index};
+    const int perRow = s < giftRowLength.size() && s < giftRowStep.size() ? giftRowLength[s] : 0;
+    const int row = perRow > 0 ? index / perRow : 0;
+    const int place = perRow > 0 ? index % perRow : index;
+    const ui::Point rowStep = row > 0 ? giftRowStep[s] : ui::Point{};
+    return {giftFirst[s].x + giftStep[s].x * place + rowStep.x * row,
+            giftFirst[s].y + giftStep[s].y * place + rowStep.y * row};
 }
 
 void TableDecorations::setGeometry(TableDecorationGeometry geometry) {
@@ -382,8 +391,9 @@ void TableDecorations::onShowGift(int32_t itemId, int32_t fromUser, int32_t toUs
     if (screen_.giftTarget) button->addTarget(screen_.giftTarget, "clickGiftDetail:", ui::ControlEvent::TouchUpInside);
     view->addSubview(button);
     gifts.push_back(button);
-    if (start) button->setFrame(ui::Rect(start->x, start->y, kGiftSide, kGiftSide));
-    else button->setFrame(centredRect(*geometry_.unseatedPoint, kGiftSide, kGiftSide));
+    const double side = geometry_.giftSide;
+    if (start) button->setFrame(ui::Rect(start->x, start->y, side, side));
+    else button->setFrame(centredRect(*geometry_.unseatedPoint, side, side));
     ui::View::beginAnimations(std::string("gift"));
     ui::View::setAnimationDuration(kFlySeconds);
     button->setCenter(geometry_.giftCentre(receiverSeat, static_cast<int>(gifts.size()) - 1));

@@ -56,10 +56,14 @@ struct TableDecorationGeometry {
     // With a drift, a fly-text appears at the seat's point and moves this much, whatever the amount,
     // so that the seats' fly-texts stay apart.
     std::optional<ui::Point> flyTextDrift;
-    // Gifts: the first of a seat's row, the step to the next, and where one flies from (top-left).
+    // Gifts: the first of a seat's row, the step to the next, and where one flies from (top-left). A
+    // seat with a row length lays its gifts in rows of that many, each row a row step from the last.
     std::vector<ui::Point> giftFirst;
     std::vector<ui::Point> giftStep;
+    std::vector<int> giftRowLength;  // none, or 0: one row
+    std::vector<ui::Point> giftRowStep;
     std::vector<ui::Point> giftStarts;
+    double giftSide = 30;
     size_t maxGifts = 4;  // one more drops the oldest
     // Where a fly-text or a gift of a player without a seat shows: none shows nothing.
     std::optional<ui::Point> unseatedPoint;

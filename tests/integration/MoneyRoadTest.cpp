@@ -284,6 +284,7 @@ TEST_F(MoneyGiftRoadTest, AGiftFliesToTheRobotsSeat) {
     // The server's notice carries no money: my balance and my seat show the price taken at once.
     EXPECT_EQ(shownBalance(), kStart - 2000);
     EXPECT_EQ(table->lblMoney0->text(), "498,000 Xu");
+    settle();  // the gift lies beside the robot's seat, off the table's buttons
 }
 
 }  // namespace

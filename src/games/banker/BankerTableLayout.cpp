@@ -66,6 +66,12 @@ TableDecorationGeometry decorations() {
     // Mine runs above my name and money, off them, towards the middle.
     g.flyTextPoints = {ui::Point{114, 226}, {384, 112}, {122, 26}, {96, 112}};
     g.flyTextInner = {ui::Point{240, 204}, {330, 176}, {240, 112}, {150, 176}};
+    // Gifts: mine two by two between the left seat's cards and mine, above my name; a side seat's in a
+    // row beside its avatar, above its stake; the top seat's under its names.
+    g.giftFirst = {ui::Point{97, 191}, {411, 125}, {85, 55}, {69, 125}};
+    g.giftStep = {ui::Point{24, 0}, {-24, 0}, {-24, 0}, {24, 0}};
+    g.giftRowLength = {2, 0, 0, 0};
+    g.giftRowStep = {ui::Point{0, 24}, {}, {}, {}};
     return g;
 }
 

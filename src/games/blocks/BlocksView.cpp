@@ -41,7 +41,7 @@ ui::Rect flagNameFrame(ui::Point flagCentre) {
 }
 
 // The upright table: the seats left of the well, the bottom seat 0 low and the top seat 2 high, their
-// gifts in a row under each. The opponent's bubble lies in the band between the stake and the well,
+// gifts under each. The opponent's bubble lies in the band between the stake and the well,
 // off the falling pieces; mine over the well's bottom rows, which matter least; the notices over the
 // well.
 TableDecorationGeometry portraitGeometry() {
@@ -51,10 +51,13 @@ TableDecorationGeometry portraitGeometry() {
     g.bubbleAreas[2] = ui::Rect(64, 95, 192, 21);  // below the stake button, above the well
     g.flyTextPoints = {ui::Point{34, 330}, {160, 240}, {34, 30}, {160, 240}};
     g.tableCentre = {160, 240};
-    // Four gifts overlap in a row the width of the seat's column, the opponent's between his rows
-    // cleared and the next piece.
-    g.giftFirst = {ui::Point{16, 390}, {160, 240}, {16, 124}, {160, 240}};
-    g.giftStep = {ui::Point{12, 0}, {0, 0}, {12, 0}, {0, 0}};
+    // Four gifts two by two in the seat's column, each apart from the others: mine between my money
+    // and the chat button, the opponent's between his money and the next piece.
+    g.giftSide = 22;
+    g.giftFirst = {ui::Point{20, 387}, {160, 240}, {20, 111}, {160, 240}};
+    g.giftStep = {ui::Point{24, 0}, {0, 0}, {24, 0}, {0, 0}};
+    g.giftRowLength = {2, 0, 2, 0};
+    g.giftRowStep = {ui::Point{0, 24}, {}, {0, 24}, {}};
     g.giftStarts = {ui::Point{20, 470}, {160, 240}, {20, 10}, {160, 240}};
     g.unseatedPoint = std::nullopt;
     return g;

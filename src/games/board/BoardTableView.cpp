@@ -35,8 +35,11 @@ TableDecorationGeometry BoardTableLook::landscapeDecorations() {
     g.bubbleCentres = {ui::Point{200, 217}, {400, 160}, {200, 103}, {80, 160}, {240, 160}};
     g.flyTextPoints = {ui::Point{90, 230}, {400, 160}, {90, 50}, {80, 160}};
     g.tableCentre = {240, 160};
-    g.giftFirst = {ui::Point{90, 210}, {400, 160}, {90, 20}, {80, 160}};
-    g.giftStep = {ui::Point{0, 30}, {0, 30}, {0, 30}, {0, 30}};
+    // Gifts in a row across the seats' column, each seat's on its side of the stake, clear of the clocks
+    // and the board.
+    g.giftSide = 16;
+    g.giftFirst = {ui::Point{12, 185}, {400, 160}, {12, 128}, {80, 160}};
+    g.giftStep = {ui::Point{18, 0}, {0, 18}, {18, 0}, {0, 18}};
     g.giftStarts = {ui::Point{40, 260}, {400, 160}, {40, 60}, {80, 160}};
     g.unseatedPoint = std::nullopt;  // a gift to somebody not seated is not shown
     return g;

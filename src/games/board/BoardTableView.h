@@ -28,7 +28,8 @@ namespace zuno {
 // and whether a game offers resignation and a draw.
 struct BoardTableLook {
     ui::Rect stakeFrame{180, 132, 130, 52};
-    std::optional<ui::Rect> stakeFrameInGame = ui::Rect(4, 118, 72, 45);  // clear of the screen's edge
+    // Clear of the screen's edge, between the seats' clocks, with a row of gifts above and below it.
+    std::optional<ui::Rect> stakeFrameInGame = ui::Rect(4, 139, 72, 30);
     // The stake keeps its game place over the final position until the player continues (it would lie
     // on the board's middle); else it goes back as the game ends.
     bool stakeStaysUntilContinue = true;

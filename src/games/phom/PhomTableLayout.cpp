@@ -168,10 +168,14 @@ TableDecorationGeometry PhomTableLayout::decorations(Stage stage) {
     }
     g.flyTextDrift = ui::Point{0, -3};
     g.tableCentre = kPile.center();
-    // Gifts: mine after my name, the right seat's down the right edge, the top seat's after its name,
-    // the left seat's under its sum.
-    g.giftFirst = {ui::Point{145, 194}, {463, 167}, {297, 17}, {17, 167}};
-    g.giftStep = {ui::Point{30, 0}, {0, 30}, {30, 0}, {30, 0}};
+    // Gifts, two by two but for the right seat's: mine after my name, before my laid cards; the right
+    // seat's down the right edge under its end mark; the top seat's under its avatar, before its cards;
+    // the left seat's above its cards, right of its end mark.
+    g.giftSide = 22;
+    g.giftFirst = {ui::Point{145, 183}, {467, 189}, {167, 45}, {87, 47}};
+    g.giftStep = {ui::Point{24, 0}, {0, 24}, {24, 0}, {24, 0}};
+    g.giftRowLength = {2, 0, 2, 2};
+    g.giftRowStep = {ui::Point{0, 24}, {}, {0, 24}, {0, 24}};
     g.giftStarts = {ui::Point{7, 179}, {425, 96}, {166, 2}, {25, 96}};
     // A gift or a fly-text needs a seated player at both ends (no unseated point).
     return g;

@@ -36,9 +36,14 @@ TableDecorationGeometry pokerDecorations() {
     g.flyTextPoints = {ui::Point{240, 238}, {100, 230}, {36, 148}, {62, 84}, {180, 52},
                        {300, 52},          {418, 84},  {444, 148}, {380, 230}};
     g.tableCentre = PokerView::kCentre;
-    g.giftFirst = {ui::Point{210, 200}, {110, 180}, {80, 140}, {100, 40}, {150, 90},
-                   {280, 90},          {375, 50},  {410, 145}, {350, 200}};
-    g.giftStep = {ui::Point{30, 0}, {30, 0}, {0, 30}, {0, 30}, {30, 0}, {30, 0}, {0, 30}, {0, 30}, {30, 0}};
+    // A seat's gifts lie on its side away from the middle, where its cards, bets and markers lie: mine
+    // and the bottom seats' under their cards, the upper seats' above or beside their avatars.
+    g.giftSide = 18;
+    g.giftFirst = {ui::Point{201, 277}, {93, 273}, {11, 219}, {19, 61}, {173, 17},
+                   {309, 19},          {459, 59}, {469, 123}, {385, 277}};
+    g.giftStep = {ui::Point{-20, 0}, {20, 0}, {20, 0}, {0, -20}, {20, 0}, {-20, 0}, {0, -20}, {-20, 0}, {-20, 0}};
+    g.giftRowLength.clear();
+    g.giftRowStep.clear();
     g.giftStarts = {ui::Point{240, 260}, {90, 250}, {30, 160}, {55, 70}, {170, 50},
                     {290, 70},          {420, 70}, {440, 160}, {360, 250}};
     g.maxGifts = 3;

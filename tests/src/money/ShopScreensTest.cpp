@@ -469,6 +469,25 @@ TEST_F(ShopScreensTest, TheWardrobesButtonsHoldTheirCaptionsInsideTheirRims) {
     Resources::getInstance().loadLanguage();
 }
 
+// The shop's and the wardrobe's tabs hold their captions with room on both sides, in either language.
+TEST_F(ShopScreensTest, TheShopTabsHoldTheirCaptionsWithRoom) {
+    for (const char* language : {"en", "vi"}) {
+        Resources::getInstance().setCurrentLanguage(language);
+        Resources::getInstance().loadLanguage();
+        std::shared_ptr<AvatarTabsScreen> screens[] = {std::make_shared<ShopView>(), std::make_shared<StoreView>()};
+        for (const auto& screen : screens) {
+            show(screen);
+            for (const auto& tab : {screen->btnTabAvatarShop, screen->btnTabVatPham, screen->btnQuaTang}) {
+                const std::string caption = tab->currentTitle().value_or("");
+                EXPECT_LE(tab->titleLabel()->font().widthOfText(caption) + 2 * 6, tab->bounds().width())
+                    << language << ": " << caption;
+            }
+        }
+    }
+    Resources::getInstance().setCurrentLanguage("en");
+    Resources::getInstance().loadLanguage();
+}
+
 TEST_F(ShopScreensTest, AWardrobeWithoutCategoriesShowsTheWornFigureOnly) {
     auto store = std::make_shared<StoreView>();
     show(store);

@@ -7,6 +7,7 @@
 #include "src/table/TableFixture.h"
 #include "support/AceLowCards.h"
 #include "platform/ui/Application.h"
+#include "support/GiftPlaces.h"
 #include "support/SnapshotCompare.h"
 
 namespace zuno::testing {
@@ -73,6 +74,29 @@ TEST_F(BankerSnapshots, XiZachTurnFiveCardsAndTheDealersExamination) {
     table->moveWithPlayerId(30, aceLowCards("2S 3C 4D 5H 6S"));
     run(1);
     EXPECT_TRUE(matchesReference(*table->view(), "banker_xizach_examined"));
+}
+
+// Four gifts at every seat lie beside it, over no button, name, money, mark or card: five cards in
+// every hand, and the results of a Bai Cao deal.
+TEST_F(BankerSnapshots, EverySeatsGiftsLieBesideItOverNothing) {
+    storeGiftPictures();
+    const std::vector<int32_t> ids{10, 30, 40, 20};
+    const auto giveGifts = [&](GameCardView& table) {
+        for (size_t i = 0; i < ids.size(); ++i) {
+            for (int gift = 0; gift < 4; ++gift) table.onShowGift(kFirstGiftItem + gift, ids[(i + 1) % 4], ids[i]);
+        }
+        run(1.1);
+    };
+    auto xiZach = opened<XiZachView>(2, 20);
+    giveGifts(*xiZach);
+    xiZach->startWithInterval(20, 30, aceLowCards("2S 3C"));
+    run(2);
+    for (int32_t who : {30, 40, 20}) {
+        for (int i = 0; i < 3; ++i) xiZach->getCardWithPlayerId(who, -1);
+    }
+    for (const char* card : {"4D", "5H", "6S"}) xiZach->getCardWithPlayerId(10, aceLowCard(card));
+    run(2);
+    for (const auto& finding : giftsCovering(*xiZach->view(), giftsOf(xiZach->players()))) ADD_FAILURE() << "Xi Zach: " << finding;
 }
 
 }  // namespace

@@ -19,6 +19,7 @@
 #include "shell/Resources.h"
 #include "src/table/TableFixture.h"
 #include "src/games/board/SharpPicture.h"
+#include "support/GiftPlaces.h"
 #include "support/SnapshotCompare.h"
 #include "table/GameController.h"
 
@@ -419,6 +420,20 @@ TEST_F(BlocksViewTest, TheWindowTurnsUprightWhileTheTableIsOnTopAndSheetsFollowI
 }
 
 // ---- pictures
+
+// Four gifts at each seat lie apart under it, over no button, name, money nor the well.
+TEST_F(BlocksViewTest, EverySeatsGiftsLieApartBesideItOverNothing) {
+    storeGiftPictures();
+    auto table = openTable(20, true);
+    table->startWithBricks({kT, kI, kO, 3, 4, 5, 6});
+    for (int gift = 0; gift < 4; ++gift) {
+        table->onShowGift(kFirstGiftItem + gift, 20, 10);
+        table->onShowGift(kFirstGiftItem + gift, 10, 20);
+    }
+    run(1.1);
+    const std::vector<PlayerPtr> players(table->table().players.begin(), table->table().players.end());
+    for (const auto& finding : giftsCovering(*table->view(), giftsOf(players))) ADD_FAILURE() << finding;
+}
 
 TEST_F(BlocksViewTest, Pictures) {
     auto table = openTable(20, true);

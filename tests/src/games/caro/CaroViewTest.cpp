@@ -14,6 +14,7 @@
 #include "shell/Util.h"
 #include "src/table/TableFixture.h"
 #include "src/games/board/SharpPicture.h"
+#include "support/GiftPlaces.h"
 #include "support/SnapshotCompare.h"
 #include "table/GameController.h"
 
@@ -268,6 +269,25 @@ TEST_F(CaroViewTest, SeatTapsOpenThePlayerMenuOrTheInvitation) {
     table->unSetInvatingOnChair();
     table->clickViewPlayer(table->btnSeat2.get());
     EXPECT_FALSE(table->mnuInviting->view()->superview()) << "an empty seat without the caption";
+}
+
+// Four gifts at each seat lie beside it, over no button, name, money, mark, clock nor the board.
+TEST_F(CaroViewTest, EverySeatsGiftsLieBesideItOverNothing) {
+    storeGiftPictures();
+    auto table = playing();
+    for (int gift = 0; gift < 4; ++gift) {
+        table->onShowGift(kFirstGiftItem + gift, 20, 10);
+        table->onShowGift(kFirstGiftItem + gift, 10, 20);
+    }
+    table->imgTimer0->setHidden(false);
+    table->imgTimer2->setHidden(false);
+    run(1.1);
+    const std::vector<PlayerPtr> players(table->table().players.begin(), table->table().players.end());
+    auto gifts = giftsOf(players);
+    ASSERT_EQ(gifts.size(), 8u);
+    for (const auto& finding : giftsCovering(*table->view(), gifts)) ADD_FAILURE() << finding;
+    const ui::Rect board = table->board->scrollCaroBoard()->convertRectToView(table->board->scrollCaroBoard()->bounds(), nullptr);
+    for (const auto& gift : gifts) EXPECT_FALSE(gift->convertRectToView(gift->bounds(), nullptr).intersects(board));
 }
 
 TEST_F(CaroViewTest, Pictures) {

@@ -165,7 +165,7 @@ TEST_F(CoTuongViewTest, TheStakeAndAHeldPieceStayInsideTheScreen) {
     run(1);
     const ui::Rect stake = table->btnCuoc->frame();
     EXPECT_GE(stake.x(), 2);
-    EXPECT_EQ(stake.y(), 118) << "still in the seats' column";
+    EXPECT_EQ(stake.y(), 139) << "still in the seats' column";
 
     const ui::Point horse = Piece::convertPoint(1, 0);
     table->board->tapAt({horse.x, horse.y});

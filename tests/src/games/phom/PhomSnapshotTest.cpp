@@ -8,6 +8,7 @@
 #include "platform/ui/Application.h"
 #include "src/table/TableFixture.h"
 #include "support/AceLowCards.h"
+#include "support/GiftPlaces.h"
 #include "support/SnapshotCompare.h"
 
 namespace zuno::testing {
@@ -82,6 +83,33 @@ TEST_F(PhomSnapshots, WaitingWithAnEmptySeat) {
     table->onChatFromWithId(30, std::nullopt, "Good luck!");
     run(0.5);
     EXPECT_TRUE(matchesReference(*table->view(), "phom_waiting"));
+}
+
+// Four gifts at every seat lie beside it, over no button, name, money, mark or card, while cards are
+// laid down and at the end.
+TEST_F(PhomSnapshots, EverySeatsGiftsLieBesideItOverNothing) {
+    storeGiftPictures();
+    auto table = opened<PhomView>(7);
+    const std::vector<int32_t> ids{10, 30, 40, 20};
+    for (size_t i = 0; i < ids.size(); ++i) {
+        for (int gift = 0; gift < 4; ++gift) table->onShowGift(kFirstGiftItem + gift, ids[(i + 1) % 4], ids[i]);
+    }
+    run(1.1);
+    const auto expectClear = [&](const std::string& when) {
+        for (const auto& finding : giftsCovering(*table->view(), giftsOf(table->players()))) ADD_FAILURE() << when << ": " << finding;
+    };
+    expectClear("waiting");
+    dealAndFireRound(*table);
+    table->onEatCard(true, 2, 30, 0);
+    table->setCurrentPlayer(20);
+    table->onHaPhom(true, laidOf("6S 6C 6H"), false, {}, 20);
+    table->onHaPhom(true, laidOf("AD 2D 3D"), false, {}, 30);
+    run(2);
+    expectClear("laid");
+    table->setScore({14, 22, 27, 49});
+    table->onFinish({14, 22, 27, 49}, leftoversOf({"4S JD", "KD 2C 7S", "8D 9S QS", "6D 7C TC KS 2H 5D 9C JS"}), {});
+    run(0.5);
+    expectClear("the end");
 }
 
 TEST_F(PhomSnapshots, ADealFromMyTurnToContinue) {

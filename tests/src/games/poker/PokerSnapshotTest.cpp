@@ -9,6 +9,7 @@
 #include "platform/ui/Application.h"
 #include "PokerTableFixture.h"
 #include "support/AceLowCards.h"
+#include "support/GiftPlaces.h"
 #include "support/SnapshotCompare.h"
 
 namespace zuno::testing {
@@ -52,6 +53,42 @@ protected:
         return table;
     }
 };
+
+// The most gifts a seat holds lie beside every seat, over no button, name, money, chip or card, through
+// a hand to its showdown.
+TEST_F(PokerSnapshots, EverySeatsGiftsLieBesideItOverNothing) {
+    storeGiftPictures();
+    auto table = open({20, 30, 10, 40, 80, 50, 90, 60, 70});
+    table->onJoinBoard({20, 30, 10, 40, 80, 50, 90, 60, 70}, {5000, 2400, 25000, 800, 700, 1200, 600, 9999, 3000});
+    table->start(30, aceLowCards("AS AH"), 20, 30, 10, 50, 40, {}, {});
+    run(5);
+    const std::vector<int32_t> ids{20, 30, 10, 40, 80, 50, 90, 60, 70};
+    for (size_t i = 0; i < ids.size(); ++i) {
+        for (int gift = 0; gift < 3; ++gift) table->onShowGift(kFirstGiftItem + gift, ids[(i + 1) % ids.size()], ids[i]);
+    }
+    run(1.1);
+    const auto expectClear = [&](const std::string& when) {
+        for (const auto& finding : giftsCovering(*table->view(), giftsOf(table->players()))) ADD_FAILURE() << when << ": " << finding;
+    };
+    expectClear("dealt");
+    table->onAllIn(40, 800, 0, 50, {5, 3, 2, 6});
+    table->onFold(50, 1200, 60, {5, 3, 2, 6});
+    table->onCall(60, 800, 9199, 70, {5, 3, 2, 6});
+    table->onFold(70, 3000, 20, {5, 3, 2, 6});
+    table->onFold(20, 5000, 30, {5, 3, 2, 6});
+    table->onCall(30, 800, 1600, 10, {5, 3, 2, 6});
+    table->onCall(10, 800, 24200, 30, {5, 4, 2, 6});
+    table->onFlop(30, aceLowCards("KD 9C 4S"), 1, {3250});
+    run(2.5);
+    table->onTurn(30, aceLowCard("AD"), 3, {3250, 4800});
+    table->onRiver(30, aceLowCard("2C"), 3, {3250, 4800});
+    run(2.5);
+    table->onLastPot({3250, 4800});
+    table->onShowdown(0, "THREE OF A KIND", 10, 0, 0, aceLowCards("AS AH AD KD 9C AS AH"));
+    table->onResult({10, 30, 40, 60}, {32248, 0, 0, 15198});
+    run(1.6);
+    expectClear("showdown");
+}
 
 TEST_F(PokerSnapshots, WatcherSeesTheWaitingTable) {
     auto table = open({20, -1, 30, -1, 40, -1, -1, 50, -1, 10});

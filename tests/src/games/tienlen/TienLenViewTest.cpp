@@ -17,6 +17,7 @@
 #include "shell/CustomLabel.h"
 #include "shell/Resources.h"
 #include "src/table/TableFixture.h"
+#include "support/GiftPlaces.h"
 #include "support/LayoutCheck.h"
 #include "support/SnapshotCompare.h"
 #include "table/CardView.h"
@@ -480,6 +481,28 @@ TEST_F(TienLenViewTest, MyPlaceLiesBetweenTheCardsPlayedAndMyRaisedCard) {
         EXPECT_FALSE(table->chat0->frame().intersects(card->frame())) << int(card->cardID);
     }
     EXPECT_GT(cards, 13) << "my hand and the cards on the table";
+}
+
+// Four gifts at every seat lie beside it, over no button, name, money, mark or card, while the deal
+// runs and at its end.
+TEST_F(TienLenViewTest, EverySeatsGiftsLieBesideItOverNothing) {
+    storeGiftPictures();
+    auto table = openTableWithTwoCardsPlayed();
+    table->showOKImageWithMode(true);
+    const std::vector<int32_t> ids{10, 30, 40, 20};
+    for (size_t i = 0; i < ids.size(); ++i) {
+        for (int gift = 0; gift < 4; ++gift) table->onShowGift(kFirstGiftItem + gift, ids[(i + 1) % 4], ids[i]);
+    }
+    run(1.1);
+    tap(*table, 9);  // a raised card
+    run(0.5);
+    for (const auto& finding : giftsCovering(*table->view(), giftsOf(table->players()))) ADD_FAILURE() << finding;
+    table->finishWithWho(10, 1, 0, 0);
+    table->showCardsWithWho(40, Ids{44, 45, 12, 13, 14, 15, 16, 17, 18, 19, 20, 21}, 3);
+    table->stopGame();  // the top-up button shows again
+    run(0.5);
+    for (const auto& finding : giftsCovering(*table->view(), giftsOf(table->players()))) ADD_FAILURE() << "at the end: " << finding;
+    EXPECT_TRUE(matchesReference(*table->view(), "tienlen_gifts"));
 }
 
 TEST_F(TienLenViewTest, Snapshots) {
