@@ -21,6 +21,7 @@
 #include "platform/core/DataFolder.h"
 #include "platform/ui/AlertView.h"
 #include "platform/ui/Application.h"
+#include "screens/LoginView.h"
 #include "screens/MainView.h"
 #include "screens/ProfileView.h"
 #include "shell/Resources.h"
@@ -231,6 +232,27 @@ TEST_F(MoneyRoadTest, ATransferAPresentAndAnAvatar) {
     EXPECT_EQ(balance(), kStart - 20000);
     EXPECT_EQ(UIController::myInfo()->avatar(), 11);
     EXPECT_EQ(shownBalance(), kStart - 20000);
+}
+
+// A client that shows Vietnamese reads its presents, and what one held, in Vietnamese.
+TEST_F(MoneyRoadTest, PresentsReadInTheClientsLanguage) {
+    auto login = std::dynamic_pointer_cast<LoginView>(program->navigation().topViewController());
+    ASSERT_TRUE(login);
+    login->doChangeLanguage(nullptr);
+    settle();
+    signInFromTheLoginScreen("lan", "hoa sen");
+    auto profile = openProfile();
+    ASSERT_TRUE(profile);
+    tap(*profile->btnTabOwner);
+    auto presents = std::dynamic_pointer_cast<AssetsView>(profile->ownedItemsTab());
+    ASSERT_TRUE(presents);
+    ASSERT_TRUE(pump([&] { return presents->myAssets.size() == 2; }));
+    settle();
+    EXPECT_EQ(presents->myAssets[0]->name(), "Lì xì may mắn");
+    EXPECT_EQ(presents->myAssets[1]->name(), "Quà sinh nhật");
+    EXPECT_EQ(presents->myAssets[1]->description(), "Mở ra để nhận 20,000 Xu.");
+    tap(*presents->myTableView->cellForRowAtIndexPath({0, 0}));
+    answer("Món quà có 20,000 Xu.", true);
 }
 
 class MoneyGiftRoadTest : public MoneyRoadTest {
