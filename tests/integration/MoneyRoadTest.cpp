@@ -308,4 +308,31 @@ TEST_F(MoneyGiftRoadTest, AGiftFliesToTheRobotsSeat) {
     EXPECT_EQ(table->lblMoney0->text(), "498,000 Xu");
 }
 
+// A client that shows Vietnamese reads the gift sheet's tabs in Vietnamese.
+TEST_F(MoneyGiftRoadTest, TheGiftTabsReadInTheClientsLanguage) {
+    UIController::setInviting(true);
+    auto login = std::dynamic_pointer_cast<LoginView>(program->navigation().topViewController());
+    ASSERT_TRUE(login);
+    login->doChangeLanguage(nullptr);
+    settle();
+    signInFromTheLoginScreen("lan", "hoa sen");
+    ASSERT_TRUE(pump([] { return !dialogText().empty(); }));
+    press(true);
+    auto table = waitForTop<TienLenView>();
+    ASSERT_TRUE(table);
+    ASSERT_TRUE(pump([&] { return table->getSeatFromID(StandinTienLen::kRobotId) >= 0; }));
+    settle();
+    ui::Button seat;
+    seat.setTag(table->getSeatFromID(StandinTienLen::kRobotId));
+    table->showPlayerDetail(&seat);
+    settle();
+    tap(*table->optionView->btnPresentGift);
+    auto gifts = std::dynamic_pointer_cast<menuGift>(table->viewGift);
+    ASSERT_TRUE(gifts);
+    ASSERT_TRUE(pump([&] { return gifts->listGifts.size() == 2; }));
+    settle();
+    EXPECT_EQ(gifts->listGifts[0]->name(), "Hoa");
+    EXPECT_EQ(gifts->listGifts[1]->name(), "Đồ uống");
+}
+
 }  // namespace

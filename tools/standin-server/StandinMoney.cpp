@@ -293,9 +293,10 @@ void StandinMoney::answerShop(StandinSession& session, Message& request, const S
         const int32_t category = request.readInt();
         if (category == kGiftCategory) {
             Message m = shop(SUB_GIFT_CATEGORIES);
-            for (auto [id, name] : {std::pair{kFlowers, "Flowers"}, std::pair{kDrinks, "Drinks"}}) {
+            for (auto [id, name] : {std::pair{kFlowers, session.say("Flowers", "Hoa")},
+                                    std::pair{kDrinks, session.say("Drinks", "Đồ uống")}}) {
                 m.writeInt(id);
-                m.writeUTF(std::string(name));
+                m.writeUTF(name);
                 m.writeInt(kGiftCategory);
             }
             session.send(m);
