@@ -108,6 +108,11 @@ void LoginView::viewWillAppear(bool animated) {
         left_ = false;
         if (playerWhenLeft_.lock() != UIController::myInfo()) showLastSignIn();
     }
+    // The language may have been changed on a later screen (registration, settings).
+    if (picturesLanguage_ != Resources::getInstance().currentLanguage()) {
+        showLanguagePictures();
+        showSaveLogin();
+    }
     setWindowTitle(text("ZUNO_Zuno"));
     lblUsername->setText(text("ZUNO_nick"));
     lblPass->setText(text("ZUNO_pwd"));
@@ -142,6 +147,12 @@ void LoginView::showSaveLogin() {
 }
 
 void LoginView::loadLanguage() {
+    showLanguagePictures();
+    Resources::getInstance().loadLanguage();
+}
+
+void LoginView::showLanguagePictures() {
+    picturesLanguage_ = Resources::getInstance().currentLanguage();
     const bool vi = vietnamese();
     imgChangLanguage->setImage(ui::Image::imageNamed(vi ? "en.png" : "vi.png"));
     imgViewLogin->setAnimationImages({});
@@ -150,7 +161,6 @@ void LoginView::loadLanguage() {
     imgViewLogin->setAnimationDuration(0.4);
     imgViewLogin->setContentMode(ui::ContentMode::ScaleToFill);
     imgViewLogin->startAnimating();
-    Resources::getInstance().loadLanguage();
 }
 
 void LoginView::doLogin(ui::Object*) { login(); }

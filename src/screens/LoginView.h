@@ -79,6 +79,8 @@ public:
 
 private:
     void showSaveLogin();
+    // The flag, the login button and the switch drawn in the current language.
+    void showLanguagePictures();
     void moveForm(double dy);
     // The lift of the form while a field is typed in: kRaise, or less where both fields would not stay
     // whole below the top bar.
@@ -89,6 +91,7 @@ private:
     void showLastSignIn();
 
     bool left_ = false;
+    std::string picturesLanguage_;
     // Who was signed in when the screen was left: another player since means a sign-in from a later
     // screen, whose form replaces this one's.
     std::weak_ptr<Player> playerWhenLeft_;

@@ -21,6 +21,7 @@
 #include "platform/core/DataFolder.h"
 #include "platform/ui/AlertView.h"
 #include "platform/ui/Application.h"
+#include "screens/LoginView.h"
 #include "screens/MainView.h"
 #include "screens/ProfileView.h"
 #include "shell/Resources.h"
@@ -233,6 +234,27 @@ TEST_F(MoneyRoadTest, ATransferAPresentAndAnAvatar) {
     EXPECT_EQ(shownBalance(), kStart - 20000);
 }
 
+// A client that shows Vietnamese reads its presents, and what one held, in Vietnamese.
+TEST_F(MoneyRoadTest, PresentsReadInTheClientsLanguage) {
+    auto login = std::dynamic_pointer_cast<LoginView>(program->navigation().topViewController());
+    ASSERT_TRUE(login);
+    login->doChangeLanguage(nullptr);
+    settle();
+    signInFromTheLoginScreen("lan", "hoa sen");
+    auto profile = openProfile();
+    ASSERT_TRUE(profile);
+    tap(*profile->btnTabOwner);
+    auto presents = std::dynamic_pointer_cast<AssetsView>(profile->ownedItemsTab());
+    ASSERT_TRUE(presents);
+    ASSERT_TRUE(pump([&] { return presents->myAssets.size() == 2; }));
+    settle();
+    EXPECT_EQ(presents->myAssets[0]->name(), "Lì xì may mắn");
+    EXPECT_EQ(presents->myAssets[1]->name(), "Quà sinh nhật");
+    EXPECT_EQ(presents->myAssets[1]->description(), "Mở ra để nhận 20,000 Xu.");
+    tap(*presents->myTableView->cellForRowAtIndexPath({0, 0}));
+    answer("Món quà có 20,000 Xu.", true);
+}
+
 class MoneyGiftRoadTest : public MoneyRoadTest {
 protected:
     double invitationDelay() const override { return 1; }
@@ -285,6 +307,33 @@ TEST_F(MoneyGiftRoadTest, AGiftFliesToTheRobotsSeat) {
     EXPECT_EQ(shownBalance(), kStart - 2000);
     EXPECT_EQ(table->lblMoney0->text(), "498,000 Xu");
     settle();  // the gift lies beside the robot's seat, off the table's buttons
+}
+
+// A client that shows Vietnamese reads the gift sheet's tabs in Vietnamese.
+TEST_F(MoneyGiftRoadTest, TheGiftTabsReadInTheClientsLanguage) {
+    UIController::setInviting(true);
+    auto login = std::dynamic_pointer_cast<LoginView>(program->navigation().topViewController());
+    ASSERT_TRUE(login);
+    login->doChangeLanguage(nullptr);
+    settle();
+    signInFromTheLoginScreen("lan", "hoa sen");
+    ASSERT_TRUE(pump([] { return !dialogText().empty(); }));
+    press(true);
+    auto table = waitForTop<TienLenView>();
+    ASSERT_TRUE(table);
+    ASSERT_TRUE(pump([&] { return table->getSeatFromID(StandinTienLen::kRobotId) >= 0; }));
+    settle();
+    ui::Button seat;
+    seat.setTag(table->getSeatFromID(StandinTienLen::kRobotId));
+    table->showPlayerDetail(&seat);
+    settle();
+    tap(*table->optionView->btnPresentGift);
+    auto gifts = std::dynamic_pointer_cast<menuGift>(table->viewGift);
+    ASSERT_TRUE(gifts);
+    ASSERT_TRUE(pump([&] { return gifts->listGifts.size() == 2; }));
+    settle();
+    EXPECT_EQ(gifts->listGifts[0]->name(), "Hoa");
+    EXPECT_EQ(gifts->listGifts[1]->name(), "Đồ uống");
 }
 
 }  // namespace

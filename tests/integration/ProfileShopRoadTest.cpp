@@ -280,3 +280,22 @@ TEST_F(ProfileShopRoadTest, ProfileWardrobeAndShop) {
     for (const auto& item : wardrobe->shownItems()->userItemsList()) bought |= item->itemId() == woman + 322;
     EXPECT_TRUE(bought);
 }
+
+// The shop's category tabs read in the language the client shows, as every text the server makes up.
+TEST_F(ProfileShopRoadTest, TheShopsTabsReadInTheClientsLanguage) {
+    auto login = std::dynamic_pointer_cast<LoginView>(program->navigation().topViewController());
+    ASSERT_TRUE(login);
+    login->doChangeLanguage(nullptr);
+    settle();
+    ASSERT_NO_FATAL_FAILURE(signInFromTheLoginScreen("lan", "hoa sen"));
+    menu = std::dynamic_pointer_cast<MainView>(program->navigation().topViewController());
+    menu->doShowShopping(nullptr);
+    auto shopScreen = waitForTop<ShopView>();
+    ASSERT_TRUE(shopScreen);
+    auto avatars = shopScreen->avatarShopView();
+    ASSERT_TRUE(pump([&] { return avatars->firstRow().size() == 5; }));
+    settle();
+    std::vector<std::string> tabs;
+    for (const auto& tab : avatars->firstRow()) tabs.push_back(tab->currentTitle().value_or(""));
+    EXPECT_EQ(tabs, (std::vector<std::string>{"Tóc", "Áo", "Quần", "Giày", "Mũ"}));
+}

@@ -293,9 +293,10 @@ void StandinMoney::answerShop(StandinSession& session, Message& request, const S
         const int32_t category = request.readInt();
         if (category == kGiftCategory) {
             Message m = shop(SUB_GIFT_CATEGORIES);
-            for (auto [id, name] : {std::pair{kFlowers, "Flowers"}, std::pair{kDrinks, "Drinks"}}) {
+            for (auto [id, name] : {std::pair{kFlowers, session.say("Flowers", "Hoa")},
+                                    std::pair{kDrinks, session.say("Drinks", "Đồ uống")}}) {
                 m.writeInt(id);
-                m.writeUTF(std::string(name));
+                m.writeUTF(name);
                 m.writeInt(kGiftCategory);
             }
             session.send(m);
@@ -363,14 +364,14 @@ std::vector<StandinMoney::Present>& StandinMoney::presentsOf(int32_t accountId) 
     auto found = presents_.find(accountId);
     if (found != presents_.end()) return found->second;
     auto& list = presents_[accountId];
-    list.push_back({nextPresentId_++, kLuckyEnvelopePicture, "Lucky envelope"});
-    list.push_back({nextPresentId_++, kPresentPicture, "Birthday present"});
+    list.push_back({nextPresentId_++, kLuckyEnvelopePicture, "Lucky envelope", "Lì xì may mắn"});
+    list.push_back({nextPresentId_++, kPresentPicture, "Birthday present", "Quà sinh nhật"});
     return list;
 }
 
 void StandinMoney::givePresent(int32_t accountId, std::string name) {
     std::lock_guard<std::mutex> lock(mutex_);
-    presentsOf(accountId).push_back({nextPresentId_++, kPresentPicture, std::move(name)});
+    presentsOf(accountId).push_back({nextPresentId_++, kPresentPicture, name, name});
 }
 
 void StandinMoney::answerPresents(StandinSession& session) {
@@ -381,8 +382,8 @@ void StandinMoney::answerPresents(StandinSession& session) {
     for (const Present& p : presentsOf(account->id)) {
         m.writeInt(p.id);
         m.writeInt(p.picture);
-        m.writeUTF(p.name);
-        m.writeUTF("Open it for " + xu(kPresentMoney) + ".");
+        m.writeUTF(session.say(p.name, p.vietnamese));
+        m.writeUTF(session.say("Open it for " + xu(kPresentMoney) + ".", "Mở ra để nhận " + xu(kPresentMoney) + "."));
     }
     session.send(m);
 }
@@ -404,11 +405,11 @@ void StandinMoney::answerOpenPresent(StandinSession& session, Message& request) 
     Message m = shop(SUB_OPEN_PRESENT);
     if (!found) {
         m.writeByte(1);
-        m.writeUTF(std::string("That present was opened already."));
+        m.writeUTF(session.say("That present was opened already.", "Món quà này đã được mở rồi."));
     } else {
         signIn_->addToBalance(account->id, kPresentMoney);
         m.writeByte(0);
-        m.writeUTF("The present held " + xu(kPresentMoney) + ".");
+        m.writeUTF(session.say("The present held " + xu(kPresentMoney) + ".", "Món quà có " + xu(kPresentMoney) + "."));
         m.writeInt(kPresentMoney);
     }
     session.send(m);

@@ -54,6 +54,8 @@ private:
         int32_t id;
         int32_t picture;
         std::string name;
+        // Its name for a client that shows Vietnamese.
+        std::string vietnamese;
     };
 
     StandinMoney(std::shared_ptr<StandinSignIn> signIn, std::string pictures);

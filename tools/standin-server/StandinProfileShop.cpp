@@ -42,10 +42,12 @@ const Kind kKinds[] = {
 struct Node {
     int32_t id;
     const char* name;
+    const char* vietnamese;
     int32_t parent;
 };
-const Node kTree[] = {{3, "Hair", 1}, {4, "Shirts", 1}, {5, "Trousers", 1}, {6, "Shoes", 1}, {7, "Hats", 1},
-                      {9, "T-shirts", 4}, {10, "Jackets", 4}, {11, "Coats", 4}};
+const Node kTree[] = {{3, "Hair", "Tóc", 1},          {4, "Shirts", "Áo", 1},          {5, "Trousers", "Quần", 1},
+                      {6, "Shoes", "Giày", 1},        {7, "Hats", "Mũ", 1},            {9, "T-shirts", "Áo phông", 4},
+                      {10, "Jackets", "Áo khoác", 4}, {11, "Coats", "Áo choàng", 4}};
 const char* const kProvinces[] = {"Ha Noi", "Hai Phong", "Hue", "Da Nang", "Ho Chi Minh"};
 
 int8_t servedGender(int8_t gender) { return gender == 2 ? 2 : 1; }
@@ -329,7 +331,7 @@ void StandinProfileShop::answerCategories(StandinSession& session, int32_t categ
         if (node.parent != categoryId) continue;
         parent = true;
         answer.writeInt(node.id);
-        answer.writeUTF(std::string(node.name));
+        answer.writeUTF(session.say(node.name, node.vietnamese));
         answer.writeInt(node.parent);
     }
     if (parent) {

@@ -16,6 +16,7 @@
 #include "screens/GameView.h"
 #include "screens/LoginView.h"
 #include "screens/MainView.h"
+#include "screens/RegisterView.h"
 #include "screens/ScreenTitle.h"
 #include "screens/ServerListText.h"
 #include "screens/ServerView.h"
@@ -214,6 +215,30 @@ TEST_F(SignInScreens, LanguageFlipsBackAndStoresEachTimeKeepingTheToggleState) {
     EXPECT_EQ(login->btnSaveLogin->currentImage()->name(), "on1.png");
     // The choice is stored only by a login.
     EXPECT_FALSE(defaults().boolForKey("savednextLogin"));
+}
+
+// Back from the registration form where the language was switched, the login screen's pictures (its
+// flag, its login button and its switch) are in the new language like its captions.
+TEST_F(SignInScreens, ALanguageSwitchedOnTheRegistrationFormShowsOnTheLoginScreenOnReturn) {
+    launch();
+    auto login = std::dynamic_pointer_cast<LoginView>(nav().topViewController());
+    ASSERT_TRUE(login);
+    for (const char* language : {"vi", "en"}) {
+        SCOPED_TRACE(language);
+        auto form = std::make_shared<RegisterView>();
+        nav().pushViewController(form, false);
+        run(1);
+        form->doChangeLanguage(nullptr);
+        nav().popViewControllerAnimated(false);
+        run(1);
+        const bool vi = std::string(language) == "vi";
+        EXPECT_EQ(login->lblUsername->text(), Resources::getInstance().textForKey("ZUNO_nick"));
+        EXPECT_EQ(login->imgChangLanguage->image()->name(), vi ? "en.png" : "vi.png");
+        ASSERT_FALSE(login->imgViewLogin->animationImages().empty());
+        EXPECT_EQ(login->imgViewLogin->animationImages().front()->name(),
+                  vi ? "button_dang_nhap.png" : "button_login.png");
+        EXPECT_EQ(login->btnSaveLogin->currentImage()->name(), vi ? "off.png" : "off1.png");
+    }
 }
 
 // The form rises once, and no further than keeps both fields whole below the top bar: the field being
