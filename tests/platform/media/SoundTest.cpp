@@ -235,10 +235,14 @@ TEST(SoundTest, TheDeviceClosesAfterAQuietSpellAndOpensForTheNextSound) {
     loop.runFor(0.2);
     EXPECT_FALSE(Sound::outputOpen());
 
-    Sound::play(click);  // opened again and playing before play() returns
+    // Opened again and playing before play() returns: a second-long sound, so that the audio thread,
+    // however busy the machine, cannot have played it out before it is looked at.
+    SystemSoundID second = Sound::createSystemSound(writeFile("second.wav", wav(1, 1, 8000, 16, std::string(16000, '\x10'))));
+    Sound::play(second);
     EXPECT_TRUE(Sound::outputOpen());
     EXPECT_TRUE(Sound::outputPlaying());
     ASSERT_TRUE(pausedWithin(5));
+    loop.runFor(1.0);  // the loop's clock to where the second ends
     loop.runFor(1.5);
     Sound::play(click);  // a sound within the quiet spell starts it again
     ASSERT_TRUE(pausedWithin(5));
