@@ -60,11 +60,13 @@ TEST_F(CacheLimitsTest, NamedPicturesKeepTheMostRecentlyAskedForWithinTheLimit) 
 }
 
 TEST_F(CacheLimitsTest, APictureInUseStaysGoodAndIsTheOneTheNameGives) {
-    for (const char* name : {"held.png", "other.png"}) writePicture(name);
+    // Names of one length: pictures of as many bytes.
+    for (const char* name : {"held.png", "next.png"}) writePicture(name);
     Image::setImageRoot(tempDir().string());
     ImagePtr held = Image::imageNamed("held.png", 1);
     Image::setCacheLimit(held->byteCount());
-    Image::imageNamed("other.png", 1);  // pushes the held one out of the cache
+    std::weak_ptr<Image> next = Image::imageNamed("next.png", 1);  // pushes the held one out of the cache
+    ASSERT_FALSE(next.expired());
     EXPECT_EQ(Image::cachedBytes(), held->byteCount());
     EXPECT_EQ(held->pixels()[99], 0xFF336699u);
     // No second copy of its pixels while it is held.
