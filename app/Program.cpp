@@ -1,5 +1,7 @@
 #include "Program.h"
 
+#include <malloc.h>
+
 #include <algorithm>
 #include <cstdio>
 #include <filesystem>
@@ -36,6 +38,8 @@ constexpr double kSettleLimitSeconds = 3;
 constexpr double kSettleStepSeconds = 0.1;
 // How long the end waits for the connection's threads.
 constexpr double kCloseWaitSeconds = 3;
+// After a screen closes, until the pages it freed are handed back.
+constexpr double kReleaseDelaySeconds = 1;
 
 // The fields that take typing: one-line fields, and text views that may be edited.
 void collectFields(const std::shared_ptr<ui::View>& view, std::vector<std::shared_ptr<ui::View>>& fields) {
@@ -77,6 +81,14 @@ bool Program::launch() {
 }
 
 void Program::screenShown(ui::ViewController& screen) {
+    // A screen closed: a moment later, once what it held has been freed, the freed pages go back to
+    // the system. The allocator keeps them inside its heap otherwise, and with pictures coming and
+    // going as screens do, the resident size would creep up.
+    if (const auto& navigation = delegate_->navigationController) {
+        const size_t depth = navigation->viewControllers().size();
+        if (depth < shownDepth_) sys::RunLoop::main().postDelayed(kReleaseDelaySeconds, [] { malloc_trim(0); });
+        shownDepth_ = depth;
+    }
     if (!options_.snapshotDir || &screen == lastShown_) return;
     lastShown_ = &screen;
     // Drawn from the loop, once the screen has been put in place and laid out.

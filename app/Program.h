@@ -65,6 +65,7 @@ private:
     int snapshots_ = 0;
     std::string lastSnapshotOf_;
     const ui::ViewController* lastShown_ = nullptr;
+    size_t shownDepth_ = 0;  // of the navigation stack when a screen was last shown
     std::vector<std::weak_ptr<ui::AlertView>> dialogsDrawn_;
     std::function<void(const std::string& name)> snapshotObserver_;
     bool shutDown_ = false;

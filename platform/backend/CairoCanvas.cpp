@@ -12,121 +12,8 @@ namespace zuno::ui {
 
 namespace {
 
-// Cairo's forms of one image: its own pixels, and the sizes it was last drawn at on the device, each
-// scaled once with a good filter (so a frame paints them 1:1 instead of filtering again).
-//
-// A translucent form keeps the largest opaque rectangle found inside it (a panel with rounded or
-// shaded edges, say): that part is copied, only the rest is blended.
-struct CairoForm {
-    cairo_surface_t* surface = nullptr;
-    cairo_surface_t* opaqueAlias = nullptr;  // the same pixels read as opaque
-    int coreX = 0, coreY = 0, coreWidth = 0, coreHeight = 0;
-    void release() {
-        if (opaqueAlias) cairo_surface_destroy(opaqueAlias);
-        if (surface) cairo_surface_destroy(surface);
-    }
-};
-struct CairoImageForms {
-    struct Scaled {
-        int width, height;
-        CairoForm form;
-    };
-    CairoForm base;
-    std::vector<Scaled> scaled;  // most recently made last
-    ~CairoImageForms() {
-        for (auto& s : scaled) s.form.release();
-        base.release();
-    }
-};
-// A button picture is often drawn at several sizes on one screen: fewer kept forms than sizes would
-// scale it afresh at every draw.
-constexpr size_t kScaledFormsKept = 8;
+// Past this a resized copy would cost more than filtering the picture at each draw.
 constexpr int kLargestScaledSide = 4096;
-
-bool opaqueRows(const unsigned char* data, int stride, int x0, int x1, int y0, int y1) {
-    for (int y = y0; y < y1; ++y) {
-        auto row = reinterpret_cast<const uint32_t*>(data + size_t(y) * size_t(stride));
-        for (int x = x0; x < x1; ++x)
-            if ((row[x] >> 24) != 0xFF) return false;
-    }
-    return true;
-}
-
-// Looks for an opaque rectangle around the middle of a translucent form: the opaque run through the
-// middle row and column, shrunk until every pixel inside is opaque. Small finds are not worth a second
-// drawing call and are dropped.
-void findOpaqueCore(CairoForm& form) {
-    constexpr int kSmallestCore = 64 * 64;
-    cairo_surface_t* s = form.surface;
-    if (cairo_image_surface_get_format(s) != CAIRO_FORMAT_ARGB32) return;
-    cairo_surface_flush(s);
-    const unsigned char* data = cairo_image_surface_get_data(s);
-    const int w = cairo_image_surface_get_width(s), h = cairo_image_surface_get_height(s);
-    const int stride = cairo_image_surface_get_stride(s);
-    if (!data || w * h < kSmallestCore) return;
-    auto opaque = [&](int x, int y) {
-        return (reinterpret_cast<const uint32_t*>(data + size_t(y) * size_t(stride))[x] >> 24) == 0xFF;
-    };
-    const int midY = h / 2, midX = w / 2;
-    if (!opaque(midX, midY)) return;
-    int x0 = midX, x1 = midX + 1, y0 = midY, y1 = midY + 1;
-    while (x0 > 0 && opaque(x0 - 1, midY)) --x0;
-    while (x1 < w && opaque(x1, midY)) ++x1;
-    while (y0 > 0 && opaque(midX, y0 - 1)) --y0;
-    while (y1 < h && opaque(midX, y1)) ++y1;
-    for (int inset = 0; x1 - x0 - 2 * inset > 0 && y1 - y0 - 2 * inset > 0; inset = inset ? inset * 2 : 1) {
-        int cx0 = x0 + inset, cx1 = x1 - inset, cy0 = y0 + inset, cy1 = y1 - inset;
-        if ((cx1 - cx0) * (cy1 - cy0) < kSmallestCore) return;
-        if (opaqueRows(data, stride, cx0, cx1, cy0, cy1)) {
-            form.coreX = cx0, form.coreY = cy0, form.coreWidth = cx1 - cx0, form.coreHeight = cy1 - cy0;
-            form.opaqueAlias = cairo_image_surface_create_for_data(const_cast<unsigned char*>(data), CAIRO_FORMAT_RGB24,
-                                                                   w, h, stride);
-            return;
-        }
-    }
-}
-
-CairoImageForms& formsOf(const Image& image) {
-    auto& cached = image.backendCache();
-    if (!cached) {
-        int w = image.pixelWidth(), h = image.pixelHeight();
-        auto forms = std::make_shared<CairoImageForms>();
-        // The surface reads the image's own pixels; the image outlives its cache entry. An image without
-        // transparency is handed over as such: copying it is much faster than blending.
-        forms->base.surface = cairo_image_surface_create_for_data(
-            reinterpret_cast<unsigned char*>(const_cast<uint32_t*>(image.pixels())),
-            image.isOpaque() ? CAIRO_FORMAT_RGB24 : CAIRO_FORMAT_ARGB32, w, h, w * 4);
-        findOpaqueCore(forms->base);
-        cached = forms;
-    }
-    return *static_cast<CairoImageForms*>(cached.get());
-}
-
-const CairoForm& scaledForm(const Image& image, int width, int height) {
-    auto& forms = formsOf(image);
-    for (auto& s : forms.scaled) {
-        if (s.width == width && s.height == height) return s.form;
-    }
-    cairo_surface_t* surface =
-        cairo_image_surface_create(cairo_image_surface_get_format(forms.base.surface), width, height);
-    cairo_t* cr = cairo_create(surface);
-    cairo_scale(cr, double(width) / image.pixelWidth(), double(height) / image.pixelHeight());
-    cairo_set_source_surface(cr, forms.base.surface, 0, 0);
-    cairo_pattern_set_extend(cairo_get_source(cr), CAIRO_EXTEND_PAD);
-    cairo_pattern_set_filter(cairo_get_source(cr), CAIRO_FILTER_GOOD);
-    cairo_set_operator(cr, CAIRO_OPERATOR_SOURCE);
-    cairo_paint(cr);
-    cairo_destroy(cr);
-    if (forms.scaled.size() >= kScaledFormsKept) {
-        forms.scaled.front().form.release();
-        forms.scaled.erase(forms.scaled.begin());
-    }
-    CairoForm form;
-    form.surface = surface;
-    findOpaqueCore(form);
-    forms.scaled.push_back({width, height, form});
-    return forms.scaled.back().form;
-}
 
 // Paints a form 1:1 at a whole device pixel: the opaque core copied, the rest blended around it.
 void paintForm(cairo_t* cr, const CairoForm& form, double x, double y, int w, int h) {
@@ -150,10 +37,6 @@ void paintForm(cairo_t* cr, const CairoForm& form, double x, double y, int w, in
 }
 
 }  // namespace
-
-cairo_surface_t* cairoSurfaceOf(const Image& image) { return formsOf(image).base.surface; }
-
-size_t scaledImageFormCount(const Image& image) { return image.backendCache() ? formsOf(image).scaled.size() : 0; }
 
 CairoCanvas::CairoCanvas(cairo_t* cr) : cr_(cr) {}
 
@@ -500,7 +383,8 @@ void CairoCanvas::drawImage(const Image& image, const Rect& into, double alpha) 
         bool exact = dw == w && dh == h;
         if (exact || (dw <= kLargestScaledSide && dh <= kLargestScaledSide)) {
             cairo_identity_matrix(cr_);
-            const CairoForm& form = exact ? formsOf(image).base : scaledForm(image, dw, dh);
+            const std::shared_ptr<const CairoForm> resized = exact ? nullptr : resizedFormOf(image, dw, dh);
+            const CairoForm& form = exact ? ownFormOf(image) : *resized;
             {
                 // Laid 1:1 on whole pixels: any part of it comes out as in the whole picture.
                 const ShownPartClip clip(*this, Rect(x, y, dw, dh));

@@ -5,6 +5,7 @@
 #include <optional>
 #include <vector>
 
+#include "platform/backend/CairoImageForms.h"
 #include "platform/ui/Canvas.h"
 
 namespace zuno::ui {
@@ -120,9 +121,5 @@ private:
     std::vector<std::optional<Rect>> groupLimits_;
 };
 
-// Cairo's form of an image's pixels, kept with the image.
-cairo_surface_t* cairoSurfaceOf(const Image& image);
-// How many device-size forms of the image are kept (each made once, when first drawn at that size).
-size_t scaledImageFormCount(const Image& image);
 
 }  // namespace zuno::ui

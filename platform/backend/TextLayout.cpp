@@ -21,7 +21,10 @@ namespace {
 constexpr const char* kFamily = "DejaVu Sans";
 // Fontconfig would find a fallback by itself; naming it keeps the choice the same on every machine.
 constexpr const char* kFamilies = "DejaVu Sans,WenQuanYi Micro Hei";
-constexpr size_t kKeptLayouts = 2048;
+// What a kept line costs, as measured with Pango 1.50: the layout and the cache's record of it, and
+// for each byte of its text the glyphs, runs and key that come with it.
+constexpr size_t kLayoutBytes = 512;
+constexpr size_t kLayoutBytesPerTextByte = 45;
 
 std::atomic<size_t> gShaped{0};
 
@@ -34,6 +37,30 @@ struct FontKey {
 struct Metrics {
     double ascent, descent;
 };
+
+// A drawn line's glyphs as coverage at one device scale, kept with its layout: a frame then lays down
+// one mask in the text's colour instead of drawing every glyph again.
+struct GlyphMask {
+    double scale;
+    int x, y;  // of the mask's corner, in pixels from the layout's origin
+    cairo_surface_t* surface;
+    cairo_pattern_t* pattern;  // of the surface, moved to where it is laid down
+
+    size_t bytes() const {
+        constexpr size_t kOverhead = 512;  // Cairo's records of the surface and the pattern
+        if (!surface) return sizeof(GlyphMask);
+        return sizeof(GlyphMask) + kOverhead +
+               size_t(cairo_image_surface_get_stride(surface)) * size_t(cairo_image_surface_get_height(surface));
+    }
+};
+constexpr const char* kMaskKey = "zuno-glyph-mask";
+
+void freeGlyphMask(gpointer data) {
+    auto* mask = static_cast<GlyphMask*>(data);
+    if (mask->pattern) cairo_pattern_destroy(mask->pattern);
+    if (mask->surface) cairo_surface_destroy(mask->surface);
+    delete mask;
+}
 
 // One engine per thread: Pango contexts and layouts are not shared across threads.
 class Engine {
@@ -53,7 +80,8 @@ public:
     }
     ~Engine() {
         for (auto& [key, desc] : descriptions_) pango_font_description_free(desc);
-        for (auto& entry : kept_) g_object_unref(entry.second);
+        for (auto& entry : kept_) g_object_unref(entry.layout);
+        dropPassing();
         g_object_unref(scratch_);
         g_object_unref(context_);
         g_object_unref(fontMap_);
@@ -61,13 +89,15 @@ public:
     Engine(const Engine&) = delete;
     Engine& operator=(const Engine&) = delete;
 
-    // A kept layout of the line, shaped now if it is not kept yet.
+    // A layout of the line to draw, shaped now if it is not kept yet. It stays good until the next line
+    // is asked for.
     PangoLayout* layout(std::string_view text, const Font& font) {
+        dropPassing();
         std::string key = keyOf(text, font);
         auto found = index_.find(key);
         if (found != index_.end()) {
             kept_.splice(kept_.begin(), kept_, found->second);
-            return found->second->second;
+            return found->second->layout;
         }
         PangoLayout* l;
         if (scratchKey_ == key) {
@@ -79,15 +109,39 @@ public:
             l = newLayout();
             shape(l, text, font);
         }
-        kept_.emplace_front(key, l);
-        index_[kept_.front().first] = kept_.begin();
-        if (kept_.size() > kKeptLayouts) {
-            index_.erase(kept_.back().first);
-            g_object_unref(kept_.back().second);
-            kept_.pop_back();
+        const size_t bytes = kLayoutBytes + kLayoutBytesPerTextByte * text.size();
+        if (bytes > limit_) {
+            passing_ = l;  // drawn this once, not kept
+            return l;
         }
+        kept_.push_front(Kept{std::move(key), l, bytes, 0});
+        index_[kept_.front().key] = kept_.begin();
+        keptBytes_ += bytes;
+        dropUntilWithin(limit_);
         return l;
     }
+
+    // A glyph mask made for the line just asked for: kept with it in place of one at another scale,
+    // or, when that would take the line past the limit, good until the next line is asked for.
+    void keepMask(PangoLayout* l, GlyphMask* mask) {
+        Kept* line = kept_.empty() || kept_.front().layout != l ? nullptr : &kept_.front();
+        if (!line || line->textBytes + mask->bytes() > limit_) {
+            if (passingMask_) freeGlyphMask(passingMask_);
+            passingMask_ = mask;
+            return;
+        }
+        keptBytes_ += mask->bytes();
+        keptBytes_ -= line->maskBytes;
+        line->maskBytes = mask->bytes();
+        g_object_set_data_full(G_OBJECT(l), kMaskKey, mask, freeGlyphMask);
+        dropUntilWithin(limit_);
+    }
+
+    void setLimit(size_t bytes) {
+        limit_ = bytes;
+        dropUntilWithin(limit_);
+    }
+    size_t keptBytes() const { return keptBytes_; }
 
     // The advance, from a kept layout when there is one; otherwise shaped once without keeping it (line
     // breaking measures many prefixes that are never drawn).
@@ -96,7 +150,7 @@ public:
         auto found = index_.find(key);
         PangoLayout* l = scratch_;
         if (found != index_.end()) {
-            l = found->second->second;
+            l = found->second->layout;
         } else if (scratchKey_ != key) {
             shape(l, text, font);
             scratchKey_ = std::move(key);
@@ -121,6 +175,31 @@ public:
     size_t keptCount() const { return kept_.size(); }
 
 private:
+    struct Kept {
+        std::string key;
+        PangoLayout* layout;
+        size_t textBytes;  // an estimate of the shaped line's
+        size_t maskBytes;
+    };
+
+    void dropPassing() {
+        if (passing_) g_object_unref(passing_);
+        if (passingMask_) freeGlyphMask(passingMask_);
+        passing_ = nullptr;
+        passingMask_ = nullptr;
+    }
+
+    // The least recently drawn go first (the one drawn now, within the limit itself, stays).
+    void dropUntilWithin(size_t allowed) {
+        while (keptBytes_ > allowed && !kept_.empty()) {
+            Kept& last = kept_.back();
+            index_.erase(last.key);
+            keptBytes_ -= last.textBytes + last.maskBytes;
+            g_object_unref(last.layout);
+            kept_.pop_back();
+        }
+    }
+
     static std::string keyOf(std::string_view text, const Font& font) {
         std::string key(sizeof(double) + 1, '\0');
         double size = font.pointSize();
@@ -161,8 +240,12 @@ private:
     PangoContext* context_;
     PangoLayout* scratch_;
     std::string scratchKey_;  // what the scratch layout holds now
-    std::list<std::pair<std::string, PangoLayout*>> kept_;
-    std::unordered_map<std::string_view, std::list<std::pair<std::string, PangoLayout*>>::iterator> index_;
+    PangoLayout* passing_ = nullptr;  // the line drawn now, too large to keep
+    GlyphMask* passingMask_ = nullptr;
+    std::list<Kept> kept_;            // the most recently drawn first
+    std::unordered_map<std::string_view, std::list<Kept>::iterator> index_;
+    size_t keptBytes_ = 0;
+    size_t limit_ = kDefaultTextLayoutLimit;
     std::map<FontKey, PangoFontDescription*> descriptions_;
     std::map<FontKey, Metrics> metrics_;
 };
@@ -176,24 +259,8 @@ Engine& engine() {
 
 namespace {
 
-// A drawn line's glyphs as coverage at one device scale, kept with its layout: a frame then lays down
-// one mask in the text's colour instead of drawing every glyph again.
-struct GlyphMask {
-    double scale;
-    int x, y;  // of the mask's corner, in pixels from the layout's origin
-    cairo_surface_t* surface;
-    cairo_pattern_t* pattern;  // of the surface, moved to where it is laid down
-};
-
-void freeGlyphMask(gpointer data) {
-    auto* mask = static_cast<GlyphMask*>(data);
-    if (mask->pattern) cairo_pattern_destroy(mask->pattern);
-    if (mask->surface) cairo_surface_destroy(mask->surface);
-    delete mask;
-}
-
 const GlyphMask& glyphMask(PangoLayout* l, double scale) {
-    auto* kept = static_cast<GlyphMask*>(g_object_get_data(G_OBJECT(l), "zuno-glyph-mask"));
+    auto* kept = static_cast<GlyphMask*>(g_object_get_data(G_OBJECT(l), kMaskKey));
     if (kept && kept->scale == scale) return *kept;
     PangoRectangle ink;
     pango_layout_get_pixel_extents(l, &ink, nullptr);
@@ -210,7 +277,7 @@ const GlyphMask& glyphMask(PangoLayout* l, double scale) {
         cairo_destroy(cr);
         mask->pattern = cairo_pattern_create_for_surface(mask->surface);
     }
-    g_object_set_data_full(G_OBJECT(l), "zuno-glyph-mask", mask, freeGlyphMask);
+    engine().keepMask(l, mask);
     return *mask;
 }
 
@@ -278,6 +345,8 @@ double showTextLine(cairo_t* cr, std::string_view text, const Font& font, Point 
 }
 
 size_t cachedTextLayoutCount() { return engine().keptCount(); }
+void setTextLayoutLimit(size_t bytes) { engine().setLimit(bytes); }
+size_t cachedTextLayoutBytes() { return engine().keptBytes(); }
 size_t textShapingCount() { return gShaped.load(); }
 
 const char* Font::familyName() const { return kFamily; }

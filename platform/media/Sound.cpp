@@ -158,6 +158,7 @@ struct State {
     std::mutex mutex;
     std::map<SystemSoundID, SoundEntry> sounds;
     SystemSoundID nextId = Sound::kVibrate + 1;
+    bool recordsPlays = false;
     std::vector<Sound::Play> played;
     bool outputEnabled = true;
     Mixer mixer;
@@ -234,12 +235,12 @@ void Sound::dispose(SystemSoundID id) {
 void Sound::play(SystemSoundID id) {
     State& s = state();
     std::lock_guard<std::mutex> lock(s.mutex);
-    if (id == kVibrate) {
-        s.played.push_back(Play{id, "vibrate"});
-        return;
-    }
     auto it = s.sounds.find(id);
-    s.played.push_back(Play{id, it == s.sounds.end() ? std::string() : it->second.name});
+    if (s.recordsPlays) {
+        std::string name = id == kVibrate ? "vibrate" : it == s.sounds.end() ? std::string() : it->second.name;
+        s.played.push_back(Play{id, std::move(name)});
+    }
+    if (id == kVibrate) return;
     if (it == s.sounds.end() || !s.outputEnabled || !s.mixer.open()) return;
     if (!it->second.converted) it->second.converted = convertForOutput(it->second.clip);
     if (it->second.converted->empty()) return;
@@ -247,6 +248,13 @@ void Sound::play(SystemSoundID id) {
     const double ends = RunLoop::main().now() + secondsOf(*it->second.converted);
     s.lastSoundEnds = std::max(s.lastSoundEnds, ends);
     scheduleClosing(s, s.lastSoundEnds + kQuietSecondsBeforeClosing - RunLoop::main().now());
+}
+
+void Sound::recordPlays() {
+    State& s = state();
+    std::lock_guard<std::mutex> lock(s.mutex);
+    s.recordsPlays = true;
+    s.played.clear();
 }
 
 std::vector<Sound::Play> Sound::played() {
@@ -299,7 +307,10 @@ bool Sound::outputPlaying() {
 
 void Sound::resetForTests() {
     setOutputEnabled(false);
-    clearPlayed();
+    State& s = state();
+    std::lock_guard<std::mutex> lock(s.mutex);
+    s.recordsPlays = false;
+    s.played.clear();
 }
 
 }  // namespace zuno::sys

@@ -12,7 +12,8 @@ using SystemSoundID = uint32_t;
 // and overlapping plays mix. They go to the audio device through SDL when there is one; without one
 // nothing is heard. Vibration is the id kVibrate (nothing to feel on a desktop).
 //
-// Every play is recorded, heard or not, so tests can check which sounds a screen made.
+// Once a test asks (recordPlays), every play is recorded, heard or not, so that it can check which
+// sounds a screen made; otherwise nothing is kept of them.
 class Sound {
 public:
     static constexpr SystemSoundID kVibrate = 4095;
@@ -28,6 +29,8 @@ public:
         SystemSoundID id;
         std::string name;  // the file name ("EAT.WAV"), "vibrate", or "" for an unknown id
     };
+    // Tests: the plays from now on are recorded (until resetForTests), an earlier record forgotten.
+    static void recordPlays();
     static std::vector<Play> played();
     static std::vector<std::string> playedNames();
     static void clearPlayed();
@@ -45,7 +48,7 @@ public:
     // program does no audio work.
     static bool outputPlaying();
 
-    // Forgets the record of plays and turns output off; the sounds made stay.
+    // Forgets the record of plays, stops recording them and turns output off; the sounds made stay.
     static void resetForTests();
 };
 

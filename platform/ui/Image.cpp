@@ -3,9 +3,10 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
-#include <map>
+#include <list>
 #include <mutex>
 #include <set>
+#include <unordered_map>
 
 #include "platform/core/Bundle.h"
 #include "platform/core/Log.h"
@@ -15,11 +16,68 @@ namespace zuno::ui {
 
 namespace {
 
+// Decoded pictures are large (a background at scale 2 is 2.4 MB), so the cache keeps only the most
+// recently asked for within a limit of bytes; a picture a view still holds lives on with it and is
+// handed out again while it does, so that a name never gives two copies of its pixels.
 struct ImageCache {
+    using Recent = std::list<std::pair<std::string, ImagePtr>>;  // most recently asked for first
+
     std::mutex mutex;
     std::string root;
-    std::map<std::string, ImagePtr> byName;
+    Recent recent;
+    std::unordered_map<std::string, Recent::iterator> recentByKey;
+    size_t recentBytes = 0;
+    size_t limit = Image::kDefaultCacheLimit;
+    std::unordered_map<std::string, std::weak_ptr<Image>> handedOut;
+    size_t handedOutPruned = 0;  // how many were handed out after the last pruning
     std::set<std::string> reportedMissing;
+
+    void clear() {
+        recent.clear();
+        recentByKey.clear();
+        recentBytes = 0;
+        handedOut.clear();
+        handedOutPruned = 0;
+    }
+
+    void dropLeastRecent() {
+        recentBytes -= recent.back().second->byteCount();
+        recentByKey.erase(recent.back().first);
+        recent.pop_back();
+    }
+
+    // Keeps the picture as the most recently asked for, if it fits at all.
+    void keep(const std::string& key, const ImagePtr& image) {
+        if (auto found = recentByKey.find(key); found != recentByKey.end()) {
+            recent.splice(recent.begin(), recent, found->second);
+            return;
+        }
+        const size_t bytes = image->byteCount();
+        if (bytes > limit) return;
+        while (recentBytes + bytes > limit) dropLeastRecent();
+        recent.emplace_front(key, image);
+        recentByKey[key] = recent.begin();
+        recentBytes += bytes;
+    }
+
+    void handOut(const std::string& key, const ImagePtr& image) {
+        handedOut[key] = image;
+        // The names of pictures nobody holds any more go now and then.
+        if (handedOut.size() < 2 * handedOutPruned + 64) return;
+        std::erase_if(handedOut, [](const auto& entry) { return entry.second.expired(); });
+        handedOutPruned = handedOut.size();
+    }
+
+    ImagePtr find(const std::string& key) {
+        if (auto found = recentByKey.find(key); found != recentByKey.end()) {
+            recent.splice(recent.begin(), recent, found->second);
+            return found->second->second;
+        }
+        auto held = handedOut.find(key);
+        ImagePtr image = held == handedOut.end() ? nullptr : held->second.lock();
+        if (image) keep(key, image);
+        return image;
+    }
 };
 
 ImageCache& cache() {
@@ -73,7 +131,8 @@ void Image::setImageRoot(std::string folder) {
     auto& c = cache();
     std::lock_guard<std::mutex> lock(c.mutex);
     c.root = std::move(folder);
-    c.byName.clear();
+    c.clear();
+    c.limit = kDefaultCacheLimit;
     c.reportedMissing.clear();
 }
 
@@ -86,7 +145,20 @@ std::string Image::imageRoot() {
 void Image::clearCache() {
     auto& c = cache();
     std::lock_guard<std::mutex> lock(c.mutex);
-    c.byName.clear();
+    c.clear();
+}
+
+void Image::setCacheLimit(size_t bytes) {
+    auto& c = cache();
+    std::lock_guard<std::mutex> lock(c.mutex);
+    c.limit = bytes;
+    while (c.recentBytes > c.limit) c.dropLeastRecent();
+}
+
+size_t Image::cachedBytes() {
+    auto& c = cache();
+    std::lock_guard<std::mutex> lock(c.mutex);
+    return c.recentBytes;
 }
 
 ImagePtr Image::imageNamed(const std::string& name) { return imageNamed(name, Screen::scale()); }
@@ -98,8 +170,7 @@ ImagePtr Image::imageNamed(const std::string& name, int scale) {
     std::string root;
     {
         std::lock_guard<std::mutex> lock(c.mutex);
-        auto it = c.byName.find(key);
-        if (it != c.byName.end()) return it->second;
+        if (ImagePtr found = c.find(key)) return found;
         root = c.root.empty() ? defaultImageRoot() : c.root;
     }
     ImagePtr image;
@@ -117,13 +188,16 @@ ImagePtr Image::imageNamed(const std::string& name, int scale) {
         }
     }
     std::lock_guard<std::mutex> lock(c.mutex);
+    // Another thread may have read the same file meanwhile: the first one kept is the one handed out.
+    if (ImagePtr found = c.find(key)) return found;
     if (!image) {
         if (c.reportedMissing.insert(name).second) sys::Log::warningFormat("missing image %s", name.c_str());
         image = placeholder(name);
     } else {
         image->name_ = name;
     }
-    c.byName[key] = image;
+    c.keep(key, image);
+    c.handOut(key, image);
     return image;
 }
 
@@ -140,6 +214,8 @@ ImagePtr Image::imageWithContentsOfFile(const std::string& path) {
     if (!readFile(path, bytes)) return nullptr;
     return imageWithData(bytes);
 }
+
+size_t Image::byteCount() const { return sizeof(Image) + name_.size() + pixels_.size() * sizeof(uint32_t); }
 
 bool Image::isOpaque() const {
     if (opaque_ == Opacity::Unknown) {

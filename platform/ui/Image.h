@@ -22,10 +22,17 @@ public:
     static std::string imageRoot();
     // A named bundle image, cached by name and scale. "name" may omit ".png". At the screen's scale 2,
     // 'name@2x.png' is taken when the folder has it, else 'name.png'. Missing or undecodable files give
-    // a placeholder (logged once per name).
+    // a placeholder (logged once per name). While anything holds the image, the name gives that same
+    // image.
     static std::shared_ptr<Image> imageNamed(const std::string& name);
     static std::shared_ptr<Image> imageNamed(const std::string& name, int scale);
     static void clearCache();
+    // The cache keeps the most recently asked-for images whose bytes (byteCount) add up to no more
+    // than the limit; the least recently asked for go first. Setting the image folder puts the
+    // default limit back.
+    static constexpr size_t kDefaultCacheLimit = 16u << 20;
+    static void setCacheLimit(size_t bytes);
+    static size_t cachedBytes();
     // PNG or JPEG bytes; nullptr when they are neither or are damaged.
     static std::shared_ptr<Image> imageWithData(const sys::Data& data);
     static std::shared_ptr<Image> imageWithData(const uint8_t* bytes, size_t size);
@@ -46,6 +53,8 @@ public:
     }
     const std::string& name() const { return name_; }
     bool isPlaceholder() const { return placeholder_; }
+    // What the image holds in memory: its pixels and itself.
+    size_t byteCount() const;
     // Every pixel fully opaque (a placeholder never is); worked out once.
     bool isOpaque() const;
 

@@ -5,6 +5,8 @@
 #include <cstdlib>
 #include <filesystem>
 
+#include "platform/backend/CairoImageForms.h"
+#include "platform/backend/TextLayout.h"
 #include "platform/core/Bundle.h"
 #include "platform/core/DataFolder.h"
 #include "platform/core/Device.h"
@@ -77,6 +79,8 @@ void resetPlatformServices() {
     ui::Animator::shared().reset();
     ui::Application::shared().reset();
     ui::Image::setImageRoot("");
+    ui::setResizedFormLimit(ui::kDefaultResizedFormLimit);
+    ui::setTextLayoutLimit(ui::kDefaultTextLayoutLimit);
     sys::setRequestedDisplayScale(0);
     ui::Screen::setScale(0);
     ui::InterfaceLoader::setInterfaceRoot("");

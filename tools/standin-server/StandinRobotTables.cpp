@@ -456,6 +456,7 @@ void StandinRobotTables::startWhenReady() {
 
 void StandinRobotTables::startDeal() {
     playing_ = true;
+    ++dealsStarted_;
     for (int i = 0; i < placeCount(); ++i) places_[i].ready = i == ownerPlace_;
     game_->deal(*this);
 }

@@ -158,6 +158,9 @@ public:
     // Tests: the player's turn runs out now, as its time running out does; false when no deal is
     // running or the turn is not the player's.
     bool runOutPlayerTurn();
+    // Tests: how many deals have started so far (read with locked()); a quick deal may be over before
+    // anyone sees it running.
+    int dealsStarted() const { return dealsStarted_; }
 
     // For the games, with the lock held.
     const Options& options() const { return options_; }
@@ -256,6 +259,7 @@ private:
     std::vector<Place> watchers_;
     int playerPlace_ = 1, ownerPlace_ = 0;
     bool playing_ = false;
+    int dealsStarted_ = 0;
     int turn_ = -1;
     uint64_t turnSerial_ = 0;
     uint64_t tableSerial_ = 0;

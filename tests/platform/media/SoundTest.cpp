@@ -176,6 +176,12 @@ TEST(SoundTest, PlaysAreRecordedByName) {
     ASSERT_NE(flip, 0u);
     EXPECT_NE(eat, flip);
     EXPECT_NE(eat, Sound::kVibrate);
+    // Nothing is kept of the plays until a test asks: a long run would keep every one.
+    Sound::play(eat);
+    Sound::vibrate();
+    EXPECT_TRUE(Sound::played().empty());
+
+    Sound::recordPlays();
     Sound::play(eat);
     Sound::play(flip);
     Sound::vibrate();
@@ -183,6 +189,9 @@ TEST(SoundTest, PlaysAreRecordedByName) {
     EXPECT_EQ(Sound::playedNames(), (std::vector<std::string>{"EAT.WAV", "lat-bai.caf", "vibrate", ""}));
     EXPECT_EQ(Sound::played()[2].id, 4095u);
     Sound::clearPlayed();
+    EXPECT_TRUE(Sound::played().empty());
+    Sound::resetForTests();
+    Sound::play(eat);
     EXPECT_TRUE(Sound::played().empty());
     Sound::dispose(eat);
     EXPECT_EQ(Sound::nameOf(eat), "");
@@ -198,6 +207,7 @@ TEST(SoundTest, PlaysThroughAnAudioDeviceWhenThereIsOne) {
     ::setenv("SDL_AUDIODRIVER", "dummy", 1);  // a device that exists and plays into nothing
     SystemSoundID id = Sound::createSystemSound(writeFile("beep.wav", wav(1, 1, 8000, 16, std::string(1600, '\x10'))));
     Sound::setOutputEnabled(true);
+    Sound::recordPlays();
     for (int i = 0; i < 20; ++i) Sound::play(id);  // more at once than the mixer keeps
     EXPECT_TRUE(Sound::outputOpen()) << "SDL found no dummy audio driver";
     EXPECT_EQ(Sound::played().size(), 20u);

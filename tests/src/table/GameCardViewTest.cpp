@@ -27,7 +27,7 @@ TEST_F(CardTable, MyTienLenTurnRunsOutOncePassingForMe) {
     ASSERT_TRUE(table);
     table->setInterval(10);
     ServiceRecording service(TienLenService::getInstance());
-    sys::Sound::clearPlayed();
+    sys::Sound::recordPlays();
     table->startTurnOfPlayer(10);
     EXPECT_FALSE(table->progressTimer->isHidden());
     EXPECT_EQ(table->progressTimer->center(), (ui::Point{240, 182}));
@@ -76,7 +76,7 @@ TEST_F(CardTable, ATurnOfNoLengthShowsAnEmptyBarAndPassesNothing) {
     for (int interval : {0, -5}) {
         table->setInterval(interval);
         ServiceRecording service(TienLenService::getInstance());
-        sys::Sound::clearPlayed();
+        sys::Sound::recordPlays();
         table->startTurnOfPlayer(10);
         EXPECT_FALSE(table->isTurnBarRunning());
         EXPECT_FALSE(table->progressTimer->isHidden());

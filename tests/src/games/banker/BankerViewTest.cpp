@@ -435,7 +435,7 @@ TEST_F(BankerTable, MyFlyTextPassesClearOfMyNameAndMoney) {
 
 TEST_F(BankerTable, ThreeMoneyChangesWithinASecondAndAHalfPlayOneSound) {
     auto table = xiZach(10);
-    sys::Sound::clearPlayed();
+    sys::Sound::recordPlays();
     const auto coin = Resources::getInstance().com_trung_tien();
     for (int32_t who : {20, 30, 40}) table->updateMoneyForPlayer(who, 50);
     auto played = sys::Sound::played();

@@ -299,13 +299,13 @@ TEST_F(CoTuongViewTest, AMovedPieceSlidesAndTheTakenOneWaitsForIt) {
 TEST_F(CoTuongViewTest, LeavingRightAfterAMoveSilencesItsSounds) {
     auto table = openTable(20, true);
     table->startWithMoveFirst(10, 30000);
-    sys::Sound::clearPlayed();
+    sys::Sound::recordPlays();
     table->moveWithWho(10, 164, 52, 20);  // my cannon takes the horse
     run(0.5);
     EXPECT_EQ(sys::Sound::playedNames(), (std::vector<std::string>{"EAT.WAV"}));
 
     table->startWithMoveFirst(10, 30000);
-    sys::Sound::clearPlayed();
+    sys::Sound::recordPlays();
     table->moveWithWho(10, 164, 52, 20);
     nav().popViewControllerAnimated(false);
     run(1);

@@ -134,7 +134,7 @@ protected:
 
 TEST_F(TienLenViewTest, TheDealIsShownSortedAndLaidOut) {
     auto table = openTable(fourPlayers());
-    sys::Sound::clearPlayed();
+    sys::Sound::recordPlays();
     table->startWithWhoMoveFirst(20, 15, kHand);
     run(2);
     Ids ids = table->myCardIds();
@@ -333,7 +333,7 @@ TEST_F(TienLenViewTest, FinishStopAndShownHand) {
 
 TEST_F(TienLenViewTest, MoneyChangesInARowMakeOneCoinSound) {
     auto table = openTable(fourPlayers());
-    sys::Sound::clearPlayed();
+    sys::Sound::recordPlays();
     table->updateMoneyForPlayer(30, 500);
     run(1);
     table->updateMoneyForPlayer(30, 500);
@@ -351,7 +351,7 @@ TEST_F(TienLenViewTest, ATableLeftMidDealDealsSoundsAndSendsNoMore) {
     table->updateMoneyForPlayer(30, 500);
     run(0.25);
     ServiceRecording sent(TienLenService::getInstance());
-    sys::Sound::clearPlayed();
+    sys::Sound::recordPlays();
     nav().popViewControllerAnimated(false);
     run(60);
     EXPECT_TRUE(sys::Sound::playedNames().empty());
