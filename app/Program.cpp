@@ -38,8 +38,8 @@ constexpr double kSettleLimitSeconds = 3;
 constexpr double kSettleStepSeconds = 0.1;
 // How long the end waits for the connection's threads.
 constexpr double kCloseWaitSeconds = 3;
-// After a screen closes, until the pages it freed are handed back.
-constexpr double kReleaseDelaySeconds = 1;
+// After a screen closes, until the pages it freed are handed back: a pause, not a step of the screen.
+constexpr double kReleaseDelaySeconds = 2;
 
 // The fields that take typing: one-line fields, and text views that may be edited.
 void collectFields(const std::shared_ptr<ui::View>& view, std::vector<std::shared_ptr<ui::View>>& fields) {
