@@ -194,6 +194,12 @@ void CairoCanvas::beginGroup() {
 }
 
 void CairoCanvas::beginGroupWithin(const Rect& extent) {
+    // Under a clip through pixels (a path, a rectangle off whole pixels) a limit added to it makes Cairo
+    // compose the group's drawing another way, which rounds a few pixels differently: left out there.
+    if (state_.roughClip) {
+        beginGroup();
+        return;
+    }
     save();
     // Limited on whole pixels (a limit through pixels would blend its edge and round the opacity
     // differently), and on its far sides only: the group's surface starts where an unlimited one would,
@@ -204,7 +210,7 @@ void CairoCanvas::beginGroupWithin(const Rect& extent) {
     const Point to{std::ceil(device.maxX()), std::ceil(device.maxY())};
     const Rect clip = toDevice(clipExtents());
     const Point start{std::floor(clip.minX()), std::floor(clip.minY())};
-    clipToDeviceRects({Rect(start, Size{std::max(0.0, to.x - start.x), std::max(0.0, to.y - start.y)})});
+    clipToDeviceRectKeepingTransform(Rect(start, Size{std::max(0.0, to.x - start.x), std::max(0.0, to.y - start.y)}));
     cairo_push_group(cr_);
     groupLimits_.push_back(Rect(from, Size{to.x - from.x, to.y - from.y}));
 }
@@ -304,6 +310,24 @@ void CairoCanvas::clipToDeviceRects(const std::vector<Rect>& rects) {
     for (const Rect& r : rects) cairo_rectangle(cr_, r.x(), r.y(), r.width(), r.height());
     cairo_clip(cr_);
     cairo_set_matrix(cr_, &m);
+}
+
+void CairoCanvas::clipToDeviceRectKeepingTransform(const Rect& device) {
+    cairo_matrix_t toUser;
+    cairo_get_matrix(cr_, &toUser);
+    if (cairo_matrix_invert(&toUser) != CAIRO_STATUS_SUCCESS) return;
+    // The corners land back on whole pixels (well within Cairo's fixed-point step), so the clip is the
+    // same box of pixels as one made in device coordinates.
+    const Point corners[4] = {{device.minX(), device.minY()}, {device.maxX(), device.minY()},
+                              {device.maxX(), device.maxY()}, {device.minX(), device.maxY()}};
+    cairo_new_path(cr_);
+    for (const Point& corner : corners) {
+        double x = corner.x, y = corner.y;
+        cairo_matrix_transform_point(&toUser, &x, &y);
+        cairo_line_to(cr_, x, y);
+    }
+    cairo_close_path(cr_);
+    cairo_clip(cr_);
 }
 
 CairoCanvas::ShownPartClip::ShownPartClip(CairoCanvas& canvas, const std::optional<Rect>& device) {

@@ -93,6 +93,10 @@ private:
     void narrowContentClip(const Rect& device);
     // Clips to rectangles of the device's pixels.
     void clipToDeviceRects(const std::vector<Rect>& rects);
+    // The same for one rectangle, without setting the transform anew on the way: Cairo keeps the inverse
+    // of a transform built up step by step, and text drawn from the current point under an inverse
+    // computed afresh now and then lands a pixel off. For clips that outlive the call.
+    void clipToDeviceRectKeepingTransform(const Rect& device);
     // Whether only a part is drawn now (a partial frame, outside any group).
     bool drawsPart() const;
     bool mayShowOnDevice(const Rect& device) const;
