@@ -234,7 +234,7 @@ void CairoCanvas::setLineWidth(double width) { cairo_set_line_width(cr_, width);
 void CairoCanvas::fillRect(const Rect& r) {
     addInk(r);
     if (!mayShow(r)) return;
-    const ShownPartClip clip(*this, mapsRectToWholePixels(r) ? std::optional<Rect>(toDevice(r)) : std::nullopt);
+    const ShownPartClip clip(*this, landsOnWholePixels(r) ? std::optional<Rect>(toDevice(r)) : std::nullopt);
     cairo_new_path(cr_);
     cairo_rectangle(cr_, r.x(), r.y(), r.width(), r.height());
     setSource(state_.fill);
@@ -251,7 +251,9 @@ void CairoCanvas::strokeRect(const Rect& r) {
     cairo_stroke(cr_);
 }
 
-bool CairoCanvas::mapsRectToWholePixels(const Rect& r) const {
+bool CairoCanvas::mapsRectToWholePixels(const Rect& r) const { return !state_.roughClip && landsOnWholePixels(r); }
+
+bool CairoCanvas::landsOnWholePixels(const Rect& r) const {
     cairo_matrix_t m;
     cairo_get_matrix(cr_, &m);
     if (m.xy != 0 || m.yx != 0) return false;
@@ -441,7 +443,7 @@ void CairoCanvas::clipToPath() {
 }
 
 void CairoCanvas::clipToRect(const Rect& r) {
-    if (!mapsRectToWholePixels(r)) state_.roughClip = true;
+    if (!landsOnWholePixels(r)) state_.roughClip = true;
     narrowContentClip(toDevice(r));
     cairo_new_path(cr_);
     cairo_rectangle(cr_, r.x(), r.y(), r.width(), r.height());

@@ -75,6 +75,8 @@ private:
         std::optional<Rect> contentClip;
     };
     void setSource(const Color& c);
+    // Whether the rectangle lands on whole device pixels (no rotation, no fractional edge).
+    bool landsOnWholePixels(const Rect& r) const;
     void drawPlaceholder(const Image& image, const Rect& into);
     // The clip's bounding box in the current coordinates.
     Rect clipExtents() const;

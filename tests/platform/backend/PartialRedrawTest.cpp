@@ -313,6 +313,36 @@ TEST_P(PartialRedrawTest, WhatReachesPastAnOpaqueCoverStillShows) {
     EXPECT_TRUE(testing::showsWhatIsDrawnPlainly(frames)) << "full redraw";
 }
 
+// An opaque cover on whole pixels that a clip through pixels cuts (its superview's bounds off whole
+// points, or a rounded superview further out) paints the pixels along that clip's edge only in part:
+// what lies under it there still shows through, in full frames and in partial ones.
+TEST_P(PartialRedrawTest, AnOpaqueCoverCutByAClipThroughPixelsLetsItsEdgeShowThrough) {
+    RasterScreen frames(480, 320, GetParam());
+    window->setBackgroundColor(Color::rgb255(30, 60, 90));
+    auto clipped = std::make_shared<View>(Rect(40, 30, 200, 80.5));
+    clipped->setBackgroundColor(Color::rgb255(240, 240, 40));
+    clipped->setClipsToBounds(true);
+    auto rounded = std::make_shared<View>(Rect(260, 30, 180, 120));
+    rounded->setClipsToBounds(true);
+    rounded->layer().setCornerRadius(16);
+    auto inner = std::make_shared<View>(rounded->bounds());
+    inner->setBackgroundColor(Color::rgb255(240, 240, 40));
+    rounded->addSubview(inner);
+    for (View* superview : {clipped.get(), inner.get()}) {
+        auto cover = std::make_shared<View>(Rect(0, 0, 200, 121));
+        cover->setBackgroundColor(Color::rgb255(200, 40, 40));
+        superview->addSubview(cover);
+    }
+    window->addSubview(clipped);
+    window->addSubview(rounded);
+    frames.renderIfNeeded();  // the views' first drawing, where they learn how far it reaches
+    frames.renderApplication();
+    EXPECT_TRUE(testing::showsWhatIsDrawnPlainly(frames)) << "full frame";
+    Display::invalidate(Rect(20, 20, 440, 140));
+    frames.renderIfNeeded();
+    EXPECT_TRUE(testing::showsWhatIsDrawnPlainly(frames)) << "partial frame";
+}
+
 // A translucent view is composed whole before it is laid down: drawing that runs past a subview's frame
 // (and past the translucent view's bounds) is not cut, neither while the view fades nor while it is
 // kept translucent, as that drawing changes or stops being clipped.
