@@ -128,18 +128,21 @@ const CairoForm& scaledForm(const Image& image, int width, int height) {
     return forms.scaled.back().form;
 }
 
-// Paints a form 1:1 at a whole device pixel: the opaque core copied, the rest blended around it.
-void paintForm(cairo_t* cr, const CairoForm& form, double x, double y, int w, int h) {
+void addRectangle(cairo_t* cr, const Rect& r) { cairo_rectangle(cr, r.x(), r.y(), r.width(), r.height()); }
+
+// Paints a form 1:1 at a whole device pixel: the opaque core copied, the rest blended around it. Its
+// rectangles are filled only within the given box (see CairoCanvas::fillableArea).
+void paintForm(cairo_t* cr, const CairoForm& form, double x, double y, int w, int h, const Rect& within) {
     if (!form.opaqueAlias) {
         cairo_set_source_surface(cr, form.surface, x, y);
         cairo_pattern_set_filter(cairo_get_source(cr), CAIRO_FILTER_FAST);
-        cairo_rectangle(cr, x, y, w, h);
+        addRectangle(cr, Rect(x, y, w, h).intersection(within));
         cairo_fill(cr);
         return;
     }
     cairo_set_source_surface(cr, form.opaqueAlias, x, y);
     cairo_pattern_set_filter(cairo_get_source(cr), CAIRO_FILTER_FAST);
-    cairo_rectangle(cr, x + form.coreX, y + form.coreY, form.coreWidth, form.coreHeight);
+    addRectangle(cr, Rect(x + form.coreX, y + form.coreY, form.coreWidth, form.coreHeight).intersection(within));
     cairo_fill(cr);
     cairo_set_source_surface(cr, form.surface, x, y);
     cairo_pattern_set_filter(cairo_get_source(cr), CAIRO_FILTER_FAST);
@@ -236,7 +239,7 @@ void CairoCanvas::fillRect(const Rect& r) {
     if (!mayShow(r)) return;
     const ShownPartClip clip(*this, landsOnWholePixels(r) ? std::optional<Rect>(toDevice(r)) : std::nullopt);
     cairo_new_path(cr_);
-    cairo_rectangle(cr_, r.x(), r.y(), r.width(), r.height());
+    addRectangle(cr_, fillableArea(r));
     setSource(state_.fill);
     cairo_fill(cr_);
 }
@@ -259,6 +262,13 @@ bool CairoCanvas::landsOnWholePixels(const Rect& r) const {
     if (m.xy != 0 || m.yx != 0) return false;
     auto whole = [](double v) { return std::abs(v - std::round(v)) < 1e-6; };
     return whole(m.xx * r.x() + m.x0) && whole(m.yy * r.y() + m.y0) && whole(m.xx * r.width()) && whole(m.yy * r.height());
+}
+
+Rect CairoCanvas::fillableArea(const Rect& r) const {
+    cairo_matrix_t m;
+    cairo_get_matrix(cr_, &m);
+    if (!state_.roughClip || m.xy != 0 || m.yx != 0) return r;
+    return r.intersection(clipExtents());
 }
 
 Rect CairoCanvas::clipExtents() const {
@@ -531,7 +541,7 @@ void CairoCanvas::drawImage(const Image& image, const Rect& into, double alpha) 
                 // Laid 1:1 on whole pixels: any part of it comes out as in the whole picture.
                 const ShownPartClip clip(*this, Rect(x, y, dw, dh));
                 if (alpha >= 1.0) {
-                    paintForm(cr_, form, x, y, dw, dh);
+                    paintForm(cr_, form, x, y, dw, dh, fillableArea(Rect(x, y, dw, dh)));
                 } else {
                     cairo_set_source_surface(cr_, form.surface, x, y);
                     cairo_pattern_set_filter(cairo_get_source(cr_), CAIRO_FILTER_FAST);

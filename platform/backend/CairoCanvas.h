@@ -80,6 +80,11 @@ private:
     void drawPlaceholder(const Image& image, const Rect& into);
     // The clip's bounding box in the current coordinates.
     Rect clipExtents() const;
+    // The part of an upright rectangle to fill: under a clip through pixels, only what lies within the
+    // clip's box (the same pixels). Cairo paints a filled rectangle that covers all of its surface
+    // instead of filling it, which rounds the pixels along such a clip a little differently; a fading
+    // group's surface limited to its extent is covered by fills that would not cover a whole one.
+    Rect fillableArea(const Rect& r) const;
     // The bounding box of a rectangle mapped between the current coordinates and the device's.
     Rect toDevice(const Rect& r) const;
     Rect fromDevice(const Rect& r) const;

@@ -11,11 +11,12 @@
 #include <vector>
 
 #include "platform/backend/CairoCanvas.h"
+#include "platform/ui/Image.h"
 
 namespace zuno::ui::test {
 namespace {
 
-constexpr int kWidth = 200, kHeight = 80;
+constexpr int kWidth = 400, kHeight = 160;
 
 using Drawing = std::function<void(Canvas&)>;
 
@@ -112,6 +113,37 @@ TEST(FadingGroupTest, DrawingInsideATurnedClipComesOutAsInAPlainGroup) {
         canvas.drawText("Zuno", {2, 1}, Font::systemFontOfSize(12));
     };
     expectLimitChangesNothing(60, placeAt, content, panel.insetBy(-4, -4));
+}
+
+// A view clipping to bounds through pixels that run past the group's top, with a fill and a picture
+// larger than the group but not than the screen: Cairo paints what covers all of a surface instead of
+// filling it, and the limited group's surface is smaller.
+TEST(FadingGroupTest, FillsAndPicturesPastAClipThroughPixelsComeOutAsInAPlainGroup) {
+    auto placeAt = [](int i) -> Drawing {
+        return [i](Canvas& canvas) {
+            canvas.scale(2, 2);
+            canvas.translate(-10 + (i % 5) * 0.25, -12.75 + (i / 5 % 8) * 0.25);
+        };
+    };
+    const Rect bounds(0, 0, 100, 21);
+    std::vector<uint32_t> pixels(130 * 40);
+    for (size_t i = 0; i < pixels.size(); ++i) pixels[i] = 0xFF000000u | uint32_t(i % 130 * 2) << 16 | uint32_t(i / 130 * 6);
+    const ImagePtr picture = Image::fromPixels(130, 40, std::move(pixels));
+    auto clipped = [&](const Drawing& drawing) -> Drawing {
+        return [&, drawing](Canvas& canvas) {
+            canvas.clipToRect(bounds);
+            canvas.setFillColor(Color{0.3, 0.6, 0.5, 0.6});
+            canvas.fillRect(bounds);
+            drawing(canvas);
+        };
+    };
+    auto fill = [](Canvas& canvas) {
+        canvas.setFillColor(Color::rgb255(160, 168, 148));
+        canvas.fillRect(Rect(-1, -5, 140, 40));
+    };
+    auto paint = [&](Canvas& canvas) { canvas.drawImage(*picture, Point{-2, -6}); };
+    expectLimitChangesNothing(40, placeAt, clipped(fill), bounds.insetBy(-4, -4));
+    expectLimitChangesNothing(40, placeAt, clipped(paint), bounds.insetBy(-4, -4));
 }
 
 }  // namespace
