@@ -20,6 +20,7 @@
 #include "platform/ui/Animation.h"
 #include "platform/ui/Application.h"
 #include "platform/ui/TextField.h"
+#include "platform/ui/TextView.h"
 #include "screens/FriendListView.h"
 #include "screens/UserDataView.h"
 #include "shell/EnterKey.h"
@@ -36,10 +37,15 @@ constexpr double kSettleStepSeconds = 0.1;
 // How long the end waits for the connection's threads.
 constexpr double kCloseWaitSeconds = 3;
 
-void collectFields(const std::shared_ptr<ui::View>& view, std::vector<std::shared_ptr<ui::TextField>>& fields) {
+// The fields that take typing: one-line fields, and text views that may be edited.
+void collectFields(const std::shared_ptr<ui::View>& view, std::vector<std::shared_ptr<ui::View>>& fields) {
     if (!view || view->isHidden()) return;
     if (auto field = std::dynamic_pointer_cast<ui::TextField>(view); field && field->isEnabled()) {
         fields.push_back(field);
+        return;
+    }
+    if (auto text = std::dynamic_pointer_cast<ui::TextView>(view); text && text->isEditable()) {
+        fields.push_back(text);
         return;
     }
     for (const auto& sub : view->subviews()) collectFields(sub, fields);
@@ -136,9 +142,11 @@ void Program::shutDown() {
 }
 
 void focusNextField() {
+    // A dialog has the keys while it shows; the fields under it wait.
+    if (ui::AlertView::topAlert()) return;
     auto delegate = ZunoOnlineAppDelegate::current();
     if (!delegate || !delegate->window) return;
-    std::vector<std::shared_ptr<ui::TextField>> fields;
+    std::vector<std::shared_ptr<ui::View>> fields;
     // Open dialogs and sheets lie over the screen: their fields come last, so start from the top.
     collectFields(delegate->window, fields);
     if (fields.empty()) return;
@@ -150,8 +158,8 @@ void focusNextField() {
 }
 
 bool pressGameKey(GameKey key) {
-    // Typing into a field (a chat line) keeps its keys.
-    if (dynamic_cast<ui::KeyInput*>(ui::Responder::firstResponder())) return false;
+    // A dialog on top, or typing into a field (a chat line), keeps its keys.
+    if (ui::AlertView::topAlert() || dynamic_cast<ui::KeyInput*>(ui::Responder::firstResponder())) return false;
     auto delegate = ZunoOnlineAppDelegate::current();
     auto top = delegate && delegate->navigationController ? delegate->navigationController->topViewController() : nullptr;
     auto* target = dynamic_cast<GameKeyTarget*>(top.get());

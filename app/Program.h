@@ -75,7 +75,8 @@ private:
 // else it is a table's Leave button, or the back button when it shows.
 void focusNextField();
 void goBack();
-// Enter that no text field takes: the dialog on top is answered by its main button.
+// Enter over a dialog: the dialog on top is answered by its main button (the window's Enter reaches it
+// through the application, which gives a dialog the keys while it shows).
 void confirmDialog();
 // A game key (arrows, Space) for the screen on top when it plays with keys and nothing takes text;
 // answers whether the screen used it.

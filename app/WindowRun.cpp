@@ -8,7 +8,6 @@
 #include "Program.h"
 #include "platform/backend/SdlWindowBackend.h"
 #include "platform/core/RunLoop.h"
-#include "platform/ui/Responder.h"
 
 namespace zuno::app {
 
@@ -25,17 +24,14 @@ std::optional<GameKey> gameKeyOf(SDL_Keycode key) {
     }
 }
 
-// Tab and Escape are the program's own keys, and Enter when no field has the keyboard (a field takes
-// it as its return key); the arrows and Space go to a game screen that plays with them (Blocks); the
-// window hands the rest to the screens.
+// Tab and Escape are the program's own keys; the arrows and Space go to a game screen that plays with
+// them (Blocks). The window hands the rest to the application, which gives them to the dialog on top
+// (Enter is its main button) or else to the field that has the keyboard (Enter is its return key).
 int desktopKeys(void*, SDL_Event* event) {
     if (event->type != SDL_KEYDOWN) return 1;
     const SDL_Keycode key = event->key.keysym.sym;
     if (key == SDLK_TAB) sys::RunLoop::main().post([] { focusNextField(); });
     if (key == SDLK_ESCAPE) sys::RunLoop::main().post([] { goBack(); });
-    // Asked now, before the window gives the key to a field: a field's return may itself open a dialog.
-    const bool typing = dynamic_cast<ui::KeyInput*>(ui::Responder::firstResponder()) != nullptr;
-    if ((key == SDLK_RETURN || key == SDLK_KP_ENTER) && !typing) sys::RunLoop::main().post([] { confirmDialog(); });
     if (auto game = gameKeyOf(key)) sys::RunLoop::main().post([k = *game] { pressGameKey(k); });
     return 1;
 }

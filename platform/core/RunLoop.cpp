@@ -1,5 +1,6 @@
 #include "platform/core/RunLoop.h"
 
+#include <algorithm>
 #include <cmath>
 #include <memory>
 
@@ -122,7 +123,7 @@ RunLoop::TimerId RunLoop::addTimer(double delay, double interval, Task task) {
         std::lock_guard<std::mutex> lock(mutex_);
         id = nextSequence_++;
         TimerKey key{clockNow() + delay, id};
-        timers_.emplace(key, Timer{id, interval, std::move(task)});
+        timers_.emplace(key, Timer{id, interval, delay, std::move(task)});
         timerKeys_.emplace(id, key);
         source = eventSource_;
     }
@@ -369,6 +370,17 @@ size_t RunLoop::pendingTaskCount() const {
 size_t RunLoop::timerCount() const {
     std::lock_guard<std::mutex> lock(mutex_);
     return timers_.size();
+}
+
+std::vector<RunLoop::PendingOneShot> RunLoop::pendingOneShots() const {
+    std::lock_guard<std::mutex> lock(mutex_);
+    std::vector<PendingOneShot> pending;
+    const double now = clockNow();
+    for (const auto& [key, timer] : timers_) {
+        if (timer.interval > 0.0) continue;
+        pending.push_back({timer.delay, std::max(0.0, key.first - now), &timer.task.target_type()});
+    }
+    return pending;
 }
 
 void RunLoop::setEventSource(EventSource* source) {

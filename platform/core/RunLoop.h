@@ -7,6 +7,8 @@
 #include <map>
 #include <mutex>
 #include <thread>
+#include <typeinfo>
+#include <vector>
 
 namespace zuno::sys {
 
@@ -91,12 +93,23 @@ public:
     size_t pendingTaskCount() const;
     size_t timerCount() const;
 
+    // A one-shot timer still to fire: how far ahead it was posted, how soon it fires, and the type of
+    // its task (what a report names it by).
+    struct PendingOneShot {
+        double postedAhead;
+        double dueIn;
+        const std::type_info* task;
+    };
+    // The one-shot timers still to fire, soonest first; repeating timers are left out.
+    std::vector<PendingOneShot> pendingOneShots() const;
+
     void setEventSource(EventSource* source);
 
 private:
     struct Timer {
         TimerId id;
         double interval;  // 0 for a one-shot timer
+        double delay;     // how far ahead it was posted
         Task task;
     };
     using TimerKey = std::pair<double, uint64_t>;  // due time, order of scheduling

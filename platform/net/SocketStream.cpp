@@ -56,6 +56,7 @@ struct SocketStream::Core {
     int fd = -1;
     bool closed = false;
     bool started = false;
+    bool watching = false;  // the background thread runs
     Status readStatus = Status::NotOpen;
     Status writeStatus = Status::NotOpen;
     int error = 0;
@@ -210,6 +211,13 @@ struct SocketStream::Core {
         return result;
     }
 
+    // The background thread: watches, and says when it is done (after everything it posted).
+    void runWatcher() {
+        watch();
+        std::lock_guard<std::mutex> lock(mutex);
+        watching = false;
+    }
+
     // The background half: connects, then turns readiness of the socket into events until the end.
     void watch() {
         int code = 0;
@@ -329,12 +337,14 @@ bool SocketStream::open() {
         if (core_->started) return true;
         if (core_->host.empty()) return false;
         core_->started = true;
+        core_->watching = true;
         core_->readStatus = core_->writeStatus = Status::Opening;
     }
     try {
-        std::thread([core = core_] { core->watch(); }).detach();
+        std::thread([core = core_] { core->runWatcher(); }).detach();
     } catch (const std::system_error&) {
         std::lock_guard<std::mutex> lock(core_->mutex);
+        core_->watching = false;
         core_->readStatus = core_->writeStatus = Status::Error;
         return false;
     }
@@ -429,6 +439,11 @@ long SocketStream::write(const uint8_t* bytes, size_t length) {
         core_->reportError(Side::Write, errno);
         return -1;
     }
+}
+
+bool SocketStream::isWatching() const {
+    std::lock_guard<std::mutex> lock(core_->mutex);
+    return core_->watching;
 }
 
 int SocketStream::errorCode() const {

@@ -65,6 +65,9 @@ public:
 
     // The system error behind an error status, 0 if none.
     int errorCode() const;
+    // The thread open() started, which connects and watches the socket, still runs. It ends at the end
+    // of the stream, an error or close, after posting all it reports.
+    bool isWatching() const;
 
 private:
     struct Core;

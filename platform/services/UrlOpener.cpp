@@ -10,6 +10,7 @@
 #include <thread>
 
 #include "platform/core/Log.h"
+#include "platform/core/RunLoop.h"
 #include "platform/net/UrlEncoding.h"
 
 extern char** environ;
@@ -36,7 +37,7 @@ std::string findInPath(const char* program) {
 
 bool desktopCanOpen(const std::string& url) { return isWebUrl(url) && !findInPath("xdg-open").empty(); }
 
-bool desktopOpen(const std::string& url) {
+bool desktopOpen(const std::string& url, std::function<void()> notOpened) {
     if (!isWebUrl(url)) return false;
     std::string program = findInPath("xdg-open");
     if (program.empty()) return false;
@@ -48,17 +49,19 @@ bool desktopOpen(const std::string& url) {
         Log::warning("Cannot start " + program);
         return false;
     }
-    std::thread([pid] {
+    std::thread([pid, program, notOpened = std::move(notOpened)]() mutable {
         int status = 0;
-        ::waitpid(pid, &status, 0);
+        if (::waitpid(pid, &status, 0) != pid || (WIFEXITED(status) && WEXITSTATUS(status) == 0)) return;
+        Log::warning(program + " could not open the address");
+        if (notOpened) RunLoop::main().post(std::move(notOpened));
     }).detach();
     return true;
 }
 
 struct State {
     std::mutex mutex;
-    UrlOpener::Opener opener = desktopOpen;
-    UrlOpener::Checker checker = desktopCanOpen;
+    UrlOpener::Opener opener;  // none: the desktop's own
+    UrlOpener::Checker checker;
     std::vector<UrlOpener::Opened> opened;
 };
 
@@ -68,13 +71,13 @@ State& state() {
 }
 }  // namespace
 
-bool UrlOpener::openURL(const std::string& url) {
+bool UrlOpener::openURL(const std::string& url, std::function<void()> notOpened) {
     UrlOpener::Opener opener;
     {
         std::lock_guard<std::mutex> lock(state().mutex);
         opener = state().opener;
     }
-    bool answer = opener && opener(url);
+    const bool answer = opener ? opener(url) : desktopOpen(url, std::move(notOpened));
     std::lock_guard<std::mutex> lock(state().mutex);
     state().opened.push_back(Opened{url, answer});
     return answer;
@@ -86,7 +89,7 @@ bool UrlOpener::canOpenURL(const std::string& url) {
         std::lock_guard<std::mutex> lock(state().mutex);
         checker = state().checker;
     }
-    return checker && checker(url);
+    return checker ? checker(url) : desktopCanOpen(url);
 }
 
 std::vector<UrlOpener::Opened> UrlOpener::opened() {

@@ -11,8 +11,9 @@ namespace zuno::sys {
 // recorded with its answer, for tests.
 class UrlOpener {
 public:
-    // Answers whether the address was handed on.
-    static bool openURL(const std::string& url);
+    // Answers whether the address was handed on. Where the program it was handed to ends in failure
+    // after all (no browser could be started), `notOpened` runs on the main thread.
+    static bool openURL(const std::string& url, std::function<void()> notOpened = nullptr);
     // Whether openURL would hand the address on (without doing it).
     static bool canOpenURL(const std::string& url);
 
@@ -23,8 +24,8 @@ public:
     static std::vector<Opened> opened();
     static std::vector<std::string> openedUrls();
 
-    // The decision and the act. The default gives http and https addresses to "xdg-open" when the
-    // desktop has it, and answers NO for everything else.
+    // The decision and the act. The desktop's own (an empty opener and checker) gives http and https
+    // addresses to "xdg-open" when the desktop has it, and answers NO for everything else.
     using Opener = std::function<bool(const std::string& url)>;
     using Checker = std::function<bool(const std::string& url)>;
     static void setOpener(Opener opener, Checker checker);

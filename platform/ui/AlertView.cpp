@@ -4,6 +4,8 @@
 #include <cmath>
 
 #include "platform/core/MainThread.h"
+#include "platform/core/RunLoop.h"
+#include "platform/ui/Animation.h"
 #include "platform/ui/Application.h"
 #include "platform/ui/Canvas.h"
 #include "platform/ui/Layer.h"
@@ -19,6 +21,53 @@ constexpr double kPad = 12;
 std::vector<std::weak_ptr<AlertView>>& shownAlerts() {
     static auto* list = new std::vector<std::weak_ptr<AlertView>>;
     return *list;
+}
+
+// What had the keyboard before the alerts came up. It has it back once the last alert shown has closed
+// and whatever its button did is done: an alert closed to open another in its place hands it on.
+std::weak_ptr<Responder>& keyboardOwner() {
+    static auto* owner = new std::weak_ptr<Responder>;
+    return *owner;
+}
+
+bool insideAlert(const Responder* responder, const AlertView* alert = nullptr) {
+    for (auto* view = dynamic_cast<const View*>(responder); view; view = view->superviewPointer()) {
+        if (alert ? view == alert : dynamic_cast<const AlertView*>(view) != nullptr) return true;
+    }
+    return false;
+}
+
+// In a window that shows, with nothing hidden or moving on the way up (a sheet sliding out takes its
+// field with it).
+bool isShownAtRest(const View& view) {
+    const View* v = &view;
+    for (; v->superviewPointer(); v = v->superviewPointer()) {
+        if (v->isHidden() || Animator::shared().isAnimating(v)) return false;
+    }
+    const auto windows = Application::shared().windows();
+    return !v->isHidden() && std::any_of(windows.begin(), windows.end(), [v](const WindowPtr& w) { return w.get() == v; });
+}
+
+Responder* firstKeyInputIn(const View& view) {
+    for (const auto& sub : view.subviews()) {
+        if (dynamic_cast<KeyInput*>(sub.get()) && sub->canBecomeFirstResponder()) return sub.get();
+        if (auto* inner = firstKeyInputIn(*sub)) return inner;
+    }
+    return nullptr;
+}
+
+// Once the alert's button has done its work (which may open another alert in its place). Not to a
+// field that something else has given the keyboard meanwhile, nor to one that has left the screen or
+// is on its way (a screen sliding away, a sheet sliding out).
+void giveKeyboardBack() {
+    sys::RunLoop::main().post([] {
+        if (AlertView::topAlert()) return;
+        auto owner = keyboardOwner().lock();
+        keyboardOwner().reset();
+        if (!owner || Responder::firstResponder()) return;
+        if (auto* view = dynamic_cast<View*>(owner.get()); view && !isShownAtRest(*view)) return;
+        owner->becomeFirstResponder();
+    });
 }
 
 // The rounded dark-blue box behind the alert's texts and buttons.
@@ -88,6 +137,11 @@ std::string AlertView::buttonTitleAtIndex(int index) const {
 int AlertView::firstOtherButtonIndex() const {
     int first = cancelIndex_ == 0 ? 1 : 0;
     return first < int(buttonTitles_.size()) ? first : -1;
+}
+
+int AlertView::defaultButtonIndex() const {
+    const int other = firstOtherButtonIndex();
+    return other >= 0 ? other : cancelIndex_;
 }
 
 std::shared_ptr<Button> AlertView::buttonAtIndex(int index) const {
@@ -187,6 +241,9 @@ void AlertView::show() {
     if (visible_) return;
     auto self = std::static_pointer_cast<AlertView>(shared_from_this());
     if (auto d = delegate_.lock()) d->willPresentAlertView(*this);
+    Responder* typing = Responder::firstResponder();
+    if (!typing) typing = Application::shared().responderTakingReturn();
+    if (typing && !insideAlert(typing)) keyboardOwner() = typing->weak_from_this();
     build();
     setAlpha(1);
     setUserInteractionEnabled(true);
@@ -200,6 +257,7 @@ void AlertView::show() {
     dismissing_ = false;
     shownAlerts().push_back(self);
     window->makeVisible();
+    takeKeyboard();
     place();
     panel_->setTransform(AffineTransform::scale(0.9, 0.9));
     View::animate(0.15, [this] { panel_->setTransform(AffineTransform::identity()); });
@@ -223,6 +281,12 @@ void AlertView::dismissWithClickedButtonIndex(int index, bool animated) {
     list.erase(std::remove_if(list.begin(), list.end(),
                               [&](const std::weak_ptr<AlertView>& w) { return w.expired() || w.lock() == self; }),
                list.end());
+    if (insideAlert(Responder::firstResponder(), this)) Responder::firstResponder()->resignFirstResponder();
+    if (auto under = topAlert()) {
+        under->takeKeyboard();
+    } else {
+        giveKeyboardBack();
+    }
     auto finish = [self, index] {
         self->visible_ = false;
         self->dismissing_ = false;
@@ -240,6 +304,48 @@ void AlertView::dismissWithClickedButtonIndex(int index, bool animated) {
     } else {
         finish();
     }
+}
+
+void AlertView::pressReturnKey() {
+    const int index = defaultButtonIndex();
+    if (index >= 0) tapButtonAtIndex(index);
+}
+
+void AlertView::pressEscapeKey() {
+    if (cancelIndex_ >= 0) {
+        tapButtonAtIndex(cancelIndex_);
+    } else if (!buttonTitles_.empty()) {
+        dismissWithClickedButtonIndex(0, true);
+    }
+}
+
+void AlertView::typeText(const std::string& text) {
+    auto* field = ownField();
+    if (!field) return;
+    if (!field->isFirstResponder()) field->becomeFirstResponder();
+    dynamic_cast<KeyInput*>(field)->insertText(text);
+}
+
+void AlertView::deleteBackward() {
+    auto* field = ownField();
+    if (!field) return;
+    if (!field->isFirstResponder()) field->becomeFirstResponder();
+    dynamic_cast<KeyInput*>(field)->deleteBackward();
+}
+
+Responder* AlertView::ownField() const { return firstKeyInputIn(*this); }
+
+void AlertView::takeKeyboard() {
+    if (auto* field = ownField(); field && field->becomeFirstResponder()) return;
+    becomeFirstResponder();
+}
+
+std::shared_ptr<AlertView> AlertView::topAlert() {
+    auto& list = shownAlerts();
+    for (auto it = list.rbegin(); it != list.rend(); ++it) {
+        if (auto alert = it->lock()) return alert;
+    }
+    return nullptr;
 }
 
 std::vector<std::shared_ptr<AlertView>> AlertView::visibleAlerts() {

@@ -29,6 +29,11 @@ public:
 // subview). The cancel button, when there is one, has index 0 and the other buttons follow; without
 // one `cancelButtonIndex` is -1. Showing several alerts at once is allowed; keeping to one is the
 // callers' rule. A shown alert stays alive until dismissed.
+//
+// While it shows, the alert on top takes the keys (the application hands them over): the return key
+// presses its main button, typing goes to a field of its own if it has one and is dropped otherwise.
+// It takes the keyboard from the field that had it (or whose return key opened it); once the last
+// alert shown has closed, that field has the keyboard again.
 class AlertView : public View {
 public:
     AlertView(std::optional<std::string> title, std::optional<std::string> message,
@@ -49,6 +54,9 @@ public:
     int cancelButtonIndex() const { return cancelIndex_; }
     void setCancelButtonIndex(int index) { cancelIndex_ = index; }
     int firstOtherButtonIndex() const;
+    // The button the return key presses: the first that is not the cancel button, else the cancel
+    // button; -1 without buttons.
+    int defaultButtonIndex() const;
 
     void show();
     bool isVisible() const { return visible_; }
@@ -59,12 +67,27 @@ public:
     std::shared_ptr<Button> buttonAtIndex(int index) const;
     const std::shared_ptr<View>& panel() const { return panel_; }
 
+    // Keys, as the player presses them: the return key taps the main button; the escape key taps the
+    // cancel button, or closes an alert without one and without its action (one with no button at all,
+    // a progress note, stays); typed text and deletes go to the alert's own field, if any.
+    void pressReturnKey();
+    void pressEscapeKey();
+    void typeText(const std::string& text);
+    void deleteBackward();
+
+    bool canBecomeFirstResponder() const override { return visible_ && !dismissing_; }
+
     // Shown alerts, oldest first.
     static std::vector<std::shared_ptr<AlertView>> visibleAlerts();
+    // The alert shown last, which takes the keys; none when no alert shows.
+    static std::shared_ptr<AlertView> topAlert();
 
 private:
     void build();
     void place();
+    // The first field inside the alert that takes typing (a subclass may add one).
+    Responder* ownField() const;
+    void takeKeyboard();
 
     std::optional<std::string> title_, message_;
     std::weak_ptr<AlertViewDelegate> delegate_;

@@ -7,6 +7,7 @@
 #include "platform/core/Log.h"
 #include "platform/core/PlatformOptions.h"
 #include "platform/services/UrlOpener.h"
+#include "platform/ui/AlertView.h"
 #include "platform/ui/Animation.h"
 #include "platform/ui/Canvas.h"
 #include "platform/ui/TextInput.h"
@@ -145,12 +146,24 @@ void Application::touchUp(Point p) {
 }
 
 void Application::sendText(const std::string& text) {
+    if (auto alert = AlertView::topAlert()) return alert->typeText(text);
     if (auto* input = dynamic_cast<KeyInput*>(Responder::firstResponder())) input->insertText(text);
 }
 
-void Application::sendReturn() { sendText("\n"); }
+void Application::sendReturn() {
+    if (auto alert = AlertView::topAlert()) return alert->pressReturnKey();
+    Responder* responder = Responder::firstResponder();
+    auto* input = dynamic_cast<KeyInput*>(responder);
+    if (!input) return;
+    auto keep = responder->weak_from_this().lock();
+    Responder* outer = returning_;
+    returning_ = responder;
+    input->insertText("\n");
+    returning_ = outer;
+}
 
 void Application::sendDeleteBackward() {
+    if (auto alert = AlertView::topAlert()) return alert->deleteBackward();
     if (auto* input = dynamic_cast<KeyInput*>(Responder::firstResponder())) input->deleteBackward();
 }
 

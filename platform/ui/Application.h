@@ -79,7 +79,7 @@ public:
     bool canOpenURL(const std::string& url) const;
 
     // Input from a backend, in the coordinates of the 480 x 320 screen: touches go to the top window,
-    // key input to the first responder.
+    // key input to the alert on top while one shows, else to the first responder.
     // The mouse wheel turned over that point: the innermost scroll view there that can move takes it.
     void scrollWheel(Point p, double notchesX, double notchesY);
     void touchDown(Point p);
@@ -92,6 +92,9 @@ public:
     void sendDeleteBackward();
     // The text of the first responder when it takes text (for copying), else nothing.
     std::optional<std::string> firstResponderText() const;
+    // The responder whose return key is being handled, while it is (none otherwise): what it does
+    // may give up the keyboard and open an alert, which gives the keyboard back to it afterwards.
+    Responder* responderTakingReturn() const { return returning_; }
 
     // Lays out and draws every window, lowest first.
     void render(Canvas& canvas);
@@ -106,6 +109,7 @@ private:
     std::shared_ptr<ApplicationDelegate> delegate_;
     std::vector<WindowPtr> windows_;
     const Window* key_ = nullptr;
+    Responder* returning_ = nullptr;
     int badge_ = 0;
     InterfaceOrientation orientation_ = InterfaceOrientation::LandscapeRight;
     bool idleTimerDisabled_ = false;

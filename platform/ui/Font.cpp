@@ -61,7 +61,8 @@ std::string Font::truncate(std::string_view line, double maxWidth, LineBreakMode
     return std::string(line.substr(0, end)) + ellipsis;
 }
 
-std::vector<std::string> Font::wrap(std::string_view text, double maxWidth, int maxLines, LineBreakMode mode) const {
+std::vector<std::string> Font::wrap(std::string_view text, double maxWidth, int maxLines, LineBreakMode mode,
+                                    bool breakLongWords) const {
     std::vector<std::string> lines;
     bool cut = false;
     size_t pos = 0;
@@ -81,10 +82,11 @@ std::vector<std::string> Font::wrap(std::string_view text, double maxWidth, int 
                 start = para.size();
                 break;
             }
-            // Lines break between words in every mode but character wrapping; the truncating modes
-            // only change the last line.
-            const LineBreak lineEnd = breakLine(rest, maxWidth, mode != LineBreakMode::CharacterWrap,
-                                                [this](std::string_view part) { return widthOfText(part); });
+            // The truncating modes only change the last line.
+            const bool betweenWords = mode != LineBreakMode::CharacterWrap;
+            const LineBreak lineEnd =
+                breakLine(rest, maxWidth, betweenWords, [this](std::string_view part) { return widthOfText(part); },
+                          betweenWords && !breakLongWords);
             lines.emplace_back(rest.substr(0, lineEnd.end));
             start += lineEnd.next;
         } while (start < para.size());

@@ -33,9 +33,12 @@ public:
     double descender() const;  // positive, below the baseline
 
     // Breaks a text into lines no wider than maxWidth (explicit line breaks are kept). maxLines 0 means
-    // no limit; when the limit cuts the text the last line ends with "..." under tail truncation.
+    // no limit; when the limit cuts the text the last line ends with "..." under tail truncation. Lines
+    // break between words (but under character wrapping) and never inside one: a word wider than the
+    // line breaks after a "/" (an address) or stays whole, wider than the line, unless breakLongWords
+    // (a box being typed into, where all of it must stay in sight) breaks it where it must.
     std::vector<std::string> wrap(std::string_view text, double maxWidth, int maxLines,
-                                  LineBreakMode mode = LineBreakMode::WordWrap) const;
+                                  LineBreakMode mode = LineBreakMode::WordWrap, bool breakLongWords = false) const;
     // The size of the wrapped text within the given width (0 lines means as many as needed).
     Size sizeOfText(std::string_view text, double maxWidth, int maxLines,
                     LineBreakMode mode = LineBreakMode::WordWrap) const;

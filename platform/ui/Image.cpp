@@ -1,5 +1,6 @@
 #include "platform/ui/Image.h"
 
+#include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <map>
@@ -27,9 +28,16 @@ ImageCache& cache() {
 }
 
 bool readFile(const std::string& path, sys::Data& out) {
+    // A folder opens as a stream, and reading it throws: only a regular file can hold a picture.
+    std::error_code error;
+    if (!std::filesystem::is_regular_file(path, error)) return false;
     std::ifstream in(path, std::ios::binary);
     if (!in) return false;
-    out.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    try {
+        out.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    } catch (const std::ios_base::failure&) {
+        return false;
+    }
     return true;
 }
 

@@ -4,8 +4,27 @@
 
 namespace zuno::ui {
 
+namespace {
+// Whether the word may break at i: after a "/" (a run of them, as in "http://", is not split).
+bool breaksAfterSlash(std::string_view text, size_t i) { return i > 1 && text[i - 1] == '/' && text[i] != '/'; }
+
+// For a first word wider than the line, of which [0, fit) fits: after its last "/" within that part,
+// else after its first "/" beyond it (the line then runs over as little as it can), else at its end.
+size_t wholeWordBreak(std::string_view text, size_t fit) {
+    for (size_t i = fit; i > 1; --i) {
+        if (breaksAfterSlash(text, i)) return i;
+    }
+    size_t end = text.find(' ', fit);
+    if (end == std::string_view::npos) end = text.size();
+    for (size_t i = fit + 1; i < end; ++i) {
+        if (breaksAfterSlash(text, i)) return i;
+    }
+    return end;
+}
+}  // namespace
+
 LineBreak breakLine(std::string_view text, double maxWidth, bool betweenWords,
-                    const std::function<double(std::string_view)>& widthOf) {
+                    const std::function<double(std::string_view)>& widthOf, bool wholeWords) {
     if (text.empty()) return {};
     size_t fit = 0, lastSpace = std::string_view::npos;
     for (size_t i = nextCharacterStart(text, 0); i <= text.size(); i = nextCharacterStart(text, i)) {
@@ -16,7 +35,13 @@ LineBreak breakLine(std::string_view text, double maxWidth, bool betweenWords,
     }
     if (fit == 0) fit = nextCharacterStart(text, 0);
     size_t take = fit;
-    if (betweenWords && lastSpace != std::string_view::npos && fit < text.size() && text[fit] != ' ') take = lastSpace;
+    if (betweenWords && fit < text.size() && text[fit] != ' ') {
+        if (lastSpace != std::string_view::npos) {
+            take = lastSpace;
+        } else if (wholeWords) {
+            take = wholeWordBreak(text, fit);
+        }
+    }
     LineBreak cut{take, take};
     while (cut.end > 0 && text[cut.end - 1] == ' ') --cut.end;
     while (cut.next < text.size() && text[cut.next] == ' ') ++cut.next;

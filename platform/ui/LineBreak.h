@@ -7,14 +7,18 @@
 namespace zuno::ui {
 
 // Where the first line of a text ends when lines may be no wider than maxWidth as `widthOf` measures
-// them: after the last word that fits (or, without betweenWords or for a word wider than the line,
-// after the last character that fits; one character at least). The line is [0, end), without the
-// spaces at its end; the next line starts at `next`, after the spaces between them.
+// them: after the last word that fits (or, without betweenWords, after the last character that fits;
+// one character at least). The line is [0, end), without the spaces at its end; the next line starts
+// at `next`, after the spaces between them.
+//
+// A first word wider than the whole line is broken after the last character that fits, or, with
+// wholeWords, only after a "/" (an address then breaks between its parts): the last that fits, else
+// the first beyond; a word without one is left whole, wider than the line.
 struct LineBreak {
     size_t end = 0;
     size_t next = 0;
 };
 LineBreak breakLine(std::string_view text, double maxWidth, bool betweenWords,
-                    const std::function<double(std::string_view)>& widthOf);
+                    const std::function<double(std::string_view)>& widthOf, bool wholeWords = false);
 
 }  // namespace zuno::ui

@@ -19,7 +19,9 @@ public:
     virtual void textViewDidChange(TextView& view) {}
 };
 
-// Several lines of text that wrap and scroll; editable unless switched off (then it only shows).
+// Several lines of text that wrap and scroll; editable unless switched off (then it only shows). While
+// it is edited a caret shows where typed and pasted text goes: a tap puts it at the nearest place
+// between characters, and it starts after the text.
 class TextView : public ScrollView, public TextInput {
 public:
     TextView();
@@ -36,6 +38,10 @@ public:
     bool isEditable() const { return editable_; }
     void setEditable(bool on) { editable_ = on; }
     void setTextViewDelegate(std::weak_ptr<TextViewDelegate> d);
+    // Where typing goes: a byte offset into the text, at a character boundary.
+    size_t caret() const { return caret_; }
+    // The caret's place and height in the view's content.
+    Rect caretRect() const;
 
     bool canBecomeFirstResponder() const override { return editable_; }
     bool becomeFirstResponder() override;
@@ -50,14 +56,26 @@ public:
     void drawRect(Canvas& canvas, const Rect& rect) override;
 
 private:
+    // One laid-out line: the bytes [start, end) of the text; the spaces a wrap drops lie after end.
+    struct Line {
+        size_t start = 0, end = 0;
+    };
     void relayout();
+    size_t lineOfCaret() const;
+    // The place between characters nearest to a point in the content.
+    size_t offsetAt(Point p) const;
+    void scrollCaretIntoView();
+    void changed();
+    // Where a line of that width starts, as the alignment places it.
+    double lineX(double lineWidth) const;
 
     std::string text_;
+    size_t caret_ = 0;
     Font font_ = Font::systemFontOfSize(17);
     Color textColor_ = Color::black();
     TextAlignment alignment_ = TextAlignment::Left;
     bool editable_ = true;
-    std::vector<std::string> lines_;
+    std::vector<Line> lines_;
     double laidOutWidth_ = -1;
     std::weak_ptr<TextViewDelegate> textDelegate_;
 };

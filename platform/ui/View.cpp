@@ -190,6 +190,7 @@ Window* View::window() const {
 void View::attach(const std::shared_ptr<View>& view, size_t index) {
     ZUNO_MAIN_THREAD_ONLY("a view tree");
     if (!view || view.get() == this || isDescendantOf(view.get())) return;
+    if (!view->keptInFront_) index = std::min(index, firstKeptInFront(view.get()));
     auto keep = view;  // removing it from its old superview must not destroy it
     Window* oldWindow = view->window();
     if (View* old = view->superview_) {
@@ -252,12 +253,19 @@ void View::removeFromSuperview() {
     if (oldWindow) notifyWindowChange();
 }
 
+size_t View::firstKeptInFront(const View* besides) const {
+    auto it = std::find_if(subviews_.begin(), subviews_.end(),
+                           [&](const auto& v) { return v->keptInFront_ && v.get() != besides; });
+    return size_t(it - subviews_.begin());
+}
+
 void View::bringSubviewToFront(const View* view) {
     auto it = std::find_if(subviews_.begin(), subviews_.end(), [&](const auto& v) { return v.get() == view; });
     if (it == subviews_.end()) return;
     auto keep = *it;
     subviews_.erase(it);
-    subviews_.push_back(keep);
+    const size_t front = keep->keptInFront_ ? subviews_.size() : firstKeptInFront(keep.get());
+    subviews_.insert(subviews_.begin() + front, keep);
     keep->markPresentedArea();
 }
 

@@ -116,6 +116,10 @@ public:
     void bringSubviewToFront(const View* view);
     void sendSubviewToBack(const View* view);
     void exchangeSubviews(size_t a, size_t b);
+    // A view kept in front stays above its siblings that are not: one of those added or brought to the
+    // front goes in under it (a sheet over a screen that goes on adding cards and bubbles).
+    bool isKeptInFront() const { return keptInFront_; }
+    void setKeptInFront(bool on) { keptInFront_ = on; }
     bool isDescendantOf(const View* view) const;
     // This view or the first descendant (depth first) with the tag.
     std::shared_ptr<View> viewWithTag(int tag);
@@ -245,6 +249,8 @@ private:
     void markPresentedArea() const;
     void resizeSubviews(Size oldSize);
     void attach(const std::shared_ptr<View>& view, size_t index);
+    // The index of the first subview kept in front, other than `besides`; the count when none is.
+    size_t firstKeptInFront(const View* besides) const;
 
     View* superview_ = nullptr;  // cleared by the superview when it goes
     std::vector<std::shared_ptr<View>> subviews_;
@@ -264,6 +270,7 @@ private:
     bool multipleTouchEnabled_ = false;
     unsigned autoresizingMask_ = Autoresizing::None;
     bool autoresizesSubviews_ = true;
+    bool keptInFront_ = false;
     bool needsLayout_ = true;
     std::unique_ptr<Layer> layer_;
     std::vector<std::shared_ptr<GestureRecognizer>> recognizers_;

@@ -6,6 +6,7 @@
 #include "lobby/GameRegistry.h"
 #include "lobby/GlobalLogicHandler.h"
 #include "lobby/GlobalService.h"
+#include "lobby/TextToCopy.h"
 #include "money/AvatarView.h"
 #include "money/MoneyView.h"
 #include "money/TransactionView.h"
@@ -127,12 +128,20 @@ void goTopUp() {
         delegate->navigationController->pushViewController(std::make_shared<MoneyView>(), true);
 }
 
+// Where no browser can be started, the address whole, to copy into one.
+void offerAddressToCopy(const std::string& url) {
+    showTextToCopy(Resources::getInstance().textForKey("ZUNO_noBrowser") + "\n" + url, url);
+}
+
 // Only an address that parses is opened.
 void openUrl() {
     const sys::Value object = UIController::object();
     const std::string url = object.isText() ? *object.text() : std::string();
-    if (sys::parseUrl(url) && sys::UrlOpener::openURL(url)) return;
-    // No browser took it (or no address was configured): say so rather than leave OK without effect.
+    if (sys::parseUrl(url)) {
+        if (!sys::UrlOpener::openURL(url, [url] { offerAddressToCopy(url); })) offerAddressToCopy(url);
+        return;
+    }
+    // No address was configured, or none that opens: say so rather than leave OK without effect.
     const std::string why = Resources::getInstance().textForKey("ZUNO_cannotOpenPage");
     UIController::setOkValue(UIController::okNone);
     UIController::startOKDlg(url.empty() ? why : why + "\n" + url);

@@ -147,9 +147,6 @@ public:
     static void onShowMessageBox(const std::string& text);
     static void closeDialog();
     static void loginSuccess();
-    static void onGetSMSSyntax(const std::string& text);
-    // Offers to copy the registration SMS text kept as the pending dialog's payload.
-    static void showAlertViewRegister(const std::string& text);
 
     static void showListRoom(const std::vector<std::shared_ptr<RoomInfo>>& rooms);
     static void showListBoard(const std::vector<std::shared_ptr<Board>>& boards);

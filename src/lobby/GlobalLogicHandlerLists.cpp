@@ -198,17 +198,19 @@ void GlobalLogicHandler::keepInMailbox(const std::shared_ptr<ZunoMessage>& messa
     if (auto old = inbox->btnAlertMessage()) old->removeFromSuperview();
     inbox->setBtnAlertMessage(nullptr);
 
+    // The same button, at the same place, as a screen shows for mail that waits when it appears: the
+    // corner every screen keeps free for it (a wider one here lay over a table's Leave).
     auto button = ui::Button::buttonWithType(ui::Button::Type::Custom);
-    button->setFrame(ui::Rect(400, 20, 60, 45));
-    button->setBackgroundImage(ui::Image::imageNamed("email.png"));
-    auto count = std::make_shared<ui::Label>(ui::Rect(25, 0, 60, 45));
-    count->setText(sys::format("%d", int64_t(inbox->unreadMessageCount())));
-    count->setFont(ui::Font::systemFontOfSize(12));
-    count->setBackgroundColor(ui::Color::clear());
-    button->addSubview(count);
+    button->setFrame(ui::Rect(435, 30, 44, 32));
+    button->setBackgroundImage(ui::Image::imageNamed("new_mail.png"));
+    button->setTitle(sys::format("%d", int64_t(inbox->unreadMessageCount())));
+    button->titleLabel()->setFont(ui::Font::boldSystemFontOfSize(15));
     button->addHandler([](ui::Control&) { lobbyUi()->onOpenMessage(); }, ui::ControlEvent::TouchUpInside);
     inbox->setBtnAlertMessage(button);
-    if (screen) screen->view()->addSubview(button);
+    if (screen) {
+        screen->view()->addSubview(button);
+        screen->view()->bringSubviewToFront(button.get());
+    }
 }
 
 void GlobalLogicHandler::onInvitedJoinBoardWithGameId(int8_t gameId, int8_t roomId, int8_t boardId, Text password,

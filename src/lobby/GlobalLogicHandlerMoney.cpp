@@ -44,6 +44,11 @@ void setMyMoney(int64_t money) {
     if (auto me = shell()->myInfo()) me->setMoney(money);
 }
 
+// The profile on top shows the balance just changed.
+void showMyMoneyOnProfile() {
+    if (auto profile = topScreenAs<ProfileScreen>()) profile->showMyMoney();
+}
+
 bool shown(const std::shared_ptr<ui::ViewController>& tab) { return tab && !tab->view()->isHidden(); }
 
 // Hands the event to whichever of the profile's information and wardrobe tabs is shown.
@@ -141,6 +146,7 @@ void GlobalLogicHandler::onTransferMoneyWithInfo(const std::string& info) {
     // Every table screen but Poker's.
     auto table = std::dynamic_pointer_cast<TableScreenEvents>(screen);
     if (me && table && !isOneOf<PokerTableScreen>(screen)) table->updateMoneyWithUserId(me->IDDB(), me->money());
+    showMyMoneyOnProfile();
     showInformation(info);
 }
 
@@ -228,6 +234,7 @@ void GlobalLogicHandler::showAlertInAppPurchase(const PurchaseInfo& info) {
     if (credited(info.status)) {
         if (info.money) setMyMoney(*info.money);
         if (info.receiptString) StoredPurchases::removeReceipt(StoredPurchases::savedUserName(), *info.receiptString);
+        showMyMoneyOnProfile();
     }
     auto screen = topScreen();
     auto dialogs = shell();
@@ -293,7 +300,10 @@ void GlobalLogicHandler::openGift(int8_t status, const std::string& text, int32_
     showInformation(text);
     if (status != 0) return;
     if (auto me = shell()->myInfo()) me->addMoney(money);
-    if (auto profile = topScreenAs<ProfileScreen>()) profile->deleteAsset();
+    if (auto profile = topScreenAs<ProfileScreen>()) {
+        profile->deleteAsset();
+        profile->showMyMoney();
+    }
 }
 
 void GlobalLogicHandler::onGiveGiftWithItem(int32_t itemId, int32_t fromUser, int32_t toUser) {
@@ -312,9 +322,22 @@ void showGiftWhenPictured(int32_t itemId, int32_t fromUser, int32_t toUser, int 
     }
     onTopTable([&](TableScreenEvents& table) { table.onShowGift(itemId, fromUser, toUser); });
 }
+
+// The server's notice of a gift carries no money: a gift of mine costs the price its sheet showed, taken
+// from my balance and from my seat (every table's but Poker's, whose seats show the chips in play).
+void payForMyGift(int32_t itemId, int32_t fromUser) {
+    auto me = shell()->myInfo();
+    if (!me || fromUser != me->IDDB()) return;
+    const std::optional<int32_t> price = GlobalService::getInstance().takePaidGiftPrice(itemId);
+    if (!price) return;
+    me->setMoney(me->money() - *price);
+    if (isOneOf<PokerTableScreen>(topScreen())) return;
+    onTopTable([&](TableScreenEvents& table) { table.updateMoneyWithUserId(me->IDDB(), me->money()); });
+}
 }  // namespace
 
 void GlobalLogicHandler::giveGift(int32_t itemId, int32_t fromUser, int32_t toUser) {
+    payForMyGift(itemId, fromUser);
     showGiftWhenPictured(itemId, fromUser, toUser, kGiftImageTries);
 }
 

@@ -1,7 +1,6 @@
 // The session logic of the connection, signing in and registering.
 #include <string>
 
-#include "lobby/DialogActions.h"
 #include "lobby/GlobalLogicHandler.h"
 #include "lobby/GlobalLogicHandlerSupport.h"
 #include "lobby/GlobalService.h"
@@ -9,6 +8,7 @@
 #include "lobby/ILobbyUi.h"
 #include "lobby/LobbyScreenEvents.h"
 #include "lobby/SMSDelegate.h"
+#include "lobby/TextToCopy.h"
 #include "net/MobileClient.h"
 #include "platform/core/Format.h"
 #include "platform/core/Log.h"
@@ -124,15 +124,8 @@ void GlobalLogicHandler::onRegisterInfoWithUsername(Text username, bool avail, T
         // The player copies the text and sends the SMS by hand, from a phone; a server that opens the
         // account at once (the stand-in does) lets it sign in now, which the dialog says too.
         sys::Log::line(prefix.value_or(std::string()));
-        shell()->setObject(sys::Value(prefix.value_or(std::string())));
-        showAlertViewRegister(sys::format(text("ZUNO_syntaxSMS1"), prefix, to) + "\n" +
-                              text("ZUNO_registerWithoutSMS"));
+        showSmsToSendByHand(prefix.value_or(std::string()), to.value_or(std::string()), "ZUNO_registerWithoutSMS");
     });
-}
-
-void GlobalLogicHandler::showAlertViewRegister(const std::string& message) {
-    shell()->setOkValue(okCopyText);
-    showConfirmation(message, "ZUNO_copy");
 }
 
 void GlobalLogicHandler::onGetSMSSyntaxWithSubId(int8_t subId, Text data, Text address) {
@@ -143,16 +136,14 @@ void GlobalLogicHandler::onGetSMSSyntaxWithSubId(int8_t subId, Text data, Text a
                     sys::UserDefaults::standard().stringForKey("ZUNO_FORGET_PASSWORD_USERNAME"));
     onMainThread([body, address] {
         auto ui = lobbyUi();
-        // Unlike registration, the forgotten-password SMS is sent only by the store build.
-        if (!ui->checkApStore()) return;
-        if (ui->checkVersionToSendSMS()) {
-            GlobalService::getInstance().sendSMSWithData(body, address);
-        } else {
-            onGetSMSSyntax(sys::format(text("ZUNO_syntaxSMS1"), body, address));
+        // A device that sends no SMS (a desktop) shows what to send from a phone, whatever the build.
+        if (!ui->checkVersionToSendSMS()) {
+            showSmsToSendByHand(body, address.value_or(std::string()), "ZUNO_passwordWithoutSMS");
+            return;
         }
+        // Unlike registration's, a phone writes the forgotten-password SMS only in the store build.
+        if (ui->checkApStore()) GlobalService::getInstance().sendSMSWithData(body, address);
     });
 }
-
-void GlobalLogicHandler::onGetSMSSyntax(const std::string& message) { showInformation(message); }
 
 }  // namespace zuno

@@ -79,6 +79,10 @@ void GlobalService::setPROVIDER(int8_t provider) { classState().provider = provi
 
 void GlobalService::connect() {
     forgetUnconfirmedUpdates();
+    {
+        std::lock_guard<std::mutex> lock(mutex_);
+        giftPrices_.clear();
+    }
     auto client = MobileClient::getInstance();
     client->setHandler(&GlobalMessageHandler::getInstance());
     client->connectToHost(IP(), static_cast<uint16_t>(PORT()));

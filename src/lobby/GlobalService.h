@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <deque>
 #include <functional>
+#include <map>
 #include <memory>
 #include <mutex>
 #include <optional>
@@ -192,6 +193,10 @@ public:
     void requestBuyItems(std::span<const int32_t> itemIdList);
     // The room and table go before the gift id on the wire.
     void requestBuyGift(int32_t giftId, int8_t roomId, int8_t boardId, int32_t userId);
+    // The same, with the price the player pays, kept until the server's notice of the gift (which
+    // carries no money) takes it; a new connection forgets it.
+    void requestBuyGift(int32_t giftId, int8_t roomId, int8_t boardId, int32_t userId, int32_t price);
+    std::optional<int32_t> takePaidGiftPrice(int32_t giftId);
     void requestGetUserAvatarDetail(int32_t userItemId);
     void requestRemoveItem(int32_t userItemId);
     // Wears (or takes off) the owned items; the count sent is the list's own length, as above.
@@ -214,6 +219,7 @@ private:
     mutable std::mutex mutex_;
     std::weak_ptr<ConnectOKListener> connectOKListener_;
     std::deque<bool> unconfirmedUpdates_;  // per profile update sent: it changed the password
+    std::map<int32_t, std::deque<int32_t>> giftPrices_;  // per gift id, the prices of the purchases asked for
     // Stands for this service as a composer's delegate.
     std::shared_ptr<sys::MessageComposeDelegate> ownSMSDelegate_;
 };

@@ -124,6 +124,24 @@ void GlobalService::requestBuyGift(int32_t giftId, int8_t roomId, int8_t boardId
     });
 }
 
+void GlobalService::requestBuyGift(int32_t giftId, int8_t roomId, int8_t boardId, int32_t userId, int32_t price) {
+    {
+        std::lock_guard<std::mutex> lock(mutex_);
+        giftPrices_[giftId].push_back(price);
+    }
+    requestBuyGift(giftId, roomId, boardId, userId);
+}
+
+std::optional<int32_t> GlobalService::takePaidGiftPrice(int32_t giftId) {
+    std::lock_guard<std::mutex> lock(mutex_);
+    auto prices = giftPrices_.find(giftId);
+    if (prices == giftPrices_.end()) return std::nullopt;
+    const int32_t price = prices->second.front();
+    prices->second.pop_front();
+    if (prices->second.empty()) giftPrices_.erase(prices);
+    return price;
+}
+
 void GlobalService::requestGetUserAvatarDetail(int32_t userItemId) {
     sendShopCommand(9, [&](Message& m) { m.writeInt(userItemId); });
 }

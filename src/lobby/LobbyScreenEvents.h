@@ -143,6 +143,8 @@ public:
     virtual void onMyAssetsWithAssets(std::vector<std::shared_ptr<Asset>> assets) = 0;
     // Removes the row of the gift just opened.
     virtual void deleteAsset() = 0;
+    // The signed-in player's balance changed: the tab that shows it draws it again.
+    virtual void showMyMoney() = 0;
 
     // The tabs and sheets the session logic reaches; none until made.
     virtual std::shared_ptr<ProfileDataTab> userDataView() const = 0;

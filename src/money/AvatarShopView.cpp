@@ -13,8 +13,10 @@ namespace zuno {
 namespace {
 std::string text(const char* key) { return Resources::getInstance().textForKey(key); }
 const char* yesNo(bool on) { return on ? "ZUNO_yes" : "ZUNO_no"; }
-const ui::Rect kMenuStripFirst(15, -2, 450, 24);
-const ui::Rect kMenuStripSecond(30, -2, 450, 24);
+// The rows of tabs and their strip end before the window's top right corner, where the unread-mail
+// button lies while mail waits: five tabs of 80 points in 400.
+const ui::Rect kMenuStripFirst(15, -2, 400, 24);
+const ui::Rect kMenuStripSecond(30, -2, 400, 24);
 constexpr double kSlideDistance = 500;
 }  // namespace
 
@@ -64,7 +66,7 @@ void AvatarShopView::viewWillAppear(bool animated) {
     showTotal();
 }
 
-TabRowStyle AvatarShopView::tabStyle() const { return {15, 90, -2, -2, 15, 90, 24, 13, true}; }
+TabRowStyle AvatarShopView::tabStyle() const { return {15, 80, -2, -2, 15, 80, 24, 13, true}; }
 
 bool AvatarShopView::takeCachedItems(int32_t categoryId) {
     auto cached = Resources::getInstance().getItemsOfCategory(categoryId);

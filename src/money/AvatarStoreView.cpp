@@ -184,6 +184,7 @@ void AvatarStoreView::updateSetUsing() {
     if (userAvatarSelected && userAvatarSelected->userItemId() == userItemId) {
         userAvatarSelected->setIs_using(setUsingWear);
         btnIsUsing->setTitle(text(setUsingWear ? "ZUNO_button_bodung" : "ZUNO_button_chondung"));
+        result_lDung->setText(text(setUsingWear ? "ZUNO_yes" : "ZUNO_no"));
     }
     listSetUsing.clear();
     redrawCurrentPage();

@@ -66,6 +66,13 @@ void GiftPageView::layoutItems() {
     ItemGrid(firstIcon, view()->bounds().size).draw(*view(), items, this, "itemClicked:");
 }
 
+int32_t GiftPageView::priceOf(int32_t itemId) const {
+    if (!itemsOfCategory) return 0;
+    for (const auto& item : itemsOfCategory->itemList())
+        if (item && item->itemId() == itemId) return item->price();
+    return 0;
+}
+
 bool GiftPageView::shouldAutorotateToInterfaceOrientation(ui::InterfaceOrientation orientation) const {
     return orientation == ui::InterfaceOrientation::Portrait;
 }
@@ -80,7 +87,8 @@ void GiftPageView::itemClicked(ui::Button* button) {
                         std::any_of(table.players.begin(), table.players.end(),
                                     [&](const PlayerPtr& p) { return p && p->IDDB() == receiver->IDDB(); });
     if (seated && sheet->takePurchase())
-        GlobalService::getInstance().requestBuyGift(button->tag(), *table.roomId, *table.boardId, receiver->IDDB());
+        GlobalService::getInstance().requestBuyGift(button->tag(), *table.roomId, *table.boardId, receiver->IDDB(),
+                                                    priceOf(button->tag()));
     sheet->slideOut();
 }
 

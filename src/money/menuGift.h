@@ -35,6 +35,9 @@ public:
     std::shared_ptr<ItemsOfCategory> itemsOfCategory;
 
 private:
+    // What the page shows as the item's price.
+    int32_t priceOf(int32_t itemId) const;
+
     std::weak_ptr<menuGift> sheet_;
 };
 

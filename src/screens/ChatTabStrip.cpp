@@ -38,7 +38,7 @@ bool ChatTabStrip::createChatViewForUser(const std::string& name, bool isFriend)
     opened.x = static_cast<double>(before) * kTabWidth + static_cast<double>(before);
     friendTabImage_ = kFriendTabBehind;
     contentWidth_ = static_cast<double>(before + 1) * kTabWidth;
-    if (before > 3) scrollTarget_ = contentWidth_ - 4 * kTabWidth;
+    if (contentWidth_ > visibleWidth_) scrollTarget_ = contentWidth_ - visibleWidth_;
     listButtonIndex_[name] = std::to_string(before);
     tabs_.push_back(std::move(opened));
     return true;

@@ -54,6 +54,8 @@ public:
     // Name -> decimal position the tab had in the strip when it opened (lowered as tabs before it close).
     const std::map<std::string, std::string>& listButtonIndex() const { return listButtonIndex_; }
     double contentWidth() const { return contentWidth_; }
+    // The width of the strip on screen: a new tab past it scrolls the strip to show the newest tabs.
+    void setVisibleWidth(double width) { visibleWidth_ = width; }
     // Where the strip scrolls to (animated) after the last change, if it does.
     std::optional<double> takeScrollTarget();
 
@@ -67,6 +69,7 @@ private:
     bool friendTableShown_ = true;
     std::string friendTabImage_ = kFriendTabActive;
     double contentWidth_ = 0;
+    double visibleWidth_ = 4 * kTabWidth;
     std::optional<double> scrollTarget_;
 };
 

@@ -16,8 +16,9 @@ namespace zuno {
 namespace {
 constexpr const char* kCellIdentifier = "ChatCellIdentifier";
 constexpr int kPaletteColumns = 15;
-// Between a speaker's name and the line.
+// Between a speaker's name and the line, and between the line and the row's right end.
 constexpr double kNameGap = 6;
+constexpr double kRightMargin = 4;
 }  // namespace
 
 const ui::BindingTable& ChatView::bindings() {
@@ -43,7 +44,8 @@ ChatView::ChatView() : ui::ViewController(std::string("ChatView")) {}
 
 void ChatView::viewDidLoad() {
     ui::ViewController::viewDidLoad();
-    btnClose->setTitle(std::string(kExit));
+    isEdit = false;
+    showCloseTitle();
     viewChat->bringSubviewToFront(btnSend.get());
     emoticons::addPalette(*viewChat, this, "onClickEmotion:", [](int i) {
         return ui::Rect((i % kPaletteColumns) * 26, (i / kPaletteColumns) * 22, 22, 22);
@@ -52,13 +54,17 @@ void ChatView::viewDidLoad() {
     auto self = std::dynamic_pointer_cast<ChatView>(shared_from_this());
     tblContent->setDataSource(self);
     tblContent->setTableDelegate(self);
-    isEdit = false;
 }
 
 
 void ChatView::viewWillAppear(bool animated) {
     ui::ViewController::viewWillAppear(animated);
     txtChat->setPlaceholder(Resources::getInstance().textForKey("ZUNO_chatHere"));
+    showCloseTitle();
+}
+
+void ChatView::showCloseTitle() {
+    btnClose->setTitle(Resources::getInstance().textForKey(isEdit ? "ZUNO_cancel" : "ZUNO_closeChat"));
 }
 
 void ChatView::hideView() { view()->setHidden(true); }
@@ -96,39 +102,27 @@ void ChatView::onClickEmotion(ui::Button* sender) {
     if (auto token = emoticons::tokenForTag(sender->tag())) txtChat->setText(txtChat->text() + *token);
 }
 
-void ChatView::moveBar(double dy) {
-    ui::View::beginAnimations(std::string("chat"));
-    ui::View::setAnimationDuration(0.5);
-    ui::Rect frame = viewChat->frame();
-    frame.origin.y += dy;
-    viewChat->setFrame(frame);
-    ui::View::commitAnimations();
-}
-
 void ChatView::beginEdit() {
     if (isEdit) return;
     isEdit = true;
-    moveBar(-kRaise);
-    btnClose->setTitle(std::string(kCancel));
+    showCloseTitle();
 }
 
 void ChatView::endEditing() {
     if (isEdit) {
-        moveBar(kRaise);
         isEdit = false;
-        btnClose->setTitle(std::string(kExit));
+        showCloseTitle();
         txtChat->resignFirstResponder();
     }
     sendMessage();
 }
 
 void ChatView::onClose() {
-    if (btnClose->currentTitle() == std::optional<std::string>(kCancel)) {
+    if (isEdit) {
         txtChat->resignFirstResponder();
         txtChat->setText("");
-        moveBar(kRaise);
-        btnClose->setTitle(std::string(kExit));
         isEdit = false;
+        showCloseTitle();
         return;
     }
     view()->removeFromSuperview();
@@ -145,20 +139,34 @@ std::shared_ptr<ui::TableViewCell> ChatView::cellForRowAtIndexPath(ui::TableView
     }
     if (path.row < 0 || path.row >= static_cast<int>(arrChat.size()) || !arrChat[size_t(path.row)]) return cell;
     const Chat& chat = *arrChat[size_t(path.row)];
-    const std::string name = chat.name().value_or(std::string());
-    cell->lblName->setText(name);
     // A light gray: the darker one is hard to read on the panel's navy.
     cell->lblName->setTextColor(chat.isMe() ? ui::Color::lightGray() : ui::Color::green());
-    cell->lblContent->setText(chat.content());
-    // The line follows its speaker's name, not a column far away from a short name.
-    const ui::Rect nameFrame = cell->lblName->frame();
-    const double nameWidth = std::min(nameFrame.width(), std::ceil(cell->lblName->font().widthOfText(name)));
-    ui::Rect line = cell->lblContent->frame();
-    const double right = line.maxX();
-    line.origin.x = nameFrame.x() + nameWidth + kNameGap;
-    line.size.width = right - line.origin.x;
-    cell->lblContent->setFrame(line);
+    layOutRow(*cell, chat, table.bounds().width());
     return cell;
+}
+
+std::optional<double> ChatView::heightForRowAtIndexPath(ui::TableView& table, ui::IndexPath path) {
+    if (path.row < 0 || path.row >= static_cast<int>(arrChat.size()) || !arrChat[size_t(path.row)]) return kRowHeight;
+    if (!measuringRow_) measuringRow_ = cellChat::load(kCellIdentifier);
+    return layOutRow(*measuringRow_, *arrChat[size_t(path.row)], table.bounds().width());
+}
+
+double ChatView::layOutRow(cellChat& cell, const Chat& chat, double rowWidth) {
+    const std::string name = chat.name().value_or(std::string());
+    cell.lblName->setText(name);
+    cell.lblContent->setText(chat.content());
+    cell.lblContent->setNumberOfLines(0);
+    // The line follows its speaker's name, not a column far away from a short name.
+    const ui::Rect nameFrame = cell.lblName->frame();
+    const double nameWidth = std::min(nameFrame.width(), std::ceil(cell.lblName->font().widthOfText(name)));
+    ui::Rect line = cell.lblContent->frame();
+    line.origin.x = nameFrame.x() + nameWidth + kNameGap;
+    line.size.width = std::max(1.0, rowWidth - kRightMargin - line.origin.x);
+    const size_t lines = std::max<size_t>(1, cell.lblContent->wrappedLines(line.width()).size());
+    const double more = std::ceil(cell.lblContent->font().lineHeight() * double(lines - 1));
+    line.size.height = nameFrame.height() + more;
+    cell.lblContent->setFrame(line);
+    return kRowHeight + more;
 }
 
 ZUNO_REGISTER_SCREEN(ChatView)

@@ -14,6 +14,8 @@
 
 namespace zuno {
 
+class cellChat;
+
 // What a chat panel tells the screen that holds it.
 class ChatPanelOwner {
 public:
@@ -23,15 +25,13 @@ public:
 };
 
 // One private conversation with a friend, a 440 x 260 panel of the friends screen: the lines (oldest
-// first), a field with an emoticon palette, send and close. The close button's title tells the bar's
-// state: "exit" at rest, "cancel" while typing (the bar raised by 160 points).
+// first), a field with an emoticon palette, send and close. The close button closes the conversation
+// at rest and cancels the typing while the field is typed in (isEdit). The bar stays below the lines
+// while typing: with no keyboard on the screen to clear, a lift would only hide the conversation.
 class ChatView : public ui::ViewController, public ui::TableViewDataSource, public ui::TableViewDelegate {
     ZUNO_BINDINGS
 public:
-    static constexpr double kRaise = 160;
     static constexpr double kRowHeight = 20;
-    static constexpr const char* kExit = "exit";
-    static constexpr const char* kCancel = "cancel";
 
     ChatView();
 
@@ -45,14 +45,16 @@ public:
     void beginEdit();
     // The return key: the bar goes down and the line is sent.
     void endEditing();
-    // "cancel" ends the typing; "exit" ends the conversation.
+    // While typing, ends the typing; at rest, ends the conversation.
     void onClose();
     // A line from the friend.
     void addLineFromFriend(const std::string& text);
 
     int numberOfRowsInSection(ui::TableView& table, int section) override;
     std::shared_ptr<ui::TableViewCell> cellForRowAtIndexPath(ui::TableView& table, ui::IndexPath path) override;
-    std::optional<double> heightForRowAtIndexPath(ui::TableView&, ui::IndexPath) override { return kRowHeight; }
+    // A row holds its line wrapped at the row's width: one line is kRowHeight high, each more line adds
+    // a line of the text's font.
+    std::optional<double> heightForRowAtIndexPath(ui::TableView& table, ui::IndexPath path) override;
 
     PlayerPtr player;
     std::vector<std::shared_ptr<Chat>> arrChat;
@@ -66,8 +68,14 @@ public:
     std::shared_ptr<ui::Button> btnClose, btnSend;
 
 private:
-    void moveBar(double dy);
+    // The close button's title for the state: close at rest, cancel while typing.
+    void showCloseTitle();
     void appendLine(std::shared_ptr<Chat> line);
+    // Puts the line after its speaker's name, wrapped at the row's width; answers the row's height.
+    static double layOutRow(cellChat& cell, const Chat& chat, double rowWidth);
+
+    // A row kept to measure lines with.
+    std::shared_ptr<cellChat> measuringRow_;
 };
 
 }  // namespace zuno

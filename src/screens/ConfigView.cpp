@@ -43,10 +43,12 @@ ConfigView::ConfigView(std::string nibName) : ZunoViewController(std::move(nibNa
 
 void ConfigView::viewDidLoad() {
     showLoadingScreen();
-    switchRung = makeSwitch(ui::Rect(360, 40, 100, 24), UIController::rung());
+    // The rows start below the window's top right corner, where the unread-mail button lies while mail
+    // waits (to y 62).
+    switchRung = makeSwitch(ui::Rect(360, 70, 100, 24), UIController::rung());
     switchRung->addTarget(this, "doSaveRung:", ui::ControlEvent::TouchUpInside);
     view()->addSubview(switchRung);
-    switchInviting = makeSwitch(ui::Rect(360, 80, 100, 24), UIController::inviting());
+    switchInviting = makeSwitch(ui::Rect(360, 110, 100, 24), UIController::inviting());
     switchInviting->addTarget(this, "doSaveInviting:", ui::ControlEvent::TouchUpInside);
     view()->addSubview(switchInviting);
     loadLanguage();

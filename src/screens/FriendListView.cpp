@@ -64,6 +64,7 @@ void FriendListView::viewDidLoad() {
     myTableView->setTableDelegate(self);
     // The title sits beside the tab's picture of two people.
     btnTabFriend->setTitleEdgeInsets({0, 18, 0, -18});
+    strip_.setVisibleWidth(scrollView->bounds().width());
     showTabs();
 }
 

@@ -1,5 +1,7 @@
 #include "screens/LoginView.h"
 
+#include <algorithm>
+
 #include "lobby/SavedPassword.h"
 #include "net/MobileClient.h"
 #include "platform/core/Bundle.h"
@@ -102,6 +104,10 @@ void LoginView::viewDidLoad() {
 
 void LoginView::viewWillAppear(bool animated) {
     ZunoViewController::viewWillAppear(animated);
+    if (left_) {
+        left_ = false;
+        if (playerWhenLeft_.lock() != UIController::myInfo()) showLastSignIn();
+    }
     setWindowTitle(text("ZUNO_Zuno"));
     lblUsername->setText(text("ZUNO_nick"));
     lblPass->setText(text("ZUNO_pwd"));
@@ -112,6 +118,21 @@ void LoginView::viewWillAppear(bool animated) {
     lblGuide->setText(text("ZUNO_guide"));
     lblLanguage->setText(text("ZUNO_lang"));
     btnRegister1->setTitle(text("ZUNO_register"), ui::ControlState::Normal);
+}
+
+void LoginView::viewDidDisappear(bool animated) {
+    ZunoViewController::viewDidDisappear(animated);
+    left_ = true;
+    playerWhenLeft_ = UIController::myInfo();
+}
+
+void LoginView::showLastSignIn() {
+    auto& defaults = sys::UserDefaults::standard();
+    const bool staySignedIn = defaults.boolForKey("savednextLogin");
+    btnSaveLogin->setTag(staySignedIn ? 1 : 0);
+    showSaveLogin();
+    txvUser->setText(defaults.stringForKey("uname").value_or(std::string()));
+    txvPass->setText(staySignedIn ? defaults.stringForKey("password").value_or(std::string()) : std::string());
 }
 
 void LoginView::showSaveLogin() {
@@ -214,26 +235,39 @@ void LoginView::moveForm(double dy) {
     ui::View::commitAnimations();
 }
 
+// With no keyboard to clear on the desktop, the form lifts no further than keeps both fields whole
+// below the top bar: the one being typed into and the one a player may click next.
+double LoginView::liftKeepingFieldsInSight() const {
+    double lift = kRaise;
+    for (const auto& field : {txvUser, txvPass}) {
+        if (!field) continue;
+        const double topAtRest = viewScroll->frame().y() + formLift + field->frame().y();
+        lift = std::min(lift, topAtRest - (kTopBarHeight + kGapBelowTopBar));
+    }
+    return std::max(0.0, lift);
+}
+
+void LoginView::lowerForm() {
+    if (isEdit && formLift != 0) moveForm(formLift);
+    formLift = 0;
+    isEdit = false;
+}
+
 void LoginView::textFieldBeginEditting(ui::Object*) {
     if (isEdit) return;
-    moveForm(-kRaise);
+    formLift = liftKeepingFieldsInSight();
+    if (formLift != 0) moveForm(-formLift);
     isEdit = true;
 }
 
 void LoginView::textFieldDoneEditting(ui::Object* sender) {
-    if (isEdit) {
-        moveForm(kRaise);
-        isEdit = false;
-    }
+    lowerForm();
     if (auto* field = dynamic_cast<ui::TextField*>(sender)) field->resignFirstResponder();
     doLogin(sender);
 }
 
 void LoginView::backGroundHidden(ui::Object*) {
-    if (isEdit) {
-        moveForm(kRaise);
-        isEdit = false;
-    }
+    lowerForm();
     txvUser->resignFirstResponder();
     txvPass->resignFirstResponder();
     menu::closeSideMenu(*this);

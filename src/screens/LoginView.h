@@ -4,6 +4,7 @@
 #include <string>
 
 #include "lobby/GlobalService.h"
+#include "lobby/model/Player.h"
 #include "platform/ui/Button.h"
 #include "platform/ui/ImageView.h"
 #include "platform/ui/Label.h"
@@ -23,14 +24,18 @@ namespace zuno {
 class LoginView : public ZunoViewController, public ConnectOKListener {
     ZUNO_BINDINGS
 public:
-    // The form moves up this far while a field is being typed in.
+    // The form moves up this far while a field is being typed in, unless that would carry a field
+    // under the top bar: both fields stay whole this gap below the bar.
     static constexpr double kRaise = 70;
+    static constexpr double kTopBarHeight = 30;
+    static constexpr double kGapBelowTopBar = 4;
 
     LoginView() : LoginView("LoginView") {}
     explicit LoginView(std::string nibName);
 
     void viewDidLoad() override;
     void viewWillAppear(bool animated) override;
+    void viewDidDisappear(bool animated) override;
     bool shouldAutorotateToInterfaceOrientation(ui::InterfaceOrientation orientation) const override;
 
     void doLogin(ui::Object* sender);
@@ -59,6 +64,8 @@ public:
 
     int mode = 0;
     bool isEdit = false;
+    // How far the form is lifted now.
+    double formLift = 0;
     std::shared_ptr<InputDialog> inputDialog;
     std::shared_ptr<ui::TextField> txvUser, txvPass;
     std::shared_ptr<ui::Button> btnLogin, btnRegister, btnRegister1;
@@ -73,6 +80,18 @@ public:
 private:
     void showSaveLogin();
     void moveForm(double dy);
+    // The lift of the form while a field is typed in: kRaise, or less where both fields would not stay
+    // whole below the top bar.
+    double liftKeepingFieldsInSight() const;
+    void lowerForm();
+    // The form as the last sign-in stored it: its user name, and its password only while it stays
+    // signed in.
+    void showLastSignIn();
+
+    bool left_ = false;
+    // Who was signed in when the screen was left: another player since means a sign-in from a later
+    // screen, whose form replaces this one's.
+    std::weak_ptr<Player> playerWhenLeft_;
 };
 
 }  // namespace zuno

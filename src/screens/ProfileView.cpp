@@ -15,8 +15,10 @@ namespace zuno {
 
 namespace {
 const ui::Rect kContentFrame(0, 60, 480, 260);
-const ui::Rect kMenuStart(15, 36, 0, 24);
-const ui::Rect kMenuGrown(15, 36, 450, 24);
+const ui::Rect kMenuStart(10, 36, 0, 24);
+// The strip holds the five tabs and ends before the window's top right corner, where the unread-mail
+// button lies while mail waits.
+const ui::Rect kMenuGrown(10, 36, 420, 24);
 
 std::string text(const char* key) { return Resources::getInstance().textForKey(key); }
 
@@ -241,6 +243,10 @@ void ProfileView::onMyAssetsWithAssets(std::vector<std::shared_ptr<Asset>> asset
 
 void ProfileView::deleteAsset() {
     if (auto owned = std::dynamic_pointer_cast<OwnedItemsTab>(assetsView_)) owned->deleteAsset();
+}
+
+void ProfileView::showMyMoney() {
+    if (userDataView_ && userDataView_->isViewLoaded()) userDataView_->showMyMoney();
 }
 
 void ProfileView::presentSheet(ui::ViewController& sheet) {

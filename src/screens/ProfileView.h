@@ -55,6 +55,7 @@ public:
     void onMyAchievementWithGameId(int gameId, std::vector<int32_t> achievement) override;
     void onMyAssetsWithAssets(std::vector<std::shared_ptr<Asset>> assets) override;
     void deleteAsset() override;
+    void showMyMoney() override;
 
     // A tab never shown does not exist for the session logic yet.
     std::shared_ptr<ProfileDataTab> userDataView() const override;

@@ -1,5 +1,7 @@
 #include "screens/RegisterView.h"
 
+#include <algorithm>
+
 #include "net/MobileClient.h"
 #include "platform/core/Bundle.h"
 #include "platform/core/Format.h"
@@ -73,6 +75,7 @@ const ui::BindingTable& RegisterView::bindings() {
             B::action("doChangeLanguage:", &RegisterView::doChangeLanguage),
             B::action("closeDialog", &RegisterView::closeDialog),
             B::action("txtUserDoneEditing:", &RegisterView::txtUserDoneEditing),
+            B::action("txtUserBeginEditing:", &RegisterView::txtUserBeginEditing),
             B::action("textField1BeginEditting:", &RegisterView::textField1BeginEditting),
             B::action("textField2BeginEditting:", &RegisterView::textField2BeginEditting),
             B::action("txtPassDoneEditing:", &RegisterView::txtPassDoneEditing),
@@ -168,10 +171,37 @@ void RegisterView::moveForm(double dy) {
     ui::View::commitAnimations();
 }
 
+double RegisterView::highestFieldTop(const ui::TextField& field) {
+    double top = kTopBarHeight;
+    // While mail waits, its button lies over the top right corner, below the bar.
+    auto mail = UIController::btnAlertMessage();
+    if (mail && !mail->isHidden() && mail->superviewPointer() == view().get()) {
+        const ui::Rect button = mail->frame();
+        const ui::Rect place = field.convertRectToView(field.bounds(), view().get());
+        if (place.x() < button.maxX() && button.x() < place.maxX()) top = std::max(top, button.maxY());
+    }
+    return top + kGapBelowTopBar;
+}
+
+// With no keyboard to clear on the desktop, the form lifts no further than keeps every field whole
+// below the bar (and the mail button): the one being typed into and those a player may click next.
+void RegisterView::liftForm(double wanted) {
+    double highest = wanted;
+    for (const auto& field : {txvUser, txvPass, txvRePass}) {
+        if (!field) continue;
+        const double topAtRest = viewScroll->frame().y() + formLift + field->frame().y();
+        highest = std::min(highest, topAtRest - highestFieldTop(*field));
+    }
+    const double lift = std::max(0.0, highest);
+    if (lift == formLift) return;
+    moveForm(formLift - lift);
+    formLift = lift;
+}
+
 bool RegisterView::lowerForm() {
     const bool second = isEdit2;
-    if (isEdit2) moveForm(kSecondLift);
-    else if (isEdit1) moveForm(kFirstLift);
+    if (formLift != 0) moveForm(formLift);
+    formLift = 0;
     isEdit1 = isEdit2 = false;
     return second;
 }
@@ -272,15 +302,16 @@ void RegisterView::closeDialog() { UIController::closeDialog(); }
 
 void RegisterView::txtUserDoneEditing(ui::Object*) { txvPass->becomeFirstResponder(); }
 
+// The user name needs no lift of its own; the form keeps the lift it has, within what shows every field.
+void RegisterView::txtUserBeginEditing(ui::Object*) { liftForm(formLift); }
+
 void RegisterView::textField1BeginEditting(ui::Object*) {
-    if (isEdit1) return;
-    moveForm(-kFirstLift);
+    liftForm(std::max(formLift, kFirstLift));
     isEdit1 = true;
 }
 
 void RegisterView::textField2BeginEditting(ui::Object*) {
-    if (isEdit2) return;
-    moveForm(isEdit1 ? -kFirstLift : -kSecondLift);
+    liftForm(std::max(formLift, kSecondLift));
     isEdit2 = true;
 }
 

@@ -22,9 +22,12 @@ namespace zuno {
 class RegisterView : public ZunoViewController, public ConnectOKListener, public RegistrationScreen {
     ZUNO_BINDINGS
 public:
-    // How far the form rises for the keyboard: for the password field, for the repeat field.
+    // How far the form rises for the keyboard: for the password field, for the repeat field. No lift
+    // carries the field being typed into under the top bar: it keeps this gap below the bar.
     static constexpr double kFirstLift = 70;
     static constexpr double kSecondLift = 140;
+    static constexpr double kTopBarHeight = 30;
+    static constexpr double kGapBelowTopBar = 4;
     enum Kind { kRegister = 0, kForgotPassword = 1 };
 
     RegisterView() : RegisterView("RegisterView") {}
@@ -50,6 +53,7 @@ public:
     void doChangeLanguage(ui::Object* sender);
     void closeDialog();
     void txtUserDoneEditing(ui::Object* sender);
+    void txtUserBeginEditing(ui::Object* sender);
     void textField1BeginEditting(ui::Object* sender);
     void textField2BeginEditting(ui::Object* sender);
     void txtPassDoneEditing(ui::Object* sender);
@@ -68,11 +72,17 @@ public:
     int serverIndex = 0;
     int kindOf = kRegister;
     bool isEdit1 = false, isEdit2 = false;
+    // How far the form is lifted now.
+    double formLift = 0;
 
 private:
     // Connects to the entry at serverIndex and moves the index on.
     void connectToServer(const Server& server);
     void moveForm(double dy);
+    // Lifts the form as far as the field wants, but no further than keeps the field below the top bar
+    // (and below the unread-mail button where that lies over it).
+    void liftForm(double wanted);
+    double highestFieldTop(const ui::TextField& field);
     // Lowers the form from where the keyboard lifted it; answers whether it was lifted to the second step.
     bool lowerForm();
     void resignFields();

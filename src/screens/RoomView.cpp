@@ -129,12 +129,16 @@ std::optional<double> RoomView::heightForHeaderInSection(ui::TableView&, int) { 
 
 std::shared_ptr<ui::View> RoomView::viewForHeaderInSection(ui::TableView&, int section) {
     const int level = section < static_cast<int>(keys.size()) ? keys[static_cast<size_t>(section)] : -1;
-    auto header = std::make_shared<ui::View>(ui::Rect(34, 0, 412, 22));
+    // The band ends before the window's top right corner, where the unread-mail button lies while mail
+    // waits and a section's header stands while its rooms scroll; the title stands in its middle.
+    const ui::Rect bandFrame(34, 0, 394, 22);
+    auto header = std::make_shared<ui::View>(bandFrame);
     header->setBackgroundColor(ui::Color::clear());
-    auto band = std::make_shared<ui::ImageView>(ui::Rect(34, 0, 412, 22));
+    auto band = std::make_shared<ui::ImageView>(bandFrame);
     band->setImage(ui::Image::imageNamed("phong-tieu-de.png"));
     header->addSubview(band);
-    auto title = std::make_shared<ui::Label>(ui::Rect(100, 2, 212, 20));
+    constexpr double kTitleWidth = 212;
+    auto title = std::make_shared<ui::Label>(ui::Rect(bandFrame.x() + (bandFrame.width() - kTitleWidth) / 2, 2, kTitleWidth, 20));
     title->setBackgroundColor(ui::Color::clear());
     title->setTextColor(ui::Color::red());
     title->setFont(ui::Font::boldSystemFontOfSize(15));

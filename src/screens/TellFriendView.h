@@ -11,6 +11,7 @@
 #include "platform/ui/Button.h"
 #include "platform/ui/Label.h"
 #include "platform/ui/TextField.h"
+#include "platform/ui/TextView.h"
 #include "shell/ZunoViewController.h"
 
 namespace zuno {
@@ -45,7 +46,9 @@ public:
     void peoplePickerNavigationControllerDidCancel(sys::ContactPicker& picker) override;
     bool peoplePickerNavigationController(sys::ContactPicker& picker, const sys::Person& person) override;
 
-    std::shared_ptr<ui::TextField> txtInfo, txtPhone, txtSelected;
+    // The SMS body holds several lines of the server's text, edited in place.
+    std::shared_ptr<ui::TextView> txtInfo;
+    std::shared_ptr<ui::TextField> txtPhone, txtSelected;
     std::shared_ptr<ui::Label> lblTo, lblNoiDung;
     std::shared_ptr<ui::Button> btnGetList, btnSend;
     std::shared_ptr<sys::ContactPicker> picker;

@@ -98,8 +98,7 @@ void UserDataView::updateViewWithUserData(UserPtr user) {
     const std::string status = userData_->status().value_or(std::string());
     showStatus(status, false);
     btnName->setTitle(sys::UserDefaults::standard().stringForKey("ZUNO_LOGIN_USERNAME").value_or(std::string()));
-    auto me = UIController::myInfo();
-    btnMoney->setTitle(sys::format("%@ %@", Util::formatNumber(me ? me->money() : 0), text("ZUNO_win")));
+    showMyMoney();
     btnFullname->setTitle(userData_->fullname().value_or(std::string()));
     btnGender->setTitle(text(profile_edits::genderKey(userData_->gender())));
     btnBirthYear->setTitle(profile_edits::birthYearText(userData_->birthYear()));
@@ -108,6 +107,12 @@ void UserDataView::updateViewWithUserData(UserPtr user) {
     btnPhone->setTitle(userData_->phoneNum().value_or(std::string()));
     btnCity->setTitle(userData_->provinceId() == -1 ? text("ZUNO_unknow")
                                                      : Province::getProviceNameWithId(userData_->provinceId()));
+}
+
+void UserDataView::showMyMoney() {
+    if (!btnMoney) return;
+    auto me = UIController::myInfo();
+    btnMoney->setTitle(sys::format("%@ %@", Util::formatNumber(me ? me->money() : 0), text("ZUNO_win")));
 }
 
 void UserDataView::showStatus(const std::string& status, bool orange) {

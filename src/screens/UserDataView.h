@@ -51,6 +51,8 @@ public:
     void onMyUsingAvatarDetail(std::shared_ptr<AvatarDetail> detail) override;
     void updateLoadUsing() override { loadUsing = true; }
     void drawAvatar();
+    // The signed-in player's balance as it stands now.
+    void showMyMoney();
 
     UserPtr userData() const { return userData_; }
     void setParentController(std::weak_ptr<ProfileView> parent) { parentController = std::move(parent); }

@@ -2,6 +2,7 @@
 
 #include "platform/ui/Canvas.h"
 #include "platform/ui/Image.h"
+#include "platform/ui/LineBreak.h"
 #include "platform/ui/ScreenFactory.h"
 #include "shell/EmoticonText.h"
 #include "shell/Resources.h"
@@ -24,7 +25,19 @@ void CustomLabel::setText(std::optional<std::string> text) {
 
 void CustomLabel::drawRect(ui::Canvas& canvas, const ui::Rect&) {
     canvas.setFillColor(ui::Color::white());
-    xLastpos = {0, emoticon::penY(frame().size.height, ui::Font::systemFontOfSize(14))};
+    const ui::Font measureFont = ui::Font::systemFontOfSize(14);
+    if (numberOfLines() != 1) {
+        // The first line stands where a label of one line would put it; the others follow.
+        const std::vector<std::string> lines = wrappedLines(bounds().width());
+        const double lineHeight = font().lineHeight();
+        const double firstLine = frame().size.height - lineHeight * double(lines.size() > 0 ? lines.size() - 1 : 0);
+        for (size_t i = 0; i < lines.size(); ++i) {
+            xLastpos = {0, emoticon::penY(firstLine, measureFont) + lineHeight * double(i)};
+            drawText(lines[i], canvas);
+        }
+        return;
+    }
+    xLastpos = {0, emoticon::penY(frame().size.height, measureFont)};
     if (truncatesOnPurpose() && advanceOf(text_) > bounds().width()) {
         drawCut(text_, canvas);
         return;
@@ -34,6 +47,23 @@ void CustomLabel::drawRect(ui::Canvas& canvas, const ui::Rect&) {
 
 double CustomLabel::advanceOf(const std::string& text) const {
     return emoticon::advance(text, xDictEmotions.get(), font(), -3);
+}
+
+std::vector<std::string> CustomLabel::wrappedLines(double width) const {
+    if (numberOfLines() == 1 || text_.empty()) return {text_};
+    std::vector<std::string> lines;
+    const auto widthOf = [this](std::string_view part) { return advanceOf(std::string(part)); };
+    std::string_view rest(text_);
+    while (!rest.empty()) {
+        if (advanceOf(std::string(rest)) <= width) {
+            lines.emplace_back(rest);
+            break;
+        }
+        const ui::LineBreak cut = ui::breakLine(rest, width, true, widthOf);
+        lines.emplace_back(rest.substr(0, cut.end));
+        rest.remove_prefix(cut.next);
+    }
+    return lines;
 }
 
 // The runs that fit before "..." at the right edge; a run that does not fit whole is cut between

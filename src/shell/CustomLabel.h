@@ -3,6 +3,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "platform/core/Value.h"
 #include "platform/ui/Label.h"
@@ -11,7 +12,9 @@ namespace zuno {
 
 // A read-only line of chat text with every emoticon token drawn as its image, in white, without
 // wrapping. The text is kept here; the base label's own text stays empty. A label that truncates on
-// purpose ends a text too long for its width with "...".
+// purpose ends a text too long for its width with "...". A label of any number of lines other than one
+// wraps its text between words (a word wider than the label between characters), one line under the
+// other from the top.
 class CustomLabel : public ui::Label {
 public:
     CustomLabel();
@@ -35,6 +38,8 @@ public:
 
     // The pen's advance over a text drawn in this label.
     double advanceOf(const std::string& text) const;
+    // The lines the text is drawn in at that width: one line unless the label wraps.
+    std::vector<std::string> wrappedLines(double width) const;
 
 private:
     void drawCut(const std::string& text, ui::Canvas& canvas);

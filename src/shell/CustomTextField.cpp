@@ -1,6 +1,9 @@
 #include "shell/CustomTextField.h"
 
+#include <cstdint>
+
 #include "platform/core/Log.h"
+#include "platform/core/Utf8.h"
 #include "platform/ui/Canvas.h"
 #include "platform/ui/Font.h"
 #include "platform/ui/Image.h"
@@ -27,8 +30,19 @@ CustomTextField::CustomTextField(const ui::Rect& frame) : ui::View(frame) {
 }
 
 void CustomTextField::setText(const std::string& text) {
-    text_ = text;
+    text_ = maxCharacters_ ? sys::firstCharacters(text, *maxCharacters_) : text;
     setNeedsDisplay();
+}
+
+void CustomTextField::setMaxCharacters(std::optional<size_t> limit) {
+    maxCharacters_ = limit;
+    setText(text_);
+}
+
+size_t CustomTextField::roomLeft() const {
+    if (!maxCharacters_) return SIZE_MAX;
+    const size_t count = sys::characterCount(text_);
+    return count < *maxCharacters_ ? *maxCharacters_ - count : 0;
 }
 
 ui::Responder* CustomTextField::parentViewController() const { return ownerAlive_.expired() ? nullptr : owner_; }
@@ -48,7 +62,7 @@ void CustomTextField::insertText(const std::string& text) {
         tellOwner("endEditing:");
         return;
     }
-    text_ += text;
+    text_ += sys::firstCharacters(text, roomLeft());
     setNeedsDisplay();
 }
 

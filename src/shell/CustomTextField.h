@@ -22,6 +22,12 @@ public:
 
     std::string text() const { return text_; }
     void setText(const std::string& text);
+    // The most characters the field holds (none: no limit): what is typed, pasted or set beyond it is
+    // left out, so that what shows is what is sent.
+    std::optional<size_t> maxCharacters() const { return maxCharacters_; }
+    void setMaxCharacters(std::optional<size_t> limit);
+    // How many more characters the field takes.
+    size_t roomLeft() const;
 
     // Key input.
     bool hasText() const override { return !text_.empty(); }
@@ -71,6 +77,7 @@ private:
 
     std::string text_;
     std::optional<std::string> placeholder_;
+    std::optional<size_t> maxCharacters_;
     ui::ImagePtr backdrop_;
     ui::Responder* owner_ = nullptr;
     std::weak_ptr<const void> ownerAlive_;

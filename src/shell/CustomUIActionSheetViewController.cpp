@@ -3,6 +3,7 @@
 #include "platform/ui/Application.h"
 #include "platform/ui/TextField.h"
 #include "shell/SheetSlide.h"
+#include "shell/TableScreenKinds.h"
 #include "shell/UIController.h"
 
 namespace zuno {
@@ -37,6 +38,11 @@ void CustomUIActionSheetViewController::viewWillAppear(bool animated) {
     ui::ViewController::viewWillAppear(animated);
     // Openers keep their sheets and show them again: what was typed last time does not come back.
     if (!keepsTypedTextBetweenShowings()) emptyTextFields(*view());
+    // A table goes on playing cards and showing bubbles under an open sheet.
+    if (auto screen = view()->superview(); screen && isTableScreen(screen->viewController())) {
+        view()->setKeptInFront(true);
+        screen->bringSubviewToFront(view().get());
+    }
     slideIn();
 }
 

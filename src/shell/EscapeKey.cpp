@@ -30,12 +30,7 @@ CustomUIActionSheetViewController* topSheetIn(const ui::View& view) {
 bool closeTopDialog() {
     const auto shown = ui::AlertView::visibleAlerts();
     if (shown.empty()) return false;
-    const auto& alert = shown.back();
-    if (alert->cancelButtonIndex() >= 0) {
-        alert->tapButtonAtIndex(alert->cancelButtonIndex());
-    } else if (alert->numberOfButtons() > 0) {
-        alert->dismissWithClickedButtonIndex(0, true);
-    }
+    shown.back()->pressEscapeKey();
     return true;
 }
 

@@ -87,6 +87,8 @@ public:
     static void startNilDlg(const std::string& message);
     static void startReportDlg(const MatchResultInfo& result);
     static void closeDialog();
+    // Closes, without running its action, a dialog shown for that action code.
+    static void closeDialogOf(int actionCode);
     // The message of the dialog shown now, if any.
     static std::optional<std::string> shownDialogMessage();
 

@@ -58,6 +58,13 @@ std::string labelled(const std::string& name, const std::string& figure) {
 
 void UIController::closeDialog() { dismissShownDialogs(true); }
 
+void UIController::closeDialogOf(int actionCode) {
+    for (const auto& shown : ui::AlertView::visibleAlerts()) {
+        auto alert = std::dynamic_pointer_cast<CustomAlertView>(shown);
+        if (alert && alert->actionCode == actionCode) alert->dismissWithClickedButtonIndex(0, true);
+    }
+}
+
 void UIController::startOKDlg(const std::string& message) {
     closeDialog();
     showDialog(message, std::nullopt, {Resources::getInstance().textForKey("ZUNO_OK")});

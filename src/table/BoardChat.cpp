@@ -1,5 +1,9 @@
 #include "table/BoardChat.h"
 
+#include <algorithm>
+#include <cmath>
+
+#include "platform/core/Utf8.h"
 #include "platform/ui/Button.h"
 #include "platform/ui/Image.h"
 #include "platform/ui/InterfaceLoader.h"
@@ -12,6 +16,40 @@
 
 namespace zuno {
 
+namespace {
+const ui::Color kCaroInk = ui::Color::rgb255(58, 51, 38);  // on the Caro skin's paper
+
+// The lines lie in a dark well in the panel, where the white of the chat line reads on either skin.
+ui::Color wellColour(bool caro) { return caro ? kCaroInk.withAlpha(0.9) : ui::Color::rgb255(10, 26, 40, 0.55); }
+
+void lookOfRow(cellChat& cell, bool caro) {
+    cell.setBackgroundColor(std::nullopt);
+    cell.contentView()->setBackgroundColor(std::nullopt);
+    if (cell.lblName) {
+        cell.lblName->setTextColor(caro ? ui::Color::rgb255(242, 213, 138) : ui::Color::rgb255(143, 227, 143));
+        cell.lblName->setTruncatesOnPurpose(true);
+    }
+    if (cell.lblContent) {
+        cell.lblContent->setTextColor(ui::Color::white());  // as the emoticon label draws it
+        cell.lblContent->setTruncatesOnPurpose(true);
+    }
+}
+
+// The line follows its speaker's name rather than a column far from a short name; a long name is cut.
+void lineAfterName(cellChat& cell) {
+    if (!cell.lblName || !cell.lblContent) return;
+    constexpr double kNameColumn = 100, kGap = 6;
+    ui::Rect name = cell.lblName->frame();
+    name.size.width = std::min(kNameColumn, std::ceil(cell.lblName->font().widthOfText(cell.lblName->text().value_or(""))));
+    cell.lblName->setFrame(name);
+    ui::Rect line = cell.lblContent->frame();
+    const double right = line.maxX();
+    line.origin.x = name.maxX() + kGap;
+    line.size.width = right - line.origin.x;
+    cell.lblContent->setFrame(line);
+}
+}  // namespace
+
 // ---- boardChat
 
 const ui::BindingTable& boardChat::bindings() {
@@ -21,6 +59,7 @@ const ui::BindingTable& boardChat::bindings() {
                                          B::outlet("imgTextField", &boardChat::imgTextField),
                                          B::outlet("imgBg", &boardChat::imgBg),
                                          B::outlet("tblHistoryChat", &boardChat::tblHistoryChat),
+                                         B::outlet("lblTitle", &boardChat::lblTitle),
                                          B::action("onClickEmotion:", &boardChat::onClickEmotion),
                                          B::action("textFieldDoneEditting:", &boardChat::textFieldDoneEditting),
                                          B::action("endEditing:", &boardChat::textFieldDoneEditting),
@@ -33,9 +72,12 @@ boardChat::boardChat() : CustomUIActionSheetViewController(std::string("boardCha
 
 void boardChat::viewDidLoad() {
     CustomUIActionSheetViewController::viewDidLoad();
-    historyChat_.clear();
+    // The history exists from the sheet's making: the lines of the table before its first showing stay.
     istouchMove = false;
-    if (txtChat) txtChat->setParentViewController(this);
+    if (txtChat) {
+        txtChat->setParentViewController(this);
+        txtChat->setMaxCharacters(kMaxLine);  // what shows in the field is what is sent
+    }
     auto panel = actionSheetView();
     if (!panel) return;
     const bool portrait = tableIsPortrait();
@@ -58,12 +100,14 @@ void boardChat::viewWillAppear(bool animated) {
     const bool caro = tableWearsCaroSheets();
     if (imgBg) imgBg->setImage(ui::Image::imageNamed(caro ? "caro-bg-chat.png" : "bg-chat.png"));
     if (imgTextField) imgTextField->setImage(ui::Image::imageNamed(caro ? "caro-k1.png" : "bg-chat-text-dau.png"));
+    if (lblTitle) lblTitle->setTextColor(caro ? kCaroInk : ui::Color::white());
     if (txtChat) {
         txtChat->setBackgroundColor(std::nullopt);
         txtChat->setText("");
         txtChat->becomeFirstResponder();
     }
     if (tblHistoryChat) {
+        tblHistoryChat->setBackgroundColor(wellColour(caro));
         tblHistoryChat->setDataSource(std::dynamic_pointer_cast<ui::TableViewDataSource>(shared_from_this()));
         tblHistoryChat->setTableDelegate(std::dynamic_pointer_cast<ui::TableViewDelegate>(shared_from_this()));
         tblHistoryChat->reloadData();
@@ -78,7 +122,8 @@ void boardChat::onClickEmotion(ui::Button* button) {
     size_t i = 0;
     for (const auto& entry : Resources::getInstance().xDictEmotion()) {
         if (i++ == index) {
-            txtChat->setText(txtChat->text() + entry.first);
+            // A token that does not fit whole is not added: half of it would show as text.
+            if (sys::characterCount(entry.first) <= txtChat->roomLeft()) txtChat->setText(txtChat->text() + entry.first);
             return;
         }
     }
@@ -93,17 +138,24 @@ void boardChat::textFieldDoneEditting() {
 
 void boardChat::doCancel() { slideOut(); }
 
+void boardChat::addChatLine(std::shared_ptr<Chat> line) {
+    historyChat_.push_back(std::move(line));
+    if (isViewLoaded() && tblHistoryChat) tblHistoryChat->reloadData();
+}
+
 int boardChat::numberOfRowsInSection(ui::TableView&, int) { return static_cast<int>(historyChat_.size()); }
 
 std::shared_ptr<ui::TableViewCell> boardChat::cellForRowAtIndexPath(ui::TableView& table, ui::IndexPath path) {
     static const std::string kIdentifier = "ChatCellIdentifier";
     auto cell = std::dynamic_pointer_cast<cellChat>(table.dequeueReusableCellWithIdentifier(kIdentifier));
     if (!cell) cell = cellChat::load(kIdentifier);
+    lookOfRow(*cell, tableWearsCaroSheets());
     const int index = static_cast<int>(historyChat_.size()) - 1 - path.row;
     if (index >= 0 && index < static_cast<int>(historyChat_.size()) && historyChat_[index]) {
         const Chat& chat = *historyChat_[index];
         if (cell->lblName) cell->lblName->setText(chat.name().value_or(""));
         if (cell->lblContent) cell->lblContent->setText(chat.content().value_or(""));
+        lineAfterName(*cell);
     }
     return cell;
 }

@@ -37,6 +37,8 @@ public:
 
     std::vector<std::shared_ptr<Chat>>& historyChat() { return historyChat_; }
     void setHistoryChat(std::vector<std::shared_ptr<Chat>> history) { historyChat_ = std::move(history); }
+    // A line of the table's chat, last in the history; an open sheet lists it at once.
+    void addChatLine(std::shared_ptr<Chat> line);
 
     int numberOfRowsInSection(ui::TableView& table, int section) override;
     std::shared_ptr<ui::TableViewCell> cellForRowAtIndexPath(ui::TableView& table, ui::IndexPath path) override;
@@ -46,6 +48,7 @@ public:
     std::shared_ptr<CustomTextField> txtChat;
     std::shared_ptr<ui::ImageView> imgTextField, imgBg;
     std::shared_ptr<ui::TableView> tblHistoryChat;
+    std::shared_ptr<ui::Label> lblTitle;
     ui::Point oldPoint;
     bool istouchMove = false;
 

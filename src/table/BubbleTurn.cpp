@@ -5,7 +5,8 @@
 namespace zuno {
 
 namespace {
-// At most `mostRows` rows of the text; `restAt` is where the text they leave out starts.
+// At most `mostRows` rows of the text; `restAt` is where the text they leave out starts. The last row
+// of a text that goes on ends with the mark, which it leaves room for.
 std::vector<std::string> rowsOf(std::string_view text, double width, size_t mostRows,
                                 const std::function<double(std::string_view)>& widthOf, size_t& restAt) {
     std::vector<std::string> rows;
@@ -17,8 +18,11 @@ std::vector<std::string> rowsOf(std::string_view text, double width, size_t most
             restAt = text.size();
             break;
         }
-        const ui::LineBreak cut = ui::breakLine(rest, width, true, widthOf);
+        const bool lastRow = rows.size() + 1 == mostRows;
+        const double room = lastRow ? width - widthOf(kBubbleGoesOn) : width;
+        const ui::LineBreak cut = ui::breakLine(rest, room, true, widthOf);
         rows.emplace_back(rest.substr(0, cut.end));
+        if (lastRow) rows.back() += kBubbleGoesOn;
         restAt += cut.next;
     }
     return rows;
@@ -36,7 +40,7 @@ BubbleTurn layBubbleTurn(const std::vector<std::string>& waiting, double width, 
         if (restAt < candidate.size()) {
             if (i == 0) {
                 turn.rows = std::move(rows);
-                turn.restOfFirst = candidate.substr(restAt);
+                turn.restOfFirst = std::string(kBubbleGoesOn) + candidate.substr(restAt);
             }
             break;
         }

@@ -76,6 +76,7 @@ CardTableModel::ClockTick CardTableModel::tickClock(int64_t now, bool passesForM
     if (passesForMe && currentPlayer == myId) {
         tick.sendSkip = true;
         currentPlayer = -1;
+        newTurn();
     }
     dieTime = 0;
     return tick;
@@ -84,6 +85,7 @@ CardTableModel::ClockTick CardTableModel::tickClock(int64_t now, bool passesForM
 void CardTableModel::stopTurn() {
     dieTime = 0;
     currentPlayer = -1;
+    newTurn();
 }
 
 void CardTableModel::clear() {

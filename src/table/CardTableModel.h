@@ -68,8 +68,20 @@ public:
     // No turn runs any more.
     void stopTurn();
 
+    // Each turn started or stopped is a new one. A pass asked on my turn is answered on that turn only:
+    // once it has left me, or I have passed, a late yes passes nothing.
+    void newTurn() { ++turnNumber_; }
+    void askPass() { passAskedOnTurn_ = turnNumber_; }
+    bool isPassAsked() const { return passAskedOnTurn_.has_value(); }
+    bool passStands(int32_t myId) const { return passAskedOnTurn_ == turnNumber_ && currentPlayer == myId; }
+    void forgetPass() { passAskedOnTurn_.reset(); }
+
     // Back to an empty table between two joins (identity and stake stay until the next seating).
     void clear();
+
+private:
+    uint64_t turnNumber_ = 0;
+    std::optional<uint64_t> passAskedOnTurn_;
 };
 
 // The turn bar: full at the start of a turn, emptied by a 0.1 s tick in `interval` seconds; green

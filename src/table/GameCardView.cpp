@@ -204,25 +204,34 @@ void GameCardView::startTimer(int value) {
     if (value != 1) return;
     sys::RunLoop::main().cancel(clockTimer_);
     clockTimer_ = 0;
-    showPlayerTime();
-}
-
-void GameCardView::showPlayerTime() {
-    clockTimer_ = 0;
-    if (turnClockStep(clockSeconds())) return;
-    const GameDescriptor* game = GameRegistry::find(UIController::gameType());
-    const bool passesForMe = game && game->passForMe;
-    const CardTableModel::ClockTick tick = table().tickClock(clockSeconds(), passesForMe, UIController::myId());
-    if (tick.beep) PlaySound::playSoundWithSource(Resources::getInstance().com_onebeep());
-    if (tick.sendSkip) game->passForMe(roomId(), boardId());
-    if (tick.turnOver && progressTimer) progressTimer->setHidden(true);
+    if (!showPlayerTime() || clockTimer_ != 0) return;
     std::weak_ptr<GameCardView> weak = std::static_pointer_cast<GameCardView>(shared_from_this());
-    clockTimer_ = sys::RunLoop::main().postDelayed(1.0, [weak] {
+    clockTimer_ = sys::RunLoop::main().scheduleRepeating(1.0, [weak] {
         if (auto self = weak.lock()) self->showPlayerTime();
     });
 }
 
+bool GameCardView::showPlayerTime() {
+    if (turnClockStep(clockSeconds())) {
+        sys::RunLoop::main().cancel(clockTimer_);
+        clockTimer_ = 0;
+        return false;
+    }
+    const GameDescriptor* game = GameRegistry::find(UIController::gameType());
+    const bool passesForMe = game && game->passForMe;
+    const CardTableModel::ClockTick tick = table().tickClock(clockSeconds(), passesForMe, UIController::myId());
+    if (tick.beep) PlaySound::playSoundWithSource(Resources::getInstance().com_onebeep());
+    if (tick.sendSkip) {
+        game->passForMe(roomId(), boardId());
+        closePassQuestion();
+    }
+    if (tick.turnOver && progressTimer) progressTimer->setHidden(true);
+    return true;
+}
+
 void GameCardView::startTurnOfPlayer(int32_t userId) {
+    table().newTurn();
+    closePassQuestion();
     setCurrentPlayer(userId);
     const int seat = getSeatFromID(userId);
     setTimerWithSeat(seat < 0 ? kCentre : seat);
@@ -237,6 +246,7 @@ void GameCardView::stopTurnClock() {
     stopTurnBar();
     if (progressTimer) progressTimer->setHidden(true);
     table().stopTurn();
+    closePassQuestion();
 }
 
 // ---- seats
@@ -270,7 +280,11 @@ void GameCardView::unSetInvatingOnChair() {
     }
 }
 
-void GameCardView::updateMoneyWithUserId(int32_t, int64_t money) {
+void GameCardView::updateMoneyWithUserId(int32_t userId, int64_t money) {
+    // The seat keeps it too, so that the next change at the table starts from it.
+    if (const int seat = getSeatFromID(userId); seat >= 0) {
+        if (PlayerPtr player = table().playerAtSeat(seat)) player->setMoney(money);
+    }
     if (lblMoney0) lblMoney0->setText(Util::formatNumber(money) + " " + text("ZUNO_win"));
 }
 
@@ -494,8 +508,17 @@ void GameCardView::clickLeaveBoard() {
 }
 
 void GameCardView::doSkip() {
+    table().askPass();
     UIController::setOkValue(UIController::okSkip);
     UIController::startCancelOkDlg(text("ZUNO_doYouWantSkip"), text("ZUNO_cancel"), text("ZUNO_OK"));
+}
+
+bool GameCardView::passStillWanted() const { return table().passStands(UIController::myId()); }
+
+void GameCardView::closePassQuestion() {
+    if (!table().isPassAsked()) return;
+    table().forgetPass();
+    UIController::closeDialogOf(UIController::okSkip);
 }
 
 void GameCardView::changeBackgroundOfStart() { startBlink().restart(btnStart); }

@@ -75,7 +75,8 @@ public:
     void repeatTimer();
     // With 1: runs a tick of the turn clock now, and every second after; anything else is ignored.
     void startTimer(int value);
-    void showPlayerTime();
+    // One tick of the turn clock; answers whether the clock goes on.
+    bool showPlayerTime();
     // A game's own step at each tick of the turn clock, before the common one; true stops the clock.
     virtual bool turnClockStep(int64_t now) { return false; }
     // A turn starts: that player's bar, and the clock until now + interval.
@@ -150,7 +151,10 @@ public:
     void doReady();
     void clickLeaveBoard();
     void pressLeave() override { clickLeaveBoard(); }
+    // Asks whether to pass this turn; the question closes when the turn leaves me or the deal stops.
     void doSkip();
+    // The pass was asked on the turn that still runs, and it is mine.
+    bool passStillWanted() const;
     void changeBackgroundOfStart();
 
     // Chat bubbles, fly-texts, gifts, the table image.
@@ -263,6 +267,7 @@ protected:
 
 private:
     void cancelStartBlink();
+    void closePassQuestion();
     void stopTurnBar();
     void showSheetOrNothing(const std::shared_ptr<ui::ViewController>& sheet);
 

@@ -30,7 +30,7 @@ bool GameCardView::onChatFromWithId(int32_t userId, const std::optional<std::str
             auto chat = std::make_shared<Chat>();
             chat->setName(getPlayerNameFromID(userId));
             chat->setContent(line);
-            chatDialog->historyChat().push_back(chat);
+            chatDialog->addChatLine(chat);
         }
         return true;
     }

@@ -54,6 +54,8 @@ void setUsable(ui::Button& button, bool usable) {
     constexpr double kDimmed = 0.4;
     button.setEnabled(usable);
     button.setAlpha(usable ? 1.0 : kDimmed);
+    // Dimmed once: a background faded inside the faded button would leave its title on the dark bar.
+    button.setAdjustsImageWhenDisabled(false);
 }
 }  // namespace tablebar
 
@@ -68,7 +70,9 @@ std::string titleOf(const std::shared_ptr<ui::Button>& button) {
 
 void StartButtonBlink::restart(const std::shared_ptr<ui::Button>& button) {
     button_ = button;
-    step();
+    cancel();
+    // The destructor cancels the blink, so it never outlives its screen.
+    if (step()) timer_ = sys::RunLoop::main().scheduleRepeating(0.2, [this] { step(); });
 }
 
 void StartButtonBlink::cancel() {
@@ -76,24 +80,19 @@ void StartButtonBlink::cancel() {
     timer_ = 0;
 }
 
-void StartButtonBlink::step() {
-    cancel();
+bool StartButtonBlink::step() {
     auto button = button_.lock();
-    if (!button) return;
     const std::string title = sys::uppercase(titleOf(button));
     const bool blinks = title == upperText("ZUNO_start") || title == upperText("ZUNO_ready") ||
                         title == upperText("ZUNO_continuee") || (look_.cancelBlinks && title == upperText("ZUNO_cancel"));
-    if (!blinks) {
-        button->setBackgroundImage(ui::Image::imageNamed(look_.plain));
-        return;
+    if (!button || !blinks) {
+        if (button) button->setBackgroundImage(ui::Image::imageNamed(look_.plain));
+        cancel();
+        return false;
     }
     lit_ = !lit_;
     button->setBackgroundImage(ui::Image::imageNamed(lit_ ? look_.lit : look_.plain));
-    // The destructor cancels the step, so the blink never outlives its screen.
-    timer_ = sys::RunLoop::main().postDelayed(0.2, [this] {
-        timer_ = 0;
-        step();
-    });
+    return true;
 }
 
 TableBottomMenu::Rules TableBottomMenu::phomRules() {

@@ -59,7 +59,8 @@ public:
     bool isPending() const { return timer_ != 0; }
 
 private:
-    void step();
+    // One blink; answers whether the button still blinks (else the blink ends).
+    bool step();
 
     Look look_;
     std::weak_ptr<ui::Button> button_;

@@ -92,7 +92,28 @@ std::optional<ui::Point> TableDecorations::seatPoint(const std::vector<ui::Point
 ui::Rect TableDecorations::bubbleArea(int seat) const {
     const ui::Rect screen = screen_.view()->bounds().insetBy(kBubbleMargin, 0);
     const auto& area = geometry_.bubbleAreas[static_cast<size_t>(seat)];
-    return area ? area->intersection(screen) : screen;
+    return offMyHand(seat, area ? area->intersection(screen) : screen);
+}
+
+ui::Rect TableDecorations::offMyHand(int seat, const ui::Rect& room) const {
+    const auto& hand = geometry_.myHand;
+    if (!hand || !room.intersects(*hand)) return room;
+    const ui::Point centre = geometry_.bubbleCentres[static_cast<size_t>(seat)];
+    double top = room.minY(), bottom = room.maxY(), left = room.minX(), right = room.maxX();
+    if (centre.y <= hand->minY()) {
+        bottom = hand->minY();
+    } else if (centre.y >= hand->maxY()) {
+        top = hand->maxY();
+    } else if (centre.x <= hand->minX()) {
+        right = hand->minX();
+    } else if (centre.x >= hand->maxX()) {
+        left = hand->maxX();
+    }
+    return ui::Rect(left, top, std::max(0.0, right - left), std::max(0.0, bottom - top));
+}
+
+ui::Rect TableDecorations::tallRoom(int seat, const ui::Rect& room) const {
+    return offMyHand(seat, ui::Rect(room.x(), 0, room.width(), screen_.view()->bounds().height()));
 }
 
 bool TableDecorations::sharePlace(int seat, int other) const {
@@ -181,12 +202,18 @@ void TableDecorations::showChatAtSeat(int seat) {
         return;
     }
     probe.setFont(ui::Font::systemFontOfSize(geometry_.bubbleFontSize));
-    BubbleTurn turn = layBubbleTurn(lines, widest, kMostBubbleRows, widthOf);
+    // As many rows as the bubble's tallest room holds, one at least.
+    const double rowHeight = probe.font().lineHeight();
+    const double tallest = tallRoom(seat, room).height();
+    const size_t mostRows = std::clamp<size_t>(
+        1 + static_cast<size_t>(std::max(0.0, std::floor((tallest - geometry_.bubbleHeight) / rowHeight))), 1,
+        kMostBubbleRows);
+    BubbleTurn turn = layBubbleTurn(lines, widest, mostRows, widthOf);
     if (turn.linesShown == 0) {
         // A line too long for a turn in the bubble's own room runs as wide as the screen lets it.
         const ui::Rect screen = screen_.view()->bounds().insetBy(kBubbleMargin, 0);
-        room = ui::Rect(screen.x(), room.y(), screen.width(), room.height());
-        turn = layBubbleTurn(lines, room.width() - geometry_.bubblePadding, kMostBubbleRows, widthOf);
+        room = offMyHand(seat, ui::Rect(screen.x(), room.y(), screen.width(), room.height()));
+        turn = layBubbleTurn(lines, room.width() - geometry_.bubblePadding, mostRows, widthOf);
     }
     lines.erase(lines.begin(), lines.begin() + static_cast<std::ptrdiff_t>(turn.linesShown));
     if (!turn.restOfFirst.empty()) lines.front() = turn.restOfFirst;
@@ -214,8 +241,9 @@ void TableDecorations::showRows(int seat, const std::vector<std::string>& rows, 
     }
     const double rowHeight = font.lineHeight();
     const auto count = static_cast<double>(rows.size());
-    // A bubble of several rows may grow over its area's top and bottom, not off the screen.
-    if (rows.size() > 1) room = ui::Rect(room.x(), 0, room.width(), screen_.view()->bounds().height());
+    // A bubble of several rows may grow over its area's top and bottom, not off the screen nor over my
+    // cards.
+    if (rows.size() > 1) room = tallRoom(seat, room);
     const ui::Rect placed = keptInside(centredRect(geometry_.bubbleCentres[s], textWidth + geometry_.bubblePadding,
                                                    geometry_.bubbleHeight + rowHeight * (count - 1)),
                                        room);

@@ -42,6 +42,10 @@ struct TableDecorationGeometry {
     // wide for the area, wraps, and a bubble of several rows may grow over the area's top and bottom
     // (and, when its line needs more rows than a turn has, over its sides), never off the screen.
     std::array<std::optional<ui::Rect>, 5> bubbleAreas{};
+    // Where my cards lie, where the table deals me any: no bubble is drawn over them. A bubble above
+    // them grows upwards only (one below them, downwards), and a turn shows no more rows than that
+    // room holds.
+    std::optional<ui::Rect> myHand;
     // A fly-text moves between the seat's point and the table's middle: a gain towards the seat, a loss
     // away from it.
     std::vector<ui::Point> flyTextPoints;
@@ -122,6 +126,10 @@ private:
     int seatOf(int32_t userId) const { return screen_.seatOf ? screen_.seatOf(userId) : -1; }
     std::optional<ui::Point> seatPoint(const std::vector<ui::Point>& points, int seat) const;
     ui::Rect bubbleArea(int seat) const;
+    // The room cut back to the side of my cards on which the bubble's centre lies.
+    ui::Rect offMyHand(int seat, const ui::Rect& room) const;
+    // Where a bubble of several rows may lie: its room's width, the screen's height, off my cards.
+    ui::Rect tallRoom(int seat, const ui::Rect& room) const;
     bool sharePlace(int seat, int other) const;
     bool isShowing(int seat) const;
     // The next bubble after this one at its place that has lines waiting; -1 when none.

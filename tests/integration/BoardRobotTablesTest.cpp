@@ -183,16 +183,17 @@ TEST_F(BoardRobotTablesTest, CoVuaCastlingPromotionAndATakenKing) {
     EXPECT_TRUE(seen(*coVuaEvents, kResultIWin));
 }
 
-// At an empty table I own, started at the slower speed: I move first and win with a five closed in
-// its middle (the line runs to its far end); Binh, the loser, moves first next and wins along the
-// top row; then my clock runs out.
+// At an empty table I own, started at the slower speed (moves of twice the two seconds): I move first
+// and win with a five closed in its middle (the line runs to its far end); Binh, the loser, moves first
+// next at the normal speed and wins along the top row; then, at the faster speed (one second), my
+// clock runs out.
 TEST_F(BoardRobotTablesTest, CaroFivesBothWaysAndATimeOut) {
     constexpr int8_t kBoard = StandinCaro::kBoard;
     join(StandinCaro::kGameType, kBoard, StandinTableKind::Empty);
     ASSERT_TRUE(seen(*caroEvents, "ready 9002 yes"));
 
     GlobalService::getInstance().startGameWithRoomId(1, kBoard, 2);
-    ASSERT_TRUE(seen(*caroEvents, "start 1 16 4711 2000 yes"));
+    ASSERT_TRUE(seen(*caroEvents, "start 1 16 4711 4000 yes"));
     EXPECT_EQ(robots->locked([&] { return caro->lastSpeed(); }), std::optional<int8_t>(2));
     const int8_t column[] = {10, 11, 13, 14, 12};
     for (size_t i = 0; i < 4; ++i) {
@@ -215,8 +216,8 @@ TEST_F(BoardRobotTablesTest, CaroFivesBothWaysAndATimeOut) {
     ASSERT_TRUE(seen(*caroEvents, "result", 1));
 
     ASSERT_TRUE(seen(*caroEvents, "ready 9002 yes", 2));
-    GlobalService::getInstance().startGameWithRoomId(1, kBoard, 1);
-    ASSERT_TRUE(seen(*caroEvents, "start 1 16 4711", 1));
+    GlobalService::getInstance().startGameWithRoomId(1, kBoard, 0);
+    ASSERT_TRUE(seen(*caroEvents, "start 1 16 4711 1000 no"));
     ASSERT_TRUE(robots->runOutPlayerTurn());
     ASSERT_TRUE(seen(*caroEvents, "timeLoss 1 16 4711"));
 }

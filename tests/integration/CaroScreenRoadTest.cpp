@@ -1,13 +1,15 @@
 // Caro games in the desktop program, headless, against the stand-in's robots. At An's table: I look at
 // An's card and give him a gift, get ready, An starts with me moving first, we chat, I put a stone by
 // a click, the robot answers, my draw offer is refused, the robot's is declined, I resign, read the
-// results, continue and leave. At my own table: the slower speed chosen in the sheet travels with my
-// start (byte 2), and my five in a row ends the game with the server's line drawn.
+// results (my seat shows the money lost at once), continue and leave. At my own table: the slower
+// speed chosen in the sheet travels with my start (byte 2) and gives the game its slower moves, and my
+// five in a row ends the game with the server's line drawn.
 #include <gtest/gtest.h>
 
 #include "games/caro/CaroUtils.h"
 #include "games/caro/CaroView.h"
 #include "platform/ui/Window.h"
+#include "shell/Util.h"
 #include "standin-server/StandinCaro.h"
 #include "support/BoardRoadTest.h"
 
@@ -64,7 +66,11 @@ TEST_F(CaroScreenRoadTest, AGameAtAnsTableToMyResignation) {
     EXPECT_EQ(table->board->model().getCellWithX(3, 5)->cellValue(), CaroCell::kValueX);
     settle();
 
+    // The rose given to An has already cost its price; the game lost costs the stake of 1,000.
+    const int64_t before = UIController::myInfo()->money();
     ASSERT_NO_FATAL_FAILURE(drawRefusedDeclinedThenResign(*table, *caro));
+    EXPECT_EQ(table->lblMoney0->text(), Util::formatNumber(before - 1000) + " " + text("ZUNO_win"))
+        << "the stake lost shows at my seat at once";
 
     // Continue clears the board; leaving between games needs no confirmation.
     tap(*table->btnStart);
@@ -89,6 +95,7 @@ TEST_F(CaroScreenRoadTest, MyTableAtTheSlowerSpeedToMyFive) {
     tap(*table->btnStart);
     ASSERT_TRUE(pump([&] { return table->table().isInBoard; }));
     EXPECT_EQ(robots->locked([&] { return caro->lastSpeed(); }), std::optional<int8_t>(2));
+    EXPECT_EQ(table->table().interval, 240) << "twice the stand-in's 120 seconds a move, on my clock too";
 
     // Five on row 5; the robot fills the top row meanwhile.
     for (int x = 1; x <= 4; ++x) {

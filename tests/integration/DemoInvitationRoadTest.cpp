@@ -117,4 +117,20 @@ TEST_F(DemoInvitationJoinTest, TheInvitationsPasswordOpensItsTableAndARefusedJoi
     EXPECT_TRUE(pump([&] { return seatedGame() == rotation[1].gameType; }));
 }
 
+// A robot's invitation reads in the language the client last asked the server for.
+TEST_F(DemoInvitationJoinTest, AnInvitationReadsInTheLanguageTheClientAskedFor) {
+    const auto rotation = StandinDemo::invitationRotation();
+    const auto textOf = [&] { return std::get<4>(logic->last<Invitation>("onInvitedJoinBoardWithGameId")); };
+    const Table first = invitation(1);
+    ASSERT_EQ(first.game, rotation[0].gameType);
+    EXPECT_EQ(textOf(), "An invites you to a Tien Len table.");
+
+    GlobalService::getInstance().setLanguageForAppWithSubId(1, std::string("vi"));
+    lockInTheList(first);
+    join(first, "wrong");
+    const Table second = invitation(2);
+    ASSERT_EQ(second.game, rotation[1].gameType);
+    EXPECT_EQ(textOf(), "An mời bạn vào một bàn Tiến Lên Miền Bắc.");
+}
+
 }  // namespace

@@ -108,7 +108,7 @@ TEST_F(DesktopProgramTest, SignInPickAServerOpenTheGameListChoosePokerAndLogOut)
     EXPECT_FALSE(games->viewOthers->isHidden());
     EXPECT_TRUE(screenMatches("program_game_list"));
 
-    // More games: the store's notice, whose OK opens the store's page.
+    // More games: the question whether to open the download page, whose OK opens it in the browser.
     tap(*games->viewOthers->subviews().front());
     ASSERT_TRUE(pump([] { return dialogText() == Resources::getInstance().textForKey("ZUNO_notice"); }));
     settle();

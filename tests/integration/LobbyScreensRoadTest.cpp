@@ -203,6 +203,18 @@ TEST_F(LobbyScreensRoadTest, SettingsPersistAcrossARestart) {
     EXPECT_EQ(again->lblRung->text(), "Rung");
 }
 
+// A client that shows Vietnamese says so in its client information: the server speaks Vietnamese to it
+// from the start (a robot's invitation right after the sign-in included), before any change of setting.
+TEST_F(LobbyScreensRoadTest, TheServerSpeaksTheLanguageTheClientShowsFromTheStart) {
+    Resources::getInstance().setCurrentLanguage("vi");
+    Resources::getInstance().loadLanguage();
+    signInAs("lan", "hoa sen");
+    auto session = server.latestClient();
+    ASSERT_TRUE(session);
+    EXPECT_EQ(session->language(), "vi");
+    EXPECT_EQ(session->say("9 points", "9 điểm"), "9 điểm");
+}
+
 TEST_F(LobbyScreensRoadTest, TheServerSpeaksTheLanguageTheSettingsChose) {
     signInAs("lan", "hoa sen");
     auto session = server.latestClient();

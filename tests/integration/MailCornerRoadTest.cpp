@@ -1,21 +1,26 @@
-// Unread mail over every screen the main menu leads to: the desktop program, headless, against the
-// stand-in as the demo runs it, where a robot friend writes shortly after signing in. The unread-mail
-// button then lies over the top-right corner of each screen shown; on each (its tabs, pages and sheets
-// included) nothing a player reads or taps lies under it, and the layout check sees it with the button.
+// Unread mail over every screen the main menu leads to, and over a table's invitation lists: the
+// desktop program, headless, against the stand-in as the demo runs it, where a robot friend writes
+// shortly after signing in. The unread-mail button then lies over the top-right corner of each screen
+// shown; on each (its tabs, pages and sheets included, the friends' strip full of conversations) nothing
+// a player reads or taps lies under it, and the layout check sees it with the button.
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
 
+#include "games/tienlen/TienLenView.h"
+#include "lobby/GameRegistry.h"
 #include "money/AvatarShopView.h"
 #include "money/MoneyView.h"
 #include "money/ShopView.h"
 #include "money/napGate.h"
+#include "platform/ui/Control.h"
 #include "screens/BoardView.h"
 #include "screens/ConfigView.h"
 #include "screens/EventView.h"
 #include "screens/FriendListView.h"
 #include "screens/GameView.h"
+#include "screens/InviteFriendView.h"
 #include "screens/LoginView.h"
 #include "screens/MainView.h"
 #include "screens/MenuSheets.h"
@@ -28,8 +33,10 @@
 #include "shell/CustomUIActionSheetViewController.h"
 #include "shell/UIController.h"
 #include "standin-server/StandinDemo.h"
+#include "standin-server/StandinTienLen.h"
 #include "support/MailCorner.h"
 #include "support/ProgramRoadTest.h"
+#include "table/GameCardView.h"
 
 using namespace zuno;
 using namespace zuno::standin;
@@ -41,8 +48,8 @@ protected:
     void SetUp() override {
         ASSERT_TRUE(server.start());
         StandinDemo::Options options;
-        options.robots.invitationDelay = 3600;  // no invitation comes between the screens
-        options.robots.robotDelay = 60;
+        options.robots.invitationDelay = invitationDelay;
+        options.robots.robotDelay = robotDelay;
         options.greetingDelay = 0.1;
         demo = StandinDemo::installOn(server, options);
         signIn = demo.signIn;
@@ -57,9 +64,8 @@ protected:
 
     std::shared_ptr<ui::ViewController> top() const { return program->navigation().topViewController(); }
 
-    // The screen as it stands once settled: the mail button over it, nothing of it under the button
-    // but the views that keep their given places there.
-    void look(const std::string& what, const std::vector<const ui::View*>& keptThere = {}) {
+    // The screen as it stands once settled: the mail button over it, nothing of it under the button.
+    void look(const std::string& what) {
         SCOPED_TRACE(what);
         settle();
         auto screen = top();
@@ -67,7 +73,7 @@ protected:
         ASSERT_TRUE(mail);
         EXPECT_EQ(mail->frame(), zuno::testing::kMailButtonFrame);
         EXPECT_EQ(mail->superview(), screen->view());
-        EXPECT_EQ(zuno::testing::viewsUnderTheMailButton(*screen, zuno::testing::UnderMail::whatIsSeen, keptThere),
+        EXPECT_EQ(zuno::testing::viewsUnderTheMailButton(*screen, zuno::testing::UnderMail::whatIsSeen),
                   std::vector<std::string>{});
     }
     template <class Screen>
@@ -88,16 +94,15 @@ protected:
     std::shared_ptr<ConfigView> openSettings() {
         menu->doShowConfig(nullptr);
         auto settings = waitForTop<ConfigView>();
-        if (settings) lookAtSettings(*settings);
+        if (settings) look("settings");
         return settings;
     }
-    // The vibration switch keeps its given place, (360, 40), and its own width of 94 points carries its
-    // right end under the button.
-    void lookAtSettings(ConfigView& settings) { look("settings", {settings.switchRung.get()}); }
     void walkEveryScreen();
 
     StandinDemo demo;
     std::shared_ptr<MainView> menu;
+    double invitationDelay = 3600;  // no invitation comes between the screens
+    double robotDelay = 60;
 };
 
 }  // namespace
@@ -140,6 +145,13 @@ void MailCornerRoadTest::walkEveryScreen() {
     look("friends, listed");
     friends->didSelectRowAtIndexPath(*friends->myTableView, {0, 0});
     look("friends, a conversation");
+    // Four conversations fill the strip of tabs beside the friends tab.
+    for (int row = 1; row < 4; ++row) {
+        friends->showMyTableView(nullptr);
+        friends->didSelectRowAtIndexPath(*friends->myTableView, {0, row});
+    }
+    ASSERT_EQ(friends->listButtonChatView().size(), 4u);
+    look("friends, four conversations");
     friends->doAddFriend();
     look("friends, add sheet");
     closeSheet(friends->addFriendView);
@@ -177,16 +189,14 @@ void MailCornerRoadTest::walkEveryScreen() {
         closeSheet(topUp->gateView);
     }
 
-    // The shop, its category rows and its tabs. The first row's fifth tab keeps its given place,
-    // (375, 38) and 90 wide, and with it its right end under the button.
+    // The shop, its category rows and its tabs.
     backToTheMenu();
     menu->doShowShopping(nullptr);
     auto shop = waitForTop<ShopView>();
     ASSERT_TRUE(shop);
     auto avatars = shop->avatarShopView();
     ASSERT_TRUE(pump([&] { return avatars->firstRow().size() == 5 && avatars->shownItems(); }));
-    const std::vector<const ui::View*> fifthTab{avatars->firstRow().back().get()};
-    look("shop", fifthTab);
+    look("shop");
     for (const auto& tab : avatars->firstRow()) {
         if (tab->tag() == 4 + 6) tap(*tab);  // the shirts hold kinds of their own
     }
@@ -245,7 +255,7 @@ TEST_F(MailCornerRoadTest, TheCaptionsBesideTheCornerInVietnameseAndTheRegistrat
     auto settings = openSettings();
     ASSERT_TRUE(settings);
     settings->doChangeLanguage(nullptr);
-    lookAtSettings(*settings);
+    look("settings");
     backToTheMenu();
     menu->showTellFriendView();
     open<TellFriendView>("tell a friend");
@@ -260,4 +270,120 @@ TEST_F(MailCornerRoadTest, TheCaptionsBesideTheCornerInVietnameseAndTheRegistrat
     ASSERT_TRUE(login);
     login->doRegister(nullptr);
     open<RegisterView>("registration");
+}
+
+// A table's invitation lists, of the waiting players and of the online friends, are screens of their
+// own, under the button as much as the lobby's lists.
+TEST_F(MailCornerRoadTest, TheInvitationListsOfATable) {
+    UIController::setInviting(true);
+    demo.robots->inviteNow();
+    ASSERT_TRUE(pump([] { return dialogText() == StandinTienLen::kInvitation; }));
+    pressDialogOk();
+    auto table = waitForTop<TienLenView>();
+    ASSERT_TRUE(table);
+    for (const bool waiting : {true, false}) {
+        table->clickInviting();
+        settle();
+        if (waiting) table->mnuInviting->doInviteWaitPlayer();
+        else table->mnuInviting->doInviteFriend();
+        auto invite = waitForTop<InviteFriendView>();
+        ASSERT_TRUE(invite);
+        ASSERT_TRUE(pump([&] { return !invite->onlineList.empty(); }));
+        look(waiting ? "waiting players" : "online friends");
+        program->navigation().popViewControllerAnimated(false);
+        ASSERT_EQ(waitForTop<TienLenView>(), table);
+    }
+}
+
+namespace {
+
+// The robots' invitations to every table kind, accepted from the main menu with the mail unread, and
+// Poker from the game list: at each table nothing a player reads or taps lies under the button, between
+// deals and, at the card tables, once the player is ready and a deal is dealt (the felt, grown for a
+// deal, lies under it).
+class MailCornerTablesRoadTest : public MailCornerRoadTest {
+protected:
+    MailCornerTablesRoadTest() {
+        invitationDelay = 0.2;
+        robotDelay = 0.3;
+    }
+
+    int seatedGame() const {
+        return demo.robots->locked([&] { return demo.robots->game() ? int(demo.robots->game()->gameType()) : -1; });
+    }
+    std::shared_ptr<ui::ViewController> waitForTable(int game) {
+        const GameDescriptor* descriptor = GameRegistry::find(int8_t(game));
+        if (!descriptor) return nullptr;
+        const bool seated = pump([&] {
+            auto screen = top();
+            return seatedGame() == game && screen && descriptor->ownsScreen(*screen) &&
+                   !program->navigation().isTransitioning();
+        });
+        return seated ? top() : nullptr;
+    }
+    static std::shared_ptr<ui::Control> leaveButton(const ui::View& view, const ui::Responder* screen) {
+        for (const auto& sub : view.subviews()) {
+            if (auto control = std::dynamic_pointer_cast<ui::Control>(sub)) {
+                for (const std::string& action : control->actionsForTarget(screen, ui::ControlEvent::TouchUpInside))
+                    if (action == "clickLeaveBoard" || action == "doLeaveBoard:") return control;
+            }
+            if (auto found = leaveButton(*sub, screen)) return found;
+        }
+        return nullptr;
+    }
+    // At a card table, ready: the robots get ready too, and a deal is dealt.
+    void lookDuringADeal(const std::shared_ptr<ui::ViewController>& screen, const std::string& what) {
+        auto cards = std::dynamic_pointer_cast<GameCardView>(screen);
+        if (!cards || !cards->btnStart || cards->btnStart->isHidden()) return;
+        tap(*cards->btnStart);
+        if (!pump([&] { return !cards->isGameEnd(); })) return;
+        look(what + ", a deal dealt");
+    }
+    void leave(const std::shared_ptr<ui::ViewController>& table) {
+        auto button = leaveButton(*table->view(), table.get());
+        ASSERT_TRUE(button);
+        tap(*button);
+        if (UIController::okValue() == UIController::okLeaveBoard && UIController::shownDialogMessage())
+            pressDialogOk();
+        ASSERT_TRUE(pump([&] { return top() != table && !program->navigation().isTransitioning(); }));
+        settle();
+    }
+};
+
+}  // namespace
+
+TEST_F(MailCornerTablesRoadTest, EveryTableKindKeepsTheCornerFree) {
+    for (const StandinInvitation::Choice& choice : StandinDemo::invitationRotation()) {
+        const std::string what = "table of game " + std::to_string(choice.gameType) +
+                                 (choice.kind == StandinTableKind::Empty ? " (empty)" : "");
+        SCOPED_TRACE(what);
+        ASSERT_TRUE(pump([] { return UIController::okValue() == UIController::okAcceptInvite &&
+                                     UIController::shownDialogMessage(); }));
+        pressDialogOk();
+        auto table = waitForTable(choice.gameType);
+        ASSERT_TRUE(table) << "not seated; dialog: " << dialogText();
+        look(what);
+        lookDuringADeal(table, what);
+        ASSERT_NO_FATAL_FAILURE(leave(table));
+    }
+
+    // Poker: the first room's first table seats the player at once.
+    backToTheMenu();
+    menu->doShowGames(nullptr);
+    auto games = waitForTop<GameView>();
+    ASSERT_TRUE(games);
+    games->doJoinRoomPoker(nullptr);
+    auto rooms = waitForTop<RoomView>();
+    ASSERT_TRUE(rooms);
+    ASSERT_TRUE(pump([&] { return !rooms->roomList.empty(); }));
+    rooms->didSelectRowAtIndexPath(*rooms->tableView(), {0, 0});
+    auto tables = waitForTop<BoardView>();
+    ASSERT_TRUE(tables);
+    ASSERT_TRUE(pump([&] { return tables->listBoard.size() >= 4; }));
+    settle();
+    tap(*tables->scrollView->subviews().at(2)->subviews().back());  // table 1
+    auto poker = waitForTable(4);
+    ASSERT_TRUE(poker);
+    look("Poker table");
+    ASSERT_NO_FATAL_FAILURE(leave(poker));
 }

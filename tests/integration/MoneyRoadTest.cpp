@@ -221,6 +221,10 @@ TEST_F(MoneyRoadTest, ATransferAPresentAndAnAvatar) {
     EXPECT_EQ(presents->myAssets.size(), 1u);
     EXPECT_EQ(balance(), kStart);
     EXPECT_EQ(shownBalance(), kStart);
+    // The personal data show it at once.
+    tap(*profile->btnTabProfile);
+    settle();
+    EXPECT_EQ(profile->personalDataTab()->btnMoney->currentTitle(), "500,000 Xu");
 
     // The flat avatar shop, pushed: Cat for 20,000.
     ASSERT_TRUE(buyTheCatAvatar());
@@ -277,6 +281,9 @@ TEST_F(MoneyGiftRoadTest, AGiftFliesToTheRobotsSeat) {
     auto robot = [&] { return table->currentControlPlayer(); };
     ASSERT_TRUE(pump([&] { return robot() && robot()->gifts().size() == 1; }));
     EXPECT_EQ(balance(), kStart - 2000);
+    // The server's notice carries no money: my balance and my seat show the price taken at once.
+    EXPECT_EQ(shownBalance(), kStart - 2000);
+    EXPECT_EQ(table->lblMoney0->text(), "498,000 Xu");
 }
 
 }  // namespace

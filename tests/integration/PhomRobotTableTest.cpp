@@ -9,6 +9,8 @@
 
 #include "client/Games.h"
 #include "games/phom/PhomLogicHandler.h"
+#include "games/phom/PhomNewLogicHandler.h"
+#include "games/phom/PhomNewService.h"
 #include "games/phom/PhomService.h"
 #include "games/phom/PhomTableScreen.h"
 #include "lobby/GlobalService.h"
@@ -56,6 +58,8 @@ public:
         events.push_back("drew " + std::to_string(c));
     }
     void onFire(int32_t nextId, int32_t firer, int8_t c, int8_t numC) override {
+        // New Phom's screen takes the firer first.
+        if (firerFirst) std::swap(nextId, firer);
         next = nextId;
         if (firer == kMe) std::erase(mine, c);
         events.push_back("fire " + std::to_string(firer) + " " + std::to_string(c) + " at " + std::to_string(numC) +
@@ -84,11 +88,15 @@ public:
         events.push_back("finish");
     }
     void onDenBai(int32_t win, const PhomSeatInts&) override { events.push_back("pays all to " + std::to_string(win)); }
+    void onFinishNew(int32_t, const std::vector<int32_t>&, int32_t userId, int32_t) override {
+        events.push_back("finish " + std::to_string(userId));
+    }
     void onChatFromWithId(int32_t id, const std::optional<std::string>&, const std::string& line) override {
         events.push_back("says " + std::to_string(id) + " " + line);
     }
 
     PhomSeatInts scores{};
+    bool firerFirst = false;
 };
 
 class PhomRobotTableTest : public SignedInClientTest {
@@ -98,13 +106,15 @@ protected:
         accounts = StandinSignIn::installOn(server);
         accounts->addAccount({"lan", "hoa sen", kMe, 500000, 12, 250});
         robots = StandinRobotTables::installOn(server, accounts, nullptr, options);
-        phom = StandinPhom::addTo(*robots);
-        robots->setInvitationRotation({7});
+        phom = isNew ? StandinPhom::addNewTo(*robots) : StandinPhom::addTo(*robots);
+        robots->setInvitationRotation({gameType()});
         registerGameMessageHandlers();
         useStandinServer();
         PhomService::getInstance().set_session(MobileClient::getInstance());
+        PhomNewService::getInstance().set_session(MobileClient::getInstance());
         UIController::setInviting(true);
-        PhomLogicHandler::getInstance()->setScreenAccess(
+        table->firerFirst = isNew;
+        logicHandler()->setScreenAccess(
             {[this] { return table; },
              [this](int8_t room, int8_t board, int32_t, int32_t, const std::vector<TienLenPlayerPtr>& players) {
                  table->show(room, board, players);
@@ -113,7 +123,14 @@ protected:
     }
     void TearDown() override {
         SignedInClientTest::TearDown();
-        PhomLogicHandler::getInstance()->setScreenAccess({});
+        logicHandler()->setScreenAccess({});
+    }
+
+    int8_t gameType() const { return isNew ? 13 : 7; }
+    int8_t board() const { return isNew ? StandinPhom::kNewBoard : StandinPhom::kBoard; }
+    std::shared_ptr<PhomTableLogicHandler> logicHandler() const {
+        if (isNew) return PhomNewLogicHandler::getInstance();
+        return PhomLogicHandler::getInstance();
     }
 
     bool pumpUntilSeen(const std::string& prefix) {
@@ -124,15 +141,16 @@ protected:
         signInAs("lan", "hoa sen");
         ASSERT_TRUE(pump([&] { return logic->count("onInvitedJoinBoardWithGameId") == 1; }));
         for (const auto& handler : GlobalLogicHandler::getGameMessageHandlers()) {
-            if (!handler->isGameType(7)) continue;
-            logic->onSetGameTypeSuccessWithGame(7, false);
-            GlobalService::getInstance().joinBoardWithroomId(StandinPhom::kRoom, StandinPhom::kBoard, "");
+            if (!handler->isGameType(gameType())) continue;
+            logic->onSetGameTypeSuccessWithGame(gameType(), false);
+            GlobalService::getInstance().joinBoardWithroomId(StandinPhom::kRoom, board(), "");
             break;
         }
         ASSERT_TRUE(pumpUntilSeen("ready 9002 yes"));
     }
 
     StandinRobotTables::Options options{0, 0, 20, 7};
+    bool isNew = false;  // new Phom's table
     std::shared_ptr<StandinSignIn> accounts;
     std::shared_ptr<StandinRobotTables> robots;
     std::shared_ptr<StandinPhom> phom;
@@ -231,3 +249,72 @@ TEST_F(PhomShortTurnTest, MyTurnRunsOutAndALateSkipIsIgnored) {
                             [](const std::string& e) { return e.rfind("skip", 0) == 0; }),
               1);
 }
+
+// My turns wait until the test runs them out, at a Phom table and at a new Phom table.
+class PhomPlayedOutTurnTest : public PhomRobotTableTest, public ::testing::WithParamInterface<bool> {
+protected:
+    PhomPlayedOutTurnTest() {
+        options.holdPlayerTurns = true;
+        isNew = GetParam();
+    }
+    void eatWith(const Cards& two, int8_t fired) {
+        const int8_t slots[] = {two[0], two[1], -1, -1, -1};
+        if (isNew) PhomNewService::getInstance().eatCard(StandinPhom::kRoom, board(), slots, fired);
+        else PhomService::getInstance().eatCard(StandinPhom::kRoom, board(), slots, 0);
+    }
+    void draw() {
+        if (isNew) PhomNewService::getInstance().getCard(StandinPhom::kRoom, board());
+        else PhomService::getInstance().getCard(StandinPhom::kRoom, board());
+    }
+    size_t laidByMe() const {
+        size_t n = 0;
+        for (const Cards& meld : phom->laidOf(kMe)) n += meld.size();
+        return n;
+    }
+};
+
+// My turn runs out after I ate An's king, and after a draw on each later turn: every time the server
+// plays it out as it plays its robots' turns. My highest free card is fired for me, the n-th of my row,
+// and leaves my hand, which is back to nine cards; on my fourth turn my melds are laid down first.
+TEST_P(PhomPlayedOutTurnTest, ATurnRunOutAfterTakingACardIsPlayedOutForMe) {
+    join();
+    phom->setNextDeal({hand({"AS", "3C", "5D", "7H", "9S", "JC", "KD", "2H", "4S"}),
+                       hand({"KS", "KC", "2C", "6D", "8H", "TS", "QC", "3D", "5H"}),
+                       hand({"2S", "4C", "6H", "8D", "TC", "QD", "AH", "3H", "9D"})},
+                      hand({"7C", "7D", "JS", "JD", "4D", "6C", "8C", "TD", "QS", "AC", "9C", "5C"}));
+    GlobalService::getInstance().readyWithRoomId(StandinPhom::kRoom, board(), true);
+    ASSERT_TRUE(pumpUntilSeen("fire 9001 " + std::to_string(card("KD"))));
+    eatWith(hand({"KS", "KC"}), card("KD"));
+    ASSERT_TRUE(pumpUntilSeen("ate with 2"));
+
+    for (int turn = 1; turn <= StandinPhom::kTurns; ++turn) {
+        SCOPED_TRACE("turn " + std::to_string(turn));
+        if (turn > 1) {
+            ASSERT_TRUE(pump([&] { return table->next == kMe; }));
+            const size_t drawn = table->count("drew");
+            draw();
+            ASSERT_TRUE(pump([&] { return table->count("drew") > drawn; }));
+        }
+        const Cards held = phom->handOf(kMe);
+        ASSERT_EQ(held.size() + laidByMe(), 10u);
+        const size_t fired = table->count("fire 4711 ");
+        table->next = -1;
+        ASSERT_TRUE(robots->runOutPlayerTurn());
+        ASSERT_TRUE(pump([&] { return table->count("fire 4711 ") > fired; }));
+
+        const auto fire = std::find_if(table->events.rbegin(), table->events.rend(),
+                                       [](const std::string& e) { return e.rfind("fire 4711 ", 0) == 0; });
+        const auto firedCard = static_cast<int8_t>(std::stoi(fire->substr(10)));
+        EXPECT_NE(fire->find(" at " + std::to_string(turn - 1) + ","), std::string::npos) << *fire;
+        EXPECT_NE(std::find(held.begin(), held.end(), firedCard), held.end()) << "a card of my hand: " << *fire;
+        const Cards left = phom->handOf(kMe);
+        EXPECT_EQ(std::find(left.begin(), left.end(), firedCard), left.end());
+        EXPECT_EQ(left.size() + laidByMe(), 9u);
+        EXPECT_EQ(laidByMe() > 0, turn == StandinPhom::kTurns) << "laid down on the fourth turn only";
+    }
+    EXPECT_GE(laidByMe(), 3u) << "my kings";
+    ASSERT_TRUE(pumpUntilSeen("finish"));
+}
+
+INSTANTIATE_TEST_SUITE_P(PhomAndNewPhom, PhomPlayedOutTurnTest, ::testing::Bool(),
+                         [](const ::testing::TestParamInfo<bool>& info) { return info.param ? "NewPhom" : "Phom"; });

@@ -3,11 +3,12 @@
 // Phom, reached by the robot's invitation from the main menu. At An's table: ready, the deal, an eat
 // of cards that do not meld refused in my bubble with eat and draw offered again, my kings eaten, draws
 // and fires by the buttons, the lay-down offered on my fourth turn, the finish with its marks and
-// continue; a turn run out with the lay-down showing. At my own table: my start deals.
+// continue; a turn run out with the lay-down showing, and one run out after a draw, which the server
+// plays out for me. At my own table: my start deals.
 // New Phom, reached from the game list: the room and table lists, a table with the robots, ready and
 // An's start, the arranged hand reported, an eat the server refuses with its text in my bubble, my kings
 // eaten, a fire by dragging, draws, the lay-down, my fourth king sent onto my laid kings, stop sending,
-// the finish, continue and the next deal.
+// the finish, continue and the next deal; a turn run out after a draw, played out by the server.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -71,12 +72,6 @@ protected:
     // does not run on however long a busy machine takes to answer.
     static bool answered(const std::function<bool()>& condition) {
         return sys::RunLoop::main().runUntil(condition, 30);
-    }
-    // The dealt cards in their places: the deal flies them in one by one on timers, with a moment
-    // between two flights when no animation runs, and the hand's layout may wait for the last one.
-    void waitForTheDealtHand() {
-        ASSERT_TRUE(pump([&] { return !table->isDealing() && !table->hasPendingTimers(); }));
-        settle();
     }
     static std::string title(const std::shared_ptr<ui::Button>& button) {
         return button->isHidden() ? std::string() : button->titleForState(ui::ControlState::Normal).value_or("");
@@ -155,6 +150,31 @@ protected:
         settle();
     }
     PhomNewView& newTable() const { return static_cast<PhomNewView&>(*table); }
+    // From the main menu through the game list, a room and the table list to a table with the robots.
+    void openATable() {
+        signInFromTheLoginScreen("lan", "hoa sen");
+        auto menu = waitForTop<MainView>();
+        ASSERT_TRUE(menu);
+        tap(*menu->btnPlayGames);
+        auto games = waitForTop<GameView>();
+        ASSERT_TRUE(games);
+        tap(*games->viewPhomMoi);
+        auto rooms = waitForTop<RoomView>();
+        ASSERT_TRUE(rooms);
+        ASSERT_TRUE(pump([&] { return rooms->tableView()->numberOfSections() > 0; }));
+        EXPECT_EQ(UIController::gameType(), 13);
+        rooms->didSelectRowAtIndexPath(*rooms->tableView(), {0, 0});
+        auto tables = waitForTop<BoardView>();
+        ASSERT_TRUE(tables);
+        ASSERT_TRUE(pump([&] { return !tables->listBoard.empty(); }));
+        settle();
+        auto tile = std::dynamic_pointer_cast<ui::Control>(tables->scrollView->subviews().at(1)->subviews().back());
+        ASSERT_TRUE(tile);
+        tile->sendActionsForControlEvents(ui::ControlEvent::TouchDown);
+        tile->sendActionsForControlEvents(ui::ControlEvent::TouchUpInside);
+        table = waitForTop<PhomNewView>();
+        ASSERT_NO_FATAL_FAILURE(waitForBinh());
+    }
     void dragToFire(int8_t id) {
         auto point = cardPoint(id);
         ASSERT_TRUE(point);
@@ -173,7 +193,7 @@ TEST_F(PhomScreenRoadTest, ARefusedEatMyKingsEatenALayDownAndTheFinish) {
     ASSERT_EQ(title(table->btnStart), text("ZUNO_ready"));
     tap(*table->btnStart);
     ASSERT_TRUE(pump([&] { return myTakingTurn(); }));
-    ASSERT_NO_FATAL_FAILURE(waitForTheDealtHand());
+    settle();
     EXPECT_EQ(table->handSprites().size(), 9u);
     EXPECT_EQ(title(table->btnConfig), text("ZUNO_get"));
 
@@ -240,7 +260,7 @@ TEST_F(PhomScreenRoadTest, MyTurnRunsOutWithTheLayDownShowing) {
                       aceLowCards("7C 7D JS JD 4D 6C 8C TD QS AC 9C 5C"));
     tap(*table->btnStart);
     ASSERT_TRUE(pump([&] { return myTakingTurn(); }));
-    ASSERT_NO_FATAL_FAILURE(waitForTheDealtHand());
+    settle();
     tapCard(aceLowCard("KS"));
     tapCard(aceLowCard("KC"));
     tap(*table->btnStart);
@@ -267,6 +287,28 @@ TEST_F(PhomScreenRoadTest, MyTurnRunsOutWithTheLayDownShowing) {
     EXPECT_EQ(table->currentPlayer(), kMe);
 }
 
+// Ten-second turns on my clock: on my first turn I draw and let the time run out. My clock's skip has
+// the server play the turn out: my highest free card, the king of clubs, is fired for me and lies in
+// my row on the table, and my hand is back to nine.
+TEST_F(PhomScreenRoadTest, MyTurnRunsOutAfterADraw) {
+    ASSERT_NO_FATAL_FAILURE(start(StandinTableKind::Robots, 10));
+    phom->setNextDeal({aceLowCards("AS 3C 5D 7H 9S JC KD 2H 4S"), aceLowCards("KS KC 2C 6D 8H TS QC 3D 5H"),
+                       aceLowCards("2S 4C 6H 8D TC QD AH 3H 9D")},
+                      aceLowCards("7C 7D JS JD 4D 6C 8C TD QS AC 9C 5C"));
+    tap(*table->btnStart);
+    ASSERT_TRUE(pump([&] { return myTakingTurn(); }));
+    settle();
+    tap(*table->btnConfig);
+    ASSERT_TRUE(answered([&] { return title(table->btnStart) == text("ZUNO_fire"); }));
+    EXPECT_EQ(table->handSprites().size(), 10u);
+    ASSERT_TRUE(pump([&] { return table->firedSprites(0).size() == 1; }));
+    settle();
+    EXPECT_EQ(table->firedSprites(0).front()->cardID, aceLowCard("KC"));
+    EXPECT_EQ(table->handSprites().size(), 9u);
+    EXPECT_FALSE(cardPoint(aceLowCard("KC")));
+    EXPECT_EQ(phom->handOf(kMe).size(), 9u);
+}
+
 TEST_F(PhomScreenRoadTest, AsOwnerIStartADeal) {
     ASSERT_NO_FATAL_FAILURE(start(StandinTableKind::Empty));
     ASSERT_EQ(table->ownerID(), kMe);
@@ -278,28 +320,7 @@ TEST_F(PhomScreenRoadTest, AsOwnerIStartADeal) {
 }
 
 TEST_F(PhomNewScreenRoadTest, FromTheGameListThroughADealToTheNext) {
-    signInFromTheLoginScreen("lan", "hoa sen");
-    auto menu = waitForTop<MainView>();
-    ASSERT_TRUE(menu);
-    tap(*menu->btnPlayGames);
-    auto games = waitForTop<GameView>();
-    ASSERT_TRUE(games);
-    tap(*games->viewPhomMoi);
-    auto rooms = waitForTop<RoomView>();
-    ASSERT_TRUE(rooms);
-    ASSERT_TRUE(pump([&] { return rooms->tableView()->numberOfSections() > 0; }));
-    EXPECT_EQ(UIController::gameType(), 13);
-    rooms->didSelectRowAtIndexPath(*rooms->tableView(), {0, 0});
-    auto tables = waitForTop<BoardView>();
-    ASSERT_TRUE(tables);
-    ASSERT_TRUE(pump([&] { return !tables->listBoard.empty(); }));
-    settle();
-    auto tile = std::dynamic_pointer_cast<ui::Control>(tables->scrollView->subviews().at(1)->subviews().back());
-    ASSERT_TRUE(tile);
-    tile->sendActionsForControlEvents(ui::ControlEvent::TouchDown);
-    tile->sendActionsForControlEvents(ui::ControlEvent::TouchUpInside);
-    table = waitForTop<PhomNewView>();
-    ASSERT_NO_FATAL_FAILURE(waitForBinh());
+    ASSERT_NO_FATAL_FAILURE(openATable());
 
     // An opens with the king of diamonds; I hold the other three kings.
     phom->setNextDeal({aceLowCards("AS 3C 5D 7H 9S JC KD 2H 4S"), aceLowCards("KS KC KH 2C 6D 8H TS QC 3D"),
@@ -308,7 +329,7 @@ TEST_F(PhomNewScreenRoadTest, FromTheGameListThroughADealToTheNext) {
     ASSERT_EQ(title(table->btnStart), text("ZUNO_ready"));
     tap(*table->btnStart);
     ASSERT_TRUE(pump([&] { return myTakingTurn(); }));
-    ASSERT_NO_FATAL_FAILURE(waitForTheDealtHand());
+    settle();
     // The arranged hand went to the server as it lies.
     ASSERT_TRUE(pump([&] { return !phom->lastReport().empty(); }));
     const auto report = PhomNewRequestBytes::doResetPhom(1, 0, newTable().newHand().myCards);
@@ -380,4 +401,28 @@ TEST_F(PhomNewScreenRoadTest, FromTheGameListThroughADealToTheNext) {
     tap(*table->btnStart);
     ASSERT_TRUE(pump([&] { return phom->dealCount() == 2 && table->handSprites().size() == 9u; }));
     settle();
+}
+
+// On my first turn I draw and my time runs out (the stand-in's clock, run out here when the test says):
+// the server fires my highest free card, the king of clubs, which lies in my row, and my hand is back
+// to nine.
+TEST_F(PhomNewScreenRoadTest, MyTurnRunsOutAfterADraw) {
+    ASSERT_NO_FATAL_FAILURE(openATable());
+    phom->setNextDeal({aceLowCards("AS 3C 5D 7H 9S JC KD 2H 4S"), aceLowCards("KS KC 2C 6D 8H TS QC 3D 5H"),
+                       aceLowCards("2S 4C 6H 8D TC QD AH 3H 9D")},
+                      aceLowCards("7C 7D JS JD 4D 6C 8C TD QS AC 9C 5C"));
+    tap(*table->btnStart);
+    ASSERT_TRUE(pump([&] { return myTakingTurn(); }));
+    settle();
+    tap(*table->btnConfig);
+    ASSERT_TRUE(pump([&] { return title(table->btnStart) == text("ZUNO_discard"); }));
+    settle();
+    EXPECT_EQ(table->handSprites().size(), 10u);
+    ASSERT_TRUE(robots->runOutPlayerTurn());
+    ASSERT_TRUE(pump([&] { return table->firedSprites(0).size() == 1; }));
+    settle();
+    EXPECT_EQ(table->firedSprites(0).front()->cardID, aceLowCard("KC"));
+    EXPECT_EQ(table->handSprites().size(), 9u);
+    EXPECT_FALSE(cardPoint(aceLowCard("KC")));
+    EXPECT_EQ(phom->handOf(kMe).size(), 9u);
 }

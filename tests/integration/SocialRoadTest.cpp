@@ -5,10 +5,12 @@
 // tell-a-friend text, and a waiting robot invited to the Tien Len table.
 #include <gtest/gtest.h>
 
+#include "Program.h"
 #include "games/tienlen/TienLenView.h"
 #include "net/MobileClient.h"
 #include "platform/ui/AlertView.h"
 #include "platform/ui/Application.h"
+#include "platform/ui/Button.h"
 #include "platform/ui/Label.h"
 #include "screens/FriendListView.h"
 #include "screens/InviteFriendView.h"
@@ -138,13 +140,7 @@ TEST_F(SocialRoadTest, FriendsChatMailRankingsAndAnInvitedRobot) {
     ASSERT_TRUE(pump([] { return UIController::btnAlertMessage() != nullptr; }));
     auto button = std::dynamic_pointer_cast<ui::Button>(UIController::btnAlertMessage());
     ASSERT_TRUE(button);
-    // The count is the label added over the picture (the button's own title label lies above it once laid out).
-    std::shared_ptr<ui::Label> count;
-    for (const auto& sub : button->subviews()) {
-        if (auto label = std::dynamic_pointer_cast<ui::Label>(sub); label && label != button->titleLabel()) count = label;
-    }
-    ASSERT_TRUE(count);
-    EXPECT_EQ(count->text(), "1");
+    EXPECT_EQ(button->currentTitle(), std::optional<std::string>("1"));
     tap(*button);
     auto mailbox = waitForTop<MessageView>();
     ASSERT_TRUE(mailbox);
@@ -215,6 +211,60 @@ TEST_F(SocialRoadTest, FriendsChatMailRankingsAndAnInvitedRobot) {
         << table->seatButton(table->getSeatFromID(guest->IDDB()))->titleForState(0).value_or("-") << " control "
         << (table->currentControlPlayer() ? table->currentControlPlayer()->IDDB() : -2);
     EXPECT_EQ(sheet->view()->superview(), table->view());
+}
+
+// While a dialog shows it has the keys, as the window hands them over: typing, Backspace and Tab do
+// nothing under it, Enter is its OK and Escape closes it (and not the sheet under it); the reply field
+// it covered then has the keyboard again and what is typed reaches it.
+TEST_F(SocialRoadTest, ADialogOverTheReplyHasTheKeysAndTheReplyFieldHasThemBack) {
+    ASSERT_NO_FATAL_FAILURE(signInFromTheLoginScreen("demo", "demo"));
+    ASSERT_TRUE(social->robotWrites(kDung, kDemo, "Are you there?"));
+    ASSERT_TRUE(pump([] { return UIController::btnAlertMessage() != nullptr; }));
+    tap(*UIController::btnAlertMessage());
+    auto mailbox = waitForTop<MessageView>();
+    ASSERT_TRUE(mailbox);
+    mailbox->didSelectRowAtIndexPath(*mailbox->myTableView, {0, 0});
+    pressDialog(true);
+    auto sheet = mailbox->sendMessage;
+    auto field = sheet->txtContent;
+    ASSERT_TRUE(field->isFirstResponder());
+    std::shared_ptr<ui::Button> send;
+    for (const auto& sub : sheet->actionSheetView()->subviews()) {
+        auto button = std::dynamic_pointer_cast<ui::Button>(sub);
+        if (button && button->currentTitle() == Resources::getInstance().textForKey("ZUNO_send")) send = button;
+    }
+    ASSERT_TRUE(send);
+    auto& app = ui::Application::shared();
+    const std::string empty = Resources::getInstance().textForKey("ZUNO_emptyReply");
+
+    // Send with nothing typed: the refusal has the keys.
+    tap(*send);
+    ASSERT_TRUE(pump([&] { return dialogText() == empty; }));
+    settle();
+    type("lost");
+    app.sendDeleteBackward();
+    app::focusNextField();
+    EXPECT_EQ(field->text(), "");
+    EXPECT_FALSE(field->isFirstResponder());
+    app.sendReturn();
+    settle();
+    EXPECT_EQ(dialogText(), "");
+    EXPECT_TRUE(field->isFirstResponder());
+
+    // Enter in the empty field: the refusal again; Escape closes it, and the field has the keys back.
+    app.sendReturn();
+    ASSERT_TRUE(pump([&] { return dialogText() == empty; }));
+    settle();
+    app::goBack();
+    settle();
+    EXPECT_EQ(dialogText(), "");
+    EXPECT_TRUE(sheet->view()->superview()) << "Escape closed the dialog only";
+    EXPECT_TRUE(field->isFirstResponder());
+    type("On my way");
+    app.sendReturn();
+    ASSERT_TRUE(waitForDialog("Your reply has been sent."));
+    ASSERT_TRUE(pump([&] { return social->linesTo(kDung).size() == 1; }));
+    EXPECT_EQ(social->linesTo(kDung)[0].text, "On my way");
 }
 
 TEST_F(SocialRoadTest, TellAFriendConnectsByItselfAndStaysWhenTheConnectionFails) {

@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <typeinfo>
 
+#include "Program.h"
 #include "games/tienlen/TienLenService.h"
 #include "games/tienlen/TienLenMBView.h"
 #include "games/tienlen/TienLenView.h"
@@ -138,6 +139,31 @@ TEST_F(TienLenScreenRoadTest, AcceptTheInvitationPlayADealAndGetReadyForTheNext)
     ASSERT_TRUE(pump([&] { return tienLen->dealCount() == 2 && !table->isGameEnd(); }));
     settle();
     EXPECT_EQ(table->myCardIds().size(), 13u);
+
+    // The table chat: a line typed and sent closes the sheet, and a robot answers; opened again, the
+    // sheet lists both first (the newest at the top; the deal's money notices were said at the table
+    // before them), over the deal, and Escape closes it.
+    const size_t said = table->chatDialog->historyChat().size();
+    tap(*table->btnChat);
+    settle();
+    type("Good game");
+    type("\n");
+    ASSERT_TRUE(pump([&] { return table->chatDialog->historyChat().size() == said + 2; }));
+    settle();
+    tap(*table->btnChat);
+    settle();
+    auto history = table->chatDialog->tblHistoryChat;
+    ASSERT_EQ(history->numberOfRowsInSection(0), int(said + 2));
+    for (int row = 0; row < 2; ++row) {
+        auto cell = history->cellForRowAtIndexPath({0, row});
+        ASSERT_TRUE(cell);
+        EXPECT_NE(textsIn(*cell).find(row == 0 ? StandinRobotTables::kChatAnswer : "lan|Good game"), std::string::npos)
+            << textsIn(*cell);
+    }
+    app::goBack();
+    settle();
+    EXPECT_EQ(table->chatDialog->view()->superview(), nullptr);
+    EXPECT_EQ(program->navigation().topViewController(), table);
 }
 
 // Tien Len Mien Bac at An's table: I lead the first deal with the three of spades, and no pass is

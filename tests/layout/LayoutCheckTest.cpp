@@ -32,8 +32,9 @@ protected:
         (into ? *into : *screen->view()).addSubview(v);
         return v;
     }
-    std::shared_ptr<ui::Label> label(const ui::Rect& frame, const std::string& name, const std::string& text) {
-        auto l = add<ui::Label>(frame, name);
+    std::shared_ptr<ui::Label> label(const ui::Rect& frame, const std::string& name, const std::string& text,
+                                     ui::View* into = nullptr) {
+        auto l = add<ui::Label>(frame, name, into);
         l->setFont(ui::Font::systemFontOfSize(12));
         l->setText(text);
         return l;
@@ -126,6 +127,67 @@ TEST_F(LayoutCheckTest, LeavesAloneWhatIsMeantSo) {
     auto fly = label({300, 20, 80, 20}, "lblFly", "+500");
     ui::View::animate(1.0, [&] { fly->setFrame(ui::Rect(460, 20, 80, 20)); });
 
+    EXPECT_EQ(found(), std::vector<std::string>{});
+}
+
+TEST_F(LayoutCheckTest, FindsATextInTheColourOfWhatLiesUnderIt) {
+    auto cell = add({0, 0, 480, 60}, "cell");
+    cell->setBackgroundColor(ui::Color::white());
+    // White on the white cell: unreadable; a faint grey on it hardly better.
+    auto onWhite = label({10, 10, 100, 20}, "lblWhite", "Binh");
+    onWhite->setBackgroundColor(std::nullopt);
+    onWhite->setTextColor(ui::Color::white());
+    auto faint = label({200, 10, 100, 20}, "lblFaint", "Chi");
+    faint->setBackgroundColor(std::nullopt);
+    faint->setTextColor(ui::Color::rgb255(235, 235, 235));
+    // What reads: dark on the cell, white on a dark panel, white with a dark shadow on the cell, and a
+    // white text on its own dark background over the cell.
+    auto dark = label({320, 10, 100, 20}, "lblDark", "Dung");
+    dark->setBackgroundColor(std::nullopt);
+    dark->setTextColor(ui::Color::rgb255(58, 36, 16));
+    auto panel = add({0, 100, 480, 60}, "panel");
+    panel->setBackgroundColor(ui::Color::rgb255(27, 58, 92));
+    auto onPanel = label({10, 10, 100, 20}, "lblOnPanel", "Giang", panel.get());
+    onPanel->setBackgroundColor(std::nullopt);
+    onPanel->setTextColor(ui::Color::white());
+    auto shadowed = label({10, 35, 100, 20}, "lblShadowed", "Hung");
+    shadowed->setBackgroundColor(std::nullopt);
+    shadowed->setTextColor(ui::Color::white());
+    shadowed->setShadowColor(ui::Color::black());
+    shadowed->setShadowOffset({1, 1});
+    auto boxed = label({200, 35, 100, 20}, "lblBoxed", "Khanh");
+    boxed->setBackgroundColor(ui::Color::rgb255(27, 58, 92));
+    boxed->setTextColor(ui::Color::white());
+
+    EXPECT_EQ(found(), (std::vector<std::string>{"text-contrast: Label 'lblWhite' \"Binh\"",
+                                                 "text-contrast: Label 'lblFaint' \"Chi\""}));
+}
+
+TEST_F(LayoutCheckTest, TheFieldThatHasTheKeyboardIsSeen) {
+    // A field under a panel drawn over it that lets taps through: the tap reaches it, the eye does not.
+    auto hidden = add<ui::TextField>({120, 50, 200, 30}, "txtChat");
+    auto panel = add({100, 40, 300, 60}, "rowPanel");
+    panel->setBackgroundColor(ui::Color::white());
+    panel->setUserInteractionEnabled(false);
+    hidden->becomeFirstResponder();
+    EXPECT_EQ(found(), std::vector<std::string>{"focus-hidden: TextField 'txtChat' under View 'rowPanel'"});
+
+    // Mostly cut off by the view that holds it.
+    auto form = add({0, 200, 480, 40}, "viewScroll");
+    form->setClipsToBounds(true);
+    auto lifted = add<ui::TextField>({100, 30, 200, 30}, "txtPass", form.get());
+    lifted->becomeFirstResponder();
+    EXPECT_EQ(found(), std::vector<std::string>{"focus-hidden: TextField 'txtPass' out of sight"});
+
+    // Hidden with its keyboard still on.
+    form->setHidden(true);
+    EXPECT_EQ(found(), std::vector<std::string>{"focus-hidden: TextField 'txtPass' not shown"});
+
+    // Seen: its clear button on it, a hint beside it.
+    auto name = add<ui::TextField>({120, 250, 160, 30}, "txtName");
+    button({252, 255, 20, 20}, "btnClear")->setImage(ui::Image::placeholder("x"));
+    label({290, 255, 100, 20}, "lblHint", "4 letters");
+    name->becomeFirstResponder();
     EXPECT_EQ(found(), std::vector<std::string>{});
 }
 

@@ -144,6 +144,21 @@ const OnlyWords& onlyWords() {
     return words;
 }
 
+// The text without its web addresses, which are nobody's words.
+std::string withoutAddresses(const std::string& text) {
+    std::string out;
+    size_t start = 0;
+    while (start < text.size()) {
+        size_t end = text.find_first_of(" \n", start);
+        if (end == std::string::npos) end = text.size();
+        const std::string_view token(text.data() + start, end - start);
+        if (token.find("://") == std::string_view::npos) out.append(token);
+        if (end < text.size()) out += text[end];
+        start = end + 1;
+    }
+    return out;
+}
+
 }  // namespace
 
 std::optional<std::string> otherLanguageWord(const std::string& text) {
@@ -152,7 +167,7 @@ std::optional<std::string> otherLanguageWord(const std::string& text) {
     }
     const bool english = Resources::getInstance().currentLanguage() != "vi";
     static const std::set<std::string> names(std::begin(kNames), std::end(kNames));
-    for (const auto& word : wordsOf(text)) {
+    for (const auto& word : wordsOf(withoutAddresses(text))) {
         if (names.count(word.folded)) continue;
         if (english && (word.marked || onlyWords().vietnamese.count(word.folded))) return word.shown;
         if (!english && !word.marked && onlyWords().english.count(word.folded)) return word.shown;

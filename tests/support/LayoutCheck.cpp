@@ -12,6 +12,7 @@
 #include <sstream>
 #include <typeinfo>
 
+#include "platform/backend/CairoCanvas.h"
 #include "platform/ui/Animation.h"
 #include "platform/ui/Application.h"
 #include "platform/ui/Button.h"
@@ -20,6 +21,7 @@
 #include "platform/ui/Layer.h"
 #include "platform/ui/Label.h"
 #include "platform/ui/NavigationController.h"
+#include "platform/ui/Responder.h"
 #include "platform/ui/ScrollView.h"
 #include "platform/ui/View.h"
 #include "platform/ui/ViewController.h"
@@ -30,6 +32,7 @@
 #include "shell/ZunoViewController.h"
 #include "support/LanguageWords.h"
 #include "table/CardView.h"
+#include "tools/artwork/PicturePixels.h"
 
 namespace zuno::testing {
 
@@ -37,6 +40,15 @@ namespace {
 
 // How far a drawn thing may run over an edge before it counts.
 constexpr double kEdgeSlack = 1.0;
+// The least contrast ratio (1 to 21) of a text's letters against what lies behind them that reads.
+// The texts a player reads on the client's screens measure 1.65 and more (the stakes' yellow on the
+// light green of a table the least; white on the dark blue panels some 10); white on a light panel
+// measures 1.06.
+constexpr double kLeastTextContrast = 1.5;
+// Letters fainter than this are no text drawn (a title that carries a value, not shown).
+constexpr double kLeastTextOpacity = 0.05;
+// The share of a focused field that may lie under something else or off the window.
+constexpr double kFocusedFieldHiddenShare = 0.25;
 // Sample step over a card when looking for its visible strip, and the strip's least size.
 constexpr double kCardSampleStep = 2.0;
 constexpr int kCardStripSamples = 4;
@@ -121,6 +133,7 @@ struct Drawn {
     ui::Rect clipped;              // the part its clipping ancestors let show (not clipped by the window)
     ui::Rect unscrolled;           // the same, but for the scroll views among them
     int layer = 0;                 // modal layers drawn before it
+    double alpha = 1;              // its opacity with its ancestors'
     bool interactive = true;       // it and every ancestor take touches
     bool animating = false;        // it or an ancestor is moving or fading
 };
@@ -165,6 +178,8 @@ public:
     // Whether a screen of the client is drawn (the toolkit's own tests draw bare views).
     bool hasScreen() const { return topScreen_ != nullptr; }
     ui::View* root() const { return root_; }
+    // Whether the application's windows are walked, rather than one view alone.
+    bool walksWindows() const { return root_ && root_ == currentWindow_; }
 
 private:
     void startLayer(const std::string& name) { layers_.push_back({layers_.front().name + " > " + name}); }
@@ -216,6 +231,7 @@ private:
         d.clipped = rect.intersection(clip);
         d.unscrolled = rect.intersection(unscrolledClip);
         d.layer = topLayer();
+        d.alpha = alpha;
         d.interactive = interactive;
         d.animating = animating;
         drawn_.push_back(d);
@@ -285,6 +301,137 @@ bool drawsSomething(const ui::View& view) {
     return typeid(view) != typeid(ui::View);
 }
 
+// A view that hides what lies under it: a background, a picture, a text, a control or a border.
+bool paintsOver(const ui::View& view) {
+    if (auto bg = view.presentedBackgroundColor(); bg && bg->a > 0.1) return true;
+    if (auto image = dynamic_cast<const ui::ImageView*>(&view)) return image->image() != nullptr;
+    if (auto text = shownText(view)) return !text->empty();
+    if (dynamic_cast<const ui::Control*>(&view)) return true;
+    auto layer = view.layerIfAny();
+    return layer && layer->borderWidth() > 0;
+}
+
+// Draws what the views draw but their texts.
+class TextlessCanvas : public ui::CairoCanvas {
+public:
+    using ui::CairoCanvas::CairoCanvas;
+    double drawText(std::string_view text, ui::Point, const ui::Font& font) override { return font.widthOfText(text); }
+};
+
+// Draws the views' texts alone (shadows included), on nothing, faded as their views are.
+class TextOnlyCanvas : public ui::CairoCanvas {
+public:
+    using ui::CairoCanvas::CairoCanvas;
+    void fillRect(const ui::Rect&) override {}
+    void strokeRect(const ui::Rect&) override {}
+    void clearRect(const ui::Rect&) override {}
+    void fillPath() override { cairo_new_path(context()); }
+    void strokePath() override { cairo_new_path(context()); }
+    void drawLinearGradient(ui::Point, ui::Point, const ui::Color&, const ui::Color&) override {}
+    void drawImage(const ui::Image&, ui::Point, double) override {}
+    void drawImage(const ui::Image&, const ui::Rect&, double) override {}
+};
+
+// A picture of the windows (or of the view checked alone) at scale 1, in the walk's coordinates: as
+// shown, without the texts, or the texts alone.
+class Picture {
+public:
+    enum class Kind { Shown, Textless, TextOnly };
+
+    Picture(const Walk& walk, Kind kind) : area_(walk.area()) {
+        const int width = std::max(1, int(std::ceil(area_.width()))), height = std::max(1, int(std::ceil(area_.height())));
+        surface_ = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, width, height);
+        cairo_t* cr = cairo_create(surface_);
+        if (kind != Kind::TextOnly) {
+            cairo_set_source_rgb(cr, 0, 0, 0);
+            cairo_paint(cr);
+        }
+        {
+            std::unique_ptr<ui::CairoCanvas> canvas;
+            switch (kind) {
+                case Kind::Shown: canvas = std::make_unique<ui::CairoCanvas>(cr); break;
+                case Kind::Textless: canvas = std::make_unique<TextlessCanvas>(cr); break;
+                case Kind::TextOnly: canvas = std::make_unique<TextOnlyCanvas>(cr); break;
+            }
+            if (walk.walksWindows()) {
+                for (const auto& window : ui::Application::shared().windows()) {
+                    if (!window->isHidden()) window->renderPlainly(*canvas);
+                }
+            } else {
+                canvas->translate(-area_.x(), -area_.y());
+                walk.root()->renderTree(*canvas);
+            }
+        }
+        cairo_destroy(cr);
+        cairo_surface_flush(surface_);
+    }
+    ~Picture() { cairo_surface_destroy(surface_); }
+    Picture(const Picture&) = delete;
+    Picture& operator=(const Picture&) = delete;
+
+    // The pixels a rectangle (in the walk's coordinates) covers, as [x0, x1) x [y0, y1).
+    struct Pixels {
+        int x0, y0, x1, y1;
+    };
+    Pixels pixelsOf(const ui::Rect& r) const {
+        const int width = cairo_image_surface_get_width(surface_), height = cairo_image_surface_get_height(surface_);
+        return {std::max(0, int(std::floor(r.minX() - area_.x()))), std::max(0, int(std::floor(r.minY() - area_.y()))),
+                std::min(width, int(std::ceil(r.maxX() - area_.x()))), std::min(height, int(std::ceil(r.maxY() - area_.y())))};
+    }
+    // Premultiplied ARGB.
+    uint32_t at(int x, int y) const {
+        const auto* row = cairo_image_surface_get_data(surface_) + size_t(y) * size_t(cairo_image_surface_get_stride(surface_));
+        return reinterpret_cast<const uint32_t*>(row)[x];
+    }
+
+private:
+    ui::Rect area_;
+    cairo_surface_t* surface_;
+};
+
+double channel(uint32_t pixel, int shift) { return double((pixel >> shift) & 0xFF) / 255; }
+
+ui::Color colourOf(uint32_t opaquePixel) {
+    return {channel(opaquePixel, 16), channel(opaquePixel, 8), channel(opaquePixel, 0), 1};
+}
+
+// The screen as shown and without its texts, and where the texts' letters lie: a letter's core shows
+// its colour as the player sees it (faded, shadowed, over what it is drawn on) beside the colour
+// behind it.
+class TextPictures {
+public:
+    explicit TextPictures(const Walk& walk)
+        : shown_(walk, Picture::Kind::Shown), behind_(walk, Picture::Kind::Textless), letters_(walk, Picture::Kind::TextOnly) {}
+
+    struct Measure {
+        double contrast = 0;
+        ui::Color letters, behind;
+    };
+    // The best contrast of the letters' cores (the most opaque of the text's pixels, its shadow's
+    // among them) in the rectangle against what lies behind them; none where no text was drawn.
+    std::optional<Measure> contrastIn(const ui::Rect& r) const {
+        const auto px = letters_.pixelsOf(r);
+        double opaquest = 0;
+        for (int y = px.y0; y < px.y1; ++y) {
+            for (int x = px.x0; x < px.x1; ++x) opaquest = std::max(opaquest, channel(letters_.at(x, y), 24));
+        }
+        if (opaquest < kLeastTextOpacity) return std::nullopt;
+        Measure best;
+        for (int y = px.y0; y < px.y1; ++y) {
+            for (int x = px.x0; x < px.x1; ++x) {
+                if (channel(letters_.at(x, y), 24) < 0.9 * opaquest) continue;
+                const ui::Color seen = colourOf(shown_.at(x, y)), back = colourOf(behind_.at(x, y));
+                const double ratio = pictures::contrast(seen, back);
+                if (ratio > best.contrast) best = {ratio, seen, back};
+            }
+        }
+        return best;
+    }
+
+private:
+    Picture shown_, behind_, letters_;
+};
+
 class Checker {
 public:
     Checker(const Walk& walk, std::vector<LayoutFinding>& out) : walk_(walk), out_(out) {}
@@ -300,6 +447,8 @@ public:
             if (walk_.hasScreen()) checkLanguage(d);
         }
         checkOverlaps();
+        checkContrast();
+        checkFocusedField();
     }
 
 private:
@@ -391,8 +540,10 @@ private:
         Measure m;
         const ui::Rect box = rect;
         const bool custom = dynamic_cast<const CustomLabel*>(&label) != nullptr;
+        // An emoticon label of several lines lays its text out itself.
+        auto wrapping = custom && label.numberOfLines() != 1 ? static_cast<const CustomLabel*>(&label) : nullptr;
         ui::Font font = label.font();
-        const int lines = custom ? 1 : label.numberOfLines();
+        const int lines = custom && !wrapping ? 1 : label.numberOfLines();
         if (label.adjustsFontSizeToFitWidth() && lines == 1 && !custom) {
             const double least = label.minimumFontSize() > 0 ? label.minimumFontSize() : 1;
             while (font.pointSize() > least && font.widthOfText(text) > box.width()) {
@@ -401,7 +552,9 @@ private:
         }
         const double lineHeight = font.lineHeight();
         std::vector<std::string> laid;
-        if (lines == 1 || custom) {
+        if (wrapping) {
+            laid = wrapping->wrappedLines(box.width());
+        } else if (lines == 1) {
             laid = font.wrap(text, 1e9, 0, ui::LineBreakMode::Clip);
         } else {
             laid = font.wrap(text, box.width(), 0, label.lineBreakMode() == ui::LineBreakMode::CharacterWrap
@@ -410,7 +563,7 @@ private:
         }
         const int allowed = lines == 0 ? std::max(1, int(std::floor(box.height() / lineHeight))) : lines;
         double widest = 0;
-        for (const auto& l : laid) widest = std::max(widest, font.widthOfText(l));
+        for (const auto& l : laid) widest = std::max(widest, wrapping ? wrapping->advanceOf(l) : font.widthOfText(l));
         const int shown = std::min<int>(int(laid.size()), allowed);
         const double height = lineHeight * shown;
         if (int(laid.size()) > allowed) {
@@ -578,6 +731,69 @@ private:
             } else if (auto word = otherLanguageWord(text)) {
                 add(d, "other-language", describe(*d.view) + " \"" + stableText(text) + "\"", "the word \"" + *word + "\"");
             }
+        }
+    }
+
+    // A text in about the colour of what lies under it (white on white cells): its letters as the player
+    // sees them against what lies behind them. Three pictures of the screen at scale 1, once per check.
+    void checkContrast() {
+        std::unique_ptr<TextPictures> pictures;  // drawn for the first text that needs them
+        for (const auto& d : walk_.drawn()) {
+            // Under a dialog the backdrop dims the text and what lies behind it alike.
+            if (d.animating || d.clipped.isEmpty() || d.layer != walk_.topLayer()) continue;
+            auto label = dynamic_cast<const ui::Label*>(d.view);
+            const std::string* text = shownText(*d.view);
+            if (!label || !text || text->empty()) continue;
+            const ui::Rect box =
+                measure(*label, *text, d.rect).drawnBox.intersection(d.clipped).intersection(walk_.area());
+            if (box.width() < 1 || box.height() < 1) continue;
+            if (!pictures) pictures = std::make_unique<TextPictures>(walk_);
+            const auto seen = pictures->contrastIn(box);
+            if (!seen || seen->contrast >= kLeastTextContrast) continue;
+            const ui::Color &a = seen->letters, &b = seen->behind;
+            char figures[128];
+            std::snprintf(figures, sizeof figures, "contrast %.2f, letters (%d, %d, %d) on (%d, %d, %d)", seen->contrast,
+                          int(std::lround(a.r * 255)), int(std::lround(a.g * 255)), int(std::lround(a.b * 255)),
+                          int(std::lround(b.r * 255)), int(std::lround(b.g * 255)), int(std::lround(b.b * 255)));
+            add(d, "text-contrast", describe(*d.view) + " \"" + stableText(*text) + "\"", frameText(box) + ": " + figures);
+        }
+    }
+
+    // The field that has the keyboard must be seen: not hidden, not under a view drawn over it (the top
+    // bar, a sheet, a row), not off the window. Typing into it would otherwise go where nobody sees.
+    void checkFocusedField() {
+        auto* field = dynamic_cast<ui::View*>(ui::Responder::firstResponder());
+        if (!field || !dynamic_cast<ui::KeyInput*>(field)) return;
+        ui::View* root = walk_.root();
+        // A view checked alone answers for the field only when it holds it.
+        if (!walk_.walksWindows() && (!root || !(field == root || field->isDescendantOf(root)))) return;
+        const auto& drawn = walk_.drawn();
+        size_t at = drawn.size();
+        for (size_t i = 0; i < drawn.size(); ++i) {
+            if (drawn[i].view == field) at = i;
+        }
+        if (at == drawn.size()) {
+            out_.push_back({walk_.layers().back().name, "focus-hidden", describe(*field) + " not shown",
+                            field->window() ? "hidden, or wholly faded" : "in no window"});
+            return;
+        }
+        const Drawn& d = drawn[at];
+        if (d.animating) return;
+        auto area = [](const ui::Rect& r) { return std::max(0.0, r.width()) * std::max(0.0, r.height()); };
+        const ui::Rect shown = d.clipped.intersection(walk_.area());
+        if (area(shown) < (1 - kFocusedFieldHiddenShare) * area(d.rect)) {
+            add(d, "focus-hidden", describe(*field) + " out of sight",
+                frameText(d.rect) + " shows " + frameText(shown));
+            return;
+        }
+        for (size_t j = at + 1; j < drawn.size(); ++j) {
+            const Drawn& e = drawn[j];
+            if (e.view->isDescendantOf(field) || e.alpha < 0.3 || !paintsOver(*e.view)) continue;
+            const ui::Rect both = e.clipped.intersection(shown);
+            if (both.width() <= 2 || both.height() <= 2 || area(both) < kFocusedFieldHiddenShare * area(shown)) continue;
+            add(d, "focus-hidden", describe(*field) + " under " + describe(*e.view),
+                frameText(shown) + " under " + frameText(e.clipped));
+            return;
         }
     }
 

@@ -19,6 +19,12 @@
 //                  button's corner is checked on its own.
 //   key-shown      a localisation key shown as text; other-language: a text of the other language's
 //                  table (a Vietnamese word in the English interface or the reverse).
+//   text-contrast  a text in about the colour of what lies under it (white on white cells): the
+//                  contrast ratio of its letters as shown (faded, shadowed) against what lies behind
+//                  them is under 1.5. Texts under a dialog are left out.
+//   focus-hidden   the field that has the keyboard is not seen: hidden, under a view drawn over a
+//                  quarter of it or more (the top bar, a sheet), or a quarter of it off the window or
+//                  clipped away.
 #pragma once
 
 #include <memory>

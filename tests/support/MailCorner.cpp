@@ -59,11 +59,23 @@ ui::Rect drawnText(const ui::Label& label, const std::string& text, const ui::Re
     return ui::Rect(x, frame.y() + (frame.height() - height) / 2, width, height);
 }
 
-// A picture of its own (an avatar, an icon, a tab's picture), not a background or a line.
-bool isSmallPicture(const ui::View& view) {
+// A picture of its own (an avatar, an icon, a tab's picture, a header's band or a strip), not a
+// button's own picture.
+bool isPicture(const ui::View& view) {
     auto image = dynamic_cast<const ui::ImageView*>(&view);
-    if (!image || !image->image() || dynamic_cast<const ui::Button*>(view.superviewPointer())) return false;
-    return view.bounds().width() <= 100 && view.bounds().height() <= 100;
+    return image && image->image() && !dynamic_cast<const ui::Button*>(view.superviewPointer());
+}
+
+bool isSmallPicture(const ui::View& view) { return view.bounds().width() <= 100 && view.bounds().height() <= 100; }
+
+// A wide picture no taller than twice the button (a band behind a header or a row of tabs) is seen
+// under the button where its left or right end lies under it; one that runs on past the button on both
+// sides is a background there, and so is a taller picture (a table's felt).
+bool isBand(const ui::View& view) { return view.bounds().height() <= 2 * kMailButtonFrame.height(); }
+
+bool endsUnderTheButton(const ui::Rect& r) {
+    const auto under = [](double x) { return x > kMailButtonFrame.minX() && x < kMailButtonFrame.maxX(); };
+    return under(r.minX()) || under(r.maxX());
 }
 
 class Corner {
@@ -102,9 +114,10 @@ private:
         }
         // Pages of text run to their views' edges.
         if (dynamic_cast<const ui::TextView*>(&view) || dynamic_cast<const ui::WebView*>(&view)) return frame;
-        if (dynamic_cast<const ui::Control*>(&view) || isSmallPicture(view)) {
+        if (dynamic_cast<const ui::Control*>(&view) || (isPicture(view) && isSmallPicture(view))) {
             return holdsTheWholePlace(frame) ? ui::Rect() : frame;
         }
+        if (isPicture(view) && isBand(view) && endsUnderTheButton(frame)) return frame;
         return {};
     }
 

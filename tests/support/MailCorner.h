@@ -21,7 +21,7 @@ enum class UnderMail {
     // corner free of everything.
     anyView,
     // What a player reads or taps there, drawn before the button: the drawn extent of a shown text, a
-    // control, a small picture of its own.
+    // control, a small picture of its own, a wide picture (a band, a strip) whose end lies there.
     whatIsSeen,
 };
 

@@ -1,8 +1,15 @@
 #include "support/ProgramRoadTest.h"
 
+#include <cxxabi.h>
+
+#include <cstdlib>
 #include <fstream>
 #include <functional>
+#include <iomanip>
+#include <memory>
+#include <sstream>
 #include <string>
+#include <typeinfo>
 #include <vector>
 
 #include "lobby/GlobalMessageHandler.h"
@@ -126,10 +133,29 @@ bool ProgramRoadTest::pump(const std::function<bool()>& done, int steps) {
 }
 
 namespace {
+// A one-shot timer posted at most this far ahead is a step of something under way (a deal's next card,
+// a flight that lands, a screen that closes itself as soon as it is shown): a settle waits for it. What
+// is posted further ahead is a pause a player waits through or acts in (a bubble's time to be read, a
+// dialog that closes itself after seconds, a turn clock's end), and the road acts while it runs.
+constexpr double kStepHorizonSeconds = 1.0;
+
+std::string nameOfType(const std::type_info& type) {
+    int status = 0;
+    std::unique_ptr<char, void (*)(void*)> name(abi::__cxa_demangle(type.name(), nullptr, nullptr, &status), std::free);
+    return status == 0 && name ? name.get() : type.name();
+}
+
+std::string seconds(double value) {
+    std::ostringstream out;
+    out << std::fixed << std::setprecision(2) << value;
+    return out.str();
+}
+
 // What on the screen is still on its way to rest: the navigation's change of screen, an animation that
-// ends by itself, a picture's frames played a number of times, a scroll view gliding or settling. What
-// is meant to move for ever (a blinking start button, a marquee, a falling Blocks piece: timers, or
-// animations that repeat until removed) never rests and does not count.
+// ends by itself, a picture's frames played a number of times, a scroll view gliding or settling, a
+// timer posted a moment ahead. What is meant to move for ever (a blinking start button, a marquee, a
+// clock, a falling Blocks piece: repeating timers, or animations that repeat until removed) never rests
+// and does not count.
 struct StillMoving {
     // Naming takes time: while waiting, the first thing found ends the search.
     bool named = false;
@@ -179,6 +205,14 @@ StillMoving stillMoving(const ui::NavigationController& navigation, bool named) 
     }
     for (const auto& window : ui::Application::shared().windows()) {
         if (!addMovingViews(*window, moving)) return moving;
+    }
+    for (const auto& timer : sys::RunLoop::main().pendingOneShots()) {
+        if (timer.postedAhead > kStepHorizonSeconds) continue;
+        const bool on = moving.note([&] {
+            return "a timer posted " + seconds(timer.postedAhead) + " s ahead, due in " + seconds(timer.dueIn) +
+                   " s: " + nameOfType(*timer.task);
+        });
+        if (!on) return moving;
     }
     return moving;
 }

@@ -39,9 +39,12 @@ protected:
     // condition holds.
     static bool pump(const std::function<bool()>& done, int steps = 400);
     // Until nothing on the screen is on its way to rest: no change of screen, no animation that ends by
-    // itself, no scroll view gliding (what moves for ever, a blink or a marquee, is left alone). A
-    // screen that does not settle fails the road, naming what still moves. The settled screen is then
-    // checked: laid out well, and drawn by the window's partial frames as a full redraw draws it.
+    // itself, no scroll view gliding, and no timer posted a moment ahead (up to a second: the next step
+    // of a deal, a flight, a screen) still to fire. What moves for ever, a blink, a marquee or a clock
+    // on a repeating timer, is left alone, and so is a longer wait (a turn clock's end, a dialog that
+    // closes itself after seconds): the road acts while it runs. A screen that does not settle fails
+    // the road, naming what still moves. The settled screen is then checked: laid out well, and drawn
+    // by the window's partial frames as a full redraw draws it.
     void settle();
     template <class Screen>
     std::shared_ptr<Screen> waitForTop() {

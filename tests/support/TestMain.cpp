@@ -39,6 +39,25 @@ class FreshMainLoop : public ::testing::EmptyTestEventListener {
 
 }  // namespace
 
+// Under ThreadSanitizer a report ends the program at once. The text and drawing libraries (GLib, Pango,
+// Fontconfig, HarfBuzz, FreeType, Cairo, Pixman) are not built with the sanitizer, and Pango shares
+// their state between its own threads under GLib's locks, bare futexes the sanitizer cannot see: the
+// C library calls those libraries make are left unchecked. Our own code, and the calls of every other
+// library (the C++ library, libcurl, SDL), are checked in full.
+extern "C" const char* __tsan_default_options() { return "halt_on_error=1:second_deadlock_stack=1"; }
+extern "C" const char* __tsan_default_suppressions() {
+    return "called_from_lib:libglib-2.0.so.0\n"
+           "called_from_lib:libgobject-2.0.so.0\n"
+           "called_from_lib:libpango-1.0.so.0\n"
+           "called_from_lib:libpangoft2-1.0.so.0\n"
+           "called_from_lib:libpangocairo-1.0.so.0\n"
+           "called_from_lib:libfontconfig.so.1\n"
+           "called_from_lib:libharfbuzz.so.0\n"
+           "called_from_lib:libfreetype.so.6\n"
+           "called_from_lib:libcairo.so.2\n"
+           "called_from_lib:libpixman-1.so.0\n";
+}
+
 int main(int argc, char** argv) {
     ::testing::InitGoogleMock(&argc, argv);
     zuno::sys::RunLoop::main().bindToCurrentThread();

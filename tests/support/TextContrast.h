@@ -5,12 +5,14 @@
 
 #include "platform/backend/RasterScreen.h"
 #include "platform/ui/Label.h"
+#include "shell/CustomLabel.h"
 #include "tools/artwork/PicturePixels.h"
 
 namespace zuno::testing {
 
 // The contrast ratio of a label's text colour against what the window shows behind it: the mean colour
-// of the label's frame drawn with the label hidden (1 to 21; 4.5 or more reads well).
+// of the label's frame drawn with the label hidden (1 to 21; 4.5 or more reads well). An emoticon label
+// draws its text white, whatever its text colour.
 inline double textContrast(ui::Label& label) {
     const bool hidden = label.isHidden();
     label.setHidden(true);
@@ -31,7 +33,8 @@ inline double textContrast(ui::Label& label) {
     }
     if (count == 0) return 0;
     const ui::Color behind{r / count / 255, g / count / 255, b / count / 255, 1};
-    return pictures::contrast(label.textColor(), behind);
+    const bool white = dynamic_cast<const CustomLabel*>(&label) != nullptr;
+    return pictures::contrast(white ? ui::Color::white() : label.textColor(), behind);
 }
 
 }  // namespace zuno::testing

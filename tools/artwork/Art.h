@@ -43,7 +43,7 @@ enum class Glyph {
 
 enum class Kind {
     Background,  // full-screen backdrops: a = pattern (0 felt, 1 wood, 2 paper grid, 3 panel)
-    Panel,       // sheets and frames behind controls: a = 1 with a title band
+    Panel,       // sheets and frames behind controls
     Bar,         // top bar, header bands, separators, slider tracks, the tab strip: a = style
     Field,       // text field frames
     Button,      // rounded caption buttons: text = caption, a = 1 for the lit or pressed frame, b = 1 a deep

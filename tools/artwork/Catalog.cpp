@@ -42,9 +42,9 @@ void screens(Add add) {
     with(add("bg_chess", 480, 320, Kind::Background), "", 1);
     with(add("caro-bg", 480, 320, Kind::Background), "", 2);
     with(add("bg_profile", 480, 290, Kind::Panel), Tone::Night);
-    with(with(add("bg_submenu", 300, 200, Kind::Panel), Tone::Night), "", 1);
-    with(with(add("caro-bg-menu", 300, 200, Kind::Panel), Tone::Paper), "", 1);
-    with(with(add("caro-khung-dat-cuoc", 300, 200, Kind::Panel), Tone::Paper), "", 1);
+    with(add("bg_submenu", 300, 200, Kind::Panel), Tone::Night);
+    with(add("caro-bg-menu", 300, 200, Kind::Panel), Tone::Paper);
+    with(add("caro-khung-dat-cuoc", 300, 200, Kind::Panel), Tone::Paper);
     with(add("bg-chat", 480, 240, Kind::Panel), Tone::Night);
     with(add("caro-bg-chat", 480, 240, Kind::Panel), Tone::Paper);
     with(add("bg-chat-text-dau", 300, 32, Kind::Field), Tone::Night);

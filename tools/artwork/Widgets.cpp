@@ -82,11 +82,6 @@ void paintPanel(cairo_t* cr, const Picture& p) {
     setColour(cr, hex(0xFFFFFF, 0.18));
     cairo_set_line_width(cr, 1);
     cairo_stroke(cr);
-    if (p.a == 1) {  // a title band
-        roundedRect(cr, 6, 6, w - 12, 26, 6);
-        setColour(cr, hex(0x000000, 0.22));
-        cairo_fill(cr);
-    }
 }
 
 void paintBar(cairo_t* cr, const Picture& p) {

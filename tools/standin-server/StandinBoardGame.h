@@ -60,8 +60,8 @@ protected:
     static int other(int place) { return 1 - place; }
     int firstPlace() const { return firstPlace_; }
     bool firstGame() const { return games_ == 1; }
-    // The per-move time in milliseconds (the loop's turn seconds).
-    static int32_t moveMillis(const StandinRobotTables& table) { return table.options().turnSeconds * 1000; }
+    // The per-move time in milliseconds (the game's turn seconds).
+    int32_t moveMillis(const StandinRobotTables& table) const { return turnSeconds(table) * 1000; }
     int32_t gameMillis(int place) const { return gameMillis_[static_cast<size_t>(place)]; }
     // The mover's game time after the move the mover is making now (the time since the turn began is
     // taken from it).

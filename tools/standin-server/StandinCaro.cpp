@@ -1,5 +1,7 @@
 #include "standin-server/StandinCaro.h"
 
+#include <algorithm>
+
 #include "games/caro/CaroCell.h"
 
 namespace zuno::standin {
@@ -19,10 +21,24 @@ std::shared_ptr<StandinCaro> StandinCaro::addTo(StandinRobotTables& tables) {
 }
 
 void StandinCaro::startRequested(StandinRobotTables&, Message& request) {
-    if (request.available()) lastSpeed_ = request.readByte();
+    if (!request.available()) return;
+    lastSpeed_ = request.readByte();
+    requestedSpeed_ = lastSpeed_;
 }
 
-void StandinCaro::newGame(StandinRobotTables&, int) { grid_.reset(); }
+int StandinCaro::turnSeconds(const StandinRobotTables& table) const {
+    const int normal = StandinBoardGame::turnSeconds(table);
+    if (speed_ == kFaster) return std::max(1, normal / 2);
+    if (speed_ == kSlower) return normal * 2;
+    return normal;
+}
+
+void StandinCaro::newGame(StandinRobotTables&, int) {
+    grid_.reset();
+    const int8_t speed = requestedSpeed_.value_or(kNormal);
+    speed_ = speed == kFaster || speed == kSlower ? speed : kNormal;
+    requestedSpeed_.reset();
+}
 
 Message StandinCaro::startMessage(const StandinRobotTables& table, int firstPlace) const {
     Message m = table.tableMessage(SC_START);

@@ -186,7 +186,20 @@ void StandinPhom::robotTurn(StandinRobotTables& table, int place) {
     fire(table, place, J::highestFree(h.cards));
 }
 
-void StandinPhom::turnTimeOver(StandinRobotTables& table, int place) { skip(table, place); }
+void StandinPhom::turnTimeOver(StandinRobotTables& table, int place) { playOut(table, place); }
+
+// Before a card is taken the turn passes; after a draw or an eat the turn is played out as a robot
+// plays it, so that the hand is back to its size: the melds laid down when due, the highest free card
+// fired.
+void StandinPhom::playOut(StandinRobotTables& table, int place) {
+    if (phase_ == Phase::DrawOrEat) {
+        skip(table, place);
+        return;
+    }
+    Hand& h = hands_[static_cast<size_t>(place)];
+    if (phase_ == Phase::LayDown) layDown(table, place, J::melds(h.cards), false);
+    fire(table, place, J::highestFree(h.cards));
+}
 
 void StandinPhom::draw(StandinRobotTables& table, int place) {
     if (stock_.empty()) {
@@ -517,7 +530,7 @@ bool StandinPhom::take(StandinRobotTables& table, int8_t commandId, Message& req
             return true;
         case CS_SKIP:
             // A skip that comes after the turn has moved on is ignored.
-            if (table.playing() && table.turn() == me) skip(table, me);
+            if (table.playing() && table.turn() == me) playOut(table, me);
             return true;
         default:
             return false;

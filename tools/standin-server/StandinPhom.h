@@ -16,8 +16,9 @@ namespace zuno::standin {
 // for all). After every player's fourth turn the deal ends: unmelded points, lowest wins, the stake
 // moves, and the robots get ready for the next. Robots eat when they can, fire their highest free card
 // and lay down what the judge finds. The player's eat and lay-down are judged by the same rules and
-// answered with the flags of 64 and 65; a turn the player lets run out is skipped (49), and a skip
-// that comes late is ignored.
+// answered with the flags of 64 and 65. A turn the player lets run out (or skips) before taking a card
+// is skipped (49); one that runs out after a draw or an eat is played out as a robot's: the melds laid
+// down when due, the highest free card fired. A skip that comes late is ignored.
 //
 // New Phom (game type 13, listed in the game list) plays the same deal with its own messages: the fire
 // event names the firer first, an eat the server refuses comes as a move error with a text, a U has its
@@ -89,6 +90,8 @@ private:
     void layDown(StandinRobotTables& table, int place, const std::vector<Cards>& melds, bool u);
     void fire(StandinRobotTables& table, int place, int8_t card);
     void skip(StandinRobotTables& table, int place);
+    // The player's turn ran out (its time, or the player's skip).
+    void playOut(StandinRobotTables& table, int place);
     void nextTurn(StandinRobotTables& table, int after);
     void endDeal(StandinRobotTables& table, int uPlace, bool payAll);
     bool playersTurn(StandinRobotTables& table, Phase phase) const;

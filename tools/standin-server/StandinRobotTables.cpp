@@ -33,9 +33,36 @@ StandinRobotTables::Place seat(int32_t id, std::string name, int16_t avatar, int
     p.robot = robot;
     return p;
 }
+
+// The game's name as a Vietnamese player reads it in the lobby; none for a game this list lacks.
+const char* vietnameseGameName(int8_t gameType) {
+    switch (gameType) {
+        case 1: return "Cờ Caro";
+        case 2: return "Xì Zách";
+        case 3: return "Tiến Lên";
+        case 4: return "Poker";
+        case 5: return "Cờ Tướng";
+        case 7: return "Phỏm";
+        case 8: return "Xếp Gạch";
+        case 9: return "Cờ Vua";
+        case 11: return "Bài Cào";
+        case 12: return "Tiến Lên Miền Bắc";
+        case 13: return "Phỏm mới";
+        default: return nullptr;
+    }
+}
+
+// A robot's invitation in the player's language: the game's own English text, or its Vietnamese one.
+std::string invitationFor(const StandinSession& guest, const StandinRobotGame& game) {
+    const char* name = vietnameseGameName(game.gameType());
+    if (!name) return game.invitationText();
+    return guest.say(game.invitationText(), std::string("An mời bạn vào một bàn ") + name + ".");
+}
 }  // namespace
 
 int StandinRobotGame::places() const { return StandinRobotTables::kCardPlaces; }
+
+int StandinRobotGame::turnSeconds(const StandinRobotTables& table) const { return table.options().turnSeconds; }
 
 Message StandinRobotGame::joinReply(const StandinRobotTables& table) const { return table.joinReply(); }
 
@@ -211,7 +238,7 @@ void StandinRobotTables::inviteNow() {
 }
 
 void StandinRobotTables::sendInvitation(const StandinRobotGame& game) {
-    inviteTo(*session_, game.gameType(), game.room(), game.board(), game.invitationText());
+    inviteTo(*session_, game.gameType(), game.room(), game.board(), invitationFor(*session_, game));
 }
 
 // The robots' tables have no password; the lobby admits the invited player's join with the empty one.
@@ -248,7 +275,9 @@ void StandinRobotTables::invite(int32_t userId) {
     if (!guest || !signIn_->isOnline(userId)) return;
     if (!guest->robot) {
         if (auto session = signIn_->sessionOf(userId))
-            inviteTo(*session, game_->gameType(), room_, board_, places_[playerPlace_].name + " invites you to a table.");
+            inviteTo(*session, game_->gameType(), room_, board_,
+                     session->say(places_[playerPlace_].name + " invites you to a table.",
+                                  places_[playerPlace_].name + " mời bạn vào bàn chơi."));
         return;
     }
     schedule(options_.robotDelay, [this, guest = *guest, serial = tableSerial_] {
@@ -439,7 +468,7 @@ void StandinRobotTables::startTurn(int place) {
             if (game_ && playing_ && turn_ == place && turnSerial_ == serial) game_->robotTurn(*this, place);
         });
     } else if (!options_.holdPlayerTurns) {
-        schedule(options_.turnSeconds + 1.0, [this, place, serial] {
+        schedule(game_->turnSeconds(*this) + 1.0, [this, place, serial] {
             if (game_ && playing_ && turn_ == place && turnSerial_ == serial) game_->turnTimeOver(*this, place);
         });
     }

@@ -68,6 +68,9 @@ public:
     // A deal starts: the loop has marked it running; the game deals and starts the first turn.
     virtual void deal(StandinRobotTables& table) = 0;
     virtual void robotTurn(StandinRobotTables& table, int place) = 0;
+    // How long the player's turns last in the game under way (the loop's turn seconds, unless the
+    // game's own speed says otherwise): what the game announces and when the loop runs a turn out.
+    virtual int turnSeconds(const StandinRobotTables& table) const;
     // The player let the turn time run out.
     virtual void turnTimeOver(StandinRobotTables& table, int place) = 0;
     // One of commands(), read past room and table; false passes it on to the handler installed before.
@@ -192,8 +195,8 @@ public:
     // The text in the player's language (English while nobody is signed in).
     std::string say(const std::string& english, const std::string& vietnamese) const;
     void schedule(double delay, Task task);
-    // The place's turn: a robot plays after the robot pause, the player's time runs out after the turn
-    // seconds and one more (unless the options hold the player's turns).
+    // The place's turn: a robot plays after the robot pause, the player's time runs out after the
+    // game's turn seconds and one more (unless the options hold the player's turns).
     void startTurn(int place);
     // The deal ends: nobody's turn, and the robots other than the owner get ready again.
     void dealOver();

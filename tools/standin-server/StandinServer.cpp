@@ -100,7 +100,9 @@ void StandinServer::onOther(Handler handler) {
 
 void StandinServer::dispatch(StandinSession& session, Message& message) {
     constexpr int8_t kSetLanguage = 100;
+    constexpr int8_t kClientInformation = -36;
     if (message._commandId() == kSetLanguage) noteLanguage(session, message);
+    if (message._commandId() == kClientInformation) noteClientLanguage(session, message);
     Handler handler;
     {
         std::lock_guard<std::mutex> lock(mutex_);
@@ -118,6 +120,25 @@ void StandinServer::noteLanguage(StandinSession& session, Message& message) {
         if (language == "en" || language == "vi") session.setLanguage(*language);
     } catch (const std::exception&) {
         // A short request names no language; the handlers judge it.
+    }
+    message.set_idx(start);
+}
+
+// The client information names the language the client shows, last after its type, provider,
+// version, device and screen size.
+void StandinServer::noteClientLanguage(StandinSession& session, Message& message) {
+    const int32_t start = message._idx();
+    try {
+        message.readByte();
+        message.readByte();
+        message.readUTF();
+        message.readUTF();
+        message.readInt();
+        message.readInt();
+        auto language = message.readUTF();
+        if (language == "en" || language == "vi") session.setLanguage(*language);
+    } catch (const std::exception&) {
+        // An older client's information names no language.
     }
     message.set_idx(start);
 }

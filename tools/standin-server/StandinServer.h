@@ -56,8 +56,10 @@ private:
     friend class StandinSession;
     void acceptLoop();
     void dispatch(StandinSession& session, Message& message);
-    // The language a client asks for (100) is the session's, whoever handles the request.
+    // The language a client shows (its client information, -36) or asks for (100) is the session's,
+    // whoever handles the request.
     static void noteLanguage(StandinSession& session, Message& message);
+    static void noteClientLanguage(StandinSession& session, Message& message);
 
     int listenFd_ = -1;
     int stopEvent_ = -1;

@@ -58,8 +58,9 @@ public:
     void pauseReading();
     void resumeReading();
 
-    // The language the client asked for (command 100): "en", the client's own first language, until
-    // it asks for another. Texts the server makes up for the player follow it.
+    // The language the client shows (its client information) or asked for (command 100): "en", the
+    // client's own first language, until it names another. Texts the server makes up for the player
+    // follow it.
     std::string language() const;
     void setLanguage(std::string language);
     // The text in the client's language.

@@ -10,11 +10,13 @@ constexpr int8_t CS_CLIENT_INFORMATION_V2 = -35;
 constexpr int8_t CS_LOGIN = 1;
 constexpr int8_t CS_GET_INFO = 72;
 constexpr int8_t CS_REGISTER = 35;
+constexpr int8_t CS_GET_SMS_INFO = 73;
 constexpr int8_t SC_REGISTER_INFO = 35;
 constexpr int8_t SC_CLIENT_INFORMATION = -36;
 constexpr int8_t SC_LOGIN_SUCCESS = 3;
 constexpr int8_t SC_LOGIN_FAIL = 4;
 constexpr int8_t SC_GET_INFO = 72;
+constexpr int8_t SC_GET_SMS_SYNTAX = 73;
 constexpr int8_t kInfoWithoutText = -1;
 }  // namespace
 
@@ -30,6 +32,7 @@ std::shared_ptr<StandinSignIn> StandinSignIn::installOn(StandinServer& server) {
     server.on(CS_GET_INFO, [signIn](StandinSession& s, Message& m) { signIn->answerInfo(s, m); });
     server.on(CS_LOGIN, [signIn](StandinSession& s, Message& m) { signIn->answerLogin(s, m); });
     server.on(CS_REGISTER, [signIn](StandinSession& s, Message& m) { signIn->answerRegister(s, m); });
+    server.on(CS_GET_SMS_INFO, [signIn](StandinSession& s, Message& m) { signIn->answerSmsInfo(s, m); });
     return signIn;
 }
 
@@ -234,6 +237,19 @@ void StandinSignIn::answerRegister(StandinSession& session, Message& request) {
     answer.writeBool(free);
     answer.writeUTF(std::string(kRegisterSmsPrefix) + " " + name);
     answer.writeUTF(std::string(kRegisterSmsNumber));
+    session.send(answer);
+}
+
+void StandinSignIn::answerSmsInfo(StandinSession& session, Message& request) {
+    const int8_t key = request.readByte();
+    if (key != kPasswordSmsKey) {
+        sys::Log::format("StandinServer: no SMS for key %d", int(key));
+        return;
+    }
+    Message answer(SC_GET_SMS_SYNTAX);
+    answer.writeByte(key);
+    answer.writeUTF(std::string(kPasswordSmsText));
+    answer.writeUTF(std::string(kPasswordSmsNumber));
     session.send(answer);
 }
 

@@ -39,8 +39,9 @@ struct StandinAccount {
 
 // The sign-in road of the stand-in server: it answers the client information (-36) with a status,
 // the information request (72) with the text it holds for the key, the login (1) with the
-// account's data (3) or a refusal (4), and the registration (35) with its answer (35): a free name
-// becomes an account at once. The second client information (-35) is taken silently.
+// account's data (3) or a refusal (4), the registration (35) with its answer (35): a free name
+// becomes an account at once, and the forgotten password's SMS request (73, key 1) with the SMS text
+// and number (73). The second client information (-35) is taken silently.
 //
 // It remembers which connection signed in as which account and keeps every account's balance, so that
 // other pieces of the stand-in can charge, pay and reach a signed-in player. The balance lives here
@@ -52,6 +53,10 @@ public:
     static constexpr const char* kRegisterSmsPrefix = "ZUNO DK";
     static constexpr const char* kRegisterSmsNumber = "8785";
     static constexpr int64_t kNewAccountMoney = 100000;
+    // The forgotten password's SMS: its text (the player's name takes the place of the "?") and number.
+    static constexpr int8_t kPasswordSmsKey = 1;
+    static constexpr const char* kPasswordSmsText = "ZUNO MK ?";
+    static constexpr const char* kPasswordSmsNumber = "8785";
     // The hotline's number, the answer to information key 2.
     static constexpr const char* kHotline = "19001234";
 
@@ -94,6 +99,7 @@ private:
     void answerInfo(StandinSession& session, Message& request);
     void answerLogin(StandinSession& session, Message& request);
     void answerRegister(StandinSession& session, Message& request);
+    void answerSmsInfo(StandinSession& session, Message& request);
 
     StandinAccount* findById(int32_t id);
     const StandinAccount* findById(int32_t id) const;

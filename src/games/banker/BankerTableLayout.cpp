@@ -9,9 +9,10 @@ namespace zuno::bankerlayout {
 
 namespace {
 // A side seat's strip: the avatar at its top with the name and money right under it, the cards across
-// the strip under them, above my seat.
+// the strip under them, above my seat. Nothing in it comes nearer the window's edge than the margin.
 constexpr double kStripWidth = 82;
 constexpr double kRightStrip = 398;
+constexpr double kEdgeMargin = 4;
 constexpr double kSideAvatarY = 96;  // under the mail button
 constexpr double kSideNameY = kSideAvatarY + 46;
 constexpr double kRowY = kSideNameY + 28 + 4 + 24;  // under the money, a card's height of 48
@@ -41,10 +42,12 @@ void placeSideSeat(const std::shared_ptr<ui::View>& avatar, const std::shared_pt
 ui::Size otherCardSize() { return {CardView::kWidth * kOthersScale, CardView::kHeight * kOthersScale}; }
 
 ui::Point sideRowCentre(int seat, int position, int handSize) {
+    // The row spans what the name and money span: the strip less the margin at the window's edge.
+    const double span = kStripWidth - kEdgeMargin;
     const double width = otherCardSize().width;
-    const double step = handSize > 1 ? std::min(kMostStep, (kStripWidth - width) / (handSize - 1)) : 0;
+    const double step = handSize > 1 ? std::min(kMostStep, (span - width) / (handSize - 1)) : 0;
     const double row = width + step * std::max(0, handSize - 1);
-    const double left = (seat == 1 ? kRightStrip : 0) + (kStripWidth - row) / 2;
+    const double left = (seat == 1 ? kRightStrip : kEdgeMargin) + (span - row) / 2;
     return {left + width / 2 + step * position, kRowY};
 }
 
@@ -57,6 +60,7 @@ TableDecorationGeometry decorations() {
     g.bubbleCentres = {ui::Point{240, 180}, {360, 105}, {240, 70}, {110, 105}, {240, 180}};
     g.bubbleAreas = {aboveMyCards, ui::Rect(280, 80, 144, 48), ui::Rect(150, 46, 206, 46), ui::Rect(58, 80, 144, 48),
                      aboveMyCards};
+    g.myHand = ui::Rect(aboveMyCards.x(), aboveMyCards.maxY(), aboveMyCards.width(), 320 - aboveMyCards.maxY());
     // A fly-text runs between the seat, where no text lies, and its own point in the middle: over my
     // avatar and the top seat's, beside a side seat's towards the middle, above its stake.
     // Mine runs above my name and money, off them, towards the middle.
@@ -86,12 +90,12 @@ void placeSeats(GameCardView& t) {
     place(t.btnInfo2, Rect(4, 8, 92, 30));
     // The side seats: the names and money right under the avatar, lined up with its outer edge.
     placeSideSeat(t.ava1, t.btnSeat1, t.imgChain1, t.ok1, 432, 424);
-    place(t.lblName1, Rect(kRightStrip, kSideNameY, kStripWidth - 4, 14), TextAlignment::Right);
-    place(t.lblMoney1, Rect(kRightStrip, kSideNameY + 14, kStripWidth - 4, 14), TextAlignment::Right);
+    place(t.lblName1, Rect(kRightStrip, kSideNameY, kStripWidth - kEdgeMargin, 14), TextAlignment::Right);
+    place(t.lblMoney1, Rect(kRightStrip, kSideNameY + 14, kStripWidth - kEdgeMargin, 14), TextAlignment::Right);
     place(t.btnInfo1, Rect(kRightStrip, kSideNameY, kStripWidth, 28));
     placeSideSeat(t.ava3, t.btnSeat3, t.imgChain3, t.ok3, 4, 36);
-    place(t.lblName3, Rect(4, kSideNameY, kStripWidth - 4, 14), TextAlignment::Left);
-    place(t.lblMoney3, Rect(4, kSideNameY + 14, kStripWidth - 4, 14), TextAlignment::Left);
+    place(t.lblName3, Rect(kEdgeMargin, kSideNameY, kStripWidth - kEdgeMargin, 14), TextAlignment::Left);
+    place(t.lblMoney3, Rect(kEdgeMargin, kSideNameY + 14, kStripWidth - kEdgeMargin, 14), TextAlignment::Left);
     place(t.btnInfo3, Rect(0, kSideNameY, kStripWidth, 28));
 }
 

@@ -114,18 +114,22 @@ void XiZachView::noteCurrentPlayerWithPlayer(int32_t playerId) {
     stopBlink();
     const int seat = seatOf(playerId);
     lblCurrentName = seat >= 0 ? nameLabels()[static_cast<size_t>(seat)] : nullptr;
-    showCurrentPlayerName();
-}
-
-void XiZachView::showCurrentPlayerName() {
-    blinkTimer_ = 0;
-    if (isGameEnd() || !lblCurrentName) return;
-    const bool white = lblCurrentName->textColor() == ui::Color::white();
-    lblCurrentName->setTextColor(white ? ui::Color::green() : ui::Color::white());
+    if (!showCurrentPlayerName()) return;
     auto weak = weakXi();
-    blinkTimer_ = sys::RunLoop::main().postDelayed(kBlinkSeconds, [weak] {
+    blinkTimer_ = sys::RunLoop::main().scheduleRepeating(kBlinkSeconds, [weak] {
         if (auto self = weak.lock()) self->showCurrentPlayerName();
     });
+}
+
+bool XiZachView::showCurrentPlayerName() {
+    if (isGameEnd() || !lblCurrentName) {
+        sys::RunLoop::main().cancel(blinkTimer_);
+        blinkTimer_ = 0;
+        return false;
+    }
+    const bool white = lblCurrentName->textColor() == ui::Color::white();
+    lblCurrentName->setTextColor(white ? ui::Color::green() : ui::Color::white());
+    return true;
 }
 
 void XiZachView::stopBlink() {

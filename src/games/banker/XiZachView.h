@@ -31,7 +31,8 @@ public:
     void rutBaiWithCardId(int8_t cardId, int32_t playerId);
     // The acting player's name blinks in its seat.
     void noteCurrentPlayerWithPlayer(int32_t playerId);
-    void showCurrentPlayerName();
+    // One blink of the name; answers whether it blinks on (not once the deal has ended).
+    bool showCurrentPlayerName();
 
     int32_t nextPlayer = -1;
     std::shared_ptr<ui::Button> btnBaiBot;

@@ -14,10 +14,7 @@ void BoardMoveClock::start(int32_t intervalSeconds, Tick tick) {
 void BoardMoveClock::restartCount() {
     if (!running_) return;
     dieTime_ = interval_;
-    if (timer_ == 0) timer_ = sys::RunLoop::main().postDelayed(1.0, [this] {
-        timer_ = 0;
-        step();
-    });
+    keepTicking();
 }
 
 void BoardMoveClock::stop() {
@@ -30,11 +27,17 @@ void BoardMoveClock::step() {
     if (dieTime_ > 0) --dieTime_;
     if (tick_) tick_(dieTime_, dieTime_ <= 5);
     // The tick may have stopped or restarted the clock.
-    if (!running_ || timer_ != 0 || dieTime_ <= 0) return;
-    timer_ = sys::RunLoop::main().postDelayed(1.0, [this] {
-        timer_ = 0;
-        step();
-    });
+    if (!running_) return;
+    if (dieTime_ > 0) {
+        keepTicking();
+        return;
+    }
+    sys::RunLoop::main().cancel(timer_);
+    timer_ = 0;
+}
+
+void BoardMoveClock::keepTicking() {
+    if (timer_ == 0) timer_ = sys::RunLoop::main().scheduleRepeating(1.0, [this] { step(); });
 }
 
 }  // namespace zuno

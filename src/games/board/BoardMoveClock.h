@@ -7,9 +7,9 @@
 
 namespace zuno {
 
-// The per-move clock of a board table: one chain of one-second ticks per screen. A start replaces any
-// running chain (a quick new game never runs two) and ticks at once, so 30 s show 29 s at the start;
-// each tick counts down by one second until 0, where the chain rests (the server judges the time-out)
+// The per-move clock of a board table: one repeating one-second tick per screen. A start replaces any
+// running tick (a quick new game never runs two) and ticks at once, so 30 s show 29 s at the start;
+// each tick counts down by one second until 0, where the clock rests (the server judges the time-out)
 // until a move gives the full interval again. The owner stops it at a game's end and when its screen
 // disappears (the destructor does too).
 class BoardMoveClock {
@@ -23,7 +23,7 @@ public:
     ~BoardMoveClock() { stop(); }
 
     void start(int32_t intervalSeconds, Tick tick);
-    // A move: the full interval again, the next tick a second less (a resting chain starts again).
+    // A move: the full interval again, the next tick a second less (a resting clock starts again).
     void restartCount();
     void stop();
 
@@ -32,6 +32,8 @@ public:
 
 private:
     void step();
+    // Starts the repeating tick unless it runs.
+    void keepTicking();
 
     Tick tick_;
     int32_t interval_ = 0;

@@ -83,7 +83,10 @@ void BoardTableHandOver::matchResult(MatchResults results) const {
             if (rules.closeBeforeOwnResult) table.closeBoardWithInfo("");
             UIController::startReportDlg(*row);
         }
-        if (rules.resetReadyAfterResult) table.resetReady();
+        if (rules.resetReadyAfterResult)
+            table.resetReady();
+        else
+            table.redrawSeats();
     });
 }
 

@@ -13,7 +13,9 @@ namespace zuno {
 // The table events every two-seat board table handles alike, handed from the reader thread to the
 // game's screen. Everything, also a game result's money and experience, happens on the main thread.
 struct BoardHandOverRules {
-    bool resetReadyAfterResult = true;  // the screen's ready flags are cleared after the result rows
+    // The screen's ready flags are cleared after the result rows; else only the seats are drawn again
+    // with the money the rows moved.
+    bool resetReadyAfterResult = true;
     bool closeBeforeOwnResult = false;  // each of my result rows first closes the game (Blocks)
 };
 

@@ -28,6 +28,8 @@ public:
     virtual void setOwnerWithNewOwner(int32_t ownerId) = 0;
     virtual void setReadyWithId(int32_t playerId, bool isReady) = 0;
     virtual void resetReady() = 0;
+    // The seats show their players as they stand now (a game result changed their money).
+    virtual void redrawSeats() = 0;
     virtual void setMoney(int32_t money) = 0;
     virtual void setKindOfStart(int kind) = 0;
     // The game ended: the text goes to the centre bubble.

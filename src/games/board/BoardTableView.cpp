@@ -545,7 +545,7 @@ void BoardTableView::onChatFromWithId(int32_t playerId, const std::string& line)
     auto chat = std::make_shared<Chat>();
     chat->setName(model_.getPlayerNameFromID(playerId));
     chat->setContent(line);
-    chatDialog->historyChat().push_back(chat);
+    chatDialog->addChatLine(chat);
 }
 
 void BoardTableView::onChatFromMeWithText(const std::string& line) {
@@ -588,7 +588,10 @@ void BoardTableView::onRequestDetail(const PlayerDetail& detail) {
     tablesheet::showPlayerDetail(*view(), playerDetail, detail);
 }
 
-void BoardTableView::updateMoneyWithUserId(int32_t, int64_t money) {
+void BoardTableView::updateMoneyWithUserId(int32_t userId, int64_t money) {
+    // The seat keeps it too, so that the next change at the table starts from it.
+    for (const auto& player : model_.players)
+        if (player && player->IDDB() == userId) player->setMoney(money);
     if (lblMoney0) lblMoney0->setText(moneyText(money));
 }
 

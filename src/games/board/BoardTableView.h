@@ -87,6 +87,7 @@ public:
     void setOwnerWithNewOwner(int32_t ownerId) override;
     void setReadyWithId(int32_t playerId, bool isReady) override;
     void resetReady() override;
+    void redrawSeats() override;
     void setMoney(int32_t money) override;
     void setKindOfStart(int kind) override;
     void closeBoardWithInfo(const std::string& info) override;
@@ -185,7 +186,6 @@ protected:
 private:
     void doReady();
     void doStartGame();
-    void redrawSeats();
     // The seating the dialog actions and the registry read follows the model.
     void syncSeating();
     std::shared_ptr<ui::Button> seatButton(int seat) const;

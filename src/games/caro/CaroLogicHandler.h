@@ -23,7 +23,8 @@ public:
                                         int8_t winX, int8_t winY, int8_t winDx, int8_t winDy);
 
 protected:
-    // The ready flags stay after a result: the game's end has already cleared them.
+    // The ready flags stay after a result (the game's end has already cleared them); the seats are drawn
+    // again with the money it moved.
     CaroLogicHandler() : BoardDuelEvents(BoardHandOverRules{.resetReadyAfterResult = false}) {}
 };
 

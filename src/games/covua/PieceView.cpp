@@ -72,13 +72,14 @@ void PieceView::chance() {
         ui::View::animate(kBlinkStepSeconds, [this] { setCenter(oldCenter_); });
         return;
     }
+    bob();
+    blink_ = loop.scheduleRepeating(kBlinkPeriodSeconds, [this] { bob(); });
+}
+
+void PieceView::bob() {
     const ui::Point to = isUp_ ? oldCenter_ : newCenter_;
     isUp_ = !isUp_;
     ui::View::animate(kBlinkStepSeconds, [this, to] { setCenter(to); });
-    blink_ = loop.postDelayed(kBlinkPeriodSeconds, [this] {
-        blink_ = 0;
-        chance();
-    });
 }
 
 CellEffect::CellEffect(Kind kind, int row, int col) : kind_(kind) {

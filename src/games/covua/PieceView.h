@@ -42,6 +42,8 @@ public:
 
 private:
     void chance();
+    // One move of the blink, up or down.
+    void bob();
     void place(int row, int col);
 
     int8_t chessId_;

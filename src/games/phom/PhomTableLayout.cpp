@@ -140,9 +140,10 @@ TableDecorationGeometry PhomTableLayout::decorations(Stage stage) {
     g.bubbleHeight = 24;
     // The side seats talk in the strip under their rows. During a deal and at its end the top seat
     // talks under the stake beside its picture, left of its cards, and its sum rises under that. Mine
-    // and the screen's own bubble share the strip's middle during a deal; at its end both go where my
-    // hand was; between deals the stake lies in the middle and both go to the empty table above and
-    // below it, and the top seat talks under its name.
+    // and the screen's own bubble share the strip's middle during a deal; at its end both go low in
+    // where my hand was, well off my row of cards, mine right of my end mark, the screen's under the
+    // row's right half; between deals the stake lies in the middle and both go to the empty table above
+    // and below it, and the top seat talks under its name.
     const double topTextsRight = stage == Stage::Ended ? kTopTextsRight : kTopTextsRightInDeal;
     const ui::Rect topTexts(98, 34, topTextsRight - 4 - 98, 24);
     g.bubbleCentres = {ui::Point{240, 161}, {350, 161}, topTexts.center(), {130, 161}, {240, 161}};
@@ -151,8 +152,8 @@ TableDecorationGeometry PhomTableLayout::decorations(Stage stage) {
     // the side seats' leftover cards, under the top seat's bubble.
     g.flyTextPoints = {ui::Point{262, 239}, {330, 146}, {topTexts.midX(), 71}, {150, 146}};
     if (stage == Stage::Ended) {
-        g.bubbleCentres[0] = {150, 236};
-        g.bubbleCentres[4] = {240, 264};
+        g.bubbleCentres[0] = kMyEndBubble;
+        g.bubbleCentres[4] = kScreenEndBubble;
         // The side seats' results a little lower, so their sums rise clear of them.
         g.bubbleCentres[1].y = g.bubbleCentres[3].y = 164;
         // The right seat's bubble short of its end mark under its money.

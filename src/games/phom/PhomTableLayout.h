@@ -19,7 +19,7 @@ namespace zuno {
 //                laid row lies over the lower part of the fired one, whose corners show)
 //   y 152 - 170  the bubbles' strip
 //   y 170 - 218  my seat at the left; my line: fired cards, then laid melds
-//   y 222 - 282  my hand, over the bottom bar (284 - 320)
+//   y 222 - 282  my hand, over the bottom bar (284 - 320); at the end of a deal my result low in it
 //
 // A row's cards are 20 pt apart from the left, so each card's corner shows; a line too long for its
 // lane steps its cards closer. The hand keeps its place along the screen: the first card's centre at
@@ -54,6 +54,10 @@ public:
     // The card-back pile and the turn bar on it.
     static inline const ui::Rect kPile{222, 100, 36, 48};
     static inline const ui::Rect kTurnBar{220, 148, 40, 5};
+
+    // Where my result and the screen's own texts show at the end of a deal.
+    static constexpr ui::Point kMyEndBubble{150, 262};
+    static constexpr ui::Point kScreenEndBubble{330, 262};
 
     // Bubbles, fly-texts and gifts at each stage.
     static TableDecorationGeometry decorations(Stage stage);

@@ -118,7 +118,7 @@ void PhomView::onChatFromWithId(int32_t playerId, const std::optional<std::strin
         auto chat = std::make_shared<Chat>();
         chat->setName(name.value_or(""));
         chat->setContent(line);
-        chatDialog->historyChat().push_back(chat);
+        chatDialog->addChatLine(chat);
     }
 }
 

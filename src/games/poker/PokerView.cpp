@@ -577,7 +577,7 @@ void PokerView::onChatFromWithId(int32_t userId, const std::optional<std::string
     auto chatLine = std::make_shared<Chat>();
     chatLine->setName(name);
     chatLine->setContent(line);
-    chatDialog->historyChat().push_back(chatLine);
+    chatDialog->addChatLine(chatLine);
     redrawChatLines();
 }
 

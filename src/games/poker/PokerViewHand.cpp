@@ -1,6 +1,7 @@
 // The Poker table's hand: the start with its markers, blinds and deal, the betting buttons and the
 // slider, the streets with the pots, the own best hand, the showdown's winners, the stop, and the turn
 // clock.
+#include <algorithm>
 #include <cmath>
 
 #include "games/poker/PokerCommands.h"
@@ -55,6 +56,15 @@ void setLook(const std::shared_ptr<ui::View>& card, PokerCardLook look) {
 }
 
 std::array<int8_t, 2> holeIds(const PokerPlayer& p) { return p.playerCards(); }
+
+// A hand name's plate: as wide as its text and a little, within the place its seat keeps for it, as
+// near above or below the seat's avatar as that place allows.
+ui::Rect handNamePlate(const ui::Label& label, const std::string& hand, const ui::Rect& place, double avatarX) {
+    constexpr double kPadding = 3;
+    const double width = std::min(place.width(), std::ceil(label.font().widthOfText(hand)) + 2 * kPadding);
+    const double x = std::clamp(avatarX - width / 2, place.minX(), place.maxX() - width);
+    return {x, place.y(), width, place.height()};
+}
 }  // namespace
 
 // ---- places
@@ -627,17 +637,20 @@ void PokerView::animatedPokerHand(const std::string& hand, const PokerPlayer& p)
     const int seat = p.playerNewSeat();
     if (seat < 0 || seat >= kSeats || !lblPokerHand[seat]) return;
     const auto label = lblPokerHand[seat];
+    const ui::Rect place = label->frame();
+    const double avatarX = ava[seat] ? ava[seat]->center().x : place.midX();
+    label->setFrame(handNamePlate(*label, hand, place, avatarX));
     const ui::Point home = label->center();
     label->setHidden(false);
     label->setText(hand);
     view()->bringSubviewToFront(label.get());
     ui::View::animate(0.5, 0, ui::AnimationOption::LayoutSubviews,
-                      [label, home] { label->setCenter({home.x, home.y - 10}); }, [label, home](bool) {
-                          ui::View::animate(0.25, 0.25, 0, [label] { label->setAlpha(0.3); }, [label, home](bool) {
+                      [label, home] { label->setCenter({home.x, home.y - 10}); }, [label, place](bool) {
+                          ui::View::animate(0.25, 0.25, 0, [label] { label->setAlpha(0.3); }, [label, place](bool) {
                               label->setHidden(true);
                               label->setAlpha(1.0);
                               label->setText(std::string());
-                              label->setCenter(home);
+                              label->setFrame(place);
                           });
                       });
 }

@@ -30,7 +30,8 @@ inline Positions lead(int8_t threshold, std::span<const int8_t> hand) {
 }
 
 // Picks what beats the ascending table set, by its length; t is the threshold (the table's top card, or
-// the player's last raised card when that is higher). Rules supplies one variant's tests and finders.
+// the player's last raised card when that is higher). Rules supplies one variant's tests and finders;
+// the finders that answer the table set itself get it, for the rules whose suits follow the table's.
 template <class Rules>
 Positions chooseToBeat(std::span<const int8_t> set, int8_t t, std::span<const int8_t> hand) {
     if (set.empty()) return lead(t, hand);
@@ -47,7 +48,7 @@ Positions chooseToBeat(std::span<const int8_t> set, int8_t t, std::span<const in
         if (found.empty()) found = Rules::findSingle(t, top, hand);
         return found;
     case 2:
-        found = Rules::findAndSelectTwin(t, hand);
+        found = Rules::findPair(t, hand, set);
         if (found.empty() && !TienLenCard::isBelowTwos(set.front())) {
             found = Rules::findAndSelectQuart(-1, hand);
             if (found.empty()) found = Rules::findDoubleSequence(-1, hand, 4);
@@ -60,7 +61,7 @@ Positions chooseToBeat(std::span<const int8_t> set, int8_t t, std::span<const in
             if (found.empty() && t > top) found = Rules::findTriple(top, hand, set);
             return found;
         }
-        if (Rules::isSanh(set)) return Rules::findAndSelectSeries(t, hand, 3);
+        if (Rules::isSanh(set)) return Rules::findStraight(t, hand, set);
         return {};
     case 4:
         if (Rules::isTuQuy(set)) {
@@ -75,27 +76,27 @@ Positions chooseToBeat(std::span<const int8_t> set, int8_t t, std::span<const in
             }
             return found;
         }
-        if (Rules::isSanh(set)) return Rules::findAndSelectSeries(t, hand, 4);
+        if (Rules::isSanh(set)) return Rules::findStraight(t, hand, set);
         return {};
     case 6:
         if (Rules::is3DoiThong(set)) {
-            found = Rules::findDoubleSequence(t, hand, 3);
+            found = Rules::findRunOfPairs(t, hand, set);
             if (found.empty()) found = Rules::findAndSelectQuart(-1, hand);
             if (found.empty()) found = Rules::findDoubleSequence(-1, hand, 4);
             return found;
         }
-        if (Rules::isSanh(set)) return Rules::findAndSelectSeries(t, hand, 6);
+        if (Rules::isSanh(set)) return Rules::findStraight(t, hand, set);
         return {};
     case 8:
-        if (Rules::is4DoiThong(set)) return Rules::findDoubleSequence(top, hand, 4);
-        if (Rules::isSanh(set)) return Rules::findAndSelectSeries(t, hand, 8);
+        if (Rules::is4DoiThong(set)) return Rules::findRunOfPairs(top, hand, set);
+        if (Rules::isSanh(set)) return Rules::findStraight(t, hand, set);
         return {};
     case 5:
     case 7:
     case 9:
     case 10:
     case 11:
-        return Rules::findAndSelectSeries(t, hand, static_cast<int>(set.size()));
+        return Rules::findStraight(t, hand, set);
     default:
         return {};
     }

@@ -47,7 +47,7 @@ public:
     static std::vector<int8_t> autoSelect(std::span<const int8_t> currentCards, SelectableHand& player);
 
     static std::vector<int8_t> findAndSelectTwin(int8_t threshold, std::span<const int8_t> cards);
-    // A triple above the threshold whose other two suits are those of the table triple's two lowest.
+    // A triple above the threshold in the suits of the ascending table triple.
     static std::vector<int8_t> findAndSelectTriple(int8_t threshold, std::span<const int8_t> cards,
                                                    std::span<const int8_t> currentCards);
     static std::vector<int8_t> findAndSelectQuart(int8_t threshold, std::span<const int8_t> cards);

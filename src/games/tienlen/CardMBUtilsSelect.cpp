@@ -1,3 +1,5 @@
+#include <algorithm>
+
 #include "games/tienlen/AutoSelection.h"
 #include "games/tienlen/CardMBUtils.h"
 #include "games/tienlen/CardUtils.h"
@@ -9,16 +11,20 @@ namespace {
 using namespace tienlen;
 using Card = TienLenCard;
 
-// No threshold: its suit, -1, is no card's suit, so the searches that follow the threshold's suit find
-// nothing but 2s.
-constexpr int8_t kNoThreshold = -1;
+// The searches below take the suit (or colour) to keep apart from the threshold: at the table it is the
+// suit of the set to beat, while the threshold may be a raised card of another suit. The class's own
+// finders, asked with a bare threshold, keep that threshold's suit.
+constexpr int kAny = -1;
 
 bool isCardOf(int8_t id, int rank, int suit) { return Card::rank(id) == rank && Card::suit(id) == suit; }
 
-// A single above the threshold of its suit or a 2; the lowest such card of the suit wins over the first
+bool holds(std::span<const int8_t> hand, int rank, int suit) {
+    return std::any_of(hand.begin(), hand.end(), [&](int8_t id) { return isCardOf(id, rank, suit); });
+}
+
+// A single above the threshold of the suit or a 2; the lowest such card of the suit wins over the first
 // one met.
-Positions findSingleOfSuit(int8_t threshold, std::span<const int8_t> hand) {
-    const int suit = Card::suit(threshold);
+Positions findSingleOfSuit(int8_t threshold, int suit, std::span<const int8_t> hand) {
     size_t best = hand.size();
     for (size_t i = 0; i < hand.size(); ++i) {
         const int8_t id = hand[i];
@@ -31,6 +37,77 @@ Positions findSingleOfSuit(int8_t threshold, std::span<const int8_t> hand) {
     return {position(best)};
 }
 
+// A pair of one colour whose upper card has the given suit: a club goes with the spade of its rank, a
+// heart with the diamond. Failing that, any two 2s.
+Positions findPairOfSuit(int8_t threshold, int upperSuit, std::span<const int8_t> cards) {
+    if (upperSuit == Card::kClub || upperSuit == Card::kHeart) {
+        for (size_t i = 0; i < cards.size(); ++i) {
+            if (cards[i] <= threshold || Card::suit(cards[i]) != upperSuit) continue;
+            for (size_t j = 0; j < cards.size(); ++j)
+                if (isCardOf(cards[j], Card::rank(cards[i]), upperSuit - 1)) return {position(i), position(j)};
+        }
+    }
+    for (size_t i = 0; i < cards.size(); ++i) {
+        if (cards[i] <= threshold || !Card::isTwo(cards[i])) continue;
+        for (size_t j = 0; j < cards.size(); ++j)
+            if (j != i && Card::isTwo(cards[j])) return {position(i), position(j)};
+    }
+    return {};
+}
+
+// A straight of one suit whose top card, the anchor, is above the threshold.
+Positions findStraightOfSuit(int8_t threshold, int suit, std::span<const int8_t> cards, int length) {
+    if (length < 1 || cards.size() < static_cast<size_t>(length)) return {};
+    Positions found;
+    for (size_t i = 0; i < cards.size(); ++i) {
+        if (cards[i] <= threshold || Card::suit(cards[i]) != suit || Card::rank(cards[i]) == Card::kRankTwo)
+            continue;
+        found.assign(1, position(i));
+        for (int k = 1; k < length; ++k) {
+            size_t j = 0;
+            while (j < cards.size() && !isCardOf(cards[j], Card::rank(cards[i]) - k, suit)) ++j;
+            if (j == cards.size()) break;
+            found.push_back(position(j));
+        }
+        if (found.size() == static_cast<size_t>(length)) return found;
+    }
+    return {};
+}
+
+// Consecutive pairs of one colour (kAny: the anchor's) under an anchor above the threshold. A pair
+// is the spade and club, or the diamond and heart, of one rank wherever they lie in the hand: the player
+// may have moved them apart. Pairs of two colours are no northern run.
+Positions findRunOfColor(int8_t threshold, int color, std::span<const int8_t> cards, int noPair) {
+    if (noPair < 1) return {};
+    auto partnerHeld = [&](int8_t id) {
+        const int suit = Card::suit(id);
+        return holds(cards, Card::rank(id), suit % 2 == 0 ? suit + 1 : suit - 1);
+    };
+    Positions found;
+    for (size_t i = 0; i < cards.size(); ++i) {
+        const int8_t anchor = cards[i];
+        if (anchor <= threshold || !Card::isBelowTwos(anchor)) continue;
+        if (color != kAny && Card::color(anchor) != color) continue;
+        const int runColor = Card::color(anchor);
+        found.clear();
+        for (int r = 0; r < noPair; ++r) {
+            const int rank = Card::rank(anchor) - r;
+            size_t recorded = 0;
+            for (size_t j = 0; j < cards.size() && recorded < 2; ++j) {
+                const int8_t id = cards[j];
+                if (Card::rank(id) != rank || Card::color(id) != runColor || !partnerHeld(id)) continue;
+                found.push_back(position(j));
+                ++recorded;
+            }
+            if (recorded < 2) break;
+        }
+        if (found.size() == 2 * static_cast<size_t>(noPair)) return found;
+    }
+    return {};
+}
+
+int suitOf(int8_t threshold) { return threshold < 0 ? kAny : Card::suit(threshold); }
+
 struct NorthRules {
     static bool isSanh(std::span<const int8_t> set) { return CardMBUtils::isSanh(set); }
     static bool is3la(std::span<const int8_t> set) { return CardMBUtils::is3la(set); }
@@ -39,12 +116,12 @@ struct NorthRules {
     static bool is4DoiThong(std::span<const int8_t> set) { return CardMBUtils::is4DoiThong(set); }
 
     static Positions findSingle(int8_t t, int8_t tableCard, std::span<const int8_t> hand) {
-        Positions found = findSingleOfSuit(t, hand);
-        if (found.empty() && tableCard < t) found = findSingleOfSuit(tableCard, hand);
+        Positions found = findSingleOfSuit(t, Card::suit(tableCard), hand);
+        if (found.empty() && tableCard < t) found = findSingleOfSuit(tableCard, Card::suit(tableCard), hand);
         return found;
     }
-    static Positions findAndSelectTwin(int8_t t, std::span<const int8_t> hand) {
-        return CardMBUtils::findAndSelectTwin(t, hand);
+    static Positions findPair(int8_t t, std::span<const int8_t> hand, std::span<const int8_t> table) {
+        return findPairOfSuit(t, Card::suit(table.back()), hand);
     }
     static Positions findTriple(int8_t t, std::span<const int8_t> hand, std::span<const int8_t> table) {
         return CardMBUtils::findAndSelectTriple(t, hand, table);
@@ -52,8 +129,11 @@ struct NorthRules {
     static Positions findAndSelectQuart(int8_t t, std::span<const int8_t> hand) {
         return CardMBUtils::findAndSelectQuart(t, hand);
     }
-    static Positions findAndSelectSeries(int8_t t, std::span<const int8_t> hand, int length) {
-        return CardMBUtils::findAndSelectSeries(t, hand, length);
+    static Positions findStraight(int8_t t, std::span<const int8_t> hand, std::span<const int8_t> table) {
+        return findStraightOfSuit(t, Card::suit(table.back()), hand, static_cast<int>(table.size()));
+    }
+    static Positions findRunOfPairs(int8_t t, std::span<const int8_t> hand, std::span<const int8_t> table) {
+        return findRunOfColor(t, Card::color(table.back()), hand, static_cast<int>(table.size() / 2));
     }
     static Positions findDoubleSequence(int8_t t, std::span<const int8_t> hand, int pairs) {
         return CardMBUtils::findDoubleSequence(t, hand, pairs);
@@ -67,35 +147,18 @@ std::vector<int8_t> CardMBUtils::autoSelect(std::span<const int8_t> currentCards
 }
 
 std::vector<int8_t> CardMBUtils::findAndSelectTwin(int8_t threshold, std::span<const int8_t> cards) {
-    cards = boundedHand(cards);
-    // A pair of one colour: a club goes with the spade of its rank, a heart with the diamond. A diamond
-    // is not matched with the club below it, which would make a pair of two colours, no northern pair.
-    const int suit = Card::suit(threshold);
-    if (suit == Card::kClub || suit == Card::kHeart) {
-        for (size_t i = 0; i < cards.size(); ++i) {
-            if (cards[i] <= threshold || Card::suit(cards[i]) != suit) continue;
-            for (size_t j = 0; j < cards.size(); ++j)
-                if (isCardOf(cards[j], Card::rank(cards[i]), suit - 1)) return {position(i), position(j)};
-        }
-    }
-    // Failing that, any two 2s.
-    for (size_t i = 0; i < cards.size(); ++i) {
-        if (cards[i] <= threshold || !Card::isTwo(cards[i])) continue;
-        for (size_t j = 0; j < cards.size(); ++j)
-            if (j != i && Card::isTwo(cards[j])) return {position(i), position(j)};
-    }
-    return {};
+    return findPairOfSuit(threshold, suitOf(threshold), boundedHand(cards));
 }
 
 std::vector<int8_t> CardMBUtils::findAndSelectTriple(int8_t threshold, std::span<const int8_t> cards,
                                                      std::span<const int8_t> currentCards) {
     cards = boundedHand(cards);
-    if (currentCards.size() < 2) return {};
-    const int suit = Card::suit(threshold);
+    if (currentCards.size() < 3) return {};
+    const int topSuit = Card::suit(currentCards[2]);
     const int lowSuit = Card::suit(currentCards[0]), midSuit = Card::suit(currentCards[1]);
     Positions partners;
     for (size_t i = 0; i < cards.size(); ++i) {
-        if (cards[i] <= threshold || Card::suit(cards[i]) != suit) continue;
+        if (cards[i] <= threshold || Card::suit(cards[i]) != topSuit) continue;
         const int rank = Card::rank(cards[i]);
         partners.clear();
         for (size_t j = 0; j < cards.size() && partners.size() < 2; ++j)
@@ -111,63 +174,12 @@ std::vector<int8_t> CardMBUtils::findAndSelectQuart(int8_t threshold, std::span<
 }
 
 std::vector<int8_t> CardMBUtils::findAndSelectSeries(int8_t threshold, std::span<const int8_t> cards, int length) {
-    cards = boundedHand(cards);
-    const int suit = Card::suit(threshold);
-    if (length < 1 || cards.size() < static_cast<size_t>(length)) return {};
-    // One suit throughout: the threshold's.
-    Positions found;
-    for (size_t i = 0; i < cards.size(); ++i) {
-        if (cards[i] <= threshold || Card::suit(cards[i]) != suit ||
-            Card::rank(cards[i]) == Card::kRankTwo)
-            continue;
-        found.assign(1, position(i));
-        for (int k = 1; k < length; ++k) {
-            size_t j = 0;
-            while (j < cards.size() && !isCardOf(cards[j], Card::rank(cards[i]) - k, suit)) ++j;
-            if (j == cards.size()) break;
-            found.push_back(position(j));
-        }
-        if (found.size() == static_cast<size_t>(length)) return found;
-    }
-    return {};
+    return findStraightOfSuit(threshold, suitOf(threshold), boundedHand(cards), length);
 }
 
 std::vector<int8_t> CardMBUtils::findDoubleSequence(int8_t threshold, std::span<const int8_t> cards, int noPair) {
-    cards = boundedHand(cards);
-    if (noPair < 1) return {};
-    const size_t n = cards.size();
-    // A pair is two neighbouring cards of one rank: a spade before its club, or a diamond before its
-    // heart. The whole run keeps one colour, the threshold's (or with no threshold the anchor's): pairs
-    // of mixed colours are no northern run, and another colour than the table's never beats it.
-    auto pairedAt = [&](size_t j, int rank) {
-        const int suit = Card::suit(cards[j]);
-        if (suit == Card::kClub || suit == Card::kHeart)
-            return j > 0 && isCardOf(cards[j - 1], rank, suit - 1);
-        return j + 1 < n && isCardOf(cards[j + 1], rank, suit + 1);
-    };
-    Positions found;
-    for (size_t i = 0; i < n; ++i) {
-        const int8_t anchor = cards[i];
-        if (anchor <= threshold || !Card::isBelowTwos(anchor)) continue;
-        if (threshold != kNoThreshold && Card::color(anchor) != Card::color(threshold)) continue;
-        const int color = Card::color(anchor);
-        found.clear();
-        for (int r = 0; r < noPair; ++r) {
-            const int rank = Card::rank(anchor) - r;
-            size_t recorded = 0;
-            for (size_t j = 0; j < n && recorded < 2; ++j) {
-                const int8_t id = cards[j];
-                if (Card::rank(id) != rank || Card::color(id) != color) continue;
-                if (pairedAt(j, rank)) {
-                    found.push_back(position(j));
-                    ++recorded;
-                }
-            }
-            if (recorded < 2) break;
-        }
-        if (found.size() == 2 * static_cast<size_t>(noPair)) return found;
-    }
-    return {};
+    const int color = threshold < 0 ? kAny : Card::color(threshold);
+    return findRunOfColor(threshold, color, boundedHand(cards), noPair);
 }
 
 }  // namespace zuno

@@ -22,7 +22,7 @@ struct SouthRules {
         if (found.empty() && t > tableCard) found = tienlen::firstAbove(tableCard, hand);
         return found;
     }
-    static Positions findAndSelectTwin(int8_t t, std::span<const int8_t> hand) {
+    static Positions findPair(int8_t t, std::span<const int8_t> hand, std::span<const int8_t>) {
         return CardUtils::findAndSelectTwin(t, hand);
     }
     static Positions findTriple(int8_t t, std::span<const int8_t> hand, std::span<const int8_t>) {
@@ -31,8 +31,11 @@ struct SouthRules {
     static Positions findAndSelectQuart(int8_t t, std::span<const int8_t> hand) {
         return CardUtils::findAndSelectQuart(t, hand);
     }
-    static Positions findAndSelectSeries(int8_t t, std::span<const int8_t> hand, int length) {
-        return CardUtils::findAndSelectSeries(t, hand, length);
+    static Positions findStraight(int8_t t, std::span<const int8_t> hand, std::span<const int8_t> table) {
+        return CardUtils::findAndSelectSeries(t, hand, static_cast<int>(table.size()));
+    }
+    static Positions findRunOfPairs(int8_t t, std::span<const int8_t> hand, std::span<const int8_t> table) {
+        return CardUtils::findDoubleSequence(t, hand, static_cast<int>(table.size() / 2));
     }
     static Positions findDoubleSequence(int8_t t, std::span<const int8_t> hand, int pairs) {
         return CardUtils::findDoubleSequence(t, hand, pairs);

@@ -17,7 +17,7 @@ constexpr const char* kInterfaceFile = "TienLenView";
 
 template <class Screen>
 void skipOn(const std::shared_ptr<Screen>& view, TienLenService& service) {
-    if (!view) return;
+    if (!view || !view->passStillWanted()) return;
     view->setForceMove3Bich(false);
     service.skipWithRoomId(view->roomId(), view->boardId());
 }

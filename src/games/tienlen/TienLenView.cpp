@@ -53,6 +53,10 @@ TableDecorationGeometry tienLenDecorations() {
     const ui::Rect belowCards(90, 155, 306, 33), belowTopSeat(84, 48, 272, 44);
     const ui::Rect rightOfLeftSeat(58, 100, 338, 48), leftOfRightSeat(84, 100, 338, 48);  // above the names
     g.bubbleAreas = {belowCards, leftOfRightSeat, belowTopSeat, rightOfLeftSeat, belowTopSeat};
+    // My hand from the top of a raised card down to the window's bottom.
+    using namespace tienlenhand;
+    const double raisedTop = kRaisedY - CardView::kHeight / 2;
+    g.myHand = ui::Rect(kHandLeft, raisedTop, 480 - kHandLeft - kHandRight, 320 - raisedTop);
     // A fly-text runs between the seat, where no text lies, and its own point in the middle: over my
     // avatar and the top seat's, beside a side seat's towards the middle (at the screen's edge it would
     // run off the screen, over the avatar it could not be read), above the bubbles.

@@ -36,11 +36,26 @@ TEST(FontTest, WrapsAtSpacesKeepsLineBreaksAndCutsWithDots) {
     // A truncating label of several lines still breaks between words (an alert's message).
     EXPECT_EQ(f.wrap("to a Tien Len table.", f.widthOfText("to a Tien Len tabl"), 3, LineBreakMode::TailTruncation),
               (std::vector<std::string>{"to a Tien Len", "table."}));
-    // A single word longer than the width is broken between characters.
-    auto cut = f.wrap("aaaaaaaaaaaaaaaaaaaa", f.widthOfText("aaaaa"), 0);
-    EXPECT_EQ(cut.size(), 4u);
     EXPECT_EQ(f.truncate("Tiến lên miền Nam", f.widthOfText("Tiến lên..."), LineBreakMode::TailTruncation),
               "Tiến lên...");
+}
+
+// A word wider than the line is never broken inside: an address breaks after one of its "/" (not
+// inside "//"; the first beyond the width when none fits), anything else stays whole, wider than the
+// line, for its label to show as it cuts.
+// Only character wrapping breaks between any two characters.
+TEST(FontTest, ALongWordBreaksAfterASlashOrNotAtAll) {
+    Font f = Font::systemFontOfSize(16);
+    const std::string address = "http://127.0.0.1:20106/download";
+    EXPECT_EQ(f.wrap("Copy it: " + address, f.widthOfText("http://127.0.0.1:20106/dow"), 0),
+              (std::vector<std::string>{"Copy it:", "http://127.0.0.1:20106/", "download"}));
+    EXPECT_EQ(f.wrap(address, f.widthOfText("http://127"), 0),
+              (std::vector<std::string>{"http://", "127.0.0.1:20106/", "download"}));
+    EXPECT_EQ(f.wrap("see http://a.vn now", f.widthOfText("http:/"), 0),
+              (std::vector<std::string>{"see", "http://", "a.vn", "now"}));
+    EXPECT_EQ(f.wrap("aaaaaaaaaaaaaaaaaaaa b", f.widthOfText("aaaaa"), 0),
+              (std::vector<std::string>{"aaaaaaaaaaaaaaaaaaaa", "b"}));
+    EXPECT_EQ(f.wrap("aaaaaaaaaaaaaaaaaaaa", f.widthOfText("aaaaa"), 0, LineBreakMode::CharacterWrap).size(), 4u);
 }
 
 TEST(FontTest, UnicodeCharacterSteps) {

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <filesystem>
 #include <fstream>
 // jpeglib.h needs FILE and size_t first.
 #include <jpeglib.h>
@@ -91,6 +92,10 @@ TEST_F(ImageTest, NamedImagesComeFromTheRootAndAreCached) {
     EXPECT_EQ(missing->name(), "gone.png");
     // A name cannot leave the image folder.
     EXPECT_TRUE(Image::imageNamed("../back.png")->isPlaceholder());
+    // A name of a folder (the image folder itself, or one inside it) is no picture, and no failure.
+    std::filesystem::create_directory(tempDir() / "sub");
+    for (const char* folder : {".", "sub"}) EXPECT_TRUE(Image::imageNamed(folder)->isPlaceholder()) << folder;
+    EXPECT_EQ(Image::imageWithContentsOfFile(tempDir().string()), nullptr);
 }
 
 TEST_F(ImageTest, AtScaleTwoTheSharperFileIsTakenWhenTheFolderHasIt) {

@@ -8,9 +8,7 @@
 #include <unistd.h>
 
 #include <atomic>
-#include <filesystem>
 #include <fstream>
-#include <set>
 #include <thread>
 #include <vector>
 
@@ -89,14 +87,6 @@ bool asleepInPoll(pid_t thread) {
     return number == SYS_ppoll;
 }
 
-// The threads of this process.
-std::set<pid_t> threadIds() {
-    std::set<pid_t> ids;
-    for (const auto& task : std::filesystem::directory_iterator("/proc/self/task"))
-        ids.insert(static_cast<pid_t>(std::stoi(task.path().filename().string())));
-    return ids;
-}
-
 struct Recorded {
     Side side;
     Event event;
@@ -153,13 +143,8 @@ TEST_F(SocketStreamTest, OpensAndReportsOnTheScheduledLoop) {
 
 TEST_F(SocketStreamTest, TheEndComesAfterTheLastByteIsRead) {
     Peer peer;
-    const std::set<pid_t> before = threadIds();
     auto stream = openTo(peer.port());
-    std::set<pid_t> started;
-    for (pid_t id : threadIds())
-        if (!before.count(id)) started.insert(id);
-    ASSERT_EQ(started.size(), 1u) << "one thread watches the socket";
-    const pid_t watcher = *started.begin();
+    ASSERT_TRUE(stream->isWatching()) << "a thread watches the socket";
     peer.accept();
     ASSERT_TRUE(pump([&] { return count(Event::OpenCompleted) == 2; }));
     peer.send("bye");
@@ -181,7 +166,7 @@ TEST_F(SocketStreamTest, TheEndComesAfterTheLastByteIsRead) {
     EXPECT_EQ(stream->read(buffer, sizeof buffer), 0);
     EXPECT_EQ(stream->readStatus(), SocketStream::Status::AtEnd);
     // The watching thread ends with the end; once it is gone every report of it has been posted.
-    ASSERT_TRUE(pump([&] { return threadIds().count(watcher) == 0; }));
+    ASSERT_TRUE(pump([&] { return !stream->isWatching(); }));
     ASSERT_TRUE(runWhatWasPosted());
     EXPECT_EQ(count(Event::EndEncountered), 1);
 }

@@ -1,5 +1,11 @@
 #include <gtest/gtest.h>
 
+#include <unistd.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+
 #include "platform/core/RunLoop.h"
 #include "platform/services/ContactPicker.h"
 #include "platform/services/MessageComposer.h"
@@ -144,4 +150,27 @@ TEST(UrlOpenerTest, ATestCanMakeTheDesktopDial) {
     EXPECT_TRUE(UrlOpener::openURL("telprompt:19001234"));
     EXPECT_FALSE(UrlOpener::openURL("https://x/"));
     EXPECT_EQ(UrlOpener::openedUrls(), (std::vector<std::string>{"telprompt:19001234", "https://x/"}));
+}
+
+// The desktop's own opener hands the address to xdg-open; where that finds no browser and ends in
+// failure, the caller hears of it on the main thread (the address was not opened after all).
+TEST(UrlOpenerTest, ABrowserLauncherThatFailsIsReportedToTheCaller) {
+    const auto folder = std::filesystem::temp_directory_path() / ("zuno-no-browser-" + std::to_string(::getpid()));
+    std::filesystem::create_directories(folder);
+    const auto launcher = folder / "xdg-open";
+    std::ofstream(launcher) << "#!/bin/sh\nexit 3\n";
+    std::filesystem::permissions(launcher, std::filesystem::perms::owner_all);
+    const char* path = std::getenv("PATH");
+    const std::string savedPath = path ? path : "";
+    ::setenv("PATH", folder.c_str(), 1);
+    UrlOpener::setOpener(nullptr, nullptr);
+
+    bool told = false;
+    EXPECT_TRUE(UrlOpener::canOpenURL("https://zuno.example/download"));
+    EXPECT_TRUE(UrlOpener::openURL("https://zuno.example/download", [&] { told = true; }));
+    EXPECT_TRUE(RunLoop::main().runUntil([&] { return told; }, 20));
+
+    ::setenv("PATH", savedPath.c_str(), 1);
+    UrlOpener::resetForTests();
+    std::filesystem::remove_all(folder);
 }

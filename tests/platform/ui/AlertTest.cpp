@@ -5,6 +5,7 @@
 
 #include "support/UiTest.h"
 #include "platform/ui/AlertView.h"
+#include "platform/ui/TextField.h"
 
 namespace zuno::ui::test {
 namespace {
@@ -86,6 +87,112 @@ TEST_F(AlertTest, TheAlertTakesTouchesAwayFromTheScreenBelow) {
     Application::shared().touchDown({5, 5});
     Application::shared().touchUp({5, 5});
     EXPECT_EQ(taps, 1);
+}
+
+// An alert that asks for a line of text.
+class AlertWithField : public AlertView {
+public:
+    AlertWithField(std::string message, std::weak_ptr<AlertViewDelegate> delegate)
+        : AlertView(std::nullopt, std::move(message), std::move(delegate), "Cancel", {"OK"}) {
+        panel()->addSubview(field);
+    }
+    std::shared_ptr<TextField> field = std::make_shared<TextField>(Rect(12, 40, 200, 24));
+};
+
+class AlertKeysTest : public AlertTest {
+protected:
+    void SetUp() override {
+        AlertTest::SetUp();
+        window->addSubview(name);
+        window->addSubview(note);
+        name->becomeFirstResponder();
+    }
+    std::shared_ptr<AlertView> ask(std::optional<std::string> cancel, std::vector<std::string> others) {
+        auto alert = std::make_shared<AlertView>(std::nullopt, "m", listener, std::move(cancel), std::move(others));
+        alert->show();
+        return alert;
+    }
+
+    std::shared_ptr<Listener> listener = std::make_shared<Listener>();
+    std::shared_ptr<TextField> name = std::make_shared<TextField>(Rect(10, 10, 200, 30));
+    std::shared_ptr<TextField> note = std::make_shared<TextField>(Rect(10, 50, 200, 30));
+};
+
+// While it shows, the alert on top has the keys: typing is dropped (or goes to a field of its own),
+// Enter is its main button; the field it covered has the keyboard again once the alert is answered.
+TEST_F(AlertKeysTest, TheAlertOnTopHasTheKeysAndTheFieldHasThemBackAfterwards) {
+    auto& app = Application::shared();
+    auto alert = ask("Cancel", {"OK"});
+    EXPECT_FALSE(name->isFirstResponder());
+    app.sendText("lost");
+    app.sendDeleteBackward();
+    EXPECT_EQ(name->text(), "");
+    app.sendReturn();
+    ASSERT_FALSE(listener->log.empty());
+    EXPECT_EQ(listener->log.front(), "clicked 1");
+    run(0.5);
+    EXPECT_TRUE(name->isFirstResponder());
+    app.sendText("An");
+    EXPECT_EQ(name->text(), "An");
+
+    // An alert with a field of its own types into it; Escape is its cancel button.
+    auto asking = std::make_shared<AlertWithField>("Nick?", listener);
+    asking->show();
+    EXPECT_TRUE(asking->field->isFirstResponder());
+    app.sendText("Binh");
+    EXPECT_EQ(asking->field->text(), "Binh");
+    EXPECT_EQ(name->text(), "An");
+    listener->log.clear();
+    asking->pressEscapeKey();
+    ASSERT_FALSE(listener->log.empty());
+    EXPECT_EQ(listener->log.front(), "clicked 0");
+    run(0.5);
+    EXPECT_TRUE(name->isFirstResponder());
+
+    // Over another alert: Enter answers the top one, then the one under it has the keys.
+    auto under = ask(std::nullopt, {"OK"});
+    auto over = ask("No", {"Yes"});
+    listener->log.clear();
+    app.sendReturn();
+    ASSERT_FALSE(listener->log.empty());
+    EXPECT_EQ(listener->log.front(), "clicked 1");
+    EXPECT_TRUE(under->isFirstResponder());
+    app.sendReturn();
+    run(0.5);
+    EXPECT_TRUE(AlertView::visibleAlerts().empty());
+    EXPECT_TRUE(name->isFirstResponder());
+}
+
+TEST_F(AlertKeysTest, TheKeyboardGoesBackOnlyToAFieldStillThereAndFree) {
+    // A progress note the program replaces with its outcome: the outcome's answer gives it back.
+    auto waiting = ask(std::nullopt, {});
+    waiting->dismissWithClickedButtonIndex(0, true);
+    auto failed = ask(std::nullopt, {"OK"});
+    run(0.5);
+    EXPECT_FALSE(name->isFirstResponder());
+    failed->tapButtonAtIndex(0);
+    run(0.5);
+    EXPECT_TRUE(name->isFirstResponder());
+
+    // Something else took the keyboard meanwhile: it keeps it.
+    auto asked = ask(std::nullopt, {"OK"});
+    note->becomeFirstResponder();
+    asked->tapButtonAtIndex(0);
+    run(0.5);
+    EXPECT_TRUE(note->isFirstResponder());
+
+    // The field left the screen, or is on its way out: nobody has the keyboard.
+    auto gone = ask(std::nullopt, {"OK"});
+    note->removeFromSuperview();
+    gone->tapButtonAtIndex(0);
+    run(0.5);
+    EXPECT_EQ(Responder::firstResponder(), nullptr);
+    name->becomeFirstResponder();
+    auto leaving = ask(std::nullopt, {"OK"});
+    View::animate(2.0, [&] { name->setFrame(Rect(10, 400, 200, 30)); });
+    leaving->tapButtonAtIndex(0);
+    run(0.5);
+    EXPECT_EQ(Responder::firstResponder(), nullptr);
 }
 
 }  // namespace

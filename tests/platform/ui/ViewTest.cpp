@@ -112,6 +112,30 @@ TEST_F(ViewTest, TreeOperationsKeepOrderAndOwnership) {
     EXPECT_EQ(root->viewWithTag(42), nullptr);
 }
 
+// A view kept in front (a sheet) stays above what its superview adds or brings forward after it; a
+// second one kept in front goes above the first.
+TEST_F(ViewTest, AViewKeptInFrontStaysAboveWhatComesLater) {
+    auto root = std::make_shared<View>();
+    auto table = std::make_shared<View>(), sheet = std::make_shared<View>(), card = std::make_shared<View>();
+    auto bubble = std::make_shared<View>(), second = std::make_shared<View>();
+    root->addSubview(table);
+    root->addSubview(bubble);
+    sheet->setKeptInFront(true);
+    root->addSubview(sheet);
+    root->addSubview(card);
+    root->bringSubviewToFront(bubble.get());
+    root->insertSubview(table, 99);
+    EXPECT_EQ(root->subviews(), (std::vector<std::shared_ptr<View>>{card, bubble, table, sheet}));
+    second->setKeptInFront(true);
+    root->addSubview(second);
+    root->bringSubviewToFront(sheet.get());
+    EXPECT_EQ(root->subviews(), (std::vector<std::shared_ptr<View>>{card, bubble, table, second, sheet}));
+    sheet->removeFromSuperview();
+    second->removeFromSuperview();
+    root->bringSubviewToFront(card.get());
+    EXPECT_EQ(root->subviews().back(), card);
+}
+
 TEST_F(ViewTest, AutoresizingSharesTheChangeAmongFlexibleParts) {
     auto parent = std::make_shared<View>(Rect(0, 0, 200, 100));
     auto stretch = std::make_shared<View>(Rect(10, 10, 180, 20));

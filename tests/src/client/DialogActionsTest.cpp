@@ -26,6 +26,7 @@
 #include "screens/ServerView.h"
 #include "src/shell/ShellFixture.h"
 #include "support/ServiceRecording.h"
+#include "support/SnapshotCompare.h"
 #include "table/GameController.h"
 
 namespace zuno::testing {
@@ -190,6 +191,8 @@ TEST_F(DialogActions, TableActionsUseTheCurrentGamesTable) {
     EXPECT_NE(nav().topViewController(), poker);
 
     UIController::setGameType(3);
+    tienLen->setCurrentPlayer(UIController::myId());
+    tienLen->doSkip();  // a pass asked on my turn
     press(UIController::okSkip, true);
     EXPECT_FALSE(tienLen->forceMove3Bich);
     EXPECT_EQ(tienLenSent.takeOne(), (sys::Data{49, 1, 2}));
@@ -265,9 +268,12 @@ TEST_F(DialogActions, LinksAndTextsOfTheObjectAndTheSilentDisconnect) {
     EXPECT_EQ(UIController::shownDialogMessage(), cannotOpen);
     EXPECT_EQ(UIController::okValue(), UIController::okNone);
     EXPECT_EQ(sys::UrlOpener::openedUrls(), (std::vector<std::string>{"http://zuno.vn/news"}));
+    // No browser could be started: the address, to copy.
     sys::UrlOpener::setOpener([](const std::string&) { return false; }, [](const std::string&) { return false; });
     press(UIController::okOpenInfoUrl, true, sys::Value("http://zuno.vn/store"));
-    EXPECT_EQ(UIController::shownDialogMessage(), cannotOpen + "\nhttp://zuno.vn/store");
+    EXPECT_EQ(UIController::shownDialogMessage(),
+              Resources::getInstance().textForKey("ZUNO_noBrowser") + "\nhttp://zuno.vn/store");
+    EXPECT_EQ(UIController::okValue(), UIController::okCopyText);
     UIController::closeDialog();
     press(UIController::okCopyText, true, sys::Value("code 123"));
     press(UIController::okCopyText, true);
@@ -277,6 +283,56 @@ TEST_F(DialogActions, LinksAndTextsOfTheObjectAndTheSilentDisconnect) {
     EXPECT_NE(MobileClient::getInstance()->connectStatus(), MobileClient::kClosedSilently);
     press(UIController::okConnectRegister, false);
     EXPECT_EQ(MobileClient::getInstance()->connectStatus(), MobileClient::kClosedSilently);
+}
+
+// More games: the question names the download page and the browser; where no browser can be started,
+// the address is shown whole (unbroken) with a Copy button. In both languages.
+TEST_F(DialogActions, MoreGamesAsksForTheBrowserAndOffersTheAddressWhereNoneStarts) {
+    struct Case {
+        const char* language;
+        const char* question;
+        std::vector<std::string> questionButtons;
+        const char* noBrowser;
+        std::vector<std::string> copyButtons;
+    } cases[] = {
+        {"en", "More games wait on the download page. Open it in your browser?", {"Cancel", "OK"},
+         "No browser could be started. Copy the page's address to open it in a browser:", {"Cancel", "Copy"}},
+        {"vi", "Có thêm trò chơi trên trang tải về. Mở trang này bằng trình duyệt?", {"Hủy", "Đồng ý"},
+         "Không mở được trình duyệt. Hãy sao chép địa chỉ trang để mở bằng trình duyệt:", {"Hủy", "Sao chép"}},
+    };
+    auto titles = [](const ui::AlertView& alert) {
+        std::vector<std::string> out;
+        for (int i = 0; i < alert.numberOfButtons(); ++i) out.push_back(alert.buttonTitleAtIndex(i));
+        return out;
+    };
+    const std::string address = Resources::getInstance().configValue("AppStoreUrl").asText();
+    ASSERT_FALSE(address.empty());
+    sys::UrlOpener::setOpener([](const std::string&) { return false; }, [](const std::string&) { return false; });
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.language);
+        if (Resources::getInstance().currentLanguage() != c.language) {
+            // The login screen under the dialogs switches, as its flag does.
+            auto login = std::dynamic_pointer_cast<LoginView>(nav().topViewController());
+            ASSERT_TRUE(login);
+            login->doChangeLanguage(nullptr);
+        }
+        GlobalLogicHandler::showInfo();
+        run(1);
+        auto question = ui::AlertView::visibleAlerts().back();
+        EXPECT_EQ(question->message(), c.question);
+        EXPECT_EQ(titles(*question), c.questionButtons);
+        question->tapButtonAtIndex(1);
+        run(1);
+        auto fallback = ui::AlertView::visibleAlerts().back();
+        EXPECT_EQ(fallback->message(), std::string(c.noBrowser) + "\n" + address);
+        EXPECT_EQ(titles(*fallback), c.copyButtons);
+        ui::RasterScreen screen;
+        screen.renderApplication();
+        EXPECT_TRUE(matchesReference(screen, std::string("dialog_no_browser_") + c.language));
+        fallback->tapButtonAtIndex(1);
+        run(1);
+        EXPECT_EQ(sys::Pasteboard::general().history().back(), address);
+    }
 }
 
 TEST_F(DialogActions, ADialogClosedByTheProgramRunsNoAction) {

@@ -8,6 +8,7 @@
 #include "Program.h"
 #include "games/board/BoardTableView.h"
 #include "games/poker/PokerView.h"
+#include "lobby/GlobalLogicHandler.h"
 #include "lobby/GameRegistry.h"
 #include "lobby/model/ZunoMessage.h"
 #include "screens/MessageView.h"
@@ -85,6 +86,35 @@ TEST_F(TableCornerTest, TheMailButtonCoversNothingAndLeaveTakesItsTap) {
         EXPECT_NE(nav().topViewController(), screen);
         nav().popToRootViewControllerAnimated(false);
         run(1);
+    }
+}
+
+// A private message that arrives while a table is on top shows the same corner button, over nothing of
+// the table: Leave still takes its own tap.
+TEST_F(TableCornerTest, MailArrivingAtATableTakesTheCornerOnly) {
+    UIController::setListMessage({});
+    for (const GameDescriptor* game : GameRegistry::games()) {
+        SCOPED_TRACE(game->screenClass);
+        auto screen = openTable(*game);
+        ASSERT_TRUE(screen);
+        auto message = std::make_shared<ZunoMessage>();
+        message->setIsRead(false);
+        GlobalLogicHandler::onViewControllerChatFromWithMessage(message);
+        auto mail = std::dynamic_pointer_cast<ui::Button>(UIController::btnAlertMessage());
+        ASSERT_TRUE(mail);
+        EXPECT_EQ(mail->frame(), kMailButtonFrame);
+        EXPECT_EQ(mail->superview(), screen->view());
+        EXPECT_EQ(viewsUnderTheMailButton(*screen, UnderMail::anyView), std::vector<std::string>{});
+        auto leave = leaveButton(*screen->view(), *screen);
+        ASSERT_TRUE(leave);
+        ServiceRecording lobby(GlobalService::getInstance());
+        app->window->tapView(*leave);
+        run(1.5);
+        EXPECT_FALSE(std::dynamic_pointer_cast<MessageView>(nav().topViewController()));
+        EXPECT_NE(nav().topViewController(), screen);
+        nav().popToRootViewControllerAnimated(false);
+        run(1);
+        UIController::setListMessage({});
     }
 }
 

@@ -148,18 +148,38 @@ TEST_F(SessionLogicTest, RegistrationAnswerBranches) {
     EXPECT_EQ(UIController::object(), sys::Value("REG lan"));
 }
 
-TEST_F(SessionLogicTest, ForgottenPasswordSMSIsOnlyForSubIdOneAndTheStoreBuild) {
+// Only sub id 1 asks for the password. A phone writes the SMS in the store build only; a device that
+// sends none (a desktop) shows the text and number to send from a phone, with Copy, whatever the build.
+TEST_F(SessionLogicTest, ForgottenPasswordSMSIsForSubIdOneByPhoneInTheStoreBuildElseByHand) {
     sys::UserDefaults::standard().setObject(sys::Value("lan"), "ZUNO_FORGET_PASSWORD_USERNAME");
+    useComposer(true);
+    const size_t composers = sys::MessageComposer::presentedComposers().size();
+    screens->canSendSMS = false;
     logic().onGetSMSSyntaxWithSubId(2, "MK?x", "8x79");
-    screens->apStore = false;
-    logic().onGetSMSSyntaxWithSubId(1, "MK?x", "8x79");
     EXPECT_EQ(dialog(), std::nullopt);
 
-    screens->apStore = true;
-    UIController::setOkValue(UIController::okLeaveBoard);
+    screens->canSendSMS = true;
+    screens->apStore = false;
     logic().onGetSMSSyntaxWithSubId(1, "MK ?x", "8x79");
-    EXPECT_EQ(dialog(), "Please send an SMS with the text MK lan to 8x79.");
-    EXPECT_EQ(UIController::okValue(), UIController::okNone);
+    EXPECT_EQ(dialog(), std::nullopt);
+    EXPECT_EQ(sys::MessageComposer::presentedComposers().size(), composers);
+    screens->apStore = true;
+    logic().onGetSMSSyntaxWithSubId(1, "MK ?x", "8x79");
+    EXPECT_EQ(dialog(), std::nullopt);
+    ASSERT_EQ(sys::MessageComposer::presentedComposers().size(), composers + 1);
+    EXPECT_EQ(sys::MessageComposer::presentedComposers().back()->body(), "MK lan");
+
+    screens->canSendSMS = false;
+    for (bool store : {false, true}) {
+        SCOPED_TRACE(store ? "store build" : "other build");
+        screens->apStore = store;
+        UIController::setOkValue(UIController::okLeaveBoard);
+        logic().onGetSMSSyntaxWithSubId(1, "MK ?x", "8x79");
+        EXPECT_EQ(dialog(), "Please send an SMS with the text MK lan to 8x79.\n" + text("ZUNO_passwordWithoutSMS"));
+        EXPECT_EQ(UIController::okValue(), UIController::okCopyText);
+        EXPECT_EQ(UIController::object(), sys::Value("MK lan"));
+        UIController::closeDialog();
+    }
 }
 
 TEST_F(SessionLogicTest, OnlyTheConfirmationOfThePasswordChangeReplacesTheSavedPassword) {

@@ -3,6 +3,7 @@
 // pages of another tab dropped.
 #include <gtest/gtest.h>
 
+#include "lobby/GlobalLogicHandler.h"
 #include "money/menuGift.h"
 #include "platform/core/AtomicFile.h"
 #include "platform/core/UserDefaults.h"
@@ -103,6 +104,39 @@ TEST_F(GiftSheetTest, AGiftGoesToTheChosenPlayerAtEachCardTableOncePerShowing) {
         nav().popViewControllerAnimated(false);
         run(1);
     }
+}
+
+// The server's notice of a gift carries no money: a gift of mine costs what its page showed, taken
+// from my balance and my seat at once, and the next change at the table starts from there. Others'
+// gifts, and a notice of mine with no purchase behind it, cost me nothing.
+TEST_F(GiftSheetTest, AGiftIGiveIsTakenFromMyBalanceAndMySeat) {
+    while (GlobalService::getInstance().takePaidGiftPrice(1002)) {
+    }  // purchases of other tests, never announced
+    me->setMoney(5000);
+    auto mySeat = seatPlayer(10, "me", 5000);  // the table's own record of me, as a join makes it
+    auto table = open(3, {seatPlayer(20, "an"), mySeat, seatPlayer(30, "binh"), seatPlayer(40, "chi")});
+    ASSERT_TRUE(table);
+    table->setCurrentControlPlayer(seatPlayer(30, "binh"));
+    auto sheet = showTablesSheet(*table);
+    ASSERT_TRUE(sheet);
+    auto grid = std::make_shared<GiftPageView>(0, page(81, 1, 1001, 3), sheet);
+    ui::Button item;
+    item.setTag(1002);  // 2,000 Xu
+    grid->itemClicked(&item);
+    run(1);
+    auto shown = [&] { return table->lblMoney0->text().value_or(""); };
+
+    GlobalLogicHandler::giveGift(1002, 20, 30);
+    EXPECT_EQ(me->money(), 5000) << "another player's gift";
+    GlobalLogicHandler::giveGift(1002, 10, 30);
+    EXPECT_EQ(me->money(), 3000);
+    EXPECT_EQ(mySeat->money(), 3000);
+    EXPECT_EQ(shown(), "3,000 Xu");
+    GlobalLogicHandler::giveGift(1002, 10, 30);
+    EXPECT_EQ(me->money(), 3000) << "no purchase behind it";
+
+    table->updateMoneyForPlayer(10, 500);
+    EXPECT_EQ(shown(), "3,500 Xu");
 }
 
 TEST_F(GiftSheetTest, PagesAreFetchedWhenReachedAndStoredUnderThePageAskedFor) {

@@ -2,6 +2,8 @@
 // its waiting overlay, the assets tab, the avatar shop, and the gift sheet over a Tien Len table.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "lobby/StoredPurchases.h"
 #include "money/AssetsView.h"
 #include "money/AvatarView.h"
@@ -170,6 +172,23 @@ TEST_F(GiftSnapshots, GiftSheetOverATienLenTable) {
     table->onShowItemsWithGift(page);
     run(1);
     EXPECT_TRUE(matchesReference(*table->view(), "money_gift_sheet"));
+
+    // The category tabs lie within the panel's picture.
+    const auto& panelParts = sheet->actionSheetView()->subviews();
+    auto picture = std::find_if(panelParts.begin(), panelParts.end(),
+                                [](const auto& v) { return std::dynamic_pointer_cast<ui::ImageView>(v) != nullptr; });
+    ASSERT_NE(picture, panelParts.end());
+    const ui::Rect panel = (*picture)->frame();
+    int tabs = 0;
+    for (const auto& view : panelParts) {
+        // A tab carries its index as its highlighted title; the sheet's other buttons "-1".
+        auto tab = std::dynamic_pointer_cast<ui::Button>(view);
+        if (!tab || tab->titleForState(ui::ControlState::Highlighted).value_or("-1") == "-1") continue;
+        ++tabs;
+        EXPECT_TRUE(panel.contains(tab->frame().origin) && panel.contains({tab->frame().maxX(), tab->frame().maxY()}))
+            << tab->currentTitle().value_or("") << " at y " << tab->frame().y() << ", the panel from " << panel.y();
+    }
+    EXPECT_EQ(tabs, 2);
 }
 
 }  // namespace

@@ -145,7 +145,7 @@ TEST_F(ShopScreensTest, TheTreeOpensItsFirstCategoryAndPagesArriveInOrder) {
                                              bytes({{101, 1}, int32Bytes(3), {1, 0}})}));
     auto avatars = shop->avatarShopView();
     ASSERT_EQ(avatars->firstRow().size(), 5u);
-    EXPECT_EQ(avatars->firstRow()[0]->frame(), ui::Rect(15, -2, 90, 24));
+    EXPECT_EQ(avatars->firstRow()[0]->frame(), ui::Rect(15, -2, 80, 24));
 
     hair = itemsOf(3, 3, 300, 10);
     shop->onMyItemsWithCategory(hair);
@@ -323,7 +323,7 @@ TEST_F(ShopScreensTest, ATabWithSubCategoriesSlidesInTheSecondRow) {
     EXPECT_EQ(sent(), (std::vector<sys::Data>{bytes({{101, 1}, int32Bytes(9), {1, 0}})}));
     run(1);
     ASSERT_EQ(avatars->secondRow().size(), 3u);
-    EXPECT_EQ(avatars->secondRow()[0]->frame(), ui::Rect(30, -2, 90, 24));
+    EXPECT_EQ(avatars->secondRow()[0]->frame(), ui::Rect(30, -2, 80, 24));
     EXPECT_FALSE(avatars->btnBackShop->isHidden());
     shop->onMyItemsWithCategory(itemsOf(9, 1, 900, 7));
     EXPECT_TRUE(matchesScreen("shop_second_row_and_cart"));
@@ -420,6 +420,53 @@ TEST_F(ShopScreensTest, TheWardrobeWearsAndDeletesTheItemItsRequestNamed) {
     EXPECT_EQ(owned->userItemsList()[1]->userItemId(), 5302);
     EXPECT_FALSE(wardrobe->btnDelete->isHidden());
     EXPECT_EQ(page->itemButtons().size(), 2u);
+}
+
+// Right after the server confirms, the details say whether the item shown is worn, as its button does.
+TEST_F(ShopScreensTest, TheWardrobeSaysAtOnceWhetherTheItemShownIsWorn) {
+    auto store = std::make_shared<StoreView>();
+    show(store);
+    store->updateViewWithUserData(user);
+    store->onMyCategoriesWithListCategories({category(1, 0, "Avatar")});
+    store->onMyCategoriesWithListCategories({category(3, 1, "Hair")});
+    store->onMyUserItemsWithCategory(ownedOf(3, {5301, 5302}, 5301));
+    auto wardrobe = store->avatarStoreView();
+    wardrobe->itemPressed(5302);
+    store->onMyUserAvatarDetail(ownedDetail(5302, 3, false));
+    auto shown = [&] {
+        return wardrobe->result_lDung->text().value_or("") + " / " + wardrobe->btnIsUsing->currentTitle().value_or("");
+    };
+    EXPECT_EQ(shown(), "No / Wear");
+    tap(*wardrobe->btnIsUsing);
+    store->onMyUpdateSetUsing();
+    EXPECT_EQ(shown(), "Yes / Take off");
+    tap(*wardrobe->btnIsUsing);
+    store->onMyUpdateSetUsing();
+    EXPECT_EQ(shown(), "No / Wear");
+}
+
+// The wardrobe's buttons hold their captions with room inside the button's rim, in either language
+// and with either caption of the wear button.
+TEST_F(ShopScreensTest, TheWardrobesButtonsHoldTheirCaptionsInsideTheirRims) {
+    auto store = std::make_shared<StoreView>();
+    show(store);
+    auto wardrobe = store->avatarStoreView();
+    for (const char* language : {"en", "vi"}) {
+        Resources::getInstance().setCurrentLanguage(language);
+        Resources::getInstance().loadLanguage();
+        wardrobe->viewWillAppear(false);
+        const std::pair<ui::Button*, const char*> captions[] = {
+            {wardrobe->btnThayDo.get(), "ZUNO_PhongThayDo"},      {wardrobe->btnDelete.get(), "ZUNO_button_xoa_item"},
+            {wardrobe->btnIsUsing.get(), "ZUNO_button_chondung"}, {wardrobe->btnIsUsing.get(), "ZUNO_button_bodung"},
+        };
+        for (const auto& [button, key] : captions) {
+            const std::string caption = Resources::getInstance().textForKey(key);
+            EXPECT_LE(button->titleLabel()->font().widthOfText(caption) + 2 * 7, button->bounds().width())
+                << language << ": " << caption;
+        }
+    }
+    Resources::getInstance().setCurrentLanguage("en");
+    Resources::getInstance().loadLanguage();
 }
 
 TEST_F(ShopScreensTest, AWardrobeWithoutCategoriesShowsTheWornFigureOnly) {

@@ -2,6 +2,7 @@
 // sheet and the achievements.
 #include <gtest/gtest.h>
 
+#include "lobby/GlobalLogicHandler.h"
 #include "lobby/model/Province.h"
 #include "money/TransferMoneyView.h"
 #include "net/Message.h"
@@ -152,7 +153,7 @@ TEST(Achievements, RecordsGoByGameType) {
 TEST_F(ProfileScreensTest, TheOpeningGrowsTheMenuFadesTheTabsThenShowsThePersonalData) {
     auto profile = std::make_shared<ProfileView>();
     show(profile);  // 1.5 s: the menu has grown, the tabs are fading in
-    EXPECT_EQ(profile->profile_menu->frame(), ui::Rect(15, 36, 450, 24));
+    EXPECT_EQ(profile->profile_menu->frame(), ui::Rect(10, 36, 420, 24));
     EXPECT_EQ(profile->viewingTabIndex(), 0);
     EXPECT_TRUE(sentNames().empty());
     run(1);
@@ -192,6 +193,25 @@ TEST_F(ProfileScreensTest, EachTabAsksForItsDataOnceAndTheShownTabAgainDoesNothi
     auto requests = sent();
     ASSERT_EQ(requests.size(), 1u);
     EXPECT_EQ(requests[0], bytes({{101, 1}, int32Bytes(0), {2, 1}}));
+}
+
+// The balance the personal data show is the one the last event set: a present opened on the
+// presents tab, a transfer from the profile's own sheet, over the personal data.
+TEST_F(ProfileScreensTest, ThePersonalDataShowTheBalanceTheLastEventSet) {
+    auto profile = openProfile(userWith(1));
+    auto money = [&] { return profile->personalDataTab()->btnMoney->currentTitle().value_or(""); };
+    EXPECT_EQ(money(), "5,000,000 Xu");
+
+    tap(*profile->btnTabOwner);
+    GlobalLogicHandler::openGift(0, "A present of 20,000 Xu", 20000);
+    UIController::closeDialog();
+    tap(*profile->btnTabProfile);
+    EXPECT_EQ(money(), "5,020,000 Xu");
+
+    profile->doTransferMoney(nullptr);
+    GlobalLogicHandler::getInstance()->onTransferMoneyWithNewMoney(4020000, std::string("Sent"));
+    run(1);
+    EXPECT_EQ(money(), "4,020,000 Xu");
 }
 
 TEST_F(ProfileScreensTest, EveryEditSendsTheWholeRecordAndOneEditorIsOpenAtATime) {

@@ -142,6 +142,62 @@ TEST_F(SignInScreens, ThePasswordReachesTheFileOnlyWhileStaySignedInIsOn) {
     EXPECT_EQ(defaults().stringForKey("password"), "hoa sen");
 }
 
+// Signing out returns to the first login screen. After a sign-in from a later one (the side menu's
+// further login screen) it shows the form that sign-in stored, with no password unless that sign-in
+// stays signed in; a way back without a sign-in keeps what was typed.
+TEST_F(SignInScreens, BackFromASessionTheLoginFormIsTheLastSignInsWithoutAPasswordUnlessKept) {
+    launch();
+    auto root = std::dynamic_pointer_cast<LoginView>(nav().topViewController());
+    ASSERT_TRUE(root);
+    auto signIn = [&](LoginView& screen, const std::string& name, const std::string& password, bool stay) {
+        screen.txvUser->setText(name);
+        screen.txvPass->setText(password);
+        if ((screen.btnSaveLogin->tag() == 1) != stay) screen.onSaveLogin(nullptr);
+        screen.doLogin(nullptr);
+        run(1);
+        UIController::closeDialog();
+        auto player = std::make_shared<Player>();
+        player->setName(name);
+        UIController::setMyInfo(player);
+        nav().pushViewController(std::make_shared<MainView>(), false);
+        run(1);
+    };
+    auto signOut = [&] {
+        nav().popToRootViewControllerAnimated(false);
+        run(1);
+    };
+    struct Case {
+        const char* name;
+        bool secondStays;
+        const char* password;
+    };
+    // (A first sign-in that stays signed in would sign in again by itself on the further screen.)
+    const Case cases[] = {
+        {"the second does not stay signed in", false, ""},
+        {"the second stays signed in", true, "pb"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        signIn(*root, "an", "pa", false);
+        auto further = std::make_shared<LoginView>();
+        nav().pushViewController(further, false);
+        run(1);
+        signIn(*further, "binh", "pb", c.secondStays);
+        signOut();
+        EXPECT_EQ(root->txvUser->text(), "binh");
+        EXPECT_EQ(root->txvPass->text(), c.password);
+        EXPECT_EQ(root->btnSaveLogin->tag(), c.secondStays ? 1 : 0);
+    }
+
+    // The server list left without signing in: what was typed stays for another try.
+    root->txvPass->setText("typed");
+    root->doLogin(nullptr);
+    run(1);
+    UIController::closeDialog();
+    signOut();
+    EXPECT_EQ(root->txvPass->text(), "typed");
+}
+
 TEST_F(SignInScreens, LanguageFlipsBackAndStoresEachTimeKeepingTheToggleState) {
     launch();
     auto login = std::dynamic_pointer_cast<LoginView>(nav().topViewController());
@@ -160,14 +216,28 @@ TEST_F(SignInScreens, LanguageFlipsBackAndStoresEachTimeKeepingTheToggleState) {
     EXPECT_FALSE(defaults().boolForKey("savednextLogin"));
 }
 
+// The form rises once, and no further than keeps both fields whole below the top bar: the field being
+// typed into stays in sight, and so does the other one a player may click next.
 TEST_F(SignInScreens, TheFormRisesOnceAndALoginWithoutTypingStoresEmptyTexts) {
     launch();
     auto login = std::dynamic_pointer_cast<LoginView>(nav().topViewController());
     const ui::Point rest = login->viewScroll->center();
+    const ui::Rect inSight(0, LoginView::kTopBarHeight, 480, 320 - LoginView::kTopBarHeight);
+    auto expectFieldsInSight = [&](const char* how) {
+        for (const auto& field : {login->txvUser, login->txvPass}) {
+            const ui::Rect frame = field->convertRectToView(field->bounds(), nullptr);
+            EXPECT_TRUE(inSight.contains(frame)) << how << ": " << field->identifier() << " at " << frame.y();
+        }
+    };
     app->window->tapView(*login->txvUser);
+    run(1);
+    expectFieldsInSight("user name clicked");
     app->window->tapView(*login->txvPass);
     run(1);
-    EXPECT_EQ(login->viewScroll->center().y, rest.y - LoginView::kRaise);
+    expectFieldsInSight("password clicked");
+    const double lifted = rest.y - login->viewScroll->center().y;
+    EXPECT_GT(lifted, 0);
+    EXPECT_LE(lifted, LoginView::kRaise);
     login->backGroundHidden(nullptr);
     login->backGroundHidden(nullptr);
     run(1);

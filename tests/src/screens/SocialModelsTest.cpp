@@ -63,6 +63,17 @@ TEST(ChatTabStripTest, TheFifthTabScrollsTheStripToShowTheLastFour) {
     EXPECT_EQ(strip.takeScrollTarget(), 90);
 }
 
+TEST(ChatTabStripTest, ANarrowerStripScrollsAsSoonAsTheNewTabGoesPastIt) {
+    ChatTabStrip strip;
+    strip.setVisibleWidth(320);
+    for (const char* name : {"A1", "A2", "A3"}) strip.createChatViewForUser(name, true);
+    EXPECT_FALSE(strip.takeScrollTarget());
+    strip.createChatViewForUser("A4", true);
+    EXPECT_EQ(strip.takeScrollTarget(), 40);
+    strip.createChatViewForUser("A5", true);
+    EXPECT_EQ(strip.takeScrollTarget(), 130);
+}
+
 TEST(ChatTabStripTest, LinesFlagTheirTabUntilItIsTappedAndOpenAPanelOverTheFriendTable) {
     ChatTabStrip strip = stripWith({"Chi", "Dung"});
     strip.doSelectChatView("Dung");

@@ -2,6 +2,7 @@
 // pages with the player-detail sheet, and tell a friend: what they send, show and keep.
 #include <gtest/gtest.h>
 
+#include "Program.h"
 #include "lobby/GameRegistry.h"
 #include "lobby/GlobalLogicHandler.h"
 #include "lobby/SMSDelegate.h"
@@ -11,6 +12,7 @@
 #include "platform/services/MessageComposer.h"
 #include "platform/ui/AlertView.h"
 #include "platform/ui/Application.h"
+#include "platform/ui/TextView.h"
 #include "screens/ChatView.h"
 #include "screens/FriendListView.h"
 #include "screens/InviteFriendView.h"
@@ -146,25 +148,37 @@ TEST_F(SocialScreensTest, ConversationsOpenFromTheListFlagTheirTabsAndCloseAfter
     ASSERT_EQ(screen->chatView("Chi")->arrChat.size(), 1u);
     EXPECT_FALSE(screen->chatView("Chi")->arrChat[0]->isMe());
 
-    // The player writes to Dung with an emoticon from the palette.
+    // The player writes to Dung with an emoticon from the palette, after a long line of Dung's.
+    screen->showChatViewForUser("Dung");
+    screen->onChatFromWithMessage(
+        mail(9004, "Dung", "Dung here: the Poker table in the first room has two seats free tonight, come along :D"));
     auto dung = screen->chatView("Dung");
     auto smile = std::dynamic_pointer_cast<ui::Button>(dung->viewChat->viewWithTag(1000));
     ASSERT_TRUE(smile);
+    // Typing keeps the bar below the lines (a lift would hide them: no keyboard covers the window);
+    // the close button then cancels the typing, and says so in the player's language.
+    const ui::Rect bar = dung->viewChat->frame();
+    EXPECT_EQ(dung->btnClose->currentTitle(), "Close");
     dung->beginEdit();
+    run(1);
+    EXPECT_EQ(dung->viewChat->frame(), bar);
+    EXPECT_EQ(dung->btnClose->currentTitle(), "Cancel");
+    EXPECT_LE(dung->btnClose->titleLabel()->font().widthOfText("Cancel") + 4, dung->btnClose->frame().width())
+        << "the title fits its button with a margin";
     dung->txtChat->setText("Good luck");
     dung->onClickEmotion(smile.get());
     EXPECT_EQ(dung->txtChat->text(), "Good luck:)");
     dung->endEditing();
     EXPECT_EQ(sent(), (std::vector<sys::Data>{bytes({{5}, int32Bytes(9004), utf("Good luck:)")})}));
-    EXPECT_EQ(dung->btnClose->currentTitle(), "exit");
-    ASSERT_EQ(dung->arrChat.size(), 1u);
-    EXPECT_TRUE(dung->arrChat[0]->isMe());
-    EXPECT_EQ(dung->arrChat[0]->name(), "demo");
+    EXPECT_EQ(dung->btnClose->currentTitle(), "Close");
+    ASSERT_EQ(dung->arrChat.size(), 2u);
+    EXPECT_TRUE(dung->arrChat[1]->isMe());
+    EXPECT_EQ(dung->arrChat[1]->name(), "demo");
     run(1);
     EXPECT_EQ(dung->txtChat->placeholder(), "Type here...");
     EXPECT_TRUE(matchesScreen("social_friends_chat"));
     // The player's own name reads on the panel, and the line starts just after it.
-    auto line = std::dynamic_pointer_cast<cellChat>(dung->tblContent->cellForRowAtIndexPath({0, 0}));
+    auto line = std::dynamic_pointer_cast<cellChat>(dung->tblContent->cellForRowAtIndexPath({0, 1}));
     ASSERT_TRUE(line);
     EXPECT_GE(textContrast(*line->lblName), 4.5);
     const double nameEnd = line->lblName->frame().x() + line->lblName->font().widthOfText("demo");
@@ -177,7 +191,7 @@ TEST_F(SocialScreensTest, ConversationsOpenFromTheListFlagTheirTabsAndCloseAfter
     EXPECT_TRUE(sent().empty());
     dung->beginEdit();
     EXPECT_TRUE(screen->takeEscapeKey());
-    EXPECT_EQ(dung->btnClose->currentTitle(), "exit");
+    EXPECT_EQ(dung->btnClose->currentTitle(), "Close");
     EXPECT_FALSE(screen->takeEscapeKey()) << "nothing typed: Escape goes back";
     dung->beginEdit();
     dung->txtChat->setText("never sent");
@@ -189,6 +203,36 @@ TEST_F(SocialScreensTest, ConversationsOpenFromTheListFlagTheirTabsAndCloseAfter
     EXPECT_EQ(screen->activeChatView(), screen->chatView("Giang"));
     EXPECT_EQ(screen->listButtonChatView()[1]->frame().origin.x, 92);
     EXPECT_TRUE(sent().empty());
+}
+
+// A long line wraps between words within its row, which grows to hold it; the next row starts below.
+TEST_F(SocialScreensTest, AChatRowWrapsALongLineAndIsAsTallAsItsText) {
+    auto screen = friendsWith(fiveFriends());
+    const std::string longLine =
+        "Chi here: the Poker table in the first room has two seats free tonight, and the Tien Len tables are full";
+    screen->onChatFromWithMessage(mail(9003, "Chi", longLine));
+    screen->onChatFromWithMessage(mail(9003, "Chi", "ok"));
+    auto chi = screen->chatView("Chi");
+    ASSERT_TRUE(chi);
+    run(1);
+    auto& table = *chi->tblContent;
+    auto row = std::dynamic_pointer_cast<cellChat>(table.cellForRowAtIndexPath({0, 0}));
+    ASSERT_TRUE(row);
+    const CustomLabel& text = *row->lblContent;
+    const auto lines = text.wrappedLines(text.bounds().width());
+    ASSERT_GT(lines.size(), 1u);
+    std::string joined;
+    for (const auto& l : lines) {
+        EXPECT_LE(text.advanceOf(l), text.bounds().width()) << l;
+        joined += (joined.empty() ? "" : " ") + l;
+    }
+    EXPECT_EQ(joined, longLine) << "every word whole";
+    EXPECT_LE(text.frame().maxX(), table.bounds().width());
+    const double height = *chi->heightForRowAtIndexPath(table, {0, 0});
+    EXPECT_GE(height, ChatView::kRowHeight + text.font().lineHeight() * double(lines.size() - 1));
+    EXPECT_GE(height, text.frame().maxY());
+    EXPECT_EQ(chi->heightForRowAtIndexPath(table, {0, 1}), ChatView::kRowHeight);
+    EXPECT_EQ(table.rectForRowAtIndexPath({0, 1}).y(), table.rectForRowAtIndexPath({0, 0}).maxY());
 }
 
 TEST_F(SocialScreensTest, AChatPanelHidesItsOwnViewAndItsTabShowsItAgain) {
@@ -526,7 +570,7 @@ TEST_F(SocialScreensTest, TheDetailSheetTakesTheCaroBackgroundAtACaroTable) {
 TEST_F(SocialScreensTest, TellAFriendChecksTheNumberInCharactersAndHasNoSmsOnTheDesktop) {
     auto screen = std::make_shared<TellFriendView>();
     screen->view();
-    screen->updateWithInfo(std::string("Play with me on Zuno"));
+    screen->updateWithInfo(std::string("Play Tien Len, Phom and Poker with me on Zuno: zuno.example/get"));
     nav().pushViewController(screen, false);
     run(1);
     EXPECT_EQ(title(), "TELL A FRIEND");
@@ -552,6 +596,46 @@ TEST_F(SocialScreensTest, TellAFriendChecksTheNumberInCharactersAndHasNoSmsOnThe
     // The desktop's address book is empty: the picker cancels and the number stays.
     screen->chooseContacts();
     EXPECT_EQ(screen->txtPhone->text(), "０９０３１");
+}
+
+// The message holds the server's whole text on several lines; a click puts the caret where it lands
+// and typing, deleting and pasting go there.
+TEST_F(SocialScreensTest, TellAFriendsMessageWrapsAndIsEditedWhereItIsClicked) {
+    auto screen = std::make_shared<TellFriendView>();
+    screen->view();
+    const std::string text = "Play Tien Len, Phom and Poker with me on Zuno: zuno.example/get";
+    screen->updateWithInfo(text);
+    nav().pushViewController(screen, false);
+    run(1);
+    ui::TextView& body = *screen->txtInfo;
+    EXPECT_GE(body.contentSize().height, 2 * body.font().lineHeight()) << "more than one line";
+    EXPECT_LE(body.contentSize().height, body.bounds().height()) << "every line in sight";
+
+    const ui::Rect box = body.convertRectToView(body.bounds(), nullptr);
+    const double firstLine = box.y() + 8 + body.font().lineHeight() / 2;
+    app->window->tap({box.x() + 9, firstLine});
+    ASSERT_TRUE(body.isFirstResponder());
+    EXPECT_EQ(body.caret(), 0u);
+    ui::Application::shared().sendText("Hi! ");
+    EXPECT_EQ(body.text(), "Hi! " + text);
+    // After "Tien": halfway between its last letter and the space after it.
+    const double afterTien = body.font().widthOfText("Hi! Play Tien");
+    app->window->tap({box.x() + 8 + afterTien + 1, firstLine});
+    EXPECT_EQ(body.caret(), std::string("Hi! Play Tien").size());
+    ui::Application::shared().sendText(" MB");
+    EXPECT_EQ(body.text(), "Hi! Play Tien MB Len, Phom and Poker with me on Zuno: zuno.example/get");
+    for (int i = 0; i < 3; ++i) ui::Application::shared().sendDeleteBackward();
+    EXPECT_EQ(body.text(), "Hi! " + text);
+    // Below the last line: the caret goes after the text.
+    app->window->tap({box.maxX() - 10, box.maxY() - 4});
+    EXPECT_EQ(body.caret(), body.text().size());
+    const ui::Rect caret = body.convertRectToView(body.caretRect(), nullptr);
+    EXPECT_TRUE(box.contains(caret)) << "the caret shows in the box";
+
+    // Tab goes from the number to the message, as to any field.
+    screen->txtPhone->becomeFirstResponder();
+    app::focusNextField();
+    EXPECT_TRUE(body.isFirstResponder());
 }
 
 TEST_F(SocialScreensTest, TellAFriendOnAPhoneTakesAPickedNumberAndReportsTheDraft) {

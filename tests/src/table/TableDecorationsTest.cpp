@@ -152,17 +152,72 @@ TEST_F(Decorations, ALongLineShowsWholeWrappedInsideTheScreen) {
         EXPECT_GE(row->bounds().width(), row->advanceOf(row->text())) << row->text();
     }
 
+    // A turn that does not end the line ends with a mark, and the next turn takes it up with the mark.
     std::string speech;
     for (int i = 0; i < 5; ++i) speech += line + " ";
     speech.pop_back();
     d->showChatWithSeat(2, speech);
-    std::string seen = shown(2);
+    const std::string mark = "\u2026";
+    std::vector<std::string> turns{shown(2)};
     for (int turn = 0; turn < 5 && !d->chatPlayers()[2].empty(); ++turn) {
         run(3.01);
         EXPECT_LE(rowsOf(2).size(), 3u);
-        seen.append(" ").append(shown(2));
+        turns.push_back(shown(2));
+    }
+    ASSERT_GT(turns.size(), 2u);
+    std::string seen;
+    for (size_t i = 0; i < turns.size(); ++i) {
+        std::string text = turns[i];
+        if (i > 0) {
+            EXPECT_EQ(text.rfind(mark, 0), 0u) << text;
+            text.erase(0, mark.size());
+        }
+        if (i + 1 < turns.size()) {
+            ASSERT_GE(text.size(), mark.size());
+            EXPECT_EQ(text.substr(text.size() - mark.size()), mark) << text;
+            text.erase(text.size() - mark.size());
+        }
+        seen += (seen.empty() ? "" : " ") + text;
     }
     EXPECT_EQ(seen, speech);
+    EXPECT_EQ(turns.back().find(mark, mark.size()), std::string::npos) << "the last turn ends the line";
+}
+
+// Above my cards, a bubble grows upwards only: a long line shows in as many rows as the room above them
+// holds, its turns never over them; a seat's bubble beside them keeps off them too.
+TEST_F(Decorations, NoBubbleLiesOverMyCards) {
+    TableDecorationGeometry g = TableDecorationGeometry::cardTable();
+    g.bubbleCentres[0] = {240, 172};
+    g.bubbleAreas[0] = ui::Rect(90, 155, 306, 33);
+    g.myHand = ui::Rect(100, 189, 364, 131);
+    auto d = make(g);
+    const std::string line =
+        "Who raises all in with seven two before the flop and then calls every river with nothing?";
+    std::string speech;
+    for (int i = 0; i < 3; ++i) speech += line + " ";
+    for (int seat : {0, 1, 4}) {
+        SCOPED_TRACE(seat);
+        d->showChatWithSeat(seat, speech);
+        for (int turn = 0; turn < 6 && !bubbles[static_cast<size_t>(seat)]->isHidden(); ++turn) {
+            const ui::Rect bubble = bubbles[static_cast<size_t>(seat)]->frame();
+            EXPECT_LE(bubble.maxY(), g.myHand->minY()) << "turn " << turn << ": " << shown(seat);
+            EXPECT_GE(bubble.minY(), 0);
+            // Every row lies inside its bubble.
+            for (const auto& row : rowsOf(seat)) EXPECT_LE(row->frame().maxY(), bubble.height()) << row->text();
+            run(4.01);
+        }
+        EXPECT_TRUE(bubbles[static_cast<size_t>(seat)]->isHidden());
+    }
+
+    // With little room above them, a turn shows one row.
+    g.bubbleCentres[0] = {240, 30};
+    g.bubbleAreas[0] = ui::Rect(90, 10, 306, 40);
+    g.myHand = ui::Rect(100, 50, 364, 270);
+    for (auto subviews = bubbles[0]->subviews(); const auto& row : subviews) row->removeFromSuperview();
+    auto low = make(g);
+    low->showChatWithSeat(0, speech);
+    EXPECT_EQ(rowsOf(0).size(), 1u);
+    EXPECT_LE(bubbles[0]->frame().maxY(), 50);
 }
 
 // A bubble with an area of its own, beside its seat, keeps to it; its text wraps rather than being

@@ -6,6 +6,7 @@
 #include "shell/Util.h"
 #include "src/table/TableFixture.h"
 #include "support/SnapshotCompare.h"
+#include "tools/artwork/PicturePixels.h"
 #include "table/CardView.h"
 #include "table/GameCardView.h"
 
@@ -82,6 +83,50 @@ TEST_F(TableSnapshots, TheUntitledSheetsCloseFromTheirHeader) {
     run(1);
     closeWithItsButton(*table->mnuSetup);
     EXPECT_EQ(nav().topViewController(), table);
+}
+
+// A sheet without a title draws no title band: the panel's top, beside its first button, is as light as
+// the panel under it (the panel darkens downwards).
+TEST_F(TableSnapshots, TheUntitledSheetsDrawNoTitleBand) {
+    auto table = open(3, fourPlayers());
+    drawSeats(*table);
+    const auto meanLuminance = [](const ui::RasterScreen& screen, const ui::Rect& box) {
+        double sum = 0;
+        int count = 0;
+        for (int y = int(box.y()); y < int(box.maxY()); ++y) {
+            for (int x = int(box.x()); x < int(box.maxX()); ++x) {
+                const auto p = screen.rgba(x, y);
+                sum += pictures::luminance({p.r / 255.0, p.g / 255.0, p.b / 255.0, 1});
+                ++count;
+            }
+        }
+        return sum / count;
+    };
+    const auto expectNoBand = [&](CustomUIActionSheetViewController& sheet, const std::string& name) {
+        SCOPED_TRACE(name);
+        run(1);
+        std::shared_ptr<ui::View> picture;
+        for (const auto& sub : sheet.actionSheetView()->subviews())
+            if (!picture && std::dynamic_pointer_cast<ui::ImageView>(sub)) picture = sub;
+        ASSERT_TRUE(picture);
+        const ui::Rect panel = picture->convertRectToView(picture->bounds(), nullptr);
+        ui::RasterScreen screen(480, 320, 1);
+        screen.renderApplication();
+        // Left of the buttons, inside the panel's edge: the band's place and the panel under it.
+        const double top = meanLuminance(screen, ui::Rect(panel.x() + 8, panel.y() + 10, 8, 16));
+        const double under = meanLuminance(screen, ui::Rect(panel.x() + 8, panel.y() + 40, 8, 16));
+        EXPECT_GE(top, under);
+        sheet.slideOut();
+        run(1);
+    };
+    table->clickConfig();
+    expectNoBand(*table->mnuSetup, "settings");
+    table->showSetupSoNguoi();
+    expectNoBand(*table->mnuSoNguoi, "number of players");
+    table->clickInviting();
+    expectNoBand(*table->mnuInviting, "invitation");
+    table->showPlayerDetail(table->btnSeat2.get());
+    expectNoBand(*table->optionView, "player menu");
 }
 
 }  // namespace

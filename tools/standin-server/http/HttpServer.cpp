@@ -184,6 +184,11 @@ bool HttpServer::waitForRequests(size_t n, double timeoutSeconds) {
                              [&] { return requests_.size() >= n; });
 }
 
+bool HttpServer::waitForAnswers(size_t n, double timeoutSeconds) {
+    std::unique_lock<std::mutex> lock(mutex_);
+    return changed_.wait_for(lock, std::chrono::duration<double>(timeoutSeconds), [&] { return answersSent_ >= n; });
+}
+
 void HttpServer::clearRequests() {
     std::lock_guard<std::mutex> lock(mutex_);
     requests_.clear();
@@ -293,6 +298,11 @@ void HttpServer::serve(int fd) {
     if (request.method == "HEAD") response.body.clear();
     sendAll(fd, formatResponse(response));
     ::shutdown(fd, SHUT_WR);
+    {
+        std::lock_guard<std::mutex> lock(mutex_);
+        ++answersSent_;
+    }
+    changed_.notify_all();
 }
 
 ServerResponse HttpServer::answer(const ServerRequest& request) {

@@ -73,6 +73,9 @@ public:
     size_t requestCount() const;
     // Waits (real time) until at least n requests have arrived.
     bool waitForRequests(size_t n, double timeoutSeconds);
+    // Waits (real time) until at least n answers have been written out (whether or not the client
+    // still listened).
+    bool waitForAnswers(size_t n, double timeoutSeconds);
     void clearRequests();
 
 private:
@@ -86,6 +89,7 @@ private:
     std::map<std::string, Handler> routes_;
     std::vector<std::pair<std::string, Handler>> prefixRoutes_;
     std::vector<ServerRequest> requests_;
+    size_t answersSent_ = 0;
     std::set<int> openConnections_;
     struct Worker {
         std::thread thread;

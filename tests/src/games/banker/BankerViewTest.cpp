@@ -378,6 +378,34 @@ TEST_F(BankerTable, TheSideSeatsNamesStayWithTheirAvatars) {
     }
 }
 
+// Every card of every hand, the longest Xi Zach hands too, lies inside the window, a margin clear of its
+// edges.
+TEST_F(BankerTable, EveryCardLiesInsideTheWindow) {
+    constexpr double kMargin = 4;
+    const auto expectInside = [&](GameCardView& table, const std::string& when) {
+        const ui::Rect inner = table.view()->bounds().insetBy(kMargin, kMargin);
+        for (const auto& v : table.view()->subviews()) {
+            if (!std::dynamic_pointer_cast<BCCardView>(v)) continue;
+            const ui::Rect card = v->frame();
+            EXPECT_TRUE(inner.contains(card)) << when << ": a card at " << card.x() << "," << card.y() << " "
+                                              << card.width() << "x" << card.height();
+        }
+    };
+    auto baiCaoTable = baiCao(40);
+    baiCaoTable->startWithInterval(20, 10, Bytes{0, 20, 40});
+    run(3);
+    expectInside(*baiCaoTable, "Bai Cao");
+
+    auto xiZachTable = xiZach(40);
+    xiZachTable->startWithInterval(20, 10, Bytes{0, 36});
+    run(3);
+    int8_t drawn = 4;
+    for (int32_t player : {10, 20, 30, 40})
+        for (int card = 0; card < 3; ++card) xiZachTable->getCardWithPlayerId(player, drawn++);
+    run(1);
+    expectInside(*xiZachTable, "Xi Zach, five cards each");
+}
+
 // My result flies between my seat and the middle above my name and money, never over them.
 TEST_F(BankerTable, MyFlyTextPassesClearOfMyNameAndMoney) {
     auto table = xiZach(20);

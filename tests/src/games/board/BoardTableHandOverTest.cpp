@@ -45,6 +45,7 @@ public:
     void setOwnerWithNewOwner(int32_t id) override { calls.push_back("owner " + std::to_string(id)); }
     void setReadyWithId(int32_t id, bool r) override { calls.push_back("ready " + std::to_string(id) + (r ? " yes" : " no")); }
     void resetReady() override { calls.push_back("resetReady"); }
+    void redrawSeats() override { calls.push_back("redrawSeats"); }
     void setMoney(int32_t m) override { calls.push_back("stake " + std::to_string(m)); }
     void setKindOfStart(int k) override { calls.push_back("kind " + std::to_string(k)); }
     void closeBoardWithInfo(const std::string& info) override { calls.push_back("close " + info); }

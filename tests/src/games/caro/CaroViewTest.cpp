@@ -11,6 +11,7 @@
 #include "platform/backend/RasterScreen.h"
 #include "platform/ui/Window.h"
 #include "shell/Resources.h"
+#include "shell/Util.h"
 #include "src/table/TableFixture.h"
 #include "src/games/board/SharpPicture.h"
 #include "support/SnapshotCompare.h"
@@ -171,6 +172,27 @@ TEST_F(CaroViewTest, TheWinLineRunsToTheServersPointWhateverItsDirection) {
         EXPECT_FALSE(model.hasWinLine());
         EXPECT_EQ(model.totalMovedCells(), 0);
     }
+}
+
+// My loss and the opponent's win move the money shown at both seats as the result comes, not only at
+// the next table.
+TEST_F(CaroViewTest, TheResultsMoneyShowsAtBothSeats) {
+    auto table = playing();
+    CaroLogicHandler::getInstance()->onMoveAndWinWithRoomId(1, 2, 20, 6, 6, 10, 2, 1, 0);
+    auto row = [](int32_t id, int32_t money) {
+        auto r = std::make_shared<MatchResultInfo>();
+        r->setID(id);
+        r->setD_money(money);
+        return r;
+    };
+    CaroLogicHandler::getInstance()->onMatchResult({row(20, 100), row(10, -100)});
+    run(0.5);
+    const auto money = [](int64_t amount) {
+        return Util::formatNumber(amount) + " " + Resources::getInstance().textForKey("ZUNO_win");
+    };
+    EXPECT_EQ(table->lblMoney0->text(), money(900));
+    EXPECT_EQ(table->lblMoney2->text(), money(5100));
+    UIController::closeDialog();
 }
 
 TEST_F(CaroViewTest, TheStartCarriesTheSpeedChosenInTheSheet) {

@@ -1,6 +1,7 @@
 // The zoomed Phom table's lines of cards: a fired row alone keeps its place at the middle, the longest
 // rows a deal can show stay in their lanes with every card's corner in sight, a side seat's fired row
-// lies beside its melds when both fit, and the top seat's cards leave room for its texts.
+// lies beside its melds when both fit, the top seat's cards leave room for its texts, and my result at
+// the end keeps off my cards and my seat.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -107,6 +108,38 @@ TEST(PhomTableLayout, TheTopSeatsCardsLeaveRoomForItsTexts) {
         EXPECT_LE(cardAt(all.back()).maxX(), 356);
         for (size_t k = 1; k < all.size(); ++k) EXPECT_GE(all[k].x - all[k - 1].x, 12);
     }
+}
+
+// At the end of a deal my result and the screen's own text (a buzz), each one row as wide as a long
+// result ("Lost the deal, 25"), lie well below the longest row of cards my seat can show, apart,
+// inside the window above the bottom bar, and clear of my picture, name, money, end mark and rising sum
+// (the screen's places for them).
+TEST(PhomTableLayout, AtTheEndMyResultKeepsOffMyCardsAndMySeat) {
+    const auto g = Layout::decorations(Layout::Stage::Ended);
+    const auto bubbleAt = [&](int bubble, double width) {
+        const ui::Point centre = g.bubbleCentres[static_cast<size_t>(bubble)];
+        return ui::Rect(centre.x - width / 2, centre.y - g.bubbleHeight / 2, width, g.bubbleHeight);
+    };
+    const ui::Point sum = g.flyTextPoints[0];
+    const ui::Rect mySeat[] = {ui::Rect(4, 176, 36, 36), ui::Rect(44, 177, 84, 30), ui::Rect(20, 224, 64, 24),
+                               ui::Rect(sum.x - 30, sum.y - 13, 60, 20)};
+    for (int bubbleIndex : {0, 4}) {
+        for (double width : {60.0, 160.0}) {
+            SCOPED_TRACE("bubble " + std::to_string(bubbleIndex) + ", " + std::to_string(width) + " wide");
+            const ui::Rect bubble = bubbleAt(bubbleIndex, width);
+            EXPECT_GE(bubble.minX(), 0);
+            EXPECT_LE(bubble.maxX(), 480);
+            EXPECT_LE(bubble.maxY(), 284);
+            for (const Layout::Counts& counts : {Layout::Counts{10, 0, 0}, Layout::Counts{4, 3, 9}}) {
+                const auto places = Layout::place(0, counts, Layout::Stage::Ended);
+                for (const auto& row : places)
+                    for (ui::Point card : row) EXPECT_GE(bubble.minY() - cardAt(card).maxY(), 12);
+            }
+            for (const ui::Rect& seat : mySeat)
+                EXPECT_FALSE(bubble.intersects(seat)) << seat.minX() << " " << seat.minY();
+        }
+    }
+    EXPECT_FALSE(bubbleAt(0, 160).intersects(bubbleAt(4, 160)));
 }
 
 }  // namespace

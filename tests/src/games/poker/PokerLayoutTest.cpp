@@ -3,6 +3,8 @@
 // Every display seat wins once, since each shows its cards in a place of its own.
 #include <gtest/gtest.h>
 
+#include <array>
+
 #include "games/poker/PokerView.h"
 #include "platform/backend/RasterScreen.h"
 #include "shell/Resources.h"
@@ -81,13 +83,43 @@ protected:
         }
     }
 
+    // A winner's hand name rises 10 points within its place. All the way it keeps a few points clear of
+    // every card, inside the window and above the bottom bar, off the other seats' avatars, names, stacks
+    // and bets, and the longest name reads there at its full size.
+    static void expectHandNameClear(PokerView& table, int seat, const ui::Rect& home, const std::string& when) {
+        constexpr double kRise = 10, kGap = 3, kMargin = 4;
+        const auto& hand = table.lblPokerHand[seat];
+        ASSERT_FALSE(hand->isHidden()) << when;
+        const ui::Rect travel = home.united(home.offsetBy(0, -kRise));
+        EXPECT_TRUE(table.view()->bounds().insetBy(kMargin, kMargin).contains(travel)) << when << ": by the window's edge";
+        EXPECT_LE(travel.maxY() + kGap, table.bottomMenuView->frame().minY()) << when << ": on the bottom bar";
+        for (const ui::Rect& card : cardsOnTable(table))
+            EXPECT_FALSE(travel.insetBy(-kGap, -kGap).intersects(card)) << when << ": against a card";
+        for (int other = 0; other < PokerView::kSeats; ++other) {
+            if (other == seat) continue;
+            const std::vector<std::shared_ptr<ui::View>> texts = {table.ava[other], table.lblName[other],
+                                                                  table.lblPlayerStack[other], table.viePlayerMoney[other]};
+            for (const auto& text : texts) {
+                if (!text->isHidden()) {
+                    EXPECT_FALSE(travel.intersects(text->frame())) << when << ": over display seat " << other;
+                }
+            }
+        }
+        EXPECT_LE(hand->font().widthOfText("THREE OF A KIND"), home.width()) << when << ": no room at full size";
+        EXPECT_TRUE(travel.contains(hand->frame())) << when << ": the plate off its place";
+        EXPECT_LE(hand->font().widthOfText(hand->text().value_or("")), hand->frame().width()) << when << ": shrunk";
+    }
+
     // Each bet amount against what is drawn just right of its text, on the felt or on the floor around it.
+    // A winner's own hand name may rise over his bet for its second (the bet, settled, reads again after).
     static void expectBetsReadable(PokerView& table, const std::string& when) {
         ui::RasterScreen screen(480, 320, 1);
         screen.renderView(*table.view());
         for (int seat = 0; seat < PokerView::kSeats; ++seat) {
             const auto& bet = table.lblPlayerMoney[seat];
             if (table.viePlayerMoney[seat]->isHidden() || bet->text().value_or("").empty()) continue;
+            const auto& hand = table.lblPokerHand[seat];
+            if (!hand->isHidden() && hand->frame().intersects(table.viePlayerMoney[seat]->frame())) continue;
             const ui::Rect box = bet->convertRectToView(bet->bounds(), table.view().get());
             const double right = box.minX() + bet->font().widthOfText(*bet->text()) + 3;
             const auto under = screen.rgba(int(right), int(box.midY()));
@@ -139,11 +171,15 @@ TEST_F(PokerLayout, NineSeatsThroughAHandAndEveryOneOfThemWinning) {
     run(2);
     check(*table, "the river");
 
+    std::array<ui::Rect, PokerView::kSeats> handNameHomes;
+    for (int seat = 0; seat < PokerView::kSeats; ++seat) handNameHomes[seat] = table->lblPokerHand[seat]->frame();
     for (int32_t id : kByDisplaySeat) table->onShowdown(0, "THREE OF A KIND", id, 0, 0, aceLowCards("AS AH AD KD 9C 7S 7H"));
     table->onResult({10, 30, 40, 60}, {40700, 1600, 0, 9199});
     for (int seat = 0; seat < PokerView::kSeats; ++seat) {
         run(1.2);
-        check(*table, "the winner at display seat " + std::to_string(seat));
+        const std::string when = "the winner at display seat " + std::to_string(seat);
+        check(*table, when);
+        expectHandNameClear(*table, seat, handNameHomes[seat], when);
         run(0.8);
     }
     table->onLastPot({0});

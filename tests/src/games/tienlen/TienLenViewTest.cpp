@@ -11,6 +11,7 @@
 #include "games/tienlen/TienLenService.h"
 #include "lobby/GlobalService.h"
 #include "platform/media/Sound.h"
+#include "platform/ui/AlertView.h"
 #include "platform/ui/Application.h"
 #include "platform/ui/Label.h"
 #include "shell/CustomLabel.h"
@@ -528,6 +529,61 @@ TEST_F(TienLenViewTest, AnOwnerAtTheTopSeatShowsAFigureBeforeHisPictureComes) {
     table->startWithWhoMoveFirst(10, 20, kHand);
     run(1);
     ASSERT_TRUE(table->ava2->image());
+}
+
+// "Pass this turn?" belongs to the turn it was asked on: it closes when the turn leaves me (the server
+// passes for me, my clock runs out) or the deal stops, and a yes that comes after that passes nothing.
+TEST_F(TienLenViewTest, ThePassQuestionEndsWithItsTurn) {
+    auto table = openTableWithTwoCardsPlayed();
+    ServiceRecording sent(TienLenService::getInstance());
+    const sys::Data pass = bytesOf(TienLenService::getInstance(), [](auto& s) { s.skipWithRoomId(1, 2); });
+    const auto ask = [&] {
+        table->clickStartGame();
+        run(0.5);
+        EXPECT_EQ(UIController::shownDialogMessage(), text("ZUNO_doYouWantSkip"));
+        return ui::AlertView::visibleAlerts().back();
+    };
+    const auto answerYes = [](const std::shared_ptr<ui::AlertView>& alert) {
+        UIController::sharedController()->clickedButtonAtIndex(*alert, 1);
+    };
+    const auto backToMe = [&] {
+        table->skipWithWho(30, 40, false);
+        table->skipWithWho(40, 20, false);
+        table->skipWithWho(20, 10, false);
+        run(0.5);
+    };
+
+    auto question = ask();
+    table->skipWithWho(10, 30, false);  // the server passed for me
+    run(0.5);
+    EXPECT_FALSE(UIController::shownDialogMessage());
+    answerYes(question);
+    backToMe();
+    answerYes(question);  // nor does it pass the next turn of mine
+    EXPECT_TRUE(sent.session->sent().empty());
+
+    question = ask();
+    ui::Application::shared().windows().back()->tapView(*question->buttonAtIndex(1));
+    run(0.5);
+    EXPECT_EQ(sent.takeOne(), pass);
+    table->skipWithWho(10, 30, false);
+    backToMe();
+
+    question = ask();
+    run(25);  // my turn runs out: the table passes for me, once
+    EXPECT_EQ(sent.takeOne(), pass);
+    EXPECT_FALSE(UIController::shownDialogMessage());
+    answerYes(question);
+    EXPECT_TRUE(sent.session->sent().empty());
+    table->skipWithWho(10, 30, false);
+    backToMe();
+
+    question = ask();
+    table->stopGame();
+    run(0.5);
+    EXPECT_FALSE(UIController::shownDialogMessage());
+    answerYes(question);
+    EXPECT_TRUE(sent.session->sent().empty());
 }
 
 // Whoever leads must play: at Mien Bac the action button offers no pass until a set lies on the table,
