@@ -3,7 +3,7 @@
 // and then the window takes the other scale, as the desktop window does when it turns.
 //
 // The default run takes many seeds, in blocks of a few (one test per block, so that they run side by
-// side); SEED=N in the environment runs seed N alone.
+// side), each seed at the scale it picks; SEED=N in the environment runs seed N alone, at both scales.
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -41,16 +41,20 @@ protected:
     // Every seed of the block, each on a fresh application.
     void runSeeds(bool partialFrames) {
         if (seeds().empty()) GTEST_SKIP() << "the first block runs the seed SEED names";
+        const bool chosen = std::getenv("SEED") != nullptr;
         for (unsigned seed : seeds()) {
-            UiTest::TearDown();
-            UiTest::SetUp();
-            runSeed(seed, partialFrames);
+            for (int scale : {1, 2}) {
+                if (!chosen && scale != 1 + int(seed % 2)) continue;
+                UiTest::TearDown();
+                UiTest::SetUp();
+                runSeed(seed, scale, partialFrames);
+            }
         }
     }
 
-    void runSeed(unsigned seed, bool partialFrames) {
+    void runSeed(unsigned seed, int scale, bool partialFrames) {
         RandomScene scene(*window, seed);
-        int scale = 1 + int(seed % 2);
+        const int firstScale = scale;
         auto frames = std::make_unique<RasterScreen>(480, 320, scale);
         scene.build();
         // A small view of the test's own whose colour changes before each step: a frame that can only be
@@ -59,7 +63,8 @@ protected:
         window->addSubview(probe);
         frames->renderIfNeeded();
         for (int step = 0; step < kSteps; ++step) {
-            const std::string where = "seed " + std::to_string(seed) + ", step " + std::to_string(step);
+            const std::string where =
+                "seed " + std::to_string(seed) + " at scale " + std::to_string(firstScale) + ", step " + std::to_string(step);
             if (partialFrames && !probeDrawsItsRowsAlone(*frames, *probe, step, where)) return;
             std::string changes;
             for (int n = 1 + scene.below(3); n > 0; --n) changes += scene.change() + "; ";

@@ -90,15 +90,25 @@ std::shared_ptr<View> RandomScene::makeView() {
 
 void RandomScene::build() {
     window_.setBackgroundColor(Color::rgb255(30, 60, 90));
+    // First a large scroll view with opaque content that only scrolls: where nothing lies over it, its
+    // scrolling shows.
+    largeScrollView_ = std::make_shared<ScrollView>(Rect(place(0, 200), place(0, 120), place(160, 280), place(100, 200)));
+    largeScrollView_->setContentSize({place(300, 600), place(200, 400)});
+    auto content = makeView();
+    content->setFrame(Rect(place(-10, 40), place(-10, 30), place(60, 200), place(40, 120)));
+    content->setBackgroundColor(Color{uniform(0, 1), uniform(0, 1), uniform(0, 1), 1});
+    largeScrollView_->addSubview(content);
+    window_.addSubview(largeScrollView_);
     for (int i = 0; i < 18; ++i) {
         auto v = makeView();
         View* parent = &window_;
         if (!views_.empty() && below(2)) parent = views_[size_t(below(int(views_.size())))].get();
         parent->addSubview(v);
         views_.push_back(v);
-        // A scroll view's content, which scrolling moves.
+        // A scroll view's content, which scrolling moves, where the scroll view shows it.
         if (dynamic_cast<ScrollView*>(v.get())) {
             auto content = makeView();
+            content->setFrame(Rect(place(-10, 40), place(-10, 30), place(20, 160), place(10, 100)));
             v->addSubview(content);
             views_.push_back(content);
         }
@@ -195,9 +205,10 @@ std::string RandomScene::changeView(const std::shared_ptr<View>& v) {
 }
 
 std::string RandomScene::scroll(View& v) {
-    // The scroll view the view is, or the one it lies in, if any.
+    // The scroll view the view is, or the one it lies in, if any; else, half the time, the large one.
     ScrollView* scrollView = nullptr;
     for (View* view = &v; view && !scrollView; view = view->superviewPointer()) scrollView = dynamic_cast<ScrollView*>(view);
+    if (!scrollView && below(2)) return "the large " + scroll(*largeScrollView_);
     if (scrollView && (scrollView == &v || below(2))) {
         const bool animated = below(2);
         scrollView->setContentOffset({place(-30, 200), place(-30, 150)}, animated);

@@ -14,6 +14,7 @@
 #include "platform/ui/Color.h"
 #include "platform/ui/Geometry.h"
 #include "platform/ui/Image.h"
+#include "platform/ui/ScrollView.h"
 #include "platform/ui/View.h"
 #include "platform/ui/Window.h"
 
@@ -64,6 +65,7 @@ private:
     Window& window_;
     std::mt19937 random_;
     std::vector<std::shared_ptr<View>> views_;
+    std::shared_ptr<ScrollView> largeScrollView_;
 };
 
 }  // namespace zuno::ui::test
