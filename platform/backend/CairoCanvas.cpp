@@ -15,18 +15,21 @@ namespace {
 // Past this a resized copy would cost more than filtering the picture at each draw.
 constexpr int kLargestScaledSide = 4096;
 
-// Paints a form 1:1 at a whole device pixel: the opaque core copied, the rest blended around it.
-void paintForm(cairo_t* cr, const CairoForm& form, double x, double y, int w, int h) {
+void addRectangle(cairo_t* cr, const Rect& r) { cairo_rectangle(cr, r.x(), r.y(), r.width(), r.height()); }
+
+// Paints a form 1:1 at a whole device pixel: the opaque core copied, the rest blended around it. Its
+// rectangles are filled only within the given box (see CairoCanvas::fillableArea).
+void paintForm(cairo_t* cr, const CairoForm& form, double x, double y, int w, int h, const Rect& within) {
     if (!form.opaqueAlias) {
         cairo_set_source_surface(cr, form.surface, x, y);
         cairo_pattern_set_filter(cairo_get_source(cr), CAIRO_FILTER_FAST);
-        cairo_rectangle(cr, x, y, w, h);
+        addRectangle(cr, Rect(x, y, w, h).intersection(within));
         cairo_fill(cr);
         return;
     }
     cairo_set_source_surface(cr, form.opaqueAlias, x, y);
     cairo_pattern_set_filter(cairo_get_source(cr), CAIRO_FILTER_FAST);
-    cairo_rectangle(cr, x + form.coreX, y + form.coreY, form.coreWidth, form.coreHeight);
+    addRectangle(cr, Rect(x + form.coreX, y + form.coreY, form.coreWidth, form.coreHeight).intersection(within));
     cairo_fill(cr);
     cairo_set_source_surface(cr, form.surface, x, y);
     cairo_pattern_set_filter(cairo_get_source(cr), CAIRO_FILTER_FAST);
@@ -77,6 +80,12 @@ void CairoCanvas::beginGroup() {
 }
 
 void CairoCanvas::beginGroupWithin(const Rect& extent) {
+    // Under a clip through pixels (a path, a rectangle off whole pixels) a limit added to it makes Cairo
+    // compose the group's drawing another way, which rounds a few pixels differently: left out there.
+    if (state_.roughClip) {
+        beginGroup();
+        return;
+    }
     save();
     // Limited on whole pixels (a limit through pixels would blend its edge and round the opacity
     // differently), and on its far sides only: the group's surface starts where an unlimited one would,
@@ -87,7 +96,7 @@ void CairoCanvas::beginGroupWithin(const Rect& extent) {
     const Point to{std::ceil(device.maxX()), std::ceil(device.maxY())};
     const Rect clip = toDevice(clipExtents());
     const Point start{std::floor(clip.minX()), std::floor(clip.minY())};
-    clipToDeviceRects({Rect(start, Size{std::max(0.0, to.x - start.x), std::max(0.0, to.y - start.y)})});
+    clipToDeviceRectKeepingTransform(Rect(start, Size{std::max(0.0, to.x - start.x), std::max(0.0, to.y - start.y)}));
     cairo_push_group(cr_);
     groupLimits_.push_back(Rect(from, Size{to.x - from.x, to.y - from.y}));
 }
@@ -111,9 +120,9 @@ void CairoCanvas::setLineWidth(double width) { cairo_set_line_width(cr_, width);
 void CairoCanvas::fillRect(const Rect& r) {
     addInk(r);
     if (!mayShow(r)) return;
-    const ShownPartClip clip(*this, mapsRectToWholePixels(r) ? std::optional<Rect>(toDevice(r)) : std::nullopt);
+    const ShownPartClip clip(*this, landsOnWholePixels(r) ? std::optional<Rect>(toDevice(r)) : std::nullopt);
     cairo_new_path(cr_);
-    cairo_rectangle(cr_, r.x(), r.y(), r.width(), r.height());
+    addRectangle(cr_, fillableArea(r));
     setSource(state_.fill);
     cairo_fill(cr_);
 }
@@ -128,12 +137,21 @@ void CairoCanvas::strokeRect(const Rect& r) {
     cairo_stroke(cr_);
 }
 
-bool CairoCanvas::mapsRectToWholePixels(const Rect& r) const {
+bool CairoCanvas::mapsRectToWholePixels(const Rect& r) const { return !state_.roughClip && landsOnWholePixels(r); }
+
+bool CairoCanvas::landsOnWholePixels(const Rect& r) const {
     cairo_matrix_t m;
     cairo_get_matrix(cr_, &m);
     if (m.xy != 0 || m.yx != 0) return false;
     auto whole = [](double v) { return std::abs(v - std::round(v)) < 1e-6; };
     return whole(m.xx * r.x() + m.x0) && whole(m.yy * r.y() + m.y0) && whole(m.xx * r.width()) && whole(m.yy * r.height());
+}
+
+Rect CairoCanvas::fillableArea(const Rect& r) const {
+    cairo_matrix_t m;
+    cairo_get_matrix(cr_, &m);
+    if (!state_.roughClip || m.xy != 0 || m.yx != 0) return r;
+    return r.intersection(clipExtents());
 }
 
 Rect CairoCanvas::clipExtents() const {
@@ -187,6 +205,24 @@ void CairoCanvas::clipToDeviceRects(const std::vector<Rect>& rects) {
     for (const Rect& r : rects) cairo_rectangle(cr_, r.x(), r.y(), r.width(), r.height());
     cairo_clip(cr_);
     cairo_set_matrix(cr_, &m);
+}
+
+void CairoCanvas::clipToDeviceRectKeepingTransform(const Rect& device) {
+    cairo_matrix_t toUser;
+    cairo_get_matrix(cr_, &toUser);
+    if (cairo_matrix_invert(&toUser) != CAIRO_STATUS_SUCCESS) return;
+    // The corners land back on whole pixels (well within Cairo's fixed-point step), so the clip is the
+    // same box of pixels as one made in device coordinates.
+    const Point corners[4] = {{device.minX(), device.minY()}, {device.maxX(), device.minY()},
+                              {device.maxX(), device.maxY()}, {device.minX(), device.maxY()}};
+    cairo_new_path(cr_);
+    for (const Point& corner : corners) {
+        double x = corner.x, y = corner.y;
+        cairo_matrix_transform_point(&toUser, &x, &y);
+        cairo_line_to(cr_, x, y);
+    }
+    cairo_close_path(cr_);
+    cairo_clip(cr_);
 }
 
 CairoCanvas::ShownPartClip::ShownPartClip(CairoCanvas& canvas, const std::optional<Rect>& device) {
@@ -300,7 +336,7 @@ void CairoCanvas::clipToPath() {
 }
 
 void CairoCanvas::clipToRect(const Rect& r) {
-    if (!mapsRectToWholePixels(r)) state_.roughClip = true;
+    if (!landsOnWholePixels(r)) state_.roughClip = true;
     narrowContentClip(toDevice(r));
     cairo_new_path(cr_);
     cairo_rectangle(cr_, r.x(), r.y(), r.width(), r.height());
@@ -389,7 +425,7 @@ void CairoCanvas::drawImage(const Image& image, const Rect& into, double alpha) 
                 // Laid 1:1 on whole pixels: any part of it comes out as in the whole picture.
                 const ShownPartClip clip(*this, Rect(x, y, dw, dh));
                 if (alpha >= 1.0) {
-                    paintForm(cr_, form, x, y, dw, dh);
+                    paintForm(cr_, form, x, y, dw, dh, fillableArea(Rect(x, y, dw, dh)));
                 } else {
                     cairo_set_source_surface(cr_, form.surface, x, y);
                     cairo_pattern_set_filter(cairo_get_source(cr_), CAIRO_FILTER_FAST);

@@ -76,9 +76,16 @@ private:
         std::optional<Rect> contentClip;
     };
     void setSource(const Color& c);
+    // Whether the rectangle lands on whole device pixels (no rotation, no fractional edge).
+    bool landsOnWholePixels(const Rect& r) const;
     void drawPlaceholder(const Image& image, const Rect& into);
     // The clip's bounding box in the current coordinates.
     Rect clipExtents() const;
+    // The part of an upright rectangle to fill: under a clip through pixels, only what lies within the
+    // clip's box (the same pixels). Cairo paints a filled rectangle that covers all of its surface
+    // instead of filling it, which rounds the pixels along such a clip a little differently; a fading
+    // group's surface limited to its extent is covered by fills that would not cover a whole one.
+    Rect fillableArea(const Rect& r) const;
     // The bounding box of a rectangle mapped between the current coordinates and the device's.
     Rect toDevice(const Rect& r) const;
     Rect fromDevice(const Rect& r) const;
@@ -94,6 +101,10 @@ private:
     void narrowContentClip(const Rect& device);
     // Clips to rectangles of the device's pixels.
     void clipToDeviceRects(const std::vector<Rect>& rects);
+    // The same for one rectangle, without setting the transform anew on the way: Cairo keeps the inverse
+    // of a transform built up step by step, and text drawn from the current point under an inverse
+    // computed afresh now and then lands a pixel off. For clips that outlive the call.
+    void clipToDeviceRectKeepingTransform(const Rect& device);
     // Whether only a part is drawn now (a partial frame, outside any group).
     bool drawsPart() const;
     bool mayShowOnDevice(const Rect& device) const;

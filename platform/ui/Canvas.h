@@ -38,8 +38,9 @@ public:
     // afresh each frame without a store of their own, so there is nothing of the view's to clear, and
     // the views beneath and its background colour must stay (as with the toolkit's backing stores).
     virtual void clearRect(const Rect& r) = 0;
-    // Whether the rectangle lands on whole device pixels (no rotation, no fractional edge), so that
-    // filling it covers every pixel under it completely; a canvas that cannot tell answers no.
+    // Whether filling the rectangle covers every pixel under it completely: it lands on whole device
+    // pixels (no rotation, no fractional edge) and no clip through pixels (a path, a rectangle off whole
+    // pixels) cuts its edge; a canvas that cannot tell answers no.
     virtual bool mapsRectToWholePixels(const Rect& r) const { return false; }
     // Whether anything drawn inside the rectangle (in the current coordinates) may show: not when it
     // lies outside the clip, or outside the part a partial frame draws. A canvas that cannot tell

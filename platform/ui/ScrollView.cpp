@@ -304,7 +304,10 @@ void ScrollView::drawOverSubviews(Canvas& canvas) {
     canvas.save();
     canvas.setFillColor(Color{0, 0, 0, 0.45});
     auto bar = [&](double visible, double content, double offset, double low, double high) {
-        double length = std::max(kShortest, visible * std::min(1.0, visible / std::max(content, 1.0)) - 2 * kEdge);
+        // No longer than the view: a bar reaching past its bounds would paint where the view is not known
+        // to draw.
+        double length = std::min(std::max(kShortest, visible * std::min(1.0, visible / std::max(content, 1.0)) - 2 * kEdge),
+                                 std::max(0.0, visible - 2 * kEdge));
         double share = high > low ? std::clamp((offset - low) / (high - low), 0.0, 1.0) : 0;
         return std::pair<double, double>{kEdge + share * (visible - 2 * kEdge - length), length};
     };

@@ -207,6 +207,29 @@ TEST_F(ScrollViewTest, TheIndicatorShowsWhileTheContentMovesAndGoesAfter) {
     EXPECT_FALSE(indicatorShows());
 }
 
+// A scroll view shorter than the shortest bar (a one-line strip, not clipping): the bar stays inside
+// it, where the view is known to draw, and nothing shows above or below it.
+TEST_F(ScrollViewTest, TheIndicatorOfAShortScrollViewStaysWithinItsBounds) {
+    window->setBackgroundColor(Color::white());
+    auto strip = std::make_shared<ScrollView>(Rect(100, 100, 200, 8));
+    strip->setClipsToBounds(false);
+    strip->setContentSize({200, 400});
+    window->addSubview(strip);
+    strip->setContentOffset({0, 200}, true);
+    run(0.1);
+    RasterScreen screen(480, 320, 1);
+    screen.renderApplication();
+    int barInside = 0, outside = 0;
+    for (int y = 90; y < 120; ++y) {
+        for (int x = 280; x < 300; ++x) {
+            if (screen.rgba(x, y).r > 200) continue;
+            (y >= 100 && y < 108 ? barInside : outside)++;
+        }
+    }
+    EXPECT_GT(barInside, 0);
+    EXPECT_EQ(outside, 0);
+}
+
 TEST_F(ScrollViewTest, PagingSettlesOnWholePages) {
     scroll->setContentSize({480 * 3, 300});
     scroll->setPagingEnabled(true);
