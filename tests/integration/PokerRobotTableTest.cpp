@@ -90,7 +90,7 @@ protected:
 }  // namespace
 
 // Seated at once beside An, Binh and two more robots; the button with An, my small blind. A raise
-// below the least is refused, a second one goes; the streets with their pots and my hand's name; my
+// of no more than the call is refused, a second one goes; the streets with their pots and my hand's name; my
 // all in finds three robots all in beside An: a main pot and two side pots, all mine; the stacks,
 // the stop, the busted robots moved off; the next hand by itself with the button on me, and a fold.
 TEST_F(PokerRobotTableTest, HandsAtATableWithFreeSeats) {
@@ -103,8 +103,8 @@ TEST_F(PokerRobotTableTest, HandsAtATableWithFreeSeats) {
     ASSERT_TRUE(seen("start(1, 0, 20, " + cards("AH KH") + ", 9001, 4711, 9002, 100, 9008, [], [])"));
     ASSERT_TRUE(seen("call(1, 0, 9001, 200, 19800, 4711, [5 3 2 6])"));
 
-    PokerService::getInstance().doRaise(kRoom, kBoard, 110);
-    ASSERT_TRUE(seen("refused(1, 0, \"The raise must be at least 300.\")"));
+    PokerService::getInstance().doRaise(kRoom, kBoard, 100);  // only the call
+    ASSERT_TRUE(seen("refused(1, 0, \"The raise must be at least 101.\")"));
     PokerService::getInstance().doRaise(kRoom, kBoard, 300);
     ASSERT_TRUE(seen("raise(1, 0, 4711, 400, 9600, 9002, [5 3 2 6])"));
     ASSERT_TRUE(seen("call(1, 0, 9001, 400, 19600, -1, [])"));

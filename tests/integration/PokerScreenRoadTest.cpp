@@ -1,13 +1,15 @@
 // Poker in the desktop program, headless, against the stand-in's robots: from the main menu through
 // the game list, the room list and the table list to a table with free seats, where I am seated at
-// once and play hands with the buttons and the slider; then the full table, watched, a seat taken
-// when a robot stands up, and left again from the player menu. The table's layout is checked at every
-// state a hand goes through: waiting, dealt, my turn with the slider, a refusal, another's turn, each
-// street, the side pots, the winners, the next hand and the watched table; and once in Vietnamese.
+// once and play hands with the buttons and the slider, whose every amount the table takes; then the
+// full table, watched, a seat taken when a robot stands up, and left again from the player menu. The
+// table's layout is checked at every state a hand goes through: waiting, dealt, my turn with the
+// slider, a refusal, another's turn, each street, the side pots, the winners, the next hand and the
+// watched table; and once in Vietnamese.
 #include <gtest/gtest.h>
 
 #include <string>
 
+#include "games/poker/PokerService.h"
 #include "games/poker/PokerView.h"
 #include "platform/ui/Slider.h"
 #include "screens/BoardView.h"
@@ -89,6 +91,10 @@ protected:
     static bool myTurnWith(const PokerView& table, const std::shared_ptr<ui::Button>& button) {
         return table.poker().nowPlaying == kMe && !button->isHidden();
     }
+    // A raise of only the call, which the slider never offers, as another client could send it.
+    static void raiseByNothing(const PokerView& table) {
+        PokerService::getInstance().doRaise(table.roomId(), table.boardId(), table.poker().pokerMoney);
+    }
     // Moves the slider as a finger would, to the value.
     static void slide(PokerView& table, double value) {
         table.sldBet->setValue(value);
@@ -126,25 +132,24 @@ TEST_F(PokerScreenRoadTest, HandsAtATableThenTheFullTable) {
     EXPECT_EQ(seat(*table, kBinh)->playerMoney(), 200);
     EXPECT_TRUE(table->btnCheck->isHidden());
 
-    // A raise at the slider's least is refused: the server's text in my bubble. The second goes.
+    // The slider opens one above the 100 to call, snapped. A raise of only the call is refused: the
+    // server's text in my bubble, and the slider still offers its amount, which the table takes.
     tap(*table->btnRaise);
     EXPECT_EQ(table->lblSliderMoney->text(), "110");
     settle();
-    tap(*table->btnRaise);
-    ASSERT_TRUE(pump([&] { return textsIn(*table->chat[0]).find("The raise must be at least 300.") != std::string::npos; }));
+    raiseByNothing(*table);
+    ASSERT_TRUE(pump([&] { return textsIn(*table->chat[0]).find("The raise must be at least 101.") != std::string::npos; }));
     settle();
+    EXPECT_EQ(table->lblSliderMoney->text(), "110");
     tap(*table->btnRaise);
-    slide(*table, 500);
-    EXPECT_EQ(table->lblSliderMoney->text(), "510");
-    tap(*table->btnRaise);
-    ASSERT_TRUE(pump([&] { return seat(*table, kMe)->playerMoney() == 610; }));
+    ASSERT_TRUE(pump([&] { return seat(*table, kMe)->playerMoney() == 210; }));
 
     // The flop with its pot: I check; the turn: I bet from the slider; the river: all in at my stack.
     ASSERT_TRUE(pump([&] { return myTurnWith(*table, table->btnCheck); }));
     settle();
     EXPECT_EQ(table->showCards().size(), 3u);
     EXPECT_FALSE(table->vieBot[0]->isHidden());
-    EXPECT_EQ(table->lblBot[0]->text(), "3050");
+    EXPECT_EQ(table->lblBot[0]->text(), "1050");
     tap(*table->btnCheck);
     ASSERT_TRUE(pump([&] { return table->poker().nowPlaying != kMe; }));
     settle();  // another's turn, or the turn already
@@ -156,7 +161,7 @@ TEST_F(PokerScreenRoadTest, HandsAtATableThenTheFullTable) {
     ASSERT_TRUE(pump([&] { return seat(*table, kMe)->playerMoney() == 500; }));
     ASSERT_TRUE(pump([&] { return table->showCards().size() == 5 && myTurnWith(*table, table->btnBet); }));
     settle();
-    EXPECT_EQ(table->lblBot[0]->text(), "5550");
+    EXPECT_EQ(table->lblBot[0]->text(), "3550");
     tap(*table->btnBet);
     slide(*table, table->sldBet->maximumValue());
     tap(*table->btnBet);
@@ -204,8 +209,8 @@ TEST_F(PokerScreenRoadTest, HandsAtATableThenTheFullTable) {
     ASSERT_TRUE(pump([&] { return table->poker().isWatching && !seat(*table, kMe); }));
 }
 
-// In Vietnamese, chosen in the settings: the stand-in refuses my raise in Vietnamese, and the table's
-// texts fit and are of the one language.
+// In Vietnamese, chosen in the settings: the stand-in refuses a raise of only the call in Vietnamese,
+// the slider's raises go, and the table's texts fit and are of the one language.
 TEST_F(PokerScreenRoadTest, TheTableAndTheServerSpeakVietnamese) {
     ASSERT_NO_FATAL_FAILURE(speakVietnamese());
     auto table = openTable(StandinPoker::kBoard);
@@ -214,8 +219,11 @@ TEST_F(PokerScreenRoadTest, TheTableAndTheServerSpeakVietnamese) {
     settle();
     EXPECT_EQ(table->btnExit->titleForState(ui::ControlState::Normal).value_or(""), text("ZUNO_exitBoard"));
     tap(*table->btnRaise);
-    tap(*table->btnRaise);
-    ASSERT_TRUE(pump([&] { return textsIn(*table->chat[0]).find("Mức tố phải ít nhất là 300.") != std::string::npos; }))
+    raiseByNothing(*table);
+    ASSERT_TRUE(pump([&] { return textsIn(*table->chat[0]).find("Mức tố phải ít nhất là 101.") != std::string::npos; }))
         << textsIn(*table->chat[0]);
+    settle();
+    tap(*table->btnRaise);
+    ASSERT_TRUE(pump([&] { return seat(*table, kMe)->playerMoney() > 200; }));
     settle();
 }

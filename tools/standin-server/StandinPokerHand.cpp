@@ -8,7 +8,7 @@ namespace J = pokerjudge;
 
 StandinPokerHand::StandinPokerHand(const std::array<std::pair<int32_t, int32_t>, kPlaces>& places, int button,
                                    int32_t smallBlind, Cards deck)
-    : button_(button), smallBlindAmount_(smallBlind), lastRaise_(2 * smallBlind), deck_(std::move(deck)) {
+    : button_(button), smallBlindAmount_(smallBlind), deck_(std::move(deck)) {
     for (int i = 0; i < kPlaces; ++i) {
         if (places[static_cast<size_t>(i)].first == -1 || places[static_cast<size_t>(i)].second <= 0) continue;
         at(i).id = places[static_cast<size_t>(i)].first;
@@ -79,11 +79,14 @@ std::vector<int32_t> StandinPokerHand::allowed(int place) const {
 StandinPokerHand::Done StandinPokerHand::act(int place, int8_t action, int32_t amount) {
     if (place < 0 || place != toAct_) return {0, Refusal{"It is not your turn.", "Chưa đến lượt bạn."}};
     const auto offered = allowed(place);
-    if (std::find(offered.begin(), offered.end(), action) == offered.end())
+    // The table offers CALL on a hand's first turn whatever the stack: a call that takes it all is all in.
+    const bool callsAllIn = action == CALL && toCall(place) >= player(place).stack;
+    if (!callsAllIn && std::find(offered.begin(), offered.end(), action) == offered.end())
         return {0, Refusal{"You cannot do that now.", "Bây giờ bạn không thể làm vậy."}};
     Player& p = at(place);
     if (action == BET || action == RAISE) {
-        const int32_t least = action == BET ? 2 * smallBlindAmount_ : toCall(place) + lastRaise_;
+        // A raise need only top the call: the table's bet bar starts one chip above it.
+        const int32_t least = action == BET ? 2 * smallBlindAmount_ : toCall(place) + 1;
         if (amount >= p.stack) {
             action = ALL_IN;
         } else if (amount < least) {
@@ -102,7 +105,6 @@ StandinPokerHand::Done StandinPokerHand::act(int place, int8_t action, int32_t a
     }
     if (p.stack == 0 && action != FOLD) action = ALL_IN;
     if (p.bet > highest_) {
-        lastRaise_ = std::max(lastRaise_, p.bet - highest_);
         highest_ = p.bet;
         for (Player& other : players_) other.acted = false;
     }
@@ -171,7 +173,6 @@ void StandinPokerHand::closeRound() {
         p.acted = false;
     }
     highest_ = 0;
-    lastRaise_ = 2 * smallBlindAmount_;
 }
 
 bool StandinPokerHand::over() const { return street_ == Street::Over || inHandCount() < 2; }

@@ -12,9 +12,9 @@ namespace zuno::standin {
 
 // One hand of Texas hold'em at the stand-in's nine places, without any wire: the blinds, the betting
 // rounds, the streets, the pots and who takes them. Amounts of BET and RAISE are the chips the actor
-// adds; a bet is at least the big blind, a raise at least the call plus the last raise (the big blind
-// at the least); whatever reaches the stack is all in. Every raise opens the betting again; an amount
-// nobody can match is given back when the round closes.
+// adds; a bet is at least the big blind, a raise more than the call; whatever reaches the stack is all
+// in. Every raise opens the betting again; an amount nobody can match is given back when the round
+// closes.
 class StandinPokerHand {
 public:
     using Cards = std::vector<int8_t>;
@@ -119,7 +119,6 @@ private:
     int button_, small_ = -1, big_ = -1;
     int32_t smallBlindAmount_;
     int32_t highest_ = 0;
-    int32_t lastRaise_;
     int toAct_ = -1;
     int refunded_ = -1;
     Street street_ = Street::PreFlop;

@@ -80,7 +80,7 @@ TEST(StandinPokerHand, JudgesThePlayersAmountsAndTurns) {
         {1, H::CALL, 0, "It is not your turn.", "Chưa đến lượt bạn."},
         {0, H::CHECK, 0, "You cannot do that now.", "Bây giờ bạn không thể làm vậy."},
         {0, H::BET, 500, "You cannot do that now.", "Bây giờ bạn không thể làm vậy."},
-        {0, H::RAISE, 110, "The raise must be at least 200.", "Mức tố phải ít nhất là 200."},
+        {0, H::RAISE, 100, "The raise must be at least 101.", "Mức tố phải ít nhất là 101."},  // only the call
     };
     for (const auto& r : refused) {
         auto done = h.act(r.place, r.action, r.amount);
@@ -94,7 +94,7 @@ TEST(StandinPokerHand, JudgesThePlayersAmountsAndTurns) {
     accept(h, 0, H::RAISE, 300);  // 100 to call, raised by 200
     EXPECT_EQ(h.highest(), 300);
     EXPECT_EQ(h.toCall(1), 250);
-    EXPECT_EQ(english(h.act(1, H::RAISE, 400)), "The raise must be at least 450.");
+    EXPECT_EQ(english(h.act(1, H::RAISE, 250)), "The raise must be at least 251.");
     EXPECT_EQ(h.act(1, H::RAISE, 950).action, H::ALL_IN);  // the whole stack
     EXPECT_EQ(h.toAct(), 2);
     EXPECT_EQ(h.allowed(2), (Ints{H::FOLD, H::ALL_IN}));  // the call reaches the stack
@@ -102,6 +102,14 @@ TEST(StandinPokerHand, JudgesThePlayersAmountsAndTurns) {
     EXPECT_EQ(h.toAct(), 0);
     EXPECT_EQ(h.robotAct(0).action, H::ALL_IN);
     EXPECT_TRUE(h.runsOut());
+
+    // A raise need only top the call, however small it is beside the raise before it.
+    auto bare = hand({1000, 1000, 1000}, 0);
+    accept(bare, 0, H::RAISE, 300);
+    accept(bare, 1, H::RAISE, 251);  // 250 to call
+    EXPECT_EQ(bare.highest(), 301);
+    EXPECT_EQ(bare.toCall(2), 201);
+    accept(bare, 2, H::RAISE, 202);
 
     // After the flop's checks a bet below the big blind is refused.
     auto quiet = hand({1000, 1000, 1000}, 0, "2S 3S 4S 2C 3C 4C 9H TH JH");
@@ -114,6 +122,14 @@ TEST(StandinPokerHand, JudgesThePlayersAmountsAndTurns) {
     EXPECT_EQ(english(small), "The bet must be at least 100.");
     EXPECT_EQ(small.refusal->vietnamese, "Mức cược phải ít nhất là 100.");
     EXPECT_EQ(quiet.robotAct(1).action, H::CHECK);
+
+    // A call the stack does not cover goes all in, though only FOLD and ALL IN are listed.
+    auto shortFirst = hand({1000, 1000, 1000, 80}, 0);
+    ASSERT_EQ(shortFirst.allowed(3), (Ints{H::FOLD, H::ALL_IN}));
+    const auto call = shortFirst.act(3, H::CALL);
+    EXPECT_EQ(english(call), "accepted");
+    EXPECT_EQ(call.action, H::ALL_IN);
+    EXPECT_EQ(call.bet, 80);
 }
 
 // A short stack all in: the main pot is his to win, the rest a side pot for the others; the chips
