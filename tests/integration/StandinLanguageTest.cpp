@@ -87,7 +87,7 @@ TEST_F(StandinLanguageTest, MoneyAndShopAnswersFollowTheClientsLanguage) {
 
     service().setLanguageForAppWithSubId(1, std::string("vi"));
     EXPECT_EQ(transferText("nobody", 1000), "Không có người chơi nào khác tên nobody.");
-    EXPECT_EQ(transferText("Chi", 20000), "Bạn đã chuyển cho Chi 20,000 Xu.");
+    EXPECT_EQ(transferText("Chi", 20000), "Đã chuyển cho Chi 20,000 Xu.");
     EXPECT_EQ(transferText("Chi", 900000000), "Bạn không có đủ số tiền này.");
     EXPECT_EQ(cardText("0000"), StandinMoney::kCardRefusedVi);
     EXPECT_EQ(firstHair(), "Tóc 1 | Trang phục cho nhân vật");

@@ -236,7 +236,7 @@ void StandinMoney::answerTransfer(StandinSession& session, Message& request) {
     } else {
         balance = *left;
         signIn_->addToBalance(to->id, amount);
-        text = session.say("You gave " + nick + " " + xu(amount) + ".", "Bạn đã chuyển cho " + nick + " " + xu(amount) + ".");
+        text = session.say("You gave " + nick + " " + xu(amount) + ".", "Đã chuyển cho " + nick + " " + xu(amount) + ".");
     }
     Message m(CMD_TRANSFER);
     m.writeLong(balance);
