@@ -135,15 +135,18 @@ TEST_F(StandinSocialTest, RankingsTellAFriendAndRobotLinesReadInTheClientsLangua
         service().getListWithType(1);
         const auto rankings = answer<std::vector<std::shared_ptr<Ranking>>>("onGetTopLit", round);
         service().getInfoWithKey(1);
-        const auto tell = std::get<1>(answer<std::tuple<int8_t, std::optional<std::string>>>("onGetInfoWithSubId", round));
+        using Info = std::tuple<int8_t, std::optional<std::string>>;
+        const auto tell = std::get<1>(answer<Info>("onGetInfoWithSubId", round));
         service().chatToWithIDDB(9004, std::string("Hi Dung"));
         const auto line = answer<std::shared_ptr<ZunoMessage>>("onChatFromWithMessage", round);
         return std::vector<std::string>{rankings.at(0)->info().value_or(""), rankings.at(1)->info().value_or(""),
                                         tell.value_or(""), line->message()};
     };
     EXPECT_EQ(said(1), (std::vector<std::string>{StandinSocial::kRichestTable, "The strongest at Tien Len",
-                                                 StandinSocial::kTellFriendText, "Dung here: good to hear from you :)"}));
+                                                 StandinSocial::kTellFriendText,
+                                                 "Dung here: good to hear from you :)"}));
     service().setLanguageForAppWithSubId(1, std::string("vi"));
     EXPECT_EQ(said(2), (std::vector<std::string>{StandinSocial::kRichestTableVi, "Cao thủ Tiến Lên",
-                                                 StandinSocial::kTellFriendTextVi, "Dung đây: vui vì bạn nhắn tin :)"}));
+                                                 StandinSocial::kTellFriendTextVi,
+                                                 "Dung đây: vui vì bạn nhắn tin :)"}));
 }

@@ -56,15 +56,17 @@ const Avatar kAvatars[] = {
 std::vector<StandinMoney::GiftItem> allGifts() {
     // Each name in English (which also names its picture), then in Vietnamese.
     static const char* const flowers[][2] = {
-        {"Rose", "Hoa hồng"},   {"Tulip", "Tulip"},        {"Lily", "Hoa ly"},          {"Lotus", "Hoa sen"},
-        {"Orchid", "Hoa lan"},  {"Daisy", "Hoa cúc"},      {"Peony", "Mẫu đơn"},        {"Aster", "Thạch thảo"},
-        {"Camellia", "Hoa trà"}, {"Violet", "Violet"},     {"Sunflower", "Hướng dương"}, {"Jasmine", "Hoa nhài"},
-        {"Magnolia", "Mộc lan"}};
-    static const char* const drinks[][2] = {{"Tea", "Trà"}, {"Coffee", "Cà phê"}, {"Juice", "Nước ép"}, {"Coconut", "Nước dừa"}};
+        {"Rose", "Hoa hồng"},    {"Tulip", "Tulip"},       {"Lily", "Hoa ly"},    {"Lotus", "Hoa sen"},
+        {"Orchid", "Hoa lan"},   {"Daisy", "Hoa cúc"},     {"Peony", "Mẫu đơn"},  {"Aster", "Thạch thảo"},
+        {"Camellia", "Hoa trà"}, {"Violet", "Violet"},     {"Sunflower", "Hướng dương"},
+        {"Jasmine", "Hoa nhài"}, {"Magnolia", "Mộc lan"}};
+    static const char* const drinks[][2] = {
+        {"Tea", "Trà"}, {"Coffee", "Cà phê"}, {"Juice", "Nước ép"}, {"Coconut", "Nước dừa"}};
     std::vector<StandinMoney::GiftItem> items;
     for (int i = 0; i < 13; ++i)
         items.push_back({1001 + i, flowers[i][0], flowers[i][1], 1000 * (i + 1), StandinMoney::kFlowers});
-    for (int i = 0; i < 4; ++i) items.push_back({1101 + i, drinks[i][0], drinks[i][1], 500 * (i + 1), StandinMoney::kDrinks});
+    for (int i = 0; i < 4; ++i)
+        items.push_back({1101 + i, drinks[i][0], drinks[i][1], 500 * (i + 1), StandinMoney::kDrinks});
     return items;
 }
 
@@ -180,7 +182,8 @@ void StandinMoney::answerCharge(StandinSession& session, Message& request) {
             fresh = creditedTransactions_.insert(transaction).second;
         }
         if (!fresh) {
-            sendResult(session, 2, session.say("This purchase was credited already.", "Giao dịch này đã được cộng tiền rồi."),
+            sendResult(session, 2,
+                       session.say("This purchase was credited already.", "Giao dịch này đã được cộng tiền rồi."),
                        receipt, balance);
             return;
         }
@@ -195,8 +198,8 @@ void StandinMoney::answerCharge(StandinSession& session, Message& request) {
     const std::string charge = "charge-" + std::to_string(nextCharge_++);
     if (type == 1) {
         const int64_t now = signIn_->addToBalance(account->id, kDirectCharge).value_or(balance);
-        sendResult(session, 1, session.say(xu(kDirectCharge) + " were added.", "Đã cộng " + xu(kDirectCharge) + "."), charge,
-                   now);
+        sendResult(session, 1, session.say(xu(kDirectCharge) + " were added.", "Đã cộng " + xu(kDirectCharge) + "."),
+                   charge, now);
         return;
     }
     if (type == 2) {
@@ -213,7 +216,8 @@ void StandinMoney::answerCharge(StandinSession& session, Message& request) {
         }
         const int64_t now = signIn_->addToBalance(account->id, kScratchCardValue).value_or(balance);
         sendResult(session, 1,
-                   session.say("Your card added " + xu(kScratchCardValue) + ".", "Thẻ của bạn đã nạp " + xu(kScratchCardValue) + "."),
+                   session.say("Your card added " + xu(kScratchCardValue) + ".",
+                               "Thẻ của bạn đã nạp " + xu(kScratchCardValue) + "."),
                    charge, now);
         return;
     }
