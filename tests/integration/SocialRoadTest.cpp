@@ -105,7 +105,7 @@ TEST_F(SocialRoadTest, FriendsChatMailRankingsAndAnInvitedRobot) {
     friends->showMyTableView(nullptr);
     friends->didSelectRowAtIndexPath(*friends->myTableView, {0, 1});
     ASSERT_TRUE(pump([&] { return chi->arrChat.size() == 2; }));
-    EXPECT_EQ(chi->arrChat[1]->content(), StandinSocial::answerOf("Chi"));
+    EXPECT_EQ(chi->arrChat[1]->content(), StandinSocial::answerOf("Chi", *signIn->sessionOf(kDemo)));
     EXPECT_EQ(friends->activeChatView(), friends->chatView("Dung"));
     EXPECT_EQ(friends->tabs().tab("Chi")->tag, ChatTabStrip::kTagFlagged);
     EXPECT_EQ(social->linesTo(kChi).at(0).text, "Hello Chi :)");

@@ -119,7 +119,7 @@ TEST_F(StandinSocialTest, LinesToTheAdministratorsAreKeptAndRobotsAnswer) {
     auto line = answer<std::shared_ptr<ZunoMessage>>("onChatFromWithMessage", 1);
     EXPECT_EQ(line->fromID(), 9004);
     EXPECT_EQ(line->fromName(), "Dung");
-    EXPECT_EQ(line->message(), StandinSocial::answerOf("Dung"));
+    EXPECT_EQ(line->message(), StandinSocial::answerOf("Dung", *signIn->sessionOf(StandinRobots::kDemoId)));
     ASSERT_EQ(social->adminLines().size(), 1u);
     EXPECT_EQ(social->adminLines()[0].text, "Great game");
     EXPECT_EQ(social->linesTo(9004).at(0).fromId, StandinRobots::kDemoId);
@@ -127,4 +127,26 @@ TEST_F(StandinSocialTest, LinesToTheAdministratorsAreKeptAndRobotsAnswer) {
     EXPECT_TRUE(social->robotWrites(9005, StandinRobots::kDemoId, "Hello :)"));
     EXPECT_EQ(answer<std::shared_ptr<ZunoMessage>>("onChatFromWithMessage", 2)->fromName(), "Giang");
     EXPECT_FALSE(social->robotWrites(9005, 9006, "nobody connected")) << "robots have no connection";
+}
+
+// The texts the server makes up for the player follow the language the client shows.
+TEST_F(StandinSocialTest, RankingsTellAFriendAndRobotLinesReadInTheClientsLanguage) {
+    auto said = [&](int round) {
+        service().getListWithType(1);
+        const auto rankings = answer<std::vector<std::shared_ptr<Ranking>>>("onGetTopLit", round);
+        service().getInfoWithKey(1);
+        using Info = std::tuple<int8_t, std::optional<std::string>>;
+        const auto tell = std::get<1>(answer<Info>("onGetInfoWithSubId", round));
+        service().chatToWithIDDB(9004, std::string("Hi Dung"));
+        const auto line = answer<std::shared_ptr<ZunoMessage>>("onChatFromWithMessage", round);
+        return std::vector<std::string>{rankings.at(0)->info().value_or(""), rankings.at(1)->info().value_or(""),
+                                        tell.value_or(""), line->message()};
+    };
+    EXPECT_EQ(said(1), (std::vector<std::string>{StandinSocial::kRichestTable, "The strongest at Tien Len",
+                                                 StandinSocial::kTellFriendText,
+                                                 "Dung here: good to hear from you :)"}));
+    service().setLanguageForAppWithSubId(1, std::string("vi"));
+    EXPECT_EQ(said(2), (std::vector<std::string>{StandinSocial::kRichestTableVi, "Cao thủ Tiến Lên",
+                                                 StandinSocial::kTellFriendTextVi,
+                                                 "Dung đây: vui vì bạn nhắn tin :)"}));
 }

@@ -272,6 +272,9 @@ TEST_F(TienLenTableTest, AnEmptyTableIsMineToStartAndLeavingMovesTheInvitationsO
     GlobalService::getInstance().chatToBoardWithRoom(1, StandinTienLen::kBoard, "hello");
     ASSERT_TRUE(pump([&] { return !table->chats.empty(); }));
     EXPECT_EQ(table->chats.back(), std::string("9002: ") + StandinRobotTables::kChatAnswer);
+    GlobalService::getInstance().setLanguageForAppWithSubId(1, std::string("vi"));
+    GlobalService::getInstance().chatToBoardWithRoom(1, StandinTienLen::kBoard, "chào");
+    ASSERT_TRUE(pump([&] { return table->chats.back() == std::string("9002: ") + StandinRobotTables::kChatAnswerVi; }));
 
     table->events.clear();
     GlobalService::getInstance().kickWithRoomId(1, StandinTienLen::kBoard, StandinRobotTables::kRobotId);

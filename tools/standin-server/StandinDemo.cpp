@@ -41,7 +41,8 @@ StandinDemo StandinDemo::installOn(StandinServer& server, const Options& options
     // One account to sign in with, demo / demo, and the robots.
     demo.signIn = StandinSignIn::installOn(server);
     StandinRobots::addTo(*demo.signIn);
-    demo.signIn->setInfo(6, "This week: double Xu on every Tien Len table.");
+    demo.signIn->setInfo(6, "This week: double Xu on every Tien Len table.",
+                         "Tuần này: nhân đôi Xu ở mọi bàn Tiến Lên.");
     demo.lists = StandinLobbyLists::installOn(server);
     StandinCardTables::installOn(server, demo.lists);
     demo.robots = StandinRobotTables::installOn(server, demo.signIn, demo.lists, options.robots);

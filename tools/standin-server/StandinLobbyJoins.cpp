@@ -10,10 +10,10 @@ constexpr int8_t SC_NOTICE = 45;
 constexpr int8_t SC_SUB_SHOW_ALERT = 0;
 constexpr int8_t kPoker = 4;
 
-void alert(StandinSession& session, const char* text) {
+void alert(StandinSession& session, const char* english, const char* vietnamese) {
     Message notice(SC_NOTICE);
     notice.writeByte(SC_SUB_SHOW_ALERT);
-    notice.writeUTF(std::string(text));
+    notice.writeUTF(session.say(english, vietnamese));
     session.send(notice);
 }
 }  // namespace
@@ -77,11 +77,11 @@ bool StandinLobbyJoins::refuse(StandinSession& session, const Join& join) {
     if (!table) return false;  // not one of the listed tables: the game's handlers decide
     // A full Poker table is offered to watch by the table itself.
     if (table->nPlayer >= seatCount(game) && game != kPoker) {
-        alert(session, kTableFull);
+        alert(session, kTableFull, kTableFullVi);
         return true;
     }
     if (table->isPass && join.password != table->password) {
-        alert(session, kWrongPassword);
+        alert(session, kWrongPassword, kWrongPasswordVi);
         return true;
     }
     return false;
@@ -102,7 +102,7 @@ void StandinLobbyJoins::playNow(StandinServer& server, StandinSession& session) 
             return;
         }
     }
-    alert(session, kNoFreeTable);
+    alert(session, kNoFreeTable, kNoFreeTableVi);
 }
 
 }  // namespace zuno::standin

@@ -21,8 +21,11 @@ namespace zuno::standin {
 class StandinLobbyJoins {
 public:
     static constexpr const char* kTableFull = "This table is full.";
+    static constexpr const char* kTableFullVi = "Bàn này đã đủ người.";
     static constexpr const char* kWrongPassword = "Wrong table password.";
+    static constexpr const char* kWrongPasswordVi = "Sai mật khẩu bàn.";
     static constexpr const char* kNoFreeTable = "No table is free now.";
+    static constexpr const char* kNoFreeTableVi = "Hiện không còn bàn trống.";
 
     struct Join {
         int8_t room = 0;

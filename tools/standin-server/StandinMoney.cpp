@@ -45,19 +45,28 @@ bool hasSubId(int8_t type) { return type == 1 || type == 2 || type == 4; }
 struct Avatar {
     int16_t id;
     const char* name;
+    const char* vietnamese;
     int32_t price;
 };
 const Avatar kAvatars[] = {
-    {0, "Classic", 0}, {11, "Cat", 20000}, {12, "Robot", 50000}, {13, "Star", 150000}, {14, "Crown", 5000000},
+    {0, "Classic", "Cổ điển", 0},      {11, "Cat", "Mèo", 20000},          {12, "Robot", "Rô-bốt", 50000},
+    {13, "Star", "Ngôi sao", 150000}, {14, "Crown", "Vương miện", 5000000},
 };
 
 std::vector<StandinMoney::GiftItem> allGifts() {
-    static const char* const flowers[] = {"Rose",  "Tulip",    "Lily",   "Lotus",     "Orchid",  "Daisy",  "Peony",
-                                          "Aster", "Camellia", "Violet", "Sunflower", "Jasmine", "Magnolia"};
-    static const char* const drinks[] = {"Tea", "Coffee", "Juice", "Coconut"};
+    // Each name in English (which also names its picture), then in Vietnamese.
+    static const char* const flowers[][2] = {
+        {"Rose", "Hoa hồng"},    {"Tulip", "Tulip"},       {"Lily", "Hoa ly"},    {"Lotus", "Hoa sen"},
+        {"Orchid", "Hoa lan"},   {"Daisy", "Hoa cúc"},     {"Peony", "Mẫu đơn"},  {"Aster", "Thạch thảo"},
+        {"Camellia", "Hoa trà"}, {"Violet", "Violet"},     {"Sunflower", "Hướng dương"},
+        {"Jasmine", "Hoa nhài"}, {"Magnolia", "Mộc lan"}};
+    static const char* const drinks[][2] = {
+        {"Tea", "Trà"}, {"Coffee", "Cà phê"}, {"Juice", "Nước ép"}, {"Coconut", "Nước dừa"}};
     std::vector<StandinMoney::GiftItem> items;
-    for (int i = 0; i < 13; ++i) items.push_back({1001 + i, flowers[i], 1000 * (i + 1), StandinMoney::kFlowers});
-    for (int i = 0; i < 4; ++i) items.push_back({1101 + i, drinks[i], 500 * (i + 1), StandinMoney::kDrinks});
+    for (int i = 0; i < 13; ++i)
+        items.push_back({1001 + i, flowers[i][0], flowers[i][1], 1000 * (i + 1), StandinMoney::kFlowers});
+    for (int i = 0; i < 4; ++i)
+        items.push_back({1101 + i, drinks[i][0], drinks[i][1], 500 * (i + 1), StandinMoney::kDrinks});
     return items;
 }
 
@@ -160,7 +169,7 @@ void StandinMoney::answerCharge(StandinSession& session, Message& request) {
         const auto bytes = sys::base64Decode(receipt);
         const std::string text = bytes ? std::string(bytes->begin(), bytes->end()) : std::string();
         if (text.rfind(kSandboxPrefix, 0) != 0) {
-            sendResult(session, 3, kReceiptRefused, receipt, balance);
+            sendResult(session, 3, session.say(kReceiptRefused, kReceiptRefusedVi), receipt, balance);
             return;
         }
         // "<prefix><transaction>;<product>": the amount is the product's, "xu100k" 100,000.
@@ -173,19 +182,24 @@ void StandinMoney::answerCharge(StandinSession& session, Message& request) {
             fresh = creditedTransactions_.insert(transaction).second;
         }
         if (!fresh) {
-            sendResult(session, 2, "This purchase was credited already.", receipt, balance);
+            sendResult(session, 2,
+                       session.say("This purchase was credited already.", "Giao dịch này đã được cộng tiền rồi."),
+                       receipt, balance);
             return;
         }
         const int64_t amount = product.find("xu500k") != std::string::npos ? 500000 : 100000;
         const int64_t now = signIn_->addToBalance(account->id, amount).value_or(balance);
-        sendResult(session, 1, "Thank you: " + xu(amount) + " were added.", receipt, now);
+        sendResult(session, 1,
+                   session.say("Thank you: " + xu(amount) + " were added.", "Cảm ơn bạn: đã cộng " + xu(amount) + "."),
+                   receipt, now);
         return;
     }
     request.readByte();  // the channel's sub id
     const std::string charge = "charge-" + std::to_string(nextCharge_++);
     if (type == 1) {
         const int64_t now = signIn_->addToBalance(account->id, kDirectCharge).value_or(balance);
-        sendResult(session, 1, "50,000 Xu were added.", charge, now);
+        sendResult(session, 1, session.say(xu(kDirectCharge) + " were added.", "Đã cộng " + xu(kDirectCharge) + "."),
+                   charge, now);
         return;
     }
     if (type == 2) {
@@ -197,14 +211,17 @@ void StandinMoney::answerCharge(StandinSession& session, Message& request) {
             good = usedCards_.insert(serial).second;
         }
         if (!good) {
-            sendResult(session, 3, kCardRefused, charge, balance);
+            sendResult(session, 3, session.say(kCardRefused, kCardRefusedVi), charge, balance);
             return;
         }
         const int64_t now = signIn_->addToBalance(account->id, kScratchCardValue).value_or(balance);
-        sendResult(session, 1, "Your card added 100,000 Xu.", charge, now);
+        sendResult(session, 1,
+                   session.say("Your card added " + xu(kScratchCardValue) + ".",
+                               "Thẻ của bạn đã nạp " + xu(kScratchCardValue) + "."),
+                   charge, now);
         return;
     }
-    sendResult(session, 3, "This channel takes no charge.", charge, balance);
+    sendResult(session, 3, session.say("This channel takes no charge.", "Kênh này không nhận nạp tiền."), charge, balance);
 }
 
 void StandinMoney::answerTransfer(StandinSession& session, Message& request) {
@@ -217,13 +234,13 @@ void StandinMoney::answerTransfer(StandinSession& session, Message& request) {
     std::string text;
     std::optional<int64_t> left;
     if (!to || to->id == from->id) {
-        text = "There is no other player named " + nick + ".";
+        text = session.say("There is no other player named " + nick + ".", "Không có người chơi nào khác tên " + nick + ".");
     } else if (amount <= 0 || !(left = signIn_->spend(from->id, amount))) {
-        text = "You do not have that much money.";
+        text = session.say("You do not have that much money.", "Bạn không có đủ số tiền này.");
     } else {
         balance = *left;
         signIn_->addToBalance(to->id, amount);
-        text = "You gave " + nick + " " + xu(amount) + ".";
+        text = session.say("You gave " + nick + " " + xu(amount) + ".", "Đã chuyển cho " + nick + " " + xu(amount) + ".");
     }
     Message m(CMD_TRANSFER);
     m.writeLong(balance);
@@ -235,7 +252,7 @@ void StandinMoney::answerAvatarList(StandinSession& session) {
     Message m(CMD_AVATAR_LIST);
     for (const Avatar& a : kAvatars) {
         m.writeShort(a.id);
-        m.writeUTF(std::string(a.name));
+        m.writeUTF(session.say(a.name, a.vietnamese));
         m.writeInt(a.price);
     }
     session.send(m);
@@ -260,7 +277,7 @@ void StandinMoney::answerBuyAvatar(StandinSession& session, Message& request) {
     if (avatar == std::end(kAvatars) || !signIn_->spend(account->id, avatar->price)) {
         Message m(SC_NOTICE);
         m.writeByte(0);
-        m.writeUTF(std::string("You cannot buy that avatar."));
+        m.writeUTF(session.say("You cannot buy that avatar.", "Bạn không thể mua avatar này."));
         session.send(m);
         return;
     }
@@ -328,7 +345,7 @@ void StandinMoney::answerGiftPage(StandinSession& session, Message& request) {
     m.writeInt(static_cast<int32_t>((items.size() + kGiftsPerPage - 1) / kGiftsPerPage));
     for (size_t i = size_t(std::max(page, 0)) * kGiftsPerPage; i < items.size() && i < size_t(page + 1) * kGiftsPerPage; ++i) {
         m.writeInt(items[i].id);
-        m.writeUTF(items[i].name);
+        m.writeUTF(session.say(items[i].name, items[i].vietnamese));
         m.writeInt(items[i].price);
     }
     session.send(m);
@@ -346,7 +363,7 @@ void StandinMoney::answerBuyGift(StandinSession& session, Message& request) {
     if (item == items.end() || !signIn_->spend(buyer->id, item->price)) {
         Message m = shop(SUB_GIVE_GIFT);
         m.writeByte(1);
-        m.writeUTF(std::string("You do not have enough money for this gift."));
+        m.writeUTF(session.say("You do not have enough money for this gift.", "Bạn không đủ tiền để tặng món quà này."));
         session.send(m);
         return;
     }

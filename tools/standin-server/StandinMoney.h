@@ -25,7 +25,9 @@ public:
     static constexpr const char* kGoodSerial = "11112222333";
     static constexpr const char* kGoodPin = "123456789012";
     static constexpr const char* kCardRefused = "The card's serial or PIN is wrong, or the card was used.";
+    static constexpr const char* kCardRefusedVi = "Số seri hoặc mã PIN của thẻ không đúng, hoặc thẻ đã được dùng.";
     static constexpr const char* kReceiptRefused = "This receipt is not one the store issued.";
+    static constexpr const char* kReceiptRefusedVi = "Biên lai này không phải do cửa hàng cấp.";
     static constexpr int32_t kGiftCategory = 8;
     static constexpr int32_t kFlowers = 81, kDrinks = 82;
     static constexpr int32_t kPresentMoney = 20000;
@@ -33,6 +35,7 @@ public:
     struct GiftItem {
         int32_t id;
         std::string name;
+        std::string vietnamese;  // its name for a client that shows Vietnamese
         int32_t price;
         int32_t category;
     };

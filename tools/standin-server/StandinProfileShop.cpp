@@ -48,7 +48,16 @@ struct Node {
 const Node kTree[] = {{3, "Hair", "Tóc", 1},          {4, "Shirts", "Áo", 1},          {5, "Trousers", "Quần", 1},
                       {6, "Shoes", "Giày", 1},        {7, "Hats", "Mũ", 1},            {9, "T-shirts", "Áo phông", 4},
                       {10, "Jackets", "Áo khoác", 4}, {11, "Coats", "Áo choàng", 4}};
-const char* const kProvinces[] = {"Ha Noi", "Hai Phong", "Hue", "Da Nang", "Ho Chi Minh"};
+// Each province in English, then in Vietnamese.
+const char* const kProvinces[][2] = {
+    {"Ha Noi", "Hà Nội"}, {"Hai Phong", "Hải Phòng"}, {"Hue", "Huế"}, {"Da Nang", "Đà Nẵng"}, {"Ho Chi Minh", "Hồ Chí Minh"}};
+
+// The Vietnamese name of a category of the figure's items.
+std::string vietnameseCategory(int32_t category) {
+    for (const Node& node : kTree)
+        if (node.id == category) return node.vietnamese;
+    return "";
+}
 
 int8_t servedGender(int8_t gender) { return gender == 2 ? 2 : 1; }
 int32_t itemIdOf(int8_t gender, int32_t category, int n) { return gender * 10000 + category * 100 + n; }
@@ -83,8 +92,8 @@ StandinProfileShop::StandinProfileShop(std::shared_ptr<StandinSignIn> signIn) : 
 
 void StandinProfileShop::buildCatalogue() {
     for (int8_t gender : {int8_t(1), int8_t(2)}) {
-        Item body{itemIdOf(gender, kBodyCategory, 1), kBodyCategory, gender, "Body", 0, 1, placementOf(kBody),
-                  "figure-body.png"};
+        Item body{itemIdOf(gender, kBodyCategory, 1), kBodyCategory, gender, "Body", "Thân hình", 0, 1,
+                  placementOf(kBody), "figure-body.png"};
         items_[body.itemId] = body;
         for (const Kind& kind : kKinds) {
             for (int n = 1; n <= kind.count; ++n) {
@@ -93,6 +102,7 @@ void StandinProfileShop::buildCatalogue() {
                 item.categoryId = kind.category;
                 item.gender = gender;
                 item.name = std::string(kind.name) + " " + std::to_string(n);
+                item.vietnamese = vietnameseCategory(kind.category) + " " + std::to_string(n);
                 item.price = kind.price + 10 * (n - 1);
                 item.zIndex = kind.z;
                 item.at = placementOf(kind.part);
@@ -131,7 +141,7 @@ std::shared_ptr<StandinProfileShop> StandinProfileShop::installOn(StandinServer&
         answer.writeUTF(std::string("-"));
         for (int i = 0; i < int(std::size(kProvinces)); ++i) {
             answer.writeByte(int8_t(i + 1));
-            answer.writeUTF(std::string(kProvinces[i]));
+            answer.writeUTF(s.say(kProvinces[i][0], kProvinces[i][1]));
         }
         s.send(answer);
     });
@@ -226,7 +236,7 @@ void StandinProfileShop::answerUserData(StandinSession& session, Message& reques
         answer.writeUTF(profile_.phone);
         answer.writeByte(profile_.provinceId);
         if (profile_.provinceId > 0 && profile_.provinceId <= int(std::size(kProvinces)))
-            answer.writeUTF(std::string(kProvinces[profile_.provinceId - 1]));
+            answer.writeUTF(session.say(kProvinces[profile_.provinceId - 1][0], kProvinces[profile_.provinceId - 1][1]));
         else if (profile_.provinceId != -1)
             answer.writeUTF(std::string("-"));
     }
@@ -362,9 +372,9 @@ void StandinProfileShop::answerItems(StandinSession& session, int32_t categoryId
     answer.writeInt(pagesOf(items.size()));
     for (size_t i = size_t(page) * kItemsPerPage; i < items.size() && i < size_t(page + 1) * kItemsPerPage; ++i) {
         answer.writeInt(items[i].itemId);
-        answer.writeUTF(items[i].name);
+        answer.writeUTF(session.say(items[i].name, items[i].vietnamese));
         answer.writeInt(items[i].price);
-        answer.writeUTF(std::string("An item of the figure"));
+        answer.writeUTF(session.say("An item of the figure", "Trang phục cho nhân vật"));
         answer.writeBool(bought[i]);
     }
     session.send(answer);
@@ -385,9 +395,9 @@ void StandinProfileShop::answerOwned(StandinSession& session, int32_t categoryId
     for (size_t i = size_t(page) * kItemsPerPage; i < mine.size() && i < size_t(page + 1) * kItemsPerPage; ++i) {
         answer.writeInt(mine[i].first.userItemId);
         answer.writeInt(mine[i].second.itemId);
-        answer.writeUTF(mine[i].second.name);
+        answer.writeUTF(session.say(mine[i].second.name, mine[i].second.vietnamese));
         answer.writeInt(mine[i].second.price);
-        answer.writeUTF(std::string("Yours"));
+        answer.writeUTF(session.say("Yours", "Của bạn"));
         answer.writeBool(mine[i].first.worn);
     }
     session.send(answer);
@@ -404,7 +414,7 @@ void StandinProfileShop::answerDetail(StandinSession& session, int32_t itemId) {
         }
         answer.writeByte(5);
         answer.writeInt(item->itemId);
-        answer.writeUTF(item->name);
+        answer.writeUTF(session.say(item->name, item->vietnamese));
         answer.writeInt(item->price);
         answer.writeShort(720);
         answer.writeShort(1);
@@ -430,7 +440,7 @@ void StandinProfileShop::answerOwnedDetail(StandinSession& session, int32_t user
         answer.writeByte(9);
         answer.writeInt(o->userItemId);
         answer.writeInt(item->itemId);
-        answer.writeUTF(item->name);
+        answer.writeUTF(session.say(item->name, item->vietnamese));
         answer.writeUTF(std::string("31/12/2027"));
         answer.writeByte(o->gift ? 1 : 0);
         answer.writeBool(o->worn);
@@ -464,7 +474,8 @@ void StandinProfileShop::answerPurchase(StandinSession& session, Message& reques
     // All or nothing: an unknown item or a balance too small refuses the whole cart.
     if (!known || !charge(session, total)) {
         answer.writeByte(1);
-        answer.writeUTF(std::string(known ? "Not enough money for this cart." : "No such item."));
+        answer.writeUTF(known ? session.say("Not enough money for this cart.", "Bạn không đủ tiền để mua giỏ hàng này.")
+                              : session.say("No such item.", "Không có món đồ này."));
         session.send(answer);
         return;
     }
@@ -485,7 +496,7 @@ void StandinProfileShop::answerRemoval(StandinSession& session, int32_t userItem
     auto it = std::find_if(owned_.begin(), owned_.end(), [&](const Owned& o) { return o.userItemId == userItemId; });
     if (it == owned_.end()) {
         answer.writeByte(1);
-        answer.writeUTF(std::string("You do not own this item."));
+        answer.writeUTF(session.say("You do not own this item.", "Bạn không có món đồ này."));
     } else {
         owned_.erase(it);
         answer.writeByte(0);
@@ -506,7 +517,7 @@ void StandinProfileShop::answerWear(StandinSession& session, Message& request) {
         const Item* item = o ? find(o->itemId) : nullptr;
         if (!item) {
             answer.writeByte(1);
-            answer.writeUTF(std::string("You do not own this item."));
+            answer.writeUTF(session.say("You do not own this item.", "Bạn không có món đồ này."));
             session.send(answer);
             return;
         }

@@ -44,6 +44,7 @@ public:
         int32_t categoryId = 0;
         int8_t gender = 0;
         std::string name;
+        std::string vietnamese;  // its name for a client that shows Vietnamese
         int32_t price = 0;
         int16_t zIndex = 0;
         Placement at{0, 0};

@@ -544,7 +544,7 @@ void StandinRobotTables::answerChat() {
     if (robot < 0) return;
     Message m = tableMessage(SC_CHAT_FROM_BOARD);
     m.writeInt(places_[robot].id);
-    m.writeUTF(std::string(kChatAnswer));
+    m.writeUTF(say(kChatAnswer, kChatAnswerVi));
     send(m);
 }
 

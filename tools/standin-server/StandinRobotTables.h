@@ -105,6 +105,7 @@ public:
     static constexpr int64_t kOwnerMoney = 8000000;
     static constexpr int64_t kRobotMoney = 3000000;
     static constexpr const char* kChatAnswer = "Good luck!";
+    static constexpr const char* kChatAnswerVi = "Chúc may mắn!";
     static constexpr int kCardPlaces = 4;
     static constexpr int kMaxPlaces = 9;
 

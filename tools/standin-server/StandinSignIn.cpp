@@ -21,8 +21,8 @@ constexpr int8_t kInfoWithoutText = -1;
 }  // namespace
 
 StandinSignIn::StandinSignIn() {
-    infos_[2] = kHotline;
-    infos_[8] = "1-2.3.0";
+    infos_[2] = {kHotline, kHotline};
+    infos_[8] = {"1-2.3.0", "1-2.3.0"};
 }
 
 std::shared_ptr<StandinSignIn> StandinSignIn::installOn(StandinServer& server) {
@@ -159,9 +159,9 @@ void StandinSignIn::setClientInformationStatus(int8_t status) {
     clientInformationStatus_ = status;
 }
 
-void StandinSignIn::setInfo(int8_t key, std::string text) {
+void StandinSignIn::setInfo(int8_t key, std::string english, std::string vietnamese) {
     std::lock_guard<std::mutex> lock(mutex_);
-    infos_[key] = std::move(text);
+    infos_[key] = {std::move(english), std::move(vietnamese)};
 }
 
 void StandinSignIn::answerClientInformation(StandinSession& session) {
@@ -175,17 +175,19 @@ void StandinSignIn::answerClientInformation(StandinSession& session) {
 
 void StandinSignIn::answerInfo(StandinSession& session, Message& request) {
     const int8_t key = request.readByte();
-    Message answer(SC_GET_INFO);
+    std::optional<std::pair<std::string, std::string>> texts;
     {
         std::lock_guard<std::mutex> lock(mutex_);
         auto it = infos_.find(key);
-        if (it != infos_.end()) {
-            answer.writeByte(key);
-            answer.writeUTF(it->second);
-        } else {
-            answer.writeByte(kInfoWithoutText);
-            answer.writeByte(key);
-        }
+        if (it != infos_.end()) texts = it->second;
+    }
+    Message answer(SC_GET_INFO);
+    if (texts) {
+        answer.writeByte(key);
+        answer.writeUTF(session.say(texts->first, texts->second));
+    } else {
+        answer.writeByte(kInfoWithoutText);
+        answer.writeByte(key);
     }
     session.send(answer);
 }
@@ -208,7 +210,7 @@ void StandinSignIn::answerLogin(StandinSession& session, Message& request) {
     if (!account) {
         sys::Log::format("StandinServer: login of \"%s\" refused", name.c_str());
         Message refusal(SC_LOGIN_FAIL);
-        refusal.writeUTF(std::string(kLoginRefused));
+        refusal.writeUTF(session.say(kLoginRefused, kLoginRefusedVi));
         session.send(refusal);
         return;
     }

@@ -49,6 +49,7 @@ struct StandinAccount {
 class StandinSignIn {
 public:
     static constexpr const char* kLoginRefused = "Wrong user name or password.";
+    static constexpr const char* kLoginRefusedVi = "Sai tên đăng nhập hoặc mật khẩu.";
     // What a registration answer asks the player to send by SMS, and where.
     static constexpr const char* kRegisterSmsPrefix = "ZUNO DK";
     static constexpr const char* kRegisterSmsNumber = "8785";
@@ -91,7 +92,9 @@ public:
     void setClientInformationStatus(int8_t status);
     // The text for an information key; a key without one is answered with no text. Key 2 (the
     // hotline) holds kHotline and key 8 (the SMS permission list) "1-2.3.0" from the start.
-    void setInfo(int8_t key, std::string text);
+    void setInfo(int8_t key, std::string text) { setInfo(key, text, text); }
+    // The same in English and in Vietnamese: the session's language picks one.
+    void setInfo(int8_t key, std::string english, std::string vietnamese);
 
 private:
     StandinSignIn();
@@ -109,7 +112,7 @@ private:
     std::map<std::string, StandinAccount> accounts_;
     // Who each connection signed in as.
     std::map<const StandinSession*, std::pair<std::weak_ptr<StandinSession>, int32_t>> signedIn_;
-    std::map<int8_t, std::string> infos_;
+    std::map<int8_t, std::pair<std::string, std::string>> infos_;  // English, Vietnamese
     int8_t clientInformationStatus_ = 1;
     int32_t nextAccountId_ = 5001;
 };

@@ -38,13 +38,14 @@ constexpr int32_t kTableRobots[] = {9001, 9002};
 struct RankingTable {
     int8_t gameId;
     const char* info;
+    const char* vietnamese;
 };
 constexpr RankingTable kRankingTables[] = {
-    {0, StandinSocial::kRichestTable},
-    {3, "The strongest at Tien Len"},
-    {12, "The strongest at Tien Len Mien Bac"},
-    {7, "The strongest at Phom"},
-    {4, "The strongest at Poker"},
+    {0, StandinSocial::kRichestTable, StandinSocial::kRichestTableVi},
+    {3, "The strongest at Tien Len", "Cao thủ Tiến Lên"},
+    {12, "The strongest at Tien Len Mien Bac", "Cao thủ Tiến Lên Miền Bắc"},
+    {7, "The strongest at Phom", "Cao thủ Phỏm"},
+    {4, "The strongest at Poker", "Cao thủ Poker"},
 };
 
 void writeRanked(Message& m, const StandinAccount& a) {
@@ -78,7 +79,7 @@ std::shared_ptr<StandinSocial> StandinSocial::installOn(StandinServer& server, s
 
 void StandinSocial::install(StandinServer& server) {
     auto self = shared_from_this();
-    signIn_->setInfo(kTellFriendKey, kTellFriendText);
+    signIn_->setInfo(kTellFriendKey, kTellFriendText, kTellFriendTextVi);
     server.on(CS_FRIEND_LIST, [self](StandinSession& s, Message&) { self->answerFriendList(s); });
     server.on(CS_SEARCH_FRIEND, [self](StandinSession& s, Message& m) { self->answerSearch(s, m); });
     server.on(CS_ADD_FRIEND, [self](StandinSession& s, Message& m) { self->answerAdd(s, m); });
@@ -199,7 +200,7 @@ void StandinSocial::takeChat(StandinSession& session, Message& request) {
     }
     const int32_t fromId = me->id;
     tasks_.after(options_.answerDelay, [this, robotId = to->id, name = to->name, fromId] {
-        robotWrites(robotId, fromId, answerOf(name));
+        if (auto reader = signIn_->sessionOf(fromId)) robotWrites(robotId, fromId, answerOf(name, *reader));
     });
 }
 
@@ -213,12 +214,13 @@ bool StandinSocial::robotWrites(int32_t robotId, int32_t toId, const std::string
     return signIn_->sendTo(toId, line);
 }
 
-std::string StandinSocial::answerOf(const std::string& robotName) {
-    return robotName + " here: good to hear from you :)";
+std::string StandinSocial::answerOf(const std::string& robotName, const StandinSession& reader) {
+    return reader.say(robotName + " here: good to hear from you :)", robotName + " đây: vui vì bạn nhắn tin :)");
 }
 
-std::string StandinSocial::greetingOf(const std::string& robotName) {
-    return "Hello from " + robotName + "! Fancy a game of Tien Len? :D";
+std::string StandinSocial::greetingOf(const std::string& robotName, const StandinSession& reader) {
+    return reader.say("Hello from " + robotName + "! Fancy a game of Tien Len? :D",
+                      robotName + " chào bạn! Làm một ván Tiến Lên không? :D");
 }
 
 std::vector<StandinSocial::Line> StandinSocial::adminLines() const { return linesTo(kAdminId); }
@@ -243,7 +245,9 @@ void StandinSocial::greetLater(StandinSession& session) {
     const int32_t robotId = me->friendIds.front();
     const int32_t toId = me->id;
     tasks_.after(*options_.greetingDelay, [this, robotId, toId] {
-        if (auto robot = signIn_->accountWithId(robotId)) robotWrites(robotId, toId, greetingOf(robot->name));
+        auto robot = signIn_->accountWithId(robotId);
+        auto reader = signIn_->sessionOf(toId);
+        if (robot && reader) robotWrites(robotId, toId, greetingOf(robot->name, *reader));
     });
 }
 
@@ -269,7 +273,7 @@ bool StandinSocial::answerList(StandinSession& session, Message& request) {
     if (type == kTopList) {
         for (const RankingTable& t : kRankingTables) {
             answer.writeByte(t.gameId);
-            answer.writeUTF(std::string(t.info));
+            answer.writeUTF(session.say(t.info, t.vietnamese));
         }
     } else if (type == kWaitingList) {
         for (const StandinAccount& a : signIn_->accounts()) {

@@ -29,7 +29,9 @@ public:
     static constexpr int kPageSize = 10;
     static constexpr size_t kMostFriends = 50;
     static constexpr const char* kTellFriendText = "Play Tien Len, Phom and Poker with me on Zuno: zuno.example/get";
+    static constexpr const char* kTellFriendTextVi = "Chơi Tiến Lên, Phỏm và Poker cùng mình trên Zuno: zuno.example/get";
     static constexpr const char* kRichestTable = "The richest players";
+    static constexpr const char* kRichestTableVi = "Những người giàu nhất";
 
     struct Options {
         double answerDelay = 1;
@@ -54,9 +56,9 @@ public:
     std::vector<Line> linesTo(int32_t robotId) const;
     // A robot writes a private line to an account; false when the account is not connected.
     bool robotWrites(int32_t robotId, int32_t toId, const std::string& text);
-    // What a robot answers to a line.
-    static std::string answerOf(const std::string& robotName);
-    static std::string greetingOf(const std::string& robotName);
+    // What a robot answers to a line, and how it greets, in the reader's language.
+    static std::string answerOf(const std::string& robotName, const StandinSession& reader);
+    static std::string greetingOf(const std::string& robotName, const StandinSession& reader);
 
 private:
     StandinSocial(std::shared_ptr<StandinSignIn> signIn, Options options);
