@@ -258,6 +258,15 @@ TEST_F(MoneyRoadTest, PresentsReadInTheClientsLanguage) {
 class MoneyGiftRoadTest : public MoneyRoadTest {
 protected:
     double invitationDelay() const override { return 1; }
+    // The robot's seat menu, then its present button: the gift sheet.
+    std::shared_ptr<menuGift> openTheRobotsGiftSheet(TienLenView& table) {
+        ui::Button seat;
+        seat.setTag(table.getSeatFromID(StandinTienLen::kRobotId));
+        table.showPlayerDetail(&seat);
+        settle();
+        tap(*table.optionView->btnPresentGift);
+        return std::dynamic_pointer_cast<menuGift>(table.viewGift);
+    }
 };
 
 TEST_F(MoneyGiftRoadTest, AGiftFliesToTheRobotsSeat) {
@@ -270,13 +279,7 @@ TEST_F(MoneyGiftRoadTest, AGiftFliesToTheRobotsSeat) {
     ASSERT_TRUE(pump([&] { return table->getSeatFromID(StandinTienLen::kRobotId) >= 0; }));
     settle();
 
-    // The robot's seat menu, then its present button.
-    ui::Button seat;
-    seat.setTag(table->getSeatFromID(StandinTienLen::kRobotId));
-    table->showPlayerDetail(&seat);
-    settle();
-    tap(*table->optionView->btnPresentGift);
-    auto gifts = std::dynamic_pointer_cast<menuGift>(table->viewGift);
+    auto gifts = openTheRobotsGiftSheet(*table);
     ASSERT_TRUE(gifts);
     ASSERT_TRUE(pump([&] { return !gifts->viewControllers.empty() && gifts->viewControllers[0]; }));
     settle();
@@ -323,12 +326,7 @@ TEST_F(MoneyGiftRoadTest, TheGiftTabsReadInTheClientsLanguage) {
     ASSERT_TRUE(table);
     ASSERT_TRUE(pump([&] { return table->getSeatFromID(StandinTienLen::kRobotId) >= 0; }));
     settle();
-    ui::Button seat;
-    seat.setTag(table->getSeatFromID(StandinTienLen::kRobotId));
-    table->showPlayerDetail(&seat);
-    settle();
-    tap(*table->optionView->btnPresentGift);
-    auto gifts = std::dynamic_pointer_cast<menuGift>(table->viewGift);
+    auto gifts = openTheRobotsGiftSheet(*table);
     ASSERT_TRUE(gifts);
     ASSERT_TRUE(pump([&] { return gifts->listGifts.size() == 2; }));
     settle();

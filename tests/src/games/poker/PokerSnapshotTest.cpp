@@ -30,17 +30,21 @@ protected:
         return table;
     }
 
+    // The first betting round: 40 all in short, three calls and three folds.
+    static void preFlop(PokerView& table) {
+        table.onAllIn(40, 800, 0, 50, {5, 3, 2, 6});
+        table.onFold(50, 1200, 60, {5, 3, 2, 6});
+        table.onCall(60, 800, 9199, 70, {5, 3, 2, 6});
+        table.onFold(70, 3000, 20, {5, 3, 2, 6});
+        table.onFold(20, 5000, 30, {5, 3, 2, 6});
+        table.onCall(30, 800, 1600, 10, {5, 3, 2, 6});
+        table.onCall(10, 800, 24200, 30, {5, 4, 2, 6});
+    }
     // From the deal to the river: Chi and Giang go all in short, so the river has a main and two side
     // pots; Binh and I are left.
     std::shared_ptr<PokerView> river() {
         auto table = dealt();
-        table->onAllIn(40, 800, 0, 50, {5, 3, 2, 6});
-        table->onFold(50, 1200, 60, {5, 3, 2, 6});
-        table->onCall(60, 800, 9199, 70, {5, 3, 2, 6});
-        table->onFold(70, 3000, 20, {5, 3, 2, 6});
-        table->onFold(20, 5000, 30, {5, 3, 2, 6});
-        table->onCall(30, 800, 1600, 10, {5, 3, 2, 6});
-        table->onCall(10, 800, 24200, 30, {5, 4, 2, 6});
+        preFlop(*table);
         table->onSelfResult("PAIR", aceLowCards("AS AH KD 9C 4S"));
         table->onFlop(30, aceLowCards("KD 9C 4S"), 1, {3250});
         run(2.5);
@@ -71,13 +75,7 @@ TEST_F(PokerSnapshots, EverySeatsGiftsLieBesideItOverNothing) {
         for (const auto& finding : giftsCovering(*table->view(), giftsOf(table->players()))) ADD_FAILURE() << when << ": " << finding;
     };
     expectClear("dealt");
-    table->onAllIn(40, 800, 0, 50, {5, 3, 2, 6});
-    table->onFold(50, 1200, 60, {5, 3, 2, 6});
-    table->onCall(60, 800, 9199, 70, {5, 3, 2, 6});
-    table->onFold(70, 3000, 20, {5, 3, 2, 6});
-    table->onFold(20, 5000, 30, {5, 3, 2, 6});
-    table->onCall(30, 800, 1600, 10, {5, 3, 2, 6});
-    table->onCall(10, 800, 24200, 30, {5, 4, 2, 6});
+    preFlop(*table);
     table->onFlop(30, aceLowCards("KD 9C 4S"), 1, {3250});
     run(2.5);
     table->onTurn(30, aceLowCard("AD"), 3, {3250, 4800});
