@@ -1,7 +1,5 @@
 #include "screens/LoginView.h"
 
-#include <algorithm>
-
 #include "lobby/SavedPassword.h"
 #include "net/MobileClient.h"
 #include "platform/core/Bundle.h"
@@ -248,13 +246,8 @@ void LoginView::moveForm(double dy) {
 // With no keyboard to clear on the desktop, the form lifts no further than keeps both fields whole
 // below the top bar: the one being typed into and the one a player may click next.
 double LoginView::liftKeepingFieldsInSight() const {
-    double lift = kRaise;
-    for (const auto& field : {txvUser, txvPass}) {
-        if (!field) continue;
-        const double topAtRest = viewScroll->frame().y() + formLift + field->frame().y();
-        lift = std::min(lift, topAtRest - (kTopBarHeight + kGapBelowTopBar));
-    }
-    return std::max(0.0, lift);
+    return formlift::keepingFieldsWhole(kRaise, viewScroll->frame().y() + formLift, {txvUser, txvPass},
+                                        [](const ui::TextField&) { return kTopBarHeight + kGapBelowTopBar; });
 }
 
 void LoginView::lowerForm() {

@@ -6,6 +6,7 @@
 #include "lobby/GlobalService.h"
 #include "lobby/model/Player.h"
 #include "platform/ui/Button.h"
+#include "screens/FormLift.h"
 #include "platform/ui/ImageView.h"
 #include "platform/ui/Label.h"
 #include "platform/ui/Switch.h"
@@ -27,8 +28,8 @@ public:
     // The form moves up this far while a field is being typed in, unless that would carry a field
     // under the top bar: both fields stay whole this gap below the bar.
     static constexpr double kRaise = 70;
-    static constexpr double kTopBarHeight = 30;
-    static constexpr double kGapBelowTopBar = 4;
+    static constexpr double kTopBarHeight = formlift::kTopBarHeight;
+    static constexpr double kGapBelowTopBar = formlift::kGapBelowTopBar;
 
     LoginView() : LoginView("LoginView") {}
     explicit LoginView(std::string nibName);

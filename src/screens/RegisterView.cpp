@@ -186,13 +186,9 @@ double RegisterView::highestFieldTop(const ui::TextField& field) {
 // With no keyboard to clear on the desktop, the form lifts no further than keeps every field whole
 // below the bar (and the mail button): the one being typed into and those a player may click next.
 void RegisterView::liftForm(double wanted) {
-    double highest = wanted;
-    for (const auto& field : {txvUser, txvPass, txvRePass}) {
-        if (!field) continue;
-        const double topAtRest = viewScroll->frame().y() + formLift + field->frame().y();
-        highest = std::min(highest, topAtRest - highestFieldTop(*field));
-    }
-    const double lift = std::max(0.0, highest);
+    const double lift = formlift::keepingFieldsWhole(wanted, viewScroll->frame().y() + formLift,
+                                                     {txvUser, txvPass, txvRePass},
+                                                     [this](const ui::TextField& field) { return highestFieldTop(field); });
     if (lift == formLift) return;
     moveForm(formLift - lift);
     formLift = lift;

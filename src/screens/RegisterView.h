@@ -11,6 +11,7 @@
 #include "platform/ui/ImageView.h"
 #include "platform/ui/Label.h"
 #include "platform/ui/TextField.h"
+#include "screens/FormLift.h"
 #include "shell/InputDialog.h"
 #include "shell/ZunoViewController.h"
 
@@ -26,8 +27,8 @@ public:
     // carries the field being typed into under the top bar: it keeps this gap below the bar.
     static constexpr double kFirstLift = 70;
     static constexpr double kSecondLift = 140;
-    static constexpr double kTopBarHeight = 30;
-    static constexpr double kGapBelowTopBar = 4;
+    static constexpr double kTopBarHeight = formlift::kTopBarHeight;
+    static constexpr double kGapBelowTopBar = formlift::kGapBelowTopBar;
     enum Kind { kRegister = 0, kForgotPassword = 1 };
 
     RegisterView() : RegisterView("RegisterView") {}
