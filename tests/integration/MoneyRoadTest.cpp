@@ -21,7 +21,6 @@
 #include "platform/core/DataFolder.h"
 #include "platform/ui/AlertView.h"
 #include "platform/ui/Application.h"
-#include "screens/LoginView.h"
 #include "screens/MainView.h"
 #include "screens/ProfileView.h"
 #include "shell/Resources.h"
@@ -69,6 +68,14 @@ protected:
         return out;
     }
     // The profile from the main menu, once its tabs have faded in.
+    // The profile's presents tab, once the two presents are listed.
+    std::shared_ptr<AssetsView> openThePresents(ProfileView& profile) {
+        tap(*profile.btnTabOwner);
+        auto presents = std::dynamic_pointer_cast<AssetsView>(profile.ownedItemsTab());
+        if (!presents || !pump([&] { return presents->myAssets.size() == 2; })) return nullptr;
+        settle();
+        return presents;
+    }
     std::shared_ptr<ProfileView> openProfile() {
         auto menu = waitForTop<MainView>();
         if (!menu) return nullptr;
@@ -212,11 +219,8 @@ TEST_F(MoneyRoadTest, ATransferAPresentAndAnAvatar) {
     // A present opened from the profile's presents tab.
     auto profile = openProfile();
     ASSERT_TRUE(profile);
-    tap(*profile->btnTabOwner);
-    auto presents = std::dynamic_pointer_cast<AssetsView>(profile->ownedItemsTab());
+    auto presents = openThePresents(*profile);
     ASSERT_TRUE(presents);
-    ASSERT_TRUE(pump([&] { return presents->myAssets.size() == 2; }));
-    settle();
     tap(*presents->myTableView->cellForRowAtIndexPath({0, 0}));
     answer("The present held 20,000 Xu.", true);
     EXPECT_EQ(presents->myAssets.size(), 1u);
@@ -236,18 +240,12 @@ TEST_F(MoneyRoadTest, ATransferAPresentAndAnAvatar) {
 
 // A client that shows Vietnamese reads its presents, and what one held, in Vietnamese.
 TEST_F(MoneyRoadTest, PresentsReadInTheClientsLanguage) {
-    auto login = std::dynamic_pointer_cast<LoginView>(program->navigation().topViewController());
-    ASSERT_TRUE(login);
-    login->doChangeLanguage(nullptr);
-    settle();
+    ASSERT_NO_FATAL_FAILURE(switchLanguageOnTheLoginScreen());
     signInFromTheLoginScreen("lan", "hoa sen");
     auto profile = openProfile();
     ASSERT_TRUE(profile);
-    tap(*profile->btnTabOwner);
-    auto presents = std::dynamic_pointer_cast<AssetsView>(profile->ownedItemsTab());
+    auto presents = openThePresents(*profile);
     ASSERT_TRUE(presents);
-    ASSERT_TRUE(pump([&] { return presents->myAssets.size() == 2; }));
-    settle();
     EXPECT_EQ(presents->myAssets[0]->name(), "Lì xì may mắn");
     EXPECT_EQ(presents->myAssets[1]->name(), "Quà sinh nhật");
     EXPECT_EQ(presents->myAssets[1]->description(), "Mở ra để nhận 20,000 Xu.");
@@ -315,10 +313,7 @@ TEST_F(MoneyGiftRoadTest, AGiftFliesToTheRobotsSeat) {
 // A client that shows Vietnamese reads the gift sheet's tabs in Vietnamese.
 TEST_F(MoneyGiftRoadTest, TheGiftTabsReadInTheClientsLanguage) {
     UIController::setInviting(true);
-    auto login = std::dynamic_pointer_cast<LoginView>(program->navigation().topViewController());
-    ASSERT_TRUE(login);
-    login->doChangeLanguage(nullptr);
-    settle();
+    ASSERT_NO_FATAL_FAILURE(switchLanguageOnTheLoginScreen());
     signInFromTheLoginScreen("lan", "hoa sen");
     ASSERT_TRUE(pump([] { return !dialogText().empty(); }));
     press(true);

@@ -13,7 +13,6 @@
 #include "platform/ui/Application.h"
 #include "platform/ui/ScrollView.h"
 #include "platform/ui/SegmentedControl.h"
-#include "screens/LoginView.h"
 #include "screens/MainView.h"
 #include "screens/ProfileView.h"
 #include "screens/ServerView.h"
@@ -283,10 +282,7 @@ TEST_F(ProfileShopRoadTest, ProfileWardrobeAndShop) {
 
 // The shop's category tabs read in the language the client shows, as every text the server makes up.
 TEST_F(ProfileShopRoadTest, TheShopsTabsReadInTheClientsLanguage) {
-    auto login = std::dynamic_pointer_cast<LoginView>(program->navigation().topViewController());
-    ASSERT_TRUE(login);
-    login->doChangeLanguage(nullptr);
-    settle();
+    ASSERT_NO_FATAL_FAILURE(switchLanguageOnTheLoginScreen());
     ASSERT_NO_FATAL_FAILURE(signInFromTheLoginScreen("lan", "hoa sen"));
     menu = std::dynamic_pointer_cast<MainView>(program->navigation().topViewController());
     menu->doShowShopping(nullptr);

@@ -82,6 +82,13 @@ void ProgramRoadTest::relaunchProgram() {
     ASSERT_TRUE(program->launch());
 }
 
+void ProgramRoadTest::switchLanguageOnTheLoginScreen() {
+    auto login = std::dynamic_pointer_cast<LoginView>(program->navigation().topViewController());
+    ASSERT_TRUE(login);
+    login->doChangeLanguage(nullptr);
+    settle();
+}
+
 void ProgramRoadTest::signInFromTheLoginScreen(const std::string& name, const std::string& password) {
     auto servers = logInAs(name, password);
     ASSERT_TRUE(servers);
