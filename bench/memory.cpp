@@ -1,15 +1,14 @@
 // Resident memory of the client after signing in and opening the game list, headless, against the
 // stand-in server running in the same process (its few threads count too). Goal: under 40 MB.
-#include <unistd.h>
 
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <string>
 
+#include "HeadlessRun.h"
 #include "HeadlessWalk.h"
 #include "Program.h"
-#include "platform/core/DataFolder.h"
 #include "standin-server/StandinHttp.h"
 #include "standin-server/StandinLobbyLists.h"
 #include "standin-server/StandinServer.h"
@@ -41,15 +40,8 @@ int main() {
     standin::StandinHttp::installOn(http, server.port());
     if (http.start() == 0) return 1;
 
-    const auto folder = std::filesystem::temp_directory_path() / ("zuno-bench-memory-" + std::to_string(::getpid()));
-    std::filesystem::create_directories(folder);
-    sys::setDataFolder((folder / "data").string());
-    app::ProgramOptions options;
-    options.headless = true;
-    options.configFile = (folder / "config.plist").string();
-    std::ofstream(*options.configFile) << "<?xml version=\"1.0\" encoding=\"UTF-8\"?><plist version=\"1.0\"><dict>"
-                                          "<key>LinkServer</key><string>http://127.0.0.1:"
-                                       << http.port() << "/serverlist</string></dict></plist>";
+    const bench::HeadlessRun run = bench::prepareHeadlessRun("memory", http.port());
+    const app::ProgramOptions& options = run.options;
     const double before = residentMb();
     int result = 1;
     {
@@ -69,6 +61,6 @@ int main() {
     }
     http.stop();
     server.stop();
-    std::filesystem::remove_all(folder);
+    std::filesystem::remove_all(run.folder);
     return result;
 }

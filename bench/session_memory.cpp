@@ -10,7 +10,6 @@
 // screens hold, and the time of joining every table with the screens kept and with each made afresh.
 #include <malloc.h>
 #include <time.h>
-#include <unistd.h>
 
 #include <algorithm>
 #include <chrono>
@@ -24,6 +23,7 @@
 #include <typeinfo>
 #include <vector>
 
+#include "HeadlessRun.h"
 #include "Program.h"
 #include "lobby/DialogActions.h"
 #include "lobby/GameRegistry.h"
@@ -33,7 +33,6 @@
 #include "platform/backend/CairoImageForms.h"
 #include "platform/backend/RasterScreen.h"
 #include "platform/backend/TextLayout.h"
-#include "platform/core/DataFolder.h"
 #include "platform/core/PlatformOptions.h"
 #include "platform/core/RunLoop.h"
 #include "platform/media/Sound.h"
@@ -327,16 +326,8 @@ int main(int argc, char** argv) {
     standin::StandinHttp::installOn(http, server.port());
     if (http.start() == 0) return 1;
 
-    const auto folder = std::filesystem::temp_directory_path() / ("zuno-bench-session-" + std::to_string(::getpid()));
-    std::filesystem::create_directories(folder);
-    sys::setDataFolder((folder / "data").string());
-    app::ProgramOptions options;
-    options.headless = true;
-    options.configFile = (folder / "config.plist").string();
-    std::ofstream(*options.configFile) << "<?xml version=\"1.0\" encoding=\"UTF-8\"?><plist version=\"1.0\"><dict>"
-                                          "<key>Server</key><string>127.0.0.1</string><key>Port</key><string>"
-                                       << server.port() << "</string><key>LinkServer</key><string>http://127.0.0.1:"
-                                       << http.port() << "/serverlist</string></dict></plist>";
+    const bench::HeadlessRun run = bench::prepareHeadlessRun("session", http.port(), server.port());
+    const app::ProgramOptions& options = run.options;
     int result = 1;
     {
         app::Program program(options);
@@ -395,6 +386,6 @@ int main(int argc, char** argv) {
     }
     http.stop();
     server.stop();
-    std::filesystem::remove_all(folder);
+    std::filesystem::remove_all(run.folder);
     return result;
 }
