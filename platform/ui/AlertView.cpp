@@ -320,20 +320,21 @@ void AlertView::pressEscapeKey() {
 }
 
 void AlertView::typeText(const std::string& text) {
-    auto* field = ownField();
-    if (!field) return;
-    if (!field->isFirstResponder()) field->becomeFirstResponder();
-    dynamic_cast<KeyInput*>(field)->insertText(text);
+    if (auto* field = typingField()) field->insertText(text);
 }
 
 void AlertView::deleteBackward() {
-    auto* field = ownField();
-    if (!field) return;
-    if (!field->isFirstResponder()) field->becomeFirstResponder();
-    dynamic_cast<KeyInput*>(field)->deleteBackward();
+    if (auto* field = typingField()) field->deleteBackward();
 }
 
 Responder* AlertView::ownField() const { return firstKeyInputIn(*this); }
+
+KeyInput* AlertView::typingField() {
+    auto* field = ownField();
+    if (!field) return nullptr;
+    if (!field->isFirstResponder()) field->becomeFirstResponder();
+    return dynamic_cast<KeyInput*>(field);
+}
 
 void AlertView::takeKeyboard() {
     if (auto* field = ownField(); field && field->becomeFirstResponder()) return;

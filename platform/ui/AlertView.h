@@ -87,6 +87,8 @@ private:
     void place();
     // The first field inside the alert that takes typing (a subclass may add one).
     Responder* ownField() const;
+    // The alert's own field, given the keyboard: where its typing goes. None without a field.
+    KeyInput* typingField();
     void takeKeyboard();
 
     std::optional<std::string> title_, message_;
