@@ -377,6 +377,10 @@ TEST_F(PhomScreenRoadTest, AsOwnerIStartADeal) {
     ASSERT_EQ(table->ownerID(), kMe);
     ASSERT_EQ(title(table->btnStart), text("ZUNO_start"));
     tap(*table->btnStart);
+    // The tenth card comes while the deal is being dealt: it shows only once dealt, on my hand's row.
+    ASSERT_TRUE(pump([&] { return table->handSprites().size() == 10u; }));
+    for (const auto& sprite : table->handSprites())
+        if (!sprite->isHidden()) EXPECT_EQ(sprite->center().y, PhomView::kHandY) << int{sprite->cardID};
     ASSERT_NO_FATAL_FAILURE(expectMyOpeningHand("ZUNO_fire"));
     EXPECT_EQ(phom->dealCount(), 1);
 }
