@@ -267,6 +267,14 @@ protected:
         if (isNew) PhomNewService::getInstance().getCard(StandinPhom::kRoom, board());
         else PhomService::getInstance().getCard(StandinPhom::kRoom, board());
     }
+    // An opens with the king of diamonds; I hold the kings of spades and clubs.
+    void dealTheKings() {
+        phom->setNextDeal({hand({"AS", "3C", "5D", "7H", "9S", "JC", "KD", "2H", "4S"}),
+                           hand({"KS", "KC", "2C", "6D", "8H", "TS", "QC", "3D", "5H"}),
+                           hand({"2S", "4C", "6H", "8D", "TC", "QD", "AH", "3H", "9D"})},
+                          hand({"7C", "7D", "JS", "JD", "4D", "6C", "8C", "TD", "QS", "AC", "9C", "5C"}));
+        GlobalService::getInstance().readyWithRoomId(StandinPhom::kRoom, board(), true);
+    }
     size_t laidByMe() const {
         size_t n = 0;
         for (const Cards& meld : phom->laidOf(kMe)) n += meld.size();
@@ -279,11 +287,7 @@ protected:
 // and leaves my hand, which is back to nine cards; on my fourth turn my melds are laid down first.
 TEST_P(PhomPlayedOutTurnTest, ATurnRunOutAfterTakingACardIsPlayedOutForMe) {
     join();
-    phom->setNextDeal({hand({"AS", "3C", "5D", "7H", "9S", "JC", "KD", "2H", "4S"}),
-                       hand({"KS", "KC", "2C", "6D", "8H", "TS", "QC", "3D", "5H"}),
-                       hand({"2S", "4C", "6H", "8D", "TC", "QD", "AH", "3H", "9D"})},
-                      hand({"7C", "7D", "JS", "JD", "4D", "6C", "8C", "TD", "QS", "AC", "9C", "5C"}));
-    GlobalService::getInstance().readyWithRoomId(StandinPhom::kRoom, board(), true);
+    dealTheKings();
     ASSERT_TRUE(pumpUntilSeen("fire 9001 " + std::to_string(card("KD"))));
     eatWith(hand({"KS", "KC"}), card("KD"));
     ASSERT_TRUE(pumpUntilSeen("ate with 2"));
@@ -322,11 +326,7 @@ TEST_P(PhomPlayedOutTurnTest, ATurnRunOutAfterTakingACardIsPlayedOutForMe) {
 // row, naming the next player, and my hand is back to nine.
 TEST_P(PhomPlayedOutTurnTest, ATurnRunOutBeforeTakingACardDrawsAndFiresForMe) {
     join();
-    phom->setNextDeal({hand({"AS", "3C", "5D", "7H", "9S", "JC", "KD", "2H", "4S"}),
-                       hand({"KS", "KC", "2C", "6D", "8H", "TS", "QC", "3D", "5H"}),
-                       hand({"2S", "4C", "6H", "8D", "TC", "QD", "AH", "3H", "9D"})},
-                      hand({"7C", "7D", "JS", "JD", "4D", "6C", "8C", "TD", "QS", "AC", "9C", "5C"}));
-    GlobalService::getInstance().readyWithRoomId(StandinPhom::kRoom, board(), true);
+    dealTheKings();
     for (int turn = 1; turn <= 2; ++turn) {
         SCOPED_TRACE("turn " + std::to_string(turn));
         ASSERT_TRUE(pump([&] { return table->next == kMe; }));

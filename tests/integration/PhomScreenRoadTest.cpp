@@ -145,6 +145,15 @@ protected:
         EXPECT_EQ(names[binh]->textColor(), ui::Color::green());
         EXPECT_EQ(names[0]->textColor(), ui::Color::white());
     }
+    // The stand-in's clock runs my turn out now, before I took a card; Binh is held while the test
+    // looks at the table.
+    void runOutMyTurnBeforeADraw() {
+        robots->locked([&] {
+            phom->turnTimeOver(*robots, robots->playerPlace());
+            expectPlayedOutBeforeADraw();
+        });
+        EXPECT_EQ(phom->handOf(kMe).size(), 9u);
+    }
     // I open the deal: ten cards in my hand, dealt and laid out 39 pt apart, the stand-in's hand of
     // mine, and the fire button (its title is the game's).
     void expectMyOpeningHand(const char* fireKey) {
@@ -363,11 +372,7 @@ TEST_F(PhomScreenRoadTest, MyTurnRunsOutBeforeADrawByMyClock) {
 TEST_F(PhomScreenRoadTest, MyTurnRunsOutBeforeADrawByTheStandinsClock) {
     ASSERT_NO_FATAL_FAILURE(start(StandinTableKind::Robots));
     ASSERT_NO_FATAL_FAILURE(dealTheKingsUntilMyTurn());
-    robots->locked([&] {
-        phom->turnTimeOver(*robots, robots->playerPlace());
-        expectPlayedOutBeforeADraw();
-    });
-    EXPECT_EQ(phom->handOf(kMe).size(), 9u);
+    ASSERT_NO_FATAL_FAILURE(runOutMyTurnBeforeADraw());
 }
 
 // At my own table I open: the deal's nine cards and the tenth drawn for me right after, in my hand
@@ -492,11 +497,7 @@ TEST_F(PhomNewScreenRoadTest, MyTurnRunsOutAfterADraw) {
 TEST_F(PhomNewScreenRoadTest, MyTurnRunsOutBeforeADraw) {
     ASSERT_NO_FATAL_FAILURE(openATable());
     ASSERT_NO_FATAL_FAILURE(dealTheKingsUntilMyTurn());
-    robots->locked([&] {
-        phom->turnTimeOver(*robots, robots->playerPlace());
-        expectPlayedOutBeforeADraw();
-    });
-    EXPECT_EQ(phom->handOf(kMe).size(), 9u);
+    ASSERT_NO_FATAL_FAILURE(runOutMyTurnBeforeADraw());
 }
 
 // Invited to an empty table of my own, I start and open: all ten cards come with the deal.
