@@ -482,6 +482,11 @@ bool StandinRobotTables::runOutPlayerTurn() {
     return true;
 }
 
+void StandinRobotTables::seatForTests(int8_t gameType, StandinTableKind kind, const StandinAccount& player) {
+    std::lock_guard<std::mutex> lock(mutex_);
+    if (auto game = gameOf(gameType)) seatPlayer(game, game->room(), game->board(), kind, player);
+}
+
 void StandinRobotTables::dealOver() {
     playing_ = false;
     turn_ = -1;

@@ -75,6 +75,14 @@ public:
     virtual void turnTimeOver(StandinRobotTables& table, int place) = 0;
     // One of commands(), read past room and table; false passes it on to the handler installed before.
     virtual bool take(StandinRobotTables& table, int8_t commandId, Message& request) = 0;
+
+    // Tests: the cards of the deal under way as the game holds them, by place (none for a place dealt
+    // nothing), and those still to draw (none where the game keeps no stock); read with the lock held.
+    struct Dealt {
+        std::vector<std::vector<int8_t>> hands;
+        std::vector<int8_t> stock;
+    };
+    virtual Dealt dealt() const { return {}; }
 };
 
 // The robot tables of the stand-in server: the signed-in player sits with robots at one table at a time,
@@ -159,6 +167,9 @@ public:
     // Tests: the player's turn runs out now, as its time running out does; false when no deal is
     // running or the turn is not the player's.
     bool runOutPlayerTurn();
+    // Tests: seats the account at a table of the game as an invitation of that kind does, without a
+    // connection (what the table sends then goes nowhere).
+    void seatForTests(int8_t gameType, StandinTableKind kind, const StandinAccount& player);
     // Tests: how many deals have started so far (read with locked()); a quick deal may be over before
     // anyone sees it running.
     int dealsStarted() const { return dealsStarted_; }
