@@ -50,7 +50,7 @@ StandinDemo StandinDemo::installOn(StandinServer& server, const Options& options
     StandinTienLen::addTo(robots, StandinTienLen::kSouthern);
     StandinTienLen::addTo(robots, StandinTienLen::kNorthern);
     StandinPhom::addTo(robots);
-    StandinPhom::addNewTo(robots);  // listed: any new Phom table of the game list
+    StandinPhom::addNewTo(robots);  // also in the game list
     StandinBanker::addTo(robots, StandinBanker::kBaiCao);
     StandinBanker::addTo(robots, StandinBanker::kXiZach);
     StandinCoTuong::addTo(robots);

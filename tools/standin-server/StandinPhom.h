@@ -59,7 +59,6 @@ public:
     int8_t room() const override { return kRoom; }
     int8_t board() const override { return isNew_ ? kNewBoard : kBoard; }
     const char* invitationText() const override { return isNew_ ? kNewInvitation : kInvitation; }
-    bool listed() const override { return isNew_; }
     // The last reset-melds report of new Phom: its bytes after room and table (tests).
     std::vector<int8_t> lastReport() const;
     // The melds laid at a player's place (tests).

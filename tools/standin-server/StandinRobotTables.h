@@ -39,9 +39,6 @@ public:
     virtual int8_t room() const = 0;
     virtual int8_t board() const = 0;
     virtual const char* invitationText() const = 0;
-    // Reached from the game list (any table of the room list seats the player with the robots),
-    // not only by invitation.
-    virtual bool listed() const { return false; }
     // The game's own requests, which the loop hands to take() while the player sits at its table.
     virtual std::vector<int8_t> commands() const = 0;
 
@@ -87,14 +84,16 @@ public:
 
 // The robot tables of the stand-in server: the signed-in player sits with robots at one table at a time,
 // of whichever game was added. Once the player is in the lobby, a robot invites the player (see
-// StandinInvitation); the join that the accepted invitation sends, or a join through the room list of a
-// listed game, seats the player. The loop keeps the seats (the player, the robot An, and the robots of
-// the game's robotPlaces(), Binh first, who sit down a moment later), the ready flags, the owner and
-// the start of each deal (An starts when everyone is ready; at an empty table the player owns it and
-// starts), the turn order's clock (a robot plays after a pause, the player's turn time runs out a second
-// after the turn seconds), leaving, kicking a robot (it comes back later), a robot's answer to table
-// chat and the player's invitations (74): an online robot sits down in a free place after the robot
-// pause and gets ready, an account with a connection is invited to the table. The game does the rest.
+// StandinInvitation); the join that the accepted invitation sends, or the join of a table that the lobby
+// lists for the game the player plays (from the table list or play now), seats the player and makes the
+// table's game the one the lobby lists answer for. The loop keeps the seats (the player, the robot An,
+// and the robots of the game's robotPlaces(), Binh first, who sit down a moment later), the ready flags,
+// the owner and the start of each deal (An starts when everyone is ready; at an empty table the player
+// owns it and starts), the turn order's clock (a robot plays after a pause, the player's turn time runs
+// out a second after the turn seconds), leaving, kicking a robot (it comes back later), a robot's answer
+// to table chat and the player's invitations (74): an online robot sits down in a free place after the
+// robot pause and gets ready, an account with a connection is invited to the table. The game does the
+// rest.
 // Money is the accounts' balances that the sign-in keeps: read at every join and notice, and changed
 // there by every result (moneyOf, pay).
 //
@@ -141,7 +140,7 @@ public:
     };
     using Task = std::function<void()>;
 
-    // `lists` tells which game the player chose (for listed games); it may be null.
+    // `lists` tells which game the player plays and which tables its rooms list; it may be null.
     static std::shared_ptr<StandinRobotTables> installOn(StandinServer& server, std::shared_ptr<StandinSignIn> signIn,
                                                          std::shared_ptr<StandinLobbyLists> lists, Options options);
     ~StandinRobotTables();
