@@ -2,15 +2,16 @@
 // is checked at every state a deal goes through (each settle()).
 // Phom, reached by the robot's invitation from the main menu. At An's table: ready, the deal, an eat
 // of cards that do not meld refused in my bubble with eat and draw offered again, my kings eaten, draws
-// and fires by the buttons, the lay-down offered on my fourth turn, the finish with its marks and
-// continue; a turn run out with the lay-down showing, one run out after a draw and one before it (by
-// my clock and by the stand-in's), which the server plays out for me. At my own table: my start deals
-// and I open with ten cards.
+// and fires by the buttons, An at my left eating Binh's queen and laying his queens down by his seat,
+// the lay-down offered on my fourth turn, the finish with its marks and continue; a turn run out with
+// the lay-down showing, one run out after a draw and one before it (by my clock and by the stand-in's),
+// which the server plays out for me. At my own table: my start deals and I open with ten cards.
 // New Phom, reached from the game list: the room and table lists, a table with the robots, ready and
 // An's start, the arranged hand reported, an eat the server refuses with its text in my bubble, my kings
-// eaten, a fire by dragging, draws, the lay-down, my fourth king sent onto my laid kings, stop sending,
-// the finish, continue and the next deal; a turn run out after a draw and one before it, played out by
-// the server. At an empty table of my own I open with the deal's ten cards.
+// eaten, a fire by dragging, draws, An's queens eaten and laid down, the lay-down, my fourth king sent
+// onto my laid kings, stop sending, the finish, continue and the next deal; a turn run out after a draw
+// and one before it, played out by the server. At an empty table of my own I open with the deal's ten
+// cards.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -104,12 +105,25 @@ protected:
     }
     // My turn's draw or eat is offered.
     bool myTakingTurn() const { return title(table->btnStart) == text("ZUNO_eat"); }
-    // An opens with the king of diamonds and I hold the kings of spades and clubs: the deal started,
-    // up to my first turn.
+    // An at my left ate Binh's queen of diamonds with his other two and laid the three down on his
+    // fourth turn, before mine: the eaten queen lies among his laid cards by his seat, where each
+    // settled step's layout check sees that no card lies on his name or money.
+    void expectAnsQueensLaid() const {
+        const int an = table->getSeatFromID(StandinRobotTables::kOwnerId);
+        ASSERT_EQ(an, 3);
+        EXPECT_EQ(table->phom().numCardEat[static_cast<size_t>(an)], 1);
+        EXPECT_TRUE(table->eatenSprites(an).empty());
+        std::vector<int8_t> laid;
+        for (const auto& card : table->laidSprites(an)) laid.push_back(card->cardID);
+        std::sort(laid.begin(), laid.end());
+        EXPECT_EQ(laid, aceLowCards("QS QD QH"));
+    }
+    // An opens with the king of diamonds and I hold the kings of spades and clubs; An holds two queens
+    // for the one Binh fires first: the deal started, up to my first turn.
     void dealTheKingsUntilMyTurn() {
-        phom->setNextDeal({aceLowCards("AS 3C 5D 7H 9S JC KD 2H 4S"), aceLowCards("KS KC 2C 6D 8H TS QC 3D 5H"),
+        phom->setNextDeal({aceLowCards("QS QH 5D 7H 9S JC KD 2H 4S"), aceLowCards("KS KC 2C 6D 8H TS QC 3D 5H"),
                            aceLowCards("2S 4C 6H 8D TC QD AH 3H 9D")},
-                          aceLowCards("7C 7D JS JD 4D 6C 8C TD QS AC 9C 5C"));
+                          aceLowCards("7C 7D JS JD 4D 6C 8C TD 3C AC 9C 5C"));
         tap(*table->btnStart);
         ASSERT_TRUE(pump([&] { return myTakingTurn(); }));
         settle();
@@ -290,6 +304,7 @@ TEST_F(PhomScreenRoadTest, ARefusedEatMyKingsEatenALayDownAndTheFinish) {
         }));
         settle();
         if (title(table->btnStart) == text("ZUNO_haPhom")) {
+            expectAnsQueensLaid();
             tap(*table->btnStart);
             ASSERT_TRUE(pump([&] { return table->phom().isHaPhom; }));
             laid = true;
@@ -393,10 +408,10 @@ TEST_F(PhomScreenRoadTest, AsOwnerIStartADeal) {
 TEST_F(PhomNewScreenRoadTest, FromTheGameListThroughADealToTheNext) {
     ASSERT_NO_FATAL_FAILURE(openATable());
 
-    // An opens with the king of diamonds; I hold the other three kings.
-    phom->setNextDeal({aceLowCards("AS 3C 5D 7H 9S JC KD 2H 4S"), aceLowCards("KS KC KH 2C 6D 8H TS QC 3D"),
+    // An opens with the king of diamonds; I hold the other three kings, An two queens.
+    phom->setNextDeal({aceLowCards("QS QH 5D 7H 9S JC KD 2H 4S"), aceLowCards("KS KC KH 2C 6D 8H TS QC 3D"),
                        aceLowCards("2S 4C 6H 8D TC QD AH 3H 9D")},
-                      aceLowCards("7C 7D JS JD 4D 6C 8C TD QS AC 9C 5C"));
+                      aceLowCards("7C 7D JS JD 4D 6C 8C TD 3C AC 9C 5C"));
     ASSERT_EQ(title(table->btnStart), text("ZUNO_ready"));
     tap(*table->btnStart);
     ASSERT_TRUE(pump([&] { return myTakingTurn(); }));
@@ -440,6 +455,7 @@ TEST_F(PhomNewScreenRoadTest, FromTheGameListThroughADealToTheNext) {
         settle();
     }
     ASSERT_EQ(title(table->btnStart), text("ZUNO_haPhom"));
+    expectAnsQueensLaid();
     tap(*table->btnStart);
     ASSERT_TRUE(pump([&] { return title(table->btnStart) == text("ZUNO_guiPhom"); }));
     settle();
