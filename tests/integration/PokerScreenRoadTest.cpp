@@ -46,7 +46,7 @@ protected:
         StandinRobotTables::Options options;
         options.robotDelay = 0.02;
         options.seed = 7;
-        options.turnSeconds = 120;  // no turn runs out while the test looks
+        options.holdPlayerTurns = true;  // no turn runs out while the test looks, however busy the machine
         robots = StandinRobotTables::installOn(server, signIn, lists, options);
         // Long enough to look at the waiting table, the last pots and the winners.
         StandinPoker::Pauses pauses{1.0, 1.5, 3.0, 1.5, 0.1};
