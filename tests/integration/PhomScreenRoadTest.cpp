@@ -122,7 +122,6 @@ protected:
         EXPECT_EQ(phom->handOf(kMe).size(), 9u);
     }
 
-    std::shared_ptr<StandinRobotTables> robots;
     std::shared_ptr<StandinPhom> phom;
     std::shared_ptr<PhomView> table;
 };
@@ -308,6 +307,8 @@ TEST_F(PhomScreenRoadTest, MyTurnRunsOutAfterADraw) {
     ASSERT_NO_FATAL_FAILURE(expectMyKingOfClubsFired());
 }
 
+// As the owner I open the deal; my first turn, a fire, runs out untouched, and so does my next, before
+// I draw or eat.
 TEST_F(PhomScreenRoadTest, AsOwnerIStartADeal) {
     ASSERT_NO_FATAL_FAILURE(start(StandinTableKind::Empty));
     ASSERT_EQ(table->ownerID(), kMe);
@@ -316,8 +317,17 @@ TEST_F(PhomScreenRoadTest, AsOwnerIStartADeal) {
     ASSERT_TRUE(pump([&] { return table->handSprites().size() == 9u; }));
     EXPECT_EQ(phom->dealCount(), 1);
     settle();
+
+    ASSERT_TRUE(pump([&] { return table->currentPlayer() == kMe && !table->isDealing(); }));
+    settle();
+    ASSERT_NO_FATAL_FAILURE(letMyTurnRunOut());
+    ASSERT_TRUE(pump([&] { return myTakingTurn(); }));
+    settle();
+    ASSERT_NO_FATAL_FAILURE(letMyTurnRunOut());
 }
 
+// From the game list to a table, a deal played through its lay-down and sent cards, and the next deal,
+// whose first turn of mine runs out untouched.
 TEST_F(PhomNewScreenRoadTest, FromTheGameListThroughADealToTheNext) {
     ASSERT_NO_FATAL_FAILURE(openATable());
 
@@ -400,6 +410,11 @@ TEST_F(PhomNewScreenRoadTest, FromTheGameListThroughADealToTheNext) {
     tap(*table->btnStart);
     ASSERT_TRUE(pump([&] { return phom->dealCount() == 2 && table->handSprites().size() == 9u; }));
     settle();
+
+    // My first turn of the next deal runs out untouched.
+    ASSERT_TRUE(pump([&] { return table->currentPlayer() == kMe && !table->isDealing(); }));
+    settle();
+    ASSERT_NO_FATAL_FAILURE(letMyTurnRunOut());
 }
 
 // On my first turn I draw and my time runs out (the stand-in's clock, run out here when the test says):
