@@ -101,7 +101,6 @@ protected:
         }));
     }
 
-    std::shared_ptr<StandinRobotTables> robots;
     std::shared_ptr<StandinBanker> baiCao, xiZach;
 };
 
@@ -154,7 +153,7 @@ TEST_F(BankerScreenRoadTest, BaiCaoAsPunter) {
 }
 
 // My own Bai Cao table as the banker: Binh sits at the top, stakes and gets ready; I deal, Binh shows at
-// once, I show all; the stop shows every result, and continue.
+// once, I show all; the stop shows every result, and continue. The next deal runs out on its clock.
 TEST_F(BankerScreenRoadTest, BaiCaoAsBanker) {
     ASSERT_NO_FATAL_FAILURE(start(500000, StandinBanker::kBaiCao, StandinTableKind::Empty));
     auto table = waitForTop<BaiCaoView>();
@@ -182,6 +181,16 @@ TEST_F(BankerScreenRoadTest, BaiCaoAsBanker) {
     tap(*table->btnStart);
     settle();
     EXPECT_EQ(title(table->btnStart), text("ZUNO_start"));
+
+    // The next deal: I show nothing and the deal's time runs out, which ends it.
+    ASSERT_TRUE(pump([&] { return table->playerAt(binh) && table->playerAt(binh)->isReady(); }));
+    tap(*table->btnStart);
+    ASSERT_TRUE(pump([&] { return !table->isGameEnd() && open(*table, 0).size() == 3; }));
+    settle();
+    ASSERT_NO_FATAL_FAILURE(letMyTurnRunOut());
+    ASSERT_TRUE(pump([&] { return table->isGameEnd(); }));
+    settle();
+    EXPECT_EQ(title(table->btnStart), text("ZUNO_continuee"));
 }
 
 // My own Xi Zach table as the dealer: Binh sits and gets ready; a start refused for a short balance; the
@@ -249,7 +258,8 @@ TEST_F(BankerScreenRoadTest, XiZachAsDealer) {
 }
 
 // An's Xi Zach table as a punter: I am called first (by An, alone), draw and stand; Binh is called and
-// draws; An, the dealer, is called and examines; the stop shows each result and my win.
+// draws; An, the dealer, is called and examines; the stop shows each result and my win. In the next
+// deal my turn runs out untouched.
 TEST_F(BankerScreenRoadTest, XiZachAsPunter) {
     ASSERT_NO_FATAL_FAILURE(start(500000, StandinBanker::kXiZach, StandinTableKind::Robots));
     auto table = waitForTop<XiZachView>();
@@ -265,9 +275,12 @@ TEST_F(BankerScreenRoadTest, XiZachAsPunter) {
     EXPECT_EQ(callsShown(*table), 1);
 
     ASSERT_EQ(title(table->btnStart), text("ZUNO_botBai"));
+    const int turnsStarted = robots->locked([&] { return robots->playerTurnsStarted(); });
     tap(*table->btnStart);
     ASSERT_TRUE(pump([&] { return table->playerAt(0)->cards().size() == 3; }));
     settle();
+    EXPECT_EQ(robots->locked([&] { return robots->playerTurnsStarted(); }), turnsStarted)
+        << "a draw keeps the turn's time running, as my turn bar does";
     tap(*table->btnAutoSelected);  // stand
     ASSERT_TRUE(pump([&] { return table->nextPlayer != kMe; }));
     settle();
@@ -281,6 +294,15 @@ TEST_F(BankerScreenRoadTest, XiZachAsPunter) {
     tap(*table->btnStart);
     settle();
     EXPECT_EQ(title(table->btnStart), text("ZUNO_ready"));
+
+    // The next deal: called first again, I neither draw nor stand and my time runs out, which stands.
+    tap(*table->btnStart);
+    ASSERT_TRUE(pump([&] { return !table->isGameEnd() && table->nextPlayer == kMe; }));
+    settle();
+    ASSERT_NO_FATAL_FAILURE(letMyTurnRunOut());
+    ASSERT_TRUE(pump([&] { return table->nextPlayer != kMe || table->isGameEnd(); }));
+    settle();
+    EXPECT_EQ(table->playerAt(0)->cards().size(), 2u);
 }
 
 }  // namespace

@@ -72,10 +72,12 @@ TEST_F(CaroScreenRoadTest, AGameAtAnsTableToMyResignation) {
     EXPECT_EQ(table->lblMoney0->text(), Util::formatNumber(before - 1000) + " " + text("ZUNO_win"))
         << "the stake lost shows at my seat at once";
 
-    // Continue clears the board; leaving between games needs no confirmation.
+    // Continue clears the board; the next game is lost on my clock; leaving between games needs no
+    // confirmation.
     tap(*table->btnStart);
     settle();
     EXPECT_EQ(table->board->model().totalMovedCells(), 0);
+    ASSERT_NO_FATAL_FAILURE(nextGameLostOnMyClock(*table));
     table->doLeaveBoard();
     ASSERT_TRUE(waitForTop<MainView>());
 }

@@ -93,11 +93,13 @@ TEST_F(CoTuongScreenRoadTest, AGameAgainstBinhToMyResignation) {
     ASSERT_NO_FATAL_FAILURE(drawRefusedDeclinedThenResign(*table, *coTuong));
     EXPECT_EQ(UIController::myInfo()->money(), 4000) << "the stake went to Binh";
 
-    // Continue clears the board; leaving between games needs no confirmation.
+    // Continue clears the board; the next game is lost on my clock; leaving between games needs no
+    // confirmation.
     tap(*table->btnStart);
     settle();
     EXPECT_TRUE(table->board->isEmpty());
     EXPECT_EQ(title(table->btnStart), BoardTableModel::startKind(0, 0).title);
+    ASSERT_NO_FATAL_FAILURE(nextGameLostOnMyClock(*table));
     table->doLeaveBoard();
     ASSERT_TRUE(waitForTop<MainView>());
     ASSERT_TRUE(pump([&] { return robots->locked([&] { return robots->placeCount() == 0; }); }));

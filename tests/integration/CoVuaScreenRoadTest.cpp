@@ -145,11 +145,13 @@ TEST_F(CoVuaScreenRoadTest, AGameAgainstAnToMyResignation) {
     EXPECT_EQ(title(table->btnStart), BoardTableModel::startKind(3, 0).title);
     EXPECT_FALSE(table->board->isEmpty()) << "the final position stays";
 
-    // Continue clears the board; leaving between games needs no confirmation.
+    // Continue clears the board; the next game is lost on my clock; leaving between games needs no
+    // confirmation.
     tap(*table->btnStart);
     settle();
     EXPECT_TRUE(table->board->isEmpty());
     EXPECT_EQ(title(table->btnStart), BoardTableModel::startKind(1, 0).title);
+    ASSERT_NO_FATAL_FAILURE(nextGameLostOnMyClock(*table));
     table->doLeaveBoard();
     ASSERT_TRUE(waitForTop<MainView>());
 }

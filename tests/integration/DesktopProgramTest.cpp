@@ -335,7 +335,6 @@ protected:
         programOptions.snapshotDir = zuno::testing::makeTemporaryFolder("headless-walk") + "/shots";
         ASSERT_NO_FATAL_FAILURE(launchProgram("headless-walk"));
     }
-    std::shared_ptr<StandinRobotTables> robots;
 };
 
 TEST_F(HeadlessWalkTest, EveryScreenPicturedIsLaidOut) {

@@ -93,7 +93,6 @@ protected:
         return std::dynamic_pointer_cast<TransactionView>(profile->purchasesTab());
     }
 
-    std::shared_ptr<StandinRobotTables> robots;
     std::shared_ptr<StandinTienLen> tienLen;
     std::shared_ptr<StandinMoney> money;
 };

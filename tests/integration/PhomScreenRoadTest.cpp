@@ -186,7 +186,6 @@ protected:
         EXPECT_EQ(title(table->btnStart), text(fireKey));
     }
 
-    std::shared_ptr<StandinRobotTables> robots;
     std::shared_ptr<StandinPhom> phom;
     std::shared_ptr<PhomView> table;
 };
@@ -391,7 +390,8 @@ TEST_F(PhomScreenRoadTest, MyTurnRunsOutBeforeADrawByTheStandinsClock) {
 }
 
 // At my own table I open: the deal's nine cards and the tenth drawn for me right after, in my hand
-// once the deal is dealt, with the fire button.
+// once the deal is dealt, with the fire button. My first turn, a fire, runs out untouched, and so does
+// my next, before I draw or eat.
 TEST_F(PhomScreenRoadTest, AsOwnerIStartADeal) {
     ASSERT_NO_FATAL_FAILURE(start(StandinTableKind::Empty));
     ASSERT_EQ(table->ownerID(), kMe);
@@ -403,8 +403,17 @@ TEST_F(PhomScreenRoadTest, AsOwnerIStartADeal) {
         if (!sprite->isHidden()) EXPECT_EQ(sprite->center().y, PhomView::kHandY) << int{sprite->cardID};
     ASSERT_NO_FATAL_FAILURE(expectMyOpeningHand("ZUNO_fire"));
     EXPECT_EQ(phom->dealCount(), 1);
+
+    ASSERT_TRUE(pump([&] { return table->currentPlayer() == kMe && !table->isDealing(); }));
+    settle();
+    ASSERT_NO_FATAL_FAILURE(letMyTurnRunOut());
+    ASSERT_TRUE(pump([&] { return myTakingTurn(); }));
+    settle();
+    ASSERT_NO_FATAL_FAILURE(letMyTurnRunOut());
 }
 
+// From the game list to a table, a deal played through its lay-down and sent cards, and the next deal,
+// whose first turn of mine runs out untouched.
 TEST_F(PhomNewScreenRoadTest, FromTheGameListThroughADealToTheNext) {
     ASSERT_NO_FATAL_FAILURE(openATable());
 
@@ -492,6 +501,11 @@ TEST_F(PhomNewScreenRoadTest, FromTheGameListThroughADealToTheNext) {
                table->handSprites().size() == phom->handOf(kMe).size();
     }));
     settle();
+
+    // My first turn of the next deal runs out untouched.
+    ASSERT_TRUE(pump([&] { return table->currentPlayer() == kMe && !table->isDealing(); }));
+    settle();
+    ASSERT_NO_FATAL_FAILURE(letMyTurnRunOut());
 }
 
 // On my first turn I draw and my time runs out (the stand-in's clock, run out here when the test says):

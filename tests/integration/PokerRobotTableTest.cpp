@@ -100,7 +100,7 @@ TEST_F(PokerRobotTableTest, HandsAtATableWithFreeSeats) {
     // An's money is his account's.
     ASSERT_TRUE(seenPrefix("join(1, 0, 9001, 100, [{9001 An 2400000 3 900 ready} {4711 lan 500000 12 250 -} {-1"));
     ASSERT_TRUE(seen("stacks(1, 0, [9001 4711], [20000 10000])"));
-    ASSERT_TRUE(seen("start(1, 0, 20, " + cards("AH KH") + ", 9001, 4711, 9002, 100, 9008, [], [])"));
+    ASSERT_TRUE(seen("start(1, 0, 30, " + cards("AH KH") + ", 9001, 4711, 9002, 100, 9008, [], [])"));
     ASSERT_TRUE(seen("call(1, 0, 9001, 200, 19800, 4711, [5 3 2 6])"));
 
     PokerService::getInstance().doRaise(kRoom, kBoard, 100);  // only the call
@@ -180,7 +180,7 @@ TEST_F(PokerHeldTurnTest, MyTimeRunsOutThenMyStackIsGone) {
     poker->setNextDeck(aceLowCards("3H TC 8D AS 2C 5S 6C 2H AH 7D AD KS QD 9H 4C"));
     ASSERT_TRUE(robots->runOutPlayerTurn());
     ASSERT_TRUE(seenPrefix("fold(1, 0, 4711, 9900, 9002, "));
-    ASSERT_TRUE(seenPrefix("start(1, 0, 20, " + cards("2C 7D") + ", 4711, 9002, 9008, 100, 9009"));
+    ASSERT_TRUE(seenPrefix("start(1, 0, 30, " + cards("2C 7D") + ", 4711, 9002, 9008, 100, 9009"));
     // This hand's call of An's (the last hand's left him 19800), after which it is my turn.
     ASSERT_TRUE(seen("call(1, 0, 9001, 200, 19600, 4711, [5 3 2 6])"));
     PokerService::getInstance().doAllIn(kRoom, kBoard);

@@ -46,7 +46,7 @@ protected:
         StandinRobotTables::Options options;
         options.robotDelay = 0.02;
         options.seed = 7;
-        options.turnSeconds = 120;  // no turn runs out while the test looks
+        options.holdPlayerTurns = true;  // no turn runs out while the test looks, however busy the machine
         robots = StandinRobotTables::installOn(server, signIn, lists, options);
         // Long enough to look at the waiting table, the last pots and the winners.
         StandinPoker::Pauses pauses{1.0, 1.5, 3.0, 1.5, 0.1};
@@ -101,7 +101,6 @@ protected:
         table.sldBet->sendActionsForControlEvents(ui::ControlEvent::ValueChanged);
     }
 
-    std::shared_ptr<StandinRobotTables> robots;
     std::shared_ptr<StandinPoker> poker;
 };
 
@@ -210,7 +209,7 @@ TEST_F(PokerScreenRoadTest, HandsAtATableThenTheFullTable) {
 }
 
 // In Vietnamese, chosen in the settings: the stand-in refuses a raise of only the call in Vietnamese,
-// the slider's raises go, and the table's texts fit and are of the one language.
+// the slider's raises go, and the table's texts fit and are of the one language; my next turn runs out.
 TEST_F(PokerScreenRoadTest, TheTableAndTheServerSpeakVietnamese) {
     ASSERT_NO_FATAL_FAILURE(speakVietnamese());
     auto table = openTable(StandinPoker::kBoard);
@@ -226,4 +225,9 @@ TEST_F(PokerScreenRoadTest, TheTableAndTheServerSpeakVietnamese) {
     tap(*table->btnRaise);
     ASSERT_TRUE(pump([&] { return seat(*table, kMe)->playerMoney() > 200; }));
     settle();
+
+    // My next turn runs out untouched: the server checks or folds for me.
+    ASSERT_TRUE(pump([&] { return table->poker().nowPlaying == kMe; }));
+    settle();
+    ASSERT_NO_FATAL_FAILURE(letMyTurnRunOut());
 }

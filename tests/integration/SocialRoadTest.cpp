@@ -78,7 +78,6 @@ protected:
     std::vector<int32_t> friendsOnTheServer() const { return signIn->accountWithId(kDemo)->friendIds; }
 
     std::shared_ptr<StandinSocial> social;
-    std::shared_ptr<StandinRobotTables> robots;
 };
 
 }  // namespace

@@ -3,6 +3,7 @@
 // player gets ready, sees the deal, plays a set chosen by tapping cards, passes, sees the robots' moves,
 // the finish and the money change, and gets ready for the next deal. A move the server refuses shows
 // its text. At Mien Bac the player leads, and no pass is offered while he does.
+#include <gtest/gtest-spi.h>
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -21,6 +22,7 @@
 #include "standin-server/StandinRobotTables.h"
 #include "standin-server/StandinTienLen.h"
 #include "support/ProgramRoadTest.h"
+#include "table/TableBottomMenu.h"
 
 using namespace zuno;
 using namespace zuno::standin;
@@ -52,6 +54,18 @@ protected:
     }
 
 
+    // Signed in, An's invitation accepted: his southern table with Binh beside me, settled; none when
+    // that does not come.
+    std::shared_ptr<TienLenView> joinAnsTable() {
+        signInFromTheLoginScreen("lan", "hoa sen");
+        if (!pump([] { return dialogText() == StandinTienLen::kInvitation; })) return nullptr;
+        pressDialogOk();
+        auto table = waitForTop<TienLenView>();
+        if (!table || !pump([&] { return table->getSeatFromID(StandinTienLen::kRobotId) == 1; })) return nullptr;
+        settle();
+        return table;
+    }
+
     // A finger on the card's strip that the next card of the fanned hand leaves uncovered.
     void tapCard(const std::shared_ptr<CardView>& card) {
         ASSERT_TRUE(card);
@@ -79,7 +93,6 @@ protected:
         return out;
     }
 
-    std::shared_ptr<StandinRobotTables> robots;
     std::shared_ptr<StandinTienLen> tienLen, mienBac;
 };
 
@@ -234,6 +247,56 @@ TEST_F(TienLenScreenRoadTest, MienBacLeadWithoutAPassThenPassToTheEnd) {
     settle();
     EXPECT_EQ(table->btnStart->titleForState(ui::ControlState::Normal), text("ZUNO_ready"));
     EXPECT_EQ(table->myCardIds().size(), 0u);
+
+    // The next deal: my first turn runs out untouched (this table passes nothing for me).
+    tap(*table->btnStart);
+    ASSERT_TRUE(pump([&] { return mienBac->dealCount() == 2 && table->currentPlayer() == kMe; }));
+    settle();
+    ASSERT_NO_FATAL_FAILURE(letMyTurnRunOut());
+}
+
+// I hold the three of spades and lead the first deal, but let the time run out: the pass my clock sends
+// is refused (a lead cannot pass) and the server plays my lowest card for me. Binh and An answer it, and
+// my next turn runs out too: that pass is taken.
+TEST_F(TienLenScreenRoadTest, MyLeadAndMyAnswerRunOut) {
+    auto table = joinAnsTable();
+    ASSERT_TRUE(table);
+
+    tienLen->setNextHands({Ids{1, 5, 50}, Ids{0, 4, 9, 14, 20, 24, 28, 33, 37, 41, 44, 45, 47}, Ids{2, 6, 51}});
+    tap(*table->btnStart);
+    ASSERT_TRUE(pump([&] { return table->currentPlayer() == kMe && table->myCardIds().size() == 13; }));
+    settle();
+    ASSERT_NO_FATAL_FAILURE(letMyTurnRunOut());
+    ASSERT_TRUE(pump([&] { return table->myCardIds().size() == 12 && table->currentPlayer() == kMe; }));
+    EXPECT_EQ(tienLen->handOf(kMe).front(), 4) << "my three of spades went";
+    settle();
+    ASSERT_NO_FATAL_FAILURE(letMyTurnRunOut());
+    EXPECT_EQ(tienLen->handOf(kMe).size(), 12u) << "passed, nothing played for me";
+}
+
+// While An leads (his turn waits), a card I choose turns the action button to fire, dimmed: nothing of
+// my turn is lit on his. A fire lit on his turn, as a fault would leave it, fails the settled step.
+TEST_F(TienLenScreenRoadTest, NothingOfMyTurnIsLitOnAnothers) {
+    auto table = joinAnsTable();
+    ASSERT_TRUE(table);
+
+    robots->holdRobotTurns(true);
+    tienLen->setNextHands({Ids{0, 50}, Ids{4, 9, 14, 20, 24, 28, 33, 37, 41, 44, 45, 47, 51}, Ids{5, 49}});
+    tap(*table->btnStart);
+    ASSERT_TRUE(pump([&] {
+        return table->currentPlayer() == StandinRobotTables::kOwnerId && table->myCardIds().size() == 13;
+    }));
+    settle();
+    tapCard(mySprite(*table, 4));
+    settle();
+    EXPECT_EQ(table->btnStart->titleForState(ui::ControlState::Normal), text("ZUNO_fire"));
+    EXPECT_FALSE(table->btnStart->isEnabled());
+
+    tablebar::setUsable(*table->btnStart, true);
+    EXPECT_NONFATAL_FAILURE(settle(), "the turn and its actions disagree: Tien Len table, my turn by the screen: no, "
+                                      "lit: btnStart ZUNO_fire, by the stand-in: no");
+    tablebar::setUsable(*table->btnStart, false);
+    robots->holdRobotTurns(false);
 }
 
 }  // namespace

@@ -170,7 +170,26 @@ protected:
         EXPECT_EQ(title(table.btnStart), BoardTableModel::startKind(3, 0).title);
     }
 
-    std::shared_ptr<standin::StandinRobotTables> robots;
+    // Between games, the board cleared: ready (or start, as the owner) again; the loser of the last
+    // game moves first, and I leave my move to run out: the game is lost on my clock and the result
+    // read; continue clears the board again.
+    void nextGameLostOnMyClock(BoardTableView& table) {
+        ASSERT_TRUE(pump([&] {
+            auto other = table.table().opponent();
+            return other && (other->isReady() || !table.table().amOwner());
+        }));
+        tap(*table.btnStart);
+        ASSERT_TRUE(pump([&] { return table.table().isInBoard && table.table().turn == kMe; }));
+        settle();
+        ASSERT_NO_FATAL_FAILURE(letMyTurnRunOut());
+        ASSERT_TRUE(pump([&] { return !table.table().isInBoard; }));
+        ASSERT_TRUE(pump([] { return !dialogText().empty(); }));
+        settle();
+        closeDialogs();
+        EXPECT_EQ(title(table.btnStart), BoardTableModel::startKind(3, 0).title);
+        tap(*table.btnStart);
+        settle();
+    }
 };
 
 }  // namespace zuno::testing

@@ -25,6 +25,7 @@ protected:
         ASSERT_TRUE(server.start());
         options.greetingDelay = greetingDelay;
         demo = standin::StandinDemo::installOn(server, options);
+        robots = demo.robots;
         signIn = demo.signIn;
         lists = demo.lists;
         ASSERT_NO_FATAL_FAILURE(launchProgram(folder));

@@ -10,6 +10,7 @@
 #include "platform/backend/RasterScreen.h"
 #include "standin-server/StandinHttp.h"
 #include "standin-server/StandinLobbyLists.h"
+#include "standin-server/StandinRobotTables.h"
 #include "standin-server/StandinServer.h"
 #include "standin-server/StandinSignIn.h"
 
@@ -47,9 +48,15 @@ protected:
     // of a deal, a flight, a screen) still to fire. What moves for ever, a blink, a marquee or a clock
     // on a repeating timer, is left alone, and so is a longer wait (a turn clock's end, a dialog that
     // closes itself after seconds): the road acts while it runs. A screen that does not settle fails
-    // the road, naming what still moves. The settled screen is then checked: laid out well, and drawn
-    // by the window's partial frames as a full redraw draws it.
+    // the road, naming what still moves. The settled screen is then checked: laid out well, drawn
+    // by the window's partial frames as a full redraw draws it, and at a table lighting the actions
+    // of my turn only on my turn (support/TurnActions.h).
     void settle();
+    // At the table on top, my turn runs out with no action of mine: the program's clock runs past the
+    // end of my turn bar (where the table passes for me, that pass is answered), then the stand-in's
+    // clock runs my turn out too if it still waits for me; the screen settles with the robots waiting,
+    // as my turn left the table, and they play on after.
+    void letMyTurnRunOut();
     template <class Screen>
     std::shared_ptr<Screen> waitForTop() {
         std::shared_ptr<Screen> screen;
@@ -74,6 +81,9 @@ protected:
     standin::HttpServer http;
     std::shared_ptr<standin::StandinSignIn> signIn;
     std::shared_ptr<standin::StandinLobbyLists> lists;
+    // The robots' tables, where the road seats the player with them: the turn the table on top shows
+    // is then held to theirs.
+    std::shared_ptr<standin::StandinRobotTables> robots;
     std::unique_ptr<app::Program> program;
     app::ProgramOptions programOptions;
 
@@ -84,6 +94,9 @@ private:
     // (a view that changes without saying so would stay stale on the screen; one left out for being
     // covered would be missing).
     void expectWindowFrameAsFullRedraw();
+    // The turn check of a settled step; answers whether it waited for a message (the screen may then
+    // have moved).
+    bool expectTurnActions();
 };
 
 }  // namespace zuno::testing

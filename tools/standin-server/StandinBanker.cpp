@@ -143,9 +143,8 @@ void StandinBanker::deal(StandinRobotTables& table) {
                 if (running_ && table.playing() && deals_ == deal) show(table, i, hands_[static_cast<size_t>(i)].cards);
             });
         }
-        table.schedule(table.options().turnSeconds + 1.0, [this, &table, deal = deals_] {
-            if (running_ && table.playing() && deals_ == deal) finish(table);
-        });
+        // The deal waits for the player alone: his turn's clock closes it.
+        table.startTurn(table.playerPlace());
         return;
     }
     const int owner = table.ownerPlace();
@@ -253,8 +252,8 @@ void StandinBanker::robotTurn(StandinRobotTables& table, int place) {
 }
 
 void StandinBanker::turnTimeOver(StandinRobotTables& table, int place) {
-    if (baiCao()) return;
-    nextTurn(table, place);  // a turn run out stands
+    if (baiCao()) finish(table);
+    else nextTurn(table, place);  // a turn run out stands
 }
 
 bool StandinBanker::take(StandinRobotTables& table, int8_t commandId, Message& request) {
@@ -276,9 +275,9 @@ bool StandinBanker::take(StandinRobotTables& table, int8_t commandId, Message& r
                 return true;
             }
             if (table.turn() != me) return true;
+            // A draw leaves the turn's time running: the table's turn bar started with the turn.
             if (request.readByte() == kDraw) {
                 draw(table, me);
-                table.startTurn(me);  // the turn time runs again
             } else {
                 nextTurn(table, me);
             }

@@ -13,7 +13,8 @@ namespace zuno::standin {
 // The banker tables of the stand-in server on the robot-table loop: Bai Cao (game 11) and Xi Zach
 // (game 2). The owner is the banker (at Xi Zach the dealer); each punter sets a stake (24) that the
 // banker pays or takes by the minimal judge. Bai Cao: three cards each, shown whenever their holder
-// likes (robots show all at once), the deal over when every hand is open or the turn time has run out.
+// likes (robots show all at once), the deal over when every hand is open or the turn time has run out
+// (the deal is the player's turn on the loop's clock).
 // Xi Zach: two cards each, then every punter in turn after the owner and the owner last, drawing
 // (21 type 0) or standing; a robot draws below 16; the dealer examines punters' hands (67, sent back as
 // 21 type 2); a turn run out stands. The end: every hand (50), a result text per player (91) and the

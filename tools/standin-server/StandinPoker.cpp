@@ -218,7 +218,7 @@ void StandinPoker::deal(StandinRobotTables& table) {
 
     const int mine = hand_->placeOf(playerId_);
     Message start = table.tableMessage(SC_START);
-    start.writeByte(static_cast<int8_t>(table.options().turnSeconds));
+    start.writeByte(static_cast<int8_t>(turnSeconds(table)));
     for (int c = 0; c < Hand::kHoleCards; ++c)
         start.writeByte(mine < 0 ? int8_t{-1} : hand_->player(mine).cards[static_cast<size_t>(c)]);
     start.writeInt(hand_->player(hand_->button()).id);

@@ -36,6 +36,9 @@ public:
     static constexpr int32_t kSmallBlind = 100;
     static constexpr int32_t kBuyIn = 10000;
     static constexpr int kPlaces = StandinPokerHand::kPlaces;
+    // A turn at a Poker table lasts as long as the table's turn bar runs (the table does not read the
+    // turn seconds of the start), whatever the loop's turn seconds; the start announces it all the same.
+    static constexpr int kTurnSeconds = 30;
 
     // The pauses of the table in seconds: before the first hand, from the last action to the winners,
     // from the winners to the stop (and as much again for every further winner), from the stop to the
@@ -65,6 +68,7 @@ public:
     int places() const override { return kPlaces; }
     std::vector<int> robotPlaces() const override { return {2, 4, 6}; }
     bool dealsWhenReady() const override { return false; }
+    int turnSeconds(const StandinRobotTables&) const override { return kTurnSeconds; }
     Message joinReply(const StandinRobotTables& table) const override;
     std::vector<int8_t> commands() const override;
     void seatsChanged(StandinRobotTables& table, bool newTable) override;

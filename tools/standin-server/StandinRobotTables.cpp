@@ -470,14 +470,38 @@ void StandinRobotTables::startTurn(int place) {
     turn_ = place;
     const uint64_t serial = ++turnSerial_;
     if (places_[place].robot) {
-        schedule(options_.robotDelay, [this, place, serial] {
-            if (game_ && playing_ && turn_ == place && turnSerial_ == serial) game_->robotTurn(*this, place);
-        });
-    } else if (!options_.holdPlayerTurns) {
-        schedule(game_->turnSeconds(*this) + 1.0, [this, place, serial] {
-            if (game_ && playing_ && turn_ == place && turnSerial_ == serial) game_->turnTimeOver(*this, place);
-        });
+        schedule(options_.robotDelay, [this, place, serial] { playRobotTurn(place, serial); });
+        return;
     }
+    playerTurnSeconds_ = game_->turnSeconds(*this);
+    ++playerTurnsStarted_;
+    if (options_.holdPlayerTurns) return;
+    schedule(playerTurnSeconds_ + kPassGraceSeconds, [this, place, serial] {
+        if (game_ && playing_ && turn_ == place && turnSerial_ == serial) game_->turnTimeOver(*this, place);
+    });
+}
+
+std::optional<int> StandinRobotTables::playerTurnSeconds() const {
+    if (!game_ || !playing_ || turn_ != playerPlace_) return std::nullopt;
+    return playerTurnSeconds_;
+}
+
+void StandinRobotTables::playRobotTurn(int place, uint64_t serial) {
+    if (!game_ || !playing_ || turn_ != place || turnSerial_ != serial) return;
+    if (robotTurnsHeld_) {
+        heldRobotTurn_ = serial;
+        return;
+    }
+    game_->robotTurn(*this, place);
+}
+
+void StandinRobotTables::holdRobotTurns(bool hold) {
+    std::lock_guard<std::mutex> lock(mutex_);
+    robotTurnsHeld_ = hold;
+    if (hold || !heldRobotTurn_) return;
+    const uint64_t serial = *heldRobotTurn_;
+    heldRobotTurn_.reset();
+    schedule(0, [this, place = turn_, serial] { playRobotTurn(place, serial); });
 }
 
 bool StandinRobotTables::runOutPlayerTurn() {

@@ -90,7 +90,7 @@ public:
 // and the robots of the game's robotPlaces(), Binh first, who sit down a moment later), the ready flags,
 // the owner and the start of each deal (An starts when everyone is ready; at an empty table the player
 // owns it and starts), the turn order's clock (a robot plays after a pause, the player's turn time runs
-// out a second after the turn seconds), leaving, kicking a robot (it comes back later), a robot's answer
+// out just after the turn seconds), leaving, kicking a robot (it comes back later), a robot's answer
 // to table chat and the player's invitations (74): an online robot sits down in a free place after the
 // robot pause and gets ready, an account with a connection is invited to the table. The game does the
 // rest.
@@ -115,6 +115,9 @@ public:
     static constexpr const char* kChatAnswerVi = "Chúc may mắn!";
     static constexpr int kCardPlaces = 4;
     static constexpr int kMaxPlaces = 9;
+    // The player's turn runs out this much after its announced seconds, so that the pass the player's
+    // own clock sends at the end of the turn arrives first (it would be refused as out of turn).
+    static constexpr double kPassGraceSeconds = 0.5;
 
     struct Options {
         double invitationDelay = 2;
@@ -169,9 +172,18 @@ public:
     // Tests: seats the account at a table of the game as an invitation of that kind does, without a
     // connection (what the table sends then goes nowhere).
     void seatForTests(int8_t gameType, StandinTableKind kind, const StandinAccount& player);
+    // Tests: while held, a robot whose turn comes waits (as if thinking on) until the hold ends, so that
+    // the table as the last turn left it can be looked at; then it plays.
+    void holdRobotTurns(bool hold);
     // Tests: how many deals have started so far (read with locked()); a quick deal may be over before
     // anyone sees it running.
     int dealsStarted() const { return dealsStarted_; }
+    // Tests (read with locked()): the seconds the player's turn under way was given when its clock
+    // started (the turn seconds announced for it; the clock runs kPassGraceSeconds longer); none when
+    // the turn is not the player's.
+    std::optional<int> playerTurnSeconds() const;
+    // Tests (read with locked()): how many of the player's turns the clock has started.
+    int playerTurnsStarted() const { return playerTurnsStarted_; }
 
     // For the games, with the lock held.
     const Options& options() const { return options_; }
@@ -210,7 +222,7 @@ public:
     std::string say(const std::string& english, const std::string& vietnamese) const;
     void schedule(double delay, Task task);
     // The place's turn: a robot plays after the robot pause, the player's time runs out after the
-    // game's turn seconds and one more (unless the options hold the player's turns).
+    // game's turn seconds and the pass grace (unless the options hold the player's turns).
     void startTurn(int place);
     // The deal ends: nobody's turn, and the robots other than the owner get ready again.
     void dealOver();
@@ -244,6 +256,9 @@ private:
     void seatPlayer(const std::shared_ptr<StandinRobotGame>& game, int8_t room, int8_t board, StandinTableKind kind,
                     const StandinAccount& player);
     void seatRobotsLater();
+    // The robot at the place plays the turn of that serial, unless the turn has moved on (or waits
+    // while robot turns are held).
+    void playRobotTurn(int place, uint64_t serial);
     bool atTable(StandinSession& session, Message& request);
     void leaveTable();
     void setReady(int place, bool ready);
@@ -273,6 +288,10 @@ private:
     int dealsStarted_ = 0;
     int turn_ = -1;
     uint64_t turnSerial_ = 0;
+    int playerTurnSeconds_ = 0;
+    int playerTurnsStarted_ = 0;
+    bool robotTurnsHeld_ = false;
+    std::optional<uint64_t> heldRobotTurn_;  // the serial of the robot turn that waits for the hold's end
     uint64_t tableSerial_ = 0;
     std::mt19937 random_;
     // Last, so that its thread ends before anything its tasks touch goes.

@@ -50,6 +50,9 @@ public:
     static constexpr int kPots = PokerTable::kPots;
     static constexpr ui::Point kCentre{240, 160};
     static constexpr double kTurnTickSeconds = 0.15;
+    // The turn bar empties in this many ticks, whatever turn time the hand's start announces.
+    static constexpr int kTurnTicks = 200;
+    static constexpr double kTurnSeconds = kTurnTicks * kTurnTickSeconds;
     static constexpr double kNameBlinkSeconds = 0.3;
     static constexpr double kDealSeconds = 0.3;
     static constexpr double kWinnerSeconds = 2.0;

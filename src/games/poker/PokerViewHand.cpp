@@ -739,7 +739,7 @@ void PokerView::countDown() {
         if (progress < 0.25) pokerTime->setTintColor(ui::Color::red());
         else if (progress <= 0.75) pokerTime->setTintColor(ui::Color::orange());
     }
-    timeCountDown_ += 0.005;
+    timeCountDown_ += 1.0 / kTurnTicks;
 }
 
 void PokerView::twinkleTurn() {

@@ -134,7 +134,7 @@ void TienLenView::setKindOfStart(int kind) {
         tablebar::showRole(*btnStart, keys[kind]);
         if (lblStart) lblStart->setText(text(keys[kind]));
     }
-    refreshPassOffer();
+    refreshTurnActions();
     GameCardView::setKindOfStart(kind);
 }
 
@@ -208,11 +208,14 @@ bool TienLenView::checkValidSelectedCards() {
     return false;
 }
 
-// Whoever leads must play: no pass is offered then.
-void TienLenView::refreshPassOffer() {
+// Fire and pass are offered on my turn only (a card chosen while another plays shows fire, dimmed), and
+// whoever leads must play: no pass then.
+void TienLenView::refreshTurnActions() {
     if (!btnStart) return;
     const std::string title = btnStart->titleForState(ui::ControlState::Normal).value_or("");
-    tablebar::setUsable(*btnStart, !(title == text("ZUNO_skip") && leads()));
+    const bool fire = title == text("ZUNO_fire"), skip = title == text("ZUNO_skip");
+    const bool myTurn = isStartGame() && currentPlayer() == myId();
+    tablebar::setUsable(*btnStart, !(fire || skip) || (myTurn && !(skip && leads())));
 }
 
 bool TienLenView::leads() const {
@@ -306,7 +309,7 @@ void TienLenView::startWithWhoMoveFirst(int32_t whoMoveFirst, uint8_t seconds, c
     animationBoard();
     setAutoSelectedRole("ZUNO_autoselect");
     if (btnNapWin) btnNapWin->setHidden(true);
-    refreshPassOffer();
+    refreshTurnActions();
 }
 
 void TienLenView::moveWithPlayerId(int32_t playerId, const CardIds& movedCards, int32_t nextMove) {

@@ -82,7 +82,8 @@ public:
     void clickStartGame();
     // My turn with nothing on the table to beat.
     bool leads() const;
-    void refreshPassOffer();
+    // The action button usable or dimmed as its role and the turn allow.
+    void refreshTurnActions();
 
     // Seats.
     void setupPlayersWithRoom(int8_t roomId, int8_t boardId, int32_t ownerId, int32_t money,
