@@ -54,11 +54,10 @@ std::string text(const char* key) { return Resources::getInstance().textForKey(k
 // What both games' roads do at the table.
 class PhomRoad : public zuno::testing::ProgramRoadTest {
 protected:
-    static StandinRobotTables::Options robotOptions(uint8_t turnSeconds, double invitationDelay,
-                                                    double robotDelay = 0) {
+    static StandinRobotTables::Options robotOptions(uint8_t turnSeconds, double invitationDelay) {
         StandinRobotTables::Options options;
         options.invitationDelay = invitationDelay;
-        options.robotDelay = robotDelay;
+        options.robotDelay = 0;
         options.seed = 7;
         options.turnSeconds = turnSeconds;  // 120: my clock runs no turn out while the test looks
         options.holdPlayerTurns = true;     // nor does the stand-in's, however busy the machine
@@ -145,7 +144,7 @@ protected:
 
     // My turn ran out before I took a card and was played out for me: the seven of diamonds drawn and
     // my king of clubs fired; my eat and draw are no longer offered, and the table shows Binh's turn.
-    // The caller holds the stand-in's lock, so that Binh waits while it looks.
+    // The caller holds the robots' turns, so that Binh waits while it looks.
     void expectPlayedOutBeforeADraw() {
         ASSERT_NO_FATAL_FAILURE(expectMyKingOfClubsShown());
         EXPECT_TRUE(cardPoint(aceLowCard("7D")));
@@ -162,10 +161,11 @@ protected:
     // The stand-in's clock runs my turn out now, before I took a card; Binh is held while the test
     // looks at the table.
     void runOutMyTurnBeforeADraw() {
-        robots->locked([&] {
-            phom->turnTimeOver(*robots, robots->playerPlace());
-            expectPlayedOutBeforeADraw();
-        });
+        {
+            const HeldRobotTurns held(robots.get());
+            ASSERT_TRUE(robots->runOutPlayerTurn());
+            ASSERT_NO_FATAL_FAILURE(expectPlayedOutBeforeADraw());
+        }
         EXPECT_EQ(phom->handOf(kMe).size(), 9u);
     }
     // I open the deal: ten cards in my hand, dealt and laid out 39 pt apart, the stand-in's hand of
@@ -192,10 +192,10 @@ protected:
 
 class PhomScreenRoadTest : public PhomRoad {
 protected:
-    void start(StandinTableKind kind, uint8_t turnSeconds = 120, double robotDelay = 0) {
+    void start(StandinTableKind kind, uint8_t turnSeconds = 120) {
         ASSERT_NO_FATAL_FAILURE(startStandin());
         signIn->addAccount({"lan", "hoa sen", kMe, 500000, 12, 250});
-        robots = StandinRobotTables::installOn(server, signIn, nullptr, robotOptions(turnSeconds, 1, robotDelay));
+        robots = StandinRobotTables::installOn(server, signIn, nullptr, robotOptions(turnSeconds, 1));
         phom = StandinPhom::addTo(*robots);
         robots->setNextInvitation(7, kind);
         ASSERT_NO_FATAL_FAILURE(launchProgram("phom-road"));
@@ -373,12 +373,15 @@ TEST_F(PhomScreenRoadTest, MyTurnRunsOutAfterADraw) {
 }
 
 // Ten-second turns on my clock: on my first turn I neither eat nor draw, and my clock's skip has the
-// server play the turn out. Binh takes two seconds over his turns, and the test holds him while it looks.
+// server play the turn out. The test holds Binh's turn while it looks.
 TEST_F(PhomScreenRoadTest, MyTurnRunsOutBeforeADrawByMyClock) {
-    ASSERT_NO_FATAL_FAILURE(start(StandinTableKind::Robots, 10, 2));
+    ASSERT_NO_FATAL_FAILURE(start(StandinTableKind::Robots, 10));
     ASSERT_NO_FATAL_FAILURE(dealTheKingsUntilMyTurn());
-    ASSERT_TRUE(pump([&] { return table->firedSprites(0).size() == 1; }));
-    robots->locked([&] { expectPlayedOutBeforeADraw(); });
+    {
+        const HeldRobotTurns held(robots.get());
+        ASSERT_TRUE(pump([&] { return table->firedSprites(0).size() == 1; }));
+        ASSERT_NO_FATAL_FAILURE(expectPlayedOutBeforeADraw());
+    }
     EXPECT_EQ(phom->handOf(kMe).size(), 9u);
 }
 

@@ -57,6 +57,18 @@ protected:
     // clock runs my turn out too if it still waits for me; the screen settles with the robots waiting,
     // as my turn left the table, and they play on after.
     void letMyTurnRunOut();
+    // While it lives, a robot whose turn comes waits (the table can be looked at, and settled, as the
+    // last turn left it); then the robots play on.
+    class HeldRobotTurns {
+    public:
+        explicit HeldRobotTurns(standin::StandinRobotTables* tables);
+        ~HeldRobotTurns();
+        HeldRobotTurns(const HeldRobotTurns&) = delete;
+        HeldRobotTurns& operator=(const HeldRobotTurns&) = delete;
+
+    private:
+        standin::StandinRobotTables* tables_;
+    };
     template <class Screen>
     std::shared_ptr<Screen> waitForTop() {
         std::shared_ptr<Screen> screen;

@@ -7,6 +7,14 @@
 
 namespace zuno::testing {
 
+ProgramRoadTest::HeldRobotTurns::HeldRobotTurns(standin::StandinRobotTables* tables) : tables_(tables) {
+    if (tables_) tables_->holdRobotTurns(true);
+}
+
+ProgramRoadTest::HeldRobotTurns::~HeldRobotTurns() {
+    if (tables_) tables_->holdRobotTurns(false);
+}
+
 bool ProgramRoadTest::expectTurnActions() {
     return expectActionsOnlyOnMyTurn(program->navigation().topViewController().get(), robots.get());
 }
@@ -18,13 +26,7 @@ void ProgramRoadTest::letMyTurnRunOut() {
     ASSERT_TRUE(turn && turn->mine) << "the table on top does not wait for me";
     ASSERT_TRUE(turn->barSeconds) << "my turn shows no bar to run out";
     // The robots wait meanwhile: the table is looked at as my turn left it, before anyone plays on.
-    struct HeldRobots {
-        standin::StandinRobotTables* tables;
-        ~HeldRobots() {
-            if (tables) tables->holdRobotTurns(false);
-        }
-    } held{robots.get()};
-    if (robots) robots->holdRobotTurns(true);
+    const HeldRobotTurns held(robots.get());
     auto& loop = sys::RunLoop::main();
     // My clock ticks by whole seconds: a second past the bar's end it has run out.
     loop.runFor(*turn->barSeconds + 1);
