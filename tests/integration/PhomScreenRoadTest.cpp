@@ -99,6 +99,11 @@ protected:
             if (sprite->phom == 0) return sprite->cardID;
         return -1;
     }
+    // Every bubble of the table says a long line at once.
+    void everyoneTalks() {
+        everyBubbleSaysALongLine(*table->view(), {0, 1, 2, 3, PhomView::kCentre},
+                                 [&](int bubble, const std::string& line) { table->showChatWithSeat(bubble, line); });
+    }
     // My turn's draw or eat is offered.
     bool myTakingTurn() const { return title(table->btnStart) == text("ZUNO_eat"); }
     // An opens with the king of diamonds and I hold the kings of spades and clubs: the deal started,
@@ -207,9 +212,11 @@ protected:
 TEST_F(PhomScreenRoadTest, ARefusedEatMyKingsEatenALayDownAndTheFinish) {
     ASSERT_NO_FATAL_FAILURE(start(StandinTableKind::Robots));
     ASSERT_EQ(title(table->btnStart), text("ZUNO_ready"));
+    everyoneTalks();
     ASSERT_NO_FATAL_FAILURE(dealTheKingsUntilMyTurn());
     EXPECT_EQ(table->handSprites().size(), 9u);
     EXPECT_EQ(title(table->btnConfig), text("ZUNO_get"));
+    everyoneTalks();
 
     // Two cards that do not meld with the king: refused in my bubble, eat and draw offered again.
     tapCard(aceLowCard("2C"));
@@ -257,6 +264,7 @@ TEST_F(PhomScreenRoadTest, ARefusedEatMyKingsEatenALayDownAndTheFinish) {
     for (const auto& mark : {table->imgEnd0, table->imgEnd1, table->imgEnd2, table->imgEnd3})
         marks += mark && !mark->isHidden();
     EXPECT_EQ(marks, 3);
+    everyoneTalks();
 
     tap(*table->btnStart);
     settle();
@@ -390,6 +398,7 @@ TEST_F(PhomNewScreenRoadTest, FromTheGameListThroughADealToTheNext) {
     ASSERT_TRUE(pump([&] { return title(table->btnStart) == text("ZUNO_continuee"); }));
     settle();
     EXPECT_TRUE(table->btnSkip->isHidden());
+    everyoneTalks();
 
     tap(*table->btnStart);
     settle();

@@ -5,6 +5,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "Program.h"
 #include "platform/backend/RasterScreen.h"
@@ -15,6 +16,9 @@
 
 namespace zuno {
 class ServerView;
+}
+namespace zuno::ui {
+class View;
 }
 
 namespace zuno::testing {
@@ -48,6 +52,10 @@ protected:
     // the road, naming what still moves. The settled screen is then checked: laid out well, and drawn
     // by the window's partial frames as a full redraw draws it.
     void settle();
+    // Every bubble listed says a long line at once through `say` (the table screen's own bubbles): while
+    // they show, the settled screen is checked each second, until all have hidden.
+    void everyBubbleSaysALongLine(const ui::View& screen, const std::vector<int>& bubbles,
+                                  const std::function<void(int bubble, const std::string& line)>& say);
     template <class Screen>
     std::shared_ptr<Screen> waitForTop() {
         std::shared_ptr<Screen> screen;
