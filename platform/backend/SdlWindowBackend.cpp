@@ -241,6 +241,10 @@ void SdlWindowBackend::wait(double maxSeconds) {
 }
 
 void SdlWindowBackend::handle(const SDL_Event& e) {
+    if (wakeEvent_ && e.type == wakeEvent_) {
+        ++wakeUps_;
+        return;
+    }
     auto& app = Application::shared();
     switch (e.type) {
         case SDL_QUIT:

@@ -61,6 +61,9 @@ public:
     void wake() override;
 
     int framesPresented() const { return frames_; }
+    // The wake-ups (posted work, a new timer) handled so far: each ends the wait it arrives in, or the
+    // next one at once.
+    int wakeUpsHandled() const { return wakeUps_; }
     // The device scale the window draws at now, once open.
     int scale() const { return scale_; }
     // The window's size in pixels; 0 x 0 while closed.
@@ -84,6 +87,7 @@ private:
     bool mouseDown_ = false;
     Point mouseAt_;  // where the mouse last moved, for the wheel
     int frames_ = 0;
+    int wakeUps_ = 0;
 };
 
 }  // namespace zuno::ui

@@ -63,9 +63,13 @@ public:
     virtual void onConnectOK();
     // Any thread. Back to the login screen with the reason, except where the screen on top handles it.
     virtual void onConnectFail();
-    // Any thread. Back to the login screen; the lost signal, or after a logout the traffic used.
+    // Any thread. Back to the login screen; the lost signal, or after a logout the traffic used. A
+    // player signed in on that connection is signed out: nothing of the account stays.
     virtual void onDisconnect();
     virtual void onLoginSuccess();
+    // Main thread: a new connection is about to take the place of the one a player signed in on, which
+    // was closed silently (to sign in again, perhaps as someone else): that player is signed out.
+    void onConnectionReplaced();
     // Reader thread, before the close that follows a refused login: that close shows no traffic text,
     // so the refusal stays on screen.
     void onLoginRefused();
@@ -195,6 +199,8 @@ protected:
 private:
     // Set by a refused login, used up by the close that follows it (or by the next connection).
     std::atomic<bool> loginRefused_{false};
+    // A player signed in on the connection now open, or on the last one while its end is on its way.
+    std::atomic<bool> signedIn_{false};
 };
 
 }  // namespace zuno

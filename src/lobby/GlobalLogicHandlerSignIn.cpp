@@ -75,8 +75,11 @@ void GlobalLogicHandler::onDisconnect() {
     const int32_t status = client->connectStatus();
     const int64_t total = client->countOfGetSize() + client->countOfSentSize();
     const bool afterRefusedLogin = loginRefused_.exchange(false);
-    onMainThread([status, total, afterRefusedLogin] {
+    const bool signedOut = signedIn_.exchange(false);
+    onMainThread([status, total, afterRefusedLogin, signedOut] {
         lobbyUi()->popToRootScreen(true);
+        // The account's screens are on their way out; whoever signs in next sees nothing of it.
+        if (signedOut) shell()->forgetAccount();
         if (status != MobileClient::kClosedByLogout) {
             showAlertViewWithMessage(text("ZUNO_lostSignal"));
             return;
@@ -88,7 +91,14 @@ void GlobalLogicHandler::onDisconnect() {
     });
 }
 
-void GlobalLogicHandler::onLoginSuccess() { onMainThread(&GlobalLogicHandler::loginSuccess); }
+void GlobalLogicHandler::onConnectionReplaced() {
+    if (signedIn_.exchange(false)) shell()->forgetAccount();
+}
+
+void GlobalLogicHandler::onLoginSuccess() {
+    signedIn_ = true;
+    onMainThread(&GlobalLogicHandler::loginSuccess);
+}
 
 void GlobalLogicHandler::loginSuccess() {
     closeDialog();

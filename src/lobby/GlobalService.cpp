@@ -2,6 +2,7 @@
 
 #include <atomic>
 
+#include "lobby/GlobalLogicHandler.h"
 #include "lobby/GlobalMessageHandler.h"
 #include "lobby/ILobbyShell.h"
 #include "net/MobileClient.h"
@@ -78,6 +79,8 @@ int8_t GlobalService::PROVIDER() { return classState().provider; }
 void GlobalService::setPROVIDER(int8_t provider) { classState().provider = provider; }
 
 void GlobalService::connect() {
+    // Only a connection closed silently is replaced: one still open stays, and connecting opens nothing.
+    if (!isConnected()) GlobalMessageHandler::getInstance().globalLogicHandler()->onConnectionReplaced();
     forgetUnconfirmedUpdates();
     {
         std::lock_guard<std::mutex> lock(mutex_);

@@ -55,6 +55,10 @@ public:
     // The signed-in player; none before sign-in.
     virtual PlayerPtr myInfo() const { return nullptr; }
     virtual void setMyInfo(PlayerPtr player) {}
+    // Main thread: the signed-in player's session is over; nothing held of that account stays for the
+    // next one (the player, the inbox and its button, what the shop learned of the account's items).
+    // The settings, the language and the saved sign-in are not the account's and stay.
+    virtual void forgetAccount() {}
 
     // Main thread: an information dialog with no pending action.
     virtual void showNotice(const std::string& text) {}

@@ -35,6 +35,11 @@ PlayerPtr LobbyShell::myInfo() const { return UIController::myInfo(); }
 
 void LobbyShell::setMyInfo(PlayerPtr player) { UIController::setMyInfo(std::move(player)); }
 
+void LobbyShell::forgetAccount() {
+    UIController::forgetAccount();
+    Resources::getInstance().forgetAccountItems();
+}
+
 void LobbyShell::showNotice(const std::string& text) {
     // The server refuses a join with a notice: the table list takes taps again.
     auto delegate = ZunoOnlineAppDelegate::current();

@@ -23,6 +23,7 @@ public:
     bool inviting() const override;
     PlayerPtr myInfo() const override;
     void setMyInfo(PlayerPtr player) override;
+    void forgetAccount() override;
     void showNotice(const std::string& text) override;
     void setOkValue(int value) override;
     void setObject(sys::Value value) override;

@@ -149,4 +149,10 @@ void ShopCache::renewAvatarMemory() {
     dictUserAvatarDetail_.clear();
 }
 
+void ShopCache::forgetAccountItems() {
+    renewAvatarMemory();
+    std::lock_guard<std::mutex> lock(mutex_);
+    listUsingAvatar_.clear();
+}
+
 }  // namespace zuno

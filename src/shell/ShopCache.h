@@ -53,6 +53,9 @@ public:
     // Forgets the item pages and item details of the shop and of the wardrobe (not the gifts nor the
     // worn items), so the next visit asks the server again.
     void renewAvatarMemory();
+    // The player signed out: forgets what it learned of that account's items, the pages and details
+    // above (the shop's pages mark what the account bought) and the items worn. The gift pages stay.
+    void forgetAccountItems();
 
 private:
     static std::string giftKey(int32_t categoryId, int32_t page);

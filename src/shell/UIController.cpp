@@ -4,6 +4,8 @@
 #include <atomic>
 #include <mutex>
 
+#include "platform/ui/View.h"
+
 namespace zuno {
 
 namespace {
@@ -124,16 +126,26 @@ size_t UIController::unreadMessageCount() {
                                               [](const auto& m) { return m && !m->isRead(); }));
 }
 
-void UIController::resetSessionState() {
+void UIController::forgetAccount() {
     SessionState& s = state();
+    std::shared_ptr<ui::View> button;
     {
         std::lock_guard<std::mutex> lock(s.mutex);
         s.myInfo = std::make_shared<Player>();
+        s.listMessage.clear();
+        button = std::move(s.btnAlertMessage);
+    }
+    if (button) button->removeFromSuperview();
+}
+
+void UIController::resetSessionState() {
+    forgetAccount();
+    SessionState& s = state();
+    {
+        std::lock_guard<std::mutex> lock(s.mutex);
         s.object = sys::Value();
-        s.btnAlertMessage.reset();
         s.gameTitle.clear();
         s.serverInfo.clear();
-        s.listMessage.clear();
     }
     s.okValue = okNone;
     s.okValueSet = false;

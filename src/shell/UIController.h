@@ -124,6 +124,10 @@ public:
     // without one the switch counts as off).
     static void setSwitchOnSMSReader(std::function<bool()> reader);
 
+    // Main thread: the signed-in player's session is over. What it held of that player goes: the
+    // player, the inbox and its unread-mail button (taken off its screen). The switches, the game chosen
+    // and the pending dialog are not the account's and stay.
+    static void forgetAccount();
     // Back to the state at launch (tests, and a new session of the demo).
     static void resetSessionState();
 

@@ -6,24 +6,18 @@
 // is what every later table shows.
 #include <gtest/gtest.h>
 
-#include <functional>
 #include <string>
 
 #include "games/board/BoardTableView.h"
-#include "lobby/ScreenEvents.h"
 #include "money/napGate.h"
-#include "platform/ui/Control.h"
-#include "screens/BoardView.h"
-#include "screens/GameView.h"
 #include "screens/ProfileView.h"
-#include "screens/RoomView.h"
 #include "screens/UserDataView.h"
 #include "shell/Util.h"
 #include "standin-server/StandinCoTuong.h"
 #include "standin-server/StandinMoney.h"
 #include "standin-server/StandinPoker.h"
 #include "standin-server/StandinRobots.h"
-#include "support/DemoRoadTest.h"
+#include "support/LobbyRoadSteps.h"
 
 using namespace zuno;
 using namespace zuno::standin;
@@ -33,13 +27,10 @@ namespace {
 constexpr int32_t kAn = StandinRobotTables::kOwnerId;
 constexpr int8_t kNewPhom = 13;
 
-class BalanceRoadTest : public zuno::testing::DemoRoadTest {
+class BalanceRoadTest : public zuno::testing::LobbyRoadSteps {
 protected:
     void SetUp() override {
-        StandinDemo::Options options;
-        options.robots.invitationDelay = 3600;  // each invitation comes when the walk asks for it
-        options.robots.robotDelay = 60;         // nobody sits down or deals while the walk looks
-        ASSERT_NO_FATAL_FAILURE(startDemo(options, "balance-road"));
+        ASSERT_NO_FATAL_FAILURE(startDemoWalk("balance-road"));
     }
 
     int64_t balance(int32_t id = StandinRobots::kDemoId) const { return signIn->balance(id).value_or(-1); }
@@ -75,24 +66,10 @@ protected:
         ASSERT_TRUE(waitForTop<MainView>());
     }
 
-    std::shared_ptr<ui::ViewController> acceptTheInvitation(int game) {
-        demo.robots->inviteNow();
-        if (!pump([] { return invitationShown(); })) return nullptr;
-        pressDialogOk();
-        return waitForTable(game);
-    }
     // The table took the join reply's money for the player, and the player's seat shows it.
     static void expectSeatedWith(ui::ViewController& table, int64_t money) {
         EXPECT_EQ(myMoney(), money);
         EXPECT_NE(textsIn(*table.view()).find(shown(money)), std::string::npos) << textsIn(*table.view());
-    }
-    void leave(const std::shared_ptr<ui::ViewController>& table) {
-        auto events = std::dynamic_pointer_cast<TableScreenEvents>(table);
-        ASSERT_TRUE(events);
-        events->pressLeave();
-        if (UIController::okValue() == UIController::okLeaveBoard && UIController::shownDialogMessage()) press(true);
-        ASSERT_TRUE(pump([&] { return seatedGame() == -1 && top() != table; }));
-        settle();
     }
 
     // A game starts at once (no robot pause), and the player resigns it.
@@ -110,23 +87,10 @@ protected:
     }
 
     // From the game list: the game's first room, and the table of the tile.
-    std::shared_ptr<ui::ViewController> openListed(const std::function<std::shared_ptr<ui::View>(GameView&)>& gameTile,
-                                                   int game, size_t board) {
-        auto menu = waitForTop<MainView>();
-        if (!menu) return nullptr;
-        tap(*menu->btnPlayGames);
-        auto games = waitForTop<GameView>();
-        if (!games) return nullptr;
-        tap(*gameTile(*games));
-        auto rooms = waitForTop<RoomView>();
-        if (!rooms || !pump([&] { return rooms->tableView()->numberOfRowsInSection(0) > 0; })) return nullptr;
-        rooms->didSelectRowAtIndexPath(*rooms->tableView(), {0, 0});
-        auto tables = waitForTop<BoardView>();
-        if (!tables || !pump([&] { return tables->listBoard.size() > board; })) return nullptr;
-        settle();
-        // The grid holds the pull-to-refresh header first, then one tile per table, its button on top.
-        tap(*tables->scrollView->subviews().at(board + 1)->subviews().back());
-        return waitForTable(game);
+    std::shared_ptr<ui::ViewController> openListed(int game, size_t board) {
+        auto rooms = openTheRoomsOf(game);
+        auto tables = rooms ? openTheRoom(*rooms, 0) : nullptr;
+        return tables ? joinTheTable(*tables, board, game) : nullptr;
     }
     // From the table list a listed table left, back to the main menu.
     void backToTheMenu() {
@@ -180,14 +144,13 @@ TEST_F(BalanceRoadTest, EveryTableSeatsThePlayerWithTheBalanceTheServerHoldsNow)
         }
     }
 
-    auto newPhom = openListed([](GameView& games) { return games.viewPhomMoi; }, kNewPhom, 0);
+    auto newPhom = openListed(kNewPhom, 0);
     ASSERT_TRUE(newPhom);
     expectSeatedWith(*newPhom, expected);
     ASSERT_NO_FATAL_FAILURE(leave(newPhom));
     ASSERT_NO_FATAL_FAILURE(backToTheMenu());
 
-    auto poker = openListed([](GameView& games) { return games.viewPoker->subviews().front(); },
-                            StandinPoker::kGameType, StandinPoker::kBoard);
+    auto poker = openListed(StandinPoker::kGameType, StandinPoker::kBoard);
     ASSERT_TRUE(poker);
     EXPECT_EQ(myMoney(), expected);  // its seats show the stacks brought instead
     ASSERT_NO_FATAL_FAILURE(leave(poker));

@@ -124,3 +124,21 @@ TEST_F(DemoInvitationJoinTest, AnInvitationReadsInTheLanguageTheClientAskedFor) 
 }
 
 }  // namespace
+
+// A friend's table: the invitation is to a game the client never chose, at a table no robot keeps. Its
+// join makes the lobby's lists those of that game, as the client's after taking the invitation up.
+TEST_F(DemoInvitationJoinTest, AJoinOfAFriendsInvitedTableMakesTheListsThoseOfItsGame) {
+    ASSERT_GT(invitation(1).game, 0);  // in the lobby
+    constexpr int8_t kPhom = 7, kRoom = 2, kBoard = 20;
+    demo.lists->setTables(kPhom, kRoom, {{0, 1, false, 7000, ""}});
+    // What the robot tables keep of a friend's invitation to the friend's table.
+    demo.lists->invited(*server.latestClient(), kPhom, kRoom, kBoard, "");
+    join({kPhom, kRoom, kBoard}, "");
+    GlobalService::getInstance().requestBoardListWithRoomId(kRoom);
+    ASSERT_TRUE(pump([&] { return logic->count("onBoardListWithRoomId") == 1; }));
+    using TableList = std::tuple<int32_t, std::vector<std::shared_ptr<Board>>>;
+    auto [room, boards] = logic->last<TableList>("onBoardListWithRoomId");
+    EXPECT_EQ(room, kRoom);
+    ASSERT_EQ(boards.size(), 1u);
+    EXPECT_EQ(boards[0]->money(), 7000);
+}

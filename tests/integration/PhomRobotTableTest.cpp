@@ -233,21 +233,22 @@ protected:
     PhomShortTurnTest() { options = {0, 1, 1, 7}; }
 };
 
-// A turn I let run out is skipped by the server; my skip after that is ignored.
-TEST_F(PhomShortTurnTest, MyTurnRunsOutAndALateSkipIsIgnored) {
+// A turn I let run out before I drew is played out for me: the card drawn for me comes to me, then my
+// fire; my skip that comes after that is ignored.
+TEST_F(PhomShortTurnTest, MyTurnRunsOutBeforeADrawAndALateSkipIsIgnored) {
     join();
     phom->setNextDeal({hand({"AS", "3C", "5D", "7H", "9S", "JC", "KD", "2H", "4S"}),
                        hand({"KS", "KC", "2C", "6D", "8H", "TS", "QC", "3D", "5H"}),
                        hand({"2S", "4C", "6H", "8D", "TC", "QD", "AH", "3H", "9D"})},
-                      {});
+                      hand({"7C", "7D"}));
     GlobalService::getInstance().readyWithRoomId(StandinPhom::kRoom, StandinPhom::kBoard, true);
     ASSERT_TRUE(pumpUntilSeen("fire 9001"));
-    ASSERT_TRUE(pumpUntilSeen("skip, next 9002"));
+    ASSERT_TRUE(pumpUntilSeen("fire 4711"));
+    EXPECT_TRUE(table->sawPrefix("drew " + std::to_string(card("7D"))));
     PhomService::getInstance().skipWithRoomId(StandinPhom::kRoom, StandinPhom::kBoard);
     ASSERT_TRUE(pumpUntilSeen("fire 9002"));
-    EXPECT_EQ(std::count_if(table->events.begin(), table->events.end(),
-                            [](const std::string& e) { return e.rfind("skip", 0) == 0; }),
-              1);
+    EXPECT_EQ(table->count("fire 4711"), 1u);
+    EXPECT_EQ(table->count("skip"), 0u);
 }
 
 // My turns wait until the test runs them out, at a Phom table and at a new Phom table.
@@ -266,6 +267,14 @@ protected:
         if (isNew) PhomNewService::getInstance().getCard(StandinPhom::kRoom, board());
         else PhomService::getInstance().getCard(StandinPhom::kRoom, board());
     }
+    // An opens with the king of diamonds; I hold the kings of spades and clubs.
+    void dealTheKings() {
+        phom->setNextDeal({hand({"AS", "3C", "5D", "7H", "9S", "JC", "KD", "2H", "4S"}),
+                           hand({"KS", "KC", "2C", "6D", "8H", "TS", "QC", "3D", "5H"}),
+                           hand({"2S", "4C", "6H", "8D", "TC", "QD", "AH", "3H", "9D"})},
+                          hand({"7C", "7D", "JS", "JD", "4D", "6C", "8C", "TD", "QS", "AC", "9C", "5C"}));
+        GlobalService::getInstance().readyWithRoomId(StandinPhom::kRoom, board(), true);
+    }
     size_t laidByMe() const {
         size_t n = 0;
         for (const Cards& meld : phom->laidOf(kMe)) n += meld.size();
@@ -278,11 +287,7 @@ protected:
 // and leaves my hand, which is back to nine cards; on my fourth turn my melds are laid down first.
 TEST_P(PhomPlayedOutTurnTest, ATurnRunOutAfterTakingACardIsPlayedOutForMe) {
     join();
-    phom->setNextDeal({hand({"AS", "3C", "5D", "7H", "9S", "JC", "KD", "2H", "4S"}),
-                       hand({"KS", "KC", "2C", "6D", "8H", "TS", "QC", "3D", "5H"}),
-                       hand({"2S", "4C", "6H", "8D", "TC", "QD", "AH", "3H", "9D"})},
-                      hand({"7C", "7D", "JS", "JD", "4D", "6C", "8C", "TD", "QS", "AC", "9C", "5C"}));
-    GlobalService::getInstance().readyWithRoomId(StandinPhom::kRoom, board(), true);
+    dealTheKings();
     ASSERT_TRUE(pumpUntilSeen("fire 9001 " + std::to_string(card("KD"))));
     eatWith(hand({"KS", "KC"}), card("KD"));
     ASSERT_TRUE(pumpUntilSeen("ate with 2"));
@@ -314,6 +319,49 @@ TEST_P(PhomPlayedOutTurnTest, ATurnRunOutAfterTakingACardIsPlayedOutForMe) {
     }
     EXPECT_GE(laidByMe(), 3u) << "my kings";
     ASSERT_TRUE(pumpUntilSeen("finish"));
+}
+
+// My first turn runs out by the stand-in's clock before I take a card, my second by my skip: each time
+// a card is drawn for me (and told to me), then my highest free card is fired for me, the n-th of my
+// row, naming the next player, and my hand is back to nine.
+TEST_P(PhomPlayedOutTurnTest, ATurnRunOutBeforeTakingACardDrawsAndFiresForMe) {
+    join();
+    dealTheKings();
+    for (int turn = 1; turn <= 2; ++turn) {
+        SCOPED_TRACE("turn " + std::to_string(turn));
+        ASSERT_TRUE(pump([&] { return table->next == kMe; }));
+        const size_t drawn = table->count("drew"), fired = table->count("fire 4711 ");
+        table->next = -1;
+        if (turn == 1) ASSERT_TRUE(robots->runOutPlayerTurn());
+        else if (isNew) PhomNewService::getInstance().skipWithRoomId(StandinPhom::kRoom, board());
+        else PhomService::getInstance().skipWithRoomId(StandinPhom::kRoom, board());
+        ASSERT_TRUE(pump([&] { return table->count("fire 4711 ") > fired; }));
+        EXPECT_EQ(table->count("drew"), drawn + 1);
+        const auto fire = std::find_if(table->events.rbegin(), table->events.rend(),
+                                       [](const std::string& e) { return e.rfind("fire 4711 ", 0) == 0; });
+        EXPECT_NE(fire->find(" at " + std::to_string(turn - 1) + ", next 9002"), std::string::npos) << *fire;
+        EXPECT_EQ(phom->handOf(kMe).size(), 9u);
+        EXPECT_EQ(table->count("skip"), 0u);
+    }
+}
+
+// Only an empty stock still passes a turn on without a fire: An opened with the stock's last card and
+// fired his king of diamonds to me; my turn runs out with nothing to draw. The king was not fired to
+// Binh, who holds two kings: he may not eat it, finds nothing to draw either, and the deal ends.
+TEST_P(PhomPlayedOutTurnTest, AnEmptyStockPassesMyTurnOnAndTheCardFiredToMeIsNobodyElses) {
+    join();
+    phom->setNextDeal({hand({"AS", "3C", "5D", "7H", "9S", "JC", "KD", "2H", "4S"}),
+                       hand({"2C", "6D", "8H", "TS", "QC", "3D", "5H", "7D", "JD"}),
+                       hand({"KS", "KC", "6H", "8D", "TC", "QD", "AH", "3H", "9D"})},
+                      hand({"7C"}), true);
+    GlobalService::getInstance().readyWithRoomId(StandinPhom::kRoom, board(), true);
+    ASSERT_TRUE(pumpUntilSeen("fire 9001 " + std::to_string(card("KD"))));
+    ASSERT_TRUE(pump([&] { return table->next == kMe; }));
+    ASSERT_TRUE(robots->runOutPlayerTurn());
+    ASSERT_TRUE(pumpUntilSeen("finish"));
+    EXPECT_TRUE(table->sawPrefix("skip, next 9002"));
+    EXPECT_EQ(table->count("ate"), 0u);
+    EXPECT_EQ(table->count("drew"), 0u);
 }
 
 INSTANTIATE_TEST_SUITE_P(PhomAndNewPhom, PhomPlayedOutTurnTest, ::testing::Bool(),

@@ -2,13 +2,16 @@
 // is checked at every state a deal goes through (each settle()).
 // Phom, reached by the robot's invitation from the main menu. At An's table: ready, the deal, an eat
 // of cards that do not meld refused in my bubble with eat and draw offered again, my kings eaten, draws
-// and fires by the buttons, the lay-down offered on my fourth turn, the finish with its marks and
-// continue; a turn run out with the lay-down showing, and one run out after a draw, which the server
-// plays out for me. At my own table: my start deals.
+// and fires by the buttons, An at my left eating Binh's queen and laying his queens down by his seat,
+// the lay-down offered on my fourth turn, the finish with its marks and continue; a turn run out with
+// the lay-down showing, one run out after a draw and one before it (by my clock and by the stand-in's),
+// which the server plays out for me. At my own table: my start deals and I open with ten cards.
 // New Phom, reached from the game list: the room and table lists, a table with the robots, ready and
 // An's start, the arranged hand reported, an eat the server refuses with its text in my bubble, my kings
-// eaten, a fire by dragging, draws, the lay-down, my fourth king sent onto my laid kings, stop sending,
-// the finish, continue and the next deal; a turn run out after a draw, played out by the server.
+// eaten, a fire by dragging, draws, An's queens eaten and laid down, the lay-down, my fourth king sent
+// onto my laid kings, stop sending, the finish, continue and the next deal; a turn run out after a draw
+// and one before it, played out by the server. At an empty table of my own I open with the deal's ten
+// cards.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -51,10 +54,11 @@ std::string text(const char* key) { return Resources::getInstance().textForKey(k
 // What both games' roads do at the table.
 class PhomRoad : public zuno::testing::ProgramRoadTest {
 protected:
-    static StandinRobotTables::Options robotOptions(uint8_t turnSeconds, double invitationDelay) {
+    static StandinRobotTables::Options robotOptions(uint8_t turnSeconds, double invitationDelay,
+                                                    double robotDelay = 0) {
         StandinRobotTables::Options options;
         options.invitationDelay = invitationDelay;
-        options.robotDelay = 0;
+        options.robotDelay = robotDelay;
         options.seed = 7;
         options.turnSeconds = turnSeconds;  // 120: my clock runs no turn out while the test looks
         options.holdPlayerTurns = true;     // nor does the stand-in's, however busy the machine
@@ -106,12 +110,25 @@ protected:
     }
     // My turn's draw or eat is offered.
     bool myTakingTurn() const { return title(table->btnStart) == text("ZUNO_eat"); }
-    // An opens with the king of diamonds and I hold the kings of spades and clubs: the deal started,
-    // up to my first turn.
+    // An at my left ate Binh's queen of diamonds with his other two and laid the three down on his
+    // fourth turn, before mine: the eaten queen lies among his laid cards by his seat, where each
+    // settled step's layout check sees that no card lies on his name or money.
+    void expectAnsQueensLaid() const {
+        const int an = table->getSeatFromID(StandinRobotTables::kOwnerId);
+        ASSERT_EQ(an, 3);
+        EXPECT_EQ(table->phom().numCardEat[static_cast<size_t>(an)], 1);
+        EXPECT_TRUE(table->eatenSprites(an).empty());
+        std::vector<int8_t> laid;
+        for (const auto& card : table->laidSprites(an)) laid.push_back(card->cardID);
+        std::sort(laid.begin(), laid.end());
+        EXPECT_EQ(laid, aceLowCards("QS QD QH"));
+    }
+    // An opens with the king of diamonds and I hold the kings of spades and clubs; An holds two queens
+    // for the one Binh fires first: the deal started, up to my first turn.
     void dealTheKingsUntilMyTurn() {
-        phom->setNextDeal({aceLowCards("AS 3C 5D 7H 9S JC KD 2H 4S"), aceLowCards("KS KC 2C 6D 8H TS QC 3D 5H"),
+        phom->setNextDeal({aceLowCards("QS QH 5D 7H 9S JC KD 2H 4S"), aceLowCards("KS KC 2C 6D 8H TS QC 3D 5H"),
                            aceLowCards("2S 4C 6H 8D TC QD AH 3H 9D")},
-                          aceLowCards("7C 7D JS JD 4D 6C 8C TD QS AC 9C 5C"));
+                          aceLowCards("7C 7D JS JD 4D 6C 8C TD 3C AC 9C 5C"));
         tap(*table->btnStart);
         ASSERT_TRUE(pump([&] { return myTakingTurn(); }));
         settle();
@@ -119,12 +136,59 @@ protected:
     // My turn played out for me: my highest free card, the king of clubs, lies in my row on the table
     // and my hand is back to nine.
     void expectMyKingOfClubsFired() {
+        ASSERT_NO_FATAL_FAILURE(expectMyKingOfClubsShown());
+        EXPECT_EQ(phom->handOf(kMe).size(), 9u);
+    }
+    // The same as the table shows it (the stand-in's lock not taken).
+    void expectMyKingOfClubsShown() {
         ASSERT_TRUE(pump([&] { return table->firedSprites(0).size() == 1; }));
         settle();
         EXPECT_EQ(table->firedSprites(0).front()->cardID, aceLowCard("KC"));
         EXPECT_EQ(table->handSprites().size(), 9u);
         EXPECT_FALSE(cardPoint(aceLowCard("KC")));
+    }
+
+    // My turn ran out before I took a card and was played out for me: the seven of diamonds drawn and
+    // my king of clubs fired; my eat and draw are no longer offered, and the table shows Binh's turn.
+    // The caller holds the stand-in's lock, so that Binh waits while it looks.
+    void expectPlayedOutBeforeADraw() {
+        ASSERT_NO_FATAL_FAILURE(expectMyKingOfClubsShown());
+        EXPECT_TRUE(cardPoint(aceLowCard("7D")));
+        EXPECT_FALSE(myTakingTurn());
+        EXPECT_NE(title(table->btnConfig), text("ZUNO_get"));
+        EXPECT_EQ(table->phom().currentPlayers, StandinRobotTables::kRobotId);
+        const std::shared_ptr<ui::Label> names[] = {table->lblName0, table->lblName1, table->lblName2,
+                                                    table->lblName3};
+        const int binh = table->getSeatFromID(StandinRobotTables::kRobotId);
+        ASSERT_GT(binh, 0);
+        EXPECT_EQ(names[binh]->textColor(), ui::Color::green());
+        EXPECT_EQ(names[0]->textColor(), ui::Color::white());
+    }
+    // The stand-in's clock runs my turn out now, before I took a card; Binh is held while the test
+    // looks at the table.
+    void runOutMyTurnBeforeADraw() {
+        robots->locked([&] {
+            phom->turnTimeOver(*robots, robots->playerPlace());
+            expectPlayedOutBeforeADraw();
+        });
         EXPECT_EQ(phom->handOf(kMe).size(), 9u);
+    }
+    // I open the deal: ten cards in my hand, dealt and laid out 39 pt apart, the stand-in's hand of
+    // mine, and the fire button (its title is the game's).
+    void expectMyOpeningHand(const char* fireKey) {
+        ASSERT_TRUE(pump([&] { return table->handSprites().size() == 10u && !table->isDealing(); }));
+        settle();
+        std::vector<int8_t> shown;
+        for (const auto& sprite : table->handSprites()) {
+            EXPECT_FALSE(sprite->isHidden()) << int{sprite->cardID};
+            shown.push_back(sprite->cardID);
+        }
+        for (size_t k = 1; k < shown.size(); ++k)
+            EXPECT_EQ(table->handSprites()[k]->center().x - table->handSprites()[k - 1]->center().x, 39);
+        std::vector<int8_t> held = phom->handOf(kMe);
+        std::sort(shown.begin(), shown.end());
+        EXPECT_EQ(shown, held);
+        EXPECT_EQ(title(table->btnStart), text(fireKey));
     }
 
     std::shared_ptr<StandinRobotTables> robots;
@@ -134,10 +198,10 @@ protected:
 
 class PhomScreenRoadTest : public PhomRoad {
 protected:
-    void start(StandinTableKind kind, uint8_t turnSeconds = 120) {
+    void start(StandinTableKind kind, uint8_t turnSeconds = 120, double robotDelay = 0) {
         ASSERT_NO_FATAL_FAILURE(startStandin());
         signIn->addAccount({"lan", "hoa sen", kMe, 500000, 12, 250});
-        robots = StandinRobotTables::installOn(server, signIn, nullptr, robotOptions(turnSeconds, 1));
+        robots = StandinRobotTables::installOn(server, signIn, nullptr, robotOptions(turnSeconds, 1, robotDelay));
         phom = StandinPhom::addTo(*robots);
         robots->setNextInvitation(7, kind);
         ASSERT_NO_FATAL_FAILURE(launchProgram("phom-road"));
@@ -247,6 +311,7 @@ TEST_F(PhomScreenRoadTest, ARefusedEatMyKingsEatenALayDownAndTheFinish) {
         }));
         settle();
         if (title(table->btnStart) == text("ZUNO_haPhom")) {
+            expectAnsQueensLaid();
             tap(*table->btnStart);
             ASSERT_TRUE(pump([&] { return table->phom().isHaPhom; }));
             laid = true;
@@ -316,23 +381,45 @@ TEST_F(PhomScreenRoadTest, MyTurnRunsOutAfterADraw) {
     ASSERT_NO_FATAL_FAILURE(expectMyKingOfClubsFired());
 }
 
+// Ten-second turns on my clock: on my first turn I neither eat nor draw, and my clock's skip has the
+// server play the turn out. Binh takes two seconds over his turns, and the test holds him while it looks.
+TEST_F(PhomScreenRoadTest, MyTurnRunsOutBeforeADrawByMyClock) {
+    ASSERT_NO_FATAL_FAILURE(start(StandinTableKind::Robots, 10, 2));
+    ASSERT_NO_FATAL_FAILURE(dealTheKingsUntilMyTurn());
+    ASSERT_TRUE(pump([&] { return table->firedSprites(0).size() == 1; }));
+    robots->locked([&] { expectPlayedOutBeforeADraw(); });
+    EXPECT_EQ(phom->handOf(kMe).size(), 9u);
+}
+
+// The same turn run out by the stand-in's clock (here when the test says, holding Binh meanwhile).
+TEST_F(PhomScreenRoadTest, MyTurnRunsOutBeforeADrawByTheStandinsClock) {
+    ASSERT_NO_FATAL_FAILURE(start(StandinTableKind::Robots));
+    ASSERT_NO_FATAL_FAILURE(dealTheKingsUntilMyTurn());
+    ASSERT_NO_FATAL_FAILURE(runOutMyTurnBeforeADraw());
+}
+
+// At my own table I open: the deal's nine cards and the tenth drawn for me right after, in my hand
+// once the deal is dealt, with the fire button.
 TEST_F(PhomScreenRoadTest, AsOwnerIStartADeal) {
     ASSERT_NO_FATAL_FAILURE(start(StandinTableKind::Empty));
     ASSERT_EQ(table->ownerID(), kMe);
     ASSERT_EQ(title(table->btnStart), text("ZUNO_start"));
     tap(*table->btnStart);
-    ASSERT_TRUE(pump([&] { return table->handSprites().size() == 9u; }));
+    // The tenth card comes while the deal is being dealt: it shows only once dealt, on my hand's row.
+    ASSERT_TRUE(pump([&] { return table->handSprites().size() == 10u; }));
+    for (const auto& sprite : table->handSprites())
+        if (!sprite->isHidden()) EXPECT_EQ(sprite->center().y, PhomView::kHandY) << int{sprite->cardID};
+    ASSERT_NO_FATAL_FAILURE(expectMyOpeningHand("ZUNO_fire"));
     EXPECT_EQ(phom->dealCount(), 1);
-    settle();
 }
 
 TEST_F(PhomNewScreenRoadTest, FromTheGameListThroughADealToTheNext) {
     ASSERT_NO_FATAL_FAILURE(openATable());
 
-    // An opens with the king of diamonds; I hold the other three kings.
-    phom->setNextDeal({aceLowCards("AS 3C 5D 7H 9S JC KD 2H 4S"), aceLowCards("KS KC KH 2C 6D 8H TS QC 3D"),
+    // An opens with the king of diamonds; I hold the other three kings, An two queens.
+    phom->setNextDeal({aceLowCards("QS QH 5D 7H 9S JC KD 2H 4S"), aceLowCards("KS KC KH 2C 6D 8H TS QC 3D"),
                        aceLowCards("2S 4C 6H 8D TC QD AH 3H 9D")},
-                      aceLowCards("7C 7D JS JD 4D 6C 8C TD QS AC 9C 5C"));
+                      aceLowCards("7C 7D JS JD 4D 6C 8C TD 3C AC 9C 5C"));
     ASSERT_EQ(title(table->btnStart), text("ZUNO_ready"));
     tap(*table->btnStart);
     ASSERT_TRUE(pump([&] { return myTakingTurn(); }));
@@ -376,6 +463,7 @@ TEST_F(PhomNewScreenRoadTest, FromTheGameListThroughADealToTheNext) {
         settle();
     }
     ASSERT_EQ(title(table->btnStart), text("ZUNO_haPhom"));
+    expectAnsQueensLaid();
     tap(*table->btnStart);
     ASSERT_TRUE(pump([&] { return title(table->btnStart) == text("ZUNO_guiPhom"); }));
     settle();
@@ -407,7 +495,11 @@ TEST_F(PhomNewScreenRoadTest, FromTheGameListThroughADealToTheNext) {
     ASSERT_TRUE(pump([&] { return title(table->btnStart) == text("ZUNO_ready"); }));
     settle();
     tap(*table->btnStart);
-    ASSERT_TRUE(pump([&] { return phom->dealCount() == 2 && table->handSprites().size() == 9u; }));
+    // Nine cards, or ten when I won the first deal and open the next.
+    ASSERT_TRUE(pump([&] {
+        return phom->dealCount() == 2 && table->handSprites().size() >= 9u &&
+               table->handSprites().size() == phom->handOf(kMe).size();
+    }));
     settle();
 }
 
@@ -423,4 +515,29 @@ TEST_F(PhomNewScreenRoadTest, MyTurnRunsOutAfterADraw) {
     EXPECT_EQ(table->handSprites().size(), 10u);
     ASSERT_TRUE(robots->runOutPlayerTurn());
     ASSERT_NO_FATAL_FAILURE(expectMyKingOfClubsFired());
+}
+
+// My turn runs out before I take a card, by the stand-in's clock (my own clock sends nothing at this
+// table): a card drawn for me, my king of clubs fired, and Binh's turn shows while the test holds him.
+TEST_F(PhomNewScreenRoadTest, MyTurnRunsOutBeforeADraw) {
+    ASSERT_NO_FATAL_FAILURE(openATable());
+    ASSERT_NO_FATAL_FAILURE(dealTheKingsUntilMyTurn());
+    ASSERT_NO_FATAL_FAILURE(runOutMyTurnBeforeADraw());
+}
+
+// Invited to an empty table of my own, I start and open: all ten cards come with the deal.
+TEST_F(PhomNewScreenRoadTest, AsOwnerIOpenWithTenCards) {
+    signInFromTheLoginScreen("lan", "hoa sen");
+    ASSERT_TRUE(waitForTop<MainView>());
+    robots->setNextInvitation(13, StandinTableKind::Empty);
+    robots->inviteNow();
+    ASSERT_TRUE(pump([] { return UIController::shownDialogMessage().value_or("") == StandinPhom::kNewInvitation; }));
+    auto alerts = ui::AlertView::visibleAlerts();
+    ASSERT_FALSE(alerts.empty());
+    alerts.back()->tapButtonAtIndex(alerts.back()->firstOtherButtonIndex());
+    table = waitForTop<PhomNewView>();
+    ASSERT_NO_FATAL_FAILURE(waitForBinh());
+    ASSERT_EQ(title(table->btnStart), text("ZUNO_start"));
+    tap(*table->btnStart);
+    ASSERT_NO_FATAL_FAILURE(expectMyOpeningHand("ZUNO_discard"));
 }

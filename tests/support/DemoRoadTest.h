@@ -9,6 +9,7 @@
 #include <string>
 
 #include "lobby/GameRegistry.h"
+#include "lobby/ScreenEvents.h"
 #include "shell/UIController.h"
 #include "standin-server/StandinDemo.h"
 #include "support/MoneyRoadSteps.h"
@@ -28,6 +29,15 @@ protected:
         lists = demo.lists;
         ASSERT_NO_FATAL_FAILURE(launchProgram(folder));
         ASSERT_NO_FATAL_FAILURE(signInFromTheLoginScreen("demo", "demo"));
+    }
+
+    // The demo for a walk that asks for each invitation when it wants one (acceptTheInvitation), where
+    // no robot sits down or deals while it looks.
+    void startDemoWalk(const std::string& folder) {
+        standin::StandinDemo::Options options;
+        options.robots.invitationDelay = 3600;
+        options.robots.robotDelay = 60;
+        startDemo(options, folder);
     }
 
     static bool invitationShown() {
@@ -51,6 +61,22 @@ protected:
         if (!seated) return nullptr;
         settle();
         return top();
+    }
+    // A robot invites the player now; the invitation's OK seats the player at its table: that screen.
+    std::shared_ptr<ui::ViewController> acceptTheInvitation(int game) {
+        demo.robots->inviteNow();
+        if (!pump([] { return invitationShown(); })) return nullptr;
+        pressDialogOk();
+        return waitForTable(game);
+    }
+    // The table's leave, confirmed where the table asks; the screen under it is then on top, settled.
+    void leave(const std::shared_ptr<ui::ViewController>& table) {
+        auto events = std::dynamic_pointer_cast<TableScreenEvents>(table);
+        ASSERT_TRUE(events) << "no table to leave";
+        events->pressLeave();
+        if (UIController::okValue() == UIController::okLeaveBoard && UIController::shownDialogMessage()) press(true);
+        ASSERT_TRUE(pump([&] { return seatedGame() == -1 && top() != table; }));
+        settle();
     }
 
     standin::StandinDemo demo;

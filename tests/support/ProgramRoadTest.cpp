@@ -92,9 +92,13 @@ void ProgramRoadTest::switchLanguageOnTheLoginScreen() {
 void ProgramRoadTest::signInFromTheLoginScreen(const std::string& name, const std::string& password) {
     auto servers = logInAs(name, password);
     ASSERT_TRUE(servers);
-    ASSERT_TRUE(pump([&] { return !servers->listServers.empty() && !servers->isFetching(); }));
+    ASSERT_NO_FATAL_FAILURE(signInOnTheFirstServer(*servers));
+}
+
+void ProgramRoadTest::signInOnTheFirstServer(ServerView& servers) {
+    ASSERT_TRUE(pump([&] { return !servers.listServers.empty() && !servers.isFetching(); }));
     settle();
-    tap(*servers->tableView->cellForRowAtIndexPath({0, 0}));
+    tap(*servers.tableView->cellForRowAtIndexPath({0, 0}));
     ASSERT_TRUE(waitForTop<MainView>());
 }
 

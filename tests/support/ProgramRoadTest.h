@@ -37,6 +37,8 @@ protected:
     void relaunchProgram();
     // Signs in from the login screen and picks the first server; the main menu is then on top.
     void signInFromTheLoginScreen(const std::string& name, const std::string& password);
+    // The server list on top: once it is listed, its first server; the main menu is then on top.
+    void signInOnTheFirstServer(ServerView& servers);
     // The login screen on top switches the language with its flag (English to Vietnamese at first).
     void switchLanguageOnTheLoginScreen();
     void TearDown() override;

@@ -63,6 +63,12 @@ int StandinBanker::examinationRequests() const {
     return tables ? tables->locked([&] { return examinationRequests_; }) : examinationRequests_;
 }
 
+StandinRobotGame::Dealt StandinBanker::dealt() const {
+    Dealt out{{}, stock_};
+    for (const Hand& h : hands_) out.hands.push_back(h.cards);
+    return out;
+}
+
 void StandinBanker::setNextDeal(std::array<std::vector<int8_t>, kPlaces> hands, std::vector<int8_t> draws) {
     if (auto tables = tables_.lock())
         tables->locked([&] { nextDeal_ = std::make_pair(std::move(hands), std::move(draws)); });

@@ -48,6 +48,7 @@ public:
     void robotTurn(StandinRobotTables& table, int place) override;
     void turnTimeOver(StandinRobotTables& table, int place) override;
     bool take(StandinRobotTables& table, int8_t commandId, Message& request) override;
+    Dealt dealt() const override;
 
 private:
     using Cards = std::vector<int8_t>;

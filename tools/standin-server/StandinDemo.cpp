@@ -50,7 +50,7 @@ StandinDemo StandinDemo::installOn(StandinServer& server, const Options& options
     StandinTienLen::addTo(robots, StandinTienLen::kSouthern);
     StandinTienLen::addTo(robots, StandinTienLen::kNorthern);
     StandinPhom::addTo(robots);
-    StandinPhom::addNewTo(robots);  // listed: any new Phom table of the game list
+    StandinPhom::addNewTo(robots);  // also in the game list
     StandinBanker::addTo(robots, StandinBanker::kBaiCao);
     StandinBanker::addTo(robots, StandinBanker::kXiZach);
     StandinCoTuong::addTo(robots);
@@ -63,9 +63,9 @@ StandinDemo StandinDemo::installOn(StandinServer& server, const Options& options
     // Friends, chat, details and rankings; a robot friend greets the player a moment after signing in.
     StandinSocial::Options social;
     social.greetingDelay = options.greetingDelay;
-    StandinSocial::installOn(server, demo.signIn, social);
+    demo.social = StandinSocial::installOn(server, demo.signIn, social);
     // Top-up channels, transfers, presents, flat avatars and table gifts.
-    StandinMoney::installOn(server, demo.signIn, ZUNO_STANDIN_PICTURES);
+    demo.money = StandinMoney::installOn(server, demo.signIn, ZUNO_STANDIN_PICTURES);
     // The profile, the avatar shop and the wardrobe; what they do not serve goes on to the money's.
     StandinProfileShop::installOn(server, demo.signIn);
     // Last, so that full tables and wrong passwords are refused before any game seats the player; a

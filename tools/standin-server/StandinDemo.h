@@ -7,9 +7,11 @@
 #include "standin-server/StandinInvitation.h"
 #include "standin-server/StandinLobbyJoins.h"
 #include "standin-server/StandinLobbyLists.h"
+#include "standin-server/StandinMoney.h"
 #include "standin-server/StandinRobotTables.h"
 #include "standin-server/StandinServer.h"
 #include "standin-server/StandinSignIn.h"
+#include "standin-server/StandinSocial.h"
 
 namespace zuno::standin {
 
@@ -34,6 +36,8 @@ struct StandinDemo {
     std::shared_ptr<StandinSignIn> signIn;
     std::shared_ptr<StandinLobbyLists> lists;
     std::shared_ptr<StandinRobotTables> robots;
+    std::shared_ptr<StandinSocial> social;
+    std::shared_ptr<StandinMoney> money;
     std::shared_ptr<StandinLobbyJoins> joins;
 };
 

@@ -71,7 +71,11 @@ bool StandinLobbyJoins::refuse(StandinSession& session, const Join& join) {
         std::lock_guard<std::mutex> lock(mutex_);
         joins_.push_back(join);
     }
-    if (lists_->joinsInvitedTable(session, join.room, join.board, join.password)) return false;
+    if (auto invited = lists_->invitedGame(session, join.room, join.board, join.password)) {
+        // Taking up an invitation chooses its game, on the client and here: the lists answer for it.
+        lists_->choose(session, *invited);
+        return false;
+    }
     const int8_t game = lists_->chosenGame(session);
     std::optional<StandinTable> table = lists_->table(game, join.room, join.board);
     if (!table) return false;  // not one of the listed tables: the game's handlers decide

@@ -16,8 +16,9 @@ namespace zuno::standin {
 // The lobby's side of joining on the stand-in server. A join (8) of a full table (but Poker's, where
 // the table offers to watch), or of a locked table with the wrong password, is refused with an alert
 // (45, sub 0), unless it is of the table the client was invited to, with the invitation's password;
-// any other join goes on to the game's table handlers installed before. Play now (28) joins the first
-// open table with a free seat of the chosen game. The language the client sets (100) is remembered.
+// any other join goes on to the game's table handlers installed before; the invited table's join
+// makes its game the client's for the lobby lists. Play now (28) joins the first open table with a
+// free seat of the chosen game. The language the client sets (100) is remembered.
 class StandinLobbyJoins {
 public:
     static constexpr const char* kTableFull = "This table is full.";

@@ -35,17 +35,25 @@ int8_t StandinLobbyLists::chosenGame(const StandinSession& session) const {
     return it == chosen_.end() ? -1 : it->second;
 }
 
-void StandinLobbyLists::invited(const StandinSession& session, int8_t roomId, int8_t boardId, std::string password) {
+void StandinLobbyLists::choose(const StandinSession& session, int8_t gameType) {
     std::lock_guard<std::mutex> lock(mutex_);
-    invitations_[&session] = Invitation{roomId, boardId, std::move(password)};
+    chosen_[&session] = gameType;
 }
 
-bool StandinLobbyLists::joinsInvitedTable(const StandinSession& session, int8_t roomId, int8_t boardId,
-                                          const std::string& password) const {
+void StandinLobbyLists::invited(const StandinSession& session, int8_t gameType, int8_t roomId, int8_t boardId,
+                                std::string password) {
+    std::lock_guard<std::mutex> lock(mutex_);
+    invitations_[&session] = Invitation{gameType, roomId, boardId, std::move(password)};
+}
+
+std::optional<int8_t> StandinLobbyLists::invitedGame(const StandinSession& session, int8_t roomId, int8_t boardId,
+                                                     const std::string& password) const {
     std::lock_guard<std::mutex> lock(mutex_);
     auto it = invitations_.find(&session);
-    return it != invitations_.end() && it->second.roomId == roomId && it->second.boardId == boardId &&
-           it->second.password == password;
+    if (it == invitations_.end() || it->second.roomId != roomId || it->second.boardId != boardId ||
+        it->second.password != password)
+        return std::nullopt;
+    return it->second.gameType;
 }
 
 std::optional<StandinTable> StandinLobbyLists::table(int8_t gameType, int8_t roomId, int8_t boardId) {
@@ -53,6 +61,11 @@ std::optional<StandinTable> StandinLobbyLists::table(int8_t gameType, int8_t roo
     for (const StandinTable& table : tablesOf(gameType, roomId))
         if (table.boardId == boardId) return table;
     return std::nullopt;
+}
+
+std::vector<StandinTable> StandinLobbyLists::tables(int8_t gameType, int8_t roomId) {
+    std::lock_guard<std::mutex> lock(mutex_);
+    return tablesOf(gameType, roomId);
 }
 
 std::vector<StandinRoom> StandinLobbyLists::rooms(int8_t gameType) {
@@ -79,10 +92,7 @@ std::vector<StandinTable>& StandinLobbyLists::tablesOf(int8_t gameType, int8_t r
 
 void StandinLobbyLists::confirmGame(StandinSession& session, Message& request) {
     const int8_t gameType = request.readByte();
-    {
-        std::lock_guard<std::mutex> lock(mutex_);
-        chosen_[&session] = gameType;
-    }
+    choose(session, gameType);
     Message confirmation(SC_SET_GAME_TYPE_SUCCESS);
     confirmation.writeByte(gameType);
     session.send(confirmation);

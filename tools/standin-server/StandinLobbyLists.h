@@ -30,9 +30,11 @@ struct StandinTable {
 
 // The lobby lists of the stand-in server: it confirms a game choice (61) and remembers it for the
 // client, then answers the room list (6) with that game's rooms and the table list (7) with the
-// tables of a room. Every game starts with three rooms (levels 0, 1 and 2) of eight tables each
-// (0 to 7); table 5 of each is locked with the password "123". It also keeps the table each client
-// was invited to last: its join with the invitation's password is admitted whatever the list says.
+// tables of a room. The requests name no game: they are answered for the game the client chose last
+// or, since then, joined a table of (an invitation's table is of a game the client never chose).
+// Every game starts with three rooms (levels 0, 1 and 2) of eight tables each (0 to 7); table 5 of
+// each is locked with the password "123". It also keeps the table each client was invited to last:
+// its join with the invitation's password is admitted whatever the list says.
 class StandinLobbyLists {
 public:
     static constexpr int kTablesPerRoom = 8;
@@ -44,15 +46,20 @@ public:
     void setTables(int8_t gameType, int8_t roomId, std::vector<StandinTable> tables);
     // One table of a game's room, as the table list shows it.
     std::optional<StandinTable> table(int8_t gameType, int8_t roomId, int8_t boardId);
+    // The tables of a game's room, as the table list shows them.
+    std::vector<StandinTable> tables(int8_t gameType, int8_t roomId);
     // The rooms of a game, as the room list shows them.
     std::vector<StandinRoom> rooms(int8_t gameType);
-    // The game the client chose last; -1 before any choice.
+    // The game the client chose or joined a table of last; -1 before any.
     int8_t chosenGame(const StandinSession& session) const;
-    // The client is invited to a table (the invitation carries the password).
-    void invited(const StandinSession& session, int8_t roomId, int8_t boardId, std::string password);
-    // Whether this join is of the table the client was invited to last, with the invitation's password.
-    bool joinsInvitedTable(const StandinSession& session, int8_t roomId, int8_t boardId,
-                           const std::string& password) const;
+    // The client plays the game from now on: it chose the game (61) or sat down at one of its tables.
+    void choose(const StandinSession& session, int8_t gameType);
+    // The client is invited to a table of the game (the invitation carries the password).
+    void invited(const StandinSession& session, int8_t gameType, int8_t roomId, int8_t boardId, std::string password);
+    // The game of the table the client was invited to last, when this join is of it with the
+    // invitation's password; none otherwise.
+    std::optional<int8_t> invitedGame(const StandinSession& session, int8_t roomId, int8_t boardId,
+                                      const std::string& password) const;
 
 private:
     StandinLobbyLists() = default;
@@ -68,6 +75,7 @@ private:
     std::map<std::pair<int8_t, int8_t>, std::vector<StandinTable>> tables_;
     std::map<const StandinSession*, int8_t> chosen_;
     struct Invitation {
+        int8_t gameType = 0;
         int8_t roomId = 0;
         int8_t boardId = 0;
         std::string password;

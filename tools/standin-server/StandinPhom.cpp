@@ -72,8 +72,9 @@ std::vector<int8_t> StandinPhom::commands() const {
     return {CS_FIRE, CS_SKIP, CS_GET_CARD, CS_EAT_CARD, CS_HA_PHOM};
 }
 
-void StandinPhom::setNextDeal(std::array<std::vector<int8_t>, 3> hands, std::vector<int8_t> stock) {
-    if (auto tables = tables_.lock()) tables->locked([&] { nextDeal_ = std::make_pair(std::move(hands), std::move(stock)); });
+void StandinPhom::setNextDeal(std::array<std::vector<int8_t>, 3> hands, std::vector<int8_t> stock, bool onlyThisStock) {
+    if (auto tables = tables_.lock())
+        tables->locked([&] { nextDeal_ = NextDeal{std::move(hands), std::move(stock), onlyThisStock}; });
 }
 
 std::vector<int8_t> StandinPhom::handOf(int32_t playerId) const {
@@ -90,6 +91,12 @@ int StandinPhom::dealCount() const {
     return tables ? tables->locked([&] { return deals_; }) : deals_;
 }
 
+StandinRobotGame::Dealt StandinPhom::dealt() const {
+    Dealt out{{}, stock_};
+    for (const Hand& h : hands_) out.hands.push_back(h.cards);
+    return out;
+}
+
 void StandinPhom::seatsChanged(StandinRobotTables&, bool newTable) {
     if (newTable) winner_ = -1;
 }
@@ -103,30 +110,41 @@ void StandinPhom::deal(StandinRobotTables& table) {
     stock_.clear();
     lastFirer_ = -1;
     if (nextDeal_) {
-        for (int i = 0; i < 3; ++i) removeCards(deck, nextDeal_->first[static_cast<size_t>(i)]);
-        removeCards(deck, nextDeal_->second);
-        stock_ = nextDeal_->second;
+        for (int i = 0; i < 3; ++i) removeCards(deck, nextDeal_->hands[static_cast<size_t>(i)]);
+        removeCards(deck, nextDeal_->stock);
+        stock_ = nextDeal_->stock;
     }
     for (int i = 0; i < kPlaces; ++i) {
         if (table.place(i).empty()) continue;
         Cards& cards = hands_[static_cast<size_t>(i)].cards;
         if (nextDeal_ && i < 3) {
-            cards = nextDeal_->first[static_cast<size_t>(i)];
+            cards = nextDeal_->hands[static_cast<size_t>(i)];
         } else {
             cards.assign(deck.end() - kHandSize, deck.end());
             deck.resize(deck.size() - kHandSize);
         }
         std::sort(cards.begin(), cards.end());
     }
+    if (!nextDeal_ || !nextDeal_->onlyThisStock) stock_.insert(stock_.end(), deck.begin(), deck.end());
     nextDeal_.reset();
-    stock_.insert(stock_.end(), deck.begin(), deck.end());
 
     int first = winner_;
     if (first < 0 || table.place(first).empty()) first = table.nextPlace(kPlaces - 1, [](int) { return true; });
     firstHa_ = first;
+    // The opener holds a tenth card, the stock's first, and fires without drawing. Phom's deal message
+    // carries nine cards: a player who opens is told of the tenth as a draw right after it.
+    const int me = table.playerPlace();
+    const Cards dealtToMe = hands_[static_cast<size_t>(me)].cards;
+    const std::optional<int8_t> tenth = takeFromStock();
+    Cards& opener = hands_[static_cast<size_t>(first)].cards;
+    if (tenth) {
+        opener.push_back(*tenth);
+        std::sort(opener.begin(), opener.end());
+    }
+    const bool tenthAsDraw = !isNew_ && tenth && first == me;
+    const Cards& mine = tenthAsDraw ? dealtToMe : hands_[static_cast<size_t>(me)].cards;
     Message start = table.tableMessage(SC_START);
     start.writeByte(static_cast<int8_t>(table.options().turnSeconds));
-    const Cards& mine = hands_[static_cast<size_t>(table.playerPlace())].cards;
     // New Phom's deal puts the two players before the cards.
     if (!isNew_)
         for (int8_t id : mine) start.writeByte(id);
@@ -135,7 +153,22 @@ void StandinPhom::deal(StandinRobotTables& table) {
     if (isNew_)
         for (int8_t id : mine) start.writeByte(id);
     table.send(start);
+    if (tenthAsDraw) sendDrawn(table, me, *tenth);
     startTurn(table, first, Phase::Fire);
+}
+
+std::optional<int8_t> StandinPhom::takeFromStock() {
+    if (stock_.empty()) return std::nullopt;
+    const int8_t card = stock_.front();
+    stock_.erase(stock_.begin());
+    return card;
+}
+
+void StandinPhom::sendDrawn(StandinRobotTables& table, int place, int8_t card) {
+    Message m = table.tableMessage(SC_GET_CARD);
+    if (isNew_) m.writeInt(table.place(place).id);
+    m.writeByte(card);
+    table.send(m);
 }
 
 void StandinPhom::startTurn(StandinRobotTables& table, int place, Phase phase) {
@@ -158,7 +191,7 @@ void StandinPhom::robotTurn(StandinRobotTables& table, int place) {
                               : std::nullopt;
         if (with) eat(table, place, {with->first, with->second});
         else draw(table, place);
-        if (!table.playing()) return;  // a U ended the deal
+        if (!table.playing() || table.turn() != place) return;  // a U ended the deal, or the turn passed on
     }
     if (phase_ == Phase::LayDown) layDown(table, place, J::melds(h.cards), false);
     if (isNew_ && h.laid) {
@@ -188,13 +221,13 @@ void StandinPhom::robotTurn(StandinRobotTables& table, int place) {
 
 void StandinPhom::turnTimeOver(StandinRobotTables& table, int place) { playOut(table, place); }
 
-// Before a card is taken the turn passes; after a draw or an eat the turn is played out as a robot
-// plays it, so that the hand is back to its size: the melds laid down when due, the highest free card
-// fired.
+// The turn is played out as a robot plays it (but for eating), so that the hand is back to its size
+// and everyone sees the fire: a card drawn when none was taken yet, the melds laid down when due, the
+// highest free card fired.
 void StandinPhom::playOut(StandinRobotTables& table, int place) {
     if (phase_ == Phase::DrawOrEat) {
-        skip(table, place);
-        return;
+        draw(table, place);
+        if (!table.playing() || table.turn() != place) return;  // a U ended the deal, or the turn passed on
     }
     Hand& h = hands_[static_cast<size_t>(place)];
     if (phase_ == Phase::LayDown) layDown(table, place, J::melds(h.cards), false);
@@ -202,19 +235,13 @@ void StandinPhom::playOut(StandinRobotTables& table, int place) {
 }
 
 void StandinPhom::draw(StandinRobotTables& table, int place) {
-    if (stock_.empty()) {
+    const std::optional<int8_t> card = takeFromStock();
+    if (!card) {
         skip(table, place);
         return;
     }
-    const int8_t card = stock_.front();
-    stock_.erase(stock_.begin());
-    hands_[static_cast<size_t>(place)].cards.push_back(card);
-    if (place == table.playerPlace()) {
-        Message m = table.tableMessage(SC_GET_CARD);
-        if (isNew_) m.writeInt(table.place(place).id);
-        m.writeByte(card);
-        table.send(m);
-    }
+    hands_[static_cast<size_t>(place)].cards.push_back(*card);
+    if (place == table.playerPlace()) sendDrawn(table, place, *card);
     afterTaking(table, place);
 }
 
@@ -328,8 +355,15 @@ void StandinPhom::fire(StandinRobotTables& table, int place, int8_t card) {
     startTurn(table, next, Phase::DrawOrEat);
 }
 
+// The stock is empty and the player took no card: the turn passes on without a fire. It is none of
+// the player's four turns, and the card fired last is nobody's to eat any more, so the next player
+// finds nothing to take either and the deal ends there.
 void StandinPhom::skip(StandinRobotTables& table, int place) {
-    ++hands_[static_cast<size_t>(place)].turns;
+    if (lastFirer_ < 0) {
+        endDeal(table, -1, false);
+        return;
+    }
+    lastFirer_ = -1;
     const int next = table.nextPlace(place, [this](int i) { return hands_[static_cast<size_t>(i)].turns < kTurns; });
     if (next < 0) {
         endDeal(table, -1, false);

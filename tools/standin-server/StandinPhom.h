@@ -10,17 +10,21 @@
 
 namespace zuno::standin {
 
-// The Phom tables (game type 7) of the stand-in server on the robot-table loop. Nine cards each; the
-// first mover fires, then each player in turn draws, or eats the card just fired when it melds with two
-// of the hand's cards, and fires. On the fourth turn a player lays down its melds before firing; a hand that melds whole after a draw or eat is a U (after an eat, the firer pays
-// for all). After every player's fourth turn the deal ends: unmelded points, lowest wins, the stake
+// The Phom tables (game type 7) of the stand-in server on the robot-table loop. Nine cards each and a
+// tenth for the first mover, who fires first (Phom's deal message carries nine: a player who opens
+// gets the tenth as a draw right after it); then each player in turn draws, or eats the card just fired
+// when it melds with two of the hand's cards, and fires. On the fourth turn a player lays down its
+// melds before firing; a hand that melds whole after a draw or eat is a U (after an eat, the firer pays
+// for all). After every player's fourth fire the deal ends: unmelded points, lowest wins, the stake
 // moves, and the robots get ready for the next. Robots eat when they can, fire their highest free card
 // and lay down what the judge finds. The player's eat and lay-down are judged by the same rules and
-// answered with the flags of 64 and 65. A turn the player lets run out (or skips) before taking a card
-// is skipped (49); one that runs out after a draw or an eat is played out as a robot's: the melds laid
-// down when due, the highest free card fired. A skip that comes late is ignored.
+// answered with the flags of 64 and 65. A turn the player lets run out (or skips, 49) is played out
+// as a robot's, eating aside: a card drawn when none was taken yet, the melds laid down when due, the
+// highest free card fired. A skip that comes late is ignored. Only an empty stock still passes a turn
+// on (49) without a fire; the deal ends when the next player finds nothing to take either.
 //
-// New Phom (game type 13, listed in the game list) plays the same deal with its own messages: the fire
+// New Phom (game type 13, listed in the game list) plays the same deal with its own messages (its deal
+// carries all of the opener's ten cards): the fire
 // event names the firer first, an eat the server refuses comes as a move error with a text, a U has its
 // message of its own, the finish comes player by player, and a player who laid down may send cards onto
 // the melds on the table (67); the reset-melds reports (68) are taken and need no answer.
@@ -38,15 +42,16 @@ public:
     static constexpr const char* kWonVi = "Thắng ván";
     static constexpr const char* kLost = "Lost the deal";
     static constexpr const char* kLostVi = "Thua ván";
-    static constexpr int kHandSize = 9;
+    static constexpr int kHandSize = 9;  // the opener holds one more
     static constexpr int kTurns = 4;
 
     static std::shared_ptr<StandinPhom> addTo(StandinRobotTables& tables);
     static std::shared_ptr<StandinPhom> addNewTo(StandinRobotTables& tables);
 
     // Tests: the next deal gives these hands place by place (the rest of the deck follows in order),
-    // and the cards drawn come in this order first.
-    void setNextDeal(std::array<std::vector<int8_t>, 3> hands, std::vector<int8_t> stock);
+    // and the cards drawn come in this order first, the opener's tenth card the first of them; with
+    // onlyThisStock, nothing else is left to draw.
+    void setNextDeal(std::array<std::vector<int8_t>, 3> hands, std::vector<int8_t> stock, bool onlyThisStock = false);
     std::vector<int8_t> handOf(int32_t playerId) const;
     int dealCount() const;
 
@@ -54,7 +59,6 @@ public:
     int8_t room() const override { return kRoom; }
     int8_t board() const override { return isNew_ ? kNewBoard : kBoard; }
     const char* invitationText() const override { return isNew_ ? kNewInvitation : kInvitation; }
-    bool listed() const override { return isNew_; }
     // The last reset-melds report of new Phom: its bytes after room and table (tests).
     std::vector<int8_t> lastReport() const;
     // The melds laid at a player's place (tests).
@@ -65,6 +69,7 @@ public:
     void robotTurn(StandinRobotTables& table, int place) override;
     void turnTimeOver(StandinRobotTables& table, int place) override;
     bool take(StandinRobotTables& table, int8_t commandId, Message& request) override;
+    Dealt dealt() const override;
 
 private:
     using Cards = std::vector<int8_t>;
@@ -84,7 +89,10 @@ private:
     // With the loop's lock held.
     void startTurn(StandinRobotTables& table, int place, Phase phase);
     void afterTaking(StandinRobotTables& table, int place);
+    std::optional<int8_t> takeFromStock();
     void draw(StandinRobotTables& table, int place);
+    // The player's own draw, told to the player.
+    void sendDrawn(StandinRobotTables& table, int place, int8_t card);
     void eat(StandinRobotTables& table, int place, const Cards& with);
     void refuseEat(StandinRobotTables& table);
     void layDown(StandinRobotTables& table, int place, const std::vector<Cards>& melds, bool u);
@@ -105,12 +113,17 @@ private:
     std::array<Hand, kPlaces> hands_;
     Cards stock_;
     Phase phase_ = Phase::Fire;
-    int lastFirer_ = -1;
+    int lastFirer_ = -1;  // whose last fired card may be eaten; -1 none
     int firstHa_ = -1;
     int winner_ = -1;
     int deals_ = 0;
     Cards lastReport_;
-    std::optional<std::pair<std::array<Cards, 3>, Cards>> nextDeal_;
+    struct NextDeal {
+        std::array<Cards, 3> hands;
+        Cards stock;
+        bool onlyThisStock = false;
+    };
+    std::optional<NextDeal> nextDeal_;
 };
 
 }  // namespace zuno::standin

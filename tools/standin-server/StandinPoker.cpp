@@ -70,6 +70,15 @@ int32_t StandinPoker::stackOf(int32_t playerId) const {
     });
 }
 
+// The hole cards; the deck still holds the board.
+StandinRobotGame::Dealt StandinPoker::dealt() const {
+    Dealt out;
+    if (!hand_) return out;
+    for (int i = 0; i < kPlaces; ++i) out.hands.push_back(hand_->player(i).cards);
+    out.stock = hand_->rest();
+    return out;
+}
+
 std::vector<int8_t> StandinPoker::commands() const { return {CS_MOVE, CS_POKER_COMMAND}; }
 
 // The table's stake is the small blind.

@@ -62,7 +62,6 @@ public:
     int8_t room() const override { return kRoom; }
     int8_t board() const override { return kBoard; }
     const char* invitationText() const override { return "An invites you to a Poker table."; }
-    bool listed() const override { return true; }
     int places() const override { return kPlaces; }
     std::vector<int> robotPlaces() const override { return {2, 4, 6}; }
     bool dealsWhenReady() const override { return false; }
@@ -73,6 +72,7 @@ public:
     void robotTurn(StandinRobotTables& table, int place) override;
     void turnTimeOver(StandinRobotTables& table, int place) override;
     bool take(StandinRobotTables& table, int8_t commandId, Message& request) override;
+    Dealt dealt() const override;
 
 private:
     StandinPoker(std::weak_ptr<StandinRobotTables> tables, Pauses pauses)

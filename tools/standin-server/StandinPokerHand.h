@@ -70,6 +70,8 @@ public:
     int32_t smallBlindAmount() const { return smallBlindAmount_; }
     Street street() const { return street_; }
     const Cards& board() const { return board_; }
+    // The cards not dealt yet.
+    const Cards& rest() const { return deck_; }
     // Whose turn it is; -1 when the round is closed (or the hand over).
     int toAct() const { return toAct_; }
     int32_t highest() const { return highest_; }

@@ -245,7 +245,7 @@ void StandinRobotTables::sendInvitation(const StandinRobotGame& game) {
 void StandinRobotTables::inviteTo(StandinSession& guest, int8_t gameType, int8_t room, int8_t board,
                                   const std::string& text) {
     const std::string password;
-    if (lists_) lists_->invited(guest, room, board, password);
+    if (lists_) lists_->invited(guest, gameType, room, board, password);
     Message invitation(SC_INVITED_JOIN_BOARD);
     invitation.writeByte(gameType);
     invitation.writeByte(room);
@@ -330,9 +330,12 @@ bool StandinRobotTables::join(StandinSession& session, Message& request) {
             return true;
         }
     }
-    auto listed = lists_ ? gameOf(lists_->chosenGame(session)) : nullptr;
-    if (!listed || !listed->listed()) return false;
-    seatPlayer(listed, room, board, StandinTableKind::Robots, *player);
+    // A table of the list of the game the player plays: the robots of that game sit there too.
+    if (!lists_) return false;
+    const int8_t played = lists_->chosenGame(session);
+    auto game = gameOf(played);
+    if (!game || !lists_->table(played, room, board)) return false;
+    seatPlayer(game, room, board, StandinTableKind::Robots, *player);
     return true;
 }
 
@@ -355,6 +358,8 @@ void StandinRobotTables::seatPlayer(const std::shared_ptr<StandinRobotGame>& gam
         places_[0].ready = true;
     }
     places_[playerPlace_] = seat(player.id, player.name, player.avatar, player.exp, false);
+    // The room and table lists the player asks for after leaving are this game's.
+    if (lists_ && session_) lists_->choose(*session_, game_->gameType());
     game_->seatsChanged(*this, true);
     send(game_->joinReply(*this));
     seatRobotsLater();
@@ -480,6 +485,11 @@ bool StandinRobotTables::runOutPlayerTurn() {
     if (!game_ || !playing_ || turn_ != playerPlace_) return false;
     game_->turnTimeOver(*this, turn_);
     return true;
+}
+
+void StandinRobotTables::seatForTests(int8_t gameType, StandinTableKind kind, const StandinAccount& player) {
+    std::lock_guard<std::mutex> lock(mutex_);
+    if (auto game = gameOf(gameType)) seatPlayer(game, game->room(), game->board(), kind, player);
 }
 
 void StandinRobotTables::dealOver() {

@@ -39,9 +39,6 @@ public:
     virtual int8_t room() const = 0;
     virtual int8_t board() const = 0;
     virtual const char* invitationText() const = 0;
-    // Reached from the game list (any table of the room list seats the player with the robots),
-    // not only by invitation.
-    virtual bool listed() const { return false; }
     // The game's own requests, which the loop hands to take() while the player sits at its table.
     virtual std::vector<int8_t> commands() const = 0;
 
@@ -75,18 +72,28 @@ public:
     virtual void turnTimeOver(StandinRobotTables& table, int place) = 0;
     // One of commands(), read past room and table; false passes it on to the handler installed before.
     virtual bool take(StandinRobotTables& table, int8_t commandId, Message& request) = 0;
+
+    // Tests: the cards of the deal under way as the game holds them, by place (none for a place dealt
+    // nothing), and those still to draw (none where the game keeps no stock); read with the lock held.
+    struct Dealt {
+        std::vector<std::vector<int8_t>> hands;
+        std::vector<int8_t> stock;
+    };
+    virtual Dealt dealt() const { return {}; }
 };
 
 // The robot tables of the stand-in server: the signed-in player sits with robots at one table at a time,
 // of whichever game was added. Once the player is in the lobby, a robot invites the player (see
-// StandinInvitation); the join that the accepted invitation sends, or a join through the room list of a
-// listed game, seats the player. The loop keeps the seats (the player, the robot An, and the robots of
-// the game's robotPlaces(), Binh first, who sit down a moment later), the ready flags, the owner and
-// the start of each deal (An starts when everyone is ready; at an empty table the player owns it and
-// starts), the turn order's clock (a robot plays after a pause, the player's turn time runs out a second
-// after the turn seconds), leaving, kicking a robot (it comes back later), a robot's answer to table
-// chat and the player's invitations (74): an online robot sits down in a free place after the robot
-// pause and gets ready, an account with a connection is invited to the table. The game does the rest.
+// StandinInvitation); the join that the accepted invitation sends, or the join of a table that the lobby
+// lists for the game the player plays (from the table list or play now), seats the player and makes the
+// table's game the one the lobby lists answer for. The loop keeps the seats (the player, the robot An,
+// and the robots of the game's robotPlaces(), Binh first, who sit down a moment later), the ready flags,
+// the owner and the start of each deal (An starts when everyone is ready; at an empty table the player
+// owns it and starts), the turn order's clock (a robot plays after a pause, the player's turn time runs
+// out a second after the turn seconds), leaving, kicking a robot (it comes back later), a robot's answer
+// to table chat and the player's invitations (74): an online robot sits down in a free place after the
+// robot pause and gets ready, an account with a connection is invited to the table. The game does the
+// rest.
 // Money is the accounts' balances that the sign-in keeps: read at every join and notice, and changed
 // there by every result (moneyOf, pay).
 //
@@ -133,7 +140,7 @@ public:
     };
     using Task = std::function<void()>;
 
-    // `lists` tells which game the player chose (for listed games); it may be null.
+    // `lists` tells which game the player plays and which tables its rooms list; it may be null.
     static std::shared_ptr<StandinRobotTables> installOn(StandinServer& server, std::shared_ptr<StandinSignIn> signIn,
                                                          std::shared_ptr<StandinLobbyLists> lists, Options options);
     ~StandinRobotTables();
@@ -159,6 +166,9 @@ public:
     // Tests: the player's turn runs out now, as its time running out does; false when no deal is
     // running or the turn is not the player's.
     bool runOutPlayerTurn();
+    // Tests: seats the account at a table of the game as an invitation of that kind does, without a
+    // connection (what the table sends then goes nowhere).
+    void seatForTests(int8_t gameType, StandinTableKind kind, const StandinAccount& player);
     // Tests: how many deals have started so far (read with locked()); a quick deal may be over before
     // anyone sees it running.
     int dealsStarted() const { return dealsStarted_; }

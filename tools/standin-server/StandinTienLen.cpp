@@ -64,6 +64,13 @@ int StandinTienLen::dealCount() const {
     return tables ? tables->locked([&] { return deals_; }) : deals_;
 }
 
+// The rest of the deck is not dealt.
+StandinRobotGame::Dealt StandinTienLen::dealt() const {
+    Dealt out;
+    for (const Hand& h : hands_) out.hands.push_back(h.cards);
+    return out;
+}
+
 void StandinTienLen::setNextHands(std::array<std::vector<int8_t>, 3> hands) {
     auto tables = tables_.lock();
     if (tables) tables->locked([&] { nextHands_ = std::move(hands); });

@@ -61,6 +61,7 @@ public:
     void robotTurn(StandinRobotTables& table, int place) override;
     void turnTimeOver(StandinRobotTables& table, int place) override;
     bool take(StandinRobotTables& table, int8_t commandId, Message& request) override;
+    Dealt dealt() const override;
 
 private:
     struct Hand {

@@ -79,6 +79,7 @@ BoardTableLook blocksLook() {
     look.resignAndDraw = false;
     look.blink = {"blocks_batdau.png", "blocks_batdau1.png", true};
     look.decorationGeometry = portraitGeometry();
+    look.giftsBesidePictures = false;
     return look;
 }
 

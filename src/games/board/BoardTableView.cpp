@@ -25,6 +25,24 @@ std::string titleOf(const std::shared_ptr<ui::Button>& button) {
     return button ? button->titleForState(ui::ControlState::Normal).value_or("") : std::string();
 }
 
+// A seat's gifts lie two by two by its picture, a pair either side of it over its lower part, the next
+// pair above that one: they read as the player's, clear of the mark at the picture's top corner, of the
+// name under it and of the stake further down the column.
+constexpr double kGiftSide = 14;
+constexpr double kGiftGap = 1;
+constexpr double kGiftFromPicture = 2;
+
+void placeGiftsBeside(TableDecorationGeometry& g, int seat, const ui::Rect& picture) {
+    const auto s = static_cast<size_t>(seat);
+    for (auto* places : {&g.giftFirst, &g.giftStep, &g.giftRowStep}) places->resize(4);
+    g.giftRowLength.resize(4);
+    const double half = kGiftSide / 2;
+    g.giftFirst[s] = {picture.minX() - kGiftFromPicture - half, picture.maxY() + kGiftGap - half};
+    g.giftStep[s] = {picture.width() + 2 * kGiftFromPicture + kGiftSide, 0};
+    g.giftRowLength[s] = 2;
+    g.giftRowStep[s] = {0, -(kGiftSide + kGiftGap)};
+}
+
 }  // namespace
 
 // The landscape board tables: the board fills the middle, the seats the left column. A player's bubble
@@ -35,11 +53,9 @@ TableDecorationGeometry BoardTableLook::landscapeDecorations() {
     g.bubbleCentres = {ui::Point{200, 217}, {400, 160}, {200, 103}, {80, 160}, {240, 160}};
     g.flyTextPoints = {ui::Point{90, 230}, {400, 160}, {90, 50}, {80, 160}};
     g.tableCentre = {240, 160};
-    // Gifts in a row across the seats' column, each seat's on its side of the stake, clear of the clocks
-    // and the board.
-    g.giftSide = 16;
-    g.giftFirst = {ui::Point{12, 185}, {400, 160}, {12, 128}, {80, 160}};
-    g.giftStep = {ui::Point{18, 0}, {0, 18}, {18, 0}, {0, 18}};
+    // The gifts lie by the seats' pictures, placed when the screen loads; a new one flies in from the
+    // giver's side.
+    g.giftSide = kGiftSide;
     g.giftStarts = {ui::Point{40, 260}, {400, 160}, {40, 60}, {80, 160}};
     g.unseatedPoint = std::nullopt;  // a gift to somebody not seated is not shown
     return g;
@@ -102,6 +118,12 @@ BoardTableView::~BoardTableView() = default;
 
 void BoardTableView::viewDidLoad() {
     ZunoViewController::viewDidLoad();
+    if (look_.giftsBesidePictures && ava0 && ava2) {
+        TableDecorationGeometry geometry = decorations_.geometry();
+        placeGiftsBeside(geometry, 0, ava0->convertRectToView(ava0->bounds(), view().get()));
+        placeGiftsBeside(geometry, 2, ava2->convertRectToView(ava2->bounds(), view().get()));
+        decorations_.setGeometry(std::move(geometry));
+    }
     // "CONTINUE" and the Vietnamese titles shrink to the button rather than being cut, clear of its
     // rounded ends.
     if (btnStart) {

@@ -44,6 +44,7 @@ struct BoardTableLook {
     bool resignAndDraw = true;
     StartButtonBlink::Look blink;
     std::optional<TableDecorationGeometry> decorationGeometry;  // none: the landscape board table's
+    bool giftsBesidePictures = true;  // else where the geometry lays them
 
     static TableDecorationGeometry landscapeDecorations();
 };

@@ -21,10 +21,16 @@ struct Line {
 
 constexpr double kCentreX = 240;
 constexpr double kRowGap = 8;         // between two rows on one line
+constexpr double kLeastRowGap = 2;    // two rows still apart
 constexpr double kLeastStep = 6;      // a corner's width, at the least
 constexpr double kReadableStep = 12;  // a corner's rank and suit whole
 
-// The side seats' lanes, from the card-back pile to the seats.
+// The lines' centres and the lanes along them: my line between my seat and the right edge, the top
+// seat's after the stake and its texts, the side seats' from their money to the card-back pile.
+constexpr double kMyLineY = 194;
+constexpr double kMyLane[] = {130, 400};
+constexpr double kTopLineY = 58;
+constexpr double kTopLane[] = {124, 356};
 constexpr double kLeftLane[] = {84, 218};
 constexpr double kRightLane[] = {262, 396};
 constexpr double kSideFiredY = 110;
@@ -32,7 +38,8 @@ constexpr double kSideLaidY = 128;
 
 using Places = std::array<std::vector<ui::Point>, 3>;
 
-// Lays the line's rows out into `out`, each step between a corner's width (`leastStep`) and 20 pt.
+// Lays the line's rows out into `out`, each step up to 20 pt and, where the lane allows, at least
+// `leastStep`; a line that would still not fit brings its rows closer, then its cards.
 void lay(const Line& line, const PhomTableLayout::Counts& counts, double leastStep, Places& out) {
     const double width = PhomTableLayout::kTableCard.width;
     std::vector<Row> rows;
@@ -46,11 +53,19 @@ void lay(const Line& line, const PhomTableLayout::Counts& counts, double leastSt
     if (rows.empty()) return;
     const auto m = static_cast<double>(rows.size());
     const double lane = line.maxX - line.minX;
-    const double fixed = m * width + (m - 1) * kRowGap;
+    const double more = cards - m;  // the cards after each row's first
+    double gap = kRowGap;
     double step = PhomTableLayout::kStep;
-    if (cards > static_cast<int>(rows.size()))
-        step = std::clamp((lane - fixed) / (cards - m), leastStep, PhomTableLayout::kStep);
-    const double span = fixed + (cards - m) * step;
+    if (more > 0) {
+        step = std::min(PhomTableLayout::kStep, (lane - m * width - (m - 1) * gap) / more);
+        if (step < leastStep && m > 1) {
+            gap = std::clamp((lane - m * width - more * leastStep) / (m - 1), kLeastRowGap, kRowGap);
+            step = std::min(PhomTableLayout::kStep, (lane - m * width - (m - 1) * gap) / more);
+        }
+        step = std::max(step, 0.0);
+    }
+    const double fixed = m * width + (m - 1) * gap;
+    const double span = fixed + more * step;
     double left = line.minX;
     if (line.align == Align::End) left = line.maxX - span;
     if (line.align == Align::Centre) {
@@ -64,7 +79,7 @@ void lay(const Line& line, const PhomTableLayout::Counts& counts, double leastSt
         const int n = counts[static_cast<size_t>(row)];
         auto& centres = out[static_cast<size_t>(row)];
         for (int k = 0; k < n; ++k) centres.push_back({left + width / 2 + k * step, line.y});
-        left += width + (n - 1) * step + kRowGap;
+        left += width + (n - 1) * step + gap;
     }
 }
 
@@ -82,11 +97,11 @@ bool fitReadably(const PhomTableLayout::Counts& counts, double lane) {
 // The top seat's line keeps clear of its texts at its left (under the stake) while its cards fit the
 // rest readably; at the end of a deal its leftovers always do.
 void layTop(Stage stage, const PhomTableLayout::Counts& counts, Places& out) {
-    constexpr double kMinX = 124, kMaxX = 356;
+    const double maxX = kTopLane[1];
     const double textsRight =
         stage == Stage::Ended ? PhomTableLayout::kTopTextsRight : PhomTableLayout::kTopTextsRightInDeal;
-    const double minX = stage == Stage::Ended || fitReadably(counts, kMaxX - textsRight) ? textsRight : kMinX;
-    lay({58, minX, kMaxX, Align::Centre, {Row::Fired, Row::Eaten, Row::Laid}}, counts, kLeastStep, out);
+    const double minX = stage == Stage::Ended || fitReadably(counts, maxX - textsRight) ? textsRight : kTopLane[0];
+    lay({kTopLineY, minX, maxX, Align::Centre, {Row::Fired, Row::Eaten, Row::Laid}}, counts, kLeastStep, out);
 }
 
 // A side seat: its eaten and laid cards on the lower line at the seat's end of the lane, and its fired
@@ -118,10 +133,28 @@ void laySide(bool right, const PhomTableLayout::Counts& counts, Places& out) {
 
 std::array<std::vector<ui::Point>, 3> PhomTableLayout::place(int seat, const Counts& counts, Stage stage) {
     Places out;
-    if (seat == 0) lay({194, 130, 400, Align::Centre, {Row::Fired, Row::Eaten, Row::Laid}}, counts, kLeastStep, out);
+    if (seat == 0)
+        lay({kMyLineY, kMyLane[0], kMyLane[1], Align::Centre, {Row::Fired, Row::Eaten, Row::Laid}}, counts, kLeastStep, out);
     if (seat == 1 || seat == 3) laySide(seat == 1, counts, out);
     if (seat == 2) layTop(stage, counts, out);
     return out;
+}
+
+ui::Rect PhomTableLayout::lane(int seat, Stage stage) {
+    const double half = kTableCard.height / 2;
+    switch (seat) {
+        case 0: return ui::Rect(kMyLane[0], kMyLineY - half, kMyLane[1] - kMyLane[0], kTableCard.height);
+        case 1:
+        case 3: {
+            const double* x = seat == 1 ? kRightLane : kLeftLane;
+            return ui::Rect(x[0], kSideFiredY - half, x[1] - x[0], kSideLaidY - kSideFiredY + kTableCard.height);
+        }
+        case 2: {
+            const double minX = stage == Stage::Ended ? kTopTextsRight : kTopLane[0];
+            return ui::Rect(minX, kTopLineY - half, kTopLane[1] - minX, kTableCard.height);
+        }
+        default: return {};
+    }
 }
 
 ui::Point PhomTableLayout::origin(int seat) {

@@ -12,18 +12,20 @@ namespace zuno {
 // and its end), kept clear of the seats, the buttons and each other:
 //
 //   y   0 - 32   the top seat (2) between the stake and Leave
-//   y  34 - 82   the top seat's line: fired cards, then eaten ones, then laid melds; its texts at the
-//                line's left, under the stake, while the cards fit after them
-//   y  86 - 152  the side seats (3 left, 1 right) at the edges, from y 96; inward of each, its eaten and
-//                laid row at the seat's end and its fired row above, beside it when both fit (else the
-//                laid row lies over the lower part of the fired one, whose corners show)
+//   y  34 - 82   the top seat's line (x 124 - 356): fired cards, then eaten ones, then laid melds; its
+//                texts at the line's left, under the stake, while the cards fit after them
+//   y  86 - 152  the side seats (3 left, 1 right) at the edges, from y 96, their names and money under
+//                their pictures; inward of each, between its money and the card-back pile (x 84 - 218
+//                left, 262 - 396 right), its eaten and laid row at the seat's end and its fired row
+//                above, beside it when both fit (else the laid row lies over the lower part of the fired
+//                one, whose corners show)
 //   y 152 - 170  the bubbles' strip
-//   y 170 - 218  my seat at the left; my line: fired cards, then laid melds
+//   y 170 - 218  my seat at the left; my line (x 130 - 400): fired cards, then laid melds
 //   y 222 - 282  my hand, over the bottom bar (284 - 320); at the end of a deal my result low in it
 //
 // A row's cards are 20 pt apart from the left, so each card's corner shows; a line too long for its
-// lane steps its cards closer. The hand keeps its place along the screen: the first card's centre at
-// x 60, 44 pt apart for nine cards, 39 for ten.
+// lane brings its rows and then its cards closer, and never leaves the lane. The hand keeps its place
+// along the screen: the first card's centre at x 60, 44 pt apart for nine cards, 39 for ten.
 class PhomTableLayout {
 public:
     // The cards of my hand and the smaller ones on the table.
@@ -42,6 +44,8 @@ public:
 
     // The centres of a seat's cards, row by row (by Row), for these counts.
     static std::array<std::vector<ui::Point>, 3> place(int seat, const Counts& counts, Stage stage = Stage::Deal);
+    // The part of the table that a seat's cards keep to at a stage (the table cards' whole extent).
+    static ui::Rect lane(int seat, Stage stage = Stage::Deal);
 
     // The top seat's texts keep left of these lines and its cards right of them: at the end of a deal,
     // and during it while the cards fit there (four fired cards start there).

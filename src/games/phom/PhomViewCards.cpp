@@ -132,6 +132,9 @@ void PhomView::paintMyCards() {
     for (const PhomCard& card : cards) {
         auto found = std::find_if(hand_.begin(), hand_.end(), [&](const Sprite& s) { return s->cardID == card.cardID; });
         Sprite sprite = found != hand_.end() ? *found : makeSprite(card.cardID, UIController::myId(), kHandTag);
+        // A card that comes while the deal is still being dealt (the opener's draw) waits to be dealt,
+        // or for the layout after the deal, rather than showing where it was made.
+        if (found == hand_.end() && waitingChiaBai) sprite->setHidden(true);
         sprite->delegate = self;
         sprite->isFix = card.isFix;
         sprite->phom = static_cast<int8_t>(std::clamp(card.phom, -128, 127));

@@ -63,6 +63,51 @@ TEST_F(SessionLogicTest, TheEndOfAConnectionReturnsToLoginWithTheReasonOrTheTraf
     client->setCountOfSentSize(0);
 }
 
+// Only the end of a connection a player signed in on signs that player out: the player, the inbox and
+// its button go; the switches stay. The close after a refused login, or of a connection nobody signed
+// in on (tell a friend, the hotline), leaves the session as it was.
+TEST_F(SessionLogicTest, TheEndOfASignedInConnectionSignsThePlayerOut) {
+    logic().onConnectionReplaced();  // whatever an earlier sign-in of this process left
+    auto client = MobileClient::getInstance();
+    client->setConnectStatus(MobileClient::kClosedByLogout);
+    UIController::setInviting(true);
+    auto holdAccount = [&] {
+        auto me = std::make_shared<Player>();
+        me->setIDDB(1001);
+        UIController::setMyInfo(me);
+        UIController::addMessage(std::make_shared<ZunoMessage>());
+        auto button = std::make_shared<ui::View>();
+        window->addSubview(button);
+        UIController::setBtnAlertMessage(button);
+        return button;
+    };
+    auto button = holdAccount();
+    logic().onDisconnect();
+    dialog();
+    EXPECT_EQ(UIController::myInfo()->IDDB(), 1001) << "nobody signed in on that connection";
+    EXPECT_EQ(UIController::listMessage().size(), 1u);
+
+    for (const char* end : {"a logout", "a connection replaced by a new one"}) {
+        SCOPED_TRACE(end);
+        button = holdAccount();
+        logic().onLoginSuccess();
+        if (end == std::string("a logout")) logic().onDisconnect();
+        else logic().onConnectionReplaced();
+        dialog();
+        EXPECT_EQ(UIController::myInfo()->IDDB(), 0);
+        EXPECT_TRUE(UIController::listMessage().empty());
+        EXPECT_FALSE(UIController::btnAlertMessage());
+        EXPECT_FALSE(button->superview());
+        EXPECT_TRUE(UIController::inviting());
+    }
+    // Signed out once: a second end finds nothing of an account to drop.
+    holdAccount();
+    logic().onConnectionReplaced();
+    EXPECT_EQ(UIController::myInfo()->IDDB(), 1001);
+    UIController::resetSessionState();
+    client->setConnectStatus(MobileClient::kNeverConnected);
+}
+
 TEST_F(SessionLogicTest, AFailedConnectIsRoutedByTheScreenOnTop) {
     auto listener = std::make_shared<CountingListener>();
     GlobalService::getInstance().setConnectOKListener(listener);

@@ -1,12 +1,16 @@
-// The zoomed Phom table's lines of cards: a fired row alone keeps its place at the middle, the longest
-// rows a deal can show stay in their lanes with every card's corner in sight, a side seat's fired row
-// lies beside its melds when both fit, the top seat's cards leave room for its texts, and my result at
-// the end keeps off my cards and my seat.
+// The zoomed Phom table's lines of cards: a fired row alone keeps its place at the middle, every count
+// of cards a deal can put at a seat stays in the seat's lane clear of the seats' pictures, names and
+// money, the longest rows show every card's corner, a side seat's fired row lies beside its melds when
+// both fit, the top seat's cards leave room for its texts, and my result at the end keeps off my cards
+// and my seat.
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <sstream>
 
 #include "games/phom/PhomTableLayout.h"
+#include "games/phom/PhomView.h"
+#include "src/table/TableFixture.h"
 
 namespace zuno::testing {
 namespace {
@@ -47,6 +51,8 @@ TEST(PhomTableLayout, TheLongestRowsStayInTheirLanesWithEveryCornerShown) {
                 EXPECT_LE(p.x + half, seat == 2 ? 356 : 400);
                 EXPECT_GE(p.y - Layout::kTableCard.height / 2, 34);
                 EXPECT_LE(p.y + Layout::kTableCard.height / 2, 218);
+                EXPECT_TRUE(Layout::lane(seat).insetBy(-0.01, -0.01).contains(ui::Rect(p.x - half, p.y - Layout::kTableCard.height / 2,
+                                                                 Layout::kTableCard.width, Layout::kTableCard.height)));
             }
             // Cards of one line at least a corner apart.
             for (size_t i = 0; i < all.size(); ++i)
@@ -58,10 +64,73 @@ TEST(PhomTableLayout, TheLongestRowsStayInTheirLanesWithEveryCornerShown) {
     }
 }
 
-
 ui::Rect cardAt(ui::Point centre) {
     const ui::Size size = Layout::kTableCard;
     return ui::Rect(centre.x - size.width / 2, centre.y - size.height / 2, size.width, size.height);
+}
+
+ui::Rect onScreen(const ui::View& view) { return view.convertRectToView(view.bounds(), nullptr); }
+
+// The table as its interface file lays it out, with a player at every seat.
+class PhomTableLanes : public TableTest {
+protected:
+    void SetUp() override {
+        TableTest::SetUp();
+        UIController::setGameType(7);
+        GameController::showPhomScreenWithRoom(1, 2, 20, 100, fourPlayers());
+        run(1);
+        table = GameController::getPhomView();
+        ASSERT_TRUE(table);
+    }
+    // What no card may lie on: each seat's picture, name and money, and the card-back pile.
+    std::vector<std::pair<std::string, ui::Rect>> keptClear() const {
+        std::vector<std::pair<std::string, ui::Rect>> out{{"the pile", Layout::kPile}};
+        const std::shared_ptr<ui::View> views[4][3] = {{table->ava0, table->lblName0, table->lblMoney0},
+                                                       {table->ava1, table->lblName1, table->lblMoney1},
+                                                       {table->ava2, table->lblName2, table->lblMoney2},
+                                                       {table->ava3, table->lblName3, table->lblMoney3}};
+        const char* const what[] = {"picture", "name", "money"};
+        for (int seat = 0; seat < 4; ++seat)
+            for (int i = 0; i < 3; ++i)
+                out.emplace_back("seat " + std::to_string(seat) + "'s " + what[i], onScreen(*views[seat][i]));
+        return out;
+    }
+    std::shared_ptr<PhomView> table;
+};
+
+// Every count a deal can reach at a seat (up to four fired, three eaten and twelve laid, separators
+// between melds taken as cards; at its end up to eleven leftovers, or a U's melds): each card lies in
+// the seat's lane, over no seat's picture, name or money and not on the pile.
+TEST_F(PhomTableLanes, EveryCardKeepsToItsSeatsLaneAtEveryCount) {
+    std::vector<Layout::Counts> counts;
+    for (int fired = 0; fired <= 4; ++fired)
+        for (int eaten = 0; eaten <= 3; ++eaten)
+            for (int laid = 0; laid <= 12; ++laid) counts.push_back({fired, eaten, laid});
+    for (int leftovers = 5; leftovers <= 11; ++leftovers) counts.push_back({leftovers, 0, 0});
+    const auto clear = keptClear();
+    std::vector<std::string> findings;
+    for (Layout::Stage stage : {Layout::Stage::Deal, Layout::Stage::Ended}) {
+        for (int seat = 0; seat < 4; ++seat) {
+            const ui::Rect lane = Layout::lane(seat, stage).insetBy(-0.01, -0.01);
+            for (const Layout::Counts& c : counts) {
+                const auto places = Layout::place(seat, c, stage);
+                for (size_t row = 0; row < 3; ++row) {
+                    ASSERT_EQ(places[row].size(), static_cast<size_t>(c[row]));
+                    for (ui::Point centre : places[row]) {
+                        std::ostringstream where;
+                        where << (stage == Layout::Stage::Deal ? "deal" : "end") << ", seat " << seat << ", counts "
+                              << c[0] << "/" << c[1] << "/" << c[2] << ", row " << row << ": card at " << centre.x
+                              << "," << centre.y;
+                        const ui::Rect card = cardAt(centre);
+                        if (!lane.contains(card)) findings.push_back(where.str() + " leaves the lane");
+                        for (const auto& [name, rect] : clear)
+                            if (card.intersects(rect)) findings.push_back(where.str() + " covers " + name);
+                    }
+                }
+            }
+        }
+    }
+    EXPECT_TRUE(findings.empty()) << findings.size() << " findings, the first: " << findings.front();
 }
 
 TEST(PhomTableLayout, ASideSeatsFiredRowLiesBesideItsMeldsWhenBothFit) {

@@ -1,0 +1,265 @@
+// Nothing of one account shows to the next, in the desktop program, headless, against the stand-in as
+// the demo runs it. Demo is greeted by mail, a robot friend writes a private line while the friends
+// screen is open, a present waits on the profile, and the profile shows demo's figures. Then demo signs
+// out (by the logout button, or by signing in as someone else from the main menu's side menu, which
+// closes demo's connection silently) and another account signs in: no screen shows any of demo's
+// texts, no unread-mail button shows while nobody is signed in, and the session holds nothing of demo.
+// The next account sees its own mail, friends, presents and figures only.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "money/AssetsView.h"
+#include "platform/ui/Application.h"
+#include "platform/ui/Button.h"
+#include "screens/FriendListView.h"
+#include "screens/LoginView.h"
+#include "screens/MainView.h"
+#include "screens/MessageView.h"
+#include "screens/ProfileView.h"
+#include "screens/ServerView.h"
+#include "screens/UserAchievementView.h"
+#include "screens/UserDataView.h"
+#include "shell/Resources.h"
+#include "shell/UIController.h"
+#include "standin-server/StandinRobots.h"
+#include "support/ControlSending.h"
+#include "support/DemoRoadTest.h"
+
+using namespace zuno;
+using namespace zuno::standin;
+
+namespace {
+
+constexpr int32_t kDemo = StandinRobots::kDemoId;
+constexpr int32_t kAn = StandinRobots::kFirstRobotId, kChi = 9003, kDung = 9004;
+constexpr int32_t kThuy = 4801;
+constexpr const char* kThuyPassword = "sen hong";
+constexpr const char* kSecretLine = "Only for demo: the table is number 7";
+constexpr const char* kDemoPresent = "Demo's golden present";
+const std::vector<int32_t> kDemoFigures = {350, 120, 98, 7, 3};
+const std::vector<int32_t> kThuyFigures = {140, 15, 11, 2, 1};
+
+class SignOutRoadTest : public zuno::testing::DemoRoadTest {
+protected:
+    void SetUp() override {
+        StandinDemo::Options options;
+        options.robots.invitationDelay = 3600;  // no table invitation comes in between
+        ASSERT_NO_FATAL_FAILURE(startDemo(options, "sign-out-road", 0.1));
+        StandinAccount thuy{"thuy", kThuyPassword, kThuy, 777000, 2, kThuyFigures[0]};
+        thuy.won = kThuyFigures[1];
+        thuy.lost = kThuyFigures[2];
+        thuy.drawn = kThuyFigures[3];
+        thuy.givenUp = kThuyFigures[4];
+        thuy.friendIds = {kAn};
+        signIn->addAccount(thuy);
+        // Chi, demo's first friend, greets demo by mail over the main menu.
+        ASSERT_TRUE(pump([] { return UIController::unreadMessageCount() == 1; }));
+        ASSERT_EQ(UIController::listMessage().front()->fromID(), kChi);
+        menu = waitForTop<MainView>();
+        ASSERT_TRUE(menu);
+    }
+
+    // Demo's present, figures, friends and a private line in an open conversation: the friends
+    // screen stays on top.
+    std::shared_ptr<FriendListView> receiveDemosThings() {
+        demo.money->givePresent(kDemo, kDemoPresent);
+        auto profile = openProfile();
+        if (!profile) return nullptr;
+        EXPECT_FALSE(Resources::getInstance().getListUsingAvatar().empty()) << "demo's worn items are known";
+        auto presents = openPresents(*profile, 3);
+        if (!presents) return nullptr;
+        EXPECT_EQ(presents->myAssets.back()->name(), kDemoPresent);
+        EXPECT_EQ(figuresOn(*profile), kDemoFigures);
+        backToTheMenu();
+
+        menu->doShowFriends(nullptr);
+        auto friends = waitForTop<FriendListView>();
+        if (!friends || !pump([&] { return friends->friendList.size() == 5; })) return nullptr;
+        demo.social->robotWrites(kDung, kDemo, kSecretLine);
+        if (!pump([&] { return friends->chatView("Dung") && friends->chatView("Dung")->arrChat.size() == 1; }))
+            return nullptr;
+        settle();
+        EXPECT_NE(shownTexts().find(kSecretLine), std::string::npos) << "the line is on the screen";
+        return friends;
+    }
+
+    // The profile, once its personal data and the figure of the worn items are shown.
+    std::shared_ptr<ProfileView> openProfile() {
+        menu->doShowProfile(nullptr);
+        auto profile = waitForTop<ProfileView>();
+        if (profile) {
+            auto tab = profile->personalDataTab();
+            pump([&] { return profile->viewingTabIndex() == 1 && tab->wornLoader().finished(); });
+        }
+        settle();
+        return profile;
+    }
+    std::shared_ptr<AssetsView> openPresents(ProfileView& profile, size_t count) {
+        tap(*profile.btnTabOwner);
+        auto presents = std::dynamic_pointer_cast<AssetsView>(profile.ownedItemsTab());
+        if (!presents || !pump([&] { return presents->myAssets.size() == count; })) return nullptr;
+        settle();
+        return presents;
+    }
+    std::vector<int32_t> figuresOn(ProfileView& profile) {
+        tap(*profile.btnTabHistory);
+        auto tab = profile.achievementTab();
+        pump([&] { return !tab->records().figuresOfSection(0).empty(); });
+        settle();
+        return tab->records().figuresOfSection(0);
+    }
+    void backToTheMenu() {
+        program->navigation().popToViewController(menu.get(), false);
+        menu = waitForTop<MainView>();
+        ASSERT_TRUE(menu);
+    }
+
+    // Every text of every window: the screen, its sheets and any dialog.
+    static std::string shownTexts() {
+        std::string texts;
+        for (const auto& window : ui::Application::shared().windows()) texts += textsIn(*window);
+        return texts;
+    }
+    // The unread-mail button, wherever it shows.
+    std::shared_ptr<ui::Control> mailButtonShown() const {
+        for (const auto& window : ui::Application::shared().windows())
+            if (auto button = zuno::testing::controlSending(*window, program->delegate().get(), {"onOpenMessage:"}))
+                return button;
+        return nullptr;
+    }
+
+    // None of demo's texts on the settled screen: the mail, the private line, the present, the
+    // balance and the friends' names (whole texts: a friend row, a conversation's tab).
+    void expectNothingOfDemoShown(const std::string& where) {
+        SCOPED_TRACE(where);
+        settle();
+        const std::string texts = shownTexts();
+        for (const std::string mark : {"Hello from Chi", kSecretLine, kDemoPresent, "5,000,000", "|Chi|", "|Dung|",
+                                       "|Giang|", "|Ha|", "|Hung|"})
+            EXPECT_EQ(texts.find(mark), std::string::npos) << "'" << mark << "' shows in " << texts;
+    }
+    // Nobody is signed in: nothing of demo shows, no unread-mail button, and the session holds none of
+    // demo's player, mail or worn items.
+    void expectNobodySignedIn(const std::string& where) {
+        expectNothingOfDemoShown(where);
+        SCOPED_TRACE(where);
+        EXPECT_FALSE(mailButtonShown());
+        EXPECT_FALSE(UIController::btnAlertMessage());
+        EXPECT_TRUE(UIController::listMessage().empty());
+        EXPECT_EQ(UIController::myInfo()->IDDB(), 0);
+        EXPECT_EQ(UIController::myInfo()->name(), "");
+        EXPECT_TRUE(Resources::getInstance().getListUsingAvatar().empty());
+    }
+
+    // The login screen on top (emptied as a player empties its fields) signs in as thuy.
+    std::shared_ptr<ServerView> logInAsThuy() {
+        auto login = waitForTop<LoginView>();
+        if (!login) return nullptr;
+        login->txvUser->setText("");
+        login->txvPass->setText("");
+        return logInAs("thuy", kThuyPassword);
+    }
+
+    // Thuy, signed in, greeted by An: the mail, the friends, the presents and the profile's figures are
+    // thuy's alone, and nothing of demo shows on the way.
+    void expectOnlyThuysOwn() {
+        menu = waitForTop<MainView>();
+        ASSERT_TRUE(menu);
+        EXPECT_EQ(UIController::myInfo()->IDDB(), kThuy);
+        ASSERT_TRUE(pump([] {
+            auto inbox = UIController::listMessage();
+            return std::any_of(inbox.begin(), inbox.end(), [](const auto& m) { return m->fromID() == kAn; });
+        }));
+        EXPECT_EQ(UIController::listMessage().size(), 1u);
+        expectNothingOfDemoShown("main menu");
+        auto button = std::dynamic_pointer_cast<ui::Button>(mailButtonShown());
+        ASSERT_TRUE(button);
+        EXPECT_EQ(button->currentTitle(), std::optional<std::string>("1"));
+
+        menu->doShowMail(nullptr);
+        auto mailbox = waitForTop<MessageView>();
+        ASSERT_TRUE(mailbox);
+        EXPECT_EQ(mailbox->model().listMessage().size(), 1u);
+        for (const auto& mail : mailbox->model().listMessage()) EXPECT_EQ(mail->fromID(), kAn);
+        expectNothingOfDemoShown("mailbox");
+        backToTheMenu();
+
+        menu->doShowFriends(nullptr);
+        auto friends = waitForTop<FriendListView>();
+        ASSERT_TRUE(friends);
+        ASSERT_TRUE(pump([&] { return !friends->friendList.empty(); }));
+        EXPECT_EQ(friends->friendList.size(), 1u);
+        for (const auto& friendOfThuy : friends->friendList) EXPECT_EQ(friendOfThuy->IDDB(), kAn);
+        EXPECT_TRUE(friends->listButtonChatView().empty());
+        EXPECT_FALSE(friends->chatView("Dung"));
+        expectNothingOfDemoShown("friends");
+        backToTheMenu();
+
+        auto profile = openProfile();
+        ASSERT_TRUE(profile);
+        ASSERT_TRUE(pump([&] { return profile->personalDataTab()->btnMoney->currentTitle().value_or("").find("777,000") == 0; }));
+        expectNothingOfDemoShown("profile");
+        auto presents = openPresents(*profile, 2);
+        ASSERT_TRUE(presents);
+        for (const auto& present : presents->myAssets) EXPECT_NE(present->name(), kDemoPresent);
+        expectNothingOfDemoShown("presents");
+        EXPECT_EQ(figuresOn(*profile), kThuyFigures);
+        expectNothingOfDemoShown("achievements");
+    }
+
+    std::shared_ptr<MainView> menu;
+};
+
+}  // namespace
+
+TEST_F(SignOutRoadTest, AfterLogoutTheNextAccountSeesNothingOfTheLast) {
+    auto friends = receiveDemosThings();
+    ASSERT_TRUE(friends);
+
+    // Logout from the friends screen, back on its friend table (the open conversation's bar lies over
+    // the screen's buttons), Dung's conversation still open beside it.
+    tap(*friends->btnTabFriend);
+    settle();
+    auto logout = zuno::testing::controlSending(*friends->view(), friends.get(), {"logout:"});
+    ASSERT_TRUE(logout);
+    tap(*logout);
+    ASSERT_TRUE(waitForTop<LoginView>());
+    // The traffic of the session is told over the login screen.
+    const std::string traffic = Resources::getInstance().textForKey("ZUNO_used_size");
+    ASSERT_TRUE(pump([&] { return dialogText().rfind(traffic, 0) == 0; })) << dialogText();
+    expectNobodySignedIn("login screen after the logout");
+    press(true);
+
+    auto servers = logInAsThuy();
+    ASSERT_TRUE(servers);
+    expectNobodySignedIn("server list");
+    ASSERT_NO_FATAL_FAILURE(signInOnTheFirstServer(*servers));
+    expectOnlyThuysOwn();
+}
+
+// The side menu's sign-in opens a login screen over demo's main menu; signing in there as thuy closes
+// demo's connection without a logout.
+TEST_F(SignOutRoadTest, SigningInAsAnotherAccountWithoutLogoutSignsTheFirstOut) {
+    ASSERT_TRUE(receiveDemosThings());
+    backToTheMenu();
+    menu->showMenu();
+    settle();
+    auto signInEntry = zuno::testing::controlSending(*menu->viewMenu, menu.get(), {"showMenuMain"});
+    ASSERT_TRUE(signInEntry);
+    tap(*signInEntry);
+    settle();
+    auto accountSheet = menu->accountSheet;
+    ASSERT_TRUE(accountSheet);
+    auto loginEntry = zuno::testing::controlSending(*accountSheet->view(), accountSheet.get(), {"doRegister:"});
+    ASSERT_TRUE(loginEntry);
+    tap(*loginEntry);
+
+    auto servers = logInAsThuy();
+    ASSERT_TRUE(servers);
+    ASSERT_NO_FATAL_FAILURE(signInOnTheFirstServer(*servers));
+    expectOnlyThuysOwn();
+}
