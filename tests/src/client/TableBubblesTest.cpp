@@ -28,6 +28,7 @@
 #include "src/table/TableFixture.h"
 #include "support/AceLowCards.h"
 #include "support/LayoutCheck.h"
+#include "support/PhomLeftovers.h"
 #include "table/BubbleTurn.h"
 #include "table/CardView.h"
 
@@ -59,16 +60,6 @@ struct DealtTable {
 template <class Cards>
 std::vector<std::shared_ptr<ui::View>> viewsOf(const Cards& cards) {
     return {cards.begin(), cards.end()};
-}
-
-PhomLeftoverCards leftoversOf(const std::array<const char*, 4>& rows) {
-    PhomLeftoverCards leftovers;
-    for (auto& row : leftovers) row.fill(-1);
-    for (size_t p = 0; p < rows.size(); ++p) {
-        const auto ids = aceLowCards(rows[p]);
-        std::copy(ids.begin(), ids.end(), leftovers[p].begin());
-    }
-    return leftovers;
 }
 
 class TableBubbles : public TableTest {
