@@ -41,7 +41,8 @@ struct TableDecorationGeometry {
     // Where a bubble may lie, between the seats' names and money and off the cards; none: anywhere on
     // the screen. A bubble keeps inside it: it keeps its centre where it fits and moves only as far as
     // it must; its text, too wide for the area, wraps, a turn showing as many rows as the area's height
-    // holds. The seats' areas do not overlap, so that every seat's bubble shows at once.
+    // holds. Seats' areas kept apart let every seat's bubble show at once; where two areas meet, a
+    // bubble moves aside, wraps into the part the other leaves or waits for it.
     std::array<std::optional<ui::Rect>, 5> bubbleAreas{};
     // Where my cards lie, where the table deals me any: no bubble is drawn over them (an area reaching
     // over them is cut back to the side of them its bubble's centre lies on).
@@ -77,7 +78,8 @@ struct TableDecorationGeometry {
 // The decorations over a table: chat bubbles at the seats (lines that arrive while a bubble shows wait
 // for its next check and are then shown joined with ", ", a line said again not twice; a long text
 // wraps and a bubble stays inside the screen and its area; a bubble never lies over another one
-// showing: it moves aside within its area or waits for that one's turn to end, so no line is lost),
+// showing: it moves aside within its area, wraps into the part of it the others leave, or waits for
+// their turns to end, so no line is lost),
 // money fly-texts, and the gifts each player holds (at most the geometry's count: one more drops the
 // oldest). It takes its screen's geometry and reaches the screen through the callbacks
 // below, on the main thread. Its timers are cancelled by stop() and by its destructor.
