@@ -16,9 +16,12 @@
 namespace zuno {
 
 namespace {
-constexpr double kBubbleMargin = 2;       // kept from the screen's edges
+constexpr double kBubbleMargin = 2;  // kept from the screen's edges
+constexpr double kBubbleGap = 2;     // between two bubbles
 constexpr double kLeastBubbleFont = 10;
-constexpr size_t kMostBubbleRows = 3;  // in one turn
+constexpr size_t kMostBubbleRows = 3;   // in one turn
+constexpr double kLeastRowsAir = 4;     // above and below a bubble's rows together
+constexpr double kLeastPartText = 100;  // the narrowest text a bubble moves aside for
 constexpr double kFlySeconds = 1.0;
 constexpr double kFlyIconSide = 20;
 constexpr double kFlyIconOffset = -45;  // left of the text's centre
@@ -83,12 +86,9 @@ void TableDecorations::setGeometry(TableDecorationGeometry geometry) {
     geometry_ = std::move(geometry);
     if (!screen_.bubble || !screen_.view) return;
     for (int seat = 0; seat <= kCentre; ++seat) {
-        auto frame = screen_.bubble(seat);
-        if (!frame || frame->isHidden()) continue;
-        const ui::Size size = frame->frame().size;
-        const ui::Point centre = geometry_.bubbleCentres[static_cast<size_t>(seat)];
-        frame->setFrame(keptInside(centredRect(centre, size.width, size.height), screen_.view()->bounds()));
+        if (isShowing(seat)) putBack(seat);
     }
+    showWaiting(kCentre, true);
 }
 
 std::optional<ui::Point> TableDecorations::seatPoint(const std::vector<ui::Point>& points, int seat) const {
@@ -121,26 +121,51 @@ ui::Rect TableDecorations::offMyHand(int seat, const ui::Rect& room) const {
     return ui::Rect(left, top, std::max(0.0, right - left), std::max(0.0, bottom - top));
 }
 
-ui::Rect TableDecorations::tallRoom(int seat, const ui::Rect& room) const {
-    return offMyHand(seat, ui::Rect(room.x(), 0, room.width(), screen_.view()->bounds().height()));
-}
-
-bool TableDecorations::sharePlace(int seat, int other) const {
-    const auto& centres = geometry_.bubbleCentres;
-    return other != seat && centres[static_cast<size_t>(other)] == centres[static_cast<size_t>(seat)];
-}
-
 bool TableDecorations::isShowing(int seat) const {
     auto frame = screen_.bubble ? screen_.bubble(seat) : nullptr;
     return frame && !frame->isHidden();
 }
 
-int TableDecorations::waitingAtPlaceOf(int seat) const {
-    for (int step = 1; step <= kCentre; ++step) {
-        const int other = (seat + step) % (kCentre + 1);
-        if (sharePlace(seat, other) && !waiting_[static_cast<size_t>(other)].empty()) return other;
+bool TableDecorations::anotherWaits(int seat) const {
+    for (int other = 0; other <= kCentre; ++other) {
+        if (other != seat && !waiting_[static_cast<size_t>(other)].empty() && screen_.bubble(other) &&
+            !isShowing(other))
+            return true;
     }
-    return -1;
+    return false;
+}
+
+std::optional<ui::Rect> TableDecorations::freePlace(int seat, ui::Size size, const ui::Rect& room) const {
+    std::vector<ui::Rect> others;
+    for (int other = 0; other <= kCentre; ++other) {
+        if (other != seat && isShowing(other))
+            others.push_back(screen_.bubble(other)->frame().insetBy(-kBubbleGap, -kBubbleGap));
+    }
+    const auto isFree = [&others](const ui::Rect& r) {
+        return std::none_of(others.begin(), others.end(), [&r](const ui::Rect& o) { return o.intersects(r); });
+    };
+    const ui::Point centre = geometry_.bubbleCentres[static_cast<size_t>(seat)];
+    const ui::Rect own = keptInside(centredRect(centre, size.width, size.height), room);
+    if (isFree(own)) return own;
+    // Beside, above or below a bubble in the way, as near its own place as the room lets it lie.
+    std::vector<double> xs{own.x()}, ys{own.y()};
+    for (const auto& o : others) {
+        xs.insert(xs.end(), {o.minX() - own.width(), o.maxX()});
+        ys.insert(ys.end(), {o.minY() - own.height(), o.maxY()});
+    }
+    std::optional<ui::Rect> best;
+    double nearest = 0;
+    for (double x : xs) {
+        for (double y : ys) {
+            const ui::Rect place = keptInside(ui::Rect(x, y, own.width(), own.height()), room);
+            const double distance = std::hypot(place.midX() - own.midX(), place.midY() - own.midY());
+            if (isFree(place) && (!best || distance < nearest)) {
+                best = place;
+                nearest = distance;
+            }
+        }
+    }
+    return best;
 }
 
 std::array<std::string, 5> TableDecorations::chatPlayers() const {
@@ -163,21 +188,68 @@ void TableDecorations::replaceChatWithSeat(int seat, const std::string& text) {
     if (seat < 0 || seat > kCentre) return;
     waiting_[static_cast<size_t>(seat)].clear();
     if (!text.empty()) waiting_[static_cast<size_t>(seat)].push_back(text);
-    for (int other = 0; other <= kCentre; ++other) {
-        if (sharePlace(seat, other) && isShowing(other)) {
-            if (auto frame = screen_.bubble(other)) frame->setHidden(true);
-            sys::RunLoop::main().cancel(bubbleTimers_[static_cast<size_t>(other)]);
-            bubbleTimers_[static_cast<size_t>(other)] = 0;
-        }
-    }
-    showChatAtSeat(seat);
+    showTurn(seat, true);
 }
 
 void TableDecorations::clearWaitingChat() {
     for (auto& lines : waiting_) lines.clear();
 }
 
-void TableDecorations::showChatAtSeat(int seat) {
+void TableDecorations::showChatAtSeat(int seat) { showTurn(seat, false); }
+
+TableDecorations::LaidTurn TableDecorations::layTurn(const std::vector<std::string>& lines, const ui::Rect& room) const {
+    CustomLabel probe;
+    probe.setFont(ui::Font::systemFontOfSize(geometry_.bubbleFontSize));
+    const auto widthOf = [&probe](std::string_view text) { return probe.advanceOf(std::string(text)); };
+    double widest = room.width() - geometry_.bubblePadding;
+    if (geometry_.bubbleMaxTextWidth > 0) widest = std::min(widest, geometry_.bubbleMaxTextWidth);
+    // What waits, a little too wide for one row, is drawn smaller; a longer text wraps at the bubble's
+    // own size, as many lines a turn as the rows its room holds.
+    const std::string all = joined(lines);
+    while (widthOf(all) > widest && probe.font().pointSize() > kLeastBubbleFont)
+        probe.setFont(probe.font().withSize(probe.font().pointSize() - 1));
+    LaidTurn laid{{{all}, lines.size(), {}}, probe.font().pointSize(), {}};
+    if (widthOf(all) > widest) {
+        probe.setFont(ui::Font::systemFontOfSize(geometry_.bubbleFontSize));
+        const double rowHeight = probe.font().lineHeight();
+        const size_t mostRows = std::clamp<size_t>(
+            static_cast<size_t>(std::max(0.0, std::floor((room.height() - kLeastRowsAir) / rowHeight))), 1,
+            kMostBubbleRows);
+        laid = {layBubbleTurn(lines, widest, mostRows, widthOf), geometry_.bubbleFontSize, {}};
+    }
+    // As wide as its widest row (a short word's no narrower than it is high) and as high as its rows,
+    // within its room.
+    double textWidth = 0;
+    for (const auto& row : laid.turn.rows) textWidth = std::max(textWidth, widthOf(row));
+    const double rowHeight = probe.font().lineHeight();
+    laid.size = {std::min(std::max(textWidth + geometry_.bubblePadding, geometry_.bubbleHeight), room.width()),
+                 std::min(geometry_.bubbleHeight + rowHeight * static_cast<double>(laid.turn.rows.size() - 1),
+                          room.height())};
+    return laid;
+}
+
+std::vector<ui::Rect> TableDecorations::freeParts(int seat, const ui::Rect& area) const {
+    // The stretches of the area's width that the bubbles showing across it leave.
+    std::vector<std::pair<double, double>> taken;
+    for (int other = 0; other <= kCentre; ++other) {
+        if (other == seat || !isShowing(other)) continue;
+        const ui::Rect o = screen_.bubble(other)->frame().insetBy(-kBubbleGap, -kBubbleGap);
+        if (o.maxY() > area.minY() && o.minY() < area.maxY()) taken.emplace_back(o.minX(), o.maxX());
+    }
+    std::sort(taken.begin(), taken.end());
+    std::vector<ui::Rect> parts;
+    double left = area.minX();
+    taken.emplace_back(area.maxX(), area.maxX());
+    for (const auto& [from, to] : taken) {
+        if (std::min(from, area.maxX()) - left >= geometry_.bubblePadding + kLeastPartText)
+            parts.emplace_back(left, area.y(), std::min(from, area.maxX()) - left, area.height());
+        left = std::max(left, to);
+    }
+    std::sort(parts.begin(), parts.end(), [](const ui::Rect& a, const ui::Rect& b) { return a.width() > b.width(); });
+    return parts;
+}
+
+void TableDecorations::showTurn(int seat, bool giveWay) {
     if (seat < 0 || seat > kCentre || !screen_.bubble || !screen_.view) return;
     auto frame = screen_.bubble(seat);
     if (!frame) return;
@@ -189,45 +261,68 @@ void TableDecorations::showChatAtSeat(int seat) {
         hideChat(seat);
         return;
     }
-    // A bubble at the place of one showing waits for that one's turn to end.
-    for (int other = 0; other <= kCentre; ++other) {
-        if (sharePlace(seat, other) && isShowing(other)) return;
+    // In its whole area where nothing is in its way, else in the widest part of it the other bubbles
+    // leave free, its text wrapped to that part's width.
+    const ui::Rect area = bubbleArea(seat);
+    std::vector<ui::Rect> rooms{area};
+    for (const auto& part : freeParts(seat, area)) rooms.push_back(part);
+    LaidTurn laid;
+    std::optional<ui::Rect> place;
+    for (const auto& room : rooms) {
+        laid = layTurn(lines, room);
+        place = freePlace(seat, laid.size, room);
+        if (place) break;
     }
-    CustomLabel probe;
-    probe.setFont(ui::Font::systemFontOfSize(geometry_.bubbleFontSize));
-    const auto widthOf = [&probe](std::string_view text) { return probe.advanceOf(std::string(text)); };
-    ui::Rect room = bubbleArea(seat);
-    double widest = room.width() - geometry_.bubblePadding;
-    if (geometry_.bubbleMaxTextWidth > 0) widest = std::min(widest, geometry_.bubbleMaxTextWidth);
-    // What waits, a little too wide for one row, is drawn smaller; a longer text wraps at the bubble's
-    // own size, as many lines a turn as its rows hold.
-    const std::string all = joined(lines);
-    while (widthOf(all) > widest && probe.font().pointSize() > kLeastBubbleFont)
-        probe.setFont(probe.font().withSize(probe.font().pointSize() - 1));
-    if (widthOf(all) <= widest) {
-        lines.clear();
-        showRows(seat, {all}, probe.font(), room);
-        scheduleTurnEnd(seat);
+    if (!place && giveWay) {
+        // The bubbles in its way make way for it.
+        laid = layTurn(lines, area);
+        place = keptInside(centredRect(geometry_.bubbleCentres[s], laid.size.width, laid.size.height), area);
+        for (int other = 0; other <= kCentre; ++other) {
+            if (other != seat && isShowing(other) && screen_.bubble(other)->frame().intersects(*place)) putBack(other);
+        }
+    }
+    if (!place) {
+        // It waits for a place, and leaves its own to the others meanwhile.
+        if (isShowing(seat)) {
+            frame->setHidden(true);
+            taken_[s] = {};
+            showWaiting(seat, false);
+        }
         return;
     }
-    probe.setFont(ui::Font::systemFontOfSize(geometry_.bubbleFontSize));
-    // As many rows as the bubble's tallest room holds, one at least.
-    const double rowHeight = probe.font().lineHeight();
-    const double tallest = tallRoom(seat, room).height();
-    const size_t mostRows = std::clamp<size_t>(
-        1 + static_cast<size_t>(std::max(0.0, std::floor((tallest - geometry_.bubbleHeight) / rowHeight))), 1,
-        kMostBubbleRows);
-    BubbleTurn turn = layBubbleTurn(lines, widest, mostRows, widthOf);
-    if (turn.linesShown == 0) {
-        // A line too long for a turn in the bubble's own room runs as wide as the screen lets it.
-        const ui::Rect screen = screen_.view()->bounds().insetBy(kBubbleMargin, 0);
-        room = offMyHand(seat, ui::Rect(screen.x(), room.y(), screen.width(), room.height()));
-        turn = layBubbleTurn(lines, room.width() - geometry_.bubblePadding, mostRows, widthOf);
+    const BubbleTurn& turn = laid.turn;
+    taken_[s] = {};
+    if (turn.restOfFirst.empty()) {
+        taken_[s].lines.assign(lines.begin(), lines.begin() + static_cast<std::ptrdiff_t>(turn.linesShown));
+    } else {
+        taken_[s].cutLine = lines.front();
     }
     lines.erase(lines.begin(), lines.begin() + static_cast<std::ptrdiff_t>(turn.linesShown));
     if (!turn.restOfFirst.empty()) lines.front() = turn.restOfFirst;
-    showRows(seat, turn.rows, probe.font(), room);
+    showRows(seat, turn.rows, ui::Font::systemFontOfSize(laid.fontSize), *place);
     scheduleTurnEnd(seat);
+}
+
+void TableDecorations::putBack(int seat) {
+    const auto s = static_cast<size_t>(seat);
+    auto& lines = waiting_[s];
+    auto& taken = taken_[s];
+    if (taken.cutLine && !lines.empty()) {
+        lines.front() = *taken.cutLine;
+    } else {
+        lines.insert(lines.begin(), taken.lines.begin(), taken.lines.end());
+    }
+    taken = {};
+    if (auto frame = screen_.bubble(seat)) frame->setHidden(true);
+    sys::RunLoop::main().cancel(bubbleTimers_[s]);
+    bubbleTimers_[s] = 0;
+}
+
+void TableDecorations::showWaiting(int seat, bool itselfToo) {
+    for (int step = 1; step <= kCentre + (itselfToo ? 1 : 0); ++step) {
+        const int other = (seat + step) % (kCentre + 1);
+        if (!waiting_[static_cast<size_t>(other)].empty() && !isShowing(other)) showTurn(other, false);
+    }
 }
 
 void TableDecorations::scheduleTurnEnd(int seat) {
@@ -236,46 +331,38 @@ void TableDecorations::scheduleTurnEnd(int seat) {
     bubbleTimers_[s] = sys::RunLoop::main().postDelayed(geometry_.bubbleSeconds[s], [this, seat] { endTurn(seat); });
 }
 
-void TableDecorations::showRows(int seat, const std::vector<std::string>& rows, const ui::Font& font, ui::Rect room) {
+void TableDecorations::showRows(int seat, const std::vector<std::string>& rows, const ui::Font& font,
+                                const ui::Rect& place) {
     const auto s = static_cast<size_t>(seat);
     auto frame = screen_.bubble(seat);
     for (const auto& label : bubbleRows_[s]) label->removeFromSuperview();
     bubbleRows_[s].clear();
-    std::vector<std::shared_ptr<CustomLabel>> labels;
-    double textWidth = 0;
-    for (const auto& row : rows) {
-        labels.push_back(std::make_shared<CustomLabel>(row, ui::Rect()));
-        labels.back()->setFont(font);
-        textWidth = std::max(textWidth, labels.back()->advanceOf(row));
-    }
     const double rowHeight = font.lineHeight();
     const auto count = static_cast<double>(rows.size());
-    // A bubble of several rows may grow over its area's top and bottom, not off the screen nor over my
-    // cards.
-    if (rows.size() > 1) room = tallRoom(seat, room);
-    const ui::Rect placed = keptInside(centredRect(geometry_.bubbleCentres[s], textWidth + geometry_.bubblePadding,
-                                                   geometry_.bubbleHeight + rowHeight * (count - 1)),
-                                       room);
     // One row is centred in the bubble's height by its label; several lie one under another, centred.
-    const double rowTop = rows.size() > 1 ? std::floor((placed.height() - rowHeight * count) / 2) : 0;
-    const double labelHeight = rows.size() > 1 ? rowHeight : placed.height();
-    for (size_t i = 0; i < labels.size(); ++i) {
-        const double width = labels[i]->advanceOf(rows[i]);
+    const double rowTop = rows.size() > 1 ? std::floor((place.height() - rowHeight * count) / 2) : 0;
+    const double labelHeight = rows.size() > 1 ? rowHeight : place.height();
+    for (size_t i = 0; i < rows.size(); ++i) {
+        auto label = std::make_shared<CustomLabel>(rows[i], ui::Rect());
+        label->setFont(font);
+        const double width = label->advanceOf(rows[i]);
         const double y = rowTop + rowHeight * static_cast<double>(i);
-        labels[i]->setFrame(ui::Rect(std::floor((placed.width() - width) / 2), y, width, labelHeight));
-        frame->addSubview(labels[i]);
-        bubbleRows_[s].push_back(labels[i]);
+        label->setFrame(ui::Rect(std::floor((place.width() - width) / 2), y, width, labelHeight));
+        frame->addSubview(label);
+        bubbleRows_[s].push_back(label);
     }
-    frame->setFrame(placed);
+    frame->setFrame(place);
     screen_.view()->bringSubviewToFront(frame.get());
     frame->setHidden(false);
 }
 
 void TableDecorations::endTurn(int seat) {
     bubbleTimers_[static_cast<size_t>(seat)] = 0;
-    // A bubble waiting for this place goes first; what waits for this one has the next turn.
-    if (waitingAtPlaceOf(seat) >= 0) {
-        hideChat(seat);
+    // A bubble waiting for a place goes first; what waits for this one has the next turn.
+    if (anotherWaits(seat) && !waiting_[static_cast<size_t>(seat)].empty()) {
+        if (auto frame = screen_.bubble(seat)) frame->setHidden(true);
+        taken_[static_cast<size_t>(seat)] = {};
+        showWaiting(seat, true);
         return;
     }
     showChatAtSeat(seat);
@@ -287,9 +374,10 @@ void TableDecorations::hideChat(int seat) {
     if (screen_.bubble) {
         if (auto frame = screen_.bubble(seat)) frame->setHidden(true);
     }
+    taken_[s] = {};
     sys::RunLoop::main().cancel(bubbleTimers_[s]);
     bubbleTimers_[s] = 0;
-    if (const int next = waitingAtPlaceOf(seat); next >= 0 && !isShowing(next)) showChatAtSeat(next);
+    if (screen_.bubble) showWaiting(seat, false);
 }
 
 void TableDecorations::stop() {

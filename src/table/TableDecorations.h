@@ -13,6 +13,7 @@
 #include "lobby/model/ShopRecords.h"
 #include "platform/core/RunLoop.h"
 #include "platform/ui/Geometry.h"
+#include "table/BubbleTurn.h"
 
 namespace zuno {
 
@@ -37,14 +38,14 @@ struct TableDecorationGeometry {
     double bubblePadding = 50;
     double bubbleHeight = 40;
     std::array<double, 5> bubbleSeconds{3, 3, 3, 3, 4};  // how long a bubble shows before its next check
-    // Where a bubble may lie, beside its seat's avatar and names; none: anywhere on the screen. A bubble
-    // keeps its centre where it fits and moves only as far as it must to stay inside; its text, too
-    // wide for the area, wraps, and a bubble of several rows may grow over the area's top and bottom
-    // (and, when its line needs more rows than a turn has, over its sides), never off the screen.
+    // Where a bubble may lie, between the seats' names and money and off the cards; none: anywhere on
+    // the screen. A bubble keeps inside it: it keeps its centre where it fits and moves only as far as
+    // it must; its text, too wide for the area, wraps, a turn showing as many rows as the area's height
+    // holds. Seats' areas kept apart let every seat's bubble show at once; where two areas meet, a
+    // bubble moves aside, wraps into the part the other leaves or waits for it.
     std::array<std::optional<ui::Rect>, 5> bubbleAreas{};
-    // Where my cards lie, where the table deals me any: no bubble is drawn over them. A bubble above
-    // them grows upwards only (one below them, downwards), and a turn shows no more rows than that
-    // room holds.
+    // Where my cards lie, where the table deals me any: no bubble is drawn over them (an area reaching
+    // over them is cut back to the side of them its bubble's centre lies on).
     std::optional<ui::Rect> myHand;
     // A fly-text moves between the seat's point and the table's middle: a gain towards the seat, a loss
     // away from it.
@@ -76,9 +77,11 @@ struct TableDecorationGeometry {
 
 // The decorations over a table: chat bubbles at the seats (lines that arrive while a bubble shows wait
 // for its next check and are then shown joined with ", ", a line said again not twice; a long text
-// wraps and a bubble stays inside the screen and its area; two bubbles at one place take turns, so no
-// line is lost), money fly-texts, and the gifts each player holds (at most the geometry's count: one
-// more drops the oldest). It takes its screen's geometry and reaches the screen through the callbacks
+// wraps and a bubble stays inside the screen and its area; a bubble never lies over another one
+// showing: it moves aside within its area, wraps into the part of it the others leave, or waits for
+// their turns to end, so no line is lost),
+// money fly-texts, and the gifts each player holds (at most the geometry's count: one more drops the
+// oldest). It takes its screen's geometry and reaches the screen through the callbacks
 // below, on the main thread. Its timers are cancelled by stop() and by its destructor.
 class TableDecorations {
 public:
@@ -99,17 +102,17 @@ public:
 
     void attach(Screen screen) { screen_ = std::move(screen); }
     const TableDecorationGeometry& geometry() const { return geometry_; }
-    // A table whose places change (a zoomed table) moves its bubbles on show and places what comes
-    // next by the new geometry.
+    // A table whose places change (a zoomed table) shows its bubbles' lines again in their new places
+    // and places what comes next by the new geometry.
     void setGeometry(TableDecorationGeometry geometry);
 
     // Chat bubbles; a bubble stays inside its screen's view.
     void showChatWithSeat(int seat, const std::string& text);
     void showChatAtSeat(int seat);
-    // The text shows at once in place of what the bubble shows or waits to show; a bubble at the same
-    // place gives way and shows what waits for it after this one's turn.
+    // The text shows at once in place of what the bubble shows or waits to show; a bubble in its way
+    // gives way and shows its lines again after this one's turn.
     void replaceChatWithSeat(int seat, const std::string& text);
-    // Hidden; a bubble at the same place shows what waits for it.
+    // Hidden; a bubble that waited for its place shows what waits for it.
     void hideChat(int seat);
     // The lines waiting for each bubble, joined with ", ".
     std::array<std::string, 5> chatPlayers() const;
@@ -132,20 +135,43 @@ private:
     ui::Rect bubbleArea(int seat) const;
     // The room cut back to the side of my cards on which the bubble's centre lies.
     ui::Rect offMyHand(int seat, const ui::Rect& room) const;
-    // Where a bubble of several rows may lie: its room's width, the screen's height, off my cards.
-    ui::Rect tallRoom(int seat, const ui::Rect& room) const;
-    bool sharePlace(int seat, int other) const;
     bool isShowing(int seat) const;
-    // The next bubble after this one at its place that has lines waiting; -1 when none.
-    int waitingAtPlaceOf(int seat) const;
+    // Whether another bubble is hidden with lines waiting: it waits for a place.
+    bool anotherWaits(int seat) const;
+    // Where a bubble of that size lies in its room: at its own place, else as near it as it can lie off
+    // every other bubble showing; none when the room has no such place.
+    std::optional<ui::Rect> freePlace(int seat, ui::Size size, const ui::Rect& room) const;
+    // One turn of the lines laid out for a room: its rows, their font's size and the bubble's size.
+    struct LaidTurn {
+        BubbleTurn turn;
+        double fontSize = 0;
+        ui::Size size;
+    };
+    LaidTurn layTurn(const std::vector<std::string>& lines, const ui::Rect& room) const;
+    // The parts of the area the other bubbles showing across it leave free, widest first.
+    std::vector<ui::Rect> freeParts(int seat, const ui::Rect& area) const;
+    void showTurn(int seat, bool giveWay);
+    // The bubble hidden, what it showed waiting again in front of its other lines.
+    void putBack(int seat);
+    // Each hidden bubble with lines waiting, from the one after `seat`, shows them if it has a place
+    // now; `seat` itself last, when it is to try too.
+    void showWaiting(int seat, bool itselfToo);
     void scheduleTurnEnd(int seat);
     void endTurn(int seat);
-    // One turn's rows in the bubble, laid out and shown.
-    void showRows(int seat, const std::vector<std::string>& rows, const ui::Font& font, ui::Rect room);
+    // One turn's rows laid out in the bubble at that place, and shown.
+    void showRows(int seat, const std::vector<std::string>& rows, const ui::Font& font, const ui::Rect& place);
+
+    // The lines a turn took from those waiting, to put back when the bubble makes way: the lines shown
+    // whole, or the whole first line of which the turn showed the beginning.
+    struct Taken {
+        std::vector<std::string> lines;
+        std::optional<std::string> cutLine;
+    };
 
     TableDecorationGeometry geometry_;
     Screen screen_;
     std::array<std::vector<std::string>, 5> waiting_;  // oldest first
+    std::array<Taken, 5> taken_;
     std::array<sys::RunLoop::TimerId, 5> bubbleTimers_{};
     std::array<std::vector<std::shared_ptr<ui::View>>, 5> bubbleRows_;
 };

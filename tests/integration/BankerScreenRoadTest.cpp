@@ -78,6 +78,11 @@ protected:
             for (const auto& card : player->cards()) out.push_back(std::static_pointer_cast<BCCardView>(card)->isChecked);
         return out;
     }
+    // Every bubble of the table says a long line at once over the hands laid open.
+    void everyoneTalks(BankerTableView& table) {
+        everyBubbleSaysALongLine(*table.view(), {0, 1, 2, 3, GameCardView::kCentre},
+                                 [&](int bubble, const std::string& line) { table.showChatWithSeat(bubble, line); });
+    }
     static std::string bubbleText(const BankerTableView& table, int seat) {
         auto bubble = table.bubble(seat);
         return bubble ? textsIn(*bubble) : "";
@@ -145,6 +150,7 @@ TEST_F(BankerScreenRoadTest, BaiCaoAsPunter) {
     EXPECT_EQ(open(*table, an), (std::vector<bool>{true, true, true}));
     EXPECT_EQ(title(table->btnStart), text("ZUNO_continuee"));
     EXPECT_TRUE(table->btnAutoSelected->isHidden());
+    everyoneTalks(*table);
 
     tap(*table->btnStart);
     settle();
@@ -250,6 +256,7 @@ TEST_F(BankerScreenRoadTest, XiZachAsDealer) {
         << bubbleText(*table, binh);
     settle();
     EXPECT_EQ(callsShown(*table), 0);
+    everyoneTalks(*table);
 
     tap(*table->btnStart);
     settle();

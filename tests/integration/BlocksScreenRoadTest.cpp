@@ -92,6 +92,7 @@ TEST_F(BlocksScreenRoadTest, MovesLandingsGarbageHeightLevelAndALoss) {
     ASSERT_TRUE(pump([&] { return table->table().opponent() != nullptr; }));
     settle();
     ASSERT_NO_FATAL_FAILURE(cardAndGiftOfTheRobot(*table, "An"));
+    ASSERT_NO_FATAL_FAILURE(everyoneTalks(*table));
     ASSERT_NO_FATAL_FAILURE(readyAndStart());
     settle();
     ASSERT_NO_FATAL_FAILURE(chatWithTheRobot(*table));

@@ -53,6 +53,7 @@ TEST_F(CaroScreenRoadTest, AGameAtAnsTableToMyResignation) {
     ASSERT_TRUE(pump([&] { return table->table().opponent() != nullptr; }));
     settle();
     ASSERT_NO_FATAL_FAILURE(cardAndGiftOfTheRobot(*table, "An"));
+    ASSERT_NO_FATAL_FAILURE(everyoneTalks(*table));
     ASSERT_EQ(title(table->btnStart), BoardTableModel::startKind(1, 0).title);
     tap(*table->btnStart);  // ready: An, the owner, starts
     ASSERT_TRUE(pump([&] { return table->table().isInBoard; }));

@@ -54,6 +54,7 @@ TEST_F(CoTuongScreenRoadTest, AGameAgainstBinhToMyResignation) {
     settle();
     signIn->addToBalance(kMe, 1000);  // the gift's price, on the stand-in only
     ASSERT_NO_FATAL_FAILURE(cardAndGiftOfTheRobot(*table, "Binh"));
+    ASSERT_NO_FATAL_FAILURE(everyoneTalks(*table));
 
     // Short of the stake: refused here, nothing sent.
     ASSERT_EQ(title(table->btnStart), BoardTableModel::startKind(0, 0).title);

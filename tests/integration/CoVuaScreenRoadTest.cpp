@@ -70,6 +70,7 @@ TEST_F(CoVuaScreenRoadTest, AGameAgainstAnToMyResignation) {
     ASSERT_TRUE(pump([&] { return table->table().getPlayerWithID(kAn) != nullptr; }));
     settle();
     ASSERT_NO_FATAL_FAILURE(cardAndGiftOfTheRobot(*table, "An"));
+    ASSERT_NO_FATAL_FAILURE(everyoneTalks(*table));
 
     // Ready: An, the owner, starts; I play White and my clock counts down from two minutes.
     ASSERT_EQ(title(table->btnStart), BoardTableModel::startKind(1, 0).title);

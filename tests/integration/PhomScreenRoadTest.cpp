@@ -102,6 +102,11 @@ protected:
             if (sprite->phom == 0) return sprite->cardID;
         return -1;
     }
+    // Every bubble of the table says a long line at once.
+    void everyoneTalks() {
+        everyBubbleSaysALongLine(*table->view(), {0, 1, 2, 3, PhomView::kCentre},
+                                 [&](int bubble, const std::string& line) { table->showChatWithSeat(bubble, line); });
+    }
     // My turn's draw or eat is offered.
     bool myTakingTurn() const { return title(table->btnStart) == text("ZUNO_eat"); }
     // An at my left ate Binh's queen of diamonds with his other two and laid the three down on his
@@ -270,9 +275,11 @@ protected:
 TEST_F(PhomScreenRoadTest, ARefusedEatMyKingsEatenALayDownAndTheFinish) {
     ASSERT_NO_FATAL_FAILURE(start(StandinTableKind::Robots));
     ASSERT_EQ(title(table->btnStart), text("ZUNO_ready"));
+    everyoneTalks();
     ASSERT_NO_FATAL_FAILURE(dealTheKingsUntilMyTurn());
     EXPECT_EQ(table->handSprites().size(), 9u);
     EXPECT_EQ(title(table->btnConfig), text("ZUNO_get"));
+    everyoneTalks();
 
     // Two cards that do not meld with the king: refused in my bubble, eat and draw offered again.
     tapCard(aceLowCard("2C"));
@@ -321,6 +328,7 @@ TEST_F(PhomScreenRoadTest, ARefusedEatMyKingsEatenALayDownAndTheFinish) {
     for (const auto& mark : {table->imgEnd0, table->imgEnd1, table->imgEnd2, table->imgEnd3})
         marks += mark && !mark->isHidden();
     EXPECT_EQ(marks, 3);
+    everyoneTalks();
 
     tap(*table->btnStart);
     settle();
@@ -490,6 +498,7 @@ TEST_F(PhomNewScreenRoadTest, FromTheGameListThroughADealToTheNext) {
     ASSERT_TRUE(pump([&] { return title(table->btnStart) == text("ZUNO_continuee"); }));
     settle();
     EXPECT_TRUE(table->btnSkip->isHidden());
+    everyoneTalks();
 
     tap(*table->btnStart);
     settle();

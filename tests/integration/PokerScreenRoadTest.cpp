@@ -116,6 +116,9 @@ TEST_F(PokerScreenRoadTest, HandsAtATableThenTheFullTable) {
     // The hand: markers, blinds (mine the small one), two cards each, my turn after the robots' calls.
     ASSERT_TRUE(pump([&] { return myTurnWith(*table, table->btnCall); }));
     settle();
+    // Every bubble talks at once over the dealt table.
+    everyBubbleSaysALongLine(*table->view(), {0, 1, 2, 3, TableDecorations::kCentre},
+                             [&](int bubble, const std::string& line) { table->showChatWithSeat(bubble, line); });
     for (int32_t id : {kAn, kMe, kBinh, 9008, 9009}) {
         auto cards = table->cardsOf(id);
         ASSERT_TRUE(cards) << id;

@@ -143,6 +143,9 @@ TEST_F(TienLenScreenRoadTest, AcceptTheInvitationPlayADealAndGetReadyForTheNext)
     ASSERT_TRUE(pump([] { return UIController::myInfo()->money() == 498000; }));
     settle();
     EXPECT_EQ(table->btnStart->titleForState(ui::ControlState::Normal), Resources::getInstance().textForKey("ZUNO_continuee"));
+    // Everyone talks at once over my hand shown: no bubble over another, a name, money or a card.
+    everyBubbleSaysALongLine(*table->view(), {0, 1, 2, 3, TienLenView::kCentre},
+                             [&](int bubble, const std::string& line) { table->showChatWithSeat(bubble, line); });
 
     // Continue, then ready: the next deal comes.
     tap(*table->btnStart);
@@ -243,6 +246,8 @@ TEST_F(TienLenScreenRoadTest, MienBacLeadWithoutAPassThenPassToTheEnd) {
     ASSERT_TRUE(pump([] { return UIController::myInfo()->money() < 500000; }));
     settle();
     EXPECT_EQ(table->btnStart->titleForState(ui::ControlState::Normal), text("ZUNO_continuee"));
+    everyBubbleSaysALongLine(*table->view(), {0, 1, 2, 3, TienLenView::kCentre},
+                             [&](int bubble, const std::string& line) { table->showChatWithSeat(bubble, line); });
     tap(*table->btnStart);
     settle();
     EXPECT_EQ(table->btnStart->titleForState(ui::ControlState::Normal), text("ZUNO_ready"));

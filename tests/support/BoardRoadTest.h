@@ -124,6 +124,16 @@ protected:
         }
     }
 
+    // Every bubble of the table says a long line at once: mine, the opponent's and the notices'.
+    void everyoneTalks(BoardTableView& table) {
+        const auto opponent = table.table().opponent();
+        ASSERT_TRUE(opponent);
+        everyBubbleSaysALongLine(*table.view(), {0, 2, 4}, [&](int bubble, const std::string& line) {
+            if (bubble == 4) table.onBuzzWithContent(line);
+            else table.onChatFromWithId(bubble == 0 ? UIController::myId() : opponent->IDDB(), line);
+        });
+    }
+
     // A line of mine to the table, from the chat sheet; the robot answers it.
     void chatWithTheRobot(BoardTableView& table) {
         table.clickChatBoardOfMe();

@@ -255,6 +255,26 @@ private:
 
 bool isCard(const ui::View& view) { return dynamic_cast<const CardView*>(&view) != nullptr; }
 
+// A table's chat bubble: the picture of a seat's bubble ("chat0" to "chat4") with its rows of text.
+bool isBubble(const ui::View& view) {
+    const std::string& name = view.identifier();
+    if (!dynamic_cast<const ui::ImageView*>(&view) || name.size() != 5 || name.rfind("chat", 0) != 0 ||
+        name[4] < '0' || name[4] > '9') {
+        return false;
+    }
+    return std::any_of(view.subviews().begin(), view.subviews().end(), [](const auto& row) {
+        const std::string* text = shownText(*row);
+        return !row->isHidden() && text && !text->empty();
+    });
+}
+
+bool insideBubble(const ui::View& view) {
+    for (auto* up = view.superviewPointer(); up; up = up->superviewPointer()) {
+        if (isBubble(*up)) return true;
+    }
+    return false;
+}
+
 // A picture of its own on the screen (an avatar, a chip stack, a marker), not a background under texts.
 bool isSmallPicture(const ui::View& view) {
     auto image = dynamic_cast<const ui::ImageView*>(&view);
@@ -451,6 +471,14 @@ public:
         checkFocusedField();
     }
 
+    // The bubble rule alone: no pictures drawn.
+    void runBubbles() {
+        std::vector<TextBox> texts;
+        std::vector<const Drawn*> cards, pictures;
+        gather(texts, cards, pictures);
+        checkBubbles(texts, cards);
+    }
+
 private:
     void add(const Drawn& d, std::string rule, std::string subject, std::string detail) {
         out_.push_back({walk_.layers()[size_t(d.layer)].name, std::move(rule), std::move(subject), std::move(detail)});
@@ -614,9 +642,8 @@ private:
         }
     }
 
-    void checkOverlaps() {
-        std::vector<TextBox> texts;
-        std::vector<const Drawn*> cards, pictures;
+    // The texts drawn (where their letters lie), the cards and the small pictures, not moving.
+    void gather(std::vector<TextBox>& texts, std::vector<const Drawn*>& cards, std::vector<const Drawn*>& pictures) const {
         for (const auto& d : walk_.drawn()) {
             if (d.animating || d.clipped.isEmpty()) continue;
             if (isCard(*d.view)) cards.push_back(&d);
@@ -630,8 +657,15 @@ private:
             box = ui::Rect(box.x() + 0.5, box.y() + air, box.width() - 1, box.height() - 2 * air);
             if (box.width() > 0 && box.height() > 0) texts.push_back({&d, box});
         }
+    }
+
+    void checkOverlaps() {
+        std::vector<TextBox> texts;
+        std::vector<const Drawn*> cards, pictures;
+        gather(texts, cards, pictures);
         checkPictureOverlaps(cards, pictures);
         checkControlOverlaps();
+        checkBubbles(texts, cards);
         for (size_t i = 0; i < texts.size(); ++i) {
             for (size_t j = i + 1; j < texts.size(); ++j) {
                 const auto& a = texts[i];
@@ -658,6 +692,38 @@ private:
                 if (both.width() <= 1 || both.height() <= 1) continue;
                 add(*t.drawn, "texts-overlap", describe(*t.drawn->view) + " and a card",
                     frameText(t.box) + " and " + describe(*card->view) + " " + frameText(card->clipped));
+            }
+        }
+    }
+
+    // A chat bubble showing over another one, over a text (a name, money) or over a card hides them.
+    void checkBubbles(const std::vector<TextBox>& texts, const std::vector<const Drawn*>& cards) {
+        std::vector<const Drawn*> bubbles;
+        for (const auto& d : walk_.drawn()) {
+            if (!d.animating && !d.clipped.isEmpty() && isBubble(*d.view)) bubbles.push_back(&d);
+        }
+        auto over = [](const ui::Rect& a, const ui::Rect& b) {
+            const ui::Rect both = a.intersection(b);
+            return both.width() > 1 && both.height() > 1;
+        };
+        for (size_t i = 0; i < bubbles.size(); ++i) {
+            const Drawn& bubble = *bubbles[i];
+            for (size_t j = i + 1; j < bubbles.size(); ++j) {
+                const Drawn& other = *bubbles[j];
+                if (other.layer != bubble.layer || !over(bubble.clipped, other.clipped)) continue;
+                add(other, "bubble-over", describe(*other.view) + " over " + describe(*bubble.view),
+                    frameText(other.clipped) + " and " + frameText(bubble.clipped));
+            }
+            for (const auto& text : texts) {
+                const ui::View& view = *text.drawn->view;
+                if (text.drawn->layer != bubble.layer || insideBubble(view) || !over(bubble.clipped, text.box)) continue;
+                add(bubble, "bubble-over", describe(*bubble.view) + " over " + describe(view),
+                    frameText(bubble.clipped) + " and " + frameText(text.box));
+            }
+            for (const Drawn* card : cards) {
+                if (card->layer != bubble.layer || !over(bubble.clipped, card->clipped)) continue;
+                add(bubble, "bubble-over", describe(*bubble.view) + " over a card",
+                    frameText(bubble.clipped) + " and " + describe(*card->view) + " " + frameText(card->clipped));
             }
         }
     }
@@ -801,9 +867,11 @@ private:
     std::vector<LayoutFinding>& out_;
 };
 
-std::vector<LayoutFinding> findingsOf(const Walk& walk) {
+std::vector<LayoutFinding> findingsOf(const Walk& walk, bool bubblesOnly = false) {
     std::vector<LayoutFinding> out;
-    Checker(walk, out).run();
+    Checker checker(walk, out);
+    if (bubblesOnly) checker.runBubbles();
+    else checker.run();
     // One finding per subject: a view seen twice (two windows, two steps of a fan) is named once.
     std::set<std::string> seen;
     std::vector<LayoutFinding> unique;
@@ -852,12 +920,12 @@ std::string describeView(const ui::View& view) { return describe(view); }
 
 std::string describeScreen(const ui::ViewController& screen) { return classOf(screen); }
 
-std::vector<LayoutFinding> checkLayoutOfView(ui::View& root) {
+std::vector<LayoutFinding> checkLayoutOfView(ui::View& root, bool bubblesOnly) {
     root.layoutIfNeeded();
     const auto* controller = root.viewController();
     Walk walk(root.bounds(), controller ? classOf(*controller) : classOf(root), controller);
     walk.alone(root);
-    return findingsOf(walk);
+    return findingsOf(walk, bubblesOnly);
 }
 
 }  // namespace zuno::testing

@@ -12,6 +12,8 @@
 //                  road's settled screen only one that repeats for ever), and the content of a scroll
 //                  view beyond its visible bounds.
 //   texts-overlap  two texts of different views whose drawn text boxes overlap, or a text over a card.
+//   bubble-over    a table's chat bubble showing over another one, over a text of another view (a
+//                  name, money) or over a card.
 //   pictures-overlap  a card or a picture over much of a person-sized picture (an avatar) that it
 //                  does not lie wholly on (a badge on its corner is meant so).
 //   controls-overlap  two buttons, fields or switches that show themselves (a picture or a title), one
@@ -50,8 +52,9 @@ struct LayoutFinding {
 
 // Every window of the application as drawn now.
 std::vector<LayoutFinding> checkLayoutOfWindows();
-// A view drawn alone, its bounds standing for the window.
-std::vector<LayoutFinding> checkLayoutOfView(ui::View& root);
+// A view drawn alone, its bounds standing for the window; with `bubblesOnly`, only its chat bubbles
+// are judged (bubble-over), quickly.
+std::vector<LayoutFinding> checkLayoutOfView(ui::View& root, bool bubblesOnly = false);
 
 // A view named as the findings name it: its class with its identifier, title, picture or text.
 std::string describeView(const ui::View& view);

@@ -244,6 +244,32 @@ void ProgramRoadTest::settle() {
     }
 }
 
+namespace {
+// The bubbles the screen shows: its "chat0" to "chat4" pictures.
+int shownBubbles(const ui::View& screen) {
+    int shown = 0;
+    for (const auto& view : screen.subviews()) {
+        if (!view->isHidden() && view->identifier().size() == 5 && view->identifier().rfind("chat", 0) == 0) ++shown;
+    }
+    return shown;
+}
+}  // namespace
+
+void ProgramRoadTest::everyBubbleSaysALongLine(const ui::View& screen, const std::vector<int>& bubbles,
+                                               const std::function<void(int, const std::string&)>& say) {
+    for (int bubble : bubbles) {
+        say(bubble, "Bubble " + std::to_string(bubble) + " says: who raises all in with seven two and still wins?");
+    }
+    EXPECT_GT(shownBubbles(screen), 0) << "no bubble shows";
+    constexpr int kLongestTalkSeconds = 60;
+    for (int second = 0; second < kLongestTalkSeconds && shownBubbles(screen) > 0; ++second) {
+        settle();
+        pump([] { return false; }, 14);  // a second
+    }
+    EXPECT_EQ(shownBubbles(screen), 0) << "the bubbles still talk";
+    settle();
+}
+
 void ProgramRoadTest::expectWindowFrameAsFullRedraw() {
     drawWindowFrame();
     EXPECT_TRUE(showsWhatIsDrawnPlainly(*windowFrames())) << "the window's frame of the settled screen";

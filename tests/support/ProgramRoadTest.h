@@ -5,6 +5,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "Program.h"
 #include "platform/backend/RasterScreen.h"
@@ -16,6 +17,9 @@
 
 namespace zuno {
 class ServerView;
+}
+namespace zuno::ui {
+class View;
 }
 
 namespace zuno::testing {
@@ -69,6 +73,10 @@ protected:
     private:
         standin::StandinRobotTables* tables_;
     };
+    // Every bubble listed says a long line at once through `say` (the table screen's own bubbles): while
+    // they show, the settled screen is checked each second, until all have hidden.
+    void everyBubbleSaysALongLine(const ui::View& screen, const std::vector<int>& bubbles,
+                                  const std::function<void(int bubble, const std::string& line)>& say);
     template <class Screen>
     std::shared_ptr<Screen> waitForTop() {
         std::shared_ptr<Screen> screen;

@@ -53,13 +53,15 @@ ui::Point sideRowCentre(int seat, int position, int handSize) {
 
 TableDecorationGeometry decorations() {
     TableDecorationGeometry g = TableDecorationGeometry::cardTable();
-    // The side seats' bubbles above the stakes, beside the avatars; the top seat's right of its names,
-    // under its cards; mine above my cards, where the table's own notices show too (the middle holds
-    // the deck).
-    const ui::Rect aboveMyCards(84, 150, 312, 54);
-    g.bubbleCentres = {ui::Point{240, 180}, {360, 105}, {240, 70}, {110, 105}, {240, 180}};
-    g.bubbleAreas = {aboveMyCards, ui::Rect(280, 80, 144, 48), ui::Rect(150, 46, 206, 46), ui::Rect(58, 80, 144, 48),
-                     aboveMyCards};
+    // The side seats' bubbles above their stakes, beside the avatars and the middle's stake; the top
+    // seat's right of its names, between its cards and the middle's stake; mine between the deck and my
+    // cards, where the table's own notices show too (the two take turns there or lie side by side).
+    const ui::Rect aboveMyCards(84, 166, 312, 38);
+    const ui::Rect rightSeat(302, 92, 122, 36), topSeat(150, 54, 206, 36), leftSeat(52, 92, 126, 36);
+    g.bubblePadding = 20;
+    g.bubbleCentres = {aboveMyCards.center(), rightSeat.center(), topSeat.center(), leftSeat.center(),
+                       aboveMyCards.center()};
+    g.bubbleAreas = {aboveMyCards, rightSeat, topSeat, leftSeat, aboveMyCards};
     g.myHand = ui::Rect(aboveMyCards.x(), aboveMyCards.maxY(), aboveMyCards.width(), 320 - aboveMyCards.maxY());
     // A fly-text runs between the seat, where no text lies, and its own point in the middle: over my
     // avatar and the top seat's, beside a side seat's towards the middle, above its stake.

@@ -49,6 +49,8 @@ TableDecorationGeometry portraitGeometry() {
     g.bubbleCentres = {ui::Point{160, 440}, {160, 240}, {160, 107}, {160, 240}, {160, 240}};
     g.bubbleFontSize = 12;
     g.bubbleAreas[2] = ui::Rect(64, 95, 192, 21);  // below the stake button, above the well
+    g.bubbleAreas[0] = ui::Rect(72, 404, 180, 72);
+    g.bubbleAreas[TableDecorations::kCentre] = ui::Rect(72, 200, 180, 80);
     g.flyTextPoints = {ui::Point{34, 330}, {160, 240}, {34, 30}, {160, 240}};
     g.tableCentre = {160, 240};
     // Four gifts two by two in the seat's column, each apart from the others: mine between my money

@@ -26,7 +26,10 @@ BoardTableLook caroLook() {
     auto decorations = BoardTableLook::landscapeDecorations();
     decorations.bubbleCentres[0] = {240, 280};
     decorations.bubbleCentres[2] = {240, 40};
-    decorations.bubbleCentres[TableDecorations::kCentre] = {240, 230};
+    decorations.bubbleCentres[TableDecorations::kCentre] = {240, 223};
+    decorations.bubbleAreas[0] = ui::Rect(102, 262, 276, 36);
+    decorations.bubbleAreas[2] = ui::Rect(102, 22, 276, 36);
+    decorations.bubbleAreas[TableDecorations::kCentre] = ui::Rect(102, 190, 276, 66);  // under the stake
     look.decorationGeometry = decorations;
     return look;
 }

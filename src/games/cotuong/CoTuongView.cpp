@@ -9,7 +9,8 @@ namespace zuno {
 
 namespace {
 // The pieces stand on the lines: a game begins with the second rank of each side empty, and the
-// players' bubbles lie there, the opponent's at the top, mine at the bottom; the notices on the river.
+// players' bubbles lie there, the opponent's at the top, mine at the bottom; the notices between the
+// river, where the stake lies between games, and my bubble.
 BoardTableLook coTuongLook() {
     BoardTableLook look;
     auto decorations = BoardTableLook::landscapeDecorations();
@@ -17,6 +18,10 @@ BoardTableLook coTuongLook() {
     // between the pieces of the rows either side.
     decorations.bubbleCentres[0] = {200, 272};
     decorations.bubbleCentres[2] = {200, 48};
+    decorations.bubbleAreas[0] = ui::Rect(80, 254, 320, 36);
+    decorations.bubbleAreas[2] = ui::Rect(80, 30, 320, 36);
+    decorations.bubbleAreas[TableDecorations::kCentre] = ui::Rect(80, 188, 320, 62);
+    decorations.bubbleCentres[TableDecorations::kCentre] = decorations.bubbleAreas[TableDecorations::kCentre]->center();
     decorations.bubbleHeight = 30;
     look.decorationGeometry = decorations;
     // Between games the stake lies on the river, centred on the middle file and narrower than on the

@@ -15,12 +15,15 @@ int32_t milliseconds(int32_t seconds) {
     constexpr int32_t kLeast = std::numeric_limits<int32_t>::min() / 1000;
     return (seconds > kMost ? kMost : seconds < kLeast ? kLeast : seconds) * 1000;
 }
-// Each player's bubble within the third rank on his side, which a game begins with empty.
+// Each player's bubble within the third rank on his side, which a game begins with empty; the notices
+// share mine (the middle holds the stake between games): the two lie side by side or take turns.
 BoardTableLook coVuaLook() {
     BoardTableLook look;
     auto decorations = BoardTableLook::landscapeDecorations();
-    decorations.bubbleCentres[0] = {200, 221};
+    decorations.bubbleCentres[0] = decorations.bubbleCentres[TableDecorations::kCentre] = {200, 221};
     decorations.bubbleCentres[2] = {200, 107};
+    decorations.bubbleAreas[0] = decorations.bubbleAreas[TableDecorations::kCentre] = ui::Rect(110, 203, 300, 36);
+    decorations.bubbleAreas[2] = ui::Rect(110, 89, 300, 36);
     decorations.bubbleHeight = 36;
     look.decorationGeometry = decorations;
     return look;

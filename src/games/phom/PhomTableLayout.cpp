@@ -171,34 +171,42 @@ TableDecorationGeometry PhomTableLayout::decorations(Stage stage) {
     g.bubbleFontSize = 12;
     g.bubblePadding = 20;
     g.bubbleHeight = 24;
-    // The side seats talk in the strip under their rows. During a deal and at its end the top seat
-    // talks under the stake beside its picture, left of its cards, and its sum rises under that. Mine
-    // and the screen's own bubble share the strip's middle during a deal; at its end both go low in
-    // where my hand was, well off my row of cards, mine right of my end mark, the screen's under the
-    // row's right half; between deals the stake lies in the middle and both go to the empty table above
-    // and below it, and the top seat talks under its name.
+    // Every bubble has its place off the names, money and cards. During a deal and at its end the side
+    // seats talk in the strip between their rows and my line, each on its side, and the top seat under
+    // the stake beside its picture, left of its cards, its sum rising under that. During a deal mine
+    // and the screen's own bubble show in the strip's middle, as wide as the side seats' bubbles let
+    // them; at its end both go low in where my hand was, mine right of my end mark, the screen's right
+    // of mine. Between deals the
+    // stake lies in the middle: the side seats talk beside it, the screen above it, I below it and the
+    // top seat under its name.
     const double topTextsRight = stage == Stage::Ended ? kTopTextsRight : kTopTextsRightInDeal;
     const ui::Rect topTexts(98, 34, topTextsRight - 4 - 98, 24);
-    g.bubbleCentres = {ui::Point{240, 161}, {350, 161}, topTexts.center(), {130, 161}, {240, 161}};
-    g.bubbleAreas[2] = topTexts;
-    // A sum rises a little where nothing else lies at the end of a deal: after my bubble's line, under
-    // the side seats' leftover cards, under the top seat's bubble.
-    g.flyTextPoints = {ui::Point{262, 239}, {330, 146}, {topTexts.midX(), 71}, {150, 146}};
+    const ui::Rect underStake(40, 34, topTextsRight - 4 - 40, 24);
+    const ui::Rect strip(2, 153, 476, 17), leftOfStrip(2, 153, 156, 17), rightOfStrip(322, 153, 156, 17);
+    std::array<ui::Rect, 5> areas{strip, rightOfStrip, underStake, leftOfStrip, strip};
+    if (stage == Stage::Ended) {
+        areas[0] = ui::Rect(88, 222, 150, 60);
+        areas[4] = ui::Rect(242, 222, 236, 60);
+        // The side seats share the strip, the right one short of its end mark under its money.
+        areas[3] = ui::Rect(2, 153, 236, 17);
+        areas[1] = ui::Rect(242, 153, 164, 17);
+    }
+    if (stage == Stage::Idle) {
+        areas = {ui::Rect(130, 168, 250, 48), ui::Rect(302, 84, 94, 86), ui::Rect(98, 34, 256, 46),
+                 ui::Rect(84, 84, 94, 86), ui::Rect(180, 84, 120, 52)};
+    }
+    for (size_t bubble = 0; bubble < areas.size(); ++bubble) {
+        g.bubbleAreas[bubble] = areas[bubble];
+        g.bubbleCentres[bubble] = areas[bubble].center();
+    }
     if (stage == Stage::Ended) {
         g.bubbleCentres[0] = kMyEndBubble;
         g.bubbleCentres[4] = kScreenEndBubble;
-        // The side seats' results a little lower, so their sums rise clear of them.
-        g.bubbleCentres[1].y = g.bubbleCentres[3].y = 164;
-        // The right seat's bubble short of its end mark under its money.
-        g.bubbleAreas[1] = ui::Rect(220, 140, 184, 42);
     }
-    if (stage == Stage::Idle) {
-        g.bubbleCentres[0] = {240, 200};
-        g.bubbleCentres[4] = {240, 110};
-        g.bubbleCentres[2] = {240, 46};
-        g.bubbleAreas[2] = std::nullopt;
-        g.flyTextPoints[2] = {240, 72};
-    }
+    // A sum rises a little where nothing else lies at the end of a deal: after my bubble's line, under
+    // the side seats' leftover cards, under the top seat's bubble.
+    g.flyTextPoints = {ui::Point{262, 239}, {330, 146}, {topTexts.midX(), 71}, {150, 146}};
+    if (stage == Stage::Idle) g.flyTextPoints[2] = {240, 72};
     g.flyTextDrift = ui::Point{0, -3};
     g.tableCentre = kPile.center();
     // Gifts, two by two but for the right seat's: mine after my name, before my laid cards; the right

@@ -27,12 +27,14 @@ constexpr ui::Point kChatHidden{535, 145};  // off the right edge
 
 TableDecorationGeometry pokerDecorations() {
     TableDecorationGeometry g = TableDecorationGeometry::cardTable();
-    // My bubble (a refused move) lies just over the community cards, between the top seats' cards; the
-    // table's own (a buzz) at the top, between the stake and the edge. Both keep their text off the
-    // cards and texts around them.
-    g.bubbleCentres[0] = {240, 108};
-    g.bubbleCentres[TableDecorations::kCentre] = {240, 20};
-    g.bubbleMaxTextWidth = 216;
+    // The bubbles keep off the cards, names, stacks, bets, pots and my slider: mine (a refused move)
+    // left of my cards, under the bottom left seat's name; the table's own (a buzz) at the top, between
+    // the stake and the edge, where the other seats' bubbles take turns with it or lie beside it.
+    const ui::Rect top(162, 0, 156, 30);
+    g.bubbleFontSize = 12;
+    g.bubblePadding = 20;
+    g.bubbleAreas = {ui::Rect(2, 265, 206, 25), top, top, top, top};
+    for (size_t bubble = 0; bubble < g.bubbleAreas.size(); ++bubble) g.bubbleCentres[bubble] = g.bubbleAreas[bubble]->center();
     g.flyTextPoints = {ui::Point{240, 238}, {100, 230}, {36, 148}, {62, 84}, {180, 52},
                        {300, 52},          {418, 84},  {444, 148}, {380, 230}};
     g.tableCentre = PokerView::kCentre;

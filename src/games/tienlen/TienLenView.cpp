@@ -42,17 +42,21 @@ private:
     TienLenPlayer& player_;
 };
 
-// The cards played lie across the table's middle: my bubble shows below them and the table's notices
-// above them, in the top seat's place (the two take turns there), so that a notice and a line of mine
-// both show; each bubble keeps clear of the seats' names and the corner's buttons.
+// The cards played lie across the table's middle, a hand shown at the end thirteen wide: my bubble shows
+// below them, each side seat's between its avatar and them, and the top seat's under its names, where
+// the table's notices show too (the two take turns there or lie side by side). No bubble reaches over
+// another's place, a seat's name or money, the stake or the corner's buttons.
 TableDecorationGeometry tienLenDecorations() {
     TableDecorationGeometry g = TableDecorationGeometry::cardTable();
+    g.bubblePadding = 20;
     g.bubbleCentres[0] = {240, 172};  // between the cards played and a raised card of mine
-    g.bubbleCentres[TableDecorations::kCentre] = g.bubbleCentres[2];
     // The band between the row of cards played (to y 154) and a raised card of mine (from y 189).
-    const ui::Rect belowCards(90, 155, 306, 33), belowTopSeat(84, 48, 272, 44);
-    const ui::Rect rightOfLeftSeat(58, 100, 338, 48), leftOfRightSeat(84, 100, 338, 48);  // above the names
+    const ui::Rect belowCards(90, 155, 306, 34), belowTopSeat(130, 48, 226, 44);
+    const ui::Rect rightOfLeftSeat(52, 94, 92, 56), leftOfRightSeat(336, 94, 92, 56);
     g.bubbleAreas = {belowCards, leftOfRightSeat, belowTopSeat, rightOfLeftSeat, belowTopSeat};
+    g.bubbleCentres[1] = leftOfRightSeat.center();
+    g.bubbleCentres[2] = g.bubbleCentres[TableDecorations::kCentre] = belowTopSeat.center();
+    g.bubbleCentres[3] = rightOfLeftSeat.center();
     // My hand from the top of a raised card down to the window's bottom.
     using namespace tienlenhand;
     const double raisedTop = kRaisedY - CardView::kHeight / 2;

@@ -183,8 +183,8 @@ TEST_F(Decorations, ALongLineShowsWholeWrappedInsideTheScreen) {
     EXPECT_EQ(turns.back().find(mark, mark.size()), std::string::npos) << "the last turn ends the line";
 }
 
-// Above my cards, a bubble grows upwards only: a long line shows in as many rows as the room above them
-// holds, its turns never over them; a seat's bubble beside them keeps off them too.
+// Above my cards, a long line shows in as many rows as the room above them holds, its turns never over
+// them; a seat's bubble beside them keeps off them too.
 TEST_F(Decorations, NoBubbleLiesOverMyCards) {
     TableDecorationGeometry g = TableDecorationGeometry::cardTable();
     g.bubbleCentres[0] = {240, 172};
@@ -198,7 +198,7 @@ TEST_F(Decorations, NoBubbleLiesOverMyCards) {
     for (int seat : {0, 1, 4}) {
         SCOPED_TRACE(seat);
         d->showChatWithSeat(seat, speech);
-        for (int turn = 0; turn < 6 && !bubbles[static_cast<size_t>(seat)]->isHidden(); ++turn) {
+        for (int turn = 0; turn < 12 && !bubbles[static_cast<size_t>(seat)]->isHidden(); ++turn) {
             const ui::Rect bubble = bubbles[static_cast<size_t>(seat)]->frame();
             EXPECT_LE(bubble.maxY(), g.myHand->minY()) << "turn " << turn << ": " << shown(seat);
             EXPECT_GE(bubble.minY(), 0);
@@ -211,13 +211,13 @@ TEST_F(Decorations, NoBubbleLiesOverMyCards) {
 
     // With little room above them, a turn shows one row.
     g.bubbleCentres[0] = {240, 30};
-    g.bubbleAreas[0] = ui::Rect(90, 10, 306, 40);
-    g.myHand = ui::Rect(100, 50, 364, 270);
+    g.bubbleAreas[0] = ui::Rect(90, 10, 306, 30);
+    g.myHand = ui::Rect(100, 40, 364, 280);
     for (auto subviews = bubbles[0]->subviews(); const auto& row : subviews) row->removeFromSuperview();
     auto low = make(g);
     low->showChatWithSeat(0, speech);
     EXPECT_EQ(rowsOf(0).size(), 1u);
-    EXPECT_LE(bubbles[0]->frame().maxY(), 50);
+    EXPECT_LE(bubbles[0]->frame().maxY(), 40);
 }
 
 // A bubble with an area of its own, beside its seat, keeps to it; its text wraps rather than being
@@ -240,10 +240,12 @@ TEST_F(Decorations, ABubbleKeepsToItsArea) {
 }
 
 // Two bubbles at one place take turns: a line for one while the other shows waits for that one's turn
-// to end, and lines for the same bubble wait together; none is lost. A text that replaces shows at once.
+// to end, and lines for the same bubble wait together; none is lost. A text that replaces shows at once,
+// and what it hid shows again after it.
 TEST_F(Decorations, BubblesAtOnePlaceTakeTurnsAndLoseNoLine) {
     TableDecorationGeometry g = TableDecorationGeometry::cardTable();
     g.bubbleCentres[4] = g.bubbleCentres[0];
+    g.bubbleAreas[0] = g.bubbleAreas[4] = ui::Rect(90, 155, 306, 40);
     auto d = make(g);
     d->showChatWithSeat(4, "Your first play must hold the 3 of spades.");
     run(0.3);
@@ -266,10 +268,83 @@ TEST_F(Decorations, BubblesAtOnePlaceTakeTurnsAndLoseNoLine) {
     EXPECT_TRUE(bubbles[4]->isHidden());
 
     d->showChatWithSeat(0, "mine");
-    d->replaceChatWithSeat(4, "now this");
+    d->replaceChatWithSeat(4, "now this is the table's own notice");
     EXPECT_TRUE(bubbles[0]->isHidden());
-    EXPECT_EQ(shown(4), "now this");
+    EXPECT_EQ(shown(4), "now this is the table's own notice");
     EXPECT_EQ(d->chatPlayers()[4], "");
+    EXPECT_EQ(d->chatPlayers()[0], "mine");
+    run(4.01);
+    EXPECT_TRUE(bubbles[4]->isHidden());
+    EXPECT_EQ(shown(0), "mine");
+}
+
+// Bubbles whose areas overlap never lie over one another: a bubble moves aside within its area where
+// the other leaves room, and waits for the other's turn where it does not; a table that changes its
+// places shows the lines on show again in their new places.
+TEST_F(Decorations, NoBubbleLiesOverAnotherShowing) {
+    TableDecorationGeometry g = TableDecorationGeometry::cardTable();
+    const ui::Rect middle(60, 100, 360, 48);
+    g.bubbleAreas[1] = g.bubbleAreas[3] = middle;
+    g.bubbleCentres[1] = g.bubbleCentres[3] = middle.center();
+    auto d = make(g);
+    const auto apart = [&] { return !bubbles[1]->frame().intersects(bubbles[3]->frame()); };
+    d->showChatWithSeat(1, "Pass");
+    d->showChatWithSeat(3, "Me too");
+    ASSERT_FALSE(bubbles[3]->isHidden());
+    EXPECT_TRUE(apart());
+    EXPECT_TRUE(middle.contains(bubbles[3]->frame()));
+    run(3.01);
+    EXPECT_TRUE(bubbles[1]->isHidden());
+
+    const std::string longer = "Those cards cannot be played on the table as they stand now, try again";
+    d->showChatWithSeat(1, longer);
+    d->showChatWithSeat(3, "Well played, all of you, once more");
+    EXPECT_TRUE(bubbles[3]->isHidden()) << "no room beside the other";
+    EXPECT_EQ(d->chatPlayers()[3], "Well played, all of you, once more");
+    run(3.01);
+    EXPECT_TRUE(bubbles[1]->isHidden());
+    EXPECT_EQ(shown(3), "Well played, all of you, once more");
+    EXPECT_TRUE(middle.contains(bubbles[3]->frame()));
+
+    // The places change while it shows: it shows again in its new place, its line whole.
+    g.bubbleAreas[3] = ui::Rect(60, 40, 360, 48);
+    g.bubbleCentres[3] = g.bubbleAreas[3]->center();
+    d->setGeometry(g);
+    EXPECT_FALSE(bubbles[3]->isHidden());
+    EXPECT_EQ(shown(3), "Well played, all of you, once more");
+    EXPECT_TRUE(g.bubbleAreas[3]->contains(bubbles[3]->frame()));
+    run(3.01);
+    EXPECT_TRUE(bubbles[3]->isHidden());
+}
+
+// A bubble whose area spans the side seats' shows as wide as its line while they are silent; while they
+// talk it shows in the part of its area they leave, its line wrapped to that part, over neither.
+TEST_F(Decorations, ABubbleWrapsIntoThePartTheOthersLeave) {
+    TableDecorationGeometry g = TableDecorationGeometry::cardTable();
+    g.bubblePadding = 20;
+    const ui::Rect strip(2, 150, 476, 40), left(2, 150, 156, 40), right(322, 150, 156, 40);
+    g.bubbleAreas[4] = strip;
+    g.bubbleAreas[3] = left;
+    g.bubbleAreas[1] = right;
+    for (int b : {1, 3, 4}) g.bubbleCentres[static_cast<size_t>(b)] = g.bubbleAreas[static_cast<size_t>(b)]->center();
+    auto d = make(g);
+    const std::string notice = "Stop sending cards before you discard one of yours";
+    d->showChatWithSeat(4, notice);
+    EXPECT_EQ(rowsOf(4).size(), 1u);
+    EXPECT_GT(bubbles[4]->frame().width(), right.width());
+    run(4.01);
+    ASSERT_TRUE(bubbles[4]->isHidden());
+
+    d->showChatWithSeat(3, "Well played, all of you");
+    d->showChatWithSeat(1, "Pass, and pass again");
+    d->showChatWithSeat(4, notice);
+    ASSERT_FALSE(bubbles[4]->isHidden());
+    EXPECT_GT(rowsOf(4).size(), 1u);
+    for (int side : {1, 3}) EXPECT_FALSE(bubbles[4]->frame().intersects(bubbles[static_cast<size_t>(side)]->frame())) << side;
+    EXPECT_TRUE(strip.contains(bubbles[4]->frame()));
+    EXPECT_EQ(shown(4).rfind("Stop sending cards", 0), 0u) << shown(4);
+    run(4.01);
+    EXPECT_NE(shown(4).find("one of yours"), std::string::npos) << shown(4);
 }
 
 // A fly-text or a gift of a player without a seat shows nothing, at the card tables as at the others.

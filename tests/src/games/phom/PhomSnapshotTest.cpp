@@ -9,6 +9,7 @@
 #include "src/table/TableFixture.h"
 #include "support/AceLowCards.h"
 #include "support/GiftPlaces.h"
+#include "support/PhomLeftovers.h"
 #include "support/SnapshotCompare.h"
 
 namespace zuno::testing {
@@ -23,16 +24,6 @@ PhomLaidCards laidOf(const std::string& cards) {
     const auto ids = aceLowCards(cards);
     std::copy(ids.begin(), ids.end(), laid.begin());
     return laid;
-}
-
-PhomLeftoverCards leftoversOf(const std::array<const char*, 4>& rows) {
-    PhomLeftoverCards leftovers;
-    for (auto& row : leftovers) row.fill(-1);
-    for (size_t p = 0; p < rows.size(); ++p) {
-        const auto ids = aceLowCards(rows[p]);
-        std::copy(ids.begin(), ids.end(), leftovers[p].begin());
-    }
-    return leftovers;
 }
 
 class PhomSnapshots : public TableTest {
