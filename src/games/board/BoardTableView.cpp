@@ -399,12 +399,25 @@ void BoardTableView::setCaption(ui::Button& button, const std::string& caption) 
     button.setTitle(caption);
 }
 
+void BoardTableView::placeNotices(bool inGame) {
+    if (!look_.noticeAreaInGame) return;
+    const auto centre = static_cast<size_t>(TableDecorations::kCentre);
+    const TableDecorationGeometry base = look_.decorationGeometry.value_or(BoardTableLook::landscapeDecorations());
+    TableDecorationGeometry geometry = decorations_.geometry();
+    const std::optional<ui::Rect> area = inGame ? look_.noticeAreaInGame : base.bubbleAreas[centre];
+    if (geometry.bubbleAreas[centre] == area) return;
+    geometry.bubbleAreas[centre] = area;
+    geometry.bubbleCentres[centre] = area ? area->center() : base.bubbleCentres[centre];
+    decorations_.setGeometry(std::move(geometry));
+}
+
 void BoardTableView::animationForButtonCuoc() {
     if (!btnCuoc) return;
     const bool inGame = model_.isInBoard;
     ui::Rect target = look_.stakeFrame;
     if (inGame) target = look_.stakeFrameInGame.value_or(btnStart ? btnStart->frame() : look_.stakeFrame);
     ui::View::animate(look_.stakeSlideSeconds, [this, target] { btnCuoc->setFrame(target); });
+    placeNotices(inGame);
     btnCuoc->titleLabel()->setFont(inGame ? ui::Font::systemFontOfSize(look_.stakeFontSizeInGame)
                                           : ui::Font::boldSystemFontOfSize(look_.stakeFontSize));
     btnCuoc->setContentEdgeInsets({0, inGame ? 0 : look_.stakeIconRoom, 0, 0});

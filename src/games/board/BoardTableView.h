@@ -44,6 +44,9 @@ struct BoardTableLook {
     bool resignAndDraw = true;
     StartButtonBlink::Look blink;
     std::optional<TableDecorationGeometry> decorationGeometry;  // none: the landscape board table's
+    // Where the table's own notices show while the stake is away from the board's middle (a game and
+    // its final position); none: where the geometry puts them throughout.
+    std::optional<ui::Rect> noticeAreaInGame;
     bool giftsBesidePictures = true;  // else where the geometry lays them
 
     static TableDecorationGeometry landscapeDecorations();
@@ -179,6 +182,8 @@ protected:
     // A right-hand entry's caption: its button's title, under its icon.
     static void setCaption(ui::Button& button, const std::string& caption);
     void animationForButtonCuoc();
+    // The notices where the look puts them for a game (or its final position) or between games.
+    void placeNotices(bool inGame);
     // Between games: the stake button back in its place (animated when it was away) with its money icon.
     void stakeBackToTheMiddle();
     void cancelStartBlink() { blink_.cancel(); }

@@ -9,8 +9,9 @@ namespace zuno {
 
 namespace {
 // The pieces stand on the lines: a game begins with the second rank of each side empty, and the
-// players' bubbles lie there, the opponent's at the top, mine at the bottom; the notices between the
-// river, where the stake lies between games, and my bubble.
+// players' bubbles lie there, the opponent's at the top, mine at the bottom. The notices lie on the
+// river, where no piece stands, during a game and over its final position; between games the stake
+// lies there, and they show below it, over the pieces set out for the next game.
 BoardTableLook coTuongLook() {
     BoardTableLook look;
     auto decorations = BoardTableLook::landscapeDecorations();
@@ -24,6 +25,7 @@ BoardTableLook coTuongLook() {
     decorations.bubbleCentres[TableDecorations::kCentre] = decorations.bubbleAreas[TableDecorations::kCentre]->center();
     decorations.bubbleHeight = 30;
     look.decorationGeometry = decorations;
+    look.noticeAreaInGame = ui::Rect(112, 145, 256, 30);
     // Between games the stake lies on the river, centred on the middle file and narrower than on the
     // other boards, clear of the river's words towards the banks' ends.
     look.stakeFrame = ui::Rect(179, 132, 120, 52);

@@ -238,21 +238,30 @@ TEST_F(CoTuongViewTest, BeforeTheStartTheStakeLeavesTheRiversWordsClear) {
     }
 }
 
-// At the start of a game both players' lines show on their empty second rows, over no piece.
+// At the start of a game both players' lines show on their empty second rows, and the table's notices
+// on the river, over no piece; a game's result shows on the river too, over none of its final position.
 TEST_F(CoTuongViewTest, TheBubblesOfAGamesStartCoverNoPiece) {
     auto table = openTable(10, true);
+    const auto expectOverNoPiece = [&](const std::shared_ptr<ui::ImageView>& bubble, const char* when) {
+        ASSERT_FALSE(bubble->isHidden()) << when;
+        const ui::Point board = table->board->frame().origin;
+        for (const auto& piece : table->board->model().getAllPieces()) {
+            const ui::Rect drawn(board.x + piece->location().x - 17, board.y + piece->location().y - 17, 34, 34);
+            EXPECT_FALSE(bubble->frame().intersects(drawn)) << when << ": " << piece->name();
+        }
+    };
     table->startWithMoveFirst(10, 30000);
     table->onChatFromWithId(20, "Chào bạn");
     table->onChatFromWithId(10, "Chào");
+    table->onBuzzWithContent("an: Buzz!");
     run(0.5);
-    const ui::Point board = table->board->frame().origin;
-    for (const auto& bubble : {table->chat0, table->chat2}) {
-        ASSERT_FALSE(bubble->isHidden());
-        for (const auto& piece : table->board->model().getAllPieces()) {
-            const ui::Rect drawn(board.x + piece->location().x - 17, board.y + piece->location().y - 17, 34, 34);
-            EXPECT_FALSE(bubble->frame().intersects(drawn)) << piece->name();
-        }
-    }
+    expectOverNoPiece(table->chat0, "my line");
+    expectOverNoPiece(table->chat2, "an's line");
+    expectOverNoPiece(table->chat4, "a notice");
+    run(5);
+    table->closeBoardWithInfo(Resources::getInstance().textForKey("ZUNO_draw"));
+    run(0.5);
+    expectOverNoPiece(table->chat4, "the result");
 }
 
 TEST_F(CoTuongViewTest, PicturesOfBothMovers) {
