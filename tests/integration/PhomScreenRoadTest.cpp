@@ -410,8 +410,11 @@ TEST_F(PhomScreenRoadTest, AsOwnerIStartADeal) {
     tap(*table->btnStart);
     // The tenth card comes while the deal is being dealt: it shows only once dealt, on my hand's row.
     ASSERT_TRUE(pump([&] { return table->handSprites().size() == 10u; }));
-    for (const auto& sprite : table->handSprites())
-        if (!sprite->isHidden()) EXPECT_EQ(sprite->center().y, PhomView::kHandY) << int{sprite->cardID};
+    for (const auto& sprite : table->handSprites()) {
+        if (!sprite->isHidden()) {
+            EXPECT_EQ(sprite->center().y, PhomView::kHandY) << int{sprite->cardID};
+        }
+    }
     ASSERT_NO_FATAL_FAILURE(expectMyOpeningHand("ZUNO_fire"));
     EXPECT_EQ(phom->dealCount(), 1);
 
