@@ -57,6 +57,15 @@ struct DealtTable {
     std::function<void(const std::string&)> sayBesideMe;
 };
 
+// What a bubble says when every bubble talks at once.
+std::string lineOfBubble(int bubble) {
+    std::string line = "Bubble ";
+    line += std::to_string(bubble);
+    line += " says: ";
+    line += kSpeech;
+    return line;
+}
+
 template <class Cards>
 std::vector<std::shared_ptr<ui::View>> viewsOf(const Cards& cards) {
     return {cards.begin(), cards.end()};
@@ -275,7 +284,7 @@ protected:
         std::map<const ui::View*, std::string> lines, seen, last;
         std::map<const ui::View*, int> bubbleOf;
         for (int bubble : table.bubbles) {
-            const std::string line = "Bubble " + std::to_string(bubble) + " says: " + kSpeech;
+            const std::string line = lineOfBubble(bubble);
             table.say(bubble, line);
         }
         for (int step = 0; step < 1600; ++step) {
@@ -289,7 +298,8 @@ protected:
                 std::string text;
                 for (size_t at = 0, bar; at <= rows.size(); at = bar + 1) {
                     bar = std::min(rows.find('|', at), rows.size());
-                    text += (text.empty() ? "" : " ") + rows.substr(at, bar - at);
+                    if (!text.empty()) text += ' ';
+                    text.append(rows, at, bar - at);
                 }
                 seen[bubble] += (seen[bubble].empty() ? "" : "\n") + text;
             }
@@ -318,7 +328,7 @@ protected:
             wholeLines.push_back(letters(whole));
         }
         for (int bubble : table.bubbles) {
-            const std::string line = "Bubble " + std::to_string(bubble) + " says: " + kSpeech;
+            const std::string line = lineOfBubble(bubble);
             std::string all;
             for (const auto& whole : wholeLines) all += "\n  " + whole;
             EXPECT_NE(std::find(wholeLines.begin(), wholeLines.end(), letters(line)), wholeLines.end())
