@@ -1,5 +1,7 @@
 #include "table/BoardChat.h"
 
+#include <cmath>
+
 #include "platform/core/Utf8.h"
 #include "platform/ui/Button.h"
 #include "platform/ui/Image.h"
@@ -146,7 +148,8 @@ std::optional<double> boardChat::heightForRowAtIndexPath(ui::TableView& table, u
     const Chat* chat = lineAtRow(path.row);
     if (!chat) return kRowHeight;
     if (!measuringRow_) measuringRow_ = cellChat::load(kRowIdentifier);
-    return measuringRow_->showChat(*chat, table.bounds().width(), kRowHeight);
+    // Whole rows of the list, so that the rows in sight end where the list does.
+    return std::ceil(measuringRow_->showChat(*chat, table.bounds().width(), kRowHeight) / kRowHeight) * kRowHeight;
 }
 
 void boardChat::didSelectRowAtIndexPath(ui::TableView&, ui::IndexPath) { slideOut(); }

@@ -42,7 +42,7 @@ public:
 
     int numberOfRowsInSection(ui::TableView& table, int section) override;
     std::shared_ptr<ui::TableViewCell> cellForRowAtIndexPath(ui::TableView& table, ui::IndexPath path) override;
-    // A row holds its line whole, wrapped: one row is 15 points high, each more row adds one.
+    // A row holds its line whole, wrapped: 15 points high for each row of the line.
     std::optional<double> heightForRowAtIndexPath(ui::TableView& table, ui::IndexPath path) override;
     void didSelectRowAtIndexPath(ui::TableView& table, ui::IndexPath path) override;
 
