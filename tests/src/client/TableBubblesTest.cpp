@@ -289,9 +289,11 @@ protected:
                 std::string text;
                 for (size_t at = 0, bar; at <= rows.size(); at = bar + 1) {
                     bar = std::min(rows.find('|', at), rows.size());
-                    text += (text.empty() ? "" : " ") + rows.substr(at, bar - at);
+                    if (!text.empty()) text += ' ';
+                    text.append(rows, at, bar - at);
                 }
-                seen[bubble] += (seen[bubble].empty() ? "" : "\n") + text;
+                if (!seen[bubble].empty()) seen[bubble] += '\n';
+                seen[bubble] += text;
             }
             last = now;
             run(0.25);
