@@ -16,9 +16,6 @@ namespace zuno {
 namespace {
 constexpr const char* kCellIdentifier = "ChatCellIdentifier";
 constexpr int kPaletteColumns = 15;
-// Between a speaker's name and the line, and between the line and the row's right end.
-constexpr double kNameGap = 6;
-constexpr double kRightMargin = 4;
 }  // namespace
 
 const ui::BindingTable& ChatView::bindings() {
@@ -141,32 +138,14 @@ std::shared_ptr<ui::TableViewCell> ChatView::cellForRowAtIndexPath(ui::TableView
     const Chat& chat = *arrChat[size_t(path.row)];
     // A light gray: the darker one is hard to read on the panel's navy.
     cell->lblName->setTextColor(chat.isMe() ? ui::Color::lightGray() : ui::Color::green());
-    layOutRow(*cell, chat, table.bounds().width());
+    cell->showChat(chat, table.bounds().width(), kRowHeight);
     return cell;
 }
 
 std::optional<double> ChatView::heightForRowAtIndexPath(ui::TableView& table, ui::IndexPath path) {
     if (path.row < 0 || path.row >= static_cast<int>(arrChat.size()) || !arrChat[size_t(path.row)]) return kRowHeight;
     if (!measuringRow_) measuringRow_ = cellChat::load(kCellIdentifier);
-    return layOutRow(*measuringRow_, *arrChat[size_t(path.row)], table.bounds().width());
-}
-
-double ChatView::layOutRow(cellChat& cell, const Chat& chat, double rowWidth) {
-    const std::string name = chat.name().value_or(std::string());
-    cell.lblName->setText(name);
-    cell.lblContent->setText(chat.content());
-    cell.lblContent->setNumberOfLines(0);
-    // The line follows its speaker's name, not a column far away from a short name.
-    const ui::Rect nameFrame = cell.lblName->frame();
-    const double nameWidth = std::min(nameFrame.width(), std::ceil(cell.lblName->font().widthOfText(name)));
-    ui::Rect line = cell.lblContent->frame();
-    line.origin.x = nameFrame.x() + nameWidth + kNameGap;
-    line.size.width = std::max(1.0, rowWidth - kRightMargin - line.origin.x);
-    const size_t lines = std::max<size_t>(1, cell.lblContent->wrappedLines(line.width()).size());
-    const double more = std::ceil(cell.lblContent->font().lineHeight() * double(lines - 1));
-    line.size.height = nameFrame.height() + more;
-    cell.lblContent->setFrame(line);
-    return kRowHeight + more;
+    return measuringRow_->showChat(*arrChat[size_t(path.row)], table.bounds().width(), kRowHeight);
 }
 
 ZUNO_REGISTER_SCREEN(ChatView)

@@ -71,9 +71,6 @@ private:
     // The close button's title for the state: close at rest, cancel while typing.
     void showCloseTitle();
     void appendLine(std::shared_ptr<Chat> line);
-    // Puts the line after its speaker's name, wrapped at the row's width; answers the row's height.
-    static double layOutRow(cellChat& cell, const Chat& chat, double rowWidth);
-
     // A row kept to measure lines with.
     std::shared_ptr<cellChat> measuringRow_;
 };

@@ -1,6 +1,5 @@
 #include "table/BoardChat.h"
 
-#include <algorithm>
 #include <cmath>
 
 #include "platform/core/Utf8.h"
@@ -22,6 +21,9 @@ const ui::Color kCaroInk = ui::Color::rgb255(58, 51, 38);  // on the Caro skin's
 // The lines lie in a dark well in the panel, where the white of the chat line reads on either skin.
 ui::Color wellColour(bool caro) { return caro ? kCaroInk.withAlpha(0.9) : ui::Color::rgb255(10, 26, 40, 0.55); }
 
+constexpr const char* kRowIdentifier = "ChatCellIdentifier";
+constexpr double kRowHeight = 15;  // a line of one row
+
 void lookOfRow(cellChat& cell, bool caro) {
     cell.setBackgroundColor(std::nullopt);
     cell.contentView()->setBackgroundColor(std::nullopt);
@@ -29,24 +31,7 @@ void lookOfRow(cellChat& cell, bool caro) {
         cell.lblName->setTextColor(caro ? ui::Color::rgb255(242, 213, 138) : ui::Color::rgb255(143, 227, 143));
         cell.lblName->setTruncatesOnPurpose(true);
     }
-    if (cell.lblContent) {
-        cell.lblContent->setTextColor(ui::Color::white());  // as the emoticon label draws it
-        cell.lblContent->setTruncatesOnPurpose(true);
-    }
-}
-
-// The line follows its speaker's name rather than a column far from a short name; a long name is cut.
-void lineAfterName(cellChat& cell) {
-    if (!cell.lblName || !cell.lblContent) return;
-    constexpr double kNameColumn = 100, kGap = 6;
-    ui::Rect name = cell.lblName->frame();
-    name.size.width = std::min(kNameColumn, std::ceil(cell.lblName->font().widthOfText(cell.lblName->text().value_or(""))));
-    cell.lblName->setFrame(name);
-    ui::Rect line = cell.lblContent->frame();
-    const double right = line.maxX();
-    line.origin.x = name.maxX() + kGap;
-    line.size.width = right - line.origin.x;
-    cell.lblContent->setFrame(line);
+    if (cell.lblContent) cell.lblContent->setTextColor(ui::Color::white());  // as the emoticon label draws it
 }
 }  // namespace
 
@@ -145,19 +130,26 @@ void boardChat::addChatLine(std::shared_ptr<Chat> line) {
 
 int boardChat::numberOfRowsInSection(ui::TableView&, int) { return static_cast<int>(historyChat_.size()); }
 
+const Chat* boardChat::lineAtRow(int row) const {
+    const int index = static_cast<int>(historyChat_.size()) - 1 - row;  // the newest first
+    if (index < 0 || index >= static_cast<int>(historyChat_.size())) return nullptr;
+    return historyChat_[static_cast<size_t>(index)].get();
+}
+
 std::shared_ptr<ui::TableViewCell> boardChat::cellForRowAtIndexPath(ui::TableView& table, ui::IndexPath path) {
-    static const std::string kIdentifier = "ChatCellIdentifier";
-    auto cell = std::dynamic_pointer_cast<cellChat>(table.dequeueReusableCellWithIdentifier(kIdentifier));
-    if (!cell) cell = cellChat::load(kIdentifier);
+    auto cell = std::dynamic_pointer_cast<cellChat>(table.dequeueReusableCellWithIdentifier(kRowIdentifier));
+    if (!cell) cell = cellChat::load(kRowIdentifier);
     lookOfRow(*cell, tableWearsCaroSheets());
-    const int index = static_cast<int>(historyChat_.size()) - 1 - path.row;
-    if (index >= 0 && index < static_cast<int>(historyChat_.size()) && historyChat_[index]) {
-        const Chat& chat = *historyChat_[index];
-        if (cell->lblName) cell->lblName->setText(chat.name().value_or(""));
-        if (cell->lblContent) cell->lblContent->setText(chat.content().value_or(""));
-        lineAfterName(*cell);
-    }
+    if (const Chat* chat = lineAtRow(path.row)) cell->showChat(*chat, table.bounds().width(), kRowHeight);
     return cell;
+}
+
+std::optional<double> boardChat::heightForRowAtIndexPath(ui::TableView& table, ui::IndexPath path) {
+    const Chat* chat = lineAtRow(path.row);
+    if (!chat) return kRowHeight;
+    if (!measuringRow_) measuringRow_ = cellChat::load(kRowIdentifier);
+    // Whole rows of the list, so that the rows in sight end where the list does.
+    return std::ceil(measuringRow_->showChat(*chat, table.bounds().width(), kRowHeight) / kRowHeight) * kRowHeight;
 }
 
 void boardChat::didSelectRowAtIndexPath(ui::TableView&, ui::IndexPath) { slideOut(); }

@@ -42,7 +42,8 @@ public:
 
     int numberOfRowsInSection(ui::TableView& table, int section) override;
     std::shared_ptr<ui::TableViewCell> cellForRowAtIndexPath(ui::TableView& table, ui::IndexPath path) override;
-    std::optional<double> heightForRowAtIndexPath(ui::TableView& table, ui::IndexPath path) override { return 15; }
+    // A row holds its line whole, wrapped: 15 points high for each row of the line.
+    std::optional<double> heightForRowAtIndexPath(ui::TableView& table, ui::IndexPath path) override;
     void didSelectRowAtIndexPath(ui::TableView& table, ui::IndexPath path) override;
 
     std::shared_ptr<CustomTextField> txtChat;
@@ -53,7 +54,11 @@ public:
     bool istouchMove = false;
 
 private:
+    // The history's line shown at that row; none past its end.
+    const Chat* lineAtRow(int row) const;
+
     std::vector<std::shared_ptr<Chat>> historyChat_;
+    std::shared_ptr<cellChat> measuringRow_;  // a row kept to measure lines with
 };
 
 }  // namespace zuno

@@ -186,13 +186,27 @@ void TableDecorations::showChatWithSeat(int seat, const std::string& text) {
 
 void TableDecorations::replaceChatWithSeat(int seat, const std::string& text) {
     if (seat < 0 || seat > kCentre) return;
-    waiting_[static_cast<size_t>(seat)].clear();
-    if (!text.empty()) waiting_[static_cast<size_t>(seat)].push_back(text);
+    const auto s = static_cast<size_t>(seat);
+    auto& lines = waiting_[s];
+    // What the text replaced last left waiting goes: the text whole, or its end when a turn showed its
+    // beginning. The lines said at the seat stay.
+    if (const auto& last = replaced_[s]) {
+        if (taken_[s].cutLine == *last && !lines.empty()) lines.erase(lines.begin());
+        lines.erase(std::remove(lines.begin(), lines.end(), *last), lines.end());
+    }
+    replaced_[s] = text.empty() ? std::nullopt : std::optional<std::string>(text);
+    if (!text.empty()) lines.insert(lines.begin(), text);
     showTurn(seat, true);
 }
 
 void TableDecorations::clearWaitingChat() {
-    for (auto& lines : waiting_) lines.clear();
+    for (int seat = 0; seat <= kCentre; ++seat) clearWaitingChat(seat);
+}
+
+void TableDecorations::clearWaitingChat(int seat) {
+    if (seat < 0 || seat > kCentre) return;
+    waiting_[static_cast<size_t>(seat)].clear();
+    replaced_[static_cast<size_t>(seat)].reset();
 }
 
 void TableDecorations::showChatAtSeat(int seat) { showTurn(seat, false); }
@@ -282,12 +296,14 @@ void TableDecorations::showTurn(int seat, bool giveWay) {
         }
     }
     if (!place) {
-        // It waits for a place, and leaves its own to the others meanwhile.
+        // It waits for a place, and leaves its own to the others meanwhile; it looks again at its next
+        // check, should no other bubble's turn end first.
         if (isShowing(seat)) {
             frame->setHidden(true);
             taken_[s] = {};
             showWaiting(seat, false);
         }
+        scheduleTurnEnd(seat);
         return;
     }
     const BubbleTurn& turn = laid.turn;
@@ -316,6 +332,7 @@ void TableDecorations::putBack(int seat) {
     if (auto frame = screen_.bubble(seat)) frame->setHidden(true);
     sys::RunLoop::main().cancel(bubbleTimers_[s]);
     bubbleTimers_[s] = 0;
+    if (!lines.empty()) scheduleTurnEnd(seat);
 }
 
 void TableDecorations::showWaiting(int seat, bool itselfToo) {
@@ -327,6 +344,7 @@ void TableDecorations::showWaiting(int seat, bool itselfToo) {
 
 void TableDecorations::scheduleTurnEnd(int seat) {
     const auto s = static_cast<size_t>(seat);
+    sys::RunLoop::main().cancel(bubbleTimers_[s]);  // one check ahead at a time
     // stop() and the destructor cancel the check, so it never outlives the screen's decorations.
     bubbleTimers_[s] = sys::RunLoop::main().postDelayed(geometry_.bubbleSeconds[s], [this, seat] { endTurn(seat); });
 }
@@ -377,15 +395,27 @@ void TableDecorations::hideChat(int seat) {
     taken_[s] = {};
     sys::RunLoop::main().cancel(bubbleTimers_[s]);
     bubbleTimers_[s] = 0;
-    if (screen_.bubble) showWaiting(seat, false);
+    if (!screen_.bubble) return;
+    showWaiting(seat, false);
+    if (!waiting_[s].empty()) scheduleTurnEnd(seat);
 }
 
-void TableDecorations::stop() {
+void TableDecorations::cancelChecks() {
     for (auto& timer : bubbleTimers_) {
         sys::RunLoop::main().cancel(timer);
         timer = 0;
     }
+}
+
+void TableDecorations::stop() {
+    cancelChecks();
     clearWaitingChat();
+    taken_ = {};
+    // A bubble left showing would have no check to end its turn: it and every line for it would stay.
+    if (!screen_.bubble) return;
+    for (int seat = 0; seat <= kCentre; ++seat) {
+        if (auto frame = screen_.bubble(seat)) frame->setHidden(true);
+    }
 }
 
 // ---- money fly-text

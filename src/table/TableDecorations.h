@@ -79,10 +79,11 @@ struct TableDecorationGeometry {
 // for its next check and are then shown joined with ", ", a line said again not twice; a long text
 // wraps and a bubble stays inside the screen and its area; a bubble never lies over another one
 // showing: it moves aside within its area, wraps into the part of it the others leave, or waits for
-// their turns to end, so no line is lost),
-// money fly-texts, and the gifts each player holds (at most the geometry's count: one more drops the
-// oldest). It takes its screen's geometry and reaches the screen through the callbacks
-// below, on the main thread. Its timers are cancelled by stop() and by its destructor.
+// their turns to end), money fly-texts, and the gifts each player holds (at most the geometry's count:
+// one more drops the oldest). No line is lost: a bubble that shows and a bubble with lines waiting
+// always have their next check ahead, whatever hid them or kept them from their place. It takes its
+// screen's geometry and reaches the screen through the callbacks below, on the main thread. Its
+// timers are cancelled by stop() and by its destructor.
 class TableDecorations {
 public:
     static constexpr int kCentre = 4;
@@ -98,7 +99,7 @@ public:
     explicit TableDecorations(TableDecorationGeometry geometry) : geometry_(std::move(geometry)) {}
     TableDecorations(const TableDecorations&) = delete;
     TableDecorations& operator=(const TableDecorations&) = delete;
-    ~TableDecorations() { stop(); }
+    ~TableDecorations() { cancelChecks(); }
 
     void attach(Screen screen) { screen_ = std::move(screen); }
     const TableDecorationGeometry& geometry() const { return geometry_; }
@@ -109,16 +110,19 @@ public:
     // Chat bubbles; a bubble stays inside its screen's view.
     void showChatWithSeat(int seat, const std::string& text);
     void showChatAtSeat(int seat);
-    // The text shows at once in place of what the bubble shows or waits to show; a bubble in its way
-    // gives way and shows its lines again after this one's turn.
+    // The text shows at once in place of what the bubble shows, and of what is left of the text the
+    // last replace put there (a call that moves on); the lines said at the seat wait on after it. A
+    // bubble in its way gives way and shows its lines again after this one's turn.
     void replaceChatWithSeat(int seat, const std::string& text);
-    // Hidden; a bubble that waited for its place shows what waits for it.
+    // Hidden; a bubble that waited for its place shows what waits for it, and what waits for this one
+    // shows at its next check.
     void hideChat(int seat);
     // The lines waiting for each bubble, joined with ", ".
     std::array<std::string, 5> chatPlayers() const;
-    // The waiting lines forgotten (the bubbles' next check hides them).
+    // The waiting lines forgotten, of every bubble or of one (the bubbles' next check hides them).
     void clearWaitingChat();
-    // Nothing waiting and no bubble check left (the bubbles stay as they are).
+    void clearWaitingChat(int seat);
+    // The table left: no bubble shows, nothing waits and no check is left.
     void stop();
 
     // "+N" or "N" flying for the player; with an icon name, the icon flies beside the text.
@@ -151,12 +155,13 @@ private:
     // The parts of the area the other bubbles showing across it leave free, widest first.
     std::vector<ui::Rect> freeParts(int seat, const ui::Rect& area) const;
     void showTurn(int seat, bool giveWay);
-    // The bubble hidden, what it showed waiting again in front of its other lines.
+    // The bubble hidden, what it showed waiting again in front of its other lines for its next check.
     void putBack(int seat);
     // Each hidden bubble with lines waiting, from the one after `seat`, shows them if it has a place
     // now; `seat` itself last, when it is to try too.
     void showWaiting(int seat, bool itselfToo);
     void scheduleTurnEnd(int seat);
+    void cancelChecks();
     void endTurn(int seat);
     // One turn's rows laid out in the bubble at that place, and shown.
     void showRows(int seat, const std::vector<std::string>& rows, const ui::Font& font, const ui::Rect& place);
@@ -172,6 +177,7 @@ private:
     Screen screen_;
     std::array<std::vector<std::string>, 5> waiting_;  // oldest first
     std::array<Taken, 5> taken_;
+    std::array<std::optional<std::string>, 5> replaced_;  // the text replaceChatWithSeat put there last
     std::array<sys::RunLoop::TimerId, 5> bubbleTimers_{};
     std::array<std::vector<std::shared_ptr<ui::View>>, 5> bubbleRows_;
 };

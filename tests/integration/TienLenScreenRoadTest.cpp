@@ -147,24 +147,33 @@ TEST_F(TienLenScreenRoadTest, AcceptTheInvitationPlayADealAndGetReadyForTheNext)
     everyBubbleSaysALongLine(*table->view(), {0, 1, 2, 3, TienLenView::kCentre},
                              [&](int bubble, const std::string& line) { table->showChatWithSeat(bubble, line); });
 
-    // Continue, then ready: the next deal comes.
+    // Continue, then ready: the next deal comes, and soon a card of the robots' for me to answer.
     tap(*table->btnStart);
     settle();
     EXPECT_EQ(table->btnStart->titleForState(ui::ControlState::Normal), Resources::getInstance().textForKey("ZUNO_ready"));
+    tienLen->setNextHands({Ids{0, 38, 50}, Ids{4, 9, 14, 20, 24, 28, 33, 37, 41, 44, 45, 47, 49}, Ids{5, 48}});
     tap(*table->btnStart);
-    ASSERT_TRUE(pump([&] { return tienLen->dealCount() == 2 && !table->isGameEnd(); }));
+    ASSERT_TRUE(pump([&] {
+        return tienLen->dealCount() == 2 && table->currentPlayer() == kMe && !table->currentCardsValue.empty();
+    }));
     settle();
     EXPECT_EQ(table->myCardIds().size(), 13u);
 
-    // The table chat: a line typed and sent closes the sheet, and a robot answers; opened again, the
-    // sheet lists both first (the newest at the top; the deal's money notices were said at the table
-    // before them), over the deal, and Escape closes it.
+    // The table chat on my turn: a line typed and sent closes the sheet and shows in my bubble, turn
+    // after turn until its end has shown, while a robot answers; opened again, the sheet lists both
+    // first, whole (the newest at the top; the deal's money notices were said at the table before
+    // them), over the deal, and Escape closes it.
+    const std::string line = "Hello everyone, this is a rather long line of table chat to see how it wraps";
     const size_t said = table->chatDialog->historyChat().size();
     tap(*table->btnChat);
     settle();
-    type("Good game");
+    type(line);
     type("\n");
     ASSERT_TRUE(pump([&] { return table->chatDialog->historyChat().size() == said + 2; }));
+    settle();
+    EXPECT_TRUE(pump([&] {
+        return !table->bubble(0)->isHidden() && textsIn(*table->bubble(0)).find("to see how it wraps") != std::string::npos;
+    })) << textsIn(*table->bubble(0));
     settle();
     tap(*table->btnChat);
     settle();
@@ -173,7 +182,7 @@ TEST_F(TienLenScreenRoadTest, AcceptTheInvitationPlayADealAndGetReadyForTheNext)
     for (int row = 0; row < 2; ++row) {
         auto cell = history->cellForRowAtIndexPath({0, row});
         ASSERT_TRUE(cell);
-        EXPECT_NE(textsIn(*cell).find(row == 0 ? StandinRobotTables::kChatAnswer : "lan|Good game"), std::string::npos)
+        EXPECT_NE(textsIn(*cell).find(row == 0 ? StandinRobotTables::kChatAnswer : "lan|" + line), std::string::npos)
             << textsIn(*cell);
     }
     app::goBack();

@@ -204,6 +204,7 @@ void BoardTableView::setPlayersWithRoomId(int8_t roomId, int8_t boardId, int32_t
     for (auto* quota : {lblQuotaTime0.get(), lblQuotaTime2.get()})
         if (quota) quota->setHidden(true);
     redrawSeats();
+    decorations_.clearWaitingChat();  // another table's lines
     resetView(false);
     unSetInvatingOnChair();
 }
@@ -535,10 +536,11 @@ void BoardTableView::stakeBackToTheMiddle() {
 }
 
 void BoardTableView::resetView(bool keepButtons) {
-    decorations_.clearWaitingChat();
+    // The players' lines still to show wait on through a game's start or a leave.
     clearBoard();
     if (keepButtons) return;
     // Continue clears the last game: its result goes, and the stake comes back to the middle.
+    decorations_.clearWaitingChat(BoardTableModel::kCentreBubble);
     decorations_.hideChat(BoardTableModel::kCentreBubble);
     if (!model_.isInBoard) stakeBackToTheMiddle();
     setKindOfStart(model_.waitingStartKind());

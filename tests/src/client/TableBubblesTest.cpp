@@ -2,7 +2,7 @@
 // turn after turn, and no turn of my bubble, of the table's own or of a seat beside me lies over one of
 // my cards. At every table kind and stage, every bubble saying a long line at once: no bubble ever lies
 // over another one showing, over a name, money or any text of the table, nor over a card, and every
-// line shows whole in the end.
+// line shows whole in the end. Whatever the table does meanwhile, no line is lost.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -301,7 +301,8 @@ protected:
                     if (!text.empty()) text += ' ';
                     text.append(rows, at, bar - at);
                 }
-                seen[bubble] += (seen[bubble].empty() ? "" : "\n") + text;
+                if (!seen[bubble].empty()) seen[bubble] += '\n';
+                seen[bubble] += text;
             }
             last = now;
             run(0.25);
@@ -337,6 +338,18 @@ protected:
     }
 
     std::set<std::string> told_;
+
+    // What the bubble shows over that many seconds, each turn's rows on a line of their own.
+    std::string turnsIn(const ui::View& bubble, double seconds) {
+        std::string turns, last;
+        for (double t = 0; t < seconds; t += 0.25) {
+            const std::string now = bubble.isHidden() ? "" : rowsOf(bubble);
+            if (!now.empty() && now != last) turns += now + "\n";
+            last = now;
+            run(0.25);
+        }
+        return turns;
+    }
 };
 
 TEST_F(TableBubbles, NoneOverMyCardsAtEveryCardTable) {
@@ -411,6 +424,60 @@ TEST_F(TableBubbles, EveryBubbleAtOnceAtTheBoardTables) {
             nav().popToRootViewControllerAnimated(false);
             run(1);
         }
+    }
+}
+
+// A line's later turns show whatever the table does meanwhile: the dealer's calls in my bubble while
+// my line goes on and the call's end at the deal's end (Xi Zach, I deal), a game's start (Co Tuong);
+// and a bubble showing when its table is left, or covered by another screen, leaves nothing behind
+// that keeps the seat's next lines from showing.
+TEST_F(TableBubbles, NoLineIsLostWhileTheTableGoesOn) {
+    {
+        SCOPED_TRACE("Xi Zach, the dealer's calls");
+        auto table = std::dynamic_pointer_cast<XiZachView>(banker(2));
+        table->onChatFromMeWithText(kSpeech);
+        std::string turns = turnsIn(*table->bubble(0), 1);
+        for (int32_t next : {20, 30}) {
+            table->getRemainTimeWithPlayerId(next, 20);
+            turns += turnsIn(*table->bubble(0), 1);
+        }
+        // A line said while my call shows waits behind it; the deal then ends, and the call goes.
+        table->onChatFromMeWithText("Stand, binh");
+        table->stopGame();
+        turns += turnsIn(*table->bubble(0), 20);
+        EXPECT_NE(turns.find("wins the pot?"), std::string::npos) << turns;
+        EXPECT_NE(turns.find("Stand, binh"), std::string::npos) << turns;
+        nav().popToRootViewControllerAnimated(false);
+        run(1);
+    }
+    {
+        SCOPED_TRACE("Co Tuong, a game's start and a table left");
+        auto table = std::dynamic_pointer_cast<CoTuongView>(board(5, Stage::Waiting));
+        table->onChatFromWithId(10, kSpeech);
+        ASSERT_FALSE(table->chat0->isHidden());
+        table->startWithMoveFirst(10, 30000);
+        EXPECT_NE(turnsIn(*table->chat0, 20).find("wins the pot?"), std::string::npos);
+        table->onChatFromWithId(10, "Good game");
+        run(1);
+        nav().popToRootViewControllerAnimated(false);
+        run(1);
+        auto next = board(5, Stage::Waiting);
+        next->onChatFromWithId(10, "Hello again");
+        EXPECT_EQ(turnsIn(*next->chat0, 5), "Hello again\n");
+        nav().popToRootViewControllerAnimated(false);
+        run(1);
+    }
+    {
+        SCOPED_TRACE("Poker, a screen over the table");
+        auto table = poker(Stage::Dealt);
+        table->showChatWithSeat(0, "Not enough money to raise");
+        run(1);
+        nav().pushViewController(std::make_shared<ui::ViewController>(), false);
+        run(1);
+        nav().popViewControllerAnimated(false);
+        run(1);
+        table->showChatWithSeat(0, "Check");
+        EXPECT_EQ(turnsIn(*table->chat[0], 5), "Check\n");
     }
 }
 

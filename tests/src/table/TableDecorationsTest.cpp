@@ -99,13 +99,18 @@ TEST_F(Decorations, BubbleLinesWaitingAreJoinedAndBadSeatsIgnored) {
     run(3.01);
     EXPECT_TRUE(bubbles[2]->isHidden());
 
-    // Stopped, nothing is checked again: the screen owns the timers.
+    // Stopped (the table left), nothing shows or is checked again: the screen owns the timers. A line
+    // said after shows at once and in turn, as on a table never left.
     d->showChatWithSeat(4, "mine");
     d->showChatWithSeat(4, "later");
     d->stop();
     run(10);
-    EXPECT_FALSE(bubbles[4]->isHidden());
+    EXPECT_TRUE(bubbles[4]->isHidden());
     EXPECT_EQ(d->chatPlayers()[4], "");
+    d->showChatWithSeat(4, "back again");
+    EXPECT_EQ(shown(4), "back again");
+    run(4.01);
+    EXPECT_TRUE(bubbles[4]->isHidden());
 }
 
 // A bubble near the edge moves in; lines gathered while it shows are shown at its next turns, as many
