@@ -135,12 +135,17 @@ bool TableDecorations::anotherWaits(int seat) const {
     return false;
 }
 
-std::optional<ui::Rect> TableDecorations::freePlace(int seat, ui::Size size, const ui::Rect& room) const {
+std::vector<ui::Rect> TableDecorations::othersShowing(int seat) const {
     std::vector<ui::Rect> others;
     for (int other = 0; other <= kCentre; ++other) {
         if (other != seat && isShowing(other))
             others.push_back(screen_.bubble(other)->frame().insetBy(-kBubbleGap, -kBubbleGap));
     }
+    return others;
+}
+
+std::optional<ui::Rect> TableDecorations::freePlace(int seat, ui::Size size, const ui::Rect& room) const {
+    const std::vector<ui::Rect> others = othersShowing(seat);
     const auto isFree = [&others](const ui::Rect& r) {
         return std::none_of(others.begin(), others.end(), [&r](const ui::Rect& o) { return o.intersects(r); });
     };
@@ -245,9 +250,7 @@ TableDecorations::LaidTurn TableDecorations::layTurn(const std::vector<std::stri
 std::vector<ui::Rect> TableDecorations::freeParts(int seat, const ui::Rect& area) const {
     // The stretches of the area's width that the bubbles showing across it leave.
     std::vector<std::pair<double, double>> taken;
-    for (int other = 0; other <= kCentre; ++other) {
-        if (other == seat || !isShowing(other)) continue;
-        const ui::Rect o = screen_.bubble(other)->frame().insetBy(-kBubbleGap, -kBubbleGap);
+    for (const ui::Rect& o : othersShowing(seat)) {
         if (o.maxY() > area.minY() && o.minY() < area.maxY()) taken.emplace_back(o.minX(), o.maxX());
     }
     std::sort(taken.begin(), taken.end());

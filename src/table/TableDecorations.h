@@ -142,6 +142,8 @@ private:
     bool isShowing(int seat) const;
     // Whether another bubble is hidden with lines waiting: it waits for a place.
     bool anotherWaits(int seat) const;
+    // The frames of the other bubbles showing, each with the gap kept round it.
+    std::vector<ui::Rect> othersShowing(int seat) const;
     // Where a bubble of that size lies in its room: at its own place, else as near it as it can lie off
     // every other bubble showing; none when the room has no such place.
     std::optional<ui::Rect> freePlace(int seat, ui::Size size, const ui::Rect& room) const;
