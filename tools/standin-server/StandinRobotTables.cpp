@@ -119,10 +119,9 @@ void StandinRobotTables::install(StandinServer& server) {
     chain(CS_LOGIN, [this](StandinSession& session, Message&) {
         auto latest = server_->latestClient();
         if (latest.get() == &session && session_ != latest) {
+            endTable();
             session_ = latest;
             invited_.reset();
-            game_.reset();
-            playing_ = false;
         }
         return false;
     });
@@ -190,14 +189,14 @@ void StandinRobotTables::setInvitationRotation(std::vector<StandinInvitation::Ch
 }
 
 void StandinRobotTables::schedule(double delay, Task task) {
-    tasks_.after(delay, [this, task = std::move(task)] {
+    tasks_.after(delay, [this, task = std::move(task), table = tableSerial_] {
         std::lock_guard<std::mutex> lock(mutex_);
-        task();
+        if (table == tableSerial_) task();
     });
 }
 
 void StandinRobotTables::send(const Message& message) {
-    if (session_) session_->send(message);
+    if (session_ && !leaving_) session_->send(message);
 }
 
 std::string StandinRobotTables::say(const std::string& english, const std::string& vietnamese) const {
@@ -421,6 +420,16 @@ bool StandinRobotTables::atTable(StandinSession& session, Message& request) {
 }
 
 void StandinRobotTables::leaveTable() {
+    endTable();
+    inviteToTheNext();
+}
+
+void StandinRobotTables::endTable() {
+    if (game_ && playing_) {
+        leaving_ = true;
+        game_->playerLeaves(*this, playerPlace_);
+        leaving_ = false;
+    }
     game_.reset();
     playing_ = false;
     places_ = {};
@@ -428,7 +437,6 @@ void StandinRobotTables::leaveTable() {
     turn_ = -1;
     ++turnSerial_;
     ++tableSerial_;
-    inviteToTheNext();
 }
 
 void StandinRobotTables::setReady(int place, bool ready) {

@@ -70,6 +70,10 @@ public:
     virtual int turnSeconds(const StandinRobotTables& table) const;
     // The player let the turn time run out.
     virtual void turnTimeOver(StandinRobotTables& table, int place) = 0;
+    // The player at the place leaves (or is gone) while a deal is under way: the game settles the deal
+    // as a leaver's deal is settled, so that the deal's money still adds up. Nothing it sends reaches
+    // the player, who is no longer at the table; the table ends right after.
+    virtual void playerLeaves(StandinRobotTables&, int) {}
     // One of commands(), read past room and table; false passes it on to the handler installed before.
     virtual bool take(StandinRobotTables& table, int8_t commandId, Message& request) = 0;
 
@@ -220,6 +224,9 @@ public:
     void send(const Message& message);
     // The text in the player's language (English while nobody is signed in).
     std::string say(const std::string& english, const std::string& vietnamese) const;
+    // The task runs after the delay with the lock held, unless the table it was scheduled at has been
+    // left meanwhile (or, scheduled between tables, a table has been taken): nothing of a table the
+    // player left reaches him at the next.
     void schedule(double delay, Task task);
     // The place's turn: a robot plays after the robot pause, the player's time runs out after the
     // game's turn seconds and the pass grace (unless the options hold the player's turns).
@@ -261,6 +268,9 @@ private:
     void playRobotTurn(int place, uint64_t serial);
     bool atTable(StandinSession& session, Message& request);
     void leaveTable();
+    // The table ends for the player (a leave, or another connection signing in): a deal under way is
+    // settled by the game without a word to him, and no task of the table runs after.
+    void endTable();
     void setReady(int place, bool ready);
     bool everyoneReady() const;
     void startWhenReady();
@@ -291,6 +301,7 @@ private:
     int playerTurnSeconds_ = 0;
     int playerTurnsStarted_ = 0;
     bool robotTurnsHeld_ = false;
+    bool leaving_ = false;  // while a leaver's deal is settled: nothing is sent
     std::optional<uint64_t> heldRobotTurn_;  // the serial of the robot turn that waits for the hold's end
     uint64_t tableSerial_ = 0;
     std::mt19937 random_;
