@@ -158,6 +158,9 @@ void BoardTableView::viewWillAppear(bool animated) {
         btnCuoc->titleLabel()->setFont(ui::Font::boldSystemFontOfSize(look_.stakeFontSize));
         btnCuoc->setContentEdgeInsets({0, look_.stakeIconRoom, 0, 0});
     }
+    // The bubbles go where they lie between games with the stake (a table left during a game left
+    // them in the game's places).
+    placeBubbles(false);
 }
 
 void BoardTableView::viewWillDisappear(bool animated) {
@@ -400,16 +403,20 @@ void BoardTableView::setCaption(ui::Button& button, const std::string& caption) 
     button.setTitle(caption);
 }
 
-void BoardTableView::placeNotices(bool inGame) {
-    if (!look_.noticeAreaInGame) return;
-    const auto centre = static_cast<size_t>(TableDecorations::kCentre);
+void BoardTableView::placeBubbles(bool inGame) {
     const TableDecorationGeometry base = look_.decorationGeometry.value_or(BoardTableLook::landscapeDecorations());
     TableDecorationGeometry geometry = decorations_.geometry();
-    const std::optional<ui::Rect> area = inGame ? look_.noticeAreaInGame : base.bubbleAreas[centre];
-    if (geometry.bubbleAreas[centre] == area) return;
-    geometry.bubbleAreas[centre] = area;
-    geometry.bubbleCentres[centre] = area ? area->center() : base.bubbleCentres[centre];
-    decorations_.setGeometry(std::move(geometry));
+    bool moved = false;
+    for (size_t bubble = 0; bubble < look_.bubbleAreasInGame.size(); ++bubble) {
+        const auto& gameArea = look_.bubbleAreasInGame[bubble];
+        if (!gameArea) continue;
+        const std::optional<ui::Rect> area = inGame ? gameArea : base.bubbleAreas[bubble];
+        if (geometry.bubbleAreas[bubble] == area) continue;
+        geometry.bubbleAreas[bubble] = area;
+        geometry.bubbleCentres[bubble] = inGame ? gameArea->center() : base.bubbleCentres[bubble];
+        moved = true;
+    }
+    if (moved) decorations_.setGeometry(std::move(geometry));
 }
 
 void BoardTableView::animationForButtonCuoc() {
@@ -418,7 +425,7 @@ void BoardTableView::animationForButtonCuoc() {
     ui::Rect target = look_.stakeFrame;
     if (inGame) target = look_.stakeFrameInGame.value_or(btnStart ? btnStart->frame() : look_.stakeFrame);
     ui::View::animate(look_.stakeSlideSeconds, [this, target] { btnCuoc->setFrame(target); });
-    placeNotices(inGame);
+    placeBubbles(inGame);
     btnCuoc->titleLabel()->setFont(inGame ? ui::Font::systemFontOfSize(look_.stakeFontSizeInGame)
                                           : ui::Font::boldSystemFontOfSize(look_.stakeFontSize));
     btnCuoc->setContentEdgeInsets({0, inGame ? 0 : look_.stakeIconRoom, 0, 0});

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <memory>
 #include <optional>
@@ -44,9 +45,10 @@ struct BoardTableLook {
     bool resignAndDraw = true;
     StartButtonBlink::Look blink;
     std::optional<TableDecorationGeometry> decorationGeometry;  // none: the landscape board table's
-    // Where the table's own notices show while the stake is away from the board's middle (a game and
-    // its final position); none: where the geometry puts them throughout.
-    std::optional<ui::Rect> noticeAreaInGame;
+    // Where a bubble (0 mine, 2 the opponent's, 4 the table's notices) shows while the stake is away
+    // from its place between games (a game, and a final position the stake stays over); none: where
+    // the geometry puts it throughout.
+    std::array<std::optional<ui::Rect>, 5> bubbleAreasInGame{};
     bool giftsBesidePictures = true;  // else where the geometry lays them
 
     static TableDecorationGeometry landscapeDecorations();
@@ -182,8 +184,8 @@ protected:
     // A right-hand entry's caption: its button's title, under its icon.
     static void setCaption(ui::Button& button, const std::string& caption);
     void animationForButtonCuoc();
-    // The notices where the look puts them for a game (or its final position) or between games.
-    void placeNotices(bool inGame);
+    // The bubbles where the look puts them for a game (or its final position) or between games.
+    void placeBubbles(bool inGame);
     // Between games: the stake button back in its place (animated when it was away) with its money icon.
     void stakeBackToTheMiddle();
     void cancelStartBlink() { blink_.cancel(); }

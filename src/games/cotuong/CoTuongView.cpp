@@ -25,7 +25,7 @@ BoardTableLook coTuongLook() {
     decorations.bubbleCentres[TableDecorations::kCentre] = decorations.bubbleAreas[TableDecorations::kCentre]->center();
     decorations.bubbleHeight = 30;
     look.decorationGeometry = decorations;
-    look.noticeAreaInGame = ui::Rect(112, 145, 256, 30);
+    look.bubbleAreasInGame[TableDecorations::kCentre] = ui::Rect(112, 145, 256, 30);
     // Between games the stake lies on the river, centred on the middle file and narrower than on the
     // other boards, clear of the river's words towards the banks' ends.
     look.stakeFrame = ui::Rect(179, 132, 120, 52);

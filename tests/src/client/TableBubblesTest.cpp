@@ -416,11 +416,14 @@ TEST_F(TableBubbles, EveryBubbleAtOnceAtThePhomTables) {
     }
 }
 
+// Waiting, playing (no bubble over the play: a Blocks well, its next piece, a board's pieces), and
+// waiting again at the table taken after a game was left.
 TEST_F(TableBubbles, EveryBubbleAtOnceAtTheBoardTables) {
+    const std::pair<Stage, const char*> stages[] = {
+        {Stage::Waiting, ", waiting"}, {Stage::Dealt, ", playing"}, {Stage::Waiting, ", waiting after a game left"}};
     for (int8_t type : {5, 9, 1, 8}) {
-        for (Stage stage : {Stage::Waiting, Stage::Dealt}) {
-            const std::string name = "game " + std::to_string(type) + (stage == Stage::Waiting ? ", waiting" : ", playing");
-            expectEveryBubbleClearAndEveryLineWhole(talking(name, board(type, stage)));
+        for (const auto& [stage, when] : stages) {
+            expectEveryBubbleClearAndEveryLineWhole(talking("game " + std::to_string(type) + when, board(type, stage)));
             nav().popToRootViewControllerAnimated(false);
             run(1);
         }
