@@ -40,14 +40,20 @@ ui::Rect flagNameFrame(ui::Point flagCentre) {
     return {x, y, 320 - 2 - x, 14};
 }
 
+// During a game the well, the next piece and the opponent's gauge are play, and the stake has moved
+// up onto the start button's place: the bubbles lie in the band it left above the well, between the
+// seats' column and the right-hand one, in two rows. A bubble of one row is a row high, so that a
+// notice shows in whichever row is free.
+constexpr double kBandLeft = 68, kBandWidth = 182, kBandTop = 50, kBandRowHeight = 31, kBandRowGap = 2;
+
 // The upright table: the seats left of the well, the bottom seat 0 low and the top seat 2 high, their
-// gifts under each. The opponent's bubble lies in the band between the stake and the well,
-// off the falling pieces; mine over the well's bottom rows, which matter least; the notices over the
-// well.
+// gifts under each. Between games the well is empty: the opponent's bubble lies in the band between
+// the stake and the well, mine low over the well, the notices in its middle.
 TableDecorationGeometry portraitGeometry() {
     TableDecorationGeometry g;
     g.bubbleCentres = {ui::Point{160, 440}, {160, 240}, {160, 107}, {160, 240}, {160, 240}};
     g.bubbleFontSize = 12;
+    g.bubbleHeight = kBandRowHeight;
     g.bubbleAreas[2] = ui::Rect(64, 95, 192, 21);  // below the stake button, above the well
     g.bubbleAreas[0] = ui::Rect(72, 404, 180, 72);
     g.bubbleAreas[TableDecorations::kCentre] = ui::Rect(72, 200, 180, 80);
@@ -79,6 +85,10 @@ BoardTableLook blocksLook() {
     look.resignAndDraw = false;
     look.blink = {"blocks_batdau.png", "blocks_batdau1.png", true};
     look.decorationGeometry = portraitGeometry();
+    // In a game: the opponent's row above mine, the notices in either.
+    look.bubbleAreasInGame[2] = ui::Rect(kBandLeft, kBandTop, kBandWidth, kBandRowHeight);
+    look.bubbleAreasInGame[0] = ui::Rect(kBandLeft, kBandTop + kBandRowHeight + kBandRowGap, kBandWidth, kBandRowHeight);
+    look.bubbleAreasInGame[TableDecorations::kCentre] = ui::Rect(kBandLeft, kBandTop, kBandWidth, 2 * kBandRowHeight + kBandRowGap);
     look.giftsBesidePictures = false;
     return look;
 }

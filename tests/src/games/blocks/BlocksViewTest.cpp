@@ -449,6 +449,9 @@ TEST_F(BlocksViewTest, Pictures) {
     BlocksLogicHandler::getInstance()->getHeightFromServerWithHeight(6);
     dropAndLand(*table, 2);  // the garbage enters at this landing
     run(1.5);
+    // The players' lines lie above the well during a game.
+    table->onChatFromWithId(10, "Watch this");
+    table->onChatFromWithId(20, "Chào bạn");
     table->gameKeyDown(GameKey::Up);
     run(1.0);  // the piece falls with its ghost below; the preview bobs
     EXPECT_TRUE(matchesReference(*table->view(), "blocks_game"));
