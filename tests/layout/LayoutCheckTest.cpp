@@ -14,6 +14,7 @@
 #include "support/LayoutCheck.h"
 #include "support/UiTest.h"
 #include "table/CardView.h"
+#include "table/ShowsPlay.h"
 
 namespace zuno::testing {
 namespace {
@@ -21,6 +22,14 @@ namespace {
 class Screen : public ui::ViewController {
 public:
     Screen() { view()->setFrame(ui::Rect(0, 0, 480, 320)); }
+};
+
+// A board that tells where its pieces lie.
+class PiecesBoard : public ui::View, public ShowsPlay {
+public:
+    using ui::View::View;
+    std::vector<ui::Rect> playFrames() const override { return pieces; }
+    std::vector<ui::Rect> pieces;
 };
 
 class LayoutCheckTest : public ui::test::UiTest {
@@ -234,6 +243,31 @@ TEST_F(LayoutCheckTest, ASheetOverTheScreenIsALayerOfItsOwn) {
     // Out of sight below the window, a closed sheet takes nothing and shows nothing.
     sheet->view()->setFrame(ui::Rect(0, 330, 480, 320));
     EXPECT_EQ(checkLayoutOfWindows().size(), 0u);
+}
+
+// A chat bubble over a piece hides play; one between the pieces, or over the place of a piece scrolled
+// out of sight, hides nothing.
+TEST_F(LayoutCheckTest, ABubbleKeepsOffThePlay) {
+    auto board = add<PiecesBoard>({100, 40, 280, 240}, "board");
+    board->pieces = {{0, 0, 30, 30}, {250, 210, 30, 30}};
+    auto scroll = add<ui::ScrollView>({400, 0, 80, 100}, "scrollBoard");
+    scroll->setClipsToBounds(true);
+    scroll->setContentSize({80, 400});
+    auto further = std::make_shared<PiecesBoard>(ui::Rect(0, 0, 80, 400));
+    further->pieces = {{10, 300, 30, 30}};
+    scroll->addSubview(further);
+    const auto bubble = [&](const ui::Rect& frame, const std::string& name) {
+        auto picture = add<ui::ImageView>(frame, name);
+        picture->setImage(ui::Image::placeholder("bubble"));
+        label({8, 8, 50, 20}, "", "Hello", picture.get());
+    };
+    bubble({330, 240, 120, 40}, "chat0");  // over the board's second piece
+    bubble({160, 140, 120, 40}, "chat2");  // between its pieces
+    bubble({400, 290, 80, 40}, "chat4");   // below the scroll view, where its piece would lie unclipped
+
+    std::vector<std::string> findings;
+    for (const auto& f : checkLayoutOfView(*screen->view(), true)) findings.push_back(f.rule + ": " + f.subject);
+    EXPECT_EQ(findings, std::vector<std::string>{"bubble-over: ImageView 'chat0' over the play of PiecesBoard 'board'"});
 }
 
 }  // namespace

@@ -32,6 +32,7 @@
 #include "shell/ZunoViewController.h"
 #include "support/LanguageWords.h"
 #include "table/CardView.h"
+#include "table/ShowsPlay.h"
 #include "tools/artwork/PicturePixels.h"
 
 namespace zuno::testing {
@@ -136,6 +137,7 @@ struct Drawn {
     double alpha = 1;              // its opacity with its ancestors'
     bool interactive = true;       // it and every ancestor take touches
     bool animating = false;        // it or an ancestor is moving or fading
+    std::vector<ui::Rect> play;    // where it shows a game's play, in the root's coordinates, clipped
 };
 
 struct Layer {
@@ -234,6 +236,12 @@ private:
         d.alpha = alpha;
         d.interactive = interactive;
         d.animating = animating;
+        if (auto shows = dynamic_cast<const ShowsPlay*>(&view)) {
+            for (const ui::Rect& r : shows->playFrames()) {
+                const ui::Rect shown = view.convertRectToView(r, root_ == currentWindow_ ? nullptr : root_).intersection(clip);
+                if (!shown.isEmpty()) d.play.push_back(shown);
+            }
+        }
         drawn_.push_back(d);
         if (view.clipsToBounds()) {
             clip = clip.intersection(rect);
@@ -696,7 +704,8 @@ private:
         }
     }
 
-    // A chat bubble showing over another one, over a text (a name, money) or over a card hides them.
+    // A chat bubble showing over another one, over a text (a name, money), over a card or over play (a
+    // well, the next piece, a board's pieces) hides them.
     void checkBubbles(const std::vector<TextBox>& texts, const std::vector<const Drawn*>& cards) {
         std::vector<const Drawn*> bubbles;
         for (const auto& d : walk_.drawn()) {
@@ -724,6 +733,13 @@ private:
                 if (card->layer != bubble.layer || !over(bubble.clipped, card->clipped)) continue;
                 add(bubble, "bubble-over", describe(*bubble.view) + " over a card",
                     frameText(bubble.clipped) + " and " + describe(*card->view) + " " + frameText(card->clipped));
+            }
+            for (const auto& d : walk_.drawn()) {
+                if (d.layer != bubble.layer) continue;
+                const auto hidden = std::find_if(d.play.begin(), d.play.end(), [&](const ui::Rect& r) { return over(bubble.clipped, r); });
+                if (hidden == d.play.end()) continue;
+                add(bubble, "bubble-over", describe(*bubble.view) + " over the play of " + describe(*d.view),
+                    frameText(bubble.clipped) + " and " + frameText(*hidden));
             }
         }
     }

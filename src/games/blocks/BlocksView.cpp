@@ -143,9 +143,7 @@ void BlocksView::viewDidLoad() {
     wellView = std::make_shared<BlocksWellView>(*game_, cells_);
     wellView->onGesture = [this](BlocksGesture gesture) { perform(gesture); };
     nextBlockView = std::make_shared<BlocksPreviewView>(*game_, cells_);
-    gaugeTrack = std::make_shared<ui::View>(gaugeTrackFrame());
-    gaugeTrack->setBackgroundColor(ui::Color::rgb255(79, 106, 134, 0.7));
-    gaugeTrack->setUserInteractionEnabled(false);
+    gaugeTrack = std::make_shared<BlocksGaugeView>(gaugeTrackFrame(), kMarkerSide);
     gaugeTrack->setHidden(true);
     bom = markerImage("blocks_Win.png");
     rope = markerImage("blocks_Enemy.png");

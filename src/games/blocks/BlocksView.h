@@ -81,7 +81,7 @@ public:
     std::shared_ptr<ui::Label> lblNextBlockTitle;
     // The opponent's gauge beside the well: its track, the bomb at half height, the flag at his stack's
     // height and his name beside the flag.
-    std::shared_ptr<ui::View> gaugeTrack;
+    std::shared_ptr<BlocksGaugeView> gaugeTrack;
     std::shared_ptr<ui::ImageView> bom, rope;
     std::shared_ptr<ui::Label> ropeName;
     // The row-clear pieces in flight.

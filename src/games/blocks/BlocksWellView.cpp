@@ -86,6 +86,11 @@ ui::Rect BlocksWellView::contentExtent() const {
     return background_ ? cells.united(blocksgeometry::wellFrame(background_.get())) : cells;
 }
 
+std::vector<ui::Rect> BlocksWellView::playFrames() const {
+    if (!game_.gameBoard()) return {};
+    return {contentExtent()};
+}
+
 // A frame that draws a part of the well leaves out the cells outside it.
 void BlocksWellView::drawRect(ui::Canvas& canvas, const ui::Rect& rect) {
     if (background_) canvas.drawImage(*background_, blocksgeometry::wellFrame(background_.get()).origin);
@@ -193,6 +198,24 @@ ui::Rect BlocksPreviewView::drawnCells() const {
     std::optional<ui::Rect> cells;
     forEachCell([&](const ui::Image&, const ui::Rect& at) { cells = cells ? cells->united(at) : at; });
     return cells.value_or(ui::Rect());
+}
+
+std::vector<ui::Rect> BlocksPreviewView::playFrames() const {
+    const ui::Rect cells = drawnCells();
+    if (cells.isEmpty()) return {};
+    return {cells};
+}
+
+// ---- the opponent's gauge
+
+BlocksGaugeView::BlocksGaugeView(const ui::Rect& track, double markerSide) : ui::View(track), markerSide_(markerSide) {
+    setBackgroundColor(ui::Color::rgb255(79, 106, 134, 0.7));
+    setUserInteractionEnabled(false);
+}
+
+std::vector<ui::Rect> BlocksGaugeView::playFrames() const {
+    const ui::Rect track = bounds();
+    return {track.insetBy((track.width() - markerSide_) / 2, -markerSide_ / 2)};
 }
 
 }  // namespace zuno

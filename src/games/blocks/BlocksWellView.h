@@ -10,6 +10,7 @@
 #include "games/blocks/BlocksTouchTracker.h"
 #include "platform/ui/Image.h"
 #include "platform/ui/View.h"
+#include "table/ShowsPlay.h"
 
 namespace zuno {
 
@@ -42,8 +43,8 @@ private:
 
 // The well of the Blocks screen, as large as the screen: its background, the settled cells, the ghost
 // and the falling piece, drawn from the game on every redraw. It takes the finger's drags and taps
-// (BlocksTouchTracker) and hands their steps on.
-class BlocksWellView : public ui::View {
+// (BlocksTouchTracker) and hands their steps on. While a game has its well, the well is play.
+class BlocksWellView : public ui::View, public ShowsPlay {
 public:
     BlocksWellView(const BlocksGame& game, const BlocksCellImages& cells);
 
@@ -56,6 +57,7 @@ public:
     void drawRect(ui::Canvas& canvas, const ui::Rect& rect) override;
     // The well's picture with its cells: the rest of the screen it takes touches on stays bare.
     ui::Rect contentExtent() const override;
+    std::vector<ui::Rect> playFrames() const override;
     void touchesBegan(const ui::TouchSet& touches, const ui::Event& event) override;
     void touchesMoved(const ui::TouchSet& touches, const ui::Event& event) override;
     void touchesEnded(const ui::TouchSet& touches, const ui::Event& event) override;
@@ -81,14 +83,16 @@ private:
     BlocksTouchTracker tracker_;
 };
 
-// The preview piece, drawn at 0.8 of a cell in its own small view so that it can bob.
-class BlocksPreviewView : public ui::View {
+// The preview piece, drawn at 0.8 of a cell in its own small view so that it can bob; its cells are
+// play.
+class BlocksPreviewView : public ui::View, public ShowsPlay {
 public:
     static ui::Rect defaultFrame() { return {0, blocksgeometry::kPreviewOrigin.y, 64, 58}; }
     BlocksPreviewView(const BlocksGame& game, const BlocksCellImages& cells);
     void drawRect(ui::Canvas& canvas, const ui::Rect& rect) override;
     // Where the preview's cells lie in the view (empty: no next piece).
     ui::Rect drawnCells() const;
+    std::vector<ui::Rect> playFrames() const override;
 
 private:
     // Each cell of the next piece with its picture and where it lies in the view.
@@ -97,6 +101,18 @@ private:
 
     const BlocksGame& game_;
     const BlocksCellImages& cells_;
+};
+
+// The opponent's gauge beside the well: the track his markers ride on from the well's top row to its
+// floor, drawn as a thin bar. His stack's height shows there, play as much as my well is: the track
+// as wide as the markers, and their halves beyond its ends.
+class BlocksGaugeView : public ui::View, public ShowsPlay {
+public:
+    BlocksGaugeView(const ui::Rect& track, double markerSide);
+    std::vector<ui::Rect> playFrames() const override;
+
+private:
+    double markerSide_;
 };
 
 }  // namespace zuno

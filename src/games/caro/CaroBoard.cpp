@@ -78,6 +78,13 @@ void CaroBorder::drawRect(ui::Canvas& canvas, const ui::Rect&) {
     canvas.strokePath();
 }
 
+std::vector<ui::Rect> CaroBorder::playFrames() const {
+    std::vector<ui::Rect> stones;
+    for (const auto& sub : subviews())
+        if (sub->tag() != kFrameTag && !sub->isHidden()) stones.push_back(sub->frame());
+    return stones;
+}
+
 // ---- CaroBoard
 
 class CaroBoard::ZoomDelegate : public ui::ScrollViewDelegate {

@@ -9,6 +9,7 @@
 #include "platform/ui/ImageView.h"
 #include "platform/ui/ScrollView.h"
 #include "platform/ui/View.h"
+#include "table/ShowsPlay.h"
 
 namespace zuno {
 
@@ -16,8 +17,8 @@ class CaroBoard;
 
 // The drawn grid of a Caro board, twice as wide as the board's frame: the grid picture, the winning
 // line over it and the stones as its subviews (tagged x * 100 + y), with the frame around the last
-// stone (tag -1). It is what the board's scroll view zooms.
-class CaroBorder : public ui::View {
+// stone (tag -1). It is what the board's scroll view zooms. Its stones are play.
+class CaroBorder : public ui::View, public ShowsPlay {
 public:
     explicit CaroBorder(const ui::Rect& frame);
 
@@ -32,6 +33,7 @@ public:
     const std::shared_ptr<ui::ImageView>& borderCurrentCell() const { return borderCurrentCell_; }
 
     void drawRect(ui::Canvas& canvas, const ui::Rect& rect) override;
+    std::vector<ui::Rect> playFrames() const override;
 
 private:
     std::shared_ptr<ui::ImageView> borderCurrentCell_;

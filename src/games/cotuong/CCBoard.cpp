@@ -136,22 +136,34 @@ void CCBoard::touchesEnded(const ui::TouchSet& touches, const ui::Event&) {
     tapAt(touches.front()->locationInView(this));
 }
 
+template <class Visit>
+void CCBoard::forEachPieceUnderHeld(Visit visit) const {
+    const Piece* held = model_.isPieceSelected() ? model_.selectedPiece().get() : nullptr;
+    if (taken_) visit(*taken_, pieceFrame(taken_->location()));
+    for (const auto& piece : model_.getAllPieces()) {
+        if (piece.get() == held || piece == moving_) continue;
+        visit(*piece, pieceFrame(piece->location()));
+    }
+    if (moving_ && moving_->team() && moving_.get() != held) visit(*moving_, pieceFrame(drawnCentre(*moving_)));
+}
+
 void CCBoard::drawRect(ui::Canvas& canvas, const ui::Rect&) {
     drawNamed(canvas, "board-chess.png", {0, 0, bounds().width(), bounds().height()});
     if (empty_) return;
     if (stillMoved_) drawNamed(canvas, "border-still-moved.png", around(*stillMoved_, 24));
-    const Piece* held = model_.isPieceSelected() ? model_.selectedPiece().get() : nullptr;
-    if (taken_) drawNamed(canvas, taken_->name() + ".png", pieceFrame(taken_->location()));
-    for (const auto& piece : model_.getAllPieces()) {
-        if (piece.get() == held || piece == moving_) continue;
-        drawNamed(canvas, piece->name() + ".png", pieceFrame(piece->location()));
-    }
-    if (moving_ && moving_->team() && moving_.get() != held)
-        drawNamed(canvas, moving_->name() + ".png", pieceFrame(drawnCentre(*moving_)));
+    forEachPieceUnderHeld([&](const Piece& piece, const ui::Rect& frame) { drawNamed(canvas, piece.name() + ".png", frame); });
     if (lastMoved_ && lastMoved_->team()) drawNamed(canvas, "border-moved.png", around(lastMoved_->location(), 30));
     for (const auto& hint : hints_) drawNamed(canvas, "border-detech-eat.png", around(Piece::convertPoint(hint.x, hint.y), 22));
     // The held piece lies above the others, grown.
-    if (auto frame = heldPieceFrame()) drawNamed(canvas, held->name() + ".png", *frame);
+    if (auto frame = heldPieceFrame()) drawNamed(canvas, model_.selectedPiece()->name() + ".png", *frame);
+}
+
+std::vector<ui::Rect> CCBoard::playFrames() const {
+    std::vector<ui::Rect> frames;
+    if (empty_) return frames;
+    forEachPieceUnderHeld([&frames](const Piece&, const ui::Rect& frame) { frames.push_back(frame); });
+    if (auto frame = heldPieceFrame()) frames.push_back(*frame);
+    return frames;
 }
 
 std::optional<ui::Rect> CCBoard::heldPieceFrame() const {

@@ -7,14 +7,15 @@
 #include "games/cotuong/CCBoardModel.h"
 #include "platform/core/RunLoop.h"
 #include "platform/ui/View.h"
+#include "table/ShowsPlay.h"
 
 namespace zuno {
 
 // The Co Tuong board as the player sees and touches it: the board picture with the pieces, the move
 // hints of the held piece and the two marks of the last move, drawn from the board model. A tap goes
 // to the model; a move it asks for is handed to `onMove` (the table screen sends it). Announced moves
-// come from the table screen.
-class CCBoard : public ui::View {
+// come from the table screen. The pieces drawn are play.
+class CCBoard : public ui::View, public ShowsPlay {
 public:
     CCBoard();
     ~CCBoard() override;
@@ -54,9 +55,14 @@ public:
     std::optional<ui::Rect> heldPieceFrame() const;
 
     void drawRect(ui::Canvas& canvas, const ui::Rect& rect) override;
+    std::vector<ui::Rect> playFrames() const override;
     void touchesEnded(const ui::TouchSet& touches, const ui::Event& event) override;
 
 private:
+    // Each piece drawn under the held one, in the order of drawing, with its frame: the piece the last
+    // move took, the pieces standing, the piece moving.
+    template <class Visit>
+    void forEachPieceUnderHeld(Visit visit) const;
     void slide(const CoTuongShownMove& shown, std::optional<CoTuongPoint> left);
     void stopSliding();
     void playLater(double seconds, void (*play)());

@@ -196,6 +196,13 @@ void CoVuaBoardView::drawRect(ui::Canvas& canvas, const ui::Rect&) {
     if (auto image = ui::Image::imageNamed("board-covua.png")) canvas.drawImage(*image, bounds());
 }
 
+std::vector<ui::Rect> CoVuaBoardView::playFrames() const {
+    std::vector<ui::Rect> frames;
+    for (const auto& piece : pieces_)
+        if (!piece->isHidden()) frames.push_back(piece->frame());
+    return frames;
+}
+
 void CoVuaBoardView::touchesBegan(const ui::TouchSet& touches, const ui::Event&) {
     if (touches.empty()) return;
     firstTouch_ = pointToSuperview(touches.front()->locationInView(this));

@@ -9,6 +9,7 @@
 #include "games/covua/PieceView.h"
 #include "platform/ui/ImageView.h"
 #include "platform/ui/View.h"
+#include "table/ShowsPlay.h"
 
 namespace zuno {
 
@@ -16,7 +17,8 @@ namespace zuno {
 // piece, the marks of the selected piece, its targets, the last move and a king in check, and the
 // frame around the last moved piece. It keeps the game (CoVuaGame) and draws what its operations
 // answer. A tap goes to the game; a move it sends is handed to `onMove` (the table screen sends it).
-class CoVuaBoardView : public ui::View {
+// Its pieces are play.
+class CoVuaBoardView : public ui::View, public ShowsPlay {
 public:
     CoVuaBoardView();
 
@@ -55,6 +57,7 @@ public:
     const std::shared_ptr<ui::ImageView>& imgBorderPiece() const { return imgBorderPiece_; }
 
     void drawRect(ui::Canvas& canvas, const ui::Rect& rect) override;
+    std::vector<ui::Rect> playFrames() const override;
     void touchesBegan(const ui::TouchSet& touches, const ui::Event& event) override;
     void touchesEnded(const ui::TouchSet& touches, const ui::Event& event) override;
     void touchesCancelled(const ui::TouchSet& touches, const ui::Event& event) override;

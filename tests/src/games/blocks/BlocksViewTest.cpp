@@ -150,7 +150,7 @@ TEST_F(BlocksViewTest, TheCellsFitTheWellPictureAndTheGaugeLiesBesideIt) {
         }
     }
     screen->closeBoardWithInfo("");
-    for (const auto& gone : {screen->gaugeTrack, std::shared_ptr<ui::View>(screen->rope), std::shared_ptr<ui::View>(screen->ropeName)})
+    for (const auto& gone : {std::shared_ptr<ui::View>(screen->gaugeTrack), std::shared_ptr<ui::View>(screen->rope), std::shared_ptr<ui::View>(screen->ropeName)})
         EXPECT_TRUE(gone->isHidden()) << "the gauge goes with the game";
 }
 
