@@ -229,6 +229,30 @@ TEST_F(TienLenTableTest, InvitationJoinDealMovesFinishAndNextDeal) {
     EXPECT_EQ(tienLen->dealCount(), 2);
 }
 
+// An goes out first and is paid; I pass on his last card and Binh beats it. Nobody is left to answer
+// Binh: that ends the round, not the deal. He leads on a cleared table, goes out, and I take the last
+// place and pay what An won.
+TEST_F(TienLenTableTest, NobodyLeftToAnswerASetEndsTheRoundNotTheDeal) {
+    signIn();
+    ASSERT_TRUE(pump([&] { return logic->count("onInvitedJoinBoardWithGameId") == 1; }));
+    accept(3, StandinTienLen::kRoom, StandinTienLen::kBoard, "");
+    ASSERT_TRUE(pumpUntilSeen("ready 9002 yes"));
+    tienLen->setNextHands({Cards{0}, Cards{4, 9, 14, 20, 24, 28, 33, 37, 41, 44, 45, 47, 50}, Cards{5, 49}});
+    GlobalService::getInstance().readyWithRoomId(1, StandinTienLen::kBoard, true);
+    ASSERT_TRUE(pumpUntilSeen("money 9001 2000"));
+    table->events.clear();
+
+    TienLenService::getInstance().skipWithRoomId(1, StandinTienLen::kBoard);
+    ASSERT_TRUE(pumpUntilSeen("show 4711 13"));
+    // Up to the hand shown (Binh may be ready again already).
+    const auto shown = std::find(table->events.begin(), table->events.end(), "show 4711 13");
+    EXPECT_EQ(std::vector<std::string>(table->events.begin(), shown + 1),
+              (std::vector<std::string>{"pass 4711 next 9002", "move 9002 [5] next 9002", "pass 4711 next 9002 clear",
+                                        "move 9002 [49] next -1", "out 9002 place 1 0", "out 4711 place 2 -2000",
+                                        "money 4711 -2000", "stop", "show 4711 13"}));
+    EXPECT_EQ(accounts->balance(kMe), 498000);
+}
+
 TEST_F(TienLenTableTest, MovesOutOfTurnAndPassesWhenLeadingAreRefused) {
     signIn();
     ASSERT_TRUE(pump([&] { return logic->count("onInvitedJoinBoardWithGameId") == 1; }));

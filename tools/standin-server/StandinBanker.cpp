@@ -298,7 +298,9 @@ bool StandinBanker::take(StandinRobotTables& table, int8_t commandId, Message& r
 
 // ---- the end of a deal
 
-void StandinBanker::finish(StandinRobotTables& table) {
+void StandinBanker::playerLeaves(StandinRobotTables& table, int place) { finish(table, place); }
+
+void StandinBanker::finish(StandinRobotTables& table, int leaver) {
     if (!running_) return;
     running_ = false;
     std::vector<int> seated;
@@ -339,7 +341,10 @@ void StandinBanker::finish(StandinRobotTables& table) {
         if (i == owner) continue;
         const Cards& cards = hands_[static_cast<size_t>(i)].cards;
         const int64_t stake = stakes_[static_cast<size_t>(i)];
-        const int64_t won = baiCao() ? J::baiCaoPayout(cards, bank, stake) : J::xiZachPayout(cards, bank, stake);
+        const int64_t won = leaver == owner ? stake
+                             : leaver == i  ? -stake
+                             : baiCao()     ? J::baiCaoPayout(cards, bank, stake)
+                                            : J::xiZachPayout(cards, bank, stake);
         bankChange -= won;
         pay(i, won,
             won > 0   ? table.say("Won", "Thắng")

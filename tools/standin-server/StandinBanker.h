@@ -18,7 +18,7 @@ namespace zuno::standin {
 // Xi Zach: two cards each, then every punter in turn after the owner and the owner last, drawing
 // (21 type 0) or standing; a robot draws below 16; the dealer examines punters' hands (67, sent back as
 // 21 type 2); a turn run out stands. The end: every hand (50), a result text per player (91) and the
-// money (52).
+// money (52). A punter who leaves mid-deal loses his stake; a banker who leaves pays every punter's.
 class StandinBanker : public StandinRobotGame {
 public:
     static constexpr int8_t kBaiCao = 11;
@@ -48,6 +48,7 @@ public:
     void deal(StandinRobotTables& table) override;
     void robotTurn(StandinRobotTables& table, int place) override;
     void turnTimeOver(StandinRobotTables& table, int place) override;
+    void playerLeaves(StandinRobotTables& table, int place) override;
     bool take(StandinRobotTables& table, int8_t commandId, Message& request) override;
     Dealt dealt() const override;
 
@@ -71,7 +72,8 @@ private:
     void nextTurn(StandinRobotTables& table, int after);
     void draw(StandinRobotTables& table, int place);
     void examine(StandinRobotTables& table, int place);
-    void finish(StandinRobotTables& table);
+    // The deal's end: every hand, the results and the money (the leaver's, if any, the worst).
+    void finish(StandinRobotTables& table, int leaver = -1);
     void sendStake(StandinRobotTables& table, int place);
     void robotStakes(StandinRobotTables& table);
 

@@ -65,6 +65,8 @@ void StandinBoardGame::turnTimeOver(StandinRobotTables& table, int place) {
     ended(table, other(place));
 }
 
+void StandinBoardGame::playerLeaves(StandinRobotTables& table, int place) { ended(table, other(place)); }
+
 void StandinBoardGame::offerDraw(StandinRobotTables& table) {
     if (!table.playing()) return;
     robotOffered_ = true;

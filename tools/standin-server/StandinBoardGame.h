@@ -14,7 +14,8 @@ namespace zuno::standin {
 // place 1). It keeps what these games share: the first mover of each game (the owner first, then the
 // loser of the last game), the move clock and each player's game time, the draw offers (the robot
 // declines the player's and offers one when a test asks), resignation, the time-out (23) and the end of
-// the game with the result rows (37), after which the robots get ready for the next one.
+// the game with the result rows (37), after which the robots get ready for the next one. A player who
+// leaves during a game loses it.
 //
 // A game plugs in by giving its type, its table, its start message and its moves:
 // - newGame() lays out the position; startMessage() is the start (20) that follows it;
@@ -45,6 +46,7 @@ public:
     void deal(StandinRobotTables& table) override;
     void robotTurn(StandinRobotTables& table, int place) override;
     void turnTimeOver(StandinRobotTables& table, int place) override;
+    void playerLeaves(StandinRobotTables& table, int place) override;
     bool take(StandinRobotTables& table, int8_t commandId, Message& request) override;
 
 protected:

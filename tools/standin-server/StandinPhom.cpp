@@ -376,8 +376,12 @@ void StandinPhom::skip(StandinRobotTables& table, int place) {
     startTurn(table, next, Phase::DrawOrEat);
 }
 
-// Unmelded points, lowest wins (a U wins outright); the stake moves from every loser to the winner.
-void StandinPhom::endDeal(StandinRobotTables& table, int uPlace, bool payAll) {
+// The leaver loses the deal; the others are judged as the deal stands.
+void StandinPhom::playerLeaves(StandinRobotTables& table, int place) { endDeal(table, -1, false, place); }
+
+// Unmelded points, lowest wins (a U wins outright, a leaver never); the stake moves from every loser to
+// the winner.
+void StandinPhom::endDeal(StandinRobotTables& table, int uPlace, bool payAll, int leaver) {
     std::array<int32_t, kPlaces> scores{};
     int winner = uPlace;
     int players = 0;
@@ -389,7 +393,9 @@ void StandinPhom::endDeal(StandinRobotTables& table, int uPlace, bool payAll) {
         ++players;
         const Hand& h = hands_[static_cast<size_t>(i)];
         scores[static_cast<size_t>(i)] = i == uPlace ? 0 : J::points(h.laid ? h.cards : J::freeCards(h.cards));
-        if (uPlace < 0 && (winner < 0 || scores[static_cast<size_t>(i)] < scores[static_cast<size_t>(winner)])) winner = i;
+        if (uPlace < 0 && i != leaver &&
+            (winner < 0 || scores[static_cast<size_t>(i)] < scores[static_cast<size_t>(winner)]))
+            winner = i;
     }
     winner_ = winner;
     std::array<int32_t, kPlaces> money{};

@@ -16,7 +16,7 @@ namespace zuno::standin {
 // when it melds with two of the hand's cards, and fires. On the fourth turn a player lays down its
 // melds before firing; a hand that melds whole after a draw or eat is a U (after an eat, the firer pays
 // for all). After every player's fourth fire the deal ends: unmelded points, lowest wins, the stake
-// moves, and the robots get ready for the next. Robots eat when they can, fire their highest free card
+// moves, and the robots get ready for the next (a player who leaves loses it, judged as it stands). Robots eat when they can, fire their highest free card
 // and lay down what the judge finds. The player's eat and lay-down are judged by the same rules and
 // answered with the flags of 64 and 65. A turn the player lets run out (or skips, 49) is played out
 // as a robot's, eating aside: a card drawn when none was taken yet, the melds laid down when due, the
@@ -68,6 +68,7 @@ public:
     void deal(StandinRobotTables& table) override;
     void robotTurn(StandinRobotTables& table, int place) override;
     void turnTimeOver(StandinRobotTables& table, int place) override;
+    void playerLeaves(StandinRobotTables& table, int place) override;
     bool take(StandinRobotTables& table, int8_t commandId, Message& request) override;
     Dealt dealt() const override;
 
@@ -101,7 +102,7 @@ private:
     // The player's turn ran out (its time, or the player's skip).
     void playOut(StandinRobotTables& table, int place);
     void nextTurn(StandinRobotTables& table, int after);
-    void endDeal(StandinRobotTables& table, int uPlace, bool payAll);
+    void endDeal(StandinRobotTables& table, int uPlace, bool payAll, int leaver = -1);
     bool playersTurn(StandinRobotTables& table, Phase phase) const;
     void finishMessages(StandinRobotTables& table, const std::array<int32_t, 4>& scores,
                         const std::array<int32_t, 4>& money, int winner, bool payAll);

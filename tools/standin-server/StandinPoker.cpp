@@ -118,6 +118,7 @@ void StandinPoker::seatsChanged(StandinRobotTables& table, bool newTable) {
     ++table_;
     stacks_.clear();
     hand_.reset();
+    wins_.reset();
     button_ = -1;
     startPending_ = false;
     robotStandsUp_ = false;
@@ -351,7 +352,7 @@ void StandinPoker::finish(StandinRobotTables& table) {
     Message last = subMessage(table, SC_MOVE, SC_SUB_POKER_LASTPOT);
     writeInts(last, hand_->pots());
     table.send(last);
-    const auto wins = hand_->settle();
+    wins_ = hand_->settle();
     for (int i = 0; i < kPlaces; ++i) {
         const auto& player = hand_->player(i);
         if (player.id == -1) continue;
@@ -359,27 +360,49 @@ void StandinPoker::finish(StandinRobotTables& table) {
         table.pay(player.id, int64_t(player.stack) - stacks_[player.id]);
         stacks_[player.id] = player.stack;
     }
-    table.schedule(pauses_.showdown, [this, &table, serial = table_, hand = hands_, wins] {
-        if (!atThisTable(table, serial) || hand != hands_ || !hand_) return;
-        for (const auto& win : wins) {
-            const int place = hand_->placeOf(win.id);
-            const auto best = hand_->handOf(place);
-            Message m = subMessage(table, SC_MOVE, SC_SUB_POKER_SHOWDOWN);
-            m.writeInt(kShowdownExp);
-            m.writeUTF(pokerjudge::name(best.category));
-            m.writeInt(win.id);
-            m.writeInt(win.pot < 0 ? kAllPots : win.pot);
-            m.writeInt(hand_->player(place).stack);
-            for (size_t c = 0; c < kBestFive; ++c) m.writeByte(c < best.best.size() ? best.best[c] : int8_t{-1});
-            for (int8_t id : hand_->player(place).cards) m.writeByte(id);
-            table.send(m);
-        }
-        table.send(stacksMessage(table, SC_POKER_COMMAND, SC_SUB_POKER_RESULT));
-        const double shown = pauses_.stop + kWinnerStep * static_cast<double>(std::max<size_t>(wins.size(), 1) - 1);
-        table.schedule(shown, [this, &table, serial, hand] {
-            if (atThisTable(table, serial) && hand == hands_) stop(table);
-        });
+    table.schedule(pauses_.showdown, [this, &table, serial = table_, hand = hands_] {
+        if (atThisTable(table, serial) && hand == hands_ && hand_) showdown(table);
     });
+}
+
+// Each winner of the settled hand and everyone's stack; the stop after the winners.
+void StandinPoker::showdown(StandinRobotTables& table) {
+    if (!wins_) return;
+    const std::vector<Hand::Win> wins = std::move(*wins_);
+    wins_.reset();
+    for (const auto& win : wins) {
+        const int place = hand_->placeOf(win.id);
+        const auto best = hand_->handOf(place);
+        Message m = subMessage(table, SC_MOVE, SC_SUB_POKER_SHOWDOWN);
+        m.writeInt(kShowdownExp);
+        m.writeUTF(pokerjudge::name(best.category));
+        m.writeInt(win.id);
+        m.writeInt(win.pot < 0 ? kAllPots : win.pot);
+        m.writeInt(hand_->player(place).stack);
+        for (size_t c = 0; c < kBestFive; ++c) m.writeByte(c < best.best.size() ? best.best[c] : int8_t{-1});
+        for (int8_t id : hand_->player(place).cards) m.writeByte(id);
+        table.send(m);
+    }
+    table.send(stacksMessage(table, SC_POKER_COMMAND, SC_SUB_POKER_RESULT));
+    const double shown = pauses_.stop + kWinnerStep * static_cast<double>(std::max<size_t>(wins.size(), 1) - 1);
+    table.schedule(shown, [this, &table, serial = table_, hand = hands_] {
+        if (atThisTable(table, serial) && hand == hands_) stop(table);
+    });
+}
+
+// The player who leaves folds; the robots play the hand out at once, and it is settled as at its end.
+void StandinPoker::playerLeaves(StandinRobotTables& table, int) {
+    if (!hand_) return;
+    if (!hand_->over()) {
+        hand_->foldOut(hand_->placeOf(playerId_));
+        while (!hand_->over()) {
+            const int actor = hand_->toAct();
+            if (actor >= 0) echo(table, actor, hand_->robotAct(actor));
+            else if (!hand_->nextStreet()) break;
+        }
+        finish(table);
+    }
+    showdown(table);
 }
 
 // The hand ends; those without chips leave the seats, a robot may stand up, and the next hand follows.

@@ -25,7 +25,8 @@ namespace zuno::standin {
 // player's actions are judged by StandinPokerHand and refused with 54 and a text. After every action
 // the next player's allowed actions; streets with the pots; the own hand's name after each street;
 // at the end the last pots, each winner, the stacks, and the stop a moment later. A stack of 0 moves
-// its player off the seats (82/32) at the stop.
+// its player off the seats (82/32) at the stop. A player who leaves mid-hand folds; the robots play the
+// hand out at once and it is settled as at its end.
 class StandinPoker : public StandinRobotGame {
 public:
     using Cards = std::vector<int8_t>;
@@ -75,6 +76,7 @@ public:
     void deal(StandinRobotTables& table) override;
     void robotTurn(StandinRobotTables& table, int place) override;
     void turnTimeOver(StandinRobotTables& table, int place) override;
+    void playerLeaves(StandinRobotTables& table, int place) override;
     bool take(StandinRobotTables& table, int8_t commandId, Message& request) override;
     Dealt dealt() const override;
 
@@ -96,6 +98,7 @@ private:
     void street(StandinRobotTables& table);
     void selfResult(StandinRobotTables& table);
     void finish(StandinRobotTables& table);
+    void showdown(StandinRobotTables& table);
     void stop(StandinRobotTables& table);
     void robotStandsUp(StandinRobotTables& table);
     void observe(StandinRobotTables& table, int8_t choice);
@@ -108,6 +111,7 @@ private:
     const Pauses pauses_;
     std::map<int32_t, int32_t> stacks_;  // by player id, seated or watching
     std::optional<StandinPokerHand> hand_;
+    std::optional<std::vector<StandinPokerHand::Win>> wins_;  // settled, until the winners are shown
     int32_t playerId_ = -1;
     int button_ = -1;
     int hands_ = 0;

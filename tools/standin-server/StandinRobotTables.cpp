@@ -83,7 +83,8 @@ StandinRobotTables::StandinRobotTables(std::shared_ptr<StandinSignIn> signIn, st
     : signIn_(std::move(signIn)),
       lists_(std::move(lists)),
       options_(options),
-      random_(options.seed.value_or(std::random_device()())) {}
+      random_(options.seed.value_or(std::random_device()())),
+      tasks_(options.stepsRunByTests) {}
 
 StandinRobotTables::~StandinRobotTables() = default;
 
@@ -196,6 +197,7 @@ void StandinRobotTables::schedule(double delay, Task task) {
 }
 
 void StandinRobotTables::send(const Message& message) {
+    if (watch_.sent) watch_.sent(message, !leaving_);
     if (session_ && !leaving_) session_->send(message);
 }
 
@@ -524,6 +526,16 @@ void StandinRobotTables::seatForTests(int8_t gameType, StandinTableKind kind, co
     if (auto game = gameOf(gameType)) seatPlayer(game, game->room(), game->board(), kind, player);
 }
 
+void StandinRobotTables::watchForTests(Watch watch) {
+    std::lock_guard<std::mutex> lock(mutex_);
+    watch_ = std::move(watch);
+}
+
+void StandinRobotTables::leaveForTests() {
+    std::lock_guard<std::mutex> lock(mutex_);
+    if (game_) leaveTable();
+}
+
 void StandinRobotTables::dealOver() {
     playing_ = false;
     turn_ = -1;
@@ -546,6 +558,7 @@ int64_t StandinRobotTables::moneyOf(const Place& place) const {
 }
 
 void StandinRobotTables::pay(int32_t playerId, int64_t amount) {
+    if (watch_.paid) watch_.paid(playerId, amount);
     if (signIn_->addToBalance(playerId, amount)) return;
     // A robot without an account, seated or watching.
     const int at = placeOf(playerId);

@@ -131,6 +131,15 @@ public:
         // Tests: the player's turns never run out by the clock, only by runOutPlayerTurn(), so that a
         // busy machine cannot make one run out under the test (the turn seconds are still announced).
         bool holdPlayerTurns = false;
+        // Tests: the table's steps (robots' turns, the player's turn running out, a game's pauses) wait
+        // for runNextStep(), which runs them in the order they fall due on a clock of their own.
+        bool stepsRunByTests = false;
+    };
+    // Tests: what the table sends, with whether it would reach the player (nothing does while a leaver's
+    // deal is settled), and every payment of a result, as they happen; called with the lock held.
+    struct Watch {
+        std::function<void(const Message&, bool toPlayer)> sent;
+        std::function<void(int32_t playerId, int64_t amount)> paid;
     };
 
     struct Place {
@@ -188,6 +197,12 @@ public:
     std::optional<int> playerTurnSeconds() const;
     // Tests (read with locked()): how many of the player's turns the clock has started.
     int playerTurnsStarted() const { return playerTurnsStarted_; }
+    // Tests (Options::stepsRunByTests; without the lock): the step that falls due first runs now; false
+    // when none waits.
+    bool runNextStep() { return tasks_.runNext(); }
+    void watchForTests(Watch watch);
+    // Tests: the player leaves the table as his leave request does.
+    void leaveForTests();
 
     // For the games, with the lock held.
     const Options& options() const { return options_; }
@@ -304,6 +319,7 @@ private:
     bool leaving_ = false;  // while a leaver's deal is settled: nothing is sent
     std::optional<uint64_t> heldRobotTurn_;  // the serial of the robot turn that waits for the hold's end
     uint64_t tableSerial_ = 0;
+    Watch watch_;
     std::mt19937 random_;
     // Last, so that its thread ends before anything its tasks touch goes.
     StandinTasks tasks_;

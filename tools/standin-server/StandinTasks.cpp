@@ -2,7 +2,9 @@
 
 namespace zuno::standin {
 
-StandinTasks::StandinTasks() { worker_ = std::thread([this] { run(); }); }
+StandinTasks::StandinTasks(bool runByCaller) : runByCaller_(runByCaller) {
+    if (!runByCaller_) worker_ = std::thread([this] { run(); });
+}
 
 StandinTasks::~StandinTasks() {
     {
@@ -10,17 +12,30 @@ StandinTasks::~StandinTasks() {
         stopping_ = true;
     }
     wake_.notify_all();
-    worker_.join();
+    if (worker_.joinable()) worker_.join();
 }
 
 void StandinTasks::after(double seconds, std::function<void()> task) {
-    const auto due = std::chrono::steady_clock::now() +
-                     std::chrono::duration_cast<std::chrono::steady_clock::duration>(std::chrono::duration<double>(seconds));
+    const auto delay = std::chrono::duration_cast<Clock::duration>(std::chrono::duration<double>(seconds));
     {
         std::lock_guard<std::mutex> lock(mutex_);
-        tasks_.emplace(due, std::move(task));
+        tasks_.emplace((runByCaller_ ? callerNow_ : Clock::now()) + delay, std::move(task));
     }
     wake_.notify_all();
+}
+
+bool StandinTasks::runNext() {
+    std::function<void()> task;
+    {
+        std::lock_guard<std::mutex> lock(mutex_);
+        if (!runByCaller_ || tasks_.empty()) return false;
+        auto first = tasks_.begin();
+        callerNow_ = first->first;
+        task = std::move(first->second);
+        tasks_.erase(first);
+    }
+    task();
+    return true;
 }
 
 void StandinTasks::run() {
@@ -31,7 +46,7 @@ void StandinTasks::run() {
             continue;
         }
         auto first = tasks_.begin();
-        if (first->first > std::chrono::steady_clock::now()) {
+        if (first->first > Clock::now()) {
             wake_.wait_until(lock, first->first);
             continue;
         }

@@ -259,8 +259,12 @@ void StandinTienLen::play(StandinRobotTables& tables, int place, Cards cards) {
         // The set stays on the table and everyone left answers it afresh.
         for (Hand& q : hands_) q.passed = false;
     }
-    const int next = activeCount(tables) <= 1 ? -1 : nextActive(tables, place, true);
-    const bool dealOver = next < 0;
+    const bool dealOver = activeCount(tables) <= 1;
+    int next = dealOver ? -1 : nextActive(tables, place, true);
+    // Everyone else still holding cards has passed this round: it is over. The next of them passes
+    // once more, in the table's eyes, so that the table is cleared for the mover to lead.
+    const int passer = !dealOver && next < 0 ? nextActive(tables, place, false) : -1;
+    if (passer >= 0) next = newRound(tables);
 
     Message m = tables.tableMessage(SC_MOVE);
     m.writeInt(tables.place(place).id);
@@ -273,36 +277,56 @@ void StandinTienLen::play(StandinRobotTables& tables, int place, Cards cards) {
         endDeal(tables, nextActive(tables, place, false));
         return;
     }
-    tables.startTurn(next);
+    if (passer >= 0) passTo(tables, passer, next, true);
+    else tables.startTurn(next);
 }
 
 void StandinTienLen::pass(StandinRobotTables& tables, int place) {
     hands_[place].passed = true;
-    // The round ends when everyone but the last to play has passed; that player (or, if out, the
-    // next one) leads on a cleared table.
+    // The round ends when everyone but the last to play has passed.
     bool roundOver = true;
     for (int i = 0; i < kPlaces; ++i) {
         const Hand& q = hands_[i];
         if (!tables.place(i).empty() && q.finished < 0 && i != lastMover_ && !q.passed) roundOver = false;
     }
-    int next;
-    if (roundOver) {
-        next = hands_[lastMover_].finished < 0 ? lastMover_ : nextActive(tables, lastMover_, false);
-        table_.clear();
-        for (Hand& q : hands_) q.passed = false;
-    } else {
-        next = nextActive(tables, place, true);
-    }
-    if (next < 0) {  // nobody left to answer: the deal is over
-        endDeal(tables, nextActive(tables, place, false));
-        return;
-    }
+    if (roundOver) passTo(tables, place, newRound(tables), true);
+    else passTo(tables, place, nextActive(tables, place, true), false);
+}
+
+// The last to play (or, if that set was his last, the next one holding cards) leads on a cleared table.
+int StandinTienLen::newRound(StandinRobotTables& tables) {
+    const int leader = hands_[lastMover_].finished < 0 ? lastMover_ : nextActive(tables, lastMover_, false);
+    table_.clear();
+    for (Hand& q : hands_) q.passed = false;
+    return leader;
+}
+
+void StandinTienLen::passTo(StandinRobotTables& tables, int place, int next, bool clear) {
     Message m = tables.tableMessage(SC_SKIP);
     m.writeInt(tables.place(place).id);
     m.writeInt(tables.place(next).id);
-    m.writeBool(roundOver);
+    m.writeBool(clear);
     tables.send(m);
     tables.startTurn(next);
+}
+
+// The leaver takes the last place. Those still holding cards take the places before his, the fewest
+// cards first (on a tie, the first after the leaver in turn), and the deal is over.
+void StandinTienLen::playerLeaves(StandinRobotTables& tables, int leaver) {
+    std::vector<int> holders;
+    for (int k = 1; k < kPlaces; ++k) {
+        const int i = (leaver + k) % kPlaces;
+        if (!tables.place(i).empty() && hands_[i].finished < 0) holders.push_back(i);
+    }
+    std::stable_sort(holders.begin(), holders.end(),
+                     [this](int a, int b) { return hands_[a].cards.size() < hands_[b].cards.size(); });
+    if (hands_[leaver].finished < 0) holders.push_back(leaver);
+    if (holders.empty()) return;
+    for (size_t k = 0; k + 1 < holders.size(); ++k) {
+        hands_[holders[k]].finished = static_cast<int8_t>(nextPosition_++);
+        finish(tables, holders[k], playersInDeal_);
+    }
+    endDeal(tables, holders.back());
 }
 
 // Money for a place out of n players: the first takes most, the last pays most; it adds up to 0.

@@ -15,7 +15,9 @@ namespace zuno::standin {
 // an empty table), and robots play the simplest legal set of the client's own rules engine or pass. The
 // game orders the turns (a player who lets the turn time run out passes, or plays the lowest card when
 // leading), refuses a bad move with a text, sends finish places, money changes, the end of the deal
-// with the last hand shown, and deals again once everyone is ready. A claimed instant win is judged by
+// with the last hand shown, and deals again once everyone is ready. A round ends when nobody still
+// holding cards answers the set on the table; the deal, when only one player holds cards, every player
+// dealt in having his place (a player who leaves takes the last). A claimed instant win is judged by
 // the same rules.
 class StandinTienLen : public StandinRobotGame {
 public:
@@ -60,6 +62,7 @@ public:
     void deal(StandinRobotTables& table) override;
     void robotTurn(StandinRobotTables& table, int place) override;
     void turnTimeOver(StandinRobotTables& table, int place) override;
+    void playerLeaves(StandinRobotTables& table, int place) override;
     bool take(StandinRobotTables& table, int8_t commandId, Message& request) override;
     Dealt dealt() const override;
 
@@ -82,6 +85,9 @@ private:
     bool playerClaim(StandinRobotTables& table);
     void play(StandinRobotTables& table, int place, Cards cards);
     void pass(StandinRobotTables& table, int place);
+    int newRound(StandinRobotTables& table);
+    // The pass of `place`, and the turn of `next` (on a cleared table when the round is over).
+    void passTo(StandinRobotTables& table, int place, int next, bool clear);
     void finish(StandinRobotTables& table, int place, int playersInDeal);
     void endDeal(StandinRobotTables& table, int lastPlace);
 

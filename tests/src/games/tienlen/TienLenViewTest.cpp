@@ -285,6 +285,30 @@ TEST_F(TienLenViewTest, APassClearsTheTableButKeepsTheIdsToBeat) {
     EXPECT_EQ(table->currentPlayer(), 10);
 }
 
+// A set nobody is left to answer wins the round: the move names its mover next, and a pass in the name
+// of the next player clears the table. Nothing is lit for me on another's lead; on mine I lead afresh.
+TEST_F(TienLenViewTest, ASetNobodyAnswersClearsTheTableForItsMoverToLead) {
+    auto table = openTable(fourPlayers());
+    table->startWithWhoMoveFirst(20, 20, kHand);
+    run(2);
+    const auto expectClearedFor = [&](int32_t leader) {
+        run(0.5);
+        EXPECT_TRUE(table->currentCards.empty());
+        EXPECT_EQ(table->currentCardsType, -1);
+        EXPECT_EQ(table->btnStart->isHidden(), leader != 10);
+        EXPECT_EQ(table->currentPlayer(), leader);
+    };
+    table->moveWithPlayerId(20, Ids{48}, 20);
+    table->skipWithWho(30, 20, true);
+    expectClearedFor(20);
+
+    table->moveWithPlayerId(20, Ids{1}, 10);
+    table->moveWithPlayerId(10, Ids{4}, 10);
+    table->skipWithWho(20, 10, true);
+    expectClearedFor(10);
+    EXPECT_EQ(table->myCardIds().size(), kHand.size() - 1);
+}
+
 TEST_F(TienLenViewTest, SeatsForTwoThreeAndFourPlayers) {
     auto empty = [] { return seatPlayer(-1, ""); };
     struct Case {
