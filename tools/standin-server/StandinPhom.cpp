@@ -395,7 +395,7 @@ void StandinPhom::endDeal(StandinRobotTables& table, int uPlace, bool payAll) {
     std::array<int32_t, kPlaces> money{};
     for (int i = 0; i < kPlaces; ++i) {
         if (table.place(i).empty()) continue;
-        money[static_cast<size_t>(i)] = i == winner ? StandinRobotTables::kStake * (players - 1) : -StandinRobotTables::kStake;
+        money[static_cast<size_t>(i)] = i == winner ? table.stake() * (players - 1) : -table.stake();
     }
     finishMessages(table, scores, money, winner, payAll);
     for (int i = 0; i < kPlaces; ++i) {
