@@ -143,6 +143,37 @@ TEST_F(BoardRobotTablesTest, CoTuongAtARobotsTable) {
     EXPECT_EQ(count(*coTuongEvents, "sits"), 0u);
 }
 
+// At an empty table I own, the stake is mine to set between games: one above what I hold is refused
+// with its reason; 5000 is told to the table, and the game I resign is paid for at that stake.
+TEST_F(BoardRobotTablesTest, TheStakeISetAtMyTableIsWhatAGamePays) {
+    constexpr int8_t kBoard = StandinCoTuong::kBoard;
+    join(StandinCoTuong::kGameType, kBoard, StandinTableKind::Empty);
+    ASSERT_TRUE(seen(*coTuongEvents, "ready 9002 yes"));
+    const auto stake = [&](int32_t money) {
+        Message m(19);
+        for (int8_t b : {int8_t{1}, kBoard}) m.writeByte(b);
+        m.writeInt(money);
+        MobileClient::getInstance()->sendMessage(m);
+    };
+    stake(600000);
+    ASSERT_TRUE(pump([&] { return logic->count("onSetMoneyErrorWithError") == 1; }));
+    EXPECT_EQ(logic->last<std::optional<std::string>>("onSetMoneyErrorWithError"),
+              StandinRobotTables::kStakeOutOfReach.english);
+    stake(5000);
+    ASSERT_TRUE(seen(*coTuongEvents, "stake 1 14 5000"));
+
+    GlobalService::getInstance().startGameWithRoomId(1, kBoard);
+    ASSERT_TRUE(seen(*coTuongEvents, "start 1 14 4711"));
+    stake(7000);
+    ASSERT_TRUE(pump([&] { return logic->count("onSetMoneyErrorWithError") == 2; }));
+    EXPECT_EQ(logic->last<std::optional<std::string>>("onSetMoneyErrorWithError"),
+              StandinRobotTables::kDealUnderWay.english);
+    CoTuongService::getInstance().requestLoseWithRoomId(1, kBoard);
+    ASSERT_TRUE(seen(*coTuongEvents, "result {(-1 4711 -10 -5000),(1 9002 10 5000)}"));
+    EXPECT_EQ(accounts->balance(kMe), 495000);
+    EXPECT_EQ(count(*coTuongEvents, "stake"), 1u);
+}
+
 // At an empty table I own: Binh sits down and gets ready; I start as White; I castle king-side (kind
 // 8 moves the rook); Binh's pawn steps twice; my pawn reaches the last rank, I am asked for the piece
 // and choose a rook, which gives check; taking Binh's king ends the game with 27 naming him.

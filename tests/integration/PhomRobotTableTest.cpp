@@ -17,6 +17,7 @@
 #include "net/MobileClient.h"
 #include "shell/UIController.h"
 #include "standin-server/StandinPhom.h"
+#include "standin-server/StandinPhomJudge.h"
 #include "standin-server/StandinRobotTables.h"
 #include "standin-server/StandinServer.h"
 #include "standin-server/StandinSignIn.h"
@@ -362,6 +363,46 @@ TEST_P(PhomPlayedOutTurnTest, AnEmptyStockPassesMyTurnOnAndTheCardFiredToMeIsNob
     EXPECT_TRUE(table->sawPrefix("skip, next 9002"));
     EXPECT_EQ(table->count("ate"), 0u);
     EXPECT_EQ(table->count("drew"), 0u);
+}
+
+// Nothing of mine melds, whatever I draw (my hand and the stock hold no three of a rank and no three
+// of a suit in a row). On my fourth turn, after its draw, I lay down with nothing to lay: the lay-down
+// is answered at once, with no card laid, and my fire follows; the deal goes on to its finish.
+TEST_P(PhomPlayedOutTurnTest, ALayDownWithNothingToLayIsAnsweredAndMyFireFollows) {
+    join();
+    phom->setNextDeal({hand({"AC", "3C", "5C", "7C", "9C", "JC", "2D", "6S", "QH"}),
+                       hand({"AS", "2S", "5S", "8S", "JS", "4H", "7H", "TH", "3D"}),
+                       hand({"2C", "4C", "6C", "8C", "TC", "QC", "AD", "3S", "9H"})},
+                      hand({"KS", "4S", "7S", "TS", "AH", "2H", "5H", "8H", "JH", "KH", "6D", "9D", "QD"}));
+    GlobalService::getInstance().readyWithRoomId(StandinPhom::kRoom, board(), true);
+    for (int turn = 1; turn <= StandinPhom::kTurns; ++turn) {
+        ASSERT_TRUE(pump([&] { return table->next == kMe; })) << turn;
+        const size_t drawn = table->count("drew"), fired = table->count("fire 4711 ");
+        draw();
+        ASSERT_TRUE(pump([&] { return table->count("drew") > drawn; }));
+        if (turn == StandinPhom::kTurns) break;
+        table->next = -1;
+        ASSERT_TRUE(robots->runOutPlayerTurn());
+        ASSERT_TRUE(pump([&] { return table->count("fire 4711 ") > fired; }));
+    }
+    const Cards held = phom->handOf(kMe);
+    ASSERT_TRUE(StandinPhomJudge::melds(held).empty());
+
+    std::vector<PhomCard> free;
+    for (int8_t id : held) free.push_back({id});
+    if (isNew) PhomNewService::getInstance().haPhom(StandinPhom::kRoom, board(), free);
+    else PhomService::getInstance().haPhom(StandinPhom::kRoom, board(), free);
+    // New Phom's lay-down names nobody: the screen takes the player whose turn it is.
+    ASSERT_TRUE(pumpUntilSeen(isNew ? "laid 0 0" : "laid 4711 0"));
+    EXPECT_EQ(phom->handOf(kMe), held);
+    EXPECT_TRUE(phom->laidOf(kMe).empty());
+
+    const size_t fired = table->count("fire 4711 ");
+    if (isNew) PhomNewService::getInstance().fire(StandinPhom::kRoom, board(), held.front());
+    else PhomService::getInstance().fire(StandinPhom::kRoom, board(), held.front());
+    ASSERT_TRUE(pump([&] { return table->count("fire 4711 ") > fired; }));
+    EXPECT_EQ(phom->handOf(kMe).size(), 9u);
+    ASSERT_TRUE(pumpUntilSeen("finish"));
 }
 
 INSTANTIATE_TEST_SUITE_P(PhomAndNewPhom, PhomPlayedOutTurnTest, ::testing::Bool(),

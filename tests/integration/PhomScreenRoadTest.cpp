@@ -5,13 +5,14 @@
 // and fires by the buttons, An at my left eating Binh's queen and laying his queens down by his seat,
 // the lay-down offered on my fourth turn, the finish with its marks and continue; a turn run out with
 // the lay-down showing, one run out after a draw and one before it (by my clock and by the stand-in's),
-// which the server plays out for me. At my own table: my start deals and I open with ten cards.
+// which the server plays out for me; a lay-down with nothing to lay, answered at once, and the fire
+// after it. At my own table: my start deals and I open with ten cards.
 // New Phom, reached from the game list: the room and table lists, a table with the robots, ready and
 // An's start, the arranged hand reported, an eat the server refuses with its text in my bubble, my kings
 // eaten, a fire by dragging, draws, An's queens eaten and laid down, the lay-down, my fourth king sent
 // onto my laid kings, stop sending, the finish, continue and the next deal; a turn run out after a draw
-// and one before it, played out by the server. At an empty table of my own I open with the deal's ten
-// cards.
+// and one before it, played out by the server; a lay-down with nothing to lay, answered at once. At an
+// empty table of my own I open with the deal's ten cards.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -34,6 +35,7 @@
 #include "shell/UIController.h"
 #include "shell/ZunoOnlineAppDelegate.h"
 #include "standin-server/StandinPhom.h"
+#include "standin-server/StandinPhomJudge.h"
 #include "standin-server/StandinRobotTables.h"
 #include "support/AceLowCards.h"
 #include "support/ProgramRoadTest.h"
@@ -132,6 +134,54 @@ protected:
         ASSERT_TRUE(pump([&] { return myTakingTurn(); }));
         settle();
     }
+    // Nothing of mine melds, whatever I draw: my hand and the stock hold no three of a rank and no three
+    // of a suit in a row. An opens; the deal started, up to my first turn.
+    void dealNothingToLayUntilMyTurn() {
+        phom->setNextDeal({aceLowCards("AC 3C 5C 7C 9C JC 2D 6S QH"), aceLowCards("AS 2S 5S 8S JS 4H 7H TH 3D"),
+                           aceLowCards("2C 4C 6C 8C TC QC AD 3S 9H")},
+                          aceLowCards("KS 4S 7S TS AH 2H 5H 8H JH KH 6D 9D QD"));
+        tap(*table->btnStart);
+        ASSERT_TRUE(pump([&] { return myTakingTurn(); }));
+        settle();
+    }
+    // I draw on each turn and fire (the button titled by the fire key) until a draw offers the lay-down,
+    // on my fourth turn.
+    void drawAndFireUntilTheLayDown(const char* fireKey) {
+        for (int turn = 1; turn <= StandinPhom::kTurns; ++turn) {
+            ASSERT_TRUE(pump([&] { return myTakingTurn(); })) << turn;
+            settle();
+            tap(*table->btnConfig);
+            ASSERT_TRUE(pump([&] {
+                return title(table->btnStart) == text(fireKey) || title(table->btnStart) == text("ZUNO_haPhom");
+            }));
+            settle();
+            if (title(table->btnStart) == text("ZUNO_haPhom")) return;
+            tapCard(firstFreeCard());
+            tap(*table->btnStart);
+            settle();
+        }
+        FAIL() << "no lay-down offered";
+    }
+    // My lay-down with nothing to lay is answered at once (the clocks stand still meanwhile): nothing
+    // laid by my seat, my ten cards still in my hand, and the turn goes on.
+    void layDownNothing(const std::function<bool()>& answeredWhen) {
+        ASSERT_EQ(title(table->btnStart), text("ZUNO_haPhom"));
+        ASSERT_TRUE(StandinPhomJudge::melds(phom->handOf(kMe)).empty());
+        tap(*table->btnStart);
+        ASSERT_TRUE(answered(answeredWhen)) << "the lay-down was not answered";
+        EXPECT_TRUE(table->phom().isHaPhom);
+        EXPECT_TRUE(table->laidSprites(0).empty());
+        EXPECT_EQ(table->handSprites().size(), 10u);
+        settle();
+    }
+    // I fire my first free card with the button, and the deal runs to its finish.
+    void fireToTheFinish() {
+        tapCard(firstFreeCard());
+        tap(*table->btnStart);
+        ASSERT_TRUE(pump([&] { return title(table->btnStart) == text("ZUNO_continuee"); }));
+        settle();
+    }
+
     // My turn played out for me: my highest free card, the king of clubs, lies in my row on the table
     // and my hand is back to nine.
     void expectMyKingOfClubsFired() {
@@ -400,6 +450,16 @@ TEST_F(PhomScreenRoadTest, MyTurnRunsOutBeforeADrawByTheStandinsClock) {
     ASSERT_NO_FATAL_FAILURE(runOutMyTurnBeforeADraw());
 }
 
+// On my fourth turn nothing of mine melds: Lay down is answered at once with nothing laid, the fire
+// follows, and the deal goes on to its finish.
+TEST_F(PhomScreenRoadTest, ALayDownWithNothingToLay) {
+    ASSERT_NO_FATAL_FAILURE(start(StandinTableKind::Robots));
+    ASSERT_NO_FATAL_FAILURE(dealNothingToLayUntilMyTurn());
+    ASSERT_NO_FATAL_FAILURE(drawAndFireUntilTheLayDown("ZUNO_fire"));
+    ASSERT_NO_FATAL_FAILURE(layDownNothing([&] { return title(table->btnStart) == text("ZUNO_fire"); }));
+    ASSERT_NO_FATAL_FAILURE(fireToTheFinish());
+}
+
 // At my own table I open: the deal's nine cards and the tenth drawn for me right after, in my hand
 // once the deal is dealt, with the fire button. My first turn, a fire, runs out untouched, and so does
 // my next, before I draw or eat.
@@ -521,6 +581,20 @@ TEST_F(PhomNewScreenRoadTest, FromTheGameListThroughADealToTheNext) {
     ASSERT_TRUE(pump([&] { return table->currentPlayer() == kMe && !table->isDealing(); }));
     settle();
     ASSERT_NO_FATAL_FAILURE(letMyTurnRunOut());
+}
+
+// On my fourth turn nothing of mine melds: Lay down is answered at once with nothing laid and the
+// send-cards stage follows; I stop sending, fire, and the deal goes on to its finish.
+TEST_F(PhomNewScreenRoadTest, ALayDownWithNothingToLay) {
+    ASSERT_NO_FATAL_FAILURE(openATable());
+    ASSERT_NO_FATAL_FAILURE(dealNothingToLayUntilMyTurn());
+    ASSERT_NO_FATAL_FAILURE(drawAndFireUntilTheLayDown("ZUNO_discard"));
+    ASSERT_NO_FATAL_FAILURE(layDownNothing([&] { return title(table->btnStart) == text("ZUNO_guiPhom"); }));
+    EXPECT_FALSE(table->btnSkip->isHidden());
+    tap(*table->btnSkip);
+    ASSERT_EQ(title(table->btnStart), text("ZUNO_discard"));
+    settle();
+    ASSERT_NO_FATAL_FAILURE(fireToTheFinish());
 }
 
 // On my first turn I draw and my time runs out (the stand-in's clock, run out here when the test says):

@@ -261,9 +261,16 @@ bool StandinBanker::take(StandinRobotTables& table, int8_t commandId, Message& r
     switch (commandId) {
         case CS_SET_MONEY: {
             const int32_t money = request.readInt();
-            if (running_ || me == table.ownerPlace() || money <= 0) return true;
-            stakes_[static_cast<size_t>(me)] = money;
-            sendStake(table, me);
+            if (me == table.ownerPlace()) {
+                table.refuseStake(kBankerStakesNothing);
+            } else if (running_) {
+                table.refuseStake(StandinRobotTables::kDealUnderWay);
+            } else if (money <= 0 || money > table.moneyOf(table.place(me))) {
+                table.refuseStake(StandinRobotTables::kStakeOutOfReach);
+            } else {
+                stakes_[static_cast<size_t>(me)] = money;
+                sendStake(table, me);
+            }
             return true;
         }
         case CS_MOVE:

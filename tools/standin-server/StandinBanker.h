@@ -17,8 +17,10 @@ namespace zuno::standin {
 // (the deal is the player's turn on the loop's clock).
 // Xi Zach: two cards each, then every punter in turn after the owner and the owner last, drawing
 // (21 type 0) or standing; a robot draws below 16; the dealer examines punters' hands (67, sent back as
-// 21 type 2); a turn run out stands. The end: every hand (50), a result text per player (91) and the
-// money (52). A punter who leaves mid-deal loses his stake; a banker who leaves pays every punter's.
+// 21 type 2); a turn run out stands. A punter's stake between deals is told to the table (24); any
+// other stake request is refused with the stake error. The end: every hand (50), a result text per
+// player (91) and the money (52). A punter who leaves mid-deal loses his stake; a banker who leaves
+// pays every punter's.
 class StandinBanker : public StandinRobotGame {
 public:
     static constexpr int8_t kBaiCao = 11;
@@ -28,6 +30,8 @@ public:
     static constexpr int8_t kXiZachBoard = 13;
     static constexpr int32_t kRobotStake = 2000;
     static constexpr int kMostCards = 5;
+    static constexpr StandinRobotTables::Text kBankerStakesNothing{"The banker sets no stake of his own.",
+                                                                   "Nhà cái không đặt cược."};
 
     static std::shared_ptr<StandinBanker> addTo(StandinRobotTables& tables, int8_t gameType);
 

@@ -116,7 +116,7 @@ void StandinBoardGame::resultRows(StandinRobotTables& table, int winner) {
         if (p.empty()) continue;
         const int8_t result = winner < 0 ? kDrawn : (i == winner ? kWon : kLost);
         const int32_t exp = result == kWon ? kWinExp : (result == kLost ? kLoseExp : 0);
-        const int32_t money = result * StandinRobotTables::kStake;
+        const int32_t money = result * table.stake();
         table.pay(p.id, money);
         p.exp = std::max(0, p.exp + exp);
         rows.writeByte(result);

@@ -177,8 +177,8 @@ void StandinPhom::startTurn(StandinRobotTables& table, int place, Phase phase) {
     table.startTurn(place);
 }
 
-bool StandinPhom::playersTurn(StandinRobotTables& table, Phase phase) const {
-    return table.playing() && table.turn() == table.playerPlace() && phase_ == phase;
+bool StandinPhom::myTurn(const StandinRobotTables& table) const {
+    return table.playing() && table.turn() == table.playerPlace();
 }
 
 // A robot does its whole turn at once: takes a card (unless it opens the deal), lays down on its fourth
@@ -270,21 +270,41 @@ void StandinPhom::eat(StandinRobotTables& table, int place, const Cards& with) {
     afterTaking(table, place);
 }
 
+// Phom's refusal names the first to lay down as the deal stands (nobody before the first deal).
 void StandinPhom::refuseEat(StandinRobotTables& table) {
     if (isNew_) {
-        // New Phom's refusal is a text; its table id comes first.
-        Message m(SC_MOVE_ERROR);
-        m.writeByte(table.board());
-        m.writeByte(table.room());
-        m.writeUTF(table.say(kNotAMeld, kNotAMeldVi));
-        table.send(m);
+        moveError(table, {kNotAMeld, kNotAMeldVi});
         return;
     }
-    const Hand& first = hands_[static_cast<size_t>(firstHa_)];
+    const bool known = firstHa_ >= 0;
+    const size_t fired = known ? hands_[static_cast<size_t>(firstHa_)].fired.size() : 0;
     Message m = table.tableMessage(SC_EAT_CARD);
-    m.writeInt(table.place(firstHa_).id);
+    m.writeInt(known ? table.place(firstHa_).id : -1);
     m.writeBool(false);
-    m.writeByte(static_cast<int8_t>(std::max<int>(0, static_cast<int>(first.fired.size()) - 1)));
+    m.writeByte(static_cast<int8_t>(std::max<int>(0, static_cast<int>(fired) - 1)));
+    table.send(m);
+}
+
+void StandinPhom::refuseLayDown(StandinRobotTables& table, const Text& why) {
+    if (isNew_) {
+        moveError(table, why);
+        return;
+    }
+    Message m = table.tableMessage(SC_HA_PHOM);
+    m.writeInt(table.place(table.playerPlace()).id);
+    m.writeBool(false);
+    m.writeBool(false);
+    for (int i = 0; i < kPlaces; ++i) m.writeInt(0);
+    table.send(m);
+}
+
+// The table id comes first in this message.
+void StandinPhom::moveError(StandinRobotTables& table, const Text& why) {
+    if (!isNew_) return;
+    Message m(SC_MOVE_ERROR);
+    m.writeByte(table.board());
+    m.writeByte(table.room());
+    m.writeUTF(table.say(why));
     table.send(m);
 }
 
@@ -312,7 +332,7 @@ void StandinPhom::layDown(StandinRobotTables& table, int place, const std::vecto
     h.laid = true;
     h.melds.insert(h.melds.end(), melds.begin(), melds.end());
     phase_ = Phase::Fire;
-    if (laid.empty()) return;  // nothing to lay down
+    // A lay-down of nothing is told as well: the table learns that the turn goes on to the fire.
     if (isNew_) {
         // New Phom: the cards alone (the player is the one whose turn it is); a U has its own message.
         Message m = table.tableMessage(u ? SC_U : SC_HA_PHOM);
@@ -401,7 +421,7 @@ void StandinPhom::endDeal(StandinRobotTables& table, int uPlace, bool payAll, in
     std::array<int32_t, kPlaces> money{};
     for (int i = 0; i < kPlaces; ++i) {
         if (table.place(i).empty()) continue;
-        money[static_cast<size_t>(i)] = i == winner ? StandinRobotTables::kStake * (players - 1) : -StandinRobotTables::kStake;
+        money[static_cast<size_t>(i)] = i == winner ? table.stake() * (players - 1) : -table.stake();
     }
     finishMessages(table, scores, money, winner, payAll);
     for (int i = 0; i < kPlaces; ++i) {
@@ -489,12 +509,18 @@ void StandinPhom::sendCards(StandinRobotTables& table, const Cards& cards) {
     }
 }
 
+const StandinPhom::Text* StandinPhom::notToTake(const StandinRobotTables& table) const {
+    if (!myTurn(table)) return &kNotYourTurn;
+    return phase_ == Phase::DrawOrEat ? nullptr : &kTakenAlready;
+}
+
 bool StandinPhom::take(StandinRobotTables& table, int8_t commandId, Message& request) {
     const int me = table.playerPlace();
     Hand& mine = hands_[static_cast<size_t>(me)];
     switch (commandId) {
         case CS_GET_CARD:
-            if (playersTurn(table, Phase::DrawOrEat)) draw(table, me);
+            if (const Text* why = notToTake(table)) moveError(table, *why);
+            else draw(table, me);
             return true;
         case CS_EAT_CARD: {
             Cards with;
@@ -503,7 +529,11 @@ bool StandinPhom::take(StandinRobotTables& table, int8_t commandId, Message& req
                 const int8_t id = request.readByte();
                 if (id != kSeparator) with.push_back(id);
             }
-            if (!playersTurn(table, Phase::DrawOrEat)) return true;
+            if (const Text* why = notToTake(table)) {
+                if (isNew_) moveError(table, *why);
+                else refuseEat(table);
+                return true;
+            }
             Cards meld = with;
             if (lastFirer_ >= 0 && !hands_[static_cast<size_t>(lastFirer_)].fired.empty())
                 meld.push_back(hands_[static_cast<size_t>(lastFirer_)].fired.back());
@@ -522,26 +552,20 @@ bool StandinPhom::take(StandinRobotTables& table, int8_t commandId, Message& req
                 else melds.back().push_back(id);
             }
             std::erase_if(melds, [](const Cards& m) { return m.empty(); });
-            if (!table.playing() || table.turn() != me || phase_ == Phase::DrawOrEat) return true;
+            if (!myTurn(table)) {
+                refuseLayDown(table, kNotYourTurn);
+                return true;
+            }
+            if (phase_ == Phase::DrawOrEat) {
+                refuseLayDown(table, kTakeFirst);
+                return true;
+            }
             Cards all;
             for (const Cards& m : melds) all.insert(all.end(), m.begin(), m.end());
             const bool valid = std::all_of(melds.begin(), melds.end(), [](const Cards& m) { return J::isMeld(m); }) &&
                                holdsAll(mine.cards, all);
-            if (!valid && isNew_) {
-                Message m(SC_MOVE_ERROR);
-                m.writeByte(table.board());
-                m.writeByte(table.room());
-                m.writeUTF(table.say(kNotAMeld, kNotAMeldVi));
-                table.send(m);
-                return true;
-            }
             if (!valid) {
-                Message m = table.tableMessage(SC_HA_PHOM);
-                m.writeInt(table.place(me).id);
-                m.writeBool(false);
-                m.writeBool(false);
-                for (int i = 0; i < kPlaces; ++i) m.writeInt(0);
-                table.send(m);
+                refuseLayDown(table, {kNotAMeld, kNotAMeldVi});
                 return true;
             }
             Cards rest = mine.cards;
@@ -553,14 +577,18 @@ bool StandinPhom::take(StandinRobotTables& table, int8_t commandId, Message& req
         }
         case CS_FIRE: {
             const int8_t card = request.readByte();
-            if (table.playing() && table.turn() == me && phase_ != Phase::DrawOrEat && holdsAll(mine.cards, {card}))
-                fire(table, me, card);
+            if (!myTurn(table)) moveError(table, kNotYourTurn);
+            else if (phase_ == Phase::DrawOrEat) moveError(table, kTakeFirst);
+            else if (!holdsAll(mine.cards, {card})) moveError(table, kNotHeld);
+            else fire(table, me, card);
             return true;
         }
         case ADD_CARD: {
             Cards cards;
             while (request.available()) cards.push_back(request.readByte());
-            if (table.playing() && table.turn() == me && mine.laid && phase_ == Phase::Fire) sendCards(table, cards);
+            if (!myTurn(table)) moveError(table, kNotYourTurn);
+            else if (!mine.laid || phase_ != Phase::Fire) moveError(table, kLayDownFirst);
+            else sendCards(table, cards);
             return true;
         }
         case CS_RESET_PHOM:
@@ -569,8 +597,9 @@ bool StandinPhom::take(StandinRobotTables& table, int8_t commandId, Message& req
             while (request.available()) lastReport_.push_back(request.readByte());
             return true;
         case CS_SKIP:
-            // A skip that comes after the turn has moved on is ignored.
-            if (table.playing() && table.turn() == me) playOut(table, me);
+            // A skip that comes after the turn has moved on is ignored: the player's clock sends it at
+            // the end of a turn the table may already have played out.
+            if (myTurn(table)) playOut(table, me);
             return true;
         default:
             return false;

@@ -14,20 +14,25 @@ namespace zuno::standin {
 // tenth for the first mover, who fires first (Phom's deal message carries nine: a player who opens
 // gets the tenth as a draw right after it); then each player in turn draws, or eats the card just fired
 // when it melds with two of the hand's cards, and fires. On the fourth turn a player lays down its
-// melds before firing; a hand that melds whole after a draw or eat is a U (after an eat, the firer pays
-// for all). After every player's fourth fire the deal ends: unmelded points, lowest wins, the stake
-// moves, and the robots get ready for the next (a player who leaves loses it, judged as it stands). Robots eat when they can, fire their highest free card
-// and lay down what the judge finds. The player's eat and lay-down are judged by the same rules and
+// melds before firing (nothing when nothing melds: the lay-down is answered all the same, with no cards,
+// and the turn goes on to the fire); a hand that melds whole after a draw or eat is a U (after an eat,
+// the firer pays for all). After every player's fourth fire the deal ends: unmelded points, lowest
+// wins, the stake moves, and the robots get ready for the next (a player who leaves loses it, judged as
+// it stands). Robots eat when they can, fire their highest free card and lay down what the judge finds.
+// The player's eat and lay-down are judged by the same rules and
 // answered with the flags of 64 and 65. A turn the player lets run out (or skips, 49) is played out
 // as a robot's, eating aside: a card drawn when none was taken yet, the melds laid down when due, the
 // highest free card fired. A skip that comes late is ignored. Only an empty stock still passes a turn
-// on (49) without a fire; the deal ends when the next player finds nothing to take either.
+// on (49) without a fire; the deal ends when the next player finds nothing to take either. An eat or a
+// lay-down out of its turn is refused with its flag; Phom's table has no refusal of a draw or a fire,
+// which are not answered out of their turn.
 //
 // New Phom (game type 13, listed in the game list) plays the same deal with its own messages (its deal
 // carries all of the opener's ten cards): the fire
 // event names the firer first, an eat the server refuses comes as a move error with a text, a U has its
 // message of its own, the finish comes player by player, and a player who laid down may send cards onto
-// the melds on the table (67); the reset-melds reports (68) are taken and need no answer.
+// the melds on the table (67); the reset-melds reports (68) are taken and need no answer. Every other
+// request it refuses comes back as a move error (54) with the reason.
 class StandinPhom : public StandinRobotGame {
 public:
     static constexpr int8_t kRoom = 1;
@@ -38,6 +43,13 @@ public:
     // Texts to the player, in English and in Vietnamese as the client chose.
     static constexpr const char* kNotAMeld = "Those cards do not meld with the card.";
     static constexpr const char* kNotAMeldVi = "Những lá bài đó không thành phỏm với lá vừa đánh.";
+    // New Phom's reasons for refusing a request (54).
+    using Text = StandinRobotTables::Text;
+    static constexpr Text kNotYourTurn{"It is not your turn.", "Chưa đến lượt bạn."};
+    static constexpr Text kTakeFirst{"Draw or eat a card first.", "Hãy bốc hoặc ăn bài trước."};
+    static constexpr Text kTakenAlready{"You have taken a card this turn.", "Bạn đã lấy bài ở lượt này."};
+    static constexpr Text kNotHeld{"You do not hold that card.", "Bạn không có lá bài đó."};
+    static constexpr Text kLayDownFirst{"Lay your melds down first.", "Hãy hạ phỏm trước."};
     static constexpr const char* kWon = "Won the deal";
     static constexpr const char* kWonVi = "Thắng ván";
     static constexpr const char* kLost = "Lost the deal";
@@ -96,6 +108,9 @@ private:
     void sendDrawn(StandinRobotTables& table, int place, int8_t card);
     void eat(StandinRobotTables& table, int place, const Cards& with);
     void refuseEat(StandinRobotTables& table);
+    void refuseLayDown(StandinRobotTables& table, const Text& why);
+    // New Phom tells the player why a request was refused (54); Phom's table has no such message.
+    void moveError(StandinRobotTables& table, const Text& why);
     void layDown(StandinRobotTables& table, int place, const std::vector<Cards>& melds, bool u);
     void fire(StandinRobotTables& table, int place, int8_t card);
     void skip(StandinRobotTables& table, int place);
@@ -103,7 +118,10 @@ private:
     void playOut(StandinRobotTables& table, int place);
     void nextTurn(StandinRobotTables& table, int after);
     void endDeal(StandinRobotTables& table, int uPlace, bool payAll, int leaver = -1);
-    bool playersTurn(StandinRobotTables& table, Phase phase) const;
+    // A deal runs and the turn is the player's.
+    bool myTurn(const StandinRobotTables& table) const;
+    // Why the player may not take a card now (none when he may).
+    const Text* notToTake(const StandinRobotTables& table) const;
     void finishMessages(StandinRobotTables& table, const std::array<int32_t, 4>& scores,
                         const std::array<int32_t, 4>& money, int winner, bool payAll);
     // New Phom: the player's cards onto the melds on the table.

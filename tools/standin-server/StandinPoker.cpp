@@ -479,7 +479,10 @@ void StandinPoker::sendPlaying(StandinRobotTables& table) {
 void StandinPoker::sit(StandinRobotTables& table, int8_t seat) {
     auto& watchers = table.watchers();
     auto me = std::find_if(watchers.begin(), watchers.end(), [&](const auto& w) { return w.id == playerId_; });
-    if (me == watchers.end()) return;
+    if (me == watchers.end()) {
+        refuse(table, {"You have a seat already.", "Bạn đã có chỗ ngồi."});
+        return;
+    }
     if (seat < 0 || seat >= kPlaces || !table.place(seat).empty()) {
         refuse(table, {"This seat is taken.", "Chỗ này đã có người ngồi."});
         return;
@@ -504,7 +507,10 @@ void StandinPoker::sit(StandinRobotTables& table, int8_t seat) {
 // the turn passes with the stand-up.
 void StandinPoker::standUp(StandinRobotTables& table) {
     const int seat = table.placeOf(playerId_);
-    if (seat < 0) return;
+    if (seat < 0) {
+        refuse(table, {"You have no seat to leave.", "Bạn không có chỗ ngồi để đứng dậy."});
+        return;
+    }
     const bool inHand = hand_ && table.playing() && !hand_->over() && hand_->player(seat).inHand();
     const bool hadTurn = inHand && hand_->toAct() == seat;
     if (inHand) hand_->foldOut(seat);

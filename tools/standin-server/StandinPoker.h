@@ -22,11 +22,12 @@ namespace zuno::standin {
 // most, and what each hand wins or loses goes to the balance at once); hands
 // start by themselves a moment after the seats fill and after each stop while two seated players have
 // chips, the button moving on. Robots check, else call, all in when the call reaches the stack; the
-// player's actions are judged by StandinPokerHand and refused with 54 and a text. After every action
-// the next player's allowed actions; streets with the pots; the own hand's name after each street;
-// at the end the last pots, each winner, the stacks, and the stop a moment later. A stack of 0 moves
-// its player off the seats (82/32) at the stop. A player who leaves mid-hand folds; the robots play the
-// hand out at once and it is settled as at its end.
+// player's actions are judged by StandinPokerHand and refused with 54 and a text, as are a seat taken
+// by a player who has one and a stand-up of a player who has none. After every action the next
+// player's allowed actions; streets with the pots; the own hand's name after each street; at the end
+// the last pots, each winner, the stacks, and the stop a moment later. A stack of 0 moves its player
+// off the seats (82/32) at the stop. A player who leaves mid-hand folds; the robots play the hand out
+// at once and it is settled as at its end.
 class StandinPoker : public StandinRobotGame {
 public:
     using Cards = std::vector<int8_t>;

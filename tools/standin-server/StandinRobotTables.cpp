@@ -13,13 +13,16 @@ constexpr int8_t CS_CHAT_BOARD = 9;
 constexpr int8_t CS_KICK = 11;
 constexpr int8_t CS_LEAVE_BOARD = 15;
 constexpr int8_t CS_READY = 16;
+constexpr int8_t CS_SET_MONEY = 19;
 constexpr int8_t CS_START_GAME = 20;
 constexpr int8_t CS_INVITE = 74;
 constexpr int8_t SC_JOINBOARD_SUCCESS = 8;
+constexpr int8_t SC_SET_MONEY_ERROR = 10;
 constexpr int8_t SC_CHAT_FROM_BOARD = 9;
 constexpr int8_t SC_KICK = 11;
 constexpr int8_t SC_SOMEONE_JOINBOARD = 12;
 constexpr int8_t SC_SOMEONE_READY = 16;
+constexpr int8_t SC_SET_MONEY = 19;
 constexpr int8_t SC_INVITED_JOIN_BOARD = 74;
 // The robots who sit down after the player beyond Binh, in the order of the game's robot places.
 constexpr int32_t kMoreRobotIds[] = {9008, 9009, 9011, 9013, 9015, 9017, 9018, 9020};
@@ -64,7 +67,7 @@ int StandinRobotGame::places() const { return StandinRobotTables::kCardPlaces; }
 
 int StandinRobotGame::turnSeconds(const StandinRobotTables& table) const { return table.options().turnSeconds; }
 
-Message StandinRobotGame::joinReply(const StandinRobotTables& table) const { return table.joinReply(); }
+Message StandinRobotGame::joinReply(const StandinRobotTables& table) const { return table.joinReply(table.stake()); }
 
 Message StandinRobotGame::sitsDown(const StandinRobotTables& table, int place) const { return table.sitsDown(place); }
 
@@ -153,6 +156,11 @@ void StandinRobotTables::install(StandinServer& server) {
     chain(CS_KICK, [this](StandinSession& session, Message& m) {
         if (!atTable(session, m)) return false;
         kick(m.readInt());
+        return true;
+    });
+    chain(CS_SET_MONEY, [this](StandinSession& session, Message& m) {
+        if (!atTable(session, m)) return false;
+        setStake(m.readInt());
         return true;
     });
     chain(CS_CHAT_BOARD, [this](StandinSession& session, Message& m) {
@@ -348,6 +356,7 @@ void StandinRobotTables::seatPlayer(const std::shared_ptr<StandinRobotGame>& gam
     playing_ = false;
     turn_ = -1;
     ++tableSerial_;
+    stake_ = kStake;
     places_ = {};
     watchers_.clear();
     const bool robots = kind == StandinTableKind::Robots;
@@ -592,6 +601,28 @@ void StandinRobotTables::kick(int32_t id) {
         seatRobotsLater();
         return;
     }
+}
+
+// The owner sets it between deals, to more than nothing and no more than he holds.
+void StandinRobotTables::setStake(int32_t money) {
+    if (ownerPlace_ != playerPlace_) {
+        refuseStake(kNotTheOwner);
+    } else if (playing_) {
+        refuseStake(kDealUnderWay);
+    } else if (money <= 0 || money > moneyOf(places_[playerPlace_])) {
+        refuseStake(kStakeOutOfReach);
+    } else {
+        stake_ = money;
+        Message m = tableMessage(SC_SET_MONEY);
+        m.writeInt(money);
+        send(m);
+    }
+}
+
+void StandinRobotTables::refuseStake(const Text& why) {
+    Message m(SC_SET_MONEY_ERROR);
+    m.writeUTF(say(why));
+    send(m);
 }
 
 void StandinRobotTables::answerChat() {

@@ -93,11 +93,12 @@ public:
 // table's game the one the lobby lists answer for. The loop keeps the seats (the player, the robot An,
 // and the robots of the game's robotPlaces(), Binh first, who sit down a moment later), the ready flags,
 // the owner and the start of each deal (An starts when everyone is ready; at an empty table the player
-// owns it and starts), the turn order's clock (a robot plays after a pause, the player's turn time runs
-// out just after the turn seconds), leaving, kicking a robot (it comes back later), a robot's answer
-// to table chat and the player's invitations (74): an online robot sits down in a free place after the
-// robot pause and gets ready, an account with a connection is invited to the table. The game does the
-// rest.
+// owns it and starts), the stake (the player owning the table sets it between deals; any other stake
+// request is refused with the stake error), the turn order's clock (a robot plays after a pause, the
+// player's turn time runs out just after the turn seconds), leaving, kicking a robot (it comes back
+// later), a robot's answer to table chat and the player's invitations (74): an online robot sits down
+// in a free place after the robot pause and gets ready, an account with a connection is invited to the
+// table. The game does the rest.
 // Money is the accounts' balances that the sign-in keeps: read at every join and notice, and changed
 // there by every result (moneyOf, pay).
 //
@@ -155,6 +156,17 @@ public:
         bool empty() const { return id == -1; }
     };
     using Task = std::function<void()>;
+    // A text for the player, in English and in Vietnamese (say() picks the one of the player's language).
+    struct Text {
+        const char* english;
+        const char* vietnamese;
+    };
+    // Why a stake is refused (the stake error, 10).
+    static constexpr Text kNotTheOwner{"Only the table's owner sets the stake.", "Chỉ chủ bàn mới đặt mức cược."};
+    static constexpr Text kDealUnderWay{"The stake cannot change while a deal is under way.",
+                                        "Không thể đổi mức cược khi ván đang chơi."};
+    static constexpr Text kStakeOutOfReach{"The stake must be more than nothing and no more than you hold.",
+                                           "Mức cược phải lớn hơn 0 và không quá số tiền bạn có."};
 
     // `lists` tells which game the player plays and which tables its rooms list; it may be null.
     static std::shared_ptr<StandinRobotTables> installOn(StandinServer& server, std::shared_ptr<StandinSignIn> signIn,
@@ -239,6 +251,11 @@ public:
     void send(const Message& message);
     // The text in the player's language (English while nobody is signed in).
     std::string say(const std::string& english, const std::string& vietnamese) const;
+    std::string say(const Text& text) const { return say(text.english, text.vietnamese); }
+    // The stake the table plays for: kStake at a new table, then what its owner set.
+    int32_t stake() const { return stake_; }
+    // The stake request is refused for this reason (the stake error, 10).
+    void refuseStake(const Text& why);
     // The task runs after the delay with the lock held, unless the table it was scheduled at has been
     // left meanwhile (or, scheduled between tables, a table has been taken): nothing of a table the
     // player left reaches him at the next.
@@ -254,7 +271,7 @@ public:
     Message tableMessage(int8_t commandId) const;
     // The shared join reply: room, table, owner, stake, then every place and every watcher (an id, and
     // for a seated player name, money, avatar, experience and ready flag).
-    Message joinReply(int32_t stake = kStake) const;
+    Message joinReply(int32_t stake) const;
     // The shared notice of a robot sitting down in `place`: place, id, name, money, avatar, experience.
     Message sitsDown(int place) const;
 
@@ -290,6 +307,8 @@ private:
     bool everyoneReady() const;
     void startWhenReady();
     void kick(int32_t id);
+    // The owner's stake request (19): set and told to the table, or refused.
+    void setStake(int32_t money);
     void answerChat();
 
     std::shared_ptr<StandinSignIn> signIn_;
@@ -309,6 +328,7 @@ private:
     std::array<Place, kMaxPlaces> places_;
     std::vector<Place> watchers_;
     int playerPlace_ = 1, ownerPlace_ = 0;
+    int32_t stake_ = kStake;
     bool playing_ = false;
     int dealsStarted_ = 0;
     int turn_ = -1;

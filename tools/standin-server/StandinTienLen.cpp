@@ -223,7 +223,7 @@ bool StandinTienLen::playerClaim(StandinRobotTables& tables) {
     for (int i = 0; i < kPlaces; ++i) {
         auto& p = tables.place(i);
         if (p.empty()) continue;
-        const int32_t change = i == me ? 2 * kStake * (playersInDeal_ - 1) : -2 * kStake;
+        const int32_t change = i == me ? 2 * tables.stake() * (playersInDeal_ - 1) : -2 * tables.stake();
         tables.pay(p.id, change);
         Message bonus = tables.tableMessage(SC_BONUS_MONEY);
         bonus.writeInt(p.id);
@@ -333,7 +333,7 @@ void StandinTienLen::playerLeaves(StandinRobotTables& tables, int leaver) {
 void StandinTienLen::finish(StandinRobotTables& tables, int place, int players) {
     auto& p = tables.place(place);
     const int8_t position = hands_[place].finished;
-    const int32_t change = kStake * (players - 1 - 2 * position);
+    const int32_t change = tables.stake() * (players - 1 - 2 * position);
     const int32_t exp = players - 1 - position;
     tables.pay(p.id, change);
     p.exp += exp;
