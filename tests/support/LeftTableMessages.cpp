@@ -26,8 +26,7 @@ void LeftTableMessages::listenTo(standin::StandinRobotTables& tables) {
     // Outside our lock: the mark is made with the tables' lock held, and takes ours.
     if (!marking) {
         tables.whenATableEnds([this, &tables](standin::StandinSession& player) {
-            tableEnds(tables.longestStep());
-            player.send(Message(LobbyCommand::SC_IGNORED));
+            if (tableEnds(tables)) player.send(Message(LobbyCommand::SC_IGNORED));
         });
     }
     auto client = MobileClient::getInstance();
@@ -45,9 +44,11 @@ void LeftTableMessages::stop() {
     heard_.clear();
 }
 
-void LeftTableMessages::tableEnds(double longestStep) {
+bool LeftTableMessages::tableEnds(const standin::StandinRobotTables& tables) {
     std::lock_guard<std::mutex> lock(mutex_);
-    marksOnTheWay_.push_back(longestStep);
+    if (tables_ != &tables) return false;
+    marksOnTheWay_.push_back(tables.longestStep());
+    return true;
 }
 
 std::optional<double> LeftTableMessages::lastTablesStepsDueBy() const {

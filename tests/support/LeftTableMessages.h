@@ -43,8 +43,9 @@ public:
 
 private:
     LeftTableMessages() = default;
-    // On the stand-in's thread, with its lock held.
-    void tableEnds(double longestStep);
+    // On the stand-in's thread, with the tables' lock held: whether the end is to be marked (the tables
+    // are still listened to).
+    bool tableEnds(const standin::StandinRobotTables& tables);
 
     mutable std::mutex mutex_;
     standin::StandinRobotTables* tables_ = nullptr;

@@ -109,9 +109,10 @@ void ProgramRoadTest::signInOnTheFirstServer(ServerView& servers) {
 }
 
 namespace {
-// A decoder that could not read a message logs "Exception <name>" and drops it (a request that could
-// not be written logs "Exception :<name>", which is not this).
-bool isDecodeException(const std::string& line) {
+// A decoder that could not read a message logs "Exception <name>" and drops it, as other work of the
+// program that failed logs it and goes on (a request that could not be written logs "Exception :<name>"
+// instead).
+bool isFailure(const std::string& line) {
     constexpr std::string_view kStart = "Exception ";
     return line.rfind(kStart, 0) == 0 && line.size() > kStart.size() && line[kStart.size()] != ':';
 }
@@ -133,7 +134,7 @@ void ProgramRoadTest::TearDown() {
     ui::Application::shared().reset();
     ui::Animator::shared().reset();
     for (const std::string& line : sys::Log::captured())
-        EXPECT_FALSE(isDecodeException(line)) << "a message the program received was dropped: " << line;
+        EXPECT_FALSE(isFailure(line)) << "a decoder dropped a message, or other work failed: " << line;
 }
 
 std::string ProgramRoadTest::configuration() const {
@@ -331,7 +332,10 @@ void ProgramRoadTest::expectNothingOfALeftTable() {
     auto& left = LeftTableMessages::shared();
     if (robots) left.listenTo(*robots);
     std::string commands;
-    for (int8_t command : left.takeHeard()) commands += " " + std::to_string(command);
+    for (int8_t command : left.takeHeard()) {
+        commands += ' ';
+        commands += std::to_string(command);
+    }
     EXPECT_TRUE(commands.empty()) << "the program received messages of a table it had left, commands" << commands;
 }
 
