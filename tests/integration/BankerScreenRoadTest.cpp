@@ -2,7 +2,8 @@
 // invitation accepted from the main menu opens the table screen, and the layout is checked at every
 // step. Bai Cao as a punter at An's table and as the banker at my own; Xi Zach as the dealer at my own
 // table (a start refused for a short balance, Binh's draws, my examination, draw and stand) and as a
-// punter at An's; each through the stop with its results to continue.
+// punter at An's; each through the stop with its results to continue. Leaving either kind of table,
+// nothing of it follows me.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -159,7 +160,8 @@ TEST_F(BankerScreenRoadTest, BaiCaoAsPunter) {
 }
 
 // My own Bai Cao table as the banker: Binh sits at the top, stakes and gets ready; I deal, Binh shows at
-// once, I show all; the stop shows every result, and continue. The next deal runs out on its clock.
+// once, I show all; the stop shows every result, and continue. The next deal runs out on its clock, and
+// I leave between deals.
 TEST_F(BankerScreenRoadTest, BaiCaoAsBanker) {
     ASSERT_NO_FATAL_FAILURE(start(500000, StandinBanker::kBaiCao, StandinTableKind::Empty));
     auto table = waitForTop<BaiCaoView>();
@@ -197,6 +199,7 @@ TEST_F(BankerScreenRoadTest, BaiCaoAsBanker) {
     ASSERT_TRUE(pump([&] { return table->isGameEnd(); }));
     settle();
     EXPECT_EQ(title(table->btnStart), text("ZUNO_continuee"));
+    ASSERT_NO_FATAL_FAILURE(leave(table));
 }
 
 // My own Xi Zach table as the dealer: Binh sits and gets ready; a start refused for a short balance; the
@@ -266,7 +269,7 @@ TEST_F(BankerScreenRoadTest, XiZachAsDealer) {
 
 // An's Xi Zach table as a punter: I am called first (by An, alone), draw and stand; Binh is called and
 // draws; An, the dealer, is called and examines; the stop shows each result and my win. In the next
-// deal my turn runs out untouched.
+// deal my turn runs out untouched, and I leave while the others play on.
 TEST_F(BankerScreenRoadTest, XiZachAsPunter) {
     ASSERT_NO_FATAL_FAILURE(start(500000, StandinBanker::kXiZach, StandinTableKind::Robots));
     auto table = waitForTop<XiZachView>();
@@ -310,6 +313,7 @@ TEST_F(BankerScreenRoadTest, XiZachAsPunter) {
     ASSERT_TRUE(pump([&] { return table->nextPlayer != kMe || table->isGameEnd(); }));
     settle();
     EXPECT_EQ(table->playerAt(0)->cards().size(), 2u);
+    ASSERT_NO_FATAL_FAILURE(leave(table));
 }
 
 }  // namespace

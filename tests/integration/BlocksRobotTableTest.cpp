@@ -1,8 +1,9 @@
 // Blocks tables over TCP: the stand-in's robot invites the signed-in player to its table, starts each
 // game with a shared sequence, reports its height, sends garbage rows and raises the level while the
 // game runs; the player's landing reports raise the robot's stack to its overflow, and the player's loss
-// report ends the game. The real decoder hands every event to a recording logic handler while the test
-// plays the player's side with the real service.
+// report ends the game. Once the player has left, nothing of the table reaches him at the next one. The
+// real decoder hands every event to a recording logic handler while the test plays the player's side
+// with the real service.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -14,8 +15,10 @@
 #include "games/blocks/BlocksService.h"
 #include "lobby/GlobalService.h"
 #include "net/MobileClient.h"
+#include "platform/core/Clock.h"
 #include "shell/UIController.h"
 #include "standin-server/StandinBlocks.h"
+#include "standin-server/StandinCaro.h"
 #include "standin-server/StandinRobotTables.h"
 #include "standin-server/StandinServer.h"
 #include "standin-server/StandinSignIn.h"
@@ -51,6 +54,7 @@ protected:
     void join(StandinBlocks::Options blocksOptions) {
         robots = StandinRobotTables::installOn(server, signIn, nullptr, options);
         blocks = StandinBlocks::addTo(*robots, blocksOptions);
+        StandinCaro::addTo(*robots);  // a table to go on to
         robots->setNextInvitation(StandinBlocks::kGameType, StandinTableKind::Robots);
         signInAs("Lan", "hoa sen");
         ASSERT_TRUE(pump([&] { return logic->count("onInvitedJoinBoardWithGameId") == 1; }));
@@ -71,6 +75,9 @@ protected:
         // An O piece dropped at column 3 onto the floor.
         BlocksService::getInstance().sendBrickToServer(kRoom, kBoard, index, 0, 0, 3, 19, landed);
     }
+
+    // The number of the Blocks table's commands received so far.
+    size_t blocksCommands() const { return count("opponent") + count("garbage") + count("level") + count("drawOffer"); }
 
     StandinRobotTables::Options options{0, 0, 20, 7};
     std::shared_ptr<StandinSignIn> signIn;
@@ -146,4 +153,38 @@ TEST_F(BlocksRobotTableTest, MyLossReportEndsTheGameOnce) {
     EXPECT_EQ(count("result"), 1u);
     EXPECT_NE(blocks->sequence(), first);
     EXPECT_TRUE(blocks->reports().empty());
+}
+
+// I leave as soon as a game runs and sit down at An's Caro table, where a game starts at once. The
+// robot's level step still due, and the test's own garbage, height, level and draw offer of the Blocks
+// table, reach me there no more. (The client keeps the Blocks decoder, which records every command of
+// the Blocks table it is handed.)
+TEST_F(BlocksRobotTableTest, NothingOfTheTableReachesMeAtTheNextOne) {
+    constexpr double kLevelEvery = 2;
+    ASSERT_NO_FATAL_FAILURE(join({16, 50, 0, 0, kLevelEvery}));
+    GlobalService::getInstance().readyWithRoomId(kRoom, kBoard, true);
+    ASSERT_TRUE(seen("start"));
+    const double started = sys::monotonicSeconds();
+    GlobalService::getInstance().leaveBoardWithRoomId(kRoom, kBoard);
+    ASSERT_TRUE(pump([&] { return robots->locked([&] { return robots->game() == nullptr; }); }));
+    const size_t before = blocksCommands();
+
+    robots->setNextInvitation(StandinCaro::kGameType);
+    robots->inviteNow();
+    ASSERT_TRUE(pump([&] { return logic->count("onInvitedJoinBoardWithGameId") == 2; }));
+    GlobalService::getInstance().joinBoardWithroomId(StandinCaro::kRoom, StandinCaro::kBoard, "");
+    GlobalService::getInstance().readyWithRoomId(StandinCaro::kRoom, StandinCaro::kBoard, true);
+    ASSERT_TRUE(pump([&] {
+        return robots->locked([&] {
+            return robots->game() && robots->game()->gameType() == StandinCaro::kGameType && robots->playing();
+        });
+    }));
+    ASSERT_LT(sys::monotonicSeconds(), started + kLevelEvery) << "Caro began after the level step was due";
+
+    blocks->sendGarbage(2, {3});
+    blocks->sendHeight();
+    blocks->raiseLevel();
+    robots->locked([&] { blocks->offerDraw(*robots); });
+    pump([&] { return sys::monotonicSeconds() > started + kLevelEvery + 0.3; });
+    EXPECT_EQ(blocksCommands(), before) << events->lines().back();
 }

@@ -3,7 +3,7 @@
 // a click, the robot answers, my draw offer is refused, the robot's is declined, I resign, read the
 // results (my seat shows the money lost at once), continue and leave. At my own table: the slower
 // speed chosen in the sheet travels with my start (byte 2) and gives the game its slower moves, and my
-// five in a row ends the game with the server's line drawn.
+// five in a row ends the game with the server's line drawn; I leave.
 #include <gtest/gtest.h>
 
 #include "games/caro/CaroUtils.h"
@@ -79,7 +79,7 @@ TEST_F(CaroScreenRoadTest, AGameAtAnsTableToMyResignation) {
     settle();
     EXPECT_EQ(table->board->model().totalMovedCells(), 0);
     ASSERT_NO_FATAL_FAILURE(nextGameLostOnMyClock(*table));
-    table->doLeaveBoard();
+    ASSERT_NO_FATAL_FAILURE(leave(table));
     ASSERT_TRUE(waitForTop<MainView>());
 }
 
@@ -118,4 +118,5 @@ TEST_F(CaroScreenRoadTest, MyTableAtTheSlowerSpeedToMyFive) {
     tap(*table->btnStart);
     settle();
     EXPECT_EQ(table->board->model().totalMovedCells(), 0);
+    ASSERT_NO_FATAL_FAILURE(leave(table));
 }

@@ -153,6 +153,6 @@ TEST_F(CoVuaScreenRoadTest, AGameAgainstAnToMyResignation) {
     EXPECT_TRUE(table->board->isEmpty());
     EXPECT_EQ(title(table->btnStart), BoardTableModel::startKind(1, 0).title);
     ASSERT_NO_FATAL_FAILURE(nextGameLostOnMyClock(*table));
-    table->doLeaveBoard();
+    ASSERT_NO_FATAL_FAILURE(leave(table));
     ASSERT_TRUE(waitForTop<MainView>());
 }

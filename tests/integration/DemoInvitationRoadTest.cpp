@@ -1,15 +1,21 @@
 // The demo's walk through the games reached only by invitation: the desktop program, headless,
 // against the stand-in as the demo runs it. Each invitation of the robots' rotation is accepted from
-// its dialog, seats the player at its table, and the table is left by its own leave button. Then the
-// lobby's side of an invitation's join: the invitation's password opens its table whatever the table
-// list says of it, and a refused join does not end the rotation.
+// its dialog, seats the player at its table, and the table is left by its own leave button. A Blocks
+// game left as it runs, then the next invitation taken up at once: nothing of the Blocks table follows
+// the player. Then the lobby's side of an invitation's join: the invitation's password opens its table
+// whatever the table list says of it, and a refused join does not end the rotation.
 #include <gtest/gtest.h>
 
 #include <string>
 
+#include "games/banker/BaiCaoView.h"
+#include "games/blocks/BlocksView.h"
 #include "lobby/GlobalService.h"
+#include "platform/core/Clock.h"
 #include "platform/ui/Control.h"
 #include "shell/UIController.h"
+#include "standin-server/StandinBanker.h"
+#include "standin-server/StandinBlocks.h"
 #include "standin-server/StandinDemo.h"
 #include "support/DemoRoadTest.h"
 #include "support/LeaveButton.h"
@@ -25,7 +31,7 @@ protected:
     void SetUp() override {
         StandinDemo::Options options;
         options.robots.invitationDelay = 0.2;
-        options.robots.robotDelay = 60;  // nobody sits down or deals while the walk goes on
+        options.robots.robotDelay = 0.5;  // the robots sit down; nobody deals, as I never get ready
         ASSERT_NO_FATAL_FAILURE(startDemo(options, "demo-invitations"));
     }
 };
@@ -50,7 +56,55 @@ TEST_F(DemoInvitationRoadTest, EveryInvitationOfTheRotationIsAcceptedAndJoinedIn
             pressDialogOk();
         ASSERT_TRUE(pump([&] { return seatedGame() == -1 && top() != table; }));
         settle();
+        ASSERT_NO_FATAL_FAILURE(runPastTheLeftTablesSteps());
     }
+}
+
+// The robot's Blocks steps a tenth as long as the demo's: its height, garbage and level every 0.3, 0.9
+// and 4 seconds. Each invitation comes when the road asks for it.
+class DemoLeftTableRoadTest : public zuno::testing::DemoRoadTest {
+protected:
+    void SetUp() override {
+        StandinDemo::Options options;
+        options.robots.invitationDelay = 3600;
+        options.robots.robotDelay = 0.1;
+        options.blocks.heightEvery = 0.3;
+        options.blocks.garbageEvery = 0.9;
+        options.blocks.levelEvery = 4;
+        ASSERT_NO_FATAL_FAILURE(startDemo(options, "demo-left-table"));
+    }
+};
+
+// I leave An's Blocks table as soon as the game runs and take up the next invitation, Bai Cao at my own
+// table, at once: Binh sits down and gets ready, I deal, and the deal runs on past the longest of the
+// Blocks steps. A Blocks step reaching me there would come as the banker table's own command 80, which
+// its decoder drops with an exception line: the road fails on that line, as on any message of the
+// Blocks table received before the Bai Cao table's join.
+TEST_F(DemoLeftTableRoadTest, BlocksLeftAsItRunsThenBaiCaoAtOnce) {
+    demo.robots->setNextInvitation(StandinBlocks::kGameType);
+    auto blocks = std::dynamic_pointer_cast<BlocksView>(acceptTheInvitation(StandinBlocks::kGameType));
+    ASSERT_TRUE(blocks);
+    tap(*blocks->btnStart);  // ready: An starts
+    ASSERT_TRUE(pump([&] { return blocks->isPlaying(); }));
+    settle();
+    const double blocksSteps = demo.robots->locked([&] { return demo.robots->longestStep(); });
+    ASSERT_EQ(blocksSteps, 4);
+    ASSERT_NO_FATAL_FAILURE(pressLeave(blocks));
+    const double left = sys::monotonicSeconds();
+
+    demo.robots->setNextInvitation(StandinBanker::kBaiCao, StandinTableKind::Empty);  // as the rotation has it
+    auto baiCao = std::dynamic_pointer_cast<BaiCaoView>(acceptTheInvitation(StandinBanker::kBaiCao));
+    ASSERT_TRUE(baiCao);
+    ASSERT_TRUE(pump([&] {
+        auto binh = baiCao->playerAt(baiCao->seatOf(StandinRobotTables::kRobotId));
+        return binh && binh->isReady();
+    }));
+    tap(*baiCao->btnStart);
+    ASSERT_TRUE(pump([&] { return demo.robots->locked([&] { return demo.robots->playing(); }); }));
+    ASSERT_LT(sys::monotonicSeconds(), left + blocksSteps) << "the deal began after every Blocks step was due";
+    runUntilRealTime(left + blocksSteps + 0.5);
+    settle();
+    ASSERT_NO_FATAL_FAILURE(leave(baiCao));
 }
 
 class DemoInvitationJoinTest : public zuno::testing::SignedInClientTest {

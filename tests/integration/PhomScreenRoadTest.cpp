@@ -443,11 +443,13 @@ TEST_F(PhomScreenRoadTest, MyTurnRunsOutBeforeADrawByMyClock) {
     EXPECT_EQ(phom->handOf(kMe).size(), 9u);
 }
 
-// The same turn run out by the stand-in's clock (here when the test says, holding Binh meanwhile).
+// The same turn run out by the stand-in's clock (here when the test says, holding Binh meanwhile); then
+// I leave in the middle of the deal, and nothing of the table follows me.
 TEST_F(PhomScreenRoadTest, MyTurnRunsOutBeforeADrawByTheStandinsClock) {
     ASSERT_NO_FATAL_FAILURE(start(StandinTableKind::Robots));
     ASSERT_NO_FATAL_FAILURE(dealTheKingsUntilMyTurn());
     ASSERT_NO_FATAL_FAILURE(runOutMyTurnBeforeADraw());
+    ASSERT_NO_FATAL_FAILURE(leave(table));
 }
 
 // On my fourth turn nothing of mine melds: Lay down is answered at once with nothing laid, the fire
@@ -613,10 +615,12 @@ TEST_F(PhomNewScreenRoadTest, MyTurnRunsOutAfterADraw) {
 
 // My turn runs out before I take a card, by the stand-in's clock (my own clock sends nothing at this
 // table): a card drawn for me, my king of clubs fired, and Binh's turn shows while the test holds him.
+// Then I leave in the middle of the deal, and nothing of the table follows me.
 TEST_F(PhomNewScreenRoadTest, MyTurnRunsOutBeforeADraw) {
     ASSERT_NO_FATAL_FAILURE(openATable());
     ASSERT_NO_FATAL_FAILURE(dealTheKingsUntilMyTurn());
     ASSERT_NO_FATAL_FAILURE(runOutMyTurnBeforeADraw());
+    ASSERT_NO_FATAL_FAILURE(leave(table));
 }
 
 // Invited to an empty table of my own, I start and open: all ten cards come with the deal.

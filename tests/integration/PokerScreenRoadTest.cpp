@@ -191,6 +191,7 @@ TEST_F(PokerScreenRoadTest, HandsAtATableThenTheFullTable) {
     // and stand up again from the player menu.
     tap(*table->btnExit);
     if (!dialogText().empty()) pressDialogOk();
+    ASSERT_NO_FATAL_FAILURE(runPastTheLeftTablesSteps());
     table = openTable(StandinPoker::kFullBoard);
     ASSERT_TRUE(table);
     ASSERT_TRUE(pump([] { return dialogText() == "Want to watch?"; })) << dialogText();
@@ -212,7 +213,8 @@ TEST_F(PokerScreenRoadTest, HandsAtATableThenTheFullTable) {
 }
 
 // In Vietnamese, chosen in the settings: the stand-in refuses a raise of only the call in Vietnamese,
-// the slider's raises go, and the table's texts fit and are of the one language; my next turn runs out.
+// the slider's raises go, and the table's texts fit and are of the one language; my next turn runs out,
+// and I leave in the middle of the hand.
 TEST_F(PokerScreenRoadTest, TheTableAndTheServerSpeakVietnamese) {
     ASSERT_NO_FATAL_FAILURE(speakVietnamese());
     auto table = openTable(StandinPoker::kBoard);
@@ -233,4 +235,5 @@ TEST_F(PokerScreenRoadTest, TheTableAndTheServerSpeakVietnamese) {
     ASSERT_TRUE(pump([&] { return table->poker().nowPlaying == kMe; }));
     settle();
     ASSERT_NO_FATAL_FAILURE(letMyTurnRunOut());
+    ASSERT_NO_FATAL_FAILURE(leave(table));
 }

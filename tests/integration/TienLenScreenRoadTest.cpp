@@ -271,7 +271,8 @@ TEST_F(TienLenScreenRoadTest, MienBacLeadWithoutAPassThenPassToTheEnd) {
 
 // I hold the three of spades and lead the first deal, but let the time run out: the pass my clock sends
 // is refused (a lead cannot pass) and the server plays my lowest card for me. Binh and An answer it, and
-// my next turn runs out too: that pass is taken.
+// my next turn runs out too: that pass is taken. I leave in the middle of the deal: nothing of the table
+// follows me.
 TEST_F(TienLenScreenRoadTest, MyLeadAndMyAnswerRunOut) {
     auto table = joinAnsTable();
     ASSERT_TRUE(table);
@@ -286,6 +287,7 @@ TEST_F(TienLenScreenRoadTest, MyLeadAndMyAnswerRunOut) {
     settle();
     ASSERT_NO_FATAL_FAILURE(letMyTurnRunOut());
     EXPECT_EQ(tienLen->handOf(kMe).size(), 12u) << "passed, nothing played for me";
+    ASSERT_NO_FATAL_FAILURE(leave(table));
 }
 
 // While An leads (his turn waits), a card I choose turns the action button to fire, dimmed: nothing of

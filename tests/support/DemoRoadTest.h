@@ -9,7 +9,6 @@
 #include <string>
 
 #include "lobby/GameRegistry.h"
-#include "lobby/ScreenEvents.h"
 #include "shell/UIController.h"
 #include "standin-server/StandinDemo.h"
 #include "support/MoneyRoadSteps.h"
@@ -32,12 +31,13 @@ protected:
         ASSERT_NO_FATAL_FAILURE(signInFromTheLoginScreen("demo", "demo"));
     }
 
-    // The demo for a walk that asks for each invitation when it wants one (acceptTheInvitation), where
-    // no robot sits down or deals while it looks.
+    // The demo for a walk that asks for each invitation when it wants one (acceptTheInvitation). The
+    // robots sit down half a second after the player, a pause short enough for a leave to run past it
+    // soon; the robots' tables deal only once the player is ready.
     void startDemoWalk(const std::string& folder) {
         standin::StandinDemo::Options options;
         options.robots.invitationDelay = 3600;
-        options.robots.robotDelay = 60;
+        options.robots.robotDelay = 0.5;
         startDemo(options, folder);
     }
 
@@ -70,16 +70,6 @@ protected:
         pressDialogOk();
         return waitForTable(game);
     }
-    // The table's leave, confirmed where the table asks; the screen under it is then on top, settled.
-    void leave(const std::shared_ptr<ui::ViewController>& table) {
-        auto events = std::dynamic_pointer_cast<TableScreenEvents>(table);
-        ASSERT_TRUE(events) << "no table to leave";
-        events->pressLeave();
-        if (UIController::okValue() == UIController::okLeaveBoard && UIController::shownDialogMessage()) press(true);
-        ASSERT_TRUE(pump([&] { return seatedGame() == -1 && top() != table; }));
-        settle();
-    }
-
     standin::StandinDemo demo;
 };
 

@@ -9,11 +9,15 @@
 #include <memory>
 #include <sstream>
 #include <string>
+#include <string_view>
 #include <typeinfo>
 #include <vector>
 
 #include "lobby/GlobalMessageHandler.h"
 #include "lobby/GlobalService.h"
+#include "lobby/ScreenEvents.h"
+#include "platform/core/Clock.h"
+#include "platform/core/Log.h"
 #include "platform/core/RunLoop.h"
 #include "platform/ui/AlertView.h"
 #include "platform/ui/Animation.h"
@@ -30,6 +34,7 @@
 #include "shell/Resources.h"
 #include "shell/UIController.h"
 #include "support/LayoutCheck.h"
+#include "support/LeftTableMessages.h"
 #include "support/PlatformReset.h"
 #include "support/RasterCompare.h"
 
@@ -70,6 +75,7 @@ void ProgramRoadTest::launchProgram(const std::string& folderName) {
     std::ofstream(*programOptions.configFile) << configuration();
     program = std::make_unique<app::Program>(programOptions);
     ASSERT_TRUE(program->launch());
+    expectNothingOfALeftTable();
 }
 
 void ProgramRoadTest::relaunchProgram() {
@@ -102,7 +108,19 @@ void ProgramRoadTest::signInOnTheFirstServer(ServerView& servers) {
     ASSERT_TRUE(waitForTop<MainView>());
 }
 
+namespace {
+// A decoder that could not read a message logs "Exception <name>" and drops it, as other work of the
+// program that failed logs it and goes on (a request that could not be written logs "Exception :<name>"
+// instead).
+bool isFailure(const std::string& line) {
+    constexpr std::string_view kStart = "Exception ";
+    return line.rfind(kStart, 0) == 0 && line.size() > kStart.size() && line[kStart.size()] != ':';
+}
+}  // namespace
+
 void ProgramRoadTest::TearDown() {
+    expectNothingOfALeftTable();
+    LeftTableMessages::shared().stop();
     if (program) program->shutDown();
     program.reset();
     windowFrames().reset();
@@ -115,6 +133,8 @@ void ProgramRoadTest::TearDown() {
     ui::Responder::clearFirstResponder();
     ui::Application::shared().reset();
     ui::Animator::shared().reset();
+    for (const std::string& line : sys::Log::captured())
+        EXPECT_FALSE(isFailure(line)) << "a decoder dropped a message, or other work failed: " << line;
 }
 
 std::string ProgramRoadTest::configuration() const {
@@ -230,6 +250,7 @@ StillMoving stillMoving(const ui::NavigationController& navigation, bool named) 
 }  // namespace
 
 void ProgramRoadTest::settle() {
+    expectNothingOfALeftTable();
     // A turn check that waited for a message settles the screen that message made once more.
     for (int round = 0; round < 2; ++round) {
         if (!pump([this] { return stillMoving(program->navigation(), false).found.empty(); })) {
@@ -268,6 +289,54 @@ void ProgramRoadTest::everyBubbleSaysALongLine(const ui::View& screen, const std
     }
     EXPECT_EQ(shownBubbles(screen), 0) << "the bubbles still talk";
     settle();
+}
+
+void ProgramRoadTest::pressLeave(const std::shared_ptr<ui::ViewController>& table) {
+    auto events = std::dynamic_pointer_cast<TableScreenEvents>(table);
+    ASSERT_TRUE(events) << "no table to leave";
+    ASSERT_TRUE(robots) << "no robots' table";
+    events->pressLeave();
+    if (UIController::okValue() == UIController::okLeaveBoard && UIController::shownDialogMessage()) pressDialogOk();
+    ASSERT_TRUE(pump([&] {
+        return robots->locked([&] { return robots->game() == nullptr; }) &&
+               program->navigation().topViewController() != table;
+    }));
+    settle();
+}
+
+void ProgramRoadTest::leave(const std::shared_ptr<ui::ViewController>& table) {
+    ASSERT_NO_FATAL_FAILURE(pressLeave(table));
+    ASSERT_NO_FATAL_FAILURE(runPastTheLeftTablesSteps());
+}
+
+void ProgramRoadTest::runPastTheLeftTablesSteps() {
+    // What a step sends is on the program's side a moment after it came due.
+    constexpr double kOnTheWaySeconds = 0.3;
+    ASSERT_TRUE(robots) << "no robots' table";
+    // Once the table has ended there, the mark of its end is on its way.
+    ASSERT_TRUE(pump([&] { return robots->locked([&] { return robots->game() == nullptr; }); }))
+        << "the stand-in still seats me";
+    auto& left = LeftTableMessages::shared();
+    ASSERT_TRUE(pump([&] { return left.lastTablesStepsDueBy().has_value(); })) << "the table's end was not marked";
+    runUntilRealTime(*left.lastTablesStepsDueBy() + kOnTheWaySeconds);
+    settle();
+}
+
+void ProgramRoadTest::runUntilRealTime(double until) {
+    // A step of the pump takes at least 20 ms of real time.
+    const int steps = static_cast<int>((until - sys::monotonicSeconds()) / 0.02) + 10;
+    pump([&] { return sys::monotonicSeconds() >= until; }, steps);
+}
+
+void ProgramRoadTest::expectNothingOfALeftTable() {
+    auto& left = LeftTableMessages::shared();
+    if (robots) left.listenTo(*robots);
+    std::string commands;
+    for (int8_t command : left.takeHeard()) {
+        commands += ' ';
+        commands += std::to_string(command);
+    }
+    EXPECT_TRUE(commands.empty()) << "the program received messages of a table it had left, commands" << commands;
 }
 
 void ProgramRoadTest::expectWindowFrameAsFullRedraw() {

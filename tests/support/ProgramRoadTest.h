@@ -61,6 +61,20 @@ protected:
     // clock runs my turn out too if it still waits for me; the screen settles with the robots waiting,
     // as my turn left the table, and they play on after.
     void letMyTurnRunOut();
+    // The table's Leave, confirmed where the table asks; the stand-in has then ended the table and the
+    // screen under it is on top, settled.
+    void pressLeave(const std::shared_ptr<ui::ViewController>& table);
+    // pressLeave, then the program runs on past every step of the left table (runPastTheLeftTablesSteps).
+    void leave(const std::shared_ptr<ui::ViewController>& table);
+    // Once the robots' table the program left has ended on the stand-in, the program runs on (on
+    // whatever screen it shows) until every step of that table's game has come due, so that anything
+    // of that table still to be sent would have reached it. Nothing of a left table may reach the
+    // program, up to the reply of its next join: each settled step and the road's end check it
+    // (support/LeftTableMessages.h).
+    void runPastTheLeftTablesSteps();
+    // The program runs (its loop on the virtual clock) until the real time (sys::monotonicSeconds) has
+    // reached `until`, as the stand-in's clock runs.
+    static void runUntilRealTime(double until);
     // While it lives, a robot whose turn comes waits (the table can be looked at, and settled, as the
     // last turn left it); then the robots play on.
     class HeldRobotTurns {
@@ -114,6 +128,9 @@ private:
     // (a view that changes without saying so would stay stale on the screen; one left out for being
     // covered would be missing).
     void expectWindowFrameAsFullRedraw();
+    // Nothing of a table left has reached the program since the last look; the robots' tables mark
+    // each table's end, and the connection is listened to, from here on.
+    void expectNothingOfALeftTable();
     // The turn check of a settled step; answers whether it waited for a message (the screen may then
     // have moved).
     bool expectTurnActions();

@@ -23,12 +23,12 @@ std::vector<StandinBlocksRobot::Report> StandinBlocks::reports() const {
     return tables ? tables->locked([&] { return reports_; }) : reports_;
 }
 
-// Runs the work with the lock held while a game is being played.
+// Runs the work with the lock held while a game of Blocks is being played.
 template <class Work>
 void StandinBlocks::duringGame(Work work) {
     if (auto tables = tables_.lock())
         tables->locked([&] {
-            if (tables->playing()) work(*tables);
+            if (tables->game() == this && tables->playing()) work(*tables);
         });
 }
 
@@ -60,11 +60,12 @@ Message StandinBlocks::startMessage(const StandinRobotTables& table, int) const 
     return m;
 }
 
-// The step again and again, every so many seconds, until this game is over.
+// The step again and again, every so many seconds, until this game is over (and never at another
+// game's table, which may be playing meanwhile).
 void StandinBlocks::every(StandinRobotTables& table, double seconds, void (StandinBlocks::*step)(StandinRobotTables&)) {
     if (seconds <= 0) return;
     table.schedule(seconds, [this, &table, seconds, step, game = game_] {
-        if (game != game_ || !table.playing()) return;
+        if (game != game_ || table.game() != this || !table.playing()) return;
         (this->*step)(table);
         every(table, seconds, step);
     });

@@ -40,8 +40,8 @@ public:
     // Tests: the sequence of the game running or last played; the player's reports in it.
     std::vector<int8_t> sequence() const;
     std::vector<StandinBlocksRobot::Report> reports() const;
-    // Tests, during a game: the robot clears rows now and sends the player garbage with these holes; it
-    // reports its height now; it raises the level now.
+    // Tests, during a game at a Blocks table: the robot clears rows now and sends the player garbage with
+    // these holes; it reports its height now; it raises the level now.
     void sendGarbage(int8_t cleared, std::vector<int8_t> holes);
     void sendHeight();
     void raiseLevel();

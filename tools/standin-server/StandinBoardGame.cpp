@@ -68,7 +68,7 @@ void StandinBoardGame::turnTimeOver(StandinRobotTables& table, int place) {
 void StandinBoardGame::playerLeaves(StandinRobotTables& table, int place) { ended(table, other(place)); }
 
 void StandinBoardGame::offerDraw(StandinRobotTables& table) {
-    if (!table.playing()) return;
+    if (table.game() != this || !table.playing()) return;
     robotOffered_ = true;
     table.send(table.tableMessage(SC_OPPONENT_WANT_DRAW));
 }

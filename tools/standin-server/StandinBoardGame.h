@@ -32,7 +32,7 @@ public:
     static constexpr int32_t kWinExp = 10;
     static constexpr int32_t kLoseExp = -10;
 
-    // Tests: the robot offers the player a draw now (during a game).
+    // Tests: the robot offers the player a draw now (during a game at this game's table).
     void offerDraw(StandinRobotTables& table);
     // Tests: the games started at this table.
     int gameCount() const { return games_; }

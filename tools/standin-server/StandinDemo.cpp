@@ -56,7 +56,7 @@ StandinDemo StandinDemo::installOn(StandinServer& server, const Options& options
     StandinCoTuong::addTo(robots);
     StandinCoVua::addTo(robots);
     StandinCaro::addTo(robots);
-    StandinBlocks::addTo(robots);
+    StandinBlocks::addTo(robots, options.blocks);
     robots.setInvitationRotation(invitationRotation());
     // Poker from the game list: tables with free seats and a full one.
     StandinPoker::addTo(robots, demo.lists, {});

@@ -4,6 +4,7 @@
 #include <optional>
 #include <vector>
 
+#include "standin-server/StandinBlocks.h"
 #include "standin-server/StandinInvitation.h"
 #include "standin-server/StandinLobbyJoins.h"
 #include "standin-server/StandinLobbyLists.h"
@@ -24,6 +25,7 @@ struct StandinDemo {
         StandinRobotTables::Options robots;
         // A robot friend greets the player this long after signing in (never when unset).
         std::optional<double> greetingDelay = 8;
+        StandinBlocks::Options blocks;
     };
 
     // The tables the robots invite to, in turn, one after each leave: every game reached only by

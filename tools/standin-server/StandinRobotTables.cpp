@@ -198,6 +198,11 @@ void StandinRobotTables::setInvitationRotation(std::vector<StandinInvitation::Ch
 }
 
 void StandinRobotTables::schedule(double delay, Task task) {
+    longestStep_ = std::max(longestStep_, delay);
+    later(delay, std::move(task));
+}
+
+void StandinRobotTables::later(double delay, Task task) {
     tasks_.after(delay, [this, task = std::move(task), table = tableSerial_] {
         std::lock_guard<std::mutex> lock(mutex_);
         if (table == tableSerial_) task();
@@ -357,6 +362,7 @@ void StandinRobotTables::seatPlayer(const std::shared_ptr<StandinRobotGame>& gam
     turn_ = -1;
     ++tableSerial_;
     stake_ = kStake;
+    longestStep_ = 0;
     places_ = {};
     watchers_.clear();
     const bool robots = kind == StandinTableKind::Robots;
@@ -436,6 +442,7 @@ void StandinRobotTables::leaveTable() {
 }
 
 void StandinRobotTables::endTable() {
+    if (game_ && session_ && tableEnds_) tableEnds_(*session_);
     if (game_ && playing_) {
         leaving_ = true;
         game_->playerLeaves(*this, playerPlace_);
@@ -495,7 +502,7 @@ void StandinRobotTables::startTurn(int place) {
     playerTurnSeconds_ = game_->turnSeconds(*this);
     ++playerTurnsStarted_;
     if (options_.holdPlayerTurns) return;
-    schedule(playerTurnSeconds_ + kPassGraceSeconds, [this, place, serial] {
+    later(playerTurnSeconds_ + kPassGraceSeconds, [this, place, serial] {
         if (game_ && playing_ && turn_ == place && turnSerial_ == serial) game_->turnTimeOver(*this, place);
     });
 }
@@ -528,6 +535,11 @@ bool StandinRobotTables::runOutPlayerTurn() {
     if (!game_ || !playing_ || turn_ != playerPlace_) return false;
     game_->turnTimeOver(*this, turn_);
     return true;
+}
+
+void StandinRobotTables::whenATableEnds(std::function<void(StandinSession&)> work) {
+    std::lock_guard<std::mutex> lock(mutex_);
+    tableEnds_ = std::move(work);
 }
 
 void StandinRobotTables::seatForTests(int8_t gameType, StandinTableKind kind, const StandinAccount& player) {

@@ -200,6 +200,15 @@ public:
     // Tests: while held, a robot whose turn comes waits (as if thinking on) until the hold ends, so that
     // the table as the last turn left it can be looked at; then it plays.
     void holdRobotTurns(bool hold);
+    // Tests: runs as each table ends for the player (a leave, or another connection signing in), with
+    // the lock held and before anything of the end is settled, so that a test can mark in what the
+    // player's connection carries where the table ended. None when empty.
+    void whenATableEnds(std::function<void(StandinSession& player)> work);
+    // Tests (with the lock held): the longest delay of a step scheduled at the table since the player
+    // sat down (a robot's pause, the game's pauses and repeating steps; not the player's own turn
+    // clock, which ends with his turn): once that long has passed after a leave, every step of the
+    // left table has come due.
+    double longestStep() const { return longestStep_; }
     // Tests: how many deals have started so far (read with locked()); a quick deal may be over before
     // anyone sees it running.
     int dealsStarted() const { return dealsStarted_; }
@@ -258,7 +267,7 @@ public:
     void refuseStake(const Text& why);
     // The task runs after the delay with the lock held, unless the table it was scheduled at has been
     // left meanwhile (or, scheduled between tables, a table has been taken): nothing of a table the
-    // player left reaches him at the next.
+    // player left reaches him at the next. Its delay counts towards the table's longestStep().
     void schedule(double delay, Task task);
     // The place's turn: a robot plays after the robot pause, the player's time runs out after the
     // game's turn seconds and the pass grace (unless the options hold the player's turns).
@@ -280,6 +289,8 @@ private:
                        Options options);
     void install(StandinServer& server);
     void chain(int8_t commandId, std::function<bool(StandinSession&, Message&)> take);
+    // As schedule(), without counting towards the longest step (the player's turn clock).
+    void later(double delay, Task task);
 
     // Every private operation below runs with mutex_ held.
     std::shared_ptr<StandinRobotGame> gameOf(int8_t gameType) const;
@@ -340,6 +351,8 @@ private:
     std::optional<uint64_t> heldRobotTurn_;  // the serial of the robot turn that waits for the hold's end
     uint64_t tableSerial_ = 0;
     Watch watch_;
+    double longestStep_ = 0;
+    std::function<void(StandinSession&)> tableEnds_;
     std::mt19937 random_;
     // Last, so that its thread ends before anything its tasks touch goes.
     StandinTasks tasks_;
