@@ -1,14 +1,16 @@
 // Nothing of one account shows to the next, in the desktop program, headless, against the stand-in as
 // the demo runs it. Demo is greeted by mail, a robot friend writes a private line while the friends
-// screen is open, a present waits on the profile, and the profile shows demo's figures. Then demo signs
+// screen is open, a present waits on the profile, and the profile shows demo's figures and his figure
+// in a hat he was given. Then demo signs
 // out (by the logout button, or by signing in as someone else from the main menu's side menu, which
 // closes demo's connection silently) and another account signs in: no screen shows any of demo's
 // texts, no unread-mail button shows while nobody is signed in, and the session holds nothing of demo.
-// The next account sees its own mail, friends, presents and figures only.
+// The next account sees its own mail, friends, presents, figures and worn items only.
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <optional>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -42,6 +44,7 @@ constexpr const char* kSecretLine = "Only for demo: the table is number 7";
 constexpr const char* kDemoPresent = "Demo's golden present";
 const std::vector<int32_t> kDemoFigures = {350, 120, 98, 7, 3};
 const std::vector<int32_t> kThuyFigures = {140, 15, 11, 2, 1};
+constexpr int32_t kDemosHat = 10702;
 
 class SignOutRoadTest : public zuno::testing::DemoRoadTest {
 protected:
@@ -67,9 +70,10 @@ protected:
     // screen stays on top.
     std::shared_ptr<FriendListView> receiveDemosThings() {
         demo.money->givePresent(kDemo, kDemoPresent);
+        EXPECT_TRUE(demo.shop->give(kDemo, kDemosHat, true));
         auto profile = openProfile();
         if (!profile) return nullptr;
-        EXPECT_FALSE(Resources::getInstance().getListUsingAvatar().empty()) << "demo's worn items are known";
+        EXPECT_EQ(wornItemsKnown(), wornOnTheStandin(kDemo)) << "demo's worn items, his hat among them, are known";
         auto presents = openPresents(*profile, 3);
         if (!presents) return nullptr;
         EXPECT_EQ(presents->myAssets.back()->name(), kDemoPresent);
@@ -104,6 +108,19 @@ protected:
         if (!presents || !pump([&] { return presents->myAssets.size() == count; })) return nullptr;
         settle();
         return presents;
+    }
+    // The worn items the session keeps (those of the figure last drawn on the profile), and those the
+    // stand-in holds for the account, by item id.
+    static std::set<int32_t> wornItemsKnown() {
+        std::set<int32_t> ids;
+        for (const auto& [itemId, item] : Resources::getInstance().getListUsingAvatar()) ids.insert(itemId);
+        return ids;
+    }
+    std::set<int32_t> wornOnTheStandin(int32_t accountId) const {
+        std::set<int32_t> ids;
+        for (const auto& owned : demo.shop->owned(accountId))
+            if (owned.worn) ids.insert(owned.itemId);
+        return ids;
     }
     std::vector<int32_t> figuresOn(ProfileView& profile) {
         tap(*profile.btnTabHistory);
@@ -203,6 +220,9 @@ protected:
         ASSERT_TRUE(profile);
         ASSERT_TRUE(pump([&] { return profile->personalDataTab()->btnMoney->currentTitle().value_or("").find("777,000") == 0; }));
         expectNothingOfDemoShown("profile");
+        // Her own figure, without demo's hat.
+        EXPECT_EQ(wornItemsKnown(), wornOnTheStandin(kThuy));
+        EXPECT_EQ(wornItemsKnown().count(kDemosHat), 0u);
         auto presents = openPresents(*profile, 2);
         ASSERT_TRUE(presents);
         for (const auto& present : presents->myAssets) EXPECT_NE(present->name(), kDemoPresent);
