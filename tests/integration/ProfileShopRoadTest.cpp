@@ -10,7 +10,6 @@
 #include "money/StoreView.h"
 #include "platform/core/RunLoop.h"
 #include "platform/ui/AlertView.h"
-#include "platform/ui/Application.h"
 #include "platform/ui/ScrollView.h"
 #include "platform/ui/SegmentedControl.h"
 #include "screens/MainView.h"
@@ -64,15 +63,6 @@ protected:
         settle();
     }
 
-    void edit(UserDataView& tab, ui::Button& field, const std::string& text) {
-        tap(field);
-        settle();
-        ASSERT_TRUE(tab.editor());
-        tab.editor()->setText(std::string());
-        type(text);
-        ui::Application::shared().sendReturn();
-        settle();
-    }
     std::shared_ptr<StandinSession> client() const { return server.latestClient(); }
 
     std::shared_ptr<StandinProfileShop> shop;
@@ -94,7 +84,7 @@ TEST_F(ProfileShopRoadTest, ProfileWardrobeAndShop) {
     EXPECT_EQ(tab->btnName->currentTitle(), "lan");
 
     // A name: the whole record goes out without password fields.
-    edit(*tab, *tab->btnFullname, "Lan Anh");
+    editPersonalData(*tab, *tab->btnFullname, "Lan Anh");
     ASSERT_TRUE(pump([&] { return shop->profile(kMe)->fullname == "Lan Anh"; }));
 
     // Woman: the worn items are asked with gender 2.
@@ -134,7 +124,7 @@ TEST_F(ProfileShopRoadTest, ProfileWardrobeAndShop) {
     ASSERT_TRUE(pump([&] { return dialogText() == Resources::getInstance().textForKey("ZUNO_changePassSuccess"); }));
     UIController::closeDialog();
     settle();
-    edit(*tab, *tab->btnAddress, "5 Trang Tien");
+    editPersonalData(*tab, *tab->btnAddress, "5 Trang Tien");
     ASSERT_TRUE(pump([&] { return shop->profile(kMe)->address == "5 Trang Tien"; }));
     EXPECT_EQ(signIn->account("lan")->password, "sen trang");
     Message lastUpdate;

@@ -10,26 +10,18 @@
 
 #include <algorithm>
 #include <optional>
-#include <set>
 #include <string>
 #include <vector>
 
-#include "money/AssetsView.h"
 #include "platform/ui/Application.h"
 #include "platform/ui/Button.h"
 #include "screens/FriendListView.h"
-#include "screens/LoginView.h"
-#include "screens/MainView.h"
 #include "screens/MessageView.h"
-#include "screens/ProfileView.h"
 #include "screens/ServerView.h"
-#include "screens/UserAchievementView.h"
-#include "screens/UserDataView.h"
-#include "shell/Resources.h"
 #include "shell/UIController.h"
 #include "standin-server/StandinRobots.h"
+#include "support/AccountRoadSteps.h"
 #include "support/ControlSending.h"
-#include "support/DemoRoadTest.h"
 
 using namespace zuno;
 using namespace zuno::standin;
@@ -46,7 +38,7 @@ const std::vector<int32_t> kDemoFigures = {350, 120, 98, 7, 3};
 const std::vector<int32_t> kThuyFigures = {140, 15, 11, 2, 1};
 constexpr int32_t kDemosHat = 10702;
 
-class SignOutRoadTest : public zuno::testing::DemoRoadTest {
+class SignOutRoadTest : public zuno::testing::AccountRoadSteps {
 protected:
     void SetUp() override {
         StandinDemo::Options options;
@@ -91,56 +83,6 @@ protected:
         return friends;
     }
 
-    // The profile, once its personal data and the figure of the worn items are shown.
-    std::shared_ptr<ProfileView> openProfile() {
-        menu->doShowProfile(nullptr);
-        auto profile = waitForTop<ProfileView>();
-        if (profile) {
-            auto tab = profile->personalDataTab();
-            pump([&] { return profile->viewingTabIndex() == 1 && tab->wornLoader().finished(); });
-        }
-        settle();
-        return profile;
-    }
-    std::shared_ptr<AssetsView> openPresents(ProfileView& profile, size_t count) {
-        tap(*profile.btnTabOwner);
-        auto presents = std::dynamic_pointer_cast<AssetsView>(profile.ownedItemsTab());
-        if (!presents || !pump([&] { return presents->myAssets.size() == count; })) return nullptr;
-        settle();
-        return presents;
-    }
-    // The worn items the session keeps (those of the figure last drawn on the profile), and those the
-    // stand-in holds for the account, by item id.
-    static std::set<int32_t> wornItemsKnown() {
-        std::set<int32_t> ids;
-        for (const auto& [itemId, item] : Resources::getInstance().getListUsingAvatar()) ids.insert(itemId);
-        return ids;
-    }
-    std::set<int32_t> wornOnTheStandin(int32_t accountId) const {
-        std::set<int32_t> ids;
-        for (const auto& owned : demo.shop->owned(accountId))
-            if (owned.worn) ids.insert(owned.itemId);
-        return ids;
-    }
-    std::vector<int32_t> figuresOn(ProfileView& profile) {
-        tap(*profile.btnTabHistory);
-        auto tab = profile.achievementTab();
-        pump([&] { return !tab->records().figuresOfSection(0).empty(); });
-        settle();
-        return tab->records().figuresOfSection(0);
-    }
-    void backToTheMenu() {
-        program->navigation().popToViewController(menu.get(), false);
-        menu = waitForTop<MainView>();
-        ASSERT_TRUE(menu);
-    }
-
-    // Every text of every window: the screen, its sheets and any dialog.
-    static std::string shownTexts() {
-        std::string texts;
-        for (const auto& window : ui::Application::shared().windows()) texts += textsIn(*window);
-        return texts;
-    }
     // The unread-mail button, wherever it shows.
     std::shared_ptr<ui::Control> mailButtonShown() const {
         for (const auto& window : ui::Application::shared().windows())
@@ -152,12 +94,9 @@ protected:
     // None of demo's texts on the settled screen: the mail, the private line, the present, the
     // balance and the friends' names (whole texts: a friend row, a conversation's tab).
     void expectNothingOfDemoShown(const std::string& where) {
-        SCOPED_TRACE(where);
-        settle();
-        const std::string texts = shownTexts();
-        for (const std::string mark : {"Hello from Chi", kSecretLine, kDemoPresent, "5,000,000", "|Chi|", "|Dung|",
-                                       "|Giang|", "|Ha|", "|Hung|"})
-            EXPECT_EQ(texts.find(mark), std::string::npos) << "'" << mark << "' shows in " << texts;
+        expectNoneShown(
+            {"Hello from Chi", kSecretLine, kDemoPresent, "5,000,000", "|Chi|", "|Dung|", "|Giang|", "|Ha|", "|Hung|"},
+            where);
     }
     // Nobody is signed in: nothing of demo shows, no unread-mail button, and the session holds none of
     // demo's player, mail or worn items.
@@ -172,17 +111,8 @@ protected:
         EXPECT_TRUE(Resources::getInstance().getListUsingAvatar().empty());
     }
 
-    // The login screen on top (emptied as a player empties its fields) signs in as thuy.
-    std::shared_ptr<ServerView> logInAsThuy() {
-        auto login = waitForTop<LoginView>();
-        if (!login) return nullptr;
-        login->txvUser->setText("");
-        login->txvPass->setText("");
-        return logInAs("thuy", kThuyPassword);
-    }
-
-    // Thuy, signed in, greeted by An: the mail, the friends, the presents and the profile's figures are
-    // thuy's alone, and nothing of demo shows on the way.
+    // Thuy, signed in, greeted by An: the mail, the friends, the presents, the profile's figures and
+    // worn items are thuy's alone, and nothing of demo shows on the way.
     void expectOnlyThuysOwn() {
         menu = waitForTop<MainView>();
         ASSERT_TRUE(menu);
@@ -230,8 +160,6 @@ protected:
         EXPECT_EQ(figuresOn(*profile), kThuyFigures);
         expectNothingOfDemoShown("achievements");
     }
-
-    std::shared_ptr<MainView> menu;
 };
 
 }  // namespace
@@ -254,7 +182,7 @@ TEST_F(SignOutRoadTest, AfterLogoutTheNextAccountSeesNothingOfTheLast) {
     expectNobodySignedIn("login screen after the logout");
     press(true);
 
-    auto servers = logInAsThuy();
+    auto servers = logInAfresh("thuy", kThuyPassword);
     ASSERT_TRUE(servers);
     expectNobodySignedIn("server list");
     ASSERT_NO_FATAL_FAILURE(signInOnTheFirstServer(*servers));
@@ -278,7 +206,7 @@ TEST_F(SignOutRoadTest, SigningInAsAnotherAccountWithoutLogoutSignsTheFirstOut) 
     ASSERT_TRUE(loginEntry);
     tap(*loginEntry);
 
-    auto servers = logInAsThuy();
+    auto servers = logInAfresh("thuy", kThuyPassword);
     ASSERT_TRUE(servers);
     ASSERT_NO_FATAL_FAILURE(signInOnTheFirstServer(*servers));
     expectOnlyThuysOwn();
