@@ -48,7 +48,9 @@ protected:
         return logic->last<T>(name);
     }
 
-    void signInAgainAs(const std::string& name, const std::string& password, std::function<void()> beforeLogin = {}) {
+    // Signs in on a new connection (the last one ends first).
+    void signInAgainAs(const std::string& name, const std::string& password,
+                       std::function<void()> beforeLogin = {}) {
         const int before = logic->count("onLoginSuccess");
         if (before > 0) {
             MobileClient::getInstance()->manualDisconnect();

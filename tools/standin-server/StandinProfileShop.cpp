@@ -236,7 +236,8 @@ StandinProfileShop::Record* StandinProfileShop::recordOf(int32_t accountId) {
     // A new account: its name, and the starting figure worn (a body, hair and trousers).
     Record& record = records_[accountId];
     record.profile.fullname = account->name;
-    for (int32_t category : {kBodyCategory, kHairCategory, kTrousersCategory}) own(record, itemIdOf(1, category, 1), true);
+    for (int32_t category : {kBodyCategory, kHairCategory, kTrousersCategory})
+        own(record, itemIdOf(1, category, 1), true);
     return &record;
 }
 
