@@ -99,7 +99,7 @@ protected:
             where);
     }
     // Nobody is signed in: nothing of demo shows, no unread-mail button, and the session holds none of
-    // demo's player, mail or worn items.
+    // demo's player, mail, worn items or the layers of his figure.
     void expectNobodySignedIn(const std::string& where) {
         expectNothingOfDemoShown(where);
         SCOPED_TRACE(where);
@@ -109,6 +109,7 @@ protected:
         EXPECT_EQ(UIController::myInfo()->IDDB(), 0);
         EXPECT_EQ(UIController::myInfo()->name(), "");
         EXPECT_TRUE(Resources::getInstance().getListUsingAvatar().empty());
+        EXPECT_TRUE(Resources::getInstance().getListKeysUsingAvatar().empty());
     }
 
     // Thuy, signed in, greeted by An: the mail, the friends, the presents, the profile's figures and
