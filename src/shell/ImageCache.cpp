@@ -197,6 +197,11 @@ void ImageCache::removeUserAvatarImageView(int32_t categoryId) {
     imageViewList_.erase(categoryId);
 }
 
+void ImageCache::forgetUserAvatarImageViews() {
+    std::lock_guard<std::mutex> lock(mutex_);
+    imageViewList_.clear();
+}
+
 std::vector<int32_t> ImageCache::getListKeysUsingAvatar() const {
     std::lock_guard<std::mutex> lock(mutex_);
     std::vector<int32_t> keys;

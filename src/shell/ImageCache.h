@@ -51,6 +51,8 @@ public:
     ui::ImageViewPtr getUserAvatarImageView(int32_t categoryId) const;
     void setUserAvatarImageView(ui::ImageViewPtr view, int32_t categoryId);
     void removeUserAvatarImageView(int32_t categoryId);
+    // The player signed out: the layers of his avatar go with him.
+    void forgetUserAvatarImageViews();
     // The categories and their views, in matching order.
     std::vector<int32_t> getListKeysUsingAvatar() const;
     std::vector<ui::ImageViewPtr> getListValuesUsingAvatar() const;

@@ -38,6 +38,7 @@ void LobbyShell::setMyInfo(PlayerPtr player) { UIController::setMyInfo(std::move
 void LobbyShell::forgetAccount() {
     UIController::forgetAccount();
     Resources::getInstance().forgetAccountItems();
+    Resources::getInstance().forgetUserAvatarImageViews();
 }
 
 void LobbyShell::showNotice(const std::string& text) {

@@ -10,7 +10,6 @@
 #include "money/StoreView.h"
 #include "platform/core/RunLoop.h"
 #include "platform/ui/AlertView.h"
-#include "platform/ui/Application.h"
 #include "platform/ui/ScrollView.h"
 #include "platform/ui/SegmentedControl.h"
 #include "screens/MainView.h"
@@ -64,15 +63,6 @@ protected:
         settle();
     }
 
-    void edit(UserDataView& tab, ui::Button& field, const std::string& text) {
-        tap(field);
-        settle();
-        ASSERT_TRUE(tab.editor());
-        tab.editor()->setText(std::string());
-        type(text);
-        ui::Application::shared().sendReturn();
-        settle();
-    }
     std::shared_ptr<StandinSession> client() const { return server.latestClient(); }
 
     std::shared_ptr<StandinProfileShop> shop;
@@ -89,12 +79,13 @@ TEST_F(ProfileShopRoadTest, ProfileWardrobeAndShop) {
     ASSERT_TRUE(profile);
     auto tab = profile->personalDataTab();
     ASSERT_TRUE(pump([&] { return tab->avatarLayers().count() == 3 && tab->wornLoader().finished(); }));
-    EXPECT_EQ(tab->btnFullname->currentTitle(), "Demo Player");
+    // An account that has given nothing but its name.
+    EXPECT_EQ(tab->btnFullname->currentTitle(), "lan");
     EXPECT_EQ(tab->btnName->currentTitle(), "lan");
 
     // A name: the whole record goes out without password fields.
-    edit(*tab, *tab->btnFullname, "Lan Anh");
-    ASSERT_TRUE(pump([&] { return shop->profile().fullname == "Lan Anh"; }));
+    editPersonalData(*tab, *tab->btnFullname, "Lan Anh");
+    ASSERT_TRUE(pump([&] { return shop->profile(kMe)->fullname == "Lan Anh"; }));
 
     // Woman: the worn items are asked with gender 2.
     tap(*tab->btnGender);
@@ -109,7 +100,7 @@ TEST_F(ProfileShopRoadTest, ProfileWardrobeAndShop) {
         Message last = worn.back();
         return last.readInt() == kMe && last.readByte() == 2;
     }));
-    ASSERT_TRUE(pump([&] { return shop->profile().gender == 2; }));
+    ASSERT_TRUE(pump([&] { return shop->profile(kMe)->gender == 2; }));
 
     // A city from the province sheet.
     tap(*tab->btnCity);
@@ -117,7 +108,7 @@ TEST_F(ProfileShopRoadTest, ProfileWardrobeAndShop) {
     ASSERT_TRUE(pump([&] { return sheet->view()->superview() && sheet->listProvinces.size() > 3; }));
     settle();
     sheet->didSelectRowAtIndexPath(*sheet->tableView(), {0, 3});  // Hue
-    ASSERT_TRUE(pump([&] { return shop->profile().provinceId == 3; }));
+    ASSERT_TRUE(pump([&] { return shop->profile(kMe)->provinceId == 3; }));
     EXPECT_EQ(tab->btnCity->currentTitle(), "Hue");
     settle();
 
@@ -133,8 +124,8 @@ TEST_F(ProfileShopRoadTest, ProfileWardrobeAndShop) {
     ASSERT_TRUE(pump([&] { return dialogText() == Resources::getInstance().textForKey("ZUNO_changePassSuccess"); }));
     UIController::closeDialog();
     settle();
-    edit(*tab, *tab->btnAddress, "5 Trang Tien");
-    ASSERT_TRUE(pump([&] { return shop->profile().address == "5 Trang Tien"; }));
+    editPersonalData(*tab, *tab->btnAddress, "5 Trang Tien");
+    ASSERT_TRUE(pump([&] { return shop->profile(kMe)->address == "5 Trang Tien"; }));
     EXPECT_EQ(signIn->account("lan")->password, "sen trang");
     Message lastUpdate;
     for (Message m : client()->received())
@@ -193,7 +184,7 @@ TEST_F(ProfileShopRoadTest, ProfileWardrobeAndShop) {
     settle();
     tap(*wardrobe->btnIsUsing);
     ASSERT_TRUE(pump([&] { return !wardrobe->shownItems()->userItemsList().at(0)->is_using(); }));
-    EXPECT_FALSE(shop->owned().at(1).worn);
+    EXPECT_FALSE(shop->owned(kMe).at(1).worn);
     tap(*wardrobe->btnIsUsing);
     ASSERT_TRUE(pump([&] { return wardrobe->shownItems()->userItemsList().at(0)->is_using(); }));
 

@@ -1,10 +1,11 @@
 // Nothing of one account shows to the next, in the desktop program, headless, against the stand-in as
 // the demo runs it. Demo is greeted by mail, a robot friend writes a private line while the friends
-// screen is open, a present waits on the profile, and the profile shows demo's figures. Then demo signs
+// screen is open, a present waits on the profile, and the profile shows demo's figures and his figure
+// in a hat he was given. Then demo signs
 // out (by the logout button, or by signing in as someone else from the main menu's side menu, which
 // closes demo's connection silently) and another account signs in: no screen shows any of demo's
 // texts, no unread-mail button shows while nobody is signed in, and the session holds nothing of demo.
-// The next account sees its own mail, friends, presents and figures only.
+// The next account sees its own mail, friends, presents, figures and worn items only.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -12,22 +13,15 @@
 #include <string>
 #include <vector>
 
-#include "money/AssetsView.h"
 #include "platform/ui/Application.h"
 #include "platform/ui/Button.h"
 #include "screens/FriendListView.h"
-#include "screens/LoginView.h"
-#include "screens/MainView.h"
 #include "screens/MessageView.h"
-#include "screens/ProfileView.h"
 #include "screens/ServerView.h"
-#include "screens/UserAchievementView.h"
-#include "screens/UserDataView.h"
-#include "shell/Resources.h"
 #include "shell/UIController.h"
 #include "standin-server/StandinRobots.h"
+#include "support/AccountRoadSteps.h"
 #include "support/ControlSending.h"
-#include "support/DemoRoadTest.h"
 
 using namespace zuno;
 using namespace zuno::standin;
@@ -42,8 +36,9 @@ constexpr const char* kSecretLine = "Only for demo: the table is number 7";
 constexpr const char* kDemoPresent = "Demo's golden present";
 const std::vector<int32_t> kDemoFigures = {350, 120, 98, 7, 3};
 const std::vector<int32_t> kThuyFigures = {140, 15, 11, 2, 1};
+constexpr int32_t kDemosHat = 10702;
 
-class SignOutRoadTest : public zuno::testing::DemoRoadTest {
+class SignOutRoadTest : public zuno::testing::AccountRoadSteps {
 protected:
     void SetUp() override {
         StandinDemo::Options options;
@@ -67,9 +62,10 @@ protected:
     // screen stays on top.
     std::shared_ptr<FriendListView> receiveDemosThings() {
         demo.money->givePresent(kDemo, kDemoPresent);
+        EXPECT_TRUE(demo.shop->give(kDemo, kDemosHat, true));
         auto profile = openProfile();
         if (!profile) return nullptr;
-        EXPECT_FALSE(Resources::getInstance().getListUsingAvatar().empty()) << "demo's worn items are known";
+        EXPECT_EQ(wornItemsKnown(), wornOnTheStandin(kDemo)) << "demo's worn items, his hat among them, are known";
         auto presents = openPresents(*profile, 3);
         if (!presents) return nullptr;
         EXPECT_EQ(presents->myAssets.back()->name(), kDemoPresent);
@@ -87,43 +83,6 @@ protected:
         return friends;
     }
 
-    // The profile, once its personal data and the figure of the worn items are shown.
-    std::shared_ptr<ProfileView> openProfile() {
-        menu->doShowProfile(nullptr);
-        auto profile = waitForTop<ProfileView>();
-        if (profile) {
-            auto tab = profile->personalDataTab();
-            pump([&] { return profile->viewingTabIndex() == 1 && tab->wornLoader().finished(); });
-        }
-        settle();
-        return profile;
-    }
-    std::shared_ptr<AssetsView> openPresents(ProfileView& profile, size_t count) {
-        tap(*profile.btnTabOwner);
-        auto presents = std::dynamic_pointer_cast<AssetsView>(profile.ownedItemsTab());
-        if (!presents || !pump([&] { return presents->myAssets.size() == count; })) return nullptr;
-        settle();
-        return presents;
-    }
-    std::vector<int32_t> figuresOn(ProfileView& profile) {
-        tap(*profile.btnTabHistory);
-        auto tab = profile.achievementTab();
-        pump([&] { return !tab->records().figuresOfSection(0).empty(); });
-        settle();
-        return tab->records().figuresOfSection(0);
-    }
-    void backToTheMenu() {
-        program->navigation().popToViewController(menu.get(), false);
-        menu = waitForTop<MainView>();
-        ASSERT_TRUE(menu);
-    }
-
-    // Every text of every window: the screen, its sheets and any dialog.
-    static std::string shownTexts() {
-        std::string texts;
-        for (const auto& window : ui::Application::shared().windows()) texts += textsIn(*window);
-        return texts;
-    }
     // The unread-mail button, wherever it shows.
     std::shared_ptr<ui::Control> mailButtonShown() const {
         for (const auto& window : ui::Application::shared().windows())
@@ -135,15 +94,12 @@ protected:
     // None of demo's texts on the settled screen: the mail, the private line, the present, the
     // balance and the friends' names (whole texts: a friend row, a conversation's tab).
     void expectNothingOfDemoShown(const std::string& where) {
-        SCOPED_TRACE(where);
-        settle();
-        const std::string texts = shownTexts();
-        for (const std::string mark : {"Hello from Chi", kSecretLine, kDemoPresent, "5,000,000", "|Chi|", "|Dung|",
-                                       "|Giang|", "|Ha|", "|Hung|"})
-            EXPECT_EQ(texts.find(mark), std::string::npos) << "'" << mark << "' shows in " << texts;
+        expectNoneShown(
+            {"Hello from Chi", kSecretLine, kDemoPresent, "5,000,000", "|Chi|", "|Dung|", "|Giang|", "|Ha|", "|Hung|"},
+            where);
     }
     // Nobody is signed in: nothing of demo shows, no unread-mail button, and the session holds none of
-    // demo's player, mail or worn items.
+    // demo's player, mail, worn items or the layers of his figure.
     void expectNobodySignedIn(const std::string& where) {
         expectNothingOfDemoShown(where);
         SCOPED_TRACE(where);
@@ -153,19 +109,11 @@ protected:
         EXPECT_EQ(UIController::myInfo()->IDDB(), 0);
         EXPECT_EQ(UIController::myInfo()->name(), "");
         EXPECT_TRUE(Resources::getInstance().getListUsingAvatar().empty());
+        EXPECT_TRUE(Resources::getInstance().getListKeysUsingAvatar().empty());
     }
 
-    // The login screen on top (emptied as a player empties its fields) signs in as thuy.
-    std::shared_ptr<ServerView> logInAsThuy() {
-        auto login = waitForTop<LoginView>();
-        if (!login) return nullptr;
-        login->txvUser->setText("");
-        login->txvPass->setText("");
-        return logInAs("thuy", kThuyPassword);
-    }
-
-    // Thuy, signed in, greeted by An: the mail, the friends, the presents and the profile's figures are
-    // thuy's alone, and nothing of demo shows on the way.
+    // Thuy, signed in, greeted by An: the mail, the friends, the presents, the profile's figures and
+    // worn items are thuy's alone, and nothing of demo shows on the way.
     void expectOnlyThuysOwn() {
         menu = waitForTop<MainView>();
         ASSERT_TRUE(menu);
@@ -203,6 +151,9 @@ protected:
         ASSERT_TRUE(profile);
         ASSERT_TRUE(pump([&] { return profile->personalDataTab()->btnMoney->currentTitle().value_or("").find("777,000") == 0; }));
         expectNothingOfDemoShown("profile");
+        // Her own figure, without demo's hat.
+        EXPECT_EQ(wornItemsKnown(), wornOnTheStandin(kThuy));
+        EXPECT_EQ(wornItemsKnown().count(kDemosHat), 0u);
         auto presents = openPresents(*profile, 2);
         ASSERT_TRUE(presents);
         for (const auto& present : presents->myAssets) EXPECT_NE(present->name(), kDemoPresent);
@@ -210,8 +161,6 @@ protected:
         EXPECT_EQ(figuresOn(*profile), kThuyFigures);
         expectNothingOfDemoShown("achievements");
     }
-
-    std::shared_ptr<MainView> menu;
 };
 
 }  // namespace
@@ -234,7 +183,7 @@ TEST_F(SignOutRoadTest, AfterLogoutTheNextAccountSeesNothingOfTheLast) {
     expectNobodySignedIn("login screen after the logout");
     press(true);
 
-    auto servers = logInAsThuy();
+    auto servers = logInAfresh("thuy", kThuyPassword);
     ASSERT_TRUE(servers);
     expectNobodySignedIn("server list");
     ASSERT_NO_FATAL_FAILURE(signInOnTheFirstServer(*servers));
@@ -258,7 +207,7 @@ TEST_F(SignOutRoadTest, SigningInAsAnotherAccountWithoutLogoutSignsTheFirstOut) 
     ASSERT_TRUE(loginEntry);
     tap(*loginEntry);
 
-    auto servers = logInAsThuy();
+    auto servers = logInAfresh("thuy", kThuyPassword);
     ASSERT_TRUE(servers);
     ASSERT_NO_FATAL_FAILURE(signInOnTheFirstServer(*servers));
     expectOnlyThuysOwn();

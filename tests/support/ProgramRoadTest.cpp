@@ -30,6 +30,7 @@
 #include "screens/LoginView.h"
 #include "screens/MainView.h"
 #include "screens/ServerView.h"
+#include "screens/UserDataView.h"
 #include "shell/CustomLabel.h"
 #include "shell/Resources.h"
 #include "shell/UIController.h"
@@ -350,6 +351,16 @@ void ProgramRoadTest::expectWindowFrameAsFullRedraw() {
 void ProgramRoadTest::tap(const ui::View& view) { program->delegate()->window->tapView(view); }
 
 void ProgramRoadTest::type(const std::string& text) { ui::Application::shared().sendText(text); }
+
+void ProgramRoadTest::editPersonalData(UserDataView& tab, ui::Button& field, const std::string& text) {
+    tap(field);
+    settle();
+    ASSERT_TRUE(tab.editor());
+    tab.editor()->setText(std::string());
+    type(text);
+    ui::Application::shared().sendReturn();
+    settle();
+}
 
 std::shared_ptr<ServerView> ProgramRoadTest::logInAs(const std::string& user, const std::string& password) {
     auto login = waitForTop<LoginView>();

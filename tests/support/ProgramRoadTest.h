@@ -17,8 +17,10 @@
 
 namespace zuno {
 class ServerView;
+class UserDataView;
 }
 namespace zuno::ui {
+class Button;
 class View;
 }
 
@@ -100,6 +102,9 @@ protected:
     }
     void tap(const ui::View& view);
     static void type(const std::string& text);
+    // A field of the profile's personal data edited as a player edits it: tapped, emptied, typed, and
+    // Enter.
+    void editPersonalData(UserDataView& tab, ui::Button& field, const std::string& text);
     // Types the user name and password into the login screen and logs in with Enter; answers the
     // server list that follows (none when it does not come).
     std::shared_ptr<ServerView> logInAs(const std::string& user, const std::string& password);

@@ -18,6 +18,19 @@ namespace zuno::standin {
 
 namespace {
 constexpr int8_t kPhom = 7;
+
+// The demo account's personal data, filled in long ago.
+StandinProfileShop::Profile demoProfile() {
+    StandinProfileShop::Profile profile;
+    profile.fullname = "Demo Player";
+    profile.gender = 1;
+    profile.birthYear = 1990;
+    profile.address = "12 Hang Bac";
+    profile.status = "Ready to play :)";
+    profile.phone = "0912345678";
+    profile.provinceId = 1;
+    return profile;
+}
 }  // namespace
 
 std::vector<StandinInvitation::Choice> StandinDemo::invitationRotation() {
@@ -67,7 +80,8 @@ StandinDemo StandinDemo::installOn(StandinServer& server, const Options& options
     // Top-up channels, transfers, presents, flat avatars and table gifts.
     demo.money = StandinMoney::installOn(server, demo.signIn, ZUNO_STANDIN_PICTURES);
     // The profile, the avatar shop and the wardrobe; what they do not serve goes on to the money's.
-    StandinProfileShop::installOn(server, demo.signIn);
+    demo.shop = StandinProfileShop::installOn(server, demo.signIn);
+    demo.shop->setProfile(StandinRobots::kDemoId, demoProfile());
     // Last, so that full tables and wrong passwords are refused before any game seats the player; a
     // refused join of the invited table moves the robots' invitations on.
     demo.joins = StandinLobbyJoins::installOn(server, demo.lists);

@@ -9,6 +9,7 @@
 #include "standin-server/StandinLobbyJoins.h"
 #include "standin-server/StandinLobbyLists.h"
 #include "standin-server/StandinMoney.h"
+#include "standin-server/StandinProfileShop.h"
 #include "standin-server/StandinRobotTables.h"
 #include "standin-server/StandinServer.h"
 #include "standin-server/StandinSignIn.h"
@@ -40,6 +41,7 @@ struct StandinDemo {
     std::shared_ptr<StandinRobotTables> robots;
     std::shared_ptr<StandinSocial> social;
     std::shared_ptr<StandinMoney> money;
+    std::shared_ptr<StandinProfileShop> shop;
     std::shared_ptr<StandinLobbyJoins> joins;
 };
 

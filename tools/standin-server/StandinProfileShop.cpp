@@ -111,10 +111,6 @@ void StandinProfileShop::buildCatalogue() {
             }
         }
     }
-    // To start with the player wears a body, hair and trousers.
-    own(itemIdOf(1, kBodyCategory, 1), true);
-    own(itemIdOf(1, kHairCategory, 1), true);
-    own(itemIdOf(1, 5, 1), true);
 }
 
 std::shared_ptr<StandinProfileShop> StandinProfileShop::installOn(StandinServer& server,
@@ -193,14 +189,38 @@ std::optional<StandinProfileShop::Item> StandinProfileShop::item(int32_t itemId)
     return found ? std::optional<Item>(*found) : std::nullopt;
 }
 
-std::vector<StandinProfileShop::Owned> StandinProfileShop::owned() const {
+std::vector<StandinProfileShop::Owned> StandinProfileShop::owned(int32_t accountId) {
     std::lock_guard<std::mutex> lock(mutex_);
-    return owned_;
+    const Record* record = recordOf(accountId);
+    return record ? record->owned : std::vector<Owned>();
 }
 
-StandinProfileShop::Profile StandinProfileShop::profile() const {
+std::optional<StandinProfileShop::Profile> StandinProfileShop::profile(int32_t accountId) {
     std::lock_guard<std::mutex> lock(mutex_);
-    return profile_;
+    const Record* record = recordOf(accountId);
+    return record ? std::optional<Profile>(record->profile) : std::nullopt;
+}
+
+bool StandinProfileShop::setProfile(int32_t accountId, Profile profile) {
+    std::lock_guard<std::mutex> lock(mutex_);
+    Record* record = recordOf(accountId);
+    if (record) record->profile = std::move(profile);
+    return record != nullptr;
+}
+
+bool StandinProfileShop::give(int32_t accountId, int32_t itemId, bool wearIt) {
+    std::lock_guard<std::mutex> lock(mutex_);
+    Record* record = recordOf(accountId);
+    if (!record || !find(itemId)) return false;
+    own(*record, itemId, false);
+    record->owned.back().gift = true;
+    wear(*record, record->owned.back(), wearIt);
+    return true;
+}
+
+std::optional<int32_t> StandinProfileShop::accountIdOf(const StandinSession& session) const {
+    auto account = signIn_ ? signIn_->accountOf(session) : std::nullopt;
+    return account ? std::optional<int32_t>(account->id) : std::nullopt;
 }
 
 const StandinProfileShop::Item* StandinProfileShop::find(int32_t itemId) const {
@@ -208,38 +228,70 @@ const StandinProfileShop::Item* StandinProfileShop::find(int32_t itemId) const {
     return it == items_.end() ? nullptr : &it->second;
 }
 
-StandinProfileShop::Owned* StandinProfileShop::findOwned(int32_t userItemId) {
-    for (Owned& o : owned_)
+StandinProfileShop::Record* StandinProfileShop::recordOf(int32_t accountId) {
+    auto found = records_.find(accountId);
+    if (found != records_.end()) return &found->second;
+    auto account = signIn_ ? signIn_->accountWithId(accountId) : std::nullopt;
+    if (!account) return nullptr;
+    // A new account: its name, and the starting figure worn (a body, hair and trousers).
+    Record& record = records_[accountId];
+    record.profile.fullname = account->name;
+    for (int32_t category : {kBodyCategory, kHairCategory, kTrousersCategory})
+        own(record, itemIdOf(1, category, 1), true);
+    return &record;
+}
+
+StandinProfileShop::Owned* StandinProfileShop::findOwned(Record& record, int32_t userItemId) {
+    for (Owned& o : record.owned)
         if (o.userItemId == userItemId) return &o;
     return nullptr;
 }
 
-void StandinProfileShop::own(int32_t itemId, bool worn) { owned_.push_back({nextUserItemId_++, itemId, worn, false}); }
+void StandinProfileShop::own(Record& record, int32_t itemId, bool worn) {
+    record.owned.push_back({nextUserItemId_++, itemId, worn, false});
+}
+
+void StandinProfileShop::wear(Record& record, Owned& owned, bool on) {
+    const Item* item = find(owned.itemId);
+    // One worn item per category.
+    if (on && item) {
+        for (Owned& other : record.owned) {
+            const Item* otherItem = find(other.itemId);
+            if (otherItem && otherItem->categoryId == item->categoryId) other.worn = false;
+        }
+    }
+    owned.worn = on;
+}
 
 void StandinProfileShop::answerUserData(StandinSession& session, Message& request) {
     const int8_t sub = request.readByte();
     Message answer(USER_DATA);
     answer.writeByte(sub);
-    std::lock_guard<std::mutex> lock(mutex_);
+    auto account = signIn_ ? signIn_->accountOf(session) : std::nullopt;
+    if (!account) return;
     if (sub == 3) {
         answer.writeByte(request.readByte());
-        auto account = signIn_ ? signIn_->accountOf(session) : std::nullopt;
-        const StandinAccount figures = account.value_or(StandinAccount());
-        for (int32_t figure : {figures.exp, figures.won, figures.lost, figures.drawn, figures.givenUp}) answer.writeInt(figure);
-    } else {
-        answer.writeUTF(profile_.fullname);
-        answer.writeByte(profile_.gender);
-        answer.writeShort(profile_.birthYear);
-        answer.writeUTF(profile_.address);
-        answer.writeUTF(profile_.idnumber);
-        answer.writeUTF(profile_.status);
-        answer.writeUTF(profile_.phone);
-        answer.writeByte(profile_.provinceId);
-        if (profile_.provinceId > 0 && profile_.provinceId <= int(std::size(kProvinces)))
-            answer.writeUTF(session.say(kProvinces[profile_.provinceId - 1][0], kProvinces[profile_.provinceId - 1][1]));
-        else if (profile_.provinceId != -1)
-            answer.writeUTF(std::string("-"));
+        for (int32_t figure : {account->exp, account->won, account->lost, account->drawn, account->givenUp})
+            answer.writeInt(figure);
+        session.send(answer);
+        return;
     }
+    std::lock_guard<std::mutex> lock(mutex_);
+    const Record* record = recordOf(account->id);
+    if (!record) return;
+    const Profile& profile = record->profile;
+    answer.writeUTF(profile.fullname);
+    answer.writeByte(profile.gender);
+    answer.writeShort(profile.birthYear);
+    answer.writeUTF(profile.address);
+    answer.writeUTF(profile.idnumber);
+    answer.writeUTF(profile.status);
+    answer.writeUTF(profile.phone);
+    answer.writeByte(profile.provinceId);
+    if (profile.provinceId > 0 && profile.provinceId <= int(std::size(kProvinces)))
+        answer.writeUTF(session.say(kProvinces[profile.provinceId - 1][0], kProvinces[profile.provinceId - 1][1]));
+    else if (profile.provinceId != -1)
+        answer.writeUTF(std::string("-"));
     session.send(answer);
 }
 
@@ -259,9 +311,10 @@ void StandinProfileShop::answerUpdate(StandinSession& session, Message& request)
         std::string oldPass = request.readUTF().value_or(std::string());
         passwords = std::make_pair(std::move(oldPass), request.readUTF().value_or(std::string()));
     }
+    auto account = signIn_ ? signIn_->accountOf(session) : std::nullopt;
+    if (!account) return;
     if (passwords) {
-        auto account = signIn_ ? signIn_->accountOf(session) : std::nullopt;
-        if (!account || account->password != passwords->first || passwords->second.empty()) {
+        if (account->password != passwords->first || passwords->second.empty()) {
             sys::Log::line("StandinServer: a password change without the account's password is refused");
             return;
         }
@@ -270,7 +323,7 @@ void StandinProfileShop::answerUpdate(StandinSession& session, Message& request)
     }
     {
         std::lock_guard<std::mutex> lock(mutex_);
-        profile_ = update;
+        if (Record* record = recordOf(account->id)) record->profile = update;
     }
     session.send(Message(UPDATE_PROFILE));
 }
@@ -354,15 +407,19 @@ void StandinProfileShop::answerCategories(StandinSession& session, int32_t categ
 }
 
 void StandinProfileShop::answerItems(StandinSession& session, int32_t categoryId, int page, int8_t gender) {
+    const std::optional<int32_t> accountId = accountIdOf(session);
     std::vector<Item> items;
     std::vector<bool> bought;
     {
         std::lock_guard<std::mutex> lock(mutex_);
+        // Marked bought: what the signed-in account owns.
+        const Record* record = recordOf(accountId);
         for (const auto& entry : items_) {
             const Item& item = entry.second;
             if (item.categoryId != categoryId || item.gender != servedGender(gender)) continue;
             items.push_back(item);
-            bought.push_back(std::any_of(owned_.begin(), owned_.end(), [&](const Owned& o) { return o.itemId == item.itemId; }));
+            bought.push_back(record && std::any_of(record->owned.begin(), record->owned.end(),
+                                                   [&](const Owned& o) { return o.itemId == item.itemId; }));
         }
     }
     Message answer(SHOP);
@@ -381,13 +438,16 @@ void StandinProfileShop::answerItems(StandinSession& session, int32_t categoryId
 }
 
 void StandinProfileShop::answerOwned(StandinSession& session, int32_t categoryId, int page, int8_t gender) {
+    const std::optional<int32_t> accountId = accountIdOf(session);
     Message answer(SHOP);
     answer.writeByte(3);
     answer.writeInt(categoryId);
     answer.writeByte(gender);
     std::lock_guard<std::mutex> lock(mutex_);
+    const Record* record = recordOf(accountId);
+    if (!record) return;
     std::vector<std::pair<Owned, Item>> mine;
-    for (const Owned& o : owned_) {
+    for (const Owned& o : record->owned) {
         const Item* item = find(o.itemId);
         if (item && item->categoryId == categoryId) mine.emplace_back(o, *item);
     }
@@ -431,10 +491,12 @@ void StandinProfileShop::answerDetail(StandinSession& session, int32_t itemId) {
 }
 
 void StandinProfileShop::answerOwnedDetail(StandinSession& session, int32_t userItemId) {
+    const std::optional<int32_t> accountId = accountIdOf(session);
     Message answer(SHOP);
     {
         std::lock_guard<std::mutex> lock(mutex_);
-        Owned* o = findOwned(userItemId);
+        Record* record = recordOf(accountId);
+        Owned* o = record ? findOwned(*record, userItemId) : nullptr;
         const Item* item = o ? find(o->itemId) : nullptr;
         if (!item) return;
         answer.writeByte(9);
@@ -457,11 +519,13 @@ void StandinProfileShop::answerPurchase(StandinSession& session, Message& reques
     const int32_t count = request.readInt();
     std::vector<int32_t> ids;
     for (int32_t i = 0; i < count && request.available(); ++i) ids.push_back(request.readInt());
+    const std::optional<int32_t> accountId = accountIdOf(session);
     int64_t total = 0;
     bool known = !ids.empty();
     Charge charge;
     {
         std::lock_guard<std::mutex> lock(mutex_);
+        if (!recordOf(accountId)) return;
         for (int32_t id : ids) {
             const Item* item = find(id);
             if (!item) known = false;
@@ -481,7 +545,8 @@ void StandinProfileShop::answerPurchase(StandinSession& session, Message& reques
     }
     {
         std::lock_guard<std::mutex> lock(mutex_);
-        for (int32_t id : ids) own(id, false);
+        Record* record = recordOf(accountId);
+        for (int32_t id : ids) own(*record, id, false);
     }
     answer.writeByte(0);
     answer.writeInt(int32_t(total));
@@ -492,13 +557,15 @@ void StandinProfileShop::answerRemoval(StandinSession& session, int32_t userItem
     Message answer(SHOP);
     answer.writeByte(10);
     answer.writeInt(userItemId);
+    const std::optional<int32_t> accountId = accountIdOf(session);
     std::lock_guard<std::mutex> lock(mutex_);
-    auto it = std::find_if(owned_.begin(), owned_.end(), [&](const Owned& o) { return o.userItemId == userItemId; });
-    if (it == owned_.end()) {
+    Record* record = recordOf(accountId);
+    Owned* o = record ? findOwned(*record, userItemId) : nullptr;
+    if (!o) {
         answer.writeByte(1);
         answer.writeUTF(session.say("You do not own this item.", "Bạn không có món đồ này."));
     } else {
-        owned_.erase(it);
+        record->owned.erase(record->owned.begin() + (o - record->owned.data()));
         answer.writeByte(0);
     }
     session.send(answer);
@@ -508,28 +575,24 @@ void StandinProfileShop::answerWear(StandinSession& session, Message& request) {
     const int32_t count = request.readInt();
     std::vector<int32_t> ids;
     for (int32_t i = 0; i < count && request.available(); ++i) ids.push_back(request.readInt());
-    const bool wear = request.readBool();
+    const bool on = request.readBool();
+    const std::optional<int32_t> accountId = accountIdOf(session);
     Message answer(SHOP);
     answer.writeByte(11);
     std::lock_guard<std::mutex> lock(mutex_);
-    for (int32_t id : ids) {
-        Owned* o = findOwned(id);
-        const Item* item = o ? find(o->itemId) : nullptr;
-        if (!item) {
-            answer.writeByte(1);
-            answer.writeUTF(session.say("You do not own this item.", "Bạn không có món đồ này."));
-            session.send(answer);
-            return;
-        }
-        // One worn item per category.
-        if (wear) {
-            for (Owned& other : owned_) {
-                const Item* otherItem = find(other.itemId);
-                if (otherItem && otherItem->categoryId == item->categoryId) other.worn = false;
-            }
-        }
-        o->worn = wear;
+    Record* record = recordOf(accountId);
+    // All or nothing: an item the account does not own refuses the whole change.
+    const bool owns = record && std::all_of(ids.begin(), ids.end(), [&](int32_t id) {
+                          const Owned* o = findOwned(*record, id);
+                          return o && find(o->itemId);
+                      });
+    if (!owns) {
+        answer.writeByte(1);
+        answer.writeUTF(session.say("You do not own this item.", "Bạn không có món đồ này."));
+        session.send(answer);
+        return;
     }
+    for (int32_t id : ids) wear(*record, *findOwned(*record, id), on);
     answer.writeByte(0);
     session.send(answer);
 }
@@ -541,11 +604,14 @@ void StandinProfileShop::answerWorn(StandinSession& session, int32_t userId, int
     answer.writeByte(gender);
     {
         std::lock_guard<std::mutex> lock(mutex_);
-        for (const Owned& o : owned_) {
-            const Item* item = find(o.itemId);
-            if (!o.worn || !item) continue;
-            answer.writeInt(item->itemId);
-            answer.writeInt(item->categoryId);
+        // The worn items of the account asked for: an unknown one wears nothing.
+        if (const Record* record = recordOf(userId)) {
+            for (const Owned& o : record->owned) {
+                const Item* item = find(o.itemId);
+                if (!o.worn || !item) continue;
+                answer.writeInt(item->itemId);
+                answer.writeInt(item->categoryId);
+            }
         }
     }
     session.send(answer);
