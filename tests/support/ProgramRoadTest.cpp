@@ -32,6 +32,7 @@
 #include "support/LayoutCheck.h"
 #include "support/PlatformReset.h"
 #include "support/RasterCompare.h"
+#include "support/TurnClockRun.h"
 
 namespace zuno::testing {
 
@@ -51,6 +52,7 @@ void drawWindowFrame() {
         ui::Display::invalidate();  // its first frame draws everything
     }
     frames->renderIfNeeded();
+    noteMyTurnClock();
 }
 }  // namespace
 
@@ -106,6 +108,7 @@ void ProgramRoadTest::TearDown() {
     if (program) program->shutDown();
     program.reset();
     windowFrames().reset();
+    forgetMyTurnClock();
     http.stop();
     server.stop();
     Resources::setConfigurationFile(std::nullopt);
