@@ -291,7 +291,8 @@ TEST_F(TienLenScreenRoadTest, MyLeadAndMyAnswerRunOut) {
 }
 
 // While An leads (his turn waits), a card I choose turns the action button to fire, dimmed: nothing of
-// my turn is lit on his. A fire lit on his turn, as a fault would leave it, fails the settled step.
+// my turn is lit on his. A fire lit on his turn, as a fault would leave it, fails the settled step once
+// the program has handled all the stand-in sent (no message on its way could mend it).
 TEST_F(TienLenScreenRoadTest, NothingOfMyTurnIsLitOnAnothers) {
     auto table = joinAnsTable();
     ASSERT_TRUE(table);
@@ -310,7 +311,8 @@ TEST_F(TienLenScreenRoadTest, NothingOfMyTurnIsLitOnAnothers) {
 
     tablebar::setUsable(*table->btnStart, true);
     EXPECT_NONFATAL_FAILURE(settle(), "the turn and its actions disagree: Tien Len table, my turn by the screen: no, "
-                                      "lit: btnStart ZUNO_fire, by the stand-in: no");
+                                      "lit: btnStart ZUNO_fire, by the stand-in: no; the program had handled all "
+                                      "the stand-in had sent");
     tablebar::setUsable(*table->btnStart, false);
     robots->holdRobotTurns(false);
 }

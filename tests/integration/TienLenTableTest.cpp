@@ -165,6 +165,17 @@ protected:
         }
     }
 
+    // Signed in, An's invitation taken; I hold the 3 of spades and lead the first deal.
+    void leadTheFirstDealAtAnsTable() {
+        signIn();
+        ASSERT_TRUE(pump([&] { return logic->count("onInvitedJoinBoardWithGameId") == 1; }));
+        accept(3, StandinTienLen::kRoom, StandinTienLen::kBoard, "");
+        ASSERT_TRUE(pumpUntilSeen("ready 9002 yes"));
+        tienLen->setNextHands({Cards{8, 49}, Cards{0, 4, 9, 14, 20, 24, 28, 33, 37, 41, 44, 45, 47}, Cards{5, 50}});
+        GlobalService::getInstance().readyWithRoomId(1, StandinTienLen::kBoard, true);
+        ASSERT_TRUE(pumpUntilSeen("deal 20s, first 4711"));
+    }
+
     std::shared_ptr<StandinSignIn> accounts;
     std::shared_ptr<StandinRobotTables> robots;
     std::shared_ptr<StandinTienLen> tienLen;
@@ -254,15 +265,7 @@ TEST_F(TienLenTableTest, NobodyLeftToAnswerASetEndsTheRoundNotTheDeal) {
 }
 
 TEST_F(TienLenTableTest, MovesOutOfTurnAndPassesWhenLeadingAreRefused) {
-    signIn();
-    ASSERT_TRUE(pump([&] { return logic->count("onInvitedJoinBoardWithGameId") == 1; }));
-    accept(3, StandinTienLen::kRoom, StandinTienLen::kBoard, "");
-    ASSERT_TRUE(pumpUntilSeen("ready 9002 yes"));
-
-    // I hold the 3 of spades and lead the first deal.
-    tienLen->setNextHands({Cards{8, 49}, Cards{0, 4, 9, 14, 20, 24, 28, 33, 37, 41, 44, 45, 47}, Cards{5, 50}});
-    GlobalService::getInstance().readyWithRoomId(1, StandinTienLen::kBoard, true);
-    ASSERT_TRUE(pumpUntilSeen("deal 20s, first 4711"));
+    ASSERT_NO_FATAL_FAILURE(leadTheFirstDealAtAnsTable());
     TienLenService::getInstance().skipWithRoomId(1, StandinTienLen::kBoard);
     ASSERT_TRUE(pumpUntilSeen(std::string("refused: ") + StandinTienLen::kMustLead.english));
     TienLenService::getInstance().moveWithRoomId(1, StandinTienLen::kBoard, Cards{1});
@@ -279,6 +282,31 @@ TEST_F(TienLenTableTest, MovesOutOfTurnAndPassesWhenLeadingAreRefused) {
     ASSERT_TRUE(pump([&] { return server.latestClient() && server.latestClient()->language() == "vi"; }));
     TienLenService::getInstance().moveWithRoomId(1, StandinTienLen::kBoard, Cards{4});
     ASSERT_TRUE(pumpUntilSeen(std::string("refused: ") + StandinTienLen::kCannotBeat.vietnamese));
+}
+
+// How the roads tell who ended my turn: every request of mine that the table's game takes counts,
+// answered or refused, and nothing else does (a request for another table, a chat); a turn of mine that
+// the stand-in's clock runs out counts apart.
+TEST_F(TienLenTableTest, MyRequestsTakenAndMyTurnsRunOutAreCounted) {
+    ASSERT_NO_FATAL_FAILURE(leadTheFirstDealAtAnsTable());
+    const auto counts = [&] {
+        return robots->locked([&] { return std::pair(robots->playerRequestsTaken(), robots->playerTurnsRunOut()); });
+    };
+    EXPECT_EQ(counts(), std::pair(0, 0));
+
+    robots->holdRobotTurns(true);
+    TienLenService::getInstance().skipWithRoomId(1, StandinTienLen::kBoard + 1);
+    GlobalService::getInstance().chatToBoardWithRoom(1, StandinTienLen::kBoard, "hello");
+    TienLenService::getInstance().skipWithRoomId(1, StandinTienLen::kBoard);
+    ASSERT_TRUE(pumpUntilSeen(std::string("refused: ") + StandinTienLen::kMustLead.english));
+    EXPECT_EQ(counts(), std::pair(1, 0));
+
+    ASSERT_TRUE(robots->runOutPlayerTurn());
+    ASSERT_TRUE(pumpUntilSeen("move 4711 [0] next 9002"));
+    EXPECT_EQ(counts(), std::pair(1, 1));
+    EXPECT_FALSE(robots->runOutPlayerTurn()) << "the turn is Binh's";
+    EXPECT_EQ(counts(), std::pair(1, 1));
+    robots->holdRobotTurns(false);
 }
 
 // An invitation to an empty table: I own it, a robot sits down, answers my chat and comes back when

@@ -38,6 +38,7 @@
 #include "support/LeftTableMessages.h"
 #include "support/PlatformReset.h"
 #include "support/RasterCompare.h"
+#include "support/TurnClockRun.h"
 
 namespace zuno::testing {
 
@@ -57,6 +58,7 @@ void drawWindowFrame() {
         ui::Display::invalidate();  // its first frame draws everything
     }
     frames->renderIfNeeded();
+    noteMyTurnClock();
 }
 }  // namespace
 
@@ -125,6 +127,7 @@ void ProgramRoadTest::TearDown() {
     if (program) program->shutDown();
     program.reset();
     windowFrames().reset();
+    forgetMyTurnClock();
     http.stop();
     server.stop();
     Resources::setConfigurationFile(std::nullopt);

@@ -58,10 +58,12 @@ protected:
     // by the window's partial frames as a full redraw draws it, and at a table lighting the actions
     // of my turn only on my turn (support/TurnActions.h).
     void settle();
-    // At the table on top, my turn runs out with no action of mine: the program's clock runs past the
-    // end of my turn bar (where the table passes for me, that pass is answered), then the stand-in's
-    // clock runs my turn out too if it still waits for me; the screen settles with the robots waiting,
-    // as my turn left the table, and they play on after.
+    // At the table on top, my turn runs out with no action of mine: the program's clock runs until my
+    // turn's clock shows empty, which must take the seconds the stand-in gives the turn, and a second
+    // past; where the table passes for me, my table's request must reach the stand-in before its clock
+    // ends the turn, elsewhere nothing of mine may; then the stand-in's clock runs my turn out if it
+    // still waits for me. The screen settles with the robots waiting, as my turn left the table, and
+    // they play on after.
     void letMyTurnRunOut();
     // The table's Leave, confirmed where the table asks; the stand-in has then ended the table and the
     // screen under it is on top, settled.

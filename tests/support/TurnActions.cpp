@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <initializer_list>
 #include <memory>
 #include <sstream>
@@ -9,29 +10,43 @@
 #include "games/banker/BaiCaoView.h"
 #include "games/banker/XiZachView.h"
 #include "games/board/BoardTableView.h"
+#include "games/phom/PhomMessageHandler.h"
 #include "games/phom/PhomView.h"
 #include "games/poker/PokerView.h"
+#include "games/tienlen/TienLenMessageHandler.h"
 #include "games/tienlen/TienLenView.h"
 #include "lobby/GameRegistry.h"
 #include "platform/core/RunLoop.h"
 #include "platform/ui/Control.h"
+#include "platform/ui/ProgressView.h"
 #include "shell/Resources.h"
 #include "shell/UIController.h"
 #include "standin-server/StandinRobotTables.h"
+#include "standin-server/StandinServer.h"
+#include "support/MessagesInFlight.h"
 
 namespace zuno::testing {
 
 namespace {
 
-// Long enough for a message on its way over the loopback to arrive and be handled on a busy machine.
-constexpr double kMessageWaitSeconds = 3.0;
+// Only a guard: the check waits until the program has heard what the stand-in said, which a program
+// that is no longer connected to it never does.
+constexpr double kNeverHeardSeconds = 20.0;
 
-// A player sees it and may press it: shown (with everything it lies in), on the window, enabled.
-bool lit(const std::shared_ptr<ui::View>& view) {
+// A player sees it: on the window, shown with everything it lies in.
+bool shown(const std::shared_ptr<ui::View>& view) {
     if (!view || !view->window()) return false;
+    for (auto v = view; v; v = v->superview())
+        if (v->isHidden() || v->alpha() < 0.01) return false;
+    return true;
+}
+
+// A player sees it and may press it: shown, enabled, and taking touches with everything it lies in.
+bool lit(const std::shared_ptr<ui::View>& view) {
+    if (!shown(view)) return false;
     if (auto control = std::dynamic_pointer_cast<ui::Control>(view); control && !control->isEnabled()) return false;
     for (auto v = view; v; v = v->superview())
-        if (v->isHidden() || v->alpha() < 0.01 || !v->isUserInteractionEnabled()) return false;
+        if (!v->isUserInteractionEnabled()) return false;
     return true;
 }
 
@@ -63,8 +78,30 @@ const GameDescriptor* gameOf(const ui::ViewController& screen) {
 }
 
 // The card tables time a turn by their interval; a turn of no length shows no running bar.
-std::optional<double> cardTableBar(const GameCardView& table) {
+std::optional<double> cardTableSeconds(const GameCardView& table) {
     return table.interval() > 0 ? std::optional<double>(table.interval()) : std::nullopt;
+}
+
+// A bar as drawn: the part left, while it shows.
+std::optional<TurnClockShown> barShown(const std::shared_ptr<ui::ProgressView>& bar) {
+    if (!shown(bar)) return std::nullopt;
+    return TurnClockShown{TurnClockShown::Kind::Bar, bar->progress()};
+}
+
+// The board tables' count on the start button ("mm:ss") while a game runs.
+std::optional<TurnClockShown> countShown(const std::shared_ptr<ui::Button>& start) {
+    if (!shown(start)) return std::nullopt;
+    const std::string title = titleOf(start);
+    unsigned minutes = 0, seconds = 0;
+    char end = 0;
+    if (title.size() != 5 || std::sscanf(title.c_str(), "%2u:%2u%c", &minutes, &seconds, &end) != 2)
+        return std::nullopt;
+    return TurnClockShown{TurnClockShown::Kind::Count, minutes * 60.0 + seconds};
+}
+
+// The games whose table passes a turn of mine that runs out (Phom may lay down for me instead).
+bool passesForMe(const GameDescriptor& game) {
+    return game.type == TienLenMessageHandler::kGameType || game.type == PhomMessageHandler::kGameType;
 }
 
 // Each kind of table: how its screen shows the turn. The card tables' start button changes its role
@@ -75,33 +112,37 @@ std::optional<TurnOnScreen> read(const ui::ViewController& screen) {
     const GameDescriptor* game = gameOf(screen);
     if (!game) return std::nullopt;
     TurnOnScreen turn;
-    turn.passesForMe = bool(game->passForMe);
+    turn.passesForMe = passesForMe(*game);
     if (auto t = dynamic_cast<const TienLenView*>(&screen)) {
-        turn.table = "Tien Len";
+        turn.table = game->type == TienLenMessageHandler::kGameType ? "Tien Len" : "Tien Len Mien Bac";
         addIfLitAs(turn.lit, t->btnStart, "btnStart", {"ZUNO_fire", "ZUNO_skip"});
         turn.mine = t->isStartGame() && isMe(t->currentPlayer());
-        turn.barSeconds = cardTableBar(*t);
+        turn.announcedSeconds = cardTableSeconds(*t);
+        turn.clock = barShown(t->progressTimer);
     } else if (auto p = dynamic_cast<const PhomView*>(&screen)) {
-        turn.table = "Phom";
+        turn.table = game->type == PhomMessageHandler::kGameType ? "Phom" : "new Phom";
         addIfLitAs(turn.lit, p->btnStart, "btnStart",
                    {"ZUNO_fire", "ZUNO_discard", "ZUNO_eat", "ZUNO_haPhom", "ZUNO_guiPhom"});
         addIfLitAs(turn.lit, p->btnConfig, "btnConfig", {"ZUNO_get"});
         addIfLit(turn.lit, p->btnSkip, "btnSkip");
         turn.mine = p->isStartGame() && !p->isGameEnd() && isMe(p->currentPlayer());
-        turn.barSeconds = cardTableBar(*p);
+        turn.announcedSeconds = cardTableSeconds(*p);
+        turn.clock = barShown(p->progressTimer);
     } else if (auto b = dynamic_cast<const BaiCaoView*>(&screen)) {
         // Everyone turns his cards at once while the deal runs: the deal is my turn.
         turn.table = "Bai Cao";
         addIfLitAs(turn.lit, b->btnStart, "btnStart", {"ZUNO_showAllCards"});
         addIfLitAs(turn.lit, b->btnAutoSelected, "btnAutoSelected", {"ZUNO_showOnceCard"});
         turn.mine = b->isStartGame() && !b->isGameEnd();
-        turn.barSeconds = cardTableBar(*b);
+        turn.announcedSeconds = cardTableSeconds(*b);
+        turn.clock = barShown(b->progressTimer);
     } else if (auto x = dynamic_cast<const XiZachView*>(&screen)) {
         turn.table = "Xi Zach";
         addIfLitAs(turn.lit, x->btnStart, "btnStart", {"ZUNO_botBai"});
         addIfLitAs(turn.lit, x->btnAutoSelected, "btnAutoSelected", {"ZUNO_dangBai"});
         turn.mine = x->isStartGame() && !x->isGameEnd() && isMe(x->currentPlayer());
-        turn.barSeconds = cardTableBar(*x);
+        turn.announcedSeconds = cardTableSeconds(*x);
+        turn.clock = barShown(x->progressTimer);
     } else if (auto k = dynamic_cast<const PokerView*>(&screen)) {
         turn.table = "Poker";
         for (const auto& [button, name] : {std::pair{k->btnFold, "btnFold"}, {k->btnCheck, "btnCheck"},
@@ -110,11 +151,12 @@ std::optional<TurnOnScreen> read(const ui::ViewController& screen) {
             addIfLit(turn.lit, button, name);
         addIfLit(turn.lit, k->viewSlider, "viewSlider");
         turn.mine = !k->isGameEnd() && k->poker().isMe(k->poker().nowPlaying);
-        turn.barSeconds = PokerView::kTurnSeconds;
+        turn.clock = barShown(k->pokerTime);
     } else if (auto d = dynamic_cast<const BoardTableView*>(&screen); d && game->family == TableFamily::BoardDuel) {
         turn.table = "board";
         turn.mine = d->table().isInBoard && isMe(d->table().turn);
-        if (d->table().interval > 0) turn.barSeconds = d->table().interval;
+        if (d->table().interval > 0) turn.announcedSeconds = d->table().interval;
+        if (d->table().isInBoard) turn.clock = countShown(d->btnStart);
     } else {
         return std::nullopt;
     }
@@ -129,22 +171,48 @@ std::string describe(const TurnOnScreen& turn) {
     return out.str();
 }
 
-// The stand-in's word where it seats the player at the same game as the screen's.
-std::optional<bool> standinSays(const ui::ViewController& screen, const standin::StandinRobotTables* robots) {
-    if (!robots) return std::nullopt;
+// What the stand-in says of the turn, and what it had sent the player when it said it.
+struct StandinWord {
+    std::optional<bool> mine;  // none where it seats the player at no game of the screen's
+    std::optional<int> seconds;
+    uint64_t sent = 0;
+};
+
+StandinWord standinWord(const ui::ViewController& screen, const standin::StandinServer& server,
+                        const standin::StandinRobotTables* robots) {
+    const auto latest = server.latestClient();
+    StandinWord word;
+    if (!robots) {
+        word.sent = latest ? latest->sentBodyBytes() : 0;
+        return word;
+    }
     const GameDescriptor* game = gameOf(screen);
-    const bool same = robots->locked([&] {
+    robots->locked([&] {
+        const auto session = robots->playerSession();
+        word.sent = session ? session->sentBodyBytes() : latest ? latest->sentBodyBytes() : 0;
         const auto* seated = robots->game();
-        if (!seated || !game) return false;
-        const GameDescriptor* seatedGame = GameRegistry::find(seated->gameType());
-        return seatedGame && seatedGame->family == game->family;
+        const GameDescriptor* seatedGame = seated ? GameRegistry::find(seated->gameType()) : nullptr;
+        if (!game || !seatedGame || seatedGame->family != game->family) return;
+        word.mine = robots->playing() && robots->turn() == robots->playerPlace();
+        word.seconds = robots->playerTurnSeconds();
     });
-    if (!same) return std::nullopt;
-    return standinWaitsForMe(*robots);
+    return word;
 }
 
-std::optional<int> standinTurnSeconds(const standin::StandinRobotTables& robots) {
-    return robots.locked([&] { return robots.playerTurnSeconds(); });
+// What is wrong with the table against the stand-in's word; empty when nothing is.
+std::string disagreement(const TurnOnScreen& turn, const StandinWord& word) {
+    std::ostringstream out;
+    if (!turn.lit.empty() && (!turn.mine || word.mine == false)) {
+        out << "the turn and its actions disagree: " << describe(turn);
+        if (word.mine) out << ", by the stand-in: " << (*word.mine ? "yes" : "no");
+        return out.str();
+    }
+    if (turn.mine && word.mine == true && turn.announcedSeconds && word.seconds &&
+        *word.seconds != *turn.announcedSeconds) {
+        out << "the table's turn and the stand-in's disagree: " << turn.table << " table, my turn takes "
+            << *turn.announcedSeconds << " s, the stand-in gives it " << *word.seconds << " s";
+    }
+    return out.str();
 }
 
 }  // namespace
@@ -155,35 +223,34 @@ bool standinWaitsForMe(const standin::StandinRobotTables& robots) {
     return robots.locked([&] { return robots.playing() && robots.turn() == robots.playerPlace(); });
 }
 
-bool expectActionsOnlyOnMyTurn(const ui::ViewController* top, const standin::StandinRobotTables* robots) {
+bool expectActionsOnlyOnMyTurn(const ui::ViewController* top, const standin::StandinServer& server,
+                               const standin::StandinRobotTables* robots) {
     if (!top || !read(*top)) return false;
-    // What is wrong with the table now; empty when nothing is.
-    auto disagreement = [&]() -> std::string {
-        const auto turn = read(*top);
-        if (!turn) return {};
-        const std::optional<bool> standin = standinSays(*top, robots);
-        std::ostringstream out;
-        if (!turn->lit.empty() && (!turn->mine || standin == false)) {
-            out << "the turn and its actions disagree: " << describe(*turn);
-            if (standin) out << ", by the stand-in: " << (*standin ? "yes" : "no");
-            return out.str();
-        }
-        if (turn->mine && standin == true && turn->barSeconds) {
-            const auto seconds = standinTurnSeconds(*robots);
-            if (seconds && *seconds != *turn->barSeconds) {
-                out << "the turn bar and the turn disagree: " << turn->table << " table, my turn bar runs "
-                    << *turn->barSeconds << " s, the stand-in gives the turn " << *seconds << " s";
-                return out.str();
-            }
-        }
-        return {};
+    // What is wrong now (empty when nothing is), and whether the program has heard all the stand-in
+    // had said when it said it: the stand-in's word first, then what the program heard.
+    struct Look {
+        std::string wrong;
+        bool heardAll = false;
     };
-    if (disagreement().empty()) return false;
+    auto look = [&] {
+        const StandinWord word = standinWord(*top, server, robots);
+        const bool heardAll = programHeardExactly(word.sent);
+        const auto turn = read(*top);
+        return Look{turn ? disagreement(*turn, word) : std::string(), heardAll};
+    };
+    Look last = look();
+    if (last.wrong.empty()) return false;
     // Posted work only: the clocks stand still, so no turn runs out while the messages come.
-    if (sys::RunLoop::main().runUntil([&] { return disagreement().empty(); }, kMessageWaitSeconds)) return true;
-    const std::string what = disagreement();
-    if (what.empty()) return true;  // they came to agree just now
-    ADD_FAILURE() << what;
+    const bool settled = sys::RunLoop::main().runUntil(
+        [&] {
+            last = look();
+            return last.wrong.empty() || last.heardAll;
+        },
+        kNeverHeardSeconds);
+    if (last.wrong.empty()) return true;
+    ADD_FAILURE() << last.wrong
+                  << (settled ? "; the program had handled all the stand-in had sent"
+                              : "; the program never handled all the stand-in sent");
     return false;
 }
 

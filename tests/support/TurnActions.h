@@ -1,7 +1,7 @@
 // Whose turn the table on top says it is, against the actions of my turn it shows lit: the roads check
 // at every settled step that no action of my turn is lit unless it is my turn, by the table screen's
-// own state and by the stand-in's, and that my turn bar runs as long as the stand-in's clock gives
-// the turn.
+// own state and by the stand-in's, and that the table takes my turn's seconds as the stand-in gives
+// them.
 #pragma once
 
 #include <optional>
@@ -13,18 +13,35 @@ class ViewController;
 }
 namespace zuno::standin {
 class StandinRobotTables;
+class StandinServer;
 }
 
 namespace zuno::testing {
+
+// What a table's turn clock shows, whoever's turn it is.
+struct TurnClockShown {
+    enum class Kind {
+        Bar,    // the card tables' and Poker's turn bar
+        Count,  // the board tables' count of the seconds left, on the start button
+    };
+    Kind kind = Kind::Bar;
+    // A bar: the part still drawn (1 full, 0 empty). A count: the seconds it shows.
+    double left = 0;
+};
 
 // What a table screen shows of the turn.
 struct TurnOnScreen {
     std::string table;               // the table's kind, for a failure's text
     std::vector<std::string> lit;    // the actions of my turn shown visible and enabled, named
     bool mine = false;               // the screen's own state: the turn is mine
-    // How long my turn bar runs from full to empty, in seconds; none where the table shows no bar.
-    std::optional<double> barSeconds;
-    // The table's clock passes my turn for me when my bar runs out.
+    // The seconds of a turn as the table took them from the server; none where it takes none (Poker's
+    // bar runs a length of its own).
+    std::optional<double> announcedSeconds;
+    // The turn clock as drawn now; none while it shows nothing.
+    std::optional<TurnClockShown> clock;
+    // The table's own clock ends a turn of mine that runs out with a request of mine (a pass, or at
+    // Phom the lay-down it makes for me): southern Tien Len and Phom do, the other tables leave the
+    // turn to the server's clock.
     bool passesForMe = false;
 };
 
@@ -36,11 +53,13 @@ std::optional<TurnOnScreen> turnOnScreen(const ui::ViewController& screen);
 bool standinWaitsForMe(const standin::StandinRobotTables& robots);
 
 // The check of a settled step: the table on top (if any) lights no action of my turn unless the
-// screen and (when given) the stand-in both say the turn is mine; while it is mine on both, my turn
-// bar runs as long as the stand-in's clock gives the turn. A message on its way parts them for a
-// moment: the program's posted work is run, its clocks standing still, until they agree; only a
-// mismatch that stays fails. Answers whether it waited and they came to agree (the screen may have
-// changed meanwhile).
-bool expectActionsOnlyOnMyTurn(const ui::ViewController* top, const standin::StandinRobotTables* robots);
+// screen and (when given) the stand-in both say the turn is mine; while it is mine on both, the table
+// took the turn's seconds the stand-in gives. A message on its way parts them for a moment: the
+// program's posted work is run, its clocks standing still, until they agree, or until the program has
+// handled everything the stand-in had sent when it said what it says, and no more (then a mismatch
+// stays, and fails). Answers whether it waited and they came to agree (the screen may have changed
+// meanwhile).
+bool expectActionsOnlyOnMyTurn(const ui::ViewController* top, const standin::StandinServer& server,
+                               const standin::StandinRobotTables* robots);
 
 }  // namespace zuno::testing

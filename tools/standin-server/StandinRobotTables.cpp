@@ -181,7 +181,9 @@ void StandinRobotTables::addGame(std::shared_ptr<StandinRobotGame> game) {
     for (int8_t command : game->commands()) {
         if (chained_.count(command)) continue;
         chain(command, [this, command](StandinSession& session, Message& m) {
-            return game_ && atTable(session, m) && game_->take(*this, command, m);
+            if (!game_ || !atTable(session, m) || !game_->take(*this, command, m)) return false;
+            ++playerRequestsTaken_;
+            return true;
         });
     }
     games_[game->gameType()] = std::move(game);
@@ -503,7 +505,7 @@ void StandinRobotTables::startTurn(int place) {
     ++playerTurnsStarted_;
     if (options_.holdPlayerTurns) return;
     later(playerTurnSeconds_ + kPassGraceSeconds, [this, place, serial] {
-        if (game_ && playing_ && turn_ == place && turnSerial_ == serial) game_->turnTimeOver(*this, place);
+        if (game_ && playing_ && turn_ == place && turnSerial_ == serial) runOutTurn(place);
     });
 }
 
@@ -533,13 +535,18 @@ void StandinRobotTables::holdRobotTurns(bool hold) {
 bool StandinRobotTables::runOutPlayerTurn() {
     std::lock_guard<std::mutex> lock(mutex_);
     if (!game_ || !playing_ || turn_ != playerPlace_) return false;
-    game_->turnTimeOver(*this, turn_);
+    runOutTurn(turn_);
     return true;
 }
 
 void StandinRobotTables::whenATableEnds(std::function<void(StandinSession&)> work) {
     std::lock_guard<std::mutex> lock(mutex_);
     tableEnds_ = std::move(work);
+}
+
+void StandinRobotTables::runOutTurn(int place) {
+    ++playerTurnsRunOut_;
+    game_->turnTimeOver(*this, place);
 }
 
 void StandinRobotTables::seatForTests(int8_t gameType, StandinTableKind kind, const StandinAccount& player) {

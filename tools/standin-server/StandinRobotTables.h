@@ -224,6 +224,15 @@ public:
     void watchForTests(Watch watch);
     // Tests: the player leaves the table as his leave request does.
     void leaveForTests();
+    // Tests (read with locked()): how many of the player's turns the clock has run out (its time, or
+    // runOutPlayerTurn()).
+    int playerTurnsRunOut() const { return playerTurnsRunOut_; }
+    // Tests (read with locked()): how many requests of the player the table's game has taken (answered
+    // or refused), of the commands it plays by.
+    int playerRequestsTaken() const { return playerRequestsTaken_; }
+    // Tests (read with locked()): the connection of the player the tables serve; none before one signs
+    // in. What the tables send goes out with the lock held, so what it has sent by then is all they said.
+    std::shared_ptr<const StandinSession> playerSession() const { return session_; }
 
     // For the games, with the lock held.
     const Options& options() const { return options_; }
@@ -309,6 +318,8 @@ private:
     // The robot at the place plays the turn of that serial, unless the turn has moved on (or waits
     // while robot turns are held).
     void playRobotTurn(int place, uint64_t serial);
+    // The player's turn at the place runs out: the game plays it as its time running out does.
+    void runOutTurn(int place);
     bool atTable(StandinSession& session, Message& request);
     void leaveTable();
     // The table ends for the player (a leave, or another connection signing in): a deal under way is
@@ -346,6 +357,8 @@ private:
     uint64_t turnSerial_ = 0;
     int playerTurnSeconds_ = 0;
     int playerTurnsStarted_ = 0;
+    int playerTurnsRunOut_ = 0;
+    int playerRequestsTaken_ = 0;
     bool robotTurnsHeld_ = false;
     bool leaving_ = false;  // while a leaver's deal is settled: nothing is sent
     std::optional<uint64_t> heldRobotTurn_;  // the serial of the robot turn that waits for the hold's end

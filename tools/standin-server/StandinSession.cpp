@@ -61,7 +61,9 @@ bool StandinSession::readHandshake() {
         handshakeDone_ = true;
         changed_.notify_all();
     }
-    return sendRaw(&handshakeAnswer_, 1);
+    // The answer is no frame: the client reads it before it cuts frames.
+    std::lock_guard<std::mutex> lock(writeMutex_);
+    return writeAll(&handshakeAnswer_, 1);
 }
 
 void StandinSession::run() {
@@ -78,6 +80,7 @@ void StandinSession::run() {
             if (n <= 0) break;
             cutter.feed(buffer.data(), static_cast<size_t>(n), [&](const uint8_t* body, size_t length) {
                 receive(body, length);
+                handledFrameBytes_ += 2 + length;
                 return true;
             });
         }
@@ -136,6 +139,15 @@ bool StandinSession::send(const Message& message) { return sendRaw(frameFor(mess
 
 bool StandinSession::sendRaw(const uint8_t* bytes, size_t length) {
     std::lock_guard<std::mutex> lock(writeMutex_);
+    if (!writeAll(bytes, length)) return false;
+    sentFrames_.feed(bytes, length, [this](const uint8_t*, size_t body) {
+        sentBodyBytes_ += body;
+        return true;
+    });
+    return true;
+}
+
+bool StandinSession::writeAll(const uint8_t* bytes, size_t length) {
     size_t done = 0;
     while (done < length) {
         long n = stream_->write(bytes + done, length - done);

@@ -10,6 +10,7 @@
 #include <thread>
 #include <vector>
 
+#include "net/Frame.h"
 #include "net/Message.h"
 #include "net/TEA.h"
 #include "platform/core/Value.h"
@@ -45,6 +46,13 @@ public:
     // Sends bytes as they are: a test's own frames, cut where it likes.
     bool sendRaw(const uint8_t* bytes, size_t length);
     bool sendRaw(const sys::Data& bytes) { return sendRaw(bytes.data(), bytes.size()); }
+    // Tests: the bytes of the frame bodies sent so far, counted as the client counts what it receives
+    // (every frame that is not empty, its length bytes left out), so that a test can tell when the
+    // client has heard everything sent.
+    uint64_t sentBodyBytes() const { return sentBodyBytes_.load(); }
+    // Tests: the bytes of the client's frames read and handled so far, length bytes included (as the
+    // client counts what it sends).
+    uint64_t handledFrameBytes() const { return handledFrameBytes_.load(); }
     // The frame that send() would write for the message.
     sys::Data frameFor(const Message& message) const;
     std::optional<TEA> cipher() const;
@@ -76,6 +84,8 @@ private:
     void run();
     bool readHandshake();
     bool readExactly(uint8_t* bytes, size_t length);
+    // Writes the bytes with writeMutex_ held.
+    bool writeAll(const uint8_t* bytes, size_t length);
     void receive(const uint8_t* body, size_t length);
 
     StandinServer& server_;
@@ -83,6 +93,9 @@ private:
     const uint8_t handshakeAnswer_;
     std::thread thread_;
     std::mutex writeMutex_;
+    FrameCutter sentFrames_;  // with writeMutex_ held: cuts what is sent as the client does
+    std::atomic<uint64_t> sentBodyBytes_{0};
+    std::atomic<uint64_t> handledFrameBytes_{0};
 
     mutable std::mutex mutex_;
     std::condition_variable changed_;

@@ -252,6 +252,34 @@ TEST_F(MobileClientTest, CountersHoldTheBodyBytesOfThisConnection) {
     EXPECT_EQ(listener.count("ok"), 1);
 }
 
+// The stand-in's session counts what it sends and handles as the client counts what it receives and
+// sends, whatever the segments the frames come in (the roads wait on these counts to agree). The
+// handshake's answer is no frame; an empty frame counts nothing, one that does not decipher its body.
+TEST_F(MobileClientTest, TheStandinCountsTheBytesAsTheClientDoes) {
+    auto session = connect();
+    client->sendMessage(numbered(7, 1));
+    client->sendMessage(Message(1));
+    ASSERT_TRUE(session->waitForMessages(2, 5));
+    const uint64_t frames = session->frameFor(numbered(7, 1)).size() + session->frameFor(Message(1)).size();
+    ASSERT_TRUE(pump([&] { return client->countOfSentSize() == static_cast<int64_t>(frames); }));
+    ASSERT_TRUE(waitOffLoop([&] { return session->handledFrameBytes() == frames; })) << session->handledFrameBytes();
+
+    const Data first = session->frameFor(numbered(7, 2));
+    const Data second = session->frameFor(numbered(7, 3));
+    Data segment = first;
+    segment.insert(segment.end(), second.begin(), second.begin() + 5);
+    ASSERT_TRUE(session->sendRaw(segment));
+    EXPECT_EQ(session->sentBodyBytes(), first.size() - 2) << "the second frame is not whole yet";
+    ASSERT_TRUE(session->sendRaw(second.data() + 5, second.size() - 5));
+    ASSERT_TRUE(session->sendRaw(Data{0, 0}));
+    ASSERT_TRUE(session->sendRaw(Data{0, 10, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10}));
+    ASSERT_TRUE(session->send(Message(5)));
+    const uint64_t bodies = (first.size() - 2) + (second.size() - 2) + 10 + (session->frameFor(Message(5)).size() - 2);
+    EXPECT_EQ(session->sentBodyBytes(), bodies);
+    ASSERT_TRUE(pump([&] { return client->countOfGetSize() == static_cast<int64_t>(bodies); }))
+        << client->countOfGetSize() << " of " << bodies;
+}
+
 TEST_F(MobileClientTest, ConnectWithoutAListenerRaises) {
     auto lonely = MobileClient::create();
     try {
