@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <map>
 #include <optional>
 #include <vector>
 
@@ -12,7 +13,8 @@ enum class StandinTableKind { Robots, Empty };
 
 // The next invitation a robot sends to the signed-in player in the lobby. Tests set it; the demo
 // rotates through the games a player reaches only by invitation (some also at an empty table of the
-// player's own), one step after each leave.
+// player's own), one step after each leave. Each account has its own place in the rotation: a new
+// account starts at its first table, wherever another's tour stands.
 class StandinInvitation {
 public:
     // A game type alone is a robots' table of that game.
@@ -27,25 +29,26 @@ public:
     // The tables invited to in turn, each with its kind.
     void setRotation(std::vector<Choice> choices) {
         rotation_ = std::move(choices);
-        step_ = 0;
+        steps_.clear();
     }
 
-    // What to invite to now; none when nothing is set.
-    std::optional<Choice> current() const {
+    // What to invite the account to now; none when nothing is set.
+    std::optional<Choice> current(int32_t accountId) const {
         if (next_) return next_;
         if (rotation_.empty()) return std::nullopt;
-        return rotation_[step_ % rotation_.size()];
+        auto step = steps_.find(accountId);
+        return rotation_[(step == steps_.end() ? 0 : step->second) % rotation_.size()];
     }
-    // After a leave: a one-off choice is used up, the rotation moves on.
-    void advance() {
+    // After the account's leave: a one-off choice is used up, else the account's rotation moves on.
+    void advance(int32_t accountId) {
         if (next_) next_.reset();
-        else if (!rotation_.empty()) ++step_;
+        else if (!rotation_.empty()) ++steps_[accountId];
     }
 
 private:
     std::optional<Choice> next_;
     std::vector<Choice> rotation_;
-    size_t step_ = 0;
+    std::map<int32_t, size_t> steps_;  // by account
 };
 
 }  // namespace zuno::standin

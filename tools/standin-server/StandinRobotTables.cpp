@@ -227,6 +227,11 @@ Message StandinRobotTables::tableMessage(int8_t commandId) const {
     return m;
 }
 
+int32_t StandinRobotTables::playerAccountId() const {
+    auto account = session_ ? signIn_->accountOf(*session_) : std::nullopt;
+    return account ? account->id : -1;
+}
+
 std::shared_ptr<StandinRobotGame> StandinRobotTables::gameOf(int8_t gameType) const {
     auto it = games_.find(gameType);
     return it == games_.end() ? nullptr : it->second;
@@ -234,7 +239,7 @@ std::shared_ptr<StandinRobotGame> StandinRobotTables::gameOf(int8_t gameType) co
 
 void StandinRobotTables::inviteLater() {
     if (invited_ || game_) return;
-    auto choice = invitation_.current();
+    auto choice = invitation_.current(playerAccountId());
     auto game = choice ? gameOf(choice->gameType) : nullptr;
     if (!game) return;
     invited_ = choice;
@@ -246,7 +251,7 @@ void StandinRobotTables::inviteLater() {
 void StandinRobotTables::inviteNow() {
     std::lock_guard<std::mutex> lock(mutex_);
     if (game_ || !session_) return;
-    auto choice = invitation_.current();
+    auto choice = invitation_.current(playerAccountId());
     auto game = choice ? gameOf(choice->gameType) : nullptr;
     if (!game) return;
     invited_ = choice;
@@ -280,7 +285,7 @@ void StandinRobotTables::joinRefused(StandinSession& session, int8_t room, int8_
 
 void StandinRobotTables::inviteToTheNext() {
     invited_.reset();
-    invitation_.advance();
+    invitation_.advance(playerAccountId());
     inviteLater();
 }
 

@@ -303,6 +303,8 @@ private:
 
     // Every private operation below runs with mutex_ held.
     std::shared_ptr<StandinRobotGame> gameOf(int8_t gameType) const;
+    // The signed-in player's account id; -1 while none is signed in.
+    int32_t playerAccountId() const;
     void inviteLater();
     void sendInvitation(const StandinRobotGame& game);
     void inviteTo(StandinSession& guest, int8_t gameType, int8_t room, int8_t board, const std::string& text);
