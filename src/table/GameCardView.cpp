@@ -81,7 +81,7 @@ GameCardView::GameCardView(std::string nibName, TableDecorationGeometry geometry
     : ZunoViewController(std::move(nibName)), decorations_(std::move(geometry)) {
     decorations_.attach({[this] { return view(); }, [this](int seat) { return bubble(seat); },
                          [this](int32_t userId) { return getSeatFromID(userId); },
-                         [this](int seat) { return table().playerAtSeat(seat); }, this});
+                         [this](int seat) { return table().playerAtSeat(seat); }, this, nullptr});
 }
 
 GameCardView::~GameCardView() {

@@ -11,6 +11,7 @@
 #include "shell/Resources.h"
 #include "shell/TableSheetHost.h"
 #include "shell/UIController.h"
+#include "table/BubblePlace.h"
 #include "table/BubbleTurn.h"
 
 namespace zuno {
@@ -22,6 +23,7 @@ constexpr double kLeastBubbleFont = 10;
 constexpr size_t kMostBubbleRows = 3;   // in one turn
 constexpr double kLeastRowsAir = 4;     // above and below a bubble's rows together
 constexpr double kLeastPartText = 100;  // the narrowest text a bubble moves aside for
+constexpr int kNarrowerSteps = 4;       // between its area's width and the narrowest, over a board
 constexpr double kFlySeconds = 1.0;
 constexpr double kFlyIconSide = 20;
 constexpr double kFlyIconOffset = -45;  // left of the text's centre
@@ -30,20 +32,17 @@ ui::Rect centredRect(ui::Point centre, double width, double height) {
     return ui::Rect(centre.x - width / 2, centre.y - height / 2, width, height);
 }
 
-// The rectangle moved (and, wider than the area, narrowed) until it lies inside the area.
-ui::Rect keptInside(ui::Rect r, const ui::Rect& area) {
-    const double width = std::min(r.width(), area.width());
-    const double height = std::min(r.height(), area.height());
-    const double x = std::clamp(r.x(), area.x(), area.maxX() - width);
-    const double y = std::clamp(r.y(), area.y(), area.maxY() - height);
-    return ui::Rect(x, y, width, height);
-}
-
 // The lines waiting for a bubble as it shows them together.
 std::string joined(const std::vector<std::string>& lines) {
     std::string text;
     for (const auto& line : lines) text += (text.empty() ? "" : ", ") + line;
     return text;
+}
+
+size_t lettersOf(const BubbleTurn& turn) {
+    size_t letters = 0;
+    for (const auto& row : turn.rows) letters += row.size();
+    return letters;
 }
 
 void removeLater(const std::shared_ptr<ui::View>& view) {
@@ -144,35 +143,6 @@ std::vector<ui::Rect> TableDecorations::othersShowing(int seat) const {
     return others;
 }
 
-std::optional<ui::Rect> TableDecorations::freePlace(int seat, ui::Size size, const ui::Rect& room) const {
-    const std::vector<ui::Rect> others = othersShowing(seat);
-    const auto isFree = [&others](const ui::Rect& r) {
-        return std::none_of(others.begin(), others.end(), [&r](const ui::Rect& o) { return o.intersects(r); });
-    };
-    const ui::Point centre = geometry_.bubbleCentres[static_cast<size_t>(seat)];
-    const ui::Rect own = keptInside(centredRect(centre, size.width, size.height), room);
-    if (isFree(own)) return own;
-    // Beside, above or below a bubble in the way, as near its own place as the room lets it lie.
-    std::vector<double> xs{own.x()}, ys{own.y()};
-    for (const auto& o : others) {
-        xs.insert(xs.end(), {o.minX() - own.width(), o.maxX()});
-        ys.insert(ys.end(), {o.minY() - own.height(), o.maxY()});
-    }
-    std::optional<ui::Rect> best;
-    double nearest = 0;
-    for (double x : xs) {
-        for (double y : ys) {
-            const ui::Rect place = keptInside(ui::Rect(x, y, own.width(), own.height()), room);
-            const double distance = std::hypot(place.midX() - own.midX(), place.midY() - own.midY());
-            if (isFree(place) && (!best || distance < nearest)) {
-                best = place;
-                nearest = distance;
-            }
-        }
-    }
-    return best;
-}
-
 std::array<std::string, 5> TableDecorations::chatPlayers() const {
     std::array<std::string, 5> texts;
     std::transform(waiting_.begin(), waiting_.end(), texts.begin(), joined);
@@ -266,6 +236,76 @@ std::vector<ui::Rect> TableDecorations::freeParts(int seat, const ui::Rect& area
     return parts;
 }
 
+std::optional<TableDecorations::PlacedTurn> TableDecorations::placeInArea(int seat, const std::vector<std::string>& lines,
+                                                                          const ui::Rect& area,
+                                                                          const std::vector<ui::Rect>& taken) const {
+    // In its whole area where nothing is in its way, else in the widest part of it the other bubbles
+    // leave free, its text wrapped to that part's width.
+    std::vector<ui::Rect> rooms{area};
+    for (const auto& part : freeParts(seat, area)) rooms.push_back(part);
+    const ui::Point centre = geometry_.bubbleCentres[static_cast<size_t>(seat)];
+    for (const auto& room : rooms) {
+        const LaidTurn laid = layTurn(lines, room);
+        if (auto place = freePlaceIn(room, centredRect(centre, laid.size.width, laid.size.height), taken))
+            return PlacedTurn{laid, *place};
+    }
+    return std::nullopt;
+}
+
+std::optional<TableDecorations::PlacedTurn> TableDecorations::placeOverTheBoard(int seat,
+                                                                                const std::vector<std::string>& lines,
+                                                                                const ui::Rect& area,
+                                                                                const ShownPlay& play,
+                                                                                const std::vector<ui::Rect>& taken) const {
+    const ui::Point centre = geometry_.bubbleCentres[static_cast<size_t>(seat)];
+    const ui::Rect screen = screen_.view()->bounds().insetBy(kBubbleMargin, 0);
+    const double narrowest = std::min(area.width(), geometry_.bubblePadding + kLeastPartText);
+    const double rowHeight = ui::Font::systemFontOfSize(geometry_.bubbleFontSize).lineHeight();
+    // Every shape the turn may take, as wide as its area or narrower, as high as its area or a row or two
+    // higher, each at its nearest free place on each board.
+    struct Found {
+        PlacedTurn placed;
+        size_t shown;  // letters of its lines the turn shows
+        size_t rows;
+        double distance;
+        bool inReach;  // on the seat's half of the board
+    };
+    std::vector<Found> found;
+    std::vector<ui::Size> tried;
+    for (size_t rows = 1; rows <= kMostBubbleRows; ++rows) {
+        for (int step = 0; step <= kNarrowerSteps; ++step) {
+            const double width = area.width() - (area.width() - narrowest) * step / kNarrowerSteps;
+            const double height = area.height() + rowHeight * static_cast<double>(rows - 1);
+            const LaidTurn laid = layTurn(lines, ui::Rect(area.x(), area.y(), width, height));
+            // A short text is the same bubble whatever the room.
+            if (std::find(tried.begin(), tried.end(), laid.size) != tried.end()) continue;
+            tried.push_back(laid.size);
+            for (const ui::Rect& board : play.boards) {
+                const ui::Rect room = offMyHand(seat, board.intersection(screen));
+                const auto place = freePlaceIn(room, centredRect(centre, laid.size.width, laid.size.height), taken);
+                if (!place) continue;
+                const double distance = std::hypot(place->midX() - centre.x, place->midY() - centre.y);
+                found.push_back({{laid, *place}, lettersOf(laid.turn), laid.turn.rows.size(), distance,
+                                 distance <= board.height() / 2});
+            }
+        }
+    }
+    // Within reach: one that shows as much of its lines as a turn in its area would, in as few rows as
+    // it can, the nearest of those; else the one that shows the most, the nearest of those.
+    const size_t atHome = lettersOf(layTurn(lines, area).turn);
+    const auto better = [atHome](const Found& a, const Found& b) {
+        if (a.inReach != b.inReach) return a.inReach;
+        const bool aWhole = a.shown >= atHome, bWhole = b.shown >= atHome;
+        if (aWhole != bWhole) return aWhole;
+        if (aWhole && a.rows != b.rows) return a.rows < b.rows;
+        if (!aWhole && a.shown != b.shown) return a.shown > b.shown;
+        return a.distance < b.distance;
+    };
+    const auto best = std::min_element(found.begin(), found.end(), better);
+    if (best == found.end()) return std::nullopt;
+    return best->placed;
+}
+
 void TableDecorations::showTurn(int seat, bool giveWay) {
     if (seat < 0 || seat > kCentre || !screen_.bubble || !screen_.view) return;
     auto frame = screen_.bubble(seat);
@@ -278,27 +318,26 @@ void TableDecorations::showTurn(int seat, bool giveWay) {
         hideChat(seat);
         return;
     }
-    // In its whole area where nothing is in its way, else in the widest part of it the other bubbles
-    // leave free, its text wrapped to that part's width.
+    // Off the other bubbles showing and the play: in its area, else, where play lies in its area, over
+    // the board.
     const ui::Rect area = bubbleArea(seat);
-    std::vector<ui::Rect> rooms{area};
-    for (const auto& part : freeParts(seat, area)) rooms.push_back(part);
-    LaidTurn laid;
-    std::optional<ui::Rect> place;
-    for (const auto& room : rooms) {
-        laid = layTurn(lines, room);
-        place = freePlace(seat, laid.size, room);
-        if (place) break;
-    }
-    if (!place && giveWay) {
-        // The bubbles in its way make way for it.
-        laid = layTurn(lines, area);
-        place = keptInside(centredRect(geometry_.bubbleCentres[s], laid.size.width, laid.size.height), area);
-        for (int other = 0; other <= kCentre; ++other) {
-            if (other != seat && isShowing(other) && screen_.bubble(other)->frame().intersects(*place)) putBack(other);
+    const ShownPlay play = shownPlay();
+    std::vector<ui::Rect> taken = othersShowing(seat);
+    taken.insert(taken.end(), play.frames.begin(), play.frames.end());
+    std::optional<PlacedTurn> placed = placeInArea(seat, lines, area, taken);
+    if (!placed && crossesAny(area, play.frames)) placed = placeOverTheBoard(seat, lines, area, play, taken);
+    if (!placed && giveWay) {
+        // The bubbles in its way make way for it, where no play is.
+        const LaidTurn laid = layTurn(lines, area);
+        const ui::Rect own = keptInside(centredRect(geometry_.bubbleCentres[s], laid.size.width, laid.size.height), area);
+        if (!crossesAny(own, play.frames)) {
+            placed = PlacedTurn{laid, own};
+            for (int other = 0; other <= kCentre; ++other) {
+                if (other != seat && isShowing(other) && screen_.bubble(other)->frame().intersects(own)) putBack(other);
+            }
         }
     }
-    if (!place) {
+    if (!placed) {
         // It waits for a place, and leaves its own to the others meanwhile; it looks again at its next
         // check, should no other bubble's turn end first.
         if (isShowing(seat)) {
@@ -309,7 +348,7 @@ void TableDecorations::showTurn(int seat, bool giveWay) {
         scheduleTurnEnd(seat);
         return;
     }
-    const BubbleTurn& turn = laid.turn;
+    const BubbleTurn& turn = placed->laid.turn;
     taken_[s] = {};
     if (turn.restOfFirst.empty()) {
         taken_[s].lines.assign(lines.begin(), lines.begin() + static_cast<std::ptrdiff_t>(turn.linesShown));
@@ -318,7 +357,7 @@ void TableDecorations::showTurn(int seat, bool giveWay) {
     }
     lines.erase(lines.begin(), lines.begin() + static_cast<std::ptrdiff_t>(turn.linesShown));
     if (!turn.restOfFirst.empty()) lines.front() = turn.restOfFirst;
-    showRows(seat, turn.rows, ui::Font::systemFontOfSize(laid.fontSize), *place);
+    showRows(seat, turn.rows, ui::Font::systemFontOfSize(placed->laid.fontSize), placed->place);
     scheduleTurnEnd(seat);
 }
 
@@ -408,6 +447,26 @@ void TableDecorations::cancelChecks() {
         sys::RunLoop::main().cancel(timer);
         timer = 0;
     }
+    sys::RunLoop::main().cancel(playCheck_);
+    playCheck_ = 0;
+}
+
+void TableDecorations::playMoved() {
+    if (!screen_.play || !screen_.bubble || !screen_.view) return;
+    // After the message or the gesture that moved it, when the board shows where its play rests.
+    sys::RunLoop::main().cancel(playCheck_);
+    playCheck_ = sys::RunLoop::main().postDelayed(0, [this] {
+        playCheck_ = 0;
+        keepOffPlay();
+    });
+}
+
+void TableDecorations::keepOffPlay() {
+    const std::vector<ui::Rect> play = shownPlay().frames;
+    for (int seat = 0; seat <= kCentre; ++seat) {
+        if (isShowing(seat) && crossesAny(screen_.bubble(seat)->frame(), play)) putBack(seat);
+    }
+    showWaiting(kCentre, true);
 }
 
 void TableDecorations::stop() {

@@ -14,6 +14,7 @@
 #include "platform/core/RunLoop.h"
 #include "platform/ui/Geometry.h"
 #include "table/BubbleTurn.h"
+#include "table/ShowsPlay.h"
 
 namespace zuno {
 
@@ -79,11 +80,12 @@ struct TableDecorationGeometry {
 // for its next check and are then shown joined with ", ", a line said again not twice; a long text
 // wraps and a bubble stays inside the screen and its area; a bubble never lies over another one
 // showing: it moves aside within its area, wraps into the part of it the others leave, or waits for
-// their turns to end), money fly-texts, and the gifts each player holds (at most the geometry's count:
-// one more drops the oldest). No line is lost: a bubble that shows and a bubble with lines waiting
-// always have their next check ahead, whatever hid them or kept them from their place. It takes its
-// screen's geometry and reaches the screen through the callbacks below, on the main thread. Its
-// timers are cancelled by stop() and by its destructor.
+// their turns to end; nor over the play the screen shows: where play lies in its area, it lies
+// elsewhere over the board, as near its own place as it can, or waits), money fly-texts, and the gifts
+// each player holds (at most the geometry's count: one more drops the oldest). No line is lost: a
+// bubble that shows and a bubble with lines waiting always have their next check ahead, whatever hid
+// them or kept them from their place. It takes its screen's geometry and reaches the screen through
+// the callbacks below, on the main thread. Its timers are cancelled by stop() and by its destructor.
 class TableDecorations {
 public:
     static constexpr int kCentre = 4;
@@ -94,6 +96,7 @@ public:
         std::function<int(int32_t userId)> seatOf;                         // -1: not seated
         std::function<PlayerPtr(int seat)> playerAt;                       // none for an empty seat
         ui::Responder* giftTarget = nullptr;  // a gift's tap sends it "clickGiftDetail:"
+        std::function<ShownPlay()> play;       // none: the screen shows no play
     };
 
     explicit TableDecorations(TableDecorationGeometry geometry) : geometry_(std::move(geometry)) {}
@@ -124,6 +127,9 @@ public:
     void clearWaitingChat(int seat);
     // The table left: no bubble shows, nothing waits and no check is left.
     void stop();
+    // The play the screen shows has moved (a move, the board scrolled): once what moved it is done, a
+    // bubble showing over it moves elsewhere, and one waiting for a place looks again.
+    void playMoved();
 
     // "+N" or "N" flying for the player; with an icon name, the icon flies beside the text.
     void showFlyText(int32_t userId, int32_t amount, const std::optional<std::string>& icon = std::nullopt);
@@ -144,9 +150,8 @@ private:
     bool anotherWaits(int seat) const;
     // The frames of the other bubbles showing, each with the gap kept round it.
     std::vector<ui::Rect> othersShowing(int seat) const;
-    // Where a bubble of that size lies in its room: at its own place, else as near it as it can lie off
-    // every other bubble showing; none when the room has no such place.
-    std::optional<ui::Rect> freePlace(int seat, ui::Size size, const ui::Rect& room) const;
+    // The play the screen shows now.
+    ShownPlay shownPlay() const { return screen_.play ? screen_.play() : ShownPlay{}; }
     // One turn of the lines laid out for a room: its rows, their font's size and the bubble's size.
     struct LaidTurn {
         BubbleTurn turn;
@@ -156,6 +161,21 @@ private:
     LaidTurn layTurn(const std::vector<std::string>& lines, const ui::Rect& room) const;
     // The parts of the area the other bubbles showing across it leave free, widest first.
     std::vector<ui::Rect> freeParts(int seat, const ui::Rect& area) const;
+    struct PlacedTurn {
+        LaidTurn laid;
+        ui::Rect place;
+    };
+    // A turn's place off everything taken: in its area, at its own place or moved aside, else wrapped
+    // into a part of it the other bubbles leave.
+    std::optional<PlacedTurn> placeInArea(int seat, const std::vector<std::string>& lines, const ui::Rect& area,
+                                          const std::vector<ui::Rect>& taken) const;
+    // A turn's place off everything taken over a board whose play lies in its area: on the seat's half
+    // of the board, showing as much as a turn in its area would in as few rows as it can, as near its
+    // own place as it can lie; else what shows the most.
+    std::optional<PlacedTurn> placeOverTheBoard(int seat, const std::vector<std::string>& lines, const ui::Rect& area,
+                                                const ShownPlay& play, const std::vector<ui::Rect>& taken) const;
+    // Each bubble showing over play makes way; the bubbles with lines waiting look for a place.
+    void keepOffPlay();
     void showTurn(int seat, bool giveWay);
     // The bubble hidden, what it showed waiting again in front of its other lines for its next check.
     void putBack(int seat);
@@ -181,6 +201,7 @@ private:
     std::array<Taken, 5> taken_;
     std::array<std::optional<std::string>, 5> replaced_;  // the text replaceChatWithSeat put there last
     std::array<sys::RunLoop::TimerId, 5> bubbleTimers_{};
+    sys::RunLoop::TimerId playCheck_ = 0;
     std::array<std::vector<std::shared_ptr<ui::View>>, 5> bubbleRows_;
 };
 

@@ -1,7 +1,8 @@
 // Caro games in the desktop program, headless, against the stand-in's robots. At An's table: I look at
 // An's card and give him a gift, get ready, An starts with me moving first, we chat, I put a stone by
-// a click, the robot answers, my draw offer is refused, the robot's is declined, I resign, read the
-// results (my seat shows the money lost at once), continue and leave. At my own table: the slower
+// a click, the robot answers; stones fill the rows where the bubbles begin and everyone talks again;
+// my draw offer is refused, the robot's is declined, I resign, read the results (my seat shows the
+// money lost at once), continue and leave. At my own table: the slower
 // speed chosen in the sheet travels with my start (byte 2) and gives the game its slower moves, and my
 // five in a row ends the game with the server's line drawn; I leave.
 #include <gtest/gtest.h>
@@ -66,6 +67,16 @@ TEST_F(CaroScreenRoadTest, AGameAtAnsTableToMyResignation) {
     ASSERT_TRUE(placedAndAnswered(3, 5, 2));
     EXPECT_EQ(table->board->model().getCellWithX(3, 5)->cellValue(), CaroCell::kValueX);
     settle();
+
+    // Stones in the rows of every bubble, the robot answering each along the top row: mine along the
+    // board's bottom edge and between it and the middle. Then everyone talks.
+    for (const auto& [x, y] : {std::pair{2, 9}, std::pair{6, 7}, std::pair{8, 9}}) {
+        const int32_t stonesAfter = table->board->model().totalMovedCells() + 2;
+        click(x, y);
+        ASSERT_TRUE(placedAndAnswered(x, y, stonesAfter)) << x << "," << y;
+        settle();
+    }
+    ASSERT_NO_FATAL_FAILURE(everyoneTalks(*table));
 
     // The rose given to An has already cost its price; the game lost costs the stake of 1,000.
     const int64_t before = UIController::myInfo()->money();

@@ -2,8 +2,9 @@
 // empty table accepted from the main menu opens the table screen; Binh sits down and gets ready; I look
 // at his card and give him a gift; my start is refused while my balance is below the stake, then the
 // game starts with Binh moving first and the move clock counting; we chat; Binh's cannon takes my
-// horse; I move a soldier by two clicks on my turned board, its hints showing; Binh answers; my draw
-// offer is refused; Binh's is declined; I resign, read the results, continue and leave.
+// horse; I move a soldier by two clicks on my turned board, its hints showing; Binh answers; pieces
+// move into the rows where the bubbles begin and onto the river's banks, and everyone talks again; my
+// draw offer is refused; Binh's is declined; I resign, read the results, continue and leave.
 #include <gtest/gtest.h>
 
 #include <regex>
@@ -36,6 +37,17 @@ protected:
     }
     std::string onStandin(int file, int rank) {
         return robots->locked([&] { return coTuong->pieceOn(StandinCoTuong::square(file, rank)); });
+    }
+    // My piece moved by two clicks, announced, and Binh's answer announced.
+    void myMoveAnswered(const CoTuongView& table, CoTuongSquare from, CoTuongSquare to) {
+        click(table, from.x, from.y);
+        settle();
+        click(table, to.x, to.y);
+        ASSERT_TRUE(pump([&] {
+            const Piece* moved = table.board->model().getUnitAtPoint(to.x, to.y);
+            return moved && table.table().turn == kMe;
+        })) << from.x << "," << from.y << " to " << to.x << "," << to.y;
+        settle();
     }
 
     std::shared_ptr<StandinCoTuong> coTuong;
@@ -90,6 +102,14 @@ TEST_F(CoTuongScreenRoadTest, AGameAgainstBinhToMyResignation) {
     // My move's echo, then Binh's answer.
     ASSERT_TRUE(pump([&] { return table->board->model().getUnitAtPoint(0, 4) && table->table().turn == kMe; }));
     settle();
+
+    // Pieces into the rows of every bubble, Binh answering each move: my chariot into my second rank,
+    // my cannons into his second rank and onto his bank of the river, a second soldier onto mine
+    // (Binh's cannon meanwhile takes what it can on my back rank). Then everyone talks.
+    const std::pair<CoTuongSquare, CoTuongSquare> moves[] = {
+        {{8, 0}, {8, 1}}, {{7, 2}, {7, 8}}, {{1, 2}, {1, 5}}, {{4, 3}, {4, 4}}};
+    for (const auto& [from, to] : moves) ASSERT_NO_FATAL_FAILURE(myMoveAnswered(*table, from, to));
+    ASSERT_NO_FATAL_FAILURE(everyoneTalks(*table));
 
     ASSERT_NO_FATAL_FAILURE(drawRefusedDeclinedThenResign(*table, *coTuong));
     EXPECT_EQ(UIController::myInfo()->money(), 4000) << "the stake went to Binh";

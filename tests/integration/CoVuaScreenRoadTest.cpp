@@ -2,8 +2,9 @@
 // table accepted from the main menu opens the table screen; I look at An's card and give him a gift; I
 // get ready and An starts with me as White and the move clock counting; we chat; I castle king-side by
 // two clicks and see the rook jump; An's pawn answers; my pawn reaches the last rank, the chooser asks
-// for the piece and a click on the queen promotes it, giving check; my draw offer is refused; An's is
-// declined; I resign, read the results, continue and leave.
+// for the piece and a click on the queen promotes it, giving check; my rook and queen move into the
+// ranks where the bubbles begin and everyone talks again; my draw offer is refused; An's is declined; I
+// resign, read the results, continue and leave.
 #include <gtest/gtest.h>
 
 #include <regex>
@@ -50,6 +51,16 @@ protected:
     static int8_t spriteOn(const CoVuaView& table, CoVuaSquare s) {
         auto piece = table.board->pieceAt(s);
         return piece ? piece->chessId() : 0;
+    }
+    // My piece moved by two clicks, announced, and An's answer announced.
+    void myMoveAnswered(const CoVuaView& table, CoVuaSquare from, CoVuaSquare to) {
+        const int8_t piece = spriteOn(table, from);
+        click(table, from);
+        settle();
+        click(table, to);
+        ASSERT_TRUE(pump([&] { return spriteOn(table, to) == piece && table.table().turn == kMe; }))
+            << from.row << "," << from.col << " to " << to.row << "," << to.col;
+        settle();
     }
 
     std::shared_ptr<StandinCoVua> coVua;
@@ -111,6 +122,14 @@ TEST_F(CoVuaScreenRoadTest, AGameAgainstAnToMyResignation) {
     ASSERT_TRUE(pump([&] { return table->table().turn == kMe; }));
     settle();
     EXPECT_EQ(spriteOn(*table, {4, 7}), 21) << "An's pawn went on";
+
+    // Pieces into the rows where the bubbles begin, An answering each: my rook into my third rank, my
+    // queen into his. Then everyone talks. (The lines of the game's start have gone by then: a bubble
+    // still showing in my rank would lie over the marks of the rook's targets.)
+    ASSERT_TRUE(pump([&] { return table->chat0->isHidden() && table->chat4->isHidden(); }));
+    ASSERT_NO_FATAL_FAILURE(myMoveAnswered(*table, {7, 5}, {5, 5}));
+    ASSERT_NO_FATAL_FAILURE(myMoveAnswered(*table, {0, 1}, {2, 1}));
+    ASSERT_NO_FATAL_FAILURE(everyoneTalks(*table));
 
     // My draw offer: refused.
     table->clickDraw();

@@ -10,6 +10,7 @@
 #include "shell/Resources.h"
 #include "shell/UIController.h"
 #include "shell/Util.h"
+#include "table/ShowsPlay.h"
 
 namespace zuno {
 
@@ -109,7 +110,8 @@ BoardTableView::BoardTableView(std::string nibName, BoardTableLook look)
                          [this](int seat) -> PlayerPtr {
                              return seat == 0 ? model_.me() : seat == 2 ? model_.opponent() : nullptr;
                          },
-                         this});
+                         this,
+                         [this] { return playShownIn(*view()); }});
 }
 
 BoardTableView::~BoardTableView() = default;
@@ -494,6 +496,7 @@ void BoardTableView::startGameWithMoveFirst(int32_t whoMoveFirst, int32_t interv
         if (btnStart) btnStart->setTitle(moveClockTitle(left));
     });
     animationForButtonCuoc();
+    playMoved();  // the game's screen sets its pieces out next
 }
 
 void BoardTableView::moveMadeWithNext(int32_t next) {
@@ -501,6 +504,7 @@ void BoardTableView::moveMadeWithNext(int32_t next) {
     clock_.restartCount();
     setQuotaForPlayers();
     setTimerWithSeat(model_.seatOf(next));
+    playMoved();  // the game's screen shows the move next
 }
 
 void BoardTableView::setQuotaForPlayers() {
@@ -535,6 +539,7 @@ void BoardTableView::closeBoardWithInfo(const std::string& info) {
     createRightButtonsWithKindOf(model_.rightColumnKind());
     decorations_.showChatWithSeat(BoardTableModel::kCentreBubble, info);
     if (!look_.stakeStaysUntilContinue) stakeBackToTheMiddle();
+    playMoved();  // the game's screen ends its play next (the Blocks well empties)
 }
 
 void BoardTableView::stakeBackToTheMiddle() {

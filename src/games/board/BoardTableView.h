@@ -177,6 +177,8 @@ protected:
     virtual int32_t quotaMilliseconds(int32_t quotaTime) const { return quotaTime; }
     // A notice in the centre bubble.
     void showNotice(const std::string& notice);
+    // The board's play has moved or is about to (a move, the board scrolled): no bubble stays over it.
+    void playMoved() { decorations_.playMoved(); }
     // The entries of the right-hand column of a kind (see BoardTableModel::rightColumnKind).
     virtual std::vector<BoardRightEntry> rightEntries(int kind) const;
 

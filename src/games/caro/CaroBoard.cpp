@@ -92,6 +92,16 @@ public:
     explicit ZoomDelegate(CaroBoard& board) : board_(board) {}
     std::shared_ptr<ui::View> viewForZoomingInScrollView(ui::ScrollView&) override { return board_.viewCaroBoard_; }
     void scrollViewDidEndZooming(ui::ScrollView&, ui::View*, double scale) override { board_.didEndZooming(scale); }
+    // Content set at once (the wheel's notches too) rests where it is; a drag, a glide or an animation
+    // rests when it ends.
+    void scrollViewDidScroll(ui::ScrollView& scroll) override {
+        if (!scroll.isDragging() && !scroll.isMovingByItself()) board_.shownPartMoved();
+    }
+    void scrollViewDidEndDragging(ui::ScrollView&, bool willDecelerate) override {
+        if (!willDecelerate) board_.shownPartMoved();
+    }
+    void scrollViewDidEndDecelerating(ui::ScrollView&) override { board_.shownPartMoved(); }
+    void scrollViewDidEndScrollingAnimation(ui::ScrollView&) override { board_.shownPartMoved(); }
 
 private:
     CaroBoard& board_;
@@ -218,6 +228,11 @@ void CaroBoard::zoomOutAt(ui::Point gridPoint) {
 void CaroBoard::didEndZooming(double scale) {
     gRememberedZoom = scale;
     viewCaroBoard_->setNeedsDisplay();
+    shownPartMoved();
+}
+
+void CaroBoard::shownPartMoved() {
+    if (onShownPartMoved) onShownPartMoved();
 }
 
 ui::Point CaroBoard::gestureLocation(ui::Object* sender) const {

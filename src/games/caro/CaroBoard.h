@@ -17,7 +17,8 @@ class CaroBoard;
 
 // The drawn grid of a Caro board, twice as wide as the board's frame: the grid picture, the winning
 // line over it and the stones as its subviews (tagged x * 100 + y), with the frame around the last
-// stone (tag -1). It is what the board's scroll view zooms. Its stones are play.
+// stone (tag -1). It is what the board's scroll view zooms. Its stones are play, the grid between
+// them room for a bubble.
 class CaroBorder : public ui::View, public ShowsPlay {
 public:
     explicit CaroBorder(const ui::Rect& frame);
@@ -34,6 +35,7 @@ public:
 
     void drawRect(ui::Canvas& canvas, const ui::Rect& rect) override;
     std::vector<ui::Rect> playFrames() const override;
+    std::optional<ui::Rect> boardFrame() const override { return bounds(); }
 
 private:
     std::shared_ptr<ui::ImageView> borderCurrentCell_;
@@ -65,6 +67,8 @@ public:
     // Whether the viewer is to move (asked at every tap) and where a requested move goes.
     std::function<bool()> isMyTurn;
     std::function<void(int8_t x, int8_t y)> onMove;
+    // The part of the grid in sight has come to rest elsewhere (scrolled or zoomed), its stones with it.
+    std::function<void()> onShownPartMoved;
 
     void reset() { model_.reset(); }
     void initXO(const std::function<uint32_t()>& random) { model_.initXO(random); }
@@ -81,6 +85,8 @@ public:
     void zoomOutAt(ui::Point gridPoint);
     // The scroll view's zoom came to rest.
     void didEndZooming(double scale);
+    // The scroll view's content came to rest elsewhere.
+    void shownPartMoved();
 
     void handleDoubleTap(ui::Object* sender);
     void handleTwoFingerTap(ui::Object* sender);

@@ -69,6 +69,7 @@ void CaroView::placeBoard() {
     board->onMove = [this](int8_t x, int8_t y) {
         CaroService::getInstance().moveWithRoomId(table().roomID, table().boardID, x, y);
     };
+    board->onShownPartMoved = [this] { playMoved(); };
     // Just above the background, under every other view of the screen.
     view()->insertSubview(board, view()->subviews().empty() ? 0 : 1);
 }

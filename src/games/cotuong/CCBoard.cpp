@@ -163,6 +163,10 @@ std::vector<ui::Rect> CCBoard::playFrames() const {
     if (empty_) return frames;
     forEachPieceUnderHeld([&frames](const Piece&, const ui::Rect& frame) { frames.push_back(frame); });
     if (auto frame = heldPieceFrame()) frames.push_back(*frame);
+    if (moving_ && moving_->team()) {
+        const ui::Rect resting = pieceFrame(moving_->location());
+        if (std::find(frames.begin(), frames.end(), resting) == frames.end()) frames.push_back(resting);
+    }
     return frames;
 }
 

@@ -14,7 +14,7 @@ namespace zuno {
 // The Co Tuong board as the player sees and touches it: the board picture with the pieces, the move
 // hints of the held piece and the two marks of the last move, drawn from the board model. A tap goes
 // to the model; a move it asks for is handed to `onMove` (the table screen sends it). Announced moves
-// come from the table screen. The pieces drawn are play.
+// come from the table screen. The pieces drawn are play, the board between them room for a bubble.
 class CCBoard : public ui::View, public ShowsPlay {
 public:
     CCBoard();
@@ -56,6 +56,7 @@ public:
 
     void drawRect(ui::Canvas& canvas, const ui::Rect& rect) override;
     std::vector<ui::Rect> playFrames() const override;
+    std::optional<ui::Rect> boardFrame() const override { return bounds(); }
     void touchesEnded(const ui::TouchSet& touches, const ui::Event& event) override;
 
 private:

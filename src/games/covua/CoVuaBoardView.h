@@ -17,7 +17,7 @@ namespace zuno {
 // piece, the marks of the selected piece, its targets, the last move and a king in check, and the
 // frame around the last moved piece. It keeps the game (CoVuaGame) and draws what its operations
 // answer. A tap goes to the game; a move it sends is handed to `onMove` (the table screen sends it).
-// Its pieces are play.
+// Its pieces are play, the board between them room for a bubble.
 class CoVuaBoardView : public ui::View, public ShowsPlay {
 public:
     CoVuaBoardView();
@@ -58,6 +58,7 @@ public:
 
     void drawRect(ui::Canvas& canvas, const ui::Rect& rect) override;
     std::vector<ui::Rect> playFrames() const override;
+    std::optional<ui::Rect> boardFrame() const override { return bounds(); }
     void touchesBegan(const ui::TouchSet& touches, const ui::Event& event) override;
     void touchesEnded(const ui::TouchSet& touches, const ui::Event& event) override;
     void touchesCancelled(const ui::TouchSet& touches, const ui::Event& event) override;

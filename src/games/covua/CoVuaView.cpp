@@ -68,7 +68,10 @@ void CoVuaView::moveWithWho(int32_t whoMove, int8_t x, int8_t y, int32_t nextMov
     board->moveWithWho(whoMove, x, y, nextMove, quotaTime);
 }
 
-void CoVuaView::intoPalaceWithWhoMove(int32_t whoMove, int type) { board->intoPalaceWithWhoMove(whoMove, type); }
+void CoVuaView::intoPalaceWithWhoMove(int32_t whoMove, int type) {
+    board->intoPalaceWithWhoMove(whoMove, type);
+    playMoved();  // the rook
+}
 
 void CoVuaView::setElevateIndex(int8_t type) { board->game().setElevateIndex(type); }
 

@@ -148,7 +148,7 @@ PokerView::PokerView(std::string nibName) : ZunoViewController(std::move(nibName
                              const auto& record = poker_.playingPlayers[seat];
                              return record->playerId() == -1 ? nullptr : record->player();
                          },
-                         this});
+                         this, nullptr});
 }
 
 PokerView::~PokerView() {

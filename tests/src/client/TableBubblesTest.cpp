@@ -24,6 +24,7 @@
 #include "games/poker/PokerView.h"
 #include "games/tienlen/TienLenMBView.h"
 #include "games/tienlen/TienLenView.h"
+#include "platform/ui/ScrollView.h"
 #include "shell/CustomLabel.h"
 #include "src/table/TableFixture.h"
 #include "support/AceLowCards.h"
@@ -57,6 +58,9 @@ struct DealtTable {
     std::function<void(const std::string&)> sayBesideMe;
 };
 
+// A Co Tuong square on the wire as the first mover sees it: file from the left, rank from the top.
+uint8_t coTuongSquare(int file, int rank) { return static_cast<uint8_t>((rank + 3) * 16 + file + 3); }
+
 // What a bubble says when every bubble talks at once.
 std::string lineOfBubble(int bubble) {
     std::string line = "Bubble ";
@@ -73,7 +77,9 @@ std::vector<std::shared_ptr<ui::View>> viewsOf(const Cards& cards) {
 
 class TableBubbles : public TableTest {
 protected:
-    enum class Stage { Waiting, Dealt, Ended };
+    // At a board table, Dealt is a game just begun; Moved a game under way, with pieces moved into
+    // the rows every bubble lies in as it begins.
+    enum class Stage { Waiting, Dealt, Moved, Ended };
 
     // I am 10 at index 1 of four: binh (30) at my right, chi (40) at the top, an (20) at my left.
     std::shared_ptr<TienLenView> tienLen(int8_t type, Stage stage) {
@@ -180,14 +186,42 @@ protected:
                 table = GameController::getBlocksView();
         }
         run(1);
-        if (stage == Stage::Dealt) {
+        if (stage == Stage::Dealt || stage == Stage::Moved) {
             if (auto coTuong = std::dynamic_pointer_cast<CoTuongView>(table)) coTuong->startWithMoveFirst(10, 30000);
             if (auto coVua = std::dynamic_pointer_cast<CoVuaView>(table)) coVua->startWithMoveFirst(10, 30);
             if (auto caro = std::dynamic_pointer_cast<CaroView>(table)) caro->startWithMoveFirst(10, 20000);
             if (auto blocks = std::dynamic_pointer_cast<BlocksView>(table)) blocks->startWithBricks({1, 2, 3});
             run(1);
         }
+        if (stage == Stage::Moved) {
+            movedIntoTheBubblesRows(*table);
+            run(2);
+        }
         return table;
+    }
+    // I (10) move first: a piece of each side into its bubble's row, and the soldiers of both to the
+    // river's banks, where the notices lie; at Caro stones along the edges and in the middle of what the
+    // board shows.
+    static void movedIntoTheBubblesRows(BoardTableView& table) {
+        int32_t mover = 10;
+        const auto next = [&mover] { return mover = mover == 10 ? 20 : 10; };
+        if (auto coTuong = dynamic_cast<CoTuongView*>(&table)) {
+            const std::pair<std::pair<int, int>, std::pair<int, int>> moves[] = {
+                {{0, 9}, {0, 8}}, {{8, 0}, {8, 1}}, {{2, 6}, {2, 5}}, {{6, 3}, {6, 4}},
+                {{4, 6}, {4, 5}}, {{4, 3}, {4, 4}}};
+            for (const auto& [from, to] : moves)
+                coTuong->moveWithWho(mover, coTuongSquare(from.first, from.second), coTuongSquare(to.first, to.second), next());
+        }
+        if (auto coVua = dynamic_cast<CoVuaView*>(&table)) {
+            // A square's code: file and rank from White's side (I play White).
+            const auto square = [](const char* name) { return static_cast<int8_t>(10 * (name[0] - 'a') + name[1] - '1'); };
+            const std::pair<const char*, const char*> moves[] = {{"e2", "e3"}, {"b8", "c6"}, {"g1", "f3"}, {"g7", "g6"}};
+            for (const auto& [from, to] : moves) coVua->moveWithWho(mover, square(from), square(to), next(), 600);
+        }
+        if (auto caro = dynamic_cast<CaroView*>(&table)) {
+            const std::pair<int, int> moves[] = {{10, 5}, {10, 14}, {6, 12}, {12, 12}, {9, 13}, {10, 10}};
+            for (const auto& [x, y] : moves) caro->moveWithWho(mover, static_cast<int8_t>(x), static_cast<int8_t>(y), next());
+        }
     }
 
     // A card table's lines: mine in my bubble, the table's in its middle, binh's (30) beside me.
@@ -420,13 +454,58 @@ TEST_F(TableBubbles, EveryBubbleAtOnceAtThePhomTables) {
 // waiting again at the table taken after a game was left.
 TEST_F(TableBubbles, EveryBubbleAtOnceAtTheBoardTables) {
     const std::pair<Stage, const char*> stages[] = {
-        {Stage::Waiting, ", waiting"}, {Stage::Dealt, ", playing"}, {Stage::Waiting, ", waiting after a game left"}};
+        {Stage::Waiting, ", waiting"},
+        {Stage::Dealt, ", playing"},
+        {Stage::Moved, ", pieces moved into the bubbles' rows"},
+        {Stage::Waiting, ", waiting after a game left"}};
     for (int8_t type : {5, 9, 1, 8}) {
         for (const auto& [stage, when] : stages) {
+            if (stage == Stage::Moved && type == 8) continue;  // the Blocks well is play throughout a game
             expectEveryBubbleClearAndEveryLineWhole(talking("game " + std::to_string(type) + when, board(type, stage)));
             nav().popToRootViewControllerAnimated(false);
             run(1);
         }
+    }
+}
+
+// Play that comes to rest under a bubble showing sends it elsewhere, its line still showing: a Co Tuong
+// piece moved there, Caro stones scrolled there (by the board's glide, and at once by the wheel).
+TEST_F(TableBubbles, NoBubbleStaysWherePlayComesToRest) {
+    const auto clearOfPlay = [](ui::View& screen, const std::string& when) {
+        for (const auto& finding : checkLayoutOfView(screen, true)) ADD_FAILURE() << when << ": " << finding.subject << " " << finding.detail;
+    };
+    {
+        auto table = std::dynamic_pointer_cast<CoTuongView>(board(5, Stage::Dealt));
+        run(10);
+        table->onChatFromWithId(10, "Hello");
+        const ui::Rect said = table->chat0->frame();
+        // My advisor steps up into my second rank, under my line.
+        table->moveWithWho(10, coTuongSquare(3, 9), coTuongSquare(4, 8), 20);
+        run(1);
+        EXPECT_EQ(rowsOf(*table->chat0), "Hello");
+        EXPECT_NE(table->chat0->frame(), said);
+        clearOfPlay(*table->view(), "Co Tuong, a piece moved under my line");
+        nav().popToRootViewControllerAnimated(false);
+        run(1);
+    }
+    auto table = std::dynamic_pointer_cast<CaroView>(board(1, Stage::Moved));
+    run(10);
+    ui::ScrollView& scroll = *table->board->scrollCaroBoard();
+    for (bool glide : {true, false}) {
+        SCOPED_TRACE(glide ? "glide" : "wheel");
+        table->onChatFromWithId(10, "Hello");
+        // The stone in the middle of the board scrolled to where my line shows.
+        const auto stone = table->board->viewCaroBoard()->viewWithTag(10 * 100 + 10);
+        ASSERT_TRUE(stone);
+        const ui::Point at = stone->convertRectToView(stone->bounds(), table->view().get()).center();
+        const ui::Point to = table->chat0->frame().center();
+        const ui::Point offset = scroll.contentOffset();
+        scroll.setContentOffset({offset.x + at.x - to.x, offset.y + at.y - to.y}, glide);
+        run(1);
+        EXPECT_EQ(rowsOf(*table->chat0), "Hello");
+        clearOfPlay(*table->view(), "Caro, stones scrolled under my line");
+        scroll.setContentOffset(offset, false);
+        run(10);
     }
 }
 

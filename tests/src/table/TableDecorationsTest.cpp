@@ -2,6 +2,7 @@
 // a screen's geometry.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 
 #include "platform/core/Format.h"
@@ -48,7 +49,7 @@ protected:
                            if (seated[static_cast<size_t>(s)]->IDDB() == id) return s;
                        return -1;
                    },
-                   [this](int s) { return seated[static_cast<size_t>(s)]; }, nullptr});
+                   [this](int s) { return seated[static_cast<size_t>(s)]; }, nullptr, [this] { return play; }});
         return d;
     }
     static void run(double seconds) { sys::RunLoop::main().runFor(seconds); }
@@ -82,6 +83,7 @@ protected:
     std::shared_ptr<ui::View> root = std::make_shared<ui::View>(ui::Rect(0, 0, 480, 320));
     std::array<std::shared_ptr<ui::ImageView>, 5> bubbles;
     std::array<PlayerPtr, 4> seated{player(10), player(20), player(30), player(40)};
+    ShownPlay play;  // what the screen shows of a game
 };
 
 TEST_F(Decorations, BubbleLinesWaitingAreJoinedAndBadSeatsIgnored) {
@@ -350,6 +352,75 @@ TEST_F(Decorations, ABubbleWrapsIntoThePartTheOthersLeave) {
     EXPECT_EQ(shown(4).rfind("Stop sending cards", 0), 0u) << shown(4);
     run(4.01);
     EXPECT_NE(shown(4).find("one of yours"), std::string::npos) << shown(4);
+}
+
+// A board's pieces are taken too. A bubble moves aside within its row off a piece standing there; with
+// pieces all along its row it lies over the board as near its row as it can, showing as much of a
+// long line a turn as it would in its row; with no room on the board it waits, and shows once the
+// pieces move. A piece moving under a bubble showing sends it elsewhere once the move has been shown.
+TEST_F(Decorations, NoBubbleLiesOverPlay) {
+    TableDecorationGeometry g = TableDecorationGeometry::cardTable();
+    const ui::Rect board(80, 0, 320, 320), row(80, 250, 320, 36);
+    g.bubbleAreas[0] = row;
+    g.bubbleCentres[0] = row.center();
+    g.bubbleHeight = 30;
+    play.boards = {board};
+    auto d = make(g);
+    const auto overPlay = [this] {
+        const ui::Rect bubble = bubbles[0]->frame();
+        return std::any_of(play.frames.begin(), play.frames.end(), [&](const ui::Rect& p) { return p.intersects(bubble); });
+    };
+    // Pieces on every point of some rows of the board (32 points apart, 30 wide).
+    const auto piecesOnRows = [&](std::initializer_list<double> tops) {
+        play.frames.clear();
+        for (double top : tops)
+            for (double x = board.minX() + 1; x + 30 <= board.maxX(); x += 32) play.frames.emplace_back(x, top, 30, 30);
+    };
+    const std::string line = "Who raises all in with seven two before the flop and then calls every river?";
+
+    d->showChatWithSeat(0, line);
+    const std::string atHome = shown(0);
+    ASSERT_NE(atHome, line) << "a turn shows a part of it";
+    run(9.03);
+    ASSERT_TRUE(bubbles[0]->isHidden());
+
+    play.frames = {ui::Rect(300, 253, 30, 30)};
+    d->showChatWithSeat(0, "Pass");
+    EXPECT_FALSE(overPlay());
+    EXPECT_TRUE(row.contains(bubbles[0]->frame()));
+    run(3.01);
+    ASSERT_TRUE(bubbles[0]->isHidden());
+
+    piecesOnRows({253, 189});
+    d->showChatWithSeat(0, line);
+    ASSERT_FALSE(bubbles[0]->isHidden());
+    EXPECT_FALSE(overPlay());
+    EXPECT_TRUE(board.contains(bubbles[0]->frame()));
+    EXPECT_GE(bubbles[0]->frame().minY(), 219) << "between the rows of pieces nearest its own";
+    EXPECT_EQ(shown(0), atHome);
+    run(9.03);
+    ASSERT_TRUE(bubbles[0]->isHidden());
+
+    piecesOnRows({1, 33, 65, 97, 129, 161, 193, 225, 257, 289});
+    d->showChatWithSeat(0, "Check");
+    EXPECT_TRUE(bubbles[0]->isHidden());
+    run(3.01);
+    EXPECT_TRUE(bubbles[0]->isHidden());
+    EXPECT_EQ(d->chatPlayers()[0], "Check");
+    piecesOnRows({1, 33, 257, 289});
+    d->playMoved();
+    run(0.01);
+    EXPECT_EQ(shown(0), "Check");
+    EXPECT_FALSE(overPlay());
+
+    const ui::Rect before = bubbles[0]->frame();
+    play.frames.emplace_back(before.x(), before.y(), 30, 30);
+    d->playMoved();
+    EXPECT_EQ(bubbles[0]->frame(), before) << "the move is shown first";
+    run(0.01);
+    EXPECT_EQ(shown(0), "Check");
+    EXPECT_FALSE(overPlay());
+    EXPECT_NE(bubbles[0]->frame(), before);
 }
 
 // A fly-text or a gift of a player without a seat shows nothing, at the card tables as at the others.
