@@ -31,7 +31,7 @@ CustomUIActionSheetViewController::CustomUIActionSheetViewController(std::option
 void CustomUIActionSheetViewController::animationDidStop(const std::string& animationId, bool, void*) {
     if (animationId != sheet::kRemoveAnimation) return;
     if (auto v = viewIfLoaded()) v->removeFromSuperview();
-    leaving_.reset();  // may release this controller: nothing after this line
+    slidingOut_ = false;
 }
 
 void CustomUIActionSheetViewController::viewWillAppear(bool animated) {
@@ -47,9 +47,9 @@ void CustomUIActionSheetViewController::viewWillAppear(bool animated) {
 }
 
 void CustomUIActionSheetViewController::slideOut() {
-    auto self = std::static_pointer_cast<CustomUIActionSheetViewController>(shared_from_this());
-    leaving_ = self;
-    sheet::slideOut(*view(), actionSheetView_.get(), std::weak_ptr<ui::AnimationDelegate>(self));
+    slidingOut_ = true;
+    sheet::slideOut(*view(), actionSheetView_.get(),
+                    std::static_pointer_cast<CustomUIActionSheetViewController>(shared_from_this()));
 }
 
 void CustomUIActionSheetViewController::slideIn() { sheet::slideIn(*view(), actionSheetView_, sheet::isUpright()); }

@@ -12,9 +12,9 @@ namespace zuno {
 // The base of the sheets: small screens laid over the current screen. The opener adds the sheet's
 // view over its own and sends viewWillAppear; the panel `actionSheetView` slides to the middle. The
 // sheet is never pushed. `slideOut` slides the panel down and removes the view when that animation
-// ends; the controller keeps itself alive until then. While the upright Blocks table is the screen on
-// top (the window is upright) the sheet lays out upright too. Each showing starts with empty text
-// fields, however often the opener shows the same sheet, unless the sheet keeps what was typed.
+// ends; the animation keeps the controller alive until then. While the upright Blocks table is the
+// screen on top (the window is upright) the sheet lays out upright too. Each showing starts with empty
+// text fields, however often the opener shows the same sheet, unless the sheet keeps what was typed.
 class CustomUIActionSheetViewController : public ui::ViewController, public ui::AnimationDelegate {
     ZUNO_BINDINGS
 public:
@@ -27,7 +27,7 @@ public:
     void viewWillAppear(bool animated) override;
     void slideOut();
     void slideIn();
-    bool isSlidingOut() const { return leaving_ != nullptr; }
+    bool isSlidingOut() const { return slidingOut_; }
     // Escape over the sheet: it slides out, as every sheet's cancel button does. A sheet that must be
     // answered stays.
     virtual void cancelSheet() { slideOut(); }
@@ -39,7 +39,7 @@ protected:
 
 private:
     std::shared_ptr<ui::View> actionSheetView_;
-    std::shared_ptr<CustomUIActionSheetViewController> leaving_;  // alive until the slide-out ends
+    bool slidingOut_ = false;
 };
 
 }  // namespace zuno

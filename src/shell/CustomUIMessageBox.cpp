@@ -16,15 +16,12 @@ CustomUIMessageBox::CustomUIMessageBox(std::optional<std::string> nibName) : ui:
 void CustomUIMessageBox::animationDidStop(const std::string& animationId, bool, void*) {
     if (animationId != sheet::kRemoveAnimation) return;
     if (auto v = viewIfLoaded()) v->removeFromSuperview();
-    leaving_.reset();  // may release this controller: nothing after this line
 }
 
 void CustomUIMessageBox::viewWillAppear(bool) { slideIn(); }
 
 void CustomUIMessageBox::slideOut() {
-    auto self = std::static_pointer_cast<CustomUIMessageBox>(shared_from_this());
-    leaving_ = self;
-    sheet::slideOut(*view(), actionSheetView_.get(), std::weak_ptr<ui::AnimationDelegate>(self));
+    sheet::slideOut(*view(), actionSheetView_.get(), std::static_pointer_cast<CustomUIMessageBox>(shared_from_this()));
 }
 
 void CustomUIMessageBox::slideIn() { sheet::slideIn(*view(), actionSheetView_, false); }

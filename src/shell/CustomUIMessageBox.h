@@ -34,7 +34,6 @@ public:
 private:
     std::weak_ptr<CustomUIMessageBoxDelegate> delegate_;
     std::shared_ptr<ui::View> actionSheetView_;
-    std::shared_ptr<CustomUIMessageBox> leaving_;  // alive until the slide-out ends
 };
 
 }  // namespace zuno

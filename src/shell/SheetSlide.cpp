@@ -15,9 +15,11 @@ void slideIn(ui::View& sheetView, const std::shared_ptr<ui::View>& panel, bool p
     ui::View::commitAnimations();
 }
 
-void slideOut(ui::View& sheetView, ui::View* panel, std::weak_ptr<ui::AnimationDelegate> delegate) {
+void slideOut(ui::View& sheetView, ui::View* panel, std::shared_ptr<ui::AnimationDelegate> sheet) {
     ui::View::beginAnimations(std::string(kRemoveAnimation));
-    ui::View::setAnimationDelegate(std::move(delegate));
+    ui::View::setAnimationDidStop([sheet = std::move(sheet)](const std::string& animationId, bool finished) {
+        sheet->animationDidStop(animationId, finished, nullptr);
+    });
     if (panel) {
         const ui::Size size = panel->frame().size;
         panel->setFrame(ui::Rect(0, sheetView.frame().size.height - 30, size.width, size.height));

@@ -21,8 +21,10 @@ inline bool isUpright() { return ui::Screen::isUpright(ui::Application::shared()
 // The sheet's view covers the screen (portrait 320 x 480 when `portrait`); the panel is added to it
 // at (0, 30) and moves to the vertical middle.
 void slideIn(ui::View& sheetView, const std::shared_ptr<ui::View>& panel, bool portrait);
-// Moves the panel down in the animation that, when it stops, tells the delegate to remove the view.
-void slideOut(ui::View& sheetView, ui::View* panel, std::weak_ptr<ui::AnimationDelegate> delegate);
+// Moves the panel down in the animation that, when it stops, tells the sheet to remove its view. The
+// animation keeps the sheet until then, and no longer: a sheet whose animation is dropped unrun goes
+// with it.
+void slideOut(ui::View& sheetView, ui::View* panel, std::shared_ptr<ui::AnimationDelegate> sheet);
 
 }  // namespace sheet
 }  // namespace zuno

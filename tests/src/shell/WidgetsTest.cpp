@@ -14,6 +14,8 @@
 #include "shell/ColoredProgressView.h"
 #include "shell/CustomLabel.h"
 #include "shell/CustomTextField.h"
+#include "shell/CustomUIActionSheetViewController.h"
+#include "shell/CustomUIMessageBox.h"
 #include "shell/CustomUIScrollView.h"
 #include "shell/CustomUISwitch.h"
 #include "shell/EmoticonText.h"
@@ -353,6 +355,29 @@ TEST_F(Widgets, SheetsSlideToTheMiddleAndLeaveOnlyWithTheirOwnAnimation) {
         EXPECT_TRUE(alive.expired());
         EXPECT_EQ(window->subviews().size(), 0u);
     }
+}
+
+// A sheet holds on only while its slide-out runs: when its screen has gone and the loop's animations
+// are dropped before the slide-out ends (the program stops, the next road starts), nothing is left
+// to end it, and the sheet goes too.
+TEST_F(Widgets, ASheetWhoseSlideOutIsDroppedGoesWithItsScreen) {
+    auto goneWithItsScreen = [this](auto sheet) {
+        std::weak_ptr<ui::ViewController> alive = sheet;
+        {
+            auto screen = std::make_shared<ui::View>(ui::Rect(0, 0, 480, 320));
+            sheet->setActionSheetView(std::make_shared<ui::View>(ui::Rect(0, 0, 300, 200)));
+            screen->addSubview(sheet->view());
+            sheet->viewWillAppear(false);
+            run(1);
+            sheet->slideOut();
+            sheet.reset();
+        }
+        ui::Animator::shared().reset();
+        sys::RunLoop::main().reset();
+        return alive.expired();
+    };
+    EXPECT_TRUE(goneWithItsScreen(std::make_shared<CustomUIActionSheetViewController>())) << "a sheet";
+    EXPECT_TRUE(goneWithItsScreen(std::make_shared<CustomUIMessageBox>())) << "a message box";
 }
 
 TEST_F(Widgets, ForgottenPasswordStoresTheNameThenAsksToConfirm) {
