@@ -126,6 +126,7 @@ void CCBoard::tapAt(ui::Point p) {
     const CoTuongTap tap = model_.touchesEnded({float(p.x), float(p.y)}, isMyTurn && isMyTurn());
     if (tap.refused) return;
     hints_ = tap.hints;
+    if (onHoldChanged) onHoldChanged();
     if (tap.pickedUp) PlaySound::playSoundClick();
     if (tap.move && onMove) onMove(*tap.move);
     setNeedsDisplay();
@@ -153,7 +154,7 @@ void CCBoard::drawRect(ui::Canvas& canvas, const ui::Rect&) {
     if (stillMoved_) drawNamed(canvas, "border-still-moved.png", around(*stillMoved_, 24));
     forEachPieceUnderHeld([&](const Piece& piece, const ui::Rect& frame) { drawNamed(canvas, piece.name() + ".png", frame); });
     if (lastMoved_ && lastMoved_->team()) drawNamed(canvas, "border-moved.png", around(lastMoved_->location(), 30));
-    for (const auto& hint : hints_) drawNamed(canvas, "border-detech-eat.png", around(Piece::convertPoint(hint.x, hint.y), 22));
+    for (const auto& hint : hints_) drawNamed(canvas, "border-detech-eat.png", hintFrame(hint));
     // The held piece lies above the others, grown.
     if (auto frame = heldPieceFrame()) drawNamed(canvas, model_.selectedPiece()->name() + ".png", *frame);
 }
@@ -163,12 +164,15 @@ std::vector<ui::Rect> CCBoard::playFrames() const {
     if (empty_) return frames;
     forEachPieceUnderHeld([&frames](const Piece&, const ui::Rect& frame) { frames.push_back(frame); });
     if (auto frame = heldPieceFrame()) frames.push_back(*frame);
+    for (const auto& hint : hints_) frames.push_back(hintFrame(hint));
     if (moving_ && moving_->team()) {
         const ui::Rect resting = pieceFrame(moving_->location());
         if (std::find(frames.begin(), frames.end(), resting) == frames.end()) frames.push_back(resting);
     }
     return frames;
 }
+
+ui::Rect CCBoard::hintFrame(const CoTuongSquare& hint) { return around(Piece::convertPoint(hint.x, hint.y), 22); }
 
 std::optional<ui::Rect> CCBoard::heldPieceFrame() const {
     if (empty_ || !model_.isPieceSelected() || !model_.selectedPiece()) return std::nullopt;

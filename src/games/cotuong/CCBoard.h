@@ -33,6 +33,8 @@ public:
     // Whether the viewer is to move (asked at every tap) and where a requested move goes.
     std::function<bool()> isMyTurn;
     std::function<void(const CoTuongWireMove&)> onMove;
+    // A piece was taken up (grown, its hints shown) or put down: play a bubble keeps off has changed.
+    std::function<void()> onHoldChanged;
 
     // A new game: the sides and pieces, no hints, no marks.
     void newGame(const std::string& red, const std::string& black, const std::string& viewerLowerName, bool flipped);
@@ -53,6 +55,8 @@ public:
     bool isEmpty() const { return empty_; }
     // Where the held piece is drawn, grown and kept inside the board (none: nothing held).
     std::optional<ui::Rect> heldPieceFrame() const;
+    // Where the mark of a square the held piece may go to is drawn.
+    static ui::Rect hintFrame(const CoTuongSquare& hint);
 
     void drawRect(ui::Canvas& canvas, const ui::Rect& rect) override;
     std::vector<ui::Rect> playFrames() const override;

@@ -36,6 +36,7 @@ BoardTableLook coTuongLook() {
 
 CoTuongView::CoTuongView(std::string nibName) : BoardTableView(std::move(nibName), coTuongLook()) {
     board->isMyTurn = [this] { return table().turn == table().myId && table().isInBoard; };
+    board->onHoldChanged = [this] { playMoved(); };
     board->onMove = [this](const CoTuongWireMove& move) {
         CoTuongService::getInstance().moveWithRoomId(table().roomID, table().boardID, static_cast<int8_t>(move.from),
                                                      static_cast<int8_t>(move.to));

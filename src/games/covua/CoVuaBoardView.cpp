@@ -79,6 +79,7 @@ void CoVuaBoardView::tapAt(ui::Point screenPoint) {
             piece->setSelected();
         }
     }
+    if (onTargetsChanged) onTargetsChanged();
     if (tap.move && onMove) onMove(*tap.move);
 }
 
@@ -200,6 +201,8 @@ std::vector<ui::Rect> CoVuaBoardView::playFrames() const {
     std::vector<ui::Rect> frames;
     for (const auto& piece : pieces_)
         if (!piece->isHidden()) frames.push_back(piece->frame());
+    for (const auto& mark : selectionMarks_)
+        if (mark && mark->kind() == CellEffect::Kind::Target) frames.push_back(mark->frame());
     return frames;
 }
 

@@ -17,7 +17,8 @@ namespace zuno {
 // piece, the marks of the selected piece, its targets, the last move and a king in check, and the
 // frame around the last moved piece. It keeps the game (CoVuaGame) and draws what its operations
 // answer. A tap goes to the game; a move it sends is handed to `onMove` (the table screen sends it).
-// Its pieces are play, the board between them room for a bubble.
+// Its pieces and the marks of the selected piece's targets are play, the board between them room for
+// a bubble.
 class CoVuaBoardView : public ui::View, public ShowsPlay {
 public:
     CoVuaBoardView();
@@ -26,6 +27,8 @@ public:
     const CoVuaGame& game() const { return game_; }
 
     std::function<void(const CoVuaWireMove&)> onMove;
+    // The marks of a selected piece's targets came or went (they are play a bubble keeps off).
+    std::function<void()> onTargetsChanged;
 
     // A game starts: the start position for the local side.
     void startWithMoveFirst(int32_t moveFirst, int32_t localUserId);

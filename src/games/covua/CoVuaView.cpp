@@ -37,6 +37,7 @@ const ui::BindingTable& CoVuaView::bindings() {
 }
 
 CoVuaView::CoVuaView(std::string nibName) : BoardTableView(std::move(nibName), coVuaLook()) {
+    board->onTargetsChanged = [this] { playMoved(); };
     board->onMove = [this](const CoVuaWireMove& move) {
         // Nobody may move until the server announces the move.
         table().moveWithNext(-1);

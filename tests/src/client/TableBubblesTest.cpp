@@ -18,7 +18,9 @@
 #include "games/blocks/BlocksView.h"
 #include "games/caro/CaroView.h"
 #include "games/cotuong/CoTuongView.h"
+#include "games/cotuong/Piece.h"
 #include "games/covua/CoVuaView.h"
+#include "games/covua/PieceView.h"
 #include "games/phom/PhomNewView.h"
 #include "games/phom/PhomView.h"
 #include "games/poker/PokerView.h"
@@ -505,6 +507,48 @@ TEST_F(TableBubbles, NoBubbleStaysWherePlayComesToRest) {
         EXPECT_EQ(rowsOf(*table->chat0), "Hello");
         clearOfPlay(*table->view(), "Caro, stones scrolled under my line");
         scroll.setContentOffset(offset, false);
+        run(10);
+    }
+}
+
+// Picking a piece up shows where it may go, and that is play too: a bubble showing over a mark of the
+// targets goes elsewhere, its line still showing (Co Tuong's hints, Co Vua's target marks), whichever
+// of my pieces I take up in turn.
+TEST_F(TableBubbles, NoBubbleStaysOverWhereAPieceMayGo) {
+    const auto clearOfPlay = [](ui::View& screen, const std::string& when) {
+        for (const auto& finding : checkLayoutOfView(screen, true)) ADD_FAILURE() << when << ": " << finding.subject << " " << finding.detail;
+    };
+    {
+        auto table = std::dynamic_pointer_cast<CoTuongView>(board(5, Stage::Dealt));
+        run(10);
+        // My soldiers, cannons, horses and chariots (file, and rank from my side), each taken up and put
+        // down again.
+        const std::pair<int, int> mine[] = {{0, 3}, {2, 3}, {4, 3}, {6, 3}, {8, 3}, {1, 2}, {7, 2}, {1, 0}, {7, 0}, {0, 0}, {8, 0}};
+        for (const auto& [file, rank] : mine) {
+            table->onChatFromWithId(10, "Hello");
+            const CoTuongPoint at = Piece::convertPoint(file, rank);
+            table->board->tapAt({at.x, at.y});
+            run(1);
+            EXPECT_EQ(rowsOf(*table->chat0), "Hello");
+            clearOfPlay(*table->view(), "Co Tuong, the piece at " + std::to_string(file) + "," + std::to_string(rank) + " taken up");
+            table->board->tapAt({at.x, at.y});
+            run(10);
+        }
+        nav().popToRootViewControllerAnimated(false);
+        run(1);
+    }
+    auto table = std::dynamic_pointer_cast<CoVuaView>(board(9, Stage::Dealt));
+    run(10);
+    // My pawns and knights, each taken up and put down again.
+    const CoVuaSquare mine[] = {{6, 0}, {6, 1}, {6, 2}, {6, 3}, {6, 4}, {6, 5}, {6, 6}, {6, 7}, {7, 1}, {7, 6}};
+    for (const CoVuaSquare square : mine) {
+        table->onChatFromWithId(10, "Hello");
+        const ui::Point at = table->board->convertPointToView(PieceView::restingCentre(square), table->view().get());
+        table->board->tapAt(at);
+        run(1);
+        EXPECT_EQ(rowsOf(*table->chat0), "Hello");
+        clearOfPlay(*table->view(), "Co Vua, the piece at " + std::to_string(square.row) + "," + std::to_string(square.col) + " taken up");
+        table->board->tapAt(at);
         run(10);
     }
 }
