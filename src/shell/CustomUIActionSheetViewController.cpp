@@ -29,13 +29,15 @@ CustomUIActionSheetViewController::CustomUIActionSheetViewController(std::option
     : ui::ViewController(std::move(nibName)) {}
 
 void CustomUIActionSheetViewController::animationDidStop(const std::string& animationId, bool, void*) {
-    if (animationId != sheet::kRemoveAnimation) return;
+    // A sheet shown again meanwhile cut its slide-out short and stays.
+    if (animationId != sheet::kRemoveAnimation || !slidingOut_) return;
     if (auto v = viewIfLoaded()) v->removeFromSuperview();
     slidingOut_ = false;
 }
 
 void CustomUIActionSheetViewController::viewWillAppear(bool animated) {
     ui::ViewController::viewWillAppear(animated);
+    slidingOut_ = false;
     // Openers keep their sheets and show them again: what was typed last time does not come back.
     if (!keepsTypedTextBetweenShowings()) emptyTextFields(*view());
     // A table goes on playing cards and showing bubbles under an open sheet.

@@ -14,13 +14,19 @@ const ui::BindingTable& CustomUIMessageBox::bindings() {
 CustomUIMessageBox::CustomUIMessageBox(std::optional<std::string> nibName) : ui::ViewController(std::move(nibName)) {}
 
 void CustomUIMessageBox::animationDidStop(const std::string& animationId, bool, void*) {
-    if (animationId != sheet::kRemoveAnimation) return;
+    // A box shown again meanwhile cut its slide-out short and stays.
+    if (animationId != sheet::kRemoveAnimation || !slidingOut_) return;
     if (auto v = viewIfLoaded()) v->removeFromSuperview();
+    slidingOut_ = false;
 }
 
-void CustomUIMessageBox::viewWillAppear(bool) { slideIn(); }
+void CustomUIMessageBox::viewWillAppear(bool) {
+    slidingOut_ = false;
+    slideIn();
+}
 
 void CustomUIMessageBox::slideOut() {
+    slidingOut_ = true;
     sheet::slideOut(*view(), actionSheetView_.get(), std::static_pointer_cast<CustomUIMessageBox>(shared_from_this()));
 }
 

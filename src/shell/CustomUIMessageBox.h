@@ -34,6 +34,7 @@ public:
 private:
     std::weak_ptr<CustomUIMessageBoxDelegate> delegate_;
     std::shared_ptr<ui::View> actionSheetView_;
+    bool slidingOut_ = false;
 };
 
 }  // namespace zuno

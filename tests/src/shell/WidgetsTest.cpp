@@ -380,6 +380,27 @@ TEST_F(Widgets, ASheetWhoseSlideOutIsDroppedGoesWithItsScreen) {
     EXPECT_TRUE(goneWithItsScreen(std::make_shared<CustomUIMessageBox>())) << "a message box";
 }
 
+// A sheet shown again while it slides out (its opener shows it again at once) stays, in the middle;
+// the slide-out cut short removes nothing.
+TEST_F(Widgets, ASheetShownAgainAsItSlidesOutStays) {
+    auto shownAgain = [this](auto sheet) {
+        auto screen = std::make_shared<ui::View>(ui::Rect(0, 0, 480, 320));
+        sheet->setActionSheetView(std::make_shared<ui::View>(ui::Rect(0, 0, 300, 200)));
+        screen->addSubview(sheet->view());
+        sheet->viewWillAppear(false);
+        run(1);
+        sheet->slideOut();
+        run(0.05);
+        screen->addSubview(sheet->view());
+        sheet->viewWillAppear(false);
+        run(1);
+        EXPECT_EQ(sheet->actionSheetView()->frame().origin.y, 60);
+        return sheet->view()->superview() == screen;
+    };
+    EXPECT_TRUE(shownAgain(std::make_shared<CustomUIActionSheetViewController>())) << "a sheet";
+    EXPECT_TRUE(shownAgain(std::make_shared<CustomUIMessageBox>())) << "a message box";
+}
+
 TEST_F(Widgets, ForgottenPasswordStoresTheNameThenAsksToConfirm) {
     launch();
     auto dialog = std::make_shared<InputDialog>();
