@@ -337,8 +337,8 @@ std::vector<Case> sharedCases(const GameSpec& spec) {
         cases.push_back({state, "chat", withText(9, "hello"), "9"});
         cases.push_back({state, "ready", tableRequest(16, {1}), dealRuns ? "" : "16"});
         // The owner's start deals once everyone else is ready (the robots get ready again a moment
-        // after a deal's end); a refused start has no answer of its own.
-        cases.push_back({state, "start", start, owner && state.firstDeal ? "20" : ""});
+        // after a deal's end); a refused start is told in an alert.
+        cases.push_back({state, "start", start, owner && state.firstDeal ? "20" : "45"});
         cases.push_back({state, "kick Binh", withInt(11, kBinh), owner && !dealRuns ? "11" : ""});
         cases.push_back({state, "stake", stake, dealRuns ? "10" : stakeBetweenDeals});
         cases.push_back({state, "a stake of nothing", noStake, "10"});

@@ -24,6 +24,8 @@ constexpr int8_t SC_SOMEONE_JOINBOARD = 12;
 constexpr int8_t SC_SOMEONE_READY = 16;
 constexpr int8_t SC_SET_MONEY = 19;
 constexpr int8_t SC_INVITED_JOIN_BOARD = 74;
+constexpr int8_t SC_NOTICE = 45;
+constexpr int8_t SC_SUB_SHOW_ALERT = 0;
 // The robots who sit down after the player beyond Binh, in the order of the game's robot places.
 constexpr int32_t kMoreRobotIds[] = {9008, 9009, 9011, 9013, 9015, 9017, 9018, 9020};
 
@@ -148,7 +150,14 @@ void StandinRobotTables::install(StandinServer& server) {
     chain(CS_START_GAME, [this](StandinSession& session, Message& m) {
         if (!atTable(session, m)) return false;
         // Only the owner starts, and only when everyone is ready.
-        if (ownerPlace_ != playerPlace_ || playing_ || !everyoneReady()) return true;
+        const Text* refused = ownerPlace_ != playerPlace_ ? &kNotTheOwnerToStart
+                              : playing_                   ? &kAlreadyDealing
+                              : !everyoneReady()           ? &kNotEveryoneReady
+                                                           : nullptr;
+        if (refused) {
+            refuseStart(*refused);
+            return true;
+        }
         game_->startRequested(*this, m);
         startDeal();
         return true;
@@ -645,6 +654,13 @@ void StandinRobotTables::setStake(int32_t money) {
 
 void StandinRobotTables::refuseStake(const Text& why) {
     Message m(SC_SET_MONEY_ERROR);
+    m.writeUTF(say(why));
+    send(m);
+}
+
+void StandinRobotTables::refuseStart(const Text& why) {
+    Message m(SC_NOTICE);
+    m.writeByte(SC_SUB_SHOW_ALERT);
     m.writeUTF(say(why));
     send(m);
 }

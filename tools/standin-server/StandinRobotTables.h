@@ -167,6 +167,10 @@ public:
                                         "Không thể đổi mức cược khi ván đang chơi."};
     static constexpr Text kStakeOutOfReach{"The stake must be more than nothing and no more than you hold.",
                                            "Mức cược phải lớn hơn 0 và không quá số tiền bạn có."};
+    // Why a start is refused (an alert).
+    static constexpr Text kNotTheOwnerToStart{"Only the table's owner starts a deal.", "Chỉ chủ bàn mới bắt đầu ván."};
+    static constexpr Text kAlreadyDealing{"A deal is already under way.", "Ván đang diễn ra."};
+    static constexpr Text kNotEveryoneReady{"Not everyone at the table is ready.", "Chưa phải mọi người trong bàn đều sẵn sàng."};
 
     // `lists` tells which game the player plays and which tables its rooms list; it may be null.
     static std::shared_ptr<StandinRobotTables> installOn(StandinServer& server, std::shared_ptr<StandinSignIn> signIn,
@@ -274,6 +278,8 @@ public:
     int32_t stake() const { return stake_; }
     // The stake request is refused for this reason (the stake error, 10).
     void refuseStake(const Text& why);
+    // The start request is refused for this reason (an alert).
+    void refuseStart(const Text& why);
     // The task runs after the delay with the lock held, unless the table it was scheduled at has been
     // left meanwhile (or, scheduled between tables, a table has been taken): nothing of a table the
     // player left reaches him at the next. Its delay counts towards the table's longestStep().
