@@ -515,42 +515,43 @@ TEST_F(TableBubbles, NoBubbleStaysWherePlayComesToRest) {
 // targets goes elsewhere, its line still showing (Co Tuong's hints, Co Vua's target marks), whichever
 // of my pieces I take up in turn.
 TEST_F(TableBubbles, NoBubbleStaysOverWhereAPieceMayGo) {
-    const auto clearOfPlay = [](ui::View& screen, const std::string& when) {
-        for (const auto& finding : checkLayoutOfView(screen, true)) ADD_FAILURE() << when << ": " << finding.subject << " " << finding.detail;
+    // My line shows; each piece is taken up (a tap), looked at, and put down again (a second tap).
+    const auto eachTakenUp = [this](BoardTableView& table, const std::vector<std::pair<std::string, std::function<void()>>>& taps) {
+        for (const auto& [piece, tap] : taps) {
+            table.onChatFromWithId(10, "Hello");
+            tap();
+            run(1);
+            EXPECT_EQ(rowsOf(*table.chat0), "Hello") << piece;
+            for (const auto& finding : checkLayoutOfView(*table.view(), true))
+                ADD_FAILURE() << piece << " taken up: " << finding.subject << " " << finding.detail;
+            tap();
+            run(10);
+        }
     };
     {
         auto table = std::dynamic_pointer_cast<CoTuongView>(board(5, Stage::Dealt));
         run(10);
-        // My soldiers, cannons, horses and chariots (file, and rank from my side), each taken up and put
-        // down again.
-        const std::pair<int, int> mine[] = {{0, 3}, {2, 3}, {4, 3}, {6, 3}, {8, 3}, {1, 2}, {7, 2}, {1, 0}, {7, 0}, {0, 0}, {8, 0}};
-        for (const auto& [file, rank] : mine) {
-            table->onChatFromWithId(10, "Hello");
+        // My soldiers, cannons, horses and chariots (file, and rank from my side).
+        std::vector<std::pair<std::string, std::function<void()>>> taps;
+        for (const auto& [file, rank] : {std::pair{0, 3}, {2, 3}, {4, 3}, {6, 3}, {8, 3}, {1, 2}, {7, 2}, {1, 0}, {7, 0}, {0, 0}, {8, 0}}) {
             const CoTuongPoint at = Piece::convertPoint(file, rank);
-            table->board->tapAt({at.x, at.y});
-            run(1);
-            EXPECT_EQ(rowsOf(*table->chat0), "Hello");
-            clearOfPlay(*table->view(), "Co Tuong, the piece at " + std::to_string(file) + "," + std::to_string(rank) + " taken up");
-            table->board->tapAt({at.x, at.y});
-            run(10);
+            taps.emplace_back("Co Tuong " + std::to_string(file) + "," + std::to_string(rank),
+                              [table, at] { table->board->tapAt({at.x, at.y}); });
         }
+        eachTakenUp(*table, taps);
         nav().popToRootViewControllerAnimated(false);
         run(1);
     }
     auto table = std::dynamic_pointer_cast<CoVuaView>(board(9, Stage::Dealt));
     run(10);
-    // My pawns and knights, each taken up and put down again.
-    const CoVuaSquare mine[] = {{6, 0}, {6, 1}, {6, 2}, {6, 3}, {6, 4}, {6, 5}, {6, 6}, {6, 7}, {7, 1}, {7, 6}};
-    for (const CoVuaSquare square : mine) {
-        table->onChatFromWithId(10, "Hello");
+    // My pawns and knights.
+    std::vector<std::pair<std::string, std::function<void()>>> taps;
+    for (const CoVuaSquare square : {CoVuaSquare{6, 0}, {6, 1}, {6, 2}, {6, 3}, {6, 4}, {6, 5}, {6, 6}, {6, 7}, {7, 1}, {7, 6}}) {
         const ui::Point at = table->board->convertPointToView(PieceView::restingCentre(square), table->view().get());
-        table->board->tapAt(at);
-        run(1);
-        EXPECT_EQ(rowsOf(*table->chat0), "Hello");
-        clearOfPlay(*table->view(), "Co Vua, the piece at " + std::to_string(square.row) + "," + std::to_string(square.col) + " taken up");
-        table->board->tapAt(at);
-        run(10);
+        taps.emplace_back("Co Vua " + std::to_string(square.row) + "," + std::to_string(square.col),
+                          [table, at] { table->board->tapAt(at); });
     }
+    eachTakenUp(*table, taps);
 }
 
 // A line's later turns show whatever the table does meanwhile: the dealer's calls in my bubble while

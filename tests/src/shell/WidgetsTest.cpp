@@ -357,19 +357,27 @@ TEST_F(Widgets, SheetsSlideToTheMiddleAndLeaveOnlyWithTheirOwnAnimation) {
     }
 }
 
+// A screen of the window's size showing the sheet with a panel, slid in; then the sheet's slide-out
+// begins.
+template <class Sheet>
+std::shared_ptr<ui::View> shownThenSlidingOut(Sheet& sheet) {
+    auto screen = std::make_shared<ui::View>(ui::Rect(0, 0, 480, 320));
+    sheet.setActionSheetView(std::make_shared<ui::View>(ui::Rect(0, 0, 300, 200)));
+    screen->addSubview(sheet.view());
+    sheet.viewWillAppear(false);
+    sys::RunLoop::main().runFor(1);
+    sheet.slideOut();
+    return screen;
+}
+
 // A sheet holds on only while its slide-out runs: when its screen has gone and the loop's animations
 // are dropped before the slide-out ends (the program stops, the next road starts), nothing is left
 // to end it, and the sheet goes too.
 TEST_F(Widgets, ASheetWhoseSlideOutIsDroppedGoesWithItsScreen) {
-    auto goneWithItsScreen = [this](auto sheet) {
+    auto goneWithItsScreen = [](auto sheet) {
         std::weak_ptr<ui::ViewController> alive = sheet;
         {
-            auto screen = std::make_shared<ui::View>(ui::Rect(0, 0, 480, 320));
-            sheet->setActionSheetView(std::make_shared<ui::View>(ui::Rect(0, 0, 300, 200)));
-            screen->addSubview(sheet->view());
-            sheet->viewWillAppear(false);
-            run(1);
-            sheet->slideOut();
+            auto screen = shownThenSlidingOut(*sheet);
             sheet.reset();
         }
         ui::Animator::shared().reset();
@@ -384,12 +392,7 @@ TEST_F(Widgets, ASheetWhoseSlideOutIsDroppedGoesWithItsScreen) {
 // the slide-out cut short removes nothing.
 TEST_F(Widgets, ASheetShownAgainAsItSlidesOutStays) {
     auto shownAgain = [this](auto sheet) {
-        auto screen = std::make_shared<ui::View>(ui::Rect(0, 0, 480, 320));
-        sheet->setActionSheetView(std::make_shared<ui::View>(ui::Rect(0, 0, 300, 200)));
-        screen->addSubview(sheet->view());
-        sheet->viewWillAppear(false);
-        run(1);
-        sheet->slideOut();
+        auto screen = shownThenSlidingOut(*sheet);
         run(0.05);
         screen->addSubview(sheet->view());
         sheet->viewWillAppear(false);
