@@ -6,15 +6,10 @@ namespace {
 constexpr int8_t CS_JOIN_BOARD = 8;
 constexpr int8_t CS_JOIN_ANY_BOARD = 28;
 constexpr int8_t CS_SET_LANGUAGE = 100;
-constexpr int8_t SC_NOTICE = 45;
-constexpr int8_t SC_SUB_SHOW_ALERT = 0;
 constexpr int8_t kPoker = 4;
 
 void alert(StandinSession& session, const char* english, const char* vietnamese) {
-    Message notice(SC_NOTICE);
-    notice.writeByte(SC_SUB_SHOW_ALERT);
-    notice.writeUTF(session.say(english, vietnamese));
-    session.send(notice);
+    session.send(alertNotice(session.say(english, vietnamese)));
 }
 }  // namespace
 

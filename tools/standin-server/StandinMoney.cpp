@@ -11,7 +11,7 @@ namespace zuno::standin {
 
 namespace {
 constexpr int8_t CMD_TRANSFER = 17, CMD_AVATAR = 38, CMD_AVATAR_LIST = 39, CMD_BUY_AVATAR = 43, CMD_TOP_UP_LIST = 44,
-                 SC_NOTICE = 45, CMD_CHARGE = 71, CMD_PICTURE = 79, CMD_SHOP = 101;
+                 CMD_CHARGE = 71, CMD_PICTURE = 79, CMD_SHOP = 101;
 constexpr int8_t SUB_CATEGORIES = 1, SUB_GIVE_GIFT = 7, SUB_GIFT_CATEGORIES = 14, SUB_GIFT_PAGE = 15,
                  SUB_PRESENTS = 16, SUB_OPEN_PRESENT = 17;
 constexpr int8_t kStoreChannel = 5;
@@ -275,10 +275,7 @@ void StandinMoney::answerBuyAvatar(StandinSession& session, Message& request) {
     const int16_t id = request.readShort();
     auto avatar = std::find_if(std::begin(kAvatars), std::end(kAvatars), [id](const Avatar& a) { return a.id == id; });
     if (avatar == std::end(kAvatars) || !signIn_->spend(account->id, avatar->price)) {
-        Message m(SC_NOTICE);
-        m.writeByte(0);
-        m.writeUTF(session.say("You cannot buy that avatar.", "Bạn không thể mua avatar này."));
-        session.send(m);
+        session.send(alertNotice(session.say("You cannot buy that avatar.", "Bạn không thể mua avatar này.")));
         return;
     }
     if (auto updated = signIn_->accountWithId(account->id)) {

@@ -24,8 +24,6 @@ constexpr int8_t SC_SOMEONE_JOINBOARD = 12;
 constexpr int8_t SC_SOMEONE_READY = 16;
 constexpr int8_t SC_SET_MONEY = 19;
 constexpr int8_t SC_INVITED_JOIN_BOARD = 74;
-constexpr int8_t SC_NOTICE = 45;
-constexpr int8_t SC_SUB_SHOW_ALERT = 0;
 // The robots who sit down after the player beyond Binh, in the order of the game's robot places.
 constexpr int32_t kMoreRobotIds[] = {9008, 9009, 9011, 9013, 9015, 9017, 9018, 9020};
 
@@ -658,12 +656,7 @@ void StandinRobotTables::refuseStake(const Text& why) {
     send(m);
 }
 
-void StandinRobotTables::refuseStart(const Text& why) {
-    Message m(SC_NOTICE);
-    m.writeByte(SC_SUB_SHOW_ALERT);
-    m.writeUTF(say(why));
-    send(m);
-}
+void StandinRobotTables::refuseStart(const Text& why) { send(alertNotice(say(why))); }
 
 void StandinRobotTables::answerChat() {
     const int robot = nextPlace(playerPlace_, [this](int i) { return places_[i].robot; });

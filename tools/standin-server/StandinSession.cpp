@@ -8,6 +8,14 @@
 
 namespace zuno::standin {
 
+Message alertNotice(const std::string& text) {
+    constexpr int8_t SC_NOTICE = 45, SC_SUB_SHOW_ALERT = 0;
+    Message notice(SC_NOTICE);
+    notice.writeByte(SC_SUB_SHOW_ALERT);
+    notice.writeUTF(text);
+    return notice;
+}
+
 namespace {
 template <typename Predicate>
 bool waitUntil(std::unique_lock<std::mutex>& lock, std::condition_variable& cv, double seconds, Predicate p) {

@@ -7,6 +7,7 @@
 #include <memory>
 #include <mutex>
 #include <optional>
+#include <string>
 #include <thread>
 #include <vector>
 
@@ -19,6 +20,9 @@
 namespace zuno::standin {
 
 class StandinServer;
+
+// The notice (45) the client shows as a dialog with one OK button: what a refused request says.
+Message alertNotice(const std::string& text);
 
 // One client of the stand-in server, served by a thread of its own: it reads the protocol id and the
 // 8-byte key, answers, then cuts and deciphers the client's frames, keeps every message for tests and
