@@ -83,8 +83,7 @@ void StandinBanker::seatsChanged(StandinRobotTables& table, bool newTable) {
     auto weak = tables_;
     table.schedule(kStakeDelay, [this, weak, room = table.room(), board = table.board()] {
         auto tables = weak.lock();
-        if (tables && tables->game() == this && tables->room() == room && tables->board() == board && !running_)
-            robotStakes(*tables);
+        if (tables && tables->room() == room && tables->board() == board && !running_) robotStakes(*tables);
     });
 }
 
@@ -141,8 +140,7 @@ void StandinBanker::deal(StandinRobotTables& table) {
         for (int i = 0; i < kPlaces; ++i) {
             if (!table.place(i).robot) continue;
             table.schedule(table.options().robotDelay, [this, &table, i, deal = deals_] {
-                if (table.game() == this && running_ && table.playing() && deals_ == deal)
-                    show(table, i, hands_[static_cast<size_t>(i)].cards);
+                if (running_ && table.playing() && deals_ == deal) show(table, i, hands_[static_cast<size_t>(i)].cards);
             });
         }
         // The deal waits for the player alone: his turn's clock closes it.

@@ -60,12 +60,11 @@ Message StandinBlocks::startMessage(const StandinRobotTables& table, int) const 
     return m;
 }
 
-// The step again and again, every so many seconds, until this game is over (and never at another
-// game's table, which may be playing meanwhile).
+// The step again and again, every so many seconds, until this game is over.
 void StandinBlocks::every(StandinRobotTables& table, double seconds, void (StandinBlocks::*step)(StandinRobotTables&)) {
     if (seconds <= 0) return;
     table.schedule(seconds, [this, &table, seconds, step, game = game_] {
-        if (game != game_ || table.game() != this || !table.playing()) return;
+        if (game != game_ || !table.playing()) return;
         (this->*step)(table);
         every(table, seconds, step);
     });
