@@ -271,9 +271,9 @@ void StandinPhom::eat(StandinRobotTables& table, int place, const Cards& with) {
 }
 
 // Phom's refusal names the first to lay down as the deal stands (nobody before the first deal).
-void StandinPhom::refuseEat(StandinRobotTables& table) {
+void StandinPhom::refuseEat(StandinRobotTables& table, const Text& why) {
     if (isNew_) {
-        moveError(table, {kNotAMeld, kNotAMeldVi});
+        moveError(table, why);
         return;
     }
     const bool known = firstHa_ >= 0;
@@ -530,8 +530,7 @@ bool StandinPhom::take(StandinRobotTables& table, int8_t commandId, Message& req
                 if (id != kSeparator) with.push_back(id);
             }
             if (const Text* why = notToTake(table)) {
-                if (isNew_) moveError(table, *why);
-                else refuseEat(table);
+                refuseEat(table, *why);
                 return true;
             }
             Cards meld = with;
@@ -540,7 +539,7 @@ bool StandinPhom::take(StandinRobotTables& table, int8_t commandId, Message& req
             if (with.size() >= 2 && meld.size() > with.size() && holdsAll(mine.cards, with) && J::isMeld(meld))
                 eat(table, me, with);
             else
-                refuseEat(table);
+                refuseEat(table, {kNotAMeld, kNotAMeldVi});
             return true;
         }
         case CS_HA_PHOM: {

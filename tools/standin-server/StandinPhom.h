@@ -107,7 +107,8 @@ private:
     // The player's own draw, told to the player.
     void sendDrawn(StandinRobotTables& table, int place, int8_t card);
     void eat(StandinRobotTables& table, int place, const Cards& with);
-    void refuseEat(StandinRobotTables& table);
+    // A refused eat or lay-down: Phom's answer with its flag down, new Phom's move error saying why.
+    void refuseEat(StandinRobotTables& table, const Text& why);
     void refuseLayDown(StandinRobotTables& table, const Text& why);
     // New Phom tells the player why a request was refused (54); Phom's table has no such message.
     void moveError(StandinRobotTables& table, const Text& why);
