@@ -315,13 +315,13 @@ void RunLoop::runFor(double seconds) {
             std::lock_guard<std::mutex> lock(mutex_);
             target = virtualNow_ + seconds;
         }
-        runPosted();
-        while (runOneDueTimer(target)) runPosted();
+        catchUpWithPartner();
+        while (runNextVirtualEvent(target)) catchUpWithPartner();
         {
             std::lock_guard<std::mutex> lock(mutex_);
             if (virtualNow_ < target) virtualNow_ = target;
         }
-        runPosted();
+        catchUpWithPartner();
         return;
     }
     double end = monotonicSeconds() + seconds;
@@ -332,6 +332,52 @@ void RunLoop::runFor(double seconds) {
         waitForWork(left);
     }
     runDue();
+}
+
+void RunLoop::setVirtualClockPartner(VirtualClockPartner* partner) {
+    std::lock_guard<std::mutex> lock(mutex_);
+    partner_ = partner;
+}
+
+void RunLoop::catchUpWithPartner() {
+    VirtualClockPartner* partner;
+    {
+        std::lock_guard<std::mutex> lock(mutex_);
+        partner = partner_;
+    }
+    if (!partner) {
+        runPosted();
+        return;
+    }
+    for (;;) {
+        if (runPosted()) continue;
+        if (partner->caughtUp()) {
+            if (pendingTaskCount() == 0) return;
+            continue;
+        }
+        // What other threads still do ends in a post, or in nothing the loop hears of: look again soon.
+        waitForWork(0.001);
+    }
+}
+
+bool RunLoop::runNextVirtualEvent(double limit) {
+    VirtualClockPartner* partner;
+    std::optional<double> firstTimer;
+    {
+        std::lock_guard<std::mutex> lock(mutex_);
+        partner = partner_;
+        if (!timers_.empty()) firstTimer = timers_.begin()->first.first;
+    }
+    const std::optional<double> step = partner ? partner->nextStep() : std::nullopt;
+    if (step && *step <= limit && (!firstTimer || *step < *firstTimer)) {
+        {
+            std::lock_guard<std::mutex> lock(mutex_);
+            if (*step > virtualNow_) virtualNow_ = *step;
+        }
+        partner->runNextStep();
+        return true;
+    }
+    return runOneDueTimer(limit);
 }
 
 bool RunLoop::runUntil(const std::function<bool()>& predicate, double timeoutSeconds) {
@@ -357,6 +403,7 @@ void RunLoop::reset() {
         timers.swap(timers_);
         timerKeys_.clear();
         stopRequested_ = false;
+        partner_ = nullptr;
         if (virtualClock_) virtualNow_ = 0.0;
     }
     // Destroyed here, outside the lock: a dropped postAndWait task releases its waiter.

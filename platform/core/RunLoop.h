@@ -5,6 +5,7 @@
 #include <deque>
 #include <functional>
 #include <map>
+#include <optional>
 #include <mutex>
 #include <thread>
 #include <typeinfo>
@@ -18,7 +19,9 @@ namespace zuno::sys {
 // Every posted task and timer runs guarded: one that throws is logged and the loop goes on.
 //
 // Tests switch the main loop to a virtual clock: time stands still until runFor() moves it, and
-// timers then fire in order without any real waiting.
+// timers then fire in order without any real waiting. A partner may keep the same clock beside the
+// loop (a server the test runs in the same process): the clock then moves only once nothing either
+// side said to the other is still on its way.
 class RunLoop {
 public:
     using Task = std::function<void()>;
@@ -33,6 +36,23 @@ public:
         virtual void wait(double maxSeconds) = 0;
         // Any thread: ends a wait early.
         virtual void wake() = 0;
+    };
+
+    // Tests: what keeps the loop's virtual clock beside it. Before the clock moves on, the loop runs
+    // its posted work until the partner is caught up; the clock then moves to the first of the loop's
+    // timers and the partner's steps, one at a time (at the same time, the loop's timers first). Called
+    // on the loop's thread, never with the loop's lock held.
+    class VirtualClockPartner {
+    public:
+        virtual ~VirtualClockPartner() = default;
+        // Asked again, with the loop's posted work run and other threads waited for between, until it
+        // holds: nothing the loop's side and the partner said to each other is still on its way. A
+        // partner that waits too long says so itself and answers true.
+        virtual bool caughtUp() = 0;
+        // The virtual time of the partner's first step; none while it has none.
+        virtual std::optional<double> nextStep() = 0;
+        // Runs that step; the clock stands at its time.
+        virtual void runNextStep() = 0;
     };
 
     RunLoop();
@@ -82,8 +102,12 @@ public:
     void setVirtualClock(bool on);
     bool usesVirtualClock() const;
     // Runs the loop for the given time: with the virtual clock it advances time at once, firing every
-    // timer due on the way in order; with the real clock it runs for that long.
+    // timer due on the way in order (and running the partner's steps among them); with the real clock
+    // it runs for that long.
     void runFor(double seconds);
+    // Tests: the partner that keeps the virtual clock with the loop (none: the loop keeps it alone).
+    // reset() forgets it.
+    void setVirtualClockPartner(VirtualClockPartner* partner);
     // Runs posted work and due timers until the predicate holds or the real time runs out. The virtual
     // clock does not move here; work posted by other threads is waited for.
     bool runUntil(const std::function<bool()>& predicate, double timeoutSeconds);
@@ -122,6 +146,11 @@ private:
     bool runOneDueTimer(double limit);
     // Waits (real time) for posted work, a timer or a wake-up.
     void waitForWork(double maxSeconds);
+    // Runs posted work until the partner (if any) is caught up and nothing posted waits.
+    void catchUpWithPartner();
+    // With the virtual clock: the partner's step when it falls due before the loop's next timer and by
+    // `limit`, else the loop's timer due by then; false when neither is.
+    bool runNextVirtualEvent(double limit);
 
     mutable std::mutex mutex_;
     std::condition_variable wakeup_;
@@ -138,6 +167,7 @@ private:
     std::thread::id owner_;
     bool bound_ = false;
     EventSource* eventSource_ = nullptr;
+    VirtualClockPartner* partner_ = nullptr;
 };
 
 }  // namespace zuno::sys

@@ -131,16 +131,18 @@ private:
     }
 
     void finish(const std::shared_ptr<HttpCall>& call) {
+        if (!call->cancelled_) {
+            HttpOutcome outcome = call->transfer_->outcome();
+            call->loop_.post([call, outcome = std::move(outcome)] {
+                if (call->cancelled_) return;
+                call->finished_ = true;
+                auto onFinish = std::move(call->handlers_.onFinish);
+                call->handlers_ = {};  // lets go of whatever the handlers hold
+                if (onFinish) onFinish(outcome);
+            });
+        }
+        // Counted out once its end is on the loop, so that no call seems over while its end is still to come.
         finishedOne();
-        if (call->cancelled_) return;
-        HttpOutcome outcome = call->transfer_->outcome();
-        call->loop_.post([call, outcome = std::move(outcome)] {
-            if (call->cancelled_) return;
-            call->finished_ = true;
-            auto onFinish = std::move(call->handlers_.onFinish);
-            call->handlers_ = {};  // lets go of whatever the handlers hold
-            if (onFinish) onFinish(outcome);
-        });
     }
 
     std::mutex mutex_;

@@ -89,7 +89,7 @@ void MobileClient::sendMessage(Message message) {
 
 size_t MobileClient::queuedMessageCount() const {
     std::lock_guard<std::mutex> lock(queueMutex_);
-    return theWriteQueue_.size();
+    return theWriteQueue_.size() + messagesBeingWritten_;
 }
 
 bool MobileClient::isConnected() const {
@@ -345,8 +345,14 @@ void MobileClient::scheduleDequeueWriteLoop(const std::shared_ptr<Connection>& c
             if (conn->cancelled.load()) return;
             message = std::move(theWriteQueue_.front());
             theWriteQueue_.pop_front();
+            ++messagesBeingWritten_;
         }
-        if (!doSendBytes(conn, message)) return;
+        const bool sent = doSendBytes(conn, message);
+        {
+            std::lock_guard<std::mutex> lock(queueMutex_);
+            --messagesBeingWritten_;
+        }
+        if (!sent) return;
     }
 }
 

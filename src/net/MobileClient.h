@@ -81,7 +81,7 @@ public:
     void setProtocolId(int8_t id) { protocolId_.store(id); }
 
     uint16_t flags() const { return theFlags_.load(); }
-    // Messages waiting to be sent.
+    // Messages waiting to be sent, and the one being written (not yet counted in countOfSentSize).
     size_t queuedMessageCount() const;
     // Threads of any connection of this client that have not ended yet.
     int runningThreadCount() const { return runningThreads_.load(); }
@@ -120,6 +120,7 @@ private:
     mutable std::mutex queueMutex_;  // the write queue
     std::condition_variable queueChanged_;
     std::deque<Message> theWriteQueue_;
+    size_t messagesBeingWritten_ = 0;
 
     std::atomic<uint16_t> theFlags_{0};
     std::atomic<int32_t> connectStatus_{kNeverConnected};

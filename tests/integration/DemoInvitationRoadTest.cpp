@@ -11,7 +11,7 @@
 #include "games/banker/BaiCaoView.h"
 #include "games/blocks/BlocksView.h"
 #include "lobby/GlobalService.h"
-#include "platform/core/Clock.h"
+#include "platform/core/RunLoop.h"
 #include "platform/ui/Control.h"
 #include "shell/UIController.h"
 #include "standin-server/StandinBanker.h"
@@ -90,7 +90,8 @@ TEST_F(DemoLeftTableRoadTest, BlocksLeftAsItRunsThenBaiCaoAtOnce) {
     const double blocksSteps = demo.robots->locked([&] { return demo.robots->longestStep(); });
     ASSERT_EQ(blocksSteps, 4);
     ASSERT_NO_FATAL_FAILURE(pressLeave(blocks));
-    const double left = sys::monotonicSeconds();
+    auto& loop = sys::RunLoop::main();
+    const double left = loop.now();
 
     demo.robots->setNextInvitation(StandinBanker::kBaiCao, StandinTableKind::Empty);  // as the rotation has it
     auto baiCao = std::dynamic_pointer_cast<BaiCaoView>(acceptTheInvitation(StandinBanker::kBaiCao));
@@ -101,8 +102,8 @@ TEST_F(DemoLeftTableRoadTest, BlocksLeftAsItRunsThenBaiCaoAtOnce) {
     }));
     tap(*baiCao->btnStart);
     ASSERT_TRUE(pump([&] { return demo.robots->locked([&] { return demo.robots->playing(); }); }));
-    ASSERT_LT(sys::monotonicSeconds(), left + blocksSteps) << "the deal began after every Blocks step was due";
-    runUntilRealTime(left + blocksSteps + 0.5);
+    ASSERT_LT(loop.now(), left + blocksSteps) << "the deal began after every Blocks step was due";
+    runUntilTime(left + blocksSteps + 0.5);
     settle();
     ASSERT_NO_FATAL_FAILURE(leave(baiCao));
 }

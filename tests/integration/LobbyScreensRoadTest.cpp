@@ -27,6 +27,8 @@
 #include "standin-server/StandinServer.h"
 #include "standin-server/StandinSignIn.h"
 #include "support/LayoutCheck.h"
+#include "support/LoopWaits.h"
+#include "support/StandinInStep.h"
 
 using namespace zuno;
 using namespace zuno::standin;
@@ -68,7 +70,7 @@ protected:
     }
     void TearDown() override {
         MobileClient::getInstance()->manualDisconnect();
-        EXPECT_TRUE(pump([] { return MobileClient::getInstance()->runningThreadCount() == 0; }));
+        EXPECT_TRUE(zuno::testing::connectionThreadsEnded());
         server.stop();
         setPageFetcher(nullptr);
         UIController::closeDialog();
@@ -78,14 +80,8 @@ protected:
         ShellTest::TearDown();
     }
 
-    // Waits for the server while the screens' animations run on the virtual clock.
-    static bool pump(const std::function<bool()>& condition) {
-        for (int i = 0; i < 400; ++i) {
-            sys::RunLoop::main().runFor(0.1);
-            if (sys::RunLoop::main().runUntil(condition, 0.025)) return true;
-        }
-        return false;
-    }
+    // The screens and the stand-in in step, a tenth of a second at a time.
+    static bool pump(const std::function<bool()>& condition) { return zuno::testing::runInStepUntil(condition, 0.1, 400); }
     template <class Screen>
     std::shared_ptr<Screen> top() {
         return std::dynamic_pointer_cast<Screen>(nav().topViewController());
@@ -110,6 +106,7 @@ protected:
     }
 
     StandinServer server;
+    zuno::testing::StandinInStep inStep{server};
     std::shared_ptr<StandinSignIn> signIn;
     std::shared_ptr<StandinLobbyLists> lists;
     std::shared_ptr<StandinLobbyJoins> joins;
@@ -178,7 +175,7 @@ TEST_F(LobbyScreensRoadTest, ARegisteredAccountSignsIn) {
     EXPECT_EQ(form->serverIndex, 2);  // the first server refused, the second answered
 
     MobileClient::getInstance()->manualDisconnect();
-    ASSERT_TRUE(pump([] { return MobileClient::getInstance()->runningThreadCount() == 0; }));
+    ASSERT_TRUE(zuno::testing::connectionThreadsEnded());
     signInAs("mai", "hoa mai");
 }
 

@@ -61,8 +61,7 @@ protected:
         options.invitationDelay = invitationDelay;
         options.robotDelay = 0;
         options.seed = 7;
-        options.turnSeconds = turnSeconds;  // 120: my clock runs no turn out while the test looks
-        options.holdPlayerTurns = true;     // nor does the stand-in's, however busy the machine
+        options.turnSeconds = turnSeconds;  // 120: no clock runs my turn out while the test looks
         return options;
     }
     void waitForBinh() {
@@ -73,10 +72,10 @@ protected:
         }));
         settle();
     }
-    // Waits for the stand-in's answer with the program's clocks standing still, so that my turn's clock
-    // does not run on however long a busy machine takes to answer.
+    // The stand-in's answer, with the program's clocks standing still: my turn's clock does not run on.
     static bool answered(const std::function<bool()>& condition) {
-        return sys::RunLoop::main().runUntil(condition, 30);
+        sys::RunLoop::main().runFor(0);
+        return condition();
     }
     static std::string title(const std::shared_ptr<ui::Button>& button) {
         return button->isHidden() ? std::string() : button->titleForState(ui::ControlState::Normal).value_or("");
@@ -387,8 +386,8 @@ TEST_F(PhomScreenRoadTest, ARefusedEatMyKingsEatenALayDownAndTheFinish) {
     settle();
 }
 
-// Ten-second turns on my clock (the stand-in's never runs out): on my fourth turn I leave the lay-down
-// button alone; the table lays down for me two seconds before the end and passes nothing for me after.
+// Ten-second turns: on my fourth turn I leave the lay-down button alone; the table lays down for me two
+// seconds before the end and passes nothing for me after: the stand-in's clock ends the turn.
 TEST_F(PhomScreenRoadTest, MyTurnRunsOutWithTheLayDownShowing) {
     ASSERT_NO_FATAL_FAILURE(start(StandinTableKind::Robots, 10));
     ASSERT_NO_FATAL_FAILURE(dealTheKingsUntilMyTurn());
@@ -413,9 +412,12 @@ TEST_F(PhomScreenRoadTest, MyTurnRunsOutWithTheLayDownShowing) {
     ASSERT_TRUE(answered([&] { return table->phom().isHaPhom; }));
     EXPECT_GE(GameCardView::clockSeconds(), end - 2);
     EXPECT_LE(GameCardView::clockSeconds(), end - 1);
-    // Past the end of the turn: my clock sent no skip (it would have given the turn up).
-    ASSERT_TRUE(pump([&] { return GameCardView::clockSeconds() > end + 1 || table->currentPlayer() != kMe; }));
-    EXPECT_EQ(table->currentPlayer(), kMe);
+    const auto taken = [&] { return robots->locked([&] { return robots->playerRequestsTaken(); }); };
+    const int layDown = taken();
+    ASSERT_TRUE(pump([&] { return robots->locked([&] { return robots->lastPlayerTurnRunOut().has_value(); }); }));
+    EXPECT_EQ(robots->locked([&] { return robots->lastPlayerTurnRunOut()->requestsTaken; }), layDown)
+        << "my clock sent a request after laying down for me";
+    EXPECT_GE(GameCardView::clockSeconds(), end);
 }
 
 // Ten-second turns on my clock: on my first turn I draw and let the time run out. My clock's skip has

@@ -46,7 +46,6 @@ protected:
         StandinRobotTables::Options options;
         options.robotDelay = 0.02;
         options.seed = 7;
-        options.holdPlayerTurns = true;  // no turn runs out while the test looks, however busy the machine
         robots = StandinRobotTables::installOn(server, signIn, lists, options);
         // Long enough to look at the waiting table, the last pots and the winners.
         StandinPoker::Pauses pauses{1.0, 1.5, 3.0, 1.5, 0.1};
@@ -101,6 +100,10 @@ protected:
         table.sldBet->sendActionsForControlEvents(ui::ControlEvent::ValueChanged);
     }
 
+    bool standinWaitsForARobot() const {
+        return robots->locked([&] { return robots->playing() && robots->turn() != robots->playerPlace(); });
+    }
+
     std::shared_ptr<StandinPoker> poker;
 };
 
@@ -113,12 +116,20 @@ TEST_F(PokerScreenRoadTest, HandsAtATableThenTheFullTable) {
     ASSERT_TRUE(table);
     EXPECT_TRUE(table->isGameEnd());  // waiting for the first hand, checked as the table opened
 
+    // Every bubble talks at once over the dealt table, while the first robot to act thinks on.
+    {
+        const HeldRobotTurns held(robots.get());
+        ASSERT_TRUE(pump([&] {
+            const auto mine = table->cardsOf(kMe);
+            return mine && mine->views().size() == 2 && !table->isGameEnd() && standinWaitsForARobot();
+        }));
+        settle();
+        everyBubbleSaysALongLine(*table->view(), {0, 1, 2, 3, TableDecorations::kCentre},
+                                 [&](int bubble, const std::string& line) { table->showChatWithSeat(bubble, line); });
+    }
     // The hand: markers, blinds (mine the small one), two cards each, my turn after the robots' calls.
     ASSERT_TRUE(pump([&] { return myTurnWith(*table, table->btnCall); }));
     settle();
-    // Every bubble talks at once over the dealt table.
-    everyBubbleSaysALongLine(*table->view(), {0, 1, 2, 3, TableDecorations::kCentre},
-                             [&](int bubble, const std::string& line) { table->showChatWithSeat(bubble, line); });
     for (int32_t id : {kAn, kMe, kBinh, 9008, 9009}) {
         auto cards = table->cardsOf(id);
         ASSERT_TRUE(cards) << id;

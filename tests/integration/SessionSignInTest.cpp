@@ -12,6 +12,8 @@
 #include "standin-server/StandinServer.h"
 #include "standin-server/StandinSignIn.h"
 #include "support/FakeLobbyUi.h"
+#include "support/LoopWaits.h"
+#include "support/StandinInStep.h"
 
 using namespace zuno;
 using namespace zuno::standin;
@@ -64,7 +66,7 @@ protected:
 
     void TearDown() override {
         MobileClient::getInstance()->manualDisconnect();
-        EXPECT_TRUE(pump([] { return MobileClient::getInstance()->runningThreadCount() == 0; }));
+        EXPECT_TRUE(zuno::testing::connectionThreadsEnded());
         server.stop();
         GlobalMessageHandler::getInstance().setGlobalLogicHandler(nullptr);
         GlobalMessageHandler::getInstance().setLobbyUi(nullptr);
@@ -72,7 +74,7 @@ protected:
         GlobalService::setPORT(0);
     }
 
-    static bool pump(const std::function<bool()>& condition) { return sys::RunLoop::main().runUntil(condition, 10); }
+    static bool pump(const std::function<bool()>& condition) { return zuno::testing::runInStepUntil(condition, 0.05, 1200); }
 
     void connectAs(const std::string& name, const std::string& password) {
         listener = std::make_shared<ServerListLogin>(name, password);
@@ -88,6 +90,7 @@ protected:
     }
 
     StandinServer server;
+    zuno::testing::StandinInStep inStep{server};
     std::shared_ptr<StandinSignIn> signIn;
     std::shared_ptr<WatchedLogic> logic = std::make_shared<WatchedLogic>();
     std::shared_ptr<Screens> screens = std::make_shared<Screens>();

@@ -12,6 +12,7 @@
 #include "standin-server/StandinRobots.h"
 #include "standin-server/StandinSignIn.h"
 #include "support/SignedInClientTest.h"
+#include "support/LoopWaits.h"
 
 using namespace zuno;
 using namespace zuno::standin;
@@ -54,7 +55,7 @@ protected:
         const int before = logic->count("onLoginSuccess");
         if (before > 0) {
             MobileClient::getInstance()->manualDisconnect();
-            ASSERT_TRUE(pump([] { return MobileClient::getInstance()->runningThreadCount() == 0; }));
+            ASSERT_TRUE(zuno::testing::connectionThreadsEnded());
         }
         signInAs(name, password, std::move(beforeLogin));
         ASSERT_TRUE(pump([&] { return logic->count("onLoginSuccess") == before + 1; }));

@@ -5,7 +5,6 @@
 #include "lobby/GlobalMessageHandler.h"
 #include "lobby/decoders/LobbyDecoders.h"
 #include "net/MobileClient.h"
-#include "platform/core/Clock.h"
 #include "standin-server/StandinRobotTables.h"
 #include "table/TableWire.h"
 
@@ -47,7 +46,7 @@ void LeftTableMessages::stop() {
 bool LeftTableMessages::tableEnds(const standin::StandinRobotTables& tables) {
     std::lock_guard<std::mutex> lock(mutex_);
     if (tables_ != &tables) return false;
-    marksOnTheWay_.push_back(tables.longestStep());
+    marksOnTheWay_.push_back(tables.now() + tables.longestStep());
     return true;
 }
 
@@ -68,7 +67,7 @@ void LeftTableMessages::onMessage(Message& message) {
         std::lock_guard<std::mutex> lock(mutex_);
         if (command == LobbyCommand::SC_IGNORED && !marksOnTheWay_.empty()) {
             leftATable_ = true;
-            stepsDueBy_ = sys::monotonicSeconds() + marksOnTheWay_.front();
+            stepsDueBy_ = marksOnTheWay_.front();
             marksOnTheWay_.pop_front();
         } else if (command == TableCommand::SC_JOINBOARD_SUCCESS) {
             leftATable_ = false;

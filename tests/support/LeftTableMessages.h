@@ -30,8 +30,8 @@ public:
     // The connection goes back to the dispatcher and all is forgotten.
     void stop();
 
-    // The real time (sys::monotonicSeconds) by which every step of the last table left has come due,
-    // once the mark of its end has arrived; none before.
+    // The time, on the stand-in's clock (the program's, in step), by which every step of the last table
+    // left has come due, once the mark of its end has arrived; none before.
     std::optional<double> lastTablesStepsDueBy() const;
     // The commands of a left table received since last asked.
     std::vector<int8_t> takeHeard();
@@ -49,7 +49,7 @@ private:
 
     mutable std::mutex mutex_;
     standin::StandinRobotTables* tables_ = nullptr;
-    std::deque<double> marksOnTheWay_;  // the longest step of each table whose mark is still on its way
+    std::deque<double> marksOnTheWay_;  // when every step of each table whose mark is on its way is due
     bool leftATable_ = false;           // between a mark and the next join's reply
     std::optional<double> stepsDueBy_;
     std::vector<int8_t> heard_;

@@ -6,6 +6,7 @@
 #include <memory>
 #include <thread>
 
+#include "net/MobileClient.h"
 #include "platform/core/Clock.h"
 #include "platform/core/RunLoop.h"
 
@@ -20,6 +21,12 @@ inline bool waitOffLoop(const std::function<bool()>& condition, double seconds =
         std::this_thread::sleep_for(std::chrono::milliseconds(1));
     }
     return true;
+}
+
+// The client's connection threads, which end by themselves once it is closed, have all ended: the main
+// loop runs meanwhile, its clock standing still. Only a guard waits for them.
+inline bool connectionThreadsEnded() {
+    return sys::RunLoop::main().runUntil([] { return MobileClient::getInstance()->runningThreadCount() == 0; }, 10);
 }
 
 // Runs the main loop up to a marker posted now: everything posted to it before, a late event among

@@ -16,11 +16,13 @@ bool mainLoopIdle() {
 }
 }  // namespace
 
-bool programHeardExactly(uint64_t sentBodyBytes) {
-    // The connection counts a message once its work is posted; the loop then runs that work.
-    const int64_t heard = MobileClient::getInstance()->countOfGetSize();
-    return heard >= 0 && static_cast<uint64_t>(heard) == sentBodyBytes && mainLoopIdle();
+bool programReceivedExactly(uint64_t sentBodyBytes) {
+    // The connection counts a message once its work is posted.
+    const int64_t received = MobileClient::getInstance()->countOfGetSize();
+    return received >= 0 && static_cast<uint64_t>(received) == sentBodyBytes;
 }
+
+bool programHeardExactly(uint64_t sentBodyBytes) { return programReceivedExactly(sentBodyBytes) && mainLoopIdle(); }
 
 bool standinHandledAllSent(const standin::StandinSession& session) {
     const auto client = MobileClient::getInstance();

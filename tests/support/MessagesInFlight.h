@@ -17,6 +17,10 @@ namespace zuno::testing {
 // answers to what the stand-in had said by then. On the main thread.
 bool programHeardExactly(uint64_t sentBodyBytes);
 
+// The program's connection has received every message in the first `sentBodyBytes` the stand-in sent,
+// and none after them: each message's work is posted to the main loop, if not yet run.
+bool programReceivedExactly(uint64_t sentBodyBytes);
+
 // The stand-in has read and handled every request the program has sent on the session (none waits in
 // the program's queue or on the wire).
 bool standinHandledAllSent(const standin::StandinSession& session);

@@ -43,6 +43,9 @@
 namespace zuno::testing {
 
 namespace {
+// A step of the roads: the window draws a frame at each.
+constexpr double kFrameSeconds = 0.05;
+
 // The window's screen while a road runs: it draws a frame at every step, as the real window does at
 // its display's pace, so that animations are drawn in part through their in-between frames too.
 std::unique_ptr<ui::RasterScreen>& windowFrames() {
@@ -157,14 +160,7 @@ std::string ProgramRoadTest::storeAddress() const {
 }
 
 bool ProgramRoadTest::pump(const std::function<bool()>& done, int steps) {
-    auto& loop = sys::RunLoop::main();
-    for (int i = 0; i < steps; ++i) {
-        if (done()) return true;
-        loop.runFor(0.05);
-        loop.runUntil(done, 0.02);
-        drawWindowFrame();
-    }
-    return done();
+    return runInStepUntil(done, kFrameSeconds, steps, drawWindowFrame);
 }
 
 namespace {
@@ -255,18 +251,15 @@ StillMoving stillMoving(const ui::NavigationController& navigation, bool named) 
 
 void ProgramRoadTest::settle() {
     expectNothingOfALeftTable();
-    // A turn check that waited for a message settles the screen that message made once more.
-    for (int round = 0; round < 2; ++round) {
-        if (!pump([this] { return stillMoving(program->navigation(), false).found.empty(); })) {
-            std::string moving;
-            for (const auto& what : stillMoving(program->navigation(), true).found) moving += "\n  " + what;
-            ADD_FAILURE() << "the screen did not settle; still moving:" << moving;
-            return;
-        }
-        expectWindowsLaidOut("settled");
-        expectWindowFrameAsFullRedraw();
-        if (!expectTurnActions()) return;
+    if (!pump([this] { return stillMoving(program->navigation(), false).found.empty(); })) {
+        std::string moving;
+        for (const auto& what : stillMoving(program->navigation(), true).found) moving += "\n  " + what;
+        ADD_FAILURE() << "the screen did not settle; still moving:" << moving;
+        return;
     }
+    expectWindowsLaidOut("settled");
+    expectWindowFrameAsFullRedraw();
+    expectTurnActions();
 }
 
 namespace {
@@ -314,22 +307,20 @@ void ProgramRoadTest::leave(const std::shared_ptr<ui::ViewController>& table) {
 }
 
 void ProgramRoadTest::runPastTheLeftTablesSteps() {
-    // What a step sends is on the program's side a moment after it came due.
-    constexpr double kOnTheWaySeconds = 0.3;
     ASSERT_TRUE(robots) << "no robots' table";
     // Once the table has ended there, the mark of its end is on its way.
     ASSERT_TRUE(pump([&] { return robots->locked([&] { return robots->game() == nullptr; }); }))
         << "the stand-in still seats me";
     auto& left = LeftTableMessages::shared();
     ASSERT_TRUE(pump([&] { return left.lastTablesStepsDueBy().has_value(); })) << "the table's end was not marked";
-    runUntilRealTime(*left.lastTablesStepsDueBy() + kOnTheWaySeconds);
+    runUntilTime(*left.lastTablesStepsDueBy());
     settle();
 }
 
-void ProgramRoadTest::runUntilRealTime(double until) {
-    // A step of the pump takes at least 20 ms of real time.
-    const int steps = static_cast<int>((until - sys::monotonicSeconds()) / 0.02) + 10;
-    pump([&] { return sys::monotonicSeconds() >= until; }, steps);
+void ProgramRoadTest::runUntilTime(double until) {
+    auto& loop = sys::RunLoop::main();
+    const int steps = static_cast<int>((until - loop.now()) / kFrameSeconds) + 2;
+    pump([&] { return loop.now() >= until; }, steps);
 }
 
 void ProgramRoadTest::expectNothingOfALeftTable() {

@@ -14,6 +14,7 @@
 #include "standin-server/StandinRobotTables.h"
 #include "standin-server/StandinServer.h"
 #include "standin-server/StandinSignIn.h"
+#include "support/StandinInStep.h"
 
 namespace zuno {
 class ServerView;
@@ -46,8 +47,8 @@ protected:
     void switchLanguageOnTheLoginScreen();
     void TearDown() override;
 
-    // Runs the program (its timers on the virtual clock, the network in real time) until the
-    // condition holds.
+    // Runs the program and the stand-in on the virtual clock, a frame (0.05 s) at a time, until the
+    // condition holds; false when it does not within the steps.
     static bool pump(const std::function<bool()>& done, int steps = 400);
     // Until nothing on the screen is on its way to rest: no change of screen, no animation that ends by
     // itself, no scroll view gliding, and no timer posted a moment ahead (up to a second: the next step
@@ -58,11 +59,12 @@ protected:
     // by the window's partial frames as a full redraw draws it, and at a table lighting the actions
     // of my turn only on my turn (support/TurnActions.h).
     void settle();
-    // At the table on top, my turn runs out with no action of mine: the program's clock runs until my
-    // turn's clock shows empty, which must take the seconds the stand-in gives the turn, and a second
-    // past; where the table passes for me, my table's request must reach the stand-in before its clock
-    // ends the turn, elsewhere nothing of mine may; then the stand-in's clock runs my turn out if it
-    // still waits for me. The screen settles with the robots waiting, as my turn left the table, and
+    // At the table on top, my turn runs out with no action of mine: the clock runs until my turn's
+    // clock shows empty, which must take the seconds the stand-in gives the turn, and nothing may end
+    // my turn before; then, where the table passes for me, my table's request must reach the stand-in
+    // before the stand-in's clock ends the turn, and elsewhere nothing of mine may, the stand-in's clock
+    // ending it. The stand-in's clock, when it ends my turn, must have run it as long as mine, and at
+    // most its grace longer. The screen settles with the robots waiting, as my turn left the table, and
     // they play on after.
     void letMyTurnRunOut();
     // The table's Leave, confirmed where the table asks; the stand-in has then ended the table and the
@@ -76,9 +78,8 @@ protected:
     // program, up to the reply of its next join: each settled step and the road's end check it
     // (support/LeftTableMessages.h).
     void runPastTheLeftTablesSteps();
-    // The program runs (its loop on the virtual clock) until the real time (sys::monotonicSeconds) has
-    // reached `until`, as the stand-in's clock runs.
-    static void runUntilRealTime(double until);
+    // The program runs until its clock has reached `until`.
+    static void runUntilTime(double until);
     // While it lives, a robot whose turn comes waits (the table can be looked at, and settled, as the
     // last turn left it); then the robots play on.
     class HeldRobotTurns {
@@ -119,6 +120,8 @@ protected:
     static std::string textsIn(const ui::View& view);
 
     standin::StandinServer server;
+    // The stand-in's steps keep the program's clock (made before any part of the stand-in is installed).
+    StandinInStep inStep{server};
     standin::HttpServer http;
     std::shared_ptr<standin::StandinSignIn> signIn;
     std::shared_ptr<standin::StandinLobbyLists> lists;
@@ -138,9 +141,8 @@ private:
     // Nothing of a table left has reached the program since the last look; the robots' tables mark
     // each table's end, and the connection is listened to, from here on.
     void expectNothingOfALeftTable();
-    // The turn check of a settled step; answers whether it waited for a message (the screen may then
-    // have moved).
-    bool expectTurnActions();
+    // The turn check of a settled step.
+    void expectTurnActions();
 };
 
 }  // namespace zuno::testing

@@ -2,7 +2,6 @@
 #include <gtest/gtest.h>
 
 #include "platform/core/RunLoop.h"
-#include "support/MessagesInFlight.h"
 #include "support/ProgramRoadTest.h"
 #include "support/TurnActions.h"
 #include "support/TurnClockRun.h"
@@ -10,9 +9,11 @@
 namespace zuno::testing {
 
 namespace {
-// Only a guard: the road waits for the stand-in to take my request, which a table that sends none
-// never lets it do.
-constexpr double kNeverTakenSeconds = 10.0;
+// The stand-in ends my turn this long after its seconds, so that my table's request at the end of my
+// clock reaches it first.
+constexpr double kGraceSeconds = standin::StandinRobotTables::kPassGraceSeconds;
+// My clock shows by frames, and a count by whole seconds.
+constexpr double kToleranceSeconds = 0.5;
 }  // namespace
 
 ProgramRoadTest::HeldRobotTurns::HeldRobotTurns(standin::StandinRobotTables* tables) : tables_(tables) {
@@ -23,8 +24,8 @@ ProgramRoadTest::HeldRobotTurns::~HeldRobotTurns() {
     if (tables_) tables_->holdRobotTurns(false);
 }
 
-bool ProgramRoadTest::expectTurnActions() {
-    return expectActionsOnlyOnMyTurn(program->navigation().topViewController().get(), server, robots.get());
+void ProgramRoadTest::expectTurnActions() {
+    expectActionsOnlyOnMyTurn(program->navigation().topViewController().get(), server, robots.get());
 }
 
 void ProgramRoadTest::letMyTurnRunOut() {
@@ -33,38 +34,62 @@ void ProgramRoadTest::letMyTurnRunOut() {
     const auto turn = turnOnScreen(*top);
     ASSERT_TRUE(turn && turn->mine) << "the table on top does not wait for me";
     ASSERT_TRUE(robots) << "no stand-in table ends my turn";
-    struct Counts {
+    using RunOut = standin::StandinRobotTables::RunOut;
+    struct Stand {
         std::optional<int> seconds;
+        double began = 0;
         int taken = 0;
-        int runOut = 0;
-        std::shared_ptr<const standin::StandinSession> session;
+        int runOuts = 0;
+        std::optional<RunOut> runOut;
     };
-    const auto counts = [this] {
+    const auto stand = [this] {
         return robots->locked([&] {
-            return Counts{robots->playerTurnSeconds(), robots->playerRequestsTaken(), robots->playerTurnsRunOut(),
-                          robots->playerSession()};
+            return Stand{robots->playerTurnSeconds(), robots->playerTurnBeganAt(), robots->playerRequestsTaken(),
+                         robots->playerTurnsRunOut(), robots->lastPlayerTurnRunOut()};
         });
     };
-    const Counts before = counts();
-    ASSERT_TRUE(before.seconds && before.session) << "the stand-in does not wait for me";
+    const Stand before = stand();
+    ASSERT_TRUE(before.seconds) << "the stand-in does not wait for me";
     // The robots wait meanwhile: the table is looked at as my turn left it, before anyone plays on.
     const HeldRobotTurns held(robots.get());
+    const auto endedElsewhere = [&]() -> std::string {
+        const Stand now = stand();
+        if (now.runOuts > before.runOuts) return "the stand-in's clock ended my turn";
+        if (now.taken > before.taken) return "a request of mine reached the stand-in";
+        return {};
+    };
+    const auto clock = expectMyTurnClockRunsFor(*top, *before.seconds, endedElsewhere);
+    ASSERT_TRUE(clock);
+
+    // Then my table's request (where it passes for me) or the stand-in's clock ends my turn; the
+    // stand-in's clock, when it ran as long as mine, after the grace it gives my table's request.
     auto& loop = sys::RunLoop::main();
-    ASSERT_NO_FATAL_FAILURE(expectMyTurnClockRunsFor(*top, *before.seconds));
-    // My clock ticks by whole seconds: a second past the bar's end it has run out.
-    loop.runFor(1);
+    const auto over = [&] {
+        const Stand now = stand();
+        return now.runOuts > before.runOuts || (now.taken > before.taken && !standinWaitsForMe(*robots));
+    };
+    pump(over, static_cast<int>((kGraceSeconds + 2 * kToleranceSeconds) / 0.05) + 1);
+    const Stand after = stand();
+    const bool ranOut = after.runOuts > before.runOuts;
+    const int takenFirst = (ranOut ? after.runOut->requestsTaken : after.taken) - before.taken;
     if (turn->passesForMe) {
-        // My table's clock ends my turn with a request of mine (taken, or refused: a lead cannot pass)
-        // before the stand-in's clock does.
-        const bool taken = loop.runUntil([&] { return counts().taken > before.taken; }, kNeverTakenSeconds);
-        EXPECT_TRUE(taken) << turn->table << " table: my turn ran out and my table sent nothing for me";
-        EXPECT_EQ(counts().runOut, before.runOut) << turn->table << " table: the stand-in's clock ended my turn first";
+        EXPECT_GT(takenFirst, 0) << turn->table << " table: my turn ran out, and "
+                                 << (ranOut ? "the stand-in's clock ended it before my table sent anything for me"
+                                            : "my table sent nothing for me");
     } else {
-        // This table sends nothing for me: the stand-in's clock ends my turn.
-        ASSERT_TRUE(loop.runUntil([&] { return standinHandledAllSent(*before.session); }, kNeverTakenSeconds));
-        EXPECT_EQ(counts().taken, before.taken) << turn->table << " table: my turn ran out and my table sent a request for me";
+        EXPECT_EQ(takenFirst, 0) << turn->table << " table: my turn ran out and my table sent a request for me";
+        EXPECT_TRUE(ranOut) << turn->table << " table: the stand-in's clock never ended my turn, "
+                            << loop.now() - clock->over << " s after mine";
     }
-    if (standinWaitsForMe(*robots)) robots->runOutPlayerTurn();
+    if (ranOut) {
+        // The stand-in's clock ran my turn as long as mine did, and no longer than its grace after.
+        const double mine = clock->over - clock->firstFrame;
+        const double its = after.runOut->at - before.began;
+        EXPECT_GE(its, mine - kToleranceSeconds)
+            << turn->table << " table: the stand-in's clock ended my turn after " << its << " s, my clock after " << mine;
+        EXPECT_LE(its, mine + kGraceSeconds + kToleranceSeconds)
+            << turn->table << " table: the stand-in's clock ended my turn after " << its << " s, my clock after " << mine;
+    }
     settle();
 }
 

@@ -3,6 +3,7 @@
 #include "lobby/GlobalService.h"
 #include "net/MobileClient.h"
 #include "platform/core/RunLoop.h"
+#include "support/LoopWaits.h"
 
 namespace zuno::testing {
 
@@ -17,7 +18,7 @@ void SignedInClientTest::useStandinServer() {
 
 void SignedInClientTest::TearDown() {
     MobileClient::getInstance()->manualDisconnect();
-    EXPECT_TRUE(pump([] { return MobileClient::getInstance()->runningThreadCount() == 0; }));
+    EXPECT_TRUE(connectionThreadsEnded());
     server.stop();
     dispatcher().setGlobalLogicHandler(nullptr);
     dispatcher().setLobbyUi(nullptr);
@@ -25,9 +26,7 @@ void SignedInClientTest::TearDown() {
     GlobalService::setPORT(0);
 }
 
-bool SignedInClientTest::pump(const std::function<bool()>& condition) {
-    return sys::RunLoop::main().runUntil(condition, 10);
-}
+bool SignedInClientTest::pump(const std::function<bool()>& condition) { return runInStepUntil(condition, 0.05, 1200); }
 
 void SignedInClientTest::signInAs(const std::string& name, const std::string& password,
                                   std::function<void()> beforeLogin) {

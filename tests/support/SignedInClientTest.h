@@ -10,6 +10,7 @@
 #include "standin-server/StandinServer.h"
 #include "support/FakeLobbyUi.h"
 #include "support/RecordingLogicHandler.h"
+#include "support/StandinInStep.h"
 
 namespace zuno::testing {
 
@@ -24,13 +25,16 @@ protected:
 
     static GlobalMessageHandler& dispatcher() { return GlobalMessageHandler::getInstance(); }
 
-    // Runs the main loop, which receives the stream events and the decoders' hand-overs.
+    // Runs the client and the stand-in on the virtual clock, a twentieth of a second at a time, until
+    // the condition holds; false when it does not within a minute of that clock.
     static bool pump(const std::function<bool()>& condition);
 
     // Connects; once the client information is accepted, runs `beforeLogin` (if any) and logs in.
     void signInAs(const std::string& name, const std::string& password, std::function<void()> beforeLogin = {});
 
     standin::StandinServer server;
+    // The stand-in's steps keep the client's clock (made before any part of the stand-in is installed).
+    StandinInStep inStep{server};
     std::shared_ptr<RecordingLogicHandler> logic = std::make_shared<RecordingLogicHandler>();
     std::shared_ptr<FakeLobbyUi> ui = std::make_shared<FakeLobbyUi>();
 };

@@ -52,14 +52,11 @@ std::optional<TurnOnScreen> turnOnScreen(const ui::ViewController& screen);
 // The stand-in's own word: the table's game is under way and waits for the player.
 bool standinWaitsForMe(const standin::StandinRobotTables& robots);
 
-// The check of a settled step: the table on top (if any) lights no action of my turn unless the
-// screen and (when given) the stand-in both say the turn is mine; while it is mine on both, the table
-// took the turn's seconds the stand-in gives. A message on its way parts them for a moment: the
-// program's posted work is run, its clocks standing still, until they agree, or until the program has
-// handled everything the stand-in had sent when it said what it says, and no more (then a mismatch
-// stays, and fails). Answers whether it waited and they came to agree (the screen may have changed
-// meanwhile).
-bool expectActionsOnlyOnMyTurn(const ui::ViewController* top, const standin::StandinServer& server,
+// The check of a settled step, when the program and the stand-in have each handled all the other
+// said: the table on top (if any) lights no action of my turn unless the screen and (when given) the
+// stand-in both say the turn is mine; while it is mine on both, the table took the turn's seconds the
+// stand-in gives.
+void expectActionsOnlyOnMyTurn(const ui::ViewController* top, const standin::StandinServer& server,
                                const standin::StandinRobotTables* robots);
 
 }  // namespace zuno::testing

@@ -42,13 +42,12 @@ void StandinBoardGame::deal(StandinRobotTables& table) {
 }
 
 void StandinBoardGame::turnOf(StandinRobotTables& table, int place) {
-    turnBegan_ = std::chrono::steady_clock::now();
+    turnBegan_ = table.now();
     table.startTurn(place);
 }
 
-int32_t StandinBoardGame::spendTurn(int place) {
-    const auto spent =
-        std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - turnBegan_).count();
+int32_t StandinBoardGame::spendTurn(const StandinRobotTables& table, int place) {
+    const auto spent = static_cast<int64_t>((table.now() - turnBegan_) * 1000);
     int32_t& left = gameMillis_[static_cast<size_t>(place)];
     left = static_cast<int32_t>(std::max<int64_t>(0, left - spent));
     return left;

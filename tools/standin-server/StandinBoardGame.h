@@ -1,7 +1,6 @@
 #pragma once
 
 #include <array>
-#include <chrono>
 #include <cstdint>
 #include <vector>
 
@@ -67,7 +66,7 @@ protected:
     int32_t gameMillis(int place) const { return gameMillis_[static_cast<size_t>(place)]; }
     // The mover's game time after the move the mover is making now (the time since the turn began is
     // taken from it).
-    int32_t spendTurn(int place);
+    int32_t spendTurn(const StandinRobotTables& table, int place);
     // After an ordinary move of `place`: the other player's turn.
     void moved(StandinRobotTables& table, int place);
     // The game ends: `winner` won (-1 a draw); the result rows follow and the robots get ready again.
@@ -83,7 +82,7 @@ private:
     int32_t nextFirstMover_ = -1;
     bool robotOffered_ = false;
     std::array<int32_t, kPlaces> gameMillis_{};
-    std::chrono::steady_clock::time_point turnBegan_;
+    double turnBegan_ = 0;  // on the table's clock
 };
 
 }  // namespace zuno::standin

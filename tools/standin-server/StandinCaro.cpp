@@ -79,7 +79,7 @@ void StandinCaro::playerMoves(StandinRobotTables& table, int place, int8_t, Mess
 }
 
 void StandinCaro::play(StandinRobotTables& table, int place, int x, int y) {
-    spendTurn(place);
+    spendTurn(table, place);
     grid_.moveWithX(x, y, CaroCell::kStone);
     const int32_t id = table.place(place).id;
     if (auto line = fiveThrough(x, y, valueOf(place))) {

@@ -64,7 +64,7 @@ bool StandinCoTuong::play(StandinRobotTables& table, int place, int8_t from, int
     auto target = squareOf(to);
     if (!piece || !target || piece->team() != teamOf(place) || !piece->isMoveAllowed(target->x, target->y))
         return false;
-    const int32_t left = spendTurn(place);
+    const int32_t left = spendTurn(table, place);
     const CoTuongPoint a = CoTuongUtils::convertPointWithValue(from), b = CoTuongUtils::convertPointWithValue(to);
     const CoTuongShownMove shown = board_.movePiecefromPoint(a, b);
     if (shown.captured && shown.captured->vital()) {

@@ -137,7 +137,7 @@ void StandinCoVua::play(StandinRobotTables& table, int place, Move move, int8_t 
     shift(move.from, move.to);
     if (promotion) setOnBoth(move.to, C::piece(colour + 1, promotion));
 
-    const int32_t left = spendTurn(place) / 1000;
+    const int32_t left = spendTurn(table, place) / 1000;
     Message m(SC_MOVE);
     m.writeInt(table.place(place).id);
     m.writeByte(move.from);

@@ -515,6 +515,7 @@ void StandinRobotTables::startTurn(int place) {
     }
     playerTurnSeconds_ = game_->turnSeconds(*this);
     ++playerTurnsStarted_;
+    playerTurnBeganAt_ = now();
     if (options_.holdPlayerTurns) return;
     later(playerTurnSeconds_ + kPassGraceSeconds, [this, place, serial] {
         if (game_ && playing_ && turn_ == place && turnSerial_ == serial) runOutTurn(place);
@@ -558,6 +559,7 @@ void StandinRobotTables::whenATableEnds(std::function<void(StandinSession&)> wor
 
 void StandinRobotTables::runOutTurn(int place) {
     ++playerTurnsRunOut_;
+    lastPlayerTurnRunOut_ = RunOut{now(), playerRequestsTaken_};
     game_->turnTimeOver(*this, place);
 }
 

@@ -231,6 +231,14 @@ public:
     // Tests (read with locked()): how many of the player's turns the clock has run out (its time, or
     // runOutPlayerTurn()).
     int playerTurnsRunOut() const { return playerTurnsRunOut_; }
+    // Tests (read with locked()): on the table's clock (now()), when the player's last turn began, and
+    // when the clock last ran a turn of his out, with how many of his requests the game had taken by then.
+    double playerTurnBeganAt() const { return playerTurnBeganAt_; }
+    struct RunOut {
+        double at = 0;
+        int requestsTaken = 0;
+    };
+    const std::optional<RunOut>& lastPlayerTurnRunOut() const { return lastPlayerTurnRunOut_; }
     // Tests (read with locked()): how many requests of the player the table's game has taken (answered
     // or refused), of the commands it plays by.
     int playerRequestsTaken() const { return playerRequestsTaken_; }
@@ -266,6 +274,8 @@ public:
     // that the next table and the profile show it.
     void pay(int32_t playerId, int64_t amount);
     int playerPlace() const { return playerPlace_; }
+    // The time, in seconds, on the clock the table's steps fall due on.
+    double now() const { return tasks_.now(); }
     int ownerPlace() const { return ownerPlace_; }
     bool playing() const { return playing_; }
     int turn() const { return turn_; }
@@ -366,6 +376,8 @@ private:
     int playerTurnSeconds_ = 0;
     int playerTurnsStarted_ = 0;
     int playerTurnsRunOut_ = 0;
+    double playerTurnBeganAt_ = 0;
+    std::optional<RunOut> lastPlayerTurnRunOut_;
     int playerRequestsTaken_ = 0;
     bool robotTurnsHeld_ = false;
     bool leaving_ = false;  // while a leaver's deal is settled: nothing is sent

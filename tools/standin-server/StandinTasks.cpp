@@ -1,12 +1,53 @@
 #include "standin-server/StandinTasks.h"
 
+#include <atomic>
+#include <chrono>
+#include <set>
+
 namespace zuno::standin {
 
-StandinTasks::StandinTasks(bool runByCaller) : runByCaller_(runByCaller) {
-    if (!runByCaller_) worker_ = std::thread([this] { run(); });
+namespace {
+
+double realSeconds() {
+    return std::chrono::duration<double>(std::chrono::steady_clock::now().time_since_epoch()).count();
+}
+
+std::atomic<uint64_t> nextOrder{0};
+
+// The clock of the tasks to be stepped, and every StandinTasks that keeps tasks for stepping.
+struct Stepping {
+    std::mutex mutex;
+    std::function<double()> clock;
+    std::set<StandinTasks*> keepers;
+};
+
+Stepping& stepping() {
+    static Stepping* shared = new Stepping();  // lives for the whole run
+    return *shared;
+}
+
+std::function<double()> clockToStepOn() {
+    std::lock_guard<std::mutex> lock(stepping().mutex);
+    return stepping().clock;
+}
+
+}  // namespace
+
+StandinTasks::StandinTasks(bool runByCaller)
+    : mode_(runByCaller ? Mode::RunByCaller : clockToStepOn() ? Mode::Stepped : Mode::OwnThread),
+      steppedClock_(mode_ == Mode::Stepped ? clockToStepOn() : nullptr) {
+    if (mode_ == Mode::OwnThread) worker_ = std::thread([this] { run(); });
+    if (mode_ == Mode::Stepped) {
+        std::lock_guard<std::mutex> lock(stepping().mutex);
+        stepping().keepers.insert(this);
+    }
 }
 
 StandinTasks::~StandinTasks() {
+    if (mode_ == Mode::Stepped) {
+        std::lock_guard<std::mutex> lock(stepping().mutex);
+        stepping().keepers.erase(this);
+    }
     {
         std::lock_guard<std::mutex> lock(mutex_);
         stopping_ = true;
@@ -15,27 +56,78 @@ StandinTasks::~StandinTasks() {
     if (worker_.joinable()) worker_.join();
 }
 
+double StandinTasks::now() const {
+    switch (mode_) {
+        case Mode::RunByCaller: {
+            std::lock_guard<std::mutex> lock(mutex_);
+            return callerNow_;
+        }
+        case Mode::Stepped: return steppedClock_();
+        case Mode::OwnThread: break;
+    }
+    return realSeconds();
+}
+
 void StandinTasks::after(double seconds, std::function<void()> task) {
-    const auto delay = std::chrono::duration_cast<Clock::duration>(std::chrono::duration<double>(seconds));
+    const double due = now() + seconds;
     {
         std::lock_guard<std::mutex> lock(mutex_);
-        tasks_.emplace((runByCaller_ ? callerNow_ : Clock::now()) + delay, std::move(task));
+        tasks_.emplace(Key{due, nextOrder++}, std::move(task));
     }
     wake_.notify_all();
+}
+
+std::optional<StandinTasks::Key> StandinTasks::firstKey() const {
+    std::lock_guard<std::mutex> lock(mutex_);
+    if (tasks_.empty()) return std::nullopt;
+    return tasks_.begin()->first;
 }
 
 bool StandinTasks::runNext() {
     std::function<void()> task;
     {
         std::lock_guard<std::mutex> lock(mutex_);
-        if (!runByCaller_ || tasks_.empty()) return false;
+        if (mode_ == Mode::OwnThread || tasks_.empty()) return false;
         auto first = tasks_.begin();
-        callerNow_ = first->first;
+        if (mode_ == Mode::RunByCaller) callerNow_ = first->first.first;
         task = std::move(first->second);
         tasks_.erase(first);
     }
     task();
     return true;
+}
+
+void StandinTasks::stepOn(std::function<double()> clock) {
+    std::lock_guard<std::mutex> lock(stepping().mutex);
+    stepping().clock = std::move(clock);
+}
+
+std::optional<double> StandinTasks::firstStepDue() {
+    std::lock_guard<std::mutex> lock(stepping().mutex);
+    std::optional<Key> first;
+    for (StandinTasks* keeper : stepping().keepers) {
+        const auto key = keeper->firstKey();
+        if (key && (!first || *key < *first)) first = key;
+    }
+    if (!first) return std::nullopt;
+    return first->first;
+}
+
+bool StandinTasks::runFirstStep() {
+    StandinTasks* owner = nullptr;
+    {
+        std::lock_guard<std::mutex> lock(stepping().mutex);
+        std::optional<Key> first;
+        for (StandinTasks* keeper : stepping().keepers) {
+            const auto key = keeper->firstKey();
+            if (key && (!first || *key < *first)) {
+                first = key;
+                owner = keeper;
+            }
+        }
+    }
+    // The keepers go on the stepping thread only, so the one found is still there.
+    return owner && owner->runNext();
 }
 
 void StandinTasks::run() {
@@ -46,8 +138,9 @@ void StandinTasks::run() {
             continue;
         }
         auto first = tasks_.begin();
-        if (first->first > Clock::now()) {
-            wake_.wait_until(lock, first->first);
+        const double wait = first->first.first - realSeconds();
+        if (wait > 0) {
+            wake_.wait_for(lock, std::chrono::duration<double>(wait));
             continue;
         }
         std::function<void()> task = std::move(first->second);

@@ -1,11 +1,13 @@
 #pragma once
 
-#include <chrono>
 #include <condition_variable>
+#include <cstdint>
 #include <functional>
 #include <map>
 #include <mutex>
+#include <optional>
 #include <thread>
+#include <utility>
 
 namespace zuno::standin {
 
@@ -24,16 +26,34 @@ public:
     // Tests (tasks run by the caller): runs the task that falls due first on the calling thread; false
     // when none waits.
     bool runNext();
+    // The time on the clock the tasks fall due on, in seconds.
+    double now() const;
+
+    // Tests: while a clock is given, every StandinTasks made (but those run by the caller) keeps its
+    // tasks for runFirstStep() instead of a thread of its own: they fall due on that clock (a program's
+    // virtual clock, say), which the one who steps them moves. An empty clock gives the ones made after
+    // their thread again.
+    static void stepOn(std::function<double()> clock);
+    // Tests: when the first task kept for stepping falls due, whichever StandinTasks keeps it; none
+    // while none waits.
+    static std::optional<double> firstStepDue();
+    // Tests: runs that task on the calling thread (the clock stands at its time); false when none waits.
+    static bool runFirstStep();
 
 private:
-    using Clock = std::chrono::steady_clock;
+    enum class Mode { OwnThread, RunByCaller, Stepped };
+    // When a task falls due, and the order it was scheduled in (first come, first run at one time).
+    using Key = std::pair<double, uint64_t>;
+
+    std::optional<Key> firstKey() const;
     void run();
 
-    const bool runByCaller_;
-    std::mutex mutex_;
+    const Mode mode_;
+    const std::function<double()> steppedClock_;
+    mutable std::mutex mutex_;
     std::condition_variable wake_;
-    std::multimap<Clock::time_point, std::function<void()>> tasks_;
-    Clock::time_point callerNow_{};  // the caller's clock
+    std::map<Key, std::function<void()>> tasks_;
+    double callerNow_ = 0;  // the caller's clock
     bool stopping_ = false;
     std::thread worker_;
 };

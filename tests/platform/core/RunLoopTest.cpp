@@ -5,7 +5,9 @@
 #include <future>
 #include <memory>
 #include <mutex>
+#include <optional>
 #include <stdexcept>
+#include <string>
 #include <thread>
 #include <vector>
 
@@ -65,6 +67,42 @@ TEST(RunLoop, VirtualClockFiresTimersInDueOrderWithoutWaiting) {
     loop.runFor(29.0);
     EXPECT_EQ(fired, (std::vector<std::string>{"a@1", "b@2", "c@30"}));
     EXPECT_DOUBLE_EQ(loop.now(), 30.5);
+}
+
+// A partner on the virtual clock: its steps interleave with the loop's timers (the loop's first at one
+// time), and the clock moves on only once what another thread still had to hand the loop has arrived.
+TEST(RunLoop, AVirtualClockPartnerStepsInTurnAndIsCaughtUpFirst) {
+    struct Partner : RunLoop::VirtualClockPartner {
+        std::vector<double> steps{1.0, 2.0, 5.0};
+        std::vector<std::string>* log = nullptr;
+        std::atomic<bool> late{false};  // a message of the partner's still on its way
+        bool caughtUp() override { return !late; }
+        std::optional<double> nextStep() override {
+            return steps.empty() ? std::nullopt : std::optional<double>(steps.front());
+        }
+        void runNextStep() override {
+            log->push_back("step@" + std::to_string(RunLoop::main().now()).substr(0, 3));
+            steps.erase(steps.begin());
+        }
+    };
+    auto& loop = RunLoop::main();
+    std::vector<std::string> log;
+    Partner partner;
+    partner.log = &log;
+    loop.setVirtualClockPartner(&partner);
+    loop.postDelayed(2.0, [&] { log.push_back("timer@2.0"); });
+    partner.late = true;
+    std::thread message([&] {
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+        loop.post([&] { log.push_back("message@" + std::to_string(loop.now()).substr(0, 3)); });
+        partner.late = false;
+    });
+    loop.runFor(3);
+    message.join();
+    EXPECT_EQ(log, (std::vector<std::string>{"message@0.0", "step@1.0", "timer@2.0", "step@2.0"}));
+    loop.setVirtualClockPartner(nullptr);
+    loop.runFor(3);
+    EXPECT_EQ(log.size(), 4u) << "a partner let go of takes no more steps";
 }
 
 TEST(RunLoop, RepeatingTimerTicksUntilCancelledEvenFromItsOwnTick) {
