@@ -1,8 +1,10 @@
 // The layout check on small trees made by hand: what it must find, and what it must leave alone.
+#include <gtest/gtest-spi.h>
 #include <gtest/gtest.h>
 
 #include <algorithm>
 
+#include "games/caro/CaroBoard.h"
 #include "platform/ui/AlertView.h"
 #include "platform/ui/Button.h"
 #include "platform/ui/Image.h"
@@ -24,7 +26,7 @@ public:
     Screen() { view()->setFrame(ui::Rect(0, 0, 480, 320)); }
 };
 
-// A board that tells where its pieces lie.
+// A board that tells where its pieces lie, of a kind the layout check does not know.
 class PiecesBoard : public ui::View, public ShowsPlay {
 public:
     using ui::View::View;
@@ -245,29 +247,42 @@ TEST_F(LayoutCheckTest, ASheetOverTheScreenIsALayerOfItsOwn) {
     EXPECT_EQ(checkLayoutOfWindows().size(), 0u);
 }
 
-// A chat bubble over a piece hides play; one between the pieces, or over the place of a piece scrolled
-// out of sight, hides nothing.
+// A chat bubble over a stone hides play; one between the stones, or over the place of a stone scrolled
+// out of sight, hides nothing. The stones are found where the board draws them, zoomed and scrolled.
 TEST_F(LayoutCheckTest, ABubbleKeepsOffThePlay) {
-    auto board = add<PiecesBoard>({100, 40, 280, 240}, "board");
-    board->pieces = {{0, 0, 30, 30}, {250, 210, 30, 30}};
-    auto scroll = add<ui::ScrollView>({400, 0, 80, 100}, "scrollBoard");
-    scroll->setClipsToBounds(true);
-    scroll->setContentSize({80, 400});
-    auto further = std::make_shared<PiecesBoard>(ui::Rect(0, 0, 80, 400));
-    further->pieces = {{10, 300, 30, 30}};
-    scroll->addSubview(further);
+    auto board = CaroBoard::create({100, 40, 200, 200});
+    board->setIdentifier("board");
+    screen->view()->addSubview(board);
+    board->scrollCaroBoard()->setZoomScale(1.5);
+    board->scrollCaroBoard()->setContentOffset({200, 200});
+    board->moveWithX(10, 10, false);
+    board->moveWithX(4, 12, false);  // left of the part in sight
+    run(1);
+    const auto drawn = [&](int x, int y) {
+        const auto stone = board->viewCaroBoard()->viewWithTag(x * 100 + y);
+        return stone->convertRectToView(stone->bounds(), screen->view().get());
+    };
+    const ui::Rect stone = drawn(10, 10), away = drawn(4, 12);
+    ASSERT_LT(away.midX(), board->frame().x());
     const auto bubble = [&](const ui::Rect& frame, const std::string& name) {
         auto picture = add<ui::ImageView>(frame, name);
         picture->setImage(ui::Image::placeholder("bubble"));
         label({8, 8, 50, 20}, "", "Hello", picture.get());
     };
-    bubble({330, 240, 120, 40}, "chat0");  // over the board's second piece
-    bubble({160, 140, 120, 40}, "chat2");  // between its pieces
-    bubble({400, 290, 80, 40}, "chat4");   // below the scroll view, where its piece would lie unclipped
+    bubble({stone.maxX() - 4, stone.midY() - 20, 100, 40}, "chat0");  // over the stone's right edge
+    bubble({stone.x() - 92, stone.midY() - 20, 90, 40}, "chat2");      // beside it
+    bubble({away.midX() - 40, away.midY() - 20, 80, 40}, "chat4");     // where the other would lie unclipped
 
     std::vector<std::string> findings;
     for (const auto& f : checkLayoutOfView(*screen->view(), true)) findings.push_back(f.rule + ": " + f.subject);
-    EXPECT_EQ(findings, std::vector<std::string>{"bubble-over: ImageView 'chat0' over the play of PiecesBoard 'board'"});
+    EXPECT_EQ(findings, std::vector<std::string>{"bubble-over: ImageView 'chat0' over the play of CaroBoard 'board'"});
+}
+
+// A view that tells the table where its play lies, of a kind the check cannot read its drawing of,
+// fails: the check would not see that play.
+TEST_F(LayoutCheckTest, PlayOfAnUnknownKindFails) {
+    add<PiecesBoard>({100, 40, 280, 240}, "board")->pieces = {{0, 0, 30, 30}};
+    EXPECT_NONFATAL_FAILURE(checkLayoutOfView(*screen->view(), true), "PiecesBoard 'board' shows play");
 }
 
 }  // namespace

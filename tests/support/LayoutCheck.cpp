@@ -30,9 +30,9 @@
 #include "shell/ProgressHUD.h"
 #include "shell/UIController.h"
 #include "shell/ZunoViewController.h"
+#include "support/DrawnPlay.h"
 #include "support/LanguageWords.h"
 #include "table/CardView.h"
-#include "table/ShowsPlay.h"
 #include "tools/artwork/PicturePixels.h"
 
 namespace zuno::testing {
@@ -236,11 +236,9 @@ private:
         d.alpha = alpha;
         d.interactive = interactive;
         d.animating = animating;
-        if (auto shows = dynamic_cast<const ShowsPlay*>(&view)) {
-            for (const ui::Rect& r : shows->playFrames()) {
-                const ui::Rect shown = view.convertRectToView(r, root_ == currentWindow_ ? nullptr : root_).intersection(clip);
-                if (!shown.isEmpty()) d.play.push_back(shown);
-            }
+        for (const ui::Rect& r : playDrawnBy(view)) {
+            const ui::Rect shown = view.convertRectToView(r, root_ == currentWindow_ ? nullptr : root_).intersection(clip);
+            if (!shown.isEmpty()) d.play.push_back(shown);
         }
         drawn_.push_back(d);
         if (view.clipsToBounds()) {

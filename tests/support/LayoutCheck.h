@@ -13,8 +13,9 @@
 //                  view beyond its visible bounds.
 //   texts-overlap  two texts of different views whose drawn text boxes overlap, or a text over a card.
 //   bubble-over    a table's chat bubble showing over another one, over a text of another view (a
-//                  name, money), over a card, or over play: what a view that shows a game's play (a
-//                  well, the next piece, a board's pieces) tells of where it lies.
+//                  name, money), over a card, or over play: the Blocks well during a game, the next
+//                  piece, the opponent's gauge, a board's pieces, where they are drawn
+//                  (support/DrawnPlay.h), not where the views tell the table they lie.
 //   pictures-overlap  a card or a picture over much of a person-sized picture (an avatar) that it
 //                  does not lie wholly on (a badge on its corner is meant so).
 //   controls-overlap  two buttons, fields or switches that show themselves (a picture or a title), one

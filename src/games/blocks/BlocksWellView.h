@@ -48,6 +48,7 @@ class BlocksWellView : public ui::View, public ShowsPlay {
 public:
     BlocksWellView(const BlocksGame& game, const BlocksCellImages& cells);
 
+    const BlocksGame& game() const { return game_; }
     std::function<void(BlocksGesture)> onGesture;
 
     // The game changed its well or its pieces: the cells that now look different are drawn again (a
@@ -89,6 +90,7 @@ class BlocksPreviewView : public ui::View, public ShowsPlay {
 public:
     static ui::Rect defaultFrame() { return {0, blocksgeometry::kPreviewOrigin.y, 64, 58}; }
     BlocksPreviewView(const BlocksGame& game, const BlocksCellImages& cells);
+    const BlocksGame& game() const { return game_; }
     void drawRect(ui::Canvas& canvas, const ui::Rect& rect) override;
     // Where the preview's cells lie in the view (empty: no next piece).
     ui::Rect drawnCells() const;
@@ -109,6 +111,7 @@ private:
 class BlocksGaugeView : public ui::View, public ShowsPlay {
 public:
     BlocksGaugeView(const ui::Rect& track, double markerSide);
+    double markerSide() const { return markerSide_; }
     std::vector<ui::Rect> playFrames() const override;
 
 private:
