@@ -108,6 +108,9 @@ std::shared_ptr<ui::ImageView> GameCardView::bubble(int seat) const {
 
 void GameCardView::viewDidLoad() {
     ZunoViewController::viewDidLoad();
+    const std::shared_ptr<ui::Label> names[] = {lblName0, lblName1, lblName2, lblName3};
+    for (int seat = 0; seat < kSeats; ++seat)
+        if (names[seat]) namesOffTurn_[static_cast<size_t>(seat)] = names[seat]->textColor();
     // At my seat's place until a turn puts it at another's (a deal-wide turn leaves it there).
     progressTimer = std::make_shared<ColoredProgressView>(ui::ProgressView::Style::Default, ui::Rect(200, 179, 80, 6));
     progressTimer->setTintColor(kBarGreen);
@@ -247,6 +250,17 @@ void GameCardView::stopTurnClock() {
     if (progressTimer) progressTimer->setHidden(true);
     table().stopTurn();
     closePassQuestion();
+    // A name the turn lit stays lit on no table: the screen is taken again by the next join.
+    showNamesOffTurn();
+}
+
+void GameCardView::showNamesOffTurn() {
+    const std::shared_ptr<ui::Label> names[] = {lblName0, lblName1, lblName2, lblName3};
+    for (int seat = 0; seat < kSeats; ++seat) {
+        if (!names[seat]) continue;
+        names[seat]->setHidden(false);
+        names[seat]->setTextColor(namesOffTurn_[static_cast<size_t>(seat)]);
+    }
 }
 
 // ---- seats

@@ -81,7 +81,7 @@ public:
     virtual bool turnClockStep(int64_t now) { return false; }
     // A turn starts: that player's bar, and the clock until now + interval.
     void startTurnOfPlayer(int32_t userId);
-    // No turn runs: the clock and the bar stop.
+    // No turn runs: the clock and the bar stop, and no name shows as the player to act.
     void stopTurnClock();
     // The clock the turns are timed by, in whole seconds.
     static int64_t clockSeconds();
@@ -256,6 +256,10 @@ protected:
     // A player's record becomes an empty seat; his gifts leave the screen.
     static void emptySeatRecord(Player& player);
 
+    // Every seat's name shown, in the colour its interface file gives it: none lit or blinking as the
+    // player to act.
+    void showNamesOffTurn();
+
     // The start button's highlight (a screen with its own bottom menu has its own).
     virtual StartButtonBlink& startBlink() { return startBlink_; }
 
@@ -278,6 +282,8 @@ private:
     sys::RunLoop::TimerId clockTimer_ = 0;
     StartButtonBlink startBlink_;
     TableDecorations decorations_;
+    std::array<ui::Color, kSeats> namesOffTurn_{ui::Color::white(), ui::Color::white(), ui::Color::white(),
+                                               ui::Color::white()};
 };
 
 }  // namespace zuno

@@ -135,8 +135,7 @@ bool XiZachView::showCurrentPlayerName() {
 void XiZachView::stopBlink() {
     sys::RunLoop::main().cancel(blinkTimer_);
     blinkTimer_ = 0;
-    for (const auto& name : nameLabels())
-        if (name) name->setTextColor(ui::Color::white());
+    showNamesOffTurn();
 }
 
 void XiZachView::doRutBai() {
@@ -246,6 +245,14 @@ void XiZachView::viewWillAppear(bool animated) {
     BankerTableView::viewWillAppear(animated);
     if (btnBaiBot && !btnBaiBot->superview()) view()->addSubview(btnBaiBot);
     if (progressTimer) view()->bringSubviewToFront(progressTimer.get());
+}
+
+void XiZachView::resetView() {
+    BankerTableView::resetView();
+    // The table left may have been left during a turn: here nobody is to draw yet.
+    nextPlayer = -1;
+    lblCurrentName = nullptr;
+    onStop();
 }
 
 void XiZachView::viewWillDisappear(bool animated) {

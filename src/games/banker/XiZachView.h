@@ -41,6 +41,8 @@ public:
     void viewDidLoad() override;
     void viewWillAppear(bool animated) override;
     void viewWillDisappear(bool animated) override;
+    // A join: besides the card table's reset, no player to draw, no deck, no call.
+    void resetView() override;
 
 protected:
     const char* moveTitleKey() const override { return "ZUNO_botBai"; }

@@ -169,6 +169,9 @@ void BoardTableView::viewWillDisappear(bool animated) {
     if (chatDialog) chatDialog->historyChat().clear();
     blink_.cancel();
     clock_.stop();
+    // The move timers stand still with the count (a table left runs none).
+    for (auto* timer : {imgTimer0.get(), imgTimer2.get()})
+        if (timer) timer->stopAnimating();
     decorations_.stop();
     std::vector<PlayerPtr> seated(model_.players.begin(), model_.players.end());
     decorations_.removeGiftSprites(seated);
@@ -516,11 +519,7 @@ void BoardTableView::setQuotaForPlayers() {
 }
 
 void BoardTableView::setTimerWithSeat(int seat) {
-    for (auto* timer : {imgTimer0.get(), imgTimer2.get()}) {
-        if (!timer) continue;
-        timer->stopAnimating();
-        timer->setHidden(true);
-    }
+    hideMoveTimers();
     auto timer = seat == 0 ? imgTimer0 : seat == 2 ? imgTimer2 : nullptr;
     if (!timer || !model_.isInBoard) return;
     timer->setHidden(false);
@@ -531,9 +530,9 @@ void BoardTableView::closeBoardWithInfo(const std::string& info) {
     clock_.stop();
     model_.closeBoard();
     setKindOfStart(3);
-    for (auto* view : {static_cast<ui::View*>(lblQuotaTime0.get()), static_cast<ui::View*>(lblQuotaTime2.get()),
-                       static_cast<ui::View*>(imgTimer0.get()), static_cast<ui::View*>(imgTimer2.get())})
-        if (view) view->setHidden(true);
+    for (auto* quota : {lblQuotaTime0.get(), lblQuotaTime2.get()})
+        if (quota) quota->setHidden(true);
+    hideMoveTimers();
     if (auto myInfo = UIController::myInfo()) myInfo->setIsReady(false);
     redrawSeats();
     createRightButtonsWithKindOf(model_.rightColumnKind());
@@ -557,8 +556,15 @@ void BoardTableView::resetView(bool keepButtons) {
     if (!model_.isInBoard) stakeBackToTheMiddle();
     setKindOfStart(model_.waitingStartKind());
     createRightButtonsWithKindOf(model_.amOwner() ? 0 : 2);
-    for (auto* timer : {imgTimer0.get(), imgTimer2.get()})
-        if (timer) timer->setHidden(true);
+    hideMoveTimers();
+}
+
+void BoardTableView::hideMoveTimers() {
+    for (auto* timer : {imgTimer0.get(), imgTimer2.get()}) {
+        if (!timer) continue;
+        timer->stopAnimating();
+        timer->setHidden(true);
+    }
 }
 
 // ---- draw, resignation, leaving

@@ -183,6 +183,8 @@ protected:
     virtual std::vector<BoardRightEntry> rightEntries(int kind) const;
 
     void setTimerWithSeat(int seat);
+    // Both seats' move timers hidden and still (a hidden one would run on, at the next table too).
+    void hideMoveTimers();
     // A right-hand entry's caption: its button's title, under its icon.
     static void setCaption(ui::Button& button, const std::string& caption);
     void animationForButtonCuoc();

@@ -79,6 +79,9 @@ void PhomView::resetView() {
     GameCardView::resetView();
     cancelOwnTimers();
     phom_.reset();
+    // Nobody is to act at a table just joined (the table left may have been left during a turn).
+    phom_.currentPlayers = phom_.firstPlayer = -1;
+    announcedSeat_ = -1;
     if (isZoom) zoomOut();
     isGameBegin = false;
     removeAllCardSprites();
@@ -282,12 +285,6 @@ void PhomView::stopGame() {
     resetCard(2);
     if (isZoom) setDecorationGeometry(PhomTableLayout::decorations(PhomTableLayout::Stage::Ended));
     if (btnNapWin) btnNapWin->setHidden(false);
-    const std::shared_ptr<ui::Label> names[] = {lblName0, lblName1, lblName2, lblName3};
-    for (const auto& name : names) {
-        if (!name) continue;
-        name->setHidden(false);
-        name->setTextColor(ui::Color::white());
-    }
     refreshInviteMarks();
 }
 
