@@ -170,7 +170,8 @@ TEST_F(BankerRobotTableTest, BaiCaoAsPunter) {
 }
 
 // At an empty Xi Zach table that I own: Binh joins and gets ready; I start; Binh draws below 16 and
-// stands; on my turn I examine Binh's hand (once, whatever I ask), draw and stand; the stop with results.
+// stands; on my turn I examine Binh's hand (once, whatever I ask) and draw: my fifth card ends my turn
+// and the deal.
 TEST_F(BankerRobotTableTest, XiZachAsDealer) {
     join(StandinBanker::kXiZach, StandinTableKind::Empty);
     constexpr int8_t kBoard = StandinBanker::kXiZachBoard;
@@ -178,10 +179,10 @@ TEST_F(BankerRobotTableTest, XiZachAsDealer) {
     constexpr int32_t kLanguage = 1;
     GlobalService::getInstance().setLanguageForAppWithSubId(kLanguage, std::string("vi"));
     ASSERT_TRUE(pump([&] { return server.latestClient() && server.latestClient()->language() == "vi"; }));
-    // Binh: 10 + 2, draws a 3 (15) and a 4 (19), then stands. I: 9 + 7, draw a 2 (18).
-    xiZach->setNextDeal({hand({"9S", "7C"}), {}, hand({"TS", "2C"}), {}}, hand({"3D", "4H", "2S"}));
+    // Binh: 10 + 2, draws a 3 (15) and a 4 (19), then stands. I: two aces, draw two more and a 2 (16).
+    xiZach->setNextDeal({hand({"AS", "AC"}), {}, hand({"TS", "2C"}), {}}, hand({"3D", "4H", "AD", "AH", "2S"}));
     GlobalService::getInstance().startGameWithRoomId(StandinBanker::kRoom, kBoard);
-    ASSERT_TRUE(seen("deal 20s " + list(hand({"9S", "7C"}))));
+    ASSERT_TRUE(seen("deal 20s " + list(hand({"AS", "AC"}))));
     EXPECT_TRUE(table->saw("stake 9002 2000"));
     EXPECT_EQ(table->firstMover, kBinh);
     ASSERT_TRUE(seen("turn 4711"));
@@ -190,13 +191,13 @@ TEST_F(BankerRobotTableTest, XiZachAsDealer) {
     XiZachService::getInstance().xetBaiWithRoomId(StandinBanker::kRoom, kBoard, kBinh);
     ASSERT_TRUE(seen("show 9002 " + list(hand({"TS", "2C", "3D", "4H"}))));
     XiZachService::getInstance().xetBaiWithRoomId(StandinBanker::kRoom, kBoard, kBinh);
-    XiZachService::getInstance().moveWithRoomId(StandinBanker::kRoom, kBoard, 0);
-    ASSERT_TRUE(seen("drew 4711 " + std::to_string(card("2S"))));
-    XiZachService::getInstance().moveWithRoomId(StandinBanker::kRoom, kBoard, 1);
+    for (int draws = 0; draws < 3; ++draws)
+        XiZachService::getInstance().moveWithRoomId(StandinBanker::kRoom, kBoard, 0);
     ASSERT_TRUE(seen("hands 2"));
+    EXPECT_TRUE(table->saw("drew 4711 " + std::to_string(card("2S"))));
     EXPECT_EQ(table->count("show 9002"), 1u);  // one examination, whatever I ask
     ASSERT_TRUE(pump([&] { return table->count("money") == 2; }));
-    EXPECT_TRUE(table->saw("says 4711 18 điểm"));
+    EXPECT_TRUE(table->saw("says 4711 16 điểm"));
     EXPECT_TRUE(table->saw("says 9002 Thắng"));
     EXPECT_TRUE(table->saw("says 4711 Nhà cái"));
     EXPECT_TRUE(table->saw("money 9002 2000"));

@@ -210,19 +210,23 @@ void StandinBanker::nextTurn(StandinRobotTables& table, int after) {
     beginTurn(table, owner);
 }
 
-void StandinBanker::draw(StandinRobotTables& table, int place) {
+bool StandinBanker::draw(StandinRobotTables& table, int place) {
     Hand& hand = hands_[static_cast<size_t>(place)];
-    if (hand.cards.size() >= kMostCards || stock_.empty()) return;
-    const int8_t card = stock_.front();
-    stock_.erase(stock_.begin());
-    hand.cards.push_back(card);
-    hand.shown.push_back(false);
-    Message drawn = table.tableMessage(SC_MOVE);
-    drawn.writeByte(kDrawn);
-    drawn.writeInt(table.place(place).id);
-    // Only the player sees his own card; the others' stay hidden until the end.
-    drawn.writeByte(place == table.playerPlace() ? card : int8_t{-1});
-    table.send(drawn);
+    if (hand.cards.size() < kMostCards && !stock_.empty()) {
+        const int8_t card = stock_.front();
+        stock_.erase(stock_.begin());
+        hand.cards.push_back(card);
+        hand.shown.push_back(false);
+        Message drawn = table.tableMessage(SC_MOVE);
+        drawn.writeByte(kDrawn);
+        drawn.writeInt(table.place(place).id);
+        // Only the player sees his own card; the others' stay hidden until the end.
+        drawn.writeByte(place == table.playerPlace() ? card : int8_t{-1});
+        table.send(drawn);
+        if (hand.cards.size() < kMostCards && !stock_.empty()) return true;
+    }
+    nextTurn(table, place);
+    return false;
 }
 
 void StandinBanker::examine(StandinRobotTables& table, int place) {
@@ -243,12 +247,11 @@ void StandinBanker::robotTurn(StandinRobotTables& table, int place) {
     if (place == table.ownerPlace()) {
         for (int i = 0; i < kPlaces; ++i) examine(table, i);
     }
-    if (J::xiZachPoints(hand.cards) < kRobotStandsAt && hand.cards.size() < kMostCards && !stock_.empty()) {
-        draw(table, place);
+    if (J::xiZachPoints(hand.cards) >= kRobotStandsAt) {
+        nextTurn(table, place);
+    } else if (draw(table, place)) {
         table.startTurn(place);  // thinks again after the robot pause
-        return;
     }
-    nextTurn(table, place);
 }
 
 void StandinBanker::turnTimeOver(StandinRobotTables& table, int place) {

@@ -17,7 +17,8 @@ namespace zuno::standin {
 // (the deal is the player's turn on the loop's clock).
 // Xi Zach: two cards each, then every punter in turn after the owner and the owner last, drawing
 // (21 type 0) or standing; a robot draws below 16; the dealer examines punters' hands (67, sent back as
-// 21 type 2); a turn run out stands. A punter's stake between deals is told to the table (24); any
+// 21 type 2); a turn run out stands, and so does a hand's fifth card (nothing is left to draw). A
+// punter's stake between deals is told to the table (24); any
 // other stake request is refused with the stake error. The end: every hand (50), a result text per
 // player (91) and the money (52). A punter who leaves mid-deal loses his stake; a banker who leaves
 // pays every punter's.
@@ -74,7 +75,9 @@ private:
     bool everyHandOpen(StandinRobotTables& table) const;
     void beginTurn(StandinRobotTables& table, int place);
     void nextTurn(StandinRobotTables& table, int after);
-    void draw(StandinRobotTables& table, int place);
+    // A card for the place; its fifth (or none left to draw) ends its drawing as a stand does. True
+    // while the place draws on.
+    bool draw(StandinRobotTables& table, int place);
     void examine(StandinRobotTables& table, int place);
     // The deal's end: every hand, the results and the money (the leaver's, if any, the worst).
     void finish(StandinRobotTables& table, int leaver = -1);
