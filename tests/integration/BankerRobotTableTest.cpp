@@ -136,16 +136,24 @@ protected:
 }  // namespace
 
 // At An's Bai Cao table: my stake, ready, the deal; I show one card twice, then all; the robots show
-// theirs at once; the stop lays every hand open with a text and money each.
+// theirs at once; the stop lays every hand open with a text and money each. An holds 4,000: with Binh's
+// 2,000 down he cannot cover my 3,000. When the cards come he holds 3,000 (as after a deal lost) and
+// loses to us both: he pays in turn while his money lasts.
 TEST_F(BankerRobotTableTest, BaiCaoAsPunter) {
     join(StandinBanker::kBaiCao, StandinTableKind::Robots);
     constexpr int8_t kBoard = StandinBanker::kBaiCaoBoard;
     ASSERT_TRUE(seen("stake 9002 2000"));
+    robots->locked([&] { robots->place(0).money = 4000; });
     GlobalService::getInstance().setMoneyWithRoomId(StandinBanker::kRoom, kBoard, 3000);
-    ASSERT_TRUE(seen("stake 4711 3000"));
+    ASSERT_TRUE(pump([&] { return logic->count("onSetMoneyErrorWithError") == 1; }));
+    EXPECT_EQ(logic->last<std::optional<std::string>>("onSetMoneyErrorWithError"),
+              StandinBanker::kBankerCannotCover.english);
+    GlobalService::getInstance().setMoneyWithRoomId(StandinBanker::kRoom, kBoard, 2000);
+    ASSERT_TRUE(seen("stake 4711 2000"));
+    robots->locked([&] { robots->place(0).money = 3000; });
 
-    // An holds 9 points, I hold 6, Binh 0.
-    baiCao->setNextDeal({hand({"KS", "AH", "8C"}), hand({"AS", "2C", "3D"}), hand({"TS", "JC", "QD"}), {}}, {});
+    // An holds 0 points, I hold 6, Binh 9.
+    baiCao->setNextDeal({hand({"TS", "JC", "QD"}), hand({"AS", "2C", "3D"}), hand({"KS", "AH", "8C"}), {}}, {});
     GlobalService::getInstance().readyWithRoomId(StandinBanker::kRoom, kBoard, true);
     ASSERT_TRUE(seen("deal 20s " + list(hand({"AS", "2C", "3D"}))));
 
@@ -157,32 +165,35 @@ TEST_F(BankerRobotTableTest, BaiCaoAsPunter) {
     ASSERT_TRUE(seen("show 4711 " + list(second)));
     BaiCaoService::getInstance().moveWithRoomId(StandinBanker::kRoom, kBoard, hand({"AS", "2C", "3D"}));
     ASSERT_TRUE(seen("hands 3"));
-    EXPECT_TRUE(table->saw("show 9001 " + list(hand({"KS", "AH", "8C"}))));
+    EXPECT_TRUE(table->saw("show 9002 " + list(hand({"KS", "AH", "8C"}))));
     ASSERT_TRUE(pump([&] { return table->count("money") == 3; }));
     EXPECT_TRUE(table->saw("says 4711 6 points"));
-    EXPECT_TRUE(table->saw("says 9001 9 points"));
-    EXPECT_TRUE(table->saw("says 4711 Lost"));
+    EXPECT_TRUE(table->saw("says 9001 0 points"));
+    EXPECT_TRUE(table->saw("says 4711 Won"));
+    EXPECT_TRUE(table->saw("says 9002 Won"));
     EXPECT_TRUE(table->saw("says 9001 Banker"));
-    EXPECT_TRUE(table->saw("money 4711 -3000"));
-    EXPECT_TRUE(table->saw("money 9002 -2000"));
-    EXPECT_TRUE(table->saw("money 9001 5000"));
-    EXPECT_EQ(accounts->balance(kMe), 497000) << "the account keeps what the deal took";
+    EXPECT_TRUE(table->saw("money 4711 2000"));
+    EXPECT_TRUE(table->saw("money 9002 1000"));
+    EXPECT_TRUE(table->saw("money 9001 -3000"));
+    EXPECT_EQ(accounts->balance(kMe), 502000) << "the account keeps what the deal paid";
 }
 
-// At an empty Xi Zach table that I own: Binh joins and gets ready; I start; Binh draws below 16 and
-// stands; on my turn I examine Binh's hand (once, whatever I ask), draw and stand; the stop with results.
+// At an empty Xi Zach table that I own, holding 1,500: Binh joins and gets ready, and plays for the
+// table's 1,000 (his 2,000 is more than I cover); I start; Binh draws below 16 and stands; on my turn I
+// examine Binh's hand (once, whatever I ask) and draw: my fifth card ends my turn and the deal.
 TEST_F(BankerRobotTableTest, XiZachAsDealer) {
+    accounts->addToBalance(kMe, 1500 - 500000);
     join(StandinBanker::kXiZach, StandinTableKind::Empty);
     constexpr int8_t kBoard = StandinBanker::kXiZachBoard;
     // The results come in the language the client chose.
     constexpr int32_t kLanguage = 1;
     GlobalService::getInstance().setLanguageForAppWithSubId(kLanguage, std::string("vi"));
     ASSERT_TRUE(pump([&] { return server.latestClient() && server.latestClient()->language() == "vi"; }));
-    // Binh: 10 + 2, draws a 3 (15) and a 4 (19), then stands. I: 9 + 7, draw a 2 (18).
-    xiZach->setNextDeal({hand({"9S", "7C"}), {}, hand({"TS", "2C"}), {}}, hand({"3D", "4H", "2S"}));
+    // Binh: 10 + 2, draws a 3 (15) and a 4 (19), then stands. I: two aces, draw two more and a 2 (16).
+    xiZach->setNextDeal({hand({"AS", "AC"}), {}, hand({"TS", "2C"}), {}}, hand({"3D", "4H", "AD", "AH", "2S"}));
     GlobalService::getInstance().startGameWithRoomId(StandinBanker::kRoom, kBoard);
-    ASSERT_TRUE(seen("deal 20s " + list(hand({"9S", "7C"}))));
-    EXPECT_TRUE(table->saw("stake 9002 2000"));
+    ASSERT_TRUE(seen("deal 20s " + list(hand({"AS", "AC"}))));
+    EXPECT_FALSE(table->sawPrefix("stake 9002"));
     EXPECT_EQ(table->firstMover, kBinh);
     ASSERT_TRUE(seen("turn 4711"));
     EXPECT_EQ(table->count("drew 9002 -1"), 2u);
@@ -190,15 +201,15 @@ TEST_F(BankerRobotTableTest, XiZachAsDealer) {
     XiZachService::getInstance().xetBaiWithRoomId(StandinBanker::kRoom, kBoard, kBinh);
     ASSERT_TRUE(seen("show 9002 " + list(hand({"TS", "2C", "3D", "4H"}))));
     XiZachService::getInstance().xetBaiWithRoomId(StandinBanker::kRoom, kBoard, kBinh);
-    XiZachService::getInstance().moveWithRoomId(StandinBanker::kRoom, kBoard, 0);
-    ASSERT_TRUE(seen("drew 4711 " + std::to_string(card("2S"))));
-    XiZachService::getInstance().moveWithRoomId(StandinBanker::kRoom, kBoard, 1);
+    for (int draws = 0; draws < 3; ++draws)
+        XiZachService::getInstance().moveWithRoomId(StandinBanker::kRoom, kBoard, 0);
     ASSERT_TRUE(seen("hands 2"));
+    EXPECT_TRUE(table->saw("drew 4711 " + std::to_string(card("2S"))));
     EXPECT_EQ(table->count("show 9002"), 1u);  // one examination, whatever I ask
     ASSERT_TRUE(pump([&] { return table->count("money") == 2; }));
-    EXPECT_TRUE(table->saw("says 4711 18 điểm"));
+    EXPECT_TRUE(table->saw("says 4711 16 điểm"));
     EXPECT_TRUE(table->saw("says 9002 Thắng"));
     EXPECT_TRUE(table->saw("says 4711 Nhà cái"));
-    EXPECT_TRUE(table->saw("money 9002 2000"));
-    EXPECT_TRUE(table->saw("money 4711 -2000"));
+    EXPECT_TRUE(table->saw("money 9002 1000"));
+    EXPECT_TRUE(table->saw("money 4711 -1000"));
 }

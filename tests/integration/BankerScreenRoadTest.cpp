@@ -226,6 +226,8 @@ TEST_F(BankerScreenRoadTest, XiZachAsDealer) {
 
     // Binh: 10 + 2, draws 3 and 4 (19) and stands. I: 9 + 7, draw a 2 (18).
     xiZach->setNextDeal({aceLowCards("9S 7C"), {}, aceLowCards("TS 2C"), {}}, aceLowCards("3D 4H 2S"));
+    // Topped up to 5,000, I cover Binh's 2,000 now: he stakes it as the cards come.
+    signIn->addToBalance(kMe, 4500);
     UIController::myInfo()->setMoney(5000);
     tap(*table->btnStart);
     ASSERT_TRUE(pump([&] { return table->nextPlayer == kMe; }));

@@ -519,10 +519,20 @@ std::vector<Case> baiCaoCases() {
 const Build kDraw = tableRequest(21, {0}), kStand = tableRequest(21, {1});
 const Build kExamineBinh = withInt(67, kBinh);
 
+// Dealt the most cards a hand holds, it is my turn.
+const State kFiveCards{"my turn, five cards held",
+                       [](StandinTableRequestsTest& t) {
+                           std::dynamic_pointer_cast<StandinBanker>(t.game)->setNextDeal(
+                               {Cards{}, aceLowCards("AS 2S 3S 4S 5S"), Cards{}, Cards{}}, {});
+                           ASSERT_NO_FATAL_FAILURE(myTurn(t));
+                       },
+                       true};
+
 std::vector<Case> xiZachPunterCases() {
     return {
         {kWaiting, "draw", kDraw, ""},          {kWaiting, "stand", kStand, ""},
         {kMyTurn, "draw", kDraw, "21/0"},       {kMyTurn, "stand: the next turn", kStand, "21/1"},
+        {kFiveCards, "draw: the next turn", kDraw, "21/1"},
         {kMyTurn, "examine as a punter", kExamineBinh, ""},
         {kOthersTurn, "draw", kDraw, ""},       {kOthersTurn, "stand", kStand, ""},
         {kDealEnd, "draw", kDraw, ""},          {kDealEnd, "examine", kExamineBinh, ""},

@@ -87,12 +87,23 @@ void StandinBanker::seatsChanged(StandinRobotTables& table, bool newTable) {
     });
 }
 
+// A robot stakes only what the banker covers; one he cannot plays for the stake it had.
 void StandinBanker::robotStakes(StandinRobotTables& table) {
     for (int i = 0; i < kPlaces; ++i) {
-        if (i == table.ownerPlace() || !table.place(i).robot || stakes_[static_cast<size_t>(i)] == kRobotStake) continue;
+        if (i == table.ownerPlace() || !table.place(i).robot || stakes_[static_cast<size_t>(i)] == kRobotStake ||
+            kRobotStake > coverLeft(table, i))
+            continue;
         stakes_[static_cast<size_t>(i)] = kRobotStake;
         sendStake(table, i);
     }
+}
+
+int64_t StandinBanker::coverLeft(const StandinRobotTables& table, int place) const {
+    const int owner = table.ownerPlace();
+    int64_t left = table.moneyOf(table.place(owner));
+    for (int i = 0; i < kPlaces; ++i)
+        if (i != owner && i != place && !table.place(i).empty()) left -= stakes_[static_cast<size_t>(i)];
+    return left;
 }
 
 void StandinBanker::sendStake(StandinRobotTables& table, int place) {
@@ -210,19 +221,23 @@ void StandinBanker::nextTurn(StandinRobotTables& table, int after) {
     beginTurn(table, owner);
 }
 
-void StandinBanker::draw(StandinRobotTables& table, int place) {
+bool StandinBanker::draw(StandinRobotTables& table, int place) {
     Hand& hand = hands_[static_cast<size_t>(place)];
-    if (hand.cards.size() >= kMostCards || stock_.empty()) return;
-    const int8_t card = stock_.front();
-    stock_.erase(stock_.begin());
-    hand.cards.push_back(card);
-    hand.shown.push_back(false);
-    Message drawn = table.tableMessage(SC_MOVE);
-    drawn.writeByte(kDrawn);
-    drawn.writeInt(table.place(place).id);
-    // Only the player sees his own card; the others' stay hidden until the end.
-    drawn.writeByte(place == table.playerPlace() ? card : int8_t{-1});
-    table.send(drawn);
+    if (hand.cards.size() < kMostCards && !stock_.empty()) {
+        const int8_t card = stock_.front();
+        stock_.erase(stock_.begin());
+        hand.cards.push_back(card);
+        hand.shown.push_back(false);
+        Message drawn = table.tableMessage(SC_MOVE);
+        drawn.writeByte(kDrawn);
+        drawn.writeInt(table.place(place).id);
+        // Only the player sees his own card; the others' stay hidden until the end.
+        drawn.writeByte(place == table.playerPlace() ? card : int8_t{-1});
+        table.send(drawn);
+        if (hand.cards.size() < kMostCards && !stock_.empty()) return true;
+    }
+    nextTurn(table, place);
+    return false;
 }
 
 void StandinBanker::examine(StandinRobotTables& table, int place) {
@@ -243,12 +258,11 @@ void StandinBanker::robotTurn(StandinRobotTables& table, int place) {
     if (place == table.ownerPlace()) {
         for (int i = 0; i < kPlaces; ++i) examine(table, i);
     }
-    if (J::xiZachPoints(hand.cards) < kRobotStandsAt && hand.cards.size() < kMostCards && !stock_.empty()) {
-        draw(table, place);
+    if (J::xiZachPoints(hand.cards) >= kRobotStandsAt) {
+        nextTurn(table, place);
+    } else if (draw(table, place)) {
         table.startTurn(place);  // thinks again after the robot pause
-        return;
     }
-    nextTurn(table, place);
 }
 
 void StandinBanker::turnTimeOver(StandinRobotTables& table, int place) {
@@ -267,6 +281,8 @@ bool StandinBanker::take(StandinRobotTables& table, int8_t commandId, Message& r
                 table.refuseStake(StandinRobotTables::kDealUnderWay);
             } else if (money <= 0 || money > table.moneyOf(table.place(me))) {
                 table.refuseStake(StandinRobotTables::kStakeOutOfReach);
+            } else if (money > coverLeft(table, me)) {
+                table.refuseStake(kBankerCannotCover);
             } else {
                 stakes_[static_cast<size_t>(me)] = money;
                 sendStake(table, me);
@@ -335,6 +351,27 @@ void StandinBanker::finish(StandinRobotTables& table, int leaver) {
 
     const int owner = table.ownerPlace();
     const Cards& bank = hands_[static_cast<size_t>(owner)].cards;
+    std::array<int64_t, kPlaces> judged{}, won{};
+    int64_t bankHolds = table.moneyOf(table.place(owner));
+    for (int i : seated) {
+        if (i == owner) continue;
+        const Cards& cards = hands_[static_cast<size_t>(i)].cards;
+        const int64_t stake = stakes_[static_cast<size_t>(i)];
+        const int64_t outcome = leaver == owner ? stake
+                                : leaver == i   ? -stake
+                                : baiCao()      ? J::baiCaoPayout(cards, bank, stake)
+                                                : J::xiZachPayout(cards, bank, stake);
+        judged[static_cast<size_t>(i)] = won[static_cast<size_t>(i)] = outcome;
+        if (outcome < 0) bankHolds -= outcome;
+    }
+    // With the losers' stakes taken, the banker pays the winners in turn after him while his money lasts.
+    for (int k = 1; k < kPlaces; ++k) {
+        int64_t& win = won[static_cast<size_t>((owner + k) % kPlaces)];
+        if (win <= 0) continue;
+        win = std::min(win, std::max<int64_t>(bankHolds, 0));
+        bankHolds -= win;
+    }
+
     int64_t bankChange = 0;
     auto pay = [&](int place, int64_t money, const std::string& des) {
         table.pay(table.place(place).id, money);
@@ -346,17 +383,12 @@ void StandinBanker::finish(StandinRobotTables& table, int leaver) {
     };
     for (int i : seated) {
         if (i == owner) continue;
-        const Cards& cards = hands_[static_cast<size_t>(i)].cards;
-        const int64_t stake = stakes_[static_cast<size_t>(i)];
-        const int64_t won = leaver == owner ? stake
-                             : leaver == i  ? -stake
-                             : baiCao()     ? J::baiCaoPayout(cards, bank, stake)
-                                            : J::xiZachPayout(cards, bank, stake);
-        bankChange -= won;
-        pay(i, won,
-            won > 0   ? table.say("Won", "Thắng")
-            : won < 0 ? table.say("Lost", "Thua")
-                      : table.say("Draw", "Hòa"));
+        const int64_t outcome = judged[static_cast<size_t>(i)];
+        bankChange -= won[static_cast<size_t>(i)];
+        pay(i, won[static_cast<size_t>(i)],
+            outcome > 0   ? table.say("Won", "Thắng")
+            : outcome < 0 ? table.say("Lost", "Thua")
+                          : table.say("Draw", "Hòa"));
     }
     pay(owner, bankChange, table.say("Banker", "Nhà cái"));
     table.dealOver();

@@ -17,10 +17,12 @@ namespace zuno::standin {
 // (the deal is the player's turn on the loop's clock).
 // Xi Zach: two cards each, then every punter in turn after the owner and the owner last, drawing
 // (21 type 0) or standing; a robot draws below 16; the dealer examines punters' hands (67, sent back as
-// 21 type 2); a turn run out stands. A punter's stake between deals is told to the table (24); any
-// other stake request is refused with the stake error. The end: every hand (50), a result text per
-// player (91) and the money (52). A punter who leaves mid-deal loses his stake; a banker who leaves
-// pays every punter's.
+// 21 type 2); a turn run out stands, and so does a hand's fifth card (nothing is left to draw). A
+// punter's stake between deals is told to the table (24) when the banker can cover it with the other
+// punters' (a robot's that he cannot is not put down); any other stake request is refused with the
+// stake error. The end: every hand (50), a result text per player (91) and the money (52). A punter who
+// leaves mid-deal loses his stake; a banker who leaves pays every punter's. The banker takes what the
+// losers pay before he pays the winners, in turn while his money lasts: he never pays more than he has.
 class StandinBanker : public StandinRobotGame {
 public:
     static constexpr int8_t kBaiCao = 11;
@@ -32,6 +34,9 @@ public:
     static constexpr int kMostCards = 5;
     static constexpr StandinRobotTables::Text kBankerStakesNothing{"The banker sets no stake of his own.",
                                                                    "Nhà cái không đặt cược."};
+    static constexpr StandinRobotTables::Text kBankerCannotCover{
+        "The banker cannot cover this stake with the other stakes at the table.",
+        "Nhà cái không đủ tiền trả mức cược này cùng các mức cược khác trong bàn."};
 
     static std::shared_ptr<StandinBanker> addTo(StandinRobotTables& tables, int8_t gameType);
 
@@ -74,12 +79,17 @@ private:
     bool everyHandOpen(StandinRobotTables& table) const;
     void beginTurn(StandinRobotTables& table, int place);
     void nextTurn(StandinRobotTables& table, int after);
-    void draw(StandinRobotTables& table, int place);
+    // A card for the place; its fifth (or none left to draw) ends its drawing as a stand does. True
+    // while the place draws on.
+    bool draw(StandinRobotTables& table, int place);
     void examine(StandinRobotTables& table, int place);
     // The deal's end: every hand, the results and the money (the leaver's, if any, the worst).
     void finish(StandinRobotTables& table, int leaver = -1);
     void sendStake(StandinRobotTables& table, int place);
     void robotStakes(StandinRobotTables& table);
+    // What the banker holds beyond the stakes of the punters seated at other places: the most the
+    // punter at the place may stake.
+    int64_t coverLeft(const StandinRobotTables& table, int place) const;
 
     const int8_t gameType_;
     std::weak_ptr<StandinRobotTables> tables_;

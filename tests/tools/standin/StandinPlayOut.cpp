@@ -22,6 +22,7 @@ namespace {
 
 constexpr int8_t CS_MOVE = 21, CS_WANT_DRAW = 24, CS_WANT_LOSE = 27, CS_SKIP = 49;
 constexpr int8_t SC_FINISH = 51, SC_BONUS_MONEY = 52, SC_GAME_RESULT = 37, SC_POKER_COMMAND = 82;
+constexpr int8_t SC_BANKER_STAKE = 24;
 constexpr int8_t CHESS_COMMAND = 91;
 constexpr int8_t kPokerResult = 34, kPokerCheck = 4, kPokerFold = 5, kXiZachStand = 1;
 constexpr int kMostSteps = 5000;   // a deal that takes more never ends
@@ -124,10 +125,15 @@ void readNewPhom(const StandinRobotTables&, Message& m, Told& told) {
     told.finished.insert(m.readInt());
 }
 
-// Bai Cao and Xi Zach: a result text per player (91), the money as changes.
+// Bai Cao and Xi Zach: the stakes, a result text per player (91), the money as changes.
 void readBanker(const StandinRobotTables&, Message& m, Told& told) {
     if (m._commandId() == SC_BONUS_MONEY) readBonus(m, told);
     if (m._commandId() == CHESS_COMMAND) told.finished.insert(m.readInt());
+    if (m._commandId() == SC_BANKER_STAKE) {
+        m.readByte(), m.readByte();
+        const int64_t stake = m.readInt();
+        told.stakes[m.readInt()] = stake;
+    }
 }
 
 // Poker: the result names every seated player with his stack.
@@ -135,8 +141,9 @@ void readPoker(const StandinRobotTables&, Message& m, Told& told) {
     if (m._commandId() != SC_POKER_COMMAND || m.readByte() != kPokerResult) return;
     m.readByte(), m.readByte();
     while (m.available()) {
-        told.finished.insert(m.readInt());
-        m.readInt();
+        const int32_t id = m.readInt();
+        told.finished.insert(id);
+        told.stacks[id] = m.readInt();
     }
 }
 
@@ -163,6 +170,7 @@ std::vector<Game> everyGame() {
         Game g{name, type, [type](StandinRobotTables& t) { return StandinBanker::addTo(t, type); },
                {2, 3, 4}, kBothKinds, acting(showsOrStands), readBanker};
         g.leaverRanksLast = false;  // a punter who leaves loses his own stake
+        g.leaverPaysStakes = true;
         return g;
     };
     const auto board = [](const char* name, int8_t type, auto add) {
@@ -196,6 +204,9 @@ std::vector<Game> everyGame() {
         if (name == "Poker") {
             g.announcesMoney = false;   // the result tells the stacks
             g.leaverRanksLast = false;  // he folds; a robot may lose more
+            g.stackOf = [](const StandinRobotGame& poker, int32_t id) {
+                return int64_t{dynamic_cast<const StandinPoker&>(poker).stackOf(id)};
+            };
         }
         g.playsToAnEnd = name != "CoTuong";
         g.turnless = name == "Blocks";
@@ -231,7 +242,10 @@ void PrintTo(const Game& game, std::ostream* out) { *out << game.name; }
 struct Table::Deal {
     std::set<int32_t> dealtIn;
     std::map<int32_t, int64_t> moneyAtStart;
-    std::set<int32_t> settledBeforeLeave;  // given a finish or paid
+    int32_t owner = -1;
+    std::map<int32_t, int64_t> stakes;          // a banker game's
+    std::map<int32_t, int64_t> stacksAtStart;  // Poker's
+    std::set<int32_t> settledBeforeLeave;      // given a finish or paid
 };
 
 Table::Table(const Game& game, StandinTableKind kind, int players, uint32_t seed)
@@ -259,6 +273,7 @@ Table::~Table() { tables_->watchForTests({}); }
 
 // The player sits down; robots take the free places from the first until the table holds `players`.
 std::string Table::seat() {
+    told_ = {};
     tables_->seatForTests(game_.gameType, kind_, kPlayer);
     return tables_->locked([&]() -> std::string {
         int seated = 0;
@@ -323,7 +338,9 @@ Played Table::play(int deals, Style style, const AtStart& atStart) {
 
 // One deal from its start to its end (or the player's leave, when leaveAt comes down to 0 in it).
 std::string Table::playDeal(Style style, int& leaveAt, const AtStart& atStart, Played& played) {
-    told_ = {};
+    Told next;
+    next.stakes = std::move(told_.stakes);
+    told_ = std::move(next);
     paid_.clear();
     Deal deal;
     const std::string dealt = tables_->locked([&]() -> std::string {
@@ -334,11 +351,18 @@ std::string Table::playDeal(Style style, int& leaveAt, const AtStart& atStart, P
             if (place.empty() || (!hands.empty() && !holds)) continue;
             deal.dealtIn.insert(place.id);
             deal.moneyAtStart[place.id] = tables_->moneyOf(place);
+            if (game_.leaverPaysStakes) {
+                const auto told = told_.stakes.find(place.id);
+                deal.stakes[place.id] = told == told_.stakes.end() ? tables_->stake() : told->second;
+            }
         }
+        deal.owner = tables_->place(tables_->ownerPlace()).id;
         played.openers.insert(tables_->turn());
         return atStart ? atStart(*tables_, *robotGame_) : std::string();
     });
     if (!dealt.empty()) return dealt;
+    if (game_.stackOf)
+        for (int32_t id : deal.dealtIn) deal.stacksAtStart[id] = game_.stackOf(*robotGame_, id);
 
     int actedAt = -1;  // the player's turn he has played his part of
     for (int step = 0; step < kMostSteps; ++step) {
@@ -393,6 +417,12 @@ std::string Table::checked(const Deal& deal, int32_t leaver) const {
         auto it = paid_.find(id);
         return it == paid_.end() ? int64_t{0} : it->second;
     };
+    for (const auto& [id, stack] : told_.stacks) {
+        const auto start = deal.stacksAtStart.find(id);
+        if (start != deal.stacksAtStart.end() && stack - start->second != paidTo(id))
+            return std::to_string(id) + "'s stack goes from " + std::to_string(start->second) + " to " +
+                   std::to_string(stack) + ", paid " + std::to_string(paidTo(id));
+    }
     for (int32_t id : deal.dealtIn) {
         const auto told = told_.money.find(id);
         const int64_t said = told == told_.money.end() ? 0 : told->second;
@@ -407,6 +437,13 @@ std::string Table::checked(const Deal& deal, int32_t leaver) const {
     // A leaver settled before he left keeps what he had.
     if (leaver < 0 || deal.settledBeforeLeave.count(leaver)) return {};
     if (paidTo(leaver) > 0) return "the leaver wins " + std::to_string(paidTo(leaver));
+    if (game_.leaverPaysStakes && leaver != deal.owner && paidTo(leaver) != -deal.stakes.at(leaver))
+        return "the leaver pays " + std::to_string(-paidTo(leaver)) + ", not his stake " +
+               std::to_string(deal.stakes.at(leaver));
+    for (int32_t id : deal.dealtIn)
+        if (game_.leaverPaysStakes && leaver == deal.owner && id != leaver && paidTo(id) != deal.stakes.at(id))
+            return "the leaving banker pays " + std::to_string(id) + " " + std::to_string(paidTo(id)) +
+                   ", not his stake " + std::to_string(deal.stakes.at(id));
     for (int32_t id : deal.dealtIn)
         if (game_.leaverRanksLast && paidTo(id) < paidTo(leaver))
             return "the leaver pays " + std::to_string(-paidTo(leaver)) + ", less than " + std::to_string(id);

@@ -4,7 +4,8 @@
 // test picks and robots in the other places, the table's steps (robots' turns, pauses, the player's turn
 // running out) run one after the other on the table's own clock. Every deal is checked as it ends: each
 // player dealt in gets his finish in what the table sends, the money the deal moves sums to zero and is
-// what the finishes announce, and a player who leaves is settled as a leaver.
+// what the finishes announce (at Poker, what the result's stacks moved by), and a player who leaves is
+// settled as a leaver (at a banker table, a punter pays his stake and a banker every punter's).
 #include <cstdint>
 #include <functional>
 #include <map>
@@ -29,10 +30,13 @@ enum class Style {
     Leaves,   // passes, and leaves in the middle of a deal (at a step the seed picks)
 };
 
-// What the messages of a deal tell: who got his finish, and the money announced to whom.
+// What the messages of a deal tell: who got his finish, the money announced to whom, Poker's stacks in
+// the result, and the banker games' stakes as last told at the table (kept from deal to deal).
 struct Told {
     std::set<int32_t> finished;
     std::map<int32_t, int64_t> money;
+    std::map<int32_t, int64_t> stacks;
+    std::map<int32_t, int64_t> stakes;
 };
 
 // A game of the stand-in as these tests play it.
@@ -52,6 +56,11 @@ struct Game {
     bool turnless = false;        // each player plays on his own (Blocks)
     bool playsToAnEnd = true;     // a game played as the robots play ends (at Co Tuong they go round)
     bool openerMoves = false;     // the next deal may open elsewhere
+    // A banker game: a leaving punter pays his stake (the table's where none was told), a leaving banker
+    // every punter's (the bankers here always hold enough).
+    bool leaverPaysStakes = false;
+    // Poker: a player's stack between hands (called without the lock).
+    std::function<int64_t(const StandinRobotGame&, int32_t)> stackOf = {};
 };
 
 // Every game the stand-in plays.
