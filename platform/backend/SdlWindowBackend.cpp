@@ -63,14 +63,34 @@ int SdlWindowBackend::scaleToFit(Size points, Size area) {
     return twiceFits ? 2 : 1;
 }
 
+int SdlWindowBackend::chooseScale(int askedScale, Size points, std::optional<Size> area) {
+    if (askedScale == 1 || askedScale == 2) return askedScale;
+    return area ? scaleToFit(points, *area) : 1;
+}
+
+std::string SdlWindowBackend::scaleWarning(int askedScale, std::optional<Size> area) {
+    if ((askedScale != 1 && askedScale != 2) || !area) return "";
+    std::string tooLarge;
+    int count = 0;
+    for (const auto& [shape, points] : {std::pair{"landscape", Size{kWidth, kHeight}},
+                                        std::pair{"upright", Size{kHeight, kWidth}}}) {
+        const int width = int(points.width) * askedScale, height = int(points.height) * askedScale;
+        if (width <= area->width && height <= area->height) continue;
+        if (count++) tooLarge += " and the ";
+        tooLarge += std::string(shape) + " window (" + std::to_string(width) + " x " + std::to_string(height) +
+                    " pixels)";
+    }
+    if (!count) return "";
+    return "--scale " + std::to_string(askedScale) + ": the " + tooLarge + (count > 1 ? " do" : " does") +
+           " not fit the display's usable area (" + std::to_string(int(area->width)) + " x " +
+           std::to_string(int(area->height)) + " pixels); part of the window will be out of sight";
+}
+
 SdlWindowBackend::SdlWindowBackend(std::string title, int scale)
     : title_(std::move(title)), askedScale_(scale == 1 || scale == 2 ? scale : 0) {}
 
-int SdlWindowBackend::scaleFor(Size points) const {
-    if (askedScale_) return askedScale_;
-    const int display = window_ ? std::max(0, SDL_GetWindowDisplayIndex(window_)) : 0;
-    const std::optional<Size> area = displayProbe().usableArea(display);
-    return area ? scaleToFit(points, *area) : 1;
+std::optional<Size> SdlWindowBackend::usableArea() const {
+    return displayProbe().usableArea(window_ ? std::max(0, SDL_GetWindowDisplayIndex(window_)) : 0);
 }
 
 SdlWindowBackend::~SdlWindowBackend() { close(); }
@@ -95,8 +115,12 @@ bool SdlWindowBackend::open() {
         return false;
     }
     if (!askedScale_) askedScale_ = sys::requestedDisplayScale();
-    scale_ = scaleFor({kWidth, kHeight});
-    Screen::setScale(scale_);
+    const std::optional<Size> area = usableArea();
+    scale_ = chooseScale(askedScale_, {kWidth, kHeight}, area);
+    // Pictures are loaded once, at the finer scale of the two shapes: the upright window may take 2
+    // where the landscape one takes 1.
+    Screen::setScale(std::max(scale_, chooseScale(askedScale_, {kHeight, kWidth}, area)));
+    if (const std::string tooLarge = scaleWarning(askedScale_, area); !tooLarge.empty()) sys::Log::warning(tooLarge);
     window_ = SDL_CreateWindow(title_.c_str(), SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, kWidth * scale_,
                                kHeight * scale_, SDL_WINDOW_RESIZABLE);
     if (window_) renderer_ = SDL_CreateRenderer(window_, -1, 0);
@@ -146,7 +170,7 @@ void SdlWindowBackend::turnIfNeeded() {
     if (screen_ && screen_->width() == width && screen_->height() == height) return;
     // The window turns with the screen on top (upright 320 x 480, else 480 x 320), at the scale that
     // fits the display in that direction.
-    const int scale = scaleFor(size);
+    const int scale = chooseScale(askedScale_, size, usableArea());
     SDL_Texture* texture = screenTexture(renderer_, width * scale, height * scale);
     if (!texture) {
         sys::Log::warningFormat("cannot turn the window: %s", SDL_GetError());

@@ -26,7 +26,9 @@ class RasterScreen;
 //
 // Unless a scale is given (or --scale), the window takes the largest scale at which it fits the
 // display's usable area; while the screen is upright (320 x 480) it takes the upright window's own,
-// and the landscape one again when it turns back, and it is kept on the display.
+// and the landscape one again when it turns back, and it is kept on the display. Pictures are loaded
+// at the larger of the two shapes' scales. A scale given that makes either shape larger than the
+// usable area is named in one warning when the window opens; the window keeps that scale.
 class SdlWindowBackend : public sys::RunLoop::EventSource {
 public:
     // What the backend asks of the display; tests put their own answers in place of SDL's.
@@ -43,6 +45,12 @@ public:
     static bool hasDisplay();
     // The largest scale, 2 or 1, at which a window of `points` fits `area` with its frame.
     static int scaleToFit(Size points, Size area);
+    // The scale for a window of `points`: the one asked for (1 or 2; 0 lets the display decide), else
+    // the largest that fits the usable area (1 while that is unknown).
+    static int chooseScale(int askedScale, Size points, std::optional<Size> area);
+    // The warning due when the scale asked for makes the landscape or the upright window larger than
+    // the usable area; empty when both fit, the display decides or its area is unknown.
+    static std::string scaleWarning(int askedScale, std::optional<Size> area);
 
     // A scale of 0 takes the --scale option, else what the display has room for.
     explicit SdlWindowBackend(std::string title = "Zuno", int scale = 0);
@@ -72,8 +80,8 @@ public:
 private:
     void handle(const SDL_Event& e);
     void turnIfNeeded();
-    // The scale for a window of that many points: the one asked for, else what fits the display.
-    int scaleFor(Size points) const;
+    // The usable area of the window's display (the first display's before it opens).
+    std::optional<Size> usableArea() const;
     void keepOnDisplay();
 
     std::string title_;
