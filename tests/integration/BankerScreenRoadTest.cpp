@@ -112,7 +112,7 @@ protected:
 
 // An's Bai Cao table as a punter: the stake, ready, the deal, one card shown by the button and one by a
 // tap, the rest shown at once, the stop with every hand open, each seat's result and my loss, and
-// continue clearing the cards.
+// continue clearing the cards; the next deal left in the middle.
 TEST_F(BankerScreenRoadTest, BaiCaoAsPunter) {
     ASSERT_NO_FATAL_FAILURE(start(500000, StandinBanker::kBaiCao, StandinTableKind::Robots));
     auto table = waitForTop<BaiCaoView>();
@@ -157,6 +157,15 @@ TEST_F(BankerScreenRoadTest, BaiCaoAsPunter) {
     settle();
     EXPECT_EQ(cardSprites(*table), 0u);
     EXPECT_EQ(title(table->btnStart), text("ZUNO_ready"));
+
+    // The next deal, left as my cards come: my stake is paid for me, and An's next table shows nothing
+    // of the deal.
+    tap(*table->btnStart);
+    ASSERT_TRUE(pump([&] { return open(*table, 0).size() == 3; }));
+    settle();
+    ASSERT_NO_FATAL_FAILURE(leaveAndJoinTheNext(table, StandinBanker::kBaiCao, StandinTableKind::Robots));
+    EXPECT_EQ(signIn->account("lan")->money, 494000);
+    EXPECT_EQ(cardSprites(*table), 0u);
 }
 
 // My own Bai Cao table as the banker: Binh sits at the top, stakes and gets ready; I deal, Binh shows at
@@ -199,7 +208,7 @@ TEST_F(BankerScreenRoadTest, BaiCaoAsBanker) {
     ASSERT_TRUE(pump([&] { return table->isGameEnd(); }));
     settle();
     EXPECT_EQ(title(table->btnStart), text("ZUNO_continuee"));
-    ASSERT_NO_FATAL_FAILURE(leave(table));
+    ASSERT_NO_FATAL_FAILURE(leaveAndJoinTheNext(table, StandinBanker::kBaiCao, StandinTableKind::Empty));
 }
 
 // My own Xi Zach table as the dealer: Binh sits and gets ready; a start refused for a short balance; the
@@ -315,7 +324,7 @@ TEST_F(BankerScreenRoadTest, XiZachAsPunter) {
     ASSERT_TRUE(pump([&] { return table->nextPlayer != kMe || table->isGameEnd(); }));
     settle();
     EXPECT_EQ(table->playerAt(0)->cards().size(), 2u);
-    ASSERT_NO_FATAL_FAILURE(leave(table));
+    ASSERT_NO_FATAL_FAILURE(leaveAndJoinTheNext(table, StandinBanker::kXiZach, StandinTableKind::Robots));
 }
 
 }  // namespace

@@ -191,7 +191,8 @@ TEST_F(BlocksScreenRoadTest, MovesLandingsGarbageHeightLevelAndALoss) {
     settle();
     EXPECT_EQ(title(table->btnStart), BoardTableModel::startKind(1, 0).title);
     EXPECT_TRUE(table->lblOwnerMarkTitle->isHidden()) << "no count between games";
-    ASSERT_NO_FATAL_FAILURE(leave(table));
+    ASSERT_NO_FATAL_FAILURE(leaveAndJoinTheNext(table, StandinBlocks::kGameType, StandinTableKind::Robots));
+    ASSERT_NO_FATAL_FAILURE(pressLeave(table));
     ASSERT_TRUE(waitForTop<MainView>());
     EXPECT_EQ(windowSize(), (ui::Size{480, 320}));
 }

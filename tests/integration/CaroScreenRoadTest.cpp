@@ -90,7 +90,8 @@ TEST_F(CaroScreenRoadTest, AGameAtAnsTableToMyResignation) {
     settle();
     EXPECT_EQ(table->board->model().totalMovedCells(), 0);
     ASSERT_NO_FATAL_FAILURE(nextGameLostOnMyClock(*table));
-    ASSERT_NO_FATAL_FAILURE(leave(table));
+    ASSERT_NO_FATAL_FAILURE(leaveAndJoinTheNext(table, StandinCaro::kGameType, StandinTableKind::Robots));
+    ASSERT_NO_FATAL_FAILURE(pressLeave(table));
     ASSERT_TRUE(waitForTop<MainView>());
 }
 
@@ -129,5 +130,5 @@ TEST_F(CaroScreenRoadTest, MyTableAtTheSlowerSpeedToMyFive) {
     tap(*table->btnStart);
     settle();
     EXPECT_EQ(table->board->model().totalMovedCells(), 0);
-    ASSERT_NO_FATAL_FAILURE(leave(table));
+    ASSERT_NO_FATAL_FAILURE(leaveAndJoinTheNext(table, StandinCaro::kGameType, StandinTableKind::Empty));
 }

@@ -121,7 +121,8 @@ TEST_F(CoTuongScreenRoadTest, AGameAgainstBinhToMyResignation) {
     EXPECT_TRUE(table->board->isEmpty());
     EXPECT_EQ(title(table->btnStart), BoardTableModel::startKind(0, 0).title);
     ASSERT_NO_FATAL_FAILURE(nextGameLostOnMyClock(*table));
-    ASSERT_NO_FATAL_FAILURE(leave(table));
+    ASSERT_NO_FATAL_FAILURE(leaveAndJoinTheNext(table, StandinCoTuong::kGameType, StandinTableKind::Empty));
+    ASSERT_NO_FATAL_FAILURE(pressLeave(table));
     ASSERT_TRUE(waitForTop<MainView>());
     ASSERT_TRUE(pump([&] { return robots->locked([&] { return robots->placeCount() == 0; }); }));
 }

@@ -170,6 +170,7 @@ TEST_F(CoVuaScreenRoadTest, AGameAgainstAnToMyResignation) {
     EXPECT_TRUE(table->board->isEmpty());
     EXPECT_EQ(title(table->btnStart), BoardTableModel::startKind(1, 0).title);
     ASSERT_NO_FATAL_FAILURE(nextGameLostOnMyClock(*table));
-    ASSERT_NO_FATAL_FAILURE(leave(table));
+    ASSERT_NO_FATAL_FAILURE(leaveAndJoinTheNext(table, StandinCoVua::kGameType, StandinTableKind::Robots));
+    ASSERT_NO_FATAL_FAILURE(pressLeave(table));
     ASSERT_TRUE(waitForTop<MainView>());
 }

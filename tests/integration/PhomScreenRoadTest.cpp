@@ -445,6 +445,13 @@ TEST_F(PhomScreenRoadTest, MyTurnRunsOutBeforeADrawByMyClock) {
     EXPECT_EQ(phom->handOf(kMe).size(), 9u);
 }
 
+// I leave the deal on my own turn: An's next Phom table shows nothing of that turn.
+TEST_F(PhomScreenRoadTest, ILeaveOnMyTurn) {
+    ASSERT_NO_FATAL_FAILURE(start(StandinTableKind::Robots));
+    ASSERT_NO_FATAL_FAILURE(dealTheKingsUntilMyTurn());
+    ASSERT_NO_FATAL_FAILURE(leaveAndJoinTheNext(table, 7, StandinTableKind::Robots));
+}
+
 // The same turn run out by the stand-in's clock (here when the test says, holding Binh meanwhile); then
 // I leave in the middle of the deal, and nothing of the table follows me.
 TEST_F(PhomScreenRoadTest, MyTurnRunsOutBeforeADrawByTheStandinsClock) {
@@ -622,7 +629,7 @@ TEST_F(PhomNewScreenRoadTest, MyTurnRunsOutBeforeADraw) {
     ASSERT_NO_FATAL_FAILURE(openATable());
     ASSERT_NO_FATAL_FAILURE(dealTheKingsUntilMyTurn());
     ASSERT_NO_FATAL_FAILURE(runOutMyTurnBeforeADraw());
-    ASSERT_NO_FATAL_FAILURE(leave(table));
+    ASSERT_NO_FATAL_FAILURE(leaveAndJoinTheNext(table, 13, StandinTableKind::Empty));
 }
 
 // Invited to an empty table of my own, I start and open: all ten cards come with the deal.

@@ -287,7 +287,7 @@ TEST_F(TienLenScreenRoadTest, MyLeadAndMyAnswerRunOut) {
     settle();
     ASSERT_NO_FATAL_FAILURE(letMyTurnRunOut());
     EXPECT_EQ(tienLen->handOf(kMe).size(), 12u) << "passed, nothing played for me";
-    ASSERT_NO_FATAL_FAILURE(leave(table));
+    ASSERT_NO_FATAL_FAILURE(leaveAndJoinTheNext(table, 3, StandinTableKind::Robots));
 }
 
 // While An leads (his turn waits), a card I choose turns the action button to fire, dimmed: nothing of

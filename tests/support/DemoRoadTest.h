@@ -41,9 +41,6 @@ protected:
         startDemo(options, folder);
     }
 
-    static bool invitationShown() {
-        return UIController::okValue() == UIController::okAcceptInvite && UIController::shownDialogMessage();
-    }
     // The game whose table the player sits at on the stand-in; -1 at none.
     int seatedGame() const {
         return demo.robots->locked([&] { return demo.robots->game() ? int(demo.robots->game()->gameType()) : -1; });

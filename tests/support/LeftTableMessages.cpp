@@ -27,6 +27,10 @@ void LeftTableMessages::listenTo(standin::StandinRobotTables& tables) {
         tables.whenATableEnds([this, &tables](standin::StandinSession& player) {
             if (tableEnds(tables)) player.send(Message(LobbyCommand::SC_IGNORED));
         });
+        tables.whenALeftTableSpeaks([this](const Message& message) {
+            std::lock_guard<std::mutex> lock(mutex_);
+            heard_.push_back(message._commandId());
+        });
     }
     auto client = MobileClient::getInstance();
     if (client->delegate() == &GlobalMessageHandler::getInstance()) client->setDelegate(this);

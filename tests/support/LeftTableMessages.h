@@ -2,7 +2,9 @@
 // player's connection carries, where each table ended for him: an ignored command (76) sent as the
 // table ends, before anything of its end. From that mark to the reply of the next join (8), every
 // message the program hands to a game's decoder (none of the lobby's) belongs to the left table, and is
-// kept here. The program's connection hands its messages through here to the dispatcher.
+// kept here. After that reply the next table's messages come too: there the tables tell what a step of
+// a table left sends, and that is kept as well. The program's connection hands its messages through
+// here to the dispatcher.
 #pragma once
 
 #include <cstdint>

@@ -331,7 +331,7 @@ void ProgramRoadTest::expectNothingOfALeftTable() {
         commands += ' ';
         commands += std::to_string(command);
     }
-    EXPECT_TRUE(commands.empty()) << "the program received messages of a table it had left, commands" << commands;
+    EXPECT_TRUE(commands.empty()) << "a table the program had left sent it messages, commands" << commands;
 }
 
 void ProgramRoadTest::expectWindowFrameAsFullRedraw() {

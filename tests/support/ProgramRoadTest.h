@@ -72,6 +72,13 @@ protected:
     void pressLeave(const std::shared_ptr<ui::ViewController>& table);
     // pressLeave, then the program runs on past every step of the left table (runPastTheLeftTablesSteps).
     void leave(const std::shared_ptr<ui::ViewController>& table);
+    // leave(), then the robots' invitation to the next table of the game (of that kind) accepted: the
+    // same table screen takes the join and, settled, shows nothing of a turn (support/NoLeftTurn.h),
+    // above all of a turn of mine at the table left.
+    void leaveAndJoinTheNext(const std::shared_ptr<ui::ViewController>& table, int8_t game,
+                             standin::StandinTableKind kind);
+    // A robot's invitation to a table shows, its OK to accept.
+    static bool invitationShown();
     // Once the robots' table the program left has ended on the stand-in, the program runs on (on
     // whatever screen it shows) until every step of that table's game has come due, so that anything
     // of that table still to be sent would have reached it. Nothing of a left table may reach the

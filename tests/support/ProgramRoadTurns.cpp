@@ -2,6 +2,8 @@
 #include <gtest/gtest.h>
 
 #include "platform/core/RunLoop.h"
+#include "shell/UIController.h"
+#include "support/NoLeftTurn.h"
 #include "support/ProgramRoadTest.h"
 #include "support/TurnActions.h"
 #include "support/TurnClockRun.h"
@@ -26,6 +28,29 @@ ProgramRoadTest::HeldRobotTurns::~HeldRobotTurns() {
 
 void ProgramRoadTest::expectTurnActions() {
     expectActionsOnlyOnMyTurn(program->navigation().topViewController().get(), server, robots.get());
+}
+
+bool ProgramRoadTest::invitationShown() {
+    return UIController::okValue() == UIController::okAcceptInvite && UIController::shownDialogMessage();
+}
+
+void ProgramRoadTest::leaveAndJoinTheNext(const std::shared_ptr<ui::ViewController>& table, int8_t game,
+                                          standin::StandinTableKind kind) {
+    ASSERT_TRUE(robots) << "no robots' table";
+    ASSERT_NO_FATAL_FAILURE(leave(table));
+    // The robots' own invitation after the leave, where it came already, else one to the game now.
+    if (!invitationShown()) {
+        robots->setNextInvitation(game, kind);
+        robots->inviteNow();
+    }
+    ASSERT_TRUE(pump([] { return invitationShown(); })) << "no invitation to the next table";
+    pressDialogOk();
+    ASSERT_TRUE(pump([&] {
+        const bool seated = robots->locked([&] { return robots->game() && robots->game()->gameType() == game; });
+        return seated && program->navigation().topViewController() == table && !program->navigation().isTransitioning();
+    })) << "the next table's screen is not the table's screen";
+    settle();
+    expectNoLeftTurn(table.get());
 }
 
 void ProgramRoadTest::letMyTurnRunOut() {

@@ -214,12 +214,16 @@ void StandinRobotTables::schedule(double delay, Task task) {
 void StandinRobotTables::later(double delay, Task task) {
     tasks_.after(delay, [this, task = std::move(task), table = tableSerial_] {
         std::lock_guard<std::mutex> lock(mutex_);
-        if (table == tableSerial_) task();
+        if (table != tableSerial_) return;
+        stepOf_ = table;
+        task();
+        stepOf_.reset();
     });
 }
 
 void StandinRobotTables::send(const Message& message) {
     if (watch_.sent) watch_.sent(message, !leaving_);
+    if (stepOf_ && *stepOf_ != tableSerial_ && leftTableSpeaks_) leftTableSpeaks_(message);
     if (session_ && !leaving_) session_->send(message);
 }
 
@@ -555,6 +559,11 @@ bool StandinRobotTables::runOutPlayerTurn() {
 void StandinRobotTables::whenATableEnds(std::function<void(StandinSession&)> work) {
     std::lock_guard<std::mutex> lock(mutex_);
     tableEnds_ = std::move(work);
+}
+
+void StandinRobotTables::whenALeftTableSpeaks(std::function<void(const Message&)> work) {
+    std::lock_guard<std::mutex> lock(mutex_);
+    leftTableSpeaks_ = std::move(work);
 }
 
 void StandinRobotTables::runOutTurn(int place) {

@@ -208,6 +208,10 @@ public:
     // the lock held and before anything of the end is settled, so that a test can mark in what the
     // player's connection carries where the table ended. None when empty.
     void whenATableEnds(std::function<void(StandinSession& player)> work);
+    // Tests: runs as a step scheduled at a table the player has since left sends something (with the
+    // lock held), wherever the player is by then: at the next table, the step's message would pass for
+    // that table's. None when empty.
+    void whenALeftTableSpeaks(std::function<void(const Message&)> work);
     // Tests (with the lock held): the longest delay of a step scheduled at the table since the player
     // sat down (a robot's pause, the game's pauses and repeating steps; not the player's own turn
     // clock, which ends with his turn): once that long has passed after a leave, every step of the
@@ -386,6 +390,8 @@ private:
     Watch watch_;
     double longestStep_ = 0;
     std::function<void(StandinSession&)> tableEnds_;
+    std::function<void(const Message&)> leftTableSpeaks_;
+    std::optional<uint64_t> stepOf_;  // the table of the step running now
     std::mt19937 random_;
     // Last, so that its thread ends before anything its tasks touch goes.
     StandinTasks tasks_;
