@@ -143,6 +143,9 @@ void GameCardView::resetView() {
         if (position) position->setImage(nullptr);
     }
     if (progressTimer) progressTimer->setHidden(true);
+    // A table just joined stands as between deals, whatever the table left was doing.
+    if (imgBoard) imgBoard->setFrame(boardFrame(false));
+    if (btnNapWin) btnNapWin->setHidden(false);
     if (btnCuoc) btnCuoc->setTitle(Util::formatNumber(money()) + " " + text("ZUNO_win"));
     setAutoSelectedRole("ZUNO_option");
     std::vector<std::shared_ptr<ui::View>> cards;

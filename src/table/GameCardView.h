@@ -171,6 +171,8 @@ public:
     void addGiftOnBoardWithPlayer(const PlayerPtr& player);
     void onShowGift(int32_t itemId, int32_t fromUser, int32_t toUser) override;
     void animationBoard();
+    // Where the table is drawn: larger during a deal, smaller between deals.
+    static ui::Rect boardFrame(bool duringDeal);
 
     // What the table sheets ask.
     PlayerPtr currentControlPlayer() const override { return CurrentControlPlayer(); }

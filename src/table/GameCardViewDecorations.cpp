@@ -60,8 +60,12 @@ void GameCardView::animationBoard() {
     if (!imgBoard) return;
     ui::View::beginAnimations(std::string("animationBoard"));
     ui::View::setAnimationDuration(1.0);
-    imgBoard->setFrame(isGameEnd() ? ui::Rect(66, 65, 350, 170) : ui::Rect(30, 20, 420, 240));
+    imgBoard->setFrame(boardFrame(!isGameEnd()));
     ui::View::commitAnimations();
+}
+
+ui::Rect GameCardView::boardFrame(bool duringDeal) {
+    return duringDeal ? ui::Rect(30, 20, 420, 240) : ui::Rect(66, 65, 350, 170);
 }
 
 }  // namespace zuno

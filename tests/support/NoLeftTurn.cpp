@@ -53,6 +53,10 @@ void readCardTable(const GameCardView& table, std::vector<std::string>& out) {
     addIf(out, table.isTurnClockRunning(), "the turn clock runs");
     addIf(out, table.currentPlayer() != -1,
           "the screen keeps a turn, of player " + std::to_string(table.currentPlayer()));
+    // Between deals the table lies at its smaller size, the top-up button showing.
+    addIf(out, table.imgBoard && table.imgBoard->frame() != GameCardView::boardFrame(false),
+          "the table drawn at its size during a deal");
+    addIf(out, table.btnNapWin && !onScreen(table.btnNapWin), "the top-up button hidden, as during a deal");
     if (auto phom = dynamic_cast<const PhomView*>(&table)) {
         const int32_t toAct = phom->phom().currentPlayers;
         addIf(out, toAct != -1, "the screen keeps a player to act, " + std::to_string(toAct));

@@ -1,7 +1,8 @@
 // A table screen is made once per game and taken again by every join of that game: right after a join
 // to a table where no deal or game runs, nothing of a turn may show, whichever table's it was (a turn
 // of mine that I left in the middle above all). No name lit or blinking as the player to act, no turn
-// bar or clock shown or running, no action of a turn lit, and no turn kept in the screen's own state.
+// bar or clock shown or running, no action of a turn lit, no turn kept in the screen's own state, and
+// a card table laid out as between deals (its smaller table, the top-up button showing).
 #pragma once
 
 #include <string>

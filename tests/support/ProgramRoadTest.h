@@ -82,7 +82,7 @@ protected:
     // Once the robots' table the program left has ended on the stand-in, the program runs on (on
     // whatever screen it shows) until every step of that table's game has come due, so that anything
     // of that table still to be sent would have reached it. Nothing of a left table may reach the
-    // program, up to the reply of its next join: each settled step and the road's end check it
+    // program, before its next join or after: each settled step and the road's end check it
     // (support/LeftTableMessages.h).
     void runPastTheLeftTablesSteps();
     // The program runs until its clock has reached `until`.
