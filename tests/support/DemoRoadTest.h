@@ -41,25 +41,7 @@ protected:
         startDemo(options, folder);
     }
 
-    // The game whose table the player sits at on the stand-in; -1 at none.
-    int seatedGame() const {
-        return demo.robots->locked([&] { return demo.robots->game() ? int(demo.robots->game()->gameType()) : -1; });
-    }
     std::shared_ptr<ui::ViewController> top() const { return program->navigation().topViewController(); }
-    // Once the player sits at a table of the game on the stand-in and its screen is on top, settled: that
-    // screen; none when that does not come.
-    std::shared_ptr<ui::ViewController> waitForTable(int game) {
-        const GameDescriptor* descriptor = GameRegistry::find(int8_t(game));
-        if (!descriptor) return nullptr;
-        const bool seated = pump([&] {
-            auto screen = top();
-            return seatedGame() == game && screen && descriptor->ownsScreen(*screen) &&
-                   !program->navigation().isTransitioning();
-        });
-        if (!seated) return nullptr;
-        settle();
-        return top();
-    }
     // A robot invites the player now; the invitation's OK seats the player at its table: that screen.
     std::shared_ptr<ui::ViewController> acceptTheInvitation(int game) {
         demo.robots->inviteNow();

@@ -79,6 +79,11 @@ protected:
                              standin::StandinTableKind kind);
     // A robot's invitation to a table shows, its OK to accept.
     static bool invitationShown();
+    // The game whose robots' table the player sits at on the stand-in; -1 at none.
+    int seatedGame() const;
+    // Once the player sits at a table of the game on the stand-in and its screen is on top, settled: that
+    // screen; none when that does not come.
+    std::shared_ptr<ui::ViewController> waitForTable(int game);
     // Once the robots' table the program left has ended on the stand-in, the program runs on (on
     // whatever screen it shows) until every step of that table's game has come due, so that anything
     // of that table still to be sent would have reached it. Nothing of a left table may reach the

@@ -1,6 +1,7 @@
 // The turn steps of the roads: the check of a settled table and a turn left to run out.
 #include <gtest/gtest.h>
 
+#include "lobby/GameRegistry.h"
 #include "platform/core/RunLoop.h"
 #include "shell/UIController.h"
 #include "support/NoLeftTurn.h"
@@ -45,12 +46,25 @@ void ProgramRoadTest::leaveAndJoinTheNext(const std::shared_ptr<ui::ViewControll
     }
     ASSERT_TRUE(pump([] { return invitationShown(); })) << "no invitation to the next table";
     pressDialogOk();
-    ASSERT_TRUE(pump([&] {
-        const bool seated = robots->locked([&] { return robots->game() && robots->game()->gameType() == game; });
-        return seated && program->navigation().topViewController() == table && !program->navigation().isTransitioning();
-    })) << "the next table's screen is not the table's screen";
-    settle();
+    ASSERT_EQ(waitForTable(game), table) << "the next table's screen is not the table's screen";
     expectNoLeftTurn(table.get());
+}
+
+int ProgramRoadTest::seatedGame() const {
+    return robots->locked([&] { return robots->game() ? int(robots->game()->gameType()) : -1; });
+}
+
+std::shared_ptr<ui::ViewController> ProgramRoadTest::waitForTable(int game) {
+    const GameDescriptor* descriptor = GameRegistry::find(int8_t(game));
+    if (!descriptor || !robots) return nullptr;
+    auto& navigation = program->navigation();
+    const bool seated = pump([&] {
+        auto screen = navigation.topViewController();
+        return seatedGame() == game && screen && descriptor->ownsScreen(*screen) && !navigation.isTransitioning();
+    });
+    if (!seated) return nullptr;
+    settle();
+    return navigation.topViewController();
 }
 
 void ProgramRoadTest::letMyTurnRunOut() {

@@ -33,9 +33,11 @@ std::function<double()> clockToStepOn() {
 
 }  // namespace
 
-StandinTasks::StandinTasks(bool runByCaller)
-    : mode_(runByCaller ? Mode::RunByCaller : clockToStepOn() ? Mode::Stepped : Mode::OwnThread),
-      steppedClock_(mode_ == Mode::Stepped ? clockToStepOn() : nullptr) {
+StandinTasks::StandinTasks(bool runByCaller) : StandinTasks(runByCaller, runByCaller ? nullptr : clockToStepOn()) {}
+
+StandinTasks::StandinTasks(bool runByCaller, std::function<double()> steppedClock)
+    : mode_(runByCaller ? Mode::RunByCaller : steppedClock ? Mode::Stepped : Mode::OwnThread),
+      steppedClock_(std::move(steppedClock)) {
     if (mode_ == Mode::OwnThread) worker_ = std::thread([this] { run(); });
     if (mode_ == Mode::Stepped) {
         std::lock_guard<std::mutex> lock(stepping().mutex);
@@ -102,32 +104,26 @@ void StandinTasks::stepOn(std::function<double()> clock) {
     stepping().clock = std::move(clock);
 }
 
-std::optional<double> StandinTasks::firstStepDue() {
+std::optional<std::pair<StandinTasks::Key, StandinTasks*>> StandinTasks::firstStep() {
     std::lock_guard<std::mutex> lock(stepping().mutex);
-    std::optional<Key> first;
+    std::optional<std::pair<Key, StandinTasks*>> first;
     for (StandinTasks* keeper : stepping().keepers) {
         const auto key = keeper->firstKey();
-        if (key && (!first || *key < *first)) first = key;
+        if (key && (!first || *key < first->first)) first = {*key, keeper};
     }
+    return first;
+}
+
+std::optional<double> StandinTasks::firstStepDue() {
+    const auto first = firstStep();
     if (!first) return std::nullopt;
-    return first->first;
+    return first->first.first;
 }
 
 bool StandinTasks::runFirstStep() {
-    StandinTasks* owner = nullptr;
-    {
-        std::lock_guard<std::mutex> lock(stepping().mutex);
-        std::optional<Key> first;
-        for (StandinTasks* keeper : stepping().keepers) {
-            const auto key = keeper->firstKey();
-            if (key && (!first || *key < *first)) {
-                first = key;
-                owner = keeper;
-            }
-        }
-    }
     // The keepers go on the stepping thread only, so the one found is still there.
-    return owner && owner->runNext();
+    const auto first = firstStep();
+    return first && first->second->runNext();
 }
 
 void StandinTasks::run() {

@@ -45,7 +45,10 @@ private:
     // When a task falls due, and the order it was scheduled in (first come, first run at one time).
     using Key = std::pair<double, uint64_t>;
 
+    StandinTasks(bool runByCaller, std::function<double()> steppedClock);
     std::optional<Key> firstKey() const;
+    // The task kept for stepping that falls due first, and who keeps it.
+    static std::optional<std::pair<Key, StandinTasks*>> firstStep();
     void run();
 
     const Mode mode_;
