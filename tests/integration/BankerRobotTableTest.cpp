@@ -204,6 +204,8 @@ TEST_F(BankerRobotTableTest, XiZachAsDealer) {
     for (int draws = 0; draws < 3; ++draws)
         XiZachService::getInstance().moveWithRoomId(StandinBanker::kRoom, kBoard, 0);
     ASSERT_TRUE(seen("hands 2"));
+    EXPECT_EQ(robots->locked([&] { return robots->playerTurnsRunOut(); }), 0)
+        << "the clock, not my fifth card, ended my turn";
     EXPECT_TRUE(table->saw("drew 4711 " + std::to_string(card("2S"))));
     EXPECT_EQ(table->count("show 9002"), 1u);  // one examination, whatever I ask
     ASSERT_TRUE(pump([&] { return table->count("money") == 2; }));

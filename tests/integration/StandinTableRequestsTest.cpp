@@ -12,6 +12,8 @@
 // kinds of answer, the kind.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <array>
 #include <functional>
 #include <memory>
 #include <mutex>
@@ -116,8 +118,16 @@ struct Case {
     State state;
     const char* request;
     Build build;
-    const char* answer;  // the first message's token; "" for none
+    const char* answer;  // the first message's token ("" for none), or the first few's, spaced
 };
+
+// The answer's first messages, as many as the case names.
+std::string opening(const std::vector<std::string>& answer, const std::string& named) {
+    const auto count = static_cast<size_t>(std::count(named.begin(), named.end(), ' ')) + 1;
+    std::string out;
+    for (size_t i = 0; i < std::min(count, answer.size()); ++i) out += (i ? " " : "") + answer[i];
+    return out;
+}
 
 struct GameSpec {
     const char* name;
@@ -519,20 +529,27 @@ std::vector<Case> baiCaoCases() {
 const Build kDraw = tableRequest(21, {0}), kStand = tableRequest(21, {1});
 const Build kExamineBinh = withInt(67, kBinh);
 
-// Dealt the most cards a hand holds, it is my turn.
-const State kFiveCards{"my turn, five cards held",
-                       [](StandinTableRequestsTest& t) {
-                           std::dynamic_pointer_cast<StandinBanker>(t.game)->setNextDeal(
-                               {Cards{}, aceLowCards("AS 2S 3S 4S 5S"), Cards{}, Cards{}}, {});
-                           ASSERT_NO_FATAL_FAILURE(myTurn(t));
-                       },
-                       true};
+// My turn, dealt these cards.
+State myTurnHolding(const char* name, const char* cards) {
+    return {name,
+            [cards](StandinTableRequestsTest& t) {
+                std::array<Cards, StandinRobotTables::kCardPlaces> hands;
+                hands.at(static_cast<size_t>(t.myPlace())) = aceLowCards(cards);
+                std::dynamic_pointer_cast<StandinBanker>(t.game)->setNextDeal(hands, {});
+                ASSERT_NO_FATAL_FAILURE(myTurn(t));
+            },
+            true};
+}
+// The most cards a hand holds; and one fewer, so that a draw gives the last.
+const State kFiveCards = myTurnHolding("my turn, five cards held", "AS 2S 3S 4S 5S");
+const State kFourCards = myTurnHolding("my turn, four cards held", "AS 2S 3S 4S");
 
 std::vector<Case> xiZachPunterCases() {
     return {
         {kWaiting, "draw", kDraw, ""},          {kWaiting, "stand", kStand, ""},
         {kMyTurn, "draw", kDraw, "21/0"},       {kMyTurn, "stand: the next turn", kStand, "21/1"},
         {kFiveCards, "draw: the next turn", kDraw, "21/1"},
+        {kFourCards, "draw the fifth: the next turn", kDraw, "21/0 21/1"},
         {kMyTurn, "examine as a punter", kExamineBinh, ""},
         {kOthersTurn, "draw", kDraw, ""},       {kOthersTurn, "stand", kStand, ""},
         {kDealEnd, "draw", kDraw, ""},          {kDealEnd, "examine", kExamineBinh, ""},
@@ -552,6 +569,7 @@ std::vector<Case> xiZachDealerCases() {
         {kOthersTurn, "examine out of my turn", kExamineBinh, ""},
         {kMyTurn, "examine Binh", kExamineBinh, "21/2"},
         {kMyTurn, "draw", kDraw, "21/0"},
+        {kFourCards, "draw the fifth: the deal ends", kDraw, "21/0 50"},
         {kExamined, "examine Binh again", kExamineBinh, ""},  // the screen asks once
     };
 }
@@ -696,7 +714,7 @@ TEST_P(StandinTableRequestsTest, EveryRequestIsAnsweredOrRefusedAsTheTableHasIt)
         ASSERT_NO_FATAL_FAILURE(c.state.reach(*this));
         sentFor([] {});  // what the way there sent is in
         const std::vector<std::string> answer = answerTo(c.build(*this));
-        EXPECT_EQ(answer.empty() ? std::string() : answer.front(), c.answer)
+        EXPECT_EQ(opening(answer, c.answer), c.answer)
             << c.request << " at " << c.state.name << ": " << ::testing::PrintToString(answer);
     }
 }

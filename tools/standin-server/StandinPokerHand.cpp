@@ -263,13 +263,14 @@ std::vector<StandinPokerHand::Win> StandinPokerHand::settle() {
             if (order > 0 || winners.empty()) winners = {place};
             else if (order == 0) winners.push_back(place);
         }
-        // The odd chip goes to the first winner after the button.
+        // The odd chips go one each to the winners in turn from the first after the button (the
+        // button last).
         std::sort(winners.begin(), winners.end(), [this](int a, int b) {
-            return (a - button_ + kPlaces) % kPlaces < (b - button_ + kPlaces) % kPlaces;
+            return (a - button_ - 1 + kPlaces) % kPlaces < (b - button_ - 1 + kPlaces) % kPlaces;
         });
         const auto n = static_cast<int32_t>(winners.size());
         for (size_t w = 0; w < winners.size(); ++w) {
-            const int32_t share = pot.amount / n + (w == 0 ? pot.amount % n : 0);
+            const int32_t share = pot.amount / n + (static_cast<int32_t>(w) < pot.amount % n ? 1 : 0);
             at(winners[w]).stack += share;
             wins.push_back({static_cast<int>(index), player(winners[w]).id, share});
         }

@@ -176,22 +176,27 @@ TEST(StandinPokerHand, AFoldLeavesOneToTakeEverything) {
     EXPECT_EQ(h.player(0).stack, 1150);
 }
 
+// The board plays a straight for everyone, so every pot splits; what does not divide goes a chip each
+// to the winners from the first after the button. 103 is all in for 77; the button folded, the big blind folded his 100.
 TEST(StandinPokerHand, ATieSplitsThePotTheOddChipAfterTheButton) {
-    // The board plays a straight for both; 101 and 102 split, 100 folded at once.
-    auto h = hand({1000, 1000, 1000}, 0, "2S 2C 3S 3C 4S 4C 9H TD JC QS KH");
+    auto h = hand({1000, 1000, 1000, 77, 1000}, 0, "2S 3S 4S 5S 6S 2C 3C 4C 5C 6C 9H TD JC QS KH");
+    accept(h, 3, H::ALL_IN);
+    accept(h, 4, H::RAISE, 251);
     accept(h, 0, H::FOLD);
     accept(h, 1, H::CALL);
-    accept(h, 2, H::CHECK);
+    accept(h, 2, H::FOLD);
+    ASSERT_EQ(h.pots(), (Ints{4 * 77, 2 * (251 - 77) + (100 - 77)}));  // 308 for three, 371 for two
     while (!h.over()) {
         ASSERT_TRUE(h.nextStreet() || h.over());
         while (h.toAct() != -1) ASSERT_FALSE(h.robotAct(h.toAct()).refusal);
     }
-    auto wins = h.settle();
-    ASSERT_EQ(wins.size(), 2u);
-    EXPECT_EQ(wins[0].id, 101);
-    EXPECT_EQ(wins[1].id, 102);
-    EXPECT_EQ(wins[0].amount, 100);
-    EXPECT_EQ(wins[1].amount, 100);
+    std::vector<std::string> shares;
+    for (const H::Win& w : h.settle())
+        shares.push_back(std::to_string(w.pot) + ": " + std::to_string(w.id) + " " + std::to_string(w.amount));
+    EXPECT_EQ(shares, (std::vector<std::string>{"0: 101 103", "0: 103 103", "0: 104 102", "1: 101 186", "1: 104 185"}));
+    int32_t chips = 0;
+    for (int i = 0; i < 5; ++i) chips += h.player(i).stack;
+    EXPECT_EQ(chips, 4 * 1000 + 77) << "a split loses no chip and makes none";
 }
 
 // Standing up folds the player: out of turn he is skipped, in turn the turn passes; the last one in
