@@ -129,6 +129,10 @@ void GameCardView::viewWillAppear(bool animated) {
     // table (each seating gives the first role).
     if (btnNapWin) btnNapWin->setTitle(text("ZUNO_napWin"));
     startImageName = "buton_chuc_nang.png";
+    // A screen that covered the table (a top-up, a purchase) may have changed my balance unseen: my seat
+    // takes my record's, so that the next deal's money moves the latest figure.
+    if (PlayerPtr me = UIController::myInfo(); me && getSeatFromID(me->IDDB()) >= 0)
+        updateMoneyWithUserId(me->IDDB(), me->money());
 }
 
 void GameCardView::resetView() {

@@ -3,16 +3,16 @@
 // table of the robots' invitations (Tien Len, Tien Len Mien Bac, Phom, the banker games at An's table
 // and at an empty one, the board games, Blocks) and new Phom and Poker from the game list seat the
 // player with it. The profile shows it between tables, and the stake lost by a resignation at Co Tuong
-// is what every later table shows.
+// is what every later table shows; the blind lost by leaving a Poker hand is what the profile shows.
 #include <gtest/gtest.h>
 
 #include <string>
 
 #include "games/board/BoardTableView.h"
+#include "games/poker/PokerView.h"
 #include "money/napGate.h"
 #include "screens/ProfileView.h"
 #include "screens/UserDataView.h"
-#include "shell/Util.h"
 #include "standin-server/StandinCoTuong.h"
 #include "standin-server/StandinMoney.h"
 #include "standin-server/StandinPoker.h"
@@ -35,10 +35,6 @@ protected:
 
     int64_t balance(int32_t id = StandinRobots::kDemoId) const { return signIn->balance(id).value_or(-1); }
     static int64_t myMoney() { return UIController::myInfo()->money(); }
-    // An amount as the seats and the profile show it.
-    static std::string shown(int64_t money) {
-        return Util::formatNumber(money) + " " + Resources::getInstance().textForKey("ZUNO_win");
-    }
 
     void scratchCard() {
         auto topUp = openTopUp();
@@ -61,7 +57,7 @@ protected:
         auto profile = waitForTop<ProfileView>();
         ASSERT_TRUE(profile);
         const auto& title = profile->personalDataTab()->btnMoney;
-        ASSERT_TRUE(pump([&] { return title->currentTitle() == shown(money); })) << title->currentTitle().value_or("");
+        ASSERT_TRUE(pump([&] { return title->currentTitle() == amountShown(money); })) << title->currentTitle().value_or("");
         profile->doExit(nullptr);
         ASSERT_TRUE(waitForTop<MainView>());
     }
@@ -69,7 +65,7 @@ protected:
     // The table took the join reply's money for the player, and the player's seat shows it.
     static void expectSeatedWith(ui::ViewController& table, int64_t money) {
         EXPECT_EQ(myMoney(), money);
-        EXPECT_NE(textsIn(*table.view()).find(shown(money)), std::string::npos) << textsIn(*table.view());
+        EXPECT_NE(textsIn(*table.view()).find(amountShown(money)), std::string::npos) << textsIn(*table.view());
     }
 
     // A game starts at once (no robot pause), and the player resigns it.
@@ -126,7 +122,7 @@ TEST_F(BalanceRoadTest, EveryTableSeatsThePlayerWithTheBalanceTheServerHoldsNow)
         expectSeatedWith(*table, expected);
         if (first) {
             // An's seat shows his account too, the transfer included.
-            EXPECT_NE(textsIn(*table->view()).find(shown(balance(kAn))), std::string::npos) << textsIn(*table->view());
+            EXPECT_NE(textsIn(*table->view()).find(amountShown(balance(kAn))), std::string::npos) << textsIn(*table->view());
             first = false;
         }
         const bool coTuong = choice.gameType == StandinCoTuong::kGameType;
@@ -150,10 +146,18 @@ TEST_F(BalanceRoadTest, EveryTableSeatsThePlayerWithTheBalanceTheServerHoldsNow)
     ASSERT_NO_FATAL_FAILURE(leave(newPhom));
     ASSERT_NO_FATAL_FAILURE(backToTheMenu());
 
-    auto poker = openListed(StandinPoker::kGameType, StandinPoker::kBoard);
+    auto poker = std::dynamic_pointer_cast<PokerView>(openListed(StandinPoker::kGameType, StandinPoker::kBoard));
     ASSERT_TRUE(poker);
     EXPECT_EQ(myMoney(), expected);  // its seats show the stacks brought instead
+    // Left with my blind in the first hand, folded: the server keeps the blind, and so does the profile.
+    ASSERT_TRUE(pump([&] {
+        auto mine = poker->poker().seatOf(StandinRobots::kDemoId);
+        return !poker->isGameEnd() && mine && mine->playerMoney() > 0;
+    }));
+    settle();
     ASSERT_NO_FATAL_FAILURE(leave(poker));
     ASSERT_NO_FATAL_FAILURE(backToTheMenu());
-    EXPECT_NO_FATAL_FAILURE(expectTheProfileShows(expected));
+    ASSERT_LT(balance(), expected);
+    EXPECT_EQ(myMoney(), balance());
+    EXPECT_NO_FATAL_FAILURE(expectTheProfileShows(balance()));
 }

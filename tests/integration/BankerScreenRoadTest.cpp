@@ -1,9 +1,10 @@
 // Bai Cao and Xi Zach deals in the desktop program, headless, against the stand-in's robots: the
 // invitation accepted from the main menu opens the table screen, and the layout is checked at every
 // step. Bai Cao as a punter at An's table and as the banker at my own; Xi Zach as the dealer at my own
-// table (a start refused for a short balance, Binh's draws, my examination, draw and stand) and as a
-// punter at An's; each through the stop with its results to continue. Leaving either kind of table,
-// nothing of it follows me.
+// table (a start refused for a short balance, a top-up taken from the table that my seat shows on the
+// way back and after the deal, Binh's draws, my examination, draw and stand) and as a punter at An's;
+// each through the stop with its results to continue. Leaving either kind of table, nothing of it
+// follows me.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -21,6 +22,7 @@
 #include "standin-server/StandinBanker.h"
 #include "standin-server/StandinRobotTables.h"
 #include "support/AceLowCards.h"
+#include "standin-server/StandinMoney.h"
 #include "support/ProgramRoadTest.h"
 
 using namespace zuno;
@@ -47,6 +49,7 @@ protected:
         baiCao = StandinBanker::addTo(*robots, StandinBanker::kBaiCao);
         xiZach = StandinBanker::addTo(*robots, StandinBanker::kXiZach);
         robots->setNextInvitation(gameType, kind);
+        StandinMoney::installOn(server, signIn, ZUNO_STANDIN_PICTURES);
         ASSERT_NO_FATAL_FAILURE(launchProgram("banker-road"));
         UIController::setInviting(true);
         settle();
@@ -235,9 +238,13 @@ TEST_F(BankerScreenRoadTest, XiZachAsDealer) {
 
     // Binh: 10 + 2, draws 3 and 4 (19) and stands. I: 9 + 7, draw a 2 (18).
     xiZach->setNextDeal({aceLowCards("9S 7C"), {}, aceLowCards("TS 2C"), {}}, aceLowCards("3D 4H 2S"));
-    // Topped up to 5,000, I cover Binh's 2,000 now: he stakes it as the cards come.
-    signIn->addToBalance(kMe, 4500);
-    UIController::myInfo()->setMoney(5000);
+    // Topped up from the table by a direct charge, I cover Binh's 2,000 now: he stakes it as the cards
+    // come. My seat shows the new balance when the table is back on top.
+    ASSERT_FALSE(table->btnNapWin->isHidden());
+    tap(*table->btnNapWin);
+    ASSERT_NO_FATAL_FAILURE(chargeDirectlyAndGoBack());
+    ASSERT_EQ(waitForTop<XiZachView>(), table);
+    EXPECT_EQ(table->lblMoney0->text(), amountShown(50500));
     tap(*table->btnStart);
     ASSERT_TRUE(pump([&] { return table->nextPlayer == kMe; }));
     settle();
@@ -261,7 +268,9 @@ TEST_F(BankerScreenRoadTest, XiZachAsDealer) {
     ASSERT_EQ(title(table->btnAutoSelected), text("ZUNO_dangBai"));
     tap(*table->btnAutoSelected);
     ASSERT_TRUE(pump([&] { return table->isGameEnd(); }));
-    ASSERT_TRUE(pump([] { return UIController::myInfo()->money() == 3000; }));
+    ASSERT_TRUE(pump([] { return UIController::myInfo()->money() == 48500; }));
+    EXPECT_EQ(signIn->balance(kMe), 48500);
+    EXPECT_EQ(table->lblMoney0->text(), amountShown(48500));
     EXPECT_EQ(title(table->btnStart), text("ZUNO_continuee"));
     // The results: every hand open, each player's count in his bubble, nobody called any more.
     EXPECT_EQ(open(*table, binh), std::vector<bool>(4, true));

@@ -1,10 +1,11 @@
 // A Co Tuong game in the desktop program, headless, against the stand-in's robot: the invitation to an
 // empty table accepted from the main menu opens the table screen; Binh sits down and gets ready; I look
-// at his card and give him a gift; my start is refused while my balance is below the stake, then the
-// game starts with Binh moving first and the move clock counting; we chat; Binh's cannon takes my
-// horse; I move a soldier by two clicks on my turned board, its hints showing; Binh answers; pieces
-// move into the rows where the bubbles begin and onto the river's banks, and everyone talks again; my
-// draw offer is refused; Binh's is declined; I resign, read the results, continue and leave.
+// at his card and give him a gift; my start is refused while my balance is below the stake; a top-up
+// from the table shows at my seat when the table is back, then the game starts with Binh moving first
+// and the move clock counting; we chat; Binh's cannon takes my horse; I move a soldier by two clicks on
+// my turned board, its hints showing; Binh answers; pieces move into the rows where the bubbles begin
+// and onto the river's banks, and everyone talks again; my draw offer is refused; Binh's is declined; I
+// resign, read the results (my seat shows the stake gone), continue and leave.
 #include <gtest/gtest.h>
 
 #include <regex>
@@ -76,7 +77,11 @@ TEST_F(CoTuongScreenRoadTest, AGameAgainstBinhToMyResignation) {
     settle();
     EXPECT_EQ(robots->locked([&] { return coTuong->gameCount(); }), 0);
 
-    UIController::myInfo()->setMoney(5000);
+    // Topped up from the table by a direct charge: my seat shows the new balance when the table is back.
+    ASSERT_NO_FATAL_FAILURE(openTheTopUp(*table));
+    ASSERT_NO_FATAL_FAILURE(chargeDirectlyAndGoBack());
+    ASSERT_EQ(waitForTop<CoTuongView>(), table);
+    EXPECT_EQ(table->lblMoney0->text(), amountShown(50500));
     robots->locked([&] { coTuong->setNextFirstMover(kBinh); });
     tap(*table->btnStart);
     ASSERT_TRUE(pump([&] { return table->table().isInBoard; }));
@@ -112,7 +117,9 @@ TEST_F(CoTuongScreenRoadTest, AGameAgainstBinhToMyResignation) {
     ASSERT_NO_FATAL_FAILURE(everyoneTalks(*table));
 
     ASSERT_NO_FATAL_FAILURE(drawRefusedDeclinedThenResign(*table, *coTuong));
-    EXPECT_EQ(UIController::myInfo()->money(), 4000) << "the stake went to Binh";
+    EXPECT_EQ(UIController::myInfo()->money(), 49500) << "the stake went to Binh";
+    EXPECT_EQ(signIn->balance(kMe), 49500);
+    EXPECT_EQ(table->lblMoney0->text(), amountShown(49500));
 
     // Continue clears the board; the next game is lost on my clock; leaving between games needs no
     // confirmation.

@@ -18,6 +18,7 @@
 #include "screens/MainView.h"
 #include "screens/RoomView.h"
 #include "shell/Resources.h"
+#include "shell/UIController.h"
 #include "standin-server/StandinPoker.h"
 #include "standin-server/StandinRobotTables.h"
 #include "standin-server/StandinRobots.h"
@@ -188,6 +189,9 @@ TEST_F(PokerScreenRoadTest, HandsAtATableThenTheFullTable) {
     for (const auto& pot : table->vieBot) EXPECT_TRUE(pot->isHidden());
     ASSERT_TRUE(pump([&] { return table->isGameEnd(); }));
     settle();
+    // What the hand won is money: my account shows what the server keeps.
+    EXPECT_EQ(UIController::myInfo()->money(), 537000);
+    EXPECT_EQ(signIn->balance(kMe), 537000);
 
     // The next hand by itself, the button on me: I call, then fold on the flop.
     ASSERT_TRUE(pump([&] { return myTurnWith(*table, table->btnCall); }));
@@ -197,12 +201,14 @@ TEST_F(PokerScreenRoadTest, HandsAtATableThenTheFullTable) {
     settle();
     tap(*table->btnFold);
     ASSERT_TRUE(pump([&] { return table->isGameEnd() && seat(*table, kMe)->playerStack() == 46800; }));
+    EXPECT_EQ(UIController::myInfo()->money(), 536800);
 
     // Leave (asked while a hand runs), then the full table: I watch, a robot stands up, I take his seat
     // and stand up again from the player menu.
     tap(*table->btnExit);
     if (!dialogText().empty()) pressDialogOk();
     ASSERT_NO_FATAL_FAILURE(runPastTheLeftTablesSteps());
+    EXPECT_EQ(UIController::myInfo()->money(), signIn->balance(kMe));
     table = openTable(StandinPoker::kFullBoard);
     ASSERT_TRUE(table);
     ASSERT_TRUE(pump([] { return dialogText() == "Want to watch?"; })) << dialogText();

@@ -86,6 +86,18 @@ protected:
         pressDialog(true);
     }
 
+    // The table's Top up, from the panel at its right.
+    void openTheTopUp(BoardTableView& table) {
+        const std::string topUp = text("ZUNO_napWin");
+        for (const auto& view : table.viewRight->subviews()) {
+            auto button = std::dynamic_pointer_cast<ui::Button>(view);
+            if (!button || title(button) != topUp) continue;
+            tap(*button);
+            return;
+        }
+        FAIL() << "no " << topUp << " at the table's right";
+    }
+
     static bool shown(const std::shared_ptr<ui::ViewController>& sheet) {
         return sheet && sheet->isViewLoaded() && sheet->view()->superview();
     }

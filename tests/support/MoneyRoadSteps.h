@@ -1,6 +1,6 @@
 // The money steps of the roads in the desktop program against the stand-in, from the main menu of a
-// signed-in player: the top-up screen and its rows, a transfer from the transfer sheet, the cat of the
-// flat avatar shop, and the dialogs that answer them. Every step ends settled.
+// signed-in player: the top-up screen, a transfer from the transfer sheet, the cat of the flat avatar
+// shop, and the dialogs that answer them. Every step ends settled.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -47,14 +47,6 @@ protected:
         if (screen) pump([&] { return screen->tableView()->numberOfRowsInSection(0) > 0; });
         settle();
         return screen;
-    }
-    void tapRow(MoneyView& screen, int row) {
-        screen.tableView()->scrollToRowAtIndexPath({0, row}, ui::ScrollPosition::Middle, false);
-        settle();
-        auto cell = screen.tableView()->cellForRowAtIndexPath({0, row});
-        ASSERT_TRUE(cell);
-        tap(*cell);
-        settle();
     }
 
     // From the transfer sheet over the main menu; the server's answer is the dialog's text.

@@ -16,6 +16,7 @@
 #include "lobby/GlobalMessageHandler.h"
 #include "lobby/GlobalService.h"
 #include "lobby/ScreenEvents.h"
+#include "money/MoneyView.h"
 #include "platform/core/Clock.h"
 #include "platform/core/Log.h"
 #include "platform/core/RunLoop.h"
@@ -34,6 +35,7 @@
 #include "shell/CustomLabel.h"
 #include "shell/Resources.h"
 #include "shell/UIController.h"
+#include "shell/Util.h"
 #include "support/LayoutCheck.h"
 #include "support/LeftTableMessages.h"
 #include "support/PlatformReset.h"
@@ -367,12 +369,40 @@ std::shared_ptr<ServerView> ProgramRoadTest::logInAs(const std::string& user, co
     return waitForTop<ServerView>();
 }
 
+void ProgramRoadTest::tapRow(MoneyView& screen, int row) {
+    screen.tableView()->scrollToRowAtIndexPath({0, row}, ui::ScrollPosition::Middle, false);
+    settle();
+    auto cell = screen.tableView()->cellForRowAtIndexPath({0, row});
+    ASSERT_TRUE(cell);
+    tap(*cell);
+    settle();
+}
+
+void ProgramRoadTest::chargeDirectlyAndGoBack() {
+    auto topUp = waitForTop<MoneyView>();
+    ASSERT_TRUE(topUp);
+    ASSERT_TRUE(pump([&] { return topUp->tableView()->numberOfRowsInSection(0) > 1; }));
+    settle();
+    tapRow(*topUp, 1);
+    for (const std::string& said : {topUp->listMoney[1]->info(), std::string("50,000 Xu were added.")}) {
+        ASSERT_TRUE(pump([&] { return dialogText() == said; })) << dialogText();
+        pressDialogOk();
+        settle();
+    }
+    topUp->doExit(nullptr);
+    settle();
+}
+
 std::string ProgramRoadTest::dialogText() { return UIController::shownDialogMessage().value_or(""); }
 
 void ProgramRoadTest::pressDialogOk() {
     auto alerts = ui::AlertView::visibleAlerts();
     ASSERT_FALSE(alerts.empty());
     alerts.back()->tapButtonAtIndex(alerts.back()->firstOtherButtonIndex());
+}
+
+std::string ProgramRoadTest::amountShown(int64_t money) {
+    return Util::formatNumber(money) + " " + Resources::getInstance().textForKey("ZUNO_win");
 }
 
 std::string ProgramRoadTest::textsIn(const ui::View& view) {

@@ -17,6 +17,7 @@
 #include "support/StandinInStep.h"
 
 namespace zuno {
+class MoneyView;
 class ServerView;
 class UserDataView;
 }
@@ -120,6 +121,10 @@ protected:
     // A field of the profile's personal data edited as a player edits it: tapped, emptied, typed, and
     // Enter.
     void editPersonalData(UserDataView& tab, ui::Button& field, const std::string& text);
+    // A row of the top-up screen, scrolled into sight and tapped.
+    void tapRow(MoneyView& screen, int row);
+    // On the top-up screen just opened: a direct charge, confirmed; then back to the screen under it.
+    void chargeDirectlyAndGoBack();
     // Types the user name and password into the login screen and logs in with Enter; answers the
     // server list that follows (none when it does not come).
     std::shared_ptr<ServerView> logInAs(const std::string& user, const std::string& password);
@@ -128,6 +133,8 @@ protected:
     static void pressDialogOk();
     // The configured "AppStoreUrl": the stand-in's download page.
     std::string storeAddress() const;
+    // An amount of money as the seats and the profile show it.
+    static std::string amountShown(int64_t money);
     // Every label's text inside a view, each followed by "|".
     static std::string textsIn(const ui::View& view);
 

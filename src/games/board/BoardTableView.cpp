@@ -163,6 +163,9 @@ void BoardTableView::viewWillAppear(bool animated) {
     // The bubbles go where they lie between games with the stake (a table left during a game left
     // them in the game's places).
     placeBubbles(false);
+    // A screen that covered the table (a top-up, a purchase) may have changed my balance unseen: my seat
+    // takes my record's, so that the next game's money moves the latest figure.
+    if (PlayerPtr me = UIController::myInfo(); me && model_.me()) updateMoneyWithUserId(me->IDDB(), me->money());
 }
 
 void BoardTableView::viewWillDisappear(bool animated) {

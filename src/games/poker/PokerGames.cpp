@@ -52,7 +52,10 @@ GameDescriptor pokerGame() {
     game.start = [] { PokerLogicHandler::getInstance()->setScreenAccess(screenAccess()); };
     game.beforeLeave = [] {
         auto poker = GameController::getPokerView();
-        if (poker && poker->isZoom) poker->hideTimer();
+        if (!poker) return;
+        if (poker->isZoom) poker->hideTimer();
+        // Leaving folds a hand in play: the chips I put in are lost.
+        poker->settleMyMoney();
     };
     game.observe = [](bool watch) {
         if (auto poker = GameController::getPokerView())

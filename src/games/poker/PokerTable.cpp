@@ -45,6 +45,7 @@ void PokerTable::setupPlayers(const std::vector<std::shared_ptr<TienLenPlayer>>&
     // A short list still makes nine seats.
     while (allPlayers.size() < kSeats) allPlayers.push_back(emptyRecord(static_cast<int>(allPlayers.size())));
     ownerID = owner;
+    myStackAtStart_.reset();
     actionList.clear();
     showCards.clear();
     winners.clear();
@@ -215,6 +216,8 @@ PokerTable::StartMarks PokerTable::start(const std::vector<int8_t>& myCards, int
     seatOffers.fill(SeatOffer::None);
     isWatching = false;
     actionList = {PokerAction::FOLD, PokerAction::CALL, PokerAction::RAISE, PokerAction::ALL_IN};
+    myStackAtStart_.reset();
+    if (Record mine = seatOf(myId_)) myStackAtStart_ = mine->playerStack();
     for (const auto& record : playingPlayers) {
         auto& p = *record;
         const int32_t id = p.playerId();
@@ -337,6 +340,15 @@ void PokerTable::onResult(const Ints& ids, const Ints& stacks) {
         for (auto& p : playingPlayers)
             if (p->playerId() == ids[i]) p->setPlayerStack(stacks[i]), p->setPlayerMoney(0);
     }
+}
+
+int64_t PokerTable::settleMyHand() {
+    if (!myStackAtStart_) return 0;
+    const int32_t atStart = *myStackAtStart_;
+    myStackAtStart_.reset();
+    // Seated or gone to the watchers, my record keeps my chips.
+    Record mine = findRecord(allPlayers, myId_);
+    return mine ? int64_t(mine->playerStack()) - atStart : 0;
 }
 
 std::optional<PokerTable::Winner> PokerTable::nextWinner() {

@@ -126,12 +126,17 @@ public:
     // The server refused the last bet or raise: it is on offer again.
     void onMoveError();
 
+    // What the hand moved of my money: my chips now against my chips as it began, once, when the hand
+    // is settled for me (its final stacks, its stop, or my leaving it); 0 when I was not dealt in.
+    int64_t settleMyHand();
+
 private:
     void showAvailableSeats();
     void postBlind(PokerPlayer& p, int32_t amount, StartMarks& marks);
 
     int32_t myId_;
     Send refusedOffer_ = Send::Nothing;
+    std::optional<int32_t> myStackAtStart_;  // set while a hand I was dealt in is unsettled
 };
 
 }  // namespace zuno

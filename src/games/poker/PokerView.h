@@ -158,6 +158,8 @@ public:
     void clickGiftDetail(ui::Button* button);
     // Stops the turn timer when it runs.
     virtual void hideTimer();
+    // My account gains or loses what the hand moved of my chips, once it is settled for me.
+    void settleMyMoney();
     void zoomIn();
     void zoomOut();
     void showChatWithSeat(int seat, const std::string& text);

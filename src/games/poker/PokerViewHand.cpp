@@ -11,6 +11,7 @@
 #include "platform/ui/Layer.h"
 #include "shell/PlaySound.h"
 #include "shell/Resources.h"
+#include "shell/UIController.h"
 
 namespace zuno {
 
@@ -556,6 +557,7 @@ void PokerView::onShowdown(int32_t, const std::string& decs, int32_t winnerID, i
 
 void PokerView::onResult(const Ints& userID, const Ints& stack) {
     poker_.onResult(userID, stack);
+    settleMyMoney();
     // The hand is over: nobody is to act, so the bar goes and the name of the last one to act stops
     // blinking.
     hideTimer();
@@ -686,12 +688,19 @@ void PokerView::removeAllPlayerCard() {
     poker_.clearHand();
 }
 
+void PokerView::settleMyMoney() {
+    const int64_t change = poker_.settleMyHand();
+    PlayerPtr me = UIController::myInfo();
+    if (change != 0 && me) me->addMoney(change);
+}
+
 void PokerView::onStopGame() {
     sys::Log::line("on Stop Game");
     hideTimer();
     // A winner step or deal still pending ends with the hand.
     cancelWinnerStep();
     cancelDeal();
+    settleMyMoney();
     poker_.onStopGame();
     hideAllMenu();
     hideAllInfo();

@@ -259,3 +259,28 @@ TEST_F(PokerHandTest, RejoiningTakesEachPlayersFirstListedStackAndBet) {
     EXPECT_EQ(t.showCards, (std::vector<int8_t>{1, 2, 3}));
     EXPECT_TRUE(t.isPlaying);
 }
+
+TEST_F(PokerHandTest, MyMoneyMovesByTheHandOnceItIsSettledForMe) {
+    // Won: from 1000 before my big blind to 1350 in the final stacks; settled once only.
+    t.start({4, 9}, 30, 20, kMe, 50, 30, {});
+    t.onPaid(kMe, 300, 700, 30, {});
+    t.onResult({30, kMe}, {650, 1350});
+    EXPECT_EQ(t.settleMyHand(), 350);
+    t.onStopGame();
+    EXPECT_EQ(t.settleMyHand(), 0);
+
+    // Left in the middle of a hand: what I put in is lost, even after standing up to watch.
+    t.start({4, 9}, 30, kMe, 20, 50, 30, {});  // my small blind
+    t.onPaid(kMe, 200, 1150, 30, {});
+    t.onStandUp(kMe, -1, {});
+    EXPECT_EQ(t.settleMyHand(), -200);
+
+    // A hand I was not dealt in moves nothing, nor does a new table keep the last one's hand.
+    PokerTable watcher(99);
+    watcher.setupPlayers(players({20, kMe}), 20);
+    watcher.start({}, 20, 20, kMe, 50, 20, {});
+    EXPECT_EQ(watcher.settleMyHand(), 0);
+    t.start({4, 9}, 30, 20, 30, 50, kMe, {});
+    t.setupPlayers(players({20, kMe}), 20);
+    EXPECT_EQ(t.settleMyHand(), 0);
+}
