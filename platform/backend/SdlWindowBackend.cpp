@@ -247,11 +247,15 @@ void SdlWindowBackend::wake() {
     SDL_PushEvent(&e);
 }
 
+double SdlWindowBackend::sleepLimit(double maxSeconds) const {
+    // Only while something animates does the screen need frames without input.
+    if (!Animator::shared().hasRunningAnimations()) return maxSeconds;
+    return maxSeconds < 0 ? kFrameSeconds : std::min(maxSeconds, kFrameSeconds);
+}
+
 void SdlWindowBackend::wait(double maxSeconds) {
     present();
-    double limit = maxSeconds;
-    // Only while something animates does the screen need frames without input.
-    if (Animator::shared().hasRunningAnimations()) limit = limit < 0 ? kFrameSeconds : std::min(limit, kFrameSeconds);
+    const double limit = sleepLimit(maxSeconds);
     SDL_Event e;
     int got;
     if (limit < 0) {

@@ -67,6 +67,9 @@ public:
 
     void wait(double maxSeconds) override;
     void wake() override;
+    // How long a wait of at most maxSeconds (negative: no limit) sleeps when no input comes: a frame
+    // while something animates, else as long as the loop lets it.
+    double sleepLimit(double maxSeconds) const;
 
     int framesPresented() const { return frames_; }
     // The wake-ups (posted work, a new timer) handled so far: each ends the wait it arrives in, or the

@@ -80,10 +80,17 @@ public:
         audioStarted_ = false;
     }
 
-    // Closed, and a device that failed to open is tried again on the next play.
+    // Closed, and a device that failed to open is tried again on the next play; no longer held.
     void reset() {
         close();
         failed_ = false;
+        held_ = false;
+    }
+
+    void hold(bool held) {
+        if (device_ != 0) SDL_LockAudioDevice(device_);
+        held_ = held;
+        if (device_ != 0) SDL_UnlockAudioDevice(device_);
     }
 
     bool isOpen() const { return device_ != 0; }
@@ -118,6 +125,7 @@ private:
 
     void mix(float* out, size_t count) {
         std::fill(out, out + count, 0.0f);
+        if (held_) return;
         for (auto& v : voices_) {
             size_t n = std::min(count, v.samples->size() - v.position);
             const float* in = v.samples->data() + v.position;
@@ -137,6 +145,7 @@ private:
     bool audioStarted_ = false;
     bool failed_ = false;
     std::vector<Voice> voices_;  // guarded by the device lock
+    bool held_ = false;          // guarded by the device lock
 };
 
 std::shared_ptr<const Samples> convertForOutput(const AudioClip& clip) {
@@ -297,6 +306,12 @@ bool Sound::outputOpen() {
     State& s = state();
     std::lock_guard<std::mutex> lock(s.mutex);
     return s.mixer.isOpen();
+}
+
+void Sound::holdOutput(bool held) {
+    State& s = state();
+    std::lock_guard<std::mutex> lock(s.mutex);
+    s.mixer.hold(held);
 }
 
 bool Sound::outputPlaying() {

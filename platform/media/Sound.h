@@ -47,6 +47,10 @@ public:
     // True while the open device is playing: it is paused whenever no sound is left to play, so an idle
     // program does no audio work.
     static bool outputPlaying();
+    // Tests: while held, an open device plays silence and the sounds on it stay where they are, so a
+    // sound started is still playing when it is looked at, whenever the audio thread runs. Output
+    // turned off lets go.
+    static void holdOutput(bool held);
 
     // Forgets the record of plays, stops recording them and turns output off; the sounds made stay.
     static void resetForTests();

@@ -1,9 +1,9 @@
 #include "platform/net/HttpTransfer.h"
 
+#include <algorithm>
 #include <cmath>
 #include <mutex>
 
-#include "platform/core/Clock.h"
 #include "platform/core/Text.h"
 #include "platform/net/CookieStore.h"
 
@@ -22,14 +22,14 @@ void ensureCurlReady() {
     std::call_once(once, [] { curl_global_init(CURL_GLOBAL_DEFAULT); });
 }
 
-HttpTransfer::HttpTransfer(HttpRequest request) : request_(std::move(request)) {
+HttpTransfer::HttpTransfer(HttpRequest request, Clock clock) : request_(std::move(request)), clock_(std::move(clock)) {
     ensureCurlReady();
     easy_ = curl_easy_init();
     currentUrl_ = request_.url;
     method_ = request_.method.empty() ? "GET" : request_.method;
     sendBody_ = method_ != "GET" && method_ != "HEAD";
     double timeout = std::isfinite(request_.timeoutSeconds) && request_.timeoutSeconds > 0 ? request_.timeoutSeconds : 60.0;
-    deadline_ = monotonicSeconds() + timeout;
+    deadline_ = clock_() + timeout;
 }
 
 HttpTransfer::~HttpTransfer() {
@@ -46,7 +46,7 @@ bool HttpTransfer::prepare() {
         outcome_.error = "not an http or https address: " + currentUrl_;
         return false;
     }
-    double left = deadline_ - monotonicSeconds();
+    double left = deadline_ - clock_();
     if (left <= 0) {
         outcome_.error = "timed out";
         outcome_.timedOut = true;
@@ -62,8 +62,8 @@ bool HttpTransfer::prepare() {
     curl_easy_setopt(easy_, CURLOPT_PROTOCOLS_STR, "http,https");
     curl_easy_setopt(easy_, CURLOPT_NOSIGNAL, 1L);
     curl_easy_setopt(easy_, CURLOPT_FOLLOWLOCATION, 0L);
-    long millis = static_cast<long>(std::ceil(left * 1000.0));
-    curl_easy_setopt(easy_, CURLOPT_TIMEOUT_MS, millis < 1 ? 1L : millis);
+    hopTimeoutMillis_ = std::max(1L, static_cast<long>(std::ceil(left * 1000.0)));
+    curl_easy_setopt(easy_, CURLOPT_TIMEOUT_MS, hopTimeoutMillis_);
     curl_easy_setopt(easy_, CURLOPT_ERRORBUFFER, errorBuffer_);
     curl_easy_setopt(easy_, CURLOPT_HEADERFUNCTION, &HttpTransfer::headerCallback);
     curl_easy_setopt(easy_, CURLOPT_HEADERDATA, this);

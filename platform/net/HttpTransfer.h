@@ -6,6 +6,7 @@
 #include <string>
 #include <string_view>
 
+#include "platform/core/Clock.h"
 #include "platform/net/HttpTypes.h"
 
 namespace zuno::sys {
@@ -15,7 +16,10 @@ namespace zuno::sys {
 // Used by the synchronous calls on the calling thread and by the asynchronous engine on its thread.
 class HttpTransfer {
 public:
-    explicit HttpTransfer(HttpRequest request);
+    // The clock (in seconds) that the request's time-out is kept on; tests stand in their own.
+    using Clock = std::function<double()>;
+
+    explicit HttpTransfer(HttpRequest request, Clock clock = monotonicSeconds);
     ~HttpTransfer();
     HttpTransfer(const HttpTransfer&) = delete;
     HttpTransfer& operator=(const HttpTransfer&) = delete;
@@ -34,6 +38,9 @@ public:
     // Runs the whole exchange on this thread.
     void runHere();
 
+    // The time the prepared hop may take, given to libcurl: what is left of the request's time-out.
+    long hopTimeoutMillis() const { return hopTimeoutMillis_; }
+
     const HttpOutcome& outcome() const { return outcome_; }
     HttpOutcome& outcome() { return outcome_; }
 
@@ -46,6 +53,7 @@ private:
     void headersDone();
 
     HttpRequest request_;
+    Clock clock_;
     CURL* easy_ = nullptr;
     curl_slist* headerList_ = nullptr;
     std::string currentUrl_;
@@ -53,6 +61,7 @@ private:
     bool sendBody_ = false;
     int hops_ = 0;
     double deadline_ = 0;
+    long hopTimeoutMillis_ = 0;
     // The hop now running.
     int hopStatus_ = 0;
     HttpHeaders hopHeaders_;

@@ -223,8 +223,12 @@ TEST(SoundTest, TheDeviceIsPausedWhenNothingPlays) {
     Sound::play(click);
     ASSERT_TRUE(Sound::outputOpen()) << "SDL found no dummy audio driver";
     EXPECT_TRUE(pausedWithin(5));
-    Sound::play(click);  // resumed by the next sound, paused again after it
+    // Resumed by the next sound (held, so that it cannot play out before it is looked at), paused
+    // again after it.
+    Sound::holdOutput(true);
+    Sound::play(click);
     EXPECT_TRUE(Sound::outputPlaying());
+    Sound::holdOutput(false);
     EXPECT_TRUE(pausedWithin(5));
     EXPECT_TRUE(Sound::outputOpen());
     Sound::setOutputEnabled(false);
@@ -245,12 +249,14 @@ TEST(SoundTest, TheDeviceClosesAfterAQuietSpellAndOpensForTheNextSound) {
     loop.runFor(0.2);
     EXPECT_FALSE(Sound::outputOpen());
 
-    // Opened again and playing before play() returns: a second-long sound, so that the audio thread,
-    // however busy the machine, cannot have played it out before it is looked at.
+    // Opened again and playing before play() returns (held, so that the audio thread cannot have played
+    // it out before it is looked at).
     SystemSoundID second = Sound::createSystemSound(writeFile("second.wav", wav(1, 1, 8000, 16, std::string(16000, '\x10'))));
+    Sound::holdOutput(true);
     Sound::play(second);
     EXPECT_TRUE(Sound::outputOpen());
     EXPECT_TRUE(Sound::outputPlaying());
+    Sound::holdOutput(false);
     ASSERT_TRUE(pausedWithin(5));
     loop.runFor(1.0);  // the loop's clock to where the second ends
     loop.runFor(1.5);
@@ -261,9 +267,10 @@ TEST(SoundTest, TheDeviceClosesAfterAQuietSpellAndOpensForTheNextSound) {
     loop.runFor(0.6);
     EXPECT_FALSE(Sound::outputOpen());
 
-    // A sound still playing out is never cut off, however far the loop's clock runs ahead.
-    SystemSoundID tone = Sound::createSystemSound(writeFile("tone.wav", wav(1, 1, 8000, 16, std::string(160000, '\x10'))));
-    Sound::play(tone);
+    // A sound still playing out is never cut off, however far the loop's clock runs ahead: held, the
+    // click is still on the device long after the loop's clock has passed its end.
+    Sound::holdOutput(true);
+    Sound::play(click);
     loop.runFor(30);
     EXPECT_TRUE(Sound::outputOpen());
     EXPECT_TRUE(Sound::outputPlaying());

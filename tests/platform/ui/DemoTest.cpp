@@ -3,7 +3,6 @@
 #include <SDL.h>
 
 #include <atomic>
-#include <chrono>
 #include <cstdlib>
 #include <functional>
 #include <thread>
@@ -91,12 +90,11 @@ TEST_F(DemoTest, TwoScreensATableAndAnAlertHeadless) {
     EXPECT_EQ(home.lblTitle->text(), "Phòng: Poker");
 }
 
-// The same program in the SDL window, driven by mouse events through SDL's own queue. Under ctest the
-// dummy video driver stands in for a display; by hand it runs under Xvfb:
+// The same program in the SDL window, driven by mouse events through SDL's own queue, on the loop's
+// virtual clock. Under ctest the dummy video driver stands in for a display; by hand it runs under Xvfb:
 //   SDL_VIDEODRIVER=x11 xvfb-run -a build/test/tests/test_platform_ui --gtest_filter='*SdlWindow*'
 TEST_F(DemoTest, TheSameDemoInTheSdlWindow) {
     auto& loop = sys::RunLoop::main();
-    loop.setVirtualClock(false);
     SdlWindowBackend backend("Zuno demo", 2);
     if (!backend.open()) GTEST_SKIP() << "no video driver";
     auto app = demo::launchDemo(tempDir().string());
@@ -119,43 +117,47 @@ TEST_F(DemoTest, TheSameDemoInTheSdlWindow) {
             SDL_PushEvent(&e);
         }
     };
-    auto runUntil = [&](const std::function<bool()>& done, double seconds) {
-        auto end = std::chrono::steady_clock::now() + std::chrono::duration<double>(seconds);
-        while (!done() && std::chrono::steady_clock::now() < end) loop.runOnce(0.05);
+    // A frame at a time: the window hands the loop what came and draws, then the clock moves on a
+    // frame; ten seconds of the clock at most.
+    auto runUntil = [&](const std::function<bool()>& done) {
+        for (int frame = 0; frame < 600 && !done(); ++frame) {
+            loop.runOnce(0);
+            loop.runFor(1.0 / 60);
+        }
         return done();
     };
+    auto animationsEnded = [] { return !Animator::shared().hasRunningAnimations(); };
 
     loop.setEventSource(&backend);
     backend.present(true);
     click({410, 23});
-    EXPECT_TRUE(runUntil([&] { return app.nav->viewControllers().size() == 2 && !app.nav->isTransitioning(); }, 5));
+    EXPECT_TRUE(runUntil([&] { return app.nav->viewControllers().size() == 2 && !app.nav->isTransitioning(); }));
     auto detail = std::dynamic_pointer_cast<demo::DemoDetail>(app.nav->topViewController());
     ASSERT_TRUE(detail);
     click({50, 23});
-    EXPECT_TRUE(runUntil([&] { return app.nav->viewControllers().size() == 1 && !app.nav->isTransitioning(); }, 5));
+    EXPECT_TRUE(runUntil([&] { return app.nav->viewControllers().size() == 1 && !app.nav->isTransitioning(); }));
     click({240, 48 + 2 * 48 + 24});
-    EXPECT_TRUE(runUntil([&] { return app.home->alert && app.home->alert->isVisible(); }, 5));
-    runUntil([] { return !Animator::shared().hasRunningAnimations(); }, 2);
+    EXPECT_TRUE(runUntil([&] { return app.home->alert && app.home->alert->isVisible(); }));
+    EXPECT_TRUE(runUntil(animationsEnded));
     auto ok = app.home->alert->buttonAtIndex(1);
     click(centerOf(*ok));
-    EXPECT_TRUE(runUntil([&] { return app.home->lblTitle->text() == std::string("Phòng: Poker"); }, 5));
-    runUntil([] { return !Animator::shared().hasRunningAnimations(); }, 2);
+    EXPECT_TRUE(runUntil([&] { return app.home->lblTitle->text() == std::string("Phòng: Poker"); }));
+    EXPECT_TRUE(runUntil(animationsEnded));
     backend.present();
     EXPECT_GT(backend.framesPresented(), 3);
 
-    // Idle: over a spell of 400 ms the window draws no frame, and the loop sleeps in the window's wait
-    // through the spell, but for a wake-up or two left from the clicks (a frame drawn for an animation,
-    // a timer or a busy wait would turn it many times). What an idle window costs the processor is
-    // measured by bench/idle_cpu.
-    int frames = backend.framesPresented();
-    int turns = 0;
-    auto spell = std::chrono::steady_clock::now();
-    while (std::chrono::steady_clock::now() - spell < std::chrono::milliseconds(400)) {
-        loop.runOnce(0.4);
-        ++turns;
+    // Idle: nothing would wake the loop from the window's wait: no animation asks the window for frames
+    // (it would sleep until input), no timer is set and no work waits; and over 400 ms of the clock the
+    // loop's turns draw no frame. What an idle window costs the processor is measured by bench/idle_cpu.
+    EXPECT_LT(backend.sleepLimit(-1), 0);
+    EXPECT_EQ(loop.timerCount(), 0u);
+    EXPECT_EQ(loop.pendingTaskCount(), 0u);
+    const int frames = backend.framesPresented();
+    for (int turn = 0; turn < 4; ++turn) {
+        loop.runOnce(0);
+        loop.runFor(0.1);
     }
     EXPECT_EQ(backend.framesPresented(), frames);
-    EXPECT_LE(turns, 3);
 
     // Work posted from another thread while the loop sleeps in the window's wait wakes it: the wait
     // ends by the window's wake-up, not when its time is up.
@@ -183,7 +185,6 @@ TEST_F(DemoTest, TheSameDemoInTheSdlWindow) {
     }
     loop.setEventSource(nullptr);
     backend.close();
-    loop.setVirtualClock(true);
 }
 
 }  // namespace

@@ -27,15 +27,22 @@ TEST_F(InterfaceFileNameTest, ANameIsCheckedBeforeTheFileIsOpened) {
         std::string name;
     } cases[] = {{"a path into a subfolder", "sub/Login"}, {"a name cut short by a NUL", std::string("Login\0", 6)}};
     for (const Case& c : cases) {
-        // Should the loader wait on a pipe, a watcher opens the other end after a while to let it go.
+        // Should the loader open a pipe, it waits there for a writer: a watcher looks for a reader at
+        // either pipe until the load is over, and lets one it finds go by opening the other end. Only
+        // a reader lets that open succeed.
         std::mutex mutex;
         std::condition_variable done;
         bool finished = false, released = false;
         std::thread watcher([&] {
             std::unique_lock<std::mutex> lock(mutex);
-            if (done.wait_for(lock, std::chrono::seconds(5), [&] { return finished; })) return;
-            released = true;
-            for (const auto& pipe : pipes) ::close(::open(pipe.c_str(), O_WRONLY | O_NONBLOCK));
+            while (!done.wait_for(lock, std::chrono::milliseconds(1), [&] { return finished; })) {
+                for (const auto& pipe : pipes) {
+                    int writer = ::open(pipe.c_str(), O_WRONLY | O_NONBLOCK);
+                    if (writer < 0) continue;
+                    ::close(writer);
+                    released = true;
+                }
+            }
         });
         auto owner = std::make_shared<ViewController>();
         auto loaded = InterfaceLoader::load(c.name, *owner);
