@@ -9,7 +9,8 @@
 // once and act only when the test has them act, so that nothing but the answer comes between a
 // request and the answer to a probe sent right after it (the room list, which the lobby answers at
 // once). The answer is told by its first message: its command, and where a command carries several
-// kinds of answer, the kind.
+// kinds of answer, the kind. A robot's move that the game's rules refuse, as they would the player's,
+// fails the case where it is made.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -256,6 +257,12 @@ protected:
         options.holdPlayerTurns = true;
         options.seed = 11;
         robots = StandinRobotTables::installOn(server, accounts, lists, options);
+        // A robot's move the game's rules refuse fails the case where it is made.
+        StandinRobotTables::Watch watch;
+        watch.robotMoveRefused = [this](const std::string& refused) {
+            ADD_FAILURE() << spec().name << ": " << refused;
+        };
+        robots->watchForTests(watch);
         game = spec().add(*robots);
         recorder.setGameType(spec().gameType);
         useStandinServer();

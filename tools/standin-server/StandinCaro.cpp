@@ -118,12 +118,18 @@ void StandinCaro::robotMoves(StandinRobotTables& table, int place) {
             const bool five = fiveThrough(x, y, valueOf(place)).has_value();
             cell->setStatus(CaroCell::kEmpty);
             if (five) {
-                play(table, place, x, y);
+                robotPlays(table, place, x, y);
                 return;
             }
         }
     }
-    if (first) play(table, place, first->first, first->second);
+    if (first) robotPlays(table, place, first->first, first->second);
+}
+
+// Judged as the player's move is.
+void StandinCaro::robotPlays(StandinRobotTables& table, int place, int x, int y) {
+    const std::string move = "plays (" + std::to_string(x) + ", " + std::to_string(y) + ")";
+    if (!table.refusesRobotMove(place, free(x, y) ? nullptr : "the cell is not free", move)) play(table, place, x, y);
 }
 
 }  // namespace zuno::standin

@@ -53,6 +53,7 @@ private:
     // there.
     std::optional<Line> fiveThrough(int x, int y, int32_t value) const;
     void play(StandinRobotTables& table, int place, int x, int y);
+    void robotPlays(StandinRobotTables& table, int place, int x, int y);
 
     CaroBoardModel grid_;
     std::optional<int8_t> lastSpeed_;

@@ -56,14 +56,18 @@ Message StandinCoTuong::startMessage(const StandinRobotTables& table, int firstP
 void StandinCoTuong::playerMoves(StandinRobotTables& table, int place, int8_t, Message& request) {
     const int8_t from = request.readByte();
     const int8_t to = request.readByte();
-    play(table, place, from, to);
+    if (!refusalOf(place, from, to)) play(table, place, from, to);
 }
 
-bool StandinCoTuong::play(StandinRobotTables& table, int place, int8_t from, int8_t to) {
+const char* StandinCoTuong::refusalOf(int place, int8_t from, int8_t to) const {
     Piece* piece = pieceOnSquare(from);
     auto target = squareOf(to);
-    if (!piece || !target || piece->team() != teamOf(place) || !piece->isMoveAllowed(target->x, target->y))
-        return false;
+    if (!piece || piece->team() != teamOf(place)) return "no piece of the mover's stands there";
+    if (!target || !piece->isMoveAllowed(target->x, target->y)) return "the piece's rule does not allow that point";
+    return nullptr;
+}
+
+void StandinCoTuong::play(StandinRobotTables& table, int place, int8_t from, int8_t to) {
     const int32_t left = spendTurn(table, place);
     const CoTuongPoint a = CoTuongUtils::convertPointWithValue(from), b = CoTuongUtils::convertPointWithValue(to);
     const CoTuongShownMove shown = board_.movePiecefromPoint(a, b);
@@ -74,7 +78,7 @@ bool StandinCoTuong::play(StandinRobotTables& table, int place, int8_t from, int
         win.writeByte(to);
         table.send(win);
         ended(table, place);
-        return true;
+        return;
     }
     Message m = table.tableMessage(SC_MOVE);
     m.writeInt(table.place(place).id);
@@ -84,11 +88,10 @@ bool StandinCoTuong::play(StandinRobotTables& table, int place, int8_t from, int
     m.writeInt(left);
     table.send(m);
     moved(table, place);
-    return true;
 }
 
 // Piece by piece in the side's order, squares file by file from the bottom left: a capture first,
-// else the first allowed move.
+// else the first allowed move; judged as the player's move is.
 void StandinCoTuong::robotMoves(StandinRobotTables& table, int place) {
     const auto pieces = teamOf(place)->pieces();
     for (bool captures : {true, false}) {
@@ -96,7 +99,11 @@ void StandinCoTuong::robotMoves(StandinRobotTables& table, int place) {
             for (int x = 0; x <= 8; ++x) {
                 for (int y = 0; y <= 9; ++y) {
                     if (!piece->isMoveAllowed(x, y) || (captures && !piece->isMoveAttack(x, y))) continue;
-                    if (play(table, place, square(piece->x(), 9 - piece->y()), square(x, 9 - y))) return;
+                    const int8_t from = square(piece->x(), 9 - piece->y()), to = square(x, 9 - y);
+                    const std::string move = "moves " + piece->name() + " from " + std::to_string(from) + " to " +
+                                             std::to_string(to);
+                    if (!table.refusesRobotMove(place, refusalOf(place, from, to), move)) play(table, place, from, to);
+                    return;
                 }
             }
         }

@@ -41,8 +41,10 @@ private:
     StandinCoTuong() = default;
     Team* teamOf(int place) const;
     Piece* pieceOnSquare(int8_t square) const;
-    // Plays the move when the rules allow it; false leaves everything as it was.
-    bool play(StandinRobotTables& table, int place, int8_t from, int8_t to);
+    // Why the rules refuse the place's move now (none when they allow it), the player's and the robot's
+    // alike.
+    const char* refusalOf(int place, int8_t from, int8_t to) const;
+    void play(StandinRobotTables& table, int place, int8_t from, int8_t to);
 
     CCBoardModel board_;
 };

@@ -1,6 +1,7 @@
 #include "standin-server/StandinCoVua.h"
 
 #include <cstdlib>
+#include <string>
 
 namespace zuno::standin {
 
@@ -14,6 +15,11 @@ constexpr int8_t SC_PLAYING = 62;
 constexpr int8_t SC_CHESS_COMMAND = 91;
 constexpr int8_t kKingSide = 8, kQueenSide = 9;
 constexpr int8_t kPromotionAsked = 8;
+
+// A square code in chess notation, as a log line names it.
+std::string squareName(int8_t square) {
+    return {static_cast<char>('a' + square / 10), static_cast<char>('1' + square % 10)};
+}
 }  // namespace
 
 std::shared_ptr<StandinCoVua> StandinCoVua::addTo(StandinRobotTables& tables) {
@@ -172,7 +178,8 @@ bool StandinCoVua::kingAttacked(int colour) const {
     return false;
 }
 
-// Square by square of the robot's own view, top row first: a capture first, else the first target.
+// Square by square of the robot's own view, top row first: a capture first, else the first target;
+// judged as the player's move is.
 void StandinCoVua::robotMoves(StandinRobotTables& table, int place) {
     const int colour = colourOf(place);
     CoVuaBoard& board = boards_[colour];
@@ -187,6 +194,9 @@ void StandinCoVua::robotMoves(StandinRobotTables& table, int place) {
                     if (captures && board.pieceAt(t.row, t.col) == C::kEmpty) continue;
                     const Move move{static_cast<int8_t>(C::squareCode({row, col}, colour == 0)),
                                     static_cast<int8_t>(C::squareCode(t, colour == 0))};
+                    const char* why = allowed(place, move) ? nullptr : "not one of the piece's targets";
+                    const std::string shown = "moves " + squareName(move.from) + " to " + squareName(move.to);
+                    if (table.refusesRobotMove(place, why, shown)) return;
                     if (!promotes(place, move)) {
                         play(table, place, move, 0);
                         return;

@@ -177,23 +177,39 @@ void StandinPhom::startTurn(StandinRobotTables& table, int place, Phase phase) {
     table.startTurn(place);
 }
 
-bool StandinPhom::myTurn(const StandinRobotTables& table) const {
-    return table.playing() && table.turn() == table.playerPlace();
+bool StandinPhom::hasTurn(const StandinRobotTables& table, int place) const {
+    return table.playing() && table.turn() == place;
+}
+
+int8_t StandinPhom::eatable() const {
+    if (lastFirer_ < 0 || hands_[static_cast<size_t>(lastFirer_)].fired.empty()) return -1;
+    return hands_[static_cast<size_t>(lastFirer_)].fired.back();
 }
 
 // A robot does its whole turn at once: takes a card (unless it opens the deal), lays down on its fourth
-// turn, fires.
+// turn, fires. Each step is judged as the player's request for it is.
 void StandinPhom::robotTurn(StandinRobotTables& table, int place) {
     Hand& h = hands_[static_cast<size_t>(place)];
     if (phase_ == Phase::DrawOrEat) {
-        const auto with = lastFirer_ >= 0 && !hands_[static_cast<size_t>(lastFirer_)].fired.empty()
-                              ? J::eatWith(h.cards, hands_[static_cast<size_t>(lastFirer_)].fired.back())
-                              : std::nullopt;
-        if (with) eat(table, place, {with->first, with->second});
-        else draw(table, place);
+        const auto with = eatable() >= 0 ? J::eatWith(h.cards, eatable()) : std::nullopt;
+        if (with) {
+            const Cards cards{with->first, with->second};
+            const std::string move = "eats " + cardsText({eatable()}) + " with " + cardsText(cards);
+            if (table.refusesRobotMove(place, refusalToEat(table, place, cards), move)) return;
+            eat(table, place, cards);
+        } else {
+            if (table.refusesRobotMove(place, refusalToDraw(table, place), "draws")) return;
+            draw(table, place);
+        }
         if (!table.playing() || table.turn() != place) return;  // a U ended the deal, or the turn passed on
     }
-    if (phase_ == Phase::LayDown) layDown(table, place, J::melds(h.cards), false);
+    if (phase_ == Phase::LayDown) {
+        const std::vector<Cards> melds = J::melds(h.cards);
+        std::string move = "lays down";
+        for (const Cards& meld : melds) move.append(" ").append(cardsText(meld));
+        if (table.refusesRobotMove(place, refusalToLayDown(table, place, melds), move)) return;
+        layDown(table, place, melds, false);
+    }
     if (isNew_ && h.laid) {
         // Cards that extend a meld on the table go onto it, keeping one to fire.
         for (int8_t card : J::freeCards(h.cards)) {
@@ -216,7 +232,9 @@ void StandinPhom::robotTurn(StandinRobotTables& table, int place) {
             }
         }
     }
-    fire(table, place, J::highestFree(h.cards));
+    const int8_t card = J::highestFree(h.cards);
+    if (table.refusesRobotMove(place, refusalToFire(table, place, card), "fires " + cardsText({card}))) return;
+    fire(table, place, card);
 }
 
 void StandinPhom::turnTimeOver(StandinRobotTables& table, int place) { playOut(table, place); }
@@ -509,9 +527,38 @@ void StandinPhom::sendCards(StandinRobotTables& table, const Cards& cards) {
     }
 }
 
-const StandinPhom::Text* StandinPhom::notToTake(const StandinRobotTables& table) const {
-    if (!myTurn(table)) return &kNotYourTurn;
+const StandinPhom::Text* StandinPhom::refusalToDraw(const StandinRobotTables& table, int place) const {
+    if (!hasTurn(table, place)) return &kNotYourTurn;
     return phase_ == Phase::DrawOrEat ? nullptr : &kTakenAlready;
+}
+
+// With two cards at least of the hand that meld with the card fired last.
+const StandinPhom::Text* StandinPhom::refusalToEat(const StandinRobotTables& table, int place,
+                                                   const Cards& with) const {
+    if (const Text* why = refusalToDraw(table, place)) return why;
+    Cards meld = with;
+    meld.push_back(eatable());
+    const bool melds = with.size() >= 2 && eatable() >= 0 && holdsAll(hands_[static_cast<size_t>(place)].cards, with) &&
+                       J::isMeld(meld);
+    return melds ? nullptr : &kNotMelding;
+}
+
+// Melds of the hand once a card is taken (none at all is a lay-down of nothing).
+const StandinPhom::Text* StandinPhom::refusalToLayDown(const StandinRobotTables& table, int place,
+                                                       const std::vector<Cards>& melds) const {
+    if (!hasTurn(table, place)) return &kNotYourTurn;
+    if (phase_ == Phase::DrawOrEat) return &kTakeFirst;
+    Cards all;
+    for (const Cards& m : melds) all.insert(all.end(), m.begin(), m.end());
+    const bool valid = std::all_of(melds.begin(), melds.end(), [](const Cards& m) { return J::isMeld(m); }) &&
+                       holdsAll(hands_[static_cast<size_t>(place)].cards, all);
+    return valid ? nullptr : &kNotMelding;
+}
+
+const StandinPhom::Text* StandinPhom::refusalToFire(const StandinRobotTables& table, int place, int8_t card) const {
+    if (!hasTurn(table, place)) return &kNotYourTurn;
+    if (phase_ == Phase::DrawOrEat) return &kTakeFirst;
+    return holdsAll(hands_[static_cast<size_t>(place)].cards, {card}) ? nullptr : &kNotHeld;
 }
 
 bool StandinPhom::take(StandinRobotTables& table, int8_t commandId, Message& request) {
@@ -519,7 +566,7 @@ bool StandinPhom::take(StandinRobotTables& table, int8_t commandId, Message& req
     Hand& mine = hands_[static_cast<size_t>(me)];
     switch (commandId) {
         case CS_GET_CARD:
-            if (const Text* why = notToTake(table)) moveError(table, *why);
+            if (const Text* why = refusalToDraw(table, me)) moveError(table, *why);
             else draw(table, me);
             return true;
         case CS_EAT_CARD: {
@@ -529,17 +576,8 @@ bool StandinPhom::take(StandinRobotTables& table, int8_t commandId, Message& req
                 const int8_t id = request.readByte();
                 if (id != kSeparator) with.push_back(id);
             }
-            if (const Text* why = notToTake(table)) {
-                refuseEat(table, *why);
-                return true;
-            }
-            Cards meld = with;
-            if (lastFirer_ >= 0 && !hands_[static_cast<size_t>(lastFirer_)].fired.empty())
-                meld.push_back(hands_[static_cast<size_t>(lastFirer_)].fired.back());
-            if (with.size() >= 2 && meld.size() > with.size() && holdsAll(mine.cards, with) && J::isMeld(meld))
-                eat(table, me, with);
-            else
-                refuseEat(table, {kNotAMeld, kNotAMeldVi});
+            if (const Text* why = refusalToEat(table, me, with)) refuseEat(table, *why);
+            else eat(table, me, with);
             return true;
         }
         case CS_HA_PHOM: {
@@ -551,24 +589,12 @@ bool StandinPhom::take(StandinRobotTables& table, int8_t commandId, Message& req
                 else melds.back().push_back(id);
             }
             std::erase_if(melds, [](const Cards& m) { return m.empty(); });
-            if (!myTurn(table)) {
-                refuseLayDown(table, kNotYourTurn);
-                return true;
-            }
-            if (phase_ == Phase::DrawOrEat) {
-                refuseLayDown(table, kTakeFirst);
-                return true;
-            }
-            Cards all;
-            for (const Cards& m : melds) all.insert(all.end(), m.begin(), m.end());
-            const bool valid = std::all_of(melds.begin(), melds.end(), [](const Cards& m) { return J::isMeld(m); }) &&
-                               holdsAll(mine.cards, all);
-            if (!valid) {
-                refuseLayDown(table, {kNotAMeld, kNotAMeldVi});
+            if (const Text* why = refusalToLayDown(table, me, melds)) {
+                refuseLayDown(table, *why);
                 return true;
             }
             Cards rest = mine.cards;
-            for (int8_t id : all) rest.erase(std::find(rest.begin(), rest.end(), id));
+            for (const Cards& m : melds) removeCards(rest, m);
             const bool u = rest.empty();
             layDown(table, me, melds, u);
             if (u) endDeal(table, me, mine.ate);
@@ -576,16 +602,14 @@ bool StandinPhom::take(StandinRobotTables& table, int8_t commandId, Message& req
         }
         case CS_FIRE: {
             const int8_t card = request.readByte();
-            if (!myTurn(table)) moveError(table, kNotYourTurn);
-            else if (phase_ == Phase::DrawOrEat) moveError(table, kTakeFirst);
-            else if (!holdsAll(mine.cards, {card})) moveError(table, kNotHeld);
+            if (const Text* why = refusalToFire(table, me, card)) moveError(table, *why);
             else fire(table, me, card);
             return true;
         }
         case ADD_CARD: {
             Cards cards;
             while (request.available()) cards.push_back(request.readByte());
-            if (!myTurn(table)) moveError(table, kNotYourTurn);
+            if (!hasTurn(table, me)) moveError(table, kNotYourTurn);
             else if (!mine.laid || phase_ != Phase::Fire) moveError(table, kLayDownFirst);
             else sendCards(table, cards);
             return true;
@@ -598,7 +622,7 @@ bool StandinPhom::take(StandinRobotTables& table, int8_t commandId, Message& req
         case CS_SKIP:
             // A skip that comes after the turn has moved on is ignored: the player's clock sends it at
             // the end of a turn the table may already have played out.
-            if (myTurn(table)) playOut(table, me);
+            if (hasTurn(table, me)) playOut(table, me);
             return true;
         default:
             return false;

@@ -50,6 +50,7 @@ public:
     static constexpr Text kTakenAlready{"You have taken a card this turn.", "Bạn đã lấy bài ở lượt này."};
     static constexpr Text kNotHeld{"You do not hold that card.", "Bạn không có lá bài đó."};
     static constexpr Text kLayDownFirst{"Lay your melds down first.", "Hãy hạ phỏm trước."};
+    static constexpr Text kNotMelding{kNotAMeld, kNotAMeldVi};
     static constexpr const char* kWon = "Won the deal";
     static constexpr const char* kWonVi = "Thắng ván";
     static constexpr const char* kLost = "Lost the deal";
@@ -119,10 +120,16 @@ private:
     void playOut(StandinRobotTables& table, int place);
     void nextTurn(StandinRobotTables& table, int after);
     void endDeal(StandinRobotTables& table, int uPlace, bool payAll, int leaver = -1);
-    // A deal runs and the turn is the player's.
-    bool myTurn(const StandinRobotTables& table) const;
-    // Why the player may not take a card now (none when he may).
-    const Text* notToTake(const StandinRobotTables& table) const;
+    // A deal runs and the turn is the place's.
+    bool hasTurn(const StandinRobotTables& table, int place) const;
+    // Why the rules refuse the place's draw, eat (with the cards of its hand), lay-down or fire now; none
+    // when they allow it. The player's requests and the robots' moves are judged by these alike.
+    const Text* refusalToDraw(const StandinRobotTables& table, int place) const;
+    const Text* refusalToEat(const StandinRobotTables& table, int place, const Cards& with) const;
+    const Text* refusalToLayDown(const StandinRobotTables& table, int place, const std::vector<Cards>& melds) const;
+    const Text* refusalToFire(const StandinRobotTables& table, int place, int8_t card) const;
+    // The card that may be eaten now: the last one fired, while it is still to be had; -1 when none.
+    int8_t eatable() const;
     void finishMessages(StandinRobotTables& table, const std::array<int32_t, 4>& scores,
                         const std::array<int32_t, 4>& money, int winner, bool payAll);
     // New Phom: the player's cards onto the melds on the table.

@@ -1,7 +1,9 @@
 #include "standin-server/StandinPoker.h"
 
 #include <algorithm>
+#include <iterator>
 #include <numeric>
+#include <string>
 
 namespace zuno::standin {
 
@@ -30,6 +32,16 @@ using Hand = StandinPokerHand;
 
 void writeInts(Message& m, const std::vector<int32_t>& values) {
     for (int32_t v : values) m.writeInt(v);
+}
+
+// An action as a log line tells it: BET and RAISE with the chips added.
+std::string actionText(const Hand::Choice& choice) {
+    constexpr const char* kNames[] = {"does nothing", "bets", "raises", "calls", "checks", "folds", "goes all in"};
+    const bool known = choice.action >= 0 && choice.action < static_cast<int>(std::size(kNames));
+    std::string text = known ? kNames[choice.action] : "acts";
+    if (!known || choice.action == Hand::BET || choice.action == Hand::RAISE)
+        text.append(" ").append(std::to_string(known ? choice.amount : choice.action));
+    return text;
 }
 
 // The stack the player brings to a seat: kBuyIn, or all of a smaller balance.
@@ -237,9 +249,17 @@ int32_t StandinPoker::nextId() const {
 
 void StandinPoker::robotTurn(StandinRobotTables& table, int place) {
     if (!hand_ || hand_->toAct() != place) return;
-    const auto done = hand_->robotAct(place);
+    if (robotActs(table, place)) afterAction(table);
+}
+
+bool StandinPoker::robotActs(StandinRobotTables& table, int place) {
+    const Hand::Choice choice = hand_->robotChoice(place);
+    const std::string move = actionText(choice) + " with " + std::to_string(hand_->toCall(place)) + " to call and " +
+                             std::to_string(hand_->player(place).stack) + " in the stack";
+    const auto done = hand_->act(place, choice);
+    if (table.refusesRobotMove(place, done.refusal ? done.refusal->english.c_str() : nullptr, move)) return false;
     echo(table, place, done);
-    afterAction(table);
+    return true;
 }
 
 // The player let the time run out: a check where nothing is to call, else a fold.
@@ -397,8 +417,7 @@ void StandinPoker::playerLeaves(StandinRobotTables& table, int) {
         hand_->foldOut(hand_->placeOf(playerId_));
         while (!hand_->over()) {
             const int actor = hand_->toAct();
-            if (actor >= 0) echo(table, actor, hand_->robotAct(actor));
-            else if (!hand_->nextStreet()) break;
+            if (actor >= 0 ? !robotActs(table, actor) : !hand_->nextStreet()) break;
         }
         finish(table);
     }

@@ -95,6 +95,9 @@ private:
     void startLater(StandinRobotTables& table, double delay);
     int32_t nextId() const;
     void echo(StandinRobotTables& table, int place, const StandinPokerHand::Done& done);
+    // The robot at the place acts as it chooses, judged as the player's request is (a refused action is
+    // not made); false when refused.
+    bool robotActs(StandinRobotTables& table, int place);
     void afterAction(StandinRobotTables& table);
     void street(StandinRobotTables& table);
     void selfResult(StandinRobotTables& table);

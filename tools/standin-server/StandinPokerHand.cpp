@@ -120,10 +120,10 @@ void StandinPokerHand::foldOut(int place) {
     if (place == toAct_ || inHandCount() < 2) passTurn(place);
 }
 
-StandinPokerHand::Done StandinPokerHand::robotAct(int place) {
+StandinPokerHand::Choice StandinPokerHand::robotChoice(int place) const {
     const int32_t call = toCall(place);
-    if (call == 0) return act(place, CHECK);
-    return act(place, call >= player(place).stack ? ALL_IN : CALL);
+    if (call == 0) return {CHECK};
+    return {call >= player(place).stack ? ALL_IN : CALL};
 }
 
 // The next place that still has to act: one that has not acted since the last raise, or owes chips;

@@ -79,10 +79,17 @@ public:
     // The actions a place may take now, in the order the table lists them.
     std::vector<int32_t> allowed(int place) const;
 
+    // An action as asked for: BET and RAISE with the chips to add.
+    struct Choice {
+        int8_t action = 0;
+        int32_t amount = 0;
+    };
+
     // The action of the place to act; a refusal changes nothing.
     Done act(int place, int8_t action, int32_t amount = 0);
-    // What a robot does: check, else call, all in when the call reaches the stack.
-    Done robotAct(int place);
+    Done act(int place, Choice choice) { return act(place, choice.action, choice.amount); }
+    // What a robot asks to do: check, else call, all in when the call reaches the stack.
+    Choice robotChoice(int place) const;
     // The place leaves the hand, in turn or not (standing up): folded, and the turn passes on if it
     // was his.
     void foldOut(int place);

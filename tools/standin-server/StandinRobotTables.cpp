@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <iterator>
 
+#include "platform/core/Log.h"
+
 namespace zuno::standin {
 
 namespace {
@@ -79,6 +81,15 @@ bool holdsAll(const std::vector<int8_t>& hand, const std::vector<int8_t>& cards)
         rest.erase(it);
     }
     return true;
+}
+
+std::string cardsText(const std::vector<int8_t>& cards) {
+    std::string out = "[";
+    for (int8_t id : cards) {
+        if (out.size() > 1) out += ' ';
+        out += std::to_string(id);
+    }
+    return out + ']';
 }
 
 StandinRobotTables::StandinRobotTables(std::shared_ptr<StandinSignIn> signIn, std::shared_ptr<StandinLobbyLists> lists,
@@ -659,6 +670,17 @@ void StandinRobotTables::setStake(int32_t money) {
         m.writeInt(money);
         send(m);
     }
+}
+
+bool StandinRobotTables::refusesRobotMove(int place, const char* why, const std::string& move) {
+    if (!why) return false;
+    const Place& mover = places_[static_cast<size_t>(place)];
+    const std::string who = (mover.robot ? "" : "the robots' play for ") + mover.name;
+    const std::string refused = who + " (" + std::to_string(mover.id) + ") " + move + ": " + why;
+    sys::Log::warningFormat("StandinServer: game %d refuses a robot's move: %s", game_ ? game_->gameType() : 0,
+                            refused.c_str());
+    if (watch_.robotMoveRefused) watch_.robotMoveRefused(refused);
+    return true;
 }
 
 void StandinRobotTables::refuseStake(const Text& why) {

@@ -24,6 +24,8 @@ class StandinRobotTables;
 
 // Every card of `cards` is in `hand`, each used once.
 bool holdsAll(const std::vector<int8_t>& hand, const std::vector<int8_t>& cards);
+// The card ids as a log line shows them: "[4 17 30]".
+std::string cardsText(const std::vector<int8_t>& cards);
 
 // One game's rules at a robot table of the stand-in: what the loop asks of the game. Every operation
 // runs on the loop's worker or a session thread with the loop's lock held, so a game keeps its state
@@ -137,10 +139,12 @@ public:
         bool stepsRunByTests = false;
     };
     // Tests: what the table sends, with whether it would reach the player (nothing does while a leaver's
-    // deal is settled), and every payment of a result, as they happen; called with the lock held.
+    // deal is settled), every payment of a result, and every robot's move the game's rules refuse (who,
+    // the move and why, in a line), as they happen; called with the lock held.
     struct Watch {
         std::function<void(const Message&, bool toPlayer)> sent;
         std::function<void(int32_t playerId, int64_t amount)> paid;
+        std::function<void(const std::string& refused)> robotMoveRefused;
     };
 
     struct Place {
@@ -290,6 +294,13 @@ public:
     std::string say(const Text& text) const { return say(text.english, text.vietnamese); }
     // The stake the table plays for: kStake at a new table, then what its owner set.
     int32_t stake() const { return stake_; }
+    // A robot's move at the place (or the robots' play in the player's place, as tests have it), judged
+    // as the player's request is judged, by the same rules: `why` is their refusal, null when they allow
+    // it. A refused move is not made: it is told to the watch and logged as a warning. True when refused.
+    bool refusesRobotMove(int place, const char* why, const std::string& move);
+    bool refusesRobotMove(int place, const Text* why, const std::string& move) {
+        return refusesRobotMove(place, why ? why->english : nullptr, move);
+    }
     // The stake request is refused for this reason (the stake error, 10).
     void refuseStake(const Text& why);
     // The start request is refused for this reason (an alert).

@@ -131,7 +131,11 @@ void StandinTienLen::deal(StandinRobotTables& tables) {
 
 void StandinTienLen::robotTurn(StandinRobotTables& tables, int place) {
     Cards cards = robotChoice(hands_[place]);
-    if (cards.empty()) pass(tables, place);
+    const bool passes = cards.empty();
+    const std::string move = passes ? "passes" : "plays " + cardsText(cards);
+    const Refusal* why = passes ? refusalToPass(tables, place) : refusalToPlay(tables, place, cards);
+    if (tables.refusesRobotMove(place, why, move + " on " + cardsText(table_))) return;
+    if (passes) pass(tables, place);
     else play(tables, place, std::move(cards));
 }
 
@@ -173,31 +177,32 @@ void StandinTienLen::refuse(StandinRobotTables& tables, const Refusal& text) {
     tables.send(m);
 }
 
+const StandinTienLen::Refusal* StandinTienLen::refusalToPlay(const StandinRobotTables& tables, int place,
+                                                               const Cards& cards) const {
+    if (!tables.playing() || tables.turn() != place) return &kNotYourTurn;
+    if (cards.empty() || !holdsAll(hands_[place].cards, cards)) return &kNotInHand;
+    return beats(cards) ? nullptr : &kCannotBeat;
+}
+
+const StandinTienLen::Refusal* StandinTienLen::refusalToPass(const StandinRobotTables& tables, int place) const {
+    if (!tables.playing() || tables.turn() != place) return &kNotYourTurn;
+    return table_.empty() ? &kMustLead : nullptr;
+}
+
 bool StandinTienLen::playerMove(StandinRobotTables& tables, Message& request) {
     const int count = static_cast<uint8_t>(request.readByte());
     Cards cards;
     for (int i = 0; i < count && request.available(); ++i) cards.push_back(request.readByte());
-    const int me = tables.playerPlace();
-    if (!tables.playing() || tables.turn() != me) {
-        refuse(tables, kNotYourTurn);
-        return true;
-    }
+    if (static_cast<int>(cards.size()) != count) cards.clear();  // cut short: no cards held
     std::sort(cards.begin(), cards.end());
-    if (cards.empty() || static_cast<int>(cards.size()) != count || !holdsAll(hands_[me].cards, cards)) {
-        refuse(tables, kNotInHand);
-        return true;
-    }
-    if (!beats(cards)) {
-        refuse(tables, kCannotBeat);
-        return true;
-    }
-    play(tables, me, std::move(cards));
+    const int me = tables.playerPlace();
+    if (const Refusal* why = refusalToPlay(tables, me, cards)) refuse(tables, *why);
+    else play(tables, me, std::move(cards));
     return true;
 }
 
 bool StandinTienLen::playerSkip(StandinRobotTables& tables) {
-    if (!tables.playing() || tables.turn() != tables.playerPlace()) refuse(tables, kNotYourTurn);
-    else if (table_.empty()) refuse(tables, kMustLead);
+    if (const Refusal* why = refusalToPass(tables, tables.playerPlace())) refuse(tables, *why);
     else pass(tables, tables.playerPlace());
     return true;
 }

@@ -31,10 +31,7 @@ public:
     static constexpr const char* kInvitation = "An invites you to a Tien Len table.";
     static constexpr const char* kNorthernInvitation = "An invites you to a Tien Len Mien Bac table.";
     // A refusal in the client's language.
-    struct Refusal {
-        const char* english;
-        const char* vietnamese;
-    };
+    using Refusal = StandinRobotTables::Text;
     static constexpr Refusal kNotYourTurn{"It is not your turn.", "Chưa đến lượt bạn."};
     static constexpr Refusal kNotInHand{"You do not hold those cards.", "Bạn không có những lá bài này."};
     static constexpr Refusal kCannotBeat{"Those cards cannot be played on the table.",
@@ -91,6 +88,10 @@ private:
     void finish(StandinRobotTables& table, int place, int playersInDeal);
     void endDeal(StandinRobotTables& table, int lastPlace);
 
+    // Why the rules refuse the place's play of the cards now, or its pass; none when they allow it. The
+    // player's requests and the robots' moves are judged by these alike.
+    const Refusal* refusalToPlay(const StandinRobotTables& table, int place, const Cards& cards) const;
+    const Refusal* refusalToPass(const StandinRobotTables& table, int place) const;
     int8_t typeOf(const Cards& cards) const;
     bool beats(const Cards& cards) const;
     Cards robotChoice(const Hand& hand) const;

@@ -1,7 +1,8 @@
 // Every card game the stand-in deals, at tables of two players up to its most: each place holds the hand
 // its game's rules give (Phom's first mover one card more), and no card is dealt twice across the hands
-// and the cards left to draw; up to two hundred deals of a seeded deck at each table, each played out,
-// so that the next is opened by whoever its rules give (the last winner, the next place).
+// and the cards left to draw; up to two hundred deals of a seeded deck at each table, each played out by
+// robots whose every move the rules allow, so that the next is opened by whoever its rules give (the
+// last winner, the next place).
 #include <gtest/gtest.h>
 
 #include <set>

@@ -1,9 +1,9 @@
 // Every game the stand-in plays, its deals played out by the robots with the player in each style (one
 // who plays as they do, one who passes or gives up at every chance, one whose every turn runs out, one
-// who leaves in the middle of a deal), at tables of every size and kind: every player dealt in gets his
-// finish, the money of each deal sums to zero and is what the finishes say (at Poker, what the result's
-// stacks moved by), and a leaver is settled with the worst of it (at a banker table, a punter who leaves
-// pays his stake and a banker every punter's).
+// who leaves in the middle of a deal), at tables of every size and kind: no robot makes a move the game's
+// rules refuse, every player dealt in gets his finish, the money of each deal sums to zero and is what
+// the finishes say (at Poker, what the result's stacks moved by), and a leaver is settled with the worst
+// of it (at a banker table, a punter who leaves pays his stake and a banker every punter's).
 #include <gtest/gtest.h>
 
 #include "StandinPlayOut.h"

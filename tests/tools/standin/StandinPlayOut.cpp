@@ -266,7 +266,10 @@ Table::Table(const Game& game, StandinTableKind kind, int players, uint32_t seed
                                 copy.set_idx(0);
                                 game_.read(*tables_, copy, told_);
                             },
-                            [this](int32_t id, int64_t amount) { paid_[id] += amount; }});
+                            [this](int32_t id, int64_t amount) { paid_[id] += amount; },
+                            [this](const std::string& refused) {
+                                if (refusedMove_.empty()) refusedMove_ = std::string(game_.name) + ": " + refused;
+                            }});
 }
 
 Table::~Table() { tables_->watchForTests({}); }
@@ -366,6 +369,7 @@ std::string Table::playDeal(Style style, int& leaveAt, const AtStart& atStart, P
 
     int actedAt = -1;  // the player's turn he has played his part of
     for (int step = 0; step < kMostSteps; ++step) {
+        if (!refusedMove_.empty()) return refusedMove_;
         if (style == Style::Leaves && leaveAt-- == 0) {
             ++played.leaves;
             return leave(deal);
@@ -402,6 +406,7 @@ std::string Table::leave(Deal& deal) {
 
 // The first thing wrong with the money and the finishes of the deal just over, or nothing.
 std::string Table::checked(const Deal& deal, int32_t leaver) const {
+    if (!refusedMove_.empty()) return refusedMove_;
     int64_t sum = 0;
     for (const auto& [id, amount] : paid_) {
         if (!deal.dealtIn.count(id))

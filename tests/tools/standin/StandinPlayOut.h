@@ -2,10 +2,12 @@
 
 // Deals played out at a stand-in table that talks to nobody: the player (an account) in the style the
 // test picks and robots in the other places, the table's steps (robots' turns, pauses, the player's turn
-// running out) run one after the other on the table's own clock. Every deal is checked as it ends: each
-// player dealt in gets his finish in what the table sends, the money the deal moves sums to zero and is
-// what the finishes announce (at Poker, what the result's stacks moved by), and a player who leaves is
-// settled as a leaver (at a banker table, a punter pays his stake and a banker every punter's).
+// running out) run one after the other on the table's own clock. Every robot's move (and the robots' play
+// in the player's place) is judged by the game's rules as the player's request is: the first they refuse
+// ends the play-out there, naming the game, the robot, the move and why. Every deal is checked as it
+// ends: each player dealt in gets his finish in what the table sends, the money the deal moves sums to
+// zero and is what the finishes announce (at Poker, what the result's stacks moved by), and a player who
+// leaves is settled as a leaver (at a banker table, a punter pays his stake and a banker every punter's).
 #include <cstdint>
 #include <functional>
 #include <map>
@@ -110,6 +112,7 @@ private:
     std::shared_ptr<StandinRobotGame> robotGame_;
     Told told_;
     std::map<int32_t, int64_t> paid_;
+    std::string refusedMove_;  // the first robot's move the game's rules refused
     int sent_ = 0, sentToMe_ = 0;
 };
 

@@ -98,9 +98,9 @@ TEST(StandinPokerHand, JudgesThePlayersAmountsAndTurns) {
     EXPECT_EQ(h.act(1, H::RAISE, 950).action, H::ALL_IN);  // the whole stack
     EXPECT_EQ(h.toAct(), 2);
     EXPECT_EQ(h.allowed(2), (Ints{H::FOLD, H::ALL_IN}));  // the call reaches the stack
-    EXPECT_EQ(h.robotAct(2).action, H::ALL_IN);
+    EXPECT_EQ(h.act(2, h.robotChoice(2)).action, H::ALL_IN);
     EXPECT_EQ(h.toAct(), 0);
-    EXPECT_EQ(h.robotAct(0).action, H::ALL_IN);
+    EXPECT_EQ(h.act(0, h.robotChoice(0)).action, H::ALL_IN);
     EXPECT_TRUE(h.runsOut());
 
     // A raise need only top the call, however small it is beside the raise before it.
@@ -121,7 +121,7 @@ TEST(StandinPokerHand, JudgesThePlayersAmountsAndTurns) {
     const auto small = quiet.act(1, H::BET, 60);
     EXPECT_EQ(english(small), "The bet must be at least 100.");
     EXPECT_EQ(small.refusal->vietnamese, "Mức cược phải ít nhất là 100.");
-    EXPECT_EQ(quiet.robotAct(1).action, H::CHECK);
+    EXPECT_EQ(quiet.act(1, quiet.robotChoice(1)).action, H::CHECK);
 
     // A call the stack does not cover goes all in, though only FOLD and ALL IN are listed.
     auto shortFirst = hand({1000, 1000, 1000, 80}, 0);
@@ -188,7 +188,7 @@ TEST(StandinPokerHand, ATieSplitsThePotTheOddChipAfterTheButton) {
     ASSERT_EQ(h.pots(), (Ints{4 * 77, 2 * (251 - 77) + (100 - 77)}));  // 308 for three, 371 for two
     while (!h.over()) {
         ASSERT_TRUE(h.nextStreet() || h.over());
-        while (h.toAct() != -1) ASSERT_FALSE(h.robotAct(h.toAct()).refusal);
+        while (h.toAct() != -1) ASSERT_FALSE(h.act(h.toAct(), h.robotChoice(h.toAct())).refusal);
     }
     std::vector<std::string> shares;
     for (const H::Win& w : h.settle())
