@@ -23,13 +23,6 @@ constexpr int kBaiCaoCards = 3, kXiZachCards = 2;
 constexpr int kRobotStandsAt = 16;
 constexpr double kStakeDelay = 0.2;
 namespace J = bankerjudge;
-
-void removeCards(std::vector<int8_t>& from, const std::vector<int8_t>& cards) {
-    for (int8_t id : cards) {
-        auto it = std::find(from.begin(), from.end(), id);
-        if (it != from.end()) from.erase(it);
-    }
-}
 }  // namespace
 
 std::shared_ptr<StandinBanker> StandinBanker::addTo(StandinRobotTables& tables, int8_t gameType) {

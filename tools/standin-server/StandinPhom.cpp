@@ -32,13 +32,6 @@ constexpr size_t kLaidBytes = 12;
 constexpr size_t kLeftoverRow = 11;
 constexpr int kEatSlots = 5;
 using J = StandinPhomJudge;
-
-void removeCards(std::vector<int8_t>& from, const std::vector<int8_t>& cards) {
-    for (int8_t id : cards) {
-        auto it = std::find(from.begin(), from.end(), id);
-        if (it != from.end()) from.erase(it);
-    }
-}
 }  // namespace
 
 std::shared_ptr<StandinPhom> StandinPhom::addTo(StandinRobotTables& tables) {
@@ -191,10 +184,11 @@ int8_t StandinPhom::eatable() const {
 void StandinPhom::robotTurn(StandinRobotTables& table, int place) {
     Hand& h = hands_[static_cast<size_t>(place)];
     if (phase_ == Phase::DrawOrEat) {
-        const auto with = eatable() >= 0 ? J::eatWith(h.cards, eatable()) : std::nullopt;
+        const int8_t fired = eatable();
+        const auto with = fired >= 0 ? J::eatWith(h.cards, fired) : std::nullopt;
         if (with) {
             const Cards cards{with->first, with->second};
-            const std::string move = "eats " + cardsText({eatable()}) + " with " + cardsText(cards);
+            const std::string move = "eats " + cardsText({fired}) + " with " + cardsText(cards);
             if (table.refusesRobotMove(place, refusalToEat(table, place, cards), move)) return;
             eat(table, place, cards);
         } else {

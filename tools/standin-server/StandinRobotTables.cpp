@@ -83,6 +83,13 @@ bool holdsAll(const std::vector<int8_t>& hand, const std::vector<int8_t>& cards)
     return true;
 }
 
+void removeCards(std::vector<int8_t>& from, const std::vector<int8_t>& cards) {
+    for (int8_t id : cards) {
+        auto it = std::find(from.begin(), from.end(), id);
+        if (it != from.end()) from.erase(it);
+    }
+}
+
 std::string cardsText(const std::vector<int8_t>& cards) {
     std::string out = "[";
     for (int8_t id : cards) {

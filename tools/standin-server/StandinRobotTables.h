@@ -24,6 +24,8 @@ class StandinRobotTables;
 
 // Every card of `cards` is in `hand`, each used once.
 bool holdsAll(const std::vector<int8_t>& hand, const std::vector<int8_t>& cards);
+// Takes each card of `cards` out of `from` once, where it is there.
+void removeCards(std::vector<int8_t>& from, const std::vector<int8_t>& cards);
 // The card ids as a log line shows them: "[4 17 30]".
 std::string cardsText(const std::vector<int8_t>& cards);
 

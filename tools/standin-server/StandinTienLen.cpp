@@ -254,7 +254,7 @@ int StandinTienLen::nextActive(StandinRobotTables& tables, int after, bool skipP
 
 void StandinTienLen::play(StandinRobotTables& tables, int place, Cards cards) {
     Hand& h = hands_[place];
-    for (int8_t id : cards) h.cards.erase(std::find(h.cards.begin(), h.cards.end(), id));
+    removeCards(h.cards, cards);
     table_ = cards;
     lastMover_ = place;
     ++movesInDeal_;
