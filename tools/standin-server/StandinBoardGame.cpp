@@ -57,6 +57,15 @@ void StandinBoardGame::moved(StandinRobotTables& table, int place) { turnOf(tabl
 
 void StandinBoardGame::robotTurn(StandinRobotTables& table, int place) { robotMoves(table, place); }
 
+void StandinBoardGame::robotFallback(StandinRobotTables& table, int place) { resigns(table, place); }
+
+void StandinBoardGame::resigns(StandinRobotTables& table, int place) {
+    Message m = table.tableMessage(SC_WANT_LOSE);
+    m.writeInt(table.place(place).id);
+    table.send(m);
+    ended(table, other(place));
+}
+
 void StandinBoardGame::turnTimeOver(StandinRobotTables& table, int place) {
     Message m = table.tableMessage(SC_FORCE_LOSE);
     m.writeInt(table.place(place).id);
@@ -89,10 +98,7 @@ bool StandinBoardGame::take(StandinRobotTables& table, int8_t commandId, Message
         return true;
     }
     if (commandId == CS_WANT_LOSE) {
-        Message m = table.tableMessage(SC_WANT_LOSE);
-        m.writeInt(table.place(me).id);
-        table.send(m);
-        ended(table, other(me));
+        resigns(table, me);
         return true;
     }
     // A move out of turn is not answered.

@@ -44,6 +44,9 @@ public:
     void seatsChanged(StandinRobotTables& table, bool newTable) override;
     void deal(StandinRobotTables& table) override;
     void robotTurn(StandinRobotTables& table, int place) override;
+    // The robot gives the game up, as the player may at any time of a game: its own move already comes
+    // from the rules engine that judges it, so no other move would be surer.
+    void robotFallback(StandinRobotTables& table, int place) override;
     void turnTimeOver(StandinRobotTables& table, int place) override;
     void playerLeaves(StandinRobotTables& table, int place) override;
     bool take(StandinRobotTables& table, int8_t commandId, Message& request) override;
@@ -74,6 +77,8 @@ protected:
 
 private:
     void resultRows(StandinRobotTables& table, int winner);
+    // The place gives the game up (27 naming it); the other wins.
+    void resigns(StandinRobotTables& table, int place);
     void turnOf(StandinRobotTables& table, int place);
 
     int games_ = 0;

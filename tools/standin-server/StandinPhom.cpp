@@ -179,13 +179,17 @@ int8_t StandinPhom::eatable() const {
     return hands_[static_cast<size_t>(lastFirer_)].fired.back();
 }
 
+void StandinPhom::robotTurn(StandinRobotTables& table, int place) { robotPlays(table, place, true); }
+
+void StandinPhom::robotFallback(StandinRobotTables& table, int place) { robotPlays(table, place, false); }
+
 // A robot does its whole turn at once: takes a card (unless it opens the deal), lays down on its fourth
 // turn, fires. Each step is judged as the player's request for it is.
-void StandinPhom::robotTurn(StandinRobotTables& table, int place) {
+void StandinPhom::robotPlays(StandinRobotTables& table, int place, bool eats) {
     Hand& h = hands_[static_cast<size_t>(place)];
     if (phase_ == Phase::DrawOrEat) {
         const int8_t fired = eatable();
-        const auto with = fired >= 0 ? J::eatWith(h.cards, fired) : std::nullopt;
+        const auto with = eats && fired >= 0 ? J::eatWith(h.cards, fired) : std::nullopt;
         if (with) {
             const Cards cards{with->first, with->second};
             const std::string move = "eats " + cardsText({fired}) + " with " + cardsText(cards);

@@ -80,6 +80,8 @@ public:
     void seatsChanged(StandinRobotTables& table, bool newTable) override;
     void deal(StandinRobotTables& table) override;
     void robotTurn(StandinRobotTables& table, int place) override;
+    // What is left of the robot's turn, played as its own but with a draw where it would eat.
+    void robotFallback(StandinRobotTables& table, int place) override;
     void turnTimeOver(StandinRobotTables& table, int place) override;
     void playerLeaves(StandinRobotTables& table, int place) override;
     bool take(StandinRobotTables& table, int8_t commandId, Message& request) override;
@@ -102,6 +104,8 @@ private:
 
     // With the loop's lock held.
     void startTurn(StandinRobotTables& table, int place, Phase phase);
+    // The robot's turn from where it stands; it eats the card fired last, when it can, only if `eats`.
+    void robotPlays(StandinRobotTables& table, int place, bool eats);
     void afterTaking(StandinRobotTables& table, int place);
     std::optional<int8_t> takeFromStock();
     void draw(StandinRobotTables& table, int place);

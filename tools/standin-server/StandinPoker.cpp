@@ -249,11 +249,20 @@ int32_t StandinPoker::nextId() const {
 
 void StandinPoker::robotTurn(StandinRobotTables& table, int place) {
     if (!hand_ || hand_->toAct() != place) return;
-    if (robotActs(table, place)) afterAction(table);
+    if (robotActs(table, place, robotChoice(table, place))) afterAction(table);
 }
 
-bool StandinPoker::robotActs(StandinRobotTables& table, int place) {
-    const Hand::Choice choice = hand_->robotChoice(place);
+StandinPokerHand::Choice StandinPoker::robotChoice(StandinRobotTables& table, int place) const {
+    auto proposed = table.takeProposedMove();
+    if (!proposed || proposed->empty()) return hand_->robotChoice(place);
+    return {static_cast<int8_t>(proposed->front()), proposed->size() > 1 ? (*proposed)[1] : 0};
+}
+
+void StandinPoker::robotFallback(StandinRobotTables& table, int place) {
+    if (hand_ && hand_->toAct() == place && robotActs(table, place, {Hand::FOLD})) afterAction(table);
+}
+
+bool StandinPoker::robotActs(StandinRobotTables& table, int place, Hand::Choice choice) {
     const std::string move = actionText(choice) + " with " + std::to_string(hand_->toCall(place)) + " to call and " +
                              std::to_string(hand_->player(place).stack) + " in the stack";
     const auto done = hand_->act(place, choice);
@@ -410,14 +419,18 @@ void StandinPoker::showdown(StandinRobotTables& table) {
     });
 }
 
-// The player who leaves folds; the robots play the hand out at once, and it is settled as at its end.
+// The player who leaves folds; the robots play the hand out at once (a robot whose action is refused
+// folds), and it is settled as at its end.
 void StandinPoker::playerLeaves(StandinRobotTables& table, int) {
     if (!hand_) return;
     if (!hand_->over()) {
         hand_->foldOut(hand_->placeOf(playerId_));
         while (!hand_->over()) {
             const int actor = hand_->toAct();
-            if (actor >= 0 ? !robotActs(table, actor) : !hand_->nextStreet()) break;
+            const bool acted = actor >= 0 ? robotActs(table, actor, robotChoice(table, actor)) ||
+                                                robotActs(table, actor, {Hand::FOLD})
+                                          : hand_->nextStreet().has_value();
+            if (!acted) break;
         }
         finish(table);
     }

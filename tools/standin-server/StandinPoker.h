@@ -76,6 +76,8 @@ public:
     void seatsChanged(StandinRobotTables& table, bool newTable) override;
     void deal(StandinRobotTables& table) override;
     void robotTurn(StandinRobotTables& table, int place) override;
+    // A fold.
+    void robotFallback(StandinRobotTables& table, int place) override;
     void turnTimeOver(StandinRobotTables& table, int place) override;
     void playerLeaves(StandinRobotTables& table, int place) override;
     bool take(StandinRobotTables& table, int8_t commandId, Message& request) override;
@@ -95,9 +97,11 @@ private:
     void startLater(StandinRobotTables& table, double delay);
     int32_t nextId() const;
     void echo(StandinRobotTables& table, int place, const StandinPokerHand::Done& done);
-    // The robot at the place acts as it chooses, judged as the player's request is (a refused action is
-    // not made); false when refused.
-    bool robotActs(StandinRobotTables& table, int place);
+    // What the robot at the place chooses to do (or a test proposes).
+    StandinPokerHand::Choice robotChoice(StandinRobotTables& table, int place) const;
+    // The robot at the place acts as chosen, judged as the player's request is (a refused action is not
+    // made); false when refused.
+    bool robotActs(StandinRobotTables& table, int place, StandinPokerHand::Choice choice);
     void afterAction(StandinRobotTables& table);
     void street(StandinRobotTables& table);
     void selfResult(StandinRobotTables& table);

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <iterator>
+#include <utility>
 
 #include "platform/core/Log.h"
 
@@ -555,7 +556,12 @@ void StandinRobotTables::playRobotTurn(int place, uint64_t serial) {
         heldRobotTurn_ = serial;
         return;
     }
+    const int refused = robotMovesRefused_;
     game_->robotTurn(*this, place);
+    // A refused move was not made: without the move the rules always allow, the turn would stay open
+    // with no clock to end it.
+    if (robotMovesRefused_ != refused && game_ && playing_ && turn_ == place && turnSerial_ == serial)
+        game_->robotFallback(*this, place);
 }
 
 void StandinRobotTables::holdRobotTurns(bool hold) {
@@ -599,6 +605,13 @@ void StandinRobotTables::watchForTests(Watch watch) {
     std::lock_guard<std::mutex> lock(mutex_);
     watch_ = std::move(watch);
 }
+
+void StandinRobotTables::proposeNextRobotMove(std::vector<int32_t> move) {
+    std::lock_guard<std::mutex> lock(mutex_);
+    proposedMove_ = std::move(move);
+}
+
+std::optional<std::vector<int32_t>> StandinRobotTables::takeProposedMove() { return std::exchange(proposedMove_, {}); }
 
 void StandinRobotTables::leaveForTests() {
     std::lock_guard<std::mutex> lock(mutex_);
@@ -684,6 +697,7 @@ bool StandinRobotTables::refusesRobotMove(int place, const char* why, const std:
     const Place& mover = places_[static_cast<size_t>(place)];
     const std::string who = (mover.robot ? "" : "the robots' play for ") + mover.name;
     const std::string refused = who + " (" + std::to_string(mover.id) + ") " + move + ": " + why;
+    ++robotMovesRefused_;
     sys::Log::warningFormat("StandinServer: game %d refuses a robot's move: %s", game_ ? game_->gameType() : 0,
                             refused.c_str());
     if (watch_.robotMoveRefused) watch_.robotMoveRefused(refused);

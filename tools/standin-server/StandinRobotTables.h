@@ -69,6 +69,10 @@ public:
     // A deal starts: the loop has marked it running; the game deals and starts the first turn.
     virtual void deal(StandinRobotTables& table) = 0;
     virtual void robotTurn(StandinRobotTables& table, int place) = 0;
+    // The game's rules refused a move of the robot at the place, and its turn is still open: the robot
+    // makes the move they always allow it there, judged as well, so that the table goes on. Nothing in
+    // a game that does not judge its robots' moves (they pick only what its rules allow).
+    virtual void robotFallback(StandinRobotTables&, int) {}
     // How long the player's turns last in the game under way (the loop's turn seconds, unless the
     // game's own speed says otherwise): what the game announces and when the loop runs a turn out.
     virtual int turnSeconds(const StandinRobotTables& table) const;
@@ -236,6 +240,10 @@ public:
     // when none waits.
     bool runNextStep() { return tasks_.runNext(); }
     void watchForTests(Watch watch);
+    // Tests: the next robot to move at a game that takes a proposal (Tien Len: the cards; Poker: the
+    // action, then the chips of a bet or raise) proposes this move in place of its own choice, and the
+    // rules judge it as they judge any robot's move.
+    void proposeNextRobotMove(std::vector<int32_t> move);
     // Tests: the player leaves the table as his leave request does.
     void leaveForTests();
     // Tests (read with locked()): how many of the player's turns the clock has run out (its time, or
@@ -298,11 +306,14 @@ public:
     int32_t stake() const { return stake_; }
     // A robot's move at the place (or the robots' play in the player's place, as tests have it), judged
     // as the player's request is judged, by the same rules: `why` is their refusal, null when they allow
-    // it. A refused move is not made: it is told to the watch and logged as a warning. True when refused.
+    // it. A refused move is not made: it is told to the watch and logged as a warning, and a robot whose
+    // turn it leaves open makes its game's fallback move (robotFallback) right after. True when refused.
     bool refusesRobotMove(int place, const char* why, const std::string& move);
     bool refusesRobotMove(int place, const Text* why, const std::string& move) {
         return refusesRobotMove(place, why ? why->english : nullptr, move);
     }
+    // The move a test proposes for the robot to move now (proposeNextRobotMove), once; none mostly.
+    std::optional<std::vector<int32_t>> takeProposedMove();
     // The stake request is refused for this reason (the stake error, 10).
     void refuseStake(const Text& why);
     // The start request is refused for this reason (an alert).
@@ -401,6 +412,8 @@ private:
     std::optional<uint64_t> heldRobotTurn_;  // the serial of the robot turn that waits for the hold's end
     uint64_t tableSerial_ = 0;
     Watch watch_;
+    int robotMovesRefused_ = 0;
+    std::optional<std::vector<int32_t>> proposedMove_;
     double longestStep_ = 0;
     std::function<void(StandinSession&)> tableEnds_;
     std::function<void(const Message&)> leftTableSpeaks_;

@@ -131,6 +131,16 @@ void StandinTienLen::deal(StandinRobotTables& tables) {
 
 void StandinTienLen::robotTurn(StandinRobotTables& tables, int place) {
     Cards cards = robotChoice(hands_[place]);
+    if (auto proposed = tables.takeProposedMove()) cards.assign(proposed->begin(), proposed->end());
+    robotMoves(tables, place, std::move(cards));
+}
+
+void StandinTienLen::robotFallback(StandinRobotTables& tables, int place) {
+    robotMoves(tables, place, timeOutChoice(place));
+}
+
+// Judged as the player's request is; no cards is a pass.
+void StandinTienLen::robotMoves(StandinRobotTables& tables, int place, Cards cards) {
     const bool passes = cards.empty();
     const std::string move = passes ? "passes" : "plays " + cardsText(cards);
     const Refusal* why = passes ? refusalToPass(tables, place) : refusalToPlay(tables, place, cards);
@@ -140,8 +150,14 @@ void StandinTienLen::robotTurn(StandinRobotTables& tables, int place) {
 }
 
 void StandinTienLen::turnTimeOver(StandinRobotTables& tables, int place) {
-    if (table_.empty()) play(tables, place, {hands_[place].cards.front()});
-    else pass(tables, place);
+    Cards cards = timeOutChoice(place);
+    if (cards.empty()) pass(tables, place);
+    else play(tables, place, std::move(cards));
+}
+
+// The rules allow it on every turn.
+StandinTienLen::Cards StandinTienLen::timeOutChoice(int place) const {
+    return table_.empty() ? Cards{hands_[place].cards.front()} : Cards{};
 }
 
 int8_t StandinTienLen::typeOf(const Cards& cards) const {

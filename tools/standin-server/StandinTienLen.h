@@ -58,6 +58,8 @@ public:
     void seatsChanged(StandinRobotTables& table, bool newTable) override;
     void deal(StandinRobotTables& table) override;
     void robotTurn(StandinRobotTables& table, int place) override;
+    // A pass, or the lowest card when leading, as a turn that runs out plays.
+    void robotFallback(StandinRobotTables& table, int place) override;
     void turnTimeOver(StandinRobotTables& table, int place) override;
     void playerLeaves(StandinRobotTables& table, int place) override;
     bool take(StandinRobotTables& table, int8_t commandId, Message& request) override;
@@ -80,6 +82,9 @@ private:
     bool playerMove(StandinRobotTables& table, Message& request);
     bool playerSkip(StandinRobotTables& table);
     bool playerClaim(StandinRobotTables& table);
+    void robotMoves(StandinRobotTables& table, int place, Cards cards);
+    // What a turn that runs out plays: a pass (no cards), or the lowest card when leading.
+    Cards timeOutChoice(int place) const;
     void play(StandinRobotTables& table, int place, Cards cards);
     void pass(StandinRobotTables& table, int place);
     int newRound(StandinRobotTables& table);
