@@ -242,10 +242,7 @@ void StandinMoney::answerTransfer(StandinSession& session, Message& request) {
         signIn_->addToBalance(to->id, amount);
         text = session.say("You gave " + nick + " " + xu(amount) + ".", "Đã chuyển cho " + nick + " " + xu(amount) + ".");
     }
-    Message m(CMD_TRANSFER);
-    m.writeLong(balance);
-    m.writeUTF(text);
-    session.send(m);
+    session.send(moneyMessage(balance, text));
 }
 
 void StandinMoney::answerAvatarList(StandinSession& session) {

@@ -16,6 +16,14 @@ Message alertNotice(const std::string& text) {
     return notice;
 }
 
+Message moneyMessage(int64_t balance, const std::string& text) {
+    constexpr int8_t SC_TRANSFER_MONEY = 17;
+    Message m(SC_TRANSFER_MONEY);
+    m.writeLong(balance);
+    m.writeUTF(text);
+    return m;
+}
+
 namespace {
 template <typename Predicate>
 bool waitUntil(std::unique_lock<std::mutex>& lock, std::condition_variable& cv, double seconds, Predicate p) {
