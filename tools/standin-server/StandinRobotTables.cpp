@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <iterator>
 
-#include "platform/core/Format.h"
 #include "platform/core/Log.h"
 
 namespace zuno::standin {
@@ -503,7 +502,7 @@ void StandinRobotTables::tellTheLeaverHisMoney() {
     const int32_t id = playerAccountId();
     const std::optional<int64_t> balance = id == -1 ? std::nullopt : signIn_->balance(id);
     if (!balance) return;
-    const std::string amount = sys::formatNumber(*balance) + " Xu";
+    const std::string amount = xu(*balance);
     session_->send(moneyMessage(*balance, say("The game you left has been settled: you have " + amount + " now.",
                                               "Ván bạn vừa rời đã được tính tiền: bạn còn " + amount + ".")));
 }
