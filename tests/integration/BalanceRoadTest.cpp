@@ -11,8 +11,6 @@
 #include "games/board/BoardTableView.h"
 #include "games/poker/PokerView.h"
 #include "money/napGate.h"
-#include "screens/ProfileView.h"
-#include "screens/UserDataView.h"
 #include "standin-server/StandinCoTuong.h"
 #include "standin-server/StandinMoney.h"
 #include "standin-server/StandinPoker.h"
@@ -47,19 +45,6 @@ protected:
         tap(*topUp->gateView->btnOK);
         answer("Your card added 100,000 Xu.", true);
         topUp->doExit(nullptr);
-    }
-
-    // The profile's personal data show the balance; then back to the main menu.
-    void expectTheProfileShows(int64_t money) {
-        auto menu = waitForTop<MainView>();
-        ASSERT_TRUE(menu);
-        menu->doShowProfile(nullptr);
-        auto profile = waitForTop<ProfileView>();
-        ASSERT_TRUE(profile);
-        const auto& title = profile->personalDataTab()->btnMoney;
-        ASSERT_TRUE(pump([&] { return title->currentTitle() == amountShown(money); })) << title->currentTitle().value_or("");
-        profile->doExit(nullptr);
-        ASSERT_TRUE(waitForTop<MainView>());
     }
 
     // The table took the join reply's money for the player, and the player's seat shows it.

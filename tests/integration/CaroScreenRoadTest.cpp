@@ -2,7 +2,8 @@
 // An's card and give him a gift, get ready, An starts with me moving first, we chat, I put a stone by
 // a click, the robot answers; stones fill the rows where the bubbles begin and everyone talks again;
 // my draw offer is refused, the robot's is declined, I resign, read the results (my seat shows the
-// money lost at once), continue and leave. At my own table: the slower
+// money lost at once), continue and leave; at An's next table I leave a game in the middle, and the
+// profile shows what the server took for it. At my own table: the slower
 // speed chosen in the sheet travels with my start (byte 2) and gives the game its slower moves, and my
 // five in a row ends the game with the server's line drawn; I leave.
 #include <gtest/gtest.h>
@@ -12,6 +13,7 @@
 #include "platform/ui/Window.h"
 #include "shell/Util.h"
 #include "standin-server/StandinCaro.h"
+#include "standin-server/StandinProfileShop.h"
 #include "support/BoardRoadTest.h"
 
 using namespace zuno;
@@ -23,6 +25,7 @@ class CaroScreenRoadTest : public zuno::testing::BoardRoadTest {
 protected:
     void open(StandinTableKind kind) {
         ASSERT_NO_FATAL_FAILURE(startWith(caro, 5000, kind, "caro-road"));
+        StandinProfileShop::installOn(server, signIn);  // the profile's personal data
         ASSERT_NO_FATAL_FAILURE(signInAndAccept(StandinCaro::kInvitation));
         table = waitForTop<CaroView>();
         ASSERT_TRUE(table);
@@ -91,8 +94,13 @@ TEST_F(CaroScreenRoadTest, AGameAtAnsTableToMyResignation) {
     EXPECT_EQ(table->board->model().totalMovedCells(), 0);
     ASSERT_NO_FATAL_FAILURE(nextGameLostOnMyClock(*table));
     ASSERT_NO_FATAL_FAILURE(leaveAndJoinTheNext(table, StandinCaro::kGameType, StandinTableKind::Robots));
-    ASSERT_NO_FATAL_FAILURE(pressLeave(table));
-    ASSERT_TRUE(waitForTop<MainView>());
+    tap(*table->btnStart);  // ready: An starts
+    ASSERT_TRUE(pump([&] { return table->table().isInBoard; }));
+    settle();
+    const int64_t beforeTheLeave = myServerBalance();
+    ASSERT_NO_FATAL_FAILURE(leave(table));
+    ASSERT_LT(myServerBalance(), beforeTheLeave) << "the game left cost nothing";
+    ASSERT_NO_FATAL_FAILURE(expectTheProfileShows(myServerBalance()));
 }
 
 TEST_F(CaroScreenRoadTest, MyTableAtTheSlowerSpeedToMyFive) {

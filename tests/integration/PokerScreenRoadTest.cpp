@@ -11,17 +11,21 @@
 
 #include "games/poker/PokerService.h"
 #include "games/poker/PokerView.h"
+#include "games/tienlen/TienLenView.h"
 #include "platform/ui/Slider.h"
 #include "screens/BoardView.h"
 #include "screens/ConfigView.h"
 #include "screens/GameView.h"
+#include "screens/LoginView.h"
 #include "screens/MainView.h"
 #include "screens/RoomView.h"
 #include "shell/Resources.h"
 #include "shell/UIController.h"
 #include "standin-server/StandinPoker.h"
 #include "standin-server/StandinRobotTables.h"
+#include "standin-server/StandinProfileShop.h"
 #include "standin-server/StandinRobots.h"
+#include "standin-server/StandinTienLen.h"
 #include "support/AceLowCards.h"
 #include "support/ProgramRoadTest.h"
 
@@ -51,6 +55,8 @@ protected:
         // Long enough to look at the waiting table, the last pots and the winners.
         StandinPoker::Pauses pauses{1.0, 1.5, 3.0, 1.5, 0.1};
         poker = StandinPoker::addTo(*robots, lists, pauses);
+        StandinTienLen::addTo(*robots, StandinTienLen::kSouthern);
+        StandinProfileShop::installOn(server, signIn);  // the profile's personal data
         ASSERT_NO_FATAL_FAILURE(launchProgram("poker-road"));
         ASSERT_NO_FATAL_FAILURE(signInFromTheLoginScreen("lan", "hoa sen"));
     }
@@ -253,4 +259,76 @@ TEST_F(PokerScreenRoadTest, TheTableAndTheServerSpeakVietnamese) {
     settle();
     ASSERT_NO_FATAL_FAILURE(letMyTurnRunOut());
     ASSERT_NO_FATAL_FAILURE(leave(table));
+}
+
+// Every way my seat ends in the middle of a hand leaves my money as the server keeps it: a hand won and
+// left between the showdown and its result (the server has paid me, the table not yet said so), shown
+// by the profile; a kick; a lost connection, then a new sign-in; and an invitation to a Tien Len table
+// taken up at the table, whose seat shows it.
+TEST_F(PokerScreenRoadTest, EveryWayOutOfAHandLeavesMyMoneyAsTheServerKeepsIt) {
+    // A royal flush for me (dealt first, the small blind): the robots check it down with me.
+    poker->setNextDeck(aceLowCards("AH 2S 4C 6D 8S KH 3S 5C 7D 9S QH JH TH 2C 3D"));
+    auto table = openTable(StandinPoker::kBoard);
+    ASSERT_TRUE(table);
+    const int64_t before = myServerBalance();
+    ASSERT_TRUE(pump([&] { return myTurnWith(*table, table->btnCall); }));
+    settle();
+    tap(*table->btnCall);
+    for (int street = 0; street < 3; ++street) {
+        ASSERT_TRUE(pump([&] { return myTurnWith(*table, table->btnCheck); })) << street;
+        settle();
+        tap(*table->btnCheck);
+    }
+    ASSERT_TRUE(pump([&] { return myServerBalance() > before; }));
+    ASSERT_FALSE(table->isGameEnd()) << "the result came before I could leave";
+    tap(*table->btnExit);
+    if (UIController::okValue() == UIController::okLeaveBoard) pressDialogOk();
+    ASSERT_NO_FATAL_FAILURE(runPastTheLeftTablesSteps());
+    EXPECT_EQ(myServerBalance(), before + 800) << "the pot of five calls of 200, less mine";
+    ASSERT_NO_FATAL_FAILURE(expectTheProfileShows(myServerBalance()));
+
+    // Kicked with my blind in: the blind is lost.
+    table = openTable(StandinPoker::kBoard);
+    ASSERT_TRUE(table);
+    ASSERT_TRUE(pump([&] { return seat(*table, kMe) && seat(*table, kMe)->playerMoney() > 0 && !table->isGameEnd(); }));
+    settle();
+    const int64_t beforeTheKick = myServerBalance();
+    robots->kickThePlayerForTests();
+    ASSERT_TRUE(pump([&] { return program->navigation().topViewController() != table; }));
+    ASSERT_NO_FATAL_FAILURE(runPastTheLeftTablesSteps());
+    EXPECT_LT(myServerBalance(), beforeTheKick);
+
+    // The connection lost with my blind in; signed in again, the profile shows what the server kept.
+    table = openTable(StandinPoker::kBoard);
+    ASSERT_TRUE(table);
+    ASSERT_TRUE(pump([&] { return seat(*table, kMe) && seat(*table, kMe)->playerMoney() > 0 && !table->isGameEnd(); }));
+    settle();
+    const int64_t beforeTheLoss = myServerBalance();
+    server.latestClient()->close();
+    auto login = waitForTop<LoginView>();
+    ASSERT_TRUE(login);
+    EXPECT_EQ(dialogText(), text("ZUNO_lostSignal"));
+    pressDialogOk();
+    login->txvUser->setText("");
+    login->txvPass->setText("");
+    ASSERT_NO_FATAL_FAILURE(signInFromTheLoginScreen("lan", "hoa sen"));
+    EXPECT_LT(myServerBalance(), beforeTheLoss);
+    EXPECT_EQ(UIController::myInfo()->money(), myServerBalance());
+    ASSERT_NO_FATAL_FAILURE(expectTheProfileShows(myServerBalance()));
+
+    // An invitation to a Tien Len table taken up with my blind in: the next table seats me with what
+    // the server kept.
+    table = openTable(StandinPoker::kBoard);
+    ASSERT_TRUE(table);
+    ASSERT_TRUE(pump([&] { return seat(*table, kMe) && seat(*table, kMe)->playerMoney() > 0 && !table->isGameEnd(); }));
+    settle();
+    const int64_t beforeTheInvitation = myServerBalance();
+    robots->inviteAtTheTableForTests(StandinTienLen::kSouthern);
+    ASSERT_TRUE(pump([] { return invitationShown(); }));
+    pressDialogOk();
+    auto next = std::dynamic_pointer_cast<TienLenView>(waitForTable(StandinTienLen::kSouthern));
+    ASSERT_TRUE(next);
+    EXPECT_LT(myServerBalance(), beforeTheInvitation);
+    EXPECT_EQ(UIController::myInfo()->money(), myServerBalance());
+    EXPECT_EQ(next->lblMoney0->text(), amountShown(myServerBalance()));
 }

@@ -1,9 +1,9 @@
 // Every request a player can send at each table of the stand-in, in each state the table can be in
 // (waiting for a deal, the player's turn, another's turn, the deal's end, and the steps of a turn in
 // between), is answered, or refused with the message the game's table has for refusing it. Where the
-// table has no answer for a request (a leave, a password, a landing report, a move the board games
-// do not refuse), none comes, and none of those is one the player's screen waits for. Requests cut
-// short, or naming what the player does not hold, are among them.
+// table has no answer for a request (a leave between deals, a password, a landing report, a move the
+// board games do not refuse), none comes, and none of those is one the player's screen waits for.
+// Requests cut short, or naming what the player does not hold, are among them.
 //
 // The player is signed in over TCP and seated by the stand-in's test hook; the robots sit down at
 // once and act only when the test has them act, so that nothing but the answer comes between a
@@ -367,7 +367,8 @@ std::vector<Case> sharedCases(const GameSpec& spec) {
                              return m;
                          },
                          ""});  // the nudge goes to the one nudged
-        cases.push_back({state, "leave", tableRequest(15), ""});
+        // A deal left is settled without a word of it to the leaver but his balance (the money message).
+        cases.push_back({state, "leave", tableRequest(15), dealRuns ? "17" : ""});
         cases.push_back({state, "chat at another table", [](StandinTableRequestsTest& t) {
                              Message m(9);
                              m.writeByte(t.room());

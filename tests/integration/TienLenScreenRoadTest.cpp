@@ -19,6 +19,7 @@
 #include "shell/CustomLabel.h"
 #include "shell/Resources.h"
 #include "shell/UIController.h"
+#include "standin-server/StandinProfileShop.h"
 #include "standin-server/StandinRobotTables.h"
 #include "standin-server/StandinTienLen.h"
 #include "support/ProgramRoadTest.h"
@@ -48,6 +49,7 @@ protected:
         tienLen = StandinTienLen::addTo(*robots, 3);
         mienBac = StandinTienLen::addTo(*robots, 12);
         robots->setInvitationRotation({3});
+        StandinProfileShop::installOn(server, signIn);  // the profile's personal data
         ASSERT_NO_FATAL_FAILURE(launchProgram("tienlen-road"));
         UIController::setInviting(true);
         settle();
@@ -272,7 +274,7 @@ TEST_F(TienLenScreenRoadTest, MienBacLeadWithoutAPassThenPassToTheEnd) {
 // I hold the three of spades and lead the first deal, but let the time run out: the pass my clock sends
 // is refused (a lead cannot pass) and the server plays my lowest card for me. Binh and An answer it, and
 // my next turn runs out too: that pass is taken. I leave in the middle of the deal: nothing of the table
-// follows me.
+// follows me, and the profile shows what the server took for it, as the next table's seat does.
 TEST_F(TienLenScreenRoadTest, MyLeadAndMyAnswerRunOut) {
     auto table = joinAnsTable();
     ASSERT_TRUE(table);
@@ -287,7 +289,12 @@ TEST_F(TienLenScreenRoadTest, MyLeadAndMyAnswerRunOut) {
     settle();
     ASSERT_NO_FATAL_FAILURE(letMyTurnRunOut());
     EXPECT_EQ(tienLen->handOf(kMe).size(), 12u) << "passed, nothing played for me";
-    ASSERT_NO_FATAL_FAILURE(leaveAndJoinTheNext(table, 3, StandinTableKind::Robots));
+    const int64_t before = myServerBalance();
+    ASSERT_NO_FATAL_FAILURE(leave(table));
+    ASSERT_LT(myServerBalance(), before) << "the deal left cost nothing";
+    ASSERT_NO_FATAL_FAILURE(expectTheProfileShows(myServerBalance()));
+    ASSERT_NO_FATAL_FAILURE(joinTheNext(table, 3, StandinTableKind::Robots));
+    EXPECT_EQ(table->lblMoney0->text(), amountShown(myServerBalance()));
 }
 
 // While An leads (his turn waits), a card I choose turns the action button to fire, dimmed: nothing of

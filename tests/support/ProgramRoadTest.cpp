@@ -30,6 +30,7 @@
 #include "platform/ui/ScrollView.h"
 #include "screens/LoginView.h"
 #include "screens/MainView.h"
+#include "screens/ProfileView.h"
 #include "screens/ServerView.h"
 #include "screens/UserDataView.h"
 #include "shell/CustomLabel.h"
@@ -317,6 +318,7 @@ void ProgramRoadTest::runPastTheLeftTablesSteps() {
     ASSERT_TRUE(pump([&] { return left.lastTablesStepsDueBy().has_value(); })) << "the table's end was not marked";
     runUntilTime(*left.lastTablesStepsDueBy());
     settle();
+    EXPECT_EQ(UIController::myInfo()->money(), myServerBalance()) << "my record of my money after the table ended";
 }
 
 void ProgramRoadTest::runUntilTime(double until) {
@@ -403,6 +405,30 @@ void ProgramRoadTest::pressDialogOk() {
 
 std::string ProgramRoadTest::amountShown(int64_t money) {
     return Util::formatNumber(money) + " " + Resources::getInstance().textForKey("ZUNO_win");
+}
+
+int64_t ProgramRoadTest::myServerBalance() const {
+    auto me = UIController::myInfo();
+    return me ? signIn->balance(me->IDDB()).value_or(-1) : -1;
+}
+
+void ProgramRoadTest::expectTheProfileShows(int64_t money) {
+    auto& navigation = program->navigation();
+    for (const auto& screen : navigation.viewControllers()) {
+        if (!std::dynamic_pointer_cast<MainView>(screen) || navigation.topViewController() == screen) continue;
+        navigation.popToViewController(screen.get(), false);
+        break;
+    }
+    auto menu = waitForTop<MainView>();
+    ASSERT_TRUE(menu);
+    menu->doShowProfile(nullptr);
+    auto profile = waitForTop<ProfileView>();
+    ASSERT_TRUE(profile);
+    const auto& title = profile->personalDataTab()->btnMoney;
+    ASSERT_TRUE(pump([&] { return title->currentTitle() == amountShown(money); }))
+        << "the profile shows " << title->currentTitle().value_or("") << ", not " << amountShown(money);
+    profile->doExit(nullptr);
+    ASSERT_TRUE(waitForTop<MainView>());
 }
 
 std::string ProgramRoadTest::textsIn(const ui::View& view) {

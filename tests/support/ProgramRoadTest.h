@@ -78,6 +78,8 @@ protected:
     // above all of a turn of mine at the table left.
     void leaveAndJoinTheNext(const std::shared_ptr<ui::ViewController>& table, int8_t game,
                              standin::StandinTableKind kind);
+    // Its second half, once the table is left.
+    void joinTheNext(const std::shared_ptr<ui::ViewController>& table, int8_t game, standin::StandinTableKind kind);
     // A robot's invitation to a table shows, its OK to accept.
     static bool invitationShown();
     // The game whose robots' table the player sits at on the stand-in; -1 at none.
@@ -89,7 +91,8 @@ protected:
     // whatever screen it shows) until every step of that table's game has come due, so that anything
     // of that table still to be sent would have reached it. Nothing of a left table may reach the
     // program, before its next join or after: each settled step and the road's end check it
-    // (support/LeftTableMessages.h).
+    // (support/LeftTableMessages.h). By then my record of my money is the stand-in's balance, whatever
+    // the table took or paid as it ended.
     void runPastTheLeftTablesSteps();
     // The program runs until its clock has reached `until`.
     static void runUntilTime(double until);
@@ -135,6 +138,10 @@ protected:
     std::string storeAddress() const;
     // An amount of money as the seats and the profile show it.
     static std::string amountShown(int64_t money);
+    // My account's balance as the stand-in holds it now; -1 while nobody is signed in.
+    int64_t myServerBalance() const;
+    // Back to the main menu, the profile's personal data show the amount; then the main menu again.
+    void expectTheProfileShows(int64_t money);
     // Every label's text inside a view, each followed by "|".
     static std::string textsIn(const ui::View& view);
 

@@ -37,8 +37,13 @@ bool ProgramRoadTest::invitationShown() {
 
 void ProgramRoadTest::leaveAndJoinTheNext(const std::shared_ptr<ui::ViewController>& table, int8_t game,
                                           standin::StandinTableKind kind) {
-    ASSERT_TRUE(robots) << "no robots' table";
     ASSERT_NO_FATAL_FAILURE(leave(table));
+    ASSERT_NO_FATAL_FAILURE(joinTheNext(table, game, kind));
+}
+
+void ProgramRoadTest::joinTheNext(const std::shared_ptr<ui::ViewController>& table, int8_t game,
+                                  standin::StandinTableKind kind) {
+    ASSERT_TRUE(robots) << "no robots' table";
     // The robots' own invitation after the leave, where it came already, else one to the game now.
     if (!invitationShown()) {
         robots->setNextInvitation(game, kind);

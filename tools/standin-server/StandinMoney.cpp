@@ -37,8 +37,6 @@ const Channel kChannels[] = {
     {9, 0, {"E-wallet", "Ví điện tử"}, {"", ""}, ""},
 };
 
-// An amount as the client shows amounts: grouped, "20,000 Xu".
-std::string xu(int64_t amount) { return sys::formatNumber(amount) + " Xu"; }
 
 bool hasSubId(int8_t type) { return type == 1 || type == 2 || type == 4; }
 
@@ -242,10 +240,7 @@ void StandinMoney::answerTransfer(StandinSession& session, Message& request) {
         signIn_->addToBalance(to->id, amount);
         text = session.say("You gave " + nick + " " + xu(amount) + ".", "Đã chuyển cho " + nick + " " + xu(amount) + ".");
     }
-    Message m(CMD_TRANSFER);
-    m.writeLong(balance);
-    m.writeUTF(text);
-    session.send(m);
+    session.send(moneyMessage(balance, text));
 }
 
 void StandinMoney::answerAvatarList(StandinSession& session) {

@@ -371,9 +371,12 @@ Message StandinRobotTables::sitsDown(int place) const {
 bool StandinRobotTables::join(StandinSession& session, Message& request) {
     const int8_t room = request.readByte();
     const int8_t board = request.readByte();
-    if (session_.get() != &session || game_) return false;
+    if (session_.get() != &session) return false;
     std::optional<StandinAccount> player = signIn_->accountOf(session);
     if (!player) return false;
+    // A player joins one table at a time: a join from a table (an invitation taken up there) ends it as
+    // a leave does.
+    if (game_) endTable();
     if (invited_) {
         auto game = gameOf(invited_->gameType);
         if (game && room == game->room() && board == game->board()) {
@@ -484,6 +487,7 @@ void StandinRobotTables::endTable() {
         leaving_ = true;
         game_->playerLeaves(*this, playerPlace_);
         leaving_ = false;
+        tellTheLeaverHisMoney();
     }
     game_.reset();
     playing_ = false;
@@ -492,6 +496,16 @@ void StandinRobotTables::endTable() {
     turn_ = -1;
     ++turnSerial_;
     ++tableSerial_;
+}
+
+// Nothing of the deal he left reaches him, so the server tells him where it left his balance.
+void StandinRobotTables::tellTheLeaverHisMoney() {
+    const int32_t id = playerAccountId();
+    const std::optional<int64_t> balance = id == -1 ? std::nullopt : signIn_->balance(id);
+    if (!balance) return;
+    const std::string amount = xu(*balance);
+    session_->send(moneyMessage(*balance, say("The game you left has been settled: you have " + amount + " now.",
+                                              "Ván bạn vừa rời đã được tính tiền: bạn còn " + amount + ".")));
 }
 
 void StandinRobotTables::setReady(int place, bool ready) {
@@ -612,6 +626,23 @@ void StandinRobotTables::proposeNextRobotMove(std::vector<int32_t> move) {
 }
 
 std::optional<std::vector<int32_t>> StandinRobotTables::takeProposedMove() { return std::exchange(proposedMove_, {}); }
+
+void StandinRobotTables::inviteAtTheTableForTests(int8_t gameType, StandinTableKind kind) {
+    std::lock_guard<std::mutex> lock(mutex_);
+    auto game = gameOf(gameType);
+    if (!game || !session_) return;
+    invited_ = StandinInvitation::Choice{gameType, kind};
+    sendInvitation(*game);
+}
+
+void StandinRobotTables::kickThePlayerForTests() {
+    std::lock_guard<std::mutex> lock(mutex_);
+    if (!game_) return;
+    Message kicked = tableMessage(SC_KICK);
+    kicked.writeInt(playerAccountId());
+    send(kicked);
+    leaveTable();
+}
 
 void StandinRobotTables::leaveForTests() {
     std::lock_guard<std::mutex> lock(mutex_);

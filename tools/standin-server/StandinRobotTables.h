@@ -108,7 +108,8 @@ public:
 // in a free place after the robot pause and gets ready, an account with a connection is invited to the
 // table. The game does the rest.
 // Money is the accounts' balances that the sign-in keeps: read at every join and notice, and changed
-// there by every result (moneyOf, pay).
+// there by every result (moneyOf, pay). A player whose table ends in the middle of a deal hears nothing
+// of its settlement but his balance after it, in the money message (17).
 //
 // A game plugs in as a StandinRobotGame: its number of places (2 at a board table, 4 at a card table,
 // up to kMaxPlaces), where the later robots sit, its join reply and robot notice where they differ from
@@ -246,6 +247,11 @@ public:
     void proposeNextRobotMove(std::vector<int32_t> move);
     // Tests: the player leaves the table as his leave request does.
     void leaveForTests();
+    // Tests: a robot invites the player to a table of the game now, also while he sits at a table.
+    void inviteAtTheTableForTests(int8_t gameType, StandinTableKind kind = StandinTableKind::Robots);
+    // Tests: the table's owner kicks the player, whatever is under way; the table ends for him as with
+    // a leave.
+    void kickThePlayerForTests();
     // Tests (read with locked()): how many of the player's turns the clock has run out (its time, or
     // runOutPlayerTurn()).
     int playerTurnsRunOut() const { return playerTurnsRunOut_; }
@@ -368,9 +374,12 @@ private:
     void runOutTurn(int place);
     bool atTable(StandinSession& session, Message& request);
     void leaveTable();
-    // The table ends for the player (a leave, or another connection signing in): a deal under way is
-    // settled by the game without a word to him, and no task of the table runs after.
+    // The table ends for the player (a leave, a kick, a join elsewhere, or another connection signing
+    // in): a deal under way is settled by the game without a word to him but his balance after it, and
+    // no task of the table runs after.
     void endTable();
+    // The player's deal was settled as he left it: the money message tells him his balance.
+    void tellTheLeaverHisMoney();
     void setReady(int place, bool ready);
     bool everyoneReady() const;
     void startWhenReady();

@@ -3,6 +3,7 @@
 #include "net/Frame.h"
 #include "platform/core/Clock.h"
 #include "platform/core/Exception.h"
+#include "platform/core/Format.h"
 #include "platform/core/Log.h"
 #include "standin-server/StandinServer.h"
 
@@ -14,6 +15,16 @@ Message alertNotice(const std::string& text) {
     notice.writeByte(SC_SUB_SHOW_ALERT);
     notice.writeUTF(text);
     return notice;
+}
+
+std::string xu(int64_t amount) { return sys::formatNumber(amount) + " Xu"; }
+
+Message moneyMessage(int64_t balance, const std::string& text) {
+    constexpr int8_t SC_TRANSFER_MONEY = 17;
+    Message m(SC_TRANSFER_MONEY);
+    m.writeLong(balance);
+    m.writeUTF(text);
+    return m;
 }
 
 namespace {

@@ -23,6 +23,11 @@ class StandinServer;
 
 // The notice (45) the client shows as a dialog with one OK button: what a refused request says.
 Message alertNotice(const std::string& text);
+// An amount as the client shows amounts: grouped, "20,000 Xu".
+std::string xu(int64_t amount);
+// The money message (17): the account's balance as the server holds it now, and a text the client shows
+// as a dialog (the answer to a transfer, and what the server tells a player whose table ended in a deal).
+Message moneyMessage(int64_t balance, const std::string& text);
 
 // One client of the stand-in server, served by a thread of its own: it reads the protocol id and the
 // 8-byte key, answers, then cuts and deciphers the client's frames, keeps every message for tests and

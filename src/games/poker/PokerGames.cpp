@@ -52,10 +52,7 @@ GameDescriptor pokerGame() {
     game.start = [] { PokerLogicHandler::getInstance()->setScreenAccess(screenAccess()); };
     game.beforeLeave = [] {
         auto poker = GameController::getPokerView();
-        if (!poker) return;
-        if (poker->isZoom) poker->hideTimer();
-        // Leaving folds a hand in play: the chips I put in are lost.
-        poker->settleMyMoney();
+        if (poker && poker->isZoom) poker->hideTimer();
     };
     game.observe = [](bool watch) {
         if (auto poker = GameController::getPokerView())

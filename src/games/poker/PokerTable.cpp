@@ -217,7 +217,9 @@ PokerTable::StartMarks PokerTable::start(const std::vector<int8_t>& myCards, int
     isWatching = false;
     actionList = {PokerAction::FOLD, PokerAction::CALL, PokerAction::RAISE, PokerAction::ALL_IN};
     myStackAtStart_.reset();
-    if (Record mine = seatOf(myId_)) myStackAtStart_ = mine->playerStack();
+    // Only a hand I hold cards in moves my money: a seat left out of the deal may still see chips come.
+    const bool dealtIn = std::any_of(myCards.begin(), myCards.end(), [](int8_t card) { return card != kNoCard; });
+    if (Record mine = seatOf(myId_); mine && dealtIn) myStackAtStart_ = mine->playerStack();
     for (const auto& record : playingPlayers) {
         auto& p = *record;
         const int32_t id = p.playerId();

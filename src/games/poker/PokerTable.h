@@ -127,7 +127,8 @@ public:
     void onMoveError();
 
     // What the hand moved of my money: my chips now against my chips as it began, once, when the hand
-    // is settled for me (its final stacks, its stop, or my leaving it); 0 when I was not dealt in.
+    // is settled at the table (its final stacks, or its stop); 0 when I was not dealt in. A hand I leave
+    // is settled by the server, which tells me my balance.
     int64_t settleMyHand();
 
 private:

@@ -269,17 +269,20 @@ TEST_F(PokerHandTest, MyMoneyMovesByTheHandOnceItIsSettledForMe) {
     t.onStopGame();
     EXPECT_EQ(t.settleMyHand(), 0);
 
-    // Left in the middle of a hand: what I put in is lost, even after standing up to watch.
+    // Stood up in the middle of a hand: what I put in is lost, the final stacks not listing me.
     t.start({4, 9}, 30, kMe, 20, 50, 30, {});  // my small blind
     t.onPaid(kMe, 200, 1150, 30, {});
     t.onStandUp(kMe, -1, {});
+    t.onResult({20, 30}, {1000, 1000});
     EXPECT_EQ(t.settleMyHand(), -200);
 
-    // A hand I was not dealt in moves nothing, nor does a new table keep the last one's hand.
-    PokerTable watcher(99);
-    watcher.setupPlayers(players({20, kMe}), 20);
-    watcher.start({}, 20, 20, kMe, 50, 20, {});
-    EXPECT_EQ(watcher.settleMyHand(), 0);
+    // A hand I was not dealt in moves nothing, though I sit at the table and a stack comes to my seat
+    // during it; nor does a new table keep the last one's hand.
+    t.onSit(kMe, 1);
+    t.start({-1, -1}, 20, 30, 20, 50, 30, {});
+    t.onStack(kMe, 1500);
+    t.onResult({20, kMe, 30}, {1050, 1500, 950});
+    EXPECT_EQ(t.settleMyHand(), 0);
     t.start({4, 9}, 30, 20, 30, 50, kMe, {});
     t.setupPlayers(players({20, kMe}), 20);
     EXPECT_EQ(t.settleMyHand(), 0);
