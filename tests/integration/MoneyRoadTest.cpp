@@ -72,7 +72,11 @@ protected:
     std::shared_ptr<AssetsView> openThePresents(ProfileView& profile) {
         tap(*profile.btnTabOwner);
         auto presents = std::dynamic_pointer_cast<AssetsView>(profile.ownedItemsTab());
-        if (!presents || !pump([&] { return presents->myAssets.size() == 2; })) return nullptr;
+        if (!presents || !pump([&] { return presents->myAssets.size() == 2; })) {
+            ADD_FAILURE() << "opening the presents tab: "
+                          << (presents ? "it never listed the two presents" : "no such tab");
+            return nullptr;
+        }
         settle();
         return presents;
     }
@@ -261,6 +265,10 @@ protected:
         seat.setTag(table.getSeatFromID(StandinTienLen::kRobotId));
         table.showPlayerDetail(&seat);
         settle();
+        if (!table.optionView) {
+            ADD_FAILURE() << "opening the robot's gift sheet: his seat menu did not open";
+            return nullptr;
+        }
         tap(*table.optionView->btnPresentGift);
         return std::dynamic_pointer_cast<menuGift>(table.viewGift);
     }
