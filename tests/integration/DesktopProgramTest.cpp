@@ -91,7 +91,9 @@ TEST_F(DesktopProgramTest, SignInPickAServerOpenTheGameListChoosePokerAndLogOut)
     EXPECT_EQ(sys::UserDefaults::standard().stringForKey("uname"), "demo");
     EXPECT_TRUE(screenMatches("program_server_list"));
 
-    tap(*servers->tableView->cellForRowAtIndexPath({0, 0}));
+    auto first = servers->tableView->cellForRowAtIndexPath({0, 0});
+    ASSERT_TRUE(first);
+    tap(*first);
     auto menu = waitForTop<MainView>();
     ASSERT_TRUE(menu);
     EXPECT_TRUE(contains(receivedByServer(), 72));

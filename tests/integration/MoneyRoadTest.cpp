@@ -224,7 +224,9 @@ TEST_F(MoneyRoadTest, ATransferAPresentAndAnAvatar) {
     ASSERT_TRUE(profile);
     auto presents = openThePresents(*profile);
     ASSERT_TRUE(presents);
-    tap(*presents->myTableView->cellForRowAtIndexPath({0, 0}));
+    auto present = presents->myTableView->cellForRowAtIndexPath({0, 0});
+    ASSERT_TRUE(present);
+    tap(*present);
     answer("The present held 20,000 Xu.", true);
     EXPECT_EQ(presents->myAssets.size(), 1u);
     EXPECT_EQ(balance(), kStart);
@@ -252,7 +254,9 @@ TEST_F(MoneyRoadTest, PresentsReadInTheClientsLanguage) {
     EXPECT_EQ(presents->myAssets[0]->name(), "Lì xì may mắn");
     EXPECT_EQ(presents->myAssets[1]->name(), "Quà sinh nhật");
     EXPECT_EQ(presents->myAssets[1]->description(), "Mở ra để nhận 20,000 Xu.");
-    tap(*presents->myTableView->cellForRowAtIndexPath({0, 0}));
+    auto present = presents->myTableView->cellForRowAtIndexPath({0, 0});
+    ASSERT_TRUE(present);
+    tap(*present);
     answer("Món quà có 20,000 Xu.", true);
 }
 

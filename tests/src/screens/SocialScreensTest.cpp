@@ -381,7 +381,9 @@ TEST_F(SocialScreensTest, TheMailboxKeepsItsSelectionAndRepliesToTheMessageShown
     EXPECT_TRUE(UIController::listMessage()[2]->isReply());
     EXPECT_EQ(dialogText(), "Your reply has been sent.");
 
-    box->onAddFriend(box->myTableView->cellForRowAtIndexPath({0, 1})->accessoryView().get());
+    auto row = box->myTableView->cellForRowAtIndexPath({0, 1});
+    ASSERT_TRUE(row);
+    box->onAddFriend(row->accessoryView().get());
     EXPECT_EQ(sent(), (std::vector<sys::Data>{bytes({{36}, utf("Dung")})}));
 
     box->onRemoveAll(nullptr);
