@@ -13,10 +13,6 @@
 #include "games/banker/XiZachView.h"
 #include "lobby/GlobalService.h"
 #include "platform/ui/AlertView.h"
-#include "platform/ui/Application.h"
-#include "screens/LoginView.h"
-#include "screens/MainView.h"
-#include "screens/ServerView.h"
 #include "shell/Resources.h"
 #include "shell/UIController.h"
 #include "standin-server/StandinBanker.h"
@@ -59,19 +55,7 @@ protected:
 
 
     void signInAndAccept(const std::string& invitation) {
-        auto login = waitForTop<LoginView>();
-        ASSERT_TRUE(login);
-        tap(*login->txvUser);
-        type("lan");
-        app::focusNextField();
-        type("hoa sen");
-        ui::Application::shared().sendReturn();
-        auto servers = waitForTop<ServerView>();
-        ASSERT_TRUE(servers);
-        ASSERT_TRUE(pump([&] { return !servers->listServers.empty() && !servers->isFetching(); }));
-        settle();
-        tap(*servers->tableView->cellForRowAtIndexPath({0, 0}));
-        ASSERT_TRUE(waitForTop<MainView>());
+        ASSERT_NO_FATAL_FAILURE(signInFromTheLoginScreen("lan", "hoa sen"));
         ASSERT_TRUE(pump([&] { return dialogText() == invitation; })) << dialogText();
         pressDialogOk();
     }

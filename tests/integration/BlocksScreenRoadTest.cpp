@@ -15,7 +15,6 @@
 #include "Program.h"
 #include "games/blocks/BlocksView.h"
 #include "games/board/BoardTableModel.h"
-#include "platform/ui/AlertView.h"
 #include "platform/ui/Application.h"
 #include "platform/ui/Window.h"
 #include "screens/MainView.h"
@@ -180,10 +179,7 @@ TEST_F(BlocksScreenRoadTest, MovesLandingsGarbageHeightLevelAndALoss) {
     EXPECT_FALSE(table->isPlaying());
     settle();
     EXPECT_EQ(losses(blocks->reports()), 1);
-    while (!ui::AlertView::visibleAlerts().empty()) {
-        pressDialogOk();
-        settle();
-    }
+    closeDialogs();
 
     // Continue, leave: the lobby, landscape again.
     EXPECT_EQ(title(table->btnStart), BoardTableModel::startKind(3, 0).title);

@@ -156,10 +156,7 @@ TEST_F(CoVuaScreenRoadTest, AGameAgainstAnToMyResignation) {
     ASSERT_TRUE(pump([&] { return UIController::myInfo()->money() == before - stake; }));
     ASSERT_TRUE(pump([] { return dialogText().find(text("ZUNO_lose")) != std::string::npos; })) << dialogText();
     settle();
-    while (!ui::AlertView::visibleAlerts().empty()) {
-        pressDialog(true);
-        settle();
-    }
+    closeDialogs();
     EXPECT_EQ(title(table->btnStart), BoardTableModel::startKind(3, 0).title);
     EXPECT_FALSE(table->board->isEmpty()) << "the final position stays";
 

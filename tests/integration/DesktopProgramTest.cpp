@@ -30,6 +30,7 @@
 #include "support/PlatformReset.h"
 #include "support/ProgramRoadTest.h"
 #include "support/SnapshotCompare.h"
+#include "support/TableListTiles.h"
 
 using namespace zuno;
 using namespace zuno::standin;
@@ -90,7 +91,9 @@ TEST_F(DesktopProgramTest, SignInPickAServerOpenTheGameListChoosePokerAndLogOut)
     EXPECT_EQ(sys::UserDefaults::standard().stringForKey("uname"), "demo");
     EXPECT_TRUE(screenMatches("program_server_list"));
 
-    tap(*servers->tableView->cellForRowAtIndexPath({0, 0}));
+    auto first = servers->tableView->cellForRowAtIndexPath({0, 0});
+    ASSERT_TRUE(first);
+    tap(*first);
     auto menu = waitForTop<MainView>();
     ASSERT_TRUE(menu);
     EXPECT_TRUE(contains(receivedByServer(), 72));
@@ -261,20 +264,19 @@ void DesktopProgramTest::walkTheMenus() {
     ASSERT_TRUE(tables);
     ASSERT_TRUE(pump([&] { return tables->listBoard.size() == 3; }));
     settle();
-    auto tableButton = [&](size_t i) {
-        // The grid holds the pull-to-refresh header first, then one tile per table, its button on top.
-        return tables->scrollView->subviews().at(i + 1)->subviews().back();
-    };
-
     // A locked table asks for its password; Escape cancels the prompt.
-    tap(*tableButton(0));
+    auto locked = zuno::testing::tableButton(*tables, 0);
+    ASSERT_TRUE(locked);
+    tap(*locked);
     ASSERT_TRUE(pump([&] { return tables->passIntoBoard->view()->superview() != nullptr; }));
     settle();
     app::goBack();
     settle();
 
     // A stake above the balance offers the top-up.
-    tap(*tableButton(1));
+    auto aboveMyMeans = zuno::testing::tableButton(*tables, 1);
+    ASSERT_TRUE(aboveMyMeans);
+    tap(*aboveMyMeans);
     ASSERT_TRUE(pump([] { return dialogText() == Resources::getInstance().textForKey("ZUNO_wantChargeMoney"); }));
     settle();
     UIController::closeDialog();

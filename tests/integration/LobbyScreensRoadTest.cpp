@@ -29,6 +29,7 @@
 #include "support/LayoutCheck.h"
 #include "support/LoopWaits.h"
 #include "support/StandinInStep.h"
+#include "support/TableListTiles.h"
 
 using namespace zuno;
 using namespace zuno::standin;
@@ -100,7 +101,8 @@ protected:
         ASSERT_TRUE(pump([&] { return UIController::myInfo() && UIController::myInfo()->name() == name; }));
     }
     static void tapTable(BoardView& screen, size_t i) {
-        auto button = std::dynamic_pointer_cast<ui::Control>(screen.scrollView->subviews().at(i + 1)->subviews().back());
+        auto button = zuno::testing::tableButton(screen, i);
+        if (!button) return;
         button->sendActionsForControlEvents(ui::ControlEvent::TouchDown);
         button->sendActionsForControlEvents(ui::ControlEvent::TouchUpInside);
     }

@@ -37,6 +37,7 @@
 #include "support/MailCorner.h"
 #include "support/DemoRoadTest.h"
 #include "support/LeaveButton.h"
+#include "support/TableListTiles.h"
 #include "table/GameCardView.h"
 
 using namespace zuno;
@@ -350,7 +351,9 @@ TEST_F(MailCornerTablesRoadTest, EveryTableKindKeepsTheCornerFree) {
     ASSERT_TRUE(tables);
     ASSERT_TRUE(pump([&] { return tables->listBoard.size() >= 4; }));
     settle();
-    tap(*tables->scrollView->subviews().at(2)->subviews().back());  // table 1
+    auto tile = zuno::testing::tableButton(*tables, 1);
+    ASSERT_TRUE(tile);
+    tap(*tile);
     auto poker = waitForTable(4);
     ASSERT_TRUE(poker);
     look("Poker table");

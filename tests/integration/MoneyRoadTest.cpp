@@ -72,7 +72,11 @@ protected:
     std::shared_ptr<AssetsView> openThePresents(ProfileView& profile) {
         tap(*profile.btnTabOwner);
         auto presents = std::dynamic_pointer_cast<AssetsView>(profile.ownedItemsTab());
-        if (!presents || !pump([&] { return presents->myAssets.size() == 2; })) return nullptr;
+        if (!presents || !pump([&] { return presents->myAssets.size() == 2; })) {
+            ADD_FAILURE() << "opening the presents tab: "
+                          << (presents ? "it never listed the two presents" : "no such tab");
+            return nullptr;
+        }
         settle();
         return presents;
     }
@@ -220,7 +224,9 @@ TEST_F(MoneyRoadTest, ATransferAPresentAndAnAvatar) {
     ASSERT_TRUE(profile);
     auto presents = openThePresents(*profile);
     ASSERT_TRUE(presents);
-    tap(*presents->myTableView->cellForRowAtIndexPath({0, 0}));
+    auto present = presents->myTableView->cellForRowAtIndexPath({0, 0});
+    ASSERT_TRUE(present);
+    tap(*present);
     answer("The present held 20,000 Xu.", true);
     EXPECT_EQ(presents->myAssets.size(), 1u);
     EXPECT_EQ(balance(), kStart);
@@ -248,7 +254,9 @@ TEST_F(MoneyRoadTest, PresentsReadInTheClientsLanguage) {
     EXPECT_EQ(presents->myAssets[0]->name(), "Lì xì may mắn");
     EXPECT_EQ(presents->myAssets[1]->name(), "Quà sinh nhật");
     EXPECT_EQ(presents->myAssets[1]->description(), "Mở ra để nhận 20,000 Xu.");
-    tap(*presents->myTableView->cellForRowAtIndexPath({0, 0}));
+    auto present = presents->myTableView->cellForRowAtIndexPath({0, 0});
+    ASSERT_TRUE(present);
+    tap(*present);
     answer("Món quà có 20,000 Xu.", true);
 }
 
@@ -261,6 +269,10 @@ protected:
         seat.setTag(table.getSeatFromID(StandinTienLen::kRobotId));
         table.showPlayerDetail(&seat);
         settle();
+        if (!table.optionView) {
+            ADD_FAILURE() << "opening the robot's gift sheet: his seat menu did not open";
+            return nullptr;
+        }
         tap(*table.optionView->btnPresentGift);
         return std::dynamic_pointer_cast<menuGift>(table.viewGift);
     }

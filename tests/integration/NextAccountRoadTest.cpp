@@ -77,17 +77,29 @@ protected:
 
     // The category's tab of the first row (its tag is the category's id and 6).
     void showCategory(AvatarCatalogView& catalogue, int32_t category) {
-        for (const auto& tab : catalogue.firstRow())
-            if (tab->tag() == category + 6) tap(*tab);
+        bool tapped = false;
+        for (const auto& tab : catalogue.firstRow()) {
+            if (tab->tag() != category + 6) continue;
+            tap(*tab);
+            tapped = true;
+        }
+        EXPECT_TRUE(tapped) << "showing category " << category << ": the first row has no tab of it";
         settle();
     }
     // The shop from the main menu, once its first row and a shelf show.
     std::shared_ptr<AvatarShopView> openTheShop() {
+        if (!menu) {
+            ADD_FAILURE() << "opening the shop: no main menu to open it from";
+            return nullptr;
+        }
         menu->doShowShopping(nullptr);
         auto shop = waitForTop<ShopView>();
         if (!shop) return nullptr;
         auto avatars = shop->avatarShopView();
-        if (!pump([&] { return avatars->firstRow().size() == 5 && avatars->shownItems(); })) return nullptr;
+        if (!avatars || !pump([&] { return avatars->firstRow().size() == 5 && avatars->shownItems(); })) {
+            ADD_FAILURE() << "opening the shop: its first row and a shelf never showed";
+            return nullptr;
+        }
         settle();
         return avatars;
     }
@@ -111,16 +123,22 @@ protected:
     std::shared_ptr<AvatarStoreView> openWardrobe(ProfileView& profile) {
         tap(*profile.btnTabStore);
         auto store = std::dynamic_pointer_cast<StoreView>(profile.wardrobeTab());
-        if (!store) return nullptr;
-        auto wardrobe = store->avatarStoreView();
-        if (!pump([&] { return wardrobe->firstRow().size() == 5 && wardrobe->shownItems(); })) return nullptr;
+        auto wardrobe = store ? store->avatarStoreView() : nullptr;
+        if (!wardrobe || !pump([&] { return wardrobe->firstRow().size() == 5 && wardrobe->shownItems(); })) {
+            ADD_FAILURE() << "opening the wardrobe: "
+                          << (wardrobe ? "its first row and a shelf never showed" : "the profile has no wardrobe");
+            return nullptr;
+        }
         settle();
         return wardrobe;
     }
     // The wardrobe's shelf of hats, once shown.
     std::vector<std::shared_ptr<UserItemInfo>> hatsIn(AvatarStoreView& wardrobe) {
         showCategory(wardrobe, kHats);
-        pump([&] { return wardrobe.shownItems()->categoryId() == kHats; });
+        if (!pump([&] { return wardrobe.shownItems() && wardrobe.shownItems()->categoryId() == kHats; })) {
+            ADD_FAILURE() << "showing the hats in the wardrobe: they never showed";
+            return {};
+        }
         settle();
         return wardrobe.shownItems()->userItemsList();
     }

@@ -22,7 +22,6 @@
 #include "games/phom/PhomRequestBytes.h"
 #include "games/phom/PhomView.h"
 #include "platform/core/RunLoop.h"
-#include "platform/ui/AlertView.h"
 #include "platform/ui/Application.h"
 #include "platform/ui/Button.h"
 #include "platform/ui/TableView.h"
@@ -39,6 +38,7 @@
 #include "standin-server/StandinRobotTables.h"
 #include "support/AceLowCards.h"
 #include "support/ProgramRoadTest.h"
+#include "support/TableListTiles.h"
 #include "support/ViewTexts.h"
 
 using namespace zuno;
@@ -257,9 +257,7 @@ protected:
         settle();
         signInFromTheLoginScreen("lan", "hoa sen");
         ASSERT_TRUE(pump([] { return dialogText() == StandinPhom::kInvitation; })) << dialogText();
-        auto alerts = ui::AlertView::visibleAlerts();
-        ASSERT_FALSE(alerts.empty());
-        alerts.back()->tapButtonAtIndex(alerts.back()->firstOtherButtonIndex());
+        pressDialogOk();
         table = waitForTop<PhomView>();
         waitForBinh();
     }
@@ -305,7 +303,7 @@ protected:
         ASSERT_TRUE(tables);
         ASSERT_TRUE(pump([&] { return !tables->listBoard.empty(); }));
         settle();
-        auto tile = std::dynamic_pointer_cast<ui::Control>(tables->scrollView->subviews().at(1)->subviews().back());
+        auto tile = zuno::testing::tableButton(*tables, 0);
         ASSERT_TRUE(tile);
         tile->sendActionsForControlEvents(ui::ControlEvent::TouchDown);
         tile->sendActionsForControlEvents(ui::ControlEvent::TouchUpInside);
@@ -639,9 +637,7 @@ TEST_F(PhomNewScreenRoadTest, AsOwnerIOpenWithTenCards) {
     robots->setNextInvitation(13, StandinTableKind::Empty);
     robots->inviteNow();
     ASSERT_TRUE(pump([] { return UIController::shownDialogMessage().value_or("") == StandinPhom::kNewInvitation; }));
-    auto alerts = ui::AlertView::visibleAlerts();
-    ASSERT_FALSE(alerts.empty());
-    alerts.back()->tapButtonAtIndex(alerts.back()->firstOtherButtonIndex());
+    pressDialogOk();
     table = waitForTop<PhomNewView>();
     ASSERT_NO_FATAL_FAILURE(waitForBinh());
     ASSERT_EQ(title(table->btnStart), text("ZUNO_start"));

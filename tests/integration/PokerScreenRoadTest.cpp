@@ -28,6 +28,7 @@
 #include "standin-server/StandinTienLen.h"
 #include "support/AceLowCards.h"
 #include "support/ProgramRoadTest.h"
+#include "support/TableListTiles.h"
 
 using namespace zuno;
 using namespace zuno::standin;
@@ -68,15 +69,32 @@ protected:
             tap(*menu->btnPlayGames);
             auto games = waitForTop<GameView>();
             if (!games) return nullptr;
+            if (games->viewPoker->subviews().empty()) {
+                ADD_FAILURE() << "opening a Poker table: the game list's Poker tile holds nothing to tap";
+                return nullptr;
+            }
             tap(*games->viewPoker->subviews().front());
             auto rooms = waitForTop<RoomView>();
-            if (!rooms || !pump([&] { return rooms->tableView()->numberOfRowsInSection(0) > 0; })) return nullptr;
-            tap(*rooms->tableView()->cellForRowAtIndexPath({0, 0}));
+            if (!rooms) return nullptr;
+            pump([&] { return rooms->tableView()->numberOfRowsInSection(0) > 0; });
+            auto firstRoom = rooms->tableView()->cellForRowAtIndexPath({0, 0});
+            if (!firstRoom) {
+                ADD_FAILURE() << "opening a Poker table: the room list shows no room";
+                return nullptr;
+            }
+            tap(*firstRoom);
         }
         auto tables = waitForTop<BoardView>();
-        if (!tables || !pump([&] { return tables->listBoard.size() == 4; })) return nullptr;
+        if (!tables) return nullptr;
+        if (!pump([&] { return tables->listBoard.size() == 4; })) {
+            ADD_FAILURE() << "opening a Poker table: the table list holds " << tables->listBoard.size()
+                          << " tables, not 4";
+            return nullptr;
+        }
         settle();
-        tap(*tables->scrollView->subviews().at(static_cast<size_t>(board) + 1)->subviews().back());
+        auto button = zuno::testing::tableButton(*tables, static_cast<size_t>(board));
+        if (!button) return nullptr;
+        tap(*button);
         return waitForTop<PokerView>();
     }
 

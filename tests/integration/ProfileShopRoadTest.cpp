@@ -9,7 +9,6 @@
 #include "money/ShopView.h"
 #include "money/StoreView.h"
 #include "platform/core/RunLoop.h"
-#include "platform/ui/AlertView.h"
 #include "platform/ui/ScrollView.h"
 #include "platform/ui/SegmentedControl.h"
 #include "screens/MainView.h"
@@ -20,6 +19,7 @@
 #include "shell/UIController.h"
 #include "standin-server/StandinMoney.h"
 #include "standin-server/StandinProfileShop.h"
+#include "support/AlertButtons.h"
 #include "support/ProgramRoadTest.h"
 
 using namespace zuno;
@@ -57,9 +57,7 @@ protected:
     }
 
     void answerAlert(bool ok) {
-        auto alerts = ui::AlertView::visibleAlerts();
-        ASSERT_FALSE(alerts.empty());
-        alerts.back()->tapButtonAtIndex(ok ? alerts.back()->firstOtherButtonIndex() : alerts.back()->cancelButtonIndex());
+        zuno::testing::answerAlert(ok);
         settle();
     }
 
@@ -221,8 +219,9 @@ TEST_F(ProfileShopRoadTest, ProfileWardrobeAndShop) {
     const int32_t woman = 20000;
     pick(woman + 321);
     pick(woman + 322);
-    ASSERT_FALSE(ui::AlertView::visibleAlerts().empty());
-    EXPECT_EQ(ui::AlertView::visibleAlerts().back()->message(), Resources::getInstance().textForKey("ZUNO_ThongBaoTonTaiDuyNhat"));
+    auto notice = zuno::testing::alertOnTop("putting a second item of a category in the cart");
+    ASSERT_TRUE(notice);
+    EXPECT_EQ(notice->message(), Resources::getInstance().textForKey("ZUNO_ThongBaoTonTaiDuyNhat"));
     answerAlert(true);
     EXPECT_EQ(avatars->cart().itemOf(3)->itemId(), woman + 322);
     for (int32_t category : {5, 7}) {

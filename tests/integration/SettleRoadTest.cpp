@@ -28,7 +28,7 @@ protected:
         ui::Application::shared().windows().front()->addSubview(marker);
     }
     void TearDown() override {
-        marker->removeFromSuperview();
+        if (marker) marker->removeFromSuperview();  // none when the set-up failed before it
         ProgramRoadTest::TearDown();
     }
     // For the failure checks, which run code that sees no test object.

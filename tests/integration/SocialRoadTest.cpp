@@ -8,7 +8,6 @@
 #include "Program.h"
 #include "games/tienlen/TienLenView.h"
 #include "net/MobileClient.h"
-#include "platform/ui/AlertView.h"
 #include "platform/ui/Application.h"
 #include "platform/ui/Button.h"
 #include "platform/ui/Label.h"
@@ -28,6 +27,7 @@
 #include "standin-server/StandinRobots.h"
 #include "standin-server/StandinSocial.h"
 #include "standin-server/StandinTienLen.h"
+#include "support/AlertButtons.h"
 #include "support/ProgramRoadTest.h"
 #include "table/PlayerMenuSheets.h"
 
@@ -60,14 +60,13 @@ protected:
     }
 
     void pressDialog(bool ok) {
-        auto alerts = ui::AlertView::visibleAlerts();
-        ASSERT_FALSE(alerts.empty());
-        alerts.back()->tapButtonAtIndex(ok ? alerts.back()->firstOtherButtonIndex() : alerts.back()->cancelButtonIndex());
+        zuno::testing::answerAlert(ok);
         settle();
     }
+    // Waits for the notice with the text, then presses its OK (its only button).
     bool waitForDialog(const std::string& text) {
         const bool shown = pump([&] { return dialogText() == text; });
-        if (shown) pressDialog(false);
+        if (shown) pressDialog(true);
         return shown;
     }
     template <class Screen>

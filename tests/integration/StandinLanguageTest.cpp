@@ -52,7 +52,12 @@ protected:
     }
     std::string firstHair() {
         service().requestGetItemsByCategory(kHair, 0, 1);
-        auto item = answer<std::shared_ptr<ItemsOfCategory>>("onItemsOfCategoryInfo")->itemList().at(0);
+        auto hair = answer<std::shared_ptr<ItemsOfCategory>>("onItemsOfCategoryInfo");
+        if (!hair || hair->itemList().empty()) {
+            ADD_FAILURE() << "reading the first hair: the stand-in listed none";
+            return {};
+        }
+        auto item = hair->itemList().front();
         return item->name().value_or("") + " | " + item->function_desc().value_or("");
     }
     std::string refusedCart() {

@@ -60,10 +60,17 @@ protected:
     // that does not come.
     std::shared_ptr<TienLenView> joinAnsTable() {
         signInFromTheLoginScreen("lan", "hoa sen");
-        if (!pump([] { return dialogText() == StandinTienLen::kInvitation; })) return nullptr;
+        if (!pump([] { return dialogText() == StandinTienLen::kInvitation; })) {
+            ADD_FAILURE() << "joining An's table: no invitation; dialog: " << dialogText();
+            return nullptr;
+        }
         pressDialogOk();
         auto table = waitForTop<TienLenView>();
-        if (!table || !pump([&] { return table->getSeatFromID(StandinTienLen::kRobotId) == 1; })) return nullptr;
+        if (!table) return nullptr;
+        if (!pump([&] { return table->getSeatFromID(StandinTienLen::kRobotId) == 1; })) {
+            ADD_FAILURE() << "joining An's table: Binh never sat beside me";
+            return nullptr;
+        }
         settle();
         return table;
     }

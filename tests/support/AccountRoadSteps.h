@@ -28,11 +28,15 @@ class AccountRoadSteps : public DemoRoadTest {
 protected:
     // The profile, once its personal data and the figure of the worn items are shown.
     std::shared_ptr<ProfileView> openProfile() {
+        if (!menu) {
+            ADD_FAILURE() << "opening the profile: no main menu to open it from";
+            return nullptr;
+        }
         menu->doShowProfile(nullptr);
         auto profile = waitForTop<ProfileView>();
         if (profile) {
             auto tab = profile->personalDataTab();
-            pump([&] { return profile->viewingTabIndex() == 1 && tab->wornLoader().finished(); });
+            pump([&] { return profile->viewingTabIndex() == 1 && tab && tab->wornLoader().finished(); });
         }
         settle();
         return profile;
@@ -41,7 +45,11 @@ protected:
     std::shared_ptr<AssetsView> openPresents(ProfileView& profile, size_t count) {
         tap(*profile.btnTabOwner);
         auto presents = std::dynamic_pointer_cast<AssetsView>(profile.ownedItemsTab());
-        if (!presents || !pump([&] { return presents->myAssets.size() == count; })) return nullptr;
+        if (!presents || !pump([&] { return presents->myAssets.size() == count; })) {
+            ADD_FAILURE() << "opening the presents tab: "
+                          << (presents ? "it never listed " + std::to_string(count) : "no such tab");
+            return nullptr;
+        }
         settle();
         return presents;
     }
@@ -49,6 +57,10 @@ protected:
     std::vector<int32_t> figuresOn(ProfileView& profile) {
         tap(*profile.btnTabHistory);
         auto tab = profile.achievementTab();
+        if (!tab) {
+            ADD_FAILURE() << "reading the achievements: the profile has no achievements tab";
+            return {};
+        }
         pump([&] { return !tab->records().figuresOfSection(0).empty(); });
         settle();
         return tab->records().figuresOfSection(0);

@@ -25,6 +25,7 @@
 #include "standin-server/StandinRobotTables.h"
 #include "standin-server/StandinRobots.h"
 #include "standin-server/StandinSocial.h"
+#include "support/AlertButtons.h"
 #include "support/ProgramRoadTest.h"
 
 namespace zuno::testing {
@@ -59,29 +60,20 @@ protected:
     static std::string title(const std::shared_ptr<ui::Button>& button) {
         return button ? button->titleForState(ui::ControlState::Normal).value_or("") : "";
     }
-    static void pressDialog(bool ok) {
-        auto alerts = ui::AlertView::visibleAlerts();
-        ASSERT_FALSE(alerts.empty());
-        alerts.back()->tapButtonAtIndex(ok ? alerts.back()->firstOtherButtonIndex() : alerts.back()->cancelButtonIndex());
-    }
+    static void pressDialog(bool ok) { answerAlert(ok); }
     bool dialogSays(const std::string& line) {
         return pump([&] { return dialogText() == line; });
     }
     void closeDialogs() {
-        while (!ui::AlertView::visibleAlerts().empty()) {
-            pressDialog(true);
+        while (ui::AlertView::topAlert()) {
+            if (!answerAlert(true)) return;
             settle();
         }
     }
 
     // Signs in, picks the first server and accepts the robot's invitation from the main menu.
     void signInAndAccept(const std::string& invitation) {
-        auto servers = logInAs("lan", "hoa sen");
-        ASSERT_TRUE(servers);
-        ASSERT_TRUE(pump([&] { return !servers->listServers.empty() && !servers->isFetching(); }));
-        settle();
-        tap(*servers->tableView->cellForRowAtIndexPath({0, 0}));
-        ASSERT_TRUE(waitForTop<MainView>());
+        ASSERT_NO_FATAL_FAILURE(signInFromTheLoginScreen("lan", "hoa sen"));
         ASSERT_TRUE(dialogSays(invitation)) << dialogText();
         pressDialog(true);
     }

@@ -45,7 +45,11 @@ protected:
     // A robot invites the player now; the invitation's OK seats the player at its table: that screen.
     std::shared_ptr<ui::ViewController> acceptTheInvitation(int game) {
         demo.robots->inviteNow();
-        if (!pump([] { return invitationShown(); })) return nullptr;
+        if (!pump([] { return invitationShown(); })) {
+            ADD_FAILURE() << "accepting a robot's invitation to game " << game
+                          << ": none shows; dialog: " << dialogText();
+            return nullptr;
+        }
         pressDialogOk();
         return waitForTable(game);
     }

@@ -14,7 +14,9 @@
 #include "shell/Resources.h"
 #include "shell/Util.h"
 #include "standin-server/StandinPoker.h"
+#include "support/LayoutCheck.h"
 #include "support/LeaveButton.h"
+#include "support/TableListTiles.h"
 
 namespace zuno::testing {
 
@@ -84,17 +86,23 @@ std::shared_ptr<GameView> LobbyRoadSteps::openTheGameList() {
         return waitForTop<GameView>();
     }
     auto menu = std::dynamic_pointer_cast<MainView>(top());
-    if (!menu) return nullptr;
+    if (!menu) {
+        ADD_FAILURE() << "opening the game list: neither it nor the main menu is on top";
+        return nullptr;
+    }
     tap(*menu->btnPlayGames);
     return waitForTop<GameView>();
 }
 
 std::shared_ptr<RoomView> LobbyRoadSteps::openTheRoomsOf(int game) {
     auto games = openTheGameList();
+    if (!games) return nullptr;
     auto action = kTileActions.find(game);
-    if (!games || action == kTileActions.end()) return nullptr;
-    auto tile = controlSending(*games->view(), games.get(), {action->second});
-    if (!tile) return nullptr;
+    auto tile = action == kTileActions.end() ? nullptr : controlSending(*games->view(), games.get(), {action->second});
+    if (!tile) {
+        ADD_FAILURE() << "opening the rooms of game " << game << ": the game list shows no tile of it";
+        return nullptr;
+    }
     tap(*tile);
     auto rooms = waitForTop<RoomView>();
     return rooms && answered(*rooms) ? rooms : nullptr;
@@ -102,23 +110,28 @@ std::shared_ptr<RoomView> LobbyRoadSteps::openTheRoomsOf(int game) {
 
 std::shared_ptr<BoardView> LobbyRoadSteps::openTheRoom(RoomView& rooms, int row) {
     auto cell = rooms.tableView()->cellForRowAtIndexPath({0, row});
-    if (!cell) return nullptr;
+    if (!cell) {
+        ADD_FAILURE() << "opening the room of row " << row << ": the room list shows no such row";
+        return nullptr;
+    }
     tap(*cell);
     auto tables = waitForTop<BoardView>();
     return tables && answered(*tables) ? tables : nullptr;
 }
 
 std::shared_ptr<ui::ViewController> LobbyRoadSteps::joinTheTable(BoardView& tables, size_t index, int game) {
-    // The grid holds the pull-to-refresh header first, then one tile per table, its button on top.
-    const auto& tiles = tables.scrollView->subviews();
-    if (index + 1 >= tiles.size()) return nullptr;
-    tap(*tiles[index + 1]->subviews().back());
+    auto button = tableButton(tables, index);
+    if (!button) return nullptr;
+    tap(*button);
     return waitForTable(game);
 }
 
 std::shared_ptr<ui::ViewController> LobbyRoadSteps::playNow(LobbyListScreen& list, int game) {
     auto button = controlSending(*list.view(), &list, {"doFindAutoBoard:"});
-    if (!button) return nullptr;
+    if (!button) {
+        ADD_FAILURE() << "playing now: the list has no Play now button";
+        return nullptr;
+    }
     tap(*button);
     return waitForTable(game);
 }
@@ -128,6 +141,7 @@ bool LobbyRoadSteps::answered(LobbyListScreen& list) {
     const bool shown = pump([&] {
         return !program->navigation().isTransitioning() && !showsSpinner(*list.view()) && !list.isReloading();
     });
+    if (!shown) ADD_FAILURE() << "waiting for the list's answer: " << describeScreen(list) << " still waits";
     settle();
     return shown;
 }

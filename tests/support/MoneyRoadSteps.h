@@ -14,6 +14,7 @@
 #include "platform/ui/AlertView.h"
 #include "screens/MainView.h"
 #include "shell/Resources.h"
+#include "support/AlertButtons.h"
 #include "support/ProgramRoadTest.h"
 
 namespace zuno::testing {
@@ -25,12 +26,7 @@ protected:
         auto alerts = ui::AlertView::visibleAlerts();
         return alerts.empty() ? std::string() : alerts.back()->message().value_or("");
     }
-    static void press(bool ok) {
-        auto alerts = ui::AlertView::visibleAlerts();
-        ASSERT_FALSE(alerts.empty());
-        auto alert = alerts.back();
-        alert->tapButtonAtIndex(ok ? alert->firstOtherButtonIndex() : alert->cancelButtonIndex());
-    }
+    static void press(bool ok) { answerAlert(ok); }
     // Waits for a dialog with the text, then presses its button.
     void answer(const std::string& text, bool ok) {
         ASSERT_TRUE(pump([&] { return dialogText() == text; })) << dialogText();
@@ -68,10 +64,22 @@ protected:
     std::shared_ptr<AvatarView> buyTheCatAvatar() {
         auto shop = std::make_shared<AvatarView>();
         program->navigation().pushViewController(shop, true);
-        if (!pump([&] { return shop->listAvatars().size() == 5 && shop->listAvatars()[1]->img(); })) return nullptr;
+        if (!pump([&] { return shop->listAvatars().size() == 5 && shop->listAvatars()[1]->img(); })) {
+            ADD_FAILURE() << "buying the cat: the avatar shop lists " << shop->listAvatars().size()
+                          << " avatars, not 5 with pictures";
+            return nullptr;
+        }
         settle();
-        tap(*shop->tableView()->cellForRowAtIndexPath({0, 1}));
-        if (!pump([] { return !dialogText().empty(); })) return nullptr;
+        auto cat = shop->tableView()->cellForRowAtIndexPath({0, 1});
+        if (!cat) {
+            ADD_FAILURE() << "buying the cat: the avatar shop shows no second row";
+            return nullptr;
+        }
+        tap(*cat);
+        if (!pump([] { return !dialogText().empty(); })) {
+            ADD_FAILURE() << "buying the cat: no question came";
+            return nullptr;
+        }
         press(true);
         answer(Resources::getInstance().textForKey("ZUNO_buyAvatarOK"), true);
         return shop;

@@ -20,7 +20,6 @@
 #include "platform/core/Clock.h"
 #include "platform/core/Log.h"
 #include "platform/core/RunLoop.h"
-#include "platform/ui/AlertView.h"
 #include "platform/ui/Animation.h"
 #include "platform/ui/Application.h"
 #include "platform/ui/Display.h"
@@ -37,6 +36,7 @@
 #include "shell/Resources.h"
 #include "shell/UIController.h"
 #include "shell/Util.h"
+#include "support/AlertButtons.h"
 #include "support/LayoutCheck.h"
 #include "support/LeftTableMessages.h"
 #include "support/PlatformReset.h"
@@ -113,7 +113,9 @@ void ProgramRoadTest::signInFromTheLoginScreen(const std::string& name, const st
 void ProgramRoadTest::signInOnTheFirstServer(ServerView& servers) {
     ASSERT_TRUE(pump([&] { return !servers.listServers.empty() && !servers.isFetching(); }));
     settle();
-    tap(*servers.tableView->cellForRowAtIndexPath({0, 0}));
+    auto first = servers.tableView->cellForRowAtIndexPath({0, 0});
+    ASSERT_TRUE(first) << "the server list shows no first row";
+    tap(*first);
     ASSERT_TRUE(waitForTop<MainView>());
 }
 
@@ -251,6 +253,12 @@ StillMoving stillMoving(const ui::NavigationController& navigation, bool named) 
     return moving;
 }
 }  // namespace
+
+std::string ProgramRoadTest::notOnTop(const std::type_info& wanted) const {
+    auto top = program ? program->navigation().topViewController() : nullptr;
+    return "waiting for a " + nameOfType(wanted) + " on top: " +
+           (top ? describeScreen(*top) : std::string("no screen")) + " stays there";
+}
 
 void ProgramRoadTest::settle() {
     expectNothingOfALeftTable();
@@ -397,11 +405,7 @@ void ProgramRoadTest::chargeDirectlyAndGoBack() {
 
 std::string ProgramRoadTest::dialogText() { return UIController::shownDialogMessage().value_or(""); }
 
-void ProgramRoadTest::pressDialogOk() {
-    auto alerts = ui::AlertView::visibleAlerts();
-    ASSERT_FALSE(alerts.empty());
-    alerts.back()->tapButtonAtIndex(alerts.back()->firstOtherButtonIndex());
-}
+void ProgramRoadTest::pressDialogOk() { answerAlert(true); }
 
 std::string ProgramRoadTest::amountShown(int64_t money) {
     return Util::formatNumber(money) + " " + Resources::getInstance().textForKey("ZUNO_win");

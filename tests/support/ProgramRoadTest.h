@@ -5,6 +5,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <typeinfo>
 #include <vector>
 
 #include "Program.h"
@@ -112,10 +113,15 @@ protected:
     // they show, the settled screen is checked each second, until all have hidden.
     void everyBubbleSaysALongLine(const ui::View& screen, const std::vector<int>& bubbles,
                                   const std::function<void(int bubble, const std::string& line)>& say);
+    // Once a screen of the type is on top, settled: that screen; none, failing the road with the type
+    // and the screen on top instead, when it does not come.
     template <class Screen>
     std::shared_ptr<Screen> waitForTop() {
         std::shared_ptr<Screen> screen;
-        pump([&] { return bool(screen = std::dynamic_pointer_cast<Screen>(program->navigation().topViewController())); });
+        const bool came = pump([&] {
+            return bool(screen = std::dynamic_pointer_cast<Screen>(program->navigation().topViewController()));
+        });
+        if (!came) ADD_FAILURE() << notOnTop(typeid(Screen));
         settle();
         return screen;
     }
@@ -131,6 +137,8 @@ protected:
     // Types the user name and password into the login screen and logs in with Enter; answers the
     // server list that follows (none when it does not come).
     std::shared_ptr<ServerView> logInAs(const std::string& user, const std::string& password);
+    // What a wait for a screen of the type that did not come on top says: the type and the screen on top.
+    std::string notOnTop(const std::type_info& wanted) const;
     // The text of the dialog shown, empty when none; its OK (first other) button pressed.
     static std::string dialogText();
     static void pressDialogOk();

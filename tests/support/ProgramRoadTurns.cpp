@@ -4,6 +4,7 @@
 #include "lobby/GameRegistry.h"
 #include "platform/core/RunLoop.h"
 #include "shell/UIController.h"
+#include "support/LayoutCheck.h"
 #include "support/NoLeftTurn.h"
 #include "support/ProgramRoadTest.h"
 #include "support/TurnActions.h"
@@ -61,13 +62,22 @@ int ProgramRoadTest::seatedGame() const {
 
 std::shared_ptr<ui::ViewController> ProgramRoadTest::waitForTable(int game) {
     const GameDescriptor* descriptor = GameRegistry::find(int8_t(game));
-    if (!descriptor || !robots) return nullptr;
+    if (!descriptor || !robots) {
+        ADD_FAILURE() << "waiting for the table of game " << game << ": "
+                      << (descriptor ? "no robots' table" : "no such game");
+        return nullptr;
+    }
     auto& navigation = program->navigation();
     const bool seated = pump([&] {
         auto screen = navigation.topViewController();
         return seatedGame() == game && screen && descriptor->ownsScreen(*screen) && !navigation.isTransitioning();
     });
-    if (!seated) return nullptr;
+    if (!seated) {
+        auto top = navigation.topViewController();
+        ADD_FAILURE() << "waiting for the table of game " << game << ": the stand-in seats me at game " << seatedGame()
+                      << ", on top: " << (top ? describeScreen(*top) : std::string("no screen"));
+        return nullptr;
+    }
     settle();
     return navigation.topViewController();
 }

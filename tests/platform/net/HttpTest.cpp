@@ -164,7 +164,8 @@ TEST_F(HttpTest, AsynchronousGetReportsOnTheMainLoopInOrder) {
     auto call = Http::start(HttpRequest::get(server.url("/page")), handlers);
     ASSERT_TRUE(runUntil([&] { return call->isFinished(); }));
     EXPECT_EQ(events, (std::vector<std::string>{"response 200 yes", "data hello", "finish ok hello"}));
-    EXPECT_EQ(Http::activeCallCount(), 0u);
+    // The HTTP thread counts the call out only after it posted the end, so the end may run first.
+    EXPECT_TRUE(runUntil([] { return Http::activeCallCount() == 0; })) << Http::activeCallCount() << " calls still counted";
 }
 
 TEST_F(HttpTest, AsynchronousFailuresStillFinish) {

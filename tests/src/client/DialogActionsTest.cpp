@@ -25,6 +25,7 @@
 #include "screens/ProfileView.h"
 #include "screens/ServerView.h"
 #include "src/shell/ShellFixture.h"
+#include "support/AlertButtons.h"
 #include "support/ServiceRecording.h"
 #include "support/SnapshotCompare.h"
 #include "table/GameController.h"
@@ -69,8 +70,7 @@ protected:
         UIController::setObject(std::move(object));
         UIController::startCancelOkDlg("?", "No", "Yes");
         run(1);
-        auto alert = ui::AlertView::visibleAlerts().back();
-        ui::Application::shared().windows().back()->tapView(*alert->buttonAtIndex(ok ? 1 : 0));
+        tapAlertButton(ok ? 1 : 0);
         run(1);
     }
     // The bytes the builder sends for the call, to compare with what the action sent.
@@ -318,20 +318,24 @@ TEST_F(DialogActions, MoreGamesAsksForTheBrowserAndOffersTheAddressWhereNoneStar
         }
         GlobalLogicHandler::showInfo();
         run(1);
-        auto question = ui::AlertView::visibleAlerts().back();
+        auto question = alertOnTop("asking to open the download page");
+        ASSERT_TRUE(question);
         EXPECT_EQ(question->message(), c.question);
         EXPECT_EQ(titles(*question), c.questionButtons);
-        question->tapButtonAtIndex(1);
+        ASSERT_TRUE(pressAlertButton(1));
         run(1);
-        auto fallback = ui::AlertView::visibleAlerts().back();
+        auto fallback = alertOnTop("offering to copy the address");
+        ASSERT_TRUE(fallback);
         EXPECT_EQ(fallback->message(), std::string(c.noBrowser) + "\n" + address);
         EXPECT_EQ(titles(*fallback), c.copyButtons);
         ui::RasterScreen screen;
         screen.renderApplication();
         EXPECT_TRUE(matchesReference(screen, std::string("dialog_no_browser_") + c.language));
-        fallback->tapButtonAtIndex(1);
+        ASSERT_TRUE(pressAlertButton(1));
         run(1);
-        EXPECT_EQ(sys::Pasteboard::general().history().back(), address);
+        const auto copied = sys::Pasteboard::general().history();
+        ASSERT_FALSE(copied.empty()) << "nothing was copied";
+        EXPECT_EQ(copied.back(), address);
     }
 }
 

@@ -19,6 +19,7 @@
 #include "platform/services/Store.h"
 #include "shell/ProgressHUD.h"
 #include "src/money/MoneyScreensFixture.h"
+#include "support/AlertButtons.h"
 
 namespace zuno::testing {
 namespace {
@@ -78,8 +79,7 @@ protected:
     }
     void pressDialog(int index) {
         run(1);
-        auto alert = ui::AlertView::visibleAlerts().back();
-        ui::Application::shared().windows().back()->tapView(*alert->buttonAtIndex(index));
+        tapAlertButton(index);
         run(1);
     }
 };

@@ -9,6 +9,7 @@
 #include "shell/UIController.h"
 #include "src/screens/LobbyScreensFixture.h"
 #include "standin-server/StandinProfileShop.h"
+#include "support/AlertButtons.h"
 #include "support/AvatarPictures.h"
 
 using namespace zuno;
@@ -86,11 +87,6 @@ protected:
         me->setMoney(5000);
         UIController::setMyInfo(me);
         user->setGender(1);
-    }
-    static void answerAlert(int button) {
-        auto alerts = ui::AlertView::visibleAlerts();
-        ASSERT_FALSE(alerts.empty());
-        alerts.back()->tapButtonAtIndex(button);
     }
     static int spinners(const ui::View& view) {
         int count = 0;
@@ -194,10 +190,10 @@ TEST_F(ShopScreensTest, TheCartHoldsOneItemPerCategoryAndIsPaidOnce) {
     tryOn(*shop, 303, 3, 4);
     tap(*avatars->btnGioHang);
     EXPECT_EQ(alertMessage(), "The cart already holds an item of this kind. Replace it?");
-    answerAlert(0);
+    pressAlertButton(0);
     EXPECT_EQ(avatars->cart().itemOf(3)->itemId(), 301);
     tap(*avatars->btnGioHang);
-    answerAlert(1);
+    pressAlertButton(1);
     EXPECT_EQ(avatars->cart().itemOf(3)->itemId(), 303);
     EXPECT_EQ(avatars->cart().total(), 130);
     auto page = std::dynamic_pointer_cast<AvatarPageView>(avatars->pageSlots()[0]);
@@ -216,7 +212,7 @@ TEST_F(ShopScreensTest, TheCartHoldsOneItemPerCategoryAndIsPaidOnce) {
     sent();
     tap(*avatars->btnThanhToan);
     EXPECT_EQ(alertMessage(), "Pay 350$ for the items in your cart?");
-    answerAlert(1);
+    pressAlertButton(1);
     EXPECT_EQ(sent(), (std::vector<sys::Data>{bytes({{101, 6}, int32Bytes(3), int32Bytes(303), int32Bytes(502), int32Bytes(700)})}));
     tap(*avatars->btnThanhToan);  // the payment is on its way: no second prompt, nothing sent
     EXPECT_TRUE(ui::AlertView::visibleAlerts().empty());
@@ -255,7 +251,7 @@ TEST_F(ShopScreensTest, ASuccessSettlesTheItemsPaidForNotTheCartAsItIsThen) {
     tryOn(*shop, 502, 5, 2);
     tap(*avatars->btnGioHang);
     tap(*avatars->btnThanhToan);
-    answerAlert(1);
+    pressAlertButton(1);
     tap(*avatars->btnXoaGioHang);
     tryOn(*shop, 503, 5, 2);
     tap(*avatars->btnGioHang);
@@ -301,13 +297,13 @@ TEST_F(ShopScreensTest, ARefusedPaymentKeepsTheCartForAnotherTry) {
     tryOn(*shop, 302, 3, 4);
     tap(*avatars->btnGioHang);
     tap(*avatars->btnThanhToan);
-    answerAlert(1);
+    pressAlertButton(1);
     sent();
     shop->onMyBuyAvatarFail();
     EXPECT_EQ(avatars->cart().total(), 120);
     EXPECT_EQ(me->money(), 5000);
     tap(*avatars->btnThanhToan);
-    answerAlert(1);
+    pressAlertButton(1);
     EXPECT_EQ(sent().size(), 1u);
 }
 
@@ -412,7 +408,7 @@ TEST_F(ShopScreensTest, TheWardrobeWearsAndDeletesTheItemItsRequestNamed) {
 
     // Delete 5303, then look at 5301 before the answer: only 5303 goes.
     tap(*wardrobe->btnDelete);
-    answerAlert(1);
+    pressAlertButton(1);
     EXPECT_EQ(sent(), (std::vector<sys::Data>{bytes({{101, 10}, int32Bytes(5303)})}));
     store->onMyUserAvatarDetail(ownedDetail(5301, 3, false));
     store->onMyUpdateDeleteItem(5303);

@@ -13,6 +13,7 @@
 #include "screens/RoomView.h"
 #include "src/screens/LobbyScreensFixture.h"
 #include "support/SnapshotCompare.h"
+#include "support/TableListTiles.h"
 
 using namespace zuno;
 using namespace zuno::testing;
@@ -61,8 +62,7 @@ protected:
     }
     // Taps the tile of table i as a finger does: down, then up inside.
     void tapTable(BoardView& screen, size_t i) {
-        auto tile = screen.scrollView->subviews().at(i + 1);  // after the pull-to-refresh header
-        tap(*std::dynamic_pointer_cast<ui::Control>(tile->subviews().back()));
+        if (auto button = tableButton(screen, i)) tap(*button);
     }
 };
 

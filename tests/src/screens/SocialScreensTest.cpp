@@ -10,7 +10,6 @@
 #include "platform/core/Device.h"
 #include "platform/services/ContactPicker.h"
 #include "platform/services/MessageComposer.h"
-#include "platform/ui/AlertView.h"
 #include "platform/ui/Application.h"
 #include "platform/ui/TextView.h"
 #include "screens/ChatView.h"
@@ -25,6 +24,7 @@
 #include "src/screens/LobbyScreensFixture.h"
 #include "tools/artwork/PicturePixels.h"
 #include "shell/ChatCell.h"
+#include "support/AlertButtons.h"
 #include "support/ListMargins.h"
 #include "support/TextContrast.h"
 
@@ -96,11 +96,6 @@ protected:
         run(0.5);
         sent();
         return screen;
-    }
-    static void pressDialogButton(bool ok) {
-        auto alerts = ui::AlertView::visibleAlerts();
-        ASSERT_FALSE(alerts.empty());
-        alerts.back()->tapButtonAtIndex(ok ? alerts.back()->firstOtherButtonIndex() : alerts.back()->cancelButtonIndex());
     }
     static std::vector<std::string> tabTitles(const FriendListView& screen) {
         std::vector<std::string> out;
@@ -377,7 +372,7 @@ TEST_F(SocialScreensTest, TheMailboxKeepsItsSelectionAndRepliesToTheMessageShown
     // Tapped twice, then answered: the reply goes to the message of the dialog.
     box->didSelectRowAtIndexPath(*box->myTableView, {0, 2});
     EXPECT_EQ(box->model().selectedIndex(), -1);
-    pressDialogButton(true);
+    answerAlert(true);
     run(1);
     EXPECT_TRUE(matchesScreen("social_reply"));
     box->sendMessage->txtContent->setText("See you");
@@ -386,7 +381,9 @@ TEST_F(SocialScreensTest, TheMailboxKeepsItsSelectionAndRepliesToTheMessageShown
     EXPECT_TRUE(UIController::listMessage()[2]->isReply());
     EXPECT_EQ(dialogText(), "Your reply has been sent.");
 
-    box->onAddFriend(box->myTableView->cellForRowAtIndexPath({0, 1})->accessoryView().get());
+    auto row = box->myTableView->cellForRowAtIndexPath({0, 1});
+    ASSERT_TRUE(row);
+    box->onAddFriend(row->accessoryView().get());
     EXPECT_EQ(sent(), (std::vector<sys::Data>{bytes({{36}, utf("Dung")})}));
 
     box->onRemoveAll(nullptr);
@@ -406,7 +403,7 @@ TEST_F(SocialScreensTest, AnEmptyReplyIsRefusedAndNothingIsSent) {
     auto box = std::make_shared<MessageView>();
     show(box);
     box->didSelectRowAtIndexPath(*box->myTableView, {0, 0});
-    pressDialogButton(true);
+    answerAlert(true);
     run(1);
     for (const char* reply : {"", " \t  "}) {
         box->sendMessage->txtContent->setText(reply);

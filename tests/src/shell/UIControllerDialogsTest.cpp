@@ -8,18 +8,18 @@
 #include "shell/CustomAlertView.h"
 #include "shell/Resources.h"
 #include "shell/UIController.h"
+#include "support/AlertButtons.h"
 
 using namespace zuno;
 
 namespace {
-std::shared_ptr<ui::AlertView> shownAlert() {
-    auto shown = ui::AlertView::visibleAlerts();
-    return shown.empty() ? nullptr : shown.back();
-}
+using zuno::testing::alertOnTop;
 
-std::vector<std::string> titles(const ui::AlertView& alert) {
+// The titles of the buttons of the alert on top; none, failing the test, when no alert shows.
+std::vector<std::string> shownTitles() {
     std::vector<std::string> out;
-    for (int i = 0; i < alert.numberOfButtons(); ++i) out.push_back(alert.buttonTitleAtIndex(i));
+    if (auto alert = alertOnTop("reading the alert's buttons"))
+        for (int i = 0; i < alert->numberOfButtons(); ++i) out.push_back(alert->buttonTitleAtIndex(i));
     return out;
 }
 
@@ -28,10 +28,7 @@ void settle() { sys::RunLoop::main().runFor(1); }
 // A person taps the button, once the alert has come up.
 void press(int index) {
     settle();
-    auto alert = shownAlert();
-    ASSERT_NE(alert, nullptr);
-    auto window = ui::Application::shared().windows().back();
-    window->tapView(*alert->buttonAtIndex(index));
+    zuno::testing::tapAlertButton(index);
 }
 }  // namespace
 
@@ -41,7 +38,7 @@ TEST(UIControllerDialogs, ANewDialogReplacesTheShownOneWithoutItsAction) {
     UIController::startNilDlg("connecting");
     EXPECT_EQ(ui::AlertView::visibleAlerts().size(), 1u);
     EXPECT_EQ(UIController::shownDialogMessage(), "connecting");
-    EXPECT_EQ(shownAlert()->numberOfButtons(), 0);
+    EXPECT_EQ(shownTitles(), std::vector<std::string>{});
     EXPECT_TRUE(sys::Log::contains("close dialog"));
     // Dismissing the first dialog pressed nothing: its action is still pending.
     EXPECT_EQ(UIController::okValue(), UIController::okLeaveBoard);
@@ -95,8 +92,9 @@ TEST(UIControllerDialogs, ADialogKeepsTheActionAndPayloadItOpenedWith) {
 TEST(UIControllerDialogs, PressingOkUsesUpThePendingAction) {
     UIController::setOkValue(UIController::okChargeMoney);
     UIController::startOKDlg("top up?");
-    auto alert = shownAlert();
-    EXPECT_EQ(titles(*alert), (std::vector<std::string>{"OK"}));
+    auto alert = alertOnTop("showing the dialog");
+    ASSERT_TRUE(alert);
+    EXPECT_EQ(shownTitles(), (std::vector<std::string>{"OK"}));
     EXPECT_EQ(alert->title(), "");
     EXPECT_EQ(alert->delegate(), UIController::sharedController());
     EXPECT_NE(std::dynamic_pointer_cast<CustomAlertView>(alert), nullptr);
@@ -116,7 +114,7 @@ TEST(UIControllerDialogs, CancelClearsTheActionAndTheKindOfDialog) {
     UIController::setKinkOfDialog(3);
     UIController::setOkValue(UIController::okAnswerDraw);
     UIController::startCancelOkDlg("draw?", "No", "Yes");
-    EXPECT_EQ(titles(*shownAlert()), (std::vector<std::string>{"No", "Yes"}));
+    EXPECT_EQ(shownTitles(), (std::vector<std::string>{"No", "Yes"}));
     press(0);
     EXPECT_TRUE(UIController::lastDialogAnswer()->cancelled);
     EXPECT_EQ(UIController::lastDialogAnswer()->okValue, UIController::okAnswerDraw);
@@ -132,7 +130,7 @@ TEST(UIControllerDialogs, CancelClearsTheActionAndTheKindOfDialog) {
     EXPECT_EQ(UIController::okValue(), UIController::okNone);
 
     UIController::startCancelDlg("failed");
-    EXPECT_EQ(titles(*shownAlert()), (std::vector<std::string>{"Cancel"}));
+    EXPECT_EQ(shownTitles(), (std::vector<std::string>{"Cancel"}));
     press(0);
     EXPECT_TRUE(UIController::lastDialogAnswer()->cancelled);
 }
@@ -141,7 +139,7 @@ TEST(UIControllerDialogs, TheOkTitleFollowsTheLanguage) {
     Resources::getInstance().setCurrentLanguage("vi");
     Resources::getInstance().loadLanguage();
     UIController::startOKDlg("xin chào");
-    EXPECT_EQ(titles(*shownAlert()), (std::vector<std::string>{"Đồng ý"}));
+    EXPECT_EQ(shownTitles(), (std::vector<std::string>{"Đồng ý"}));
     UIController::startCancelDlg("lỗi");
-    EXPECT_EQ(titles(*shownAlert()), (std::vector<std::string>{"Hủy"}));
+    EXPECT_EQ(shownTitles(), (std::vector<std::string>{"Hủy"}));
 }

@@ -6,7 +6,6 @@
 #include "platform/core/Log.h"
 #include "platform/core/RunLoop.h"
 #include "platform/core/UserDefaults.h"
-#include "platform/ui/AlertView.h"
 #include "platform/ui/Application.h"
 #include "platform/ui/Image.h"
 #include "platform/ui/TextField.h"
@@ -24,6 +23,7 @@
 #include "shell/UIController.h"
 #include "shell/Resources.h"
 #include "src/shell/ShellFixture.h"
+#include "support/AlertButtons.h"
 #include "support/PlatformReset.h"
 #include "support/TextRecorder.h"
 
@@ -420,7 +420,8 @@ TEST_F(Widgets, ForgottenPasswordStoresTheNameThenAsksToConfirm) {
     EXPECT_EQ(sys::UserDefaults::standard().stringForKey("ZUNO_FORGET_PASSWORD_USERNAME"), "");
     EXPECT_EQ(UIController::okValue(), UIController::okGetPassword);
     EXPECT_EQ(UIController::shownDialogMessage(), "Get your password back by SMS?");
-    auto alert = ui::AlertView::visibleAlerts().back();
+    auto alert = alertOnTop("asking to send the password");
+    ASSERT_TRUE(alert);
     EXPECT_EQ(alert->buttonTitleAtIndex(0), "No");
     EXPECT_EQ(alert->buttonTitleAtIndex(1), "Yes");
     run(1);

@@ -12,11 +12,11 @@
 #include "lobby/GlobalService.h"
 #include "platform/media/Sound.h"
 #include "platform/ui/AlertView.h"
-#include "platform/ui/Application.h"
 #include "platform/ui/Label.h"
 #include "shell/CustomLabel.h"
 #include "shell/Resources.h"
 #include "src/table/TableFixture.h"
+#include "support/AlertButtons.h"
 #include "support/GiftPlaces.h"
 #include "support/LayoutCheck.h"
 #include "support/SnapshotCompare.h"
@@ -588,10 +588,10 @@ TEST_F(TienLenViewTest, ThePassQuestionEndsWithItsTurn) {
         table->clickStartGame();
         run(0.5);
         EXPECT_EQ(UIController::shownDialogMessage(), text("ZUNO_doYouWantSkip"));
-        return ui::AlertView::visibleAlerts().back();
+        return alertOnTop("asking whether to pass");
     };
     const auto answerYes = [](const std::shared_ptr<ui::AlertView>& alert) {
-        UIController::sharedController()->clickedButtonAtIndex(*alert, 1);
+        if (alert) UIController::sharedController()->clickedButtonAtIndex(*alert, 1);
     };
     const auto backToMe = [&] {
         table->skipWithWho(30, 40, false);
@@ -610,7 +610,7 @@ TEST_F(TienLenViewTest, ThePassQuestionEndsWithItsTurn) {
     EXPECT_TRUE(sent.session->sent().empty());
 
     question = ask();
-    ui::Application::shared().windows().back()->tapView(*question->buttonAtIndex(1));
+    tapAlertButton(1);
     run(0.5);
     EXPECT_EQ(sent.takeOne(), pass);
     table->skipWithWho(10, 30, false);
