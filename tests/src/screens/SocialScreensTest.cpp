@@ -451,6 +451,20 @@ TEST_F(SocialScreensTest, MailThatCameWhileTheMailboxWasCoveredSurvivesTapsAndDe
     run(1);
 }
 
+// Write leads to the friends, whose title is theirs; back in the mailbox the title is the mailbox's.
+TEST_F(SocialScreensTest, TheMailboxTakesItsTitleBackFromTheFriends) {
+    auto box = std::make_shared<MessageView>();
+    show(box);
+    EXPECT_EQ(title(), "MAIL");
+    box->doSendMail();
+    run(1);
+    ASSERT_TRUE(std::dynamic_pointer_cast<FriendListView>(nav().topViewController()));
+    EXPECT_EQ(title(), "FRIENDS");
+    nav().popViewControllerAnimated(false);
+    run(1);
+    EXPECT_EQ(title(), "MAIL");
+}
+
 TEST_F(SocialScreensTest, TheInvitationListInvitesOnceAndGoesBack) {
     auto screen = std::make_shared<InviteFriendView>();
     screen->setTypeInvite(InviteFriendView::kWaitingPlayers);
