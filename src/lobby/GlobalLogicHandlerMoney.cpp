@@ -61,6 +61,12 @@ void toVisibleProfileTab(ProfileScreen& profile, ToUserData toUserData, ToStore 
     }
 }
 
+// What the wardrobe changed of what is worn reaches the profile's worn figure, the one record of it.
+void wornChanged(ProfileScreen& profile, const std::optional<WornChange>& change) {
+    if (!change || !change->item) return;
+    if (auto userData = profile.userDataView()) userData->wornItemChanged(*change->item, change->worn);
+}
+
 template <typename Work>
 void onTopTable(Work work) {
     if (auto table = std::dynamic_pointer_cast<TableScreenEvents>(topScreen())) work(*table);
@@ -461,8 +467,10 @@ void GlobalLogicHandler::onDeleteItemFail(Text reason) {
 
 void GlobalLogicHandler::onUpdateDeleteItem(int32_t userItemId) {
     onMainThread([userItemId] {
-        if (auto profile = topScreenAs<ProfileScreen>())
-            if (auto store = profile->storeView()) store->onMyUpdateDeleteItem(userItemId);
+        auto profile = topScreenAs<ProfileScreen>();
+        auto store = profile ? profile->storeView() : nullptr;
+        if (!store) return;
+        wornChanged(*profile, store->onMyUpdateDeleteItem(userItemId));
     });
 }
 
@@ -470,8 +478,10 @@ void GlobalLogicHandler::onUpdateSetUsing() {
     onMainThread([] {
         auto profile = topScreenAs<ProfileScreen>();
         if (!profile) return;
-        if (auto store = profile->storeView()) store->onMyUpdateSetUsing();
+        std::optional<WornChange> change;
+        if (auto store = profile->storeView()) change = store->onMyUpdateSetUsing();
         if (auto userData = profile->userDataView()) userData->updateLoadUsing();
+        wornChanged(*profile, change);
     });
 }
 

@@ -123,6 +123,9 @@ public:
     virtual void onMyUsingAvatarDetail(std::shared_ptr<AvatarDetail> detail) = 0;
     virtual void onMyListUsingAvatar(std::vector<std::shared_ptr<UsingAvatar>> items) = 0;
     virtual void updateLoadUsing() = 0;
+    // A put-on, take-off or deletion the server confirmed in the wardrobe: the worn figure, whose
+    // layers the wardrobe copies, follows at once.
+    virtual void wornItemChanged(const UserAvatarDetail& item, bool worn) = 0;
 };
 
 // The province picker of the personal data.

@@ -52,6 +52,13 @@ public:
     virtual std::optional<int8_t> shopUserGender() const { return std::nullopt; }
 };
 
+// A change of what is worn that the server confirmed in the wardrobe (a put-on, a take-off, a worn
+// item deleted): the owned item and whether it is worn now.
+struct WornChange {
+    std::shared_ptr<UserAvatarDetail> item;
+    bool worn = false;
+};
+
 // The wardrobe, a tab of the own profile.
 class WardrobeTab {
 public:
@@ -61,9 +68,10 @@ public:
     virtual void onMyUsingAvatarDetail(std::shared_ptr<AvatarDetail> detail) = 0;
     virtual void onMyUserAvatarDetail(std::shared_ptr<UserAvatarDetail> detail) = 0;
     virtual void onMyListUsingAvatar(std::vector<std::shared_ptr<UsingAvatar>> items) = 0;
-    // The user item removed.
-    virtual void onMyUpdateDeleteItem(int32_t userItemId) = 0;
-    virtual void onMyUpdateSetUsing() = 0;
+    // The user item removed; a worn one is answered as taken off.
+    virtual std::optional<WornChange> onMyUpdateDeleteItem(int32_t userItemId) = 0;
+    // The change confirmed, when the wardrobe knows the item.
+    virtual std::optional<WornChange> onMyUpdateSetUsing() = 0;
 };
 
 // The avatar shop.

@@ -49,6 +49,11 @@ void AvatarCatalogView::requestCategory(int32_t categoryId) {
 
 void AvatarCatalogView::updateViewWithCategoryId(int32_t categoryId) {
     tree_.reset(categoryId);
+    // A new tree (the wardrobe asks for it each time its tab opens) draws its first list as the
+    // first row again, over the old one, not as a second row under it, and a new pager for the
+    // category it opens.
+    thesecond = false;
+    theSecondInitScrollView = false;
     requestCategory(categoryId);
 }
 

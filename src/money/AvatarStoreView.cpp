@@ -165,8 +165,8 @@ void AvatarStoreView::setUse(ui::Object*) {
     GlobalService::getInstance().requestSetUsing(listSetUsing, setUsingWear);
 }
 
-void AvatarStoreView::updateSetUsing() {
-    if (listSetUsing.empty()) return;
+std::optional<WornChange> AvatarStoreView::updateSetUsing() {
+    if (listSetUsing.empty()) return std::nullopt;
     const int32_t userItemId = listSetUsing.front();
     auto& resources = Resources::getInstance();
     auto detail = resources.getUserAvatarDetailWithUserItemId(userItemId);
@@ -188,6 +188,8 @@ void AvatarStoreView::updateSetUsing() {
     }
     listSetUsing.clear();
     redrawCurrentPage();
+    if (!detail) return std::nullopt;
+    return WornChange{detail, setUsingWear};
 }
 
 void AvatarStoreView::deleteItem(ui::Object*) {
@@ -207,7 +209,7 @@ void AvatarStoreView::clickedButtonAtIndex(ui::AlertView& alert, int buttonIndex
     GlobalService::getInstance().requestRemoveItem(userAvatarSelected->userItemId());
 }
 
-void AvatarStoreView::updateDeleteItem(int32_t userItemId) {
+std::optional<WornChange> AvatarStoreView::updateDeleteItem(int32_t userItemId) {
     auto& resources = Resources::getInstance();
     std::shared_ptr<UserAvatarDetail> deleted = resources.getUserAvatarDetailWithUserItemId(userItemId);
     auto pending = std::find_if(pendingDeletions.begin(), pendingDeletions.end(),
@@ -227,6 +229,9 @@ void AvatarStoreView::updateDeleteItem(int32_t userItemId) {
         if (it != items.end()) items.erase(it);
     }
     redrawCurrentPage();
+    // A worn item that goes is worn no more.
+    if (!deleted || !deleted->is_using()) return std::nullopt;
+    return WornChange{deleted, false};
 }
 
 void AvatarStoreView::updateChangeGender() {

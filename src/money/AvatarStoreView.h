@@ -1,8 +1,10 @@
 #pragma once
 
 #include <memory>
+#include <optional>
 #include <vector>
 
+#include "lobby/ShopScreenEvents.h"
 #include "lobby/model/ShopRecords.h"
 #include "money/AvatarCatalogView.h"
 #include "money/AvatarStorePageView.h"
@@ -30,9 +32,10 @@ public:
     // A worn item's detail: placed on the preview.
     void setUsingAvatar(std::shared_ptr<AvatarDetail> detail) { usingAvatar = std::move(detail); }
     void showUsingAvatarDetail();
-    // A put-on or take-off was confirmed; a deletion of that owned item was confirmed.
-    void updateSetUsing();
-    void updateDeleteItem(int32_t userItemId);
+    // A put-on or take-off was confirmed (answered: the item, when known, and whether it is worn now);
+    // a deletion of that owned item was confirmed (answered when the item was worn).
+    std::optional<WornChange> updateSetUsing();
+    std::optional<WornChange> updateDeleteItem(int32_t userItemId);
     void updateChangeGender();
     // Copies the profile's worn layers onto the preview.
     void drawUsingAvatar();

@@ -99,12 +99,12 @@ void StoreView::onMyListUsingAvatar(std::vector<std::shared_ptr<UsingAvatar>> it
     avatarStoreView_->updateAvatarUsing();
 }
 
-void StoreView::onMyUpdateDeleteItem(int32_t userItemId) {
-    if (avatarStoreView_) avatarStoreView_->updateDeleteItem(userItemId);
+std::optional<WornChange> StoreView::onMyUpdateDeleteItem(int32_t userItemId) {
+    return avatarStoreView_ ? avatarStoreView_->updateDeleteItem(userItemId) : std::nullopt;
 }
 
-void StoreView::onMyUpdateSetUsing() {
-    if (avatarStoreView_) avatarStoreView_->updateSetUsing();
+std::optional<WornChange> StoreView::onMyUpdateSetUsing() {
+    return avatarStoreView_ ? avatarStoreView_->updateSetUsing() : std::nullopt;
 }
 
 ZUNO_REGISTER_SCREEN(StoreView)

@@ -32,8 +32,8 @@ public:
     void onMyUsingAvatarDetail(std::shared_ptr<AvatarDetail> detail) override;
     void onMyUserAvatarDetail(std::shared_ptr<UserAvatarDetail> detail) override;
     void onMyListUsingAvatar(std::vector<std::shared_ptr<UsingAvatar>> items) override;
-    void onMyUpdateDeleteItem(int32_t userItemId) override;
-    void onMyUpdateSetUsing() override;
+    std::optional<WornChange> onMyUpdateDeleteItem(int32_t userItemId) override;
+    std::optional<WornChange> onMyUpdateSetUsing() override;
 
     std::shared_ptr<AvatarStoreView> avatarStoreView() const { return avatarStoreView_; }
 

@@ -54,12 +54,25 @@ void AvatarLayers::copyFrom(const std::vector<std::pair<int32_t, ui::ImageViewPt
 }
 
 void AvatarLayers::remove(int32_t categoryId) {
-    auto it = views_.find(categoryId);
-    if (it == views_.end()) return;
-    it->second->removeFromSuperview();
-    views_.erase(it);
-    order_.erase(std::remove(order_.begin(), order_.end(), categoryId), order_.end());
-    if (keepInResources_) Resources::getInstance().removeUserAvatarImageView(categoryId);
+    if (auto it = views_.find(categoryId); it != views_.end()) {
+        it->second->removeFromSuperview();
+        views_.erase(it);
+        order_.erase(std::remove(order_.begin(), order_.end(), categoryId), order_.end());
+    }
+    if (!keepInResources_) return;
+    Resources& resources = Resources::getInstance();
+    if (auto kept = resources.getUserAvatarImageView(categoryId)) kept->removeFromSuperview();
+    resources.removeUserAvatarImageView(categoryId);
+}
+
+void AvatarLayers::keepOnly(const std::vector<int32_t>& categoryIds) {
+    std::vector<int32_t> shown = order_;
+    if (keepInResources_) {
+        const auto kept = Resources::getInstance().getListKeysUsingAvatar();
+        shown.insert(shown.end(), kept.begin(), kept.end());
+    }
+    for (int32_t categoryId : shown)
+        if (std::find(categoryIds.begin(), categoryIds.end(), categoryId) == categoryIds.end()) remove(categoryId);
 }
 
 void AvatarLayers::clear() {

@@ -47,8 +47,11 @@ public:
     // Adds a copy of each source layer (same picture and depth) at its frame moved by `shift`, under
     // the source's category, then re-stacks.
     void copyFrom(const std::vector<std::pair<int32_t, ui::ImageViewPtr>>& sources, ui::Point shift);
-    // Takes the category's layer off the host and out of the map.
+    // Takes the category's layer off the host and out of the map (and a layer the resources keep for
+    // it, which an earlier profile screen may have left).
     void remove(int32_t categoryId);
+    // Takes off every layer whose category is not listed, the kept ones too: what is no longer worn.
+    void keepOnly(const std::vector<int32_t>& categoryIds);
     // Takes every layer off.
     void clear();
     // Orders the host's layers by depth, the deepest at the back.

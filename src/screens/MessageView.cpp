@@ -49,7 +49,6 @@ MessageView::MessageView(std::string nibName) : ZunoViewController(std::move(nib
 
 void MessageView::viewDidLoad() {
     showLoadingScreen();
-    setUpperCasedWindowTitle("ZUNO_viewMessage");
     ZunoViewController::viewDidLoad();
     model_.setListMessage(UIController::listMessage());
     auto self = std::dynamic_pointer_cast<MessageView>(shared_from_this());
@@ -62,6 +61,8 @@ void MessageView::viewDidLoad() {
 void MessageView::viewWillAppear(bool animated) {
     ui::Application::shared().setStatusBarOrientation(ui::InterfaceOrientation::LandscapeRight);
     ZunoViewController::viewWillAppear(animated);
+    // On every appearance: a screen pushed from here (Write opens the friends) puts its own title up.
+    setUpperCasedWindowTitle("ZUNO_viewMessage");
     lblDeleteAll->setText(text("ZUNO_deleteAll"));
     lblNhanTin->setText(text("ZUNO_sendMessage"));
     lblNoMail->setText(text("ZUNO_noMail"));

@@ -91,10 +91,13 @@ void SubRankingView::requestPage() {
 
 void SubRankingView::setListSubRanking(std::vector<PlayerPtr> players) {
     if (players.empty()) sys::Log::line(sys::format("ranking: page %d is empty", {int64_t(pager_.page())}));
-    if (players.size() > kPageRows)
+    if (players.size() > RankingPager::kPageRows)
         sys::Log::line(sys::format("ranking: page %d holds %d players", {int64_t(pager_.page()), int64_t(players.size())}));
+    // Past the end the last page with rows comes back, as it was shown.
+    if (pager_.pageReceived(players.size())) players = lastRows_;
+    else if (!players.empty()) lastRows_ = players;
     listSubRanking = std::move(players);
-    pager_.pageReceived(listSubRanking.size());
+    showButtons();
 }
 
 void SubRankingView::forceReloadTableView() {

@@ -42,7 +42,6 @@ class SubRankingView : public ZunoViewController,
     ZUNO_BINDINGS
 public:
     static constexpr const char* kCellIdentifier = "cellSubRanking";
-    static constexpr size_t kPageRows = 10;  // what the server sends per page
 
     SubRankingView() : SubRankingView("SubRankingView") {}
     explicit SubRankingView(std::string nibName);
@@ -81,6 +80,7 @@ private:
     void showButtons();
 
     RankingPager pager_;
+    std::vector<PlayerPtr> lastRows_;  // of the last page that came with rows
     sys::RunLoop::TimerId unlock_ = 0;
 };
 

@@ -296,8 +296,14 @@ void UserDataView::updateProvince(const Province& province) {
 
 void UserDataView::onMyListUsingAvatar(std::vector<std::shared_ptr<UsingAvatar>> items) {
     Resources& resources = Resources::getInstance();
-    for (const auto& item : items)
-        if (item && !resources.getUsingAvatar(item->itemId())) resources.setUsingAvatar(item, item->itemId());
+    std::vector<int32_t> worn;
+    for (const auto& item : items) {
+        if (!item) continue;
+        worn.push_back(item->categoryId());
+        if (!resources.getUsingAvatar(item->itemId())) resources.setUsingAvatar(item, item->itemId());
+    }
+    // A category no longer worn keeps no layer; the others are drawn over as their details come.
+    layers_.keepOnly(worn);
     loadUsing = false;
     loader_.start(std::move(items));
 }
@@ -313,6 +319,15 @@ void UserDataView::onMyUsingAvatarDetail(std::shared_ptr<AvatarDetail> detail) {
         sys::Log::debug("khong lay duoc image");
     }
     loader_.detailArrived(detail->itemId());
+}
+
+void UserDataView::wornItemChanged(const UserAvatarDetail& item, bool worn) {
+    if (!worn) {
+        layers_.remove(item.category_id());
+        return;
+    }
+    if (auto picture = Resources::getInstance().getItemImageWithKey(item.itemId()))
+        layers_.place({item.category_id(), item.avatar_x(), item.avatar_y(), item.z_index()}, picture);
 }
 
 void UserDataView::drawAvatar() {

@@ -50,6 +50,7 @@ public:
     void onMyListUsingAvatar(std::vector<std::shared_ptr<UsingAvatar>> items) override;
     void onMyUsingAvatarDetail(std::shared_ptr<AvatarDetail> detail) override;
     void updateLoadUsing() override { loadUsing = true; }
+    void wornItemChanged(const UserAvatarDetail& item, bool worn) override;
     void drawAvatar();
     // The signed-in player's balance as it stands now.
     void showMyMoney();

@@ -1,8 +1,8 @@
 // The own profile, the avatar shop and the wardrobe in the desktop program, headless, over TCP against
 // the stand-in: the personal data on the worn three-layer figure and their edits (name, gender, city,
-// a password change then an address), the achievements, putting on and deleting in the wardrobe, a
-// category of three pages paged in order, a cart of three categories paid once, a refusal that keeps
-// the cart, and the wardrobe listing what was bought.
+// a password change then an address), the achievements, taking off, putting on and deleting in the
+// wardrobe with the profile's figure following, a category of three pages paged in order, a cart of
+// three categories paid once, a refusal that keeps the cart, and the wardrobe listing what was bought.
 #include <gtest/gtest.h>
 
 #include "money/AssetsView.h"
@@ -183,8 +183,31 @@ TEST_F(ProfileShopRoadTest, ProfileWardrobeAndShop) {
     tap(*wardrobe->btnIsUsing);
     ASSERT_TRUE(pump([&] { return !wardrobe->shownItems()->userItemsList().at(0)->is_using(); }));
     EXPECT_FALSE(shop->owned(kMe).at(1).worn);
+    // What is worn is one record: the profile's figure has no hair now, and the wardrobe opened again
+    // (the profile's tab not shown meanwhile) copies it without hair.
+    constexpr int32_t kHair = StandinProfileShop::kHairCategory;
+    EXPECT_FALSE(tab->avatarLayers().layer(kHair));
+    tap(*profile->btnTabOwner);
+    settle();
+    tap(*profile->btnTabStore);
+    ASSERT_TRUE(pump([&] { return wardrobe->shownItems() && wardrobe->shownItems()->categoryId() == kHair; }));
+    settle();
+    EXPECT_EQ(wardrobe->layers().count(), 2u);
+    EXPECT_FALSE(wardrobe->layers().layer(kHair));
+    // The gender changed meanwhile: the details went with the opening; the hair is tapped again.
+    wardrobe->itemPressed(hair);
+    settle();
     tap(*wardrobe->btnIsUsing);
     ASSERT_TRUE(pump([&] { return wardrobe->shownItems()->userItemsList().at(0)->is_using(); }));
+    ASSERT_TRUE(tab->avatarLayers().layer(kHair));
+    EXPECT_EQ(tab->avatarLayers().layer(kHair)->image(),
+              Resources::getInstance().getItemImageWithKey(wardrobe->shownItems()->userItemsList().at(0)->itemId()));
+    // A worn item deleted is worn no more.
+    tap(*wardrobe->btnDelete);
+    answerAlert(true);
+    ASSERT_TRUE(pump([&] { return shop->owned(kMe).size() == 2; }));
+    settle();
+    EXPECT_FALSE(tab->avatarLayers().layer(kHair));
 
     // The shop: category 3 holds three pages, asked in order.
     profile->doExit(nullptr);

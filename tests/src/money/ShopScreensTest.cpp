@@ -492,3 +492,37 @@ TEST_F(ShopScreensTest, AWardrobeWithoutCategoriesShowsTheWornFigureOnly) {
     EXPECT_TRUE(store->avatarStoreView()->firstRow().empty());
     EXPECT_EQ(store->avatarStoreView()->layers().count(), Resources::getInstance().getListKeysUsingAvatar().size());
 }
+
+// Each opening of the wardrobe's tab asks for the category tree anew: its tabs stand in one row (not
+// once more in a second row under the first), and its first category's page is drawn, whatever the
+// category shown before held.
+TEST_F(ShopScreensTest, TheWardrobeOpenedAgainDrawsItsTabsOnceAndItsFirstPage) {
+    auto store = std::make_shared<StoreView>();
+    show(store);
+    auto wardrobe = store->avatarStoreView();
+    auto open = [&] {
+        store->updateViewWithUserData(user);
+        store->onMyCategoriesWithListCategories({category(1, 0, "Avatar")});
+        store->onMyCategoriesWithListCategories({category(3, 1, "Hair"), category(5, 1, "Trousers")});
+    };
+    open();
+    store->onMyUserItemsWithCategory(ownedOf(3, {5301, 5302}, 5301));
+    tap(*wardrobe->firstRow()[1]);
+    auto noTrousers = ownedOf(5, {}, 0);
+    noTrousers->setTotalPage(0);
+    store->onMyUserItemsWithCategory(noTrousers);
+    ASSERT_TRUE(wardrobe->pageSlots().empty());
+
+    store->reopen(false);
+    open();
+    EXPECT_EQ(wardrobe->firstRow().size(), 2u);
+    EXPECT_TRUE(wardrobe->secondRow().empty());
+    int hairTabs = 0;
+    for (const auto& view : wardrobe->view()->subviews())
+        if (auto button = std::dynamic_pointer_cast<ui::Button>(view)) hairTabs += button->currentTitle() == "Hair";
+    EXPECT_EQ(hairTabs, 1);
+    ASSERT_EQ(wardrobe->pageSlots().size(), 1u);
+    auto page = std::dynamic_pointer_cast<AvatarStorePageView>(wardrobe->pageSlots()[0]);
+    ASSERT_TRUE(page);
+    EXPECT_EQ(page->itemButtons().size(), 2u);
+}

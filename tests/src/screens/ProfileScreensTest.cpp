@@ -477,3 +477,36 @@ TEST_F(ProfileScreensTest, TheWornFigureIsDrawnOneItemAtATimeFromTheEndOfTheList
     EXPECT_EQ(tab->editor()->textColor(), tab->btnFullname->titleColorForState(ui::ControlState::Normal));
     EXPECT_TRUE(matchesScreen("profile_name_editor"));
 }
+
+// The worn figure shows what is worn now, and the resources keep only that for the wardrobe: a worn
+// list without a category takes its layer off, one an earlier profile screen left too.
+TEST_F(ProfileScreensTest, TheWornFigureKeepsOnlyWhatIsWornNow) {
+    auto wear = [](UserDataView& tab, std::vector<std::pair<int32_t, int32_t>> itemsAndCategories) {
+        std::vector<std::shared_ptr<UsingAvatar>> items;
+        for (auto [itemId, category] : itemsAndCategories) {
+            items.push_back(std::make_shared<UsingAvatar>());
+            items.back()->setItemId(itemId);
+            items.back()->setCategoryId(category);
+        }
+        tab.onMyListUsingAvatar(items);
+        for (auto it = items.rbegin(); it != items.rend(); ++it) {
+            auto detail = std::make_shared<AvatarDetail>();
+            detail->setItemId((*it)->itemId());
+            detail->setCategory_id((*it)->categoryId());
+            tab.onMyUsingAvatarDetail(detail);
+        }
+    };
+    storeItemPicture(801, "figure-body.png");
+    storeItemPicture(301, "figure-hair-3.png");
+    auto first = openProfile(userWith(1))->personalDataTab();
+    wear(*first, {{801, 8}, {301, 3}});
+    ASSERT_TRUE(first->avatarLayers().layer(3));
+    wear(*first, {{801, 8}});
+    EXPECT_FALSE(first->avatarLayers().layer(3));
+    EXPECT_EQ(Resources::getInstance().getListKeysUsingAvatar(), (std::vector<int32_t>{8}));
+
+    wear(*first, {{801, 8}, {301, 3}});
+    auto second = openProfile(userWith(1))->personalDataTab();
+    wear(*second, {{801, 8}});
+    EXPECT_EQ(Resources::getInstance().getListKeysUsingAvatar(), (std::vector<int32_t>{8}));
+}

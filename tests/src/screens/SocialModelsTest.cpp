@@ -224,3 +224,30 @@ TEST(RankingPagerTest, PlacesCountWithTheLargestPageAndTheButtonsLockUntilReleas
     EXPECT_FALSE(pager.previousEnabled());
     EXPECT_TRUE(pager.nextEnabled());
 }
+
+// The server tells no count of pages: a short page is the last, and so is a full one followed by an
+// empty one, where the pager goes back.
+TEST(RankingPagerTest, NextStopsOnTheLastPage) {
+    RankingPager shortOnly;
+    shortOnly.pageReceived(6);
+    EXPECT_FALSE(shortOnly.nextEnabled());
+    EXPECT_FALSE(shortOnly.onNext());
+    EXPECT_EQ(shortOnly.page(), 0);
+
+    RankingPager pager;
+    EXPECT_FALSE(pager.pageReceived(10));
+    ASSERT_TRUE(pager.onNext());
+    EXPECT_FALSE(pager.pageReceived(10));
+    pager.setEnabledForButton();
+    ASSERT_TRUE(pager.onNext());
+    EXPECT_TRUE(pager.pageReceived(0)) << "an empty page past the end";
+    EXPECT_EQ(pager.page(), 1);
+    EXPECT_EQ(pager.placeOf(0), 11);
+    pager.setEnabledForButton();
+    EXPECT_FALSE(pager.nextEnabled());
+    EXPECT_TRUE(pager.previousEnabled());
+    EXPECT_TRUE(pager.onPrevious());
+    EXPECT_EQ(pager.page(), 0);
+    pager.setEnabledForButton();
+    EXPECT_TRUE(pager.nextEnabled());
+}

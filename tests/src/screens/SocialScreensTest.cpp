@@ -448,6 +448,20 @@ TEST_F(SocialScreensTest, MailThatCameWhileTheMailboxWasCoveredSurvivesTapsAndDe
     run(1);
 }
 
+// Write leads to the friends, whose title is theirs; back in the mailbox the title is the mailbox's.
+TEST_F(SocialScreensTest, TheMailboxTakesItsTitleBackFromTheFriends) {
+    auto box = std::make_shared<MessageView>();
+    show(box);
+    EXPECT_EQ(title(), "MAIL");
+    box->doSendMail();
+    run(1);
+    ASSERT_TRUE(std::dynamic_pointer_cast<FriendListView>(nav().topViewController()));
+    EXPECT_EQ(title(), "FRIENDS");
+    nav().popViewControllerAnimated(false);
+    run(1);
+    EXPECT_EQ(title(), "MAIL");
+}
+
 TEST_F(SocialScreensTest, TheInvitationListInvitesOnceAndGoesBack) {
     auto screen = std::make_shared<InviteFriendView>();
     screen->setTypeInvite(InviteFriendView::kWaitingPlayers);
@@ -512,7 +526,7 @@ TEST_F(SocialScreensTest, RankingPagesCountPlacesLockTheButtonsAndShowDetails) {
     run(1.9);
     EXPECT_FALSE(pages->btnNext->isEnabled()) << "locked for 2.0 s whatever the reply time";
     run(0.2);
-    EXPECT_TRUE(pages->btnNext->isEnabled());
+    EXPECT_FALSE(pages->btnNext->isEnabled()) << "a short page is the last";
     EXPECT_TRUE(pages->btnPrevious->isEnabled());
 
     pages->setListSubRanking({});
@@ -542,6 +556,37 @@ TEST_F(SocialScreensTest, RankingPagesCountPlacesLockTheButtonsAndShowDetails) {
     EXPECT_TRUE(matchesScreen("social_player_detail"));
     sheet->addFriend();
     EXPECT_EQ(sent(), (std::vector<sys::Data>{bytes({{36}, utf("Chi")})}));
+}
+
+// Next from the last full page brings an empty page: that page is shown again, Next is off there, and
+// Back returns to the page before it.
+TEST_F(SocialScreensTest, RankingPagesEndOnTheLastPageWithRows) {
+    auto pages = std::make_shared<SubRankingView>();
+    show(pages);
+    auto pageFrom = [](int32_t first) {
+        std::vector<PlayerPtr> page;
+        for (int32_t id = first; id < first + 10; ++id) page.push_back(player(id, std::to_string(id), 1000, true, ""));
+        return page;
+    };
+    auto arrive = [&](std::vector<PlayerPtr> page) {
+        pages->setListSubRanking(std::move(page));
+        GlobalLogicHandler::onReloadTableView(pages);
+        run(RankingPager::kLockSeconds);
+    };
+    arrive(pageFrom(100));
+    pages->onNext(nullptr);
+    arrive(pageFrom(200));
+    pages->onNext(nullptr);
+    sent();
+    arrive({});
+    ASSERT_EQ(pages->myTableView->numberOfRowsInSection(0), 10);
+    EXPECT_EQ(pages->listSubRanking.front()->IDDB(), 200);
+    EXPECT_EQ(pages->pager().placeOf(0), 11);
+    EXPECT_FALSE(pages->btnNext->isEnabled());
+    pages->onNext(nullptr);
+    EXPECT_TRUE(sent().empty());
+    pages->onPrevious(nullptr);
+    EXPECT_EQ(sent(), (std::vector<sys::Data>{{31, 0}}));
 }
 
 TEST_F(SocialScreensTest, TheDetailSheetTakesTheCaroBackgroundAtACaroTable) {
