@@ -19,8 +19,9 @@ class Responder;
 // through its binding table (Bind<C>::attribute).
 //
 // A screen loading its own file (ViewController::loadView) also counts each of its outlets that the
-// file leaves unconnected as a problem, and keeps the list. Strict loading (on in debug and test
-// builds) turns a problem there, or in check(), into a Failure: no screen runs half-bound.
+// file leaves unconnected as a problem, and keeps the list. Strict loading (on by default in debug
+// builds, the test build among them) turns a problem there, or in check(), into a Failure: no screen
+// runs half-bound.
 class InterfaceLoader {
 public:
 #ifdef NDEBUG

@@ -147,9 +147,10 @@ TEST_F(InterfaceLoaderTest, DamagedOrMissingFilesLoadNothing) {
     InterfaceLoader::setInterfaceRoot(tempDir().string());
     auto missing = InterfaceLoader::load("Nothing", *screen);
     EXPECT_FALSE(missing.loaded);
-    // Strict (tests, debug builds): a screen whose file is missing fails loudly. Lenient: it gets a
-    // plain view and keeps the problem.
+    // Strict (debug builds' default): a screen whose file is missing fails loudly. Lenient (Release
+    // builds' default): it gets a plain view and keeps the problem.
     auto orphan = std::make_shared<ViewController>(std::string("Nothing"));
+    InterfaceLoader::setStrict(true);
     EXPECT_THROW(orphan->view(), InterfaceLoader::Failure);
     InterfaceLoader::setStrict(false);
     EXPECT_EQ(orphan->view()->frame(), Rect(0, 0, 480, 320));
