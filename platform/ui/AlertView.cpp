@@ -159,6 +159,7 @@ void AlertView::build() {
         titleLabel_->setFont(Font::boldSystemFontOfSize(18));
         titleLabel_->setTextAlignment(TextAlignment::Center);
         titleLabel_->setNumberOfLines(0);
+        titleLabel_->setBreaksLongWords(true);
         panel_->addSubview(titleLabel_);
         messageLabel_ = std::make_shared<Label>();
         messageLabel_->setBackgroundColor(std::nullopt);
@@ -166,6 +167,8 @@ void AlertView::build() {
         messageLabel_->setFont(Font::systemFontOfSize(16));
         messageLabel_->setTextAlignment(TextAlignment::Center);
         messageLabel_->setNumberOfLines(0);
+        // What a dialog says is read whole: a long name or number in it wraps rather than being cut.
+        messageLabel_->setBreaksLongWords(true);
         panel_->addSubview(messageLabel_);
     }
     for (size_t i = 0; i < buttonTitles_.size(); ++i) {
@@ -193,25 +196,36 @@ void AlertView::build() {
 void AlertView::place() {
     // Laid out here rather than in layoutSubviews, so that a subclass that lays out nothing itself
     // still shows a usable alert.
-    double width = kPanelWidth - 2 * kPad;
-    double y = kPad + 4;
+    const double width = kPanelWidth - 2 * kPad;
     titleLabel_->setText(title_);
     messageLabel_->setText(message_);
+    const bool hasMessage = message_ && !message_->empty();
+    double messageHeight = hasMessage ? messageLabel_->sizeThatFits({width, 0}).height : 0;
+    double height = placeContents(messageHeight);
+    // A message taller than the window holds keeps as many whole lines as there is room for.
+    const double room = bounds().height() - 2 * kPad;
+    if (hasMessage && height > room) {
+        const double line = messageLabel_->font().lineHeight();
+        messageHeight = std::max(line, std::floor((messageHeight - (height - room)) / line) * line);
+        height = placeContents(messageHeight);
+    }
+    Rect b = bounds();
+    panel_->setFrame(
+        Rect(std::floor((b.width() - kPanelWidth) / 2), std::floor((b.height() - height) / 2), kPanelWidth, height));
+}
+
+double AlertView::placeContents(double messageHeight) {
+    const double width = kPanelWidth - 2 * kPad;
+    double y = kPad + 4;
     if (title_ && !title_->empty()) {
-        Size s = titleLabel_->font().sizeOfText(*title_, width, 0);
+        Size s = titleLabel_->sizeThatFits({width, 0});
         titleLabel_->setFrame(Rect(kPad, y, width, s.height));
         y += s.height + 6;
     } else {
         titleLabel_->setFrame(Rect(kPad, y, width, 0));
     }
-    if (message_ && !message_->empty()) {
-        Size s = messageLabel_->font().sizeOfText(*message_, width, 0);
-        s.height = std::min(s.height, 180.0);
-        messageLabel_->setFrame(Rect(kPad, y, width, s.height));
-        y += s.height + 8;
-    } else {
-        messageLabel_->setFrame(Rect(kPad, y, width, 0));
-    }
+    messageLabel_->setFrame(Rect(kPad, y, width, messageHeight));
+    if (messageHeight > 0) y += messageHeight + 8;
     if (!buttons_.empty()) y += 4;
     if (buttons_.size() == 2) {
         // Two buttons side by side, the cancel button on the left.
@@ -232,8 +246,7 @@ void AlertView::place() {
         }
         y += buttons_.empty() ? kPad : kPad - 7;
     }
-    Rect b = bounds();
-    panel_->setFrame(Rect(std::floor((b.width() - kPanelWidth) / 2), std::floor((b.height() - y) / 2), kPanelWidth, y));
+    return y;
 }
 
 void AlertView::show() {

@@ -85,6 +85,8 @@ public:
 private:
     void build();
     void place();
+    // Places the texts and buttons inside the panel, the message that high; answers the panel's height.
+    double placeContents(double messageHeight);
     // The first field inside the alert that takes typing (a subclass may add one).
     Responder* ownField() const;
     // The alert's own field, given the keyboard: where its typing goes. None without a field.

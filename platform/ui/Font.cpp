@@ -86,7 +86,7 @@ std::vector<std::string> Font::wrap(std::string_view text, double maxWidth, int 
             const bool betweenWords = mode != LineBreakMode::CharacterWrap;
             const LineBreak lineEnd =
                 breakLine(rest, maxWidth, betweenWords, [this](std::string_view part) { return widthOfText(part); },
-                          betweenWords && !breakLongWords);
+                          breakLongWords ? LongWord::AtSlashOrBreak : LongWord::WholeOrAtSlash);
             lines.emplace_back(rest.substr(0, lineEnd.end));
             start += lineEnd.next;
         } while (start < para.size());
@@ -113,8 +113,9 @@ std::vector<std::string> Font::wrap(std::string_view text, double maxWidth, int 
     return lines;
 }
 
-Size Font::sizeOfText(std::string_view text, double maxWidth, int maxLines, LineBreakMode mode) const {
-    auto lines = wrap(text, maxWidth, maxLines, mode);
+Size Font::sizeOfText(std::string_view text, double maxWidth, int maxLines, LineBreakMode mode,
+                      bool breakLongWords) const {
+    auto lines = wrap(text, maxWidth, maxLines, mode, breakLongWords);
     double w = 0;
     for (const auto& l : lines) w = std::max(w, widthOfText(l));
     return {std::ceil(w), std::ceil(lineHeight() * double(std::max<size_t>(lines.size(), text.empty() ? 0 : 1)))};

@@ -36,12 +36,12 @@ public:
     // no limit; when the limit cuts the text the last line ends with "..." under tail truncation. Lines
     // break between words (but under character wrapping) and never inside one: a word wider than the
     // line breaks after a "/" (an address) or stays whole, wider than the line, unless breakLongWords
-    // (a box being typed into, where all of it must stay in sight) breaks it where it must.
+    // (a text that must be read whole) breaks it where it must, after a "/" where one fits.
     std::vector<std::string> wrap(std::string_view text, double maxWidth, int maxLines,
                                   LineBreakMode mode = LineBreakMode::WordWrap, bool breakLongWords = false) const;
     // The size of the wrapped text within the given width (0 lines means as many as needed).
     Size sizeOfText(std::string_view text, double maxWidth, int maxLines,
-                    LineBreakMode mode = LineBreakMode::WordWrap) const;
+                    LineBreakMode mode = LineBreakMode::WordWrap, bool breakLongWords = false) const;
     // Cuts a line to a width, ending it with "..." (or keeping its end or middle) as the mode says.
     std::string truncate(std::string_view line, double maxWidth, LineBreakMode mode) const;
 

@@ -59,7 +59,7 @@ const Label::Lines& Label::linesFor(const Rect& box) {
     Lines& l = laidOut_;
     if (l.text == *text_ && l.requestedFont == font_ && l.box == box.size && l.maxLines == lines_ &&
         l.mode == lineBreak_ && l.adjusts == adjusts_ && l.minimumFontSize == minimumFontSize_ &&
-        l.truncates == truncatesOnPurpose_) {
+        l.truncates == truncatesOnPurpose_ && l.breaksLongWords == breaksLongWords_) {
         return l;
     }
     l.text = *text_;
@@ -70,6 +70,7 @@ const Label::Lines& Label::linesFor(const Rect& box) {
     l.adjusts = adjusts_;
     l.minimumFontSize = minimumFontSize_;
     l.truncates = truncatesOnPurpose_;
+    l.breaksLongWords = breaksLongWords_;
     l.font = fittingFont(box.width());
     int maxLines = lines_;
     if (maxLines == 0) maxLines = std::max(1, int(std::floor(box.height() / l.font.lineHeight())));
@@ -78,7 +79,7 @@ const Label::Lines& Label::linesFor(const Rect& box) {
     if (truncatesOnPurpose_ && (mode == LineBreakMode::Clip || mode == LineBreakMode::WordWrap)) {
         mode = LineBreakMode::TailTruncation;
     }
-    l.lines = l.font.wrap(*text_, box.width(), maxLines, mode);
+    l.lines = l.font.wrap(*text_, box.width(), maxLines, mode, breaksLongWords_);
     l.widths.clear();
     for (const auto& line : l.lines) l.widths.push_back(l.font.widthOfText(line));
     return l;
@@ -120,7 +121,7 @@ void Label::drawTextInRect(Canvas& canvas, const Rect& box) {
 Size Label::sizeThatFits(Size size) const {
     if (!text_ || text_->empty()) return {0, 0};
     double maxWidth = lines_ == 1 ? 0 : (size.width > 0 ? size.width : 0);
-    return font_.sizeOfText(*text_, maxWidth, lines_, lineBreak_);
+    return font_.sizeOfText(*text_, maxWidth, lines_, lineBreak_, breaksLongWords_);
 }
 
 }  // namespace zuno::ui

@@ -49,6 +49,10 @@ public:
     // of a list), rather than to show it whole; the cut line ends with "..." whatever the break mode.
     bool truncatesOnPurpose() const { return truncatesOnPurpose_; }
     void setTruncatesOnPurpose(bool on) { truncatesOnPurpose_ = on; setNeedsDisplay(); }
+    // A label of several lines whose text must be read whole (a dialog's message): a word wider than a
+    // line is broken where it must, after a "/" where one fits, rather than left whole and cut.
+    bool breaksLongWords() const { return breaksLongWords_; }
+    void setBreaksLongWords(bool on) { breaksLongWords_ = on; setNeedsDisplay(); }
 
     void drawRect(Canvas& canvas, const Rect& rect) override;
     virtual void drawTextInRect(Canvas& canvas, const Rect& rect);
@@ -66,6 +70,7 @@ private:
         bool adjusts = false;
         double minimumFontSize = 0;
         bool truncates = false;
+        bool breaksLongWords = false;
         Font font;
         std::vector<std::string> lines;
         std::vector<double> widths;
@@ -87,6 +92,7 @@ private:
     bool highlighted_ = false;
     bool enabled_ = true;
     bool truncatesOnPurpose_ = false;
+    bool breaksLongWords_ = false;
 };
 
 using LabelPtr = std::shared_ptr<Label>;

@@ -134,7 +134,7 @@ void TableViewCell::drawRect(Canvas& canvas, const Rect&) {
             canvas.restore();
         }
     }
-    if (accessoryType_ != AccessoryType::None && !accessoryView_) {
+    if (accessoryType_ != AccessoryType::None && !accessoryView_ && !deleteButton_) {
         canvas.setStrokeColor(lit ? Color::white() : Color::gray());
         canvas.setLineWidth(3);
         canvas.beginPath();
@@ -164,8 +164,14 @@ void TableViewCell::showDeleteButton(const std::string& title, std::function<voi
     deleteButton_->setBackgroundColor(Color::rgb255(210, 30, 30));
     deleteButton_->layer().setCornerRadius(6);
     deleteButton_->addHandler([onTap = std::move(onTap)](Control&) { onTap(); }, ControlEvent::TouchUpInside);
+    // The delete button takes the accessory's place until it goes.
+    if (accessoryView_) {
+        accessoryHiddenBeforeDelete_ = accessoryView_->isHidden();
+        accessoryView_->setHidden(true);
+    }
     addSubview(deleteButton_);
     setNeedsLayout();
+    setNeedsDisplay();
     layoutIfNeeded();
 }
 
@@ -173,7 +179,9 @@ void TableViewCell::hideDeleteButton() {
     if (!deleteButton_) return;
     deleteButton_->removeFromSuperview();
     deleteButton_.reset();
+    if (accessoryView_) accessoryView_->setHidden(accessoryHiddenBeforeDelete_);
     setNeedsLayout();
+    setNeedsDisplay();
 }
 
 }  // namespace zuno::ui

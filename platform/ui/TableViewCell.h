@@ -64,6 +64,7 @@ private:
     std::shared_ptr<ImageView> imageView_;
     std::shared_ptr<View> accessoryView_;
     std::shared_ptr<Button> deleteButton_;
+    bool accessoryHiddenBeforeDelete_ = false;
     AccessoryType accessoryType_ = AccessoryType::None;
     SelectionStyle selectionStyle_ = SelectionStyle::Blue;
     int indentationLevel_ = 0;

@@ -12,6 +12,7 @@
 #include "money/TransactionView.h"
 #include "net/MobileClient.h"
 #include "platform/core/Log.h"
+#include "platform/core/UserDefaults.h"
 #include "platform/net/UrlEncoding.h"
 #include "platform/services/Pasteboard.h"
 #include "platform/services/UrlOpener.h"
@@ -128,6 +129,17 @@ void goTopUp() {
         delegate->navigationController->pushViewController(std::make_shared<MoneyView>(), true);
 }
 
+// The recovery SMS carries the name the prompt stored: without one there is nothing to ask for.
+void getPassword() {
+    const auto name = sys::UserDefaults::standard().stringForKey("ZUNO_FORGET_PASSWORD_USERNAME");
+    if (name.value_or(std::string()).empty()) {
+        UIController::setOkValue(UIController::okNone);
+        UIController::startOKDlg(Resources::getInstance().textForKey("ZUNO_InputInfo"));
+        return;
+    }
+    GlobalService::getInstance().getSMSInfoWithKey(1);
+}
+
 // Where no browser can be started, the address whole, to copy into one.
 void offerAddressToCopy(const std::string& url) {
     showTextToCopy(Resources::getInstance().textForKey("ZUNO_noBrowser") + "\n" + url, url);
@@ -208,7 +220,7 @@ const std::map<int, DialogAction>& dialogActions() {
         {C::okReplyMail, {"okReplyMail", replyMail, nullptr}},
         {C::okCallHotline, {"okCallHotline", callHotline, nullptr}},
         {C::okChargeMoney, {"okChargeMoney", chargeMoney, nullptr}},
-        {C::okGetPassword, {"okGetPassword", [] { GlobalService::getInstance().getSMSInfoWithKey(1); }, nullptr}},
+        {C::okGetPassword, {"okGetPassword", getPassword, nullptr}},
         {C::okGoTopUp, {"okGoTopUp", goTopUp, nullptr}},
         {C::okOpenInfoUrl, {"okOpenInfoUrl", openUrl, nullptr}},
         {C::okOpenVersionUrl, {"okOpenVersionUrl", openUrl, nullptr}},

@@ -134,6 +134,12 @@ void GlobalLogicHandler::onGetTopLit(std::vector<std::shared_ptr<Ranking>> ranki
 void GlobalLogicHandler::onSearchResult(Players players) {
     // Adding a friend is a search followed by the add request for the first player found.
     if (!players.empty() && players.front()) {
+        // My own nick finds me: the server would call me a friend already.
+        auto me = shell()->myInfo();
+        if (me && me->IDDB() == players.front()->IDDB()) {
+            onMainThread([] { showInformation(text("ZUNO_cannotAddSelf")); });
+            return;
+        }
         GlobalService::getInstance().addFriendWithId(players.front()->IDDB());
         return;
     }

@@ -123,7 +123,10 @@ void UserDataView::showStatus(const std::string& status, bool orange) {
         return;
     }
     const ui::Size size = btnStatus->bounds().size;
-    statusLabel_ = std::make_shared<CustomLabel>(ui::Rect(10, 0, size.width, size.height));
+    // Inside its row: a status longer than the row ends in "..."; the row's editor shows all of it.
+    statusLabel_ = std::make_shared<CustomLabel>(ui::Rect(10, 0, size.width - 10, size.height));
+    statusLabel_->setTruncatesOnPurpose(true);
+    statusLabel_->setClipsToBounds(true);
     statusLabel_->setBackgroundColor(ui::Color::clear());
     if (orange) statusLabel_->setTextColor(ui::Color::orange());
     statusLabel_->setText(status.empty() ? text("ZUNO_what_you_thinking") : status);
@@ -137,12 +140,20 @@ void UserDataView::closeEditors() {
         editor_->resignFirstResponder();
         editor_->removeFromSuperview();
         editor_.reset();
+        // The status row shows the stored status again in place of its editor.
+        if (btnSelected == btnStatus && userData_) showStatus(userData_->status().value_or(std::string()), false);
     }
     if (genderPicker_) {
         genderPicker_->removeFromSuperview();
         genderPicker_.reset();
     }
     if (btnSelected) btnSelected->setHidden(false);
+}
+
+void UserDataView::keepOpenEdit() {
+    // A changed text is saved as Return saves it; an unchanged one has nothing to keep.
+    if (editor_ && editor_->text() != editorOpenedWith_) textFieldShouldReturn(*editor_);
+    closeEditors();
 }
 
 void UserDataView::cancelEditing() {
@@ -154,7 +165,7 @@ void UserDataView::cancelEditing() {
 void UserDataView::onChangeUserData(ui::Object* sender) {
     auto* tapped = dynamic_cast<ui::Button*>(sender);
     if (!tapped) return;
-    closeEditors();
+    keepOpenEdit();
     auto button = std::static_pointer_cast<ui::Button>(tapped->sharedFromThis());
     const ui::Rect frame = button->frame();
     // The rows stay where they are: no on-screen keyboard rises over them here, and scrolling the row
@@ -168,6 +179,7 @@ void UserDataView::onChangeUserData(ui::Object* sender) {
     editor_->setFont(button->titleLabel()->font());
     editor_->setTextColor(button->titleColorForState(ui::ControlState::Normal).value_or(ui::Color::black()));
     editor_->setText(button->currentTitle().value_or(std::string()));
+    editorOpenedWith_ = editor_->text();
     editor_->setReturnKeyType(kReturnDone);
     editor_->setDelegate(std::dynamic_pointer_cast<ui::TextFieldDelegate>(shared_from_this()));
     if (button == btnBirthYear || button == btnPhone || button == btnIDNumber)
@@ -178,11 +190,11 @@ void UserDataView::onChangeUserData(ui::Object* sender) {
 }
 
 void UserDataView::updateStatus(ui::Object*) {
-    closeEditors();
+    keepOpenEdit();
     btnSelected = btnStatus;
-    const ui::Rect bounds = btnStatus->bounds();
-    editor_ = std::make_shared<ui::TextField>(
-        ui::Rect(bounds.origin.x + 100, bounds.origin.y + 28, bounds.size.width, bounds.size.height));
+    // Typed in the status row itself, as the other rows are: clipped to it, a long text keeps its
+    // end in sight as it is typed.
+    editor_ = std::make_shared<ui::TextField>(btnStatus->frame());
     const std::string placeholder = text("ZUNO_what_you_thinking");
     if (btnStatus->currentTitle().value_or(std::string()) == placeholder) editor_->setPlaceholder(placeholder);
     else editor_->setText(btnStatus->currentTitle().value_or(std::string()));
@@ -192,12 +204,13 @@ void UserDataView::updateStatus(ui::Object*) {
         statusLabel_->removeFromSuperview();
         statusLabel_.reset();
     }
+    editorOpenedWith_ = editor_->text();
     editor_->setTextColor(ui::Color::green());
     editor_->setBorderStyle(ui::TextField::BorderStyle::None);
     editor_->setReturnKeyType(kReturnDone);
     editor_->setDelegate(std::dynamic_pointer_cast<ui::TextFieldDelegate>(shared_from_this()));
     btnStatus->setHidden(true);
-    view()->addSubview(editor_);
+    scrollView->addSubview(editor_);
     editor_->becomeFirstResponder();
 }
 
@@ -243,7 +256,7 @@ void UserDataView::sendRecord() {
 }
 
 void UserDataView::onChangeGender(ui::Object*) {
-    closeEditors();
+    keepOpenEdit();
     btnSelected = btnGender;
     genderPicker_ = std::make_shared<ui::SegmentedControl>(
         std::vector<std::string>{text("ZUNO_no"), text("ZUNO_Man"), text("ZUNO_Woman")});
@@ -274,7 +287,7 @@ void UserDataView::updateGender(ui::Object*) {
 }
 
 void UserDataView::onChangeProvince(ui::Object*) {
-    closeEditors();
+    keepOpenEdit();
     btnSelected.reset();
     if (Province::list().size() < profile_edits::kLoadedProvinces) {
         GlobalService::getInstance().getListWithType(3);

@@ -22,9 +22,9 @@ namespace zuno {
 class ProfileView;
 
 // The personal-data tab of the own profile: nick, money and personal data, each field edited in place
-// (Enter saves and sends the whole record, Escape closes the editor unsaved; one editor at a time),
-// and the player's layered avatar drawn from the items worn, whose layers the resources keep for the
-// wardrobe.
+// (Enter saves and sends the whole record, and so does choosing another row after changing the text;
+// Escape closes the editor unsaved; one editor at a time), and the player's layered avatar drawn from
+// the items worn, whose layers the resources keep for the wardrobe.
 class UserDataView : public ZunoViewController, public ProfileDataTab, public ui::TextFieldDelegate {
     ZUNO_BINDINGS
 public:
@@ -75,11 +75,14 @@ private:
     void sendRecord();
     void askWornItems();
     void closeEditors();
+    // Another row was chosen: the open editor's text is kept, then every editor closes.
+    void keepOpenEdit();
     void showStatus(const std::string& text, bool orange);
     void finishEditor(ui::TextField& field);
 
     UserPtr userData_;
     std::shared_ptr<ui::TextField> editor_;
+    std::string editorOpenedWith_;
     std::shared_ptr<ui::SegmentedControl> genderPicker_;
     std::shared_ptr<CustomLabel> statusLabel_;
     AvatarLayers layers_{AvatarLayers::kProfileOffset, true};

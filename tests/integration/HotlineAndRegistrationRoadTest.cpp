@@ -51,7 +51,9 @@ TEST_F(HotlineAndRegistrationRoadTest, TheHotlineIsTheServersNumberInADialog) {
     EXPECT_TRUE(waitForTop<LoginView>());
 }
 
+// The name is longer than a line of the dialog: the SMS text to type on a phone shows whole.
 TEST_F(HotlineAndRegistrationRoadTest, ARegistrationSaysWhatToDoAndTheNewAccountSignsIn) {
+    const std::string name = "averyveryverylongusernamethatgoesonandon";
     auto login = waitForTop<LoginView>();
     ASSERT_TRUE(login);
     login->doRegister(nullptr);
@@ -59,15 +61,15 @@ TEST_F(HotlineAndRegistrationRoadTest, ARegistrationSaysWhatToDoAndTheNewAccount
     ASSERT_TRUE(form);
     // Typed as a player types: the name, Tab, the password, Tab, again, Enter.
     ASSERT_TRUE(form->txvUser->isFirstResponder());
-    type("mai");
+    type(name);
     app::focusNextField();
     type("hoa mai");
     app::focusNextField();
     settle();
     type("hoa mai");
     ui::Application::shared().sendReturn();
-    EXPECT_EQ(form->txvUser->text(), "mai");
-    const std::string sms = std::string(StandinSignIn::kRegisterSmsPrefix) + " mai";
+    EXPECT_EQ(form->txvUser->text(), name);
+    const std::string sms = std::string(StandinSignIn::kRegisterSmsPrefix) + " " + name;
     const std::string expected = sys::format(text("ZUNO_syntaxSMS1"), sms, StandinSignIn::kRegisterSmsNumber) + "\n" +
                                  text("ZUNO_registerWithoutSMS");
     ASSERT_TRUE(pump([&] { return dialogText() == expected; })) << dialogText();
@@ -75,11 +77,11 @@ TEST_F(HotlineAndRegistrationRoadTest, ARegistrationSaysWhatToDoAndTheNewAccount
     // Copy: the SMS text for the phone.
     pressDialogOk();
     settle();
-    EXPECT_TRUE(signIn->account("mai"));
+    EXPECT_TRUE(signIn->account(name));
 
     form->doLogin(nullptr);
     ASSERT_EQ(waitForTop<LoginView>(), login);
-    ASSERT_NO_FATAL_FAILURE(signInFromTheLoginScreen("mai", "hoa mai"));
+    ASSERT_NO_FATAL_FAILURE(signInFromTheLoginScreen(name, "hoa mai"));
     EXPECT_EQ(UIController::myInfo()->money(), StandinSignIn::kNewAccountMoney);
 }
 

@@ -24,9 +24,9 @@ const char* const kMarkedLetters[] = {
 // Words that read as Vietnamese whatever the language: names of players and places that the stand-in
 // and the tests use, the games' names, the greetings robots chat and the keyword of the top-up SMS.
 const char* const kNames[] = {
-    "an",   "anh",  "bac",  "binh", "chi",  "da",   "dung", "ha",   "hai",  "hang", "hoa",   "lan",
-    "long", "nam",  "nang", "noi",  "phong", "trang", "tien", "len",  "mien", "phom", "tuong", "vua",
-    "bai",  "cao",  "xi",   "zach", "caro", "xin",  "chao", "ban",  "nap",  "thu",
+    "an",   "anh",  "bac",  "binh", "chi",  "da",   "dung", "ha",   "hai",  "hang", "hoa",  "lan",
+    "long", "minh", "nam",  "nang", "noi",  "phong", "trang", "tien", "len",  "mien", "phom", "tuong",
+    "vua",  "bai",  "cao",  "xi",   "zach", "caro", "xin",  "chao", "ban",  "nap",  "thu",
 };
 
 // Texts the tables show the same in either language: Poker's action words and the hand names the

@@ -591,9 +591,10 @@ private:
         } else if (lines == 1) {
             laid = font.wrap(text, 1e9, 0, ui::LineBreakMode::Clip);
         } else {
-            laid = font.wrap(text, box.width(), 0, label.lineBreakMode() == ui::LineBreakMode::CharacterWrap
-                                                       ? ui::LineBreakMode::CharacterWrap
-                                                       : ui::LineBreakMode::WordWrap);
+            laid = font.wrap(text, box.width(), 0,
+                             label.lineBreakMode() == ui::LineBreakMode::CharacterWrap ? ui::LineBreakMode::CharacterWrap
+                                                                                       : ui::LineBreakMode::WordWrap,
+                             label.breaksLongWords());
         }
         const int allowed = lines == 0 ? std::max(1, int(std::floor(box.height() / lineHeight))) : lines;
         double widest = 0;

@@ -58,6 +58,23 @@ TEST(FontTest, ALongWordBreaksAfterASlashOrNotAtAll) {
     EXPECT_EQ(f.wrap("aaaaaaaaaaaaaaaaaaaa", f.widthOfText("aaaaa"), 0, LineBreakMode::CharacterWrap).size(), 4u);
 }
 
+// A text read whole (a dialog's message) breaks a word wider than the line where it must, after a "/"
+// where one fits: every line stays within the width and no letter is lost.
+TEST(FontTest, ALongWordOfATextReadWholeBreaksWithinTheLine) {
+    Font f = Font::systemFontOfSize(16);
+    const double width = f.widthOfText("averyvery");
+    const auto lines = f.wrap("DK averyveryverylongusername to 8785", width, 0, LineBreakMode::WordWrap, true);
+    std::string joined;
+    for (const auto& line : lines) {
+        EXPECT_LE(f.widthOfText(line), width) << line;
+        for (char c : line) if (c != ' ') joined += c;
+    }
+    EXPECT_EQ(joined, "DKaveryveryverylongusernameto8785");
+    EXPECT_EQ(f.wrap("http://127.0.0.1:20106/download", f.widthOfText("http://127.0.0.1:20106/dow"), 0,
+                     LineBreakMode::WordWrap, true),
+              (std::vector<std::string>{"http://127.0.0.1:20106/", "download"}));
+}
+
 TEST(FontTest, UnicodeCharacterSteps) {
     std::string s = "aế";  // 'ế' takes three bytes
     EXPECT_EQ(previousCharacterStart(s, s.size()), 1u);

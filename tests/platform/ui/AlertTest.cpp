@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "support/TextRecorder.h"
 #include "support/UiTest.h"
 #include "platform/ui/AlertView.h"
 #include "platform/ui/TextField.h"
@@ -87,6 +88,34 @@ TEST_F(AlertTest, TheAlertTakesTouchesAwayFromTheScreenBelow) {
     Application::shared().touchDown({5, 5});
     Application::shared().touchUp({5, 5});
     EXPECT_EQ(taps, 1);
+}
+
+// A message is read whole: a word wider than a line wraps inside it, and the panel grows with the
+// lines as far as the window holds it; beyond that, as many whole lines as fit.
+TEST_F(AlertTest, TheMessageShowsWholeAsFarAsTheWindowHoldsIt) {
+    auto lettersOf = [](std::string text) {
+        std::erase_if(text, [](char c) { return c == ' ' || c == '\n'; });
+        return text;
+    };
+    std::string message = "Please send an SMS with the text ZUNO DK averyveryverylongusernamethatgoesonandon to 8785.";
+    for (int i = 0; i < 6; ++i) message += "\nOne more line.";
+    for (const int more : {0, 40}) {
+        std::string text = message;
+        for (int i = 0; i < more; ++i) text += "\nAnd another.";
+        auto alert = std::make_shared<AlertView>(std::nullopt, text, std::weak_ptr<AlertViewDelegate>(), "Cancel",
+                                                 std::vector<std::string>{"Copy"});
+        alert->show();
+        auto label = std::dynamic_pointer_cast<Label>(alert->panel()->subviews().at(1));  // title, message, buttons
+        ASSERT_TRUE(label && label->text() == text);
+        testing::TextRecorder drawn;
+        label->drawRect(drawn, label->bounds());
+        for (const auto& line : drawn.texts) EXPECT_LE(line.width, label->bounds().width()) << line.text;
+        if (more == 0) {
+            EXPECT_EQ(lettersOf(drawn.joined()), lettersOf(text));
+        }
+        EXPECT_TRUE(alert->bounds().contains(alert->panel()->frame())) << more;
+        alert->dismissWithClickedButtonIndex(0, false);
+    }
 }
 
 // An alert that asks for a line of text.

@@ -15,6 +15,7 @@
 #include "money/MoneyView.h"
 #include "money/TransactionView.h"
 #include "net/MobileClient.h"
+#include "platform/core/UserDefaults.h"
 #include "platform/services/Pasteboard.h"
 #include "platform/services/UrlOpener.h"
 #include "shell/Resources.h"
@@ -153,6 +154,14 @@ TEST_F(DialogActions, ActionsOfTheTopScreenRunOnlyWhenItIsOnTop) {
     press(UIController::okGoTopUp, true);
     EXPECT_TRUE(std::dynamic_pointer_cast<MoneyView>(nav().topViewController()));
     lobby.session->clear();
+    // The password is asked for the name typed; without one the player is told to type it, and
+    // nothing is asked that would end in an SMS without a name.
+    auto& defaults = sys::UserDefaults::standard();
+    defaults.setObject(sys::Value(std::string()), "ZUNO_FORGET_PASSWORD_USERNAME");
+    press(UIController::okGetPassword, true);
+    EXPECT_TRUE(lobby.session->sent().empty());
+    EXPECT_EQ(UIController::shownDialogMessage(), Resources::getInstance().textForKey("ZUNO_InputInfo"));
+    defaults.setObject(sys::Value(std::string("demo")), "ZUNO_FORGET_PASSWORD_USERNAME");
     press(UIController::okGetPassword, true);
     EXPECT_EQ(lobby.takeOne(), expected<GlobalService>(g, [](auto& s) { s.getSMSInfoWithKey(1); }));
 }

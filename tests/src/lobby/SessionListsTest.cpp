@@ -99,6 +99,13 @@ TEST_F(SessionLogicTest, FriendSearchAndAddResults) {
     EXPECT_EQ(dialog(), text("ZUNO_notFoundNick"));
     EXPECT_EQ(session->sent().size(), 1u);
 
+    // My own nick finds me first: I am told that I cannot add myself, and nothing is asked.
+    UIController::setMyInfo(player(88, true));
+    logic().onSearchResult({player(88, true), player(77, true)});
+    EXPECT_EQ(dialog(), text("ZUNO_cannotAddSelf"));
+    EXPECT_EQ(session->sent().size(), 1u);
+    UIController::setMyInfo(nullptr);
+
     for (auto [result, key] : {std::pair<int8_t, const char*>{0, "ZUNO_addFriendOK"}, {1, "ZUNO_friendExist"},
                                {2, "ZUNO_tooMuchFriend"}, {9, "ZUNO_friendExist"}}) {
         UIController::setOkValue(UIController::okAcceptInvite);

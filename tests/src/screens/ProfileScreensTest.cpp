@@ -230,18 +230,25 @@ TEST_F(ProfileScreensTest, EveryEditSendsTheWholeRecordAndOneEditorIsOpenAtATime
     EXPECT_FALSE(tab->btnFullname->isHidden());
     EXPECT_EQ(lastUpdate()->fullname, "Lan Anh");
 
-    // Opening a second editor closes the first unsaved; Escape closes the second unsaved.
+    // Opening a second editor keeps what the first was given, as Return would, and closes it; one
+    // opened and left unchanged closes without sending. Escape closes the last unsaved.
     tap(*tab->btnFullname);
-    tab->editor()->setText("typed, not saved");
+    tab->editor()->setText("Lan Anh Nguyen");
     tap(*tab->btnAddress);
     EXPECT_FALSE(tab->btnFullname->isHidden());
+    EXPECT_EQ(tab->btnFullname->currentTitle(), "Lan Anh Nguyen");
+    const auto kept = lastUpdate();
+    ASSERT_TRUE(kept);
+    EXPECT_EQ(kept->fullname, "Lan Anh Nguyen");
     EXPECT_TRUE(tab->btnAddress->isHidden());
     EXPECT_EQ(tab->editor()->text(), "12 Hang Bac");
+    tap(*tab->btnStatus);
+    tab->editor()->setText("typed, not saved");
     tab->cancelEditing();
     EXPECT_FALSE(tab->isEditing());
-    EXPECT_FALSE(tab->btnAddress->isHidden());
+    EXPECT_FALSE(tab->btnStatus->isHidden());
     EXPECT_TRUE(sent().empty());
-    EXPECT_EQ(tab->userData()->fullname(), "Lan Anh");
+    EXPECT_EQ(tab->userData()->status(), std::nullopt);
 
     struct Year {
         const char* typed;
@@ -255,6 +262,35 @@ TEST_F(ProfileScreensTest, EveryEditSendsTheWholeRecordAndOneEditorIsOpenAtATime
         EXPECT_EQ(lastUpdate()->birthYear, y.sent) << y.typed;
         EXPECT_EQ(tab->btnBirthYear->currentTitle(), y.shown) << y.typed;
     }
+}
+
+// The status is typed in its own row, clipped to it with the end of a long text in sight; saved, a
+// status too long for the row ends in "..." inside it.
+TEST_F(ProfileScreensTest, TheStatusIsTypedInItsOwnRowAndALongOneShowsWhereItIsCut) {
+    auto user = userWith(1);
+    const std::string status = "Playing Tien Len every evening after work, come and join me in room three :D";
+    user->setStatus(status);
+    auto profile = openProfile(user);
+    auto tab = profile->personalDataTab();
+    tap(*tab->btnStatus);
+    ASSERT_TRUE(tab->editor());
+    EXPECT_EQ(tab->editor()->frame(), tab->btnStatus->frame());
+    EXPECT_EQ(tab->editor()->text(), status);
+    EXPECT_TRUE(matchesScreen("profile_status_editor"));
+    // Left unchanged for another row: the row shows the status again.
+    tap(*tab->btnAddress);
+    auto shownStatus = [&] {
+        for (const auto& v : tab->btnStatus->subviews())
+            if (auto label = std::dynamic_pointer_cast<CustomLabel>(v)) return label->text();
+        return std::string();
+    };
+    EXPECT_EQ(shownStatus(), status);
+    EXPECT_FALSE(lastUpdate());
+
+    tap(*tab->btnStatus);
+    tab->textFieldShouldReturn(*tab->editor());
+    EXPECT_EQ(tab->userData()->status(), status);
+    EXPECT_TRUE(matchesScreen("profile_long_status"));
 }
 
 TEST_F(ProfileScreensTest, GenderPicksSendAndAskTheWornItemsOnlyForANewLook) {

@@ -462,6 +462,24 @@ TEST_F(SocialScreensTest, TheMailboxTakesItsTitleBackFromTheFriends) {
     EXPECT_EQ(title(), "MAIL");
 }
 
+// A sideways swipe shows the row's delete button in place of its add button, which shows again once
+// the swipe is let go.
+TEST_F(SocialScreensTest, AMailsDeleteButtonTakesThePlaceOfItsAddButton) {
+    UIController::setListMessage({mail(9003, "Chi", "Fancy a game?"), mail(9004, "Dung", "B-)")});
+    auto box = std::make_shared<MessageView>();
+    show(box);
+    auto cell = box->myTableView->cellForRowAtIndexPath({0, 0});
+    const ui::Point middle = cell->convertPointToView(cell->bounds().center(), nullptr);
+    auto window = box->view()->window();
+    window->drag({middle.x + 120, middle.y}, {middle.x, middle.y + 2}, 6);
+    ASSERT_TRUE(cell->isShowingDeleteConfirmation());
+    EXPECT_TRUE(cell->accessoryView()->isHidden());
+    EXPECT_TRUE(matchesScreen("social_mailbox_swipe"));
+    window->tap(box->lblNoMail->convertPointToView({0, 0}, nullptr));
+    EXPECT_FALSE(cell->isShowingDeleteConfirmation());
+    EXPECT_FALSE(cell->accessoryView()->isHidden());
+}
+
 TEST_F(SocialScreensTest, TheInvitationListInvitesOnceAndGoesBack) {
     auto screen = std::make_shared<InviteFriendView>();
     screen->setTypeInvite(InviteFriendView::kWaitingPlayers);
