@@ -305,11 +305,21 @@ TEST_F(PokerScreenRoadTest, EveryWayOutOfAHandLeavesMyMoneyAsTheServerKeepsIt) {
     EXPECT_EQ(myServerBalance(), before + 800) << "the pot of five calls of 200, less mine";
     ASSERT_NO_FATAL_FAILURE(expectTheProfileShows(myServerBalance()));
 
+    // A new table whose hand has begun with my blind in.
+    auto sitWithMyBlindIn = [&]() -> std::shared_ptr<PokerView> {
+        auto joined = openTable(StandinPoker::kBoard);
+        if (!joined) return nullptr;
+        if (!pump([&] { return seat(*joined, kMe) && seat(*joined, kMe)->playerMoney() > 0 && !joined->isGameEnd(); })) {
+            ADD_FAILURE() << "no hand began with my blind in";
+            return nullptr;
+        }
+        settle();
+        return joined;
+    };
+
     // Kicked with my blind in: the blind is lost.
-    table = openTable(StandinPoker::kBoard);
+    table = sitWithMyBlindIn();
     ASSERT_TRUE(table);
-    ASSERT_TRUE(pump([&] { return seat(*table, kMe) && seat(*table, kMe)->playerMoney() > 0 && !table->isGameEnd(); }));
-    settle();
     const int64_t beforeTheKick = myServerBalance();
     robots->kickThePlayerForTests();
     ASSERT_TRUE(pump([&] { return program->navigation().topViewController() != table; }));
@@ -317,10 +327,8 @@ TEST_F(PokerScreenRoadTest, EveryWayOutOfAHandLeavesMyMoneyAsTheServerKeepsIt) {
     EXPECT_LT(myServerBalance(), beforeTheKick);
 
     // The connection lost with my blind in; signed in again, the profile shows what the server kept.
-    table = openTable(StandinPoker::kBoard);
+    table = sitWithMyBlindIn();
     ASSERT_TRUE(table);
-    ASSERT_TRUE(pump([&] { return seat(*table, kMe) && seat(*table, kMe)->playerMoney() > 0 && !table->isGameEnd(); }));
-    settle();
     const int64_t beforeTheLoss = myServerBalance();
     server.latestClient()->close();
     auto login = waitForTop<LoginView>();
@@ -336,10 +344,8 @@ TEST_F(PokerScreenRoadTest, EveryWayOutOfAHandLeavesMyMoneyAsTheServerKeepsIt) {
 
     // An invitation to a Tien Len table taken up with my blind in: the next table seats me with what
     // the server kept.
-    table = openTable(StandinPoker::kBoard);
+    table = sitWithMyBlindIn();
     ASSERT_TRUE(table);
-    ASSERT_TRUE(pump([&] { return seat(*table, kMe) && seat(*table, kMe)->playerMoney() > 0 && !table->isGameEnd(); }));
-    settle();
     const int64_t beforeTheInvitation = myServerBalance();
     robots->inviteAtTheTableForTests(StandinTienLen::kSouthern);
     ASSERT_TRUE(pump([] { return invitationShown(); }));
