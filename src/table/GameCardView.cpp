@@ -529,6 +529,8 @@ void GameCardView::clickLeaveBoard() {
 }
 
 void GameCardView::doSkip() {
+    // A press the turn's end met asks nothing: the turn is no longer mine to pass.
+    if (currentPlayer() != UIController::myId()) return;
     table().askPass();
     UIController::setOkValue(UIController::okSkip);
     UIController::startCancelOkDlg(text("ZUNO_doYouWantSkip"), text("ZUNO_cancel"), text("ZUNO_OK"));

@@ -151,7 +151,8 @@ public:
     void doReady();
     void clickLeaveBoard();
     void pressLeave() override { clickLeaveBoard(); }
-    // Asks whether to pass this turn; the question closes when the turn leaves me or the deal stops.
+    // Asks whether to pass this turn, while a turn of mine runs; the question closes when the turn
+    // leaves me or the deal stops.
     void doSkip();
     // The pass was asked on the turn that still runs, and it is mine.
     bool passStillWanted() const;
