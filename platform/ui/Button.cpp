@@ -42,7 +42,9 @@ std::optional<T> Button::lookup(const std::map<unsigned, T>& m, unsigned state) 
 }
 
 void Button::setTitle(std::optional<std::string> title, unsigned state) {
+    const bool newRole = state == ControlState::Normal && titleForState(ControlState::Normal) != title;
     titles_[state] = std::move(title);
+    if (newRole) roleChanged();
     refresh();
 }
 

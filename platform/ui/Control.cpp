@@ -2,8 +2,10 @@
 
 #include <algorithm>
 #include <typeinfo>
+#include <utility>
 
 #include "platform/core/Log.h"
+#include "platform/core/RunLoop.h"
 
 namespace zuno::ui {
 
@@ -120,9 +122,22 @@ unsigned Control::state() const {
     return s;
 }
 
+void Control::roleChanged() { roleChangedAt_ = sys::RunLoop::main().now(); }
+
+bool Control::isOutOfSight() const {
+    for (const View* v = this; v; v = v->superviewPointer())
+        if (v->isHidden()) return true;
+    return false;
+}
+
 void Control::touchesBegan(const TouchSet& touches, const Event& event) {
     if (!enabled_ || touches.empty()) return;
     const Touch& touch = *touches.front();
+    // The first tap changed what the control offers (the reply to it gave the button another role):
+    // the second tap of the double tap was aimed at what it offered before.
+    staleTouch_ = touch.tapCount() > 1 && roleChangedAt_ >= touch.previousTapTime();
+    if (staleTouch_) return;
+    touchBeganAt_ = touch.timestamp();
     tracking_ = beginTracking(touch, event);
     touchInside_ = true;
     setHighlighted(true);
@@ -132,7 +147,7 @@ void Control::touchesBegan(const TouchSet& touches, const Event& event) {
 }
 
 void Control::touchesMoved(const TouchSet& touches, const Event& event) {
-    if (!enabled_ || touches.empty()) return;
+    if (!enabled_ || staleTouch_ || touches.empty()) return;
     const Touch& touch = *touches.front();
     Point p = touch.locationInView(this);
     bool inside = bounds().insetBy(-kTouchSlop, -kTouchSlop).contains(p);
@@ -148,9 +163,14 @@ void Control::touchesMoved(const TouchSet& touches, const Event& event) {
 void Control::touchesEnded(const TouchSet& touches, const Event& event) {
     if (touches.empty()) return;
     const Touch& touch = *touches.front();
-    if (!enabled_) {
+    if (!enabled_ || std::exchange(staleTouch_, false)) {
         tracking_ = false;
         setHighlighted(false);
+        return;
+    }
+    // Changed under the finger: lifting it is no tap on what the control offers now.
+    if (roleChangedAt_ > touchBeganAt_ || isOutOfSight()) {
+        touchesCancelled(touches, event);
         return;
     }
     Point p = touch.locationInView(this);
@@ -163,6 +183,7 @@ void Control::touchesEnded(const TouchSet& touches, const Event& event) {
 }
 
 void Control::touchesCancelled(const TouchSet& touches, const Event& event) {
+    staleTouch_ = false;
     if (tracking_) cancelTracking(event);
     tracking_ = false;
     setHighlighted(false);

@@ -39,6 +39,9 @@ constexpr unsigned Selected = 1 << 2;
 
 // A view that turns touches into control events and sends each event's actions to their targets.
 // A target is held weakly; the same target and action added again for an event is not added twice.
+// A tap acts on what the control offered when it was aimed: one lifted after the control took another
+// role (a button's title changed) or went out of sight under it, and the second tap of a quick double
+// tap that comes after the first changed the control's role, do nothing.
 class Control : public View {
 public:
     using View::View;
@@ -63,6 +66,8 @@ public:
     bool isHighlighted() const { return highlighted_; }
     virtual void setHighlighted(bool on);
     unsigned state() const;
+    // What the control offers a tap has changed (a button's title): taps aimed before act no more.
+    void roleChanged();
     bool isTracking() const { return tracking_; }
     bool isTouchInside() const { return touchInside_; }
     // Whether a scroll view may take a drag that began on this control away from it.
@@ -81,6 +86,8 @@ public:
 
 protected:
     virtual void stateChanged() { setNeedsDisplay(); }
+    // The control or a view it lies in is hidden.
+    bool isOutOfSight() const;
 
 private:
     struct Entry {
@@ -98,6 +105,9 @@ private:
     bool highlighted_ = false;
     bool tracking_ = false;
     bool touchInside_ = false;
+    double roleChangedAt_ = -1;
+    double touchBeganAt_ = 0;
+    bool staleTouch_ = false;  // the touch under way was aimed at a role the control no longer has
 };
 
 }  // namespace zuno::ui

@@ -18,6 +18,9 @@ public:
     Phase phase() const { return phase_; }
     int tapCount() const { return tapCount_; }
     double timestamp() const { return timestamp_; }
+    // For a tap that follows another quickly at its place (tapCount above 1): when the one before it
+    // ended; -1 for a first tap.
+    double previousTapTime() const { return previousTapTime_; }
     // The view the touch began in (it keeps receiving the touch wherever the finger goes).
     std::shared_ptr<View> view() const { return view_.lock(); }
     Window* window() const { return window_; }
@@ -30,6 +33,7 @@ private:
     Phase phase_ = Phase::Began;
     int tapCount_ = 1;
     double timestamp_ = 0;
+    double previousTapTime_ = -1;
     std::weak_ptr<View> view_;
     Window* window_ = nullptr;
     Point location_;          // in the window

@@ -87,6 +87,7 @@ void Window::touchDown(Point p) {
     bool again = lastTapTime_ >= 0 && now - lastTapTime_ <= kMultiTapInterval &&
                  std::hypot(p.x - lastTapPoint_.x, p.y - lastTapPoint_.y) <= kMultiTapDistance;
     touch_->tapCount_ = again ? lastTapCount_ + 1 : 1;
+    touch_->previousTapTime_ = again ? lastTapTime_ : -1;
     touchStart_ = p;
     moved_ = false;
     panner_.reset();

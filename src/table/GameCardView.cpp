@@ -1,5 +1,6 @@
 #include "table/GameCardView.h"
 
+#include <algorithm>
 #include <cctype>
 #include <cmath>
 
@@ -82,6 +83,8 @@ GameCardView::GameCardView(std::string nibName, TableDecorationGeometry geometry
     decorations_.attach({[this] { return view(); }, [this](int seat) { return bubble(seat); },
                          [this](int32_t userId) { return getSeatFromID(userId); },
                          [this](int seat) { return table().playerAtSeat(seat); }, this, nullptr});
+    // The turn bar shows the rest of a turn whatever is said at its seat meanwhile.
+    decorations_.setKeptOverBubbles([this] { return std::vector<std::shared_ptr<ui::View>>{progressTimer}; });
 }
 
 GameCardView::~GameCardView() {
@@ -113,6 +116,7 @@ void GameCardView::viewDidLoad() {
         if (names[seat]) namesOffTurn_[static_cast<size_t>(seat)] = names[seat]->textColor();
     // At my seat's place until a turn puts it at another's (a deal-wide turn leaves it there).
     progressTimer = std::make_shared<ColoredProgressView>(ui::ProgressView::Style::Default, ui::Rect(200, 179, 80, 6));
+    progressTimer->setCenter(turnBarCentre(0));
     progressTimer->setTintColor(kBarGreen);
     progressTimer->setHidden(true);
     view()->addSubview(progressTimer);
@@ -188,14 +192,20 @@ void GameCardView::setTimerWithSeat(int seat) {
     bar_ = TurnBar(interval());
     progressTimer->setTintColor(barColour(bar_.colour()));
     progressTimer->setProgress(bar_.progress());
-    static const ui::Point centres[] = {{240, 182}, {432, 100}, {240, 84}, {46, 100}};
-    if (seat >= 0 && seat < kSeats) progressTimer->setCenter(centres[seat]);
+    if (seat >= 0 && seat < kSeats) progressTimer->setCenter(turnBarCentre(seat));
+    view()->bringSubviewToFront(progressTimer.get());
+    decorations_.raiseOverBubbles();
     progressTimer->setHidden(false);
     if (bar_.isEmpty()) return;
     std::weak_ptr<GameCardView> weak = std::static_pointer_cast<GameCardView>(shared_from_this());
     limitTimer_ = sys::RunLoop::main().scheduleRepeating(TurnBar::kTickSeconds, [weak] {
         if (auto self = weak.lock()) self->repeatTimer();
     });
+}
+
+ui::Point GameCardView::turnBarCentre(int seat) const {
+    static const ui::Point centres[] = {{240, 182}, {432, 100}, {240, 84}, {46, 100}};
+    return centres[std::clamp(seat, 0, kSeats - 1)];
 }
 
 void GameCardView::repeatTimer() {
@@ -243,7 +253,8 @@ void GameCardView::startTurnOfPlayer(int32_t userId) {
     table().newTurn();
     closePassQuestion();
     setCurrentPlayer(userId);
-    const int seat = getSeatFromID(userId);
+    // Nobody's in particular (a deal-wide turn): the bar stays where it is, not at an empty seat.
+    const int seat = userId == -1 ? -1 : getSeatFromID(userId);
     setTimerWithSeat(seat < 0 ? kCentre : seat);
     // A turn of no length has no clock to run out: its bar stays empty and nothing is passed for me.
     table().dieTime = interval() > 0 ? clockSeconds() + interval() : 0;
@@ -529,6 +540,8 @@ void GameCardView::clickLeaveBoard() {
 }
 
 void GameCardView::doSkip() {
+    // A press the turn's end met asks nothing: the turn is no longer mine to pass.
+    if (currentPlayer() != UIController::myId()) return;
     table().askPass();
     UIController::setOkValue(UIController::okSkip);
     UIController::startCancelOkDlg(text("ZUNO_doYouWantSkip"), text("ZUNO_cancel"), text("ZUNO_OK"));

@@ -72,6 +72,8 @@ public:
 
     // The turn bar at a screen seat (4: not seated), emptying in `interval` seconds.
     void setTimerWithSeat(int seat);
+    // Where the turn bar of a screen seat 0..3 lies.
+    virtual ui::Point turnBarCentre(int seat) const;
     void repeatTimer();
     // With 1: runs a tick of the turn clock now, and every second after; anything else is ignored.
     void startTimer(int value);
@@ -151,7 +153,8 @@ public:
     void doReady();
     void clickLeaveBoard();
     void pressLeave() override { clickLeaveBoard(); }
-    // Asks whether to pass this turn; the question closes when the turn leaves me or the deal stops.
+    // Asks whether to pass this turn, while a turn of mine runs; the question closes when the turn
+    // leaves me or the deal stops.
     void doSkip();
     // The pass was asked on the turn that still runs, and it is mine.
     bool passStillWanted() const;
@@ -165,8 +168,13 @@ public:
     // Shows the text at once in place of what the bubble shows or waits to show.
     void replaceChatWithSeat(int seat, const std::string& text);
     void hideChat(int seat);
-    // The bubbles stay over cards laid on the table after them.
+    // The bubbles stay over cards laid on the table after them; the running turn bar and the money
+    // flying stay over the bubbles.
     void bringBubblesToFront();
+    // A seat's mark for the round under way (a pass), in its bubble; the deal's end takes the marks
+    // down, so that nothing of the last round lies over what the end shows.
+    void showMarkWithSeat(int seat, const std::string& text);
+    void takeDownRoundMarks();
     virtual void showFlyTextWirhFromId(int32_t userId, int32_t money);
     void addGiftOnBoardWithPlayer(const PlayerPtr& player);
     void onShowGift(int32_t itemId, int32_t fromUser, int32_t toUser) override;

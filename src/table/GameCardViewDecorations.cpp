@@ -46,7 +46,11 @@ void GameCardView::bringBubblesToFront() {
     if (!isViewLoaded()) return;
     for (int seat = 0; seat <= kCentre; ++seat)
         if (auto frame = bubble(seat)) view()->bringSubviewToFront(frame.get());
+    decorations_.raiseOverBubbles();
 }
+
+void GameCardView::showMarkWithSeat(int seat, const std::string& line) { decorations_.showMarkWithSeat(seat, line); }
+void GameCardView::takeDownRoundMarks() { decorations_.takeDownMarks(); }
 
 void GameCardView::showFlyTextWirhFromId(int32_t userId, int32_t amount) { decorations_.showFlyText(userId, amount); }
 

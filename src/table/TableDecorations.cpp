@@ -176,6 +176,7 @@ void TableDecorations::replaceChatWithSeat(int seat, const std::string& text) {
 
 void TableDecorations::clearWaitingChat() {
     for (int seat = 0; seat <= kCentre; ++seat) clearWaitingChat(seat);
+    marks_.clear();
 }
 
 void TableDecorations::clearWaitingChat(int seat) {
@@ -185,6 +186,52 @@ void TableDecorations::clearWaitingChat(int seat) {
 }
 
 void TableDecorations::showChatAtSeat(int seat) { showTurn(seat, false); }
+
+void TableDecorations::showMarkWithSeat(int seat, const std::string& text) {
+    if (seat < 0 || seat > kCentre || text.empty()) return;
+    marks_.emplace_back(seat, text);
+    showChatWithSeat(seat, text);
+}
+
+void TableDecorations::takeDownMarks() {
+    std::array<bool, kCentre + 1> touched{};
+    for (const auto& [seat, text] : marks_) {
+        const auto s = static_cast<size_t>(seat);
+        auto& lines = waiting_[s];
+        Taken& taken = taken_[s];
+        const bool cut = taken.cutLine == text;
+        if (cut && !lines.empty()) lines.erase(lines.begin());  // the rest of the mark the bubble shows
+        if (cut) taken = {};
+        taken.lines.erase(std::remove(taken.lines.begin(), taken.lines.end(), text), taken.lines.end());
+        lines.erase(std::remove(lines.begin(), lines.end(), text), lines.end());
+        touched[s] = true;
+    }
+    marks_.clear();
+    for (int seat = 0; seat <= kCentre; ++seat) {
+        if (!touched[static_cast<size_t>(seat)] || !isShowing(seat)) continue;
+        // What the bubble showed besides the marks waits in front again, and shows now.
+        auto& lines = waiting_[static_cast<size_t>(seat)];
+        Taken& taken = taken_[static_cast<size_t>(seat)];
+        lines.insert(lines.begin(), taken.lines.begin(), taken.lines.end());
+        taken = {};
+        showTurn(seat, false);
+    }
+}
+
+void TableDecorations::raiseOverBubbles() {
+    const auto raise = [](const std::shared_ptr<ui::View>& view) {
+        if (view && view->superviewPointer()) view->superviewPointer()->bringSubviewToFront(view.get());
+    };
+    if (keptOver_)
+        for (const auto& view : keptOver_()) raise(view);
+    flying_.erase(std::remove_if(flying_.begin(), flying_.end(),
+                                 [](const std::weak_ptr<ui::View>& v) {
+                                     auto view = v.lock();
+                                     return !view || !view->superviewPointer();
+                                 }),
+                  flying_.end());
+    for (const auto& weak : flying_) raise(weak.lock());
+}
 
 TableDecorations::LaidTurn TableDecorations::layTurn(const std::vector<std::string>& lines, const ui::Rect& room) const {
     CustomLabel probe;
@@ -413,6 +460,7 @@ void TableDecorations::showRows(int seat, const std::vector<std::string>& rows, 
     }
     frame->setFrame(place);
     screen_.view()->bringSubviewToFront(frame.get());
+    raiseOverBubbles();
     frame->setHidden(false);
 }
 
@@ -531,7 +579,11 @@ void TableDecorations::showFlyText(int32_t userId, int32_t amount, const std::op
     if (image) image->setCenter(to + ui::Point{kFlyIconOffset, 0});
     ui::View::commitAnimations();
     removeLater(label);
-    if (image) removeLater(image);
+    flying_.push_back(label);
+    if (image) {
+        removeLater(image);
+        flying_.push_back(image);
+    }
 }
 
 // ---- gifts

@@ -125,6 +125,17 @@ public:
     // The waiting lines forgotten, of every bubble or of one (the bubbles' next check hides them).
     void clearWaitingChat();
     void clearWaitingChat(int seat);
+    // A line that marks a seat for the round under way (a pass), shown as a chat line is.
+    void showMarkWithSeat(int seat, const std::string& text);
+    // The deal is over: the marks of its rounds leave the bubbles, shown or waiting, and what waited
+    // behind them shows at once; a bubble left with nothing hides.
+    void takeDownMarks();
+    // Views the screen keeps over its bubbles (a running turn bar), besides the money flying.
+    void setKeptOverBubbles(std::function<std::vector<std::shared_ptr<ui::View>>()> views) {
+        keptOver_ = std::move(views);
+    }
+    // The money flying and those views go back over the bubbles (a bubble shown or brought forward).
+    void raiseOverBubbles();
     // The table left: no bubble shows, nothing waits and no check is left.
     void stop();
     // The play the screen shows has moved (a move, the board scrolled): once what moved it is done, a
@@ -198,6 +209,9 @@ private:
     TableDecorationGeometry geometry_;
     Screen screen_;
     std::array<std::vector<std::string>, 5> waiting_;  // oldest first
+    std::vector<std::pair<int, std::string>> marks_;    // the rounds' marks of the deal under way
+    std::vector<std::weak_ptr<ui::View>> flying_;       // the fly-texts and their icons on their way
+    std::function<std::vector<std::shared_ptr<ui::View>>()> keptOver_;
     std::array<Taken, 5> taken_;
     std::array<std::optional<std::string>, 5> replaced_;  // the text replaceChatWithSeat put there last
     std::array<sys::RunLoop::TimerId, 5> bubbleTimers_{};

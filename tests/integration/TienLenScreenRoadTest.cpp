@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cctype>
 #include <typeinfo>
 
 #include "Program.h"
@@ -100,6 +101,22 @@ protected:
             if (label && !label->isHidden()) out += label->text().value_or("") + "|";
         }
         return out;
+    }
+
+    // Every fly-text of money ("-2000") lies over every bubble showing.
+    static void expectMoneyFliesOverTheBubbles(TienLenView& table) {
+        const auto& views = table.view()->subviews();
+        int flying = 0;
+        for (size_t i = 0; i < views.size(); ++i) {
+            auto label = std::dynamic_pointer_cast<ui::Label>(views[i]);
+            const std::string amount = label ? label->text().value_or("") : "";
+            if (amount.size() < 2 || amount[0] != '-' || !std::isdigit(static_cast<unsigned char>(amount[1]))) continue;
+            ++flying;
+            for (size_t above = i + 1; above < views.size(); ++above)
+                EXPECT_FALSE(views[above]->identifier().rfind("chat", 0) == 0 && !views[above]->isHidden())
+                    << "the money " << amount << " flies under bubble " << views[above]->identifier();
+        }
+        EXPECT_GT(flying, 0) << "no money flies at the deal's end";
     }
 
     std::shared_ptr<StandinTienLen> tienLen, mienBac;
@@ -259,11 +276,19 @@ TEST_F(TienLenScreenRoadTest, MienBacLeadWithoutAPassThenPassToTheEnd) {
     ASSERT_TRUE(pump([] { return !dialogText().empty(); }));
     pressDialogOk();
 
-    // An leads his last card and is out: my hand is shown and my loss taken.
+    // An leads his last card and is out: my hand is shown and my loss taken. The money flies over the
+    // bubbles, and the passes of the last round leave them: what waited behind my pass shows.
     ASSERT_TRUE(pump([&] { return table->isGameEnd() && table->cardShows.size() == 12; }));
+    expectMoneyFliesOverTheBubbles(*table);
     ASSERT_TRUE(pump([] { return UIController::myInfo()->money() < 500000; }));
     settle();
     EXPECT_EQ(table->btnStart->titleForState(ui::ControlState::Normal), text("ZUNO_continuee"));
+    for (int seat = 0; seat <= TienLenView::kCentre; ++seat) {
+        auto bubble = table->bubble(seat);
+        EXPECT_FALSE(bubble && !bubble->isHidden() && textsIn(*bubble).find(text("ZUNO_skip")) != std::string::npos)
+            << "bubble " << seat << " still shows the last round's pass: " << textsIn(*bubble);
+    }
+    EXPECT_NE(textsIn(*table->bubble(0)).find("Lost the stake"), std::string::npos) << textsIn(*table->bubble(0));
     everyBubbleSaysALongLine(*table->view(), {0, 1, 2, 3, TienLenView::kCentre},
                              [&](int bubble, const std::string& line) { table->showChatWithSeat(bubble, line); });
     tap(*table->btnStart);

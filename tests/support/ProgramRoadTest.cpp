@@ -27,6 +27,7 @@
 #include "platform/ui/NavigationController.h"
 #include "platform/ui/Responder.h"
 #include "platform/ui/ScrollView.h"
+#include "platform/ui/Window.h"
 #include "screens/LoginView.h"
 #include "screens/MainView.h"
 #include "screens/ProfileView.h"
@@ -354,7 +355,13 @@ void ProgramRoadTest::expectWindowFrameAsFullRedraw() {
     EXPECT_TRUE(showsWhatIsDrawnPlainly(full)) << "a full redraw of the settled screen";
 }
 
-void ProgramRoadTest::tap(const ui::View& view) { program->delegate()->window->tapView(view); }
+void ProgramRoadTest::tap(const ui::View& view) {
+    // A player's taps one after another are single taps: the next comes after a double tap's time.
+    if (lastTap_ >= 0 && sys::RunLoop::main().now() - lastTap_ <= ui::Window::kMultiTapInterval)
+        runUntilTime(lastTap_ + ui::Window::kMultiTapInterval + kFrameSeconds);
+    program->delegate()->window->tapView(view);
+    lastTap_ = sys::RunLoop::main().now();
+}
 
 void ProgramRoadTest::type(const std::string& text) { ui::Application::shared().sendText(text); }
 

@@ -125,6 +125,7 @@ protected:
         settle();
         return screen;
     }
+    // A player's tap at the view's middle: a single tap, after a double tap's time since the last.
     void tap(const ui::View& view);
     static void type(const std::string& text);
     // A field of the profile's personal data edited as a player edits it: tapped, emptied, typed, and
@@ -177,6 +178,8 @@ private:
     void expectNothingOfALeftTable();
     // The turn check of a settled step.
     void expectTurnActions();
+
+    double lastTap_ = -1;  // when tap() last tapped, on the loop's clock
 };
 
 }  // namespace zuno::testing

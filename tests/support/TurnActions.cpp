@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <functional>
 #include <initializer_list>
 #include <memory>
 #include <sstream>
@@ -16,13 +17,17 @@
 #include "games/tienlen/TienLenMessageHandler.h"
 #include "games/tienlen/TienLenView.h"
 #include "lobby/GameRegistry.h"
+#include "table/CardView.h"
 #include "platform/core/RunLoop.h"
 #include "platform/ui/Control.h"
+#include "platform/ui/ImageView.h"
+#include "platform/ui/Label.h"
 #include "platform/ui/ProgressView.h"
 #include "shell/Resources.h"
 #include "shell/UIController.h"
 #include "standin-server/StandinRobotTables.h"
 #include "standin-server/StandinServer.h"
+#include "support/LayoutCheck.h"
 #include "support/MessagesInFlight.h"
 
 namespace zuno::testing {
@@ -35,6 +40,40 @@ bool shown(const std::shared_ptr<ui::View>& view) {
     for (auto v = view; v; v = v->superview())
         if (v->isHidden() || v->alpha() < 0.01) return false;
     return true;
+}
+
+// What a view draws over what lies under it (a picture, a text, a card, a background).
+bool drawsItself(const ui::View& view) {
+    if (view.isHidden() || view.alpha() < 0.01) return false;
+    if (auto picture = dynamic_cast<const ui::ImageView*>(&view); picture && picture->image()) return true;
+    if (auto label = dynamic_cast<const ui::Label*>(&view); label && !label->text().value_or("").empty()) return true;
+    if (dynamic_cast<const CardView*>(&view)) return true;
+    const auto background = view.backgroundColor();
+    return background && background->a > 0.1;
+}
+
+// What is drawn after the view (over it in the window) and hides a quarter of it or more; none.
+const ui::View* drawnOver(const ui::View& view) {
+    const ui::Rect frame = view.convertRectToView(view.bounds(), nullptr);
+    const double quarter = frame.width() * frame.height() / 4;
+    std::function<const ui::View*(const ui::View&)> hiding = [&](const ui::View& over) -> const ui::View* {
+        // A sheet the player opened over the table covers the whole table, the turn with it.
+        if (over.isHidden() || over.alpha() < 0.01 || over.viewController()) return nullptr;
+        const ui::Rect overlap = over.convertRectToView(over.bounds(), nullptr).intersection(frame);
+        if (drawsItself(over) && overlap.width() * overlap.height() >= quarter) return &over;
+        for (const auto& sub : over.subviews())
+            if (const ui::View* found = hiding(*sub)) return found;
+        return nullptr;
+    };
+    for (const ui::View* v = &view; v->superviewPointer(); v = v->superviewPointer()) {
+        bool after = false;
+        for (const auto& sibling : v->superviewPointer()->subviews()) {
+            if (after)
+                if (const ui::View* found = hiding(*sibling)) return found;
+            if (sibling.get() == v) after = true;
+        }
+    }
+    return nullptr;
 }
 
 // A player sees it and may press it: shown, enabled, and taking touches with everything it lies in.
@@ -78,10 +117,19 @@ std::optional<double> cardTableSeconds(const GameCardView& table) {
     return table.interval() > 0 ? std::optional<double>(table.interval()) : std::nullopt;
 }
 
-// A bar as drawn: the part left, while it shows.
+// A bar as drawn: the part left, while it shows; what lies over it, where something does.
 std::optional<TurnClockShown> barShown(const std::shared_ptr<ui::ProgressView>& bar) {
     if (!shown(bar)) return std::nullopt;
-    return TurnClockShown{TurnClockShown::Kind::Bar, bar->progress()};
+    TurnClockShown clock{TurnClockShown::Kind::Bar, bar->progress(), std::nullopt};
+    if (const ui::View* over = drawnOver(*bar)) {
+        const ui::Rect frame = over->convertRectToView(over->bounds(), nullptr);
+        std::ostringstream named;
+        named << describeView(*over) << " at " << frame.x() << "," << frame.y() << " " << frame.width() << "x"
+              << frame.height();
+        if (over->superviewPointer()) named << " in " << describeView(*over->superviewPointer());
+        clock.coveredBy = named.str();
+    }
+    return clock;
 }
 
 // The board tables' count on the start button ("mm:ss") while a game runs.
@@ -92,7 +140,7 @@ std::optional<TurnClockShown> countShown(const std::shared_ptr<ui::Button>& star
     char end = 0;
     if (title.size() != 5 || std::sscanf(title.c_str(), "%2u:%2u%c", &minutes, &seconds, &end) != 2)
         return std::nullopt;
-    return TurnClockShown{TurnClockShown::Kind::Count, minutes * 60.0 + seconds};
+    return TurnClockShown{TurnClockShown::Kind::Count, minutes * 60.0 + seconds, std::nullopt};
 }
 
 // The games whose table passes a turn of mine that runs out (Phom may lay down for me instead).
@@ -201,6 +249,11 @@ std::string disagreement(const TurnOnScreen& turn, const StandinWord& word) {
     if (!turn.lit.empty() && (!turn.mine || word.mine == false)) {
         out << "the turn and its actions disagree: " << describe(turn);
         if (word.mine) out << ", by the stand-in: " << (*word.mine ? "yes" : "no");
+        return out.str();
+    }
+    if (turn.mine && word.mine == true && turn.announcedSeconds && (!turn.clock || turn.clock->coveredBy)) {
+        out << "my turn runs and its clock does not show: " << turn.table << " table, its turn bar "
+            << (turn.clock ? "under " + *turn.clock->coveredBy : std::string("hidden"));
         return out.str();
     }
     if (turn.mine && word.mine == true && turn.announcedSeconds && word.seconds &&

@@ -27,6 +27,8 @@ struct TurnClockShown {
     Kind kind = Kind::Bar;
     // A bar: the part still drawn (1 full, 0 empty). A count: the seconds it shows.
     double left = 0;
+    // What is drawn over a quarter of it or more, named; none while it shows whole.
+    std::optional<std::string> coveredBy;
 };
 
 // What a table screen shows of the turn.

@@ -28,6 +28,8 @@ TableDecorationGeometry decorations();
 
 // My stake, under my name and money (right of my cards it would read as the right seat's).
 inline ui::Rect myStakeFrame() { return {52, 266, 96, 18}; }
+// My turn bar, lined up with my name, just over it.
+constexpr ui::Point kMyTurnBarCentre{92, 231};
 
 // The top seat at the top left, beside the cards dealt to it; mine at the bottom left, beside my
 // cards; the side seats' names and money under their avatars, their cards under those.

@@ -66,6 +66,10 @@ std::shared_ptr<ui::Label> BankerTableView::stakeLabel(int seat) const {
     return seat >= 0 && seat < kSeats ? stakeLabels_[static_cast<size_t>(seat)] : nullptr;
 }
 
+ui::Point BankerTableView::turnBarCentre(int seat) const {
+    return seat == 0 ? bankerlayout::kMyTurnBarCentre : GameCardView::turnBarCentre(seat);
+}
+
 void BankerTableView::setSeatInfoWithSeat(int seat, const PlayerPtr& player) {
     if (seat < 0 || seat >= kSeats || !player) return;
     unsetSeatInfoWithSeat(seat);

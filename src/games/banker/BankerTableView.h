@@ -90,6 +90,10 @@ public:
 
     bool hasDealRunning() const { return dealTimer_ != 0; }
 
+    // My turn bar lies over my name, off the band between the deck and my cards where my bubble and
+    // the table's notices show.
+    ui::Point turnBarCentre(int seat) const override;
+
 protected:
     PlayerPtr asSeatPlayer(const PlayerPtr& player) const override;
     bool mirrorsMyReady() const override { return true; }

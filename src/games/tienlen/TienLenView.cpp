@@ -366,7 +366,7 @@ void TienLenView::skipWithWho(int32_t who, int32_t nextMove, bool isClearCurrent
     } else {
         seat = seatOfPlayer(who);
     }
-    showChatWithSeat(seat, text(getPlayerNameFromID(who).empty() ? "ZUNO_exitBoard" : "ZUNO_skip"));
+    showMarkWithSeat(seat, text(getPlayerNameFromID(who).empty() ? "ZUNO_exitBoard" : "ZUNO_skip"));
     setCurrentPlayer(nextMove);
     if (isClearCurrentCards) {
         removeTableCards();
@@ -401,6 +401,7 @@ void TienLenView::stopGame() {
     Util::callRung();
     createBottomMenu(4);
     stopTurnClock();
+    takeDownRoundMarks();
     setIsStartGame(false);
     setIsGameEnd(true);
     if (PlayerPtr me = table().me()) me->setIsReady(ownerID() == myId());

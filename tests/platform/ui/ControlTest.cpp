@@ -92,6 +92,50 @@ TEST_F(ControlTest, TouchUpOutsideDisabledAndDragAway) {
     EXPECT_EQ(events.size(), 2u);
 }
 
+// A tap acts on what the button offered when it was aimed. The button under the pointer takes another
+// role (the reply to a "Show all" makes it "Continue"): the second tap of a quick double tap, and a
+// press the change meets, do nothing; a tap aimed after the change, and a double tap on a button that
+// kept its role, act; a button hidden under the finger takes no tap.
+TEST_F(ControlTest, ATapActsOnTheRoleItWasAimedAt) {
+    auto button = std::make_shared<Button>(Button::Type::Custom, Rect(100, 100, 80, 30));
+    window->addSubview(button);
+    button->setTitle("Show all");
+    std::vector<std::string> pressed;
+    button->addHandler([&](Control& sender) { pressed.push_back(*static_cast<Button&>(sender).titleForState(0)); },
+                       ControlEvent::TouchUpInside);
+    const Point at{140, 115};
+    run(1);
+
+    window->tap(at);
+    run(0.05);
+    button->setTitle("Continue");  // the reply
+    run(0.1);
+    window->tap(at);  // the double tap's second
+    EXPECT_EQ(pressed, (std::vector<std::string>{"Show all"}));
+    run(1);
+    window->tap(at);
+    EXPECT_EQ(pressed, (std::vector<std::string>{"Show all", "Continue"}));
+
+    run(1);
+    window->touchDown(at);
+    run(0.05);
+    button->setTitle("Ready");
+    run(0.05);
+    window->touchUp(at);
+    EXPECT_FALSE(button->isHighlighted());
+    run(1);
+    window->tap(at);
+    run(0.1);
+    window->tap(at);  // the role stayed: both taps act
+    EXPECT_EQ(pressed, (std::vector<std::string>{"Show all", "Continue", "Ready", "Ready"}));
+
+    run(1);
+    window->touchDown(at);
+    button->setHidden(true);
+    window->touchUp(at);
+    EXPECT_EQ(pressed.size(), 4u);
+}
+
 TEST_F(ControlTest, ButtonStatesFallBackToNormal) {
     auto button = std::make_shared<Button>(Button::Type::Custom, Rect(0, 0, 80, 30));
     button->setTitle("Go");

@@ -604,6 +604,9 @@ TEST_F(TienLenViewTest, ThePassQuestionEndsWithItsTurn) {
     table->skipWithWho(10, 30, false);  // the server passed for me
     run(0.5);
     EXPECT_FALSE(UIController::shownDialogMessage());
+    table->doSkip();  // a press of Pass that the turn's end met asks nothing
+    run(0.5);
+    EXPECT_FALSE(UIController::shownDialogMessage());
     answerYes(question);
     backToMe();
     answerYes(question);  // nor does it pass the next turn of mine
