@@ -124,12 +124,6 @@ unsigned Control::state() const {
 
 void Control::roleChanged() { roleChangedAt_ = sys::RunLoop::main().now(); }
 
-bool Control::isOutOfSight() const {
-    for (const View* v = this; v; v = v->superviewPointer())
-        if (v->isHidden()) return true;
-    return false;
-}
-
 void Control::touchesBegan(const TouchSet& touches, const Event& event) {
     if (!enabled_ || touches.empty()) return;
     const Touch& touch = *touches.front();
@@ -169,7 +163,7 @@ void Control::touchesEnded(const TouchSet& touches, const Event& event) {
         return;
     }
     // Changed under the finger: lifting it is no tap on what the control offers now.
-    if (roleChangedAt_ > touchBeganAt_ || isOutOfSight()) {
+    if (roleChangedAt_ > touchBeganAt_ || !isShown()) {
         touchesCancelled(touches, event);
         return;
     }

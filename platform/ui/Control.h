@@ -86,8 +86,6 @@ public:
 
 protected:
     virtual void stateChanged() { setNeedsDisplay(); }
-    // The control or a view it lies in is hidden.
-    bool isOutOfSight() const;
 
 private:
     struct Entry {

@@ -77,6 +77,8 @@ public:
     void setAlpha(double alpha);
     bool isHidden() const { return hidden_; }
     void setHidden(bool hidden);
+    // Whether the view is drawn now: on a window's tree, nothing on the way hidden or faded out.
+    bool isShown() const;
     std::optional<Color> backgroundColor() const { return backgroundColor_; }
     void setBackgroundColor(std::optional<Color> color);
     bool clipsToBounds() const { return clipsToBounds_; }
@@ -222,8 +224,6 @@ protected:
     void notifyWindowChange();
 
 private:
-    // Whether the view is drawn now: on a window's tree, nothing on the way hidden or faded out.
-    bool isShown() const;
     // Where a rectangle of the bounds lands on the screen now, less what superviews clip away; none
     // when nothing of it is drawn.
     std::optional<Rect> presentedScreenRect(const Rect& rect) const;
