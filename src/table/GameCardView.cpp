@@ -83,8 +83,6 @@ GameCardView::GameCardView(std::string nibName, TableDecorationGeometry geometry
     decorations_.attach({[this] { return view(); }, [this](int seat) { return bubble(seat); },
                          [this](int32_t userId) { return getSeatFromID(userId); },
                          [this](int seat) { return table().playerAtSeat(seat); }, this, nullptr});
-    // The turn bar shows the rest of a turn whatever is said at its seat meanwhile.
-    decorations_.setKeptOverBubbles([this] { return std::vector<std::shared_ptr<ui::View>>{progressTimer}; });
 }
 
 GameCardView::~GameCardView() {
@@ -120,6 +118,8 @@ void GameCardView::viewDidLoad() {
     progressTimer->setTintColor(kBarGreen);
     progressTimer->setHidden(true);
     view()->addSubview(progressTimer);
+    // The turn bar shows the rest of a turn whatever is said at its seat meanwhile.
+    decorations_.keepOverBubbles(progressTimer);
 }
 
 void GameCardView::viewWillAppear(bool animated) {
@@ -193,7 +193,6 @@ void GameCardView::setTimerWithSeat(int seat) {
     progressTimer->setTintColor(barColour(bar_.colour()));
     progressTimer->setProgress(bar_.progress());
     if (seat >= 0 && seat < kSeats) progressTimer->setCenter(turnBarCentre(seat));
-    view()->bringSubviewToFront(progressTimer.get());
     decorations_.raiseOverBubbles();
     progressTimer->setHidden(false);
     if (bar_.isEmpty()) return;

@@ -219,18 +219,14 @@ void TableDecorations::takeDownMarks() {
 }
 
 void TableDecorations::raiseOverBubbles() {
-    const auto raise = [](const std::shared_ptr<ui::View>& view) {
-        if (view && view->superviewPointer()) view->superviewPointer()->bringSubviewToFront(view.get());
-    };
-    if (keptOver_)
-        for (const auto& view : keptOver_()) raise(view);
-    flying_.erase(std::remove_if(flying_.begin(), flying_.end(),
-                                 [](const std::weak_ptr<ui::View>& v) {
-                                     auto view = v.lock();
-                                     return !view || !view->superviewPointer();
-                                 }),
-                  flying_.end());
-    for (const auto& weak : flying_) raise(weak.lock());
+    keptOver_.erase(std::remove_if(keptOver_.begin(), keptOver_.end(),
+                                   [](const std::weak_ptr<ui::View>& v) {
+                                       auto view = v.lock();
+                                       return !view || !view->superviewPointer();
+                                   }),
+                    keptOver_.end());
+    for (const auto& weak : keptOver_)
+        if (auto view = weak.lock()) view->superviewPointer()->bringSubviewToFront(view.get());
 }
 
 TableDecorations::LaidTurn TableDecorations::layTurn(const std::vector<std::string>& lines, const ui::Rect& room) const {
@@ -579,10 +575,10 @@ void TableDecorations::showFlyText(int32_t userId, int32_t amount, const std::op
     if (image) image->setCenter(to + ui::Point{kFlyIconOffset, 0});
     ui::View::commitAnimations();
     removeLater(label);
-    flying_.push_back(label);
+    keepOverBubbles(label);
     if (image) {
         removeLater(image);
-        flying_.push_back(image);
+        keepOverBubbles(image);
     }
 }
 

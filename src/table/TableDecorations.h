@@ -130,11 +130,10 @@ public:
     // The deal is over: the marks of its rounds leave the bubbles, shown or waiting, and what waited
     // behind them shows at once; a bubble left with nothing hides.
     void takeDownMarks();
-    // Views the screen keeps over its bubbles (a running turn bar), besides the money flying.
-    void setKeptOverBubbles(std::function<std::vector<std::shared_ptr<ui::View>>()> views) {
-        keptOver_ = std::move(views);
-    }
-    // The money flying and those views go back over the bubbles (a bubble shown or brought forward).
+    // A view kept over the bubbles while it lies on the screen (the money flying, a turn bar), over
+    // those kept before it.
+    void keepOverBubbles(const std::shared_ptr<ui::View>& view) { keptOver_.push_back(view); }
+    // The views kept over the bubbles go back over them (a bubble shown or brought forward).
     void raiseOverBubbles();
     // The table left: no bubble shows, nothing waits and no check is left.
     void stop();
@@ -210,8 +209,7 @@ private:
     Screen screen_;
     std::array<std::vector<std::string>, 5> waiting_;  // oldest first
     std::vector<std::pair<int, std::string>> marks_;    // the rounds' marks of the deal under way
-    std::vector<std::weak_ptr<ui::View>> flying_;       // the fly-texts and their icons on their way
-    std::function<std::vector<std::shared_ptr<ui::View>>()> keptOver_;
+    std::vector<std::weak_ptr<ui::View>> keptOver_;     // in the order they are raised
     std::array<Taken, 5> taken_;
     std::array<std::optional<std::string>, 5> replaced_;  // the text replaceChatWithSeat put there last
     std::array<sys::RunLoop::TimerId, 5> bubbleTimers_{};
