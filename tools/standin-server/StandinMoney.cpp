@@ -37,7 +37,6 @@ const Channel kChannels[] = {
     {9, 0, {"E-wallet", "Ví điện tử"}, {"", ""}, ""},
 };
 
-
 bool hasSubId(int8_t type) { return type == 1 || type == 2 || type == 4; }
 
 struct Avatar {
