@@ -8,6 +8,33 @@
 
 namespace zuno::ui {
 
+namespace {
+// A bin, drawn on a delete button that has no title so that it still says what it does.
+class BinGlyph : public View {
+public:
+    using View::View;
+    void drawRect(Canvas& canvas, const Rect&) override {
+        const Point c = bounds().center();
+        canvas.setFillColor(Color::white());
+        canvas.fillRect(Rect(c.x - 7, c.y - 7, 14, 2));      // the lid
+        canvas.fillRect(Rect(c.x - 2.5, c.y - 9, 5, 2));     // its handle
+        canvas.setStrokeColor(Color::white());
+        canvas.setLineWidth(1.6);
+        canvas.beginPath();
+        canvas.moveTo({c.x - 5.5, c.y - 3.5});
+        canvas.lineTo({c.x - 4.5, c.y + 8});
+        canvas.lineTo({c.x + 4.5, c.y + 8});
+        canvas.lineTo({c.x + 5.5, c.y - 3.5});
+        canvas.closePath();
+        canvas.moveTo({c.x - 1.8, c.y - 1});
+        canvas.lineTo({c.x - 1.8, c.y + 5.5});
+        canvas.moveTo({c.x + 1.8, c.y - 1});
+        canvas.lineTo({c.x + 1.8, c.y + 5.5});
+        canvas.strokePath();
+    }
+};
+}  // namespace
+
 TableViewCell::TableViewCell(Style style, std::optional<std::string> reuseIdentifier)
     : View(Rect(0, 0, 320, 44)), style_(style), reuseIdentifier_(std::move(reuseIdentifier)) {
     setBackgroundColor(Color::white());
@@ -163,6 +190,12 @@ void TableViewCell::showDeleteButton(const std::string& title, std::function<voi
     deleteButton_->titleLabel()->setFont(Font::boldSystemFontOfSize(14));
     deleteButton_->setBackgroundColor(Color::rgb255(210, 30, 30));
     deleteButton_->layer().setCornerRadius(6);
+    if (title.empty()) {
+        auto bin = std::make_shared<BinGlyph>(deleteButton_->bounds());
+        bin->setBackgroundColor(std::nullopt);
+        bin->setUserInteractionEnabled(false);
+        deleteButton_->addSubview(bin);
+    }
     deleteButton_->addHandler([onTap = std::move(onTap)](Control&) { onTap(); }, ControlEvent::TouchUpInside);
     // The delete button takes the accessory's place until it goes.
     if (accessoryView_) {

@@ -19,6 +19,7 @@ public:
     int created = 0;
     std::vector<int> selected;
     std::vector<int> deleted;
+    std::string deleteTitle = "Delete";
     int numberOfRowsInSection(TableView&, int) override { return int(items.size()); }
     std::shared_ptr<TableViewCell> cellForRowAtIndexPath(TableView& table, IndexPath path) override {
         auto cell = table.dequeueReusableCellWithIdentifier("row");
@@ -30,6 +31,7 @@ public:
         return cell;
     }
     bool canEditRowAtIndexPath(TableView&, IndexPath) override { return true; }
+    std::string titleForDeleteConfirmationButton(TableView&, IndexPath) override { return deleteTitle; }
     void commitEditingStyle(TableView& table, CellEditingStyle style, IndexPath path) override {
         if (style != CellEditingStyle::Delete) return;
         deleted.push_back(path.row);
@@ -102,6 +104,25 @@ TEST_F(TableViewTest, SwipeShowsDeleteAndItsTapCommits) {
     EXPECT_FALSE(table->rowShowingDeleteConfirmation());
     EXPECT_EQ(table->cellForRowAtIndexPath({0, 1})->textLabel()->text(), "row 2");
     EXPECT_EQ(table->contentSize().height, 39 * 60);
+}
+
+// A delete button given no title is no blank box: it shows a bin, drawn light on its red.
+TEST_F(TableViewTest, ADeleteButtonWithoutATitleStillShowsWhatItDoes) {
+    rows->deleteTitle.clear();
+    window->drag({400, 90}, {300, 92}, 6);  // row 1
+    ASSERT_TRUE(table->cellForRowAtIndexPath({0, 1})->isShowingDeleteConfirmation());
+    RasterScreen screen(480, 320, 1);
+    screen.renderApplication();
+    int red = 0, light = 0;
+    for (int y = 76; y < 105; ++y) {
+        for (int x = 411; x < 472; ++x) {
+            const auto p = screen.rgba(x, y);
+            red += p.r > 180 && p.g < 60 && p.b < 60;
+            light += p.r > 200 && p.g > 200 && p.b > 200;
+        }
+    }
+    EXPECT_GT(red, 1000) << "the button's red";
+    EXPECT_GT(light, 40) << "the bin on it";
 }
 
 TEST_F(TableViewTest, ATapElsewhereOnlyHidesTheDeleteButton) {
