@@ -222,7 +222,9 @@ private:
     void hideAllStatus();
     void hideAllBot();
     void clearPokerView();
-    void syncSeatingPlayers();
+    // After the seats changed (taken, left, turned to put mine first): the sheets' list of players,
+    // every seat drawn, the markers beside the players they mark.
+    void seatsChanged();
     // A player moved off his seat (the model makes him a watcher): his cards fly away.
     void cardsLeaveTable(int32_t userId);
     void removeGifts(const Record& record);
@@ -231,6 +233,10 @@ private:
     void placeMarker(const std::shared_ptr<ui::ImageView>& marker, const PokerPlayer& p, ui::Point offset,
                      double seconds, double delay);
     void resetAllSmallName();
+    // Every marker of the hand beside its player as he sits now; one whose player left the seats is
+    // hidden.
+    void drawMarkers();
+    void followMarker(const std::shared_ptr<ui::ImageView>& marker, const Record& holder, ui::Point offset);
     void setStatus(int code, int32_t userId);
 
     // Betting.
