@@ -56,6 +56,8 @@ public:
     static constexpr double kNameBlinkSeconds = 0.3;
     static constexpr double kDealSeconds = 0.3;
     static constexpr double kWinnerSeconds = 2.0;
+    // The markers leave the table this long after the hand's end.
+    static constexpr double kMarkerResetSeconds = 2.0;
 
     PokerView() : PokerView("PokerView") {}
     explicit PokerView(std::string nibName);
@@ -288,8 +290,8 @@ private:
     std::shared_ptr<ui::Label> nowTurn_;
     int nowTurnBlink_ = 0;
     sys::RunLoop::TimerId gameTimer_ = 0, nameTimer_ = 0, winnerTimer_ = 0, dealTimer_ = 0;
-    // Counted up by every opening of the slider and placing of a marker, so that a fade begun before
-    // does not close or hide them when it ends.
+    // Counted up by every opening of the slider and placing of a marker, so that a fade or a markers'
+    // reset begun before does not close or hide them when it ends.
     int sliderGeneration_ = 0, markerGeneration_ = 0;
     std::array<ui::Point, kSeats> chipHomes_{};  // where the bet chips rest, from the interface file
     std::array<ui::Point, kPots> potHomes_{};

@@ -121,7 +121,8 @@ void PokerView::placeMarker(const std::shared_ptr<ui::ImageView>& marker, const 
 void PokerView::resetAllSmallName() {
     std::weak_ptr<PokerView> weak = weakSelf();
     const int generation = markerGeneration_;
-    ui::View::animate(2.0, 0, kCardMotion, [] {}, [weak, generation](bool) {
+    // A timer, not an animation that moves nothing: such a one ends at once.
+    sys::RunLoop::main().postDelayed(kMarkerResetSeconds, [weak, generation] {
         auto self = weak.lock();
         // Markers placed for a new hand meanwhile stay.
         if (!self || self->markerGeneration_ != generation) return;

@@ -236,7 +236,7 @@ TEST_F(PokerViewTest, StandingUpFromTheMenuAndTheStandUpThatFollows) {
 }
 
 // The markers stay with their players while the seats turn under them, my stand-up and my sitting down
-// again, until they leave the table with their players.
+// again, until they leave the table with their players or with the hand.
 TEST_F(PokerViewTest, MarkersGoWithTheirPlayersWhenTheSeatsTurn) {
     auto table = open({20, 30, 10, 40, -1, -1, -1, -1, -1});
     table->onJoinBoard({20, 30, 10, 40}, {1000, 1000, 1000, 1000});
@@ -261,6 +261,14 @@ TEST_F(PokerViewTest, MarkersGoWithTheirPlayersWhenTheSeatsTurn) {
     table->onLeaveBoard(30);
     expectMarks("30 left", 20, -1, 40, {20});
 
+    // The hand's end takes them off the table 2 s later; the seats' next turn leaves them off.
+    table->onShowdown(0, "PAIR", 20, 0, 0, {0, 1, 8, 12, 16, 0, 1});
+    run(1);
+    table->onStandUp(10, -1, 5, {});
+    expectMarks("my stand-up after the showdown", 20, -1, 40, {20});
+    run(1.1);
+    table->onSit(10, 5);
+    expectMarks("sat down after the reset", -1, -1, -1, {});
 }
 
 TEST_F(PokerViewTest, AWatchersChoiceGoesOutWithTheTable) {
