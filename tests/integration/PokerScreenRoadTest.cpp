@@ -27,6 +27,7 @@
 #include "standin-server/StandinRobots.h"
 #include "standin-server/StandinTienLen.h"
 #include "support/AceLowCards.h"
+#include "support/PokerMarkers.h"
 #include "support/ProgramRoadTest.h"
 #include "support/TableListTiles.h"
 
@@ -34,6 +35,7 @@ using namespace zuno;
 using namespace zuno::standin;
 using zuno::testing::aceLowCard;
 using zuno::testing::aceLowCards;
+using zuno::testing::markedPlayer;
 
 namespace {
 
@@ -251,6 +253,16 @@ TEST_F(PokerScreenRoadTest, HandsAtATableThenTheFullTable) {
     ASSERT_EQ(table->optionView->btnKick->titleForState(ui::ControlState::Normal).value_or(""), text("ZUNO_standUp"));
     tap(*table->optionView->btnKick);
     ASSERT_TRUE(pump([&] { return table->poker().isWatching && !seat(*table, kMe); }));
+    // In the middle of the robots' hand: the seats turned back under the markers, which lie on the
+    // avatars of the robots they mark, none beside a free seat.
+    ASSERT_FALSE(table->isGameEnd()) << "the robots' hand ended before I stood up";
+    const auto& marks = table->poker().markers;
+    const std::pair<std::shared_ptr<ui::ImageView>, PokerTable::Record> held[] = {
+        {table->imgDealer, marks.dealer}, {table->imgSmallBind, marks.smallBlind}, {table->imgBigBind, marks.bigBlind}};
+    for (const auto& [marker, holder] : held) {
+        ASSERT_TRUE(holder);
+        EXPECT_EQ(markedPlayer(*table, marker), holder->playerId());
+    }
 }
 
 // In Vietnamese, chosen in the settings: the stand-in refuses a raise of only the call in Vietnamese,

@@ -51,6 +51,7 @@ void PokerTable::setupPlayers(const std::vector<std::shared_ptr<TienLenPlayer>>&
     winners.clear();
     selfResultList.clear();
     selfPokerHand.clear();
+    markers = {};
     resetLocalSeat();
 }
 
@@ -90,9 +91,20 @@ void PokerTable::resetLocalSeat() {
     }
     auto mine = std::find_if(playingPlayers.begin(), playingPlayers.end(),
                              [&](const Record& p) { return isMe(p->playerId()); });
-    if (mine == playingPlayers.end()) return;
-    std::rotate(playingPlayers.begin(), mine, playingPlayers.end());
-    for (size_t i = 0; i < playingPlayers.size(); ++i) playingPlayers[i]->setPlayerNewSeat(static_cast<int32_t>(i));
+    if (mine != playingPlayers.end()) {
+        std::rotate(playingPlayers.begin(), mine, playingPlayers.end());
+        for (size_t i = 0; i < playingPlayers.size(); ++i) playingPlayers[i]->setPlayerNewSeat(static_cast<int32_t>(i));
+    }
+    followMarkers();
+}
+
+void PokerTable::followMarkers() {
+    // Each holder is looked up among the seats by his id: gone from them, he holds no marker of this
+    // hand any more, even if he sits down again.
+    const auto seated = [this](const Record& holder) { return holder ? seatOf(holder->playerId()) : nullptr; };
+    for (Record* holder : {&markers.dealer, &markers.smallBlind, &markers.bigBlind}) *holder = seated(*holder);
+    for (auto& ante : markers.antes) ante = seated(ante);
+    std::erase(markers.antes, nullptr);
 }
 
 void PokerTable::showAvailableSeats() {
@@ -247,6 +259,7 @@ PokerTable::StartMarks PokerTable::start(const std::vector<int8_t>& myCards, int
     }
     pokerMoney = money;
     handleMenu(firstUserID);
+    markers = marks;
     return marks;
 }
 

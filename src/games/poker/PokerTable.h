@@ -37,10 +37,14 @@ public:
         std::string hand;
     };
 
-    // The markers and words the start of a hand asks the screen to show.
-    struct StartMarks {
+    // Whom the dealer, small blind, big blind and ante markers mark: seated players only.
+    struct Markers {
         Record dealer, smallBlind, bigBlind;
         std::vector<Record> antes;
+    };
+
+    // The markers and words the start of a hand asks the screen to show.
+    struct StartMarks : Markers {
         Ints allIn;  // players the blinds or antes put all in
     };
 
@@ -65,6 +69,9 @@ public:
     std::vector<Winner> winners;
     std::string selfPokerHand;
     std::vector<int8_t> selfResultList;
+    // The markers of the hand, from its start until the screen takes them off the table. They go with
+    // their players as the seats change, and a player who leaves the seats takes his off the table.
+    Markers markers;
 
     int32_t myId() const { return myId_; }
     bool isMe(int32_t id) const { return id == myId_; }
@@ -133,6 +140,7 @@ public:
 
 private:
     void showAvailableSeats();
+    void followMarkers();
     void postBlind(PokerPlayer& p, int32_t amount, StartMarks& marks);
 
     int32_t myId_;

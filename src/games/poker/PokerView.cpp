@@ -247,12 +247,14 @@ void PokerView::setupPlayersWithRoom(int8_t roomId, int8_t boardId, int32_t owne
 
 // ---- seats
 
-void PokerView::syncSeatingPlayers() {
+void PokerView::seatsChanged() {
     // The sheets (invitation, player menu) read the table's players in server order.
     auto& players = table().players;
     players.clear();
     for (const auto& record : poker_.allPlayers)
         if (record->player()) players.push_back(record->player());
+    drawAllPlayerInfo();
+    drawMarkers();
 }
 
 void PokerView::hideAllInfo() {
@@ -322,8 +324,7 @@ void PokerView::resetLocalSeat() {
     hideAllInfo();
     hideAllAvatar();
     poker_.resetLocalSeat();
-    syncSeatingPlayers();
-    drawAllPlayerInfo();
+    seatsChanged();
 }
 
 void PokerView::drawSeatButtons() {
@@ -347,8 +348,7 @@ void PokerView::setAtSeat(int8_t seat, TienLenPlayerPtr joinPersonInfo) {
     hideAllInfo();
     hideAllAvatar();
     poker_.setAtSeat(seat, std::move(joinPersonInfo));
-    syncSeatingPlayers();
-    drawAllPlayerInfo();
+    seatsChanged();
     drawSeatButtons();
 }
 
@@ -371,8 +371,7 @@ void PokerView::onJoinBoard(const Ints& userID, const Ints& stack) {
     hideAllBot();
     clearPokerView();
     poker_.onJoinBoard(userID, stack);
-    syncSeatingPlayers();
-    drawAllPlayerInfo();
+    seatsChanged();
     drawSeatButtons();
 }
 
@@ -386,8 +385,7 @@ void PokerView::onSit(int32_t userID, int8_t seat) {
     hideAllInfo();
     hideAllAvatar();
     poker_.onSit(userID, seat);
-    syncSeatingPlayers();
-    drawAllPlayerInfo();
+    seatsChanged();
     drawSeatButtons();
 }
 
@@ -401,8 +399,7 @@ void PokerView::onStandUp(int32_t userID, int32_t nextID, int8_t, const Ints& ac
     hideAllInfo();
     hideAllAvatar();
     poker_.onStandUp(userID, nextID, action);
-    syncSeatingPlayers();
-    drawAllPlayerInfo();
+    seatsChanged();
     if (wasActing && nextID != -1) {
         if (auto next = poker_.seatOf(nextID)) drawTimeForPlayer(*next);
         showButtons();
@@ -431,8 +428,7 @@ void PokerView::onLeaveBoard(int32_t userId) {
     hideAllAvatar();
     poker_.onLeaveBoard(userId);
     seatCards_.erase(userId);
-    syncSeatingPlayers();
-    drawAllPlayerInfo();
+    seatsChanged();
     drawSeatButtons();
 }
 
@@ -452,8 +448,7 @@ void PokerView::onOverMoney(int32_t userID) {
     hideAllInfo();
     hideAllAvatar();
     poker_.onOverMoney(userID);
-    syncSeatingPlayers();
-    drawAllPlayerInfo();
+    seatsChanged();
     drawSeatButtons();
     if (poker_.isMe(userID)) {
         UIController::setOkValue(UIController::okNone);

@@ -56,6 +56,8 @@ public:
     static constexpr double kNameBlinkSeconds = 0.3;
     static constexpr double kDealSeconds = 0.3;
     static constexpr double kWinnerSeconds = 2.0;
+    // The markers leave the table this long after the hand's end.
+    static constexpr double kMarkerResetSeconds = 2.0;
 
     PokerView() : PokerView("PokerView") {}
     explicit PokerView(std::string nibName);
@@ -222,7 +224,9 @@ private:
     void hideAllStatus();
     void hideAllBot();
     void clearPokerView();
-    void syncSeatingPlayers();
+    // After the seats changed (taken, left, turned to put mine first): the sheets' list of players,
+    // every seat drawn, the markers beside the players they mark.
+    void seatsChanged();
     // A player moved off his seat (the model makes him a watcher): his cards fly away.
     void cardsLeaveTable(int32_t userId);
     void removeGifts(const Record& record);
@@ -231,6 +235,10 @@ private:
     void placeMarker(const std::shared_ptr<ui::ImageView>& marker, const PokerPlayer& p, ui::Point offset,
                      double seconds, double delay);
     void resetAllSmallName();
+    // Every marker of the hand beside its player as he sits now; one whose player left the seats is
+    // hidden.
+    void drawMarkers();
+    void followMarker(const std::shared_ptr<ui::ImageView>& marker, const Record& holder, ui::Point offset);
     void setStatus(int code, int32_t userId);
 
     // Betting.
@@ -282,8 +290,8 @@ private:
     std::shared_ptr<ui::Label> nowTurn_;
     int nowTurnBlink_ = 0;
     sys::RunLoop::TimerId gameTimer_ = 0, nameTimer_ = 0, winnerTimer_ = 0, dealTimer_ = 0;
-    // Counted up by every opening of the slider and placing of a marker, so that a fade begun before
-    // does not close or hide them when it ends.
+    // Counted up by every opening of the slider and placing of a marker, so that a fade or a markers'
+    // reset begun before does not close or hide them when it ends.
     int sliderGeneration_ = 0, markerGeneration_ = 0;
     std::array<ui::Point, kSeats> chipHomes_{};  // where the bet chips rest, from the interface file
     std::array<ui::Point, kPots> potHomes_{};

@@ -119,20 +119,43 @@ void PokerView::placeMarker(const std::shared_ptr<ui::ImageView>& marker, const 
 }
 
 void PokerView::resetAllSmallName() {
-    std::vector<std::shared_ptr<ui::ImageView>> markers = {imgDealer, imgSmallBind, imgBigBind};
-    markers.insert(markers.end(), imgAnte.begin(), imgAnte.end());
     std::weak_ptr<PokerView> weak = weakSelf();
     const int generation = markerGeneration_;
-    ui::View::animate(2.0, 0, kCardMotion, [] {}, [weak, markers, generation](bool) {
+    // A timer, not an animation that moves nothing: such a one ends at once.
+    sys::RunLoop::main().postDelayed(kMarkerResetSeconds, [weak, generation] {
         auto self = weak.lock();
         // Markers placed for a new hand meanwhile stay.
         if (!self || self->markerGeneration_ != generation) return;
-        for (const auto& marker : markers) {
-            if (!marker) continue;
-            marker->setCenter(kCentre);
-            marker->setHidden(true);
-        }
+        self->poker_.markers = {};
+        self->drawMarkers();
     });
+}
+
+void PokerView::drawMarkers() {
+    const auto& held = poker_.markers;
+    followMarker(imgDealer, held.dealer, kDealerFromAvatar);
+    followMarker(imgSmallBind, held.smallBlind, kBlindFromAvatar);
+    followMarker(imgBigBind, held.bigBlind, kBlindFromAvatar);
+    for (int seat = 0; seat < kSeats; ++seat) {
+        const auto ante = std::find_if(held.antes.begin(), held.antes.end(),
+                                       [seat](const Record& holder) { return holder->playerNewSeat() == seat; });
+        followMarker(imgAnte[seat], ante == held.antes.end() ? nullptr : *ante, kAnteFromAvatar);
+    }
+}
+
+// At once, as the avatars move: a marker still on its way from the hand's start ends its flight there.
+void PokerView::followMarker(const std::shared_ptr<ui::ImageView>& marker, const Record& holder, ui::Point offset) {
+    if (!marker) return;
+    if (!holder) {
+        marker->setCenter(kCentre);
+        marker->setHidden(true);
+        return;
+    }
+    if (marker->isHidden()) {
+        marker->setHidden(false);
+        view()->bringSubviewToFront(marker.get());
+    }
+    marker->setCenter(getAvaPostOfPlayer(*holder) + offset);
 }
 
 void PokerView::setStatus(int code, int32_t userId) {

@@ -3,11 +3,14 @@
 // screen.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "games/poker/PokerCommands.h"
 #include "games/poker/PokerService.h"
 #include "games/poker/PokerView.h"
 #include "platform/core/Format.h"
 #include "shell/Resources.h"
+#include "support/PokerMarkers.h"
 #include "support/TextRecorder.h"
 #include "PokerTableFixture.h"
 
@@ -230,6 +233,42 @@ TEST_F(PokerViewTest, StandingUpFromTheMenuAndTheStandUpThatFollows) {
     EXPECT_FALSE(table->poker().seatOf(10));
     EXPECT_TRUE(table->btnFold->isHidden());
     EXPECT_EQ(title(table->btnSeat[0]), Resources::getInstance().textForKey("ZUNO_sitdown"));
+}
+
+// The markers stay with their players while the seats turn under them, my stand-up and my sitting down
+// again, until they leave the table with their players or with the hand.
+TEST_F(PokerViewTest, MarkersGoWithTheirPlayersWhenTheSeatsTurn) {
+    auto table = open({20, 30, 10, 40, -1, -1, -1, -1, -1});
+    table->onJoinBoard({20, 30, 10, 40}, {1000, 1000, 1000, 1000});
+    // 20 deals, 30 and 40 the blinds, antes from me and 20.
+    table->start(20, {12, 40}, 20, 30, 40, 50, 20, {10, 20}, {});
+    run(2);
+    const auto expectMarks = [&](const std::string& when, int32_t dealer, int32_t small, int32_t big, Ints antes) {
+        EXPECT_EQ(markedPlayer(*table, table->imgDealer), dealer) << when;
+        EXPECT_EQ(markedPlayer(*table, table->imgSmallBind), small) << when;
+        EXPECT_EQ(markedPlayer(*table, table->imgBigBind), big) << when;
+        Ints shown;
+        for (const auto& ante : table->imgAnte)
+            if (int32_t id = markedPlayer(*table, ante); id != -1) shown.push_back(id);
+        std::sort(shown.begin(), shown.end());
+        EXPECT_EQ(shown, antes) << when;
+    };
+    expectMarks("dealt", 20, 30, 40, {10, 20});
+    table->onStandUp(10, -1, 2, {});
+    expectMarks("my stand-up", 20, 30, 40, {20});
+    table->onSit(10, 5);
+    expectMarks("sat down again", 20, 30, 40, {20});
+    table->onLeaveBoard(30);
+    expectMarks("30 left", 20, -1, 40, {20});
+
+    // The hand's end takes them off the table 2 s later; the seats' next turn leaves them off.
+    table->onShowdown(0, "PAIR", 20, 0, 0, {0, 1, 8, 12, 16, 0, 1});
+    run(1);
+    table->onStandUp(10, -1, 5, {});
+    expectMarks("my stand-up after the showdown", 20, -1, 40, {20});
+    run(1.1);
+    table->onSit(10, 5);
+    expectMarks("sat down after the reset", -1, -1, -1, {});
 }
 
 TEST_F(PokerViewTest, AWatchersChoiceGoesOutWithTheTable) {
