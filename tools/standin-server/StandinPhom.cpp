@@ -179,24 +179,35 @@ int8_t StandinPhom::eatable() const {
     return hands_[static_cast<size_t>(lastFirer_)].fired.back();
 }
 
-void StandinPhom::robotTurn(StandinRobotTables& table, int place) { robotPlays(table, place, true); }
+void StandinPhom::robotTurn(StandinRobotTables& table, int place) { playTurn(table, place, RobotMove::Own); }
 
-void StandinPhom::robotFallback(StandinRobotTables& table, int place) { robotPlays(table, place, false); }
+void StandinPhom::robotFallback(StandinRobotTables& table, int place) { playTurn(table, place, RobotMove::Fallback); }
 
-// A robot does its whole turn at once: takes a card (unless it opens the deal), lays down on its fourth
-// turn, fires. Each step is judged as the player's request for it is.
-void StandinPhom::robotPlays(StandinRobotTables& table, int place, bool eats) {
+void StandinPhom::turnTimeOver(StandinRobotTables& table, int place) { playOut(table, place); }
+
+void StandinPhom::playOut(StandinRobotTables& table, int place) { playTurn(table, place, std::nullopt); }
+
+// The whole turn at once: a card taken (unless the turn opens the deal), the melds laid down on the
+// fourth turn, the highest free card fired. A robot's own turn eats where it can and, at new Phom, sends
+// the cards that extend a meld on the table onto it; a turn played out (for a robot, its fallback) takes
+// the hand back to its size and lets everyone see the fire. A robot's every step is judged as the
+// player's request for it is, and a refused step ends the turn there.
+void StandinPhom::playTurn(StandinRobotTables& table, int place, std::optional<RobotMove> robotMove) {
+    const bool own = robotMove == RobotMove::Own;
+    const auto refused = [&](const Text* why, const std::string& move) {
+        return robotMove && table.refusesRobotMove(place, why, move, *robotMove);
+    };
     Hand& h = hands_[static_cast<size_t>(place)];
     if (phase_ == Phase::DrawOrEat) {
         const int8_t fired = eatable();
-        const auto with = eats && fired >= 0 ? J::eatWith(h.cards, fired) : std::nullopt;
+        const auto with = own && fired >= 0 ? J::eatWith(h.cards, fired) : std::nullopt;
         if (with) {
             const Cards cards{with->first, with->second};
             const std::string move = "eats " + cardsText({fired}) + " with " + cardsText(cards);
-            if (table.refusesRobotMove(place, refusalToEat(table, place, cards), move)) return;
+            if (refused(refusalToEat(table, place, cards), move)) return;
             eat(table, place, cards);
         } else {
-            if (table.refusesRobotMove(place, refusalToDraw(table, place), "draws")) return;
+            if (refused(refusalToDraw(table, place), "draws")) return;
             draw(table, place);
         }
         if (!table.playing() || table.turn() != place) return;  // a U ended the deal, or the turn passed on
@@ -205,10 +216,10 @@ void StandinPhom::robotPlays(StandinRobotTables& table, int place, bool eats) {
         const std::vector<Cards> melds = J::melds(h.cards);
         std::string move = "lays down";
         for (const Cards& meld : melds) move.append(" ").append(cardsText(meld));
-        if (table.refusesRobotMove(place, refusalToLayDown(table, place, melds), move)) return;
+        if (refused(refusalToLayDown(table, place, melds), move)) return;
         layDown(table, place, melds, false);
     }
-    if (isNew_ && h.laid) {
+    if (own && isNew_ && h.laid) {
         // Cards that extend a meld on the table go onto it, keeping one to fire.
         for (int8_t card : J::freeCards(h.cards)) {
             if (h.cards.size() <= 1) break;
@@ -231,23 +242,8 @@ void StandinPhom::robotPlays(StandinRobotTables& table, int place, bool eats) {
         }
     }
     const int8_t card = J::highestFree(h.cards);
-    if (table.refusesRobotMove(place, refusalToFire(table, place, card), "fires " + cardsText({card}))) return;
+    if (refused(refusalToFire(table, place, card), "fires " + cardsText({card}))) return;
     fire(table, place, card);
-}
-
-void StandinPhom::turnTimeOver(StandinRobotTables& table, int place) { playOut(table, place); }
-
-// The turn is played out as a robot plays it (but for eating), so that the hand is back to its size
-// and everyone sees the fire: a card drawn when none was taken yet, the melds laid down when due, the
-// highest free card fired.
-void StandinPhom::playOut(StandinRobotTables& table, int place) {
-    if (phase_ == Phase::DrawOrEat) {
-        draw(table, place);
-        if (!table.playing() || table.turn() != place) return;  // a U ended the deal, or the turn passed on
-    }
-    Hand& h = hands_[static_cast<size_t>(place)];
-    if (phase_ == Phase::LayDown) layDown(table, place, J::melds(h.cards), false);
-    fire(table, place, J::highestFree(h.cards));
 }
 
 void StandinPhom::draw(StandinRobotTables& table, int place) {

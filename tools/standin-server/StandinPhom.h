@@ -80,7 +80,7 @@ public:
     void seatsChanged(StandinRobotTables& table, bool newTable) override;
     void deal(StandinRobotTables& table) override;
     void robotTurn(StandinRobotTables& table, int place) override;
-    // What is left of the robot's turn, played as its own but with a draw where it would eat.
+    // What is left of the robot's turn, played out as a turn whose time ran out.
     void robotFallback(StandinRobotTables& table, int place) override;
     void turnTimeOver(StandinRobotTables& table, int place) override;
     void playerLeaves(StandinRobotTables& table, int place) override;
@@ -104,8 +104,9 @@ private:
 
     // With the loop's lock held.
     void startTurn(StandinRobotTables& table, int place, Phase phase);
-    // The robot's turn from where it stands; it eats the card fired last, when it can, only if `eats`.
-    void robotPlays(StandinRobotTables& table, int place, bool eats);
+    using RobotMove = StandinRobotTables::RobotMove;
+    // The turn from where it stands: a robot's own, or its fallback, or (none) the player's played out.
+    void playTurn(StandinRobotTables& table, int place, std::optional<RobotMove> robotMove);
     void afterTaking(StandinRobotTables& table, int place);
     std::optional<int8_t> takeFromStock();
     void draw(StandinRobotTables& table, int place);
@@ -120,7 +121,8 @@ private:
     void layDown(StandinRobotTables& table, int place, const std::vector<Cards>& melds, bool u);
     void fire(StandinRobotTables& table, int place, int8_t card);
     void skip(StandinRobotTables& table, int place);
-    // The player's turn ran out (its time, or the player's skip).
+    // The player's turn ran out (its time, or the player's skip): played out as a robot's turn, eating
+    // aside.
     void playOut(StandinRobotTables& table, int place);
     void nextTurn(StandinRobotTables& table, int after);
     void endDeal(StandinRobotTables& table, int uPlace, bool payAll, int leaver = -1);

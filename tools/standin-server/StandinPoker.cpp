@@ -249,26 +249,37 @@ int32_t StandinPoker::nextId() const {
 
 void StandinPoker::robotTurn(StandinRobotTables& table, int place) {
     if (!hand_ || hand_->toAct() != place) return;
-    if (robotActs(table, place, robotChoice(table, place))) afterAction(table);
-}
-
-StandinPokerHand::Choice StandinPoker::robotChoice(StandinRobotTables& table, int place) const {
-    auto proposed = table.takeProposedMove();
-    if (!proposed || proposed->empty()) return hand_->robotChoice(place);
-    return {static_cast<int8_t>(proposed->front()), proposed->size() > 1 ? (*proposed)[1] : 0};
+    if (robotActs(table, place, hand_->robotChoice(place), RobotMove::Own)) afterAction(table);
 }
 
 void StandinPoker::robotFallback(StandinRobotTables& table, int place) {
-    if (hand_ && hand_->toAct() == place && robotActs(table, place, {Hand::FOLD})) afterAction(table);
+    if (hand_ && hand_->toAct() == place && robotFolds(table, place)) afterAction(table);
 }
 
-bool StandinPoker::robotActs(StandinRobotTables& table, int place, Hand::Choice choice) {
+void StandinPoker::robotGivesUp(StandinRobotTables& table, int place) {
+    if (!hand_ || hand_->toAct() != place) return;
+    foldsOut(table, place);
+    afterAction(table);
+}
+
+bool StandinPoker::robotActs(StandinRobotTables& table, int place, Hand::Choice choice, RobotMove kind) {
     const std::string move = actionText(choice) + " with " + std::to_string(hand_->toCall(place)) + " to call and " +
                              std::to_string(hand_->player(place).stack) + " in the stack";
-    const auto done = hand_->act(place, choice);
-    if (table.refusesRobotMove(place, done.refusal ? done.refusal->english.c_str() : nullptr, move)) return false;
-    echo(table, place, done);
+    // Judged before it is made: the table may refuse what the hand allows.
+    const auto why = hand_->refusal(place, choice);
+    if (table.refusesRobotMove(place, why ? why->english.c_str() : nullptr, move, kind)) return false;
+    echo(table, place, hand_->act(place, choice));
     return true;
+}
+
+bool StandinPoker::robotFolds(StandinRobotTables& table, int place) {
+    return robotActs(table, place, {Hand::FOLD}, RobotMove::Fallback);
+}
+
+void StandinPoker::foldsOut(StandinRobotTables& table, int place) {
+    hand_->foldOut(place);
+    const Hand::Player& robot = hand_->player(place);
+    echo(table, place, {Hand::FOLD, std::nullopt, robot.bet, robot.stack});
 }
 
 // The player let the time run out: a check where nothing is to call, else a fold.
@@ -420,17 +431,19 @@ void StandinPoker::showdown(StandinRobotTables& table) {
 }
 
 // The player who leaves folds; the robots play the hand out at once (a robot whose action is refused
-// folds), and it is settled as at its end.
+// falls back and gives up as at its turn), and it is settled as at its end.
 void StandinPoker::playerLeaves(StandinRobotTables& table, int) {
     if (!hand_) return;
     if (!hand_->over()) {
         hand_->foldOut(hand_->placeOf(playerId_));
         while (!hand_->over()) {
             const int actor = hand_->toAct();
-            const bool acted = actor >= 0 ? robotActs(table, actor, robotChoice(table, actor)) ||
-                                                robotActs(table, actor, {Hand::FOLD})
-                                          : hand_->nextStreet().has_value();
-            if (!acted) break;
+            if (actor < 0) {
+                if (!hand_->nextStreet()) break;
+            } else if (!robotActs(table, actor, hand_->robotChoice(actor), RobotMove::Own) &&
+                       !robotFolds(table, actor)) {
+                foldsOut(table, actor);
+            }
         }
         finish(table);
     }

@@ -78,6 +78,8 @@ public:
     void robotTurn(StandinRobotTables& table, int place) override;
     // A fold.
     void robotFallback(StandinRobotTables& table, int place) override;
+    // Folded out, as a player who leaves is; the hand goes on.
+    void robotGivesUp(StandinRobotTables& table, int place) override;
     void turnTimeOver(StandinRobotTables& table, int place) override;
     void playerLeaves(StandinRobotTables& table, int place) override;
     bool take(StandinRobotTables& table, int8_t commandId, Message& request) override;
@@ -97,11 +99,14 @@ private:
     void startLater(StandinRobotTables& table, double delay);
     int32_t nextId() const;
     void echo(StandinRobotTables& table, int place, const StandinPokerHand::Done& done);
-    // What the robot at the place chooses to do (or a test proposes).
-    StandinPokerHand::Choice robotChoice(StandinRobotTables& table, int place) const;
+    using RobotMove = StandinRobotTables::RobotMove;
     // The robot at the place acts as chosen, judged as the player's request is (a refused action is not
     // made); false when refused.
-    bool robotActs(StandinRobotTables& table, int place, StandinPokerHand::Choice choice);
+    bool robotActs(StandinRobotTables& table, int place, StandinPokerHand::Choice choice, RobotMove kind);
+    // A robot's own action was refused: it folds, judged as its fallback; false when refused.
+    bool robotFolds(StandinRobotTables& table, int place);
+    // A robot whose fold was refused too leaves the hand without a judgement, told as a fold.
+    void foldsOut(StandinRobotTables& table, int place);
     void afterAction(StandinRobotTables& table);
     void street(StandinRobotTables& table);
     void selfResult(StandinRobotTables& table);

@@ -76,26 +76,29 @@ std::vector<int32_t> StandinPokerHand::allowed(int place) const {
     return {FOLD, CALL, RAISE, ALL_IN};
 }
 
-StandinPokerHand::Done StandinPokerHand::act(int place, int8_t action, int32_t amount) {
-    if (place < 0 || place != toAct_) return {0, Refusal{"It is not your turn.", "Chưa đến lượt bạn."}};
+std::optional<StandinPokerHand::Refusal> StandinPokerHand::refusal(int place, int8_t action, int32_t amount) const {
+    if (place < 0 || place != toAct_) return Refusal{"It is not your turn.", "Chưa đến lượt bạn."};
     const auto offered = allowed(place);
     // The table offers CALL on a hand's first turn whatever the stack: a call that takes it all is all in.
     const bool callsAllIn = action == CALL && toCall(place) >= player(place).stack;
     if (!callsAllIn && std::find(offered.begin(), offered.end(), action) == offered.end())
-        return {0, Refusal{"You cannot do that now.", "Bây giờ bạn không thể làm vậy."}};
-    Player& p = at(place);
-    if (action == BET || action == RAISE) {
+        return Refusal{"You cannot do that now.", "Bây giờ bạn không thể làm vậy."};
+    if ((action == BET || action == RAISE) && amount < player(place).stack) {
         // A raise need only top the call: the table's bet bar starts one chip above it.
         const int32_t least = action == BET ? 2 * smallBlindAmount_ : toCall(place) + 1;
-        if (amount >= p.stack) {
-            action = ALL_IN;
-        } else if (amount < least) {
-            const std::string amount = std::to_string(least) + ".";
-            if (action == BET)
-                return {0, Refusal{"The bet must be at least " + amount, "Mức cược phải ít nhất là " + amount}};
-            return {0, Refusal{"The raise must be at least " + amount, "Mức tố phải ít nhất là " + amount}};
+        if (amount < least) {
+            const std::string text = std::to_string(least) + ".";
+            if (action == BET) return Refusal{"The bet must be at least " + text, "Mức cược phải ít nhất là " + text};
+            return Refusal{"The raise must be at least " + text, "Mức tố phải ít nhất là " + text};
         }
     }
+    return std::nullopt;
+}
+
+StandinPokerHand::Done StandinPokerHand::act(int place, int8_t action, int32_t amount) {
+    if (auto why = refusal(place, action, amount)) return {0, std::move(why)};
+    Player& p = at(place);
+    if ((action == BET || action == RAISE) && amount >= p.stack) action = ALL_IN;
     switch (action) {
         case FOLD: p.folded = true; break;
         case CHECK: break;

@@ -85,6 +85,9 @@ public:
         int32_t amount = 0;
     };
 
+    // Why the action of the place is refused now; none when it is allowed.
+    std::optional<Refusal> refusal(int place, int8_t action, int32_t amount = 0) const;
+    std::optional<Refusal> refusal(int place, Choice choice) const { return refusal(place, choice.action, choice.amount); }
     // The action of the place to act; a refusal changes nothing.
     Done act(int place, int8_t action, int32_t amount = 0);
     Done act(int place, Choice choice) { return act(place, choice.action, choice.amount); }

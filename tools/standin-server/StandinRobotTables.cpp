@@ -570,12 +570,16 @@ void StandinRobotTables::playRobotTurn(int place, uint64_t serial) {
         heldRobotTurn_ = serial;
         return;
     }
-    const int refused = robotMovesRefused_;
+    // A refused move was not made, and a robot's turn has no clock to end it.
+    const auto refusedAndOpen = [&](int refusedBefore) {
+        return robotMovesRefused_ != refusedBefore && game_ && playing_ && turn_ == place && turnSerial_ == serial;
+    };
+    int refused = robotMovesRefused_;
     game_->robotTurn(*this, place);
-    // A refused move was not made: without the move the rules always allow, the turn would stay open
-    // with no clock to end it.
-    if (robotMovesRefused_ != refused && game_ && playing_ && turn_ == place && turnSerial_ == serial)
-        game_->robotFallback(*this, place);
+    if (!refusedAndOpen(refused)) return;
+    refused = robotMovesRefused_;
+    game_->robotFallback(*this, place);
+    if (refusedAndOpen(refused)) game_->robotGivesUp(*this, place);
 }
 
 void StandinRobotTables::holdRobotTurns(bool hold) {
@@ -620,12 +624,11 @@ void StandinRobotTables::watchForTests(Watch watch) {
     watch_ = std::move(watch);
 }
 
-void StandinRobotTables::proposeNextRobotMove(std::vector<int32_t> move) {
+void StandinRobotTables::refuseRobotMovesForTests(int moves, bool fallbacksToo) {
     std::lock_guard<std::mutex> lock(mutex_);
-    proposedMove_ = std::move(move);
+    robotMovesToRefuse_ = moves;
+    robotFallbacksRefused_ = fallbacksToo;
 }
-
-std::optional<std::vector<int32_t>> StandinRobotTables::takeProposedMove() { return std::exchange(proposedMove_, {}); }
 
 void StandinRobotTables::inviteAtTheTableForTests(int8_t gameType, StandinTableKind kind) {
     std::lock_guard<std::mutex> lock(mutex_);
@@ -723,11 +726,18 @@ void StandinRobotTables::setStake(int32_t money) {
     }
 }
 
-bool StandinRobotTables::refusesRobotMove(int place, const char* why, const std::string& move) {
-    if (!why) return false;
+bool StandinRobotTables::refusesRobotMove(int place, const char* why, const std::string& move, RobotMove kind) {
     const Place& mover = places_[static_cast<size_t>(place)];
+    if (!why && mover.robot && robotMovesToRefuse_ != 0 && (kind == RobotMove::Own || robotFallbacksRefused_)) {
+        why = kRefusedForTests;
+        if (robotMovesToRefuse_ > 0) --robotMovesToRefuse_;
+    }
+    if (!why) return false;
     const std::string who = (mover.robot ? "" : "the robots' play for ") + mover.name;
-    const std::string refused = who + " (" + std::to_string(mover.id) + ") " + move + ": " + why;
+    std::string refused = who + " (" + std::to_string(mover.id) + ") ";
+    if (kind == RobotMove::Fallback) refused += "falls back and ";
+    refused += move + ": " + why;
+    if (kind == RobotMove::Fallback) refused += " (gives the deal up)";
     ++robotMovesRefused_;
     sys::Log::warningFormat("StandinServer: game %d refuses a robot's move: %s", game_ ? game_->gameType() : 0,
                             refused.c_str());

@@ -69,10 +69,17 @@ public:
     // A deal starts: the loop has marked it running; the game deals and starts the first turn.
     virtual void deal(StandinRobotTables& table) = 0;
     virtual void robotTurn(StandinRobotTables& table, int place) = 0;
-    // The game's rules refused a move of the robot at the place, and its turn is still open: the robot
-    // makes the move they always allow it there, judged as well, so that the table goes on. Nothing in
-    // a game that does not judge its robots' moves (they pick only what its rules allow).
+    // The game's rules refused a move of the robot at the place, and its turn is still open: the table
+    // makes a move for it that the rules allow whatever the robot chose before (the play-out of a turn
+    // whose time ran out, a fold, a resignation), judged as its fallback (StandinRobotTables::RobotMove)
+    // where the rules may refuse such a move at all (a resignation they never refuse). Nothing in a game
+    // that does not judge its robots' moves (they pick only what its rules allow).
     virtual void robotFallback(StandinRobotTables&, int) {}
+    // The rules refused the robot's fallback all the same, and its turn is still open: the robot gives
+    // its part in the deal up as the game lets a player do so (a leave, settled as the player's leave
+    // is but told to the table, or a resignation), keeping its seat for the next deal, so that the table
+    // goes on.
+    virtual void robotGivesUp(StandinRobotTables& table, int place) { playerLeaves(table, place); }
     // How long the player's turns last in the game under way (the loop's turn seconds, unless the
     // game's own speed says otherwise): what the game announces and when the loop runs a turn out.
     virtual int turnSeconds(const StandinRobotTables& table) const;
@@ -80,7 +87,8 @@ public:
     virtual void turnTimeOver(StandinRobotTables& table, int place) = 0;
     // The player at the place leaves (or is gone) while a deal is under way: the game settles the deal
     // as a leaver's deal is settled, so that the deal's money still adds up. Nothing it sends reaches
-    // the player, who is no longer at the table; the table ends right after.
+    // the player, who is no longer at the table; the table ends right after. (A card game's robot that
+    // gives up is settled by it too, at its own place, and then the table hears it and goes on.)
     virtual void playerLeaves(StandinRobotTables&, int) {}
     // One of commands(), read past room and table; false passes it on to the handler installed before.
     virtual bool take(StandinRobotTables& table, int8_t commandId, Message& request) = 0;
@@ -241,10 +249,12 @@ public:
     // when none waits.
     bool runNextStep() { return tasks_.runNext(); }
     void watchForTests(Watch watch);
-    // Tests: the next robot to move at a game that takes a proposal (Tien Len: the cards; Poker: the
-    // action, then the chips of a bet or raise) proposes this move in place of its own choice, and the
-    // rules judge it as they judge any robot's move.
-    void proposeNextRobotMove(std::vector<int32_t> move);
+    // Tests: the rules refuse the robots' own moves, whatever they are, the next `moves` times they
+    // would allow one (kEveryMove: until this is called again; 0 ends it), and with `fallbacksToo` their
+    // fallback moves as well, as a lasting disagreement between a robot and the judge would.
+    static constexpr int kEveryMove = -1;
+    static constexpr const char* kRefusedForTests = "refused for the test";
+    void refuseRobotMovesForTests(int moves, bool fallbacksToo = false);
     // Tests: the player leaves the table as his leave request does.
     void leaveForTests();
     // Tests: a robot invites the player to a table of the game now, also while he sits at a table.
@@ -310,16 +320,18 @@ public:
     std::string say(const Text& text) const { return say(text.english, text.vietnamese); }
     // The stake the table plays for: kStake at a new table, then what its owner set.
     int32_t stake() const { return stake_; }
+    // Whose choice a robot's move is: the robot's own, or the fallback the table makes in its place
+    // once the rules refused that (robotFallback).
+    enum class RobotMove { Own, Fallback };
     // A robot's move at the place (or the robots' play in the player's place, as tests have it), judged
     // as the player's request is judged, by the same rules: `why` is their refusal, null when they allow
-    // it. A refused move is not made: it is told to the watch and logged as a warning, and a robot whose
-    // turn it leaves open makes its game's fallback move (robotFallback) right after. True when refused.
-    bool refusesRobotMove(int place, const char* why, const std::string& move);
-    bool refusesRobotMove(int place, const Text* why, const std::string& move) {
-        return refusesRobotMove(place, why ? why->english : nullptr, move);
+    // it. A refused move is not made: it is told to the watch and logged as a warning. Where it leaves a
+    // robot's turn open, a refused own move is followed by the game's fallback (robotFallback), and a
+    // refused fallback by the robot giving its part in the deal up (robotGivesUp). True when refused.
+    bool refusesRobotMove(int place, const char* why, const std::string& move, RobotMove kind = RobotMove::Own);
+    bool refusesRobotMove(int place, const Text* why, const std::string& move, RobotMove kind = RobotMove::Own) {
+        return refusesRobotMove(place, why ? why->english : nullptr, move, kind);
     }
-    // The move a test proposes for the robot to move now (proposeNextRobotMove), once; none mostly.
-    std::optional<std::vector<int32_t>> takeProposedMove();
     // The stake request is refused for this reason (the stake error, 10).
     void refuseStake(const Text& why);
     // The start request is refused for this reason (an alert).
@@ -368,7 +380,8 @@ private:
                     const StandinAccount& player);
     void seatRobotsLater();
     // The robot at the place plays the turn of that serial, unless the turn has moved on (or waits
-    // while robot turns are held).
+    // while robot turns are held): its own move, the fallback where the rules refuse that, and its part
+    // in the deal given up where they refuse the fallback too. The turn never stays open.
     void playRobotTurn(int place, uint64_t serial);
     // The player's turn at the place runs out: the game plays it as its time running out does.
     void runOutTurn(int place);
@@ -422,7 +435,10 @@ private:
     uint64_t tableSerial_ = 0;
     Watch watch_;
     int robotMovesRefused_ = 0;
-    std::optional<std::vector<int32_t>> proposedMove_;
+    // Tests: how many more of the robots' moves the rules refuse (kEveryMove: all), and whether their
+    // fallbacks too.
+    int robotMovesToRefuse_ = 0;
+    bool robotFallbacksRefused_ = false;
     double longestStep_ = 0;
     std::function<void(StandinSession&)> tableEnds_;
     std::function<void(const Message&)> leftTableSpeaks_;

@@ -130,21 +130,19 @@ void StandinTienLen::deal(StandinRobotTables& tables) {
 }
 
 void StandinTienLen::robotTurn(StandinRobotTables& tables, int place) {
-    Cards cards = robotChoice(hands_[place]);
-    if (auto proposed = tables.takeProposedMove()) cards.assign(proposed->begin(), proposed->end());
-    robotMoves(tables, place, std::move(cards));
+    robotMoves(tables, place, robotChoice(hands_[place]), RobotMove::Own);
 }
 
 void StandinTienLen::robotFallback(StandinRobotTables& tables, int place) {
-    robotMoves(tables, place, timeOutChoice(place));
+    robotMoves(tables, place, timeOutChoice(place), RobotMove::Fallback);
 }
 
 // Judged as the player's request is; no cards is a pass.
-void StandinTienLen::robotMoves(StandinRobotTables& tables, int place, Cards cards) {
+void StandinTienLen::robotMoves(StandinRobotTables& tables, int place, Cards cards, RobotMove kind) {
     const bool passes = cards.empty();
     const std::string move = passes ? "passes" : "plays " + cardsText(cards);
     const Refusal* why = passes ? refusalToPass(tables, place) : refusalToPlay(tables, place, cards);
-    if (tables.refusesRobotMove(place, why, move + " on " + cardsText(table_))) return;
+    if (tables.refusesRobotMove(place, why, move + " on " + cardsText(table_), kind)) return;
     if (passes) pass(tables, place);
     else play(tables, place, std::move(cards));
 }

@@ -82,7 +82,8 @@ private:
     bool playerMove(StandinRobotTables& table, Message& request);
     bool playerSkip(StandinRobotTables& table);
     bool playerClaim(StandinRobotTables& table);
-    void robotMoves(StandinRobotTables& table, int place, Cards cards);
+    using RobotMove = StandinRobotTables::RobotMove;
+    void robotMoves(StandinRobotTables& table, int place, Cards cards, RobotMove kind);
     // What a turn that runs out plays: a pass (no cards), or the lowest card when leading.
     Cards timeOutChoice(int place) const;
     void play(StandinRobotTables& table, int place, Cards cards);
