@@ -3,7 +3,8 @@
 // its dialog, seats the player at its table, and the table is left by its own leave button. A Blocks
 // game left as it runs, then the next invitation taken up at once: nothing of the Blocks table follows
 // the player. Then the lobby's side of an invitation's join: the invitation's password opens its table
-// whatever the table list says of it, and a refused join does not end the rotation.
+// whatever the table list says of it, and a refused join does not end the rotation. A deal left as it
+// runs: the dialog that tells the balance after it, in either language, stays until it can be read.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -17,7 +18,9 @@
 #include "standin-server/StandinBanker.h"
 #include "standin-server/StandinBlocks.h"
 #include "standin-server/StandinDemo.h"
+#include "standin-server/StandinTienLen.h"
 #include "support/DemoRoadTest.h"
+#include "support/LanguageWords.h"
 #include "support/LeaveButton.h"
 #include "support/SignedInClientTest.h"
 
@@ -107,6 +110,50 @@ TEST_F(DemoLeftTableRoadTest, BlocksLeftAsItRunsThenBaiCaoAtOnce) {
     settle();
     ASSERT_NO_FATAL_FAILURE(leave(baiCao));
 }
+
+// The demo's own invitation delay, signed in in English or in Vietnamese.
+class DemoLeaveNoticeRoadTest : public zuno::testing::DemoRoadTest, public ::testing::WithParamInterface<bool> {
+protected:
+    void SetUp() override {
+        StandinDemo::Options options;
+        options.robots.robotDelay = 0.5;
+        ASSERT_NO_FATAL_FAILURE(startDemo(options, "demo-leave-notice", std::nullopt, GetParam()));
+    }
+};
+
+// The first invitation taken up; with Binh seated An deals, and I leave in the middle of the deal. The
+// dialog tells my balance after it in the language I play in, and stays while a player reads it: the
+// next invitation, whose dialog takes its place (one dialog at a time), comes only after the reading
+// time.
+TEST_P(DemoLeaveNoticeRoadTest, TheBalanceAfterADealLeftShowsLongEnoughToBeRead) {
+    ASSERT_TRUE(pump([] { return invitationShown(); }));
+    pressDialogOk();
+    auto table = waitForTable(StandinTienLen::kSouthern);
+    ASSERT_TRUE(table);
+    ASSERT_TRUE(pump([&] { return robots->locked([&] { return !robots->place(2).empty(); }); }));
+    robots->locked([&] { robots->startDeal(); });
+    settle();
+    auto& loop = sys::RunLoop::main();
+    const double left = loop.now();
+    ASSERT_NO_FATAL_FAILURE(pressLeave(table));
+
+    const std::string balance = xu(myServerBalance());
+    const std::string notice = GetParam() ? "Ván bạn vừa rời đã được tính tiền: bạn còn " + balance + "."
+                                          : "The game you left has been settled: you have " + balance + " now.";
+    EXPECT_EQ(dialogText(), notice);
+    EXPECT_EQ(zuno::testing::otherLanguageWord(notice), std::nullopt);
+    runUntilTime(left + StandinRobotTables::kNoticeReadingSeconds - 0.1);
+    EXPECT_EQ(dialogText(), notice) << "the notice went before it could be read";
+    ASSERT_TRUE(pump([] { return invitationShown(); }));
+    EXPECT_GE(loop.now(), left + StandinRobotTables::kNoticeReadingSeconds);
+    EXPECT_EQ(ui::AlertView::visibleAlerts().size(), 1u);
+    settle();
+}
+
+INSTANTIATE_TEST_SUITE_P(EnglishAndVietnamese, DemoLeaveNoticeRoadTest, ::testing::Bool(),
+                         [](const ::testing::TestParamInfo<bool>& info) {
+                             return std::string(info.param ? "Vietnamese" : "English");
+                         });
 
 class DemoInvitationJoinTest : public zuno::testing::SignedInClientTest {
 protected:

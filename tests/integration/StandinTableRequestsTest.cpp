@@ -9,7 +9,8 @@
 // once and act only when the test has them act, so that nothing but the answer comes between a
 // request and the answer to a probe sent right after it (the room list, which the lobby answers at
 // once). The answer is told by its first message: its command, and where a command carries several
-// kinds of answer, the kind. A robot's move that the game's rules refuse, as they would the player's,
+// kinds of answer, the kind; a leave's by all it sends (the money message once, where a hand of mine was
+// settled, else nothing). A robot's move that the game's rules refuse, as they would the player's,
 // fails the case where it is made.
 #include <gtest/gtest.h>
 
@@ -28,15 +29,12 @@
 #include "standin-server/StandinCaro.h"
 #include "standin-server/StandinCoTuong.h"
 #include "standin-server/StandinCoVua.h"
-#include "standin-server/StandinLobbyLists.h"
 #include "standin-server/StandinPhom.h"
 #include "standin-server/StandinPoker.h"
 #include "standin-server/StandinRobotTables.h"
-#include "standin-server/StandinRobots.h"
-#include "standin-server/StandinSignIn.h"
 #include "standin-server/StandinTienLen.h"
 #include "support/AceLowCards.h"
-#include "support/SignedInClientTest.h"
+#include "support/RobotTablesTest.h"
 
 using namespace zuno;
 using namespace zuno::standin;
@@ -45,7 +43,7 @@ using zuno::testing::aceLowCards;
 
 namespace {
 
-constexpr int32_t kMe = 4711;
+constexpr int32_t kMe = zuno::testing::RobotTablesTest::kLan;
 constexpr int32_t kBinh = StandinRobotTables::kRobotId;
 constexpr int8_t kProbe = 6;  // the room list
 constexpr int8_t kPhom = 7, kNewPhom = 13, kPoker = 4, kXiZach = 2, kBlocks = 8;
@@ -120,11 +118,13 @@ struct Case {
     const char* request;
     Build build;
     const char* answer;  // the first message's token ("" for none), or the first few's, spaced
+    bool whole = false;  // the answer names every message sent for the request, not only the first
 };
 
-// The answer's first messages, as many as the case names.
-std::string opening(const std::vector<std::string>& answer, const std::string& named) {
-    const auto count = static_cast<size_t>(std::count(named.begin(), named.end(), ' ')) + 1;
+// The answer's first messages, as many as the case names (all of them for a whole answer).
+std::string opening(const std::vector<std::string>& answer, const Case& c) {
+    const std::string named = c.answer;
+    const auto count = c.whole ? answer.size() : static_cast<size_t>(std::count(named.begin(), named.end(), ' ')) + 1;
     std::string out;
     for (size_t i = 0; i < std::min(count, answer.size()); ++i) out += (i ? " " : "") + answer[i];
     return out;
@@ -146,7 +146,7 @@ struct GameSpec {
 
 void PrintTo(const GameSpec& spec, std::ostream* out) { *out << spec.name; }
 
-class StandinTableRequestsTest : public zuno::testing::SignedInClientTest,
+class StandinTableRequestsTest : public zuno::testing::RobotTablesTest,
                                  public ::testing::WithParamInterface<GameSpec> {
 public:
     const GameSpec& spec() const { return GetParam(); }
@@ -240,23 +240,16 @@ public:
         ASSERT_FALSE(playing());
     }
 
-    std::shared_ptr<StandinSignIn> accounts;
-    std::shared_ptr<StandinRobotTables> robots;
     std::shared_ptr<StandinRobotGame> game;
     Recorder recorder;
 
 protected:
     void SetUp() override {
-        ASSERT_TRUE(server.start());
-        accounts = StandinSignIn::installOn(server);
-        StandinRobots::addTo(*accounts);
-        accounts->addAccount({"lan", "hoa sen", kMe, 500000, 12, 250});
-        auto lists = StandinLobbyLists::installOn(server);
         StandinRobotTables::Options options;
         options.invitationDelay = options.robotDelay = 3600;  // the robots act only when the test says
         options.holdPlayerTurns = true;
         options.seed = 11;
-        robots = StandinRobotTables::installOn(server, accounts, lists, options);
+        ASSERT_NO_FATAL_FAILURE(installRobotTables(options));
         // A robot's move the game's rules refuse fails the case where it is made.
         StandinRobotTables::Watch watch;
         watch.robotMoveRefused = [this](const std::string& refused) {
@@ -266,14 +259,7 @@ protected:
         game = spec().add(*robots);
         recorder.setGameType(spec().gameType);
         useStandinServer();
-        signInAs("lan", "hoa sen");
-        ASSERT_TRUE(pump([&] { return logic->count("onLoginSuccess") == 1; }));
-        ASSERT_TRUE(pump([&] { return server.latestClient() && accounts->accountOf(*server.latestClient()); }));
-        MobileClient::getInstance()->setDelegate(&recorder);
-    }
-    void TearDown() override {
-        MobileClient::getInstance()->setDelegate(&dispatcher());
-        SignedInClientTest::TearDown();
+        ASSERT_NO_FATAL_FAILURE(signInAsLan(recorder));
     }
 };
 
@@ -367,8 +353,9 @@ std::vector<Case> sharedCases(const GameSpec& spec) {
                              return m;
                          },
                          ""});  // the nudge goes to the one nudged
-        // A deal left is settled without a word of it to the leaver but his balance (the money message).
-        cases.push_back({state, "leave", tableRequest(15), dealRuns ? "17" : ""});
+        // A deal left is settled without a word of it to the leaver but his balance (the money message),
+        // told once.
+        cases.push_back({state, "leave", tableRequest(15), dealRuns ? "17" : "", true});
         cases.push_back({state, "chat at another table", [](StandinTableRequestsTest& t) {
                              Message m(9);
                              m.writeByte(t.room());
@@ -496,6 +483,20 @@ std::vector<Case> phomCases(bool isNew) {
 // ---- Poker: An, me, and robots in places 2, 4 and 6; An has the button, I the small blind.
 
 const State kWatching{"watching", [](StandinTableRequestsTest& t) { t.answerTo(t.request(82, {30})); }};
+// Standing up from a hand folds it; the robots play it on.
+const State kWatchingMyHand{"watching the hand I stood up from",
+                            [](StandinTableRequestsTest& t) {
+                                ASSERT_NO_FATAL_FAILURE(myTurn(t));
+                                t.answerTo(t.request(82, {30}));
+                            },
+                            true};
+const State kWatchingTheNextHand{"watching the hand after the one I stood up from",
+                                 [](StandinTableRequestsTest& t) {
+                                     ASSERT_NO_FATAL_FAILURE(kWatchingMyHand.reach(t));
+                                     ASSERT_NO_FATAL_FAILURE(t.playUntilTheDealEnds());
+                                     ASSERT_NO_FATAL_FAILURE(t.startDeal());
+                                 },
+                                 true};
 
 std::vector<Case> pokerCases() {
     const Build check = tableRequest(21, {4}), fold = tableRequest(21, {5}), allIn = tableRequest(21, {6});
@@ -518,6 +519,10 @@ std::vector<Case> pokerCases() {
     cases.push_back({kWatching, "take a free seat", sit, "82/19"});
     cases.push_back({kWatching, "take a seat taken", tableRequest(82, {19, 2}), "54"});
     cases.push_back({kWatching, "stand up again", standUp, "54"});
+    // The hand I stood up from is settled with my leave, and told; a later one, which I only watch, settles
+    // nothing of mine.
+    cases.push_back({kWatchingMyHand, "leave", tableRequest(15), "17", true});
+    cases.push_back({kWatchingTheNextHand, "leave", tableRequest(15), "", true});
     return cases;
 }
 
@@ -722,7 +727,7 @@ TEST_P(StandinTableRequestsTest, EveryRequestIsAnsweredOrRefusedAsTheTableHasIt)
         ASSERT_NO_FATAL_FAILURE(c.state.reach(*this));
         sentFor([] {});  // what the way there sent is in
         const std::vector<std::string> answer = answerTo(c.build(*this));
-        EXPECT_EQ(opening(answer, c.answer), c.answer)
+        EXPECT_EQ(opening(answer, c), c.answer)
             << c.request << " at " << c.state.name << ": " << ::testing::PrintToString(answer);
     }
 }

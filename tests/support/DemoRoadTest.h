@@ -18,9 +18,10 @@ namespace zuno::testing {
 class DemoRoadTest : public MoneyRoadSteps {
 protected:
     // The stand-in with the options (a robot friend greets the player only after a greeting delay), the
-    // program launched with its data in that folder, and the sign-in to the main menu.
+    // program launched with its data in that folder, and the sign-in to the main menu (in Vietnamese,
+    // switched to on the login screen, where asked).
     void startDemo(standin::StandinDemo::Options options, const std::string& folder,
-                   std::optional<double> greetingDelay = std::nullopt) {
+                   std::optional<double> greetingDelay = std::nullopt, bool inVietnamese = false) {
         ASSERT_TRUE(server.start());
         options.greetingDelay = greetingDelay;
         demo = standin::StandinDemo::installOn(server, options);
@@ -28,6 +29,9 @@ protected:
         signIn = demo.signIn;
         lists = demo.lists;
         ASSERT_NO_FATAL_FAILURE(launchProgram(folder));
+        if (inVietnamese) {
+            ASSERT_NO_FATAL_FAILURE(switchLanguageOnTheLoginScreen());
+        }
         ASSERT_NO_FATAL_FAILURE(signInFromTheLoginScreen("demo", "demo"));
     }
 

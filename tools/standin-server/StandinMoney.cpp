@@ -10,7 +10,7 @@
 namespace zuno::standin {
 
 namespace {
-constexpr int8_t CMD_TRANSFER = 17, CMD_AVATAR = 38, CMD_AVATAR_LIST = 39, CMD_BUY_AVATAR = 43, CMD_TOP_UP_LIST = 44,
+constexpr int8_t CMD_AVATAR = 38, CMD_AVATAR_LIST = 39, CMD_BUY_AVATAR = 43, CMD_TOP_UP_LIST = 44,
                  CMD_CHARGE = 71, CMD_PICTURE = 79, CMD_SHOP = 101;
 constexpr int8_t SUB_CATEGORIES = 1, SUB_GIVE_GIFT = 7, SUB_GIFT_CATEGORIES = 14, SUB_GIFT_PAGE = 15,
                  SUB_PRESENTS = 16, SUB_OPEN_PRESENT = 17;
@@ -96,7 +96,7 @@ std::shared_ptr<StandinMoney> StandinMoney::installOn(StandinServer& server, std
     std::shared_ptr<StandinMoney> money(new StandinMoney(std::move(signIn), std::move(pictures)));
     server.on(CMD_TOP_UP_LIST, [money](StandinSession& s, Message&) { money->answerTopUpList(s); });
     server.on(CMD_CHARGE, [money](StandinSession& s, Message& m) { money->answerCharge(s, m); });
-    server.on(CMD_TRANSFER, [money](StandinSession& s, Message& m) { money->answerTransfer(s, m); });
+    server.on(kMoneyCommand, [money](StandinSession& s, Message& m) { money->answerTransfer(s, m); });
     server.on(CMD_AVATAR_LIST, [money](StandinSession& s, Message&) { money->answerAvatarList(s); });
     server.on(CMD_AVATAR, [money](StandinSession& s, Message& m) { money->answerAvatar(s, m); });
     server.on(CMD_BUY_AVATAR, [money](StandinSession& s, Message& m) { money->answerBuyAvatar(s, m); });

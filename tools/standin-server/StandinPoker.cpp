@@ -431,7 +431,9 @@ void StandinPoker::showdown(StandinRobotTables& table) {
 }
 
 // The player who leaves folds; the robots play the hand out at once (a robot whose action is refused
-// falls back and gives up as at its turn), and it is settled as at its end.
+// falls back and gives up as at its turn), and it is settled as at its end. A hand he was dealt into
+// that was settled before he left is told him with the leave all the same: he hears its result, and his
+// money moves, only at its stop.
 void StandinPoker::playerLeaves(StandinRobotTables& table, int) {
     if (!hand_) return;
     if (!hand_->over()) {
@@ -446,6 +448,8 @@ void StandinPoker::playerLeaves(StandinRobotTables& table, int) {
             }
         }
         finish(table);
+    } else if (hand_->placeOf(playerId_) >= 0) {
+        table.leaversHandSettled();
     }
     showdown(table);
 }

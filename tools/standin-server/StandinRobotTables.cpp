@@ -150,7 +150,7 @@ void StandinRobotTables::install(StandinServer& server) {
     });
     // The second client information follows a successful login: the player is in the lobby.
     chain(CS_CLIENT_INFORMATION_V2, [this](StandinSession& session, Message&) {
-        if (session_.get() == &session && signIn_->accountOf(session)) inviteLater();
+        if (session_.get() == &session && signIn_->accountOf(session)) inviteLater(options_.invitationDelay);
         return false;
     });
     chain(CS_JOIN_BOARD, [this](StandinSession& session, Message& m) { return join(session, m); });
@@ -267,13 +267,13 @@ std::shared_ptr<StandinRobotGame> StandinRobotTables::gameOf(int8_t gameType) co
     return it == games_.end() ? nullptr : it->second;
 }
 
-void StandinRobotTables::inviteLater() {
+void StandinRobotTables::inviteLater(double delay) {
     if (invited_ || game_) return;
     auto choice = invitation_.current(playerAccountId());
     auto game = choice ? gameOf(choice->gameType) : nullptr;
     if (!game) return;
     invited_ = choice;
-    schedule(options_.invitationDelay, [this, game] {
+    schedule(delay, [this, game] {
         if (!game_ && session_ && invited_) sendInvitation(*game);
     });
 }
@@ -310,13 +310,15 @@ void StandinRobotTables::joinRefused(StandinSession& session, int8_t room, int8_
     std::lock_guard<std::mutex> lock(mutex_);
     if (session_.get() != &session || game_ || !invited_) return;
     auto game = gameOf(invited_->gameType);
-    if (game && game->room() == room && game->board() == board) inviteToTheNext();
+    if (game && game->room() == room && game->board() == board) inviteToTheNext(false);
 }
 
-void StandinRobotTables::inviteToTheNext() {
+void StandinRobotTables::inviteToTheNext(bool afterTheNotice) {
     invited_.reset();
     invitation_.advance(playerAccountId());
-    inviteLater();
+    // The invitation's dialog would dismiss the notice's, and the client says nothing when the notice
+    // has been read: the player gets the time to read it first.
+    inviteLater(afterTheNotice ? std::max(options_.invitationDelay, kNoticeReadingSeconds) : options_.invitationDelay);
 }
 
 // The player at the table invites someone: an online robot sits down after the robot pause and gets
@@ -374,22 +376,25 @@ bool StandinRobotTables::join(StandinSession& session, Message& request) {
     if (session_.get() != &session) return false;
     std::optional<StandinAccount> player = signIn_->accountOf(session);
     if (!player) return false;
-    // A player joins one table at a time: a join from a table (an invitation taken up there) ends it as
-    // a leave does.
-    if (game_) endTable();
+    std::shared_ptr<StandinRobotGame> game;
+    StandinTableKind kind = StandinTableKind::Robots;
     if (invited_) {
-        auto game = gameOf(invited_->gameType);
-        if (game && room == game->room() && board == game->board()) {
-            seatPlayer(game, room, board, invited_->kind, *player);
-            return true;
+        auto invitedGame = gameOf(invited_->gameType);
+        if (invitedGame && room == invitedGame->room() && board == invitedGame->board()) {
+            game = invitedGame;
+            kind = invited_->kind;
         }
     }
     // A table of the list of the game the player plays: the robots of that game sit there too.
-    if (!lists_) return false;
-    const int8_t played = lists_->chosenGame(session);
-    auto game = gameOf(played);
-    if (!game || !lists_->table(played, room, board)) return false;
-    seatPlayer(game, room, board, StandinTableKind::Robots, *player);
+    if (!game && lists_) {
+        const int8_t played = lists_->chosenGame(session);
+        if (lists_->table(played, room, board)) game = gameOf(played);
+    }
+    if (!game) return false;
+    // A player joins one table at a time: a join taken from a table (an invitation taken up there) ends
+    // it as a leave does. One not taken leaves him where he sits.
+    if (game_) endTable();
+    seatPlayer(game, room, board, kind, *player);
     return true;
 }
 
@@ -476,18 +481,18 @@ bool StandinRobotTables::atTable(StandinSession& session, Message& request) {
     return game_ && session_.get() == &session && request.readByte() == room_ && request.readByte() == board_;
 }
 
-void StandinRobotTables::leaveTable() {
-    endTable();
-    inviteToTheNext();
-}
+void StandinRobotTables::leaveTable() { inviteToTheNext(endTable()); }
 
-void StandinRobotTables::endTable() {
+bool StandinRobotTables::endTable() {
     if (game_ && session_ && tableEnds_) tableEnds_(*session_);
+    bool told = false;
     if (game_ && playing_) {
         leaving_ = true;
+        leaversHand_ = false;
         game_->playerLeaves(*this, playerPlace_);
         leaving_ = false;
-        tellTheLeaverHisMoney();
+        // Of a deal he had no part in (he only watched it) nothing of his was settled: nothing to tell.
+        if (leaversHand_) told = tellTheLeaverHisMoney();
     }
     game_.reset();
     playing_ = false;
@@ -496,16 +501,22 @@ void StandinRobotTables::endTable() {
     turn_ = -1;
     ++turnSerial_;
     ++tableSerial_;
+    return told;
 }
 
 // Nothing of the deal he left reaches him, so the server tells him where it left his balance.
-void StandinRobotTables::tellTheLeaverHisMoney() {
+bool StandinRobotTables::tellTheLeaverHisMoney() {
     const int32_t id = playerAccountId();
     const std::optional<int64_t> balance = id == -1 ? std::nullopt : signIn_->balance(id);
-    if (!balance) return;
+    if (!balance) return false;
     const std::string amount = xu(*balance);
-    session_->send(moneyMessage(*balance, say("The game you left has been settled: you have " + amount + " now.",
-                                              "Ván bạn vừa rời đã được tính tiền: bạn còn " + amount + ".")));
+    const std::string text = say("The game you left has been settled: you have " + amount + " now.",
+                                 "Ván bạn vừa rời đã được tính tiền: bạn còn " + amount + ".");
+    return session_->send(moneyMessage(*balance, text));
+}
+
+void StandinRobotTables::leaversHandSettled() {
+    if (leaving_) leaversHand_ = true;
 }
 
 void StandinRobotTables::setReady(int place, bool ready) {
@@ -675,6 +686,7 @@ int64_t StandinRobotTables::moneyOf(const Place& place) const {
 
 void StandinRobotTables::pay(int32_t playerId, int64_t amount) {
     if (watch_.paid) watch_.paid(playerId, amount);
+    if (leaving_ && playerId == playerAccountId()) leaversHandSettled();
     if (signIn_->addToBalance(playerId, amount)) return;
     // A robot without an account, seated or watching.
     const int at = placeOf(playerId);

@@ -87,8 +87,10 @@ public:
     virtual void turnTimeOver(StandinRobotTables& table, int place) = 0;
     // The player at the place leaves (or is gone) while a deal is under way: the game settles the deal
     // as a leaver's deal is settled, so that the deal's money still adds up. Nothing it sends reaches
-    // the player, who is no longer at the table; the table ends right after. (A card game's robot that
-    // gives up is settled by it too, at its own place, and then the table hears it and goes on.)
+    // the player, who is no longer at the table; the table ends right after, and the money message
+    // tells him his balance where a hand of his was settled (StandinRobotTables::leaversHandSettled).
+    // (A card game's robot that gives up is settled by it too, at its own place, and then the table
+    // hears it and goes on.)
     virtual void playerLeaves(StandinRobotTables&, int) {}
     // One of commands(), read past room and table; false passes it on to the handler installed before.
     virtual bool take(StandinRobotTables& table, int8_t commandId, Message& request) = 0;
@@ -117,7 +119,8 @@ public:
 // table. The game does the rest.
 // Money is the accounts' balances that the sign-in keeps: read at every join and notice, and changed
 // there by every result (moneyOf, pay). A player whose table ends in the middle of a deal hears nothing
-// of its settlement but his balance after it, in the money message (17).
+// of its settlement but his balance after it, in the money message (kMoneyCommand), where it settled a
+// hand of his; after such a leave the next invitation leaves him the time to read it.
 //
 // A game plugs in as a StandinRobotGame: its number of places (2 at a board table, 4 at a card table,
 // up to kMaxPlaces), where the later robots sit, its join reply and robot notice where they differ from
@@ -140,6 +143,9 @@ public:
     // The player's turn runs out this much after its announced seconds, so that the pass the player's
     // own clock sends at the end of the turn arrives first (it would be refused as out of turn).
     static constexpr double kPassGraceSeconds = 0.5;
+    // After a leave that the money message told the player of, the next invitation waits at least this
+    // long (instead of the invitation delay), so that he can read the notice before its dialog goes.
+    static constexpr double kNoticeReadingSeconds = 8;
 
     struct Options {
         double invitationDelay = 2;
@@ -307,6 +313,11 @@ public:
     // What a table's result pays a player (taken when negative), kept with the account's balance so
     // that the next table and the profile show it.
     void pay(int32_t playerId, int64_t amount);
+    // While the player's leave is settled (StandinRobotGame::playerLeaves): the leave settles a hand of
+    // his, so the money message tells him his balance after it. Every result the settlement pays him
+    // counts as that; a game says so itself for a hand that was paid before the leave but not yet
+    // told him.
+    void leaversHandSettled();
     int playerPlace() const { return playerPlace_; }
     // The time, in seconds, on the clock the table's steps fall due on.
     double now() const { return tasks_.now(); }
@@ -367,13 +378,17 @@ private:
     std::shared_ptr<StandinRobotGame> gameOf(int8_t gameType) const;
     // The signed-in player's account id; -1 while none is signed in.
     int32_t playerAccountId() const;
-    void inviteLater();
+    void inviteLater(double delay);
     void sendInvitation(const StandinRobotGame& game);
     void inviteTo(StandinSession& guest, int8_t gameType, int8_t room, int8_t board, const std::string& text);
-    void inviteToTheNext();
+    // The rotation moves on; the next invitation waits the notice's reading time after a leave he was
+    // told the money of, else the invitation delay.
+    void inviteToTheNext(bool afterTheNotice);
     void invite(int32_t userId);
     void seatGuest(const StandinAccount& guest);
     void robotSitsDown(int place);
+    // Seats the player where the join asks, if the robots keep that table; false leaves the join to
+    // the handler installed before, and the player where he sat.
     bool join(StandinSession& session, Message& request);
     // The player is seated as the account stands now.
     void seatPlayer(const std::shared_ptr<StandinRobotGame>& game, int8_t room, int8_t board, StandinTableKind kind,
@@ -388,11 +403,13 @@ private:
     bool atTable(StandinSession& session, Message& request);
     void leaveTable();
     // The table ends for the player (a leave, a kick, a join elsewhere, or another connection signing
-    // in): a deal under way is settled by the game without a word to him but his balance after it, and
-    // no task of the table runs after.
-    void endTable();
-    // The player's deal was settled as he left it: the money message tells him his balance.
-    void tellTheLeaverHisMoney();
+    // in): a deal under way is settled by the game without a word to him but his balance after it, told
+    // only when that settled a hand of his (not when he only watched the deal), and no task of the table
+    // runs after. True when that money message went out.
+    bool endTable();
+    // The player's deal was settled as he left it: the money message tells him his balance, on the
+    // connection he played on. False when it could not be sent.
+    bool tellTheLeaverHisMoney();
     void setReady(int place, bool ready);
     bool everyoneReady() const;
     void startWhenReady();
@@ -431,6 +448,7 @@ private:
     int playerRequestsTaken_ = 0;
     bool robotTurnsHeld_ = false;
     bool leaving_ = false;  // while a leaver's deal is settled: nothing is sent
+    bool leaversHand_ = false;  // that settlement settled a hand of the leaver's (leaversHandSettled)
     std::optional<uint64_t> heldRobotTurn_;  // the serial of the robot turn that waits for the hold's end
     uint64_t tableSerial_ = 0;
     Watch watch_;

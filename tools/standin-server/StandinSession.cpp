@@ -20,8 +20,7 @@ Message alertNotice(const std::string& text) {
 std::string xu(int64_t amount) { return sys::formatNumber(amount) + " Xu"; }
 
 Message moneyMessage(int64_t balance, const std::string& text) {
-    constexpr int8_t SC_TRANSFER_MONEY = 17;
-    Message m(SC_TRANSFER_MONEY);
+    Message m(kMoneyCommand);
     m.writeLong(balance);
     m.writeUTF(text);
     return m;

@@ -25,8 +25,10 @@ class StandinServer;
 Message alertNotice(const std::string& text);
 // An amount as the client shows amounts: grouped, "20,000 Xu".
 std::string xu(int64_t amount);
-// The money message (17): the account's balance as the server holds it now, and a text the client shows
-// as a dialog (the answer to a transfer, and what the server tells a player whose table ended in a deal).
+// The money command: the client's transfer request and the server's money message share it.
+constexpr int8_t kMoneyCommand = 17;
+// The money message: the account's balance as the server holds it now, and a text the client shows as a
+// dialog (the answer to a transfer, and what the server tells a player whose table ended in a deal).
 Message moneyMessage(int64_t balance, const std::string& text);
 
 // One client of the stand-in server, served by a thread of its own: it reads the protocol id and the
