@@ -545,6 +545,7 @@ void TableDecorations::showFlyText(int32_t userId, int32_t amount, const std::op
 
     auto view = screen_.view();
     auto label = std::make_shared<ui::Label>(ui::Rect(0, 0, 160, 20));
+    label->setIdentifier(kFlyTextIdentifier);
     std::string text = amount > 0 ? "+" : "";
     text += std::to_string(amount);
     const ui::Font font = ui::Font::boldSystemFontOfSize(15);

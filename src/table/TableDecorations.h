@@ -89,6 +89,8 @@ struct TableDecorationGeometry {
 class TableDecorations {
 public:
     static constexpr int kCentre = 4;
+    // The identifier of a money fly-text's label, which shows only while it flies.
+    static constexpr const char* kFlyTextIdentifier = "flyText";
 
     struct Screen {
         std::function<std::shared_ptr<ui::View>()> view;
