@@ -39,6 +39,15 @@ std::string joined(const std::vector<std::string>& lines) {
     return text;
 }
 
+std::vector<std::string> textsOf(const std::vector<TableDecorations::Line>& lines) {
+    std::vector<std::string> texts;
+    texts.reserve(lines.size());
+    for (const auto& line : lines) texts.push_back(line.text);
+    return texts;
+}
+
+bool isMark(const TableDecorations::Line& line) { return line.mark; }
+
 size_t lettersOf(const BubbleTurn& turn) {
     size_t letters = 0;
     for (const auto& row : turn.rows) letters += row.size();
@@ -145,17 +154,22 @@ std::vector<ui::Rect> TableDecorations::othersShowing(int seat) const {
 
 std::array<std::string, 5> TableDecorations::chatPlayers() const {
     std::array<std::string, 5> texts;
-    std::transform(waiting_.begin(), waiting_.end(), texts.begin(), joined);
+    std::transform(waiting_.begin(), waiting_.end(), texts.begin(),
+                   [](const std::vector<Line>& lines) { return joined(textsOf(lines)); });
     return texts;
 }
 
-void TableDecorations::showChatWithSeat(int seat, const std::string& text) {
-    if (seat < 0 || seat > kCentre || !screen_.bubble || text.empty()) return;
+void TableDecorations::showChatWithSeat(int seat, const std::string& text) { showLine(seat, {text, false}); }
+
+void TableDecorations::showLine(int seat, Line line) {
+    if (seat < 0 || seat > kCentre || !screen_.bubble || line.text.empty()) return;
     auto frame = screen_.bubble(seat);
     if (!frame) return;
     auto& lines = waiting_[static_cast<size_t>(seat)];
-    // The same line again adds nothing to what already waits.
-    if (lines.empty() || lines.back() != text) lines.push_back(text);
+    // The same line again adds nothing to what already waits; a line said that reads as a mark is
+    // another line.
+    if (lines.empty() || lines.back().text != line.text || lines.back().mark != line.mark)
+        lines.push_back(std::move(line));
     if (frame->isHidden()) showChatAtSeat(seat);
 }
 
@@ -166,17 +180,18 @@ void TableDecorations::replaceChatWithSeat(int seat, const std::string& text) {
     // What the text replaced last left waiting goes: the text whole, or its end when a turn showed its
     // beginning. The lines said at the seat stay.
     if (const auto& last = replaced_[s]) {
-        if (taken_[s].cutLine == *last && !lines.empty()) lines.erase(lines.begin());
-        lines.erase(std::remove(lines.begin(), lines.end(), *last), lines.end());
+        const auto& cut = taken_[s].cutLine;
+        if (cut && cut->text == *last && !lines.empty()) lines.erase(lines.begin());
+        lines.erase(std::remove_if(lines.begin(), lines.end(), [&](const Line& line) { return line.text == *last; }),
+                    lines.end());
     }
     replaced_[s] = text.empty() ? std::nullopt : std::optional<std::string>(text);
-    if (!text.empty()) lines.insert(lines.begin(), text);
+    if (!text.empty()) lines.insert(lines.begin(), Line{text, false});
     showTurn(seat, true);
 }
 
 void TableDecorations::clearWaitingChat() {
     for (int seat = 0; seat <= kCentre; ++seat) clearWaitingChat(seat);
-    marks_.clear();
 }
 
 void TableDecorations::clearWaitingChat(int seat) {
@@ -187,31 +202,23 @@ void TableDecorations::clearWaitingChat(int seat) {
 
 void TableDecorations::showChatAtSeat(int seat) { showTurn(seat, false); }
 
-void TableDecorations::showMarkWithSeat(int seat, const std::string& text) {
-    if (seat < 0 || seat > kCentre || text.empty()) return;
-    marks_.emplace_back(seat, text);
-    showChatWithSeat(seat, text);
-}
+void TableDecorations::showMarkWithSeat(int seat, const std::string& text) { showLine(seat, {text, true}); }
 
 void TableDecorations::takeDownMarks() {
-    std::array<bool, kCentre + 1> touched{};
-    for (const auto& [seat, text] : marks_) {
+    for (int seat = 0; seat <= kCentre; ++seat) {
         const auto s = static_cast<size_t>(seat);
         auto& lines = waiting_[s];
         Taken& taken = taken_[s];
-        const bool cut = taken.cutLine == text;
-        if (cut && !lines.empty()) lines.erase(lines.begin());  // the rest of the mark the bubble shows
-        if (cut) taken = {};
-        taken.lines.erase(std::remove(taken.lines.begin(), taken.lines.end(), text), taken.lines.end());
-        lines.erase(std::remove(lines.begin(), lines.end(), text), lines.end());
-        touched[s] = true;
-    }
-    marks_.clear();
-    for (int seat = 0; seat <= kCentre; ++seat) {
-        if (!touched[static_cast<size_t>(seat)] || !isShowing(seat)) continue;
+        // A bubble showing the beginning of a mark shows nothing else; the rest waits, a mark too.
+        const bool cutMark = taken.cutLine && taken.cutLine->mark;
+        if (!cutMark && std::none_of(taken.lines.begin(), taken.lines.end(), isMark) &&
+            std::none_of(lines.begin(), lines.end(), isMark))
+            continue;
+        if (cutMark) taken = {};
+        taken.lines.erase(std::remove_if(taken.lines.begin(), taken.lines.end(), isMark), taken.lines.end());
+        lines.erase(std::remove_if(lines.begin(), lines.end(), isMark), lines.end());
+        if (!isShowing(seat)) continue;
         // What the bubble showed besides the marks waits in front again, and shows now.
-        auto& lines = waiting_[static_cast<size_t>(seat)];
-        Taken& taken = taken_[static_cast<size_t>(seat)];
         lines.insert(lines.begin(), taken.lines.begin(), taken.lines.end());
         taken = {};
         showTurn(seat, false);
@@ -356,11 +363,12 @@ void TableDecorations::showTurn(int seat, bool giveWay) {
     const auto s = static_cast<size_t>(seat);
     sys::RunLoop::main().cancel(bubbleTimers_[s]);
     bubbleTimers_[s] = 0;
-    auto& lines = waiting_[s];
-    if (lines.empty()) {
+    auto& waiting = waiting_[s];
+    if (waiting.empty()) {
         hideChat(seat);
         return;
     }
+    const std::vector<std::string> lines = textsOf(waiting);
     // Off the other bubbles showing and the play: in its area, else, where play lies in its area, over
     // the board.
     const ui::Rect area = bubbleArea(seat);
@@ -394,12 +402,12 @@ void TableDecorations::showTurn(int seat, bool giveWay) {
     const BubbleTurn& turn = placed->laid.turn;
     taken_[s] = {};
     if (turn.restOfFirst.empty()) {
-        taken_[s].lines.assign(lines.begin(), lines.begin() + static_cast<std::ptrdiff_t>(turn.linesShown));
+        taken_[s].lines.assign(waiting.begin(), waiting.begin() + static_cast<std::ptrdiff_t>(turn.linesShown));
     } else {
-        taken_[s].cutLine = lines.front();
+        taken_[s].cutLine = waiting.front();
     }
-    lines.erase(lines.begin(), lines.begin() + static_cast<std::ptrdiff_t>(turn.linesShown));
-    if (!turn.restOfFirst.empty()) lines.front() = turn.restOfFirst;
+    waiting.erase(waiting.begin(), waiting.begin() + static_cast<std::ptrdiff_t>(turn.linesShown));
+    if (!turn.restOfFirst.empty()) waiting.front().text = turn.restOfFirst;
     showRows(seat, turn.rows, ui::Font::systemFontOfSize(placed->laid.fontSize), placed->place);
     scheduleTurnEnd(seat);
 }
@@ -545,6 +553,7 @@ void TableDecorations::showFlyText(int32_t userId, int32_t amount, const std::op
 
     auto view = screen_.view();
     auto label = std::make_shared<ui::Label>(ui::Rect(0, 0, 160, 20));
+    label->setIdentifier(kFlyTextIdentifier);
     std::string text = amount > 0 ? "+" : "";
     text += std::to_string(amount);
     const ui::Font font = ui::Font::boldSystemFontOfSize(15);

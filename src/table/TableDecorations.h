@@ -89,6 +89,8 @@ struct TableDecorationGeometry {
 class TableDecorations {
 public:
     static constexpr int kCentre = 4;
+    // The identifier of a money fly-text's label, which shows only while it flies.
+    static constexpr const char* kFlyTextIdentifier = "flyText";
 
     struct Screen {
         std::function<std::shared_ptr<ui::View>()> view;
@@ -127,8 +129,9 @@ public:
     void clearWaitingChat(int seat);
     // A line that marks a seat for the round under way (a pass), shown as a chat line is.
     void showMarkWithSeat(int seat, const std::string& text);
-    // The deal is over: the marks of its rounds leave the bubbles, shown or waiting, and what waited
-    // behind them shows at once; a bubble left with nothing hides.
+    // The deal is over: the marks the table put up for its rounds leave the bubbles, shown or waiting,
+    // and what waited behind them shows at once; a bubble left with nothing hides. A line said at the
+    // table stays, whatever it reads.
     void takeDownMarks();
     // A view kept over the bubbles while it lies on the screen (the money flying, a turn bar), over
     // those kept before it.
@@ -143,6 +146,12 @@ public:
 
     // "+N" or "N" flying for the player; with an icon name, the icon flies beside the text.
     void showFlyText(int32_t userId, int32_t amount, const std::optional<std::string>& icon = std::nullopt);
+
+    // A line waiting for a bubble or shown in it: one said at the table, or a mark the table put up.
+    struct Line {
+        std::string text;
+        bool mark = false;
+    };
 
     void addGiftOnBoardWithPlayer(const PlayerPtr& player);
     void onShowGift(int32_t itemId, int32_t fromUser, int32_t toUser);
@@ -186,6 +195,7 @@ private:
                                                 const ShownPlay& play, const std::vector<ui::Rect>& taken) const;
     // Each bubble showing over play makes way; the bubbles with lines waiting look for a place.
     void keepOffPlay();
+    void showLine(int seat, Line line);
     void showTurn(int seat, bool giveWay);
     // The bubble hidden, what it showed waiting again in front of its other lines for its next check.
     void putBack(int seat);
@@ -201,14 +211,13 @@ private:
     // The lines a turn took from those waiting, to put back when the bubble makes way: the lines shown
     // whole, or the whole first line of which the turn showed the beginning.
     struct Taken {
-        std::vector<std::string> lines;
-        std::optional<std::string> cutLine;
+        std::vector<Line> lines;
+        std::optional<Line> cutLine;
     };
 
     TableDecorationGeometry geometry_;
     Screen screen_;
-    std::array<std::vector<std::string>, 5> waiting_;  // oldest first
-    std::vector<std::pair<int, std::string>> marks_;    // the rounds' marks of the deal under way
+    std::array<std::vector<Line>, 5> waiting_;  // oldest first
     std::vector<std::weak_ptr<ui::View>> keptOver_;     // in the order they are raised
     std::array<Taken, 5> taken_;
     std::array<std::optional<std::string>, 5> replaced_;  // the text replaceChatWithSeat put there last

@@ -3,8 +3,8 @@
 // step. Bai Cao as a punter at An's table and as the banker at my own; Xi Zach as the dealer at my own
 // table (a start refused for a short balance, a top-up taken from the table that my seat shows on the
 // way back and after the deal, Binh's draws, my examination, draw and stand) and as a punter at An's;
-// each through the stop with its results to continue. Leaving either kind of table, nothing of it
-// follows me.
+// each through the stop with its results to continue, the screen checked as the losers' money flies
+// (at my own tables and as a Bai Cao punter). Leaving either kind of table, nothing of it follows me.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -136,6 +136,8 @@ TEST_F(BankerScreenRoadTest, BaiCaoAsPunter) {
     ASSERT_TRUE(pump([&] { return table->isGameEnd(); }));
     ASSERT_LT(sys::RunLoop::main().now() - clicked, ui::Window::kMultiTapInterval);
     program->delegate()->window->tapView(*table->btnStart);
+    // My loss and Binh's fly to the middle, An's win to him.
+    settleAsTheMoneyFlies();
     ASSERT_TRUE(pump([] { return UIController::myInfo()->money() == 497000; }));
     ASSERT_TRUE(pump([&] { return bubbleText(*table, 0).find("6 points") != std::string::npos; })) << bubbleText(*table, 0);
     settle();
@@ -185,6 +187,7 @@ TEST_F(BankerScreenRoadTest, BaiCaoAsBanker) {
 
     tap(*table->btnStart);  // show all
     ASSERT_TRUE(pump([&] { return table->isGameEnd(); }));
+    settleAsTheMoneyFlies();
     ASSERT_TRUE(pump([&] { return bubbleText(*table, binh).find("9 points") != std::string::npos; }));
     settle();
     EXPECT_EQ(title(table->btnStart), text("ZUNO_continuee"));
@@ -206,7 +209,7 @@ TEST_F(BankerScreenRoadTest, BaiCaoAsBanker) {
 
 // My own Xi Zach table as the dealer: Binh sits and gets ready; a start refused for a short balance; the
 // deal; Binh draws and stands; on my turn I am called alone, examine Binh's hand by tapping his card
-// (asked once), draw and stand; the stop shows each result, and continue.
+// (asked once), draw and stand; the stop shows each result and Binh's loss, and continue.
 TEST_F(BankerScreenRoadTest, XiZachAsDealer) {
     ASSERT_NO_FATAL_FAILURE(start(500, StandinBanker::kXiZach, StandinTableKind::Empty));
     auto table = waitForTop<XiZachView>();
@@ -226,8 +229,8 @@ TEST_F(BankerScreenRoadTest, XiZachAsDealer) {
     settle();
     EXPECT_EQ(xiZach->dealCount(), 0);
 
-    // Binh: 10 + 2, draws 3 and 4 (19) and stands. I: 9 + 7, draw a 2 (18).
-    xiZach->setNextDeal({aceLowCards("9S 7C"), {}, aceLowCards("TS 2C"), {}}, aceLowCards("3D 4H 2S"));
+    // Binh: 10 + 2, draws 3 and 4 (19) and stands. I: 9 + 7, draw a 4 (20).
+    xiZach->setNextDeal({aceLowCards("9S 7C"), {}, aceLowCards("TS 2C"), {}}, aceLowCards("3D 4H 4S"));
     // Topped up from the table by a direct charge, I cover Binh's 2,000 now: he stakes it as the cards
     // come. My seat shows the new balance when the table is back on top.
     ASSERT_FALSE(table->btnNapWin->isHidden());
@@ -258,13 +261,16 @@ TEST_F(BankerScreenRoadTest, XiZachAsDealer) {
     ASSERT_EQ(title(table->btnAutoSelected), text("ZUNO_dangBai"));
     tap(*table->btnAutoSelected);
     ASSERT_TRUE(pump([&] { return table->isGameEnd(); }));
-    ASSERT_TRUE(pump([] { return UIController::myInfo()->money() == 48500; }));
-    EXPECT_EQ(signIn->balance(kMe), 48500);
-    EXPECT_EQ(table->lblMoney0->text(), amountShown(48500));
+    // Binh's stake lost flies from the top seat, past his stake, to the middle, and to me.
+    settleAsTheMoneyFlies();
+    ASSERT_TRUE(pump([] { return UIController::myInfo()->money() == 52500; }));
+    EXPECT_EQ(signIn->balance(kMe), 52500);
+    EXPECT_EQ(table->lblMoney0->text(), amountShown(52500));
     EXPECT_EQ(title(table->btnStart), text("ZUNO_continuee"));
     // The results: every hand open, each player's count in his bubble, nobody called any more.
     EXPECT_EQ(open(*table, binh), std::vector<bool>(4, true));
-    ASSERT_TRUE(pump([&] { return bubbleText(*table, 0).find("18 points") != std::string::npos; })) << bubbleText(*table, 0);
+    ASSERT_TRUE(pump([&] { return bubbleText(*table, 0).find("20 points") != std::string::npos; }))
+        << bubbleText(*table, 0);
     ASSERT_TRUE(pump([&] { return bubbleText(*table, binh).find("19 points") != std::string::npos; }))
         << bubbleText(*table, binh);
     settle();

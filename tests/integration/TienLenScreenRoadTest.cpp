@@ -119,6 +119,20 @@ protected:
         EXPECT_GT(flying, 0) << "no money flies at the deal's end";
     }
 
+    // A deal's end has taken the last round's passes out of the bubbles: no bubble shows one, nor has
+    // one waiting behind what it shows.
+    static void expectNoPassShows(TienLenView& table) {
+        const std::string pass = text("ZUNO_skip");
+        for (int seat = 0; seat <= TienLenView::kCentre; ++seat) {
+            auto bubble = table.bubble(seat);
+            EXPECT_FALSE(bubble && !bubble->isHidden() && textsIn(*bubble).find(pass) != std::string::npos)
+                << "bubble " << seat << " still shows the last round's pass: " << textsIn(*bubble);
+            const std::string waiting = table.chatPlayers()[static_cast<size_t>(seat)];
+            EXPECT_EQ(waiting.find(pass), std::string::npos)
+                << "bubble " << seat << " has the pass waiting: " << waiting;
+        }
+    }
+
     std::shared_ptr<StandinTienLen> tienLen, mienBac;
 };
 
@@ -160,7 +174,7 @@ TEST_F(TienLenScreenRoadTest, AcceptTheInvitationPlayADealAndGetReadyForTheNext)
     settle();
 
     // Pass (the button offers it with nothing selected, and asks first); Binh leads his 2 and is out,
-    // which ends the deal with my hand shown and my loss taken.
+    // which ends the deal with my hand shown and my loss taken, and takes my pass out of my bubble.
     EXPECT_EQ(table->btnStart->titleForState(ui::ControlState::Normal), Resources::getInstance().textForKey("ZUNO_skip"));
     tap(*table->btnStart);
     ASSERT_TRUE(pump([] { return !dialogText().empty(); }));
@@ -169,6 +183,7 @@ TEST_F(TienLenScreenRoadTest, AcceptTheInvitationPlayADealAndGetReadyForTheNext)
     ASSERT_TRUE(pump([] { return UIController::myInfo()->money() == 498000; }));
     settle();
     EXPECT_EQ(table->btnStart->titleForState(ui::ControlState::Normal), Resources::getInstance().textForKey("ZUNO_continuee"));
+    expectNoPassShows(*table);
     // Everyone talks at once over my hand shown: no bubble over another, a name, money or a card.
     everyBubbleSaysALongLine(*table->view(), {0, 1, 2, 3, TienLenView::kCentre},
                              [&](int bubble, const std::string& line) { table->showChatWithSeat(bubble, line); });
@@ -283,11 +298,7 @@ TEST_F(TienLenScreenRoadTest, MienBacLeadWithoutAPassThenPassToTheEnd) {
     ASSERT_TRUE(pump([] { return UIController::myInfo()->money() < 500000; }));
     settle();
     EXPECT_EQ(table->btnStart->titleForState(ui::ControlState::Normal), text("ZUNO_continuee"));
-    for (int seat = 0; seat <= TienLenView::kCentre; ++seat) {
-        auto bubble = table->bubble(seat);
-        EXPECT_FALSE(bubble && !bubble->isHidden() && textsIn(*bubble).find(text("ZUNO_skip")) != std::string::npos)
-            << "bubble " << seat << " still shows the last round's pass: " << textsIn(*bubble);
-    }
+    expectNoPassShows(*table);
     EXPECT_NE(textsIn(*table->bubble(0)).find("Lost the stake"), std::string::npos) << textsIn(*table->bubble(0));
     everyBubbleSaysALongLine(*table->view(), {0, 1, 2, 3, TienLenView::kCentre},
                              [&](int bubble, const std::string& line) { table->showChatWithSeat(bubble, line); });

@@ -17,6 +17,7 @@
 #include "support/UiTest.h"
 #include "table/CardView.h"
 #include "table/ShowsPlay.h"
+#include "table/TableDecorations.h"
 
 namespace zuno::testing {
 namespace {
@@ -138,6 +139,35 @@ TEST_F(LayoutCheckTest, LeavesAloneWhatIsMeantSo) {
     auto fly = label({300, 20, 80, 20}, "lblFly", "+500");
     ui::View::animate(1.0, [&] { fly->setFrame(ui::Rect(460, 20, 80, 20)); });
 
+    EXPECT_EQ(found(), std::vector<std::string>{});
+}
+
+// A table's money fly-text shows only while it flies: its way from where it shows to where it lands
+// must pass over no text, card or small picture at rest. What it has flown past counts no more.
+TEST_F(LayoutCheckTest, AMoneyFlyTextIsJudgedAlongItsWay) {
+    label({180, 100, 100, 20}, "lblStake", "2,000 Xu");
+    auto card = std::make_shared<CardView>(int8_t(0));
+    card->setFrame(ui::Rect(300, 200, 60, 80));
+    screen->view()->addSubview(card);
+    const auto flying = [&](ui::Point from, ui::Point to) {
+        auto fly = label({0, 0, 160, 20}, TableDecorations::kFlyTextIdentifier, "-2000");
+        fly->setTextAlignment(ui::TextAlignment::Center);
+        fly->setCenter(from);
+        ui::View::animate(1.0, [&] { fly->setCenter(to); });
+        return fly;
+    };
+    // Through the stake, and onto the corner of the card.
+    auto overStake = flying({100, 110}, {380, 110});
+    auto overCard = flying({250, 260}, {320, 190});
+    EXPECT_EQ(found(), (std::vector<std::string>{"flight-over: Label 'flyText' \"-#\" flying over Label 'lblStake'",
+                                                 "flight-over: Label 'flyText' \"-#\" flying over a card"}));
+    overStake->removeFromSuperview();
+    overCard->removeFromSuperview();
+
+    // Past the stake already; one that runs beside it.
+    auto past = flying({100, 140}, {330, 110});
+    run(0.8);
+    flying({100, 140}, {330, 140});
     EXPECT_EQ(found(), std::vector<std::string>{});
 }
 

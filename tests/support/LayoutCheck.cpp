@@ -8,6 +8,7 @@
 #include <cstdlib>
 #include <fstream>
 #include <map>
+#include <optional>
 #include <set>
 #include <sstream>
 #include <typeinfo>
@@ -33,6 +34,7 @@
 #include "support/DrawnPlay.h"
 #include "support/LanguageWords.h"
 #include "table/CardView.h"
+#include "table/TableDecorations.h"
 #include "tools/artwork/PicturePixels.h"
 
 namespace zuno::testing {
@@ -53,6 +55,8 @@ constexpr double kFocusedFieldHiddenShare = 0.25;
 // Sample step over a card when looking for its visible strip, and the strip's least size.
 constexpr double kCardSampleStep = 2.0;
 constexpr int kCardStripSamples = 4;
+// How far apart, in points, a fly-text's way is looked at.
+constexpr double kFlightSampleStep = 2.0;
 
 std::string className(const std::type_info& type) {
     int status = 0;
@@ -673,6 +677,7 @@ private:
         checkPictureOverlaps(cards, pictures);
         checkControlOverlaps();
         checkBubbles(texts, cards);
+        checkFlights(texts, cards, pictures);
         for (size_t i = 0; i < texts.size(); ++i) {
             for (size_t j = i + 1; j < texts.size(); ++j) {
                 const auto& a = texts[i];
@@ -699,6 +704,54 @@ private:
                 if (both.width() <= 1 || both.height() <= 1) continue;
                 add(*t.drawn, "texts-overlap", describe(*t.drawn->view) + " and a card",
                     frameText(t.box) + " and " + describe(*card->view) + " " + frameText(card->clipped));
+            }
+        }
+    }
+
+    // A table's money fly-text shows only while it flies: it is judged along the rest of its way, from
+    // where it shows now to where it lands, against the texts (a bubble's lines among them), cards and
+    // small pictures at rest. Its way is a straight line, whatever the pace along it.
+    void checkFlights(const std::vector<TextBox>& texts, const std::vector<const Drawn*>& cards,
+                      const std::vector<const Drawn*>& pictures) {
+        for (const auto& d : walk_.drawn()) {
+            auto label = dynamic_cast<const ui::Label*>(d.view);
+            const std::string* text = shownText(*d.view);
+            if (!label || !text || text->empty() || d.view->identifier() != TableDecorations::kFlyTextIdentifier ||
+                !d.animating || !d.view->superviewPointer())
+                continue;
+            const ui::View* into = d.window ? nullptr : walk_.root();
+            const ui::Point shows = d.view->superviewPointer()->convertPointToView(d.view->presentedCenter(), into);
+            const ui::Point lands = d.rect.center();
+            const double air = 0.15 * label->font().pointSize();
+            const ui::Rect atRest = measure(*label, *text, d.rect).drawnBox.insetBy(0.5, air);
+            const double way = std::hypot(lands.x - shows.x, lands.y - shows.y);
+            const int steps = std::max(1, int(std::ceil(way / kFlightSampleStep)));
+            const auto wayOver = [&](const ui::Rect& other) -> std::optional<ui::Rect> {
+                for (int step = 0; step <= steps; ++step) {
+                    const double t = double(step) / steps;
+                    const ui::Rect box = atRest.offsetBy((shows.x - lands.x) * (1 - t), (shows.y - lands.y) * (1 - t));
+                    const ui::Rect both = box.intersection(other);
+                    if (both.width() > 1 && both.height() > 1) return box;
+                }
+                return std::nullopt;
+            };
+            const std::string flying = describe(*d.view) + " \"" + stableText(*text) + "\" flying over ";
+            for (const auto& t : texts) {
+                if (t.drawn->layer != d.layer) continue;
+                if (auto at = wayOver(t.box))
+                    add(d, "flight-over", flying + describe(*t.drawn->view),
+                        frameText(*at) + " and " + frameText(t.box));
+            }
+            for (const auto* group : {&cards, &pictures}) {
+                for (const Drawn* other : *group) {
+                    // It flies over the bubbles on purpose; their lines are among the texts.
+                    if (other->layer != d.layer || isBubble(*other->view)) continue;
+                    if (auto at = wayOver(other->clipped)) {
+                        const std::string over = isCard(*other->view) ? "a card" : describe(*other->view);
+                        add(d, "flight-over", flying + over,
+                            frameText(*at) + " and " + describe(*other->view) + " " + frameText(other->clipped));
+                    }
+                }
             }
         }
     }

@@ -12,6 +12,9 @@
 //                  road's settled screen only one that repeats for ever), and the content of a scroll
 //                  view beyond its visible bounds.
 //   texts-overlap  two texts of different views whose drawn text boxes overlap, or a text over a card.
+//   flight-over    a table's money fly-text, which shows only while it flies, whose way from where it
+//                  shows to where it lands passes over a text at rest (a name, a stake, a bubble's
+//                  line), a card or a small picture.
 //   bubble-over    a table's chat bubble showing over another one, over a text of another view (a
 //                  name, money), over a card, or over play: the Blocks well during a game, the next
 //                  piece, the opponent's gauge, a board's pieces, where they are drawn

@@ -2,6 +2,7 @@
 
 #include <cxxabi.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <fstream>
 #include <functional>
@@ -43,6 +44,7 @@
 #include "support/PlatformReset.h"
 #include "support/RasterCompare.h"
 #include "support/TurnClockRun.h"
+#include "table/TableDecorations.h"
 
 namespace zuno::testing {
 
@@ -272,6 +274,26 @@ void ProgramRoadTest::settle() {
     expectWindowsLaidOut("settled");
     expectWindowFrameAsFullRedraw();
     expectTurnActions();
+}
+
+namespace {
+bool showsMoneyFlying(const ui::View& view) {
+    if (view.isHidden()) return false;
+    if (view.identifier() == TableDecorations::kFlyTextIdentifier) return true;
+    const auto& subviews = view.subviews();
+    return std::any_of(subviews.begin(), subviews.end(), [](const auto& sub) { return showsMoneyFlying(*sub); });
+}
+}  // namespace
+
+void ProgramRoadTest::settleAsTheMoneyFlies() {
+    const bool flies = pump([] {
+        const auto windows = ui::Application::shared().windows();
+        return std::any_of(windows.begin(), windows.end(),
+                           [](const auto& window) { return showsMoneyFlying(*window); });
+    });
+    if (flies) expectWindowsLaidOut("the money flying");
+    else ADD_FAILURE() << "no money flies at the deal's end";
+    settle();
 }
 
 namespace {

@@ -61,6 +61,10 @@ protected:
     // by the window's partial frames as a full redraw draws it, and at a table lighting the actions
     // of my turn only on my turn (support/TurnActions.h).
     void settle();
+    // At a table's deal's end, once its money flies (a fly-text shows, which it does only while it moves,
+    // so that no settled screen shows it): the windows are checked with each fly-text judged along the
+    // rest of its way over the deal's end as it rests (support/LayoutCheck.h); then settle().
+    void settleAsTheMoneyFlies();
     // At the table on top, my turn runs out with no action of mine: the clock runs until my turn's
     // clock shows empty, which must take the seconds the stand-in gives the turn, and nothing may end
     // my turn before; then, where the table passes for me, my table's request must reach the stand-in

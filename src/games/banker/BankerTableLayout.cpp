@@ -63,11 +63,13 @@ TableDecorationGeometry decorations() {
                        aboveMyCards.center()};
     g.bubbleAreas = {aboveMyCards, rightSeat, topSeat, leftSeat, aboveMyCards};
     g.myHand = ui::Rect(aboveMyCards.x(), aboveMyCards.maxY(), aboveMyCards.width(), 320 - aboveMyCards.maxY());
-    // A fly-text runs between the seat, where no text lies, and its own point in the middle: over my
-    // avatar and the top seat's, beside a side seat's towards the middle, above its stake.
-    // Mine runs above my name and money, off them, towards the middle.
-    g.flyTextPoints = {ui::Point{114, 226}, {384, 112}, {122, 26}, {96, 112}};
-    g.flyTextInner = {ui::Point{240, 204}, {330, 176}, {240, 112}, {150, 176}};
+    // A fly-text runs between its seat and its own point towards the middle in a lane where nothing
+    // lies, so that a deal's end reads whole while the money flies: a side seat's under its bubble's
+    // line, over its stake (Bai Cao's and Xi Zach's alike); the top seat's under its bubble's line,
+    // over its stake, from under its avatar; mine from over my name up beside my cards, left of my
+    // bubble's line and right of the left seat's cards.
+    g.flyTextPoints = {ui::Point{110, 228.5}, {392, 124}, {125, 87}, {88, 124}};
+    g.flyTextInner = {ui::Point{114, 180}, {290, 124}, {240, 87}, {190, 124}};
     // Gifts: mine two by two between the left seat's cards and mine, above my name; a side seat's in a
     // row beside its avatar, above its stake; the top seat's under its names.
     g.giftFirst = {ui::Point{97, 191}, {411, 125}, {85, 55}, {69, 125}};

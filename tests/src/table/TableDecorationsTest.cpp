@@ -190,6 +190,34 @@ TEST_F(Decorations, ALongLineShowsWholeWrappedInsideTheScreen) {
     EXPECT_EQ(turns.back().find(mark, mark.size()), std::string::npos) << "the last turn ends the line";
 }
 
+// A deal's end takes down the marks the table put up (a pass), shown, waiting or cut short, and shows
+// what waited behind them at once; a line said at the table stays, even one that reads like a mark.
+TEST_F(Decorations, ADealsEndTakesDownTheTablesMarksAndNoLineSaid) {
+    auto d = make(TableDecorationGeometry::cardTable());
+    d->showChatWithSeat(0, "Pass");  // said, with the table's mark waiting behind it
+    d->showMarkWithSeat(0, "Pass");
+    d->showChatWithSeat(1, "Pass");  // said alone
+    d->showMarkWithSeat(2, "Pass");  // the table's mark alone
+    d->showMarkWithSeat(3, "Pass");  // the table's mark, with a line said behind it
+    d->showChatWithSeat(3, "Pass");
+    std::string speech;  // a mark too long for one turn, cut short, with a line said behind it
+    for (int i = 0; i < 12; ++i) speech += "the table's own long notice ";
+    d->showMarkWithSeat(TableDecorations::kCentre, speech);
+    d->showChatWithSeat(TableDecorations::kCentre, "hello");
+    ASSERT_NE(d->chatPlayers()[TableDecorations::kCentre].rfind("\u2026", 0), std::string::npos) << "cut short";
+
+    d->takeDownMarks();
+    for (int seat : {0, 1, 3}) {
+        EXPECT_FALSE(bubbles[static_cast<size_t>(seat)]->isHidden()) << seat;
+        EXPECT_EQ(shown(seat), "Pass") << seat;
+    }
+    EXPECT_TRUE(bubbles[2]->isHidden());
+    EXPECT_EQ(shown(TableDecorations::kCentre), "hello");
+    EXPECT_EQ(d->chatPlayers(), (std::array<std::string, 5>{}));
+    run(4.01);
+    for (const auto& bubble : bubbles) EXPECT_TRUE(bubble->isHidden());
+}
+
 // Above my cards, a long line shows in as many rows as the room above them holds, its turns never over
 // them; a seat's bubble beside them keeps off them too.
 TEST_F(Decorations, NoBubbleLiesOverMyCards) {

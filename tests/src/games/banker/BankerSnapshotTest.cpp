@@ -1,5 +1,6 @@
 // Pictures of the Bai Cao and Xi Zach tables: a deal with my cards backed, cards partly shown, the
-// stop with result texts; a Xi Zach turn announced with a five-card hand, the dealer's examination.
+// stop with result texts; a Xi Zach turn announced with a five-card hand, the dealer's examination, a
+// deal lost by the punters as the money flies.
 #include <gtest/gtest.h>
 
 #include "games/banker/BaiCaoView.h"
@@ -74,6 +75,27 @@ TEST_F(BankerSnapshots, XiZachTurnFiveCardsAndTheDealersExamination) {
     table->moveWithPlayerId(30, aceLowCards("2S 3C 4D 5H 6S"));
     run(1);
     EXPECT_TRUE(matchesReference(*table->view(), "banker_xizach_examined"));
+}
+
+// A Xi Zach deal lost by the punters as their money flies to the middle and the dealer's to him: every
+// loss runs clear of its seat's stake, names, bubble and cards.
+TEST_F(BankerSnapshots, XiZachLostByThePuntersAsTheMoneyFlies) {
+    auto table = opened<XiZachView>(2, 20);
+    table->startWithInterval(20, 10, aceLowCards("9S 7C"));
+    run(2);
+    table->getCardWithPlayerId(10, aceLowCard("2D"));
+    run(1);
+    table->stopGame();
+    table->showCardsWithPlayers({{10, aceLowCards("9S 7C 2D")},
+                                 {30, aceLowCards("TH 7S")},
+                                 {40, aceLowCards("KC 6D")},
+                                 {20, aceLowCards("TS 9C")}});
+    for (auto [who, text] : {std::pair{10, "18 points"}, {30, "17 points"}, {40, "16 points"}, {20, "19 points"}}) {
+        table->onChatFromWithId(who, std::nullopt, text);
+        table->showFlyTextWirhFromId(who, who == 20 ? 6000 : -2000);
+    }
+    run(0.6);
+    EXPECT_TRUE(matchesReference(*table->view(), "banker_xizach_lost"));
 }
 
 // Four gifts at every seat lie beside it, over no button, name, money, mark or card: five cards in

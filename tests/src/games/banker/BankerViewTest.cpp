@@ -12,6 +12,7 @@
 #include "platform/media/Sound.h"
 #include "shell/Resources.h"
 #include "src/table/TableFixture.h"
+#include "support/LayoutCheck.h"
 #include "support/ViewTexts.h"
 
 namespace zuno::testing {
@@ -429,6 +430,42 @@ TEST_F(BankerTable, MyFlyTextPassesClearOfMyNameAndMoney) {
                 EXPECT_FALSE(drawn.intersects(mine->frame())) << "at step " << step << ": " << drawn.x() << "," << drawn.y();
             EXPECT_FALSE(drawn.intersects(table->ava0->frame())) << "at step " << step;
             run(0.25);
+        }
+    }
+}
+
+// A deal's end reads whole while the money flies: each seat's loss or win, along all its way, passes
+// over no stake, name, money, bubble's line, avatar or card, every hand full (five cards at Xi Zach).
+// The banker (an, at my left) wins from every punter, then pays every one.
+TEST_F(BankerTable, ADealsEndReadsWholeWhileTheMoneyFlies) {
+    for (int8_t game : {int8_t{11}, int8_t{2}}) {
+        for (int32_t punters : {-2000, 2000}) {
+            SCOPED_TRACE(std::string(game == 11 ? "Bai Cao" : "Xi Zach") + ", punters " + std::to_string(punters));
+            std::shared_ptr<BankerTableView> table;
+            if (game == 11) table = baiCao(20);
+            else table = xiZach(20);
+            for (int32_t who : {10, 30, 40}) table->setMoneyOnBoardWithWho(2000, who);
+            const int cards = game == 11 ? 3 : 5;
+            table->startWithInterval(20, 10, game == 11 ? Bytes{0, 20, 40} : Bytes{0, 36});
+            run(3);
+            int8_t drawn = 4;
+            for (int32_t who : {10, 20, 30, 40})
+                for (int card = 2; game == 2 && card < cards; ++card) table->getCardWithPlayerId(who, drawn++);
+            run(1);
+            table->stopGame();
+            std::vector<BankerHand> hands;
+            for (int32_t who : {10, 20, 30, 40}) {
+                hands.push_back({who, {}});
+                for (int card = 0; card < cards; ++card)
+                    hands.back().cards.push_back(static_cast<int8_t>(who / 10 + 4 * card));
+            }
+            table->showCardsWithPlayers(hands);
+            for (int32_t who : {10, 20, 30, 40}) {
+                table->onChatFromWithId(who, std::nullopt, game == 11 ? "6 points" : "Bust (24)");
+                table->showFlyTextWirhFromId(who, who == 20 ? -3 * punters : punters);
+            }
+            expectKnownLayout(checkLayoutOfView(*table->view()), "the money flying");
+            run(2);
         }
     }
 }
