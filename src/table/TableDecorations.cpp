@@ -46,7 +46,7 @@ std::vector<std::string> textsOf(const std::vector<TableDecorations::Line>& line
     return texts;
 }
 
-bool isMark(const TableDecorations::Line& line) { return line.mark; }
+bool isMark(const TableDecorations::Line& line) { return line.kind == TableDecorations::Line::Kind::Mark; }
 
 size_t lettersOf(const BubbleTurn& turn) {
     size_t letters = 0;
@@ -159,7 +159,7 @@ std::array<std::string, 5> TableDecorations::chatPlayers() const {
     return texts;
 }
 
-void TableDecorations::showChatWithSeat(int seat, const std::string& text) { showLine(seat, {text, false}); }
+void TableDecorations::showChatWithSeat(int seat, const std::string& text) { showLine(seat, {text, Line::Kind::Said}); }
 
 void TableDecorations::showLine(int seat, Line line) {
     if (seat < 0 || seat > kCentre || !screen_.bubble || line.text.empty()) return;
@@ -168,7 +168,7 @@ void TableDecorations::showLine(int seat, Line line) {
     auto& lines = waiting_[static_cast<size_t>(seat)];
     // The same line again adds nothing to what already waits; a line said that reads as a mark is
     // another line.
-    if (lines.empty() || lines.back().text != line.text || lines.back().mark != line.mark)
+    if (lines.empty() || lines.back().text != line.text || lines.back().kind != line.kind)
         lines.push_back(std::move(line));
     if (frame->isHidden()) showChatAtSeat(seat);
 }
@@ -177,16 +177,11 @@ void TableDecorations::replaceChatWithSeat(int seat, const std::string& text) {
     if (seat < 0 || seat > kCentre) return;
     const auto s = static_cast<size_t>(seat);
     auto& lines = waiting_[s];
-    // What the text replaced last left waiting goes: the text whole, or its end when a turn showed its
-    // beginning. The lines said at the seat stay.
-    if (const auto& last = replaced_[s]) {
-        const auto& cut = taken_[s].cutLine;
-        if (cut && cut->text == *last && !lines.empty()) lines.erase(lines.begin());
-        lines.erase(std::remove_if(lines.begin(), lines.end(), [&](const Line& line) { return line.text == *last; }),
-                    lines.end());
-    }
-    replaced_[s] = text.empty() ? std::nullopt : std::optional<std::string>(text);
-    if (!text.empty()) lines.insert(lines.begin(), Line{text, false});
+    // What the last call left waiting goes: the call whole, or its end when a turn showed its beginning.
+    // The lines said at the seat stay, one that reads as the call too.
+    lines.erase(std::remove_if(lines.begin(), lines.end(), [](const Line& line) { return line.kind == Line::Kind::Call; }),
+                lines.end());
+    if (!text.empty()) lines.insert(lines.begin(), Line{text, Line::Kind::Call});
     showTurn(seat, true);
 }
 
@@ -197,12 +192,11 @@ void TableDecorations::clearWaitingChat() {
 void TableDecorations::clearWaitingChat(int seat) {
     if (seat < 0 || seat > kCentre) return;
     waiting_[static_cast<size_t>(seat)].clear();
-    replaced_[static_cast<size_t>(seat)].reset();
 }
 
 void TableDecorations::showChatAtSeat(int seat) { showTurn(seat, false); }
 
-void TableDecorations::showMarkWithSeat(int seat, const std::string& text) { showLine(seat, {text, true}); }
+void TableDecorations::showMarkWithSeat(int seat, const std::string& text) { showLine(seat, {text, Line::Kind::Mark}); }
 
 void TableDecorations::takeDownMarks() {
     for (int seat = 0; seat <= kCentre; ++seat) {
@@ -210,7 +204,7 @@ void TableDecorations::takeDownMarks() {
         auto& lines = waiting_[s];
         Taken& taken = taken_[s];
         // A bubble showing the beginning of a mark shows nothing else; the rest waits, a mark too.
-        const bool cutMark = taken.cutLine && taken.cutLine->mark;
+        const bool cutMark = taken.cutLine && isMark(*taken.cutLine);
         if (!cutMark && std::none_of(taken.lines.begin(), taken.lines.end(), isMark) &&
             std::none_of(lines.begin(), lines.end(), isMark))
             continue;

@@ -147,10 +147,13 @@ public:
     // "+N" or "N" flying for the player; with an icon name, the icon flies beside the text.
     void showFlyText(int32_t userId, int32_t amount, const std::optional<std::string>& icon = std::nullopt);
 
-    // A line waiting for a bubble or shown in it: one said at the table, or a mark the table put up.
+    // A line waiting for a bubble or shown in it: one said at the table, a mark the table put up, or
+    // the call that replaceChatWithSeat puts there. The table takes down its own lines by their kind,
+    // never by their text: a line said at a seat may read like one of them.
     struct Line {
+        enum class Kind { Said, Mark, Call };
         std::string text;
-        bool mark = false;
+        Kind kind = Kind::Said;
     };
 
     void addGiftOnBoardWithPlayer(const PlayerPtr& player);
@@ -220,7 +223,6 @@ private:
     std::array<std::vector<Line>, 5> waiting_;  // oldest first
     std::vector<std::weak_ptr<ui::View>> keptOver_;     // in the order they are raised
     std::array<Taken, 5> taken_;
-    std::array<std::optional<std::string>, 5> replaced_;  // the text replaceChatWithSeat put there last
     std::array<sys::RunLoop::TimerId, 5> bubbleTimers_{};
     sys::RunLoop::TimerId playCheck_ = 0;
     std::array<std::vector<std::shared_ptr<ui::View>>, 5> bubbleRows_;

@@ -311,6 +311,12 @@ TEST_F(Decorations, BubblesAtOnePlaceTakeTurnsAndLoseNoLine) {
     run(4.01);
     EXPECT_TRUE(bubbles[4]->isHidden());
     EXPECT_EQ(shown(0), "mine");
+
+    // The next call takes the last one's place, not a line said at the seat that reads as it.
+    d->replaceChatWithSeat(4, "An, one more card?");
+    d->showChatWithSeat(4, "An, one more card?");
+    d->replaceChatWithSeat(4, "Binh, one more card?");
+    EXPECT_EQ(shown(4) + " / " + d->chatPlayers()[4], "Binh, one more card?, An, one more card? / ");
 }
 
 // Bubbles whose areas overlap never lie over one another: a bubble moves aside within its area where
