@@ -71,18 +71,26 @@ const Label::Lines& Label::linesFor(const Rect& box) {
     l.minimumFontSize = minimumFontSize_;
     l.truncates = truncatesOnPurpose_;
     l.breaksLongWords = breaksLongWords_;
-    l.font = fittingFont(box.width());
+    Laid laid = layOut(box.size);
+    l.font = laid.font;
+    l.lines = std::move(laid.lines);
+    l.widths.clear();
+    for (const auto& line : l.lines) l.widths.push_back(l.font.widthOfText(line));
+    return l;
+}
+
+Label::Laid Label::layOut(Size box) const {
+    Laid laid{fittingFont(box.width), {}};
+    if (!text_) return laid;
     int maxLines = lines_;
-    if (maxLines == 0) maxLines = std::max(1, int(std::floor(box.height() / l.font.lineHeight())));
+    if (maxLines == 0) maxLines = std::max(1, int(std::floor(box.height / laid.font.lineHeight())));
     LineBreakMode mode = lines_ == 1 && lineBreak_ == LineBreakMode::WordWrap ? LineBreakMode::Clip : lineBreak_;
     // A text cut on purpose shows where it was cut, never the sliver of a letter at the edge.
     if (truncatesOnPurpose_ && (mode == LineBreakMode::Clip || mode == LineBreakMode::WordWrap)) {
         mode = LineBreakMode::TailTruncation;
     }
-    l.lines = l.font.wrap(*text_, box.width(), maxLines, mode, breaksLongWords_);
-    l.widths.clear();
-    for (const auto& line : l.lines) l.widths.push_back(l.font.widthOfText(line));
-    return l;
+    laid.lines = laid.font.wrap(*text_, box.width, maxLines, mode, breaksLongWords_);
+    return laid;
 }
 
 void Label::drawTextInRect(Canvas& canvas, const Rect& box) {

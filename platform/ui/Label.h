@@ -58,6 +58,14 @@ public:
     virtual void drawTextInRect(Canvas& canvas, const Rect& rect);
     Size sizeThatFits(Size size) const override;
 
+    // The text as the label draws it in a box of that size: its lines, broken and cut as drawn, in
+    // the font they are drawn in (smaller where the label shrinks a text to fit).
+    struct Laid {
+        Font font;
+        std::vector<std::string> lines;
+    };
+    Laid layOut(Size box) const;
+
 private:
     Font fittingFont(double width) const;
     // The lines of the text broken for a box, kept until the text, its font or the box changes.

@@ -82,9 +82,19 @@ int SegmentedControl::segmentAtPoint(Point p) const {
     return std::clamp(i, 0, numberOfSegments() - 1);
 }
 
-void SegmentedControl::drawRect(Canvas& canvas, const Rect&) {
+Rect SegmentedControl::segmentRect(int segment) const {
     Rect b = bounds().insetBy(0.5, 0.5);
     double w = segments_.empty() ? b.width() : b.width() / double(segments_.size());
+    return Rect(b.x() + w * double(segment), b.y(), w, b.height());
+}
+
+std::string SegmentedControl::shownTitleForSegment(int segment) const {
+    if (segment < 0 || segment >= numberOfSegments() || segments_[size_t(segment)].image) return {};
+    return font_.truncate(segments_[size_t(segment)].title, segmentRect(segment).width() - 6, LineBreakMode::TailTruncation);
+}
+
+void SegmentedControl::drawRect(Canvas& canvas, const Rect&) {
+    Rect b = bounds().insetBy(0.5, 0.5);
     canvas.save();
     canvas.beginPath();
     canvas.addRoundedRect(b, 5);
@@ -92,7 +102,7 @@ void SegmentedControl::drawRect(Canvas& canvas, const Rect&) {
     canvas.setFillColor(Color::white(0.95));
     canvas.fillRect(b);
     for (size_t i = 0; i < segments_.size(); ++i) {
-        Rect seg(b.x() + w * double(i), b.y(), w, b.height());
+        Rect seg = segmentRect(int(i));
         bool on = int(i) == selected_;
         if (on) {
             canvas.setFillColor(tint_);
@@ -102,7 +112,7 @@ void SegmentedControl::drawRect(Canvas& canvas, const Rect&) {
         if (s.image) {
             canvas.drawImage(*s.image, placeContent(s.image->size(), seg, ContentMode::Center));
         } else {
-            std::string t = font_.truncate(s.title, seg.width() - 6, LineBreakMode::TailTruncation);
+            std::string t = shownTitleForSegment(int(i));
             double tw = font_.widthOfText(t);
             Color c = on ? Color::white() : Color::darkGray();
             if (!s.enabled) c = c.withAlpha(0.4);

@@ -25,6 +25,8 @@ public:
     void removeAllSegments();
     void setTitle(const std::string& title, int segment);
     std::string titleForSegmentAtIndex(int segment) const;
+    // The title as drawn: cut with "..." where it is wider than its segment.
+    std::string shownTitleForSegment(int segment) const;
     void setImage(ImagePtr image, int segment);
     using Control::setEnabled;
     void setEnabled(bool on, int segment);
@@ -41,6 +43,7 @@ public:
     void endTracking(const Touch& touch, const Event& event) override;
 
 private:
+    Rect segmentRect(int segment) const;
     struct Segment {
         std::string title;
         ImagePtr image;

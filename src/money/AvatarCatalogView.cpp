@@ -107,6 +107,11 @@ void AvatarCatalogView::drawCategoryRow(const std::vector<std::shared_ptr<Catego
         button->setFrame(ui::Rect(x, secondRow ? style.secondRowY : style.firstRowY, style.width, style.height));
         button->setTitle(category->name().value_or(std::string()));
         button->titleLabel()->setFont(ui::Font::boldSystemFontOfSize(style.fontSize));
+        // A category's name wider than its tab gets smaller rather than cut (cut, the kinds of shirt
+        // all read "Áo..."), with room on either side that keeps it apart from its neighbours'.
+        button->titleLabel()->setAdjustsFontSizeToFitWidth(true);
+        button->titleLabel()->setMinimumFontSize(kLeastTabFontSize);
+        button->setContentEdgeInsets({0, kTabTitleMargin, 0, kTabTitleMargin});
         button->setTitleColor(ui::Color::white());
         button->setTag(category->categoryId() + 6);
         button->setShowsTouchWhenHighlighted(true);

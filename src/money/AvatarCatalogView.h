@@ -35,6 +35,10 @@ class AvatarCatalogView : public ZunoViewController, public ui::ScrollViewDelega
 public:
     static constexpr double kIconPollSeconds = 0.033;
     static constexpr double kIconWaitSeconds = 3;
+    // The smallest size a tab's title shrinks to (a name wider still is cut), and the room it leaves
+    // on either side.
+    static constexpr double kLeastTabFontSize = 8;
+    static constexpr double kTabTitleMargin = 2;
 
     explicit AvatarCatalogView(std::string nibName);
     ~AvatarCatalogView() override;

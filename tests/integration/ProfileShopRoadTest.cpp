@@ -63,6 +63,24 @@ protected:
 
     std::shared_ptr<StandinSession> client() const { return server.latestClient(); }
 
+    // The profile from the main menu, once its first tab shows.
+    std::shared_ptr<ProfileView> openProfile() {
+        menu->doShowProfile(nullptr);
+        auto profile = waitForTop<ProfileView>();
+        if (!profile || !pump([&] { return profile->viewingTabIndex() == 1; })) return nullptr;
+        settle();
+        return profile;
+    }
+    // The profile's wardrobe tab, once its first row of tabs and a category's items show.
+    std::shared_ptr<AvatarStoreView> openWardrobe(ProfileView& profile) {
+        tap(*profile.btnTabStore);
+        auto store = std::dynamic_pointer_cast<StoreView>(profile.wardrobeTab());
+        if (!store) return nullptr;
+        auto wardrobe = store->avatarStoreView();
+        if (!pump([&] { return wardrobe->firstRow().size() == 5 && wardrobe->shownItems(); })) return nullptr;
+        return wardrobe;
+    }
+
     std::shared_ptr<StandinProfileShop> shop;
     std::shared_ptr<MainView> menu;
 };
@@ -169,11 +187,8 @@ TEST_F(ProfileShopRoadTest, ProfileWardrobeAndShop) {
     settle();
 
     // The wardrobe: the worn hair is taken off, then put on again.
-    tap(*profile->btnTabStore);
-    auto store = std::dynamic_pointer_cast<StoreView>(profile->wardrobeTab());
-    ASSERT_TRUE(store);
-    auto wardrobe = store->avatarStoreView();
-    ASSERT_TRUE(pump([&] { return wardrobe->firstRow().size() == 5 && wardrobe->shownItems(); }));
+    auto wardrobe = openWardrobe(*profile);
+    ASSERT_TRUE(wardrobe);
     EXPECT_EQ(wardrobe->layers().count(), 3u);
     settle();
     const int32_t hair = wardrobe->shownItems()->userItemsList().at(0)->userItemId();
@@ -279,22 +294,19 @@ TEST_F(ProfileShopRoadTest, ProfileWardrobeAndShop) {
     // The wardrobe lists what was bought.
     shopScreen->navigationController()->popViewControllerAnimated(true);
     ASSERT_TRUE(waitForTop<MainView>());
-    menu->doShowProfile(nullptr);
-    profile = waitForTop<ProfileView>();
+    profile = openProfile();
     ASSERT_TRUE(profile);
-    ASSERT_TRUE(pump([&] { return profile->viewingTabIndex() == 1; }));
-    settle();
-    tap(*profile->btnTabStore);
-    store = std::dynamic_pointer_cast<StoreView>(profile->wardrobeTab());
-    wardrobe = store->avatarStoreView();
-    ASSERT_TRUE(pump([&] { return wardrobe->shownItems() && wardrobe->shownItems()->categoryId() == 3; }));
+    wardrobe = openWardrobe(*profile);
+    ASSERT_TRUE(wardrobe);
+    ASSERT_TRUE(pump([&] { return wardrobe->shownItems()->categoryId() == 3; }));
     bool bought = false;
     for (const auto& item : wardrobe->shownItems()->userItemsList()) bought |= item->itemId() == woman + 322;
     EXPECT_TRUE(bought);
 }
 
-// The shop's category tabs read in the language the client shows, as every text the server makes up.
-TEST_F(ProfileShopRoadTest, TheShopsTabsReadInTheClientsLanguage) {
+// The shop's and the wardrobe's category tabs read in the language the client shows, as every text
+// the server makes up; the wardrobe's narrower tabs show the three kinds of shirt whole.
+TEST_F(ProfileShopRoadTest, TheShopsAndWardrobesTabsReadInTheClientsLanguage) {
     ASSERT_NO_FATAL_FAILURE(switchLanguageOnTheLoginScreen());
     ASSERT_NO_FATAL_FAILURE(signInFromTheLoginScreen("lan", "hoa sen"));
     menu = std::dynamic_pointer_cast<MainView>(program->navigation().topViewController());
@@ -307,4 +319,18 @@ TEST_F(ProfileShopRoadTest, TheShopsTabsReadInTheClientsLanguage) {
     std::vector<std::string> tabs;
     for (const auto& tab : avatars->firstRow()) tabs.push_back(tab->currentTitle().value_or(""));
     EXPECT_EQ(tabs, (std::vector<std::string>{"Tóc", "Áo", "Quần", "Giày", "Mũ"}));
+
+    shopScreen->navigationController()->popViewControllerAnimated(true);
+    ASSERT_TRUE(waitForTop<MainView>());
+    auto profile = openProfile();
+    ASSERT_TRUE(profile);
+    auto wardrobe = openWardrobe(*profile);
+    ASSERT_TRUE(wardrobe);
+    settle();
+    tap(*wardrobe->firstRow().at(1));
+    ASSERT_TRUE(pump([&] { return wardrobe->secondRow().size() == 3; }));
+    settle();  // the layout check: no title cut, none that reads as another
+    tabs.clear();
+    for (const auto& tab : wardrobe->secondRow()) tabs.push_back(tab->currentTitle().value_or(""));
+    EXPECT_EQ(tabs, (std::vector<std::string>{"Áo phông", "Áo khoác", "Áo choàng"}));
 }

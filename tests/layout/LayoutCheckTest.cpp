@@ -11,6 +11,7 @@
 #include "platform/ui/ImageView.h"
 #include "platform/ui/Label.h"
 #include "platform/ui/ScrollView.h"
+#include "platform/ui/SegmentedControl.h"
 #include "platform/ui/TextField.h"
 #include "platform/ui/ViewController.h"
 #include "support/LayoutCheck.h"
@@ -93,6 +94,11 @@ TEST_F(LayoutCheckTest, FindsWhatAPlayerCouldNotTapOrRead) {
     // A tab of one row drawn over the edge of a button of another.
     button({100, 285, 80, 24}, "btnTab")->setBackgroundImage(ui::Image::placeholder("tab"));
     button({160, 290, 80, 24}, "btnTransfer")->setBackgroundImage(ui::Image::placeholder("button"));
+    // A tab running past the bottom, cut off there by a view that clips at the window's edge (as the
+    // navigation stack's view does).
+    auto stack = add({260, 280, 220, 40}, "stack");
+    stack->setClipsToBounds(true);
+    button({40, 24, 112, 20}, "btnTabShop", stack.get())->setBackgroundImage(ui::Image::placeholder("tab"));
 
     auto findings = found();
     std::sort(findings.begin(), findings.end());
@@ -101,6 +107,7 @@ TEST_F(LayoutCheckTest, FindsWhatAPlayerCouldNotTapOrRead) {
                             "covered: Button 'btnLeave' under View 'panel'",
                             "cut: Label 'lblCaption' \"A rather long caption\"",
                             "key-shown: Label 'lblKey'",
+                            "off-window: Button 'btnTabShop'",
                             "off-window: View 'imgStrip'",
                             "other-language: Label 'lblLoading' \"Dang tai...\"",
                             "pictures-overlap: CardView and ImageView 'ava1'",
@@ -135,6 +142,12 @@ TEST_F(LayoutCheckTest, LeavesAloneWhatIsMeantSo) {
     add<ui::TextField>({120, 150, 120, 24}, "txtName");
     button({215, 152, 20, 20}, "btnClear")->setImage(ui::Image::placeholder("x"));
     button({80, 145, 50, 34}, "btnRow");
+    // A strip cut on purpose by a panel inside the window, though it would run past the window's edge.
+    auto panel = add({150, 40, 100, 40}, "panelStrip");
+    panel->setClipsToBounds(true);
+    add({-20, -10, 400, 30}, "imgWide", panel.get())->setBackgroundColor(ui::Color::black());
+    // A bare tap area behind a form lifted for typing, past the top: it shows nothing.
+    button({0, -10, 100, 20}, "btnBackground");
     // A fly-text on its way past the edge.
     auto fly = label({300, 20, 80, 20}, "lblFly", "+500");
     ui::View::animate(1.0, [&] { fly->setFrame(ui::Rect(460, 20, 80, 20)); });
@@ -169,6 +182,42 @@ TEST_F(LayoutCheckTest, AMoneyFlyTextIsJudgedAlongItsWay) {
     run(0.8);
     flying({100, 140}, {330, 140});
     EXPECT_EQ(found(), std::vector<std::string>{});
+}
+
+// Texts cut so that they read the same cannot be told apart: tabs of one row, segments, the labels of
+// a sheet. A list's names cut alike in rows of their own, or two texts that are the same, are left alone.
+TEST_F(LayoutCheckTest, CutTextsThatReadTheSameCannotBeToldApart) {
+    for (int i = 0; i < 3; ++i) {
+        auto tab = button({160 + 59.0 * i, 31, 58, 23}, "tab" + std::to_string(i));
+        tab->setTitle(std::vector<std::string>{"Áo phông", "Áo khoác", "Áo choàng"}[size_t(i)]);
+        tab->titleLabel()->setFont(ui::Font::boldSystemFontOfSize(12));
+    }
+    run(1);
+    auto kinds = std::make_shared<ui::SegmentedControl>(std::vector<std::string>{"Thành viên mới", "Thành viên cũ"});
+    kinds->setFrame(ui::Rect(10, 80, 120, 30));
+    kinds->setIdentifier("segKind");
+    screen->view()->addSubview(kinds);
+    label({10, 150, 60, 20}, "lblName0", "Nguyễn Văn An")->setTruncatesOnPurpose(true);
+    label({10, 180, 60, 20}, "lblName1", "Nguyễn Văn Bình")->setTruncatesOnPurpose(true);
+    label({200, 150, 40, 20}, "lblSame0", "Nguyễn Văn An")->setTruncatesOnPurpose(true);
+    label({300, 150, 40, 20}, "lblSame1", "Nguyễn Văn An")->setTruncatesOnPurpose(true);
+    auto sheet = std::make_shared<ui::ViewController>();
+    sheet->view()->setFrame(ui::Rect(0, 0, 480, 320));
+    screen->view()->addSubview(sheet->view());
+    label({10, 230, 60, 20}, "lblFriend0", "Nguyễn Văn An", sheet->view().get())->setTruncatesOnPurpose(true);
+    label({10, 270, 60, 20}, "lblFriend1", "Nguyễn Văn Bình", sheet->view().get())->setTruncatesOnPurpose(true);
+
+    std::vector<std::string> alike;
+    for (const auto& f : found())
+        if (f.rfind("cut-alike: ", 0) == 0) alike.push_back(f);
+    EXPECT_EQ(alike, (std::vector<std::string>{
+                         "cut-alike: title of Button 'tab0' and title of Button 'tab1' both read \"Áo...\"",
+                         "cut-alike: title of Button 'tab0' and title of Button 'tab2' both read \"Áo...\"",
+                         "cut-alike: title of Button 'tab1' and title of Button 'tab2' both read \"Áo...\"",
+                         "cut-alike: SegmentedControl 'segKind' segment \"Thành viên mới\" and SegmentedControl "
+                         "'segKind' segment \"Thành viên cũ\" both read \"Thàn...\"",
+                         "cut-alike: Label 'lblFriend0' and Label 'lblFriend1' both read \"Nguyễn...\"",
+                     }));
 }
 
 TEST_F(LayoutCheckTest, FindsATextInTheColourOfWhatLiesUnderIt) {

@@ -24,6 +24,7 @@
 #include "platform/ui/NavigationController.h"
 #include "platform/ui/Responder.h"
 #include "platform/ui/ScrollView.h"
+#include "platform/ui/SegmentedControl.h"
 #include "platform/ui/View.h"
 #include "platform/ui/ViewController.h"
 #include "platform/ui/Window.h"
@@ -137,6 +138,9 @@ struct Drawn {
     ui::Rect rect;                 // the view's bounds in the root's coordinates
     ui::Rect clipped;              // the part its clipping ancestors let show (not clipped by the window)
     ui::Rect unscrolled;           // the same, but for the scroll views among them
+    // The same, but for the sides of an ancestor on the window's own edge (the navigation stack's):
+    // what they cut off runs off the window.
+    ui::Rect withinWindowEdges;
     int layer = 0;                 // modal layers drawn before it
     double alpha = 1;              // its opacity with its ancestors'
     bool interactive = true;       // it and every ancestor take touches
@@ -158,6 +162,23 @@ bool covers(const ui::Rect& r, const ui::Rect& area) {
 // No clip yet: the views' own extent decides whether they leave the window.
 const ui::Rect kNoClip(-1e9, -1e9, 2e9, 2e9);
 
+// What a view's clipping ancestors let show of it: all of them, all but the scroll views, and all but
+// the sides of an ancestor that lie on the window's edge (or beyond it).
+struct Clips {
+    ui::Rect all = kNoClip;
+    ui::Rect unscrolled = kNoClip;
+    ui::Rect withinWindowEdges = kNoClip;
+};
+
+// The rectangle, with each side that lies on or beyond the area's edge moved out of reach.
+ui::Rect openAtEdges(const ui::Rect& r, const ui::Rect& area, double slack) {
+    const double x0 = r.minX() <= area.minX() + slack ? kNoClip.minX() : r.minX();
+    const double y0 = r.minY() <= area.minY() + slack ? kNoClip.minY() : r.minY();
+    const double x1 = r.maxX() >= area.maxX() - slack ? kNoClip.maxX() : r.maxX();
+    const double y1 = r.maxY() >= area.maxY() - slack ? kNoClip.maxY() : r.maxY();
+    return ui::Rect(x0, y0, x1 - x0, y1 - y0);
+}
+
 class Walk {
 public:
     Walk(ui::Rect area, std::string screen, const ui::ViewController* topScreen)
@@ -169,12 +190,12 @@ public:
         if (modal) startLayer("dialog");
         root_ = &w;
         currentWindow_ = &w;
-        visit(w, kNoClip, kNoClip, true, false, 1.0);
+        visit(w, Clips{}, true, false, 1.0);
     }
     void alone(ui::View& root) {
         root_ = &root;
         currentWindow_ = nullptr;
-        visit(root, kNoClip, kNoClip, true, false, 1.0);
+        visit(root, Clips{}, true, false, 1.0);
     }
 
     const std::vector<Drawn>& drawn() const { return drawn_; }
@@ -219,7 +240,7 @@ private:
         return screenView && (screenView.get() == &view || screenView->isDescendantOf(&view));
     }
 
-    void visit(ui::View& view, ui::Rect clip, ui::Rect unscrolledClip, bool interactive, bool animating, double alpha) {
+    void visit(ui::View& view, Clips clips, bool interactive, bool animating, double alpha) {
         alpha *= view.presentedAlpha();
         if (view.isHidden() || alpha < 0.01) return;
         const ui::Rect rect = view.convertRectToView(view.bounds(), root_ == currentWindow_ ? nullptr : root_);
@@ -234,23 +255,30 @@ private:
         d.view = &view;
         d.window = currentWindow_;
         d.rect = rect;
-        d.clipped = rect.intersection(clip);
-        d.unscrolled = rect.intersection(unscrolledClip);
+        d.clipped = rect.intersection(clips.all);
+        d.unscrolled = rect.intersection(clips.unscrolled);
+        d.withinWindowEdges = rect.intersection(clips.withinWindowEdges);
         d.layer = topLayer();
         d.alpha = alpha;
         d.interactive = interactive;
         d.animating = animating;
         for (const ui::Rect& r : playDrawnBy(view)) {
-            const ui::Rect shown = view.convertRectToView(r, root_ == currentWindow_ ? nullptr : root_).intersection(clip);
+            const ui::Rect shown = view.convertRectToView(r, root_ == currentWindow_ ? nullptr : root_).intersection(clips.all);
             if (!shown.isEmpty()) d.play.push_back(shown);
         }
         drawn_.push_back(d);
         if (view.clipsToBounds()) {
-            clip = clip.intersection(rect);
-            if (!dynamic_cast<const ui::ScrollView*>(&view)) unscrolledClip = unscrolledClip.intersection(rect);
+            clips.all = clips.all.intersection(rect);
+            // A scroll view's content beyond its bounds is scrolled away, wherever its edges lie.
+            if (dynamic_cast<const ui::ScrollView*>(&view)) {
+                clips.withinWindowEdges = clips.withinWindowEdges.intersection(rect);
+            } else {
+                clips.unscrolled = clips.unscrolled.intersection(rect);
+                clips.withinWindowEdges = clips.withinWindowEdges.intersection(openAtEdges(rect, area_, kEdgeSlack));
+            }
         }
         for (const auto& sub : std::vector<std::shared_ptr<ui::View>>(view.subviews())) {
-            visit(*sub, clip, unscrolledClip, interactive, animating, alpha);
+            visit(*sub, clips, interactive, animating, alpha);
         }
     }
 
@@ -326,6 +354,10 @@ bool drawsSomething(const ui::View& view) {
     if (auto bg = view.presentedBackgroundColor(); bg && bg->a > 0.01) return true;
     if (auto image = dynamic_cast<const ui::ImageView*>(&view)) return image->image() != nullptr;
     if (auto text = shownText(view)) return !text->empty();
+    // A bare tap area (one behind a form that ends the typing) shows nothing.
+    if (auto button = dynamic_cast<const ui::Button*>(&view)) {
+        return button->buttonType() == ui::Button::Type::RoundedRect || showsItself(view);
+    }
     if (dynamic_cast<const ui::Control*>(&view)) return true;
     if (auto layer = view.layerIfAny(); layer && layer->borderWidth() > 0) return true;
     return typeid(view) != typeid(ui::View);
@@ -477,6 +509,7 @@ public:
             if (walk_.hasScreen()) checkLanguage(d);
         }
         checkOverlaps();
+        checkCutAlike();
         checkContrast();
         checkFocusedField();
     }
@@ -551,7 +584,7 @@ private:
     void checkOffWindow(const Drawn& d) {
         if (!drawsSomething(*d.view) || insideCard(*d.view)) return;
         const ui::Rect& area = walk_.area();
-        const ui::Rect& r = d.clipped;
+        const ui::Rect& r = d.withinWindowEdges;
         if (!r.intersects(area)) return;  // out of sight at a place of its own
         if (r.minX() <= area.minX() && r.minY() <= area.minY() && r.maxX() >= area.maxX() && r.maxY() >= area.maxY()) {
             return;  // a background under the whole window
@@ -667,6 +700,86 @@ private:
             const double air = 0.15 * label->font().pointSize();
             box = ui::Rect(box.x() + 0.5, box.y() + air, box.width() - 1, box.height() - 2 * air);
             if (box.width() > 0 && box.height() > 0) texts.push_back({&d, box});
+        }
+    }
+
+    // A text as a player reads it where it is cut: what is drawn, against the whole text.
+    struct Reading {
+        const Drawn* drawn;
+        std::string name;
+        std::string whole, shown;
+    };
+
+    // The part of a line that shows in a box `width` wide, the line drawn from `left` in it: the
+    // letters wholly inside.
+    static std::string lettersInside(const ui::Font& font, const std::string& line, double left, double width) {
+        std::string out;
+        for (size_t at = 0; at < line.size();) {
+            const size_t next = ui::nextCharacterStart(line, at);
+            const double from = left + font.widthOfText(std::string_view(line).substr(0, at));
+            const double to = left + font.widthOfText(std::string_view(line).substr(0, next));
+            if (from >= -0.5 && to <= width + 0.5) out += line.substr(at, next - at);
+            at = next;
+        }
+        return out;
+    }
+
+    static std::string withoutSpaces(const std::string& text) {
+        std::string out;
+        for (char c : text)
+            if (c != ' ' && c != '\n' && c != '\t') out += c;
+        return out;
+    }
+
+    void gatherReadings(std::vector<Reading>& out) const {
+        for (const auto& d : walk_.drawn()) {
+            if (d.animating || d.clipped.isEmpty()) continue;
+            if (auto segments = dynamic_cast<const ui::SegmentedControl*>(d.view)) {
+                for (int i = 0; i < segments->numberOfSegments(); ++i) {
+                    const std::string title = segments->titleForSegmentAtIndex(i);
+                    if (title.empty()) continue;
+                    out.push_back({&d, describe(*d.view) + " segment \"" + stableText(title) + "\"", title,
+                                   segments->shownTitleForSegment(i)});
+                }
+                continue;
+            }
+            auto label = dynamic_cast<const ui::Label*>(d.view);
+            if (!label || dynamic_cast<const CustomLabel*>(label) || !label->text() || label->text()->empty()) continue;
+            const ui::Size box = d.rect.size;
+            const auto laid = label->layOut(box);
+            std::string shown;
+            for (const auto& line : laid.lines) {
+                const double width = laid.font.widthOfText(line);
+                double left = 0;
+                if (label->textAlignment() == ui::TextAlignment::Center) left = std::floor((box.width - width) / 2);
+                if (label->textAlignment() == ui::TextAlignment::Right) left = box.width - width;
+                shown += (shown.empty() ? "" : " ") +
+                         (width > box.width ? lettersInside(laid.font, line, left, box.width) : line);
+            }
+            out.push_back({&d, describe(*d.view), *label->text(), shown});
+        }
+    }
+
+    // Two texts of one row, or of one sheet or dialog, cut so that they read the same: the player
+    // cannot tell the two apart (three tabs that all read "Áo...").
+    void checkCutAlike() {
+        std::vector<Reading> cut;
+        {
+            std::vector<Reading> all;
+            gatherReadings(all);
+            for (auto& r : all)
+                if (withoutSpaces(r.shown) != withoutSpaces(r.whole)) cut.push_back(std::move(r));
+        }
+        for (size_t i = 0; i < cut.size(); ++i) {
+            for (size_t j = i + 1; j < cut.size(); ++j) {
+                const Reading &a = cut[i], &b = cut[j];
+                if (a.drawn->layer != b.drawn->layer || a.shown != b.shown || a.whole == b.whole) continue;
+                const ui::Rect &ra = a.drawn->clipped, &rb = b.drawn->clipped;
+                const bool oneRow = ra.minY() < rb.maxY() && rb.minY() < ra.maxY();
+                if (!oneRow && a.drawn->layer == 0) continue;
+                add(*b.drawn, "cut-alike", a.name + " and " + b.name + " both read \"" + stableText(a.shown) + "\"",
+                    frameText(ra) + " and " + frameText(rb));
+            }
         }
     }
 

@@ -7,10 +7,14 @@
 //                  are left out, since only the dialog takes taps then.
 //   cut            a label or button title whose text, measured in its own font, does not fit its
 //                  frame, unless the label truncates on purpose.
+//   cut-alike      two texts of one row, or of one sheet or dialog (a button's title, a segment of a
+//                  segmented control, a label), both cut as drawn so that they read the same though
+//                  their whole texts differ: three tabs that all read "Áo...".
 //   off-window     a visible view with a part outside the window (beyond one point), except a view
 //                  wholly out of sight (a closed sheet or side menu), a view in an animation (on a
 //                  road's settled screen only one that repeats for ever), and the content of a scroll
-//                  view beyond its visible bounds.
+//                  view beyond its visible bounds. A view that an ancestor cuts off at the window's
+//                  edge (the navigation stack's) runs off the window all the same.
 //   texts-overlap  two texts of different views whose drawn text boxes overlap, or a text over a card.
 //   flight-over    a table's money fly-text, which shows only while it flies, whose way from where it
 //                  shows to where it lands passes over a text at rest (a name, a stake, a bubble's

@@ -484,6 +484,43 @@ TEST_F(ShopScreensTest, TheShopTabsHoldTheirCaptionsWithRoom) {
     Resources::getInstance().loadLanguage();
 }
 
+// The wardrobe's tabs keep their frame and title font; a category's name wider than its tab is drawn
+// whole in a smaller size, so that the three kinds of shirt do not all read "Áo...".
+TEST_F(ShopScreensTest, TheWardrobesTabsShowNamesWiderThanTheTabWhole) {
+    Resources::getInstance().setCurrentLanguage("vi");
+    Resources::getInstance().loadLanguage();
+    auto store = std::make_shared<StoreView>();
+    show(store);
+    store->view()->setFrame(ui::Rect(0, 60, 480, 260));  // where the profile shows its tabs
+    auto wardrobe = store->avatarStoreView();
+    store->updateViewWithUserData(user);
+    store->onMyCategoriesWithListCategories({category(1, 0, "Avatar")});
+    store->onMyCategoriesWithListCategories({category(3, 1, "Tóc"), category(4, 1, "Áo"), category(5, 1, "Quần"),
+                                             category(6, 1, "Giày"), category(7, 1, "Mũ")});
+    store->onMyUserItemsWithCategory(ownedOf(3, {5301, 5302}, 5301));
+    tap(*wardrobe->firstRow().at(1));
+    store->onMyCategoriesWithListCategories(
+        {category(9, 4, "Áo phông"), category(10, 4, "Áo khoác"), category(11, 4, "Áo choàng")});
+    store->onMyUserItemsWithCategory(ownedOf(9, {5901, 5902}, 5901));
+    run(1);
+    ASSERT_EQ(wardrobe->secondRow().size(), 3u);
+    for (const auto& tab : wardrobe->secondRow()) {
+        const std::string name = tab->currentTitle().value_or("");
+        EXPECT_EQ(tab->frame().size, (ui::Size{58, 23})) << name;
+        EXPECT_EQ(tab->titleLabel()->font(), ui::Font::boldSystemFontOfSize(12)) << name;
+        const auto drawn = tab->titleLabel()->layOut(tab->titleLabel()->bounds().size);
+        EXPECT_EQ(drawn.lines, std::vector<std::string>{name});
+        EXPECT_GE(drawn.font.pointSize(), AvatarCatalogView::kLeastTabFontSize) << name;
+    }
+    for (int scale : {1, 2}) {
+        ui::RasterScreen screen(480, 320, scale);
+        screen.renderApplication();
+        EXPECT_TRUE(matchesReference(screen, scale == 1 ? "wardrobe_shirt_tabs_vi" : "wardrobe_shirt_tabs_vi@2x"));
+    }
+    Resources::getInstance().setCurrentLanguage("en");
+    Resources::getInstance().loadLanguage();
+}
+
 TEST_F(ShopScreensTest, AWardrobeWithoutCategoriesShowsTheWornFigureOnly) {
     auto store = std::make_shared<StoreView>();
     show(store);
