@@ -20,6 +20,15 @@ std::string& chosenFolder() {
     static std::string folder;
     return folder;
 }
+// The folder the run's warning named; empty before it.
+struct FailureReport {
+    std::mutex mutex;
+    std::string reportedFor;
+};
+FailureReport& failureReport() {
+    static FailureReport report;
+    return report;
+}
 
 std::string defaultFolder() {
     const char* xdg = std::getenv("XDG_DATA_HOME");
@@ -48,20 +57,25 @@ std::string dataFolder() {
 }
 
 void reportDataFolderFailure(const std::string& text) {
-    static std::mutex reportMutex;
-    static std::string reportedFor;  // the folder the warning named
     std::string folder;
     {
         std::lock_guard<std::mutex> lock(folderMutex());
         folder = chosenFolder().empty() ? defaultFolder() : chosenFolder();
     }
-    std::lock_guard<std::mutex> lock(reportMutex);
-    if (reportedFor == folder) {
+    FailureReport& report = failureReport();
+    std::lock_guard<std::mutex> lock(report.mutex);
+    if (report.reportedFor == folder) {
         Log::line(text);
         return;
     }
-    reportedFor = folder;
+    report.reportedFor = folder;
     Log::warning(text + "; nothing is kept in " + folder + " this run (name a folder you can write with --data DIR)");
+}
+
+void resetDataFolderFailureReportForTests() {
+    FailureReport& report = failureReport();
+    std::lock_guard<std::mutex> lock(report.mutex);
+    report.reportedFor.clear();
 }
 
 void setDataFolder(std::string path) {

@@ -15,5 +15,7 @@ void setDataFolder(std::string path);
 // ..."). The first such failure of a run is a warning that names the folder and --data; the ones
 // after it, mostly the same failure again at each save, are the program's own lines.
 void reportDataFolderFailure(const std::string& text);
+// Tests: the next failure is the first of the run again.
+void resetDataFolderFailureReportForTests();
 
 }  // namespace zuno::sys

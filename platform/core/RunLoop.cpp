@@ -13,6 +13,9 @@ namespace zuno::sys {
 namespace {
 thread_local RunLoop* tlsCurrent = nullptr;
 
+// Only a guard against a thread that never ends what it owes: owed work lasts microseconds.
+constexpr double kOwedWorkGuardSeconds = 60;
+
 // Releases a postAndWait caller when the task has run or has been dropped.
 struct WaitState {
     std::mutex mutex;
@@ -32,6 +35,10 @@ struct FinishOnDestroy {
     }
 };
 }  // namespace
+
+RunLoop::OwedWork::OwedWork(RunLoop& loop) : loop_(loop) { loop_.owedWork_.fetch_add(1); }
+
+RunLoop::OwedWork::~OwedWork() { loop_.owedWork_.fetch_sub(1); }
 
 RunLoop::RunLoop() : epoch_(monotonicSeconds()) {}
 
@@ -345,15 +352,35 @@ void RunLoop::catchUpWithPartner() {
         std::lock_guard<std::mutex> lock(mutex_);
         partner = partner_;
     }
-    if (!partner) {
-        runPosted();
-        return;
-    }
+    double owedSince = -1;  // real time; negative while nothing is owed
+    bool owedGivenUp = false;
+    // Looked at before the posted work runs: what is owed ends in posts.
+    auto workOwed = [&] {
+        if (owedWork_.load() == 0) {
+            owedSince = -1;
+            return false;
+        }
+        if (owedGivenUp) return false;
+        const double now = monotonicSeconds();
+        if (owedSince < 0) owedSince = now;
+        if (now - owedSince < kOwedWorkGuardSeconds) return true;
+        Log::warning("RunLoop: work another thread owes the loop was still owed after a minute");
+        owedGivenUp = true;
+        return false;
+    };
     for (;;) {
-        if (runPosted()) continue;
-        if (partner->caughtUp()) {
-            if (pendingTaskCount() == 0) return;
-            continue;
+        if (partner) {
+            if (runPosted()) continue;
+            // The partner first: a thread owes its work before anything the partner looks at changes
+            // (a connection taken out before its end is reported).
+            if (partner->caughtUp() && !workOwed()) {
+                if (pendingTaskCount() == 0) return;
+                continue;
+            }
+        } else {
+            const bool owed = workOwed();
+            runPosted();
+            if (!owed) return;
         }
         // What other threads still do ends in a post, or in nothing the loop hears of: look again soon.
         waitForWork(0.001);

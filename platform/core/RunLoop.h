@@ -1,5 +1,6 @@
 #pragma once
 
+#include <atomic>
 #include <condition_variable>
 #include <cstdint>
 #include <deque>
@@ -21,7 +22,8 @@ namespace zuno::sys {
 // Tests switch the main loop to a virtual clock: time stands still until runFor() moves it, and
 // timers then fire in order without any real waiting. A partner may keep the same clock beside the
 // loop (a server the test runs in the same process): the clock then moves only once nothing either
-// side said to the other is still on its way.
+// side said to the other is still on its way. Nor does it move while another thread owes the loop
+// work (OwedWork).
 class RunLoop {
 public:
     using Task = std::function<void()>;
@@ -53,6 +55,22 @@ public:
         virtual std::optional<double> nextStep() = 0;
         // Runs that step; the clock stands at its time.
         virtual void runNextStep() = 0;
+    };
+
+    // Any thread: work another thread owes the loop, held while that thread does what ends in posts to
+    // it (a connection's close that is still to report the end, a read whose messages are still being
+    // handed over). The virtual clock stands still while any is owed: runFor() waits for it and runs
+    // what it posted, so that virtual time never outruns what other threads are about to post. Held
+    // only over work that does not wait for anything else.
+    class OwedWork {
+    public:
+        explicit OwedWork(RunLoop& loop);
+        ~OwedWork();
+        OwedWork(const OwedWork&) = delete;
+        OwedWork& operator=(const OwedWork&) = delete;
+
+    private:
+        RunLoop& loop_;
     };
 
     RunLoop();
@@ -116,6 +134,8 @@ public:
     void reset();
     size_t pendingTaskCount() const;
     size_t timerCount() const;
+    // Work other threads owe the loop now.
+    int owedWorkCount() const { return owedWork_.load(); }
 
     // A one-shot timer still to fire: how far ahead it was posted, how soon it fires, and the type of
     // its task (what a report names it by).
@@ -146,7 +166,8 @@ private:
     bool runOneDueTimer(double limit);
     // Waits (real time) for posted work, a timer or a wake-up.
     void waitForWork(double maxSeconds);
-    // Runs posted work until the partner (if any) is caught up and nothing posted waits.
+    // Runs posted work until no other thread owes any, the partner (if any) is caught up and nothing
+    // posted waits.
     void catchUpWithPartner();
     // With the virtual clock: the partner's step when it falls due before the loop's next timer and by
     // `limit`, else the loop's timer due by then; false when neither is.
@@ -168,6 +189,7 @@ private:
     bool bound_ = false;
     EventSource* eventSource_ = nullptr;
     VirtualClockPartner* partner_ = nullptr;
+    std::atomic<int> owedWork_{0};
 };
 
 }  // namespace zuno::sys

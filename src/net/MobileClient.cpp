@@ -1,5 +1,6 @@
 #include "net/MobileClient.h"
 
+#include <optional>
 #include <system_error>
 #include <thread>
 #include <vector>
@@ -152,10 +153,14 @@ void MobileClient::closeWithError(const std::shared_ptr<Connection>& conn) {
 bool MobileClient::closeConnection(const std::shared_ptr<Connection>& only, bool report) {
     std::shared_ptr<Connection> conn;
     uint16_t oldFlags;
+    // Owed to the connection's loop from before the connection can be seen closed until its end is
+    // reported there.
+    std::optional<sys::RunLoop::OwedWork> owedEnd;
     {
         // Taking the connection out under the lock makes exactly one closer report.
         std::lock_guard<std::mutex> lock(mutex_);
         if (!connection_ || (only && connection_ != only)) return false;
+        owedEnd.emplace(*connection_->runLoop);
         conn = std::move(connection_);
         oldFlags = theFlags_.exchange(0);
     }
@@ -293,6 +298,7 @@ void MobileClient::readConnect(const std::shared_ptr<Connection>& conn) {
     sys::Log::warningFormat("MobileClient: the server refused the connection with %d", answer);
     // Report the refusal once, then close without a second report. The connection is gone before the
     // listener hears of it, so a connect from the callback opens a new one.
+    sys::RunLoop::OwedWork refusal(*conn->runLoop);
     if (!closeConnection(conn, false)) return;  // someone else closed it, and reported
     reportOnLoop(conn, &IMessageListener::onConnectionFail);
 }
@@ -302,6 +308,8 @@ void MobileClient::readMessage(const std::shared_ptr<Connection>& conn) {
     std::vector<uint8_t> buffer(64 * 1024);
     while (!conn->cancelled.load()) {
         if (!conn->stream->waitForBytes()) break;
+        // What is read is owed to the loop until its messages' work (or the end) is posted there.
+        sys::RunLoop::OwedWork handingOver(*conn->runLoop);
         theFlags_.fetch_and(static_cast<uint16_t>(~kFlagHasBytesAvailable));
         long n = conn->stream->read(buffer.data(), buffer.size());
         if (n == 0) {

@@ -15,10 +15,12 @@
 #include "standin-server/StandinMoney.h"
 #include "standin-server/StandinPoker.h"
 #include "standin-server/StandinRobots.h"
+#include "support/AlertButtons.h"
 #include "support/LobbyRoadSteps.h"
 
 using namespace zuno;
 using namespace zuno::standin;
+using zuno::testing::answerAlert;
 
 namespace {
 
@@ -63,7 +65,7 @@ protected:
         ASSERT_TRUE(pump([&] { return !table.table().isInBoard; }));
         const std::string lost = Resources::getInstance().textForKey("ZUNO_lose");
         ASSERT_TRUE(pump([&] { return dialogText().find(lost) != std::string::npos; })) << dialogText();
-        press(true);
+        answerAlert(true);
         settle();
     }
 

@@ -21,11 +21,13 @@
 #include "standin-server/StandinRobotTables.h"
 #include "support/AceLowCards.h"
 #include "standin-server/StandinMoney.h"
+#include "support/AlertButtons.h"
 #include "support/ProgramRoadTest.h"
 
 using namespace zuno;
 using namespace zuno::standin;
 using zuno::testing::aceLowCards;
+using zuno::testing::answerAlert;
 
 namespace {
 
@@ -59,7 +61,7 @@ protected:
     void signInAndAccept(const std::string& invitation) {
         ASSERT_NO_FATAL_FAILURE(signInFromTheLoginScreen("lan", "hoa sen"));
         ASSERT_TRUE(pump([&] { return dialogText() == invitation; })) << dialogText();
-        pressDialogOk();
+        answerAlert(true);
     }
 
     static std::vector<bool> open(const BankerTableView& table, int seat) {
@@ -225,7 +227,7 @@ TEST_F(BankerScreenRoadTest, XiZachAsDealer) {
     ASSERT_TRUE(pump([] { return dialogText() == text("ZUNO_koDuTienCuoc"); }))
         << dialogText() << " money " << UIController::myInfo()->money() << " stake " << table->money() << " owner "
         << table->ownerID() << " deals " << xiZach->dealCount();
-    pressDialogOk();
+    answerAlert(true);
     settle();
     EXPECT_EQ(xiZach->dealCount(), 0);
 

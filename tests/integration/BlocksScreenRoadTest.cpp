@@ -23,10 +23,12 @@
 #include "shell/UIController.h"
 #include "standin-server/StandinBlocks.h"
 #include "standin-server/StandinRobotTables.h"
+#include "support/AlertButtons.h"
 #include "support/BoardRoadTest.h"
 
 using namespace zuno;
 using namespace zuno::standin;
+using zuno::testing::answerAlert;
 
 namespace {
 
@@ -51,7 +53,7 @@ protected:
         settle();
         ASSERT_NO_FATAL_FAILURE(signInFromTheLoginScreen("lan", "hoa sen"));
         ASSERT_TRUE(pump([] { return dialogText() == StandinBlocks::kInvitation; })) << dialogText();
-        pressDialogOk();
+        answerAlert(true);
         table = waitForTop<BlocksView>();
         ASSERT_TRUE(table);
     }

@@ -19,10 +19,12 @@
 #include "screens/MainView.h"
 #include "standin-server/StandinCoTuong.h"
 #include "standin-server/StandinRobotTables.h"
+#include "support/AlertButtons.h"
 #include "support/BoardRoadTest.h"
 
 using namespace zuno;
 using namespace zuno::standin;
+using zuno::testing::answerAlert;
 
 namespace {
 
@@ -73,7 +75,7 @@ TEST_F(CoTuongScreenRoadTest, AGameAgainstBinhToMyResignation) {
     ASSERT_EQ(title(table->btnStart), BoardTableModel::startKind(0, 0).title);
     tap(*table->btnStart);
     ASSERT_TRUE(dialogSays(text("ZUNO_youCantStartLessMoney"))) << dialogText();
-    pressDialog(true);
+    answerAlert(true);
     settle();
     EXPECT_EQ(robots->locked([&] { return coTuong->gameCount(); }), 0);
 

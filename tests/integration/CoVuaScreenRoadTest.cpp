@@ -16,10 +16,12 @@
 #include "screens/MainView.h"
 #include "standin-server/StandinCoVua.h"
 #include "standin-server/StandinRobotTables.h"
+#include "support/AlertButtons.h"
 #include "support/BoardRoadTest.h"
 
 using namespace zuno;
 using namespace zuno::standin;
+using zuno::testing::answerAlert;
 
 namespace {
 
@@ -133,7 +135,7 @@ TEST_F(CoVuaScreenRoadTest, AGameAgainstAnToMyResignation) {
     table->clickDraw();
     ASSERT_TRUE(dialogSays(text("ZUNO_oppNotAgree"))) << dialogText();
     settle();
-    pressDialog(true);
+    answerAlert(true);
     settle();
     EXPECT_EQ(title(table->btnDraw), text("ZUNO_pleaseDraw"));
 
@@ -141,7 +143,7 @@ TEST_F(CoVuaScreenRoadTest, AGameAgainstAnToMyResignation) {
     robots->locked([&] { coVua->offerDraw(*robots); });
     ASSERT_TRUE(dialogSays(text("ZUNO_oppWantDraw"))) << dialogText();
     settle();
-    pressDialog(false);
+    answerAlert(false);
     settle();
     EXPECT_TRUE(table->table().isInBoard);
 
@@ -151,7 +153,7 @@ TEST_F(CoVuaScreenRoadTest, AGameAgainstAnToMyResignation) {
     table->clickLose();
     ASSERT_TRUE(dialogSays(text("ZUNO_confirm_lose"))) << dialogText();
     settle();
-    pressDialog(true);
+    answerAlert(true);
     ASSERT_TRUE(pump([&] { return !table->table().isInBoard; }));
     ASSERT_TRUE(pump([&] { return UIController::myInfo()->money() == before - stake; }));
     ASSERT_TRUE(pump([] { return dialogText().find(text("ZUNO_lose")) != std::string::npos; })) << dialogText();

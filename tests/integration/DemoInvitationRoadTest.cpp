@@ -19,6 +19,7 @@
 #include "standin-server/StandinBlocks.h"
 #include "standin-server/StandinDemo.h"
 #include "standin-server/StandinTienLen.h"
+#include "support/AlertButtons.h"
 #include "support/DemoRoadTest.h"
 #include "support/LanguageWords.h"
 #include "support/LeaveButton.h"
@@ -26,6 +27,7 @@
 
 using namespace zuno;
 using namespace zuno::standin;
+using zuno::testing::answerAlert;
 
 namespace {
 
@@ -49,14 +51,14 @@ TEST_F(DemoInvitationRoadTest, EveryInvitationOfTheRotationIsAcceptedAndJoinedIn
         // The robots' table is none of the listed ones, whose passwords and seats would stand in the way.
         EXPECT_FALSE(lists->table(int8_t(game), int8_t(invitation["roomid"].asInteger()),
                                   int8_t(invitation["boardid"].asInteger())));
-        pressDialogOk();
+        answerAlert(true);
         auto table = waitForTable(game);
         ASSERT_TRUE(table) << "not seated; dialog: " << dialogText();
         auto leave = zuno::testing::leaveButtonOf(*table->view(), table.get());
         ASSERT_TRUE(leave);
         tap(*leave);
         if (UIController::okValue() == UIController::okLeaveBoard && UIController::shownDialogMessage())
-            pressDialogOk();
+            answerAlert(true);
         ASSERT_TRUE(pump([&] { return seatedGame() == -1 && top() != table; }));
         settle();
         ASSERT_NO_FATAL_FAILURE(runPastTheLeftTablesSteps());
@@ -127,7 +129,7 @@ protected:
 // time.
 TEST_P(DemoLeaveNoticeRoadTest, TheBalanceAfterADealLeftShowsLongEnoughToBeRead) {
     ASSERT_TRUE(pump([] { return invitationShown(); }));
-    pressDialogOk();
+    answerAlert(true);
     auto table = waitForTable(StandinTienLen::kSouthern);
     ASSERT_TRUE(table);
     ASSERT_TRUE(pump([&] { return robots->locked([&] { return !robots->place(2).empty(); }); }));

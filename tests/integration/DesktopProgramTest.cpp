@@ -26,6 +26,7 @@
 #include "standin-server/StandinRobotTables.h"
 #include "standin-server/StandinSignIn.h"
 #include "standin-server/StandinTienLen.h"
+#include "support/AlertButtons.h"
 #include "support/LayoutCheck.h"
 #include "support/PlatformReset.h"
 #include "support/ProgramRoadTest.h"
@@ -34,6 +35,7 @@
 
 using namespace zuno;
 using namespace zuno::standin;
+using zuno::testing::answerAlert;
 
 namespace {
 
@@ -115,7 +117,7 @@ TEST_F(DesktopProgramTest, SignInPickAServerOpenTheGameListChoosePokerAndLogOut)
     tap(*games->viewOthers->subviews().front());
     ASSERT_TRUE(pump([] { return dialogText() == Resources::getInstance().textForKey("ZUNO_notice"); }));
     settle();
-    pressDialogOk();
+    answerAlert(true);
     settle();
     EXPECT_FALSE(dialogText().has_value());
     ASSERT_FALSE(sys::UrlOpener::openedUrls().empty());

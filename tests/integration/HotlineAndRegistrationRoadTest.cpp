@@ -18,10 +18,12 @@
 #include "screens/ServerView.h"
 #include "shell/Resources.h"
 #include "shell/UIController.h"
+#include "support/AlertButtons.h"
 #include "support/ProgramRoadTest.h"
 
 using namespace zuno;
 using namespace zuno::standin;
+using zuno::testing::answerAlert;
 
 namespace {
 
@@ -45,7 +47,7 @@ TEST_F(HotlineAndRegistrationRoadTest, TheHotlineIsTheServersNumberInADialog) {
     const std::string expected = sys::format(text("ZUNO_hotlineFromServer"), StandinSignIn::kHotline);
     ASSERT_TRUE(pump([&] { return dialogText() == expected; })) << dialogText();
     settle();
-    pressDialogOk();
+    answerAlert(true);
     settle();
     EXPECT_EQ(dialogText(), "");
     EXPECT_TRUE(waitForTop<LoginView>());
@@ -75,7 +77,7 @@ TEST_F(HotlineAndRegistrationRoadTest, ARegistrationSaysWhatToDoAndTheNewAccount
     ASSERT_TRUE(pump([&] { return dialogText() == expected; })) << dialogText();
     settle();
     // Copy: the SMS text for the phone.
-    pressDialogOk();
+    answerAlert(true);
     settle();
     EXPECT_TRUE(signIn->account(name));
 

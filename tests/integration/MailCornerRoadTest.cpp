@@ -34,6 +34,7 @@
 #include "shell/UIController.h"
 #include "standin-server/StandinDemo.h"
 #include "standin-server/StandinTienLen.h"
+#include "support/AlertButtons.h"
 #include "support/MailCorner.h"
 #include "support/DemoRoadTest.h"
 #include "support/LeaveButton.h"
@@ -42,6 +43,7 @@
 
 using namespace zuno;
 using namespace zuno::standin;
+using zuno::testing::answerAlert;
 
 namespace {
 
@@ -271,7 +273,7 @@ TEST_F(MailCornerRoadTest, TheInvitationListsOfATable) {
     UIController::setInviting(true);
     demo.robots->inviteNow();
     ASSERT_TRUE(pump([] { return dialogText() == StandinTienLen::kInvitation; }));
-    pressDialogOk();
+    answerAlert(true);
     auto table = waitForTop<TienLenView>();
     ASSERT_TRUE(table);
     for (const bool waiting : {true, false}) {
@@ -314,7 +316,7 @@ protected:
         ASSERT_TRUE(button);
         tap(*button);
         if (UIController::okValue() == UIController::okLeaveBoard && UIController::shownDialogMessage())
-            pressDialogOk();
+            answerAlert(true);
         ASSERT_TRUE(pump([&] { return top() != table && !program->navigation().isTransitioning(); }));
         settle();
     }
@@ -329,7 +331,7 @@ TEST_F(MailCornerTablesRoadTest, EveryTableKindKeepsTheCornerFree) {
         SCOPED_TRACE(what);
         ASSERT_TRUE(pump([] { return UIController::okValue() == UIController::okAcceptInvite &&
                                      UIController::shownDialogMessage(); }));
-        pressDialogOk();
+        answerAlert(true);
         auto table = waitForTable(choice.gameType);
         ASSERT_TRUE(table) << "not seated; dialog: " << dialogText();
         look(what);

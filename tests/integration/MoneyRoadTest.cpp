@@ -28,11 +28,13 @@
 #include "standin-server/StandinMoney.h"
 #include "standin-server/StandinRobotTables.h"
 #include "standin-server/StandinTienLen.h"
+#include "support/AlertButtons.h"
 #include "support/MoneyRoadSteps.h"
 #include "table/PlayerMenuSheets.h"
 
 using namespace zuno;
 using namespace zuno::standin;
+using zuno::testing::answerAlert;
 
 namespace {
 
@@ -112,7 +114,7 @@ TEST_F(MoneyRoadTest, EveryChannelThenAStorePurchaseRecordedSentCreditedAndRemov
     // SMS: the syntax to send by hand.
     tapRow(*topUp, 0);
     EXPECT_NE(dialogText().find("ZUNO NAP lan"), std::string::npos);
-    press(true);
+    answerAlert(true);
 
     // A direct charge, confirmed.
     tapRow(*topUp, 1);
@@ -142,13 +144,13 @@ TEST_F(MoneyRoadTest, EveryChannelThenAStorePurchaseRecordedSentCreditedAndRemov
     ASSERT_TRUE(pump([] { return dialogText() == "Thank you: 100,000 Xu were added."; })) << dialogText();
     EXPECT_TRUE(storedReceipts().empty());
     EXPECT_EQ(shownBalance(), kStart + 250000);
-    press(true);
+    answerAlert(true);
     EXPECT_EQ(money->creditedReceipts(), 1u);
 
     // A payment cancelled in the store: no alert, nothing recorded.
     tapRow(*topUp, 7);
     ASSERT_TRUE(pump([] { return dialogText().find("xu500k") != std::string::npos; }));
-    press(false);
+    answerAlert(false);
     settle();
     EXPECT_EQ(dialogText(), "");
     EXPECT_TRUE(storedReceipts().empty());
@@ -282,7 +284,7 @@ TEST_F(MoneyGiftRoadTest, AGiftFliesToTheRobotsSeat) {
     UIController::setInviting(true);
     signInFromTheLoginScreen("lan", "hoa sen");
     ASSERT_TRUE(pump([] { return dialogText() == StandinTienLen::kInvitation; })) << dialogText();
-    press(true);
+    answerAlert(true);
     auto table = waitForTop<TienLenView>();
     ASSERT_TRUE(table);
     ASSERT_TRUE(pump([&] { return table->getSeatFromID(StandinTienLen::kRobotId) >= 0; }));
@@ -327,7 +329,7 @@ TEST_F(MoneyGiftRoadTest, TheGiftTabsReadInTheClientsLanguage) {
     ASSERT_NO_FATAL_FAILURE(switchLanguageOnTheLoginScreen());
     signInFromTheLoginScreen("lan", "hoa sen");
     ASSERT_TRUE(pump([] { return !dialogText().empty(); }));
-    press(true);
+    answerAlert(true);
     auto table = waitForTop<TienLenView>();
     ASSERT_TRUE(table);
     ASSERT_TRUE(pump([&] { return table->getSeatFromID(StandinTienLen::kRobotId) >= 0; }));

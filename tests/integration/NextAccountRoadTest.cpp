@@ -23,10 +23,12 @@
 #include "standin-server/StandinBanker.h"
 #include "standin-server/StandinRobots.h"
 #include "support/AccountRoadSteps.h"
+#include "support/AlertButtons.h"
 #include "support/ControlSending.h"
 
 using namespace zuno;
 using namespace zuno::standin;
+using zuno::testing::answerAlert;
 
 namespace {
 
@@ -113,7 +115,7 @@ protected:
         settle();
         tap(*avatars->btnGioHang);
         tap(*avatars->btnThanhToan);
-        press(true);
+        answerAlert(true);
         ASSERT_TRUE(pump([&] { return avatars->cart().empty(); }));
         UIController::closeDialog();
         settle();
@@ -192,7 +194,7 @@ protected:
         tap(*logout);
         ASSERT_TRUE(waitForTop<LoginView>());
         // The session's traffic may be told over the login screen.
-        if (!dialogText().empty()) press(true);
+        if (!dialogText().empty()) answerAlert(true);
         settle();
     }
     // The registration form from the login screen, typed as a player types; its answer copied, then
@@ -211,7 +213,7 @@ protected:
         ui::Application::shared().sendReturn();
         ASSERT_TRUE(pump([] { return !dialogText().empty(); }));
         settle();
-        pressDialogOk();
+        answerAlert(true);
         settle();
         form->doLogin(nullptr);
         auto servers = logInAfresh(name, password);

@@ -37,6 +37,7 @@
 #include "standin-server/StandinPhomJudge.h"
 #include "standin-server/StandinRobotTables.h"
 #include "support/AceLowCards.h"
+#include "support/AlertButtons.h"
 #include "support/ProgramRoadTest.h"
 #include "support/TableListTiles.h"
 #include "support/ViewTexts.h"
@@ -45,6 +46,7 @@ using namespace zuno;
 using namespace zuno::standin;
 using zuno::testing::aceLowCard;
 using zuno::testing::aceLowCards;
+using zuno::testing::answerAlert;
 using zuno::testing::collectTexts;
 
 namespace {
@@ -257,7 +259,7 @@ protected:
         settle();
         signInFromTheLoginScreen("lan", "hoa sen");
         ASSERT_TRUE(pump([] { return dialogText() == StandinPhom::kInvitation; })) << dialogText();
-        pressDialogOk();
+        answerAlert(true);
         table = waitForTop<PhomView>();
         waitForBinh();
     }
@@ -637,7 +639,7 @@ TEST_F(PhomNewScreenRoadTest, AsOwnerIOpenWithTenCards) {
     robots->setNextInvitation(13, StandinTableKind::Empty);
     robots->inviteNow();
     ASSERT_TRUE(pump([] { return UIController::shownDialogMessage().value_or("") == StandinPhom::kNewInvitation; }));
-    pressDialogOk();
+    answerAlert(true);
     table = waitForTop<PhomNewView>();
     ASSERT_NO_FATAL_FAILURE(waitForBinh());
     ASSERT_EQ(title(table->btnStart), text("ZUNO_start"));

@@ -27,6 +27,7 @@
 #include "standin-server/StandinRobots.h"
 #include "standin-server/StandinTienLen.h"
 #include "support/AceLowCards.h"
+#include "support/AlertButtons.h"
 #include "support/PokerMarkers.h"
 #include "support/ProgramRoadTest.h"
 #include "support/TableListTiles.h"
@@ -35,6 +36,7 @@ using namespace zuno;
 using namespace zuno::standin;
 using zuno::testing::aceLowCard;
 using zuno::testing::aceLowCards;
+using zuno::testing::answerAlert;
 using zuno::testing::markedPlayer;
 
 namespace {
@@ -232,14 +234,14 @@ TEST_F(PokerScreenRoadTest, HandsAtATableThenTheFullTable) {
     // Leave (asked while a hand runs), then the full table: I watch, a robot stands up, I take his seat
     // and stand up again from the player menu.
     tap(*table->btnExit);
-    if (!dialogText().empty()) pressDialogOk();
+    if (!dialogText().empty()) answerAlert(true);
     ASSERT_NO_FATAL_FAILURE(runPastTheLeftTablesSteps());
     EXPECT_EQ(UIController::myInfo()->money(), signIn->balance(kMe));
     table = openTable(StandinPoker::kFullBoard);
     ASSERT_TRUE(table);
     ASSERT_TRUE(pump([] { return dialogText() == "Want to watch?"; })) << dialogText();
     EXPECT_TRUE(table->poker().isWatching);
-    pressDialogOk();
+    answerAlert(true);
     settle();
     ASSERT_TRUE(pump([&] { return table->poker().seatOffers[8] == PokerTable::SeatOffer::Sit; }));
     EXPECT_EQ(table->btnSeat[8]->titleForState(ui::ControlState::Normal).value_or(""), text("ZUNO_sitdown"));
@@ -312,7 +314,7 @@ TEST_F(PokerScreenRoadTest, EveryWayOutOfAHandLeavesMyMoneyAsTheServerKeepsIt) {
     ASSERT_TRUE(pump([&] { return myServerBalance() > before; }));
     ASSERT_FALSE(table->isGameEnd()) << "the result came before I could leave";
     tap(*table->btnExit);
-    if (UIController::okValue() == UIController::okLeaveBoard) pressDialogOk();
+    if (UIController::okValue() == UIController::okLeaveBoard) answerAlert(true);
     ASSERT_NO_FATAL_FAILURE(runPastTheLeftTablesSteps());
     EXPECT_EQ(myServerBalance(), before + 800) << "the pot of five calls of 200, less mine";
     ASSERT_NO_FATAL_FAILURE(expectTheProfileShows(myServerBalance()));
@@ -346,7 +348,7 @@ TEST_F(PokerScreenRoadTest, EveryWayOutOfAHandLeavesMyMoneyAsTheServerKeepsIt) {
     auto login = waitForTop<LoginView>();
     ASSERT_TRUE(login);
     EXPECT_EQ(dialogText(), text("ZUNO_lostSignal"));
-    pressDialogOk();
+    answerAlert(true);
     login->txvUser->setText("");
     login->txvPass->setText("");
     ASSERT_NO_FATAL_FAILURE(signInFromTheLoginScreen("lan", "hoa sen"));
@@ -361,7 +363,7 @@ TEST_F(PokerScreenRoadTest, EveryWayOutOfAHandLeavesMyMoneyAsTheServerKeepsIt) {
     const int64_t beforeTheInvitation = myServerBalance();
     robots->inviteAtTheTableForTests(StandinTienLen::kSouthern);
     ASSERT_TRUE(pump([] { return invitationShown(); }));
-    pressDialogOk();
+    answerAlert(true);
     auto next = std::dynamic_pointer_cast<TienLenView>(waitForTable(StandinTienLen::kSouthern));
     ASSERT_TRUE(next);
     EXPECT_LT(myServerBalance(), beforeTheInvitation);

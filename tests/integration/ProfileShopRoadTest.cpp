@@ -24,6 +24,7 @@
 
 using namespace zuno;
 using namespace zuno::standin;
+using zuno::testing::answerAlert;
 
 namespace {
 
@@ -53,11 +54,6 @@ protected:
         StandinMoney::installOn(server, signIn, ZUNO_STANDIN_PICTURES);
         shop = StandinProfileShop::installOn(server, signIn);
         ASSERT_NO_FATAL_FAILURE(launchProgram("profile-shop-road"));
-        settle();
-    }
-
-    void answerAlert(bool ok) {
-        zuno::testing::answerAlert(ok);
         settle();
     }
 
@@ -220,6 +216,7 @@ TEST_F(ProfileShopRoadTest, ProfileWardrobeAndShop) {
     // A worn item deleted is worn no more.
     tap(*wardrobe->btnDelete);
     answerAlert(true);
+    settle();
     ASSERT_TRUE(pump([&] { return shop->owned(kMe).size() == 2; }));
     settle();
     EXPECT_FALSE(tab->avatarLayers().layer(kHair));
@@ -261,6 +258,7 @@ TEST_F(ProfileShopRoadTest, ProfileWardrobeAndShop) {
     ASSERT_TRUE(notice);
     EXPECT_EQ(notice->message(), Resources::getInstance().textForKey("ZUNO_ThongBaoTonTaiDuyNhat"));
     answerAlert(true);
+    settle();
     EXPECT_EQ(avatars->cart().itemOf(3)->itemId(), woman + 322);
     for (int32_t category : {5, 7}) {
         for (const auto& b : avatars->firstRow())
@@ -274,6 +272,7 @@ TEST_F(ProfileShopRoadTest, ProfileWardrobeAndShop) {
     const int64_t moneyBefore = UIController::myInfo()->money();
     tap(*avatars->btnThanhToan);
     answerAlert(true);
+    settle();
     ASSERT_TRUE(pump([&] { return avatars->cart().empty(); }));
     EXPECT_EQ(UIController::myInfo()->money(), moneyBefore - total);
     EXPECT_EQ(signIn->balance(kMe), 500000 - total);
@@ -286,6 +285,7 @@ TEST_F(ProfileShopRoadTest, ProfileWardrobeAndShop) {
     pick(woman + 703);
     tap(*avatars->btnThanhToan);
     answerAlert(true);
+    settle();
     ASSERT_TRUE(pump([&] { return dialogText() == "Not enough money for this cart."; }));
     EXPECT_EQ(avatars->cart().entries().size(), 1u);
     UIController::closeDialog();

@@ -21,10 +21,12 @@
 #include "shell/UIController.h"
 #include "standin-server/StandinRobots.h"
 #include "support/AccountRoadSteps.h"
+#include "support/AlertButtons.h"
 #include "support/ControlSending.h"
 
 using namespace zuno;
 using namespace zuno::standin;
+using zuno::testing::answerAlert;
 
 namespace {
 
@@ -181,7 +183,7 @@ TEST_F(SignOutRoadTest, AfterLogoutTheNextAccountSeesNothingOfTheLast) {
     const std::string traffic = Resources::getInstance().textForKey("ZUNO_used_size");
     ASSERT_TRUE(pump([&] { return dialogText().rfind(traffic, 0) == 0; })) << dialogText();
     expectNobodySignedIn("login screen after the logout");
-    press(true);
+    answerAlert(true);
 
     auto servers = logInAfresh("thuy", kThuyPassword);
     ASSERT_TRUE(servers);

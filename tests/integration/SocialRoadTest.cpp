@@ -33,6 +33,7 @@
 
 using namespace zuno;
 using namespace zuno::standin;
+using zuno::testing::answerAlert;
 
 namespace {
 
@@ -59,14 +60,13 @@ protected:
         settle();
     }
 
-    void pressDialog(bool ok) {
-        zuno::testing::answerAlert(ok);
-        settle();
-    }
     // Waits for the notice with the text, then presses its OK (its only button).
     bool waitForDialog(const std::string& text) {
         const bool shown = pump([&] { return dialogText() == text; });
-        if (shown) pressDialog(true);
+        if (shown) {
+            answerAlert(true);
+            settle();
+        }
         return shown;
     }
     template <class Screen>
@@ -145,7 +145,8 @@ TEST_F(SocialRoadTest, FriendsChatMailRankingsAndAnInvitedRobot) {
     ASSERT_EQ(mailbox->model().listMessage().size(), 1u);
     mailbox->didSelectRowAtIndexPath(*mailbox->myTableView, {0, 0});
     EXPECT_EQ(dialogText(), "Are you there?");
-    pressDialog(true);
+    answerAlert(true);
+    settle();
     type("Yes, coming!");
     ui::Application::shared().sendReturn();
     ASSERT_TRUE(waitForDialog("Your reply has been sent."));
@@ -184,7 +185,8 @@ TEST_F(SocialRoadTest, FriendsChatMailRankingsAndAnInvitedRobot) {
     back<MainView>();
     robots->inviteNow();
     ASSERT_TRUE(pump([] { return dialogText() == StandinTienLen::kInvitation; }));
-    pressDialog(true);
+    answerAlert(true);
+    settle();
     auto table = waitForTop<TienLenView>();
     ASSERT_TRUE(table);
     table->clickInviting();
@@ -222,7 +224,8 @@ TEST_F(SocialRoadTest, ADialogOverTheReplyHasTheKeysAndTheReplyFieldHasThemBack)
     auto mailbox = waitForTop<MessageView>();
     ASSERT_TRUE(mailbox);
     mailbox->didSelectRowAtIndexPath(*mailbox->myTableView, {0, 0});
-    pressDialog(true);
+    answerAlert(true);
+    settle();
     auto sheet = mailbox->sendMessage;
     auto field = sheet->txtContent;
     ASSERT_TRUE(field->isFirstResponder());

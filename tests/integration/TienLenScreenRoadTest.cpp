@@ -23,11 +23,13 @@
 #include "standin-server/StandinProfileShop.h"
 #include "standin-server/StandinRobotTables.h"
 #include "standin-server/StandinTienLen.h"
+#include "support/AlertButtons.h"
 #include "support/ProgramRoadTest.h"
 #include "table/TableBottomMenu.h"
 
 using namespace zuno;
 using namespace zuno::standin;
+using zuno::testing::answerAlert;
 
 namespace {
 
@@ -65,7 +67,7 @@ protected:
             ADD_FAILURE() << "joining An's table: no invitation; dialog: " << dialogText();
             return nullptr;
         }
-        pressDialogOk();
+        answerAlert(true);
         auto table = waitForTop<TienLenView>();
         if (!table) return nullptr;
         if (!pump([&] { return table->getSeatFromID(StandinTienLen::kRobotId) == 1; })) {
@@ -141,7 +143,7 @@ TEST_F(TienLenScreenRoadTest, AcceptTheInvitationPlayADealAndGetReadyForTheNext)
     ASSERT_TRUE(pump([] { return dialogText() == StandinTienLen::kInvitation; }))
         << dialogText() << " inviting " << UIController::inviting() << " top "
         << program->navigation().topViewController()->nibName().value_or("?");
-    pressDialogOk();
+    answerAlert(true);
     auto table = waitForTop<TienLenView>();
     ASSERT_TRUE(table);
     EXPECT_EQ(UIController::gameType(), 3);
@@ -178,7 +180,7 @@ TEST_F(TienLenScreenRoadTest, AcceptTheInvitationPlayADealAndGetReadyForTheNext)
     EXPECT_EQ(table->btnStart->titleForState(ui::ControlState::Normal), Resources::getInstance().textForKey("ZUNO_skip"));
     tap(*table->btnStart);
     ASSERT_TRUE(pump([] { return !dialogText().empty(); }));
-    pressDialogOk();
+    answerAlert(true);
     ASSERT_TRUE(pump([&] { return table->isGameEnd() && table->cardShows.size() == 12; }));
     ASSERT_TRUE(pump([] { return UIController::myInfo()->money() == 498000; }));
     settle();
@@ -239,7 +241,7 @@ TEST_F(TienLenScreenRoadTest, MienBacLeadWithoutAPassThenPassToTheEnd) {
     robots->setInvitationRotation({12});
     signInFromTheLoginScreen("lan", "hoa sen");
     ASSERT_TRUE(pump([] { return dialogText() == StandinTienLen::kNorthernInvitation; })) << dialogText();
-    pressDialogOk();
+    answerAlert(true);
     auto table = waitForTop<TienLenMBView>();
     ASSERT_TRUE(table);
     EXPECT_EQ(UIController::gameType(), 12);
@@ -283,13 +285,13 @@ TEST_F(TienLenScreenRoadTest, MienBacLeadWithoutAPassThenPassToTheEnd) {
     EXPECT_TRUE(table->btnStart->isEnabled());
     tap(*table->btnStart);
     ASSERT_TRUE(pump([] { return !dialogText().empty(); }));
-    pressDialogOk();
+    answerAlert(true);
     ASSERT_TRUE(pump([&] { return table->currentCardsValue == Ids{45} && table->currentPlayer() == kMe; }));
     settle();
     EXPECT_TRUE(table->btnStart->isEnabled());
     tap(*table->btnStart);
     ASSERT_TRUE(pump([] { return !dialogText().empty(); }));
-    pressDialogOk();
+    answerAlert(true);
 
     // An leads his last card and is out: my hand is shown and my loss taken. The money flies over the
     // bubbles, and the passes of the last round leave them: what waited behind my pass shows.

@@ -50,6 +50,11 @@ std::shared_ptr<ui::AlertView> alertOnTop(const std::string& step) {
     return alert;
 }
 
+std::string alertMessageOnTop() {
+    const auto alert = ui::AlertView::topAlert();
+    return alert ? alert->message().value_or("") : "";
+}
+
 bool tapAlertButton(int index) {
     const std::string step = "tapping button " + std::to_string(index) + " of the alert";
     const auto alert = alertOnTop(step);

@@ -14,6 +14,8 @@ namespace zuno::testing {
 
 // The alert shown last, which takes the keys; none, with a failure naming the step, when none shows.
 std::shared_ptr<ui::AlertView> alertOnTop(const std::string& step);
+// The message of the alert shown last, of any kind; empty when none shows.
+std::string alertMessageOnTop();
 
 // A tap on the top alert's button at the index, where it shows in the alert's window.
 bool tapAlertButton(int index);

@@ -60,7 +60,6 @@ protected:
     static std::string title(const std::shared_ptr<ui::Button>& button) {
         return button ? button->titleForState(ui::ControlState::Normal).value_or("") : "";
     }
-    static void pressDialog(bool ok) { answerAlert(ok); }
     bool dialogSays(const std::string& line) {
         return pump([&] { return dialogText() == line; });
     }
@@ -75,7 +74,7 @@ protected:
     void signInAndAccept(const std::string& invitation) {
         ASSERT_NO_FATAL_FAILURE(signInFromTheLoginScreen("lan", "hoa sen"));
         ASSERT_TRUE(dialogSays(invitation)) << dialogText();
-        pressDialog(true);
+        answerAlert(true);
     }
 
     // The table's Top up, from the panel at its right.
@@ -162,21 +161,21 @@ protected:
         EXPECT_EQ(title(table.btnDraw), text("ZUNO_pleaseWait"));
         ASSERT_TRUE(dialogSays(text("ZUNO_oppNotAgree"))) << dialogText();
         settle();
-        pressDialog(true);
+        answerAlert(true);
         settle();
         EXPECT_EQ(title(table.btnDraw), text("ZUNO_pleaseDraw"));
 
         robots->locked([&] { game.offerDraw(*robots); });
         ASSERT_TRUE(dialogSays(text("ZUNO_oppWantDraw"))) << dialogText();
         settle();
-        pressDialog(false);
+        answerAlert(false);
         settle();
         EXPECT_TRUE(table.table().isInBoard) << "the game goes on";
 
         table.clickLose();
         ASSERT_TRUE(dialogSays(text("ZUNO_confirm_lose"))) << dialogText();
         settle();
-        pressDialog(true);
+        answerAlert(true);
         ASSERT_TRUE(pump([&] { return !table.table().isInBoard; }));
         ASSERT_TRUE(pump([] { return dialogText().find(text("ZUNO_lose")) != std::string::npos; })) << dialogText();
         settle();

@@ -11,6 +11,7 @@
 #include "lobby/GameRegistry.h"
 #include "shell/UIController.h"
 #include "standin-server/StandinDemo.h"
+#include "support/AlertButtons.h"
 #include "support/MoneyRoadSteps.h"
 
 namespace zuno::testing {
@@ -54,7 +55,7 @@ protected:
                           << ": none shows; dialog: " << dialogText();
             return nullptr;
         }
-        pressDialogOk();
+        answerAlert(true);
         return waitForTable(game);
     }
     standin::StandinDemo demo;

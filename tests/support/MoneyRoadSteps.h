@@ -11,7 +11,6 @@
 #include "money/AvatarView.h"
 #include "money/MoneyView.h"
 #include "money/TransferMoneyView.h"
-#include "platform/ui/AlertView.h"
 #include "screens/MainView.h"
 #include "shell/Resources.h"
 #include "support/AlertButtons.h"
@@ -22,15 +21,11 @@ namespace zuno::testing {
 class MoneyRoadSteps : public ProgramRoadTest {
 protected:
     // The message of the alert on top: the program's dialogs and the sandbox store's question.
-    static std::string dialogText() {
-        auto alerts = ui::AlertView::visibleAlerts();
-        return alerts.empty() ? std::string() : alerts.back()->message().value_or("");
-    }
-    static void press(bool ok) { answerAlert(ok); }
+    static std::string dialogText() { return alertMessageOnTop(); }
     // Waits for a dialog with the text, then presses its button.
     void answer(const std::string& text, bool ok) {
         ASSERT_TRUE(pump([&] { return dialogText() == text; })) << dialogText();
-        press(ok);
+        answerAlert(ok);
         settle();
     }
 
@@ -80,7 +75,7 @@ protected:
             ADD_FAILURE() << "buying the cat: no question came";
             return nullptr;
         }
-        press(true);
+        answerAlert(true);
         answer(Resources::getInstance().textForKey("ZUNO_buyAvatarOK"), true);
         return shop;
     }

@@ -62,6 +62,7 @@ std::string makeTemporaryFolder(const std::string& name) {
 void resetPlatformServices() {
     sys::UserDefaults::reopenStandard();
     sys::setDataFolder(folderSlot());
+    sys::resetDataFolderFailureReportForTests();
     std::error_code ignored;
     std::filesystem::remove_all(folderSlot(), ignored);
     sys::Device::clearOverride();

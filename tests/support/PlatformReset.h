@@ -13,8 +13,9 @@ void removeTemporaryDataFolder();
 const std::string& temporaryDataFolder();
 
 // Puts the platform's shared services back to their state at start, before each test: empty user
-// defaults, no recorded sounds, URLs or pasteboard texts, no observers, no device or service stand-ins
-// left over from another test, and no external program (browser, audio device) ever used.
+// defaults, no data folder failure reported yet, no recorded sounds, URLs or pasteboard texts, no
+// observers, no device or service stand-ins left over from another test, and no external program
+// (browser, audio device) ever used.
 void resetPlatformServices();
 
 // A fresh empty folder under the temporary data folder, for a test's own files.

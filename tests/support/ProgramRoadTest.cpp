@@ -327,7 +327,7 @@ void ProgramRoadTest::pressLeave(const std::shared_ptr<ui::ViewController>& tabl
     ASSERT_TRUE(events) << "no table to leave";
     ASSERT_TRUE(robots) << "no robots' table";
     events->pressLeave();
-    if (UIController::okValue() == UIController::okLeaveBoard && UIController::shownDialogMessage()) pressDialogOk();
+    if (UIController::okValue() == UIController::okLeaveBoard && UIController::shownDialogMessage()) answerAlert(true);
     ASSERT_TRUE(pump([&] {
         return robots->locked([&] { return robots->game() == nullptr; }) &&
                program->navigation().topViewController() != table;
@@ -425,7 +425,7 @@ void ProgramRoadTest::chargeDirectlyAndGoBack() {
     tapRow(*topUp, 1);
     for (const std::string& said : {topUp->listMoney[1]->info(), std::string("50,000 Xu were added.")}) {
         ASSERT_TRUE(pump([&] { return dialogText() == said; })) << dialogText();
-        pressDialogOk();
+        answerAlert(true);
         settle();
     }
     topUp->doExit(nullptr);
@@ -433,8 +433,6 @@ void ProgramRoadTest::chargeDirectlyAndGoBack() {
 }
 
 std::string ProgramRoadTest::dialogText() { return UIController::shownDialogMessage().value_or(""); }
-
-void ProgramRoadTest::pressDialogOk() { answerAlert(true); }
 
 std::string ProgramRoadTest::amountShown(int64_t money) {
     return Util::formatNumber(money) + " " + Resources::getInstance().textForKey("ZUNO_win");

@@ -144,9 +144,8 @@ protected:
     std::shared_ptr<ServerView> logInAs(const std::string& user, const std::string& password);
     // What a wait for a screen of the type that did not come on top says: the type and the screen on top.
     std::string notOnTop(const std::type_info& wanted) const;
-    // The text of the dialog shown, empty when none; its OK (first other) button pressed.
+    // The text of the dialog shown, empty when none.
     static std::string dialogText();
-    static void pressDialogOk();
     // The configured "AppStoreUrl": the stand-in's download page.
     std::string storeAddress() const;
     // An amount of money as the seats and the profile show it.

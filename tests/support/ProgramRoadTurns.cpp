@@ -4,6 +4,7 @@
 #include "lobby/GameRegistry.h"
 #include "platform/core/RunLoop.h"
 #include "shell/UIController.h"
+#include "support/AlertButtons.h"
 #include "support/LayoutCheck.h"
 #include "support/NoLeftTurn.h"
 #include "support/ProgramRoadTest.h"
@@ -51,7 +52,7 @@ void ProgramRoadTest::joinTheNext(const std::shared_ptr<ui::ViewController>& tab
         robots->inviteNow();
     }
     ASSERT_TRUE(pump([] { return invitationShown(); })) << "no invitation to the next table";
-    pressDialogOk();
+    answerAlert(true);
     ASSERT_EQ(waitForTable(game), table) << "the next table's screen is not the table's screen";
     expectNoLeftTurn(table.get());
 }

@@ -105,6 +105,43 @@ TEST(RunLoop, AVirtualClockPartnerStepsInTurnAndIsCaughtUpFirst) {
     EXPECT_EQ(log.size(), 4u) << "a partner let go of takes no more steps";
 }
 
+// Work another thread owes the loop holds its virtual clock, alone or beside a partner that is caught
+// up: what the thread posts runs before the clock moves on to a timer, however late the thread is.
+TEST(RunLoop, WorkOwedByAnotherThreadHoldsTheVirtualClock) {
+    struct CaughtUp : RunLoop::VirtualClockPartner {
+        bool caughtUp() override { return true; }
+        std::optional<double> nextStep() override { return std::nullopt; }
+        void runNextStep() override {}
+    };
+    auto& loop = RunLoop::main();
+    std::vector<std::string> log;
+    auto logAt = [&](const std::string& what) { log.push_back(what + "@" + std::to_string(loop.now()).substr(0, 3)); };
+    // Owed from before the thread starts, as a close owes its report from before it is seen.
+    auto owingThread = [&](const std::string& what) {
+        return std::thread([&, what, owed = std::make_unique<RunLoop::OwedWork>(loop)]() mutable {
+            std::this_thread::sleep_for(std::chrono::milliseconds(20));  // a thread the machine holds up
+            loop.post([&, what] { logAt(what); });
+            owed.reset();
+        });
+    };
+
+    loop.postDelayed(1.0, [&] { logAt("timer"); });
+    std::thread alone = owingThread("alone");
+    loop.runFor(2);
+    alone.join();
+
+    CaughtUp partner;
+    loop.setVirtualClockPartner(&partner);
+    loop.postDelayed(1.0, [&] { logAt("timer"); });
+    std::thread beside = owingThread("beside a partner");
+    loop.runFor(2);
+    beside.join();
+    loop.setVirtualClockPartner(nullptr);
+
+    EXPECT_EQ(log, (std::vector<std::string>{"alone@0.0", "timer@1.0", "beside a partner@2.0", "timer@3.0"}));
+    EXPECT_EQ(loop.owedWorkCount(), 0);
+}
+
 TEST(RunLoop, RepeatingTimerTicksUntilCancelledEvenFromItsOwnTick) {
     auto& loop = RunLoop::main();
     int ticks = 0;

@@ -93,10 +93,6 @@ protected:
         for (const auto& sub : view.subviews()) count += bool(std::dynamic_pointer_cast<ui::ActivityIndicatorView>(sub));
         return count;
     }
-    static std::string alertMessage() {
-        auto alerts = ui::AlertView::visibleAlerts();
-        return alerts.empty() ? std::string() : alerts.back()->message().value_or(std::string());
-    }
     // The shop with its first row (categories 3 to 7, 4 holding 9 to 11) and category 3 on page 0.
     std::shared_ptr<ShopView> openShop() {
         auto shop = std::make_shared<ShopView>();
@@ -189,7 +185,7 @@ TEST_F(ShopScreensTest, TheCartHoldsOneItemPerCategoryAndIsPaidOnce) {
     // A second item of the category asks before replacing.
     tryOn(*shop, 303, 3, 4);
     tap(*avatars->btnGioHang);
-    EXPECT_EQ(alertMessage(), "The cart already holds an item of this kind. Replace it?");
+    EXPECT_EQ(alertMessageOnTop(), "The cart already holds an item of this kind. Replace it?");
     pressAlertButton(0);
     EXPECT_EQ(avatars->cart().itemOf(3)->itemId(), 301);
     tap(*avatars->btnGioHang);
@@ -211,7 +207,7 @@ TEST_F(ShopScreensTest, TheCartHoldsOneItemPerCategoryAndIsPaidOnce) {
     EXPECT_EQ(avatars->cart().total(), 130 + 120 + 100);
     sent();
     tap(*avatars->btnThanhToan);
-    EXPECT_EQ(alertMessage(), "Pay 350$ for the items in your cart?");
+    EXPECT_EQ(alertMessageOnTop(), "Pay 350$ for the items in your cart?");
     pressAlertButton(1);
     EXPECT_EQ(sent(), (std::vector<sys::Data>{bytes({{101, 6}, int32Bytes(3), int32Bytes(303), int32Bytes(502), int32Bytes(700)})}));
     tap(*avatars->btnThanhToan);  // the payment is on its way: no second prompt, nothing sent

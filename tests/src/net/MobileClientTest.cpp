@@ -5,6 +5,8 @@
 #include <sys/socket.h>
 #include <unistd.h>
 
+#include <atomic>
+#include <chrono>
 #include <thread>
 
 #include "RecordingListener.h"
@@ -461,6 +463,28 @@ TEST_F(MobileClientTest, TheReaderMayCloseFromInsideOnMessageAndTheEndFollowsWha
     EXPECT_EQ(onMain, (std::vector<std::string>{"decoded", "disconnected"}));
     EXPECT_TRUE(pump([&] { return client->runningThreadCount() == 0; }));
     EXPECT_EQ(listener.count("message"), 1);
+}
+
+// What the reader owes the main loop holds its virtual clock, however late the reader is: the work of
+// the message it hands over and the end its decoder's close reports (as a refused login's) run before
+// a timer due later.
+TEST_F(MobileClientTest, WhatTheReaderStillOwesTheLoopHoldsTheVirtualClock) {
+    auto session = connect();
+    auto& loop = sys::RunLoop::main();
+    std::vector<std::string> onMain;
+    std::atomic<bool> reading{false};
+    listener.onEachMessage = [&](Message&) {
+        reading = true;
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));  // a reader the machine holds up
+        loop.post([&] { onMain.push_back("decoded"); });
+        client->disconnect();
+    };
+    listener.onEachDisconnect = [&] { onMain.push_back("disconnected"); };
+    loop.postDelayed(1, [&] { onMain.push_back("a second later"); });
+    ASSERT_TRUE(session->send(Message(3)));
+    ASSERT_TRUE(waitOffLoop([&] { return reading.load(); }));
+    loop.runFor(2);
+    EXPECT_EQ(onMain, (std::vector<std::string>{"decoded", "disconnected", "a second later"}));
 }
 
 }  // namespace
