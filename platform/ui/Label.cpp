@@ -112,9 +112,7 @@ void Label::drawTextInRect(Canvas& canvas, const Rect& box) {
     for (size_t i = 0; i < laid.lines.size(); ++i) {
         const std::string& line = laid.lines[i];
         double w = laid.widths[i];
-        double x = box.x();
-        if (alignment_ == TextAlignment::Center) x = box.x() + std::floor((box.width() - w) / 2);
-        if (alignment_ == TextAlignment::Right) x = box.maxX() - w;
+        const double x = box.x() + lineOffset(w, box.width());
         if (shadowColor_ && !shadowColor_->isClear()) {
             canvas.setFillColor(*shadowColor_);
             canvas.drawText(line, {x + shadowOffset_.width, y + shadowOffset_.height}, f);
@@ -124,6 +122,12 @@ void Label::drawTextInRect(Canvas& canvas, const Rect& box) {
         y += lh;
     }
     canvas.restore();
+}
+
+double Label::lineOffset(double lineWidth, double boxWidth) const {
+    if (alignment_ == TextAlignment::Center) return std::floor((boxWidth - lineWidth) / 2);
+    if (alignment_ == TextAlignment::Right) return boxWidth - lineWidth;
+    return 0;
 }
 
 Size Label::sizeThatFits(Size size) const {

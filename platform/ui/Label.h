@@ -65,6 +65,8 @@ public:
         std::vector<std::string> lines;
     };
     Laid layOut(Size box) const;
+    // How far from a box's left edge a line of that width starts, as the label aligns its lines.
+    double lineOffset(double lineWidth, double boxWidth) const;
 
 private:
     Font fittingFont(double width) const;

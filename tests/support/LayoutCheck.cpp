@@ -649,9 +649,7 @@ private:
             m.why = "needs " + std::to_string(int(std::ceil(height))) + " points of height";
         }
         const double width = std::min(widest, box.width());
-        double x = box.x();
-        if (label.textAlignment() == ui::TextAlignment::Center) x = box.x() + std::floor((box.width() - width) / 2);
-        if (label.textAlignment() == ui::TextAlignment::Right) x = box.maxX() - width;
+        const double x = box.x() + label.lineOffset(width, box.width());
         const double y = box.y() + std::floor((box.height() - height) / 2);
         m.drawnBox = ui::Rect(x, y, width, height).intersection(box);
         return m;
@@ -750,9 +748,7 @@ private:
             std::string shown;
             for (const auto& line : laid.lines) {
                 const double width = laid.font.widthOfText(line);
-                double left = 0;
-                if (label->textAlignment() == ui::TextAlignment::Center) left = std::floor((box.width - width) / 2);
-                if (label->textAlignment() == ui::TextAlignment::Right) left = box.width - width;
+                const double left = label->lineOffset(width, box.width);
                 shown += (shown.empty() ? "" : " ") +
                          (width > box.width ? lettersInside(laid.font, line, left, box.width) : line);
             }
